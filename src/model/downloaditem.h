@@ -1,0 +1,140 @@
+#pragma once
+
+#include "model/dlstate.h"
+#include "model/quality.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+#include <QUuid>
+
+#include <optional>
+
+// One link in the download list. Observed fields notify on change; the log, the last
+// error, the cancel flag and the process handle are plain fields that notify nobody,
+// so the engine can write them at output speed without redrawing anything.
+class DownloadItem : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QUuid id READ id CONSTANT)
+    Q_PROPERTY(QString url READ url CONSTANT)
+    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
+    Q_PROPERTY(QUrl thumbnail READ thumbnail NOTIFY thumbnailChanged)
+    Q_PROPERTY(QString site READ site WRITE setSite NOTIFY siteChanged)
+    Q_PROPERTY(QString uploader READ uploader WRITE setUploader NOTIFY uploaderChanged)
+    Q_PROPERTY(bool hasDuration READ hasDuration NOTIFY durationChanged)
+    Q_PROPERTY(double durationSeconds READ durationSeconds NOTIFY durationChanged)
+    Q_PROPERTY(QString qualityId READ qualityId CONSTANT)
+    Q_PROPERTY(bool playlist READ playlist WRITE setPlaylist NOTIFY playlistChanged)
+    Q_PROPERTY(int playlistCountValue READ playlistCountValue NOTIFY playlistCountChanged)
+    Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
+    Q_PROPERTY(QString failureMessage READ failureMessage NOTIFY stateChanged)
+    Q_PROPERTY(double progress READ progress WRITE setProgress NOTIFY progressChanged)
+    Q_PROPERTY(QString speed READ speed WRITE setSpeed NOTIFY speedChanged)
+    Q_PROPERTY(QString eta READ eta WRITE setEta NOTIFY etaChanged)
+    Q_PROPERTY(QString sizeText READ sizeText WRITE setSizeText NOTIFY sizeTextChanged)
+    Q_PROPERTY(QString playlistPos READ playlistPos WRITE setPlaylistPos NOTIFY playlistPosChanged)
+    Q_PROPERTY(QString currentEntry READ currentEntry WRITE setCurrentEntry NOTIFY currentEntryChanged)
+    Q_PROPERTY(QStringList files READ files WRITE setFiles NOTIFY filesChanged)
+
+public:
+    DownloadItem(const QString &url, Quality quality, bool playlist, QObject *parent = nullptr);
+
+    QUuid id() const { return m_id; }
+    QString url() const { return m_url; }
+    Quality quality() const { return m_quality; }
+    QString qualityId() const { return m_quality.id(); }
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+    std::optional<QUrl> thumbnailUrl() const { return m_thumbnail; }
+    QUrl thumbnail() const { return m_thumbnail.value_or(QUrl()); }
+    void setThumbnail(const std::optional<QUrl> &thumbnail);
+    QString site() const { return m_site; }
+    void setSite(const QString &site);
+    QString uploader() const { return m_uploader; }
+    void setUploader(const QString &uploader);
+    std::optional<double> duration() const { return m_duration; }
+    bool hasDuration() const { return m_duration.has_value(); }
+    double durationSeconds() const { return m_duration.value_or(0.0); }
+    void setDuration(std::optional<double> duration);
+    bool playlist() const { return m_playlist; }
+    void setPlaylist(bool playlist);
+    std::optional<int> playlistCount() const { return m_playlistCount; }
+    // -1 while the count is unknown.
+    int playlistCountValue() const { return m_playlistCount.value_or(-1); }
+    void setPlaylistCount(std::optional<int> count);
+    const DLState &state() const { return m_state; }
+    QString stateName() const { return m_state.name(); }
+    QString failureMessage() const { return m_state.message(); }
+    void setState(const DLState &state);
+    double progress() const { return m_progress; }
+    void setProgress(double progress);
+    QString speed() const { return m_speed; }
+    void setSpeed(const QString &speed);
+    QString eta() const { return m_eta; }
+    void setEta(const QString &eta);
+    QString sizeText() const { return m_sizeText; }
+    void setSizeText(const QString &sizeText);
+    QString playlistPos() const { return m_playlistPos; }
+    void setPlaylistPos(const QString &playlistPos);
+    QString currentEntry() const { return m_currentEntry; }
+    void setCurrentEntry(const QString &currentEntry);
+    QStringList files() const { return m_files; }
+    void setFiles(const QStringList &files);
+    void appendFile(const QString &path);
+
+    QProcess *process() const { return m_process; }
+    void setProcess(QProcess *process) { m_process = process; }
+    const QStringList &log() const { return m_log; }
+    void appendLog(const QString &line) { m_log.append(line); }
+    void clearLog() { m_log.clear(); }
+    const std::optional<QString> &lastError() const { return m_lastError; }
+    void setLastError(const std::optional<QString> &error) { m_lastError = error; }
+    bool userCancelled() const { return m_userCancelled; }
+    void setUserCancelled(bool cancelled) { m_userCancelled = cancelled; }
+
+signals:
+    void titleChanged();
+    void thumbnailChanged();
+    void siteChanged();
+    void uploaderChanged();
+    void durationChanged();
+    void playlistChanged();
+    void playlistCountChanged();
+    void stateChanged();
+    void progressChanged();
+    void speedChanged();
+    void etaChanged();
+    void sizeTextChanged();
+    void playlistPosChanged();
+    void currentEntryChanged();
+    void filesChanged();
+
+private:
+    const QUuid m_id;
+    const QString m_url;
+    const Quality m_quality;
+    QString m_title;
+    std::optional<QUrl> m_thumbnail;
+    QString m_site;
+    QString m_uploader;
+    std::optional<double> m_duration;
+    bool m_playlist;
+    std::optional<int> m_playlistCount;
+    DLState m_state;
+    double m_progress = 0.0;
+    QString m_speed;
+    QString m_eta;
+    QString m_sizeText;
+    QString m_playlistPos;
+    QString m_currentEntry;
+    QStringList m_files;
+
+    QPointer<QProcess> m_process;
+    QStringList m_log;
+    std::optional<QString> m_lastError;
+    bool m_userCancelled = false;
+};

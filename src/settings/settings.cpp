@@ -1,0 +1,265 @@
+#include "settings.h"
+
+#include "tools/tools.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+Q_LOGGING_CATEGORY(lcSettings, "vireloom.settings")
+
+namespace {
+
+QString userStoreFileName()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vireloom"), QStringLiteral("Vireloom"))
+        .fileName();
+}
+
+std::optional<bool> toBoolean(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool();
+    const QString text = value.toString().trimmed().toLower();
+    if (text == u"true" || text == u"yes" || text == u"on")
+        return true;
+    if (text == u"false" || text == u"no" || text == u"off" || text.isEmpty())
+        return false;
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (ok)
+        return number != 0;
+    return std::nullopt;
+}
+
+std::optional<qint64> toInteger(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? 1 : 0;
+    const QString text = value.toString().trimmed();
+    bool ok = false;
+    const qint64 whole = text.toLongLong(&ok);
+    if (ok)
+        return whole;
+    const double number = text.toDouble(&ok);
+    if (ok && std::isfinite(number) && std::abs(number) < 9.2e18)
+        return static_cast<qint64>(number);
+    if (text == u"true")
+        return 1;
+    if (text == u"false")
+        return 0;
+    return std::nullopt;
+}
+
+std::optional<QString> toText(const QVariant &value)
+{
+    if (!value.canConvert<QString>())
+        return std::nullopt;
+    return value.toString();
+}
+
+// Qt's reader skips lines it cannot make sense of without reporting it, so a file of
+// binary junk opens as empty. Content with no key read out of it counts as unreadable.
+bool holdsUnreadEntries(const QString &fileName, const QSettings &store)
+{
+    if (!store.allKeys().isEmpty())
+        return false;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    return std::ranges::any_of(lines, [](const QByteArray &line) {
+        const QByteArray content = line.trimmed();
+        return !content.isEmpty() && !content.startsWith('[') && !content.startsWith(';') && !content.startsWith('#');
+    });
+}
+
+} // namespace
+
+Settings::Settings(QObject *parent)
+    : Settings(userStoreFileName(), parent)
+{
+}
+
+Settings::Settings(const QString &fileName, QObject *parent)
+    : QObject(parent)
+{
+    open(fileName);
+}
+
+Settings::~Settings() = default;
+
+// A file Qt cannot read would be replaced by defaults at the first write. The user's
+// values would be gone for good, so the file is moved aside first and kept.
+void Settings::open(const QString &fileName)
+{
+    m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    if (m_store->status() != QSettings::FormatError && !holdsUnreadEntries(fileName, *m_store))
+        return;
+
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = fileName + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 2; QFile::exists(aside); ++n)
+        aside = fileName + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+    m_store.reset();
+    if (QFile::rename(fileName, aside)) {
+        m_setAside = aside;
+        qCWarning(lcSettings) << "settings file could not be read; kept it as" << aside << "and started from defaults";
+    } else {
+        qCWarning(lcSettings) << "settings file could not be read nor moved aside:" << fileName;
+    }
+    m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+}
+
+QString Settings::fileName() const
+{
+    return m_store->fileName();
+}
+
+void Settings::registerDefaults(const QVariantMap &defaults)
+{
+    for (auto it = defaults.begin(); it != defaults.end(); ++it)
+        m_defaults.insert(it.key(), it.value());
+}
+
+void Settings::registerAppDefaults()
+{
+    registerDefaults({
+        {SettingsKey::folder, Tools::defaultFolder()},
+        {SettingsKey::quality, QStringLiteral("best")},
+        {SettingsKey::preferH264, true},
+        {SettingsKey::subs, false},
+        {SettingsKey::subLangs, QStringLiteral("pt.*,en.*")},
+        {SettingsKey::embedMeta, true},
+        {SettingsKey::embedThumb, true},
+        {SettingsKey::cookies, QStringLiteral("none")},
+        {SettingsKey::maxConcurrent, 2},
+        {SettingsKey::watchClipboard, true},
+        {SettingsKey::soundOnDone, true},
+    });
+}
+
+std::optional<QVariant> Settings::stored(QAnyStringView key) const
+{
+    const QVariant value = m_store->value(key);
+    if (!value.isValid())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QString> Settings::string(QAnyStringView key) const
+{
+    if (const auto value = stored(key)) {
+        if (auto text = toText(*value))
+            return text;
+    }
+    const auto registered = m_defaults.constFind(key.toString());
+    if (registered != m_defaults.constEnd())
+        return toText(*registered);
+    return std::nullopt;
+}
+
+// A stored value of the wrong kind reads as if it were not there.
+bool Settings::boolean(QAnyStringView key) const
+{
+    if (const auto value = stored(key)) {
+        if (const auto flag = toBoolean(*value))
+            return *flag;
+    }
+    return toBoolean(m_defaults.value(key.toString())).value_or(false);
+}
+
+qint64 Settings::integer(QAnyStringView key) const
+{
+    if (const auto value = stored(key)) {
+        if (const auto number = toInteger(*value))
+            return *number;
+    }
+    return toInteger(m_defaults.value(key.toString())).value_or(0);
+}
+
+bool Settings::contains(QAnyStringView key) const
+{
+    return m_store->contains(key);
+}
+
+QVariant Settings::value(const QString &key) const
+{
+    return m_store->value(key, m_defaults.value(key));
+}
+
+void Settings::setValue(const QString &key, const QVariant &value)
+{
+    if (m_store->contains(key) && m_store->value(key) == value)
+        return;
+    m_store->setValue(key, value);
+    emit valueChanged(key);
+}
+
+void Settings::remove(const QString &key)
+{
+    if (!m_store->contains(key))
+        return;
+    m_store->remove(key);
+    emit valueChanged(key);
+}
+
+QString Settings::folder() const
+{
+    const auto storedFolder = stored(SettingsKey::folder);
+    const QString text = storedFolder ? storedFolder->toString() : QString();
+    return text.isEmpty() ? Tools::defaultFolder() : text;
+}
+
+int Settings::maxConcurrent() const
+{
+    return static_cast<int>(std::clamp<qint64>(integer(SettingsKey::maxConcurrent), 1, std::numeric_limits<int>::max()));
+}
+
+Quality Settings::defaultQuality() const
+{
+    const auto id = string(SettingsKey::quality);
+    return id ? Quality::fromId(*id).value_or(Quality::best) : Quality::best;
+}
+
+Quality Settings::uiQualityOrDefault() const
+{
+    const auto id = string(SettingsKey::uiQuality);
+    if (id) {
+        if (const auto quality = Quality::fromId(*id))
+            return *quality;
+    }
+    return defaultQuality();
+}
+
+Quality Settings::uiQuality() const
+{
+    const auto id = string(SettingsKey::uiQuality);
+    return id ? Quality::fromId(*id).value_or(Quality::best) : Quality::best;
+}
+
+bool Settings::uiPlaylist() const
+{
+    return boolean(SettingsKey::uiPlaylist);
+}
+
+QString Settings::cookiesBrowser() const
+{
+    const QString browser = string(SettingsKey::cookies).value_or(QStringLiteral("none"));
+    return browser.isEmpty() ? QStringLiteral("none") : browser;
+}
+
+QString Settings::displayPath(const QString &path)
+{
+    const QString home = QDir::homePath();
+    if (path == home)
+        return QStringLiteral("~");
+    if (path.startsWith(home + u'/'))
+        return u'~' + path.mid(home.size());
+    return path;
+}

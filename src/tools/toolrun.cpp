@@ -1,0 +1,72 @@
+#include "toolrun.h"
+
+ToolRun::ToolRun(QObject *parent)
+    : QObject(parent)
+{
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, &ToolRun::collect);
+    connect(&m_process, &QProcess::readyReadStandardError, this, &ToolRun::collect);
+    connect(&m_process, &QProcess::finished, this, &ToolRun::onFinished);
+    connect(&m_process, &QProcess::errorOccurred, this, &ToolRun::onError);
+}
+
+ToolRun::~ToolRun()
+{
+    stop();
+}
+
+void ToolRun::start(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env)
+{
+    Q_ASSERT_X(!isRunning(), "ToolRun::start", "one run at a time");
+    m_stopped = false;
+    m_out.clear();
+    m_err.clear();
+    m_process.setProgram(path);
+    m_process.setArguments(args);
+    m_process.setProcessEnvironment(env ? *env : QProcessEnvironment::systemEnvironment());
+    m_process.setStandardInputFile(QProcess::nullDevice());
+    m_process.start(QIODevice::ReadOnly);
+}
+
+void ToolRun::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    // The child is reaped asynchronously; its finished signal is then swallowed.
+    m_stopped = true;
+    m_process.kill();
+}
+
+bool ToolRun::isRunning() const
+{
+    return m_process.state() != QProcess::NotRunning;
+}
+
+void ToolRun::collect()
+{
+    m_out += m_process.readAllStandardOutput();
+    m_err += m_process.readAllStandardError();
+}
+
+void ToolRun::onFinished(int exitCode, QProcess::ExitStatus)
+{
+    collect();
+    if (m_stopped) {
+        m_out.clear();
+        m_err.clear();
+        return;
+    }
+    RunResult result;
+    result.status = exitCode;
+    result.out = QString::fromUtf8(m_out);
+    result.err = QString::fromUtf8(m_err);
+    m_out.clear();
+    m_err.clear();
+    emit finished(result);
+}
+
+void ToolRun::onError(QProcess::ProcessError error)
+{
+    if (error == QProcess::FailedToStart && !m_stopped)
+        emit failedToStart(m_process.errorString());
+}
