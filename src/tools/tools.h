@@ -4,6 +4,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <optional>
 
@@ -52,6 +53,23 @@ QProcessEnvironment envFrom(const QProcessEnvironment &base, const QString &engi
 // when the program cannot be started.
 RunResult run(const QString &path, const QStringList &args,
               const std::optional<QProcessEnvironment> &env = std::nullopt);
+
+// Installation steps. They block on the network and the disk, so they belong on a
+// worker thread; each throws VireloomError with a translated text when it fails.
+
+// Fetches `url` to the file `to`. Redirects are followed but never from https to http;
+// only a complete answer with status 200 replaces `to`, atomically, so a failed or cut
+// transfer leaves whatever was there before.
+void download(const QUrl &url, const QString &to);
+// Extracts the zip archive into `into`, replacing files of the same name, then deletes
+// the archive. Entries that would land outside `into` fail the whole extraction, and
+// nothing is written to `into` unless every entry could be extracted.
+void unzip(const QString &zip, const QString &into);
+// Sets the file's mode to 0755; a failure is left for the next step to notice.
+void makeExecutable(const QString &path);
+void installYtDlp();
+void installFFmpeg();
+void installDeno();
 
 QString fmtTime(double seconds);
 QString fmtBytes(double bytes);

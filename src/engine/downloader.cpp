@@ -1,0 +1,87 @@
+#include "downloader.h"
+
+#include "engine/failuremessages.h"
+#include "settings/settings.h"
+#include "tools/engineinstaller.h"
+#include "tools/toolrun.h"
+#include "tools/tools.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
+
+Downloader::Downloader(Settings *settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_installer(new EngineInstaller(this))
+{
+    m_settings->registerAppDefaults();
+
+    connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installingChanged);
+    connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);
+    connect(m_installer, &EngineInstaller::finished, this, &Downloader::refreshEngine);
+
+    refreshEngine();
+}
+
+Downloader::~Downloader() = default;
+
+QString Downloader::friendlyError(const QString &message)
+{
+    return ::friendlyError(message);
+}
+
+bool Downloader::installing() const
+{
+    return m_installer->installing();
+}
+
+QString Downloader::installStatus() const
+{
+    return m_installer->status();
+}
+
+void Downloader::refreshEngine()
+{
+    const auto ytdlp = Tools::find(QStringLiteral("yt-dlp"));
+    const auto ffmpeg = Tools::find(QStringLiteral("ffmpeg"));
+    const auto deno = Tools::find(QStringLiteral("deno"));
+    if (ytdlp != m_ytdlpPath || ffmpeg != m_ffmpegPath || deno != m_denoPath) {
+        m_ytdlpPath = ytdlp;
+        m_ffmpegPath = ffmpeg;
+        m_denoPath = deno;
+        emit engineChanged();
+    }
+
+    if (!m_ytdlpPath) {
+        setYtdlpVersion(QString());
+        return;
+    }
+
+    // The previous version stays on show until this query answers; when refreshes
+    // overlap, the last query to finish wins.
+    auto *query = new ToolRun(this);
+    connect(query, &ToolRun::finished, this, [this, query](const RunResult &result) {
+        setYtdlpVersion(result.out.trimmed());
+        query->deleteLater();
+    });
+    connect(query, &ToolRun::failedToStart, this, [this, query](const QString &error) {
+        qCInfo(lcEngine) << "yt-dlp did not start for --version:" << error;
+        setYtdlpVersion(QString());
+        query->deleteLater();
+    });
+    query->start(*m_ytdlpPath, {QStringLiteral("--version")}, Tools::env());
+}
+
+void Downloader::installEngine(bool forceYtDlp)
+{
+    m_installer->install(forceYtDlp);
+}
+
+void Downloader::setYtdlpVersion(const QString &version)
+{
+    if (m_ytdlpVersion == version)
+        return;
+    m_ytdlpVersion = version;
+    emit ytdlpVersionChanged();
+}

@@ -1,0 +1,118 @@
+#include "engineinstaller.h"
+
+#include "engine/vireloomerror.h"
+#include "i18n/i18n.h"
+#include "tools/tools.h"
+
+#include <QLoggingCategory>
+#include <QThread>
+
+#include <memory>
+#include <optional>
+
+Q_LOGGING_CATEGORY(lcInstaller, "vireloom.installer")
+
+EngineInstaller::EngineInstaller(QObject *parent)
+    : QObject(parent)
+{
+}
+
+EngineInstaller::~EngineInstaller()
+{
+    // A step still running holds nothing of ours: let it finish on its own rather
+    // than hold up the quit until a download ends.
+    if (m_worker) {
+        m_worker->disconnect(this);
+        m_worker->setParent(nullptr);
+        connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);
+    }
+}
+
+void EngineInstaller::install(bool forceYtDlp)
+{
+    if (m_installing)
+        return;
+    m_installing = true;
+    m_forceYtDlp = forceYtDlp;
+    emit installingChanged();
+    runFrom(Step::YtDlp);
+}
+
+// Each presence check happens when its step comes up, so a program that appeared
+// meanwhile (another step, a package manager) is not fetched again.
+void EngineInstaller::runFrom(Step step)
+{
+    switch (step) {
+    case Step::YtDlp:
+        if (m_forceYtDlp || !Tools::find(QStringLiteral("yt-dlp"))) {
+            setStatus(L(QStringLiteral("Baixando yt-dlp…")));
+            runInBackground(&Tools::installYtDlp, Step::FFmpeg);
+            return;
+        }
+        [[fallthrough]];
+    case Step::FFmpeg:
+        if (!Tools::find(QStringLiteral("ffmpeg"))) {
+            setStatus(L(QStringLiteral("Baixando ffmpeg…")));
+            runInBackground(&Tools::installFFmpeg, Step::Deno);
+            return;
+        }
+        [[fallthrough]];
+    case Step::Deno:
+        if (!Tools::find(QStringLiteral("deno"))) {
+            setStatus(L(QStringLiteral("Baixando Deno (necessário para o YouTube)…")));
+            runInBackground(&Tools::installDeno, Step::Done);
+            return;
+        }
+        [[fallthrough]];
+    case Step::Done:
+        setStatus(L(QStringLiteral("Motor pronto ✓")));
+        end();
+        return;
+    }
+}
+
+void EngineInstaller::runInBackground(const std::function<void()> &work, Step next)
+{
+    auto error = std::make_shared<std::optional<QString>>();
+    m_worker = QThread::create([work, error] {
+        try {
+            work();
+        } catch (const VireloomError &e) {
+            *error = e.description();
+        } catch (const std::exception &e) {
+            *error = QString::fromLocal8Bit(e.what());
+        }
+    });
+    m_worker->setObjectName(QStringLiteral("engine install"));
+    connect(m_worker, &QThread::finished, this, [this, error, next] {
+        m_worker->deleteLater();
+        m_worker = nullptr;
+        if (*error)
+            fail(**error);
+        else
+            runFrom(next);
+    });
+    m_worker->start();
+}
+
+void EngineInstaller::fail(const QString &description)
+{
+    qCWarning(lcInstaller) << "engine installation failed:" << description;
+    setStatus(LF(QStringLiteral("Falhou: %@"), description));
+    end();
+}
+
+void EngineInstaller::end()
+{
+    m_installing = false;
+    emit installingChanged();
+    emit finished();
+}
+
+void EngineInstaller::setStatus(const QString &status)
+{
+    if (m_status == status)
+        return;
+    m_status = status;
+    emit statusChanged();
+}

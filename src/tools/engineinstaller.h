@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+// Fetches the engine programs that are missing, one component after the other. Each
+// component's network and file work runs on a worker thread; the sequence itself lives
+// on the thread that owns the installer and only reacts to each step's end.
+class EngineInstaller : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EngineInstaller(QObject *parent = nullptr);
+    ~EngineInstaller() override;
+
+    bool installing() const { return m_installing; }
+    // The last status line, already translated; kept after the sequence ends.
+    QString status() const { return m_status; }
+
+    // Ignored while a sequence runs.
+    void install(bool forceYtDlp);
+
+signals:
+    void installingChanged();
+    void statusChanged();
+    // The sequence has ended, successfully or at its first failure.
+    void finished();
+
+private:
+    enum class Step { YtDlp, FFmpeg, Deno, Done };
+
+    void runFrom(Step step);
+    void runInBackground(const std::function<void()> &work, Step next);
+    void fail(const QString &description);
+    void end();
+    void setStatus(const QString &status);
+
+    bool m_installing = false;
+    bool m_forceYtDlp = false;
+    QString m_status;
+    class QThread *m_worker = nullptr;
+};

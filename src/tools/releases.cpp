@@ -1,0 +1,74 @@
+#include "releases.h"
+
+#include <QtGlobal>
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct Host
+{
+    const char *environment;
+    const char *fallback;
+};
+
+constexpr Host kGitHub{"VIRELOOM_GITHUB_URL", "https://github.com"};
+constexpr Host kFFmpegMirror{"VIRELOOM_FFMPEG_URL", "https://ffmpeg.martin-riedl.de"};
+
+struct PlatformRelease
+{
+    std::string_view platform;
+    const char *ytDlpFile;
+    const char *ffmpegPlatform;
+    const char *denoArchive;
+};
+
+constexpr std::array<PlatformRelease, 3> kReleases{{
+    {"linux-x86_64", "yt-dlp_linux", "linux/amd64", "deno-x86_64-unknown-linux-gnu.zip"},
+    {"linux-aarch64", "yt-dlp_linux_aarch64", "linux/arm64", "deno-aarch64-unknown-linux-gnu.zip"},
+    {"macos-arm64", "yt-dlp_macos", "macos/arm64", "deno-aarch64-apple-darwin.zip"},
+}};
+
+// The build system names the platform; an unknown one fails the build here rather
+// than fetching another platform's programs at run time.
+consteval const PlatformRelease &thisPlatform()
+{
+    for (const PlatformRelease &release : kReleases) {
+        if (release.platform == VIRELOOM_RELEASE_PLATFORM)
+            return release;
+    }
+    throw "no engine releases are known for this platform";
+}
+
+QUrl at(const Host &host, const QString &path)
+{
+    QString base = qEnvironmentVariable(host.environment);
+    if (base.isEmpty())
+        base = QString::fromLatin1(host.fallback);
+    while (base.endsWith(u'/'))
+        base.chop(1);
+    return QUrl(base + path);
+}
+
+} // namespace
+
+namespace Releases {
+
+QUrl ytDlp()
+{
+    return at(kGitHub, QStringLiteral("/yt-dlp/yt-dlp/releases/latest/download/") + QLatin1StringView(thisPlatform().ytDlpFile));
+}
+
+QUrl ffmpegComponent(const QString &name)
+{
+    return at(kFFmpegMirror, QStringLiteral("/redirect/latest/%1/release/%2.zip")
+                                 .arg(QLatin1StringView(thisPlatform().ffmpegPlatform), name));
+}
+
+QUrl deno()
+{
+    return at(kGitHub, QStringLiteral("/denoland/deno/releases/latest/download/") + QLatin1StringView(thisPlatform().denoArchive));
+}
+
+} // namespace Releases

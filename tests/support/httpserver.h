@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QTcpServer>
+#include <QUrl>
+
+// A small HTTP/1.1 server on 127.0.0.1 for tests: fixed answers per path, byte ranges,
+// redirects, throttled or cut-short bodies. It runs on the event loop of the thread that
+// created it, so the test must keep that loop turning while a client talks to it.
+class HttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        QString bodyFile; // served instead of `body` when set
+        QByteArray contentType = "application/octet-stream";
+        QList<QPair<QByteArray, QByteArray>> headers;
+        // Bytes per second; 0 sends at once.
+        int throttle = 0;
+        // Announce the full length, then close after this many body bytes (-1: never).
+        qint64 cutAfter = -1;
+    };
+
+    explicit HttpServer(QObject *parent = nullptr);
+
+    bool listen();
+    quint16 port() const;
+    QUrl url(const QString &path = QString()) const;
+
+    void route(const QString &path, const Response &response);
+    void routeFile(const QString &path, const QString &file, const QByteArray &contentType);
+    void redirect(const QString &from, const QString &to, int status = 302);
+    void clearRoutes();
+
+    int requestCount(const QString &path) const { return m_requests.value(path); }
+    int totalRequests() const;
+    QStringList requestedPaths() const { return m_order; }
+
+signals:
+    void requested(const QString &path);
+
+private:
+    void onConnection();
+    void serve(class QTcpSocket *socket, const QByteArray &head);
+
+    QTcpServer m_server;
+    QHash<QString, Response> m_routes;
+    QHash<QString, int> m_requests;
+    QStringList m_order;
+};
