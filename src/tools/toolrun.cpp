@@ -12,7 +12,11 @@ ToolRun::ToolRun(QObject *parent)
 
 ToolRun::~ToolRun()
 {
-    stop();
+    // A killed child is reaped at once; waiting here keeps it from lingering as a zombie.
+    if (isRunning()) {
+        stop();
+        m_process.waitForFinished(1000);
+    }
 }
 
 void ToolRun::start(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env)
