@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+// Keeps Vireloom to one process per user. The first launch holds a lock file and listens
+// on a local socket; a later launch hands its arguments to it and exits. The lock, not the
+// socket, decides who is first, so two launches at the same moment still end with one
+// instance, and a lock left by a crashed process is taken over.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Role { Primary, Forwarded, Failed };
+
+    // Messages larger than this are refused unread.
+    static constexpr qint64 kMaxMessageBytes = 1 << 20;
+
+    explicit SingleInstance(const QString &socketPath = defaultSocketPath(), QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // Under $XDG_RUNTIME_DIR, else a folder of the user's own in the temporary folder.
+    static QString defaultSocketPath();
+
+    // Becomes the primary instance, or hands `arguments` to the one that is. A later
+    // launch waits a few seconds at most for a primary that is still starting.
+    Role claim(const QStringList &arguments);
+
+    QString socketPath() const { return m_socketPath; }
+
+    // The wire format, for the sending side and for tests.
+    static QByteArray encode(const QStringList &arguments);
+
+signals:
+    // A later launch's arguments, as it was given them.
+    void argumentsReceived(const QStringList &arguments);
+
+private:
+    bool forward(const QStringList &arguments);
+    void onConnection();
+
+    QString m_socketPath;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer m_server;
+};
