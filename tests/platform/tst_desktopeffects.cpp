@@ -1,0 +1,141 @@
+#include "platform/completionsound.h"
+#include "platform/desktopnotifications.h"
+#include "platform/filemanager.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Stands in for the desktop's file manager on a private session bus.
+class FakeFileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QStringList shown;
+
+public slots:
+    void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
+};
+
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList received;
+
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body, const QStringList &,
+                const QVariantMap &, int)
+    {
+        received << summary << body;
+        return 1;
+    }
+};
+
+// Catches what would otherwise open in the user's applications.
+class OpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// Runs twice: inside a private session bus (VIRELOOM_EXPECT_BUS=1) and with no bus at
+// all, where every effect must fall back or stay silent.
+class TestDesktopEffects : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void revealShowsTheFileOrItsFolder();
+    void notificationsReachTheServer();
+    void soundWithoutServerIsSilent();
+
+private:
+    bool m_expectBus = false;
+    QTemporaryDir m_dir;
+    OpenedUrls m_opened;
+};
+
+void TestDesktopEffects::initTestCase()
+{
+    m_expectBus = qEnvironmentVariableIntValue("VIRELOOM_EXPECT_BUS") == 1;
+    QCOMPARE(QDBusConnection::sessionBus().isConnected(), m_expectBus);
+    QDesktopServices::setUrlHandler(u"file"_s, &m_opened, "open");
+}
+
+void TestDesktopEffects::init()
+{
+    m_opened.urls.clear();
+}
+
+void TestDesktopEffects::revealShowsTheFileOrItsFolder()
+{
+    const QString file = m_dir.filePath(u"clip #1.mp4"_s);
+    if (!m_expectBus) {
+        FileManager::reveal(file);
+        QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+        return;
+    }
+
+    // No file manager on the bus yet: the folder opens instead.
+    FileManager::reveal(file);
+    QTRY_COMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    FakeFileManager manager;
+    QVERIFY(bus.registerObject(u"/org/freedesktop/FileManager1"_s, &manager, QDBusConnection::ExportAllSlots));
+    QVERIFY(bus.registerService(u"org.freedesktop.FileManager1"_s));
+    m_opened.urls.clear();
+    FileManager::reveal(file);
+    QTRY_COMPARE(manager.shown, QStringList{QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)});
+    QVERIFY(manager.shown.first().contains(u"%20%231.mp4"_s));
+    QTest::qWait(100);
+    QVERIFY(m_opened.urls.isEmpty());
+    bus.unregisterService(u"org.freedesktop.FileManager1"_s);
+    bus.unregisterObject(u"/org/freedesktop/FileManager1"_s);
+}
+
+void TestDesktopEffects::notificationsReachTheServer()
+{
+    if (!m_expectBus) {
+        DesktopNotifications::notify(u"Done"_s, u"clip.mp4"_s); // no bus: nothing to reach, nothing breaks
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    FakeNotifications server;
+    QVERIFY(bus.registerObject(u"/org/freedesktop/Notifications"_s, &server, QDBusConnection::ExportAllSlots));
+    QVERIFY(bus.registerService(u"org.freedesktop.Notifications"_s));
+    DesktopNotifications::notify(u"Concluído"_s, u"<b>clip</b> & co.mp4"_s);
+    QTRY_COMPARE(server.received, (QStringList{u"Concluído"_s, u"&lt;b&gt;clip&lt;/b&gt; &amp; co.mp4"_s}));
+    bus.unregisterService(u"org.freedesktop.Notifications"_s);
+}
+
+void TestDesktopEffects::soundWithoutServerIsSilent()
+{
+    CompletionSound sound;
+    QSignalSpy requested(&sound, &CompletionSound::playRequested);
+    sound.play();
+    sound.play();
+    QCOMPARE(requested.size(), 2);
+    QTest::qWait(200);
+}
+
+QTEST_MAIN(TestDesktopEffects)
+#include "tst_desktopeffects.moc"
