@@ -1,0 +1,240 @@
+#include "historystore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QSaveFile>
+
+#include <cmath>
+
+Q_LOGGING_CATEGORY(lcHistory, "vireloom.history")
+
+namespace {
+
+const QLatin1StringView kId("id");
+const QLatin1StringView kTitle("title");
+const QLatin1StringView kUrl("url");
+const QLatin1StringView kFile("file");
+const QLatin1StringView kSite("site");
+const QLatin1StringView kQuality("quality");
+const QLatin1StringView kDate("date");
+const QLatin1StringView kThumbnail("thumbnail");
+const QLatin1StringView kBytes("bytes");
+
+bool isDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Exactly "YYYY-MM-DDTHH:MM:SSZ": fractions, offsets and other ISO spellings are refused.
+std::optional<QDateTime> parseDate(QStringView text)
+{
+    if (text.size() != 20 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' || text[13] != u':'
+        || text[16] != u':' || text[19] != u'Z')
+        return std::nullopt;
+    if (!isDigits(text.sliced(0, 4)) || !isDigits(text.sliced(5, 2)) || !isDigits(text.sliced(8, 2))
+        || !isDigits(text.sliced(11, 2)) || !isDigits(text.sliced(14, 2)) || !isDigits(text.sliced(17, 2)))
+        return std::nullopt;
+    const QDate date(text.sliced(0, 4).toInt(), text.sliced(5, 2).toInt(), text.sliced(8, 2).toInt());
+    const QTime time(text.sliced(11, 2).toInt(), text.sliced(14, 2).toInt(), text.sliced(17, 2).toInt());
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QString formatDate(const QDateTime &date)
+{
+    return date.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+}
+
+// The canonical 36-character form, hyphens in place; letter case is not significant.
+std::optional<QUuid> parseId(const QString &text)
+{
+    if (text.size() != 36)
+        return std::nullopt;
+    const QUuid id = QUuid::fromString(text);
+    if (id.isNull() && text != u"00000000-0000-0000-0000-000000000000")
+        return std::nullopt;
+    return id;
+}
+
+struct Reader
+{
+    const QJsonObject &object;
+    bool ok = true;
+
+    QString required(QLatin1StringView key)
+    {
+        const QJsonValue value = object.value(key);
+        if (!value.isString()) {
+            ok = false;
+            return {};
+        }
+        return value.toString();
+    }
+
+    // Missing and null both mean absent; any other type spoils the file.
+    std::optional<QString> optionalText(QLatin1StringView key)
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || value.isNull())
+            return std::nullopt;
+        if (!value.isString()) {
+            ok = false;
+            return std::nullopt;
+        }
+        return value.toString();
+    }
+
+    std::optional<qint64> optionalWhole(QLatin1StringView key)
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || value.isNull())
+            return std::nullopt;
+        const double number = value.toDouble(std::nan(""));
+        // Beyond 2^63 a double no longer names one whole number of bytes.
+        if (!value.isDouble() || !std::isfinite(number) || number != std::trunc(number) || std::abs(number) >= 9.2e18) {
+            ok = false;
+            return std::nullopt;
+        }
+        return value.toInteger(static_cast<qint64>(number));
+    }
+};
+
+std::optional<HistoryEntry> decodeEntry(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    Reader read{object};
+    HistoryEntry entry;
+    const auto id = parseId(read.required(kId));
+    entry.title = read.required(kTitle);
+    entry.url = read.required(kUrl);
+    entry.file = read.optionalText(kFile);
+    entry.site = read.required(kSite);
+    entry.quality = read.required(kQuality);
+    const auto date = parseDate(read.required(kDate));
+    entry.thumbnail = read.optionalText(kThumbnail);
+    entry.bytes = read.optionalWhole(kBytes);
+    if (!read.ok || !id || !date)
+        return std::nullopt;
+    entry.id = *id;
+    entry.date = *date;
+    return entry;
+}
+
+QString setAside(const QString &path)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+    if (!QFile::rename(path, aside)) {
+        qCWarning(lcHistory) << "history file could not be read nor moved aside:" << path;
+        return {};
+    }
+    qCWarning(lcHistory) << "history file could not be read; kept it as" << aside << "and started empty";
+    return aside;
+}
+
+} // namespace
+
+namespace HistoryStore {
+
+std::optional<QList<HistoryEntry>> decode(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    const QJsonArray array = document.array();
+    QList<HistoryEntry> entries;
+    entries.reserve(array.size());
+    for (const QJsonValue &value : array) {
+        auto entry = decodeEntry(value);
+        if (!entry)
+            return std::nullopt;
+        entries.append(std::move(*entry));
+    }
+    return entries;
+}
+
+QByteArray encode(const QList<HistoryEntry> &entries)
+{
+    QJsonArray array;
+    for (const HistoryEntry &entry : entries) {
+        QJsonObject object{
+            {kId, entry.id.toString(QUuid::WithoutBraces).toUpper()},
+            {kTitle, entry.title},
+            {kUrl, entry.url},
+            {kSite, entry.site},
+            {kQuality, entry.quality},
+            {kDate, formatDate(entry.date)},
+        };
+        if (entry.file)
+            object.insert(kFile, *entry.file);
+        if (entry.thumbnail)
+            object.insert(kThumbnail, *entry.thumbnail);
+        if (entry.bytes)
+            object.insert(kBytes, *entry.bytes);
+        array.append(object);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+void backFillSizes(QList<HistoryEntry> &entries)
+{
+    for (HistoryEntry &entry : entries) {
+        if (entry.bytes || !entry.file)
+            continue;
+        const QFileInfo info(*entry.file);
+        if (info.isFile())
+            entry.bytes = info.size();
+    }
+}
+
+Loaded load(const QString &path)
+{
+    Loaded loaded;
+    QFile file(path);
+    if (!file.exists())
+        return loaded;
+    // A file that is there but unreadable is treated like a broken one: the first save
+    // would otherwise replace it.
+    std::optional<QList<HistoryEntry>> entries;
+    if (file.open(QIODevice::ReadOnly))
+        entries = decode(file.readAll());
+    file.close();
+    if (!entries) {
+        loaded.setAside = setAside(path);
+        loaded.writable = !loaded.setAside.isEmpty();
+        return loaded;
+    }
+    loaded.entries = std::move(*entries);
+    backFillSizes(loaded.entries);
+    return loaded;
+}
+
+bool save(const QString &path, const QList<HistoryEntry> &entries)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcHistory) << "history not saved:" << file.errorString();
+        return false;
+    }
+    file.write(encode(entries));
+    if (!file.commit()) {
+        qCWarning(lcHistory) << "history not saved:" << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace HistoryStore
