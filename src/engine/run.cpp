@@ -171,8 +171,12 @@ Downloader::~Downloader()
     for (QProcess *process : std::as_const(processes))
         process->disconnect(this);
 
-    for (QProcess *process : std::as_const(processes))
+    // A process whose start has not been confirmed yet may not lead its group yet.
+    for (QProcess *process : std::as_const(processes)) {
+        if (process->state() == QProcess::Starting)
+            process->waitForStarted(1000);
         signalGroup(*process, SIGTERM);
+    }
     // The event loop is gone by now, so this is the one place that waits on processes,
     // and only briefly; whatever ignores the request is killed.
     const QDeadlineTimer grace(1000);
