@@ -7,14 +7,50 @@
 #include "tools/tools.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-bool hasOuterBlank(QStringView field)
+// The field as ASCII in `out`, without a leading "+" (which the decimal syntax allows but
+// std::from_chars does not). False for anything that cannot be a number.
+bool asciiNumber(QStringView field, std::array<char, 64> &out, qsizetype &length)
 {
-    return field.front().isSpace() || field.back().isSpace();
+    if (field.startsWith(u'+')) {
+        field = field.sliced(1);
+        if (field.startsWith(u'-'))
+            return false;
+    }
+    if (field.isEmpty() || field.size() > qsizetype(out.size()))
+        return false;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char16_t c = field[i].unicode();
+        if (c > 0x7f)
+            return false;
+        out[i] = static_cast<char>(c);
+    }
+    length = field.size();
+    return true;
 }
+
+// Formatting sizes and times goes through the locale and is the costliest step of a
+// progress line; consecutive lines mostly repeat the total and often the time left.
+struct LastFormatted
+{
+    double value = std::numeric_limits<double>::quiet_NaN();
+    QString text;
+
+    template<typename Format>
+    const QString &of(double number, Format format)
+    {
+        if (number != value) {
+            value = number;
+            text = format(number);
+        }
+        return text;
+    }
+};
 
 bool isNameChar(QChar c)
 {
@@ -49,15 +85,17 @@ QStringView trimSpacesAndTabs(QStringView text)
 
 void applyProgress(DownloadItem &item, const ProgressFields &fields)
 {
+    thread_local LastFormatted size, speed, eta;
     const double downloaded = fields.downloaded.value_or(0.0);
     if (const auto total = fields.total ? fields.total : fields.totalEstimate; total && *total > 0) {
         item.setProgress(std::min(downloaded / *total, 1.0));
-        item.setSizeText(Tools::fmtBytes(*total));
+        item.setSizeText(size.of(*total, Tools::fmtBytes));
     }
     if (item.state().kind() != DLState::downloading)
         item.setState(DLState::downloading);
-    item.setSpeed(fields.speed ? Tools::fmtBytes(*fields.speed) + QStringLiteral("/s") : QString());
-    item.setEta(fields.eta ? Tools::fmtTime(*fields.eta) : QString());
+    item.setSpeed(fields.speed ? speed.of(*fields.speed, [](double n) { return Tools::fmtBytes(n) + QStringLiteral("/s"); })
+                               : QString());
+    item.setEta(fields.eta ? eta.of(*fields.eta, Tools::fmtTime) : QString());
     if (fields.playlistIndex && fields.playlistCount && *fields.playlistCount >= 2)
         item.setPlaylistPos(QString::number(*fields.playlistIndex) + u'/' + QString::number(*fields.playlistCount));
 }
@@ -97,22 +135,28 @@ void applyPiece(DownloadItem &item, QStringView line)
 
 std::optional<double> parseNumber(QStringView field)
 {
-    if (field.isEmpty() || hasOuterBlank(field))
+    std::array<char, 64> ascii;
+    qsizetype length = 0;
+    if (!asciiNumber(field, ascii, length))
         return std::nullopt;
-    bool ok = false;
-    const double number = field.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
+    double number = 0;
+    // "inf" and "nan" parse, and values past what a double holds are out of range: none
+    // of them is a number here.
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + length, number, std::chars_format::general);
+    if (error != std::errc() || end != ascii.data() + length || !std::isfinite(number))
         return std::nullopt;
     return number;
 }
 
 std::optional<qint64> parseWhole(QStringView field)
 {
-    if (field.isEmpty() || hasOuterBlank(field))
+    std::array<char, 64> ascii;
+    qsizetype length = 0;
+    if (!asciiNumber(field, ascii, length))
         return std::nullopt;
-    bool ok = false;
-    const qint64 number = field.toLongLong(&ok, 10);
-    if (!ok)
+    qint64 number = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + length, number, 10);
+    if (error != std::errc() || end != ascii.data() + length)
         return std::nullopt;
     return number;
 }
