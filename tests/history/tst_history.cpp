@@ -82,6 +82,7 @@ void TestHistory::roundTrip()
 {
     HistoryEntry full = entry(1, 123456789012LL, u"/home/me/Downloads/a.mp4"_s);
     full.thumbnail = u"https://i.example/t.jpg?a=1&b=%20"_s;
+    full.title = u"Quotes \" and \\ backslashes,\nlines,\ttabs, \x01 controls and emoji 🎬"_s;
     const QList<HistoryEntry> entries{full, entry(2), entry(3, 0)};
     const auto decoded = HistoryStore::decode(HistoryStore::encode(entries));
     QVERIFY(decoded);
