@@ -6,6 +6,7 @@
 #include "model/downloadlist.h"
 #include "tools/tools.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -88,7 +89,8 @@ void applyProgress(DownloadItem &item, const ProgressFields &fields)
     thread_local LastFormatted size, speed, eta;
     const double downloaded = fields.downloaded.value_or(0.0);
     if (const auto total = fields.total ? fields.total : fields.totalEstimate; total && *total > 0) {
-        item.setProgress(std::min(downloaded / *total, 1.0));
+        // Capped at 1; a negative count, which only broken output gives, shows nothing done.
+        item.setProgress(std::clamp(downloaded / *total, 0.0, 1.0));
         item.setSizeText(size.of(*total, Tools::fmtBytes));
     }
     if (item.state().kind() != DLState::downloading)

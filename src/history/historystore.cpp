@@ -129,27 +129,43 @@ std::optional<HistoryEntry> decodeEntry(const QJsonValue &value)
     return entry;
 }
 
-void appendString(QByteArray &out, const QString &text)
+// JSON text in UTF-8. A lone surrogate, which only a hand-edited file can bring in, is
+// written as an escape so that it survives the round trip instead of turning into U+FFFD.
+void appendString(QByteArray &out, QStringView text)
 {
+    static const char hex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : text.toUtf8()) {
+    qsizetype plain = 0; // start of the characters not yet written
+    const auto writePlain = [&](qsizetype end) {
+        if (end > plain)
+            out += text.sliced(plain, end - plain).toUtf8();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            ++i;
+            continue;
+        }
+        const bool lone = QChar::isSurrogate(c);
+        if (c >= 0x20 && c != u'"' && c != u'\\' && !lone)
+            continue;
+        writePlain(i);
+        plain = i + 1;
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case u'"': out += "\\\""; break;
+        case u'\\': out += "\\\\"; break;
+        case u'\n': out += "\\n"; break;
+        case u'\r': out += "\\r"; break;
+        case u'\t': out += "\\t"; break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                static const char hex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[(c >> 4) & 0xf];
-                out += hex[c & 0xf];
-            } else {
-                out += c;
-            }
+            out += "\\u";
+            out += hex[(c >> 12) & 0xf];
+            out += hex[(c >> 8) & 0xf];
+            out += hex[(c >> 4) & 0xf];
+            out += hex[c & 0xf];
         }
     }
+    writePlain(text.size());
     out += '"';
 }
 

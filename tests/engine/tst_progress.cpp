@@ -87,6 +87,9 @@ void TestProgress::lines_data()
     f.progress = 1.0, f.sizeText = Tools::fmtBytes(4000);
     QTest::newRow("progress capped") << false << QStringList{u"VIRLOP|5000|4000|NA|NA|NA|NA|NA"_s} << f;
 
+    f.progress = 0.0;
+    QTest::newRow("negative count shows nothing done") << false << QStringList{u"VIRLOP|-5000|4000|NA|NA|NA|NA|NA"_s} << f;
+
     f = {};
     f.speed = rate(10), f.eta = u"0:03"_s, f.state = u"downloading"_s;
     QTest::newRow("no total: progress and size stay") << false << QStringList{u"VIRLOP|1|NA|NA|10|3|NA|NA"_s} << f;
