@@ -12,10 +12,17 @@
 
 #include <csignal>
 
+namespace {
+QString engineMissing()
+{
+    return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
+}
+} // namespace
+
 void Downloader::fetchInfo(DownloadItem *item)
 {
     if (!m_ytdlpPath) {
-        item->setState(DLState::failure(L(QStringLiteral("Motor não instalado — clique em Instalar agora."))));
+        item->setState(DLState::failure(engineMissing()));
         return;
     }
     item->setState(DLState::fetching);
@@ -29,7 +36,12 @@ void Downloader::startWaitingProbes()
 {
     while (m_probes.size() < kMaxProbes && !m_waitingProbes.isEmpty()) {
         DownloadItem *item = m_items->find(m_waitingProbes.takeFirst());
-        if (item && item->state().kind() == DLState::fetching && !m_probes.contains(item->id()))
+        if (!item || item->state().kind() != DLState::fetching || m_probes.contains(item->id()))
+            continue;
+        // The engine may have gone while the item waited (a refresh found none).
+        if (!m_ytdlpPath)
+            item->setState(DLState::failure(engineMissing()));
+        else
             startProbe(item);
     }
 }

@@ -43,6 +43,7 @@ private slots:
     void failureWithoutAnyOutput();
     void launchFailureFreesTheSlot();
     void engineMissing();
+    void engineGoneWhileWaiting();
     void probeResults();
     void probesRunAFewAtATime();
     void cancelFetchingEndsItsProbe();
@@ -457,6 +458,24 @@ void TestDownloader::engineMissing()
     m_downloader->retry(item);
     QCOMPARE(item->failureMessage(), u"Engine not installed"_s);
     QVERIFY(item->log().isEmpty());
+}
+
+void TestDownloader::engineGoneWhileWaiting()
+{
+    makeDownloader();
+    for (int n = 0; n < Downloader::kMaxProbes + 2; ++n)
+        m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), Downloader::kMaxProbes, kSlow);
+    QVERIFY(QFile::remove(m_downloader->ytdlpPathText()));
+    m_downloader->refreshEngine();
+    QVERIFY(!m_downloader->engineReady());
+    release(u"probes"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+    QStringList messages;
+    for (const DownloadItem *item : m_downloader->items()->items())
+        messages << item->failureMessage();
+    QCOMPARE(messages.count(u"Engine not installed — click Install now."_s), 2);
+    QCOMPARE(messages.count(u"Engine not installed"_s), Downloader::kMaxProbes);
 }
 
 void TestDownloader::probeResults()
