@@ -84,7 +84,7 @@ void TestHistory::roundTrip()
     full.thumbnail = u"https://i.example/t.jpg?a=1&b=%20"_s;
     full.title = u"Quotes \" and \\ backslashes,\nlines,\ttabs, \x01 controls and emoji 🎬"_s;
     // Only a hand-edited file holds a lone surrogate; it must survive a save all the same.
-    full.site = QString(u"lone ") + QChar(0xDDDD) + QChar(0xD800) + u'x';
+    full.site = u"lone "_s + QChar(0xDDDD) + QChar(0xD800) + u"x"_s;
     const QList<HistoryEntry> entries{full, entry(2), entry(3, 0)};
     const auto decoded = HistoryStore::decode(HistoryStore::encode(entries));
     QVERIFY(decoded);
