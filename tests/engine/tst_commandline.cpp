@@ -50,20 +50,13 @@ void TestCommandLine::init()
     m_settings->setValue(SettingsKey::folder, u"/media/videos"_s);
 }
 
+// The templates of the head are checked against the real engine by tst_endtoend; here,
+// what varies in it.
 void TestCommandLine::headIsFixed()
 {
     const QStringList single = buildArgs({kLink, Quality::best, false}, *m_settings, kFFmpeg);
-    const QStringList head{
-        u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s,
-        u"--print"_s, u"before_dl:VIRLOTITLE|%(title)s"_s,
-        u"--print"_s, u"after_move:VIRLOFILE|%(filepath)s"_s,
-        u"--progress-template"_s,
-        u"download:VIRLOP|%(progress.downloaded_bytes)s|%(progress.total_bytes)s|%(progress.total_bytes_estimate)s|"
-        "%(progress.speed)s|%(progress.eta)s|%(info.playlist_index)s|%(info.n_entries)s"_s,
-        u"--progress-template"_s, u"postprocess:VIRLOPP|%(progress.postprocessor)s"_s,
-        u"-P"_s, u"/media/videos"_s, u"-o"_s, u"%(title).180B.%(ext)s"_s,
-    };
-    QCOMPARE(single.first(kHeadSize), head);
+    QCOMPARE(single.first(5), (QStringList{u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s}));
+    QCOMPARE(single.mid(13, 4), (QStringList{u"-P"_s, u"/media/videos"_s, u"-o"_s, u"%(title).180B.%(ext)s"_s}));
 
     const QStringList playlist = buildArgs({kLink, Quality::best, true}, *m_settings, kFFmpeg);
     QCOMPARE(playlist.at(16), u"%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s"_s);

@@ -36,8 +36,6 @@ private slots:
     void addProbesAndQueuesNewestFirst();
     void qualityOfAddedLinks();
     void schedulerKeepsTheLimit();
-    void limitBelowOneMeansOne();
-    void loweringTheLimitStopsNothing();
     void completion_data();
     void completion();
     void failureWithoutAnyOutput();
@@ -46,8 +44,7 @@ private slots:
     void engineGoneWhileWaiting();
     void probeResults();
     void probesRunAFewAtATime();
-    void cancelFetchingEndsItsProbe();
-    void removeFetchingEndsItsProbe();
+    void cancelOrRemoveEndsTheProbe();
     void cancelInterruptsTheRun();
     void cancelTerminatesWhatIgnoresTheInterrupt();
     void cancelQueuedStartsTheNext();
@@ -197,48 +194,22 @@ void TestDownloader::addProbesAndQueuesNewestFirst()
     m_downloader->add(u"first %1, then %2 and at last %3."_s.arg(link(u"hold-1"_s), link(u"hold-2"_s), link(u"hold-3"_s)));
 
     QCOMPARE(inserted.size(), 3);
-    QCOMPARE(m_downloader->items()->at(0)->url(), link(u"hold-3"_s));
-    QCOMPARE(m_downloader->items()->at(2)->url(), link(u"hold-1"_s));
     QCOMPARE(states(), (QStringList{u"hold-1=fetching"_s, u"hold-2=fetching"_s, u"hold-3=fetching"_s}));
     QCOMPARE(m_downloader->activeCount(), 3);
 
-    // Probes end in any order; whichever ends first may start first.
-    const auto count = [this](const QString &state) {
-        return static_cast<int>(states().filter(u'=' + state).size());
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(count(u"downloading"_s), 2, kSlow);
-    QTRY_COMPARE_WITH_TIMEOUT(count(u"queued"_s), 1, kSlow);
-    QTest::qWait(100);
-    QCOMPARE(count(u"downloading"_s), 2);
-    DownloadItem *first = nullptr, *waiting = nullptr;
+    // Probes end in any order, and whichever ends first may start first.
+    QTRY_COMPARE_WITH_TIMEOUT(states().filter(u"=downloading"_s).size(), 2, kSlow);
+    QTRY_COMPARE_WITH_TIMEOUT(states().filter(u"=queued"_s).size(), 1, kSlow);
     for (DownloadItem *item : m_downloader->items()->items()) {
-        if (item->stateName() == u"downloading")
-            first = item;
+        const QString name = item->url().section(u'/', -1);
+        QCOMPARE(item->site(), u"Fake"_s);
+        QCOMPARE(item->uploader(), u"Someone"_s);
+        QCOMPARE(item->duration(), 61.5);
+        if (item->stateName() == u"queued")
+            QCOMPARE(item->title(), u"Title of "_s + name);
         else
-            waiting = item;
+            QTRY_COMPARE(item->title(), u"Held "_s + name);
     }
-    const QString firstName = first->url().section(u'/', -1);
-    QCOMPARE(first->site(), u"Fake"_s);
-    QCOMPARE(first->uploader(), u"Someone"_s);
-    QCOMPARE(first->duration(), 61.5);
-    QTRY_COMPARE(first->title(), u"Held "_s + first->url().section(u'/', -1));
-    QCOMPARE(waiting->title(), u"Title of "_s + waiting->url().section(u'/', -1));
-    QTRY_COMPARE(first->sizeText(), Tools::fmtBytes(100));
-    QCOMPARE(first->progress(), 0.1);
-    QCOMPARE(first->log().first().left(19), u"$ yt-dlp --newline "_s);
-
-    // When one ends, the waiting one starts.
-    release(firstName);
-    QTRY_COMPARE_WITH_TIMEOUT(first->stateName(), u"done"_s, kSlow);
-    QTRY_COMPARE_WITH_TIMEOUT(waiting->stateName(), u"downloading"_s, kSlow);
-    QCOMPARE(first->progress(), 1.0);
-    QCOMPARE(first->speed(), QString());
-    QCOMPARE(first->eta(), QString());
-    QCOMPARE(first->process(), nullptr);
-    QCOMPARE(first->files(), QStringList{m_folder + u'/' + firstName + u".bin"_s});
-    QCOMPARE(m_downloader->activeCount(), 2);
-    QCOMPARE(m_desktop.calls, (QStringList{u"sound"_s, u"attention"_s}));
-
     for (int n = 1; n <= 3; ++n)
         release(u"hold-%1"_s.arg(n));
     QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
@@ -250,36 +221,23 @@ void TestDownloader::qualityOfAddedLinks()
     m_settings->setValue(SettingsKey::quality, u"p720"_s);
     m_downloader->add(link(u"probe-hold-a"_s));
     QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::p720);
-    m_downloader->addLinks(link(u"probe-hold-b"_s), u"720"_s, false);
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::p720);
-    m_downloader->addLinks(link(u"probe-hold-c"_s), u"m4a"_s, true);
+    m_downloader->addLinks(link(u"probe-hold-b"_s), u"m4a"_s, true);
     QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::m4a);
     QVERIFY(m_downloader->items()->at(0)->playlist());
 
-    m_settings->setValue(SettingsKey::quality, u"x"_s);
-    m_downloader->add(link(u"probe-hold-d"_s));
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::best);
-
-    // Dropped links use the input card's choice, else the default quality, and show the downloads.
-    m_settings->setValue(SettingsKey::quality, u"mp3"_s);
-    m_downloader->setSection(Downloader::AppSection::settings);
-    QSignalSpy section(m_downloader.get(), &Downloader::sectionChanged);
-    m_downloader->addFromUI(link(u"probe-hold-e"_s));
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::mp3);
-    QVERIFY(!m_downloader->items()->at(0)->playlist());
-    QCOMPARE(m_downloader->section(), Downloader::AppSection::downloads);
-    QCOMPARE(section.size(), 1);
+    // Dropped links use the input card's choice and show the downloads.
     m_settings->setValue(SettingsKey::uiQuality, u"p480"_s);
     m_settings->setValue(SettingsKey::uiPlaylist, true);
-    m_downloader->addFromUI(link(u"probe-hold-f"_s));
+    m_downloader->setSection(Downloader::AppSection::settings);
+    m_downloader->addFromUI(link(u"probe-hold-c"_s));
     QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::p480);
     QVERIFY(m_downloader->items()->at(0)->playlist());
+    QCOMPARE(m_downloader->section(), Downloader::AppSection::downloads);
 
     // The same link twice is two items; text without links adds nothing.
-    m_downloader->add(link(u"probe-hold-f"_s) + u" "_s + link(u"probe-hold-f"_s));
-    QCOMPARE(m_downloader->items()->count(), 7);
+    m_downloader->add(link(u"probe-hold-d"_s) + u" "_s + link(u"probe-hold-d"_s));
     m_downloader->add(u"nothing to see"_s);
-    QCOMPARE(m_downloader->items()->count(), 7);
+    QCOMPARE(m_downloader->items()->count(), 4);
 }
 
 void TestDownloader::schedulerKeepsTheLimit()
@@ -300,44 +258,6 @@ void TestDownloader::schedulerKeepsTheLimit()
     QCOMPARE(itemFor(u"hold-4"_s)->stateName(), u"queued"_s);
     for (int n = 1; n <= 5; ++n)
         release(u"hold-%1"_s.arg(n));
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-}
-
-void TestDownloader::limitBelowOneMeansOne()
-{
-    makeDownloader();
-    for (const int limit : {0, -3}) {
-        m_settings->setValue(SettingsKey::maxConcurrent, limit);
-        const QString a = u"hold-a%1"_s.arg(-limit), b = u"hold-b%1"_s.arg(-limit);
-        addAndWait(a, u"downloading"_s);
-        addAndWait(b, u"queued"_s);
-        QTest::qWait(100);
-        QCOMPARE(itemFor(b)->stateName(), u"queued"_s);
-        release(a);
-        QTRY_COMPARE_WITH_TIMEOUT(itemFor(b)->stateName(), u"downloading"_s, kSlow);
-        release(b);
-        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-    }
-}
-
-void TestDownloader::loweringTheLimitStopsNothing()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 3);
-    for (int n = 1; n <= 3; ++n)
-        addAndWait(u"hold-%1"_s.arg(n), u"downloading"_s);
-    addAndWait(u"hold-4"_s, u"queued"_s);
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    m_downloader->pump();
-    QCOMPARE(states(), (QStringList{u"hold-1=downloading"_s, u"hold-2=downloading"_s, u"hold-3=downloading"_s, u"hold-4=queued"_s}));
-    release(u"hold-1"_s);
-    release(u"hold-2"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-2"_s)->stateName(), u"done"_s, kSlow);
-    QTest::qWait(100);
-    QCOMPARE(itemFor(u"hold-4"_s)->stateName(), u"queued"_s);
-    release(u"hold-3"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-4"_s)->stateName(), u"downloading"_s, kSlow);
-    release(u"hold-4"_s);
     QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
 }
 
@@ -481,7 +401,6 @@ void TestDownloader::engineGoneWhileWaiting()
 void TestDownloader::probeResults()
 {
     makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 0);
     m_downloader->add(link(u"list-1"_s));
     m_downloader->add(link(u"probe-fail-2"_s));
     m_downloader->add(link(u"probe-garbage-3"_s));
@@ -492,16 +411,11 @@ void TestDownloader::probeResults()
     QCOMPARE(list->playlistCount(), 3);
     QCOMPARE(list->title(), u"A list"_s);
     QVERIFY(m_downloader->buildArgs(*list).contains(u"--yes-playlist"_s));
-    // Probes that fail leave the item as it was, and the download says what is wrong.
+    // Failed probes leave the item as it was, and the download says what is wrong.
     for (const QString &scenario : {u"probe-fail-2"_s, u"probe-garbage-3"_s}) {
-        DownloadItem *item = itemFor(scenario);
-        QCOMPARE(item->title(), link(scenario));
-        QCOMPARE(item->site(), QString());
-        QCOMPARE(item->failureMessage(), u"This link isn’t supported (no video found)."_s);
+        QCOMPARE(itemFor(scenario)->title(), link(scenario));
+        QCOMPARE(itemFor(scenario)->failureMessage(), u"This link isn’t supported (no video found)."_s);
     }
-    QFile probes(QDir(m_trace).filePath(u"probes.log"_s));
-    QVERIFY(probes.open(QIODevice::ReadOnly));
-    QVERIFY(probes.readAll().contains("-J --flat-playlist --no-warnings --no-playlist -- http://fake.invalid/list-1"));
 }
 
 void TestDownloader::probesRunAFewAtATime()
@@ -526,37 +440,30 @@ void TestDownloader::probesRunAFewAtATime()
     QCOMPARE(probes.readAll().count('\n'), 40);
 }
 
-void TestDownloader::cancelFetchingEndsItsProbe()
+void TestDownloader::cancelOrRemoveEndsTheProbe()
 {
     makeDownloader();
     m_downloader->add(link(u"probe-hold-c"_s));
-    DownloadItem *item = m_downloader->items()->at(0);
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), 1, kSlow);
-    const qint64 probe = QDir(m_trace).entryList({u"probing-*"_s}).first().section(u'-', 1).toLongLong();
-    QVERIFY(alive(probe));
-
-    m_downloader->cancel(item);
-    QCOMPARE(item->stateName(), u"cancelled"_s);
-    QCOMPARE(m_downloader->runningProbes(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!alive(probe), kSlow);
-    release(u"probes"_s);
-    QTest::qWait(200);
-    QCOMPARE(item->stateName(), u"cancelled"_s);
-    QCOMPARE(item->title(), link(u"probe-hold-c"_s));
-}
-
-void TestDownloader::removeFetchingEndsItsProbe()
-{
-    makeDownloader();
     m_downloader->add(link(u"probe-hold-r"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), 1, kSlow);
-    const qint64 probe = QDir(m_trace).entryList({u"probing-*"_s}).first().section(u'-', 1).toLongLong();
-    QSignalSpy removed(m_downloader->items(), &QAbstractItemModel::rowsRemoved);
-    m_downloader->remove(m_downloader->items()->at(0));
-    QCOMPARE(removed.size(), 1);
-    QCOMPARE(m_downloader->items()->count(), 0);
+    DownloadItem *cancelled = itemFor(u"probe-hold-c"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), 2, kSlow);
+    QList<qint64> probes;
+    for (const QString &file : QDir(m_trace).entryList({u"probing-*"_s}))
+        probes << file.section(u'-', 1).toLongLong();
+
+    m_downloader->cancel(cancelled);
+    QCOMPARE(cancelled->stateName(), u"cancelled"_s);
+    m_downloader->remove(itemFor(u"probe-hold-r"_s));
+    QCOMPARE(m_downloader->items()->count(), 1);
+    QCOMPARE(m_downloader->runningProbes(), 0);
     QCOMPARE(m_downloader->activeCount(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!alive(probe), kSlow);
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(probes[0]) && !alive(probes[1]), kSlow);
+
+    // A late answer would change nothing either.
+    release(u"probes"_s);
+    QTest::qWait(100);
+    QCOMPARE(cancelled->stateName(), u"cancelled"_s);
+    QCOMPARE(cancelled->title(), link(u"probe-hold-c"_s));
 }
 
 void TestDownloader::cancelInterruptsTheRun()
@@ -683,34 +590,15 @@ void TestDownloader::historyOfFinishedDownloads()
     auto stored = HistoryStore::load(file).entries;
     QCOMPARE(stored, m_downloader->history()->entries());
 
-    // Past a thousand entries the oldest go, in memory and in the file.
-    QList<HistoryEntry> full;
-    for (int n = 0; n < 1000; ++n) {
-        HistoryEntry old = stored.first();
-        old.id = QUuid::createUuid();
-        old.title = u"old %1"_s.arg(n);
-        old.bytes = 1;
-        full.append(old);
-    }
-    QVERIFY(HistoryStore::save(file, full));
-    m_downloader.reset();
-    m_tester.reset();
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    QCOMPARE(m_downloader->history()->count(), 1000);
-    QCOMPARE(m_downloader->totalBytes(), 1000);
-    QSignalSpy total(m_downloader.get(), &Downloader::totalBytesChanged);
     m_downloader->add(link(u"files-p"_s), std::nullopt, true);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->history()->entries().first().url, link(u"files-p"_s), kSlow);
-    QCOMPARE(m_downloader->history()->count(), 1000);
-    QCOMPARE(m_downloader->history()->entries().last().title, u"old 998"_s);
-    QCOMPARE(m_downloader->totalBytes(), 999 + 600);
-    QCOMPARE(total.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->history()->count(), 2, kSlow);
     stored = HistoryStore::load(file).entries;
-    QCOMPARE(stored.size(), 1000);
+    QCOMPARE(stored.size(), 2);
     QCOMPARE(stored.first().bytes, 600);
+    QCOMPARE(m_downloader->totalBytes(), 600);
 
-    m_downloader->removeHistory(stored.at(5).id);
-    QCOMPARE(HistoryStore::load(file).entries.size(), 999);
+    m_downloader->removeHistory(stored.at(1).id);
+    QCOMPARE(HistoryStore::load(file).entries, QList<HistoryEntry>{stored.first()});
     m_downloader->clearHistory();
     QFile cleared(file);
     QVERIFY(cleared.open(QIODevice::ReadOnly));
@@ -756,28 +644,16 @@ void TestDownloader::clipboardThroughTheDownloader()
     m_settings->setValue(SettingsKey::watchClipboard, true);
     m_downloader->checkClipboard();
     QCOMPARE(m_downloader->clipboardSuggestion(), link(u"probe-hold-1"_s));
-    QCOMPARE(offers.size(), 1);
 
-    // Adding the offered link by any path withdraws the offer; the paste command adds all.
+    // The paste command adds every link, which withdraws the offer.
     m_downloader->addFromClipboard();
     QCOMPARE(m_downloader->items()->count(), 2);
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::best);
     QVERIFY(!m_downloader->hasClipboardSuggestion());
     QCOMPARE(offers.size(), 2);
 
-    // Copied again: in the list already, so not offered.
+    // A link already in the list is not offered.
     clipboard.content = link(u"probe-hold-2"_s);
     clipboard.count = 2;
-    m_downloader->checkClipboard();
-    QVERIFY(!m_downloader->hasClipboardSuggestion());
-
-    clipboard.content = link(u"probe-hold-3"_s);
-    clipboard.count = 3;
-    m_downloader->checkClipboard();
-    QCOMPARE(m_downloader->clipboardSuggestionText(), link(u"probe-hold-3"_s));
-    m_downloader->dismissClipboard();
-    QVERIFY(!m_downloader->hasClipboardSuggestion());
-    clipboard.count = 4;
     m_downloader->checkClipboard();
     QVERIFY(!m_downloader->hasClipboardSuggestion());
 }

@@ -129,9 +129,7 @@ void TestMediaInfo::bestThumb_data()
         << QByteArray(R"({"thumbnails": [{"url": "https://i.example/s.jpg"}, {"id": "x"}]})") << QUrl();
     QTest::newRow("last with an invalid url") << QByteArray(R"({"thumbnails": [{"url": "https://i.example/s.jpg"}, {"url": "::"}]})")
                                               << QUrl();
-    QTest::newRow("empty list") << QByteArray(R"({"thumbnails": []})") << QUrl();
     QTest::newRow("list of strings") << QByteArray(R"({"thumbnails": ["https://i.example/s.jpg"]})") << QUrl();
-    QTest::newRow("nothing") << QByteArray("{}") << QUrl();
 }
 
 void TestMediaInfo::bestThumb()
