@@ -220,6 +220,8 @@ void TestEndToEnd::feedAsPlaylist()
     QCOMPARE(folder.entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
     QCOMPARE(item->files(), (QStringList{folder.filePath(u"1 - Episode 1.mp4"_s), folder.filePath(u"3 - Episode 3.mp4"_s)}));
     QVERIFY(item->lastError().value_or(QString()).contains(u"404"_s));
+    QCOMPARE(item->playlistPos(), u"3/3"_s);
+    QCOMPARE(item->currentEntry(), u"Episode 3"_s);
 
     const HistoryEntry &entry = m_downloader->history()->entries().first();
     QCOMPARE(entry.file, folder.filePath(u"3 - Episode 3.mp4"_s));
