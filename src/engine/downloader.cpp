@@ -1,6 +1,10 @@
 #include "downloader.h"
 
 #include "engine/failuremessages.h"
+#include "history/historylist.h"
+#include "intake/linkextraction.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
 #include "settings/settings.h"
 #include "tools/engineinstaller.h"
 #include "tools/toolrun.h"
@@ -14,8 +18,15 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_installer(new EngineInstaller(this))
+    , m_items(new DownloadList(this))
+    , m_history(new HistoryList(this))
 {
     m_settings->registerAppDefaults();
+
+    connect(m_items, &DownloadList::countChanged, this, &Downloader::updateActiveCount);
+    connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::updateActiveCount);
+    connect(m_history, &HistoryList::totalBytesChanged, this, &Downloader::totalBytesChanged);
+    loadHistory();
 
     connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installingChanged);
     connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);
@@ -24,11 +35,14 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     refreshEngine();
 }
 
-Downloader::~Downloader() = default;
-
 QString Downloader::friendlyError(const QString &message)
 {
     return ::friendlyError(message);
+}
+
+QStringList Downloader::extractURLs(const QString &text)
+{
+    return ::extractURLs(text);
 }
 
 bool Downloader::installing() const

@@ -1,18 +1,37 @@
 #pragma once
 
+#include "intake/clipboardsuggestion.h"
+#include "model/mediainfo.h"
+#include "model/quality.h"
+
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QUuid>
 
 #include <optional>
 
+class Clipboard;
+class Desktop;
+class DownloadItem;
+class DownloadList;
 class EngineInstaller;
+class HistoryList;
+class QProcess;
 class Settings;
 
 // The one model object of the application: the download list, the history, the engine
 // state and the selected section. Created once in main() and observed by every view.
+// Everything here runs on the thread that owns it; engine processes report through the
+// event loop, so nothing waits.
 class Downloader : public QObject
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("history/historylist.h")
+    Q_MOC_INCLUDE("model/downloaditem.h")
+    Q_MOC_INCLUDE("model/downloadlist.h")
     Q_PROPERTY(QString ytdlpPath READ ytdlpPathText NOTIFY engineChanged)
     Q_PROPERTY(QString ffmpegPath READ ffmpegPathText NOTIFY engineChanged)
     Q_PROPERTY(QString denoPath READ denoPathText NOTIFY engineChanged)
@@ -21,15 +40,37 @@ class Downloader : public QObject
     Q_PROPERTY(QString installStatus READ installStatus NOTIFY installStatusChanged)
     Q_PROPERTY(bool engineReady READ engineReady NOTIFY engineChanged)
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
+    Q_PROPERTY(DownloadList *items READ items CONSTANT)
+    Q_PROPERTY(HistoryList *history READ history CONSTANT)
+    Q_PROPERTY(int activeCount READ activeCount NOTIFY activeCountChanged)
+    Q_PROPERTY(qint64 totalBytes READ totalBytes NOTIFY totalBytesChanged)
+    Q_PROPERTY(QString clipboardSuggestion READ clipboardSuggestionText NOTIFY clipboardSuggestionChanged)
+    Q_PROPERTY(bool hasClipboardSuggestion READ hasClipboardSuggestion NOTIFY clipboardSuggestionChanged)
+    Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
 
 public:
-    // Registers the setting defaults, then reads the engine state.
+    enum class AppSection { downloads, history, settings };
+    Q_ENUM(AppSection)
+
+    // At most this many metadata probes run at once; the others wait their turn.
+    static constexpr int kMaxProbes = 6;
+    // How long a cancelled download may take to stop before it is told to terminate.
+    static constexpr int kCancelGraceMs = 3000;
+
+    // Registers the setting defaults, loads the history, then reads the engine state.
     explicit Downloader(Settings *settings, QObject *parent = nullptr);
+    // Ends every engine process that still runs.
     ~Downloader() override;
 
     Settings &d() const { return *m_settings; }
 
+    // The desktop and the clipboard are the application's; without them the effects
+    // they stand for simply do not happen.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+    void setClipboard(Clipboard *clipboard) { m_clipboard = clipboard; }
+
     static QString friendlyError(const QString &message);
+    static QStringList extractURLs(const QString &text);
 
     // Engine state.
     std::optional<QString> ytdlpPath() const { return m_ytdlpPath; }
@@ -49,14 +90,91 @@ public:
     // Fetches whatever is missing (and yt-dlp anew when forced); ignored while one runs.
     Q_INVOKABLE void installEngine(bool forceYtDlp = false);
 
+    // The download list, newest first.
+    DownloadList *items() const { return m_items; }
+    // Items not finished yet: probing, queued or running.
+    int activeCount() const { return m_activeCount; }
+
+    // One item per distinct link in `text`, each probed, then queued. Without a quality
+    // the default-quality setting applies.
+    void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false);
+    // The same for views: an unknown or empty quality id means the default quality.
+    Q_INVOKABLE void addLinks(const QString &text, const QString &qualityId, bool playlist);
+    // Adds with the input card's remembered choices and shows the downloads page.
+    Q_INVOKABLE void addFromUI(const QString &text);
+
+    Q_INVOKABLE void cancel(DownloadItem *item);
+    Q_INVOKABLE void retry(DownloadItem *item);
+    Q_INVOKABLE void remove(DownloadItem *item);
+    Q_INVOKABLE void clearFinished();
+
+    // Open or show a file; when it is gone, the download folder instead.
+    Q_INVOKABLE void open(const QString &path);
+    Q_INVOKABLE void reveal(const QString &path);
+    Q_INVOKABLE void openFolder();
+
+    // History.
+    HistoryList *history() const { return m_history; }
+    qint64 totalBytes() const;
+    Q_INVOKABLE void removeHistory(const QUuid &entryId);
+    Q_INVOKABLE void clearHistory();
+
+    // Link intake.
+    Q_INVOKABLE void handleSchemeURL(const QString &raw);
+    std::optional<QString> clipboardSuggestion() const { return m_clipboardSuggestion.offer(); }
+    QString clipboardSuggestionText() const { return m_clipboardSuggestion.offer().value_or(QString()); }
+    bool hasClipboardSuggestion() const { return m_clipboardSuggestion.offer().has_value(); }
+    Q_INVOKABLE void checkClipboard();
+    Q_INVOKABLE void dismissClipboard();
+    Q_INVOKABLE void addFromClipboard();
+
+    AppSection section() const { return m_section; }
+    void setSection(AppSection section);
+
+    // The engine's own steps. They are public so that the process callbacks and the
+    // tests reach them the same way; views use the operations above.
+
+    // The yt-dlp arguments of a download, with the settings as they are now.
+    QStringList buildArgs(const DownloadItem &item) const;
+    QStringList cookieArgs() const;
+    // Starts queued items, oldest first, while fewer than the allowed number run.
+    void pump();
+    void start(DownloadItem *item);
+    // `status` is the exit code, or the signal number when the process was killed.
+    void finish(const QUuid &id, int status);
+    // Applies one line of a download's output to the item with this id, if it is still listed.
+    void handle(QStringView line, const QUuid &id);
+    void fetchInfo(DownloadItem *item);
+    void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
+    // Asks every running download to stop now, as when the application quits.
+    void terminateAll();
+
+    // Number of metadata probes whose process runs.
+    int runningProbes() const { return static_cast<int>(m_probes.size()); }
+    // Process group of an item's download, 0 when none runs; groups hold yt-dlp's own children.
+    qint64 processGroup(const QUuid &id) const;
+
 signals:
     void engineChanged();
     void ytdlpVersionChanged();
     void installingChanged();
     void installStatusChanged();
+    void activeCountChanged();
+    void totalBytesChanged();
+    void clipboardSuggestionChanged();
+    void sectionChanged();
 
 private:
     void setYtdlpVersion(const QString &version);
+
+    void updateActiveCount();
+    void loadHistory();
+    void saveHistory();
+    void recordFinished(const DownloadItem &item);
+    void startWaitingProbes();
+    void startProbe(DownloadItem *item);
+    void endProbe(const QUuid &id);
+    void failLaunch(const QUuid &id, const QString &error);
 
     Settings *m_settings;
     EngineInstaller *m_installer;
@@ -64,4 +182,22 @@ private:
     std::optional<QString> m_ffmpegPath;
     std::optional<QString> m_denoPath;
     QString m_ytdlpVersion;
+
+    Desktop *m_desktop = nullptr;
+    Clipboard *m_clipboard = nullptr;
+
+    DownloadList *m_items;
+    int m_activeCount = 0;
+    // Running downloads by item id. A removed item's process stays here until it ends.
+    QHash<QUuid, QProcess *> m_runs;
+    // Running probes by item id, and the items waiting for a probe, oldest first.
+    QHash<QUuid, QProcess *> m_probes;
+    QList<QUuid> m_waitingProbes;
+
+    HistoryList *m_history;
+    QString m_historyPath;
+    bool m_historyWritable = true;
+
+    ClipboardSuggestion m_clipboardSuggestion;
+    AppSection m_section = AppSection::downloads;
 };

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QUuid>
 
+#include <algorithm>
 #include <optional>
 
 // One link in the download list. Observed fields notify on change; the log, the last
@@ -90,7 +91,8 @@ public:
     void setProcess(QProcess *process) { m_process = process; }
     const QStringList &log() const { return m_log; }
     void appendLog(const QString &line) { m_log.append(line); }
-    void clearLog() { m_log.clear(); }
+    void removeOldestLog(qsizetype count) { m_log.remove(0, std::min(count, m_log.size())); }
+    void setLog(const QStringList &log) { m_log = log; }
     const std::optional<QString> &lastError() const { return m_lastError; }
     void setLastError(const std::optional<QString> &error) { m_lastError = error; }
     bool userCancelled() const { return m_userCancelled; }

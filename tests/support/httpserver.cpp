@@ -139,7 +139,7 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     m_order.append(path);
     emit requested(path);
 
-    Response response = m_routes.value(path, Response{404, "not found\n", {}, "text/plain", {}, 0, -1});
+    Response response = m_routes.value(path, Response{404, "not found\n", {}, "text/plain", {}, 0, -1, -1});
     QByteArray body = response.body;
     if (!response.bodyFile.isEmpty()) {
         QFile file(response.bodyFile);
@@ -177,6 +177,10 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
 
     if (method == "HEAD") {
         socket->disconnectFromHost();
+        return;
+    }
+    if (response.stallAfter >= 0) {
+        socket->write(body.left(response.stallAfter));
         return;
     }
     if (response.throttle > 0 || response.cutAfter >= 0) {

@@ -28,6 +28,9 @@ public:
         int throttle = 0;
         // Announce the full length, then close after this many body bytes (-1: never).
         qint64 cutAfter = -1;
+        // Announce the full length, send this many body bytes, then send nothing more
+        // while keeping the connection open, like a server that hangs (-1: never).
+        qint64 stallAfter = -1;
     };
 
     explicit HttpServer(QObject *parent = nullptr);

@@ -1,0 +1,61 @@
+// One million progress lines of one download through the line reader and the
+// Downloader's line handling, read in pipe-sized chunks, as a run delivers them.
+#include "allocationcounter.h"
+#include "engine/downloader.h"
+#include "engine/linereader.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "tools/tools.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const qint64 lines = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1'000'000;
+
+    QTemporaryDir scratch;
+    // No engine: the item fails at once and stays in the list, which is all handle() needs.
+    Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}});
+    Settings settings(scratch.filePath(QStringLiteral("settings.ini")));
+    Downloader downloader(&settings);
+    downloader.add(QStringLiteral("https://example.com/watch?v=1"));
+    DownloadItem *item = downloader.items()->at(0);
+    const QUuid id = item->id();
+
+    // Downloaded bytes, speed and remaining time change on every line, the worst case: in a
+    // real run the remaining time changes about once a second.
+    QByteArray output;
+    output.reserve(lines * 64);
+    const qint64 total = 734'003'200;
+    for (qint64 n = 0; n < lines; ++n) {
+        const qint64 done = total * n / lines;
+        output += "VIRLOP|" + QByteArray::number(done) + '|' + QByteArray::number(total) + "|NA|"
+                + QByteArray::number(5'000'000.0 + (n % 977) * 1013.25, 'f', 6) + '|' + QByteArray::number(3600 - n % 3600)
+                + "|NA|NA\n";
+    }
+
+    LineReader reader([&downloader, &id](QStringView line) { downloader.handle(line, id); });
+    constexpr qsizetype kChunk = 4096;
+    QElapsedTimer clock;
+    AllocationCounter::start();
+    clock.start();
+    for (qsizetype at = 0; at < output.size(); at += kChunk)
+        reader.feed(QByteArrayView(output).sliced(at, std::min(kChunk, output.size() - at)));
+    reader.flush();
+    const qint64 elapsed = clock.nsecsElapsed();
+    const std::uint64_t allocations = AllocationCounter::stop();
+
+    std::printf("progress lines:        %lld (%.1f MB of output, %lld-byte reads)\n", static_cast<long long>(lines),
+                output.size() / 1e6, static_cast<long long>(kChunk));
+    std::printf("time per line:         %.0f ns\n", double(elapsed) / lines);
+    std::printf("allocations per line:  %.2f\n", double(allocations) / lines);
+    std::printf("final state:           %s, progress %.4f, %s, %s, eta %s\n", qPrintable(item->stateName()), item->progress(),
+                qPrintable(item->sizeText()), qPrintable(item->speed()), qPrintable(item->eta()));
+    return item->progress() > 0.99 ? 0 : 1;
+}

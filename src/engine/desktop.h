@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// What a finished download and the file actions ask of the desktop. The application
+// provides the real one; tests record the calls. Every operation is best effort: the
+// desktop may lack a sound server or a file manager, and nothing reports that.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    virtual void playCompletionSound() = 0;
+    // Asks for the user's attention once, without insisting.
+    virtual void requestAttention() = 0;
+    virtual void openFile(const QString &path) = 0;
+    virtual void openFolder(const QString &path) = 0;
+    // Shows the file selected in a file-manager window.
+    virtual void revealFile(const QString &path) = 0;
+    // Brings the application's window to the front.
+    virtual void activateApplication() = 0;
+};

@@ -1,0 +1,126 @@
+#include "downloader.h"
+
+#include "engine/childprocess.h"
+#include "engine/commandline.h"
+#include "engine/logging.h"
+#include "i18n/i18n.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "tools/tools.h"
+
+#include <QProcess>
+
+#include <csignal>
+
+namespace {
+QString engineMissing()
+{
+    return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
+}
+} // namespace
+
+void Downloader::fetchInfo(DownloadItem *item)
+{
+    if (!m_ytdlpPath) {
+        item->setState(DLState::failure(engineMissing()));
+        return;
+    }
+    item->setState(DLState::fetching);
+    m_waitingProbes.append(item->id());
+    startWaitingProbes();
+}
+
+// Probes take their turn: a text with hundreds of links must not start hundreds of
+// processes at once.
+void Downloader::startWaitingProbes()
+{
+    while (m_probes.size() < kMaxProbes && !m_waitingProbes.isEmpty()) {
+        DownloadItem *item = m_items->find(m_waitingProbes.takeFirst());
+        if (!item || item->state().kind() != DLState::fetching || m_probes.contains(item->id()))
+            continue;
+        // The engine may have gone while the item waited (a refresh found none).
+        if (!m_ytdlpPath)
+            item->setState(DLState::failure(engineMissing()));
+        else
+            startProbe(item);
+    }
+}
+
+void Downloader::startProbe(DownloadItem *item)
+{
+    const QUuid id = item->id();
+    auto *process = new QProcess(this);
+    process->setProgram(*m_ytdlpPath);
+    process->setArguments(probeArgs(item->url(), item->playlist(), d()));
+    process->setProcessEnvironment(Tools::env());
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    // Only the JSON on standard output is read; the probe's complaints are not shown.
+    process->setStandardErrorFile(QProcess::nullDevice());
+    bindToApplication(*process);
+
+    connect(process, &QProcess::finished, this, [this, process, id](int exitCode, QProcess::ExitStatus exitStatus) {
+        const QByteArray out = process->readAllStandardOutput();
+        m_probes.remove(id);
+        process->deleteLater();
+        std::optional<MediaInfo> info;
+        if (exitStatus == QProcess::NormalExit && exitCode == 0)
+            info = MediaInfo::parse(out);
+        applyInfo(id, info);
+        startWaitingProbes();
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process, id](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qCInfo(lcEngine) << "probe did not start:" << process->errorString();
+        m_probes.remove(id);
+        process->deleteLater();
+        // A launch can fail inside startWaitingProbes(); answer from the event loop.
+        QMetaObject::invokeMethod(this, [this, id] {
+            applyInfo(id, std::nullopt);
+            startWaitingProbes();
+        }, Qt::QueuedConnection);
+    });
+
+    m_probes.insert(id, process);
+    process->start(QIODevice::ReadOnly);
+}
+
+void Downloader::endProbe(const QUuid &id)
+{
+    QProcess *process = m_probes.take(id);
+    if (!process)
+        return;
+    // Its answer no longer matters; the object goes once the process has been reaped.
+    process->disconnect(this);
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
+    if (!signalGroup(*process, SIGKILL))
+        process->kill();
+    QMetaObject::invokeMethod(this, &Downloader::startWaitingProbes, Qt::QueuedConnection);
+}
+
+void Downloader::applyInfo(const QUuid &id, const std::optional<MediaInfo> &info)
+{
+    DownloadItem *item = m_items->find(id);
+    if (!item || item->state().kind() != DLState::fetching)
+        return;
+    if (info) {
+        if (info->title && !info->title->isEmpty())
+            item->setTitle(*info->title);
+        item->setThumbnail(info->thumbnail);
+        item->setDuration(info->duration);
+        item->setUploader(info->uploader.value_or(QString()));
+        item->setSite(info->site.value_or(QString()));
+        // Whatever the user chose, a playlist is downloaded as one.
+        if (info->isPlaylist) {
+            item->setPlaylist(true);
+            item->setPlaylistCount(info->count);
+        }
+    }
+    item->setState(DLState::queued);
+    pump();
+}

@@ -1,0 +1,219 @@
+#include "progress.h"
+
+#include "engine/commandline.h"
+#include "engine/downloader.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "tools/tools.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The field as ASCII in `out`, without a leading "+" (which the decimal syntax allows but
+// std::from_chars does not). False for anything that cannot be a number.
+bool asciiNumber(QStringView field, std::array<char, 64> &out, qsizetype &length)
+{
+    if (field.startsWith(u'+')) {
+        field = field.sliced(1);
+        if (field.startsWith(u'-'))
+            return false;
+    }
+    if (field.isEmpty() || field.size() > qsizetype(out.size()))
+        return false;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char16_t c = field[i].unicode();
+        if (c > 0x7f)
+            return false;
+        out[i] = static_cast<char>(c);
+    }
+    length = field.size();
+    return true;
+}
+
+// Formatting sizes and times goes through the locale and is the costliest step of a
+// progress line; consecutive lines mostly repeat the total and often the time left.
+struct LastFormatted
+{
+    double value = std::numeric_limits<double>::quiet_NaN();
+    QString text;
+
+    template<typename Format>
+    const QString &of(double number, Format format)
+    {
+        if (number != value) {
+            value = number;
+            text = format(number);
+        }
+        return text;
+    }
+};
+
+bool isNameChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
+}
+
+bool startsLine(QStringView text)
+{
+    return text.startsWith(Marker::progress) || text.startsWith(Marker::postprocess) || text.startsWith(Marker::title)
+        || text.startsWith(Marker::file) || text.startsWith(QLatin1StringView("ERROR:"))
+        || text.startsWith(QLatin1StringView("WARNING:"));
+}
+
+// Length of the post-processing line at the start of `text`.
+qsizetype postprocessLength(QStringView text)
+{
+    qsizetype at = Marker::postprocess.size();
+    while (at < text.size() && isNameChar(text[at]) && !startsLine(text.sliced(at)))
+        ++at;
+    return at;
+}
+
+QStringView trimSpacesAndTabs(QStringView text)
+{
+    while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'\t'))
+        text = text.sliced(1);
+    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t'))
+        text.chop(1);
+    return text;
+}
+
+void applyProgress(DownloadItem &item, const ProgressFields &fields)
+{
+    thread_local LastFormatted size, speed, eta;
+    const double downloaded = fields.downloaded.value_or(0.0);
+    if (const auto total = fields.total ? fields.total : fields.totalEstimate; total && *total > 0) {
+        // Capped at 1; a negative count, which only broken output gives, shows nothing done.
+        item.setProgress(std::clamp(downloaded / *total, 0.0, 1.0));
+        item.setSizeText(size.of(*total, Tools::fmtBytes));
+    }
+    if (item.state().kind() != DLState::downloading)
+        item.setState(DLState::downloading);
+    item.setSpeed(fields.speed ? speed.of(*fields.speed, [](double n) { return Tools::fmtBytes(n) + QStringLiteral("/s"); })
+                               : QString());
+    item.setEta(fields.eta ? eta.of(*fields.eta, Tools::fmtTime) : QString());
+    if (fields.playlistIndex && fields.playlistCount && *fields.playlistCount >= 2)
+        item.setPlaylistPos(QString::number(*fields.playlistIndex) + u'/' + QString::number(*fields.playlistCount));
+}
+
+void applyPiece(DownloadItem &item, QStringView line)
+{
+    if (line.startsWith(Marker::progress)) {
+        if (const auto fields = parseProgress(line))
+            applyProgress(item, *fields);
+        return;
+    }
+    if (line.startsWith(Marker::postprocess)) {
+        item.setState(DLState::processing);
+        return;
+    }
+    if (line.startsWith(Marker::title)) {
+        const QStringView text = line.sliced(Marker::title.size());
+        if (item.playlist())
+            item.setCurrentEntry(text.toString());
+        else if (!text.isEmpty() && text != u"NA")
+            item.setTitle(text.toString());
+        return;
+    }
+    if (line.startsWith(Marker::file)) {
+        item.appendFile(line.sliced(Marker::file.size()).toString());
+        return;
+    }
+
+    item.appendLog(line.toString());
+    if (item.log().size() > kLogLimit)
+        item.removeOldestLog(kLogTrim);
+    if (line.startsWith(QLatin1StringView("ERROR:")))
+        item.setLastError(trimSpacesAndTabs(line.sliced(6)).toString());
+}
+
+} // namespace
+
+std::optional<double> parseNumber(QStringView field)
+{
+    std::array<char, 64> ascii;
+    qsizetype length = 0;
+    if (!asciiNumber(field, ascii, length))
+        return std::nullopt;
+    double number = 0;
+    // "inf" and "nan" parse, and values past what a double holds are out of range: none
+    // of them is a number here.
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + length, number, std::chars_format::general);
+    if (error != std::errc() || end != ascii.data() + length || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+std::optional<qint64> parseWhole(QStringView field)
+{
+    std::array<char, 64> ascii;
+    qsizetype length = 0;
+    if (!asciiNumber(field, ascii, length))
+        return std::nullopt;
+    qint64 number = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + length, number, 10);
+    if (error != std::errc() || end != ascii.data() + length)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<ProgressFields> parseProgress(QStringView line)
+{
+    if (!line.startsWith(Marker::progress))
+        return std::nullopt;
+    std::array<QStringView, 7> field;
+    QStringView rest = line.sliced(Marker::progress.size());
+    for (qsizetype i = 0; i < 7; ++i) {
+        const qsizetype bar = rest.indexOf(u'|');
+        if (bar < 0) {
+            if (i < 6)
+                return std::nullopt;
+            field[i] = rest;
+            break;
+        }
+        field[i] = rest.first(bar);
+        rest = rest.sliced(bar + 1);
+    }
+    ProgressFields fields;
+    fields.downloaded = parseNumber(field[0]);
+    fields.total = parseNumber(field[1]);
+    fields.totalEstimate = parseNumber(field[2]);
+    fields.speed = parseNumber(field[3]);
+    fields.eta = parseNumber(field[4]);
+    fields.playlistIndex = parseWhole(field[5]);
+    fields.playlistCount = parseWhole(field[6]);
+    return fields;
+}
+
+OutputPieces splitOutputLine(QStringView line)
+{
+    OutputPieces pieces;
+    while (line.startsWith(Marker::postprocess)) {
+        const qsizetype length = postprocessLength(line);
+        pieces.append(line.first(length));
+        line = line.sliced(length);
+        // Blanks left after a glued step are not a line of their own.
+        if (line.trimmed().isEmpty())
+            return pieces;
+    }
+    pieces.append(line);
+    return pieces;
+}
+
+void applyOutputLine(DownloadItem &item, QStringView line)
+{
+    for (QStringView piece : splitOutputLine(line))
+        applyPiece(item, piece);
+}
+
+void Downloader::handle(QStringView line, const QUuid &id)
+{
+    if (DownloadItem *item = m_items->find(id))
+        applyOutputLine(*item, line);
+}

@@ -1,0 +1,130 @@
+#include "downloader.h"
+
+#include "engine/desktop.h"
+#include "intake/linkextraction.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+
+#include <QFileInfo>
+
+void Downloader::add(const QString &text, std::optional<Quality> quality, bool playlist)
+{
+    const QStringList links = ::extractURLs(text);
+    for (const QString &link : links) {
+        if (m_clipboardSuggestion.noteAdded(link))
+            emit clipboardSuggestionChanged();
+        auto *item = new DownloadItem(link, quality.value_or(d().defaultQuality()), playlist);
+        m_items->prepend(item);
+        fetchInfo(item);
+    }
+}
+
+void Downloader::addLinks(const QString &text, const QString &qualityId, bool playlist)
+{
+    add(text, Quality::fromId(qualityId), playlist);
+}
+
+void Downloader::addFromUI(const QString &text)
+{
+    add(text, d().uiQualityOrDefault(), d().uiPlaylist());
+    setSection(AppSection::downloads);
+}
+
+void Downloader::pump()
+{
+    const int limit = d().maxConcurrent();
+    int running = 0;
+    for (const DownloadItem *item : m_items->items()) {
+        if (item->state().isActive())
+            ++running;
+    }
+    // Oldest first: new items are at the front. A copy, because a start can fail at
+    // once and change what the list shows.
+    const QList<DownloadItem *> items = m_items->items();
+    for (auto it = items.crbegin(); it != items.crend() && running < limit; ++it) {
+        DownloadItem *item = *it;
+        if (item->state().kind() != DLState::queued)
+            continue;
+        start(item);
+        // A start that failed at once (no engine, no launch) holds no slot.
+        if (item->state().isActive())
+            ++running;
+    }
+}
+
+void Downloader::retry(DownloadItem *item)
+{
+    // An item whose process still runs is not started a second time.
+    if (!item || item->process())
+        return;
+    item->setUserCancelled(false);
+    item->setProgress(0.0);
+    item->setState(DLState::queued);
+    pump();
+}
+
+void Downloader::remove(DownloadItem *item)
+{
+    if (!item)
+        return;
+    const QUuid id = item->id();
+    if (item->state().isActive())
+        cancel(item);
+    // A probe still running for it is of no use any more.
+    endProbe(id);
+    m_waitingProbes.removeAll(id);
+    m_items->removeIf([&id](const DownloadItem *candidate) { return candidate->id() == id; });
+}
+
+void Downloader::clearFinished()
+{
+    m_items->removeIf([](const DownloadItem *item) { return item->state().isFinished(); });
+}
+
+void Downloader::updateActiveCount()
+{
+    int count = 0;
+    for (const DownloadItem *item : m_items->items()) {
+        if (!item->state().isFinished())
+            ++count;
+    }
+    if (count == m_activeCount)
+        return;
+    m_activeCount = count;
+    emit activeCountChanged();
+}
+
+void Downloader::open(const QString &path)
+{
+    if (!m_desktop)
+        return;
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        m_desktop->openFile(path);
+    else
+        m_desktop->openFolder(d().folder());
+}
+
+void Downloader::reveal(const QString &path)
+{
+    if (!m_desktop)
+        return;
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        m_desktop->revealFile(path);
+    else
+        m_desktop->openFolder(d().folder());
+}
+
+void Downloader::openFolder()
+{
+    if (m_desktop)
+        m_desktop->openFolder(d().folder());
+}
+
+void Downloader::setSection(AppSection section)
+{
+    if (m_section == section)
+        return;
+    m_section = section;
+    emit sectionChanged();
+}

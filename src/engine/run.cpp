@@ -1,0 +1,189 @@
+#include "downloader.h"
+
+#include "engine/childprocess.h"
+#include "engine/desktop.h"
+#include "engine/failuremessages.h"
+#include "engine/linereader.h"
+#include "engine/logging.h"
+#include "i18n/i18n.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "tools/tools.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QProcess>
+#include <QTimer>
+
+#include <csignal>
+#include <memory>
+
+void Downloader::start(DownloadItem *item)
+{
+    if (!m_ytdlpPath) {
+        item->setState(DLState::failure(L(QStringLiteral("Motor não instalado"))));
+        return;
+    }
+    // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
+    QDir().mkpath(d().folder());
+
+    item->setState(DLState::downloading);
+    item->setProgress(0.0);
+    item->setSpeed(QString());
+    item->setEta(QString());
+    item->setPlaylistPos(QString());
+    item->setUserCancelled(false);
+    item->setLastError(std::nullopt);
+    item->setFiles({});
+
+    const QStringList args = buildArgs(*item);
+    item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ')});
+
+    const QUuid id = item->id();
+    auto *process = new QProcess(this);
+    process->setProgram(*m_ytdlpPath);
+    process->setArguments(args);
+    process->setProcessEnvironment(Tools::env());
+    process->setWorkingDirectory(Tools::supportDir());
+    // One channel: errors arrive in the order yt-dlp wrote them among the other lines.
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    bindToApplication(*process);
+
+    // Every line is handled, in order, before the end of the run: finish() sees all of them.
+    auto reader = std::make_shared<LineReader>([this, id](QStringView line) { handle(line, id); });
+    connect(process, &QProcess::readyReadStandardOutput, this,
+            [process, reader] { reader->feed(process->readAllStandardOutput()); });
+    connect(process, &QProcess::finished, this, [this, process, reader, id](int exitCode, QProcess::ExitStatus exitStatus) {
+        reader->feed(process->readAllStandardOutput());
+        reader->flush();
+        if (m_runs.value(id) == process)
+            m_runs.remove(id);
+        process->deleteLater();
+        // A process killed by a signal reports the signal's number; never let it read as success.
+        const int status = exitStatus == QProcess::CrashExit && exitCode == 0 ? -1 : exitCode;
+        finish(id, status);
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process, id](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        if (m_runs.value(id) == process)
+            m_runs.remove(id);
+        process->deleteLater();
+        failLaunch(id, process->errorString());
+    });
+
+    m_runs.insert(id, process);
+    item->setProcess(process);
+    process->start(QIODevice::ReadOnly);
+}
+
+void Downloader::failLaunch(const QUuid &id, const QString &error)
+{
+    qCWarning(lcEngine) << "yt-dlp did not start:" << error;
+    if (DownloadItem *item = m_items->find(id)) {
+        item->setProcess(nullptr);
+        item->setState(DLState::failure(LF(QStringLiteral("Não consegui iniciar o yt-dlp: %@"), error)));
+    }
+    // The slot this start took is free again; other queued items may go. Queued, because
+    // a launch can fail inside pump() itself.
+    QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
+}
+
+void Downloader::finish(const QUuid &id, int status)
+{
+    DownloadItem *item = m_items->find(id);
+    if (!item) {
+        pump();
+        return;
+    }
+    item->setProcess(nullptr);
+    item->setSpeed(QString());
+    item->setEta(QString());
+
+    if (item->userCancelled()) {
+        item->setState(DLState::cancelled);
+    } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
+        // A playlist that produced files is done even when some of its entries failed.
+        item->setState(DLState::done);
+        item->setProgress(1.0);
+        recordFinished(*item);
+        if (m_desktop) {
+            if (d().boolean(SettingsKey::soundOnDone))
+                m_desktop->playCompletionSound();
+            m_desktop->requestAttention();
+        }
+    } else {
+        QString raw;
+        if (item->lastError())
+            raw = *item->lastError();
+        else if (!item->log().isEmpty())
+            raw = item->log().last();
+        else
+            raw = LF(QStringLiteral("yt-dlp saiu com código %d"), status);
+        item->setState(DLState::failure(::friendlyError(raw)));
+    }
+    pump();
+}
+
+void Downloader::cancel(DownloadItem *item)
+{
+    if (!item)
+        return;
+    item->setUserCancelled(true);
+
+    QProcess *process = item->process();
+    if (process && process->state() != QProcess::NotRunning) {
+        // An interrupt lets yt-dlp and ffmpeg stop cleanly; one that ignores it is told
+        // to terminate after a grace period.
+        if (process->state() == QProcess::Running)
+            signalGroup(*process, SIGINT);
+        else
+            connect(process, &QProcess::started, process, [process] { signalGroup(*process, SIGINT); });
+        QTimer::singleShot(kCancelGraceMs, process, [process] { signalGroup(*process, SIGTERM); });
+        return;
+    }
+
+    endProbe(item->id());
+    m_waitingProbes.removeAll(item->id());
+    item->setState(DLState::cancelled);
+    pump();
+}
+
+void Downloader::terminateAll()
+{
+    for (QProcess *process : std::as_const(m_runs))
+        signalGroup(*process, SIGTERM);
+}
+
+qint64 Downloader::processGroup(const QUuid &id) const
+{
+    const QProcess *process = m_runs.value(id);
+    return process && process->state() == QProcess::Running ? process->processId() : 0;
+}
+
+Downloader::~Downloader()
+{
+    // Nothing may reach back into a half-destroyed object, and a killed probe is not an
+    // answer to apply.
+    QList<QProcess *> processes = m_runs.values() + m_probes.values();
+    for (QProcess *process : std::as_const(processes))
+        process->disconnect(this);
+
+    // A process whose start has not been confirmed yet may not lead its group yet.
+    for (QProcess *process : std::as_const(processes)) {
+        if (process->state() == QProcess::Starting)
+            process->waitForStarted(1000);
+        signalGroup(*process, SIGTERM);
+    }
+    // The event loop is gone by now, so this is the one place that waits on processes,
+    // and only briefly; whatever ignores the request is killed.
+    const QDeadlineTimer grace(1000);
+    for (QProcess *process : std::as_const(processes))
+        process->waitForFinished(static_cast<int>(std::max<qint64>(0, grace.remainingTime())));
+    for (QProcess *process : std::as_const(processes)) {
+        if (signalGroup(*process, SIGKILL))
+            process->waitForFinished(1000);
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/quality.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// What a "vireloom:" address asks for: the text to take links from, with the quality
+// and playlist choice of the structured form "vireloom://download?url=...".
+struct SchemeRequest
+{
+    QString text;
+    std::optional<Quality> quality;
+    bool playlist = false;
+    bool structured = false;
+
+    friend bool operator==(const SchemeRequest &, const SchemeRequest &) = default;
+};
+
+// Takes the structured form when the address parses and has a "url" query item with a
+// value; otherwise the loose form, which reads everything after "vireloom:" as text.
+// Query values are percent-decoded without turning "+" into a blank.
+SchemeRequest parseSchemeURL(QStringView raw);
+
+// Strict percent-decoding: absent when an escape is malformed or the bytes are not UTF-8.
+std::optional<QString> percentDecoded(QStringView text);

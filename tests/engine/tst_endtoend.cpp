@@ -1,0 +1,309 @@
+#include "engine/downloader.h"
+#include "history/historylist.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "support/httpserver.h"
+#include "support/recordingdesktop.h"
+#include "tools/tools.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+// Whole downloads with the machine's own yt-dlp and ffmpeg against media served from
+// 127.0.0.1, generated here with ffmpeg.
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void videoWithDefaultSettings();
+    void audioAsMp3();
+    void feedAsPlaylist();
+    void pageWithoutMedia();
+    void cancelMidDownload();
+    void oneAtATime();
+    void killedApplicationTakesItsEngineAlong();
+
+private:
+    DownloadItem *addOne(const QString &path, std::optional<Quality> quality = std::nullopt);
+    QStringList streamsOf(const QString &file) const;
+    static bool alive(qint64 pid);
+
+    QTemporaryDir m_media;
+    HttpServer m_server;
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_folder;
+    std::unique_ptr<Settings> m_settings;
+    RecordingDesktop m_desktop;
+    std::unique_ptr<Downloader> m_downloader;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+};
+
+namespace {
+
+constexpr int kRun = 60000;
+
+bool makeClip(const QString &file, int seconds)
+{
+    const QString duration = QString::number(seconds);
+    return QProcess::execute(u"/usr/bin/ffmpeg"_s,
+                             {u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                              u"testsrc=size=320x240:rate=25:duration="_s + duration, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                              u"sine=frequency=440:duration="_s + duration, u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+                              u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s, u"-shortest"_s, file})
+        == 0;
+}
+
+HttpServer::Response slow(const QString &file, int bytesPerSecond)
+{
+    HttpServer::Response response;
+    response.bodyFile = file;
+    response.contentType = "video/mp4";
+    response.throttle = bytesPerSecond;
+    return response;
+}
+
+} // namespace
+
+void TestEndToEnd::initTestCase()
+{
+    QVERIFY(m_media.isValid());
+    QVERIFY(makeClip(m_media.filePath(u"clip.mp4"_s), 2));
+    QVERIFY(makeClip(m_media.filePath(u"long.mp4"_s), 8));
+    QVERIFY(m_server.listen());
+
+    m_server.routeFile(u"/media/clip.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
+    m_server.routeFile(u"/feed/ep1.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
+    m_server.routeFile(u"/feed/ep3.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
+    const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
+    QByteArray feed = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Test Feed</title>"
+                      "<link>http://127.0.0.1/</link><description>Three episodes</description>";
+    for (const char *n : {"1", "2", "3"}) {
+        feed += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
+              + m_server.url(u"/feed/ep"_s + QLatin1StringView(n) + u".mp4"_s).toEncoded() + "\" type=\"video/mp4\" length=\""
+              + QByteArray::number(size) + "\"/></item>";
+    }
+    feed += "</channel></rss>\n";
+    m_server.route(u"/feed.xml"_s, {200, feed, {}, "application/rss+xml", {}, 0, -1, -1});
+    m_server.route(u"/page.html"_s, {200, "<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
+                                     {}, "text/html", {}, 0, -1, -1});
+    // About 1.3 MB at 100 kB/s: long enough to act on while it runs.
+    m_server.route(u"/slow/long.mp4"_s, slow(m_media.filePath(u"long.mp4"_s), 100'000));
+    // Each about a second and a half.
+    m_server.route(u"/slow/a.mp4"_s, slow(m_media.filePath(u"clip.mp4"_s), size * 2 / 3));
+    m_server.route(u"/slow/b.mp4"_s, slow(m_media.filePath(u"clip.mp4"_s), size * 2 / 3));
+    // A server that stops sending: yt-dlp waits for data and writes nothing meanwhile.
+    HttpServer::Response hanging = slow(m_media.filePath(u"long.mp4"_s), 0);
+    hanging.stallAfter = 20'000;
+    m_server.route(u"/hanging/long.mp4"_s, hanging);
+
+    // Only the local server is ever contacted, and the user's own yt-dlp settings stay out.
+    for (const char *proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
+        qunsetenv(proxy);
+    qputenv("XDG_CONFIG_HOME", m_media.filePath(u"config"_s).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", m_media.filePath(u"cache"_s).toLocal8Bit());
+}
+
+void TestEndToEnd::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_folder = m_root->filePath(u"Downloads"_s);
+    // Debian's packages, whatever else the machine has installed.
+    Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}});
+    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
+    m_settings->setValue(SettingsKey::folder, m_folder);
+    m_desktop.calls.clear();
+    m_downloader = std::make_unique<Downloader>(m_settings.get());
+    m_downloader->setDesktop(&m_desktop);
+    m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
+                                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(m_downloader->ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
+    QCOMPARE(m_downloader->ffmpegPathText(), u"/usr/bin/ffmpeg"_s);
+}
+
+void TestEndToEnd::cleanup()
+{
+    m_tester.reset();
+    m_downloader.reset();
+    m_settings.reset();
+}
+
+DownloadItem *TestEndToEnd::addOne(const QString &path, std::optional<Quality> quality)
+{
+    m_downloader->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality);
+    return m_downloader->items()->count() > 0 ? m_downloader->items()->at(0) : nullptr;
+}
+
+QStringList TestEndToEnd::streamsOf(const QString &file) const
+{
+    QProcess probe;
+    probe.start(u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_entries"_s, u"stream=codec_type,codec_name"_s,
+                                        u"-of"_s, u"csv=p=0"_s, file});
+    if (!probe.waitForFinished(30000))
+        return {};
+    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    streams.sort();
+    return streams;
+}
+
+bool TestEndToEnd::alive(qint64 pid)
+{
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+}
+
+void TestEndToEnd::videoWithDefaultSettings()
+{
+    DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::p1080);
+    QVERIFY(item);
+    QCOMPARE(item->url(), m_server.url(u"/media/clip.mp4"_s).toString());
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+
+    QCOMPARE(item->title(), u"clip"_s);
+    QCOMPARE(item->site(), u"Generic"_s);
+    QCOMPARE(item->files(), QStringList{m_folder + u"/clip.mp4"_s});
+    QCOMPARE(streamsOf(item->files().first()), (QStringList{u"aac,audio"_s, u"h264,video"_s}));
+
+    const auto &history = m_downloader->history()->entries();
+    QCOMPARE(history.size(), 1);
+    QCOMPARE(history.first().file, m_folder + u"/clip.mp4"_s);
+    QCOMPARE(history.first().bytes, QFileInfo(m_folder + u"/clip.mp4"_s).size());
+    QCOMPARE(history.first().quality, u"1080p"_s);
+    QVERIFY(QFileInfo::exists(Tools::supportDir() + u"/history.json"_s));
+    QCOMPARE(m_desktop.calls, (QStringList{u"sound"_s, u"attention"_s}));
+    QCOMPARE(m_downloader->activeCount(), 0);
+}
+
+void TestEndToEnd::audioAsMp3()
+{
+    DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::mp3);
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+    QCOMPARE(item->files(), QStringList{m_folder + u"/clip.mp3"_s});
+    QVERIFY(streamsOf(m_folder + u"/clip.mp3"_s).contains(u"mp3,audio"_s));
+    QCOMPARE(m_downloader->history()->entries().first().quality, u"MP3"_s);
+}
+
+void TestEndToEnd::feedAsPlaylist()
+{
+    DownloadItem *item = addOne(u"/feed.xml"_s);
+    QVERIFY(!item->playlist());
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+
+    // The probe found a playlist, so the whole feed was downloaded.
+    QVERIFY(item->playlist());
+    QCOMPARE(item->playlistCount(), 3);
+    QCOMPARE(item->title(), u"Test Feed"_s);
+    const QDir folder(m_folder + u"/Test Feed"_s);
+    QCOMPARE(folder.entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
+    QCOMPARE(item->files(), (QStringList{folder.filePath(u"1 - Episode 1.mp4"_s), folder.filePath(u"3 - Episode 3.mp4"_s)}));
+    QVERIFY(item->lastError().value_or(QString()).contains(u"404"_s));
+    QCOMPARE(item->playlistPos(), u"3/3"_s);
+    QCOMPARE(item->currentEntry(), u"Episode 3"_s);
+
+    const HistoryEntry &entry = m_downloader->history()->entries().first();
+    QCOMPARE(entry.file, folder.filePath(u"3 - Episode 3.mp4"_s));
+    QCOMPARE(entry.bytes, QFileInfo(folder.filePath(u"1 - Episode 1.mp4"_s)).size()
+                              + QFileInfo(folder.filePath(u"3 - Episode 3.mp4"_s)).size());
+}
+
+void TestEndToEnd::pageWithoutMedia()
+{
+    DownloadItem *item = addOne(u"/page.html"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+    QCOMPARE(item->stateName(), u"failed"_s);
+    QCOMPARE(item->failureMessage(), u"This link isn’t supported (no video found)."_s);
+    QVERIFY(item->lastError().value_or(QString()).startsWith(u"Unsupported URL: "_s));
+    QCOMPARE(m_downloader->history()->count(), 0);
+    QCOMPARE(m_desktop.calls, QStringList());
+}
+
+void TestEndToEnd::cancelMidDownload()
+{
+    DownloadItem *item = addOne(u"/slow/long.mp4"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0.05, kRun);
+    QCOMPARE(item->stateName(), u"downloading"_s);
+    QVERIFY(!item->speed().isEmpty());
+    const qint64 group = m_downloader->processGroup(item->id());
+    QVERIFY(alive(group));
+
+    m_downloader->cancel(item);
+    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kRun);
+    QVERIFY(item->progress() < 1.0);
+    QCOMPARE(item->process(), nullptr);
+    QCOMPARE(m_downloader->processGroup(item->id()), 0);
+    // Nothing of the run is left: no process in its group.
+    QTRY_VERIFY(::kill(static_cast<pid_t>(-group), 0) != 0);
+    QCOMPARE(m_downloader->history()->count(), 0);
+}
+
+void TestEndToEnd::oneAtATime()
+{
+    m_settings->setValue(SettingsKey::maxConcurrent, 1);
+    QStringList events;
+    const auto watch = [&events](DownloadItem *item, const QString &name) {
+        QObject::connect(item, &DownloadItem::stateChanged, item, [&events, item, name] {
+            events << name + u' ' + item->stateName();
+        });
+    };
+    DownloadItem *a = addOne(u"/slow/a.mp4"_s);
+    watch(a, u"a"_s);
+    DownloadItem *b = addOne(u"/slow/b.mp4"_s);
+    watch(b, u"b"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(a->state().isFinished() && b->state().isFinished(), kRun);
+    QCOMPARE(a->stateName(), u"done"_s);
+    QCOMPARE(b->stateName(), u"done"_s);
+
+    // Whichever was queued first ran first; the other started only after it was done.
+    const QStringList downloads = events.filter(u" downloading"_s);
+    QCOMPARE(downloads.size(), 2);
+    const QString first = downloads.first().left(1);
+    const QString second = first == u"a" ? u"b"_s : u"a"_s;
+    QVERIFY2(events.indexOf(first + u" done"_s) < events.indexOf(second + u" downloading"_s), qPrintable(events.join(u", "_s)));
+    QCOMPARE(m_downloader->history()->count(), 2);
+}
+
+void TestEndToEnd::killedApplicationTakesItsEngineAlong()
+{
+    QProcess host;
+    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The server hangs mid-download, so yt-dlp writes nothing and cannot notice through its
+    // output that the application is gone; only the kernel's death signal ends it at once.
+    host.start(QStringLiteral(VIRELOOM_ENGINE_HOST), {m_root->filePath(u"host"_s), m_server.url(u"/hanging/long.mp4"_s).toString()});
+    QVERIFY(host.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(host.canReadLine(), kRun);
+    const qint64 engine = host.readLine().trimmed().toLongLong();
+    QVERIFY(alive(engine));
+    // Time for yt-dlp to take in what was sent and settle into waiting.
+    QTest::qWait(1000);
+
+    ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
+    QVERIFY(host.waitForFinished());
+    // yt-dlp's own network timeout is far longer than this.
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(engine), 5000);
+}
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/desktop.h"
+
+#include <QStringList>
+
+// Records what the engine asked of the desktop, one "what path" entry per call.
+class RecordingDesktop : public Desktop
+{
+public:
+    void playCompletionSound() override { calls << QStringLiteral("sound"); }
+    void requestAttention() override { calls << QStringLiteral("attention"); }
+    void openFile(const QString &path) override { calls << QStringLiteral("open ") + path; }
+    void openFolder(const QString &path) override { calls << QStringLiteral("folder ") + path; }
+    void revealFile(const QString &path) override { calls << QStringLiteral("reveal ") + path; }
+    void activateApplication() override { calls << QStringLiteral("activate"); }
+
+    QStringList calls;
+};
