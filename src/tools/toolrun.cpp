@@ -1,5 +1,7 @@
 #include "toolrun.h"
 
+#include "engine/childprocess.h"
+
 ToolRun::ToolRun(QObject *parent)
     : QObject(parent)
 {
@@ -29,6 +31,7 @@ void ToolRun::start(const QString &path, const QStringList &args, const std::opt
     m_process.setArguments(args);
     m_process.setProcessEnvironment(env ? *env : QProcessEnvironment::systemEnvironment());
     m_process.setStandardInputFile(QProcess::nullDevice());
+    bindToApplication(m_process);
     m_process.start(QIODevice::ReadOnly);
 }
 
