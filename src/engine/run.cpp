@@ -113,6 +113,7 @@ void Downloader::finish(const QUuid &id, int status)
             if (d().boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();
             m_desktop->requestAttention();
+            m_desktop->notifyFinished(item->title());
         }
     } else {
         QString raw;

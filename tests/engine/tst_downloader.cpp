@@ -316,7 +316,7 @@ void TestDownloader::completion()
         QCOMPARE(m_desktop.calls, QStringList());
         return;
     }
-    QCOMPARE(m_desktop.calls, QStringList{u"attention"_s});
+    QCOMPARE(m_desktop.calls, (QStringList{u"attention"_s, u"notify "_s + item->title()}));
     QCOMPARE(history.size(), 1);
     const HistoryEntry &entry = history.first();
     QCOMPARE(entry.url, link(scenario));

@@ -1,6 +1,9 @@
 #include "platform/completionsound.h"
 #include "platform/desktopnotifications.h"
 #include "platform/filemanager.h"
+#include "platform/systemclipboard.h"
+
+#include <QClipboard>
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -66,6 +69,7 @@ private slots:
     void revealShowsTheFileOrItsFolder();
     void notificationsReachTheServer();
     void soundWithoutServerIsSilent();
+    void clipboardChangesAreCounted();
 
 private:
     bool m_expectBus = false;
@@ -135,6 +139,36 @@ void TestDesktopEffects::soundWithoutServerIsSilent()
     sound.play();
     QCOMPARE(requested.size(), 2);
     QTest::qWait(200);
+}
+
+void TestDesktopEffects::clipboardChangesAreCounted()
+{
+    QClipboard *system = QGuiApplication::clipboard();
+    system->clear();
+    SystemClipboard clipboard(system);
+    const qint64 start = clipboard.changeCount();
+    QVERIFY(start >= 0);
+
+    system->setText(u"https://example.org/a"_s);
+    QTRY_COMPARE(clipboard.changeCount(), start + 1);
+    QCOMPARE(clipboard.text(), u"https://example.org/a"_s);
+    clipboard.noticeActivation();
+    QCOMPARE(clipboard.changeCount(), start + 1);
+
+    // A change nobody announced is still noticed when the application comes back.
+    {
+        const QSignalBlocker silent(system);
+        system->setText(u"https://example.org/b"_s);
+    }
+    QCOMPARE(clipboard.changeCount(), start + 1);
+    clipboard.noticeActivation();
+    QCOMPARE(clipboard.changeCount(), start + 2);
+    clipboard.noticeActivation();
+    QCOMPARE(clipboard.changeCount(), start + 2);
+
+    system->clear();
+    QTRY_COMPARE(clipboard.changeCount(), start + 3);
+    QCOMPARE(clipboard.text(), std::nullopt);
 }
 
 QTEST_MAIN(TestDesktopEffects)

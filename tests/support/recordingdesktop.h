@@ -10,6 +10,7 @@ class RecordingDesktop : public Desktop
 public:
     void playCompletionSound() override { calls << QStringLiteral("sound"); }
     void requestAttention() override { calls << QStringLiteral("attention"); }
+    void notifyFinished(const QString &title) override { calls << QStringLiteral("notify ") + title; }
     void openFile(const QString &path) override { calls << QStringLiteral("open ") + path; }
     void openFolder(const QString &path) override { calls << QStringLiteral("folder ") + path; }
     void revealFile(const QString &path) override { calls << QStringLiteral("reveal ") + path; }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/desktop.h"
+#include "platform/completionsound.h"
+
+#include <QPointer>
+#include <QWindow>
+
+// The desktop as a finished download and the file actions reach it on Linux.
+class LinuxDesktop : public Desktop
+{
+public:
+    // The main window, once it exists; without it the window effects do nothing.
+    void setWindow(QWindow *window) { m_window = window; }
+
+    void playCompletionSound() override;
+    void requestAttention() override;
+    // A desktop notification, only while the window is not the active one.
+    void notifyFinished(const QString &title) override;
+    void openFile(const QString &path) override;
+    void openFolder(const QString &path) override;
+    void revealFile(const QString &path) override;
+    void activateApplication() override;
+
+private:
+    QPointer<QWindow> m_window;
+    CompletionSound m_sound;
+};
