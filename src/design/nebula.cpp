@@ -1,0 +1,103 @@
+#include "nebula.h"
+
+#include "blur.h"
+#include "tokens.h"
+
+#include <QPainter>
+#include <QQuickWindow>
+
+#include <algorithm>
+#include <cmath>
+
+const std::array<Nebula::Blob, 5> Nebula::blobs{{
+    {0.28, 0.48, 0.30, colorFromHex(0x8B5CF6)},
+    {0.52, 0.38, 0.26, colorFromHex(0xE24FD6)},
+    {0.72, 0.58, 0.30, colorFromHex(0x6E73E8)},
+    {0.44, 0.66, 0.22, colorFromHex(0x3BA7E0)},
+    {0.86, 0.40, 0.18, colorFromHex(0x9498F2)},
+}};
+
+Nebula::Nebula(QQuickItem *parent) : ArtworkItem(parent) {}
+
+void Nebula::setDensity(double density)
+{
+    if (density == m_density)
+        return;
+    const bool wasShown = effectiveDensity(m_density) > 0;
+    m_density = density;
+    emit densityChanged();
+    if (wasShown != (effectiveDensity(density) > 0))
+        animationChanged();
+    update();
+}
+
+double Nebula::effectiveDensity(double density)
+{
+    if (!(density > 0.01))
+        return 0;
+    return std::min(density, 1.0);
+}
+
+double Nebula::referenceLength(QSizeF size)
+{
+    return std::min(size.width(), size.height() * 1.6);
+}
+
+QRectF Nebula::blobEllipse(int i, double t, QSizeF size)
+{
+    const Blob &blob = blobs.at(size_t(i));
+    const double dx = std::sin(t * 0.12 + i * 1.3) * 0.035;
+    const double dy = std::cos(t * 0.1 + i * 1.7) * 0.03;
+    const double r = referenceLength(size) * blob.r;
+    const QPointF center(size.width() * (blob.x + dx), size.height() * (blob.y + dy));
+    return QRectF(center.x() - 1.5 * r, center.y() - r, 3 * r, 2 * r);
+}
+
+QImage Nebula::render(QSizeF size, double t, double density, double pixelsPerPoint)
+{
+    const double eff = effectiveDensity(density);
+    if (eff <= 0 || size.isEmpty())
+        return {};
+    const QSize pixels(std::max(1, int(std::ceil(size.width() * pixelsPerPoint))),
+                       std::max(1, int(std::ceil(size.height() * pixelsPerPoint))));
+    QImage layer = paintImage(pixels, 1.0, [&](QPainter &p) {
+        // Exactly the canvas on whole pixels, so the picture lines up when stretched back.
+        p.scale(pixels.width() / size.width(), pixels.height() / size.height());
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < int(blobs.size()); ++i) {
+            p.setBrush(withOpacity(blobs[size_t(i)].color, eff * 0.22));
+            p.drawEllipse(blobEllipse(i, t, size));
+        }
+    });
+    gaussianBlur(layer, referenceLength(size) * 0.07 * pixelsPerPoint);
+    return layer;
+}
+
+void Nebula::draw(QPainter &painter, QSizeF size, double t, double density)
+{
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QImage layer = render(size, t, density, dpr);
+    if (layer.isNull())
+        return;
+    painter.drawImage(QRectF(QPointF(0, 0), size), layer);
+}
+
+QSGNode *Nebula::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    const QSizeF canvas = size();
+    const double sigma = referenceLength(canvas) * 0.07;
+    // The blur wipes out every detail finer than its radius, so the clouds are drawn and
+    // blurred on a coarse grid (six cells per standard deviation of the blur) and
+    // stretched over the canvas: the same picture for a small part of the work.
+    const double resolution = sigma > 0 ? std::min(devicePixelRatio(), 6.0 / sigma) : 1.0;
+    const QImage layer = render(canvas, frameTime(), m_density, resolution);
+    if (layer.isNull()) {
+        delete oldNode;
+        return nullptr;
+    }
+    auto *node = static_cast<PictureNode *>(oldNode);
+    if (!node)
+        node = new PictureNode(window());
+    node->show(layer, QRectF(QPointF(0, 0), canvas));
+    return node;
+}

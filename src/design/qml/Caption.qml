@@ -1,0 +1,10 @@
+import QtQuick
+
+// The label of a group of rows or fields.
+PlainLabel {
+    color: DS.muted
+    font.pixelSize: 10
+    font.weight: Font.DemiBold
+    font.letterSpacing: 1.6
+    font.capitalization: Font.AllUppercase
+}

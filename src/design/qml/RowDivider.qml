@@ -1,0 +1,9 @@
+import QtQuick
+import QtQuick.Layouts
+
+// A hairline between rows.
+Rectangle {
+    implicitHeight: 1
+    color: DS.border
+    Layout.fillWidth: true
+}

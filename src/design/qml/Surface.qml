@@ -1,0 +1,34 @@
+import QtQuick
+
+// A card: the surface colour on a rounded rectangle with a soft shadow beneath and a
+// faint outline, lighter at the top, drawn over whatever the card holds.
+Item {
+    id: root
+
+    property real radius: DS.radius
+
+    SoftShadow {
+        z: -2
+        y: 10
+        width: root.width
+        height: root.height
+        radius: root.radius
+        blur: 18
+        color: DS.opacity("black", 0.35)
+    }
+
+    Rectangle {
+        z: -1
+        anchors.fill: parent
+        radius: root.radius
+        color: DS.surface
+    }
+
+    GradientOutline {
+        z: 1
+        anchors.fill: parent
+        radius: root.radius
+        topColor: DS.opacity("white", 0.09)
+        bottomColor: DS.opacity(DS.border, 0.9)
+    }
+}
