@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 const std::array<Nebula::Blob, 5> Nebula::blobs{{
     {0.28, 0.48, 0.30, colorFromHex(0x8B5CF6)},
@@ -23,11 +24,18 @@ void Nebula::setDensity(double density)
 {
     if (density == m_density)
         return;
-    const bool wasShown = effectiveDensity(m_density) > 0;
     m_density = density;
     emit densityChanged();
-    if (wasShown != (effectiveDensity(density) > 0))
-        animationChanged();
+    // Whether it animates, and how often, both follow the density.
+    animationChanged();
+}
+
+void Nebula::setRadius(double radius)
+{
+    if (radius == m_radius)
+        return;
+    m_radius = radius;
+    emit radiusChanged();
     update();
 }
 
@@ -53,7 +61,29 @@ QRectF Nebula::blobEllipse(int i, double t, QSizeF size)
     return QRectF(center.x() - 1.5 * r, center.y() - r, 3 * r, 2 * r);
 }
 
-QImage Nebula::render(QSizeF size, double t, double density, double pixelsPerPoint)
+int Nebula::framesPerSecondFor(QSizeF size, double density, double pixelsPerPoint)
+{
+    const double eff = effectiveDensity(density);
+    const double sigma = referenceLength(size) * 0.07 * pixelsPerPoint;
+    if (eff <= 0 || sigma <= 0)
+        return 1;
+    // The fastest a blob's centre moves, in pixels a second: the derivatives of its
+    // horizontal and vertical drift at their peaks.
+    const double speed = std::hypot(size.width() * 0.035 * 0.12, size.height() * 0.03 * 0.1) * pixelsPerPoint;
+    // The steepest slope of a blurred blob's edge, in colour steps per pixel: its opacity
+    // over the Gaussian's width. Moving by `allowed` pixels changes no pixel by more than
+    // half a step.
+    const double steepest = eff * 0.22 * 255 / (sigma * std::sqrt(2 * std::numbers::pi));
+    const double allowed = 0.5 / steepest;
+    return std::clamp(int(std::ceil(speed / allowed)), 1, 24);
+}
+
+int Nebula::framesPerSecond() const
+{
+    return framesPerSecondFor(size(), m_density, devicePixelRatio());
+}
+
+QImage Nebula::render(QSizeF size, double t, double density, double pixelsPerPoint, double radius)
 {
     const double eff = effectiveDensity(density);
     if (eff <= 0 || size.isEmpty())
@@ -70,13 +100,23 @@ QImage Nebula::render(QSizeF size, double t, double density, double pixelsPerPoi
         }
     });
     gaussianBlur(layer, referenceLength(size) * 0.07 * pixelsPerPoint);
+    if (radius > 0) {
+        QPainter clip(&layer);
+        clip.setRenderHint(QPainter::Antialiasing);
+        clip.scale(pixels.width() / size.width(), pixels.height() / size.height());
+        clip.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        clip.setPen(Qt::NoPen);
+        clip.setBrush(Qt::black);
+        const double r = std::min({radius, size.width() / 2, size.height() / 2});
+        clip.drawRoundedRect(QRectF(QPointF(0, 0), size), r, r);
+    }
     return layer;
 }
 
-void Nebula::draw(QPainter &painter, QSizeF size, double t, double density)
+void Nebula::draw(QPainter &painter, QSizeF size, double t, double density, double radius)
 {
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QImage layer = render(size, t, density, dpr);
+    const QImage layer = render(size, t, density, dpr, radius);
     if (layer.isNull())
         return;
     painter.drawImage(QRectF(QPointF(0, 0), size), layer);
@@ -90,7 +130,7 @@ QSGNode *Nebula::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     // blurred on a coarse grid (six cells per standard deviation of the blur) and
     // stretched over the canvas: the same picture for a small part of the work.
     const double resolution = sigma > 0 ? std::min(devicePixelRatio(), 6.0 / sigma) : 1.0;
-    const QImage layer = render(canvas, frameTime(), m_density, resolution);
+    const QImage layer = render(canvas, frameTime(), m_density, resolution, m_radius);
     if (layer.isNull()) {
         delete oldNode;
         return nullptr;

@@ -1,36 +1,20 @@
 #include "signalline.h"
 
-#include "blur.h"
+#include "graphcanvas.h"
 #include "tokens.h"
 
 #include <QPainter>
 #include <QQuickWindow>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-// A horizontal gradient across the canvas that fades in and out at both ends.
-QLinearGradient edgeFade(double width, double mid, const QColor &color, double opacity)
-{
-    QLinearGradient g(QPointF(0, mid), QPointF(width, mid));
-    g.setColorAt(0, withOpacity(color, 0));
-    g.setColorAt(0.22, withOpacity(color, opacity));
-    g.setColorAt(0.78, withOpacity(color, opacity));
-    g.setColorAt(1, withOpacity(color, 0));
-    return g;
-}
-
-void stroke(QPainter &painter, const QPolygonF &line, const QBrush &brush, double width)
-{
-    painter.setPen(QPen(brush, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(line);
-}
 
 // sin(πx) raised to a power, zero outside 0…1 where the sine turns negative.
 double envelope(double x, double power)
@@ -51,7 +35,7 @@ void SignalLine::setActive(bool active)
         return;
     m_style.active = active;
     emit activeChanged();
-    update();
+    animationChanged();
 }
 
 void SignalLine::setColor(const QColor &color)
@@ -73,12 +57,32 @@ void SignalLine::setDots(int dots)
     update();
 }
 
+int SignalLine::framesPerSecond() const
+{
+    // Idle, the wave is a ripple a few tenths of its height tall and the dots crawl at
+    // under 50 points a second: thirty frames show that motion as smoothly as sixty, for
+    // half the work. Running, the dots travel three times faster and get the full rate.
+    return m_style.active ? 60 : 30;
+}
+
 double SignalLine::y(double x, double t, double mid, double amp, int layer)
+{
+    return Wave(t).y(x, mid, amp, layer);
+}
+
+SignalLine::Wave::Wave(double t)
+    // t counts seconds since 2001, so 2.2t is a huge angle that the sine would reduce
+    // the slow way for every point; reduce each time term once, exactly, per frame.
+    : m_a(std::fmod(2.2 * t, 2 * pi)), m_b(std::fmod(3.4 * t, 2 * pi)), m_c(std::fmod(0.9 * t, 2 * pi))
+{
+}
+
+double SignalLine::Wave::y(double x, double mid, double amp, int layer) const
 {
     const double ph = 1.9 * layer;
     const double f = 1 + 0.18 * layer;
-    const double wave = 0.55 * std::sin(ph + 2.2 * t + 11 * x * f) + 0.28 * std::sin(0.7 * ph + 23 * x * f - 3.4 * t)
-                        + 0.17 * std::sin(5 * x + 0.9 * t + ph);
+    const double wave = 0.55 * std::sin(ph + m_a + 11 * x * f) + 0.28 * std::sin(0.7 * ph + 23 * x * f - m_b)
+                        + 0.17 * std::sin(5 * x + m_c + ph);
     return mid + amp * wave * envelope(x, 1.4);
 }
 
@@ -113,83 +117,94 @@ double SignalLine::dotPosition(int j, int count, double t, bool active)
     return fract(p);
 }
 
-void SignalLine::draw(QPainter &painter, QSizeF size, double t, const Style &style)
+QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr)
 {
     const double w = size.width();
     const double h = size.height();
     if (w <= 0 || h <= 0)
-        return;
+        return {};
     const double mid = h / 2;
     const double amp = amplitude(h, t, style.active);
-    const QPolygonF p0 = wavePath(size, t, mid, amp, 0);
-    const QPolygonF p1 = wavePath(size, t, mid, amp * 0.75, 1);
-    const QPolygonF p2 = wavePath(size, t, mid, amp * 0.5, 2);
+    const Wave wave(t);
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    stroke(painter, QPolygonF{QPointF(0, mid), QPointF(w, mid)}, edgeFade(w, mid, Qt::white, 0.07), 0.6);
-
-    QPolygonF ribbon = p0;
-    for (auto it = p1.crbegin(); it != p1.crend(); ++it)
-        ribbon << *it;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(edgeFade(w, mid, DS::primary, 0.1));
-    painter.drawPolygon(ribbon);
-
-    {
-        // The glow is blurred far beyond a pixel's detail, so its layer is drawn at half
-        // resolution and scaled up: the same picture for a quarter of the work.
-        const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-        const double scale = dpr * 0.5;
-        QImage layer(QSize(int(std::ceil(w * scale)), int(std::ceil(h * scale))), QImage::Format_ARGB32_Premultiplied);
-        layer.fill(Qt::transparent);
-        {
-            QPainter glow(&layer);
-            glow.setRenderHint(QPainter::Antialiasing);
-            glow.scale(scale, scale);
-            stroke(glow, p0, edgeFade(w, mid, DS::primary, 0.75), 5);
-        }
-        gaussianBlur(layer, 7 * scale);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(0, 0, w, h), layer);
+    // The three waves as polylines: one segment per 2.5 points, at least two.
+    const int n = std::max(int(w / 2.5), 2);
+    std::array<std::vector<double>, 3> heights;
+    const double layerAmp[3] = {amp, amp * 0.75, amp * 0.5};
+    for (int layer = 0; layer < 3; ++layer) {
+        heights[size_t(layer)].resize(size_t(n) + 1);
+        for (int i = 0; i <= n; ++i)
+            heights[size_t(layer)][size_t(i)] = wave.y(double(i) / n, mid, layerAmp[layer], layer);
     }
+    const double step = w / n;
+    const GraphCanvas::Graph p0{heights[0], 0, step};
+    const GraphCanvas::Graph p1{heights[1], 0, step};
+    const GraphCanvas::Graph p2{heights[2], 0, step};
+    const std::vector<double> flat{mid, mid};
+    const GraphCanvas::Graph base{flat, 0, w};
 
-    stroke(painter, p2, edgeFade(w, mid, colorFromHex(0x3BA7E0), 0.35), 0.8);
-    stroke(painter, p1, edgeFade(w, mid, colorFromHex(0xC56CF0), 0.45), 1.0);
+    // Every gradient runs from left to right across the canvas; most fade in over the
+    // first 22 % and out over the last 22 %.
+    auto fade = [w](double x) {
+        const double u = x / w;
+        return float(std::clamp(std::min(u, 1 - u) / 0.22, 0.0, 1.0));
+    };
+    auto faded = [&fade](const QColor &color, double opacity) {
+        const Rgba full = Rgba::fromColor(color, opacity);
+        return [full, &fade](double x) { return full * fade(x); };
+    };
+    const std::array<std::pair<double, Rgba>, 5> mainStops{{
+        {0.0, Rgba::fromColor(DS::primaryDeep, 0)},
+        {0.18, Rgba::fromColor(DS::primaryDeep)},
+        {0.5, Rgba::fromColor(DS::glow)},
+        {0.82, Rgba::fromColor(style.color)},
+        {1.0, Rgba::fromColor(style.color, 0)},
+    }};
+    auto mainShade = [&mainStops, w](double x) {
+        const double u = std::clamp(x / w, 0.0, 1.0);
+        size_t i = 1;
+        while (i + 1 < mainStops.size() && u > mainStops[i].first)
+            ++i;
+        const auto &[u0, c0] = mainStops[i - 1];
+        const auto &[u1, c1] = mainStops[i];
+        const float f = float((u - u0) / (u1 - u0));
+        return Rgba{c0.r + f * (c1.r - c0.r), c0.g + f * (c1.g - c0.g), c0.b + f * (c1.b - c0.b),
+                    c0.a + f * (c1.a - c0.a)};
+    };
 
-    QLinearGradient main(QPointF(0, mid), QPointF(w, mid));
-    main.setColorAt(0, withOpacity(DS::primaryDeep, 0));
-    main.setColorAt(0.18, DS::primaryDeep);
-    main.setColorAt(0.5, DS::glow);
-    main.setColorAt(0.82, style.color);
-    main.setColorAt(1, withOpacity(style.color, 0));
-    stroke(painter, p0, main, 1.8);
+    GraphCanvas canvas(QRectF(0, -overflow, w, h + 2 * overflow), dpr);
+    canvas.stroke(base, 0.6, faded(Qt::white, 0.07));
+    canvas.fillBetween(p0, p1, faded(DS::primary, 0.1));
+    canvas.blurredStroke(p0, 5, 7, faded(DS::primary, 0.75));
+    canvas.stroke(p2, 0.8, faded(colorFromHex(0x3BA7E0), 0.35));
+    canvas.stroke(p1, 1.0, faded(colorFromHex(0xC56CF0), 0.45));
+    canvas.stroke(p0, 1.8, mainShade);
 
-    painter.setPen(Qt::NoPen);
+    const Rgba glow = Rgba::fromColor(DS::glow);
+    const Rgba white = Rgba::fromColor(Qt::white);
     for (int j = 0; j < style.dots; ++j) {
         const double x = dotPosition(j, style.dots, t, style.active);
-        const double e = envelope(x, 0.8);
+        const float e = float(envelope(x, 0.8));
         for (int k = 10; k >= 1; --k) {
             const double xk = x - 0.006 * k;
             if (xk <= 0)
                 continue;
-            const double fade = 1 - k / 11.0;
-            const double r = 1.8 * fade + 0.6;
-            painter.setBrush(withOpacity(DS::glow, e * fade * fade * 0.45));
-            painter.drawEllipse(QPointF(w * xk, y(xk, t, mid, amp, 0)), r, r);
+            const double fadeK = 1 - k / 11.0;
+            canvas.disc(QPointF(w * xk, wave.y(xk, mid, amp, 0)), 1.8 * fadeK + 0.6, glow * float(e * fadeK * fadeK * 0.45));
         }
-        const QPointF head(w * x, y(x, t, mid, amp, 0));
-        QRadialGradient halo(head, 12);
-        halo.setColorAt(0, withOpacity(DS::glow, e * 0.5));
-        halo.setColorAt(1, withOpacity(DS::glow, 0));
-        painter.setBrush(halo);
-        painter.drawEllipse(head, 12.0, 12.0);
-        const double r = (0.75 + 0.25 * std::sin(6 * t + 2.1 * j)) * 2.4;
-        painter.setBrush(withOpacity(Qt::white, e));
-        painter.drawEllipse(head, r, r);
+        const QPointF head(w * x, wave.y(x, mid, amp, 0));
+        canvas.radialDisc(head, 12, glow * (e * 0.5f));
+        canvas.disc(head, (0.75 + 0.25 * std::sin(6 * t + 2.1 * j)) * 2.4, white * e);
     }
-    painter.restore();
+    return canvas.image();
+}
+
+void SignalLine::draw(QPainter &painter, QSizeF size, double t, const Style &style)
+{
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QImage picture = render(size, t, style, dpr);
+    if (!picture.isNull())
+        painter.drawImage(QRectF(0, -overflow, size.width(), size.height() + 2 * overflow), picture);
 }
 
 QSGNode *SignalLine::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
@@ -204,7 +219,9 @@ QSGNode *SignalLine::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     const QSizeF canvas = size();
     const double t = frameTime();
     const Style style = m_style;
-    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t, style); }),
-               QRectF(QPointF(0, 0), canvas));
+    // The picture reaches past the strip above and below, so that the blurred glow and
+    // the dots' halos fade out on their own instead of ending in a hard edge.
+    node->show(render(canvas, t, style, devicePixelRatio()),
+               QRectF(0, -overflow, canvas.width(), canvas.height() + 2 * overflow));
     return node;
 }

@@ -34,6 +34,16 @@ public:
 
     // Height of layer `layer` of the wave at x (0…1 across the width); both ends sit on `mid`.
     static double y(double x, double t, double mid, double amp, int layer);
+    // The same wave at one time t, for evaluating many points of it.
+    class Wave
+    {
+    public:
+        explicit Wave(double t);
+        double y(double x, double mid, double amp, int layer) const;
+
+    private:
+        double m_a, m_b, m_c;
+    };
     // The wave as a polyline, one segment per 2.5 points of width and at least two.
     static QPolygonF wavePath(QSizeF size, double t, double mid, double amp, int layer);
     // The wave's amplitude for a canvas height: it breathes slowly around its base size.
@@ -42,7 +52,12 @@ public:
     static double dotSpeed(int j);
     // Where dot j of `count` is at time t, as a fraction of the width.
     static double dotPosition(int j, int count, double t, bool active);
+    // The frame at time t, covering the strip and `overflow` points above and below it.
+    static QImage render(QSizeF size, double t, const Style &style, double dpr);
     static void draw(QPainter &painter, QSizeF size, double t, const Style &style);
+    // How far the glow (three deviations of its blur) and the dots' halos reach above
+    // and below the line's own strip.
+    static constexpr double overflow = 21;
 
 signals:
     void activeChanged();
@@ -50,7 +65,7 @@ signals:
     void dotsChanged();
 
 protected:
-    int framesPerSecond() const override { return 60; }
+    int framesPerSecond() const override;
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
 
 private:

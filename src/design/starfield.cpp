@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr double opacityStep = 2.0 / 255;
+
 // The root of the star field's nodes: it owns the sprite sheet of all stars, one
 // opacity node per star below it, and the shooting star while one flies.
 class StarfieldNode : public TextureOwnerNode
@@ -148,8 +150,13 @@ QSGNode *Starfield::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     }
 
     const double t = frameTime();
-    for (size_t i = 0; i < m_stars.size(); ++i)
-        root->stars[i]->setOpacity(starOpacity(m_stars[i], t, m_brightness));
+    for (size_t i = 0; i < m_stars.size(); ++i) {
+        // A star whose opacity has not moved by a colour step keeps its pixels: each star
+        // changed costs the software renderer a repaint of its patch of the window.
+        const double opacity = starOpacity(m_stars[i], t, m_brightness);
+        if (std::abs(opacity - root->stars[i]->opacity()) >= opacityStep)
+            root->stars[i]->setOpacity(opacity);
+    }
 
     const auto shooting = shootingStar(t, canvas, m_brightness);
     if (shooting) {

@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // The label of the button styles: an optional symbol, then the text.
 Item {

@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // The label of a group of rows or fields.
 PlainLabel {

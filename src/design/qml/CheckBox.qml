@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Vireloom.Design
 
 // A bare 16-point check box; whoever places it puts its text beside it.
 T.AbstractButton {

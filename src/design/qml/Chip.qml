@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // A small tinted capsule with a word or two: a quality, a format, a state.
 Item {

@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // The small spaced-out capitals above a title.
 PlainLabel {

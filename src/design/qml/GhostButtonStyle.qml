@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Vireloom.Design
 
 // The quiet button: text on a faint capsule with a hairline edge.
 T.Button {

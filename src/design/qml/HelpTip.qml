@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Vireloom.Design
 
 // The hover tooltip of a control, in the window's dark style.
 T.ToolTip {

@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // A symbol on a softly tinted rounded square.
 Item {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Vireloom.Design
 
 // Progress on a faint track. Even nothing done shows a 1 % sliver, and changes glide.
 Item {

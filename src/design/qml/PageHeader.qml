@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Vireloom.Design
 
 // The head of a page: an eyebrow, a two-line title (the second line in the accent
 // colour), an optional subtitle, and whatever the page puts on its trailing side.

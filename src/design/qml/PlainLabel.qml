@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // Text exactly as written. Everything that comes from outside (titles, uploaders, sites,
 // links, errors, logs, file names) is shown through this, never read as markup.

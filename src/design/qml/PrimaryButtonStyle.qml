@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Vireloom.Design
 
 // The button of a page's main action: dark text on the accent capsule, with a glow.
 T.Button {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Vireloom.Design
 
 // A small round button with a symbol and a tooltip, for actions on a row or card.
 T.AbstractButton {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Vireloom.Design
 
 // A hairline between rows.
 Rectangle {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Vireloom.Design
 
 // A labelled figure, such as a speed or a size, in a small dark box.
 Rectangle {

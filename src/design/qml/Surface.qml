@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // A card: the surface colour on a rounded rectangle with a soft shadow beneath and a
 // faint outline, lighter at the top, drawn over whatever the card holds.

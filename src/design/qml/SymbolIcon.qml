@@ -1,4 +1,5 @@
 import QtQuick
+import Vireloom.Design
 
 // One of the design's symbols ("clock", "xmark", ...), drawn with the icon font.
 PlainLabel {
