@@ -52,7 +52,7 @@ DropMark::DropMark(QQuickItem *parent) : ArtworkItem(parent)
     setImplicitSize(m_size, m_size);
 }
 
-void DropMark::setSize(double size)
+void DropMark::setMarkSize(double size)
 {
     if (size == m_size)
         return;
@@ -226,7 +226,7 @@ QSGNode *DropMark::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     auto *node = static_cast<PictureNode *>(oldNode);
     if (!node)
         node = new PictureNode(window());
-    const QSizeF canvas(width(), height());
+    const QSizeF canvas = size();
     // A still mark is always drawn at t = 0, so it never changes.
     const double t = m_style.animated ? frameTime() : 0.0;
     const Style style = m_style;

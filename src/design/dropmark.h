@@ -13,7 +13,7 @@ class DropMark : public ArtworkItem
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(double size READ size WRITE setSize NOTIFY sizeChanged)
+    Q_PROPERTY(double size READ markSize WRITE setMarkSize NOTIFY sizeChanged)
     Q_PROPERTY(bool animated READ isAnimatedMark WRITE setAnimated NOTIFY animatedChanged)
     Q_PROPERTY(bool mono READ isMono WRITE setMono NOTIFY monoChanged)
     Q_PROPERTY(double period READ period WRITE setPeriod NOTIFY periodChanged)
@@ -37,8 +37,9 @@ public:
 
     explicit DropMark(QQuickItem *parent = nullptr);
 
-    double size() const { return m_size; }
-    void setSize(double size);
+    // The mark's side; named apart from QQuickItem::size(), which is the item's geometry.
+    double markSize() const { return m_size; }
+    void setMarkSize(double size);
     bool isAnimatedMark() const { return m_style.animated; }
     void setAnimated(bool animated);
     bool isMono() const { return m_style.mono; }

@@ -63,47 +63,46 @@ public:
     QImage image() const { return m_image; }
 
 private:
-    // The blurred profile across a straight line of `width` as coverages (0…256), at
+    // The blurred profile across a straight line of `width` as coverages (0…255), at
     // `profileSteps` distances per point.
     static const std::vector<std::uint16_t> &blurProfile(double width, double sigma);
     static constexpr double profileSteps = 64;
 
     template<typename Shade, typename Coverage>
     void forColumns(const Graph &graph, double reach, Shade shade, Coverage coverage);
-    // A colour in premultiplied 8-bit channels, ready to be scaled by a coverage.
+    // A colour as a premultiplied ARGB32 pixel, ready to be scaled by a coverage.
     struct Paint
     {
-        std::uint32_t a, r, g, b;
+        std::uint32_t argb;
         explicit Paint(const Rgba &c)
-            : a(std::uint32_t(std::clamp(c.a, 0.0f, 1.0f) * 255 + 0.5f)),
-              r(std::min(a, std::uint32_t(std::max(c.r, 0.0f) * 255 + 0.5f))),
-              g(std::min(a, std::uint32_t(std::max(c.g, 0.0f) * 255 + 0.5f))),
-              b(std::min(a, std::uint32_t(std::max(c.b, 0.0f) * 255 + 0.5f)))
         {
+            const std::uint32_t a = std::uint32_t(std::clamp(c.a, 0.0f, 1.0f) * 255 + 0.5f);
+            auto channel = [a](float v) { return std::min(a, std::uint32_t(std::max(v, 0.0f) * 255 + 0.5f)); };
+            argb = (a << 24) | (channel(c.r) << 16) | (channel(c.g) << 8) | channel(c.b);
         }
+        bool isClear() const { return (argb >> 24) == 0; }
     };
-    // Blends `paint` over the pixel at `coverage` / 256 (0…256), source over.
+    // All four 8-bit channels of `x` times a / 255, rounded, two channels at a time.
+    static std::uint32_t byteMul(std::uint32_t x, std::uint32_t a)
+    {
+        std::uint32_t t = (x & 0xFF00FF) * a;
+        t = ((t + ((t >> 8) & 0xFF00FF) + 0x800080) >> 8) & 0xFF00FF;
+        x = ((x >> 8) & 0xFF00FF) * a;
+        x = (x + ((x >> 8) & 0xFF00FF) + 0x800080) & 0xFF00FF00;
+        return x | t;
+    }
+    // Blends `paint` over the pixel at `coverage` / 255 (0…255), source over.
     static void blend(std::uint32_t *pixel, const Paint &paint, std::uint32_t coverage)
     {
-        const std::uint32_t sa = (paint.a * coverage + 128) >> 8;
-        if (sa == 0)
+        const std::uint32_t source = byteMul(paint.argb, coverage);
+        const std::uint32_t alpha = source >> 24;
+        if (alpha == 0)
             return;
-        const std::uint32_t keep = 255 - sa;
-        // x · keep / 255, rounded, for each channel of the premultiplied destination.
-        auto scaled = [keep](std::uint32_t x) {
-            const std::uint32_t t = x * keep + 128;
-            return (t + (t >> 8)) >> 8;
-        };
-        const std::uint32_t d = *pixel;
-        const std::uint32_t a = sa + scaled(d >> 24);
-        const std::uint32_t r = std::min(((paint.r * coverage + 128) >> 8) + scaled((d >> 16) & 0xFF), a);
-        const std::uint32_t g = std::min(((paint.g * coverage + 128) >> 8) + scaled((d >> 8) & 0xFF), a);
-        const std::uint32_t b = std::min(((paint.b * coverage + 128) >> 8) + scaled(d & 0xFF), a);
-        *pixel = (std::min<std::uint32_t>(a, 255) << 24) | (r << 16) | (g << 8) | b;
+        *pixel = source + byteMul(*pixel, 255 - alpha);
     }
     static std::uint32_t toCoverage(double fraction)
     {
-        return std::uint32_t(std::clamp(fraction, 0.0, 1.0) * 256 + 0.5);
+        return std::uint32_t(std::clamp(fraction, 0.0, 1.0) * 255 + 0.5);
     }
     std::uint32_t *row(int r) const { return m_bits + std::ptrdiff_t(r) * m_stride; }
     int firstColumn(double x) const;
@@ -128,7 +127,7 @@ void GraphCanvas::forColumns(const Graph &graph, double reach, Shade shade, Cove
         if (x < graph.first() || x > graph.last())
             continue;
         const Paint paint(shade(x));
-        if (paint.a == 0)
+        if (paint.isClear())
             continue;
         double slope = 0;
         const double y = graph.at(x, &slope);
@@ -182,7 +181,7 @@ void GraphCanvas::fillBetween(const Graph &upper, const Graph &lower, Shade shad
         if (x < xFirst || x > xLast)
             continue;
         const Paint paint(shade(x));
-        if (paint.a == 0)
+        if (paint.isClear())
             continue;
         const double a = upper.at(x);
         const double b = lower.at(x);

@@ -4,6 +4,7 @@
 #include "tokens.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -17,6 +18,24 @@ const std::array<Nebula::Blob, 5> Nebula::blobs{{
     {0.44, 0.66, 0.22, colorFromHex(0x3BA7E0)},
     {0.86, 0.40, 0.18, colorFromHex(0x9498F2)},
 }};
+
+namespace {
+
+// Clears what `painter`'s device holds outside a rounded rectangle of `size`, with
+// antialiased edges.
+void clipToRoundedRect(QPainter &painter, QSizeF size, double radius)
+{
+    const double r = std::min({radius, size.width() / 2, size.height() / 2});
+    QPainterPath outside;
+    outside.addRect(QRectF(QPointF(0, 0), size).adjusted(-1, -1, 1, 1));
+    QPainterPath inside;
+    inside.addRoundedRect(QRectF(QPointF(0, 0), size), r, r);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillPath(outside.subtracted(inside), Qt::black);
+}
+
+} // namespace
 
 Nebula::Nebula(QQuickItem *parent) : ArtworkItem(parent) {}
 
@@ -102,13 +121,8 @@ QImage Nebula::render(QSizeF size, double t, double density, double pixelsPerPoi
     gaussianBlur(layer, referenceLength(size) * 0.07 * pixelsPerPoint);
     if (radius > 0) {
         QPainter clip(&layer);
-        clip.setRenderHint(QPainter::Antialiasing);
         clip.scale(pixels.width() / size.width(), pixels.height() / size.height());
-        clip.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        clip.setPen(Qt::NoPen);
-        clip.setBrush(Qt::black);
-        const double r = std::min({radius, size.width() / 2, size.height() / 2});
-        clip.drawRoundedRect(QRectF(QPointF(0, 0), size), r, r);
+        clipToRoundedRect(clip, size, radius);
     }
     return layer;
 }
@@ -127,17 +141,26 @@ QSGNode *Nebula::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     const QSizeF canvas = size();
     const double sigma = referenceLength(canvas) * 0.07;
     // The blur wipes out every detail finer than its radius, so the clouds are drawn and
-    // blurred on a coarse grid (six cells per standard deviation of the blur) and
-    // stretched over the canvas: the same picture for a small part of the work.
-    const double resolution = sigma > 0 ? std::min(devicePixelRatio(), 6.0 / sigma) : 1.0;
-    const QImage layer = render(canvas, frameTime(), m_density, resolution, m_radius);
-    if (layer.isNull()) {
+    // blurred on a coarse grid (six cells per standard deviation of the blur), then
+    // stretched to full size once per frame: the canvas is redrawn far more often than
+    // the clouds move, and a picture at its own size is the cheapest to redraw.
+    const double dpr = devicePixelRatio();
+    const double resolution = sigma > 0 ? std::min(dpr, 6.0 / sigma) : dpr;
+    const QImage coarse = render(canvas, frameTime(), m_density, resolution);
+    if (coarse.isNull()) {
         delete oldNode;
         return nullptr;
     }
+    QImage picture = paintImage(canvas, dpr, [&](QPainter &p) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(QPointF(0, 0), canvas), coarse);
+        // Clipped at full size, so the rounded corners stay crisp.
+        if (m_radius > 0)
+            clipToRoundedRect(p, canvas, m_radius);
+    });
     auto *node = static_cast<PictureNode *>(oldNode);
     if (!node)
         node = new PictureNode(window());
-    node->show(layer, QRectF(QPointF(0, 0), canvas));
+    node->show(picture, QRectF(QPointF(0, 0), canvas));
     return node;
 }

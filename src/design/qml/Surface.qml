@@ -25,6 +25,25 @@ Item {
         color: DS.surface
     }
 
+    // The same fill again as two plain rectangles that leave out only the corners. They
+    // change nothing on screen, but being opaque and square they let the software
+    // renderer skip everything beneath the card when part of it is redrawn.
+    Rectangle {
+        z: -1
+        anchors.fill: parent
+        anchors.topMargin: root.radius
+        anchors.bottomMargin: root.radius
+        color: DS.surface
+    }
+
+    Rectangle {
+        z: -1
+        anchors.fill: parent
+        anchors.leftMargin: root.radius
+        anchors.rightMargin: root.radius
+        color: DS.surface
+    }
+
     GradientOutline {
         z: 1
         anchors.fill: parent
