@@ -189,7 +189,7 @@ Window {
                         }
                     }
 
-                    Row {
+                    RowLayout {
                         spacing: 8
 
                         PrimaryButtonStyle {
@@ -244,12 +244,10 @@ Window {
                         }
                     }
 
-                    Row {
+                    RowLayout {
                         spacing: 10
 
                         CheckBox {
-                            id: check
-
                             on: true
                         }
 
