@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPointer>
 #include <QQuickItem>
-
 #include <QSGNode>
 
 #include <functional>

@@ -129,17 +129,13 @@ void FrameClock::tick()
     const double now = artworkTime();
     // Half a millisecond of slack absorbs timer jitter without exceeding a rate on average.
     constexpr double slack = 0.0005;
-    const auto subscribers = m_subscribers;
-    for (const Subscriber &s : subscribers) {
+    // Advancing a drawing only schedules its repaint, so the list cannot change meanwhile.
+    for (Subscriber &s : m_subscribers) {
         if (!s.item || now + slack < s.nextDue)
             continue;
-        auto it = std::find_if(m_subscribers.begin(), m_subscribers.end(),
-                               [&s](const Subscriber &o) { return o.item == s.item; });
-        if (it == m_subscribers.end())
-            continue;
-        it->nextDue += it->interval;
-        if (it->nextDue < now)
-            it->nextDue = now + it->interval;
+        s.nextDue += s.interval;
+        if (s.nextDue < now)
+            s.nextDue = now + s.interval;
         s.item->advance(now);
     }
     emit ticked(now);
