@@ -1,0 +1,132 @@
+#include "appbackground.h"
+
+#include "artworkitem.h"
+#include "starfield.h"
+#include "tokens.h"
+
+#include <QQuickWindow>
+#include <QSGRectangleNode>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+class BackgroundNode : public QSGNode
+{
+public:
+    QSGRectangleNode *fill = nullptr;
+    PictureNode *glow = nullptr;
+};
+
+// A fixed pseudo-random value in [−0.5, 0.5) per pixel. Added before rounding, it turns
+// the glow's gentle slope into noise finer than a colour step instead of visible bands.
+double dither(int x, int y)
+{
+    std::uint32_t h = std::uint32_t(x) * 0x8DA6B343u ^ std::uint32_t(y) * 0xD8163841u;
+    h ^= h >> 13;
+    h *= 0x5BD1E995u;
+    h ^= h >> 15;
+    return double(h & 0xFFFF) / 65536.0 - 0.5;
+}
+
+} // namespace
+
+AppBackground::AppBackground(QQuickItem *parent) : QQuickItem(parent), m_starfield(new Starfield(this))
+{
+    setFlag(ItemHasContents);
+    m_starfield->setOpacity(0.7);
+    connect(m_starfield, &ArtworkItem::runningChanged, this, &AppBackground::runningChanged);
+}
+
+bool AppBackground::isRunning() const
+{
+    return m_starfield->isRunning();
+}
+
+void AppBackground::setRunning(bool running)
+{
+    m_starfield->setRunning(running);
+}
+
+void AppBackground::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    m_starfield->setSize(newGeometry.size());
+    update();
+}
+
+QColor AppBackground::colorAt(QPointF point, double width)
+{
+    const double distance = std::hypot(point.x() - width / 2, point.y());
+    const double a = 0.16 * std::max(0.0, 1 - distance / glowRadius);
+    auto mix = [a](float from, float to) { return from + a * (to - from); };
+    return QColor::fromRgbF(float(mix(DS::bg.redF(), DS::primary.redF())), float(mix(DS::bg.greenF(), DS::primary.greenF())),
+                            float(mix(DS::bg.blueF(), DS::primary.blueF())));
+}
+
+QRectF AppBackground::glowRect(QSizeF size)
+{
+    return QRectF(size.width() / 2 - glowRadius, 0, 2 * glowRadius, glowRadius) & QRectF(QPointF(0, 0), size);
+}
+
+QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
+{
+    const QRectF area = glowRect(size);
+    if (area.isEmpty())
+        return {};
+    QImage image(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    // The same blend as colorAt(), written out per pixel in 0…255 units.
+    const double from[3] = {double(DS::bg.red()), double(DS::bg.green()), double(DS::bg.blue())};
+    const double to[3] = {double(DS::primary.red()), double(DS::primary.green()), double(DS::primary.blue())};
+    const double centerX = size.width() / 2;
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const double py = area.y() + (y + 0.5) / dpr;
+        for (int x = 0; x < image.width(); ++x) {
+            const double px = area.x() + (x + 0.5) / dpr;
+            const double a = 0.16 * std::max(0.0, 1 - std::hypot(px - centerX, py) / glowRadius);
+            const double n = dither(x, y);
+            int rgb[3];
+            for (int i = 0; i < 3; ++i)
+                rgb[i] = std::clamp(int(std::floor(from[i] + a * (to[i] - from[i]) + 0.5 + n)), 0, 255);
+            line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
+        }
+    }
+    return image;
+}
+
+QSGNode *AppBackground::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    const QSizeF canvas = size();
+    if (canvas.isEmpty()) {
+        delete oldNode;
+        return nullptr;
+    }
+    auto *root = static_cast<BackgroundNode *>(oldNode);
+    if (!root) {
+        root = new BackgroundNode;
+        root->fill = window()->createRectangleNode();
+        root->fill->setColor(DS::bg);
+        root->appendChildNode(root->fill);
+    }
+    root->fill->setRect(QRectF(QPointF(0, 0), canvas));
+
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const QRectF area = glowRect(canvas);
+    // The glow only needs drawing again when its own area or its centre within it moves.
+    const QRectF key(canvas.width() / 2 - area.x(), 0, area.width(), area.height());
+    if (key != m_glowKey || dpr != m_glowDpr) {
+        m_glowKey = key;
+        m_glowDpr = dpr;
+        if (!root->glow) {
+            root->glow = new PictureNode(window());
+            root->appendChildNode(root->glow);
+        }
+        root->glow->show(renderGlow(canvas, dpr), area, PictureNode::Opaque);
+    }
+    root->glow->setRect(area);
+    return root;
+}

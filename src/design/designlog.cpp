@@ -1,0 +1,3 @@
+#include "designlog.h"
+
+Q_LOGGING_CATEGORY(lcDesign, "vireloom.design", QtInfoMsg)

@@ -1,0 +1,11 @@
+import QtQuick
+import Vireloom.Design
+
+// The label of a group of rows or fields.
+PlainLabel {
+    color: DS.muted
+    font.pixelSize: 10
+    font.weight: Font.DemiBold
+    font.letterSpacing: 1.6
+    font.capitalization: Font.AllUppercase
+}

@@ -1,0 +1,11 @@
+import QtQuick
+import Vireloom.Design
+
+// The small spaced-out capitals above a title.
+PlainLabel {
+    color: DS.primary
+    font.pixelSize: 11
+    font.weight: Font.DemiBold
+    font.letterSpacing: 2.2
+    font.capitalization: Font.AllUppercase
+}

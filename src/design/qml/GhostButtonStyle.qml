@@ -1,0 +1,35 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vireloom.Design
+
+// The quiet button: text on a faint capsule with a hairline edge.
+T.Button {
+    id: root
+
+    property bool compact: false
+    // An optional symbol before the text.
+    property string symbol
+
+    leftPadding: root.compact ? 12 : 18
+    rightPadding: root.compact ? 12 : 18
+    topPadding: root.compact ? 6 : 9
+    bottomPadding: root.compact ? 6 : 9
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    scale: root.down ? 0.97 : 1
+
+    contentItem: ButtonLabel {
+        text: root.text
+        symbol: root.symbol
+        color: DS.text
+        font.pixelSize: root.compact ? 12 : 13
+        font.weight: Font.Medium
+    }
+
+    background: Rectangle {
+        radius: height / 2
+        color: DS.opacity("white", root.down ? 0.08 : 0.03)
+        border.width: 1
+        border.color: DS.border
+    }
+}

@@ -1,0 +1,60 @@
+import QtQuick
+import QtQuick.Layouts
+import Vireloom.Design
+
+// Progress on a faint track. Even nothing done shows a 1 % sliver, and changes glide.
+Item {
+    id: root
+
+    property real fraction: 0
+    property color color: DS.primary
+    // What the fill currently covers, following `fraction` with a short ease-out.
+    property real shownFraction: DS.meterFraction(root.fraction)
+
+    implicitHeight: 6
+    Layout.fillWidth: true
+
+    Behavior on shownFraction {
+        NumberAnimation {
+            duration: 400
+            easing.type: Easing.Bezier
+            easing.bezierCurve: [0, 0, 0.58, 1, 1, 1]
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: height / 2
+        color: DS.opacity("white", 0.07)
+    }
+
+    SoftShadow {
+        width: fill.width
+        height: fill.height
+        radius: height / 2
+        blur: 6
+        color: DS.opacity(root.color, 0.5)
+    }
+
+    Rectangle {
+        id: fill
+
+        objectName: "fill"
+        width: root.width * root.shownFraction
+        height: root.height
+        radius: height / 2
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+
+            GradientStop {
+                position: 0
+                color: DS.primaryDeep
+            }
+
+            GradientStop {
+                position: 1
+                color: root.color
+            }
+        }
+    }
+}

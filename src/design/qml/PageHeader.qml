@@ -1,0 +1,82 @@
+import QtQuick
+import QtQuick.Layouts
+import Vireloom.Design
+
+// The head of a page: an eyebrow, a two-line title (the second line in the accent
+// colour), an optional subtitle, and whatever the page puts on its trailing side.
+Item {
+    id: root
+
+    property string eyebrow
+    property string l1
+    property string l2
+    // Shown below the title when not empty.
+    property string sub
+    // Items placed at the bottom of the trailing side, left to right.
+    default property alias trailing: trailingRow.data
+
+    implicitWidth: row.implicitWidth + row.anchors.leftMargin + row.anchors.rightMargin
+    implicitHeight: row.implicitHeight + row.anchors.topMargin + row.anchors.bottomMargin
+    Appear.delay: 0
+
+    RowLayout {
+        id: row
+
+        anchors.fill: parent
+        anchors.leftMargin: 32
+        anchors.rightMargin: 32
+        anchors.topMargin: 34
+        anchors.bottomMargin: 18
+        spacing: 20
+
+        ColumnLayout {
+            Layout.alignment: Qt.AlignLeft | Qt.AlignBottom
+            spacing: 10
+
+            Eyebrow {
+                text: root.eyebrow
+            }
+
+            ColumnLayout {
+                spacing: 0
+
+                PlainLabel {
+                    text: root.l1
+                    font.pixelSize: 34
+                    font.weight: Font.Bold
+                    font.letterSpacing: -0.8
+                }
+
+                PlainLabel {
+                    text: root.l2
+                    color: DS.primary
+                    font.pixelSize: 34
+                    font.weight: Font.Bold
+                    font.letterSpacing: -0.8
+                }
+            }
+
+            PlainLabel {
+                objectName: "sub"
+                visible: root.sub.length > 0
+                text: root.sub
+                color: DS.muted
+                font.pixelSize: 14
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+                Layout.maximumWidth: 520
+            }
+        }
+
+        Item {
+            Layout.fillWidth: true
+        }
+
+        Row {
+            id: trailingRow
+
+            Layout.alignment: Qt.AlignBottom
+            spacing: 10
+        }
+    }
+}

@@ -1,0 +1,54 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vireloom.Design
+
+// A small round button with a symbol and a tooltip, for actions on a row or card.
+T.AbstractButton {
+    id: root
+
+    property string symbol
+    // The tooltip; none when empty.
+    property string help
+    property color color: DS.muted
+    readonly property bool hover: root.hovered
+
+    implicitWidth: 30
+    implicitHeight: 30
+    padding: 0
+    hoverEnabled: true
+
+    contentItem: SymbolIcon {
+        symbol: root.symbol
+        size: 12
+        color: root.hovered ? DS.text : root.color
+
+        Behavior on color {
+            ColorAnimation {
+                duration: 120
+                easing.type: Easing.Bezier
+                easing.bezierCurve: [0, 0, 0.58, 1, 1, 1]
+            }
+        }
+    }
+
+    background: Rectangle {
+        radius: width / 2
+        color: DS.opacity("white", root.hovered ? 0.08 : 0.03)
+        border.width: 1
+        border.color: DS.border
+
+        Behavior on color {
+            ColorAnimation {
+                duration: 120
+                easing.type: Easing.Bezier
+                easing.bezierCurve: [0, 0, 0.58, 1, 1, 1]
+            }
+        }
+    }
+
+    HelpTip {
+        parent: root
+        text: root.help
+        visible: root.hovered && root.help.length > 0
+    }
+}

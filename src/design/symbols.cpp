@@ -1,0 +1,75 @@
+#include "symbols.h"
+
+#include "designlog.h"
+
+#include <QFontDatabase>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Symbol name → Material Icons code point.
+constexpr std::array<std::pair<const char16_t *, char16_t>, 21> symbolTable{{
+    {u"arrow.down.circle", 0xF181},              // arrow_circle_down
+    {u"clock", 0xE8B5},                          // schedule
+    {u"slider.horizontal.3", 0xE429},            // tune
+    {u"link", 0xE157},                           // link
+    {u"doc.on.clipboard", 0xE14F},               // content_paste
+    {u"xmark", 0xE5CD},                          // close
+    {u"xmark.circle.fill", 0xE5C9},              // cancel
+    {u"checkmark", 0xE5CA},                      // check
+    {u"play.fill", 0xE037},                      // play_arrow
+    {u"magnifyingglass", 0xE8B6},                // search
+    {u"arrow.down", 0xE5DB},                     // arrow_downward
+    {u"arrow.clockwise", 0xE5D5},                // refresh
+    {u"doc.text", 0xE873},                       // description
+    {u"folder", 0xE2C7},                         // folder
+    {u"film", 0xE02C},                           // movie
+    {u"music.note", 0xE405},                     // music_note
+    {u"sparkles.tv", 0xE639},                    // live_tv
+    {u"chevron.down", 0xE5CF},                   // expand_more
+    {u"shippingbox", 0xE1A1},                    // inventory_2
+    {u"gearshape", 0xE8B8},                      // settings
+    {u"exclamationmark.triangle.fill", 0xE002},  // warning
+}};
+
+} // namespace
+
+QString iconFontResource()
+{
+    return QStringLiteral(":/Vireloom/Design/fonts/MaterialIcons-Regular.ttf");
+}
+
+QString iconFontFamily()
+{
+    // Loaded once per process; the font database keeps it for the process's lifetime.
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(iconFontResource());
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (families.isEmpty()) {
+            qCWarning(lcDesign) << "icon font could not be loaded from" << iconFontResource();
+            return QString();
+        }
+        return families.first();
+    }();
+    return family;
+}
+
+QString symbolGlyph(QStringView symbol)
+{
+    for (const auto &[name, codePoint] : symbolTable) {
+        if (symbol == QStringView(name))
+            return QString(QChar(codePoint));
+    }
+    return {};
+}
+
+QStringList knownSymbols()
+{
+    QStringList names;
+    names.reserve(qsizetype(symbolTable.size()));
+    for (const auto &entry : symbolTable)
+        names << QString::fromUtf16(entry.first);
+    return names;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+#include <cstdint>
+
+// An opaque sRGB colour from a 24-bit 0xRRGGBB value; bits above 24 are ignored.
+QColor colorFromHex(std::uint32_t hex);
+
+// x − floor(x): the position inside the current cycle of anything periodic.
+double fract(double x);
+
+// The same colour with its alpha set to `opacity` (limited to 0…1).
+QColor withOpacity(const QColor &color, double opacity);
+
+// The window's one dark style: colours, corner radius and type.
+namespace DS {
+inline const QColor bg = colorFromHex(0x0E0E0E);
+inline const QColor surface = colorFromHex(0x16161A);
+inline const QColor border = colorFromHex(0x26262E);
+inline const QColor primary = colorFromHex(0x9498F2);
+inline const QColor primaryDeep = colorFromHex(0x6E73E8);
+inline const QColor glow = colorFromHex(0xB4B7F7);
+inline const QColor text = colorFromHex(0xF4F4F5);
+inline const QColor muted = colorFromHex(0xA1A1AA);
+inline const QColor success = colorFromHex(0x2ECC71);
+inline const QColor warning = colorFromHex(0xF39C12);
+inline const QColor danger = colorFromHex(0xE74C3C);
+inline constexpr double radius = 14;
+
+// The system's fixed-pitch font at a pixel size and weight. Sizes in the design are
+// points of a 1:1 logical canvas, which is what Qt Quick calls pixels.
+QFont mono(double size, QFont::Weight weight = QFont::Medium);
+} // namespace DS
+
+// The tokens and a few helpers for QML, where they are read as `DS.primary`,
+// `DS.opacity(DS.primary, 0.14)`, `DS.mono(15, Font.DemiBold)`, `DS.glyph("clock")`.
+class DesignSystem : public QObject
+{
+    Q_OBJECT
+    QML_NAMED_ELEMENT(DS)
+    QML_SINGLETON
+
+    Q_PROPERTY(QColor bg READ bg CONSTANT)
+    Q_PROPERTY(QColor surface READ surface CONSTANT)
+    Q_PROPERTY(QColor border READ border CONSTANT)
+    Q_PROPERTY(QColor primary READ primary CONSTANT)
+    Q_PROPERTY(QColor primaryDeep READ primaryDeep CONSTANT)
+    Q_PROPERTY(QColor glow READ glow CONSTANT)
+    Q_PROPERTY(QColor text READ text CONSTANT)
+    Q_PROPERTY(QColor muted READ muted CONSTANT)
+    Q_PROPERTY(QColor success READ success CONSTANT)
+    Q_PROPERTY(QColor warning READ warning CONSTANT)
+    Q_PROPERTY(QColor danger READ danger CONSTANT)
+    Q_PROPERTY(double radius READ radius CONSTANT)
+    Q_PROPERTY(QString iconFamily READ iconFamily CONSTANT)
+
+public:
+    explicit DesignSystem(QObject *parent = nullptr);
+
+    QColor bg() const { return DS::bg; }
+    QColor surface() const { return DS::surface; }
+    QColor border() const { return DS::border; }
+    QColor primary() const { return DS::primary; }
+    QColor primaryDeep() const { return DS::primaryDeep; }
+    QColor glow() const { return DS::glow; }
+    QColor text() const { return DS::text; }
+    QColor muted() const { return DS::muted; }
+    QColor success() const { return DS::success; }
+    QColor warning() const { return DS::warning; }
+    QColor danger() const { return DS::danger; }
+    double radius() const { return DS::radius; }
+    QString iconFamily() const;
+
+    Q_INVOKABLE QColor hex(int rgb) const { return colorFromHex(std::uint32_t(rgb)); }
+    Q_INVOKABLE QColor opacity(const QColor &color, double opacity) const { return withOpacity(color, opacity); }
+    Q_INVOKABLE double fract(double x) const { return ::fract(x); }
+    Q_INVOKABLE QFont mono(double size, int weight = QFont::Medium) const;
+    // The icon font's character for one of the design's symbol names.
+    Q_INVOKABLE QString glyph(const QString &symbol) const;
+    // The part of a meter's track that its fill covers for a progress fraction.
+    Q_INVOKABLE double meterFraction(double fraction) const;
+};
+
+// What a MeterBar shows for `fraction`: never less than a 1 % sliver, never more than
+// the whole track; anything that is not a number counts as nothing done.
+double meterShownFraction(double fraction);
