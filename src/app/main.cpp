@@ -1,18 +1,115 @@
-#include "i18n/i18n.h"
+#include "app/trayicon.h"
+#include "design/rendering.h"
+#include "engine/downloader.h"
+#include "platform/linuxdesktop.h"
+#include "platform/singleinstance.h"
+#include "platform/systemclipboard.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
+#include "ui/appsingletons.h"
+#include "ui/shell.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QIcon>
+#include <QLoggingCategory>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
+Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
+
+Q_LOGGING_CATEGORY(lcApp, "vireloom.app")
+
+namespace {
+
+// Addresses given on the command line, by a first launch or forwarded by a later one.
+void handleArguments(Downloader &downloader, const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1StringView("vireloom:"), Qt::CaseInsensitive))
+            downloader.handleSchemeURL(argument);
+        else if (!argument.startsWith(u'-'))
+            downloader.add(argument);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Vireloom"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vireloom"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vireloom"));
+    // Widgets only for the tray icon's menu; the window is Qt Quick.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vireloom"));
+    QApplication::setOrganizationName(QStringLiteral("Vireloom"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vireloom"));
+    QApplication::setDesktopFileName(QStringLiteral("vireloom"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Vireloom/UI/vireloom.svg")));
+    // Closing the window leaves the application, and its downloads, running.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QStringList arguments = app.arguments().mid(1);
+    SingleInstance instance;
+    switch (instance.claim(arguments)) {
+    case SingleInstance::Role::Forwarded:
+        return 0;
+    case SingleInstance::Role::Failed:
+        qCWarning(lcApp) << "running without the single-instance guard";
+        break;
+    case SingleInstance::Role::Primary:
+        break;
+    }
+
+    chooseSceneGraphBackend();
 
     Settings settings;
-    settings.registerAppDefaults();
+    Downloader downloader(&settings);
+    LinuxDesktop desktop;
+    SystemClipboard clipboard(QApplication::clipboard());
+    downloader.setDesktop(&desktop);
+    downloader.setClipboard(&clipboard);
+    Shell shell(&downloader);
 
-    return 0;
+    DownloaderSingleton::instance = &downloader;
+    SettingsSingleton::instance = &settings;
+    ShellSingleton::instance = &shell;
+
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (!window)
+        return 1;
+    desktop.setWindow(window);
+
+    QObject::connect(&shell, &Shell::quitAccepted, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&shell, &Shell::quitConfirmationRequested, &app, [&desktop] { desktop.activateApplication(); });
+    QObject::connect(&instance, &SingleInstance::argumentsReceived, &app, [&](const QStringList &forwarded) {
+        handleArguments(downloader, forwarded);
+        desktop.activateApplication();
+    });
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &app, [&](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            return;
+        clipboard.noticeActivation();
+        downloader.checkClipboard();
+    });
+
+    std::unique_ptr<TrayIcon> tray;
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray = std::make_unique<TrayIcon>(&shell);
+        QObject::connect(tray.get(), &TrayIcon::showWindowRequested, &app, [&desktop] { desktop.activateApplication(); });
+    }
+
+    window->show();
+    // Once the window is up: the first look at the clipboard, then what this launch was given.
+    QTimer::singleShot(0, &app, [&] {
+        downloader.checkClipboard();
+        handleArguments(downloader, arguments);
+    });
+
+    return app.exec();
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // Symbol name → Material Icons code point.
-constexpr std::array<std::pair<const char16_t *, char16_t>, 21> symbolTable{{
+constexpr std::array<std::pair<const char16_t *, char16_t>, 22> symbolTable{{
     {u"arrow.down.circle", 0xF181},              // arrow_circle_down
     {u"clock", 0xE8B5},                          // schedule
     {u"slider.horizontal.3", 0xE429},            // tune
@@ -32,6 +32,7 @@ constexpr std::array<std::pair<const char16_t *, char16_t>, 21> symbolTable{{
     {u"shippingbox", 0xE1A1},                    // inventory_2
     {u"gearshape", 0xE8B8},                      // settings
     {u"exclamationmark.triangle.fill", 0xE002},  // warning
+    {u"line.3.horizontal", 0xE5D2},              // menu: the primary menu of the window
 }};
 
 } // namespace

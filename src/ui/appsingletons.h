@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/downloader.h"
+#include "history/historylist.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "ui/shell.h"
+
+#include <QJSEngine>
+#include <QQmlEngine>
+
+// The application's one Downloader, Settings and Shell, as QML singletons. main() creates
+// them before the QML engine and keeps them; QML never owns them.
+template<typename T>
+struct AppInstance
+{
+    static inline T *instance = nullptr;
+
+    static T *create(QQmlEngine *, QJSEngine *)
+    {
+        Q_ASSERT_X(instance, "AppInstance", "set the instance before loading QML");
+        QJSEngine::setObjectOwnership(instance, QJSEngine::CppOwnership);
+        return instance;
+    }
+};
+
+struct DownloaderSingleton : AppInstance<Downloader>
+{
+    Q_GADGET
+    QML_FOREIGN(Downloader)
+    QML_NAMED_ELEMENT(Downloader)
+    QML_SINGLETON
+};
+
+struct SettingsSingleton : AppInstance<Settings>
+{
+    Q_GADGET
+    QML_FOREIGN(Settings)
+    QML_NAMED_ELEMENT(AppSettings)
+    QML_SINGLETON
+};
+
+struct ShellSingleton : AppInstance<Shell>
+{
+    Q_GADGET
+    QML_FOREIGN(Shell)
+    QML_NAMED_ELEMENT(Shell)
+    QML_SINGLETON
+};
+
+// The model's own types, as QML sees them through the Downloader: never created there.
+struct DownloadItemForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadItem)
+    QML_NAMED_ELEMENT(DownloadItem)
+    QML_UNCREATABLE("items come from the Downloader")
+};
+
+struct DownloadListForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadList)
+    QML_NAMED_ELEMENT(DownloadList)
+    QML_UNCREATABLE("the list belongs to the Downloader")
+};
+
+struct HistoryListForeign
+{
+    Q_GADGET
+    QML_FOREIGN(HistoryList)
+    QML_NAMED_ELEMENT(HistoryList)
+    QML_UNCREATABLE("the history belongs to the Downloader")
+};

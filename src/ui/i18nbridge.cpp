@@ -1,0 +1,33 @@
+#include "i18nbridge.h"
+
+#include "i18n/i18n.h"
+#include "tools/tools.h"
+
+QString I18nBridge::l(const QString &text) const
+{
+    return L(text);
+}
+
+QString I18nBridge::lf(const QString &format, const QVariantList &arguments) const
+{
+    std::vector<FormatArg> converted;
+    converted.reserve(arguments.size());
+    for (const QVariant &argument : arguments) {
+        // Numbers from QML arrive as doubles; the formats take whole numbers.
+        if (argument.typeId() == QMetaType::QString)
+            converted.emplace_back(argument.toString());
+        else
+            converted.emplace_back(qint64(argument.toDouble()));
+    }
+    return formatPattern(L(format), converted, QLocale::system());
+}
+
+QString I18nBridge::bytes(double bytes) const
+{
+    return Tools::fmtBytes(bytes);
+}
+
+QString I18nBridge::time(double seconds) const
+{
+    return Tools::fmtTime(seconds);
+}

@@ -1,0 +1,110 @@
+import QtQuick
+import QtQuick.Controls.Basic as Controls
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vireloom.Design
+import Vireloom.UI
+
+// The engine's output of one download, to read and copy.
+T.Popup {
+    id: root
+
+    // The DownloadItem shown; its log is not observable, so the text is read again
+    // whenever one of the item's observed properties changes.
+    property DownloadItem item: null
+    readonly property string logText: {
+        const item = root.item;
+        if (!item)
+            return "";
+        void [item.title, item.stateName, item.progress, item.speed, item.eta, item.files];
+        return Shell.logText(item);
+    }
+
+    objectName: "logSheet"
+    parent: T.Overlay.overlay
+    anchors.centerIn: parent
+    width: 700
+    height: 460
+    modal: true
+    focus: true
+    padding: 22
+    closePolicy: T.Popup.CloseOnEscape
+    onClosed: root.item = null
+
+    T.Overlay.modal: Rectangle {
+        color: DS.opacity("black", 0.45)
+    }
+
+    background: Surface {}
+
+    contentItem: ColumnLayout {
+        spacing: 12
+        Keys.onReturnPressed: root.close()
+        Keys.onEnterPressed: root.close()
+
+        Eyebrow {
+            text: I18n.l("Log do download")
+            color: DS.primary
+        }
+
+        PlainLabel {
+            objectName: "logTitle"
+            text: root.item ? root.item.title : ""
+            font.pixelSize: 15
+            font.weight: Font.DemiBold
+            elide: Text.ElideRight
+            maximumLineCount: 2
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            radius: 10
+            color: DS.bg
+            border.width: 1
+            border.color: DS.border
+
+            Controls.ScrollView {
+                anchors.fill: parent
+                anchors.margins: 1
+                clip: true
+
+                TextEdit {
+                    objectName: "logText"
+                    padding: 12
+                    width: root.availableWidth - 2
+                    text: root.logText
+                    textFormat: TextEdit.PlainText
+                    readOnly: true
+                    selectByMouse: true
+                    wrapMode: TextEdit.WrapAnywhere
+                    color: DS.muted
+                    selectionColor: DS.opacity(DS.primary, 0.4)
+                    font: DS.mono(11, Font.Normal)
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+
+            GhostButtonStyle {
+                objectName: "copyLog"
+                text: I18n.l("Copiar log")
+                onClicked: Shell.copyLog(root.item)
+            }
+
+            Item {
+                Layout.fillWidth: true
+            }
+
+            PrimaryButtonStyle {
+                objectName: "closeLog"
+                text: I18n.l("Fechar")
+                onClicked: root.close()
+            }
+        }
+    }
+}

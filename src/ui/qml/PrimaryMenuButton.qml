@@ -1,0 +1,68 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vireloom.Design
+import Vireloom.UI
+
+// The window's primary menu, where a Linux desktop puts it: settings, download the copied
+// link, quit. Their shortcuts work anywhere in the window (see RootView).
+RoundIconButton {
+    id: root
+
+    objectName: "primaryMenuButton"
+    symbol: "line.3.horizontal"
+    help: I18n.l("Menu principal")
+    onClicked: menu.popup(root, 0, root.height + 4)
+
+    T.Menu {
+        id: menu
+
+        objectName: "primaryMenu"
+        padding: 6
+        implicitWidth: 300
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+
+        contentItem: ListView {
+            implicitHeight: contentHeight
+            model: menu.contentModel
+            interactive: false
+            clip: true
+        }
+
+        background: Rectangle {
+            radius: 12
+            color: DS.surface
+            border.width: 1
+            border.color: DS.border
+        }
+
+        MenuEntry {
+            objectName: "menuSettings"
+            text: I18n.l("Ajustes…")
+            shortcut: "Ctrl+,"
+            onTriggered: Shell.section = "settings"
+        }
+
+        MenuEntry {
+            objectName: "menuPasteLink"
+            text: I18n.l("Baixar link da área de transferência")
+            shortcut: "Ctrl+Shift+V"
+            onTriggered: Downloader.addFromClipboard()
+        }
+
+        T.MenuSeparator {
+            contentItem: Rectangle {
+                implicitHeight: 1
+                color: DS.border
+            }
+            topPadding: 4
+            bottomPadding: 4
+        }
+
+        MenuEntry {
+            objectName: "menuQuit"
+            text: I18n.l("Sair")
+            shortcut: "Ctrl+Q"
+            onTriggered: Shell.requestQuit()
+        }
+    }
+}

@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vireloom.Design
+
+// One section of the sidebar: icon, label and an optional count badge.
+T.AbstractButton {
+    id: root
+
+    property string label
+    property string symbol
+    property bool active: false
+    // Shown on a capsule when not empty.
+    property string badge
+
+    hoverEnabled: true
+    implicitHeight: row.implicitHeight + 18
+    implicitWidth: row.implicitWidth + 24
+
+    background: Rectangle {
+        radius: 10
+        color: root.active ? DS.opacity(DS.primary, 0.12) : DS.opacity("white", root.hovered ? 0.04 : 0)
+        border.width: 1
+        border.color: root.active ? DS.opacity(DS.primary, 0.22) : "transparent"
+
+        Behavior on color {
+            ColorAnimation {
+                duration: 120
+                easing.type: Easing.OutQuad
+            }
+        }
+    }
+
+    contentItem: Item {
+        RowLayout {
+            id: row
+
+            anchors.fill: parent
+            anchors.leftMargin: 12
+            anchors.rightMargin: 12
+            spacing: 11
+
+            SymbolIcon {
+                symbol: root.symbol
+                size: 13
+                color: root.active ? DS.primary : DS.muted
+                Layout.preferredWidth: 18
+            }
+
+            PlainLabel {
+                text: root.label
+                color: root.active ? DS.text : DS.muted
+                font.pixelSize: 13
+                font.weight: root.active ? Font.DemiBold : Font.Normal
+                Layout.fillWidth: true
+            }
+
+            Rectangle {
+                objectName: "badge"
+                visible: root.badge.length > 0
+                implicitWidth: badgeText.implicitWidth + 12
+                implicitHeight: badgeText.implicitHeight + 4
+                radius: height / 2
+                color: DS.primary
+
+                PlainLabel {
+                    id: badgeText
+
+                    anchors.centerIn: parent
+                    text: root.badge
+                    color: DS.bg
+                    font: DS.mono(10, Font.Bold)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,136 @@
+#include "shell.h"
+
+#include "engine/downloader.h"
+#include "history/historylist.h"
+#include "i18n/i18n.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "tools/tools.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMetaEnum>
+
+namespace {
+
+QMetaEnum sectionEnum()
+{
+    return QMetaEnum::fromType<Downloader::AppSection>();
+}
+
+} // namespace
+
+Shell::Shell(Downloader *downloader, QObject *parent)
+    : QObject(parent)
+    , m_downloader(downloader)
+{
+    connect(m_downloader, &Downloader::sectionChanged, this, &Shell::sectionChanged);
+    connect(m_downloader, &Downloader::activeCountChanged, this, &Shell::activityChanged);
+    connect(m_downloader, &Downloader::totalBytesChanged, this, &Shell::historyChanged);
+    connect(m_downloader->history(), &HistoryList::countChanged, this, &Shell::historyChanged);
+    connect(m_downloader, &Downloader::engineChanged, this, &Shell::engineChanged);
+    connect(m_downloader, &Downloader::ytdlpVersionChanged, this, &Shell::engineChanged);
+}
+
+QString Shell::section() const
+{
+    return QString::fromLatin1(sectionEnum().valueToKey(int(m_downloader->section())));
+}
+
+void Shell::setSection(const QString &section)
+{
+    bool known = false;
+    const int value = sectionEnum().keyToValue(section.toLatin1().constData(), &known);
+    if (known)
+        m_downloader->setSection(Downloader::AppSection(value));
+}
+
+QString Shell::badge() const
+{
+    const int active = m_downloader->activeCount();
+    return active >= 1 ? QString::number(active) : QString();
+}
+
+bool Shell::busy() const
+{
+    return m_downloader->activeCount() > 0;
+}
+
+QString Shell::totalText() const
+{
+    const qint64 total = m_downloader->totalBytes();
+    return total < 1 ? QStringLiteral("—") : Tools::fmtBytes(double(total));
+}
+
+QString Shell::fileCountText() const
+{
+    const int count = m_downloader->history()->count();
+    return count == 1 ? L(QStringLiteral("1 arquivo")) : LF(QStringLiteral("%ld arquivos"), count);
+}
+
+QString Shell::engineText() const
+{
+    return m_downloader->engineComplete() ? LF(QStringLiteral("Motor pronto · yt-dlp %@"), m_downloader->ytdlpVersion())
+                                          : L(QStringLiteral("Motor incompleto"));
+}
+
+bool Shell::engineComplete() const
+{
+    return m_downloader->engineComplete();
+}
+
+void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
+{
+    m_downloader->setSection(Downloader::AppSection::downloads);
+    if (!urls.isEmpty()) {
+        for (const QUrl &url : urls)
+            m_downloader->addFromUI(url.toString(QUrl::FullyEncoded));
+        return;
+    }
+    if (!text.isEmpty())
+        m_downloader->addFromUI(text);
+}
+
+void Shell::showLog(DownloadItem *item)
+{
+    if (item)
+        emit logRequested(item);
+}
+
+QString Shell::logText(DownloadItem *item) const
+{
+    return item ? item->log().join(u'\n') : QString();
+}
+
+void Shell::copyLog(DownloadItem *item) const
+{
+    QGuiApplication::clipboard()->setText(logText(item));
+}
+
+int Shell::runningDownloads() const
+{
+    const auto &items = m_downloader->items()->items();
+    return int(std::count_if(items.begin(), items.end(), [](const DownloadItem *item) { return item->state().isActive(); }));
+}
+
+QString Shell::quitQuestion(int running) const
+{
+    return LF(QStringLiteral("Há %ld download(s) em andamento"), running);
+}
+
+void Shell::requestQuit()
+{
+    const int running = runningDownloads();
+    if (running == 0) {
+        emit quitAccepted();
+        return;
+    }
+    emit quitConfirmationRequested(running);
+}
+
+void Shell::quitAnyway()
+{
+    // Only what still runs now: a download may have finished while the question was open.
+    m_downloader->terminateAll();
+    emit quitAccepted();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+class Downloader;
+class DownloadItem;
+
+// The window's own logic, next to the model: what the sidebar shows, where drops go,
+// the log sheet's text and the quit confirmation. QML binds to it and calls it.
+class Shell : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString section READ section WRITE setSection NOTIFY sectionChanged)
+    Q_PROPERTY(QString badge READ badge NOTIFY activityChanged)
+    Q_PROPERTY(bool busy READ busy NOTIFY activityChanged)
+    Q_PROPERTY(QString totalText READ totalText NOTIFY historyChanged)
+    Q_PROPERTY(QString fileCountText READ fileCountText NOTIFY historyChanged)
+    Q_PROPERTY(QString engineText READ engineText NOTIFY engineChanged)
+    Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
+
+public:
+    explicit Shell(Downloader *downloader, QObject *parent = nullptr);
+
+    Downloader *downloader() const { return m_downloader; }
+
+    // The selected section by name: "downloads", "history" or "settings".
+    QString section() const;
+    void setSection(const QString &section);
+
+    // The downloads item's badge: the number of unfinished items, empty when there are none.
+    QString badge() const;
+    // Something is probing, waiting or downloading.
+    bool busy() const;
+    QString totalText() const;
+    QString fileCountText() const;
+    QString engineText() const;
+    bool engineComplete() const;
+
+    // A drop on the window: every link found in the dropped addresses, or else in the
+    // dropped text, is added; the downloads page is shown whatever the drop held.
+    Q_INVOKABLE void handleDrop(const QList<QUrl> &urls, const QString &text);
+
+    Q_INVOKABLE void showLog(DownloadItem *item);
+    // The item's engine output as the log sheet shows and copies it.
+    Q_INVOKABLE QString logText(DownloadItem *item) const;
+    Q_INVOKABLE void copyLog(DownloadItem *item) const;
+
+    // Quits at once when nothing downloads; otherwise asks first.
+    Q_INVOKABLE void requestQuit();
+    // The answer "quit anyway": running downloads are asked to stop, then the application quits.
+    Q_INVOKABLE void quitAnyway();
+    Q_INVOKABLE int runningDownloads() const;
+    Q_INVOKABLE QString quitQuestion(int running) const;
+
+signals:
+    void sectionChanged();
+    void activityChanged();
+    void historyChanged();
+    void engineChanged();
+    void logRequested(DownloadItem *item);
+    void quitConfirmationRequested(int running);
+    // Nothing stands in the way of quitting any more.
+    void quitAccepted();
+
+private:
+    Downloader *m_downloader;
+};
