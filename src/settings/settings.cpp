@@ -17,7 +17,8 @@ namespace {
 
 QString userStoreFileName()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vireloom"), QStringLiteral("Vireloom"))
+    // The native format on Linux is this same INI syntax, in a file ending in ".conf".
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vireloom"), QStringLiteral("Vireloom"))
         .fileName();
 }
 

@@ -1,0 +1,177 @@
+#include "support/httpserver.h"
+#include "support/media.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+// The built application, started as a user would start it, with its own home folder:
+// later launches hand their addresses to the running one, which downloads them with the
+// machine's yt-dlp and ffmpeg from a server on 127.0.0.1.
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void laterLaunchQueuesADownload();
+    void crashedInstanceLeavesNothingInTheWay();
+
+private:
+    QProcessEnvironment environment() const;
+    // Starts the application and waits until it holds the single-instance lock.
+    QProcess *startApp();
+    int launchAgain(const QStringList &arguments);
+    QString schemeAddress(const QString &path, const QString &quality) const;
+    QJsonArray history() const;
+
+    HttpServer m_server;
+    QTemporaryDir m_media;
+    std::unique_ptr<QTemporaryDir> m_home;
+    QList<QProcess *> m_apps;
+};
+
+namespace {
+constexpr int kRun = 90000;
+}
+
+void TestApp::initTestCase()
+{
+    QVERIFY(makeClip(m_media.filePath(u"clip.mp4"_s), 2));
+    QVERIFY(m_server.listen());
+    m_server.routeFile(u"/media/clip.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
+    m_server.routeFile(u"/media/other.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
+}
+
+void TestApp::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QDir home(m_home->path());
+    for (const QString &folder : {u"config/Vireloom"_s, u"data"_s, u"runtime"_s, u"out"_s})
+        QVERIFY(home.mkpath(folder));
+    QFile::setPermissions(home.filePath(u"runtime"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile settings(home.filePath(u"config/Vireloom/Vireloom.conf"_s));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nfolder=" + home.filePath(u"out"_s).toUtf8() + "\nsoundOnDone=false\n");
+}
+
+void TestApp::cleanup()
+{
+    for (QProcess *app : std::as_const(m_apps)) {
+        if (app->state() != QProcess::NotRunning) {
+            app->kill();
+            app->waitForFinished(10000);
+        }
+        delete app;
+    }
+    m_apps.clear();
+}
+
+QProcessEnvironment TestApp::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QDir home(m_home->path());
+    env.insert(u"HOME"_s, home.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+    env.insert(u"XDG_RUNTIME_DIR"_s, home.filePath(u"runtime"_s));
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"QT_QUICK_BACKEND"_s, u"software"_s);
+    env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent/bus"_s);
+    return env;
+}
+
+QProcess *TestApp::startApp()
+{
+    auto *app = new QProcess;
+    app->setProcessEnvironment(environment());
+    app->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    app->start(QStringLiteral(VIRELOOM_APP), {});
+    m_apps << app;
+    QFile lock(QDir(m_home->path()).filePath(u"runtime/vireloom/instance.sock.lock"_s));
+    const QByteArray pid = QByteArray::number(app->processId());
+    auto holdsLock = [&] {
+        if (!lock.open(QIODevice::ReadOnly))
+            return false;
+        const bool mine = lock.readLine().trimmed() == pid;
+        lock.close();
+        return mine;
+    };
+    if (!QTest::qWaitFor(holdsLock, 20000))
+        qWarning() << "the application did not take the single-instance lock";
+    return app;
+}
+
+int TestApp::launchAgain(const QStringList &arguments)
+{
+    QProcess second;
+    second.setProcessEnvironment(environment());
+    second.start(QStringLiteral(VIRELOOM_APP), arguments);
+    if (!second.waitForFinished(30000))
+        return -1;
+    return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+}
+
+QString TestApp::schemeAddress(const QString &path, const QString &quality) const
+{
+    QUrlQuery query;
+    query.addQueryItem(u"url"_s, QString::fromUtf8(QUrl::toPercentEncoding(m_server.url(path).toString())));
+    query.addQueryItem(u"quality"_s, quality);
+    return u"vireloom://download?"_s + query.toString(QUrl::FullyEncoded);
+}
+
+QJsonArray TestApp::history() const
+{
+    QFile file(QDir(m_home->path()).filePath(u"data/Vireloom/history.json"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    return document.isArray() ? document.array() : document.object().value(u"entries"_s).toArray();
+}
+
+void TestApp::laterLaunchQueuesADownload()
+{
+    QProcess *first = startApp();
+    // The second launch hands over to the first and leaves.
+    QCOMPARE(launchAgain({schemeAddress(u"/media/clip.mp4"_s, u"mp3"_s)}), 0);
+
+    const QString out = QDir(m_home->path()).filePath(u"out"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(history().size() == 1, kRun);
+    const QJsonObject entry = history().first().toObject();
+    QVERIFY2(entry.value(u"file"_s).toString().startsWith(out + u"/"_s), QJsonDocument(entry).toJson().constData());
+    QVERIFY(entry.value(u"file"_s).toString().endsWith(u".mp3"_s));
+    QVERIFY(QFileInfo::exists(entry.value(u"file"_s).toString()));
+    QCOMPARE(entry.value(u"quality"_s).toString(), u"MP3"_s);
+    QCOMPARE(m_server.requestCount(u"/media/clip.mp4"_s) > 0, true);
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
+void TestApp::crashedInstanceLeavesNothingInTheWay()
+{
+    QProcess *crashed = startApp();
+    QCOMPARE(launchAgain({}), 0); // the first instance is listening
+    ::kill(pid_t(crashed->processId()), SIGKILL);
+    QVERIFY(crashed->waitForFinished(10000));
+    QVERIFY(QFile::exists(QDir(m_home->path()).filePath(u"runtime/vireloom/instance.sock"_s)));
+
+    QProcess *next = startApp();
+    QCOMPARE(launchAgain({m_server.url(u"/media/other.mp4"_s).toString()}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(history().size() == 1, kRun);
+    QVERIFY(history().first().toObject().value(u"url"_s).toString().endsWith(u"/media/other.mp4"_s));
+    QCOMPARE(next->state(), QProcess::Running);
+}
+
+QTEST_GUILESS_MAIN(TestApp)
+#include "tst_app.moc"
