@@ -9,6 +9,7 @@
 #include "ui/shell.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
@@ -104,6 +105,11 @@ int main(int argc, char *argv[])
         QObject::connect(tray.get(), &TrayIcon::showWindowRequested, &app, [&desktop] { desktop.activateApplication(); });
     }
 
+    // For start-up measurements: QT_LOGGING_RULES="vireloom.app.debug=true".
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [window] {
+        qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
+        QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
+    });
     window->show();
     // Once the window is up: the first look at the clipboard, then what this launch was given.
     QTimer::singleShot(0, &app, [&] {

@@ -2,6 +2,7 @@
 
 #include "designlog.h"
 
+#include <QDir>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -21,6 +22,18 @@ bool isSoftwareRasterizer(const QString &glRenderer)
 }
 
 namespace {
+
+// Without a render node no GPU is reachable, and OpenGL could only run on the CPU. Asking
+// OpenGL itself would load the whole CPU rasterizer (tens of megabytes, a tenth of a
+// second) just to hear that.
+bool hasRenderNode()
+{
+#ifdef Q_OS_LINUX
+    return !QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty();
+#else
+    return true;
+#endif
+}
 
 QString openGLRenderer()
 {
@@ -47,6 +60,9 @@ RenderingChoice chooseSceneGraphBackend()
         choice.reason = QStringLiteral("chosen by the environment");
         choice.backend = QQuickWindow::graphicsApi() == QSGRendererInterface::Software ? RenderingChoice::Software
                                                                                        : RenderingChoice::Hardware;
+    } else if (!hasRenderNode()) {
+        choice = {RenderingChoice::Software, QStringLiteral("no GPU render node")};
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     } else {
         const QString renderer = openGLRenderer();
         if (renderer.isEmpty()) {

@@ -10,7 +10,7 @@ RoundIconButton {
 
     objectName: "primaryMenuButton"
     symbol: "line.3.horizontal"
-    help: I18n.l("Menu principal")
+    help: menu.visible ? "" : I18n.l("Menu principal")
     onClicked: menu.popup(root, 0, root.height + 4)
 
     T.Menu {
@@ -18,7 +18,7 @@ RoundIconButton {
 
         objectName: "primaryMenu"
         padding: 6
-        implicitWidth: 300
+        implicitWidth: 380
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
 
         contentItem: ListView {
