@@ -28,6 +28,10 @@ Item {
         model: Downloader.items
         spacing: 10
         boundsBehavior: Flickable.StopAtBounds
+        // A view resting at the top stays there while banners and the empty card come and go.
+        property bool resting: true
+        onMovementEnded: queue.resting = queue.atYBeginning
+        onOriginYChanged: if (queue.resting) queue.positionViewAtBeginning()
         header: ColumnLayout {
             width: queue.width
             spacing: 0
