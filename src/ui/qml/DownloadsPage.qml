@@ -1,25 +1,152 @@
 import QtQuick
+import QtQuick.Controls.Basic as Controls
 import QtQuick.Layouts
 import Vireloom.Design
 import Vireloom.UI
 
+// Links go in at the top; the queue below shows one card per download, built only for
+// the cards in view.
 Item {
+    id: page
+
+    // The drawings rest while the window is in the background and nothing downloads.
+    readonly property bool animating: Window.active || Shell.busy
+
     objectName: "downloadsPage"
 
-    ColumnLayout {
-        anchors.fill: parent
-        spacing: 0
+    QueueSummary {
+        id: summary
 
-        PageHeader {
-            Layout.fillWidth: true
-            eyebrow: I18n.l("Baixar")
-            l1: I18n.l("Cole um link,")
-            l2: I18n.l("a estrela traz.")
-            sub: I18n.l("YouTube, Instagram, Vimeo, X, TikTok e mais de mil sites. Em até 4K, ou só o áudio.")
+        list: Downloader.items
+    }
+
+    ListView {
+        id: queue
+
+        objectName: "queue"
+        anchors.fill: parent
+        model: Downloader.items
+        spacing: 10
+        boundsBehavior: Flickable.StopAtBounds
+        // A view resting at the top stays there while banners and the empty card come and go.
+        property bool resting: true
+        onMovementEnded: queue.resting = queue.atYBeginning
+        onOriginYChanged: if (queue.resting) queue.positionViewAtBeginning()
+        header: ColumnLayout {
+            width: queue.width
+            spacing: 0
+
+            PageHeader {
+                Layout.fillWidth: true
+                eyebrow: I18n.l("Baixar")
+                l1: I18n.l("Cole um link,")
+                l2: I18n.l("a estrela traz.")
+                sub: I18n.l("YouTube, Instagram, Vimeo, X, TikTok e mais de mil sites. Em até 4K, ou só o áudio.")
+
+                GhostButtonStyle {
+                    objectName: "clearFinished"
+                    visible: summary.hasFinished
+                    compact: true
+                    text: I18n.l("Limpar concluídos")
+                    onClicked: Downloader.clearFinished()
+                }
+
+                GhostButtonStyle {
+                    objectName: "openFolder"
+                    compact: true
+                    symbol: "folder"
+                    text: I18n.l("Abrir pasta")
+                    onClicked: Downloader.openFolder()
+                }
+            }
+
+            EngineBanner {
+                visible: !Downloader.engineComplete
+                Layout.fillWidth: true
+                Layout.leftMargin: 32
+                Layout.rightMargin: 32
+                Layout.bottomMargin: 14
+            }
+
+            ClipboardBanner {
+                visible: Downloader.hasClipboardSuggestion
+                url: Downloader.clipboardSuggestion
+                Layout.fillWidth: true
+                Layout.leftMargin: 32
+                Layout.rightMargin: 32
+                Layout.bottomMargin: 14
+            }
+
+            InputCard {
+                Layout.fillWidth: true
+                Layout.leftMargin: 32
+                Layout.rightMargin: 32
+                active: summary.active
+                animating: page.animating
+                Appear.delay: 0.05
+            }
+
+            EmptyCard {
+                visible: summary.empty
+                Layout.fillWidth: true
+                Layout.leftMargin: 32
+                Layout.rightMargin: 32
+                Layout.topMargin: 14
+                animating: page.animating
+                Appear.delay: 0.1
+            }
+
+            RowLayout {
+                visible: !summary.empty
+                Layout.fillWidth: true
+                Layout.leftMargin: 36
+                Layout.rightMargin: 36
+                Layout.topMargin: 24
+                Layout.bottomMargin: 10
+
+                Caption {
+                    text: I18n.l("Fila")
+                }
+
+                Item {
+                    Layout.fillWidth: true
+                }
+
+                PlainLabel {
+                    objectName: "queueCount"
+                    text: summary.countText
+                    color: DS.muted
+                    font: DS.mono(11)
+                }
+            }
         }
 
-        Item {
-            Layout.fillHeight: true
+        footer: Item {
+            width: queue.width
+            height: 32
+        }
+
+        delegate: Item {
+            id: row
+
+            required property DownloadItem item
+
+            width: queue.width
+            implicitHeight: card.implicitHeight
+
+            DownloadCard {
+                id: card
+
+                x: 32
+                width: row.width - 64
+                height: row.height
+                item: row.item
+                animating: page.animating
+            }
+        }
+
+        Controls.ScrollBar.vertical: Controls.ScrollBar {
+            policy: Controls.ScrollBar.AsNeeded
         }
     }
 }

@@ -1,0 +1,148 @@
+#include "cardtexts.h"
+
+#include "i18n/i18n.h"
+#include "model/downloaditem.h"
+#include "tools/tools.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <cmath>
+
+void CardTexts::setItem(DownloadItem *item)
+{
+    if (m_item == item)
+        return;
+    if (m_item)
+        disconnect(m_item, nullptr, this, nullptr);
+    m_item = item;
+    if (item) {
+        connect(item, &DownloadItem::playlistChanged, this, &CardTexts::playlistChipChanged);
+        connect(item, &DownloadItem::playlistCountChanged, this, &CardTexts::playlistChipChanged);
+        connect(item, &DownloadItem::durationChanged, this, &CardTexts::durationChipChanged);
+        connect(item, &DownloadItem::thumbnailChanged, this, &CardTexts::thumbnailChanged);
+        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged, &DownloadItem::sizeTextChanged,
+                            &DownloadItem::speedChanged, &DownloadItem::etaChanged, &DownloadItem::playlistPosChanged,
+                            &DownloadItem::filesChanged})
+            connect(item, signal, this, &CardTexts::statusChanged);
+        for (auto signal : {&DownloadItem::playlistChanged, &DownloadItem::currentEntryChanged})
+            connect(item, signal, this, &CardTexts::entryChanged);
+        connect(item, &DownloadItem::filesChanged, this, &CardTexts::lastFileChanged);
+    }
+    emit itemChanged();
+    emit playlistChipChanged();
+    emit durationChipChanged();
+    emit thumbnailChanged();
+    emit statusChanged();
+    emit entryChanged();
+    emit lastFileChanged();
+}
+
+QString CardTexts::qualityChip() const
+{
+    return m_item ? L(m_item->quality().shortLabel()) : QString();
+}
+
+bool CardTexts::audio() const
+{
+    return m_item && m_item->quality().isAudio();
+}
+
+QString CardTexts::playlistChip() const
+{
+    if (!m_item || !m_item->playlist())
+        return {};
+    if (const auto count = m_item->playlistCount())
+        return LF(QStringLiteral("Playlist · %ld"), *count);
+    return L(QStringLiteral("Playlist"));
+}
+
+QString CardTexts::durationChip() const
+{
+    if (!m_item)
+        return {};
+    const auto duration = m_item->duration();
+    return duration && *duration > 0 ? Tools::fmtTime(*duration) : QString();
+}
+
+QUrl CardTexts::thumbnail() const
+{
+    if (!m_item)
+        return {};
+    const QUrl url = m_item->thumbnail();
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == u"http" || scheme == u"https") ? url : QUrl();
+}
+
+QString CardTexts::status() const
+{
+    if (!m_item)
+        return {};
+    const DownloadItem &item = *m_item;
+    switch (item.state().kind()) {
+    case DLState::fetching:
+        return L(QStringLiteral("Lendo informações…"));
+    case DLState::queued:
+        return L(QStringLiteral("Na fila"));
+    case DLState::downloading:
+        return progressLine(item.progress(), item.sizeText(), item.speed(), item.eta(), item.playlistPos());
+    case DLState::processing:
+        return L(QStringLiteral("Finalizando — juntando áudio e vídeo…"));
+    case DLState::done:
+        return doneLine(item.files().size(), item.sizeText());
+    case DLState::cancelled:
+        return L(QStringLiteral("Cancelado"));
+    case DLState::failed:
+        return item.failureMessage();
+    }
+    return {};
+}
+
+QString CardTexts::entry() const
+{
+    if (!m_item || !m_item->playlist() || m_item->currentEntry().isEmpty())
+        return {};
+    return QStringLiteral("— ") + m_item->currentEntry();
+}
+
+QString CardTexts::lastFile() const
+{
+    return m_item && !m_item->files().isEmpty() ? m_item->files().constLast() : QString();
+}
+
+void CardTexts::copyLink() const
+{
+    if (m_item)
+        QGuiApplication::clipboard()->setText(m_item->url());
+}
+
+QString CardTexts::percentText(double progress)
+{
+    // The whole-number part, nudged so that 0.29 (stored as 0.28999…) reads 29 %.
+    const double percent = std::isfinite(progress) ? std::floor(progress * 100.0 + 1e-9) : 0.0;
+    return QString::number(static_cast<int>(std::clamp(percent, 0.0, 100.0))) + u'%';
+}
+
+QString CardTexts::progressLine(double progress, const QString &size, const QString &speed, const QString &eta,
+                                const QString &playlistPos)
+{
+    QStringList parts{percentText(progress)};
+    if (!size.isEmpty())
+        parts << size;
+    if (!speed.isEmpty())
+        parts << speed;
+    if (!eta.isEmpty())
+        parts << LF(QStringLiteral("faltam %@"), eta);
+    if (!playlistPos.isEmpty())
+        parts << LF(QStringLiteral("item %@"), playlistPos);
+    return parts.join(QStringLiteral("  ·  "));
+}
+
+QString CardTexts::doneLine(qsizetype fileCount, const QString &size)
+{
+    if (fileCount >= 2)
+        return LF(QStringLiteral("Concluído · %ld arquivos"), fileCount);
+    if (!size.isEmpty())
+        return LF(QStringLiteral("Concluído · %@"), size);
+    return L(QStringLiteral("Concluído"));
+}

@@ -1,0 +1,130 @@
+#include "inputcard.h"
+
+#include "engine/downloader.h"
+#include "model/quality.h"
+#include "settings/settings.h"
+
+namespace {
+
+// Spaces and tabs only, as the button's state is decided.
+QStringView trimBlanks(QStringView text)
+{
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+void InputCardModel::setDownloader(Downloader *downloader)
+{
+    if (m_downloader == downloader)
+        return;
+    if (m_downloader)
+        disconnect(m_downloader, nullptr, this, nullptr);
+    m_downloader = downloader;
+    if (downloader)
+        connect(downloader, &Downloader::engineChanged, this, &InputCardModel::canSubmitChanged);
+    emit downloaderChanged();
+    emit canSubmitChanged();
+}
+
+void InputCardModel::setSettings(Settings *settings)
+{
+    if (m_settings == settings)
+        return;
+    if (m_settings)
+        disconnect(m_settings, nullptr, this, nullptr);
+    m_settings = settings;
+    if (settings)
+        connect(settings, &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
+    emit settingsChanged();
+    emit qualityChanged();
+    emit playlistChanged();
+}
+
+void InputCardModel::setInput(const QString &input)
+{
+    if (m_input == input)
+        return;
+    const bool wasEmpty = empty();
+    m_input = input;
+    emit inputChanged();
+    if (wasEmpty != empty())
+        emit canSubmitChanged();
+}
+
+bool InputCardModel::empty() const
+{
+    return trimBlanks(m_input).isEmpty();
+}
+
+bool InputCardModel::canSubmit() const
+{
+    return !empty() && m_downloader && m_downloader->engineReady();
+}
+
+QString InputCardModel::quality() const
+{
+    return m_settings ? m_settings->uiQuality().id() : Quality(Quality::best).id();
+}
+
+void InputCardModel::setQuality(const QString &id)
+{
+    if (m_settings && Quality::fromId(id))
+        m_settings->setValue(SettingsKey::uiQuality, id);
+}
+
+QString InputCardModel::qualityLabel() const
+{
+    return labelOf(quality());
+}
+
+bool InputCardModel::qualityAudio() const
+{
+    return Quality::fromId(quality()).value_or(Quality::best).isAudio();
+}
+
+bool InputCardModel::playlist() const
+{
+    return m_settings && m_settings->uiPlaylist();
+}
+
+void InputCardModel::setPlaylist(bool playlist)
+{
+    if (m_settings && playlist != this->playlist())
+        m_settings->setValue(SettingsKey::uiPlaylist, playlist);
+}
+
+QStringList InputCardModel::qualities() const
+{
+    QStringList ids;
+    for (const Quality &quality : Quality::allCases())
+        ids << quality.id();
+    return ids;
+}
+
+QString InputCardModel::labelOf(const QString &id)
+{
+    return Quality::fromId(id).value_or(Quality::best).label();
+}
+
+void InputCardModel::submit()
+{
+    const QString text = m_input.trimmed();
+    if (text.isEmpty() || !m_downloader)
+        return;
+    m_downloader->add(text, m_settings ? m_settings->uiQuality() : Quality::best, playlist());
+    setInput(QString());
+}
+
+void InputCardModel::onSettingChanged(const QString &key)
+{
+    if (key == SettingsKey::uiQuality)
+        emit qualityChanged();
+    else if (key == SettingsKey::uiPlaylist)
+        emit playlistChanged();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QQmlEngine>
+#include <QString>
+#include <QStringList>
+
+class Downloader;
+class Settings;
+
+// The input card's logic: the typed text, the quality and playlist choices kept in the
+// settings, whether "Baixar" may be pressed, and submitting.
+class InputCardModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(Downloader *downloader READ downloader WRITE setDownloader NOTIFY downloaderChanged)
+    Q_PROPERTY(Settings *settings READ settings WRITE setSettings NOTIFY settingsChanged)
+    Q_PROPERTY(QString input READ input WRITE setInput NOTIFY inputChanged)
+    Q_PROPERTY(bool empty READ empty NOTIFY inputChanged)
+    Q_PROPERTY(bool canSubmit READ canSubmit NOTIFY canSubmitChanged)
+    Q_PROPERTY(QString quality READ quality WRITE setQuality NOTIFY qualityChanged)
+    Q_PROPERTY(QString qualityLabel READ qualityLabel NOTIFY qualityChanged)
+    Q_PROPERTY(bool qualityAudio READ qualityAudio NOTIFY qualityChanged)
+    Q_PROPERTY(bool playlist READ playlist WRITE setPlaylist NOTIFY playlistChanged)
+    Q_PROPERTY(QStringList qualities READ qualities CONSTANT)
+
+public:
+    using QObject::QObject;
+
+    Downloader *downloader() const { return m_downloader; }
+    void setDownloader(Downloader *downloader);
+    Settings *settings() const { return m_settings; }
+    void setSettings(Settings *settings);
+
+    QString input() const { return m_input; }
+    void setInput(const QString &input);
+    // Nothing but spaces and tabs at either end: nothing to add.
+    bool empty() const;
+    bool canSubmit() const;
+
+    // The preset's id; a stored id that names no preset reads as "best".
+    QString quality() const;
+    void setQuality(const QString &id);
+    QString qualityLabel() const;
+    bool qualityAudio() const;
+    bool playlist() const;
+    void setPlaylist(bool playlist);
+
+    // Every preset's id, in menu order.
+    QStringList qualities() const;
+    Q_INVOKABLE static QString labelOf(const QString &id);
+
+    // Adds the links of the trimmed text with the chosen quality and playlist flag and
+    // empties the field; an empty text adds nothing and is kept.
+    Q_INVOKABLE void submit();
+
+signals:
+    void downloaderChanged();
+    void settingsChanged();
+    void inputChanged();
+    void canSubmitChanged();
+    void qualityChanged();
+    void playlistChanged();
+
+private:
+    void onSettingChanged(const QString &key);
+
+    QPointer<Downloader> m_downloader;
+    QPointer<Settings> m_settings;
+    QString m_input;
+};

@@ -1,0 +1,309 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vireloom.Design
+import Vireloom.UI
+
+// One download in the queue: thumbnail, title, facts, the state's status and actions.
+Surface {
+    id: root
+
+    required property DownloadItem item
+    property bool animating: true
+    readonly property string phase: root.item ? root.item.stateName : ""
+
+    objectName: "downloadCard"
+    radius: 12
+    implicitHeight: row.implicitHeight + 28
+
+    CardTexts {
+        id: texts
+
+        item: root.item
+    }
+
+    RowLayout {
+        id: row
+
+        anchors.fill: parent
+        anchors.margins: 14
+        spacing: 14
+
+        Thumb {
+            id: thumb
+
+            objectName: "cardThumb"
+            Layout.preferredWidth: 124
+            Layout.preferredHeight: 124 * 9 / 16
+            Layout.alignment: Qt.AlignVCenter
+            url: texts.thumbnail
+            audio: texts.audio
+            animating: root.animating
+
+            Rectangle {
+                objectName: "doneBadge"
+                visible: root.phase === "done"
+                width: 20
+                height: 20
+                radius: 10
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                anchors.margins: 5
+                color: DS.success
+
+                SymbolIcon {
+                    anchors.centerIn: parent
+                    symbol: "checkmark"
+                    size: 10
+                    color: DS.bg
+                    font.weight: Font.Black
+                }
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
+            spacing: 7
+
+            PlainLabel {
+                objectName: "cardTitle"
+                Layout.fillWidth: true
+                text: root.item ? root.item.title : ""
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                maximumLineCount: 1
+                elide: Text.ElideRight
+            }
+
+            RowLayout {
+                objectName: "facts"
+                Layout.fillWidth: true
+                spacing: 6
+
+                Chip {
+                    objectName: "siteChip"
+                    visible: text.length > 0
+                    text: root.item ? root.item.site : ""
+                    color: DS.primary
+                }
+
+                Chip {
+                    objectName: "qualityChip"
+                    text: texts.qualityChip
+                }
+
+                Chip {
+                    objectName: "playlistChip"
+                    visible: text.length > 0
+                    text: texts.playlistChip
+                    color: DS.glow
+                }
+
+                Chip {
+                    objectName: "durationChip"
+                    visible: text.length > 0
+                    text: texts.durationChip
+                }
+
+                PlainLabel {
+                    id: uploader
+
+                    objectName: "uploader"
+                    visible: text.length > 0
+                    Layout.fillWidth: true
+                    text: root.item ? root.item.uploader : ""
+                    color: DS.muted
+                    font.pixelSize: 11
+                    maximumLineCount: 1
+                    elide: Text.ElideRight
+                }
+
+                Item {
+                    Layout.fillWidth: true
+                    visible: !uploader.visible
+                }
+            }
+
+            ShimmerBar {
+                Layout.fillWidth: true
+                Layout.preferredHeight: 6
+                visible: root.phase === "fetching" || root.phase === "processing"
+                running: root.animating
+            }
+
+            MeterBar {
+                objectName: "meter"
+                visible: root.phase === "queued" || root.phase === "downloading"
+                fraction: root.phase === "downloading" ? root.item.progress : 0
+                color: root.phase === "queued" ? DS.muted : DS.primary
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 6
+
+                SymbolIcon {
+                    visible: root.phase === "failed"
+                    Layout.alignment: Qt.AlignTop
+                    symbol: "exclamationmark.triangle.fill"
+                    size: 11
+                    color: DS.danger
+                }
+
+                PlainLabel {
+                    id: status
+
+                    objectName: "status"
+                    Layout.fillWidth: root.phase !== "downloading" || entry.text.length === 0
+                    text: texts.status
+                    color: root.phase === "failed" ? DS.danger : root.phase === "done" ? DS.success : DS.muted
+                    font: root.phase === "failed" ? Qt.font({pixelSize: 11})
+                        : DS.mono(10, root.phase === "done" ? Font.DemiBold : Font.Medium)
+                    maximumLineCount: root.phase === "failed" ? 2 : 1
+                    wrapMode: root.phase === "failed" ? Text.Wrap : Text.NoWrap
+                    elide: Text.ElideRight
+
+                    HoverHandler {
+                        id: statusHover
+
+                        enabled: root.phase === "failed"
+                    }
+
+                    HelpTip {
+                        objectName: "failureHelp"
+                        text: status.text
+                        visible: statusHover.hovered && root.phase === "failed"
+                    }
+                }
+
+                PlainLabel {
+                    id: entry
+
+                    objectName: "entry"
+                    visible: root.phase === "downloading" && text.length > 0
+                    Layout.fillWidth: true
+                    text: texts.entry
+                    color: DS.opacity(DS.muted, 0.8)
+                    font.pixelSize: 10
+                    maximumLineCount: 1
+                    elide: Text.ElideRight
+                }
+            }
+        }
+
+        Row {
+            Layout.alignment: Qt.AlignVCenter
+            Layout.leftMargin: 8
+            spacing: 6
+
+            RoundIconButton {
+                objectName: "cancelButton"
+                visible: root.phase === "fetching" || root.phase === "queued"
+                         || root.phase === "downloading" || root.phase === "processing"
+                symbol: "xmark"
+                help: I18n.l("Cancelar")
+                onClicked: Downloader.cancel(root.item)
+            }
+
+            RoundIconButton {
+                objectName: "openButton"
+                visible: root.phase === "done"
+                symbol: "play.fill"
+                help: I18n.l("Abrir")
+                color: DS.primary
+                onClicked: Downloader.open(texts.lastFile)
+            }
+
+            RoundIconButton {
+                objectName: "revealButton"
+                visible: root.phase === "done"
+                symbol: "magnifyingglass"
+                help: I18n.l("Mostrar na pasta")
+                onClicked: Downloader.reveal(texts.lastFile)
+            }
+
+            RoundIconButton {
+                objectName: "retryButton"
+                visible: root.phase === "failed" || root.phase === "cancelled"
+                symbol: "arrow.clockwise"
+                help: I18n.l("Tentar de novo")
+                color: DS.primary
+                onClicked: Downloader.retry(root.item)
+            }
+
+            RoundIconButton {
+                objectName: "logButton"
+                visible: root.phase === "failed" || root.phase === "cancelled"
+                symbol: "doc.text"
+                help: I18n.l("Ver log")
+                onClicked: Shell.showLog(root.item)
+            }
+        }
+    }
+
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: {
+            menuLoader.active = true;
+            menuLoader.item.popup();
+        }
+    }
+
+    // Built the first time it is asked for: most cards never show it.
+    Loader {
+        id: menuLoader
+
+        active: false
+        sourceComponent: T.Menu {
+            id: menu
+
+            objectName: "cardMenu"
+            parent: root
+            padding: 6
+            implicitWidth: 220
+            implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+
+            contentItem: ListView {
+                implicitHeight: contentHeight
+                model: menu.contentModel
+                interactive: false
+                clip: true
+            }
+
+            background: Rectangle {
+                radius: 12
+                color: DS.surface
+                border.width: 1
+                border.color: DS.border
+            }
+
+            MenuEntry {
+                objectName: "menuCopyLink"
+                text: I18n.l("Copiar link")
+                onTriggered: texts.copyLink()
+            }
+
+            MenuEntry {
+                objectName: "menuShowLog"
+                text: I18n.l("Mostrar log")
+                onTriggered: Shell.showLog(root.item)
+            }
+
+            T.MenuSeparator {
+                contentItem: Rectangle {
+                    implicitHeight: 1
+                    color: DS.border
+                }
+                topPadding: 4
+                bottomPadding: 4
+            }
+
+            MenuEntry {
+                objectName: "menuRemove"
+                text: I18n.l("Remover da lista")
+                onTriggered: Downloader.remove(root.item)
+            }
+        }
+    }
+}

@@ -1,0 +1,71 @@
+import QtQuick
+import QtQuick.Controls.Basic as Controls
+import QtQuick.Layouts
+import Vireloom.Design
+import Vireloom.UI
+
+// Shown while parts of the engine are missing: what is missing, and the way to install it.
+Surface {
+    id: root
+
+    objectName: "engineBanner"
+    radius: 12
+    implicitHeight: row.implicitHeight + 28
+
+    EngineBannerTexts {
+        id: texts
+
+        downloader: Downloader
+    }
+
+    RowLayout {
+        id: row
+
+        anchors.fill: parent
+        anchors.margins: 14
+        spacing: 12
+
+        IconTile {
+            symbol: "shippingbox"
+            size: 30
+            color: DS.warning
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 2
+
+            PlainLabel {
+                objectName: "engineBannerTitle"
+                text: texts.title
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+            }
+
+            PlainLabel {
+                objectName: "engineBannerDetail"
+                Layout.fillWidth: true
+                text: texts.detail
+                color: DS.muted
+                font.pixelSize: 11
+                wrapMode: Text.Wrap
+            }
+        }
+
+        Controls.BusyIndicator {
+            objectName: "engineSpinner"
+            visible: Downloader.installing
+            running: visible
+            implicitWidth: 22
+            implicitHeight: 22
+        }
+
+        PrimaryButtonStyle {
+            objectName: "installEngine"
+            visible: !Downloader.installing
+            compact: true
+            text: I18n.l("Instalar agora")
+            onClicked: Downloader.installEngine(false)
+        }
+    }
+}
