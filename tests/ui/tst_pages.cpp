@@ -308,6 +308,7 @@ void TestPages::search()
 
     type("searchField", search);
     QCOMPARE(find("searchField")->property("text").toString(), search);
+    QVERIFY(find("searchField")->height() > 10);
     QStringList shown;
     QTRY_COMPARE(rows().size(), titles.size());
     for (QQuickItem *row : rows())

@@ -49,12 +49,14 @@ ListView {
 
             StatTile {
                 objectName: "filesTile"
+                Layout.preferredWidth: 1
                 label: I18n.l("Arquivos")
                 value: historyView.filesText
             }
 
             StatTile {
                 objectName: "totalTile"
+                Layout.preferredWidth: 1
                 label: I18n.l("Total baixado")
                 value: historyView.totalText
                 accent: true
@@ -62,6 +64,7 @@ ListView {
 
             StatTile {
                 objectName: "latestTile"
+                Layout.preferredWidth: 1
                 label: I18n.l("Último")
                 value: historyView.latestText
             }
@@ -90,15 +93,20 @@ ListView {
                     color: DS.muted
                 }
 
-                T.TextField {
-                    id: search
-
-                    objectName: "searchField"
+                Item {
                     Layout.fillWidth: true
-                    color: DS.text
-                    selectionColor: DS.opacity(DS.primary, 0.4)
-                    font.pixelSize: 13
-                    onTextEdited: historyView.search = search.text
+                    implicitHeight: Math.ceil(search.contentHeight)
+
+                    T.TextField {
+                        id: search
+
+                        objectName: "searchField"
+                        anchors.fill: parent
+                        color: DS.text
+                        selectionColor: DS.opacity(DS.primary, 0.4)
+                        font.pixelSize: 13
+                        onTextEdited: historyView.search = search.text
+                    }
 
                     PlainLabel {
                         anchors.fill: parent

@@ -193,7 +193,9 @@ Flickable {
 
                 T.TextField {
                     objectName: "subLangsField"
+                    Layout.preferredWidth: 140
                     implicitWidth: 140
+                    implicitHeight: contentHeight + topPadding + bottomPadding
                     leftPadding: 10
                     rightPadding: 10
                     topPadding: 5
