@@ -112,6 +112,8 @@ public:
     Q_INVOKABLE void open(const QString &path);
     Q_INVOKABLE void reveal(const QString &path);
     Q_INVOKABLE void openFolder();
+    // The folder that holds the engine programs Vireloom installed.
+    Q_INVOKABLE void openEngineFolder();
 
     // History.
     HistoryList *history() const { return m_history; }

@@ -5,7 +5,9 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "tools/tools.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 void Downloader::add(const QString &text, std::optional<Quality> quality, bool playlist)
@@ -119,6 +121,14 @@ void Downloader::openFolder()
 {
     if (m_desktop)
         m_desktop->openFolder(d().folder());
+}
+
+void Downloader::openEngineFolder()
+{
+    if (!m_desktop)
+        return;
+    QDir().mkpath(Tools::binDir());
+    m_desktop->openFolder(Tools::binDir());
 }
 
 void Downloader::setSection(AppSection section)

@@ -1,13 +1,27 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Vireloom.Design
 import Vireloom.UI
 
-Item {
-    objectName: "historyPage"
+// Everything downloaded so far, newest first: three figures, a search, and one row per
+// entry with its actions. The list follows the history as it changes.
+ListView {
+    id: root
 
-    ColumnLayout {
-        anchors.fill: parent
+    objectName: "historyPage"
+    model: historyView.entries
+    boundsBehavior: Flickable.StopAtBounds
+    clip: true
+
+    HistoryView {
+        id: historyView
+
+        downloader: Downloader
+    }
+
+    header: ColumnLayout {
+        width: root.width
         spacing: 0
 
         PageHeader {
@@ -16,10 +30,273 @@ Item {
             l1: I18n.l("Tudo que já")
             l2: I18n.l("caiu por aqui.")
             sub: I18n.l("Abra, mostre na pasta ou baixe de novo qualquer coisa que passou pelo Vireloom.")
+
+            GhostButtonStyle {
+                objectName: "clearHistory"
+                visible: !historyView.historyEmpty
+                text: I18n.l("Limpar histórico")
+                onClicked: confirmClear.open()
+            }
         }
 
-        Item {
-            Layout.fillHeight: true
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 32
+            Layout.rightMargin: 32
+            Layout.bottomMargin: 14
+            spacing: 10
+            Appear.delay: 0.05
+
+            StatTile {
+                objectName: "filesTile"
+                Layout.preferredWidth: 1
+                label: I18n.l("Arquivos")
+                value: historyView.filesText
+            }
+
+            StatTile {
+                objectName: "totalTile"
+                Layout.preferredWidth: 1
+                label: I18n.l("Total baixado")
+                value: historyView.totalText
+                accent: true
+            }
+
+            StatTile {
+                objectName: "latestTile"
+                Layout.preferredWidth: 1
+                label: I18n.l("Último")
+                value: historyView.latestText
+            }
+        }
+
+        Surface {
+            Layout.fillWidth: true
+            Layout.leftMargin: 32
+            Layout.rightMargin: 32
+            Layout.bottomMargin: 14
+            implicitHeight: searchRow.implicitHeight + 22
+            radius: 12
+            Appear.delay: 0.1
+
+            RowLayout {
+                id: searchRow
+
+                anchors.fill: parent
+                anchors.leftMargin: 14
+                anchors.rightMargin: 14
+                spacing: 10
+
+                SymbolIcon {
+                    symbol: "magnifyingglass"
+                    size: 13
+                    color: DS.muted
+                }
+
+                Item {
+                    Layout.fillWidth: true
+                    implicitHeight: Math.ceil(search.contentHeight)
+
+                    T.TextField {
+                        id: search
+
+                        objectName: "searchField"
+                        anchors.fill: parent
+                        color: DS.text
+                        selectionColor: DS.opacity(DS.primary, 0.4)
+                        font.pixelSize: 13
+                        onTextEdited: historyView.search = search.text
+                    }
+
+                    PlainLabel {
+                        anchors.fill: parent
+                        verticalAlignment: Text.AlignVCenter
+                        visible: search.text.length === 0
+                        text: I18n.l("Buscar por título, site ou link")
+                        color: DS.opacity(DS.muted, 0.7)
+                        font.pixelSize: 13
+                        elide: Text.ElideRight
+                    }
+                }
+            }
+        }
+    }
+
+    // The card behind the rows.
+    Surface {
+        id: listCard
+
+        parent: root.contentItem
+        z: -1
+        visible: root.count > 0
+        x: 32
+        width: root.width - 64
+        y: root.headerItem ? root.headerItem.y + root.headerItem.height : 0
+        height: Math.max(0, root.contentHeight - (root.headerItem ? root.headerItem.height : 0)
+                            - (root.footerItem ? root.footerItem.height : 0))
+        Appear.delay: 0.15
+    }
+
+    delegate: Item {
+        id: slot
+
+        required property int index
+        required property var model
+
+        width: root.width
+        implicitHeight: entry.implicitHeight + (slot.index > 0 ? 1 : 0)
+        height: implicitHeight
+        opacity: listCard.opacity
+
+        RowDivider {
+            visible: slot.index > 0
+            x: 32 + 14
+            width: slot.width - 64 - 28
+        }
+
+        HistoryRow {
+            id: entry
+
+            x: 32
+            y: slot.index > 0 ? 1 : 0
+            width: slot.width - 64
+            view: historyView
+            entryId: slot.model.entryId
+            title: slot.model.title
+            url: slot.model.url
+            file: slot.model.file
+            site: slot.model.site
+            quality: slot.model.quality
+            thumbnail: slot.model.thumbnail
+            missing: slot.model.missing
+            audio: slot.model.audio
+            qualityText: slot.model.qualityText
+            sizeText: slot.model.sizeText
+            dateText: slot.model.dateText
+        }
+    }
+
+    footer: Item {
+        width: root.width
+        height: root.count === 0 ? emptyCard.height + 32 : 32
+
+        Surface {
+            id: emptyCard
+
+            objectName: "emptyState"
+            visible: root.count === 0
+            x: 32
+            width: parent.width - 64
+            height: emptyColumn.implicitHeight + 80
+            Appear.delay: 0.15
+
+            ColumnLayout {
+                id: emptyColumn
+
+                anchors.centerIn: parent
+                spacing: 12
+
+                DropMark {
+                    Layout.alignment: Qt.AlignHCenter
+                    size: 56
+                    implicitWidth: 56
+                    implicitHeight: 56
+                    running: false
+                }
+
+                PlainLabel {
+                    objectName: "emptyText"
+                    Layout.alignment: Qt.AlignHCenter
+                    text: historyView.emptyText
+                    color: DS.muted
+                    font.pixelSize: 13
+                }
+            }
+        }
+    }
+
+    T.Popup {
+        id: confirmClear
+
+        objectName: "clearDialog"
+        parent: T.Overlay.overlay
+        anchors.centerIn: parent
+        width: 420
+        modal: true
+        focus: true
+        padding: 22
+        closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
+
+        T.Overlay.modal: Rectangle {
+            color: DS.opacity("black", 0.45)
+        }
+
+        background: Surface {}
+
+        contentItem: ColumnLayout {
+            spacing: 10
+
+            PlainLabel {
+                text: I18n.l("Limpar o histórico?")
+                font.pixelSize: 15
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+            }
+
+            PlainLabel {
+                text: I18n.l("Só a lista é apagada — os arquivos baixados continuam na pasta.")
+                color: DS.muted
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.topMargin: 8
+                spacing: 8
+
+                Item {
+                    Layout.fillWidth: true
+                }
+
+                GhostButtonStyle {
+                    objectName: "clearCancel"
+                    text: I18n.l("Cancelar")
+                    onClicked: confirmClear.close()
+                }
+
+                T.Button {
+                    id: clearButton
+
+                    objectName: "clearConfirm"
+                    text: I18n.l("Limpar")
+                    leftPadding: 20
+                    rightPadding: 20
+                    topPadding: 10
+                    bottomPadding: 10
+                    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+                    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+                    scale: clearButton.down ? 0.97 : 1
+                    onClicked: {
+                        confirmClear.close();
+                        historyView.clear();
+                    }
+
+                    contentItem: PlainLabel {
+                        text: clearButton.text
+                        color: DS.text
+                        font.pixelSize: 13
+                        font.weight: Font.DemiBold
+                        horizontalAlignment: Text.AlignHCenter
+                    }
+
+                    background: Rectangle {
+                        radius: height / 2
+                        color: clearButton.down ? Qt.darker(DS.danger, 1.2) : DS.danger
+                    }
+                }
+            }
         }
     }
 }

@@ -1,14 +1,74 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
+import QtQuick.Dialogs
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Vireloom.Design
 import Vireloom.UI
 
-Item {
+// Every setting, bound to its key and written at once; the engine programs with the
+// buttons that complete or update them; the texts that connect a browser or a launcher.
+Flickable {
+    id: root
+
+    // The stored values, read again whenever their key changes.
+    property int revision: 0
+    readonly property string quality: root.text("quality")
+    readonly property int maxConcurrent: root.number("maxConcurrent")
+    readonly property bool subs: root.flag("subs")
+
+    function text(key: string): string {
+        root.revision;
+        return String(AppSettings.value(key) ?? "");
+    }
+
+    function number(key: string): int {
+        root.revision;
+        return Number(AppSettings.value(key));
+    }
+
+    // The store's file gives booleans back as text.
+    function flag(key: string): bool {
+        root.revision;
+        const value = AppSettings.value(key);
+        return value === true || value === "true";
+    }
+
     objectName: "settingsPage"
+    contentWidth: width
+    contentHeight: column.implicitHeight + 32
+    boundsBehavior: Flickable.StopAtBounds
+    clip: true
+    Component.onCompleted: Downloader.refreshEngine()
+
+    Connections {
+        target: AppSettings
+
+        function onValueChanged() {
+            root.revision++;
+        }
+    }
+
+    SettingsView {
+        id: settingsView
+
+        settings: AppSettings
+    }
+
+    FolderDialog {
+        id: folderDialog
+
+        objectName: "folderDialog"
+        acceptLabel: "Escolher"
+        onAccepted: settingsView.chooseFolder(folderDialog.selectedFolder)
+    }
 
     ColumnLayout {
-        anchors.fill: parent
-        spacing: 0
+        id: column
+
+        width: root.width
+        spacing: 14
 
         PageHeader {
             Layout.fillWidth: true
@@ -17,8 +77,359 @@ Item {
             l2: I18n.l("sem complicação.")
         }
 
-        Item {
-            Layout.fillHeight: true
+        SettingsCard {
+            Layout.leftMargin: 32
+            Layout.rightMargin: 32
+            Appear.delay: 0.05
+            title: I18n.l("Geral")
+            symbol: "gearshape"
+
+            SettingRow {
+                objectName: "folderRow"
+                title: I18n.l("Salvar em")
+                sub: settingsView.folderText
+
+                GhostButtonStyle {
+                    objectName: "chooseFolder"
+                    text: I18n.l("Escolher…")
+                    compact: true
+                    // Each time in the folder in use now.
+                    onClicked: {
+                        folderDialog.currentFolder = settingsView.folderUrl;
+                        folderDialog.open();
+                    }
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Downloads ao mesmo tempo")
+
+                PlainLabel {
+                    objectName: "concurrentValue"
+                    Layout.preferredWidth: 18
+                    horizontalAlignment: Text.AlignHCenter
+                    text: String(root.maxConcurrent)
+                    font: DS.mono(14, Font.DemiBold)
+                }
+
+                Row {
+                    StepButton {
+                        objectName: "stepDown"
+                        text: "−"
+                        enabled: root.maxConcurrent > 1
+                        onClicked: AppSettings.setValue("maxConcurrent", settingsView.stepped(root.maxConcurrent, -1))
+                    }
+
+                    StepButton {
+                        objectName: "stepUp"
+                        text: "+"
+                        enabled: root.maxConcurrent < 6
+                        onClicked: AppSettings.setValue("maxConcurrent", settingsView.stepped(root.maxConcurrent, 1))
+                    }
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Sugerir links copiados")
+                sub: I18n.l("Quando você copia um link e volta para o Vireloom")
+
+                KeySwitch {
+                    key: "watchClipboard"
+                    checked: root.flag("watchClipboard")
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Tocar som ao concluir")
+
+                KeySwitch {
+                    key: "soundOnDone"
+                    checked: root.flag("soundOnDone")
+                }
+            }
+        }
+
+        SettingsCard {
+            Layout.leftMargin: 32
+            Layout.rightMargin: 32
+            Appear.delay: 0.1
+            title: I18n.l("Formato")
+            symbol: "film"
+
+            SettingRow {
+                title: I18n.l("Qualidade padrão")
+
+                OptionMenu {
+                    objectName: "qualityMenu"
+                    selection: root.quality
+                    options: settingsView.qualityOptions
+                    onChosen: value => AppSettings.setValue("quality", value)
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Preferir H.264")
+                sub: I18n.l("Abre direto na maioria dos players e editores, sem converter")
+
+                KeySwitch {
+                    key: "preferH264"
+                    checked: root.flag("preferH264")
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Embutir legendas")
+
+                KeySwitch {
+                    key: "subs"
+                    checked: root.flag("subs")
+                }
+            }
+
+            SettingRow {
+                objectName: "subLangsRow"
+                visible: root.subs
+                title: I18n.l("Idiomas das legendas")
+
+                T.TextField {
+                    objectName: "subLangsField"
+                    Layout.preferredWidth: 140
+                    implicitWidth: 140
+                    implicitHeight: contentHeight + topPadding + bottomPadding
+                    leftPadding: 10
+                    rightPadding: 10
+                    topPadding: 5
+                    bottomPadding: 5
+                    text: root.text("subLangs")
+                    color: DS.text
+                    selectionColor: DS.opacity(DS.primary, 0.4)
+                    font: DS.mono(12, Font.Normal)
+                    onTextEdited: AppSettings.setValue("subLangs", text)
+
+                    background: Rectangle {
+                        radius: height / 2
+                        color: DS.opacity(DS.bg, 0.6)
+                        border.width: 1
+                        border.color: DS.border
+                    }
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Gravar título e autor nos metadados")
+
+                KeySwitch {
+                    key: "embedMeta"
+                    checked: root.flag("embedMeta")
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Embutir miniatura como capa")
+
+                KeySwitch {
+                    key: "embedThumb"
+                    checked: root.flag("embedThumb")
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Usar login do navegador")
+                sub: I18n.l("Para vídeos que exigem conta (Instagram, privados).")
+
+                OptionMenu {
+                    objectName: "browserMenu"
+                    selection: root.text("cookies")
+                    options: settingsView.browserOptions
+                    onChosen: value => AppSettings.setValue("cookies", value)
+                }
+            }
+        }
+
+        SettingsCard {
+            Layout.leftMargin: 32
+            Layout.rightMargin: 32
+            Appear.delay: 0.15
+            title: I18n.l("Motor")
+            symbol: "shippingbox"
+
+            EngineRow {
+                helper: settingsView
+                objectName: "engine_ytdlp"
+                title: "yt-dlp"
+                path: Downloader.ytdlpPath
+                version: Downloader.ytdlpVersion
+            }
+
+            EngineRow {
+                helper: settingsView
+                objectName: "engine_ffmpeg"
+                title: "ffmpeg"
+                path: Downloader.ffmpegPath
+            }
+
+            EngineRow {
+                helper: settingsView
+                objectName: "engine_deno"
+                title: "Deno"
+                path: Downloader.denoPath
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.topMargin: 10
+                spacing: 10
+
+                PrimaryButtonStyle {
+                    objectName: "updateEngine"
+                    text: I18n.l("Atualizar yt-dlp")
+                    compact: true
+                    enabled: !Downloader.installing
+                    onClicked: Downloader.installEngine(true)
+                }
+
+                GhostButtonStyle {
+                    objectName: "installMissing"
+                    text: I18n.l("Instalar o que falta")
+                    compact: true
+                    enabled: !Downloader.installing
+                    onClicked: Downloader.installEngine(false)
+                }
+
+                Spinner {
+                    objectName: "installSpinner"
+                    visible: Downloader.installing
+                }
+
+                PlainLabel {
+                    objectName: "installStatus"
+                    Layout.fillWidth: true
+                    text: Downloader.installStatus
+                    color: DS.muted
+                    font.pixelSize: 11
+                    elide: Text.ElideRight
+                }
+
+                RoundIconButton {
+                    objectName: "engineFolder"
+                    symbol: "folder"
+                    help: I18n.l("Mostrar pasta do motor")
+                    onClicked: Downloader.openEngineFolder()
+                }
+            }
+
+            PlainLabel {
+                Layout.fillWidth: true
+                Layout.topMargin: 8
+                text: I18n.l("Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.")
+                color: DS.muted
+                font.pixelSize: 11
+                wrapMode: Text.Wrap
+            }
+        }
+
+        SettingsCard {
+            Layout.leftMargin: 32
+            Layout.rightMargin: 32
+            Appear.delay: 0.2
+            title: I18n.l("Integração")
+            symbol: "link"
+
+            SettingRow {
+                title: I18n.l("Botão no navegador")
+                sub: I18n.l("Crie um favorito e cole isto como endereço — ele envia a página atual para o Vireloom.")
+
+                GhostButtonStyle {
+                    objectName: "copyBookmarklet"
+                    text: I18n.l("Copiar")
+                    compact: true
+                    onClicked: settingsView.copy(settingsView.bookmarklet)
+                }
+            }
+
+            SettingRow {
+                title: I18n.l("Lançadores e Terminal")
+                sub: settingsView.schemeHelp
+
+                GhostButtonStyle {
+                    objectName: "copySchemePrefix"
+                    text: I18n.l("Copiar")
+                    compact: true
+                    onClicked: settingsView.copy(settingsView.schemePrefix)
+                }
+            }
+        }
+    }
+
+    // A switch bound to a boolean key.
+    component KeySwitch: Switch {
+        required property string key
+
+        objectName: "switch_" + key
+        onToggled: AppSettings.setValue(key, checked)
+    }
+
+    // One program of the engine: where it is and what it reports.
+    component EngineRow: SettingRow {
+        id: engineRow
+
+        property SettingsView helper
+        property string path
+        property string version
+
+        sub: engineRow.path.length > 0 ? engineRow.helper.displayPath(engineRow.path) : ""
+
+        Chip {
+            objectName: "chip"
+            text: engineRow.helper.engineChip(engineRow.path, engineRow.version)
+            color: engineRow.path.length > 0 ? DS.success : DS.danger
+        }
+    }
+
+    component StepButton: T.Button {
+        id: step
+
+        implicitWidth: 28
+        implicitHeight: 24
+        hoverEnabled: true
+        opacity: step.enabled ? 1 : 0.35
+
+        contentItem: PlainLabel {
+            text: step.text
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            font.pixelSize: 14
+            font.weight: Font.DemiBold
+        }
+
+        background: Rectangle {
+            color: DS.opacity("white", step.down ? 0.1 : step.hovered ? 0.07 : 0.04)
+            border.width: 1
+            border.color: DS.border
+            radius: 6
+        }
+    }
+
+    // Turns while the engine is being installed; drawn without shaders.
+    component Spinner: Item {
+        id: spinner
+
+        implicitWidth: 16
+        implicitHeight: 16
+
+        SymbolIcon {
+            anchors.centerIn: parent
+            symbol: "arrow.clockwise"
+            size: 12
+            color: DS.primary
+
+            RotationAnimation on rotation {
+                running: spinner.visible
+                from: 0
+                to: 360
+                duration: 900
+                loops: Animation.Infinite
+            }
         }
     }
 }

@@ -1,0 +1,180 @@
+#include "historyview.h"
+
+#include "datetext.h"
+#include "engine/downloader.h"
+#include "history/historylist.h"
+#include "i18n/i18n.h"
+#include "tools/tools.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+using namespace Qt::StringLiterals;
+
+HistoryFilter::HistoryFilter(QObject *parent) : QSortFilterProxyModel(parent)
+{
+    setDynamicSortFilter(true);
+}
+
+void HistoryFilter::setSearch(const QString &search)
+{
+    if (search == m_search)
+        return;
+    m_search = search;
+    invalidateRowsFilter();
+}
+
+bool HistoryFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+{
+    if (m_search.isEmpty())
+        return true;
+    const QModelIndex index = sourceModel()->index(sourceRow, 0, sourceParent);
+    for (int role : {HistoryList::TitleRole, HistoryList::UrlRole, HistoryList::SiteRole}) {
+        if (index.data(role).toString().contains(m_search, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+QVariant HistoryFilter::data(const QModelIndex &index, int role) const
+{
+    switch (role) {
+    case MissingRole: {
+        const QString file = index.data(HistoryList::FileRole).toString();
+        return index.data(HistoryList::HasFileRole).toBool() && !QFileInfo::exists(file);
+    }
+    case AudioRole: {
+        const std::optional<Quality> quality = HistoryView::qualityForLabel(index.data(HistoryList::QualityRole).toString());
+        return quality && quality->isAudio();
+    }
+    case QualityTextRole:
+        return L(index.data(HistoryList::QualityRole).toString());
+    case SizeTextRole: {
+        const qint64 bytes = index.data(HistoryList::BytesRole).toLongLong();
+        return bytes >= 1 ? Tools::fmtBytes(double(bytes)) : QString();
+    }
+    case DateTextRole:
+        return DateText::dateTime(index.data(HistoryList::DateRole).toDateTime());
+    default:
+        return QSortFilterProxyModel::data(index, role);
+    }
+}
+
+QHash<int, QByteArray> HistoryFilter::roleNames() const
+{
+    QHash<int, QByteArray> names = QSortFilterProxyModel::roleNames();
+    names.insert(MissingRole, "missing");
+    names.insert(AudioRole, "audio");
+    names.insert(QualityTextRole, "qualityText");
+    names.insert(SizeTextRole, "sizeText");
+    names.insert(DateTextRole, "dateText");
+    return names;
+}
+
+HistoryView::HistoryView(QObject *parent) : QObject(parent), m_filter(new HistoryFilter(this))
+{
+    const auto countChanged = [this] { emit shownCountChanged(); };
+    connect(m_filter, &QAbstractItemModel::rowsInserted, this, countChanged);
+    connect(m_filter, &QAbstractItemModel::rowsRemoved, this, countChanged);
+    connect(m_filter, &QAbstractItemModel::modelReset, this, countChanged);
+    connect(m_filter, &QAbstractItemModel::layoutChanged, this, countChanged);
+}
+
+void HistoryView::setDownloader(Downloader *downloader)
+{
+    if (downloader == m_downloader)
+        return;
+    if (m_downloader)
+        m_downloader->history()->disconnect(this);
+    m_downloader = downloader;
+    HistoryList *list = history();
+    m_filter->setSourceModel(list);
+    if (list) {
+        connect(list, &HistoryList::countChanged, this, &HistoryView::historyChanged);
+        connect(list, &HistoryList::totalBytesChanged, this, &HistoryView::historyChanged);
+        // The newest entry's date is the same row's data; a change there moves "Último".
+        connect(list, &QAbstractItemModel::dataChanged, this, &HistoryView::historyChanged);
+    }
+    emit downloaderChanged();
+    emit historyChanged();
+    emit shownCountChanged();
+}
+
+void HistoryView::setSearch(const QString &search)
+{
+    if (search == m_filter->search())
+        return;
+    m_filter->setSearch(search);
+    emit searchChanged();
+    emit historyChanged(); // the empty state's wording follows the search
+}
+
+HistoryList *HistoryView::history() const
+{
+    return m_downloader ? m_downloader->history() : nullptr;
+}
+
+bool HistoryView::historyEmpty() const
+{
+    return !history() || history()->count() == 0;
+}
+
+QString HistoryView::filesText() const
+{
+    return QString::number(history() ? history()->count() : 0);
+}
+
+QString HistoryView::totalText() const
+{
+    const qint64 total = history() ? history()->totalBytes() : 0;
+    return total > 0 ? Tools::fmtBytes(double(total)) : u"—"_s;
+}
+
+QString HistoryView::latestText() const
+{
+    if (historyEmpty())
+        return u"—"_s;
+    return DateText::relative(history()->entries().constFirst().date, QDateTime::currentDateTimeUtc());
+}
+
+QString HistoryView::emptyText() const
+{
+    return historyEmpty() ? L(u"Os downloads concluídos aparecem aqui."_s) : L(u"Nada encontrado."_s);
+}
+
+std::optional<Quality> HistoryView::qualityForLabel(QStringView shortLabel)
+{
+    for (const Quality &quality : Quality::allCases()) {
+        if (quality.shortLabel() == shortLabel)
+            return quality;
+    }
+    return std::nullopt;
+}
+
+void HistoryView::downloadAgain(const QString &url, const QString &quality)
+{
+    if (!m_downloader)
+        return;
+    m_downloader->add(url, qualityForLabel(quality), false);
+    m_downloader->setSection(Downloader::AppSection::downloads);
+}
+
+void HistoryView::copyLink(const QString &url) const
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(url);
+}
+
+void HistoryView::remove(const QUuid &id)
+{
+    if (m_downloader)
+        m_downloader->removeHistory(id);
+}
+
+void HistoryView::clear()
+{
+    if (m_downloader)
+        m_downloader->clearHistory();
+}

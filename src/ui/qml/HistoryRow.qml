@@ -1,0 +1,193 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vireloom.Design
+import Vireloom.UI
+
+// One finished download: its picture, title and facts, and what can be done with it.
+Item {
+    id: root
+
+    required property var entryId
+    required property string title
+    required property string url
+    required property string file
+    required property string site
+    required property string quality
+    required property string thumbnail
+    required property bool missing
+    required property bool audio
+    required property string qualityText
+    required property string sizeText
+    required property string dateText
+    property HistoryView view
+    readonly property bool hover: hoverHandler.hovered
+
+    objectName: "historyRow"
+    implicitHeight: row.implicitHeight + 24
+
+    HoverHandler {
+        id: hoverHandler
+    }
+
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: (point, button) => menu.popup()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: root.hover ? DS.opacity("white", 0.025) : "transparent"
+    }
+
+    RowLayout {
+        id: row
+
+        anchors.fill: parent
+        anchors.margins: 12
+        spacing: 14
+
+        // The thumbnail, or a note on a dark tile for audio and for links without one.
+        Rectangle {
+            Layout.preferredWidth: 96
+            Layout.preferredHeight: 54
+            radius: 8
+            clip: true
+            color: root.audio ? DS.opacity(DS.primary, 0.16) : DS.opacity("white", 0.04)
+            border.width: 1
+            border.color: DS.border
+
+            Image {
+                id: picture
+
+                anchors.fill: parent
+                anchors.margins: 1
+                visible: !root.audio && picture.status === Image.Ready
+                source: root.audio ? "" : root.thumbnail
+                asynchronous: true
+                fillMode: Image.PreserveAspectCrop
+                sourceSize.width: 192
+            }
+
+            SymbolIcon {
+                anchors.centerIn: parent
+                visible: !picture.visible
+                symbol: root.audio ? "music.note" : "film"
+                size: 18
+                color: root.audio ? DS.primary : DS.muted
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 6
+
+            PlainLabel {
+                objectName: "rowTitle"
+                Layout.fillWidth: true
+                text: root.title
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                elide: Text.ElideRight
+                maximumLineCount: 1
+            }
+
+            RowLayout {
+                spacing: 6
+
+                Chip {
+                    objectName: "siteChip"
+                    visible: root.site.length > 0
+                    text: root.site
+                    color: DS.primary
+                }
+
+                Chip {
+                    objectName: "qualityChip"
+                    text: root.qualityText
+                }
+
+                PlainLabel {
+                    objectName: "sizeText"
+                    visible: root.sizeText.length > 0
+                    text: root.sizeText
+                    color: DS.muted
+                    font: DS.mono(10)
+                }
+
+                PlainLabel {
+                    objectName: "dateText"
+                    text: root.dateText
+                    color: DS.muted
+                    font: DS.mono(10)
+                }
+
+                Chip {
+                    objectName: "movedChip"
+                    visible: root.missing
+                    text: I18n.l("arquivo movido")
+                    color: DS.warning
+                }
+            }
+        }
+
+        RoundIconButton {
+            objectName: "openButton"
+            opacity: root.hover ? 1 : 0.55
+            symbol: "play.fill"
+            help: I18n.l("Abrir")
+            color: DS.primary
+            onClicked: Downloader.open(root.file)
+        }
+
+        RoundIconButton {
+            objectName: "revealButton"
+            opacity: root.hover ? 1 : 0.55
+            symbol: "magnifyingglass"
+            help: I18n.l("Mostrar na pasta")
+            onClicked: Downloader.reveal(root.file)
+        }
+
+        RoundIconButton {
+            objectName: "againButton"
+            opacity: root.hover ? 1 : 0.55
+            symbol: "arrow.down"
+            help: I18n.l("Baixar de novo")
+            onClicked: root.view.downloadAgain(root.url, root.quality)
+        }
+    }
+
+    T.Menu {
+        id: menu
+
+        objectName: "rowMenu"
+        padding: 6
+        implicitWidth: 240
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+
+        contentItem: ListView {
+            implicitHeight: contentHeight
+            model: menu.contentModel
+            interactive: false
+        }
+
+        background: Rectangle {
+            radius: 12
+            color: DS.surface
+            border.width: 1
+            border.color: DS.border
+        }
+
+        MenuEntry {
+            objectName: "copyLink"
+            text: I18n.l("Copiar link")
+            onTriggered: root.view.copyLink(root.url)
+        }
+
+        MenuEntry {
+            objectName: "removeEntry"
+            text: I18n.l("Remover do histórico")
+            onTriggered: root.view.remove(root.entryId)
+        }
+    }
+}

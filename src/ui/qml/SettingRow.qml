@@ -1,0 +1,58 @@
+import QtQuick
+import QtQuick.Layouts
+import Vireloom.Design
+
+// One row of a settings card: a divider, the title with an optional line below it, and
+// the row's control on the right.
+Item {
+    id: root
+
+    property string title
+    property string sub
+    default property alias control: controlRow.data
+
+    Layout.fillWidth: true
+    implicitWidth: texts.implicitWidth + controlRow.implicitWidth + 16
+    implicitHeight: Math.max(texts.implicitHeight, controlRow.implicitHeight) + 23
+
+    RowDivider {
+        width: root.width
+    }
+
+    Column {
+        id: texts
+
+        anchors.left: root.left
+        anchors.right: controlRow.left
+        anchors.rightMargin: 16
+        anchors.verticalCenter: root.verticalCenter
+        anchors.verticalCenterOffset: 0.5
+        spacing: 3
+
+        PlainLabel {
+            objectName: "rowTitle"
+            width: texts.width
+            text: root.title
+            elide: Text.ElideRight
+        }
+
+        PlainLabel {
+            objectName: "rowSub"
+            width: texts.width
+            visible: root.sub.length > 0
+            text: root.sub
+            color: DS.muted
+            font.pixelSize: 11
+            wrapMode: Text.Wrap
+        }
+    }
+
+    RowLayout {
+        id: controlRow
+
+        anchors.right: root.right
+        anchors.verticalCenter: root.verticalCenter
+        anchors.verticalCenterOffset: 0.5
+        spacing: 10
+    }
+}

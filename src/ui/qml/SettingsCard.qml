@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Layouts
+import Vireloom.Design
+
+// A settings card: a heading with its symbol above the card's rows.
+Surface {
+    id: root
+
+    property string title
+    property string symbol
+    default property alias content: body.data
+
+    Layout.fillWidth: true
+    implicitHeight: column.implicitHeight + 36
+
+    ColumnLayout {
+        id: column
+
+        anchors.fill: parent
+        anchors.margins: 18
+        spacing: 12
+
+        RowLayout {
+            spacing: 10
+
+            IconTile {
+                symbol: root.symbol
+            }
+
+            PlainLabel {
+                text: root.title
+                font.pixelSize: 14
+                font.weight: Font.DemiBold
+            }
+        }
+
+        ColumnLayout {
+            id: body
+
+            Layout.fillWidth: true
+            spacing: 0
+        }
+    }
+}

@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vireloom.Design
+
+// An on/off switch without a label of its own, tinted in the accent colour when on.
+T.Switch {
+    id: root
+
+    implicitWidth: 38
+    implicitHeight: 22
+    padding: 0
+    hoverEnabled: true
+
+    indicator: Rectangle {
+        width: root.width
+        height: root.height
+        radius: height / 2
+        color: root.checked ? DS.primary : DS.opacity("white", root.hovered ? 0.14 : 0.1)
+        border.width: 1
+        border.color: root.checked ? DS.primaryDeep : DS.border
+
+        Behavior on color {
+            ColorAnimation {
+                duration: 150
+            }
+        }
+
+        Rectangle {
+            width: parent.height - 4
+            height: width
+            radius: width / 2
+            y: 2
+            x: root.checked ? parent.width - width - 2 : 2
+            color: root.checked ? DS.bg : DS.text
+
+            Behavior on x {
+                NumberAnimation {
+                    duration: 150
+                    easing.type: Easing.OutQuad
+                }
+            }
+        }
+    }
+}
