@@ -2,6 +2,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/quickitems.h"
 #include "support/httpserver.h"
 #include "support/media.h"
 #include "support/recordingdesktop.h"
@@ -76,14 +77,7 @@ void TestDownloadsEndToEnd::initTestCase()
 
 QQuickItem *TestDownloadsEndToEnd::find(const QString &name, QQuickItem *under) const
 {
-    QList<QQuickItem *> pending{under ? under : m_window->contentItem()};
-    while (!pending.isEmpty()) {
-        QQuickItem *item = pending.takeFirst();
-        if (item->objectName() == name)
-            return item;
-        pending += item->childItems();
-    }
-    return nullptr;
+    return findItem(under ? under : m_window->contentItem(), name);
 }
 
 void TestDownloadsEndToEnd::typedLinkDownloads()

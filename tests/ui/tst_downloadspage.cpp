@@ -3,6 +3,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/quickitems.h"
 #include "support/httpserver.h"
 #include "tools/tools.h"
 #include "ui/appsingletons.h"
@@ -159,27 +160,15 @@ void TestDownloadsPage::start()
 
 QQuickItem *TestDownloadsPage::find(const QString &name, QQuickItem *under) const
 {
-    QList<QQuickItem *> pending{under ? under : m_window->contentItem()};
-    while (!pending.isEmpty()) {
-        QQuickItem *item = pending.takeFirst();
-        if (item->objectName() == name)
-            return item;
-        pending += item->childItems();
-    }
-    return nullptr;
+    return findItem(under ? under : m_window->contentItem(), name);
 }
 
 QQuickItem *TestDownloadsPage::cardFor(const DownloadItem *item) const
 {
-    QList<QQuickItem *> pending{m_window->contentItem()};
-    while (!pending.isEmpty()) {
-        QQuickItem *candidate = pending.takeFirst();
-        if (candidate->objectName() == u"downloadCard"
-            && candidate->property("item").value<DownloadItem *>() == item)
-            return candidate;
-        pending += candidate->childItems();
-    }
-    return nullptr;
+    return findItems(m_window->contentItem(), [item](const QQuickItem *candidate) {
+               return candidate->objectName() == u"downloadCard"
+                      && candidate->property("item").value<DownloadItem *>() == item;
+           }).value(0);
 }
 
 // The named part of a card when it shows, else null.

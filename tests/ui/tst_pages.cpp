@@ -3,6 +3,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/quickitems.h"
 #include "support/recordingdesktop.h"
 #include "tools/tools.h"
 #include "ui/appsingletons.h"
@@ -129,31 +130,12 @@ void TestPages::start(const char *section)
 
 QQuickItem *TestPages::find(const char *name, QQuickItem *from) const
 {
-    const QList<QQuickItem *> all = from ? QList<QQuickItem *>{} : findAll(name);
-    if (!from)
-        return all.value(0);
-    const QString wanted = QString::fromLatin1(name);
-    for (QList<QQuickItem *> pending{from}; !pending.isEmpty();) {
-        QQuickItem *item = pending.takeFirst();
-        if (item->objectName() == wanted)
-            return item;
-        pending += item->childItems();
-    }
-    return nullptr;
+    return findItem(from ? from : m_window->contentItem(), QString::fromLatin1(name));
 }
 
-// Breadth first through the visual tree, so popups and delegates are found too.
 QList<QQuickItem *> TestPages::findAll(const char *name) const
 {
-    const QString wanted = QString::fromLatin1(name);
-    QList<QQuickItem *> found;
-    for (QList<QQuickItem *> pending{m_window->contentItem()}; !pending.isEmpty();) {
-        QQuickItem *item = pending.takeFirst();
-        if (item->objectName() == wanted)
-            found << item;
-        pending += item->childItems();
-    }
-    return found;
+    return findItemsNamed(m_window->contentItem(), QString::fromLatin1(name));
 }
 
 QList<QQuickItem *> TestPages::rows() const

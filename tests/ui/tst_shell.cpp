@@ -3,6 +3,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/quickitems.h"
 #include "tools/tools.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
@@ -94,19 +95,9 @@ void TestShell::start()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-// By object name, through the visual tree: delegates and popups are not QObject
-// children of the window.
 QQuickItem *TestShell::find(const char *name) const
 {
-    const QString wanted = QString::fromLatin1(name);
-    QList<QQuickItem *> pending{m_window->contentItem()};
-    while (!pending.isEmpty()) {
-        QQuickItem *item = pending.takeFirst();
-        if (item->objectName() == wanted)
-            return item;
-        pending += item->childItems();
-    }
-    return nullptr;
+    return findItem(m_window->contentItem(), QString::fromLatin1(name));
 }
 
 QString TestShell::textOf(const char *name) const
@@ -176,12 +167,7 @@ void TestShell::sidebarFollowsTheDownloads()
 
     QQuickItem *downloads = find("section_downloads");
     QVERIFY(downloads);
-    QQuickItem *badgeItem = nullptr;
-    for (QList<QQuickItem *> pending{downloads}; !pending.isEmpty() && !badgeItem;) {
-        QQuickItem *item = pending.takeFirst();
-        badgeItem = item->objectName() == u"badge" ? item : nullptr;
-        pending += item->childItems();
-    }
+    QQuickItem *badgeItem = findItem(downloads, u"badge");
     QVERIFY(badgeItem);
     QCOMPARE(badgeItem->isVisible(), !badge.isEmpty());
     QCOMPARE(downloads->property("badge").toString(), badge);
