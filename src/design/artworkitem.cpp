@@ -122,6 +122,13 @@ PictureNode::PictureNode(QQuickWindow *window) : m_window(window), m_image(windo
     appendChildNode(m_image);
 }
 
+PictureNode *PictureNode::reuse(QSGNode *oldNode, QQuickWindow *window)
+{
+    if (auto *node = static_cast<PictureNode *>(oldNode))
+        return node;
+    return new PictureNode(window);
+}
+
 void PictureNode::show(const QImage &image, const QRectF &rect, Transparency transparency)
 {
     // An opaque picture lets the software renderer skip whatever lies beneath it.

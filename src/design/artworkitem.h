@@ -92,6 +92,8 @@ public:
     enum Transparency { Translucent, Opaque };
 
     explicit PictureNode(QQuickWindow *window);
+    // The node an item returned last time, or a new one for its first picture.
+    static PictureNode *reuse(QSGNode *oldNode, QQuickWindow *window);
 
     void show(const QImage &image, const QRectF &rect, Transparency transparency = Translucent);
     // Moves the picture without drawing it again.

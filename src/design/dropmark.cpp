@@ -223,9 +223,7 @@ QSGNode *DropMark::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         delete oldNode;
         return nullptr;
     }
-    auto *node = static_cast<PictureNode *>(oldNode);
-    if (!node)
-        node = new PictureNode(window());
+    auto *node = PictureNode::reuse(oldNode, window());
     const QSizeF canvas = size();
     // A still mark is always drawn at t = 0, so it never changes.
     const double t = m_style.animated ? frameTime() : 0.0;

@@ -158,9 +158,7 @@ QSGNode *Nebula::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         if (m_radius > 0)
             clipToRoundedRect(p, canvas, m_radius);
     });
-    auto *node = static_cast<PictureNode *>(oldNode);
-    if (!node)
-        node = new PictureNode(window());
+    auto *node = PictureNode::reuse(oldNode, window());
     node->show(picture, QRectF(QPointF(0, 0), canvas));
     return node;
 }

@@ -46,9 +46,7 @@ QSGNode *ShimmerBar::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         delete oldNode;
         return nullptr;
     }
-    auto *node = static_cast<PictureNode *>(oldNode);
-    if (!node)
-        node = new PictureNode(window());
+    auto *node = PictureNode::reuse(oldNode, window());
     const QSizeF canvas = size();
     const double t = frameTime();
     node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t); }),

@@ -213,9 +213,7 @@ QSGNode *SignalLine::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         delete oldNode;
         return nullptr;
     }
-    auto *node = static_cast<PictureNode *>(oldNode);
-    if (!node)
-        node = new PictureNode(window());
+    auto *node = PictureNode::reuse(oldNode, window());
     const QSizeF canvas = size();
     const double t = frameTime();
     const Style style = m_style;
