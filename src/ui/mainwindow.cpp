@@ -14,7 +14,7 @@ Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
 {
     DownloaderSingleton::instance = shell.downloader();
-    SettingsSingleton::instance = &shell.downloader()->d();
+    AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->d(), &engine);
     ShellSingleton::instance = &shell;
 
     engine.addImportPath(QStringLiteral("qrc:/"));
