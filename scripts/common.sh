@@ -4,9 +4,11 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
+# Installs what the given package lists name (by default scripts/packages.txt).
 install_missing_packages() {
     local wanted missing=()
-    mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$ROOT/scripts/packages.txt")
+    [ $# -gt 0 ] || set -- "$ROOT/scripts/packages.txt"
+    mapfile -t wanted < <(cat "$@" | grep -vE '^\s*(#|$)')
     for pkg in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
