@@ -5,7 +5,7 @@
 #include "platform/singleinstance.h"
 #include "platform/systemclipboard.h"
 #include "settings/settings.h"
-#include "ui/appsingletons.h"
+#include "ui/mainwindow.h"
 #include "ui/shell.h"
 
 #include <QApplication>
@@ -16,10 +16,6 @@
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
 Q_LOGGING_CATEGORY(lcApp, "vireloom.app")
 
@@ -72,16 +68,8 @@ int main(int argc, char *argv[])
     downloader.setClipboard(&clipboard);
     Shell shell(&downloader);
 
-    DownloaderSingleton::instance = &downloader;
-    SettingsSingleton::instance = &settings;
-    ShellSingleton::instance = &shell;
-
     QQmlApplicationEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
-    if (engine.rootObjects().isEmpty())
-        return 1;
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    QQuickWindow *window = loadMainWindow(engine, shell);
     if (!window)
         return 1;
     desktop.setWindow(window);

@@ -1,11 +1,11 @@
 #include "downloader.h"
 
-#include "engine/childprocess.h"
 #include "engine/commandline.h"
 #include "engine/logging.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "tools/childprocess.h"
 #include "tools/tools.h"
 
 #include <QProcess>

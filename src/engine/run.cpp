@@ -1,6 +1,5 @@
 #include "downloader.h"
 
-#include "engine/childprocess.h"
 #include "engine/desktop.h"
 #include "engine/failuremessages.h"
 #include "engine/linereader.h"
@@ -9,6 +8,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "tools/childprocess.h"
 #include "tools/tools.h"
 
 #include <QDeadlineTimer>

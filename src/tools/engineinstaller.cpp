@@ -1,8 +1,8 @@
 #include "engineinstaller.h"
 
-#include "engine/vireloomerror.h"
 #include "i18n/i18n.h"
 #include "tools/tools.h"
+#include "tools/vireloomerror.h"
 
 #include <QLoggingCategory>
 #include <QThread>

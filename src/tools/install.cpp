@@ -3,9 +3,9 @@
 
 #include "tools.h"
 
-#include "engine/vireloomerror.h"
 #include "i18n/i18n.h"
 #include "tools/releases.h"
+#include "tools/vireloomerror.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #include "toolrun.h"
 
-#include "engine/childprocess.h"
+#include "tools/childprocess.h"
 
 ToolRun::ToolRun(QObject *parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #include "tools.h"
 
-#include "engine/vireloomerror.h"
+#include "tools/vireloomerror.h"
 
 #include <QCoreApplication>
 #include <QDir>

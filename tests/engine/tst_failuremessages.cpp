@@ -1,6 +1,6 @@
 #include "engine/failuremessages.h"
-#include "engine/vireloomerror.h"
 #include "i18n/i18n.h"
+#include "tools/vireloomerror.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include "support/httpserver.h"
 #include "tools/releases.h"
 #include "tools/tools.h"
-#include "engine/vireloomerror.h"
+#include "tools/vireloomerror.h"
 
 #include <QDir>
 #include <QFile>

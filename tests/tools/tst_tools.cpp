@@ -1,6 +1,6 @@
-#include "engine/vireloomerror.h"
 #include "tools/toolrun.h"
 #include "tools/tools.h"
+#include "tools/vireloomerror.h"
 
 #include <QDir>
 #include <QFile>

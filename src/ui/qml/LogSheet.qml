@@ -37,8 +37,10 @@ T.Popup {
 
     background: Surface {}
 
+    // Holds the focus from the moment the sheet opens, so Return closes it at once.
     contentItem: ColumnLayout {
         spacing: 12
+        focus: true
         Keys.onReturnPressed: root.close()
         Keys.onEnterPressed: root.close()
 
