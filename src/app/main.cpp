@@ -1,4 +1,5 @@
 #include "app/trayicon.h"
+#include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
 #include "platform/linuxdesktop.h"
@@ -59,6 +60,7 @@ int main(int argc, char *argv[])
     }
 
     chooseSceneGraphBackend();
+    Motion::instance()->followDesktop();
 
     Settings settings;
     Downloader downloader(&settings);
