@@ -15,7 +15,7 @@ Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
 {
     DownloaderSingleton::instance = shell.downloader();
-    SettingsSingleton::instance = &shell.downloader()->d();
+    AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->d(), &engine);
     ShellSingleton::instance = &shell;
     // While downloads run the drawings keep moving, whatever the window's activity.
     Motion::instance()->setBusy(shell.busy());
