@@ -69,7 +69,7 @@ void TestDownloadsEndToEnd::typedLinkDownloads()
     });
     QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), 60000);
     disconnect(follow);
-    QCOMPARE(item->stateName(), u"done"_s);
+    QCOMPARE(item->state().kind(), DLState::done);
     QVERIFY2(seen.contains(u"Queued"_s) || seen.join(u'|').contains(u'%'), qPrintable(seen.join(u" | "_s)));
     QVERIFY(status->property("text").toString().startsWith(u"Done"_s));
     QVERIFY(f.find(u"openButton"_s, card)->isVisible());

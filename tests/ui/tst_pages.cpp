@@ -237,7 +237,7 @@ void TestPages::downloadAgain()
     QCOMPARE(item->quality().id(), expected);
     QCOMPARE(item->url(), u"https://example.org/again"_s);
     QVERIFY(!item->playlist());
-    QCOMPARE(m_f->shell().section(), u"downloads"_s);
+    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
 }
 
 void TestPages::removeAndClearKeepFiles()

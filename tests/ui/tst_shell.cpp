@@ -137,11 +137,7 @@ void TestShell::sectionsSwitch()
 
     QTest::keyClick(f.window(), Qt::Key_Comma, Qt::ControlModifier);
     QTRY_VERIFY(f.find(u"settingsPage"));
-    QCOMPARE(f.shell().section(), u"settings"_s);
-
-    // A section's name that does not exist changes nothing.
-    f.shell().setSection(u"elsewhere"_s);
-    QCOMPARE(f.shell().section(), u"settings"_s);
+    QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
 }
 
 void TestShell::dropAddsTheLinksAndShowsDownloads()
@@ -192,13 +188,15 @@ void TestShell::logSheetShowsAndCopiesTheLog()
     QTRY_VERIFY(sheet->property("text").toString().endsWith(u"50.0%"_s));
 
     f.click(f.find(u"copyLog"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), f.shell().logText(item));
+    QCOMPARE(QGuiApplication::clipboard()->text(), sheet->property("text").toString());
     QTest::keyClick(f.window(), Qt::Key_Return);
     QTRY_VERIFY(!sheet->isVisible());
 
     // An empty log copies as an empty text.
-    DownloadItem *quiet = f.addItem(DLState::queued);
-    f.shell().copyLog(quiet);
+    f.shell().showLog(f.addItem(DLState::queued));
+    QTRY_VERIFY(sheet->isVisible());
+    QCOMPARE(sheet->property("text").toString(), QString());
+    f.click(f.find(u"copyLog"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
 }
 
