@@ -30,3 +30,14 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
+
+# Switches the benchmarks on in the build folder (configuring it if need be) and builds the
+# given targets, or every target when none is given.
+build_benches() {
+    if [ ! -f "$BUILD_DIR/CMakeCache.txt" ] || ! grep -q '^VIRELOOM_BENCH:BOOL=ON' "$BUILD_DIR/CMakeCache.txt"; then
+        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DVIRELOOM_BENCH=ON >/dev/null
+    fi
+    local targets=()
+    for target in "$@"; do targets+=(--target "$target"); done
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)" "${targets[@]}"
+}
