@@ -1,5 +1,4 @@
 #include "design/symbols.h"
-#include "design/tokens.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -25,7 +24,7 @@ class TestComponents : public QObject
 private slots:
     void initTestCase();
     void everySymbolHasAGlyphInTheBundledFont();
-    void tokensReachQml();
+    void monoTokenIsFixedPitch();
     void plainLabelShowsMarkupAsWritten();
 
 private:
@@ -68,7 +67,6 @@ void TestComponents::everySymbolHasAGlyphInTheBundledFont()
     QVERIFY(font.isValid());
     QVERIFY(!iconFontFamily().isEmpty());
     const QStringList symbols = knownSymbols();
-    QCOMPARE(symbols.size(), 22);
     QSet<QString> glyphs;
     for (const QString &symbol : symbols) {
         const QString glyph = symbolGlyph(symbol);
@@ -80,20 +78,11 @@ void TestComponents::everySymbolHasAGlyphInTheBundledFont()
     QCOMPARE(glyphs.size(), symbols.size());
 }
 
-void TestComponents::tokensReachQml()
+void TestComponents::monoTokenIsFixedPitch()
 {
-    QQuickItem *item = show(R"(
-        Item {
-            property color faded: DS.opacity(DS.primary, 0.14)
-            property string glyph: DS.glyph("clock")
-            property font mono: DS.mono(15, Font.DemiBold)
-        })");
-    QVERIFY(item);
-    const QColor faded = item->property("faded").value<QColor>();
-    QCOMPARE(faded.rgb(), DS::primary.rgb());
-    QVERIFY(qAbs(faded.alphaF() - 0.14) < 0.002);
-    QCOMPARE(item->property("glyph").toString(), symbolGlyph(u"clock"));
     // Figures line up in columns whichever monospaced fonts the machine has.
+    QQuickItem *item = show("Item { property font mono: DS.mono(15, Font.DemiBold) }");
+    QVERIFY(item);
     const QFont mono = item->property("mono").value<QFont>();
     QCOMPARE(mono.pixelSize(), 15);
     QCOMPARE(mono.weight(), QFont::DemiBold);

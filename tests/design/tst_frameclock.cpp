@@ -26,7 +26,7 @@ struct CountingDrawing : ArtworkItem
     int frames = 0;
 };
 
-enum class Change { Hide, Minimise, StopDrawing, HideDrawing, HideParent, ShrinkDrawing, StillMark, Background,
+enum class Change { Hide, Minimise, StopDrawing, HideParent, StillMark, Background,
                     BackgroundWhileBusy, ReducedMotion, ReducedMotionWhileBusy };
 
 } // namespace
@@ -86,9 +86,7 @@ void TestFrameClock::clockFollowsWindowAndMotion_data()
     QTest::newRow("window hidden") << Change::Hide << false;
     QTest::newRow("window minimised") << Change::Minimise << false;
     QTest::newRow("drawing stopped") << Change::StopDrawing << false;
-    QTest::newRow("drawing hidden") << Change::HideDrawing << false;
     QTest::newRow("parent hidden") << Change::HideParent << false;
-    QTest::newRow("drawing without size") << Change::ShrinkDrawing << false;
     QTest::newRow("still mark") << Change::StillMark << false;
     QTest::newRow("another window active") << Change::Background << false;
     QTest::newRow("another window active, downloads running") << Change::BackgroundWhileBusy << true;
@@ -112,9 +110,7 @@ void TestFrameClock::clockFollowsWindowAndMotion()
         case Change::Hide: on ? m_window->hide() : m_window->show(); break;
         case Change::Minimise: on ? m_window->showMinimized() : m_window->showNormal(); break;
         case Change::StopDrawing: mark->setRunning(!on); break;
-        case Change::HideDrawing: mark->setVisible(!on); break;
         case Change::HideParent: m_window->contentItem()->setVisible(!on); break;
-        case Change::ShrinkDrawing: mark->setSize(on ? QSizeF(0, 0) : QSizeF(30, 30)); break;
         case Change::StillMark: mark->setAnimated(!on); break;
         case Change::BackgroundWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
         case Change::Background:
