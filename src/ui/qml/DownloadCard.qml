@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
@@ -243,7 +245,7 @@ Surface {
         acceptedButtons: Qt.RightButton
         onTapped: {
             menuLoader.active = true;
-            menuLoader.item.popup();
+            (menuLoader.item as T.Menu).popup();
         }
     }
 
