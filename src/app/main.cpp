@@ -1,3 +1,4 @@
+#include "app/launchoptions.h"
 #include "app/trayicon.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
@@ -36,6 +37,12 @@ void handleArguments(Downloader &downloader, const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    // Read first: --help, --version and a mistyped option need no display and leave a
+    // running instance alone.
+    const LaunchOptions options = parseLaunchOptions(argumentsFromArgv(argc, argv));
+    if (options.action == LaunchOptions::Action::Exit)
+        return finishLaunch(options);
+
     // Widgets only for the tray icon's menu; the window is Qt Quick.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vireloom"));
@@ -46,7 +53,7 @@ int main(int argc, char *argv[])
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QStringList arguments = app.arguments().mid(1);
+    const QStringList &arguments = options.addresses;
     SingleInstance instance;
     switch (instance.claim(arguments)) {
     case SingleInstance::Role::Forwarded:
