@@ -29,7 +29,6 @@ private slots:
         QTest::addColumn<QStringList>("links");
         const auto row = [](const char *name, const QString &text, const QStringList &links) { QTest::newRow(name) << text << links; };
 
-        row("bare link", u"https://www.youtube.com/watch?v=dQw4w9WgXcQ"_s, {u"https://www.youtube.com/watch?v=dQw4w9WgXcQ"_s});
         row("end of a sentence", u"Look at this: https://vimeo.com/76979871."_s, {u"https://vimeo.com/76979871"_s});
         row("question and exclamation", u"Seen https://x.com/a/status/1?? Or http://b.example/c!"_s,
             {u"https://x.com/a/status/1"_s, u"http://b.example/c"_s});
@@ -60,7 +59,6 @@ private slots:
             {u"https://example.com/v"_s, u"https://example.com/V"_s});
         row("other schemes ignored", u"ftp://example.com/f mailto:a@b.c file:///etc/passwd javascript:alert(1)"_s, {});
         row("no host", u"https:// http://. https://?x"_s, {});
-        row("no link at all", u"just words, http and https"_s, {});
         row("non-ASCII path encoded", u"https://de.wikipedia.org/wiki/Köln."_s, {u"https://de.wikipedia.org/wiki/K%C3%B6ln"_s});
         row("IPv6 host and port", u"(http://[::1]:8080/a)"_s, {u"http://[::1]:8080/a"_s});
     }
@@ -114,7 +112,6 @@ private slots:
         QTest::addColumn<std::optional<QString>>("decoded");
         QTest::newRow("escapes in either case") << u"a%2Fb%3a"_s << std::optional(u"a/b:"_s);
         QTest::newRow("UTF-8") << u"K%C3%B6ln"_s << std::optional(u"Köln"_s);
-        QTest::newRow("plus") << u"a+b"_s << std::optional(u"a+b"_s);
         QTest::newRow("short escape") << u"a%2"_s << std::optional<QString>();
         QTest::newRow("bad hex") << u"%zz"_s << std::optional<QString>();
         QTest::newRow("bytes that are not UTF-8") << u"%C3%28"_s << std::optional<QString>();
