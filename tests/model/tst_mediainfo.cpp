@@ -1,7 +1,6 @@
 #include "model/mediainfo.h"
 
 #include <QFile>
-#include <QJsonDocument>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -28,8 +27,6 @@ private slots:
     void parse();
     void notAnObject_data();
     void notAnObject();
-    void bestThumb_data();
-    void bestThumb();
     void capturedProbes();
 };
 
@@ -67,6 +64,12 @@ void TestMediaInfo::parse_data()
         {.thumbnail = QUrl(u"https://i.example/own.jpg"_s), .isPlaylist = true, .count = 1});
     row("empty playlist has no thumbnail", R"({"_type": "playlist", "entries": []})", {.isPlaylist = true, .count = 0});
     row("type other than playlist", R"({"_type": "url", "entries": [{}], "playlist_count": 4})", {});
+
+    // Without a usable thumbnail the last of the list stands in; earlier ones are never looked at.
+    row("invalid thumbnail falls back to the list", R"({"thumbnail": "not a url", "thumbnails": [{"url": "https://i.example/b.jpg"}]})",
+        {.thumbnail = QUrl(u"https://i.example/b.jpg"_s)});
+    row("last of the list without url", R"({"thumbnails": [{"url": "https://i.example/s.jpg"}, {"id": "x"}]})", {});
+    row("list of strings", R"({"thumbnails": ["https://i.example/s.jpg"]})", {});
 }
 
 void TestMediaInfo::parse()
@@ -92,33 +95,6 @@ void TestMediaInfo::notAnObject()
 {
     QFETCH(QByteArray, json);
     QCOMPARE(MediaInfo::parse(json), std::nullopt);
-}
-
-void TestMediaInfo::bestThumb_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QUrl>("expected");
-    const auto row = [](const char *name, const char *json, const char *url) {
-        QTest::newRow(name) << QByteArray(json) << QUrl(QString::fromUtf8(url));
-    };
-
-    row("thumbnail", R"({"thumbnail": "https://i.example/a.jpg", "thumbnails": [{"url": "https://i.example/b.jpg"}]})",
-        "https://i.example/a.jpg");
-    row("invalid thumbnail falls back to the list", R"({"thumbnail": "not a url", "thumbnails": [{"url": "https://i.example/b.jpg"}]})",
-        "https://i.example/b.jpg");
-    row("last of the list", R"({"thumbnails": [{"url": "https://i.example/s.jpg"}, {"url": "https://i.example/l.jpg"}]})",
-        "https://i.example/l.jpg");
-    row("last without url, earlier ones not looked at", R"({"thumbnails": [{"url": "https://i.example/s.jpg"}, {"id": "x"}]})", "");
-    row("list of strings", R"({"thumbnails": ["https://i.example/s.jpg"]})", "");
-}
-
-void TestMediaInfo::bestThumb()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(QUrl, expected);
-    const auto thumb = ::bestThumb(QJsonDocument::fromJson(json).object());
-    QCOMPARE(thumb.value_or(QUrl()), expected);
-    QCOMPARE(thumb.has_value(), !expected.isEmpty());
 }
 
 // What Debian 12's yt-dlp printed for a direct link and for an RSS feed (see tests/data).

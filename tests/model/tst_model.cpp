@@ -27,32 +27,6 @@ private slots:
             QCOMPARE(Quality::fromId(other), std::nullopt);
     }
 
-    void stateClassification_data()
-    {
-        QTest::addColumn<DLState>("state");
-        QTest::addColumn<bool>("active");
-        QTest::addColumn<bool>("finished");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("fetching") << DLState(DLState::fetching) << false << false << u"fetching"_s;
-        QTest::newRow("queued") << DLState(DLState::queued) << false << false << u"queued"_s;
-        QTest::newRow("downloading") << DLState(DLState::downloading) << true << false << u"downloading"_s;
-        QTest::newRow("processing") << DLState(DLState::processing) << true << false << u"processing"_s;
-        QTest::newRow("done") << DLState(DLState::done) << false << true << u"done"_s;
-        QTest::newRow("failed without message") << DLState::failure(QString()) << false << true << u"failed"_s;
-        QTest::newRow("cancelled") << DLState(DLState::cancelled) << false << true << u"cancelled"_s;
-    }
-
-    void stateClassification()
-    {
-        QFETCH(DLState, state);
-        QFETCH(bool, active);
-        QFETCH(bool, finished);
-        QFETCH(QString, name);
-        QCOMPARE(state.isActive(), active);
-        QCOMPARE(state.isFinished(), finished);
-        QCOMPARE(state.name(), name);
-    }
-
     void observedFieldsNotifyOnlyOnChange()
     {
         DownloadItem item(u"https://example.org/v/1"_s, Quality::best, false);
