@@ -136,9 +136,9 @@ void TestProgress::lines_data()
     f.log = QStringList{u"[generic] Extracting"_s, u"ERROR: \t Unsupported URL: x \t"_s};
     f.lastError = u"Unsupported URL: x"_s;
     QTest::newRow("error line") << false << f.log << f;
-    f.log = QStringList{u"ERROR:"_s, u"error: lower case is no error line"_s};
-    f.lastError = u""_s;
-    QTest::newRow("bare error marker") << false << f.log << f;
+    f.log = QStringList{u"error: lower case is no error line"_s, u"ERROR:"_s, u" [download] Got error: refused"_s};
+    f.lastError = u"[download] Got error: refused"_s;
+    QTest::newRow("bare error marker: the next line is the reason") << false << f.log << f;
     f = {};
     f.log = QStringList{u"[info] VIRLOP|1|2|3|4|5|6|7"_s, u"virlop|1|2|3|4|5|6|7"_s, u"VIRLO"_s};
     QTest::newRow("markers only count at the start") << false << f.log << f;
