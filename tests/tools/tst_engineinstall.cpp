@@ -4,10 +4,14 @@
 #include "support/httpserver.h"
 #include "tools/releases.h"
 #include "tools/tools.h"
+#include "tools/verification.h"
 #include "tools/vireloomerror.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -81,6 +85,20 @@ QString L_(const char *key)
     return L(QString::fromUtf8(key));
 }
 
+QByteArray sumLine(const QByteArray &body, const QString &name)
+{
+    return QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "  " + name.toUtf8() + '\n';
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+const QByteArray kWorking = script("echo 2000.01.01");
+const QString kRelease = u"2099.01.01"_s;
+
 } // namespace
 
 class TestEngineInstall : public QObject
@@ -93,13 +111,22 @@ private slots:
     void secondRequestWhileRunningIsIgnored();
     void everythingPresentFetchesNothing();
     void onlyMissingComponentsAreFetched();
-    void updateFetchesOnlyYtDlp();
+    void updateFromTheTaggedRelease();
+    void latestReleaseIsNotFetchedAgain();
     void missingArchiveStopsTheSequence();
-    void redirectChainIsFollowed();
     void corruptArchiveIsKept();
     void connectionRefused();
-    void failedUpdateKeepsTheWorkingCopy_data();
-    void failedUpdateKeepsTheWorkingCopy();
+    void refusedUpdateKeepsTheWorkingCopy_data();
+    void refusedUpdateKeepsTheWorkingCopy();
+    void unverifiedArchiveIsNotInstalled_data();
+    void unverifiedArchiveIsNotInstalled();
+    void newYtDlpWithoutAVersionIsTakenOut_data();
+    void newYtDlpWithoutAVersionIsTakenOut();
+    void rollBack_data();
+    void rollBack();
+    void runningEngineKeepsItsFile();
+    void freshness_data();
+    void freshness();
     void guiThreadKeepsRunningDuringInstall();
     void unzipRefusesEscapes_data();
     void unzipRefusesEscapes();
@@ -107,11 +134,23 @@ private slots:
 
 private:
     void serveEverything();
+    // yt-dlp the way its site serves it: the latest address redirects to the tagged
+    // release, whose file redirects on to storage; the release lists its sums.
+    void serveRelease(const QByteArray &body, const QByteArray &sums = {});
     QString ytDlpPath() const { return Releases::ytDlp().path(); }
+    QString ytDlpAsset() const { return Releases::ytDlp().fileName(); }
+    QString taggedPath(const QString &file) const { return u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(kRelease, file); }
     QString componentPath(const QString &name) const { return Releases::ffmpegComponent(name).path(); }
     QString denoPath() const { return Releases::deno().path(); }
     QString engineFile(const QString &name) const { return QDir(Tools::binDir()).filePath(name); }
-    void placeProgram(const QString &name, const QByteArray &content = script("exit 0"));
+    QString systemFile(const QString &name) const { return m_root->filePath(u"system-bin/"_s + name); }
+    QStringList engineFolder() const
+    {
+        return QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
+    }
+    void publish(const QString &path, const QByteArray &body, const QString &sumsPath);
+    void placeProgram(const QString &path, const QByteArray &content = script("exit 0"));
+    void placeEverything(const QByteArray &ytdlp);
     std::unique_ptr<Downloader> makeDownloader();
     void waitForInstall(Downloader &downloader);
 
@@ -128,6 +167,8 @@ void TestEngineInstall::init()
     QDir().mkpath(system);
     Tools::setLocations({m_root->filePath(u"support"_s), {system}});
     m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.conf"_s));
+    // Only the freshness tests want the look at the release location.
+    m_settings->setValue(SettingsKey::checkEngineUpdates, false);
 
     m_server = std::make_unique<HttpServer>();
     QVERIFY(m_server->listen());
@@ -136,28 +177,44 @@ void TestEngineInstall::init()
     qputenv("VIRELOOM_FFMPEG_URL", host + "/");
 }
 
-void TestEngineInstall::serveEverything()
+void TestEngineInstall::publish(const QString &path, const QByteArray &body, const QString &sumsPath)
 {
-    HttpServer::Response ytdlp;
-    ytdlp.body = script("[ \"$1\" = --version ] && echo '  2099.01.01 '");
-    m_server->route(ytDlpPath(), ytdlp);
-    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s}) {
-        HttpServer::Response archive;
-        archive.body = makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}});
-        m_server->route(componentPath(name), archive);
-    }
-    HttpServer::Response deno;
-    deno.body = makeZip({{"deno", script("echo deno")}});
-    m_server->route(denoPath(), deno);
+    m_server->route(path, {200, body});
+    const QString name = path.section(u'/', -1);
+    m_server->route(sumsPath, {200, sumLine("other", u"yt-dlp.exe"_s) + sumLine(body, name)});
 }
 
-void TestEngineInstall::placeProgram(const QString &name, const QByteArray &content)
+void TestEngineInstall::serveEverything()
 {
-    QFile file(engineFile(name));
+    publish(ytDlpPath(), script("[ \"$1\" = --version ] && echo '  2099.01.01 '"),
+            ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
+    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
+        publish(componentPath(name), makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}}), componentPath(name) + u".sha256"_s);
+    publish(denoPath(), makeZip({{"deno", script("echo deno")}}), denoPath() + u".sha256sum"_s);
+}
+
+void TestEngineInstall::serveRelease(const QByteArray &body, const QByteArray &sums)
+{
+    m_server->redirect(ytDlpPath(), taggedPath(ytDlpAsset()));
+    m_server->redirect(taggedPath(ytDlpAsset()), m_server->url(u"/storage/object-1"_s).toString(), 302);
+    m_server->route(u"/storage/object-1"_s, {200, body});
+    m_server->route(taggedPath(u"SHA2-256SUMS"_s), {200, sums.isNull() ? sumLine(body, ytDlpAsset()) : sums});
+}
+
+void TestEngineInstall::placeProgram(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
     file.close();
     Tools::makeExecutable(file.fileName());
+}
+
+void TestEngineInstall::placeEverything(const QByteArray &ytdlp)
+{
+    placeProgram(engineFile(u"yt-dlp"_s), ytdlp);
+    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+        placeProgram(engineFile(name));
 }
 
 std::unique_ptr<Downloader> TestEngineInstall::makeDownloader()
@@ -183,16 +240,17 @@ void TestEngineInstall::cleanInstall()
     QVERIFY(downloader->installing());
     waitForInstall(*downloader);
 
-    QCOMPARE(statuses, (QStringList{L_("Baixando yt-dlp…"), L_("Baixando ffmpeg…"),
-                                    L_("Baixando Deno (necessário para o YouTube)…"), L_("Motor pronto ✓")}));
+    QCOMPARE(statuses, (QStringList{L_("Baixando yt-dlp…"), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease),
+                                    L_("Baixando ffmpeg…"), L_("Baixando Deno (necessário para o YouTube)…"),
+                                    L_("Motor pronto ✓")}));
     for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
         QCOMPARE(modeOf(engineFile(name)), 0755);
     QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), QStringList());
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
+    QCOMPARE(engineFolder().size(), 4);
     QVERIFY(downloader->engineComplete());
+    QVERIFY(!downloader->canRollBack());
     QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2099.01.01"_s);
+    QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
 }
 
 void TestEngineInstall::secondRequestWhileRunningIsIgnored()
@@ -203,17 +261,16 @@ void TestEngineInstall::secondRequestWhileRunningIsIgnored()
     downloader->installEngine();
     downloader->installEngine();
     downloader->installEngine(true);
+    downloader->rollBackEngine();
     waitForInstall(*downloader);
     QCOMPARE(installing.size(), 2);
-    QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
-    QCOMPARE(m_server->requestCount(denoPath()), 1);
+    QCOMPARE(m_server->requestCount(denoPath()), 2); // its address asked once, then fetched once
 }
 
 void TestEngineInstall::everythingPresentFetchesNothing()
 {
     serveEverything();
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(name);
+    placeEverything(script("exit 0"));
     auto downloader = makeDownloader();
     downloader->installEngine();
     QVERIFY(!downloader->installing());
@@ -224,9 +281,9 @@ void TestEngineInstall::everythingPresentFetchesNothing()
 void TestEngineInstall::onlyMissingComponentsAreFetched()
 {
     serveEverything();
-    placeProgram(u"yt-dlp"_s);
+    placeProgram(engineFile(u"yt-dlp"_s));
     // A copy from the system folders counts as present too.
-    QFile::copy(engineFile(u"yt-dlp"_s), m_root->filePath(u"system-bin/deno"_s));
+    placeProgram(systemFile(u"deno"_s));
     auto downloader = makeDownloader();
     QVERIFY(!downloader->engineComplete());
     QStringList statuses;
@@ -235,16 +292,18 @@ void TestEngineInstall::onlyMissingComponentsAreFetched()
     downloader->installEngine();
     waitForInstall(*downloader);
     QCOMPARE(statuses, (QStringList{L_("Baixando ffmpeg…"), L_("Motor pronto ✓")}));
-    QCOMPARE(m_server->requestedPaths(), (QStringList{componentPath(u"ffmpeg"_s), componentPath(u"ffprobe"_s)}));
+    QCOMPARE(m_server->requestedPaths(), (QStringList{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s,
+                                                      componentPath(u"ffprobe"_s), componentPath(u"ffprobe"_s) + u".sha256"_s}));
     QVERIFY(downloader->engineComplete());
-    QCOMPARE(downloader->denoPath(), m_root->filePath(u"system-bin/deno"_s));
+    QCOMPARE(downloader->denoPath(), systemFile(u"deno"_s));
 }
 
-void TestEngineInstall::updateFetchesOnlyYtDlp()
+// The update comes from the release the latest address names, checked against that
+// release's sums; the copy it replaced is kept beside it.
+void TestEngineInstall::updateFromTheTaggedRelease()
 {
-    serveEverything();
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(name, script("echo 2000.01.01"));
+    placeEverything(kWorking);
+    serveRelease(script("echo 2099.01.01"));
     auto downloader = makeDownloader();
     QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
 
@@ -252,17 +311,33 @@ void TestEngineInstall::updateFetchesOnlyYtDlp()
     QCOMPARE(downloader->installStatus(), u"Downloading yt-dlp…"_s);
     waitForInstall(*downloader);
     QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->requestedPaths(), QStringList{ytDlpPath()});
+    QCOMPARE(m_server->requestedPaths(), (QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(ytDlpAsset()),
+                                                      u"/storage/object-1"_s}));
     QCOMPARE(modeOf(engineFile(u"yt-dlp"_s)), 0755);
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2099.01.01"_s);
+    QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
+    QCOMPARE(readAll(engineFile(u"yt-dlp.previous"_s)), kWorking);
+    QTRY_COMPARE(downloader->previousYtdlpVersion(), u"2000.01.01"_s);
+    QVERIFY(downloader->canRollBack());
+    // Installing it is as good as having looked.
+    QCOMPARE(downloader->ytdlpLatest(), kRelease);
+}
+
+void TestEngineInstall::latestReleaseIsNotFetchedAgain()
+{
+    placeEverything(script("echo 2099.01.01"));
+    serveRelease(script("echo 2099.01.01"));
+    auto downloader = makeDownloader();
+    downloader->installEngine(true);
+    waitForInstall(*downloader);
+    QCOMPARE(m_server->requestedPaths(), QStringList{ytDlpPath()});
+    QVERIFY(!QFile::exists(engineFile(u"yt-dlp.previous"_s)));
+    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
 }
 
 void TestEngineInstall::missingArchiveStopsTheSequence()
 {
     serveEverything();
-    HttpServer::Response notFound;
-    notFound.status = 404;
-    m_server->route(componentPath(u"ffmpeg"_s), notFound);
+    m_server->route(componentPath(u"ffmpeg"_s), {404, "not here"});
     auto downloader = makeDownloader();
     downloader->installEngine();
     waitForInstall(*downloader);
@@ -278,39 +353,20 @@ void TestEngineInstall::missingArchiveStopsTheSequence()
     QVERIFY(!downloader->engineComplete());
 
     // Trying again fetches only what is still missing.
-    m_server->route(componentPath(u"ffmpeg"_s), {200, makeZip({{"ffmpeg", script("true")}})});
+    publish(componentPath(u"ffmpeg"_s), makeZip({{"ffmpeg", script("true")}}), componentPath(u"ffmpeg"_s) + u".sha256"_s);
     downloader->installEngine();
     waitForInstall(*downloader);
     QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
+    QCOMPARE(m_server->requestCount(ytDlpPath()), 2);
     QVERIFY(downloader->engineComplete());
-}
-
-void TestEngineInstall::redirectChainIsFollowed()
-{
-    serveEverything();
-    HttpServer::Response ytdlp;
-    ytdlp.body = script("echo 2099.02.02");
-    m_server->route(u"/cdn/yt-dlp_final"_s, ytdlp);
-    m_server->redirect(ytDlpPath(), u"/hop/1"_s, 302);
-    m_server->redirect(u"/hop/1"_s, m_server->url(u"/hop/2"_s).toString(), 301);
-    m_server->redirect(u"/hop/2"_s, u"/cdn/yt-dlp_final"_s, 307);
-    placeProgram(u"ffmpeg"_s);
-    placeProgram(u"deno"_s);
-
-    auto downloader = makeDownloader();
-    downloader->installEngine();
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->requestCount(u"/cdn/yt-dlp_final"_s), 1);
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2099.02.02"_s);
 }
 
 void TestEngineInstall::corruptArchiveIsKept()
 {
     serveEverything();
-    placeProgram(u"yt-dlp"_s);
-    m_server->route(componentPath(u"ffmpeg"_s), {200, "PK\x03\x04 this is not really a zip archive"});
+    placeProgram(engineFile(u"yt-dlp"_s));
+    const QByteArray corrupt = "PK\x03\x04 this is not really a zip archive";
+    publish(componentPath(u"ffmpeg"_s), corrupt, componentPath(u"ffmpeg"_s) + u".sha256"_s);
     auto downloader = makeDownloader();
     downloader->installEngine();
     waitForInstall(*downloader);
@@ -319,8 +375,7 @@ void TestEngineInstall::corruptArchiveIsKept()
     QVERIFY2(status.startsWith(u"Failed: Couldn’t unzip ffmpeg.zip: "_s), qPrintable(status));
     QVERIFY2(status.size() > u"Failed: Couldn’t unzip ffmpeg.zip: "_s.size(), "the extractor's own message is missing");
     QVERIFY(QFile::exists(QDir(Tools::supportDir()).filePath(u"ffmpeg.zip"_s)));
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{u"yt-dlp"_s});
+    QCOMPARE(engineFolder(), QStringList{u"yt-dlp"_s});
 }
 
 void TestEngineInstall::connectionRefused()
@@ -338,46 +393,237 @@ void TestEngineInstall::connectionRefused()
     QVERIFY2(status.startsWith(u"Failed: "_s), qPrintable(status));
     QVERIFY2(status.contains(u"refused"_s, Qt::CaseInsensitive), qPrintable(status));
     QVERIFY(!downloader->engineReady());
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(engineFolder(), QStringList());
 }
 
-void TestEngineInstall::failedUpdateKeepsTheWorkingCopy_data()
+void TestEngineInstall::refusedUpdateKeepsTheWorkingCopy_data()
 {
-    QTest::addColumn<HttpServer::Response>("answer");
+    QTest::addColumn<HttpServer::Response>("file");
+    QTest::addColumn<HttpServer::Response>("sums");
     QTest::addColumn<QString>("status");
 
-    HttpServer::Response serverError;
-    serverError.status = 500;
-    serverError.body = "oops";
-    QTest::newRow("server error") << serverError << u"Failed: HTTP 500 while downloading "_s;
-
+    const QByteArray good = script("echo 2099.01.01");
+    const HttpServer::Response goodSums{200, sumLine(good, ytDlpAsset())};
+    QTest::newRow("server error") << HttpServer::Response{500, "oops"} << goodSums << u"Failed: HTTP 500 while downloading "_s;
     // A body cut off before its announced length must not replace a working program.
-    HttpServer::Response cut;
-    cut.body = QByteArray(200000, 'x');
+    HttpServer::Response cut{200, good + QByteArray(200000, '#')};
     cut.cutAfter = 70000;
-    QTest::newRow("body cut short") << cut << u"Failed: "_s;
+    QTest::newRow("body cut short") << cut << HttpServer::Response{200, sumLine(cut.body, ytDlpAsset())} << u"Failed: "_s;
+    QTest::newRow("sums do not match") << HttpServer::Response{200, script("echo 2099.01.01 tampered")} << goodSums
+                                       << LF(u"Falhou: %@"_s, LF(u"A soma SHA-256 de %@ não confere com %@"_s, ytDlpAsset(), u"SHA2-256SUMS"_s));
+    QTest::newRow("no sums file") << HttpServer::Response{200, good} << HttpServer::Response{404, "gone"}
+                                  << LF(u"Falhou: %@"_s, LF(u"Não consegui verificar %@: %@"_s, ytDlpAsset(),
+                                                            LF(u"HTTP %ld ao baixar %@"_s, 404, u"SHA2-256SUMS"_s)));
+    QTest::newRow("file not listed") << HttpServer::Response{200, good}
+                                     << HttpServer::Response{200, sumLine(good, u"yt-dlp_macos"_s)}
+                                     << LF(u"Falhou: %@"_s, LF(u"%@ não consta em %@"_s, ytDlpAsset(), u"SHA2-256SUMS"_s));
 }
 
-void TestEngineInstall::failedUpdateKeepsTheWorkingCopy()
+void TestEngineInstall::refusedUpdateKeepsTheWorkingCopy()
 {
-    QFETCH(HttpServer::Response, answer);
+    QFETCH(HttpServer::Response, file);
+    QFETCH(HttpServer::Response, sums);
     QFETCH(QString, status);
-    serveEverything();
-    const QByteArray working = script("echo 2000.01.01");
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(name, working);
-    m_server->route(ytDlpPath(), answer);
+    placeEverything(kWorking);
+    serveRelease({});
+    m_server->route(u"/storage/object-1"_s, file);
+    m_server->route(taggedPath(u"SHA2-256SUMS"_s), sums);
 
     auto downloader = makeDownloader();
     downloader->installEngine(true);
     waitForInstall(*downloader);
     QVERIFY2(downloader->installStatus().startsWith(status), qPrintable(downloader->installStatus()));
-    QFile file(engineFile(u"yt-dlp"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), working);
-    QCOMPARE(modeOf(file.fileName()), 0755);
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
+    QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), kWorking);
+    QCOMPARE(modeOf(engineFile(u"yt-dlp"_s)), 0755);
+    QCOMPARE(engineFolder(), (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s}));
     QVERIFY(downloader->engineComplete());
+}
+
+void TestEngineInstall::unverifiedArchiveIsNotInstalled_data()
+{
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("sums");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("ffmpeg that does not match")
+        << QStringList{u"yt-dlp"_s, u"deno"_s} << componentPath(u"ffmpeg"_s) << componentPath(u"ffmpeg"_s) + u".sha256"_s
+        << LF(u"A soma SHA-256 de %@ não confere com %@"_s, u"ffmpeg.zip"_s, u"ffmpeg.zip.sha256"_s);
+    const QString deno = Releases::deno().fileName();
+    QTest::newRow("Deno without its sums")
+        << QStringList{u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s} << denoPath() << denoPath() + u".sha256sum"_s
+        << LF(u"Não consegui verificar %@: %@"_s, deno, LF(u"HTTP %ld ao baixar %@"_s, 404, deno + u".sha256sum"_s));
+}
+
+void TestEngineInstall::unverifiedArchiveIsNotInstalled()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, archive);
+    QFETCH(QString, sums);
+    QFETCH(QString, status);
+    serveEverything();
+    for (const QString &name : std::as_const(present))
+        placeProgram(engineFile(name));
+    m_server->route(archive, {200, makeZip({{"intruder", "x"}})});
+    if (sums.endsWith(u".sha256sum"_s))
+        m_server->route(sums, {404, "gone"});
+    else
+        m_server->route(sums, {200, sumLine("something else", archive.section(u'/', -1))});
+
+    auto downloader = makeDownloader();
+    downloader->installEngine();
+    waitForInstall(*downloader);
+    QCOMPARE(downloader->installStatus(), LF(u"Falhou: %@"_s, status));
+    QVERIFY(!engineFolder().contains(u"intruder"_s));
+    QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), QStringList());
+}
+
+void TestEngineInstall::newYtDlpWithoutAVersionIsTakenOut_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("inUse");
+
+    QTest::newRow("over the engine folder's copy") << u"engine"_s << L_("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
+                                                   << u"engine"_s;
+    // Debian's own yt-dlp was in use: going back means finding it again.
+    QTest::newRow("over the system's copy") << u"system"_s << L_("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
+                                            << u"system"_s;
+    QTest::newRow("with none before") << QString() << L_("O novo yt-dlp não respondeu com uma versão e foi removido.") << QString();
+}
+
+void TestEngineInstall::newYtDlpWithoutAVersionIsTakenOut()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, status);
+    QFETCH(QString, inUse);
+    placeEverything(kWorking);
+    QFile::remove(engineFile(u"yt-dlp"_s));
+    if (before == u"engine")
+        placeProgram(engineFile(u"yt-dlp"_s), kWorking);
+    else if (before == u"system")
+        placeProgram(systemFile(u"yt-dlp"_s), kWorking);
+    serveRelease(script("echo 'Traceback (most recent call last):' >&2; exit 1"));
+
+    auto downloader = makeDownloader();
+    downloader->installEngine(true);
+    waitForInstall(*downloader);
+    QCOMPARE(downloader->installStatus(), LF(u"Falhou: %@"_s, status));
+    const QString expected = inUse == u"engine" ? engineFile(u"yt-dlp"_s) : inUse == u"system" ? systemFile(u"yt-dlp"_s) : QString();
+    QCOMPARE(downloader->ytdlpPath().value_or(QString()), expected);
+    if (!expected.isEmpty())
+        QCOMPARE(readAll(expected), kWorking);
+    QCOMPARE(engineFolder(), inUse == u"engine" ? (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s})
+                                                : (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s}));
+}
+
+void TestEngineInstall::rollBack_data()
+{
+    QTest::addColumn<bool>("fromSystem");
+    QTest::newRow("to the engine folder's copy") << false;
+    QTest::newRow("to the system's copy") << true;
+}
+
+void TestEngineInstall::rollBack()
+{
+    QFETCH(bool, fromSystem);
+    placeEverything(kWorking);
+    if (fromSystem) {
+        QFile::rename(engineFile(u"yt-dlp"_s), systemFile(u"yt-dlp"_s));
+    }
+    const QString working = fromSystem ? systemFile(u"yt-dlp"_s) : engineFile(u"yt-dlp"_s);
+    serveRelease(script("echo 2099.01.01"));
+    auto downloader = makeDownloader();
+    downloader->installEngine(true);
+    waitForInstall(*downloader);
+    QTRY_COMPARE(downloader->previousYtdlpVersion(), u"2000.01.01"_s);
+    QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
+
+    downloader->rollBackEngine();
+    QCOMPARE(downloader->installStatus(), L_("Voltando ao yt-dlp anterior…"));
+    waitForInstall(*downloader);
+    QCOMPARE(downloader->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
+    QCOMPARE(downloader->ytdlpPath(), working);
+    QCOMPARE(readAll(working), kWorking);
+    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+    QVERIFY(!downloader->canRollBack());
+    QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
+}
+
+// A download that runs while yt-dlp is replaced keeps running the file it started with.
+void TestEngineInstall::runningEngineKeepsItsFile()
+{
+    const QString gate = m_root->filePath(u"go"_s);
+    placeEverything(script(R"([ "$1" = --version ] && { echo 2000.01.01; exit 0; }
+while [ ! -e )" + gate.toUtf8() + R"( ]; do sleep 0.02; done
+echo finished with the old engine)"));
+    QProcess running;
+    running.start(engineFile(u"yt-dlp"_s), {u"--newline"_s});
+    QVERIFY(running.waitForStarted());
+
+    serveRelease(script("echo 2099.01.01"));
+    auto downloader = makeDownloader();
+    downloader->installEngine(true);
+    waitForInstall(*downloader);
+    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
+
+    QFile(gate).open(QIODevice::WriteOnly);
+    QVERIFY(running.waitForFinished(10000));
+    QCOMPARE(running.exitCode(), 0);
+    QCOMPARE(running.readAllStandardOutput(), QByteArray("finished with the old engine\n"));
+}
+
+void TestEngineInstall::freshness_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("hoursSinceLastCheck"); // -1: never checked
+    QTest::addColumn<QString>("release");         // empty: the address answers 404
+    QTest::addColumn<int>("looks");
+    QTest::addColumn<EngineFreshness>("freshness");
+    using F = EngineFreshness;
+
+    QTest::newRow("a newer release through the redirect") << true << -1 << kRelease << 1 << F::updateAvailable;
+    QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << 1 << F::current;
+    QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << 0 << F::updateAvailable;
+    QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << 1 << F::updateAvailable;
+    QTest::newRow("turned off: never asks") << false << -1 << kRelease << 0 << F::unknown;
+    QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << 1 << F::outdated;
+}
+
+void TestEngineInstall::freshness()
+{
+    QFETCH(bool, enabled);
+    QFETCH(int, hoursSinceLastCheck);
+    QFETCH(QString, release);
+    QFETCH(int, looks);
+    QFETCH(EngineFreshness, freshness);
+    placeEverything(kWorking);
+    m_settings->setValue(SettingsKey::checkEngineUpdates, enabled);
+    if (hoursSinceLastCheck >= 0) {
+        m_settings->setValue(SettingsKey::engineLatest, kRelease);
+        m_settings->setValue(SettingsKey::engineCheckedAt,
+                             QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceLastCheck).toString(Qt::ISODate));
+    }
+    const QString tagged = u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(release, ytDlpAsset());
+    if (release.isEmpty())
+        m_server->route(ytDlpPath(), {404, "none"});
+    else
+        m_server->redirect(ytDlpPath(), tagged);
+
+    auto downloader = makeDownloader();
+    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+    QTRY_COMPARE(m_server->requestCount(ytDlpPath()), looks);
+    QTRY_COMPARE(downloader->engineFreshness(), freshness);
+    QCOMPARE(m_server->requestCount(tagged), 0); // looked at, never fetched
+    if (looks > 0 && !release.isEmpty())
+        QCOMPARE(downloader->ytdlpLatest(), release);
+
+    // Turning the check on asks at once, when a day has passed.
+    if (!enabled) {
+        m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+        QTRY_COMPARE(downloader->engineFreshness(), EngineFreshness::updateAvailable);
+        QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
+    }
 }
 
 // The event loop of the thread that asked for the installation keeps turning while a
@@ -385,12 +631,11 @@ void TestEngineInstall::failedUpdateKeepsTheWorkingCopy()
 void TestEngineInstall::guiThreadKeepsRunningDuringInstall()
 {
     serveEverything();
-    placeProgram(u"ffmpeg"_s);
-    placeProgram(u"ffprobe"_s);
-    placeProgram(u"deno"_s);
-    HttpServer::Response slow;
-    slow.body = script("echo 1") + QByteArray(60000, '#');
+    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+        placeProgram(engineFile(name));
+    HttpServer::Response slow{200, script("echo 1") + QByteArray(60000, '#')};
     slow.throttle = 60000; // about a second
+    publish(ytDlpPath(), slow.body, ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
     m_server->route(ytDlpPath(), slow);
 
     auto downloader = makeDownloader();
