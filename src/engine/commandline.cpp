@@ -37,7 +37,7 @@ QStringList formatGroup(Quality quality, bool withFFmpeg)
 
 QStringList cookieArgs(const Settings &settings)
 {
-    const QString browser = settings.string(SettingsKey::cookies).value_or(QStringLiteral("none"));
+    const QString browser = settings.cookiesBrowser();
     if (browser == u"none")
         return {};
     return {QStringLiteral("--cookies-from-browser"), browser};
@@ -77,7 +77,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
             args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
         if (settings.boolean(SettingsKey::subs)) {
             args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs")
-                 << settings.string(SettingsKey::subLangs).value_or(QStringLiteral("pt.*,en.*"))
+                 << settings.subLangs()
                  << QStringLiteral("--embed-subs");
         }
     }

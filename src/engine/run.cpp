@@ -4,6 +4,7 @@
 #include "engine/failuremessages.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
+#include "history/historybook.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -108,7 +109,7 @@ void Downloader::finish(const QUuid &id, int status)
         // A playlist that produced files is done even when some of its entries failed.
         item->setState(DLState::done);
         item->setProgress(1.0);
-        recordFinished(*item);
+        m_history->record(*item);
         if (m_desktop) {
             if (d().boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();

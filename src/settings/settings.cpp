@@ -256,6 +256,11 @@ QString Settings::cookiesBrowser() const
     return browser.isEmpty() ? QStringLiteral("none") : browser;
 }
 
+QString Settings::subLangs() const
+{
+    return string(SettingsKey::subLangs).value_or(QStringLiteral("pt.*,en.*"));
+}
+
 QString Settings::displayPath(const QString &path)
 {
     const QString home = QDir::homePath();

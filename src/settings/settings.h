@@ -73,7 +73,9 @@ public:
     // The input card's own choice: best until the user picks another.
     Quality uiQuality() const;
     bool uiPlaylist() const;
+    // "none" when empty or absent.
     QString cookiesBrowser() const;
+    QString subLangs() const;
 
     // A path for display: the home folder written as "~".
     static QString displayPath(const QString &path);
