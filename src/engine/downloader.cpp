@@ -11,7 +11,6 @@
 #include "tools/toolrun.h"
 #include "tools/tools.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -133,9 +132,7 @@ void Downloader::rollBackEngine()
 
 EngineFreshness Downloader::engineFreshness() const
 {
-    if (!m_freshness->enabled())
-        return EngineFreshness::unknown;
-    return assessFreshness(m_ytdlpVersion, m_freshness->latest(), m_freshness->lastCheckFailed(), QDate::currentDate());
+    return m_freshness->assess(m_ytdlpVersion);
 }
 
 QString Downloader::ytdlpLatest() const

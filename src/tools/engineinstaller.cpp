@@ -48,7 +48,7 @@ void EngineInstaller::rollBack()
             const QString version = Tools::rollBackYtDlp();
             return version.isEmpty() ? L(QStringLiteral("Motor pronto ✓")) : LF(QStringLiteral("yt-dlp %@ de volta ✓"), version);
         },
-        [this] { end(); });
+        [this] { end(true); });
 }
 
 void EngineInstaller::begin()
@@ -102,7 +102,7 @@ void EngineInstaller::runFrom(Step step)
         [[fallthrough]];
     case Step::Done:
         setStatus(L(QStringLiteral("Motor pronto ✓")));
-        end();
+        end(true);
         return;
     }
 }
@@ -139,14 +139,14 @@ void EngineInstaller::fail(const QString &description)
 {
     qCWarning(lcInstaller) << "engine installation failed:" << description;
     setStatus(LF(QStringLiteral("Falhou: %@"), description));
-    end();
+    end(false);
 }
 
-void EngineInstaller::end()
+void EngineInstaller::end(bool succeeded)
 {
     m_installing = false;
     emit installingChanged();
-    emit finished();
+    emit finished(succeeded);
 }
 
 void EngineInstaller::setStatus(const QString &status)

@@ -30,7 +30,7 @@ signals:
     void installingChanged();
     void statusChanged();
     // The sequence has ended, successfully or at its first failure.
-    void finished();
+    void finished(bool succeeded);
     // yt-dlp's latest release, as an installation step found it.
     void latestYtDlpSeen(const QString &version);
 
@@ -42,7 +42,7 @@ private:
     // `work` returns a status line to show once it is done, or nothing.
     void runInBackground(const std::function<QString()> &work, const std::function<void()> &next);
     void fail(const QString &description);
-    void end();
+    void end(bool succeeded);
     void setStatus(const QString &status);
 
     bool m_installing = false;

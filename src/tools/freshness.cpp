@@ -125,6 +125,13 @@ bool FreshnessMonitor::checking() const
     return m_check->isRunning();
 }
 
+EngineFreshness FreshnessMonitor::assess(const QString &running) const
+{
+    if (!enabled())
+        return EngineFreshness::unknown;
+    return assessFreshness(running, latest(), lastCheckFailed(), QDate::currentDate());
+}
+
 void FreshnessMonitor::record(const QString &latest)
 {
     m_settings->setValue(SettingsKey::engineCheckedAt, QDateTime::currentDateTimeUtc().toString(Qt::ISODate));

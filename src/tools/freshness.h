@@ -50,6 +50,8 @@ public:
     QString latest() const;
     bool lastCheckFailed() const;
     bool checking() const;
+    // How `running` stands by what the last check found; unknown while checks are off.
+    EngineFreshness assess(const QString &running) const;
     // A release learnt some other way, as by installing it, counts as a check made now.
     void record(const QString &latest);
 

@@ -125,6 +125,8 @@ private slots:
     void rollBack_data();
     void rollBack();
     void runningEngineKeepsItsFile();
+    void commandLine_data();
+    void commandLine();
     void freshness_data();
     void freshness();
     void guiThreadKeepsRunningDuringInstall();
@@ -165,8 +167,9 @@ void TestEngineInstall::init()
     QVERIFY(m_root->isValid());
     const QString system = m_root->filePath(u"system-bin"_s);
     QDir().mkpath(system);
-    Tools::setLocations({m_root->filePath(u"support"_s), {system}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.conf"_s));
+    // Where the program itself finds them under XDG_DATA_HOME and XDG_CONFIG_HOME at m_root.
+    Tools::setLocations({m_root->filePath(u"data/Vireloom"_s), {system}});
+    m_settings = std::make_unique<Settings>(m_root->filePath(u"config/Vireloom/Vireloom.conf"_s));
     // Only the freshness tests want the look at the release location.
     m_settings->setValue(SettingsKey::checkEngineUpdates, false);
 
@@ -571,6 +574,49 @@ echo finished with the old engine)"));
     QVERIFY(running.waitForFinished(10000));
     QCOMPARE(running.exitCode(), 0);
     QCOMPARE(running.readAllStandardOutput(), QByteArray("finished with the old engine\n"));
+}
+
+void TestEngineInstall::commandLine_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("sumsMatch");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("update") << u"--update-engine"_s << true << 0
+                            << u"Downloading yt-dlp…\nyt-dlp 2099.01.01 installed and verified ✓\nEngine ready ✓\n"_s;
+    QTest::newRow("update refused") << u"--update-engine"_s << false << 1
+                                    << u"Downloading yt-dlp…\nFailed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS\n"_s.arg(ytDlpAsset());
+    QTest::newRow("status") << u"--engine-status"_s << true << 0
+                            << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno\n"
+                               "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
+}
+
+// The program run from a script: no window, one line per step, and an exit code to go by.
+void TestEngineInstall::commandLine()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, sumsMatch);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    placeEverything(kWorking);
+    const QByteArray release = script("echo 2099.01.01");
+    serveRelease(release, sumsMatch ? QByteArray() : sumLine("other", ytDlpAsset()));
+    m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+    m_settings->setValue(SettingsKey::engineLatest, kRelease);
+    m_settings.reset(); // written out for the program to read
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, m_root->filePath(u"data"_s));
+    env.insert(u"XDG_CONFIG_HOME"_s, m_root->filePath(u"config"_s));
+    env.remove(u"DISPLAY"_s);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VIRELOOM_APP), {option});
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString(out).replace(u"%1"_s, Tools::binDir()));
+    QCOMPARE(program.exitCode(), exitCode);
+    QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), exitCode == 0 && option == u"--update-engine" ? release : kWorking);
 }
 
 void TestEngineInstall::freshness_data()
