@@ -1,6 +1,7 @@
 #include "app/enginecommands.h"
 #include "app/launchoptions.h"
 #include "app/trayicon.h"
+#include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
 #include "platform/linuxdesktop.h"
@@ -69,6 +70,7 @@ int main(int argc, char *argv[])
     }
 
     chooseSceneGraphBackend();
+    Motion::instance()->followDesktop();
 
     Settings settings;
     Downloader downloader(&settings);
