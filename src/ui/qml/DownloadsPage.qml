@@ -67,8 +67,8 @@ Item {
             EngineBanner {
                 visible: !Downloader.engineComplete
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 Layout.bottomMargin: 14
             }
 
@@ -76,15 +76,15 @@ Item {
                 visible: Downloader.hasClipboardSuggestion
                 url: Downloader.clipboardSuggestion
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 Layout.bottomMargin: 14
             }
 
             InputCard {
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 active: summary.active
                 animating: page.animating
                 Appear.delay: 0.05
@@ -93,8 +93,8 @@ Item {
             EmptyCard {
                 visible: summary.empty
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 Layout.topMargin: 14
                 animating: page.animating
                 Appear.delay: 0.1

@@ -38,7 +38,7 @@ Surface {
             PlainLabel {
                 objectName: "engineBannerTitle"
                 text: texts.title
-                font.pixelSize: 13
+                font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
             }
 
@@ -47,7 +47,7 @@ Surface {
                 Layout.fillWidth: true
                 text: texts.detail
                 color: DS.muted
-                font.pixelSize: 11
+                font.pixelSize: DS.typeCaption
                 wrapMode: Text.Wrap
             }
         }
