@@ -58,6 +58,9 @@ private slots:
     void clipboardBanner();
     void queueHeaderAndClearFinished();
     void cardsAreBuiltOnDemand();
+    void failureActionOpensTheSetting();
+    void failureActionButton_data();
+    void failureActionButton();
 
 private:
     // The window on the downloads page, with the engine programs `programs` installed.
@@ -530,6 +533,82 @@ void TestDownloadsPage::cardsAreBuiltOnDemand()
     QQuickItem *queue = m_f->find(u"queue"_s);
     QMetaObject::invokeMethod(queue, "positionViewAtEnd");
     QTRY_VERIFY(cardFor(m_f->downloader().items()->at(999)));
+}
+
+// An engine that fails with `error` gives the card the one fix for it; the button opens
+// the settings page with that setting in view, and a retry drops it until the run ends.
+void TestDownloadsPage::failureActionButton_data()
+{
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("login without a browser") << QByteArray("[youtube] abc: Sign in to confirm you are not a bot")
+                                             << u"Choose a browser"_s << u"browserRow"_s;
+    QTest::newRow("folder not writable") << QByteArray("unable to open for writing: [Errno 13] Permission denied: /x/a.part")
+                                         << u"Open settings"_s << u"folderRow"_s;
+}
+
+void TestDownloadsPage::failureActionButton()
+{
+    QFETCH(QByteArray, error);
+    QFETCH(QString, label);
+    QFETCH(QString, row);
+    m_f->makeProgram(u"yt-dlp"_s, "case \"$*\" in *--version*) echo 2024.01.01 ;; *-J*) echo '{\"title\": \"Clip\"}' ;;\n"
+                                  "*) echo 'ERROR: " + error + "'; exit 1 ;; esac");
+    QVERIFY(start());
+    m_f->downloader().add(u"https://example.org/v"_s);
+    DownloadItem *item = m_f->downloader().items()->at(0);
+    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+    QQuickItem *card = nullptr;
+    QTRY_VERIFY((card = cardFor(item)));
+    QQuickItem *button = nullptr;
+    QTRY_VERIFY((button = visibleIn(card, "failureAction")));
+    QCOMPARE(button->property("text").toString(), label);
+    m_f->snapshot(u"failed-card-"_s + row);
+
+    m_f->click(button);
+    QQuickItem *page = nullptr;
+    QTRY_VERIFY((page = m_f->find(u"settingsPage"_s)));
+    QQuickItem *setting = m_f->find(row, page);
+    QVERIFY(setting);
+    QTRY_VERIFY(setting->mapToItem(page, QPointF()).y() >= 0
+                && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
+
+    const FailureAction action = item->failureAction();
+    m_f->downloader().retry(item);
+    QCOMPARE(item->failureAction(), FailureAction::none);
+    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+    QCOMPARE(item->failureAction(), action);
+}
+
+// An engine that asks for a login: the card offers to choose a browser, which opens the
+// settings page with that setting in view; retrying drops the offer.
+void TestDownloadsPage::failureActionOpensTheSetting()
+{
+    m_f->makeProgram(u"yt-dlp"_s, "case \"$1\" in --version) echo 2024.01.01 ;; -J) echo '{\"title\": \"Clip\"}' ;;\n"
+                                  "*) echo \"ERROR: [youtube] x: Sign in to confirm you're not a bot\"; exit 1 ;; esac");
+    QVERIFY(start());
+    m_f->downloader().add(u"https://example.org/v"_s);
+    DownloadItem *item = m_f->downloader().items()->at(0);
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().kind() == DLState::failed, 20000);
+    QCOMPARE(item->failureAction(), FailureAction::chooseBrowser);
+    QQuickItem *button = nullptr;
+    QTRY_VERIFY((button = visibleIn(cardFor(item), "failureAction")));
+    QCOMPARE(button->property("text").toString(), u"Choose a browser"_s);
+    m_f->snapshot(u"failed-card"_s);
+
+    m_f->click(button);
+    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::settings);
+    QQuickItem *page = nullptr;
+    QTRY_VERIFY((page = m_f->find(u"settingsPage"_s)));
+    QQuickItem *menu = m_f->find(u"browserMenu"_s, page);
+    QTRY_VERIFY(page->property("contentY").toReal() > 0);
+    const qreal shownAt = menu->mapToItem(page, QPointF()).y();
+    QVERIFY2(shownAt >= 0 && shownAt + menu->height() <= page->height(), "the browser setting is in view");
+
+    m_f->downloader().retry(item);
+    QCOMPARE(item->failureAction(), FailureAction::none);
 }
 
 QTEST_MAIN(TestDownloadsPage)
