@@ -58,7 +58,6 @@ private slots:
     void clipboardBanner();
     void queueHeaderAndClearFinished();
     void cardsAreBuiltOnDemand();
-    void failureActionOpensTheSetting();
     void failureActionButton_data();
     void failureActionButton();
 
@@ -580,35 +579,6 @@ void TestDownloadsPage::failureActionButton()
     QCOMPARE(item->failureAction(), FailureAction::none);
     QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
     QCOMPARE(item->failureAction(), action);
-}
-
-// An engine that asks for a login: the card offers to choose a browser, which opens the
-// settings page with that setting in view; retrying drops the offer.
-void TestDownloadsPage::failureActionOpensTheSetting()
-{
-    m_f->makeProgram(u"yt-dlp"_s, "case \"$1\" in --version) echo 2024.01.01 ;; -J) echo '{\"title\": \"Clip\"}' ;;\n"
-                                  "*) echo \"ERROR: [youtube] x: Sign in to confirm you're not a bot\"; exit 1 ;; esac");
-    QVERIFY(start());
-    m_f->downloader().add(u"https://example.org/v"_s);
-    DownloadItem *item = m_f->downloader().items()->at(0);
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().kind() == DLState::failed, 20000);
-    QCOMPARE(item->failureAction(), FailureAction::chooseBrowser);
-    QQuickItem *button = nullptr;
-    QTRY_VERIFY((button = visibleIn(cardFor(item), "failureAction")));
-    QCOMPARE(button->property("text").toString(), u"Choose a browser"_s);
-    m_f->snapshot(u"failed-card"_s);
-
-    m_f->click(button);
-    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::settings);
-    QQuickItem *page = nullptr;
-    QTRY_VERIFY((page = m_f->find(u"settingsPage"_s)));
-    QQuickItem *menu = m_f->find(u"browserMenu"_s, page);
-    QTRY_VERIFY(page->property("contentY").toReal() > 0);
-    const qreal shownAt = menu->mapToItem(page, QPointF()).y();
-    QVERIFY2(shownAt >= 0 && shownAt + menu->height() <= page->height(), "the browser setting is in view");
-
-    m_f->downloader().retry(item);
-    QCOMPARE(item->failureAction(), FailureAction::none);
 }
 
 QTEST_MAIN(TestDownloadsPage)
