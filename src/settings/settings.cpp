@@ -142,6 +142,11 @@ void Settings::registerAppDefaults()
         {SettingsKey::maxConcurrent, 2},
         {SettingsKey::watchClipboard, true},
         {SettingsKey::soundOnDone, true},
+        {SettingsKey::proxy, QString()},
+        {SettingsKey::cookiesFile, QString()},
+        {SettingsKey::sleepRequests, 0},
+        {SettingsKey::sleepInterval, 0},
+        {SettingsKey::useArchive, false},
     });
 }
 
@@ -253,6 +258,13 @@ QString Settings::cookiesBrowser() const
 {
     const QString browser = string(SettingsKey::cookies).value_or(QStringLiteral("none"));
     return browser.isEmpty() ? QStringLiteral("none") : browser;
+}
+
+double Settings::seconds(QAnyStringView key) const
+{
+    bool ok = false;
+    const double value = string(key).value_or(QString()).trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) && value > 0 ? value : 0;
 }
 
 QString Settings::displayPath(const QString &path)

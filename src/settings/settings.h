@@ -21,6 +21,13 @@ inline constexpr QLatin1StringView cookies("cookies");
 inline constexpr QLatin1StringView maxConcurrent("maxConcurrent");
 inline constexpr QLatin1StringView watchClipboard("watchClipboard");
 inline constexpr QLatin1StringView soundOnDone("soundOnDone");
+// Empty text means none: no proxy, no cookies file.
+inline constexpr QLatin1StringView proxy("proxy");
+inline constexpr QLatin1StringView cookiesFile("cookiesFile");
+// Seconds yt-dlp waits between requests and before each entry of a playlist.
+inline constexpr QLatin1StringView sleepRequests("sleepRequests");
+inline constexpr QLatin1StringView sleepInterval("sleepInterval");
+inline constexpr QLatin1StringView useArchive("useArchive");
 // The input card's last choices; never registered, their readers supply the fall-back.
 inline constexpr QLatin1StringView uiQuality("uiQuality");
 inline constexpr QLatin1StringView uiPlaylist("uiPlaylist");
@@ -45,7 +52,7 @@ public:
     QString setAsideFileName() const { return m_setAside; }
 
     void registerDefaults(const QVariantMap &defaults);
-    // The eleven application keys with their defaults.
+    // The application keys with their defaults.
     void registerAppDefaults();
 
     std::optional<QString> string(QAnyStringView key) const;
@@ -67,6 +74,8 @@ public:
     Quality uiQuality() const;
     bool uiPlaylist() const;
     QString cookiesBrowser() const;
+    // A number of seconds; anything unreadable or negative reads as no pause.
+    double seconds(QAnyStringView key) const;
 
     // A path for display: the home folder written as "~".
     static QString displayPath(const QString &path);
