@@ -7,7 +7,7 @@
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 #include "tools/tools.h"
-#include "ui/appsingletons.h"
+#include "ui/mainwindow.h"
 #include "ui/shell.h"
 
 #include <QCommandLineParser>
@@ -20,16 +20,12 @@
 #include <QSGRendererInterface>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtQml/qqmlextensionplugin.h>
 
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
 namespace {
 
@@ -99,9 +95,6 @@ int main(int argc, char *argv[])
     Settings settings(root.filePath(QStringLiteral("settings.conf")));
     Downloader downloader(&settings);
     Shell shell(&downloader);
-    DownloaderSingleton::instance = &downloader;
-    SettingsSingleton::instance = &settings;
-    ShellSingleton::instance = &shell;
 
     const int itemCount = parser.value(items).toInt();
     const int activeCount = std::min(parser.value(active).toInt(), itemCount);
@@ -130,11 +123,9 @@ int main(int argc, char *argv[])
     }
 
     QQmlApplicationEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
-    if (engine.rootObjects().isEmpty())
+    QQuickWindow *window = loadMainWindow(engine, shell);
+    if (!window)
         return 1;
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     window->show();
     window->requestActivate();
 

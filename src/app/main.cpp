@@ -1,3 +1,4 @@
+#include "app/launchoptions.h"
 #include "app/trayicon.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
@@ -5,7 +6,7 @@
 #include "platform/singleinstance.h"
 #include "platform/systemclipboard.h"
 #include "settings/settings.h"
-#include "ui/appsingletons.h"
+#include "ui/mainwindow.h"
 #include "ui/shell.h"
 
 #include <QApplication>
@@ -16,10 +17,6 @@
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
 Q_LOGGING_CATEGORY(lcApp, "vireloom.app")
 
@@ -40,6 +37,12 @@ void handleArguments(Downloader &downloader, const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    // Read first: --help, --version and a mistyped option need no display and leave a
+    // running instance alone.
+    const LaunchOptions options = parseLaunchOptions(argumentsFromArgv(argc, argv));
+    if (options.action == LaunchOptions::Action::Exit)
+        return finishLaunch(options);
+
     // Widgets only for the tray icon's menu; the window is Qt Quick.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vireloom"));
@@ -50,7 +53,7 @@ int main(int argc, char *argv[])
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QStringList arguments = app.arguments().mid(1);
+    const QStringList &arguments = options.addresses;
     SingleInstance instance;
     switch (instance.claim(arguments)) {
     case SingleInstance::Role::Forwarded:
@@ -72,16 +75,8 @@ int main(int argc, char *argv[])
     downloader.setClipboard(&clipboard);
     Shell shell(&downloader);
 
-    DownloaderSingleton::instance = &downloader;
-    SettingsSingleton::instance = &settings;
-    ShellSingleton::instance = &shell;
-
     QQmlApplicationEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
-    if (engine.rootObjects().isEmpty())
-        return 1;
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    QQuickWindow *window = loadMainWindow(engine, shell);
     if (!window)
         return 1;
     desktop.setWindow(window);

@@ -90,7 +90,7 @@ QString outputTemplate(const DownloadRequest &request)
 
 QStringList cookieArgs(const Settings &settings)
 {
-    const QString browser = settings.string(SettingsKey::cookies).value_or(QStringLiteral("none"));
+    const QString browser = settings.cookiesBrowser();
     if (browser == u"none")
         return {};
     return {QStringLiteral("--cookies-from-browser"), browser};
@@ -152,7 +152,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
             args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
         if (options.subtitles.value_or(settings.boolean(SettingsKey::subs))) {
             args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs")
-                 << options.subLangs.value_or(settings.string(SettingsKey::subLangs).value_or(QStringLiteral("pt.*,en.*")))
+                 << options.subLangs.value_or(settings.subLangs())
                  << QStringLiteral("--embed-subs");
         }
     }

@@ -1,6 +1,7 @@
 #include "downloader.h"
 
 #include "engine/failuremessages.h"
+#include "history/historybook.h"
 #include "history/historylist.h"
 #include "intake/linkextraction.h"
 #include "model/downloaditem.h"
@@ -19,13 +20,13 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     , m_settings(settings)
     , m_installer(new EngineInstaller(this))
     , m_items(new DownloadList(this))
-    , m_history(new HistoryList(this))
+    , m_history(new HistoryBook(Tools::supportDir() + QStringLiteral("/history.json"), this))
 {
     m_settings->registerAppDefaults();
 
     connect(m_items, &DownloadList::countChanged, this, &Downloader::updateActiveCount);
     connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::updateActiveCount);
-    connect(m_history, &HistoryList::totalBytesChanged, this, &Downloader::totalBytesChanged);
+    connect(m_history->list(), &HistoryList::totalBytesChanged, this, &Downloader::totalBytesChanged);
     loadHistory();
     loadJournal();
     // Whatever changes which downloads are unfinished, or where they stand, is written.
@@ -37,6 +38,31 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     connect(m_installer, &EngineInstaller::finished, this, &Downloader::refreshEngine);
 
     refreshEngine();
+}
+
+void Downloader::loadHistory()
+{
+    m_history->load();
+}
+
+HistoryList *Downloader::history() const
+{
+    return m_history->list();
+}
+
+qint64 Downloader::totalBytes() const
+{
+    return m_history->list()->totalBytes();
+}
+
+void Downloader::removeHistory(const QUuid &entryId)
+{
+    m_history->remove(entryId);
+}
+
+void Downloader::clearHistory()
+{
+    m_history->clear();
 }
 
 QString Downloader::friendlyError(const QString &message)

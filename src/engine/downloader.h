@@ -20,6 +20,7 @@ class Desktop;
 class DownloadItem;
 class DownloadList;
 class EngineInstaller;
+class HistoryBook;
 class HistoryList;
 class QProcess;
 class Settings;
@@ -121,7 +122,7 @@ public:
     Q_INVOKABLE void openEngineFolder();
 
     // History.
-    HistoryList *history() const { return m_history; }
+    HistoryList *history() const;
     qint64 totalBytes() const;
     Q_INVOKABLE void removeHistory(const QUuid &entryId);
     Q_INVOKABLE void clearHistory();
@@ -195,8 +196,6 @@ private:
     void scheduleJournal();
     void writeJournal();
     void loadHistory();
-    void saveHistory();
-    void recordFinished(const DownloadItem &item);
     void startWaitingProbes();
     void startProbe(DownloadItem *item);
     void endProbe(const QUuid &id);
@@ -221,9 +220,7 @@ private:
     QHash<QUuid, QProcess *> m_probes;
     QList<QUuid> m_waitingProbes;
 
-    HistoryList *m_history;
-    QString m_historyPath;
-    bool m_historyWritable = true;
+    HistoryBook *m_history;
 
     QList<JournalEntry> m_interrupted;
     QString m_journalSetAside;

@@ -5,6 +5,7 @@
 #include "engine/commandline.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
+#include "history/historybook.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -144,7 +145,7 @@ void Downloader::finish(const QUuid &id, int status)
         item->setState(DLState::done);
         item->setProgress(1.0);
         if (!allKnown)
-            recordFinished(*item);
+            m_history->record(*item);
         if (m_desktop && !allKnown) {
             if (d().boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();

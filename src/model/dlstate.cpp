@@ -1,6 +1,6 @@
 #include "dlstate.h"
 
-#include <array>
+#include <QMetaEnum>
 
 DLState DLState::failure(const QString &message)
 {
@@ -11,10 +11,5 @@ DLState DLState::failure(const QString &message)
 
 QString DLState::name() const
 {
-    static constexpr std::array<QLatin1StringView, 7> names{
-        QLatin1StringView("fetching"), QLatin1StringView("queued"), QLatin1StringView("downloading"),
-        QLatin1StringView("processing"), QLatin1StringView("done"), QLatin1StringView("failed"),
-        QLatin1StringView("cancelled"),
-    };
-    return names[static_cast<size_t>(m_kind)];
+    return QString::fromLatin1(QMetaEnum::fromType<Kind>().valueToKey(m_kind));
 }

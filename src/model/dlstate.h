@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 // The state of one download. Only `failed` carries a value: the sentence shown to the user.
 class DLState
 {
+    Q_GADGET
+
 public:
     enum Kind { fetching, queued, downloading, processing, done, failed, cancelled };
+    Q_ENUM(Kind)
 
     constexpr DLState(Kind kind = fetching) : m_kind(kind) {}
     static DLState failure(const QString &message);

@@ -20,26 +20,14 @@
 class DownloadItem : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QUuid id READ id CONSTANT)
-    Q_PROPERTY(QString url READ url CONSTANT)
-    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
-    Q_PROPERTY(QUrl thumbnail READ thumbnail NOTIFY thumbnailChanged)
-    Q_PROPERTY(QString site READ site WRITE setSite NOTIFY siteChanged)
-    Q_PROPERTY(QString uploader READ uploader WRITE setUploader NOTIFY uploaderChanged)
-    Q_PROPERTY(bool hasDuration READ hasDuration NOTIFY durationChanged)
-    Q_PROPERTY(double durationSeconds READ durationSeconds NOTIFY durationChanged)
-    Q_PROPERTY(QString qualityId READ qualityId CONSTANT)
-    Q_PROPERTY(bool playlist READ playlist WRITE setPlaylist NOTIFY playlistChanged)
-    Q_PROPERTY(int playlistCountValue READ playlistCountValue NOTIFY playlistCountChanged)
+    Q_PROPERTY(QString title READ title NOTIFY titleChanged)
+    Q_PROPERTY(QString site READ site NOTIFY siteChanged)
+    Q_PROPERTY(QString uploader READ uploader NOTIFY uploaderChanged)
     Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
-    Q_PROPERTY(QString failureMessage READ failureMessage NOTIFY stateChanged)
-    Q_PROPERTY(double progress READ progress WRITE setProgress NOTIFY progressChanged)
-    Q_PROPERTY(QString speed READ speed WRITE setSpeed NOTIFY speedChanged)
-    Q_PROPERTY(QString eta READ eta WRITE setEta NOTIFY etaChanged)
-    Q_PROPERTY(QString sizeText READ sizeText WRITE setSizeText NOTIFY sizeTextChanged)
-    Q_PROPERTY(QString playlistPos READ playlistPos WRITE setPlaylistPos NOTIFY playlistPosChanged)
-    Q_PROPERTY(QString currentEntry READ currentEntry WRITE setCurrentEntry NOTIFY currentEntryChanged)
-    Q_PROPERTY(QStringList files READ files WRITE setFiles NOTIFY filesChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    Q_PROPERTY(QString speed READ speed NOTIFY speedChanged)
+    Q_PROPERTY(QString eta READ eta NOTIFY etaChanged)
+    Q_PROPERTY(QStringList files READ files NOTIFY filesChanged)
 
 public:
     DownloadItem(const QString &url, Quality quality, bool playlist, QObject *parent = nullptr);
@@ -47,7 +35,6 @@ public:
     QUuid id() const { return m_id; }
     QString url() const { return m_url; }
     Quality quality() const { return m_quality; }
-    QString qualityId() const { return m_quality.id(); }
 
     QString title() const { return m_title; }
     void setTitle(const QString &title);
@@ -59,14 +46,10 @@ public:
     QString uploader() const { return m_uploader; }
     void setUploader(const QString &uploader);
     std::optional<double> duration() const { return m_duration; }
-    bool hasDuration() const { return m_duration.has_value(); }
-    double durationSeconds() const { return m_duration.value_or(0.0); }
     void setDuration(std::optional<double> duration);
     bool playlist() const { return m_playlist; }
     void setPlaylist(bool playlist);
     std::optional<int> playlistCount() const { return m_playlistCount; }
-    // -1 while the count is unknown.
-    int playlistCountValue() const { return m_playlistCount.value_or(-1); }
     void setPlaylistCount(std::optional<int> count);
     const DLState &state() const { return m_state; }
     QString stateName() const { return m_state.name(); }

@@ -260,6 +260,11 @@ QString Settings::cookiesBrowser() const
     return browser.isEmpty() ? QStringLiteral("none") : browser;
 }
 
+QString Settings::subLangs() const
+{
+    return string(SettingsKey::subLangs).value_or(QStringLiteral("pt.*,en.*"));
+}
+
 double Settings::seconds(QAnyStringView key) const
 {
     bool ok = false;

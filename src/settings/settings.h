@@ -73,7 +73,9 @@ public:
     // The input card's own choice: best until the user picks another.
     Quality uiQuality() const;
     bool uiPlaylist() const;
+    // "none" when empty or absent.
     QString cookiesBrowser() const;
+    QString subLangs() const;
     // A number of seconds; anything unreadable or negative reads as no pause.
     double seconds(QAnyStringView key) const;
 

@@ -4,13 +4,13 @@
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
-#include "settings/settings.h"
+#include "ui/appsettings.h"
 #include "ui/shell.h"
 
 #include <QJSEngine>
 #include <QQmlEngine>
 
-// The application's one Downloader, Settings and Shell, as QML singletons. main() creates
+// The application's one Downloader, its settings and the Shell, as QML singletons. main() creates
 // them before the QML engine and keeps them; QML never owns them.
 template<typename T>
 struct AppInstance
@@ -33,10 +33,10 @@ struct DownloaderSingleton : AppInstance<Downloader>
     QML_SINGLETON
 };
 
-struct SettingsSingleton : AppInstance<Settings>
+struct AppSettingsSingleton : AppInstance<AppSettings>
 {
     Q_GADGET
-    QML_FOREIGN(Settings)
+    QML_FOREIGN(AppSettings)
     QML_NAMED_ELEMENT(AppSettings)
     QML_SINGLETON
 };

@@ -21,21 +21,32 @@ void CardTexts::setItem(DownloadItem *item)
         connect(item, &DownloadItem::playlistCountChanged, this, &CardTexts::playlistChipChanged);
         connect(item, &DownloadItem::durationChanged, this, &CardTexts::durationChipChanged);
         connect(item, &DownloadItem::thumbnailChanged, this, &CardTexts::thumbnailChanged);
+        connect(item, &DownloadItem::stateChanged, this, &CardTexts::stateChanged);
+        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged})
+            connect(item, signal, this, &CardTexts::fractionChanged);
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged, &DownloadItem::sizeTextChanged,
                             &DownloadItem::speedChanged, &DownloadItem::etaChanged, &DownloadItem::playlistPosChanged,
                             &DownloadItem::filesChanged})
             connect(item, signal, this, &CardTexts::statusChanged);
-        for (auto signal : {&DownloadItem::playlistChanged, &DownloadItem::currentEntryChanged})
+        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::playlistChanged, &DownloadItem::currentEntryChanged})
             connect(item, signal, this, &CardTexts::entryChanged);
         connect(item, &DownloadItem::filesChanged, this, &CardTexts::lastFileChanged);
+        for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
+                            &DownloadItem::sizeTextChanged, &DownloadItem::speedChanged, &DownloadItem::etaChanged,
+                            &DownloadItem::playlistPosChanged, &DownloadItem::currentEntryChanged,
+                            &DownloadItem::filesChanged})
+            connect(item, signal, this, &CardTexts::logChanged);
     }
     emit itemChanged();
     emit playlistChipChanged();
     emit durationChipChanged();
     emit thumbnailChanged();
+    emit stateChanged();
+    emit fractionChanged();
     emit statusChanged();
     emit entryChanged();
     emit lastFileChanged();
+    emit logChanged();
 }
 
 QString CardTexts::qualityChip() const
@@ -74,6 +85,41 @@ QUrl CardTexts::thumbnail() const
     return url.isValid() && (scheme == u"http" || scheme == u"https") ? url : QUrl();
 }
 
+DLState::Kind CardTexts::state() const
+{
+    return m_item ? m_item->state().kind() : DLState::fetching;
+}
+
+bool CardTexts::canCancel() const
+{
+    return m_item && !m_item->state().isFinished();
+}
+
+bool CardTexts::canOpen() const
+{
+    return is(DLState::done);
+}
+
+bool CardTexts::canRetry() const
+{
+    return is(DLState::failed) || is(DLState::cancelled);
+}
+
+bool CardTexts::shimmering() const
+{
+    return is(DLState::fetching) || is(DLState::processing);
+}
+
+bool CardTexts::metered() const
+{
+    return is(DLState::queued) || is(DLState::downloading);
+}
+
+double CardTexts::fraction() const
+{
+    return is(DLState::downloading) ? m_item->progress() : 0.0;
+}
+
 QString CardTexts::status() const
 {
     if (!m_item)
@@ -100,7 +146,7 @@ QString CardTexts::status() const
 
 QString CardTexts::entry() const
 {
-    if (!m_item || !m_item->playlist() || m_item->currentEntry().isEmpty())
+    if (!is(DLState::downloading) || !m_item->playlist() || m_item->currentEntry().isEmpty())
         return {};
     return QStringLiteral("— ") + m_item->currentEntry();
 }
@@ -108,6 +154,11 @@ QString CardTexts::entry() const
 QString CardTexts::lastFile() const
 {
     return m_item && !m_item->files().isEmpty() ? m_item->files().constLast() : QString();
+}
+
+QString CardTexts::log() const
+{
+    return m_item ? m_item->log().join(u'\n') : QString();
 }
 
 void CardTexts::copyLink() const

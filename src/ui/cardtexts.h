@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/dlstate.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QQmlEngine>
@@ -8,9 +10,10 @@
 
 class DownloadItem;
 
-// What a download card writes about its item: the facts row, the status line of each
-// state and the file its buttons act on. It listens to the item's own signals and
-// announces each text separately, so a progress line only redraws the line itself.
+// What a download card shows of its item: the facts row, the status line of each state,
+// which actions the state allows and the file they act on; and the log as the log sheet
+// shows it. It listens to the item's own signals and announces each text separately, so
+// a progress line only redraws the line itself.
 class CardTexts : public QObject
 {
     Q_OBJECT
@@ -21,9 +24,20 @@ class CardTexts : public QObject
     Q_PROPERTY(QString playlistChip READ playlistChip NOTIFY playlistChipChanged)
     Q_PROPERTY(QString durationChip READ durationChip NOTIFY durationChipChanged)
     Q_PROPERTY(QUrl thumbnail READ thumbnail NOTIFY thumbnailChanged)
+    Q_PROPERTY(DLState::Kind state READ state NOTIFY stateChanged)
+    Q_PROPERTY(bool canCancel READ canCancel NOTIFY stateChanged)
+    Q_PROPERTY(bool canOpen READ canOpen NOTIFY stateChanged)
+    Q_PROPERTY(bool canRetry READ canRetry NOTIFY stateChanged)
+    Q_PROPERTY(bool shimmering READ shimmering NOTIFY stateChanged)
+    Q_PROPERTY(bool metered READ metered NOTIFY stateChanged)
+    Q_PROPERTY(bool waiting READ waiting NOTIFY stateChanged)
+    Q_PROPERTY(bool done READ done NOTIFY stateChanged)
+    Q_PROPERTY(bool failed READ failed NOTIFY stateChanged)
+    Q_PROPERTY(double fraction READ fraction NOTIFY fractionChanged)
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
     Q_PROPERTY(QString entry READ entry NOTIFY entryChanged)
     Q_PROPERTY(QString lastFile READ lastFile NOTIFY lastFileChanged)
+    Q_PROPERTY(QString log READ log NOTIFY logChanged)
 
 public:
     using QObject::QObject;
@@ -40,11 +54,29 @@ public:
     QString durationChip() const;
     // Only web pictures are fetched: a thumbnail address from a page names no local file.
     QUrl thumbnail() const;
+    DLState::Kind state() const;
+    // Probing, waiting or running: it can be cancelled.
+    bool canCancel() const;
+    // Done: its file can be opened and shown in its folder.
+    bool canOpen() const;
+    // Failed or cancelled: it can be tried again, and its log shows why.
+    bool canRetry() const;
+    // Probing or finishing, when no amount done can be told.
+    bool shimmering() const;
+    // Waiting or downloading: a bar of how much is done.
+    bool metered() const;
+    bool waiting() const { return is(DLState::queued); }
+    bool done() const { return is(DLState::done); }
+    bool failed() const { return is(DLState::failed); }
+    double fraction() const;
     // The one line under the bar, or beside the symbol of a failure, for the current state.
     QString status() const;
-    // "— entry" after the progress line of a playlist, empty otherwise.
+    // "— entry" after the progress line of a playlist being downloaded, empty otherwise.
     QString entry() const;
     QString lastFile() const;
+    // The engine's output, one line after another. The log itself announces nothing, so
+    // this is read again whenever anything shown of the item changes.
+    QString log() const;
 
     Q_INVOKABLE void copyLink() const;
 
@@ -56,6 +88,9 @@ public:
 
 signals:
     void itemChanged();
+    void stateChanged();
+    void fractionChanged();
+    void logChanged();
     void playlistChipChanged();
     void durationChipChanged();
     void thumbnailChanged();
@@ -64,5 +99,7 @@ signals:
     void lastFileChanged();
 
 private:
+    bool is(DLState::Kind kind) const { return m_item && state() == kind; }
+
     QPointer<DownloadItem> m_item;
 };

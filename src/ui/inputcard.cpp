@@ -23,25 +23,17 @@ void InputCardModel::setDownloader(Downloader *downloader)
 {
     if (m_downloader == downloader)
         return;
-    if (m_downloader)
+    if (m_downloader) {
         disconnect(m_downloader, nullptr, this, nullptr);
+        disconnect(&m_downloader->d(), nullptr, this, nullptr);
+    }
     m_downloader = downloader;
-    if (downloader)
+    if (downloader) {
         connect(downloader, &Downloader::engineChanged, this, &InputCardModel::canSubmitChanged);
+        connect(&downloader->d(), &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
+    }
     emit downloaderChanged();
     emit canSubmitChanged();
-}
-
-void InputCardModel::setSettings(Settings *settings)
-{
-    if (m_settings == settings)
-        return;
-    if (m_settings)
-        disconnect(m_settings, nullptr, this, nullptr);
-    m_settings = settings;
-    if (settings)
-        connect(settings, &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
-    emit settingsChanged();
     emit qualityChanged();
     emit playlistChanged();
 }
@@ -69,13 +61,13 @@ bool InputCardModel::canSubmit() const
 
 QString InputCardModel::quality() const
 {
-    return m_settings ? m_settings->uiQuality().id() : Quality(Quality::best).id();
+    return m_downloader ? m_downloader->d().uiQuality().id() : Quality(Quality::best).id();
 }
 
 void InputCardModel::setQuality(const QString &id)
 {
-    if (m_settings && Quality::fromId(id))
-        m_settings->setValue(SettingsKey::uiQuality, id);
+    if (m_downloader && Quality::fromId(id))
+        m_downloader->d().setValue(SettingsKey::uiQuality, id);
 }
 
 QString InputCardModel::qualityLabel() const
@@ -90,13 +82,13 @@ bool InputCardModel::qualityAudio() const
 
 bool InputCardModel::playlist() const
 {
-    return m_settings && m_settings->uiPlaylist();
+    return m_downloader && m_downloader->d().uiPlaylist();
 }
 
 void InputCardModel::setPlaylist(bool playlist)
 {
-    if (m_settings && playlist != this->playlist())
-        m_settings->setValue(SettingsKey::uiPlaylist, playlist);
+    if (m_downloader && playlist != this->playlist())
+        m_downloader->d().setValue(SettingsKey::uiPlaylist, playlist);
 }
 
 QStringList InputCardModel::qualities() const
@@ -117,7 +109,7 @@ void InputCardModel::submit()
     const QString text = m_input.trimmed();
     if (text.isEmpty() || !m_downloader)
         return;
-    m_downloader->add(text, m_settings ? m_settings->uiQuality() : Quality::best, playlist());
+    m_downloader->add(text, m_downloader->d().uiQuality(), playlist());
     setInput(QString());
 }
 

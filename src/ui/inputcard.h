@@ -7,7 +7,6 @@
 #include <QStringList>
 
 class Downloader;
-class Settings;
 
 // The input card's logic: the typed text, the quality and playlist choices kept in the
 // settings, whether "Baixar" may be pressed, and submitting.
@@ -16,7 +15,6 @@ class InputCardModel : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(Downloader *downloader READ downloader WRITE setDownloader NOTIFY downloaderChanged)
-    Q_PROPERTY(Settings *settings READ settings WRITE setSettings NOTIFY settingsChanged)
     Q_PROPERTY(QString input READ input WRITE setInput NOTIFY inputChanged)
     Q_PROPERTY(bool empty READ empty NOTIFY inputChanged)
     Q_PROPERTY(bool canSubmit READ canSubmit NOTIFY canSubmitChanged)
@@ -31,8 +29,6 @@ public:
 
     Downloader *downloader() const { return m_downloader; }
     void setDownloader(Downloader *downloader);
-    Settings *settings() const { return m_settings; }
-    void setSettings(Settings *settings);
 
     QString input() const { return m_input; }
     void setInput(const QString &input);
@@ -58,7 +54,6 @@ public:
 
 signals:
     void downloaderChanged();
-    void settingsChanged();
     void inputChanged();
     void canSubmitChanged();
     void qualityChanged();
@@ -68,6 +63,5 @@ private:
     void onSettingChanged(const QString &key);
 
     QPointer<Downloader> m_downloader;
-    QPointer<Settings> m_settings;
     QString m_input;
 };

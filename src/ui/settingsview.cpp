@@ -5,10 +5,7 @@
 #include "settings/settings.h"
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -30,45 +27,6 @@ SettingsView::SettingsView(QObject *parent) : QObject(parent)
                   option(u"opera"_s, u"Opera"_s),      option(u"chromium"_s, u"Chromium"_s)};
 }
 
-void SettingsView::setSettings(Settings *settings)
-{
-    if (settings == m_settings)
-        return;
-    if (m_settings)
-        m_settings->disconnect(this);
-    m_settings = settings;
-    if (m_settings) {
-        connect(m_settings, &Settings::valueChanged, this, [this](const QString &key) {
-            if (key == SettingsKey::folder)
-                emit folderChanged();
-        });
-    }
-    emit settingsChanged();
-    emit folderChanged();
-}
-
-QString SettingsView::folderText() const
-{
-    return m_settings ? Settings::displayPath(m_settings->folder()) : QString();
-}
-
-QUrl SettingsView::folderUrl() const
-{
-    return m_settings ? QUrl::fromLocalFile(m_settings->folder()) : QUrl();
-}
-
-void SettingsView::chooseFolder(const QUrl &folder)
-{
-    if (!m_settings || !folder.isLocalFile())
-        return;
-    QString path = folder.toLocalFile();
-    if (path.size() > 1 && path.endsWith(u'/'))
-        path.chop(1);
-    if (path.isEmpty() || !QFileInfo(path).isDir())
-        return;
-    m_settings->setValue(SettingsKey::folder, path);
-}
-
 QVariantList SettingsView::qualityOptions() const
 {
     QVariantList options;
@@ -80,11 +38,6 @@ QVariantList SettingsView::qualityOptions() const
 QVariantList SettingsView::browserOptions() const
 {
     return m_browsers;
-}
-
-int SettingsView::stepped(qint64 stored, int delta)
-{
-    return int(std::clamp<qint64>(stored + delta, kMinConcurrent, kMaxConcurrent));
 }
 
 QString SettingsView::engineChip(const QString &path, const QString &version)

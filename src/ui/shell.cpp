@@ -9,40 +9,16 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMetaEnum>
-
-namespace {
-
-QMetaEnum sectionEnum()
-{
-    return QMetaEnum::fromType<Downloader::AppSection>();
-}
-
-} // namespace
 
 Shell::Shell(Downloader *downloader, QObject *parent)
     : QObject(parent)
     , m_downloader(downloader)
 {
-    connect(m_downloader, &Downloader::sectionChanged, this, &Shell::sectionChanged);
     connect(m_downloader, &Downloader::activeCountChanged, this, &Shell::activityChanged);
     connect(m_downloader, &Downloader::totalBytesChanged, this, &Shell::historyChanged);
     connect(m_downloader->history(), &HistoryList::countChanged, this, &Shell::historyChanged);
     connect(m_downloader, &Downloader::engineChanged, this, &Shell::engineChanged);
     connect(m_downloader, &Downloader::ytdlpVersionChanged, this, &Shell::engineChanged);
-}
-
-QString Shell::section() const
-{
-    return QString::fromLatin1(sectionEnum().valueToKey(int(m_downloader->section())));
-}
-
-void Shell::setSection(const QString &section)
-{
-    bool known = false;
-    const int value = sectionEnum().keyToValue(section.toLatin1().constData(), &known);
-    if (known)
-        m_downloader->setSection(Downloader::AppSection(value));
 }
 
 QString Shell::badge() const
@@ -97,14 +73,11 @@ void Shell::showLog(DownloadItem *item)
         emit logRequested(item);
 }
 
-QString Shell::logText(DownloadItem *item) const
+void Shell::copy(const QString &text) const
 {
-    return item ? item->log().join(u'\n') : QString();
-}
-
-void Shell::copyLog(DownloadItem *item) const
-{
-    QGuiApplication::clipboard()->setText(logText(item));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
 }
 
 int Shell::runningDownloads() const

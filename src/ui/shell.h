@@ -8,11 +8,10 @@ class Downloader;
 class DownloadItem;
 
 // The window's own logic, next to the model: what the sidebar shows, where drops go,
-// the log sheet's text and the quit confirmation. QML binds to it and calls it.
+// the log sheet, copying and the quit confirmation. QML binds to it and calls it.
 class Shell : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString section READ section WRITE setSection NOTIFY sectionChanged)
     Q_PROPERTY(QString badge READ badge NOTIFY activityChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY activityChanged)
     Q_PROPERTY(QString totalText READ totalText NOTIFY historyChanged)
@@ -24,10 +23,6 @@ public:
     explicit Shell(Downloader *downloader, QObject *parent = nullptr);
 
     Downloader *downloader() const { return m_downloader; }
-
-    // The selected section by name: "downloads", "history" or "settings".
-    QString section() const;
-    void setSection(const QString &section);
 
     // The downloads item's badge: the number of unfinished items, empty when there are none.
     QString badge() const;
@@ -43,9 +38,8 @@ public:
     Q_INVOKABLE void handleDrop(const QList<QUrl> &urls, const QString &text);
 
     Q_INVOKABLE void showLog(DownloadItem *item);
-    // The item's engine output as the log sheet shows and copies it.
-    Q_INVOKABLE QString logText(DownloadItem *item) const;
-    Q_INVOKABLE void copyLog(DownloadItem *item) const;
+    // Puts the text on the clipboard, in place of what it held.
+    Q_INVOKABLE void copy(const QString &text) const;
 
     // Quits at once when nothing downloads; otherwise asks first.
     Q_INVOKABLE void requestQuit();
@@ -55,7 +49,6 @@ public:
     Q_INVOKABLE QString quitQuestion(int running) const;
 
 signals:
-    void sectionChanged();
     void activityChanged();
     void historyChanged();
     void engineChanged();

@@ -1,5 +1,7 @@
+#include "history/historybook.h"
 #include "history/historylist.h"
 #include "history/historystore.h"
+#include "model/downloaditem.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -30,10 +32,13 @@ private slots:
     void failedSaveLeavesNothingBehind();
     void listCapsAtAThousand();
     void listRemoveAndClear();
+    void bookRecordsAndSaves();
+    void bookKeepsAnUnreadableFile();
 
 private:
     QString path() const { return m_dir->filePath(u"history.json"_s); }
     void write(const QByteArray &content);
+    QByteArray read(const QString &file) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -76,6 +81,12 @@ void TestHistory::write(const QByteArray &content)
     QFile file(path());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+QByteArray TestHistory::read(const QString &file) const
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 void TestHistory::roundTrip()
@@ -264,6 +275,62 @@ void TestHistory::listRemoveAndClear()
     // Sizes from an edited file cannot overflow the total.
     list.assign({entry(1, std::numeric_limits<qint64>::max()), entry(2, 5)});
     QCOMPARE(list.totalBytes(), std::numeric_limits<qint64>::max());
+}
+
+void TestHistory::bookRecordsAndSaves()
+{
+    HistoryBook book(path());
+    book.load();
+    QCOMPARE(book.list()->count(), 0);
+    QVERIFY(!QFile::exists(path()));
+
+    const QString first = m_dir->filePath(u"part.f137.mp4"_s);
+    const QString last = m_dir->filePath(u"clip.mp4"_s);
+    for (const auto &[name, size] : {std::pair{first, 300}, std::pair{last, 4000}}) {
+        QFile media(name);
+        QVERIFY(media.open(QIODevice::WriteOnly));
+        media.write(QByteArray(size, 'x'));
+    }
+    DownloadItem item(u"https://example.com/v/1"_s, Quality::best, false);
+    item.setTitle(u"A clip"_s);
+    item.setSite(u"Example"_s);
+    item.setThumbnail(QUrl(u"https://i.example/a b.jpg"_s));
+    item.setFiles({first, last, m_dir->filePath(u"gone.mp4"_s)});
+    book.record(item);
+
+    const HistoryEntry entry = book.list()->entries().first();
+    QCOMPARE(entry.file, m_dir->filePath(u"gone.mp4"_s));
+    QCOMPARE(entry.bytes, 4300);
+    QCOMPARE(entry.quality, u"Melhor"_s);
+    QCOMPARE(entry.thumbnail, u"https://i.example/a%20b.jpg"_s);
+    QCOMPARE(entry.date.time().msec(), 0);
+    QCOMPARE(HistoryStore::decode(read(path())), book.list()->entries());
+
+    item.setFiles({});
+    book.record(item);
+    QCOMPARE(book.list()->entries().first().file, std::nullopt);
+    QCOMPARE(book.list()->entries().first().bytes, 0);
+    book.remove(entry.id);
+    QCOMPARE(HistoryStore::decode(read(path())), book.list()->entries());
+    QCOMPARE(book.list()->count(), 1);
+    book.clear();
+    QCOMPARE(read(path()), QByteArray("[]"));
+    QVERIFY(QFile::exists(last));
+}
+
+void TestHistory::bookKeepsAnUnreadableFile()
+{
+    write("[{\"id\": \"not finished");
+    HistoryBook book(path());
+    book.load();
+    QCOMPARE(book.list()->count(), 0);
+    QVERIFY(book.writable());
+    const QStringList aside = QDir(m_dir->path()).entryList({u"history.json.unreadable-*"_s});
+    QCOMPARE(aside.size(), 1);
+
+    book.record(DownloadItem(u"https://example.com/v/2"_s, Quality::mp3, false));
+    QCOMPARE(HistoryStore::decode(read(path()))->size(), 1);
+    QCOMPARE(read(m_dir->filePath(aside.first())), QByteArray("[{\"id\": \"not finished"));
 }
 
 QTEST_GUILESS_MAIN(TestHistory)

@@ -1,5 +1,6 @@
 #include "i18n/i18n.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -65,8 +66,12 @@ void TestI18n::translationTableIsComplete()
         return found;
     };
 
+    // A line the loader cannot read is left out of the table: every line must make a row.
+    QFile file(u":/i18n/translations.tsv"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const qsizetype lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts).size();
     const QList<TranslationRow> rows = translationRows();
-    QCOMPARE(rows.size(), 137);
+    QCOMPARE(rows.size(), lines - 1);
     for (const TranslationRow &row : rows) {
         QVERIFY2(!row.key.isEmpty(), "empty key");
         const QStringList expected = conversionsOf(row.key);

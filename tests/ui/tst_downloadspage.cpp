@@ -1,63 +1,20 @@
 #include "engine/downloader.h"
-#include "intake/clipboard.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "support/quickitems.h"
 #include "support/httpserver.h"
-#include "tools/tools.h"
-#include "ui/appsingletons.h"
+#include "support/windowfixture.h"
 #include "ui/cardtexts.h"
-#include "ui/shell.h"
 
-#include <QClipboard>
-#include <QDir>
-#include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
 
 #include <cmath>
-
-Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// QTest types into widgets only; a window gets the key events one character at a time.
-void typeText(QWindow *window, const QString &text)
-{
-    for (const QChar c : text) {
-        const auto key = Qt::Key(c.toUpper().unicode());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(window, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(window, &release);
-    }
-}
-
-class FakeClipboard : public Clipboard
-{
-public:
-    qint64 changeCount() const override { return m_count; }
-    std::optional<QString> text() const override { return m_text; }
-    void copy(const QString &text)
-    {
-        m_text = text;
-        ++m_count;
-    }
-
-private:
-    qint64 m_count = 0;
-    std::optional<QString> m_text;
-};
-
-struct Fixture
+struct Facts
 {
     QString state;
     double progress = 0;
@@ -72,7 +29,7 @@ struct Fixture
 
 } // namespace
 
-Q_DECLARE_METATYPE(Fixture)
+Q_DECLARE_METATYPE(Facts)
 
 // The downloads page in the real window, from fixture items and a local engine.
 class TestDownloadsPage : public QObject
@@ -80,8 +37,8 @@ class TestDownloadsPage : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_f = std::make_unique<WindowFixture>(); }
+    void cleanup() { m_f.reset(); }
     void progressTexts_data();
     void progressTexts();
     void cardForEachState_data();
@@ -103,69 +60,25 @@ private slots:
     void cardsAreBuiltOnDemand();
 
 private:
-    void start();
-    QQuickItem *find(const QString &name, QQuickItem *under = nullptr) const;
+    // The window on the downloads page, with the engine programs `programs` installed.
+    bool start(const QStringList &programs = {});
     QQuickItem *cardFor(const DownloadItem *item) const;
     QQuickItem *visibleIn(QQuickItem *card, const char *name) const;
-    DownloadItem *addItem(const Fixture &fixture, const QString &title = u"A clip"_s);
-    void click(QQuickItem *item);
-    void makeProgram(const QString &name, const QByteArray &body);
-    void snapshot(const QString &name) const;
+    DownloadItem *addItem(const Facts &facts, const QString &title = u"A clip"_s);
 
-    std::unique_ptr<QTemporaryDir> m_root;
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<Downloader> m_downloader;
-    std::unique_ptr<Shell> m_shell;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    FakeClipboard m_clipboard;
-    QQuickWindow *m_window = nullptr;
+    std::unique_ptr<WindowFixture> m_f;
 };
 
-void TestDownloadsPage::init()
+bool TestDownloadsPage::start(const QStringList &programs)
 {
-    m_root = std::make_unique<QTemporaryDir>();
-    QDir().mkpath(m_root->filePath(u"system"_s));
-    Tools::setLocations({m_root->filePath(u"support"_s), {m_root->filePath(u"system"_s)}});
-    QDir().mkpath(Tools::binDir());
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.conf"_s));
-}
-
-void TestDownloadsPage::cleanup()
-{
-    m_engine.reset();
-    m_shell.reset();
-    m_downloader.reset();
-    m_window = nullptr;
-}
-
-void TestDownloadsPage::start()
-{
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setClipboard(&m_clipboard);
-    m_shell = std::make_unique<Shell>(m_downloader.get());
-    DownloaderSingleton::instance = m_downloader.get();
-    SettingsSingleton::instance = m_settings.get();
-    ShellSingleton::instance = m_shell.get();
-
-    m_engine = std::make_unique<QQmlApplicationEngine>();
-    m_engine->addImportPath(u"qrc:/"_s);
-    m_engine->load(QUrl(u"qrc:/Vireloom/UI/Main.qml"_s));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
-    QVERIFY(m_window);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTRY_VERIFY(find(u"downloadsPage"_s));
-}
-
-QQuickItem *TestDownloadsPage::find(const QString &name, QQuickItem *under) const
-{
-    return findItem(under ? under : m_window->contentItem(), name);
+    for (const QString &program : programs)
+        m_f->makeProgram(program, "echo 2024.01.01");
+    return m_f->show() && m_f->find(u"downloadsPage");
 }
 
 QQuickItem *TestDownloadsPage::cardFor(const DownloadItem *item) const
 {
-    return findItems(m_window->contentItem(), [item](const QQuickItem *candidate) {
+    return findItems(m_f->window()->contentItem(), [item](const QQuickItem *candidate) {
                return candidate->objectName() == u"downloadCard"
                       && candidate->property("item").value<DownloadItem *>() == item;
            }).value(0);
@@ -174,54 +87,29 @@ QQuickItem *TestDownloadsPage::cardFor(const DownloadItem *item) const
 // The named part of a card when it shows, else null.
 QQuickItem *TestDownloadsPage::visibleIn(QQuickItem *card, const char *name) const
 {
-    QQuickItem *item = find(QString::fromLatin1(name), card);
+    QQuickItem *item = m_f->find(QString::fromLatin1(name), card);
     return item && item->isVisible() ? item : nullptr;
 }
 
-DownloadItem *TestDownloadsPage::addItem(const Fixture &fixture, const QString &title)
+DownloadItem *TestDownloadsPage::addItem(const Facts &facts, const QString &title)
 {
-    auto *item = new DownloadItem(u"https://example.org/v"_s, Quality::best, fixture.playlist);
+    auto *item = new DownloadItem(u"https://example.org/v"_s, Quality::best, facts.playlist);
     item->setTitle(title);
-    item->setProgress(fixture.progress);
-    item->setSizeText(fixture.sizeText);
-    item->setSpeed(fixture.speed);
-    item->setEta(fixture.eta);
-    item->setPlaylistPos(fixture.playlistPos);
-    item->setCurrentEntry(fixture.entry);
-    item->setFiles(fixture.files);
+    item->setProgress(facts.progress);
+    item->setSizeText(facts.sizeText);
+    item->setSpeed(facts.speed);
+    item->setEta(facts.eta);
+    item->setPlaylistPos(facts.playlistPos);
+    item->setCurrentEntry(facts.entry);
+    item->setFiles(facts.files);
     static const QStringList names{u"fetching"_s, u"queued"_s, u"downloading"_s, u"processing"_s,
                                    u"done"_s, u"failed"_s, u"cancelled"_s};
-    if (fixture.state == u"failed")
+    if (facts.state == u"failed")
         item->setState(DLState::failure(u"The video is private. Sign in with an account that can see it."_s));
     else
-        item->setState(DLState::Kind(names.indexOf(fixture.state)));
-    m_downloader->items()->prepend(item);
+        item->setState(DLState::Kind(names.indexOf(facts.state)));
+    m_f->downloader().items()->prepend(item);
     return item;
-}
-
-void TestDownloadsPage::click(QQuickItem *item)
-{
-    QVERIFY(item);
-    QTest::mouseClick(m_window, Qt::LeftButton, {}, item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
-}
-
-void TestDownloadsPage::makeProgram(const QString &name, const QByteArray &body)
-{
-    QFile file(QDir(Tools::binDir()).filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n" + body + "\n");
-    file.close();
-    Tools::makeExecutable(file.fileName());
-}
-
-void TestDownloadsPage::snapshot(const QString &name) const
-{
-    const QString folder = qEnvironmentVariable("VIRELOOM_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    // After the page's fade and the cards' entrance.
-    QTest::qWait(900);
-    m_window->grabWindow().save(QDir(folder).filePath(name + u".png"_s));
 }
 
 void TestDownloadsPage::progressTexts_data()
@@ -256,67 +144,67 @@ void TestDownloadsPage::progressTexts()
 
 void TestDownloadsPage::cardForEachState_data()
 {
-    QTest::addColumn<Fixture>("fixture");
+    QTest::addColumn<Facts>("facts");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QString>("bar");
 
     const QStringList cancel{u"cancelButton"_s};
-    QTest::newRow("fetching") << Fixture{u"fetching"_s} << u"Reading info…"_s << cancel << u"shimmer"_s;
-    QTest::newRow("queued") << Fixture{u"queued"_s} << u"Queued"_s << cancel << u"meter"_s;
+    QTest::newRow("fetching") << Facts{u"fetching"_s} << u"Reading info…"_s << cancel << u"shimmer"_s;
+    QTest::newRow("queued") << Facts{u"queued"_s} << u"Queued"_s << cancel << u"meter"_s;
     QTest::newRow("downloading")
-        << Fixture{u"downloading"_s, 0.427, u"318.2MiB"_s, u"4.20MiB/s"_s, u"00:42"_s}
+        << Facts{u"downloading"_s, 0.427, u"318.2MiB"_s, u"4.20MiB/s"_s, u"00:42"_s}
         << u"42%  ·  318.2MiB  ·  4.20MiB/s  ·  00:42 left"_s << cancel << u"meter"_s;
-    QTest::newRow("processing") << Fixture{u"processing"_s} << u"Finishing — merging audio and video…"_s << cancel
+    QTest::newRow("processing") << Facts{u"processing"_s} << u"Finishing — merging audio and video…"_s << cancel
                                 << u"shimmer"_s;
     const QStringList doneButtons{u"openButton"_s, u"revealButton"_s};
     QTest::newRow("done, three files")
-        << Fixture{u"done"_s, 1, u"12MiB"_s, {}, {}, {}, {}, true, {u"/a.mp4"_s, u"/b.mp4"_s, u"/c.mp4"_s}}
+        << Facts{u"done"_s, 1, u"12MiB"_s, {}, {}, {}, {}, true, {u"/a.mp4"_s, u"/b.mp4"_s, u"/c.mp4"_s}}
         << u"Done · 3 files"_s << doneButtons << QString();
     QTest::newRow("done, one file with a size")
-        << Fixture{u"done"_s, 1, u"12.3MiB"_s, {}, {}, {}, {}, false, {u"/a.mp4"_s}} << u"Done · 12.3MiB"_s
+        << Facts{u"done"_s, 1, u"12.3MiB"_s, {}, {}, {}, {}, false, {u"/a.mp4"_s}} << u"Done · 12.3MiB"_s
         << doneButtons << QString();
-    QTest::newRow("done, no size") << Fixture{u"done"_s, 1, {}, {}, {}, {}, {}, false, {u"/a.mp4"_s}} << u"Done"_s
+    QTest::newRow("done, no size") << Facts{u"done"_s, 1, {}, {}, {}, {}, {}, false, {u"/a.mp4"_s}} << u"Done"_s
                                    << doneButtons << QString();
     const QStringList again{u"retryButton"_s, u"logButton"_s};
-    QTest::newRow("cancelled") << Fixture{u"cancelled"_s} << u"Cancelled"_s << again << QString();
-    QTest::newRow("failed") << Fixture{u"failed"_s}
+    QTest::newRow("cancelled") << Facts{u"cancelled"_s} << u"Cancelled"_s << again << QString();
+    QTest::newRow("failed") << Facts{u"failed"_s}
                             << u"The video is private. Sign in with an account that can see it."_s << again
                             << QString();
 }
 
 void TestDownloadsPage::cardForEachState()
 {
-    QFETCH(Fixture, fixture);
+    QFETCH(Facts, facts);
     QFETCH(QString, status);
     QFETCH(QStringList, buttons);
     QFETCH(QString, bar);
-    start();
-    DownloadItem *item = addItem(fixture);
+    QVERIFY(start());
+    DownloadItem *item = addItem(facts);
     QQuickItem *card = nullptr;
     QTRY_VERIFY((card = cardFor(item)));
 
-    QCOMPARE(find(u"status"_s, card)->property("text").toString(), status);
+    QCOMPARE(m_f->find(u"status"_s, card)->property("text").toString(), status);
     QStringList shown;
     for (const char *name : {"cancelButton", "openButton", "revealButton", "retryButton", "logButton"}) {
         if (visibleIn(card, name))
             shown << QString::fromLatin1(name);
     }
     QCOMPARE(shown, buttons);
-    QCOMPARE(bool(visibleIn(card, "doneBadge")), fixture.state == u"done");
+    QCOMPARE(bool(visibleIn(card, "doneBadge")), facts.state == u"done");
     QCOMPARE(bool(visibleIn(card, "meter")), bar == u"meter");
     if (bar == u"meter")
-        QCOMPARE(find(u"meter"_s, card)->property("fraction").toDouble(), fixture.state == u"queued" ? 0.0 : fixture.progress);
-    if (fixture.state == u"failed") {
-        QCOMPARE(find(u"status"_s, card)->property("maximumLineCount").toInt(), 2);
+        QCOMPARE(m_f->find(u"meter"_s, card)->property("fraction").toDouble(), facts.state == u"queued" ? 0.0 : facts.progress);
+    if (facts.state == u"failed") {
+        QCOMPARE(m_f->find(u"status"_s, card)->property("maximumLineCount").toInt(), 2);
         QCOMPARE(card->findChild<QObject *>(u"failureHelp"_s)->property("text").toString(), status);
     }
-    snapshot(u"card-"_s + fixture.state);
+    m_f->snapshot(u"card-"_s + facts.state);
 
     // The log button opens the sheet for this item.
     if (QQuickItem *log = visibleIn(card, "logButton")) {
-        click(log);
-        QTRY_COMPARE(find(u"logTitle"_s)->property("text").toString(), item->title());
+        m_f->click(log);
+        QTRY_COMPARE(m_f->find(u"logTitle"_s)->property("text").toString(), item->title());
     }
 }
 
@@ -346,8 +234,8 @@ void TestDownloadsPage::factsRow()
     QFETCH(bool, playlist);
     QFETCH(int, count);
     QFETCH(QStringList, chips);
-    start();
-    DownloadItem *item = addItem(Fixture{u"queued"_s, 0, {}, {}, {}, {}, {}, playlist});
+    QVERIFY(start());
+    DownloadItem *item = addItem(Facts{u"queued"_s, 0, {}, {}, {}, {}, {}, playlist});
     item->setSite(site);
     if (duration > 0)
         item->setDuration(duration);
@@ -372,20 +260,23 @@ void TestDownloadsPage::markupStaysCharacters()
     HttpServer server;
     QVERIFY(server.listen());
     server.route(u"/x"_s, {200, "GIF89a", {}, "image/gif"});
-    start();
+    server.route(u"/thumb"_s, {404, "gone", {}, "text/plain"});
+    QVERIFY(start());
     const QString title = u"<img src=%1> <b>bold</b>"_s.arg(server.url(u"/x"_s).toString());
-    DownloadItem *item = addItem(Fixture{u"failed"_s}, title);
+    DownloadItem *item = addItem(Facts{u"failed"_s}, title);
     item->setUploader(title);
+    // The card's own picture: once it has been asked for, the title's would have been too.
+    item->setThumbnail(server.url(u"/thumb"_s));
     QQuickItem *card = nullptr;
     QTRY_VERIFY((card = cardFor(item)));
-    QQuickItem *label = find(u"cardTitle"_s, card);
+    QQuickItem *label = m_f->find(u"cardTitle"_s, card);
     QCOMPARE(label->property("text").toString(), title);
     QCOMPARE(label->property("textFormat").toInt(), int(Qt::PlainText));
-    QCOMPARE(find(u"uploader"_s, card)->property("textFormat").toInt(), int(Qt::PlainText));
+    QCOMPARE(m_f->find(u"uploader"_s, card)->property("textFormat").toInt(), int(Qt::PlainText));
     // Plain text lays out as one line of characters, far wider than a picture would be.
     QVERIFY(label->property("implicitWidth").toDouble() > 200);
-    QTest::qWait(500);
-    QCOMPARE(server.totalRequests(), 0);
+    QTRY_COMPARE(server.requestCount(u"/thumb"_s), 1);
+    QCOMPARE(server.requestCount(u"/x"_s), 0);
 }
 
 void TestDownloadsPage::thumbnailFallsBackToSymbol_data()
@@ -407,17 +298,17 @@ void TestDownloadsPage::thumbnailFallsBackToSymbol()
     HttpServer server;
     QVERIFY(server.listen());
     server.route(u"/missing.jpg"_s, {404, "gone", {}, "text/plain"});
-    start();
+    QVERIFY(start());
     auto *item = new DownloadItem(u"https://example.org/v"_s, audio ? Quality::mp3 : Quality::best, false);
     item->setState(DLState::queued);
     item->setThumbnail(path.startsWith(u'/') ? server.url(path) : QUrl(path));
-    m_downloader->items()->prepend(item);
+    m_f->downloader().items()->prepend(item);
     QQuickItem *card = nullptr;
     QTRY_VERIFY((card = cardFor(item)));
-    QQuickItem *placeholder = find(u"thumbPlaceholder"_s, card);
+    QQuickItem *placeholder = m_f->find(u"thumbPlaceholder"_s, card);
     QTRY_VERIFY(placeholder->isVisible());
     QCOMPARE(placeholder->property("symbol").toString(), symbol);
-    QCOMPARE(find(u"thumbImage"_s, card)->property("source").toUrl().isLocalFile(), false);
+    QCOMPARE(m_f->find(u"thumbImage"_s, card)->property("source").toUrl().isLocalFile(), false);
 }
 
 void TestDownloadsPage::submitEnablement_data()
@@ -438,85 +329,85 @@ void TestDownloadsPage::submitEnablement()
     QFETCH(QString, input);
     QFETCH(bool, enabled);
     if (engine)
-        makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    start();
-    QQuickItem *field = find(u"linkField"_s);
+        m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+    QVERIFY(start());
+    QQuickItem *field = m_f->find(u"linkField"_s);
     QTRY_VERIFY(field->hasActiveFocus());
-    typeText(m_window, input);
+    m_f->typeText(input);
     QCOMPARE(field->property("text").toString(), input);
-    QQuickItem *button = find(u"submitButton"_s);
+    QQuickItem *button = m_f->find(u"submitButton"_s);
     QCOMPARE(button->isEnabled(), enabled);
     QCOMPARE(button->opacity(), enabled ? 1.0 : 0.4);
-    QCOMPARE(find(u"clearField"_s)->isVisible(), !input.isEmpty());
+    QCOMPARE(m_f->find(u"clearField"_s)->isVisible(), !input.isEmpty());
 
     // Return in the field submits whatever the button says; blanks add nothing and stay.
-    QTest::keyClick(m_window, Qt::Key_Return);
+    QTest::keyClick(m_f->window(), Qt::Key_Return);
     const bool blank = input.trimmed().isEmpty();
-    QCOMPARE(m_downloader->items()->count(), blank ? 0 : 1);
+    QCOMPARE(m_f->downloader().items()->count(), blank ? 0 : 1);
     QCOMPARE(field->property("text").toString(), blank ? input : QString());
 }
 
 void TestDownloadsPage::submitTrimsAndEmpties()
 {
-    makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    start();
-    QQuickItem *card = find(u"inputCard"_s);
+    m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+    QVERIFY(start());
+    QQuickItem *card = m_f->find(u"inputCard"_s);
     QObject *model = card->property("model").value<QObject *>();
     QVERIFY(model);
     model->setProperty("input", u" \t "_s);
-    QVERIFY(!find(u"submitButton"_s)->isEnabled());
+    QVERIFY(!m_f->find(u"submitButton"_s)->isEnabled());
     QMetaObject::invokeMethod(model, "submit");
-    QCOMPARE(m_downloader->items()->count(), 0);
-    QCOMPARE(find(u"linkField"_s)->property("text").toString(), u" \t "_s);
+    QCOMPARE(m_f->downloader().items()->count(), 0);
+    QCOMPARE(m_f->find(u"linkField"_s)->property("text").toString(), u" \t "_s);
 
     model->setProperty("input", u"  https://example.org/a \n"_s);
-    QTRY_VERIFY(find(u"submitButton"_s)->isEnabled());
-    click(find(u"submitButton"_s));
-    QCOMPARE(m_downloader->items()->count(), 1);
-    QCOMPARE(m_downloader->items()->at(0)->url(), u"https://example.org/a"_s);
-    QCOMPARE(find(u"linkField"_s)->property("text").toString(), QString());
-    QVERIFY(!find(u"submitButton"_s)->isEnabled());
+    QTRY_VERIFY(m_f->find(u"submitButton"_s)->isEnabled());
+    m_f->click(m_f->find(u"submitButton"_s));
+    QCOMPARE(m_f->downloader().items()->count(), 1);
+    QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/a"_s);
+    QCOMPARE(m_f->find(u"linkField"_s)->property("text").toString(), QString());
+    QVERIFY(!m_f->find(u"submitButton"_s)->isEnabled());
 
     // The clear button empties the field without adding anything.
-    typeText(m_window, u"https://example.org/b"_s);
-    click(find(u"clearField"_s));
-    QCOMPARE(find(u"linkField"_s)->property("text").toString(), QString());
-    QCOMPARE(m_downloader->items()->count(), 1);
+    m_f->click(m_f->find(u"linkField"_s));
+    m_f->typeText(u"https://example.org/b"_s);
+    m_f->click(m_f->find(u"clearField"_s));
+    QCOMPARE(m_f->find(u"linkField"_s)->property("text").toString(), QString());
+    QCOMPARE(m_f->downloader().items()->count(), 1);
 }
 
 void TestDownloadsPage::qualityAndPlaylistChoice()
 {
-    makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    m_settings->setValue(SettingsKey::uiQuality, u"p9999"_s);
-    m_settings->setValue(SettingsKey::quality, u"p720"_s);
-    start();
-    QCOMPARE(find(u"qualityLabel"_s)->property("text").toString(), u"Best quality"_s);
+    m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+    m_f->settings().setValue(SettingsKey::uiQuality, u"p9999"_s);
+    m_f->settings().setValue(SettingsKey::quality, u"p720"_s);
+    QVERIFY(start());
+    QCOMPARE(m_f->find(u"qualityLabel"_s)->property("text").toString(), u"Best quality"_s);
 
-    typeText(m_window, u"https://example.org/a"_s);
-    QTest::keyClick(m_window, Qt::Key_Return);
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality(Quality::best));
+    m_f->typeText(u"https://example.org/a"_s);
+    QTest::keyClick(m_f->window(), Qt::Key_Return);
+    QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::best));
 
-    click(find(u"qualityMenu"_s));
+    m_f->click(m_f->find(u"qualityMenu"_s));
     QQuickItem *mp3 = nullptr;
-    QTRY_VERIFY((mp3 = find(u"quality_mp3"_s)) && mp3->isVisible());
-    QTest::qWait(100);
-    snapshot(u"quality-menu"_s);
-    click(mp3);
-    QCOMPARE(m_settings->value(u"uiQuality"_s).toString(), u"mp3"_s);
-    QTRY_COMPARE(find(u"qualityLabel"_s)->property("text").toString(), u"Audio only — MP3"_s);
+    QTRY_VERIFY((mp3 = m_f->find(u"quality_mp3"_s)) && mp3->isVisible());
+    m_f->snapshot(u"quality-menu"_s);
+    m_f->click(mp3);
+    QCOMPARE(m_f->settings().value(u"uiQuality"_s).toString(), u"mp3"_s);
+    QTRY_COMPARE(m_f->find(u"qualityLabel"_s)->property("text").toString(), u"Audio only — MP3"_s);
 
-    QQuickItem *box = find(u"playlistBox"_s);
-    click(box);
-    QCOMPARE(m_settings->value(u"uiPlaylist"_s).toBool(), true);
+    QQuickItem *box = m_f->find(u"playlistBox"_s);
+    m_f->click(box);
+    QCOMPARE(m_f->settings().value(u"uiPlaylist"_s).toBool(), true);
     QVERIFY(box->property("on").toBool());
 
-    click(find(u"linkField"_s));
-    typeText(m_window, u"https://example.org/b"_s);
-    QTest::keyClick(m_window, Qt::Key_Return);
-    QCOMPARE(m_downloader->items()->count(), 2);
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality(Quality::mp3));
-    QVERIFY(m_downloader->items()->at(0)->playlist());
-    QCOMPARE(find(u"shortcutHint"_s)->property("text").toString(), u"Ctrl+Shift+V downloads the copied link"_s);
+    m_f->click(m_f->find(u"linkField"_s));
+    m_f->typeText(u"https://example.org/b"_s);
+    QTest::keyClick(m_f->window(), Qt::Key_Return);
+    QCOMPARE(m_f->downloader().items()->count(), 2);
+    QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::mp3));
+    QVERIFY(m_f->downloader().items()->at(0)->playlist());
+    QCOMPARE(m_f->find(u"shortcutHint"_s)->property("text").toString(), u"Ctrl+Shift+V downloads the copied link"_s);
 }
 
 void TestDownloadsPage::engineBanner_data()
@@ -536,20 +427,20 @@ void TestDownloadsPage::engineBanner()
     QFETCH(QString, title);
     QFETCH(bool, downloadEnabled);
     for (const QString &program : programs)
-        makeProgram(program, "echo 2024.01.01");
-    start();
-    QQuickItem *banner = find(u"engineBanner"_s);
+        m_f->makeProgram(program, "echo 2024.01.01");
+    QVERIFY(start());
+    QQuickItem *banner = m_f->find(u"engineBanner"_s);
     QCOMPARE(banner->isVisible(), !title.isEmpty());
-    typeText(m_window, u"https://example.org/a"_s);
-    QCOMPARE(find(u"submitButton"_s)->isEnabled(), downloadEnabled);
+    m_f->typeText(u"https://example.org/a"_s);
+    QCOMPARE(m_f->find(u"submitButton"_s)->isEnabled(), downloadEnabled);
     if (title.isEmpty())
         return;
-    snapshot(u"engine-banner-"_s + QString::number(programs.size()));
-    QCOMPARE(find(u"engineBannerTitle"_s)->property("text").toString(), title);
-    QCOMPARE(find(u"engineBannerDetail"_s)->property("text").toString(),
+    m_f->snapshot(u"engine-banner-"_s + QString::number(programs.size()));
+    QCOMPARE(m_f->find(u"engineBannerTitle"_s)->property("text").toString(), title);
+    QCOMPARE(m_f->find(u"engineBannerDetail"_s)->property("text").toString(),
              u"yt-dlp + ffmpeg + Deno (open source). A one-time ~150 MB download."_s);
-    QVERIFY(find(u"installEngine"_s)->isVisible());
-    QVERIFY(!find(u"engineSpinner"_s)->isVisible());
+    QVERIFY(m_f->find(u"installEngine"_s)->isVisible());
+    QVERIFY(!m_f->find(u"engineSpinner"_s)->isVisible());
 }
 
 void TestDownloadsPage::engineBannerWhileInstalling()
@@ -559,93 +450,86 @@ void TestDownloadsPage::engineBannerWhileInstalling()
     QVERIFY(server.listen());
     qputenv("VIRELOOM_GITHUB_URL", server.url().toString().toUtf8());
     qputenv("VIRELOOM_FFMPEG_URL", server.url().toString().toUtf8());
-    start();
-    click(find(u"installEngine"_s));
-    QVERIFY(m_downloader->installing());
-    QVERIFY(find(u"engineSpinner"_s)->isVisible());
-    QVERIFY(!find(u"installEngine"_s)->isVisible());
-    QCOMPARE(find(u"engineBannerDetail"_s)->property("text").toString(), m_downloader->installStatus());
-    QVERIFY(!m_downloader->installStatus().isEmpty());
-    snapshot(u"engine-banner-installing"_s);
+    QVERIFY(start());
+    m_f->click(m_f->find(u"installEngine"_s));
+    QVERIFY(m_f->downloader().installing());
+    QVERIFY(m_f->find(u"engineSpinner"_s)->isVisible());
+    QVERIFY(!m_f->find(u"installEngine"_s)->isVisible());
+    QCOMPARE(m_f->find(u"engineBannerDetail"_s)->property("text").toString(), m_f->downloader().installStatus());
+    QVERIFY(!m_f->downloader().installStatus().isEmpty());
+    m_f->snapshot(u"engine-banner-installing"_s);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!m_downloader->installing(), 20000);
-    QVERIFY(m_downloader->installStatus().contains(u"404"_s));
-    QCOMPARE(find(u"engineBannerDetail"_s)->property("text").toString(), m_downloader->installStatus());
-    QVERIFY(find(u"installEngine"_s)->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_f->downloader().installing(), 20000);
+    QVERIFY(m_f->downloader().installStatus().contains(u"404"_s));
+    QCOMPARE(m_f->find(u"engineBannerDetail"_s)->property("text").toString(), m_f->downloader().installStatus());
+    QVERIFY(m_f->find(u"installEngine"_s)->isVisible());
     qunsetenv("VIRELOOM_GITHUB_URL");
     qunsetenv("VIRELOOM_FFMPEG_URL");
 }
 
 void TestDownloadsPage::clipboardBanner()
 {
-    makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    start();
-    QQuickItem *banner = find(u"clipboardBanner"_s);
+    m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+    QVERIFY(start());
+    QQuickItem *banner = m_f->find(u"clipboardBanner"_s);
     QVERIFY(!banner->isVisible());
 
-    m_clipboard.copy(u"look: https://example.org/first and https://example.org/second"_s);
-    m_downloader->checkClipboard();
+    m_f->clipboard.copy(u"look: https://example.org/first and https://example.org/second"_s);
+    m_f->downloader().checkClipboard();
     QTRY_VERIFY(banner->isVisible());
-    QCOMPARE(find(u"clipboardLink"_s)->property("text").toString(), u"https://example.org/first"_s);
-    snapshot(u"clipboard-banner"_s);
-    click(find(u"clipboardIgnore"_s));
+    QCOMPARE(m_f->find(u"clipboardLink"_s)->property("text").toString(), u"https://example.org/first"_s);
+    m_f->snapshot(u"clipboard-banner"_s);
+    m_f->click(m_f->find(u"clipboardIgnore"_s));
     QTRY_VERIFY(!banner->isVisible());
-    QCOMPARE(m_downloader->items()->count(), 0);
+    QCOMPARE(m_f->downloader().items()->count(), 0);
 
-    m_clipboard.copy(u"https://example.org/third"_s);
-    m_downloader->checkClipboard();
+    m_f->clipboard.copy(u"https://example.org/third"_s);
+    m_f->downloader().checkClipboard();
     QTRY_VERIFY(banner->isVisible());
-    click(find(u"clipboardDownload"_s));
+    m_f->click(m_f->find(u"clipboardDownload"_s));
     QTRY_VERIFY(!banner->isVisible());
-    QCOMPARE(m_downloader->items()->count(), 1);
-    QCOMPARE(m_downloader->items()->at(0)->url(), u"https://example.org/third"_s);
+    QCOMPARE(m_f->downloader().items()->count(), 1);
+    QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/third"_s);
 }
 
 void TestDownloadsPage::queueHeaderAndClearFinished()
 {
-    start();
-    QVERIFY(find(u"emptyCard"_s)->isVisible());
-    QVERIFY(!find(u"clearFinished"_s)->isVisible());
-    snapshot(u"empty"_s);
+    QVERIFY(start());
+    QVERIFY(m_f->find(u"emptyCard"_s)->isVisible());
+    QVERIFY(!m_f->find(u"clearFinished"_s)->isVisible());
+    m_f->snapshot(u"empty"_s);
 
-    DownloadItem *first = addItem(Fixture{u"downloading"_s, 0.3});
-    QTRY_VERIFY(!find(u"emptyCard"_s)->isVisible());
-    QCOMPARE(find(u"queueCount"_s)->property("text").toString(), u"1 item"_s);
-    QVERIFY(!find(u"clearFinished"_s)->isVisible());
+    DownloadItem *first = addItem(Facts{u"downloading"_s, 0.3});
+    QTRY_VERIFY(!m_f->find(u"emptyCard"_s)->isVisible());
+    QCOMPARE(m_f->find(u"queueCount"_s)->property("text").toString(), u"1 item"_s);
+    QVERIFY(!m_f->find(u"clearFinished"_s)->isVisible());
 
-    addItem(Fixture{u"queued"_s});
-    QTRY_COMPARE(find(u"queueCount"_s)->property("text").toString(), u"2 items"_s);
+    addItem(Facts{u"queued"_s});
+    QTRY_COMPARE(m_f->find(u"queueCount"_s)->property("text").toString(), u"2 items"_s);
     first->setState(DLState::done);
-    QTRY_VERIFY(find(u"clearFinished"_s)->isVisible());
-    // The header's row places the button on its next polish.
-    QTest::qWait(50);
-    click(find(u"clearFinished"_s));
-    QCOMPARE(m_downloader->items()->count(), 1);
-    QTRY_COMPARE(find(u"queueCount"_s)->property("text").toString(), u"1 item"_s);
-    QTRY_VERIFY(!find(u"clearFinished"_s)->isVisible());
+    QTRY_VERIFY(m_f->find(u"clearFinished"_s)->isVisible());
+    m_f->click(m_f->find(u"clearFinished"_s));
+    QCOMPARE(m_f->downloader().items()->count(), 1);
+    QTRY_COMPARE(m_f->find(u"queueCount"_s)->property("text").toString(), u"1 item"_s);
+    QTRY_VERIFY(!m_f->find(u"clearFinished"_s)->isVisible());
 }
 
 void TestDownloadsPage::cardsAreBuiltOnDemand()
 {
-    start();
+    QVERIFY(start());
     const QStringList states{u"fetching"_s, u"queued"_s, u"downloading"_s, u"processing"_s,
                              u"done"_s, u"failed"_s, u"cancelled"_s};
     for (int i = 0; i < 1000; ++i)
-        addItem(Fixture{states.at(i % states.size()), 0.5, u"10MiB"_s, u"1MiB/s"_s, u"00:10"_s}, u"Clip %1"_s.arg(i));
-    QTRY_VERIFY(cardFor(m_downloader->items()->at(0)));
-    snapshot(u"queue"_s);
-    int cards = 0;
-    for (QList<QQuickItem *> pending{m_window->contentItem()}; !pending.isEmpty();) {
-        QQuickItem *item = pending.takeFirst();
-        cards += item->objectName() == u"downloadCard";
-        pending += item->childItems();
-    }
+        addItem(Facts{states.at(i % states.size()), 0.5, u"10MiB"_s, u"1MiB/s"_s, u"00:10"_s}, u"Clip %1"_s.arg(i));
+    QTRY_VERIFY(cardFor(m_f->downloader().items()->at(0)));
+    m_f->snapshot(u"queue"_s);
+    const qsizetype cards = m_f->findAll(u"downloadCard").size();
     QVERIFY2(cards > 0 && cards < 40, qPrintable(QString::number(cards)));
 
     // The list scrolls to the end and builds the last card then.
-    QQuickItem *queue = find(u"queue"_s);
+    QQuickItem *queue = m_f->find(u"queue"_s);
     QMetaObject::invokeMethod(queue, "positionViewAtEnd");
-    QTRY_VERIFY(cardFor(m_downloader->items()->at(999)));
+    QTRY_VERIFY(cardFor(m_f->downloader().items()->at(999)));
 }
 
 QTEST_MAIN(TestDownloadsPage)

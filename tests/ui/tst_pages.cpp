@@ -3,30 +3,19 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "support/quickitems.h"
-#include "support/recordingdesktop.h"
+#include "support/windowfixture.h"
 #include "tools/tools.h"
-#include "ui/appsingletons.h"
 #include "ui/datetext.h"
-#include "ui/historyview.h"
-#include "ui/settingsview.h"
+#include "ui/appsingletons.h"
 #include "ui/shell.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
 
 #include <algorithm>
-
-Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
 using namespace Qt::StringLiterals;
 
@@ -36,8 +25,8 @@ class TestPages : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_f = std::make_unique<WindowFixture>(); }
+    void cleanup() { m_f.reset(); }
 
     void relativeDates_data();
     void relativeDates();
@@ -63,114 +52,28 @@ private slots:
     void copyButtons();
 
 private:
-    void start(const char *section);
-    QQuickItem *find(const char *name, QQuickItem *from = nullptr) const;
-    QList<QQuickItem *> findAll(const char *name) const;
+    bool start(Downloader::AppSection section);
+    QQuickItem *find(const char *name, QQuickItem *from = nullptr) const { return m_f->find(QString::fromLatin1(name), from); }
+    QString textOf(const char *name, QQuickItem *from = nullptr) const { return m_f->textOf(QString::fromLatin1(name), from); }
     // The history rows on show; rows of an earlier list may wait hidden for reuse.
     QList<QQuickItem *> rows() const;
-    QString textOf(const char *name, QQuickItem *from = nullptr) const;
-    void click(QQuickItem *item);
     void type(const char *field, const QString &text);
-    HistoryEntry addEntry(const QString &title, const QString &url, const QString &site,
-                          const QString &quality = u"1080p"_s, std::optional<QString> file = {});
-    void makeProgram(const QString &name, const QByteArray &body);
     QStringList argsNow() const;
-    void snapshot(const char *name) const;
 
-    std::unique_ptr<QTemporaryDir> m_root;
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<Downloader> m_downloader;
-    std::unique_ptr<Shell> m_shell;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    RecordingDesktop m_desktop;
-    QQuickWindow *m_window = nullptr;
+    std::unique_ptr<WindowFixture> m_f;
 };
 
-void TestPages::init()
+bool TestPages::start(Downloader::AppSection section)
 {
-    m_root = std::make_unique<QTemporaryDir>();
-    QDir().mkpath(m_root->filePath(u"system"_s));
-    QDir().mkpath(m_root->filePath(u"home/Downloads"_s));
-    qputenv("HOME", m_root->filePath(u"home"_s).toLocal8Bit());
-    Tools::setLocations({m_root->filePath(u"support"_s), {m_root->filePath(u"system"_s)}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.conf"_s));
-    m_desktop.calls.clear();
-}
-
-void TestPages::cleanup()
-{
-    m_engine.reset();
-    m_shell.reset();
-    m_downloader.reset();
-    m_window = nullptr;
-}
-
-void TestPages::start(const char *section)
-{
-    if (!m_downloader) {
-        m_downloader = std::make_unique<Downloader>(m_settings.get());
-        m_downloader->setDesktop(&m_desktop);
-    }
-    m_shell = std::make_unique<Shell>(m_downloader.get());
-    DownloaderSingleton::instance = m_downloader.get();
-    SettingsSingleton::instance = m_settings.get();
-    ShellSingleton::instance = m_shell.get();
-
-    m_shell->setSection(QString::fromLatin1(section));
-    m_engine = std::make_unique<QQmlApplicationEngine>();
-    m_engine->addImportPath(u"qrc:/"_s);
-    m_engine->load(QUrl(u"qrc:/Vireloom/UI/Main.qml"_s));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
-    QVERIFY(m_window);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QTest::qWait(800); // the cards slide into place first
-}
-
-QQuickItem *TestPages::find(const char *name, QQuickItem *from) const
-{
-    return findItem(from ? from : m_window->contentItem(), QString::fromLatin1(name));
-}
-
-QList<QQuickItem *> TestPages::findAll(const char *name) const
-{
-    return findItemsNamed(m_window->contentItem(), QString::fromLatin1(name));
+    m_f->downloader().setSection(section);
+    return m_f->show();
 }
 
 QList<QQuickItem *> TestPages::rows() const
 {
-    QList<QQuickItem *> shown = findAll("historyRow");
+    QList<QQuickItem *> shown = m_f->findAll(u"historyRow");
     shown.removeIf([](QQuickItem *row) { return !row->isVisible(); });
     return shown;
-}
-
-QString TestPages::textOf(const char *name, QQuickItem *from) const
-{
-    QQuickItem *item = find(name, from);
-    return item ? item->property("text").toString() : u"<missing %1>"_s.arg(QLatin1StringView(name));
-}
-
-void TestPages::click(QQuickItem *item)
-{
-    QVERIFY(item);
-    QTRY_VERIFY(item->isVisible());
-    // Scrolled into view first, as a person would.
-    for (QQuickItem *up = item->parentItem(); up; up = up->parentItem()) {
-        if (!up->inherits("QQuickFlickable"))
-            continue;
-        auto *content = up->property("contentItem").value<QQuickItem *>();
-        const qreal top = item->mapToItem(content, QPointF()).y();
-        const qreal maxY = std::max<qreal>(0, up->property("contentHeight").toReal() - up->height());
-        const qreal contentY = std::clamp<qreal>(top - up->height() / 2, 0, maxY) + up->property("originY").toReal();
-        if (!qFuzzyCompare(contentY, up->property("contentY").toReal())) {
-            up->setProperty("contentY", contentY);
-            QTest::qWait(700); // cards first shown now slide into place
-        }
-        break;
-    }
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
 
 void TestPages::type(const char *field, const QString &text)
@@ -179,49 +82,13 @@ void TestPages::type(const char *field, const QString &text)
     QVERIFY(item);
     item->forceActiveFocus();
     item->setProperty("text", QString());
-    for (QChar character : text)
-        QTest::keyClick(m_window, character.toLatin1());
-}
-
-HistoryEntry TestPages::addEntry(const QString &title, const QString &url, const QString &site,
-                                 const QString &quality, std::optional<QString> file)
-{
-    HistoryEntry entry;
-    entry.id = QUuid::createUuid();
-    entry.title = title;
-    entry.url = url;
-    entry.site = site;
-    entry.quality = quality;
-    entry.file = file;
-    entry.date = QDateTime::currentDateTimeUtc().addSecs(-2 * 3600);
-    entry.bytes = 12'300'000;
-    m_downloader->history()->prepend(entry);
-    return entry;
-}
-
-void TestPages::makeProgram(const QString &name, const QByteArray &body)
-{
-    QDir().mkpath(Tools::binDir());
-    QFile file(QDir(Tools::binDir()).filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n" + body + "\n");
-    file.close();
-    Tools::makeExecutable(file.fileName());
+    m_f->typeText(text);
 }
 
 QStringList TestPages::argsNow() const
 {
     DownloadItem item(u"https://example.org/v"_s, Quality::best, false);
-    return m_downloader->buildArgs(item);
-}
-
-void TestPages::snapshot(const char *name) const
-{
-    const QString folder = qEnvironmentVariable("VIRELOOM_SCREENSHOTS");
-    if (!folder.isEmpty()) {
-        QTest::qWait(700); // let the cards finish appearing
-        m_window->grabWindow().save(QDir(folder).filePath(QString::fromLatin1(name) + u".png"_s));
-    }
+    return m_f->downloader().buildArgs(item);
 }
 
 void TestPages::relativeDates_data()
@@ -246,16 +113,16 @@ void TestPages::relativeDates()
 
 void TestPages::historyTiles()
 {
-    start("history");
+    QVERIFY(start(Downloader::AppSection::history));
     QCOMPARE(find("filesTile")->property("value").toString(), u"0"_s);
     QCOMPARE(find("totalTile")->property("value").toString(), u"—"_s);
     QCOMPARE(find("latestTile")->property("value").toString(), u"—"_s);
     QVERIFY(!find("clearHistory")->isVisible());
     QCOMPARE(textOf("emptyText"), u"Finished downloads show up here."_s);
-    snapshot("history-empty");
+    m_f->snapshot(u"history-empty"_s);
 
-    addEntry(u"First clip"_s, u"https://example.org/a"_s, u"Example"_s);
-    addEntry(u"Second clip"_s, u"https://example.org/b"_s, u"Example"_s);
+    m_f->addEntry(u"First clip"_s, u"https://example.org/a"_s, u"Example"_s);
+    m_f->addEntry(u"Second clip"_s, u"https://example.org/b"_s, u"Example"_s);
     QCOMPARE(find("filesTile")->property("value").toString(), u"2"_s);
     QCOMPARE(find("totalTile")->property("value").toString(), Tools::fmtBytes(24'600'000));
     QCOMPARE(find("latestTile")->property("value").toString(),
@@ -281,12 +148,10 @@ void TestPages::search()
 {
     QFETCH(QString, search);
     QFETCH(QStringList, titles);
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
-    addEntry(u"Álbum"_s, u"https://music.example/secretpath"_s, u"Music"_s);
-    addEntry(u"Two words"_s, u"https://vimeo.example/1"_s, u"Vimeo"_s);
-    addEntry(u"Nightfall"_s, u"https://example.org/n"_s, u"YouTube"_s);
-    start("history");
+    m_f->addEntry(u"Álbum"_s, u"https://music.example/secretpath"_s, u"Music"_s);
+    m_f->addEntry(u"Two words"_s, u"https://vimeo.example/1"_s, u"Vimeo"_s);
+    m_f->addEntry(u"Nightfall"_s, u"https://example.org/n"_s, u"YouTube"_s);
+    QVERIFY(start(Downloader::AppSection::history));
 
     type("searchField", search);
     QCOMPARE(find("searchField")->property("text").toString(), search);
@@ -300,7 +165,7 @@ void TestPages::search()
     QCOMPARE(shown, titles);
     if (titles.isEmpty()) {
         QCOMPARE(textOf("emptyText"), u"Nothing found."_s);
-        snapshot("history-nothing-found");
+        m_f->snapshot(u"history-nothing-found"_s);
     }
     // The tiles always describe the whole history.
     QCOMPARE(find("filesTile")->property("value").toString(), u"3"_s);
@@ -308,11 +173,11 @@ void TestPages::search()
 
 void TestPages::newDownloadShowsAtOnce()
 {
-    start("history");
-    addEntry(u"Older"_s, u"https://example.org/o"_s, QString());
+    QVERIFY(start(Downloader::AppSection::history));
+    m_f->addEntry(u"Older"_s, u"https://example.org/o"_s, QString());
     type("searchField", u"example.org"_s);
-    addEntry(u"Newest"_s, u"https://example.org/n"_s, QString());
-    addEntry(u"Hidden by the search"_s, u"https://x.org/1"_s, u"Site"_s);
+    m_f->addEntry(u"Newest"_s, u"https://example.org/n"_s, QString());
+    m_f->addEntry(u"Hidden by the search"_s, u"https://x.org/1"_s, u"Site"_s);
     QTRY_COMPARE(rows().size(), 2);
     QList<QQuickItem *> shown = rows();
     std::sort(shown.begin(), shown.end(), [](QQuickItem *a, QQuickItem *b) { return a->mapToScene({}).y() < b->mapToScene({}).y(); });
@@ -321,30 +186,28 @@ void TestPages::newDownloadShowsAtOnce()
 
 void TestPages::movedFileFallsBackToTheFolder()
 {
-    const QString present = m_root->filePath(u"home/Downloads/present.mp4"_s);
+    const QString present = m_f->path(u"home/Downloads/present.mp4"_s);
     QFile file(present);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    const QString gone = m_root->filePath(u"home/Downloads/gone.mp4"_s);
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
-    addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"1080p"_s, gone);
-    addEntry(u"Present"_s, u"https://example.org/p"_s, QString(), u"MP3"_s, present);
-    start("history");
-    snapshot("history-filled");
+    const QString gone = m_f->path(u"home/Downloads/gone.mp4"_s);
+    m_f->addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"1080p"_s, gone);
+    m_f->addEntry(u"Present"_s, u"https://example.org/p"_s, QString(), u"MP3"_s, present);
+    QVERIFY(start(Downloader::AppSection::history));
+    m_f->snapshot(u"history-filled"_s);
 
     QTRY_COMPARE(rows().size(), 2);
     for (QQuickItem *row : rows()) {
         const bool missing = textOf("rowTitle", row) == u"Gone";
         QCOMPARE(find("movedChip", row)->isVisible(), missing);
         QCOMPARE(find("siteChip", row)->isVisible(), missing); // only the moved entry has a site
-        m_desktop.calls.clear();
-        click(find("openButton", row));
-        click(find("revealButton", row));
-        const QString folder = u"folder "_s + m_settings->folder();
+        m_f->desktop.calls.clear();
+        m_f->click(find("openButton", row));
+        m_f->click(find("revealButton", row));
+        const QString folder = u"folder "_s + m_f->settings().folder();
         const QStringList expected = missing ? QStringList{folder, folder}
                                              : QStringList{u"open "_s + present, u"reveal "_s + present};
-        QCOMPARE(m_desktop.calls, expected);
+        QCOMPARE(m_f->desktop.calls, expected);
     }
 }
 
@@ -363,33 +226,29 @@ void TestPages::downloadAgain()
 {
     QFETCH(QString, label);
     QFETCH(QString, expected);
-    m_settings->setValue(SettingsKey::quality, u"mp3"_s);
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
-    addEntry(u"Again"_s, u"https://example.org/again"_s, QString(), label);
-    start("history");
+    m_f->settings().setValue(SettingsKey::quality, u"mp3"_s);
+    m_f->addEntry(u"Again"_s, u"https://example.org/again"_s, QString(), label);
+    QVERIFY(start(Downloader::AppSection::history));
 
     QTRY_VERIFY(find("againButton"));
-    click(find("againButton"));
-    QCOMPARE(m_downloader->items()->rowCount(), 1);
-    const DownloadItem *item = m_downloader->items()->items().constFirst();
+    m_f->click(find("againButton"));
+    QCOMPARE(m_f->downloader().items()->rowCount(), 1);
+    const DownloadItem *item = m_f->downloader().items()->items().constFirst();
     QCOMPARE(item->quality().id(), expected);
     QCOMPARE(item->url(), u"https://example.org/again"_s);
     QVERIFY(!item->playlist());
-    QCOMPARE(m_shell->section(), u"downloads"_s);
+    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
 }
 
 void TestPages::removeAndClearKeepFiles()
 {
-    const QString kept = m_root->filePath(u"home/Downloads/kept.mp4"_s);
+    const QString kept = m_f->path(u"home/Downloads/kept.mp4"_s);
     QFile file(kept);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
-    addEntry(u"Stays"_s, u"https://example.org/s"_s, QString(), u"720p"_s, kept);
-    addEntry(u"Removed"_s, u"https://example.org/r"_s, QString(), u"720p"_s, kept);
-    start("history");
+    m_f->addEntry(u"Stays"_s, u"https://example.org/s"_s, QString(), u"720p"_s, kept);
+    m_f->addEntry(u"Removed"_s, u"https://example.org/r"_s, QString(), u"720p"_s, kept);
+    QVERIFY(start(Downloader::AppSection::history));
 
     QTRY_COMPARE(rows().size(), 2);
     QQuickItem *removed = nullptr;
@@ -397,18 +256,18 @@ void TestPages::removeAndClearKeepFiles()
         removed = textOf("rowTitle", row) == u"Removed" ? row : removed;
     QVERIFY(removed);
     const QPointF at = removed->mapToScene(QPointF(40, removed->height() / 2));
-    QTest::mouseClick(m_window, Qt::RightButton, Qt::NoModifier, at.toPoint());
-    click(find("copyLink"));
+    QTest::mouseClick(m_f->window(), Qt::RightButton, Qt::NoModifier, at.toPoint());
+    m_f->click(find("copyLink"));
     QCOMPARE(QGuiApplication::clipboard()->text(), u"https://example.org/r"_s);
-    QTest::mouseClick(m_window, Qt::RightButton, Qt::NoModifier, at.toPoint());
-    click(find("removeEntry"));
+    QTest::mouseClick(m_f->window(), Qt::RightButton, Qt::NoModifier, at.toPoint());
+    m_f->click(find("removeEntry"));
     QTRY_COMPARE(rows().size(), 1);
-    QCOMPARE(m_downloader->history()->entries().constFirst().title, u"Stays"_s);
+    QCOMPARE(m_f->downloader().history()->entries().constFirst().title, u"Stays"_s);
 
-    click(find("clearHistory"));
-    click(find("clearConfirm"));
+    m_f->click(find("clearHistory"));
+    m_f->click(find("clearConfirm"));
     QTRY_COMPARE(rows().size(), 0);
-    QCOMPARE(m_downloader->history()->count(), 0);
+    QCOMPARE(m_f->downloader().history()->count(), 0);
     QCOMPARE(find("filesTile")->property("value").toString(), u"0"_s);
     QVERIFY(!find("clearHistory")->isVisible());
     QVERIFY(QFile::exists(kept));
@@ -436,48 +295,48 @@ void TestPages::switchesWriteTheirKeys()
     QFETCH(QString, key);
     QFETCH(bool, initially);
     QFETCH(QString, argument);
-    makeProgram(u"ffmpeg"_s, "exit 0");
-    start("settings");
+    m_f->makeProgram(u"ffmpeg"_s, "exit 0");
+    QVERIFY(start(Downloader::AppSection::settings));
 
     const QByteArray name = "switch_" + key.toLatin1();
     QQuickItem *toggle = find(name.constData());
     QVERIFY(toggle);
     QCOMPARE(toggle->property("checked").toBool(), initially);
-    QTRY_VERIFY(m_downloader->ffmpegPath().has_value());
+    QTRY_VERIFY(m_f->downloader().ffmpegPath().has_value());
     for (bool on : {!initially, initially}) {
-        click(toggle);
-        QCOMPARE(m_settings->boolean(key), on);
+        m_f->click(toggle);
+        QCOMPARE(m_f->settings().boolean(key), on);
         QCOMPARE(toggle->property("checked").toBool(), on);
         if (!argument.isEmpty())
             QCOMPARE(argsNow().contains(argument), on);
     }
     // Written elsewhere, the switch follows.
-    m_settings->setValue(key, !initially);
+    m_f->settings().setValue(key, !initially);
     QCOMPARE(toggle->property("checked").toBool(), !initially);
 }
 
 void TestPages::subtitleLanguagesFollowSubs()
 {
-    makeProgram(u"ffmpeg"_s, "exit 0");
-    m_settings->setValue(SettingsKey::subLangs, u"de.*"_s);
-    start("settings");
-    snapshot("settings-subs-off");
+    m_f->makeProgram(u"ffmpeg"_s, "exit 0");
+    m_f->settings().setValue(SettingsKey::subLangs, u"de.*"_s);
+    QVERIFY(start(Downloader::AppSection::settings));
+    m_f->snapshot(u"settings-subs-off"_s);
 
     QVERIFY(!find("subLangsRow")->isVisible());
-    click(find("switch_subs"));
+    m_f->click(find("switch_subs"));
     QTRY_VERIFY(find("subLangsRow")->isVisible());
     QCOMPARE(textOf("subLangsField"), u"de.*"_s);
-    snapshot("settings-subs-on");
+    m_f->snapshot(u"settings-subs-on"_s);
 
     type("subLangsField", u"fr,es"_s);
-    QCOMPARE(m_settings->string(SettingsKey::subLangs), u"fr,es"_s);
-    QTRY_VERIFY(m_downloader->ffmpegPath().has_value());
+    QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
+    QTRY_VERIFY(m_f->downloader().ffmpegPath().has_value());
     const QStringList args = argsNow();
     QCOMPARE(args.value(args.indexOf(u"--sub-langs"_s) + 1), u"fr,es"_s);
 
-    click(find("switch_subs"));
+    m_f->click(find("switch_subs"));
     QTRY_VERIFY(!find("subLangsRow")->isVisible());
-    QCOMPARE(m_settings->string(SettingsKey::subLangs), u"fr,es"_s);
+    QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
 }
 
 void TestPages::stepperBounds_data()
@@ -498,49 +357,49 @@ void TestPages::stepperBounds()
     QFETCH(int, stored);
     QFETCH(int, afterDown);
     QFETCH(int, afterUp);
-    m_settings->setValue(SettingsKey::maxConcurrent, stored);
-    start("settings");
+    m_f->settings().setValue(SettingsKey::maxConcurrent, stored);
+    QVERIFY(start(Downloader::AppSection::settings));
 
     QCOMPARE(textOf("concurrentValue"), QString::number(stored));
-    click(find("stepDown"));
-    QCOMPARE(m_settings->integer(SettingsKey::maxConcurrent), afterDown);
+    m_f->click(find("stepDown"));
+    QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), afterDown);
     QCOMPARE(textOf("concurrentValue"), QString::number(afterDown));
-    m_settings->setValue(SettingsKey::maxConcurrent, stored);
-    click(find("stepUp"));
-    QCOMPARE(m_settings->integer(SettingsKey::maxConcurrent), afterUp);
+    m_f->settings().setValue(SettingsKey::maxConcurrent, stored);
+    m_f->click(find("stepUp"));
+    QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), afterUp);
 }
 
 void TestPages::menusStoreTheirValue()
 {
-    start("settings");
+    QVERIFY(start(Downloader::AppSection::settings));
     QQuickItem *quality = find("qualityMenu");
     QCOMPARE(textOf("face", quality), u"Best quality"_s);
-    click(quality);
+    m_f->click(quality);
     QTRY_VERIFY(find("option_mp3"));
     QCOMPARE(find("check", find("option_best"))->opacity(), 1.0);
-    click(find("option_mp3"));
-    QCOMPARE(m_settings->string(SettingsKey::quality), u"mp3"_s);
-    QCOMPARE(m_settings->defaultQuality(), Quality(Quality::mp3));
+    m_f->click(find("option_mp3"));
+    QCOMPARE(m_f->settings().string(SettingsKey::quality), u"mp3"_s);
+    QCOMPARE(m_f->settings().defaultQuality(), Quality(Quality::mp3));
     QCOMPARE(textOf("face", quality), u"Audio only — MP3"_s);
 
     QQuickItem *browser = find("browserMenu");
     QCOMPARE(textOf("face", browser), u"Don’t use"_s);
-    click(browser);
+    m_f->click(browser);
     QTRY_VERIFY(find("option_firefox"));
     QVERIFY(!find("option_safari"));
-    click(find("option_firefox"));
-    QCOMPARE(m_settings->string(SettingsKey::cookies), u"firefox"_s);
+    m_f->click(find("option_firefox"));
+    QCOMPARE(m_f->settings().string(SettingsKey::cookies), u"firefox"_s);
     QCOMPARE(textOf("face", browser), u"Firefox"_s);
-    QCOMPARE(m_downloader->cookieArgs(), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
+    QCOMPARE(m_f->downloader().cookieArgs(), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
 }
 
 void TestPages::unknownBrowserShowsAsStored()
 {
-    m_settings->setValue(SettingsKey::cookies, u"netscape"_s);
-    start("settings");
+    m_f->settings().setValue(SettingsKey::cookies, u"netscape"_s);
+    QVERIFY(start(Downloader::AppSection::settings));
     QQuickItem *browser = find("browserMenu");
     QCOMPARE(textOf("face", browser), u"netscape"_s);
-    click(browser);
+    m_f->click(browser);
     QTRY_VERIFY(find("option_none"));
     for (const char *value : {"option_none", "option_chrome", "option_firefox", "option_chromium"})
         QCOMPARE(find("check", find(value))->opacity(), 0.0);
@@ -548,37 +407,36 @@ void TestPages::unknownBrowserShowsAsStored()
 
 void TestPages::folderChooser()
 {
-    const QString inside = m_root->filePath(u"home/Videos"_s);
+    const QString inside = m_f->path(u"home/Videos"_s);
     QDir().mkpath(inside);
-    start("settings");
+    QVERIFY(start(Downloader::AppSection::settings));
     QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Downloads"_s);
 
     QObject *dialog = find("settingsPage")->findChild<QObject *>(u"folderDialog"_s);
     QVERIFY(dialog);
-    QCOMPARE(dialog->property("acceptLabel").toString(), u"Escolher"_s);
-    click(find("chooseFolder"));
+    QCOMPARE(dialog->property("acceptLabel").toString(), u"Choose"_s);
+    m_f->click(find("chooseFolder"));
     QTRY_VERIFY(dialog->property("visible").toBool());
-    QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(m_settings->folder()));
+    QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(m_f->settings().folder()));
     QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
     QTRY_VERIFY(!dialog->property("visible").toBool());
 
     // What the page does with the folder the dialog hands back once the user confirms.
-    auto *view = find("settingsPage")->findChild<SettingsView *>();
-    QVERIFY(view);
+    AppSettings *view = AppSettingsSingleton::instance;
     view->chooseFolder(QUrl::fromLocalFile(inside));
-    QCOMPARE(m_settings->string(SettingsKey::folder), inside);
+    QCOMPARE(m_f->settings().string(SettingsKey::folder), inside);
     QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Videos"_s);
     QCOMPARE(argsNow().value(argsNow().indexOf(u"-P"_s) + 1), inside);
 
     // Outside the home folder the path shows whole; what is not a folder changes nothing.
-    const QString outside = m_root->filePath(u"elsewhere"_s);
+    const QString outside = m_f->path(u"elsewhere"_s);
     QDir().mkpath(outside);
     view->chooseFolder(QUrl::fromLocalFile(outside + u'/'));
     QCOMPARE(textOf("rowSub", find("folderRow")), outside);
-    view->chooseFolder(QUrl::fromLocalFile(m_root->filePath(u"missing"_s)));
+    view->chooseFolder(QUrl::fromLocalFile(m_f->path(u"missing"_s)));
     view->chooseFolder(QUrl(u"https://example.org/"_s));
     view->chooseFolder(QUrl());
-    QCOMPARE(m_settings->folder(), outside);
+    QCOMPARE(m_f->settings().folder(), outside);
 }
 
 void TestPages::engineChips_data()
@@ -597,32 +455,31 @@ void TestPages::engineChips()
     QFETCH(QByteArray, ytdlp);
     QFETCH(QString, chip);
     QFETCH(bool, found);
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
     // Installed after the start: the page looks again when it is shown.
+    m_f->downloader();
     if (!ytdlp.isEmpty())
-        makeProgram(u"yt-dlp"_s, ytdlp);
-    start("settings");
+        m_f->makeProgram(u"yt-dlp"_s, ytdlp);
+    QVERIFY(start(Downloader::AppSection::settings));
 
     QQuickItem *row = find("engine_ytdlp");
     QTRY_COMPARE(textOf("chip", row), chip);
     QCOMPARE(find("chip", row)->property("color").value<QColor>(), found ? QColor(0x2ECC71) : QColor(0xE74C3C));
-    QCOMPARE(textOf("rowSub", row), found ? Settings::displayPath(m_downloader->ytdlpPathText()) : QString());
+    QCOMPARE(textOf("rowSub", row), found ? Settings::displayPath(m_f->downloader().ytdlpPathText()) : QString());
     QCOMPARE(textOf("chip", find("engine_ffmpeg")), u"not found"_s);
     QVERIFY(find("updateEngine")->isEnabled());
     QVERIFY(!find("installSpinner")->isVisible());
 
-    click(find("engineFolder"));
-    QCOMPARE(m_desktop.calls, QStringList{u"folder "_s + Tools::binDir()});
+    m_f->click(find("engineFolder"));
+    QCOMPARE(m_f->desktop.calls, QStringList{u"folder "_s + Tools::binDir()});
 }
 
 void TestPages::copyButtons()
 {
-    start("settings");
-    click(find("copyBookmarklet"));
+    QVERIFY(start(Downloader::AppSection::settings));
+    m_f->click(find("copyBookmarklet"));
     QCOMPARE(QGuiApplication::clipboard()->text(),
              u"javascript:location.href='vireloom://download?url='+encodeURIComponent(location.href)"_s);
-    click(find("copySchemePrefix"));
+    m_f->click(find("copySchemePrefix"));
     QCOMPARE(QGuiApplication::clipboard()->text(), u"vireloom://download?url="_s);
     QCOMPARE(QGuiApplication::clipboard()->text().size(), 24);
 }

@@ -2,26 +2,14 @@
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
-#include "settings/settings.h"
-#include "support/quickitems.h"
-#include "tools/tools.h"
-#include "ui/appsingletons.h"
+#include "support/windowfixture.h"
 #include "ui/shell.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QQmlApplicationEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
-
-Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
-Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
 using namespace Qt::StringLiterals;
 
@@ -31,8 +19,6 @@ class TestShell : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void sidebarFollowsTheDownloads_data();
     void sidebarFollowsTheDownloads();
     void sidebarTotals();
@@ -41,109 +27,27 @@ private slots:
     void sectionsSwitch();
     void dropAddsTheLinksAndShowsDownloads();
     void logSheetShowsAndCopiesTheLog();
+    void returnAnswersAtOnce();
     void quitAsksWhileDownloading();
-
-private:
-    void start();
-    QQuickItem *find(const char *name) const;
-    QString textOf(const char *name) const;
-    DownloadItem *addItem(const DLState &state, const QString &title = u"https://example.org/v"_s);
-    void makeProgram(const QString &name, const QByteArray &body);
-    void drop(const QMimeData &data);
-    // With VIRELOOM_SCREENSHOTS naming a folder, keeps a picture of the window there.
-    void snapshot(const char *name) const;
-
-    std::unique_ptr<QTemporaryDir> m_root;
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<Downloader> m_downloader;
-    std::unique_ptr<Shell> m_shell;
-    std::unique_ptr<QQmlApplicationEngine> m_engine;
-    QQuickWindow *m_window = nullptr;
 };
 
-void TestShell::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    QDir().mkpath(m_root->filePath(u"system"_s));
-    Tools::setLocations({m_root->filePath(u"support"_s), {m_root->filePath(u"system"_s)}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.conf"_s));
-}
+namespace {
 
-void TestShell::cleanup()
-{
-    m_engine.reset();
-    m_shell.reset();
-    m_downloader.reset();
-    m_window = nullptr;
-}
-
-void TestShell::start()
-{
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_shell = std::make_unique<Shell>(m_downloader.get());
-    DownloaderSingleton::instance = m_downloader.get();
-    SettingsSingleton::instance = m_settings.get();
-    ShellSingleton::instance = m_shell.get();
-
-    m_engine = std::make_unique<QQmlApplicationEngine>();
-    m_engine->addImportPath(u"qrc:/"_s);
-    m_engine->load(QUrl(u"qrc:/Vireloom/UI/Main.qml"_s));
-    QVERIFY(!m_engine->rootObjects().isEmpty());
-    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
-    QVERIFY(m_window);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-}
-
-QQuickItem *TestShell::find(const char *name) const
-{
-    return findItem(m_window->contentItem(), QString::fromLatin1(name));
-}
-
-QString TestShell::textOf(const char *name) const
-{
-    QQuickItem *item = find(name);
-    return item ? item->property("text").toString() : u"<missing %1>"_s.arg(QLatin1StringView(name));
-}
-
-DownloadItem *TestShell::addItem(const DLState &state, const QString &title)
-{
-    auto *item = new DownloadItem(u"https://example.org/v"_s, Quality::best, false);
-    item->setTitle(title);
-    item->setState(state);
-    m_downloader->items()->prepend(item);
-    return item;
-}
-
-void TestShell::makeProgram(const QString &name, const QByteArray &body)
-{
-    QFile file(QDir(Tools::binDir()).filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n" + body + "\n");
-    file.close();
-    Tools::makeExecutable(file.fileName());
-}
-
-void TestShell::drop(const QMimeData &data)
+void drop(WindowFixture &f, const QMimeData &data)
 {
     const QPoint where(600, 400);
     QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window, &enter);
+    QCoreApplication::sendEvent(f.window(), &enter);
     QDragMoveEvent move(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window, &move);
-    QTRY_VERIFY(find("dropFrame")->isVisible());
-    QTest::qWait(250);
-    snapshot("dropframe");
+    QCoreApplication::sendEvent(f.window(), &move);
+    QTRY_VERIFY(f.find(u"dropFrame")->isVisible());
+    QTRY_COMPARE(f.find(u"dropFrame")->opacity(), 1.0);
+    f.snapshot(u"dropframe"_s);
     QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window, &dropped);
+    QCoreApplication::sendEvent(f.window(), &dropped);
 }
 
-void TestShell::snapshot(const char *name) const
-{
-    const QString folder = qEnvironmentVariable("VIRELOOM_SCREENSHOTS");
-    if (!folder.isEmpty())
-        m_window->grabWindow().save(QDir(folder).filePath(QString::fromLatin1(name) + u".png"_s));
-}
+} // namespace
 
 void TestShell::sidebarFollowsTheDownloads_data()
 {
@@ -161,36 +65,33 @@ void TestShell::sidebarFollowsTheDownloads()
 {
     QFETCH(QList<int>, states);
     QFETCH(QString, badge);
-    start();
+    WindowFixture f;
+    QVERIFY(f.show());
     for (int state : states)
-        addItem(state == DLState::failed ? DLState::failure(u"x"_s) : DLState(DLState::Kind(state)));
+        f.addItem(state == DLState::failed ? DLState::failure(u"x"_s) : DLState(DLState::Kind(state)));
 
-    QQuickItem *downloads = find("section_downloads");
+    QQuickItem *downloads = f.find(u"section_downloads");
     QVERIFY(downloads);
-    QQuickItem *badgeItem = findItem(downloads, u"badge");
+    QQuickItem *badgeItem = f.find(u"badge", downloads);
     QVERIFY(badgeItem);
     QCOMPARE(badgeItem->isVisible(), !badge.isEmpty());
     QCOMPARE(downloads->property("badge").toString(), badge);
-    QCOMPARE(find("brandMark")->property("animated").toBool(), !badge.isEmpty());
+    QCOMPARE(f.find(u"brandMark")->property("animated").toBool(), !badge.isEmpty());
 }
 
 void TestShell::sidebarTotals()
 {
-    start();
-    QCOMPARE(textOf("totalText"), u"—"_s);
-    QCOMPARE(textOf("fileCountText"), u"0 files"_s);
+    WindowFixture f;
+    QVERIFY(f.show());
+    QCOMPARE(f.textOf(u"totalText"), u"—"_s);
+    QCOMPARE(f.textOf(u"fileCountText"), u"0 files"_s);
 
-    HistoryEntry entry;
-    entry.id = QUuid::createUuid();
-    entry.title = u"clip"_s;
-    entry.bytes = 12'300'000;
-    m_downloader->history()->prepend(entry);
-    QTRY_COMPARE(textOf("fileCountText"), u"1 file"_s);
-    QVERIFY2(textOf("totalText").contains(u"12.3"_s), qPrintable(textOf("totalText")));
+    f.addEntry(u"clip"_s, u"https://example.org/a"_s);
+    QTRY_COMPARE(f.textOf(u"fileCountText"), u"1 file"_s);
+    QVERIFY2(f.textOf(u"totalText").contains(u"12.3"_s), qPrintable(f.textOf(u"totalText")));
 
-    entry.id = QUuid::createUuid();
-    m_downloader->history()->prepend(entry);
-    QTRY_COMPARE(textOf("fileCountText"), u"2 files"_s);
+    f.addEntry(u"clip"_s, u"https://example.org/b"_s);
+    QTRY_COMPARE(f.textOf(u"fileCountText"), u"2 files"_s);
 }
 
 void TestShell::engineLine_data()
@@ -214,119 +115,138 @@ void TestShell::engineLine()
     QFETCH(QByteArray, version);
     QFETCH(QString, text);
     QFETCH(bool, complete);
+    WindowFixture f;
     for (const QString &program : programs)
-        makeProgram(program, version.isEmpty() ? "exit 1" : "echo " + version);
-    start();
-    QTRY_COMPARE(textOf("engineText"), text);
-    QCOMPARE(find("engineDot")->property("color").value<QColor>(), complete ? QColor(0x2E, 0xCC, 0x71) : QColor(0xF3, 0x9C, 0x12));
+        f.makeProgram(program, version.isEmpty() ? "exit 1" : "echo " + version);
+    QVERIFY(f.show());
+    QTRY_COMPARE(f.textOf(u"engineText"), text);
+    QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(),
+             complete ? QColor(0x2E, 0xCC, 0x71) : QColor(0xF3, 0x9C, 0x12));
 }
 
 void TestShell::sectionsSwitch()
 {
-    start();
-    QVERIFY(find("downloadsPage"));
+    WindowFixture f;
+    QVERIFY(f.show());
+    QVERIFY(f.find(u"downloadsPage"));
 
-    QQuickItem *history = find("section_history");
-    QTest::mouseClick(m_window, Qt::LeftButton, {}, history->mapToScene(QPointF(history->width() / 2, history->height() / 2)).toPoint());
-    QTRY_VERIFY(find("historyPage"));
-    QVERIFY(!find("downloadsPage"));
-    QCOMPARE(m_downloader->section(), Downloader::AppSection::history);
+    f.click(f.find(u"section_history"));
+    QTRY_VERIFY(f.find(u"historyPage"));
+    QVERIFY(!f.find(u"downloadsPage"));
+    QCOMPARE(f.downloader().section(), Downloader::AppSection::history);
 
-    QTest::keyClick(m_window, Qt::Key_Comma, Qt::ControlModifier);
-    QTRY_VERIFY(find("settingsPage"));
-    QCOMPARE(m_shell->section(), u"settings"_s);
-
-    // A section's name that does not exist changes nothing.
-    m_shell->setSection(u"elsewhere"_s);
-    QCOMPARE(m_shell->section(), u"settings"_s);
+    QTest::keyClick(f.window(), Qt::Key_Comma, Qt::ControlModifier);
+    QTRY_VERIFY(f.find(u"settingsPage"));
+    QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
 }
 
 void TestShell::dropAddsTheLinksAndShowsDownloads()
 {
-    start();
-    m_shell->setSection(u"settings"_s);
-    QTRY_VERIFY(find("settingsPage"));
+    WindowFixture f;
+    f.downloader().setSection(Downloader::AppSection::settings);
+    QVERIFY(f.show());
+    QVERIFY(f.find(u"settingsPage"));
 
     QMimeData text;
     text.setText(u"two links: https://example.org/a and (https://example.org/b)."_s);
-    drop(text);
-    QTRY_VERIFY(find("downloadsPage"));
-    QCOMPARE(m_downloader->items()->count(), 2);
-    QTRY_VERIFY(!find("dropFrame")->isVisible());
+    drop(f, text);
+    QTRY_VERIFY(f.find(u"downloadsPage"));
+    QCOMPARE(f.downloader().items()->count(), 2);
+    QTRY_VERIFY(!f.find(u"dropFrame")->isVisible());
 
-    m_shell->setSection(u"history"_s);
+    f.downloader().setSection(Downloader::AppSection::history);
     QMimeData nothing;
     nothing.setText(u"no link in here"_s);
-    drop(nothing);
-    QTRY_VERIFY(find("downloadsPage"));
-    QCOMPARE(m_downloader->items()->count(), 2);
+    drop(f, nothing);
+    QTRY_VERIFY(f.find(u"downloadsPage"));
+    QCOMPARE(f.downloader().items()->count(), 2);
 
     QMimeData urls;
     urls.setUrls({QUrl(u"https://example.org/c"_s)});
-    drop(urls);
-    QCOMPARE(m_downloader->items()->count(), 3);
-    QCOMPARE(m_downloader->items()->at(0)->url(), u"https://example.org/c"_s);
+    drop(f, urls);
+    QCOMPARE(f.downloader().items()->count(), 3);
+    QCOMPARE(f.downloader().items()->at(0)->url(), u"https://example.org/c"_s);
 }
 
 void TestShell::logSheetShowsAndCopiesTheLog()
 {
-    start();
-    DownloadItem *item = addItem(DLState::downloading, u"<b>not bold</b>"_s);
+    WindowFixture f;
+    QVERIFY(f.show());
+    DownloadItem *item = f.addItem(DLState::downloading, u"<b>not bold</b>"_s);
     item->appendLog(u"[download] Destination: clip.mp4"_s);
     item->appendLog(u"<i>raw</i> line"_s);
-    m_shell->showLog(item);
-    QQuickItem *sheet = find("logText");
+    f.shell().showLog(item);
+    QQuickItem *sheet = f.find(u"logText");
     QTRY_VERIFY(sheet && sheet->isVisible());
-    snapshot("logsheet");
+    f.snapshot(u"logsheet"_s);
     QCOMPARE(sheet->property("text").toString(), u"[download] Destination: clip.mp4\n<i>raw</i> line"_s);
-    QCOMPARE(find("logTitle")->property("text").toString(), u"<b>not bold</b>"_s);
+    QCOMPARE(f.textOf(u"logTitle"), u"<b>not bold</b>"_s);
 
     // New output shows once the item changes in a way views hear of.
     item->appendLog(u"[download]  50.0%"_s);
     item->setProgress(0.5);
     QTRY_VERIFY(sheet->property("text").toString().endsWith(u"50.0%"_s));
 
-    QQuickItem *copy = find("copyLog");
-    QTest::mouseClick(m_window, Qt::LeftButton, {}, copy->mapToScene(QPointF(copy->width() / 2, copy->height() / 2)).toPoint());
-    QCOMPARE(QGuiApplication::clipboard()->text(), m_shell->logText(item));
-
-    QTest::keyClick(m_window, Qt::Key_Return);
+    f.click(f.find(u"copyLog"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), sheet->property("text").toString());
+    QTest::keyClick(f.window(), Qt::Key_Return);
     QTRY_VERIFY(!sheet->isVisible());
 
     // An empty log copies as an empty text.
-    DownloadItem *quiet = addItem(DLState::queued);
-    m_shell->copyLog(quiet);
+    f.shell().showLog(f.addItem(DLState::queued));
+    QTRY_VERIFY(sheet->isVisible());
+    QCOMPARE(sheet->property("text").toString(), QString());
+    f.click(f.find(u"copyLog"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+}
+
+// Return is the sheet's and the question's default answer from the moment they open.
+void TestShell::returnAnswersAtOnce()
+{
+    WindowFixture f;
+    QVERIFY(f.show());
+    QSignalSpy accepted(&f.shell(), &Shell::quitAccepted);
+    DownloadItem *item = f.addItem(DLState::downloading);
+
+    f.shell().showLog(item);
+    QQuickItem *sheet = f.find(u"logText");
+    QTRY_VERIFY(sheet && sheet->isVisible());
+    QTest::keyClick(f.window(), Qt::Key_Return);
+    QTRY_VERIFY(!sheet->isVisible());
+
+    f.shell().requestQuit();
+    QQuickItem *question = f.find(u"quitQuestion");
+    QTRY_VERIFY(question && question->isVisible());
+    QTest::keyClick(f.window(), Qt::Key_Return);
+    QCOMPARE(accepted.size(), 1);
 }
 
 void TestShell::quitAsksWhileDownloading()
 {
-    start();
-    QSignalSpy accepted(m_shell.get(), &Shell::quitAccepted);
-    addItem(DLState::queued);
-    addItem(DLState::fetching);
-    m_shell->requestQuit();
+    WindowFixture f;
+    QVERIFY(f.show());
+    QSignalSpy accepted(&f.shell(), &Shell::quitAccepted);
+    f.addItem(DLState::queued);
+    f.addItem(DLState::fetching);
+    f.shell().requestQuit();
     QCOMPARE(accepted.size(), 1);
 
-    addItem(DLState::downloading);
-    addItem(DLState::processing);
-    m_shell->requestQuit();
+    f.addItem(DLState::downloading);
+    f.addItem(DLState::processing);
+    f.shell().requestQuit();
     QCOMPARE(accepted.size(), 1);
-    QQuickItem *question = find("quitQuestion");
+    QQuickItem *question = f.find(u"quitQuestion");
     QTRY_VERIFY(question && question->isVisible());
-    QTest::qWait(250);
-    snapshot("quit");
+    f.snapshot(u"quit"_s);
     QCOMPARE(question->property("text").toString(), u"2 download(s) in progress"_s);
 
-    QQuickItem *cancel = find("quitCancel");
-    QTest::mouseClick(m_window, Qt::LeftButton, {}, cancel->mapToScene(QPointF(cancel->width() / 2, cancel->height() / 2)).toPoint());
+    f.click(f.find(u"quitCancel"));
     QTRY_VERIFY(!question->isVisible());
-    QCOMPARE(accepted.size(), 0 + 1);
+    QCOMPARE(accepted.size(), 1);
 
-    m_shell->requestQuit();
+    f.shell().requestQuit();
     QTRY_VERIFY(question->isVisible());
-    QQuickItem *quit = find("quitAnyway");
-    QTest::mouseClick(m_window, Qt::LeftButton, {}, quit->mapToScene(QPointF(quit->width() / 2, quit->height() / 2)).toPoint());
+    f.click(f.find(u"quitAnyway"));
     QTRY_COMPARE(accepted.size(), 2);
 }
 

@@ -10,7 +10,6 @@ Surface {
 
     required property DownloadItem item
     property bool animating: true
-    readonly property string phase: root.item ? root.item.stateName : ""
 
     objectName: "downloadCard"
     radius: 12
@@ -42,7 +41,7 @@ Surface {
 
             Rectangle {
                 objectName: "doneBadge"
-                visible: root.phase === "done"
+                visible: texts.canOpen
                 width: 20
                 height: 20
                 radius: 10
@@ -128,15 +127,15 @@ Surface {
             ShimmerBar {
                 Layout.fillWidth: true
                 Layout.preferredHeight: 6
-                visible: root.phase === "fetching" || root.phase === "processing"
+                visible: texts.shimmering
                 running: root.animating
             }
 
             MeterBar {
                 objectName: "meter"
-                visible: root.phase === "queued" || root.phase === "downloading"
-                fraction: root.phase === "downloading" ? root.item.progress : 0
-                color: root.phase === "queued" ? DS.muted : DS.primary
+                visible: texts.metered
+                fraction: texts.fraction
+                color: texts.waiting ? DS.muted : DS.primary
             }
 
             RowLayout {
@@ -144,7 +143,7 @@ Surface {
                 spacing: 6
 
                 SymbolIcon {
-                    visible: root.phase === "failed"
+                    visible: texts.failed
                     Layout.alignment: Qt.AlignTop
                     symbol: "exclamationmark.triangle.fill"
                     size: 11
@@ -155,25 +154,24 @@ Surface {
                     id: status
 
                     objectName: "status"
-                    Layout.fillWidth: root.phase !== "downloading" || entry.text.length === 0
+                    Layout.fillWidth: !entry.visible
                     text: texts.status
-                    color: root.phase === "failed" ? DS.danger : root.phase === "done" ? DS.success : DS.muted
-                    font: root.phase === "failed" ? Qt.font({pixelSize: 11})
-                        : DS.mono(10, root.phase === "done" ? Font.DemiBold : Font.Medium)
-                    maximumLineCount: root.phase === "failed" ? 2 : 1
-                    wrapMode: root.phase === "failed" ? Text.Wrap : Text.NoWrap
+                    color: texts.failed ? DS.danger : texts.done ? DS.success : DS.muted
+                    font: texts.failed ? Qt.font({pixelSize: 11}) : DS.mono(10, texts.done ? Font.DemiBold : Font.Medium)
+                    maximumLineCount: texts.failed ? 2 : 1
+                    wrapMode: texts.failed ? Text.Wrap : Text.NoWrap
                     elide: Text.ElideRight
 
                     HoverHandler {
                         id: statusHover
 
-                        enabled: root.phase === "failed"
+                        enabled: texts.failed
                     }
 
                     HelpTip {
                         objectName: "failureHelp"
                         text: status.text
-                        visible: statusHover.hovered && root.phase === "failed"
+                        visible: statusHover.hovered && texts.failed
                     }
                 }
 
@@ -181,7 +179,7 @@ Surface {
                     id: entry
 
                     objectName: "entry"
-                    visible: root.phase === "downloading" && text.length > 0
+                    visible: text.length > 0
                     Layout.fillWidth: true
                     text: texts.entry
                     color: DS.opacity(DS.muted, 0.8)
@@ -199,8 +197,7 @@ Surface {
 
             RoundIconButton {
                 objectName: "cancelButton"
-                visible: root.phase === "fetching" || root.phase === "queued"
-                         || root.phase === "downloading" || root.phase === "processing"
+                visible: texts.canCancel
                 symbol: "xmark"
                 help: I18n.l("Cancelar")
                 onClicked: Downloader.cancel(root.item)
@@ -208,7 +205,7 @@ Surface {
 
             RoundIconButton {
                 objectName: "openButton"
-                visible: root.phase === "done"
+                visible: texts.canOpen
                 symbol: "play.fill"
                 help: I18n.l("Abrir")
                 color: DS.primary
@@ -217,7 +214,7 @@ Surface {
 
             RoundIconButton {
                 objectName: "revealButton"
-                visible: root.phase === "done"
+                visible: texts.canOpen
                 symbol: "magnifyingglass"
                 help: I18n.l("Mostrar na pasta")
                 onClicked: Downloader.reveal(texts.lastFile)
@@ -225,7 +222,7 @@ Surface {
 
             RoundIconButton {
                 objectName: "retryButton"
-                visible: root.phase === "failed" || root.phase === "cancelled"
+                visible: texts.canRetry
                 symbol: "arrow.clockwise"
                 help: I18n.l("Tentar de novo")
                 color: DS.primary
@@ -234,7 +231,7 @@ Surface {
 
             RoundIconButton {
                 objectName: "logButton"
-                visible: root.phase === "failed" || root.phase === "cancelled"
+                visible: texts.canRetry
                 symbol: "doc.text"
                 help: I18n.l("Ver log")
                 onClicked: Shell.showLog(root.item)

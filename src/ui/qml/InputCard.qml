@@ -19,7 +19,6 @@ Surface {
         id: card
 
         downloader: Downloader
-        settings: AppSettings
     }
 
     Nebula {

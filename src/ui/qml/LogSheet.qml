@@ -9,16 +9,7 @@ import Vireloom.UI
 T.Popup {
     id: root
 
-    // The DownloadItem shown; its log is not observable, so the text is read again
-    // whenever one of the item's observed properties changes.
     property DownloadItem item: null
-    readonly property string logText: {
-        const item = root.item;
-        if (!item)
-            return "";
-        void [item.title, item.stateName, item.progress, item.speed, item.eta, item.files];
-        return Shell.logText(item);
-    }
 
     objectName: "logSheet"
     parent: T.Overlay.overlay
@@ -31,14 +22,22 @@ T.Popup {
     closePolicy: T.Popup.CloseOnEscape
     onClosed: root.item = null
 
+    CardTexts {
+        id: texts
+
+        item: root.item
+    }
+
     T.Overlay.modal: Rectangle {
         color: DS.opacity("black", 0.45)
     }
 
     background: Surface {}
 
+    // Holds the focus from the moment the sheet opens, so Return closes it at once.
     contentItem: ColumnLayout {
         spacing: 12
+        focus: true
         Keys.onReturnPressed: root.close()
         Keys.onEnterPressed: root.close()
 
@@ -75,7 +74,7 @@ T.Popup {
                     objectName: "logText"
                     padding: 12
                     width: root.availableWidth - 2
-                    text: root.logText
+                    text: texts.log
                     textFormat: TextEdit.PlainText
                     readOnly: true
                     selectByMouse: true
@@ -93,7 +92,7 @@ T.Popup {
             GhostButtonStyle {
                 objectName: "copyLog"
                 text: I18n.l("Copiar log")
-                onClicked: Shell.copyLog(root.item)
+                onClicked: Shell.copy(texts.log)
             }
 
             Item {

@@ -39,7 +39,7 @@ RoundIconButton {
             objectName: "menuSettings"
             text: I18n.l("Ajustes…")
             shortcut: "Ctrl+,"
-            onTriggered: Shell.section = "settings"
+            onTriggered: Downloader.section = Downloader.AppSection.settings
         }
 
         MenuEntry {

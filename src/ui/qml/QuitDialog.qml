@@ -25,9 +25,12 @@ T.Popup {
 
     background: Surface {}
 
+    // Holds the focus from the moment the question opens: Return answers "quit anyway".
     contentItem: ColumnLayout {
         spacing: 10
+        focus: true
         Keys.onReturnPressed: quit.clicked()
+        Keys.onEnterPressed: quit.clicked()
 
         PlainLabel {
             objectName: "quitQuestion"

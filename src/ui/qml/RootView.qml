@@ -35,8 +35,8 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             // A new page for every section, so each starts with fresh view state.
-            sourceComponent: Shell.section === "history" ? historyPage
-                           : Shell.section === "settings" ? settingsPage : downloadsPage
+            sourceComponent: Downloader.section === Downloader.AppSection.history ? historyPage
+                           : Downloader.section === Downloader.AppSection.settings ? settingsPage : downloadsPage
             onLoaded: fadeIn.restart()
 
             NumberAnimation {
@@ -114,7 +114,7 @@ Item {
     Shortcut {
         sequence: "Ctrl+,"
         context: Qt.ApplicationShortcut
-        onActivated: Shell.section = "settings"
+        onActivated: Downloader.section = Downloader.AppSection.settings
     }
 
     Shortcut {

@@ -12,29 +12,6 @@ import Vireloom.UI
 Flickable {
     id: root
 
-    // The stored values, read again whenever their key changes.
-    property int revision: 0
-    readonly property string quality: root.text("quality")
-    readonly property int maxConcurrent: root.number("maxConcurrent")
-    readonly property bool subs: root.flag("subs")
-
-    function text(key: string): string {
-        root.revision;
-        return String(AppSettings.value(key) ?? "");
-    }
-
-    function number(key: string): int {
-        root.revision;
-        return Number(AppSettings.value(key));
-    }
-
-    // The store's file gives booleans back as text.
-    function flag(key: string): bool {
-        root.revision;
-        const value = AppSettings.value(key);
-        return value === true || value === "true";
-    }
-
     objectName: "settingsPage"
     contentWidth: width
     contentHeight: column.implicitHeight + 32
@@ -42,26 +19,16 @@ Flickable {
     clip: true
     Component.onCompleted: Downloader.refreshEngine()
 
-    Connections {
-        target: AppSettings
-
-        function onValueChanged() {
-            root.revision++;
-        }
-    }
-
     SettingsView {
         id: settingsView
-
-        settings: AppSettings
     }
 
     FolderDialog {
         id: folderDialog
 
         objectName: "folderDialog"
-        acceptLabel: "Escolher"
-        onAccepted: settingsView.chooseFolder(folderDialog.selectedFolder)
+        acceptLabel: I18n.l("Escolher")
+        onAccepted: AppSettings.chooseFolder(folderDialog.selectedFolder)
     }
 
     ColumnLayout {
@@ -87,7 +54,7 @@ Flickable {
             SettingRow {
                 objectName: "folderRow"
                 title: I18n.l("Salvar em")
-                sub: settingsView.folderText
+                sub: AppSettings.folderText
 
                 GhostButtonStyle {
                     objectName: "chooseFolder"
@@ -95,7 +62,7 @@ Flickable {
                     compact: true
                     // Each time in the folder in use now.
                     onClicked: {
-                        folderDialog.currentFolder = settingsView.folderUrl;
+                        folderDialog.currentFolder = AppSettings.folderUrl;
                         folderDialog.open();
                     }
                 }
@@ -108,7 +75,7 @@ Flickable {
                     objectName: "concurrentValue"
                     Layout.preferredWidth: 18
                     horizontalAlignment: Text.AlignHCenter
-                    text: String(root.maxConcurrent)
+                    text: String(AppSettings.maxConcurrent)
                     font: DS.mono(14, Font.DemiBold)
                 }
 
@@ -116,15 +83,15 @@ Flickable {
                     StepButton {
                         objectName: "stepDown"
                         text: "−"
-                        enabled: root.maxConcurrent > 1
-                        onClicked: AppSettings.setValue("maxConcurrent", settingsView.stepped(root.maxConcurrent, -1))
+                        enabled: AppSettings.maxConcurrent > AppSettings.maxConcurrentFloor
+                        onClicked: AppSettings.stepMaxConcurrent(-1)
                     }
 
                     StepButton {
                         objectName: "stepUp"
                         text: "+"
-                        enabled: root.maxConcurrent < 6
-                        onClicked: AppSettings.setValue("maxConcurrent", settingsView.stepped(root.maxConcurrent, 1))
+                        enabled: AppSettings.maxConcurrent < AppSettings.maxConcurrentCeiling
+                        onClicked: AppSettings.stepMaxConcurrent(1)
                     }
                 }
             }
@@ -133,18 +100,20 @@ Flickable {
                 title: I18n.l("Sugerir links copiados")
                 sub: I18n.l("Quando você copia um link e volta para o Vireloom")
 
-                KeySwitch {
-                    key: "watchClipboard"
-                    checked: root.flag("watchClipboard")
+                Switch {
+                    objectName: "switch_watchClipboard"
+                    checked: AppSettings.watchClipboard
+                    onToggled: AppSettings.watchClipboard = checked
                 }
             }
 
             SettingRow {
                 title: I18n.l("Tocar som ao concluir")
 
-                KeySwitch {
-                    key: "soundOnDone"
-                    checked: root.flag("soundOnDone")
+                Switch {
+                    objectName: "switch_soundOnDone"
+                    checked: AppSettings.soundOnDone
+                    onToggled: AppSettings.soundOnDone = checked
                 }
             }
         }
@@ -161,9 +130,9 @@ Flickable {
 
                 OptionMenu {
                     objectName: "qualityMenu"
-                    selection: root.quality
+                    selection: AppSettings.quality
                     options: settingsView.qualityOptions
-                    onChosen: value => AppSettings.setValue("quality", value)
+                    onChosen: value => AppSettings.quality = value
                 }
             }
 
@@ -171,24 +140,26 @@ Flickable {
                 title: I18n.l("Preferir H.264")
                 sub: I18n.l("Abre direto na maioria dos players e editores, sem converter")
 
-                KeySwitch {
-                    key: "preferH264"
-                    checked: root.flag("preferH264")
+                Switch {
+                    objectName: "switch_preferH264"
+                    checked: AppSettings.preferH264
+                    onToggled: AppSettings.preferH264 = checked
                 }
             }
 
             SettingRow {
                 title: I18n.l("Embutir legendas")
 
-                KeySwitch {
-                    key: "subs"
-                    checked: root.flag("subs")
+                Switch {
+                    objectName: "switch_subs"
+                    checked: AppSettings.subs
+                    onToggled: AppSettings.subs = checked
                 }
             }
 
             SettingRow {
                 objectName: "subLangsRow"
-                visible: root.subs
+                visible: AppSettings.subs
                 title: I18n.l("Idiomas das legendas")
 
                 T.TextField {
@@ -200,11 +171,11 @@ Flickable {
                     rightPadding: 10
                     topPadding: 5
                     bottomPadding: 5
-                    text: root.text("subLangs")
+                    text: AppSettings.subLangs
                     color: DS.text
                     selectionColor: DS.opacity(DS.primary, 0.4)
                     font: DS.mono(12, Font.Normal)
-                    onTextEdited: AppSettings.setValue("subLangs", text)
+                    onTextEdited: AppSettings.subLangs = text
 
                     background: Rectangle {
                         radius: height / 2
@@ -218,18 +189,20 @@ Flickable {
             SettingRow {
                 title: I18n.l("Gravar título e autor nos metadados")
 
-                KeySwitch {
-                    key: "embedMeta"
-                    checked: root.flag("embedMeta")
+                Switch {
+                    objectName: "switch_embedMeta"
+                    checked: AppSettings.embedMeta
+                    onToggled: AppSettings.embedMeta = checked
                 }
             }
 
             SettingRow {
                 title: I18n.l("Embutir miniatura como capa")
 
-                KeySwitch {
-                    key: "embedThumb"
-                    checked: root.flag("embedThumb")
+                Switch {
+                    objectName: "switch_embedThumb"
+                    checked: AppSettings.embedThumb
+                    onToggled: AppSettings.embedThumb = checked
                 }
             }
 
@@ -239,9 +212,9 @@ Flickable {
 
                 OptionMenu {
                     objectName: "browserMenu"
-                    selection: root.text("cookies")
+                    selection: AppSettings.cookies
                     options: settingsView.browserOptions
-                    onChosen: value => AppSettings.setValue("cookies", value)
+                    onChosen: value => AppSettings.cookies = value
                 }
             }
         }
@@ -359,14 +332,6 @@ Flickable {
                 }
             }
         }
-    }
-
-    // A switch bound to a boolean key.
-    component KeySwitch: Switch {
-        required property string key
-
-        objectName: "switch_" + key
-        onToggled: AppSettings.setValue(key, checked)
     }
 
     // One program of the engine: where it is and what it reports.

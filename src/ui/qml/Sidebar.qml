@@ -67,21 +67,21 @@ Rectangle {
 
         Repeater {
             model: [
-                { section: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
-                { section: "history", label: "Histórico", symbol: "clock" },
-                { section: "settings", label: "Ajustes", symbol: "slider.horizontal.3" }
+                { section: Downloader.AppSection.downloads, name: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
+                { section: Downloader.AppSection.history, name: "history", label: "Histórico", symbol: "clock" },
+                { section: Downloader.AppSection.settings, name: "settings", label: "Ajustes", symbol: "slider.horizontal.3" }
             ]
 
             SidebarItem {
                 required property var modelData
 
-                objectName: "section_" + modelData.section
+                objectName: "section_" + modelData.name
                 Layout.fillWidth: true
                 label: I18n.l(modelData.label)
                 symbol: modelData.symbol
-                active: Shell.section === modelData.section
-                badge: modelData.section === "downloads" ? Shell.badge : ""
-                onClicked: Shell.section = modelData.section
+                active: Downloader.section === modelData.section
+                badge: modelData.section === Downloader.AppSection.downloads ? Shell.badge : ""
+                onClicked: Downloader.section = modelData.section
             }
         }
 

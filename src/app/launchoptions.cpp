@@ -1,0 +1,127 @@
+#include "launchoptions.h"
+
+#include "i18n/i18n.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+// Options the application object reads for itself (platform plugin, display, style, ...).
+// They are accepted here so that they reach it rather than being refused as unknown.
+struct ToolkitOption
+{
+    const char *name;
+    bool takesValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
+    {"session", true}, {"display", true}, {"name", true}, {"style", true}, {"stylesheet", true},
+    {"reverse", false}, {"widgetcount", false}, {"nograb", false}, {"dograb", false}, {"sync", false},
+};
+
+// The options a user can give, each with what it does. A new option is a member here,
+// an entry of `documented()` and a branch in parseLaunchOptions.
+struct LaunchParser
+{
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, L(QStringLiteral("Mostra esta ajuda e sai."))};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, L(QStringLiteral("Mostra a versão e sai."))};
+
+    QList<const QCommandLineOption *> documented() const { return {&help, &version}; }
+
+    LaunchParser()
+    {
+        // Qt's own options are written with one dash (-platform wayland).
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(L(QStringLiteral("Salve vídeo ou áudio de links como arquivos")));
+        for (const QCommandLineOption *option : documented())
+            parser.addOption(*option);
+        for (const ToolkitOption &toolkit : kToolkitOptions) {
+            QCommandLineOption option(QString::fromLatin1(toolkit.name));
+            if (toolkit.takesValue)
+                option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        parser.addPositionalArgument(L(QStringLiteral("endereço")),
+                                     L(QStringLiteral("Endereços vireloom: ou links para baixar; com o Vireloom já aberto, vão para a janela dele.")));
+    }
+
+    QString usage() const
+    {
+        // The parser's own first line names the program by how it was started, or not at all
+        // before the application object exists.
+        const QString text = parser.helpText();
+        return L(QStringLiteral("Uso: vireloom [opções] [endereço…]")) + text.mid(text.indexOf(u'\n'));
+    }
+};
+
+LaunchOptions exitWith(int exitCode, const QString &message)
+{
+    LaunchOptions options;
+    options.action = LaunchOptions::Action::Exit;
+    options.exitCode = exitCode;
+    options.message = message;
+    return options;
+}
+
+// The parser reports an option by its bare name; the user typed it with one or two dashes.
+QString asWritten(const QString &name, const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        QStringView written(argument);
+        written = written.left(written.indexOf(u'='));
+        if (written.startsWith(u'-') && written.sliced(written.startsWith(u"--") ? 2 : 1) == name)
+            return written.toString();
+    }
+    return name;
+}
+
+} // namespace
+
+LaunchOptions parseLaunchOptions(const QStringList &arguments)
+{
+    LaunchParser launch;
+    if (!launch.parser.parse(arguments)) {
+        const QStringList unknown = launch.parser.unknownOptionNames();
+        const QString error = unknown.isEmpty() ? launch.parser.errorText()
+                                                : LF(QStringLiteral("Opção desconhecida: %@"), asWritten(unknown.first(), arguments));
+        return exitWith(kUsageExitCode, QStringLiteral("vireloom: ") + error + QStringLiteral("\n\n") + launch.usage());
+    }
+    if (launch.parser.isSet(launch.help))
+        return exitWith(0, launch.usage());
+    if (launch.parser.isSet(launch.version))
+        return exitWith(0, QStringLiteral("Vireloom " VIRELOOM_VERSION "\n"));
+
+    LaunchOptions options;
+    options.addresses = launch.parser.positionalArguments();
+    return options;
+}
+
+QStringList documentedOptionNames()
+{
+    const LaunchParser launch;
+    QStringList names;
+    for (const QCommandLineOption *option : launch.documented())
+        names << option->names().constLast();
+    return names;
+}
+
+QStringList argumentsFromArgv(int argc, char **argv)
+{
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int finishLaunch(const LaunchOptions &options)
+{
+    const QByteArray text = options.message.toLocal8Bit();
+    std::fputs(text.constData(), options.exitCode == 0 ? stdout : stderr);
+    return options.exitCode;
+}

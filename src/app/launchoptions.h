@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What one launch of the program was asked to do, read from its command line before the
+// application object exists: --help and --version need no display, and neither they nor a
+// mistyped option may reach a running instance.
+struct LaunchOptions
+{
+    enum class Action {
+        Run,   // open the window, or hand the addresses to the running instance
+        Exit,  // print `message` and end with `exitCode`
+    };
+
+    Action action = Action::Run;
+    int exitCode = 0;
+    // For Exit: standard output when exitCode is 0, standard error otherwise.
+    QString message;
+    // vireloom: addresses and links, in the order given.
+    QStringList addresses;
+};
+
+// The exit code of a command line the program cannot read, as for most command-line tools.
+inline constexpr int kUsageExitCode = 2;
+
+// `arguments` starts with the program's own name, as argv does.
+LaunchOptions parseLaunchOptions(const QStringList &arguments);
+
+// The long names of the options a user can give, for keeping the manual page in step.
+QStringList documentedOptionNames();
+
+QStringList argumentsFromArgv(int argc, char **argv);
+
+// Prints an Exit outcome's message where it belongs and returns its exit code.
+int finishLaunch(const LaunchOptions &options);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUuid>
+
+class DownloadItem;
+class HistoryList;
+
+// The history as the application keeps it: the list the history page shows, mirrored to
+// one file. Every change is saved at once. A file found unreadable at start that could
+// not be moved aside either is never written over in this run, so nothing the user had
+// is lost to the next save.
+class HistoryBook : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HistoryBook(const QString &path, QObject *parent = nullptr);
+
+    HistoryList *list() const { return m_list; }
+    const QString &path() const { return m_path; }
+    bool writable() const { return m_writable; }
+
+    // Replaces the list with the file's entries; called once, at start.
+    void load();
+    // Puts a finished download first, as one entry with its files' sizes, and saves.
+    void record(const DownloadItem &item);
+    // Removes every entry with this id and saves, even when none had it.
+    void remove(const QUuid &id);
+    void clear();
+
+private:
+    void save();
+
+    HistoryList *m_list;
+    const QString m_path;
+    bool m_writable = true;
+};

@@ -1,0 +1,107 @@
+#include "appsettings.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+using Notifier = void (AppSettings::*)();
+
+// Which property each key's change concerns.
+const QHash<QString, Notifier> &notifiers()
+{
+    static const QHash<QString, Notifier> table{
+        {SettingsKey::folder, &AppSettings::folderChanged},
+        {SettingsKey::quality, &AppSettings::qualityChanged},
+        {SettingsKey::preferH264, &AppSettings::preferH264Changed},
+        {SettingsKey::subs, &AppSettings::subsChanged},
+        {SettingsKey::subLangs, &AppSettings::subLangsChanged},
+        {SettingsKey::embedMeta, &AppSettings::embedMetaChanged},
+        {SettingsKey::embedThumb, &AppSettings::embedThumbChanged},
+        {SettingsKey::cookies, &AppSettings::cookiesChanged},
+        {SettingsKey::maxConcurrent, &AppSettings::maxConcurrentChanged},
+        {SettingsKey::watchClipboard, &AppSettings::watchClipboardChanged},
+        {SettingsKey::soundOnDone, &AppSettings::soundOnDoneChanged},
+    };
+    return table;
+}
+
+} // namespace
+
+AppSettings::AppSettings(Settings *settings, QObject *parent) : QObject(parent), m_settings(settings)
+{
+    connect(m_settings, &Settings::valueChanged, this, &AppSettings::announce);
+}
+
+void AppSettings::announce(const QString &key)
+{
+    if (const Notifier notify = notifiers().value(key))
+        emit(this->*notify)();
+}
+
+bool AppSettings::flag(QLatin1StringView key) const
+{
+    return m_settings->boolean(key);
+}
+
+void AppSettings::write(QLatin1StringView key, const QVariant &value)
+{
+    m_settings->setValue(key, value);
+}
+
+QString AppSettings::folder() const
+{
+    return m_settings->folder();
+}
+
+QString AppSettings::folderText() const
+{
+    return Settings::displayPath(m_settings->folder());
+}
+
+QUrl AppSettings::folderUrl() const
+{
+    return QUrl::fromLocalFile(m_settings->folder());
+}
+
+void AppSettings::chooseFolder(const QUrl &folder)
+{
+    if (!folder.isLocalFile())
+        return;
+    QString path = folder.toLocalFile();
+    if (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    if (path.isEmpty() || !QFileInfo(path).isDir())
+        return;
+    write(SettingsKey::folder, path);
+}
+
+QString AppSettings::quality() const
+{
+    return m_settings->defaultQuality().id();
+}
+
+QString AppSettings::subLangs() const
+{
+    return m_settings->subLangs();
+}
+
+QString AppSettings::cookies() const
+{
+    return m_settings->cookiesBrowser();
+}
+
+int AppSettings::maxConcurrent() const
+{
+    return int(std::clamp<qint64>(m_settings->integer(SettingsKey::maxConcurrent), std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
+}
+
+void AppSettings::stepMaxConcurrent(int delta)
+{
+    write(SettingsKey::maxConcurrent,
+          int(std::clamp<qint64>(qint64(maxConcurrent()) + delta, maxConcurrentFloor(), maxConcurrentCeiling())));
+}

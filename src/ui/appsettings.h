@@ -1,0 +1,88 @@
+#pragma once
+
+#include "settings/settings.h"
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+// The settings as QML binds to them: one typed property per key, each announcing only its
+// own changes, and each read through the same typed reader the engine uses, so that a
+// control always shows what the next download will do. A new key takes a Q_PROPERTY line
+// and its getter, setter and signal here, and a row in the table of appsettings.cpp.
+class AppSettings : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString folder READ folder NOTIFY folderChanged)
+    Q_PROPERTY(QString folderText READ folderText NOTIFY folderChanged)
+    Q_PROPERTY(QUrl folderUrl READ folderUrl NOTIFY folderChanged)
+    Q_PROPERTY(QString quality READ quality WRITE setQuality NOTIFY qualityChanged)
+    Q_PROPERTY(bool preferH264 READ preferH264 WRITE setPreferH264 NOTIFY preferH264Changed)
+    Q_PROPERTY(bool subs READ subs WRITE setSubs NOTIFY subsChanged)
+    Q_PROPERTY(QString subLangs READ subLangs WRITE setSubLangs NOTIFY subLangsChanged)
+    Q_PROPERTY(bool embedMeta READ embedMeta WRITE setEmbedMeta NOTIFY embedMetaChanged)
+    Q_PROPERTY(bool embedThumb READ embedThumb WRITE setEmbedThumb NOTIFY embedThumbChanged)
+    Q_PROPERTY(QString cookies READ cookies WRITE setCookies NOTIFY cookiesChanged)
+    Q_PROPERTY(int maxConcurrent READ maxConcurrent NOTIFY maxConcurrentChanged)
+    Q_PROPERTY(int maxConcurrentFloor READ maxConcurrentFloor CONSTANT)
+    Q_PROPERTY(int maxConcurrentCeiling READ maxConcurrentCeiling CONSTANT)
+    Q_PROPERTY(bool watchClipboard READ watchClipboard WRITE setWatchClipboard NOTIFY watchClipboardChanged)
+    Q_PROPERTY(bool soundOnDone READ soundOnDone WRITE setSoundOnDone NOTIFY soundOnDoneChanged)
+
+public:
+    explicit AppSettings(Settings *settings, QObject *parent = nullptr);
+
+    QString folder() const;
+    // The download folder with the home folder written as "~".
+    QString folderText() const;
+    QUrl folderUrl() const;
+    // Stores the folder the chooser returned; a location that is not a local folder changes nothing.
+    Q_INVOKABLE void chooseFolder(const QUrl &folder);
+
+    // The preset the engine will use: a stored id that names none reads as "best".
+    QString quality() const;
+    void setQuality(const QString &id) { write(SettingsKey::quality, id); }
+    bool preferH264() const { return flag(SettingsKey::preferH264); }
+    void setPreferH264(bool on) { write(SettingsKey::preferH264, on); }
+    bool subs() const { return flag(SettingsKey::subs); }
+    void setSubs(bool on) { write(SettingsKey::subs, on); }
+    QString subLangs() const;
+    void setSubLangs(const QString &patterns) { write(SettingsKey::subLangs, patterns); }
+    bool embedMeta() const { return flag(SettingsKey::embedMeta); }
+    void setEmbedMeta(bool on) { write(SettingsKey::embedMeta, on); }
+    bool embedThumb() const { return flag(SettingsKey::embedThumb); }
+    void setEmbedThumb(bool on) { write(SettingsKey::embedThumb, on); }
+    // The browser whose cookies the engine takes, "none" for none.
+    QString cookies() const;
+    void setCookies(const QString &browser) { write(SettingsKey::cookies, browser); }
+    // As stored, even outside the stepper's range: the scheduler reads below 1 as 1.
+    int maxConcurrent() const;
+    static constexpr int maxConcurrentFloor() { return 1; }
+    static constexpr int maxConcurrentCeiling() { return 6; }
+    // One step of the stepper, kept within its range.
+    Q_INVOKABLE void stepMaxConcurrent(int delta);
+    bool watchClipboard() const { return flag(SettingsKey::watchClipboard); }
+    void setWatchClipboard(bool on) { write(SettingsKey::watchClipboard, on); }
+    bool soundOnDone() const { return flag(SettingsKey::soundOnDone); }
+    void setSoundOnDone(bool on) { write(SettingsKey::soundOnDone, on); }
+
+signals:
+    void folderChanged();
+    void qualityChanged();
+    void preferH264Changed();
+    void subsChanged();
+    void subLangsChanged();
+    void embedMetaChanged();
+    void embedThumbChanged();
+    void cookiesChanged();
+    void maxConcurrentChanged();
+    void watchClipboardChanged();
+    void soundOnDoneChanged();
+
+private:
+    bool flag(QLatin1StringView key) const;
+    void write(QLatin1StringView key, const QVariant &value);
+    void announce(const QString &key);
+
+    Settings *m_settings;
+};

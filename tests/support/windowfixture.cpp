@@ -1,0 +1,168 @@
+#include "windowfixture.h"
+
+#include "design/appear.h"
+#include "engine/downloader.h"
+#include "history/historylist.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "tools/tools.h"
+#include "ui/mainwindow.h"
+#include "ui/shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtQuickTest/quicktest.h>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+WindowFixture::WindowFixture(const QStringList &systemDirs)
+{
+    QDir root(m_root.path());
+    root.mkpath(u"home/Downloads"_s);
+    root.mkpath(u"system"_s);
+    qputenv("HOME", root.filePath(u"home"_s).toLocal8Bit());
+    Tools::setLocations({root.filePath(u"support"_s), systemDirs.isEmpty() ? QStringList{root.filePath(u"system"_s)} : systemDirs});
+    QDir().mkpath(Tools::binDir());
+    m_settings = std::make_unique<Settings>(root.filePath(u"settings.conf"_s));
+}
+
+// The window goes before the objects its bindings read.
+WindowFixture::~WindowFixture()
+{
+    m_engine.reset();
+    m_shell.reset();
+    m_downloader.reset();
+}
+
+Downloader &WindowFixture::downloader()
+{
+    if (!m_downloader) {
+        m_downloader = std::make_unique<Downloader>(m_settings.get());
+        m_downloader->setDesktop(&desktop);
+        m_downloader->setClipboard(&clipboard);
+    }
+    return *m_downloader;
+}
+
+Shell &WindowFixture::shell()
+{
+    if (!m_shell)
+        m_shell = std::make_unique<Shell>(&downloader());
+    return *m_shell;
+}
+
+bool WindowFixture::show()
+{
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+    m_window = loadMainWindow(*m_engine, shell());
+    if (!m_window)
+        return false;
+    m_window->show();
+    return QTest::qWaitForWindowExposed(m_window) && QQuickTest::qWaitForPolish(m_window);
+}
+
+QQuickItem *WindowFixture::find(QStringView name, QQuickItem *under) const
+{
+    return findItem(under ? under : m_window->contentItem(), name);
+}
+
+QList<QQuickItem *> WindowFixture::findAll(QStringView name) const
+{
+    return findItemsNamed(m_window->contentItem(), name);
+}
+
+QString WindowFixture::textOf(QStringView name, QQuickItem *under) const
+{
+    QQuickItem *item = find(name, under);
+    return item ? item->property("text").toString() : u"<no %1>"_s.arg(name);
+}
+
+void WindowFixture::click(QQuickItem *item, Qt::MouseButton button)
+{
+    QVERIFY(item);
+    QTRY_VERIFY(item->isVisible());
+    for (QQuickItem *up = item->parentItem(); up; up = up->parentItem()) {
+        if (!up->inherits("QQuickFlickable"))
+            continue;
+        const qreal shownAt = item->mapToItem(up, QPointF()).y();
+        if (shownAt >= 0 && shownAt + item->height() <= up->height())
+            break;
+        auto *content = up->property("contentItem").value<QQuickItem *>();
+        const qreal top = item->mapToItem(content, QPointF()).y();
+        const qreal bottom = std::max<qreal>(0, up->property("contentHeight").toReal() - up->height());
+        up->setProperty("contentY", std::clamp<qreal>(top - up->height() / 2, 0, bottom) + up->property("originY").toReal());
+        break;
+    }
+    QVERIFY(QQuickTest::qWaitForPolish(m_window));
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(m_window, button, Qt::NoModifier, centre.toPoint());
+}
+
+// QTest types into widgets only; a window gets its key events one character at a time.
+void WindowFixture::typeText(const QString &text)
+{
+    for (const QChar c : text) {
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(m_window, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(m_window, &release);
+    }
+}
+
+void WindowFixture::makeProgram(const QString &name, const QByteArray &body)
+{
+    QFile file(QDir(Tools::binDir()).filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body + "\n");
+    file.close();
+    Tools::makeExecutable(file.fileName());
+}
+
+DownloadItem *WindowFixture::addItem(const DLState &state, const QString &title)
+{
+    auto *item = new DownloadItem(u"https://example.org/v"_s, Quality::best, false);
+    item->setTitle(title);
+    item->setState(state);
+    downloader().items()->prepend(item);
+    return item;
+}
+
+HistoryEntry WindowFixture::addEntry(const QString &title, const QString &url, const QString &site,
+                                     const QString &quality, std::optional<QString> file)
+{
+    HistoryEntry entry;
+    entry.id = QUuid::createUuid();
+    entry.title = title;
+    entry.url = url;
+    entry.site = site;
+    entry.quality = quality;
+    entry.file = file;
+    entry.date = QDateTime::currentDateTimeUtc().addSecs(-2 * 3600);
+    entry.bytes = 12'300'000;
+    downloader().history()->prepend(entry);
+    return entry;
+}
+
+void WindowFixture::snapshot(const QString &name) const
+{
+    const QString folder = qEnvironmentVariable("VIRELOOM_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    auto settled = [this] {
+        const QList<QQuickItem *> appearing = findItems(m_window->contentItem(), [](QQuickItem *item) {
+            auto *appear = qobject_cast<AppearAttached *>(qmlAttachedPropertiesObject<Appear>(item, false));
+            return item->isVisible() && appear && item->opacity() < 1;
+        });
+        QQuickItem *page = find(u"page");
+        auto *shown = page ? page->property("item").value<QQuickItem *>() : nullptr;
+        return appearing.isEmpty() && (!shown || shown->opacity() == 1);
+    };
+    QTRY_VERIFY(settled());
+    QVERIFY(QQuickTest::qWaitForPolish(m_window));
+    m_window->grabWindow().save(QDir(folder).filePath(name + u".png"_s));
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/historyentry.h"
+#include "model/dlstate.h"
+#include "support/fakeclipboard.h"
+#include "support/quickitems.h"
+#include "support/recordingdesktop.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+class Downloader;
+class DownloadItem;
+class Settings;
+class Shell;
+
+// The main window as the application builds it, over a folder of its own: HOME, the
+// support folder, the settings file and the folder searched for engine programs all lie
+// inside it. The desktop records what it is asked and the clipboard suggestion reads
+// `clipboard`. The Downloader is made on first use, so a test can prepare the engine,
+// the settings or the history it starts from.
+class WindowFixture
+{
+public:
+    // `systemDirs` are searched for engine programs after the support folder's; by
+    // default an empty folder of the fixture's own.
+    explicit WindowFixture(const QStringList &systemDirs = {});
+    ~WindowFixture();
+
+    QString path(const QString &relative) const { return m_root.filePath(relative); }
+    Settings &settings() { return *m_settings; }
+    Downloader &downloader();
+    Shell &shell();
+    QQuickWindow *window() const { return m_window; }
+
+    // Loads and shows the window; false when it could not be shown.
+    [[nodiscard]] bool show();
+
+    QQuickItem *find(QStringView name, QQuickItem *under = nullptr) const;
+    QList<QQuickItem *> findAll(QStringView name) const;
+    // The item's "text", or a note naming what is missing.
+    QString textOf(QStringView name, QQuickItem *under = nullptr) const;
+
+    // Scrolls the item into view, waits for the window's layout, then clicks its middle.
+    void click(QQuickItem *item, Qt::MouseButton button = Qt::LeftButton);
+    // Key events one character at a time to the item with the focus.
+    void typeText(const QString &text);
+
+    // A shell script in the engine folder, as an installed engine program would be.
+    void makeProgram(const QString &name, const QByteArray &body);
+    DownloadItem *addItem(const DLState &state, const QString &title = QStringLiteral("A clip"));
+    HistoryEntry addEntry(const QString &title, const QString &url, const QString &site = {},
+                          const QString &quality = QStringLiteral("1080p"), std::optional<QString> file = {});
+
+    // With VIRELOOM_SCREENSHOTS naming a folder, keeps a picture of the window there once
+    // the page and its cards have finished appearing.
+    void snapshot(const QString &name) const;
+
+    RecordingDesktop desktop;
+    FakeClipboard clipboard;
+
+private:
+    QTemporaryDir m_root;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<Downloader> m_downloader;
+    std::unique_ptr<Shell> m_shell;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+    QQuickWindow *m_window = nullptr;
+};
