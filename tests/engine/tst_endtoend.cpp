@@ -375,7 +375,7 @@ void TestEndToEnd::killedWhileThreeRunResumesAllThree()
     QCOMPARE(m_downloader->interruptedCount(), 3);
     m_downloader->resumeInterrupted();
     QCOMPARE(m_downloader->items()->count(), 3);
-    const qint64 size = QFileInfo(m_media.filePath(u"long.mp4"_s)).size();
+    const double length = durationOf(m_media.filePath(u"long.mp4"_s));
     for (DownloadItem *item : m_downloader->items()->items()) {
         QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
         QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
@@ -383,7 +383,8 @@ void TestEndToEnd::killedWhileThreeRunResumesAllThree()
         const QList<qint64> starts = m_server.rangeStarts(QUrl(item->url()).path());
         QVERIFY2(!starts.isEmpty() && starts.last() > 0, qPrintable(item->url()));
         QCOMPARE(QFileInfo(item->files().first()).absolutePath(), hostFolder.absolutePath());
-        QCOMPARE(QFileInfo(item->files().first()).size(), size);
+        // Embedding metadata rewrites the file, so its length, not its size, shows it whole.
+        QVERIFY(qAbs(durationOf(item->files().first()) - length) < 0.2);
     }
     QCOMPARE(hostFolder.entryList({u"*.part"_s}, QDir::Files), QStringList());
     QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 0);
@@ -441,25 +442,28 @@ void TestEndToEnd::playlistTitledDotsStaysInside()
     QCOMPARE(QDir(m_root->path()).entryList(QDir::Files), QStringList{u"settings.ini"_s});
 }
 
+// The probe and yt-dlp's own look at the link still reach the server, so the proof that
+// the archive held is the deleted file not coming back.
 void TestEndToEnd::archiveSkipsWhatItHas()
 {
     m_settings->setValue(SettingsKey::useArchive, true);
+    const QString file = m_folder + u"/clip.mp4"_s;
     QCOMPARE(finishOne(u"/media/clip.mp4"_s)->stateName(), u"done"_s);
     QFile archive(Downloader::archiveFile());
     QVERIFY(archive.open(QIODevice::ReadOnly));
     QCOMPARE(archive.readAll().count('\n'), 1);
-    const int requests = m_server.requestCount(u"/media/clip.mp4"_s);
+    QVERIFY(QFile::remove(file));
 
     DownloadItem *known = finishOne(u"/media/clip.mp4"_s);
     QCOMPARE(known->stateName(), u"done"_s);
     QVERIFY(known->alreadyArchived());
-    QCOMPARE(m_server.requestCount(u"/media/clip.mp4"_s), requests);
+    QVERIFY(!QFileInfo::exists(file));
     QCOMPARE(m_downloader->history()->count(), 1);
 
     DownloadOptions again;
     again.ignoreArchive = true;
     QCOMPARE(finishOne(u"/media/clip.mp4"_s, again)->stateName(), u"done"_s);
-    QVERIFY(m_server.requestCount(u"/media/clip.mp4"_s) > requests);
+    QVERIFY(QFileInfo::exists(file));
     QCOMPARE(m_downloader->history()->count(), 2);
 }
 
@@ -474,7 +478,7 @@ void TestEndToEnd::speedLimitHolds()
     clock.start();
     DownloadItem *item = finishOne(u"/media/clip.mp4"_s, options);
     QCOMPARE(item->stateName(), u"done"_s);
-    QCOMPARE(QFileInfo(item->files().first()).size() > 0, true);
+    QVERIFY(QFileInfo(item->files().first()).size() > 0);
     QVERIFY2(clock.elapsed() > size * 1000 / limit * 6 / 10, qPrintable(QString::number(clock.elapsed())));
 }
 
