@@ -4,12 +4,9 @@
 #include "platform/systemclipboard.h"
 
 #include <QClipboard>
-
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,113 +60,94 @@ class TestDesktopEffects : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void revealShowsTheFileOrItsFolder();
-    void notificationsReachTheServer();
-    void soundWithoutServerIsSilent();
-    void clipboardChangesAreCounted();
-
-private:
     bool m_expectBus = false;
     QTemporaryDir m_dir;
     OpenedUrls m_opened;
-};
 
-void TestDesktopEffects::initTestCase()
-{
-    m_expectBus = qEnvironmentVariableIntValue("VIRELOOM_EXPECT_BUS") == 1;
-    QCOMPARE(QDBusConnection::sessionBus().isConnected(), m_expectBus);
-    QDesktopServices::setUrlHandler(u"file"_s, &m_opened, "open");
-}
-
-void TestDesktopEffects::init()
-{
-    m_opened.urls.clear();
-}
-
-void TestDesktopEffects::revealShowsTheFileOrItsFolder()
-{
-    const QString file = m_dir.filePath(u"clip #1.mp4"_s);
-    if (!m_expectBus) {
-        FileManager::reveal(file);
-        QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
-        return;
-    }
-
-    // No file manager on the bus yet: the folder opens instead.
-    FileManager::reveal(file);
-    QTRY_COMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
-
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    FakeFileManager manager;
-    QVERIFY(bus.registerObject(u"/org/freedesktop/FileManager1"_s, &manager, QDBusConnection::ExportAllSlots));
-    QVERIFY(bus.registerService(u"org.freedesktop.FileManager1"_s));
-    m_opened.urls.clear();
-    FileManager::reveal(file);
-    QTRY_COMPARE(manager.shown, QStringList{QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)});
-    QVERIFY(manager.shown.first().contains(u"%20%231.mp4"_s));
-    QTest::qWait(100);
-    QVERIFY(m_opened.urls.isEmpty());
-    bus.unregisterService(u"org.freedesktop.FileManager1"_s);
-    bus.unregisterObject(u"/org/freedesktop/FileManager1"_s);
-}
-
-void TestDesktopEffects::notificationsReachTheServer()
-{
-    if (!m_expectBus) {
-        DesktopNotifications::notify(u"Done"_s, u"clip.mp4"_s); // no bus: nothing to reach, nothing breaks
-        return;
-    }
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    FakeNotifications server;
-    QVERIFY(bus.registerObject(u"/org/freedesktop/Notifications"_s, &server, QDBusConnection::ExportAllSlots));
-    QVERIFY(bus.registerService(u"org.freedesktop.Notifications"_s));
-    DesktopNotifications::notify(u"Concluído"_s, u"<b>clip</b> & co.mp4"_s);
-    QTRY_COMPARE(server.received, (QStringList{u"Concluído"_s, u"&lt;b&gt;clip&lt;/b&gt; &amp; co.mp4"_s}));
-    bus.unregisterService(u"org.freedesktop.Notifications"_s);
-}
-
-void TestDesktopEffects::soundWithoutServerIsSilent()
-{
-    CompletionSound sound;
-    QSignalSpy requested(&sound, &CompletionSound::playRequested);
-    sound.play();
-    sound.play();
-    QCOMPARE(requested.size(), 2);
-    QTest::qWait(200);
-}
-
-void TestDesktopEffects::clipboardChangesAreCounted()
-{
-    QClipboard *system = QGuiApplication::clipboard();
-    system->clear();
-    SystemClipboard clipboard(system);
-    const qint64 start = clipboard.changeCount();
-    QVERIFY(start >= 0);
-
-    system->setText(u"https://example.org/a"_s);
-    QTRY_COMPARE(clipboard.changeCount(), start + 1);
-    QCOMPARE(clipboard.text(), u"https://example.org/a"_s);
-    clipboard.noticeActivation();
-    QCOMPARE(clipboard.changeCount(), start + 1);
-
-    // A change nobody announced is still noticed when the application comes back.
+private slots:
+    void initTestCase()
     {
-        const QSignalBlocker silent(system);
-        system->setText(u"https://example.org/b"_s);
+        m_expectBus = qEnvironmentVariableIntValue("VIRELOOM_EXPECT_BUS") == 1;
+        QCOMPARE(QDBusConnection::sessionBus().isConnected(), m_expectBus);
+        QDesktopServices::setUrlHandler(u"file"_s, &m_opened, "open");
     }
-    QCOMPARE(clipboard.changeCount(), start + 1);
-    clipboard.noticeActivation();
-    QCOMPARE(clipboard.changeCount(), start + 2);
-    clipboard.noticeActivation();
-    QCOMPARE(clipboard.changeCount(), start + 2);
 
-    system->clear();
-    QTRY_COMPARE(clipboard.changeCount(), start + 3);
-    QCOMPARE(clipboard.text(), std::nullopt);
-}
+    void revealShowsTheFileOrItsFolder()
+    {
+        // Without a file manager on the bus, or without a bus, the folder opens instead.
+        const QString file = m_dir.filePath(u"clip #1.mp4"_s);
+        FileManager::reveal(file);
+        QTRY_COMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+        if (!m_expectBus)
+            return;
+
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        FakeFileManager manager;
+        QVERIFY(bus.registerObject(u"/org/freedesktop/FileManager1"_s, &manager, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(u"org.freedesktop.FileManager1"_s));
+        m_opened.urls.clear();
+        FileManager::reveal(file);
+        QTRY_COMPARE(manager.shown, QStringList{QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)});
+        QVERIFY(manager.shown.first().contains(u"%20%231.mp4"_s));
+        QTest::qWait(100);
+        QVERIFY(m_opened.urls.isEmpty());
+        bus.unregisterService(u"org.freedesktop.FileManager1"_s);
+    }
+
+    void notificationsShowTitlesAsText()
+    {
+        if (!m_expectBus) {
+            DesktopNotifications::notify(u"Done"_s, u"clip.mp4"_s); // no bus: nothing to reach, nothing breaks
+            return;
+        }
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        FakeNotifications server;
+        QVERIFY(bus.registerObject(u"/org/freedesktop/Notifications"_s, &server, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(u"org.freedesktop.Notifications"_s));
+        DesktopNotifications::notify(u"Concluído"_s, u"<b>clip</b> & co.mp4"_s);
+        QTRY_COMPARE(server.received, (QStringList{u"Concluído"_s, u"&lt;b&gt;clip&lt;/b&gt; &amp; co.mp4"_s}));
+        bus.unregisterService(u"org.freedesktop.Notifications"_s);
+    }
+
+    void soundWithoutServerIsSilent()
+    {
+        // Destroyed while its thread may still be looking for a server: must neither crash nor hang.
+        CompletionSound sound;
+        sound.play();
+        sound.play();
+        QTest::qWait(200);
+    }
+
+    void clipboardChangesAreCounted()
+    {
+        QClipboard *system = QGuiApplication::clipboard();
+        system->clear();
+        SystemClipboard clipboard(system);
+        const qint64 start = clipboard.changeCount();
+        QVERIFY(start >= 0);
+
+        system->setText(u"https://example.org/a"_s);
+        QTRY_COMPARE(clipboard.changeCount(), start + 1);
+        QCOMPARE(clipboard.text(), u"https://example.org/a"_s);
+        clipboard.noticeActivation();
+        QCOMPARE(clipboard.changeCount(), start + 1);
+
+        // A change nobody announced is still noticed when the application comes back, once.
+        {
+            const QSignalBlocker silent(system);
+            system->setText(u"https://example.org/b"_s);
+        }
+        QCOMPARE(clipboard.changeCount(), start + 1);
+        clipboard.noticeActivation();
+        QCOMPARE(clipboard.changeCount(), start + 2);
+        clipboard.noticeActivation();
+        QCOMPARE(clipboard.changeCount(), start + 2);
+
+        system->clear();
+        QTRY_COMPARE(clipboard.changeCount(), start + 3);
+        QCOMPARE(clipboard.text(), std::nullopt);
+    }
+};
 
 QTEST_MAIN(TestDesktopEffects)
 #include "tst_desktopeffects.moc"
