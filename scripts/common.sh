@@ -4,9 +4,11 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
+# Installs what the given package lists name (by default scripts/packages.txt).
 install_missing_packages() {
     local wanted missing=()
-    mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$ROOT/scripts/packages.txt")
+    [ $# -gt 0 ] || set -- "$ROOT/scripts/packages.txt"
+    mapfile -t wanted < <(cat "$@" | grep -vE '^\s*(#|$)')
     for pkg in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
@@ -27,4 +29,15 @@ install_missing_packages() {
 configure_and_build() {
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# Switches the benchmarks on in the build folder (configuring it if need be) and builds the
+# given targets, or every target when none is given.
+build_benches() {
+    if [ ! -f "$BUILD_DIR/CMakeCache.txt" ] || ! grep -q '^VIRELOOM_BENCH:BOOL=ON' "$BUILD_DIR/CMakeCache.txt"; then
+        cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DVIRELOOM_BENCH=ON >/dev/null
+    fi
+    local targets=()
+    for target in "$@"; do targets+=(--target "$target"); done
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)" "${targets[@]}"
 }

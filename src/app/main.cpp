@@ -1,5 +1,6 @@
 #include "app/launchoptions.h"
 #include "app/trayicon.h"
+#include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
 #include "platform/linuxdesktop.h"
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     }
 
     chooseSceneGraphBackend();
+    Motion::instance()->followDesktop();
 
     Settings settings;
     Downloader downloader(&settings);

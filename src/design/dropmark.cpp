@@ -85,7 +85,8 @@ void DropMark::setPeriod(double period)
         return;
     m_style.period = period;
     emit periodChanged();
-    update();
+    // The rate follows the period.
+    animationChanged();
 }
 
 double DropMark::smooth(double x)
@@ -215,6 +216,18 @@ void DropMark::draw(QPainter &painter, QSizeF size, double t, const Style &style
         strokeClosed(painter, ring, withOpacity(Qt::white, maxLanding * 0.35), lw * 0.6);
     }
     painter.restore();
+}
+
+int DropMark::framesPerSecondFor(double height, double period)
+{
+    // A drop falls over 60 % of the height; fallSpeed() peaks at 1.337 of that per period.
+    const double fastest = height * 0.6 * 1.337 / std::max(period, 0.05);
+    return std::clamp(int(std::ceil(fastest)), 24, 60);
+}
+
+int DropMark::framesPerSecond() const
+{
+    return framesPerSecondFor(height() * devicePixelRatio(), m_style.period);
 }
 
 QSGNode *DropMark::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)

@@ -53,6 +53,9 @@ public:
     static QPainterPath star(QPointF center, double s);
     static std::vector<Drop> drops(const Style &style, double t, double top, double bottom);
     static void draw(QPainter &painter, QSizeF size, double t, const Style &style);
+    // Frames a second that move a falling star of a mark `height` pixels tall by at most a
+    // pixel a frame, but never fewer than 24 so the landing flash stays fluid.
+    static int framesPerSecondFor(double height, double period);
 
 signals:
     void sizeChanged();
@@ -61,7 +64,7 @@ signals:
     void periodChanged();
 
 protected:
-    int framesPerSecond() const override { return 60; }
+    int framesPerSecond() const override;
     bool isAnimated() const override { return m_style.animated; }
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
 

@@ -2,6 +2,7 @@
 
 #include "artworkitem.h"
 #include "designlog.h"
+#include "motion.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -37,32 +38,92 @@ FrameClock *FrameClock::forWindow(QQuickWindow *window)
 FrameClock::FrameClock(QQuickWindow *window) : QObject(window), m_window(window)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &FrameClock::tick);
+    m_restTimer.setSingleShot(true);
+    connect(&m_restTimer, &QTimer::timeout, this, &FrameClock::reconsider);
+    m_sinceInput.start();
     connect(window, &QWindow::visibilityChanged, this, &FrameClock::reconsider);
     connect(window, &QWindow::visibleChanged, this, &FrameClock::reconsider);
+    // Coming to the front counts as input: the drawings move again at once. A download
+    // that ends, like one that starts, also gives them a full rest delay.
+    auto restart = [this] {
+        m_sinceInput.start();
+        reconsider();
+    };
+    connect(window, &QWindow::activeChanged, this, restart);
+    connect(Motion::instance(), &Motion::changed, this, restart);
     // Exposure has no signal of its own; the expose event tells us it may have changed.
     window->installEventFilter(this);
 }
 
 bool FrameClock::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && event->type() == QEvent::Expose && !m_reconsiderQueued) {
-        // Looked at once the window has handled the event, so isExposed() is current.
-        m_reconsiderQueued = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_reconsiderQueued = false;
-                reconsider();
-            },
-            Qt::QueuedConnection);
+    if (watched != m_window)
+        return false;
+    switch (event->type()) {
+    case QEvent::Expose:
+        if (!m_reconsiderQueued) {
+            // Looked at once the window has handled the event, so isExposed() is current.
+            m_reconsiderQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_reconsiderQueued = false;
+                    reconsider();
+                },
+                Qt::QueuedConnection);
+        }
+        break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::Enter:
+    case QEvent::DragMove:
+        noticeInput();
+        break;
+    default:
+        break;
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 bool FrameClock::isWindowShowing() const
 {
     return m_window->isVisible() && m_window->visibility() != QWindow::Minimized && m_window->isExposed();
+}
+
+bool FrameClock::isResting() const
+{
+    const Motion *motion = Motion::instance();
+    if (motion->isReduced())
+        return true;
+    if (motion->isBusy())
+        return false;
+    return !m_window->isActive() || m_sinceInput.elapsed() >= motion->restDelay();
+}
+
+void FrameClock::noticeInput()
+{
+    m_sinceInput.start();
+    // Input while moving only moves the rest further away; the timer catches up when it fires.
+    if (!m_ticking)
+        reconsider();
+}
+
+void FrameClock::scheduleRest()
+{
+    const Motion *motion = Motion::instance();
+    if (!m_ticking || motion->isBusy() || !m_window->isActive()) {
+        m_restTimer.stop();
+        return;
+    }
+    m_restTimer.start(int(std::max<qint64>(motion->restDelay() - m_sinceInput.elapsed(), 0)) + 1);
 }
 
 void FrameClock::attach(ArtworkItem *item, int framesPerSecond)
@@ -94,34 +155,31 @@ bool FrameClock::isAttached(const ArtworkItem *item) const
 
 void FrameClock::reconsider()
 {
-    double shortest = 1.0;
-    for (const Subscriber &s : m_subscribers)
-        shortest = std::min(shortest, s.interval);
-    // Whole milliseconds, rounded up, so that no drawing is ever redrawn above its cap.
-    m_timer.setInterval(int(std::ceil(shortest * 1000.0 - 1e-6)));
-
-    const bool ticking = !m_subscribers.empty() && isWindowShowing();
-    if (ticking == m_ticking)
-        return;
-    m_ticking = ticking;
-    qCDebug(lcDesign) << "frame clock of" << m_window << (ticking ? "starts" : "stops") << "with"
-                      << m_subscribers.size() << "drawings";
-    if (ticking) {
-        // The drawings may have rested for a long time: show the present at once.
-        const double now = artworkTime();
-        for (Subscriber &s : m_subscribers)
-            s.nextDue = now;
-        m_timer.start();
-        tick();
-    } else {
-        m_timer.stop();
+    const bool ticking = !m_subscribers.empty() && isWindowShowing() && !isResting();
+    if (ticking != m_ticking) {
+        m_ticking = ticking;
+        qCDebug(lcDesign) << "frame clock of" << m_window << (ticking ? "starts" : "stops") << "with"
+                          << m_subscribers.size() << "drawings";
+        if (ticking) {
+            // The drawings may have rested for a long time: show the present at once.
+            const double now = artworkTime();
+            for (Subscriber &s : m_subscribers)
+                s.nextDue = now;
+            tick();
+        } else {
+            m_timer.stop();
+        }
+        emit tickingChanged(ticking);
+        const auto subscribers = m_subscribers;
+        for (const Subscriber &s : subscribers) {
+            if (s.item)
+                s.item->clockStateChanged();
+        }
+    } else if (m_ticking) {
+        // A drawing joined or changed its rate: it may now be due sooner.
+        scheduleNextTick();
     }
-    emit tickingChanged(ticking);
-    const auto subscribers = m_subscribers;
-    for (const Subscriber &s : subscribers) {
-        if (s.item)
-            s.item->clockStateChanged();
-    }
+    scheduleRest();
 }
 
 void FrameClock::tick()
@@ -139,4 +197,17 @@ void FrameClock::tick()
         s.item->advance(now);
     }
     emit ticked(now);
+    scheduleNextTick();
+}
+
+void FrameClock::scheduleNextTick()
+{
+    if (!m_ticking || m_subscribers.empty())
+        return;
+    double due = m_subscribers.front().nextDue;
+    for (const Subscriber &s : m_subscribers)
+        due = std::min(due, s.nextDue);
+    // Whole milliseconds, rounded up, so that no drawing is ever redrawn above its cap.
+    const double wait = (due - artworkTime()) * 1000.0;
+    m_timer.start(std::max(0, int(std::ceil(wait - 1e-6))));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -14,11 +15,12 @@ class QQuickWindow;
 // so that a change of system time never makes an animation jump backwards.
 double artworkTime();
 
-// The one timer that drives every animated drawing of a window. Each drawing asks for
-// a maximum rate; the clock ticks at the fastest rate asked for and redraws each drawing
-// only when its own interval has passed, so drawings share frames instead of each
-// waking the window on its own. The clock stands still while its window is hidden,
-// minimised or not exposed, and whenever no drawing wants frames.
+// The one clock that drives every animated drawing of a window. Each drawing asks for a
+// maximum rate; the clock sleeps until the earliest drawing is due and redraws only the
+// drawings that are due then, so drawings share frames and the window wakes no more
+// often than its fastest drawing needs. The clock stands still while its window is
+// hidden, minimised or not exposed, whenever no drawing wants frames, and whenever
+// Motion says the drawings should rest: then they keep their last frame.
 class FrameClock : public QObject
 {
     Q_OBJECT
@@ -34,8 +36,8 @@ public:
     bool isTicking() const { return m_ticking; }
     // Whether the window can be seen at all: shown, not minimised, and exposed.
     bool isWindowShowing() const;
-    // The timer interval while ticking, in milliseconds.
-    int tickInterval() const { return m_timer.interval(); }
+    // Whether the drawings rest on a still frame although the window shows.
+    bool isResting() const;
 
 signals:
     void tickingChanged(bool ticking);
@@ -49,6 +51,9 @@ private:
 
     void reconsider();
     void tick();
+    void scheduleNextTick();
+    void noticeInput();
+    void scheduleRest();
 
     struct Subscriber
     {
@@ -59,6 +64,9 @@ private:
 
     QQuickWindow *m_window;
     QTimer m_timer;
+    // Fires when the window has gone restDelay without input.
+    QTimer m_restTimer;
+    QElapsedTimer m_sinceInput;
     std::vector<Subscriber> m_subscribers;
     bool m_ticking = false;
     bool m_reconsiderQueued = false;

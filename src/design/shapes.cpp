@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QQuickWindow>
+#include <QSGImageNode>
+
+#include <array>
 
 #include <algorithm>
 #include <cmath>
@@ -101,7 +104,86 @@ QImage SoftShadow::render(QSizeF shape, double radius, double blur, const QColor
 
 QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
 {
-    return render(size(), m_radius, m_blur, m_color, dpr, where);
+    return render(drawnShape(), std::min({m_radius, width() / 2, height() / 2}), m_blur, m_color, dpr, where);
+}
+
+QSizeF SoftShadow::drawnShape() const
+{
+    const double r = std::min({m_radius, width() / 2, height() / 2});
+    const double straight = 2 * (std::max(r, 0.0) + std::ceil(blurReach(std::max(m_blur, 0.0) / 2))) + 2;
+    return {std::min(width(), straight), std::min(height(), straight)};
+}
+
+namespace {
+
+// Where a picture of `pixels` is cut around its middle pixel, and where the cuts land on
+// a target `length` long starting at `origin`: the ends keep their size, the middle
+// pixel stretches over whatever is left.
+struct Cut
+{
+    std::array<double, 4> source;
+    std::array<double, 4> target;
+};
+
+Cut cutAcross(int pixels, qreal dpr, double origin, double length)
+{
+    const int middle = pixels / 2;
+    const double end = double(pixels - middle - 1) / dpr;
+    return {{0, double(middle), double(middle + 1), double(pixels)},
+            {origin, origin + middle / dpr, origin + std::max(length - end, middle / dpr), origin + length}};
+}
+
+} // namespace
+
+QSGNode *SoftShadow::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    auto *root = static_cast<TextureOwnerNode *>(oldNode);
+    const qreal dpr = window()->effectiveDevicePixelRatio();
+    const QSizeF shape = drawnShape();
+    if (!root || shape != m_drawnShape || dpr != m_drawnDpr || m_stale) {
+        m_stale = false;
+        m_drawnShape = shape;
+        m_drawnDpr = dpr;
+        QRectF where;
+        const QImage picture = renderPicture(dpr, &where);
+        if (picture.isNull()) {
+            delete root;
+            return nullptr;
+        }
+        if (!root) {
+            root = new TextureOwnerNode;
+            for (int i = 0; i < 9; ++i) {
+                QSGImageNode *piece = window()->createImageNode();
+                piece->setOwnsTexture(false);
+                piece->setFiltering(QSGTexture::Nearest);
+                root->appendChildNode(piece);
+            }
+        }
+        QSGTexture *texture = window()->createTextureFromImage(picture, QQuickWindow::TextureHasAlphaChannel);
+        for (QSGNode *piece = root->firstChild(); piece; piece = piece->nextSibling())
+            static_cast<QSGImageNode *>(piece)->setTexture(texture);
+        root->adoptTexture(texture);
+    }
+    // The picture reaches past the shape by the blur's reach on every side.
+    const QSize pixels = root->texture()->textureSize();
+    const double reach = std::ceil(blurReach(std::max(m_blur, 0.0) / 2));
+    const Cut across = cutAcross(pixels.width(), dpr, -reach, width() + 2 * reach);
+    const Cut down = cutAcross(pixels.height(), dpr, -reach, height() + 2 * reach);
+    QSGNode *piece = root->firstChild();
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column, piece = piece->nextSibling()) {
+            auto *image = static_cast<QSGImageNode *>(piece);
+            const QRectF source(QPointF(across.source[column], down.source[row]),
+                                QPointF(across.source[column + 1], down.source[row + 1]));
+            const QRectF target(QPointF(across.target[column], down.target[row]),
+                                QPointF(across.target[column + 1], down.target[row + 1]));
+            if (image->sourceRect() != source)
+                image->setSourceRect(source);
+            if (image->rect() != target)
+                image->setRect(target);
+        }
+    }
+    return root;
 }
 
 GradientOutline::GradientOutline(QQuickItem *parent) : StillPictureItem(parent) {}

@@ -23,7 +23,7 @@ protected:
     void itemChange(ItemChange change, const ItemChangeData &value) override;
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
 
-private:
+    // Set when the picture must be drawn again; cleared by the item that draws it.
     bool m_stale = true;
 };
 
@@ -57,11 +57,19 @@ signals:
 
 protected:
     QImage renderPicture(qreal dpr, QRectF *where) const override;
+    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
 
 private:
+    // The shape actually drawn and blurred: along each axis, a long straight side adds
+    // nothing but more of the same middle, so it is drawn short and its middle stretched.
+    QSizeF drawnShape() const;
+
     double m_radius = 0;
     double m_blur = 0;
     QColor m_color = Qt::black;
+    // What the current picture was drawn for; touched only while the scene graph syncs.
+    QSizeF m_drawnShape;
+    qreal m_drawnDpr = 0;
 };
 
 // A 1-point outline of a rounded rectangle whose colour runs from `topColor` at the top

@@ -3,6 +3,7 @@
 #include "symbols.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +25,33 @@ QColor withOpacity(const QColor &color, double opacity)
     return c;
 }
 
-QFont DS::mono(double size, QFont::Weight weight)
+namespace {
+
+// The desktop's monospaced font where it really is fixed-pitch. Some families that
+// fontconfig serves as "monospace" (Noto Sans Mono among them) carry a few wide glyphs
+// and are not, so columns of figures would not line up; then the first installed
+// fixed-pitch family named as a monospaced design is taken instead.
+QFont fixedPitchFont()
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    const QStringList families = QFontDatabase::families();
+    const auto fixed = std::find_if(families.begin(), families.end(), [](const QString &family) {
+        return family.contains(QLatin1String("Mono"), Qt::CaseInsensitive) && QFontDatabase::isFixedPitch(family)
+               && QFontInfo(QFont(family)).fixedPitch();
+    });
+    if (fixed != families.end())
+        font.setFamilies({*fixed});
+    return font;
+}
+
+} // namespace
+
+QFont DS::mono(double size, QFont::Weight weight)
+{
+    static const QFont base = fixedPitchFont();
+    QFont font = base;
     font.setPixelSize(std::max(1, int(std::lround(size))));
     font.setWeight(weight);
     return font;

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "design/motion.h"
 #include "engine/downloader.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
@@ -16,6 +17,9 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     DownloaderSingleton::instance = shell.downloader();
     AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->d(), &engine);
     ShellSingleton::instance = &shell;
+    // While downloads run the drawings keep moving, whatever the window's activity.
+    Motion::instance()->setBusy(shell.busy());
+    QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });
 
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));

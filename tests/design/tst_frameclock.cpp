@@ -1,10 +1,10 @@
-#include "design/appbackground.h"
+#include "design/desktopmotion.h"
 #include "design/dropmark.h"
 #include "design/frameclock.h"
-#include "design/nebula.h"
+#include "design/motion.h"
 #include "design/signalline.h"
-#include "design/starfield.h"
 
+#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -12,34 +12,27 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A drawing that only counts how often it is drawn.
-class CountingDrawing : public ArtworkItem
+struct CountingDrawing : ArtworkItem
 {
-public:
-    using ArtworkItem::ArtworkItem;
-    void setRate(int framesPerSecond)
-    {
-        rate = framesPerSecond;
-        animationChanged();
-    }
-    int frames = 0;
-
-protected:
-    int rate = 60;
+    explicit CountingDrawing(int rate) : rate(rate) {}
     int framesPerSecond() const override { return rate; }
-    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override
-    {
-        ++frames;
-        return node;
-    }
+    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override { return ++frames, node; }
+    int rate;
+    int frames = 0;
 };
+
+enum class Change { Hide, Minimise, StopDrawing, HideParent, StillMark, Background,
+                    BackgroundWhileBusy, ReducedMotion, ReducedMotionWhileBusy };
 
 } // namespace
 
-// The drawings' clock: it runs only while a window shows something animated, and stops
-// the moment the window is hidden, minimised or nothing wants frames.
+// The drawings' clock runs only while a window shows something that should move: it
+// stops when the window is hidden, minimised or left idle, and starts again at once.
 class TestFrameClock : public QObject
 {
     Q_OBJECT
@@ -47,28 +40,18 @@ class TestFrameClock : public QObject
 private slots:
     void init();
     void cleanup();
-    void ticksWhileShown();
-    void stopsWhenHiddenAndResumes();
-    void stopsWhenMinimised();
-    void restingDrawingsStopTheClock();
-    void invisibleDrawingsStopTheClock();
-    void stillMarkDrawsOnce();
-    void animatedMarkTicks();
+    void clockFollowsWindowAndMotion_data();
+    void clockFollowsWindowAndMotion();
+    void restsWithoutInputUnlessBusy();
     void ratesAreCapped();
-    void backgroundPassesRunningOn();
+    void desktopPreference_data();
+    void desktopPreference();
 
 private:
-    // Ticks of the window's clock within `ms` milliseconds.
-    int ticksWithin(int ms);
-    template<typename T>
-    T *add(double width = 200, double height = 40)
-    {
-        auto *item = new T(m_window->contentItem());
-        item->setSize(QSizeF(width, height));
-        return item;
-    }
+    QQuickItem *showWith(QQuickItem *item);
 
     std::unique_ptr<QQuickWindow> m_window;
+    std::unique_ptr<QQuickWindow> m_other;
 };
 
 void TestFrameClock::init()
@@ -79,180 +62,157 @@ void TestFrameClock::init()
 
 void TestFrameClock::cleanup()
 {
+    m_other.reset();
     m_window.reset();
+    Motion::instance()->setBusy(false);
+    Motion::instance()->setReduced(false);
+    Motion::instance()->setRestDelay(8000);
 }
 
-int TestFrameClock::ticksWithin(int ms)
+QQuickItem *TestFrameClock::showWith(QQuickItem *item)
 {
-    QSignalSpy ticks(FrameClock::forWindow(m_window.get()), &FrameClock::ticked);
-    QTest::qWait(ms);
-    return int(ticks.count());
+    item->setParentItem(m_window->contentItem());
+    item->setSize(QSizeF(200, 40));
+    m_window->show();
+    m_window->requestActivate();
+    return QTest::qWaitForWindowActive(m_window.get()) ? item : nullptr;
 }
 
-void TestFrameClock::ticksWhileShown()
+void TestFrameClock::clockFollowsWindowAndMotion_data()
 {
-    auto *line = add<SignalLine>();
-    QVERIFY(!line->isTicking());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(line->isTicking());
-    QSignalSpy frames(m_window.get(), &QQuickWindow::frameSwapped);
-    QVERIFY(ticksWithin(300) > 3);
-    QVERIFY(frames.count() > 3);
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("ticking");
+
+    QTest::newRow("window hidden") << Change::Hide << false;
+    QTest::newRow("window minimised") << Change::Minimise << false;
+    QTest::newRow("drawing stopped") << Change::StopDrawing << false;
+    QTest::newRow("parent hidden") << Change::HideParent << false;
+    QTest::newRow("still mark") << Change::StillMark << false;
+    QTest::newRow("another window active") << Change::Background << false;
+    QTest::newRow("another window active, downloads running") << Change::BackgroundWhileBusy << true;
+    QTest::newRow("reduced motion") << Change::ReducedMotion << false;
+    QTest::newRow("reduced motion, downloads running") << Change::ReducedMotionWhileBusy << false;
 }
 
-void TestFrameClock::stopsWhenHiddenAndResumes()
+void TestFrameClock::clockFollowsWindowAndMotion()
 {
-    auto *line = add<SignalLine>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    FrameClock *clock = FrameClock::forWindow(m_window.get());
-    QTRY_VERIFY(clock->isTicking());
-
-    QSignalSpy changes(line, &ArtworkItem::tickingChanged);
-    m_window->hide();
-    QTRY_VERIFY(!clock->isTicking());
-    QVERIFY(!line->isTicking());
-    QCOMPARE(changes.count(), 1);
-    QSignalSpy frames(m_window.get(), &QQuickWindow::frameSwapped);
-    QCOMPARE(ticksWithin(300), 0);
-    QCOMPARE(frames.count(), 0);
-
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(clock->isTicking());
-    QVERIFY(line->isTicking());
-    QVERIFY(ticksWithin(300) > 3);
-}
-
-void TestFrameClock::stopsWhenMinimised()
-{
-    add<SignalLine>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    FrameClock *clock = FrameClock::forWindow(m_window.get());
-    QTRY_VERIFY(clock->isTicking());
-
-    m_window->showMinimized();
-    QTRY_COMPARE(m_window->visibility(), QWindow::Minimized);
-    QTRY_VERIFY(!clock->isTicking());
-    QCOMPARE(ticksWithin(200), 0);
-
-    m_window->showNormal();
-    QTRY_VERIFY(clock->isTicking());
-}
-
-void TestFrameClock::restingDrawingsStopTheClock()
-{
-    auto *line = add<SignalLine>();
-    auto *nebula = add<Nebula>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    FrameClock *clock = FrameClock::forWindow(m_window.get());
-    QTRY_VERIFY(clock->isTicking());
-
-    line->setRunning(false);
-    QVERIFY(!line->isTicking());
-    QVERIFY(clock->isTicking()); // the nebula still runs
-    nebula->setRunning(false);
-    QVERIFY(!clock->isTicking());
-    QCOMPARE(ticksWithin(200), 0);
-
-    line->setRunning(true);
-    QVERIFY(clock->isTicking());
-    QVERIFY(line->isTicking());
-    QVERIFY(!nebula->isTicking());
-}
-
-void TestFrameClock::invisibleDrawingsStopTheClock()
-{
-    auto *stars = add<Starfield>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    FrameClock *clock = FrameClock::forWindow(m_window.get());
-    QTRY_VERIFY(clock->isTicking());
-
-    stars->setVisible(false);
-    QVERIFY(!clock->isTicking());
-    stars->setVisible(true);
-    QVERIFY(clock->isTicking());
-    // A parent's visibility counts too.
-    m_window->contentItem()->setVisible(false);
-    QVERIFY(!clock->isTicking());
-    m_window->contentItem()->setVisible(true);
-    QVERIFY(clock->isTicking());
-    stars->setSize(QSizeF(0, 0));
-    QVERIFY(!clock->isTicking());
-}
-
-void TestFrameClock::stillMarkDrawsOnce()
-{
-    auto *mark = add<DropMark>(30, 30);
-    QSignalSpy frames(m_window.get(), &QQuickWindow::frameSwapped);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(frames.count() > 0);
-    QVERIFY(!mark->isTicking());
-    QVERIFY(!FrameClock::forWindow(m_window.get())->isTicking());
-    frames.clear();
-    QTest::qWait(300);
-    QCOMPARE(frames.count(), 0);
-
-    // Switching the animation on hands it to the clock; off again, it rests.
+    QFETCH(Change, change);
+    QFETCH(bool, ticking);
+    auto *mark = new DropMark;
     mark->setAnimated(true);
+    QVERIFY(showWith(mark));
+    FrameClock *clock = FrameClock::forWindow(m_window.get());
+    QTRY_VERIFY(clock->isTicking());
     QVERIFY(mark->isTicking());
-    QTRY_VERIFY(frames.count() > 2);
-    mark->setAnimated(false);
-    QVERIFY(!mark->isTicking());
+
+    auto apply = [&](bool on) {
+        switch (change) {
+        case Change::Hide: on ? m_window->hide() : m_window->show(); break;
+        case Change::Minimise: on ? m_window->showMinimized() : m_window->showNormal(); break;
+        case Change::StopDrawing: mark->setRunning(!on); break;
+        case Change::HideParent: m_window->contentItem()->setVisible(!on); break;
+        case Change::StillMark: mark->setAnimated(!on); break;
+        case Change::BackgroundWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
+        case Change::Background:
+            if (on) {
+                m_other = std::make_unique<QQuickWindow>();
+                m_other->show();
+                m_other->requestActivate();
+            } else {
+                m_other.reset();
+                m_window->requestActivate();
+            }
+            break;
+        case Change::ReducedMotionWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
+        case Change::ReducedMotion: Motion::instance()->setReduced(on); break;
+        }
+    };
+    apply(true);
+    QTRY_COMPARE(clock->isTicking(), ticking);
+    QCOMPARE(mark->isTicking(), ticking);
+    if (!ticking) {
+        QSignalSpy ticks(clock, &FrameClock::ticked);
+        QTest::qWait(150);
+        QCOMPARE(ticks.count(), 0);
+    }
+    apply(false);
+    QTRY_VERIFY(clock->isTicking());
+    QVERIFY(mark->isTicking());
 }
 
-void TestFrameClock::animatedMarkTicks()
+void TestFrameClock::restsWithoutInputUnlessBusy()
 {
-    auto *mark = add<DropMark>(30, 30);
-    mark->setAnimated(true);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(mark->isTicking());
-    QVERIFY(ticksWithin(300) > 3);
+    Motion::instance()->setRestDelay(300);
+    QVERIFY(showWith(new SignalLine));
+    FrameClock *clock = FrameClock::forWindow(m_window.get());
+    QTRY_VERIFY(clock->isTicking());
+    QTRY_VERIFY(!clock->isTicking());
+    QVERIFY(clock->isResting());
+
+    // Any input wakes the drawings at once.
+    QTest::mouseMove(m_window.get(), QPoint(50, 20));
+    QVERIFY(clock->isTicking());
+    QTRY_VERIFY(!clock->isTicking());
+
+    // A download starting wakes them too, and keeps them moving until it ends.
+    Motion::instance()->setBusy(true);
+    QVERIFY(clock->isTicking());
+    QTest::qWait(600);
+    QVERIFY(clock->isTicking());
+    Motion::instance()->setBusy(false);
+    QTRY_VERIFY(!clock->isTicking());
 }
 
 void TestFrameClock::ratesAreCapped()
 {
-    // A slow drawing next to a fast one: the clock ticks for the fast one, and the slow
-    // one is still drawn no more often than it asked.
-    auto *slow = add<CountingDrawing>();
-    slow->setRate(24);
-    auto *fast = add<CountingDrawing>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(fast->isTicking());
-    QCOMPARE(FrameClock::forWindow(m_window.get())->tickInterval(), 17);
-
-    QTest::qWait(200);
-    slow->frames = 0;
-    fast->frames = 0;
+    // A slow drawing next to a fast one is still drawn no more often than it asked.
+    auto *slow = new CountingDrawing(24);
+    auto *fast = new CountingDrawing(60);
+    fast->setParentItem(m_window->contentItem());
+    fast->setSize(QSizeF(50, 50));
+    QVERIFY(showWith(slow));
+    QTRY_VERIFY(fast->isTicking() && slow->isTicking());
+    slow->frames = fast->frames = 0;
     QElapsedTimer elapsed;
     elapsed.start();
     QTest::qWait(1000);
     const double seconds = double(elapsed.elapsed()) / 1000;
     QVERIFY2(slow->frames <= 24 * seconds + 2, qPrintable(QString::number(slow->frames)));
     QVERIFY2(fast->frames <= 60 * seconds + 2, qPrintable(QString::number(fast->frames)));
-    QVERIFY(slow->frames > 3);
-    QVERIFY(fast->frames > slow->frames);
+    QVERIFY(slow->frames > 3 && fast->frames > slow->frames);
 }
 
-void TestFrameClock::backgroundPassesRunningOn()
+void TestFrameClock::desktopPreference_data()
 {
-    auto *background = new AppBackground(m_window->contentItem());
-    background->setSize(QSizeF(300, 200));
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(background->starfield()->isTicking());
-    QSignalSpy changed(background, &AppBackground::runningChanged);
-    background->setRunning(false);
-    QCOMPARE(changed.count(), 1);
-    QVERIFY(!background->starfield()->isTicking());
-    QCOMPARE(background->starfield()->size(), QSizeF(300, 200));
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("reduced"); // -1: says nothing
+
+    const QString appearance = u"org.freedesktop.appearance"_s, gnome = u"org.gnome.desktop.interface"_s;
+    QTest::newRow("reduced motion asked") << appearance << u"reduced-motion"_s << QVariant(1u) << 1;
+    QTest::newRow("no preference") << appearance << u"reduced-motion"_s << QVariant(0u) << 0;
+    QTest::newRow("wrapped twice, as Read answers")
+        << appearance << u"reduced-motion"_s << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(1u)))) << 1;
+    QTest::newRow("animations off") << gnome << u"enable-animations"_s << QVariant(false) << 1;
+    QTest::newRow("animations as text") << gnome << u"enable-animations"_s << QVariant(u"false"_s) << -1;
+    QTest::newRow("another setting") << appearance << u"color-scheme"_s << QVariant(1u) << -1;
+}
+
+void TestFrameClock::desktopPreference()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(int, reduced);
+    const auto answer = DesktopMotionPreference::reducedFromSetting(group, key, value);
+    QCOMPARE(answer ? int(*answer) : -1, reduced);
+    // What gsettings and dconf print for the GNOME key reads the same.
+    if (key == u"enable-animations" && value.metaType() == QMetaType::fromType<bool>()) {
+        const QByteArray printed = value.toBool() ? "true\n" : "false\n";
+        QCOMPARE(DesktopMotionPreference::reducedFromAnimationsValue(printed), answer);
+    }
+    QCOMPARE(DesktopMotionPreference::reducedFromAnimationsValue("No such schema\n"), std::nullopt);
 }
 
 QTEST_MAIN(TestFrameClock)
