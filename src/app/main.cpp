@@ -16,8 +16,13 @@
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcApp, "vireloom.app")
 
@@ -32,6 +37,35 @@ void handleArguments(Downloader &downloader, const QStringList &arguments)
         else if (!argument.startsWith(u'-'))
             downloader.add(argument);
     }
+}
+
+int g_terminationPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_terminationPipe[1], &byte, 1);
+}
+
+// The session ending or Ctrl+C in a terminal quits as "quit anyway" does: there is nobody to ask,
+// and the running downloads are stopped rather than cut off.
+void quitOnTermination(Shell &shell)
+{
+    if (::pipe2(g_terminationPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_terminationPipe[0], QSocketNotifier::Read, &shell);
+    QObject::connect(notifier, &QSocketNotifier::activated, &shell, [&shell] {
+        char byte;
+        while (::read(g_terminationPipe[0], &byte, 1) > 0) {
+        }
+        shell.quitAnyway();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
 }
 
 } // namespace
@@ -49,7 +83,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vireloom"));
     QApplication::setOrganizationName(QStringLiteral("Vireloom"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vireloom"));
-    QApplication::setDesktopFileName(QStringLiteral("vireloom"));
+    // The compositor finds the window's entry and icon by this name; Flatpak exports them under its id.
+    QApplication::setDesktopFileName(qEnvironmentVariable("FLATPAK_ID", QStringLiteral("vireloom")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/Vireloom/UI/vireloom.svg")));
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -84,6 +119,7 @@ int main(int argc, char *argv[])
     desktop.setWindow(window);
 
     QObject::connect(&shell, &Shell::quitAccepted, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    quitOnTermination(shell);
     QObject::connect(&shell, &Shell::quitConfirmationRequested, &app, [&desktop] { desktop.activateApplication(); });
     QObject::connect(&instance, &SingleInstance::argumentsReceived, &app, [&](const QStringList &forwarded) {
         handleArguments(downloader, forwarded);
@@ -102,7 +138,10 @@ int main(int argc, char *argv[])
         QObject::connect(tray.get(), &TrayIcon::showWindowRequested, &app, [&desktop] { desktop.activateApplication(); });
     }
 
-    // For start-up measurements: QT_LOGGING_RULES="vireloom.app.debug=true".
+    // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".
+    QObject::connect(&downloader, &Downloader::clipboardSuggestionChanged, &app, [&downloader] {
+        qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.clipboardSuggestionText();
+    });
     QObject::connect(window, &QQuickWindow::frameSwapped, window, [window] {
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);

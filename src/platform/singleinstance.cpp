@@ -46,6 +46,10 @@ SingleInstance::~SingleInstance()
 QString SingleInstance::defaultSocketPath()
 {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    // Each Flatpak launch has a runtime folder of its own; only this one is shared by all of them.
+    const QString flatpakId = qEnvironmentVariable("FLATPAK_ID");
+    if (!flatpakId.isEmpty() && !folder.isEmpty())
+        folder += QStringLiteral("/app/") + flatpakId;
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::tempPath() + QStringLiteral("/vireloom-%1").arg(::getuid());
     else

@@ -1,3 +1,4 @@
+#include "support/apphome.h"
 #include "support/httpserver.h"
 #include "support/media.h"
 
@@ -58,13 +59,7 @@ void TestApp::initTestCase()
 void TestApp::init()
 {
     m_home = std::make_unique<QTemporaryDir>();
-    QDir home(m_home->path());
-    for (const QString &folder : {u"config/Vireloom"_s, u"data"_s, u"runtime"_s, u"out"_s})
-        QVERIFY(home.mkpath(folder));
-    QFile::setPermissions(home.filePath(u"runtime"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QFile settings(home.filePath(u"config/Vireloom/Vireloom.conf"_s));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[General]\nfolder=" + home.filePath(u"out"_s).toUtf8() + "\nsoundOnDone=false\n");
+    QVERIFY(prepareAppHome(QDir(m_home->path())));
 }
 
 void TestApp::cleanup()
