@@ -167,10 +167,11 @@ void HistoryView::copyLink(const QString &url) const
     clipboard->setText(url);
 }
 
-void HistoryView::remove(const QUuid &id)
+void HistoryView::remove(int row)
 {
-    if (m_downloader)
-        m_downloader->removeHistory(id);
+    const QModelIndex index = m_filter->index(row, 0);
+    if (m_downloader && index.isValid())
+        m_downloader->removeHistory(index.data(HistoryList::IdRole).toUuid());
 }
 
 void HistoryView::clear()

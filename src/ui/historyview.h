@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QQmlEngine>
 #include <QSortFilterProxyModel>
-#include <QUuid>
 
 #include <optional>
 
@@ -84,7 +83,8 @@ public:
     // unknown), as one video, and shows the downloads page.
     Q_INVOKABLE void downloadAgain(const QString &url, const QString &quality);
     Q_INVOKABLE void copyLink(const QString &url) const;
-    Q_INVOKABLE void remove(const QUuid &id);
+    // The entry on the given row of `entries`.
+    Q_INVOKABLE void remove(int row);
     // Empties the history; the downloaded files stay where they are.
     Q_INVOKABLE void clear();
 

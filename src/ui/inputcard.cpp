@@ -72,7 +72,7 @@ void InputCardModel::setQuality(const QString &id)
 
 QString InputCardModel::qualityLabel() const
 {
-    return labelOf(quality());
+    return m_qualities->labelFor(quality());
 }
 
 bool InputCardModel::qualityAudio() const
@@ -89,19 +89,6 @@ void InputCardModel::setPlaylist(bool playlist)
 {
     if (m_downloader && playlist != this->playlist())
         m_downloader->d().setValue(SettingsKey::uiPlaylist, playlist);
-}
-
-QStringList InputCardModel::qualities() const
-{
-    QStringList ids;
-    for (const Quality &quality : Quality::allCases())
-        ids << quality.id();
-    return ids;
-}
-
-QString InputCardModel::labelOf(const QString &id)
-{
-    return Quality::fromId(id).value_or(Quality::best).label();
 }
 
 void InputCardModel::submit()

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ui/optionlist.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QQmlEngine>
 #include <QString>
-#include <QStringList>
 
 class Downloader;
 
@@ -22,7 +23,7 @@ class InputCardModel : public QObject
     Q_PROPERTY(QString qualityLabel READ qualityLabel NOTIFY qualityChanged)
     Q_PROPERTY(bool qualityAudio READ qualityAudio NOTIFY qualityChanged)
     Q_PROPERTY(bool playlist READ playlist WRITE setPlaylist NOTIFY playlistChanged)
-    Q_PROPERTY(QStringList qualities READ qualities CONSTANT)
+    Q_PROPERTY(OptionList *qualities READ qualities CONSTANT)
 
 public:
     using QObject::QObject;
@@ -44,9 +45,8 @@ public:
     bool playlist() const;
     void setPlaylist(bool playlist);
 
-    // Every preset's id, in menu order.
-    QStringList qualities() const;
-    Q_INVOKABLE static QString labelOf(const QString &id);
+    // Every preset, in menu order.
+    OptionList *qualities() const { return m_qualities; }
 
     // Adds the links of the trimmed text with the chosen quality and playlist flag and
     // empties the field; an empty text adds nothing and is kept.
@@ -64,4 +64,5 @@ private:
 
     QPointer<Downloader> m_downloader;
     QString m_input;
+    OptionList *m_qualities = OptionList::qualities(this);
 };

@@ -1,7 +1,6 @@
 #include "settingsview.h"
 
 #include "i18n/i18n.h"
-#include "model/quality.h"
 #include "settings/settings.h"
 
 #include <QClipboard>
@@ -9,35 +8,19 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QVariantMap option(const QString &value, const QString &label)
+SettingsView::SettingsView(QObject *parent)
+    : QObject(parent)
+    , m_qualities(OptionList::qualities(this))
+    , m_browsers(new OptionList({{u"none"_s, L(u"Não usar"_s)},
+                                 {u"chrome"_s, u"Chrome"_s},
+                                 {u"firefox"_s, u"Firefox"_s},
+                                 {u"brave"_s, u"Brave"_s},
+                                 {u"edge"_s, u"Edge"_s},
+                                 {u"vivaldi"_s, u"Vivaldi"_s},
+                                 {u"opera"_s, u"Opera"_s},
+                                 {u"chromium"_s, u"Chromium"_s}},
+                                this))
 {
-    return {{u"value"_s, value}, {u"label"_s, label}};
-}
-
-} // namespace
-
-SettingsView::SettingsView(QObject *parent) : QObject(parent)
-{
-    // The browsers whose cookies yt-dlp reads on Linux; only "none" has a translated label.
-    m_browsers = {option(u"none"_s, L(u"Não usar"_s)), option(u"chrome"_s, u"Chrome"_s),
-                  option(u"firefox"_s, u"Firefox"_s),  option(u"brave"_s, u"Brave"_s),
-                  option(u"edge"_s, u"Edge"_s),        option(u"vivaldi"_s, u"Vivaldi"_s),
-                  option(u"opera"_s, u"Opera"_s),      option(u"chromium"_s, u"Chromium"_s)};
-}
-
-QVariantList SettingsView::qualityOptions() const
-{
-    QVariantList options;
-    for (const Quality &quality : Quality::allCases())
-        options << option(quality.id(), quality.label());
-    return options;
-}
-
-QVariantList SettingsView::browserOptions() const
-{
-    return m_browsers;
 }
 
 QString SettingsView::engineChip(const QString &path, const QString &version)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ui/optionlist.h"
+
 #include <QObject>
 #include <QQmlEngine>
-#include <QVariantList>
 
 // The settings page's logic besides the bound keys: the lists of its menus, the engine
 // chips and the texts to copy.
@@ -10,8 +11,8 @@ class SettingsView : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QVariantList qualityOptions READ qualityOptions CONSTANT)
-    Q_PROPERTY(QVariantList browserOptions READ browserOptions CONSTANT)
+    Q_PROPERTY(OptionList *qualityOptions READ qualityOptions CONSTANT)
+    Q_PROPERTY(OptionList *browserOptions READ browserOptions CONSTANT)
     Q_PROPERTY(QString bookmarklet READ bookmarklet CONSTANT)
     Q_PROPERTY(QString schemePrefix READ schemePrefix CONSTANT)
     Q_PROPERTY(QString schemeHelp READ schemeHelp CONSTANT)
@@ -19,9 +20,9 @@ class SettingsView : public QObject
 public:
     explicit SettingsView(QObject *parent = nullptr);
 
-    // (value, label) pairs, in menu order.
-    QVariantList qualityOptions() const;
-    QVariantList browserOptions() const;
+    OptionList *qualityOptions() const { return m_qualities; }
+    // The browsers whose cookies yt-dlp reads on Linux; only "none" has a translated label.
+    OptionList *browserOptions() const { return m_browsers; }
 
     // An engine program's chip: its version, "installed" without one, "not found" without a path.
     Q_INVOKABLE static QString engineChip(const QString &path, const QString &version);
@@ -33,5 +34,6 @@ public:
     Q_INVOKABLE void copy(const QString &text) const;
 
 private:
-    QVariantList m_browsers;
+    OptionList *m_qualities;
+    OptionList *m_browsers;
 };

@@ -129,6 +129,7 @@ void TestPages::historyTiles()
              DateText::relative(QDateTime::currentDateTimeUtc().addSecs(-7200), QDateTime::currentDateTimeUtc()));
     QVERIFY(find("clearHistory")->isVisible());
     QTRY_COMPARE(rows().size(), 2);
+    m_f->snapshot(u"history-rows"_s);
 }
 
 void TestPages::search_data()
@@ -374,8 +375,10 @@ void TestPages::menusStoreTheirValue()
     QVERIFY(start(Downloader::AppSection::settings));
     QQuickItem *quality = find("qualityMenu");
     QCOMPARE(textOf("face", quality), u"Best quality"_s);
+    m_f->snapshot(u"settings"_s);
     m_f->click(quality);
     QTRY_VERIFY(find("option_mp3"));
+    m_f->snapshot(u"settings-menu"_s);
     QCOMPARE(find("check", find("option_best"))->opacity(), 1.0);
     m_f->click(find("option_mp3"));
     QCOMPARE(m_f->settings().string(SettingsKey::quality), u"mp3"_s);

@@ -1,3 +1,7 @@
+// Not bound: Qt 6.4 gives a list's header and footer a context of their own, where bound
+// components refuse to be made. Without it the linter cannot follow their ids outwards.
+// qmllint disable unqualified
+
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
@@ -137,43 +141,10 @@ ListView {
         Appear.delay: 0.15
     }
 
-    delegate: Item {
-        id: slot
-
-        required property int index
-        required property var model
-
+    delegate: HistoryRow {
         width: root.width
-        implicitHeight: entry.implicitHeight + (slot.index > 0 ? 1 : 0)
-        height: implicitHeight
+        view: historyView
         opacity: listCard.opacity
-
-        RowDivider {
-            visible: slot.index > 0
-            x: 32 + 14
-            width: slot.width - 64 - 28
-        }
-
-        HistoryRow {
-            id: entry
-
-            x: 32
-            y: slot.index > 0 ? 1 : 0
-            width: slot.width - 64
-            view: historyView
-            entryId: slot.model.entryId
-            title: slot.model.title
-            url: slot.model.url
-            file: slot.model.file
-            site: slot.model.site
-            quality: slot.model.quality
-            thumbnail: slot.model.thumbnail
-            missing: slot.model.missing
-            audio: slot.model.audio
-            qualityText: slot.model.qualityText
-            sizeText: slot.model.sizeText
-            dateText: slot.model.dateText
-        }
     }
 
     footer: Item {

@@ -1,14 +1,17 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Vireloom.Design
 import Vireloom.UI
 
-// One finished download: its picture, title and facts, and what can be done with it.
+// One finished download in the history's list: its picture, title and facts, and what can
+// be done with it. Below the first, a divider separates it from the one above.
 Item {
     id: root
 
-    required property var entryId
+    required property int index
     required property string title
     required property string url
     required property string file
@@ -24,136 +27,147 @@ Item {
     readonly property bool hover: hoverHandler.hovered
 
     objectName: "historyRow"
-    implicitHeight: row.implicitHeight + 24
+    implicitHeight: row.implicitHeight + 24 + (root.index > 0 ? 1 : 0)
 
-    HoverHandler {
-        id: hoverHandler
-    }
-
-    TapHandler {
-        acceptedButtons: Qt.RightButton
-        onTapped: (point, button) => menu.popup()
+    RowDivider {
+        visible: root.index > 0
+        x: 32 + 14
+        width: root.width - 64 - 28
     }
 
     Rectangle {
-        anchors.fill: parent
+        id: plate
+
+        x: 32
+        y: root.index > 0 ? 1 : 0
+        width: root.width - 64
+        height: root.height - plate.y
         color: root.hover ? DS.opacity("white", 0.025) : "transparent"
-    }
 
-    RowLayout {
-        id: row
-
-        anchors.fill: parent
-        anchors.margins: 12
-        spacing: 14
-
-        // The thumbnail, or a note on a dark tile for audio and for links without one.
-        Rectangle {
-            Layout.preferredWidth: 96
-            Layout.preferredHeight: 54
-            radius: 8
-            clip: true
-            color: root.audio ? DS.opacity(DS.primary, 0.16) : DS.opacity("white", 0.04)
-            border.width: 1
-            border.color: DS.border
-
-            Image {
-                id: picture
-
-                anchors.fill: parent
-                anchors.margins: 1
-                visible: !root.audio && picture.status === Image.Ready
-                source: root.audio ? "" : root.thumbnail
-                asynchronous: true
-                fillMode: Image.PreserveAspectCrop
-                sourceSize.width: 192
-            }
-
-            SymbolIcon {
-                anchors.centerIn: parent
-                visible: !picture.visible
-                symbol: root.audio ? "music.note" : "film"
-                size: 18
-                color: root.audio ? DS.primary : DS.muted
-            }
+        HoverHandler {
+            id: hoverHandler
         }
 
-        ColumnLayout {
-            Layout.fillWidth: true
-            spacing: 6
+        TapHandler {
+            acceptedButtons: Qt.RightButton
+            onTapped: menu.popup()
+        }
 
-            PlainLabel {
-                objectName: "rowTitle"
-                Layout.fillWidth: true
-                text: root.title
-                font.pixelSize: 13
-                font.weight: Font.DemiBold
-                elide: Text.ElideRight
-                maximumLineCount: 1
+        RowLayout {
+            id: row
+
+            anchors.fill: parent
+            anchors.margins: 12
+            spacing: 14
+
+            // The thumbnail, or a note on a dark tile for audio and for links without one.
+            Rectangle {
+                Layout.preferredWidth: 96
+                Layout.preferredHeight: 54
+                radius: 8
+                clip: true
+                color: root.audio ? DS.opacity(DS.primary, 0.16) : DS.opacity("white", 0.04)
+                border.width: 1
+                border.color: DS.border
+
+                Image {
+                    id: picture
+
+                    anchors.fill: parent
+                    anchors.margins: 1
+                    visible: !root.audio && picture.status === Image.Ready
+                    source: root.audio ? "" : root.thumbnail
+                    asynchronous: true
+                    fillMode: Image.PreserveAspectCrop
+                    sourceSize.width: 192
+                }
+
+                SymbolIcon {
+                    anchors.centerIn: parent
+                    visible: !picture.visible
+                    symbol: root.audio ? "music.note" : "film"
+                    size: 18
+                    color: root.audio ? DS.primary : DS.muted
+                }
             }
 
-            RowLayout {
+            ColumnLayout {
+                Layout.fillWidth: true
                 spacing: 6
 
-                Chip {
-                    objectName: "siteChip"
-                    visible: root.site.length > 0
-                    text: root.site
-                    color: DS.primary
-                }
-
-                Chip {
-                    objectName: "qualityChip"
-                    text: root.qualityText
-                }
-
                 PlainLabel {
-                    objectName: "sizeText"
-                    visible: root.sizeText.length > 0
-                    text: root.sizeText
-                    color: DS.muted
-                    font: DS.mono(10)
+                    objectName: "rowTitle"
+                    Layout.fillWidth: true
+                    text: root.title
+                    font.pixelSize: 13
+                    font.weight: Font.DemiBold
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
                 }
 
-                PlainLabel {
-                    objectName: "dateText"
-                    text: root.dateText
-                    color: DS.muted
-                    font: DS.mono(10)
-                }
+                RowLayout {
+                    spacing: 6
 
-                Chip {
-                    objectName: "movedChip"
-                    visible: root.missing
-                    text: I18n.l("arquivo movido")
-                    color: DS.warning
+                    Chip {
+                        objectName: "siteChip"
+                        visible: root.site.length > 0
+                        text: root.site
+                        color: DS.primary
+                    }
+
+                    Chip {
+                        objectName: "qualityChip"
+                        text: root.qualityText
+                    }
+
+                    PlainLabel {
+                        objectName: "sizeText"
+                        visible: root.sizeText.length > 0
+                        text: root.sizeText
+                        color: DS.muted
+                        font: DS.mono(10)
+                    }
+
+                    PlainLabel {
+                        objectName: "dateText"
+                        text: root.dateText
+                        color: DS.muted
+                        font: DS.mono(10)
+                    }
+
+                    Chip {
+                        objectName: "movedChip"
+                        visible: root.missing
+                        text: I18n.l("arquivo movido")
+                        color: DS.warning
+                    }
                 }
             }
-        }
 
-        RoundIconButton {
-            objectName: "openButton"
-            opacity: root.hover ? 1 : 0.55
-            symbol: "play.fill"
-            help: I18n.l("Abrir")
-            color: DS.primary
-            onClicked: Downloader.open(root.file)
-        }
+            RoundIconButton {
+                objectName: "openButton"
+                opacity: root.hover ? 1 : 0.55
+                symbol: "play.fill"
+                help: I18n.l("Abrir")
+                color: DS.primary
+                onClicked: Downloader.open(root.file)
+            }
 
-        RoundIconButton {
-            objectName: "revealButton"
-            opacity: root.hover ? 1 : 0.55
-            symbol: "magnifyingglass"
-            help: I18n.l("Mostrar na pasta")
-            onClicked: Downloader.reveal(root.file)
-        }
+            RoundIconButton {
+                objectName: "revealButton"
+                opacity: root.hover ? 1 : 0.55
+                symbol: "magnifyingglass"
+                help: I18n.l("Mostrar na pasta")
+                onClicked: Downloader.reveal(root.file)
+            }
 
-        RoundIconButton {
-            objectName: "againButton"
-            opacity: root.hover ? 1 : 0.55
-            symbol: "arrow.down"
-            help: I18n.l("Baixar de novo")
-            onClicked: root.view.downloadAgain(root.url, root.quality)
+            RoundIconButton {
+                objectName: "againButton"
+                opacity: root.hover ? 1 : 0.55
+                symbol: "arrow.down"
+                help: I18n.l("Baixar de novo")
+                onClicked: root.view.downloadAgain(root.url, root.quality)
+            }
         }
     }
 
@@ -187,7 +201,7 @@ Item {
         MenuEntry {
             objectName: "removeEntry"
             text: I18n.l("Remover do histórico")
-            onTriggered: root.view.remove(root.entryId)
+            onTriggered: root.view.remove(root.index)
         }
     }
 }

@@ -4,6 +4,7 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Vireloom.Design
+import Vireloom.UI
 
 // A pop-up menu over a text setting: the face shows the chosen option's label (or the
 // stored text itself when no option has it); choosing an option stores its value.
@@ -12,12 +13,7 @@ T.Button {
 
     // The stored text.
     property string selection
-    // { value, label } pairs, in menu order.
-    property var options: []
-    readonly property string faceText: {
-        const match = root.options.find(option => option.value === root.selection);
-        return match ? match.label : root.selection;
-    }
+    required property OptionList options
 
     signal chosen(string value)
 
@@ -35,7 +31,7 @@ T.Button {
 
         PlainLabel {
             objectName: "face"
-            text: root.faceText
+            text: root.options.labelFor(root.selection)
             font.pixelSize: 12
             font.weight: Font.Medium
         }
@@ -76,16 +72,16 @@ T.Button {
                 T.ItemDelegate {
                     id: entry
 
-                    required property var modelData
-                    readonly property bool current: entry.modelData.value === root.selection
+                    required property string value
+                    required property string label
 
-                    objectName: "option_" + entry.modelData.value
+                    objectName: "option_" + entry.value
                     Layout.fillWidth: true
                     hoverEnabled: true
                     implicitWidth: entryRow.implicitWidth + 24
                     implicitHeight: entryRow.implicitHeight + 14
                     onClicked: {
-                        root.chosen(entry.modelData.value);
+                        root.chosen(entry.value);
                         popup.close();
                     }
 
@@ -104,12 +100,12 @@ T.Button {
                                 symbol: "checkmark"
                                 size: 11
                                 color: DS.primary
-                                opacity: entry.current ? 1 : 0
+                                opacity: entry.value === root.selection ? 1 : 0
                             }
 
                             PlainLabel {
                                 Layout.fillWidth: true
-                                text: entry.modelData.label
+                                text: entry.label
                                 font.pixelSize: 13
                             }
                         }

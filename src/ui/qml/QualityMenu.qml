@@ -79,15 +79,16 @@ T.AbstractButton {
                 T.AbstractButton {
                     id: entry
 
-                    required property string modelData
+                    required property string value
+                    required property string label
 
-                    objectName: "quality_" + entry.modelData
+                    objectName: "quality_" + entry.value
                     Layout.fillWidth: true
                     hoverEnabled: true
                     implicitWidth: entryRow.implicitWidth + 24
                     implicitHeight: entryRow.implicitHeight + 14
                     onClicked: {
-                        root.card.quality = entry.modelData;
+                        root.card.quality = entry.value;
                         popup.close();
                     }
 
@@ -102,12 +103,12 @@ T.AbstractButton {
 
                             PlainLabel {
                                 Layout.fillWidth: true
-                                text: root.card.labelOf(entry.modelData)
+                                text: entry.label
                             }
 
                             SymbolIcon {
                                 objectName: "checkmark"
-                                opacity: root.card.quality === entry.modelData ? 1 : 0
+                                opacity: root.card.quality === entry.value ? 1 : 0
                                 symbol: "checkmark"
                                 size: 12
                                 color: DS.primary

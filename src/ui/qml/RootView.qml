@@ -124,7 +124,7 @@ Item {
     }
 
     Shortcut {
-        sequence: StandardKey.Quit
+        sequence: StandardKey.Quit // qmllint disable unqualified
         context: Qt.ApplicationShortcut
         onActivated: Shell.requestQuit()
     }

@@ -51,7 +51,8 @@ Item {
         asynchronous: true
         cache: true
         fillMode: Image.PreserveAspectCrop
-        sourceSize: Qt.size(root.width * 2, root.height * 2)
+        sourceSize.width: root.width * 2
+        sourceSize.height: root.height * 2
         clip: true
         visible: root.loaded
     }
