@@ -30,7 +30,12 @@ struct LaunchParser
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, L(QStringLiteral("Mostra esta ajuda e sai."))};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, L(QStringLiteral("Mostra a versão e sai."))};
 
-    QList<const QCommandLineOption *> documented() const { return {&help, &version}; }
+    QCommandLineOption updateEngine{QStringLiteral("update-engine"),
+                                    L(QStringLiteral("Instala o que falta do motor e atualiza o yt-dlp, sem abrir a janela."))};
+    QCommandLineOption engineStatus{QStringLiteral("engine-status"),
+                                    L(QStringLiteral("Mostra os programas do motor, suas versões e se há atualização."))};
+
+    QList<const QCommandLineOption *> documented() const { return {&help, &version, &updateEngine, &engineStatus}; }
 
     LaunchParser()
     {
@@ -97,7 +102,12 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         return exitWith(0, QStringLiteral("Vireloom " VIRELOOM_VERSION "\n"));
 
     LaunchOptions options;
-    options.addresses = launch.parser.positionalArguments();
+    if (launch.parser.isSet(launch.updateEngine))
+        options.action = LaunchOptions::Action::UpdateEngine;
+    else if (launch.parser.isSet(launch.engineStatus))
+        options.action = LaunchOptions::Action::EngineStatus;
+    else
+        options.addresses = launch.parser.positionalArguments();
     return options;
 }
 

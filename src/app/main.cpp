@@ -1,3 +1,4 @@
+#include "app/enginecommands.h"
 #include "app/launchoptions.h"
 #include "app/trayicon.h"
 #include "design/motion.h"
@@ -77,6 +78,8 @@ int main(int argc, char *argv[])
     const LaunchOptions options = parseLaunchOptions(argumentsFromArgv(argc, argv));
     if (options.action == LaunchOptions::Action::Exit)
         return finishLaunch(options);
+    if (options.action == LaunchOptions::Action::UpdateEngine || options.action == LaunchOptions::Action::EngineStatus)
+        return runEngineCommand(options.action, argc, argv);
 
     // Widgets only for the tray icon's menu; the window is Qt Quick.
     QApplication app(argc, argv);

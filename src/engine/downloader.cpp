@@ -11,6 +11,7 @@
 #include "tools/toolrun.h"
 #include "tools/tools.h"
 
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
@@ -19,6 +20,7 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_installer(new EngineInstaller(this))
+    , m_freshness(new FreshnessMonitor(settings, this))
     , m_items(new DownloadList(this))
     , m_history(new HistoryBook(Tools::supportDir() + QStringLiteral("/history.json"), this))
 {
@@ -36,8 +38,12 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installingChanged);
     connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);
     connect(m_installer, &EngineInstaller::finished, this, &Downloader::refreshEngine);
+    connect(m_installer, &EngineInstaller::latestYtDlpSeen, m_freshness, &FreshnessMonitor::record);
+    connect(m_freshness, &FreshnessMonitor::changed, this, &Downloader::freshnessChanged);
+    connect(this, &Downloader::ytdlpVersionChanged, this, &Downloader::freshnessChanged);
 
     refreshEngine();
+    m_freshness->start();
 }
 
 void Downloader::loadHistory()
@@ -97,6 +103,7 @@ void Downloader::refreshEngine()
         emit engineChanged();
     }
 
+    refreshPrevious();
     if (!m_ytdlpPath) {
         setYtdlpVersion(QString());
         return;
@@ -120,6 +127,54 @@ void Downloader::refreshEngine()
 void Downloader::installEngine(bool forceYtDlp)
 {
     m_installer->install(forceYtDlp);
+}
+
+void Downloader::rollBackEngine()
+{
+    m_installer->rollBack();
+}
+
+EngineFreshness Downloader::engineFreshness() const
+{
+    return m_freshness->assess(m_ytdlpVersion);
+}
+
+QString Downloader::ytdlpLatest() const
+{
+    return m_freshness->latest();
+}
+
+void Downloader::refreshPrevious()
+{
+    const std::optional<QString> path = Tools::previousYtDlp();
+    if (!path) {
+        m_previousStamp.clear();
+        setPrevious(std::nullopt, QString());
+        return;
+    }
+    const QFileInfo kept(*path);
+    const QString stamp = kept.symLinkTarget() + u'|' + kept.lastModified().toString(Qt::ISODateWithMs) + u'|'
+        + QString::number(kept.size());
+    if (stamp == m_previousStamp)
+        return;
+    m_previousStamp = stamp;
+    auto *query = new ToolRun(this);
+    auto answer = [this, query, path](const QString &version) {
+        setPrevious(path, version);
+        query->deleteLater();
+    };
+    connect(query, &ToolRun::finished, this, [answer](const RunResult &result) { answer(result.out.trimmed()); });
+    connect(query, &ToolRun::failedToStart, this, [answer] { answer(QString()); });
+    query->start(*path, {QStringLiteral("--version")}, Tools::env());
+}
+
+void Downloader::setPrevious(const std::optional<QString> &path, const QString &version)
+{
+    if (m_previousPath == path && m_previousVersion == version)
+        return;
+    m_previousPath = path;
+    m_previousVersion = version;
+    emit previousYtdlpChanged();
 }
 
 void Downloader::setYtdlpVersion(const QString &version)

@@ -5,6 +5,7 @@
 #include "model/downloadoptions.h"
 #include "model/mediainfo.h"
 #include "model/quality.h"
+#include "tools/freshness.h"
 
 #include <QHash>
 #include <QList>
@@ -20,6 +21,7 @@ class Desktop;
 class DownloadItem;
 class DownloadList;
 class EngineInstaller;
+class FreshnessMonitor;
 class HistoryBook;
 class HistoryList;
 class QProcess;
@@ -43,6 +45,9 @@ class Downloader : public QObject
     Q_PROPERTY(QString installStatus READ installStatus NOTIFY installStatusChanged)
     Q_PROPERTY(bool engineReady READ engineReady NOTIFY engineChanged)
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
+    Q_PROPERTY(QString ytdlpLatest READ ytdlpLatest NOTIFY freshnessChanged)
+    Q_PROPERTY(QString previousYtdlpVersion READ previousYtdlpVersion NOTIFY previousYtdlpChanged)
+    Q_PROPERTY(bool canRollBack READ canRollBack NOTIFY previousYtdlpChanged)
     Q_PROPERTY(DownloadList *items READ items CONSTANT)
     Q_PROPERTY(HistoryList *history READ history CONSTANT)
     Q_PROPERTY(int activeCount READ activeCount NOTIFY activeCountChanged)
@@ -90,10 +95,21 @@ public:
     bool engineReady() const { return m_ytdlpPath.has_value(); }
     bool engineComplete() const { return m_ytdlpPath && m_ffmpegPath && m_denoPath; }
 
+    // How yt-dlp stands against its latest release; unknown while checks are turned off.
+    EngineFreshness engineFreshness() const;
+    // The latest release as last seen, empty when none has been.
+    QString ytdlpLatest() const;
+    // The copy an update kept, and what it answered for "--version".
+    std::optional<QString> previousYtdlpPath() const { return m_previousPath; }
+    QString previousYtdlpVersion() const { return m_previousVersion; }
+    bool canRollBack() const { return m_previousPath.has_value(); }
+
     // Looks the engine programs up again and asks yt-dlp for its version in the background.
     Q_INVOKABLE void refreshEngine();
     // Fetches whatever is missing (and yt-dlp anew when forced); ignored while one runs.
     Q_INVOKABLE void installEngine(bool forceYtDlp = false);
+    // Puts back the yt-dlp that the last update replaced.
+    Q_INVOKABLE void rollBackEngine();
 
     // The download list, newest first.
     DownloadList *items() const { return m_items; }
@@ -179,6 +195,8 @@ public:
 signals:
     void engineChanged();
     void ytdlpVersionChanged();
+    void freshnessChanged();
+    void previousYtdlpChanged();
     void installingChanged();
     void installStatusChanged();
     void activeCountChanged();
@@ -190,6 +208,8 @@ signals:
 
 private:
     void setYtdlpVersion(const QString &version);
+    void refreshPrevious();
+    void setPrevious(const std::optional<QString> &path, const QString &version);
 
     void updateActiveCount();
     void loadJournal();
@@ -204,10 +224,15 @@ private:
 
     Settings *m_settings;
     EngineInstaller *m_installer;
+    FreshnessMonitor *m_freshness;
     std::optional<QString> m_ytdlpPath;
     std::optional<QString> m_ffmpegPath;
     std::optional<QString> m_denoPath;
     QString m_ytdlpVersion;
+    std::optional<QString> m_previousPath;
+    QString m_previousVersion;
+    // What the previous copy's version was read from: asking again only when it changed.
+    QString m_previousStamp;
 
     Desktop *m_desktop = nullptr;
     Clipboard *m_clipboard = nullptr;

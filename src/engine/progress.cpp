@@ -129,8 +129,14 @@ void applyPiece(DownloadItem &item, QStringView line)
     item.appendLog(line.toString());
     if (item.log().size() > kLogLimit)
         item.removeOldestLog(kLogTrim);
-    if (line.startsWith(QLatin1StringView("ERROR:")))
+    if (line.startsWith(QLatin1StringView("ERROR:"))) {
         item.setLastError(trimSpacesAndTabs(line.sliced(6)).toString());
+    } else if (item.lastError() && item.lastError()->isEmpty()) {
+        // Some releases end "ERROR: " with a carriage return and give the reason on the
+        // line after it.
+        if (const QStringView reason = trimSpacesAndTabs(line); !reason.isEmpty())
+            item.setLastError(reason.toString());
+    }
 }
 
 } // namespace

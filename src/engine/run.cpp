@@ -153,14 +153,9 @@ void Downloader::finish(const QUuid &id, int status)
             m_desktop->notifyFinished(item->title());
         }
     } else {
-        QString raw;
-        if (item->lastError())
-            raw = *item->lastError();
-        else if (!item->log().isEmpty())
-            raw = item->log().last();
-        else
-            raw = LF(QStringLiteral("yt-dlp saiu com código %d"), status);
-        item->setState(DLState::failure(::friendlyError(raw)));
+        const QString raw = failureText(item->lastError(), item->log(), status);
+        const FailureDescription failure = describeFailure(raw, item->log(), d().cookiesBrowser() != u"none");
+        item->setState(DLState::failure(failure.message));
     }
     pump();
 }

@@ -142,6 +142,7 @@ void Settings::registerAppDefaults()
         {SettingsKey::maxConcurrent, 2},
         {SettingsKey::watchClipboard, true},
         {SettingsKey::soundOnDone, true},
+        {SettingsKey::checkEngineUpdates, true},
         {SettingsKey::proxy, QString()},
         {SettingsKey::cookiesFile, QString()},
         {SettingsKey::sleepRequests, 0},

@@ -21,6 +21,7 @@ inline constexpr QLatin1StringView cookies("cookies");
 inline constexpr QLatin1StringView maxConcurrent("maxConcurrent");
 inline constexpr QLatin1StringView watchClipboard("watchClipboard");
 inline constexpr QLatin1StringView soundOnDone("soundOnDone");
+inline constexpr QLatin1StringView checkEngineUpdates("checkEngineUpdates");
 // Empty text means none: no proxy, no cookies file.
 inline constexpr QLatin1StringView proxy("proxy");
 inline constexpr QLatin1StringView cookiesFile("cookiesFile");
@@ -31,6 +32,12 @@ inline constexpr QLatin1StringView useArchive("useArchive");
 // The input card's last choices; never registered, their readers supply the fall-back.
 inline constexpr QLatin1StringView uiQuality("uiQuality");
 inline constexpr QLatin1StringView uiPlaylist("uiPlaylist");
+// What the last look at yt-dlp's release location found, kept so that a restart does
+// not ask again within the day: the latest release, when the look was made, and
+// whether it failed.
+inline constexpr QLatin1StringView engineLatest("engineLatest");
+inline constexpr QLatin1StringView engineCheckedAt("engineCheckedAt");
+inline constexpr QLatin1StringView engineCheckFailed("engineCheckFailed");
 } // namespace SettingsKey
 
 // The user's settings: a persistent key/value store with fall-back values registered in

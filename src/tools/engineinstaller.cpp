@@ -32,10 +32,29 @@ void EngineInstaller::install(bool forceYtDlp)
 {
     if (m_installing)
         return;
-    m_installing = true;
     m_forceYtDlp = forceYtDlp;
-    emit installingChanged();
+    begin();
     runFrom(Step::YtDlp);
+}
+
+void EngineInstaller::rollBack()
+{
+    if (m_installing)
+        return;
+    begin();
+    setStatus(L(QStringLiteral("Voltando ao yt-dlp anterior…")));
+    runInBackground(
+        [] {
+            const QString version = Tools::rollBackYtDlp();
+            return version.isEmpty() ? L(QStringLiteral("Motor pronto ✓")) : LF(QStringLiteral("yt-dlp %@ de volta ✓"), version);
+        },
+        [this] { end(true); });
+}
+
+void EngineInstaller::begin()
+{
+    m_installing = true;
+    emit installingChanged();
 }
 
 // Each presence check happens when its step comes up, so a program that appeared
@@ -46,37 +65,55 @@ void EngineInstaller::runFrom(Step step)
     case Step::YtDlp:
         if (m_forceYtDlp || !Tools::find(QStringLiteral("yt-dlp"))) {
             setStatus(L(QStringLiteral("Baixando yt-dlp…")));
-            runInBackground(&Tools::installYtDlp, Step::FFmpeg);
+            runInBackground(
+                [this] {
+                    const Tools::YtDlpInstall done = Tools::installYtDlp(true);
+                    QMetaObject::invokeMethod(this, [this, version = done.version] { emit latestYtDlpSeen(version); });
+                    return done.replaced ? LF(QStringLiteral("yt-dlp %@ instalado e verificado ✓"), done.version)
+                                         : LF(QStringLiteral("yt-dlp %@ já é a versão mais recente"), done.version);
+                },
+                [this] { runFrom(Step::FFmpeg); });
             return;
         }
         [[fallthrough]];
     case Step::FFmpeg:
         if (!Tools::find(QStringLiteral("ffmpeg"))) {
             setStatus(L(QStringLiteral("Baixando ffmpeg…")));
-            runInBackground(&Tools::installFFmpeg, Step::Deno);
+            runInBackground(
+                [] {
+                    Tools::installFFmpeg();
+                    return QString();
+                },
+                [this] { runFrom(Step::Deno); });
             return;
         }
         [[fallthrough]];
     case Step::Deno:
         if (!Tools::find(QStringLiteral("deno"))) {
             setStatus(L(QStringLiteral("Baixando Deno (necessário para o YouTube)…")));
-            runInBackground(&Tools::installDeno, Step::Done);
+            runInBackground(
+                [] {
+                    Tools::installDeno();
+                    return QString();
+                },
+                [this] { runFrom(Step::Done); });
             return;
         }
         [[fallthrough]];
     case Step::Done:
         setStatus(L(QStringLiteral("Motor pronto ✓")));
-        end();
+        end(true);
         return;
     }
 }
 
-void EngineInstaller::runInBackground(const std::function<void()> &work, Step next)
+void EngineInstaller::runInBackground(const std::function<QString()> &work, const std::function<void()> &next)
 {
     auto error = std::make_shared<std::optional<QString>>();
-    m_worker = QThread::create([work, error] {
+    auto done = std::make_shared<QString>();
+    m_worker = QThread::create([work, error, done] {
         try {
-            work();
+            *done = work();
         } catch (const VireloomError &e) {
             *error = e.description();
         } catch (const std::exception &e) {
@@ -84,13 +121,16 @@ void EngineInstaller::runInBackground(const std::function<void()> &work, Step ne
         }
     });
     m_worker->setObjectName(QStringLiteral("engine install"));
-    connect(m_worker, &QThread::finished, this, [this, error, next] {
+    connect(m_worker, &QThread::finished, this, [this, error, done, next] {
         m_worker->deleteLater();
         m_worker = nullptr;
-        if (*error)
+        if (*error) {
             fail(**error);
-        else
-            runFrom(next);
+            return;
+        }
+        if (!done->isEmpty())
+            setStatus(*done);
+        next();
     });
     m_worker->start();
 }
@@ -99,14 +139,14 @@ void EngineInstaller::fail(const QString &description)
 {
     qCWarning(lcInstaller) << "engine installation failed:" << description;
     setStatus(LF(QStringLiteral("Falhou: %@"), description));
-    end();
+    end(false);
 }
 
-void EngineInstaller::end()
+void EngineInstaller::end(bool succeeded)
 {
     m_installing = false;
     emit installingChanged();
-    emit finished();
+    emit finished(succeeded);
 }
 
 void EngineInstaller::setStatus(const QString &status)

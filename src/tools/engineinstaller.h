@@ -20,22 +20,29 @@ public:
     // The last status line, already translated; kept after the sequence ends.
     QString status() const { return m_status; }
 
-    // Ignored while a sequence runs.
+    // Ignored while a sequence runs. A forced yt-dlp that is already the latest release
+    // is not fetched again.
     void install(bool forceYtDlp);
+    // Puts the previous yt-dlp back; ignored while a sequence runs.
+    void rollBack();
 
 signals:
     void installingChanged();
     void statusChanged();
     // The sequence has ended, successfully or at its first failure.
-    void finished();
+    void finished(bool succeeded);
+    // yt-dlp's latest release, as an installation step found it.
+    void latestYtDlpSeen(const QString &version);
 
 private:
     enum class Step { YtDlp, FFmpeg, Deno, Done };
 
+    void begin();
     void runFrom(Step step);
-    void runInBackground(const std::function<void()> &work, Step next);
+    // `work` returns a status line to show once it is done, or nothing.
+    void runInBackground(const std::function<QString()> &work, const std::function<void()> &next);
     void fail(const QString &description);
-    void end();
+    void end(bool succeeded);
     void setStatus(const QString &status);
 
     bool m_installing = false;

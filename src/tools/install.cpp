@@ -4,12 +4,16 @@
 #include "tools.h"
 
 #include "i18n/i18n.h"
+#include "tools/releasecheck.h"
 #include "tools/releases.h"
+#include "tools/verification.h"
 #include "tools/vireloomerror.h"
 
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSaveFile>
@@ -19,6 +23,7 @@
 #include <archive_entry.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 
@@ -26,6 +31,11 @@ namespace {
 
 // A transfer that receives nothing for this long is given up rather than left hanging.
 constexpr int kStallTimeoutMs = 60'000;
+// Sums files list a few dozen files; anything much larger is not one.
+constexpr qsizetype kSumsLimit = 1 << 20;
+// A new program gets this long to print its version (a single-file build unpacks itself first).
+constexpr int kVersionTimeoutMs = 60'000;
+const QString kPreviousYtDlp = QStringLiteral("yt-dlp.previous");
 
 struct ArchiveDeleter
 {
@@ -150,33 +160,25 @@ void mergeInto(const std::filesystem::path &from, const std::filesystem::path &i
     }
 }
 
-} // namespace
 
-namespace Tools {
-
-void download(const QUrl &url, const QString &to)
+// Runs one GET to completion on this thread. Every chunk of a 200 answer goes to `write`,
+// which returns an error text to give up. Returns the address the answer came from.
+QUrl fetch(const QUrl &url, const std::function<QString(QByteArrayView)> &write)
 {
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly))
-        throw VireloomError::msg(file.errorString());
-
     QNetworkAccessManager network;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kStallTimeoutMs);
     std::unique_ptr<QNetworkReply> reply(network.get(request));
 
-    auto statusOf = [&reply] { return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); };
     QString writeError;
     auto drain = [&] {
         const QByteArray chunk = reply->readAll();
-        if (statusOf() != 200 || !writeError.isEmpty())
+        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200 || !writeError.isEmpty())
             return;
-        if (file.write(chunk) != chunk.size()) {
-            writeError = file.errorString();
+        writeError = write(chunk);
+        if (!writeError.isEmpty())
             reply->abort();
-        }
     };
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, drain);
@@ -195,8 +197,156 @@ void download(const QUrl &url, const QString &to)
     // A 200 whose body was cut short is no file to install.
     if (reply->error() != QNetworkReply::NoError)
         throw VireloomError::msg(reply->errorString());
+    return reply->url();
+}
+
+// Where a latest-release address leads, asked on this thread.
+QUrl resolveLatest(const QUrl &latest)
+{
+    ReleaseCheck check;
+    QEventLoop loop;
+    QUrl asset;
+    QString failure;
+    QObject::connect(&check, &ReleaseCheck::resolved, &loop, [&](const QUrl &url) { asset = url; loop.quit(); });
+    QObject::connect(&check, &ReleaseCheck::failed, &loop, [&](const QString &reason) { failure = reason; loop.quit(); });
+    check.start(latest);
+    loop.exec();
+    if (!failure.isEmpty())
+        throw VireloomError::msg(failure);
+    return asset;
+}
+
+// The sum that the sums file at `sumsUrl` lists for `fileName`; a sums file that cannot
+// be had or does not list the file refuses the download it was to check.
+QByteArray publishedSum(const QUrl &sumsUrl, const QString &fileName)
+{
+    QByteArray sums;
+    try {
+        fetch(sumsUrl, [&sums](QByteArrayView chunk) {
+            sums.append(chunk);
+            return sums.size() > kSumsLimit ? QStringLiteral("sums file too large") : QString();
+        });
+    } catch (const VireloomError &error) {
+        throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName, error.description()));
+    }
+    const std::optional<QByteArray> sum = listedSum(sums, fileName);
+    if (!sum)
+        throw VireloomError::msg(LF(QStringLiteral("%@ não consta em %@"), fileName, sumsUrl.fileName()));
+    return *sum;
+}
+
+void checkSum(const QString &path, const QByteArray &expected, const QString &fileName, const QUrl &sumsUrl)
+{
+    if (sha256Hex(path) != expected) {
+        QFile::remove(path);
+        throw VireloomError::msg(LF(QStringLiteral("A soma SHA-256 de %@ não confere com %@"), fileName, sumsUrl.fileName()));
+    }
+}
+
+// Checks a downloaded file against the sums published for it; a file that fails goes.
+void verifyAgainst(const QString &path, const QUrl &sums, const QString &fileName)
+{
+    QByteArray expected;
+    try {
+        expected = publishedSum(sums, fileName);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+    checkSum(path, expected, fileName, sums);
+}
+
+// One installation at a time per user, across processes: a running window and
+// "vireloom --update-engine" never write the engine folder at once.
+class InstallLock
+{
+public:
+    InstallLock()
+        : m_lock(QDir(Tools::supportDir()).filePath(QStringLiteral(".install.lock")))
+    {
+        // A download may take minutes; only a lock whose process is gone is stale.
+        m_lock.setStaleLockTime(0);
+        m_lock.lock();
+    }
+
+private:
+    QLockFile m_lock;
+};
+
+QString enginePath(const QString &name)
+{
+    return QDir(Tools::binDir()).filePath(name);
+}
+
+// Replaces `to` by a new entry made at a temporary name beside it, in one rename.
+template<typename Make>
+void placeBeside(const std::filesystem::path &to, Make make)
+{
+    namespace fs = std::filesystem;
+    const fs::path temporary = fs::path(to).concat(".new");
+    std::error_code ec;
+    fs::remove(temporary, ec);
+    make(temporary);
+    fs::rename(temporary, to);
+}
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// Keeps the yt-dlp in use as the previous copy: a second name for the engine folder's
+// file, or a link to the system's program, which is not ours to copy.
+void keepPrevious(const QString &current)
+{
+    namespace fs = std::filesystem;
+    const fs::path previous = fsPath(enginePath(kPreviousYtDlp));
+    const fs::path source = fsPath(current);
+    if (current == enginePath(QStringLiteral("yt-dlp"))) {
+        placeBeside(previous, [&](const fs::path &at) {
+            std::error_code linked;
+            fs::create_hard_link(source, at, linked);
+            if (linked)
+                fs::copy_file(source, at);
+        });
+    } else {
+        placeBeside(previous, [&](const fs::path &at) { fs::create_symlink(source, at); });
+    }
+}
+
+// Puts the previous copy back: the engine folder's file returns to its place, and a link
+// to the system's program goes together with the engine folder's copy, so the system's is
+// found again. Nothing kept: the engine folder's copy goes.
+void restorePrevious()
+{
+    namespace fs = std::filesystem;
+    const fs::path target = fsPath(enginePath(QStringLiteral("yt-dlp")));
+    const fs::path previous = fsPath(enginePath(kPreviousYtDlp));
+    std::error_code ec;
+    const fs::file_status kept = fs::symlink_status(previous, ec);
+    if (fs::is_regular_file(kept)) {
+        fs::rename(previous, target);
+        return;
+    }
+    fs::remove(target);
+    fs::remove(previous, ec);
+}
+} // namespace
+
+namespace Tools {
+
+QUrl download(const QUrl &url, const QString &to)
+{
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    QSaveFile file(to);
+    if (!file.open(QIODevice::WriteOnly))
+        throw VireloomError::msg(file.errorString());
+    const QUrl from = fetch(url, [&file](QByteArrayView chunk) {
+        return file.write(chunk.data(), chunk.size()) == chunk.size() ? QString() : file.errorString();
+    });
     if (!file.commit())
         throw VireloomError::msg(file.errorString());
+    return from;
 }
 
 void unzip(const QString &zip, const QString &into)
@@ -229,18 +379,103 @@ void makeExecutable(const QString &path)
                                  std::filesystem::perm_options::replace, ignored);
 }
 
-void installYtDlp()
+std::optional<QString> versionOf(const QString &program)
 {
-    const QString target = QDir(binDir()).filePath(QStringLiteral("yt-dlp"));
-    download(Releases::ytDlp(), target);
-    makeExecutable(target);
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({QStringLiteral("--version")});
+    process.setProcessEnvironment(env());
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForFinished(kVersionTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    const QString version = QString::fromUtf8(process.readAllStandardOutput()).trimmed().section(u'\n', 0, 0).trimmed();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || version.isEmpty() || !version[0].isDigit())
+        return std::nullopt;
+    return version;
+}
+
+std::optional<QString> previousYtDlp()
+{
+    const QFileInfo kept(enginePath(kPreviousYtDlp));
+    if (!kept.isFile() || !kept.isExecutable())
+        return std::nullopt;
+    return kept.absoluteFilePath();
+}
+
+YtDlpInstall installYtDlp(bool skipIfCurrent)
+{
+    InstallLock lock;
+    const QUrl asset = resolveLatest(Releases::ytDlp());
+    const QString release = Releases::releaseTag(asset);
+    const std::optional<QString> current = find(QStringLiteral("yt-dlp"));
+    const std::optional<QString> currentVersion = current ? versionOf(*current) : std::nullopt;
+    if (skipIfCurrent && !release.isEmpty() && currentVersion == release)
+        return {release, false};
+
+    // Checked before anything is written: without a sum there is nothing to check against.
+    const QUrl sums = Releases::ytDlpSums(asset);
+    const QByteArray expected = publishedSum(sums, asset.fileName());
+    const QString staging = enginePath(QStringLiteral(".yt-dlp.download"));
+    try {
+        download(asset, staging);
+        checkSum(staging, expected, asset.fileName(), sums);
+    } catch (...) {
+        QFile::remove(staging);
+        throw;
+    }
+    makeExecutable(staging);
+
+    const QString target = enginePath(QStringLiteral("yt-dlp"));
+    try {
+        // Only a copy that worked is worth going back to.
+        if (currentVersion)
+            keepPrevious(*current);
+        // Processes running the old file keep it; whoever starts yt-dlp next gets the new one.
+        std::filesystem::rename(fsPath(staging), fsPath(target));
+    } catch (const std::filesystem::filesystem_error &error) {
+        QFile::remove(staging);
+        throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
+    }
+
+    if (const std::optional<QString> version = versionOf(target))
+        return {*version, true};
+    const bool hadPrevious = previousYtDlp().has_value();
+    try {
+        restorePrevious();
+    } catch (const std::filesystem::filesystem_error &error) {
+        throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
+    }
+    throw VireloomError::msg(hadPrevious ? L(QStringLiteral("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."))
+                                         : L(QStringLiteral("O novo yt-dlp não respondeu com uma versão e foi removido.")));
+}
+
+QString rollBackYtDlp()
+{
+    InstallLock lock;
+    const std::optional<QString> kept = previousYtDlp();
+    if (!kept)
+        throw VireloomError::msg(L(QStringLiteral("Não há versão anterior do yt-dlp.")));
+    const std::optional<QString> version = versionOf(*kept);
+    try {
+        restorePrevious();
+    } catch (const std::filesystem::filesystem_error &error) {
+        throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
+    }
+    return version.value_or(QString());
 }
 
 void installFFmpeg()
 {
+    InstallLock lock;
     for (const QString &name : {QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")}) {
         const QString archive = QDir(supportDir()).filePath(name + QStringLiteral(".zip"));
-        download(Releases::ffmpegComponent(name), archive);
+        // The mirror's latest address leads to a build's folder, which holds its sums too.
+        const QUrl from = download(Releases::ffmpegComponent(name), archive);
+        verifyAgainst(archive, Releases::ffmpegSums(from), from.fileName());
         unzip(archive, binDir());
         makeExecutable(QDir(binDir()).filePath(name));
     }
@@ -248,8 +483,12 @@ void installFFmpeg()
 
 void installDeno()
 {
+    InstallLock lock;
     const QString archive = QDir(supportDir()).filePath(QStringLiteral("deno.zip"));
-    download(Releases::deno(), archive);
+    // Resolved first, so that the archive and its sums come from the same release.
+    const QUrl asset = resolveLatest(Releases::deno());
+    download(asset, archive);
+    verifyAgainst(archive, Releases::denoSums(asset), asset.fileName());
     unzip(archive, binDir());
     makeExecutable(QDir(binDir()).filePath(QStringLiteral("deno")));
 }

@@ -71,4 +71,32 @@ QUrl deno()
     return at(kGitHub, QStringLiteral("/denoland/deno/releases/latest/download/") + QLatin1StringView(thisPlatform().denoArchive));
 }
 
+QString releaseTag(const QUrl &asset)
+{
+    const QStringList parts = asset.path().split(u'/');
+    const qsizetype at = parts.indexOf(QStringLiteral("download"));
+    if (at < 1 || parts[at - 1] != u"releases" || at + 2 >= parts.size() || parts[at + 1] == u"latest")
+        return {};
+    return parts[at + 1];
+}
+
+QUrl ytDlpSums(const QUrl &asset)
+{
+    return asset.resolved(QUrl(QStringLiteral("SHA2-256SUMS")));
+}
+
+QUrl denoSums(const QUrl &asset)
+{
+    QUrl sums = asset;
+    sums.setPath(asset.path() + QStringLiteral(".sha256sum"));
+    return sums;
+}
+
+QUrl ffmpegSums(const QUrl &asset)
+{
+    QUrl sums = asset;
+    sums.setPath(asset.path() + QStringLiteral(".sha256"));
+    return sums;
+}
+
 } // namespace Releases

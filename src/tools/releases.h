@@ -13,4 +13,16 @@ QUrl ytDlp();
 QUrl ffmpegComponent(const QString &name);
 QUrl deno();
 
+// A latest-release address on the code-hosting site redirects to the release's own
+// address, ".../releases/download/<tag>/<file>"; the tag is yt-dlp's version. Empty
+// when the address names no release.
+QString releaseTag(const QUrl &asset);
+
+// Where each project publishes the SHA-256 of an asset, given the asset's own address:
+// yt-dlp lists every file of a release in one "SHA2-256SUMS"; Deno and the ffmpeg
+// mirror put a sums file beside each archive.
+QUrl ytDlpSums(const QUrl &asset);
+QUrl denoSums(const QUrl &asset);
+QUrl ffmpegSums(const QUrl &asset);
+
 } // namespace Releases

@@ -25,6 +25,7 @@ const QHash<QString, Notifier> &notifiers()
         {SettingsKey::maxConcurrent, &AppSettings::maxConcurrentChanged},
         {SettingsKey::watchClipboard, &AppSettings::watchClipboardChanged},
         {SettingsKey::soundOnDone, &AppSettings::soundOnDoneChanged},
+        {SettingsKey::checkEngineUpdates, &AppSettings::checkEngineUpdatesChanged},
     };
     return table;
 }

@@ -28,6 +28,7 @@ class AppSettings : public QObject
     Q_PROPERTY(int maxConcurrentCeiling READ maxConcurrentCeiling CONSTANT)
     Q_PROPERTY(bool watchClipboard READ watchClipboard WRITE setWatchClipboard NOTIFY watchClipboardChanged)
     Q_PROPERTY(bool soundOnDone READ soundOnDone WRITE setSoundOnDone NOTIFY soundOnDoneChanged)
+    Q_PROPERTY(bool checkEngineUpdates READ checkEngineUpdates WRITE setCheckEngineUpdates NOTIFY checkEngineUpdatesChanged)
 
 public:
     explicit AppSettings(Settings *settings, QObject *parent = nullptr);
@@ -65,6 +66,8 @@ public:
     void setWatchClipboard(bool on) { write(SettingsKey::watchClipboard, on); }
     bool soundOnDone() const { return flag(SettingsKey::soundOnDone); }
     void setSoundOnDone(bool on) { write(SettingsKey::soundOnDone, on); }
+    bool checkEngineUpdates() const { return flag(SettingsKey::checkEngineUpdates); }
+    void setCheckEngineUpdates(bool on) { write(SettingsKey::checkEngineUpdates, on); }
 
 signals:
     void folderChanged();
@@ -78,6 +81,7 @@ signals:
     void maxConcurrentChanged();
     void watchClipboardChanged();
     void soundOnDoneChanged();
+    void checkEngineUpdatesChanged();
 
 private:
     bool flag(QLatin1StringView key) const;

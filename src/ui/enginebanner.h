@@ -7,8 +7,10 @@
 
 class Downloader;
 
-// The texts of the banner that offers to install the engine: which parts are missing,
-// and the installation's progress or failure once it has said anything.
+// The texts of the banner that offers to install the engine (which parts are missing,
+// and the installation's progress or failure once it has said anything) or, once it is
+// complete, to update a yt-dlp that is behind. The settings page's engine card shows
+// `freshness` too.
 class EngineBannerTexts : public QObject
 {
     Q_OBJECT
@@ -16,6 +18,9 @@ class EngineBannerTexts : public QObject
     Q_PROPERTY(Downloader *downloader READ downloader WRITE setDownloader NOTIFY downloaderChanged)
     Q_PROPERTY(QString title READ title NOTIFY textsChanged)
     Q_PROPERTY(QString detail READ detail NOTIFY textsChanged)
+    Q_PROPERTY(bool shown READ shown NOTIFY textsChanged)
+    Q_PROPERTY(bool offersUpdate READ offersUpdate NOTIFY textsChanged)
+    Q_PROPERTY(QString freshness READ freshness NOTIFY textsChanged)
 
 public:
     using QObject::QObject;
@@ -25,6 +30,12 @@ public:
 
     QString title() const;
     QString detail() const;
+    bool shown() const;
+    // The engine is complete and its yt-dlp has a newer release, or is old and unchecked.
+    bool offersUpdate() const;
+    // How yt-dlp stands against its latest release, with versions and age; empty when
+    // nothing is known.
+    QString freshness() const;
 
 signals:
     void downloaderChanged();

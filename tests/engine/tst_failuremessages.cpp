@@ -1,10 +1,16 @@
 #include "engine/failuremessages.h"
+#include "engine/linereader.h"
+#include "engine/progress.h"
 #include "i18n/i18n.h"
+#include "model/downloaditem.h"
 #include "tools/vireloomerror.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(FailureAction)
 
 // Runs once in English and once in Portuguese (see CMakeLists.txt); the expected
 // sentence is named by its Portuguese key and checked in the process's language.
@@ -13,9 +19,12 @@ class TestFailureMessages : public QObject
     Q_OBJECT
 
 private slots:
-    void knownPhrases_data();
-    void knownPhrases();
-    void unknownTextIsUnchanged();
+    void describes_data();
+    void describes();
+    void capturedRuns_data();
+    void capturedRuns();
+    void textOfTheRun_data();
+    void textOfTheRun();
     void privateVideoInTheInterfaceLanguage();
     void errorDescriptionIsItsText();
 };
@@ -23,47 +32,146 @@ private slots:
 namespace {
 const QString kLogin = u"O site pediu login/verificação. Em Ajustes ▸ Formato, escolha um navegador em “Usar login do navegador”."_s;
 const QString kUnsupported = u"Este link não é suportado (não achei vídeo nele)."_s;
-const QString kPrivate = u"Vídeo privado."_s;
 const QString kForbidden = u"Acesso negado (403). Tente Ajustes ▸ Motor ▸ Atualizar yt-dlp."_s;
-const QString kRateLimited = u"O site limitou as requisições (429). Espere alguns minutos ou use o login do navegador."_s;
 const QString kFormat = u"Essa qualidade não existe para este vídeo — tente “Melhor qualidade”."_s;
+const QString kNetwork = u"Não consegui conectar ao site. Verifique sua conexão com a internet e tente de novo."_s;
+const QString kTimeout = u"O site demorou demais para responder. Tente de novo em alguns minutos."_s;
+const QString kDiskFull = u"Não há espaço livre no disco. Libere espaço ou escolha outra pasta em Ajustes ▸ Geral."_s;
+const QString kUnwritable = u"Não consigo gravar na pasta de download. Escolha outra pasta em Ajustes ▸ Geral."_s;
+const QString kNoFFmpeg = u"Falta o ffmpeg para juntar ou converter o arquivo. Instale o que falta em Ajustes ▸ Motor."_s;
+const QString kNoDeno = u"O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor."_s;
+const QString kOutdated = u"O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor."_s;
 } // namespace
 
-void TestFailureMessages::knownPhrases_data()
+// Texts of Debian's yt-dlp against a local server, unless said otherwise.
+void TestFailureMessages::describes_data()
 {
     QTest::addColumn<QString>("raw");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<bool>("browserChosen");
     QTest::addColumn<QString>("key");
+    QTest::addColumn<FailureAction>("action");
+    using A = FailureAction;
 
-    QTest::newRow("sign in, in capitals")
-        << u"ERROR: [youtube] abc: SIGN IN TO CONFIRM you're not a bot"_s << kLogin;
+    QTest::newRow("sign in, in capitals, no browser")
+        << u"[youtube] abc: SIGN IN TO CONFIRM you're not a bot"_s << QStringList() << false << kLogin << A::chooseBrowser;
+    QTest::newRow("sign in with a browser chosen")
+        << u"[youtube] abc: Sign in to confirm you're not a bot"_s << QStringList() << true << kLogin << A::updateEngine;
     QTest::newRow("advice to pass cookies")
-        << u"ERROR: Use --cookies-from-browser or --cookies for the authentication."_s << kLogin;
-    QTest::newRow("login required") << u"ERROR: [instagram] Login required"_s << kLogin;
-    QTest::newRow("cookies and 403: login wins") << u"HTTP Error 403: Forbidden; try cookies"_s << kLogin;
+        << u"Use --cookies-from-browser or --cookies for the authentication."_s << QStringList() << false << kLogin
+        << A::chooseBrowser;
+    QTest::newRow("cookies and 403: login wins") << u"HTTP Error 403: Forbidden; try cookies"_s << QStringList() << false
+                                                 << kLogin << A::chooseBrowser;
     QTest::newRow("unsupported and private: unsupported wins")
-        << u"ERROR: Unsupported URL: https://x.test/private video"_s << kUnsupported;
-    QTest::newRow("private video") << u"ERROR: [vimeo] 123: Private video"_s << kPrivate;
-    QTest::newRow("403") << u"ERROR: unable to download video data: HTTP Error 403: Forbidden"_s << kForbidden;
-    QTest::newRow("429") << u"ERROR: HTTP Error 429: Too Many Requests"_s << kRateLimited;
+        << u"Unsupported URL: https://x.test/private video"_s << QStringList() << false << kUnsupported << A::none;
+    QTest::newRow("403") << u"unable to download video data: HTTP Error 403: Forbidden"_s << QStringList() << false
+                         << kForbidden << A::updateEngine;
     QTest::newRow("format with advice")
-        << u"ERROR: [youtube] x: Requested format is not available. Use --list-formats for a list of available formats"_s
-        << kFormat;
+        << u"[youtube] x: Requested format is not available. Use --list-formats for a list of available formats"_s
+        << QStringList() << false << kFormat << A::none;
+    QTest::newRow("refused") << u"[generic] None: Unable to download webpage: <urlopen error [Errno 111] Connection refused> "
+                                "(caused by URLError(ConnectionRefusedError(111, 'Connection refused')))"_s
+                             << QStringList() << false << kNetwork << A::none;
+    QTest::newRow("unknown host") << u"[generic] None: Unable to download webpage: <urlopen error [Errno -2] Name or service "
+                                     "not known> (caused by URLError(gaierror(-2, 'Name or service not known')))"_s
+                                  << QStringList() << false << kNetwork << A::none;
+    QTest::newRow("no answer") << u"[generic] None: Unable to download webpage: timed out (caused by TimeoutError('timed "
+                                  "out')); please report this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , "
+                                  "filling out the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
+                               << QStringList() << false << kTimeout << A::none;
+    QTest::newRow("folder not permitted")
+        << u"unable to open for writing: [Errno 13] Permission denied: '/tmp/cap/locked/clip.mp4.part'"_s << QStringList()
+        << false << kUnwritable << A::openSettings;
+    QTest::newRow("folder cannot be made") << u"unable to create directory [Errno 13] Permission denied: '/tmp/cap/locked/sub'"_s
+                                           << QStringList() << false << kUnwritable << A::openSettings;
+    QTest::newRow("mp3 without ffmpeg")
+        << u"Postprocessing: ffprobe and ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s
+        << QStringList() << false << kNoFFmpeg << A::installMissing;
+    QTest::newRow("merge without ffmpeg")
+        << u"Postprocessing: ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s << QStringList()
+        << false << kNoFFmpeg << A::installMissing;
+    // Newer releases warn of a missing runtime and then fail on what it would have solved.
+    QTest::newRow("no JavaScript runtime, then no format")
+        << u"[youtube] x: Requested format is not available"_s
+        << QStringList{u"WARNING: [youtube] No supported JavaScript runtime could be found. Only deno is enabled by default"_s,
+                       u"ERROR: [youtube] x: Requested format is not available"_s}
+        << false << kNoDeno << A::installDeno;
+    QTest::newRow("signature extraction") << u"[youtube] x: nsig extraction failed: Some formats may be missing"_s
+                                          << QStringList() << false << kOutdated << A::updateEngine;
+    QTest::newRow("unknown text stays as it is") << u"[generic] None: '3' is not a valid URL."_s << QStringList() << false
+                                                 << u"[generic] None: '3' is not a valid URL."_s << A::none;
+    const QString exit = LF(u"yt-dlp saiu com código %d"_s, 1);
+    QTest::newRow("exit status") << exit << QStringList() << false << exit << A::none;
 }
 
-void TestFailureMessages::knownPhrases()
+void TestFailureMessages::describes()
 {
     QFETCH(QString, raw);
+    QFETCH(QStringList, log);
+    QFETCH(bool, browserChosen);
     QFETCH(QString, key);
-    QCOMPARE(friendlyError(raw), L(key));
+    QFETCH(FailureAction, action);
+
+    const FailureDescription failure = describeFailure(raw, log, browserChosen);
+    QCOMPARE(failure.message, L(key));
+    QCOMPARE(failure.action, action);
+    if (log.isEmpty())
+        QCOMPARE(friendlyError(raw), failure.message);
 }
 
-void TestFailureMessages::unknownTextIsUnchanged()
+// Whole runs of Debian's yt-dlp (tests/data), read the way a download reads them.
+void TestFailureMessages::capturedRuns_data()
 {
-    const QString timeout = u"ERROR: Unable to download webpage: <urlopen error timed out> (Caused By TimeoutError)"_s;
-    QCOMPARE(friendlyError(timeout), timeout);
-    QCOMPARE(friendlyError(QString()), QString());
-    const QString exit = LF(u"yt-dlp saiu com código %d"_s, 1);
-    QCOMPARE(friendlyError(exit), exit);
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("connection refused mid-way: the reason follows an empty error")
+        << u"ytdlp-2023.03.04-refused-midway.txt"_s << kNetwork;
+    QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull;
+    QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable;
+    QTest::newRow("unsupported page") << u"ytdlp-2023.03.04-unsupported.txt"_s << kUnsupported;
+}
+
+void TestFailureMessages::capturedRuns()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, key);
+
+    QFile captured(QStringLiteral(VIRELOOM_TEST_DATA "/") + file);
+    QVERIFY(captured.open(QIODevice::ReadOnly));
+    DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
+    LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
+    reader.feed(captured.readAll());
+    reader.flush();
+
+    const QString raw = failureText(item.lastError(), item.log(), 1);
+    QVERIFY2(!raw.trimmed().isEmpty(), "a failed run must say why");
+    QCOMPARE(describeFailure(raw, item.log(), false).message, L(key));
+}
+
+void TestFailureMessages::textOfTheRun_data()
+{
+    QTest::addColumn<std::optional<QString>>("lastError");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QString>("text");
+
+    const QString command = u"$ yt-dlp --newline -- http://x.test/v"_s;
+    QTest::newRow("the error") << std::optional(u"HTTP Error 404"_s) << QStringList{command, u"ERROR: HTTP Error 404"_s}
+                               << u"HTTP Error 404"_s;
+    QTest::newRow("empty error: the last line that says something")
+        << std::optional(QString()) << QStringList{command, u"[generic] Downloading"_s, u"ERROR: "_s}
+        << u"[generic] Downloading"_s;
+    QTest::newRow("no error line: the last line") << std::optional<QString>() << QStringList{command} << command;
+    QTest::newRow("nothing at all: the exit status")
+        << std::optional<QString>() << QStringList() << LF(u"yt-dlp saiu com código %d"_s, 3);
+}
+
+void TestFailureMessages::textOfTheRun()
+{
+    QFETCH(std::optional<QString>, lastError);
+    QFETCH(QStringList, log);
+    QFETCH(QString, text);
+    QCOMPARE(failureText(lastError, log, 3), text);
 }
 
 void TestFailureMessages::privateVideoInTheInterfaceLanguage()

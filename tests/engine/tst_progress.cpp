@@ -103,8 +103,8 @@ private slots:
 
         const QStringList error{u"[generic] Extracting"_s, u"ERROR: \t Unsupported URL: x \t"_s};
         row("error line", false, error, {.log = error, .lastError = u"Unsupported URL: x"_s});
-        const QStringList bare{u"ERROR:"_s, u"error: lower case is no error line"_s};
-        row("bare error marker", false, bare, {.log = bare, .lastError = u""_s});
+        const QStringList bare{u"error: lower case is no error line"_s, u"ERROR:"_s, u" [download] Got error: refused"_s};
+        row("bare error marker: the next line is the reason", false, bare, {.log = bare, .lastError = u"[download] Got error: refused"_s});
         const QStringList inside{u"[info] VIRLOP|1|2|3|4|5|6|7"_s, u"virlop|1|2|3|4|5|6|7"_s, u"VIRLO"_s};
         row("markers only count at the start", false, inside, {.log = inside});
 

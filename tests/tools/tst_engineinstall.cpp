@@ -4,10 +4,14 @@
 #include "support/httpserver.h"
 #include "tools/releases.h"
 #include "tools/tools.h"
+#include "tools/verification.h"
 #include "tools/vireloomerror.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -81,6 +85,26 @@ QString L_(const char *key)
     return L(QString::fromUtf8(key));
 }
 
+QByteArray sumLine(const QByteArray &body, const QString &name)
+{
+    return QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "  " + name.toUtf8() + '\n';
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+const QByteArray kWorking = script("echo 2000.01.01");
+
+struct Route
+{
+    QString path;
+    HttpServer::Response response;
+};
+const QString kRelease = u"2099.01.01"_s;
+
 } // namespace
 
 class TestEngineInstall : public QObject
@@ -91,15 +115,18 @@ private slots:
     void init();
     void cleanInstall();
     void secondRequestWhileRunningIsIgnored();
-    void everythingPresentFetchesNothing();
-    void onlyMissingComponentsAreFetched();
-    void updateFetchesOnlyYtDlp();
-    void missingArchiveStopsTheSequence();
-    void redirectChainIsFollowed();
-    void corruptArchiveIsKept();
-    void connectionRefused();
-    void failedUpdateKeepsTheWorkingCopy_data();
-    void failedUpdateKeepsTheWorkingCopy();
+    void fetchesOnlyWhatIsMissing_data();
+    void fetchesOnlyWhatIsMissing();
+    void failedStep_data();
+    void failedStep();
+    void newYtDlpWithoutAVersionIsTakenOut_data();
+    void newYtDlpWithoutAVersionIsTakenOut();
+    void rollBack_data();
+    void rollBack();
+    void commandLine_data();
+    void commandLine();
+    void freshness_data();
+    void freshness();
     void guiThreadKeepsRunningDuringInstall();
     void unzipRefusesEscapes_data();
     void unzipRefusesEscapes();
@@ -107,11 +134,23 @@ private slots:
 
 private:
     void serveEverything();
+    // yt-dlp the way its site serves it: the latest address redirects to the tagged
+    // release, whose file redirects on to storage; the release lists its sums.
+    void serveRelease(const QByteArray &body, const QByteArray &sums = {});
     QString ytDlpPath() const { return Releases::ytDlp().path(); }
+    QString ytDlpAsset() const { return Releases::ytDlp().fileName(); }
+    QString taggedPath(const QString &file) const { return u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(kRelease, file); }
     QString componentPath(const QString &name) const { return Releases::ffmpegComponent(name).path(); }
     QString denoPath() const { return Releases::deno().path(); }
     QString engineFile(const QString &name) const { return QDir(Tools::binDir()).filePath(name); }
-    void placeProgram(const QString &name, const QByteArray &content = script("exit 0"));
+    QString systemFile(const QString &name) const { return m_root->filePath(u"system-bin/"_s + name); }
+    QStringList engineFolder() const
+    {
+        return QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
+    }
+    void publish(const QString &path, const QByteArray &body, const QString &sumsPath);
+    void placeProgram(const QString &path, const QByteArray &content = script("exit 0"));
+    void placeEverything(const QByteArray &ytdlp);
     std::unique_ptr<Downloader> makeDownloader();
     void waitForInstall(Downloader &downloader);
 
@@ -126,8 +165,11 @@ void TestEngineInstall::init()
     QVERIFY(m_root->isValid());
     const QString system = m_root->filePath(u"system-bin"_s);
     QDir().mkpath(system);
-    Tools::setLocations({m_root->filePath(u"support"_s), {system}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.conf"_s));
+    // Where the program itself finds them under XDG_DATA_HOME and XDG_CONFIG_HOME at m_root.
+    Tools::setLocations({m_root->filePath(u"data/Vireloom"_s), {system}});
+    m_settings = std::make_unique<Settings>(m_root->filePath(u"config/Vireloom/Vireloom.conf"_s));
+    // Only the freshness tests want the look at the release location.
+    m_settings->setValue(SettingsKey::checkEngineUpdates, false);
 
     m_server = std::make_unique<HttpServer>();
     QVERIFY(m_server->listen());
@@ -136,28 +178,44 @@ void TestEngineInstall::init()
     qputenv("VIRELOOM_FFMPEG_URL", host + "/");
 }
 
-void TestEngineInstall::serveEverything()
+void TestEngineInstall::publish(const QString &path, const QByteArray &body, const QString &sumsPath)
 {
-    HttpServer::Response ytdlp;
-    ytdlp.body = script("[ \"$1\" = --version ] && echo '  2099.01.01 '");
-    m_server->route(ytDlpPath(), ytdlp);
-    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s}) {
-        HttpServer::Response archive;
-        archive.body = makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}});
-        m_server->route(componentPath(name), archive);
-    }
-    HttpServer::Response deno;
-    deno.body = makeZip({{"deno", script("echo deno")}});
-    m_server->route(denoPath(), deno);
+    m_server->route(path, {200, body});
+    const QString name = path.section(u'/', -1);
+    m_server->route(sumsPath, {200, sumLine("other", u"yt-dlp.exe"_s) + sumLine(body, name)});
 }
 
-void TestEngineInstall::placeProgram(const QString &name, const QByteArray &content)
+void TestEngineInstall::serveEverything()
 {
-    QFile file(engineFile(name));
+    publish(ytDlpPath(), script("[ \"$1\" = --version ] && echo '  2099.01.01 '"),
+            ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
+    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
+        publish(componentPath(name), makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}}), componentPath(name) + u".sha256"_s);
+    publish(denoPath(), makeZip({{"deno", script("echo deno")}}), denoPath() + u".sha256sum"_s);
+}
+
+void TestEngineInstall::serveRelease(const QByteArray &body, const QByteArray &sums)
+{
+    m_server->redirect(ytDlpPath(), taggedPath(ytDlpAsset()));
+    m_server->redirect(taggedPath(ytDlpAsset()), m_server->url(u"/storage/object-1"_s).toString(), 302);
+    m_server->route(u"/storage/object-1"_s, {200, body});
+    m_server->route(taggedPath(u"SHA2-256SUMS"_s), {200, sums.isNull() ? sumLine(body, ytDlpAsset()) : sums});
+}
+
+void TestEngineInstall::placeProgram(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
     file.close();
     Tools::makeExecutable(file.fileName());
+}
+
+void TestEngineInstall::placeEverything(const QByteArray &ytdlp)
+{
+    placeProgram(engineFile(u"yt-dlp"_s), ytdlp);
+    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+        placeProgram(engineFile(name));
 }
 
 std::unique_ptr<Downloader> TestEngineInstall::makeDownloader()
@@ -183,16 +241,17 @@ void TestEngineInstall::cleanInstall()
     QVERIFY(downloader->installing());
     waitForInstall(*downloader);
 
-    QCOMPARE(statuses, (QStringList{L_("Baixando yt-dlp…"), L_("Baixando ffmpeg…"),
-                                    L_("Baixando Deno (necessário para o YouTube)…"), L_("Motor pronto ✓")}));
+    QCOMPARE(statuses, (QStringList{L_("Baixando yt-dlp…"), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease),
+                                    L_("Baixando ffmpeg…"), L_("Baixando Deno (necessário para o YouTube)…"),
+                                    L_("Motor pronto ✓")}));
     for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
         QCOMPARE(modeOf(engineFile(name)), 0755);
     QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), QStringList());
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
+    QCOMPARE(engineFolder().size(), 4);
     QVERIFY(downloader->engineComplete());
+    QVERIFY(!downloader->canRollBack());
     QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2099.01.01"_s);
+    QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
 }
 
 void TestEngineInstall::secondRequestWhileRunningIsIgnored()
@@ -203,181 +262,312 @@ void TestEngineInstall::secondRequestWhileRunningIsIgnored()
     downloader->installEngine();
     downloader->installEngine();
     downloader->installEngine(true);
+    downloader->rollBackEngine();
     waitForInstall(*downloader);
     QCOMPARE(installing.size(), 2);
-    QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
-    QCOMPARE(m_server->requestCount(denoPath()), 1);
+    QCOMPARE(m_server->requestCount(denoPath()), 2); // its address asked once, then fetched once
 }
 
-void TestEngineInstall::everythingPresentFetchesNothing()
+// Presence is looked up in the engine folder and then the system's; only what is missing
+// is fetched, and a forced yt-dlp already at the latest release stays.
+void TestEngineInstall::fetchesOnlyWhatIsMissing_data()
 {
-    serveEverything();
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(name);
-    auto downloader = makeDownloader();
-    downloader->installEngine();
-    QVERIFY(!downloader->installing());
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->totalRequests(), 0);
+    QTest::addColumn<QStringList>("present"); // "system/" puts the program in the system's folder
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<QStringList>("requests");
+
+    const QStringList all{u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s};
+    QTest::newRow("everything present") << all << false << QStringList{L_("Motor pronto ✓")} << QStringList();
+    QTest::newRow("ffmpeg missing") << QStringList{u"yt-dlp"_s, u"system/deno"_s} << false
+                                    << QStringList{L_("Baixando ffmpeg…"), L_("Motor pronto ✓")}
+                                    << QStringList{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s,
+                                                   componentPath(u"ffprobe"_s), componentPath(u"ffprobe"_s) + u".sha256"_s};
+    QTest::newRow("latest yt-dlp not fetched again")
+        << all << true << QStringList{L_("Baixando yt-dlp…"), LF(u"yt-dlp %@ já é a versão mais recente"_s, kRelease), L_("Motor pronto ✓")}
+        << QStringList{ytDlpPath()};
 }
 
-void TestEngineInstall::onlyMissingComponentsAreFetched()
+void TestEngineInstall::fetchesOnlyWhatIsMissing()
 {
+    QFETCH(QStringList, present);
+    QFETCH(bool, force);
+    QFETCH(QStringList, statuses);
+    QFETCH(QStringList, requests);
     serveEverything();
-    placeProgram(u"yt-dlp"_s);
-    // A copy from the system folders counts as present too.
-    QFile::copy(engineFile(u"yt-dlp"_s), m_root->filePath(u"system-bin/deno"_s));
+    serveRelease(script("echo 2099.01.01"));
+    for (const QString &name : std::as_const(present))
+        placeProgram(name.startsWith(u"system/"_s) ? systemFile(name.mid(7)) : engineFile(name), script("echo 2099.01.01"));
     auto downloader = makeDownloader();
-    QVERIFY(!downloader->engineComplete());
-    QStringList statuses;
-    connect(downloader.get(), &Downloader::installStatusChanged, this,
-            [&] { statuses << downloader->installStatus(); });
-    downloader->installEngine();
+    QStringList seen;
+    connect(downloader.get(), &Downloader::installStatusChanged, this, [&] { seen << downloader->installStatus(); });
+    downloader->installEngine(force);
     waitForInstall(*downloader);
-    QCOMPARE(statuses, (QStringList{L_("Baixando ffmpeg…"), L_("Motor pronto ✓")}));
-    QCOMPARE(m_server->requestedPaths(), (QStringList{componentPath(u"ffmpeg"_s), componentPath(u"ffprobe"_s)}));
+    QCOMPARE(seen, statuses);
+    QCOMPARE(m_server->requestedPaths(), requests);
     QVERIFY(downloader->engineComplete());
-    QCOMPARE(downloader->denoPath(), m_root->filePath(u"system-bin/deno"_s));
+    QVERIFY(!QFile::exists(engineFile(u"yt-dlp.previous"_s)));
 }
 
-void TestEngineInstall::updateFetchesOnlyYtDlp()
+// A step that fails stops the sequence with its reason and leaves what worked: the yt-dlp
+// in use byte for byte, and nothing unverified or half-written in the engine folder.
+void TestEngineInstall::failedStep_data()
 {
-    serveEverything();
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(name, script("echo 2000.01.01"));
-    auto downloader = makeDownloader();
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QList<Route>>("routes"); // over a complete, good set of releases
+    QTest::addColumn<QString>("status");      // how the last status line starts
+    QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
+    QTest::addColumn<bool>("archiveKept");
 
-    downloader->installEngine(true);
-    QCOMPARE(downloader->installStatus(), u"Downloading yt-dlp…"_s);
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->requestedPaths(), QStringList{ytDlpPath()});
-    QCOMPARE(modeOf(engineFile(u"yt-dlp"_s)), 0755);
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2099.01.01"_s);
-}
-
-void TestEngineInstall::missingArchiveStopsTheSequence()
-{
-    serveEverything();
-    HttpServer::Response notFound;
-    notFound.status = 404;
-    m_server->route(componentPath(u"ffmpeg"_s), notFound);
-    auto downloader = makeDownloader();
-    downloader->installEngine();
-    waitForInstall(*downloader);
-
-    QCOMPARE(downloader->installStatus(), u"Failed: HTTP 404 while downloading ffmpeg.zip"_s);
-    QCOMPARE(m_server->requestCount(componentPath(u"ffprobe"_s)), 0);
-    QCOMPARE(m_server->requestCount(denoPath()), 0);
-    QVERIFY(!QFile::exists(engineFile(u"ffmpeg"_s)));
-    QVERIFY(!QFile::exists(QDir(Tools::supportDir()).filePath(u"ffmpeg.zip"_s)));
-    // What was fetched before the failure stays, and the state shows it.
-    QCOMPARE(modeOf(engineFile(u"yt-dlp"_s)), 0755);
-    QVERIFY(downloader->engineReady());
-    QVERIFY(!downloader->engineComplete());
-
-    // Trying again fetches only what is still missing.
-    m_server->route(componentPath(u"ffmpeg"_s), {200, makeZip({{"ffmpeg", script("true")}})});
-    downloader->installEngine();
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
-    QVERIFY(downloader->engineComplete());
-}
-
-void TestEngineInstall::redirectChainIsFollowed()
-{
-    serveEverything();
-    HttpServer::Response ytdlp;
-    ytdlp.body = script("echo 2099.02.02");
-    m_server->route(u"/cdn/yt-dlp_final"_s, ytdlp);
-    m_server->redirect(ytDlpPath(), u"/hop/1"_s, 302);
-    m_server->redirect(u"/hop/1"_s, m_server->url(u"/hop/2"_s).toString(), 301);
-    m_server->redirect(u"/hop/2"_s, u"/cdn/yt-dlp_final"_s, 307);
-    placeProgram(u"ffmpeg"_s);
-    placeProgram(u"deno"_s);
-
-    auto downloader = makeDownloader();
-    downloader->installEngine();
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QCOMPARE(m_server->requestCount(u"/cdn/yt-dlp_final"_s), 1);
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2099.02.02"_s);
-}
-
-void TestEngineInstall::corruptArchiveIsKept()
-{
-    serveEverything();
-    placeProgram(u"yt-dlp"_s);
-    m_server->route(componentPath(u"ffmpeg"_s), {200, "PK\x03\x04 this is not really a zip archive"});
-    auto downloader = makeDownloader();
-    downloader->installEngine();
-    waitForInstall(*downloader);
-
-    const QString status = downloader->installStatus();
-    QVERIFY2(status.startsWith(u"Failed: Couldn’t unzip ffmpeg.zip: "_s), qPrintable(status));
-    QVERIFY2(status.size() > u"Failed: Couldn’t unzip ffmpeg.zip: "_s.size(), "the extractor's own message is missing");
-    QVERIFY(QFile::exists(QDir(Tools::supportDir()).filePath(u"ffmpeg.zip"_s)));
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{u"yt-dlp"_s});
-}
-
-void TestEngineInstall::connectionRefused()
-{
-    QTcpServer closed;
-    QVERIFY(closed.listen(QHostAddress::LocalHost));
-    const quint16 port = closed.serverPort();
-    closed.close();
-    qputenv("VIRELOOM_GITHUB_URL", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
-
-    auto downloader = makeDownloader();
-    downloader->installEngine();
-    waitForInstall(*downloader);
-    const QString status = downloader->installStatus();
-    QVERIFY2(status.startsWith(u"Failed: "_s), qPrintable(status));
-    QVERIFY2(status.contains(u"refused"_s, Qt::CaseInsensitive), qPrintable(status));
-    QVERIFY(!downloader->engineReady());
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-}
-
-void TestEngineInstall::failedUpdateKeepsTheWorkingCopy_data()
-{
-    QTest::addColumn<HttpServer::Response>("answer");
-    QTest::addColumn<QString>("status");
-
-    HttpServer::Response serverError;
-    serverError.status = 500;
-    serverError.body = "oops";
-    QTest::newRow("server error") << serverError << u"Failed: HTTP 500 while downloading "_s;
-
-    // A body cut off before its announced length must not replace a working program.
-    HttpServer::Response cut;
-    cut.body = QByteArray(200000, 'x');
+    const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
+    const QString ffmpeg = componentPath(u"ffmpeg"_s);
+    const QString deno = Releases::deno().fileName();
+    const QString fileName = ytDlpAsset();
+    const QByteArray good = script("echo 2099.01.01");
+    const Route file{u"/storage/object-1"_s, {}};
+    const Route sums{taggedPath(u"SHA2-256SUMS"_s), {200, sumLine(good, fileName)}};
+    const QByteArray corrupt = "PK\x03\x04 this is not really a zip archive";
+    HttpServer::Response cut{200, good + QByteArray(200000, '#')};
     cut.cutAfter = 70000;
-    QTest::newRow("body cut short") << cut << u"Failed: "_s;
+
+    QTest::newRow("ffmpeg missing: ffprobe and Deno not tried")
+        << QStringList() << false << QList<Route>{{ffmpeg, {404, "not here"}}} << u"Failed: HTTP 404 while downloading ffmpeg.zip"_s
+        << QStringList{u"yt-dlp"_s} << false;
+    QTest::newRow("corrupt archive: kept for the next attempt")
+        << QStringList{u"yt-dlp"_s} << false << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
+        << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true;
+    QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: Connection refused"_s << QStringList() << false;
+    QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
+                                          << u"Failed: HTTP 500 while downloading "_s << all << false;
+    QTest::newRow("yt-dlp: body cut short") << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}
+                                            << u"Failed: "_s << all << false;
+    QTest::newRow("yt-dlp: sums do not match")
+        << all << true << QList<Route>{{file.path, {200, script("echo 2099.01.01 tampered")}}, sums}
+        << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false;
+    QTest::newRow("yt-dlp: no sums file") << all << true << QList<Route>{{file.path, {200, good}}, {sums.path, {404, "gone"}}}
+                                          << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName) << all << false;
+    QTest::newRow("yt-dlp: not listed") << all << true
+                                        << QList<Route>{{file.path, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}}
+                                        << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false;
+    const QByteArray intruder = makeZip({{"intruder", "x"}});
+    QTest::newRow("ffmpeg that does not match")
+        << QStringList{u"yt-dlp"_s, u"deno"_s} << false
+        << QList<Route>{{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}}
+        << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false;
+    QTest::newRow("Deno without its sums")
+        << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
+        << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
+        << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno) << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s}
+        << false;
 }
 
-void TestEngineInstall::failedUpdateKeepsTheWorkingCopy()
+void TestEngineInstall::failedStep()
 {
-    QFETCH(HttpServer::Response, answer);
+    QFETCH(QStringList, present);
+    QFETCH(bool, force);
+    QFETCH(QList<Route>, routes);
     QFETCH(QString, status);
+    QFETCH(QStringList, folder);
+    QFETCH(bool, archiveKept);
     serveEverything();
-    const QByteArray working = script("echo 2000.01.01");
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(name, working);
-    m_server->route(ytDlpPath(), answer);
+    serveRelease(script("echo 2099.01.01"));
+    for (const Route &route : std::as_const(routes))
+        m_server->route(route.path, route.response);
+    for (const QString &name : std::as_const(present))
+        placeProgram(engineFile(name), kWorking);
+    QTcpServer closed;
+    if (QString::fromUtf8(QTest::currentDataTag()) == u"connection refused") {
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        qputenv("VIRELOOM_GITHUB_URL", "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
+        closed.close();
+    }
 
     auto downloader = makeDownloader();
-    downloader->installEngine(true);
+    downloader->installEngine(force);
     waitForInstall(*downloader);
     QVERIFY2(downloader->installStatus().startsWith(status), qPrintable(downloader->installStatus()));
-    QFile file(engineFile(u"yt-dlp"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), working);
-    QCOMPARE(modeOf(file.fileName()), 0755);
-    QCOMPARE(QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
-    QVERIFY(downloader->engineComplete());
+    QVERIFY2(downloader->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
+    QCOMPARE(engineFolder(), folder);
+    if (present.contains(u"yt-dlp"_s))
+        QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), kWorking);
+    for (const QString &name : folder)
+        QCOMPARE(modeOf(engineFile(name)), 0755);
+    QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
+    QCOMPARE(downloader->engineReady(), folder.contains(u"yt-dlp"_s));
+}
+
+void TestEngineInstall::newYtDlpWithoutAVersionIsTakenOut_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("inUse");
+
+    QTest::newRow("over the engine folder's copy") << u"engine"_s << L_("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
+                                                   << u"engine"_s;
+    // Debian's own yt-dlp was in use: going back means finding it again.
+    QTest::newRow("over the system's copy") << u"system"_s << L_("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
+                                            << u"system"_s;
+    QTest::newRow("with none before") << QString() << L_("O novo yt-dlp não respondeu com uma versão e foi removido.") << QString();
+}
+
+void TestEngineInstall::newYtDlpWithoutAVersionIsTakenOut()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, status);
+    QFETCH(QString, inUse);
+    placeEverything(kWorking);
+    QFile::remove(engineFile(u"yt-dlp"_s));
+    if (before == u"engine")
+        placeProgram(engineFile(u"yt-dlp"_s), kWorking);
+    else if (before == u"system")
+        placeProgram(systemFile(u"yt-dlp"_s), kWorking);
+    serveRelease(script("echo 'Traceback (most recent call last):' >&2; exit 1"));
+
+    auto downloader = makeDownloader();
+    downloader->installEngine(true);
+    waitForInstall(*downloader);
+    QCOMPARE(downloader->installStatus(), LF(u"Falhou: %@"_s, status));
+    const QString expected = inUse == u"engine" ? engineFile(u"yt-dlp"_s) : inUse == u"system" ? systemFile(u"yt-dlp"_s) : QString();
+    QCOMPARE(downloader->ytdlpPath().value_or(QString()), expected);
+    if (!expected.isEmpty())
+        QCOMPARE(readAll(expected), kWorking);
+    QCOMPARE(engineFolder(), inUse == u"engine" ? (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s})
+                                                : (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s}));
+}
+
+void TestEngineInstall::rollBack_data()
+{
+    QTest::addColumn<bool>("fromSystem");
+    QTest::newRow("to the engine folder's copy") << false;
+    QTest::newRow("to the system's copy") << true;
+}
+
+void TestEngineInstall::rollBack()
+{
+    QFETCH(bool, fromSystem);
+    placeEverything(kWorking);
+    if (fromSystem) {
+        QFile::rename(engineFile(u"yt-dlp"_s), systemFile(u"yt-dlp"_s));
+    }
+    const QString working = fromSystem ? systemFile(u"yt-dlp"_s) : engineFile(u"yt-dlp"_s);
+    serveRelease(script("echo 2099.01.01"));
+    auto downloader = makeDownloader();
+    downloader->installEngine(true);
+    waitForInstall(*downloader);
+    // The update came from the release the latest address names, checked against its sums.
+    QCOMPARE(m_server->requestedPaths(), (QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(ytDlpAsset()),
+                                                      u"/storage/object-1"_s}));
+    QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
+    QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
+    QTRY_COMPARE(downloader->previousYtdlpVersion(), u"2000.01.01"_s);
+    QCOMPARE(downloader->ytdlpLatest(), kRelease); // installing it is as good as having looked
+
+    downloader->rollBackEngine();
+    QCOMPARE(downloader->installStatus(), L_("Voltando ao yt-dlp anterior…"));
+    waitForInstall(*downloader);
+    QCOMPARE(downloader->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
+    QCOMPARE(downloader->ytdlpPath(), working);
+    QCOMPARE(readAll(working), kWorking);
+    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+    QVERIFY(!downloader->canRollBack());
+    QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
+}
+
+void TestEngineInstall::commandLine_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("sumsMatch");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("update") << u"--update-engine"_s << true << 0
+                            << u"Downloading yt-dlp…\nyt-dlp 2099.01.01 installed and verified ✓\nEngine ready ✓\n"_s;
+    QTest::newRow("update refused") << u"--update-engine"_s << false << 1
+                                    << u"Downloading yt-dlp…\nFailed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS\n"_s.arg(ytDlpAsset());
+    QTest::newRow("status") << u"--engine-status"_s << true << 0
+                            << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno\n"
+                               "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
+}
+
+// The program run from a script: no window, one line per step, and an exit code to go by.
+void TestEngineInstall::commandLine()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, sumsMatch);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    placeEverything(kWorking);
+    const QByteArray release = script("echo 2099.01.01");
+    serveRelease(release, sumsMatch ? QByteArray() : sumLine("other", ytDlpAsset()));
+    m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+    m_settings->setValue(SettingsKey::engineLatest, kRelease);
+    m_settings.reset(); // written out for the program to read
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, m_root->filePath(u"data"_s));
+    env.insert(u"XDG_CONFIG_HOME"_s, m_root->filePath(u"config"_s));
+    env.remove(u"DISPLAY"_s);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VIRELOOM_APP), {option});
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString(out).replace(u"%1"_s, Tools::binDir()));
+    QCOMPARE(program.exitCode(), exitCode);
+    QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), exitCode == 0 && option == u"--update-engine" ? release : kWorking);
+}
+
+void TestEngineInstall::freshness_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("hoursSinceLastCheck"); // -1: never checked
+    QTest::addColumn<QString>("release");         // empty: the address answers 404
+    QTest::addColumn<int>("looks");
+    QTest::addColumn<EngineFreshness>("freshness");
+    using F = EngineFreshness;
+
+    QTest::newRow("a newer release through the redirect") << true << -1 << kRelease << 1 << F::updateAvailable;
+    QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << 1 << F::current;
+    QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << 0 << F::updateAvailable;
+    QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << 1 << F::updateAvailable;
+    QTest::newRow("turned off: never asks") << false << -1 << kRelease << 0 << F::unknown;
+    QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << 1 << F::outdated;
+}
+
+void TestEngineInstall::freshness()
+{
+    QFETCH(bool, enabled);
+    QFETCH(int, hoursSinceLastCheck);
+    QFETCH(QString, release);
+    QFETCH(int, looks);
+    QFETCH(EngineFreshness, freshness);
+    placeEverything(kWorking);
+    m_settings->setValue(SettingsKey::checkEngineUpdates, enabled);
+    if (hoursSinceLastCheck >= 0) {
+        m_settings->setValue(SettingsKey::engineLatest, kRelease);
+        m_settings->setValue(SettingsKey::engineCheckedAt,
+                             QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceLastCheck).toString(Qt::ISODate));
+    }
+    const QString tagged = u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(release, ytDlpAsset());
+    if (release.isEmpty())
+        m_server->route(ytDlpPath(), {404, "none"});
+    else
+        m_server->redirect(ytDlpPath(), tagged);
+
+    auto downloader = makeDownloader();
+    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+    QTRY_COMPARE(m_server->requestCount(ytDlpPath()), looks);
+    QTRY_COMPARE(downloader->engineFreshness(), freshness);
+    QCOMPARE(m_server->requestCount(tagged), 0); // looked at, never fetched
+    if (looks > 0 && !release.isEmpty())
+        QCOMPARE(downloader->ytdlpLatest(), release);
+
+    // Turning the check on asks at once, when a day has passed.
+    if (!enabled) {
+        m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+        QTRY_COMPARE(downloader->engineFreshness(), EngineFreshness::updateAvailable);
+        QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
+    }
 }
 
 // The event loop of the thread that asked for the installation keeps turning while a
@@ -385,12 +575,11 @@ void TestEngineInstall::failedUpdateKeepsTheWorkingCopy()
 void TestEngineInstall::guiThreadKeepsRunningDuringInstall()
 {
     serveEverything();
-    placeProgram(u"ffmpeg"_s);
-    placeProgram(u"ffprobe"_s);
-    placeProgram(u"deno"_s);
-    HttpServer::Response slow;
-    slow.body = script("echo 1") + QByteArray(60000, '#');
+    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+        placeProgram(engineFile(name));
+    HttpServer::Response slow{200, script("echo 1") + QByteArray(60000, '#')};
     slow.throttle = 60000; // about a second
+    publish(ytDlpPath(), slow.body, ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
     m_server->route(ytDlpPath(), slow);
 
     auto downloader = makeDownloader();

@@ -65,7 +65,6 @@ Item {
             }
 
             EngineBanner {
-                visible: !Downloader.engineComplete
                 Layout.fillWidth: true
                 Layout.leftMargin: 32
                 Layout.rightMargin: 32

@@ -4,11 +4,13 @@ import QtQuick.Layouts
 import Vireloom.Design
 import Vireloom.UI
 
-// Shown while parts of the engine are missing: what is missing, and the way to install it.
+// Shown while parts of the engine are missing (what is missing, and the way to install
+// it) or while yt-dlp is behind its latest release (and the way to update it).
 Surface {
     id: root
 
     objectName: "engineBanner"
+    visible: texts.shown
     radius: 12
     implicitHeight: row.implicitHeight + 28
 
@@ -64,8 +66,8 @@ Surface {
             objectName: "installEngine"
             visible: !Downloader.installing
             compact: true
-            text: I18n.l("Instalar agora")
-            onClicked: Downloader.installEngine(false)
+            text: texts.offersUpdate ? I18n.l("Atualizar yt-dlp") : I18n.l("Instalar agora")
+            onClicked: Downloader.installEngine(texts.offersUpdate)
         }
     }
 }

@@ -19,6 +19,12 @@ Flickable {
     clip: true
     Component.onCompleted: Downloader.refreshEngine()
 
+    EngineBannerTexts {
+        id: engineTexts
+
+        downloader: Downloader
+    }
+
     SettingsView {
         id: settingsView
     }
@@ -248,6 +254,17 @@ Flickable {
                 path: Downloader.denoPath
             }
 
+            SettingRow {
+                title: I18n.l("Procurar versões novas do yt-dlp")
+                sub: engineTexts.freshness.length > 0 ? engineTexts.freshness : I18n.l("Uma vez por dia, sem baixar nada")
+
+                Switch {
+                    objectName: "switch_checkEngineUpdates"
+                    checked: AppSettings.checkEngineUpdates
+                    onToggled: AppSettings.checkEngineUpdates = checked
+                }
+            }
+
             RowLayout {
                 Layout.fillWidth: true
                 Layout.topMargin: 10
@@ -267,6 +284,17 @@ Flickable {
                     compact: true
                     enabled: !Downloader.installing
                     onClicked: Downloader.installEngine(false)
+                }
+
+                GhostButtonStyle {
+                    objectName: "rollBackEngine"
+                    visible: Downloader.canRollBack
+                    text: Downloader.previousYtdlpVersion.length > 0
+                          ? I18n.lf("Voltar ao yt-dlp %@", [Downloader.previousYtdlpVersion])
+                          : I18n.l("Voltar ao yt-dlp anterior")
+                    compact: true
+                    enabled: !Downloader.installing
+                    onClicked: Downloader.rollBackEngine()
                 }
 
                 Spinner {
