@@ -30,6 +30,23 @@ inline const QColor success = colorFromHex(0x2ECC71);
 inline const QColor warning = colorFromHex(0xF39C12);
 inline const QColor danger = colorFromHex(0xE74C3C);
 inline constexpr double radius = 14;
+// Space between a page's edges and its content.
+inline constexpr int pageMargin = 32;
+
+// The type scale, in pixels, from eyebrow captions to the page headline.
+namespace Type {
+inline constexpr int micro = 10;
+inline constexpr int caption = 11;
+inline constexpr int small = 12;
+inline constexpr int body = 13;
+inline constexpr int lead = 14;
+inline constexpr int title = 15;
+inline constexpr int field = 17;
+inline constexpr int display = 34;
+} // namespace Type
+
+// Dark backdrop behind a sheet or dialog.
+inline const QColor scrim = withOpacity(Qt::black, 0.45);
 
 // The system's fixed-pitch font at a pixel size and weight. Sizes in the design are
 // points of a 1:1 logical canvas, which is what Qt Quick calls pixels.
@@ -56,6 +73,16 @@ class DesignSystem : public QObject
     Q_PROPERTY(QColor warning READ warning CONSTANT)
     Q_PROPERTY(QColor danger READ danger CONSTANT)
     Q_PROPERTY(double radius READ radius CONSTANT)
+    Q_PROPERTY(int pageMargin READ pageMargin CONSTANT)
+    Q_PROPERTY(int typeMicro READ typeMicro CONSTANT)
+    Q_PROPERTY(int typeCaption READ typeCaption CONSTANT)
+    Q_PROPERTY(int typeSmall READ typeSmall CONSTANT)
+    Q_PROPERTY(int typeBody READ typeBody CONSTANT)
+    Q_PROPERTY(int typeLead READ typeLead CONSTANT)
+    Q_PROPERTY(int typeTitle READ typeTitle CONSTANT)
+    Q_PROPERTY(int typeField READ typeField CONSTANT)
+    Q_PROPERTY(int typeDisplay READ typeDisplay CONSTANT)
+    Q_PROPERTY(QColor scrim READ scrim CONSTANT)
     Q_PROPERTY(QString iconFamily READ iconFamily CONSTANT)
 
 public:
@@ -73,10 +100,24 @@ public:
     QColor warning() const { return DS::warning; }
     QColor danger() const { return DS::danger; }
     double radius() const { return DS::radius; }
+    int pageMargin() const { return DS::pageMargin; }
+    int typeMicro() const { return DS::Type::micro; }
+    int typeCaption() const { return DS::Type::caption; }
+    int typeSmall() const { return DS::Type::small; }
+    int typeBody() const { return DS::Type::body; }
+    int typeLead() const { return DS::Type::lead; }
+    int typeTitle() const { return DS::Type::title; }
+    int typeField() const { return DS::Type::field; }
+    int typeDisplay() const { return DS::Type::display; }
+    QColor scrim() const { return DS::scrim; }
     QString iconFamily() const;
 
     Q_INVOKABLE QColor hex(int rgb) const { return colorFromHex(std::uint32_t(rgb)); }
     Q_INVOKABLE QColor opacity(const QColor &color, double opacity) const { return withOpacity(color, opacity); }
+    // White at `opacity` over the dark surfaces: hovers, tracks, fills and highlights.
+    Q_INVOKABLE QColor tint(double opacity) const { return withOpacity(Qt::white, opacity); }
+    // Black at `opacity`: shadows.
+    Q_INVOKABLE QColor shade(double opacity) const { return withOpacity(Qt::black, opacity); }
     Q_INVOKABLE double fract(double x) const { return ::fract(x); }
     Q_INVOKABLE QFont mono(double size, int weight = QFont::Medium) const;
     // The icon font's character for one of the design's symbol names.

@@ -4,17 +4,23 @@
 #include <QHash>
 #include <QLoggingCategory>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcI18n, "vireloom.i18n")
 
 namespace {
 
-constexpr std::array<std::pair<QLatin1StringView, Lang>, 6> kLanguageCodes{{
+constexpr std::array<std::pair<QLatin1StringView, Lang>, kTranslationColumns + 1> kLanguageCodes{{
     {QLatin1StringView("pt"), Lang::pt},
     {QLatin1StringView("en"), Lang::en},
     {QLatin1StringView("es"), Lang::es},
     {QLatin1StringView("it"), Lang::it},
     {QLatin1StringView("fr"), Lang::fr},
     {QLatin1StringView("de"), Lang::de},
+    {QLatin1StringView("ja"), Lang::ja},
+    {QLatin1StringView("ru"), Lang::ru},
+    {QLatin1StringView("pl"), Lang::pl},
+    {QLatin1StringView("nl"), Lang::nl},
 }};
 
 QString unescapeCell(QStringView cell)
@@ -31,7 +37,7 @@ struct Table
 };
 
 // The table is a tab-separated file whose header names the language of each column,
-// so a reordered file still reads right. Rows that do not have all six cells are left
+// so a reordered file still reads right. Rows that do not have a cell per language are left
 // out and reported, rather than shifting a language into the wrong column.
 Table loadTable()
 {
@@ -48,7 +54,7 @@ Table loadTable()
 
     const QStringList header = lines.first().trimmed().split(u'\t');
     qsizetype keyColumn = -1;
-    std::array<qsizetype, 5> columns;
+    std::array<qsizetype, kTranslationColumns> columns;
     columns.fill(-1);
     for (qsizetype c = 0; c < header.size(); ++c) {
         for (const auto &[code, lang] : kLanguageCodes) {
@@ -100,7 +106,7 @@ const Table &table()
 
 std::optional<Lang> langFromRaw(int raw)
 {
-    if (raw < 0 || raw > 5)
+    if (raw < 0 || raw > static_cast<int>(Lang::pt))
         return std::nullopt;
     return static_cast<Lang>(raw);
 }
@@ -123,16 +129,75 @@ Lang appLang()
     return lang;
 }
 
-QString translate(const QString &text, Lang lang)
+namespace {
+
+// The translation, or the Portuguese key when there is none, with the language it is in.
+std::pair<QString, Lang> lookUp(const QString &text, Lang lang)
 {
     if (lang == Lang::pt)
-        return text;
+        return {text, Lang::pt};
     const Table &t = table();
     const auto found = t.index.constFind(text);
     if (found == t.index.constEnd())
-        return text;
+        return {text, Lang::pt};
     const QString &translated = t.rows[*found].translations[static_cast<size_t>(lang)];
-    return translated.isEmpty() ? text : translated;
+    if (translated.isEmpty())
+        return {text, Lang::pt};
+    return {translated, lang};
+}
+
+} // namespace
+
+QString translate(const QString &text, Lang lang)
+{
+    return lookUp(text, lang).first;
+}
+
+int pluralFormCount(Lang lang)
+{
+    switch (lang) {
+    case Lang::ja:
+        return 1;
+    case Lang::ru:
+    case Lang::pl:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+int pluralForm(Lang lang, qint64 count)
+{
+    const quint64 n = count < 0 ? 0 - quint64(count) : quint64(count);
+    const quint64 units = n % 10;
+    const quint64 tens = n % 100;
+    const bool fewEnding = units >= 2 && units <= 4 && !(tens >= 12 && tens <= 14);
+    switch (lang) {
+    case Lang::ja:
+        return 0;
+    case Lang::ru:
+        if (units == 1 && tens != 11)
+            return 0;
+        return fewEnding ? 1 : 2;
+    case Lang::pl:
+        if (n == 1)
+            return 0;
+        return fewEnding ? 1 : 2;
+    case Lang::fr:
+    case Lang::pt:
+        return n <= 1 ? 0 : 1;
+    default:
+        return n == 1 ? 0 : 1;
+    }
+}
+
+QString translateCounted(const QString &text, Lang lang, qint64 count)
+{
+    const auto [translated, writtenIn] = lookUp(text, lang);
+    const QList<QStringView> forms = QStringView(translated).split(kPluralSeparator);
+    // A text with too few forms falls back to its last one rather than to nothing.
+    const qsizetype form = std::min<qsizetype>(pluralForm(writtenIn, count), forms.size() - 1);
+    return forms[form].toString();
 }
 
 QList<TranslationRow> translationRows()

@@ -192,7 +192,7 @@ QString CardTexts::progressLine(double progress, const QString &size, const QStr
 QString CardTexts::doneLine(qsizetype fileCount, const QString &size)
 {
     if (fileCount >= 2)
-        return LF(QStringLiteral("Concluído · %ld arquivos"), fileCount);
+        return LP(fileCount, QStringLiteral("Concluído · %ld arquivo|Concluído · %ld arquivos"));
     if (!size.isEmpty())
         return LF(QStringLiteral("Concluído · %@"), size);
     return L(QStringLiteral("Concluído"));

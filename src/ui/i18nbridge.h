@@ -5,7 +5,7 @@
 #include <QVariantList>
 
 // The translation functions and formatters, for QML: I18n.l("Baixar"),
-// I18n.lf("%ld itens", [count]), I18n.bytes(n), I18n.time(seconds).
+// I18n.lf("Falhou: %@", [message]), I18n.bytes(n), I18n.time(seconds).
 class I18nBridge : public QObject
 {
     Q_OBJECT

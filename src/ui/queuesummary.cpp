@@ -21,7 +21,7 @@ void QueueSummary::setList(DownloadList *list)
 
 QString QueueSummary::countText() const
 {
-    return m_count == 1 ? L(QStringLiteral("1 item")) : LF(QStringLiteral("%ld itens"), m_count);
+    return LP(m_count, QStringLiteral("%ld item|%ld itens"));
 }
 
 void QueueSummary::update()

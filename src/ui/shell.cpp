@@ -41,7 +41,7 @@ QString Shell::totalText() const
 QString Shell::fileCountText() const
 {
     const int count = m_downloader->history()->count();
-    return count == 1 ? L(QStringLiteral("1 arquivo")) : LF(QStringLiteral("%ld arquivos"), count);
+    return LP(count, QStringLiteral("%ld arquivo|%ld arquivos"));
 }
 
 QString Shell::engineText() const
@@ -88,7 +88,7 @@ int Shell::runningDownloads() const
 
 QString Shell::quitQuestion(int running) const
 {
-    return LF(QStringLiteral("Há %ld download(s) em andamento"), running);
+    return LP(running, QStringLiteral("Há %ld download em andamento|Há %ld downloads em andamento"));
 }
 
 void Shell::requestQuit()

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 class TestI18n : public QObject
@@ -22,6 +24,10 @@ private slots:
     void formatNumbersUseLocaleWithoutGrouping();
     void malformedFormatsKeepTheirText_data();
     void malformedFormatsKeepTheirText();
+    void pluralForms_data();
+    void pluralForms();
+    void countedTexts_data();
+    void countedTexts();
 };
 
 void TestI18n::chooseLang_data()
@@ -30,7 +36,9 @@ void TestI18n::chooseLang_data()
     QTest::addColumn<Lang>("expected");
 
     QTest::newRow("swiss german before english") << QStringList{u"de-CH"_s, u"en-US"_s} << Lang::de;
-    QTest::newRow("nothing we speak") << QStringList{u"zh-Hans"_s, u"ja-JP"_s} << Lang::en;
+    QTest::newRow("nothing we speak") << QStringList{u"zh-Hans"_s, u"ko-KR"_s} << Lang::en;
+    QTest::newRow("japanese after an unknown one") << QStringList{u"zh-Hans"_s, u"ja-JP"_s} << Lang::ja;
+    QTest::newRow("flemish dutch before polish") << QStringList{u"nl-BE"_s, u"pl"_s} << Lang::nl;
     QTest::newRow("european portuguese") << QStringList{u"pt-PT"_s} << Lang::pt;
     QTest::newRow("empty list") << QStringList{} << Lang::en;
     QTest::newRow("capital letters") << QStringList{u"FR-ca"_s} << Lang::fr;
@@ -49,13 +57,15 @@ void TestI18n::chooseLang()
 void TestI18n::langFromRaw()
 {
     QCOMPARE(::langFromRaw(0), Lang::en);
-    QCOMPARE(::langFromRaw(5), Lang::pt);
-    QCOMPARE(::langFromRaw(6), std::nullopt);
+    QCOMPARE(::langFromRaw(5), Lang::ja);
+    QCOMPARE(::langFromRaw(9), Lang::pt);
+    QCOMPARE(::langFromRaw(10), std::nullopt);
     QCOMPARE(::langFromRaw(-1), std::nullopt);
 }
 
-// Every key must read in all five languages and keep the conversions of the key in
-// number and order, or LF would put an argument in the wrong place or drop it.
+// Every key must read in every language and keep the conversions of the key in number
+// and order, or LF would put an argument in the wrong place or drop it. A counted text
+// needs exactly the forms its language's plural rule chooses from.
 void TestI18n::translationTableIsComplete()
 {
     static const QRegularExpression conversion(u"%(ld|d|@)"_s);
@@ -74,12 +84,20 @@ void TestI18n::translationTableIsComplete()
     QCOMPARE(rows.size(), lines - 1);
     for (const TranslationRow &row : rows) {
         QVERIFY2(!row.key.isEmpty(), "empty key");
-        const QStringList expected = conversionsOf(row.key);
-        for (const QString &translated : row.translations) {
-            QVERIFY2(!translated.isEmpty(), qPrintable(row.key));
-            QVERIFY2(translated.trimmed() == translated, qPrintable(translated));
-            QCOMPARE(conversionsOf(translated), expected);
-            QCOMPARE(translated.count(u'\n'), row.key.count(u'\n'));
+        const bool counted = row.key.contains(kPluralSeparator);
+        const QStringList keyForms = row.key.split(kPluralSeparator);
+        QCOMPARE(keyForms.size(), counted ? pluralFormCount(Lang::pt) : 1);
+        const QStringList expected = conversionsOf(keyForms.first());
+        for (size_t column = 0; column < row.translations.size(); ++column) {
+            const QString &translated = row.translations[column];
+            const QStringList forms = translated.split(kPluralSeparator);
+            QVERIFY2(forms.size() == (counted ? pluralFormCount(Lang(column)) : 1), qPrintable(translated));
+            for (const QString &form : forms + keyForms) {
+                QVERIFY2(!form.isEmpty(), qPrintable(row.key));
+                QVERIFY2(form.trimmed() == form, qPrintable(translated));
+                QCOMPARE(conversionsOf(form), expected);
+                QCOMPARE(form.count(u'\n'), row.key.count(u'\n'));
+            }
         }
     }
 }
@@ -130,7 +148,7 @@ void TestI18n::formatMovesArgumentsWithTheTranslation()
 
 void TestI18n::formatNumbersUseLocaleWithoutGrouping()
 {
-    QCOMPARE(LFIn(Lang::it, u"%ld arquivos"_s, 1234), u"1234 file"_s);
+    QCOMPARE(LPIn(Lang::it, 1234, u"%ld arquivo|%ld arquivos"_s), u"1234 file"_s);
     QCOMPARE(LFIn(Lang::en, u"HTTP %ld ao baixar %@"_s, qint64(404), u"ffmpeg.zip"_s),
              u"HTTP 404 while downloading ffmpeg.zip"_s);
     QCOMPARE(LFIn(Lang::en, u"yt-dlp saiu com código %d"_s, -9), u"yt-dlp exited with code -9"_s);
@@ -160,6 +178,62 @@ void TestI18n::malformedFormatsKeepTheirText()
     QFETCH(QString, expected);
     const FormatArg arg(u"x"_s);
     QCOMPARE(formatPattern(pattern, {&arg, 1}, QLocale::c()), expected);
+}
+
+void TestI18n::pluralForms_data()
+{
+    QTest::addColumn<Lang>("lang");
+    QTest::addColumn<QList<int>>("forms");
+
+    // The forms taken by 0, 1, 2, 5, 11, 21, 22, 25 and 101.
+    QTest::newRow("japanese has one form") << Lang::ja << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("russian") << Lang::ru << QList<int>{2, 0, 1, 2, 2, 0, 1, 2, 0};
+    QTest::newRow("polish: only 1 itself is singular") << Lang::pl << QList<int>{2, 0, 1, 2, 2, 2, 1, 2, 2};
+    QTest::newRow("english") << Lang::en << QList<int>{1, 0, 1, 1, 1, 1, 1, 1, 1};
+    QTest::newRow("dutch") << Lang::nl << QList<int>{1, 0, 1, 1, 1, 1, 1, 1, 1};
+    QTest::newRow("french: zero is singular") << Lang::fr << QList<int>{0, 0, 1, 1, 1, 1, 1, 1, 1};
+    QTest::newRow("portuguese: zero is singular") << Lang::pt << QList<int>{0, 0, 1, 1, 1, 1, 1, 1, 1};
+}
+
+void TestI18n::pluralForms()
+{
+    QFETCH(Lang, lang);
+    QFETCH(QList<int>, forms);
+    const QList<qint64> counts{0, 1, 2, 5, 11, 21, 22, 25, 101};
+    for (qsizetype i = 0; i < counts.size(); ++i) {
+        QVERIFY2(pluralForm(lang, counts[i]) == forms[i], qPrintable(QString::number(counts[i])));
+        QVERIFY(pluralForm(lang, -counts[i]) == forms[i]);
+        QVERIFY(forms[i] < pluralFormCount(lang));
+    }
+    QVERIFY(pluralForm(lang, std::numeric_limits<qint64>::min()) < pluralFormCount(lang));
+}
+
+void TestI18n::countedTexts_data()
+{
+    QTest::addColumn<Lang>("lang");
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected");
+
+    const QString files = u"%ld arquivo|%ld arquivos"_s;
+    QTest::newRow("russian few") << Lang::ru << qint64(22) << files << u"22 файла"_s;
+    QTest::newRow("polish few") << Lang::pl << qint64(24) << files << u"24 pliki"_s;
+    QTest::newRow("polish many") << Lang::pl << qint64(21) << files << u"21 plików"_s;
+    QTest::newRow("portuguese singular") << Lang::pt << qint64(1) << files << u"1 arquivo"_s;
+    QTest::newRow("english plural") << Lang::en << qint64(2) << u"Há %ld download em andamento|Há %ld downloads em andamento"_s
+                                    << u"2 downloads in progress"_s;
+    QTest::newRow("untranslated text follows the portuguese rule")
+        << Lang::ru << qint64(21) << u"%ld coisa|%ld coisas"_s << u"21 coisas"_s;
+    QTest::newRow("a text without forms") << Lang::ru << qint64(5) << u"Playlist · %ld"_s << u"Плейлист · 5"_s;
+}
+
+void TestI18n::countedTexts()
+{
+    QFETCH(Lang, lang);
+    QFETCH(qint64, count);
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    QCOMPARE(LPIn(lang, count, format), expected);
 }
 
 QTEST_APPLESS_MAIN(TestI18n)

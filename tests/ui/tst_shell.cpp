@@ -238,7 +238,7 @@ void TestShell::quitAsksWhileDownloading()
     QQuickItem *question = f.find(u"quitQuestion");
     QTRY_VERIFY(question && question->isVisible());
     f.snapshot(u"quit"_s);
-    QCOMPARE(question->property("text").toString(), u"2 download(s) in progress"_s);
+    QCOMPARE(question->property("text").toString(), u"2 downloads in progress"_s);
 
     f.click(f.find(u"quitCancel"));
     QTRY_VERIFY(!question->isVisible());

@@ -4,7 +4,7 @@ import Vireloom.Design
 // The label of a group of rows or fields.
 PlainLabel {
     color: DS.muted
-    font.pixelSize: 10
+    font.pixelSize: DS.typeMicro
     font.weight: Font.DemiBold
     font.letterSpacing: 1.6
     font.capitalization: Font.AllUppercase

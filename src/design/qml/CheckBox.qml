@@ -20,7 +20,7 @@ T.AbstractButton {
         radius: 5
         color: root.on ? DS.primary : "transparent"
         border.width: 1.3
-        border.color: root.on ? DS.primary : DS.opacity("white", 0.25)
+        border.color: root.on ? DS.primary : DS.tint(0.25)
 
         Behavior on color {
             ColorAnimation {

@@ -25,7 +25,7 @@ Item {
         anchors.centerIn: parent
         text: root.text
         color: root.color
-        font.pixelSize: 10
+        font.pixelSize: DS.typeMicro
         font.weight: Font.DemiBold
         maximumLineCount: 1
     }

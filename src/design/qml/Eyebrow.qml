@@ -4,7 +4,7 @@ import Vireloom.Design
 // The small spaced-out capitals above a title.
 PlainLabel {
     color: DS.primary
-    font.pixelSize: 11
+    font.pixelSize: DS.typeCaption
     font.weight: Font.DemiBold
     font.letterSpacing: 2.2
     font.capitalization: Font.AllUppercase

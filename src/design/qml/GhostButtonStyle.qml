@@ -22,13 +22,13 @@ T.Button {
         text: root.text
         symbol: root.symbol
         color: DS.text
-        font.pixelSize: root.compact ? 12 : 13
+        font.pixelSize: root.compact ? DS.typeSmall : DS.typeBody
         font.weight: Font.Medium
     }
 
     background: Rectangle {
         radius: height / 2
-        color: DS.opacity("white", root.down ? 0.08 : 0.03)
+        color: DS.tint(root.down ? 0.08 : 0.03)
         border.width: 1
         border.color: DS.border
     }

@@ -19,7 +19,7 @@ T.ToolTip {
     contentItem: PlainLabel {
         text: root.text
         color: DS.text
-        font.pixelSize: 11
+        font.pixelSize: DS.typeCaption
     }
 
     background: Rectangle {

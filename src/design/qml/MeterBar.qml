@@ -25,7 +25,7 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: height / 2
-        color: DS.opacity("white", 0.07)
+        color: DS.tint(0.07)
     }
 
     SoftShadow {

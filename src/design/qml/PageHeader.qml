@@ -42,7 +42,7 @@ Item {
 
                 PlainLabel {
                     text: root.l1
-                    font.pixelSize: 34
+                    font.pixelSize: DS.typeDisplay
                     font.weight: Font.Bold
                     font.letterSpacing: -0.8
                 }
@@ -50,7 +50,7 @@ Item {
                 PlainLabel {
                     text: root.l2
                     color: DS.primary
-                    font.pixelSize: 34
+                    font.pixelSize: DS.typeDisplay
                     font.weight: Font.Bold
                     font.letterSpacing: -0.8
                 }
@@ -61,7 +61,7 @@ Item {
                 visible: root.sub.length > 0
                 text: root.sub
                 color: DS.muted
-                font.pixelSize: 14
+                font.pixelSize: DS.typeLead
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
                 Layout.maximumWidth: 520

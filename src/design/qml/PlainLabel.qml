@@ -6,5 +6,5 @@ import Vireloom.Design
 Text {
     textFormat: Text.PlainText
     color: DS.text
-    font.pixelSize: 13
+    font.pixelSize: DS.typeBody
 }

@@ -30,7 +30,7 @@ T.Button {
         text: root.text
         symbol: root.symbol
         color: DS.bg
-        font.pixelSize: root.compact ? 12 : 13
+        font.pixelSize: root.compact ? DS.typeSmall : DS.typeBody
         font.weight: Font.DemiBold
     }
 

@@ -33,7 +33,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: width / 2
-        color: DS.opacity("white", root.hovered ? 0.08 : 0.03)
+        color: DS.tint(root.hovered ? 0.08 : 0.03)
         border.width: 1
         border.color: DS.border
 

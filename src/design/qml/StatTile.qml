@@ -28,7 +28,7 @@ Rectangle {
         PlainLabel {
             text: root.label
             color: DS.muted
-            font.pixelSize: 11
+            font.pixelSize: DS.typeCaption
             maximumLineCount: 1
             elide: Text.ElideRight
             Layout.fillWidth: true

@@ -15,7 +15,7 @@ Item {
         height: root.height
         radius: root.radius
         blur: 18
-        color: DS.opacity("black", 0.35)
+        color: DS.shade(0.35)
     }
 
     Rectangle {
@@ -48,7 +48,7 @@ Item {
         z: 1
         anchors.fill: parent
         radius: root.radius
-        topColor: DS.opacity("white", 0.09)
+        topColor: DS.tint(0.09)
         bottomColor: DS.opacity(DS.border, 0.9)
     }
 }

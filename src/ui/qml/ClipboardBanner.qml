@@ -32,7 +32,7 @@ Surface {
 
             PlainLabel {
                 text: I18n.l("Link copiado")
-                font.pixelSize: 13
+                font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
             }
 

@@ -69,7 +69,7 @@ Surface {
                 objectName: "cardTitle"
                 Layout.fillWidth: true
                 text: root.item ? root.item.title : ""
-                font.pixelSize: 13
+                font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
                 maximumLineCount: 1
                 elide: Text.ElideRight
@@ -113,7 +113,7 @@ Surface {
                     Layout.fillWidth: true
                     text: root.item ? root.item.uploader : ""
                     color: DS.muted
-                    font.pixelSize: 11
+                    font.pixelSize: DS.typeCaption
                     maximumLineCount: 1
                     elide: Text.ElideRight
                 }
@@ -157,7 +157,7 @@ Surface {
                     Layout.fillWidth: !entry.visible
                     text: texts.status
                     color: texts.failed ? DS.danger : texts.done ? DS.success : DS.muted
-                    font: texts.failed ? Qt.font({pixelSize: 11}) : DS.mono(10, texts.done ? Font.DemiBold : Font.Medium)
+                    font: texts.failed ? Qt.font({pixelSize: DS.typeCaption}) : DS.mono(10, texts.done ? Font.DemiBold : Font.Medium)
                     maximumLineCount: texts.failed ? 2 : 1
                     wrapMode: texts.failed ? Text.Wrap : Text.NoWrap
                     elide: Text.ElideRight
@@ -183,7 +183,7 @@ Surface {
                     Layout.fillWidth: true
                     text: texts.entry
                     color: DS.opacity(DS.muted, 0.8)
-                    font.pixelSize: 10
+                    font.pixelSize: DS.typeMicro
                     maximumLineCount: 1
                     elide: Text.ElideRight
                 }

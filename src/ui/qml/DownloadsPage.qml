@@ -66,8 +66,8 @@ Item {
 
             EngineBanner {
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 Layout.bottomMargin: 14
             }
 
@@ -75,15 +75,15 @@ Item {
                 visible: Downloader.hasClipboardSuggestion
                 url: Downloader.clipboardSuggestion
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 Layout.bottomMargin: 14
             }
 
             InputCard {
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 active: summary.active
                 animating: page.animating
                 Appear.delay: 0.05
@@ -92,8 +92,8 @@ Item {
             EmptyCard {
                 visible: summary.empty
                 Layout.fillWidth: true
-                Layout.leftMargin: 32
-                Layout.rightMargin: 32
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
                 Layout.topMargin: 14
                 animating: page.animating
                 Appear.delay: 0.1

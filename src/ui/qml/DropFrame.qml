@@ -70,7 +70,7 @@ Item {
 
         PlainLabel {
             text: I18n.l("Solte o link para baixar")
-            font.pixelSize: 15
+            font.pixelSize: DS.typeTitle
             font.weight: Font.DemiBold
         }
     }

@@ -31,7 +31,7 @@ Surface {
         PlainLabel {
             Layout.alignment: Qt.AlignHCenter
             text: I18n.l("Nenhum download por enquanto")
-            font.pixelSize: 15
+            font.pixelSize: DS.typeTitle
             font.weight: Font.DemiBold
         }
 
@@ -39,7 +39,7 @@ Surface {
             Layout.alignment: Qt.AlignHCenter
             text: I18n.l("Cole um link acima, arraste um link para a janela\nou copie um link e volte para o Vireloom.")
             color: DS.muted
-            font.pixelSize: 12
+            font.pixelSize: DS.typeSmall
             horizontalAlignment: Text.AlignHCenter
         }
     }

@@ -40,7 +40,7 @@ Surface {
             PlainLabel {
                 objectName: "engineBannerTitle"
                 text: texts.title
-                font.pixelSize: 13
+                font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
             }
 
@@ -49,7 +49,7 @@ Surface {
                 Layout.fillWidth: true
                 text: texts.detail
                 color: DS.muted
-                font.pixelSize: 11
+                font.pixelSize: DS.typeCaption
                 wrapMode: Text.Wrap
             }
         }

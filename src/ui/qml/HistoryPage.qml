@@ -45,8 +45,8 @@ ListView {
 
         RowLayout {
             Layout.fillWidth: true
-            Layout.leftMargin: 32
-            Layout.rightMargin: 32
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Layout.bottomMargin: 14
             spacing: 10
             Appear.delay: 0.05
@@ -76,8 +76,8 @@ ListView {
 
         Surface {
             Layout.fillWidth: true
-            Layout.leftMargin: 32
-            Layout.rightMargin: 32
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Layout.bottomMargin: 14
             implicitHeight: searchRow.implicitHeight + 22
             radius: 12
@@ -108,7 +108,7 @@ ListView {
                         anchors.fill: parent
                         color: DS.text
                         selectionColor: DS.opacity(DS.primary, 0.4)
-                        font.pixelSize: 13
+                        font.pixelSize: DS.typeBody
                         onTextEdited: historyView.search = search.text
                     }
 
@@ -118,7 +118,7 @@ ListView {
                         visible: search.text.length === 0
                         text: I18n.l("Buscar por título, site ou link")
                         color: DS.opacity(DS.muted, 0.7)
-                        font.pixelSize: 13
+                        font.pixelSize: DS.typeBody
                         elide: Text.ElideRight
                     }
                 }
@@ -180,7 +180,7 @@ ListView {
                     Layout.alignment: Qt.AlignHCenter
                     text: historyView.emptyText
                     color: DS.muted
-                    font.pixelSize: 13
+                    font.pixelSize: DS.typeBody
                 }
             }
         }
@@ -199,7 +199,7 @@ ListView {
         closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
 
         T.Overlay.modal: Rectangle {
-            color: DS.opacity("black", 0.45)
+            color: DS.scrim
         }
 
         background: Surface {}
@@ -209,7 +209,7 @@ ListView {
 
             PlainLabel {
                 text: I18n.l("Limpar o histórico?")
-                font.pixelSize: 15
+                font.pixelSize: DS.typeTitle
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
@@ -257,7 +257,7 @@ ListView {
                     contentItem: PlainLabel {
                         text: clearButton.text
                         color: DS.text
-                        font.pixelSize: 13
+                        font.pixelSize: DS.typeBody
                         font.weight: Font.DemiBold
                         horizontalAlignment: Text.AlignHCenter
                     }

@@ -42,7 +42,7 @@ Item {
         y: root.index > 0 ? 1 : 0
         width: root.width - 64
         height: root.height - plate.y
-        color: root.hover ? DS.opacity("white", 0.025) : "transparent"
+        color: root.hover ? DS.tint(0.025) : "transparent"
 
         HoverHandler {
             id: hoverHandler
@@ -66,7 +66,7 @@ Item {
                 Layout.preferredHeight: 54
                 radius: 8
                 clip: true
-                color: root.audio ? DS.opacity(DS.primary, 0.16) : DS.opacity("white", 0.04)
+                color: root.audio ? DS.opacity(DS.primary, 0.16) : DS.tint(0.04)
                 border.width: 1
                 border.color: DS.border
 
@@ -99,7 +99,7 @@ Item {
                     objectName: "rowTitle"
                     Layout.fillWidth: true
                     text: root.title
-                    font.pixelSize: 13
+                    font.pixelSize: DS.typeBody
                     font.weight: Font.DemiBold
                     elide: Text.ElideRight
                     maximumLineCount: 1

@@ -71,7 +71,7 @@ Surface {
                         selectionColor: DS.opacity(DS.primary, 0.4)
                         selectByMouse: true
                         clip: true
-                        font.pixelSize: 17
+                        font.pixelSize: DS.typeField
                         font.weight: Font.Medium
                         onTextEdited: card.input = field.text
                         onAccepted: card.submit()
@@ -127,7 +127,7 @@ Surface {
                 PlainLabel {
                     text: I18n.l("Playlist inteira")
                     color: DS.muted
-                    font.pixelSize: 12
+                    font.pixelSize: DS.typeSmall
 
                     TapHandler {
                         onTapped: playlistBox.on = !playlistBox.on
@@ -152,7 +152,7 @@ Surface {
                 objectName: "shortcutHint"
                 text: I18n.l("Ctrl+Shift+V baixa o link copiado")
                 color: DS.opacity(DS.muted, 0.7)
-                font.pixelSize: 11
+                font.pixelSize: DS.typeCaption
             }
 
             PrimaryButtonStyle {

@@ -29,7 +29,7 @@ T.Popup {
     }
 
     T.Overlay.modal: Rectangle {
-        color: DS.opacity("black", 0.45)
+        color: DS.scrim
     }
 
     background: Surface {}
@@ -49,7 +49,7 @@ T.Popup {
         PlainLabel {
             objectName: "logTitle"
             text: root.item ? root.item.title : ""
-            font.pixelSize: 15
+            font.pixelSize: DS.typeTitle
             font.weight: Font.DemiBold
             elide: Text.ElideRight
             maximumLineCount: 2

@@ -24,7 +24,7 @@ T.MenuItem {
 
             PlainLabel {
                 text: root.text
-                font.pixelSize: 13
+                font.pixelSize: DS.typeBody
                 Layout.fillWidth: true
             }
 

@@ -32,7 +32,7 @@ T.Button {
         PlainLabel {
             objectName: "face"
             text: root.options.labelFor(root.selection)
-            font.pixelSize: 12
+            font.pixelSize: DS.typeSmall
             font.weight: Font.Medium
         }
 
@@ -46,7 +46,7 @@ T.Button {
 
     background: Rectangle {
         radius: height / 2
-        color: DS.opacity("white", root.hovered ? 0.07 : 0.04)
+        color: DS.tint(root.hovered ? 0.07 : 0.04)
         border.width: 1
         border.color: DS.border
     }
@@ -106,7 +106,7 @@ T.Button {
                             PlainLabel {
                                 Layout.fillWidth: true
                                 text: entry.label
-                                font.pixelSize: 13
+                                font.pixelSize: DS.typeBody
                             }
                         }
                     }

@@ -33,7 +33,7 @@ T.AbstractButton {
         PlainLabel {
             objectName: "qualityLabel"
             text: root.card.qualityLabel
-            font.pixelSize: 12
+            font.pixelSize: DS.typeSmall
             font.weight: Font.Medium
         }
 
@@ -47,7 +47,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: height / 2
-        color: DS.opacity("white", 0.04)
+        color: DS.tint(0.04)
         border.width: 1
         border.color: DS.border
     }

@@ -20,7 +20,7 @@ T.Popup {
     closePolicy: T.Popup.CloseOnEscape
 
     T.Overlay.modal: Rectangle {
-        color: DS.opacity("black", 0.45)
+        color: DS.scrim
     }
 
     background: Surface {}
@@ -35,7 +35,7 @@ T.Popup {
         PlainLabel {
             objectName: "quitQuestion"
             text: Shell.quitQuestion(root.running)
-            font.pixelSize: 15
+            font.pixelSize: DS.typeTitle
             font.weight: Font.DemiBold
             wrapMode: Text.Wrap
             Layout.fillWidth: true

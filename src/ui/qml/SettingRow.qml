@@ -42,7 +42,7 @@ Item {
             visible: root.sub.length > 0
             text: root.sub
             color: DS.muted
-            font.pixelSize: 11
+            font.pixelSize: DS.typeCaption
             wrapMode: Text.Wrap
         }
     }

@@ -29,7 +29,7 @@ Surface {
 
             PlainLabel {
                 text: root.title
-                font.pixelSize: 14
+                font.pixelSize: DS.typeLead
                 font.weight: Font.DemiBold
             }
         }

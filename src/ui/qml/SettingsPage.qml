@@ -51,8 +51,8 @@ Flickable {
         }
 
         SettingsCard {
-            Layout.leftMargin: 32
-            Layout.rightMargin: 32
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Appear.delay: 0.05
             title: I18n.l("Geral")
             symbol: "gearshape"
@@ -125,8 +125,8 @@ Flickable {
         }
 
         SettingsCard {
-            Layout.leftMargin: 32
-            Layout.rightMargin: 32
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Appear.delay: 0.1
             title: I18n.l("Formato")
             symbol: "film"
@@ -226,8 +226,8 @@ Flickable {
         }
 
         SettingsCard {
-            Layout.leftMargin: 32
-            Layout.rightMargin: 32
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Appear.delay: 0.15
             title: I18n.l("Motor")
             symbol: "shippingbox"
@@ -307,7 +307,7 @@ Flickable {
                     Layout.fillWidth: true
                     text: Downloader.installStatus
                     color: DS.muted
-                    font.pixelSize: 11
+                    font.pixelSize: DS.typeCaption
                     elide: Text.ElideRight
                 }
 
@@ -324,14 +324,14 @@ Flickable {
                 Layout.topMargin: 8
                 text: I18n.l("Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.")
                 color: DS.muted
-                font.pixelSize: 11
+                font.pixelSize: DS.typeCaption
                 wrapMode: Text.Wrap
             }
         }
 
         SettingsCard {
-            Layout.leftMargin: 32
-            Layout.rightMargin: 32
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Appear.delay: 0.2
             title: I18n.l("Integração")
             symbol: "link"
@@ -391,12 +391,12 @@ Flickable {
             text: step.text
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: 14
+            font.pixelSize: DS.typeLead
             font.weight: Font.DemiBold
         }
 
         background: Rectangle {
-            color: DS.opacity("white", step.down ? 0.1 : step.hovered ? 0.07 : 0.04)
+            color: DS.tint(step.down ? 0.1 : step.hovered ? 0.07 : 0.04)
             border.width: 1
             border.color: DS.border
             radius: 6

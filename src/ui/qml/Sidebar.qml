@@ -46,7 +46,7 @@ Rectangle {
 
             PlainLabel {
                 text: "Vireloom"
-                font.pixelSize: 15
+                font.pixelSize: DS.typeTitle
                 font.weight: Font.Bold
                 font.letterSpacing: -0.3
                 Layout.fillWidth: true
@@ -58,7 +58,7 @@ Rectangle {
         PlainLabel {
             text: I18n.l("MENU")
             color: DS.opacity(DS.muted, 0.7)
-            font.pixelSize: 10
+            font.pixelSize: DS.typeMicro
             font.weight: Font.DemiBold
             font.letterSpacing: 1.8
             Layout.leftMargin: 12
@@ -118,7 +118,7 @@ Rectangle {
                     objectName: "fileCountText"
                     text: Shell.fileCountText
                     color: DS.muted
-                    font.pixelSize: 11
+                    font.pixelSize: DS.typeCaption
                 }
             }
         }
@@ -142,7 +142,7 @@ Rectangle {
                 objectName: "engineText"
                 text: Shell.engineText
                 color: DS.muted
-                font.pixelSize: 11
+                font.pixelSize: DS.typeCaption
                 font.weight: Font.Medium
                 elide: Text.ElideRight
                 maximumLineCount: 1

@@ -19,7 +19,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: 10
-        color: root.active ? DS.opacity(DS.primary, 0.12) : DS.opacity("white", root.hovered ? 0.04 : 0)
+        color: root.active ? DS.opacity(DS.primary, 0.12) : DS.tint(root.hovered ? 0.04 : 0)
         border.width: 1
         border.color: root.active ? DS.opacity(DS.primary, 0.22) : "transparent"
 
@@ -50,7 +50,7 @@ T.AbstractButton {
             PlainLabel {
                 text: root.label
                 color: root.active ? DS.text : DS.muted
-                font.pixelSize: 13
+                font.pixelSize: DS.typeBody
                 font.weight: root.active ? Font.DemiBold : Font.Normal
                 Layout.fillWidth: true
             }

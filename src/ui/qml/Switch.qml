@@ -15,7 +15,7 @@ T.Switch {
         width: root.width
         height: root.height
         radius: height / 2
-        color: root.checked ? DS.primary : DS.opacity("white", root.hovered ? 0.14 : 0.1)
+        color: root.checked ? DS.primary : DS.tint(root.hovered ? 0.14 : 0.1)
         border.width: 1
         border.color: root.checked ? DS.primaryDeep : DS.border
 
