@@ -1,4 +1,5 @@
 #include "engine/downloader.h"
+#include "engine/queuejournal.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -6,6 +7,9 @@
 #include "support/windowfixture.h"
 #include "ui/cardtexts.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <cmath>
@@ -56,6 +60,7 @@ private slots:
     void engineBanner();
     void engineBannerWhileInstalling();
     void clipboardBanner();
+    void interruptedBanner();
     void queueHeaderAndClearFinished();
     void cardsAreBuiltOnDemand();
     void failureActionButton_data();
@@ -492,6 +497,44 @@ void TestDownloadsPage::clipboardBanner()
     QTRY_VERIFY(!banner->isVisible());
     QCOMPARE(m_f->downloader().items()->count(), 1);
     QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/third"_s);
+}
+
+// What the last session left unfinished is offered back, and an unreadable journal is
+// reported with where it was kept.
+void TestDownloadsPage::interruptedBanner()
+{
+    QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
+    JournalEntry entry;
+    entry.url = u"https://example.org/a"_s;
+    entry.quality = Quality(Quality::mp3);
+    entry.folder = m_f->path(u"out"_s);
+    JournalEntry second = entry;
+    second.url = u"https://example.org/b"_s;
+    QVERIFY(QueueJournal::save(Downloader::journalFile(), {entry, second}));
+    QVERIFY(start());
+    QQuickItem *banner = m_f->find(u"interruptedBanner"_s);
+    QTRY_VERIFY(banner->isVisible());
+    QCOMPARE(m_f->textOf(u"interruptedText"_s), u"2 downloads were interrupted"_s);
+    m_f->snapshot(u"interrupted-banner"_s);
+    m_f->click(m_f->find(u"interruptedResume"_s));
+    QTRY_VERIFY(!banner->isVisible());
+    QCOMPARE(m_f->downloader().items()->count(), 2);
+
+    m_f.reset();
+    m_f = std::make_unique<WindowFixture>();
+    QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
+    QFile broken(Downloader::journalFile());
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"version\": 1, \"items\": [");
+    broken.close();
+    QVERIFY(start());
+    banner = m_f->find(u"interruptedBanner"_s);
+    QTRY_VERIFY(banner->isVisible());
+    const QString kept = m_f->textOf(u"journalSetAside"_s);
+    QVERIFY2(QFile::exists(kept), qPrintable(kept));
+    m_f->click(m_f->find(u"journalSetAsideDismiss"_s));
+    QTRY_VERIFY(!banner->isVisible());
+    QVERIFY(QFile::exists(kept));
 }
 
 void TestDownloadsPage::queueHeaderAndClearFinished()
