@@ -68,6 +68,7 @@ public:
     void setMetadata(const QJsonObject &metadata);
 
     Q_INVOKABLE void toggleCategory(const QString &category);
+    Q_INVOKABLE bool hasCategory(const QString &category) const { return m_categories.contains(category); }
     Q_INVOKABLE void reset();
 
     // Bytes per second for "500K", "2M", "1.5G" or a plain number; absent otherwise.

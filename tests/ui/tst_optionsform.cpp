@@ -118,6 +118,9 @@ void TestOptionsForm::sheetReachesArguments()
     f.click(start);
     f.typeText(u"1:x"_s);
     QTRY_COMPARE(f.find(u"optionsProblem"_s)->isVisible(), true);
+    // A template popup has no size of its own: the sheet must take its content's.
+    QVERIFY(f.window()->findChild<QObject *>(u"optionsSheet"_s)->property("height").toReal() > 200);
+    f.snapshot(u"options-sheet"_s);
     f.click(f.find(u"optionsDone"_s));
     f.click(f.find(u"linkField"_s));
     f.typeText(u"https://example.org/a"_s);

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
@@ -85,6 +87,7 @@ T.Popup {
     parent: T.Overlay.overlay
     anchors.centerIn: parent
     width: 620
+    implicitHeight: contentHeight + topPadding + bottomPadding
     modal: true
     focus: true
     padding: 22
@@ -181,7 +184,7 @@ T.Popup {
                         required property string modelData
 
                         text: modelData
-                        chosen: root.form.sponsorCategories.indexOf(modelData) >= 0
+                        chosen: root.form.hasCategory(modelData)
                         onPicked: root.form.toggleCategory(modelData)
                     }
                 }
