@@ -38,7 +38,6 @@ struct ZipEntry
 
 QByteArray makeZip(const QList<ZipEntry> &entries)
 {
-    QByteArray zip;
     archive *writer = archive_write_new();
     archive_write_set_format_zip(writer);
     static constexpr size_t capacity = 4 << 20;
@@ -47,19 +46,15 @@ QByteArray makeZip(const QList<ZipEntry> &entries)
     archive_write_open_memory(writer, buffer.data(), capacity, &used);
     for (const ZipEntry &e : entries) {
         archive_entry *entry = archive_entry_new();
+        const bool link = !e.symlink.isEmpty();
         archive_entry_set_pathname(entry, e.name.constData());
-        if (!e.symlink.isEmpty()) {
-            archive_entry_set_filetype(entry, AE_IFLNK);
+        archive_entry_set_filetype(entry, link ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_perm(entry, link ? 0777 : e.mode);
+        if (link)
             archive_entry_set_symlink(entry, e.symlink.constData());
-            archive_entry_set_perm(entry, 0777);
-        } else {
-            archive_entry_set_filetype(entry, AE_IFREG);
-            archive_entry_set_perm(entry, e.mode);
-            archive_entry_set_size(entry, e.content.size());
-        }
+        archive_entry_set_size(entry, link ? 0 : e.content.size());
         archive_write_header(writer, entry);
-        if (e.symlink.isEmpty())
-            archive_write_data(writer, e.content.constData(), e.content.size());
+        archive_write_data(writer, e.content.constData(), e.content.size());
         archive_entry_free(entry);
     }
     archive_write_close(writer);
