@@ -3,6 +3,9 @@
 #include "engine/downloader.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"
+#include "tools/tools.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -33,6 +36,56 @@ QStringList formatGroup(Quality quality, bool withFFmpeg)
     return {QStringLiteral("-f"), QStringLiteral("bv*+ba/b"), QStringLiteral("--merge-output-format"), mp4};
 }
 
+// Field values that are only dots, blanks or control characters would name the folder
+// itself or its parent once yt-dlp has cleaned them up; they become "_" first.
+const QString kDotsOnly = QStringLiteral("^[\\s.\\x00-\\x1f\\x7f]*$");
+
+QString number(double value)
+{
+    return QString::number(value, 'f', 3).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+QStringList optionArgs(const DownloadRequest &request, const Settings &settings, bool withFFmpeg)
+{
+    const DownloadOptions &options = request.options;
+    QStringList args;
+    if (!request.archiveFile.isEmpty() && !options.ignoreArchive)
+        args << QStringLiteral("--download-archive") << request.archiveFile;
+    if (request.playlist) {
+        if (const double pause = settings.seconds(SettingsKey::sleepRequests); pause > 0)
+            args << QStringLiteral("--sleep-requests") << number(pause);
+        if (const double pause = settings.seconds(SettingsKey::sleepInterval); pause > 0)
+            args << QStringLiteral("--sleep-interval") << number(pause);
+        if (!options.playlistItems.isEmpty())
+            args << QStringLiteral("--playlist-items") << OptionCheck::playlistItemsArg(options.playlistItems);
+    }
+    if (options.rateLimit)
+        args << QStringLiteral("-r") << QString::number(*options.rateLimit);
+    // Cutting, splitting and removing segments are ffmpeg's work.
+    if (withFFmpeg) {
+        if (options.section) {
+            const QString end = options.section->end ? number(*options.section->end) : QStringLiteral("inf");
+            args << QStringLiteral("--download-sections") << u'*' + number(options.section->start) + u'-' + end;
+        }
+        if (options.splitChapters)
+            args << QStringLiteral("--split-chapters");
+        if (options.sponsorBlock != DownloadOptions::SponsorBlock::off) {
+            args << (options.sponsorBlock == DownloadOptions::SponsorBlock::mark ? QStringLiteral("--sponsorblock-mark")
+                                                                                   : QStringLiteral("--sponsorblock-remove"))
+                 << options.sponsorCategories.join(u',');
+        }
+    }
+    return args;
+}
+
+QString outputTemplate(const DownloadRequest &request)
+{
+    if (request.options.outputPattern)
+        return *request.options.outputPattern;
+    return request.playlist ? QStringLiteral("%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s")
+                            : QStringLiteral("%(title).180B.%(ext)s");
+}
+
 } // namespace
 
 QStringList cookieArgs(const Settings &settings)
@@ -43,8 +96,31 @@ QStringList cookieArgs(const Settings &settings)
     return {QStringLiteral("--cookies-from-browser"), browser};
 }
 
+QStringList connectionArgs(const Settings &settings, const QString &cookiesFile)
+{
+    QStringList args = cookieArgs(settings);
+    if (!cookiesFile.isEmpty())
+        args << QStringLiteral("--cookies") << cookiesFile;
+    if (const QString proxy = settings.string(SettingsKey::proxy).value_or(QString()).trimmed(); !proxy.isEmpty())
+        args << QStringLiteral("--proxy") << proxy;
+    return args;
+}
+
+std::optional<QString> settingsProblem(const Settings &settings)
+{
+    if (const QString proxy = settings.string(SettingsKey::proxy).value_or(QString()).trimmed(); !proxy.isEmpty()) {
+        if (auto why = OptionCheck::proxyProblem(proxy))
+            return why;
+    }
+    if (const QString file = settings.string(SettingsKey::cookiesFile).value_or(QString()); !file.isEmpty())
+        return OptionCheck::cookiesFileProblem(file);
+    return std::nullopt;
+}
+
 QStringList buildArgs(const DownloadRequest &request, const Settings &settings, const std::optional<QString> &ffmpegPath)
 {
+    const DownloadOptions &options = request.options;
+    const QString folderTemplate = outputTemplate(request);
     QStringList args{
         QStringLiteral("--newline"),
         QStringLiteral("--progress"),
@@ -62,10 +138,9 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         QStringLiteral("--progress-template"),
         QStringLiteral("postprocess:VIRLOPP|%(progress.postprocessor)s"),
         QStringLiteral("-P"),
-        settings.folder(),
+        options.folder.value_or(settings.folder()),
         QStringLiteral("-o"),
-        request.playlist ? QStringLiteral("%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s")
-                         : QStringLiteral("%(title).180B.%(ext)s"),
+        folderTemplate,
     };
 
     const bool withFFmpeg = ffmpegPath.has_value();
@@ -75,9 +150,9 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     if (withFFmpeg && !request.quality.isAudio()) {
         if (settings.boolean(SettingsKey::preferH264))
             args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
-        if (settings.boolean(SettingsKey::subs)) {
+        if (options.subtitles.value_or(settings.boolean(SettingsKey::subs))) {
             args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs")
-                 << settings.subLangs()
+                 << options.subLangs.value_or(settings.subLangs())
                  << QStringLiteral("--embed-subs");
         }
     }
@@ -85,7 +160,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         args << QStringLiteral("--embed-metadata");
     if (withFFmpeg && settings.boolean(SettingsKey::embedThumb))
         args << QStringLiteral("--embed-thumbnail");
-    args << cookieArgs(settings);
+    args << connectionArgs(settings, request.cookiesFile);
+    args << optionArgs(request, settings, withFFmpeg);
+    if (const QStringList fields = OptionCheck::checkOutputPattern(folderTemplate).folderFields; !fields.isEmpty())
+        args << QStringLiteral("--replace-in-metadata") << fields.join(u',') << kDotsOnly << QStringLiteral("_");
     if (request.playlist)
         args << QStringLiteral("--yes-playlist") << QStringLiteral("--ignore-errors");
     else
@@ -94,10 +172,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     return args;
 }
 
-QStringList probeArgs(const QString &url, bool playlist, const Settings &settings)
+QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile)
 {
     QStringList args{QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
-    args << cookieArgs(settings);
+    args << connectionArgs(settings, cookiesFile);
     args << (playlist ? QStringLiteral("--yes-playlist") : QStringLiteral("--no-playlist"));
     args << QStringLiteral("--") << url;
     return args;
@@ -105,7 +183,22 @@ QStringList probeArgs(const QString &url, bool playlist, const Settings &setting
 
 QStringList Downloader::buildArgs(const DownloadItem &item) const
 {
-    return ::buildArgs({item.url(), item.quality(), item.playlist()}, d(), m_ffmpegPath);
+    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}};
+    if (!d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
+        request.cookiesFile = runCookiesFile(item.id());
+    if (d().boolean(SettingsKey::useArchive))
+        request.archiveFile = archiveFile();
+    return ::buildArgs(request, d(), m_ffmpegPath);
+}
+
+QString Downloader::archiveFile()
+{
+    return Tools::supportDir() + QStringLiteral("/archive.txt");
+}
+
+QString Downloader::runCookiesFile(const QUuid &id)
+{
+    return Tools::supportDir() + QStringLiteral("/cookies/") + id.toString(QUuid::WithoutBraces) + QStringLiteral(".txt");
 }
 
 QStringList Downloader::cookieArgs() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/downloadoptions.h"
 #include "model/quality.h"
 
 #include <QString>
@@ -23,10 +24,21 @@ struct DownloadRequest
     QString url;
     Quality quality;
     bool playlist = false;
+    DownloadOptions options;
+    // Files the run is given, empty for none: a copy of the user's cookies file (yt-dlp
+    // writes its cookie jar back into the file it reads) and the download archive.
+    QString cookiesFile;
+    QString archiveFile;
 };
 
 // The browser-cookie arguments: empty, or "--cookies-from-browser" and the browser.
 QStringList cookieArgs(const Settings &settings);
+// How the engine reaches the sites: browser cookies, a cookies file, a proxy.
+QStringList connectionArgs(const Settings &settings, const QString &cookiesFile);
+// Why the settings cannot be used for a run, in the interface language: a proxy or a
+// cookies file that does not check out. Going on without them would reach the site
+// directly or without the login the user asked for.
+std::optional<QString> settingsProblem(const Settings &settings);
 
 // The yt-dlp arguments of one download. Settings are read now, so a change applies to
 // the next download that starts. Without ffmpeg nothing can be merged or converted, so
@@ -35,4 +47,4 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 
 // The arguments of a metadata probe: a JSON dump that lists playlists without
 // resolving their entries.
-QStringList probeArgs(const QString &url, bool playlist, const Settings &settings);
+QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {});

@@ -30,6 +30,10 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::updateActiveCount);
     connect(m_history->list(), &HistoryList::totalBytesChanged, this, &Downloader::totalBytesChanged);
     loadHistory();
+    loadJournal();
+    // Whatever changes which downloads are unfinished, or where they stand, is written.
+    connect(m_items, &DownloadList::countChanged, this, &Downloader::scheduleJournal);
+    connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::scheduleJournal);
 
     connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installingChanged);
     connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);

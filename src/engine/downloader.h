@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/queuejournal.h"
 #include "intake/clipboardsuggestion.h"
+#include "model/downloadoptions.h"
 #include "model/mediainfo.h"
 #include "model/quality.h"
 #include "tools/freshness.h"
@@ -53,6 +55,8 @@ class Downloader : public QObject
     Q_PROPERTY(QString clipboardSuggestion READ clipboardSuggestionText NOTIFY clipboardSuggestionChanged)
     Q_PROPERTY(bool hasClipboardSuggestion READ hasClipboardSuggestion NOTIFY clipboardSuggestionChanged)
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
+    Q_PROPERTY(int interruptedCount READ interruptedCount NOTIFY interruptedChanged)
+    Q_PROPERTY(QString journalSetAside READ journalSetAside NOTIFY journalSetAsideChanged)
 
 public:
     enum class AppSection { downloads, history, settings };
@@ -114,7 +118,8 @@ public:
 
     // One item per distinct link in `text`, each probed, then queued. Without a quality
     // the default-quality setting applies.
-    void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false);
+    void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false,
+             const DownloadOptions &options = {});
     // The same for views: an unknown or empty quality id means the default quality.
     Q_INVOKABLE void addLinks(const QString &text, const QString &qualityId, bool playlist);
     // Adds with the input card's remembered choices and shows the downloads page.
@@ -150,12 +155,26 @@ public:
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
 
+    // Downloads that had not finished when the application last ended, waiting for the
+    // user to take them back or let them go.
+    int interruptedCount() const { return static_cast<int>(m_interrupted.size()); }
+    // Adds them again; those that were running continue from their partial files.
+    Q_INVOKABLE void resumeInterrupted();
+    Q_INVOKABLE void discardInterrupted();
+    // Where a journal that could not be read was kept, until the user has seen it.
+    QString journalSetAside() const { return m_journalSetAside; }
+    Q_INVOKABLE void dismissJournalSetAside();
+    static QString journalFile();
+
     // The engine's own steps. They are public so that the process callbacks and the
     // tests reach them the same way; views use the operations above.
 
     // The yt-dlp arguments of a download, with the settings as they are now.
     QStringList buildArgs(const DownloadItem &item) const;
     QStringList cookieArgs() const;
+    // The download archive, and where a run's copy of the cookies file lives.
+    static QString archiveFile();
+    static QString runCookiesFile(const QUuid &id);
     // Starts queued items, oldest first, while fewer than the allowed number run.
     void pump();
     void start(DownloadItem *item);
@@ -184,6 +203,8 @@ signals:
     void totalBytesChanged();
     void clipboardSuggestionChanged();
     void sectionChanged();
+    void interruptedChanged();
+    void journalSetAsideChanged();
 
 private:
     void setYtdlpVersion(const QString &version);
@@ -191,11 +212,15 @@ private:
     void setPrevious(const std::optional<QString> &path, const QString &version);
 
     void updateActiveCount();
+    void loadJournal();
+    void scheduleJournal();
+    void writeJournal();
     void loadHistory();
     void startWaitingProbes();
     void startProbe(DownloadItem *item);
     void endProbe(const QUuid &id);
     void failLaunch(const QUuid &id, const QString &error);
+    bool prepareCookiesCopy(const QUuid &id) const;
 
     Settings *m_settings;
     EngineInstaller *m_installer;
@@ -221,6 +246,11 @@ private:
     QList<QUuid> m_waitingProbes;
 
     HistoryBook *m_history;
+
+    QList<JournalEntry> m_interrupted;
+    QString m_journalSetAside;
+    bool m_journalWritable = true;
+    bool m_journalPending = false;
 
     ClipboardSuggestion m_clipboardSuggestion;
     AppSection m_section = AppSection::downloads;

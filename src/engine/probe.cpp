@@ -5,9 +5,11 @@
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "settings/settings.h"
 #include "tools/childprocess.h"
 #include "tools/tools.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <csignal>
@@ -49,9 +51,19 @@ void Downloader::startWaitingProbes()
 void Downloader::startProbe(DownloadItem *item)
 {
     const QUuid id = item->id();
+    // Settings that cannot be used would send the probe out without the proxy or login
+    // asked for; the item goes on unprobed and its download says what is wrong.
+    if (settingsProblem(d()) || !prepareCookiesCopy(id)) {
+        QMetaObject::invokeMethod(this, [this, id] {
+            applyInfo(id, std::nullopt);
+            startWaitingProbes();
+        }, Qt::QueuedConnection);
+        return;
+    }
+    const bool withCookies = !d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*m_ytdlpPath);
-    process->setArguments(probeArgs(item->url(), item->playlist(), d()));
+    process->setArguments(probeArgs(item->url(), item->playlist(), d(), withCookies ? runCookiesFile(id) : QString()));
     process->setProcessEnvironment(Tools::env());
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -63,6 +75,7 @@ void Downloader::startProbe(DownloadItem *item)
         const QByteArray out = process->readAllStandardOutput();
         m_probes.remove(id);
         process->deleteLater();
+        QFile::remove(runCookiesFile(id));
         std::optional<MediaInfo> info;
         if (exitStatus == QProcess::NormalExit && exitCode == 0)
             info = MediaInfo::parse(out);

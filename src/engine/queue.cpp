@@ -10,13 +10,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-void Downloader::add(const QString &text, std::optional<Quality> quality, bool playlist)
+void Downloader::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options)
 {
     const QStringList links = ::extractURLs(text);
     for (const QString &link : links) {
         if (m_clipboardSuggestion.noteAdded(link))
             emit clipboardSuggestionChanged();
         auto *item = new DownloadItem(link, quality.value_or(d().defaultQuality()), playlist);
+        item->setOptions(options);
         m_items->prepend(item);
         fetchInfo(item);
     }

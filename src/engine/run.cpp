@@ -2,6 +2,7 @@
 
 #include "engine/desktop.h"
 #include "engine/failuremessages.h"
+#include "engine/commandline.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
 #include "history/historybook.h"
@@ -14,6 +15,8 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
@@ -26,8 +29,16 @@ void Downloader::start(DownloadItem *item)
         item->setState(DLState::failure(L(QStringLiteral("Motor não instalado"))));
         return;
     }
+    if (const auto problem = settingsProblem(d())) {
+        item->setState(DLState::failure(*problem));
+        return;
+    }
     // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
-    QDir().mkpath(d().folder());
+    QDir().mkpath(item->options().folder.value_or(d().folder()));
+    if (!prepareCookiesCopy(item->id())) {
+        item->setState(DLState::failure(L(QStringLiteral("O arquivo de cookies não existe ou não pode ser lido."))));
+        return;
+    }
 
     item->setState(DLState::downloading);
     item->setProgress(0.0);
@@ -37,6 +48,7 @@ void Downloader::start(DownloadItem *item)
     item->setUserCancelled(false);
     item->setLastError(std::nullopt);
     item->setFiles({});
+    item->setAlreadyArchived(false);
 
     const QStringList args = buildArgs(*item);
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ')});
@@ -62,6 +74,7 @@ void Downloader::start(DownloadItem *item)
         if (m_runs.value(id) == process)
             m_runs.remove(id);
         process->deleteLater();
+        QFile::remove(runCookiesFile(id));
         // A process killed by a signal reports the signal's number; never let it read as success.
         const int status = exitStatus == QProcess::CrashExit && exitCode == 0 ? -1 : exitCode;
         finish(id, status);
@@ -72,12 +85,29 @@ void Downloader::start(DownloadItem *item)
         if (m_runs.value(id) == process)
             m_runs.remove(id);
         process->deleteLater();
+        QFile::remove(runCookiesFile(id));
         failLaunch(id, process->errorString());
     });
 
     m_runs.insert(id, process);
     item->setProcess(process);
     process->start(QIODevice::ReadOnly);
+}
+
+// yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
+// of its own: the user's file is never rewritten, and runs side by side do not race.
+bool Downloader::prepareCookiesCopy(const QUuid &id) const
+{
+    const QString source = d().string(SettingsKey::cookiesFile).value_or(QString());
+    if (source.isEmpty())
+        return true;
+    const QString copy = runCookiesFile(id);
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    QFile::remove(copy);
+    if (!QFile::copy(source, copy))
+        return false;
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return true;
 }
 
 void Downloader::failLaunch(const QUuid &id, const QString &error)
@@ -106,11 +136,17 @@ void Downloader::finish(const QUuid &id, int status)
     if (item->userCancelled()) {
         item->setState(DLState::cancelled);
     } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
+        // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
+        // successful run with the archive that produced no file skipped everything:
+        // nothing new was downloaded, so there is nothing to record.
+        const bool allKnown = item->files().isEmpty() && d().boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
+        item->setAlreadyArchived(allKnown);
         // A playlist that produced files is done even when some of its entries failed.
         item->setState(DLState::done);
         item->setProgress(1.0);
-        m_history->record(*item);
-        if (m_desktop) {
+        if (!allKnown)
+            m_history->record(*item);
+        if (m_desktop && !allKnown) {
             if (d().boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();
             m_desktop->requestAttention();
@@ -162,6 +198,10 @@ qint64 Downloader::processGroup(const QUuid &id) const
 
 Downloader::~Downloader()
 {
+    // The journal must hold the last word on what was unfinished.
+    if (m_journalPending)
+        writeJournal();
+
     // Nothing may reach back into a half-destroyed object, and a killed probe is not an
     // answer to apply.
     QList<QProcess *> processes = m_runs.values() + m_probes.values();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/dlstate.h"
+#include "model/downloadoptions.h"
 #include "model/quality.h"
 
 #include <QObject>
@@ -80,6 +81,12 @@ public:
     void setLastError(const std::optional<QString> &error) { m_lastError = error; }
     bool userCancelled() const { return m_userCancelled; }
     void setUserCancelled(bool cancelled) { m_userCancelled = cancelled; }
+    // Given when the item is added, like its quality.
+    const DownloadOptions &options() const { return m_options; }
+    void setOptions(const DownloadOptions &options) { m_options = options; }
+    // The last run found nothing that the download archive did not already list.
+    bool alreadyArchived() const { return m_alreadyArchived; }
+    void setAlreadyArchived(bool archived) { m_alreadyArchived = archived; }
 
 signals:
     void titleChanged();
@@ -122,4 +129,6 @@ private:
     QStringList m_log;
     std::optional<QString> m_lastError;
     bool m_userCancelled = false;
+    DownloadOptions m_options;
+    bool m_alreadyArchived = false;
 };

@@ -143,6 +143,11 @@ void Settings::registerAppDefaults()
         {SettingsKey::watchClipboard, true},
         {SettingsKey::soundOnDone, true},
         {SettingsKey::checkEngineUpdates, true},
+        {SettingsKey::proxy, QString()},
+        {SettingsKey::cookiesFile, QString()},
+        {SettingsKey::sleepRequests, 0},
+        {SettingsKey::sleepInterval, 0},
+        {SettingsKey::useArchive, false},
     });
 }
 
@@ -259,6 +264,13 @@ QString Settings::cookiesBrowser() const
 QString Settings::subLangs() const
 {
     return string(SettingsKey::subLangs).value_or(QStringLiteral("pt.*,en.*"));
+}
+
+double Settings::seconds(QAnyStringView key) const
+{
+    bool ok = false;
+    const double value = string(key).value_or(QString()).trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) && value > 0 ? value : 0;
 }
 
 QString Settings::displayPath(const QString &path)

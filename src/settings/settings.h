@@ -22,6 +22,13 @@ inline constexpr QLatin1StringView maxConcurrent("maxConcurrent");
 inline constexpr QLatin1StringView watchClipboard("watchClipboard");
 inline constexpr QLatin1StringView soundOnDone("soundOnDone");
 inline constexpr QLatin1StringView checkEngineUpdates("checkEngineUpdates");
+// Empty text means none: no proxy, no cookies file.
+inline constexpr QLatin1StringView proxy("proxy");
+inline constexpr QLatin1StringView cookiesFile("cookiesFile");
+// Seconds yt-dlp waits between requests and before each entry of a playlist.
+inline constexpr QLatin1StringView sleepRequests("sleepRequests");
+inline constexpr QLatin1StringView sleepInterval("sleepInterval");
+inline constexpr QLatin1StringView useArchive("useArchive");
 // The input card's last choices; never registered, their readers supply the fall-back.
 inline constexpr QLatin1StringView uiQuality("uiQuality");
 inline constexpr QLatin1StringView uiPlaylist("uiPlaylist");
@@ -76,6 +83,8 @@ public:
     // "none" when empty or absent.
     QString cookiesBrowser() const;
     QString subLangs() const;
+    // A number of seconds; anything unreadable or negative reads as no pause.
+    double seconds(QAnyStringView key) const;
 
     // A path for display: the home folder written as "~".
     static QString displayPath(const QString &path);

@@ -1,6 +1,6 @@
 // A bare application around the Downloader for tests that must end the application
-// itself: it downloads the link it is given and prints the engine's process id once
-// the download runs. Arguments: a scratch folder, the link.
+// itself: it downloads the links it is given, all at once, and prints the engines'
+// process ids on one line once every download runs. Arguments: a scratch folder, links.
 #include "engine/downloader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -16,20 +16,26 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3)
+    if (args.size() < 3)
         return 2;
     Tools::setLocations({args[1] + QStringLiteral("/support"), {QStringLiteral("/usr/bin")}});
     Settings settings(args[1] + QStringLiteral("/settings.ini"));
     settings.setValue(SettingsKey::folder, args[1] + QStringLiteral("/Downloads"));
+    settings.setValue(SettingsKey::maxConcurrent, args.size() - 2);
     Downloader downloader(&settings);
-    downloader.add(args[2]);
+    downloader.add(args.mid(2).join(u' '));
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        const DownloadItem *item = downloader.items()->count() ? downloader.items()->at(0) : nullptr;
-        if (!item || item->state().kind() != DLState::downloading || item->progress() <= 0)
+        QStringList groups;
+        for (const DownloadItem *item : downloader.items()->items()) {
+            if (item->state().kind() != DLState::downloading || item->progress() <= 0)
+                return;
+            groups << QString::number(downloader.processGroup(item->id()));
+        }
+        if (groups.size() != args.size() - 2)
             return;
-        std::printf("%lld\n", static_cast<long long>(downloader.processGroup(item->id())));
+        std::printf("%s\n", qPrintable(groups.join(u' ')));
         std::fflush(stdout);
         poll.stop();
     });

@@ -2,6 +2,8 @@
 #include "settings/settings.h"
 
 #include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(DownloadOptions)
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +20,9 @@ private slots:
     void settingsShapeTheTail_data();
     void settingsShapeTheTail();
     void linkIsAlwaysLastAfterDoubleDash();
+    void optionsReachTheEngine_data();
+    void optionsReachTheEngine();
+    void noValueReadsAsAnOption();
     void probeArguments();
 
 private:
@@ -157,7 +162,8 @@ void TestCommandLine::settingsShapeTheTail_data()
     QTest::newRow("playlist")
         << u"p720"_s << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
         << location + p720 + h264
-               + QStringList{u"--cookies-from-browser"_s, u"chrome"_s, u"--yes-playlist"_s, u"--ignore-errors"_s, u"--"_s, kLink};
+               + QStringList{u"--cookies-from-browser"_s, u"chrome"_s, u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
+                             u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s, u"--yes-playlist"_s, u"--ignore-errors"_s, u"--"_s, kLink};
 }
 
 void TestCommandLine::settingsShapeTheTail()
@@ -187,14 +193,117 @@ void TestCommandLine::linkIsAlwaysLastAfterDoubleDash()
     }
 }
 
+// What comes between the cookie arguments and the playlist arguments, for a 720p video
+// with embedding off.
+void TestCommandLine::optionsReachTheEngine_data()
+{
+    QTest::addColumn<bool>("playlist");
+    QTest::addColumn<bool>("ffmpeg");
+    QTest::addColumn<QVariantMap>("settings");
+    QTest::addColumn<DownloadOptions>("options");
+    QTest::addColumn<QStringList>("expected");
+
+    DownloadOptions cut;
+    cut.section = DownloadOptions::TimeRange{90, 125.5};
+    cut.splitChapters = true;
+    cut.sponsorBlock = DownloadOptions::SponsorBlock::remove;
+    cut.sponsorCategories = {u"sponsor"_s, u"selfpromo"_s};
+    DownloadOptions open;
+    open.section = DownloadOptions::TimeRange{5, std::nullopt};
+    open.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+    open.sponsorCategories = {u"poi_highlight"_s};
+    DownloadOptions limited;
+    limited.rateLimit = 50'000;
+    limited.playlistItems = {1, 2, 3, 7};
+    DownloadOptions again;
+    again.ignoreArchive = true;
+    const QVariantMap pacing{{SettingsKey::sleepRequests, u"1.5"_s}, {SettingsKey::sleepInterval, 4}};
+    const QStringList playlistFolder{u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
+                                     u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s};
+
+    QTest::newRow("cut, split and remove segments") << false << true << QVariantMap() << cut
+        << QStringList{u"--download-sections"_s, u"*90-125.5"_s, u"--split-chapters"_s, u"--sponsorblock-remove"_s, u"sponsor,selfpromo"_s};
+    QTest::newRow("open-ended range, marked highlight") << false << true << QVariantMap() << open
+        << QStringList{u"--download-sections"_s, u"*5-inf"_s, u"--sponsorblock-mark"_s, u"poi_highlight"_s};
+    QTest::newRow("ffmpeg's work needs ffmpeg") << false << false << QVariantMap() << cut << QStringList();
+    QTest::newRow("pauses and items only for playlists") << false << true << pacing << limited << QStringList{u"-r"_s, u"50000"_s};
+    QTest::newRow("playlist with pauses and items") << true << true << pacing << limited
+        << QStringList{u"--sleep-requests"_s, u"1.5"_s, u"--sleep-interval"_s, u"4"_s, u"--playlist-items"_s, u"1:3,7"_s,
+                       u"-r"_s, u"50000"_s} + playlistFolder;
+    QTest::newRow("archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << DownloadOptions()
+        << QStringList{u"--download-archive"_s, u"/support/archive.txt"_s};
+    QTest::newRow("downloaded again past the archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << again
+        << QStringList();
+    QTest::newRow("proxy and cookies file") << false << true
+        << QVariantMap{{SettingsKey::proxy, u" socks5://127.0.0.1:1080 "_s}, {SettingsKey::cookiesFile, u"/home/u/cookies.txt"_s}}
+        << DownloadOptions() << QStringList{u"--cookies"_s, u"/support/cookies/run.txt"_s, u"--proxy"_s, u"socks5://127.0.0.1:1080"_s};
+}
+
+void TestCommandLine::optionsReachTheEngine()
+{
+    QFETCH(bool, playlist);
+    QFETCH(bool, ffmpeg);
+    QFETCH(QVariantMap, settings);
+    QFETCH(DownloadOptions, options);
+    QFETCH(QStringList, expected);
+
+    m_settings->setValue(SettingsKey::embedMeta, false);
+    m_settings->setValue(SettingsKey::embedThumb, false);
+    for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+        m_settings->setValue(it.key(), it.value());
+    DownloadRequest request{kLink, Quality::p720, playlist, options, {}, {}};
+    if (m_settings->boolean(SettingsKey::useArchive))
+        request.archiveFile = u"/support/archive.txt"_s;
+    if (!m_settings->string(SettingsKey::cookiesFile)->isEmpty())
+        request.cookiesFile = u"/support/cookies/run.txt"_s;
+    QStringList args = buildArgs(request, *m_settings, ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
+    const qsizetype from = args.indexOf(ffmpeg ? u"vcodec:h264,res,acodec:m4a"_s : u"b[height<=720]/b"_s) + 1;
+    const qsizetype to = args.indexOf(playlist ? u"--yes-playlist"_s : u"--no-playlist"_s);
+    QCOMPARE(args.mid(from, to - from), expected);
+}
+
+// Whatever the user typed, an element that starts with "-" is one of the options the
+// command line itself writes: values arrive only behind their option.
+void TestCommandLine::noValueReadsAsAnOption()
+{
+    static const QStringList known{
+        u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
+        u"--progress-template"_s, u"-P"_s, u"-o"_s, u"--ffmpeg-location"_s, u"-f"_s, u"--merge-output-format"_s, u"-S"_s,
+        u"--write-subs"_s, u"--sub-langs"_s, u"--embed-subs"_s, u"--embed-metadata"_s, u"--embed-thumbnail"_s,
+        u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
+        u"--sleep-interval"_s, u"--playlist-items"_s, u"-r"_s, u"--download-sections"_s, u"--split-chapters"_s,
+        u"--sponsorblock-mark"_s, u"--sponsorblock-remove"_s, u"--replace-in-metadata"_s, u"--yes-playlist"_s,
+        u"--ignore-errors"_s, u"--"_s};
+    DownloadOptions options;
+    options.section = DownloadOptions::TimeRange{0, 1};
+    options.splitChapters = true;
+    options.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+    options.sponsorCategories = OptionCheck::sponsorCategories(options.sponsorBlock);
+    options.subtitles = true;
+    options.subLangs = u"all,-live_chat"_s;
+    options.rateLimit = 1;
+    options.outputPattern = u"%(uploader|-x)s/-%(title)s - -.%(ext)s"_s;
+    options.playlistItems = {1};
+    QVERIFY(!OptionCheck::problem(options));
+    m_settings->setValue(SettingsKey::proxy, u"http://-x:-y@proxy:1"_s);
+    QVERIFY(!settingsProblem(*m_settings));
+
+    const QStringList args = buildArgs({u"-link"_s, Quality::p1080, true, options, u"/c"_s, u"/a"_s}, *m_settings, kFFmpeg);
+    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+        if (args[i].startsWith(u'-'))
+            QVERIFY2(known.contains(args[i]), qPrintable(args[i]));
+    }
+}
+
 void TestCommandLine::probeArguments()
 {
     QCOMPARE(probeArgs(kLink, false, *m_settings),
              (QStringList{u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--no-playlist"_s, u"--"_s, kLink}));
     m_settings->setValue(SettingsKey::cookies, u"brave"_s);
-    QCOMPARE(probeArgs(kLink, true, *m_settings),
+    m_settings->setValue(SettingsKey::proxy, u"http://proxy:3128"_s);
+    QCOMPARE(probeArgs(kLink, true, *m_settings, u"/c.txt"_s),
              (QStringList{u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--cookies-from-browser"_s, u"brave"_s,
-                          u"--yes-playlist"_s, u"--"_s, kLink}));
+                          u"--cookies"_s, u"/c.txt"_s, u"--proxy"_s, u"http://proxy:3128"_s, u"--yes-playlist"_s, u"--"_s, kLink}));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,5 +1,6 @@
 #include "engine/downloader.h"
 #include "engine/progress.h"
+#include "engine/queuejournal.h"
 #include "history/historylist.h"
 #include "history/historystore.h"
 #include "intake/clipboard.h"
@@ -51,6 +52,9 @@ private slots:
     void removeRunningItem();
     void retryAndClearFinished();
     void historyOfFinishedDownloads();
+    void journalOffersTheUnfinishedBack();
+    void unreadableJournalIsKept_data();
+    void unreadableJournalIsKept();
     void clipboardThroughTheDownloader();
     void schemeAddress();
     void fileActions();
@@ -600,6 +604,97 @@ void TestDownloader::historyOfFinishedDownloads()
     QCOMPARE(m_downloader->totalBytes(), 0);
     // The downloaded files stay.
     QVERIFY(QFileInfo::exists(m_folder + u"/files-p-3.bin"_s));
+}
+
+// The journal follows the list as it changes; a later start offers back what was
+// unfinished, and a resumed run continues in the folder it had.
+void TestDownloader::journalOffersTheUnfinishedBack()
+{
+    m_settings->setValue(SettingsKey::maxConcurrent, 1);
+    makeDownloader();
+    DownloadOptions options;
+    options.rateLimit = 1000;
+    m_downloader->add(link(u"hold-a"_s), Quality::p720, false, options);
+    QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->stateName(), u"downloading"_s, kSlow);
+    addAndWait(u"hold-b"_s, u"queued"_s);
+    const auto journal = [] { return QueueJournal::load(Downloader::journalFile()).entries; };
+    QTRY_COMPARE(journal().size(), 2);
+    QCOMPARE(journal().at(0).stage, JournalEntry::Stage::queued);
+    QCOMPARE(journal().at(1).stage, JournalEntry::Stage::running);
+    QCOMPARE(journal().at(1).options, options);
+    QCOMPARE(journal().at(1).title, u"Held hold-a"_s);
+
+    // A crash leaves the journal as it was last written.
+    m_tester.reset();
+    m_downloader.reset();
+    const QString firstFolder = m_folder;
+    m_settings->setValue(SettingsKey::folder, m_root->filePath(u"elsewhere"_s));
+    m_downloader = std::make_unique<Downloader>(m_settings.get());
+    QCOMPARE(m_downloader->interruptedCount(), 2);
+    QCOMPARE(m_downloader->items()->count(), 0);
+    QTest::qWait(50);
+    QCOMPARE(journal().size(), 2);
+
+    QFile::remove(QDir(m_trace).filePath(u"run-hold-a.args"_s));
+    m_downloader->resumeInterrupted();
+    QCOMPARE(m_downloader->interruptedCount(), 0);
+    QCOMPARE(states(), (QStringList{u"hold-a=downloading"_s, u"hold-b=queued"_s}));
+    QCOMPARE(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s);
+    QCOMPARE(itemFor(u"hold-a"_s)->quality(), Quality::p720);
+    QTRY_VERIFY(QFileInfo::exists(QDir(m_trace).filePath(u"run-hold-a.args"_s)));
+    QFile args(QDir(m_trace).filePath(u"run-hold-a.args"_s));
+    QVERIFY(args.open(QIODevice::ReadOnly));
+    QVERIFY(args.readAll().contains((u"-P "_s + firstFolder + u" -o"_s).toUtf8()));
+
+    release(u"hold-a"_s);
+    release(u"hold-b"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(states(), (QStringList{u"hold-a=done"_s, u"hold-b=done"_s}), kSlow);
+    QTRY_COMPARE(journal().size(), 0);
+
+    // Discarding lets the offered downloads go for good.
+    QVERIFY(QueueJournal::save(Downloader::journalFile(), {JournalEntry::of(*itemFor(u"hold-a"_s), m_folder)}));
+    m_tester.reset();
+    m_downloader.reset();
+    m_downloader = std::make_unique<Downloader>(m_settings.get());
+    QCOMPARE(m_downloader->interruptedCount(), 1);
+    m_downloader->discardInterrupted();
+    QTRY_COMPARE(journal().size(), 0);
+}
+
+void TestDownloader::unreadableJournalIsKept_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray entry = R"({"url":"https://example.org/v","quality":"best","playlist":false,"stage":"queued",)"
+                             R"("folder":"/videos","title":"","site":"","uploader":"","options":{}})";
+    QTest::newRow("cut short") << QByteArray(R"({"version":1,"items":[{"url":)");
+    QTest::newRow("another version") << R"({"version":2,"items":[)" + entry + "]}";
+    QTest::newRow("unknown quality") << R"({"version":1,"items":[)" + QByteArray(entry).replace("best", "8k") + "]}";
+    QTest::newRow("not a web link") << R"({"version":1,"items":[)" + QByteArray(entry).replace("https:", "file:") + "]}";
+    QTest::newRow("options that escape the folder")
+        << R"({"version":1,"items":[)" + QByteArray(entry).replace("{}", R"({"outputPattern":"../%(title)s.%(ext)s"})") + "]}";
+}
+
+void TestDownloader::unreadableJournalIsKept()
+{
+    QFETCH(QByteArray, content);
+    QDir().mkpath(Tools::supportDir());
+    QFile broken(Downloader::journalFile());
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(content);
+    broken.close();
+
+    makeDownloader();
+    QCOMPARE(m_downloader->interruptedCount(), 0);
+    const QString aside = m_downloader->journalSetAside();
+    QVERIFY(aside.startsWith(Downloader::journalFile() + u".unreadable-"_s));
+    addAndWait(u"hold-c"_s, u"downloading"_s);
+    QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 1);
+    QFile kept(aside);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), content);
+    m_downloader->dismissJournalSetAside();
+    QCOMPARE(m_downloader->journalSetAside(), QString());
+    release(u"hold-c"_s);
 }
 
 void TestDownloader::clipboardThroughTheDownloader()

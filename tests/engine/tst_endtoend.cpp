@@ -1,4 +1,5 @@
 #include "engine/downloader.h"
+#include "engine/queuejournal.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -41,9 +43,18 @@ private slots:
     void cancelMidDownload();
     void oneAtATime();
     void killedApplicationTakesItsEngineAlong();
+    void killedWhileThreeRunResumesAllThree();
+    void timeRangeIsCut();
+    void chaptersBecomeFiles();
+    void pickedPlaylistEntriesOnly();
+    void playlistTitledDotsStaysInside();
+    void archiveSkipsWhatItHas();
+    void speedLimitHolds();
 
 private:
-    DownloadItem *addOne(const QString &path, std::optional<Quality> quality = std::nullopt);
+    DownloadItem *addOne(const QString &path, std::optional<Quality> quality = std::nullopt, const DownloadOptions &options = {});
+    DownloadItem *finishOne(const QString &path, const DownloadOptions &options = {});
+    double durationOf(const QString &file) const;
     QStringList streamsOf(const QString &file) const;
     static bool alive(qint64 pid);
 
@@ -83,19 +94,40 @@ void TestEndToEnd::initTestCase()
     m_server.routeFile(u"/feed/ep1.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
     m_server.routeFile(u"/feed/ep3.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
     const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
-    QByteArray feed = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Test Feed</title>"
-                      "<link>http://127.0.0.1/</link><description>Three episodes</description>";
-    for (const char *n : {"1", "2", "3"}) {
-        feed += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
-              + m_server.url(u"/feed/ep"_s + QLatin1StringView(n) + u".mp4"_s).toEncoded() + "\" type=\"video/mp4\" length=\""
-              + QByteArray::number(size) + "\"/></item>";
+    const auto feed = [&](const QByteArray &title) {
+        QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + title
+                       + "</title><link>http://127.0.0.1/</link><description>Three episodes</description>";
+        for (const char *n : {"1", "2", "3"}) {
+            xml += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
+                 + m_server.url(u"/feed/ep"_s + QLatin1StringView(n) + u".mp4"_s).toEncoded() + "\" type=\"video/mp4\" length=\""
+                 + QByteArray::number(size) + "\"/></item>";
+        }
+        return HttpServer::Response{200, xml + "</channel></rss>\n", {}, "application/rss+xml", {}, 0, -1, -1};
+    };
+    m_server.route(u"/feed.xml"_s, feed("Test Feed"));
+    m_server.route(u"/dots.xml"_s, feed(".."));
+
+    // A page that announces its chapters the way video sites do, around a six-second clip.
+    QVERIFY(makeClip(m_media.filePath(u"chapters.mp4"_s), 6));
+    m_server.routeFile(u"/media/chapters.mp4"_s, m_media.filePath(u"chapters.mp4"_s), "video/mp4");
+    QByteArray parts;
+    for (const auto &[name, start] : {std::pair{"Intro", 0}, {"Middle", 2}, {"End", 4}}) {
+        parts += (parts.isEmpty() ? "" : ",") + QByteArray(R"({"@type":"Clip","name":")") + name + R"(","startOffset":)"
+               + QByteArray::number(start) + R"(,"endOffset":)" + QByteArray::number(start + 2) + "}";
     }
-    feed += "</channel></rss>\n";
-    m_server.route(u"/feed.xml"_s, {200, feed, {}, "application/rss+xml", {}, 0, -1, -1});
+    m_server.route(u"/chapters.html"_s,
+                   {200, R"(<html><head><title>Chaptered</title><script type="application/ld+json">{"@context":"https://schema.org",)"
+                             R"("@type":"VideoObject","name":"Chaptered","duration":"PT6S","contentUrl":")"
+                             + m_server.url(u"/media/chapters.mp4"_s).toEncoded() + R"(","hasPart":[)" + parts
+                             + "]}</script></head><body></body></html>",
+                    {}, "text/html", {}, 0, -1, -1});
     m_server.route(u"/page.html"_s, {200, "<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
                                      {}, "text/html", {}, 0, -1, -1});
     // About 1.3 MB at 100 kB/s: long enough to act on while it runs.
     m_server.route(u"/slow/long.mp4"_s, slow(m_media.filePath(u"long.mp4"_s), 100'000));
+    // Slow enough that three are still running when the application is killed.
+    for (const char *name : {"a", "b", "c"})
+        m_server.route(u"/resume/"_s + QLatin1StringView(name) + u".mp4"_s, slow(m_media.filePath(u"long.mp4"_s), 60'000));
     // Each about a second and a half.
     m_server.route(u"/slow/a.mp4"_s, slow(m_media.filePath(u"clip.mp4"_s), size * 2 / 3));
     m_server.route(u"/slow/b.mp4"_s, slow(m_media.filePath(u"clip.mp4"_s), size * 2 / 3));
@@ -135,10 +167,27 @@ void TestEndToEnd::cleanup()
     m_settings.reset();
 }
 
-DownloadItem *TestEndToEnd::addOne(const QString &path, std::optional<Quality> quality)
+DownloadItem *TestEndToEnd::addOne(const QString &path, std::optional<Quality> quality, const DownloadOptions &options)
 {
-    m_downloader->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality);
+    m_downloader->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality, false, options);
     return m_downloader->items()->count() > 0 ? m_downloader->items()->at(0) : nullptr;
+}
+
+DownloadItem *TestEndToEnd::finishOne(const QString &path, const DownloadOptions &options)
+{
+    DownloadItem *item = addOne(path, std::nullopt, options);
+    if (!QTest::qWaitFor([item] { return item->state().isFinished(); }, kRun) || item->stateName() != u"done")
+        qWarning().noquote() << item->failureMessage() << item->log().join(u'\n');
+    return item;
+}
+
+double TestEndToEnd::durationOf(const QString &file) const
+{
+    QProcess probe;
+    probe.start(u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-select_streams"_s, u"v:0"_s, u"-show_entries"_s, u"stream=duration"_s,
+                                        u"-of"_s, u"csv=p=0"_s, file});
+    probe.waitForFinished(30000);
+    return probe.readAllStandardOutput().trimmed().toDouble();
 }
 
 QStringList TestEndToEnd::streamsOf(const QString &file) const
@@ -295,6 +344,147 @@ void TestEndToEnd::killedApplicationTakesItsEngineAlong()
     QVERIFY(host.waitForFinished());
     // yt-dlp's own network timeout is far longer than this.
     QTRY_VERIFY_WITH_TIMEOUT(!alive(engine), 5000);
+}
+
+// The application is killed outright while three downloads run; the next start offers
+// them back, and yt-dlp continues each from the partial file the first run left.
+void TestEndToEnd::killedWhileThreeRunResumesAllThree()
+{
+    QStringList links;
+    for (const char *name : {"a", "b", "c"})
+        links << m_server.url(u"/resume/"_s + QLatin1StringView(name) + u".mp4"_s).toString();
+    QProcess host;
+    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    host.start(QStringLiteral(VIRELOOM_ENGINE_HOST), QStringList{m_root->filePath(u"host"_s)} + links);
+    QVERIFY(host.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(host.canReadLine(), kRun);
+    const QStringList engines = QString::fromLatin1(host.readLine().trimmed()).split(u' ');
+    QCOMPARE(engines.size(), 3);
+    const QDir hostFolder(m_root->filePath(u"host/Downloads"_s));
+    // yt-dlp's writes are buffered: only a partial file that holds data can be continued.
+    const auto filledParts = [&hostFolder] {
+        const QFileInfoList parts = hostFolder.entryInfoList({u"*.part"_s}, QDir::Files);
+        return std::count_if(parts.begin(), parts.end(), [](const QFileInfo &part) { return part.size() >= 64 * 1024; });
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(filledParts(), 3, kRun);
+    ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
+    QVERIFY(host.waitForFinished());
+    for (const QString &engine : engines)
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(engine.toLongLong()), 5000);
+
+    // The next start, in the same support folder, with another download folder set.
+    m_downloader.reset();
+    Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}});
+    m_settings->setValue(SettingsKey::maxConcurrent, 3);
+    m_downloader = std::make_unique<Downloader>(m_settings.get());
+    QCOMPARE(m_downloader->interruptedCount(), 3);
+    m_downloader->resumeInterrupted();
+    QCOMPARE(m_downloader->items()->count(), 3);
+    const double length = durationOf(m_media.filePath(u"long.mp4"_s));
+    for (DownloadItem *item : m_downloader->items()->items()) {
+        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+        QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+        // The resumed run asked only for what the partial file lacked.
+        const QList<qint64> starts = m_server.rangeStarts(QUrl(item->url()).path());
+        QVERIFY2(!starts.isEmpty() && starts.last() > 0, qPrintable(item->url()));
+        QCOMPARE(QFileInfo(item->files().first()).absolutePath(), hostFolder.absolutePath());
+        // Embedding metadata rewrites the file, so its length, not its size, shows it whole.
+        QVERIFY(qAbs(durationOf(item->files().first()) - length) < 0.2);
+    }
+    QCOMPARE(hostFolder.entryList({u"*.part"_s}, QDir::Files), QStringList());
+    QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 0);
+}
+
+void TestEndToEnd::timeRangeIsCut()
+{
+    DownloadOptions options;
+    options.section = DownloadOptions::TimeRange{2, 4.5};
+    DownloadItem *item = finishOne(u"/media/chapters.mp4"_s, options);
+    QCOMPARE(item->stateName(), u"done"_s);
+    QCOMPARE(item->files().size(), 1);
+    const double seconds = durationOf(item->files().first());
+    QVERIFY2(seconds > 2.0 && seconds < 3.2, qPrintable(QString::number(seconds)));
+}
+
+void TestEndToEnd::chaptersBecomeFiles()
+{
+    DownloadOptions options;
+    options.splitChapters = true;
+    DownloadItem *item = finishOne(u"/chapters.html"_s, options);
+    QCOMPARE(item->stateName(), u"done"_s);
+    const QDir folder(m_folder);
+    const QStringList chapters = folder.entryList({u"Chaptered - 00*"_s}, QDir::Files, QDir::Name);
+    QCOMPARE(chapters, (QStringList{u"Chaptered - 001 Intro [chapters].mp4"_s, u"Chaptered - 002 Middle [chapters].mp4"_s,
+                                    u"Chaptered - 003 End [chapters].mp4"_s}));
+    for (const QString &chapter : chapters) {
+        const double seconds = durationOf(folder.filePath(chapter));
+        QVERIFY2(seconds > 1.5 && seconds < 2.6, qPrintable(chapter + u' ' + QString::number(seconds)));
+    }
+}
+
+void TestEndToEnd::pickedPlaylistEntriesOnly()
+{
+    DownloadOptions options;
+    options.playlistItems = {1, 3};
+    const int missing = m_server.requestCount(u"/feed/ep2.mp4"_s);
+    m_downloader->add(m_server.url(u"/feed.xml"_s).toString(), std::nullopt, true, options);
+    DownloadItem *item = m_downloader->items()->at(0);
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+    QCOMPARE(QDir(m_folder + u"/Test Feed"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
+    // The missing second episode was never asked for, so nothing failed.
+    QCOMPARE(m_server.requestCount(u"/feed/ep2.mp4"_s), missing);
+    QCOMPARE(item->lastError(), std::nullopt);
+}
+
+// A feed titled ".." would name the download folder's parent as the playlist's folder.
+void TestEndToEnd::playlistTitledDotsStaysInside()
+{
+    DownloadItem *item = addOne(u"/dots.xml"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
+    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+    QCOMPARE(QDir(m_folder + u"/_"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
+    QCOMPARE(QDir(m_root->path()).entryList(QDir::Files), QStringList{u"settings.ini"_s});
+}
+
+// The probe and yt-dlp's own look at the link still reach the server, so the proof that
+// the archive held is the deleted file not coming back.
+void TestEndToEnd::archiveSkipsWhatItHas()
+{
+    m_settings->setValue(SettingsKey::useArchive, true);
+    const QString file = m_folder + u"/clip.mp4"_s;
+    QCOMPARE(finishOne(u"/media/clip.mp4"_s)->stateName(), u"done"_s);
+    QFile archive(Downloader::archiveFile());
+    QVERIFY(archive.open(QIODevice::ReadOnly));
+    QCOMPARE(archive.readAll().count('\n'), 1);
+    QVERIFY(QFile::remove(file));
+
+    DownloadItem *known = finishOne(u"/media/clip.mp4"_s);
+    QCOMPARE(known->stateName(), u"done"_s);
+    QVERIFY(known->alreadyArchived());
+    QVERIFY(!QFileInfo::exists(file));
+    QCOMPARE(m_downloader->history()->count(), 1);
+
+    DownloadOptions again;
+    again.ignoreArchive = true;
+    QCOMPARE(finishOne(u"/media/clip.mp4"_s, again)->stateName(), u"done"_s);
+    QVERIFY(QFileInfo::exists(file));
+    QCOMPARE(m_downloader->history()->count(), 2);
+}
+
+// Only a lower bound on the time: a busy machine makes the download slower, never faster.
+void TestEndToEnd::speedLimitHolds()
+{
+    constexpr qint64 limit = 40'000;
+    const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
+    DownloadOptions options;
+    options.rateLimit = limit;
+    QElapsedTimer clock;
+    clock.start();
+    DownloadItem *item = finishOne(u"/media/clip.mp4"_s, options);
+    QCOMPARE(item->stateName(), u"done"_s);
+    QVERIFY(QFileInfo(item->files().first()).size() > 0);
+    QVERIFY2(clock.elapsed() > size * 1000 / limit * 6 / 10, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -152,6 +152,7 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     const auto match = byteRange.match(QString::fromLatin1(range));
     if (status == 200 && match.hasMatch()) {
         const qint64 first = match.captured(1).toLongLong();
+        m_rangeStarts[path].append(first);
         const qint64 last = match.captured(2).isEmpty() ? body.size() - 1
                                                          : std::min<qint64>(match.captured(2).toLongLong(), body.size() - 1);
         if (first >= body.size() || first > last) {

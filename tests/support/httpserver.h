@@ -47,6 +47,8 @@ public:
     int requestCount(const QString &path) const { return m_requests.value(path); }
     int totalRequests() const;
     QStringList requestedPaths() const { return m_order; }
+    // The first byte each ranged request for `path` asked for, in order.
+    QList<qint64> rangeStarts(const QString &path) const { return m_rangeStarts.value(path); }
 
 signals:
     void requested(const QString &path);
@@ -59,4 +61,5 @@ private:
     QHash<QString, Response> m_routes;
     QHash<QString, int> m_requests;
     QStringList m_order;
+    QHash<QString, QList<qint64>> m_rangeStarts;
 };

@@ -1,0 +1,191 @@
+#include "queuejournal.h"
+
+#include "engine/logging.h"
+#include "model/downloaditem.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kVersion = 1;
+
+QString stageName(JournalEntry::Stage stage)
+{
+    switch (stage) {
+    case JournalEntry::Stage::queued: return u"queued"_s;
+    case JournalEntry::Stage::running: return u"running"_s;
+    case JournalEntry::Stage::fetching: break;
+    }
+    return u"fetching"_s;
+}
+
+std::optional<JournalEntry::Stage> stageFrom(const QString &name)
+{
+    for (const auto stage : {JournalEntry::Stage::fetching, JournalEntry::Stage::queued, JournalEntry::Stage::running}) {
+        if (stageName(stage) == name)
+            return stage;
+    }
+    return std::nullopt;
+}
+
+std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    const auto text = [&object](const char *key) { return object.value(QLatin1StringView(key)); };
+    const QJsonValue url = text("url"), quality = text("quality"), playlist = text("playlist"), stage = text("stage"),
+                     folder = text("folder"), title = text("title"), site = text("site"), uploader = text("uploader"),
+                     thumbnail = text("thumbnail"), duration = text("duration"), count = text("playlistCount"),
+                     options = text("options");
+    if (!value.isObject() || !url.isString() || !quality.isString() || !playlist.isBool() || !stage.isString()
+        || !folder.isString() || !title.isString() || !site.isString() || !uploader.isString()
+        || !(thumbnail.isUndefined() || thumbnail.isString()) || !(duration.isUndefined() || duration.isDouble())
+        || !(count.isUndefined() || count.isDouble()) || !options.isObject())
+        return std::nullopt;
+
+    JournalEntry entry;
+    const auto preset = Quality::fromId(quality.toString());
+    const auto parsedStage = stageFrom(stage.toString());
+    const auto parsedOptions = DownloadOptions::fromJson(options.toObject());
+    const QUrl link(url.toString());
+    if (!preset || !parsedStage || !parsedOptions || !link.isValid() || (link.scheme() != u"http" && link.scheme() != u"https")
+        || !QFileInfo(folder.toString()).isAbsolute())
+        return std::nullopt;
+    entry.url = url.toString();
+    entry.quality = *preset;
+    entry.playlist = playlist.toBool();
+    entry.stage = *parsedStage;
+    entry.options = *parsedOptions;
+    entry.folder = folder.toString();
+    entry.title = title.toString();
+    entry.site = site.toString();
+    entry.uploader = uploader.toString();
+    if (thumbnail.isString())
+        entry.thumbnail = QUrl(thumbnail.toString());
+    if (duration.isDouble())
+        entry.duration = duration.toDouble();
+    if (count.isDouble())
+        entry.playlistCount = count.toInt();
+    return entry;
+}
+
+QString setAside(const QString &path)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss"_s);
+    QString aside = path + u".unreadable-"_s + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + u".unreadable-%1-%2"_s.arg(stamp).arg(n);
+    if (!QFile::rename(path, aside)) {
+        qCWarning(lcEngine) << "queue journal could not be read nor moved aside:" << path;
+        return {};
+    }
+    qCWarning(lcEngine) << "queue journal could not be read; kept it as" << aside;
+    return aside;
+}
+
+} // namespace
+
+JournalEntry JournalEntry::of(const DownloadItem &item, const QString &folder)
+{
+    JournalEntry entry;
+    entry.url = item.url();
+    entry.quality = item.quality();
+    entry.playlist = item.playlist();
+    entry.options = item.options();
+    const DLState::Kind kind = item.state().kind();
+    entry.stage = kind == DLState::fetching ? Stage::fetching : kind == DLState::queued ? Stage::queued : Stage::running;
+    entry.folder = folder;
+    entry.title = item.title();
+    entry.site = item.site();
+    entry.uploader = item.uploader();
+    entry.thumbnail = item.thumbnailUrl();
+    entry.duration = item.duration();
+    entry.playlistCount = item.playlistCount();
+    return entry;
+}
+
+namespace QueueJournal {
+
+QByteArray encode(const QList<JournalEntry> &entries)
+{
+    QJsonArray items;
+    for (const JournalEntry &entry : entries) {
+        QJsonObject object{
+            {u"url"_s, entry.url},
+            {u"quality"_s, entry.quality.id()},
+            {u"playlist"_s, entry.playlist},
+            {u"stage"_s, stageName(entry.stage)},
+            {u"folder"_s, entry.folder},
+            {u"title"_s, entry.title},
+            {u"site"_s, entry.site},
+            {u"uploader"_s, entry.uploader},
+            {u"options"_s, entry.options.toJson()},
+        };
+        if (entry.thumbnail)
+            object.insert(u"thumbnail"_s, entry.thumbnail->toString(QUrl::FullyEncoded));
+        if (entry.duration)
+            object.insert(u"duration"_s, *entry.duration);
+        if (entry.playlistCount)
+            object.insert(u"playlistCount"_s, *entry.playlistCount);
+        items.append(object);
+    }
+    return QJsonDocument(QJsonObject{{u"version"_s, kVersion}, {u"items"_s, items}}).toJson(QJsonDocument::Compact);
+}
+
+std::optional<QList<JournalEntry>> decode(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    const QJsonObject root = document.object();
+    if (error.error != QJsonParseError::NoError || !document.isObject() || root.value(u"version"_s) != kVersion
+        || !root.value(u"items"_s).isArray())
+        return std::nullopt;
+    QList<JournalEntry> entries;
+    for (const QJsonValue &value : root.value(u"items"_s).toArray()) {
+        auto entry = decodeEntry(value);
+        if (!entry)
+            return std::nullopt;
+        entries.append(std::move(*entry));
+    }
+    return entries;
+}
+
+Loaded load(const QString &path)
+{
+    Loaded loaded;
+    QFile file(path);
+    if (!file.exists())
+        return loaded;
+    std::optional<QList<JournalEntry>> entries;
+    if (file.open(QIODevice::ReadOnly))
+        entries = decode(file.readAll());
+    file.close();
+    if (!entries) {
+        loaded.setAside = setAside(path);
+        loaded.writable = !loaded.setAside.isEmpty();
+        return loaded;
+    }
+    loaded.entries = std::move(*entries);
+    return loaded;
+}
+
+bool save(const QString &path, const QList<JournalEntry> &entries)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encode(entries)) < 0 || !file.commit()) {
+        qCWarning(lcEngine) << "queue journal not saved:" << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace QueueJournal

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/downloadoptions.h"
+#include "model/quality.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class DownloadItem;
+
+// One unfinished download as the journal keeps it: enough to add it again, with what its
+// probe had learned, and the folder its partial files are in.
+struct JournalEntry
+{
+    enum class Stage { fetching, queued, running };
+
+    QString url;
+    Quality quality;
+    bool playlist = false;
+    DownloadOptions options;
+    Stage stage = Stage::fetching;
+    QString folder;
+    QString title;
+    QString site;
+    QString uploader;
+    std::optional<QUrl> thumbnail;
+    std::optional<double> duration;
+    std::optional<int> playlistCount;
+
+    static JournalEntry of(const DownloadItem &item, const QString &folder);
+
+    friend bool operator==(const JournalEntry &, const JournalEntry &) = default;
+};
+
+// The journal file: a JSON object {"version": 1, "items": [...]}, newest item first, so
+// that downloads survive a crash, a logout or a kill.
+namespace QueueJournal {
+
+QByteArray encode(const QList<JournalEntry> &entries);
+// Absent when the text is not a journal this program wrote: malformed JSON, another
+// version, a missing or mistyped field, or options that fail their checks.
+std::optional<QList<JournalEntry>> decode(const QByteArray &json);
+
+struct Loaded
+{
+    QList<JournalEntry> entries;
+    // Where a journal that could not be read was moved; empty when none was.
+    QString setAside;
+    // False when an unreadable journal could not be moved out of the way either: writing
+    // would destroy it.
+    bool writable = true;
+};
+
+Loaded load(const QString &path);
+// Atomic: a reader sees the previous journal or this one, never a mix.
+bool save(const QString &path, const QList<JournalEntry> &entries);
+
+} // namespace QueueJournal

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What one download asks of the engine beyond its quality and playlist flag. Every field
+// has been checked by the time it is stored here; the command line turns them into
+// arguments without looking at them again. A default-constructed value asks for nothing,
+// which is what the one-click path uses.
+struct DownloadOptions
+{
+    enum class SponsorBlock { off, mark, remove };
+
+    // Seconds; an absent end runs to the end of the media.
+    struct TimeRange
+    {
+        double start = 0;
+        std::optional<double> end;
+        friend bool operator==(const TimeRange &, const TimeRange &) = default;
+    };
+
+    std::optional<TimeRange> section;
+    bool splitChapters = false;
+    SponsorBlock sponsorBlock = SponsorBlock::off;
+    QStringList sponsorCategories;
+    // Overrides the subtitle settings for this download when set.
+    std::optional<bool> subtitles;
+    std::optional<QString> subLangs;
+    // Bytes per second.
+    std::optional<qint64> rateLimit;
+    // A file-name pattern relative to the download folder, checked by checkOutputPattern.
+    std::optional<QString> outputPattern;
+    // Playlist positions, 1-based, ascending and distinct; empty means every entry.
+    QList<int> playlistItems;
+    // Downloaded again on purpose: the download archive must not skip it.
+    bool ignoreArchive = false;
+    // The folder a resumed download continues in, so that its partial files are found.
+    std::optional<QString> folder;
+
+    bool isDefault() const { return *this == DownloadOptions(); }
+
+    QJsonObject toJson() const;
+    // Absent when a value is of the wrong type or fails its check: stored options are
+    // trusted by the command line, so nothing unchecked may come back in.
+    static std::optional<DownloadOptions> fromJson(const QJsonObject &json);
+
+    friend bool operator==(const DownloadOptions &, const DownloadOptions &) = default;
+};
+
+namespace OptionCheck {
+
+// The categories yt-dlp knows; marking also knows the two that cannot be cut out.
+const QStringList &sponsorCategories(DownloadOptions::SponsorBlock mode);
+
+// "90", "1:30", "01:02:03.5": seconds. Absent for anything else.
+std::optional<double> parseTimecode(QStringView text);
+// "1:30" or "1:02:03" without needless zeros.
+QString formatTimecode(double seconds);
+
+// Each check gives the reason a value is refused, in the interface language, or absent
+// when it is fine.
+std::optional<QString> timeRangeProblem(const DownloadOptions::TimeRange &range);
+std::optional<QString> subLangsProblem(QStringView langs);
+std::optional<QString> categoriesProblem(DownloadOptions::SponsorBlock mode, const QStringList &categories);
+std::optional<QString> proxyProblem(QStringView proxy);
+std::optional<QString> cookiesFileProblem(const QString &path);
+std::optional<QString> pauseProblem(double seconds);
+
+// What an output pattern puts in folders of its own: the fields named in its folder
+// parts, whose values must never become "." or "..".
+struct OutputPattern
+{
+    std::optional<QString> problem;
+    QStringList folderFields;
+};
+OutputPattern checkOutputPattern(QStringView pattern);
+
+// Positions as yt-dlp's --playlist-items reads them, runs written as START:STOP.
+QString playlistItemsArg(const QList<int> &positions);
+// The options' own problems; absent when every value passes its check.
+std::optional<QString> problem(const DownloadOptions &options);
+
+} // namespace OptionCheck
