@@ -127,6 +127,12 @@ public:
 
     Q_INVOKABLE void cancel(DownloadItem *item);
     Q_INVOKABLE void retry(DownloadItem *item);
+    // Does what the item's failure asks for: updates or completes the engine, or opens
+    // the settings page at the setting to change.
+    Q_INVOKABLE void runFailureAction(DownloadItem *item);
+    // The setting the settings page should show first ("cookies", "folder"), once: asking
+    // clears it, so a later visit opens at the top.
+    Q_INVOKABLE QString takeSettingsFocus();
     Q_INVOKABLE void remove(DownloadItem *item);
     Q_INVOKABLE void clearFinished();
 
@@ -233,6 +239,7 @@ private:
     QString m_previousVersion;
     // What the previous copy's version was read from: asking again only when it changed.
     QString m_previousStamp;
+    QString m_settingsFocus;
 
     Desktop *m_desktop = nullptr;
     Clipboard *m_clipboard = nullptr;

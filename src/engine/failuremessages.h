@@ -1,12 +1,11 @@
 #pragma once
 
+#include "model/failureaction.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-// The one thing a user can do about a failure, when one fix is obvious.
-enum class FailureAction { none, updateEngine, chooseBrowser, installDeno, installMissing, openSettings };
 
 struct FailureDescription
 {

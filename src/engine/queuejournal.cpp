@@ -2,15 +2,12 @@
 
 #include "engine/logging.h"
 #include "model/downloaditem.h"
+#include "tools/storedfile.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -75,20 +72,6 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     if (count.isDouble())
         entry.playlistCount = count.toInt();
     return entry;
-}
-
-QString setAside(const QString &path)
-{
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss"_s);
-    QString aside = path + u".unreadable-"_s + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = path + u".unreadable-%1-%2"_s.arg(stamp).arg(n);
-    if (!QFile::rename(path, aside)) {
-        qCWarning(lcEngine) << "queue journal could not be read nor moved aside:" << path;
-        return {};
-    }
-    qCWarning(lcEngine) << "queue journal could not be read; kept it as" << aside;
-    return aside;
 }
 
 } // namespace
@@ -160,32 +143,12 @@ std::optional<QList<JournalEntry>> decode(const QByteArray &json)
 
 Loaded load(const QString &path)
 {
-    Loaded loaded;
-    QFile file(path);
-    if (!file.exists())
-        return loaded;
-    std::optional<QList<JournalEntry>> entries;
-    if (file.open(QIODevice::ReadOnly))
-        entries = decode(file.readAll());
-    file.close();
-    if (!entries) {
-        loaded.setAside = setAside(path);
-        loaded.writable = !loaded.setAside.isEmpty();
-        return loaded;
-    }
-    loaded.entries = std::move(*entries);
-    return loaded;
+    return StoredFile::load<JournalEntry>(path, decode, lcEngine(), "queue journal");
 }
 
 bool save(const QString &path, const QList<JournalEntry> &entries)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(entries)) < 0 || !file.commit()) {
-        qCWarning(lcEngine) << "queue journal not saved:" << file.errorString();
-        return false;
-    }
-    return true;
+    return StoredFile::save(path, encode(entries), lcEngine(), "queue journal");
 }
 
 } // namespace QueueJournal

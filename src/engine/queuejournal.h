@@ -2,6 +2,7 @@
 
 #include "model/downloadoptions.h"
 #include "model/quality.h"
+#include "tools/storedfile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -45,15 +46,7 @@ QByteArray encode(const QList<JournalEntry> &entries);
 // version, a missing or mistyped field, or options that fail their checks.
 std::optional<QList<JournalEntry>> decode(const QByteArray &json);
 
-struct Loaded
-{
-    QList<JournalEntry> entries;
-    // Where a journal that could not be read was moved; empty when none was.
-    QString setAside;
-    // False when an unreadable journal could not be moved out of the way either: writing
-    // would destroy it.
-    bool writable = true;
-};
+using Loaded = StoredFile::Loaded<JournalEntry>;
 
 Loaded load(const QString &path);
 // Atomic: a reader sees the previous journal or this one, never a mix.

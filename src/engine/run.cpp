@@ -22,6 +22,7 @@
 
 #include <csignal>
 #include <memory>
+#include <utility>
 
 void Downloader::start(DownloadItem *item)
 {
@@ -156,8 +157,38 @@ void Downloader::finish(const QUuid &id, int status)
         const QString raw = failureText(item->lastError(), item->log(), status);
         const FailureDescription failure = describeFailure(raw, item->log(), d().cookiesBrowser() != u"none");
         item->setState(DLState::failure(failure.message));
+        item->setFailureAction(failure.action);
     }
     pump();
+}
+
+void Downloader::runFailureAction(DownloadItem *item)
+{
+    if (!item)
+        return;
+    switch (item->failureAction()) {
+    case FailureAction::none:
+        return;
+    case FailureAction::updateEngine:
+        installEngine(true);
+        return;
+    case FailureAction::installDeno:
+    case FailureAction::installMissing:
+        installEngine(false);
+        return;
+    case FailureAction::chooseBrowser:
+        m_settingsFocus = QStringLiteral("cookies");
+        break;
+    case FailureAction::openSettings:
+        m_settingsFocus = QStringLiteral("folder");
+        break;
+    }
+    setSection(AppSection::settings);
+}
+
+QString Downloader::takeSettingsFocus()
+{
+    return std::exchange(m_settingsFocus, QString());
 }
 
 void Downloader::cancel(DownloadItem *item)

@@ -1,15 +1,13 @@
 #include "historystore.h"
 
 #include "history/logging.h"
+#include "tools/storedfile.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -180,20 +178,6 @@ void appendMember(QByteArray &out, QLatin1StringView key, const QString &value, 
     appendString(out, value);
 }
 
-QString setAside(const QString &path)
-{
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = path + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFileInfo::exists(aside); ++n)
-        aside = path + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
-    if (!QFile::rename(path, aside)) {
-        qCWarning(lcHistory) << "history file could not be read nor moved aside:" << path;
-        return {};
-    }
-    qCWarning(lcHistory) << "history file could not be read; kept it as" << aside << "and started empty";
-    return aside;
-}
-
 } // namespace
 
 namespace HistoryStore {
@@ -262,40 +246,14 @@ void backFillSizes(QList<HistoryEntry> &entries)
 
 Loaded load(const QString &path)
 {
-    Loaded loaded;
-    QFile file(path);
-    if (!file.exists())
-        return loaded;
-    // A file that is there but unreadable is treated like a broken one: the first save
-    // would otherwise replace it.
-    std::optional<QList<HistoryEntry>> entries;
-    if (file.open(QIODevice::ReadOnly))
-        entries = decode(file.readAll());
-    file.close();
-    if (!entries) {
-        loaded.setAside = setAside(path);
-        loaded.writable = !loaded.setAside.isEmpty();
-        return loaded;
-    }
-    loaded.entries = std::move(*entries);
+    Loaded loaded = StoredFile::load<HistoryEntry>(path, decode, lcHistory(), "history file");
     backFillSizes(loaded.entries);
     return loaded;
 }
 
 bool save(const QString &path, const QList<HistoryEntry> &entries)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcHistory) << "history not saved:" << file.errorString();
-        return false;
-    }
-    file.write(encode(entries));
-    if (!file.commit()) {
-        qCWarning(lcHistory) << "history not saved:" << file.errorString();
-        return false;
-    }
-    return true;
+    return StoredFile::save(path, encode(entries), lcHistory(), "history file");
 }
 
 } // namespace HistoryStore

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/historyentry.h"
+#include "tools/storedfile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,15 +17,7 @@ namespace HistoryStore {
 std::optional<QList<HistoryEntry>> decode(const QByteArray &json);
 QByteArray encode(const QList<HistoryEntry> &entries);
 
-struct Loaded
-{
-    QList<HistoryEntry> entries;
-    // Where a file that could not be decoded was moved; empty when none was.
-    QString setAside;
-    // False when the file could be neither decoded nor moved aside: saving would then
-    // destroy it, so the history must not be written in this run.
-    bool writable = true;
-};
+using Loaded = StoredFile::Loaded<HistoryEntry>;
 
 // Reads the file and fills in missing sizes from the files the entries name. A file
 // that exists but cannot be read or decoded is moved aside, so that the next save

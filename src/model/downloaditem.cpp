@@ -63,6 +63,13 @@ void DownloadItem::setPlaylistCount(std::optional<int> count)
 void DownloadItem::setState(const DLState &state)
 {
     assign(this, m_state, state, &DownloadItem::stateChanged);
+    if (state.kind() != DLState::failed)
+        setFailureAction(FailureAction::none);
+}
+
+void DownloadItem::setFailureAction(FailureAction action)
+{
+    assign(this, m_failureAction, action, &DownloadItem::failureActionChanged);
 }
 
 void DownloadItem::setProgress(double progress)

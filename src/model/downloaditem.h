@@ -2,6 +2,7 @@
 
 #include "model/dlstate.h"
 #include "model/downloadoptions.h"
+#include "model/failureaction.h"
 #include "model/quality.h"
 
 #include <QObject>
@@ -54,7 +55,10 @@ public:
     const DLState &state() const { return m_state; }
     QString stateName() const { return m_state.name(); }
     QString failureMessage() const { return m_state.message(); }
+    // Leaving the failed state drops its action: a retried item has nothing to fix yet.
     void setState(const DLState &state);
+    FailureAction failureAction() const { return m_failureAction; }
+    void setFailureAction(FailureAction action);
     double progress() const { return m_progress; }
     void setProgress(double progress);
     QString speed() const { return m_speed; }
@@ -97,6 +101,7 @@ signals:
     void playlistChanged();
     void playlistCountChanged();
     void stateChanged();
+    void failureActionChanged();
     void progressChanged();
     void speedChanged();
     void etaChanged();
@@ -117,6 +122,7 @@ private:
     bool m_playlist;
     std::optional<int> m_playlistCount;
     DLState m_state;
+    FailureAction m_failureAction = FailureAction::none;
     double m_progress = 0.0;
     QString m_speed;
     QString m_eta;

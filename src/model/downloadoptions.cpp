@@ -352,8 +352,8 @@ OutputPattern checkOutputPattern(QStringView pattern)
         }
         if (close < 0)
             return refuse(malformedField());
-        const auto spec = conversion.match(pattern.sliced(close + 1));
-        if (!spec.hasMatch())
+        const auto format = conversion.match(pattern.sliced(close + 1));
+        if (!format.hasMatch())
             return refuse(malformedField());
         const QStringView key = pattern.sliced(i + 2, close - i - 2);
         if (key.isEmpty())
@@ -365,7 +365,7 @@ OutputPattern checkOutputPattern(QStringView pattern)
             fieldsHere << QString();
         else
             fieldsHere << plain.captured(1).split(u',');
-        i = close + spec.capturedLength();
+        i = close + format.capturedLength();
     }
     if (!endPart(false))
         return refuse(insideFolder());

@@ -20,6 +20,7 @@ void CardTexts::setItem(DownloadItem *item)
         connect(item, &DownloadItem::durationChanged, this, &CardTexts::durationChipChanged);
         connect(item, &DownloadItem::thumbnailChanged, this, &CardTexts::thumbnailChanged);
         connect(item, &DownloadItem::stateChanged, this, &CardTexts::stateChanged);
+        connect(item, &DownloadItem::failureActionChanged, this, &CardTexts::failureActionChanged);
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged})
             connect(item, signal, this, &CardTexts::fractionChanged);
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged, &DownloadItem::sizeTextChanged,
@@ -42,6 +43,7 @@ void CardTexts::setItem(DownloadItem *item)
     emit stateChanged();
     emit fractionChanged();
     emit statusChanged();
+    emit failureActionChanged();
     emit entryChanged();
     emit lastFileChanged();
     emit logChanged();
@@ -138,6 +140,30 @@ QString CardTexts::status() const
         return L(QStringLiteral("Cancelado"));
     case DLState::failed:
         return item.failureMessage();
+    }
+    return {};
+}
+
+FailureAction CardTexts::failureAction() const
+{
+    return m_item ? m_item->failureAction() : FailureAction::none;
+}
+
+QString CardTexts::failureActionLabel() const
+{
+    switch (failureAction()) {
+    case FailureAction::none:
+        break;
+    case FailureAction::updateEngine:
+        return L(QStringLiteral("Atualizar yt-dlp"));
+    case FailureAction::chooseBrowser:
+        return L(QStringLiteral("Escolher navegador"));
+    case FailureAction::installDeno:
+        return L(QStringLiteral("Instalar Deno"));
+    case FailureAction::installMissing:
+        return L(QStringLiteral("Instalar o que falta"));
+    case FailureAction::openSettings:
+        return L(QStringLiteral("Abrir ajustes"));
     }
     return {};
 }

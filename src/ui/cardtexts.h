@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/dlstate.h"
+#include "model/failureaction.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,6 +36,8 @@ class CardTexts : public QObject
     Q_PROPERTY(bool failed READ failed NOTIFY stateChanged)
     Q_PROPERTY(double fraction READ fraction NOTIFY fractionChanged)
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
+    Q_PROPERTY(FailureAction failureAction READ failureAction NOTIFY failureActionChanged)
+    Q_PROPERTY(QString failureActionLabel READ failureActionLabel NOTIFY failureActionChanged)
     Q_PROPERTY(QString entry READ entry NOTIFY entryChanged)
     Q_PROPERTY(QString lastFile READ lastFile NOTIFY lastFileChanged)
     Q_PROPERTY(QString log READ log NOTIFY logChanged)
@@ -71,6 +74,9 @@ public:
     double fraction() const;
     // The one line under the bar, or beside the symbol of a failure, for the current state.
     QString status() const;
+    // What the failure's button does, and its label; empty when no one fix is obvious.
+    FailureAction failureAction() const;
+    QString failureActionLabel() const;
     // "— entry" after the progress line of a playlist being downloaded, empty otherwise.
     QString entry() const;
     QString lastFile() const;
@@ -94,6 +100,7 @@ signals:
     void durationChipChanged();
     void thumbnailChanged();
     void statusChanged();
+    void failureActionChanged();
     void entryChanged();
     void lastFileChanged();
 

@@ -22,6 +22,11 @@ QString I18nBridge::lf(const QString &format, const QVariantList &arguments) con
     return formatPattern(L(format), converted, QLocale::system());
 }
 
+QString I18nBridge::lp(qint64 count, const QString &format) const
+{
+    return LP(count, format);
+}
+
 QString I18nBridge::bytes(double bytes) const
 {
     return Tools::fmtBytes(bytes);

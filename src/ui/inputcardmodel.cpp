@@ -19,6 +19,12 @@ QStringView trimBlanks(QStringView text)
 
 } // namespace
 
+InputCardModel::InputCardModel(QObject *parent)
+    : QObject(parent)
+{
+    connect(m_options, &DownloadOptionsForm::changed, this, &InputCardModel::canSubmitChanged);
+}
+
 void InputCardModel::setDownloader(Downloader *downloader)
 {
     if (m_downloader == downloader)
@@ -56,7 +62,7 @@ bool InputCardModel::empty() const
 
 bool InputCardModel::canSubmit() const
 {
-    return !empty() && m_downloader && m_downloader->engineReady();
+    return !empty() && m_downloader && m_downloader->engineReady() && m_options->problem().isEmpty();
 }
 
 QString InputCardModel::quality() const
@@ -94,10 +100,13 @@ void InputCardModel::setPlaylist(bool playlist)
 void InputCardModel::submit()
 {
     const QString text = m_input.trimmed();
-    if (text.isEmpty() || !m_downloader)
+    const auto options = m_options->options();
+    if (text.isEmpty() || !m_downloader || !options)
         return;
-    m_downloader->add(text, m_downloader->d().uiQuality(), playlist());
+    m_downloader->add(text, m_downloader->d().uiQuality(), playlist(), *options);
     setInput(QString());
+    // Options are for the links they were set for; the next link starts from the settings again.
+    m_options->reset();
 }
 
 void InputCardModel::onSettingChanged(const QString &key)

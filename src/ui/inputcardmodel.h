@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/downloadoptionsform.h"
 #include "ui/optionlist.h"
 
 #include <QObject>
@@ -24,9 +25,10 @@ class InputCardModel : public QObject
     Q_PROPERTY(bool qualityAudio READ qualityAudio NOTIFY qualityChanged)
     Q_PROPERTY(bool playlist READ playlist WRITE setPlaylist NOTIFY playlistChanged)
     Q_PROPERTY(OptionList *qualities READ qualities CONSTANT)
+    Q_PROPERTY(DownloadOptionsForm *options READ options CONSTANT)
 
 public:
-    using QObject::QObject;
+    explicit InputCardModel(QObject *parent = nullptr);
 
     Downloader *downloader() const { return m_downloader; }
     void setDownloader(Downloader *downloader);
@@ -47,9 +49,12 @@ public:
 
     // Every preset, in menu order.
     OptionList *qualities() const { return m_qualities; }
+    // The options sheet's fields; untouched, they ask for nothing.
+    DownloadOptionsForm *options() const { return m_options; }
 
-    // Adds the links of the trimmed text with the chosen quality and playlist flag and
-    // empties the field; an empty text adds nothing and is kept.
+    // Adds the links of the trimmed text with the chosen quality, playlist flag and options,
+    // then empties the field and the options; an empty text or a refused option adds
+    // nothing and keeps everything.
     Q_INVOKABLE void submit();
 
 signals:
@@ -65,4 +70,5 @@ private:
     QPointer<Downloader> m_downloader;
     QString m_input;
     OptionList *m_qualities = OptionList::qualities(this);
+    DownloadOptionsForm *m_options = new DownloadOptionsForm(this);
 };

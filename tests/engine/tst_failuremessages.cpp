@@ -125,17 +125,21 @@ void TestFailureMessages::capturedRuns_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("key");
 
+    QTest::addColumn<FailureAction>("action");
+
     QTest::newRow("connection refused mid-way: the reason follows an empty error")
-        << u"ytdlp-2023.03.04-refused-midway.txt"_s << kNetwork;
-    QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull;
-    QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable;
-    QTest::newRow("unsupported page") << u"ytdlp-2023.03.04-unsupported.txt"_s << kUnsupported;
+        << u"ytdlp-2023.03.04-refused-midway.txt"_s << kNetwork << FailureAction::none;
+    QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull << FailureAction::openSettings;
+    QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable
+                                      << FailureAction::openSettings;
+    QTest::newRow("unsupported page") << u"ytdlp-2023.03.04-unsupported.txt"_s << kUnsupported << FailureAction::none;
 }
 
 void TestFailureMessages::capturedRuns()
 {
     QFETCH(QString, file);
     QFETCH(QString, key);
+    QFETCH(FailureAction, action);
 
     QFile captured(QStringLiteral(VIRELOOM_TEST_DATA "/") + file);
     QVERIFY(captured.open(QIODevice::ReadOnly));
@@ -146,7 +150,9 @@ void TestFailureMessages::capturedRuns()
 
     const QString raw = failureText(item.lastError(), item.log(), 1);
     QVERIFY2(!raw.trimmed().isEmpty(), "a failed run must say why");
-    QCOMPARE(describeFailure(raw, item.log(), false).message, L(key));
+    const FailureDescription failure = describeFailure(raw, item.log(), false);
+    QCOMPARE(failure.message, L(key));
+    QCOMPARE(failure.action, action);
 }
 
 void TestFailureMessages::textOfTheRun_data()

@@ -1,4 +1,5 @@
 #include "engine/downloader.h"
+#include "engine/queuejournal.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -6,6 +7,9 @@
 #include "support/windowfixture.h"
 #include "ui/cardtexts.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <cmath>
@@ -56,8 +60,11 @@ private slots:
     void engineBanner();
     void engineBannerWhileInstalling();
     void clipboardBanner();
+    void interruptedBanner();
     void queueHeaderAndClearFinished();
     void cardsAreBuiltOnDemand();
+    void failureActionButton_data();
+    void failureActionButton();
 
 private:
     // The window on the downloads page, with the engine programs `programs` installed.
@@ -492,6 +499,44 @@ void TestDownloadsPage::clipboardBanner()
     QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/third"_s);
 }
 
+// What the last session left unfinished is offered back, and an unreadable journal is
+// reported with where it was kept.
+void TestDownloadsPage::interruptedBanner()
+{
+    QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
+    JournalEntry entry;
+    entry.url = u"https://example.org/a"_s;
+    entry.quality = Quality(Quality::mp3);
+    entry.folder = m_f->path(u"out"_s);
+    JournalEntry second = entry;
+    second.url = u"https://example.org/b"_s;
+    QVERIFY(QueueJournal::save(Downloader::journalFile(), {entry, second}));
+    QVERIFY(start());
+    QQuickItem *banner = m_f->find(u"interruptedBanner"_s);
+    QTRY_VERIFY(banner->isVisible());
+    QCOMPARE(m_f->textOf(u"interruptedText"_s), u"2 downloads were interrupted"_s);
+    m_f->snapshot(u"interrupted-banner"_s);
+    m_f->click(m_f->find(u"interruptedResume"_s));
+    QTRY_VERIFY(!banner->isVisible());
+    QCOMPARE(m_f->downloader().items()->count(), 2);
+
+    m_f.reset();
+    m_f = std::make_unique<WindowFixture>();
+    QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
+    QFile broken(Downloader::journalFile());
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"version\": 1, \"items\": [");
+    broken.close();
+    QVERIFY(start());
+    banner = m_f->find(u"interruptedBanner"_s);
+    QTRY_VERIFY(banner->isVisible());
+    const QString kept = m_f->textOf(u"journalSetAside"_s);
+    QVERIFY2(QFile::exists(kept), qPrintable(kept));
+    m_f->click(m_f->find(u"journalSetAsideDismiss"_s));
+    QTRY_VERIFY(!banner->isVisible());
+    QVERIFY(QFile::exists(kept));
+}
+
 void TestDownloadsPage::queueHeaderAndClearFinished()
 {
     QVERIFY(start());
@@ -530,6 +575,53 @@ void TestDownloadsPage::cardsAreBuiltOnDemand()
     QQuickItem *queue = m_f->find(u"queue"_s);
     QMetaObject::invokeMethod(queue, "positionViewAtEnd");
     QTRY_VERIFY(cardFor(m_f->downloader().items()->at(999)));
+}
+
+// An engine that fails with `error` gives the card the one fix for it; the button opens
+// the settings page with that setting in view, and a retry drops it until the run ends.
+void TestDownloadsPage::failureActionButton_data()
+{
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("login without a browser") << QByteArray("[youtube] abc: Sign in to confirm you are not a bot")
+                                             << u"Choose a browser"_s << u"browserRow"_s;
+    QTest::newRow("folder not writable") << QByteArray("unable to open for writing: [Errno 13] Permission denied: /x/a.part")
+                                         << u"Open settings"_s << u"folderRow"_s;
+}
+
+void TestDownloadsPage::failureActionButton()
+{
+    QFETCH(QByteArray, error);
+    QFETCH(QString, label);
+    QFETCH(QString, row);
+    m_f->makeProgram(u"yt-dlp"_s, "case \"$*\" in *--version*) echo 2024.01.01 ;; *-J*) echo '{\"title\": \"Clip\"}' ;;\n"
+                                  "*) echo 'ERROR: " + error + "'; exit 1 ;; esac");
+    QVERIFY(start());
+    m_f->downloader().add(u"https://example.org/v"_s);
+    DownloadItem *item = m_f->downloader().items()->at(0);
+    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+    QQuickItem *card = nullptr;
+    QTRY_VERIFY((card = cardFor(item)));
+    QQuickItem *button = nullptr;
+    QTRY_VERIFY((button = visibleIn(card, "failureAction")));
+    QCOMPARE(button->property("text").toString(), label);
+    m_f->snapshot(u"failed-card-"_s + row);
+
+    m_f->click(button);
+    QQuickItem *page = nullptr;
+    QTRY_VERIFY((page = m_f->find(u"settingsPage"_s)));
+    QQuickItem *setting = m_f->find(row, page);
+    QVERIFY(setting);
+    QTRY_VERIFY(setting->mapToItem(page, QPointF()).y() >= 0
+                && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
+
+    const FailureAction action = item->failureAction();
+    m_f->downloader().retry(item);
+    QCOMPARE(item->failureAction(), FailureAction::none);
+    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+    QCOMPARE(item->failureAction(), action);
 }
 
 QTEST_MAIN(TestDownloadsPage)

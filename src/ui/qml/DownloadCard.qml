@@ -220,6 +220,16 @@ Surface {
                 onClicked: Downloader.reveal(texts.lastFile)
             }
 
+            GhostButtonStyle {
+                objectName: "failureAction"
+                anchors.verticalCenter: parent.verticalCenter
+                visible: texts.failed && text.length > 0
+                text: texts.failureActionLabel
+                compact: true
+                enabled: !Downloader.installing
+                onClicked: Downloader.runFailureAction(root.item)
+            }
+
             RoundIconButton {
                 objectName: "retryButton"
                 visible: texts.canRetry

@@ -21,6 +21,12 @@ Surface {
         downloader: Downloader
     }
 
+    OptionsSheet {
+        id: optionsSheet
+
+        form: card.options
+    }
+
     Nebula {
         anchors.fill: parent
         density: root.active ? 0.9 : 0.25
@@ -142,6 +148,16 @@ Surface {
                     text: I18n.l("Se o link fizer parte de uma playlist, baixa todos os vídeos dela")
                     visible: playlistHover.hovered
                 }
+            }
+
+            // Opening the sheet is the only way to change a download's options, so the
+            // one-click path stays one click.
+            GhostButtonStyle {
+                objectName: "optionsButton"
+                compact: true
+                symbol: "slider.horizontal.3"
+                text: card.options.edited ? I18n.l("Opções") + " •" : I18n.l("Opções")
+                onClicked: optionsSheet.open()
             }
 
             Item {

@@ -17,7 +17,18 @@ Flickable {
     contentHeight: column.implicitHeight + 32
     boundsBehavior: Flickable.StopAtBounds
     clip: true
-    Component.onCompleted: Downloader.refreshEngine()
+    Component.onCompleted: {
+        Downloader.refreshEngine();
+        const focus = Downloader.takeSettingsFocus();
+        if (focus.length > 0)
+            Qt.callLater(root.reveal, focus === "cookies" ? browserRow : folderRow);
+    }
+
+    // Scrolls so the row stands near the top, as far as the page lets it.
+    function reveal(row: Item) {
+        const top = row.mapToItem(column, 0, 0).y - 16;
+        root.contentY = Math.max(0, Math.min(top, root.contentHeight - root.height));
+    }
 
     EngineBannerTexts {
         id: engineTexts
@@ -58,6 +69,8 @@ Flickable {
             symbol: "gearshape"
 
             SettingRow {
+                id: folderRow
+
                 objectName: "folderRow"
                 title: I18n.l("Salvar em")
                 sub: AppSettings.folderText
@@ -213,6 +226,9 @@ Flickable {
             }
 
             SettingRow {
+                id: browserRow
+
+                objectName: "browserRow"
                 title: I18n.l("Usar login do navegador")
                 sub: I18n.l("Para vídeos que exigem conta (Instagram, privados).")
 

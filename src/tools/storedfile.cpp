@@ -1,0 +1,37 @@
+#include "storedfile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace StoredFile {
+
+QString setAside(const QString &path, const QLoggingCategory &log, const char *what)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss"_s);
+    QString aside = path + u".unreadable-"_s + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + u".unreadable-%1-%2"_s.arg(stamp).arg(n);
+    if (!QFile::rename(path, aside)) {
+        qCWarning(log) << what << "could not be read nor moved aside:" << path;
+        return {};
+    }
+    qCWarning(log) << what << "could not be read; kept it as" << aside;
+    return aside;
+}
+
+bool save(const QString &path, const QByteArray &content, const QLoggingCategory &log, const char *what)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0 || !file.commit()) {
+        qCWarning(log) << what << "not saved:" << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace StoredFile
