@@ -42,6 +42,22 @@ double GraphCanvas::Graph::at(double x, double *slope) const
     return y0 + f * (y1 - y0);
 }
 
+std::pair<double, double> GraphCanvas::Graph::band(double reach) const
+{
+    if (ys.empty())
+        return {0, 0};
+    // forColumns() reaches reach·√(1 + slope²) up and down each column of a segment.
+    double top = ys[0] - reach;
+    double bottom = ys[0] + reach;
+    for (size_t i = 1; i < ys.size(); ++i) {
+        const double slope = (ys[i] - ys[i - 1]) / step;
+        const double span = reach * std::sqrt(1 + slope * slope);
+        top = std::min(top, std::min(ys[i - 1], ys[i]) - span);
+        bottom = std::max(bottom, std::max(ys[i - 1], ys[i]) + span);
+    }
+    return {top, bottom};
+}
+
 int GraphCanvas::firstColumn(double x) const
 {
     return std::max(0, int(std::floor((x - m_area.left()) * m_scale)));

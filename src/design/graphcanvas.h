@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 // A premultiplied RGBA colour with components 0…1.
@@ -42,7 +43,17 @@ public:
         double last() const { return x0 + step * double(ys.size() - 1); }
         // Height of the polyline at x, and its slope there; x is clamped to the ends.
         double at(double x, double *slope = nullptr) const;
+        // The top and bottom of the band `reach` points across the curve on either side:
+        // drawing along the graph with that reach touches no pixel outside it.
+        std::pair<double, double> band(double reach) const;
     };
+
+    // How far across the curve stroke() and blurredStroke() touch pixels, in points.
+    static double strokeReach(double width, double scale) { return width / 2 + 1 / scale; }
+    static double blurredStrokeReach(double width, double sigma)
+    {
+        return double(blurProfile(width, sigma).size()) / profileSteps;
+    }
 
     // A line of `width` along the graph, between its first and last point; shade(x) gives
     // the colour at each x.
@@ -98,7 +109,9 @@ private:
         const std::uint32_t alpha = source >> 24;
         if (alpha == 0)
             return;
-        *pixel = source + byteMul(*pixel, 255 - alpha);
+        // Most of the glow lands on pixels nothing has covered yet.
+        const std::uint32_t below = *pixel;
+        *pixel = below ? source + byteMul(below, 255 - alpha) : source;
     }
     static std::uint32_t toCoverage(double fraction)
     {
@@ -150,7 +163,7 @@ void GraphCanvas::stroke(const Graph &graph, double width, Shade shade)
 {
     const double half = width / 2 * m_scale;
     const double scale = m_scale;
-    forColumns(graph, width / 2 + 1 / m_scale, shade, [half, scale](double distance) {
+    forColumns(graph, strokeReach(width, m_scale), shade, [half, scale](double distance) {
         // The part of a one-pixel footprint, centred at `distance`, that the line covers.
         const double d = distance * scale;
         return toCoverage(std::min(d + 0.5, half) - std::max(d - 0.5, -half));
@@ -163,7 +176,7 @@ void GraphCanvas::blurredStroke(const Graph &graph, double width, double sigma, 
     const std::vector<std::uint16_t> &profile = blurProfile(width, sigma);
     const std::uint16_t *table = profile.data();
     const size_t size = profile.size();
-    forColumns(graph, double(size) / profileSteps, shade, [table, size](double distance) -> std::uint32_t {
+    forColumns(graph, blurredStrokeReach(width, sigma), shade, [table, size](double distance) -> std::uint32_t {
         const size_t i = size_t(std::abs(distance) * profileSteps + 0.5);
         return i < size ? table[i] : 0;
     });

@@ -118,7 +118,7 @@ double SignalLine::dotPosition(int j, int count, double t, bool active)
     return fract(p);
 }
 
-QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr)
+QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr, QRectF *where)
 {
     const double w = size.width();
     const double h = size.height();
@@ -173,14 +173,16 @@ QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr)
                     c0.a + f * (c1.a - c0.a)};
     };
 
-    GraphCanvas canvas(QRectF(0, -overflow, w, h + 2 * overflow), dpr);
-    canvas.stroke(base, 0.6, faded(Qt::white, 0.07));
-    canvas.fillBetween(p0, p1, faded(DS::primary, 0.1));
-    canvas.blurredStroke(p0, 5, 7, faded(DS::primary, 0.75));
-    canvas.stroke(p2, 0.8, faded(colorFromHex(0x3BA7E0), 0.35));
-    canvas.stroke(p1, 1.0, faded(colorFromHex(0xC56CF0), 0.45));
-    canvas.stroke(p0, 1.8, mainShade);
-
+    // The dots: each a trail of fading discs behind a head with a halo, on the main wave.
+    constexpr double haloRadius = 12;
+    struct Disc
+    {
+        QPointF center;
+        double radius;
+        Rgba color;
+        bool halo;
+    };
+    std::vector<Disc> discs;
     const Rgba glow = Rgba::fromColor(DS::glow);
     const Rgba white = Rgba::fromColor(Qt::white);
     for (int j = 0; j < style.dots; ++j) {
@@ -191,21 +193,56 @@ QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr)
             if (xk <= 0)
                 continue;
             const double fadeK = 1 - k / 11.0;
-            canvas.disc(QPointF(w * xk, wave.y(xk, mid, amp, 0)), 1.8 * fadeK + 0.6, glow * float(e * fadeK * fadeK * 0.45));
+            discs.push_back({QPointF(w * xk, wave.y(xk, mid, amp, 0)), 1.8 * fadeK + 0.6,
+                             glow * float(e * fadeK * fadeK * 0.45), false});
         }
         const QPointF head(w * x, wave.y(x, mid, amp, 0));
-        canvas.radialDisc(head, 12, glow * (e * 0.5f));
-        canvas.disc(head, (0.75 + 0.25 * std::sin(6 * t + 2.1 * j)) * 2.4, white * e);
+        discs.push_back({head, haloRadius, glow * (e * 0.5f), true});
+        discs.push_back({head, (0.75 + 0.25 * std::sin(6 * t + 2.1 * j)) * 2.4, white * e, false});
     }
-    return canvas.image();
-}
 
-void SignalLine::draw(QPainter &painter, QSizeF size, double t, const Style &style)
-{
-    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QImage picture = render(size, t, style, dpr);
-    if (!picture.isNull())
-        painter.drawImage(QRectF(0, -overflow, size.width(), size.height() + 2 * overflow), picture);
+    // Only the rows this frame draws on: the glow, the strokes and the dots' halos. The
+    // rest of the strip and its overflow stay clear, and a picture that leaves them out
+    // costs less to draw, to upload and to blend into the window.
+    QRectF area(0, -overflow, w, h + 2 * overflow);
+    if (where) {
+        const double pixel = 1 / dpr;
+        auto [top, bottom] = p0.band(GraphCanvas::blurredStrokeReach(5, 7));
+        auto cover = [&top, &bottom](std::pair<double, double> band) {
+            top = std::min(top, band.first);
+            bottom = std::max(bottom, band.second);
+        };
+        cover(p1.band(GraphCanvas::strokeReach(1.0, dpr)));
+        cover(p2.band(GraphCanvas::strokeReach(0.8, dpr)));
+        cover(base.band(GraphCanvas::strokeReach(0.6, dpr)));
+        // Discs touch the pixels within their radius and one pixel more.
+        for (const Disc &disc : discs)
+            cover({disc.center.y() - disc.radius - 2 * pixel, disc.center.y() + disc.radius + 2 * pixel});
+        // Whole rows of the full picture, so that every pixel kept is the one it would hold.
+        const int rows = int(std::ceil(area.height() * dpr));
+        const int first = std::clamp(int(std::floor((top - area.top()) * dpr)), 0, rows - 1);
+        const int last = std::clamp(int(std::ceil((bottom - area.top()) * dpr)), first, rows - 1);
+        area = QRectF(0, area.top() + first * pixel, w, (last - first + 1) * pixel);
+    }
+
+    GraphCanvas canvas(area, dpr);
+    canvas.stroke(base, 0.6, faded(Qt::white, 0.07));
+    canvas.fillBetween(p0, p1, faded(DS::primary, 0.1));
+    canvas.blurredStroke(p0, 5, 7, faded(DS::primary, 0.75));
+    canvas.stroke(p2, 0.8, faded(colorFromHex(0x3BA7E0), 0.35));
+    canvas.stroke(p1, 1.0, faded(colorFromHex(0xC56CF0), 0.45));
+    canvas.stroke(p0, 1.8, mainShade);
+
+    for (const Disc &disc : discs) {
+        if (disc.halo)
+            canvas.radialDisc(disc.center, disc.radius, disc.color);
+        else
+            canvas.disc(disc.center, disc.radius, disc.color);
+    }
+    const QImage picture = canvas.image();
+    if (where)
+        *where = QRectF(area.left(), area.top(), w, picture.height() / dpr);
+    return picture;
 }
 
 QSGNode *SignalLine::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
@@ -220,7 +257,8 @@ QSGNode *SignalLine::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     const Style style = m_style;
     // The picture reaches past the strip above and below, so that the blurred glow and
     // the dots' halos fade out on their own instead of ending in a hard edge.
-    node->show(render(canvas, t, style, devicePixelRatio()),
-               QRectF(0, -overflow, canvas.width(), canvas.height() + 2 * overflow));
+    QRectF where;
+    const QImage picture = render(canvas, t, style, devicePixelRatio(), &where);
+    node->show(picture, where);
     return node;
 }

@@ -52,9 +52,10 @@ public:
     static double dotSpeed(int j);
     // Where dot j of `count` is at time t, as a fraction of the width.
     static double dotPosition(int j, int count, double t, bool active);
-    // The frame at time t, covering the strip and `overflow` points above and below it.
-    static QImage render(QSizeF size, double t, const Style &style, double dpr);
-    static void draw(QPainter &painter, QSizeF size, double t, const Style &style);
+    // The frame at time t. It covers the strip and `overflow` points above and below it,
+    // or, given `where`, only the rows that frame draws on, and `where` receives the
+    // rectangle it covers.
+    static QImage render(QSizeF size, double t, const Style &style, double dpr, QRectF *where = nullptr);
     // How far the glow (three deviations of its blur) and the dots' halos reach above
     // and below the line's own strip.
     static constexpr double overflow = 21;

@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -28,6 +29,7 @@ private slots:
     void dropsHandOverOnAPeriodBoundary();
     void largeTimesStayExact();
     void nebulaDensityLimits();
+    void signalLineKeepsEveryDrawnRow();
     void ratesStayWithinTheirCaps();
     void softwareRasterizers();
 };
@@ -95,6 +97,32 @@ void TestArtwork::nebulaDensityLimits()
     for (const double density : {0.0, 0.01, -1.0, notANumber})
         QVERIFY(Nebula::render(size, present, density, 1).isNull());
     QCOMPARE(Nebula::render(size, present, 3.0, 1), Nebula::render(size, present, 1.0, 1));
+}
+
+void TestArtwork::signalLineKeepsEveryDrawnRow()
+{
+    // The picture cut down to the rows a frame draws on holds exactly those rows of the
+    // whole picture, and everything it leaves out is clear.
+    for (const bool active : {true, false}) {
+        for (const double dpr : {1.0, 1.5, 2.0}) {
+            for (const double t : {3.3, 40.0, present}) {
+                const SignalLine::Style style{active, QColor(0x9498F2), 7};
+                const QSizeF size(640, active ? 46 : 22);
+                QRectF where;
+                const QImage cut = SignalLine::render(size, t, style, dpr, &where);
+                const QImage whole = SignalLine::render(size, t, style, dpr);
+                const int first = qRound((where.top() + SignalLine::overflow) * dpr);
+                QVERIFY(first >= 0 && first + cut.height() <= whole.height());
+                QCOMPARE(whole.copy(0, first, whole.width(), cut.height()), cut);
+                for (int y = 0; y < whole.height(); ++y) {
+                    if (y >= first && y < first + cut.height())
+                        continue;
+                    const auto *row = reinterpret_cast<const quint32 *>(whole.constScanLine(y));
+                    QVERIFY2(std::all_of(row, row + whole.width(), [](quint32 p) { return p == 0; }), qPrintable(QString::number(y)));
+                }
+            }
+        }
+    }
 }
 
 void TestArtwork::ratesStayWithinTheirCaps()
