@@ -24,8 +24,6 @@ public:
     // Delivers what is left after the last line break as one last line.
     void flush();
 
-    qsizetype pendingBytes() const { return m_buffer.size(); }
-
 private:
     void deliver(QByteArrayView bytes);
 

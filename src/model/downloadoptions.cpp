@@ -32,27 +32,6 @@ const QLatin1StringView kFolder("folder");
 constexpr double kLongestMedia = 24 * 3600.0 * 7;
 constexpr double kLongestPause = 600;
 
-QString modeName(DownloadOptions::SponsorBlock mode)
-{
-    switch (mode) {
-    case DownloadOptions::SponsorBlock::mark: return u"mark"_s;
-    case DownloadOptions::SponsorBlock::remove: return u"remove"_s;
-    case DownloadOptions::SponsorBlock::off: break;
-    }
-    return u"off"_s;
-}
-
-std::optional<DownloadOptions::SponsorBlock> modeFrom(const QString &name)
-{
-    if (name == u"off")
-        return DownloadOptions::SponsorBlock::off;
-    if (name == u"mark")
-        return DownloadOptions::SponsorBlock::mark;
-    if (name == u"remove")
-        return DownloadOptions::SponsorBlock::remove;
-    return std::nullopt;
-}
-
 bool isWhole(double number)
 {
     return std::isfinite(number) && number == std::trunc(number);
@@ -87,7 +66,7 @@ QJsonObject DownloadOptions::toJson() const
     if (splitChapters)
         json.insert(kSplitChapters, true);
     if (sponsorBlock != SponsorBlock::off) {
-        json.insert(kSponsorBlock, modeName(sponsorBlock));
+        json.insert(kSponsorBlock, OptionCheck::sponsorModeName(sponsorBlock));
         json.insert(kSponsorCategories, QJsonArray::fromStringList(sponsorCategories));
     }
     if (subtitles)
@@ -137,7 +116,7 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
     }
     options.splitChapters = flag(kSplitChapters);
     if (const auto mode = optionalText(kSponsorBlock)) {
-        const auto parsed = modeFrom(*mode);
+        const auto parsed = OptionCheck::sponsorModeFrom(*mode);
         ok = ok && parsed.has_value();
         options.sponsorBlock = parsed.value_or(SponsorBlock::off);
         const QJsonValue categories = json.value(kSponsorCategories);
@@ -177,6 +156,28 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
 }
 
 namespace OptionCheck {
+
+QString sponsorModeName(DownloadOptions::SponsorBlock mode)
+{
+    switch (mode) {
+    case DownloadOptions::SponsorBlock::mark: return u"mark"_s;
+    case DownloadOptions::SponsorBlock::remove: return u"remove"_s;
+    case DownloadOptions::SponsorBlock::off: break;
+    }
+    return u"off"_s;
+}
+
+std::optional<DownloadOptions::SponsorBlock> sponsorModeFrom(QStringView name)
+{
+    if (name == u"off")
+        return DownloadOptions::SponsorBlock::off;
+    if (name == u"mark")
+        return DownloadOptions::SponsorBlock::mark;
+    if (name == u"remove")
+        return DownloadOptions::SponsorBlock::remove;
+    return std::nullopt;
+}
+
 
 const QStringList &sponsorCategories(DownloadOptions::SponsorBlock mode)
 {

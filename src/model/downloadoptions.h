@@ -53,6 +53,10 @@ struct DownloadOptions
 
 namespace OptionCheck {
 
+// SponsorBlock modes as the journal and the options sheet name them: "off", "mark", "remove".
+QString sponsorModeName(DownloadOptions::SponsorBlock mode);
+std::optional<DownloadOptions::SponsorBlock> sponsorModeFrom(QStringView name);
+
 // The categories yt-dlp knows; marking also knows the two that cannot be cut out.
 const QStringList &sponsorCategories(DownloadOptions::SponsorBlock mode);
 

@@ -4,8 +4,6 @@
 #include "model/downloaditem.h"
 #include "tools/tools.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 
 #include <cmath>
 
@@ -185,12 +183,6 @@ QString CardTexts::lastFile() const
 QString CardTexts::log() const
 {
     return m_item ? m_item->log().join(u'\n') : QString();
-}
-
-void CardTexts::copyLink() const
-{
-    if (m_item)
-        QGuiApplication::clipboard()->setText(m_item->url());
 }
 
 QString CardTexts::percentText(double progress)

@@ -84,7 +84,6 @@ public:
     // this is read again whenever anything shown of the item changes.
     QString log() const;
 
-    Q_INVOKABLE void copyLink() const;
 
     // The pieces as functions of plain values, for the card and its tests.
     static QString percentText(double progress);

@@ -27,17 +27,12 @@ QJsonObject sampleMetadata()
 
 QString DownloadOptionsForm::sponsorMode() const
 {
-    switch (m_sponsor) {
-    case Mode::mark: return u"mark"_s;
-    case Mode::remove: return u"remove"_s;
-    case Mode::off: break;
-    }
-    return u"off"_s;
+    return OptionCheck::sponsorModeName(m_sponsor);
 }
 
 void DownloadOptionsForm::setSponsorMode(const QString &mode)
 {
-    const Mode next = mode == u"mark" ? Mode::mark : mode == u"remove" ? Mode::remove : Mode::off;
+    const Mode next = OptionCheck::sponsorModeFrom(mode).value_or(Mode::off);
     if (next == m_sponsor)
         return;
     m_sponsor = next;
@@ -100,10 +95,6 @@ DownloadOptionsForm::Parsed DownloadOptionsForm::parse() const
     if (m_sponsor != Mode::off)
         options.sponsorCategories = m_categories;
     if (const QString langs = m_subLangs.trimmed(); !langs.isEmpty()) {
-        if (const auto why = OptionCheck::subLangsProblem(langs)) {
-            parsed.problem = why;
-            return parsed;
-        }
         options.subtitles = true;
         options.subLangs = langs;
     }
@@ -114,13 +105,9 @@ DownloadOptionsForm::Parsed DownloadOptionsForm::parse() const
             return parsed;
         }
     }
-    if (!m_outputPattern.isEmpty()) {
-        if (const auto why = OptionCheck::checkOutputPattern(m_outputPattern).problem) {
-            parsed.problem = why;
-            return parsed;
-        }
+    if (!m_outputPattern.isEmpty())
         options.outputPattern = m_outputPattern;
-    }
+    // The values that parsed are checked as the engine checks them, in the sheet's order.
     parsed.problem = OptionCheck::problem(options);
     return parsed;
 }

@@ -6,9 +6,7 @@
 #include "i18n/i18n.h"
 #include "tools/tools.h"
 
-#include <QClipboard>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -125,12 +123,6 @@ QString HistoryView::filesText() const
     return QString::number(history() ? history()->count() : 0);
 }
 
-QString HistoryView::totalText() const
-{
-    const qint64 total = history() ? history()->totalBytes() : 0;
-    return total > 0 ? Tools::fmtBytes(double(total)) : u"—"_s;
-}
-
 QString HistoryView::latestText() const
 {
     if (historyEmpty())
@@ -158,13 +150,6 @@ void HistoryView::downloadAgain(const QString &url, const QString &quality)
         return;
     m_downloader->add(url, qualityForLabel(quality), false);
     m_downloader->setSection(Downloader::AppSection::downloads);
-}
-
-void HistoryView::copyLink(const QString &url) const
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(url);
 }
 
 void HistoryView::remove(int row)

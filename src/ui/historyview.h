@@ -55,7 +55,6 @@ class HistoryView : public QObject
     Q_PROPERTY(int shownCount READ shownCount NOTIFY shownCountChanged)
     Q_PROPERTY(bool historyEmpty READ historyEmpty NOTIFY historyChanged)
     Q_PROPERTY(QString filesText READ filesText NOTIFY historyChanged)
-    Q_PROPERTY(QString totalText READ totalText NOTIFY historyChanged)
     Q_PROPERTY(QString latestText READ latestText NOTIFY historyChanged)
     Q_PROPERTY(QString emptyText READ emptyText NOTIFY historyChanged)
 
@@ -71,7 +70,6 @@ public:
 
     bool historyEmpty() const;
     QString filesText() const;
-    QString totalText() const;
     QString latestText() const;
     // What the page says when no row shows.
     QString emptyText() const;
@@ -82,7 +80,6 @@ public:
     // Adds the link again with the recorded preset (the default quality when the label is
     // unknown), as one video, and shows the downloads page.
     Q_INVOKABLE void downloadAgain(const QString &url, const QString &quality);
-    Q_INVOKABLE void copyLink(const QString &url) const;
     // The entry on the given row of `entries`.
     Q_INVOKABLE void remove(int row);
     // Empties the history; the downloaded files stay where they are.

@@ -3,8 +3,6 @@
 #include "i18n/i18n.h"
 #include "settings/settings.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -50,9 +48,3 @@ QString SettingsView::schemeHelp()
     return u"vireloom://download?url=<link>   ·   &quality=mp3 | p1080   ·   &playlist=1"_s;
 }
 
-void SettingsView::copy(const QString &text) const
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
-}

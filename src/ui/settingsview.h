@@ -31,7 +31,6 @@ public:
     static QString bookmarklet();
     static QString schemePrefix();
     static QString schemeHelp();
-    Q_INVOKABLE void copy(const QString &text) const;
 
 private:
     OptionList *m_qualities;

@@ -38,7 +38,8 @@ public:
     Q_INVOKABLE void handleDrop(const QList<QUrl> &urls, const QString &text);
 
     Q_INVOKABLE void showLog(DownloadItem *item);
-    // Puts the text on the clipboard, in place of what it held.
+    // Puts the text on the clipboard, in place of what it held: the one place the window
+    // writes to the clipboard.
     Q_INVOKABLE void copy(const QString &text) const;
 
     // Quits at once when nothing downloads; otherwise asks first.

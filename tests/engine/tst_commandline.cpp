@@ -8,28 +8,6 @@ Q_DECLARE_METATYPE(DownloadOptions)
 
 using namespace Qt::StringLiterals;
 
-class TestCommandLine : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init();
-    void headIsFixed();
-    void formatGroup_data();
-    void formatGroup();
-    void settingsShapeTheTail_data();
-    void settingsShapeTheTail();
-    void linkIsAlwaysLastAfterDoubleDash();
-    void optionsReachTheEngine_data();
-    void optionsReachTheEngine();
-    void noValueReadsAsAnOption();
-    void probeArguments();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Settings> m_settings;
-};
-
 namespace {
 const QString kFFmpeg = u"/engine/bin/ffmpeg"_s;
 const QString kLink = u"https://example.com/watch?v=1"_s;
@@ -47,264 +25,274 @@ QStringList tail(const QStringList &args)
 }
 } // namespace
 
-void TestCommandLine::init()
+class TestCommandLine : public QObject
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_settings = std::make_unique<Settings>(m_dir->filePath(u"settings.ini"_s));
-    m_settings->registerAppDefaults();
-    m_settings->setValue(SettingsKey::folder, u"/media/videos"_s);
-}
+    Q_OBJECT
 
-// The templates of the head are checked against the real engine by tst_endtoend; here,
-// what varies in it.
-void TestCommandLine::headIsFixed()
-{
-    const QStringList single = buildArgs({kLink, Quality::best, false}, *m_settings, kFFmpeg);
-    QCOMPARE(single.first(5), (QStringList{u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s}));
-    QCOMPARE(single.mid(13, 4), (QStringList{u"-P"_s, u"/media/videos"_s, u"-o"_s, u"%(title).180B.%(ext)s"_s}));
-
-    const QStringList playlist = buildArgs({kLink, Quality::best, true}, *m_settings, kFFmpeg);
-    QCOMPARE(playlist.at(16), u"%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s"_s);
-
-    // Without a stored folder the default download folder is used.
-    m_settings->remove(SettingsKey::folder);
-    QCOMPARE(buildArgs({kLink, Quality::best, false}, *m_settings, kFFmpeg).at(14), m_settings->folder());
-    QVERIFY(!m_settings->folder().isEmpty());
-}
-
-// With the default settings: H.264 preferred, no subtitles, metadata and thumbnail
-// embedded, no cookies, single video.
-void TestCommandLine::formatGroup_data()
-{
-    QTest::addColumn<QString>("quality");
-    QTest::addColumn<bool>("ffmpeg");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
-    const QStringList embed{u"--embed-metadata"_s, u"--embed-thumbnail"_s};
-    const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
-    const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
-    const QStringList mp4{u"--merge-output-format"_s, u"mp4"_s};
-
-    QTest::newRow("best") << u"best"_s << true << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
-    for (const int height : {2160, 1440, 1080, 720, 480}) {
-        const QString n = QString::number(height);
-        QTest::addRow("p%d", height) << u"p"_s + n << true
-                                     << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)}
-                                            + mp4 + h264 + embed + end;
-        QTest::addRow("p%d without ffmpeg", height) << u"p"_s + n << false
-                                                    << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<Settings>(m_dir->filePath(u"settings.ini"_s));
+        m_settings->registerAppDefaults();
+        m_settings->setValue(SettingsKey::folder, u"/media/videos"_s);
     }
-    QTest::newRow("mp3")
-        << u"mp3"_s << true
-        << location + QStringList{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s} + embed + end;
-    QTest::newRow("m4a") << u"m4a"_s << true
-                         << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + embed + end;
-    QTest::newRow("best without ffmpeg") << u"best"_s << false << QStringList{u"-f"_s, u"b"_s} + end;
-    QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
-    QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
-}
 
-void TestCommandLine::formatGroup()
-{
-    QFETCH(QString, quality);
-    QFETCH(bool, ffmpeg);
-    QFETCH(QStringList, expected);
+    // The templates of the head are checked against the real engine by tst_endtoend; here,
+    // what varies in it.
+    void headIsFixed()
+    {
+        const QStringList single = buildArgs({kLink, Quality::best, false}, *m_settings, kFFmpeg);
+        QCOMPARE(single.first(5), (QStringList{u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s}));
+        QCOMPARE(single.mid(13, 4), (QStringList{u"-P"_s, u"/media/videos"_s, u"-o"_s, u"%(title).180B.%(ext)s"_s}));
 
-    const QStringList args = buildArgs({kLink, *Quality::fromId(quality), false}, *m_settings,
-                                       ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
-    QCOMPARE(tail(args), expected);
+        const QStringList playlist = buildArgs({kLink, Quality::best, true}, *m_settings, kFFmpeg);
+        QCOMPARE(playlist.at(16), u"%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s"_s);
 
-    // Without ffmpeg no setting can add merging, sorting, subtitles or embedding.
-    if (!ffmpeg) {
-        m_settings->setValue(SettingsKey::subs, true);
-        QCOMPARE(tail(buildArgs({kLink, *Quality::fromId(quality), false}, *m_settings, std::nullopt)), expected);
+        // Without a stored folder the default download folder is used.
+        m_settings->remove(SettingsKey::folder);
+        QCOMPARE(buildArgs({kLink, Quality::best, false}, *m_settings, kFFmpeg).at(14), m_settings->folder());
+        QVERIFY(!m_settings->folder().isEmpty());
     }
-}
 
-void TestCommandLine::settingsShapeTheTail_data()
-{
-    QTest::addColumn<QString>("quality");
-    QTest::addColumn<bool>("playlist");
-    QTest::addColumn<QVariantMap>("settings");
-    QTest::addColumn<QStringList>("expected");
+    // With the default settings: H.264 preferred, no subtitles, metadata and thumbnail
+    // embedded, no cookies, single video.
+    void formatGroup_data()
+    {
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<bool>("ffmpeg");
+        QTest::addColumn<QStringList>("expected");
 
-    const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
-    const QStringList p720{u"-f"_s, u"bv*[height<=720]+ba/b[height<=720]/bv*+ba/b"_s, u"--merge-output-format"_s, u"mp4"_s};
-    const QStringList mp3{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s};
-    const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
-    const QStringList subsEn{u"--write-subs"_s, u"--sub-langs"_s, u"en"_s, u"--embed-subs"_s};
-    const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
-    const QVariantMap noEmbedding{{SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}};
+        const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
+        const QStringList embed{u"--embed-metadata"_s, u"--embed-thumbnail"_s};
+        const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
+        const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
+        const QStringList mp4{u"--merge-output-format"_s, u"mp4"_s};
 
-    QTest::newRow("subtitles after the sort order")
-        << u"p720"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::embedThumb, false}}
-        << location + p720 + h264 + subsEn + QStringList{u"--embed-metadata"_s} + end;
-    QTest::newRow("subtitles right after the format without H.264")
-        << u"p720"_s << false
-        << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::preferH264, false},
-                       {SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}}
-        << location + p720 + subsEn + end;
-    QTest::newRow("default subtitle languages")
-        << u"p720"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}}
-        << location + p720 + h264 + QStringList{u"--write-subs"_s, u"--sub-langs"_s, u"pt.*,en.*"_s, u"--embed-subs"_s} + end;
-    QTest::newRow("audio ignores sort order and subtitles")
-        << u"mp3"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::embedThumb, false}}
-        << location + mp3 + QStringList{u"--embed-metadata"_s} + end;
-    QTest::newRow("thumbnail only") << u"mp3"_s << false << QVariantMap{{SettingsKey::embedMeta, false}}
-                                    << location + mp3 + QStringList{u"--embed-thumbnail"_s} + end;
-    QTest::newRow("browser cookies before the playlist arguments")
-        << u"p720"_s << false << merged({{SettingsKey::cookies, u"firefox"_s}}, noEmbedding)
-        << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"firefox"_s} + end;
-    QTest::newRow("browser name passed as written")
-        << u"p720"_s << false << merged({{SettingsKey::cookies, u"None"_s}}, noEmbedding)
-        << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"None"_s} + end;
-    QTest::newRow("playlist")
-        << u"p720"_s << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
-        << location + p720 + h264
-               + QStringList{u"--cookies-from-browser"_s, u"chrome"_s, u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
-                             u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s, u"--yes-playlist"_s, u"--ignore-errors"_s, u"--"_s, kLink};
-}
+        QTest::newRow("best") << u"best"_s << true << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
+        for (const int height : {2160, 1440, 1080, 720, 480}) {
+            const QString n = QString::number(height);
+            QTest::addRow("p%d", height) << u"p"_s + n << true
+                                         << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)}
+                                                + mp4 + h264 + embed + end;
+            QTest::addRow("p%d without ffmpeg", height) << u"p"_s + n << false
+                                                        << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
+        }
+        QTest::newRow("mp3")
+            << u"mp3"_s << true
+            << location + QStringList{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s} + embed + end;
+        QTest::newRow("m4a") << u"m4a"_s << true
+                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + embed + end;
+        QTest::newRow("best without ffmpeg") << u"best"_s << false << QStringList{u"-f"_s, u"b"_s} + end;
+        QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
+        QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
+    }
 
-void TestCommandLine::settingsShapeTheTail()
-{
-    QFETCH(QString, quality);
-    QFETCH(bool, playlist);
-    QFETCH(QVariantMap, settings);
-    QFETCH(QStringList, expected);
+    void formatGroup()
+    {
+        QFETCH(QString, quality);
+        QFETCH(bool, ffmpeg);
+        QFETCH(QStringList, expected);
 
-    for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-        m_settings->setValue(it.key(), it.value());
-    QCOMPARE(tail(buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings, kFFmpeg)), expected);
-}
+        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), false}, *m_settings,
+                                           ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
+        QCOMPARE(tail(args), expected);
 
-void TestCommandLine::linkIsAlwaysLastAfterDoubleDash()
-{
-    const QString dashed = u"-https://example.com/--version"_s;
-    for (const Quality quality : Quality::allCases()) {
-        for (const bool playlist : {false, true}) {
-            for (const auto &ffmpeg : {std::optional(kFFmpeg), std::optional<QString>()}) {
-                const QStringList args = buildArgs({dashed, quality, playlist}, *m_settings, ffmpeg);
-                QCOMPARE(args.last(), dashed);
-                QCOMPARE(args.at(args.size() - 2), u"--"_s);
-                QCOMPARE(args.count(u"--"_s), 1);
+        // Without ffmpeg no setting can add merging, sorting, subtitles or embedding.
+        if (!ffmpeg) {
+            m_settings->setValue(SettingsKey::subs, true);
+            QCOMPARE(tail(buildArgs({kLink, *Quality::fromId(quality), false}, *m_settings, std::nullopt)), expected);
+        }
+    }
+
+    void settingsShapeTheTail_data()
+    {
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<bool>("playlist");
+        QTest::addColumn<QVariantMap>("settings");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
+        const QStringList p720{u"-f"_s, u"bv*[height<=720]+ba/b[height<=720]/bv*+ba/b"_s, u"--merge-output-format"_s, u"mp4"_s};
+        const QStringList mp3{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s};
+        const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
+        const QStringList subsEn{u"--write-subs"_s, u"--sub-langs"_s, u"en"_s, u"--embed-subs"_s};
+        const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
+        const QVariantMap noEmbedding{{SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}};
+
+        QTest::newRow("subtitles after the sort order")
+            << u"p720"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::embedThumb, false}}
+            << location + p720 + h264 + subsEn + QStringList{u"--embed-metadata"_s} + end;
+        QTest::newRow("subtitles right after the format without H.264")
+            << u"p720"_s << false
+            << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::preferH264, false},
+                           {SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}}
+            << location + p720 + subsEn + end;
+        QTest::newRow("default subtitle languages")
+            << u"p720"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}}
+            << location + p720 + h264 + QStringList{u"--write-subs"_s, u"--sub-langs"_s, u"pt.*,en.*"_s, u"--embed-subs"_s} + end;
+        QTest::newRow("audio ignores sort order and subtitles")
+            << u"mp3"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::embedThumb, false}}
+            << location + mp3 + QStringList{u"--embed-metadata"_s} + end;
+        QTest::newRow("thumbnail only") << u"mp3"_s << false << QVariantMap{{SettingsKey::embedMeta, false}}
+                                        << location + mp3 + QStringList{u"--embed-thumbnail"_s} + end;
+        QTest::newRow("browser cookies before the playlist arguments")
+            << u"p720"_s << false << merged({{SettingsKey::cookies, u"firefox"_s}}, noEmbedding)
+            << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"firefox"_s} + end;
+        QTest::newRow("browser name passed as written")
+            << u"p720"_s << false << merged({{SettingsKey::cookies, u"None"_s}}, noEmbedding)
+            << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"None"_s} + end;
+        QTest::newRow("playlist")
+            << u"p720"_s << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
+            << location + p720 + h264
+                   + QStringList{u"--cookies-from-browser"_s, u"chrome"_s, u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
+                                 u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s, u"--yes-playlist"_s, u"--ignore-errors"_s, u"--"_s, kLink};
+    }
+
+    void settingsShapeTheTail()
+    {
+        QFETCH(QString, quality);
+        QFETCH(bool, playlist);
+        QFETCH(QVariantMap, settings);
+        QFETCH(QStringList, expected);
+
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            m_settings->setValue(it.key(), it.value());
+        QCOMPARE(tail(buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings, kFFmpeg)), expected);
+    }
+
+    void linkIsAlwaysLastAfterDoubleDash()
+    {
+        const QString dashed = u"-https://example.com/--version"_s;
+        for (const Quality quality : Quality::allCases()) {
+            for (const bool playlist : {false, true}) {
+                for (const auto &ffmpeg : {std::optional(kFFmpeg), std::optional<QString>()}) {
+                    const QStringList args = buildArgs({dashed, quality, playlist}, *m_settings, ffmpeg);
+                    QCOMPARE(args.last(), dashed);
+                    QCOMPARE(args.at(args.size() - 2), u"--"_s);
+                    QCOMPARE(args.count(u"--"_s), 1);
+                }
             }
         }
     }
-}
 
-// What comes between the cookie arguments and the playlist arguments, for a 720p video
-// with embedding off.
-void TestCommandLine::optionsReachTheEngine_data()
-{
-    QTest::addColumn<bool>("playlist");
-    QTest::addColumn<bool>("ffmpeg");
-    QTest::addColumn<QVariantMap>("settings");
-    QTest::addColumn<DownloadOptions>("options");
-    QTest::addColumn<QStringList>("expected");
+    // What comes between the cookie arguments and the playlist arguments, for a 720p video
+    // with embedding off.
+    void optionsReachTheEngine_data()
+    {
+        QTest::addColumn<bool>("playlist");
+        QTest::addColumn<bool>("ffmpeg");
+        QTest::addColumn<QVariantMap>("settings");
+        QTest::addColumn<DownloadOptions>("options");
+        QTest::addColumn<QStringList>("expected");
 
-    DownloadOptions cut;
-    cut.section = DownloadOptions::TimeRange{90, 125.5};
-    cut.splitChapters = true;
-    cut.sponsorBlock = DownloadOptions::SponsorBlock::remove;
-    cut.sponsorCategories = {u"sponsor"_s, u"selfpromo"_s};
-    DownloadOptions open;
-    open.section = DownloadOptions::TimeRange{5, std::nullopt};
-    open.sponsorBlock = DownloadOptions::SponsorBlock::mark;
-    open.sponsorCategories = {u"poi_highlight"_s};
-    DownloadOptions limited;
-    limited.rateLimit = 50'000;
-    limited.playlistItems = {1, 2, 3, 7};
-    DownloadOptions again;
-    again.ignoreArchive = true;
-    const QVariantMap pacing{{SettingsKey::sleepRequests, u"1.5"_s}, {SettingsKey::sleepInterval, 4}};
-    const QStringList playlistFolder{u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
-                                     u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s};
+        DownloadOptions cut;
+        cut.section = DownloadOptions::TimeRange{90, 125.5};
+        cut.splitChapters = true;
+        cut.sponsorBlock = DownloadOptions::SponsorBlock::remove;
+        cut.sponsorCategories = {u"sponsor"_s, u"selfpromo"_s};
+        DownloadOptions open;
+        open.section = DownloadOptions::TimeRange{5, std::nullopt};
+        open.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+        open.sponsorCategories = {u"poi_highlight"_s};
+        DownloadOptions limited;
+        limited.rateLimit = 50'000;
+        limited.playlistItems = {1, 2, 3, 7};
+        DownloadOptions again;
+        again.ignoreArchive = true;
+        const QVariantMap pacing{{SettingsKey::sleepRequests, u"1.5"_s}, {SettingsKey::sleepInterval, 4}};
+        const QStringList playlistFolder{u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
+                                         u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s};
 
-    QTest::newRow("cut, split and remove segments") << false << true << QVariantMap() << cut
-        << QStringList{u"--download-sections"_s, u"*90-125.5"_s, u"--split-chapters"_s, u"--sponsorblock-remove"_s, u"sponsor,selfpromo"_s};
-    QTest::newRow("open-ended range, marked highlight") << false << true << QVariantMap() << open
-        << QStringList{u"--download-sections"_s, u"*5-inf"_s, u"--sponsorblock-mark"_s, u"poi_highlight"_s};
-    QTest::newRow("ffmpeg's work needs ffmpeg") << false << false << QVariantMap() << cut << QStringList();
-    QTest::newRow("pauses and items only for playlists") << false << true << pacing << limited << QStringList{u"-r"_s, u"50000"_s};
-    QTest::newRow("playlist with pauses and items") << true << true << pacing << limited
-        << QStringList{u"--sleep-requests"_s, u"1.5"_s, u"--sleep-interval"_s, u"4"_s, u"--playlist-items"_s, u"1:3,7"_s,
-                       u"-r"_s, u"50000"_s} + playlistFolder;
-    QTest::newRow("archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << DownloadOptions()
-        << QStringList{u"--download-archive"_s, u"/support/archive.txt"_s};
-    QTest::newRow("downloaded again past the archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << again
-        << QStringList();
-    QTest::newRow("proxy and cookies file") << false << true
-        << QVariantMap{{SettingsKey::proxy, u" socks5://127.0.0.1:1080 "_s}, {SettingsKey::cookiesFile, u"/home/u/cookies.txt"_s}}
-        << DownloadOptions() << QStringList{u"--cookies"_s, u"/support/cookies/run.txt"_s, u"--proxy"_s, u"socks5://127.0.0.1:1080"_s};
-}
-
-void TestCommandLine::optionsReachTheEngine()
-{
-    QFETCH(bool, playlist);
-    QFETCH(bool, ffmpeg);
-    QFETCH(QVariantMap, settings);
-    QFETCH(DownloadOptions, options);
-    QFETCH(QStringList, expected);
-
-    m_settings->setValue(SettingsKey::embedMeta, false);
-    m_settings->setValue(SettingsKey::embedThumb, false);
-    for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-        m_settings->setValue(it.key(), it.value());
-    DownloadRequest request{kLink, Quality::p720, playlist, options, {}, {}};
-    if (m_settings->boolean(SettingsKey::useArchive))
-        request.archiveFile = u"/support/archive.txt"_s;
-    if (!m_settings->string(SettingsKey::cookiesFile)->isEmpty())
-        request.cookiesFile = u"/support/cookies/run.txt"_s;
-    QStringList args = buildArgs(request, *m_settings, ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
-    const qsizetype from = args.indexOf(ffmpeg ? u"vcodec:h264,res,acodec:m4a"_s : u"b[height<=720]/b"_s) + 1;
-    const qsizetype to = args.indexOf(playlist ? u"--yes-playlist"_s : u"--no-playlist"_s);
-    QCOMPARE(args.mid(from, to - from), expected);
-}
-
-// Whatever the user typed, an element that starts with "-" is one of the options the
-// command line itself writes: values arrive only behind their option.
-void TestCommandLine::noValueReadsAsAnOption()
-{
-    static const QStringList known{
-        u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
-        u"--progress-template"_s, u"-P"_s, u"-o"_s, u"--ffmpeg-location"_s, u"-f"_s, u"--merge-output-format"_s, u"-S"_s,
-        u"--write-subs"_s, u"--sub-langs"_s, u"--embed-subs"_s, u"--embed-metadata"_s, u"--embed-thumbnail"_s,
-        u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
-        u"--sleep-interval"_s, u"--playlist-items"_s, u"-r"_s, u"--download-sections"_s, u"--split-chapters"_s,
-        u"--sponsorblock-mark"_s, u"--sponsorblock-remove"_s, u"--replace-in-metadata"_s, u"--yes-playlist"_s,
-        u"--ignore-errors"_s, u"--"_s};
-    DownloadOptions options;
-    options.section = DownloadOptions::TimeRange{0, 1};
-    options.splitChapters = true;
-    options.sponsorBlock = DownloadOptions::SponsorBlock::mark;
-    options.sponsorCategories = OptionCheck::sponsorCategories(options.sponsorBlock);
-    options.subtitles = true;
-    options.subLangs = u"all,-live_chat"_s;
-    options.rateLimit = 1;
-    options.outputPattern = u"%(uploader|-x)s/-%(title)s - -.%(ext)s"_s;
-    options.playlistItems = {1};
-    QVERIFY(!OptionCheck::problem(options));
-    m_settings->setValue(SettingsKey::proxy, u"http://-x:-y@proxy:1"_s);
-    QVERIFY(!settingsProblem(*m_settings));
-
-    const QStringList args = buildArgs({u"-link"_s, Quality::p1080, true, options, u"/c"_s, u"/a"_s}, *m_settings, kFFmpeg);
-    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
-        if (args[i].startsWith(u'-'))
-            QVERIFY2(known.contains(args[i]), qPrintable(args[i]));
+        QTest::newRow("cut, split and remove segments") << false << true << QVariantMap() << cut
+            << QStringList{u"--download-sections"_s, u"*90-125.5"_s, u"--split-chapters"_s, u"--sponsorblock-remove"_s, u"sponsor,selfpromo"_s};
+        QTest::newRow("open-ended range, marked highlight") << false << true << QVariantMap() << open
+            << QStringList{u"--download-sections"_s, u"*5-inf"_s, u"--sponsorblock-mark"_s, u"poi_highlight"_s};
+        QTest::newRow("ffmpeg's work needs ffmpeg") << false << false << QVariantMap() << cut << QStringList();
+        QTest::newRow("pauses and items only for playlists") << false << true << pacing << limited << QStringList{u"-r"_s, u"50000"_s};
+        QTest::newRow("playlist with pauses and items") << true << true << pacing << limited
+            << QStringList{u"--sleep-requests"_s, u"1.5"_s, u"--sleep-interval"_s, u"4"_s, u"--playlist-items"_s, u"1:3,7"_s,
+                           u"-r"_s, u"50000"_s} + playlistFolder;
+        QTest::newRow("archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << DownloadOptions()
+            << QStringList{u"--download-archive"_s, u"/support/archive.txt"_s};
+        QTest::newRow("downloaded again past the archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << again
+            << QStringList();
+        QTest::newRow("proxy and cookies file") << false << true
+            << QVariantMap{{SettingsKey::proxy, u" socks5://127.0.0.1:1080 "_s}, {SettingsKey::cookiesFile, u"/home/u/cookies.txt"_s}}
+            << DownloadOptions() << QStringList{u"--cookies"_s, u"/support/cookies/run.txt"_s, u"--proxy"_s, u"socks5://127.0.0.1:1080"_s};
     }
-}
 
-void TestCommandLine::probeArguments()
-{
-    QCOMPARE(probeArgs(kLink, false, *m_settings),
-             (QStringList{u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--no-playlist"_s, u"--"_s, kLink}));
-    m_settings->setValue(SettingsKey::cookies, u"brave"_s);
-    m_settings->setValue(SettingsKey::proxy, u"http://proxy:3128"_s);
-    QCOMPARE(probeArgs(kLink, true, *m_settings, u"/c.txt"_s),
-             (QStringList{u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--cookies-from-browser"_s, u"brave"_s,
-                          u"--cookies"_s, u"/c.txt"_s, u"--proxy"_s, u"http://proxy:3128"_s, u"--yes-playlist"_s, u"--"_s, kLink}));
-}
+    void optionsReachTheEngine()
+    {
+        QFETCH(bool, playlist);
+        QFETCH(bool, ffmpeg);
+        QFETCH(QVariantMap, settings);
+        QFETCH(DownloadOptions, options);
+        QFETCH(QStringList, expected);
+
+        m_settings->setValue(SettingsKey::embedMeta, false);
+        m_settings->setValue(SettingsKey::embedThumb, false);
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            m_settings->setValue(it.key(), it.value());
+        DownloadRequest request{kLink, Quality::p720, playlist, options, {}, {}};
+        if (m_settings->boolean(SettingsKey::useArchive))
+            request.archiveFile = u"/support/archive.txt"_s;
+        if (!m_settings->string(SettingsKey::cookiesFile)->isEmpty())
+            request.cookiesFile = u"/support/cookies/run.txt"_s;
+        QStringList args = buildArgs(request, *m_settings, ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
+        const qsizetype from = args.indexOf(ffmpeg ? u"vcodec:h264,res,acodec:m4a"_s : u"b[height<=720]/b"_s) + 1;
+        const qsizetype to = args.indexOf(playlist ? u"--yes-playlist"_s : u"--no-playlist"_s);
+        QCOMPARE(args.mid(from, to - from), expected);
+    }
+
+    // Whatever the user typed, an element that starts with "-" is one of the options the
+    // command line itself writes: values arrive only behind their option.
+    void noValueReadsAsAnOption()
+    {
+        static const QStringList known{
+            u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
+            u"--progress-template"_s, u"-P"_s, u"-o"_s, u"--ffmpeg-location"_s, u"-f"_s, u"--merge-output-format"_s, u"-S"_s,
+            u"--write-subs"_s, u"--sub-langs"_s, u"--embed-subs"_s, u"--embed-metadata"_s, u"--embed-thumbnail"_s,
+            u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
+            u"--sleep-interval"_s, u"--playlist-items"_s, u"-r"_s, u"--download-sections"_s, u"--split-chapters"_s,
+            u"--sponsorblock-mark"_s, u"--sponsorblock-remove"_s, u"--replace-in-metadata"_s, u"--yes-playlist"_s,
+            u"--ignore-errors"_s, u"--"_s};
+        DownloadOptions options;
+        options.section = DownloadOptions::TimeRange{0, 1};
+        options.splitChapters = true;
+        options.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+        options.sponsorCategories = OptionCheck::sponsorCategories(options.sponsorBlock);
+        options.subtitles = true;
+        options.subLangs = u"all,-live_chat"_s;
+        options.rateLimit = 1;
+        options.outputPattern = u"%(uploader|-x)s/-%(title)s - -.%(ext)s"_s;
+        options.playlistItems = {1};
+        QVERIFY(!OptionCheck::problem(options));
+        m_settings->setValue(SettingsKey::proxy, u"http://-x:-y@proxy:1"_s);
+        QVERIFY(!settingsProblem(*m_settings));
+
+        const QStringList args = buildArgs({u"-link"_s, Quality::p1080, true, options, u"/c"_s, u"/a"_s}, *m_settings, kFFmpeg);
+        for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+            if (args[i].startsWith(u'-'))
+                QVERIFY2(known.contains(args[i]), qPrintable(args[i]));
+        }
+    }
+
+    void probeArguments()
+    {
+        QCOMPARE(probeArgs(kLink, false, *m_settings),
+                 (QStringList{u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--no-playlist"_s, u"--"_s, kLink}));
+        m_settings->setValue(SettingsKey::cookies, u"brave"_s);
+        m_settings->setValue(SettingsKey::proxy, u"http://proxy:3128"_s);
+        QCOMPARE(probeArgs(kLink, true, *m_settings, u"/c.txt"_s),
+                 (QStringList{u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--cookies-from-browser"_s, u"brave"_s,
+                              u"--cookies"_s, u"/c.txt"_s, u"--proxy"_s, u"http://proxy:3128"_s, u"--yes-playlist"_s, u"--"_s, kLink}));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Settings> m_settings;
+};
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -1,12 +1,12 @@
 #include "engine/downloader.h"
-#include "engine/progress.h"
 #include "engine/queuejournal.h"
 #include "history/historylist.h"
 #include "history/historystore.h"
-#include "intake/clipboard.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/fakeclipboard.h"
+#include "support/processes.h"
 #include "support/recordingdesktop.h"
 #include "tools/tools.h"
 
@@ -20,8 +20,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-
 using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int kSlow = 15000;
+} // namespace
 
 // The queue, the runs and the probes driven through a stand-in for yt-dlp
 // (fake-yt-dlp), which lets each test choose what the engine prints, when it ends
@@ -31,44 +34,611 @@ class TestDownloader : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        m_trace = m_root->filePath(u"trace"_s);
+        m_folder = m_root->filePath(u"downloads"_s);
+        QDir().mkpath(m_trace);
+        qputenv("FAKE_ENGINE_DIR", m_trace.toLocal8Bit());
+        Tools::setLocations({m_root->filePath(u"support"_s), {}});
+        m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
+        m_settings->setValue(SettingsKey::folder, m_folder);
+        m_desktop.calls.clear();
+    }
 
-    void addProbesAndQueuesNewestFirst();
-    void qualityOfAddedLinks();
-    void schedulerKeepsTheLimit();
-    void completion_data();
-    void completion();
-    void failureWithoutAnyOutput();
-    void launchFailureFreesTheSlot();
-    void engineMissing();
-    void engineGoneWhileWaiting();
-    void probeResults();
-    void probesRunAFewAtATime();
-    void cancelOrRemoveEndsTheProbe();
-    void cancelInterruptsTheRun();
-    void cancelTerminatesWhatIgnoresTheInterrupt();
-    void cancelQueuedStartsTheNext();
-    void removeRunningItem();
-    void retryAndClearFinished();
-    void historyOfFinishedDownloads();
-    void journalOffersTheUnfinishedBack();
-    void unreadableJournalIsKept_data();
-    void unreadableJournalIsKept();
-    void clipboardThroughTheDownloader();
-    void schemeAddress();
-    void fileActions();
-    void quittingEndsTheRuns();
+    void cleanup()
+    {
+        m_tester.reset();
+        m_downloader.reset();
+    }
+
+    void addProbesAndQueuesNewestFirst()
+    {
+        makeDownloader();
+        m_settings->setValue(SettingsKey::maxConcurrent, 2);
+        QSignalSpy inserted(m_downloader->items(), &QAbstractItemModel::rowsInserted);
+        m_downloader->add(u"first %1, then %2 and at last %3."_s.arg(link(u"hold-1"_s), link(u"hold-2"_s), link(u"hold-3"_s)));
+
+        QCOMPARE(inserted.size(), 3);
+        QCOMPARE(states(), (QStringList{u"hold-1=fetching"_s, u"hold-2=fetching"_s, u"hold-3=fetching"_s}));
+        QCOMPARE(m_downloader->activeCount(), 3);
+
+        // Probes end in any order, and whichever ends first may start first.
+        QTRY_COMPARE_WITH_TIMEOUT(states().filter(u"=downloading"_s).size(), 2, kSlow);
+        QTRY_COMPARE_WITH_TIMEOUT(states().filter(u"=queued"_s).size(), 1, kSlow);
+        for (DownloadItem *item : m_downloader->items()->items()) {
+            const QString name = item->url().section(u'/', -1);
+            // The title the run prints replaces the probe's.
+            if (item->stateName() == u"queued")
+                QCOMPARE(item->title(), u"Title of "_s + name);
+            else
+                QTRY_COMPARE(item->title(), u"Held "_s + name);
+        }
+        releaseAllAndDrain(3);
+    }
+
+    void qualityOfAddedLinks()
+    {
+        makeDownloader();
+        const auto newest = [this] { return m_downloader->items()->at(0); };
+        m_settings->setValue(SettingsKey::quality, u"p720"_s);
+        m_downloader->add(link(u"probe-hold-a"_s));
+        QCOMPARE(newest()->quality(), Quality::p720);
+        m_downloader->addLinks(link(u"probe-hold-b"_s), u"m4a"_s, true);
+        QCOMPARE(newest()->quality(), Quality::m4a);
+        QVERIFY(newest()->playlist());
+
+        // Dropped links use the input card's choice and show the downloads.
+        m_settings->setValue(SettingsKey::uiQuality, u"p480"_s);
+        m_settings->setValue(SettingsKey::uiPlaylist, true);
+        m_downloader->setSection(Downloader::AppSection::settings);
+        m_downloader->addFromUI(link(u"probe-hold-c"_s));
+        QCOMPARE(newest()->quality(), Quality::p480);
+        QVERIFY(newest()->playlist());
+        QCOMPARE(m_downloader->section(), Downloader::AppSection::downloads);
+
+        // A link repeated in one text is added once; text without links adds nothing.
+        m_downloader->add(link(u"probe-hold-d"_s) + u" "_s + link(u"probe-hold-d"_s));
+        m_downloader->add(u"nothing to see"_s);
+        QCOMPARE(m_downloader->items()->count(), 4);
+    }
+
+    void schedulerKeepsTheLimit()
+    {
+        makeDownloader();
+        m_settings->setValue(SettingsKey::maxConcurrent, 2);
+        addAndWait(u"hold-1"_s, u"downloading"_s);
+        addAndWait(u"hold-2"_s, u"downloading"_s);
+        for (int n = 3; n <= 5; ++n)
+            addAndWait(u"hold-%1"_s.arg(n), u"queued"_s);
+        release(u"hold-2"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(states(),
+                                  (QStringList{u"hold-1=downloading"_s, u"hold-2=done"_s, u"hold-3=downloading"_s, u"hold-4=queued"_s,
+                                               u"hold-5=queued"_s}),
+                                  kSlow);
+        // A pass without a free slot starts nothing.
+        m_downloader->pump();
+        QCOMPARE(itemFor(u"hold-4"_s)->stateName(), u"queued"_s);
+        releaseAllAndDrain(5);
+    }
+
+    void completion_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<bool>("playlist");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("historyFile");
+        QTest::addColumn<qint64>("historyBytes");
+        const auto failed = [](const char *name, const QString &scenario, const QString &message) {
+            QTest::newRow(name) << scenario << false << u"failed"_s << message << QString() << qint64(-1);
+        };
+        const auto done = [](const char *name, const QString &scenario, bool playlist, const QString &file, qint64 bytes) {
+            QTest::newRow(name) << scenario << playlist << u"done"_s << QString() << file << bytes;
+        };
+
+        failed("no error line: the last line", u"status-2"_s, u"[generic] Extracting URL: http://fake.invalid/status-2"_s);
+        failed("no output: the command line", u"silent-3"_s, u"$ yt-dlp --newline --progress"_s);
+        failed("single video with files but an error", u"files-s"_s, u"[generic] entry 4: HTTP Error 404: Not Found"_s);
+        done("exit 0 without files", u"silent-0"_s, false, QString(), 0);
+        done("playlist with failed entries", u"files-p"_s, true, u"files-p-3.bin"_s, 600);
+    }
+
+    void completion()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(bool, playlist);
+        QFETCH(QString, state);
+        QFETCH(QString, message);
+        QFETCH(QString, historyFile);
+        QFETCH(qint64, historyBytes);
+
+        makeDownloader();
+        m_settings->setValue(SettingsKey::soundOnDone, false);
+        m_downloader->add(link(scenario), Quality::p1080, playlist);
+        DownloadItem *item = m_downloader->items()->at(0);
+        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kSlow);
+        QCOMPARE(item->stateName(), state);
+        QVERIFY2(item->failureMessage().startsWith(message), qPrintable(item->failureMessage()));
+
+        const auto &history = m_downloader->history()->entries();
+        if (state != u"done") {
+            QCOMPARE(history.size(), 0);
+            QCOMPARE(m_desktop.calls, QStringList());
+            return;
+        }
+        QCOMPARE(m_desktop.calls, (QStringList{u"attention"_s, u"notify "_s + item->title()}));
+        QCOMPARE(history.size(), 1);
+        const HistoryEntry &entry = history.first();
+        QCOMPARE((QStringList{entry.url, entry.quality, entry.title, entry.site}),
+                 (QStringList{link(scenario), u"1080p"_s, item->title(), u"Fake"_s}));
+        QCOMPARE(entry.bytes, historyBytes);
+        if (historyFile.isEmpty())
+            QCOMPARE(entry.file, std::nullopt);
+        else
+            QVERIFY2(entry.file && entry.file->endsWith(historyFile), qPrintable(entry.file.value_or(u"none"_s)));
+        QVERIFY(qAbs(entry.date.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+    }
+
+    void failureWithoutAnyOutput()
+    {
+        makeDownloader();
+        m_downloader->add(link(u"probe-hold-x"_s));
+        DownloadItem *item = m_downloader->items()->at(0);
+        m_downloader->finish(item->id(), 5);
+        QCOMPARE(item->failureMessage(), u"yt-dlp exited with code 5"_s);
+
+        // A process that ends after its item left the list only frees its slot.
+        m_downloader->finish(QUuid::createUuid(), 0);
+        m_downloader->handle(u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s, QUuid::createUuid());
+        QCOMPARE(m_downloader->history()->count(), 0);
+    }
+
+    void launchFailureFreesTheSlot()
+    {
+        makeDownloader();
+        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        for (int n = 1; n <= 3; ++n)
+            m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->runningProbes(), 3, kSlow);
+        // The engine turns unusable while the probes run: every start fails, and none waits forever.
+        QVERIFY(QFile::setPermissions(m_downloader->ytdlpPathText(), QFileDevice::ReadOwner));
+        release(u"probes"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+        for (const DownloadItem *item : m_downloader->items()->items()) {
+            QCOMPARE(item->stateName(), u"failed"_s);
+            QVERIFY2(item->failureMessage().startsWith(u"Couldn’t start yt-dlp: "_s), qPrintable(item->failureMessage()));
+            QCOMPARE(item->process(), nullptr);
+            QCOMPARE(item->log().size(), 1);
+        }
+    }
+
+    void engineMissing()
+    {
+        makeDownloader(false);
+        m_downloader->add(link(u"a"_s));
+        DownloadItem *item = m_downloader->items()->at(0);
+        QCOMPARE(item->failureMessage(), u"Engine not installed — click Install now."_s);
+        QCOMPARE(m_downloader->activeCount(), 0);
+        m_downloader->retry(item);
+        QCOMPARE(item->failureMessage(), u"Engine not installed"_s);
+        QVERIFY(item->log().isEmpty());
+    }
+
+    void engineGoneWhileWaiting()
+    {
+        makeDownloader();
+        for (int n = 0; n < Downloader::kMaxProbes + 2; ++n)
+            m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
+        QTRY_COMPARE_WITH_TIMEOUT(probing(), Downloader::kMaxProbes, kSlow);
+        QVERIFY(QFile::remove(m_downloader->ytdlpPathText()));
+        m_downloader->refreshEngine();
+        QVERIFY(!m_downloader->engineReady());
+        release(u"probes"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+        QStringList messages;
+        for (const DownloadItem *item : m_downloader->items()->items())
+            messages << item->failureMessage();
+        QCOMPARE(messages.count(u"Engine not installed — click Install now."_s), 2);
+        QCOMPARE(messages.count(u"Engine not installed"_s), Downloader::kMaxProbes);
+    }
+
+    void probeResults()
+    {
+        makeDownloader();
+        m_downloader->add(link(u"probe-fail-2"_s));
+        m_downloader->add(link(u"probe-garbage-3"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+
+        // Failed probes leave the item as it was, and the download says what is wrong.
+        for (const QString &scenario : {u"probe-fail-2"_s, u"probe-garbage-3"_s}) {
+            QCOMPARE(itemFor(scenario)->title(), link(scenario));
+            QCOMPARE(itemFor(scenario)->failureMessage(), u"This link isn’t supported (no video found)."_s);
+        }
+    }
+
+    void probesRunAFewAtATime()
+    {
+        makeDownloader();
+        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        QString text;
+        for (int n = 0; n < 40; ++n)
+            text += link(u"probe-hold-%1"_s.arg(n)) + u'\n';
+        m_downloader->add(text);
+        QCOMPARE(m_downloader->items()->count(), 40);
+        QCOMPARE(m_downloader->runningProbes(), Downloader::kMaxProbes);
+        QTRY_COMPARE_WITH_TIMEOUT(probing(), Downloader::kMaxProbes, kSlow);
+        QCOMPARE(m_downloader->activeCount(), 40);
+
+        release(u"probes"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, 60000);
+        QFile probes(trace(u"probes.log"_s));
+        QVERIFY(probes.open(QIODevice::ReadOnly));
+        QCOMPARE(probes.readAll().count('\n'), 40);
+    }
+
+    void cancelOrRemoveEndsTheProbe()
+    {
+        makeDownloader();
+        m_downloader->add(link(u"probe-hold-c"_s));
+        m_downloader->add(link(u"probe-hold-r"_s));
+        DownloadItem *cancelled = itemFor(u"probe-hold-c"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(probing(), 2, kSlow);
+        QList<qint64> probes;
+        for (const QString &file : QDir(m_trace).entryList({u"probing-*"_s}))
+            probes << file.section(u'-', 1).toLongLong();
+
+        m_downloader->cancel(cancelled);
+        QCOMPARE(cancelled->stateName(), u"cancelled"_s);
+        m_downloader->remove(itemFor(u"probe-hold-r"_s));
+        QCOMPARE(m_downloader->items()->count(), 1);
+        QCOMPARE(m_downloader->runningProbes(), 0);
+        QCOMPARE(m_downloader->activeCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(probes[0]) && !processAlive(probes[1]), kSlow);
+        QCOMPARE(cancelled->stateName(), u"cancelled"_s);
+        QCOMPARE(cancelled->title(), link(u"probe-hold-c"_s));
+    }
+
+    void cancelInterruptsTheRun()
+    {
+        makeDownloader();
+        m_downloader->add(link(u"polite-1"_s));
+        DownloadItem *item = m_downloader->items()->at(0);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"downloading"_s, kSlow);
+        QTRY_VERIFY(pidOf(u"run-polite-1.pid"_s) > 0);
+
+        QElapsedTimer clock;
+        clock.start();
+        m_downloader->cancel(item);
+        QCOMPARE(item->stateName(), u"downloading"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kSlow);
+        // It stopped on the interrupt, well before the termination request.
+        QVERIFY(clock.elapsed() < Downloader::kCancelGraceMs);
+        QVERIFY(item->log().contains(u"ERROR: Interrupted by user"_s));
+        QCOMPARE(m_desktop.calls, QStringList());
+        QCOMPARE(m_downloader->history()->count(), 0);
+    }
+
+    void cancelTerminatesWhatIgnoresTheInterrupt()
+    {
+        makeDownloader();
+        m_downloader->add(link(u"stubborn-1"_s));
+        DownloadItem *item = m_downloader->items()->at(0);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"downloading"_s, kSlow);
+        QTRY_VERIFY(pidOf(u"child-stubborn-1.pid"_s) > 0);
+        const qint64 engine = pidOf(u"run-stubborn-1.pid"_s);
+        const qint64 child = pidOf(u"child-stubborn-1.pid"_s);
+        QCOMPARE(m_downloader->processGroup(item->id()), engine);
+
+        QElapsedTimer clock;
+        clock.start();
+        m_downloader->cancel(item);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kSlow);
+        // The interrupt was given its time before the termination request, which reached the
+        // engine's child too, not only the engine.
+        QVERIFY2(clock.elapsed() >= Downloader::kCancelGraceMs / 2, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY(!processAlive(child));
+        QVERIFY(!processAlive(engine));
+    }
+
+    void cancelQueuedAndRemoveRunningStartTheNext()
+    {
+        makeDownloader();
+        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        addAndWait(u"hold-1"_s, u"downloading"_s);
+        addAndWait(u"hold-2"_s, u"queued"_s);
+        addAndWait(u"hold-3"_s, u"queued"_s);
+        QTRY_VERIFY(pidOf(u"run-hold-1.pid"_s) > 0);
+        const qint64 engine = pidOf(u"run-hold-1.pid"_s);
+
+        m_downloader->cancel(itemFor(u"hold-2"_s));
+        QCOMPARE(states(), (QStringList{u"hold-1=downloading"_s, u"hold-2=cancelled"_s, u"hold-3=queued"_s}));
+        QPointer<DownloadItem> removed = itemFor(u"hold-1"_s);
+        m_downloader->remove(removed);
+        QCOMPARE(states(), (QStringList{u"hold-2=cancelled"_s, u"hold-3=queued"_s}));
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(engine), kSlow);
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-3"_s)->stateName(), u"downloading"_s, kSlow);
+        QTRY_VERIFY(removed.isNull());
+        releaseAllAndDrain(3);
+        QCOMPARE(m_downloader->history()->count(), 1);
+    }
+
+    void retryAndClearFinished()
+    {
+        makeDownloader();
+        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        DownloadItem *failed = addAndWait(u"page"_s, u"failed"_s);
+        DownloadItem *running = addAndWait(u"hold-1"_s, u"downloading"_s);
+        QTRY_COMPARE(running->title(), u"Held hold-1"_s);
+        // A running item is not started a second time.
+        m_downloader->retry(running);
+        QCOMPARE(running->stateName(), u"downloading"_s);
+
+        failed->setUserCancelled(true);
+        m_downloader->retry(failed);
+        QCOMPARE(failed->stateName(), u"queued"_s);
+        QVERIFY(!failed->userCancelled());
+        QCOMPARE(failed->progress(), 0.0);
+
+        m_downloader->add(link(u"probe-hold-q"_s));
+        QCOMPARE(m_downloader->activeCount(), 3);
+        QSignalSpy reset(m_downloader->items(), &QAbstractItemModel::modelReset);
+        m_downloader->cancel(running);
+        QTRY_COMPARE_WITH_TIMEOUT(running->stateName(), u"cancelled"_s, kSlow);
+        QTRY_COMPARE_WITH_TIMEOUT(failed->stateName(), u"failed"_s, kSlow);
+        QCOMPARE(m_downloader->activeCount(), 1);
+
+        m_downloader->clearFinished();
+        QCOMPARE(states(), QStringList{u"probe-hold-q=fetching"_s});
+        QCOMPARE(reset.size(), 0);
+    }
+
+    void historyOfFinishedDownloads()
+    {
+        const QString file = Tools::supportDir() + u"/history.json"_s;
+        HistoryEntry earlier;
+        earlier.id = QUuid::createUuid();
+        earlier.date = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
+        QVERIFY(HistoryStore::save(file, {earlier}));
+        makeDownloader();
+        QCOMPARE(m_downloader->history()->entries(), QList<HistoryEntry>{earlier});
+
+        m_downloader->add(link(u"files-p"_s), std::nullopt, true);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->history()->count(), 2, kSlow);
+        QCOMPARE(HistoryStore::load(file).entries, m_downloader->history()->entries());
+        QCOMPARE(m_downloader->totalBytes(), 600);
+        m_downloader->clearHistory();
+        QCOMPARE(HistoryStore::load(file).entries, QList<HistoryEntry>());
+        QCOMPARE(m_downloader->totalBytes(), 0);
+    }
+
+    // The journal follows the list as it changes; a later start offers back what was
+    // unfinished, and a resumed run continues in the folder it had.
+    void journalOffersTheUnfinishedBack()
+    {
+        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        makeDownloader();
+        DownloadOptions options;
+        options.rateLimit = 1000;
+        m_downloader->add(link(u"hold-a"_s), Quality::p720, false, options);
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->stateName(), u"downloading"_s, kSlow);
+        addAndWait(u"hold-b"_s, u"queued"_s);
+        const auto journal = [] { return QueueJournal::load(Downloader::journalFile()).entries; };
+        QTRY_COMPARE(journal().size(), 2);
+        QCOMPARE(journal().at(0).stage, JournalEntry::Stage::queued);
+        QCOMPARE(journal().at(1).stage, JournalEntry::Stage::running);
+        QCOMPARE(journal().at(1).options, options);
+        QCOMPARE(journal().at(1).title, u"Held hold-a"_s);
+
+        // A crash leaves the journal as it was last written; the next start must not write
+        // over it before the user has chosen.
+        const QString firstFolder = m_folder;
+        m_settings->setValue(SettingsKey::folder, m_root->filePath(u"elsewhere"_s));
+        remake();
+        QCOMPARE(m_downloader->interruptedCount(), 2);
+        QCOMPARE(m_downloader->items()->count(), 0);
+        QTest::qWait(50);
+        QCOMPARE(journal().size(), 2);
+
+        QFile::remove(trace(u"run-hold-a.args"_s));
+        m_downloader->resumeInterrupted();
+        QCOMPARE(m_downloader->interruptedCount(), 0);
+        QCOMPARE(states(), (QStringList{u"hold-a=downloading"_s, u"hold-b=queued"_s}));
+        QCOMPARE(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s);
+        QCOMPARE(itemFor(u"hold-a"_s)->quality(), Quality::p720);
+        QTRY_VERIFY(QFileInfo::exists(trace(u"run-hold-a.args"_s)));
+        QFile args(trace(u"run-hold-a.args"_s));
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QVERIFY(args.readAll().contains((u"-P "_s + firstFolder + u" -o"_s).toUtf8()));
+
+        release(u"hold-a"_s);
+        release(u"hold-b"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(states(), (QStringList{u"hold-a=done"_s, u"hold-b=done"_s}), kSlow);
+        QTRY_COMPARE(journal().size(), 0);
+
+        // Discarding lets the offered downloads go for good.
+        QVERIFY(QueueJournal::save(Downloader::journalFile(), {JournalEntry::of(*itemFor(u"hold-a"_s), m_folder)}));
+        remake();
+        QCOMPARE(m_downloader->interruptedCount(), 1);
+        m_downloader->discardInterrupted();
+        QTRY_COMPARE(journal().size(), 0);
+    }
+
+    void unreadableJournalIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray entry = R"({"url":"https://example.org/v","quality":"best","playlist":false,"stage":"queued",)"
+                                 R"("folder":"/videos","title":"","site":"","uploader":"","options":{}})";
+        const auto items = [&entry](const char *from, const char *to) {
+            return R"({"version":1,"items":[)" + QByteArray(entry).replace(from, to) + "]}";
+        };
+        QTest::newRow("cut short") << QByteArray(R"({"version":1,"items":[{"url":)");
+        QTest::newRow("another version") << R"({"version":2,"items":[)" + entry + "]}";
+        QTest::newRow("unknown quality") << items("best", "8k");
+        QTest::newRow("not a web link") << items("https:", "file:");
+        QTest::newRow("options that escape the folder") << items("{}", R"({"outputPattern":"../%(title)s.%(ext)s"})");
+    }
+
+    void unreadableJournalIsKept()
+    {
+        QFETCH(QByteArray, content);
+        QDir().mkpath(Tools::supportDir());
+        QFile broken(Downloader::journalFile());
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write(content);
+        broken.close();
+
+        makeDownloader();
+        QCOMPARE(m_downloader->interruptedCount(), 0);
+        const QString aside = m_downloader->journalSetAside();
+        QVERIFY(aside.startsWith(Downloader::journalFile() + u".unreadable-"_s));
+        addAndWait(u"hold-c"_s, u"downloading"_s);
+        QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 1);
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), content);
+        m_downloader->dismissJournalSetAside();
+        QCOMPARE(m_downloader->journalSetAside(), QString());
+        release(u"hold-c"_s);
+    }
+
+    void clipboardSchemeAndFileActions()
+    {
+        makeDownloader();
+        FakeClipboard clipboard;
+        m_downloader->setClipboard(&clipboard);
+        QSignalSpy offers(m_downloader.get(), &Downloader::clipboardSuggestionChanged);
+
+        m_settings->setValue(SettingsKey::watchClipboard, false);
+        clipboard.copy(link(u"probe-hold-1"_s) + u" "_s + link(u"probe-hold-2"_s));
+        m_downloader->checkClipboard();
+        QCOMPARE(clipboard.reads, 0);
+        m_settings->setValue(SettingsKey::watchClipboard, true);
+        m_downloader->checkClipboard();
+        QCOMPARE(m_downloader->clipboardSuggestion(), link(u"probe-hold-1"_s));
+        // The paste command adds every link, which withdraws the offer.
+        m_downloader->addFromClipboard();
+        QCOMPARE(m_downloader->items()->count(), 2);
+        QVERIFY(!m_downloader->hasClipboardSuggestion());
+        QCOMPARE(offers.size(), 2);
+        // A link already in the list is not offered.
+        clipboard.copy(link(u"probe-hold-2"_s));
+        m_downloader->checkClipboard();
+        QVERIFY(!m_downloader->hasClipboardSuggestion());
+
+        // A scheme address adds its link and brings the window up, even when it holds none.
+        m_downloader->handleSchemeURL(u"vireloom://download?url=http%3A%2F%2Ffake.invalid%2Fprobe-hold-s&quality=mp3&playlist=1"_s);
+        DownloadItem *item = m_downloader->items()->at(0);
+        QCOMPARE(item->url(), link(u"probe-hold-s"_s));
+        QCOMPARE(item->quality(), Quality::mp3);
+        QVERIFY(item->playlist());
+        m_downloader->handleSchemeURL(u"vireloom://download?url&quality=mp3"_s);
+        QCOMPARE(m_downloader->items()->count(), 3);
+
+        // A file that is gone, or none at all, opens the download folder instead.
+        const QString file = m_root->filePath(u"clip.mp4"_s);
+        QFile(file).open(QIODevice::WriteOnly);
+        m_downloader->open(file);
+        m_downloader->reveal(file);
+        QFile::remove(file);
+        m_downloader->open(file);
+        m_downloader->reveal(QString());
+        m_downloader->openFolder();
+        const QString folder = u"folder "_s + m_folder;
+        QCOMPARE(m_desktop.calls, (QStringList{u"activate"_s, u"activate"_s, u"open "_s + file, u"reveal "_s + file, folder, folder, folder}));
+    }
+
+    void quittingEndsTheRuns()
+    {
+        makeDownloader();
+        m_downloader->add(link(u"stubborn-q"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(pidOf(u"child-stubborn-q.pid"_s) > 0, kSlow);
+        const qint64 engine = pidOf(u"run-stubborn-q.pid"_s);
+        const qint64 child = pidOf(u"child-stubborn-q.pid"_s);
+        QVERIFY(processAlive(engine) && processAlive(child));
+        m_tester.reset();
+        m_downloader.reset();
+        QTRY_VERIFY(!processAlive(engine));
+        QTRY_VERIFY(!processAlive(child));
+    }
 
 private:
-    void makeDownloader(bool withEngine = true);
+    void makeDownloader(bool withEngine = true)
+    {
+        if (withEngine) {
+            const QString engine = QDir(Tools::binDir()).filePath(u"yt-dlp"_s);
+            QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_FAKE_ENGINE), engine));
+            QVERIFY(QFile::setPermissions(engine, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        remake();
+        m_downloader->setDesktop(&m_desktop);
+        QCOMPARE(m_downloader->engineReady(), withEngine);
+        if (withEngine)
+            QTRY_COMPARE(m_downloader->ytdlpVersion(), u"2099.01.01"_s);
+    }
+
+    // A new start in the same support folder, as after a crash: the old one is simply gone.
+    void remake()
+    {
+        m_tester.reset();
+        m_downloader.reset();
+        m_downloader = std::make_unique<Downloader>(m_settings.get());
+        m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
+                                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+
     QString link(const QString &scenario) const { return u"http://fake.invalid/"_s + scenario; }
-    DownloadItem *itemFor(const QString &scenario) const;
-    DownloadItem *addAndWait(const QString &scenario, const QString &state);
-    void release(const QString &name);
-    QStringList states() const;
-    static bool alive(qint64 pid);
-    qint64 pidOf(const QString &file) const;
+    DownloadItem *itemFor(const QString &scenario) const
+    {
+        for (DownloadItem *item : m_downloader->items()->items()) {
+            if (item->url() == link(scenario))
+                return item;
+        }
+        return nullptr;
+    }
+
+    // Adds one link and waits until it has left the probe, so that the order in which
+    // items become queued is the order in which they were added.
+    DownloadItem *addAndWait(const QString &scenario, const QString &state)
+    {
+        m_downloader->add(link(scenario));
+        DownloadItem *item = m_downloader->items()->at(0);
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), state, kSlow); }();
+        return item;
+    }
+
+    void release(const QString &name)
+    {
+        QFile file(trace(u"release-"_s + name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    void releaseAllAndDrain(int holds)
+    {
+        for (int n = 1; n <= holds; ++n)
+            release(u"hold-%1"_s.arg(n));
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+    }
+
+    // Oldest first, the order in which the scheduler considers them.
+    QStringList states() const
+    {
+        QStringList result;
+        for (const DownloadItem *item : m_downloader->items()->items())
+            result.prepend(item->url().section(u'/', -1) + u'=' + item->stateName());
+        return result;
+    }
+
+    QString trace(const QString &file) const { return QDir(m_trace).filePath(file); }
+    qint64 pidOf(const QString &file) const
+    {
+        QFile pid(trace(file));
+        return pid.open(QIODevice::ReadOnly) ? pid.readAll().trimmed().toLongLong() : 0;
+    }
+
+    int probing() const { return int(QDir(m_trace).entryList({u"probing-*"_s}).size()); }
 
     std::unique_ptr<QTemporaryDir> m_root;
     QString m_trace;
@@ -78,700 +648,6 @@ private:
     std::unique_ptr<Downloader> m_downloader;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 };
-
-namespace {
-
-class FakeClipboard : public Clipboard
-{
-public:
-    qint64 changeCount() const override { return count; }
-    std::optional<QString> text() const override
-    {
-        ++reads;
-        return content;
-    }
-    qint64 count = 0;
-    std::optional<QString> content;
-    mutable int reads = 0;
-};
-
-constexpr int kSlow = 15000;
-
-} // namespace
-
-void TestDownloader::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_root->isValid());
-    m_trace = m_root->filePath(u"trace"_s);
-    m_folder = m_root->filePath(u"downloads"_s);
-    QDir().mkpath(m_trace);
-    qputenv("FAKE_ENGINE_DIR", m_trace.toLocal8Bit());
-    qputenv("FAKE_ENGINE_DATA", VIRELOOM_TEST_DATA);
-    Tools::setLocations({m_root->filePath(u"support"_s), {}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
-    m_settings->setValue(SettingsKey::folder, m_folder);
-    m_desktop.calls.clear();
-}
-
-void TestDownloader::cleanup()
-{
-    m_tester.reset();
-    m_downloader.reset();
-}
-
-void TestDownloader::makeDownloader(bool withEngine)
-{
-    if (withEngine) {
-        const QString engine = QDir(Tools::binDir()).filePath(u"yt-dlp"_s);
-        QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_FAKE_ENGINE), engine));
-        QVERIFY(QFile::setPermissions(engine, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    }
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
-    m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
-                                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QCOMPARE(m_downloader->engineReady(), withEngine);
-    if (withEngine)
-        QTRY_COMPARE(m_downloader->ytdlpVersion(), u"2099.01.01"_s);
-}
-
-// Adds one link and waits until it has left the probe, so that the order in which
-// items become queued is the order in which they were added.
-DownloadItem *TestDownloader::addAndWait(const QString &scenario, const QString &state)
-{
-    m_downloader->add(link(scenario));
-    DownloadItem *item = m_downloader->items()->at(0);
-    [&] { QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), state, kSlow); }();
-    return item;
-}
-
-DownloadItem *TestDownloader::itemFor(const QString &scenario) const
-{
-    for (DownloadItem *item : m_downloader->items()->items()) {
-        if (item->url() == link(scenario))
-            return item;
-    }
-    return nullptr;
-}
-
-void TestDownloader::release(const QString &name)
-{
-    QFile file(QDir(m_trace).filePath(u"release-"_s + name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
-// Oldest first, the order in which the scheduler considers them.
-QStringList TestDownloader::states() const
-{
-    QStringList result;
-    for (const DownloadItem *item : m_downloader->items()->items())
-        result.prepend(item->url().section(u'/', -1) + u'=' + item->stateName());
-    return result;
-}
-
-// A process that has ended but was not reaped yet (its parent gone, and no init in a
-// container to reap it) counts as ended.
-bool TestDownloader::alive(qint64 pid)
-{
-    QFile stat(u"/proc/%1/stat"_s.arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
-}
-
-qint64 TestDownloader::pidOf(const QString &file) const
-{
-    QFile pid(QDir(m_trace).filePath(file));
-    if (!pid.open(QIODevice::ReadOnly))
-        return 0;
-    return pid.readAll().trimmed().toLongLong();
-}
-
-void TestDownloader::addProbesAndQueuesNewestFirst()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 2);
-    QSignalSpy inserted(m_downloader->items(), &QAbstractItemModel::rowsInserted);
-    m_downloader->add(u"first %1, then %2 and at last %3."_s.arg(link(u"hold-1"_s), link(u"hold-2"_s), link(u"hold-3"_s)));
-
-    QCOMPARE(inserted.size(), 3);
-    QCOMPARE(states(), (QStringList{u"hold-1=fetching"_s, u"hold-2=fetching"_s, u"hold-3=fetching"_s}));
-    QCOMPARE(m_downloader->activeCount(), 3);
-
-    // Probes end in any order, and whichever ends first may start first.
-    QTRY_COMPARE_WITH_TIMEOUT(states().filter(u"=downloading"_s).size(), 2, kSlow);
-    QTRY_COMPARE_WITH_TIMEOUT(states().filter(u"=queued"_s).size(), 1, kSlow);
-    for (DownloadItem *item : m_downloader->items()->items()) {
-        const QString name = item->url().section(u'/', -1);
-        QCOMPARE(item->site(), u"Fake"_s);
-        QCOMPARE(item->uploader(), u"Someone"_s);
-        QCOMPARE(item->duration(), 61.5);
-        if (item->stateName() == u"queued")
-            QCOMPARE(item->title(), u"Title of "_s + name);
-        else
-            QTRY_COMPARE(item->title(), u"Held "_s + name);
-    }
-    for (int n = 1; n <= 3; ++n)
-        release(u"hold-%1"_s.arg(n));
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-}
-
-void TestDownloader::qualityOfAddedLinks()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::quality, u"p720"_s);
-    m_downloader->add(link(u"probe-hold-a"_s));
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::p720);
-    m_downloader->addLinks(link(u"probe-hold-b"_s), u"m4a"_s, true);
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::m4a);
-    QVERIFY(m_downloader->items()->at(0)->playlist());
-
-    // Dropped links use the input card's choice and show the downloads.
-    m_settings->setValue(SettingsKey::uiQuality, u"p480"_s);
-    m_settings->setValue(SettingsKey::uiPlaylist, true);
-    m_downloader->setSection(Downloader::AppSection::settings);
-    m_downloader->addFromUI(link(u"probe-hold-c"_s));
-    QCOMPARE(m_downloader->items()->at(0)->quality(), Quality::p480);
-    QVERIFY(m_downloader->items()->at(0)->playlist());
-    QCOMPARE(m_downloader->section(), Downloader::AppSection::downloads);
-
-    // The same link twice is two items; text without links adds nothing.
-    m_downloader->add(link(u"probe-hold-d"_s) + u" "_s + link(u"probe-hold-d"_s));
-    m_downloader->add(u"nothing to see"_s);
-    QCOMPARE(m_downloader->items()->count(), 4);
-}
-
-void TestDownloader::schedulerKeepsTheLimit()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 2);
-    addAndWait(u"hold-1"_s, u"downloading"_s);
-    addAndWait(u"hold-2"_s, u"downloading"_s);
-    for (int n = 3; n <= 5; ++n)
-        addAndWait(u"hold-%1"_s.arg(n), u"queued"_s);
-    release(u"hold-2"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(states(),
-                              (QStringList{u"hold-1=downloading"_s, u"hold-2=done"_s, u"hold-3=downloading"_s, u"hold-4=queued"_s,
-                                           u"hold-5=queued"_s}),
-                              kSlow);
-    // A pass without a free slot starts nothing.
-    m_downloader->pump();
-    QCOMPARE(itemFor(u"hold-4"_s)->stateName(), u"queued"_s);
-    for (int n = 1; n <= 5; ++n)
-        release(u"hold-%1"_s.arg(n));
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-}
-
-void TestDownloader::completion_data()
-{
-    QTest::addColumn<QString>("scenario");
-    QTest::addColumn<bool>("playlist");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("historyFile");
-    QTest::addColumn<qint64>("historyBytes");
-
-    QTest::newRow("unsupported link") << u"page"_s << false << u"failed"_s
-                                      << u"This link isn’t supported (no video found)."_s << QString() << qint64(-1);
-    QTest::newRow("no error line: the last line") << u"status-2"_s << false << u"failed"_s
-                                                  << u"[generic] Extracting URL: http://fake.invalid/status-2"_s << QString() << qint64(-1);
-    QTest::newRow("no output: the command line")
-        << u"silent-3"_s << false << u"failed"_s << u"$ yt-dlp --newline --progress"_s << QString() << qint64(-1);
-    QTest::newRow("exit 0 without files") << u"silent-0"_s << false << u"done"_s << QString() << QString() << qint64(0);
-    QTest::newRow("playlist with failed entries")
-        << u"files-p"_s << true << u"done"_s << QString() << u"files-p-3.bin"_s << qint64(600);
-    QTest::newRow("single video with files but an error")
-        << u"files-s"_s << false << u"failed"_s << u"[generic] entry 4: HTTP Error 404: Not Found"_s << QString() << qint64(-1);
-    // Captured from Debian 12's yt-dlp, whose last post-processing line carries the file.
-    QTest::newRow("glued file line")
-        << u"replay-ytdlp-2023.03.04-single.txt"_s << false << u"done"_s << QString() << u"/tmp/vireloom-capture/clip.mp4"_s
-        << qint64(-1);
-    QTest::newRow("captured feed with a missing entry")
-        << u"replay-ytdlp-2023.03.04-feed.txt-exit1"_s << true << u"done"_s << QString()
-        << u"/tmp/vireloom-capture/Test Feed/3 - Episode Three.mp4"_s << qint64(-1);
-    QTest::newRow("captured post-processing failure")
-        << u"replay-ytdlp-2023.03.04-postprocess-error.txt-exit1"_s << false << u"failed"_s
-        << u"Postprocessing: WARNING: unable to obtain file audio codec with ffprobe"_s << QString() << qint64(-1);
-}
-
-void TestDownloader::completion()
-{
-    QFETCH(QString, scenario);
-    QFETCH(bool, playlist);
-    QFETCH(QString, state);
-    QFETCH(QString, message);
-    QFETCH(QString, historyFile);
-    QFETCH(qint64, historyBytes);
-
-    makeDownloader();
-    m_settings->setValue(SettingsKey::soundOnDone, false);
-    m_downloader->add(link(scenario), Quality::p1080, playlist);
-    DownloadItem *item = m_downloader->items()->at(0);
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kSlow);
-    QCOMPARE(item->stateName(), state);
-    QVERIFY2(item->failureMessage().startsWith(message), qPrintable(item->failureMessage()));
-
-    const auto &history = m_downloader->history()->entries();
-    if (state != u"done") {
-        QCOMPARE(history.size(), 0);
-        QCOMPARE(m_desktop.calls, QStringList());
-        return;
-    }
-    QCOMPARE(m_desktop.calls, (QStringList{u"attention"_s, u"notify "_s + item->title()}));
-    QCOMPARE(history.size(), 1);
-    const HistoryEntry &entry = history.first();
-    QCOMPARE(entry.url, link(scenario));
-    QCOMPARE(entry.quality, u"1080p"_s);
-    QCOMPARE(entry.title, item->title());
-    QCOMPARE(entry.site, u"Fake"_s);
-    // Replayed runs name files of the machine they were captured on.
-    if (historyBytes >= 0)
-        QCOMPARE(entry.bytes, historyBytes);
-    else
-        QVERIFY(entry.bytes.has_value());
-    if (historyFile.isEmpty())
-        QCOMPARE(entry.file, std::nullopt);
-    else
-        QVERIFY2(entry.file && entry.file->endsWith(historyFile), qPrintable(entry.file.value_or(u"none"_s)));
-    QVERIFY(qAbs(entry.date.secsTo(QDateTime::currentDateTimeUtc())) < 60);
-}
-
-void TestDownloader::failureWithoutAnyOutput()
-{
-    makeDownloader();
-    m_downloader->add(link(u"probe-hold-x"_s));
-    DownloadItem *item = m_downloader->items()->at(0);
-    m_downloader->finish(item->id(), 5);
-    QCOMPARE(item->failureMessage(), u"yt-dlp exited with code 5"_s);
-
-    // A process that ends after its item left the list only frees its slot.
-    m_downloader->finish(QUuid::createUuid(), 0);
-    m_downloader->handle(u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s, QUuid::createUuid());
-    QCOMPARE(m_downloader->history()->count(), 0);
-}
-
-void TestDownloader::launchFailureFreesTheSlot()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    for (int n = 1; n <= 3; ++n)
-        m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->runningProbes(), 3, kSlow);
-    // The engine turns unusable while the probes run: every start fails, and none waits forever.
-    QVERIFY(QFile::setPermissions(m_downloader->ytdlpPathText(), QFileDevice::ReadOwner));
-    release(u"probes"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-    for (const DownloadItem *item : m_downloader->items()->items()) {
-        QCOMPARE(item->stateName(), u"failed"_s);
-        QVERIFY2(item->failureMessage().startsWith(u"Couldn’t start yt-dlp: "_s), qPrintable(item->failureMessage()));
-        QCOMPARE(item->process(), nullptr);
-        QCOMPARE(item->log().size(), 1);
-    }
-}
-
-void TestDownloader::engineMissing()
-{
-    makeDownloader(false);
-    m_downloader->add(link(u"a"_s));
-    DownloadItem *item = m_downloader->items()->at(0);
-    QCOMPARE(item->failureMessage(), u"Engine not installed — click Install now."_s);
-    QCOMPARE(m_downloader->activeCount(), 0);
-    m_downloader->retry(item);
-    QCOMPARE(item->failureMessage(), u"Engine not installed"_s);
-    QVERIFY(item->log().isEmpty());
-}
-
-void TestDownloader::engineGoneWhileWaiting()
-{
-    makeDownloader();
-    for (int n = 0; n < Downloader::kMaxProbes + 2; ++n)
-        m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), Downloader::kMaxProbes, kSlow);
-    QVERIFY(QFile::remove(m_downloader->ytdlpPathText()));
-    m_downloader->refreshEngine();
-    QVERIFY(!m_downloader->engineReady());
-    release(u"probes"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-    QStringList messages;
-    for (const DownloadItem *item : m_downloader->items()->items())
-        messages << item->failureMessage();
-    QCOMPARE(messages.count(u"Engine not installed — click Install now."_s), 2);
-    QCOMPARE(messages.count(u"Engine not installed"_s), Downloader::kMaxProbes);
-}
-
-void TestDownloader::probeResults()
-{
-    makeDownloader();
-    m_downloader->add(link(u"list-1"_s));
-    m_downloader->add(link(u"probe-fail-2"_s));
-    m_downloader->add(link(u"probe-garbage-3"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-
-    DownloadItem *list = itemFor(u"list-1"_s);
-    QVERIFY(list->playlist());
-    QCOMPARE(list->playlistCount(), 3);
-    QCOMPARE(list->title(), u"A list"_s);
-    QVERIFY(m_downloader->buildArgs(*list).contains(u"--yes-playlist"_s));
-    // Failed probes leave the item as it was, and the download says what is wrong.
-    for (const QString &scenario : {u"probe-fail-2"_s, u"probe-garbage-3"_s}) {
-        QCOMPARE(itemFor(scenario)->title(), link(scenario));
-        QCOMPARE(itemFor(scenario)->failureMessage(), u"This link isn’t supported (no video found)."_s);
-    }
-}
-
-void TestDownloader::probesRunAFewAtATime()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    QString text;
-    for (int n = 0; n < 40; ++n)
-        text += link(u"probe-hold-%1"_s.arg(n)) + u'\n';
-    m_downloader->add(text);
-    QCOMPARE(m_downloader->items()->count(), 40);
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), Downloader::kMaxProbes, kSlow);
-    QTest::qWait(200);
-    QCOMPARE(m_downloader->runningProbes(), Downloader::kMaxProbes);
-    QCOMPARE(QDir(m_trace).entryList({u"probing-*"_s}).size(), Downloader::kMaxProbes);
-    QCOMPARE(m_downloader->activeCount(), 40);
-
-    release(u"probes"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, 60000);
-    QFile probes(QDir(m_trace).filePath(u"probes.log"_s));
-    QVERIFY(probes.open(QIODevice::ReadOnly));
-    QCOMPARE(probes.readAll().count('\n'), 40);
-}
-
-void TestDownloader::cancelOrRemoveEndsTheProbe()
-{
-    makeDownloader();
-    m_downloader->add(link(u"probe-hold-c"_s));
-    m_downloader->add(link(u"probe-hold-r"_s));
-    DownloadItem *cancelled = itemFor(u"probe-hold-c"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(m_trace).entryList({u"probing-*"_s}).size(), 2, kSlow);
-    QList<qint64> probes;
-    for (const QString &file : QDir(m_trace).entryList({u"probing-*"_s}))
-        probes << file.section(u'-', 1).toLongLong();
-
-    m_downloader->cancel(cancelled);
-    QCOMPARE(cancelled->stateName(), u"cancelled"_s);
-    m_downloader->remove(itemFor(u"probe-hold-r"_s));
-    QCOMPARE(m_downloader->items()->count(), 1);
-    QCOMPARE(m_downloader->runningProbes(), 0);
-    QCOMPARE(m_downloader->activeCount(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!alive(probes[0]) && !alive(probes[1]), kSlow);
-
-    // A late answer would change nothing either.
-    release(u"probes"_s);
-    QTest::qWait(100);
-    QCOMPARE(cancelled->stateName(), u"cancelled"_s);
-    QCOMPARE(cancelled->title(), link(u"probe-hold-c"_s));
-}
-
-void TestDownloader::cancelInterruptsTheRun()
-{
-    makeDownloader();
-    m_downloader->add(link(u"polite-1"_s));
-    DownloadItem *item = m_downloader->items()->at(0);
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"downloading"_s, kSlow);
-    QTRY_VERIFY(pidOf(u"run-polite-1.pid"_s) > 0);
-
-    QElapsedTimer clock;
-    clock.start();
-    m_downloader->cancel(item);
-    QCOMPARE(item->stateName(), u"downloading"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kSlow);
-    // It stopped on the interrupt, well before the termination request.
-    QVERIFY(clock.elapsed() < Downloader::kCancelGraceMs);
-    QVERIFY(item->log().contains(u"ERROR: Interrupted by user"_s));
-    QCOMPARE(m_desktop.calls, QStringList());
-    QCOMPARE(m_downloader->history()->count(), 0);
-}
-
-void TestDownloader::cancelTerminatesWhatIgnoresTheInterrupt()
-{
-    makeDownloader();
-    m_downloader->add(link(u"stubborn-1"_s));
-    DownloadItem *item = m_downloader->items()->at(0);
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"downloading"_s, kSlow);
-    QTRY_VERIFY(pidOf(u"child-stubborn-1.pid"_s) > 0);
-    const qint64 engine = pidOf(u"run-stubborn-1.pid"_s);
-    const qint64 child = pidOf(u"child-stubborn-1.pid"_s);
-    QCOMPARE(m_downloader->processGroup(item->id()), engine);
-
-    m_downloader->cancel(item);
-    QTest::qWait(Downloader::kCancelGraceMs / 2);
-    QVERIFY(alive(engine));
-    QVERIFY(alive(child));
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kSlow);
-    // The request reached the engine's child too, not only the engine.
-    QTRY_VERIFY(!alive(child));
-    QVERIFY(!alive(engine));
-}
-
-void TestDownloader::cancelQueuedStartsTheNext()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    addAndWait(u"hold-1"_s, u"downloading"_s);
-    addAndWait(u"hold-2"_s, u"queued"_s);
-    addAndWait(u"hold-3"_s, u"queued"_s);
-    m_downloader->cancel(itemFor(u"hold-2"_s));
-    QCOMPARE(itemFor(u"hold-2"_s)->stateName(), u"cancelled"_s);
-    QCOMPARE(itemFor(u"hold-3"_s)->stateName(), u"queued"_s);
-    release(u"hold-1"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(states(), (QStringList{u"hold-1=done"_s, u"hold-2=cancelled"_s, u"hold-3=downloading"_s}), kSlow);
-    release(u"hold-3"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-}
-
-void TestDownloader::removeRunningItem()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    addAndWait(u"hold-1"_s, u"downloading"_s);
-    addAndWait(u"hold-2"_s, u"queued"_s);
-    QTRY_VERIFY(pidOf(u"run-hold-1.pid"_s) > 0);
-    const qint64 engine = pidOf(u"run-hold-1.pid"_s);
-
-    QPointer<DownloadItem> removed = itemFor(u"hold-1"_s);
-    m_downloader->remove(removed);
-    QCOMPARE(states(), QStringList{u"hold-2=queued"_s});
-    QTRY_VERIFY_WITH_TIMEOUT(!alive(engine), kSlow);
-    QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-2"_s)->stateName(), u"downloading"_s, kSlow);
-    QTRY_VERIFY(removed.isNull());
-    release(u"hold-2"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-    QCOMPARE(m_downloader->history()->count(), 1);
-}
-
-void TestDownloader::retryAndClearFinished()
-{
-    makeDownloader();
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    m_downloader->add(link(u"page"_s));
-    DownloadItem *failed = m_downloader->items()->at(0);
-    QTRY_COMPARE_WITH_TIMEOUT(failed->stateName(), u"failed"_s, kSlow);
-
-    m_downloader->add(link(u"hold-1"_s));
-    DownloadItem *running = m_downloader->items()->at(0);
-    QTRY_COMPARE_WITH_TIMEOUT(running->stateName(), u"downloading"_s, kSlow);
-    QTRY_COMPARE(running->title(), u"Held hold-1"_s);
-    // A running item is not started a second time.
-    m_downloader->retry(running);
-    QCOMPARE(running->stateName(), u"downloading"_s);
-
-    failed->setUserCancelled(true);
-    m_downloader->retry(failed);
-    QCOMPARE(failed->stateName(), u"queued"_s);
-    QVERIFY(!failed->userCancelled());
-    QCOMPARE(failed->progress(), 0.0);
-
-    m_downloader->add(link(u"probe-hold-q"_s));
-    QCOMPARE(m_downloader->activeCount(), 3);
-    QSignalSpy reset(m_downloader->items(), &QAbstractItemModel::modelReset);
-    m_downloader->cancel(running);
-    QTRY_COMPARE_WITH_TIMEOUT(running->stateName(), u"cancelled"_s, kSlow);
-    QTRY_COMPARE_WITH_TIMEOUT(failed->stateName(), u"failed"_s, kSlow);
-    QCOMPARE(m_downloader->activeCount(), 1);
-
-    m_downloader->clearFinished();
-    QCOMPARE(m_downloader->items()->count(), 1);
-    QCOMPARE(m_downloader->items()->at(0)->url(), link(u"probe-hold-q"_s));
-    QCOMPARE(m_downloader->items()->at(0)->stateName(), u"fetching"_s);
-    QCOMPARE(reset.size(), 0);
-}
-
-void TestDownloader::historyOfFinishedDownloads()
-{
-    const QString file = Tools::supportDir() + u"/history.json"_s;
-    HistoryEntry earlier;
-    earlier.id = QUuid::createUuid();
-    earlier.date = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
-    QVERIFY(HistoryStore::save(file, {earlier}));
-    makeDownloader();
-    QCOMPARE(m_downloader->history()->entries(), QList<HistoryEntry>{earlier});
-
-    m_downloader->add(link(u"files-p"_s), std::nullopt, true);
-    QTRY_COMPARE_WITH_TIMEOUT(m_downloader->history()->count(), 2, kSlow);
-    QCOMPARE(HistoryStore::load(file).entries, m_downloader->history()->entries());
-    QCOMPARE(m_downloader->totalBytes(), 600);
-    m_downloader->removeHistory(earlier.id);
-    QCOMPARE(HistoryStore::load(file).entries.size(), 1);
-    m_downloader->clearHistory();
-    QCOMPARE(HistoryStore::load(file).entries, QList<HistoryEntry>());
-    QCOMPARE(m_downloader->totalBytes(), 0);
-    // The downloaded files stay.
-    QVERIFY(QFileInfo::exists(m_folder + u"/files-p-3.bin"_s));
-}
-
-// The journal follows the list as it changes; a later start offers back what was
-// unfinished, and a resumed run continues in the folder it had.
-void TestDownloader::journalOffersTheUnfinishedBack()
-{
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    makeDownloader();
-    DownloadOptions options;
-    options.rateLimit = 1000;
-    m_downloader->add(link(u"hold-a"_s), Quality::p720, false, options);
-    QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->stateName(), u"downloading"_s, kSlow);
-    addAndWait(u"hold-b"_s, u"queued"_s);
-    const auto journal = [] { return QueueJournal::load(Downloader::journalFile()).entries; };
-    QTRY_COMPARE(journal().size(), 2);
-    QCOMPARE(journal().at(0).stage, JournalEntry::Stage::queued);
-    QCOMPARE(journal().at(1).stage, JournalEntry::Stage::running);
-    QCOMPARE(journal().at(1).options, options);
-    QCOMPARE(journal().at(1).title, u"Held hold-a"_s);
-
-    // A crash leaves the journal as it was last written.
-    m_tester.reset();
-    m_downloader.reset();
-    const QString firstFolder = m_folder;
-    m_settings->setValue(SettingsKey::folder, m_root->filePath(u"elsewhere"_s));
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    QCOMPARE(m_downloader->interruptedCount(), 2);
-    QCOMPARE(m_downloader->items()->count(), 0);
-    QTest::qWait(50);
-    QCOMPARE(journal().size(), 2);
-
-    QFile::remove(QDir(m_trace).filePath(u"run-hold-a.args"_s));
-    m_downloader->resumeInterrupted();
-    QCOMPARE(m_downloader->interruptedCount(), 0);
-    QCOMPARE(states(), (QStringList{u"hold-a=downloading"_s, u"hold-b=queued"_s}));
-    QCOMPARE(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s);
-    QCOMPARE(itemFor(u"hold-a"_s)->quality(), Quality::p720);
-    QTRY_VERIFY(QFileInfo::exists(QDir(m_trace).filePath(u"run-hold-a.args"_s)));
-    QFile args(QDir(m_trace).filePath(u"run-hold-a.args"_s));
-    QVERIFY(args.open(QIODevice::ReadOnly));
-    QVERIFY(args.readAll().contains((u"-P "_s + firstFolder + u" -o"_s).toUtf8()));
-
-    release(u"hold-a"_s);
-    release(u"hold-b"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(states(), (QStringList{u"hold-a=done"_s, u"hold-b=done"_s}), kSlow);
-    QTRY_COMPARE(journal().size(), 0);
-
-    // Discarding lets the offered downloads go for good.
-    QVERIFY(QueueJournal::save(Downloader::journalFile(), {JournalEntry::of(*itemFor(u"hold-a"_s), m_folder)}));
-    m_tester.reset();
-    m_downloader.reset();
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    QCOMPARE(m_downloader->interruptedCount(), 1);
-    m_downloader->discardInterrupted();
-    QTRY_COMPARE(journal().size(), 0);
-}
-
-void TestDownloader::unreadableJournalIsKept_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    const QByteArray entry = R"({"url":"https://example.org/v","quality":"best","playlist":false,"stage":"queued",)"
-                             R"("folder":"/videos","title":"","site":"","uploader":"","options":{}})";
-    QTest::newRow("cut short") << QByteArray(R"({"version":1,"items":[{"url":)");
-    QTest::newRow("another version") << R"({"version":2,"items":[)" + entry + "]}";
-    QTest::newRow("unknown quality") << R"({"version":1,"items":[)" + QByteArray(entry).replace("best", "8k") + "]}";
-    QTest::newRow("not a web link") << R"({"version":1,"items":[)" + QByteArray(entry).replace("https:", "file:") + "]}";
-    QTest::newRow("options that escape the folder")
-        << R"({"version":1,"items":[)" + QByteArray(entry).replace("{}", R"({"outputPattern":"../%(title)s.%(ext)s"})") + "]}";
-}
-
-void TestDownloader::unreadableJournalIsKept()
-{
-    QFETCH(QByteArray, content);
-    QDir().mkpath(Tools::supportDir());
-    QFile broken(Downloader::journalFile());
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write(content);
-    broken.close();
-
-    makeDownloader();
-    QCOMPARE(m_downloader->interruptedCount(), 0);
-    const QString aside = m_downloader->journalSetAside();
-    QVERIFY(aside.startsWith(Downloader::journalFile() + u".unreadable-"_s));
-    addAndWait(u"hold-c"_s, u"downloading"_s);
-    QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 1);
-    QFile kept(aside);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), content);
-    m_downloader->dismissJournalSetAside();
-    QCOMPARE(m_downloader->journalSetAside(), QString());
-    release(u"hold-c"_s);
-}
-
-void TestDownloader::clipboardThroughTheDownloader()
-{
-    makeDownloader();
-    FakeClipboard clipboard;
-    m_downloader->setClipboard(&clipboard);
-    QSignalSpy offers(m_downloader.get(), &Downloader::clipboardSuggestionChanged);
-
-    m_settings->setValue(SettingsKey::watchClipboard, false);
-    clipboard.content = link(u"probe-hold-1"_s) + u" "_s + link(u"probe-hold-2"_s);
-    clipboard.count = 1;
-    m_downloader->checkClipboard();
-    QCOMPARE(clipboard.reads, 0);
-    QVERIFY(!m_downloader->hasClipboardSuggestion());
-
-    m_settings->setValue(SettingsKey::watchClipboard, true);
-    m_downloader->checkClipboard();
-    QCOMPARE(m_downloader->clipboardSuggestion(), link(u"probe-hold-1"_s));
-
-    // The paste command adds every link, which withdraws the offer.
-    m_downloader->addFromClipboard();
-    QCOMPARE(m_downloader->items()->count(), 2);
-    QVERIFY(!m_downloader->hasClipboardSuggestion());
-    QCOMPARE(offers.size(), 2);
-
-    // A link already in the list is not offered.
-    clipboard.content = link(u"probe-hold-2"_s);
-    clipboard.count = 2;
-    m_downloader->checkClipboard();
-    QVERIFY(!m_downloader->hasClipboardSuggestion());
-}
-
-void TestDownloader::schemeAddress()
-{
-    makeDownloader();
-    m_downloader->handleSchemeURL(u"vireloom://download?url=http%3A%2F%2Ffake.invalid%2Fprobe-hold-s&quality=mp3&playlist=1"_s);
-    QCOMPARE(m_downloader->items()->count(), 1);
-    DownloadItem *item = m_downloader->items()->at(0);
-    QCOMPARE(item->url(), link(u"probe-hold-s"_s));
-    QCOMPARE(item->quality(), Quality::mp3);
-    QVERIFY(item->playlist());
-    QCOMPARE(m_desktop.calls, QStringList{u"activate"_s});
-
-    m_downloader->handleSchemeURL(u"vireloom://download?url&quality=mp3"_s);
-    QCOMPARE(m_downloader->items()->count(), 1);
-    QCOMPARE(m_desktop.calls, (QStringList{u"activate"_s, u"activate"_s}));
-}
-
-void TestDownloader::fileActions()
-{
-    makeDownloader();
-    const QString file = m_root->filePath(u"clip.mp4"_s);
-    QFile(file).open(QIODevice::WriteOnly);
-    m_downloader->open(file);
-    m_downloader->reveal(file);
-    QFile::remove(file);
-    m_downloader->open(file);
-    m_downloader->reveal(QString());
-    m_downloader->openFolder();
-    QCOMPARE(m_desktop.calls, (QStringList{u"open "_s + file, u"reveal "_s + file, u"folder "_s + m_folder,
-                                           u"folder "_s + m_folder, u"folder "_s + m_folder}));
-}
-
-void TestDownloader::quittingEndsTheRuns()
-{
-    makeDownloader();
-    m_downloader->add(link(u"stubborn-q"_s));
-    QTRY_VERIFY_WITH_TIMEOUT(pidOf(u"child-stubborn-q.pid"_s) > 0, kSlow);
-    const qint64 engine = pidOf(u"run-stubborn-q.pid"_s);
-    const qint64 child = pidOf(u"child-stubborn-q.pid"_s);
-    QVERIFY(alive(engine) && alive(child));
-    m_tester.reset();
-    m_downloader.reset();
-    QTRY_VERIFY(!alive(engine));
-    QTRY_VERIFY(!alive(child));
-}
 
 QTEST_GUILESS_MAIN(TestDownloader)
 #include "tst_downloader.moc"

@@ -6,17 +6,14 @@
 #include "settings/settings.h"
 #include "support/httpserver.h"
 #include "support/media.h"
+#include "support/processes.h"
 #include "support/recordingdesktop.h"
 #include "tools/tools.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +21,50 @@
 #include <csignal>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kRun = 60000;
+
+HttpServer::Response served(const QByteArray &body, const QByteArray &type)
+{
+    return {200, body, {}, type, {}, 0, -1, -1};
+}
+
+HttpServer::Response slow(const QString &file, int bytesPerSecond)
+{
+    HttpServer::Response response{200, {}, file, "video/mp4", {}, bytesPerSecond, -1, -1};
+    return response;
+}
+
+// What ffprobe says of a file, one line per stream, sorted.
+QStringList probe(const QString &file, const QString &entries, const QStringList &select = {})
+{
+    QProcess ffprobe;
+    ffprobe.start(u"/usr/bin/ffprobe"_s, QStringList{u"-v"_s, u"error"_s} + select
+                                             + QStringList{u"-show_entries"_s, entries, u"-of"_s, u"csv=p=0"_s, file});
+    if (!ffprobe.waitForFinished(30000))
+        return {};
+    QStringList lines = QString::fromUtf8(ffprobe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    lines.sort();
+    return lines;
+}
+
+double durationOf(const QString &file)
+{
+    return probe(file, u"stream=duration"_s, {u"-select_streams"_s, u"v:0"_s}).value(0).toDouble();
+}
+
+// Says why when it is not done, so that a failure shows the engine's own words.
+bool isDone(const DownloadItem *item)
+{
+    if (item->stateName() == u"done")
+        return true;
+    qWarning().noquote() << item->stateName() << item->failureMessage() << item->log().join(u'\n');
+    return false;
+}
+
+} // namespace
 
 // Whole downloads with the machine's own yt-dlp and ffmpeg against media served from
 // 127.0.0.1, generated here with ffmpeg.
@@ -33,30 +74,316 @@ class TestEndToEnd : public QObject
 
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
 
-    void videoWithDefaultSettings();
-    void audioAsMp3();
-    void feedAsPlaylist();
-    void pageWithoutMedia();
-    void cancelMidDownload();
-    void oneAtATime();
-    void killedApplicationTakesItsEngineAlong();
-    void killedWhileThreeRunResumesAllThree();
-    void timeRangeIsCut();
-    void chaptersBecomeFiles();
-    void pickedPlaylistEntriesOnly();
-    void playlistTitledDotsStaysInside();
-    void archiveSkipsWhatItHas();
-    void speedLimitHolds();
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        m_folder = m_root->filePath(u"Downloads"_s);
+        // Debian's packages, whatever else the machine has installed.
+        Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}});
+        m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
+        m_settings->setValue(SettingsKey::folder, m_folder);
+        m_desktop.calls.clear();
+        m_downloader = std::make_unique<Downloader>(m_settings.get());
+        m_downloader->setDesktop(&m_desktop);
+        m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
+                                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(m_downloader->ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
+        QCOMPARE(m_downloader->ffmpegPathText(), u"/usr/bin/ffmpeg"_s);
+    }
+
+    void cleanup()
+    {
+        m_tester.reset();
+        m_downloader.reset();
+        m_settings.reset();
+    }
+
+    void videoWithDefaultSettings()
+    {
+        DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::p1080);
+        QCOMPARE(item->url(), m_server.url(u"/media/clip.mp4"_s).toString());
+        QVERIFY(finished(item) && isDone(item));
+
+        QCOMPARE((QStringList{item->title(), item->site()}), (QStringList{u"clip"_s, u"Generic"_s}));
+        const QString file = m_folder + u"/clip.mp4"_s;
+        QCOMPARE(item->files(), QStringList{file});
+        QCOMPARE(probe(file, u"stream=codec_type,codec_name"_s), (QStringList{u"aac,audio"_s, u"h264,video"_s}));
+
+        const auto &history = m_downloader->history()->entries();
+        QCOMPARE(history.size(), 1);
+        QCOMPARE(history.first().file, file);
+        QCOMPARE(history.first().bytes, QFileInfo(file).size());
+        QCOMPARE(history.first().quality, u"1080p"_s);
+        QVERIFY(QFileInfo::exists(Tools::supportDir() + u"/history.json"_s));
+        QCOMPARE(m_desktop.calls, (QStringList{u"sound"_s, u"attention"_s, u"notify clip"_s}));
+        QCOMPARE(m_downloader->activeCount(), 0);
+    }
+
+    void audioAsMp3()
+    {
+        DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::mp3);
+        QVERIFY(finished(item) && isDone(item));
+        QCOMPARE(item->files(), QStringList{m_folder + u"/clip.mp3"_s});
+        QVERIFY(probe(m_folder + u"/clip.mp3"_s, u"stream=codec_type,codec_name"_s).contains(u"mp3,audio"_s));
+        QCOMPARE(m_downloader->history()->entries().first().quality, u"MP3"_s);
+    }
+
+    void feedAsPlaylist()
+    {
+        DownloadItem *item = addOne(u"/feed.xml"_s);
+        QVERIFY(!item->playlist());
+        QVERIFY(finished(item) && isDone(item));
+
+        // The probe found a playlist, so the whole feed was downloaded.
+        QVERIFY(item->playlist());
+        QCOMPARE(item->playlistCount(), 3);
+        QCOMPARE(item->title(), u"Test Feed"_s);
+        const QDir folder(m_folder + u"/Test Feed"_s);
+        QCOMPARE(folder.entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
+        const QStringList files{folder.filePath(u"1 - Episode 1.mp4"_s), folder.filePath(u"3 - Episode 3.mp4"_s)};
+        QCOMPARE(item->files(), files);
+        QVERIFY(item->lastError().value_or(QString()).contains(u"404"_s));
+        QCOMPARE((QStringList{item->playlistPos(), item->currentEntry()}), (QStringList{u"3/3"_s, u"Episode 3"_s}));
+
+        const HistoryEntry &entry = m_downloader->history()->entries().first();
+        QCOMPARE(entry.file, files.last());
+        QCOMPARE(entry.bytes, QFileInfo(files.first()).size() + QFileInfo(files.last()).size());
+    }
+
+    void pageWithoutMedia()
+    {
+        DownloadItem *item = addOne(u"/page.html"_s);
+        QVERIFY(finished(item));
+        QCOMPARE(item->stateName(), u"failed"_s);
+        QCOMPARE(item->failureMessage(), u"This link isn’t supported (no video found)."_s);
+        QVERIFY(item->lastError().value_or(QString()).startsWith(u"Unsupported URL: "_s));
+        QCOMPARE(m_downloader->history()->count(), 0);
+        QCOMPARE(m_desktop.calls, QStringList());
+    }
+
+    void cancelMidDownload()
+    {
+        DownloadItem *item = addOne(u"/slow/long.mp4"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0.05, kRun);
+        QCOMPARE(item->stateName(), u"downloading"_s);
+        QVERIFY(!item->speed().isEmpty());
+        const qint64 group = m_downloader->processGroup(item->id());
+        QVERIFY(processAlive(group));
+
+        m_downloader->cancel(item);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kRun);
+        QVERIFY(item->progress() < 1.0);
+        QCOMPARE(item->process(), nullptr);
+        QCOMPARE(m_downloader->processGroup(item->id()), 0);
+        // Nothing of the run is left: no process in its group.
+        QTRY_VERIFY(::kill(static_cast<pid_t>(-group), 0) != 0);
+        QCOMPARE(m_downloader->history()->count(), 0);
+    }
+
+    void oneAtATime()
+    {
+        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        QStringList events;
+        QList<DownloadItem *> items;
+        for (const QString &name : {u"a"_s, u"b"_s}) {
+            DownloadItem *item = addOne(u"/slow/%1.mp4"_s.arg(name));
+            connect(item, &DownloadItem::stateChanged, item, [&events, item, name] { events << name + u' ' + item->stateName(); });
+            items << item;
+        }
+        for (DownloadItem *item : items)
+            QVERIFY(finished(item) && isDone(item));
+
+        // Whichever was queued first ran first; the other started only after it was done.
+        const QStringList downloads = events.filter(u" downloading"_s);
+        QCOMPARE(downloads.size(), 2);
+        const QString first = downloads.first().left(1);
+        const QString second = first == u"a" ? u"b"_s : u"a"_s;
+        QVERIFY2(events.indexOf(first + u" done"_s) < events.indexOf(second + u" downloading"_s), qPrintable(events.join(u", "_s)));
+        QCOMPARE(m_downloader->history()->count(), 2);
+    }
+
+    void killedApplicationTakesItsEngineAlong()
+    {
+        // The server hangs mid-download, so yt-dlp writes nothing and cannot notice through its
+        // output that the application is gone; only the kernel's death signal ends it at once.
+        QProcess host;
+        const QStringList engines = startHost(host, {m_server.url(u"/hanging/long.mp4"_s).toString()});
+        QCOMPARE(engines.size(), 1);
+        QVERIFY(processAlive(engines.first().toLongLong()));
+        // Time for yt-dlp to take in what was sent and settle into waiting.
+        QTest::qWait(1000);
+        QVERIFY(killHost(host, engines));
+    }
+
+    // The application is killed outright while three downloads run; the next start offers
+    // them back, and yt-dlp continues each from the partial file the first run left.
+    void killedWhileThreeRunResumesAllThree()
+    {
+        QStringList links;
+        for (const char *name : {"a", "b", "c"})
+            links << m_server.url(u"/resume/%1.mp4"_s.arg(QLatin1StringView(name))).toString();
+        QProcess host;
+        const QStringList engines = startHost(host, links);
+        QCOMPARE(engines.size(), 3);
+        const QDir hostFolder(m_root->filePath(u"host/Downloads"_s));
+        // yt-dlp's writes are buffered: only a partial file that holds data can be continued.
+        const auto filledParts = [&hostFolder] {
+            const QFileInfoList parts = hostFolder.entryInfoList({u"*.part"_s}, QDir::Files);
+            return std::count_if(parts.begin(), parts.end(), [](const QFileInfo &part) { return part.size() >= 64 * 1024; });
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(filledParts(), 3, kRun);
+        QVERIFY(killHost(host, engines));
+
+        // The next start, in the same support folder, with another download folder set.
+        m_downloader.reset();
+        Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}});
+        m_settings->setValue(SettingsKey::maxConcurrent, 3);
+        m_downloader = std::make_unique<Downloader>(m_settings.get());
+        QCOMPARE(m_downloader->interruptedCount(), 3);
+        m_downloader->resumeInterrupted();
+        QCOMPARE(m_downloader->items()->count(), 3);
+        const double length = durationOf(media("long"));
+        for (DownloadItem *item : m_downloader->items()->items()) {
+            QVERIFY(finished(item) && isDone(item));
+            // The resumed run asked only for what the partial file lacked.
+            const QList<qint64> starts = m_server.rangeStarts(QUrl(item->url()).path());
+            QVERIFY2(!starts.isEmpty() && starts.last() > 0, qPrintable(item->url()));
+            QCOMPARE(QFileInfo(item->files().first()).absolutePath(), hostFolder.absolutePath());
+            // Embedding metadata rewrites the file, so its length, not its size, shows it whole.
+            QVERIFY(qAbs(durationOf(item->files().first()) - length) < 0.2);
+        }
+        QCOMPARE(hostFolder.entryList({u"*.part"_s}, QDir::Files), QStringList());
+        QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 0);
+    }
+
+    void timeRangeIsCut()
+    {
+        DownloadOptions options;
+        options.section = DownloadOptions::TimeRange{2, 4.5};
+        DownloadItem *item = addOne(u"/media/chapters.mp4"_s, std::nullopt, options);
+        QVERIFY(finished(item) && isDone(item));
+        QCOMPARE(item->files().size(), 1);
+        const double seconds = durationOf(item->files().first());
+        QVERIFY2(seconds > 2.0 && seconds < 3.2, qPrintable(QString::number(seconds)));
+    }
+
+    void chaptersBecomeFiles()
+    {
+        DownloadOptions options;
+        options.splitChapters = true;
+        QVERIFY(isDone(finishOne(u"/chapters.html"_s, options)));
+        const QDir folder(m_folder);
+        const QStringList chapters = folder.entryList({u"Chaptered - 00*"_s}, QDir::Files, QDir::Name);
+        QCOMPARE(chapters, (QStringList{u"Chaptered - 001 Intro [chapters].mp4"_s, u"Chaptered - 002 Middle [chapters].mp4"_s,
+                                        u"Chaptered - 003 End [chapters].mp4"_s}));
+        for (const QString &chapter : chapters) {
+            const double seconds = durationOf(folder.filePath(chapter));
+            QVERIFY2(seconds > 1.5 && seconds < 2.6, qPrintable(chapter + u' ' + QString::number(seconds)));
+        }
+    }
+
+    void pickedPlaylistEntriesOnly()
+    {
+        DownloadOptions options;
+        options.playlistItems = {1, 3};
+        const int missing = m_server.requestCount(u"/feed/ep2.mp4"_s);
+        m_downloader->add(m_server.url(u"/feed.xml"_s).toString(), std::nullopt, true, options);
+        DownloadItem *item = m_downloader->items()->at(0);
+        QVERIFY(finished(item) && isDone(item));
+        QCOMPARE(QDir(m_folder + u"/Test Feed"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
+        // The missing second episode was never asked for, so nothing failed.
+        QCOMPARE(m_server.requestCount(u"/feed/ep2.mp4"_s), missing);
+        QCOMPARE(item->lastError(), std::nullopt);
+    }
+
+    // A feed titled ".." would name the download folder's parent as the playlist's folder.
+    void playlistTitledDotsStaysInside()
+    {
+        QVERIFY(isDone(finishOne(u"/dots.xml"_s)));
+        QCOMPARE(QDir(m_folder + u"/_"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
+        QCOMPARE(QDir(m_root->path()).entryList(QDir::Files), QStringList{u"settings.ini"_s});
+    }
+
+    // The probe and yt-dlp's own look at the link still reach the server, so the proof that
+    // the archive held is the deleted file not coming back.
+    void archiveSkipsWhatItHas()
+    {
+        m_settings->setValue(SettingsKey::useArchive, true);
+        const QString file = m_folder + u"/clip.mp4"_s;
+        QVERIFY(isDone(finishOne(u"/media/clip.mp4"_s)));
+        QFile archive(Downloader::archiveFile());
+        QVERIFY(archive.open(QIODevice::ReadOnly));
+        QCOMPARE(archive.readAll().count('\n'), 1);
+        QVERIFY(QFile::remove(file));
+
+        DownloadItem *known = finishOne(u"/media/clip.mp4"_s);
+        QVERIFY(isDone(known));
+        QVERIFY(known->alreadyArchived());
+        QVERIFY(!QFileInfo::exists(file));
+        QCOMPARE(m_downloader->history()->count(), 1);
+
+        DownloadOptions again;
+        again.ignoreArchive = true;
+        QVERIFY(isDone(finishOne(u"/media/clip.mp4"_s, again)));
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(m_downloader->history()->count(), 2);
+    }
+
+    // Only a lower bound on the time: a busy machine makes the download slower, never faster.
+    void speedLimitHolds()
+    {
+        constexpr qint64 limit = 40'000;
+        DownloadOptions options;
+        options.rateLimit = limit;
+        QElapsedTimer clock;
+        clock.start();
+        DownloadItem *item = finishOne(u"/media/clip.mp4"_s, options);
+        QVERIFY(isDone(item));
+        QVERIFY(QFileInfo(item->files().first()).size() > 0);
+        QVERIFY2(clock.elapsed() > QFileInfo(media("clip")).size() * 1000 / limit * 6 / 10, qPrintable(QString::number(clock.elapsed())));
+    }
 
 private:
-    DownloadItem *addOne(const QString &path, std::optional<Quality> quality = std::nullopt, const DownloadOptions &options = {});
-    DownloadItem *finishOne(const QString &path, const DownloadOptions &options = {});
-    double durationOf(const QString &file) const;
-    QStringList streamsOf(const QString &file) const;
-    static bool alive(qint64 pid);
+    QString media(const char *name) const { return m_media.filePath(QLatin1StringView(name) + u".mp4"_s); }
+
+    DownloadItem *addOne(const QString &path, std::optional<Quality> quality = std::nullopt, const DownloadOptions &options = {})
+    {
+        m_downloader->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality, false, options);
+        return m_downloader->items()->at(0);
+    }
+
+    DownloadItem *finishOne(const QString &path, const DownloadOptions &options = {})
+    {
+        DownloadItem *item = addOne(path, std::nullopt, options);
+        finished(item);
+        return item;
+    }
+
+    static bool finished(const DownloadItem *item)
+    {
+        return QTest::qWaitFor([item] { return item->state().isFinished(); }, kRun);
+    }
+
+    // Starts the bare application around the Downloader on these links; the process ids of
+    // its engines once every download runs.
+    QStringList startHost(QProcess &host, const QStringList &links)
+    {
+        host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        host.start(QStringLiteral(VIRELOOM_ENGINE_HOST), QStringList{m_root->filePath(u"host"_s)} + links);
+        if (!host.waitForStarted() || !QTest::qWaitFor([&host] { return host.canReadLine(); }, kRun))
+            return {};
+        return QString::fromLatin1(host.readLine().trimmed()).split(u' ');
+    }
+
+    // yt-dlp's own network timeout is far longer than the wait here.
+    static bool killHost(QProcess &host, const QStringList &engines)
+    {
+        ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
+        return host.waitForFinished() && QTest::qWaitFor([&engines] {
+            return std::none_of(engines.begin(), engines.end(), [](const QString &pid) { return processAlive(pid.toLongLong()); });
+        }, 5000);
+    }
 
     QTemporaryDir m_media;
     HttpServer m_server;
@@ -68,71 +395,52 @@ private:
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 };
 
-namespace {
-
-constexpr int kRun = 60000;
-
-HttpServer::Response slow(const QString &file, int bytesPerSecond)
-{
-    HttpServer::Response response;
-    response.bodyFile = file;
-    response.contentType = "video/mp4";
-    response.throttle = bytesPerSecond;
-    return response;
-}
-
-} // namespace
-
 void TestEndToEnd::initTestCase()
 {
     QVERIFY(m_media.isValid());
-    QVERIFY(makeClip(m_media.filePath(u"clip.mp4"_s), 2));
-    QVERIFY(makeClip(m_media.filePath(u"long.mp4"_s), 8));
+    for (const auto &[name, seconds] : {std::pair{"clip", 2}, {"long", 8}, {"chapters", 6}})
+        QVERIFY(makeClip(media(name), seconds));
     QVERIFY(m_server.listen());
+    for (const QString &path : {u"/media/clip.mp4"_s, u"/feed/ep1.mp4"_s, u"/feed/ep3.mp4"_s})
+        m_server.routeFile(path, media("clip"), "video/mp4");
+    m_server.routeFile(u"/media/chapters.mp4"_s, media("chapters"), "video/mp4");
 
-    m_server.routeFile(u"/media/clip.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
-    m_server.routeFile(u"/feed/ep1.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
-    m_server.routeFile(u"/feed/ep3.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
-    const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
-    const auto feed = [&](const QByteArray &title) {
-        QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + title
+    const QByteArray size = QByteArray::number(QFileInfo(media("clip")).size());
+    for (const auto &[path, title] : {std::pair{u"/feed.xml"_s, "Test Feed"}, {u"/dots.xml"_s, ".."}}) {
+        QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + QByteArray(title)
                        + "</title><link>http://127.0.0.1/</link><description>Three episodes</description>";
         for (const char *n : {"1", "2", "3"}) {
             xml += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
-                 + m_server.url(u"/feed/ep"_s + QLatin1StringView(n) + u".mp4"_s).toEncoded() + "\" type=\"video/mp4\" length=\""
-                 + QByteArray::number(size) + "\"/></item>";
+                 + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\" length=\""
+                 + size + "\"/></item>";
         }
-        return HttpServer::Response{200, xml + "</channel></rss>\n", {}, "application/rss+xml", {}, 0, -1, -1};
-    };
-    m_server.route(u"/feed.xml"_s, feed("Test Feed"));
-    m_server.route(u"/dots.xml"_s, feed(".."));
+        m_server.route(path, served(xml + "</channel></rss>\n", "application/rss+xml"));
+    }
 
     // A page that announces its chapters the way video sites do, around a six-second clip.
-    QVERIFY(makeClip(m_media.filePath(u"chapters.mp4"_s), 6));
-    m_server.routeFile(u"/media/chapters.mp4"_s, m_media.filePath(u"chapters.mp4"_s), "video/mp4");
     QByteArray parts;
     for (const auto &[name, start] : {std::pair{"Intro", 0}, {"Middle", 2}, {"End", 4}}) {
         parts += (parts.isEmpty() ? "" : ",") + QByteArray(R"({"@type":"Clip","name":")") + name + R"(","startOffset":)"
                + QByteArray::number(start) + R"(,"endOffset":)" + QByteArray::number(start + 2) + "}";
     }
     m_server.route(u"/chapters.html"_s,
-                   {200, R"(<html><head><title>Chaptered</title><script type="application/ld+json">{"@context":"https://schema.org",)"
-                             R"("@type":"VideoObject","name":"Chaptered","duration":"PT6S","contentUrl":")"
-                             + m_server.url(u"/media/chapters.mp4"_s).toEncoded() + R"(","hasPart":[)" + parts
-                             + "]}</script></head><body></body></html>",
-                    {}, "text/html", {}, 0, -1, -1});
-    m_server.route(u"/page.html"_s, {200, "<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
-                                     {}, "text/html", {}, 0, -1, -1});
+                   served(R"(<html><head><title>Chaptered</title><script type="application/ld+json">{"@context":"https://schema.org",)"
+                          R"("@type":"VideoObject","name":"Chaptered","duration":"PT6S","contentUrl":")"
+                              + m_server.url(u"/media/chapters.mp4"_s).toEncoded() + R"(","hasPart":[)" + parts
+                              + "]}</script></head><body></body></html>",
+                          "text/html"));
+    m_server.route(u"/page.html"_s, served("<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
+                                           "text/html"));
     // About 1.3 MB at 100 kB/s: long enough to act on while it runs.
-    m_server.route(u"/slow/long.mp4"_s, slow(m_media.filePath(u"long.mp4"_s), 100'000));
+    m_server.route(u"/slow/long.mp4"_s, slow(media("long"), 100'000));
     // Slow enough that three are still running when the application is killed.
     for (const char *name : {"a", "b", "c"})
-        m_server.route(u"/resume/"_s + QLatin1StringView(name) + u".mp4"_s, slow(m_media.filePath(u"long.mp4"_s), 60'000));
+        m_server.route(u"/resume/%1.mp4"_s.arg(QLatin1StringView(name)), slow(media("long"), 60'000));
     // Each about a second and a half.
-    m_server.route(u"/slow/a.mp4"_s, slow(m_media.filePath(u"clip.mp4"_s), size * 2 / 3));
-    m_server.route(u"/slow/b.mp4"_s, slow(m_media.filePath(u"clip.mp4"_s), size * 2 / 3));
+    for (const QString &path : {u"/slow/a.mp4"_s, u"/slow/b.mp4"_s})
+        m_server.route(path, slow(media("clip"), size.toInt() * 2 / 3));
     // A server that stops sending: yt-dlp waits for data and writes nothing meanwhile.
-    HttpServer::Response hanging = slow(m_media.filePath(u"long.mp4"_s), 0);
+    HttpServer::Response hanging = slow(media("long"), 0);
     hanging.stallAfter = 20'000;
     m_server.route(u"/hanging/long.mp4"_s, hanging);
 
@@ -141,350 +449,6 @@ void TestEndToEnd::initTestCase()
         qunsetenv(proxy);
     qputenv("XDG_CONFIG_HOME", m_media.filePath(u"config"_s).toLocal8Bit());
     qputenv("XDG_CACHE_HOME", m_media.filePath(u"cache"_s).toLocal8Bit());
-}
-
-void TestEndToEnd::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    m_folder = m_root->filePath(u"Downloads"_s);
-    // Debian's packages, whatever else the machine has installed.
-    Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
-    m_settings->setValue(SettingsKey::folder, m_folder);
-    m_desktop.calls.clear();
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    m_downloader->setDesktop(&m_desktop);
-    m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
-                                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QCOMPARE(m_downloader->ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
-    QCOMPARE(m_downloader->ffmpegPathText(), u"/usr/bin/ffmpeg"_s);
-}
-
-void TestEndToEnd::cleanup()
-{
-    m_tester.reset();
-    m_downloader.reset();
-    m_settings.reset();
-}
-
-DownloadItem *TestEndToEnd::addOne(const QString &path, std::optional<Quality> quality, const DownloadOptions &options)
-{
-    m_downloader->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality, false, options);
-    return m_downloader->items()->count() > 0 ? m_downloader->items()->at(0) : nullptr;
-}
-
-DownloadItem *TestEndToEnd::finishOne(const QString &path, const DownloadOptions &options)
-{
-    DownloadItem *item = addOne(path, std::nullopt, options);
-    if (!QTest::qWaitFor([item] { return item->state().isFinished(); }, kRun) || item->stateName() != u"done")
-        qWarning().noquote() << item->failureMessage() << item->log().join(u'\n');
-    return item;
-}
-
-double TestEndToEnd::durationOf(const QString &file) const
-{
-    QProcess probe;
-    probe.start(u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-select_streams"_s, u"v:0"_s, u"-show_entries"_s, u"stream=duration"_s,
-                                        u"-of"_s, u"csv=p=0"_s, file});
-    probe.waitForFinished(30000);
-    return probe.readAllStandardOutput().trimmed().toDouble();
-}
-
-QStringList TestEndToEnd::streamsOf(const QString &file) const
-{
-    QProcess probe;
-    probe.start(u"/usr/bin/ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_entries"_s, u"stream=codec_type,codec_name"_s,
-                                        u"-of"_s, u"csv=p=0"_s, file});
-    if (!probe.waitForFinished(30000))
-        return {};
-    QStringList streams = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    streams.sort();
-    return streams;
-}
-
-bool TestEndToEnd::alive(qint64 pid)
-{
-    QFile stat(u"/proc/%1/stat"_s.arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
-}
-
-void TestEndToEnd::videoWithDefaultSettings()
-{
-    DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::p1080);
-    QVERIFY(item);
-    QCOMPARE(item->url(), m_server.url(u"/media/clip.mp4"_s).toString());
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
-
-    QCOMPARE(item->title(), u"clip"_s);
-    QCOMPARE(item->site(), u"Generic"_s);
-    QCOMPARE(item->files(), QStringList{m_folder + u"/clip.mp4"_s});
-    QCOMPARE(streamsOf(item->files().first()), (QStringList{u"aac,audio"_s, u"h264,video"_s}));
-
-    const auto &history = m_downloader->history()->entries();
-    QCOMPARE(history.size(), 1);
-    QCOMPARE(history.first().file, m_folder + u"/clip.mp4"_s);
-    QCOMPARE(history.first().bytes, QFileInfo(m_folder + u"/clip.mp4"_s).size());
-    QCOMPARE(history.first().quality, u"1080p"_s);
-    QVERIFY(QFileInfo::exists(Tools::supportDir() + u"/history.json"_s));
-    QCOMPARE(m_desktop.calls.mid(0, 2), (QStringList{u"sound"_s, u"attention"_s}));
-    QCOMPARE(m_desktop.calls.size(), 3);
-    QVERIFY(m_desktop.calls.last().startsWith(u"notify "_s));
-    QCOMPARE(m_downloader->activeCount(), 0);
-}
-
-void TestEndToEnd::audioAsMp3()
-{
-    DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::mp3);
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
-    QCOMPARE(item->files(), QStringList{m_folder + u"/clip.mp3"_s});
-    QVERIFY(streamsOf(m_folder + u"/clip.mp3"_s).contains(u"mp3,audio"_s));
-    QCOMPARE(m_downloader->history()->entries().first().quality, u"MP3"_s);
-}
-
-void TestEndToEnd::feedAsPlaylist()
-{
-    DownloadItem *item = addOne(u"/feed.xml"_s);
-    QVERIFY(!item->playlist());
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
-
-    // The probe found a playlist, so the whole feed was downloaded.
-    QVERIFY(item->playlist());
-    QCOMPARE(item->playlistCount(), 3);
-    QCOMPARE(item->title(), u"Test Feed"_s);
-    const QDir folder(m_folder + u"/Test Feed"_s);
-    QCOMPARE(folder.entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
-    QCOMPARE(item->files(), (QStringList{folder.filePath(u"1 - Episode 1.mp4"_s), folder.filePath(u"3 - Episode 3.mp4"_s)}));
-    QVERIFY(item->lastError().value_or(QString()).contains(u"404"_s));
-    QCOMPARE(item->playlistPos(), u"3/3"_s);
-    QCOMPARE(item->currentEntry(), u"Episode 3"_s);
-
-    const HistoryEntry &entry = m_downloader->history()->entries().first();
-    QCOMPARE(entry.file, folder.filePath(u"3 - Episode 3.mp4"_s));
-    QCOMPARE(entry.bytes, QFileInfo(folder.filePath(u"1 - Episode 1.mp4"_s)).size()
-                              + QFileInfo(folder.filePath(u"3 - Episode 3.mp4"_s)).size());
-}
-
-void TestEndToEnd::pageWithoutMedia()
-{
-    DownloadItem *item = addOne(u"/page.html"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-    QCOMPARE(item->stateName(), u"failed"_s);
-    QCOMPARE(item->failureMessage(), u"This link isn’t supported (no video found)."_s);
-    QVERIFY(item->lastError().value_or(QString()).startsWith(u"Unsupported URL: "_s));
-    QCOMPARE(m_downloader->history()->count(), 0);
-    QCOMPARE(m_desktop.calls, QStringList());
-}
-
-void TestEndToEnd::cancelMidDownload()
-{
-    DownloadItem *item = addOne(u"/slow/long.mp4"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0.05, kRun);
-    QCOMPARE(item->stateName(), u"downloading"_s);
-    QVERIFY(!item->speed().isEmpty());
-    const qint64 group = m_downloader->processGroup(item->id());
-    QVERIFY(alive(group));
-
-    m_downloader->cancel(item);
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kRun);
-    QVERIFY(item->progress() < 1.0);
-    QCOMPARE(item->process(), nullptr);
-    QCOMPARE(m_downloader->processGroup(item->id()), 0);
-    // Nothing of the run is left: no process in its group.
-    QTRY_VERIFY(::kill(static_cast<pid_t>(-group), 0) != 0);
-    QCOMPARE(m_downloader->history()->count(), 0);
-}
-
-void TestEndToEnd::oneAtATime()
-{
-    m_settings->setValue(SettingsKey::maxConcurrent, 1);
-    QStringList events;
-    const auto watch = [&events](DownloadItem *item, const QString &name) {
-        QObject::connect(item, &DownloadItem::stateChanged, item, [&events, item, name] {
-            events << name + u' ' + item->stateName();
-        });
-    };
-    DownloadItem *a = addOne(u"/slow/a.mp4"_s);
-    watch(a, u"a"_s);
-    DownloadItem *b = addOne(u"/slow/b.mp4"_s);
-    watch(b, u"b"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(a->state().isFinished() && b->state().isFinished(), kRun);
-    QCOMPARE(a->stateName(), u"done"_s);
-    QCOMPARE(b->stateName(), u"done"_s);
-
-    // Whichever was queued first ran first; the other started only after it was done.
-    const QStringList downloads = events.filter(u" downloading"_s);
-    QCOMPARE(downloads.size(), 2);
-    const QString first = downloads.first().left(1);
-    const QString second = first == u"a" ? u"b"_s : u"a"_s;
-    QVERIFY2(events.indexOf(first + u" done"_s) < events.indexOf(second + u" downloading"_s), qPrintable(events.join(u", "_s)));
-    QCOMPARE(m_downloader->history()->count(), 2);
-}
-
-void TestEndToEnd::killedApplicationTakesItsEngineAlong()
-{
-    QProcess host;
-    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // The server hangs mid-download, so yt-dlp writes nothing and cannot notice through its
-    // output that the application is gone; only the kernel's death signal ends it at once.
-    host.start(QStringLiteral(VIRELOOM_ENGINE_HOST), {m_root->filePath(u"host"_s), m_server.url(u"/hanging/long.mp4"_s).toString()});
-    QVERIFY(host.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(host.canReadLine(), kRun);
-    const qint64 engine = host.readLine().trimmed().toLongLong();
-    QVERIFY(alive(engine));
-    // Time for yt-dlp to take in what was sent and settle into waiting.
-    QTest::qWait(1000);
-
-    ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
-    QVERIFY(host.waitForFinished());
-    // yt-dlp's own network timeout is far longer than this.
-    QTRY_VERIFY_WITH_TIMEOUT(!alive(engine), 5000);
-}
-
-// The application is killed outright while three downloads run; the next start offers
-// them back, and yt-dlp continues each from the partial file the first run left.
-void TestEndToEnd::killedWhileThreeRunResumesAllThree()
-{
-    QStringList links;
-    for (const char *name : {"a", "b", "c"})
-        links << m_server.url(u"/resume/"_s + QLatin1StringView(name) + u".mp4"_s).toString();
-    QProcess host;
-    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    host.start(QStringLiteral(VIRELOOM_ENGINE_HOST), QStringList{m_root->filePath(u"host"_s)} + links);
-    QVERIFY(host.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(host.canReadLine(), kRun);
-    const QStringList engines = QString::fromLatin1(host.readLine().trimmed()).split(u' ');
-    QCOMPARE(engines.size(), 3);
-    const QDir hostFolder(m_root->filePath(u"host/Downloads"_s));
-    // yt-dlp's writes are buffered: only a partial file that holds data can be continued.
-    const auto filledParts = [&hostFolder] {
-        const QFileInfoList parts = hostFolder.entryInfoList({u"*.part"_s}, QDir::Files);
-        return std::count_if(parts.begin(), parts.end(), [](const QFileInfo &part) { return part.size() >= 64 * 1024; });
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(filledParts(), 3, kRun);
-    ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
-    QVERIFY(host.waitForFinished());
-    for (const QString &engine : engines)
-        QTRY_VERIFY_WITH_TIMEOUT(!alive(engine.toLongLong()), 5000);
-
-    // The next start, in the same support folder, with another download folder set.
-    m_downloader.reset();
-    Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}});
-    m_settings->setValue(SettingsKey::maxConcurrent, 3);
-    m_downloader = std::make_unique<Downloader>(m_settings.get());
-    QCOMPARE(m_downloader->interruptedCount(), 3);
-    m_downloader->resumeInterrupted();
-    QCOMPARE(m_downloader->items()->count(), 3);
-    const double length = durationOf(m_media.filePath(u"long.mp4"_s));
-    for (DownloadItem *item : m_downloader->items()->items()) {
-        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-        QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
-        // The resumed run asked only for what the partial file lacked.
-        const QList<qint64> starts = m_server.rangeStarts(QUrl(item->url()).path());
-        QVERIFY2(!starts.isEmpty() && starts.last() > 0, qPrintable(item->url()));
-        QCOMPARE(QFileInfo(item->files().first()).absolutePath(), hostFolder.absolutePath());
-        // Embedding metadata rewrites the file, so its length, not its size, shows it whole.
-        QVERIFY(qAbs(durationOf(item->files().first()) - length) < 0.2);
-    }
-    QCOMPARE(hostFolder.entryList({u"*.part"_s}, QDir::Files), QStringList());
-    QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 0);
-}
-
-void TestEndToEnd::timeRangeIsCut()
-{
-    DownloadOptions options;
-    options.section = DownloadOptions::TimeRange{2, 4.5};
-    DownloadItem *item = finishOne(u"/media/chapters.mp4"_s, options);
-    QCOMPARE(item->stateName(), u"done"_s);
-    QCOMPARE(item->files().size(), 1);
-    const double seconds = durationOf(item->files().first());
-    QVERIFY2(seconds > 2.0 && seconds < 3.2, qPrintable(QString::number(seconds)));
-}
-
-void TestEndToEnd::chaptersBecomeFiles()
-{
-    DownloadOptions options;
-    options.splitChapters = true;
-    DownloadItem *item = finishOne(u"/chapters.html"_s, options);
-    QCOMPARE(item->stateName(), u"done"_s);
-    const QDir folder(m_folder);
-    const QStringList chapters = folder.entryList({u"Chaptered - 00*"_s}, QDir::Files, QDir::Name);
-    QCOMPARE(chapters, (QStringList{u"Chaptered - 001 Intro [chapters].mp4"_s, u"Chaptered - 002 Middle [chapters].mp4"_s,
-                                    u"Chaptered - 003 End [chapters].mp4"_s}));
-    for (const QString &chapter : chapters) {
-        const double seconds = durationOf(folder.filePath(chapter));
-        QVERIFY2(seconds > 1.5 && seconds < 2.6, qPrintable(chapter + u' ' + QString::number(seconds)));
-    }
-}
-
-void TestEndToEnd::pickedPlaylistEntriesOnly()
-{
-    DownloadOptions options;
-    options.playlistItems = {1, 3};
-    const int missing = m_server.requestCount(u"/feed/ep2.mp4"_s);
-    m_downloader->add(m_server.url(u"/feed.xml"_s).toString(), std::nullopt, true, options);
-    DownloadItem *item = m_downloader->items()->at(0);
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
-    QCOMPARE(QDir(m_folder + u"/Test Feed"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
-    // The missing second episode was never asked for, so nothing failed.
-    QCOMPARE(m_server.requestCount(u"/feed/ep2.mp4"_s), missing);
-    QCOMPARE(item->lastError(), std::nullopt);
-}
-
-// A feed titled ".." would name the download folder's parent as the playlist's folder.
-void TestEndToEnd::playlistTitledDotsStaysInside()
-{
-    DownloadItem *item = addOne(u"/dots.xml"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kRun);
-    QVERIFY2(item->stateName() == u"done", qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
-    QCOMPARE(QDir(m_folder + u"/_"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
-    QCOMPARE(QDir(m_root->path()).entryList(QDir::Files), QStringList{u"settings.ini"_s});
-}
-
-// The probe and yt-dlp's own look at the link still reach the server, so the proof that
-// the archive held is the deleted file not coming back.
-void TestEndToEnd::archiveSkipsWhatItHas()
-{
-    m_settings->setValue(SettingsKey::useArchive, true);
-    const QString file = m_folder + u"/clip.mp4"_s;
-    QCOMPARE(finishOne(u"/media/clip.mp4"_s)->stateName(), u"done"_s);
-    QFile archive(Downloader::archiveFile());
-    QVERIFY(archive.open(QIODevice::ReadOnly));
-    QCOMPARE(archive.readAll().count('\n'), 1);
-    QVERIFY(QFile::remove(file));
-
-    DownloadItem *known = finishOne(u"/media/clip.mp4"_s);
-    QCOMPARE(known->stateName(), u"done"_s);
-    QVERIFY(known->alreadyArchived());
-    QVERIFY(!QFileInfo::exists(file));
-    QCOMPARE(m_downloader->history()->count(), 1);
-
-    DownloadOptions again;
-    again.ignoreArchive = true;
-    QCOMPARE(finishOne(u"/media/clip.mp4"_s, again)->stateName(), u"done"_s);
-    QVERIFY(QFileInfo::exists(file));
-    QCOMPARE(m_downloader->history()->count(), 2);
-}
-
-// Only a lower bound on the time: a busy machine makes the download slower, never faster.
-void TestEndToEnd::speedLimitHolds()
-{
-    constexpr qint64 limit = 40'000;
-    const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
-    DownloadOptions options;
-    options.rateLimit = limit;
-    QElapsedTimer clock;
-    clock.start();
-    DownloadItem *item = finishOne(u"/media/clip.mp4"_s, options);
-    QCOMPARE(item->stateName(), u"done"_s);
-    QVERIFY(QFileInfo(item->files().first()).size() > 0);
-    QVERIFY2(clock.elapsed() > size * 1000 / limit * 6 / 10, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

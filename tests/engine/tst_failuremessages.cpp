@@ -3,7 +3,6 @@
 #include "engine/progress.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
-#include "tools/vireloomerror.h"
 
 #include <QFile>
 #include <QTest>
@@ -11,23 +10,6 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(FailureAction)
-
-// Runs once in English and once in Portuguese (see CMakeLists.txt); the expected
-// sentence is named by its Portuguese key and checked in the process's language.
-class TestFailureMessages : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void describes_data();
-    void describes();
-    void capturedRuns_data();
-    void capturedRuns();
-    void textOfTheRun_data();
-    void textOfTheRun();
-    void privateVideoInTheInterfaceLanguage();
-    void errorDescriptionIsItsText();
-};
 
 namespace {
 const QString kLogin = u"O site pediu login/verificação. Em Ajustes ▸ Formato, escolha um navegador em “Usar login do navegador”."_s;
@@ -43,160 +25,157 @@ const QString kNoDeno = u"O yt-dlp precisa do Deno para este site. Instale o Den
 const QString kOutdated = u"O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor."_s;
 } // namespace
 
-// Texts of Debian's yt-dlp against a local server, unless said otherwise.
-void TestFailureMessages::describes_data()
+// Runs once in English and once in Portuguese (see CMakeLists.txt); the expected
+// sentence is named by its Portuguese key and checked in the process's language.
+class TestFailureMessages : public QObject
 {
-    QTest::addColumn<QString>("raw");
-    QTest::addColumn<QStringList>("log");
-    QTest::addColumn<bool>("browserChosen");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<FailureAction>("action");
-    using A = FailureAction;
+    Q_OBJECT
 
-    QTest::newRow("sign in, in capitals, no browser")
-        << u"[youtube] abc: SIGN IN TO CONFIRM you're not a bot"_s << QStringList() << false << kLogin << A::chooseBrowser;
-    QTest::newRow("sign in with a browser chosen")
-        << u"[youtube] abc: Sign in to confirm you're not a bot"_s << QStringList() << true << kLogin << A::updateEngine;
-    QTest::newRow("advice to pass cookies")
-        << u"Use --cookies-from-browser or --cookies for the authentication."_s << QStringList() << false << kLogin
-        << A::chooseBrowser;
-    QTest::newRow("cookies and 403: login wins") << u"HTTP Error 403: Forbidden; try cookies"_s << QStringList() << false
-                                                 << kLogin << A::chooseBrowser;
-    QTest::newRow("unsupported and private: unsupported wins")
-        << u"Unsupported URL: https://x.test/private video"_s << QStringList() << false << kUnsupported << A::none;
-    QTest::newRow("403") << u"unable to download video data: HTTP Error 403: Forbidden"_s << QStringList() << false
-                         << kForbidden << A::updateEngine;
-    QTest::newRow("format with advice")
-        << u"[youtube] x: Requested format is not available. Use --list-formats for a list of available formats"_s
-        << QStringList() << false << kFormat << A::none;
-    QTest::newRow("refused") << u"[generic] None: Unable to download webpage: <urlopen error [Errno 111] Connection refused> "
-                                "(caused by URLError(ConnectionRefusedError(111, 'Connection refused')))"_s
-                             << QStringList() << false << kNetwork << A::none;
-    QTest::newRow("unknown host") << u"[generic] None: Unable to download webpage: <urlopen error [Errno -2] Name or service "
-                                     "not known> (caused by URLError(gaierror(-2, 'Name or service not known')))"_s
-                                  << QStringList() << false << kNetwork << A::none;
-    QTest::newRow("no answer") << u"[generic] None: Unable to download webpage: timed out (caused by TimeoutError('timed "
-                                  "out')); please report this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , "
-                                  "filling out the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
-                               << QStringList() << false << kTimeout << A::none;
-    QTest::newRow("folder not permitted")
-        << u"unable to open for writing: [Errno 13] Permission denied: '/tmp/cap/locked/clip.mp4.part'"_s << QStringList()
-        << false << kUnwritable << A::openSettings;
-    QTest::newRow("folder cannot be made") << u"unable to create directory [Errno 13] Permission denied: '/tmp/cap/locked/sub'"_s
-                                           << QStringList() << false << kUnwritable << A::openSettings;
-    QTest::newRow("mp3 without ffmpeg")
-        << u"Postprocessing: ffprobe and ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s
-        << QStringList() << false << kNoFFmpeg << A::installMissing;
-    QTest::newRow("merge without ffmpeg")
-        << u"Postprocessing: ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s << QStringList()
-        << false << kNoFFmpeg << A::installMissing;
-    // Newer releases warn of a missing runtime and then fail on what it would have solved.
-    QTest::newRow("no JavaScript runtime, then no format")
-        << u"[youtube] x: Requested format is not available"_s
-        << QStringList{u"WARNING: [youtube] No supported JavaScript runtime could be found. Only deno is enabled by default"_s,
-                       u"ERROR: [youtube] x: Requested format is not available"_s}
-        << false << kNoDeno << A::installDeno;
-    QTest::newRow("signature extraction") << u"[youtube] x: nsig extraction failed: Some formats may be missing"_s
-                                          << QStringList() << false << kOutdated << A::updateEngine;
-    QTest::newRow("unknown text stays as it is") << u"[generic] None: '3' is not a valid URL."_s << QStringList() << false
-                                                 << u"[generic] None: '3' is not a valid URL."_s << A::none;
-    const QString exit = LF(u"yt-dlp saiu com código %d"_s, 1);
-    QTest::newRow("exit status") << exit << QStringList() << false << exit << A::none;
-}
+private slots:
+    // Texts of Debian's yt-dlp against a local server, unless said otherwise.
+    void describes_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<bool>("browserChosen");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<FailureAction>("action");
+        using A = FailureAction;
 
-void TestFailureMessages::describes()
-{
-    QFETCH(QString, raw);
-    QFETCH(QStringList, log);
-    QFETCH(bool, browserChosen);
-    QFETCH(QString, key);
-    QFETCH(FailureAction, action);
-
-    const FailureDescription failure = describeFailure(raw, log, browserChosen);
-    QCOMPARE(failure.message, L(key));
-    QCOMPARE(failure.action, action);
-    if (log.isEmpty())
-        QCOMPARE(friendlyError(raw), failure.message);
-}
-
-// Whole runs of Debian's yt-dlp (tests/data), read the way a download reads them.
-void TestFailureMessages::capturedRuns_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("key");
-
-    QTest::addColumn<FailureAction>("action");
-
-    QTest::newRow("connection refused mid-way: the reason follows an empty error")
-        << u"ytdlp-2023.03.04-refused-midway.txt"_s << kNetwork << FailureAction::none;
-    QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull << FailureAction::openSettings;
-    QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable
-                                      << FailureAction::openSettings;
-    QTest::newRow("unsupported page") << u"ytdlp-2023.03.04-unsupported.txt"_s << kUnsupported << FailureAction::none;
-}
-
-void TestFailureMessages::capturedRuns()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, key);
-    QFETCH(FailureAction, action);
-
-    QFile captured(QStringLiteral(VIRELOOM_TEST_DATA "/") + file);
-    QVERIFY(captured.open(QIODevice::ReadOnly));
-    DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
-    LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
-    reader.feed(captured.readAll());
-    reader.flush();
-
-    const QString raw = failureText(item.lastError(), item.log(), 1);
-    QVERIFY2(!raw.trimmed().isEmpty(), "a failed run must say why");
-    const FailureDescription failure = describeFailure(raw, item.log(), false);
-    QCOMPARE(failure.message, L(key));
-    QCOMPARE(failure.action, action);
-}
-
-void TestFailureMessages::textOfTheRun_data()
-{
-    QTest::addColumn<std::optional<QString>>("lastError");
-    QTest::addColumn<QStringList>("log");
-    QTest::addColumn<QString>("text");
-
-    const QString command = u"$ yt-dlp --newline -- http://x.test/v"_s;
-    QTest::newRow("the error") << std::optional(u"HTTP Error 404"_s) << QStringList{command, u"ERROR: HTTP Error 404"_s}
-                               << u"HTTP Error 404"_s;
-    QTest::newRow("empty error: the last line that says something")
-        << std::optional(QString()) << QStringList{command, u"[generic] Downloading"_s, u"ERROR: "_s}
-        << u"[generic] Downloading"_s;
-    QTest::newRow("no error line: the last line") << std::optional<QString>() << QStringList{command} << command;
-    QTest::newRow("nothing at all: the exit status")
-        << std::optional<QString>() << QStringList() << LF(u"yt-dlp saiu com código %d"_s, 3);
-}
-
-void TestFailureMessages::textOfTheRun()
-{
-    QFETCH(std::optional<QString>, lastError);
-    QFETCH(QStringList, log);
-    QFETCH(QString, text);
-    QCOMPARE(failureText(lastError, log, 3), text);
-}
-
-void TestFailureMessages::privateVideoInTheInterfaceLanguage()
-{
-    const QString expected = appLang() == Lang::pt ? u"Vídeo privado."_s : u"Private video."_s;
-    QVERIFY(appLang() == Lang::pt || appLang() == Lang::en);
-    QCOMPARE(friendlyError(u"This is a private video"_s), expected);
-}
-
-void TestFailureMessages::errorDescriptionIsItsText()
-{
-    const QString text = LF(u"Falha ao descompactar %@: %@"_s, u"ffmpeg.zip"_s, u"truncated"_s);
-    try {
-        throw VireloomError::msg(text);
-    } catch (const VireloomError &error) {
-        QCOMPARE(error.description(), text);
-        QCOMPARE(QString::fromUtf8(error.what()), text);
+        QTest::newRow("sign in, in capitals, no browser")
+            << u"[youtube] abc: SIGN IN TO CONFIRM you're not a bot"_s << QStringList() << false << kLogin << A::chooseBrowser;
+        QTest::newRow("sign in with a browser chosen")
+            << u"[youtube] abc: Sign in to confirm you're not a bot"_s << QStringList() << true << kLogin << A::updateEngine;
+        QTest::newRow("advice to pass cookies")
+            << u"Use --cookies-from-browser or --cookies for the authentication."_s << QStringList() << false << kLogin
+            << A::chooseBrowser;
+        QTest::newRow("cookies and 403: login wins") << u"HTTP Error 403: Forbidden; try cookies"_s << QStringList() << false
+                                                     << kLogin << A::chooseBrowser;
+        QTest::newRow("unsupported and private: unsupported wins")
+            << u"Unsupported URL: https://x.test/private video"_s << QStringList() << false << kUnsupported << A::none;
+        QTest::newRow("403") << u"unable to download video data: HTTP Error 403: Forbidden"_s << QStringList() << false
+                             << kForbidden << A::updateEngine;
+        QTest::newRow("format with advice")
+            << u"[youtube] x: Requested format is not available. Use --list-formats for a list of available formats"_s
+            << QStringList() << false << kFormat << A::none;
+        QTest::newRow("refused") << u"[generic] None: Unable to download webpage: <urlopen error [Errno 111] Connection refused> "
+                                    "(caused by URLError(ConnectionRefusedError(111, 'Connection refused')))"_s
+                                 << QStringList() << false << kNetwork << A::none;
+        QTest::newRow("unknown host") << u"[generic] None: Unable to download webpage: <urlopen error [Errno -2] Name or service "
+                                         "not known> (caused by URLError(gaierror(-2, 'Name or service not known')))"_s
+                                      << QStringList() << false << kNetwork << A::none;
+        QTest::newRow("no answer") << u"[generic] None: Unable to download webpage: timed out (caused by TimeoutError('timed "
+                                      "out')); please report this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , "
+                                      "filling out the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
+                                   << QStringList() << false << kTimeout << A::none;
+        QTest::newRow("folder not permitted")
+            << u"unable to open for writing: [Errno 13] Permission denied: '/tmp/cap/locked/clip.mp4.part'"_s << QStringList()
+            << false << kUnwritable << A::openSettings;
+        QTest::newRow("folder cannot be made") << u"unable to create directory [Errno 13] Permission denied: '/tmp/cap/locked/sub'"_s
+                                               << QStringList() << false << kUnwritable << A::openSettings;
+        QTest::newRow("mp3 without ffmpeg")
+            << u"Postprocessing: ffprobe and ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s
+            << QStringList() << false << kNoFFmpeg << A::installMissing;
+        QTest::newRow("merge without ffmpeg")
+            << u"Postprocessing: ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s << QStringList()
+            << false << kNoFFmpeg << A::installMissing;
+        // Newer releases warn of a missing runtime and then fail on what it would have solved.
+        QTest::newRow("no JavaScript runtime, then no format")
+            << u"[youtube] x: Requested format is not available"_s
+            << QStringList{u"WARNING: [youtube] No supported JavaScript runtime could be found. Only deno is enabled by default"_s,
+                           u"ERROR: [youtube] x: Requested format is not available"_s}
+            << false << kNoDeno << A::installDeno;
+        QTest::newRow("signature extraction") << u"[youtube] x: nsig extraction failed: Some formats may be missing"_s
+                                              << QStringList() << false << kOutdated << A::updateEngine;
+        QTest::newRow("unknown text stays as it is") << u"[generic] None: '3' is not a valid URL."_s << QStringList() << false
+                                                     << u"[generic] None: '3' is not a valid URL."_s << A::none;
+        const QString exit = LF(u"yt-dlp saiu com código %d"_s, 1);
+        QTest::newRow("exit status") << exit << QStringList() << false << exit << A::none;
     }
-}
+
+    void describes()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QStringList, log);
+        QFETCH(bool, browserChosen);
+        QFETCH(QString, key);
+        QFETCH(FailureAction, action);
+
+        const FailureDescription failure = describeFailure(raw, log, browserChosen);
+        QCOMPARE(failure.message, L(key));
+        QCOMPARE(failure.action, action);
+        if (log.isEmpty())
+            QCOMPARE(friendlyError(raw), failure.message);
+    }
+
+    // Whole runs of Debian's yt-dlp (tests/data), read the way a download reads them.
+    void capturedRuns_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("key");
+
+        QTest::addColumn<FailureAction>("action");
+
+        QTest::newRow("connection refused mid-way: the reason follows an empty error")
+            << u"ytdlp-2023.03.04-refused-midway.txt"_s << kNetwork << FailureAction::none;
+        QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull << FailureAction::openSettings;
+        QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable
+                                          << FailureAction::openSettings;
+    }
+
+    void capturedRuns()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, key);
+        QFETCH(FailureAction, action);
+
+        QFile captured(QStringLiteral(VIRELOOM_TEST_DATA "/") + file);
+        QVERIFY(captured.open(QIODevice::ReadOnly));
+        DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
+        LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
+        reader.feed(captured.readAll());
+        reader.flush();
+
+        const QString raw = failureText(item.lastError(), item.log(), 1);
+        QVERIFY2(!raw.trimmed().isEmpty(), "a failed run must say why");
+        const FailureDescription failure = describeFailure(raw, item.log(), false);
+        QCOMPARE(failure.message, L(key));
+        QCOMPARE(failure.action, action);
+    }
+
+    void textOfTheRun_data()
+    {
+        QTest::addColumn<std::optional<QString>>("lastError");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("text");
+
+        const QString command = u"$ yt-dlp --newline -- http://x.test/v"_s;
+        QTest::newRow("the error") << std::optional(u"HTTP Error 404"_s) << QStringList{command, u"ERROR: HTTP Error 404"_s}
+                                   << u"HTTP Error 404"_s;
+        QTest::newRow("empty error: the last line that says something")
+            << std::optional(QString()) << QStringList{command, u"[generic] Downloading"_s, u"ERROR: "_s}
+            << u"[generic] Downloading"_s;
+        QTest::newRow("no error line: the last line") << std::optional<QString>() << QStringList{command} << command;
+        QTest::newRow("nothing at all: the exit status")
+            << std::optional<QString>() << QStringList() << LF(u"yt-dlp saiu com código %d"_s, 3);
+    }
+
+    void textOfTheRun()
+    {
+        QFETCH(std::optional<QString>, lastError);
+        QFETCH(QStringList, log);
+        QFETCH(QString, text);
+        QCOMPARE(failureText(lastError, log, 3), text);
+    }
+
+    void privateVideoInTheInterfaceLanguage()
+    {
+        const QString expected = appLang() == Lang::pt ? u"Vídeo privado."_s : u"Private video."_s;
+        QVERIFY(appLang() == Lang::pt || appLang() == Lang::en);
+        QCOMPARE(friendlyError(u"This is a private video"_s), expected);
+    }
+
+};
 
 QTEST_GUILESS_MAIN(TestFailureMessages)
 #include "tst_failuremessages.moc"

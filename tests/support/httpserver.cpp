@@ -9,21 +9,6 @@
 
 namespace {
 
-QByteArray reasonPhrase(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 206: return "Partial Content";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 307: return "Temporary Redirect";
-    case 404: return "Not Found";
-    case 416: return "Range Not Satisfiable";
-    case 500: return "Internal Server Error";
-    default: return "Status";
-    }
-}
-
 // Sends `body` a slice at a time so a client sees a slow transfer it can interrupt.
 void sendThrottled(QTcpSocket *socket, QByteArray body, int bytesPerSecond, qint64 cutAfter)
 {
@@ -62,14 +47,9 @@ bool HttpServer::listen()
     return m_server.listen(QHostAddress::LocalHost, 0);
 }
 
-quint16 HttpServer::port() const
-{
-    return m_server.serverPort();
-}
-
 QUrl HttpServer::url(const QString &path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
 }
 
 void HttpServer::route(const QString &path, const Response &response)
@@ -91,19 +71,6 @@ void HttpServer::redirect(const QString &from, const QString &to, int status)
     response.status = status;
     response.headers.append({"Location", to.toUtf8()});
     route(from, response);
-}
-
-void HttpServer::clearRoutes()
-{
-    m_routes.clear();
-}
-
-int HttpServer::totalRequests() const
-{
-    int total = 0;
-    for (int n : m_requests)
-        total += n;
-    return total;
 }
 
 void HttpServer::onConnection()
@@ -137,7 +104,6 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     }
     m_requests[path] += 1;
     m_order.append(path);
-    emit requested(path);
 
     Response response = m_routes.value(path, Response{404, "not found\n", {}, "text/plain", {}, 0, -1, -1});
     QByteArray body = response.body;
@@ -167,7 +133,7 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
         }
     }
 
-    QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n";
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + (status < 400 ? " OK\r\n" : " Error\r\n");
     out += "Content-Type: " + response.contentType + "\r\n";
     out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
     out += "Accept-Ranges: bytes\r\nConnection: close\r\n";

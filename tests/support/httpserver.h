@@ -36,22 +36,16 @@ public:
     explicit HttpServer(QObject *parent = nullptr);
 
     bool listen();
-    quint16 port() const;
     QUrl url(const QString &path = QString()) const;
 
     void route(const QString &path, const Response &response);
     void routeFile(const QString &path, const QString &file, const QByteArray &contentType);
     void redirect(const QString &from, const QString &to, int status = 302);
-    void clearRoutes();
 
     int requestCount(const QString &path) const { return m_requests.value(path); }
-    int totalRequests() const;
     QStringList requestedPaths() const { return m_order; }
     // The first byte each ranged request for `path` asked for, in order.
     QList<qint64> rangeStarts(const QString &path) const { return m_rangeStarts.value(path); }
-
-signals:
-    void requested(const QString &path);
 
 private:
     void onConnection();

@@ -38,7 +38,6 @@ struct ZipEntry
 
 QByteArray makeZip(const QList<ZipEntry> &entries)
 {
-    QByteArray zip;
     archive *writer = archive_write_new();
     archive_write_set_format_zip(writer);
     static constexpr size_t capacity = 4 << 20;
@@ -47,19 +46,15 @@ QByteArray makeZip(const QList<ZipEntry> &entries)
     archive_write_open_memory(writer, buffer.data(), capacity, &used);
     for (const ZipEntry &e : entries) {
         archive_entry *entry = archive_entry_new();
+        const bool link = !e.symlink.isEmpty();
         archive_entry_set_pathname(entry, e.name.constData());
-        if (!e.symlink.isEmpty()) {
-            archive_entry_set_filetype(entry, AE_IFLNK);
+        archive_entry_set_filetype(entry, link ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_perm(entry, link ? 0777 : e.mode);
+        if (link)
             archive_entry_set_symlink(entry, e.symlink.constData());
-            archive_entry_set_perm(entry, 0777);
-        } else {
-            archive_entry_set_filetype(entry, AE_IFREG);
-            archive_entry_set_perm(entry, e.mode);
-            archive_entry_set_size(entry, e.content.size());
-        }
+        archive_entry_set_size(entry, link ? 0 : e.content.size());
         archive_write_header(writer, entry);
-        if (e.symlink.isEmpty())
-            archive_write_data(writer, e.content.constData(), e.content.size());
+        archive_write_data(writer, e.content.constData(), e.content.size());
         archive_entry_free(entry);
     }
     archive_write_close(writer);
@@ -78,11 +73,6 @@ int modeOf(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return st.st_mode & 07777;
-}
-
-QString L_(const char *key)
-{
-    return L(QString::fromUtf8(key));
 }
 
 QByteArray sumLine(const QByteArray &body, const QString &name)
@@ -112,31 +102,467 @@ class TestEngineInstall : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanInstall();
-    void secondRequestWhileRunningIsIgnored();
-    void fetchesOnlyWhatIsMissing_data();
-    void fetchesOnlyWhatIsMissing();
-    void failedStep_data();
-    void failedStep();
-    void newYtDlpWithoutAVersionIsTakenOut_data();
-    void newYtDlpWithoutAVersionIsTakenOut();
-    void rollBack_data();
-    void rollBack();
-    void commandLine_data();
-    void commandLine();
-    void freshness_data();
-    void freshness();
-    void guiThreadKeepsRunningDuringInstall();
-    void unzipRefusesEscapes_data();
-    void unzipRefusesEscapes();
-    void unzipMergesIntoTheFolder();
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        const QString system = m_root->filePath(u"system-bin"_s);
+        QDir().mkpath(system);
+        // Where the program itself finds them under XDG_DATA_HOME and XDG_CONFIG_HOME at m_root.
+        Tools::setLocations({m_root->filePath(u"data/Vireloom"_s), {system}});
+        m_settings = std::make_unique<Settings>(m_root->filePath(u"config/Vireloom/Vireloom.conf"_s));
+        // Only the freshness tests want the look at the release location.
+        m_settings->setValue(SettingsKey::checkEngineUpdates, false);
+
+        m_server = std::make_unique<HttpServer>();
+        QVERIFY(m_server->listen());
+        const QByteArray host = m_server->url().toString().toUtf8();
+        qputenv("VIRELOOM_GITHUB_URL", host);
+        qputenv("VIRELOOM_FFMPEG_URL", host + "/");
+    }
+
+    void cleanInstall()
+    {
+        serveEverything();
+        auto downloader = makeDownloader();
+        QVERIFY(!downloader->engineReady());
+        QStringList statuses;
+        connect(downloader.get(), &Downloader::installStatusChanged, this, [&] { statuses << downloader->installStatus(); });
+        QSignalSpy installing(downloader.get(), &Downloader::installingChanged);
+
+        // Requests while it runs are ignored: one sequence, each file fetched once.
+        downloader->installEngine();
+        QVERIFY(downloader->installing());
+        downloader->installEngine();
+        downloader->installEngine(true);
+        downloader->rollBackEngine();
+        QVERIFY(installed(*downloader));
+        QCOMPARE(installing.size(), 2);
+        QCOMPARE(m_server->requestCount(denoPath()), 2); // its address asked once, then fetched once
+
+        QCOMPARE(statuses, (QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease),
+                                        L(u"Baixando ffmpeg…"_s), L(u"Baixando Deno (necessário para o YouTube)…"_s),
+                                        L(u"Motor pronto ✓"_s)}));
+        for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+            QCOMPARE(modeOf(engineFile(name)), 0755);
+        QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), QStringList());
+        QCOMPARE(engineFolder().size(), 4);
+        QVERIFY(downloader->engineComplete());
+        QVERIFY(!downloader->canRollBack());
+        QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
+        QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
+    }
+
+    // Presence is looked up in the engine folder and then the system's; only what is missing
+    // is fetched, and a forced yt-dlp already at the latest release stays.
+    void fetchesOnlyWhatIsMissing_data()
+    {
+        QTest::addColumn<QStringList>("present"); // "system/" puts the program in the system's folder
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QStringList>("requests");
+
+        const QStringList all{u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s};
+        QTest::newRow("everything present") << all << false << QStringList{L(u"Motor pronto ✓"_s)} << QStringList();
+        QTest::newRow("ffmpeg missing") << QStringList{u"yt-dlp"_s, u"system/deno"_s} << false
+                                        << QStringList{L(u"Baixando ffmpeg…"_s), L(u"Motor pronto ✓"_s)}
+                                        << QStringList{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s,
+                                                       componentPath(u"ffprobe"_s), componentPath(u"ffprobe"_s) + u".sha256"_s};
+        QTest::newRow("latest yt-dlp not fetched again")
+            << all << true << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ já é a versão mais recente"_s, kRelease), L(u"Motor pronto ✓"_s)}
+            << QStringList{ytDlpPath()};
+    }
+
+    void fetchesOnlyWhatIsMissing()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(bool, force);
+        QFETCH(QStringList, statuses);
+        QFETCH(QStringList, requests);
+        serveEverything();
+        serveRelease(script("echo 2099.01.01"));
+        for (const QString &name : std::as_const(present))
+            placeProgram(name.startsWith(u"system/"_s) ? systemFile(name.mid(7)) : engineFile(name), script("echo 2099.01.01"));
+        auto downloader = makeDownloader();
+        QStringList seen;
+        connect(downloader.get(), &Downloader::installStatusChanged, this, [&] { seen << downloader->installStatus(); });
+        downloader->installEngine(force);
+        QVERIFY(installed(*downloader));
+        QCOMPARE(seen, statuses);
+        QCOMPARE(m_server->requestedPaths(), requests);
+        QVERIFY(downloader->engineComplete());
+        QVERIFY(!QFile::exists(engineFile(u"yt-dlp.previous"_s)));
+    }
+
+    // A step that fails stops the sequence with its reason and leaves what worked: the yt-dlp
+    // in use byte for byte, and nothing unverified or half-written in the engine folder.
+    void failedStep_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<QList<Route>>("routes"); // over a complete, good set of releases
+        QTest::addColumn<QString>("status");      // how the last status line starts
+        QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
+        QTest::addColumn<bool>("archiveKept");
+
+        const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
+        const QString ffmpeg = componentPath(u"ffmpeg"_s);
+        const QString deno = Releases::deno().fileName();
+        const QString fileName = ytDlpAsset();
+        const QByteArray good = script("echo 2099.01.01");
+        const Route file{u"/storage/object-1"_s, {}};
+        const Route sums{taggedPath(u"SHA2-256SUMS"_s), {200, sumLine(good, fileName)}};
+        const QByteArray corrupt = "PK\x03\x04 this is not really a zip archive";
+        HttpServer::Response cut{200, good + QByteArray(200000, '#')};
+        cut.cutAfter = 70000;
+
+        QTest::newRow("ffmpeg missing: ffprobe and Deno not tried")
+            << QStringList() << false << QList<Route>{{ffmpeg, {404, "not here"}}} << u"Failed: HTTP 404 while downloading ffmpeg.zip"_s
+            << QStringList{u"yt-dlp"_s} << false;
+        QTest::newRow("corrupt archive: kept for the next attempt")
+            << QStringList{u"yt-dlp"_s} << false << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
+            << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true;
+        QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: Connection refused"_s << QStringList() << false;
+        QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
+                                              << u"Failed: HTTP 500 while downloading "_s << all << false;
+        QTest::newRow("yt-dlp: body cut short") << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}
+                                                << u"Failed: "_s << all << false;
+        QTest::newRow("yt-dlp: sums do not match")
+            << all << true << QList<Route>{{file.path, {200, script("echo 2099.01.01 tampered")}}, sums}
+            << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false;
+        QTest::newRow("yt-dlp: no sums file") << all << true << QList<Route>{{file.path, {200, good}}, {sums.path, {404, "gone"}}}
+                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName) << all << false;
+        QTest::newRow("yt-dlp: not listed") << all << true
+                                            << QList<Route>{{file.path, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}}
+                                            << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false;
+        const QByteArray intruder = makeZip({{"intruder", "x"}});
+        QTest::newRow("ffmpeg that does not match")
+            << QStringList{u"yt-dlp"_s, u"deno"_s} << false
+            << QList<Route>{{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}}
+            << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false;
+        QTest::newRow("Deno without its sums")
+            << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
+            << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
+            << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno) << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s}
+            << false;
+    }
+
+    void failedStep()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(bool, force);
+        QFETCH(QList<Route>, routes);
+        QFETCH(QString, status);
+        QFETCH(QStringList, folder);
+        QFETCH(bool, archiveKept);
+        serveEverything();
+        serveRelease(script("echo 2099.01.01"));
+        for (const Route &route : std::as_const(routes))
+            m_server->route(route.path, route.response);
+        for (const QString &name : std::as_const(present))
+            placeProgram(engineFile(name), kWorking);
+        QTcpServer closed;
+        if (QString::fromUtf8(QTest::currentDataTag()) == u"connection refused") {
+            QVERIFY(closed.listen(QHostAddress::LocalHost));
+            qputenv("VIRELOOM_GITHUB_URL", "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
+            closed.close();
+        }
+
+        auto downloader = makeDownloader();
+        downloader->installEngine(force);
+        QVERIFY(installed(*downloader));
+        QVERIFY2(downloader->installStatus().startsWith(status), qPrintable(downloader->installStatus()));
+        QVERIFY2(downloader->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
+        QCOMPARE(engineFolder(), folder);
+        if (present.contains(u"yt-dlp"_s))
+            QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), kWorking);
+        for (const QString &name : folder)
+            QCOMPARE(modeOf(engineFile(name)), 0755);
+        QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
+        QCOMPARE(downloader->engineReady(), folder.contains(u"yt-dlp"_s));
+    }
+
+    void newYtDlpWithoutAVersionIsTakenOut_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("inUse");
+
+        QTest::newRow("over the engine folder's copy") << u"engine"_s << L(u"O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."_s)
+                                                       << u"engine"_s;
+        // Debian's own yt-dlp was in use: going back means finding it again.
+        QTest::newRow("over the system's copy") << u"system"_s << L(u"O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."_s)
+                                                << u"system"_s;
+        QTest::newRow("with none before") << QString() << L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s) << QString();
+    }
+
+    void newYtDlpWithoutAVersionIsTakenOut()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, status);
+        QFETCH(QString, inUse);
+        placeEverything(kWorking);
+        QFile::remove(engineFile(u"yt-dlp"_s));
+        if (before == u"engine")
+            placeProgram(engineFile(u"yt-dlp"_s), kWorking);
+        else if (before == u"system")
+            placeProgram(systemFile(u"yt-dlp"_s), kWorking);
+        serveRelease(script("echo 'Traceback (most recent call last):' >&2; exit 1"));
+
+        auto downloader = makeDownloader();
+        downloader->installEngine(true);
+        QVERIFY(installed(*downloader));
+        QCOMPARE(downloader->installStatus(), LF(u"Falhou: %@"_s, status));
+        const QString expected = inUse == u"engine" ? engineFile(u"yt-dlp"_s) : inUse == u"system" ? systemFile(u"yt-dlp"_s) : QString();
+        QCOMPARE(downloader->ytdlpPath().value_or(QString()), expected);
+        if (!expected.isEmpty())
+            QCOMPARE(readAll(expected), kWorking);
+        QCOMPARE(engineFolder(), inUse == u"engine" ? (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s})
+                                                    : (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s}));
+    }
+
+    void rollBack_data()
+    {
+        QTest::addColumn<bool>("fromSystem");
+        QTest::newRow("to the engine folder's copy") << false;
+        QTest::newRow("to the system's copy") << true;
+    }
+
+    void rollBack()
+    {
+        QFETCH(bool, fromSystem);
+        placeEverything(kWorking);
+        if (fromSystem) {
+            QFile::rename(engineFile(u"yt-dlp"_s), systemFile(u"yt-dlp"_s));
+        }
+        const QString working = fromSystem ? systemFile(u"yt-dlp"_s) : engineFile(u"yt-dlp"_s);
+        serveRelease(script("echo 2099.01.01"));
+        auto downloader = makeDownloader();
+        downloader->installEngine(true);
+        QVERIFY(installed(*downloader));
+        // The update came from the release the latest address names, checked against its sums.
+        QCOMPARE(m_server->requestedPaths(), (QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(ytDlpAsset()),
+                                                          u"/storage/object-1"_s}));
+        QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
+        QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
+        QTRY_COMPARE(downloader->previousYtdlpVersion(), u"2000.01.01"_s);
+        QCOMPARE(downloader->ytdlpLatest(), kRelease); // installing it is as good as having looked
+
+        downloader->rollBackEngine();
+        QCOMPARE(downloader->installStatus(), L(u"Voltando ao yt-dlp anterior…"_s));
+        QVERIFY(installed(*downloader));
+        QCOMPARE(downloader->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
+        QCOMPARE(downloader->ytdlpPath(), working);
+        QCOMPARE(readAll(working), kWorking);
+        QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+        QVERIFY(!downloader->canRollBack());
+        QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("sumsMatch");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+
+        QTest::newRow("update") << u"--update-engine"_s << true << 0
+                                << u"Downloading yt-dlp…\nyt-dlp 2099.01.01 installed and verified ✓\nEngine ready ✓\n"_s;
+        QTest::newRow("update refused") << u"--update-engine"_s << false << 1
+                                        << u"Downloading yt-dlp…\nFailed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS\n"_s.arg(ytDlpAsset());
+        QTest::newRow("status") << u"--engine-status"_s << true << 0
+                                << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno\n"
+                                   "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
+    }
+
+    // The program run from a script: no window, one line per step, and an exit code to go by.
+    void commandLine()
+    {
+        QFETCH(QString, option);
+        QFETCH(bool, sumsMatch);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        placeEverything(kWorking);
+        const QByteArray release = script("echo 2099.01.01");
+        serveRelease(release, sumsMatch ? QByteArray() : sumLine("other", ytDlpAsset()));
+        m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+        m_settings->setValue(SettingsKey::engineLatest, kRelease);
+        m_settings.reset(); // written out for the program to read
+
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_DATA_HOME"_s, m_root->filePath(u"data"_s));
+        env.insert(u"XDG_CONFIG_HOME"_s, m_root->filePath(u"config"_s));
+        env.remove(u"DISPLAY"_s);
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VIRELOOM_APP), {option});
+        QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString(out).replace(u"%1"_s, Tools::binDir()));
+        QCOMPARE(program.exitCode(), exitCode);
+        QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), exitCode == 0 && option == u"--update-engine" ? release : kWorking);
+    }
+
+    void freshness_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("hoursSinceLastCheck"); // -1: never checked
+        QTest::addColumn<QString>("release");         // empty: the address answers 404
+        QTest::addColumn<int>("looks");
+        QTest::addColumn<EngineFreshness>("freshness");
+        using F = EngineFreshness;
+
+        QTest::newRow("a newer release through the redirect") << true << -1 << kRelease << 1 << F::updateAvailable;
+        QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << 1 << F::current;
+        QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << 0 << F::updateAvailable;
+        QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << 1 << F::updateAvailable;
+        QTest::newRow("turned off: never asks") << false << -1 << kRelease << 0 << F::unknown;
+        QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << 1 << F::outdated;
+    }
+
+    void freshness()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, hoursSinceLastCheck);
+        QFETCH(QString, release);
+        QFETCH(int, looks);
+        QFETCH(EngineFreshness, freshness);
+        placeEverything(kWorking);
+        m_settings->setValue(SettingsKey::checkEngineUpdates, enabled);
+        if (hoursSinceLastCheck >= 0) {
+            m_settings->setValue(SettingsKey::engineLatest, kRelease);
+            m_settings->setValue(SettingsKey::engineCheckedAt,
+                                 QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceLastCheck).toString(Qt::ISODate));
+        }
+        const QString tagged = u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(release, ytDlpAsset());
+        if (release.isEmpty())
+            m_server->route(ytDlpPath(), {404, "none"});
+        else
+            m_server->redirect(ytDlpPath(), tagged);
+
+        auto downloader = makeDownloader();
+        QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+        QTRY_COMPARE(m_server->requestCount(ytDlpPath()), looks);
+        QTRY_COMPARE(downloader->engineFreshness(), freshness);
+        QCOMPARE(m_server->requestCount(tagged), 0); // looked at, never fetched
+        if (looks > 0 && !release.isEmpty())
+            QCOMPARE(downloader->ytdlpLatest(), release);
+
+        // Turning the check on asks at once, when a day has passed.
+        if (!enabled) {
+            m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+            QTRY_COMPARE(downloader->engineFreshness(), EngineFreshness::updateAvailable);
+            QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
+        }
+    }
+
+    // The event loop of the thread that asked for the installation keeps turning while a
+    // slow transfer runs: a timer on it fires throughout.
+    void guiThreadKeepsRunningDuringInstall()
+    {
+        serveEverything();
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+            placeProgram(engineFile(name));
+        HttpServer::Response slow{200, script("echo 1") + QByteArray(60000, '#')};
+        slow.throttle = 60000; // about a second
+        publish(ytDlpPath(), slow.body, ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
+        m_server->route(ytDlpPath(), slow);
+
+        auto downloader = makeDownloader();
+        int ticksWhileInstalling = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            if (downloader->installing())
+                ++ticksWhileInstalling;
+        });
+        ticker.start(20);
+        downloader->installEngine();
+        QVERIFY(installed(*downloader));
+        QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
+        QVERIFY2(ticksWhileInstalling >= 10, qPrintable(QString::number(ticksWhileInstalling)));
+    }
+
+    void unzipRefusesEscapes_data()
+    {
+        QTest::addColumn<QList<ZipEntry>>("entries");
+
+        QTest::newRow("parent folder") << QList<ZipEntry>{{"ffmpeg", "ok"}, {"../escaped", "x"}};
+        QTest::newRow("parent inside the path") << QList<ZipEntry>{{"sub/../../escaped", "x"}};
+        QTest::newRow("absolute path") << QList<ZipEntry>{{"/tmp/vireloom-escaped", "x"}};
+        QTest::newRow("link to an absolute path") << QList<ZipEntry>{{"ffmpeg", {}, 0777, "/etc/passwd"}};
+        QTest::newRow("link climbing out") << QList<ZipEntry>{{"sub/link", {}, 0777, "../../escaped"}};
+    }
+
+    void unzipRefusesEscapes()
+    {
+        QFETCH(QList<ZipEntry>, entries);
+        const QString into = m_root->filePath(u"support/bin"_s);
+        QDir().mkpath(into);
+        QFile zip(m_root->filePath(u"support/bad.zip"_s));
+        QVERIFY(zip.open(QIODevice::WriteOnly));
+        zip.write(makeZip(entries));
+        zip.close();
+
+        auto attempt = std::async(std::launch::async, [&] { Tools::unzip(zip.fileName(), into); });
+        try {
+            attempt.get();
+            QFAIL("the archive was accepted");
+        } catch (const VireloomError &error) {
+            QVERIFY2(error.description().startsWith(u"Couldn’t unzip bad.zip: "_s), qPrintable(error.description()));
+        }
+        QVERIFY(QFile::exists(zip.fileName()));
+        QCOMPARE(QDir(into).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), QStringList());
+        QVERIFY(!QFile::exists(m_root->filePath(u"support/escaped"_s)));
+        QVERIFY(!QFile::exists(m_root->filePath(u"escaped"_s)));
+        QVERIFY(!QFile::exists(u"/tmp/vireloom-escaped"_s));
+    }
+
+    void unzipMergesIntoTheFolder()
+    {
+        const QString into = m_root->filePath(u"engine"_s);
+        QDir().mkpath(into + u"/lib"_s);
+        for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s}) {
+            QFile file(QDir(into).filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        QFile zip(m_root->filePath(u"ffmpeg.zip"_s));
+        QVERIFY(zip.open(QIODevice::WriteOnly));
+        zip.write(makeZip({{"ffmpeg", "new", 0755}, {"lib/new", "n", 0644}, {"./readme", "r", 0644}}));
+        zip.close();
+
+        std::async(std::launch::async, [&] { Tools::unzip(zip.fileName(), into); }).get();
+        QVERIFY(!zip.exists());
+        const auto read = [&into](const QString &name) { return readAll(QDir(into).filePath(name)); };
+        QCOMPARE(read(u"ffmpeg"_s), QByteArray("new"));
+        QCOMPARE(modeOf(QDir(into).filePath(u"ffmpeg"_s)), 0755);
+        QCOMPARE(read(u"keep"_s), QByteArray("old"));
+        QCOMPARE(read(u"lib/old"_s), QByteArray("old"));
+        QCOMPARE(read(u"lib/new"_s), QByteArray("n"));
+        QCOMPARE(read(u"readme"_s), QByteArray("r"));
+        QCOMPARE(QDir(into).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{u"ffmpeg"_s, u"keep"_s, u"lib"_s, u"readme"_s}));
+    }
 
 private:
-    void serveEverything();
+    void serveEverything()
+    {
+        publish(ytDlpPath(), script("[ \"$1\" = --version ] && echo '  2099.01.01 '"),
+                ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
+            publish(componentPath(name), makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}}), componentPath(name) + u".sha256"_s);
+        publish(denoPath(), makeZip({{"deno", script("echo deno")}}), denoPath() + u".sha256sum"_s);
+    }
+
     // yt-dlp the way its site serves it: the latest address redirects to the tagged
     // release, whose file redirects on to storage; the release lists its sums.
-    void serveRelease(const QByteArray &body, const QByteArray &sums = {});
+    void serveRelease(const QByteArray &body, const QByteArray &sums = {})
+    {
+        m_server->redirect(ytDlpPath(), taggedPath(ytDlpAsset()));
+        m_server->redirect(taggedPath(ytDlpAsset()), m_server->url(u"/storage/object-1"_s).toString(), 302);
+        m_server->route(u"/storage/object-1"_s, {200, body});
+        m_server->route(taggedPath(u"SHA2-256SUMS"_s), {200, sums.isNull() ? sumLine(body, ytDlpAsset()) : sums});
+    }
+
     QString ytDlpPath() const { return Releases::ytDlp().path(); }
     QString ytDlpAsset() const { return Releases::ytDlp().fileName(); }
     QString taggedPath(const QString &file) const { return u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(kRelease, file); }
@@ -148,518 +574,39 @@ private:
     {
         return QDir(Tools::binDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
     }
-    void publish(const QString &path, const QByteArray &body, const QString &sumsPath);
-    void placeProgram(const QString &path, const QByteArray &content = script("exit 0"));
-    void placeEverything(const QByteArray &ytdlp);
-    std::unique_ptr<Downloader> makeDownloader();
-    void waitForInstall(Downloader &downloader);
+    void publish(const QString &path, const QByteArray &body, const QString &sumsPath)
+    {
+        m_server->route(path, {200, body});
+        const QString name = path.section(u'/', -1);
+        m_server->route(sumsPath, {200, sumLine("other", u"yt-dlp.exe"_s) + sumLine(body, name)});
+    }
+
+    void placeProgram(const QString &path, const QByteArray &content = script("exit 0"))
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        Tools::makeExecutable(file.fileName());
+    }
+
+    void placeEverything(const QByteArray &ytdlp)
+    {
+        placeProgram(engineFile(u"yt-dlp"_s), ytdlp);
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+            placeProgram(engineFile(name));
+    }
+
+    std::unique_ptr<Downloader> makeDownloader() { return std::make_unique<Downloader>(m_settings.get()); }
+    static bool installed(Downloader &downloader)
+    {
+        return QTest::qWaitFor([&downloader] { return !downloader.installing(); }, 30000);
+    }
 
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<HttpServer> m_server;
     std::unique_ptr<Settings> m_settings;
 };
-
-void TestEngineInstall::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_root->isValid());
-    const QString system = m_root->filePath(u"system-bin"_s);
-    QDir().mkpath(system);
-    // Where the program itself finds them under XDG_DATA_HOME and XDG_CONFIG_HOME at m_root.
-    Tools::setLocations({m_root->filePath(u"data/Vireloom"_s), {system}});
-    m_settings = std::make_unique<Settings>(m_root->filePath(u"config/Vireloom/Vireloom.conf"_s));
-    // Only the freshness tests want the look at the release location.
-    m_settings->setValue(SettingsKey::checkEngineUpdates, false);
-
-    m_server = std::make_unique<HttpServer>();
-    QVERIFY(m_server->listen());
-    const QByteArray host = m_server->url().toString().toUtf8();
-    qputenv("VIRELOOM_GITHUB_URL", host);
-    qputenv("VIRELOOM_FFMPEG_URL", host + "/");
-}
-
-void TestEngineInstall::publish(const QString &path, const QByteArray &body, const QString &sumsPath)
-{
-    m_server->route(path, {200, body});
-    const QString name = path.section(u'/', -1);
-    m_server->route(sumsPath, {200, sumLine("other", u"yt-dlp.exe"_s) + sumLine(body, name)});
-}
-
-void TestEngineInstall::serveEverything()
-{
-    publish(ytDlpPath(), script("[ \"$1\" = --version ] && echo '  2099.01.01 '"),
-            ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
-    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
-        publish(componentPath(name), makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}}), componentPath(name) + u".sha256"_s);
-    publish(denoPath(), makeZip({{"deno", script("echo deno")}}), denoPath() + u".sha256sum"_s);
-}
-
-void TestEngineInstall::serveRelease(const QByteArray &body, const QByteArray &sums)
-{
-    m_server->redirect(ytDlpPath(), taggedPath(ytDlpAsset()));
-    m_server->redirect(taggedPath(ytDlpAsset()), m_server->url(u"/storage/object-1"_s).toString(), 302);
-    m_server->route(u"/storage/object-1"_s, {200, body});
-    m_server->route(taggedPath(u"SHA2-256SUMS"_s), {200, sums.isNull() ? sumLine(body, ytDlpAsset()) : sums});
-}
-
-void TestEngineInstall::placeProgram(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    Tools::makeExecutable(file.fileName());
-}
-
-void TestEngineInstall::placeEverything(const QByteArray &ytdlp)
-{
-    placeProgram(engineFile(u"yt-dlp"_s), ytdlp);
-    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(engineFile(name));
-}
-
-std::unique_ptr<Downloader> TestEngineInstall::makeDownloader()
-{
-    return std::make_unique<Downloader>(m_settings.get());
-}
-
-void TestEngineInstall::waitForInstall(Downloader &downloader)
-{
-    QTRY_VERIFY_WITH_TIMEOUT(!downloader.installing(), 30000);
-}
-
-void TestEngineInstall::cleanInstall()
-{
-    serveEverything();
-    auto downloader = makeDownloader();
-    QVERIFY(!downloader->engineReady());
-    QStringList statuses;
-    connect(downloader.get(), &Downloader::installStatusChanged, this,
-            [&] { statuses << downloader->installStatus(); });
-
-    downloader->installEngine();
-    QVERIFY(downloader->installing());
-    waitForInstall(*downloader);
-
-    QCOMPARE(statuses, (QStringList{L_("Baixando yt-dlp…"), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease),
-                                    L_("Baixando ffmpeg…"), L_("Baixando Deno (necessário para o YouTube)…"),
-                                    L_("Motor pronto ✓")}));
-    for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        QCOMPARE(modeOf(engineFile(name)), 0755);
-    QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), QStringList());
-    QCOMPARE(engineFolder().size(), 4);
-    QVERIFY(downloader->engineComplete());
-    QVERIFY(!downloader->canRollBack());
-    QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
-    QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
-}
-
-void TestEngineInstall::secondRequestWhileRunningIsIgnored()
-{
-    serveEverything();
-    auto downloader = makeDownloader();
-    QSignalSpy installing(downloader.get(), &Downloader::installingChanged);
-    downloader->installEngine();
-    downloader->installEngine();
-    downloader->installEngine(true);
-    downloader->rollBackEngine();
-    waitForInstall(*downloader);
-    QCOMPARE(installing.size(), 2);
-    QCOMPARE(m_server->requestCount(denoPath()), 2); // its address asked once, then fetched once
-}
-
-// Presence is looked up in the engine folder and then the system's; only what is missing
-// is fetched, and a forced yt-dlp already at the latest release stays.
-void TestEngineInstall::fetchesOnlyWhatIsMissing_data()
-{
-    QTest::addColumn<QStringList>("present"); // "system/" puts the program in the system's folder
-    QTest::addColumn<bool>("force");
-    QTest::addColumn<QStringList>("statuses");
-    QTest::addColumn<QStringList>("requests");
-
-    const QStringList all{u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s};
-    QTest::newRow("everything present") << all << false << QStringList{L_("Motor pronto ✓")} << QStringList();
-    QTest::newRow("ffmpeg missing") << QStringList{u"yt-dlp"_s, u"system/deno"_s} << false
-                                    << QStringList{L_("Baixando ffmpeg…"), L_("Motor pronto ✓")}
-                                    << QStringList{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s,
-                                                   componentPath(u"ffprobe"_s), componentPath(u"ffprobe"_s) + u".sha256"_s};
-    QTest::newRow("latest yt-dlp not fetched again")
-        << all << true << QStringList{L_("Baixando yt-dlp…"), LF(u"yt-dlp %@ já é a versão mais recente"_s, kRelease), L_("Motor pronto ✓")}
-        << QStringList{ytDlpPath()};
-}
-
-void TestEngineInstall::fetchesOnlyWhatIsMissing()
-{
-    QFETCH(QStringList, present);
-    QFETCH(bool, force);
-    QFETCH(QStringList, statuses);
-    QFETCH(QStringList, requests);
-    serveEverything();
-    serveRelease(script("echo 2099.01.01"));
-    for (const QString &name : std::as_const(present))
-        placeProgram(name.startsWith(u"system/"_s) ? systemFile(name.mid(7)) : engineFile(name), script("echo 2099.01.01"));
-    auto downloader = makeDownloader();
-    QStringList seen;
-    connect(downloader.get(), &Downloader::installStatusChanged, this, [&] { seen << downloader->installStatus(); });
-    downloader->installEngine(force);
-    waitForInstall(*downloader);
-    QCOMPARE(seen, statuses);
-    QCOMPARE(m_server->requestedPaths(), requests);
-    QVERIFY(downloader->engineComplete());
-    QVERIFY(!QFile::exists(engineFile(u"yt-dlp.previous"_s)));
-}
-
-// A step that fails stops the sequence with its reason and leaves what worked: the yt-dlp
-// in use byte for byte, and nothing unverified or half-written in the engine folder.
-void TestEngineInstall::failedStep_data()
-{
-    QTest::addColumn<QStringList>("present");
-    QTest::addColumn<bool>("force");
-    QTest::addColumn<QList<Route>>("routes"); // over a complete, good set of releases
-    QTest::addColumn<QString>("status");      // how the last status line starts
-    QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
-    QTest::addColumn<bool>("archiveKept");
-
-    const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
-    const QString ffmpeg = componentPath(u"ffmpeg"_s);
-    const QString deno = Releases::deno().fileName();
-    const QString fileName = ytDlpAsset();
-    const QByteArray good = script("echo 2099.01.01");
-    const Route file{u"/storage/object-1"_s, {}};
-    const Route sums{taggedPath(u"SHA2-256SUMS"_s), {200, sumLine(good, fileName)}};
-    const QByteArray corrupt = "PK\x03\x04 this is not really a zip archive";
-    HttpServer::Response cut{200, good + QByteArray(200000, '#')};
-    cut.cutAfter = 70000;
-
-    QTest::newRow("ffmpeg missing: ffprobe and Deno not tried")
-        << QStringList() << false << QList<Route>{{ffmpeg, {404, "not here"}}} << u"Failed: HTTP 404 while downloading ffmpeg.zip"_s
-        << QStringList{u"yt-dlp"_s} << false;
-    QTest::newRow("corrupt archive: kept for the next attempt")
-        << QStringList{u"yt-dlp"_s} << false << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
-        << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true;
-    QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: Connection refused"_s << QStringList() << false;
-    QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
-                                          << u"Failed: HTTP 500 while downloading "_s << all << false;
-    QTest::newRow("yt-dlp: body cut short") << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}
-                                            << u"Failed: "_s << all << false;
-    QTest::newRow("yt-dlp: sums do not match")
-        << all << true << QList<Route>{{file.path, {200, script("echo 2099.01.01 tampered")}}, sums}
-        << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false;
-    QTest::newRow("yt-dlp: no sums file") << all << true << QList<Route>{{file.path, {200, good}}, {sums.path, {404, "gone"}}}
-                                          << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName) << all << false;
-    QTest::newRow("yt-dlp: not listed") << all << true
-                                        << QList<Route>{{file.path, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}}
-                                        << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false;
-    const QByteArray intruder = makeZip({{"intruder", "x"}});
-    QTest::newRow("ffmpeg that does not match")
-        << QStringList{u"yt-dlp"_s, u"deno"_s} << false
-        << QList<Route>{{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}}
-        << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false;
-    QTest::newRow("Deno without its sums")
-        << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
-        << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
-        << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno) << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s}
-        << false;
-}
-
-void TestEngineInstall::failedStep()
-{
-    QFETCH(QStringList, present);
-    QFETCH(bool, force);
-    QFETCH(QList<Route>, routes);
-    QFETCH(QString, status);
-    QFETCH(QStringList, folder);
-    QFETCH(bool, archiveKept);
-    serveEverything();
-    serveRelease(script("echo 2099.01.01"));
-    for (const Route &route : std::as_const(routes))
-        m_server->route(route.path, route.response);
-    for (const QString &name : std::as_const(present))
-        placeProgram(engineFile(name), kWorking);
-    QTcpServer closed;
-    if (QString::fromUtf8(QTest::currentDataTag()) == u"connection refused") {
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        qputenv("VIRELOOM_GITHUB_URL", "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
-        closed.close();
-    }
-
-    auto downloader = makeDownloader();
-    downloader->installEngine(force);
-    waitForInstall(*downloader);
-    QVERIFY2(downloader->installStatus().startsWith(status), qPrintable(downloader->installStatus()));
-    QVERIFY2(downloader->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
-    QCOMPARE(engineFolder(), folder);
-    if (present.contains(u"yt-dlp"_s))
-        QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), kWorking);
-    for (const QString &name : folder)
-        QCOMPARE(modeOf(engineFile(name)), 0755);
-    QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
-    QCOMPARE(downloader->engineReady(), folder.contains(u"yt-dlp"_s));
-}
-
-void TestEngineInstall::newYtDlpWithoutAVersionIsTakenOut_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("inUse");
-
-    QTest::newRow("over the engine folder's copy") << u"engine"_s << L_("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
-                                                   << u"engine"_s;
-    // Debian's own yt-dlp was in use: going back means finding it again.
-    QTest::newRow("over the system's copy") << u"system"_s << L_("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
-                                            << u"system"_s;
-    QTest::newRow("with none before") << QString() << L_("O novo yt-dlp não respondeu com uma versão e foi removido.") << QString();
-}
-
-void TestEngineInstall::newYtDlpWithoutAVersionIsTakenOut()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, status);
-    QFETCH(QString, inUse);
-    placeEverything(kWorking);
-    QFile::remove(engineFile(u"yt-dlp"_s));
-    if (before == u"engine")
-        placeProgram(engineFile(u"yt-dlp"_s), kWorking);
-    else if (before == u"system")
-        placeProgram(systemFile(u"yt-dlp"_s), kWorking);
-    serveRelease(script("echo 'Traceback (most recent call last):' >&2; exit 1"));
-
-    auto downloader = makeDownloader();
-    downloader->installEngine(true);
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), LF(u"Falhou: %@"_s, status));
-    const QString expected = inUse == u"engine" ? engineFile(u"yt-dlp"_s) : inUse == u"system" ? systemFile(u"yt-dlp"_s) : QString();
-    QCOMPARE(downloader->ytdlpPath().value_or(QString()), expected);
-    if (!expected.isEmpty())
-        QCOMPARE(readAll(expected), kWorking);
-    QCOMPARE(engineFolder(), inUse == u"engine" ? (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s})
-                                                : (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s}));
-}
-
-void TestEngineInstall::rollBack_data()
-{
-    QTest::addColumn<bool>("fromSystem");
-    QTest::newRow("to the engine folder's copy") << false;
-    QTest::newRow("to the system's copy") << true;
-}
-
-void TestEngineInstall::rollBack()
-{
-    QFETCH(bool, fromSystem);
-    placeEverything(kWorking);
-    if (fromSystem) {
-        QFile::rename(engineFile(u"yt-dlp"_s), systemFile(u"yt-dlp"_s));
-    }
-    const QString working = fromSystem ? systemFile(u"yt-dlp"_s) : engineFile(u"yt-dlp"_s);
-    serveRelease(script("echo 2099.01.01"));
-    auto downloader = makeDownloader();
-    downloader->installEngine(true);
-    waitForInstall(*downloader);
-    // The update came from the release the latest address names, checked against its sums.
-    QCOMPARE(m_server->requestedPaths(), (QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(ytDlpAsset()),
-                                                      u"/storage/object-1"_s}));
-    QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
-    QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
-    QTRY_COMPARE(downloader->previousYtdlpVersion(), u"2000.01.01"_s);
-    QCOMPARE(downloader->ytdlpLatest(), kRelease); // installing it is as good as having looked
-
-    downloader->rollBackEngine();
-    QCOMPARE(downloader->installStatus(), L_("Voltando ao yt-dlp anterior…"));
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
-    QCOMPARE(downloader->ytdlpPath(), working);
-    QCOMPARE(readAll(working), kWorking);
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
-    QVERIFY(!downloader->canRollBack());
-    QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
-}
-
-void TestEngineInstall::commandLine_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<bool>("sumsMatch");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");
-
-    QTest::newRow("update") << u"--update-engine"_s << true << 0
-                            << u"Downloading yt-dlp…\nyt-dlp 2099.01.01 installed and verified ✓\nEngine ready ✓\n"_s;
-    QTest::newRow("update refused") << u"--update-engine"_s << false << 1
-                                    << u"Downloading yt-dlp…\nFailed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS\n"_s.arg(ytDlpAsset());
-    QTest::newRow("status") << u"--engine-status"_s << true << 0
-                            << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno\n"
-                               "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
-}
-
-// The program run from a script: no window, one line per step, and an exit code to go by.
-void TestEngineInstall::commandLine()
-{
-    QFETCH(QString, option);
-    QFETCH(bool, sumsMatch);
-    QFETCH(int, exitCode);
-    QFETCH(QString, out);
-    placeEverything(kWorking);
-    const QByteArray release = script("echo 2099.01.01");
-    serveRelease(release, sumsMatch ? QByteArray() : sumLine("other", ytDlpAsset()));
-    m_settings->setValue(SettingsKey::checkEngineUpdates, true);
-    m_settings->setValue(SettingsKey::engineLatest, kRelease);
-    m_settings.reset(); // written out for the program to read
-
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_DATA_HOME"_s, m_root->filePath(u"data"_s));
-    env.insert(u"XDG_CONFIG_HOME"_s, m_root->filePath(u"config"_s));
-    env.remove(u"DISPLAY"_s);
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(VIRELOOM_APP), {option});
-    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString(out).replace(u"%1"_s, Tools::binDir()));
-    QCOMPARE(program.exitCode(), exitCode);
-    QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), exitCode == 0 && option == u"--update-engine" ? release : kWorking);
-}
-
-void TestEngineInstall::freshness_data()
-{
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<int>("hoursSinceLastCheck"); // -1: never checked
-    QTest::addColumn<QString>("release");         // empty: the address answers 404
-    QTest::addColumn<int>("looks");
-    QTest::addColumn<EngineFreshness>("freshness");
-    using F = EngineFreshness;
-
-    QTest::newRow("a newer release through the redirect") << true << -1 << kRelease << 1 << F::updateAvailable;
-    QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << 1 << F::current;
-    QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << 0 << F::updateAvailable;
-    QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << 1 << F::updateAvailable;
-    QTest::newRow("turned off: never asks") << false << -1 << kRelease << 0 << F::unknown;
-    QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << 1 << F::outdated;
-}
-
-void TestEngineInstall::freshness()
-{
-    QFETCH(bool, enabled);
-    QFETCH(int, hoursSinceLastCheck);
-    QFETCH(QString, release);
-    QFETCH(int, looks);
-    QFETCH(EngineFreshness, freshness);
-    placeEverything(kWorking);
-    m_settings->setValue(SettingsKey::checkEngineUpdates, enabled);
-    if (hoursSinceLastCheck >= 0) {
-        m_settings->setValue(SettingsKey::engineLatest, kRelease);
-        m_settings->setValue(SettingsKey::engineCheckedAt,
-                             QDateTime::currentDateTimeUtc().addSecs(-3600 * hoursSinceLastCheck).toString(Qt::ISODate));
-    }
-    const QString tagged = u"/yt-dlp/yt-dlp/releases/download/%1/%2"_s.arg(release, ytDlpAsset());
-    if (release.isEmpty())
-        m_server->route(ytDlpPath(), {404, "none"});
-    else
-        m_server->redirect(ytDlpPath(), tagged);
-
-    auto downloader = makeDownloader();
-    QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
-    QTRY_COMPARE(m_server->requestCount(ytDlpPath()), looks);
-    QTRY_COMPARE(downloader->engineFreshness(), freshness);
-    QCOMPARE(m_server->requestCount(tagged), 0); // looked at, never fetched
-    if (looks > 0 && !release.isEmpty())
-        QCOMPARE(downloader->ytdlpLatest(), release);
-
-    // Turning the check on asks at once, when a day has passed.
-    if (!enabled) {
-        m_settings->setValue(SettingsKey::checkEngineUpdates, true);
-        QTRY_COMPARE(downloader->engineFreshness(), EngineFreshness::updateAvailable);
-        QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
-    }
-}
-
-// The event loop of the thread that asked for the installation keeps turning while a
-// slow transfer runs: a timer on it fires throughout.
-void TestEngineInstall::guiThreadKeepsRunningDuringInstall()
-{
-    serveEverything();
-    for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-        placeProgram(engineFile(name));
-    HttpServer::Response slow{200, script("echo 1") + QByteArray(60000, '#')};
-    slow.throttle = 60000; // about a second
-    publish(ytDlpPath(), slow.body, ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
-    m_server->route(ytDlpPath(), slow);
-
-    auto downloader = makeDownloader();
-    int ticksWhileInstalling = 0;
-    QTimer ticker;
-    connect(&ticker, &QTimer::timeout, this, [&] {
-        if (downloader->installing())
-            ++ticksWhileInstalling;
-    });
-    ticker.start(20);
-    downloader->installEngine();
-    waitForInstall(*downloader);
-    QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-    QVERIFY2(ticksWhileInstalling >= 10, qPrintable(QString::number(ticksWhileInstalling)));
-}
-
-void TestEngineInstall::unzipRefusesEscapes_data()
-{
-    QTest::addColumn<QList<ZipEntry>>("entries");
-
-    QTest::newRow("parent folder") << QList<ZipEntry>{{"ffmpeg", "ok"}, {"../escaped", "x"}};
-    QTest::newRow("parent inside the path") << QList<ZipEntry>{{"sub/../../escaped", "x"}};
-    QTest::newRow("absolute path") << QList<ZipEntry>{{"/tmp/vireloom-escaped", "x"}};
-    QTest::newRow("link to an absolute path") << QList<ZipEntry>{{"ffmpeg", {}, 0777, "/etc/passwd"}};
-    QTest::newRow("link climbing out") << QList<ZipEntry>{{"sub/link", {}, 0777, "../../escaped"}};
-}
-
-void TestEngineInstall::unzipRefusesEscapes()
-{
-    QFETCH(QList<ZipEntry>, entries);
-    const QString into = m_root->filePath(u"support/bin"_s);
-    QDir().mkpath(into);
-    QFile zip(m_root->filePath(u"support/bad.zip"_s));
-    QVERIFY(zip.open(QIODevice::WriteOnly));
-    zip.write(makeZip(entries));
-    zip.close();
-
-    auto attempt = std::async(std::launch::async, [&] { Tools::unzip(zip.fileName(), into); });
-    try {
-        attempt.get();
-        QFAIL("the archive was accepted");
-    } catch (const VireloomError &error) {
-        QVERIFY2(error.description().startsWith(u"Couldn’t unzip bad.zip: "_s), qPrintable(error.description()));
-    }
-    QVERIFY(QFile::exists(zip.fileName()));
-    QCOMPARE(QDir(into).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), QStringList());
-    QVERIFY(!QFile::exists(m_root->filePath(u"support/escaped"_s)));
-    QVERIFY(!QFile::exists(m_root->filePath(u"escaped"_s)));
-    QVERIFY(!QFile::exists(u"/tmp/vireloom-escaped"_s));
-}
-
-void TestEngineInstall::unzipMergesIntoTheFolder()
-{
-    const QString into = m_root->filePath(u"engine"_s);
-    QDir().mkpath(into + u"/lib"_s);
-    for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s}) {
-        QFile file(QDir(into).filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("old");
-    }
-    QFile zip(m_root->filePath(u"ffmpeg.zip"_s));
-    QVERIFY(zip.open(QIODevice::WriteOnly));
-    zip.write(makeZip({{"ffmpeg", "new", 0755}, {"lib/new", "n", 0644}, {"./readme", "r", 0644}}));
-    zip.close();
-
-    std::async(std::launch::async, [&] { Tools::unzip(zip.fileName(), into); }).get();
-    QVERIFY(!zip.exists());
-    auto read = [&](const QString &name) {
-        QFile file(QDir(into).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    };
-    QCOMPARE(read(u"ffmpeg"_s), QByteArray("new"));
-    QCOMPARE(modeOf(QDir(into).filePath(u"ffmpeg"_s)), 0755);
-    QCOMPARE(read(u"keep"_s), QByteArray("old"));
-    QCOMPARE(read(u"lib/old"_s), QByteArray("old"));
-    QCOMPARE(read(u"lib/new"_s), QByteArray("n"));
-    QCOMPARE(read(u"readme"_s), QByteArray("r"));
-    QCOMPARE(QDir(into).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
-             (QStringList{u"ffmpeg"_s, u"keep"_s, u"lib"_s, u"readme"_s}));
-}
 
 QTEST_GUILESS_MAIN(TestEngineInstall)
 #include "tst_engineinstall.moc"

@@ -291,7 +291,7 @@ Surface {
             MenuEntry {
                 objectName: "menuCopyLink"
                 text: I18n.l("Copiar link")
-                onTriggered: texts.copyLink()
+                onTriggered: if (root.item) Shell.copy(root.item.url)
             }
 
             MenuEntry {

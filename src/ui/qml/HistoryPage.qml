@@ -62,7 +62,7 @@ ListView {
                 objectName: "totalTile"
                 Layout.preferredWidth: 1
                 label: I18n.l("Total baixado")
-                value: historyView.totalText
+                value: Shell.totalText
                 accent: true
             }
 

@@ -195,7 +195,7 @@ Item {
         MenuEntry {
             objectName: "copyLink"
             text: I18n.l("Copiar link")
-            onTriggered: root.view.copyLink(root.url)
+            onTriggered: Shell.copy(root.url)
         }
 
         MenuEntry {

@@ -360,7 +360,7 @@ Flickable {
                     objectName: "copyBookmarklet"
                     text: I18n.l("Copiar")
                     compact: true
-                    onClicked: settingsView.copy(settingsView.bookmarklet)
+                    onClicked: Shell.copy(settingsView.bookmarklet)
                 }
             }
 
@@ -372,7 +372,7 @@ Flickable {
                     objectName: "copySchemePrefix"
                     text: I18n.l("Copiar")
                     compact: true
-                    onClicked: settingsView.copy(settingsView.schemePrefix)
+                    onClicked: Shell.copy(settingsView.schemePrefix)
                 }
             }
         }

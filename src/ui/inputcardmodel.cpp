@@ -1,4 +1,4 @@
-#include "inputcard.h"
+#include "inputcardmodel.h"
 
 #include "engine/downloader.h"
 #include "model/quality.h"

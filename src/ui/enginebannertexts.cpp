@@ -1,4 +1,4 @@
-#include "enginebanner.h"
+#include "enginebannertexts.h"
 
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
