@@ -181,6 +181,14 @@ QStringList probeArgs(const QString &url, bool playlist, const Settings &setting
     return args;
 }
 
+QStringList planArgs(const QString &url, const Settings &settings)
+{
+    QStringList args{QStringLiteral("-J"), QStringLiteral("--no-warnings"), QStringLiteral("--ignore-errors")};
+    args << connectionArgs(settings, {});
+    args << QStringLiteral("--yes-playlist") << QStringLiteral("--") << url;
+    return args;
+}
+
 QStringList Downloader::buildArgs(const DownloadItem &item) const
 {
     DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}};

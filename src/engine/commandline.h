@@ -48,3 +48,6 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 // The arguments of a metadata probe: a JSON dump that lists playlists without
 // resolving their entries.
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {});
+// The arguments of a playlist's plan: every entry resolved with its formats, so that
+// sizes can be estimated; entries that fail are left out rather than failing the list.
+QStringList planArgs(const QString &url, const Settings &settings);

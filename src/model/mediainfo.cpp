@@ -38,7 +38,82 @@ std::optional<int> wholeNumberOf(const QJsonValue &value)
     return static_cast<int>(number);
 }
 
+std::optional<double> numberOf(const QJsonObject &object, QLatin1StringView key)
+{
+    const QJsonValue value = object.value(key);
+    if (!value.isDouble() || !std::isfinite(value.toDouble()) || value.toDouble() < 0)
+        return std::nullopt;
+    return value.toDouble();
+}
+
+std::optional<double> sizeOf(const QJsonObject &object, std::optional<double> duration)
+{
+    if (auto bytes = numberOf(object, QLatin1StringView("filesize")))
+        return bytes;
+    if (auto bytes = numberOf(object, QLatin1StringView("filesize_approx")))
+        return bytes;
+    // "tbr" is in kilobits per second.
+    if (auto bitrate = numberOf(object, QLatin1StringView("tbr")); bitrate && duration)
+        return *bitrate * 125 * *duration;
+    return std::nullopt;
+}
+
+MediaFormat formatOf(const QJsonObject &object, std::optional<double> duration)
+{
+    MediaFormat format;
+    format.height = wholeNumberOf(object.value(QLatin1StringView("height")));
+    format.bytes = sizeOf(object, duration);
+    // A format that names neither codec is a plain file with both, as direct links are.
+    const auto vcodec = stringOf(object, QLatin1StringView("vcodec"));
+    const auto acodec = stringOf(object, QLatin1StringView("acodec"));
+    format.video = vcodec ? *vcodec != QLatin1StringView("none") : (format.height || !acodec);
+    format.audio = acodec ? *acodec != QLatin1StringView("none") : !vcodec;
+    return format;
+}
+
+PlaylistEntry entryOf(const QJsonObject &object, int position)
+{
+    PlaylistEntry entry;
+    entry.position = position;
+    entry.title = stringOf(object, QLatin1StringView("title"));
+    entry.duration = numberOf(object, QLatin1StringView("duration"));
+    entry.bytes = sizeOf(object, entry.duration);
+    const QJsonArray formats = object.value(QLatin1StringView("formats")).toArray();
+    for (const QJsonValue &format : formats) {
+        if (format.isObject())
+            entry.formats.push_back(formatOf(format.toObject(), entry.duration));
+    }
+    return entry;
+}
+
 } // namespace
+
+std::optional<double> estimatedBytes(const PlaylistEntry &entry, std::optional<int> maxHeight, bool audioOnly)
+{
+    if (entry.formats.empty())
+        return entry.bytes;
+    const MediaFormat *video = nullptr;
+    const MediaFormat *audio = nullptr;
+    for (const MediaFormat &format : entry.formats) {
+        if (!format.bytes)
+            continue;
+        if (format.audio && !format.video && (!audio || *format.bytes > *audio->bytes))
+            audio = &format;
+        if (!format.video || (maxHeight && format.height.value_or(0) > *maxHeight))
+            continue;
+        const auto rank = [](const MediaFormat &f) { return std::pair(f.height.value_or(0), *f.bytes); };
+        if (!video || rank(format) > rank(*video))
+            video = &format;
+    }
+    if (audioOnly) {
+        if (audio)
+            return audio->bytes;
+        return video && video->audio ? video->bytes : std::nullopt;
+    }
+    if (video)
+        return *video->bytes + (video->audio || !audio ? 0.0 : *audio->bytes);
+    return audio ? audio->bytes : std::nullopt;
+}
 
 std::optional<QUrl> bestThumb(const QJsonObject &dict)
 {
@@ -87,6 +162,15 @@ std::optional<MediaInfo> MediaInfo::parse(QByteArrayView json)
         info.count = wholeNumberOf(d.value(QLatin1StringView("playlist_count")));
         if (!info.count && entries)
             info.count = static_cast<int>(std::min<qsizetype>(entries->size(), std::numeric_limits<int>::max()));
+        // An entry that failed stays in the list as null, so positions count every slot.
+        const QJsonArray list = d.value(QLatin1StringView("entries")).toArray();
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (!list.at(i).isObject())
+                continue;
+            const QJsonObject entry = list.at(i).toObject();
+            const int position = wholeNumberOf(entry.value(QLatin1StringView("playlist_index"))).value_or(int(i + 1));
+            info.entries.push_back(entryOf(entry, position));
+        }
         if (!info.thumbnail && entries && !entries->isEmpty())
             info.thumbnail = bestThumb(entries->first().toObject());
     }

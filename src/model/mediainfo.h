@@ -6,6 +6,36 @@
 #include <QUrl>
 
 #include <optional>
+#include <vector>
+
+// One way a site offers an entry, as far as sizing it goes.
+struct MediaFormat
+{
+    std::optional<int> height;
+    std::optional<double> bytes; // the reported size, else bitrate x duration
+    bool video = false;
+    bool audio = false;
+
+    friend bool operator==(const MediaFormat &, const MediaFormat &) = default;
+};
+
+// One entry of a playlist, at its 1-based position (what "--playlist-items" counts).
+struct PlaylistEntry
+{
+    int position = 0;
+    std::optional<QString> title;
+    std::optional<double> duration;
+    std::optional<double> bytes; // the entry's own size, for listings without formats
+    std::vector<MediaFormat> formats;
+
+    friend bool operator==(const PlaylistEntry &, const PlaylistEntry &) = default;
+};
+
+// About how many bytes `entry` takes when the video is at most `maxHeight` tall (no cap
+// when absent), or audio only: the tallest sized video under the cap plus the largest
+// audio when the video has none, as yt-dlp's default choice goes. Absent when nothing
+// the site reported gives a size.
+std::optional<double> estimatedBytes(const PlaylistEntry &entry, std::optional<int> maxHeight, bool audioOnly);
 
 // What a metadata probe learned about a link. Every field is optional because sites
 // report very different subsets of them.
@@ -18,6 +48,8 @@ struct MediaInfo
     std::optional<QString> site;
     bool isPlaylist = false;
     std::optional<int> count;
+    // Filled when the probe resolved the entries; a flat listing gives titles only.
+    std::vector<PlaylistEntry> entries;
 
     // Reads the probe's JSON dump. Absent when the text is not a JSON object; a key of
     // an unexpected type counts as missing and the rest is still used.

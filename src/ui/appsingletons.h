@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/downloader.h"
+#include "engine/playlistplan.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -72,4 +73,12 @@ struct HistoryListForeign
     QML_FOREIGN(HistoryList)
     QML_NAMED_ELEMENT(HistoryList)
     QML_UNCREATABLE("the history belongs to the Downloader")
+};
+
+struct PlaylistPlanForeign
+{
+    Q_GADGET
+    QML_FOREIGN(PlaylistPlan)
+    QML_NAMED_ELEMENT(PlaylistPlan)
+    QML_UNCREATABLE("the input card owns its plan")
 };

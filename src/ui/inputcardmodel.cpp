@@ -23,6 +23,7 @@ InputCardModel::InputCardModel(QObject *parent)
     : QObject(parent)
 {
     connect(m_options, &DownloadOptionsForm::changed, this, &InputCardModel::canSubmitChanged);
+    connect(m_plan, &PlaylistPlan::changed, this, &InputCardModel::canSubmitChanged);
 }
 
 void InputCardModel::setDownloader(Downloader *downloader)
@@ -34,6 +35,8 @@ void InputCardModel::setDownloader(Downloader *downloader)
         disconnect(&m_downloader->d(), nullptr, this, nullptr);
     }
     m_downloader = downloader;
+    m_plan->setDownloader(downloader);
+    m_plan->setQuality(downloader ? downloader->d().uiQuality() : Quality::best);
     if (downloader) {
         connect(downloader, &Downloader::engineChanged, this, &InputCardModel::canSubmitChanged);
         connect(&downloader->d(), &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
@@ -50,6 +53,9 @@ void InputCardModel::setInput(const QString &input)
         return;
     const bool wasEmpty = empty();
     m_input = input;
+    // A list read for another link says nothing about this one.
+    if (!m_plan->url().isEmpty() && m_plan->url() != m_input.trimmed())
+        m_plan->clear();
     emit inputChanged();
     if (wasEmpty != empty())
         emit canSubmitChanged();
@@ -62,7 +68,8 @@ bool InputCardModel::empty() const
 
 bool InputCardModel::canSubmit() const
 {
-    return !empty() && m_downloader && m_downloader->engineReady() && m_options->problem().isEmpty();
+    return !empty() && m_downloader && m_downloader->engineReady() && m_options->problem().isEmpty()
+        && !(playlist() && m_plan->nothingPicked(m_input));
 }
 
 QString InputCardModel::quality() const
@@ -100,19 +107,24 @@ void InputCardModel::setPlaylist(bool playlist)
 void InputCardModel::submit()
 {
     const QString text = m_input.trimmed();
-    const auto options = m_options->options();
-    if (text.isEmpty() || !m_downloader || !options)
+    auto options = m_options->options();
+    if (text.isEmpty() || !m_downloader || !options || (playlist() && m_plan->nothingPicked(text)))
         return;
+    if (playlist())
+        options->playlistItems = m_plan->playlistItems(text);
     m_downloader->add(text, m_downloader->d().uiQuality(), playlist(), *options);
     setInput(QString());
+    m_plan->clear();
     // Options are for the links they were set for; the next link starts from the settings again.
     m_options->reset();
 }
 
 void InputCardModel::onSettingChanged(const QString &key)
 {
-    if (key == SettingsKey::uiQuality)
+    if (key == SettingsKey::uiQuality) {
+        m_plan->setQuality(m_downloader->d().uiQuality());
         emit qualityChanged();
+    }
     else if (key == SettingsKey::uiPlaylist)
         emit playlistChanged();
 }

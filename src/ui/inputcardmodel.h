@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/playlistplan.h"
 #include "ui/downloadoptionsform.h"
 #include "ui/optionlist.h"
 
@@ -26,6 +27,7 @@ class InputCardModel : public QObject
     Q_PROPERTY(bool playlist READ playlist WRITE setPlaylist NOTIFY playlistChanged)
     Q_PROPERTY(OptionList *qualities READ qualities CONSTANT)
     Q_PROPERTY(DownloadOptionsForm *options READ options CONSTANT)
+    Q_PROPERTY(PlaylistPlan *plan READ plan CONSTANT)
 
 public:
     explicit InputCardModel(QObject *parent = nullptr);
@@ -51,10 +53,12 @@ public:
     OptionList *qualities() const { return m_qualities; }
     // The options sheet's fields; untouched, they ask for nothing.
     DownloadOptionsForm *options() const { return m_options; }
+    // The entries of the typed playlist link, once the user asked to see them.
+    PlaylistPlan *plan() const { return m_plan; }
 
-    // Adds the links of the trimmed text with the chosen quality, playlist flag and options,
-    // then empties the field and the options; an empty text or a refused option adds
-    // nothing and keeps everything.
+    // Adds the links of the trimmed text with the chosen quality, playlist flag, options and
+    // picked playlist entries, then empties the field, the options and the plan; an empty
+    // text, a refused option or a plan with nothing picked adds nothing and keeps everything.
     Q_INVOKABLE void submit();
 
 signals:
@@ -71,4 +75,5 @@ private:
     QString m_input;
     OptionList *m_qualities = OptionList::qualities(this);
     DownloadOptionsForm *m_options = new DownloadOptionsForm(this);
+    PlaylistPlan *m_plan = new PlaylistPlan(this);
 };

@@ -31,7 +31,47 @@ private slots:
     {
         QFETCH(QByteArray, json);
         QFETCH(std::optional<MediaInfo>, expected);
-        QCOMPARE(MediaInfo::parse(json), expected);
+        auto info = MediaInfo::parse(json);
+        // The entries have their own test below.
+        if (info)
+            info->entries.clear();
+        QCOMPARE(info, expected);
+    }
+
+    // A resolved playlist as yt-dlp dumps it: a merged video needs its best audio added,
+    // the cap keeps taller formats out, and an entry without sizes is unknown, not zero.
+    void entriesAndTheirSizes()
+    {
+        // Single quotes keep the JSON readable here.
+        const auto info = MediaInfo::parse(QByteArray(
+            "{'_type': 'playlist', 'entries': [ "
+            "{'title': 'One', 'duration': 10, 'playlist_index': 1, 'formats': [ "
+            "{'acodec': 'opus', 'vcodec': 'none', 'filesize': 100}, "
+            "{'acodec': 'aac', 'vcodec': 'none', 'tbr': 8}, "
+            "{'vcodec': 'vp9', 'acodec': 'none', 'height': 480, 'filesize_approx': 1000}, "
+            "{'vcodec': 'vp9', 'acodec': 'none', 'height': 1080, 'filesize': 5000}, "
+            "{'vcodec': 'avc1', 'acodec': 'aac', 'height': 360, 'filesize': 700}]}, "
+            "null, {'title': 'Three', 'formats': [{'url': 'http://x/3.mp4', 'filesize': 42}]}, "
+            "{'playlist_index': 4, 'formats': [{'vcodec': 'vp9', 'height': 720}]}, "
+            "{'title': 'Flat', 'filesize_approx': 9}]} ").replace('\'', '"'));
+        QVERIFY(info);
+        QCOMPARE(info->entries.size(), 4u);
+        // A failed entry is null in the list; positions stay the playlist's own.
+        QCOMPARE(info->entries[1].position, 3);
+        QCOMPARE(info->entries[3].position, 4);
+        QCOMPARE(info->entries[0].title, u"One"_s);
+        QCOMPARE(info->entries[0].duration, 10.0);
+
+        const PlaylistEntry &one = info->entries[0];
+        // "tbr" 8 kbit/s for 10 s is 10,000 bytes: the larger audio stream.
+        QCOMPARE(estimatedBytes(one, std::nullopt, false), 5000.0 + 10000);
+        QCOMPARE(estimatedBytes(one, 720, false), 1000.0 + 10000);
+        QCOMPARE(estimatedBytes(one, 240, false), 10000.0);
+        QCOMPARE(estimatedBytes(one, std::nullopt, true), 10000.0);
+        // A direct file names no codecs: it carries both, nothing to add.
+        QCOMPARE(estimatedBytes(info->entries[1], 1080, false), 42.0);
+        QCOMPARE(estimatedBytes(info->entries[2], 1080, false), std::nullopt);
+        QCOMPARE(estimatedBytes(info->entries[3], 1080, true), 9.0);
     }
 };
 

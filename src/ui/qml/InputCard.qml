@@ -27,6 +27,12 @@ Surface {
         form: card.options
     }
 
+    PlaylistSheet {
+        id: playlistSheet
+
+        card: card
+    }
+
     Nebula {
         anchors.fill: parent
         density: root.active ? 0.9 : 0.25
@@ -158,6 +164,17 @@ Surface {
                 symbol: "slider.horizontal.3"
                 text: card.options.edited ? I18n.l("Opções") + " •" : I18n.l("Opções")
                 onClicked: optionsSheet.open()
+            }
+
+            GhostButtonStyle {
+                objectName: "playlistItemsButton"
+                compact: true
+                visible: card.playlist
+                enabled: !card.empty
+                opacity: enabled ? 1 : 0.4
+                symbol: "line.3.horizontal"
+                text: I18n.l("Escolher itens")
+                onClicked: playlistSheet.open()
             }
 
             Item {

@@ -1,0 +1,227 @@
+#include "playlistplan.h"
+
+#include "engine/commandline.h"
+#include "engine/downloader.h"
+#include "i18n/i18n.h"
+#include "tools/childprocess.h"
+#include "tools/tools.h"
+
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
+
+PlaylistPlan::PlaylistPlan(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+PlaylistPlan::~PlaylistPlan()
+{
+    stopProbe();
+}
+
+void PlaylistPlan::setQuality(Quality quality)
+{
+    if (quality == m_quality)
+        return;
+    m_quality = quality;
+    if (!m_entries.empty())
+        emit dataChanged(index(0), index(count() - 1), {SizeRole});
+    emit changed();
+}
+
+void PlaylistPlan::stopProbe()
+{
+    if (!m_process)
+        return;
+    m_process->disconnect(this);
+    signalGroup(*m_process, SIGKILL);
+    // The process is reaped once it has gone, off this call.
+    connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
+    if (m_process->state() == QProcess::NotRunning)
+        m_process->deleteLater();
+    m_process->setParent(nullptr);
+    m_process = nullptr;
+}
+
+void PlaylistPlan::clear()
+{
+    stopProbe();
+    ++m_generation;
+    m_parsing = false;
+    beginResetModel();
+    m_entries.clear();
+    m_picked.clear();
+    endResetModel();
+    m_url.clear();
+    m_problem.clear();
+    emit changed();
+}
+
+void PlaylistPlan::load(const QString &text)
+{
+    clear();
+    const QString url = text.trimmed();
+    if (url.isEmpty() || !m_downloader)
+        return;
+    m_url = url;
+    const auto engine = m_downloader->ytdlpPath();
+    if (!engine) {
+        m_problem = L(QStringLiteral("Motor não instalado"));
+        emit changed();
+        return;
+    }
+    if (const auto why = settingsProblem(m_downloader->d())) {
+        m_problem = *why;
+        emit changed();
+        return;
+    }
+    m_process = new QProcess(this);
+    m_process->setProgram(*engine);
+    m_process->setArguments(planArgs(url, m_downloader->d()));
+    m_process->setProcessEnvironment(Tools::env());
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    bindToApplication(*m_process);
+    const int generation = m_generation;
+    connect(m_process, &QProcess::finished, this, [this, generation] {
+        QProcess *process = std::exchange(m_process, nullptr);
+        process->deleteLater();
+        // A long list is megabytes of JSON: it is read on a worker so the window keeps drawing.
+        auto result = std::make_shared<std::optional<MediaInfo>>();
+        QThread *worker = QThread::create([result, json = process->readAllStandardOutput()] {
+            *result = MediaInfo::parse(json);
+        });
+        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        connect(worker, &QThread::finished, this, [this, result, generation] {
+            if (generation == m_generation)
+                setListing(m_url, *result);
+        });
+        m_parsing = true;
+        worker->start();
+    });
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        stopProbe();
+        m_problem = L(QStringLiteral("Não foi possível ler a lista."));
+        emit changed();
+    });
+    m_process->start();
+    emit changed();
+}
+
+void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo> &info)
+{
+    beginResetModel();
+    m_url = url;
+    m_parsing = false;
+    m_entries = info ? info->entries : std::vector<PlaylistEntry>();
+    m_picked.assign(m_entries.size(), true);
+    endResetModel();
+    if (!info)
+        m_problem = L(QStringLiteral("Não foi possível ler a lista."));
+    else if (!info->isPlaylist || m_entries.empty())
+        m_problem = L(QStringLiteral("Este link não é uma playlist."));
+    else
+        m_problem.clear();
+    emit changed();
+}
+
+void PlaylistPlan::toggle(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    m_picked[size_t(row)] = !m_picked[size_t(row)];
+    emit dataChanged(index(row), index(row), {PickedRole});
+    emit changed();
+}
+
+void PlaylistPlan::pickAll(bool picked)
+{
+    if (m_entries.empty())
+        return;
+    m_picked.assign(m_entries.size(), picked);
+    emit dataChanged(index(0), index(count() - 1), {PickedRole});
+    emit changed();
+}
+
+int PlaylistPlan::pickedCount() const
+{
+    return int(std::count(m_picked.begin(), m_picked.end(), true));
+}
+
+QList<int> PlaylistPlan::playlistItems(const QString &url) const
+{
+    if (url.trimmed() != m_url || pickedCount() == count())
+        return {};
+    QList<int> positions;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_picked[i])
+            positions << m_entries[i].position;
+    }
+    return positions;
+}
+
+bool PlaylistPlan::nothingPicked(const QString &url) const
+{
+    return !m_entries.empty() && url.trimmed() == m_url && pickedCount() == 0;
+}
+
+QString PlaylistPlan::summary() const
+{
+    if (m_entries.empty())
+        return {};
+    double bytes = 0;
+    qint64 unknown = 0;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (!m_picked[i])
+            continue;
+        if (const auto size = estimatedBytes(m_entries[i], m_quality.height(), m_quality.isAudio()))
+            bytes += *size;
+        else
+            ++unknown;
+    }
+    const int picked = pickedCount();
+    QString size;
+    if (picked == 0)
+        return LF(QStringLiteral("%ld de %ld escolhidos"), picked, count());
+    if (unknown == picked)
+        size = L(QStringLiteral("tamanho desconhecido"));
+    else if (unknown > 0)
+        size = LF(QStringLiteral("cerca de %@, sem o tamanho de %ld"), Tools::fmtBytes(bytes), unknown);
+    else
+        size = LF(QStringLiteral("cerca de %@"), Tools::fmtBytes(bytes));
+    return LF(QStringLiteral("%ld de %ld escolhidos"), picked, count()) + QStringLiteral(" · ") + size;
+}
+
+int PlaylistPlan::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant PlaylistPlan::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const PlaylistEntry &entry = m_entries[size_t(index.row())];
+    switch (role) {
+    case TitleRole:
+        return entry.title.value_or(LF(QStringLiteral("Item %ld"), entry.position));
+    case DurationRole:
+        return entry.duration ? Tools::fmtTime(*entry.duration) : QString();
+    case SizeRole: {
+        const auto size = estimatedBytes(entry, m_quality.height(), m_quality.isAudio());
+        return size ? Tools::fmtBytes(*size) : QString();
+    }
+    case PickedRole:
+        return bool(m_picked[size_t(index.row())]);
+    }
+    return {};
+}
+
+QHash<int, QByteArray> PlaylistPlan::roleNames() const
+{
+    return {{TitleRole, "title"}, {DurationRole, "duration"}, {SizeRole, "size"}, {PickedRole, "picked"}};
+}
