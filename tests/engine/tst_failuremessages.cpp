@@ -121,7 +121,6 @@ private slots:
         QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull << FailureAction::openSettings;
         QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable
                                           << FailureAction::openSettings;
-        QTest::newRow("unsupported page") << u"ytdlp-2023.03.04-unsupported.txt"_s << kUnsupported << FailureAction::none;
     }
 
     void capturedRuns()

@@ -206,7 +206,6 @@ private slots:
             u"[generic] None: Unable to download webpage: HTTP Error 404: File not found"_s, u"3/3"_s, 1.0);
         row("post-processing error", "postprocess-error", false, {},
             u"Postprocessing: WARNING: unable to obtain file audio codec with ffprobe"_s, {}, 1.0);
-        row("unsupported", "unsupported", false, {}, u"Unsupported URL: http://127.0.0.1:8765/page.html"_s, {}, 0.0);
     }
 
     void capturedRuns()
