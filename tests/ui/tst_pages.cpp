@@ -29,7 +29,6 @@ private slots:
 
     void historyRowsAndTheirActions();
     void switchesWriteTheirKeys();
-    void subtitleLanguagesFollowSubs();
     void stepperAndMenusStoreTheirValue();
     void folderChooser();
     void engineRowsAndCopyButtons();
@@ -195,27 +194,19 @@ void TestPages::switchesWriteTheirKeys()
         QCOMPARE(toggle->property("checked").toBool(), !row.initially);
         m_f->settings().setValue(row.key, row.initially);
     }
-}
 
-void TestPages::subtitleLanguagesFollowSubs()
-{
-    m_f->makeProgram(u"ffmpeg"_s, "exit 0");
+    // The languages show with subtitles on, reach the arguments, and stay when they go off.
     m_f->settings().setValue(SettingsKey::subLangs, u"de.*"_s);
-    QVERIFY(start(Downloader::AppSection::settings));
     m_f->snapshot(u"settings-subs-off"_s);
-
     QVERIFY(!find("subLangsRow")->isVisible());
     m_f->click(find("switch_subs"));
     QTRY_VERIFY(find("subLangsRow")->isVisible());
     QCOMPARE(textOf("subLangsField"), u"de.*"_s);
     m_f->snapshot(u"settings-subs-on"_s);
-
     type("subLangsField", u"fr,es"_s);
     QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
-    QTRY_VERIFY(m_f->downloader().ffmpegPath().has_value());
     const QStringList args = argsNow();
     QCOMPARE(args.value(args.indexOf(u"--sub-langs"_s) + 1), u"fr,es"_s);
-
     m_f->click(find("switch_subs"));
     QTRY_VERIFY(!find("subLangsRow")->isVisible());
     QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
