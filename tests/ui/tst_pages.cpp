@@ -47,6 +47,7 @@ private slots:
     void menusStoreTheirValue();
     void unknownBrowserShowsAsStored();
     void folderChooser();
+    void refusedValuesKeepTheStoredOne();
     void engineChips_data();
     void engineChips();
     void copyButtons();
@@ -238,6 +239,7 @@ void TestPages::downloadAgain()
     QCOMPARE(item->quality().id(), expected);
     QCOMPARE(item->url(), u"https://example.org/again"_s);
     QVERIFY(!item->playlist());
+    QVERIFY(item->options().ignoreArchive);
     QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
 }
 
@@ -440,6 +442,35 @@ void TestPages::folderChooser()
     view->chooseFolder(QUrl(u"https://example.org/"_s));
     view->chooseFolder(QUrl());
     QCOMPARE(m_f->settings().folder(), outside);
+}
+
+// A refused value is explained under its row and changes nothing; an accepted one is what
+// the next download uses.
+void TestPages::refusedValuesKeepTheStoredOne()
+{
+    m_f->settings().setValue(SettingsKey::proxy, u"http://proxy:8080"_s);
+    QVERIFY(start(Downloader::AppSection::settings));
+    const auto offer = [this](const char *rowName, const char *fieldName, const QString &text) {
+        QQuickItem *row = find(rowName);
+        QQuickItem *field = find(fieldName, row);
+        m_f->click(field);
+        field->setProperty("text", QString());
+        m_f->typeText(text);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        return find("rowProblem", row)->isVisible() ? textOf("rowProblem", row) : QString();
+    };
+    QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s), u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
+    QCOMPARE(offer("sleepIntervalRow", "secondsField", u"900"_s), u"Use a number of seconds from 0 to 600."_s);
+    m_f->snapshot(u"settings-rows"_s);
+    QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
+    QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);
+
+    QCOMPARE(offer("proxyRow", "proxyField", u" socks5://127.0.0.1:1080"_s), QString());
+    QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
+    DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
+    const QStringList args = m_f->downloader().buildArgs(playlist);
+    QCOMPARE(args.value(args.indexOf(u"--proxy"_s) + 1), u"socks5://127.0.0.1:1080"_s);
+    QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
 }
 
 void TestPages::engineChips_data()
