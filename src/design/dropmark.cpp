@@ -1,6 +1,7 @@
 #include "dropmark.h"
 
 #include "blur.h"
+#include "frameclock.h"
 #include "tokens.h"
 
 #include <QPainter>
@@ -222,7 +223,7 @@ int DropMark::framesPerSecondFor(double height, double period)
 {
     // A drop falls over 60 % of the height; fallSpeed() peaks at 1.337 of that per period.
     const double fastest = height * 0.6 * 1.337 / std::max(period, 0.05);
-    return std::clamp(int(std::ceil(fastest)), 24, 60);
+    return std::max(FrameClock::sharedRate(int(std::ceil(fastest))), 30);
 }
 
 int DropMark::framesPerSecond() const

@@ -126,6 +126,27 @@ void FrameClock::scheduleRest()
     m_restTimer.start(int(std::max<qint64>(motion->restDelay() - m_sinceInput.elapsed(), 0)) + 1);
 }
 
+namespace {
+
+// The first multiple of `interval` after `time`, counting `time` a thousandth of an
+// interval short of a multiple as on it. Drawings whose rates divide one another then fall
+// due at the same moments and share frames, instead of each waking the window at its own
+// phase.
+double nextOnGrid(double time, double interval)
+{
+    return (std::floor(time / interval + 1e-3) + 1) * interval;
+}
+
+} // namespace
+
+int FrameClock::sharedRate(int needed)
+{
+    for (const int rate : {1, 2, 3, 5, 6, 10, 15, 30})
+        if (rate >= needed)
+            return rate;
+    return 60;
+}
+
 void FrameClock::attach(ArtworkItem *item, int framesPerSecond)
 {
     const double interval = 1.0 / std::max(framesPerSecond, 1);
@@ -191,9 +212,7 @@ void FrameClock::tick()
     for (Subscriber &s : m_subscribers) {
         if (!s.item || now + slack < s.nextDue)
             continue;
-        s.nextDue += s.interval;
-        if (s.nextDue < now)
-            s.nextDue = now + s.interval;
+        s.nextDue = nextOnGrid(std::max(now, s.nextDue), s.interval);
         s.item->advance(now);
     }
     emit ticked(now);

@@ -30,6 +30,9 @@ public:
     static FrameClock *forWindow(QQuickWindow *window);
 
     void attach(ArtworkItem *item, int framesPerSecond);
+    // The smallest rate of at least `needed` frames a second that divides 30 (or 60):
+    // drawings at such rates share the frames of the fastest one.
+    static int sharedRate(int needed);
     void detach(ArtworkItem *item);
     bool isAttached(const ArtworkItem *item) const;
 

@@ -1,6 +1,7 @@
 #include "nebula.h"
 
 #include "blur.h"
+#include "frameclock.h"
 #include "tokens.h"
 
 #include <QPainter>
@@ -94,7 +95,7 @@ int Nebula::framesPerSecondFor(QSizeF size, double density, double pixelsPerPoin
     // half a step.
     const double steepest = eff * 0.22 * 255 / (sigma * std::sqrt(2 * std::numbers::pi));
     const double allowed = 0.5 / steepest;
-    return std::clamp(int(std::ceil(speed / allowed)), 1, 24);
+    return std::min(FrameClock::sharedRate(int(std::ceil(speed / allowed))), 15);
 }
 
 int Nebula::framesPerSecond() const

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr double opacityStep = 2.0 / 255;
+constexpr double opacityStep = 5.0 / 255;
 
 // The root of the star field's nodes: it owns the sprite sheet of all stars, one
 // opacity node per star below it, and the shooting star while one flies.

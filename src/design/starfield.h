@@ -50,7 +50,8 @@ signals:
     void brightnessChanged();
 
 protected:
-    int framesPerSecond() const override { return 24; }
+    // The signal line's rate, so that the stars twinkle in the frames it draws anyway.
+    int framesPerSecond() const override { return 30; }
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
 
 private:
