@@ -28,9 +28,7 @@ private slots:
     void cleanup() { m_f.reset(); }
 
     void historyRowsAndTheirActions();
-    void downloadAgain();
     void switchesWriteTheirKeys();
-    void subtitleLanguagesFollowSubs();
     void stepperAndMenusStoreTheirValue();
     void folderChooser();
     void refusedValuesKeepTheStoredOne();
@@ -87,9 +85,10 @@ QStringList TestPages::argsNow() const
 }
 
 // The tiles describe the whole history while the search narrows the rows; a moved file
-// falls back to its folder; the menu copies and removes; clearing keeps the files.
+// falls back to its folder; the menu copies and removes; again adds; clearing keeps the files.
 void TestPages::historyRowsAndTheirActions()
 {
+    m_f->settings().setValue(SettingsKey::quality, u"mp3"_s);
     QVERIFY(start(Downloader::AppSection::history));
     QCOMPARE(find("filesTile")->property("value").toString(), u"0"_s);
     QCOMPARE(find("totalTile")->property("value").toString(), u"—"_s);
@@ -101,7 +100,7 @@ void TestPages::historyRowsAndTheirActions()
     QFile file(present);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    m_f->addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"1080p"_s, m_f->path(u"home/Downloads/gone.mp4"_s));
+    m_f->addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"8K"_s, m_f->path(u"home/Downloads/gone.mp4"_s));
     m_f->addEntry(u"Present"_s, u"https://example.org/p"_s, QString(), u"MP3"_s, present);
     QCOMPARE(find("filesTile")->property("value").toString(), u"2"_s);
     QCOMPARE(find("totalTile")->property("value").toString(), Tools::fmtBytes(24'600'000));
@@ -138,6 +137,17 @@ void TestPages::historyRowsAndTheirActions()
     m_f->click(find("removeEntry"));
     QTRY_COMPARE(titles(), (QStringList{u"Present"_s, u"Gone"_s}));
     QCOMPARE(m_f->downloader().history()->count(), 3);
+    // Again: a label no preset has takes the default quality, and the link goes as one video.
+    m_f->click(find("againButton", rows().constLast()));
+    QCOMPARE(m_f->downloader().items()->rowCount(), 1);
+    const DownloadItem *item = m_f->downloader().items()->items().constFirst();
+    QCOMPARE(item->url(), u"https://example.org/g"_s);
+    QCOMPARE(item->quality(), Quality(Quality::mp3));
+    QVERIFY(!item->playlist());
+    QVERIFY(item->options().ignoreArchive);
+    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
+    m_f->downloader().setSection(Downloader::AppSection::history);
+    QTRY_VERIFY(find("clearHistory"));
 
     m_f->click(find("clearHistory"));
     m_f->click(find("clearConfirm"));
@@ -148,23 +158,6 @@ void TestPages::historyRowsAndTheirActions()
     QFile saved(QDir(Tools::supportDir()).filePath(u"history.json"_s));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().trimmed(), QByteArray("[]"));
-}
-
-// A label no preset has takes the default quality; the link goes again as one video.
-void TestPages::downloadAgain()
-{
-    m_f->settings().setValue(SettingsKey::quality, u"mp3"_s);
-    m_f->addEntry(u"Again"_s, u"https://example.org/again"_s, QString(), u"8K"_s);
-    QVERIFY(start(Downloader::AppSection::history));
-    QTRY_VERIFY(find("againButton"));
-    m_f->click(find("againButton"));
-    QCOMPARE(m_f->downloader().items()->rowCount(), 1);
-    const DownloadItem *item = m_f->downloader().items()->items().constFirst();
-    QCOMPARE(item->quality(), Quality(Quality::mp3));
-    QCOMPARE(item->url(), u"https://example.org/again"_s);
-    QVERIFY(!item->playlist());
-    QVERIFY(item->options().ignoreArchive);
-    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
 }
 
 // Each switch shows its key, writes it both ways, changes the engine's arguments where it
@@ -204,27 +197,19 @@ void TestPages::switchesWriteTheirKeys()
         QCOMPARE(toggle->property("checked").toBool(), !row.initially);
         m_f->settings().setValue(row.key, row.initially);
     }
-}
 
-void TestPages::subtitleLanguagesFollowSubs()
-{
-    m_f->makeProgram(u"ffmpeg"_s, "exit 0");
+    // The languages show with subtitles on, reach the arguments, and stay when they go off.
     m_f->settings().setValue(SettingsKey::subLangs, u"de.*"_s);
-    QVERIFY(start(Downloader::AppSection::settings));
     m_f->snapshot(u"settings-subs-off"_s);
-
     QVERIFY(!find("subLangsRow")->isVisible());
     m_f->click(find("switch_subs"));
     QTRY_VERIFY(find("subLangsRow")->isVisible());
     QCOMPARE(textOf("subLangsField"), u"de.*"_s);
     m_f->snapshot(u"settings-subs-on"_s);
-
     type("subLangsField", u"fr,es"_s);
     QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
-    QTRY_VERIFY(m_f->downloader().ffmpegPath().has_value());
     const QStringList args = argsNow();
     QCOMPARE(args.value(args.indexOf(u"--sub-langs"_s) + 1), u"fr,es"_s);
-
     m_f->click(find("switch_subs"));
     QTRY_VERIFY(!find("subLangsRow")->isVisible());
     QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);

@@ -19,8 +19,7 @@ class TestShell : public QObject
 
 private slots:
     void sidebar();
-    void sectionsSwitch();
-    void dropAddsTheLinksAndShowsDownloads();
+    void sectionsSwitchAndDropsAdd();
     void logSheet();
     void quitAsksWhileDownloading();
 };
@@ -84,7 +83,7 @@ void TestShell::sidebar()
     QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0x2E, 0xCC, 0x71));
 }
 
-void TestShell::sectionsSwitch()
+void TestShell::sectionsSwitchAndDropsAdd()
 {
     WindowFixture f;
     QVERIFY(f.show());
@@ -96,13 +95,8 @@ void TestShell::sectionsSwitch()
     QTest::keyClick(f.window(), Qt::Key_Comma, Qt::ControlModifier);
     QTRY_VERIFY(f.find(u"settingsPage"));
     QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
-}
 
-void TestShell::dropAddsTheLinksAndShowsDownloads()
-{
-    WindowFixture f;
-    f.downloader().setSection(Downloader::AppSection::settings);
-    QVERIFY(f.show());
+    // A drop on any page adds its links and shows the downloads.
     QMimeData text;
     text.setText(u"two links: https://example.org/a and (https://example.org/b)."_s);
     drop(f, text);
