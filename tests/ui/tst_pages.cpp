@@ -307,6 +307,16 @@ void TestPages::refusedValuesKeepTheStoredOne()
     QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
     QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);
 
+    // What the page does with the file the chooser hands back, and the button that clears it.
+    const QString cookies = m_f->path(u"home/cookies.txt"_s);
+    QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)),
+             u"The cookies file doesn’t exist or can’t be read."_s);
+    QVERIFY(QFile(cookies).open(QIODevice::WriteOnly));
+    QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)), QString());
+    QCOMPARE(textOf("rowSub", find("cookiesFileRow")), u"~/cookies.txt"_s);
+    m_f->click(find("clearCookiesFile"));
+    QCOMPARE(m_f->settings().string(SettingsKey::cookiesFile), QString());
+
     QCOMPARE(offer("proxyRow", "proxyField", u" socks5://127.0.0.1:1080"_s), QString());
     QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
     DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
