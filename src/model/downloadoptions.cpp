@@ -30,7 +30,6 @@ const QLatin1StringView kFolder("folder");
 
 // A week is more than any media a time range is cut from; a larger number is a typo.
 constexpr double kLongestMedia = 24 * 3600.0 * 7;
-constexpr double kLongestPause = 600;
 
 bool isWhole(double number)
 {
@@ -280,7 +279,7 @@ std::optional<QString> cookiesFileProblem(const QString &path)
 
 std::optional<QString> pauseProblem(double seconds)
 {
-    if (std::isfinite(seconds) && seconds >= 0 && seconds <= kLongestPause)
+    if (std::isfinite(seconds) && seconds >= 0 && seconds <= longestPause)
         return std::nullopt;
     return L(u"Use um número de segundos entre 0 e 600."_s);
 }

@@ -72,6 +72,8 @@ std::optional<QString> subLangsProblem(QStringView langs);
 std::optional<QString> categoriesProblem(DownloadOptions::SponsorBlock mode, const QStringList &categories);
 std::optional<QString> proxyProblem(QStringView proxy);
 std::optional<QString> cookiesFileProblem(const QString &path);
+// Ten minutes between requests is already more than any site asks for.
+inline constexpr double longestPause = 600;
 std::optional<QString> pauseProblem(double seconds);
 
 // What an output pattern puts in folders of its own: the fields named in its folder

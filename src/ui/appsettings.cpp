@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <limits>
@@ -26,6 +27,11 @@ const QHash<QString, Notifier> &notifiers()
         {SettingsKey::watchClipboard, &AppSettings::watchClipboardChanged},
         {SettingsKey::soundOnDone, &AppSettings::soundOnDoneChanged},
         {SettingsKey::checkEngineUpdates, &AppSettings::checkEngineUpdatesChanged},
+        {SettingsKey::proxy, &AppSettings::proxyChanged},
+        {SettingsKey::cookiesFile, &AppSettings::cookiesFileChanged},
+        {SettingsKey::sleepRequests, &AppSettings::sleepRequestsChanged},
+        {SettingsKey::sleepInterval, &AppSettings::sleepIntervalChanged},
+        {SettingsKey::useArchive, &AppSettings::useArchiveChanged},
     };
     return table;
 }
@@ -105,4 +111,60 @@ void AppSettings::stepMaxConcurrent(int delta)
 {
     write(SettingsKey::maxConcurrent,
           int(std::clamp<qint64>(qint64(maxConcurrent()) + delta, maxConcurrentFloor(), maxConcurrentCeiling())));
+}
+
+QString AppSettings::proxy() const
+{
+    return m_settings->string(SettingsKey::proxy).value_or(QString());
+}
+
+QString AppSettings::offerProxy(const QString &proxy)
+{
+    const QString text = proxy.trimmed();
+    if (!text.isEmpty()) {
+        if (auto why = OptionCheck::proxyProblem(text))
+            return *why;
+    }
+    write(SettingsKey::proxy, text);
+    return QString();
+}
+
+QString AppSettings::cookiesFile() const
+{
+    return m_settings->string(SettingsKey::cookiesFile).value_or(QString());
+}
+
+QString AppSettings::cookiesFileText() const
+{
+    return Settings::displayPath(cookiesFile());
+}
+
+QUrl AppSettings::cookiesFileFolder() const
+{
+    const QString file = cookiesFile();
+    return QUrl::fromLocalFile(file.isEmpty() ? m_settings->folder() : QFileInfo(file).absolutePath());
+}
+
+QString AppSettings::chooseCookiesFile(const QUrl &file)
+{
+    const QString path = file.isLocalFile() ? file.toLocalFile() : QString();
+    if (auto why = OptionCheck::cookiesFileProblem(path))
+        return *why;
+    write(SettingsKey::cookiesFile, path);
+    return QString();
+}
+
+QString AppSettings::offerSeconds(QLatin1StringView key, const QString &text)
+{
+    bool ok = false;
+    const double seconds = QString(text).replace(u',', u'.').trimmed().toDouble(&ok);
+    if (auto why = OptionCheck::pauseProblem(ok ? seconds : qQNaN()))
+        return *why;
+    write(key, seconds);
+    return QString();
+}
+
+void AppSettings::stepSeconds(QLatin1StringView key, int delta)
+{
+    write(key, std::clamp(m_settings->seconds(key) + delta, 0.0, pauseCeiling()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/downloadoptions.h"
 #include "settings/settings.h"
 
 #include <QObject>
@@ -29,6 +30,14 @@ class AppSettings : public QObject
     Q_PROPERTY(bool watchClipboard READ watchClipboard WRITE setWatchClipboard NOTIFY watchClipboardChanged)
     Q_PROPERTY(bool soundOnDone READ soundOnDone WRITE setSoundOnDone NOTIFY soundOnDoneChanged)
     Q_PROPERTY(bool checkEngineUpdates READ checkEngineUpdates WRITE setCheckEngineUpdates NOTIFY checkEngineUpdatesChanged)
+    Q_PROPERTY(QString proxy READ proxy NOTIFY proxyChanged)
+    Q_PROPERTY(QString cookiesFile READ cookiesFile NOTIFY cookiesFileChanged)
+    Q_PROPERTY(QString cookiesFileText READ cookiesFileText NOTIFY cookiesFileChanged)
+    Q_PROPERTY(QUrl cookiesFileFolder READ cookiesFileFolder NOTIFY cookiesFileChanged)
+    Q_PROPERTY(double sleepRequests READ sleepRequests NOTIFY sleepRequestsChanged)
+    Q_PROPERTY(double sleepInterval READ sleepInterval NOTIFY sleepIntervalChanged)
+    Q_PROPERTY(double pauseCeiling READ pauseCeiling CONSTANT)
+    Q_PROPERTY(bool useArchive READ useArchive WRITE setUseArchive NOTIFY useArchiveChanged)
 
 public:
     explicit AppSettings(Settings *settings, QObject *parent = nullptr);
@@ -69,6 +78,30 @@ public:
     bool checkEngineUpdates() const { return flag(SettingsKey::checkEngineUpdates); }
     void setCheckEngineUpdates(bool on) { write(SettingsKey::checkEngineUpdates, on); }
 
+    // The values below are checked before they are stored. Each offer stores the value and
+    // answers an empty text, or answers why the value is refused and leaves the stored one
+    // as it was. An empty proxy or a cleared cookies file means none.
+    QString proxy() const;
+    Q_INVOKABLE QString offerProxy(const QString &proxy);
+    QString cookiesFile() const;
+    QString cookiesFileText() const;
+    // Where the chooser starts: beside the file in use, else in the download folder.
+    QUrl cookiesFileFolder() const;
+    Q_INVOKABLE QString chooseCookiesFile(const QUrl &file);
+    Q_INVOKABLE void clearCookiesFile() { write(SettingsKey::cookiesFile, QString()); }
+    // Seconds, as the engine will read them.
+    double sleepRequests() const { return m_settings->seconds(SettingsKey::sleepRequests); }
+    double sleepInterval() const { return m_settings->seconds(SettingsKey::sleepInterval); }
+    static constexpr double pauseCeiling() { return OptionCheck::longestPause; }
+    // Typed text, with a comma read as the decimal point.
+    Q_INVOKABLE QString offerSleepRequests(const QString &seconds) { return offerSeconds(SettingsKey::sleepRequests, seconds); }
+    Q_INVOKABLE QString offerSleepInterval(const QString &seconds) { return offerSeconds(SettingsKey::sleepInterval, seconds); }
+    // One step of a stepper, kept within 0 and the ceiling.
+    Q_INVOKABLE void stepSleepRequests(int delta) { stepSeconds(SettingsKey::sleepRequests, delta); }
+    Q_INVOKABLE void stepSleepInterval(int delta) { stepSeconds(SettingsKey::sleepInterval, delta); }
+    bool useArchive() const { return flag(SettingsKey::useArchive); }
+    void setUseArchive(bool on) { write(SettingsKey::useArchive, on); }
+
 signals:
     void folderChanged();
     void qualityChanged();
@@ -82,11 +115,18 @@ signals:
     void watchClipboardChanged();
     void soundOnDoneChanged();
     void checkEngineUpdatesChanged();
+    void proxyChanged();
+    void cookiesFileChanged();
+    void sleepRequestsChanged();
+    void sleepIntervalChanged();
+    void useArchiveChanged();
 
 private:
     bool flag(QLatin1StringView key) const;
     void write(QLatin1StringView key, const QVariant &value);
     void announce(const QString &key);
+    QString offerSeconds(QLatin1StringView key, const QString &text);
+    void stepSeconds(QLatin1StringView key, int delta);
 
     Settings *m_settings;
 };

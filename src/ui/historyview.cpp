@@ -148,7 +148,10 @@ void HistoryView::downloadAgain(const QString &url, const QString &quality)
 {
     if (!m_downloader)
         return;
-    m_downloader->add(url, qualityForLabel(quality), false);
+    // Asked for again on purpose, so the download archive must not skip it as already done.
+    DownloadOptions options;
+    options.ignoreArchive = true;
+    m_downloader->add(url, qualityForLabel(quality), false, options);
     m_downloader->setSection(Downloader::AppSection::downloads);
 }
 

@@ -31,6 +31,7 @@ private slots:
     void switchesWriteTheirKeys();
     void stepperAndMenusStoreTheirValue();
     void folderChooser();
+    void refusedValuesKeepTheStoredOne();
     void engineRowsAndCopyButtons();
 
 private:
@@ -143,6 +144,7 @@ void TestPages::historyRowsAndTheirActions()
     QCOMPARE(item->url(), u"https://example.org/g"_s);
     QCOMPARE(item->quality(), Quality(Quality::mp3));
     QVERIFY(!item->playlist());
+    QVERIFY(item->options().ignoreArchive);
     QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
     m_f->downloader().setSection(Downloader::AppSection::history);
     QTRY_VERIFY(find("clearHistory"));
@@ -175,6 +177,7 @@ void TestPages::switchesWriteTheirKeys()
         {u"embedThumb"_s, true, u"--embed-thumbnail"_s},
         {u"watchClipboard"_s, true, {}},
         {u"soundOnDone"_s, true, {}},
+        {u"useArchive"_s, false, u"--download-archive"_s},
     };
     m_f->makeProgram(u"ffmpeg"_s, "exit 0");
     QVERIFY(start(Downloader::AppSection::settings));
@@ -283,6 +286,45 @@ void TestPages::folderChooser()
 
 // An engine program installed after the start is found when the page shows; the copy
 // buttons hand over the texts a browser needs.
+// A refused value is explained under its row and changes nothing; an accepted one is what
+// the next download uses.
+void TestPages::refusedValuesKeepTheStoredOne()
+{
+    m_f->settings().setValue(SettingsKey::proxy, u"http://proxy:8080"_s);
+    QVERIFY(start(Downloader::AppSection::settings));
+    const auto offer = [this](const char *rowName, const char *fieldName, const QString &text) {
+        QQuickItem *row = find(rowName);
+        QQuickItem *field = find(fieldName, row);
+        m_f->click(field);
+        field->setProperty("text", QString());
+        m_f->typeText(text);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        return find("rowProblem", row)->isVisible() ? textOf("rowProblem", row) : QString();
+    };
+    QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s), u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
+    QCOMPARE(offer("sleepIntervalRow", "secondsField", u"900"_s), u"Use a number of seconds from 0 to 600."_s);
+    m_f->snapshot(u"settings-rows"_s);
+    QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
+    QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);
+
+    // What the page does with the file the chooser hands back, and the button that clears it.
+    const QString cookies = m_f->path(u"home/cookies.txt"_s);
+    QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)),
+             u"The cookies file doesn’t exist or can’t be read."_s);
+    QVERIFY(QFile(cookies).open(QIODevice::WriteOnly));
+    QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)), QString());
+    QCOMPARE(textOf("rowSub", find("cookiesFileRow")), u"~/cookies.txt"_s);
+    m_f->click(find("clearCookiesFile"));
+    QCOMPARE(m_f->settings().string(SettingsKey::cookiesFile), QString());
+
+    QCOMPARE(offer("proxyRow", "proxyField", u" socks5://127.0.0.1:1080"_s), QString());
+    QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
+    DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
+    const QStringList args = m_f->downloader().buildArgs(playlist);
+    QCOMPARE(args.value(args.indexOf(u"--proxy"_s) + 1), u"socks5://127.0.0.1:1080"_s);
+    QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
+}
+
 void TestPages::engineRowsAndCopyButtons()
 {
     m_f->downloader();

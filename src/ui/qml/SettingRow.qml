@@ -9,6 +9,8 @@ Item {
 
     property string title
     property string sub
+    // Why the value last given to the control was refused; shown under the row's texts.
+    property string problem
     default property alias control: controlRow.data
 
     Layout.fillWidth: true
@@ -42,6 +44,16 @@ Item {
             visible: root.sub.length > 0
             text: root.sub
             color: DS.muted
+            font.pixelSize: DS.typeCaption
+            wrapMode: Text.Wrap
+        }
+
+        PlainLabel {
+            objectName: "rowProblem"
+            width: texts.width
+            visible: root.problem.length > 0
+            text: root.problem
+            color: DS.danger
             font.pixelSize: DS.typeCaption
             wrapMode: Text.Wrap
         }

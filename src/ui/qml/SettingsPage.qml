@@ -40,6 +40,15 @@ Flickable {
         id: settingsView
     }
 
+    FileDialog {
+        id: cookiesDialog
+
+        objectName: "cookiesDialog"
+        fileMode: FileDialog.OpenFile
+        acceptLabel: I18n.l("Escolher")
+        onAccepted: cookiesFileRow.problem = AppSettings.chooseCookiesFile(cookiesDialog.selectedFile)
+    }
+
     FolderDialog {
         id: folderDialog
 
@@ -181,27 +190,10 @@ Flickable {
                 visible: AppSettings.subs
                 title: I18n.l("Idiomas das legendas")
 
-                T.TextField {
+                SettingField {
                     objectName: "subLangsField"
-                    Layout.preferredWidth: 140
-                    implicitWidth: 140
-                    implicitHeight: contentHeight + topPadding + bottomPadding
-                    leftPadding: 10
-                    rightPadding: 10
-                    topPadding: 5
-                    bottomPadding: 5
                     text: AppSettings.subLangs
-                    color: DS.text
-                    selectionColor: DS.opacity(DS.primary, 0.4)
-                    font: DS.mono(12, Font.Normal)
                     onTextEdited: AppSettings.subLangs = text
-
-                    background: Rectangle {
-                        radius: height / 2
-                        color: DS.opacity(DS.bg, 0.6)
-                        border.width: 1
-                        border.color: DS.border
-                    }
                 }
             }
 
@@ -245,6 +237,95 @@ Flickable {
             Layout.leftMargin: DS.pageMargin
             Layout.rightMargin: DS.pageMargin
             Appear.delay: 0.15
+            title: I18n.l("Conexão")
+            symbol: "slider.horizontal.3"
+
+            SettingRow {
+                id: proxyRow
+
+                objectName: "proxyRow"
+                title: I18n.l("Proxy")
+                sub: I18n.l("Deixe vazio para conectar direto.")
+
+                SettingField {
+                    objectName: "proxyField"
+                    Layout.preferredWidth: 220
+                    implicitWidth: 220
+                    text: AppSettings.proxy
+                    onTextEdited: proxyRow.problem = ""
+                    onEditingFinished: proxyRow.problem = AppSettings.offerProxy(text)
+                }
+            }
+
+            SettingRow {
+                id: cookiesFileRow
+
+                objectName: "cookiesFileRow"
+                title: I18n.l("Arquivo de cookies")
+                sub: AppSettings.cookiesFile.length > 0
+                     ? AppSettings.cookiesFileText
+                     : I18n.l("Para quando o login do navegador falha: um cookies.txt exportado.")
+
+                RoundIconButton {
+                    objectName: "clearCookiesFile"
+                    visible: AppSettings.cookiesFile.length > 0
+                    symbol: "xmark"
+                    help: I18n.l("Não usar o arquivo")
+                    onClicked: {
+                        cookiesFileRow.problem = "";
+                        AppSettings.clearCookiesFile();
+                    }
+                }
+
+                GhostButtonStyle {
+                    objectName: "chooseCookiesFile"
+                    text: I18n.l("Escolher…")
+                    compact: true
+                    onClicked: {
+                        cookiesDialog.currentFolder = AppSettings.cookiesFileFolder;
+                        cookiesDialog.open();
+                    }
+                }
+            }
+
+            SecondsRow {
+                id: sleepRequestsRow
+
+                objectName: "sleepRequestsRow"
+                title: I18n.l("Pausa entre pedidos")
+                sub: I18n.l("Segundos. Sites limitam quem pede rápido demais.")
+                seconds: AppSettings.sleepRequests
+                onOffered: text => sleepRequestsRow.problem = AppSettings.offerSleepRequests(text)
+                onStepped: delta => AppSettings.stepSleepRequests(delta)
+            }
+
+            SecondsRow {
+                id: sleepIntervalRow
+
+                objectName: "sleepIntervalRow"
+                title: I18n.l("Pausa entre itens da playlist")
+                sub: I18n.l("Segundos antes de cada item.")
+                seconds: AppSettings.sleepInterval
+                onOffered: text => sleepIntervalRow.problem = AppSettings.offerSleepInterval(text)
+                onStepped: delta => AppSettings.stepSleepInterval(delta)
+            }
+
+            SettingRow {
+                title: I18n.l("Pular o que já foi baixado")
+                sub: I18n.l("Uma playlist baixada de novo traz só os itens novos.")
+
+                Switch {
+                    objectName: "switch_useArchive"
+                    checked: AppSettings.useArchive
+                    onToggled: AppSettings.useArchive = checked
+                }
+            }
+        }
+
+        SettingsCard {
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
+            Appear.delay: 0.2
             title: I18n.l("Motor")
             symbol: "shippingbox"
 
@@ -348,7 +429,7 @@ Flickable {
         SettingsCard {
             Layout.leftMargin: DS.pageMargin
             Layout.rightMargin: DS.pageMargin
-            Appear.delay: 0.2
+            Appear.delay: 0.25
             title: I18n.l("Integração")
             symbol: "link"
 
@@ -392,6 +473,69 @@ Flickable {
             objectName: "chip"
             text: engineRow.helper.engineChip(engineRow.path, engineRow.version)
             color: engineRow.path.length > 0 ? DS.success : DS.danger
+        }
+    }
+
+    // A single-line field in the page's monospaced style.
+    component SettingField: T.TextField {
+        Layout.preferredWidth: 140
+        implicitWidth: 140
+        implicitHeight: contentHeight + topPadding + bottomPadding
+        leftPadding: 10
+        rightPadding: 10
+        topPadding: 5
+        bottomPadding: 5
+        color: DS.text
+        selectionColor: DS.opacity(DS.primary, 0.4)
+        font: DS.mono(12, Font.Normal)
+
+        background: Rectangle {
+            radius: height / 2
+            color: DS.opacity(DS.bg, 0.6)
+            border.width: 1
+            border.color: DS.border
+        }
+    }
+
+    // A number of seconds, typed or stepped; what is typed is offered when the field is left.
+    component SecondsRow: SettingRow {
+        id: secondsRow
+
+        property real seconds
+
+        signal offered(string text)
+        signal stepped(int delta)
+
+        SettingField {
+            objectName: "secondsField"
+            Layout.preferredWidth: 64
+            implicitWidth: 64
+            horizontalAlignment: TextInput.AlignRight
+            text: String(secondsRow.seconds)
+            onTextEdited: secondsRow.problem = ""
+            onEditingFinished: secondsRow.offered(text)
+        }
+
+        Row {
+            StepButton {
+                objectName: "secondsDown"
+                text: "−"
+                enabled: secondsRow.seconds > 0
+                onClicked: {
+                    secondsRow.problem = "";
+                    secondsRow.stepped(-1);
+                }
+            }
+
+            StepButton {
+                objectName: "secondsUp"
+                text: "+"
+                enabled: secondsRow.seconds < AppSettings.pauseCeiling
+                onClicked: {
+                    secondsRow.problem = "";
+                    secondsRow.stepped(1);
+                }
+            }
         }
     }
 
