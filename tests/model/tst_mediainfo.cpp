@@ -52,13 +52,14 @@ private slots:
             "{'vcodec': 'vp9', 'acodec': 'none', 'height': 1080, 'filesize': 5000}, "
             "{'vcodec': 'avc1', 'acodec': 'aac', 'height': 360, 'filesize': 700}]}, "
             "null, {'title': 'Three', 'formats': [{'url': 'http://x/3.mp4', 'filesize': 42}]}, "
-            "{'playlist_index': 4, 'formats': [{'vcodec': 'vp9', 'height': 720}]}, "
+            "{'playlist_index': 7, 'formats': [{'vcodec': 'vp9', 'height': 720}]}, "
             "{'title': 'Flat', 'filesize_approx': 9}]} ").replace('\'', '"'));
         QVERIFY(info);
         QCOMPARE(info->entries.size(), 4u);
-        // A failed entry is null in the list; positions stay the playlist's own.
+        // A failed entry is null in the list; positions count its slot, or come from the entry.
         QCOMPARE(info->entries[1].position, 3);
-        QCOMPARE(info->entries[3].position, 4);
+        QCOMPARE(info->entries[2].position, 7);
+        QCOMPARE(info->entries[3].position, 5);
         QCOMPARE(info->entries[0].title, u"One"_s);
         QCOMPARE(info->entries[0].duration, 10.0);
 

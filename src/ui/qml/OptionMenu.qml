@@ -57,6 +57,8 @@ T.Button {
         objectName: "optionPopup"
         y: root.height + 4
         x: root.width - width
+        // Kept inside the window: near the bottom the list moves up instead of running off it.
+        margins: 8
         padding: 6
         implicitWidth: Math.max(root.width, list.implicitWidth + leftPadding + rightPadding)
         implicitHeight: list.implicitHeight + topPadding + bottomPadding
