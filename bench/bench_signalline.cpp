@@ -6,7 +6,7 @@
 //   build/bench/bench_signalline [folder]
 
 #include "design/signalline.h"
-#include "design/tokens.h"
+#include "design/designsystem.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 
 #include "artworkitem.h"
 #include "starfield.h"
-#include "tokens.h"
+#include "designsystem.h"
 
 #include <QQuickWindow>
 #include <QSGRectangleNode>

@@ -2,7 +2,7 @@
 
 #include "blur.h"
 #include "frameclock.h"
-#include "tokens.h"
+#include "designsystem.h"
 
 #include <QPainter>
 #include <QPainterPath>

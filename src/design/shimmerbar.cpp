@@ -1,6 +1,6 @@
 #include "shimmerbar.h"
 
-#include "tokens.h"
+#include "designsystem.h"
 
 #include <QPainter>
 #include <QPainterPath>

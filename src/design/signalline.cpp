@@ -1,7 +1,7 @@
 #include "signalline.h"
 
 #include "graphcanvas.h"
-#include "tokens.h"
+#include "designsystem.h"
 
 #include <QPainter>
 #include <QQuickWindow>

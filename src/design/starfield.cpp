@@ -1,6 +1,6 @@
 #include "starfield.h"
 
-#include "tokens.h"
+#include "designsystem.h"
 
 #include <QPainter>
 #include <QQuickWindow>

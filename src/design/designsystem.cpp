@@ -1,4 +1,4 @@
-#include "tokens.h"
+#include "designsystem.h"
 
 #include "symbols.h"
 
