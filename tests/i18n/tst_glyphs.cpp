@@ -12,22 +12,20 @@ class TestGlyphs : public QObject
     Q_OBJECT
 
 private slots:
-    void everyTranslationHasItsGlyphs();
-};
-
-void TestGlyphs::everyTranslationHasItsGlyphs()
-{
-    for (const TranslationRow &row : translationRows()) {
-        for (const QString &translated : row.translations) {
-            QTextLayout layout(QString(translated).replace(u'\n', u' '), QGuiApplication::font());
-            layout.beginLayout();
-            layout.createLine();
-            layout.endLayout();
-            for (const QGlyphRun &run : layout.glyphRuns())
-                QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(translated));
+    void everyTranslationHasItsGlyphs()
+    {
+        for (const TranslationRow &row : translationRows()) {
+            for (const QString &translated : row.translations) {
+                QTextLayout layout(QString(translated).replace(u'\n', u' '), QGuiApplication::font());
+                layout.beginLayout();
+                layout.createLine();
+                layout.endLayout();
+                for (const QGlyphRun &run : layout.glyphRuns())
+                    QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(translated));
+            }
         }
     }
-}
+};
 
 QTEST_MAIN(TestGlyphs)
 #include "tst_glyphs.moc"
