@@ -22,10 +22,54 @@ class TestComponents : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everySymbolHasAGlyphInTheBundledFont();
-    void monoTokenIsFixedPitch();
-    void plainLabelShowsMarkupAsWritten();
+    void initTestCase()
+    {
+        m_engine.addImportPath(u"qrc:/"_s);
+    }
+
+    void everySymbolHasAGlyphInTheBundledFont()
+    {
+        QFile file(iconFontResource());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRawFont font(file.readAll(), 24);
+        QVERIFY(font.isValid());
+        QVERIFY(!iconFontFamily().isEmpty());
+        const QStringList symbols = knownSymbols();
+        QSet<QString> glyphs;
+        for (const QString &symbol : symbols) {
+            const QString glyph = symbolGlyph(symbol);
+            QCOMPARE(glyph.size(), 1);
+            QVERIFY2(font.supportsCharacter(glyph.at(0)), qPrintable(symbol));
+            glyphs.insert(glyph);
+        }
+        // Every name draws its own picture.
+        QCOMPARE(glyphs.size(), symbols.size());
+    }
+
+    void monoTokenIsFixedPitch()
+    {
+        // Figures line up in columns whichever monospaced fonts the machine has.
+        QQuickItem *item = show("Item { property font mono: DS.mono(15, Font.DemiBold) }");
+        QVERIFY(item);
+        QVERIFY(QFontInfo(item->property("mono").value<QFont>()).fixedPitch());
+    }
+
+    void plainLabelShowsMarkupAsWritten()
+    {
+        QQuickItem *row = show(R"(
+            Row {
+                PlainLabel { objectName: "markup"; text: "<b>x</b>" }
+                PlainLabel { objectName: "plain"; text: "x" }
+                Eyebrow { objectName: "eyebrow"; text: "<i>y</i>" }
+            })");
+        QVERIFY(row);
+        auto *markup = row->findChild<QQuickItem *>(u"markup"_s);
+        auto *plain = row->findChild<QQuickItem *>(u"plain"_s);
+        QVERIFY(markup && plain);
+        // "<b>x</b>" shown as eight characters is far wider than a bold x.
+        QVERIFY(markup->implicitWidth() > 4 * plain->implicitWidth());
+        QCOMPARE(row->findChild<QQuickItem *>(u"eyebrow"_s)->property("textFormat").toInt(), 0 /* Text.PlainText */);
+    }
 
 private:
     // Creates `qml` (a component body) inside a shown window; the item is owned by it.
@@ -34,11 +78,6 @@ private:
     QQmlEngine m_engine;
     std::unique_ptr<QQuickWindow> m_window;
 };
-
-void TestComponents::initTestCase()
-{
-    m_engine.addImportPath(u"qrc:/"_s);
-}
 
 QQuickItem *TestComponents::show(const QByteArray &qml)
 {
@@ -57,53 +96,6 @@ QQuickItem *TestComponents::show(const QByteArray &qml)
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         return nullptr;
     return item;
-}
-
-void TestComponents::everySymbolHasAGlyphInTheBundledFont()
-{
-    QFile file(iconFontResource());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QRawFont font(file.readAll(), 24);
-    QVERIFY(font.isValid());
-    QVERIFY(!iconFontFamily().isEmpty());
-    const QStringList symbols = knownSymbols();
-    QSet<QString> glyphs;
-    for (const QString &symbol : symbols) {
-        const QString glyph = symbolGlyph(symbol);
-        QCOMPARE(glyph.size(), 1);
-        QVERIFY2(font.supportsCharacter(glyph.at(0)), qPrintable(symbol));
-        glyphs.insert(glyph);
-    }
-    // Every name draws its own picture.
-    QCOMPARE(glyphs.size(), symbols.size());
-}
-
-void TestComponents::monoTokenIsFixedPitch()
-{
-    // Figures line up in columns whichever monospaced fonts the machine has.
-    QQuickItem *item = show("Item { property font mono: DS.mono(15, Font.DemiBold) }");
-    QVERIFY(item);
-    const QFont mono = item->property("mono").value<QFont>();
-    QCOMPARE(mono.pixelSize(), 15);
-    QCOMPARE(mono.weight(), QFont::DemiBold);
-    QVERIFY(QFontInfo(mono).fixedPitch());
-}
-
-void TestComponents::plainLabelShowsMarkupAsWritten()
-{
-    QQuickItem *row = show(R"(
-        Row {
-            PlainLabel { objectName: "markup"; text: "<b>x</b>" }
-            PlainLabel { objectName: "plain"; text: "x" }
-            Eyebrow { objectName: "eyebrow"; text: "<i>y</i>" }
-        })");
-    QVERIFY(row);
-    auto *markup = row->findChild<QQuickItem *>(u"markup"_s);
-    auto *plain = row->findChild<QQuickItem *>(u"plain"_s);
-    QVERIFY(markup && plain);
-    // "<b>x</b>" shown as eight characters is far wider than a bold x.
-    QVERIFY(markup->implicitWidth() > 4 * plain->implicitWidth());
-    QCOMPARE(row->findChild<QQuickItem *>(u"eyebrow"_s)->property("textFormat").toInt(), 0 /* Text.PlainText */);
 }
 
 QTEST_MAIN(TestComponents)

