@@ -19,108 +19,104 @@ class TestDownloadsEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void typedLinkDownloads();
-    void playlistPlanPicks();
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        QVERIFY(makeClip(m_root.filePath(u"clip.mp4"_s), 2));
+        QVERIFY(m_server.listen());
+        HttpServer::Response clip;
+        clip.bodyFile = m_root.filePath(u"clip.mp4"_s);
+        clip.contentType = "video/mp4";
+        // About two seconds on the wire, so the card is seen downloading.
+        clip.throttle = int(QFileInfo(clip.bodyFile).size() / 2);
+        m_server.route(u"/media/clip.mp4"_s, clip);
+        QByteArray feed = "<rss version=\"2.0\"><channel><title>Feed</title><link>http://127.0.0.1/</link><description>Two</description>";
+        for (const char *n : {"1", "2"}) {
+            m_server.routeFile(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n)), clip.bodyFile, "video/mp4");
+            feed += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
+                  + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\"/></item>";
+        }
+        HttpServer::Response xml;
+        xml.body = feed + "</channel></rss>";
+        xml.contentType = "application/rss+xml";
+        m_server.route(u"/feed.xml"_s, xml);
+        for (const char *proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
+            qunsetenv(proxy);
+        qputenv("XDG_CONFIG_HOME", m_root.filePath(u"config"_s).toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", m_root.filePath(u"cache"_s).toLocal8Bit());
+    }
+
+    void typedLinkDownloads()
+    {
+        WindowFixture f({u"/usr/bin"_s});
+        const QString folder = f.path(u"Downloads"_s);
+        f.settings().setValue(SettingsKey::folder, folder);
+        Downloader &downloader = f.downloader();
+        QCOMPARE(downloader.ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
+        QVERIFY(f.show());
+        QTRY_VERIFY(f.find(u"linkField") && f.find(u"linkField")->hasActiveFocus());
+
+        f.typeText(u"  "_s + m_server.url(u"/media/clip.mp4"_s).toString());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QCOMPARE(downloader.items()->count(), 1);
+        DownloadItem *item = downloader.items()->at(0);
+
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = f.find(u"downloadCard"_s)));
+        QQuickItem *status = f.find(u"status"_s, card);
+        QStringList seen{status->property("text").toString()};
+        QCOMPARE(seen.constFirst(), u"Reading info…"_s);
+        QMetaObject::Connection follow = connect(item, &DownloadItem::stateChanged, this, [&] {
+            seen << status->property("text").toString();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), 60000);
+        disconnect(follow);
+        QCOMPARE(item->state().kind(), DLState::done);
+        QVERIFY2(seen.contains(u"Queued"_s) || seen.join(u'|').contains(u'%'), qPrintable(seen.join(u" | "_s)));
+        QVERIFY(status->property("text").toString().startsWith(u"Done"_s));
+        QVERIFY(f.find(u"openButton"_s, card)->isVisible());
+        QVERIFY(QFileInfo::exists(item->files().constLast()));
+
+        // The card's context menu shows the engine's log.
+        f.click(card, Qt::RightButton);
+        QQuickItem *showLog = nullptr;
+        QTRY_VERIFY((showLog = f.find(u"menuShowLog")) && showLog->isVisible());
+        f.click(showLog);
+        QQuickItem *log = nullptr;
+        QTRY_VERIFY((log = f.find(u"logText")) && log->isVisible());
+        QVERIFY(log->property("text").toString().contains(u"clip"_s));
+        f.snapshot(u"endtoend-log"_s);
+    }
+
+    // The sheet lists a playlist's entries from the real engine, and what is left unpicked
+    // is not asked for.
+    void playlistPlanPicks()
+    {
+        WindowFixture f({u"/usr/bin"_s});
+        f.settings().setValue(SettingsKey::folder, f.path(u"Downloads"_s));
+        f.settings().setValue(SettingsKey::uiPlaylist, true);
+        QVERIFY(f.show());
+        QTRY_VERIFY(f.find(u"linkField") && f.find(u"linkField")->hasActiveFocus());
+        f.typeText(m_server.url(u"/feed.xml"_s).toString());
+        f.click(f.find(u"playlistItemsButton"_s));
+        QQuickItem *entries = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((entries = f.find(u"planEntries"_s)) && entries->property("count").toInt() == 2, 60000);
+        QTRY_VERIFY(f.textOf(u"planSummary"_s).startsWith(u"2 "_s));
+        f.snapshot(u"playlist-plan"_s);
+        f.click(f.find(u"planNone"_s));
+        QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
+        f.click(f.find(u"planAll"_s));
+        f.click(f.findAll(u"planEntry"_s).constFirst());
+        f.click(f.find(u"planDone"_s));
+        f.click(f.find(u"submitButton"_s));
+        QTRY_COMPARE(f.downloader().items()->count(), 1);
+        QCOMPARE(f.downloader().items()->at(0)->options().playlistItems, QList<int>{2});
+    }
 
 private:
     QTemporaryDir m_root;
     HttpServer m_server;
 };
-
-void TestDownloadsEndToEnd::initTestCase()
-{
-    QVERIFY(m_root.isValid());
-    QVERIFY(makeClip(m_root.filePath(u"clip.mp4"_s), 2));
-    QVERIFY(m_server.listen());
-    HttpServer::Response clip;
-    clip.bodyFile = m_root.filePath(u"clip.mp4"_s);
-    clip.contentType = "video/mp4";
-    // About two seconds on the wire, so the card is seen downloading.
-    clip.throttle = int(QFileInfo(clip.bodyFile).size() / 2);
-    m_server.route(u"/media/clip.mp4"_s, clip);
-    QByteArray feed = "<rss version=\"2.0\"><channel><title>Feed</title><link>http://127.0.0.1/</link><description>Two</description>";
-    for (const char *n : {"1", "2"}) {
-        m_server.routeFile(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n)), clip.bodyFile, "video/mp4");
-        feed += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
-              + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\"/></item>";
-    }
-    HttpServer::Response xml;
-    xml.body = feed + "</channel></rss>";
-    xml.contentType = "application/rss+xml";
-    m_server.route(u"/feed.xml"_s, xml);
-    for (const char *proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
-        qunsetenv(proxy);
-    qputenv("XDG_CONFIG_HOME", m_root.filePath(u"config"_s).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", m_root.filePath(u"cache"_s).toLocal8Bit());
-}
-
-void TestDownloadsEndToEnd::typedLinkDownloads()
-{
-    WindowFixture f({u"/usr/bin"_s});
-    const QString folder = f.path(u"Downloads"_s);
-    f.settings().setValue(SettingsKey::folder, folder);
-    Downloader &downloader = f.downloader();
-    QCOMPARE(downloader.ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
-    QVERIFY(f.show());
-    QTRY_VERIFY(f.find(u"linkField") && f.find(u"linkField")->hasActiveFocus());
-
-    f.typeText(u"  "_s + m_server.url(u"/media/clip.mp4"_s).toString());
-    QTest::keyClick(f.window(), Qt::Key_Return);
-    QCOMPARE(downloader.items()->count(), 1);
-    DownloadItem *item = downloader.items()->at(0);
-
-    QQuickItem *card = nullptr;
-    QTRY_VERIFY((card = f.find(u"downloadCard"_s)));
-    QQuickItem *status = f.find(u"status"_s, card);
-    QStringList seen{status->property("text").toString()};
-    QCOMPARE(seen.constFirst(), u"Reading info…"_s);
-    QMetaObject::Connection follow = connect(item, &DownloadItem::stateChanged, this, [&] {
-        seen << status->property("text").toString();
-    });
-    QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), 60000);
-    disconnect(follow);
-    QCOMPARE(item->state().kind(), DLState::done);
-    QVERIFY2(seen.contains(u"Queued"_s) || seen.join(u'|').contains(u'%'), qPrintable(seen.join(u" | "_s)));
-    QVERIFY(status->property("text").toString().startsWith(u"Done"_s));
-    QVERIFY(f.find(u"openButton"_s, card)->isVisible());
-    QVERIFY(QFileInfo::exists(item->files().constLast()));
-
-    // The card's context menu shows the engine's log.
-    f.click(card, Qt::RightButton);
-    QQuickItem *showLog = nullptr;
-    QTRY_VERIFY((showLog = f.find(u"menuShowLog")) && showLog->isVisible());
-    f.click(showLog);
-    QQuickItem *log = nullptr;
-    QTRY_VERIFY((log = f.find(u"logText")) && log->isVisible());
-    QVERIFY(log->property("text").toString().contains(u"clip"_s));
-    f.snapshot(u"endtoend-log"_s);
-}
-
-// The sheet lists a playlist's entries from the real engine, and what is left unpicked
-// is not asked for.
-void TestDownloadsEndToEnd::playlistPlanPicks()
-{
-    WindowFixture f({u"/usr/bin"_s});
-    f.settings().setValue(SettingsKey::folder, f.path(u"Downloads"_s));
-    f.settings().setValue(SettingsKey::uiPlaylist, true);
-    QVERIFY(f.show());
-    QTRY_VERIFY(f.find(u"linkField") && f.find(u"linkField")->hasActiveFocus());
-    f.typeText(m_server.url(u"/feed.xml"_s).toString());
-    f.click(f.find(u"playlistItemsButton"_s));
-    QQuickItem *entries = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT((entries = f.find(u"planEntries"_s)) && entries->property("count").toInt() == 2, 60000);
-    QTRY_VERIFY(f.textOf(u"planSummary"_s).startsWith(u"2 "_s));
-    f.snapshot(u"playlist-plan"_s);
-    f.click(f.find(u"planNone"_s));
-    QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
-    f.click(f.find(u"planAll"_s));
-    f.click(f.findAll(u"planEntry"_s).constFirst());
-    f.click(f.find(u"planDone"_s));
-    f.click(f.find(u"submitButton"_s));
-    QTRY_COMPARE(f.downloader().items()->count(), 1);
-    QCOMPARE(f.downloader().items()->at(0)->options().playlistItems, QList<int>{2});
-}
 
 QTEST_MAIN(TestDownloadsEndToEnd)
 #include "tst_downloadsendtoend.moc"

@@ -36,15 +36,285 @@ class TestDownloadsPage : public QObject
 private slots:
     void init() { m_f = std::make_unique<WindowFixture>(); }
     void cleanup() { m_f.reset(); }
-    void cardsShowTheirItems();
-    void cardButtonsDriveTheQueue();
-    void inputCardAddsWhatItShows();
-    void engineBanner();
-    void clipboardBanner();
-    void interruptedBanner();
-    void cardsAreBuiltOnDemand();
-    void failureActionButton_data();
-    void failureActionButton();
+
+    void cardsShowTheirItems()
+    {
+        HttpServer server;
+        QVERIFY(server.listen());
+        server.route(u"/x"_s, {200, "GIF89a", {}, "image/gif"});
+        server.route(u"/thumb"_s, {404, "gone", {}, "text/plain"});
+        QVERIFY(start());
+        // Which state offers what is the card texts' test; here, that each button follows its offer.
+        const QList<std::pair<DLState, const char *>> states{{DLState::downloading, "cancelButton"},
+                                                             {DLState::done, "openButton revealButton"},
+                                                             {DLState::failure(u"The video is private."_s), "retryButton logButton"}};
+        for (const auto &[state, buttons] : states) {
+            DownloadItem *item = m_f->addItem(state);
+            QQuickItem *card = nullptr;
+            QTRY_VERIFY((card = cardFor(item)));
+            QStringList shown;
+            for (const char *name : {"cancelButton", "openButton", "revealButton", "retryButton", "logButton"}) {
+                if (visibleIn(card, name))
+                    shown << QString::fromLatin1(name);
+            }
+            QCOMPARE(shown.join(u' '), QString::fromLatin1(buttons));
+            m_f->snapshot(u"card-"_s + item->stateName());
+        }
+
+        // Titles and uploaders are characters, never markup: the title's picture is not fetched.
+        const QString title = u"<img src=%1> <b>bold</b>"_s.arg(server.url(u"/x"_s).toString());
+        DownloadItem *item = m_f->addItem(DLState::failure(u"The video is private."_s), title);
+        item->setUploader(title);
+        item->setThumbnail(server.url(u"/thumb"_s));
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = cardFor(item)));
+        for (const char *name : {"cardTitle", "uploader"})
+            QCOMPARE(m_f->find(QString::fromLatin1(name), card)->property("textFormat").toInt(), int(Qt::PlainText));
+        QCOMPARE(m_f->textOf(u"cardTitle", card), title);
+        // Once the card's own picture has been asked for, the title's would have been too.
+        QTRY_COMPARE(server.requestCount(u"/thumb"_s), 1);
+        QCOMPARE(server.requestCount(u"/x"_s), 0);
+        QTRY_VERIFY(visibleIn(card, "thumbPlaceholder"));
+
+        m_f->click(visibleIn(card, "logButton"));
+        QTRY_COMPARE(m_f->textOf(u"logTitle"), title);
+    }
+
+    // Return adds the typed link; the card's buttons and menu cancel, retry and remove it, and
+    // the header clears what has finished.
+    void cardButtonsDriveTheQueue()
+    {
+        m_f->makeProgram(u"yt-dlp"_s, engine("exec sleep 30"));
+        QVERIFY(start());
+        QVERIFY(m_f->find(u"emptyCard")->isVisible());
+        QVERIFY(!m_f->find(u"clearFinished")->isVisible());
+        m_f->snapshot(u"empty"_s);
+        QTRY_VERIFY(m_f->find(u"linkField")->hasActiveFocus());
+        m_f->typeText(u"https://example.org/a"_s);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        QCOMPARE(count(), 1);
+        DownloadItem *item = m_f->downloader().items()->at(0);
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = cardFor(item)));
+        auto running = [item] { return item->process() && item->process()->state() == QProcess::Running; };
+
+        QTRY_VERIFY(running());
+        m_f->click(visibleIn(card, "cancelButton"));
+        QTRY_COMPARE(item->state().kind(), DLState::cancelled);
+        m_f->click(visibleIn(card, "retryButton"));
+        QTRY_VERIFY(running());
+        QVERIFY(!item->userCancelled());
+
+        m_f->click(card, Qt::RightButton);
+        QQuickItem *remove = nullptr;
+        QTRY_VERIFY((remove = m_f->find(u"menuRemove")) && remove->isVisible());
+        m_f->click(remove);
+        QCOMPARE(count(), 0);
+
+        m_f->addItem(DLState::done);
+        m_f->addItem(DLState::downloading);
+        QTRY_COMPARE(m_f->textOf(u"queueCount"), u"2 items"_s);
+        m_f->click(m_f->find(u"clearFinished"));
+        QCOMPARE(count(), 1);
+        QCOMPARE(m_f->downloader().items()->at(0)->state().kind(), DLState::downloading);
+        QTRY_VERIFY(!m_f->find(u"clearFinished")->isVisible());
+    }
+
+    // Blanks stay in the field; a link goes trimmed, with the quality and playlist choice on show.
+    void inputCardAddsWhatItShows()
+    {
+        m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+        m_f->settings().setValue(SettingsKey::uiQuality, u"p9999"_s);
+        QVERIFY(start());
+        QQuickItem *field = m_f->find(u"linkField");
+        QQuickItem *submit = m_f->find(u"submitButton");
+        QCOMPARE(m_f->textOf(u"qualityLabel"), u"Best quality"_s);
+        QTRY_VERIFY(field->hasActiveFocus());
+        m_f->typeText(u"   "_s);
+        QVERIFY(!submit->isEnabled());
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        QCOMPARE(count(), 0);
+        QCOMPARE(field->property("text").toString(), u"   "_s);
+        m_f->click(m_f->find(u"clearField"));
+        QCOMPARE(field->property("text").toString(), QString());
+
+        m_f->click(field);
+        m_f->typeText(u"  https://example.org/a "_s);
+        QTRY_VERIFY(submit->isEnabled());
+        m_f->click(submit);
+        QCOMPARE(count(), 1);
+        QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/a"_s);
+        QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::best));
+        QCOMPARE(field->property("text").toString(), QString());
+
+        m_f->click(m_f->find(u"qualityMenu"));
+        QQuickItem *mp3 = nullptr;
+        QTRY_VERIFY((mp3 = m_f->find(u"quality_mp3")) && mp3->isVisible());
+        m_f->snapshot(u"quality-menu"_s);
+        m_f->click(mp3);
+        QCOMPARE(m_f->settings().value(u"uiQuality"_s).toString(), u"mp3"_s);
+        QTRY_COMPARE(m_f->textOf(u"qualityLabel"), u"Audio only — MP3"_s);
+        m_f->click(m_f->find(u"playlistBox"));
+        QCOMPARE(m_f->settings().value(u"uiPlaylist"_s).toBool(), true);
+
+        m_f->click(field);
+        m_f->typeText(u"https://example.org/b"_s);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        QCOMPARE(count(), 2);
+        QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::mp3));
+        QVERIFY(m_f->downloader().items()->at(0)->playlist());
+    }
+
+    // Without an engine the banner offers to install it and nothing can be downloaded; a failed
+    // installation says why; with a part missing downloads go ahead; a whole engine hides it.
+    void engineBanner()
+    {
+        // A release host that has nothing: the installation starts, then fails.
+        HttpServer server;
+        QVERIFY(server.listen());
+        qputenv("VIRELOOM_GITHUB_URL", server.url().toString().toUtf8());
+        qputenv("VIRELOOM_FFMPEG_URL", server.url().toString().toUtf8());
+        const auto unset = qScopeGuard([] {
+            qunsetenv("VIRELOOM_GITHUB_URL");
+            qunsetenv("VIRELOOM_FFMPEG_URL");
+        });
+        QVERIFY(start());
+        QQuickItem *banner = m_f->find(u"engineBanner");
+        QVERIFY(banner->isVisible());
+        QCOMPARE(m_f->textOf(u"engineBannerTitle"), u"The download engine isn’t installed"_s);
+        QCOMPARE(m_f->textOf(u"engineBannerDetail"), u"yt-dlp + ffmpeg + Deno (open source). A one-time ~150 MB download."_s);
+        m_f->typeText(u"https://example.org/a"_s);
+        QVERIFY(!m_f->find(u"submitButton")->isEnabled());
+        m_f->snapshot(u"engine-banner-0"_s);
+
+        m_f->click(m_f->find(u"installEngine"));
+        QVERIFY(m_f->downloader().installing());
+        QVERIFY(m_f->find(u"engineSpinner")->isVisible());
+        QVERIFY(!m_f->find(u"installEngine")->isVisible());
+        QVERIFY(!m_f->downloader().installStatus().isEmpty());
+        QCOMPARE(m_f->textOf(u"engineBannerDetail"), m_f->downloader().installStatus());
+        m_f->snapshot(u"engine-banner-installing"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_f->downloader().installing(), 20000);
+        QVERIFY(m_f->downloader().installStatus().contains(u"404"_s));
+        QCOMPARE(m_f->textOf(u"engineBannerDetail"), m_f->downloader().installStatus());
+        QVERIFY(m_f->find(u"installEngine")->isVisible());
+
+        for (const QString &program : {u"yt-dlp"_s, u"deno"_s})
+            m_f->makeProgram(program, "echo 2024.01.01");
+        m_f->downloader().refreshEngine();
+        QTRY_COMPARE(m_f->textOf(u"engineBannerTitle"), u"Engine components missing"_s);
+        QTRY_VERIFY(m_f->find(u"submitButton")->isEnabled());
+        m_f->snapshot(u"engine-banner-2"_s);
+        m_f->makeProgram(u"ffmpeg"_s, "echo 2024.01.01");
+        m_f->downloader().refreshEngine();
+        QTRY_VERIFY(!banner->isVisible());
+    }
+
+    void clipboardBanner()
+    {
+        m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+        QVERIFY(start());
+        QQuickItem *banner = m_f->find(u"clipboardBanner");
+        QVERIFY(!banner->isVisible());
+
+        m_f->clipboard.copy(u"look: https://example.org/first and https://example.org/second"_s);
+        m_f->downloader().checkClipboard();
+        QTRY_VERIFY(banner->isVisible());
+        QCOMPARE(m_f->textOf(u"clipboardLink"), u"https://example.org/first"_s);
+        m_f->snapshot(u"clipboard-banner"_s);
+        m_f->click(m_f->find(u"clipboardIgnore"));
+        QTRY_VERIFY(!banner->isVisible());
+        QCOMPARE(count(), 0);
+
+        m_f->clipboard.copy(u"https://example.org/third"_s);
+        m_f->downloader().checkClipboard();
+        QTRY_VERIFY(banner->isVisible());
+        m_f->click(m_f->find(u"clipboardDownload"));
+        QTRY_VERIFY(!banner->isVisible());
+        QCOMPARE(count(), 1);
+        QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/third"_s);
+    }
+
+    // What the last session left unfinished is offered back, and an unreadable journal is
+    // reported with where it was kept.
+    void interruptedBanner()
+    {
+        QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
+        JournalEntry entry;
+        entry.url = u"https://example.org/a"_s;
+        entry.quality = Quality(Quality::mp3);
+        entry.folder = m_f->path(u"out"_s);
+        JournalEntry second = entry;
+        second.url = u"https://example.org/b"_s;
+        QVERIFY(QueueJournal::save(Downloader::journalFile(), {entry, second}));
+        QVERIFY(start());
+        QQuickItem *banner = m_f->find(u"interruptedBanner");
+        QTRY_VERIFY(banner->isVisible());
+        QCOMPARE(m_f->textOf(u"interruptedText"), u"2 downloads were interrupted"_s);
+        m_f->snapshot(u"interrupted-banner"_s);
+        m_f->click(m_f->find(u"interruptedResume"));
+        QTRY_VERIFY(!banner->isVisible());
+        QCOMPARE(count(), 2);
+
+        m_f = std::make_unique<WindowFixture>();
+        QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
+        QFile broken(Downloader::journalFile());
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("{\"version\": 1, \"items\": [");
+        broken.close();
+        QVERIFY(start());
+        banner = m_f->find(u"interruptedBanner");
+        QTRY_VERIFY(banner->isVisible());
+        QCOMPARE(m_f->textOf(u"journalSetAside"), m_f->downloader().journalSetAside());
+        m_f->click(m_f->find(u"journalSetAsideDismiss"));
+        QTRY_VERIFY(!banner->isVisible());
+    }
+
+    // An engine that fails with `error` gives the card the one fix for it; the button opens
+    // the settings page with that setting in view, and a retry drops it until the run ends.
+    void failureActionButton_data()
+    {
+        QTest::addColumn<QByteArray>("error");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("row");
+
+        QTest::newRow("login without a browser") << QByteArray("[youtube] abc: Sign in to confirm you are not a bot")
+                                                 << u"Choose a browser"_s << u"browserRow"_s;
+        QTest::newRow("folder not writable") << QByteArray("unable to open for writing: [Errno 13] Permission denied: /x/a.part")
+                                             << u"Open settings"_s << u"folderRow"_s;
+    }
+
+    void failureActionButton()
+    {
+        QFETCH(QByteArray, error);
+        QFETCH(QString, label);
+        QFETCH(QString, row);
+        m_f->makeProgram(u"yt-dlp"_s, engine("echo 'ERROR: " + error + "'; exit 1"));
+        QVERIFY(start());
+        m_f->downloader().add(u"https://example.org/v"_s);
+        DownloadItem *item = m_f->downloader().items()->at(0);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = cardFor(item)));
+        QQuickItem *button = nullptr;
+        QTRY_VERIFY((button = visibleIn(card, "failureAction")));
+        QCOMPARE(button->property("text").toString(), label);
+        m_f->snapshot(u"failed-card-"_s + row);
+
+        m_f->click(button);
+        QQuickItem *page = nullptr;
+        QTRY_VERIFY((page = m_f->find(u"settingsPage")));
+        QQuickItem *setting = m_f->find(row, page);
+        QVERIFY(setting);
+        QTRY_VERIFY(setting->mapToItem(page, QPointF()).y() >= 0
+                    && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
+
+        const FailureAction action = item->failureAction();
+        m_f->downloader().retry(item);
+        QCOMPARE(item->failureAction(), FailureAction::none);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        QCOMPARE(item->failureAction(), action);
+    }
 
 private:
     bool start() { return m_f->show() && m_f->find(u"downloadsPage"); }
@@ -68,306 +338,6 @@ QQuickItem *TestDownloadsPage::visibleIn(QQuickItem *card, const char *name) con
 {
     QQuickItem *item = m_f->find(QString::fromLatin1(name), card);
     return item && item->isVisible() ? item : nullptr;
-}
-
-void TestDownloadsPage::cardsShowTheirItems()
-{
-    HttpServer server;
-    QVERIFY(server.listen());
-    server.route(u"/x"_s, {200, "GIF89a", {}, "image/gif"});
-    server.route(u"/thumb"_s, {404, "gone", {}, "text/plain"});
-    QVERIFY(start());
-    const QList<std::pair<DLState, const char *>> states{
-        {DLState::fetching, "cancelButton"}, {DLState::queued, "cancelButton"},
-        {DLState::downloading, "cancelButton"}, {DLState::processing, "cancelButton"},
-        {DLState::done, "openButton revealButton"}, {DLState::cancelled, "retryButton logButton"},
-        {DLState::failure(u"The video is private."_s), "retryButton logButton"}};
-    for (const auto &[state, buttons] : states) {
-        DownloadItem *item = m_f->addItem(state);
-        QQuickItem *card = nullptr;
-        QTRY_VERIFY((card = cardFor(item)));
-        QStringList shown;
-        for (const char *name : {"cancelButton", "openButton", "revealButton", "retryButton", "logButton"}) {
-            if (visibleIn(card, name))
-                shown << QString::fromLatin1(name);
-        }
-        QCOMPARE(shown.join(u' '), QString::fromLatin1(buttons));
-        m_f->snapshot(u"card-"_s + item->stateName());
-    }
-
-    // Titles and uploaders are characters, never markup: the title's picture is not fetched.
-    const QString title = u"<img src=%1> <b>bold</b>"_s.arg(server.url(u"/x"_s).toString());
-    DownloadItem *item = m_f->addItem(DLState::failure(u"The video is private."_s), title);
-    item->setUploader(title);
-    item->setThumbnail(server.url(u"/thumb"_s));
-    QQuickItem *card = nullptr;
-    QTRY_VERIFY((card = cardFor(item)));
-    for (const char *name : {"cardTitle", "uploader"})
-        QCOMPARE(m_f->find(QString::fromLatin1(name), card)->property("textFormat").toInt(), int(Qt::PlainText));
-    QCOMPARE(m_f->textOf(u"cardTitle", card), title);
-    // Plain text lays out as one line of characters, far wider than a picture would be.
-    QVERIFY(m_f->find(u"cardTitle", card)->property("implicitWidth").toDouble() > 200);
-    // Once the card's own picture has been asked for, the title's would have been too.
-    QTRY_COMPARE(server.requestCount(u"/thumb"_s), 1);
-    QCOMPARE(server.requestCount(u"/x"_s), 0);
-    QTRY_VERIFY(visibleIn(card, "thumbPlaceholder"));
-
-    m_f->click(visibleIn(card, "logButton"));
-    QTRY_COMPARE(m_f->textOf(u"logTitle"), title);
-}
-
-// Return adds the typed link; the card's buttons and menu cancel, retry and remove it, and
-// the header clears what has finished.
-void TestDownloadsPage::cardButtonsDriveTheQueue()
-{
-    m_f->makeProgram(u"yt-dlp"_s, engine("exec sleep 30"));
-    QVERIFY(start());
-    QVERIFY(m_f->find(u"emptyCard")->isVisible());
-    QVERIFY(!m_f->find(u"clearFinished")->isVisible());
-    m_f->snapshot(u"empty"_s);
-    QTRY_VERIFY(m_f->find(u"linkField")->hasActiveFocus());
-    m_f->typeText(u"https://example.org/a"_s);
-    QTest::keyClick(m_f->window(), Qt::Key_Return);
-    QCOMPARE(count(), 1);
-    DownloadItem *item = m_f->downloader().items()->at(0);
-    QQuickItem *card = nullptr;
-    QTRY_VERIFY((card = cardFor(item)));
-    auto running = [item] { return item->process() && item->process()->state() == QProcess::Running; };
-
-    QTRY_VERIFY(running());
-    m_f->click(visibleIn(card, "cancelButton"));
-    QTRY_COMPARE(item->state().kind(), DLState::cancelled);
-    m_f->click(visibleIn(card, "retryButton"));
-    QTRY_VERIFY(running());
-    QVERIFY(!item->userCancelled());
-
-    m_f->click(card, Qt::RightButton);
-    QQuickItem *remove = nullptr;
-    QTRY_VERIFY((remove = m_f->find(u"menuRemove")) && remove->isVisible());
-    m_f->click(remove);
-    QCOMPARE(count(), 0);
-
-    m_f->addItem(DLState::done);
-    m_f->addItem(DLState::downloading);
-    QTRY_COMPARE(m_f->textOf(u"queueCount"), u"2 items"_s);
-    m_f->click(m_f->find(u"clearFinished"));
-    QCOMPARE(count(), 1);
-    QCOMPARE(m_f->downloader().items()->at(0)->state().kind(), DLState::downloading);
-    QTRY_VERIFY(!m_f->find(u"clearFinished")->isVisible());
-}
-
-// Blanks stay in the field; a link goes trimmed, with the quality and playlist choice on show.
-void TestDownloadsPage::inputCardAddsWhatItShows()
-{
-    m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    m_f->settings().setValue(SettingsKey::uiQuality, u"p9999"_s);
-    QVERIFY(start());
-    QQuickItem *field = m_f->find(u"linkField");
-    QQuickItem *submit = m_f->find(u"submitButton");
-    QCOMPARE(m_f->textOf(u"qualityLabel"), u"Best quality"_s);
-    QTRY_VERIFY(field->hasActiveFocus());
-    m_f->typeText(u"   "_s);
-    QVERIFY(!submit->isEnabled());
-    QTest::keyClick(m_f->window(), Qt::Key_Return);
-    QCOMPARE(count(), 0);
-    QCOMPARE(field->property("text").toString(), u"   "_s);
-    m_f->click(m_f->find(u"clearField"));
-    QCOMPARE(field->property("text").toString(), QString());
-
-    m_f->click(field);
-    m_f->typeText(u"  https://example.org/a "_s);
-    QTRY_VERIFY(submit->isEnabled());
-    m_f->click(submit);
-    QCOMPARE(count(), 1);
-    QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/a"_s);
-    QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::best));
-    QCOMPARE(field->property("text").toString(), QString());
-
-    m_f->click(m_f->find(u"qualityMenu"));
-    QQuickItem *mp3 = nullptr;
-    QTRY_VERIFY((mp3 = m_f->find(u"quality_mp3")) && mp3->isVisible());
-    m_f->snapshot(u"quality-menu"_s);
-    m_f->click(mp3);
-    QCOMPARE(m_f->settings().value(u"uiQuality"_s).toString(), u"mp3"_s);
-    QTRY_COMPARE(m_f->textOf(u"qualityLabel"), u"Audio only — MP3"_s);
-    m_f->click(m_f->find(u"playlistBox"));
-    QCOMPARE(m_f->settings().value(u"uiPlaylist"_s).toBool(), true);
-
-    m_f->click(field);
-    m_f->typeText(u"https://example.org/b"_s);
-    QTest::keyClick(m_f->window(), Qt::Key_Return);
-    QCOMPARE(count(), 2);
-    QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::mp3));
-    QVERIFY(m_f->downloader().items()->at(0)->playlist());
-}
-
-// Without an engine the banner offers to install it and nothing can be downloaded; a failed
-// installation says why; with a part missing downloads go ahead; a whole engine hides it.
-void TestDownloadsPage::engineBanner()
-{
-    // A release host that has nothing: the installation starts, then fails.
-    HttpServer server;
-    QVERIFY(server.listen());
-    qputenv("VIRELOOM_GITHUB_URL", server.url().toString().toUtf8());
-    qputenv("VIRELOOM_FFMPEG_URL", server.url().toString().toUtf8());
-    const auto unset = qScopeGuard([] {
-        qunsetenv("VIRELOOM_GITHUB_URL");
-        qunsetenv("VIRELOOM_FFMPEG_URL");
-    });
-    QVERIFY(start());
-    QQuickItem *banner = m_f->find(u"engineBanner");
-    QVERIFY(banner->isVisible());
-    QCOMPARE(m_f->textOf(u"engineBannerTitle"), u"The download engine isn’t installed"_s);
-    QCOMPARE(m_f->textOf(u"engineBannerDetail"), u"yt-dlp + ffmpeg + Deno (open source). A one-time ~150 MB download."_s);
-    m_f->typeText(u"https://example.org/a"_s);
-    QVERIFY(!m_f->find(u"submitButton")->isEnabled());
-    m_f->snapshot(u"engine-banner-0"_s);
-
-    m_f->click(m_f->find(u"installEngine"));
-    QVERIFY(m_f->downloader().installing());
-    QVERIFY(m_f->find(u"engineSpinner")->isVisible());
-    QVERIFY(!m_f->find(u"installEngine")->isVisible());
-    QVERIFY(!m_f->downloader().installStatus().isEmpty());
-    QCOMPARE(m_f->textOf(u"engineBannerDetail"), m_f->downloader().installStatus());
-    m_f->snapshot(u"engine-banner-installing"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_f->downloader().installing(), 20000);
-    QVERIFY(m_f->downloader().installStatus().contains(u"404"_s));
-    QCOMPARE(m_f->textOf(u"engineBannerDetail"), m_f->downloader().installStatus());
-    QVERIFY(m_f->find(u"installEngine")->isVisible());
-
-    for (const QString &program : {u"yt-dlp"_s, u"deno"_s})
-        m_f->makeProgram(program, "echo 2024.01.01");
-    m_f->downloader().refreshEngine();
-    QTRY_COMPARE(m_f->textOf(u"engineBannerTitle"), u"Engine components missing"_s);
-    QTRY_VERIFY(m_f->find(u"submitButton")->isEnabled());
-    m_f->snapshot(u"engine-banner-2"_s);
-    m_f->makeProgram(u"ffmpeg"_s, "echo 2024.01.01");
-    m_f->downloader().refreshEngine();
-    QTRY_VERIFY(!banner->isVisible());
-}
-
-void TestDownloadsPage::clipboardBanner()
-{
-    m_f->makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    QVERIFY(start());
-    QQuickItem *banner = m_f->find(u"clipboardBanner");
-    QVERIFY(!banner->isVisible());
-
-    m_f->clipboard.copy(u"look: https://example.org/first and https://example.org/second"_s);
-    m_f->downloader().checkClipboard();
-    QTRY_VERIFY(banner->isVisible());
-    QCOMPARE(m_f->textOf(u"clipboardLink"), u"https://example.org/first"_s);
-    m_f->snapshot(u"clipboard-banner"_s);
-    m_f->click(m_f->find(u"clipboardIgnore"));
-    QTRY_VERIFY(!banner->isVisible());
-    QCOMPARE(count(), 0);
-
-    m_f->clipboard.copy(u"https://example.org/third"_s);
-    m_f->downloader().checkClipboard();
-    QTRY_VERIFY(banner->isVisible());
-    m_f->click(m_f->find(u"clipboardDownload"));
-    QTRY_VERIFY(!banner->isVisible());
-    QCOMPARE(count(), 1);
-    QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/third"_s);
-}
-
-// What the last session left unfinished is offered back, and an unreadable journal is
-// reported with where it was kept.
-void TestDownloadsPage::interruptedBanner()
-{
-    QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
-    JournalEntry entry;
-    entry.url = u"https://example.org/a"_s;
-    entry.quality = Quality(Quality::mp3);
-    entry.folder = m_f->path(u"out"_s);
-    JournalEntry second = entry;
-    second.url = u"https://example.org/b"_s;
-    QVERIFY(QueueJournal::save(Downloader::journalFile(), {entry, second}));
-    QVERIFY(start());
-    QQuickItem *banner = m_f->find(u"interruptedBanner");
-    QTRY_VERIFY(banner->isVisible());
-    QCOMPARE(m_f->textOf(u"interruptedText"), u"2 downloads were interrupted"_s);
-    m_f->snapshot(u"interrupted-banner"_s);
-    m_f->click(m_f->find(u"interruptedResume"));
-    QTRY_VERIFY(!banner->isVisible());
-    QCOMPARE(count(), 2);
-
-    m_f = std::make_unique<WindowFixture>();
-    QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
-    QFile broken(Downloader::journalFile());
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("{\"version\": 1, \"items\": [");
-    broken.close();
-    QVERIFY(start());
-    banner = m_f->find(u"interruptedBanner");
-    QTRY_VERIFY(banner->isVisible());
-    QCOMPARE(m_f->textOf(u"journalSetAside"), m_f->downloader().journalSetAside());
-    m_f->click(m_f->find(u"journalSetAsideDismiss"));
-    QTRY_VERIFY(!banner->isVisible());
-}
-
-void TestDownloadsPage::cardsAreBuiltOnDemand()
-{
-    QVERIFY(start());
-    for (int i = 0; i < 1000; ++i) {
-        const auto kind = DLState::Kind(i % 7);
-        DownloadItem *item = m_f->addItem(kind == DLState::failed ? DLState::failure(u"x"_s) : DLState(kind), u"Clip %1"_s.arg(i));
-        item->setProgress(0.5);
-    }
-    QTRY_VERIFY(cardFor(m_f->downloader().items()->at(0)));
-    m_f->snapshot(u"queue"_s);
-    const qsizetype cards = m_f->findAll(u"downloadCard").size();
-    QVERIFY2(cards > 0 && cards < 40, qPrintable(QString::number(cards)));
-
-    // The list scrolls to the end and builds the last card then.
-    QMetaObject::invokeMethod(m_f->find(u"queue"), "positionViewAtEnd");
-    QTRY_VERIFY(cardFor(m_f->downloader().items()->at(999)));
-}
-
-// An engine that fails with `error` gives the card the one fix for it; the button opens
-// the settings page with that setting in view, and a retry drops it until the run ends.
-void TestDownloadsPage::failureActionButton_data()
-{
-    QTest::addColumn<QByteArray>("error");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("row");
-
-    QTest::newRow("login without a browser") << QByteArray("[youtube] abc: Sign in to confirm you are not a bot")
-                                             << u"Choose a browser"_s << u"browserRow"_s;
-    QTest::newRow("folder not writable") << QByteArray("unable to open for writing: [Errno 13] Permission denied: /x/a.part")
-                                         << u"Open settings"_s << u"folderRow"_s;
-}
-
-void TestDownloadsPage::failureActionButton()
-{
-    QFETCH(QByteArray, error);
-    QFETCH(QString, label);
-    QFETCH(QString, row);
-    m_f->makeProgram(u"yt-dlp"_s, engine("echo 'ERROR: " + error + "'; exit 1"));
-    QVERIFY(start());
-    m_f->downloader().add(u"https://example.org/v"_s);
-    DownloadItem *item = m_f->downloader().items()->at(0);
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
-    QQuickItem *card = nullptr;
-    QTRY_VERIFY((card = cardFor(item)));
-    QQuickItem *button = nullptr;
-    QTRY_VERIFY((button = visibleIn(card, "failureAction")));
-    QCOMPARE(button->property("text").toString(), label);
-    m_f->snapshot(u"failed-card-"_s + row);
-
-    m_f->click(button);
-    QQuickItem *page = nullptr;
-    QTRY_VERIFY((page = m_f->find(u"settingsPage")));
-    QQuickItem *setting = m_f->find(row, page);
-    QVERIFY(setting);
-    QTRY_VERIFY(setting->mapToItem(page, QPointF()).y() >= 0
-                && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
-
-    const FailureAction action = item->failureAction();
-    m_f->downloader().retry(item);
-    QCOMPARE(item->failureAction(), FailureAction::none);
-    QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
-    QCOMPARE(item->failureAction(), action);
 }
 
 QTEST_MAIN(TestDownloadsPage)

@@ -15,126 +15,119 @@ class TestOptionsForm : public QObject
     Q_OBJECT
 
 private slots:
-    void fields_data();
-    void fields();
-    void sponsorModeKeepsKnownCategories();
-    void previewFillsPattern_data();
-    void previewFillsPattern();
-    void sheetReachesArguments();
+    void fields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        // Empty when the value is refused.
+        QTest::addColumn<QJsonObject>("options");
+
+        QTest::newRow("empty asks nothing") << u"start"_s << u"  "_s << QJsonObject{};
+        QTest::newRow("start only") << u"start"_s << u"1:30"_s << QJsonObject{{u"section"_s, QJsonObject{{u"start"_s, 90}}}};
+        QTest::newRow("end only starts at zero")
+            << u"end"_s << u"0:45.5"_s << QJsonObject{{u"section"_s, QJsonObject{{u"start"_s, 0}, {u"end"_s, 45.5}}}};
+        QTest::newRow("not a time") << u"start"_s << u"1m30"_s << QJsonObject();
+        QTest::newRow("sub langs") << u"subLangs"_s << u" en.*,pt "_s
+                                   << QJsonObject{{u"subtitles"_s, true}, {u"subLangs"_s, u"en.*,pt"_s}};
+        QTest::newRow("rate in mebibytes") << u"rateLimit"_s << u"1.5M"_s << QJsonObject{{u"rateLimit"_s, 1572864}};
+        QTest::newRow("rate in bytes") << u"rateLimit"_s << u"800"_s << QJsonObject{{u"rateLimit"_s, 800}};
+        QTest::newRow("rate zero") << u"rateLimit"_s << u"0K"_s << QJsonObject();
+        QTest::newRow("rate negative") << u"rateLimit"_s << u"-2M"_s << QJsonObject();
+        QTest::newRow("pattern") << u"outputPattern"_s << u"%(uploader)s/%(title)s.%(ext)s"_s
+                                 << QJsonObject{{u"outputPattern"_s, u"%(uploader)s/%(title)s.%(ext)s"_s}};
+    }
+
+    void fields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QJsonObject, options);
+        DownloadOptionsForm form;
+        QVERIFY(form.setProperty(field.toLatin1(), text));
+        const bool refused = options.isEmpty() && !text.trimmed().isEmpty();
+        // A refused value says why and gives no options at all, rather than dropping itself.
+        QCOMPARE(form.problem().isEmpty(), !refused);
+        QCOMPARE(form.options().has_value(), !refused);
+        QCOMPARE(form.edited(), !options.isEmpty() || refused);
+        if (!refused)
+            QCOMPARE(form.options()->toJson(), options);
+        form.reset();
+        QVERIFY(form.options() && form.options()->isDefault());
+    }
+
+    void sponsorModeKeepsKnownCategories()
+    {
+        DownloadOptionsForm form;
+        form.setSponsorMode(u"mark"_s);
+        QCOMPARE(form.sponsorCategories(), QStringList{u"sponsor"_s});
+        form.toggleCategory(u"poi_highlight"_s);
+        form.toggleCategory(u"sponsor"_s);
+        form.toggleCategory(u"no_such"_s);
+        QCOMPARE(form.sponsorCategories(), QStringList{u"poi_highlight"_s});
+        // A highlight cannot be cut out: removing drops it and starts again from sponsors.
+        form.setSponsorMode(u"remove"_s);
+        QCOMPARE(form.sponsorCategories(), QStringList{u"sponsor"_s});
+        form.toggleCategory(u"sponsor"_s);
+        QVERIFY(!form.problem().isEmpty());
+        form.setSponsorMode(u"off"_s);
+        QVERIFY(form.problem().isEmpty());
+        QVERIFY(form.options()->isDefault());
+    }
+
+    void previewFillsPattern_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("fields") << u"%(uploader)s - %(title)s [%(id)s].%(ext)s"_s << u"Ch - A/B [x1].webm"_s.replace(u'/', u'⧸');
+        QTest::newRow("alternative and default") << u"%(album,title)s %(track|none)s.%(ext)s"_s << u"A⧸B none.webm"_s;
+        QTest::newRow("missing reads NA") << u"%(album)s%%.%(ext)s"_s << u"NA%.webm"_s;
+        QTest::newRow("precision cuts") << u"%(title).2s %(height)04d.%(ext)s"_s << u"A⧸ 0720.webm"_s;
+    }
+
+    void previewFillsPattern()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, name);
+        const QJsonObject metadata{
+            {u"title"_s, u"A/B"_s}, {u"uploader"_s, u"Ch"_s}, {u"id"_s, u"x1"_s}, {u"ext"_s, u"webm"_s}, {u"height"_s, 720}};
+        QCOMPARE(DownloadOptionsForm::fillPattern(pattern, metadata), name);
+    }
+
+    void sheetReachesArguments()
+    {
+        WindowFixture f;
+        f.makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
+        QVERIFY(f.show());
+        QQuickItem *optionsButton = f.find(u"optionsButton"_s);
+        QVERIFY(optionsButton);
+        f.click(optionsButton);
+        QQuickItem *start = f.find(u"sectionStart"_s);
+        QTRY_VERIFY(start && start->isVisible());
+        f.click(start);
+        f.typeText(u"1:x"_s);
+        QTRY_COMPARE(f.find(u"optionsProblem"_s)->isVisible(), true);
+        // A template popup has no size of its own: the sheet must take its content's.
+        QVERIFY(f.window()->findChild<QObject *>(u"optionsSheet"_s)->property("height").toReal() > 200);
+        f.snapshot(u"options-sheet"_s);
+        f.click(f.find(u"optionsDone"_s));
+        f.click(f.find(u"linkField"_s));
+        f.typeText(u"https://example.org/a"_s);
+        // The refused start holds the download back until it is mended.
+        QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
+        QObject *form = f.find(u"inputCard"_s)->property("model").value<QObject *>()->property("options").value<QObject *>();
+        form->setProperty("start", u"1:05"_s);
+        form->setProperty("rateLimit", u"2M"_s);
+        QTRY_VERIFY(f.find(u"submitButton"_s)->isEnabled());
+        f.click(f.find(u"submitButton"_s));
+        QCOMPARE(f.downloader().items()->count(), 1);
+        const QStringList args = f.downloader().buildArgs(*f.downloader().items()->at(0));
+        // Without ffmpeg in the fixture the section is kept on the item, not cut.
+        QCOMPARE(f.downloader().items()->at(0)->options().section->start, 65.0);
+        QVERIFY(args.join(u' ').contains(u"-r 2097152"_s));
+        // The next link goes with the settings alone.
+        QCOMPARE(form->property("edited").toBool(), false);
+    }
 };
-
-void TestOptionsForm::fields_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    // Empty when the value is refused.
-    QTest::addColumn<QJsonObject>("options");
-
-    QTest::newRow("empty asks nothing") << u"start"_s << u"  "_s << QJsonObject{};
-    QTest::newRow("start only") << u"start"_s << u"1:30"_s << QJsonObject{{u"section"_s, QJsonObject{{u"start"_s, 90}}}};
-    QTest::newRow("end only starts at zero")
-        << u"end"_s << u"0:45.5"_s << QJsonObject{{u"section"_s, QJsonObject{{u"start"_s, 0}, {u"end"_s, 45.5}}}};
-    QTest::newRow("not a time") << u"start"_s << u"1m30"_s << QJsonObject();
-    QTest::newRow("sub langs") << u"subLangs"_s << u" en.*,pt "_s
-                               << QJsonObject{{u"subtitles"_s, true}, {u"subLangs"_s, u"en.*,pt"_s}};
-    QTest::newRow("rate in mebibytes") << u"rateLimit"_s << u"1.5M"_s << QJsonObject{{u"rateLimit"_s, 1572864}};
-    QTest::newRow("rate in bytes") << u"rateLimit"_s << u"800"_s << QJsonObject{{u"rateLimit"_s, 800}};
-    QTest::newRow("rate zero") << u"rateLimit"_s << u"0K"_s << QJsonObject();
-    QTest::newRow("rate negative") << u"rateLimit"_s << u"-2M"_s << QJsonObject();
-    QTest::newRow("pattern") << u"outputPattern"_s << u"%(uploader)s/%(title)s.%(ext)s"_s
-                             << QJsonObject{{u"outputPattern"_s, u"%(uploader)s/%(title)s.%(ext)s"_s}};
-}
-
-void TestOptionsForm::fields()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QJsonObject, options);
-    DownloadOptionsForm form;
-    QVERIFY(form.setProperty(field.toLatin1(), text));
-    const bool refused = options.isEmpty() && !text.trimmed().isEmpty();
-    // A refused value says why and gives no options at all, rather than dropping itself.
-    QCOMPARE(form.problem().isEmpty(), !refused);
-    QCOMPARE(form.options().has_value(), !refused);
-    QCOMPARE(form.edited(), !options.isEmpty() || refused);
-    if (!refused)
-        QCOMPARE(form.options()->toJson(), options);
-    form.reset();
-    QVERIFY(form.options() && form.options()->isDefault());
-}
-
-void TestOptionsForm::sponsorModeKeepsKnownCategories()
-{
-    DownloadOptionsForm form;
-    form.setSponsorMode(u"mark"_s);
-    QCOMPARE(form.sponsorCategories(), QStringList{u"sponsor"_s});
-    form.toggleCategory(u"poi_highlight"_s);
-    form.toggleCategory(u"sponsor"_s);
-    form.toggleCategory(u"no_such"_s);
-    QCOMPARE(form.sponsorCategories(), QStringList{u"poi_highlight"_s});
-    // A highlight cannot be cut out: removing drops it and starts again from sponsors.
-    form.setSponsorMode(u"remove"_s);
-    QCOMPARE(form.sponsorCategories(), QStringList{u"sponsor"_s});
-    form.toggleCategory(u"sponsor"_s);
-    QVERIFY(!form.problem().isEmpty());
-    form.setSponsorMode(u"off"_s);
-    QVERIFY(form.problem().isEmpty());
-    QVERIFY(form.options()->isDefault());
-}
-
-void TestOptionsForm::previewFillsPattern_data()
-{
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("fields") << u"%(uploader)s - %(title)s [%(id)s].%(ext)s"_s << u"Ch - A/B [x1].webm"_s.replace(u'/', u'⧸');
-    QTest::newRow("alternative and default") << u"%(album,title)s %(track|none)s.%(ext)s"_s << u"A⧸B none.webm"_s;
-    QTest::newRow("missing reads NA") << u"%(album)s%%.%(ext)s"_s << u"NA%.webm"_s;
-    QTest::newRow("precision cuts") << u"%(title).2s %(height)04d.%(ext)s"_s << u"A⧸ 0720.webm"_s;
-}
-
-void TestOptionsForm::previewFillsPattern()
-{
-    QFETCH(QString, pattern);
-    QFETCH(QString, name);
-    const QJsonObject metadata{
-        {u"title"_s, u"A/B"_s}, {u"uploader"_s, u"Ch"_s}, {u"id"_s, u"x1"_s}, {u"ext"_s, u"webm"_s}, {u"height"_s, 720}};
-    QCOMPARE(DownloadOptionsForm::fillPattern(pattern, metadata), name);
-}
-
-void TestOptionsForm::sheetReachesArguments()
-{
-    WindowFixture f;
-    f.makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
-    QVERIFY(f.show());
-    QQuickItem *optionsButton = f.find(u"optionsButton"_s);
-    QVERIFY(optionsButton);
-    f.click(optionsButton);
-    QQuickItem *start = f.find(u"sectionStart"_s);
-    QTRY_VERIFY(start && start->isVisible());
-    f.click(start);
-    f.typeText(u"1:x"_s);
-    QTRY_COMPARE(f.find(u"optionsProblem"_s)->isVisible(), true);
-    // A template popup has no size of its own: the sheet must take its content's.
-    QVERIFY(f.window()->findChild<QObject *>(u"optionsSheet"_s)->property("height").toReal() > 200);
-    f.snapshot(u"options-sheet"_s);
-    f.click(f.find(u"optionsDone"_s));
-    f.click(f.find(u"linkField"_s));
-    f.typeText(u"https://example.org/a"_s);
-    // The refused start holds the download back until it is mended.
-    QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
-    QObject *form = f.find(u"inputCard"_s)->property("model").value<QObject *>()->property("options").value<QObject *>();
-    form->setProperty("start", u"1:05"_s);
-    form->setProperty("rateLimit", u"2M"_s);
-    QTRY_VERIFY(f.find(u"submitButton"_s)->isEnabled());
-    f.click(f.find(u"submitButton"_s));
-    QCOMPARE(f.downloader().items()->count(), 1);
-    const QStringList args = f.downloader().buildArgs(*f.downloader().items()->at(0));
-    // Without ffmpeg in the fixture the section is kept on the item, not cut.
-    QCOMPARE(f.downloader().items()->at(0)->options().section->start, 65.0);
-    QVERIFY(args.join(u' ').contains(u"-r 2097152"_s));
-    // The next link goes with the settings alone.
-    QCOMPARE(form->property("edited").toBool(), false);
-}
 
 QTEST_MAIN(TestOptionsForm)
 #include "tst_optionsform.moc"

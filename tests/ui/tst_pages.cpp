@@ -27,12 +27,248 @@ private slots:
     void init() { m_f = std::make_unique<WindowFixture>(); }
     void cleanup() { m_f.reset(); }
 
-    void historyRowsAndTheirActions();
-    void switchesWriteTheirKeys();
-    void stepperAndMenusStoreTheirValue();
-    void folderChooser();
-    void refusedValuesKeepTheStoredOne();
-    void engineRowsAndCopyButtons();
+    // The tiles describe the whole history while the search narrows the rows; a moved file
+    // falls back to its folder; the menu copies and removes; again adds; clearing keeps the files.
+    void historyRowsAndTheirActions()
+    {
+        m_f->settings().setValue(SettingsKey::quality, u"mp3"_s);
+        QVERIFY(start(Downloader::AppSection::history));
+        QCOMPARE(find("filesTile")->property("value").toString(), u"0"_s);
+        QCOMPARE(find("totalTile")->property("value").toString(), u"—"_s);
+        QVERIFY(!find("clearHistory")->isVisible());
+        QCOMPARE(textOf("emptyText"), u"Finished downloads show up here."_s);
+        m_f->snapshot(u"history-empty"_s);
+
+        const QString present = m_f->path(u"home/Downloads/present.mp4"_s);
+        QFile file(present);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        m_f->addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"8K"_s, m_f->path(u"home/Downloads/gone.mp4"_s));
+        m_f->addEntry(u"Present"_s, u"https://example.org/p"_s, QString(), u"MP3"_s, present);
+        QCOMPARE(find("filesTile")->property("value").toString(), u"2"_s);
+        QCOMPARE(find("totalTile")->property("value").toString(), Tools::fmtBytes(24'600'000));
+        QTRY_COMPARE(titles(), (QStringList{u"Present"_s, u"Gone"_s}));
+        m_f->snapshot(u"history-filled"_s);
+        const QString folder = u"folder "_s + m_f->settings().folder();
+        for (QQuickItem *row : rows()) {
+            const bool missing = textOf("rowTitle", row) == u"Gone";
+            QCOMPARE(find("movedChip", row)->isVisible(), missing);
+            m_f->desktop.calls.clear();
+            m_f->click(find("openButton", row));
+            m_f->click(find("revealButton", row));
+            const QStringList expected = missing ? QStringList{folder, folder} : QStringList{u"open "_s + present, u"reveal "_s + present};
+            QCOMPARE(m_f->desktop.calls, expected);
+        }
+
+        type("searchField", u"zzz"_s);
+        QTRY_COMPARE(rows().size(), 0);
+        QCOMPARE(textOf("emptyText"), u"Nothing found."_s);
+        m_f->snapshot(u"history-nothing-found"_s);
+        // A new download that matches the search shows at once, on top.
+        type("searchField", u"example.org"_s);
+        m_f->addEntry(u"Newest"_s, u"https://example.org/n"_s);
+        m_f->addEntry(u"Hidden by the search"_s, u"https://x.org/1"_s, u"Site"_s);
+        QTRY_COMPARE(titles(), (QStringList{u"Newest"_s, u"Present"_s, u"Gone"_s}));
+        QCOMPARE(find("filesTile")->property("value").toString(), u"4"_s);
+
+        const QPointF at = rows().constFirst()->mapToScene(QPointF(40, rows().constFirst()->height() / 2));
+        QTest::mouseClick(m_f->window(), Qt::RightButton, Qt::NoModifier, at.toPoint());
+        m_f->click(find("copyLink"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"https://example.org/n"_s);
+        QTest::mouseClick(m_f->window(), Qt::RightButton, Qt::NoModifier, at.toPoint());
+        m_f->click(find("removeEntry"));
+        QTRY_COMPARE(titles(), (QStringList{u"Present"_s, u"Gone"_s}));
+        QCOMPARE(m_f->downloader().history()->count(), 3);
+        // Again: a label no preset has takes the default quality, and the link goes as one video.
+        m_f->click(find("againButton", rows().constLast()));
+        QCOMPARE(m_f->downloader().items()->rowCount(), 1);
+        const DownloadItem *item = m_f->downloader().items()->items().constFirst();
+        QCOMPARE(item->url(), u"https://example.org/g"_s);
+        QCOMPARE(item->quality(), Quality(Quality::mp3));
+        QVERIFY(!item->playlist());
+        QVERIFY(item->options().ignoreArchive);
+        QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
+        m_f->downloader().setSection(Downloader::AppSection::history);
+        QTRY_VERIFY(find("clearHistory"));
+
+        m_f->click(find("clearHistory"));
+        m_f->click(find("clearConfirm"));
+        QTRY_COMPARE(rows().size(), 0);
+        QCOMPARE(m_f->downloader().history()->count(), 0);
+        QVERIFY(!find("clearHistory")->isVisible());
+        QVERIFY(QFile::exists(present));
+        QFile saved(QDir(Tools::supportDir()).filePath(u"history.json"_s));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().trimmed(), QByteArray("[]"));
+    }
+
+    // Each switch shows its key, writes it both ways and follows the key when it is written
+    // elsewhere; what each key does to the engine's arguments is the command line's test.
+    void switchesWriteTheirKeys()
+    {
+        const QList<std::pair<QString, bool>> table{{u"preferH264"_s, true}, {u"subs"_s, false}, {u"embedMeta"_s, true},
+                                                    {u"embedThumb"_s, true}, {u"watchClipboard"_s, true},
+                                                    {u"soundOnDone"_s, true}, {u"useArchive"_s, false}};
+        QVERIFY(start(Downloader::AppSection::settings));
+        for (const auto &[key, initially] : table) {
+            QQuickItem *toggle = m_f->find(u"switch_"_s + key);
+            QVERIFY2(toggle, qPrintable(key));
+            QCOMPARE(toggle->property("checked").toBool(), initially);
+            for (bool on : {!initially, initially}) {
+                m_f->click(toggle);
+                QCOMPARE(m_f->settings().boolean(key), on);
+                QCOMPARE(toggle->property("checked").toBool(), on);
+            }
+            m_f->settings().setValue(key, !initially);
+            QCOMPARE(toggle->property("checked").toBool(), !initially);
+            m_f->settings().setValue(key, initially);
+        }
+
+        // The languages show with subtitles on, are written as typed, and stay when they go off.
+        m_f->settings().setValue(SettingsKey::subLangs, u"de.*"_s);
+        m_f->snapshot(u"settings-subs-off"_s);
+        QVERIFY(!find("subLangsRow")->isVisible());
+        m_f->click(find("switch_subs"));
+        QTRY_VERIFY(find("subLangsRow")->isVisible());
+        QCOMPARE(textOf("subLangsField"), u"de.*"_s);
+        m_f->snapshot(u"settings-subs-on"_s);
+        type("subLangsField", u"fr,es"_s);
+        QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
+        m_f->click(find("switch_subs"));
+        QTRY_VERIFY(!find("subLangsRow")->isVisible());
+        QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
+    }
+
+    // A value stored outside the range or the list shows as stored until a control changes it.
+    void stepperAndMenusStoreTheirValue()
+    {
+        m_f->settings().setValue(SettingsKey::maxConcurrent, 9);
+        m_f->settings().setValue(SettingsKey::cookies, u"netscape"_s);
+        QVERIFY(start(Downloader::AppSection::settings));
+
+        QQuickItem *quality = find("qualityMenu");
+        QCOMPARE(textOf("face", quality), u"Best quality"_s);
+        m_f->snapshot(u"settings"_s);
+        m_f->click(quality);
+        QTRY_VERIFY(find("option_mp3"));
+        m_f->snapshot(u"settings-menu"_s);
+        QCOMPARE(find("check", find("option_best"))->opacity(), 1.0);
+        m_f->click(find("option_mp3"));
+        QCOMPARE(m_f->settings().defaultQuality(), Quality(Quality::mp3));
+        QCOMPARE(textOf("face", quality), u"Audio only — MP3"_s);
+
+        QQuickItem *browser = find("browserMenu");
+        QCOMPARE(textOf("face", browser), u"netscape"_s);
+        m_f->click(browser);
+        QTRY_VERIFY(find("option_none"));
+        QVERIFY(!find("option_safari"));
+        for (const char *value : {"option_none", "option_chrome", "option_firefox", "option_chromium"})
+            QCOMPARE(find("check", find(value))->opacity(), 0.0);
+        m_f->click(find("option_firefox"));
+        QCOMPARE(textOf("face", browser), u"Firefox"_s);
+        QCOMPARE(m_f->downloader().cookieArgs(), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
+
+        QCOMPARE(textOf("concurrentValue"), u"9"_s);
+        m_f->click(find("stepDown"));
+        QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), 6);
+        QCOMPARE(textOf("concurrentValue"), u"6"_s);
+        m_f->click(find("stepUp"));
+        QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), 6);
+    }
+
+    void folderChooser()
+    {
+        const QString inside = m_f->path(u"home/Videos"_s);
+        QDir().mkpath(inside);
+        QVERIFY(start(Downloader::AppSection::settings));
+        QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Downloads"_s);
+
+        QObject *dialog = find("settingsPage")->findChild<QObject *>(u"folderDialog"_s);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->property("acceptLabel").toString(), u"Choose"_s);
+        m_f->click(find("chooseFolder"));
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(m_f->settings().folder()));
+        QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+
+        // What the page does with the folder the dialog hands back once the user confirms.
+        AppSettings *view = AppSettingsSingleton::instance;
+        view->chooseFolder(QUrl::fromLocalFile(inside));
+        QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Videos"_s);
+        QCOMPARE(argsNow().value(argsNow().indexOf(u"-P"_s) + 1), inside);
+
+        // Outside the home folder the path shows whole; what is not a folder changes nothing.
+        const QString outside = m_f->path(u"elsewhere"_s);
+        QDir().mkpath(outside);
+        view->chooseFolder(QUrl::fromLocalFile(outside + u'/'));
+        QCOMPARE(textOf("rowSub", find("folderRow")), outside);
+        for (const QUrl &refused : {QUrl::fromLocalFile(m_f->path(u"missing"_s)), QUrl(u"https://example.org/"_s), QUrl()})
+            view->chooseFolder(refused);
+        QCOMPARE(m_f->settings().folder(), outside);
+    }
+
+    // An engine program installed after the start is found when the page shows; the copy
+    // buttons hand over the texts a browser needs.
+    // A refused value is explained under its row and changes nothing; an accepted one is what
+    // the next download uses.
+    void refusedValuesKeepTheStoredOne()
+    {
+        m_f->settings().setValue(SettingsKey::proxy, u"http://proxy:8080"_s);
+        QVERIFY(start(Downloader::AppSection::settings));
+        const auto offer = [this](const char *rowName, const char *fieldName, const QString &text) {
+            QQuickItem *row = find(rowName);
+            QQuickItem *field = find(fieldName, row);
+            m_f->click(field);
+            field->setProperty("text", QString());
+            m_f->typeText(text);
+            QTest::keyClick(m_f->window(), Qt::Key_Return);
+            return find("rowProblem", row)->isVisible() ? textOf("rowProblem", row) : QString();
+        };
+        QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s), u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
+        QCOMPARE(offer("sleepIntervalRow", "secondsField", u"900"_s), u"Use a number of seconds from 0 to 600."_s);
+        m_f->snapshot(u"settings-rows"_s);
+        QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
+        QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);
+
+        // What the page does with the file the chooser hands back, and the button that clears it.
+        const QString cookies = m_f->path(u"home/cookies.txt"_s);
+        QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)),
+                 u"The cookies file doesn’t exist or can’t be read."_s);
+        QVERIFY(QFile(cookies).open(QIODevice::WriteOnly));
+        QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)), QString());
+        QCOMPARE(textOf("rowSub", find("cookiesFileRow")), u"~/cookies.txt"_s);
+        m_f->click(find("clearCookiesFile"));
+        QCOMPARE(m_f->settings().string(SettingsKey::cookiesFile), QString());
+
+        QCOMPARE(offer("proxyRow", "proxyField", u" socks5://127.0.0.1:1080"_s), QString());
+        QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
+        DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
+        const QStringList args = m_f->downloader().buildArgs(playlist);
+        QCOMPARE(args.value(args.indexOf(u"--proxy"_s) + 1), u"socks5://127.0.0.1:1080"_s);
+        QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
+    }
+
+    void engineRowsAndCopyButtons()
+    {
+        m_f->downloader();
+        m_f->makeProgram(u"yt-dlp"_s, "echo ' 2026.11.30 '");
+        QVERIFY(start(Downloader::AppSection::settings));
+        QQuickItem *row = find("engine_ytdlp");
+        QTRY_COMPARE(textOf("chip", row), u"2026.11.30"_s);
+        QCOMPARE(textOf("rowSub", row), Settings::displayPath(m_f->downloader().ytdlpPathText()));
+        QCOMPARE(textOf("chip", find("engine_ffmpeg")), u"not found"_s);
+        QCOMPARE(find("chip", row)->property("color").value<QColor>(), QColor(0x2ECC71));
+        QCOMPARE(find("chip", find("engine_ffmpeg"))->property("color").value<QColor>(), QColor(0xE74C3C));
+        m_f->click(find("engineFolder"));
+        QCOMPARE(m_f->desktop.calls, QStringList{u"folder "_s + Tools::binDir()});
+
+        m_f->click(find("copyBookmarklet"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 u"javascript:location.href='vireloom://download?url='+encodeURIComponent(location.href)"_s);
+        m_f->click(find("copySchemePrefix"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"vireloom://download?url="_s);
+    }
 
 private:
     bool start(Downloader::AppSection section);
@@ -82,268 +318,6 @@ QStringList TestPages::argsNow() const
 {
     DownloadItem item(u"https://example.org/v"_s, Quality::best, false);
     return m_f->downloader().buildArgs(item);
-}
-
-// The tiles describe the whole history while the search narrows the rows; a moved file
-// falls back to its folder; the menu copies and removes; again adds; clearing keeps the files.
-void TestPages::historyRowsAndTheirActions()
-{
-    m_f->settings().setValue(SettingsKey::quality, u"mp3"_s);
-    QVERIFY(start(Downloader::AppSection::history));
-    QCOMPARE(find("filesTile")->property("value").toString(), u"0"_s);
-    QCOMPARE(find("totalTile")->property("value").toString(), u"—"_s);
-    QVERIFY(!find("clearHistory")->isVisible());
-    QCOMPARE(textOf("emptyText"), u"Finished downloads show up here."_s);
-    m_f->snapshot(u"history-empty"_s);
-
-    const QString present = m_f->path(u"home/Downloads/present.mp4"_s);
-    QFile file(present);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    m_f->addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"8K"_s, m_f->path(u"home/Downloads/gone.mp4"_s));
-    m_f->addEntry(u"Present"_s, u"https://example.org/p"_s, QString(), u"MP3"_s, present);
-    QCOMPARE(find("filesTile")->property("value").toString(), u"2"_s);
-    QCOMPARE(find("totalTile")->property("value").toString(), Tools::fmtBytes(24'600'000));
-    QTRY_COMPARE(titles(), (QStringList{u"Present"_s, u"Gone"_s}));
-    m_f->snapshot(u"history-rows"_s);
-    m_f->snapshot(u"history-filled"_s);
-    const QString folder = u"folder "_s + m_f->settings().folder();
-    for (QQuickItem *row : rows()) {
-        const bool missing = textOf("rowTitle", row) == u"Gone";
-        QCOMPARE(find("movedChip", row)->isVisible(), missing);
-        m_f->desktop.calls.clear();
-        m_f->click(find("openButton", row));
-        m_f->click(find("revealButton", row));
-        const QStringList expected = missing ? QStringList{folder, folder} : QStringList{u"open "_s + present, u"reveal "_s + present};
-        QCOMPARE(m_f->desktop.calls, expected);
-    }
-
-    type("searchField", u"zzz"_s);
-    QTRY_COMPARE(rows().size(), 0);
-    QCOMPARE(textOf("emptyText"), u"Nothing found."_s);
-    m_f->snapshot(u"history-nothing-found"_s);
-    // A new download that matches the search shows at once, on top.
-    type("searchField", u"example.org"_s);
-    m_f->addEntry(u"Newest"_s, u"https://example.org/n"_s);
-    m_f->addEntry(u"Hidden by the search"_s, u"https://x.org/1"_s, u"Site"_s);
-    QTRY_COMPARE(titles(), (QStringList{u"Newest"_s, u"Present"_s, u"Gone"_s}));
-    QCOMPARE(find("filesTile")->property("value").toString(), u"4"_s);
-
-    const QPointF at = rows().constFirst()->mapToScene(QPointF(40, rows().constFirst()->height() / 2));
-    QTest::mouseClick(m_f->window(), Qt::RightButton, Qt::NoModifier, at.toPoint());
-    m_f->click(find("copyLink"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"https://example.org/n"_s);
-    QTest::mouseClick(m_f->window(), Qt::RightButton, Qt::NoModifier, at.toPoint());
-    m_f->click(find("removeEntry"));
-    QTRY_COMPARE(titles(), (QStringList{u"Present"_s, u"Gone"_s}));
-    QCOMPARE(m_f->downloader().history()->count(), 3);
-    // Again: a label no preset has takes the default quality, and the link goes as one video.
-    m_f->click(find("againButton", rows().constLast()));
-    QCOMPARE(m_f->downloader().items()->rowCount(), 1);
-    const DownloadItem *item = m_f->downloader().items()->items().constFirst();
-    QCOMPARE(item->url(), u"https://example.org/g"_s);
-    QCOMPARE(item->quality(), Quality(Quality::mp3));
-    QVERIFY(!item->playlist());
-    QVERIFY(item->options().ignoreArchive);
-    QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
-    m_f->downloader().setSection(Downloader::AppSection::history);
-    QTRY_VERIFY(find("clearHistory"));
-
-    m_f->click(find("clearHistory"));
-    m_f->click(find("clearConfirm"));
-    QTRY_COMPARE(rows().size(), 0);
-    QCOMPARE(m_f->downloader().history()->count(), 0);
-    QVERIFY(!find("clearHistory")->isVisible());
-    QVERIFY(QFile::exists(present));
-    QFile saved(QDir(Tools::supportDir()).filePath(u"history.json"_s));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll().trimmed(), QByteArray("[]"));
-}
-
-// Each switch shows its key, writes it both ways, changes the engine's arguments where it
-// has one, and follows the key when it is written elsewhere.
-void TestPages::switchesWriteTheirKeys()
-{
-    struct Row
-    {
-        QString key;
-        bool initially;
-        QString argument; // what buildArgs holds while the key is on; empty for none
-    };
-    const QList<Row> table{
-        {u"preferH264"_s, true, u"vcodec:h264,res,acodec:m4a"_s},
-        {u"subs"_s, false, u"--embed-subs"_s},
-        {u"embedMeta"_s, true, u"--embed-metadata"_s},
-        {u"embedThumb"_s, true, u"--embed-thumbnail"_s},
-        {u"watchClipboard"_s, true, {}},
-        {u"soundOnDone"_s, true, {}},
-        {u"useArchive"_s, false, u"--download-archive"_s},
-    };
-    m_f->makeProgram(u"ffmpeg"_s, "exit 0");
-    QVERIFY(start(Downloader::AppSection::settings));
-    QTRY_VERIFY(m_f->downloader().ffmpegPath().has_value());
-    for (const Row &row : table) {
-        QQuickItem *toggle = m_f->find(u"switch_"_s + row.key);
-        QVERIFY2(toggle, qPrintable(row.key));
-        QCOMPARE(toggle->property("checked").toBool(), row.initially);
-        for (bool on : {!row.initially, row.initially}) {
-            m_f->click(toggle);
-            QCOMPARE(m_f->settings().boolean(row.key), on);
-            QCOMPARE(toggle->property("checked").toBool(), on);
-            if (!row.argument.isEmpty())
-                QCOMPARE(argsNow().contains(row.argument), on);
-        }
-        m_f->settings().setValue(row.key, !row.initially);
-        QCOMPARE(toggle->property("checked").toBool(), !row.initially);
-        m_f->settings().setValue(row.key, row.initially);
-    }
-
-    // The languages show with subtitles on, reach the arguments, and stay when they go off.
-    m_f->settings().setValue(SettingsKey::subLangs, u"de.*"_s);
-    m_f->snapshot(u"settings-subs-off"_s);
-    QVERIFY(!find("subLangsRow")->isVisible());
-    m_f->click(find("switch_subs"));
-    QTRY_VERIFY(find("subLangsRow")->isVisible());
-    QCOMPARE(textOf("subLangsField"), u"de.*"_s);
-    m_f->snapshot(u"settings-subs-on"_s);
-    type("subLangsField", u"fr,es"_s);
-    QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
-    const QStringList args = argsNow();
-    QCOMPARE(args.value(args.indexOf(u"--sub-langs"_s) + 1), u"fr,es"_s);
-    m_f->click(find("switch_subs"));
-    QTRY_VERIFY(!find("subLangsRow")->isVisible());
-    QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
-}
-
-// A value stored outside the range or the list shows as stored until a control changes it.
-void TestPages::stepperAndMenusStoreTheirValue()
-{
-    m_f->settings().setValue(SettingsKey::maxConcurrent, 9);
-    m_f->settings().setValue(SettingsKey::cookies, u"netscape"_s);
-    QVERIFY(start(Downloader::AppSection::settings));
-
-    QQuickItem *quality = find("qualityMenu");
-    QCOMPARE(textOf("face", quality), u"Best quality"_s);
-    m_f->snapshot(u"settings"_s);
-    m_f->click(quality);
-    QTRY_VERIFY(find("option_mp3"));
-    m_f->snapshot(u"settings-menu"_s);
-    QCOMPARE(find("check", find("option_best"))->opacity(), 1.0);
-    m_f->click(find("option_mp3"));
-    QCOMPARE(m_f->settings().defaultQuality(), Quality(Quality::mp3));
-    QCOMPARE(textOf("face", quality), u"Audio only — MP3"_s);
-
-    QQuickItem *browser = find("browserMenu");
-    QCOMPARE(textOf("face", browser), u"netscape"_s);
-    m_f->click(browser);
-    QTRY_VERIFY(find("option_none"));
-    QVERIFY(!find("option_safari"));
-    for (const char *value : {"option_none", "option_chrome", "option_firefox", "option_chromium"})
-        QCOMPARE(find("check", find(value))->opacity(), 0.0);
-    m_f->click(find("option_firefox"));
-    QCOMPARE(textOf("face", browser), u"Firefox"_s);
-    QCOMPARE(m_f->downloader().cookieArgs(), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
-
-    QCOMPARE(textOf("concurrentValue"), u"9"_s);
-    m_f->click(find("stepDown"));
-    QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), 6);
-    QCOMPARE(textOf("concurrentValue"), u"6"_s);
-    m_f->click(find("stepUp"));
-    QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), 6);
-}
-
-void TestPages::folderChooser()
-{
-    const QString inside = m_f->path(u"home/Videos"_s);
-    QDir().mkpath(inside);
-    QVERIFY(start(Downloader::AppSection::settings));
-    QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Downloads"_s);
-
-    QObject *dialog = find("settingsPage")->findChild<QObject *>(u"folderDialog"_s);
-    QVERIFY(dialog);
-    QCOMPARE(dialog->property("acceptLabel").toString(), u"Choose"_s);
-    m_f->click(find("chooseFolder"));
-    QTRY_VERIFY(dialog->property("visible").toBool());
-    QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(m_f->settings().folder()));
-    QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
-    QTRY_VERIFY(!dialog->property("visible").toBool());
-
-    // What the page does with the folder the dialog hands back once the user confirms.
-    AppSettings *view = AppSettingsSingleton::instance;
-    view->chooseFolder(QUrl::fromLocalFile(inside));
-    QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Videos"_s);
-    QCOMPARE(argsNow().value(argsNow().indexOf(u"-P"_s) + 1), inside);
-
-    // Outside the home folder the path shows whole; what is not a folder changes nothing.
-    const QString outside = m_f->path(u"elsewhere"_s);
-    QDir().mkpath(outside);
-    view->chooseFolder(QUrl::fromLocalFile(outside + u'/'));
-    QCOMPARE(textOf("rowSub", find("folderRow")), outside);
-    for (const QUrl &refused : {QUrl::fromLocalFile(m_f->path(u"missing"_s)), QUrl(u"https://example.org/"_s), QUrl()})
-        view->chooseFolder(refused);
-    QCOMPARE(m_f->settings().folder(), outside);
-}
-
-// An engine program installed after the start is found when the page shows; the copy
-// buttons hand over the texts a browser needs.
-// A refused value is explained under its row and changes nothing; an accepted one is what
-// the next download uses.
-void TestPages::refusedValuesKeepTheStoredOne()
-{
-    m_f->settings().setValue(SettingsKey::proxy, u"http://proxy:8080"_s);
-    QVERIFY(start(Downloader::AppSection::settings));
-    const auto offer = [this](const char *rowName, const char *fieldName, const QString &text) {
-        QQuickItem *row = find(rowName);
-        QQuickItem *field = find(fieldName, row);
-        m_f->click(field);
-        field->setProperty("text", QString());
-        m_f->typeText(text);
-        QTest::keyClick(m_f->window(), Qt::Key_Return);
-        return find("rowProblem", row)->isVisible() ? textOf("rowProblem", row) : QString();
-    };
-    QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s), u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
-    QCOMPARE(offer("sleepIntervalRow", "secondsField", u"900"_s), u"Use a number of seconds from 0 to 600."_s);
-    m_f->snapshot(u"settings-rows"_s);
-    QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
-    QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);
-
-    // What the page does with the file the chooser hands back, and the button that clears it.
-    const QString cookies = m_f->path(u"home/cookies.txt"_s);
-    QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)),
-             u"The cookies file doesn’t exist or can’t be read."_s);
-    QVERIFY(QFile(cookies).open(QIODevice::WriteOnly));
-    QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)), QString());
-    QCOMPARE(textOf("rowSub", find("cookiesFileRow")), u"~/cookies.txt"_s);
-    m_f->click(find("clearCookiesFile"));
-    QCOMPARE(m_f->settings().string(SettingsKey::cookiesFile), QString());
-
-    QCOMPARE(offer("proxyRow", "proxyField", u" socks5://127.0.0.1:1080"_s), QString());
-    QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
-    DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
-    const QStringList args = m_f->downloader().buildArgs(playlist);
-    QCOMPARE(args.value(args.indexOf(u"--proxy"_s) + 1), u"socks5://127.0.0.1:1080"_s);
-    QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
-}
-
-void TestPages::engineRowsAndCopyButtons()
-{
-    m_f->downloader();
-    m_f->makeProgram(u"yt-dlp"_s, "echo ' 2026.11.30 '");
-    QVERIFY(start(Downloader::AppSection::settings));
-    QQuickItem *row = find("engine_ytdlp");
-    QTRY_COMPARE(textOf("chip", row), u"2026.11.30"_s);
-    QCOMPARE(textOf("rowSub", row), Settings::displayPath(m_f->downloader().ytdlpPathText()));
-    QCOMPARE(textOf("chip", find("engine_ffmpeg")), u"not found"_s);
-    QCOMPARE(find("chip", row)->property("color").value<QColor>(), QColor(0x2ECC71));
-    QCOMPARE(find("chip", find("engine_ffmpeg"))->property("color").value<QColor>(), QColor(0xE74C3C));
-    m_f->click(find("engineFolder"));
-    QCOMPARE(m_f->desktop.calls, QStringList{u"folder "_s + Tools::binDir()});
-
-    m_f->click(find("copyBookmarklet"));
-    QCOMPARE(QGuiApplication::clipboard()->text(),
-             u"javascript:location.href='vireloom://download?url='+encodeURIComponent(location.href)"_s);
-    m_f->click(find("copySchemePrefix"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"vireloom://download?url="_s);
 }
 
 QTEST_MAIN(TestPages)

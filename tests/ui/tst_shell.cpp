@@ -12,18 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-// The main window as the application builds it, driven through its QML.
-class TestShell : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void sidebar();
-    void sectionsSwitchAndDropsAdd();
-    void logSheet();
-    void quitAsksWhileDownloading();
-};
-
 namespace {
 
 void drop(WindowFixture &f, const QMimeData &data)
@@ -42,149 +30,156 @@ void drop(WindowFixture &f, const QMimeData &data)
 
 } // namespace
 
-// The badge counts what is still to do, the totals follow the history, and the engine
-// line follows what is installed.
-void TestShell::sidebar()
+// The main window as the application builds it, driven through its QML.
+class TestShell : public QObject
 {
-    WindowFixture f;
-    for (const QString &program : {u"yt-dlp"_s, u"deno"_s})
-        f.makeProgram(program, "echo 2024.01.01");
-    QVERIFY(f.show());
-    QQuickItem *downloads = f.find(u"section_downloads");
-    auto badge = [&] {
-        const bool shown = f.find(u"badge", downloads)->isVisible();
-        if (shown != f.find(u"brandMark")->property("animated").toBool())
-            return u"<the mark does not follow the badge>"_s;
-        return shown ? downloads->property("badge").toString() : QString();
-    };
-    for (auto kind : {DLState::done, DLState::cancelled})
-        f.addItem(kind);
-    f.addItem(DLState::failure(u"x"_s));
-    QCOMPARE(badge(), QString());
-    f.addItem(DLState::fetching);
-    QTRY_COMPARE(badge(), u"1"_s);
-    f.addItem(DLState::downloading);
-    f.addItem(DLState::queued);
-    QTRY_COMPARE(badge(), u"3"_s);
+    Q_OBJECT
 
-    QCOMPARE(f.textOf(u"totalText"), u"—"_s);
-    QCOMPARE(f.textOf(u"fileCountText"), u"0 files"_s);
-    f.addEntry(u"clip"_s, u"https://example.org/a"_s);
-    QTRY_COMPARE(f.textOf(u"fileCountText"), u"1 file"_s);
-    QVERIFY2(f.textOf(u"totalText").contains(u"12.3"_s), qPrintable(f.textOf(u"totalText")));
-    f.addEntry(u"clip"_s, u"https://example.org/b"_s);
-    QTRY_COMPARE(f.textOf(u"fileCountText"), u"2 files"_s);
+private slots:
+    // The badge counts what is still to do, the totals follow the history, and the engine
+    // line follows what is installed.
+    void sidebar()
+    {
+        WindowFixture f;
+        for (const QString &program : {u"yt-dlp"_s, u"deno"_s})
+            f.makeProgram(program, "echo 2024.01.01");
+        QVERIFY(f.show());
+        QQuickItem *downloads = f.find(u"section_downloads");
+        auto badge = [&] {
+            const bool shown = f.find(u"badge", downloads)->isVisible();
+            if (shown != f.find(u"brandMark")->property("animated").toBool())
+                return u"<the mark does not follow the badge>"_s;
+            return shown ? downloads->property("badge").toString() : QString();
+        };
+        for (auto kind : {DLState::done, DLState::cancelled})
+            f.addItem(kind);
+        f.addItem(DLState::failure(u"x"_s));
+        QCOMPARE(badge(), QString());
+        f.addItem(DLState::fetching);
+        QTRY_COMPARE(badge(), u"1"_s);
+        f.addItem(DLState::downloading);
+        f.addItem(DLState::queued);
+        QTRY_COMPARE(badge(), u"3"_s);
 
-    QTRY_COMPARE(f.textOf(u"engineText"), u"Engine incomplete"_s);
-    QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0xF3, 0x9C, 0x12));
-    f.makeProgram(u"ffmpeg"_s, "echo 2024.01.01");
-    f.downloader().refreshEngine();
-    QTRY_COMPARE(f.textOf(u"engineText"), u"Engine ready · yt-dlp 2024.01.01"_s);
-    QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0x2E, 0xCC, 0x71));
-}
+        QCOMPARE(f.textOf(u"totalText"), u"—"_s);
+        QCOMPARE(f.textOf(u"fileCountText"), u"0 files"_s);
+        f.addEntry(u"clip"_s, u"https://example.org/a"_s);
+        QTRY_COMPARE(f.textOf(u"fileCountText"), u"1 file"_s);
+        QVERIFY2(f.textOf(u"totalText").contains(u"12.3"_s), qPrintable(f.textOf(u"totalText")));
+        f.addEntry(u"clip"_s, u"https://example.org/b"_s);
+        QTRY_COMPARE(f.textOf(u"fileCountText"), u"2 files"_s);
 
-void TestShell::sectionsSwitchAndDropsAdd()
-{
-    WindowFixture f;
-    QVERIFY(f.show());
-    QVERIFY(f.find(u"downloadsPage"));
-    f.click(f.find(u"section_history"));
-    QTRY_VERIFY(f.find(u"historyPage"));
-    QVERIFY(!f.find(u"downloadsPage"));
-    QCOMPARE(f.downloader().section(), Downloader::AppSection::history);
-    QTest::keyClick(f.window(), Qt::Key_Comma, Qt::ControlModifier);
-    QTRY_VERIFY(f.find(u"settingsPage"));
-    QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
+        QTRY_COMPARE(f.textOf(u"engineText"), u"Engine incomplete"_s);
+        QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0xF3, 0x9C, 0x12));
+        f.makeProgram(u"ffmpeg"_s, "echo 2024.01.01");
+        f.downloader().refreshEngine();
+        QTRY_COMPARE(f.textOf(u"engineText"), u"Engine ready · yt-dlp 2024.01.01"_s);
+        QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0x2E, 0xCC, 0x71));
+    }
 
-    // A drop on any page adds its links and shows the downloads.
-    QMimeData text;
-    text.setText(u"two links: https://example.org/a and (https://example.org/b)."_s);
-    drop(f, text);
-    QTRY_VERIFY(f.find(u"downloadsPage"));
-    QCOMPARE(f.downloader().items()->count(), 2);
-    QTRY_VERIFY(!f.find(u"dropFrame")->isVisible());
+    void sectionsSwitchAndDropsAdd()
+    {
+        WindowFixture f;
+        QVERIFY(f.show());
+        QVERIFY(f.find(u"downloadsPage"));
+        f.click(f.find(u"section_history"));
+        QTRY_VERIFY(f.find(u"historyPage"));
+        QVERIFY(!f.find(u"downloadsPage"));
+        QCOMPARE(f.downloader().section(), Downloader::AppSection::history);
+        QTest::keyClick(f.window(), Qt::Key_Comma, Qt::ControlModifier);
+        QTRY_VERIFY(f.find(u"settingsPage"));
+        QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
 
-    f.downloader().setSection(Downloader::AppSection::history);
-    QMimeData nothing;
-    nothing.setText(u"no link in here"_s);
-    drop(f, nothing);
-    QTRY_VERIFY(f.find(u"downloadsPage"));
-    QCOMPARE(f.downloader().items()->count(), 2);
+        // A drop on any page adds its links and shows the downloads.
+        QMimeData text;
+        text.setText(u"two links: https://example.org/a and (https://example.org/b)."_s);
+        drop(f, text);
+        QTRY_VERIFY(f.find(u"downloadsPage"));
+        QCOMPARE(f.downloader().items()->count(), 2);
+        QTRY_VERIFY(!f.find(u"dropFrame")->isVisible());
 
-    QMimeData urls;
-    urls.setUrls({QUrl(u"https://example.org/c"_s)});
-    drop(f, urls);
-    QCOMPARE(f.downloader().items()->count(), 3);
-    QCOMPARE(f.downloader().items()->at(0)->url(), u"https://example.org/c"_s);
-}
+        f.downloader().setSection(Downloader::AppSection::history);
+        QMimeData nothing;
+        nothing.setText(u"no link in here"_s);
+        drop(f, nothing);
+        QTRY_VERIFY(f.find(u"downloadsPage"));
+        QCOMPARE(f.downloader().items()->count(), 2);
 
-// Return closes the sheet from the moment it opens; the log shows as characters, follows
-// the item and copies whole.
-void TestShell::logSheet()
-{
-    WindowFixture f;
-    QVERIFY(f.show());
-    DownloadItem *item = f.addItem(DLState::downloading, u"<b>not bold</b>"_s);
-    item->appendLog(u"[download] Destination: clip.mp4"_s);
-    item->appendLog(u"<i>raw</i> line"_s);
-    f.shell().showLog(item);
-    QQuickItem *sheet = f.find(u"logText");
-    QTRY_VERIFY(sheet && sheet->isVisible());
-    QTest::keyClick(f.window(), Qt::Key_Return);
-    QTRY_VERIFY(!sheet->isVisible());
+        QMimeData urls;
+        urls.setUrls({QUrl(u"https://example.org/c"_s)});
+        drop(f, urls);
+        QCOMPARE(f.downloader().items()->count(), 3);
+        QCOMPARE(f.downloader().items()->at(0)->url(), u"https://example.org/c"_s);
+    }
 
-    f.shell().showLog(item);
-    QTRY_VERIFY(sheet->isVisible());
-    f.snapshot(u"logsheet"_s);
-    QCOMPARE(sheet->property("text").toString(), u"[download] Destination: clip.mp4\n<i>raw</i> line"_s);
-    QCOMPARE(f.textOf(u"logTitle"), u"<b>not bold</b>"_s);
-    // New output shows once the item changes in a way views hear of.
-    item->appendLog(u"[download]  50.0%"_s);
-    item->setProgress(0.5);
-    QTRY_VERIFY(sheet->property("text").toString().endsWith(u"50.0%"_s));
-    f.click(f.find(u"copyLog"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), sheet->property("text").toString());
+    // Return closes the sheet from the moment it opens; the log shows as characters, follows
+    // the item and copies whole.
+    void logSheet()
+    {
+        WindowFixture f;
+        QVERIFY(f.show());
+        DownloadItem *item = f.addItem(DLState::downloading, u"<b>not bold</b>"_s);
+        item->appendLog(u"[download] Destination: clip.mp4"_s);
+        item->appendLog(u"<i>raw</i> line"_s);
+        f.shell().showLog(item);
+        QQuickItem *sheet = f.find(u"logText");
+        QTRY_VERIFY(sheet && sheet->isVisible());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY(!sheet->isVisible());
 
-    // An empty log copies as an empty text, not the last one.
-    f.shell().showLog(f.addItem(DLState::queued));
-    QTRY_COMPARE(sheet->property("text").toString(), QString());
-    f.click(f.find(u"copyLog"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-}
+        f.shell().showLog(item);
+        QTRY_VERIFY(sheet->isVisible());
+        f.snapshot(u"logsheet"_s);
+        QCOMPARE(sheet->property("text").toString(), u"[download] Destination: clip.mp4\n<i>raw</i> line"_s);
+        QCOMPARE(f.textOf(u"logTitle"), u"<b>not bold</b>"_s);
+        // New output shows once the item changes in a way views hear of.
+        item->appendLog(u"[download]  50.0%"_s);
+        item->setProgress(0.5);
+        QTRY_VERIFY(sheet->property("text").toString().endsWith(u"50.0%"_s));
+        f.click(f.find(u"copyLog"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), sheet->property("text").toString());
 
-// Only running downloads make quitting ask; Return answers "quit anyway" as soon as it asks.
-void TestShell::quitAsksWhileDownloading()
-{
-    WindowFixture f;
-    QVERIFY(f.show());
-    QSignalSpy accepted(&f.shell(), &Shell::quitAccepted);
-    f.addItem(DLState::queued);
-    f.addItem(DLState::fetching);
-    f.shell().requestQuit();
-    QCOMPARE(accepted.size(), 1);
+        // An empty log copies as an empty text, not the last one.
+        f.shell().showLog(f.addItem(DLState::queued));
+        QTRY_COMPARE(sheet->property("text").toString(), QString());
+        f.click(f.find(u"copyLog"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    }
 
-    f.addItem(DLState::downloading);
-    f.addItem(DLState::processing);
-    f.shell().requestQuit();
-    QQuickItem *question = f.find(u"quitQuestion");
-    QTRY_VERIFY(question && question->isVisible());
-    QCOMPARE(accepted.size(), 1);
-    f.snapshot(u"quit"_s);
-    QCOMPARE(question->property("text").toString(), u"2 downloads in progress"_s);
-    f.click(f.find(u"quitCancel"));
-    QTRY_VERIFY(!question->isVisible());
-    QCOMPARE(accepted.size(), 1);
+    // Only running downloads make quitting ask; Return answers "quit anyway" as soon as it asks.
+    void quitAsksWhileDownloading()
+    {
+        WindowFixture f;
+        QVERIFY(f.show());
+        QSignalSpy accepted(&f.shell(), &Shell::quitAccepted);
+        f.addItem(DLState::queued);
+        f.addItem(DLState::fetching);
+        f.shell().requestQuit();
+        QCOMPARE(accepted.size(), 1);
 
-    f.shell().requestQuit();
-    QTRY_VERIFY(question->isVisible());
-    QTest::keyClick(f.window(), Qt::Key_Return);
-    QCOMPARE(accepted.size(), 2);
-    QTRY_VERIFY(!question->isVisible());
-    f.shell().requestQuit();
-    QTRY_VERIFY(question->isVisible());
-    f.click(f.find(u"quitAnyway"));
-    QTRY_COMPARE(accepted.size(), 3);
-}
+        f.addItem(DLState::downloading);
+        f.addItem(DLState::processing);
+        f.shell().requestQuit();
+        QQuickItem *question = f.find(u"quitQuestion");
+        QTRY_VERIFY(question && question->isVisible());
+        QCOMPARE(accepted.size(), 1);
+        f.snapshot(u"quit"_s);
+        QCOMPARE(question->property("text").toString(), u"2 downloads in progress"_s);
+        f.click(f.find(u"quitCancel"));
+        QTRY_VERIFY(!question->isVisible());
+        QCOMPARE(accepted.size(), 1);
+
+        f.shell().requestQuit();
+        QTRY_VERIFY(question->isVisible());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QCOMPARE(accepted.size(), 2);
+        QTRY_VERIFY(!question->isVisible());
+        f.shell().requestQuit();
+        QTRY_VERIFY(question->isVisible());
+        f.click(f.find(u"quitAnyway"));
+        QTRY_COMPARE(accepted.size(), 3);
+    }
+};
 
 QTEST_MAIN(TestShell)
 #include "tst_shell.moc"

@@ -24,307 +24,288 @@ class TestViewHelpers : public QObject
     Q_OBJECT
 
 private slots:
-    void cardTexts_data();
-    void cardTexts();
-    void cardChips_data();
-    void cardChips();
-    void relativeDates_data();
-    void relativeDates();
-    void historySearch_data();
-    void historySearch();
-    void recordedLabelsAndEngineChips();
-    void handEditedSettingsReadAsTheEngineReadsThem_data();
-    void handEditedSettingsReadAsTheEngineReadsThem();
-    void eachSettingAnnouncesOnlyItself_data();
-    void eachSettingAnnouncesOnlyItself();
-    void stepperStaysInItsRange_data();
-    void stepperStaysInItsRange();
+    void cardTexts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("facts"); // progress, size, speed, time left, playlist position
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("offers"); // the card's actions, then its bar and how full it is
+
+        const int downloading = DLState::downloading;
+        QTest::newRow("fetching") << int(DLState::fetching) << QStringList{} << 0 << u"Reading info…"_s << u"cancel shimmer"_s;
+        QTest::newRow("queued shows an empty bar") << int(DLState::queued) << QStringList{u"0.5"_s} << 0 << u"Queued"_s
+                                                   << u"cancel meter 0"_s;
+        QTest::newRow("42.7 % with size, speed and time left")
+            << downloading << QStringList{u"0.427"_s, u"318.2MiB"_s, u"4.20MiB/s"_s, u"00:42"_s} << 0
+            << u"42%  ·  318.2MiB  ·  4.20MiB/s  ·  00:42 left"_s << u"cancel meter 0.427"_s;
+        QTest::newRow("a stored 0.29 is still 29 %") << downloading << QStringList{u"0.29"_s} << 0 << u"29%"_s << u"cancel meter 0.29"_s;
+        QTest::newRow("playlist position only") << downloading << QStringList{u"0"_s, {}, {}, {}, u"3/12"_s} << 0
+                                                << u"0%  ·  item 3/12"_s << u"cancel meter 0"_s;
+        QTest::newRow("finished bar") << downloading << QStringList{u"1"_s, u"1.0MiB"_s} << 0 << u"100%  ·  1.0MiB"_s
+                                      << u"cancel meter 1"_s;
+        QTest::newRow("nonsense progress reads 0 %") << downloading << QStringList{u"nan"_s} << 0 << u"0%"_s << u"cancel meter nan"_s;
+        QTest::newRow("processing") << int(DLState::processing) << QStringList{} << 0
+                                    << u"Finishing — merging audio and video…"_s << u"cancel shimmer"_s;
+        QTest::newRow("done, three files") << int(DLState::done) << QStringList{u"1"_s, u"12MiB"_s} << 3 << u"Done · 3 files"_s << u"open"_s;
+        QTest::newRow("done, one file with a size") << int(DLState::done) << QStringList{u"1"_s, u"12.3MiB"_s} << 1
+                                                    << u"Done · 12.3MiB"_s << u"open"_s;
+        QTest::newRow("done, no size") << int(DLState::done) << QStringList{} << 1 << u"Done"_s << u"open"_s;
+        QTest::newRow("cancelled") << int(DLState::cancelled) << QStringList{} << 0 << u"Cancelled"_s << u"retry"_s;
+        QTest::newRow("failed") << int(DLState::failed) << QStringList{} << 0 << u"The video is private."_s << u"retry"_s;
+    }
+
+    // The status line and the actions each state offers, as the card shows them.
+    void cardTexts()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, facts);
+        QFETCH(int, files);
+        QFETCH(QString, status);
+        QFETCH(QString, offers);
+        facts.resize(5);
+        DownloadItem item(u"https://example.org/v"_s, Quality::best, files > 1);
+        item.setProgress(facts[0].toDouble());
+        item.setSizeText(facts[1]);
+        item.setSpeed(facts[2]);
+        item.setEta(facts[3]);
+        item.setPlaylistPos(facts[4]);
+        item.setFiles(QStringList(files, u"/a.mp4"_s));
+        item.setState(kind == DLState::failed ? DLState::failure(status) : DLState(DLState::Kind(kind)));
+        CardTexts texts;
+        texts.setItem(&item);
+
+        QCOMPARE(texts.status(), status);
+        QStringList offered;
+        for (auto [offer, name] : {std::pair{texts.canCancel(), "cancel"}, {texts.canOpen(), "open"},
+                                   {texts.canRetry(), "retry"}, {texts.shimmering(), "shimmer"}, {texts.metered(), "meter"}}) {
+            if (offer)
+                offered << QString::fromLatin1(name);
+        }
+        if (texts.metered())
+            offered << QString::number(texts.fraction());
+        QCOMPARE(offered.join(u' '), offers);
+    }
+
+    void cardChips_data()
+    {
+        QTest::addColumn<int>("quality");
+        QTest::addColumn<int>("playlistCount"); // -2 for one video, -1 for a playlist of unknown size
+        QTest::addColumn<double>("duration");
+        QTest::addColumn<QString>("thumbnail");
+        QTest::addColumn<QStringList>("chips"); // quality, playlist, duration, the picture fetched
+
+        QTest::newRow("no facts") << int(Quality::best) << -2 << 0.0 << QString() << QStringList{u"Best"_s, {}, {}, {}};
+        QTest::newRow("playlist without a count") << int(Quality::best) << -1 << 0.0 << QString()
+                                                  << QStringList{u"Best"_s, u"Playlist"_s, {}, {}};
+        QTest::newRow("playlist of 12, web picture") << int(Quality::p1080) << 12 << 0.0 << u"https://example.org/t.jpg"_s
+                                                     << QStringList{u"1080p"_s, u"Playlist · 12"_s, {}, u"https://example.org/t.jpg"_s};
+        QTest::newRow("audio over an hour, local picture is never read")
+            << int(Quality::mp3) << -2 << 3725.0 << u"file:///etc/hostname"_s << QStringList{u"MP3"_s, {}, u"1:02:05"_s, {}};
+    }
+
+    void cardChips()
+    {
+        QFETCH(int, quality);
+        QFETCH(int, playlistCount);
+        QFETCH(double, duration);
+        QFETCH(QString, thumbnail);
+        QFETCH(QStringList, chips);
+        DownloadItem item(u"https://example.org/v"_s, Quality::Preset(quality), playlistCount > -2);
+        if (playlistCount >= 0)
+            item.setPlaylistCount(playlistCount);
+        item.setDuration(duration);
+        item.setThumbnail(QUrl(thumbnail));
+        CardTexts texts;
+        texts.setItem(&item);
+        QCOMPARE((QStringList{texts.qualityChip(), texts.playlistChip(), texts.durationChip(), texts.thumbnail().toString()}), chips);
+    }
+
+    void relativeDates_data()
+    {
+        QTest::addColumn<qint64>("secondsAgo");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("seconds") << qint64(20) << u"20 seconds ago"_s;
+        QTest::newRow("hours") << qint64(2 * 3600 + 50) << u"2 hours ago"_s;
+        QTest::newRow("a day") << qint64(86400 + 3600) << u"yesterday"_s;
+        QTest::newRow("weeks") << qint64(15 * 86400) << u"2 weeks ago"_s;
+        QTest::newRow("a year") << qint64(400 * 86400) << u"last year"_s;
+    }
+
+    void relativeDates()
+    {
+        QFETCH(qint64, secondsAgo);
+        QFETCH(QString, text);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QCOMPARE(DateText::relative(now.addSecs(-secondsAgo), now, QLocale(QLocale::English)), text);
+    }
+
+    void historySearch_data()
+    {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("titles");
+
+        QTest::newRow("nothing typed") << QString() << QStringList{u"Nightfall"_s, u"Two words"_s, u"Álbum"_s};
+        QTest::newRow("capitals find any case") << u"TUBE"_s << QStringList{u"Nightfall"_s};
+        QTest::newRow("a word only in the link") << u"secretpath"_s << QStringList{u"Álbum"_s};
+        QTest::newRow("a single space") << u" "_s << QStringList{u"Two words"_s};
+        QTest::newRow("accents are kept") << u"album"_s << QStringList{};
+        QTest::newRow("no match") << u"zzz"_s << QStringList{};
+    }
+
+    // The filter stays a sound model while the search and the history under it change.
+    void historySearch()
+    {
+        QFETCH(QString, search);
+        QFETCH(QStringList, titles);
+        HistoryList list;
+        HistoryFilter filter;
+        filter.setSourceModel(&list);
+        QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        filter.setSearch(search);
+        auto add = [&list](const QString &title, const QString &url, const QString &site) {
+            list.prepend({QUuid::createUuid(), title, url, {}, site, u"1080p"_s, QDateTime::currentDateTimeUtc(), {}, {}});
+        };
+        add(u"Álbum"_s, u"https://music.example/secretpath"_s, u"Music"_s);
+        add(u"Two words"_s, u"https://vimeo.example/1"_s, u"Vimeo"_s);
+        add(u"Nightfall"_s, u"https://example.org/n"_s, u"YouTube"_s);
+        filter.setSearch(u"x"_s);
+        filter.setSearch(search);
+
+        QStringList shown;
+        for (int row = 0; row < filter.rowCount(); ++row)
+            shown << filter.index(row, 0).data(HistoryList::TitleRole).toString();
+        std::sort(titles.begin(), titles.end());
+        std::sort(shown.begin(), shown.end());
+        QCOMPARE(shown, titles);
+        list.removeId(list.entries().constFirst().id);
+        list.clear();
+        QCOMPARE(filter.rowCount(), 0);
+    }
+
+    void recordedLabelsAndEngineChips()
+    {
+        // The history keeps untranslated short labels; one no preset has gives none.
+        QCOMPARE(HistoryView::qualityForLabel(u"4K"), Quality(Quality::p2160));
+        QCOMPARE(HistoryView::qualityForLabel(u"Melhor"), Quality(Quality::best));
+        QCOMPARE(HistoryView::qualityForLabel(u"M4A"), Quality(Quality::m4a));
+        QCOMPARE(HistoryView::qualityForLabel(u"8K"), std::nullopt);
+        // A program found without a version still reads as installed.
+        QCOMPARE(SettingsView::engineChip(u"/bin/yt-dlp"_s, QString()), u"installed"_s);
+    }
+
+    void handEditedSettingsReadAsTheEngineReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("shown");
+        QTest::addColumn<QString>("argument"); // in the engine's arguments exactly when the switch is on
+
+        QTest::newRow("yes") << QByteArray("preferH264=yes") << u"preferH264"_s << QVariant(true) << u"-S"_s;
+        QTest::newRow("off") << QByteArray("embedMeta=off") << u"embedMeta"_s << QVariant(false) << u"--embed-metadata"_s;
+        QTest::newRow("unknown preset") << QByteArray("quality=p9999") << u"quality"_s << QVariant(u"best"_s) << QString();
+        QTest::newRow("empty browser") << QByteArray("cookies=") << u"cookies"_s << QVariant(u"none"_s)
+                                       << u"--cookies-from-browser"_s;
+        QTest::newRow("browser outside the list") << QByteArray("cookies=netscape") << u"cookies"_s
+                                                  << QVariant(u"netscape"_s) << u"--cookies-from-browser"_s;
+        QTest::newRow("out of range, shown as stored") << QByteArray("maxConcurrent=0") << u"maxConcurrent"_s
+                                                       << QVariant(0) << QString();
+    }
+
+    void handEditedSettingsReadAsTheEngineReadsThem()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, property);
+        QFETCH(QVariant, shown);
+        QFETCH(QString, argument);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"settings.conf"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\n" + line + "\n");
+        file.close();
+        Settings settings(file.fileName());
+        settings.registerAppDefaults();
+        AppSettings bound(&settings);
+
+        QCOMPARE(bound.property(property.toLatin1()), shown);
+        if (!argument.isEmpty()) {
+            const QStringList args = buildArgs({u"https://example.org/v"_s, Quality::p1080}, settings, u"/usr/bin/ffmpeg"_s);
+            const bool on = shown.typeId() == QMetaType::Bool ? shown.toBool() : shown != u"none"_s;
+            QCOMPARE(args.contains(argument), on);
+        }
+    }
+
+    void eachSettingAnnouncesOnlyItself_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+
+        const QMetaObject &meta = AppSettings::staticMetaObject;
+        for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+            const QMetaProperty property = meta.property(i);
+            if (!property.hasNotifySignal() || property.notifySignal().name() != property.name() + QByteArray("Changed"))
+                continue;
+            const QString key = QString::fromLatin1(property.name());
+            QVariant value = property.typeId() == QMetaType::Bool ? QVariant(true) : QVariant(u"4"_s);
+            if (key == u"folder")
+                value = QDir::tempPath();
+            else if (key == u"quality")
+                value = u"mp3"_s;
+            QTest::newRow(property.name()) << key << value;
+        }
+    }
+
+    // Every typed property is a key of the same name and hears of that key alone.
+    void eachSettingAnnouncesOnlyItself()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"settings.conf"_s));
+        AppSettings bound(&settings);
+        QStringList heard;
+        const QMetaObject &meta = AppSettings::staticMetaObject;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).methodType() == QMetaMethod::Signal)
+                spies.push_back(std::make_unique<QSignalSpy>(&bound, meta.method(i)));
+        }
+        settings.setValue(key, value);
+        for (const auto &spy : spies) {
+            if (!spy->isEmpty())
+                heard << QString::fromLatin1(spy->signal());
+        }
+        QCOMPARE(heard, QStringList{key + u"Changed()"_s});
+        QCOMPARE(bound.property(key.toLatin1()).toString(), value.toString());
+    }
+
+    void stepperStaysInItsRange_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("after");
+
+        QTest::newRow("down from the default") << 2 << -1 << 1;
+        QTest::newRow("not below 1") << 1 << -1 << 1;
+        QTest::newRow("not above 6") << 6 << 1 << 6;
+        QTest::newRow("down from above the range") << 9 << -1 << 6;
+        QTest::newRow("up from below the range") << -3 << 1 << 1;
+    }
+
+    void stepperStaysInItsRange()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, delta);
+        QFETCH(int, after);
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"settings.conf"_s));
+        settings.setValue(SettingsKey::maxConcurrent, stored);
+        AppSettings bound(&settings);
+        bound.stepMaxConcurrent(delta);
+        QCOMPARE(settings.integer(SettingsKey::maxConcurrent), after);
+    }
 };
-
-void TestViewHelpers::cardTexts_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QStringList>("facts"); // progress, size, speed, time left, playlist position
-    QTest::addColumn<int>("files");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("offers"); // the card's actions, then its bar and how full it is
-
-    const int downloading = DLState::downloading;
-    QTest::newRow("fetching") << int(DLState::fetching) << QStringList{} << 0 << u"Reading info…"_s << u"cancel shimmer"_s;
-    QTest::newRow("queued shows an empty bar") << int(DLState::queued) << QStringList{u"0.5"_s} << 0 << u"Queued"_s
-                                               << u"cancel meter 0"_s;
-    QTest::newRow("42.7 % with size, speed and time left")
-        << downloading << QStringList{u"0.427"_s, u"318.2MiB"_s, u"4.20MiB/s"_s, u"00:42"_s} << 0
-        << u"42%  ·  318.2MiB  ·  4.20MiB/s  ·  00:42 left"_s << u"cancel meter 0.427"_s;
-    QTest::newRow("a stored 0.29 is still 29 %") << downloading << QStringList{u"0.29"_s} << 0 << u"29%"_s << u"cancel meter 0.29"_s;
-    QTest::newRow("playlist position only") << downloading << QStringList{u"0"_s, {}, {}, {}, u"3/12"_s} << 0
-                                            << u"0%  ·  item 3/12"_s << u"cancel meter 0"_s;
-    QTest::newRow("finished bar") << downloading << QStringList{u"1"_s, u"1.0MiB"_s} << 0 << u"100%  ·  1.0MiB"_s
-                                  << u"cancel meter 1"_s;
-    QTest::newRow("nonsense progress reads 0 %") << downloading << QStringList{u"nan"_s} << 0 << u"0%"_s << u"cancel meter nan"_s;
-    QTest::newRow("processing") << int(DLState::processing) << QStringList{} << 0
-                                << u"Finishing — merging audio and video…"_s << u"cancel shimmer"_s;
-    QTest::newRow("done, three files") << int(DLState::done) << QStringList{u"1"_s, u"12MiB"_s} << 3 << u"Done · 3 files"_s << u"open"_s;
-    QTest::newRow("done, one file with a size") << int(DLState::done) << QStringList{u"1"_s, u"12.3MiB"_s} << 1
-                                                << u"Done · 12.3MiB"_s << u"open"_s;
-    QTest::newRow("done, no size") << int(DLState::done) << QStringList{} << 1 << u"Done"_s << u"open"_s;
-    QTest::newRow("cancelled") << int(DLState::cancelled) << QStringList{} << 0 << u"Cancelled"_s << u"retry"_s;
-    QTest::newRow("failed") << int(DLState::failed) << QStringList{} << 0 << u"The video is private."_s << u"retry"_s;
-}
-
-// The status line and the actions each state offers, as the card shows them.
-void TestViewHelpers::cardTexts()
-{
-    QFETCH(int, kind);
-    QFETCH(QStringList, facts);
-    QFETCH(int, files);
-    QFETCH(QString, status);
-    QFETCH(QString, offers);
-    facts.resize(5);
-    DownloadItem item(u"https://example.org/v"_s, Quality::best, files > 1);
-    item.setProgress(facts[0].toDouble());
-    item.setSizeText(facts[1]);
-    item.setSpeed(facts[2]);
-    item.setEta(facts[3]);
-    item.setPlaylistPos(facts[4]);
-    item.setFiles(QStringList(files, u"/a.mp4"_s));
-    item.setState(kind == DLState::failed ? DLState::failure(status) : DLState(DLState::Kind(kind)));
-    CardTexts texts;
-    texts.setItem(&item);
-
-    QCOMPARE(texts.status(), status);
-    QStringList offered;
-    for (auto [offer, name] : {std::pair{texts.canCancel(), "cancel"}, {texts.canOpen(), "open"},
-                               {texts.canRetry(), "retry"}, {texts.shimmering(), "shimmer"}, {texts.metered(), "meter"}}) {
-        if (offer)
-            offered << QString::fromLatin1(name);
-    }
-    if (texts.metered())
-        offered << QString::number(texts.fraction());
-    QCOMPARE(offered.join(u' '), offers);
-}
-
-void TestViewHelpers::cardChips_data()
-{
-    QTest::addColumn<int>("quality");
-    QTest::addColumn<int>("playlistCount"); // -2 for one video, -1 for a playlist of unknown size
-    QTest::addColumn<double>("duration");
-    QTest::addColumn<QString>("thumbnail");
-    QTest::addColumn<QStringList>("chips"); // quality, playlist, duration, the picture fetched
-
-    QTest::newRow("no facts") << int(Quality::best) << -2 << 0.0 << QString() << QStringList{u"Best"_s, {}, {}, {}};
-    QTest::newRow("playlist without a count") << int(Quality::best) << -1 << 0.0 << QString()
-                                              << QStringList{u"Best"_s, u"Playlist"_s, {}, {}};
-    QTest::newRow("playlist of 12, web picture") << int(Quality::p1080) << 12 << 0.0 << u"https://example.org/t.jpg"_s
-                                                 << QStringList{u"1080p"_s, u"Playlist · 12"_s, {}, u"https://example.org/t.jpg"_s};
-    QTest::newRow("audio over an hour, local picture is never read")
-        << int(Quality::mp3) << -2 << 3725.0 << u"file:///etc/hostname"_s << QStringList{u"MP3"_s, {}, u"1:02:05"_s, {}};
-}
-
-void TestViewHelpers::cardChips()
-{
-    QFETCH(int, quality);
-    QFETCH(int, playlistCount);
-    QFETCH(double, duration);
-    QFETCH(QString, thumbnail);
-    QFETCH(QStringList, chips);
-    DownloadItem item(u"https://example.org/v"_s, Quality::Preset(quality), playlistCount > -2);
-    if (playlistCount >= 0)
-        item.setPlaylistCount(playlistCount);
-    item.setDuration(duration);
-    item.setThumbnail(QUrl(thumbnail));
-    CardTexts texts;
-    texts.setItem(&item);
-    QCOMPARE((QStringList{texts.qualityChip(), texts.playlistChip(), texts.durationChip(), texts.thumbnail().toString()}), chips);
-}
-
-void TestViewHelpers::relativeDates_data()
-{
-    QTest::addColumn<qint64>("secondsAgo");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("seconds") << qint64(20) << u"20 seconds ago"_s;
-    QTest::newRow("hours") << qint64(2 * 3600 + 50) << u"2 hours ago"_s;
-    QTest::newRow("a day") << qint64(86400 + 3600) << u"yesterday"_s;
-    QTest::newRow("weeks") << qint64(15 * 86400) << u"2 weeks ago"_s;
-    QTest::newRow("a year") << qint64(400 * 86400) << u"last year"_s;
-}
-
-void TestViewHelpers::relativeDates()
-{
-    QFETCH(qint64, secondsAgo);
-    QFETCH(QString, text);
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    QCOMPARE(DateText::relative(now.addSecs(-secondsAgo), now, QLocale(QLocale::English)), text);
-}
-
-void TestViewHelpers::historySearch_data()
-{
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QStringList>("titles");
-
-    QTest::newRow("nothing typed") << QString() << QStringList{u"Nightfall"_s, u"Two words"_s, u"Álbum"_s};
-    QTest::newRow("capitals find any case") << u"TUBE"_s << QStringList{u"Nightfall"_s};
-    QTest::newRow("a word only in the link") << u"secretpath"_s << QStringList{u"Álbum"_s};
-    QTest::newRow("a single space") << u" "_s << QStringList{u"Two words"_s};
-    QTest::newRow("accents are kept") << u"album"_s << QStringList{};
-    QTest::newRow("no match") << u"zzz"_s << QStringList{};
-}
-
-// The filter stays a sound model while the search and the history under it change.
-void TestViewHelpers::historySearch()
-{
-    QFETCH(QString, search);
-    QFETCH(QStringList, titles);
-    HistoryList list;
-    HistoryFilter filter;
-    filter.setSourceModel(&list);
-    QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    filter.setSearch(search);
-    auto add = [&list](const QString &title, const QString &url, const QString &site) {
-        list.prepend({QUuid::createUuid(), title, url, {}, site, u"1080p"_s, QDateTime::currentDateTimeUtc(), {}, {}});
-    };
-    add(u"Álbum"_s, u"https://music.example/secretpath"_s, u"Music"_s);
-    add(u"Two words"_s, u"https://vimeo.example/1"_s, u"Vimeo"_s);
-    add(u"Nightfall"_s, u"https://example.org/n"_s, u"YouTube"_s);
-    filter.setSearch(u"x"_s);
-    filter.setSearch(search);
-
-    QStringList shown;
-    for (int row = 0; row < filter.rowCount(); ++row)
-        shown << filter.index(row, 0).data(HistoryList::TitleRole).toString();
-    std::sort(titles.begin(), titles.end());
-    std::sort(shown.begin(), shown.end());
-    QCOMPARE(shown, titles);
-    list.removeId(list.entries().constFirst().id);
-    list.clear();
-    QCOMPARE(filter.rowCount(), 0);
-}
-
-void TestViewHelpers::recordedLabelsAndEngineChips()
-{
-    // The history keeps untranslated short labels; one no preset has gives none.
-    QCOMPARE(HistoryView::qualityForLabel(u"4K"), Quality(Quality::p2160));
-    QCOMPARE(HistoryView::qualityForLabel(u"Melhor"), Quality(Quality::best));
-    QCOMPARE(HistoryView::qualityForLabel(u"M4A"), Quality(Quality::m4a));
-    QCOMPARE(HistoryView::qualityForLabel(u"8K"), std::nullopt);
-    QCOMPARE(SettingsView::engineChip(u"/bin/yt-dlp"_s, u"2026.11.30"_s), u"2026.11.30"_s);
-    QCOMPARE(SettingsView::engineChip(u"/bin/yt-dlp"_s, QString()), u"installed"_s);
-    QCOMPARE(SettingsView::engineChip(QString(), QString()), u"not found"_s);
-}
-
-void TestViewHelpers::handEditedSettingsReadAsTheEngineReadsThem_data()
-{
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QVariant>("shown");
-    QTest::addColumn<QString>("argument"); // in the engine's arguments exactly when the switch is on
-
-    QTest::newRow("yes") << QByteArray("preferH264=yes") << u"preferH264"_s << QVariant(true) << u"-S"_s;
-    QTest::newRow("1") << QByteArray("subs=1") << u"subs"_s << QVariant(true) << u"--embed-subs"_s;
-    QTest::newRow("off") << QByteArray("embedMeta=off") << u"embedMeta"_s << QVariant(false) << u"--embed-metadata"_s;
-    QTest::newRow("0") << QByteArray("embedThumb=0") << u"embedThumb"_s << QVariant(false) << u"--embed-thumbnail"_s;
-    QTest::newRow("unknown preset") << QByteArray("quality=p9999") << u"quality"_s << QVariant(u"best"_s) << QString();
-    QTest::newRow("empty browser") << QByteArray("cookies=") << u"cookies"_s << QVariant(u"none"_s)
-                                   << u"--cookies-from-browser"_s;
-    QTest::newRow("browser outside the list") << QByteArray("cookies=netscape") << u"cookies"_s
-                                              << QVariant(u"netscape"_s) << u"--cookies-from-browser"_s;
-    QTest::newRow("out of range, shown as stored") << QByteArray("maxConcurrent=0") << u"maxConcurrent"_s
-                                                   << QVariant(0) << QString();
-}
-
-void TestViewHelpers::handEditedSettingsReadAsTheEngineReadsThem()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QString, property);
-    QFETCH(QVariant, shown);
-    QFETCH(QString, argument);
-    QTemporaryDir dir;
-    QFile file(dir.filePath(u"settings.conf"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[General]\n" + line + "\n");
-    file.close();
-    Settings settings(file.fileName());
-    settings.registerAppDefaults();
-    AppSettings bound(&settings);
-
-    QCOMPARE(bound.property(property.toLatin1()), shown);
-    if (!argument.isEmpty()) {
-        const QStringList args = buildArgs({u"https://example.org/v"_s, Quality::p1080}, settings, u"/usr/bin/ffmpeg"_s);
-        const bool on = shown.typeId() == QMetaType::Bool ? shown.toBool() : shown != u"none"_s;
-        QCOMPARE(args.contains(argument), on);
-    }
-}
-
-void TestViewHelpers::eachSettingAnnouncesOnlyItself_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("value");
-
-    const QMetaObject &meta = AppSettings::staticMetaObject;
-    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
-        const QMetaProperty property = meta.property(i);
-        if (!property.hasNotifySignal() || property.notifySignal().name() != property.name() + QByteArray("Changed"))
-            continue;
-        const QString key = QString::fromLatin1(property.name());
-        QVariant value = property.typeId() == QMetaType::Bool ? QVariant(true) : QVariant(u"4"_s);
-        if (key == u"folder")
-            value = QDir::tempPath();
-        else if (key == u"quality")
-            value = u"mp3"_s;
-        QTest::newRow(property.name()) << key << value;
-    }
-}
-
-// Every typed property is a key of the same name and hears of that key alone.
-void TestViewHelpers::eachSettingAnnouncesOnlyItself()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, value);
-    QTemporaryDir dir;
-    Settings settings(dir.filePath(u"settings.conf"_s));
-    AppSettings bound(&settings);
-    QStringList heard;
-    const QMetaObject &meta = AppSettings::staticMetaObject;
-    std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
-        if (meta.method(i).methodType() == QMetaMethod::Signal)
-            spies.push_back(std::make_unique<QSignalSpy>(&bound, meta.method(i)));
-    }
-    settings.setValue(key, value);
-    for (const auto &spy : spies) {
-        if (!spy->isEmpty())
-            heard << QString::fromLatin1(spy->signal());
-    }
-    QCOMPARE(heard, QStringList{key + u"Changed()"_s});
-    QCOMPARE(bound.property(key.toLatin1()).toString(), value.toString());
-}
-
-void TestViewHelpers::stepperStaysInItsRange_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<int>("after");
-
-    QTest::newRow("down from the default") << 2 << -1 << 1;
-    QTest::newRow("not below 1") << 1 << -1 << 1;
-    QTest::newRow("not above 6") << 6 << 1 << 6;
-    QTest::newRow("down from above the range") << 9 << -1 << 6;
-    QTest::newRow("up from below the range") << -3 << 1 << 1;
-}
-
-void TestViewHelpers::stepperStaysInItsRange()
-{
-    QFETCH(int, stored);
-    QFETCH(int, delta);
-    QFETCH(int, after);
-    QTemporaryDir dir;
-    Settings settings(dir.filePath(u"settings.conf"_s));
-    settings.setValue(SettingsKey::maxConcurrent, stored);
-    AppSettings bound(&settings);
-    bound.stepMaxConcurrent(delta);
-    QCOMPARE(settings.integer(SettingsKey::maxConcurrent), after);
-}
 
 QTEST_GUILESS_MAIN(TestViewHelpers)
 #include "tst_viewhelpers.moc"
