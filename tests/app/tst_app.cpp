@@ -24,10 +24,52 @@ class TestApp : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void laterLaunchesReachTheRunningOne();
+    void initTestCase()
+    {
+        QVERIFY(makeClip(m_media.filePath(u"clip.mp4"_s), 2));
+        QVERIFY(m_server.listen());
+        m_server.routeFile(u"/media/clip.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
+    }
+
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(prepareAppHome(QDir(m_home->path())));
+    }
+
+    void cleanup()
+    {
+        for (QProcess *app : std::as_const(m_apps)) {
+            if (app->state() != QProcess::NotRunning) {
+                app->kill();
+                app->waitForFinished(10000);
+            }
+            delete app;
+        }
+        m_apps.clear();
+    }
+
+    // A launch while one runs hands its address over and leaves; a killed instance leaves its
+    // socket behind, and the next one takes it over and downloads what later launches bring.
+    void laterLaunchesReachTheRunningOne()
+    {
+        QProcess *crashed = startApp();
+        QCOMPARE(launchAgain({}), 0);
+        ::kill(pid_t(crashed->processId()), SIGKILL);
+        QVERIFY(crashed->waitForFinished(10000));
+        QVERIFY(QFile::exists(QDir(m_home->path()).filePath(u"runtime/vireloom/instance.sock"_s)));
+
+        QProcess *next = startApp();
+        QCOMPARE(launchAgain({schemeAddress(u"/media/clip.mp4"_s, u"mp3"_s)}), 0);
+        const QString out = QDir(m_home->path()).filePath(u"out"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(history().size() == 1, 90000);
+        const QJsonObject entry = history().first().toObject();
+        const QString file = entry.value(u"file"_s).toString();
+        QVERIFY2(file.startsWith(out + u"/"_s) && file.endsWith(u".mp3"_s), QJsonDocument(entry).toJson().constData());
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(entry.value(u"quality"_s).toString(), u"MP3"_s);
+        QCOMPARE(next->state(), QProcess::Running);
+    }
 
 private:
     QProcessEnvironment environment() const;
@@ -42,31 +84,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_home;
     QList<QProcess *> m_apps;
 };
-
-void TestApp::initTestCase()
-{
-    QVERIFY(makeClip(m_media.filePath(u"clip.mp4"_s), 2));
-    QVERIFY(m_server.listen());
-    m_server.routeFile(u"/media/clip.mp4"_s, m_media.filePath(u"clip.mp4"_s), "video/mp4");
-}
-
-void TestApp::init()
-{
-    m_home = std::make_unique<QTemporaryDir>();
-    QVERIFY(prepareAppHome(QDir(m_home->path())));
-}
-
-void TestApp::cleanup()
-{
-    for (QProcess *app : std::as_const(m_apps)) {
-        if (app->state() != QProcess::NotRunning) {
-            app->kill();
-            app->waitForFinished(10000);
-        }
-        delete app;
-    }
-    m_apps.clear();
-}
 
 QProcessEnvironment TestApp::environment() const
 {
@@ -128,28 +145,6 @@ QJsonArray TestApp::history() const
         return {};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     return document.isArray() ? document.array() : document.object().value(u"entries"_s).toArray();
-}
-
-// A launch while one runs hands its address over and leaves; a killed instance leaves its
-// socket behind, and the next one takes it over and downloads what later launches bring.
-void TestApp::laterLaunchesReachTheRunningOne()
-{
-    QProcess *crashed = startApp();
-    QCOMPARE(launchAgain({}), 0);
-    ::kill(pid_t(crashed->processId()), SIGKILL);
-    QVERIFY(crashed->waitForFinished(10000));
-    QVERIFY(QFile::exists(QDir(m_home->path()).filePath(u"runtime/vireloom/instance.sock"_s)));
-
-    QProcess *next = startApp();
-    QCOMPARE(launchAgain({schemeAddress(u"/media/clip.mp4"_s, u"mp3"_s)}), 0);
-    const QString out = QDir(m_home->path()).filePath(u"out"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(history().size() == 1, 90000);
-    const QJsonObject entry = history().first().toObject();
-    const QString file = entry.value(u"file"_s).toString();
-    QVERIFY2(file.startsWith(out + u"/"_s) && file.endsWith(u".mp3"_s), QJsonDocument(entry).toJson().constData());
-    QVERIFY(QFileInfo::exists(file));
-    QCOMPARE(entry.value(u"quality"_s).toString(), u"MP3"_s);
-    QCOMPARE(next->state(), QProcess::Running);
 }
 
 QTEST_GUILESS_MAIN(TestApp)

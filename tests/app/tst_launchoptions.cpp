@@ -7,121 +7,113 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using Action = LaunchOptions::Action;
 
 class TestLaunchOptions : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void parse_data();
-    void parse();
-    void manualPageNamesEveryOption();
-    void programExitsBeforeTheWindow_data();
-    void programExitsBeforeTheWindow();
+    void parse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("addresses");
+        QTest::addColumn<QString>("messageStart");
+
+        const QString link = u"https://example.org/watch?v=1"_s;
+        const QString scheme = u"vireloom://download?url=https%3A%2F%2Fexample.org%2Fa&quality=mp3"_s;
+        const QString version = u"Vireloom " VIRELOOM_VERSION "\n"_s;
+
+        QTest::newRow("nothing") << QStringList{} << Action::Run << 0 << QStringList{} << QString();
+        QTest::newRow("addresses keep their order")
+            << QStringList{scheme, link} << Action::Run << 0 << QStringList{scheme, link} << QString();
+        QTest::newRow("help") << QStringList{u"--help"_s} << Action::Exit << 0 << QStringList{} << u"Usage: vireloom [options] [address…]"_s;
+        QTest::newRow("short help") << QStringList{u"-h"_s, link} << Action::Exit << 0 << QStringList{} << u"Usage: vireloom"_s;
+        QTest::newRow("version wins over addresses") << QStringList{link, u"-v"_s} << Action::Exit << 0 << QStringList{} << version;
+        QTest::newRow("unknown long option")
+            << QStringList{u"--bogus"_s, link} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: --bogus\n\nUsage:"_s;
+        QTest::newRow("unknown option with a value")
+            << QStringList{u"--speed=2"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: --speed\n"_s;
+        QTest::newRow("unknown single-dash option")
+            << QStringList{u"-x"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: -x\n"_s;
+        QTest::newRow("toolkit option and its value are not addresses")
+            << QStringList{u"-platform"_s, u"offscreen"_s, link} << Action::Run << 0 << QStringList{link} << QString();
+        QTest::newRow("toolkit flag") << QStringList{u"-reverse"_s, link} << Action::Run << 0 << QStringList{link} << QString();
+        QTest::newRow("toolkit option without its value")
+            << QStringList{u"--platform"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Missing value after"_s;
+        QTest::newRow("a double dash ends the options")
+            << QStringList{u"--"_s, u"--help"_s} << Action::Run << 0 << QStringList{u"--help"_s} << QString();
+    }
+
+    void parse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Action, action);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, addresses);
+        QFETCH(QString, messageStart);
+
+        const LaunchOptions options = parseLaunchOptions(QStringList{u"/usr/bin/vireloom"_s} + arguments);
+        QCOMPARE(options.action, action);
+        QCOMPARE(options.exitCode, exitCode);
+        QCOMPARE(options.addresses, addresses);
+        QVERIFY2(options.message.startsWith(messageStart), qPrintable(options.message));
+        if (exitCode == kUsageExitCode)
+            QVERIFY(options.message.contains(u"--version"_s));
+    }
+
+    void manualPageNamesEveryOption()
+    {
+        QFile page(QStringLiteral(VIRELOOM_SOURCE_DIR "/docs/vireloom.1.in"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString roff = QString::fromUtf8(page.readAll());
+        const QStringList names = documentedOptionNames();
+        QVERIFY(names.contains(u"version"_s));
+        for (const QString &name : names)
+            QVERIFY2(roff.contains(u"\\-\\-"_s + name), qPrintable(name));
+    }
+
+    // The program itself, with no display and an empty runtime folder: these launches must end
+    // before the application object or the single-instance socket exist.
+    void programExitsBeforeTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+
+        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"Vireloom " VIRELOOM_VERSION "\n"_s << QString();
+        QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s, u"https://example.org/a"_s} << kUsageExitCode << QString()
+                                        << u"vireloom: Unknown option: --frobnicate"_s;
+    }
+
+    void programExitsBeforeTheWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+
+        QTemporaryDir runtime;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+            env.remove(name);
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VIRELOOM_APP), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.startsWith(err), qPrintable(stdErr));
+        QCOMPARE(QDir(runtime.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+    }
 };
-
-using Action = LaunchOptions::Action;
-
-void TestLaunchOptions::parse_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("addresses");
-    QTest::addColumn<QString>("messageStart");
-
-    const QString link = u"https://example.org/watch?v=1"_s;
-    const QString scheme = u"vireloom://download?url=https%3A%2F%2Fexample.org%2Fa&quality=mp3"_s;
-    const QString version = u"Vireloom " VIRELOOM_VERSION "\n"_s;
-
-    QTest::newRow("nothing") << QStringList{} << Action::Run << 0 << QStringList{} << QString();
-    QTest::newRow("addresses keep their order")
-        << QStringList{scheme, link} << Action::Run << 0 << QStringList{scheme, link} << QString();
-    QTest::newRow("help") << QStringList{u"--help"_s} << Action::Exit << 0 << QStringList{} << u"Usage: vireloom [options] [address…]"_s;
-    QTest::newRow("short help") << QStringList{u"-h"_s, link} << Action::Exit << 0 << QStringList{} << u"Usage: vireloom"_s;
-    QTest::newRow("version") << QStringList{u"--version"_s} << Action::Exit << 0 << QStringList{} << version;
-    QTest::newRow("version wins over addresses") << QStringList{link, u"-v"_s} << Action::Exit << 0 << QStringList{} << version;
-    QTest::newRow("unknown long option")
-        << QStringList{u"--bogus"_s, link} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: --bogus\n\nUsage:"_s;
-    QTest::newRow("unknown option with a value")
-        << QStringList{u"--speed=2"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: --speed\n"_s;
-    QTest::newRow("unknown single-dash option")
-        << QStringList{u"-x"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: -x\n"_s;
-    QTest::newRow("toolkit option and its value are not addresses")
-        << QStringList{u"-platform"_s, u"offscreen"_s, link} << Action::Run << 0 << QStringList{link} << QString();
-    QTest::newRow("toolkit flag") << QStringList{u"-reverse"_s, link} << Action::Run << 0 << QStringList{link} << QString();
-    QTest::newRow("toolkit option without its value")
-        << QStringList{u"--platform"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Missing value after"_s;
-    QTest::newRow("a double dash ends the options")
-        << QStringList{u"--"_s, u"--help"_s} << Action::Run << 0 << QStringList{u"--help"_s} << QString();
-}
-
-void TestLaunchOptions::parse()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(Action, action);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, addresses);
-    QFETCH(QString, messageStart);
-
-    const LaunchOptions options = parseLaunchOptions(QStringList{u"/usr/bin/vireloom"_s} + arguments);
-    QCOMPARE(options.action, action);
-    QCOMPARE(options.exitCode, exitCode);
-    QCOMPARE(options.addresses, addresses);
-    QVERIFY2(options.message.startsWith(messageStart), qPrintable(options.message));
-    if (exitCode == kUsageExitCode)
-        QVERIFY(options.message.contains(u"--version"_s));
-}
-
-void TestLaunchOptions::manualPageNamesEveryOption()
-{
-    QFile page(QStringLiteral(VIRELOOM_SOURCE_DIR "/docs/vireloom.1.in"));
-    QVERIFY(page.open(QIODevice::ReadOnly));
-    const QString roff = QString::fromUtf8(page.readAll());
-    const QStringList names = documentedOptionNames();
-    QVERIFY(names.contains(u"version"_s));
-    for (const QString &name : names)
-        QVERIFY2(roff.contains(u"\\-\\-"_s + name), qPrintable(name));
-}
-
-// The program itself, with no display and an empty runtime folder: these launches must end
-// before the application object or the single-instance socket exist.
-void TestLaunchOptions::programExitsBeforeTheWindow_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-
-    QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"Vireloom " VIRELOOM_VERSION "\n"_s << QString();
-    QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s, u"https://example.org/a"_s} << kUsageExitCode << QString()
-                                    << u"vireloom: Unknown option: --frobnicate"_s;
-}
-
-void TestLaunchOptions::programExitsBeforeTheWindow()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-
-    QTemporaryDir runtime;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        env.remove(name);
-    env.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-    QProcess program;
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(VIRELOOM_APP), arguments);
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), exitCode);
-    const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
-    const QString stdErr = QString::fromUtf8(program.readAllStandardError());
-    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
-    QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.startsWith(err), qPrintable(stdErr));
-    QCOMPARE(QDir(runtime.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
-}
 
 QTEST_GUILESS_MAIN(TestLaunchOptions)
 #include "tst_launchoptions.moc"

@@ -12,35 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-// The built application on Wayland, under Debian's weston: weston runs on the X server the test
-// command provides, because its headless backend offers no seat, and without a seat a client has
-// no keyboard focus and no clipboard. Nothing here talks X: the application and wl-copy see only
-// the compositor.
-class TestWayland : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void windowComesUp();
-    void laterLaunchDownloads();
-    void copiedLinkIsOffered();
-    void terminationQuitsCleanly();
-
-private:
-    QProcessEnvironment environment() const;
-    QString sceneGraph() const;
-    QString appLog() const { return QString::fromUtf8(m_log); }
-
-    HttpServer m_server;
-    QTemporaryDir m_root;
-    QProcess m_weston;
-    QProcess m_app;
-    QProcess m_copy;
-    QByteArray m_log;
-};
-
 namespace {
 constexpr int kRun = 90000;
 const QString kSocket = u"vireloom-test"_s;
@@ -57,39 +28,116 @@ void stop(QProcess &process)
 }
 } // namespace
 
-void TestWayland::initTestCase()
+// The built application on Wayland, under Debian's weston: weston runs on the X server the test
+// command provides, because its headless backend offers no seat, and without a seat a client has
+// no keyboard focus and no clipboard. Nothing here talks X: the application and wl-copy see only
+// the compositor.
+class TestWayland : public QObject
 {
-    QVERIFY(!qEnvironmentVariableIsEmpty("DISPLAY"));
-    QVERIFY(makeClip(m_root.filePath(u"clip.mp4"_s), 2));
-    QVERIFY(m_server.listen());
-    m_server.routeFile(u"/media/clip.mp4"_s, m_root.filePath(u"clip.mp4"_s), "video/mp4");
-    m_server.routeFile(u"/media/copied.mp4"_s, m_root.filePath(u"clip.mp4"_s), "video/mp4");
+    Q_OBJECT
 
-    const QDir root(m_root.path());
-    QVERIFY(prepareAppHome(root));
-    // No on-screen keyboard over the window.
-    QFile config(root.filePath(u"weston.ini"_s));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("[core]\nidle-time=0\n[input-method]\npath=\n");
-    config.close();
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(!qEnvironmentVariableIsEmpty("DISPLAY"));
+        QVERIFY(makeClip(m_root.filePath(u"clip.mp4"_s), 2));
+        QVERIFY(m_server.listen());
+        m_server.routeFile(u"/media/clip.mp4"_s, m_root.filePath(u"clip.mp4"_s), "video/mp4");
+        m_server.routeFile(u"/media/copied.mp4"_s, m_root.filePath(u"clip.mp4"_s), "video/mp4");
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_RUNTIME_DIR"_s, root.filePath(u"runtime"_s));
-    m_weston.setProcessEnvironment(env);
-    // Its start-up report would drown the test's own output; it stays in the folder for a look.
-    m_weston.setProcessChannelMode(QProcess::MergedChannels);
-    m_weston.setStandardOutputFile(root.filePath(u"weston.log"_s));
-    m_weston.start(u"weston"_s, {u"--backend=x11-backend.so"_s, u"--use-pixman"_s, u"--width=1280"_s, u"--height=800"_s,
-                                 u"--socket="_s + kSocket, u"--config="_s + root.filePath(u"weston.ini"_s), u"--debug"_s});
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath(u"runtime/"_s + kSocket)), 20000);
-}
+        const QDir root(m_root.path());
+        QVERIFY(prepareAppHome(root));
+        // No on-screen keyboard over the window.
+        QFile config(root.filePath(u"weston.ini"_s));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("[core]\nidle-time=0\n[input-method]\npath=\n");
+        config.close();
 
-void TestWayland::cleanupTestCase()
-{
-    stop(m_copy);
-    stop(m_app);
-    stop(m_weston);
-}
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_RUNTIME_DIR"_s, root.filePath(u"runtime"_s));
+        m_weston.setProcessEnvironment(env);
+        // Its start-up report would drown the test's own output; it stays in the folder for a look.
+        m_weston.setProcessChannelMode(QProcess::MergedChannels);
+        m_weston.setStandardOutputFile(root.filePath(u"weston.log"_s));
+        m_weston.start(u"weston"_s, {u"--backend=x11-backend.so"_s, u"--use-pixman"_s, u"--width=1280"_s, u"--height=800"_s,
+                                     u"--socket="_s + kSocket, u"--config="_s + root.filePath(u"weston.ini"_s), u"--debug"_s});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath(u"runtime/"_s + kSocket)), 20000);
+    }
+
+    void cleanupTestCase()
+    {
+        stop(m_copy);
+        stop(m_app);
+        stop(m_weston);
+    }
+
+    void windowComesUp()
+    {
+        m_app.setProcessEnvironment(environment());
+        m_app.setProcessChannelMode(QProcess::MergedChannels);
+        connect(&m_app, &QProcess::readyRead, this, [this] { m_log += m_app.readAll(); });
+        m_app.start(QStringLiteral(VIRELOOM_APP), {});
+        QTRY_VERIFY2_WITH_TIMEOUT(appLog().contains(u"first frame at"_s), qPrintable(appLog()), 30000);
+        // The compositor holds the window as a top-level surface under the desktop entry's name.
+        QTRY_VERIFY_WITH_TIMEOUT(sceneGraph().contains(u"top-level window 'Vireloom' of vireloom"_s), 10000);
+    }
+
+    void laterLaunchDownloads()
+    {
+        // As from a browser: xdg-open finds the handler of the scheme through the desktop entry.
+        const QDir root(m_root.path());
+        QVERIFY(root.mkpath(u"data/applications"_s));
+        QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_DESKTOP_ENTRY), root.filePath(u"data/applications/vireloom.desktop"_s)));
+        QProcess xdg;
+        xdg.setProcessEnvironment(environment());
+        xdg.start(u"xdg-mime"_s, {u"default"_s, u"vireloom.desktop"_s, u"x-scheme-handler/vireloom"_s});
+        QVERIFY(xdg.waitForFinished(10000));
+        QCOMPARE(xdg.exitCode(), 0);
+
+        QUrlQuery query;
+        query.addQueryItem(u"url"_s, QString::fromUtf8(QUrl::toPercentEncoding(m_server.url(u"/media/clip.mp4"_s).toString())));
+        query.addQueryItem(u"quality"_s, u"mp3"_s);
+        xdg.start(u"xdg-open"_s, {u"vireloom://download?"_s + query.toString(QUrl::FullyEncoded)});
+        QVERIFY(xdg.waitForFinished(30000));
+        QCOMPARE(xdg.exitCode(), 0);
+
+        const QDir out(root.filePath(u"out"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(!out.entryList({u"*.mp3"_s}, QDir::Files).isEmpty(), kRun);
+        QCOMPARE(m_server.requestCount(u"/media/clip.mp4"_s) > 0, true);
+        QCOMPARE(m_app.state(), QProcess::Running);
+    }
+
+    void copiedLinkIsOffered()
+    {
+        // wl-copy briefly takes the keyboard focus to set the selection; the window, focused again,
+        // finds the new text by its fingerprint since no change reached it unfocused.
+        const QString link = m_server.url(u"/media/copied.mp4"_s).toString();
+        m_copy.setProcessEnvironment(environment());
+        m_copy.start(u"wl-copy"_s, {u"--foreground"_s, link});
+        QTRY_VERIFY2_WITH_TIMEOUT(appLog().contains(u"clipboard offer: "_s + link), qPrintable(appLog()), 30000);
+    }
+
+    void terminationQuitsCleanly()
+    {
+        m_app.terminate();
+        QVERIFY(m_app.waitForFinished(30000));
+        QCOMPARE(m_app.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(m_app.exitCode(), 0);
+        QVERIFY2(!appLog().contains(u"Wayland connection"_s), qPrintable(appLog()));
+    }
+
+private:
+    QProcessEnvironment environment() const;
+    QString sceneGraph() const;
+    QString appLog() const { return QString::fromUtf8(m_log); }
+
+    HttpServer m_server;
+    QTemporaryDir m_root;
+    QProcess m_weston;
+    QProcess m_app;
+    QProcess m_copy;
+    QByteArray m_log;
+};
 
 QProcessEnvironment TestWayland::environment() const
 {
@@ -119,61 +167,6 @@ QString TestWayland::sceneGraph() const
     debug.start(u"weston-debug"_s, {u"scene-graph"_s});
     debug.waitForFinished(10000);
     return QString::fromUtf8(debug.readAllStandardOutput());
-}
-
-void TestWayland::windowComesUp()
-{
-    m_app.setProcessEnvironment(environment());
-    m_app.setProcessChannelMode(QProcess::MergedChannels);
-    connect(&m_app, &QProcess::readyRead, this, [this] { m_log += m_app.readAll(); });
-    m_app.start(QStringLiteral(VIRELOOM_APP), {});
-    QTRY_VERIFY2_WITH_TIMEOUT(appLog().contains(u"first frame at"_s), qPrintable(appLog()), 30000);
-    // The compositor holds the window as a top-level surface under the desktop entry's name.
-    QTRY_VERIFY_WITH_TIMEOUT(sceneGraph().contains(u"top-level window 'Vireloom' of vireloom"_s), 10000);
-}
-
-void TestWayland::laterLaunchDownloads()
-{
-    // As from a browser: xdg-open finds the handler of the scheme through the desktop entry.
-    const QDir root(m_root.path());
-    QVERIFY(root.mkpath(u"data/applications"_s));
-    QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_DESKTOP_ENTRY), root.filePath(u"data/applications/vireloom.desktop"_s)));
-    QProcess xdg;
-    xdg.setProcessEnvironment(environment());
-    xdg.start(u"xdg-mime"_s, {u"default"_s, u"vireloom.desktop"_s, u"x-scheme-handler/vireloom"_s});
-    QVERIFY(xdg.waitForFinished(10000));
-    QCOMPARE(xdg.exitCode(), 0);
-
-    QUrlQuery query;
-    query.addQueryItem(u"url"_s, QString::fromUtf8(QUrl::toPercentEncoding(m_server.url(u"/media/clip.mp4"_s).toString())));
-    query.addQueryItem(u"quality"_s, u"mp3"_s);
-    xdg.start(u"xdg-open"_s, {u"vireloom://download?"_s + query.toString(QUrl::FullyEncoded)});
-    QVERIFY(xdg.waitForFinished(30000));
-    QCOMPARE(xdg.exitCode(), 0);
-
-    const QDir out(root.filePath(u"out"_s));
-    QTRY_VERIFY_WITH_TIMEOUT(!out.entryList({u"*.mp3"_s}, QDir::Files).isEmpty(), kRun);
-    QCOMPARE(m_server.requestCount(u"/media/clip.mp4"_s) > 0, true);
-    QCOMPARE(m_app.state(), QProcess::Running);
-}
-
-void TestWayland::copiedLinkIsOffered()
-{
-    // wl-copy briefly takes the keyboard focus to set the selection; the window, focused again,
-    // finds the new text by its fingerprint since no change reached it unfocused.
-    const QString link = m_server.url(u"/media/copied.mp4"_s).toString();
-    m_copy.setProcessEnvironment(environment());
-    m_copy.start(u"wl-copy"_s, {u"--foreground"_s, link});
-    QTRY_VERIFY2_WITH_TIMEOUT(appLog().contains(u"clipboard offer: "_s + link), qPrintable(appLog()), 30000);
-}
-
-void TestWayland::terminationQuitsCleanly()
-{
-    m_app.terminate();
-    QVERIFY(m_app.waitForFinished(30000));
-    QCOMPARE(m_app.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(m_app.exitCode(), 0);
-    QVERIFY2(!appLog().contains(u"Wayland connection"_s), qPrintable(appLog()));
 }
 
 QTEST_GUILESS_MAIN(TestWayland)
