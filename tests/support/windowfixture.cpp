@@ -135,15 +135,8 @@ DownloadItem *WindowFixture::addItem(const DLState &state, const QString &title)
 HistoryEntry WindowFixture::addEntry(const QString &title, const QString &url, const QString &site,
                                      const QString &quality, std::optional<QString> file)
 {
-    HistoryEntry entry;
-    entry.id = QUuid::createUuid();
-    entry.title = title;
-    entry.url = url;
-    entry.site = site;
-    entry.quality = quality;
-    entry.file = file;
-    entry.date = QDateTime::currentDateTimeUtc().addSecs(-2 * 3600);
-    entry.bytes = 12'300'000;
+    const HistoryEntry entry{QUuid::createUuid(), title, url, file, site, quality,
+                             QDateTime::currentDateTimeUtc().addSecs(-2 * 3600), {}, 12'300'000};
     downloader().history()->prepend(entry);
     return entry;
 }
