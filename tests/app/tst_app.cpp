@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrlQuery>
 
 #include <csignal>
 
@@ -60,7 +59,7 @@ private slots:
         QVERIFY(QFile::exists(QDir(m_home->path()).filePath(u"runtime/vireloom/instance.sock"_s)));
 
         QProcess *next = startApp();
-        QCOMPARE(launchAgain({schemeAddress(u"/media/clip.mp4"_s, u"mp3"_s)}), 0);
+        QCOMPARE(launchAgain({schemeAddress(m_server.url(u"/media/clip.mp4"_s), u"mp3"_s)}), 0);
         const QString out = QDir(m_home->path()).filePath(u"out"_s);
         QTRY_VERIFY_WITH_TIMEOUT(history().size() == 1, 90000);
         const QJsonObject entry = history().first().toObject();
@@ -76,7 +75,6 @@ private:
     // Starts the application and waits until it holds the single-instance lock.
     QProcess *startApp();
     int launchAgain(const QStringList &arguments);
-    QString schemeAddress(const QString &path, const QString &quality) const;
     QJsonArray history() const;
 
     HttpServer m_server;
@@ -87,15 +85,8 @@ private:
 
 QProcessEnvironment TestApp::environment() const
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QDir home(m_home->path());
-    env.insert(u"HOME"_s, home.path());
-    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
-    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
-    env.insert(u"XDG_RUNTIME_DIR"_s, home.filePath(u"runtime"_s));
+    QProcessEnvironment env = appEnvironment(QDir(m_home->path()));
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    env.insert(u"QT_QUICK_BACKEND"_s, u"software"_s);
-    env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path=/nonexistent/bus"_s);
     return env;
 }
 
@@ -128,14 +119,6 @@ int TestApp::launchAgain(const QStringList &arguments)
     if (!second.waitForFinished(30000))
         return -1;
     return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
-}
-
-QString TestApp::schemeAddress(const QString &path, const QString &quality) const
-{
-    QUrlQuery query;
-    query.addQueryItem(u"url"_s, QString::fromUtf8(QUrl::toPercentEncoding(m_server.url(path).toString())));
-    query.addQueryItem(u"quality"_s, quality);
-    return u"vireloom://download?"_s + query.toString(QUrl::FullyEncoded);
 }
 
 QJsonArray TestApp::history() const

@@ -208,8 +208,6 @@ private slots:
         QCOMPARE(m_f->settings().folder(), outside);
     }
 
-    // An engine program installed after the start is found when the page shows; the copy
-    // buttons hand over the texts a browser needs.
     // A refused value is explained under its row and changes nothing; an accepted one is what
     // the next download uses.
     void refusedValuesKeepTheStoredOne()
@@ -249,6 +247,8 @@ private slots:
         QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
     }
 
+    // An engine program installed after the start is found when the page shows; the copy
+    // buttons hand over the texts a browser needs.
     void engineRowsAndCopyButtons()
     {
         m_f->downloader();
