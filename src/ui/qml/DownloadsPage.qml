@@ -3,8 +3,8 @@
 // qmllint disable unqualified
 
 import QtQuick
-import QtQuick.Controls.Basic as Controls
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Vireloom.Design
 import Vireloom.UI
 
@@ -155,8 +155,6 @@ Item {
             }
         }
 
-        Controls.ScrollBar.vertical: Controls.ScrollBar {
-            policy: Controls.ScrollBar.AsNeeded
-        }
+        T.ScrollBar.vertical: ScrollBarStyle {}
     }
 }

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Shapes
 import Vireloom.Design
 import Vireloom.UI
 
@@ -27,32 +26,12 @@ Item {
         color: DS.opacity(DS.primary, 0.06)
     }
 
-    Shape {
+    // The dashed outline needs QtQuick.Shapes, which is loaded only once a link is
+    // first dragged over the window.
+    Loader {
         anchors.fill: parent
-
-        ShapePath {
-            readonly property real r: 18
-            readonly property real w: root.width - 1
-            readonly property real h: root.height - 1
-
-            strokeColor: DS.primary
-            strokeWidth: 2
-            fillColor: "transparent"
-            strokeStyle: ShapePath.DashLine
-            // In units of the stroke width: 8 on, 6 off.
-            dashPattern: [4, 3]
-            startX: r + 1
-            startY: 1
-
-            PathLine { x: root.width - 1 - 18; y: 1 }
-            PathArc { x: root.width - 1; y: 1 + 18; radiusX: 18; radiusY: 18 }
-            PathLine { x: root.width - 1; y: root.height - 1 - 18 }
-            PathArc { x: root.width - 1 - 18; y: root.height - 1; radiusX: 18; radiusY: 18 }
-            PathLine { x: 1 + 18; y: root.height - 1 }
-            PathArc { x: 1; y: root.height - 1 - 18; radiusX: 18; radiusY: 18 }
-            PathLine { x: 1; y: 1 + 18 }
-            PathArc { x: 1 + 18; y: 1; radiusX: 18; radiusY: 18 }
-        }
+        active: root.visible
+        source: "DashedOutline.qml"
     }
 
     Column {

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic as Controls
 import QtQuick.Layouts
 import Vireloom.Design
 import Vireloom.UI
@@ -54,12 +53,10 @@ Surface {
             }
         }
 
-        Controls.BusyIndicator {
+        Spinner {
             objectName: "engineSpinner"
             visible: Downloader.installing
-            running: visible
-            implicitWidth: 22
-            implicitHeight: 22
+            color: DS.warning
         }
 
         PrimaryButtonStyle {

@@ -21,16 +21,25 @@ Surface {
         downloader: Downloader
     }
 
-    OptionsSheet {
+    // The sheets are made the first time they open.
+    Loader {
         id: optionsSheet
 
-        form: card.options
+        function open() {
+            if (!item)
+                setSource("OptionsSheet.qml", { form: card.options });
+            (item as OptionsSheet).open();
+        }
     }
 
-    PlaylistSheet {
+    Loader {
         id: playlistSheet
 
-        card: card
+        function open() {
+            if (!item)
+                setSource("PlaylistSheet.qml", { card: card });
+            (item as PlaylistSheet).open();
+        }
     }
 
     Nebula {

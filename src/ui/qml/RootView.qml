@@ -34,9 +34,10 @@ Item {
             objectName: "page"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            // A new page for every section, so each starts with fresh view state.
-            sourceComponent: Downloader.section === Downloader.AppSection.history ? historyPage
-                           : Downloader.section === Downloader.AppSection.settings ? settingsPage : downloadsPage
+            // A new page for every section, so each starts with fresh view state. Named by
+            // file, a page (and what it imports) is loaded only once it is first shown.
+            source: Downloader.section === Downloader.AppSection.history ? "HistoryPage.qml"
+                  : Downloader.section === Downloader.AppSection.settings ? "SettingsPage.qml" : "DownloadsPage.qml"
             onLoaded: fadeIn.restart()
 
             NumberAnimation {
@@ -50,24 +51,6 @@ Item {
                 easing.type: Easing.InOutQuad
             }
         }
-    }
-
-    Component {
-        id: downloadsPage
-
-        DownloadsPage {}
-    }
-
-    Component {
-        id: historyPage
-
-        HistoryPage {}
-    }
-
-    Component {
-        id: settingsPage
-
-        SettingsPage {}
     }
 
     DropFrame {
@@ -89,25 +72,36 @@ Item {
         }
     }
 
-    LogSheet {
+    // The log sheet and the quit question are made the first time they are asked for.
+    Loader {
         id: logSheet
+
+        active: false
+        source: "LogSheet.qml"
     }
 
-    QuitDialog {
+    Loader {
         id: quitDialog
+
+        active: false
+        source: "QuitDialog.qml"
     }
 
     Connections {
         target: Shell
 
         function onLogRequested(item) {
-            logSheet.item = item;
-            logSheet.open();
+            logSheet.active = true;
+            const sheet = logSheet.item as LogSheet;
+            sheet.item = item;
+            sheet.open();
         }
 
         function onQuitConfirmationRequested(running: int) {
-            quitDialog.running = running;
-            quitDialog.open();
+            quitDialog.active = true;
+            const dialog = quitDialog.item as QuitDialog;
+            dialog.running = running;
+            dialog.open();
         }
     }
 

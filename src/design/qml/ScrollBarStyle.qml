@@ -1,0 +1,28 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vireloom.Design
+
+// A thin scroll bar that shows while the view moves or is pointed at, then fades.
+T.ScrollBar {
+    id: root
+
+    policy: T.ScrollBar.AsNeeded
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
+    padding: 2
+    minimumSize: 0.05
+
+    contentItem: Rectangle {
+        implicitWidth: 6
+        implicitHeight: 6
+        radius: width / 2
+        color: root.pressed ? DS.tint(0.45) : DS.tint(0.28)
+        opacity: root.policy === T.ScrollBar.AlwaysOn || (root.active && root.size < 1) ? 1 : 0
+
+        Behavior on opacity {
+            NumberAnimation {
+                duration: 300
+            }
+        }
+    }
+}
