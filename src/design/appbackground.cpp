@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -78,20 +79,36 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
         return {};
     QImage image(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)), QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
-    // The same blend as colorAt(), written out per pixel in 0…255 units.
+    // The same blend as colorAt(), written out per pixel in 0…255 units. It is drawn at
+    // start-up before the first frame, so the distance is a plain square root over
+    // squares worked out once per row and column.
     const double from[3] = {double(DS::bg.red()), double(DS::bg.green()), double(DS::bg.blue())};
     const double to[3] = {double(DS::primary.red()), double(DS::primary.green()), double(DS::primary.blue())};
+    const QRgb outside = DS::bg.rgb();
     const double centerX = size.width() / 2;
+    std::vector<double> dx2(size_t(image.width()));
+    for (int x = 0; x < image.width(); ++x) {
+        const double dx = area.x() + (x + 0.5) / dpr - centerX;
+        dx2[size_t(x)] = dx * dx;
+    }
+    const double radius2 = glowRadius * glowRadius;
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         const double py = area.y() + (y + 0.5) / dpr;
+        const double dy2 = py * py;
         for (int x = 0; x < image.width(); ++x) {
-            const double px = area.x() + (x + 0.5) / dpr;
-            const double a = 0.16 * std::max(0.0, 1 - std::hypot(px - centerX, py) / glowRadius);
-            const double n = dither(x, y);
+            const double d2 = dx2[size_t(x)] + dy2;
+            // Beyond the radius the blend is the fill itself, dither or not.
+            if (d2 >= radius2) {
+                line[x] = outside;
+                continue;
+            }
+            const double a = 0.16 * (1 - std::sqrt(d2) / glowRadius);
+            // Every channel sum is positive, so truncating rounds down.
+            const double n = dither(x, y) + 0.5;
             int rgb[3];
             for (int i = 0; i < 3; ++i)
-                rgb[i] = std::clamp(int(std::floor(from[i] + a * (to[i] - from[i]) + 0.5 + n)), 0, 255);
+                rgb[i] = std::min(int(from[i] + a * (to[i] - from[i]) + n), 255);
             line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
         }
     }
