@@ -29,6 +29,8 @@ Q_LOGGING_CATEGORY(lcApp, "vireloom.app")
 
 namespace {
 
+constexpr int kEngineChecksLatestMs = 2000;
+
 // Addresses given on the command line, by a first launch or forwarded by a later one.
 void handleArguments(Downloader &downloader, const QStringList &arguments)
 {
@@ -108,7 +110,7 @@ int main(int argc, char *argv[])
     Motion::instance()->followDesktop();
 
     Settings settings;
-    Downloader downloader(&settings);
+    Downloader downloader(&settings, nullptr, Downloader::EngineChecks::OnRequest);
     LinuxDesktop desktop;
     SystemClipboard clipboard(QApplication::clipboard());
     downloader.setDesktop(&desktop);
@@ -145,7 +147,11 @@ int main(int argc, char *argv[])
     QObject::connect(&downloader, &Downloader::clipboardSuggestionChanged, &app, [&downloader] {
         qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.clipboardSuggestionText();
     });
-    QObject::connect(window, &QQuickWindow::frameSwapped, window, [window] {
+    // The engine's version query and release check wait for the first frame, or at most
+    // a moment where the window is not shown at once.
+    QTimer::singleShot(kEngineChecksLatestMs, &downloader, &Downloader::startEngineChecks);
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [window, &downloader] {
+        downloader.startEngineChecks();
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
     });

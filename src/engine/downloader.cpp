@@ -16,7 +16,7 @@
 
 Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
 
-Downloader::Downloader(Settings *settings, QObject *parent)
+Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     : QObject(parent)
     , m_settings(settings)
     , m_installer(new EngineInstaller(this))
@@ -42,7 +42,17 @@ Downloader::Downloader(Settings *settings, QObject *parent)
     connect(m_freshness, &FreshnessMonitor::changed, this, &Downloader::freshnessChanged);
     connect(this, &Downloader::ytdlpVersionChanged, this, &Downloader::freshnessChanged);
 
-    refreshEngine();
+    locateEngine();
+    if (checks == EngineChecks::Immediately)
+        startEngineChecks();
+}
+
+void Downloader::startEngineChecks()
+{
+    if (m_engineChecksStarted)
+        return;
+    m_engineChecksStarted = true;
+    queryEngineVersions();
     m_freshness->start();
 }
 
@@ -93,6 +103,12 @@ QString Downloader::installStatus() const
 
 void Downloader::refreshEngine()
 {
+    locateEngine();
+    queryEngineVersions();
+}
+
+void Downloader::locateEngine()
+{
     const auto ytdlp = Tools::find(QStringLiteral("yt-dlp"));
     const auto ffmpeg = Tools::find(QStringLiteral("ffmpeg"));
     const auto deno = Tools::find(QStringLiteral("deno"));
@@ -102,7 +118,10 @@ void Downloader::refreshEngine()
         m_denoPath = deno;
         emit engineChanged();
     }
+}
 
+void Downloader::queryEngineVersions()
+{
     refreshPrevious();
     if (!m_ytdlpPath) {
         setYtdlpVersion(QString());

@@ -67,8 +67,13 @@ public:
     // How long a cancelled download may take to stop before it is told to terminate.
     static constexpr int kCancelGraceMs = 3000;
 
-    // Registers the setting defaults, loads the history, then reads the engine state.
-    explicit Downloader(Settings *settings, QObject *parent = nullptr);
+    // When the engine's version query and the release check begin: with the object, or
+    // once startEngineChecks() is called (the application waits for its first frame, so
+    // that neither a TLS set-up nor a Python start-up competes with it).
+    enum class EngineChecks { Immediately, OnRequest };
+
+    // Registers the setting defaults, loads the history, then finds the engine programs.
+    explicit Downloader(Settings *settings, QObject *parent = nullptr, EngineChecks checks = EngineChecks::Immediately);
     // Ends every engine process that still runs.
     ~Downloader() override;
 
@@ -104,6 +109,8 @@ public:
     QString previousYtdlpVersion() const { return m_previousVersion; }
     bool canRollBack() const { return m_previousPath.has_value(); }
 
+    // Asks yt-dlp for its version and starts the release check; later calls do nothing.
+    void startEngineChecks();
     // Looks the engine programs up again and asks yt-dlp for its version in the background.
     Q_INVOKABLE void refreshEngine();
     // Fetches whatever is missing (and yt-dlp anew when forced); ignored while one runs.
@@ -214,6 +221,8 @@ signals:
 
 private:
     void setYtdlpVersion(const QString &version);
+    void locateEngine();
+    void queryEngineVersions();
     void refreshPrevious();
     void setPrevious(const std::optional<QString> &path, const QString &version);
 
@@ -239,6 +248,7 @@ private:
     QString m_previousVersion;
     // What the previous copy's version was read from: asking again only when it changed.
     QString m_previousStamp;
+    bool m_engineChecksStarted = false;
     QString m_settingsFocus;
 
     Desktop *m_desktop = nullptr;
