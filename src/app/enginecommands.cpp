@@ -3,7 +3,7 @@
 #include "i18n/i18n.h"
 #include "settings/settings.h"
 #include "tools/engineinstaller.h"
-#include "tools/freshness.h"
+#include "tools/freshnessmonitor.h"
 #include "tools/tools.h"
 
 #include <QCoreApplication>

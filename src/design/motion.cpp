@@ -1,6 +1,6 @@
 #include "motion.h"
 
-#include "desktopmotion.h"
+#include "desktopmotionpreference.h"
 
 #include <QQmlEngine>
 

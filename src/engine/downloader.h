@@ -5,7 +5,7 @@
 #include "model/downloadoptions.h"
 #include "model/mediainfo.h"
 #include "model/quality.h"
-#include "tools/freshness.h"
+#include "tools/freshnessmonitor.h"
 
 #include <QHash>
 #include <QList>

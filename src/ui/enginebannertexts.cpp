@@ -2,7 +2,7 @@
 
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
-#include "tools/freshness.h"
+#include "tools/freshnessmonitor.h"
 
 #include <QDate>
 

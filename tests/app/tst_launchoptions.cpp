@@ -1,7 +1,7 @@
 #include "app/launchoptions.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,9 +66,7 @@ private slots:
 
     void manualPageNamesEveryOption()
     {
-        QFile page(QStringLiteral(VIRELOOM_SOURCE_DIR "/docs/vireloom.1.in"));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const QString roff = QString::fromUtf8(page.readAll());
+        const QString roff = QString::fromUtf8(readFile(QStringLiteral(VIRELOOM_SOURCE_DIR "/docs/vireloom.1.in")));
         const QStringList names = documentedOptionNames();
         QVERIFY(names.contains(u"version"_s));
         for (const QString &name : names)

@@ -1,4 +1,4 @@
-#include "design/desktopmotion.h"
+#include "design/desktopmotionpreference.h"
 #include "design/dropmark.h"
 #include "design/frameclock.h"
 #include "design/motion.h"

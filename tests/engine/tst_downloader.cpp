@@ -6,6 +6,7 @@
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 #include "support/fakeclipboard.h"
+#include "support/files.h"
 #include "support/processes.h"
 #include "support/recordingdesktop.h"
 #include "tools/tools.h"
@@ -274,9 +275,7 @@ private slots:
 
         release(u"probes"_s);
         QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, 60000);
-        QFile probes(trace(u"probes.log"_s));
-        QVERIFY(probes.open(QIODevice::ReadOnly));
-        QCOMPARE(probes.readAll().count('\n'), 40);
+        QCOMPARE(readFile(trace(u"probes.log"_s)).count('\n'), 40);
     }
 
     void cancelOrRemoveEndsTheProbe()
@@ -444,9 +443,7 @@ private slots:
         QCOMPARE(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s);
         QCOMPARE(itemFor(u"hold-a"_s)->quality(), Quality::p720);
         QTRY_VERIFY(QFileInfo::exists(trace(u"run-hold-a.args"_s)));
-        QFile args(trace(u"run-hold-a.args"_s));
-        QVERIFY(args.open(QIODevice::ReadOnly));
-        QVERIFY(args.readAll().contains((u"-P "_s + firstFolder + u" -o"_s).toUtf8()));
+        QVERIFY(readFile(trace(u"run-hold-a.args"_s)).contains((u"-P "_s + firstFolder + u" -o"_s).toUtf8()));
 
         release(u"hold-a"_s);
         release(u"hold-b"_s);
@@ -480,10 +477,7 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QDir().mkpath(Tools::supportDir());
-        QFile broken(Downloader::journalFile());
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write(content);
-        broken.close();
+        QVERIFY(writeFile(Downloader::journalFile(), content));
 
         makeDownloader();
         QCOMPARE(m_downloader->interruptedCount(), 0);
@@ -491,9 +485,7 @@ private slots:
         QVERIFY(aside.startsWith(Downloader::journalFile() + u".unreadable-"_s));
         addAndWait(u"hold-c"_s, u"downloading"_s);
         QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 1);
-        QFile kept(aside);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), content);
+        QCOMPARE(readFile(aside), content);
         m_downloader->dismissJournalSetAside();
         QCOMPARE(m_downloader->journalSetAside(), QString());
         release(u"hold-c"_s);
@@ -598,11 +590,7 @@ private:
         return item;
     }
 
-    void release(const QString &name)
-    {
-        QFile file(trace(u"release-"_s + name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    void release(const QString &name) { QVERIFY(writeFile(trace(u"release-"_s + name))); }
 
     void releaseAllAndDrain(int holds)
     {
@@ -621,11 +609,7 @@ private:
     }
 
     QString trace(const QString &file) const { return QDir(m_trace).filePath(file); }
-    qint64 pidOf(const QString &file) const
-    {
-        QFile pid(trace(file));
-        return pid.open(QIODevice::ReadOnly) ? pid.readAll().trimmed().toLongLong() : 0;
-    }
+    qint64 pidOf(const QString &file) const { return readFile(trace(file)).trimmed().toLongLong(); }
 
     int probing() const { return int(QDir(m_trace).entryList({u"probing-*"_s}).size()); }
 

@@ -5,6 +5,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "support/httpserver.h"
 #include "support/media.h"
 #include "support/processes.h"
@@ -34,8 +35,7 @@ HttpServer::Response served(const QByteArray &body, const QByteArray &type)
 
 HttpServer::Response slow(const QString &file, int bytesPerSecond)
 {
-    HttpServer::Response response{200, {}, file, "video/mp4", {}, bytesPerSecond, -1, -1};
-    return response;
+    return {200, {}, file, "video/mp4", {}, bytesPerSecond, -1, -1};
 }
 
 // What ffprobe says of a file, one line per stream, sorted.
@@ -336,9 +336,7 @@ private slots:
         m_settings->setValue(SettingsKey::useArchive, true);
         const QString file = m_folder + u"/clip.mp4"_s;
         QVERIFY(isDone(finishOne(u"/media/clip.mp4"_s)));
-        QFile archive(Downloader::archiveFile());
-        QVERIFY(archive.open(QIODevice::ReadOnly));
-        QCOMPARE(archive.readAll().count('\n'), 1);
+        QCOMPARE(readFile(Downloader::archiveFile()).count('\n'), 1);
         QVERIFY(QFile::remove(file));
 
         DownloadItem *known = finishOne(u"/media/clip.mp4"_s);

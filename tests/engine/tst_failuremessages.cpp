@@ -3,8 +3,8 @@
 #include "engine/progress.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
+#include "support/files.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -113,7 +113,6 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("key");
-
         QTest::addColumn<FailureAction>("action");
 
         QTest::newRow("connection refused mid-way: the reason follows an empty error")
@@ -129,11 +128,9 @@ private slots:
         QFETCH(QString, key);
         QFETCH(FailureAction, action);
 
-        QFile captured(QStringLiteral(VIRELOOM_TEST_DATA "/") + file);
-        QVERIFY(captured.open(QIODevice::ReadOnly));
         DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
         LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
-        reader.feed(captured.readAll());
+        reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
         reader.flush();
 
         const QString raw = failureText(item.lastError(), item.log(), 1);

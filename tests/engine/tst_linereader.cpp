@@ -1,7 +1,7 @@
 #include "engine/linereader.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -74,9 +74,7 @@ private slots:
     void capturedOutputSplitsTheSameWhateverTheChunks()
     {
         QFETCH(QString, file);
-        QFile captured(file);
-        QVERIFY(captured.open(QIODevice::ReadOnly));
-        const QByteArray output = captured.readAll();
+        const QByteArray output = readFile(file);
 
         Collected whole;
         whole.reader.feed(output);

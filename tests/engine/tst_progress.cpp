@@ -1,9 +1,9 @@
 #include "engine/linereader.h"
 #include "engine/progress.h"
 #include "model/downloaditem.h"
+#include "support/files.h"
 #include "tools/tools.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -217,11 +217,9 @@ private slots:
         QFETCH(QString, playlistPos);
         QFETCH(double, progress);
 
-        QFile captured(QStringLiteral(VIRELOOM_TEST_DATA "/") + file);
-        QVERIFY(captured.open(QIODevice::ReadOnly));
         DownloadItem item(kLink, Quality::best, playlist);
         LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
-        reader.feed(captured.readAll());
+        reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
         reader.flush();
 
         QCOMPARE(item.files(), files);

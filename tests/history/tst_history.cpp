@@ -2,6 +2,7 @@
 #include "history/historylist.h"
 #include "history/historystore.h"
 #include "model/downloaditem.h"
+#include "support/files.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -30,18 +31,6 @@ QByteArray withEntry(const QByteArray &replaceFrom, const QByteArray &replaceTo)
 {
     QByteArray entry = kValidEntry;
     return '[' + entry.replace(replaceFrom, replaceTo) + ']';
-}
-
-QByteArray read(const QString &file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-bool write(const QString &file, const QByteArray &content)
-{
-    QFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(content) == content.size();
 }
 
 } // namespace
@@ -125,7 +114,7 @@ private slots:
     void sizesAreBackFilled()
     {
         const QString media = m_dir->filePath(u"clip.mp4"_s);
-        QVERIFY(write(media, QByteArray(4321, 'x')));
+        QVERIFY(writeFile(media, QByteArray(4321, 'x')));
         QVERIFY(HistoryStore::save(path(), {entry(1, std::nullopt, media), entry(2, std::nullopt, m_dir->filePath(u"gone.mp4"_s)),
                                             entry(3, 99, media), entry(4)}));
         const auto loaded = HistoryStore::load(path());
@@ -136,7 +125,7 @@ private slots:
         QCOMPARE(loaded.entries[3].bytes, std::nullopt);
 
         // Not written back by the load itself; the next save carries the sizes.
-        QCOMPARE(HistoryStore::decode(read(path()))->at(0).bytes, std::nullopt);
+        QCOMPARE(HistoryStore::decode(readFile(path()))->at(0).bytes, std::nullopt);
         QVERIFY(HistoryStore::save(path(), loaded.entries));
         QFile::remove(media);
         QCOMPARE(HistoryStore::load(path()).entries[0].bytes, 4321);
@@ -196,8 +185,8 @@ private slots:
 
         const QString first = m_dir->filePath(u"part.f137.mp4"_s);
         const QString last = m_dir->filePath(u"clip.mp4"_s);
-        QVERIFY(write(first, QByteArray(300, 'x')));
-        QVERIFY(write(last, QByteArray(4000, 'x')));
+        QVERIFY(writeFile(first, QByteArray(300, 'x')));
+        QVERIFY(writeFile(last, QByteArray(4000, 'x')));
         DownloadItem item(u"https://example.com/v/1"_s, Quality::best, false);
         item.setTitle(u"A clip"_s);
         item.setThumbnail(QUrl(u"https://i.example/a b.jpg"_s));
@@ -210,24 +199,24 @@ private slots:
         QCOMPARE(entry.quality, u"Melhor"_s);
         QCOMPARE(entry.thumbnail, u"https://i.example/a%20b.jpg"_s);
         QCOMPARE(entry.date.time().msec(), 0);
-        QCOMPARE(HistoryStore::decode(read(path())), book.list()->entries());
+        QCOMPARE(HistoryStore::decode(readFile(path())), book.list()->entries());
 
         item.setFiles({});
         book.record(item);
         QCOMPARE(book.list()->entries().first().file, std::nullopt);
         QCOMPARE(book.list()->entries().first().bytes, 0);
         book.remove(entry.id);
-        QCOMPARE(HistoryStore::decode(read(path())), book.list()->entries());
+        QCOMPARE(HistoryStore::decode(readFile(path())), book.list()->entries());
         QCOMPARE(book.list()->count(), 1);
         book.clear();
-        QCOMPARE(read(path()), QByteArray("[]"));
+        QCOMPARE(readFile(path()), QByteArray("[]"));
         QVERIFY(QFile::exists(last));
     }
 
     void unreadableFileIsKeptAside()
     {
         const QByteArray broken = "[{\"id\": \"not finished";
-        QVERIFY(write(path(), broken));
+        QVERIFY(writeFile(path(), broken));
         HistoryBook book(path());
         book.load();
         QCOMPARE(book.list()->count(), 0);
@@ -236,14 +225,14 @@ private slots:
         QVERIFY(!QFile::exists(path()));
 
         book.record(DownloadItem(u"https://example.com/v/2"_s, Quality::mp3, false));
-        QCOMPARE(HistoryStore::decode(read(path()))->size(), 1);
-        QCOMPARE(read(m_dir->filePath(setAside().first())), broken);
+        QCOMPARE(HistoryStore::decode(readFile(path()))->size(), 1);
+        QCOMPARE(readFile(m_dir->filePath(setAside().first())), broken);
 
         // A second broken file in the same second does not replace the first one kept.
-        QVERIFY(write(path(), "junk"));
+        QVERIFY(writeFile(path(), "junk"));
         const auto again = HistoryStore::load(path());
         QVERIFY(again.setAside.startsWith(path() + u".unreadable-"_s));
-        QCOMPARE(read(again.setAside), QByteArray("junk"));
+        QCOMPARE(readFile(again.setAside), QByteArray("junk"));
         QCOMPARE(setAside().size(), 2);
     }
 };

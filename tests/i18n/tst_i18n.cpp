@@ -1,6 +1,6 @@
 #include "i18n/i18n.h"
+#include "support/files.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -57,9 +57,7 @@ private slots:
         };
 
         // A line the loader cannot read is left out of the table: every line must make a row.
-        QFile file(u":/i18n/translations.tsv"_s);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const qsizetype lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts).size();
+        const qsizetype lines = QString::fromUtf8(readFile(u":/i18n/translations.tsv"_s)).split(u'\n', Qt::SkipEmptyParts).size();
         const QList<TranslationRow> rows = translationRows();
         QCOMPARE(rows.size(), lines - 1);
         for (const TranslationRow &row : rows) {

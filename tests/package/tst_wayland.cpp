@@ -1,13 +1,19 @@
 #include "support/apphome.h"
+#include "support/files.h"
 #include "support/httpserver.h"
 #include "support/media.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +33,9 @@ void stop(QProcess &process)
 }
 } // namespace
 
-// The built application on Wayland, under Debian's weston: weston runs on the X server the test
+// The built application on Wayland, under Debian's weston, started as a user would start it
+// with its own home folder: later launches hand their addresses to the running one, which
+// downloads them with the machine's yt-dlp and ffmpeg. weston runs on the X server the test
 // command provides, because its headless backend offers no seat, and without a seat a client has
 // no keyboard focus and no clipboard. Nothing here talks X: the application and wl-copy see only
 // the compositor.
@@ -47,10 +55,7 @@ private slots:
         const QDir root(m_root.path());
         QVERIFY(prepareAppHome(root));
         // No on-screen keyboard over the window.
-        QFile config(root.filePath(u"weston.ini"_s));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("[core]\nidle-time=0\n[input-method]\npath=\n");
-        config.close();
+        QVERIFY(writeFile(root.filePath(u"weston.ini"_s), "[core]\nidle-time=0\n[input-method]\npath=\n"));
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_RUNTIME_DIR"_s, root.filePath(u"runtime"_s));
@@ -70,12 +75,24 @@ private slots:
         stop(m_weston);
     }
 
-    void windowComesUp()
+    // A launch while one runs hands over and leaves; a killed instance leaves its socket behind,
+    // and the next one takes it over.
+    void windowComesUpAfterACrash()
     {
+        QProcess crashed;
+        crashed.setProcessEnvironment(environment());
+        crashed.start(QStringLiteral(VIRELOOM_APP), {});
+        QVERIFY(waitForLock(crashed));
+        QCOMPARE(launchAgain(), 0);
+        ::kill(pid_t(crashed.processId()), SIGKILL);
+        QVERIFY(crashed.waitForFinished(10000));
+        QVERIFY(QFile::exists(m_root.filePath(u"runtime/vireloom/instance.sock"_s)));
+
         m_app.setProcessEnvironment(environment());
         m_app.setProcessChannelMode(QProcess::MergedChannels);
         connect(&m_app, &QProcess::readyRead, this, [this] { m_log += m_app.readAll(); });
         m_app.start(QStringLiteral(VIRELOOM_APP), {});
+        QVERIFY(waitForLock(m_app));
         QTRY_VERIFY2_WITH_TIMEOUT(appLog().contains(u"first frame at"_s), qPrintable(appLog()), 30000);
         // The compositor holds the window as a top-level surface under the desktop entry's name.
         QTRY_VERIFY_WITH_TIMEOUT(sceneGraph().contains(u"top-level window 'Vireloom' of vireloom"_s), 10000);
@@ -97,8 +114,12 @@ private slots:
         QVERIFY(xdg.waitForFinished(30000));
         QCOMPARE(xdg.exitCode(), 0);
 
-        const QDir out(root.filePath(u"out"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(!out.entryList({u"*.mp3"_s}, QDir::Files).isEmpty(), kRun);
+        QTRY_VERIFY_WITH_TIMEOUT(history().size() == 1, kRun);
+        const QJsonObject entry = history().first().toObject();
+        const QString file = entry.value(u"file"_s).toString();
+        QVERIFY2(file.startsWith(root.filePath(u"out/"_s)) && file.endsWith(u".mp3"_s), QJsonDocument(entry).toJson().constData());
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(entry.value(u"quality"_s).toString(), u"MP3"_s);
         QCOMPARE(m_app.state(), QProcess::Running);
     }
 
@@ -123,6 +144,9 @@ private slots:
 
 private:
     QProcessEnvironment environment() const;
+    bool waitForLock(const QProcess &app) const;
+    int launchAgain() const;
+    QJsonArray history() const;
     QString sceneGraph() const;
     QString appLog() const { return QString::fromUtf8(m_log); }
 
@@ -146,6 +170,30 @@ QProcessEnvironment TestWayland::environment() const
     env.insert(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
     env.insert(u"QT_LOGGING_RULES"_s, u"vireloom.app.debug=true"_s);
     return env;
+}
+
+// Until the application holds the single-instance lock.
+bool TestWayland::waitForLock(const QProcess &app) const
+{
+    const QByteArray pid = QByteArray::number(app.processId());
+    const QString lock = m_root.filePath(u"runtime/vireloom/instance.sock.lock"_s);
+    return QTest::qWaitFor([&] { return readFile(lock).split('\n').first().trimmed() == pid; }, 20000);
+}
+
+int TestWayland::launchAgain() const
+{
+    QProcess second;
+    second.setProcessEnvironment(environment());
+    second.start(QStringLiteral(VIRELOOM_APP), {});
+    if (!second.waitForFinished(30000))
+        return -1;
+    return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+}
+
+QJsonArray TestWayland::history() const
+{
+    const QJsonDocument document = QJsonDocument::fromJson(readFile(m_root.filePath(u"data/Vireloom/history.json"_s)));
+    return document.isArray() ? document.array() : document.object().value(u"entries"_s).toArray();
 }
 
 QString TestWayland::sceneGraph() const

@@ -1,8 +1,8 @@
 #include "settings/settings.h"
+#include "support/files.h"
 #include "tools/tools.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,11 +16,8 @@ class TestSettings : public QObject
     QString storePath() const { return m_dir->filePath(u"Vireloom.conf"_s); }
     std::unique_ptr<Settings> openStore(const std::optional<QByteArray> &content = std::nullopt)
     {
-        if (content) {
-            QFile file(storePath());
-            if (!file.open(QIODevice::WriteOnly) || file.write(*content) != content->size())
-                qFatal("cannot write %s", qPrintable(storePath()));
-        }
+        if (content && !writeFile(storePath(), *content))
+            qFatal("cannot write %s", qPrintable(storePath()));
         auto settings = std::make_unique<Settings>(storePath());
         settings->registerAppDefaults();
         return settings;
@@ -141,9 +138,7 @@ private slots:
         QCOMPARE(s->maxConcurrent(), 2);
         QVERIFY(s->setAsideFileName().startsWith(storePath() + u".unreadable-"_s));
         s->setValue(u"subs"_s, true);
-        QFile aside(s->setAsideFileName());
-        QVERIFY(aside.open(QIODevice::ReadOnly));
-        QCOMPARE(aside.readAll(), content);
+        QCOMPARE(readFile(s->setAsideFileName()), content);
     }
 
     void displayPath()

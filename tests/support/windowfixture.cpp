@@ -6,12 +6,12 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "tools/tools.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtQuickTest/quicktest.h>
 #include <QTest>
 
@@ -116,11 +116,8 @@ void WindowFixture::typeText(const QString &text)
 
 void WindowFixture::makeProgram(const QString &name, const QByteArray &body)
 {
-    QFile file(QDir(Tools::binDir()).filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n" + body + "\n");
-    file.close();
-    Tools::makeExecutable(file.fileName());
+    QVERIFY(writeFile(QDir(Tools::binDir()).filePath(name), "#!/bin/sh\n" + body + "\n"));
+    Tools::makeExecutable(QDir(Tools::binDir()).filePath(name));
 }
 
 DownloadItem *WindowFixture::addItem(const DLState &state, const QString &title)

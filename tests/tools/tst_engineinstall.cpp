@@ -1,6 +1,7 @@
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "support/httpserver.h"
 #include "tools/releases.h"
 #include "tools/tools.h"
@@ -78,12 +79,6 @@ int modeOf(const QString &path)
 QByteArray sumLine(const QByteArray &body, const QString &name)
 {
     return QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "  " + name.toUtf8() + '\n';
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 const QByteArray kWorking = script("echo 2000.01.01");
@@ -275,7 +270,7 @@ private slots:
         QVERIFY2(downloader->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
         QCOMPARE(engineFolder(), folder);
         if (present.contains(u"yt-dlp"_s))
-            QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), kWorking);
+            QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), kWorking);
         for (const QString &name : folder)
             QCOMPARE(modeOf(engineFile(name)), 0755);
         QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
@@ -316,7 +311,7 @@ private slots:
         const QString expected = inUse == u"engine" ? engineFile(u"yt-dlp"_s) : inUse == u"system" ? systemFile(u"yt-dlp"_s) : QString();
         QCOMPARE(downloader->ytdlpPath().value_or(QString()), expected);
         if (!expected.isEmpty())
-            QCOMPARE(readAll(expected), kWorking);
+            QCOMPARE(readFile(expected), kWorking);
         QCOMPARE(engineFolder(), inUse == u"engine" ? (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s})
                                                     : (QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s}));
     }
@@ -332,9 +327,8 @@ private slots:
     {
         QFETCH(bool, fromSystem);
         placeEverything(kWorking);
-        if (fromSystem) {
+        if (fromSystem)
             QFile::rename(engineFile(u"yt-dlp"_s), systemFile(u"yt-dlp"_s));
-        }
         const QString working = fromSystem ? systemFile(u"yt-dlp"_s) : engineFile(u"yt-dlp"_s);
         serveRelease(script("echo 2099.01.01"));
         auto downloader = makeDownloader();
@@ -353,7 +347,7 @@ private slots:
         QVERIFY(installed(*downloader));
         QCOMPARE(downloader->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
         QCOMPARE(downloader->ytdlpPath(), working);
-        QCOMPARE(readAll(working), kWorking);
+        QCOMPARE(readFile(working), kWorking);
         QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
         QVERIFY(!downloader->canRollBack());
         QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
@@ -399,7 +393,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 30000);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), QString(out).replace(u"%1"_s, Tools::binDir()));
         QCOMPARE(program.exitCode(), exitCode);
-        QCOMPARE(readAll(engineFile(u"yt-dlp"_s)), exitCode == 0 && option == u"--update-engine" ? release : kWorking);
+        QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), exitCode == 0 && option == u"--update-engine" ? release : kWorking);
     }
 
     void freshness_data()
@@ -497,19 +491,16 @@ private slots:
         QFETCH(QList<ZipEntry>, entries);
         const QString into = m_root->filePath(u"support/bin"_s);
         QDir().mkpath(into);
-        QFile zip(m_root->filePath(u"support/bad.zip"_s));
-        QVERIFY(zip.open(QIODevice::WriteOnly));
-        zip.write(makeZip(entries));
-        zip.close();
-
-        auto attempt = std::async(std::launch::async, [&] { Tools::unzip(zip.fileName(), into); });
+        const QString zip = m_root->filePath(u"support/bad.zip"_s);
+        QVERIFY(writeFile(zip, makeZip(entries)));
+        auto attempt = std::async(std::launch::async, [&] { Tools::unzip(zip, into); });
         try {
             attempt.get();
             QFAIL("the archive was accepted");
         } catch (const VireloomError &error) {
             QVERIFY2(error.description().startsWith(u"Couldn’t unzip bad.zip: "_s), qPrintable(error.description()));
         }
-        QVERIFY(QFile::exists(zip.fileName()));
+        QVERIFY(QFile::exists(zip));
         QCOMPARE(QDir(into).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), QStringList());
         QVERIFY(!QFile::exists(m_root->filePath(u"support/escaped"_s)));
         QVERIFY(!QFile::exists(m_root->filePath(u"escaped"_s)));
@@ -520,25 +511,18 @@ private slots:
     {
         const QString into = m_root->filePath(u"engine"_s);
         QDir().mkpath(into + u"/lib"_s);
-        for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s}) {
-            QFile file(QDir(into).filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("old");
-        }
-        QFile zip(m_root->filePath(u"ffmpeg.zip"_s));
-        QVERIFY(zip.open(QIODevice::WriteOnly));
-        zip.write(makeZip({{"ffmpeg", "new", 0755}, {"lib/new", "n", 0644}, {"./readme", "r", 0644}}));
-        zip.close();
+        for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s})
+            QVERIFY(writeFile(QDir(into).filePath(name), "old"));
+        const QString zip = m_root->filePath(u"ffmpeg.zip"_s);
+        QVERIFY(writeFile(zip, makeZip({{"ffmpeg", "new", 0755}, {"lib/new", "n", 0644}, {"./readme", "r", 0644}})));
 
-        std::async(std::launch::async, [&] { Tools::unzip(zip.fileName(), into); }).get();
-        QVERIFY(!zip.exists());
-        const auto read = [&into](const QString &name) { return readAll(QDir(into).filePath(name)); };
-        QCOMPARE(read(u"ffmpeg"_s), QByteArray("new"));
+        std::async(std::launch::async, [&] { Tools::unzip(zip, into); }).get();
+        QVERIFY(!QFile::exists(zip));
+        QStringList contents;
+        for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s, u"lib/new"_s, u"readme"_s})
+            contents << name + u'=' + QString::fromUtf8(readFile(QDir(into).filePath(name)));
+        QCOMPARE(contents, (QStringList{u"ffmpeg=new"_s, u"keep=old"_s, u"lib/old=old"_s, u"lib/new=n"_s, u"readme=r"_s}));
         QCOMPARE(modeOf(QDir(into).filePath(u"ffmpeg"_s)), 0755);
-        QCOMPARE(read(u"keep"_s), QByteArray("old"));
-        QCOMPARE(read(u"lib/old"_s), QByteArray("old"));
-        QCOMPARE(read(u"lib/new"_s), QByteArray("n"));
-        QCOMPARE(read(u"readme"_s), QByteArray("r"));
         QCOMPARE(QDir(into).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{u"ffmpeg"_s, u"keep"_s, u"lib"_s, u"readme"_s}));
     }
@@ -583,11 +567,8 @@ private:
 
     void placeProgram(const QString &path, const QByteArray &content = script("exit 0"))
     {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        Tools::makeExecutable(file.fileName());
+        QVERIFY(writeFile(path, content));
+        Tools::makeExecutable(path);
     }
 
     void placeEverything(const QByteArray &ytdlp)

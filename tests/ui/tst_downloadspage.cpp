@@ -3,11 +3,11 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "support/httpserver.h"
 #include "support/windowfixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
@@ -258,10 +258,7 @@ private slots:
 
         m_f = std::make_unique<WindowFixture>();
         QDir().mkpath(QFileInfo(Downloader::journalFile()).path());
-        QFile broken(Downloader::journalFile());
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("{\"version\": 1, \"items\": [");
-        broken.close();
+        QVERIFY(writeFile(Downloader::journalFile(), "{\"version\": 1, \"items\": ["));
         QVERIFY(start());
         banner = m_f->find(u"interruptedBanner");
         QTRY_VERIFY(banner->isVisible());

@@ -3,6 +3,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "support/windowfixture.h"
 #include "tools/tools.h"
 #include "ui/appsingletons.h"
@@ -40,9 +41,7 @@ private slots:
         m_f->snapshot(u"history-empty"_s);
 
         const QString present = m_f->path(u"home/Downloads/present.mp4"_s);
-        QFile file(present);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(writeFile(present));
         m_f->addEntry(u"Gone"_s, u"https://example.org/g"_s, u"Site"_s, u"8K"_s, m_f->path(u"home/Downloads/gone.mp4"_s));
         m_f->addEntry(u"Present"_s, u"https://example.org/p"_s, QString(), u"MP3"_s, present);
         QCOMPARE(find("filesTile")->property("value").toString(), u"2"_s);
@@ -97,9 +96,7 @@ private slots:
         QCOMPARE(m_f->downloader().history()->count(), 0);
         QVERIFY(!find("clearHistory")->isVisible());
         QVERIFY(QFile::exists(present));
-        QFile saved(QDir(Tools::supportDir()).filePath(u"history.json"_s));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll().trimmed(), QByteArray("[]"));
+        QCOMPARE(readFile(QDir(Tools::supportDir()).filePath(u"history.json"_s)).trimmed(), QByteArray("[]"));
     }
 
     // Each switch shows its key, writes it both ways and follows the key when it is written
@@ -233,7 +230,7 @@ private slots:
         const QString cookies = m_f->path(u"home/cookies.txt"_s);
         QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)),
                  u"The cookies file doesn’t exist or can’t be read."_s);
-        QVERIFY(QFile(cookies).open(QIODevice::WriteOnly));
+        QVERIFY(writeFile(cookies));
         QCOMPARE(AppSettingsSingleton::instance->chooseCookiesFile(QUrl::fromLocalFile(cookies)), QString());
         QCOMPARE(textOf("rowSub", find("cookiesFileRow")), u"~/cookies.txt"_s);
         m_f->click(find("clearCookiesFile"));

@@ -2,6 +2,7 @@
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"
+#include "support/files.h"
 #include "ui/appsettings.h"
 #include "ui/cardtexts.h"
 #include "ui/datetext.h"
@@ -10,7 +11,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
-#include <QFile>
 #include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -220,11 +220,8 @@ private slots:
         QFETCH(QVariant, shown);
         QFETCH(QString, argument);
         QTemporaryDir dir;
-        QFile file(dir.filePath(u"settings.conf"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n" + line + "\n");
-        file.close();
-        Settings settings(file.fileName());
+        QVERIFY(writeFile(dir.filePath(u"settings.conf"_s), "[General]\n" + line + "\n"));
+        Settings settings(dir.filePath(u"settings.conf"_s));
         settings.registerAppDefaults();
         AppSettings bound(&settings);
 

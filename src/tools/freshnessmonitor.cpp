@@ -1,4 +1,4 @@
-#include "freshness.h"
+#include "freshnessmonitor.h"
 
 #include "settings/settings.h"
 #include "tools/releasecheck.h"

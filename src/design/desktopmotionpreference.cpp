@@ -1,4 +1,4 @@
-#include "desktopmotion.h"
+#include "desktopmotionpreference.h"
 
 #include "designlog.h"
 
