@@ -151,9 +151,9 @@ int main(int argc, char *argv[])
     // a moment where the window is not shown at once.
     QTimer::singleShot(kEngineChecksLatestMs, &downloader, &Downloader::startEngineChecks);
     QObject::connect(window, &QQuickWindow::frameSwapped, window, [window, &downloader] {
-        downloader.startEngineChecks();
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
+        downloader.startEngineChecks();
     });
     window->show();
     // Once the window is up: the first look at the clipboard, then what this launch was given.
