@@ -81,7 +81,7 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
     image.setDevicePixelRatio(dpr);
     // The same blend as colorAt(), written out per pixel in 0…255 units. It is drawn at
     // start-up before the first frame, so the distance is a plain square root over
-    // squares worked out once per row and column.
+    // squares worked out once per row and column, and the halves mirror each other.
     const double from[3] = {double(DS::bg.red()), double(DS::bg.green()), double(DS::bg.blue())};
     const double to[3] = {double(DS::primary.red()), double(DS::primary.green()), double(DS::primary.blue())};
     const QRgb outside = DS::bg.rgb();
@@ -92,11 +92,15 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
         dx2[size_t(x)] = dx * dx;
     }
     const double radius2 = glowRadius * glowRadius;
+    // When the pixels sit evenly about the centre, the right half mirrors the left.
+    const int width = image.width();
+    const bool mirrored = std::abs(area.x() + width / (2 * dpr) - centerX) < 1e-9;
+    const int drawn = mirrored ? (width + 1) / 2 : width;
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         const double py = area.y() + (y + 0.5) / dpr;
         const double dy2 = py * py;
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < drawn; ++x) {
             const double d2 = dx2[size_t(x)] + dy2;
             // Beyond the radius the blend is the fill itself, dither or not.
             if (d2 >= radius2) {
@@ -111,6 +115,8 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
                 rgb[i] = std::min(int(from[i] + a * (to[i] - from[i]) + n), 255);
             line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
         }
+        if (mirrored)
+            std::reverse_copy(line, line + width - drawn, line + drawn);
     }
     return image;
 }
