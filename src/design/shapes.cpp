@@ -3,6 +3,7 @@
 #include "artworkitem.h"
 #include "blur.h"
 
+#include <QMutex>
 #include <QPainter>
 #include <QPainterPath>
 #include <QQuickWindow>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 
 StillPictureItem::StillPictureItem(QQuickItem *parent) : QQuickItem(parent)
 {
@@ -104,7 +106,41 @@ QImage SoftShadow::render(QSizeF shape, double radius, double blur, const QColor
 
 QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
 {
-    return render(drawnShape(), std::min({m_radius, width() / 2, height() / 2}), m_blur, m_color, dpr, where);
+    // Cards of one size cast one shadow: a card scrolled into view takes the picture the
+    // last one drew instead of blurring its own. Render threads of several windows may ask
+    // at once.
+    struct Drawn
+    {
+        QSizeF shape;
+        double radius;
+        double blur;
+        QRgb color;
+        qreal dpr;
+        QRectF where;
+        QImage image;
+    };
+    static QMutex mutex;
+    static std::deque<Drawn> recent;
+    constexpr size_t kKept = 8;
+
+    const QSizeF shape = drawnShape();
+    const double radius = std::min({m_radius, width() / 2, height() / 2});
+    const QRgb color = m_color.rgba();
+    const QMutexLocker locker(&mutex);
+    const auto same = [&](const Drawn &d) {
+        return d.shape == shape && d.radius == radius && d.blur == m_blur && d.color == color && d.dpr == dpr;
+    };
+    if (const auto found = std::find_if(recent.begin(), recent.end(), same); found != recent.end()) {
+        *where = found->where;
+        return found->image;
+    }
+    Drawn drawn{shape, radius, m_blur, color, dpr, {}, {}};
+    drawn.image = render(shape, radius, m_blur, m_color, dpr, &drawn.where);
+    *where = drawn.where;
+    recent.push_front(drawn);
+    if (recent.size() > kKept)
+        recent.pop_back();
+    return drawn.image;
 }
 
 QSizeF SoftShadow::drawnShape() const

@@ -92,7 +92,8 @@ Item {
                 Layout.leftMargin: DS.pageMargin
                 Layout.rightMargin: DS.pageMargin
                 active: summary.active
-                animating: page.animating
+                // Its drawings rest while the queue is scrolled past it.
+                animating: page.animating && parent.y + y + height > queue.contentY
                 Appear.delay: 0.05
             }
 
