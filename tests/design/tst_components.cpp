@@ -1,7 +1,6 @@
 #include "design/symbols.h"
 
 #include <QFile>
-#include <QFontInfo>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -44,14 +43,6 @@ private slots:
         }
         // Every name draws its own picture.
         QCOMPARE(glyphs.size(), symbols.size());
-    }
-
-    void monoTokenIsFixedPitch()
-    {
-        // Figures line up in columns whichever monospaced fonts the machine has.
-        QQuickItem *item = show("Item { property font mono: DS.mono(15, Font.DemiBold) }");
-        QVERIFY(item);
-        QVERIFY(QFontInfo(item->property("mono").value<QFont>()).fixedPitch());
     }
 
     void plainLabelShowsMarkupAsWritten()
