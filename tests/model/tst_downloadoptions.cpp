@@ -154,13 +154,6 @@ private slots:
         QCOMPARE(tampered("folder", u"relative/folder"_s), std::nullopt);
         QCOMPARE(tampered("splitChapters", u"yes"_s), std::nullopt);
     }
-
-    void playlistItemsRuns()
-    {
-        QCOMPARE(OptionCheck::playlistItemsArg({1, 2, 3, 7, 9, 10}), u"1:3,7,9:10"_s);
-        QCOMPARE(OptionCheck::playlistItemsArg({4}), u"4"_s);
-    }
-
 };
 
 QTEST_GUILESS_MAIN(TestDownloadOptions)

@@ -92,19 +92,6 @@ private slots:
         QCOMPARE(s->folder(), Tools::defaultFolder());
     }
 
-    void handEditedValues()
-    {
-        const auto s = openStore("[General]\nsubs=perhaps\nsoundOnDone=0\nembedMeta=no\npreferH264=1\nwatchClipboard=yes\n"
-                                 "maxConcurrent=true\ncookies=firefox\n");
-        QVERIFY(!s->boolean(SettingsKey::subs)); // unreadable: the default
-        QVERIFY(!s->boolean(SettingsKey::soundOnDone));
-        QVERIFY(!s->boolean(SettingsKey::embedMeta));
-        QVERIFY(s->boolean(SettingsKey::preferH264));
-        QVERIFY(s->boolean(SettingsKey::watchClipboard));
-        QCOMPARE(s->maxConcurrent(), 1);
-        QCOMPARE(s->cookiesBrowser(), u"firefox"_s);
-    }
-
     void writesPersistAndNotify()
     {
         const auto s = openStore();

@@ -7,7 +7,6 @@
 #include "ui/cardtexts.h"
 #include "ui/datetext.h"
 #include "ui/historyview.h"
-#include "ui/settingsview.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -184,17 +183,6 @@ private slots:
         QCOMPARE(filter.rowCount(), 0);
     }
 
-    void recordedLabelsAndEngineChips()
-    {
-        // The history keeps untranslated short labels; one no preset has gives none.
-        QCOMPARE(HistoryView::qualityForLabel(u"4K"), Quality(Quality::p2160));
-        QCOMPARE(HistoryView::qualityForLabel(u"Melhor"), Quality(Quality::best));
-        QCOMPARE(HistoryView::qualityForLabel(u"M4A"), Quality(Quality::m4a));
-        QCOMPARE(HistoryView::qualityForLabel(u"8K"), std::nullopt);
-        // A program found without a version still reads as installed.
-        QCOMPARE(SettingsView::engineChip(u"/bin/yt-dlp"_s, QString()), u"installed"_s);
-    }
-
     void handEditedSettingsReadAsTheEngineReadsThem_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -204,6 +192,8 @@ private slots:
 
         QTest::newRow("yes") << QByteArray("preferH264=yes") << u"preferH264"_s << QVariant(true) << u"-S"_s;
         QTest::newRow("off") << QByteArray("embedMeta=off") << u"embedMeta"_s << QVariant(false) << u"--embed-metadata"_s;
+        QTest::newRow("a number") << QByteArray("embedThumb=0") << u"embedThumb"_s << QVariant(false) << u"--embed-thumbnail"_s;
+        QTest::newRow("unreadable: the default") << QByteArray("subs=perhaps") << u"subs"_s << QVariant(false) << u"--write-subs"_s;
         QTest::newRow("unknown preset") << QByteArray("quality=p9999") << u"quality"_s << QVariant(u"best"_s) << QString();
         QTest::newRow("empty browser") << QByteArray("cookies=") << u"cookies"_s << QVariant(u"none"_s)
                                        << u"--cookies-from-browser"_s;
@@ -211,6 +201,7 @@ private slots:
                                                   << QVariant(u"netscape"_s) << u"--cookies-from-browser"_s;
         QTest::newRow("out of range, shown as stored") << QByteArray("maxConcurrent=0") << u"maxConcurrent"_s
                                                        << QVariant(0) << QString();
+        QTest::newRow("a word for a number") << QByteArray("maxConcurrent=true") << u"maxConcurrent"_s << QVariant(1) << QString();
     }
 
     void handEditedSettingsReadAsTheEngineReadsThem()
