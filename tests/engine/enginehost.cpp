@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
     Settings settings(args[1] + QStringLiteral("/settings.ini"));
     settings.setValue(SettingsKey::folder, args[1] + QStringLiteral("/Downloads"));
     settings.setValue(SettingsKey::maxConcurrent, args.size() - 2);
+    settings.setValue(SettingsKey::checkEngineUpdates, false);
     Downloader downloader(&settings);
     downloader.add(args.mid(2).join(u' '));
 
