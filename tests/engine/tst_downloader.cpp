@@ -13,7 +13,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -46,6 +45,8 @@ private slots:
         Tools::setLocations({m_root->filePath(u"support"_s), {}});
         m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
         m_settings->setValue(SettingsKey::folder, m_folder);
+        // Only the local server is ever asked: no look at the release location.
+        m_settings->setValue(SettingsKey::checkEngineUpdates, false);
         m_desktop.calls.clear();
     }
 
@@ -57,8 +58,7 @@ private slots:
 
     void addProbesAndQueuesNewestFirst()
     {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::maxConcurrent, 2);
+        makeDownloader(2);
         QSignalSpy inserted(m_downloader->items(), &QAbstractItemModel::rowsInserted);
         m_downloader->add(u"first %1, then %2 and at last %3."_s.arg(link(u"hold-1"_s), link(u"hold-2"_s), link(u"hold-3"_s)));
 
@@ -99,17 +99,11 @@ private slots:
         QCOMPARE(newest()->quality(), Quality::p480);
         QVERIFY(newest()->playlist());
         QCOMPARE(m_downloader->section(), Downloader::AppSection::downloads);
-
-        // A link repeated in one text is added once; text without links adds nothing.
-        m_downloader->add(link(u"probe-hold-d"_s) + u" "_s + link(u"probe-hold-d"_s));
-        m_downloader->add(u"nothing to see"_s);
-        QCOMPARE(m_downloader->items()->count(), 4);
     }
 
     void schedulerKeepsTheLimit()
     {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::maxConcurrent, 2);
+        makeDownloader(2);
         addAndWait(u"hold-1"_s, u"downloading"_s);
         addAndWait(u"hold-2"_s, u"downloading"_s);
         for (int n = 3; n <= 5; ++n)
@@ -183,99 +177,50 @@ private slots:
         QVERIFY(qAbs(entry.date.secsTo(QDateTime::currentDateTimeUtc())) < 60);
     }
 
-    void failureWithoutAnyOutput()
+    // Probes take turns, a few at a time. Whatever becomes of the engine while they are held,
+    // every link ends and none waits forever: probed and run, told the engine is gone, or
+    // told it could not be started.
+    void probesTakeTurns_data()
     {
-        makeDownloader();
-        m_downloader->add(link(u"probe-hold-x"_s));
-        DownloadItem *item = m_downloader->items()->at(0);
-        m_downloader->finish(item->id(), 5);
-        QCOMPARE(item->failureMessage(), u"yt-dlp exited with code 5"_s);
-
-        // A process that ends after its item left the list only frees its slot.
-        m_downloader->finish(QUuid::createUuid(), 0);
-        m_downloader->handle(u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s, QUuid::createUuid());
-        QCOMPARE(m_downloader->history()->count(), 0);
+        QTest::addColumn<QString>("engine"); // what becomes of it
+        QTest::addColumn<QStringList>("endings"); // how each link ends, sorted
+        const int held = Downloader::kMaxProbes;
+        QTest::newRow("stays") << QString() << QStringList(held + 2, u"This link isn’t supported (no video found)."_s);
+        QTest::newRow("removed") << u"removed"_s
+                                 << QStringList(held, u"Engine not installed"_s) + QStringList(2, u"Engine not installed — click Install now."_s);
+        QTest::newRow("no longer executable") << u"unusable"_s << QStringList(held + 2, u"Couldn’t start yt-dlp"_s);
     }
 
-    void launchFailureFreesTheSlot()
+    void probesTakeTurns()
     {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::maxConcurrent, 1);
-        for (int n = 1; n <= 3; ++n)
-            m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
-        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->runningProbes(), 3, kSlow);
-        // The engine turns unusable while the probes run: every start fails, and none waits forever.
-        QVERIFY(QFile::setPermissions(m_downloader->ytdlpPathText(), QFileDevice::ReadOwner));
-        release(u"probes"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-        for (const DownloadItem *item : m_downloader->items()->items()) {
-            QCOMPARE(item->stateName(), u"failed"_s);
-            QVERIFY2(item->failureMessage().startsWith(u"Couldn’t start yt-dlp: "_s), qPrintable(item->failureMessage()));
-            QCOMPARE(item->process(), nullptr);
-            QCOMPARE(item->log().size(), 1);
-        }
-    }
-
-    void engineMissing()
-    {
-        makeDownloader(false);
-        m_downloader->add(link(u"a"_s));
-        DownloadItem *item = m_downloader->items()->at(0);
-        QCOMPARE(item->failureMessage(), u"Engine not installed — click Install now."_s);
-        QCOMPARE(m_downloader->activeCount(), 0);
-        m_downloader->retry(item);
-        QCOMPARE(item->failureMessage(), u"Engine not installed"_s);
-        QVERIFY(item->log().isEmpty());
-    }
-
-    void engineGoneWhileWaiting()
-    {
-        makeDownloader();
-        for (int n = 0; n < Downloader::kMaxProbes + 2; ++n)
-            m_downloader->add(link(u"probe-hold-%1"_s.arg(n)));
-        QTRY_COMPARE_WITH_TIMEOUT(probing(), Downloader::kMaxProbes, kSlow);
-        QVERIFY(QFile::remove(m_downloader->ytdlpPathText()));
-        m_downloader->refreshEngine();
-        QVERIFY(!m_downloader->engineReady());
-        release(u"probes"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-        QStringList messages;
-        for (const DownloadItem *item : m_downloader->items()->items())
-            messages << item->failureMessage();
-        QCOMPARE(messages.count(u"Engine not installed — click Install now."_s), 2);
-        QCOMPARE(messages.count(u"Engine not installed"_s), Downloader::kMaxProbes);
-    }
-
-    void probeResults()
-    {
-        makeDownloader();
-        m_downloader->add(link(u"probe-fail-2"_s));
-        m_downloader->add(link(u"probe-garbage-3"_s));
-        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
-
-        // Failed probes leave the item as it was, and the download says what is wrong.
-        for (const QString &scenario : {u"probe-fail-2"_s, u"probe-garbage-3"_s}) {
-            QCOMPARE(itemFor(scenario)->title(), link(scenario));
-            QCOMPARE(itemFor(scenario)->failureMessage(), u"This link isn’t supported (no video found)."_s);
-        }
-    }
-
-    void probesRunAFewAtATime()
-    {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        QFETCH(QString, engine);
+        QFETCH(QStringList, endings);
+        makeDownloader(1);
         QString text;
-        for (int n = 0; n < 40; ++n)
+        for (int n = 0; n < Downloader::kMaxProbes + 2; ++n)
             text += link(u"probe-hold-%1"_s.arg(n)) + u'\n';
         m_downloader->add(text);
-        QCOMPARE(m_downloader->items()->count(), 40);
         QCOMPARE(m_downloader->runningProbes(), Downloader::kMaxProbes);
         QTRY_COMPARE_WITH_TIMEOUT(probing(), Downloader::kMaxProbes, kSlow);
-        QCOMPARE(m_downloader->activeCount(), 40);
-
+        QCOMPARE(m_downloader->activeCount(), Downloader::kMaxProbes + 2);
+        if (engine == u"removed") {
+            QVERIFY(QFile::remove(m_downloader->ytdlpPathText()));
+            m_downloader->refreshEngine();
+            QVERIFY(!m_downloader->engineReady());
+        } else if (engine == u"unusable") {
+            QVERIFY(QFile::setPermissions(m_downloader->ytdlpPathText(), QFileDevice::ReadOwner));
+        }
         release(u"probes"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, 60000);
-        QCOMPARE(readFile(trace(u"probes.log"_s)).count('\n'), 40);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+        QStringList ended;
+        for (const DownloadItem *item : m_downloader->items()->items()) {
+            ended << item->failureMessage().section(u": "_s, 0, 0);
+            QCOMPARE(item->process(), nullptr);
+        }
+        ended.sort();
+        QCOMPARE(ended, endings);
+        if (engine.isEmpty())
+            QCOMPARE(readFile(trace(u"probes.log"_s)).count('\n'), Downloader::kMaxProbes + 2);
     }
 
     void cancelOrRemoveEndsTheProbe()
@@ -300,37 +245,24 @@ private slots:
         QCOMPARE(cancelled->title(), link(u"probe-hold-c"_s));
     }
 
-    // A run that heeds the interrupt stops on it, well before the termination request; one
-    // that ignores it is given its time, then terminated with its child, not only the engine.
-    void cancelEndsTheRun_data()
+    // A run is interrupted first, so that yt-dlp and ffmpeg can stop cleanly; one that ignores
+    // the interrupt is given its time, then terminated with its child, not only the engine.
+    void cancelInterruptsThenTerminates()
     {
-        QTest::addColumn<QString>("scenario");
-        QTest::newRow("stops on the interrupt") << u"polite-1"_s;
-        QTest::newRow("ignores the interrupt") << u"stubborn-1"_s;
-    }
-
-    void cancelEndsTheRun()
-    {
-        QFETCH(QString, scenario);
-        const bool stubborn = scenario.startsWith(u"stubborn");
         makeDownloader();
-        m_downloader->add(link(scenario));
+        m_downloader->add(link(u"stubborn-1"_s));
         DownloadItem *item = m_downloader->items()->at(0);
         QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"downloading"_s, kSlow);
-        QTRY_VERIFY(pidOf((stubborn ? u"child-"_s : u"run-"_s) + scenario + u".pid"_s) > 0);
-        const qint64 engine = pidOf(u"run-"_s + scenario + u".pid"_s);
-        const qint64 child = pidOf(u"child-"_s + scenario + u".pid"_s);
+        QTRY_VERIFY(pidOf(u"child-stubborn-1.pid"_s) > 0);
+        const qint64 engine = pidOf(u"run-stubborn-1.pid"_s);
+        const qint64 child = pidOf(u"child-stubborn-1.pid"_s);
         QCOMPARE(m_downloader->processGroup(item->id()), engine);
 
-        QElapsedTimer clock;
-        clock.start();
         m_downloader->cancel(item);
+        QTRY_COMPARE(readFile(trace(u"signals-stubborn-1"_s)), QByteArray("INT\n"));
         QCOMPARE(item->stateName(), u"downloading"_s);
         QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kSlow);
-        if (stubborn)
-            QVERIFY2(clock.elapsed() >= Downloader::kCancelGraceMs / 2, qPrintable(QString::number(clock.elapsed())));
-        else
-            QVERIFY(clock.elapsed() < Downloader::kCancelGraceMs && item->log().contains(u"ERROR: Interrupted by user"_s));
+        QCOMPARE(readFile(trace(u"signals-stubborn-1"_s)), QByteArray("INT\nTERM\n"));
         QTRY_VERIFY(!processAlive(child));
         QVERIFY(!processAlive(engine));
         QCOMPARE(m_desktop.calls, QStringList());
@@ -339,8 +271,7 @@ private slots:
 
     void cancelQueuedAndRemoveRunningStartTheNext()
     {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        makeDownloader(1);
         addAndWait(u"hold-1"_s, u"downloading"_s);
         addAndWait(u"hold-2"_s, u"queued"_s);
         addAndWait(u"hold-3"_s, u"queued"_s);
@@ -361,8 +292,7 @@ private slots:
 
     void retryAndClearFinished()
     {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::maxConcurrent, 1);
+        makeDownloader(1);
         DownloadItem *failed = addAndWait(u"page"_s, u"failed"_s);
         DownloadItem *running = addAndWait(u"hold-1"_s, u"downloading"_s);
         QTRY_COMPARE(running->title(), u"Held hold-1"_s);
@@ -389,6 +319,7 @@ private slots:
         QCOMPARE(reset.size(), 0);
     }
 
+    // The history of earlier starts is read back, and a finished download is added to it on disk.
     void historyOfFinishedDownloads()
     {
         const QString file = Tools::supportDir() + u"/history.json"_s;
@@ -402,18 +333,12 @@ private slots:
         m_downloader->add(link(u"files-p"_s), std::nullopt, true);
         QTRY_COMPARE_WITH_TIMEOUT(m_downloader->history()->count(), 2, kSlow);
         QCOMPARE(HistoryStore::load(file).entries, m_downloader->history()->entries());
-        QCOMPARE(m_downloader->totalBytes(), 600);
-        m_downloader->clearHistory();
-        QCOMPARE(HistoryStore::load(file).entries, QList<HistoryEntry>());
-        QCOMPARE(m_downloader->totalBytes(), 0);
     }
 
-    // The journal follows the list as it changes; a later start offers back what was
-    // unfinished, and a resumed run continues in the folder it had.
+    // The journal follows the list as it changes; a later start offers back what was unfinished.
     void journalOffersTheUnfinishedBack()
     {
-        m_settings->setValue(SettingsKey::maxConcurrent, 1);
-        makeDownloader();
+        makeDownloader(1);
         DownloadOptions options;
         options.rateLimit = 1000;
         m_downloader->add(link(u"hold-a"_s), Quality::p720, false, options);
@@ -426,34 +351,23 @@ private slots:
         QCOMPARE(journal().at(1).options, options);
         QCOMPARE(journal().at(1).title, u"Held hold-a"_s);
 
-        // A crash leaves the journal as it was last written; the next start must not write
-        // over it before the user has chosen.
-        const QString firstFolder = m_folder;
-        m_settings->setValue(SettingsKey::folder, m_root->filePath(u"elsewhere"_s));
+        // A crash leaves the journal as it was last written; the next start, which writes it
+        // once its queued work has been handled, must not write over it before the user has chosen.
         remake();
         QCOMPARE(m_downloader->interruptedCount(), 2);
         QCOMPARE(m_downloader->items()->count(), 0);
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
         QCOMPARE(journal().size(), 2);
 
-        QFile::remove(trace(u"run-hold-a.args"_s));
         m_downloader->resumeInterrupted();
         QCOMPARE(m_downloader->interruptedCount(), 0);
         QCOMPARE(states(), (QStringList{u"hold-a=downloading"_s, u"hold-b=queued"_s}));
         QCOMPARE(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s);
         QCOMPARE(itemFor(u"hold-a"_s)->quality(), Quality::p720);
-        QTRY_VERIFY(QFileInfo::exists(trace(u"run-hold-a.args"_s)));
-        QVERIFY(readFile(trace(u"run-hold-a.args"_s)).contains((u"-P "_s + firstFolder + u" -o"_s).toUtf8()));
 
-        release(u"hold-a"_s);
-        release(u"hold-b"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(states(), (QStringList{u"hold-a=done"_s, u"hold-b=done"_s}), kSlow);
-        QTRY_COMPARE(journal().size(), 0);
-
-        // Discarding lets the offered downloads go for good.
-        QVERIFY(QueueJournal::save(Downloader::journalFile(), {JournalEntry::of(*itemFor(u"hold-a"_s), m_folder)}));
+        // Another crash while they run; discarding lets the offered downloads go for good.
         remake();
-        QCOMPARE(m_downloader->interruptedCount(), 1);
+        QCOMPARE(m_downloader->interruptedCount(), 2);
         m_downloader->discardInterrupted();
         QTRY_COMPARE(journal().size(), 0);
     }
@@ -491,7 +405,7 @@ private slots:
         release(u"hold-c"_s);
     }
 
-    void clipboardSchemeAndFileActions()
+    void clipboardAndScheme()
     {
         makeDownloader();
         FakeClipboard clipboard;
@@ -523,12 +437,7 @@ private slots:
         QVERIFY(item->playlist());
         m_downloader->handleSchemeURL(u"vireloom://download?url&quality=mp3"_s);
         QCOMPARE(m_downloader->items()->count(), 3);
-
-        // With no file to show the download folder opens instead.
-        m_downloader->reveal(QString());
-        m_downloader->openFolder();
-        const QString folder = u"folder "_s + m_folder;
-        QCOMPARE(m_desktop.calls, (QStringList{u"activate"_s, u"activate"_s, folder, folder}));
+        QCOMPARE(m_desktop.calls, (QStringList{u"activate"_s, u"activate"_s}));
     }
 
     void quittingEndsTheRuns()
@@ -546,18 +455,16 @@ private slots:
     }
 
 private:
-    void makeDownloader(bool withEngine = true)
+    void makeDownloader(int maxConcurrent = 2)
     {
-        if (withEngine) {
-            const QString engine = QDir(Tools::binDir()).filePath(u"yt-dlp"_s);
-            QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_FAKE_ENGINE), engine));
-            QVERIFY(QFile::setPermissions(engine, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        }
+        m_settings->setValue(SettingsKey::maxConcurrent, maxConcurrent);
+        const QString engine = QDir(Tools::binDir()).filePath(u"yt-dlp"_s);
+        QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_FAKE_ENGINE), engine));
+        QVERIFY(QFile::setPermissions(engine, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         remake();
         m_downloader->setDesktop(&m_desktop);
-        QCOMPARE(m_downloader->engineReady(), withEngine);
-        if (withEngine)
-            QTRY_COMPARE(m_downloader->ytdlpVersion(), u"2099.01.01"_s);
+        QVERIFY(m_downloader->engineReady());
+        QTRY_COMPARE(m_downloader->ytdlpVersion(), u"2099.01.01"_s);
     }
 
     // A new start in the same support folder, as after a crash: the old one is simply gone.
