@@ -67,12 +67,13 @@ bool WindowFixture::show()
 
 QQuickItem *WindowFixture::find(QStringView name, QQuickItem *under) const
 {
-    return findItem(under ? under : m_window->contentItem(), name);
+    const auto named = [name](const QQuickItem *item) { return item->objectName() == name; };
+    return findItems(under ? under : m_window->contentItem(), named).value(0);
 }
 
 QList<QQuickItem *> WindowFixture::findAll(QStringView name) const
 {
-    return findItemsNamed(m_window->contentItem(), name);
+    return findItems(m_window->contentItem(), [name](const QQuickItem *item) { return item->objectName() == name; });
 }
 
 QString WindowFixture::textOf(QStringView name, QQuickItem *under) const

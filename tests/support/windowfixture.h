@@ -3,15 +3,31 @@
 #include "model/historyentry.h"
 #include "model/dlstate.h"
 #include "support/fakeclipboard.h"
-#include "support/quickitems.h"
 #include "support/recordingdesktop.h"
 
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
+
+// Every item below `root`, itself included, for which `matches` holds, breadth first.
+// Delegates and popups are not QObject children of the window, so findChild does not
+// reach them; their visual parents do.
+template<typename Predicate>
+QList<QQuickItem *> findItems(QQuickItem *root, Predicate matches)
+{
+    QList<QQuickItem *> found;
+    for (QList<QQuickItem *> pending{root}; !pending.isEmpty();) {
+        QQuickItem *item = pending.takeFirst();
+        if (matches(item))
+            found << item;
+        pending += item->childItems();
+    }
+    return found;
+}
 
 class Downloader;
 class DownloadItem;
