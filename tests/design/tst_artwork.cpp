@@ -1,6 +1,5 @@
 #include "design/dropmark.h"
 #include "design/nebula.h"
-#include "design/rendering.h"
 
 #include <QTest>
 
@@ -54,14 +53,6 @@ private slots:
                 QVERIFY2(rate >= 1 && rate <= 24, qPrintable(QString::number(rate)));
             }
         }
-    }
-
-    void softwareRasterizers()
-    {
-        for (const QString &renderer : {u"llvmpipe (LLVM 15.0.6, 256 bits)"_s, u"Mesa DRI swrast"_s, u"Google SwiftShader"_s})
-            QVERIFY2(isSoftwareRasterizer(renderer), qPrintable(renderer));
-        for (const QString &renderer : {u"Mesa Intel(R) UHD Graphics 620 (KBL GT2)"_s, u"AMD Radeon RX 6600 (radeonsi, navi23)"_s})
-            QVERIFY2(!isSoftwareRasterizer(renderer), qPrintable(renderer));
     }
 };
 
