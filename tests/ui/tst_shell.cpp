@@ -46,10 +46,7 @@ private slots:
         QVERIFY(f.show());
         QQuickItem *downloads = f.find(u"section_downloads");
         auto badge = [&] {
-            const bool shown = f.find(u"badge", downloads)->isVisible();
-            if (shown != f.find(u"brandMark")->property("animated").toBool())
-                return u"<the mark does not follow the badge>"_s;
-            return shown ? downloads->property("badge").toString() : QString();
+            return f.find(u"badge", downloads)->isVisible() ? downloads->property("badge").toString() : QString();
         };
         for (auto kind : {DLState::done, DLState::cancelled})
             f.addItem(kind);
@@ -70,11 +67,9 @@ private slots:
         QTRY_COMPARE(f.textOf(u"fileCountText"), u"2 files"_s);
 
         QTRY_COMPARE(f.textOf(u"engineText"), u"Engine incomplete"_s);
-        QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0xF3, 0x9C, 0x12));
         f.makeProgram(u"ffmpeg"_s, "echo 2024.01.01");
         f.downloader().refreshEngine();
         QTRY_COMPARE(f.textOf(u"engineText"), u"Engine ready · yt-dlp 2024.01.01"_s);
-        QCOMPARE(f.find(u"engineDot")->property("color").value<QColor>(), QColor(0x2E, 0xCC, 0x71));
     }
 
     void sectionsSwitchAndDropsAdd()
