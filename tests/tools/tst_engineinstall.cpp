@@ -17,7 +17,6 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -412,32 +411,6 @@ private slots:
             QTRY_COMPARE(downloader->engineFreshness(), EngineFreshness::updateAvailable);
             QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
         }
-    }
-
-    // The event loop of the thread that asked for the installation keeps turning while a
-    // slow transfer runs: a timer on it fires throughout.
-    void guiThreadKeepsRunningDuringInstall()
-    {
-        serveEverything();
-        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
-            placeProgram(engineFile(name));
-        HttpServer::Response slow{200, script("echo 1") + QByteArray(60000, '#')};
-        slow.throttle = 60000; // about a second
-        publish(ytDlpPath(), slow.body, ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
-        m_server->route(ytDlpPath(), slow);
-
-        auto downloader = makeDownloader();
-        int ticksWhileInstalling = 0;
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, this, [&] {
-            if (downloader->installing())
-                ++ticksWhileInstalling;
-        });
-        ticker.start(20);
-        downloader->installEngine();
-        QVERIFY(installed(*downloader));
-        QCOMPARE(downloader->installStatus(), u"Engine ready ✓"_s);
-        QVERIFY2(ticksWhileInstalling >= 10, qPrintable(QString::number(ticksWhileInstalling)));
     }
 
     void unzipRefusesEscapes_data()
