@@ -1,5 +1,4 @@
 #include "engine/downloader.h"
-#include "engine/playlistplan.h"
 #include "engine/queuejournal.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
@@ -268,29 +267,6 @@ private slots:
         // The missing second episode was never asked for, so nothing failed.
         QCOMPARE(m_server.requestCount(u"/feed/ep2.mp4"_s), missing);
         QCOMPARE(item->lastError(), std::nullopt);
-    }
-
-    // The plan reads the feed with the real engine: the missing episode is left out, and
-    // the others keep their own positions, so picking the last asks for it by its number.
-    void planOfAFeed()
-    {
-        PlaylistPlan plan;
-        QAbstractItemModelTester tester(&plan, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        plan.setDownloader(m_downloader.get());
-        const QString feed = m_server.url(u"/feed.xml"_s).toString();
-        plan.load(feed);
-        QVERIFY(plan.busy());
-        QTRY_VERIFY_WITH_TIMEOUT(!plan.busy(), 60000);
-        QCOMPARE(plan.problem(), QString());
-        QStringList titles;
-        for (int row = 0; row < plan.rowCount(); ++row)
-            titles << plan.index(row).data(PlaylistPlan::TitleRole).toString();
-        QCOMPARE(titles, (QStringList{u"Episode 1"_s, u"Episode 3"_s}));
-        QCOMPARE(plan.playlistItems(feed), QList<int>());
-        plan.toggle(0);
-        QCOMPARE(plan.playlistItems(feed), QList<int>{3});
-        plan.pickAll(false);
-        QVERIFY(plan.nothingPicked(feed));
     }
 
     // A feed titled ".." would name the download folder's parent as the playlist's folder.

@@ -28,6 +28,8 @@ WindowFixture::WindowFixture(const QStringList &systemDirs)
     Tools::setLocations({root.filePath(u"support"_s), systemDirs.isEmpty() ? QStringList{root.filePath(u"system"_s)} : systemDirs});
     QDir().mkpath(Tools::binDir());
     m_settings = std::make_unique<Settings>(root.filePath(u"settings.conf"_s));
+    // Only the local server is ever asked: no look at the release location.
+    m_settings->setValue(SettingsKey::checkEngineUpdates, false);
 }
 
 // The window goes before the objects its bindings read.

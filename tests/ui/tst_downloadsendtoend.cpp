@@ -1,4 +1,5 @@
 #include "engine/downloader.h"
+#include "engine/playlistplan.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -6,6 +7,7 @@
 #include "support/media.h"
 #include "support/windowfixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,9 +32,11 @@ private slots:
         // About two seconds on the wire, so the card is seen downloading.
         clip.throttle = int(QFileInfo(clip.bodyFile).size() / 2);
         m_server.route(u"/media/clip.mp4"_s, clip);
-        QByteArray feed = "<rss version=\"2.0\"><channel><title>Feed</title><link>http://127.0.0.1/</link><description>Two</description>";
-        for (const char *n : {"1", "2"}) {
-            m_server.routeFile(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n)), clip.bodyFile, "video/mp4");
+        // Three episodes, the second of them missing.
+        QByteArray feed = "<rss version=\"2.0\"><channel><title>Feed</title><link>http://127.0.0.1/</link><description>Three</description>";
+        for (const char *n : {"1", "2", "3"}) {
+            if (*n != '2')
+                m_server.routeFile(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n)), clip.bodyFile, "video/mp4");
             feed += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
                   + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\"/></item>";
         }
@@ -88,20 +92,23 @@ private slots:
         f.snapshot(u"endtoend-log"_s);
     }
 
-    // The sheet lists a playlist's entries from the real engine, and what is left unpicked
-    // is not asked for.
+    // The sheet lists a playlist's entries as the real engine reads them: the missing episode
+    // is left out and the others keep their positions, so what is left unpicked is not asked for.
     void playlistPlanPicks()
     {
         WindowFixture f({u"/usr/bin"_s});
         f.settings().setValue(SettingsKey::folder, f.path(u"Downloads"_s));
         f.settings().setValue(SettingsKey::uiPlaylist, true);
         QVERIFY(f.show());
+        auto *plan = f.find(u"inputCard"_s)->property("model").value<QObject *>()->property("plan").value<QAbstractItemModel *>();
+        QAbstractItemModelTester tester(plan, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QTRY_VERIFY(f.find(u"linkField") && f.find(u"linkField")->hasActiveFocus());
         f.typeText(m_server.url(u"/feed.xml"_s).toString());
         f.click(f.find(u"playlistItemsButton"_s));
         QQuickItem *entries = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((entries = f.find(u"planEntries"_s)) && entries->property("count").toInt() == 2, 60000);
         QTRY_VERIFY(f.textOf(u"planSummary"_s).startsWith(u"2 "_s));
+        QCOMPARE(plan->index(1, 0).data(PlaylistPlan::TitleRole).toString(), u"Episode 3"_s);
         f.snapshot(u"playlist-plan"_s);
         f.click(f.find(u"planNone"_s));
         QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
@@ -110,7 +117,7 @@ private slots:
         f.click(f.find(u"planDone"_s));
         f.click(f.find(u"submitButton"_s));
         QTRY_COMPARE(f.downloader().items()->count(), 1);
-        QCOMPARE(f.downloader().items()->at(0)->options().playlistItems, QList<int>{2});
+        QCOMPARE(f.downloader().items()->at(0)->options().playlistItems, QList<int>{3});
     }
 
 private:
