@@ -103,7 +103,6 @@ private slots:
     void videoWithDefaultSettings()
     {
         DownloadItem *item = addOne(u"/media/clip.mp4"_s, Quality::p1080);
-        QCOMPARE(item->url(), m_server.url(u"/media/clip.mp4"_s).toString());
         QVERIFY(finished(item) && isDone(item));
 
         QCOMPARE((QStringList{item->title(), item->site()}), (QStringList{u"clip"_s, u"Generic"_s}));
@@ -116,9 +115,7 @@ private slots:
         QCOMPARE(history.first().file, file);
         QCOMPARE(history.first().bytes, QFileInfo(file).size());
         QCOMPARE(history.first().quality, u"1080p"_s);
-        QVERIFY(QFileInfo::exists(Tools::supportDir() + u"/history.json"_s));
         QCOMPARE(m_desktop.calls, (QStringList{u"sound"_s, u"attention"_s, u"notify clip"_s}));
-        QCOMPARE(m_downloader->activeCount(), 0);
     }
 
     void feedAsPlaylist()

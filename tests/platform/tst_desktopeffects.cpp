@@ -115,7 +115,6 @@ private slots:
         CompletionSound sound;
         sound.play();
         sound.play();
-        QTest::qWait(200);
     }
 
     void clipboardChangesAreCounted()

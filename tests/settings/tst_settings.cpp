@@ -71,9 +71,6 @@ private slots:
     void qualityAndFolderFallBack()
     {
         const auto s = openStore();
-        s->setValue(u"quality"_s, u"p9000"_s);
-        QCOMPARE(s->defaultQuality(), Quality(Quality::best));
-
         // Dropped links follow the default preset until the input card has been used;
         // the input card itself starts at best.
         s->setValue(u"quality"_s, u"mp3"_s);

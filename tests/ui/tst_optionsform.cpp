@@ -98,9 +98,7 @@ private slots:
         WindowFixture f;
         f.makeProgram(u"yt-dlp"_s, "echo 2024.01.01");
         QVERIFY(f.show());
-        QQuickItem *optionsButton = f.find(u"optionsButton"_s);
-        QVERIFY(optionsButton);
-        f.click(optionsButton);
+        f.click(f.find(u"optionsButton"_s));
         QQuickItem *start = f.find(u"sectionStart"_s);
         QTRY_VERIFY(start && start->isVisible());
         f.click(start);
