@@ -54,14 +54,6 @@ private slots:
         Tools::setLocations({m_root->filePath(u"support/Vireloom"_s), {m_system1, m_system2}});
     }
 
-    void supportAndEngineFoldersAreCreated()
-    {
-        QCOMPARE(Tools::binDir(), m_root->filePath(u"support/Vireloom/bin"_s));
-        QVERIFY(QFileInfo(Tools::binDir()).isDir());
-        QDir(Tools::supportDir()).removeRecursively();
-        QVERIFY(QFileInfo(Tools::supportDir()).isDir());
-    }
-
     void findLooksOnlyInItsOwnFolders()
     {
         const QString engine = makeProgram(Tools::binDir(), u"yt-dlp"_s, true);
