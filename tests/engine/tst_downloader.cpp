@@ -198,28 +198,6 @@ private slots:
             QCOMPARE(readFile(trace(u"probes.log"_s)).count('\n'), Downloader::kMaxProbes + 2);
     }
 
-    void cancelOrRemoveEndsTheProbe()
-    {
-        makeDownloader();
-        m_downloader->add(link(u"probe-hold-c"_s));
-        m_downloader->add(link(u"probe-hold-r"_s));
-        DownloadItem *cancelled = itemFor(u"probe-hold-c"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(probing(), 2, kSlow);
-        QList<qint64> probes;
-        for (const QString &file : QDir(m_trace).entryList({u"probing-*"_s}))
-            probes << file.section(u'-', 1).toLongLong();
-
-        m_downloader->cancel(cancelled);
-        QCOMPARE(cancelled->stateName(), u"cancelled"_s);
-        m_downloader->remove(itemFor(u"probe-hold-r"_s));
-        QCOMPARE(m_downloader->items()->count(), 1);
-        QCOMPARE(m_downloader->runningProbes(), 0);
-        QCOMPARE(m_downloader->activeCount(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(probes[0]) && !processAlive(probes[1]), kSlow);
-        QCOMPARE(cancelled->stateName(), u"cancelled"_s);
-        QCOMPARE(cancelled->title(), link(u"probe-hold-c"_s));
-    }
-
     // A run is interrupted first, so that yt-dlp and ffmpeg can stop cleanly; one that ignores
     // the interrupt is given its time, then terminated with its child, not only the engine.
     void cancelInterruptsThenTerminates()
@@ -244,23 +222,34 @@ private slots:
         QCOMPARE(m_downloader->history()->count(), 0);
     }
 
-    void cancelQueuedAndRemoveRunningStartTheNext()
+    // Cancelling or removing an item ends what it has running, a probe or a run, and a freed
+    // slot goes to the next queued item; a cancelled probe's answer never changes its item.
+    void cancelAndRemoveAtEachStage()
     {
         makeDownloader(1);
         addAndWait(u"hold-1"_s, u"downloading"_s);
         addAndWait(u"hold-2"_s, u"queued"_s);
         addAndWait(u"hold-3"_s, u"queued"_s);
+        m_downloader->add(link(u"probe-hold-c"_s));
+        m_downloader->add(link(u"probe-hold-r"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(probing(), 2, kSlow);
         QTRY_VERIFY(pidOf(u"run-hold-1.pid"_s) > 0);
-        const qint64 engine = pidOf(u"run-hold-1.pid"_s);
+        QList<qint64> ending{pidOf(u"run-hold-1.pid"_s)};
+        for (const QString &file : QDir(m_trace).entryList({u"probing-*"_s}))
+            ending << file.section(u'-', 1).toLongLong();
 
+        m_downloader->cancel(itemFor(u"probe-hold-c"_s));
+        m_downloader->remove(itemFor(u"probe-hold-r"_s));
         m_downloader->cancel(itemFor(u"hold-2"_s));
-        QCOMPARE(states(), (QStringList{u"hold-1=downloading"_s, u"hold-2=cancelled"_s, u"hold-3=queued"_s}));
         QPointer<DownloadItem> removed = itemFor(u"hold-1"_s);
         m_downloader->remove(removed);
-        QCOMPARE(states(), (QStringList{u"hold-2=cancelled"_s, u"hold-3=queued"_s}));
-        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(engine), kSlow);
+        QCOMPARE(states(), (QStringList{u"hold-2=cancelled"_s, u"hold-3=queued"_s, u"probe-hold-c=cancelled"_s}));
+        QCOMPARE(m_downloader->runningProbes(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(std::none_of(ending.cbegin(), ending.cend(), processAlive), kSlow);
         QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-3"_s)->stateName(), u"downloading"_s, kSlow);
         QTRY_VERIFY(removed.isNull());
+        QCOMPARE(itemFor(u"probe-hold-c"_s)->stateName(), u"cancelled"_s);
+        QCOMPARE(itemFor(u"probe-hold-c"_s)->title(), link(u"probe-hold-c"_s));
         releaseAllAndDrain(3);
         QCOMPARE(m_downloader->history()->count(), 1);
     }
