@@ -252,20 +252,6 @@ private slots:
         }
     }
 
-    void pickedPlaylistEntriesOnly()
-    {
-        DownloadOptions options;
-        options.playlistItems = {1, 3};
-        const int missing = m_server.requestCount(u"/feed/ep2.mp4"_s);
-        m_downloader->add(m_server.url(u"/feed.xml"_s).toString(), std::nullopt, true, options);
-        DownloadItem *item = m_downloader->items()->at(0);
-        QVERIFY(finished(item) && isDone(item));
-        QCOMPARE(QDir(m_folder + u"/Test Feed"_s).entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
-        // The missing second episode was never asked for, so nothing failed.
-        QCOMPARE(m_server.requestCount(u"/feed/ep2.mp4"_s), missing);
-        QCOMPARE(item->lastError(), std::nullopt);
-    }
-
     // A feed titled ".." would name the download folder's parent as the playlist's folder.
     void playlistTitledDotsStaysInside()
     {

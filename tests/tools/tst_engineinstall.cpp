@@ -466,10 +466,9 @@ private slots:
     }
 
 private:
+    // ffmpeg's two programs and Deno, each beside its sums; yt-dlp is serveRelease's.
     void serveEverything()
     {
-        publish(ytDlpPath(), script("[ \"$1\" = --version ] && echo '  2099.01.01 '"),
-                ytDlpPath().section(u'/', 0, -2) + u"/SHA2-256SUMS"_s);
         for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
             publish(componentPath(name), makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}}), componentPath(name) + u".sha256"_s);
         publish(denoPath(), makeZip({{"deno", script("echo deno")}}), denoPath() + u".sha256sum"_s);

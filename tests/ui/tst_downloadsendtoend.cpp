@@ -8,6 +8,7 @@
 #include "support/windowfixture.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,7 +94,7 @@ private slots:
     }
 
     // The sheet lists a playlist's entries as the real engine reads them: the missing episode
-    // is left out and the others keep their positions, so what is left unpicked is not asked for.
+    // is left out and the others keep their positions, so what is left unpicked is not downloaded.
     void playlistPlanPicks()
     {
         WindowFixture f({u"/usr/bin"_s});
@@ -115,9 +116,22 @@ private slots:
         f.click(f.find(u"planAll"_s));
         f.click(f.findAll(u"planEntry"_s).constFirst());
         f.click(f.find(u"planDone"_s));
+        // Reading the plan looked at each entry; the download looks at what was picked alone.
+        const auto others = [this] {
+            return m_server.requestCount(u"/feed/ep1.mp4"_s) + m_server.requestCount(u"/feed/ep2.mp4"_s);
+        };
+        const int looked = others();
         f.click(f.find(u"submitButton"_s));
         QTRY_COMPARE(f.downloader().items()->count(), 1);
-        QCOMPARE(f.downloader().items()->at(0)->options().playlistItems, QList<int>{3});
+        DownloadItem *item = f.downloader().items()->at(0);
+        QCOMPARE(item->options().playlistItems, QList<int>{3});
+        // The real engine takes only what was picked: neither the unpicked first episode nor the
+        // missing second is asked for, so nothing fails.
+        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), 60000);
+        QCOMPARE(item->stateName(), u"done"_s);
+        QCOMPARE(QDir(f.path(u"Downloads/Feed"_s)).entryList(QDir::Files), QStringList{u"3 - Episode 3.mp4"_s});
+        QCOMPARE(others(), looked);
+        QCOMPARE(item->lastError(), std::nullopt);
     }
 
 private:
