@@ -1,6 +1,5 @@
 #include "windowfixture.h"
 
-#include "design/appear.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
@@ -139,23 +138,4 @@ HistoryEntry WindowFixture::addEntry(const QString &title, const QString &url, c
                              QDateTime::currentDateTimeUtc().addSecs(-2 * 3600), {}, 12'300'000};
     downloader().history()->prepend(entry);
     return entry;
-}
-
-void WindowFixture::snapshot(const QString &name) const
-{
-    const QString folder = qEnvironmentVariable("VIRELOOM_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    auto settled = [this] {
-        const QList<QQuickItem *> appearing = findItems(m_window->contentItem(), [](QQuickItem *item) {
-            auto *appear = qobject_cast<AppearAttached *>(qmlAttachedPropertiesObject<Appear>(item, false));
-            return item->isVisible() && appear && item->opacity() < 1;
-        });
-        QQuickItem *page = find(u"page");
-        auto *shown = page ? page->property("item").value<QQuickItem *>() : nullptr;
-        return appearing.isEmpty() && (!shown || shown->opacity() == 1);
-    };
-    QTRY_VERIFY(settled());
-    QVERIFY(QQuickTest::qWaitForPolish(m_window));
-    m_window->grabWindow().save(QDir(folder).filePath(name + u".png"_s));
 }

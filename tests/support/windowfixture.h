@@ -72,9 +72,6 @@ public:
     HistoryEntry addEntry(const QString &title, const QString &url, const QString &site = {},
                           const QString &quality = QStringLiteral("1080p"), std::optional<QString> file = {});
 
-    // With VIRELOOM_SCREENSHOTS naming a folder, keeps a picture of the window there once
-    // the page and its cards have finished appearing.
-    void snapshot(const QString &name) const;
 
     RecordingDesktop desktop;
     FakeClipboard clipboard;

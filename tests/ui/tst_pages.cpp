@@ -38,7 +38,6 @@ private slots:
         QCOMPARE(find("totalTile")->property("value").toString(), u"—"_s);
         QVERIFY(!find("clearHistory")->isVisible());
         QCOMPARE(textOf("emptyText"), u"Finished downloads show up here."_s);
-        m_f->snapshot(u"history-empty"_s);
 
         const QString present = m_f->path(u"home/Downloads/present.mp4"_s);
         QVERIFY(writeFile(present));
@@ -47,7 +46,6 @@ private slots:
         QCOMPARE(find("filesTile")->property("value").toString(), u"2"_s);
         QCOMPARE(find("totalTile")->property("value").toString(), Tools::fmtBytes(24'600'000));
         QTRY_COMPARE(titles(), (QStringList{u"Present"_s, u"Gone"_s}));
-        m_f->snapshot(u"history-filled"_s);
         const QString folder = u"folder "_s + m_f->settings().folder();
         for (QQuickItem *row : rows()) {
             const bool missing = textOf("rowTitle", row) == u"Gone";
@@ -62,7 +60,6 @@ private slots:
         type("searchField", u"zzz"_s);
         QTRY_COMPARE(rows().size(), 0);
         QCOMPARE(textOf("emptyText"), u"Nothing found."_s);
-        m_f->snapshot(u"history-nothing-found"_s);
         // A new download that matches the search shows at once, on top.
         type("searchField", u"example.org"_s);
         m_f->addEntry(u"Newest"_s, u"https://example.org/n"_s);
@@ -121,12 +118,10 @@ private slots:
 
         // The languages show with subtitles on, are written as typed, and stay when they go off.
         m_f->settings().setValue(SettingsKey::subLangs, u"de.*"_s);
-        m_f->snapshot(u"settings-subs-off"_s);
         QVERIFY(!find("subLangsRow")->isVisible());
         m_f->click(find("switch_subs"));
         QTRY_VERIFY(find("subLangsRow")->isVisible());
         QCOMPARE(textOf("subLangsField"), u"de.*"_s);
-        m_f->snapshot(u"settings-subs-on"_s);
         type("subLangsField", u"fr,es"_s);
         QCOMPARE(m_f->settings().string(SettingsKey::subLangs), u"fr,es"_s);
         m_f->click(find("switch_subs"));
@@ -143,10 +138,8 @@ private slots:
 
         QQuickItem *quality = find("qualityMenu");
         QCOMPARE(textOf("face", quality), u"Best quality"_s);
-        m_f->snapshot(u"settings"_s);
         m_f->click(quality);
         QTRY_VERIFY(find("option_mp3"));
-        m_f->snapshot(u"settings-menu"_s);
         QCOMPARE(find("check", find("option_best"))->opacity(), 1.0);
         m_f->click(find("option_mp3"));
         QCOMPARE(m_f->settings().defaultQuality(), Quality(Quality::mp3));
@@ -217,7 +210,6 @@ private slots:
         };
         QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s), u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
         QCOMPARE(offer("sleepIntervalRow", "secondsField", u"900"_s), u"Use a number of seconds from 0 to 600."_s);
-        m_f->snapshot(u"settings-rows"_s);
         QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
         QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);
 

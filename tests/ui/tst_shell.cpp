@@ -23,7 +23,6 @@ void drop(WindowFixture &f, const QMimeData &data)
     QCoreApplication::sendEvent(f.window(), &move);
     QTRY_VERIFY(f.find(u"dropFrame")->isVisible());
     QTRY_COMPARE(f.find(u"dropFrame")->opacity(), 1.0);
-    f.snapshot(u"dropframe"_s);
     QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(f.window(), &dropped);
 }
@@ -122,7 +121,6 @@ private slots:
 
         f.shell().showLog(item);
         QTRY_VERIFY(sheet->isVisible());
-        f.snapshot(u"logsheet"_s);
         QCOMPARE(sheet->property("text").toString(), u"[download] Destination: clip.mp4\n<i>raw</i> line"_s);
         QCOMPARE(f.textOf(u"logTitle"), u"<b>not bold</b>"_s);
         // New output shows once the item changes in a way views hear of.
@@ -156,7 +154,6 @@ private slots:
         QQuickItem *question = f.find(u"quitQuestion");
         QTRY_VERIFY(question && question->isVisible());
         QCOMPARE(accepted.size(), 1);
-        f.snapshot(u"quit"_s);
         QCOMPARE(question->property("text").toString(), u"2 downloads in progress"_s);
         f.click(f.find(u"quitCancel"));
         QTRY_VERIFY(!question->isVisible());
