@@ -54,6 +54,19 @@ double durationOf(const QString &file)
     return probe(file, u"stream=duration"_s, {u"-select_streams"_s, u"v:0"_s}).value(0).toDouble();
 }
 
+// What reached the client's end of an open connection to `port` but was not read yet; -1
+// while there is none. Its fields: slot, local and remote address, state (01: open), queues.
+qint64 unreadFrom(int port)
+{
+    const QByteArray remote = ':' + QByteArray::number(port, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray &line : readFile(u"/proc/net/tcp"_s).split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 4 && fields[2].endsWith(remote) && fields[3] == "01")
+            return fields[4].split(':').value(1).toLongLong(nullptr, 16);
+    }
+    return -1;
+}
+
 // Says why when it is not done, so that a failure shows the engine's own words.
 bool isDone(const DownloadItem *item)
 {
@@ -180,8 +193,8 @@ private slots:
         const QStringList engines = startHost(host, {m_server.url(u"/hanging/long.mp4"_s).toString()});
         QCOMPARE(engines.size(), 1);
         QVERIFY(processAlive(engines.first().toLongLong()));
-        // Time for yt-dlp to take in what was sent and settle into waiting.
-        QTest::qWait(1000);
+        // Until yt-dlp has taken in all that was sent, and can only wait.
+        QTRY_COMPARE(unreadFrom(m_server.url().port()), 0);
         QVERIFY(killHost(host, engines));
     }
 
