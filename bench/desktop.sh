@@ -36,6 +36,9 @@ fresh_home() {
 start_clean() {
     local log="$1"
     shift
+    # Emptied here, not by the background job's redirection, so that nobody reads the
+    # previous program's lines while the new one is still being started.
+    : >"$log"
     env -i PATH=/usr/bin:/bin HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/home/runtime" DISPLAY="$DISPLAY" \
         LANGUAGE=en_US ${EXTRA_ENV:-} "$@" >"$log" 2>&1 &
 }

@@ -9,11 +9,9 @@
 #include <QQuickWindow>
 
 #include <cstdio>
-#include <ctime>
 
 int main(int argc, char *argv[])
 {
-    { timespec ts; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts); timespec ps; clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ps); std::fprintf(stderr, "CPU main %ld %ld\n", ts.tv_sec*1000000L+ts.tv_nsec/1000, ps.tv_sec*1000000L+ps.tv_nsec/1000); }
     QGuiApplication app(argc, argv);
     chooseSceneGraphBackend();
     QQmlApplicationEngine engine;
@@ -31,7 +29,6 @@ int main(int argc, char *argv[])
         return 1;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     QObject::connect(window, &QQuickWindow::frameSwapped, window, [window] {
-        timespec ts; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts); timespec ps; clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ps); std::fprintf(stderr, "CPU frame %ld %ld\n", ts.tv_sec*1000000L+ts.tv_nsec/1000, ps.tv_sec*1000000L+ps.tv_nsec/1000);
         std::fprintf(stderr, "first frame at %lld\n", QDateTime::currentMSecsSinceEpoch());
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
     });
