@@ -48,12 +48,15 @@ private slots:
         QCOMPARE(args.value(args.indexOf(u"-P"_s) + 1), Tools::defaultFolder());
     }
 
-    // With the default settings: H.264 preferred, no subtitles, metadata and thumbnail
-    // embedded, no cookies, single video.
-    void formatGroup_data()
+    // What follows the head for each quality, with and without ffmpeg, and what the settings
+    // add. By default H.264 is preferred, metadata and thumbnail are embedded, no subtitles,
+    // no cookies; without ffmpeg no setting can add merging, sorting, subtitles or embedding.
+    void argumentsAfterTheHead_data()
     {
         QTest::addColumn<QString>("quality");
+        QTest::addColumn<bool>("playlist");
         QTest::addColumn<bool>("ffmpeg");
+        QTest::addColumn<QVariantMap>("settings");
         QTest::addColumn<QStringList>("expected");
 
         const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
@@ -61,97 +64,71 @@ private slots:
         const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
         const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
         const QStringList mp4{u"--merge-output-format"_s, u"mp4"_s};
-
-        QTest::newRow("best") << u"best"_s << true << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
-        for (const int height : {2160, 1440, 1080, 720, 480}) {
-            const QString n = QString::number(height);
-            QTest::addRow("p%d", height) << u"p"_s + n << true
-                                         << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)}
-                                                + mp4 + h264 + embed + end;
-            QTest::addRow("p%d without ffmpeg", height) << u"p"_s + n << false
-                                                        << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
-        }
-        QTest::newRow("mp3")
-            << u"mp3"_s << true
-            << location + QStringList{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s} + embed + end;
-        QTest::newRow("m4a") << u"m4a"_s << true
-                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + embed + end;
-        QTest::newRow("best without ffmpeg") << u"best"_s << false << QStringList{u"-f"_s, u"b"_s} + end;
-        QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
-        QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
-    }
-
-    void formatGroup()
-    {
-        QFETCH(QString, quality);
-        QFETCH(bool, ffmpeg);
-        QFETCH(QStringList, expected);
-
-        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), false}, *m_settings,
-                                           ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
-        QCOMPARE(tail(args), expected);
-
-        // Without ffmpeg no setting can add merging, sorting, subtitles or embedding.
-        if (!ffmpeg) {
-            m_settings->setValue(SettingsKey::subs, true);
-            QCOMPARE(tail(buildArgs({kLink, *Quality::fromId(quality), false}, *m_settings, std::nullopt)), expected);
-        }
-    }
-
-    void settingsShapeTheTail_data()
-    {
-        QTest::addColumn<QString>("quality");
-        QTest::addColumn<bool>("playlist");
-        QTest::addColumn<QVariantMap>("settings");
-        QTest::addColumn<QStringList>("expected");
-
-        const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
         const QStringList p720{u"-f"_s, u"bv*[height<=720]+ba/b[height<=720]/bv*+ba/b"_s, u"--merge-output-format"_s, u"mp4"_s};
         const QStringList mp3{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s};
-        const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
         const QStringList subsEn{u"--write-subs"_s, u"--sub-langs"_s, u"en"_s, u"--embed-subs"_s};
-        const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
+        const QVariantMap none;
+        const QVariantMap subs{{SettingsKey::subs, true}};
         const QVariantMap noEmbedding{{SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}};
 
+        QTest::newRow("best") << u"best"_s << false << true << none << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
+        for (const int height : {2160, 1440, 1080, 720, 480}) {
+            const QString n = QString::number(height);
+            QTest::addRow("p%d", height) << u"p"_s + n << false << true << none
+                                         << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)}
+                                                + mp4 + h264 + embed + end;
+            QTest::addRow("p%d without ffmpeg", height) << u"p"_s + n << false << false << subs
+                                                        << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
+        }
+        QTest::newRow("mp3") << u"mp3"_s << false << true << none << location + mp3 + embed + end;
+        QTest::newRow("m4a") << u"m4a"_s << false << true << none
+                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + embed + end;
+        QTest::newRow("best without ffmpeg") << u"best"_s << false << false << subs << QStringList{u"-f"_s, u"b"_s} + end;
+        QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
+        QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
+
         QTest::newRow("subtitles after the sort order")
-            << u"p720"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::embedThumb, false}}
+            << u"p720"_s << false << true
+            << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::embedThumb, false}}
             << location + p720 + h264 + subsEn + QStringList{u"--embed-metadata"_s} + end;
         QTest::newRow("subtitles right after the format without H.264")
-            << u"p720"_s << false
-            << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::preferH264, false},
-                           {SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}}
+            << u"p720"_s << false << true
+            << merged({{SettingsKey::subs, true}, {SettingsKey::subLangs, u"en"_s}, {SettingsKey::preferH264, false}}, noEmbedding)
             << location + p720 + subsEn + end;
         QTest::newRow("default subtitle languages")
-            << u"p720"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}}
+            << u"p720"_s << false << true << merged(subs, noEmbedding)
             << location + p720 + h264 + QStringList{u"--write-subs"_s, u"--sub-langs"_s, u"pt.*,en.*"_s, u"--embed-subs"_s} + end;
         QTest::newRow("audio ignores sort order and subtitles")
-            << u"mp3"_s << false << QVariantMap{{SettingsKey::subs, true}, {SettingsKey::embedThumb, false}}
+            << u"mp3"_s << false << true << merged(subs, {{SettingsKey::embedThumb, false}})
             << location + mp3 + QStringList{u"--embed-metadata"_s} + end;
-        QTest::newRow("thumbnail only") << u"mp3"_s << false << QVariantMap{{SettingsKey::embedMeta, false}}
+        QTest::newRow("thumbnail only") << u"mp3"_s << false << true << QVariantMap{{SettingsKey::embedMeta, false}}
                                         << location + mp3 + QStringList{u"--embed-thumbnail"_s} + end;
         QTest::newRow("browser cookies before the playlist arguments")
-            << u"p720"_s << false << merged({{SettingsKey::cookies, u"firefox"_s}}, noEmbedding)
+            << u"p720"_s << false << true << merged({{SettingsKey::cookies, u"firefox"_s}}, noEmbedding)
             << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"firefox"_s} + end;
         QTest::newRow("browser name passed as written")
-            << u"p720"_s << false << merged({{SettingsKey::cookies, u"None"_s}}, noEmbedding)
+            << u"p720"_s << false << true << merged({{SettingsKey::cookies, u"None"_s}}, noEmbedding)
             << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"None"_s} + end;
         QTest::newRow("playlist")
-            << u"p720"_s << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
+            << u"p720"_s << true << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
             << location + p720 + h264
                    + QStringList{u"--cookies-from-browser"_s, u"chrome"_s, u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
                                  u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s, u"--yes-playlist"_s, u"--ignore-errors"_s, u"--"_s, kLink};
     }
 
-    void settingsShapeTheTail()
+    void argumentsAfterTheHead()
     {
         QFETCH(QString, quality);
         QFETCH(bool, playlist);
+        QFETCH(bool, ffmpeg);
         QFETCH(QVariantMap, settings);
         QFETCH(QStringList, expected);
 
         for (auto it = settings.cbegin(); it != settings.cend(); ++it)
             m_settings->setValue(it.key(), it.value());
-        QCOMPARE(tail(buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings, kFFmpeg)), expected);
+        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings,
+                                           ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
+        QCOMPARE(tail(args), expected);
     }
 
     void linkIsAlwaysLastAfterDoubleDash()
