@@ -77,7 +77,6 @@ private slots:
         QTest::addColumn<Lang>("lang");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("english") << u"Histórico"_s << Lang::en << u"History"_s;
         QTest::newRow("portuguese is the key itself") << u"Histórico"_s << Lang::pt << u"Histórico"_s;
         QTest::newRow("line break in a key")
             << u"Cole um link acima, arraste um link para a janela\nou copie um link e volte para o Vireloom."_s << Lang::en
