@@ -14,7 +14,6 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
