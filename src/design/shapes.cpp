@@ -107,8 +107,9 @@ QImage SoftShadow::render(QSizeF shape, double radius, double blur, const QColor
 QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
 {
     // Cards of one size cast one shadow: a card scrolled into view takes the picture the
-    // last one drew instead of blurring its own. Render threads of several windows may ask
-    // at once.
+    // last one drew instead of blurring its own. The pictures used last are kept, up to a
+    // budget: a progress bar's glow changes size with every step and must not push the
+    // cards' shadow out. Render threads of several windows may ask at once.
     struct Drawn
     {
         QSizeF shape;
@@ -121,7 +122,8 @@ QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
     };
     static QMutex mutex;
     static std::deque<Drawn> recent;
-    constexpr size_t kKept = 8;
+    static qsizetype keptBytes = 0;
+    constexpr qsizetype kBudgetBytes = 2 * 1024 * 1024;
 
     const QSizeF shape = drawnShape();
     const double radius = std::min({m_radius, width() / 2, height() / 2});
@@ -131,15 +133,19 @@ QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
         return d.shape == shape && d.radius == radius && d.blur == m_blur && d.color == color && d.dpr == dpr;
     };
     if (const auto found = std::find_if(recent.begin(), recent.end(), same); found != recent.end()) {
-        *where = found->where;
-        return found->image;
+        std::rotate(recent.begin(), found, found + 1);
+        *where = recent.front().where;
+        return recent.front().image;
     }
     Drawn drawn{shape, radius, m_blur, color, dpr, {}, {}};
     drawn.image = render(shape, radius, m_blur, m_color, dpr, &drawn.where);
     *where = drawn.where;
+    keptBytes += drawn.image.sizeInBytes();
     recent.push_front(drawn);
-    if (recent.size() > kKept)
+    while (keptBytes > kBudgetBytes && recent.size() > 1) {
+        keptBytes -= recent.back().image.sizeInBytes();
         recent.pop_back();
+    }
     return drawn.image;
 }
 
