@@ -107,8 +107,9 @@ QImage SoftShadow::render(QSizeF shape, double radius, double blur, const QColor
 QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
 {
     // Cards of one size cast one shadow: a card scrolled into view takes the picture the
-    // last one drew instead of blurring its own. Render threads of several windows may ask
-    // at once.
+    // last one drew instead of blurring its own. The pictures used last are kept, up to a
+    // budget: a progress bar's glow changes size with every step and must not push the
+    // cards' shadow out. Render threads of several windows may ask at once.
     struct Drawn
     {
         QSizeF shape;
@@ -121,7 +122,8 @@ QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
     };
     static QMutex mutex;
     static std::deque<Drawn> recent;
-    constexpr size_t kKept = 8;
+    static qsizetype keptBytes = 0;
+    constexpr qsizetype kBudgetBytes = 2 * 1024 * 1024;
 
     const QSizeF shape = drawnShape();
     const double radius = std::min({m_radius, width() / 2, height() / 2});
@@ -131,15 +133,19 @@ QImage SoftShadow::renderPicture(qreal dpr, QRectF *where) const
         return d.shape == shape && d.radius == radius && d.blur == m_blur && d.color == color && d.dpr == dpr;
     };
     if (const auto found = std::find_if(recent.begin(), recent.end(), same); found != recent.end()) {
-        *where = found->where;
-        return found->image;
+        std::rotate(recent.begin(), found, found + 1);
+        *where = recent.front().where;
+        return recent.front().image;
     }
     Drawn drawn{shape, radius, m_blur, color, dpr, {}, {}};
     drawn.image = render(shape, radius, m_blur, m_color, dpr, &drawn.where);
     *where = drawn.where;
+    keptBytes += drawn.image.sizeInBytes();
     recent.push_front(drawn);
-    if (recent.size() > kKept)
+    while (keptBytes > kBudgetBytes && recent.size() > 1) {
+        keptBytes -= recent.back().image.sizeInBytes();
         recent.pop_back();
+    }
     return drawn.image;
 }
 
@@ -222,30 +228,7 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     return root;
 }
 
-GradientOutline::GradientOutline(QQuickItem *parent) : QQuickItem(parent)
-{
-    setFlag(ItemHasContents);
-}
-
-void GradientOutline::invalidate()
-{
-    m_stale = true;
-    update();
-}
-
-void GradientOutline::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
-{
-    QQuickItem::geometryChange(newGeometry, oldGeometry);
-    if (newGeometry.size() != oldGeometry.size())
-        invalidate();
-}
-
-void GradientOutline::itemChange(ItemChange change, const ItemChangeData &value)
-{
-    QQuickItem::itemChange(change, value);
-    if (change == ItemDevicePixelRatioHasChanged)
-        invalidate();
-}
+GradientOutline::GradientOutline(QQuickItem *parent) : StillPictureItem(parent) {}
 
 void GradientOutline::setRadius(double radius)
 {
@@ -253,7 +236,7 @@ void GradientOutline::setRadius(double radius)
         return;
     m_radius = radius;
     emit radiusChanged();
-    invalidate();
+    invalidatePicture();
 }
 
 void GradientOutline::setTopColor(const QColor &color)
@@ -262,7 +245,7 @@ void GradientOutline::setTopColor(const QColor &color)
         return;
     m_top = color;
     emit topColorChanged();
-    invalidate();
+    invalidatePicture();
 }
 
 void GradientOutline::setBottomColor(const QColor &color)
@@ -271,89 +254,24 @@ void GradientOutline::setBottomColor(const QColor &color)
         return;
     m_bottom = color;
     emit bottomColorChanged();
-    invalidate();
+    invalidatePicture();
 }
 
-QImage GradientOutline::renderFull(QSizeF size, double radius, const QColor &top, const QColor &bottom, qreal dpr)
+QImage GradientOutline::renderPicture(qreal dpr, QRectF *where) const
 {
-    return paintImage(size, dpr, [&](QPainter &p) {
-        // The gradient spans the item's height, whatever width the picture has.
-        QLinearGradient shade(QPointF(0, 0), QPointF(0, size.height()));
-        shade.setColorAt(0, top);
-        shade.setColorAt(1, bottom);
+    const QSizeF shape = size();
+    if (shape.isEmpty())
+        return {};
+    *where = QRectF(QPointF(0, 0), shape);
+    return paintImage(shape, dpr, [&](QPainter &p) {
+        QLinearGradient shade(QPointF(0, 0), QPointF(0, shape.height()));
+        shade.setColorAt(0, m_top);
+        shade.setColorAt(1, m_bottom);
         // Inset by half the line so the whole line falls inside the item.
-        const QRectF edge = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
-        const double r = std::max(0.0, std::min({radius, size.width() / 2, size.height() / 2}) - 0.5);
+        const QRectF edge = QRectF(QPointF(0, 0), shape).adjusted(0.5, 0.5, -0.5, -0.5);
+        const double r = std::max(0.0, std::min({m_radius, shape.width() / 2, shape.height() / 2}) - 0.5);
         p.setPen(QPen(QBrush(shade), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(edge, r, r);
     });
-}
-
-GradientOutline::Picture GradientOutline::render(QSizeF size, double radius, const QColor &top, const QColor &bottom,
-                                                 qreal dpr)
-{
-    if (size.isEmpty())
-        return {};
-    const double r = std::max(0.0, std::min({radius, size.width() / 2, size.height() / 2}));
-    // Narrowed by whole pixels, so the right end lands on the same pixel grid as on the
-    // full picture and comes out the same to the last antialiased pixel.
-    const double wanted = 2 * std::ceil(r) + 3;
-    const double cut = std::max(0.0, std::floor((size.width() - wanted) * dpr)) / dpr;
-    const QSizeF narrow(size.width() - cut, size.height());
-    Picture picture{renderFull(narrow, radius, top, bottom, dpr), {}};
-    const int width = picture.image.width();
-    const int height = picture.image.height();
-    if (cut == 0) {
-        picture.pieces.push_back({QRectF(0, 0, width, height), QRectF(0, 0, width / dpr, height / dpr)});
-        return picture;
-    }
-    // The middle column holds the top and bottom lines and nothing between them; a line
-    // with its antialiased edge takes at most this many pixel rows.
-    const int middle = width / 2;
-    const int lineRows = std::min(int(std::ceil(dpr)) + 1, height / 2);
-    const auto column = [&](int from, int to, double left, double right) {
-        picture.pieces.push_back({QRectF(from, 0, to - from, height), QRectF(left, 0, right - left, height / dpr)});
-    };
-    column(0, middle, 0, middle / dpr);
-    column(middle + 1, width, (middle + 1) / dpr + cut, width / dpr + cut);
-    const QRectF stretch(middle / dpr, 0, 1 / dpr + cut, 0);
-    picture.pieces.push_back({QRectF(middle, 0, 1, lineRows), stretch.adjusted(0, 0, 0, lineRows / dpr)});
-    picture.pieces.push_back({QRectF(middle, height - lineRows, 1, lineRows),
-                              stretch.adjusted(0, (height - lineRows) / dpr, 0, height / dpr)});
-    return picture;
-}
-
-QSGNode *GradientOutline::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
-{
-    auto *root = static_cast<TextureOwnerNode *>(oldNode);
-    if (root && !m_stale)
-        return root;
-    m_stale = false;
-    const Picture picture = render(size(), m_radius, m_top, m_bottom, window()->effectiveDevicePixelRatio());
-    if (picture.image.isNull()) {
-        delete root;
-        return nullptr;
-    }
-    if (!root)
-        root = new TextureOwnerNode;
-    QSGTexture *texture = window()->createTextureFromImage(picture.image, QQuickWindow::TextureHasAlphaChannel);
-    while (root->childCount() > int(picture.pieces.size()))
-        delete root->lastChild();
-    while (root->childCount() < int(picture.pieces.size())) {
-        QSGImageNode *piece = window()->createImageNode();
-        piece->setOwnsTexture(false);
-        piece->setFiltering(QSGTexture::Nearest);
-        root->appendChildNode(piece);
-    }
-    QSGNode *node = root->firstChild();
-    for (const Piece &piece : picture.pieces) {
-        auto *image = static_cast<QSGImageNode *>(node);
-        image->setTexture(texture);
-        image->setSourceRect(piece.source);
-        image->setRect(piece.target);
-        node = node->nextSibling();
-    }
-    root->adoptTexture(texture);
-    return root;
 }

@@ -4,8 +4,6 @@
 #include <QImage>
 #include <QQuickItem>
 
-#include <vector>
-
 // A picture that depends only on the item's size and properties: drawn once, and again
 // only when one of them changes.
 class StillPictureItem : public QQuickItem
@@ -76,11 +74,7 @@ private:
 
 // A 1-point outline of a rounded rectangle whose colour runs from `topColor` at the top
 // to `bottomColor` at the bottom, drawn on the item's edge.
-//
-// Only the rounded ends are drawn, on a picture as narrow as they allow: one column of it
-// is stretched along the straight top and bottom edges, and the inside of the card, where
-// the outline has nothing to show, is covered by no picture at all.
-class GradientOutline : public QQuickItem
+class GradientOutline : public StillPictureItem
 {
     Q_OBJECT
     QML_ELEMENT
@@ -98,37 +92,16 @@ public:
     QColor bottomColor() const { return m_bottom; }
     void setBottomColor(const QColor &color);
 
-    // One piece of the narrow picture and where it goes in item coordinates.
-    struct Piece
-    {
-        QRectF source;
-        QRectF target;
-    };
-    struct Picture
-    {
-        QImage image;
-        std::vector<Piece> pieces;
-    };
-    // The outline as it looks on a `size` item, drawn on a picture at most a few pixels
-    // wider than its two rounded ends.
-    static QImage renderFull(QSizeF size, double radius, const QColor &top, const QColor &bottom, qreal dpr);
-    static Picture render(QSizeF size, double radius, const QColor &top, const QColor &bottom, qreal dpr);
-
 signals:
     void radiusChanged();
     void topColorChanged();
     void bottomColorChanged();
 
 protected:
-    void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
-    void itemChange(ItemChange change, const ItemChangeData &value) override;
-    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *) override;
+    QImage renderPicture(qreal dpr, QRectF *where) const override;
 
 private:
-    void invalidate();
-
     double m_radius = 0;
     QColor m_top;
     QColor m_bottom;
-    bool m_stale = true;
 };
