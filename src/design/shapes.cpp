@@ -153,7 +153,12 @@ QSizeF SoftShadow::drawnShape() const
 {
     const double r = std::min({m_radius, width() / 2, height() / 2});
     const double straight = 2 * (std::max(r, 0.0) + std::ceil(blurReach(std::max(m_blur, 0.0) / 2))) + 2;
-    return {std::min(width(), straight), std::min(height(), straight)};
+    // A shorter side is drawn in whole pixels: a progress bar's glow that grows by a
+    // fraction of a pixel with every step, or with every frame of its easing, takes a
+    // picture already drawn instead of blurring a new one each time.
+    const qreal dpr = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    const auto whole = [dpr](double length) { return std::ceil(length * dpr - 1e-6) / dpr; };
+    return {std::min(whole(width()), straight), std::min(whole(height()), straight)};
 }
 
 namespace {

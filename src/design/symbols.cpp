@@ -3,6 +3,7 @@
 #include "designlog.h"
 
 #include <QFontDatabase>
+#include <QResource>
 
 #include <array>
 #include <utility>
@@ -45,8 +46,16 @@ QString iconFontResource()
 QString iconFontFamily()
 {
     // Loaded once per process; the font database keeps it for the process's lifetime.
+    // Handed over as the resource's own bytes where they are stored uncompressed: loaded
+    // by name, the font would be read into memory once for the database and once more
+    // for the glyphs.
     static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(iconFontResource());
+        const QResource resource(iconFontResource());
+        const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
+                                    ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                                              qsizetype(resource.size()))
+                                    : resource.uncompressedData();
+        const int id = QFontDatabase::addApplicationFontFromData(data);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty()) {
             qCWarning(lcDesign) << "icon font could not be loaded from" << iconFontResource();
