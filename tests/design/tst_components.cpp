@@ -1,6 +1,8 @@
+#include "design/designsystem.h"
 #include "design/symbols.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QRawFont>
 #include <QTest>
 
@@ -29,6 +31,12 @@ private slots:
         }
         // Every name draws its own picture.
         QCOMPARE(glyphs.size(), symbols.size());
+    }
+
+    // Figures line up in columns whichever monospaced fonts the machine has.
+    void monoTokenIsFixedPitch()
+    {
+        QVERIFY(QFontInfo(DS::mono(15, QFont::DemiBold)).fixedPitch());
     }
 };
 
