@@ -127,8 +127,6 @@ public:
     // the default-quality setting applies.
     void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false,
              const DownloadOptions &options = {});
-    // The same for views: an unknown or empty quality id means the default quality.
-    Q_INVOKABLE void addLinks(const QString &text, const QString &qualityId, bool playlist);
     // Adds with the input card's remembered choices and shows the downloads page.
     Q_INVOKABLE void addFromUI(const QString &text);
 

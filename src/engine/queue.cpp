@@ -23,11 +23,6 @@ void Downloader::add(const QString &text, std::optional<Quality> quality, bool p
     }
 }
 
-void Downloader::addLinks(const QString &text, const QString &qualityId, bool playlist)
-{
-    add(text, Quality::fromId(qualityId), playlist);
-}
-
 void Downloader::addFromUI(const QString &text)
 {
     add(text, d().uiQualityOrDefault(), d().uiPlaylist());

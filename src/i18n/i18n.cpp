@@ -104,13 +104,6 @@ const Table &table()
 
 } // namespace
 
-std::optional<Lang> langFromRaw(int raw)
-{
-    if (raw < 0 || raw > static_cast<int>(Lang::pt))
-        return std::nullopt;
-    return static_cast<Lang>(raw);
-}
-
 Lang chooseLang(const QStringList &preferredLanguages)
 {
     for (const QString &entry : preferredLanguages) {

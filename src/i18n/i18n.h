@@ -15,8 +15,6 @@
 enum class Lang { en = 0, es = 1, it = 2, fr = 3, de = 4, ja = 5, ru = 6, pl = 7, nl = 8, pt = 9 };
 inline constexpr size_t kTranslationColumns = 9;
 
-std::optional<Lang> langFromRaw(int raw);
-
 // The first preferred language that the interface speaks, English when none does.
 Lang chooseLang(const QStringList &preferredLanguages);
 
