@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import QtQuick.Templates as T
 import Vireloom.Design
@@ -46,9 +48,14 @@ T.AbstractButton {
         }
     }
 
-    HelpTip {
-        parent: root
-        text: root.help
-        visible: root.hovered && root.help.length > 0
+    // Made when the pointer rests on the button: a card has several of these buttons, and
+    // most are never hovered.
+    Loader {
+        active: root.hovered && root.help.length > 0
+        sourceComponent: HelpTip {
+            parent: root
+            text: root.help
+            visible: true
+        }
     }
 }

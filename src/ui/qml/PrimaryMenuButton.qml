@@ -10,59 +10,74 @@ RoundIconButton {
 
     objectName: "primaryMenuButton"
     symbol: "line.3.horizontal"
-    help: menu.visible ? "" : I18n.l("Menu principal")
-    onClicked: menu.popup(root, 0, root.height + 4)
+    help: menuLoader.item?.visible ? "" : I18n.l("Menu principal")
+    onClicked: {
+        menuLoader.active = true;
+        (menuLoader.item as T.Menu).popup(root, 0, root.height + 4);
+    }
 
-    T.Menu {
-        id: menu
+    // Built the first time it is opened, so the window's first frame does not wait for it.
+    Loader {
+        id: menuLoader
 
-        objectName: "primaryMenu"
-        padding: 6
-        implicitWidth: 380
-        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+        active: false
+        sourceComponent: menuComponent
+    }
 
-        contentItem: ListView {
-            implicitHeight: contentHeight
-            model: menu.contentModel
-            interactive: false
-            clip: true
-        }
+    Component {
+        id: menuComponent
 
-        background: Rectangle {
-            radius: 12
-            color: DS.surface
-            border.width: 1
-            border.color: DS.border
-        }
+        T.Menu {
+            id: menu
 
-        MenuEntry {
-            objectName: "menuSettings"
-            text: I18n.l("Ajustes…")
-            shortcut: "Ctrl+,"
-            onTriggered: Downloader.section = Downloader.AppSection.settings
-        }
+            objectName: "primaryMenu"
+            padding: 6
+            implicitWidth: 380
+            implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
 
-        MenuEntry {
-            objectName: "menuPasteLink"
-            text: I18n.l("Baixar link da área de transferência")
-            shortcut: "Ctrl+Shift+V"
-            onTriggered: Downloader.addFromClipboard()
-        }
-
-        T.MenuSeparator {
-            contentItem: Rectangle {
-                implicitHeight: 1
-                color: DS.border
+            contentItem: ListView {
+                implicitHeight: contentHeight
+                model: menu.contentModel
+                interactive: false
+                clip: true
             }
-            topPadding: 4
-            bottomPadding: 4
-        }
 
-        MenuEntry {
-            objectName: "menuQuit"
-            text: I18n.l("Sair")
-            shortcut: "Ctrl+Q"
-            onTriggered: Shell.requestQuit()
+            background: Rectangle {
+                radius: 12
+                color: DS.surface
+                border.width: 1
+                border.color: DS.border
+            }
+
+            MenuEntry {
+                objectName: "menuSettings"
+                text: I18n.l("Ajustes…")
+                shortcut: "Ctrl+,"
+                onTriggered: Downloader.section = Downloader.AppSection.settings
+            }
+
+            MenuEntry {
+                objectName: "menuPasteLink"
+                text: I18n.l("Baixar link da área de transferência")
+                shortcut: "Ctrl+Shift+V"
+                onTriggered: Downloader.addFromClipboard()
+            }
+
+            T.MenuSeparator {
+                contentItem: Rectangle {
+                    implicitHeight: 1
+                    color: DS.border
+                }
+                topPadding: 4
+                bottomPadding: 4
+            }
+
+            MenuEntry {
+                objectName: "menuQuit"
+                text: I18n.l("Sair")
+                shortcut: "Ctrl+Q"
+                onTriggered: Shell.requestQuit()
+            }
         }
     }
 }
