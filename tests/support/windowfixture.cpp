@@ -63,17 +63,27 @@ bool WindowFixture::show()
     if (!m_window)
         return false;
     m_window->show();
-    return QTest::qWaitForWindowExposed(m_window) && QQuickTest::qWaitForPolish(m_window);
+    return QTest::qWaitForWindowExposed(m_window) && waitForPage();
+}
+
+bool WindowFixture::waitForPage() const
+{
+    // Pages are built between frames: wait until the one asked for last is there.
+    const QObject *page = m_window->findChild<QObject *>(QStringLiteral("page"));
+    const auto ready = [page] { return page && page->property("status").toInt() != 2; };
+    return QTest::qWaitFor(ready) && QQuickTest::qWaitForPolish(m_window);
 }
 
 QQuickItem *WindowFixture::find(QStringView name, QQuickItem *under) const
 {
+    waitForPage();
     const auto named = [name](const QQuickItem *item) { return item->objectName() == name; };
     return findItems(under ? under : m_window->contentItem(), named).value(0);
 }
 
 QList<QQuickItem *> WindowFixture::findAll(QStringView name) const
 {
+    waitForPage();
     return findItems(m_window->contentItem(), [name](const QQuickItem *item) { return item->objectName() == name; });
 }
 

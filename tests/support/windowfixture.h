@@ -56,6 +56,8 @@ public:
     // Loads and shows the window; false when it could not be shown.
     [[nodiscard]] bool show();
 
+    // Waits for the page of the current section where it is still being built.
+    bool waitForPage() const;
     QQuickItem *find(QStringView name, QQuickItem *under = nullptr) const;
     QList<QQuickItem *> findAll(QStringView name) const;
     // The item's "text", or a note naming what is missing.

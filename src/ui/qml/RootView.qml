@@ -1,3 +1,4 @@
+import QtQml
 import QtQuick
 import QtQuick.Layouts
 import Vireloom.Design
@@ -12,6 +13,14 @@ Item {
     property bool dropTarget: false
     // The drawings rest while the window is in the background and nothing downloads.
     readonly property bool animating: Window.active || Shell.busy
+
+    // For start-up measurements, beside the first frame that main() logs.
+    LoggingCategory {
+        id: startupLog
+
+        name: "vireloom.app"
+        defaultLogLevel: LoggingCategory.Warning
+    }
 
     AppBackground {
         anchors.fill: parent
@@ -36,9 +45,15 @@ Item {
             Layout.fillHeight: true
             // A new page for every section, so each starts with fresh view state. Named by
             // file, a page (and what it imports) is loaded only once it is first shown.
+            // Pages fade in from nothing, so the window need not wait for one: it shows its
+            // background and sidebar at once and the page is built between frames.
+            asynchronous: true
             source: Downloader.section === Downloader.AppSection.history ? "HistoryPage.qml"
                   : Downloader.section === Downloader.AppSection.settings ? "SettingsPage.qml" : "DownloadsPage.qml"
-            onLoaded: fadeIn.restart()
+            onLoaded: {
+                fadeIn.restart();
+                console.debug(startupLog, "page shown at", Date.now());
+            }
 
             NumberAnimation {
                 id: fadeIn
