@@ -104,6 +104,28 @@ private slots:
         QCOMPARE(f.downloader().items()->at(0)->url(), u"https://example.org/c"_s);
     }
 
+    // The primary menu and the round buttons' tips are made when first wanted: resting the
+    // pointer on the button shows its tip, a click opens the menu, and an entry acts.
+    void primaryMenuAndTip()
+    {
+        WindowFixture f;
+        QVERIFY(f.show());
+        QQuickItem *button = f.find(u"primaryMenuButton");
+        QVERIFY(button);
+        const auto tipShown = [&] {
+            return !findItems(f.window()->contentItem(), [](const QQuickItem *item) {
+                        return item->isVisible() && item->property("text").toString() == u"Main menu"_s;
+                    }).isEmpty();
+        };
+        QVERIFY(!tipShown());
+        QTest::mouseMove(f.window(), button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint());
+        QTRY_VERIFY(tipShown());
+        f.click(button);
+        QTRY_VERIFY(f.find(u"menuSettings") && f.find(u"menuSettings")->isVisible());
+        f.click(f.find(u"menuSettings"));
+        QTRY_COMPARE(f.downloader().section(), Downloader::AppSection::settings);
+    }
+
     // Return closes the sheet from the moment it opens; the log shows as characters, follows
     // the item and copies whole.
     void logSheet()

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQuick
 import QtQuick.Templates as T
 import Vireloom.Design
@@ -49,13 +47,17 @@ T.AbstractButton {
     }
 
     // Made when the pointer rests on the button: a card has several of these buttons, and
-    // most are never hovered.
+    // most are never hovered. Qt 6.4 makes a Loader's item in a context of its own, so
+    // this file is not bound and the linter cannot follow the ids outwards.
+    // qmllint disable unqualified
     Loader {
         active: root.hovered && root.help.length > 0
         sourceComponent: HelpTip {
             parent: root
             text: root.help
-            visible: true
         }
+        // Shown once it has its parent, which places it and gives it a window.
+        onLoaded: (item as HelpTip).visible = true
     }
+    // qmllint enable unqualified
 }
