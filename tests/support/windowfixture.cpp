@@ -18,6 +18,15 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+auto named(QStringView name)
+{
+    return [name](const QQuickItem *item) { return item->objectName() == name; };
+}
+
+} // namespace
+
 WindowFixture::WindowFixture(const QStringList &systemDirs)
 {
     QDir root(m_root.path());
@@ -70,21 +79,21 @@ bool WindowFixture::waitForPage() const
 {
     // Pages are built between frames: wait until the one asked for last is there.
     const QObject *page = m_window->findChild<QObject *>(QStringLiteral("page"));
-    const auto ready = [page] { return page && page->property("status").toInt() != 2; };
+    constexpr int loading = 2; // Loader.Loading
+    const auto ready = [page] { return page && page->property("status").toInt() != loading; };
     return QTest::qWaitFor(ready) && QQuickTest::qWaitForPolish(m_window);
 }
 
 QQuickItem *WindowFixture::find(QStringView name, QQuickItem *under) const
 {
     waitForPage();
-    const auto named = [name](const QQuickItem *item) { return item->objectName() == name; };
-    return findItems(under ? under : m_window->contentItem(), named).value(0);
+    return findItems(under ? under : m_window->contentItem(), named(name)).value(0);
 }
 
 QList<QQuickItem *> WindowFixture::findAll(QStringView name) const
 {
     waitForPage();
-    return findItems(m_window->contentItem(), [name](const QQuickItem *item) { return item->objectName() == name; });
+    return findItems(m_window->contentItem(), named(name));
 }
 
 QString WindowFixture::textOf(QStringView name, QQuickItem *under) const
