@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "tools/engineinstaller.h"
 #include "tools/freshnessmonitor.h"
+#include "tools/releasecheck.h"
 #include "tools/tools.h"
 
 #include <QCoreApplication>
@@ -75,4 +76,10 @@ int runEngineCommand(LaunchOptions::Action action, int argc, char **argv)
     Settings settings;
     settings.registerAppDefaults();
     return action == LaunchOptions::Action::UpdateEngine ? updateEngine(settings) : engineStatus(settings);
+}
+
+int runReleaseCheck(const QString &address, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    return ReleaseCheck::runAsChild(address);
 }

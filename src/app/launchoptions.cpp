@@ -35,6 +35,9 @@ struct LaunchParser
     QCommandLineOption engineStatus{QStringLiteral("engine-status"),
                                     L(QStringLiteral("Mostra os programas do motor, suas versões e se há atualização."))};
 
+    // Not for users: the application runs itself with it to look for a new engine release.
+    QCommandLineOption checkRelease{QStringLiteral("check-release"), QString(), QStringLiteral("address")};
+
     QList<const QCommandLineOption *> documented() const { return {&help, &version, &updateEngine, &engineStatus}; }
 
     LaunchParser()
@@ -44,6 +47,8 @@ struct LaunchParser
         parser.setApplicationDescription(L(QStringLiteral("Salve vídeo ou áudio de links como arquivos")));
         for (const QCommandLineOption *option : documented())
             parser.addOption(*option);
+        checkRelease.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(checkRelease);
         for (const ToolkitOption &toolkit : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(toolkit.name));
             if (toolkit.takesValue)
@@ -102,12 +107,16 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         return exitWith(0, QStringLiteral("Vireloom " VIRELOOM_VERSION "\n"));
 
     LaunchOptions options;
-    if (launch.parser.isSet(launch.updateEngine))
+    if (launch.parser.isSet(launch.updateEngine)) {
         options.action = LaunchOptions::Action::UpdateEngine;
-    else if (launch.parser.isSet(launch.engineStatus))
+    } else if (launch.parser.isSet(launch.engineStatus)) {
         options.action = LaunchOptions::Action::EngineStatus;
-    else
+    } else if (launch.parser.isSet(launch.checkRelease)) {
+        options.action = LaunchOptions::Action::CheckRelease;
+        options.releaseAddress = launch.parser.value(launch.checkRelease);
+    } else {
         options.addresses = launch.parser.positionalArguments();
+    }
     return options;
 }
 

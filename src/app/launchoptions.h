@@ -13,6 +13,7 @@ struct LaunchOptions
         Exit,  // print `message` and end with `exitCode`
         UpdateEngine, // install what is missing and update yt-dlp, without a window
         EngineStatus, // print the engine's programs and versions, without a window
+        CheckRelease, // the application's own child: where `releaseAddress` leads
     };
 
     Action action = Action::Run;
@@ -21,6 +22,7 @@ struct LaunchOptions
     QString message;
     // vireloom: addresses and links, in the order given.
     QStringList addresses;
+    QString releaseAddress;
 };
 
 // The exit code of a command line the program cannot read, as for most command-line tools.

@@ -8,6 +8,7 @@
 #include "platform/singleinstance.h"
 #include "platform/systemclipboard.h"
 #include "settings/settings.h"
+#include "tools/freshnessmonitor.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
 
@@ -82,6 +83,8 @@ int main(int argc, char *argv[])
         return finishLaunch(options);
     if (options.action == LaunchOptions::Action::UpdateEngine || options.action == LaunchOptions::Action::EngineStatus)
         return runEngineCommand(options.action, argc, argv);
+    if (options.action == LaunchOptions::Action::CheckRelease)
+        return runReleaseCheck(options.releaseAddress, argc, argv);
 
     // Widgets only for the tray icon's menu; the window is Qt Quick.
     QApplication app(argc, argv);
@@ -109,6 +112,9 @@ int main(int argc, char *argv[])
     chooseSceneGraphBackend();
     Motion::instance()->followDesktop();
 
+    // The daily look at the engine's latest release needs TLS; a child of our own makes it,
+    // so the libraries for that are not kept in memory for the rest of the session.
+    FreshnessMonitor::setCheckProgram(QCoreApplication::applicationFilePath());
     Settings settings;
     Downloader downloader(&settings, nullptr, Downloader::EngineChecks::OnRequest);
     LinuxDesktop desktop;

@@ -15,6 +15,12 @@ namespace {
 
 constexpr int kPollMs = 3600 * 1000;
 
+QString &checkProgram()
+{
+    static QString program;
+    return program;
+}
+
 std::optional<QList<int>> versionParts(QStringView version)
 {
     const QList<QStringView> fields = version.trimmed().split(u'.');
@@ -76,6 +82,7 @@ FreshnessMonitor::FreshnessMonitor(Settings *settings, QObject *parent)
     , m_settings(settings)
     , m_check(new ReleaseCheck(this))
 {
+    m_check->setProgram(checkProgram());
     connect(m_check, &ReleaseCheck::resolved, this, [this](const QUrl &asset) {
         const QString release = Releases::releaseTag(asset);
         if (release.isEmpty())
@@ -97,6 +104,11 @@ FreshnessMonitor::FreshnessMonitor(Settings *settings, QObject *parent)
     });
     m_timer.setInterval(kPollMs);
     connect(&m_timer, &QTimer::timeout, this, &FreshnessMonitor::checkIfDue);
+}
+
+void FreshnessMonitor::setCheckProgram(const QString &program)
+{
+    checkProgram() = program;
 }
 
 void FreshnessMonitor::start()

@@ -45,6 +45,10 @@ public:
 
     explicit FreshnessMonitor(Settings *settings, QObject *parent = nullptr);
 
+    // The program whose child makes the look (see ReleaseCheck), for monitors made from
+    // now on; without one, the look is made in this process.
+    static void setCheckProgram(const QString &program);
+
     void start();
     bool enabled() const;
     QString latest() const;

@@ -2,7 +2,18 @@
 
 #include "i18n/i18n.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The child's own transfer timeout ends it first; this is for a child that hangs anyway.
+constexpr int kChildTimeoutMs = ReleaseCheck::kTimeoutMs + 5'000;
+
+} // namespace
 
 ReleaseCheck::ReleaseCheck(QObject *parent)
     : QObject(parent)
@@ -17,15 +28,28 @@ ReleaseCheck::~ReleaseCheck()
 void ReleaseCheck::start(const QUrl &latest)
 {
     abort();
+    if (!m_program.isEmpty()) {
+        startChild(latest);
+        return;
+    }
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
     QNetworkRequest request(latest);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(kTimeoutMs);
-    m_reply = m_network.head(request);
+    m_reply = m_network->head(request);
     connect(m_reply, &QNetworkReply::finished, this, &ReleaseCheck::onFinished);
 }
 
 void ReleaseCheck::abort()
 {
+    if (QProcess *child = m_child) {
+        m_child = nullptr;
+        child->disconnect(this);
+        child->kill();
+        // Reaped once it has gone; deleting it now would wait for that here.
+        connect(child, &QProcess::finished, child, &QObject::deleteLater);
+    }
     if (!m_reply)
         return;
     QNetworkReply *reply = m_reply;
@@ -53,4 +77,61 @@ void ReleaseCheck::onFinished()
     } else {
         emit failed(LF(QStringLiteral("HTTP %ld ao baixar %@"), qint64(status.toInt()), asked.fileName()));
     }
+}
+
+void ReleaseCheck::startChild(const QUrl &latest)
+{
+    auto *child = new QProcess(this);
+    m_child = child;
+    child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(child, &QProcess::finished, this, &ReleaseCheck::onChildFinished);
+    connect(child, &QProcess::errorOccurred, this, [this, child](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart || child != m_child)
+            return;
+        m_child = nullptr;
+        child->deleteLater();
+        emit failed(child->errorString());
+    });
+    QTimer::singleShot(kChildTimeoutMs, child, [child] { child->kill(); });
+    child->start(m_program, {QStringLiteral("--check-release"), latest.toString(QUrl::FullyEncoded)});
+}
+
+void ReleaseCheck::onChildFinished(int exitCode, QProcess::ExitStatus status)
+{
+    QProcess *child = m_child;
+    m_child = nullptr;
+    child->deleteLater();
+
+    const QString answer = QString::fromUtf8(child->readAllStandardOutput()).trimmed();
+    const QUrl asset(answer, QUrl::StrictMode);
+    if (status == QProcess::NormalExit && exitCode == 0 && asset.isValid() && !asset.isRelative())
+        emit resolved(asset);
+    else if (status == QProcess::NormalExit && exitCode != 0 && !answer.isEmpty())
+        emit failed(answer);
+    else if (status == QProcess::CrashExit)
+        emit failed(QStringLiteral("the release check crashed: ") + child->errorString());
+    else
+        emit failed(QStringLiteral("the release check gave no address: ") + answer);
+}
+
+int ReleaseCheck::runAsChild(const QString &address)
+{
+    const QUrl latest(address, QUrl::StrictMode);
+    ReleaseCheck check;
+    int exitCode = 1;
+    auto answer = [&exitCode](const QString &line, int code) {
+        std::fputs((line + u'\n').toUtf8().constData(), stdout);
+        std::fflush(stdout);
+        exitCode = code;
+        QCoreApplication::quit();
+    };
+    connect(&check, &ReleaseCheck::resolved, &check, [&](const QUrl &asset) { answer(asset.toString(QUrl::FullyEncoded), 0); });
+    connect(&check, &ReleaseCheck::failed, &check, [&](const QString &reason) { answer(reason.simplified(), 1); });
+    if (!latest.isValid() || latest.isRelative()) {
+        answer(QStringLiteral("not an address: ") + address, 1);
+        return exitCode;
+    }
+    check.start(latest);
+    QCoreApplication::exec();
+    return exitCode;
 }

@@ -4,11 +4,17 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
+#include <QProcess>
+#include <QString>
 #include <QUrl>
 
 // Asks a latest-release address where it leads, without fetching what it leads to: one
 // HEAD request whose redirect is read, not followed. Runs on the event loop of the
 // thread that owns it; the answer, or the reason there is none, arrives as a signal.
+//
+// Given a program, the request is made by a short-lived child instead,
+// `program --check-release URL`, which answers with runAsChild(). A long-running process
+// that looks once a day then never loads the TLS library for it.
 class ReleaseCheck : public QObject
 {
     Q_OBJECT
@@ -20,10 +26,16 @@ public:
     explicit ReleaseCheck(QObject *parent = nullptr);
     ~ReleaseCheck() override;
 
+    void setProgram(const QString &program) { m_program = program; }
+
     // Starts over when a check is still running.
     void start(const QUrl &latest);
     void abort();
-    bool isRunning() const { return m_reply; }
+    bool isRunning() const { return m_reply || m_child; }
+
+    // The child's side: checks `address`, writes the asset's address or the reason there is
+    // none as one line, and returns the exit code. Needs an application object.
+    static int runAsChild(const QString &address);
 
 signals:
     // The release's own address of the asset, or `latest` itself when the host serves it
@@ -33,7 +45,11 @@ signals:
 
 private:
     void onFinished();
+    void startChild(const QUrl &latest);
+    void onChildFinished(int exitCode, QProcess::ExitStatus status);
 
-    QNetworkAccessManager m_network;
+    QString m_program;
+    QNetworkAccessManager *m_network = nullptr;
     QPointer<QNetworkReply> m_reply;
+    QPointer<QProcess> m_child;
 };

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -365,16 +366,21 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("hoursSinceLastCheck"); // -1: never checked
         QTest::addColumn<QString>("release");         // empty: the address answers 404
+        QTest::addColumn<QString>("program");         // that makes the look as a child; empty: none
         QTest::addColumn<int>("looks");
         QTest::addColumn<EngineFreshness>("freshness");
         using F = EngineFreshness;
 
-        QTest::newRow("a newer release through the redirect") << true << -1 << kRelease << 1 << F::updateAvailable;
-        QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << 1 << F::current;
-        QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << 0 << F::updateAvailable;
-        QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << 1 << F::updateAvailable;
-        QTest::newRow("turned off: never asks") << false << -1 << kRelease << 0 << F::unknown;
-        QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << 1 << F::outdated;
+        // Each look is made by the application's own child, as when it runs.
+        const QString app = QStringLiteral(VIRELOOM_APP);
+        QTest::newRow("a newer release through the redirect") << true << -1 << kRelease << app << 1 << F::updateAvailable;
+        QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << app << 1 << F::current;
+        QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << app << 0 << F::updateAvailable;
+        QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << app << 1 << F::updateAvailable;
+        QTest::newRow("turned off: never asks") << false << -1 << kRelease << app << 0 << F::unknown;
+        QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << app << 1 << F::outdated;
+        QTest::newRow("no child to ask: outdated") << true << -1 << kRelease << u"/nonexistent/vireloom"_s << 0 << F::outdated;
+        QTest::newRow("asked in this process") << true << -1 << kRelease << QString() << 1 << F::updateAvailable;
     }
 
     void freshness()
@@ -382,9 +388,12 @@ private slots:
         QFETCH(bool, enabled);
         QFETCH(int, hoursSinceLastCheck);
         QFETCH(QString, release);
+        QFETCH(QString, program);
         QFETCH(int, looks);
         QFETCH(EngineFreshness, freshness);
         placeEverything(kWorking);
+        FreshnessMonitor::setCheckProgram(program);
+        const auto inProcess = qScopeGuard([] { FreshnessMonitor::setCheckProgram(QString()); });
         m_settings->setValue(SettingsKey::checkEngineUpdates, enabled);
         if (hoursSinceLastCheck >= 0) {
             m_settings->setValue(SettingsKey::engineLatest, kRelease);
