@@ -17,10 +17,13 @@ SystemClipboard::SystemClipboard(QClipboard *clipboard, QObject *parent)
 
 std::optional<QString> SystemClipboard::text() const
 {
+    // Asked for text alone: asking which formats it holds would load every image plugin,
+    // since the desktop's clipboard offers images converted to any of them.
     const QMimeData *data = m_clipboard->mimeData(QClipboard::Clipboard);
-    if (!data || !data->hasText())
+    QString text = data ? data->text() : QString();
+    if (text.isEmpty())
         return std::nullopt;
-    return data->text();
+    return text;
 }
 
 void SystemClipboard::noticeActivation()
