@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -72,6 +74,19 @@ void quitOnTermination(Shell &shell)
     ::sigaction(SIGINT, &action, nullptr);
 }
 
+// Read as PNG by name: a file of unnamed format would have every image plugin loaded to
+// guess it, and an SVG the renderer for it, each costing more memory than the icon.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QImageReader reader(QStringLiteral(":/icons/%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -93,7 +108,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Vireloom"));
     // The compositor finds the window's entry and icon by this name; Flatpak exports them under its id.
     QApplication::setDesktopFileName(qEnvironmentVariable("FLATPAK_ID", QStringLiteral("vireloom")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Vireloom/UI/vireloom.svg")));
+    QApplication::setWindowIcon(windowIcon());
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
 
