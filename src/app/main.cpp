@@ -16,8 +16,8 @@
 #include <QDateTime>
 #include <QIcon>
 #include <QImageReader>
-#include <QPixmap>
 #include <QLoggingCategory>
+#include <QPixmap>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSocketNotifier>
