@@ -93,6 +93,8 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     Tools::setLocations({root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}});
     Settings settings(root.filePath(QStringLiteral("settings.conf")));
+    // The application makes its release check in a child; here it would be a host lookup.
+    settings.setValue(SettingsKey::checkEngineUpdates, false);
     Downloader downloader(&settings);
     Shell shell(&downloader);
 
