@@ -8,6 +8,7 @@
 #include "tools/tools.h"
 
 #include <QCoreApplication>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -81,5 +82,20 @@ int runEngineCommand(LaunchOptions::Action action, int argc, char **argv)
 int runReleaseCheck(const QString &address, int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    return ReleaseCheck::runAsChild(address);
+    const QUrl latest(address, QUrl::StrictMode);
+    if (!latest.isValid() || latest.isRelative()) {
+        printLine(QStringLiteral("not an address: ") + address);
+        return 1;
+    }
+    ReleaseCheck check;
+    QObject::connect(&check, &ReleaseCheck::resolved, &app, [](const QUrl &asset) {
+        printLine(asset.toString(QUrl::FullyEncoded));
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&check, &ReleaseCheck::failed, &app, [](const QString &reason) {
+        printLine(reason.simplified());
+        QCoreApplication::exit(1);
+    });
+    check.start(latest);
+    return QCoreApplication::exec();
 }

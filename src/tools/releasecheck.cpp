@@ -2,11 +2,8 @@
 
 #include "i18n/i18n.h"
 
-#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 
@@ -112,26 +109,4 @@ void ReleaseCheck::onChildFinished(int exitCode, QProcess::ExitStatus status)
         emit failed(QStringLiteral("the release check crashed: ") + child->errorString());
     else
         emit failed(QStringLiteral("the release check gave no address: ") + answer);
-}
-
-int ReleaseCheck::runAsChild(const QString &address)
-{
-    const QUrl latest(address, QUrl::StrictMode);
-    ReleaseCheck check;
-    int exitCode = 1;
-    auto answer = [&exitCode](const QString &line, int code) {
-        std::fputs((line + u'\n').toUtf8().constData(), stdout);
-        std::fflush(stdout);
-        exitCode = code;
-        QCoreApplication::quit();
-    };
-    connect(&check, &ReleaseCheck::resolved, &check, [&](const QUrl &asset) { answer(asset.toString(QUrl::FullyEncoded), 0); });
-    connect(&check, &ReleaseCheck::failed, &check, [&](const QString &reason) { answer(reason.simplified(), 1); });
-    if (!latest.isValid() || latest.isRelative()) {
-        answer(QStringLiteral("not an address: ") + address, 1);
-        return exitCode;
-    }
-    check.start(latest);
-    QCoreApplication::exec();
-    return exitCode;
 }

@@ -13,7 +13,7 @@
 // thread that owns it; the answer, or the reason there is none, arrives as a signal.
 //
 // Given a program, the request is made by a short-lived child instead,
-// `program --check-release URL`, which answers with runAsChild(). A long-running process
+// `program --check-release URL`, which answers on one line. A long-running process
 // that looks once a day then never loads the TLS library for it.
 class ReleaseCheck : public QObject
 {
@@ -32,10 +32,6 @@ public:
     void start(const QUrl &latest);
     void abort();
     bool isRunning() const { return m_reply || m_child; }
-
-    // The child's side: checks `address`, writes the asset's address or the reason there is
-    // none as one line, and returns the exit code. Needs an application object.
-    static int runAsChild(const QString &address);
 
 signals:
     // The release's own address of the asset, or `latest` itself when the host serves it
