@@ -169,8 +169,9 @@ void Downloader::finish(const QUuid &id, int status)
             m_desktop->notifyFinished(item->title());
         }
     } else {
-        const QString raw = failureText(item->lastError(), item->log(), status);
-        const FailureDescription failure = describeFailure(raw, item->log(), d().cookiesBrowser() != u"none");
+        const FailureContext context{d().cookiesBrowser() != u"none", !privateConfig(d()).isEmpty(),
+                                     d().string(SettingsKey::cookiesFile).value_or(QString())};
+        const FailureDescription failure = describeRun(item->lastError(), item->log(), status, context);
         item->setState(DLState::failure(failure.message));
         item->setFailureAction(failure.action);
     }
@@ -196,6 +197,12 @@ void Downloader::runFailureAction(DownloadItem *item)
         break;
     case FailureAction::openSettings:
         m_settingsFocus = QStringLiteral("folder");
+        break;
+    case FailureAction::openProxy:
+        m_settingsFocus = QStringLiteral("proxy");
+        break;
+    case FailureAction::chooseCookiesFile:
+        m_settingsFocus = QStringLiteral("cookiesFile");
         break;
     }
     setSection(AppSection::settings);

@@ -164,6 +164,10 @@ QString CardTexts::failureActionLabel() const
         return L(QStringLiteral("Instalar o que falta"));
     case FailureAction::openSettings:
         return L(QStringLiteral("Abrir ajustes"));
+    case FailureAction::openProxy:
+        return L(QStringLiteral("Ajustar o proxy"));
+    case FailureAction::chooseCookiesFile:
+        return L(QStringLiteral("Escolher o arquivo de cookies"));
     }
     return {};
 }

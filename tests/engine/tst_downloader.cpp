@@ -111,9 +111,10 @@ private slots:
     {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("message"); // empty: done
-        QTest::newRow("no error line: the last line") << u"status-2"_s << u"[generic] Extracting URL: http://fake.invalid/status-2"_s;
-        QTest::newRow("no output: the command line") << u"silent-3"_s << u"$ yt-dlp --ignore-config --newline --progress"_s;
-        QTest::newRow("single video with files but an error") << u"files-s"_s << u"[generic] entry 4: HTTP Error 404: Not Found"_s;
+        QTest::newRow("no error line: a sentence and the last line")
+            << u"status-2"_s << u"The download failed. yt-dlp’s last message: [generic] Extracting URL: http://fake.invalid/status-2"_s;
+        QTest::newRow("no output: the exit status") << u"silent-3"_s << u"yt-dlp exited with code 3"_s;
+        QTest::newRow("single video with files but an error") << u"files-s"_s << u"The site doesn’t have this page or file"_s;
         QTest::newRow("exit 0 without files") << u"silent-0"_s << QString();
     }
 
