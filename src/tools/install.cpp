@@ -29,6 +29,7 @@
 
 namespace {
 
+
 // A transfer that receives nothing for this long is given up rather than left hanging.
 constexpr int kStallTimeoutMs = 60'000;
 // Sums files list a few dozen files; anything much larger is not one.
@@ -191,7 +192,7 @@ QUrl fetch(const QUrl &url, const std::function<QString(QByteArrayView)> &write)
         throw VireloomError::msg(writeError);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() && reply->error() != QNetworkReply::NoError)
-        throw VireloomError::msg(reply->errorString());
+        throw VireloomError::msg(networkFailure(reply->error(), url.host(), reply->errorString()));
     if (status.toInt() != 200)
         throw VireloomError::msg(LF(QStringLiteral("HTTP %ld ao baixar %@"), qint64(status.toInt()), url.fileName()));
     // A 200 whose body was cut short is no file to install.
@@ -331,6 +332,8 @@ void restorePrevious()
     fs::remove(target);
     fs::remove(previous, ec);
 }
+
+
 } // namespace
 
 namespace Tools {
@@ -499,3 +502,4 @@ void installDeno()
 }
 
 } // namespace Tools
+

@@ -484,7 +484,7 @@ Flickable {
         Chip {
             objectName: "chip"
             text: engineRow.helper.engineChip(engineRow.path, engineRow.version)
-            color: engineRow.path.length > 0 ? DS.success : DS.danger
+            color: engineRow.path.length === 0 ? DS.danger : engineRow.helper.engineChipWarns(engineRow.version) ? DS.warning : DS.success
         }
     }
 
