@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
                 + "|NA|NA\n";
     }
 
-    const RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path()};
+    RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path(), {}};
     LineReader reader([&downloader, &id, &run](QStringView line) { downloader.handle(line, id, run); });
     constexpr qsizetype kChunk = 4096;
     QElapsedTimer clock;

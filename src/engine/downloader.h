@@ -215,7 +215,7 @@ public:
     // `status` is the exit code, or the signal number when the process was killed.
     void finish(const QUuid &id, int status);
     // Applies one line of a download's output to the item with this id, if it is still listed.
-    void handle(QStringView line, const QUuid &id, const RunOutput &run);
+    void handle(QStringView line, const QUuid &id, RunOutput &run);
     void fetchInfo(DownloadItem *item);
     void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
     // Asks every running download to stop now, as when the application quits.

@@ -64,8 +64,11 @@ void Downloader::startProbe(DownloadItem *item)
     const bool withConfig = !privateConfig(d()).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*m_ytdlpPath);
+    // A single video is probed with the download's own format choice, so that the sizes it
+    // reports are those of what will be fetched.
+    const QStringList formats = item->playlist() ? QStringList() : formatSelection(item->quality(), d(), m_ffmpegPath.has_value());
     process->setArguments(probeArgs(item->url(), item->playlist(), d(), withCookies ? runCookiesFile(id) : QString(),
-                                    withConfig ? runConfigFile(id) : QString()));
+                                    withConfig ? runConfigFile(id) : QString(), formats));
     Tools::prepareEngineProcess(*process);
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -129,6 +132,8 @@ void Downloader::applyInfo(const QUuid &id, const std::optional<MediaInfo> &info
             item->setTitle(*info->title);
         item->setThumbnail(info->thumbnail);
         item->setDuration(info->duration);
+        item->setExpectedBytes(info->chosenBytes);
+        item->setExpectedParts(info->chosenParts);
         item->setUploader(info->uploader.value_or(QString()));
         item->setSite(info->site.value_or(QString()));
         // Whatever the user chose, a playlist is downloaded as one.

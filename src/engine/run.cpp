@@ -56,7 +56,7 @@ void Downloader::start(DownloadItem *item)
     if (d().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
         Tools::writePrivateFile(archiveFile(), {});
 
-    const RunOutput run{RunMarkers::random(), folder};
+    RunOutput run{RunMarkers::random(), folder};
     const QStringList args = buildArgs(*item, run.markers.token());
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ')});
 
@@ -71,7 +71,7 @@ void Downloader::start(DownloadItem *item)
     bindToApplication(*process);
 
     // Every line is handled, in order, before the end of the run: finish() sees all of them.
-    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) { handle(line, id, run); });
+    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) mutable { handle(line, id, run); });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [process, reader] { reader->feed(process->readAllStandardOutput()); });
     connect(process, &QProcess::finished, this, [this, process, reader, id](int exitCode, QProcess::ExitStatus exitStatus) {
