@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir scratch;
     // No engine: the item fails at once and stays in the list, which is all handle() needs.
-    Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}});
+    Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}, scratch.filePath(QStringLiteral("cache"))});
     Settings settings(scratch.filePath(QStringLiteral("settings.ini")));
     Downloader downloader(&settings);
     downloader.add(QStringLiteral("https://example.com/watch?v=1"));

@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
 
     // A throwaway engine folder with no engine: nothing is probed or started.
     QTemporaryDir root;
-    Tools::setLocations({root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}});
+    Tools::setLocations({root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}, root.filePath(QStringLiteral("cache"))});
     Settings settings(root.filePath(QStringLiteral("settings.conf")));
     // The application makes its release check in a child; here it would be a host lookup.
     settings.setValue(SettingsKey::checkEngineUpdates, false);

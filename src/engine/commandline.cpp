@@ -208,7 +208,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         args << QStringLiteral("--yes-playlist") << QStringLiteral("--ignore-errors");
     else
         args << QStringLiteral("--no-playlist");
-    args << QStringLiteral("--") << request.url;
+    if (!request.infoJson.isEmpty())
+        args << QStringLiteral("--load-info-json") << request.infoJson;
+    else
+        args << QStringLiteral("--") << request.url;
     return args;
 }
 
@@ -241,7 +244,9 @@ QStringList planArgs(const QString &url, const Settings &settings, const QString
 
 QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token) const
 {
-    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token};
+    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
+    if (const auto probed = m_probedInfo.constFind(item.id()); probed != m_probedInfo.cend() && !probed->fresh.hasExpired())
+        request.infoJson = probed->file;
     if (!d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
         request.cookiesFile = runCookiesFile(item.id());
     if (!privateConfig(d()).isEmpty())

@@ -58,6 +58,9 @@ struct DownloadRequest
     QString configFile;
     // Chosen per run; see RunMarkers.
     QString token;
+    // What the probe already read of the page, given to the engine instead of the link so
+    // that the page is not read twice; empty to read it anew.
+    QString infoJson;
 };
 
 // The browser-cookie arguments: empty, or "--cookies-from-browser" and the browser.

@@ -33,7 +33,8 @@ WindowFixture::WindowFixture(const QStringList &systemDirs)
     root.mkpath(u"home/Downloads"_s);
     root.mkpath(u"system"_s);
     qputenv("HOME", root.filePath(u"home"_s).toLocal8Bit());
-    Tools::setLocations({root.filePath(u"support"_s), systemDirs.isEmpty() ? QStringList{root.filePath(u"system"_s)} : systemDirs});
+    Tools::setLocations({root.filePath(u"support"_s), systemDirs.isEmpty() ? QStringList{root.filePath(u"system"_s)} : systemDirs,
+                         root.filePath(u"cache"_s)});
     QDir().mkpath(Tools::binDir());
     m_settings = std::make_unique<Settings>(root.filePath(u"settings.conf"_s));
     // Only the local server is ever asked: no look at the release location.
