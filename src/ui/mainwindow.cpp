@@ -4,6 +4,7 @@
 #include "engine/downloader.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
+#include "ui/windowplacement.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -25,5 +26,8 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return nullptr;
-    return qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (window)
+        new WindowPlacement(window, &shell.downloader()->d());
+    return window;
 }
