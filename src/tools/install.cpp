@@ -383,8 +383,13 @@ std::optional<QString> versionOf(const QString &program)
 {
     QProcess process;
     process.setProgram(program);
-    process.setArguments({QStringLiteral("--version")});
-    process.setProcessEnvironment(env());
+    // yt-dlp would read configuration files before answering; ffmpeg and Deno take no
+    // such option.
+    QStringList args{QStringLiteral("--version")};
+    if (QFileInfo(program).fileName().startsWith(QLatin1StringView("yt-dlp")))
+        args.prepend(kIgnoreConfig);
+    process.setArguments(args);
+    prepareEngineProcess(process);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(QIODevice::ReadOnly);
     if (!process.waitForFinished(kVersionTimeoutMs)) {
