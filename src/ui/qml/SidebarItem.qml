@@ -64,6 +64,7 @@ T.TabButton {
                 color: root.active ? DS.text : DS.muted
                 font.pixelSize: DS.typeBody
                 font.weight: root.active ? Font.DemiBold : Font.Normal
+                elide: Text.ElideRight
                 Layout.fillWidth: true
             }
 
