@@ -66,12 +66,14 @@ Shell &WindowFixture::shell()
     return *m_shell;
 }
 
-bool WindowFixture::show()
+bool WindowFixture::show(QSize size)
 {
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_window = loadMainWindow(*m_engine, shell());
     if (!m_window)
         return false;
+    m_window->setMinimumSize(size.boundedTo(QSize(960, 640)));
+    m_window->resize(size);
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window) && waitForPage();
 }
