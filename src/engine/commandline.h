@@ -65,6 +65,9 @@ struct DownloadRequest
     // The engine can leave the quiet mode that printing puts it in, so that the log tells
     // what it did: extraction, the formats chosen, merging and post-processing.
     bool noQuiet = false;
+    // What the probe already read of the page, given to the engine instead of the link so
+    // that the page is not read twice; empty to read it anew.
+    QString infoJson;
 };
 
 // Whether a yt-dlp of this version ("2024.08.06", a nightly's "2024.08.06.232723") has
@@ -93,7 +96,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 // The arguments of a metadata probe: a JSON dump that lists playlists without
 // resolving their entries.
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {},
-                      const QString &configFile = {});
+                      const QString &configFile = {}, const QStringList &formats = {});
+// The format choice of a download, without merging or converting: a probe given it
+// reports the sizes of the very formats the download will fetch.
+QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg);
 // The arguments of a playlist's plan: every entry resolved with its formats, so that
 // sizes can be estimated; entries that fail are left out rather than failing the list.
 QStringList planArgs(const QString &url, const Settings &settings, const QString &configFile = {});

@@ -75,8 +75,9 @@ void Downloader::remove(DownloadItem *item)
     // What a failed run kept for a retry is of no use once its card is gone.
     else if (!item->process() && (item->state().kind() == DLState::failed || item->state().kind() == DLState::cancelled))
         Leftovers::remove({item->destinations(), item->preexisting(), item->files()}, Leftovers::Keep::nothing);
-    // A probe still running for it is of no use any more.
+    // A probe still running for it is of no use any more, nor what one read.
     endProbe(id);
+    dropProbedInfo(id);
     m_waitingProbes.removeAll(id);
     m_items->removeIf([&id](const DownloadItem *candidate) { return candidate->id() == id; });
 }

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -87,9 +88,16 @@ void Downloader::start(DownloadItem *item)
     if (d().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
         Tools::writePrivateFile(archiveFile(), {});
 
-    const RunOutput run{RunMarkers::random(), folder};
+    RunOutput run{RunMarkers::random(), folder};
     const QStringList args = buildArgs(*item, run.markers.token());
-    item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ')});
+    // Given the probe's reading, the command line names a file; the log still says which
+    // page it came from.
+    const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
+    if (fromProbedInfo)
+        m_runsFromProbedInfo.insert(item->id());
+    else
+        m_runsFromProbedInfo.remove(item->id());
+    item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ') + (fromProbedInfo ? QStringLiteral(" # ") + item->url() : QString())});
 
     const QUuid id = item->id();
     auto *process = new QProcess(this);
@@ -102,7 +110,7 @@ void Downloader::start(DownloadItem *item)
     bindToApplication(*process);
 
     // Every line is handled, in order, before the end of the run: finish() sees all of them.
-    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) { handle(line, id, run); });
+    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) mutable { handle(line, id, run); });
     connect(process, &QProcess::readyReadStandardOutput, this, [this, process, reader, id, run] {
         reader->feed(process->readAllStandardOutput());
         if (DownloadItem *item = m_items->find(id))
@@ -200,6 +208,7 @@ void Downloader::finish(const QUuid &id, int status)
 {
     DownloadItem *item = m_items->find(id);
     if (!item) {
+        m_runsFromProbedInfo.remove(id);
         pump();
         return;
     }
@@ -213,8 +222,10 @@ void Downloader::finish(const QUuid &id, int status)
     if (item->userCancelled()) {
         // The engine has exited, so nothing writes to what it left any more.
         Leftovers::remove(leftovers, Leftovers::Keep::nothing);
+        m_runsFromProbedInfo.remove(id);
         item->setState(DLState::cancelled);
     } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
+        m_runsFromProbedInfo.remove(id);
         // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
         // successful run with the archive that produced no file skipped everything:
         // nothing new was downloaded, so there is nothing to record.
@@ -251,6 +262,15 @@ void Downloader::finish(const QUuid &id, int status)
             announceFinished(item->title());
         }
     } else {
+        // The media addresses in the probe's reading may have expired before a byte came:
+        // the page is read anew, once.
+        if (m_runsFromProbedInfo.remove(id) && item->progress() == 0 && item->files().isEmpty()
+            && expiredMediaAddress(item->log())) {
+            qCInfo(lcEngine) << "the probe's media addresses were refused; reading the page anew";
+            dropProbedInfo(id);
+            start(item);
+            return;
+        }
         const FailureDescription failure = describeRun(item->lastError(), item->log(), status, context);
         // A file under its final name that the run never delivered is broken; only what a
         // retry continues from stays.
@@ -312,6 +332,13 @@ void Downloader::announceFinished(const QString &title)
         });
     }
     m_announceTimer->start();
+}
+
+// yt-dlp's words for a media address the site no longer serves: forbidden or gone.
+bool Downloader::expiredMediaAddress(const QStringList &log)
+{
+    static const QRegularExpression refused(QStringLiteral("HTTP Error (403|410)"));
+    return std::any_of(log.begin(), log.end(), [](const QString &line) { return refused.match(line).hasMatch(); });
 }
 
 void Downloader::runFailureAction(DownloadItem *item)

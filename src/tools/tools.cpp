@@ -66,6 +66,14 @@ QString supportDir()
     return ensureDir(path);
 }
 
+QString cacheDir()
+{
+    QString path = locations().cacheDir;
+    if (path.isEmpty())
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Vireloom");
+    return ensureDir(path);
+}
+
 QString binDir()
 {
     return ensureDir(supportDir() + QStringLiteral("/bin"));
@@ -95,6 +103,8 @@ void clearRunLeftovers()
     removeContents(engineWorkDir());
     // Where earlier releases kept the runs' cookie copies, readable by others.
     QDir(supportDir() + QStringLiteral("/cookies")).removeRecursively();
+    // The probes' readings of pages, kept for the downloads that follow them.
+    QDir(cacheDir() + QStringLiteral("/info")).removeRecursively();
 }
 
 bool makePrivateDir(const QString &path)

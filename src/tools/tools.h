@@ -31,6 +31,8 @@ struct Locations
     QString supportDir;
     // Searched after the engine folder, in order.
     QStringList systemBinDirs{QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")};
+    // Empty means the user's cache folder (~/.cache) followed by "Vireloom".
+    QString cacheDir;
 };
 
 void setLocations(const Locations &locations);
@@ -40,6 +42,8 @@ Locations locations();
 // create them shows up later, when something is written there.
 QString supportDir();
 QString binDir();
+// What can be fetched again when lost: thumbnails, the pages the probes read. Private too.
+QString cacheDir();
 QString defaultFolder();
 
 // Where a run keeps what must not outlive it nor be seen by others: its copy of the
@@ -49,8 +53,9 @@ QString privateDir();
 // browser or a download left in some folder (a yt-dlp.conf, a deno.json) is ever read
 // as configuration.
 QString engineWorkDir();
-// Removes what a run that never finished (a crash, a kill) left in both folders. Only
-// the one running instance may call it, before its first run.
+// Removes what a run that never finished (a crash, a kill) left in both folders, and the
+// probes' readings in the cache folder. Only the one running instance may call it,
+// before its first run.
 void clearRunLeftovers();
 
 // Makes the folder, and any missing parent, and leaves it readable by the user alone.

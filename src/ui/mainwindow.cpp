@@ -2,9 +2,11 @@
 
 #include "design/motion.h"
 #include "engine/downloader.h"
+#include "tools/tools.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 #include "ui/thumbnailnetwork.h"
+#include "ui/windowplacement.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -22,10 +24,14 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     Motion::instance()->setBusy(shell.busy());
     QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });
 
-    engine.setNetworkAccessManagerFactory(new ThumbnailNetworkFactory(&shell.downloader()->d(), &shell));
+    engine.setNetworkAccessManagerFactory(
+        new ThumbnailNetworkFactory(&shell.downloader()->d(), Tools::cacheDir() + QStringLiteral("/thumbnails"), &shell));
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return nullptr;
-    return qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (window)
+        new WindowPlacement(window, &shell.downloader()->d());
+    return window;
 }

@@ -236,7 +236,7 @@ private:
     // Feeds a captured run to a fresh item, as a download's output reaches it.
     static void replay(DownloadItem &item, const QString &name)
     {
-        const RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s};
+        RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s};
         LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
         reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/ytdlp-2023.03.04-") + name + u".txt"_s));
         reader.flush();
