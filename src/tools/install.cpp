@@ -81,7 +81,11 @@ QString refusal(archive_entry *entry, const QString &name)
 {
     if (!staysInside(name) || name.split(u'/').contains(QStringLiteral("..")))
         return QStringLiteral("entry \"%1\" would be written outside the folder").arg(name);
-    if (archive_entry_filetype(entry) == AE_IFLNK) {
+    // Devices and pipes have no place among programs, and as root they would be made.
+    const auto type = archive_entry_filetype(entry);
+    if (type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK)
+        return QStringLiteral("entry \"%1\" is neither a file, a folder nor a link").arg(name);
+    if (type == AE_IFLNK) {
         const QString target = QString::fromUtf8(archive_entry_symlink(entry));
         const QString folder = QFileInfo(name).path();
         if (target.startsWith(u'/') || !staysInside(folder == u"." ? target : folder + u'/' + target))
@@ -94,12 +98,29 @@ QString refusal(archive_entry *entry, const QString &name)
     return {};
 }
 
+// The archive's own modes are not taken: set-user-ID bits or a world-writable program in
+// the engine folder would outlive the archive. A file with any execute bit is a program.
+void setSafeMode(archive_entry *entry)
+{
+    switch (archive_entry_filetype(entry)) {
+    case AE_IFDIR:
+        archive_entry_set_perm(entry, 0755);
+        break;
+    case AE_IFREG:
+        archive_entry_set_perm(entry, (archive_entry_perm(entry) & 0111) ? 0755 : 0644);
+        break;
+    default:
+        break;
+    }
+}
+
 // Extracts every entry of `zip` under `folder`; returns the first error, empty on success.
 QString extractAll(const QString &zip, const QString &folder)
 {
     std::unique_ptr<archive, ArchiveDeleter> reader(archive_read_new());
     archive_read_support_format_zip(reader.get());
     std::unique_ptr<archive, DiskWriterDeleter> writer(archive_write_disk_new());
+    // The modes are restored, after setSafeMode, so that they do not depend on the umask.
     archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME | ARCHIVE_EXTRACT_UNLINK
                                                      | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS);
 
@@ -118,6 +139,7 @@ QString extractAll(const QString &zip, const QString &folder)
         const QString name = entryName(entry);
         if (const QString reason = refusal(entry, name); !reason.isEmpty())
             return reason;
+        setSafeMode(entry);
         archive_entry_set_pathname(entry, (base + QFile::encodeName(name)).constData());
         if (const char *hardlink = archive_entry_hardlink(entry))
             archive_entry_set_hardlink(entry, (base + hardlink).constData());

@@ -35,7 +35,28 @@ struct ZipEntry
     QByteArray content;
     int mode = 0755;
     QByteArray symlink; // makes the entry a link to this target
+    unsigned type = AE_IFREG;
 };
+
+// The zip writer refuses devices, but a zip says what an entry is in the mode its
+// central directory keeps for it, which anyone can write: such entries are stored as files
+// and their mode's type rewritten there.
+void setCentralModes(QByteArray &zip, const QList<ZipEntry> &entries)
+{
+    const auto le = [&zip](qsizetype at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(zip[at + i]);
+        return value;
+    };
+    qsizetype at = le(zip.lastIndexOf("PK\x05\x06") + 16, 4);
+    for (const ZipEntry &e : entries) {
+        const quint32 mode = e.type | quint32(e.mode);
+        for (int i = 0; i < 2 && e.symlink.isEmpty() && e.type != AE_IFREG && e.type != AE_IFDIR; ++i)
+            zip[at + 40 + i] = char(mode >> (8 * i));
+        at += 46 + le(at + 28, 2) + le(at + 30, 2) + le(at + 32, 2);
+    }
+}
 
 QByteArray makeZip(const QList<ZipEntry> &entries)
 {
@@ -45,22 +66,28 @@ QByteArray makeZip(const QList<ZipEntry> &entries)
     QByteArray buffer(capacity, Qt::Uninitialized);
     size_t used = 0;
     archive_write_open_memory(writer, buffer.data(), capacity, &used);
+    bool special = false;
     for (const ZipEntry &e : entries) {
         archive_entry *entry = archive_entry_new();
         const bool link = !e.symlink.isEmpty();
+        const bool storable = link || e.type == AE_IFREG || e.type == AE_IFDIR;
+        special = special || !storable;
         archive_entry_set_pathname(entry, e.name.constData());
-        archive_entry_set_filetype(entry, link ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_filetype(entry, link ? AE_IFLNK : storable ? e.type : AE_IFREG);
         archive_entry_set_perm(entry, link ? 0777 : e.mode);
         if (link)
             archive_entry_set_symlink(entry, e.symlink.constData());
-        archive_entry_set_size(entry, link ? 0 : e.content.size());
+        archive_entry_set_size(entry, e.type == AE_IFREG && !link ? e.content.size() : 0);
         archive_write_header(writer, entry);
         archive_write_data(writer, e.content.constData(), e.content.size());
         archive_entry_free(entry);
     }
     archive_write_close(writer);
     archive_write_free(writer);
-    return buffer.left(used);
+    QByteArray zip = buffer.left(used);
+    if (special)
+        setCentralModes(zip, entries);
+    return zip;
 }
 
 QByteArray script(const QByteArray &body)
@@ -431,7 +458,10 @@ private slots:
         QTest::newRow("absolute path") << QList<ZipEntry>{{"/tmp/vireloom-escaped", "x"}};
         QTest::newRow("link to an absolute path") << QList<ZipEntry>{{"ffmpeg", {}, 0777, "/etc/passwd"}};
         QTest::newRow("link climbing out") << QList<ZipEntry>{{"sub/link", {}, 0777, "../../escaped"}};
+        QTest::newRow("block device") << QList<ZipEntry>{{"ffmpeg", "ok"}, {"disk", {}, 0666, {}, AE_IFBLK}};
+        QTest::newRow("character device") << QList<ZipEntry>{{"null", {}, 0666, {}, AE_IFCHR}};
     }
+
 
     void unzipRefusesEscapes()
     {
@@ -472,6 +502,28 @@ private slots:
         QCOMPARE(modeOf(QDir(into).filePath(u"ffmpeg"_s)), 0755);
         QCOMPARE(QDir(into).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{u"ffmpeg"_s, u"keep"_s, u"lib"_s, u"readme"_s}));
+    }
+
+    // Whatever modes an archive gives its entries, programs come out 0755 and everything
+    // else 0644: no set-ID or sticky bits, nothing others may write.
+    void unzipTakesNoModesFromTheArchive()
+    {
+        const QString into = m_root->filePath(u"engine"_s);
+        const QString zip = m_root->filePath(u"ffmpeg.zip"_s);
+        QVERIFY(writeFile(zip, makeZip({{"lib/", {}, 01777, {}, AE_IFDIR},
+                                        {"ffmpeg", "set-user-ID", 04777},
+                                        {"ffprobe", "set-group-ID", 02711},
+                                        {"shared", "sticky", 01775},
+                                        {"lib/data", "world-writable", 0666},
+                                        {"lib/private", "owner only", 0600},
+                                        {"readme", "group-writable", 0460}})));
+
+        std::async(std::launch::async, [&] { Tools::unzip(zip, into); }).get();
+        QStringList modes;
+        for (const QString &name : {u"lib"_s, u"ffmpeg"_s, u"ffprobe"_s, u"shared"_s, u"lib/data"_s, u"lib/private"_s, u"readme"_s})
+            modes << name + u' ' + QString::number(modeOf(QDir(into).filePath(name)), 8);
+        QCOMPARE(modes, (QStringList{u"lib 755"_s, u"ffmpeg 755"_s, u"ffprobe 755"_s, u"shared 755"_s, u"lib/data 644"_s,
+                                     u"lib/private 644"_s, u"readme 644"_s}));
     }
 
 private:
