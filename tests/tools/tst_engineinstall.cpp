@@ -165,6 +165,14 @@ private slots:
         }
     }
 
+    // The settings go before their folder: written out later, they would make it again.
+    void cleanup()
+    {
+        m_settings.reset();
+        m_server.reset();
+        m_root.reset();
+    }
+
     void init()
     {
         qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(m_gnupg.filePath(u"release.gpg"_s)));
