@@ -35,12 +35,13 @@ int main(int argc, char *argv[])
     const qint64 total = 734'003'200;
     for (qint64 n = 0; n < lines; ++n) {
         const qint64 done = total * n / lines;
-        output += "VIRLOP|" + QByteArray::number(done) + '|' + QByteArray::number(total) + "|NA|"
+        output += "VIRLOP|T|" + QByteArray::number(done) + '|' + QByteArray::number(total) + "|NA|"
                 + QByteArray::number(5'000'000.0 + (n % 977) * 1013.25, 'f', 6) + '|' + QByteArray::number(3600 - n % 3600)
                 + "|NA|NA\n";
     }
 
-    LineReader reader([&downloader, &id](QStringView line) { downloader.handle(line, id); });
+    const RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path()};
+    LineReader reader([&downloader, &id, &run](QStringView line) { downloader.handle(line, id, run); });
     constexpr qsizetype kChunk = 4096;
     QElapsedTimer clock;
     AllocationCounter::start();

@@ -147,6 +147,7 @@ int main(int argc, char *argv[])
     const double linesPerSecond = parser.value(rate).toDouble() * double(running.size());
     qint64 linesSent = 0;
     QElapsedTimer feedClock;
+    const RunOutput run{RunMarkers(QStringLiteral("T")), QStringLiteral("/")};
     QTimer feed;
     feed.setInterval(4);
     const qint64 total = 500'000'000;
@@ -156,12 +157,12 @@ int main(int argc, char *argv[])
             const size_t which = size_t(linesSent) % running.size();
             const qint64 round = linesSent / qint64(running.size());
             const qint64 done = std::min(total, round * 40'000 + qint64(which) * 1000);
-            const QString line = QStringLiteral("VIRLOP|%1|%2|NA|%3|%4|NA|NA")
+            const QString line = QStringLiteral("VIRLOP|T|%1|%2|NA|%3|%4|NA|NA")
                                      .arg(done)
                                      .arg(total)
                                      .arg(2'500'000.0 + double(round % 50) * 1000.0)
                                      .arg((total - done) / 2'500'000);
-            downloader.handle(line, running[which]);
+            downloader.handle(line, running[which], run);
         }
     });
 

@@ -9,6 +9,7 @@
 #include "platform/systemclipboard.h"
 #include "settings/settings.h"
 #include "tools/freshnessmonitor.h"
+#include "tools/tools.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
 
@@ -121,6 +122,9 @@ int main(int argc, char *argv[])
         qCWarning(lcApp) << "running without the single-instance guard";
         break;
     case SingleInstance::Role::Primary:
+        // What runs cut short left behind (cookie copies, proxy files) goes; no run of
+        // another instance can be using it.
+        Tools::clearRunLeftovers();
         break;
     }
 

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "tools/tools.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace {
@@ -88,6 +89,25 @@ QString outputTemplate(const DownloadRequest &request)
 
 } // namespace
 
+RunMarkers::RunMarkers(const QString &token)
+    : m_token(token)
+    , m_progress(Marker::progress + token + u'|')
+    , m_postprocess(Marker::postprocess + token + u'|')
+    , m_title(Marker::title + token + u'|')
+    , m_file(Marker::file + token + u'|')
+{
+}
+
+RunMarkers RunMarkers::random()
+{
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    QString token;
+    for (quint32 word : words)
+        token += QStringLiteral("%1").arg(word, 8, 16, QLatin1Char('0'));
+    return RunMarkers(token);
+}
+
 QStringList cookieArgs(const Settings &settings)
 {
     const QString browser = settings.cookiesBrowser();
@@ -96,14 +116,27 @@ QStringList cookieArgs(const Settings &settings)
     return {QStringLiteral("--cookies-from-browser"), browser};
 }
 
-QStringList connectionArgs(const Settings &settings, const QString &cookiesFile)
+QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile)
 {
     QStringList args = cookieArgs(settings);
     if (!cookiesFile.isEmpty())
         args << QStringLiteral("--cookies") << cookiesFile;
-    if (const QString proxy = settings.string(SettingsKey::proxy).value_or(QString()).trimmed(); !proxy.isEmpty())
-        args << QStringLiteral("--proxy") << proxy;
+    // Read even with --ignore-config, and unlike an argument, not visible to other users.
+    if (!configFile.isEmpty())
+        args << QStringLiteral("--config-locations") << configFile;
     return args;
+}
+
+QByteArray privateConfig(const Settings &settings)
+{
+    const QString proxy = settings.string(SettingsKey::proxy).value_or(QString()).trimmed();
+    if (proxy.isEmpty())
+        return {};
+    // Configuration files are split like a POSIX shell line: inside single quotes
+    // everything is literal, and a quote itself is closed, escaped and reopened.
+    QString quoted = proxy;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return QStringLiteral("--proxy '%1'\n").arg(quoted).toUtf8();
 }
 
 std::optional<QString> settingsProblem(const Settings &settings)
@@ -121,22 +154,25 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 {
     const DownloadOptions &options = request.options;
     const QString folderTemplate = outputTemplate(request);
+    const RunMarkers markers(request.token);
     QStringList args{
+        Tools::kIgnoreConfig,
         QStringLiteral("--newline"),
         QStringLiteral("--progress"),
         QStringLiteral("--no-simulate"),
         QStringLiteral("--no-colors"),
         QStringLiteral("--no-mtime"),
         QStringLiteral("--print"),
-        QStringLiteral("before_dl:VIRLOTITLE|%(title)s"),
+        QStringLiteral("before_dl:") + markers.title() + QStringLiteral("%(title)j"),
         QStringLiteral("--print"),
-        QStringLiteral("after_move:VIRLOFILE|%(filepath)s"),
+        QStringLiteral("after_move:") + markers.file() + QStringLiteral("%(filepath)j"),
         QStringLiteral("--progress-template"),
-        QStringLiteral("download:VIRLOP|%(progress.downloaded_bytes)s|%(progress.total_bytes)s|"
-                       "%(progress.total_bytes_estimate)s|%(progress.speed)s|%(progress.eta)s|"
-                       "%(info.playlist_index)s|%(info.n_entries)s"),
+        QStringLiteral("download:") + markers.progress()
+            + QStringLiteral("%(progress.downloaded_bytes)s|%(progress.total_bytes)s|"
+                             "%(progress.total_bytes_estimate)s|%(progress.speed)s|%(progress.eta)s|"
+                             "%(info.playlist_index)s|%(info.n_entries)s"),
         QStringLiteral("--progress-template"),
-        QStringLiteral("postprocess:VIRLOPP|%(progress.postprocessor)s"),
+        QStringLiteral("postprocess:") + markers.postprocess() + QStringLiteral("%(progress.postprocessor)s"),
         QStringLiteral("-P"),
         options.folder.value_or(settings.folder()),
         QStringLiteral("-o"),
@@ -160,7 +196,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         args << QStringLiteral("--embed-metadata");
     if (withFFmpeg && settings.boolean(SettingsKey::embedThumb))
         args << QStringLiteral("--embed-thumbnail");
-    args << connectionArgs(settings, request.cookiesFile);
+    args << connectionArgs(settings, request.cookiesFile, request.configFile);
     args << optionArgs(request, settings, withFFmpeg);
     if (const QStringList fields = OptionCheck::checkOutputPattern(folderTemplate).folderFields; !fields.isEmpty())
         args << QStringLiteral("--replace-in-metadata") << fields.join(u',') << kDotsOnly << QStringLiteral("_");
@@ -172,28 +208,31 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     return args;
 }
 
-QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile)
+QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile,
+                      const QString &configFile)
 {
-    QStringList args{QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
-    args << connectionArgs(settings, cookiesFile);
+    QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
+    args << connectionArgs(settings, cookiesFile, configFile);
     args << (playlist ? QStringLiteral("--yes-playlist") : QStringLiteral("--no-playlist"));
     args << QStringLiteral("--") << url;
     return args;
 }
 
-QStringList planArgs(const QString &url, const Settings &settings)
+QStringList planArgs(const QString &url, const Settings &settings, const QString &configFile)
 {
-    QStringList args{QStringLiteral("-J"), QStringLiteral("--no-warnings"), QStringLiteral("--ignore-errors")};
-    args << connectionArgs(settings, {});
+    QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--no-warnings"), QStringLiteral("--ignore-errors")};
+    args << connectionArgs(settings, {}, configFile);
     args << QStringLiteral("--yes-playlist") << QStringLiteral("--") << url;
     return args;
 }
 
-QStringList Downloader::buildArgs(const DownloadItem &item) const
+QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token) const
 {
-    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}};
+    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token};
     if (!d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
         request.cookiesFile = runCookiesFile(item.id());
+    if (!privateConfig(d()).isEmpty())
+        request.configFile = runConfigFile(item.id());
     if (d().boolean(SettingsKey::useArchive))
         request.archiveFile = archiveFile();
     return ::buildArgs(request, d(), m_ffmpegPath);
@@ -206,7 +245,12 @@ QString Downloader::archiveFile()
 
 QString Downloader::runCookiesFile(const QUuid &id)
 {
-    return Tools::supportDir() + QStringLiteral("/cookies/") + id.toString(QUuid::WithoutBraces) + QStringLiteral(".txt");
+    return Tools::privateDir() + u'/' + id.toString(QUuid::WithoutBraces) + QStringLiteral(".cookies.txt");
+}
+
+QString Downloader::runConfigFile(const QUuid &id)
+{
+    return Tools::privateDir() + u'/' + id.toString(QUuid::WithoutBraces) + QStringLiteral(".conf");
 }
 
 QStringList Downloader::cookieArgs() const

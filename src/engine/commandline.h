@@ -18,6 +18,30 @@ inline constexpr QLatin1StringView title("VIRLOTITLE|");
 inline constexpr QLatin1StringView file("VIRLOFILE|");
 } // namespace Marker
 
+// A run's marker lines begin with the marker, a token chosen for that run and "|": text
+// from a page (a title with a line break, an error message) cannot know the token, so
+// it never passes for a marker line. Titles and paths come JSON-encoded, on one line.
+class RunMarkers
+{
+public:
+    explicit RunMarkers(const QString &token);
+    // A token no page can guess.
+    static RunMarkers random();
+
+    const QString &token() const { return m_token; }
+    const QString &progress() const { return m_progress; }
+    const QString &postprocess() const { return m_postprocess; }
+    const QString &title() const { return m_title; }
+    const QString &file() const { return m_file; }
+
+private:
+    QString m_token;
+    QString m_progress;
+    QString m_postprocess;
+    QString m_title;
+    QString m_file;
+};
+
 // What a download command depends on besides the settings.
 struct DownloadRequest
 {
@@ -29,12 +53,21 @@ struct DownloadRequest
     // writes its cookie jar back into the file it reads) and the download archive.
     QString cookiesFile;
     QString archiveFile;
+    // The run's private configuration file, holding what must not show on a command
+    // line (the proxy and its password); empty when there is nothing to hide.
+    QString configFile;
+    // Chosen per run; see RunMarkers.
+    QString token;
 };
 
 // The browser-cookie arguments: empty, or "--cookies-from-browser" and the browser.
 QStringList cookieArgs(const Settings &settings);
-// How the engine reaches the sites: browser cookies, a cookies file, a proxy.
-QStringList connectionArgs(const Settings &settings, const QString &cookiesFile);
+// How the engine reaches the sites: browser cookies, a cookies file, and the private
+// configuration file that gives the proxy.
+QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile);
+// The content of a run's private configuration file: the proxy, quoted as yt-dlp reads
+// configuration files. Empty when no proxy is set.
+QByteArray privateConfig(const Settings &settings);
 // Why the settings cannot be used for a run, in the interface language: a proxy or a
 // cookies file that does not check out. Going on without them would reach the site
 // directly or without the login the user asked for.
@@ -47,7 +80,8 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 
 // The arguments of a metadata probe: a JSON dump that lists playlists without
 // resolving their entries.
-QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {});
+QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {},
+                      const QString &configFile = {});
 // The arguments of a playlist's plan: every entry resolved with its formats, so that
 // sizes can be estimated; entries that fail are left out rather than failing the list.
-QStringList planArgs(const QString &url, const Settings &settings);
+QStringList planArgs(const QString &url, const Settings &settings, const QString &configFile = {});

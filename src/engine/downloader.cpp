@@ -140,7 +140,7 @@ void Downloader::queryEngineVersions()
         setYtdlpVersion(QString());
         query->deleteLater();
     });
-    query->start(*m_ytdlpPath, {QStringLiteral("--version")}, Tools::env());
+    query->start(*m_ytdlpPath, {Tools::kIgnoreConfig, QStringLiteral("--version")}, Tools::env());
 }
 
 void Downloader::installEngine(bool forceYtDlp)
@@ -184,7 +184,7 @@ void Downloader::refreshPrevious()
     };
     connect(query, &ToolRun::finished, this, [answer](const RunResult &result) { answer(result.out.trimmed()); });
     connect(query, &ToolRun::failedToStart, this, [answer] { answer(QString()); });
-    query->start(*path, {QStringLiteral("--version")}, Tools::env());
+    query->start(*path, {Tools::kIgnoreConfig, QStringLiteral("--version")}, Tools::env());
 }
 
 void Downloader::setPrevious(const std::optional<QString> &path, const QString &version)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/progress.h"
 #include "engine/queuejournal.h"
 #include "intake/clipboardsuggestion.h"
 #include "model/downloadoptions.h"
@@ -57,6 +58,9 @@ class Downloader : public QObject
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
     Q_PROPERTY(int interruptedCount READ interruptedCount NOTIFY interruptedChanged)
     Q_PROPERTY(QString journalSetAside READ journalSetAside NOTIFY journalSetAsideChanged)
+    Q_PROPERTY(QString schemeLinkToConfirm READ schemeLinkToConfirm NOTIFY schemeIntakeChanged)
+    Q_PROPERTY(QString schemeHostToConfirm READ schemeHostToConfirm NOTIFY schemeIntakeChanged)
+    Q_PROPERTY(int schemeRefusedLinks READ schemeRefusedLinks NOTIFY schemeIntakeChanged)
 
 public:
     enum class AppSection { downloads, history, settings };
@@ -141,8 +145,10 @@ public:
     Q_INVOKABLE void remove(DownloadItem *item);
     Q_INVOKABLE void clearFinished();
 
-    // Open or show a file; when it is gone, the download folder instead.
+    // Open or show a file; when it is gone, the download folder instead. A file that is
+    // not media is shown rather than opened.
     Q_INVOKABLE void open(const QString &path);
+    static bool opensAsMedia(const QString &path);
     Q_INVOKABLE void reveal(const QString &path);
     Q_INVOKABLE void openFolder();
     // The folder that holds the engine programs Vireloom installed.
@@ -154,8 +160,18 @@ public:
     Q_INVOKABLE void removeHistory(const QUuid &entryId);
     Q_INVOKABLE void clearHistory();
 
-    // Link intake.
+    // Link intake. A "vireloom:" address comes from a web page or another program, not
+    // from the user: it may carry one link, and one into the local network waits for the
+    // user's word unless the settings allow it.
     Q_INVOKABLE void handleSchemeURL(const QString &raw);
+    // The first link from an address that waits to be confirmed, and its host.
+    QString schemeLinkToConfirm() const;
+    QString schemeHostToConfirm() const;
+    Q_INVOKABLE void confirmSchemeLink();
+    Q_INVOKABLE void ignoreSchemeLink();
+    // How many links the last refused address carried, 0 when none was refused.
+    int schemeRefusedLinks() const { return m_schemeRefusedLinks; }
+    Q_INVOKABLE void dismissSchemeRefusal();
     std::optional<QString> clipboardSuggestion() const { return m_clipboardSuggestion.offer(); }
     QString clipboardSuggestionText() const { return m_clipboardSuggestion.offer().value_or(QString()); }
     bool hasClipboardSuggestion() const { return m_clipboardSuggestion.offer().has_value(); }
@@ -180,19 +196,26 @@ public:
     // The engine's own steps. They are public so that the process callbacks and the
     // tests reach them the same way; views use the operations above.
 
-    // The yt-dlp arguments of a download, with the settings as they are now.
-    QStringList buildArgs(const DownloadItem &item) const;
+    // The yt-dlp arguments of a download, with the settings as they are now and the
+    // run's marker token.
+    QStringList buildArgs(const DownloadItem &item, const QString &token = {}) const;
     QStringList cookieArgs() const;
-    // The download archive, and where a run's copy of the cookies file lives.
+    // The download archive, and where a run's copy of the cookies file and its private
+    // configuration live.
     static QString archiveFile();
     static QString runCookiesFile(const QUuid &id);
+    static QString runConfigFile(const QUuid &id);
+    // Writes the run's private files: its copy of the cookies file and its configuration.
+    // False when one that is needed could not be written.
+    bool prepareRunFiles(const QUuid &id) const;
+    static void removeRunFiles(const QUuid &id);
     // Starts queued items, oldest first, while fewer than the allowed number run.
     void pump();
     void start(DownloadItem *item);
     // `status` is the exit code, or the signal number when the process was killed.
     void finish(const QUuid &id, int status);
     // Applies one line of a download's output to the item with this id, if it is still listed.
-    void handle(QStringView line, const QUuid &id);
+    void handle(QStringView line, const QUuid &id, const RunOutput &run);
     void fetchInfo(DownloadItem *item);
     void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
     // Asks every running download to stop now, as when the application quits.
@@ -216,6 +239,7 @@ signals:
     void sectionChanged();
     void interruptedChanged();
     void journalSetAsideChanged();
+    void schemeIntakeChanged();
 
 private:
     void setYtdlpVersion(const QString &version);
@@ -233,7 +257,6 @@ private:
     void startProbe(DownloadItem *item);
     void endProbe(const QUuid &id);
     void failLaunch(const QUuid &id, const QString &error);
-    bool prepareCookiesCopy(const QUuid &id) const;
 
     Settings *m_settings;
     EngineInstaller *m_installer;
@@ -268,5 +291,17 @@ private:
     bool m_journalPending = false;
 
     ClipboardSuggestion m_clipboardSuggestion;
+
+    struct SchemeLink
+    {
+        QString link;
+        QString host;
+        std::optional<Quality> quality;
+        bool playlist = false;
+    };
+    void takeSchemeLink(const SchemeLink &link);
+    void askAboutSchemeLink(const SchemeLink &link);
+    QList<SchemeLink> m_schemeLinksToConfirm;
+    int m_schemeRefusedLinks = 0;
     AppSection m_section = AppSection::downloads;
 };

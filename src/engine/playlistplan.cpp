@@ -38,6 +38,7 @@ void PlaylistPlan::stopProbe()
         return;
     m_process->disconnect(this);
     signalGroup(*m_process, SIGKILL);
+    Downloader::removeRunFiles(m_runId);
     // The process is reaped once it has gone, off this call.
     connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
     if (m_process->state() == QProcess::NotRunning)
@@ -78,16 +79,27 @@ void PlaylistPlan::load(const QString &text)
         emit changed();
         return;
     }
+    m_runId = QUuid::createUuid();
+    QString config;
+    if (const QByteArray content = privateConfig(m_downloader->d()); !content.isEmpty()) {
+        config = Downloader::runConfigFile(m_runId);
+        if (!Tools::writePrivateFile(config, content)) {
+            m_problem = L(QStringLiteral("Não foi possível ler a lista."));
+            emit changed();
+            return;
+        }
+    }
     m_process = new QProcess(this);
     m_process->setProgram(*engine);
-    m_process->setArguments(planArgs(url, m_downloader->d()));
-    m_process->setProcessEnvironment(Tools::env());
+    m_process->setArguments(planArgs(url, m_downloader->d(), config));
+    Tools::prepareEngineProcess(*m_process);
     m_process->setStandardInputFile(QProcess::nullDevice());
     bindToApplication(*m_process);
     const int generation = m_generation;
     connect(m_process, &QProcess::finished, this, [this, generation] {
         QProcess *process = std::exchange(m_process, nullptr);
         process->deleteLater();
+        Downloader::removeRunFiles(m_runId);
         // A long list is megabytes of JSON: it is read on a worker so the window keeps drawing.
         auto result = std::make_shared<std::optional<MediaInfo>>();
         QThread *worker = QThread::create([result, json = process->readAllStandardOutput()] {

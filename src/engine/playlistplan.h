@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QPointer>
 #include <QString>
+#include <QUuid>
 
 #include <vector>
 
@@ -70,6 +71,8 @@ private:
 
     QPointer<Downloader> m_downloader;
     QProcess *m_process = nullptr;
+    // Names the private files of the running listing.
+    QUuid m_runId;
     bool m_parsing = false;
     int m_generation = 0;
     QString m_url;

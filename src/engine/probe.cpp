@@ -53,7 +53,7 @@ void Downloader::startProbe(DownloadItem *item)
     const QUuid id = item->id();
     // Settings that cannot be used would send the probe out without the proxy or login
     // asked for; the item goes on unprobed and its download says what is wrong.
-    if (settingsProblem(d()) || !prepareCookiesCopy(id)) {
+    if (settingsProblem(d()) || !prepareRunFiles(id)) {
         QMetaObject::invokeMethod(this, [this, id] {
             applyInfo(id, std::nullopt);
             startWaitingProbes();
@@ -61,10 +61,12 @@ void Downloader::startProbe(DownloadItem *item)
         return;
     }
     const bool withCookies = !d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
+    const bool withConfig = !privateConfig(d()).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*m_ytdlpPath);
-    process->setArguments(probeArgs(item->url(), item->playlist(), d(), withCookies ? runCookiesFile(id) : QString()));
-    process->setProcessEnvironment(Tools::env());
+    process->setArguments(probeArgs(item->url(), item->playlist(), d(), withCookies ? runCookiesFile(id) : QString(),
+                                    withConfig ? runConfigFile(id) : QString()));
+    Tools::prepareEngineProcess(*process);
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     // Only the JSON on standard output is read; the probe's complaints are not shown.
@@ -75,7 +77,7 @@ void Downloader::startProbe(DownloadItem *item)
         const QByteArray out = process->readAllStandardOutput();
         m_probes.remove(id);
         process->deleteLater();
-        QFile::remove(runCookiesFile(id));
+        removeRunFiles(id);
         std::optional<MediaInfo> info;
         if (exitStatus == QProcess::NormalExit && exitCode == 0)
             info = MediaInfo::parse(out);
@@ -104,6 +106,7 @@ void Downloader::endProbe(const QUuid &id)
     QProcess *process = m_probes.take(id);
     if (!process)
         return;
+    removeRunFiles(id);
     // Its answer no longer matters; the object goes once the process has been reaped.
     process->disconnect(this);
     connect(process, &QProcess::finished, process, &QObject::deleteLater);

@@ -6,6 +6,11 @@
 #include "model/downloadlist.h"
 #include "tools/tools.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -66,10 +71,16 @@ bool startsLine(QStringView text)
         || text.startsWith(QLatin1StringView("WARNING:"));
 }
 
-// Length of the post-processing line at the start of `text`.
+// Length of the post-processing line at the start of `text`: the marker, the run's
+// token and its "|", then the step's name.
 qsizetype postprocessLength(QStringView text)
 {
     qsizetype at = Marker::postprocess.size();
+    qsizetype token = at;
+    while (token < text.size() && isNameChar(text[token]))
+        ++token;
+    if (token < text.size() && text[token] == u'|')
+        at = token + 1;
     while (at < text.size() && isNameChar(text[at]) && !startsLine(text.sliced(at)))
         ++at;
     return at;
@@ -102,33 +113,43 @@ void applyProgress(DownloadItem &item, const ProgressFields &fields)
         item.setPlaylistPos(QString::number(*fields.playlistIndex) + u'/' + QString::number(*fields.playlistCount));
 }
 
-void applyPiece(DownloadItem &item, QStringView line)
+void appendLog(DownloadItem &item, const QString &line)
 {
-    if (line.startsWith(Marker::progress)) {
-        if (const auto fields = parseProgress(line))
+    item.appendLog(line);
+    if (item.log().size() > kLogLimit)
+        item.removeOldestLog(kLogTrim);
+}
+
+void applyPiece(DownloadItem &item, QStringView line, const RunOutput &run)
+{
+    const RunMarkers &markers = run.markers;
+    if (line.startsWith(markers.progress())) {
+        if (const auto fields = parseProgressFields(line.sliced(markers.progress().size())))
             applyProgress(item, *fields);
         return;
     }
-    if (line.startsWith(Marker::postprocess)) {
+    if (line.startsWith(markers.postprocess())) {
         item.setState(DLState::processing);
         return;
     }
-    if (line.startsWith(Marker::title)) {
-        const QStringView text = line.sliced(Marker::title.size());
+    if (line.startsWith(markers.title())) {
+        const QString text = decodedField(line.sliced(markers.title().size()));
         if (item.playlist())
-            item.setCurrentEntry(text.toString());
+            item.setCurrentEntry(text);
         else if (!text.isEmpty() && text != u"NA")
-            item.setTitle(text.toString());
+            item.setTitle(text);
         return;
     }
-    if (line.startsWith(Marker::file)) {
-        item.appendFile(line.sliced(Marker::file.size()).toString());
+    if (line.startsWith(markers.file())) {
+        const QString path = decodedField(line.sliced(markers.file().size()));
+        if (liesInside(path, run.folder))
+            item.appendFile(path);
+        else
+            appendLog(item, QStringLiteral("Vireloom: ignored a file outside the download folder: ") + path);
         return;
     }
 
-    item.appendLog(line.toString());
-    if (item.log().size() > kLogLimit)
-        item.removeOldestLog(kLogTrim);
+    appendLog(item, line.toString());
     if (line.startsWith(QLatin1StringView("ERROR:"))) {
         item.setLastError(trimSpacesAndTabs(line.sliced(6)).toString());
     } else if (item.lastError() && item.lastError()->isEmpty()) {
@@ -169,12 +190,9 @@ std::optional<qint64> parseWhole(QStringView field)
     return number;
 }
 
-std::optional<ProgressFields> parseProgress(QStringView line)
+std::optional<ProgressFields> parseProgressFields(QStringView rest)
 {
-    if (!line.startsWith(Marker::progress))
-        return std::nullopt;
     std::array<QStringView, 7> field;
-    QStringView rest = line.sliced(Marker::progress.size());
     for (qsizetype i = 0; i < 7; ++i) {
         const qsizetype bar = rest.indexOf(u'|');
         if (bar < 0) {
@@ -212,14 +230,39 @@ OutputPieces splitOutputLine(QStringView line)
     return pieces;
 }
 
-void applyOutputLine(DownloadItem &item, QStringView line)
+void applyOutputLine(DownloadItem &item, QStringView line, const RunOutput &run)
 {
     for (QStringView piece : splitOutputLine(line))
-        applyPiece(item, piece);
+        applyPiece(item, piece, run);
 }
 
-void Downloader::handle(QStringView line, const QUuid &id)
+QString decodedField(QStringView field)
+{
+    if (!field.startsWith(u'"'))
+        return field.toString();
+    const QJsonDocument document = QJsonDocument::fromJson('[' + field.toUtf8() + ']');
+    if (!document.isArray() || document.array().size() != 1 || !document.array().first().isString())
+        return field.toString();
+    return document.array().first().toString();
+}
+
+bool liesInside(const QString &path, const QString &folder)
+{
+    const auto resolved = [](const QString &name) {
+        const QFileInfo info(name);
+        const QString canonical = info.canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    };
+    if (path.isEmpty() || folder.isEmpty() || !QFileInfo(path).isAbsolute())
+        return false;
+    QString base = resolved(folder);
+    if (!base.endsWith(u'/'))
+        base += u'/';
+    return resolved(path).startsWith(base);
+}
+
+void Downloader::handle(QStringView line, const QUuid &id, const RunOutput &run)
 {
     if (DownloadItem *item = m_items->find(id))
-        applyOutputLine(*item, line);
+        applyOutputLine(*item, line, run);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/commandline.h"
+
+#include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
 
@@ -21,8 +24,9 @@ struct ProgressFields
     friend bool operator==(const ProgressFields &, const ProgressFields &) = default;
 };
 
-// Absent when the line is not a progress line or has fewer than seven fields.
-std::optional<ProgressFields> parseProgress(QStringView line);
+// The fields after a progress line's marker and token; absent when there are fewer than
+// seven.
+std::optional<ProgressFields> parseProgressFields(QStringView fields);
 
 // A decimal number; "NA", empty text and anything not finite are not numbers.
 std::optional<double> parseNumber(QStringView field);
@@ -40,7 +44,19 @@ OutputPieces splitOutputLine(QStringView line);
 
 // Applies one output line to its item: progress, post-processing, title and file
 // lines update the fields they name; every other line goes to the log.
-void applyOutputLine(DownloadItem &item, QStringView line);
+struct RunOutput
+{
+    RunMarkers markers;
+    // Where the run puts its files. A file line naming anything outside it is not
+    // believed: "Open" and "Show in folder" must never act on a file elsewhere.
+    QString folder;
+};
+void applyOutputLine(DownloadItem &item, QStringView line, const RunOutput &run);
+
+// A title or path as the run prints it: JSON-encoded text, or the engine's "NA" for none.
+QString decodedField(QStringView field);
+// Whether `path` names something inside `folder` (both made absolute and resolved).
+bool liesInside(const QString &path, const QString &folder);
 
 // The log keeps at most this many lines plus the newest one; past that, the oldest
 // kLogTrim lines go at once.

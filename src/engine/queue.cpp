@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 void Downloader::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options)
 {
     const QStringList links = ::extractURLs(text);
@@ -93,14 +95,29 @@ void Downloader::updateActiveCount()
     emit activeCountChanged();
 }
 
+// A site chooses a file's extension, and some engine releases take whatever it says: a
+// ".desktop" or ".sh" opened by the desktop would run. Only what is media, pictures or
+// subtitles is opened; anything else is shown in its folder.
+bool Downloader::opensAsMedia(const QString &path)
+{
+    static const QStringList media{
+        u"mp4"_s,  u"m4v"_s, u"m4a"_s, u"mp3"_s, u"webm"_s, u"mkv"_s, u"mka"_s,  u"mov"_s,  u"avi"_s, u"flv"_s,
+        u"ogg"_s,  u"oga"_s, u"ogv"_s, u"opus"_s, u"flac"_s, u"wav"_s, u"aac"_s, u"3gp"_s,  u"ts"_s,  u"mpg"_s,
+        u"mpeg"_s, u"wma"_s, u"wmv"_s, u"aiff"_s, u"alac"_s, u"jpg"_s, u"jpeg"_s, u"png"_s, u"webp"_s, u"gif"_s,
+        u"srt"_s,  u"vtt"_s, u"ass"_s, u"lrc"_s};
+    return media.contains(QFileInfo(path).suffix().toLower());
+}
+
 void Downloader::open(const QString &path)
 {
     if (!m_desktop)
         return;
-    if (!path.isEmpty() && QFileInfo::exists(path))
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        m_desktop->openFolder(d().folder());
+    else if (opensAsMedia(path))
         m_desktop->openFile(path);
     else
-        m_desktop->openFolder(d().folder());
+        m_desktop->revealFile(path);
 }
 
 void Downloader::reveal(const QString &path)

@@ -35,8 +35,9 @@ void Downloader::start(DownloadItem *item)
         return;
     }
     // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
-    QDir().mkpath(item->options().folder.value_or(d().folder()));
-    if (!prepareCookiesCopy(item->id())) {
+    const QString folder = item->options().folder.value_or(d().folder());
+    QDir().mkpath(folder);
+    if (!prepareRunFiles(item->id())) {
         item->setState(DLState::failure(L(QStringLiteral("O arquivo de cookies não existe ou não pode ser lido."))));
         return;
     }
@@ -51,22 +52,26 @@ void Downloader::start(DownloadItem *item)
     item->setFiles({});
     item->setAlreadyArchived(false);
 
-    const QStringList args = buildArgs(*item);
+    // yt-dlp creates the archive with its own umask; made first, it is the user's alone.
+    if (d().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
+        Tools::writePrivateFile(archiveFile(), {});
+
+    const RunOutput run{RunMarkers::random(), folder};
+    const QStringList args = buildArgs(*item, run.markers.token());
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ')});
 
     const QUuid id = item->id();
     auto *process = new QProcess(this);
     process->setProgram(*m_ytdlpPath);
     process->setArguments(args);
-    process->setProcessEnvironment(Tools::env());
-    process->setWorkingDirectory(Tools::supportDir());
+    Tools::prepareEngineProcess(*process);
     // One channel: errors arrive in the order yt-dlp wrote them among the other lines.
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     bindToApplication(*process);
 
     // Every line is handled, in order, before the end of the run: finish() sees all of them.
-    auto reader = std::make_shared<LineReader>([this, id](QStringView line) { handle(line, id); });
+    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) { handle(line, id, run); });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [process, reader] { reader->feed(process->readAllStandardOutput()); });
     connect(process, &QProcess::finished, this, [this, process, reader, id](int exitCode, QProcess::ExitStatus exitStatus) {
@@ -75,7 +80,7 @@ void Downloader::start(DownloadItem *item)
         if (m_runs.value(id) == process)
             m_runs.remove(id);
         process->deleteLater();
-        QFile::remove(runCookiesFile(id));
+        removeRunFiles(id);
         // A process killed by a signal reports the signal's number; never let it read as success.
         const int status = exitStatus == QProcess::CrashExit && exitCode == 0 ? -1 : exitCode;
         finish(id, status);
@@ -86,7 +91,7 @@ void Downloader::start(DownloadItem *item)
         if (m_runs.value(id) == process)
             m_runs.remove(id);
         process->deleteLater();
-        QFile::remove(runCookiesFile(id));
+        removeRunFiles(id);
         failLaunch(id, process->errorString());
     });
 
@@ -97,18 +102,28 @@ void Downloader::start(DownloadItem *item)
 
 // yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
 // of its own: the user's file is never rewritten, and runs side by side do not race.
-bool Downloader::prepareCookiesCopy(const QUuid &id) const
+// The copy and the proxy are secrets: both are the user's alone from the first byte.
+bool Downloader::prepareRunFiles(const QUuid &id) const
 {
+    if (const QByteArray config = privateConfig(d()); !config.isEmpty()) {
+        if (!Tools::writePrivateFile(runConfigFile(id), config))
+            return false;
+    }
     const QString source = d().string(SettingsKey::cookiesFile).value_or(QString());
     if (source.isEmpty())
         return true;
-    const QString copy = runCookiesFile(id);
-    QDir().mkpath(QFileInfo(copy).absolutePath());
-    QFile::remove(copy);
-    if (!QFile::copy(source, copy))
+    QFile original(source);
+    if (!original.open(QIODevice::ReadOnly) || !Tools::writePrivateFile(runCookiesFile(id), original.readAll())) {
+        removeRunFiles(id);
         return false;
-    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
     return true;
+}
+
+void Downloader::removeRunFiles(const QUuid &id)
+{
+    QFile::remove(runCookiesFile(id));
+    QFile::remove(runConfigFile(id));
 }
 
 void Downloader::failLaunch(const QUuid &id, const QString &error)

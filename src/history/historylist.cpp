@@ -1,5 +1,6 @@
 #include "historylist.h"
 
+#include <QUrl>
 #include <QtNumeric>
 
 #include <limits>
@@ -37,8 +38,13 @@ QVariant HistoryList::data(const QModelIndex &index, int role) const
         return entry.quality;
     case DateRole:
         return entry.date;
-    case ThumbnailRole:
-        return entry.thumbnail.value_or(QString());
+    case ThumbnailRole: {
+        // Only a page's poster on the web is shown; a local file or any other scheme in a
+        // stored entry is not read.
+        const QUrl url(entry.thumbnail.value_or(QString()));
+        const QString scheme = url.scheme().toLower();
+        return url.isValid() && (scheme == u"http" || scheme == u"https") ? url.toString(QUrl::FullyEncoded) : QString();
+    }
     case BytesRole:
         return entry.bytes.value_or(-1);
     default:

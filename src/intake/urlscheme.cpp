@@ -3,6 +3,11 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+#include <algorithm>
+#include <array>
+
+#include <arpa/inet.h>
+
 namespace {
 
 int hexValue(char c)
@@ -101,4 +106,66 @@ SchemeRequest parseSchemeURL(QStringView raw)
     SchemeRequest request;
     request.text = percentDecoded(rest).value_or(rest.toString());
     return request;
+}
+
+bool isLocalNetworkAddress(const QHostAddress &address)
+{
+    bool mapped = false;
+    const quint32 v4 = address.toIPv4Address(&mapped);
+    if (mapped) {
+        struct Range
+        {
+            quint32 network;
+            int bits;
+        };
+        static constexpr std::array<Range, 8> local{{
+            {0x00000000, 8},  // "this network", 0.0.0.0 reaches the machine itself
+            {0x0a000000, 8},  // 10/8
+            {0x64400000, 10}, // 100.64/10, shared by carriers
+            {0x7f000000, 8},  // loopback
+            {0xa9fe0000, 16}, // link-local
+            {0xac100000, 12}, // 172.16/12
+            {0xc0a80000, 16}, // 192.168/16
+            {0xffffffff, 32}, // broadcast
+        }};
+        return std::any_of(local.begin(), local.end(), [v4](const Range &range) {
+            const quint32 mask = ~quint32(0) << (32 - range.bits);
+            return (v4 & mask) == range.network;
+        });
+    }
+    if (address.protocol() != QAbstractSocket::IPv6Protocol)
+        return false;
+    const Q_IPV6ADDR bytes = address.toIPv6Address();
+    const bool unspecified = std::all_of(std::begin(bytes.c), std::end(bytes.c), [](quint8 b) { return b == 0; });
+    return unspecified || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal()
+        || address.isUniqueLocalUnicast();
+}
+
+bool isLocalNetworkHost(const QString &host)
+{
+    QString name = host.toLower();
+    if (name.startsWith(u'[') && name.endsWith(u']'))
+        name = name.sliced(1, name.size() - 2);
+    while (name.endsWith(u'.'))
+        name.chop(1);
+    if (name.isEmpty())
+        return true;
+    if (const QHostAddress address(name); !address.isNull())
+        return isLocalNetworkAddress(address);
+    // The resolver also reads shorthand and hexadecimal forms such as 127.1 or 0x7f.1.
+    if (in_addr parsed{}; ::inet_aton(name.toLatin1().constData(), &parsed) != 0)
+        return isLocalNetworkAddress(QHostAddress(ntohl(parsed.s_addr)));
+    // A name without a dot is looked up in the local network's own domain.
+    if (!name.contains(u'.'))
+        return true;
+    static const QStringList localSuffixes{
+        QStringLiteral(".localhost"), QStringLiteral(".local"),    QStringLiteral(".localdomain"), QStringLiteral(".lan"),
+        QStringLiteral(".home"),      QStringLiteral(".internal"), QStringLiteral(".intranet"),    QStringLiteral(".corp"),
+        QStringLiteral(".home.arpa"), QStringLiteral(".in-addr.arpa"), QStringLiteral(".ip6.arpa")};
+    return std::any_of(localSuffixes.begin(), localSuffixes.end(), [&name](const QString &suffix) { return name.endsWith(suffix); });
+}
+
+bool resolvesNowhere(const QString &host)
+{
+    return host.toLower().endsWith(QLatin1StringView(".invalid"));
 }

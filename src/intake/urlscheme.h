@@ -2,6 +2,7 @@
 
 #include "model/quality.h"
 
+#include <QHostAddress>
 #include <QString>
 #include <QStringView>
 
@@ -26,3 +27,12 @@ SchemeRequest parseSchemeURL(QStringView raw);
 
 // Strict percent-decoding: absent when an escape is malformed or the bytes are not UTF-8.
 std::optional<QString> percentDecoded(QStringView text);
+
+// Whether a host lies in the user's own network rather than on the internet: loopback,
+// link-local, private and shared ranges, and names that only the local network answers
+// (localhost, names without a dot, .local and the like). A web page may not make the
+// browser reach these, so it may not make Vireloom reach them either.
+bool isLocalNetworkHost(const QString &host);
+bool isLocalNetworkAddress(const QHostAddress &address);
+// Names reserved never to resolve (".invalid"): nothing to look up.
+bool resolvesNowhere(const QString &host);

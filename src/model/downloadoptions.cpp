@@ -284,12 +284,14 @@ std::optional<QString> pauseProblem(double seconds)
     return L(u"Use um número de segundos entre 0 e 600."_s);
 }
 
-// yt-dlp reads the pattern three ways before it fills in a name: a leading "word:" picks
-// one of its other templates, "~" and "$NAME" are expanded to paths from the
-// environment, and a literal "/" or ".." in the text is a folder like any other. Field
-// values are safe on their own (a "/" in a title becomes "⧸"), except that a value may
-// be "..": folder parts may therefore only hold plain fields, which the command line
-// keeps from taking such a value.
+// yt-dlp reads the pattern three ways before it fills in a name: a leading "word:" (or
+// "WORD,other:", in any case) picks one of its other templates, "~" and "$NAME" are
+// expanded to paths from the environment, and a literal "/" or ".." in the text is a
+// folder like any other. Field values are safe on their own (a "/" in a title becomes
+// "⧸"), except that a value may be "..": folder parts may therefore only hold plain
+// fields printed as they are ("%(title)s"), which the command line keeps from taking
+// such a value. Any other conversion can make dots of what was not: a cut ("%(title).1s"
+// of ".x", twice) or a normalisation ("%(title)+U" of "‥").
 OutputPattern checkOutputPattern(QStringView pattern)
 {
     OutputPattern result;
@@ -300,7 +302,7 @@ OutputPattern checkOutputPattern(QStringView pattern)
     };
     if (pattern.trimmed().isEmpty())
         return refuse(L(u"O nome não pode ficar vazio."_s));
-    static const QRegularExpression typePrefix(u"^[a-z_]+:"_s);
+    static const QRegularExpression typePrefix(u"^\\s*\\w+(?:\\s*,\\s*\\w+)*\\s*:"_s);
     if (pattern.startsWith(u'/') || pattern.startsWith(u'~') || pattern.startsWith(u'-') || pattern.contains(u'$')
         || hasControl(pattern) || typePrefix.match(pattern).hasMatch())
         return refuse(insideFolder());
@@ -361,7 +363,7 @@ OutputPattern checkOutputPattern(QStringView pattern)
         // Folder parts are only known once their "/" comes; keep what a plain field names,
         // and mark anything else so that a later "/" refuses it.
         const auto plain = plainField.match(key);
-        if (!plain.hasMatch())
+        if (!plain.hasMatch() || format.captured() != u"s")
             fieldsHere << QString();
         else
             fieldsHere << plain.captured(1).split(u',');

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -99,6 +100,13 @@ Settings::~Settings() = default;
 // values would be gone for good, so the file is moved aside first and kept.
 void Settings::open(const QString &fileName)
 {
+    // The settings hold the proxy with its password: the folder and the file are the
+    // user's alone. Qt keeps an existing file's mode when it writes the file anew.
+    Tools::makePrivateDir(QFileInfo(fileName).absolutePath());
+    if (QFileInfo::exists(fileName))
+        Tools::makePrivateFile(fileName);
+    else
+        Tools::writePrivateFile(fileName, {});
     m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     if (m_store->status() != QSettings::FormatError && !holdsUnreadEntries(fileName, *m_store))
         return;
@@ -114,6 +122,8 @@ void Settings::open(const QString &fileName)
     } else {
         qCWarning(lcSettings) << "settings file could not be read nor moved aside:" << fileName;
     }
+    if (!QFileInfo::exists(fileName))
+        Tools::writePrivateFile(fileName, {});
     m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
 }
 
@@ -148,6 +158,7 @@ void Settings::registerAppDefaults()
         {SettingsKey::sleepRequests, 0},
         {SettingsKey::sleepInterval, 0},
         {SettingsKey::useArchive, false},
+        {SettingsKey::schemeLocalAddresses, QStringLiteral("ask")},
     });
 }
 
@@ -264,6 +275,11 @@ QString Settings::cookiesBrowser() const
 QString Settings::subLangs() const
 {
     return string(SettingsKey::subLangs).value_or(QStringLiteral("pt.*,en.*"));
+}
+
+SchemeLocalAddresses Settings::schemeLocalAddresses() const
+{
+    return string(SettingsKey::schemeLocalAddresses) == u"allow" ? SchemeLocalAddresses::allow : SchemeLocalAddresses::ask;
 }
 
 double Settings::seconds(QAnyStringView key) const

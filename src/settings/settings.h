@@ -29,6 +29,9 @@ inline constexpr QLatin1StringView cookiesFile("cookiesFile");
 inline constexpr QLatin1StringView sleepRequests("sleepRequests");
 inline constexpr QLatin1StringView sleepInterval("sleepInterval");
 inline constexpr QLatin1StringView useArchive("useArchive");
+// Whether a link that a "vireloom:" address points into the local network is fetched
+// at once ("allow") or waits for the user's word ("ask").
+inline constexpr QLatin1StringView schemeLocalAddresses("schemeLocalAddresses");
 // The input card's last choices; never registered, their readers supply the fall-back.
 inline constexpr QLatin1StringView uiQuality("uiQuality");
 inline constexpr QLatin1StringView uiPlaylist("uiPlaylist");
@@ -39,6 +42,8 @@ inline constexpr QLatin1StringView engineLatest("engineLatest");
 inline constexpr QLatin1StringView engineCheckedAt("engineCheckedAt");
 inline constexpr QLatin1StringView engineCheckFailed("engineCheckFailed");
 } // namespace SettingsKey
+
+enum class SchemeLocalAddresses { ask, allow };
 
 // The user's settings: a persistent key/value store with fall-back values registered in
 // memory at every start. Nothing is cached here: every read asks the store, so a change
@@ -83,6 +88,8 @@ public:
     // "none" when empty or absent.
     QString cookiesBrowser() const;
     QString subLangs() const;
+    // Anything but "allow" asks: a value that cannot be read must not open the local network.
+    SchemeLocalAddresses schemeLocalAddresses() const;
     // A number of seconds; anything unreadable or negative reads as no pause.
     double seconds(QAnyStringView key) const;
 

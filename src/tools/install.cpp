@@ -449,8 +449,13 @@ std::optional<QString> versionOf(const QString &program)
 {
     QProcess process;
     process.setProgram(program);
-    process.setArguments({QStringLiteral("--version")});
-    process.setProcessEnvironment(env());
+    // yt-dlp would read configuration files before answering; ffmpeg and Deno take no
+    // such option.
+    QStringList args{QStringLiteral("--version")};
+    if (QFileInfo(program).fileName().startsWith(QLatin1StringView("yt-dlp")))
+        args.prepend(kIgnoreConfig);
+    process.setArguments(args);
+    prepareEngineProcess(process);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(QIODevice::ReadOnly);
     if (!process.waitForFinished(kVersionTimeoutMs)) {
@@ -488,7 +493,8 @@ YtDlpInstall installYtDlp(bool skipIfCurrent)
     // Checked before anything is written: without a sum there is nothing to check against.
     const QUrl sums = Releases::ytDlpSums(asset);
     const QByteArray expected = signedSum(sums, Releases::ytDlpSumsSignature(asset), asset.fileName());
-    const QString staging = enginePath(QStringLiteral(".yt-dlp.download"));
+    // Named as yt-dlp is, so that asking its version keeps it from reading configuration.
+    const QString staging = enginePath(QStringLiteral("yt-dlp.download"));
     std::optional<QString> version;
     try {
         download(asset, staging);

@@ -27,7 +27,9 @@ bool save(const QString &path, const QByteArray &content, const QLoggingCategory
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) < 0 || !file.commit()) {
+    // What the application keeps (history, queue) is the user's business alone.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(content) < 0 || !file.commit()) {
         qCWarning(log) << what << "not saved:" << file.errorString();
         return false;
     }

@@ -50,7 +50,7 @@ Loaded<T> load(const QString &path, Decode decode, const QLoggingCategory &log, 
 }
 
 // Replaces the file atomically, creating its folder first: a reader sees the old
-// content or the new, never half of either.
+// content or the new, never half of either. The file is the user's alone (0600).
 bool save(const QString &path, const QByteArray &content, const QLoggingCategory &log, const char *what);
 
 } // namespace StoredFile

@@ -30,6 +30,7 @@ void ToolRun::start(const QString &path, const QStringList &args, const std::opt
     m_process.setProgram(path);
     m_process.setArguments(args);
     m_process.setProcessEnvironment(env ? *env : QProcessEnvironment::systemEnvironment());
+    m_process.setWorkingDirectory(Tools::engineWorkDir());
     m_process.setStandardInputFile(QProcess::nullDevice());
     bindToApplication(m_process);
     m_process.start(QIODevice::ReadOnly);

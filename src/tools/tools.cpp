@@ -12,7 +12,12 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,8 +26,20 @@ Tools::Locations s_locations;
 
 QString ensureDir(const QString &path)
 {
-    QDir().mkpath(path);
+    Tools::makePrivateDir(path);
     return path;
+}
+
+void removeContents(const QString &path)
+{
+    QDir dir(path);
+    const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
 }
 
 } // namespace
@@ -62,6 +79,62 @@ QString defaultFolder()
     return QDir::homePath() + QStringLiteral("/Downloads");
 }
 
+QString privateDir()
+{
+    return ensureDir(supportDir() + QStringLiteral("/private"));
+}
+
+QString engineWorkDir()
+{
+    return ensureDir(supportDir() + QStringLiteral("/workdir"));
+}
+
+void clearRunLeftovers()
+{
+    removeContents(privateDir());
+    removeContents(engineWorkDir());
+    // Where earlier releases kept the runs' cookie copies, readable by others.
+    QDir(supportDir() + QStringLiteral("/cookies")).removeRecursively();
+}
+
+bool makePrivateDir(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info = {};
+    if (::stat(native.constData(), &info) != 0) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (::stat(native.constData(), &info) != 0)
+            return false;
+    }
+    if (!S_ISDIR(info.st_mode))
+        return false;
+    if ((info.st_mode & 07777) != 0700 && info.st_uid == ::geteuid())
+        ::chmod(native.constData(), 0700);
+    return true;
+}
+
+bool writePrivateFile(const QString &path, const QByteArray &content)
+{
+    QFile::remove(path);
+    QFile file(path);
+    // NewOnly: a file someone slipped in between is never written through.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    if (file.write(content) != content.size() || !file.flush()) {
+        file.close();
+        QFile::remove(path);
+        return false;
+    }
+    return true;
+}
+
+void makePrivateFile(const QString &path)
+{
+    ::chmod(QFile::encodeName(path).constData(), 0600);
+}
+
 std::optional<QString> find(const QString &name)
 {
     QStringList folders{binDir()};
@@ -90,6 +163,12 @@ QProcessEnvironment envFrom(const QProcessEnvironment &base, const QString &engi
     return environment;
 }
 
+void prepareEngineProcess(QProcess &process)
+{
+    process.setProcessEnvironment(env());
+    process.setWorkingDirectory(engineWorkDir());
+}
+
 RunResult run(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env)
 {
     Q_ASSERT_X(!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread(),
@@ -100,6 +179,7 @@ RunResult run(const QString &path, const QStringList &args, const std::optional<
     process.setArguments(args);
     if (env)
         process.setProcessEnvironment(*env);
+    process.setWorkingDirectory(engineWorkDir());
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(QIODevice::ReadOnly);

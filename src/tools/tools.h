@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMetaType>
 #include <QProcessEnvironment>
 #include <QString>
@@ -17,6 +18,8 @@ struct RunResult
 };
 Q_DECLARE_METATYPE(RunResult)
 
+class QProcess;
+
 namespace Tools {
 
 // Where the application keeps its own files and which system folders hold engine
@@ -33,11 +36,31 @@ struct Locations
 void setLocations(const Locations &locations);
 Locations locations();
 
-// Both folders are created on every read; a failure to create them shows up later,
-// when something is written there.
+// Both folders are created on every read, for the user alone (0700); a failure to
+// create them shows up later, when something is written there.
 QString supportDir();
 QString binDir();
 QString defaultFolder();
+
+// Where a run keeps what must not outlive it nor be seen by others: its copy of the
+// cookies file, the proxy it is given. Private to the user, like every file in it.
+QString privateDir();
+// The working directory of every engine process: private and empty, so that no file a
+// browser or a download left in some folder (a yt-dlp.conf, a deno.json) is ever read
+// as configuration.
+QString engineWorkDir();
+// Removes what a run that never finished (a crash, a kill) left in both folders. Only
+// the one running instance may call it, before its first run.
+void clearRunLeftovers();
+
+// Makes the folder, and any missing parent, and leaves it readable by the user alone.
+// An existing folder is made private too.
+bool makePrivateDir(const QString &path);
+// Writes `content` to a new file that is the user's alone from its creation (0600),
+// replacing whatever was there. False when it could not be written whole.
+bool writePrivateFile(const QString &path, const QByteArray &content);
+// Makes an existing file readable and writable by the user alone.
+void makePrivateFile(const QString &path);
 
 // The first executable file called `name` in the engine folder, then the system folders.
 // The inherited PATH is deliberately not searched.
@@ -47,6 +70,14 @@ std::optional<QString> find(const QString &name);
 // engine folder and output forced to UTF-8 English, whatever the user's locale is.
 QProcessEnvironment env();
 QProcessEnvironment envFrom(const QProcessEnvironment &base, const QString &engineDir);
+
+// Sets what every engine process runs with: the environment above and the private,
+// empty working directory.
+void prepareEngineProcess(QProcess &process);
+
+// yt-dlp otherwise reads configuration from the download folder, the working directory
+// and the user's own files: every yt-dlp command line starts with this.
+inline constexpr QLatin1StringView kIgnoreConfig("--ignore-config");
 
 // Runs a tool to completion, draining both of its output streams at once. It blocks,
 // so it belongs on a worker thread; the GUI thread uses ToolRun. Throws VireloomError

@@ -32,6 +32,7 @@ const QHash<QString, Notifier> &notifiers()
         {SettingsKey::sleepRequests, &AppSettings::sleepRequestsChanged},
         {SettingsKey::sleepInterval, &AppSettings::sleepIntervalChanged},
         {SettingsKey::useArchive, &AppSettings::useArchiveChanged},
+        {SettingsKey::schemeLocalAddresses, &AppSettings::schemeLocalAddressesChanged},
     };
     return table;
 }
@@ -167,4 +168,15 @@ QString AppSettings::offerSeconds(QLatin1StringView key, const QString &text)
 void AppSettings::stepSeconds(QLatin1StringView key, int delta)
 {
     write(key, std::clamp(m_settings->seconds(key) + delta, 0.0, pauseCeiling()));
+}
+
+QString AppSettings::schemeLocalAddresses() const
+{
+    return m_settings->schemeLocalAddresses() == SchemeLocalAddresses::allow ? QStringLiteral("allow") : QStringLiteral("ask");
+}
+
+void AppSettings::setSchemeLocalAddresses(const QString &value)
+{
+    if (value == u"allow" || value == u"ask")
+        write(SettingsKey::schemeLocalAddresses, value);
 }

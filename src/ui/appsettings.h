@@ -38,6 +38,7 @@ class AppSettings : public QObject
     Q_PROPERTY(double sleepInterval READ sleepInterval NOTIFY sleepIntervalChanged)
     Q_PROPERTY(double pauseCeiling READ pauseCeiling CONSTANT)
     Q_PROPERTY(bool useArchive READ useArchive WRITE setUseArchive NOTIFY useArchiveChanged)
+    Q_PROPERTY(QString schemeLocalAddresses READ schemeLocalAddresses WRITE setSchemeLocalAddresses NOTIFY schemeLocalAddressesChanged)
 
 public:
     explicit AppSettings(Settings *settings, QObject *parent = nullptr);
@@ -101,6 +102,9 @@ public:
     Q_INVOKABLE void stepSleepInterval(int delta) { stepSeconds(SettingsKey::sleepInterval, delta); }
     bool useArchive() const { return flag(SettingsKey::useArchive); }
     void setUseArchive(bool on) { write(SettingsKey::useArchive, on); }
+    // "ask" or "allow"; any other value is not stored.
+    QString schemeLocalAddresses() const;
+    void setSchemeLocalAddresses(const QString &value);
 
 signals:
     void folderChanged();
@@ -120,6 +124,7 @@ signals:
     void sleepRequestsChanged();
     void sleepIntervalChanged();
     void useArchiveChanged();
+    void schemeLocalAddressesChanged();
 
 private:
     bool flag(QLatin1StringView key) const;

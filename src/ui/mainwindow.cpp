@@ -4,6 +4,7 @@
 #include "engine/downloader.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
+#include "ui/thumbnailnetwork.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -21,6 +22,7 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     Motion::instance()->setBusy(shell.busy());
     QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });
 
+    engine.setNetworkAccessManagerFactory(new ThumbnailNetworkFactory(&shell.downloader()->d(), &shell));
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
     if (engine.rootObjects().isEmpty())

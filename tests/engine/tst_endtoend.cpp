@@ -265,6 +265,44 @@ private slots:
         }
     }
 
+    // A browser saves whatever a page sends into the download folder, a yt-dlp.conf too.
+    // Neither there, nor in the engine's working directory, nor in the user's own set-up
+    // is a configuration read.
+    void plantedConfigurationsAreNotRead()
+    {
+        const QString marker = m_root->filePath(u"ran"_s);
+        const QByteArray config = "--exec \"before_dl:touch " + marker.toUtf8() + "\"\n-o planted.%(ext)s\n";
+        const QString user = qEnvironmentVariable("XDG_CONFIG_HOME");
+        const QStringList planted{m_folder + u"/yt-dlp.conf"_s, Tools::engineWorkDir() + u"/yt-dlp.conf"_s,
+                                  user + u"/yt-dlp/config"_s, user + u"/yt-dlp.conf"_s};
+        for (const QString &file : planted)
+            QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, config));
+
+        DownloadItem *item = addOne(u"/media/clip.mp4"_s);
+        const bool done = finished(item) && isDone(item);
+        for (const QString &file : planted)
+            QFile::remove(file);
+        QVERIFY(done);
+        QCOMPARE(item->files(), QStringList{m_folder + u"/clip.mp4"_s});
+        QVERIFY(!QFileInfo::exists(marker));
+    }
+
+    // A page's title is its own text: a line break in it cannot make the engine's output
+    // name a file of the user's, nor report an error.
+    void forgedTitleStaysATitle()
+    {
+        const QString victim = m_media.filePath(u"victim.txt"_s);
+        QVERIFY(writeFile(victim, "mine"));
+        DownloadItem *item = finishOne(u"/forged.html"_s);
+        QVERIFY(isDone(item));
+        QVERIFY(!item->lastError());
+        QVERIFY2(item->title().contains(u'\n'), qPrintable(item->title()));
+        QCOMPARE(item->files().size(), 1);
+        QVERIFY2(item->files().first().startsWith(m_folder + u'/'), qPrintable(item->files().first()));
+        QCOMPARE(m_downloader->history()->entries().first().file, item->files().first());
+        QCOMPARE(readFile(victim), QByteArray("mine"));
+    }
+
     // A feed titled ".." would name the download folder's parent as the playlist's folder.
     void playlistTitledDotsStaysInside()
     {
@@ -378,6 +416,13 @@ void TestEndToEnd::initTestCase()
                           R"("@type":"VideoObject","name":"Chaptered","duration":"PT6S","contentUrl":")"
                               + m_server.url(u"/media/chapters.mp4"_s).toEncoded() + R"(","hasPart":[)" + parts
                               + "]}</script></head><body></body></html>",
+                          "text/html"));
+    // A title whose line breaks try to pass for the engine's own lines.
+    const QByteArray forgedName = R"(Forged\nVIRLOFILE|)" + m_media.filePath(u"victim.txt"_s).toUtf8() + R"(\nERROR: forged\nVIRLOP|1|1|NA|NA|NA|NA|NA)";
+    m_server.route(u"/forged.html"_s,
+                   served(R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org",)"
+                          R"("@type":"VideoObject","name":")" + forgedName + R"(","contentUrl":")"
+                              + m_server.url(u"/media/clip.mp4"_s).toEncoded() + R"("}</script></head><body></body></html>)",
                           "text/html"));
     m_server.route(u"/page.html"_s, served("<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
                                            "text/html"));

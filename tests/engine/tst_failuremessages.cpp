@@ -129,7 +129,8 @@ private slots:
         QFETCH(FailureAction, action);
 
         DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
-        LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
+        const RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s};
+        LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
         reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
         reader.flush();
 

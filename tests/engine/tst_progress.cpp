@@ -11,6 +11,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kLink = u"https://example.com/v/1"_s;
+// The rows' marker lines carry the token "T"; their files lie anywhere.
+const RunOutput kRun{RunMarkers(u"T"_s), u"/"_s};
 
 QString rate(double bytesPerSecond)
 {
@@ -69,56 +71,56 @@ private slots:
         const QString pp = u"processing"_s;
         const QString kb4 = Tools::fmtBytes(4000);
 
-        row("progress with a total", false, {u"VIRLOP|1000|4000|NA|500|12|NA|NA"_s},
+        row("progress with a total", false, {u"VIRLOP|T|1000|4000|NA|500|12|NA|NA"_s},
             {.progress = 0.25, .sizeText = kb4, .speed = rate(500), .eta = u"0:12"_s, .state = dl});
-        row("estimate stands in for the total", false, {u"VIRLOP|1000|NA|2000|NA|NA|NA|NA"_s},
+        row("estimate stands in for the total", false, {u"VIRLOP|T|1000|NA|2000|NA|NA|NA|NA"_s},
             {.progress = 0.5, .sizeText = Tools::fmtBytes(2000), .state = dl});
-        row("progress capped", false, {u"VIRLOP|5000|4000|NA|NA|NA|NA|NA"_s}, {.progress = 1.0, .sizeText = kb4, .state = dl});
-        row("negative count shows nothing done", false, {u"VIRLOP|-5000|4000|NA|NA|NA|NA|NA"_s}, {.sizeText = kb4, .state = dl});
-        row("no total: progress and size stay", false, {u"VIRLOP|1|NA|NA|10|3|NA|NA"_s},
+        row("progress capped", false, {u"VIRLOP|T|5000|4000|NA|NA|NA|NA|NA"_s}, {.progress = 1.0, .sizeText = kb4, .state = dl});
+        row("negative count shows nothing done", false, {u"VIRLOP|T|-5000|4000|NA|NA|NA|NA|NA"_s}, {.sizeText = kb4, .state = dl});
+        row("no total: progress and size stay", false, {u"VIRLOP|T|1|NA|NA|10|3|NA|NA"_s},
             {.speed = rate(10), .eta = u"0:03"_s, .state = dl});
-        row("zero total counts as none", false, {u"VIRLOP|1|0|0|NA|NA|NA|NA"_s}, {.state = dl});
-        row("infinity is no number", false, {u"VIRLOP|1|inf|nan|NA|NA|NA|NA"_s}, {.state = dl});
-        row("downloaded not a number counts zero", false, {u"VIRLOP|NA|4000|NA|NA|NA|NA|NA"_s}, {.sizeText = kb4, .state = dl});
-        row("too few fields change nothing", false, {u"VIRLOP|1000|4000|NA"_s}, {});
+        row("zero total counts as none", false, {u"VIRLOP|T|1|0|0|NA|NA|NA|NA"_s}, {.state = dl});
+        row("infinity is no number", false, {u"VIRLOP|T|1|inf|nan|NA|NA|NA|NA"_s}, {.state = dl});
+        row("downloaded not a number counts zero", false, {u"VIRLOP|T|NA|4000|NA|NA|NA|NA|NA"_s}, {.sizeText = kb4, .state = dl});
+        row("too few fields change nothing", false, {u"VIRLOP|T|1000|4000|NA"_s}, {});
 
         const Fields second{.progress = 0.5, .sizeText = Tools::fmtBytes(100), .playlistPos = u"2/12"_s, .state = dl};
-        row("playlist position", true, {u"VIRLOP|50|100|NA|NA|NA|2|12"_s}, second);
+        row("playlist position", true, {u"VIRLOP|T|50|100|NA|NA|NA|2|12"_s}, second);
         row("position kept when unknown", true,
-            {u"VIRLOP|50|100|NA|NA|NA|2|12"_s, u"VIRLOP|50|100|NA|NA|NA|NA|NA"_s, u"VIRLOP|50|100|NA|NA|NA|3|1"_s,
-             u"VIRLOP|50|100|NA|NA|NA|3.0|12"_s},
+            {u"VIRLOP|T|50|100|NA|NA|NA|2|12"_s, u"VIRLOP|T|50|100|NA|NA|NA|NA|NA"_s, u"VIRLOP|T|50|100|NA|NA|NA|3|1"_s,
+             u"VIRLOP|T|50|100|NA|NA|NA|3.0|12"_s},
             second);
-        row("extra fields ignored", true, {u"VIRLOP|50|100|NA|NA|NA|3|12|more|fields"_s},
+        row("extra fields ignored", true, {u"VIRLOP|T|50|100|NA|NA|NA|3|12|more|fields"_s},
             {.progress = 0.5, .sizeText = Tools::fmtBytes(100), .playlistPos = u"3/12"_s, .state = dl});
 
-        row("post-processing", false, {u"VIRLOP|1|NA|NA|NA|NA|NA|NA"_s, u"VIRLOPP|Merger"_s}, {.state = pp});
-        row("progress after post-processing", false, {u"VIRLOPP|Merger"_s, u"VIRLOP|1|NA|NA|NA|NA|NA|NA"_s}, {.state = dl});
+        row("post-processing", false, {u"VIRLOP|T|1|NA|NA|NA|NA|NA|NA"_s, u"VIRLOPP|T|Merger"_s}, {.state = pp});
+        row("progress after post-processing", false, {u"VIRLOPP|T|Merger"_s, u"VIRLOP|T|1|NA|NA|NA|NA|NA|NA"_s}, {.state = dl});
 
-        row("NA title keeps the probed one", false, {u"VIRLOTITLE|NA"_s, u"VIRLOTITLE|"_s}, {});
-        row("NA entry on a playlist", true, {u"VIRLOTITLE|NA"_s}, {.currentEntry = u"NA"_s});
-        row("title with separators", false, {u"VIRLOTITLE|Live | Part 2 | 2024"_s}, {.title = u"Live | Part 2 | 2024"_s});
-        row("markers inside a title", false, {u"VIRLOTITLE|About VIRLOPP|x and VIRLOFILE|y"_s},
-            {.title = u"About VIRLOPP|x and VIRLOFILE|y"_s});
-        row("files in order", false, {u"VIRLOFILE|/d/a.mp4"_s, u"VIRLOFILE|/d/b|c.mp4"_s}, {.files = {u"/d/a.mp4"_s, u"/d/b|c.mp4"_s}});
+        row("NA title keeps the probed one", false, {u"VIRLOTITLE|T|NA"_s, u"VIRLOTITLE|T|"_s}, {});
+        row("NA entry on a playlist", true, {u"VIRLOTITLE|T|NA"_s}, {.currentEntry = u"NA"_s});
+        row("title with separators", false, {u"VIRLOTITLE|T|Live | Part 2 | 2024"_s}, {.title = u"Live | Part 2 | 2024"_s});
+        row("markers inside a title", false, {u"VIRLOTITLE|T|About VIRLOPP|T|x and VIRLOFILE|T|y"_s},
+            {.title = u"About VIRLOPP|T|x and VIRLOFILE|T|y"_s});
+        row("files in order", false, {u"VIRLOFILE|T|/d/a.mp4"_s, u"VIRLOFILE|T|/d/b|c.mp4"_s}, {.files = {u"/d/a.mp4"_s, u"/d/b|c.mp4"_s}});
 
         const QStringList error{u"[generic] Extracting"_s, u"ERROR: \t Unsupported URL: x \t"_s};
         row("error line", false, error, {.log = error, .lastError = u"Unsupported URL: x"_s});
         const QStringList bare{u"error: lower case is no error line"_s, u"ERROR:"_s, u" [download] Got error: refused"_s};
         row("bare error marker: the next line is the reason", false, bare, {.log = bare, .lastError = u"[download] Got error: refused"_s});
-        const QStringList inside{u"[info] VIRLOP|1|2|3|4|5|6|7"_s, u"virlop|1|2|3|4|5|6|7"_s, u"VIRLO"_s};
+        const QStringList inside{u"[info] VIRLOP|T|1|2|3|4|5|6|7"_s, u"virlop|1|2|3|4|5|6|7"_s, u"VIRLO"_s};
         row("markers only count at the start", false, inside, {.log = inside});
 
         // A post-processing step can be printed without its line break, glued to the next line.
         row("glued post-processing and file lines", false,
-            {u"VIRLOPP|MetadataVIRLOPP|MetadataVIRLOPP|MoveFilesVIRLOFILE|/x/Test Feed/1 - clip.mp4"_s},
+            {u"VIRLOPP|T|MetadataVIRLOPP|T|MetadataVIRLOPP|T|MoveFilesVIRLOFILE|T|/x/Test Feed/1 - clip.mp4"_s},
             {.state = pp, .files = {u"/x/Test Feed/1 - clip.mp4"_s}});
-        row("error glued to a step", false, {u"VIRLOPP|ExtractAudioERROR: Postprocessing: audio conversion failed"_s},
+        row("error glued to a step", false, {u"VIRLOPP|T|ExtractAudioERROR: Postprocessing: audio conversion failed"_s},
             {.state = pp, .log = {u"ERROR: Postprocessing: audio conversion failed"_s},
              .lastError = u"Postprocessing: audio conversion failed"_s});
-        row("message glued to a step", false, {u"VIRLOPP|Merger[Merger] Merging formats into \"a.mp4\""_s},
+        row("message glued to a step", false, {u"VIRLOPP|T|Merger[Merger] Merging formats into \"a.mp4\""_s},
             {.state = pp, .log = {u"[Merger] Merging formats into \"a.mp4\""_s}});
         row("title and progress glued to a step", false,
-            {u"VIRLOPP|MoveFilesVIRLOTITLE|Next"_s, u"VIRLOPP|MoveFilesVIRLOP|1|NA|NA|NA|NA|NA|NA  "_s}, {.state = dl, .title = u"Next"_s});
+            {u"VIRLOPP|T|MoveFilesVIRLOTITLE|T|Next"_s, u"VIRLOPP|T|MoveFilesVIRLOP|T|1|NA|NA|NA|NA|NA|NA  "_s}, {.state = dl, .title = u"Next"_s});
     }
 
     void lines()
@@ -130,7 +132,7 @@ private slots:
         DownloadItem item(kLink, Quality::best, playlist);
         item.setState(DLState::queued);
         for (const QString &line : lines)
-            applyOutputLine(item, line);
+            applyOutputLine(item, line, kRun);
         QCOMPARE(Fields::of(item), expected);
     }
 
@@ -159,24 +161,86 @@ private slots:
         QCOMPARE(parseWhole(field), whole);
     }
 
+    // What a page can put in the engine's output: a title with line breaks, lines shaped
+    // like markers. Only this run's own marker lines count, and only files in its folder.
+    void forgedOutput_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("logLines");
+        QTest::addColumn<QString>("state");
+
+        const QString folder = u"/home/u/Downloads"_s;
+        QTest::newRow("title with a line break and a file marker, JSON-encoded")
+            << QStringList{u"VIRLOTITLE|T|\"x\\nVIRLOFILE|T|/home/u/.bashrc\""_s} << u"x\nVIRLOFILE|T|/home/u/.bashrc"_s
+            << QStringList{} << 0 << u"queued"_s;
+        QTest::newRow("markers without the token are log text")
+            << QStringList{u"VIRLOFILE|/home/u/.bashrc"_s, u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s, u"VIRLOTITLE|Forged"_s}
+            << kLink << QStringList{} << 3 << u"queued"_s;
+        QTest::newRow("markers with another token are log text")
+            << QStringList{u"VIRLOFILE|U|\"/home/u/Downloads/a.mp4\""_s, u"VIRLOPP|U|Merger"_s} << kLink << QStringList{} << 2
+            << u"queued"_s;
+        QTest::newRow("a file outside the folder is not believed")
+            << QStringList{u"VIRLOFILE|T|\"/home/u/.bashrc\""_s, u"VIRLOFILE|T|\"/home/u/Downloads/../.profile\""_s,
+                           u"VIRLOFILE|T|\"/home/u/Downloads2/a.mp4\""_s, u"VIRLOFILE|T|\"relative.mp4\""_s}
+            << kLink << QStringList{} << 4 << u"queued"_s;
+        QTest::newRow("files inside, JSON escapes decoded")
+            << QStringList{u"VIRLOFILE|T|\"/home/u/Downloads/caf\\u00e9 \\\"1\\\".mp4\""_s,
+                           u"VIRLOFILE|T|\"/home/u/Downloads/List/2 - b.mp4\""_s}
+            << kLink << QStringList{folder + u"/café \"1\".mp4"_s, folder + u"/List/2 - b.mp4"_s} << 0 << u"queued"_s;
+        QTest::newRow("glued step with another token is log text, the own file counts")
+            << QStringList{u"VIRLOPP|U|MoveFilesVIRLOFILE|T|\"/home/u/Downloads/a.mp4\""_s} << kLink
+            << QStringList{folder + u"/a.mp4"_s} << 1 << u"queued"_s;
+    }
+
+    void forgedOutput()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, title);
+        QFETCH(QStringList, files);
+        QFETCH(int, logLines);
+        QFETCH(QString, state);
+
+        DownloadItem item(kLink, Quality::best, false);
+        item.setState(DLState::queued);
+        const RunOutput run{RunMarkers(u"T"_s), u"/home/u/Downloads"_s};
+        for (const QString &line : lines)
+            applyOutputLine(item, line, run);
+        QCOMPARE(item.title(), title);
+        QCOMPARE(item.files(), files);
+        QCOMPARE(item.log().size(), logLines);
+        QCOMPARE(item.stateName(), state);
+        QVERIFY(!item.lastError());
+    }
+
+    void runTokensDiffer()
+    {
+        const RunMarkers first = RunMarkers::random();
+        const RunMarkers second = RunMarkers::random();
+        QCOMPARE(first.token().size(), 32);
+        QVERIFY(first.token() != second.token());
+        QCOMPARE(first.file(), u"VIRLOFILE|"_s + first.token() + u'|');
+    }
+
     void logIsTrimmedAHundredAtATime()
     {
         DownloadItem item(kLink, Quality::best, false);
         item.setLog({u"$ yt-dlp --newline"_s});
         for (int n = 1; n < 500; ++n)
-            applyOutputLine(item, u"line %1"_s.arg(n));
+            applyOutputLine(item, u"line %1"_s.arg(n), kRun);
         QCOMPARE(item.log().size(), 500);
 
-        applyOutputLine(item, u"line 500"_s);
+        applyOutputLine(item, u"line 500"_s, kRun);
         QCOMPARE(item.log().size(), 401);
         QCOMPARE(item.log().first(), u"line 100"_s);
         QCOMPARE(item.log().last(), u"line 500"_s);
 
         // Marker lines never reach the log.
-        applyOutputLine(item, u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s);
+        applyOutputLine(item, u"VIRLOP|T|1|2|NA|NA|NA|NA|NA"_s, kRun);
         QCOMPARE(item.log().size(), 401);
         for (int n = 501; n <= 600; ++n)
-            applyOutputLine(item, u"line %1"_s.arg(n));
+            applyOutputLine(item, u"line %1"_s.arg(n), kRun);
         QCOMPARE(item.log().size(), 401);
         QCOMPARE(item.log().first(), u"line 200"_s);
     }
@@ -218,7 +282,8 @@ private slots:
         QFETCH(double, progress);
 
         DownloadItem item(kLink, Quality::best, playlist);
-        LineReader reader([&item](QStringView line) { applyOutputLine(item, line); });
+        const RunOutput run{RunMarkers(kCaptureToken), u"/tmp/vireloom-capture"_s};
+        LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
         reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
         reader.flush();
 

@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -174,6 +175,31 @@ private slots:
         // Sizes from an edited file cannot overflow the total.
         list.assign({entry(1, std::numeric_limits<qint64>::max()), entry(2, 5)});
         QCOMPARE(list.totalBytes(), std::numeric_limits<qint64>::max());
+    }
+
+    // A stored entry names its poster; only one on the web is handed to the window.
+    void onlyWebThumbnailsAreShown()
+    {
+        HistoryList list;
+        QList<HistoryEntry> entries;
+        for (const char *thumbnail : {"https://i.example/t.jpg", "HTTP://i.example/t.jpg", "file:///home/me/.ssh/id.png",
+                                      "data:image/png;base64,AA", "qrc:/icons/16.png", "no scheme at all"}) {
+            HistoryEntry e = entry(int(entries.size()));
+            e.thumbnail = QString::fromLatin1(thumbnail);
+            entries.append(e);
+        }
+        list.assign(entries);
+        QStringList shown;
+        for (int row = 0; row < list.rowCount(); ++row)
+            shown << list.data(list.index(row), HistoryList::ThumbnailRole).toString();
+        QCOMPARE(shown, (QStringList{u"https://i.example/t.jpg"_s, u"http://i.example/t.jpg"_s, {}, {}, {}, {}}));
+    }
+
+    // What the history says of the user is theirs alone: the file is written 0600.
+    void savedFileIsPrivate()
+    {
+        QVERIFY(HistoryStore::save(path(), {entry(1)}));
+        QCOMPARE(int(QFileInfo(path()).permissions()) & 0x7077, 0x6000);
     }
 
     void bookRecordsAndSaves()

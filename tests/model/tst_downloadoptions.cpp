@@ -41,6 +41,16 @@ private slots:
         QTest::newRow("traversal in a folder") << u"%(tags.0)s/%(title)s.%(ext)s"_s << false << QStringList();
         QTest::newRow("date format in a folder") << u"%(upload_date>%Y)s/%(title)s.%(ext)s"_s << false << QStringList();
         QTest::newRow("empty") << u"  "_s << false << QStringList();
+        // Ways out of the folder that the engine reads past a first look.
+        QTest::newRow("normalised title as a folder") << u"%(title)+U/escaped.%(ext)s"_s << false << QStringList();
+        QTest::newRow("cut titles joined as a folder") << u"%(title).1s%(title).1s/x.%(ext)s"_s << false << QStringList();
+        QTest::newRow("padded field as a folder") << u"%(title)5s/x.%(ext)s"_s << false << QStringList();
+        QTest::newRow("template type in capitals") << u"THUMBNAIL:%(title)s.%(ext)s"_s << false << QStringList();
+        QTest::newRow("several template types") << u"pl_video,chapter:%(title)s.%(ext)s"_s << false << QStringList();
+        QTest::newRow("template types with blanks") << u" pl_video , chapter :x.%(ext)s"_s << false << QStringList();
+        // A colon in a plain name is no template type.
+        QTest::newRow("colon after words") << u"My list: %(title)s.%(ext)s"_s << true << QStringList();
+        QTest::newRow("conversions in the file name") << u"%(title)+U %(title).1s.%(ext)s"_s << true << QStringList();
     }
 
     void outputPattern()

@@ -54,13 +54,14 @@ private slots:
 
         // A home of the application's own: config, data, a private runtime folder and the
         // download folder "out", with settings that download there without a sound and never
-        // ask the release location (only 127.0.0.1 is ever contacted).
+        // ask the release location (only 127.0.0.1 is ever contacted), and that let a
+        // vireloom: address fetch from 127.0.0.1 without asking.
         const QDir root(m_root.path());
         for (const QString &folder : {u"config/Vireloom"_s, u"data"_s, u"runtime"_s, u"out"_s})
             QVERIFY(root.mkpath(folder));
         QFile::setPermissions(root.filePath(u"runtime"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(writeFile(root.filePath(u"config/Vireloom/Vireloom.conf"_s),
-                          "[General]\nfolder=" + root.filePath(u"out"_s).toUtf8() + "\nsoundOnDone=false\ncheckEngineUpdates=false\n"));
+                          "[General]\nfolder=" + root.filePath(u"out"_s).toUtf8() + "\nsoundOnDone=false\ncheckEngineUpdates=false\nschemeLocalAddresses=allow\n"));
         // No on-screen keyboard over the window.
         QVERIFY(writeFile(root.filePath(u"weston.ini"_s), "[core]\nidle-time=0\n[input-method]\npath=\n"));
 

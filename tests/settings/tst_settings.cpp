@@ -3,6 +3,7 @@
 #include "tools/tools.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +30,37 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
+    }
+
+    // The settings hold the proxy with its password: a store from an older release is made
+    // private when opened, a new one is private from the start, and rewriting keeps it so.
+    void storeIsPrivate_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("new store") << false;
+        QTest::newRow("store left readable by others") << true;
+    }
+
+    void storeIsPrivate()
+    {
+        QFETCH(bool, existing);
+        // Owner, group and others; what Qt calls "user" repeats the owner here.
+        const auto mode = [](const QString &path) { return int(QFileInfo(path).permissions()) & 0x7077; };
+        const QString folder = m_dir->filePath(u"config/Vireloom"_s);
+        const QString file = folder + u"/Vireloom.conf"_s;
+        if (existing) {
+            QVERIFY(QDir().mkpath(folder) && writeFile(file, "[General]\nproxy=http://me:pw@p:1\n"));
+            QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x6644)));
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)));
+        }
+        {
+            Settings settings(file);
+            QCOMPARE(mode(file), 0x6000);
+            QCOMPARE(mode(folder), 0x7000);
+            settings.setValue(SettingsKey::proxy, u"http://me:new@p:1"_s);
+        }
+        QCOMPARE(mode(file), 0x6000);
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(SettingsKey::proxy).toString(), u"http://me:new@p:1"_s);
     }
 
     void defaultsAreReadButNeverWritten()

@@ -230,8 +230,9 @@ private slots:
         QFETCH(QStringList, statuses);
         QFETCH(QStringList, requests);
         serveEverything();
-        // The release answers its version with blanks around it.
-        serveRelease(script("[ \"$1\" = --version ] && echo '  2099.01.01 '"));
+        // The release answers its version with blanks around it, when asked without reading
+        // configuration files.
+        serveRelease(script("[ \"$*\" = '--ignore-config --version' ] && echo '  2099.01.01 '"));
         place(present, script("echo 2099.01.01"));
         auto downloader = makeDownloader();
         QStringList seen;

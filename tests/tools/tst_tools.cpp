@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <sys/stat.h>
 #include <future>
 #include <limits>
 
@@ -40,6 +41,13 @@ class TestTools : public QObject
         if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\necho hi\n") < 0 || !file.setPermissions(perms))
             qFatal("cannot write %s", qPrintable(file.fileName()));
         return file.fileName();
+    }
+
+    static bool writeFileWithMode(const QString &path, int mode)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("x") == 1
+            && ::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0;
     }
 
     std::unique_ptr<QTemporaryDir> m_root;
@@ -177,6 +185,44 @@ private slots:
         } else {
             QCOMPARE(ours, QByteArray());
         }
+    }
+
+    // What the application keeps is the user's alone; what runs leave behind goes at the
+    // next start; engine programs run in an empty private folder of their own.
+    void privateFilesAndFolders()
+    {
+        const auto mode = [](const QString &path) {
+            struct stat info = {};
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+        };
+        // An existing support folder, made by an older release, is made private too.
+        const QString support = Tools::locations().supportDir;
+        QVERIFY(QDir().mkpath(support));
+        QVERIFY(QFile::setPermissions(support, QFileDevice::Permissions(0x7755)));
+        QCOMPARE(mode(Tools::supportDir()), 0700);
+        QCOMPARE(mode(Tools::privateDir()), 0700);
+        QCOMPARE(mode(Tools::engineWorkDir()), 0700);
+
+        const QString secret = Tools::privateDir() + u"/run.conf"_s;
+        QVERIFY(writeFileWithMode(secret, 0644));
+        QVERIFY(Tools::writePrivateFile(secret, "--proxy 'http://me:pw@p:1'\n"));
+        QCOMPARE(mode(secret), 0600);
+        QCOMPARE(QFile(secret).size(), 27);
+
+        QVERIFY(writeFileWithMode(Tools::engineWorkDir() + u"/yt-dlp.conf"_s, 0600));
+        QVERIFY(QDir().mkpath(Tools::supportDir() + u"/cookies"_s));
+        QVERIFY(writeFileWithMode(Tools::supportDir() + u"/cookies/old.txt"_s, 0644));
+        Tools::clearRunLeftovers();
+        QCOMPARE(QDir(Tools::privateDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir(Tools::engineWorkDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(!QFileInfo::exists(Tools::supportDir() + u"/cookies"_s));
+
+        ToolRun run;
+        QSignalSpy finished(&run, &ToolRun::finished);
+        run.start(u"/bin/sh"_s, {u"-c"_s, u"pwd -P"_s});
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first().first().value<RunResult>().out.trimmed(), QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
+        QCOMPARE(runElsewhere(u"/bin/sh"_s, {u"-c"_s, u"pwd -P"_s}).out.trimmed(), QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
     }
 
     void fmtTime_data()

@@ -227,7 +227,8 @@ private slots:
         QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
         DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
         const QStringList args = m_f->downloader().buildArgs(playlist);
-        QCOMPARE(args.value(args.indexOf(u"--proxy"_s) + 1), u"socks5://127.0.0.1:1080"_s);
+        QCOMPARE(args.value(args.indexOf(u"--config-locations"_s) + 1), Downloader::runConfigFile(playlist.id()));
+        QCOMPARE(privateConfig(m_f->settings()), QByteArray("--proxy 'socks5://127.0.0.1:1080'\n"));
         QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
     }
 

@@ -78,6 +78,13 @@ Item {
                 Layout.bottomMargin: 14
             }
 
+            SchemeBanner {
+                Layout.fillWidth: true
+                Layout.leftMargin: DS.pageMargin
+                Layout.rightMargin: DS.pageMargin
+                Layout.bottomMargin: 14
+            }
+
             ClipboardBanner {
                 visible: Downloader.hasClipboardSuggestion
                 url: Downloader.clipboardSuggestion

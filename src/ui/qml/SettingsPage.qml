@@ -456,6 +456,17 @@ Flickable {
                     onClicked: Shell.copy(settingsView.schemePrefix)
                 }
             }
+
+            SettingRow {
+                title: I18n.l("Links da rede local vindos de outros programas")
+                sub: I18n.l("Baixar sem perguntar quando um endereço vireloom: aponta para este computador ou para a sua rede.")
+
+                Switch {
+                    objectName: "switch_schemeLocalAddresses"
+                    checked: AppSettings.schemeLocalAddresses === "allow"
+                    onToggled: AppSettings.schemeLocalAddresses = checked ? "allow" : "ask"
+                }
+            }
         }
     }
 

@@ -1,0 +1,103 @@
+import QtQuick
+import QtQuick.Layouts
+import Vireloom.Design
+import Vireloom.UI
+
+// What a "vireloom:" address asked for that waits on the user: a link into the local
+// network to confirm, or an address refused because it carried more than one link.
+Surface {
+    id: root
+
+    objectName: "schemeBanner"
+    visible: Downloader.schemeLinkToConfirm !== "" || Downloader.schemeRefusedLinks > 0
+    radius: 12
+    implicitHeight: column.implicitHeight + 28
+
+    ColumnLayout {
+        id: column
+
+        anchors.fill: parent
+        anchors.margins: 14
+        spacing: 10
+
+        RowLayout {
+            visible: Downloader.schemeLinkToConfirm !== ""
+            Layout.fillWidth: true
+            spacing: 12
+
+            IconTile {
+                symbol: "exclamationmark.triangle.fill"
+                size: 30
+                color: DS.warning
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 2
+
+                PlainLabel {
+                    objectName: "schemeConfirmText"
+                    Layout.fillWidth: true
+                    text: I18n.lf("Outro programa pediu um link da sua rede local (%@). Baixar mesmo assim?",
+                                  [Downloader.schemeHostToConfirm])
+                    font.pixelSize: DS.typeBody
+                    font.weight: Font.DemiBold
+                    wrapMode: Text.Wrap
+                }
+
+                PlainLabel {
+                    objectName: "schemeConfirmLink"
+                    Layout.fillWidth: true
+                    text: Downloader.schemeLinkToConfirm
+                    color: DS.muted
+                    font: DS.mono(11)
+                    maximumLineCount: 1
+                    elide: Text.ElideMiddle
+                }
+            }
+
+            GhostButtonStyle {
+                objectName: "schemeIgnore"
+                compact: true
+                text: I18n.l("Ignorar")
+                onClicked: Downloader.ignoreSchemeLink()
+            }
+
+            PrimaryButtonStyle {
+                objectName: "schemeDownload"
+                compact: true
+                text: I18n.l("Baixar")
+                onClicked: Downloader.confirmSchemeLink()
+            }
+        }
+
+        RowLayout {
+            visible: Downloader.schemeRefusedLinks > 0
+            Layout.fillWidth: true
+            spacing: 12
+
+            IconTile {
+                symbol: "exclamationmark.triangle.fill"
+                size: 30
+                color: DS.warning
+            }
+
+            PlainLabel {
+                objectName: "schemeRefusedText"
+                Layout.fillWidth: true
+                text: I18n.lp(Downloader.schemeRefusedLinks,
+                              "Um endereço vireloom: trouxe %ld link; nada foi adicionado.|Um endereço vireloom: trouxe %ld links de uma vez; só um é aceito, e nada foi adicionado.")
+                font.pixelSize: DS.typeBody
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+            }
+
+            GhostButtonStyle {
+                objectName: "schemeRefusedDismiss"
+                compact: true
+                text: I18n.l("OK")
+                onClicked: Downloader.dismissSchemeRefusal()
+            }
+        }
+    }
+}

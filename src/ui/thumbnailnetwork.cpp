@@ -1,0 +1,105 @@
+#include "thumbnailnetwork.h"
+
+#include "settings/settings.h"
+
+#include <QMutex>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+// The proxy as the settings last said, read by the image loaders' threads.
+struct ThumbnailNetworkFactory::Route
+{
+    mutable QMutex lock;
+    std::optional<QNetworkProxy> proxy;
+
+    void set(const std::optional<QNetworkProxy> &value)
+    {
+        QMutexLocker locker(&lock);
+        proxy = value;
+    }
+    std::optional<QNetworkProxy> get() const
+    {
+        QMutexLocker locker(&lock);
+        return proxy;
+    }
+};
+
+namespace {
+
+class ThumbnailNetwork : public QNetworkAccessManager
+{
+public:
+    ThumbnailNetwork(std::shared_ptr<const ThumbnailNetworkFactory::Route> route, QObject *parent)
+        : QNetworkAccessManager(parent)
+        , m_route(std::move(route))
+    {
+    }
+
+protected:
+    QNetworkReply *createRequest(Operation op, const QNetworkRequest &request, QIODevice *data) override
+    {
+        const QString scheme = request.url().scheme().toLower();
+        const std::optional<QNetworkProxy> proxy = m_route->get();
+        if (op != GetOperation || (scheme != u"http" && scheme != u"https") || !proxy) {
+            // An address no handler takes: the reply fails at once and nothing is sent.
+            return QNetworkAccessManager::createRequest(op, QNetworkRequest(QUrl(QStringLiteral("refused:thumbnail"))),
+                                                        data);
+        }
+        setProxy(*proxy);
+        QNetworkRequest safe(request);
+        safe.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+        return QNetworkAccessManager::createRequest(op, safe, data);
+    }
+
+private:
+    std::shared_ptr<const ThumbnailNetworkFactory::Route> m_route;
+};
+
+} // namespace
+
+std::optional<QNetworkProxy> networkProxyFor(const QString &proxy)
+{
+    const QString text = proxy.trimmed();
+    if (text.isEmpty())
+        return QNetworkProxy(QNetworkProxy::DefaultProxy);
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty())
+        return std::nullopt;
+    QNetworkProxy result;
+    if (scheme == u"http") {
+        result = QNetworkProxy(QNetworkProxy::HttpProxy, url.host(), static_cast<quint16>(url.port(80)));
+    } else if (scheme == u"socks5" || scheme == u"socks5h") {
+        // Qt lets a SOCKS5 proxy resolve names, as socks5h asks; with socks5 the engine
+        // resolves them itself, which reveals no more than the engine does.
+        result = QNetworkProxy(QNetworkProxy::Socks5Proxy, url.host(), static_cast<quint16>(url.port(1080)));
+    } else {
+        return std::nullopt;
+    }
+    result.setUser(url.userName(QUrl::FullyDecoded));
+    result.setPassword(url.password(QUrl::FullyDecoded));
+    return result;
+}
+
+ThumbnailNetworkFactory::ThumbnailNetworkFactory(Settings *settings, QObject *parent)
+    : QObject(parent)
+    , m_route(std::make_shared<Route>())
+{
+    const auto follow = [settings, route = m_route] {
+        route->set(networkProxyFor(settings->string(SettingsKey::proxy).value_or(QString())));
+    };
+    follow();
+    connect(settings, &Settings::valueChanged, this, [follow](const QString &key) {
+        if (key == SettingsKey::proxy)
+            follow();
+    });
+}
+
+ThumbnailNetworkFactory::~ThumbnailNetworkFactory() = default;
+
+QNetworkAccessManager *ThumbnailNetworkFactory::create(QObject *parent)
+{
+    return new ThumbnailNetwork(m_route, parent);
+}
