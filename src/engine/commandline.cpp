@@ -177,6 +177,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         options.folder.value_or(settings.folder()),
         QStringLiteral("-o"),
         folderTemplate,
+        // Streams served in fragments (most sites' video) arrive several fragments at a
+        // time; a single file is fetched as before.
+        QStringLiteral("--concurrent-fragments"),
+        QString::number(settings.concurrentFragments()),
     };
 
     const bool withFFmpeg = ffmpegPath.has_value();

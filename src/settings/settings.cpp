@@ -150,6 +150,7 @@ void Settings::registerAppDefaults()
         {SettingsKey::embedThumb, true},
         {SettingsKey::cookies, QStringLiteral("none")},
         {SettingsKey::maxConcurrent, 2},
+        {SettingsKey::concurrentFragments, kFragmentsDefault},
         {SettingsKey::watchClipboard, true},
         {SettingsKey::soundOnDone, true},
         {SettingsKey::checkEngineUpdates, true},
@@ -237,6 +238,13 @@ QString Settings::folder() const
 int Settings::maxConcurrent() const
 {
     return static_cast<int>(std::clamp<qint64>(integer(SettingsKey::maxConcurrent), 1, std::numeric_limits<int>::max()));
+}
+
+int Settings::concurrentFragments() const
+{
+    bool ok = false;
+    const qint64 value = string(SettingsKey::concurrentFragments).value_or(QString()).trimmed().toLongLong(&ok);
+    return ok ? static_cast<int>(std::clamp<qint64>(value, kFragmentsFloor, kFragmentsCeiling)) : kFragmentsDefault;
 }
 
 Quality Settings::defaultQuality() const

@@ -19,6 +19,8 @@ inline constexpr QLatin1StringView embedMeta("embedMeta");
 inline constexpr QLatin1StringView embedThumb("embedThumb");
 inline constexpr QLatin1StringView cookies("cookies");
 inline constexpr QLatin1StringView maxConcurrent("maxConcurrent");
+// Connections one download opens at once for a stream served in fragments.
+inline constexpr QLatin1StringView concurrentFragments("concurrentFragments");
 inline constexpr QLatin1StringView watchClipboard("watchClipboard");
 inline constexpr QLatin1StringView soundOnDone("soundOnDone");
 inline constexpr QLatin1StringView checkEngineUpdates("checkEngineUpdates");
@@ -79,6 +81,11 @@ public:
     // Values the rest of the program derives from the keys.
     QString folder() const;
     int maxConcurrent() const;
+    // Within its bounds, whatever is stored; an unreadable value reads as the default.
+    int concurrentFragments() const;
+    static constexpr int kFragmentsFloor = 1;
+    static constexpr int kFragmentsCeiling = 16;
+    static constexpr int kFragmentsDefault = 4;
     Quality defaultQuality() const;
     // The quality of links dropped or taken from the clipboard banner.
     Quality uiQualityOrDefault() const;

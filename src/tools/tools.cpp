@@ -66,6 +66,14 @@ QString supportDir()
     return ensureDir(path);
 }
 
+QString cacheDir()
+{
+    QString path = locations().cacheDir;
+    if (path.isEmpty())
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Vireloom");
+    return ensureDir(path);
+}
+
 QString binDir()
 {
     return ensureDir(supportDir() + QStringLiteral("/bin"));

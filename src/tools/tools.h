@@ -31,6 +31,8 @@ struct Locations
     QString supportDir;
     // Searched after the engine folder, in order.
     QStringList systemBinDirs{QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")};
+    // Empty means the user's cache folder (~/.cache) followed by "Vireloom".
+    QString cacheDir;
 };
 
 void setLocations(const Locations &locations);
@@ -40,6 +42,8 @@ Locations locations();
 // create them shows up later, when something is written there.
 QString supportDir();
 QString binDir();
+// What can be fetched again when lost: thumbnails, the pages the probes read. Private too.
+QString cacheDir();
 QString defaultFolder();
 
 // Where a run keeps what must not outlive it nor be seen by others: its copy of the

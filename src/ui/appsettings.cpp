@@ -24,6 +24,7 @@ const QHash<QString, Notifier> &notifiers()
         {SettingsKey::embedThumb, &AppSettings::embedThumbChanged},
         {SettingsKey::cookies, &AppSettings::cookiesChanged},
         {SettingsKey::maxConcurrent, &AppSettings::maxConcurrentChanged},
+        {SettingsKey::concurrentFragments, &AppSettings::concurrentFragmentsChanged},
         {SettingsKey::watchClipboard, &AppSettings::watchClipboardChanged},
         {SettingsKey::soundOnDone, &AppSettings::soundOnDoneChanged},
         {SettingsKey::checkEngineUpdates, &AppSettings::checkEngineUpdatesChanged},
@@ -112,6 +113,12 @@ void AppSettings::stepMaxConcurrent(int delta)
 {
     write(SettingsKey::maxConcurrent,
           int(std::clamp<qint64>(qint64(maxConcurrent()) + delta, maxConcurrentFloor(), maxConcurrentCeiling())));
+}
+
+void AppSettings::stepConcurrentFragments(int delta)
+{
+    write(SettingsKey::concurrentFragments,
+          std::clamp(concurrentFragments() + delta, concurrentFragmentsFloor(), concurrentFragmentsCeiling()));
 }
 
 QString AppSettings::proxy() const

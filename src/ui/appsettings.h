@@ -27,6 +27,9 @@ class AppSettings : public QObject
     Q_PROPERTY(int maxConcurrent READ maxConcurrent NOTIFY maxConcurrentChanged)
     Q_PROPERTY(int maxConcurrentFloor READ maxConcurrentFloor CONSTANT)
     Q_PROPERTY(int maxConcurrentCeiling READ maxConcurrentCeiling CONSTANT)
+    Q_PROPERTY(int concurrentFragments READ concurrentFragments NOTIFY concurrentFragmentsChanged)
+    Q_PROPERTY(int concurrentFragmentsFloor READ concurrentFragmentsFloor CONSTANT)
+    Q_PROPERTY(int concurrentFragmentsCeiling READ concurrentFragmentsCeiling CONSTANT)
     Q_PROPERTY(bool watchClipboard READ watchClipboard WRITE setWatchClipboard NOTIFY watchClipboardChanged)
     Q_PROPERTY(bool soundOnDone READ soundOnDone WRITE setSoundOnDone NOTIFY soundOnDoneChanged)
     Q_PROPERTY(bool checkEngineUpdates READ checkEngineUpdates WRITE setCheckEngineUpdates NOTIFY checkEngineUpdatesChanged)
@@ -72,6 +75,10 @@ public:
     static constexpr int maxConcurrentCeiling() { return 6; }
     // One step of the stepper, kept within its range.
     Q_INVOKABLE void stepMaxConcurrent(int delta);
+    int concurrentFragments() const { return m_settings->concurrentFragments(); }
+    static constexpr int concurrentFragmentsFloor() { return Settings::kFragmentsFloor; }
+    static constexpr int concurrentFragmentsCeiling() { return Settings::kFragmentsCeiling; }
+    Q_INVOKABLE void stepConcurrentFragments(int delta);
     bool watchClipboard() const { return flag(SettingsKey::watchClipboard); }
     void setWatchClipboard(bool on) { write(SettingsKey::watchClipboard, on); }
     bool soundOnDone() const { return flag(SettingsKey::soundOnDone); }
@@ -116,6 +123,7 @@ signals:
     void embedThumbChanged();
     void cookiesChanged();
     void maxConcurrentChanged();
+    void concurrentFragmentsChanged();
     void watchClipboardChanged();
     void soundOnDoneChanged();
     void checkEngineUpdatesChanged();

@@ -2,6 +2,7 @@
 
 #include "design/motion.h"
 #include "engine/downloader.h"
+#include "tools/tools.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 #include "ui/thumbnailnetwork.h"
@@ -22,7 +23,8 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     Motion::instance()->setBusy(shell.busy());
     QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });
 
-    engine.setNetworkAccessManagerFactory(new ThumbnailNetworkFactory(&shell.downloader()->d(), &shell));
+    engine.setNetworkAccessManagerFactory(
+        new ThumbnailNetworkFactory(&shell.downloader()->d(), Tools::cacheDir() + QStringLiteral("/thumbnails"), &shell));
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
     if (engine.rootObjects().isEmpty())

@@ -4,6 +4,7 @@
 
 #include <QMutex>
 #include <QNetworkAccessManager>
+#include <QNetworkDiskCache>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
@@ -50,6 +51,9 @@ protected:
         setProxy(*proxy);
         QNetworkRequest safe(request);
         safe.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+        // A poster does not change: one kept on disk is shown without asking its host again,
+        // whatever the host says of freshness, as rows scroll in and out of view.
+        safe.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferCache);
         return QNetworkAccessManager::createRequest(op, safe, data);
     }
 
@@ -83,9 +87,10 @@ std::optional<QNetworkProxy> networkProxyFor(const QString &proxy)
     return result;
 }
 
-ThumbnailNetworkFactory::ThumbnailNetworkFactory(Settings *settings, QObject *parent)
+ThumbnailNetworkFactory::ThumbnailNetworkFactory(Settings *settings, const QString &cacheDir, QObject *parent)
     : QObject(parent)
     , m_route(std::make_shared<Route>())
+    , m_cacheDir(cacheDir)
 {
     const auto follow = [settings, route = m_route] {
         route->set(networkProxyFor(settings->string(SettingsKey::proxy).value_or(QString())));
@@ -101,5 +106,12 @@ ThumbnailNetworkFactory::~ThumbnailNetworkFactory() = default;
 
 QNetworkAccessManager *ThumbnailNetworkFactory::create(QObject *parent)
 {
-    return new ThumbnailNetwork(m_route, parent);
+    auto *network = new ThumbnailNetwork(m_route, parent);
+    if (!m_cacheDir.isEmpty()) {
+        auto *cache = new QNetworkDiskCache(network);
+        cache->setCacheDirectory(m_cacheDir);
+        cache->setMaximumCacheSize(kCacheBytes);
+        network->setCache(cache);
+    }
+    return network;
 }

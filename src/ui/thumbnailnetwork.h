@@ -21,9 +21,13 @@ std::optional<QNetworkProxy> networkProxyFor(const QString &proxy);
 class ThumbnailNetworkFactory : public QObject, public QQmlNetworkAccessManagerFactory
 {
 public:
-    // Follows the proxy setting as it changes. The factory must outlive the QML engine
-    // it is given to: a parent destroyed after the engine keeps it.
-    explicit ThumbnailNetworkFactory(Settings *settings, QObject *parent = nullptr);
+    // Follows the proxy setting as it changes, and keeps what it fetched in `cacheDir`
+    // (empty: no disk cache), up to kCacheBytes, the least recently fetched going first.
+    // The factory must outlive the QML engine it is given to: a parent destroyed after the
+    // engine keeps it.
+    ThumbnailNetworkFactory(Settings *settings, const QString &cacheDir, QObject *parent = nullptr);
+
+    static constexpr qint64 kCacheBytes = 100 * 1000 * 1000;
     ~ThumbnailNetworkFactory() override;
 
     // Called on the threads that load images.
@@ -33,4 +37,5 @@ public:
 
 private:
     std::shared_ptr<Route> m_route;
+    QString m_cacheDir;
 };

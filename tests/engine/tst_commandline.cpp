@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString kFFmpeg = u"/engine/bin/ffmpeg"_s;
 const QString kLink = u"https://example.com/watch?v=1"_s;
-constexpr qsizetype kHeadSize = 18;
+constexpr qsizetype kHeadSize = 20;
 
 QVariantMap merged(QVariantMap a, const QVariantMap &b)
 {
@@ -222,7 +222,7 @@ private slots:
     void noValueReadsAsAnOption()
     {
         static const QStringList known{
-            u"--ignore-config"_s, u"--config-locations"_s, u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
+            u"--ignore-config"_s, u"--config-locations"_s, u"--concurrent-fragments"_s, u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
             u"--progress-template"_s, u"-P"_s, u"-o"_s, u"--ffmpeg-location"_s, u"-f"_s, u"--merge-output-format"_s, u"-S"_s,
             u"--write-subs"_s, u"--sub-langs"_s, u"--embed-subs"_s, u"--embed-metadata"_s, u"--embed-thumbnail"_s,
             u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
@@ -260,6 +260,31 @@ private slots:
                  (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--cookies-from-browser"_s,
                               u"brave"_s, u"--cookies"_s, u"/c.txt"_s, u"--config-locations"_s, u"/p.conf"_s, u"--yes-playlist"_s,
                               u"--"_s, kLink}));
+    }
+
+    // Every download fetches fragments in parallel, as many as the setting says within its
+    // bounds; a value that cannot be read is the default.
+    void parallelFragments_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("passed");
+        QTest::newRow("default") << QVariant() << u"4"_s;
+        QTest::newRow("one") << QVariant(1) << u"1"_s;
+        QTest::newRow("below the floor") << QVariant(0) << u"1"_s;
+        QTest::newRow("above the ceiling") << QVariant(99) << u"16"_s;
+        QTest::newRow("hand-edited words") << QVariant(u"many"_s) << u"4"_s;
+    }
+
+    void parallelFragments()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QString, passed);
+        if (stored.isValid())
+            m_settings->setValue(SettingsKey::concurrentFragments, stored);
+        for (const bool playlist : {false, true}) {
+            const QStringList args = buildArgs({kLink, Quality::best, playlist}, *m_settings, std::nullopt);
+            QCOMPARE(args.value(args.indexOf(u"--concurrent-fragments"_s) + 1), passed);
+        }
     }
 
     // Configuration files from the download folder, the working directory or the user's

@@ -75,7 +75,7 @@ private slots:
         QTemporaryDir dir;
         Settings settings(dir.filePath(u"settings.conf"_s));
         settings.setValue(SettingsKey::proxy, proxy.url().toString());
-        ThumbnailNetworkFactory factory(&settings);
+        ThumbnailNetworkFactory factory(&settings, {});
         const std::unique_ptr<QNetworkAccessManager> network(factory.create(nullptr));
         const auto fetch = [&network](const QString &address) {
             std::unique_ptr<QNetworkReply> reply(network->get(QNetworkRequest(QUrl(address))));
@@ -100,6 +100,33 @@ private slots:
         settings.setValue(SettingsKey::proxy, QString());
         QCOMPARE(fetch(proxy.url(u"/poster.jpg"_s).toString()).first, QNetworkReply::NoError);
         QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 2);
+    }
+
+    // A poster is fetched once: rows scrolling back into view, and a later start, find it on
+    // disk.
+    void thumbnailsAreFetchedOnce()
+    {
+        HttpServer host;
+        QVERIFY(host.listen());
+        host.route(u"/poster.jpg"_s, {200, "poster bytes", {}, "image/jpeg", {{"Cache-Control", "max-age=0"}}, 0, -1, -1});
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"settings.conf"_s));
+        const auto fetch = [&](ThumbnailNetworkFactory &factory) {
+            const std::unique_ptr<QNetworkAccessManager> network(factory.create(nullptr));
+            std::unique_ptr<QNetworkReply> reply(network->get(QNetworkRequest(host.url(u"/poster.jpg"_s))));
+            QSignalSpy done(reply.get(), &QNetworkReply::finished);
+            if (!reply->isFinished())
+                done.wait(20000);
+            return reply->readAll();
+        };
+        {
+            ThumbnailNetworkFactory factory(&settings, dir.filePath(u"cache"_s));
+            QCOMPARE(fetch(factory), QByteArray("poster bytes"));
+            QCOMPARE(fetch(factory), QByteArray("poster bytes"));
+        }
+        ThumbnailNetworkFactory later(&settings, dir.filePath(u"cache"_s));
+        QCOMPARE(fetch(later), QByteArray("poster bytes"));
+        QCOMPARE(host.requestCount(u"/poster.jpg"_s), 1);
     }
 
     void cardTexts_data()

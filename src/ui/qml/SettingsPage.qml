@@ -125,6 +125,36 @@ Flickable {
             }
 
             SettingRow {
+                objectName: "fragmentsRow"
+                title: I18n.l("Conexões paralelas por download")
+                sub: I18n.l("Pedaços baixados ao mesmo tempo quando o vídeo vem em partes, como na maioria dos sites.")
+
+                PlainLabel {
+                    objectName: "fragmentsValue"
+                    Layout.preferredWidth: 18
+                    horizontalAlignment: Text.AlignHCenter
+                    text: String(AppSettings.concurrentFragments)
+                    font: DS.mono(14, Font.DemiBold)
+                }
+
+                Row {
+                    StepButton {
+                        objectName: "fragmentsDown"
+                        text: "−"
+                        enabled: AppSettings.concurrentFragments > AppSettings.concurrentFragmentsFloor
+                        onClicked: AppSettings.stepConcurrentFragments(-1)
+                    }
+
+                    StepButton {
+                        objectName: "fragmentsUp"
+                        text: "+"
+                        enabled: AppSettings.concurrentFragments < AppSettings.concurrentFragmentsCeiling
+                        onClicked: AppSettings.stepConcurrentFragments(1)
+                    }
+                }
+            }
+
+            SettingRow {
                 title: I18n.l("Sugerir links copiados")
                 sub: I18n.l("Quando você copia um link e volta para o Vireloom")
 
