@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir scratch;
     // No engine: the item fails at once and stays in the list, which is all handle() needs.
-    Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}});
+    Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}, scratch.filePath(QStringLiteral("cache"))});
     Settings settings(scratch.filePath(QStringLiteral("settings.ini")));
     Downloader downloader(&settings);
     downloader.add(QStringLiteral("https://example.com/watch?v=1"));
@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
                 + "|NA|NA\n";
     }
 
-    const RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path()};
+    RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path(), {}};
     LineReader reader([&downloader, &id, &run](QStringView line) { downloader.handle(line, id, run); });
     constexpr qsizetype kChunk = 4096;
     QElapsedTimer clock;

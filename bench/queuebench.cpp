@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
 
     // A throwaway engine folder with no engine: nothing is probed or started.
     QTemporaryDir root;
-    Tools::setLocations({root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}});
+    Tools::setLocations({root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}, root.filePath(QStringLiteral("cache"))});
     Settings settings(root.filePath(QStringLiteral("settings.conf")));
     // The application makes its release check in a child; here it would be a host lookup.
     settings.setValue(SettingsKey::checkEngineUpdates, false);
@@ -147,7 +147,8 @@ int main(int argc, char *argv[])
     const double linesPerSecond = parser.value(rate).toDouble() * double(running.size());
     qint64 linesSent = 0;
     QElapsedTimer feedClock;
-    const RunOutput run{RunMarkers(QStringLiteral("T")), QStringLiteral("/")};
+    // Each running download reads its own output.
+    std::vector<RunOutput> runs(running.size(), RunOutput{RunMarkers(QStringLiteral("T")), QStringLiteral("/"), {}});
     QTimer feed;
     feed.setInterval(4);
     const qint64 total = 500'000'000;
@@ -162,7 +163,7 @@ int main(int argc, char *argv[])
                                      .arg(total)
                                      .arg(2'500'000.0 + double(round % 50) * 1000.0)
                                      .arg((total - done) / 2'500'000);
-            downloader.handle(line, running[which], run);
+            downloader.handle(line, running[which], runs[which]);
         }
     });
 

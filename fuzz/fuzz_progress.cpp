@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::size_t chunk = 1 + (data[0] >> 1);
     DownloadItem item(QStringLiteral("https://example.com/v"), Quality::best, playlist);
     // The seeds carry the captured runs' token; the folder takes any file.
-    static const RunOutput run{RunMarkers(QStringLiteral("5f3c9a0e7b214d6c8e1f2a3b4c5d6e7f")), QStringLiteral("/")};
-    LineReader reader([&item](QStringView line) { applyOutputLine(item, line, run); });
+    RunOutput run{RunMarkers(QStringLiteral("5f3c9a0e7b214d6c8e1f2a3b4c5d6e7f")), QStringLiteral("/"), {}};
+    LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
     for (std::size_t at = 1; at < size; at += chunk)
         reader.feed(QByteArrayView(reinterpret_cast<const char *>(data) + at, static_cast<qsizetype>(std::min(chunk, size - at))));
     reader.flush();

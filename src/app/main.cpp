@@ -4,6 +4,8 @@
 #include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
+#include "i18n/i18n.h"
+#include "platform/desktopnotifications.h"
 #include "platform/linuxdesktop.h"
 #include "platform/singleinstance.h"
 #include "platform/systemclipboard.h"
@@ -26,6 +28,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <memory>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -73,6 +76,28 @@ void quitOnTermination(Shell &shell)
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+}
+
+// With no tray to bring the window back, closing it quits, unless downloads run: then it
+// says once how to get the window back, and quits when the last of them ends.
+void closeWithoutTray(QQuickWindow *window, Shell &shell)
+{
+    auto noticeGiven = std::make_shared<bool>(false);
+    const auto quitIfIdle = [window, &shell] {
+        if (!window->isVisible() && shell.runningDownloads() == 0)
+            QCoreApplication::quit();
+    };
+    QObject::connect(window, &QWindow::visibleChanged, window, [&shell, noticeGiven, quitIfIdle](bool visible) {
+        if (visible)
+            return;
+        if (shell.runningDownloads() > 0 && !*noticeGiven) {
+            *noticeGiven = true;
+            DesktopNotifications::notify(QStringLiteral("Vireloom"),
+                                         L(QStringLiteral("O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.")));
+        }
+        quitIfIdle();
+    });
+    QObject::connect(&shell, &Shell::activityChanged, window, quitIfIdle);
 }
 
 // Read as PNG by name: a file of unnamed format would have every image plugin loaded to
@@ -166,6 +191,8 @@ int main(int argc, char *argv[])
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         tray = std::make_unique<TrayIcon>(&shell);
         QObject::connect(tray.get(), &TrayIcon::showWindowRequested, &app, [&desktop] { desktop.activateApplication(); });
+    } else {
+        closeWithoutTray(window, shell);
     }
 
     // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".

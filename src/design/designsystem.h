@@ -48,6 +48,13 @@ inline constexpr int display = 34;
 // Dark backdrop behind a sheet or dialog.
 inline const QColor scrim = withOpacity(Qt::black, 0.45);
 
+// The ring around the control that holds the keyboard's focus: the light accent, which
+// stands out on every fill of the dark style, the accent capsule included.
+inline const QColor focusRing = glow;
+inline constexpr double focusRingWidth = 2;
+// Space between a control's edge and its ring, so the ring never hides the control's own outline.
+inline constexpr double focusRingGap = 2;
+
 // The system's fixed-pitch font at a pixel size and weight. Sizes in the design are
 // points of a 1:1 logical canvas, which is what Qt Quick calls pixels.
 QFont mono(double size, QFont::Weight weight = QFont::Medium);
@@ -83,6 +90,9 @@ class DesignSystem : public QObject
     Q_PROPERTY(int typeField READ typeField CONSTANT)
     Q_PROPERTY(int typeDisplay READ typeDisplay CONSTANT)
     Q_PROPERTY(QColor scrim READ scrim CONSTANT)
+    Q_PROPERTY(QColor focusRing READ focusRing CONSTANT)
+    Q_PROPERTY(double focusRingWidth READ focusRingWidth CONSTANT)
+    Q_PROPERTY(double focusRingGap READ focusRingGap CONSTANT)
     Q_PROPERTY(QString iconFamily READ iconFamily CONSTANT)
 
 public:
@@ -110,6 +120,9 @@ public:
     int typeField() const { return DS::Type::field; }
     int typeDisplay() const { return DS::Type::display; }
     QColor scrim() const { return DS::scrim; }
+    QColor focusRing() const { return DS::focusRing; }
+    double focusRingWidth() const { return DS::focusRingWidth; }
+    double focusRingGap() const { return DS::focusRingGap; }
     QString iconFamily() const;
 
     Q_INVOKABLE QColor hex(int rgb) const { return colorFromHex(std::uint32_t(rgb)); }

@@ -170,7 +170,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         QStringLiteral("download:") + markers.progress()
             + QStringLiteral("%(progress.downloaded_bytes)s|%(progress.total_bytes)s|"
                              "%(progress.total_bytes_estimate)s|%(progress.speed)s|%(progress.eta)s|"
-                             "%(info.playlist_index)s|%(info.n_entries)s"),
+                             "%(info.playlist_index)s|%(info.n_entries)s|%(info.format_id)s"),
         QStringLiteral("--progress-template"),
         QStringLiteral("postprocess:") + markers.postprocess() + QStringLiteral("%(progress.postprocessor)s"),
         QStringLiteral("-P"),
@@ -208,14 +208,26 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         args << QStringLiteral("--yes-playlist") << QStringLiteral("--ignore-errors");
     else
         args << QStringLiteral("--no-playlist");
-    args << QStringLiteral("--") << request.url;
+    if (!request.infoJson.isEmpty())
+        args << QStringLiteral("--load-info-json") << request.infoJson;
+    else
+        args << QStringLiteral("--") << request.url;
+    return args;
+}
+
+QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg)
+{
+    QStringList args = formatGroup(quality, withFFmpeg).first(2);
+    if (withFFmpeg && !quality.isAudio() && settings.boolean(SettingsKey::preferH264))
+        args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
     return args;
 }
 
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile,
-                      const QString &configFile)
+                      const QString &configFile, const QStringList &formats)
 {
     QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
+    args << formats;
     args << connectionArgs(settings, cookiesFile, configFile);
     args << (playlist ? QStringLiteral("--yes-playlist") : QStringLiteral("--no-playlist"));
     args << QStringLiteral("--") << url;
@@ -232,7 +244,9 @@ QStringList planArgs(const QString &url, const Settings &settings, const QString
 
 QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token) const
 {
-    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token};
+    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
+    if (const auto probed = m_probedInfo.constFind(item.id()); probed != m_probedInfo.cend() && !probed->fresh.hasExpired())
+        request.infoJson = probed->file;
     if (!d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
         request.cookiesFile = runCookiesFile(item.id());
     if (!privateConfig(d()).isEmpty())

@@ -58,6 +58,9 @@ struct DownloadRequest
     QString configFile;
     // Chosen per run; see RunMarkers.
     QString token;
+    // What the probe already read of the page, given to the engine instead of the link so
+    // that the page is not read twice; empty to read it anew.
+    QString infoJson;
 };
 
 // The browser-cookie arguments: empty, or "--cookies-from-browser" and the browser.
@@ -81,7 +84,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 // The arguments of a metadata probe: a JSON dump that lists playlists without
 // resolving their entries.
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {},
-                      const QString &configFile = {});
+                      const QString &configFile = {}, const QStringList &formats = {});
+// The format choice of a download, without merging or converting: a probe given it
+// reports the sizes of the very formats the download will fetch.
+QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg);
 // The arguments of a playlist's plan: every entry resolved with its formats, so that
 // sizes can be estimated; entries that fail are left out rather than failing the list.
 QStringList planArgs(const QString &url, const Settings &settings, const QString &configFile = {});

@@ -28,6 +28,11 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
 
     connect(m_items, &DownloadList::countChanged, this, &Downloader::updateActiveCount);
     connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::updateActiveCount);
+    // What the probe read of a page serves only that download.
+    connect(m_items, &DownloadList::itemStateChanged, this, [this](DownloadItem *item) {
+        if (item->state().isFinished())
+            dropProbedInfo(item->id());
+    });
     connect(m_history->list(), &HistoryList::totalBytesChanged, this, &Downloader::totalBytesChanged);
     loadHistory();
     loadJournal();

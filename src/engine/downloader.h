@@ -8,7 +8,9 @@
 #include "model/quality.h"
 #include "tools/freshnessmonitor.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -70,6 +72,9 @@ public:
     static constexpr int kMaxProbes = 6;
     // How long a cancelled download may take to stop before it is told to terminate.
     static constexpr int kCancelGraceMs = 3000;
+    // How long what a probe read of a page serves the download: the media addresses in it
+    // expire, so after this the download reads the page anew.
+    static constexpr qint64 kProbedInfoFreshMs = 15 * 60 * 1000;
 
     // When the engine's version query and the release check begin: with the object, or
     // once startEngineChecks() is called (the application waits for its first frame, so
@@ -205,6 +210,8 @@ public:
     static QString archiveFile();
     static QString runCookiesFile(const QUuid &id);
     static QString runConfigFile(const QUuid &id);
+    // Where the probe's reading of a single video is kept until its download ends.
+    static QString probedInfoFile(const QUuid &id);
     // Writes the run's private files: its copy of the cookies file and its configuration.
     // False when one that is needed could not be written.
     bool prepareRunFiles(const QUuid &id) const;
@@ -215,7 +222,7 @@ public:
     // `status` is the exit code, or the signal number when the process was killed.
     void finish(const QUuid &id, int status);
     // Applies one line of a download's output to the item with this id, if it is still listed.
-    void handle(QStringView line, const QUuid &id, const RunOutput &run);
+    void handle(QStringView line, const QUuid &id, RunOutput &run);
     void fetchInfo(DownloadItem *item);
     void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
     // Asks every running download to stop now, as when the application quits.
@@ -257,6 +264,9 @@ private:
     void startProbe(DownloadItem *item);
     void endProbe(const QUuid &id);
     void failLaunch(const QUuid &id, const QString &error);
+    void keepProbedInfo(const QUuid &id, const QByteArray &json);
+    static bool expiredMediaAddress(const QStringList &log);
+    void dropProbedInfo(const QUuid &id);
 
     Settings *m_settings;
     EngineInstaller *m_installer;
@@ -282,6 +292,14 @@ private:
     // Running probes by item id, and the items waiting for a probe, oldest first.
     QHash<QUuid, QProcess *> m_probes;
     QList<QUuid> m_waitingProbes;
+    // The probes' readings of single videos, and the runs that were given one.
+    struct ProbedInfo
+    {
+        QString file;
+        QDeadlineTimer fresh;
+    };
+    QHash<QUuid, ProbedInfo> m_probedInfo;
+    QSet<QUuid> m_runsFromProbedInfo;
 
     HistoryBook *m_history;
 

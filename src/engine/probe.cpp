@@ -10,6 +10,7 @@
 #include "tools/tools.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <csignal>
@@ -64,8 +65,11 @@ void Downloader::startProbe(DownloadItem *item)
     const bool withConfig = !privateConfig(d()).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*m_ytdlpPath);
+    // A single video is probed with the download's own format choice, so that the sizes it
+    // reports are those of what will be fetched.
+    const QStringList formats = item->playlist() ? QStringList() : formatSelection(item->quality(), d(), m_ffmpegPath.has_value());
     process->setArguments(probeArgs(item->url(), item->playlist(), d(), withCookies ? runCookiesFile(id) : QString(),
-                                    withConfig ? runConfigFile(id) : QString()));
+                                    withConfig ? runConfigFile(id) : QString(), formats));
     Tools::prepareEngineProcess(*process);
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -81,6 +85,9 @@ void Downloader::startProbe(DownloadItem *item)
         std::optional<MediaInfo> info;
         if (exitStatus == QProcess::NormalExit && exitCode == 0)
             info = MediaInfo::parse(out);
+        // A single video's reading serves its download; a flat playlist listing cannot.
+        if (info && !info->isPlaylist)
+            keepProbedInfo(id, out);
         applyInfo(id, info);
         startWaitingProbes();
     });
@@ -129,6 +136,8 @@ void Downloader::applyInfo(const QUuid &id, const std::optional<MediaInfo> &info
             item->setTitle(*info->title);
         item->setThumbnail(info->thumbnail);
         item->setDuration(info->duration);
+        item->setExpectedBytes(info->chosenBytes);
+        item->setExpectedParts(info->chosenParts);
         item->setUploader(info->uploader.value_or(QString()));
         item->setSite(info->site.value_or(QString()));
         // Whatever the user chose, a playlist is downloaded as one.
@@ -139,4 +148,27 @@ void Downloader::applyInfo(const QUuid &id, const std::optional<MediaInfo> &info
     }
     item->setState(DLState::queued);
     pump();
+}
+
+QString Downloader::probedInfoFile(const QUuid &id)
+{
+    return Tools::cacheDir() + QStringLiteral("/info/") + id.toString(QUuid::WithoutBraces) + QStringLiteral(".json");
+}
+
+void Downloader::keepProbedInfo(const QUuid &id, const QByteArray &json)
+{
+    const QString file = probedInfoFile(id);
+    // The reading holds the page's media addresses, which are as good as a login for a
+    // while: the user's alone.
+    if (!Tools::makePrivateDir(QFileInfo(file).absolutePath()) || !Tools::writePrivateFile(file, json)) {
+        qCInfo(lcEngine) << "could not keep the probe's reading in" << file;
+        return;
+    }
+    m_probedInfo.insert(id, {file, QDeadlineTimer(kProbedInfoFreshMs)});
+}
+
+void Downloader::dropProbedInfo(const QUuid &id)
+{
+    if (const auto probed = m_probedInfo.take(id); !probed.file.isEmpty())
+        QFile::remove(probed.file);
 }

@@ -95,14 +95,72 @@ QStringView trimSpacesAndTabs(QStringView text)
     return text;
 }
 
-void applyProgress(DownloadItem &item, const ProgressFields &fields)
+// The fraction of the whole run that this progress line stands for, with the size of
+// the whole when it is known; absent when the line gives no total.
+struct Overall
+{
+    double fraction = 0;
+    std::optional<double> bytes;
+};
+
+std::optional<Overall> overallProgress(const DownloadItem &item, const ProgressFields &fields, ProgressTrack &track)
+{
+    const auto total = fields.total ? fields.total : fields.totalEstimate;
+    if (!total || *total <= 0)
+        return std::nullopt;
+    // A negative count, which only broken output gives, shows nothing done.
+    const double downloaded = std::max(fields.downloaded.value_or(0.0), 0.0);
+
+    const bool inPlaylist = fields.playlistIndex && fields.playlistCount && *fields.playlistCount >= 2;
+    // A line that does not say which entry it is about says nothing of the whole.
+    if (!inPlaylist && track.entry != 0)
+        return std::nullopt;
+    if (inPlaylist && *fields.playlistIndex != track.entry) {
+        track = {0, 0, {}, 0, *fields.playlistIndex, track.shown};
+        track.partFormat = fields.part.toString();
+    } else if (fields.part != track.partFormat) {
+        // Another format: the previous part is complete. (Counts go up and down within a
+        // part, as fragments fetched side by side each report theirs.)
+        if (!track.partFormat.isEmpty()) {
+            track.partsDone += track.partTotal;
+            ++track.part;
+        }
+        track.partFormat = fields.part.toString();
+    }
+    track.partTotal = *total;
+
+    const double partFraction = std::min(downloaded / *total, 1.0);
+    double whole = track.partsDone + *total;
+    double fraction = 0;
+    // The probe's size of everything the download fetches stands for the parts still to
+    // come; without it, each part the probe expects counts the same.
+    const std::optional<double> expected = inPlaylist ? std::nullopt : item.expectedBytes();
+    if (expected && *expected > 0) {
+        whole = std::max(whole, *expected);
+        fraction = std::min((track.partsDone + downloaded) / whole, 1.0);
+    } else {
+        const int parts = std::max(item.expectedParts(), track.part + 1);
+        fraction = (track.part + partFraction) / parts;
+    }
+    if (inPlaylist) {
+        const QList<int> &picked = item.options().playlistItems;
+        const qsizetype at = picked.indexOf(int(*fields.playlistIndex));
+        const double before = picked.isEmpty() ? double(*fields.playlistIndex - 1) : double(std::max<qsizetype>(at, 0));
+        const double count = picked.isEmpty() ? double(*fields.playlistCount) : double(picked.size());
+        fraction = std::clamp((before + fraction) / count, 0.0, 1.0);
+        return Overall{fraction, *total};
+    }
+    return Overall{fraction, whole};
+}
+
+void applyProgress(DownloadItem &item, const ProgressFields &fields, ProgressTrack &track)
 {
     thread_local LastFormatted size, speed, eta;
-    const double downloaded = fields.downloaded.value_or(0.0);
-    if (const auto total = fields.total ? fields.total : fields.totalEstimate; total && *total > 0) {
-        // Capped at 1; a negative count, which only broken output gives, shows nothing done.
-        item.setProgress(std::clamp(downloaded / *total, 0.0, 1.0));
-        item.setSizeText(size.of(*total, Tools::fmtBytes));
+    if (const auto overall = overallProgress(item, fields, track)) {
+        track.shown = std::max(track.shown, overall->fraction);
+        item.setProgress(track.shown);
+        if (overall->bytes)
+            item.setSizeText(size.of(*overall->bytes, Tools::fmtBytes));
     }
     if (item.state().kind() != DLState::downloading)
         item.setState(DLState::downloading);
@@ -120,12 +178,12 @@ void appendLog(DownloadItem &item, const QString &line)
         item.removeOldestLog(kLogTrim);
 }
 
-void applyPiece(DownloadItem &item, QStringView line, const RunOutput &run)
+void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
 {
     const RunMarkers &markers = run.markers;
     if (line.startsWith(markers.progress())) {
         if (const auto fields = parseProgressFields(line.sliced(markers.progress().size())))
-            applyProgress(item, *fields);
+            applyProgress(item, *fields, run.track);
         return;
     }
     if (line.startsWith(markers.postprocess())) {
@@ -193,6 +251,7 @@ std::optional<qint64> parseWhole(QStringView field)
 std::optional<ProgressFields> parseProgressFields(QStringView rest)
 {
     std::array<QStringView, 7> field;
+    QStringView part;
     for (qsizetype i = 0; i < 7; ++i) {
         const qsizetype bar = rest.indexOf(u'|');
         if (bar < 0) {
@@ -203,6 +262,8 @@ std::optional<ProgressFields> parseProgressFields(QStringView rest)
         }
         field[i] = rest.first(bar);
         rest = rest.sliced(bar + 1);
+        if (i == 6)
+            part = rest.first(rest.indexOf(u'|') < 0 ? rest.size() : rest.indexOf(u'|'));
     }
     ProgressFields fields;
     fields.downloaded = parseNumber(field[0]);
@@ -212,6 +273,7 @@ std::optional<ProgressFields> parseProgressFields(QStringView rest)
     fields.eta = parseNumber(field[4]);
     fields.playlistIndex = parseWhole(field[5]);
     fields.playlistCount = parseWhole(field[6]);
+    fields.part = part;
     return fields;
 }
 
@@ -230,7 +292,7 @@ OutputPieces splitOutputLine(QStringView line)
     return pieces;
 }
 
-void applyOutputLine(DownloadItem &item, QStringView line, const RunOutput &run)
+void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run)
 {
     for (QStringView piece : splitOutputLine(line))
         applyPiece(item, piece, run);
@@ -261,7 +323,7 @@ bool liesInside(const QString &path, const QString &folder)
     return resolved(path).startsWith(base);
 }
 
-void Downloader::handle(QStringView line, const QUuid &id, const RunOutput &run)
+void Downloader::handle(QStringView line, const QUuid &id, RunOutput &run)
 {
     if (DownloadItem *item = m_items->find(id))
         applyOutputLine(*item, line, run);

@@ -10,7 +10,9 @@
 
 class DownloadItem;
 
-// The fields of a progress line, "VIRLOP|" followed by seven fields separated by "|".
+// The fields of a progress line, "VIRLOP|" and the run's token followed by seven fields
+// separated by "|", and an eighth, the format being fetched, which tells the parts of a
+// download apart (empty where it is missing).
 struct ProgressFields
 {
     std::optional<double> downloaded;
@@ -20,6 +22,7 @@ struct ProgressFields
     std::optional<double> eta;
     std::optional<qint64> playlistIndex;
     std::optional<qint64> playlistCount;
+    QStringView part;
 
     friend bool operator==(const ProgressFields &, const ProgressFields &) = default;
 };
@@ -44,14 +47,31 @@ OutputPieces splitOutputLine(QStringView line);
 
 // Applies one output line to its item: progress, post-processing, title and file
 // lines update the fields they name; every other line goes to the log.
+// How far a run has come over all it fetches. A download whose video and audio come apart
+// reports each part from zero, and a playlist each entry: the fraction shown covers the
+// whole and never goes back.
+struct ProgressTrack
+{
+    // Bytes of the current entry's parts already fetched, and the part being fetched now,
+    // by its number and its format.
+    double partsDone = 0;
+    int part = 0;
+    QString partFormat;
+    double partTotal = 0;
+    // The playlist entry the parts belong to, 0 before the first.
+    qint64 entry = 0;
+    double shown = 0;
+};
+
 struct RunOutput
 {
     RunMarkers markers;
     // Where the run puts its files. A file line naming anything outside it is not
     // believed: "Open" and "Show in folder" must never act on a file elsewhere.
     QString folder;
+    ProgressTrack track = {};
 };
-void applyOutputLine(DownloadItem &item, QStringView line, const RunOutput &run);
+void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run);
 
 // A title or path as the run prints it: JSON-encoded text, or the engine's "NA" for none.
 QString decodedField(QStringView field);

@@ -71,8 +71,9 @@ void Downloader::remove(DownloadItem *item)
     const QUuid id = item->id();
     if (item->state().isActive())
         cancel(item);
-    // A probe still running for it is of no use any more.
+    // A probe still running for it is of no use any more, nor what one read.
     endProbe(id);
+    dropProbedInfo(id);
     m_waitingProbes.removeAll(id);
     m_items->removeIf([&id](const DownloadItem *candidate) { return candidate->id() == id; });
 }

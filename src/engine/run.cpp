@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <csignal>
@@ -56,9 +57,16 @@ void Downloader::start(DownloadItem *item)
     if (d().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
         Tools::writePrivateFile(archiveFile(), {});
 
-    const RunOutput run{RunMarkers::random(), folder};
+    RunOutput run{RunMarkers::random(), folder};
     const QStringList args = buildArgs(*item, run.markers.token());
-    item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ')});
+    // Given the probe's reading, the command line names a file; the log still says which
+    // page it came from.
+    const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
+    if (fromProbedInfo)
+        m_runsFromProbedInfo.insert(item->id());
+    else
+        m_runsFromProbedInfo.remove(item->id());
+    item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ') + (fromProbedInfo ? QStringLiteral(" # ") + item->url() : QString())});
 
     const QUuid id = item->id();
     auto *process = new QProcess(this);
@@ -71,7 +79,7 @@ void Downloader::start(DownloadItem *item)
     bindToApplication(*process);
 
     // Every line is handled, in order, before the end of the run: finish() sees all of them.
-    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) { handle(line, id, run); });
+    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) mutable { handle(line, id, run); });
     connect(process, &QProcess::readyReadStandardOutput, this,
             [process, reader] { reader->feed(process->readAllStandardOutput()); });
     connect(process, &QProcess::finished, this, [this, process, reader, id](int exitCode, QProcess::ExitStatus exitStatus) {
@@ -142,6 +150,7 @@ void Downloader::finish(const QUuid &id, int status)
 {
     DownloadItem *item = m_items->find(id);
     if (!item) {
+        m_runsFromProbedInfo.remove(id);
         pump();
         return;
     }
@@ -150,8 +159,10 @@ void Downloader::finish(const QUuid &id, int status)
     item->setEta(QString());
 
     if (item->userCancelled()) {
+        m_runsFromProbedInfo.remove(id);
         item->setState(DLState::cancelled);
     } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
+        m_runsFromProbedInfo.remove(id);
         // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
         // successful run with the archive that produced no file skipped everything:
         // nothing new was downloaded, so there is nothing to record.
@@ -170,11 +181,27 @@ void Downloader::finish(const QUuid &id, int status)
         }
     } else {
         const QString raw = failureText(item->lastError(), item->log(), status);
+        // The media addresses in the probe's reading may have expired before a byte came:
+        // the page is read anew, once.
+        if (m_runsFromProbedInfo.remove(id) && item->progress() == 0 && item->files().isEmpty()
+            && expiredMediaAddress(item->log())) {
+            qCInfo(lcEngine) << "the probe's media addresses were refused; reading the page anew";
+            dropProbedInfo(id);
+            start(item);
+            return;
+        }
         const FailureDescription failure = describeFailure(raw, item->log(), d().cookiesBrowser() != u"none");
         item->setState(DLState::failure(failure.message));
         item->setFailureAction(failure.action);
     }
     pump();
+}
+
+// yt-dlp's words for a media address the site no longer serves: forbidden or gone.
+bool Downloader::expiredMediaAddress(const QStringList &log)
+{
+    static const QRegularExpression refused(QStringLiteral("HTTP Error (403|410)"));
+    return std::any_of(log.begin(), log.end(), [](const QString &line) { return refused.match(line).hasMatch(); });
 }
 
 void Downloader::runFailureAction(DownloadItem *item)

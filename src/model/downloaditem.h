@@ -40,6 +40,12 @@ public:
     QString title() const { return m_title; }
     void setTitle(const QString &title);
     std::optional<QUrl> thumbnailUrl() const { return m_thumbnail; }
+    // What the probe expects the download to fetch, all parts together; absent when unknown.
+    std::optional<double> expectedBytes() const { return m_expectedBytes; }
+    void setExpectedBytes(std::optional<double> bytes) { m_expectedBytes = bytes; }
+    // How many files it fetches one after the other (video and audio apart: 2).
+    int expectedParts() const { return m_expectedParts; }
+    void setExpectedParts(int parts) { m_expectedParts = std::max(parts, 1); }
     QUrl thumbnail() const { return m_thumbnail.value_or(QUrl()); }
     void setThumbnail(const std::optional<QUrl> &thumbnail);
     QString site() const { return m_site; }
@@ -124,6 +130,8 @@ private:
     DLState m_state;
     FailureAction m_failureAction = FailureAction::none;
     double m_progress = 0.0;
+    std::optional<double> m_expectedBytes;
+    int m_expectedParts = 1;
     QString m_speed;
     QString m_eta;
     QString m_sizeText;

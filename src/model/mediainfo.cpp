@@ -173,6 +173,19 @@ std::optional<MediaInfo> MediaInfo::parse(QByteArrayView json)
         }
         if (!info.thumbnail && entries && !entries->isEmpty())
             info.thumbnail = bestThumb(entries->first().toObject());
+    } else if (const QJsonValue requested = d.value(QLatin1StringView("requested_formats")); requested.isArray()) {
+        info.chosenParts = static_cast<int>(std::clamp<qsizetype>(requested.toArray().size(), 1, 8));
+        double total = 0;
+        bool known = !requested.toArray().isEmpty();
+        for (const QJsonValue &format : requested.toArray()) {
+            const auto bytes = format.isObject() ? sizeOf(format.toObject(), info.duration) : std::nullopt;
+            known = known && bytes;
+            total += bytes.value_or(0);
+        }
+        if (known)
+            info.chosenBytes = total;
+    } else {
+        info.chosenBytes = sizeOf(d, info.duration);
     }
     return info;
 }

@@ -50,6 +50,11 @@ struct MediaInfo
     std::optional<int> count;
     // Filled when the probe resolved the entries; a flat listing gives titles only.
     std::vector<PlaylistEntry> entries;
+    // What the formats the probe chose for a single video take together (video and audio
+    // fetched apart count both); absent when any of them gives no size.
+    std::optional<double> chosenBytes;
+    // How many files the download fetches for it: 2 when video and audio come apart.
+    int chosenParts = 1;
 
     // Reads the probe's JSON dump. Absent when the text is not a JSON object; a key of
     // an unexpected type counts as missing and the rest is still used.

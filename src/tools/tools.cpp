@@ -103,6 +103,8 @@ void clearRunLeftovers()
     removeContents(engineWorkDir());
     // Where earlier releases kept the runs' cookie copies, readable by others.
     QDir(supportDir() + QStringLiteral("/cookies")).removeRecursively();
+    // The probes' readings of pages, kept for the downloads that follow them.
+    QDir(cacheDir() + QStringLiteral("/info")).removeRecursively();
 }
 
 bool makePrivateDir(const QString &path)

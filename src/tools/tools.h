@@ -53,8 +53,9 @@ QString privateDir();
 // browser or a download left in some folder (a yt-dlp.conf, a deno.json) is ever read
 // as configuration.
 QString engineWorkDir();
-// Removes what a run that never finished (a crash, a kill) left in both folders. Only
-// the one running instance may call it, before its first run.
+// Removes what a run that never finished (a crash, a kill) left in both folders, and the
+// probes' readings in the cache folder. Only the one running instance may call it,
+// before its first run.
 void clearRunLeftovers();
 
 // Makes the folder, and any missing parent, and leaves it readable by the user alone.

@@ -5,6 +5,7 @@
 #include "tools/tools.h"
 
 
+#include <algorithm>
 #include <cmath>
 
 void CardTexts::setItem(DownloadItem *item)
@@ -30,6 +31,10 @@ void CardTexts::setItem(DownloadItem *item)
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::playlistChanged, &DownloadItem::currentEntryChanged})
             connect(item, signal, this, &CardTexts::entryChanged);
         connect(item, &DownloadItem::filesChanged, this, &CardTexts::lastFileChanged);
+        connect(item, &DownloadItem::siteChanged, this, &CardTexts::siteChipChanged);
+        for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
+                            &DownloadItem::sizeTextChanged, &DownloadItem::filesChanged})
+            connect(item, signal, this, &CardTexts::updateSpoken);
         for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
                             &DownloadItem::sizeTextChanged, &DownloadItem::speedChanged, &DownloadItem::etaChanged,
                             &DownloadItem::playlistPosChanged, &DownloadItem::currentEntryChanged,
@@ -47,6 +52,43 @@ void CardTexts::setItem(DownloadItem *item)
     emit entryChanged();
     emit lastFileChanged();
     emit logChanged();
+    emit siteChipChanged();
+    updateSpoken();
+}
+
+QString CardTexts::siteChip() const
+{
+    return m_item ? siteTag(m_item->site()) : QString();
+}
+
+QString CardTexts::siteTag(const QString &site)
+{
+    const QString trimmed = site.trimmed();
+    return trimmed.compare(u"generic", Qt::CaseInsensitive) == 0 ? QString() : trimmed;
+}
+
+QString CardTexts::spoken() const
+{
+    return m_spoken;
+}
+
+void CardTexts::updateSpoken()
+{
+    const QString next = m_item ? spokenText(m_item->title(), state(), m_item->progress(), status()) : QString();
+    if (next == m_spoken)
+        return;
+    m_spoken = next;
+    emit spokenChanged();
+}
+
+QString CardTexts::spokenText(const QString &title, DLState::Kind state, double progress, const QString &status)
+{
+    QString what = status;
+    if (state == DLState::downloading) {
+        const double tens = std::isfinite(progress) ? std::floor(std::clamp(progress, 0.0, 1.0) * 10.0 + 1e-9) * 0.1 : 0.0;
+        what = L(QStringLiteral("Baixando")) + QStringLiteral(", ") + percentText(tens);
+    }
+    return title.isEmpty() ? what : title + QStringLiteral(", ") + what;
 }
 
 QString CardTexts::qualityChip() const
@@ -61,9 +103,19 @@ bool CardTexts::audio() const
 
 QString CardTexts::playlistChip() const
 {
-    if (!m_item || !m_item->playlist())
+    return m_item ? playlistText(m_item->playlist(), m_item->playlistCount(), m_item->options().playlistItems.size())
+                  : QString();
+}
+
+QString CardTexts::playlistText(bool playlist, std::optional<int> count, qsizetype picked)
+{
+    if (!playlist)
         return {};
-    if (const auto count = m_item->playlistCount())
+    if (picked > 0 && count && picked < *count)
+        return LF(QStringLiteral("Playlist · %ld de %ld"), picked, *count);
+    if (picked > 0 && !count)
+        return LF(QStringLiteral("Playlist · %ld"), picked);
+    if (count)
         return LF(QStringLiteral("Playlist · %ld"), *count);
     return L(QStringLiteral("Playlist"));
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 class DownloadItem;
 
 // What a download card shows of its item: the facts row, the status line of each state,
@@ -20,6 +22,7 @@ class CardTexts : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(DownloadItem *item READ item WRITE setItem NOTIFY itemChanged)
+    Q_PROPERTY(QString siteChip READ siteChip NOTIFY siteChipChanged)
     Q_PROPERTY(QString qualityChip READ qualityChip NOTIFY itemChanged)
     Q_PROPERTY(bool audio READ audio NOTIFY itemChanged)
     Q_PROPERTY(QString playlistChip READ playlistChip NOTIFY playlistChipChanged)
@@ -41,6 +44,7 @@ class CardTexts : public QObject
     Q_PROPERTY(QString entry READ entry NOTIFY entryChanged)
     Q_PROPERTY(QString lastFile READ lastFile NOTIFY lastFileChanged)
     Q_PROPERTY(QString log READ log NOTIFY logChanged)
+    Q_PROPERTY(QString spoken READ spoken NOTIFY spokenChanged)
 
 public:
     using QObject::QObject;
@@ -48,10 +52,12 @@ public:
     DownloadItem *item() const { return m_item; }
     void setItem(DownloadItem *item);
 
+    // The site as a tag; empty where the engine knows no site of its own for the link.
+    QString siteChip() const;
     // The short quality name in the interface language ("Best", "1080p", "MP3").
     QString qualityChip() const;
     bool audio() const;
-    // Empty when the item is not a playlist.
+    // Empty when the item is not a playlist; with entries picked, how many of how many.
     QString playlistChip() const;
     // Empty when the duration is unknown or zero.
     QString durationChip() const;
@@ -83,7 +89,14 @@ public:
     // The engine's output, one line after another. The log itself announces nothing, so
     // this is read again whenever anything shown of the item changes.
     QString log() const;
+    // The card read as one item by a screen reader: title, state and, while downloading,
+    // the progress in steps of ten percent, so that it is not announced at every change.
+    QString spoken() const;
 
+    // "Generic" and the like name the engine's fallback, not a site.
+    static QString siteTag(const QString &site);
+    static QString playlistText(bool playlist, std::optional<int> count, qsizetype picked);
+    static QString spokenText(const QString &title, DLState::Kind state, double progress, const QString &status);
 
     // The pieces as functions of plain values, for the card and its tests.
     static QString percentText(double progress);
@@ -103,9 +116,14 @@ signals:
     void failureActionChanged();
     void entryChanged();
     void lastFileChanged();
+    void siteChipChanged();
+    void spokenChanged();
 
 private:
     bool is(DLState::Kind kind) const { return m_item && state() == kind; }
 
+    void updateSpoken();
+
     QPointer<DownloadItem> m_item;
+    QString m_spoken;
 };

@@ -2,6 +2,7 @@
 
 #include "i18n/i18n.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QRegularExpression>
 
@@ -115,6 +116,66 @@ DownloadOptionsForm::Parsed DownloadOptionsForm::parse() const
 QString DownloadOptionsForm::problem() const
 {
     return parse().problem.value_or(QString());
+}
+
+QString DownloadOptionsForm::sectionProblem() const
+{
+    const QString start = m_start.trimmed();
+    const QString end = m_end.trimmed();
+    if (start.isEmpty() && end.isEmpty())
+        return {};
+    const auto from = start.isEmpty() ? std::optional(0.0) : OptionCheck::parseTimecode(start);
+    const auto to = end.isEmpty() ? std::nullopt : OptionCheck::parseTimecode(end);
+    if (!from || (!end.isEmpty() && !to))
+        return L(u"Use tempos como 90, 1:30 ou 1:02:03."_s);
+    return OptionCheck::timeRangeProblem({*from, to}).value_or(QString());
+}
+
+QString DownloadOptionsForm::sponsorProblem() const
+{
+    return OptionCheck::categoriesProblem(m_sponsor, m_categories).value_or(QString());
+}
+
+QString DownloadOptionsForm::subLangsProblem() const
+{
+    const QString langs = m_subLangs.trimmed();
+    return langs.isEmpty() ? QString() : OptionCheck::subLangsProblem(langs).value_or(QString());
+}
+
+QString DownloadOptionsForm::rateLimitProblem() const
+{
+    const QString rate = m_rateLimit.trimmed();
+    if (rate.isEmpty())
+        return {};
+    const auto bytes = parseRate(rate);
+    if (!bytes)
+        return L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
+    return *bytes > 0 ? QString() : L(u"Use um limite de velocidade maior que zero."_s);
+}
+
+QString DownloadOptionsForm::patternProblem() const
+{
+    if (m_outputPattern.isEmpty())
+        return {};
+    return OptionCheck::checkOutputPattern(m_outputPattern).problem.value_or(QString());
+}
+
+QString DownloadOptionsForm::categoryLabel(const QString &category)
+{
+    static const QHash<QString, QString> words{
+        {u"sponsor"_s, u"Patrocínio"_s},
+        {u"intro"_s, u"Abertura"_s},
+        {u"outro"_s, u"Encerramento"_s},
+        {u"selfpromo"_s, u"Autopromoção"_s},
+        {u"preview"_s, u"Prévia"_s},
+        {u"filler"_s, u"Enrolação"_s},
+        {u"interaction"_s, u"Pedido de interação"_s},
+        {u"music_offtopic"_s, u"Música: trecho sem música"_s},
+        {u"poi_highlight"_s, u"Destaque"_s},
+        {u"chapter"_s, u"Capítulos"_s},
+    };
+    const auto found = words.constFind(category);
+    return found == words.constEnd() ? category : L(*found);
 }
 
 std::optional<DownloadOptions> DownloadOptionsForm::options() const

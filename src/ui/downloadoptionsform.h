@@ -27,6 +27,11 @@ class DownloadOptionsForm : public QObject
     Q_PROPERTY(QString rateLimit READ rateLimit WRITE setRateLimit NOTIFY changed)
     Q_PROPERTY(QString outputPattern READ outputPattern WRITE setOutputPattern NOTIFY changed)
     Q_PROPERTY(QString problem READ problem NOTIFY changed)
+    Q_PROPERTY(QString sectionProblem READ sectionProblem NOTIFY changed)
+    Q_PROPERTY(QString sponsorProblem READ sponsorProblem NOTIFY changed)
+    Q_PROPERTY(QString subLangsProblem READ subLangsProblem NOTIFY changed)
+    Q_PROPERTY(QString rateLimitProblem READ rateLimitProblem NOTIFY changed)
+    Q_PROPERTY(QString patternProblem READ patternProblem NOTIFY changed)
     Q_PROPERTY(QString preview READ preview NOTIFY changed)
     Q_PROPERTY(bool edited READ edited NOTIFY changed)
 
@@ -58,6 +63,12 @@ public:
 
     // The reason the first refused field is refused; empty when every field passes.
     QString problem() const;
+    // Each field's own reason, shown under it; empty while the field passes.
+    QString sectionProblem() const;
+    QString sponsorProblem() const;
+    QString subLangsProblem() const;
+    QString rateLimitProblem() const;
+    QString patternProblem() const;
     // The file name the pattern gives for the sample metadata.
     QString preview() const;
     bool edited() const;
@@ -70,6 +81,9 @@ public:
     Q_INVOKABLE void toggleCategory(const QString &category);
     Q_INVOKABLE bool hasCategory(const QString &category) const { return m_categories.contains(category); }
     Q_INVOKABLE void reset();
+    // A SponsorBlock category in words, in the interface language ("music_offtopic" reads
+    // "Music: non-music section"); an unknown one as it is named.
+    Q_INVOKABLE static QString categoryLabel(const QString &category);
 
     // Bytes per second for "500K", "2M", "1.5G" or a plain number; absent otherwise.
     static std::optional<qint64> parseRate(QStringView text);

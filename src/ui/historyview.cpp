@@ -1,9 +1,11 @@
 #include "historyview.h"
 
+#include "cardtexts.h"
 #include "datetext.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
+#include "model/downloaditem.h"
 #include "tools/tools.h"
 
 #include <QFileInfo>
@@ -54,6 +56,8 @@ QVariant HistoryFilter::data(const QModelIndex &index, int role) const
     }
     case DateTextRole:
         return DateText::dateTime(index.data(HistoryList::DateRole).toDateTime());
+    case SiteTagRole:
+        return CardTexts::siteTag(index.data(HistoryList::SiteRole).toString());
     default:
         return QSortFilterProxyModel::data(index, role);
     }
@@ -67,6 +71,7 @@ QHash<int, QByteArray> HistoryFilter::roleNames() const
     names.insert(QualityTextRole, "qualityText");
     names.insert(SizeTextRole, "sizeText");
     names.insert(DateTextRole, "dateText");
+    names.insert(SiteTagRole, "siteTag");
     return names;
 }
 

@@ -26,6 +26,7 @@ public:
         QualityTextRole,
         SizeTextRole, // empty when the size is unknown or zero
         DateTextRole,
+        SiteTagRole, // the site as a tag, empty for the engine's fallback
     };
 
     explicit HistoryFilter(QObject *parent = nullptr);

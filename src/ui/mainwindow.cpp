@@ -6,6 +6,7 @@
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 #include "ui/thumbnailnetwork.h"
+#include "ui/windowplacement.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -29,5 +30,8 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return nullptr;
-    return qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (window)
+        new WindowPlacement(window, &shell.downloader()->d());
+    return window;
 }

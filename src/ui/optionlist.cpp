@@ -39,6 +39,26 @@ QHash<int, QByteArray> OptionList::roleNames() const
     return {{ValueRole, "value"}, {LabelRole, "label"}};
 }
 
+int OptionList::indexOf(const QString &value) const
+{
+    for (qsizetype i = 0; i < m_options.size(); ++i) {
+        if (m_options.at(i).value == value)
+            return int(i);
+    }
+    return -1;
+}
+
+int OptionList::nextStartingWith(const QString &prefix, int from) const
+{
+    const qsizetype count = m_options.size();
+    for (qsizetype step = 1; step <= count && !prefix.isEmpty(); ++step) {
+        const qsizetype row = ((from + step) % count + count) % count;
+        if (m_options.at(row).label.startsWith(prefix, Qt::CaseInsensitive))
+            return int(row);
+    }
+    return -1;
+}
+
 QString OptionList::labelFor(const QString &value) const
 {
     for (const Option &option : m_options) {

@@ -32,6 +32,11 @@ public:
 
     // The label of the first option holding `value`; the value itself when none does.
     Q_INVOKABLE QString labelFor(const QString &value) const;
+    // The row of the first option holding `value`; -1 when none does.
+    Q_INVOKABLE int indexOf(const QString &value) const;
+    // The row of the first option after `from` (wrapping round) whose label starts with
+    // `prefix`, ignoring case; -1 when none does. What typing a letter in a menu moves to.
+    Q_INVOKABLE int nextStartingWith(const QString &prefix, int from) const;
 
 private:
     QList<Option> m_options;

@@ -3,12 +3,15 @@
 #include "engine/downloader.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
+#include "intake/linkextraction.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "tools/tools.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <algorithm>
 
 Shell::Shell(Downloader *downloader, QObject *parent)
     : QObject(parent)
@@ -65,6 +68,12 @@ void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
     }
     if (!text.isEmpty())
         m_downloader->addFromUI(text);
+}
+
+bool Shell::dragHoldsLink(const QList<QUrl> &urls, const QString &text) const
+{
+    const auto isWebLink = [](const QUrl &url) { return url.scheme() == u"http" || url.scheme() == u"https"; };
+    return std::any_of(urls.begin(), urls.end(), isWebLink) || !extractURLs(text).isEmpty();
 }
 
 void Shell::showLog(DownloadItem *item)

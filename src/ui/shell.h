@@ -36,6 +36,9 @@ public:
     // A drop on the window: every link found in the dropped addresses, or else in the
     // dropped text, is added; the downloads page is shown whatever the drop held.
     Q_INVOKABLE void handleDrop(const QList<QUrl> &urls, const QString &text);
+    // What a drag over the window carries holds a link to download: an address, or a text
+    // with a web link somewhere in it.
+    Q_INVOKABLE bool dragHoldsLink(const QList<QUrl> &urls, const QString &text) const;
 
     Q_INVOKABLE void showLog(DownloadItem *item);
     // Puts the text on the clipboard, in place of what it held: the one place the window

@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    Tools::setLocations({args[1] + QStringLiteral("/support"), {QStringLiteral("/usr/bin")}});
+    Tools::setLocations({args[1] + QStringLiteral("/support"), {QStringLiteral("/usr/bin")}, args[1] + QStringLiteral("/cache")});
     Settings settings(args[1] + QStringLiteral("/settings.ini"));
     settings.setValue(SettingsKey::folder, args[1] + QStringLiteral("/Downloads"));
     settings.setValue(SettingsKey::maxConcurrent, args.size() - 2);

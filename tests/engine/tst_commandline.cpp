@@ -228,7 +228,7 @@ private slots:
             u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
             u"--sleep-interval"_s, u"--playlist-items"_s, u"-r"_s, u"--download-sections"_s, u"--split-chapters"_s,
             u"--sponsorblock-mark"_s, u"--sponsorblock-remove"_s, u"--replace-in-metadata"_s, u"--yes-playlist"_s,
-            u"--ignore-errors"_s, u"--"_s};
+            u"--ignore-errors"_s, u"--load-info-json"_s, u"--"_s};
         DownloadOptions options;
         options.section = DownloadOptions::TimeRange{0, 1};
         options.splitChapters = true;
@@ -285,6 +285,19 @@ private slots:
             const QStringList args = buildArgs({kLink, Quality::best, playlist}, *m_settings, std::nullopt);
             QCOMPARE(args.value(args.indexOf(u"--concurrent-fragments"_s) + 1), passed);
         }
+    }
+
+    // Given the probe's reading, the engine is pointed at it instead of the link, with
+    // everything else the same.
+    void probedReadingStandsForTheLink()
+    {
+        DownloadRequest request{kLink, Quality::p720, false};
+        const QStringList fromLink = buildArgs(request, *m_settings, kFFmpeg);
+        request.infoJson = u"/cache/info/1.json"_s;
+        const QStringList fromReading = buildArgs(request, *m_settings, kFFmpeg);
+        QCOMPARE(fromLink.last(2), (QStringList{u"--"_s, kLink}));
+        QCOMPARE(fromReading.last(2), (QStringList{u"--load-info-json"_s, u"/cache/info/1.json"_s}));
+        QCOMPARE(fromReading.first(fromReading.size() - 2), fromLink.first(fromLink.size() - 2));
     }
 
     // Configuration files from the download folder, the working directory or the user's

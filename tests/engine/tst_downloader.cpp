@@ -42,7 +42,7 @@ private slots:
         m_folder = m_root->filePath(u"downloads"_s);
         QDir().mkpath(m_trace);
         qputenv("FAKE_ENGINE_DIR", m_trace.toLocal8Bit());
-        Tools::setLocations({m_root->filePath(u"support"_s), {}});
+        Tools::setLocations({m_root->filePath(u"support"_s), {}, m_root->filePath(u"cache"_s)});
         m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
         m_settings->setValue(SettingsKey::folder, m_folder);
         // Only the local server is ever asked: no look at the release location.
@@ -415,6 +415,40 @@ private slots:
         QVERIFY(!QFileInfo::exists(config));
         QVERIFY(!QFileInfo::exists(copy));
         QCOMPARE(readFile(cookies), QByteArray("# Netscape HTTP Cookie File\n"));
+    }
+
+    // The probe's reading of a single video serves its download, which then does not read
+    // the page again; it goes when the download ends. When its media addresses have
+    // expired before a byte came, the page is read anew, once.
+    void probedReadingServesTheDownload_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("read once") << u"files-once"_s << 1;
+        QTest::newRow("addresses expired") << u"expired-once"_s << 2;
+    }
+
+    void probedReadingServesTheDownload()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(int, runs);
+        makeDownloader();
+        m_downloader->add(link(scenario));
+        DownloadItem *item = m_downloader->items()->at(0);
+        const QString reading = Downloader::probedInfoFile(item->id());
+        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kSlow);
+        QCOMPARE(item->files().isEmpty(), false);
+
+        const QList<QByteArray> commandLines = readFile(trace(u"run-"_s + scenario + u".args"_s)).trimmed().split('\n');
+        QCOMPARE(commandLines.size(), runs);
+        QVERIFY2(commandLines.first().endsWith("--load-info-json " + reading.toUtf8()), commandLines.first().constData());
+        QVERIFY(!commandLines.first().contains("fake.invalid"));
+        if (runs == 2) {
+            QVERIFY(commandLines.last().endsWith("-- " + link(scenario).toUtf8()));
+            QCOMPARE(item->stateName(), u"done"_s);
+        }
+        QVERIFY(item->log().first().endsWith(u" # "_s + link(scenario)) || runs == 2);
+        QVERIFY(!QFileInfo::exists(reading));
     }
 
     // An address from a page carries one link; one into the local network waits for the

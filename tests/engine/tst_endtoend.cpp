@@ -92,7 +92,7 @@ private slots:
         m_root = std::make_unique<QTemporaryDir>();
         m_folder = m_root->filePath(u"Downloads"_s);
         // Debian's packages, whatever else the machine has installed.
-        Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}});
+        Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}, m_root->filePath(u"cache"_s)});
         m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
         m_settings->setValue(SettingsKey::folder, m_folder);
         // Only the local server is ever asked: no look at the release location.
@@ -219,7 +219,7 @@ private slots:
 
         // The next start, in the same support folder, with another download folder set.
         m_downloader.reset();
-        Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}});
+        Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}, m_root->filePath(u"host/cache"_s)});
         m_settings->setValue(SettingsKey::maxConcurrent, 3);
         m_downloader = std::make_unique<Downloader>(m_settings.get());
         QCOMPARE(m_downloader->interruptedCount(), 3);
@@ -301,6 +301,17 @@ private slots:
         QVERIFY2(item->files().first().startsWith(m_folder + u'/'), qPrintable(item->files().first()));
         QCOMPARE(m_downloader->history()->entries().first().file, item->files().first());
         QCOMPARE(readFile(victim), QByteArray("mine"));
+    }
+
+    // The probe's reading of the page serves the download: the page is read once.
+    void pageIsReadOnce()
+    {
+        DownloadItem *item = finishOne(u"/once.html"_s);
+        QVERIFY(isDone(item));
+        QCOMPARE(item->files(), QStringList{m_folder + u"/Once.mp4"_s});
+        QCOMPARE(m_server.requestCount(u"/once.html"_s), 1);
+        QVERIFY(item->log().first().contains(u"--load-info-json"_s));
+        QVERIFY(!QFileInfo::exists(Downloader::probedInfoFile(item->id())));
     }
 
     // A feed titled ".." would name the download folder's parent as the playlist's folder.
@@ -416,6 +427,11 @@ void TestEndToEnd::initTestCase()
                           R"("@type":"VideoObject","name":"Chaptered","duration":"PT6S","contentUrl":")"
                               + m_server.url(u"/media/chapters.mp4"_s).toEncoded() + R"(","hasPart":[)" + parts
                               + "]}</script></head><body></body></html>",
+                          "text/html"));
+    m_server.route(u"/once.html"_s,
+                   served(R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org",)"
+                          R"("@type":"VideoObject","name":"Once","contentUrl":")"
+                              + m_server.url(u"/media/clip.mp4"_s).toEncoded() + R"("}</script></head><body></body></html>)",
                           "text/html"));
     // A title whose line breaks try to pass for the engine's own lines.
     const QByteArray forgedName = R"(Forged\nVIRLOFILE|)" + m_media.filePath(u"victim.txt"_s).toUtf8() + R"(\nERROR: forged\nVIRLOP|1|1|NA|NA|NA|NA|NA)";

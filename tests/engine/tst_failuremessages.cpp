@@ -129,7 +129,7 @@ private slots:
         QFETCH(FailureAction, action);
 
         DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
-        const RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s};
+        RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s, {}};
         LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
         reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
         reader.flush();

@@ -12,7 +12,7 @@ namespace {
 
 const QString kLink = u"https://example.com/v/1"_s;
 // The rows' marker lines carry the token "T"; their files lie anywhere.
-const RunOutput kRun{RunMarkers(u"T"_s), u"/"_s};
+const RunOutput kRun{RunMarkers(u"T"_s), u"/"_s, {}};
 
 QString rate(double bytesPerSecond)
 {
@@ -84,14 +84,15 @@ private slots:
         row("downloaded not a number counts zero", false, {u"VIRLOP|T|NA|4000|NA|NA|NA|NA|NA"_s}, {.sizeText = kb4, .state = dl});
         row("too few fields change nothing", false, {u"VIRLOP|T|1000|4000|NA"_s}, {});
 
-        const Fields second{.progress = 0.5, .sizeText = Tools::fmtBytes(100), .playlistPos = u"2/12"_s, .state = dl};
+        // Entry 2 of 12, half fetched: one and a half entries of twelve.
+        const Fields second{.progress = 1.5 / 12, .sizeText = Tools::fmtBytes(100), .playlistPos = u"2/12"_s, .state = dl};
         row("playlist position", true, {u"VIRLOP|T|50|100|NA|NA|NA|2|12"_s}, second);
         row("position kept when unknown", true,
             {u"VIRLOP|T|50|100|NA|NA|NA|2|12"_s, u"VIRLOP|T|50|100|NA|NA|NA|NA|NA"_s, u"VIRLOP|T|50|100|NA|NA|NA|3|1"_s,
              u"VIRLOP|T|50|100|NA|NA|NA|3.0|12"_s},
             second);
         row("extra fields ignored", true, {u"VIRLOP|T|50|100|NA|NA|NA|3|12|more|fields"_s},
-            {.progress = 0.5, .sizeText = Tools::fmtBytes(100), .playlistPos = u"3/12"_s, .state = dl});
+            {.progress = 2.5 / 12, .sizeText = Tools::fmtBytes(100), .playlistPos = u"3/12"_s, .state = dl});
 
         row("post-processing", false, {u"VIRLOP|T|1|NA|NA|NA|NA|NA|NA"_s, u"VIRLOPP|T|Merger"_s}, {.state = pp});
         row("progress after post-processing", false, {u"VIRLOPP|T|Merger"_s, u"VIRLOP|T|1|NA|NA|NA|NA|NA|NA"_s}, {.state = dl});
@@ -131,8 +132,9 @@ private slots:
 
         DownloadItem item(kLink, Quality::best, playlist);
         item.setState(DLState::queued);
+        RunOutput run = kRun;
         for (const QString &line : lines)
-            applyOutputLine(item, line, kRun);
+            applyOutputLine(item, line, run);
         QCOMPARE(Fields::of(item), expected);
     }
 
@@ -204,7 +206,7 @@ private slots:
 
         DownloadItem item(kLink, Quality::best, false);
         item.setState(DLState::queued);
-        const RunOutput run{RunMarkers(u"T"_s), u"/home/u/Downloads"_s};
+        RunOutput run{RunMarkers(u"T"_s), u"/home/u/Downloads"_s, {}};
         for (const QString &line : lines)
             applyOutputLine(item, line, run);
         QCOMPARE(item.title(), title);
@@ -223,24 +225,89 @@ private slots:
         QCOMPARE(first.file(), u"VIRLOFILE|"_s + first.token() + u'|');
     }
 
+    // Real runs: a merged download fetches video and audio one after the other, each
+    // counted from zero; a feed its entries. The bar covers the whole and never goes back.
+    void barNeverGoesBack_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("playlist");
+        QTest::addColumn<double>("expected"); // the probe's size of both parts; -n: n parts of unknown size
+        QTest::addColumn<QList<int>>("picked");
+        QTest::addColumn<double>("halfway"); // the fraction shown when the first part has just ended
+        QTest::addColumn<double>("last");
+        QTest::addColumn<QString>("size");
+        const QString dash = u"ytdlp-2023.03.04-dash-merged.txt"_s;
+        // The probe named two formats without sizes: each counts half.
+        QTest::newRow("merged, two parts without sizes")
+            << dash << false << -2.0 << QList<int>() << 0.5 << 1.0 << Tools::fmtBytes(211455 + 181096);
+        QTest::newRow("merged, sizes from the probe")
+            << dash << false << double(211455 + 181096) << QList<int>() << 211455.0 / (211455 + 181096) << 1.0
+            << Tools::fmtBytes(211455 + 181096);
+        QTest::newRow("feed") << u"ytdlp-2023.03.04-feed.txt"_s << true << 0.0 << QList<int>() << 1.0 / 3 << 1.0 << Tools::fmtBytes(54823);
+        QTest::newRow("feed, two entries picked")
+            << u"ytdlp-2023.03.04-feed.txt"_s << true << 0.0 << QList<int>{1, 3} << 0.5 << 1.0 << Tools::fmtBytes(54823);
+    }
+
+    void barNeverGoesBack()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, playlist);
+        QFETCH(double, expected);
+        QFETCH(QList<int>, picked);
+        QFETCH(double, halfway);
+        QFETCH(double, last);
+        QFETCH(QString, size);
+
+        DownloadItem item(kLink, Quality::best, playlist);
+        if (expected > 0)
+            item.setExpectedBytes(expected);
+        else if (expected < 0)
+            item.setExpectedParts(int(-expected));
+        DownloadOptions options;
+        options.playlistItems = picked;
+        item.setOptions(options);
+        QList<double> shown;
+        connect(&item, &DownloadItem::progressChanged, this, [&] { shown << item.progress(); });
+        RunOutput run{RunMarkers(kCaptureToken), u"/tmp/vireloom-capture"_s, {}};
+        // The fraction when the first part or entry ends: the first line after it starts the next.
+        double atFirstEnd = -1;
+        LineReader reader([&](QStringView line) {
+            const double before = item.progress();
+            const qint64 entry = run.track.entry;
+            const double partsDone = run.track.partsDone;
+            applyOutputLine(item, line, run);
+            if (atFirstEnd < 0 && (run.track.partsDone > partsDone || (entry != 0 && run.track.entry != entry)))
+                atFirstEnd = before;
+        });
+        reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
+        reader.flush();
+
+        QVERIFY(shown.size() > 10);
+        QVERIFY2(std::is_sorted(shown.begin(), shown.end()), qPrintable(QDebug::toString(shown)));
+        QVERIFY2(qAbs(atFirstEnd - halfway) < 0.02, qPrintable(QString::number(atFirstEnd)));
+        QCOMPARE(shown.last(), last);
+        QCOMPARE(item.sizeText(), size);
+    }
+
     void logIsTrimmedAHundredAtATime()
     {
+        RunOutput run = kRun;
         DownloadItem item(kLink, Quality::best, false);
         item.setLog({u"$ yt-dlp --newline"_s});
         for (int n = 1; n < 500; ++n)
-            applyOutputLine(item, u"line %1"_s.arg(n), kRun);
+            applyOutputLine(item, u"line %1"_s.arg(n), run);
         QCOMPARE(item.log().size(), 500);
 
-        applyOutputLine(item, u"line 500"_s, kRun);
+        applyOutputLine(item, u"line 500"_s, run);
         QCOMPARE(item.log().size(), 401);
         QCOMPARE(item.log().first(), u"line 100"_s);
         QCOMPARE(item.log().last(), u"line 500"_s);
 
         // Marker lines never reach the log.
-        applyOutputLine(item, u"VIRLOP|T|1|2|NA|NA|NA|NA|NA"_s, kRun);
+        applyOutputLine(item, u"VIRLOP|T|1|2|NA|NA|NA|NA|NA"_s, run);
         QCOMPARE(item.log().size(), 401);
         for (int n = 501; n <= 600; ++n)
-            applyOutputLine(item, u"line %1"_s.arg(n), kRun);
+            applyOutputLine(item, u"line %1"_s.arg(n), run);
         QCOMPARE(item.log().size(), 401);
         QCOMPARE(item.log().first(), u"line 200"_s);
     }
@@ -282,7 +349,7 @@ private slots:
         QFETCH(double, progress);
 
         DownloadItem item(kLink, Quality::best, playlist);
-        const RunOutput run{RunMarkers(kCaptureToken), u"/tmp/vireloom-capture"_s};
+        RunOutput run{RunMarkers(kCaptureToken), u"/tmp/vireloom-capture"_s, {}};
         LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
         reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
         reader.flush();

@@ -1,4 +1,5 @@
 #include "model/mediainfo.h"
+#include "support/files.h"
 
 #include <QTest>
 
@@ -36,6 +37,34 @@ private slots:
         if (info)
             info->entries.clear();
         QCOMPARE(info, expected);
+    }
+
+    // What a single video's download fetches: the formats the probe chose with the
+    // download's own choice, video and audio apart counting both.
+    void chosenFormats_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<std::optional<double>>("bytes");
+        QTest::addColumn<int>("parts");
+        QTest::newRow("video and audio apart") << QByteArray(R"({"duration": 10, "requested_formats": [{"filesize": 5000}, {"tbr": 8}]})")
+                                               << std::optional<double>(15000) << 2;
+        QTest::newRow("one part without a size") << QByteArray(R"({"requested_formats": [{"filesize": 5000}, {"acodec": "aac"}]})")
+                                                 << std::optional<double>() << 2;
+        QTest::newRow("one file") << QByteArray(R"({"filesize_approx": 700})") << std::optional<double>(700) << 1;
+        QTest::newRow("nothing said") << QByteArray(R"({"title": "x"})") << std::optional<double>() << 1;
+        QTest::newRow("real DASH probe") << readFile(QStringLiteral(VIRELOOM_TEST_DATA "/probe-dash-merged.json"))
+                                         << std::optional<double>() << 2;
+    }
+
+    void chosenFormats()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(std::optional<double>, bytes);
+        QFETCH(int, parts);
+        const auto info = MediaInfo::parse(json);
+        QVERIFY(info);
+        QCOMPARE(info->chosenBytes, bytes);
+        QCOMPARE(info->chosenParts, parts);
     }
 
     // A resolved playlist as yt-dlp dumps it: a merged video needs its best audio added,

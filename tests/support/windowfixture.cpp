@@ -33,7 +33,8 @@ WindowFixture::WindowFixture(const QStringList &systemDirs)
     root.mkpath(u"home/Downloads"_s);
     root.mkpath(u"system"_s);
     qputenv("HOME", root.filePath(u"home"_s).toLocal8Bit());
-    Tools::setLocations({root.filePath(u"support"_s), systemDirs.isEmpty() ? QStringList{root.filePath(u"system"_s)} : systemDirs});
+    Tools::setLocations({root.filePath(u"support"_s), systemDirs.isEmpty() ? QStringList{root.filePath(u"system"_s)} : systemDirs,
+                         root.filePath(u"cache"_s)});
     QDir().mkpath(Tools::binDir());
     m_settings = std::make_unique<Settings>(root.filePath(u"settings.conf"_s));
     // Only the local server is ever asked: no look at the release location.
@@ -65,12 +66,14 @@ Shell &WindowFixture::shell()
     return *m_shell;
 }
 
-bool WindowFixture::show()
+bool WindowFixture::show(QSize size)
 {
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_window = loadMainWindow(*m_engine, shell());
     if (!m_window)
         return false;
+    m_window->setMinimumSize(size.boundedTo(QSize(960, 640)));
+    m_window->resize(size);
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window) && waitForPage();
 }

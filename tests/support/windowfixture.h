@@ -53,8 +53,9 @@ public:
     Shell &shell();
     QQuickWindow *window() const { return m_window; }
 
-    // Loads and shows the window; false when it could not be shown.
-    [[nodiscard]] bool show();
+    // Loads and shows the window at `size` (by default the design's), whatever room the
+    // test's screen has; false when it could not be shown.
+    [[nodiscard]] bool show(QSize size = {1080, 720});
 
     // Waits for the page of the current section where it is still being built.
     bool waitForPage() const;

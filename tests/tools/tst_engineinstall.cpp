@@ -181,7 +181,7 @@ private slots:
         const QString system = m_root->filePath(u"system-bin"_s);
         QDir().mkpath(system);
         // Where the program itself finds them under XDG_DATA_HOME and XDG_CONFIG_HOME at m_root.
-        Tools::setLocations({m_root->filePath(u"data/Vireloom"_s), {system}});
+        Tools::setLocations({m_root->filePath(u"data/Vireloom"_s), {system}, m_root->filePath(u"cache/Vireloom"_s)});
         m_settings = std::make_unique<Settings>(m_root->filePath(u"config/Vireloom/Vireloom.conf"_s));
         // Only the freshness tests want the look at the release location.
         m_settings->setValue(SettingsKey::checkEngineUpdates, false);

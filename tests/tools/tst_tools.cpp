@@ -62,7 +62,7 @@ private slots:
         m_system1 = m_root->filePath(u"usr-local-bin"_s);
         m_system2 = m_root->filePath(u"usr-bin"_s);
         QVERIFY(QDir().mkpath(m_system1) && QDir().mkpath(m_system2));
-        Tools::setLocations({m_root->filePath(u"support/Vireloom"_s), {m_system1, m_system2}});
+        Tools::setLocations({m_root->filePath(u"support/Vireloom"_s), {m_system1, m_system2}, m_root->filePath(u"cache/Vireloom"_s)});
     }
 
     void findLooksOnlyInItsOwnFolders()

@@ -141,7 +141,7 @@ private slots:
 
         m_f->click(m_f->find(u"qualityMenu"));
         QQuickItem *mp3 = nullptr;
-        QTRY_VERIFY((mp3 = m_f->find(u"quality_mp3")) && mp3->isVisible());
+        QTRY_VERIFY((mp3 = m_f->find(u"option_mp3")) && mp3->isVisible());
         m_f->click(mp3);
         QCOMPARE(m_f->settings().value(u"uiQuality"_s).toString(), u"mp3"_s);
         QTRY_COMPARE(m_f->textOf(u"qualityLabel"), u"Audio only — MP3"_s);

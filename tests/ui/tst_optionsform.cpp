@@ -49,6 +49,11 @@ private slots:
         QCOMPARE(form.problem().isEmpty(), !refused);
         QCOMPARE(form.options().has_value(), !refused);
         QCOMPARE(form.edited(), !options.isEmpty() || refused);
+        // The reason stands under the field it belongs to.
+        static const QHash<QString, const char *> ownProblem{{u"start"_s, "sectionProblem"}, {u"end"_s, "sectionProblem"},
+                                                              {u"subLangs"_s, "subLangsProblem"}, {u"rateLimit"_s, "rateLimitProblem"},
+                                                              {u"outputPattern"_s, "patternProblem"}};
+        QCOMPARE(form.property(ownProblem.value(field)).toString(), form.problem());
         if (!refused)
             QCOMPARE(form.options()->toJson(), options);
         form.reset();
@@ -69,6 +74,7 @@ private slots:
         QCOMPARE(form.sponsorCategories(), QStringList{u"sponsor"_s});
         form.toggleCategory(u"sponsor"_s);
         QVERIFY(!form.problem().isEmpty());
+        QCOMPARE(form.sponsorProblem(), form.problem());
         form.setSponsorMode(u"off"_s);
         QVERIFY(form.problem().isEmpty());
         QVERIFY(form.options()->isDefault());
@@ -102,16 +108,31 @@ private slots:
         QQuickItem *start = f.find(u"sectionStart"_s);
         QTRY_VERIFY(start && start->isVisible());
         f.click(start);
+        QObject *sheet = f.window()->findChild<QObject *>(u"optionsSheet"_s);
+        const qreal height = sheet->property("height").toReal();
         f.typeText(u"1:x"_s);
-        QTRY_COMPARE(f.find(u"optionsProblem"_s)->isVisible(), true);
+        // The reason shows under the field, in a line kept for it: the sheet keeps its size.
+        QTRY_VERIFY(!f.textOf(u"sectionProblem"_s).isEmpty());
+        QCOMPARE(f.textOf(u"optionsProblem"_s), QString());
         // A template popup has no size of its own: the sheet must take its content's.
-        QVERIFY(f.window()->findChild<QObject *>(u"optionsSheet"_s)->property("height").toReal() > 200);
+        QVERIFY(height > 200);
+        QCOMPARE(sheet->property("height").toReal(), height);
+        // Done refuses the value and hands the keyboard back to its field.
         f.click(f.find(u"optionsDone"_s));
+        QVERIFY(sheet->property("visible").toBool());
+        QCOMPARE(f.window()->activeFocusItem(), start);
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QVERIFY(sheet->property("visible").toBool());
+        // Mended, it closes; the refused value is then mended again below.
+        QObject *form = f.find(u"inputCard"_s)->property("model").value<QObject *>()->property("options").value<QObject *>();
+        form->setProperty("start", u"1:05"_s);
+        f.click(f.find(u"optionsDone"_s));
+        QTRY_VERIFY(!sheet->property("visible").toBool());
+        form->setProperty("start", u"1:x"_s);
         f.click(f.find(u"linkField"_s));
         f.typeText(u"https://example.org/a"_s);
         // The refused start holds the download back until it is mended.
         QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
-        QObject *form = f.find(u"inputCard"_s)->property("model").value<QObject *>()->property("options").value<QObject *>();
         form->setProperty("start", u"1:05"_s);
         form->setProperty("rateLimit", u"2M"_s);
         QTRY_VERIFY(f.find(u"submitButton"_s)->isEnabled());

@@ -8,6 +8,7 @@
 #include "ui/datetext.h"
 #include "ui/historyview.h"
 #include "ui/thumbnailnetwork.h"
+#include "ui/windowplacement.h"
 #include "support/httpserver.h"
 
 #include <QAbstractItemModelTester>
@@ -224,6 +225,116 @@ private slots:
         CardTexts texts;
         texts.setItem(&item);
         QCOMPARE((QStringList{texts.qualityChip(), texts.playlistChip(), texts.durationChip(), texts.thumbnail().toString()}), chips);
+    }
+
+    void playlistChip_data()
+    {
+        QTest::addColumn<bool>("playlist");
+        QTest::addColumn<int>("count"); // -1 when unknown
+        QTest::addColumn<int>("picked");
+        QTest::addColumn<QString>("chip");
+
+        QTest::newRow("one video") << false << 3 << 0 << QString();
+        QTest::newRow("size unknown") << true << -1 << 0 << u"Playlist"_s;
+        QTest::newRow("whole list") << true << 12 << 0 << u"Playlist · 12"_s;
+        QTest::newRow("one of three picked") << true << 3 << 1 << u"Playlist · 1 of 3"_s;
+        QTest::newRow("all three picked") << true << 3 << 3 << u"Playlist · 3"_s;
+        QTest::newRow("picked, size unknown") << true << -1 << 2 << u"Playlist · 2"_s;
+    }
+
+    void playlistChip()
+    {
+        QFETCH(bool, playlist);
+        QFETCH(int, count);
+        QFETCH(int, picked);
+        QFETCH(QString, chip);
+        QCOMPARE(CardTexts::playlistText(playlist, count < 0 ? std::nullopt : std::optional(count), picked), chip);
+    }
+
+    void siteTag_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("a site") << u"Vimeo"_s << u"Vimeo"_s;
+        QTest::newRow("the engine's fallback") << u"Generic"_s << QString();
+        QTest::newRow("fallback, lower case") << u" generic"_s << QString();
+        QTest::newRow("none") << QString() << QString();
+    }
+
+    void siteTag()
+    {
+        QFETCH(QString, site);
+        QFETCH(QString, tag);
+        QCOMPARE(CardTexts::siteTag(site), tag);
+    }
+
+    void spokenCard_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<double>("progress");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("just started") << int(DLState::downloading) << 0.03 << u"Clip, Downloading, 0%"_s;
+        QTest::newRow("just under half") << int(DLState::downloading) << 0.499 << u"Clip, Downloading, 40%"_s;
+        QTest::newRow("half") << int(DLState::downloading) << 0.5 << u"Clip, Downloading, 50%"_s;
+        QTest::newRow("all but done") << int(DLState::downloading) << 1.0 << u"Clip, Downloading, 100%"_s;
+        QTest::newRow("waiting") << int(DLState::queued) << 0.0 << u"Clip, Queued"_s;
+    }
+
+    void spokenCard()
+    {
+        QFETCH(int, state);
+        QFETCH(double, progress);
+        QFETCH(QString, spoken);
+        const QString status = state == DLState::queued ? u"Queued"_s : QString();
+        QCOMPARE(CardTexts::spokenText(u"Clip"_s, DLState::Kind(state), progress, status), spoken);
+    }
+
+    // A screen reader hears a running download at most once per ten percent.
+    void progressIsAnnouncedInTenthsOnly()
+    {
+        DownloadItem item(u"https://example.org/v"_s, Quality::best, false);
+        item.setTitle(u"Clip"_s);
+        item.setState(DLState::downloading);
+        CardTexts texts;
+        texts.setItem(&item);
+        QSignalSpy spoken(&texts, &CardTexts::spokenChanged);
+        for (int percent = 1; percent <= 100; ++percent)
+            item.setProgress(percent / 100.0);
+        QCOMPARE(spoken.size(), 10);
+        QCOMPARE(texts.spoken(), u"Clip, Downloading, 100%"_s);
+    }
+
+    void windowPlacement_data()
+    {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("placed");
+        QTest::addColumn<QSize>("minimum");
+
+        const QRect wide(0, 0, 1920, 1040);
+        QTest::newRow("first run, centred") << QRect(QPoint(), QSize(1080, 720)) << wide << QRect(420, 160, 1080, 720) << QSize(960, 640);
+        QTest::newRow("last run's place") << QRect(100, 50, 1200, 800) << wide << QRect(100, 50, 1200, 800) << QSize(960, 640);
+        QTest::newRow("last run's place is off screen now") << QRect(5000, 3000, 1200, 800) << wide
+                                                             << QRect(360, 120, 1200, 800) << QSize(960, 640);
+        QTest::newRow("hanging off the bottom right") << QRect(1500, 900, 1080, 720) << wide
+                                                       << QRect(824, 280, 1080, 720) << QSize(960, 640);
+        QTest::newRow("too small a size is raised to the minimum") << QRect(10, 10, 300, 200) << wide
+                                                                    << QRect(10, 10, 960, 640) << QSize(960, 640);
+        // 1400 x 900 at scale 1.5 leaves 933 x 600: neither the window nor its minimum may exceed it.
+        QTest::newRow("scaled screen") << QRect(QPoint(), QSize(1080, 720)) << QRect(0, 0, 933, 600)
+                                       << QRect(0, 0, 917, 560) << QSize(917, 560);
+        QTest::newRow("panel on the left") << QRect(QPoint(), QSize(1080, 720)) << QRect(48, 0, 1232, 800)
+                                           << QRect(124, 40, 1080, 720) << QSize(960, 640);
+    }
+
+    void windowPlacement()
+    {
+        QFETCH(QRect, stored);
+        QFETCH(QRect, available);
+        QFETCH(QRect, placed);
+        QFETCH(QSize, minimum);
+        QCOMPARE(WindowPlacement::fitted(stored, available), placed);
+        QCOMPARE(WindowPlacement::minimumFor(available), minimum);
     }
 
     void relativeDates_data()

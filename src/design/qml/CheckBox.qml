@@ -2,17 +2,27 @@ import QtQuick
 import QtQuick.Templates as T
 import Vireloom.Design
 
-// A bare 16-point check box; whoever places it puts its text beside it.
-T.AbstractButton {
+// A bare 16-point check box; whoever places it puts its text beside it. Built on the
+// check box template, which is what screen readers are told it is.
+T.CheckBox {
     id: root
 
     // Bind it both ways: set it from the model, and write it back from onOnChanged.
     property bool on: false
+    // What it switches, for screen readers: the text placed beside the box.
+    property string label
 
     implicitWidth: 16
     implicitHeight: 16
     padding: 0
-    onClicked: root.on = !root.on
+    checked: root.on
+    onOnChanged: root.checked = root.on
+    onToggled: root.on = root.checked
+    Keys.onReturnPressed: root.on = !root.on
+    Keys.onEnterPressed: root.on = !root.on
+    Accessible.name: root.label
+
+    indicator: null
 
     contentItem: Item {}
 
@@ -53,5 +63,10 @@ T.AbstractButton {
                 }
             }
         }
+    }
+
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: 5
     }
 }

@@ -17,6 +17,11 @@ T.Button {
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     scale: root.down ? 0.97 : 1
+    // Return works as Space does: on a focused button both mean "press it".
+    Keys.onReturnPressed: root.clicked()
+    Keys.onEnterPressed: root.clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: root.text
 
     contentItem: ButtonLabel {
         text: root.text
@@ -31,5 +36,10 @@ T.Button {
         color: DS.tint(root.down ? 0.08 : 0.03)
         border.width: 1
         border.color: DS.border
+    }
+
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
     }
 }

@@ -31,6 +31,8 @@ Item {
 
         ColumnLayout {
             Layout.alignment: Qt.AlignLeft | Qt.AlignBottom
+            Layout.fillWidth: true
+            Layout.maximumWidth: 520
             spacing: 10
 
             Eyebrow {
@@ -41,14 +43,18 @@ Item {
                 spacing: 0
 
                 PlainLabel {
+                    Layout.fillWidth: true
                     text: root.l1
+                    elide: Text.ElideRight
                     font.pixelSize: DS.typeDisplay
                     font.weight: Font.Bold
                     font.letterSpacing: -0.8
                 }
 
                 PlainLabel {
+                    Layout.fillWidth: true
                     text: root.l2
+                    elide: Text.ElideRight
                     color: DS.primary
                     font.pixelSize: DS.typeDisplay
                     font.weight: Font.Bold
@@ -58,6 +64,7 @@ Item {
 
             PlainLabel {
                 objectName: "sub"
+                Layout.preferredWidth: 520
                 visible: root.sub.length > 0
                 text: root.sub
                 color: DS.muted

@@ -7,4 +7,7 @@ Text {
     textFormat: Text.PlainText
     color: DS.text
     font.pixelSize: DS.typeBody
+    // Read out as the text it shows, elided or not.
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 }

@@ -17,6 +17,11 @@ T.Button {
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     scale: root.down ? 0.97 : 1
+    // Return works as Space does: on a focused button both mean "press it".
+    Keys.onReturnPressed: root.clicked()
+    Keys.onEnterPressed: root.clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: root.text
 
     Behavior on scale {
         NumberAnimation {
@@ -66,5 +71,10 @@ T.Button {
                 }
             }
         }
+    }
+
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
     }
 }

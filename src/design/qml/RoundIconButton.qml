@@ -16,6 +16,11 @@ T.AbstractButton {
     implicitHeight: 30
     padding: 0
     hoverEnabled: true
+    Keys.onReturnPressed: root.clicked()
+    Keys.onEnterPressed: root.clicked()
+    // Its tooltip is all that says what it does, so it is also its name.
+    Accessible.role: Accessible.Button
+    Accessible.name: root.help
 
     contentItem: SymbolIcon {
         symbol: root.symbol
@@ -46,12 +51,17 @@ T.AbstractButton {
         }
     }
 
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
+    }
+
     // Made when the pointer rests on the button: a card has several of these buttons, and
     // most are never hovered. Qt 6.4 makes a Loader's item in a context of its own, so
     // this file is not bound and the linter cannot follow the ids outwards.
     // qmllint disable unqualified
     Loader {
-        active: root.hovered && root.help.length > 0
+        active: (root.hovered || root.visualFocus) && root.help.length > 0
         sourceComponent: HelpTip {
             parent: root
             text: root.help

@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Templates as T
 import Vireloom.Design
 
-// A thin scroll bar that shows while the view moves or is pointed at, then fades.
+// A thin scroll bar, faint while the view rests and brighter while it moves or is pointed
+// at; it shows whenever there is more to see than fits.
 T.ScrollBar {
     id: root
 
@@ -17,7 +18,7 @@ T.ScrollBar {
         implicitHeight: 6
         radius: width / 2
         color: root.pressed ? DS.tint(0.45) : DS.tint(0.28)
-        opacity: root.policy === T.ScrollBar.AlwaysOn || (root.active && root.size < 1) ? 1 : 0
+        opacity: root.policy === T.ScrollBar.AlwaysOn || (root.active && root.size < 1) ? 1 : root.size < 1 ? 0.5 : 0
 
         Behavior on opacity {
             NumberAnimation {

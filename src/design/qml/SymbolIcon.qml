@@ -14,6 +14,8 @@ PlainLabel {
     // The icon glyphs sit inside a margin of their em square, so they are set a little
     // larger than the design's type size to come out as large as the design draws them.
     font.pixelSize: Math.max(1, Math.round(root.size * 1.25))
+    // A drawing, not words: its character means nothing read aloud.
+    Accessible.ignored: true
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
 }

@@ -10,10 +10,68 @@ Surface {
 
     required property DownloadItem item
     property bool animating: true
+    // The menu was opened from the keyboard, which comes back to the card when it closes.
+    property bool menuFromKeyboard: false
+
+    // Tab left the card's last control (or Shift+Tab its first): the queue decides where to.
+    signal tabbedOut(bool forward)
+
+    // The card, then its shown buttons, in the order they stand.
+    function tabStops(): list<Item> {
+        const stops = [root];
+        for (let i = 0; i < actions.children.length; ++i) {
+            const control = actions.children[i];
+            if (control.visible && control.enabled)
+                stops.push(control);
+        }
+        return stops;
+    }
+
+    // Opens the card's menu where the keyboard is, on its first entry.
+    function openMenu(byKeyboard: bool) {
+        menuLoader.active = true;
+        const menu = menuLoader.item as T.Menu;
+        root.menuFromKeyboard = byKeyboard;
+        if (byKeyboard) {
+            menu.popup(root, root.width - menu.width - 14, root.height / 2);
+            menu.currentIndex = 0;
+        } else {
+            menu.popup();
+        }
+    }
 
     objectName: "downloadCard"
     radius: 12
     implicitHeight: row.implicitHeight + 28
+    // The card takes the keyboard as one item, read as its title, state and progress; its
+    // buttons follow it in the Tab order, and the menu key opens its menu.
+    activeFocusOnTab: true
+    Keys.onMenuPressed: root.openMenu(true)
+    Keys.onTabPressed: event => {
+        const stops = root.tabStops();
+        const at = stops.findIndex(stop => stop.activeFocus);
+        if (at >= 0 && at + 1 < stops.length)
+            stops[at + 1].forceActiveFocus(Qt.TabFocusReason);
+        else
+            root.tabbedOut(true);
+    }
+    Keys.onBacktabPressed: event => {
+        const stops = root.tabStops();
+        const at = stops.findIndex(stop => stop.activeFocus);
+        if (at > 0)
+            stops[at - 1].forceActiveFocus(Qt.BacktabFocusReason);
+        else
+            event.accepted = false;
+    }
+    Accessible.role: Accessible.ListItem
+    Accessible.name: texts.spoken
+    Accessible.description: texts.failed ? texts.status : ""
+    Accessible.focusable: true
+
+    FocusRing {
+        shown: root.activeFocus
+        controlRadius: root.radius
+    }
 
     CardTexts {
         id: texts
@@ -83,7 +141,7 @@ Surface {
                 Chip {
                     objectName: "siteChip"
                     visible: text.length > 0
-                    text: root.item ? root.item.site : ""
+                    text: texts.siteChip
                     color: DS.primary
                 }
 
@@ -191,6 +249,8 @@ Surface {
         }
 
         Row {
+            id: actions
+
             Layout.alignment: Qt.AlignVCenter
             Layout.leftMargin: 8
             spacing: 6
@@ -215,7 +275,7 @@ Surface {
             RoundIconButton {
                 objectName: "revealButton"
                 visible: texts.canOpen
-                symbol: "magnifyingglass"
+                symbol: "folder.open"
                 help: I18n.l("Mostrar na pasta")
                 onClicked: Downloader.reveal(texts.lastFile)
             }
@@ -251,10 +311,7 @@ Surface {
 
     TapHandler {
         acceptedButtons: Qt.RightButton
-        onTapped: {
-            menuLoader.active = true;
-            (menuLoader.item as T.Menu).popup();
-        }
+        onTapped: root.openMenu(false)
     }
 
     // Built the first time it is asked for: most cards never show it. Qt 6.4 makes a
@@ -270,6 +327,7 @@ Surface {
 
             objectName: "cardMenu"
             parent: root
+            onClosed: if (root.menuFromKeyboard) root.forceActiveFocus(Qt.TabFocusReason)
             padding: 6
             implicitWidth: 220
             implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding

@@ -32,6 +32,10 @@ Item {
         model: Downloader.items
         spacing: 10
         boundsBehavior: Flickable.StopAtBounds
+        // No card is "current": a current card would take the keyboard from the link field
+        // each time a download is added.
+        currentIndex: -1
+        keyNavigationEnabled: false
         // A view resting at the top stays there while banners and the empty card come and go.
         property bool resting: true
         onMovementEnded: queue.resting = queue.atYBeginning
@@ -47,12 +51,21 @@ Item {
                 l2: I18n.l("a estrela traz.")
                 sub: I18n.l("YouTube, Instagram, Vimeo, X, TikTok e mais de mil sites. Em até 4K, ou só o áudio.")
 
-                GhostButtonStyle {
-                    objectName: "clearFinished"
-                    visible: summary.hasFinished
-                    compact: true
-                    text: I18n.l("Limpar concluídos")
-                    onClicked: Downloader.clearFinished()
+                // Its place is kept while it is hidden, so the subtitle beside it does not
+                // reflow each time the first download finishes.
+                Item {
+                    implicitWidth: clearFinished.implicitWidth
+                    implicitHeight: clearFinished.implicitHeight
+
+                    GhostButtonStyle {
+                        id: clearFinished
+
+                        objectName: "clearFinished"
+                        visible: summary.hasFinished
+                        compact: true
+                        text: I18n.l("Limpar concluídos")
+                        onClicked: Downloader.clearFinished()
+                    }
                 }
 
                 GhostButtonStyle {
@@ -96,6 +109,7 @@ Item {
 
             InputCard {
                 Layout.fillWidth: true
+                tabTarget: () => queue.count > 0 ? queue.itemAtIndex(0) : null
                 Layout.leftMargin: DS.pageMargin
                 Layout.rightMargin: DS.pageMargin
                 active: summary.active
@@ -144,22 +158,24 @@ Item {
             height: 32
         }
 
-        delegate: Item {
-            id: row
+        // Each card is its own delegate, so that the queue can hand the keyboard from one
+        // card to the next: the list's own order of children follows creation, not position.
+        delegate: DownloadCard {
+            required property int index
 
-            required property DownloadItem item
-
-            width: queue.width
-            implicitHeight: card.implicitHeight
-
-            DownloadCard {
-                id: card
-
-                x: 32
-                width: row.width - 64
-                height: row.height
-                item: row.item
-                animating: page.animating
+            x: 32
+            width: queue.width - 64
+            animating: page.animating
+            onTabbedOut: forward => {
+                const next = index + (forward ? 1 : -1);
+                if (next >= 0 && next < queue.count) {
+                    queue.positionViewAtIndex(next, ListView.Contain);
+                    queue.itemAtIndex(next).forceActiveFocus(Qt.TabFocusReason);
+                } else {
+                    const outside = queue.itemAtIndex(forward ? queue.count - 1 : 0).nextItemInFocusChain(forward);
+                    if (outside)
+                        outside.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+                }
             }
         }
 

@@ -7,6 +7,8 @@ Item {
     id: root
 
     property bool shown: false
+    // What is dragged holds a link; otherwise the frame says that dropping it adds nothing.
+    property bool holdsLink: true
 
     objectName: "dropFrame"
     opacity: root.shown ? 1 : 0
@@ -20,16 +22,31 @@ Item {
         }
     }
 
+    // The window dims under the frame, so the prompt never reads over the controls.
     Rectangle {
         anchors.fill: parent
+        color: DS.scrim
+    }
+
+    Rectangle {
+        anchors.fill: frame
         radius: 18
-        color: DS.opacity(DS.primary, 0.06)
+        color: DS.opacity(DS.bg, 0.55)
+    }
+
+    Rectangle {
+        anchors.fill: frame
+        radius: 18
+        color: DS.opacity(root.holdsLink ? DS.primary : DS.danger, 0.06)
     }
 
     // The dashed outline needs QtQuick.Shapes, which is loaded only once a link is
     // first dragged over the window.
     Loader {
+        id: frame
+
         anchors.fill: parent
+        anchors.margins: 14
         active: root.visible
         source: "DashedOutline.qml"
     }
@@ -48,7 +65,10 @@ Item {
         }
 
         PlainLabel {
-            text: I18n.l("Solte o link para baixar")
+            objectName: "dropPrompt"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: root.holdsLink ? I18n.l("Solte o link para baixar") : I18n.l("Não há link neste texto")
+            color: root.holdsLink ? DS.text : DS.danger
             font.pixelSize: DS.typeTitle
             font.weight: Font.DemiBold
         }

@@ -17,6 +17,10 @@ ListView {
     model: historyView.entries
     boundsBehavior: Flickable.StopAtBounds
     clip: true
+    // No row is "current": a current row would take the keyboard from the search field
+    // each time the results go from none back to some.
+    currentIndex: -1
+    keyNavigationEnabled: false
 
     HistoryView {
         id: historyView
@@ -83,6 +87,11 @@ ListView {
             radius: 12
             Appear.delay: 0.1
 
+            FocusRing {
+                shown: search.activeFocus
+                controlRadius: 12
+            }
+
             RowLayout {
                 id: searchRow
 
@@ -106,6 +115,8 @@ ListView {
 
                         objectName: "searchField"
                         anchors.fill: parent
+                        Accessible.role: Accessible.EditableText
+                        Accessible.name: searchPlaceholder.text
                         color: DS.text
                         selectionColor: DS.opacity(DS.primary, 0.4)
                         font.pixelSize: DS.typeBody
@@ -113,8 +124,11 @@ ListView {
                     }
 
                     PlainLabel {
+                        id: searchPlaceholder
+
                         anchors.fill: parent
                         verticalAlignment: Text.AlignVCenter
+                        Accessible.ignored: true
                         visible: search.text.length === 0
                         text: I18n.l("Buscar por título, site ou link")
                         color: DS.opacity(DS.muted, 0.7)
@@ -186,28 +200,20 @@ ListView {
         }
     }
 
-    T.Popup {
+    Sheet {
         id: confirmClear
 
         objectName: "clearDialog"
-        parent: T.Overlay.overlay
-        anchors.centerIn: parent
-        width: 420
-        modal: true
-        focus: true
-        padding: 22
+        title: clearQuestion.text
         closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
-
-        T.Overlay.modal: Rectangle {
-            color: DS.scrim
-        }
-
-        background: Surface {}
 
         contentItem: ColumnLayout {
             spacing: 10
 
             PlainLabel {
+                id: clearQuestion
+
+                objectName: "clearQuestion"
                 text: I18n.l("Limpar o histórico?")
                 font.pixelSize: DS.typeTitle
                 font.weight: Font.DemiBold
@@ -249,6 +255,10 @@ ListView {
                     implicitWidth: implicitContentWidth + leftPadding + rightPadding
                     implicitHeight: implicitContentHeight + topPadding + bottomPadding
                     scale: clearButton.down ? 0.97 : 1
+                    Keys.onReturnPressed: clearButton.clicked()
+                    Keys.onEnterPressed: clearButton.clicked()
+                    Accessible.role: Accessible.Button
+                    Accessible.name: clearButton.text
                     onClicked: {
                         confirmClear.close();
                         historyView.clear();
@@ -265,6 +275,11 @@ ListView {
                     background: Rectangle {
                         radius: height / 2
                         color: clearButton.down ? Qt.darker(DS.danger, 1.2) : DS.danger
+                    }
+
+                    FocusRing {
+                        shown: clearButton.visualFocus
+                        controlRadius: clearButton.height / 2
                     }
                 }
             }

@@ -23,11 +23,32 @@ Item {
     required property string qualityText
     required property string sizeText
     required property string dateText
+    required property string siteTag
     property HistoryView view
     readonly property bool hover: hoverHandler.hovered
 
     objectName: "historyRow"
     implicitHeight: row.implicitHeight + 24 + (root.index > 0 ? 1 : 0)
+    // A row takes the keyboard as one item: Return opens its file, the menu key its menu,
+    // and its buttons follow it in the Tab order.
+    activeFocusOnTab: true
+    Keys.onReturnPressed: Downloader.open(root.file)
+    Keys.onEnterPressed: Downloader.open(root.file)
+    Keys.onMenuPressed: root.openMenu()
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)) {
+            root.openMenu();
+            event.accepted = true;
+        }
+    }
+    Accessible.role: Accessible.ListItem
+    Accessible.name: root.title + (root.siteTag.length > 0 ? ", " + root.siteTag : "") + ", " + facts.text
+    Accessible.focusable: true
+
+    function openMenu() {
+        menu.popup(plate, plate.width - menu.width - 12, plate.height / 2);
+        menu.currentIndex = 0;
+    }
 
     RowDivider {
         visible: root.index > 0
@@ -43,6 +64,12 @@ Item {
         width: root.width - 64
         height: root.height - plate.y
         color: root.hover ? DS.tint(0.025) : "transparent"
+
+        FocusRing {
+            anchors.margins: 0
+            shown: root.activeFocus
+            controlRadius: 8
+        }
 
         HoverHandler {
             id: hoverHandler
@@ -106,12 +133,13 @@ Item {
                 }
 
                 RowLayout {
+                    Layout.fillWidth: true
                     spacing: 6
 
                     Chip {
                         objectName: "siteChip"
-                        visible: root.site.length > 0
-                        text: root.site
+                        visible: text.length > 0
+                        text: root.siteTag
                         color: DS.primary
                     }
 
@@ -121,18 +149,15 @@ Item {
                     }
 
                     PlainLabel {
-                        objectName: "sizeText"
-                        visible: root.sizeText.length > 0
-                        text: root.sizeText
-                        color: DS.muted
-                        font: DS.mono(10)
-                    }
+                        id: facts
 
-                    PlainLabel {
-                        objectName: "dateText"
-                        text: root.dateText
+                        objectName: "factsText"
+                        Layout.fillWidth: true
+                        text: root.sizeText.length > 0 ? root.sizeText + "  ·  " + root.dateText : root.dateText
                         color: DS.muted
                         font: DS.mono(10)
+                        elide: Text.ElideRight
+                        maximumLineCount: 1
                     }
 
                     Chip {
@@ -156,7 +181,7 @@ Item {
             RoundIconButton {
                 objectName: "revealButton"
                 opacity: root.hover ? 1 : 0.55
-                symbol: "magnifyingglass"
+                symbol: "folder.open"
                 help: I18n.l("Mostrar na pasta")
                 onClicked: Downloader.reveal(root.file)
             }
@@ -175,6 +200,8 @@ Item {
         id: menu
 
         objectName: "rowMenu"
+        // Opened from the keyboard (the only way it takes the keyboard), it hands it back.
+        onClosed: if (menu.currentIndex >= 0) root.forceActiveFocus(Qt.TabFocusReason)
         padding: 6
         implicitWidth: 240
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding

@@ -6,33 +6,25 @@ import Vireloom.Design
 import Vireloom.UI
 
 // The engine's output of one download, to read and copy.
-T.Popup {
+Sheet {
     id: root
 
     property DownloadItem item: null
 
     objectName: "logSheet"
-    parent: T.Overlay.overlay
-    anchors.centerIn: parent
-    width: 700
-    height: 460
-    modal: true
-    focus: true
-    padding: 22
+    title: I18n.l("Log do download")
+    preferredWidth: 700
+    // A fixed height: a long log scrolls inside the sheet instead of growing it.
+    implicitHeight: 460
     closePolicy: T.Popup.CloseOnEscape
     onClosed: root.item = null
+    onOpened: closeButton.forceActiveFocus()
 
     CardTexts {
         id: texts
 
         item: root.item
     }
-
-    T.Overlay.modal: Rectangle {
-        color: DS.scrim
-    }
-
-    background: Surface {}
 
     // Holds the focus from the moment the sheet opens, so Return closes it at once.
     contentItem: ColumnLayout {
@@ -100,6 +92,8 @@ T.Popup {
             }
 
             PrimaryButtonStyle {
+                id: closeButton
+
                 objectName: "closeLog"
                 text: I18n.l("Fechar")
                 onClicked: root.close()

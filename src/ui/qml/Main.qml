@@ -8,10 +8,10 @@ Window {
 
     objectName: "mainWindow"
     title: "Vireloom"
+    // The size of a first run; the last run's size and the screen's room, and with them
+    // the minimum size, are set where the window is loaded.
     width: 1080
     height: 720
-    minimumWidth: 960
-    minimumHeight: 640
     color: DS.bg
 
     RootView {

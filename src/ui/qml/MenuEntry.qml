@@ -10,6 +10,10 @@ T.MenuItem {
     property string shortcut
 
     hoverEnabled: true
+    Keys.onReturnPressed: root.triggered()
+    Keys.onEnterPressed: root.triggered()
+    Accessible.role: Accessible.MenuItem
+    Accessible.name: root.text
     implicitWidth: row.implicitWidth + 24
     implicitHeight: row.implicitHeight + 16
 
@@ -39,5 +43,7 @@ T.MenuItem {
     background: Rectangle {
         radius: 8
         color: root.highlighted || root.hovered ? DS.opacity(DS.primary, 0.14) : "transparent"
+        border.width: root.visualFocus ? DS.focusRingWidth : 0
+        border.color: DS.focusRing
     }
 }

@@ -13,6 +13,8 @@ T.Button {
 
     // The stored text.
     property string selection
+    // What it chooses, for screen readers; a settings row gives it its title.
+    property string label
     required property OptionList options
 
     signal chosen(string value)
@@ -25,6 +27,13 @@ T.Button {
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     hoverEnabled: true
     onClicked: popup.opened ? popup.close() : popup.open()
+    Keys.onReturnPressed: popup.open()
+    Keys.onEnterPressed: popup.open()
+    Keys.onDownPressed: popup.open()
+    Accessible.role: Accessible.ButtonMenu
+    // Without a label of its own it is named by the settings row it stands in.
+    Accessible.name: root.label.length > 0 ? root.label : ((root.parent?.parent as SettingRow)?.title ?? "")
+    Accessible.description: root.options.labelFor(root.selection)
 
     contentItem: RowLayout {
         spacing: 6
@@ -51,81 +60,20 @@ T.Button {
         border.color: DS.border
     }
 
-    T.Popup {
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
+    }
+
+    ChoicePopup {
         id: popup
 
         objectName: "optionPopup"
         y: root.height + 4
         x: root.width - width
-        // Kept inside the window: near the bottom the list moves up instead of running off it.
-        margins: 8
-        padding: 6
-        implicitWidth: Math.max(root.width, list.implicitWidth + leftPadding + rightPadding)
-        implicitHeight: list.implicitHeight + topPadding + bottomPadding
-
-        contentItem: ColumnLayout {
-            id: list
-
-            spacing: 0
-
-            Repeater {
-                model: root.options
-
-                T.ItemDelegate {
-                    id: entry
-
-                    required property string value
-                    required property string label
-
-                    objectName: "option_" + entry.value
-                    Layout.fillWidth: true
-                    hoverEnabled: true
-                    implicitWidth: entryRow.implicitWidth + 24
-                    implicitHeight: entryRow.implicitHeight + 14
-                    onClicked: {
-                        root.chosen(entry.value);
-                        popup.close();
-                    }
-
-                    contentItem: Item {
-                        RowLayout {
-                            id: entryRow
-
-                            anchors.fill: parent
-                            anchors.leftMargin: 10
-                            anchors.rightMargin: 12
-                            spacing: 8
-
-                            SymbolIcon {
-                                objectName: "check"
-                                Layout.preferredWidth: 14
-                                symbol: "checkmark"
-                                size: 11
-                                color: DS.primary
-                                opacity: entry.value === root.selection ? 1 : 0
-                            }
-
-                            PlainLabel {
-                                Layout.fillWidth: true
-                                text: entry.label
-                                font.pixelSize: DS.typeBody
-                            }
-                        }
-                    }
-
-                    background: Rectangle {
-                        radius: 8
-                        color: entry.hovered ? DS.opacity(DS.primary, 0.14) : "transparent"
-                    }
-                }
-            }
-        }
-
-        background: Rectangle {
-            radius: 12
-            color: DS.surface
-            border.width: 1
-            border.color: DS.border
-        }
+        implicitWidth: Math.max(root.width, contentItem.implicitWidth + leftPadding + rightPadding)
+        options: root.options
+        selection: root.selection
+        onChosen: value => root.chosen(value)
     }
 }

@@ -7,14 +7,37 @@ import Vireloom.Design
 import Vireloom.UI
 
 // The options of the next download, opened from the input card. Closing keeps what was
-// typed; a refused value shows its reason here and holds back "Baixar".
-T.Popup {
+// typed; a refused value is named under its field, which turns red, and the sheet stays
+// open until it is put right or cleared.
+Sheet {
     id: root
 
     property DownloadOptionsForm form: null
+    readonly property bool acceptable: root.form === null || root.form.problem.length === 0
 
-    // A one-line field in the sheet's style.
+    // Closes unless a field is refused; then the first refused field takes the keyboard.
+    function finish() {
+        if (root.acceptable) {
+            root.close();
+            return;
+        }
+        const fields = [[sectionStart, root.form.sectionProblem], [subLangsOption, root.form.subLangsProblem],
+                        [rateLimitOption, root.form.rateLimitProblem], [patternOption, root.form.patternProblem]];
+        for (const [field, problem] of fields) {
+            if (problem.length > 0) {
+                (field as Item).forceActiveFocus(Qt.TabFocusReason);
+                return;
+            }
+        }
+    }
+
+    // A one-line field in the sheet's style; red while `problem` says why its value is refused.
     component Field: T.TextField {
+        id: field
+
+        property string problem
+        property string label
+
         implicitWidth: 120
         implicitHeight: contentHeight + topPadding + bottomPadding
         leftPadding: 10
@@ -25,82 +48,117 @@ T.Popup {
         selectionColor: DS.opacity(DS.primary, 0.4)
         selectByMouse: true
         font: DS.mono(12, Font.Normal)
+        Accessible.role: Accessible.EditableText
+        Accessible.name: field.label
+        Accessible.description: field.problem
 
         PlainLabel {
             anchors.fill: parent
-            anchors.leftMargin: parent.leftPadding
+            anchors.leftMargin: field.leftPadding
             verticalAlignment: Text.AlignVCenter
-            visible: parent.text.length === 0
-            text: parent.placeholderText
+            visible: field.text.length === 0
+            text: field.placeholderText
             color: DS.opacity(DS.muted, 0.6)
-            font: parent.font
+            font: field.font
             elide: Text.ElideRight
+            Accessible.ignored: true
         }
 
         background: Rectangle {
             radius: height / 2
             color: DS.opacity(DS.bg, 0.6)
             border.width: 1
-            border.color: parent.activeFocus ? DS.opacity(DS.primary, 0.6) : DS.border
+            border.color: field.problem.length > 0 ? DS.danger : field.activeFocus ? DS.opacity(DS.primary, 0.6) : DS.border
+        }
+
+        FocusRing {
+            shown: field.activeFocus
+            controlRadius: field.height / 2
+        }
+    }
+
+    // Why the field above is refused. The line is there, empty, while it is not, so the
+    // sheet keeps its size as values come and go.
+    component ProblemLine: PlainLabel {
+        Layout.fillWidth: true
+        Layout.minimumHeight: fontMetrics.height
+        color: DS.danger
+        font.pixelSize: DS.typeCaption
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
+        elide: Text.ElideRight
+
+        FontMetrics {
+            id: fontMetrics
+
+            font.pixelSize: DS.typeCaption
         }
     }
 
     // A capsule that is either chosen or not.
-    component Choice: Rectangle {
+    component Choice: T.AbstractButton {
         id: choice
 
-        property alias text: choiceLabel.text
         property bool chosen: false
 
         signal picked
 
         implicitWidth: choiceLabel.implicitWidth + 18
         implicitHeight: choiceLabel.implicitHeight + 8
-        radius: height / 2
-        color: chosen ? DS.opacity(DS.primary, 0.22) : DS.opacity(DS.bg, 0.5)
-        border.width: 1
-        border.color: chosen ? DS.opacity(DS.primary, 0.6) : DS.border
+        padding: 0
+        hoverEnabled: true
+        onClicked: choice.picked()
+        Keys.onReturnPressed: choice.picked()
+        Keys.onEnterPressed: choice.picked()
+        Accessible.role: Accessible.CheckBox
+        Accessible.name: choice.text
+        Accessible.checkable: true
+        Accessible.checked: choice.chosen
 
-        PlainLabel {
-            id: choiceLabel
+        contentItem: Item {}
 
-            anchors.centerIn: parent
-            color: choice.chosen ? DS.text : DS.muted
-            font.pixelSize: DS.typeCaption
-            font.weight: Font.Medium
+        background: Rectangle {
+            radius: height / 2
+            color: choice.chosen ? DS.opacity(DS.primary, 0.22) : DS.opacity(DS.bg, choice.hovered ? 0.8 : 0.5)
+            border.width: 1
+            border.color: choice.chosen ? DS.opacity(DS.primary, 0.6) : DS.border
+
+            PlainLabel {
+                id: choiceLabel
+
+                anchors.centerIn: parent
+                text: choice.text
+                color: choice.chosen ? DS.text : DS.muted
+                font.pixelSize: DS.typeCaption
+                font.weight: Font.Medium
+                Accessible.ignored: true
+            }
         }
 
-        TapHandler {
-            onTapped: choice.picked()
+        FocusRing {
+            shown: choice.visualFocus
+            controlRadius: choice.height / 2
         }
     }
 
     // The caption in front of a row of fields.
     component RowTitle: PlainLabel {
         Layout.preferredWidth: 150
+        Layout.alignment: Qt.AlignTop
+        Layout.topMargin: 5
         color: DS.muted
         font.pixelSize: DS.typeSmall
         wrapMode: Text.Wrap
     }
 
     objectName: "optionsSheet"
-    parent: T.Overlay.overlay
-    anchors.centerIn: parent
-    width: 620
-    implicitHeight: contentHeight + topPadding + bottomPadding
-    modal: true
-    focus: true
-    padding: 22
-    closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
-
-    T.Overlay.modal: Rectangle {
-        color: DS.scrim
-    }
-
-    background: Surface {}
+    title: I18n.l("Opções do download")
+    preferredWidth: 620
+    closePolicy: root.acceptable ? T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside : T.Popup.NoAutoClose
 
     contentItem: ColumnLayout {
         spacing: 14
+        Keys.onEscapePressed: root.finish()
 
         Eyebrow {
             text: I18n.l("Opções do download")
@@ -111,29 +169,45 @@ T.Popup {
             Layout.fillWidth: true
             columns: 2
             columnSpacing: 14
-            rowSpacing: 12
+            rowSpacing: 6
 
             RowTitle {
                 text: I18n.l("Trecho")
             }
-            RowLayout {
-                spacing: 8
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 4
 
-                Field {
-                    objectName: "sectionStart"
-                    placeholderText: "0:00"
-                    text: root.form ? root.form.start : ""
-                    onTextEdited: root.form.start = text
+                RowLayout {
+                    spacing: 8
+
+                    Field {
+                        id: sectionStart
+
+                        objectName: "sectionStart"
+                        label: I18n.l("Trecho") + " — " + I18n.l("início")
+                        placeholderText: "0:00"
+                        problem: root.form ? root.form.sectionProblem : ""
+                        text: root.form ? root.form.start : ""
+                        onTextEdited: root.form.start = text
+                    }
+                    PlainLabel {
+                        text: "–"
+                        color: DS.muted
+                        Accessible.ignored: true
+                    }
+                    Field {
+                        objectName: "sectionEnd"
+                        label: I18n.l("Trecho") + " — " + I18n.l("fim")
+                        placeholderText: I18n.l("fim")
+                        problem: root.form ? root.form.sectionProblem : ""
+                        text: root.form ? root.form.end : ""
+                        onTextEdited: root.form.end = text
+                    }
                 }
-                PlainLabel {
-                    text: "–"
-                    color: DS.muted
-                }
-                Field {
-                    objectName: "sectionEnd"
-                    placeholderText: I18n.l("fim")
-                    text: root.form ? root.form.end : ""
-                    onTextEdited: root.form.end = text
+                ProblemLine {
+                    objectName: "sectionProblem"
+                    text: root.form ? root.form.sectionProblem : ""
                 }
             }
 
@@ -142,6 +216,9 @@ T.Popup {
             }
             CheckBox {
                 objectName: "splitChaptersBox"
+                Layout.topMargin: 4
+                Layout.bottomMargin: 10
+                label: I18n.l("Dividir por capítulos")
                 on: root.form ? root.form.splitChapters : false
                 onOnChanged: if (root.form) root.form.splitChapters = on
             }
@@ -149,66 +226,104 @@ T.Popup {
             RowTitle {
                 text: "SponsorBlock"
             }
-            RowLayout {
-                spacing: 6
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 8
 
-                Repeater {
-                    model: [["off", I18n.l("Desligado")], ["mark", I18n.l("Marcar")], ["remove", I18n.l("Remover")]]
+                RowLayout {
+                    spacing: 6
 
-                    Choice {
-                        required property var modelData
+                    Repeater {
+                        model: [["off", I18n.l("Desligado")], ["mark", I18n.l("Marcar")], ["remove", I18n.l("Remover")]]
 
-                        objectName: "sponsor_" + modelData[0]
-                        text: modelData[1]
-                        chosen: root.form !== null && root.form.sponsorMode === modelData[0]
-                        onPicked: root.form.sponsorMode = modelData[0]
+                        Choice {
+                            required property var modelData
+
+                            objectName: "sponsor_" + modelData[0]
+                            text: modelData[1]
+                            chosen: root.form !== null && root.form.sponsorMode === modelData[0]
+                            Accessible.role: Accessible.RadioButton
+                            onPicked: root.form.sponsorMode = modelData[0]
+                        }
                     }
                 }
-            }
 
-            Item {
-                visible: categories.visible
-                implicitWidth: 1
-            }
-            Flow {
-                id: categories
+                Flow {
+                    id: categories
 
-                Layout.fillWidth: true
-                visible: root.form !== null && root.form.availableCategories.length > 0
-                spacing: 6
+                    objectName: "sponsorCategories"
+                    Layout.fillWidth: true
+                    visible: root.form !== null && root.form.availableCategories.length > 0
+                    spacing: 6
 
-                Repeater {
-                    model: root.form ? root.form.availableCategories : []
+                    Repeater {
+                        model: root.form ? root.form.availableCategories : []
 
-                    Choice {
-                        required property string modelData
+                        Choice {
+                            required property string modelData
 
-                        text: modelData
-                        chosen: root.form.hasCategory(modelData)
-                        onPicked: root.form.toggleCategory(modelData)
+                            objectName: "category_" + modelData
+                            text: root.form.categoryLabel(modelData)
+                            // Read from the list itself, so the capsule follows every change to it.
+                            // The list arrives as a JavaScript array, which the linter cannot see.
+                            // qmllint disable type
+                            chosen: root.form !== null && root.form.sponsorCategories.includes(modelData)
+                            // qmllint enable type
+                            onPicked: root.form.toggleCategory(modelData)
+                        }
                     }
+                }
+                ProblemLine {
+                    objectName: "sponsorProblem"
+                    text: root.form ? root.form.sponsorProblem : ""
                 }
             }
 
             RowTitle {
                 text: I18n.l("Idiomas das legendas")
             }
-            Field {
-                objectName: "subLangsOption"
-                Layout.preferredWidth: 180
-                placeholderText: I18n.l("como nos ajustes")
-                text: root.form ? root.form.subLangs : ""
-                onTextEdited: root.form.subLangs = text
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 4
+
+                Field {
+                    id: subLangsOption
+
+                    objectName: "subLangsOption"
+                    Layout.preferredWidth: 180
+                    label: I18n.l("Idiomas das legendas")
+                    placeholderText: I18n.l("como nos ajustes")
+                    problem: root.form ? root.form.subLangsProblem : ""
+                    text: root.form ? root.form.subLangs : ""
+                    onTextEdited: root.form.subLangs = text
+                }
+                ProblemLine {
+                    objectName: "subLangsProblem"
+                    text: root.form ? root.form.subLangsProblem : ""
+                }
             }
 
             RowTitle {
                 text: I18n.l("Limite de velocidade")
             }
-            Field {
-                objectName: "rateLimitOption"
-                placeholderText: "2M"
-                text: root.form ? root.form.rateLimit : ""
-                onTextEdited: root.form.rateLimit = text
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 4
+
+                Field {
+                    id: rateLimitOption
+
+                    objectName: "rateLimitOption"
+                    label: I18n.l("Limite de velocidade")
+                    placeholderText: "2M"
+                    problem: root.form ? root.form.rateLimitProblem : ""
+                    text: root.form ? root.form.rateLimit : ""
+                    onTextEdited: root.form.rateLimit = text
+                }
+                ProblemLine {
+                    objectName: "rateLimitProblem"
+                    text: root.form ? root.form.rateLimitProblem : ""
+                }
             }
 
             RowTitle {
@@ -216,32 +331,51 @@ T.Popup {
             }
             ColumnLayout {
                 Layout.fillWidth: true
-                spacing: 6
+                spacing: 4
 
                 Field {
+                    id: patternOption
+
                     objectName: "patternOption"
                     Layout.fillWidth: true
+                    label: I18n.l("Nome do arquivo")
                     placeholderText: "%(title)s.%(ext)s"
+                    problem: root.form ? root.form.patternProblem : ""
                     text: root.form ? root.form.outputPattern : ""
                     onTextEdited: root.form.outputPattern = text
                 }
+                // The example name, or why the pattern is refused, on the same line.
                 PlainLabel {
                     objectName: "patternPreview"
                     Layout.fillWidth: true
-                    visible: text.length > 0
+                    visible: patternProblem.text.length === 0
                     text: root.form ? root.form.preview : ""
                     color: DS.muted
                     font: DS.mono(11, Font.Normal)
                     elide: Text.ElideMiddle
                 }
+                ProblemLine {
+                    id: patternProblem
+
+                    objectName: "patternProblem"
+                    visible: text.length > 0
+                    text: root.form ? root.form.patternProblem : ""
+                }
             }
         }
 
+        // A refusal no field owns (the fields' own are under them).
         PlainLabel {
             objectName: "optionsProblem"
             Layout.fillWidth: true
             visible: text.length > 0
-            text: root.form ? root.form.problem : ""
+            text: {
+                if (!root.form)
+                    return "";
+                const own = [root.form.sectionProblem, root.form.sponsorProblem, root.form.subLangsProblem,
+                             root.form.rateLimitProblem, root.form.patternProblem];
+                return own.includes(root.form.problem) ? "" : root.form.problem;
+            }
             color: DS.danger
             font.pixelSize: DS.typeSmall
             wrapMode: Text.Wrap
@@ -265,7 +399,8 @@ T.Popup {
             PrimaryButtonStyle {
                 objectName: "optionsDone"
                 text: I18n.l("Pronto")
-                onClicked: root.close()
+                opacity: root.acceptable ? 1 : 0.6
+                onClicked: root.finish()
             }
         }
     }

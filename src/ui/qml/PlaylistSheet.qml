@@ -8,32 +8,21 @@ import Vireloom.UI
 
 // The entries of the typed playlist link: which to fetch, at what quality, and about how
 // much that comes to. Opening it reads the list once per link.
-T.Popup {
+Sheet {
     id: root
 
     property InputCardModel card: null
     readonly property PlaylistPlan plan: card ? card.plan : null
 
     objectName: "playlistSheet"
-    parent: T.Overlay.overlay
-    anchors.centerIn: parent
-    width: 620
-    implicitHeight: contentHeight + topPadding + bottomPadding
-    modal: true
-    focus: true
-    padding: 22
+    title: I18n.l("Itens da playlist")
+    preferredWidth: 620
     closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
 
     onAboutToShow: {
         if (plan && plan.url !== card.input.trim())
             plan.load(card.input);
     }
-
-    T.Overlay.modal: Rectangle {
-        color: DS.scrim
-    }
-
-    background: Surface {}
 
     contentItem: ColumnLayout {
         spacing: 14

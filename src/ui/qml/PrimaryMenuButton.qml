@@ -11,9 +11,15 @@ RoundIconButton {
     objectName: "primaryMenuButton"
     symbol: "line.3.horizontal"
     help: menuLoader.item?.visible ? "" : I18n.l("Menu principal")
+    Accessible.role: Accessible.ButtonMenu
+    Accessible.name: I18n.l("Menu principal")
     onClicked: {
         menuLoader.active = true;
-        (menuLoader.item as T.Menu).popup(root, 0, root.height + 4);
+        const menu = menuLoader.item as T.Menu;
+        menu.popup(root, 0, root.height + 4);
+        // Opened from the keyboard, the first entry takes it.
+        if (root.visualFocus)
+            menu.currentIndex = 0;
     }
 
     // Built the first time it is opened, so the window's first frame does not wait for it.

@@ -19,7 +19,12 @@ T.AbstractButton {
     bottomPadding: 7
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    onClicked: popup.open()
+    onClicked: popup.opened ? popup.close() : popup.open()
+    Keys.onReturnPressed: popup.open()
+    Keys.onEnterPressed: popup.open()
+    Keys.onDownPressed: popup.open()
+    Accessible.role: Accessible.ButtonMenu
+    Accessible.name: I18n.l("Qualidade") + ": " + root.card.qualityLabel
 
     contentItem: RowLayout {
         spacing: 6
@@ -52,76 +57,19 @@ T.AbstractButton {
         border.color: DS.border
     }
 
-    T.Popup {
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
+    }
+
+    ChoicePopup {
         id: popup
 
         objectName: "qualityPopup"
         y: root.height + 4
-        padding: 6
-        implicitWidth: Math.max(220, entries.implicitWidth + leftPadding + rightPadding)
-        implicitHeight: entries.implicitHeight + topPadding + bottomPadding
-
-        background: Rectangle {
-            radius: 12
-            color: DS.surface
-            border.width: 1
-            border.color: DS.border
-        }
-
-        contentItem: ColumnLayout {
-            id: entries
-
-            spacing: 0
-
-            Repeater {
-                model: root.card.qualities
-
-                T.AbstractButton {
-                    id: entry
-
-                    required property string value
-                    required property string label
-
-                    objectName: "quality_" + entry.value
-                    Layout.fillWidth: true
-                    hoverEnabled: true
-                    implicitWidth: entryRow.implicitWidth + 24
-                    implicitHeight: entryRow.implicitHeight + 14
-                    onClicked: {
-                        root.card.quality = entry.value;
-                        popup.close();
-                    }
-
-                    contentItem: Item {
-                        RowLayout {
-                            id: entryRow
-
-                            anchors.fill: parent
-                            anchors.leftMargin: 12
-                            anchors.rightMargin: 12
-                            spacing: 10
-
-                            PlainLabel {
-                                Layout.fillWidth: true
-                                text: entry.label
-                            }
-
-                            SymbolIcon {
-                                objectName: "checkmark"
-                                opacity: root.card.quality === entry.value ? 1 : 0
-                                symbol: "checkmark"
-                                size: 12
-                                color: DS.primary
-                            }
-                        }
-                    }
-
-                    background: Rectangle {
-                        radius: 8
-                        color: entry.hovered ? DS.opacity(DS.primary, 0.14) : "transparent"
-                    }
-                }
-            }
-        }
+        implicitWidth: Math.max(220, contentItem.implicitWidth + leftPadding + rightPadding)
+        options: root.card.qualities
+        selection: root.card.quality
+        onChosen: value => root.card.quality = value
     }
 }

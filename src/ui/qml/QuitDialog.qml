@@ -5,25 +5,16 @@ import Vireloom.Design
 import Vireloom.UI
 
 // Asked before quitting while downloads run: quitting stops them.
-T.Popup {
+Sheet {
     id: root
 
     property int running: 0
 
     objectName: "quitDialog"
-    parent: T.Overlay.overlay
-    anchors.centerIn: parent
-    width: 420
-    modal: true
-    focus: true
-    padding: 22
+    title: question.text
     closePolicy: T.Popup.CloseOnEscape
-
-    T.Overlay.modal: Rectangle {
-        color: DS.scrim
-    }
-
-    background: Surface {}
+    // Return answers "quit anyway" from the moment it asks, whatever was focused last time.
+    onOpened: quit.forceActiveFocus()
 
     // Holds the focus from the moment the question opens: Return answers "quit anyway".
     contentItem: ColumnLayout {
@@ -33,6 +24,8 @@ T.Popup {
         Keys.onEnterPressed: quit.clicked()
 
         PlainLabel {
+            id: question
+
             objectName: "quitQuestion"
             text: Shell.quitQuestion(root.running)
             font.pixelSize: DS.typeTitle
@@ -42,7 +35,8 @@ T.Popup {
         }
 
         PlainLabel {
-            text: I18n.l("Se sair agora, eles serão interrompidos.")
+            objectName: "quitConsequence"
+            text: I18n.lp(root.running, "Se sair agora, ele será interrompido.|Se sair agora, eles serão interrompidos.")
             color: DS.muted
             wrapMode: Text.Wrap
             Layout.fillWidth: true

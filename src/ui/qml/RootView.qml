@@ -69,8 +69,9 @@ Item {
     }
 
     DropFrame {
+        id: dropFrame
+
         anchors.fill: parent
-        anchors.margins: 14
         shown: root.dropTarget
     }
 
@@ -78,7 +79,10 @@ Item {
         objectName: "dropArea"
         anchors.fill: parent
         keys: ["text/uri-list", "text/plain"]
-        onEntered: drag => root.dropTarget = drag.hasUrls || drag.hasText
+        onEntered: drag => {
+            root.dropTarget = drag.hasUrls || drag.hasText;
+            dropFrame.holdsLink = Shell.dragHoldsLink(drag.urls, drag.hasText ? drag.text : "");
+        }
         onExited: root.dropTarget = false
         onDropped: drop => {
             root.dropTarget = false;

@@ -45,6 +45,7 @@ Flickable {
 
         objectName: "cookiesDialog"
         fileMode: FileDialog.OpenFile
+        nameFilters: [I18n.l("Arquivos de cookies") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
         acceptLabel: I18n.l("Escolher")
         onAccepted: cookiesFileRow.problem = AppSettings.chooseCookiesFile(cookiesDialog.selectedFile)
     }
@@ -111,6 +112,7 @@ Flickable {
                     StepButton {
                         objectName: "stepDown"
                         text: "−"
+                        label: I18n.l("Diminuir")
                         enabled: AppSettings.maxConcurrent > AppSettings.maxConcurrentFloor
                         onClicked: AppSettings.stepMaxConcurrent(-1)
                     }
@@ -118,6 +120,7 @@ Flickable {
                     StepButton {
                         objectName: "stepUp"
                         text: "+"
+                        label: I18n.l("Aumentar")
                         enabled: AppSettings.maxConcurrent < AppSettings.maxConcurrentCeiling
                         onClicked: AppSettings.stepMaxConcurrent(1)
                     }
@@ -184,7 +187,9 @@ Flickable {
             symbol: "film"
 
             SettingRow {
+                objectName: "defaultQualityRow"
                 title: I18n.l("Qualidade padrão")
+                sub: I18n.l("Para links enviados por outros programas, pela área de transferência ou pelo menu. O campo de link guarda a própria escolha.")
 
                 OptionMenu {
                     objectName: "qualityMenu"
@@ -282,6 +287,7 @@ Flickable {
                     Layout.preferredWidth: 220
                     implicitWidth: 220
                     text: AppSettings.proxy
+                    refused: proxyRow.problem.length > 0
                     onTextEdited: proxyRow.problem = ""
                     onEditingFinished: proxyRow.problem = AppSettings.offerProxy(text)
                 }
@@ -519,6 +525,16 @@ Flickable {
 
     // A single-line field in the page's monospaced style.
     component SettingField: T.TextField {
+        id: settingField
+
+        // What it holds, for screen readers; a settings row gives it its title.
+        property string label
+        // The value last offered was refused: the field turns red until it is edited.
+        property bool refused: false
+
+        Accessible.role: Accessible.EditableText
+        Accessible.name: settingField.label.length > 0 ? settingField.label
+                                                       : ((settingField.parent?.parent as SettingRow)?.title ?? "")
         Layout.preferredWidth: 140
         implicitWidth: 140
         implicitHeight: contentHeight + topPadding + bottomPadding
@@ -534,7 +550,12 @@ Flickable {
             radius: height / 2
             color: DS.opacity(DS.bg, 0.6)
             border.width: 1
-            border.color: DS.border
+            border.color: settingField.refused ? DS.danger : settingField.activeFocus ? DS.opacity(DS.primary, 0.6) : DS.border
+        }
+
+        FocusRing {
+            shown: settingField.activeFocus
+            controlRadius: settingField.height / 2
         }
     }
 
@@ -552,6 +573,7 @@ Flickable {
             Layout.preferredWidth: 64
             implicitWidth: 64
             horizontalAlignment: TextInput.AlignRight
+            refused: secondsRow.problem.length > 0
             text: String(secondsRow.seconds)
             onTextEdited: secondsRow.problem = ""
             onEditingFinished: secondsRow.offered(text)
@@ -561,6 +583,7 @@ Flickable {
             StepButton {
                 objectName: "secondsDown"
                 text: "−"
+                label: I18n.l("Diminuir")
                 enabled: secondsRow.seconds > 0
                 onClicked: {
                     secondsRow.problem = "";
@@ -571,6 +594,7 @@ Flickable {
             StepButton {
                 objectName: "secondsUp"
                 text: "+"
+                label: I18n.l("Aumentar")
                 enabled: secondsRow.seconds < AppSettings.pauseCeiling
                 onClicked: {
                     secondsRow.problem = "";
@@ -583,6 +607,13 @@ Flickable {
     component StepButton: T.Button {
         id: step
 
+        // What the step does, for screen readers: the sign alone says nothing.
+        property string label
+
+        Accessible.role: Accessible.Button
+        Accessible.name: step.label
+        Keys.onReturnPressed: step.clicked()
+        Keys.onEnterPressed: step.clicked()
         implicitWidth: 28
         implicitHeight: 24
         hoverEnabled: true
@@ -601,6 +632,11 @@ Flickable {
             border.width: 1
             border.color: DS.border
             radius: 6
+        }
+
+        FocusRing {
+            shown: step.visualFocus
+            controlRadius: 6
         }
     }
 

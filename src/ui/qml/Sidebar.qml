@@ -66,6 +66,8 @@ Rectangle {
         }
 
         Repeater {
+            id: sections
+
             model: [
                 { section: Downloader.AppSection.downloads, name: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
                 { section: Downloader.AppSection.history, name: "history", label: "Histórico", symbol: "clock" },
@@ -74,6 +76,7 @@ Rectangle {
 
             SidebarItem {
                 required property var modelData
+                required property int index
 
                 objectName: "section_" + modelData.name
                 Layout.fillWidth: true
@@ -82,6 +85,7 @@ Rectangle {
                 active: Downloader.section === modelData.section
                 badge: modelData.section === Downloader.AppSection.downloads ? Shell.badge : ""
                 onClicked: Downloader.section = modelData.section
+                onStepRequested: by => (sections.itemAt((index + by + sections.count) % sections.count) as Item).forceActiveFocus(Qt.TabFocusReason)
             }
         }
 

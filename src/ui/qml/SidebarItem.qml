@@ -3,8 +3,9 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Vireloom.Design
 
-// One section of the sidebar: icon, label and an optional count badge.
-T.AbstractButton {
+// One section of the sidebar: icon, label and an optional count badge. A tab button, which
+// is what screen readers are told it is; which one is active is the caller's to say.
+T.TabButton {
     id: root
 
     property string label
@@ -13,7 +14,18 @@ T.AbstractButton {
     // Shown on a capsule when not empty.
     property string badge
 
+    // Up or Down pressed on it: the section above or below should take the keyboard.
+    signal stepRequested(int by)
+
     hoverEnabled: true
+    checkable: false
+    checked: root.active
+    Keys.onReturnPressed: root.clicked()
+    Keys.onEnterPressed: root.clicked()
+    Keys.onUpPressed: root.stepRequested(-1)
+    Keys.onDownPressed: root.stepRequested(1)
+    Accessible.onPressAction: root.clicked()
+    Accessible.name: root.badge.length > 0 ? root.label + ", " + root.badge : root.label
     implicitHeight: row.implicitHeight + 18
     implicitWidth: row.implicitWidth + 24
 
@@ -52,6 +64,7 @@ T.AbstractButton {
                 color: root.active ? DS.text : DS.muted
                 font.pixelSize: DS.typeBody
                 font.weight: root.active ? Font.DemiBold : Font.Normal
+                elide: Text.ElideRight
                 Layout.fillWidth: true
             }
 
@@ -73,5 +86,10 @@ T.AbstractButton {
                 }
             }
         }
+    }
+
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: 10
     }
 }

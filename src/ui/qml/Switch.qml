@@ -6,10 +6,20 @@ import Vireloom.Design
 T.Switch {
     id: root
 
+    // What it switches, for screen readers; a settings row gives it its title.
+    property string label
+
     implicitWidth: 38
     implicitHeight: 22
     padding: 0
     hoverEnabled: true
+    Keys.onReturnPressed: root.toggle()
+    Keys.onEnterPressed: root.toggle()
+    Accessible.role: Accessible.CheckBox
+    // Without a label of its own it is named by the settings row it stands in.
+    Accessible.name: root.label.length > 0 ? root.label : ((root.parent?.parent as SettingRow)?.title ?? "")
+    Accessible.checkable: true
+    Accessible.checked: root.checked
 
     indicator: Rectangle {
         width: root.width
@@ -40,5 +50,10 @@ T.Switch {
                 }
             }
         }
+    }
+
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
     }
 }

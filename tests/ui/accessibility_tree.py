@@ -1,0 +1,163 @@
+#!/usr/bin/python3
+"""Reads the running window's accessibility tree as a screen reader does, over AT-SPI.
+
+Started inside a private X server and session bus (see run-accessibility). Every control
+that shows must have a name and a role that says what it is; the three pages are visited
+through the sidebar's own accessible actions.
+"""
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+APP = sys.argv[1]
+
+NAMED_ROLES = {
+    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+    pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_MENU_ITEM,
+    pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_LIST_ITEM,
+    pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_DIALOG,
+}
+# Roles that say nothing of what a control does.
+VAGUE_ROLES = {pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL,
+               pyatspi.ROLE_REDUNDANT_OBJECT, pyatspi.ROLE_INVALID}
+BUTTON_ROLES = {pyatspi.ROLE_PUSH_BUTTON, getattr(pyatspi, "ROLE_PUSH_BUTTON_MENU", pyatspi.ROLE_PUSH_BUTTON)}
+ENTRY_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}
+
+# Controls every visit of a page must find, by the start of their name, with their role.
+EXPECTED = {
+    "downloads": [("Downloads", {pyatspi.ROLE_PAGE_TAB}), ("History", {pyatspi.ROLE_PAGE_TAB}),
+                  ("Settings", {pyatspi.ROLE_PAGE_TAB}), ("Main menu", BUTTON_ROLES),
+                  ("Paste a video link", ENTRY_ROLES), ("Quality: Best quality", BUTTON_ROLES),
+                  ("Whole playlist", {pyatspi.ROLE_CHECK_BOX}), ("Options", BUTTON_ROLES),
+                  ("Download", BUTTON_ROLES), ("Paste a link,", {pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC})],
+    "history": [("Search by title, site or link", ENTRY_ROLES), ("Entry one", {pyatspi.ROLE_LIST_ITEM}),
+                ("Open", BUTTON_ROLES), ("Show in folder", BUTTON_ROLES), ("Download again", BUTTON_ROLES)],
+    "settings": [("Suggest copied links", {pyatspi.ROLE_CHECK_BOX}), ("Default quality", BUTTON_ROLES),
+                 ("Decrease", BUTTON_ROLES), ("Choose…", BUTTON_ROLES)],
+}
+
+
+def wait_for(what, condition, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.2)
+    sys.exit(f"FAIL: timed out waiting for {what}")
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "Vireloom" and app.childCount > 0:
+            return app
+    return None
+
+
+def showing(node):
+    """Every node below `node` that is on screen, with its parent."""
+    try:
+        states = node.getState()
+    except Exception:
+        return
+    if not states.contains(pyatspi.STATE_SHOWING) and node.getRole() != pyatspi.ROLE_APPLICATION:
+        return
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from showing(child)
+
+
+def describe(node):
+    return f"{node.getRoleName()} '{node.name}' (in {node.parent.getRoleName() if node.parent else '-'} '{node.parent.name if node.parent else ''}')"
+
+
+def check(app, page):
+    problems = []
+    seen = []
+    for node in showing(app):
+        role = node.getRole()
+        name = (node.name or "").strip()
+        seen.append((name, role))
+        if role in NAMED_ROLES and not name:
+            problems.append(f"no name: {describe(node)}")
+        if node.getState().contains(pyatspi.STATE_FOCUSABLE) and role in VAGUE_ROLES:
+            problems.append(f"focusable with the wrong role: {describe(node)}")
+    for prefix, roles in EXPECTED[page]:
+        matches = [role for name, role in seen if name.startswith(prefix)]
+        if not matches:
+            problems.append(f"not exposed: '{prefix}'")
+        elif not any(role in roles for role in matches):
+            problems.append(f"wrong role for '{prefix}': {[pyatspi.Role(r).value_nick if hasattr(pyatspi.Role(r), 'value_nick') else r for r in matches]}")
+    return problems, seen
+
+
+def find(app, prefix, role):
+    for node in showing(app):
+        if node.getRole() == role and (node.name or "").startswith(prefix):
+            return node
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("press", "Press", "toggle", "Toggle"):
+            action.doAction(i)
+            return
+    action.doAction(0)
+
+
+def main():
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                start_new_session=True)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               QT_QUICK_BACKEND="software", LANGUAGE="en_US", LC_ALL="C.UTF-8")
+    app_process = subprocess.Popen([APP, "http://127.0.0.1:9/unreachable"], env=env, start_new_session=True)
+    failures = []
+    try:
+        app = wait_for("the application on the accessibility bus", application)
+        # The link probe fails at once: its card shows with its title and state.
+        wait_for("the download card", lambda: find(app, "", pyatspi.ROLE_LIST_ITEM))
+        wait_for("the page header", lambda: find(app, "Paste a link,", pyatspi.ROLE_LABEL)
+                 or find(app, "Paste a link,", pyatspi.ROLE_STATIC))
+        for page, tab in (("downloads", None), ("history", "History"), ("settings", "Settings")):
+            if tab:
+                press(wait_for(f"the {tab} tab", lambda: find(app, tab, pyatspi.ROLE_PAGE_TAB)))
+                first = EXPECTED[page][0]
+                try:
+                    wait_for(f"the {page} page", lambda: any(
+                        (n.name or "").startswith(first[0]) for n in showing(app)), 15)
+                except SystemExit:
+                    print("showing:", sorted({(n.name or "") for n in showing(app)}), flush=True)
+                    raise
+                time.sleep(0.8)
+            problems, seen = check(app, page)
+            print(f"{page}: {len(seen)} showing objects, {len(problems)} problems", flush=True)
+            for problem in problems:
+                print(f"  {problem}", flush=True)
+            failures += [f"{page}: {p}" for p in problems]
+    finally:
+        for process in (app_process, launcher):
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+    if failures:
+        print("\n".join(failures))
+        sys.exit(1)
+    print("PASS")
+
+
+main()

@@ -1,0 +1,167 @@
+#include "engine/downloader.h"
+#include "history/historylist.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "support/files.h"
+#include "support/windowfixture.h"
+#include "tools/tools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+// The window used with the keyboard alone: from the link field to a finished download, its
+// card's actions, the history and the settings, seeing at each step where the keyboard is.
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_trace.isValid());
+        qputenv("FAKE_ENGINE_DIR", m_trace.path().toLocal8Bit());
+    }
+
+    void linkToFinishedDownloadToHistoryToSettings()
+    {
+        WindowFixture f;
+        QVERIFY(QFile::copy(QStringLiteral(VIRELOOM_FAKE_ENGINE), QDir(Tools::binDir()).filePath(u"yt-dlp"_s)));
+        Tools::makeExecutable(QDir(Tools::binDir()).filePath(u"yt-dlp"_s));
+        f.settings().setValue(SettingsKey::folder, f.path(u"home/Downloads"_s));
+        f.settings().setValue(SettingsKey::uiQuality, u"best"_s);
+        QVERIFY(f.show());
+        QQuickWindow *window = f.window();
+        const auto focused = [window] { return window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(); };
+        const auto tab = [window] { QTest::keyClick(window, Qt::Key_Tab); };
+
+        QTRY_COMPARE(focused(), u"linkField"_s);
+        f.typeText(u"http://fake.invalid/hold-keys"_s);
+
+        // Reading order: quality, playlist, options, Download; the ring shows on each.
+        tab();
+        QCOMPARE(focused(), u"qualityMenu"_s);
+        QVERIFY(ringShown(window->activeFocusItem()));
+        // The quality menu: opened with Return on the chosen entry, moved by arrows and
+        // letters, closed with Escape, and a choice made with Return.
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(focused(), u"option_best"_s);
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(focused(), u"option_p2160"_s);
+        QTest::keyClick(window, Qt::Key_Up);
+        QTest::keyClick(window, Qt::Key_Up);
+        QCOMPARE(focused(), u"option_m4a"_s);
+        f.typeText(u"a"_s);
+        QCOMPARE(focused(), u"option_mp3"_s);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(focused(), u"qualityMenu"_s);
+        QCOMPARE(f.settings().value(SettingsKey::uiQuality).toString(), u"best"_s);
+        QTest::keyClick(window, Qt::Key_Down);
+        QTRY_COMPARE(focused(), u"option_best"_s);
+        f.typeText(u"7"_s);
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(f.settings().value(SettingsKey::uiQuality).toString(), u"p720"_s);
+        QTRY_COMPARE(focused(), u"qualityMenu"_s);
+
+        tab();
+        QCOMPARE(focused(), u"playlistBox"_s);
+        QVERIFY(ringShown(window->activeFocusItem()));
+        tab();
+        QCOMPARE(focused(), u"optionsButton"_s);
+        tab();
+        QCOMPARE(focused(), u"submitButton"_s);
+        QVERIFY(ringShown(window->activeFocusItem()));
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(f.downloader().items()->count(), 1);
+        DownloadItem *item = f.downloader().items()->at(0);
+        QVERIFY(item->quality() == Quality::p720);
+        QTRY_COMPARE(item->state().kind(), DLState::downloading);
+
+        // The field is ready for the next link; past the choices (Download waits for a link)
+        // the card comes next, read as one item, then its buttons.
+        QCOMPARE(focused(), u"linkField"_s);
+        for (const char16_t *stop : {u"qualityMenu", u"playlistBox", u"optionsButton", u"downloadCard"}) {
+            tab();
+            QCOMPARE(focused(), QStringView(stop));
+        }
+        QVERIFY(ringShown(window->activeFocusItem()));
+        tab();
+        QCOMPARE(focused(), u"cancelButton"_s);
+        QVERIFY(writeFile(m_trace.filePath(u"release-hold-keys"_s), ""));
+        QTRY_COMPARE(item->state().kind(), DLState::done);
+        QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), u"downloadCard"_s);
+        QTest::keyClick(window, Qt::Key_Menu);
+        QTRY_COMPARE(focused(), u"menuCopyLink"_s);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(focused(), u"downloadCard"_s);
+        tab();
+        QCOMPARE(focused(), u"openButton"_s);
+        tab();
+        QCOMPARE(focused(), u"revealButton"_s);
+
+        // On to the sidebar by Tab, then Enter and the arrows.
+        QVERIFY(tabTo(window, u"section_downloads"));
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(focused(), u"section_history"_s);
+        QVERIFY(ringShown(window->activeFocusItem()));
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_VERIFY(f.find(u"historyPage"));
+        QTRY_COMPARE(f.downloader().history()->count(), 1);
+
+        // The search keeps the keyboard as the results go to none and back.
+        QVERIFY(tabTo(window, u"searchField"));
+        f.typeText(u"hx"_s);
+        QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 0);
+        QTest::keyClick(window, Qt::Key_Backspace);
+        QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 1);
+        f.typeText(u"eld"_s);
+        QCOMPARE(focused(), u"searchField"_s);
+        QCOMPARE(window->activeFocusItem()->property("text").toString(), u"held"_s);
+        QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 1);
+
+        QVERIFY(tabTo(window, u"section_history"));
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(focused(), u"section_settings"_s);
+        QTest::keyClick(window, Qt::Key_Enter);
+        QTRY_VERIFY(f.find(u"settingsPage"));
+        QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
+
+        // A setting changed from the keyboard: the first switch, by Space.
+        QVERIFY(tabTo(window, u"switch_watchClipboard"));
+        const bool before = f.settings().value(SettingsKey::watchClipboard).toBool();
+        QTest::keyClick(window, Qt::Key_Space);
+        QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), !before);
+    }
+
+private:
+    // The focus ring of the focused control is drawn.
+    static bool ringShown(QQuickItem *control)
+    {
+        const QList<QQuickItem *> rings = findItems(control, [](const QQuickItem *item) {
+            return QByteArrayView(item->metaObject()->className()).startsWith("FocusRing_QMLTYPE");
+        });
+        return std::any_of(rings.begin(), rings.end(), [](const QQuickItem *ring) { return ring->isVisible(); });
+    }
+
+    // Presses Tab until the named control has the keyboard; false when it never does.
+    static bool tabTo(QQuickWindow *window, QStringView name)
+    {
+        for (int presses = 0; presses < 80; ++presses) {
+            if (window->activeFocusItem() && window->activeFocusItem()->objectName() == name)
+                return true;
+            QTest::keyClick(window, Qt::Key_Tab);
+        }
+        return false;
+    }
+
+    QTemporaryDir m_trace;
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

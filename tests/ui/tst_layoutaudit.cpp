@@ -1,0 +1,283 @@
+#include "engine/downloader.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
+#include "settings/settings.h"
+#include "support/windowfixture.h"
+#include "ui/shell.h"
+#include "ui/windowplacement.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLocale>
+#include <QQuickItem>
+#include <QTest>
+#include <QtQuickTest/quicktest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Room for antialiased edges and half pixels from centring.
+constexpr qreal kSlack = 1.5;
+
+bool derivesFrom(const QObject *object, QLatin1StringView qmlType)
+{
+    for (const QMetaObject *meta = object->metaObject(); meta; meta = meta->superClass()) {
+        if (QLatin1StringView(meta->className()).startsWith(qmlType))
+            return true;
+    }
+    return false;
+}
+
+bool isControl(const QQuickItem *item)
+{
+    return item->inherits("QQuickAbstractButton") || item->inherits("QQuickTextInput");
+}
+
+bool isText(const QQuickItem *item)
+{
+    return item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty();
+}
+
+bool inside(const QRectF &inner, const QRectF &outer)
+{
+    return inner.left() >= outer.left() - kSlack && inner.right() <= outer.right() + kSlack
+        && inner.top() >= outer.top() - kSlack && inner.bottom() <= outer.bottom() + kSlack;
+}
+
+QString describe(const QQuickItem *item)
+{
+    QString name = item->objectName().isEmpty() ? QString::fromLatin1(item->metaObject()->className()) : item->objectName();
+    const QString text = item->property("text").toString();
+    if (!text.isEmpty())
+        name += u" \""_s + text.left(40) + u'"';
+    return name;
+}
+
+// Drawn at all: visible, not faded out, and not scrolled or clipped out of sight.
+struct Shown
+{
+    QQuickItem *item;
+    QRectF rect;       // in the scene
+    QRectF visible;    // the part not clipped away
+    QQuickItem *card;  // the nearest card around it, if any
+    QQuickItem *flick; // the nearest scrolling view around it, if any
+    QQuickItem *owner; // the nearest control around it, if any
+};
+
+void collect(QQuickItem *item, qreal opacity, QRectF clip, QQuickItem *card, QQuickItem *flick, QQuickItem *owner,
+             QList<Shown> &out)
+{
+    if (!item->isVisible() || opacity * item->opacity() < 0.05)
+        return;
+    opacity *= item->opacity();
+    const QRectF rect = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    if (item->clip())
+        clip = clip.intersected(rect);
+    if (isControl(item) || isText(item))
+        out.append({item, rect, rect.intersected(clip), card, flick, owner});
+    if (derivesFrom(item, "Surface_QMLTYPE"_L1))
+        card = item;
+    if (item->inherits("QQuickFlickable"))
+        flick = item;
+    if (item->inherits("QQuickAbstractButton"))
+        owner = item;
+    for (QQuickItem *child : item->childItems())
+        collect(child, opacity, clip, card, flick, owner, out);
+}
+
+bool related(const QQuickItem *a, const QQuickItem *b)
+{
+    return a->isAncestorOf(b) || b->isAncestorOf(a);
+}
+
+// What is wrong with the layout under `root`: a control or text outside the window or
+// its card, text cut without an ellipsis, or two controls on top of each other.
+QStringList audit(QQuickWindow *window, QQuickItem *root)
+{
+    QList<Shown> shown;
+    const QRectF scene(QPointF(), window->size());
+    collect(root, 1.0, scene, nullptr, nullptr, nullptr, shown);
+    QStringList findings;
+    QList<const Shown *> controls;
+    for (const Shown &s : shown) {
+        if (s.visible.isEmpty())
+            continue;
+        // Inside a scrolling view only the width is bounded: the rest is a scroll away.
+        QRectF bounds = scene;
+        if (s.flick)
+            bounds.setCoords(0, -1e9, scene.width(), 1e9);
+        if (!inside(s.rect, bounds))
+            findings << u"outside the window: %1 at %2,%3 %4x%5"_s.arg(describe(s.item)).arg(s.rect.x()).arg(s.rect.y()).arg(s.rect.width()).arg(s.rect.height());
+        else if (s.card && !inside(s.rect, s.card->mapRectToScene(QRectF(0, 0, s.card->width(), s.card->height()))))
+            findings << u"outside its card: %1"_s.arg(describe(s.item));
+        // A button's words stay on the button; a focus ring is meant to reach past it.
+        if (s.owner && isText(s.item) && !inside(s.rect, s.owner->mapRectToScene(QRectF(0, 0, s.owner->width(), s.owner->height()))))
+            findings << u"text spills out of its control: %1"_s.arg(describe(s.item));
+        if (isText(s.item) && s.item->property("elide").toInt() == 3 /* ElideNone */
+            && s.item->property("wrapMode").toInt() == 0 && s.item->property("contentWidth").toReal() > s.item->width() + kSlack
+            && !s.item->inherits("QQuickTextInput"))
+            findings << u"cut without an ellipsis: %1"_s.arg(describe(s.item));
+        if (isControl(s.item))
+            controls << &s;
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const Shown &a = *controls[i];
+            const Shown &b = *controls[j];
+            const QRectF both = a.visible.intersected(b.visible);
+            if (!related(a.item, b.item) && both.width() > kSlack && both.height() > kSlack)
+                findings << u"overlapping: %1 and %2"_s.arg(describe(a.item), describe(b.item));
+        }
+    }
+    return findings;
+}
+
+} // namespace
+
+// Every page, sheet and dialog of the window, laid out at the minimum and the default size
+// (or, with QT_SCALE_FACTOR set, at the size a 1400 x 900 screen leaves at that scale) in
+// the language the environment picks, with cards in every state. Nothing may lie outside
+// the window or its card, be cut off, or cover another control. Pictures of each go to
+// LAYOUT_PICTURES, when given, to be looked at.
+class TestLayoutAudit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
+        if (scale > 1.0) {
+            const QRect screen(0, 0, qRound(1400 / scale), qRound(900 / scale));
+            m_sizes = {{u"scaled"_s, WindowPlacement::minimumFor(screen)}};
+        } else {
+            m_sizes = {{u"minimum"_s, WindowPlacement::designMinimum}, {u"default"_s, WindowPlacement::defaultSize}};
+        }
+        m_pictures = qEnvironmentVariable("LAYOUT_PICTURES");
+        if (!m_pictures.isEmpty())
+            QDir().mkpath(m_pictures);
+        m_lang = QLocale::system().uiLanguages().value(0).left(2);
+    }
+
+    void everyViewFits()
+    {
+        WindowFixture f;
+        f.settings().setValue(SettingsKey::uiPlaylist, true);
+        fillQueue(f);
+        for (int i = 0; i < 3; ++i)
+            f.addEntry(i == 0 ? longTitle() : u"Entry %1"_s.arg(i), u"https://example.org/%1"_s.arg(i),
+                       i == 1 ? u"Generic"_s : u"Vimeo"_s);
+        QVERIFY(f.show(m_sizes.first().second));
+
+        // The downloads page, a long link typed, the playlist box on.
+        QQuickItem *field = f.find(u"linkField");
+        QVERIFY(field);
+        field->forceActiveFocus();
+        f.typeText(u"https://www.example.org/watch?v=a-rather-long-identifier&list=PL0123456789abcdefghijklmnop"_s);
+        check(f, u"downloads"_s);
+        f.click(f.find(u"qualityMenu"));
+        QTRY_VERIFY(popupShown(f, u"qualityPopup"));
+        check(f, u"quality-menu"_s, popupOf(f, u"qualityPopup"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"qualityPopup"));
+
+        f.click(f.find(u"optionsButton"));
+        QTRY_VERIFY(popupShown(f, u"optionsSheet"));
+        f.find(u"rateLimitOption")->forceActiveFocus();
+        f.typeText(u"fast"_s);
+        f.click(f.find(u"sponsor_mark"));
+        check(f, u"options-sheet"_s, popupOf(f, u"optionsSheet"));
+        f.find(u"rateLimitOption")->forceActiveFocus();
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(f.window(), Qt::Key_Backspace);
+        f.click(f.find(u"optionsDone"));
+        QTRY_VERIFY(!popupShown(f, u"optionsSheet"));
+
+        f.shell().showLog(f.downloader().items()->at(0));
+        QTRY_VERIFY(popupShown(f, u"logSheet"));
+        check(f, u"log-sheet"_s, popupOf(f, u"logSheet"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"logSheet"));
+
+        f.shell().requestQuit();
+        QTRY_VERIFY(popupShown(f, u"quitDialog"));
+        check(f, u"quit-dialog"_s, popupOf(f, u"quitDialog"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"quitDialog"));
+
+        f.downloader().setSection(Downloader::AppSection::history);
+        QTRY_VERIFY(f.find(u"historyPage"));
+        check(f, u"history"_s);
+        f.click(f.find(u"clearHistory"));
+        QTRY_VERIFY(popupShown(f, u"clearDialog"));
+        check(f, u"clear-dialog"_s, popupOf(f, u"clearDialog"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+
+        f.downloader().setSection(Downloader::AppSection::settings);
+        QTRY_VERIFY(f.find(u"settingsPage"));
+        check(f, u"settings"_s);
+    }
+
+private:
+    static QString longTitle()
+    {
+        return u"An unusually long title of a video that keeps going, with words in several languages — "
+               u"ein sehr langer Titel, очень длинное название, とても長いタイトル — to the very end"_s;
+    }
+
+    static void fillQueue(WindowFixture &f)
+    {
+        DownloadItem *failed = f.addItem(DLState::failure(
+            u"ERROR: [youtube] abc: Sign in to confirm you’re not a bot. This helps protect our community, "
+            u"and the message goes on long enough to need more than two lines in any card of any width."_s));
+        failed->setSite(u"youtube"_s);
+        f.addItem(DLState::cancelled, u"Cancelled clip"_s);
+        DownloadItem *done = f.addItem(DLState::done, u"Finished clip"_s);
+        done->setSite(u"Generic"_s);
+        f.addItem(DLState::queued, u"Waiting clip"_s);
+        DownloadItem *running = f.addItem(DLState::downloading, longTitle());
+        running->setSite(u"Vimeo"_s);
+        running->setProgress(0.427);
+        f.addItem(DLState::fetching, u"https://example.org/fetching"_s);
+    }
+
+    // The item a popup draws in: its QObject parent is the popup itself, named `name`.
+    static QQuickItem *popupOf(WindowFixture &f, QStringView name)
+    {
+        const QList<QQuickItem *> found = findItems(f.window()->contentItem(), [name](const QQuickItem *item) {
+            return item->parent() && item->parent() != item->parentItem() && item->parent()->objectName() == name;
+        });
+        return found.value(0);
+    }
+
+    static bool popupShown(WindowFixture &f, QStringView name)
+    {
+        QQuickItem *item = popupOf(f, name);
+        return item && item->isVisible() && item->opacity() > 0.99;
+    }
+
+    // Audits and pictures the current view at every size.
+    void check(WindowFixture &f, const QString &view, QQuickItem *root = nullptr)
+    {
+        for (const auto &[sizeName, size] : m_sizes) {
+            f.window()->setMinimumSize(size.boundedTo(WindowPlacement::designMinimum));
+            f.window()->resize(size);
+            QTRY_COMPARE(f.window()->size(), size);
+            QVERIFY(QQuickTest::qWaitForPolish(f.window()));
+            // Entrances fade and slide in for half a second after a delay.
+            QTest::qWait(view == u"downloads" || view == u"history" || view == u"settings" ? 900 : 150);
+            const QStringList findings = audit(f.window(), root ? root : f.window()->contentItem());
+            if (!m_pictures.isEmpty())
+                f.window()->grabWindow().save(QDir(m_pictures).filePath(u"%1-%2-%3.png"_s.arg(m_lang, sizeName, view)));
+            QVERIFY2(findings.isEmpty(), qPrintable(u"%1 at %2 (%3):\n  "_s.arg(view, sizeName, m_lang) + findings.join(u"\n  "_s)));
+        }
+    }
+
+    QList<std::pair<QString, QSize>> m_sizes;
+    QString m_pictures;
+    QString m_lang;
+};
+
+QTEST_MAIN(TestLayoutAudit)
+#include "tst_layoutaudit.moc"
