@@ -27,7 +27,7 @@ def ffmpeg(*args):
 
 def make_media():
     """Made once per build folder: a ten-minute stream cut into 600 one-second fragments."""
-    marker = os.path.join(MEDIA, ".complete")
+    marker = os.path.join(MEDIA, ".complete-2")
     if os.path.exists(marker):
         return
     shutil.rmtree(MEDIA, ignore_errors=True)
@@ -45,8 +45,10 @@ def make_media():
            "-hls_playlist_type", "vod", "-hls_segment_filename", os.path.join(MEDIA, "hls", "%v_%03d.ts"),
            "-master_pl_name", "master.m3u8", "-var_stream_map", "v:0,agroup:aud a:0,agroup:aud,default:yes",
            os.path.join(MEDIA, "hls", "%v.m3u8"))
-    ffmpeg("-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=25:duration=100", "-c:v", "mpeg4", "-b:v", "16M",
-           "-maxrate", "16M", "-bufsize", "4M", os.path.join(MEDIA, "big.mp4"))
+    # Noise keeps the encoder from undershooting: 100 s at 16 Mbit/s is 200 MB.
+    ffmpeg("-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=25:duration=100", "-vf", "noise=alls=30:allf=t",
+           "-c:v", "mpeg4", "-b:v", "16M", "-minrate", "16M", "-maxrate", "16M", "-bufsize", "4M",
+           os.path.join(MEDIA, "big.mp4"))
     ffmpeg("-f", "lavfi", "-i", "testsrc=size=320x240:rate=10:duration=2", "-f", "lavfi", "-i",
            "sine=duration=2", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac",
            os.path.join(MEDIA, "feed", "clip.mp4"))
@@ -94,6 +96,9 @@ class App:
         with open(os.path.join(self.home, "config", "Vireloom", "Vireloom.conf"), "w") as f:
             f.write(f"[General]\nfolder={self.out}\ncheckEngineUpdates=false\nsoundOnDone=false\nwatchClipboard=false\n"
                     "schemeLocalAddresses=allow\n")
+            # EMBED=0: without the metadata and cover that the defaults embed, as yt-dlp alone does.
+            if os.environ.get("EMBED") == "0":
+                f.write("embedMeta=false\nembedThumb=false\n")
         self.env = {"PATH": "/usr/bin:/bin", "HOME": self.home, "DISPLAY": os.environ["DISPLAY"],
                     "XDG_CONFIG_HOME": os.path.join(self.home, "config"),
                     "XDG_DATA_HOME": os.path.join(self.home, "data"),
@@ -160,8 +165,11 @@ def main():
     base = f"http://127.0.0.1:{port}"
     cases = [("DASH, 600 fragments", f"{base}/dash/stream.mpd", []),
              ("HLS, 600 segments, separate audio", f"{base}/hls/master.m3u8", []),
-             ("progressive 200 MB file", f"{base}/big.mp4", []),
+             (f"progressive {os.path.getsize(os.path.join(MEDIA, 'big.mp4')) / 1e6:.0f} MB file", f"{base}/big.mp4", []),
              ("feed of 20 entries, as a playlist", f"{base}/feed/feed.xml", ["--yes-playlist"])]
+    only = os.environ.get("CASES")
+    if only:
+        cases = [case for case in cases if any(word in case[0] for word in only.split(","))]
     app = App()
     rows = []
     try:
@@ -178,7 +186,8 @@ def main():
         app.stop()
         server.terminate()
 
-    print(f"Per-request delay {DELAY_MS} ms, median of {RUNS} run(s); seconds, and Vireloom's ratio to each.")
+    print(f"Per-request delay {DELAY_MS} ms, median of {RUNS} run(s), embedding "
+          f"{'off' if os.environ.get('EMBED') == '0' else 'as by default'}; seconds, and Vireloom's ratio to each.")
     print(f"{'case':36} {'yt-dlp':>8} {'-N 4':>8} {'Vireloom':>9} {'x alone':>8} {'x -N 4':>7}   first progress line: "
           f"{'yt-dlp':>6} {'Vireloom':>8} {'ratio':>6}")
     for name, r in rows:
