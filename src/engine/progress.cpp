@@ -2,6 +2,7 @@
 
 #include "engine/commandline.h"
 #include "engine/downloader.h"
+#include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "tools/tools.h"
@@ -17,6 +18,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -117,7 +119,7 @@ std::optional<Overall> overallProgress(const DownloadItem &item, const ProgressF
     if (!inPlaylist && track.entry != 0)
         return std::nullopt;
     if (inPlaylist && *fields.playlistIndex != track.entry) {
-        track = {0, 0, {}, 0, *fields.playlistIndex, track.shown};
+        track = {0, 0, {}, 0, *fields.playlistIndex, track.shown, track.started};
         track.partFormat = fields.part.toString();
     } else if (fields.part != track.partFormat) {
         // Another format: the previous part is complete. (Counts go up and down within a
@@ -157,6 +159,9 @@ std::optional<Overall> overallProgress(const DownloadItem &item, const ProgressF
 void applyProgress(DownloadItem &item, const ProgressFields &fields, ProgressTrack &track)
 {
     thread_local LastFormatted size, speed, eta;
+    // For the download measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
+    if (!std::exchange(track.started, true))
+        qCDebug(lcEngine) << "first progress at" << QDateTime::currentMSecsSinceEpoch();
     if (const auto overall = overallProgress(item, fields, track)) {
         track.shown = std::max(track.shown, overall->fraction);
         item.setProgress(track.shown);

@@ -61,6 +61,8 @@ struct ProgressTrack
     // The playlist entry the parts belong to, 0 before the first.
     qint64 entry = 0;
     double shown = 0;
+    // Whether a progress line has come yet (logged once, for measurements).
+    bool started = false;
 };
 
 struct RunOutput

@@ -13,8 +13,10 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -27,6 +29,49 @@ constexpr QByteArrayView kAck = "OK\n";
 constexpr int kHeaderBytes = 9 + 4;
 constexpr int kConnectTimeoutMs = 1000;
 constexpr int kStartupWaitMs = 5000;
+
+// Whoever can write into the socket's folder can put a socket of their own in its place
+// and read the links later launches hand over, so the folder must be a real folder (not
+// a link), this user's, and closed to everyone else; its parent must not let anyone else
+// swap it (a shared parent such as /tmp needs the sticky bit).
+bool isPrivateFolder(const QByteArray &path)
+{
+    struct stat folder {};
+    if (::lstat(path.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) || folder.st_uid != ::geteuid()
+        || (folder.st_mode & 07777) != 0700)
+        return false;
+    struct stat parent {};
+    const QByteArray parentPath = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
+    if (::stat(parentPath.constData(), &parent) != 0)
+        return false;
+    const bool othersMayRename = (parent.st_mode & (S_IWGRP | S_IWOTH)) && !(parent.st_mode & S_ISVTX);
+    return (parent.st_uid == ::geteuid() || parent.st_uid == 0) && !othersMayRename;
+}
+
+// Makes `folder` private to this user, or finds it so. A folder that is there already is
+// taken as it is or not at all: changing its mode would not undo what was put inside it.
+bool makePrivateFolder(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) == 0)
+        ::chmod(path.constData(), 0700); // the umask may have taken bits off
+    return isPrivateFolder(path);
+}
+
+// A lock file is trusted only when it is a plain file of this user's; anything else in
+// its place (a link to someone's lock, a file of another user's) is removed, which the
+// private folder allows, and a fresh lock is taken.
+bool clearForeignLock(const QString &lockPath)
+{
+    const QByteArray path = QFile::encodeName(lockPath);
+    struct stat lock {};
+    if (::lstat(path.constData(), &lock) != 0)
+        return errno == ENOENT;
+    if (S_ISREG(lock.st_mode) && lock.st_uid == ::geteuid())
+        return true;
+    qCWarning(lcInstance) << "removing" << lockPath << ": it is not a lock file of this user's";
+    return ::unlink(path.constData()) == 0;
+}
 
 } // namespace
 
@@ -45,18 +90,29 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::defaultSocketPath()
 {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QStringList candidates;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     // Each Flatpak launch has a runtime folder of its own; only this one is shared by all of them.
     const QString flatpakId = qEnvironmentVariable("FLATPAK_ID");
-    if (!flatpakId.isEmpty() && !folder.isEmpty())
-        folder += QStringLiteral("/app/") + flatpakId;
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::tempPath() + QStringLiteral("/vireloom-%1").arg(::getuid());
-    else
-        folder += QStringLiteral("/vireloom");
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return folder + QStringLiteral("/instance.sock");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
+        const QString shared = flatpakId.isEmpty() ? runtime : runtime + QStringLiteral("/app/") + flatpakId;
+        QDir().mkpath(shared);
+        candidates << shared + QStringLiteral("/vireloom");
+    }
+    candidates << QDir::tempPath() + QStringLiteral("/vireloom-%1").arg(::geteuid());
+    // The temporary folder is everyone's: someone may have made our folder's name first.
+    // The user's cache folder is out of their reach.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty()) {
+        QDir().mkpath(cache);
+        candidates << cache + QStringLiteral("/vireloom-instance");
+    }
+    for (const QString &folder : std::as_const(candidates)) {
+        if (makePrivateFolder(folder))
+            return folder + QStringLiteral("/instance.sock");
+        qCWarning(lcInstance) << "not using" << folder << "for the instance socket: it is not a folder of this user's alone";
+    }
+    return {};
 }
 
 QByteArray SingleInstance::encode(const QStringList &arguments)
@@ -71,7 +127,20 @@ QByteArray SingleInstance::encode(const QStringList &arguments)
 
 SingleInstance::Role SingleInstance::claim(const QStringList &arguments)
 {
-    m_lock = std::make_unique<QLockFile>(m_socketPath + QStringLiteral(".lock"));
+    if (m_socketPath.isEmpty()) {
+        qCWarning(lcInstance) << "no private folder for the instance socket";
+        return Role::Failed;
+    }
+    if (!isPrivateFolder(QFile::encodeName(QFileInfo(m_socketPath).absolutePath()))) {
+        qCWarning(lcInstance) << "the folder of" << m_socketPath << "is open to other users; not using it";
+        return Role::Failed;
+    }
+    const QString lockPath = m_socketPath + QStringLiteral(".lock");
+    if (!clearForeignLock(lockPath)) {
+        qCWarning(lcInstance) << "cannot remove" << lockPath;
+        return Role::Failed;
+    }
+    m_lock = std::make_unique<QLockFile>(lockPath);
     m_lock->setStaleLockTime(0); // a lock is stale only when its process is gone
 
     QElapsedTimer waited;

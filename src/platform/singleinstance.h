@@ -24,11 +24,14 @@ public:
     explicit SingleInstance(const QString &socketPath = defaultSocketPath(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // Under $XDG_RUNTIME_DIR, else a folder of the user's own in the temporary folder.
+    // Under $XDG_RUNTIME_DIR, else in a folder of the user's own in the temporary folder,
+    // else in the user's cache folder: the first of them that is a folder no other user can
+    // enter or replace. Empty when none is.
     static QString defaultSocketPath();
 
     // Becomes the primary instance, or hands `arguments` to the one that is. A later
-    // launch waits a few seconds at most for a primary that is still starting.
+    // launch waits a few seconds at most for a primary that is still starting. Fails when
+    // the socket's folder is open to other users.
     Role claim(const QStringList &arguments);
 
     QString socketPath() const { return m_socketPath; }

@@ -4,6 +4,7 @@
 #include "tools.h"
 
 #include "i18n/i18n.h"
+#include "tools/freshnessmonitor.h"
 #include "tools/releasecheck.h"
 #include "tools/releases.h"
 #include "tools/verification.h"
@@ -32,7 +33,8 @@ namespace {
 
 // A transfer that receives nothing for this long is given up rather than left hanging.
 constexpr int kStallTimeoutMs = 60'000;
-// Sums files list a few dozen files; anything much larger is not one.
+// Sums files list a few dozen files, and a signature is smaller still; anything much
+// larger is neither.
 constexpr qsizetype kSumsLimit = 1 << 20;
 // A new program gets this long to print its version (a single-file build unpacks itself first).
 constexpr int kVersionTimeoutMs = 60'000;
@@ -82,7 +84,11 @@ QString refusal(archive_entry *entry, const QString &name)
 {
     if (!staysInside(name) || name.split(u'/').contains(QStringLiteral("..")))
         return QStringLiteral("entry \"%1\" would be written outside the folder").arg(name);
-    if (archive_entry_filetype(entry) == AE_IFLNK) {
+    // Devices and pipes have no place among programs, and as root they would be made.
+    const auto type = archive_entry_filetype(entry);
+    if (type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK)
+        return QStringLiteral("entry \"%1\" is neither a file, a folder nor a link").arg(name);
+    if (type == AE_IFLNK) {
         const QString target = QString::fromUtf8(archive_entry_symlink(entry));
         const QString folder = QFileInfo(name).path();
         if (target.startsWith(u'/') || !staysInside(folder == u"." ? target : folder + u'/' + target))
@@ -95,12 +101,29 @@ QString refusal(archive_entry *entry, const QString &name)
     return {};
 }
 
+// The archive's own modes are not taken: set-user-ID bits or a world-writable program in
+// the engine folder would outlive the archive. A file with any execute bit is a program.
+void setSafeMode(archive_entry *entry)
+{
+    switch (archive_entry_filetype(entry)) {
+    case AE_IFDIR:
+        archive_entry_set_perm(entry, 0755);
+        break;
+    case AE_IFREG:
+        archive_entry_set_perm(entry, (archive_entry_perm(entry) & 0111) ? 0755 : 0644);
+        break;
+    default:
+        break;
+    }
+}
+
 // Extracts every entry of `zip` under `folder`; returns the first error, empty on success.
 QString extractAll(const QString &zip, const QString &folder)
 {
     std::unique_ptr<archive, ArchiveDeleter> reader(archive_read_new());
     archive_read_support_format_zip(reader.get());
     std::unique_ptr<archive, DiskWriterDeleter> writer(archive_write_disk_new());
+    // The modes are restored, after setSafeMode, so that they do not depend on the umask.
     archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME | ARCHIVE_EXTRACT_UNLINK
                                                      | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS);
 
@@ -119,6 +142,7 @@ QString extractAll(const QString &zip, const QString &folder)
         const QString name = entryName(entry);
         if (const QString reason = refusal(entry, name); !reason.isEmpty())
             return reason;
+        setSafeMode(entry);
         archive_entry_set_pathname(entry, (base + QFile::encodeName(name)).constData());
         if (const char *hardlink = archive_entry_hardlink(entry))
             archive_entry_set_hardlink(entry, (base + hardlink).constData());
@@ -217,23 +241,65 @@ QUrl resolveLatest(const QUrl &latest)
     return asset;
 }
 
-// The sum that the sums file at `sumsUrl` lists for `fileName`; a sums file that cannot
-// be had or does not list the file refuses the download it was to check.
-QByteArray publishedSum(const QUrl &sumsUrl, const QString &fileName)
+// A small file that a download is checked with; one that cannot be had refuses the
+// download it was to check.
+QByteArray fetchCheck(const QUrl &url, const QString &fileName)
 {
-    QByteArray sums;
+    QByteArray body;
     try {
-        fetch(sumsUrl, [&sums](QByteArrayView chunk) {
-            sums.append(chunk);
-            return sums.size() > kSumsLimit ? QStringLiteral("sums file too large") : QString();
+        fetch(url, [&body, &url](QByteArrayView chunk) {
+            body.append(chunk);
+            return body.size() > kSumsLimit ? QStringLiteral("%1 is too large").arg(url.fileName()) : QString();
         });
     } catch (const VireloomError &error) {
         throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName, error.description()));
     }
+    return body;
+}
+
+QByteArray sumIn(const QByteArray &sums, const QUrl &sumsUrl, const QString &fileName)
+{
     const std::optional<QByteArray> sum = listedSum(sums, fileName);
     if (!sum)
         throw VireloomError::msg(LF(QStringLiteral("%@ não consta em %@"), fileName, sumsUrl.fileName()));
     return *sum;
+}
+
+// The sum that the sums file at `sumsUrl` lists for `fileName`.
+QByteArray publishedSum(const QUrl &sumsUrl, const QString &fileName)
+{
+    return sumIn(fetchCheck(sumsUrl, fileName), sumsUrl, fileName);
+}
+
+// Like publishedSum, for sums that count only with a good signature by yt-dlp's release
+// key: whoever could change the program on its way could change the sums beside it too.
+QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QString &fileName)
+{
+    const QByteArray sums = fetchCheck(sumsUrl, fileName);
+    const QByteArray signature = fetchCheck(signatureUrl, fileName);
+    QFile keyring(Releases::ytDlpKeyring());
+    if (!keyring.open(QIODevice::ReadOnly))
+        throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName,
+                                    QStringLiteral("%1: %2").arg(keyring.fileName(), keyring.errorString())));
+    const SignatureCheck check = checkSignature(sums, signature, keyring.readAll());
+    switch (check.verdict) {
+    case SignatureVerdict::good:
+        return sumIn(sums, sumsUrl, fileName);
+    case SignatureVerdict::bad:
+        throw VireloomError::msg(LF(QStringLiteral("%@ não traz uma assinatura válida da chave de lançamento do yt-dlp"), sumsUrl.fileName()));
+    case SignatureVerdict::uncheckable:
+        break;
+    }
+    throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName, check.detail));
+}
+
+// yt-dlp's releases are named by date, so an older one is a step back: what a stale
+// mirror or someone replaying an old, genuinely signed release would offer.
+void refuseOlder(const QString &offered, const std::optional<QString> &inUse)
+{
+    if (inUse && compareVersions(offered, *inUse).value_or(0) < 0)
+        throw VireloomError::msg(LF(QStringLiteral("O yt-dlp publicado (%@) é mais antigo que o instalado (%@); nada foi trocado."),
+                                    offered, *inUse));
 }
 
 void checkSum(const QString &path, const QByteArray &expected, const QString &fileName, const QUrl &sumsUrl)
@@ -423,19 +489,28 @@ YtDlpInstall installYtDlp(bool skipIfCurrent)
     const std::optional<QString> currentVersion = current ? versionOf(*current) : std::nullopt;
     if (skipIfCurrent && !release.isEmpty() && currentVersion == release)
         return {release, false};
+    // Going back is what rolling back is for; an update only goes forward.
+    if (!release.isEmpty())
+        refuseOlder(release, currentVersion);
 
     // Checked before anything is written: without a sum there is nothing to check against.
     const QUrl sums = Releases::ytDlpSums(asset);
-    const QByteArray expected = publishedSum(sums, asset.fileName());
-    const QString staging = enginePath(QStringLiteral(".yt-dlp.download"));
+    const QByteArray expected = signedSum(sums, Releases::ytDlpSumsSignature(asset), asset.fileName());
+    // Named as yt-dlp is, so that asking its version keeps it from reading configuration.
+    const QString staging = enginePath(QStringLiteral("yt-dlp.download"));
+    std::optional<QString> version;
     try {
         download(asset, staging);
         checkSum(staging, expected, asset.fileName(), sums);
+        makeExecutable(staging);
+        // The address's tag is not signed; the verified program's own word is what counts.
+        version = versionOf(staging);
+        if (version)
+            refuseOlder(*version, currentVersion);
     } catch (...) {
         QFile::remove(staging);
         throw;
     }
-    makeExecutable(staging);
 
     const QString target = enginePath(QStringLiteral("yt-dlp"));
     try {
@@ -449,7 +524,7 @@ YtDlpInstall installYtDlp(bool skipIfCurrent)
         throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
     }
 
-    if (const std::optional<QString> version = versionOf(target))
+    if (version)
         return {*version, true};
     const bool hadPrevious = previousYtDlp().has_value();
     try {

@@ -85,6 +85,18 @@ QUrl ytDlpSums(const QUrl &asset)
     return asset.resolved(QUrl(QStringLiteral("SHA2-256SUMS")));
 }
 
+QUrl ytDlpSumsSignature(const QUrl &asset)
+{
+    return asset.resolved(QUrl(QStringLiteral("SHA2-256SUMS.sig")));
+}
+
+QString ytDlpKeyring()
+{
+    // The key as yt-dlp's makers publish it, public.key in their repository.
+    const QString named = qEnvironmentVariable("VIRELOOM_RELEASE_KEYRING");
+    return named.isEmpty() ? QStringLiteral(":/tools/yt-dlp-release-key.asc") : named;
+}
+
 QUrl denoSums(const QUrl &asset)
 {
     QUrl sums = asset;

@@ -5,7 +5,8 @@
 
 // Where the engine programs are published for the platform this build targets.
 // VIRELOOM_GITHUB_URL and VIRELOOM_FFMPEG_URL replace the two hosts (a mirror, or a
-// local server); a host may carry a path prefix.
+// local server); a host may carry a path prefix. VIRELOOM_RELEASE_KEYRING replaces the
+// key that yt-dlp's sums must be signed with.
 namespace Releases {
 
 QUrl ytDlp();
@@ -22,7 +23,13 @@ QString releaseTag(const QUrl &asset);
 // yt-dlp lists every file of a release in one "SHA2-256SUMS"; Deno and the ffmpeg
 // mirror put a sums file beside each archive.
 QUrl ytDlpSums(const QUrl &asset);
+// yt-dlp signs its sums file; the detached signature lies beside it.
+QUrl ytDlpSumsSignature(const QUrl &asset);
 QUrl denoSums(const QUrl &asset);
 QUrl ffmpegSums(const QUrl &asset);
+
+// A file holding yt-dlp's release key, armored or as a binary keyring: the one the
+// environment names, else the key built into the program (a resource path).
+QString ytDlpKeyring();
 
 } // namespace Releases

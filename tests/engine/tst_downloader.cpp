@@ -328,6 +328,8 @@ private slots:
         options.rateLimit = 1000;
         m_downloader->add(link(u"hold-a"_s), Quality::p720, false, options);
         QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->stateName(), u"downloading"_s, kSlow);
+        // The run's own title line follows its start; the next change of the list writes it.
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s, kSlow);
         addAndWait(u"hold-b"_s, u"queued"_s);
         const auto journal = [] { return QueueJournal::load(Downloader::journalFile()).entries; };
         QTRY_COMPARE(journal().size(), 2);

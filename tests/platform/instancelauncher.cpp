@@ -1,5 +1,5 @@
 // A stand-in launch for the single-instance tests: claims the instance at the socket
-// path given first, prints its role, and as the primary prints every message it gets
+// path given first (an empty one: the default path), prints its role, and as the primary prints every message it gets
 // until it has lived for VIRELOOM_TEST_LINGER_MS.
 
 #include "platform/singleinstance.h"
@@ -12,7 +12,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
-    const QString socketPath = arguments.takeFirst();
+    QString socketPath = arguments.takeFirst();
+    if (socketPath.isEmpty())
+        socketPath = SingleInstance::defaultSocketPath();
     QTextStream out(stdout);
 
     SingleInstance instance(socketPath);

@@ -23,7 +23,9 @@
 #include <archive_entry.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <future>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -35,7 +37,28 @@ struct ZipEntry
     QByteArray content;
     int mode = 0755;
     QByteArray symlink; // makes the entry a link to this target
+    unsigned type = AE_IFREG;
 };
+
+// The zip writer refuses devices, but a zip says what an entry is in the mode its
+// central directory keeps for it, which anyone can write: such entries are stored as files
+// and their mode's type rewritten there.
+void setCentralModes(QByteArray &zip, const QList<ZipEntry> &entries)
+{
+    const auto le = [&zip](qsizetype at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(zip[at + i]);
+        return value;
+    };
+    qsizetype at = le(zip.lastIndexOf("PK\x05\x06") + 16, 4);
+    for (const ZipEntry &e : entries) {
+        const quint32 mode = e.type | quint32(e.mode);
+        for (int i = 0; i < 2 && e.symlink.isEmpty() && e.type != AE_IFREG && e.type != AE_IFDIR; ++i)
+            zip[at + 40 + i] = char(mode >> (8 * i));
+        at += 46 + le(at + 28, 2) + le(at + 30, 2) + le(at + 32, 2);
+    }
+}
 
 QByteArray makeZip(const QList<ZipEntry> &entries)
 {
@@ -45,22 +68,28 @@ QByteArray makeZip(const QList<ZipEntry> &entries)
     QByteArray buffer(capacity, Qt::Uninitialized);
     size_t used = 0;
     archive_write_open_memory(writer, buffer.data(), capacity, &used);
+    bool special = false;
     for (const ZipEntry &e : entries) {
         archive_entry *entry = archive_entry_new();
         const bool link = !e.symlink.isEmpty();
+        const bool storable = link || e.type == AE_IFREG || e.type == AE_IFDIR;
+        special = special || !storable;
         archive_entry_set_pathname(entry, e.name.constData());
-        archive_entry_set_filetype(entry, link ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_filetype(entry, link ? AE_IFLNK : storable ? e.type : AE_IFREG);
         archive_entry_set_perm(entry, link ? 0777 : e.mode);
         if (link)
             archive_entry_set_symlink(entry, e.symlink.constData());
-        archive_entry_set_size(entry, link ? 0 : e.content.size());
+        archive_entry_set_size(entry, e.type == AE_IFREG && !link ? e.content.size() : 0);
         archive_write_header(writer, entry);
         archive_write_data(writer, e.content.constData(), e.content.size());
         archive_entry_free(entry);
     }
     archive_write_close(writer);
     archive_write_free(writer);
-    return buffer.left(used);
+    QByteArray zip = buffer.left(used);
+    if (special)
+        setCentralModes(zip, entries);
+    return zip;
 }
 
 QByteArray script(const QByteArray &body)
@@ -89,6 +118,22 @@ struct Route
     HttpServer::Response response;
 };
 const QString kRelease = u"2099.01.01"_s;
+const QString kOtherSigner = u"someone-else@example.invalid"_s;
+
+// Runs gpg on the test's own GnuPG home; its standard output, or nothing when it fails.
+std::optional<QByteArray> gpg(const QString &home, const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess gpg;
+    gpg.start(u"gpg"_s, QStringList{u"--homedir"_s, home, u"--batch"_s, u"--pinentry-mode"_s, u"loopback"_s, u"--passphrase"_s, QString()}
+                            + arguments);
+    gpg.write(input);
+    gpg.closeWriteChannel();
+    if (!gpg.waitForFinished(60000) || gpg.exitStatus() != QProcess::NormalExit || gpg.exitCode() != 0) {
+        qWarning() << "gpg" << arguments << "failed:" << gpg.readAllStandardError();
+        return std::nullopt;
+    }
+    return gpg.readAllStandardOutput();
+}
 
 } // namespace
 
@@ -97,8 +142,40 @@ class TestEngineInstall : public QObject
     Q_OBJECT
 
 private slots:
+    // A release key of the test's own, made the way a project makes one, and a stranger's key
+    // that is not in the keyring given to the program.
+    void initTestCase()
+    {
+        QVERIFY(m_gnupg.isValid());
+        for (const QString &uid : {u"Release <release@example.invalid>"_s, u"Stranger <"_s + kOtherSigner + u'>'})
+            QVERIFY(gpg(m_gnupg.path(), {u"--quick-gen-key"_s, uid, u"ed25519"_s, u"sign"_s, u"never"_s}));
+        const std::optional<QByteArray> keyring = gpg(m_gnupg.path(), {u"--export"_s, u"release@example.invalid"_s});
+        QVERIFY(keyring && !keyring->isEmpty());
+        QVERIFY(writeFile(m_gnupg.filePath(u"release.gpg"_s), *keyring));
+    }
+
+    // gpg left an agent running for the test's home.
+    void cleanupTestCase()
+    {
+        for (const QString &command : {u"--kill"_s, u"--remove-socketdir"_s}) {
+            QProcess gpgconf;
+            gpgconf.start(u"gpgconf"_s, command == u"--kill" ? QStringList{u"--homedir"_s, m_gnupg.path(), command, u"all"_s}
+                                                               : QStringList{u"--homedir"_s, m_gnupg.path(), command});
+            gpgconf.waitForFinished(30000);
+        }
+    }
+
+    // The settings go before their folder: written out later, they would make it again.
+    void cleanup()
+    {
+        m_settings.reset();
+        m_server.reset();
+        m_root.reset();
+    }
+
     void init()
     {
+        qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(m_gnupg.filePath(u"release.gpg"_s)));
         m_root = std::make_unique<QTemporaryDir>();
         QVERIFY(m_root->isValid());
         const QString system = m_root->filePath(u"system-bin"_s);
@@ -116,13 +193,6 @@ private slots:
         qputenv("VIRELOOM_FFMPEG_URL", host + "/");
     }
 
-    // The settings write their file when they go: before their folder does.
-    void cleanup()
-    {
-        m_settings.reset();
-        m_root.reset();
-    }
-
     // Presence is looked up in the engine folder and then the system's; only what is missing
     // is fetched, each file once, and a forced yt-dlp already at the latest release stays.
     void fetchesOnlyWhatIsMissing_data()
@@ -135,13 +205,15 @@ private slots:
         const QStringList all{u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s};
         const QStringList components{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s,
                                      componentPath(u"ffprobe"_s), componentPath(u"ffprobe"_s) + u".sha256"_s};
-        // yt-dlp through the redirects to its release and storage, checked against the release's sums;
+        // yt-dlp through the redirects to its release and storage, checked against the release's signed sums;
         // Deno's address asked once, then fetched once.
         QTest::newRow("nothing present")
             << QStringList() << false
             << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease), L(u"Baixando ffmpeg…"_s),
                            L(u"Baixando Deno (necessário para o YouTube)…"_s), L(u"Motor pronto ✓"_s)}
-            << QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(ytDlpAsset()), u"/storage/object-1"_s} + components
+            << QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(u"SHA2-256SUMS.sig"_s), taggedPath(ytDlpAsset()),
+                           u"/storage/object-1"_s}
+                   + components
                    + QStringList{denoPath(), denoPath(), denoPath() + u".sha256sum"_s};
         QTest::newRow("everything present") << all << false << QStringList{L(u"Motor pronto ✓"_s)} << QStringList();
         QTest::newRow("ffmpeg missing") << QStringList{u"yt-dlp"_s, u"system/deno"_s} << false
@@ -203,6 +275,7 @@ private slots:
         QTest::addColumn<QString>("status");      // how the last status line starts
         QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
         QTest::addColumn<bool>("archiveKept");
+        QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own
 
         const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
         const QString ffmpeg = componentPath(u"ffmpeg"_s);
@@ -217,46 +290,80 @@ private slots:
 
         QTest::newRow("ffmpeg missing: ffprobe and Deno not tried")
             << QStringList() << false << QList<Route>{{ffmpeg, {404, "not here"}}} << u"Failed: HTTP 404 while downloading ffmpeg.zip"_s
-            << QStringList{u"yt-dlp"_s} << false;
+            << QStringList{u"yt-dlp"_s} << false << QString();
         QTest::newRow("corrupt archive: kept for the next attempt")
             << QStringList{u"yt-dlp"_s} << false << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
-            << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true;
-        QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: The release site (127.0.0.1) refused the connection."_s << QStringList() << false;
+            << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true << QString();
+        QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: The release site (127.0.0.1) refused the connection."_s << QStringList() << false << QString();
         QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
-                                              << u"Failed: HTTP 500 while downloading "_s << all << false;
+                                              << u"Failed: HTTP 500 while downloading "_s << all << false << QString();
         QTest::newRow("yt-dlp: body cut short") << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}
-                                                << u"Failed: "_s << all << false;
+                                                << u"Failed: "_s << all << false << QString();
         QTest::newRow("yt-dlp: sums do not match")
             << all << true << QList<Route>{{file.path, {200, script("echo 2099.01.01 tampered")}}, sums}
-            << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false;
+            << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
         QTest::newRow("yt-dlp: no sums file") << all << true << QList<Route>{{file.path, {200, good}}, {sums.path, {404, "gone"}}}
-                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName) << all << false;
+                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
         QTest::newRow("yt-dlp: not listed") << all << true
                                             << QList<Route>{{file.path, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}}
-                                            << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false;
+                                            << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
         const QByteArray intruder = makeZip({{"intruder", "x"}});
         QTest::newRow("ffmpeg that does not match")
             << QStringList{u"yt-dlp"_s, u"deno"_s} << false
             << QList<Route>{{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}}
-            << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false;
+            << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false << QString();
         QTest::newRow("Deno without its sums")
             << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
             << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
             << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno) << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s}
-            << false;
+            << false << QString();
+
+        // yt-dlp's sums count only with the release key's signature, and only a newer release
+        // replaces the one in use; the signature's absence, a stranger's signature or an older
+        // release change nothing.
+        const Route signature{taggedPath(u"SHA2-256SUMS.sig"_s), {}};
+        const QByteArray tampered = script("echo 2099.01.01 tampered");
+        const QList<Route> tamperedRelease{{file.path, {200, tampered}}, {sums.path, {200, sumLine(tampered, fileName)}}};
+        const QString notSigned = u"Failed: SHA2-256SUMS doesn’t carry a valid signature from yt-dlp’s release key"_s;
+        QTest::newRow("yt-dlp: no signature") << all << true << QList<Route>{{signature.path, {404, "gone"}}}
+                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS.sig"_s.arg(fileName)
+                                              << all << false << QString();
+        QTest::newRow("yt-dlp: sums changed after signing")
+            << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(good, fileName))}}} << notSigned << all << false
+            << QString();
+        QTest::newRow("yt-dlp: signed by a stranger")
+            << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(tampered, fileName), kOtherSigner)}}}
+            << notSigned << all << false << QString();
+        QTest::newRow("yt-dlp: signature that is none") << all << true << QList<Route>{{signature.path, {200, "not a signature"}}} << notSigned
+                                                        << all << false << QString();
+        QTest::newRow("yt-dlp: the program's own key") << all << true << QList<Route>() << notSigned << all << false << u"built in"_s;
+        QTest::newRow("yt-dlp: keyring missing") << all << true << QList<Route>()
+                                                 << u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName) << all << false
+                                                 << u"/nonexistent/keyring.gpg"_s;
+        HttpServer::Response older{302, {}};
+        older.headers.append({"Location", u"/yt-dlp/yt-dlp/releases/download/1999.01.01/%1"_s.arg(fileName).toUtf8()});
+        QTest::newRow("yt-dlp: an older release")
+            << all << true << QList<Route>{{ytDlpPath(), older}}
+            << u"Failed: The published yt-dlp (1999.01.01) is older than the installed one (2000.01.01); nothing was replaced."_s << all << false
+            << QString();
+        const QByteArray olderInside = script("echo 1999.12.31");
+        QTest::newRow("yt-dlp: an older program under a newer release's name")
+            << all << true << QList<Route>{{file.path, {200, olderInside}}, {sums.path, {200, sumLine(olderInside, fileName)}}}
+            << u"Failed: The published yt-dlp (1999.12.31) is older than the installed one (2000.01.01); nothing was replaced."_s << all << false
+            << QString();
 
         // A verified yt-dlp that does not answer with a version is taken out again.
         const QByteArray mute = script("echo 'Traceback (most recent call last):' >&2; exit 1");
         const QList<Route> muteRelease{{file.path, {200, mute}}, {sums.path, {200, sumLine(mute, fileName)}}};
         const QString restored = LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."_s));
         const QStringList others{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
-        QTest::newRow("yt-dlp without a version: the engine folder's copy back") << all << true << muteRelease << restored << all << false;
+        QTest::newRow("yt-dlp without a version: the engine folder's copy back") << all << true << muteRelease << restored << all << false << QString();
         // Debian's own yt-dlp was in use: going back means finding it again.
         QTest::newRow("yt-dlp without a version: the system's copy back")
-            << others + QStringList{u"system/yt-dlp"_s} << true << muteRelease << restored << others << false;
+            << others + QStringList{u"system/yt-dlp"_s} << true << muteRelease << restored << others << false << QString();
         QTest::newRow("yt-dlp without a version, none before: removed")
             << others << true << muteRelease << LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s)) << others
-            << false;
+            << false << QString();
     }
 
     void failedStep()
@@ -267,10 +374,23 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QStringList, folder);
         QFETCH(bool, archiveKept);
+        QFETCH(QString, keyring);
         serveEverything();
         serveRelease(script("echo 2099.01.01"));
-        for (const Route &route : std::as_const(routes))
-            m_server->route(route.path, route.response);
+        const QString sumsPath = taggedPath(u"SHA2-256SUMS"_s);
+        const QString signaturePath = sumsPath + u".sig"_s;
+        const bool ownSignature = std::ranges::any_of(routes, [&](const Route &route) { return route.path == signaturePath; });
+        for (const Route &route : std::as_const(routes)) {
+            // Sums that a row replaces are signed again, unless it brings a signature of its own.
+            if (route.path == sumsPath && route.response.status == 200 && !ownSignature)
+                serveSums(route.response.body);
+            else
+                m_server->route(route.path, route.response);
+        }
+        if (keyring == u"built in")
+            qunsetenv("VIRELOOM_RELEASE_KEYRING");
+        else if (!keyring.isEmpty())
+            qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(keyring));
         place(present, kWorking);
         QTcpServer closed;
         if (QString::fromUtf8(QTest::currentDataTag()) == u"connection refused") {
@@ -451,6 +571,8 @@ private slots:
         QTest::newRow("absolute path") << QList<ZipEntry>{{"/tmp/vireloom-escaped", "x"}};
         QTest::newRow("link to an absolute path") << QList<ZipEntry>{{"ffmpeg", {}, 0777, "/etc/passwd"}};
         QTest::newRow("link climbing out") << QList<ZipEntry>{{"sub/link", {}, 0777, "../../escaped"}};
+        QTest::newRow("block device") << QList<ZipEntry>{{"ffmpeg", "ok"}, {"disk", {}, 0666, {}, AE_IFBLK}};
+        QTest::newRow("character device") << QList<ZipEntry>{{"null", {}, 0666, {}, AE_IFCHR}};
     }
 
     void unzipRefusesEscapes()
@@ -494,6 +616,28 @@ private slots:
                  (QStringList{u"ffmpeg"_s, u"keep"_s, u"lib"_s, u"readme"_s}));
     }
 
+    // Whatever modes an archive gives its entries, programs come out 0755 and everything
+    // else 0644: no set-ID or sticky bits, nothing others may write.
+    void unzipTakesNoModesFromTheArchive()
+    {
+        const QString into = m_root->filePath(u"engine"_s);
+        const QString zip = m_root->filePath(u"ffmpeg.zip"_s);
+        QVERIFY(writeFile(zip, makeZip({{"lib/", {}, 01777, {}, AE_IFDIR},
+                                        {"ffmpeg", "set-user-ID", 04777},
+                                        {"ffprobe", "set-group-ID", 02711},
+                                        {"shared", "sticky", 01775},
+                                        {"lib/data", "world-writable", 0666},
+                                        {"lib/private", "owner only", 0600},
+                                        {"readme", "group-writable", 0460}})));
+
+        std::async(std::launch::async, [&] { Tools::unzip(zip, into); }).get();
+        QStringList modes;
+        for (const QString &name : {u"lib"_s, u"ffmpeg"_s, u"ffprobe"_s, u"shared"_s, u"lib/data"_s, u"lib/private"_s, u"readme"_s})
+            modes << name + u' ' + QString::number(modeOf(QDir(into).filePath(name)), 8);
+        QCOMPARE(modes, (QStringList{u"lib 755"_s, u"ffmpeg 755"_s, u"ffprobe 755"_s, u"shared 755"_s, u"lib/data 644"_s,
+                                     u"lib/private 644"_s, u"readme 644"_s}));
+    }
+
 private:
     // ffmpeg's two programs and Deno, each beside its sums; yt-dlp is serveRelease's.
     void serveEverything()
@@ -510,7 +654,22 @@ private:
         m_server->redirect(ytDlpPath(), taggedPath(ytDlpAsset()));
         m_server->redirect(taggedPath(ytDlpAsset()), m_server->url(u"/storage/object-1"_s).toString(), 302);
         m_server->route(u"/storage/object-1"_s, {200, body});
-        m_server->route(taggedPath(u"SHA2-256SUMS"_s), {200, sums.isNull() ? sumLine(body, ytDlpAsset()) : sums});
+        serveSums(sums.isNull() ? sumLine(body, ytDlpAsset()) : sums);
+    }
+
+    // The release's sums, signed with the release key.
+    void serveSums(const QByteArray &sums)
+    {
+        m_server->route(taggedPath(u"SHA2-256SUMS"_s), {200, sums});
+        m_server->route(taggedPath(u"SHA2-256SUMS.sig"_s), {200, sign(sums)});
+    }
+
+    QByteArray sign(const QByteArray &data, const QString &signer = u"release@example.invalid"_s)
+    {
+        const std::optional<QByteArray> signature = gpg(m_gnupg.path(), {u"--local-user"_s, signer, u"--detach-sign"_s, u"--output"_s, u"-"_s}, data);
+        if (!signature)
+            qFatal("cannot sign with the test's key");
+        return *signature;
     }
 
     QString ytDlpPath() const { return Releases::ytDlp().path(); }
@@ -560,6 +719,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<HttpServer> m_server;
     std::unique_ptr<Settings> m_settings;
+    QTemporaryDir m_gnupg;
 };
 
 QTEST_GUILESS_MAIN(TestEngineInstall)

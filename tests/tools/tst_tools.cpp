@@ -1,9 +1,12 @@
+#include "tools/releases.h"
 #include "tools/toolrun.h"
 #include "tools/tools.h"
+#include "tools/verification.h"
 #include "tools/vireloomerror.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -137,6 +140,51 @@ private slots:
         QTRY_COMPARE(failed.size(), 1);
         QVERIFY(!failed.first().first().toString().isEmpty());
         QCOMPARE(finished.size(), 1);
+    }
+
+    // Keyrings reach gpgv in binary; the release key ships armored, as its makers publish it,
+    // so undoing the armor must give exactly what gpg itself gives.
+    void dearmoredAsGpgDoes_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<bool>("valid");
+
+        QFile shipped(Releases::ytDlpKeyring());
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray armored = shipped.readAll();
+        QVERIFY(armored.startsWith("-----BEGIN PGP PUBLIC KEY BLOCK-----\n"));
+        const qsizetype body = armored.indexOf("\n\n") + 2;
+        QByteArray altered = armored;
+        altered[body + 100] = altered[body + 100] == 'A' ? 'B' : 'A';
+
+        QTest::newRow("as published") << armored << true;
+        QTest::newRow("with headers and CRLF") << QByteArray(armored).insert(body - 1, "Comment: from the makers\nVersion: 1\n").replace("\n", "\r\n")
+                                               << true;
+        QTest::newRow("after other text") << "yt-dlp's key:\n\n" + armored << true;
+        QTest::newRow("without its checksum") << QByteArray(armored).remove(armored.indexOf("\n=") + 1, 6) << true;
+        QTest::newRow("a character changed") << altered << false;
+        QTest::newRow("cut short") << armored.left(armored.indexOf("-----END")) << false;
+    }
+
+    void dearmoredAsGpgDoes()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(bool, valid);
+        QProcess gpg;
+        gpg.start(u"gpg"_s, {u"--homedir"_s, m_root->path(), u"--batch"_s, u"--dearmor"_s});
+        gpg.write(key);
+        gpg.closeWriteChannel();
+        QVERIFY(gpg.waitForFinished(30000));
+        const QByteArray packets = gpg.readAllStandardOutput();
+        const QByteArray ours = dearmored(key);
+        if (valid) {
+            QCOMPARE(gpg.exitCode(), 0);
+            QCOMPARE(ours.toHex(), packets.toHex());
+            // Already binary: left as it is.
+            QCOMPARE(dearmored(ours), ours);
+        } else {
+            QCOMPARE(ours, QByteArray());
+        }
     }
 
     // What the application keeps is the user's alone; what runs leave behind goes at the

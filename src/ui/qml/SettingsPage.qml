@@ -145,6 +145,7 @@ Flickable {
                     StepButton {
                         objectName: "fragmentsDown"
                         text: "−"
+                        label: I18n.l("Diminuir")
                         enabled: AppSettings.concurrentFragments > AppSettings.concurrentFragmentsFloor
                         onClicked: AppSettings.stepConcurrentFragments(-1)
                     }
@@ -152,6 +153,7 @@ Flickable {
                     StepButton {
                         objectName: "fragmentsUp"
                         text: "+"
+                        label: I18n.l("Aumentar")
                         enabled: AppSettings.concurrentFragments < AppSettings.concurrentFragmentsCeiling
                         onClicked: AppSettings.stepConcurrentFragments(1)
                     }
