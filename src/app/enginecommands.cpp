@@ -1,13 +1,16 @@
 #include "enginecommands.h"
 
+#include "engine/downloader.h"
 #include "i18n/i18n.h"
 #include "settings/settings.h"
 #include "tools/engineinstaller.h"
 #include "tools/freshnessmonitor.h"
 #include "tools/releasecheck.h"
 #include "tools/tools.h"
+#include "ui/enginebannertexts.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QUrl>
 
 #include <cstdio>
@@ -40,26 +43,61 @@ QString freshnessLine(EngineFreshness freshness, const QString &version, const Q
     case EngineFreshness::current:
         return L(QStringLiteral("O yt-dlp está na versão mais recente."));
     case EngineFreshness::outdated:
-        return LF(QStringLiteral("Este yt-dlp tem mais de %d dias e não consegui ver se há outro."), kOutdatedAfterDays);
+        return LF(QStringLiteral("Este yt-dlp tem mais de %d dias; não foi possível verificar se há uma versão mais nova."),
+                  kOutdatedAfterDays);
     case EngineFreshness::unknown:
         break;
     }
     return L(QStringLiteral("Não se sabe se há um yt-dlp mais novo."));
 }
 
+// What ffmpeg, ffprobe and Deno answer about their version: "ffmpeg version 5.1.6-0+deb12u1
+// Copyright…", "deno 2.1.4 (stable, release, x86_64-unknown-linux-gnu)".
+QString toolVersion(const QString &name, const QString &path)
+{
+    if (name == u"yt-dlp")
+        return Tools::versionOf(path).value_or(QString());
+    QProcess process;
+    process.setProgram(path);
+    process.setArguments({name == u"deno" ? QStringLiteral("--version") : QStringLiteral("-version")});
+    Tools::prepareEngineProcess(process);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    const QStringList words = QString::fromUtf8(process.readAllStandardOutput()).section(u'\n', 0, 0).split(u' ', Qt::SkipEmptyParts);
+    if (name == u"deno")
+        return words.value(0) == u"deno" ? words.value(1) : QString();
+    return words.value(1) == u"version" ? words.value(2) : QString();
+}
+
 int engineStatus(Settings &settings)
 {
     QString version;
+    bool missing[3] = {};
+    int index = 0;
     for (const QString &name : {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe"), QStringLiteral("deno")}) {
         const std::optional<QString> path = Tools::find(name);
         QString line = name + QStringLiteral(": ") + path.value_or(L(QStringLiteral("não encontrado")));
-        if (path && name == u"yt-dlp") {
-            version = Tools::versionOf(*path).value_or(QString());
-            if (!version.isEmpty())
-                line += QStringLiteral(" (") + version + u')';
+        if (path) {
+            const QString found = toolVersion(name, *path);
+            if (name == u"yt-dlp")
+                version = found;
+            if (!found.isEmpty())
+                line += QStringLiteral(" (") + found + u')';
         }
+        // ffprobe comes with ffmpeg; the banner speaks of the two as one.
+        if (name != u"ffprobe")
+            missing[index++] = !path;
+        else if (!path)
+            missing[1] = true;
         printLine(line);
     }
+    if (missing[0] || missing[1] || missing[2])
+        printLine(EngineBannerTexts::missingParts(missing[0], missing[1], missing[2]));
     if (const std::optional<QString> previous = Tools::previousYtDlp())
         printLine(QStringLiteral("yt-dlp.previous: ") + *previous);
     const FreshnessMonitor freshness(&settings);

@@ -95,6 +95,7 @@ RunMarkers::RunMarkers(const QString &token)
     , m_postprocess(Marker::postprocess + token + u'|')
     , m_title(Marker::title + token + u'|')
     , m_file(Marker::file + token + u'|')
+    , m_destination(Marker::destination + token + u'|')
 {
 }
 
@@ -155,13 +156,17 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     const DownloadOptions &options = request.options;
     const QString folderTemplate = outputTemplate(request);
     const RunMarkers markers(request.token);
-    QStringList args{
-        Tools::kIgnoreConfig,
+    QStringList args{Tools::kIgnoreConfig};
+    if (request.noQuiet)
+        args << QStringLiteral("--no-quiet");
+    args << QStringList{
         QStringLiteral("--newline"),
         QStringLiteral("--progress"),
         QStringLiteral("--no-simulate"),
         QStringLiteral("--no-colors"),
         QStringLiteral("--no-mtime"),
+        QStringLiteral("--print"),
+        QStringLiteral("video:") + markers.destination() + QStringLiteral("%(playlist_index)s|%(filename)j"),
         QStringLiteral("--print"),
         QStringLiteral("before_dl:") + markers.title() + QStringLiteral("%(title)j"),
         QStringLiteral("--print"),
@@ -223,6 +228,18 @@ QStringList formatSelection(Quality quality, const Settings &settings, bool with
     return args;
 }
 
+bool engineHasNoQuiet(const QString &version)
+{
+    // Releases are named by date; the first one known to have the option is taken as
+    // the line, the option itself being younger than Debian 12's 2023.03.04.
+    static const QRegularExpression dated(QStringLiteral("^(\\d{4})\\.(\\d{2})\\.(\\d{2})(\\.\\d+)?$"));
+    const auto match = dated.match(version.trimmed());
+    if (!match.hasMatch())
+        return false;
+    const int day = match.captured(1).toInt() * 10000 + match.captured(2).toInt() * 100 + match.captured(3).toInt();
+    return day >= 20240101;
+}
+
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile,
                       const QString &configFile, const QStringList &formats)
 {
@@ -253,6 +270,9 @@ QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token
         request.configFile = runConfigFile(item.id());
     if (d().boolean(SettingsKey::useArchive))
         request.archiveFile = archiveFile();
+    request.noQuiet = engineHasNoQuiet(m_ytdlpVersion);
+    if (item.distinctName() && !request.options.outputPattern && !request.playlist)
+        request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
     return ::buildArgs(request, d(), m_ffmpegPath);
 }
 

@@ -16,6 +16,7 @@ inline constexpr QLatin1StringView progress("VIRLOP|");
 inline constexpr QLatin1StringView postprocess("VIRLOPP|");
 inline constexpr QLatin1StringView title("VIRLOTITLE|");
 inline constexpr QLatin1StringView file("VIRLOFILE|");
+inline constexpr QLatin1StringView destination("VIRLODEST|");
 } // namespace Marker
 
 // A run's marker lines begin with the marker, a token chosen for that run and "|": text
@@ -33,6 +34,8 @@ public:
     const QString &postprocess() const { return m_postprocess; }
     const QString &title() const { return m_title; }
     const QString &file() const { return m_file; }
+    // The final name of a file, announced before it is downloaded.
+    const QString &destination() const { return m_destination; }
 
 private:
     QString m_token;
@@ -40,6 +43,7 @@ private:
     QString m_postprocess;
     QString m_title;
     QString m_file;
+    QString m_destination;
 };
 
 // What a download command depends on besides the settings.
@@ -58,10 +62,18 @@ struct DownloadRequest
     QString configFile;
     // Chosen per run; see RunMarkers.
     QString token;
+    // The engine can leave the quiet mode that printing puts it in, so that the log tells
+    // what it did: extraction, the formats chosen, merging and post-processing.
+    bool noQuiet = false;
     // What the probe already read of the page, given to the engine instead of the link so
     // that the page is not read twice; empty to read it anew.
     QString infoJson;
 };
+
+// Whether a yt-dlp of this version ("2024.08.06", a nightly's "2024.08.06.232723") has
+// "--no-quiet". An older one stops at an option it does not know, so an unreadable
+// version counts as old.
+bool engineHasNoQuiet(const QString &version);
 
 // The browser-cookie arguments: empty, or "--cookies-from-browser" and the browser.
 QStringList cookieArgs(const Settings &settings);

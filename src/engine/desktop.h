@@ -13,8 +13,11 @@ public:
     virtual void playCompletionSound() = 0;
     // Asks for the user's attention once, without insisting.
     virtual void requestAttention() = 0;
-    // Tells the user, where the window cannot, that a download finished.
-    virtual void notifyFinished(const QString &title) = 0;
+    // Tells the user, where the window cannot, that a download finished: its title, or
+    // how many finished together.
+    virtual void notifyFinished(const QString &what) = 0;
+    // Tells the user, where the window cannot, that a download failed and why.
+    virtual void notifyFailed(const QString &title, const QString &why) = 0;
     virtual void openFile(const QString &path) = 0;
     virtual void openFolder(const QString &path) = 0;
     // Shows the file selected in a file-manager window.

@@ -16,6 +16,12 @@
 
 Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
 
+namespace {
+// Where the last failed installation is kept, so that it survives a restart.
+constexpr QLatin1StringView kInstallFailureKey("engineInstallFailure");
+constexpr QLatin1StringView kInstallFailedAtKey("engineInstallFailedAt");
+} // namespace
+
 Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     : QObject(parent)
     , m_settings(settings)
@@ -41,8 +47,20 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::scheduleJournal);
 
     connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installingChanged);
+    // While an installation runs, no failure is shown.
+    connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installFailureChanged);
     connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);
-    connect(m_installer, &EngineInstaller::finished, this, &Downloader::refreshEngine);
+    connect(m_installer, &EngineInstaller::finished, this, [this](bool succeeded) {
+        if (succeeded) {
+            d().remove(QString(kInstallFailureKey));
+            d().remove(QString(kInstallFailedAtKey));
+        } else {
+            d().setValue(QString(kInstallFailureKey), m_installer->status());
+            d().setValue(QString(kInstallFailedAtKey), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+        }
+        emit installFailureChanged();
+        refreshEngine();
+    });
     connect(m_installer, &EngineInstaller::latestYtDlpSeen, m_freshness, &FreshnessMonitor::record);
     connect(m_freshness, &FreshnessMonitor::changed, this, &Downloader::freshnessChanged);
     connect(this, &Downloader::ytdlpVersionChanged, this, &Downloader::freshnessChanged);
@@ -104,6 +122,20 @@ bool Downloader::installing() const
 QString Downloader::installStatus() const
 {
     return m_installer->status();
+}
+
+QString Downloader::installFailure() const
+{
+    if (m_installer->installing())
+        return {};
+    return d().string(kInstallFailureKey).value_or(QString());
+}
+
+QDateTime Downloader::installFailedAt() const
+{
+    if (installFailure().isEmpty())
+        return {};
+    return QDateTime::fromString(d().string(kInstallFailedAtKey).value_or(QString()), Qt::ISODate);
 }
 
 void Downloader::refreshEngine()

@@ -8,6 +8,7 @@
 #include "model/quality.h"
 #include "tools/freshnessmonitor.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QSet>
@@ -25,6 +26,7 @@ class DownloadItem;
 class DownloadList;
 class EngineInstaller;
 class FreshnessMonitor;
+struct FailureContext;
 class HistoryBook;
 class HistoryList;
 class QProcess;
@@ -46,6 +48,8 @@ class Downloader : public QObject
     Q_PROPERTY(QString ytdlpVersion READ ytdlpVersion NOTIFY ytdlpVersionChanged)
     Q_PROPERTY(bool installing READ installing NOTIFY installingChanged)
     Q_PROPERTY(QString installStatus READ installStatus NOTIFY installStatusChanged)
+    Q_PROPERTY(QString installFailure READ installFailure NOTIFY installFailureChanged)
+    Q_PROPERTY(QDateTime installFailedAt READ installFailedAt NOTIFY installFailureChanged)
     Q_PROPERTY(bool engineReady READ engineReady NOTIFY engineChanged)
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
     Q_PROPERTY(QString ytdlpLatest READ ytdlpLatest NOTIFY freshnessChanged)
@@ -72,6 +76,8 @@ public:
     static constexpr int kMaxProbes = 6;
     // How long a cancelled download may take to stop before it is told to terminate.
     static constexpr int kCancelGraceMs = 3000;
+    // How long a finished download waits for others to end before it is announced.
+    static constexpr int kAnnounceGatherMs = 1500;
     // How long what a probe read of a page serves the download: the media addresses in it
     // expire, so after this the download reads the page anew.
     static constexpr qint64 kProbedInfoFreshMs = 15 * 60 * 1000;
@@ -106,6 +112,10 @@ public:
     QString ytdlpVersion() const { return m_ytdlpVersion; }
     bool installing() const;
     QString installStatus() const;
+    // The last installation's failure and when it happened, kept across restarts until an
+    // installation succeeds; empty while one runs.
+    QString installFailure() const;
+    QDateTime installFailedAt() const;
     bool engineReady() const { return m_ytdlpPath.has_value(); }
     bool engineComplete() const { return m_ytdlpPath && m_ffmpegPath && m_denoPath; }
 
@@ -144,6 +154,8 @@ public:
     // Does what the item's failure asks for: updates or completes the engine, or opens
     // the settings page at the setting to change.
     Q_INVOKABLE void runFailureAction(DownloadItem *item);
+    // Runs a partly failed playlist again for the entries that failed, and only those.
+    Q_INVOKABLE void retryFailedEntries(DownloadItem *item);
     // The setting the settings page should show first ("cookies", "folder"), once: asking
     // clears it, so a later visit opens at the top.
     Q_INVOKABLE QString takeSettingsFocus();
@@ -240,6 +252,7 @@ signals:
     void previousYtdlpChanged();
     void installingChanged();
     void installStatusChanged();
+    void installFailureChanged();
     void activeCountChanged();
     void totalBytesChanged();
     void clipboardSuggestionChanged();
@@ -264,6 +277,9 @@ private:
     void startProbe(DownloadItem *item);
     void endProbe(const QUuid &id);
     void failLaunch(const QUuid &id, const QString &error);
+    bool nameTakenByAnother(const DownloadItem &item) const;
+    void announceFinished(const QString &title);
+    void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
     void keepProbedInfo(const QUuid &id, const QByteArray &json);
     static bool expiredMediaAddress(const QStringList &log);
     void dropProbedInfo(const QUuid &id);
@@ -283,6 +299,8 @@ private:
     QString m_settingsFocus;
 
     Desktop *m_desktop = nullptr;
+    QStringList m_finishedTitles;
+    class QTimer *m_announceTimer = nullptr;
     Clipboard *m_clipboard = nullptr;
 
     DownloadList *m_items;

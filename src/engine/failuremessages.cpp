@@ -15,11 +15,17 @@ struct KnownFailure
 };
 
 constexpr int kLoginRow = 0;
+constexpr int kForbiddenRow = 3;
+constexpr int kNoNetworkRow = 6;
 constexpr int kJavaScriptRow = 11;
+constexpr int kForbiddenHereRow = 14;
+constexpr int kCutShortRow = 16;
+constexpr int kNoSuchHostRow = 17;
+constexpr int kRefusedRow = 18;
 
 // Order matters where phrases meet: a login prompt that also mentions a 403 is
 // about the login, and an unsupported link that says "private video" is unsupported.
-const std::array<KnownFailure, 13> kKnownFailures{{
+const std::array<KnownFailure, 19> kKnownFailures{{
     {{u"sign in to confirm", u"login required", u"cookies"},
      "O site pediu login/verificação. Em Ajustes ▸ Formato, escolha um navegador em “Usar login do navegador”.",
      FailureAction::chooseBrowser},
@@ -28,9 +34,8 @@ const std::array<KnownFailure, 13> kKnownFailures{{
     {{u"http error 403"}, "Acesso negado (403). Tente Ajustes ▸ Motor ▸ Atualizar yt-dlp.", FailureAction::updateEngine},
     {{u"http error 429"}, "O site limitou as requisições (429). Espere alguns minutos ou use o login do navegador."},
     {{u"requested format is not available"}, "Essa qualidade não existe para este vídeo — tente “Melhor qualidade”."},
-    {{u"connection refused", u"network is unreachable", u"name or service not known",
-      u"temporary failure in name resolution", u"no address associated with hostname",
-      u"nodename nor servname provided", u"getaddrinfo failed", u"failed to resolve"},
+    // Nothing answers at all: no route anywhere, or no name server to ask.
+    {{u"network is unreachable", u"temporary failure in name resolution"},
      "Não consegui conectar ao site. Verifique sua conexão com a internet e tente de novo."},
     {{u"timed out"}, "O site demorou demais para responder. Tente de novo em alguns minutos."},
     {{u"no space left on device", u"disk quota exceeded"},
@@ -46,13 +51,38 @@ const std::array<KnownFailure, 13> kKnownFailures{{
     {{u"nsig extraction failed", u"signature extraction failed", u"unable to extract"},
      "O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor.",
      FailureAction::updateEngine},
+    {{u"http error 404", u"http error 410"},
+     "O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link."},
+    // A 403 from a page the engine reads only generically is the site's answer, not an
+    // engine that fell behind.
+    {{u"http error 403"}, "O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você."},
+    {{u"http error 5"}, "O site está com problemas no momento (erro do servidor). Tente de novo mais tarde."},
+    {{u"bytes, expected", u"[download] got error", u"incompleteread", u"connection reset by peer",
+      u"remote end closed connection"},
+     "A conexão caiu antes do fim do download. “Tentar de novo” continua de onde parou."},
+    {{u"name or service not known", u"no address associated with hostname", u"nodename nor servname provided",
+      u"failed to resolve", u"getaddrinfo failed"},
+     "Site não encontrado: este endereço não existe. Confira o link."},
+    {{u"connection refused"}, "O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde."},
 }};
+
+// What makes the engine's text hard to read and is no business of the user: the
+// request to report the problem to its makers, and the Python exception behind it.
+const std::array<QLatin1StringView, 3> kNoiseFrom{QLatin1StringView("; please report this issue"),
+                                                   QLatin1StringView(" please report this issue"),
+                                                   QLatin1StringView(" (caused by ")};
 
 bool mentions(QStringView text, const KnownFailure &failure, Qt::CaseSensitivity cs = Qt::CaseSensitive)
 {
     return std::ranges::any_of(failure.phrases, [text, cs](const char16_t *phrase) {
         return phrase && text.contains(QStringView(phrase), cs);
     });
+}
+
+template<typename Phrases>
+bool mentionsAny(const QString &text, const Phrases &phrases)
+{
+    return std::ranges::any_of(phrases, [&](QLatin1StringView phrase) { return text.contains(phrase, Qt::CaseInsensitive); });
 }
 
 // Index of the first row with a phrase in `text`, -1 when none has one.
@@ -76,24 +106,90 @@ QString friendlyError(const QString &message)
     return row < 0 ? message : L(QString::fromUtf8(kKnownFailures[row].message));
 }
 
-FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen)
+FailureDescription describeFailure(const QString &raw, const QStringList &log, const FailureContext &context)
 {
+    const auto logMentions = [&log](const auto &phrases) {
+        return std::ranges::any_of(log, [&](const QString &line) {
+            return std::ranges::any_of(phrases, [&](QLatin1StringView phrase) { return line.contains(phrase, Qt::CaseInsensitive); });
+        });
+    };
+    // yt-dlp stops with a traceback, not an error line, on a cookies file it cannot read.
+    static const std::array kBadCookies{QLatin1StringView("cookiejar.LoadError"),
+                                        QLatin1StringView("does not look like a Netscape format cookies file")};
+    if (!context.cookiesFile.isEmpty() && (logMentions(kBadCookies) || mentionsAny(raw, kBadCookies)))
+        return {LF(QStringLiteral("O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão."),
+                   context.cookiesFile),
+                FailureAction::chooseCookiesFile};
+
     const KnownFailure &javaScript = kKnownFailures[kJavaScriptRow];
     const bool noRuntime = std::ranges::any_of(log, [&](const QString &line) { return mentions(line, javaScript, Qt::CaseInsensitive); });
-    const int row = noRuntime ? kJavaScriptRow : knownRow(raw);
+    int row = noRuntime ? kJavaScriptRow : knownRow(raw);
+    // A transfer that the engine gave up on part-way broke off, whatever the retries
+    // then ran into: the partial file stays, and trying again continues it.
+    if (!noRuntime && mentions(raw.toLower(), kKnownFailures[kCutShortRow]))
+        row = kCutShortRow;
+    if (row == kForbiddenRow && raw.contains(QLatin1StringView("[generic]"), Qt::CaseInsensitive))
+        row = kForbiddenHereRow;
+    // Through a proxy, the one connection that fails is the one to the proxy.
+    if (context.proxySet && (row == kNoNetworkRow || row == kNoSuchHostRow || row == kRefusedRow))
+        return {L(QStringLiteral("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio.")),
+                FailureAction::openProxy};
     if (row < 0)
-        return {raw, FailureAction::none};
+        return {unknownFailure(raw), FailureAction::none};
     const KnownFailure &known = kKnownFailures[row];
-    const FailureAction action = row == kLoginRow && browserChosen ? FailureAction::updateEngine : known.action;
+    const FailureAction action = row == kLoginRow && context.browserChosen ? FailureAction::updateEngine : known.action;
     return {L(QString::fromUtf8(known.message)), action};
+}
+
+FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen)
+{
+    return describeFailure(raw, log, FailureContext{browserChosen, false, {}});
+}
+
+QString engineLine(QStringView line)
+{
+    QStringView text = afterErrorPrefix(line);
+    for (QLatin1StringView noise : kNoiseFrom) {
+        if (const qsizetype at = text.indexOf(noise, 0, Qt::CaseInsensitive); at >= 0)
+            text = text.first(at);
+    }
+    text = text.trimmed();
+    while (text.endsWith(u';') || text.endsWith(u','))
+        text.chop(1);
+    return text.trimmed().toString();
+}
+
+QString unknownFailure(const QString &raw)
+{
+    const QString said = engineLine(raw);
+    if (said.isEmpty())
+        return L(QStringLiteral("O download falhou."));
+    return LF(QStringLiteral("O download falhou. Última mensagem do yt-dlp: %@"), said);
+}
+
+std::optional<QString> engineSaid(const std::optional<QString> &lastError, const QStringList &log)
+{
+    if (lastError && !lastError->isEmpty())
+        return *lastError;
+    // The command line and Vireloom's own notes are not the engine speaking.
+    const auto said = std::find_if(log.rbegin(), log.rend(), [](const QString &line) {
+        return !afterErrorPrefix(line).isEmpty() && !line.startsWith(QLatin1StringView("$ "))
+            && !line.startsWith(QLatin1StringView("Vireloom: "));
+    });
+    if (said != log.rend())
+        return *said;
+    return std::nullopt;
 }
 
 QString failureText(const std::optional<QString> &lastError, const QStringList &log, int status)
 {
-    if (lastError && !lastError->isEmpty())
-        return *lastError;
-    const auto said = std::find_if(log.rbegin(), log.rend(), [](const QString &line) { return !afterErrorPrefix(line).isEmpty(); });
-    if (said != log.rend())
-        return *said;
-    return LF(QStringLiteral("yt-dlp saiu com código %d"), status);
+    return engineSaid(lastError, log).value_or(LF(QStringLiteral("yt-dlp saiu com código %d"), status));
+}
+
+FailureDescription describeRun(const std::optional<QString> &lastError, const QStringList &log, int status,
+                               const FailureContext &context)
+{
+    if (const auto said = engineSaid(lastError, log))
+        return describeFailure(*said, log, context);
+    return {LF(QStringLiteral("yt-dlp saiu com código %d"), status), FailureAction::none};
 }

@@ -23,6 +23,8 @@ public:
     void feed(QByteArrayView data);
     // Delivers what is left after the last line break as one last line.
     void flush();
+    // What has arrived after the last line break, not delivered yet.
+    QByteArrayView pending() const { return m_buffer; }
 
 private:
     void deliver(QByteArrayView bytes);

@@ -70,7 +70,7 @@ bool isNameChar(QChar c)
 bool startsLine(QStringView text)
 {
     return text.startsWith(Marker::progress) || text.startsWith(Marker::postprocess) || text.startsWith(Marker::title)
-        || text.startsWith(Marker::file) || text.startsWith(QLatin1StringView("ERROR:"))
+        || text.startsWith(Marker::file) || text.startsWith(Marker::destination) || text.startsWith(QLatin1StringView("ERROR:"))
         || text.startsWith(QLatin1StringView("WARNING:"));
 }
 
@@ -193,6 +193,7 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
         return;
     }
     if (line.startsWith(markers.postprocess())) {
+        item.setStep(line.sliced(markers.postprocess().size()).toString(), QDateTime::currentMSecsSinceEpoch());
         item.setState(DLState::processing);
         return;
     }
@@ -204,11 +205,23 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
             item.setTitle(text);
         return;
     }
+    if (line.startsWith(markers.destination())) {
+        // The entry's place in its playlist ("NA" outside one), then its final name.
+        const QStringView rest = line.sliced(markers.destination().size());
+        const qsizetype bar = rest.indexOf(u'|');
+        const QString path = decodedField(bar < 0 ? rest : rest.sliced(bar + 1));
+        item.ledger().named(bar < 0 ? std::nullopt : parseWhole(rest.first(bar)));
+        // Announced before the download starts: a file there already is not this run's.
+        if (liesInside(path, run.folder))
+            item.noteDestination(path, QFileInfo::exists(path));
+        return;
+    }
     if (line.startsWith(markers.file())) {
         const QString path = decodedField(line.sliced(markers.file().size()));
-        if (liesInside(path, run.folder))
+        if (liesInside(path, run.folder)) {
             item.appendFile(path);
-        else
+            item.ledger().delivered();
+        } else
             appendLog(item, QStringLiteral("Vireloom: ignored a file outside the download folder: ") + path);
         return;
     }
@@ -216,11 +229,14 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
     appendLog(item, line.toString());
     if (line.startsWith(QLatin1StringView("ERROR:"))) {
         item.setLastError(trimSpacesAndTabs(line.sliced(6)).toString());
+        item.ledger().error(*item.lastError());
     } else if (item.lastError() && item.lastError()->isEmpty()) {
         // Some releases end "ERROR: " with a carriage return and give the reason on the
         // line after it.
-        if (const QStringView reason = trimSpacesAndTabs(line); !reason.isEmpty())
+        if (const QStringView reason = trimSpacesAndTabs(line); !reason.isEmpty()) {
             item.setLastError(reason.toString());
+            item.ledger().completeLastError(*item.lastError());
+        }
     }
 }
 
@@ -331,6 +347,8 @@ bool liesInside(const QString &path, const QString &folder)
 
 void Downloader::handle(QStringView line, const QUuid &id, RunOutput &run)
 {
-    if (DownloadItem *item = m_items->find(id))
+    if (DownloadItem *item = m_items->find(id)) {
+        item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
         applyOutputLine(*item, line, run);
+    }
 }

@@ -1,6 +1,7 @@
 #include "downloader.h"
 
 #include "engine/desktop.h"
+#include "engine/leftovers.h"
 #include "intake/linkextraction.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -71,6 +72,9 @@ void Downloader::remove(DownloadItem *item)
     const QUuid id = item->id();
     if (item->state().isActive())
         cancel(item);
+    // What a failed run kept for a retry is of no use once its card is gone.
+    else if (!item->process() && (item->state().kind() == DLState::failed || item->state().kind() == DLState::cancelled))
+        Leftovers::remove({item->destinations(), item->preexisting(), item->files()}, Leftovers::Keep::nothing);
     // A probe still running for it is of no use any more, nor what one read.
     endProbe(id);
     dropProbedInfo(id);

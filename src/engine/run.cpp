@@ -2,10 +2,12 @@
 
 #include "engine/desktop.h"
 #include "engine/failuremessages.h"
+#include "engine/leftovers.h"
 #include "engine/commandline.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
 #include "history/historybook.h"
+#include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -13,6 +15,7 @@
 #include "tools/childprocess.h"
 #include "tools/tools.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -21,9 +24,30 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <utility>
+
+namespace {
+
+// Some releases (Debian 12's) end a post-processing line with no line break, so it stays
+// unfinished while its step runs, which is when the step has to show. A step's name
+// arrives in one write: the last one in what waits is the step under way.
+void showPendingStep(DownloadItem &item, QByteArrayView pending, const RunOutput &run)
+{
+    if (!pending.startsWith(QByteArrayView(Marker::postprocess.data(), Marker::postprocess.size())))
+        return;
+    const QString text = QString::fromUtf8(pending);
+    const OutputPieces pieces = splitOutputLine(text);
+    const QStringView last = pieces.last();
+    if (!last.startsWith(run.markers.postprocess()))
+        return;
+    item.setLastOutput(QDateTime::currentMSecsSinceEpoch());
+    item.setStep(last.sliced(run.markers.postprocess().size()).toString(), QDateTime::currentMSecsSinceEpoch());
+    item.setState(DLState::processing);
+}
+} // namespace
 
 void Downloader::start(DownloadItem *item)
 {
@@ -52,6 +76,13 @@ void Downloader::start(DownloadItem *item)
     item->setLastError(std::nullopt);
     item->setFiles({});
     item->setAlreadyArchived(false);
+    item->setAlreadyThere(false);
+    item->setStep(QString(), 0);
+    item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
+    item->clearDestinations();
+    item->ledger() = {};
+    item->setEntryOutcome({}, 0, 0);
+    item->setDistinctName(item->distinctName() || nameTakenByAnother(*item));
 
     // yt-dlp creates the archive with its own umask; made first, it is the user's alone.
     if (d().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
@@ -80,8 +111,11 @@ void Downloader::start(DownloadItem *item)
 
     // Every line is handled, in order, before the end of the run: finish() sees all of them.
     auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) mutable { handle(line, id, run); });
-    connect(process, &QProcess::readyReadStandardOutput, this,
-            [process, reader] { reader->feed(process->readAllStandardOutput()); });
+    connect(process, &QProcess::readyReadStandardOutput, this, [this, process, reader, id, run] {
+        reader->feed(process->readAllStandardOutput());
+        if (DownloadItem *item = m_items->find(id))
+            showPendingStep(*item, reader->pending(), run);
+    });
     connect(process, &QProcess::finished, this, [this, process, reader, id](int exitCode, QProcess::ExitStatus exitStatus) {
         reader->feed(process->readAllStandardOutput());
         reader->flush();
@@ -107,6 +141,30 @@ void Downloader::start(DownloadItem *item)
     item->setProcess(process);
     process->start(QIODevice::ReadOnly);
 }
+
+// A file is named after its title, so two links with one title would land on one name,
+// and the engine would skip the second as already downloaded. The title is all that is
+// known before the run; another link running, done, or in the history with a file still
+// there holds the name.
+bool Downloader::nameTakenByAnother(const DownloadItem &item) const
+{
+    if (item.playlist() || item.options().outputPattern)
+        return false;
+    const auto sameTitleOtherLink = [&item](const QString &title, const QString &url) {
+        return !title.isEmpty() && title == item.title() && url != item.url();
+    };
+    for (const DownloadItem *other : m_items->items()) {
+        const DLState::Kind kind = other->state().kind();
+        const bool holds = kind == DLState::downloading || kind == DLState::processing || kind == DLState::done;
+        if (other != &item && holds && !other->distinctName() && sameTitleOtherLink(other->title(), other->url()))
+            return true;
+    }
+    const QList<HistoryEntry> &entries = m_history->list()->entries();
+    return std::any_of(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
+        return sameTitleOtherLink(entry.title, entry.url) && entry.file && QFileInfo::exists(*entry.file);
+    });
+}
+
 
 // yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
 // of its own: the user's file is never rewritten, and runs side by side do not race.
@@ -158,7 +216,12 @@ void Downloader::finish(const QUuid &id, int status)
     item->setSpeed(QString());
     item->setEta(QString());
 
+    const Leftovers::Run leftovers{item->destinations(), item->preexisting(), item->files()};
+    const FailureContext context{d().cookiesBrowser() != u"none", !privateConfig(d()).isEmpty(),
+                                 d().string(SettingsKey::cookiesFile).value_or(QString())};
     if (item->userCancelled()) {
+        // The engine has exited, so nothing writes to what it left any more.
+        Leftovers::remove(leftovers, Leftovers::Keep::nothing);
         m_runsFromProbedInfo.remove(id);
         item->setState(DLState::cancelled);
     } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
@@ -168,19 +231,37 @@ void Downloader::finish(const QUuid &id, int status)
         // nothing new was downloaded, so there is nothing to record.
         const bool allKnown = item->files().isEmpty() && d().boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
         item->setAlreadyArchived(allKnown);
+        // Every file it named was there before it started: the engine found them and
+        // fetched nothing.
+        const QStringList &named = item->destinations();
+        const bool allThere = !item->files().isEmpty() && !named.isEmpty()
+                           && std::all_of(named.begin(), named.end(), [item](const QString &path) { return item->preexisting().contains(path); });
+        item->setAlreadyThere(allThere);
+        if (item->playlist()) {
+            Leftovers::remove(leftovers, Leftovers::Keep::resumable);
+            recordEntryOutcome(*item, context);
+        }
         // A playlist that produced files is done even when some of its entries failed.
+        // The bar counted what was fetched; a conversion makes another file of another size.
+        qint64 arrived = 0;
+        for (const QString &file : item->files())
+            arrived += QFileInfo(file).size();
+        if (arrived > 0)
+            item->setSizeText(Tools::fmtBytes(double(arrived)));
         item->setState(DLState::done);
         item->setProgress(1.0);
-        if (!allKnown)
-            m_history->record(*item);
-        if (m_desktop && !allKnown) {
+        // Once is once: what was there already keeps its one entry, brought to the top.
+        if (!(allKnown || allThere) || !m_history->bringForward(*item)) {
+            if (!allKnown)
+                m_history->record(*item);
+        }
+        if (m_desktop && !allKnown && !allThere) {
             if (d().boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();
             m_desktop->requestAttention();
-            m_desktop->notifyFinished(item->title());
+            announceFinished(item->title());
         }
     } else {
-        const QString raw = failureText(item->lastError(), item->log(), status);
         // The media addresses in the probe's reading may have expired before a byte came:
         // the page is read anew, once.
         if (m_runsFromProbedInfo.remove(id) && item->progress() == 0 && item->files().isEmpty()
@@ -190,11 +271,67 @@ void Downloader::finish(const QUuid &id, int status)
             start(item);
             return;
         }
-        const FailureDescription failure = describeFailure(raw, item->log(), d().cookiesBrowser() != u"none");
+        const FailureDescription failure = describeRun(item->lastError(), item->log(), status, context);
+        // A file under its final name that the run never delivered is broken; only what a
+        // retry continues from stays.
+        Leftovers::remove(leftovers, Leftovers::Keep::resumable);
         item->setState(DLState::failure(failure.message));
         item->setFailureAction(failure.action);
+        if (m_desktop)
+            m_desktop->notifyFailed(item->title(), failure.message);
     }
     pump();
+}
+
+// The entries the run was to fetch: those picked, else all the probe counted, else those
+// the run itself named.
+void Downloader::recordEntryOutcome(DownloadItem &item, const FailureContext &context)
+{
+    QList<qint64> planned;
+    if (!item.options().playlistItems.isEmpty()) {
+        for (const int position : item.options().playlistItems)
+            planned << position;
+    } else if (const auto count = item.playlistCount(); count && *count > 0) {
+        for (qint64 n = 1; n <= *count; ++n)
+            planned << n;
+    }
+    const PlaylistLedger &ledger = item.ledger();
+    QList<DownloadItem::EntryFailure> failed;
+    for (const PlaylistLedger::Failure &failure : ledger.failures(planned))
+        failed.append({failure.index, describeFailure(failure.error, {}, context).message});
+    const qsizetype arrived = ledger.deliveredEntries().size();
+    item.setEntryOutcome(failed, std::max<qsizetype>(planned.size(), arrived + failed.size()), arrived);
+}
+
+void Downloader::retryFailedEntries(DownloadItem *item)
+{
+    if (!item || item->process() || !item->partlyFailed())
+        return;
+    DownloadOptions options = item->options();
+    options.playlistItems.clear();
+    for (const DownloadItem::EntryFailure &failure : item->failedEntries())
+        options.playlistItems << static_cast<int>(failure.index);
+    item->setOptions(options);
+    retry(item);
+}
+
+// Downloads that end within a moment of each other make one notification between them.
+void Downloader::announceFinished(const QString &title)
+{
+    m_finishedTitles << title;
+    if (!m_announceTimer) {
+        m_announceTimer = new QTimer(this);
+        m_announceTimer->setSingleShot(true);
+        m_announceTimer->setInterval(kAnnounceGatherMs);
+        connect(m_announceTimer, &QTimer::timeout, this, [this] {
+            const QStringList titles = std::exchange(m_finishedTitles, {});
+            if (!m_desktop || titles.isEmpty())
+                return;
+            m_desktop->notifyFinished(titles.size() == 1 ? titles.first()
+                                                         : LP(titles.size(), QStringLiteral("%ld download concluído|%ld downloads concluídos")));
+        });
+    }
+    m_announceTimer->start();
 }
 
 // yt-dlp's words for a media address the site no longer serves: forbidden or gone.
@@ -223,6 +360,12 @@ void Downloader::runFailureAction(DownloadItem *item)
         break;
     case FailureAction::openSettings:
         m_settingsFocus = QStringLiteral("folder");
+        break;
+    case FailureAction::openProxy:
+        m_settingsFocus = QStringLiteral("proxy");
+        break;
+    case FailureAction::chooseCookiesFile:
+        m_settingsFocus = QStringLiteral("cookiesFile");
         break;
     }
     setSection(AppSection::settings);

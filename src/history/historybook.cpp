@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 HistoryBook::HistoryBook(const QString &path, QObject *parent)
     : QObject(parent)
     , m_list(new HistoryList(this))
@@ -43,6 +45,24 @@ void HistoryBook::record(const DownloadItem &item)
 
     m_list->prepend(entry);
     save();
+}
+
+bool HistoryBook::bringForward(const DownloadItem &item)
+{
+    const QList<HistoryEntry> &entries = m_list->entries();
+    const QString file = item.files().isEmpty() ? QString() : item.files().constLast();
+    const auto known = std::find_if(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
+        return file.isEmpty() ? entry.url == item.url() : entry.file == file;
+    });
+    if (known == entries.end())
+        return false;
+    HistoryEntry entry = *known;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    entry.date = now.addMSecs(-now.time().msec());
+    m_list->removeId(entry.id);
+    m_list->prepend(entry);
+    save();
+    return true;
 }
 
 void HistoryBook::remove(const QUuid &id)

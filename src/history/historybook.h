@@ -26,6 +26,9 @@ public:
     void load();
     // Puts a finished download first, as one entry with its files' sizes, and saves.
     void record(const DownloadItem &item);
+    // Moves the entry of what the item found already there to the top, dated now: its
+    // file, or for a link the download archive knew, its link. False when none is listed.
+    bool bringForward(const DownloadItem &item);
     // Removes every entry with this id and saves, even when none had it.
     void remove(const QUuid &id);
     void clear();

@@ -112,3 +112,33 @@ void DownloadItem::appendFile(const QString &path)
     m_files.append(path);
     emit filesChanged();
 }
+
+void DownloadItem::noteDestination(const QString &path, bool existed)
+{
+    if (!m_destinations.contains(path))
+        m_destinations.append(path);
+    if (existed && !m_preexisting.contains(path))
+        m_preexisting.append(path);
+}
+
+void DownloadItem::clearDestinations()
+{
+    m_destinations.clear();
+    m_preexisting.clear();
+}
+
+void DownloadItem::setEntryOutcome(const QList<EntryFailure> &failed, qsizetype planned, qsizetype arrived)
+{
+    m_failedEntries = failed;
+    m_plannedEntries = planned;
+    m_arrivedEntries = arrived;
+}
+
+void DownloadItem::setStep(const QString &step, qint64 since)
+{
+    if (m_step == step)
+        return;
+    m_step = step;
+    m_stepSince = since;
+    emit stepChanged();
+}

@@ -3,6 +3,7 @@
 #include "model/dlstate.h"
 #include "model/downloadoptions.h"
 #include "model/failureaction.h"
+#include "model/playlistledger.h"
 #include "model/quality.h"
 
 #include <QObject>
@@ -77,6 +78,14 @@ public:
     void setPlaylistPos(const QString &playlistPos);
     QString currentEntry() const { return m_currentEntry; }
     void setCurrentEntry(const QString &currentEntry);
+    // The post-processing step under way ("Merger", "ExtractAudio"), and since when, in
+    // milliseconds since the epoch; empty while none is.
+    QString step() const { return m_step; }
+    qint64 stepSince() const { return m_stepSince; }
+    void setStep(const QString &step, qint64 since);
+    // When the run last printed anything, in milliseconds since the epoch.
+    qint64 lastOutput() const { return m_lastOutput; }
+    void setLastOutput(qint64 at) { m_lastOutput = at; }
     QStringList files() const { return m_files; }
     void setFiles(const QStringList &files);
     void appendFile(const QString &path);
@@ -97,6 +106,34 @@ public:
     // The last run found nothing that the download archive did not already list.
     bool alreadyArchived() const { return m_alreadyArchived; }
     void setAlreadyArchived(bool archived) { m_alreadyArchived = archived; }
+    // What became of each entry of a playlist in the last run, as its output told.
+    PlaylistLedger &ledger() { return m_ledger; }
+    const PlaylistLedger &ledger() const { return m_ledger; }
+    // The entries of a playlist that failed, each with its sentence, and how many of how
+    // many arrived; set when the run ends. A run that ends with some failed is done all
+    // the same, with what arrived.
+    struct EntryFailure
+    {
+        qint64 index = 0;
+        QString message;
+    };
+    const QList<EntryFailure> &failedEntries() const { return m_failedEntries; }
+    qsizetype plannedEntries() const { return m_plannedEntries; }
+    qsizetype arrivedEntries() const { return m_arrivedEntries; }
+    void setEntryOutcome(const QList<EntryFailure> &failed, qsizetype planned, qsizetype arrived);
+    bool partlyFailed() const { return m_state.kind() == DLState::done && !m_failedEntries.isEmpty(); }
+    // Another link with the same title has its file under the title alone: this one's name
+    // carries the site's id too.
+    bool distinctName() const { return m_distinctName; }
+    void setDistinctName(bool distinct) { m_distinctName = distinct; }
+    // The last run delivered only files that were in the folder before it started.
+    bool alreadyThere() const { return m_alreadyThere; }
+    void setAlreadyThere(bool there) { m_alreadyThere = there; }
+    // The final names the last run announced, and those of them that were already there.
+    const QStringList &destinations() const { return m_destinations; }
+    const QStringList &preexisting() const { return m_preexisting; }
+    void noteDestination(const QString &path, bool existed);
+    void clearDestinations();
 
 signals:
     void titleChanged();
@@ -115,6 +152,7 @@ signals:
     void playlistPosChanged();
     void currentEntryChanged();
     void filesChanged();
+    void stepChanged();
 
 private:
     const QUuid m_id;
@@ -138,6 +176,9 @@ private:
     QString m_playlistPos;
     QString m_currentEntry;
     QStringList m_files;
+    QString m_step;
+    qint64 m_stepSince = 0;
+    qint64 m_lastOutput = 0;
 
     QPointer<QProcess> m_process;
     QStringList m_log;
@@ -145,4 +186,12 @@ private:
     bool m_userCancelled = false;
     DownloadOptions m_options;
     bool m_alreadyArchived = false;
+    bool m_alreadyThere = false;
+    PlaylistLedger m_ledger;
+    QList<EntryFailure> m_failedEntries;
+    qsizetype m_plannedEntries = 0;
+    qsizetype m_arrivedEntries = 0;
+    bool m_distinctName = false;
+    QStringList m_destinations;
+    QStringList m_preexisting;
 };

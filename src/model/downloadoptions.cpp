@@ -397,6 +397,10 @@ std::optional<QString> problem(const DownloadOptions &options)
     if (options.section) {
         if (auto why = timeRangeProblem(*options.section))
             return why;
+        // The engine splits a cut by the chapters of the whole video: parts past the cut
+        // come out as near-empty files and the others at the wrong times.
+        if (options.splitChapters)
+            return L(u"Dividir em capítulos não funciona junto com um trecho de tempo: escolha um dos dois."_s);
     }
     if (auto why = categoriesProblem(options.sponsorBlock, options.sponsorCategories))
         return why;

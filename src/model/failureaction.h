@@ -7,7 +7,7 @@
 namespace FailureActions {
 Q_NAMESPACE
 
-enum class Kind { none, updateEngine, chooseBrowser, installDeno, installMissing, openSettings };
+enum class Kind { none, updateEngine, chooseBrowser, installDeno, installMissing, openSettings, openProxy, chooseCookiesFile };
 Q_ENUM_NS(Kind)
 } // namespace FailureActions
 

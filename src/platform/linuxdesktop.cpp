@@ -15,11 +15,18 @@ void LinuxDesktop::requestAttention()
         m_window->alert(0);
 }
 
-void LinuxDesktop::notifyFinished(const QString &title)
+void LinuxDesktop::notifyFinished(const QString &what)
 {
     if (m_window && m_window->isActive())
         return;
-    DesktopNotifications::notify(L(QStringLiteral("Concluído")), title);
+    DesktopNotifications::notify(L(QStringLiteral("Concluído")), what);
+}
+
+void LinuxDesktop::notifyFailed(const QString &title, const QString &why)
+{
+    if (m_window && m_window->isActive())
+        return;
+    DesktopNotifications::notify(LF(QStringLiteral("Falhou: %@"), title), why);
 }
 
 void LinuxDesktop::openFile(const QString &path)

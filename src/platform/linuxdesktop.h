@@ -16,7 +16,8 @@ public:
     void playCompletionSound() override;
     void requestAttention() override;
     // A desktop notification, only while the window is not the active one.
-    void notifyFinished(const QString &title) override;
+    void notifyFinished(const QString &what) override;
+    void notifyFailed(const QString &title, const QString &why) override;
     void openFile(const QString &path) override;
     void openFolder(const QString &path) override;
     void revealFile(const QString &path) override;

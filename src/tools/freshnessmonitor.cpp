@@ -139,8 +139,10 @@ bool FreshnessMonitor::checking() const
 
 EngineFreshness FreshnessMonitor::assess(const QString &running) const
 {
+    // With the look turned off no release is known, and an engine older than an engine
+    // should be is said to be so all the same.
     if (!enabled())
-        return EngineFreshness::unknown;
+        return assessFreshness(running, QString(), true, QDate::currentDate());
     return assessFreshness(running, latest(), lastCheckFailed(), QDate::currentDate());
 }
 

@@ -30,6 +30,7 @@
 
 namespace {
 
+
 // A transfer that receives nothing for this long is given up rather than left hanging.
 constexpr int kStallTimeoutMs = 60'000;
 // Sums files list a few dozen files, and a signature is smaller still; anything much
@@ -215,7 +216,7 @@ QUrl fetch(const QUrl &url, const std::function<QString(QByteArrayView)> &write)
         throw VireloomError::msg(writeError);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() && reply->error() != QNetworkReply::NoError)
-        throw VireloomError::msg(reply->errorString());
+        throw VireloomError::msg(networkFailure(reply->error(), url.host(), reply->errorString()));
     if (status.toInt() != 200)
         throw VireloomError::msg(LF(QStringLiteral("HTTP %ld ao baixar %@"), qint64(status.toInt()), url.fileName()));
     // A 200 whose body was cut short is no file to install.
@@ -397,6 +398,8 @@ void restorePrevious()
     fs::remove(target);
     fs::remove(previous, ec);
 }
+
+
 } // namespace
 
 namespace Tools {
@@ -574,3 +577,4 @@ void installDeno()
 }
 
 } // namespace Tools
+

@@ -66,7 +66,7 @@ void ReleaseCheck::onFinished()
     const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
     const QUrl asked = reply->request().url();
     if (!status.isValid()) {
-        emit failed(reply->errorString());
+        emit failed(networkFailure(reply->error(), asked.host(), reply->errorString()));
     } else if (status.toInt() / 100 == 3 && target.isValid()) {
         emit resolved(asked.resolved(target));
     } else if (status.toInt() == 200) {
@@ -109,4 +109,29 @@ void ReleaseCheck::onChildFinished(int exitCode, QProcess::ExitStatus status)
         emit failed(QStringLiteral("the release check crashed: ") + child->errorString());
     else
         emit failed(QStringLiteral("the release check gave no address: ") + answer);
+}
+
+QString networkFailure(QNetworkReply::NetworkError error, const QString &host, const QString &otherwise)
+{
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+        // Offline, the first thing to fail is the name of the host.
+        return LF(QStringLiteral("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."), host);
+    case QNetworkReply::ConnectionRefusedError:
+        return LF(QStringLiteral("O site de versões (%@) recusou a conexão."), host);
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+        return LF(QStringLiteral("O site de versões (%@) não respondeu a tempo."), host);
+    case QNetworkReply::SslHandshakeFailedError:
+        return LF(QStringLiteral("A conexão segura com %@ falhou."), host);
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyConnectionClosedError:
+        return L(QStringLiteral("O proxy definido em Ajustes não respondeu."));
+    default:
+        return otherwise;
+    }
 }

@@ -49,3 +49,7 @@ private:
     QPointer<QNetworkReply> m_reply;
     QPointer<QProcess> m_child;
 };
+
+// A request that got no answer, in words that say what failed: no network, a refusal, no
+// answer in time, a failed secure connection or proxy; anything else as `otherwise`.
+QString networkFailure(QNetworkReply::NetworkError error, const QString &host, const QString &otherwise);

@@ -4,6 +4,8 @@
 #include "model/downloaditem.h"
 #include "tools/tools.h"
 
+#include <QDateTime>
+
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +33,8 @@ void CardTexts::setItem(DownloadItem *item)
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::playlistChanged, &DownloadItem::currentEntryChanged})
             connect(item, signal, this, &CardTexts::entryChanged);
         connect(item, &DownloadItem::filesChanged, this, &CardTexts::lastFileChanged);
+        connect(item, &DownloadItem::stepChanged, this, &CardTexts::statusChanged);
+        connect(item, &DownloadItem::stateChanged, this, &CardTexts::followClock);
         connect(item, &DownloadItem::siteChanged, this, &CardTexts::siteChipChanged);
         for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
                             &DownloadItem::sizeTextChanged, &DownloadItem::filesChanged})
@@ -41,6 +45,7 @@ void CardTexts::setItem(DownloadItem *item)
                             &DownloadItem::filesChanged})
             connect(item, signal, this, &CardTexts::logChanged);
     }
+    followClock();
     emit itemChanged();
     emit playlistChipChanged();
     emit durationChipChanged();
@@ -182,11 +187,23 @@ QString CardTexts::status() const
         return L(QStringLiteral("Lendo informações…"));
     case DLState::queued:
         return L(QStringLiteral("Na fila"));
-    case DLState::downloading:
-        return progressLine(item.progress(), item.sizeText(), item.speed(), item.eta(), item.playlistPos());
+    case DLState::downloading: {
+        const QString line = progressLine(item.progress(), item.sizeText(), item.speed(), item.eta(), item.playlistPos());
+        // An item no run has spoken for yet has no silence to tell.
+        const QString silence = item.lastOutput() > 0 ? silenceNote(QDateTime::currentMSecsSinceEpoch() - item.lastOutput()) : QString();
+        return silence.isEmpty() ? line : line + QStringLiteral("  ·  ") + silence;
+    }
     case DLState::processing:
-        return L(QStringLiteral("Finalizando — juntando áudio e vídeo…"));
+        if (item.step().isEmpty())
+            return L(QStringLiteral("Finalizando — juntando áudio e vídeo…"));
+        return stepLine(item.step(), item.quality(), QDateTime::currentMSecsSinceEpoch() - item.stepSince());
     case DLState::done:
+        if (item.alreadyArchived())
+            return L(QStringLiteral("Já baixado, consta no arquivo"));
+        if (item.alreadyThere())
+            return L(QStringLiteral("Já está na sua pasta"));
+        if (item.partlyFailed())
+            return LF(QStringLiteral("Concluído com falhas · %ld de %ld"), item.arrivedEntries(), item.plannedEntries());
         return doneLine(item.files().size(), item.sizeText());
     case DLState::cancelled:
         return L(QStringLiteral("Cancelado"));
@@ -194,6 +211,16 @@ QString CardTexts::status() const
         return item.failureMessage();
     }
     return {};
+}
+
+QString CardTexts::failedEntries() const
+{
+    if (!partlyFailed())
+        return {};
+    QStringList lines;
+    for (const DownloadItem::EntryFailure &failure : m_item->failedEntries())
+        lines << LF(QStringLiteral("Item %ld: %@"), failure.index, failure.message);
+    return lines.join(u'\n');
 }
 
 FailureAction CardTexts::failureAction() const
@@ -216,6 +243,10 @@ QString CardTexts::failureActionLabel() const
         return L(QStringLiteral("Instalar o que falta"));
     case FailureAction::openSettings:
         return L(QStringLiteral("Abrir ajustes"));
+    case FailureAction::openProxy:
+        return L(QStringLiteral("Ajustar o proxy"));
+    case FailureAction::chooseCookiesFile:
+        return L(QStringLiteral("Escolher o arquivo de cookies"));
     }
     return {};
 }
@@ -266,4 +297,61 @@ QString CardTexts::doneLine(qsizetype fileCount, const QString &size)
     if (!size.isEmpty())
         return LF(QStringLiteral("Concluído · %@"), size);
     return L(QStringLiteral("Concluído"));
+}
+
+void CardTexts::followClock()
+{
+    const bool running = m_item && m_item->state().isActive();
+    if (running && !m_clock) {
+        m_clock = new QTimer(this);
+        m_clock->setInterval(1000);
+        connect(m_clock, &QTimer::timeout, this, [this] {
+            // A download's line changes on its own output; only a silence adds to it.
+            if (is(DLState::processing)
+                || (is(DLState::downloading) && m_item->lastOutput() > 0
+                    && !silenceNote(QDateTime::currentMSecsSinceEpoch() - m_item->lastOutput()).isEmpty()))
+                emit statusChanged();
+        });
+    }
+    if (m_clock) {
+        if (running)
+            m_clock->start();
+        else
+            m_clock->stop();
+    }
+}
+
+QString CardTexts::stepLine(const QString &step, Quality quality, qint64 elapsedMs)
+{
+    const char *words = "Finalizando";
+    if (step == u"Merger")
+        words = "Juntando vídeo e áudio";
+    else if (step == u"ExtractAudio" || step == u"FFmpegExtractAudio")
+        words = quality == Quality::m4a ? "Convertendo para M4A" : "Convertendo para MP3";
+    else if (step == u"EmbedThumbnail")
+        words = "Embutindo a miniatura";
+    else if (step == u"EmbedSubtitle" || step == u"FFmpegEmbedSubtitle")
+        words = "Embutindo as legendas";
+    else if (step == u"Metadata" || step == u"FFmpegMetadata")
+        words = "Gravando os metadados";
+    else if (step == u"SplitChapters")
+        words = "Dividindo em capítulos";
+    else if (step == u"SponsorBlock" || step == u"ModifyChapters")
+        words = "Tratando os trechos patrocinados";
+    else if (step.startsWith(u"Fixup"))
+        words = "Corrigindo o arquivo";
+    else if (step == u"VideoConvertor" || step == u"VideoRemuxer")
+        words = "Convertendo o vídeo";
+    else if (step == u"MoveFiles")
+        words = "Movendo para a pasta";
+    else if (step == u"Concat")
+        words = "Juntando as partes";
+    return L(QString::fromUtf8(words)) + QStringLiteral(" · ") + Tools::fmtTime(std::max<qint64>(0, elapsedMs) / 1000.0);
+}
+
+QString CardTexts::silenceNote(qint64 silentMs)
+{
+    if (silentMs < kSilenceMs)
+        return {};
+    return LF(QStringLiteral("Sem dados há %ld min"), silentMs / 60'000);
 }

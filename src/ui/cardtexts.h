@@ -1,12 +1,14 @@
 #pragma once
 
 #include "model/dlstate.h"
+#include "model/downloaditem.h"
 #include "model/failureaction.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QQmlEngine>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <optional>
@@ -37,6 +39,8 @@ class CardTexts : public QObject
     Q_PROPERTY(bool waiting READ waiting NOTIFY stateChanged)
     Q_PROPERTY(bool done READ done NOTIFY stateChanged)
     Q_PROPERTY(bool failed READ failed NOTIFY stateChanged)
+    Q_PROPERTY(bool partlyFailed READ partlyFailed NOTIFY stateChanged)
+    Q_PROPERTY(QString failedEntries READ failedEntries NOTIFY stateChanged)
     Q_PROPERTY(double fraction READ fraction NOTIFY fractionChanged)
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
     Q_PROPERTY(FailureAction failureAction READ failureAction NOTIFY failureActionChanged)
@@ -77,6 +81,10 @@ public:
     bool waiting() const { return is(DLState::queued); }
     bool done() const { return is(DLState::done); }
     bool failed() const { return is(DLState::failed); }
+    // Done, with some entries of the playlist failed.
+    bool partlyFailed() const { return m_item && m_item->partlyFailed(); }
+    // One line per failed entry: its place in the playlist and why.
+    QString failedEntries() const;
     double fraction() const;
     // The one line under the bar, or beside the symbol of a failure, for the current state.
     QString status() const;
@@ -103,6 +111,11 @@ public:
     static QString progressLine(double progress, const QString &size, const QString &speed,
                                 const QString &eta, const QString &playlistPos);
     static QString doneLine(qsizetype fileCount, const QString &size);
+    // The post-processing step in words, with the time it has taken so far.
+    static QString stepLine(const QString &step, Quality quality, qint64 elapsedMs);
+    // What a running download adds once it has printed nothing for a while; empty before.
+    static QString silenceNote(qint64 silentMs);
+    static constexpr qint64 kSilenceMs = 120'000;
 
 signals:
     void itemChanged();
@@ -121,9 +134,12 @@ signals:
 
 private:
     bool is(DLState::Kind kind) const { return m_item && state() == kind; }
+    void followClock();
 
     void updateSpoken();
 
     QPointer<DownloadItem> m_item;
+    // Ticks while the item runs, so that the time of a step and a silence show as they grow.
+    QTimer *m_clock = nullptr;
     QString m_spoken;
 };

@@ -5,6 +5,7 @@
 #include "tools/freshnessmonitor.h"
 
 #include <QDate>
+#include <QLocale>
 
 void EngineBannerTexts::setDownloader(Downloader *downloader)
 {
@@ -15,7 +16,7 @@ void EngineBannerTexts::setDownloader(Downloader *downloader)
     m_downloader = downloader;
     if (downloader) {
         for (auto signal : {&Downloader::engineChanged, &Downloader::installingChanged, &Downloader::installStatusChanged,
-                            &Downloader::freshnessChanged})
+                            &Downloader::installFailureChanged, &Downloader::freshnessChanged})
             connect(downloader, signal, this, &EngineBannerTexts::textsChanged);
     }
     emit downloaderChanged();
@@ -28,6 +29,10 @@ QString EngineBannerTexts::title() const
         return m_downloader->engineFreshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
                                                                                     : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
     }
+    if (m_downloader && m_downloader->engineReady() && m_downloader->ffmpegPath() && !m_downloader->denoPath())
+        return L(QStringLiteral("Falta o Deno"));
+    if (m_downloader && m_downloader->engineReady() && !m_downloader->ffmpegPath() && m_downloader->denoPath())
+        return L(QStringLiteral("Falta o ffmpeg"));
     return m_downloader && m_downloader->engineReady() ? L(QStringLiteral("Faltam componentes do motor"))
                                                        : L(QStringLiteral("Falta instalar o motor de download"));
 }
@@ -37,9 +42,40 @@ QString EngineBannerTexts::detail() const
     const QString status = m_downloader ? m_downloader->installStatus() : QString();
     if (offersUpdate() && !m_downloader->installing())
         return freshness();
-    if ((!m_downloader || !m_downloader->installing()) && status.isEmpty())
-        return L(QStringLiteral("yt-dlp + ffmpeg + Deno (código aberto). Baixa ~150 MB uma única vez."));
+    if (failed()) {
+        const QDateTime at = m_downloader->installFailedAt();
+        const QString when = at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : QString();
+        return when.isEmpty() ? m_downloader->installFailure() : m_downloader->installFailure() + QStringLiteral(" · ") + when;
+    }
+    if (!m_downloader)
+        return missingParts(true, true, true);
+    if (!m_downloader->installing())
+        return missingParts(!m_downloader->engineReady(), !m_downloader->ffmpegPath(), !m_downloader->denoPath());
     return status;
+}
+
+bool EngineBannerTexts::failed() const
+{
+    return m_downloader && !m_downloader->installing() && !m_downloader->installFailure().isEmpty() && shown();
+}
+
+QString EngineBannerTexts::action() const
+{
+    if (offersUpdate())
+        return L(QStringLiteral("Atualizar yt-dlp"));
+    return failed() ? L(QStringLiteral("Tentar de novo")) : L(QStringLiteral("Instalar agora"));
+}
+
+QString EngineBannerTexts::missingParts(bool ytdlp, bool ffmpeg, bool deno)
+{
+    QStringList parts;
+    if (ytdlp)
+        parts << L(QStringLiteral("yt-dlp faz os downloads."));
+    if (ffmpeg)
+        parts << L(QStringLiteral("ffmpeg junta vídeo e áudio e converte para MP3."));
+    if (deno)
+        parts << L(QStringLiteral("Deno: alguns sites, o YouTube entre eles, precisam dele."));
+    return parts.join(u' ');
 }
 
 bool EngineBannerTexts::shown() const
@@ -64,10 +100,10 @@ QString EngineBannerTexts::freshness() const
     switch (m_downloader->engineFreshness()) {
     case EngineFreshness::updateAvailable:
         // Below two days the count would need a singular; the date says enough.
-        return age >= 2 ? LF(QStringLiteral("yt-dlp %@ já saiu; o seu, %@, tem %d dias."), m_downloader->ytdlpLatest(), running, age)
-                        : LF(QStringLiteral("yt-dlp %@ já saiu; o seu é o %@."), m_downloader->ytdlpLatest(), running);
+        return age >= 2 ? LF(QStringLiteral("yt-dlp %@ já saiu; o instalado, %@, tem %d dias."), m_downloader->ytdlpLatest(), running, age)
+                        : LF(QStringLiteral("yt-dlp %@ já saiu; o instalado é o %@."), m_downloader->ytdlpLatest(), running);
     case EngineFreshness::outdated:
-        return LF(QStringLiteral("O seu yt-dlp, %@, tem %d dias e não consegui ver se há outro."), running, age);
+        return LF(QStringLiteral("yt-dlp %@ tem %d dias; não foi possível verificar se há uma versão mais nova."), running, age);
     case EngineFreshness::current:
         return LF(QStringLiteral("yt-dlp %@ é a versão mais recente."), running);
     case EngineFreshness::unknown:

@@ -20,6 +20,8 @@ class EngineBannerTexts : public QObject
     Q_PROPERTY(QString detail READ detail NOTIFY textsChanged)
     Q_PROPERTY(bool shown READ shown NOTIFY textsChanged)
     Q_PROPERTY(bool offersUpdate READ offersUpdate NOTIFY textsChanged)
+    Q_PROPERTY(bool failed READ failed NOTIFY textsChanged)
+    Q_PROPERTY(QString action READ action NOTIFY textsChanged)
     Q_PROPERTY(QString freshness READ freshness NOTIFY textsChanged)
 
 public:
@@ -36,6 +38,12 @@ public:
     // How yt-dlp stands against its latest release, with versions and age; empty when
     // nothing is known.
     QString freshness() const;
+    // The last installation failed, and nothing runs now: its reason is the detail.
+    bool failed() const;
+    // The button's label: install, try again, or update.
+    QString action() const;
+    // What is missing and what each missing part is for.
+    static QString missingParts(bool ytdlp, bool ffmpeg, bool deno);
 
 signals:
     void downloaderChanged();

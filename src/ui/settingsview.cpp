@@ -2,6 +2,9 @@
 
 #include "i18n/i18n.h"
 #include "settings/settings.h"
+#include "tools/freshnessmonitor.h"
+
+#include <QDate>
 
 
 using namespace Qt::StringLiterals;
@@ -26,6 +29,11 @@ QString SettingsView::engineChip(const QString &path, const QString &version)
     if (path.isEmpty())
         return L(u"não encontrado"_s);
     return version.isEmpty() ? L(u"instalado"_s) : version;
+}
+
+bool SettingsView::engineChipWarns(const QString &version)
+{
+    return ageInDays(version, QDate::currentDate()).value_or(0) > kOutdatedAfterDays;
 }
 
 QString SettingsView::displayPath(const QString &path)

@@ -26,6 +26,8 @@ public:
 
     // An engine program's chip: its version, "installed" without one, "not found" without a path.
     Q_INVOKABLE static QString engineChip(const QString &path, const QString &version);
+    // A version named by its date that is older than an engine should be: its chip warns.
+    Q_INVOKABLE static bool engineChipWarns(const QString &version);
     Q_INVOKABLE static QString displayPath(const QString &path);
 
     static QString bookmarklet();

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString kFFmpeg = u"/engine/bin/ffmpeg"_s;
 const QString kLink = u"https://example.com/watch?v=1"_s;
-constexpr qsizetype kHeadSize = 20;
+constexpr qsizetype kHeadSize = 22;
 
 QVariantMap merged(QVariantMap a, const QVariantMap &b)
 {
@@ -37,6 +37,13 @@ private slots:
         m_settings = std::make_unique<Settings>(m_dir->filePath(u"settings.ini"_s));
         m_settings->registerAppDefaults();
         m_settings->setValue(SettingsKey::folder, u"/media/videos"_s);
+    }
+
+    // The settings write their file when they go: before their folder does.
+    void cleanup()
+    {
+        m_settings.reset();
+        m_dir.reset();
     }
 
     // Without a stored folder the default download folder is used. The rest of the head, the
@@ -222,7 +229,7 @@ private slots:
     void noValueReadsAsAnOption()
     {
         static const QStringList known{
-            u"--ignore-config"_s, u"--config-locations"_s, u"--concurrent-fragments"_s, u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
+            u"--ignore-config"_s, u"--no-quiet"_s, u"--config-locations"_s, u"--concurrent-fragments"_s, u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
             u"--progress-template"_s, u"-P"_s, u"-o"_s, u"--ffmpeg-location"_s, u"-f"_s, u"--merge-output-format"_s, u"-S"_s,
             u"--write-subs"_s, u"--sub-langs"_s, u"--embed-subs"_s, u"--embed-metadata"_s, u"--embed-thumbnail"_s,
             u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
@@ -231,7 +238,8 @@ private slots:
             u"--ignore-errors"_s, u"--load-info-json"_s, u"--"_s};
         DownloadOptions options;
         options.section = DownloadOptions::TimeRange{0, 1};
-        options.splitChapters = true;
+        // Chapters cannot split a time range: refused with one, so given alone here.
+        options.splitChapters = false;
         options.sponsorBlock = DownloadOptions::SponsorBlock::mark;
         options.sponsorCategories = OptionCheck::sponsorCategories(options.sponsorBlock);
         options.subtitles = true;
@@ -343,11 +351,37 @@ private slots:
     {
         const QStringList args = buildArgs({kLink, Quality::best, false, {}, {}, {}, {}, u"abc123"_s}, *m_settings, kFFmpeg);
         QVERIFY(args.contains(u"before_dl:VIRLOTITLE|abc123|%(title)j"_s));
+        QVERIFY(args.contains(u"video:VIRLODEST|abc123|%(playlist_index)s|%(filename)j"_s));
         QVERIFY(args.contains(u"after_move:VIRLOFILE|abc123|%(filepath)j"_s));
         QVERIFY(args.contains(u"postprocess:VIRLOPP|abc123|%(progress.postprocessor)s"_s));
         const auto progress = std::find_if(args.begin(), args.end(), [](const QString &a) { return a.startsWith(u"download:"_s); });
         QVERIFY(progress != args.end());
         QVERIFY(progress->startsWith(u"download:VIRLOP|abc123|%(progress.downloaded_bytes)s|"_s));
+    }
+
+    void noQuietFollowsTheVersion_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("has");
+        QTest::newRow("Debian 12's") << u"2023.03.04"_s << false;
+        QTest::newRow("a release of 2024") << u"2024.08.06"_s << true;
+        QTest::newRow("a nightly") << u"2025.01.15.232723"_s << true;
+        QTest::newRow("with a line break") << u"2024.12.23\n"_s << true;
+        QTest::newRow("not asked yet") << QString() << false;
+        QTest::newRow("not a version") << u"yt-dlp 2024.08.06"_s << false;
+    }
+
+    // The engine leaves quiet mode only when it knows how: an unknown option ends its run.
+    void noQuietFollowsTheVersion()
+    {
+        QFETCH(QString, version);
+        QFETCH(bool, has);
+        QCOMPARE(engineHasNoQuiet(version), has);
+        DownloadRequest request{kLink, Quality::best, false, {}, {}, {}, {}, u"t"_s};
+        request.noQuiet = engineHasNoQuiet(version);
+        const QStringList args = buildArgs(request, *m_settings, kFFmpeg);
+        QCOMPARE(args.first(), u"--ignore-config"_s);
+        QCOMPARE(args.contains(u"--no-quiet"_s), has);
     }
 
 private:

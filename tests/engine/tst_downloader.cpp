@@ -54,6 +54,9 @@ private slots:
     {
         m_tester.reset();
         m_downloader.reset();
+        // The settings write their file when they go: before their folder does.
+        m_settings.reset();
+        m_root.reset();
     }
 
     // The links of one text are probed at once, and whichever probe ends first may start
@@ -111,9 +114,10 @@ private slots:
     {
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("message"); // empty: done
-        QTest::newRow("no error line: the last line") << u"status-2"_s << u"[generic] Extracting URL: http://fake.invalid/status-2"_s;
-        QTest::newRow("no output: the command line") << u"silent-3"_s << u"$ yt-dlp --ignore-config --newline --progress"_s;
-        QTest::newRow("single video with files but an error") << u"files-s"_s << u"[generic] entry 4: HTTP Error 404: Not Found"_s;
+        QTest::newRow("no error line: a sentence and the last line")
+            << u"status-2"_s << u"The download failed. yt-dlp’s last message: [generic] Extracting URL: http://fake.invalid/status-2"_s;
+        QTest::newRow("no output: the exit status") << u"silent-3"_s << u"yt-dlp exited with code 3"_s;
+        QTest::newRow("single video with files but an error") << u"files-s"_s << u"The site doesn’t have this page or file"_s;
         QTest::newRow("exit 0 without files") << u"silent-0"_s << QString();
     }
 
@@ -132,10 +136,10 @@ private slots:
         const auto &history = m_downloader->history()->entries();
         if (!message.isEmpty()) {
             QCOMPARE(history.size(), 0);
-            QCOMPARE(m_desktop.calls, QStringList());
+            QCOMPARE(m_desktop.calls, QStringList{u"failed "_s + item->title() + u": "_s + item->failureMessage()});
             return;
         }
-        QCOMPARE(m_desktop.calls, (QStringList{u"attention"_s, u"notify "_s + item->title()}));
+        QTRY_COMPARE(m_desktop.calls, (QStringList{u"attention"_s, u"notify "_s + item->title()}));
         QCOMPARE(history.size(), 1);
         const HistoryEntry &entry = history.first();
         QCOMPARE((QStringList{entry.url, entry.quality, entry.title, entry.site}),
@@ -249,6 +253,35 @@ private slots:
 
     // A retry never starts a running item a second time and starts a failed one afresh, after
     // the running one; clearing what has finished removes rows, never resets the list.
+    // A step whose line is still unfinished shows while it runs, not once it is over.
+    void unfinishedStepLineShows()
+    {
+        makeDownloader();
+        DownloadItem *item = addAndWait(u"glued-1"_s, u"processing"_s);
+        QCOMPARE(item->step(), u"ExtractAudio"_s);
+        QVERIFY(item->log().size() == 1);
+        release(u"glued-1"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"done"_s, kSlow);
+        QCOMPARE(item->files(), QStringList{m_folder + u"/glued-1.mp3"_s});
+    }
+
+    // Downloads that end together are announced once, with how many they were; one that
+    // ends alone is announced by its title.
+    void finishedTogetherAreAnnouncedOnce()
+    {
+        makeDownloader(3);
+        for (int n = 1; n <= 3; ++n)
+            addAndWait(u"hold-%1"_s.arg(n), u"downloading"_s);
+        releaseAllAndDrain(3);
+        const auto notices = [this] { return m_desktop.calls.filter(u"notify"_s); };
+        QTRY_COMPARE(notices(), QStringList{u"notify 3 downloads finished"_s});
+
+        addAndWait(u"hold-4"_s, u"downloading"_s);
+        release(u"hold-4"_s);
+        QTRY_COMPARE(notices().size(), 2);
+        QCOMPARE(notices().last(), u"notify Held hold-4"_s);
+    }
+
     // Opening runs the desktop's handler for the file: only media is opened, anything a site
     // could name to be run is shown in its folder instead.
     void openOnlyMedia()

@@ -22,6 +22,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(DownloadOptions)
+
 namespace {
 
 constexpr int kRun = 60000;
@@ -128,7 +130,7 @@ private slots:
         QCOMPARE(history.first().file, file);
         QCOMPARE(history.first().bytes, QFileInfo(file).size());
         QCOMPARE(history.first().quality, u"1080p"_s);
-        QCOMPARE(m_desktop.calls, (QStringList{u"sound"_s, u"attention"_s, u"notify clip"_s}));
+        QTRY_COMPARE(m_desktop.calls, (QStringList{u"sound"_s, u"attention"_s, u"notify clip"_s}));
     }
 
     void feedAsPlaylist()
@@ -151,6 +153,22 @@ private slots:
         const HistoryEntry &entry = m_downloader->history()->entries().first();
         QCOMPARE(entry.file, files.last());
         QCOMPARE(entry.bytes, QFileInfo(files.first()).size() + QFileInfo(files.last()).size());
+
+        // Done, but not wholly: two of three arrived, and the second says why it did not.
+        QVERIFY(item->partlyFailed());
+        QCOMPARE((QList<qsizetype>{item->arrivedEntries(), item->plannedEntries()}), (QList<qsizetype>{2, 3}));
+        QCOMPARE(item->failedEntries().size(), 1);
+        QCOMPARE(item->failedEntries().first().index, 2);
+        QVERIFY2(item->failedEntries().first().message.startsWith(u"The site doesn’t have this page"_s),
+                 qPrintable(item->failedEntries().first().message));
+
+        // Trying the failed ones again asks for the second entry alone, which is still missing.
+        m_downloader->retryFailedEntries(item);
+        QVERIFY(finished(item));
+        QVERIFY2(item->log().first().contains(u" --playlist-items 2 "_s), qPrintable(item->log().first()));
+        QCOMPARE(item->stateName(), u"failed"_s);
+        QCOMPARE(m_downloader->history()->count(), 1);
+        QCOMPARE(folder.entryList(QDir::Files), (QStringList{u"1 - Episode 1.mp4"_s, u"3 - Episode 3.mp4"_s}));
     }
 
     void pageWithoutMedia()
@@ -163,7 +181,7 @@ private slots:
         // The failed probe left the item as it was.
         QCOMPARE(item->title(), item->url());
         QCOMPARE(m_downloader->history()->count(), 0);
-        QCOMPARE(m_desktop.calls, QStringList());
+        QCOMPARE(m_desktop.calls, QStringList{u"failed "_s + item->url() + u": "_s + item->failureMessage()});
     }
 
     void cancelMidDownload()
@@ -180,9 +198,81 @@ private slots:
         QVERIFY(item->progress() < 1.0);
         QCOMPARE(item->process(), nullptr);
         QCOMPARE(m_downloader->processGroup(item->id()), 0);
-        // Nothing of the run is left: no process in its group.
+        // Nothing of the run is left: no process in its group, no partial file.
         QTRY_VERIFY(::kill(static_cast<pid_t>(-group), 0) != 0);
         QCOMPARE(m_downloader->history()->count(), 0);
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A transfer that keeps breaking off fails with the partial file kept for a retry;
+    // removing the card takes that too.
+    void cutShortKeepsWhatResumes()
+    {
+        DownloadItem *item = finishOne(u"/short/long.mp4"_s);
+        QCOMPARE(item->stateName(), u"failed"_s);
+        QCOMPARE(item->failureMessage(), u"The connection dropped before the download finished. “Try again” continues where it stopped."_s);
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"long.mp4.part"_s});
+        m_downloader->remove(item);
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Converting a clip without sound fails after the download: neither the video nor a
+    // half-made MP3 stays looking finished.
+    void failedConversionLeavesNoFinalName()
+    {
+        DownloadItem *item = addOne(u"/media/noaudio.mp4"_s, Quality::mp3);
+        QVERIFY(finished(item));
+        QCOMPARE(item->stateName(), u"failed"_s);
+        QCOMPARE(item->destinations(), QStringList{m_folder + u"/noaudio.mp4"_s});
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Once is once: the second download of a file in the folder fetches nothing, says so,
+    // and brings the first entry back to the top instead of counting the file twice.
+    void alreadyInTheFolder()
+    {
+        DownloadItem *first = finishOne(u"/media/clip.mp4"_s);
+        QVERIFY(isDone(first) && !first->alreadyThere());
+        QVERIFY(isDone(finishOne(u"/media/chapters.mp4"_s)));
+        const HistoryEntry entry = m_downloader->history()->entries().last();
+        const qint64 total = m_downloader->history()->totalBytes();
+        // The announcement of the two waits for others to end with them.
+        QTest::qWait(Downloader::kAnnounceGatherMs + 500);
+        m_desktop.calls.clear();
+
+        DownloadItem *again = finishOne(u"/media/clip.mp4"_s);
+        QVERIFY(isDone(again));
+        QVERIFY(again->alreadyThere());
+        QCOMPARE(again->files(), QStringList{m_folder + u"/clip.mp4"_s});
+        const auto &history = m_downloader->history()->entries();
+        QCOMPARE(history.size(), 2);
+        QCOMPARE(history.first().id, entry.id);
+        QCOMPARE(m_downloader->history()->totalBytes(), total);
+        QCOMPARE(m_desktop.calls, QStringList());
+    }
+
+    // Two links, one title: the second file gets a name of its own, and each card and
+    // entry names the file that arrived.
+    void twoLinksWithOneTitle()
+    {
+        m_settings->setValue(SettingsKey::maxConcurrent, 2);
+        m_downloader->add(m_server.url(u"/one/big1.mp4"_s).toString() + u' ' + m_server.url(u"/two/big1.mp4"_s).toString());
+        const QList<DownloadItem *> items = m_downloader->items()->items();
+        for (DownloadItem *item : items)
+            QVERIFY(finished(item) && isDone(item) && !item->alreadyThere());
+        QCOMPARE(items.at(0)->title(), items.at(1)->title());
+        QStringList files{items.at(0)->files().value(0), items.at(1)->files().value(0)};
+        files.sort();
+        QStringList inFolder = QDir(m_folder).entryList(QDir::Files);
+        for (QString &name : inFolder)
+            name.prepend(m_folder + u'/');
+        QCOMPARE(inFolder, files);
+        QCOMPARE(files.size(), 2);
+        QStringList recorded;
+        for (const HistoryEntry &entry : m_downloader->history()->entries())
+            recorded << entry.file.value_or(QString());
+        recorded.sort();
+        QCOMPARE(recorded, files);
     }
 
     void killedApplicationTakesItsEngineAlong()
@@ -263,6 +353,86 @@ private slots:
             const double seconds = durationOf(folder.filePath(chapter));
             QVERIFY2(seconds > 1.5 && seconds < 2.6, qPrintable(chapter + u' ' + QString::number(seconds)));
         }
+    }
+
+    // The options a download can combine, with Debian's yt-dlp: each combination gives the
+    // files it promises, or is refused before a run starts. SponsorBlock applies to the one
+    // site it knows segments of; on these pages it does nothing and asks nothing.
+    void optionCombinations_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("quality");
+        QTest::addColumn<DownloadOptions>("options");
+        QTest::addColumn<int>("files");          // -1: refused before the run
+        QTest::addColumn<double>("seconds");     // of the first file
+        QTest::addColumn<QStringList>("streams"); // of the first file, sorted
+
+        const DownloadOptions::TimeRange cut{5, 12};
+        const QStringList plain{u"aac,audio"_s, u"h264,video"_s};
+        const QStringList subbed{u"aac,audio"_s, u"h264,video"_s, u"mjpeg,video"_s, u"mov_text,subtitle"_s};
+        const auto with = [](auto change) {
+            DownloadOptions options;
+            change(options);
+            return options;
+        };
+        const int best = Quality::best;
+        QTest::newRow("time range") << u"/long.html"_s << best << with([&](auto &o) { o.section = cut; }) << 1 << 7.0 << plain;
+        // The chapters travel as a data stream of their own.
+        QTest::newRow("chapters split") << u"/chapters.html"_s << best << with([](auto &o) { o.splitChapters = true; }) << 4 << 6.0
+                                        << QStringList{u"aac,audio"_s, u"bin_data,data"_s, u"h264,video"_s};
+        QTest::newRow("time range and chapters split: refused")
+            << u"/chapters.html"_s << best << with([&](auto &o) { o.section = cut; o.splitChapters = true; }) << -1 << 0.0 << QStringList();
+        for (const auto mode : {DownloadOptions::SponsorBlock::mark, DownloadOptions::SponsorBlock::remove}) {
+            QTest::addRow("SponsorBlock %s", mode == DownloadOptions::SponsorBlock::mark ? "mark" : "remove")
+                << u"/long.html"_s << best << with([mode](auto &o) {
+                       o.sponsorBlock = mode;
+                       o.sponsorCategories = {u"sponsor"_s};
+                   })
+                << 1 << 20.0 << plain;
+        }
+        QTest::newRow("time range, SponsorBlock mark, subtitles where there are none")
+            << u"/long.html"_s << best << with([&](auto &o) {
+                   o.section = cut;
+                   o.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+                   o.sponsorCategories = {u"sponsor"_s};
+                   o.subtitles = true;
+               })
+            << 1 << 7.0 << plain;
+        QTest::newRow("subtitles, thumbnail and metadata embedded")
+            << u"/subbed.html"_s << best << with([](auto &o) { o.subtitles = true; }) << 2 << 20.0 << subbed;
+        QTest::newRow("subtitles and a time range") << u"/subbed.html"_s << best << with([&](auto &o) {
+            o.subtitles = true;
+            o.section = cut;
+        }) << 2 << 7.0 << subbed;
+        QTest::newRow("MP3 with its cover") << u"/subbed.html"_s << int(Quality::mp3) << DownloadOptions() << 1 << 20.0
+                                            << QStringList{u"mjpeg,video"_s, u"mp3,audio"_s};
+        QTest::newRow("MP3 of a time range") << u"/long.html"_s << int(Quality::mp3) << with([&](auto &o) { o.section = cut; }) << 1
+                                             << 7.0 << QStringList{u"mp3,audio"_s};
+    }
+
+    void optionCombinations()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, quality);
+        QFETCH(DownloadOptions, options);
+        QFETCH(int, files);
+        QFETCH(double, seconds);
+        QFETCH(QStringList, streams);
+        m_settings->setValue(SettingsKey::subLangs, u"en"_s);
+        if (files < 0) {
+            QVERIFY(OptionCheck::problem(options).has_value());
+            return;
+        }
+        QCOMPARE(OptionCheck::problem(options), std::nullopt);
+        DownloadItem *item = addOne(page, Quality::Preset(quality), options);
+        QVERIFY(finished(item) && isDone(item));
+        QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), files);
+        const QString first = item->files().value(0);
+        QVERIFY2(QFileInfo::exists(first), qPrintable(first));
+        const double length = probe(first, u"format=duration"_s).value(0).toDouble();
+        QVERIFY2(qAbs(length - seconds) < 0.6, qPrintable(first + u' ' + QString::number(length)));
+        QCOMPARE(probe(first, u"stream=codec_name,codec_type"_s), streams);
+        QCOMPARE(QDir(m_folder).entryList({u"*.part"_s, u"*.temp.*"_s, u"*.ytdl"_s}, QDir::Files), QStringList());
     }
 
     // A browser saves whatever a page sends into the download folder, a yt-dlp.conf too.
@@ -401,7 +571,33 @@ void TestEndToEnd::initTestCase()
     QVERIFY(m_media.isValid());
     for (const auto &[name, seconds] : {std::pair{"clip", 2}, {"long", 8}, {"chapters", 6}})
         QVERIFY(makeClip(media(name), seconds));
+    QVERIFY(makeClip(media("noaudio"), 2, false));
+
+    m_server.routeFile(u"/media/noaudio.mp4"_s, media("noaudio"), "video/mp4");
+    for (const QString &path : {u"/one/big1.mp4"_s, u"/two/big1.mp4"_s})
+        m_server.routeFile(path, media("clip"), "video/mp4");
+    // Every answer, ranged or not, breaks off after 10 kB: eleven tries fetch half the clip.
+    HttpServer::Response cutShort = slow(media("long"), 0);
+    cutShort.cutAfter = 10'000;
+    m_server.route(u"/short/long.mp4"_s, cutShort);
     QVERIFY(m_server.listen());
+    QVERIFY(makeClip(media("twenty"), 20));
+    m_server.routeFile(u"/media/twenty.mp4"_s, media("twenty"), "video/mp4");
+    const QString thumb = m_media.filePath(u"thumb.jpg"_s);
+    QCOMPARE(QProcess::execute(u"/usr/bin/ffmpeg"_s, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                                      u"color=red:s=64x36"_s, u"-frames:v"_s, u"1"_s, thumb}),
+             0);
+    m_server.routeFile(u"/media/thumb.jpg"_s, thumb, "image/jpeg");
+    m_server.route(u"/media/subs.vtt"_s, served("WEBVTT\n\n00:00:00.000 --> 00:00:01.500\nHello\n", "text/vtt"));
+    m_server.route(u"/long.html"_s, served("<html><head><title>Long</title></head><body><video src=\"" + m_server.url(u"/media/twenty.mp4"_s).toEncoded()
+                                               + "\"></video></body></html>", "text/html"));
+    // A page with a poster and English subtitles, the way sites offer them to a browser.
+    m_server.route(u"/subbed.html"_s,
+                   served("<html><head><title>Subbed</title></head><body><video src=\"" + m_server.url(u"/media/twenty.mp4"_s).toEncoded()
+                              + "\" poster=\"" + m_server.url(u"/media/thumb.jpg"_s).toEncoded()
+                              + "\"><track kind=\"subtitles\" srclang=\"en\" src=\"" + m_server.url(u"/media/subs.vtt"_s).toEncoded()
+                              + "\"></video></body></html>",
+                          "text/html"));
     for (const QString &path : {u"/media/clip.mp4"_s, u"/feed/ep1.mp4"_s, u"/feed/ep3.mp4"_s})
         m_server.routeFile(path, media("clip"), "video/mp4");
     m_server.routeFile(u"/media/chapters.mp4"_s, media("chapters"), "video/mp4");

@@ -23,6 +23,17 @@ const QString kUnwritable = u"Não consigo gravar na pasta de download. Escolha 
 const QString kNoFFmpeg = u"Falta o ffmpeg para juntar ou converter o arquivo. Instale o que falta em Ajustes ▸ Motor."_s;
 const QString kNoDeno = u"O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor."_s;
 const QString kOutdated = u"O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor."_s;
+const QString kNotFound = u"O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link."_s;
+const QString kForbiddenHere =
+    u"O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você."_s;
+const QString kServer = u"O site está com problemas no momento (erro do servidor). Tente de novo mais tarde."_s;
+const QString kCutShort = u"A conexão caiu antes do fim do download. “Tentar de novo” continua de onde parou."_s;
+const QString kNoSuchHost = u"Site não encontrado: este endereço não existe. Confira o link."_s;
+const QString kRefused = u"O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde."_s;
+const QString kProxy =
+    u"A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio."_s;
+const QString kUnknown = u"O download falhou. Última mensagem do yt-dlp: %@"_s;
+const QString kBadCookies = u"O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão."_s;
 } // namespace
 
 // Runs once in English and once in Portuguese (see CMakeLists.txt); the expected
@@ -60,10 +71,23 @@ private slots:
             << QStringList() << false << kFormat << A::none;
         QTest::newRow("refused") << u"[generic] None: Unable to download webpage: <urlopen error [Errno 111] Connection refused> "
                                     "(caused by URLError(ConnectionRefusedError(111, 'Connection refused')))"_s
-                                 << QStringList() << false << kNetwork << A::none;
+                                 << QStringList() << false << kRefused << A::none;
         QTest::newRow("unknown host") << u"[generic] None: Unable to download webpage: <urlopen error [Errno -2] Name or service "
                                          "not known> (caused by URLError(gaierror(-2, 'Name or service not known')))"_s
-                                      << QStringList() << false << kNetwork << A::none;
+                                      << QStringList() << false << kNoSuchHost << A::none;
+        // Newer releases name the host they could not resolve, and the reason after it.
+        QTest::newRow("unknown host, newer wording")
+            << u"[generic] Unable to download webpage: Failed to resolve 'x.invalid' ([Errno -2] Name or service not known)"_s
+            << QStringList() << false << kNoSuchHost << A::none;
+        QTest::newRow("no name server, newer wording")
+            << u"Failed to resolve 'x.test' ([Errno -3] Temporary failure in name resolution)"_s << QStringList() << false
+            << kNetwork << A::none;
+        QTest::newRow("403 of a site the engine knows") << u"[vimeo] 1: Unable to download JSON metadata: HTTP Error 403: Forbidden"_s
+                                                        << QStringList() << false << kForbidden << A::updateEngine;
+        QTest::newRow("502") << u"[generic] None: Unable to download webpage: HTTP Error 502: Bad Gateway"_s << QStringList()
+                             << false << kServer << A::none;
+        QTest::newRow("reset while downloading") << u"[download] Got error: [Errno 104] Connection reset by peer"_s
+                                                 << QStringList() << false << kCutShort << A::none;
         QTest::newRow("no answer") << u"[generic] None: Unable to download webpage: timed out (caused by TimeoutError('timed "
                                       "out')); please report this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , "
                                       "filling out the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
@@ -87,10 +111,15 @@ private slots:
             << false << kNoDeno << A::installDeno;
         QTest::newRow("signature extraction") << u"[youtube] x: nsig extraction failed: Some formats may be missing"_s
                                               << QStringList() << false << kOutdated << A::updateEngine;
-        QTest::newRow("unknown text stays as it is") << u"[generic] None: '3' is not a valid URL."_s << QStringList() << false
-                                                     << u"[generic] None: '3' is not a valid URL."_s << A::none;
-        const QString exit = LF(u"yt-dlp saiu com código %d"_s, 1);
-        QTest::newRow("exit status") << exit << QStringList() << false << exit << A::none;
+        QTest::newRow("unknown text: a sentence and the engine's line")
+            << u"[generic] None: '3' is not a valid URL."_s << QStringList() << false
+            << LF(kUnknown, u"[generic] None: '3' is not a valid URL."_s) << A::none;
+        QTest::newRow("unknown text: without the request to report it, or the exception")
+            << u"[generic] None: Unable to download webpage: HTTP Error 418: I'm a teapot (caused by <HTTPError 418: "
+               "'I'm a teapot'>); please report this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out "
+               "the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
+            << QStringList() << false << LF(kUnknown, u"[generic] None: Unable to download webpage: HTTP Error 418: I'm a teapot"_s)
+            << A::none;
     }
 
     void describes()
@@ -104,41 +133,68 @@ private slots:
         const FailureDescription failure = describeFailure(raw, log, browserChosen);
         QCOMPARE(failure.message, L(key));
         QCOMPARE(failure.action, action);
-        if (log.isEmpty())
-            QCOMPARE(friendlyError(raw), failure.message);
     }
 
     // Whole runs of Debian's yt-dlp (tests/data), read the way a download reads them.
     void capturedRuns_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("proxy");
         QTest::addColumn<QString>("key");
         QTest::addColumn<FailureAction>("action");
+        using A = FailureAction;
 
         QTest::newRow("connection refused mid-way: the reason follows an empty error")
-            << u"ytdlp-2023.03.04-refused-midway.txt"_s << kNetwork << FailureAction::none;
-        QTest::newRow("disk full") << u"ytdlp-2023.03.04-disk-full.txt"_s << kDiskFull << FailureAction::openSettings;
-        QTest::newRow("read-only folder") << u"ytdlp-2023.03.04-read-only-folder.txt"_s << kUnwritable
-                                          << FailureAction::openSettings;
+            << u"refused-midway"_s << false << kCutShort << A::none;
+        QTest::newRow("disk full") << u"disk-full"_s << false << kDiskFull << A::openSettings;
+        QTest::newRow("read-only folder") << u"read-only-folder"_s << false << kUnwritable << A::openSettings;
+        QTest::newRow("404") << u"http-404"_s << false << kNotFound << A::none;
+        QTest::newRow("410") << u"http-410"_s << false << kNotFound << A::none;
+        QTest::newRow("403 from a page read generically") << u"http-403"_s << false << kForbiddenHere << A::none;
+        QTest::newRow("500") << u"http-500"_s << false << kServer << A::none;
+        QTest::newRow("503") << u"http-503"_s << false << kServer << A::none;
+        QTest::newRow("cut short every time") << u"cut-short"_s << false << kCutShort << A::none;
+        QTest::newRow("nothing listens") << u"refused"_s << false << kRefused << A::none;
+        QTest::newRow("no such host") << u"no-such-host"_s << false << kNoSuchHost << A::none;
+        QTest::newRow("no network") << u"no-network"_s << false << kNetwork << A::none;
+        QTest::newRow("the proxy refuses") << u"proxy-refused"_s << true << kProxy << A::openProxy;
+        QTest::newRow("no such host behind a proxy") << u"no-such-host"_s << true << kProxy << A::openProxy;
     }
 
     void capturedRuns()
     {
         QFETCH(QString, file);
+        QFETCH(bool, proxy);
         QFETCH(QString, key);
         QFETCH(FailureAction, action);
 
         DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
-        RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s, {}};
-        LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
-        reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/") + file));
-        reader.flush();
-
+        replay(item, file);
         const QString raw = failureText(item.lastError(), item.log(), 1);
         QVERIFY2(!raw.trimmed().isEmpty(), "a failed run must say why");
-        const FailureDescription failure = describeFailure(raw, item.log(), false);
+        const FailureDescription failure = describeRun(item.lastError(), item.log(), 1, {false, proxy, {}});
         QCOMPARE(failure.message, L(key));
         QCOMPARE(failure.action, action);
+        QVERIFY2(!failure.message.contains(u"report"_s, Qt::CaseInsensitive), qPrintable(failure.message));
+    }
+
+    // yt-dlp ends with a traceback on a cookies file it cannot read; the traceback mentions
+    // cookies, but the login is not what failed.
+    void unreadableCookiesFileIsNamed()
+    {
+        DownloadItem item(u"http://127.0.0.1/clip.mp4"_s, Quality::best, false);
+        replay(item, u"bad-cookies"_s);
+        const QString file = u"/home/me/cookies.txt"_s;
+        const FailureDescription failure = describeRun(item.lastError(), item.log(), 1, {false, false, file});
+        QCOMPARE(failure.message, LF(kBadCookies, file));
+        QCOMPARE(failure.action, FailureAction::chooseCookiesFile);
+    }
+
+    // A run that printed nothing but its command line is told by its exit status.
+    void silentRunIsToldByItsStatus()
+    {
+        const FailureDescription failure = describeRun(std::nullopt, {u"$ yt-dlp --newline -- http://x.test/v"_s}, 2, {});
+        QCOMPARE(failure.message, LF(u"yt-dlp saiu com código %d"_s, 2));
     }
 
     void textOfTheRun_data()
@@ -153,7 +209,10 @@ private slots:
         QTest::newRow("empty error: the last line that says something")
             << std::optional(QString()) << QStringList{command, u"[generic] Downloading"_s, u"ERROR: "_s}
             << u"[generic] Downloading"_s;
-        QTest::newRow("no error line: the last line") << std::optional<QString>() << QStringList{command} << command;
+        QTest::newRow("no error line: the engine's last line")
+            << std::optional<QString>() << QStringList{command, u"[generic] Extracting URL"_s} << u"[generic] Extracting URL"_s;
+        QTest::newRow("only the command line: the exit status")
+            << std::optional<QString>() << QStringList{command} << LF(u"yt-dlp saiu com código %d"_s, 3);
         QTest::newRow("nothing at all: the exit status")
             << std::optional<QString>() << QStringList() << LF(u"yt-dlp saiu com código %d"_s, 3);
     }
@@ -173,6 +232,15 @@ private slots:
         QCOMPARE(friendlyError(u"This is a private video"_s), expected);
     }
 
+private:
+    // Feeds a captured run to a fresh item, as a download's output reaches it.
+    static void replay(DownloadItem &item, const QString &name)
+    {
+        RunOutput run{RunMarkers(kCaptureToken), u"/tmp"_s};
+        LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
+        reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/ytdlp-2023.03.04-") + name + u".txt"_s));
+        reader.flush();
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFailureMessages)

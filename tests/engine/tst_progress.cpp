@@ -4,6 +4,7 @@
 #include "support/files.h"
 #include "tools/tools.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -362,6 +363,83 @@ private slots:
         for (const QString &line : item.log())
             QVERIFY2(!line.contains(u"VIRLO"_s), qPrintable(line));
         QCOMPARE(item.progress(), progress);
+    }
+
+    // A run names each file before fetching it: one already in the folder is not the
+    // run's, and one outside the folder is not believed.
+    void destinationsAreNoted()
+    {
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath(u"there.mp4"_s), "x"));
+        DownloadItem item(u"http://x.test/v"_s, Quality::best, false);
+        RunOutput run{RunMarkers(u"T"_s), folder.path()};
+        const QString there = folder.filePath(u"there.mp4"_s);
+        const QString fresh = folder.filePath(u"new.mp4"_s);
+        for (const QString &path : {there, fresh, u"/elsewhere/x.mp4"_s, there})
+            applyOutputLine(item, u"VIRLODEST|T|\""_s + path + u'"', run);
+        QCOMPARE(item.destinations(), (QStringList{there, fresh}));
+        QCOMPARE(item.preexisting(), QStringList{there});
+        QCOMPARE(item.log(), QStringList());
+    }
+
+    // Which entries of a playlist failed, and why, from the order of the run's lines: an
+    // entry named before it fails is the one failing; one that fails before it is named
+    // (a missing page) is the next expected after the last one named.
+    void playlistLedger_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QList<qint64>>("planned");
+        QTest::addColumn<QStringList>("failed"); // "index:error"
+
+        const auto named = [](int n) { return u"VIRLODEST|T|%1|\"/d/%1.mp4\""_s.arg(n); };
+        const auto file = [](int n) { return u"VIRLOFILE|T|\"/d/%1.mp4\""_s.arg(n); };
+        QTest::newRow("between two arrivals")
+            << QStringList{named(1), file(1), u"ERROR: gone"_s, named(3), file(3)} << QList<qint64>{1, 2, 3} << QStringList{u"2:gone"_s};
+        QTest::newRow("two in a row")
+            << QStringList{named(1), file(1), u"ERROR: a"_s, u"ERROR: b"_s, named(4), file(4)} << QList<qint64>{1, 2, 3, 4}
+            << QStringList{u"2:a"_s, u"3:b"_s};
+        QTest::newRow("while its file was fetched") << QStringList{named(1), u"ERROR: cut"_s, named(2), file(2)}
+                                                    << QList<qint64>{1, 2} << QStringList{u"1:cut"_s};
+        QTest::newRow("two errors of one entry count once")
+            << QStringList{named(1), u"ERROR: first"_s, u"ERROR: second"_s} << QList<qint64>{1, 2} << QStringList{u"1:first"_s};
+        QTest::newRow("skipped by the archive: no failure")
+            << QStringList{named(1), file(1), named(3), file(3)} << QList<qint64>{1, 2, 3} << QStringList();
+        QTest::newRow("picked entries") << QStringList{u"ERROR: gone"_s, named(5), file(5)} << QList<qint64>{2, 5}
+                                        << QStringList{u"2:gone"_s};
+        QTest::newRow("the reason on the line after an empty error")
+            << QStringList{named(1), file(1), u"ERROR: "_s, u"Connection refused"_s} << QList<qint64>{1, 2}
+            << QStringList{u"2:Connection refused"_s};
+    }
+
+    void playlistLedger()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QList<qint64>, planned);
+        QFETCH(QStringList, failed);
+        DownloadItem item(u"http://x.test/feed"_s, Quality::best, true);
+        RunOutput run{RunMarkers(u"T"_s), u"/d"_s};
+        for (const QString &line : lines)
+            applyOutputLine(item, line, run);
+        QStringList found;
+        for (const PlaylistLedger::Failure &failure : item.ledger().failures(planned))
+            found << QString::number(failure.index) + u':' + failure.error;
+        QCOMPARE(found, failed);
+    }
+
+    // The real feed of three with the second missing, as Debian's yt-dlp ran it.
+    void capturedFeedLedger()
+    {
+        DownloadItem item(u"http://127.0.0.1/feed.xml"_s, Quality::best, true);
+        RunOutput run{RunMarkers(kCaptureToken), u"/tmp/vireloom-capture"_s};
+        LineReader reader([&item, &run](QStringView line) { applyOutputLine(item, line, run); });
+        reader.feed(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/ytdlp-2023.03.04-feed-named.txt")));
+        reader.flush();
+        QCOMPARE(item.ledger().deliveredEntries(), (QList<qint64>{1, 3}));
+        const QList<PlaylistLedger::Failure> failures = item.ledger().failures({1, 2, 3});
+        QCOMPARE(failures.size(), 1);
+        QCOMPARE(failures.first().index, 2);
+        QVERIFY(failures.first().error.contains(u"HTTP Error 404"_s));
+        QCOMPARE(item.files().size(), 2);
     }
 };
 

@@ -137,7 +137,6 @@ private slots:
     {
         DownloadOptions options;
         options.section = DownloadOptions::TimeRange{12.5, 40};
-        options.splitChapters = true;
         options.sponsorBlock = Mode::remove;
         options.sponsorCategories = {u"sponsor"_s, u"intro"_s};
         options.subtitles = true;
@@ -163,6 +162,8 @@ private slots:
         QCOMPARE(tampered("section", QJsonObject{{u"start"_s, 50}, {u"end"_s, 10}}), std::nullopt);
         QCOMPARE(tampered("folder", u"relative/folder"_s), std::nullopt);
         QCOMPARE(tampered("splitChapters", u"yes"_s), std::nullopt);
+        // Chapters of the whole video cannot split a part of it.
+        QCOMPARE(tampered("splitChapters", true), std::nullopt);
     }
 };
 

@@ -10,7 +10,11 @@ class RecordingDesktop : public Desktop
 public:
     void playCompletionSound() override { calls << QStringLiteral("sound"); }
     void requestAttention() override { calls << QStringLiteral("attention"); }
-    void notifyFinished(const QString &title) override { calls << QStringLiteral("notify ") + title; }
+    void notifyFinished(const QString &what) override { calls << QStringLiteral("notify ") + what; }
+    void notifyFailed(const QString &title, const QString &why) override
+    {
+        calls << QStringLiteral("failed ") + title + QStringLiteral(": ") + why;
+    }
     void openFile(const QString &path) override { calls << QStringLiteral("open ") + path; }
     void openFolder(const QString &path) override { calls << QStringLiteral("folder ") + path; }
     void revealFile(const QString &path) override { calls << QStringLiteral("reveal ") + path; }

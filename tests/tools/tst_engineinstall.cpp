@@ -234,7 +234,9 @@ private slots:
         // configuration files.
         serveRelease(script("[ \"$*\" = '--ignore-config --version' ] && echo '  2099.01.01 '"));
         place(present, script("echo 2099.01.01"));
+        m_settings->setValue(u"engineInstallFailure"_s, u"Failed: an earlier try"_s);
         auto downloader = makeDownloader();
+        QCOMPARE(downloader->installFailure(), u"Failed: an earlier try"_s);
         QStringList seen;
         connect(downloader.get(), &Downloader::installStatusChanged, this, [&] { seen << downloader->installStatus(); });
         QSignalSpy installing(downloader.get(), &Downloader::installingChanged);
@@ -250,6 +252,8 @@ private slots:
         QVERIFY(installed(*downloader));
         QCOMPARE(installing.size(), 2);
         QCOMPARE(seen, statuses);
+        // A success puts an earlier failure to rest.
+        QCOMPARE(downloader->installFailure(), QString());
         QCOMPARE(m_server->requestedPaths(), requests);
         QVERIFY(downloader->engineComplete());
         QVERIFY(!downloader->canRollBack());
@@ -290,7 +294,7 @@ private slots:
         QTest::newRow("corrupt archive: kept for the next attempt")
             << QStringList{u"yt-dlp"_s} << false << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
             << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true << QString();
-        QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: Connection refused"_s << QStringList() << false << QString();
+        QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: The release site (127.0.0.1) refused the connection."_s << QStringList() << false << QString();
         QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
                                               << u"Failed: HTTP 500 while downloading "_s << all << false << QString();
         QTest::newRow("yt-dlp: body cut short") << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}
@@ -400,6 +404,14 @@ private slots:
         QVERIFY(installed(*downloader));
         QVERIFY2(downloader->installStatus().startsWith(status), qPrintable(downloader->installStatus()));
         QVERIFY2(downloader->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
+        // The failure and its time outlive the application.
+        const QString failure = downloader->installStatus();
+        const QDateTime at = downloader->installFailedAt();
+        QVERIFY(qAbs(at.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        downloader.reset();
+        downloader = makeDownloader();
+        QCOMPARE(downloader->installFailure(), failure);
+        QCOMPARE(downloader->installFailedAt(), at);
         QCOMPARE(engineFolder(), folder);
         for (const QString &name : folder)
             QCOMPARE(modeOf(engineFile(name)), 0755);
@@ -505,7 +517,7 @@ private slots:
         QTest::newRow("the running release is the latest") << true << -1 << u"2000.01.01"_s << app << 1 << F::current;
         QTest::newRow("checked an hour ago: the stored answer") << true << 1 << kRelease << app << 0 << F::updateAvailable;
         QTest::newRow("checked a day ago: asks again") << true << 25 << kRelease << app << 1 << F::updateAvailable;
-        QTest::newRow("turned off: never asks") << false << -1 << kRelease << app << 0 << F::unknown;
+        QTest::newRow("turned off: never asks, and an old engine is outdated") << false << -1 << kRelease << app << 0 << F::outdated;
         QTest::newRow("no answer: an old engine is outdated") << true << -1 << QString() << app << 1 << F::outdated;
         QTest::newRow("no child to ask: outdated") << true << -1 << kRelease << u"/nonexistent/vireloom"_s << 0 << F::outdated;
         QTest::newRow("asked in this process") << true << -1 << kRelease << QString() << 1 << F::updateAvailable;

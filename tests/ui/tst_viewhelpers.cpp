@@ -193,6 +193,91 @@ private slots:
         QCOMPARE(offered.join(u' '), offers);
     }
 
+    // How a run that ended well tells what it did: found everything already there, or
+    // delivered part of a playlist.
+    void doneOutcomes_data()
+    {
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("failedEntries");
+        QTest::newRow("fetched") << QString() << u"Done · 2.0 MB"_s << QString();
+        QTest::newRow("skipped by the archive") << u"archive"_s << u"Already downloaded, in the archive"_s << QString();
+        QTest::newRow("already in the folder") << u"folder"_s << u"Already in your folder"_s << QString();
+        QTest::newRow("two of three") << u"partial"_s << u"Done with failures · 2 of 3"_s
+                                      << u"Item 2: gone\nItem 3: refused"_s;
+    }
+
+    void doneOutcomes()
+    {
+        QFETCH(QString, outcome);
+        QFETCH(QString, status);
+        QFETCH(QString, failedEntries);
+        DownloadItem item(u"https://example.org/feed"_s, Quality::best, outcome == u"partial");
+        item.setSizeText(u"2.0 MB"_s);
+        item.setFiles({u"/d/a.mp4"_s});
+        item.setAlreadyArchived(outcome == u"archive");
+        item.setAlreadyThere(outcome == u"folder");
+        if (outcome == u"partial")
+            item.setEntryOutcome({{2, u"gone"_s}, {3, u"refused"_s}}, 3, 2);
+        item.setState(DLState::done);
+        CardTexts texts;
+        texts.setItem(&item);
+        QCOMPARE(texts.status(), status);
+        QCOMPARE(texts.failedEntries(), failedEntries);
+        QCOMPARE(texts.partlyFailed(), !failedEntries.isEmpty());
+        QVERIFY(texts.canOpen());
+    }
+
+    void stepsAndSilences_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("quality");
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("merging") << u"Merger"_s << int(Quality::best) << qint64(12'400) << u"Merging video and audio · 0:12"_s;
+        QTest::newRow("to MP3") << u"ExtractAudio"_s << int(Quality::mp3) << qint64(61'000) << u"Converting to MP3 · 1:01"_s;
+        QTest::newRow("to M4A") << u"ExtractAudio"_s << int(Quality::m4a) << qint64(0) << u"Converting to M4A · 0:00"_s;
+        QTest::newRow("thumbnail") << u"EmbedThumbnail"_s << int(Quality::best) << qint64(3'000) << u"Embedding the thumbnail · 0:03"_s;
+        QTest::newRow("a fix-up") << u"FixupM3u8"_s << int(Quality::best) << qint64(1'000) << u"Fixing up the file · 0:01"_s;
+        QTest::newRow("a step of a newer engine") << u"Brand_New"_s << int(Quality::best) << qint64(2'000) << u"Finishing · 0:02"_s;
+        QTest::newRow("a clock gone back") << u"Merger"_s << int(Quality::best) << qint64(-5'000) << u"Merging video and audio · 0:00"_s;
+    }
+
+    // Post-processing says which step runs and for how long.
+    void stepsAndSilences()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, quality);
+        QFETCH(qint64, ms);
+        QFETCH(QString, text);
+        QCOMPARE(CardTexts::stepLine(step, Quality::Preset(quality), ms), text);
+    }
+
+    // A download that prints nothing for two minutes says so, and keeps its line.
+    void silence_data()
+    {
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("a minute and more") << qint64(119'999) << QString();
+        QTest::newRow("two minutes") << qint64(120'000) << u"No data for 2 min"_s;
+        QTest::newRow("ten") << qint64(630'000) << u"No data for 10 min"_s;
+    }
+
+    void silence()
+    {
+        QFETCH(qint64, ms);
+        QFETCH(QString, note);
+        QCOMPARE(CardTexts::silenceNote(ms), note);
+
+        DownloadItem item(u"https://example.org/v"_s, Quality::best, false);
+        item.setProgress(0.5);
+        item.setState(DLState::downloading);
+        item.setLastOutput(QDateTime::currentMSecsSinceEpoch() - ms);
+        CardTexts texts;
+        texts.setItem(&item);
+        QCOMPARE(texts.status(), note.isEmpty() ? u"50%"_s : u"50%  ·  "_s + note);
+    }
+
     void cardChips_data()
     {
         QTest::addColumn<int>("quality");

@@ -106,7 +106,7 @@ Surface {
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
                 anchors.margins: 5
-                color: DS.success
+                color: texts.partlyFailed ? DS.warning : DS.success
 
                 SymbolIcon {
                     anchors.centerIn: parent
@@ -214,7 +214,7 @@ Surface {
                     objectName: "status"
                     Layout.fillWidth: !entry.visible
                     text: texts.status
-                    color: texts.failed ? DS.danger : texts.done ? DS.success : DS.muted
+                    color: texts.failed ? DS.danger : texts.partlyFailed ? DS.warning : texts.done ? DS.success : DS.muted
                     font: texts.failed ? Qt.font({pixelSize: DS.typeCaption}) : DS.mono(10, texts.done ? Font.DemiBold : Font.Medium)
                     maximumLineCount: texts.failed ? 2 : 1
                     wrapMode: texts.failed ? Text.Wrap : Text.NoWrap
@@ -245,6 +245,18 @@ Surface {
                     maximumLineCount: 1
                     elide: Text.ElideRight
                 }
+            }
+
+            PlainLabel {
+                objectName: "failedEntries"
+                visible: texts.partlyFailed
+                Layout.fillWidth: true
+                text: texts.failedEntries
+                color: DS.warning
+                font.pixelSize: DS.typeMicro
+                maximumLineCount: 3
+                wrapMode: Text.Wrap
+                elide: Text.ElideRight
             }
         }
 
@@ -288,6 +300,15 @@ Surface {
                 compact: true
                 enabled: !Downloader.installing
                 onClicked: Downloader.runFailureAction(root.item)
+            }
+
+            GhostButtonStyle {
+                objectName: "retryFailedEntries"
+                anchors.verticalCenter: parent.verticalCenter
+                visible: texts.partlyFailed
+                text: I18n.l("Tentar de novo os que falharam")
+                compact: true
+                onClicked: Downloader.retryFailedEntries(root.item)
             }
 
             RoundIconButton {

@@ -47,7 +47,7 @@ Surface {
                 objectName: "engineBannerDetail"
                 Layout.fillWidth: true
                 text: texts.detail
-                color: DS.muted
+                color: texts.failed ? DS.warning : DS.muted
                 font.pixelSize: DS.typeCaption
                 wrapMode: Text.Wrap
             }
@@ -63,7 +63,7 @@ Surface {
             objectName: "installEngine"
             visible: !Downloader.installing
             compact: true
-            text: texts.offersUpdate ? I18n.l("Atualizar yt-dlp") : I18n.l("Instalar agora")
+            text: texts.action
             onClicked: Downloader.installEngine(texts.offersUpdate)
         }
     }

@@ -21,7 +21,8 @@ Flickable {
         Downloader.refreshEngine();
         const focus = Downloader.takeSettingsFocus();
         if (focus.length > 0)
-            Qt.callLater(root.reveal, focus === "cookies" ? browserRow : folderRow);
+            Qt.callLater(root.reveal, focus === "cookies" ? browserRow : focus === "proxy" ? proxyRow
+                                      : focus === "cookiesFile" ? cookiesFileRow : folderRow);
     }
 
     // Scrolls so the row stands near the top, as far as the page lets it.
@@ -521,7 +522,7 @@ Flickable {
         Chip {
             objectName: "chip"
             text: engineRow.helper.engineChip(engineRow.path, engineRow.version)
-            color: engineRow.path.length > 0 ? DS.success : DS.danger
+            color: engineRow.path.length === 0 ? DS.danger : engineRow.helper.engineChipWarns(engineRow.version) ? DS.warning : DS.success
         }
     }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What a run that did not deliver leaves in the download folder, and what of it goes.
+// yt-dlp names every file of a download after the final name it announced: partial data
+// ("clip.mp4.part", "clip.mp4.part-Frag3", "clip.mp4.ytdl"), formats that wait to be
+// merged ("clip.f137.mp4"), intermediate files ("clip.temp.mp4") and pictures and
+// subtitles fetched for embedding ("clip.webp", "clip.en.vtt").
+namespace Leftovers {
+
+enum class Keep {
+    // A failed run: what a retry continues from stays, the rest goes.
+    resumable,
+    // A cancelled run or a removed card: nothing of it stays.
+    nothing,
+};
+
+struct Run
+{
+    // The final names the run announced, in the order it did.
+    QStringList destinations;
+    // Those of them that were already there when announced: the user's, never touched.
+    QStringList preexisting;
+    // The files the run delivered.
+    QStringList arrived;
+};
+
+// The files to delete for this run, found in the folders of its destinations.
+QStringList toRemove(const Run &run, Keep keep);
+// Deletes them; returns how many went.
+int remove(const Run &run, Keep keep);
+
+} // namespace Leftovers

@@ -1,0 +1,89 @@
+#include "engine/leftovers.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Leftovers::Keep)
+
+// What a download that did not deliver leaves behind, and what of it goes, in a folder
+// laid out as yt-dlp leaves one.
+class TestLeftovers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void removes_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<bool>("preexisting"); // "clip.mp4" was there before the run
+        QTest::addColumn<QStringList>("arrived");
+        QTest::addColumn<Leftovers::Keep>("keep");
+        QTest::addColumn<QStringList>("remaining");
+        using K = Leftovers::Keep;
+
+        const QStringList partial{u"clip.mp4.part"_s, u"clip.mp4.ytdl"_s, u"clip.f137.mp4.part-Frag4"_s, u"clip.f140.m4a"_s};
+        const QStringList fetched{u"clip.webp"_s, u"clip.en.vtt"_s, u"clip.temp.mp4"_s};
+        const QStringList unrelated{u"clip.final.mp4"_s, u"clip.part2.mp4"_s, u"clipper.mp4.part"_s, u"other.mp4"_s};
+
+        QTest::newRow("cancelled: all of the run goes, nothing else")
+            << partial + fetched + unrelated << false << QStringList() << K::nothing << unrelated;
+        QTest::newRow("failed: what a retry continues from stays")
+            << partial + fetched + unrelated << false << QStringList() << K::resumable << partial + unrelated;
+        QTest::newRow("failed in post-processing: the final name goes")
+            << QStringList{u"clip.mp4"_s, u"clip.temp.mp4"_s} << false << QStringList() << K::resumable << QStringList();
+        QTest::newRow("the user's own file and its pictures stay")
+            << QStringList{u"clip.mp4"_s, u"clip.jpg"_s, u"clip.en.srt"_s, u"clip.temp.mp4"_s, u"clip.mp4.part"_s} << true
+            << QStringList() << K::nothing << QStringList{u"clip.en.srt"_s, u"clip.jpg"_s, u"clip.mp4"_s};
+        QTest::newRow("a delivered file stays")
+            << QStringList{u"clip.mp4"_s, u"clip.webp"_s} << false << QStringList{u"clip.mp4"_s} << K::nothing
+            << QStringList{u"clip.mp4"_s, u"clip.webp"_s};
+        QTest::newRow("converted: the original's name differs from the delivered one")
+            << QStringList{u"clip.mp4"_s, u"clip.mp3"_s} << false << QStringList{u"clip.mp3"_s} << K::resumable
+            << QStringList{u"clip.mp3"_s};
+    }
+
+    void removes()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(bool, preexisting);
+        QFETCH(QStringList, arrived);
+        QFETCH(Leftovers::Keep, keep);
+        QFETCH(QStringList, remaining);
+
+        QTemporaryDir folder;
+        for (const QString &name : present)
+            QVERIFY(writeFile(folder.filePath(name), "x"));
+        const QString destination = folder.filePath(u"clip.mp4"_s);
+        Leftovers::Run run{{destination}, {}, {}};
+        if (preexisting)
+            run.preexisting << destination;
+        for (const QString &name : arrived)
+            run.arrived << folder.filePath(name);
+
+        Leftovers::remove(run, keep);
+        remaining.sort();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files, QDir::Name), remaining);
+    }
+
+    // Each destination is looked at in its own folder: a playlist's entries in theirs.
+    void destinationsInOtherFolders()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath(u"Feed"_s));
+        for (const QString &name : {u"Feed/1 - One.mp4"_s, u"Feed/2 - Two.mp4.part"_s, u"2 - Two.mp4.part"_s})
+            QVERIFY(writeFile(root.filePath(name), "x"));
+        const Leftovers::Run run{{root.filePath(u"Feed/1 - One.mp4"_s), root.filePath(u"Feed/2 - Two.mp4"_s)},
+                                 {},
+                                 {root.filePath(u"Feed/1 - One.mp4"_s)}};
+        QCOMPARE(Leftovers::remove(run, Leftovers::Keep::nothing), 1);
+        QCOMPARE(QDir(root.filePath(u"Feed"_s)).entryList(QDir::Files), QStringList{u"1 - One.mp4"_s});
+        QVERIFY(QFileInfo::exists(root.filePath(u"2 - Two.mp4.part"_s)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLeftovers)
+#include "tst_leftovers.moc"
