@@ -41,7 +41,7 @@ void Downloader::handleSchemeURL(const QString &raw)
     // A public-looking name may still lead into the local network. Through a proxy the
     // proxy resolves it, and this machine's answer would say nothing.
     if (!QHostAddress(link.host).isNull() || resolvesNowhere(link.host)
-        || !d().string(SettingsKey::proxy).value_or(QString()).trimmed().isEmpty()) {
+        || !privateConfig(d()).isEmpty()) {
         takeSchemeLink(link);
         return;
     }
