@@ -3,7 +3,7 @@
 // Usage: build/bench/bench_freshness [rounds]
 
 #include "httpserver.h"
-#include "tools/releasecheck.h"
+#include "installer/releasecheck.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 // One million progress lines of one download through the line reader and the
 // Downloader's line handling, read in pipe-sized chunks, as a run delivers them.
 #include "allocationcounter.h"
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "engine/linereader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 // The downloads page with a long queue: 1000 items, some of them receiving progress lines
 // as yt-dlp prints them. Reports the GUI thread's CPU time and the time each frame took
 // over the measured span, with the backend the application would choose.
+#include "base/paths.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
 

@@ -1,12 +1,14 @@
 #include "enginecommands.h"
 
+#include "base/childprocess.h"
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
+#include "installer/engineinstaller.h"
+#include "installer/freshnessmonitor.h"
+#include "installer/install.h"
+#include "installer/releasecheck.h"
 #include "settings/settings.h"
-#include "tools/engineinstaller.h"
-#include "tools/freshnessmonitor.h"
-#include "tools/releasecheck.h"
-#include "tools/tools.h"
 #include "ui/enginebannertexts.h"
 
 #include <QCoreApplication>
@@ -113,7 +115,6 @@ int runEngineCommand(LaunchOptions::Action action, int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Vireloom"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vireloom"));
     Settings settings;
-    settings.registerAppDefaults();
     return action == LaunchOptions::Action::UpdateEngine ? updateEngine(settings) : engineStatus(settings);
 }
 

@@ -1,9 +1,10 @@
 #include "commandline.h"
 
+#include "base/childprocess.h"
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -264,16 +265,16 @@ QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token
     DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
     if (const auto probed = m_probedInfo.constFind(item.id()); probed != m_probedInfo.cend() && !probed->fresh.hasExpired())
         request.infoJson = probed->file;
-    if (!d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
+    if (!settings().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
         request.cookiesFile = runCookiesFile(item.id());
-    if (!privateConfig(d()).isEmpty())
+    if (!privateConfig(settings()).isEmpty())
         request.configFile = runConfigFile(item.id());
-    if (d().boolean(SettingsKey::useArchive))
+    if (settings().boolean(SettingsKey::useArchive))
         request.archiveFile = archiveFile();
     request.noQuiet = engineHasNoQuiet(m_ytdlpVersion);
     if (item.distinctName() && !request.options.outputPattern && !request.playlist)
         request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
-    return ::buildArgs(request, d(), m_ffmpegPath);
+    return ::buildArgs(request, settings(), m_ffmpegPath);
 }
 
 QString Downloader::archiveFile()
@@ -289,9 +290,4 @@ QString Downloader::runCookiesFile(const QUuid &id)
 QString Downloader::runConfigFile(const QUuid &id)
 {
     return Tools::privateDir() + u'/' + id.toString(QUuid::WithoutBraces) + QStringLiteral(".conf");
-}
-
-QStringList Downloader::cookieArgs() const
-{
-    return ::cookieArgs(d());
 }

@@ -1,15 +1,15 @@
 #include "downloader.h"
 
-#include "engine/failuremessages.h"
+#include "base/childprocess.h"
+#include "base/paths.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
-#include "intake/linkextraction.h"
+#include "installer/engineinstaller.h"
+#include "installer/install.h"
+#include "installer/toolrun.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/engineinstaller.h"
-#include "tools/toolrun.h"
-#include "tools/tools.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -30,8 +30,6 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     , m_items(new DownloadList(this))
     , m_history(new HistoryBook(Tools::supportDir() + QStringLiteral("/history.json"), this))
 {
-    m_settings->registerAppDefaults();
-
     connect(m_items, &DownloadList::countChanged, this, &Downloader::updateActiveCount);
     connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::updateActiveCount);
     // What the probe read of a page serves only that download.
@@ -52,11 +50,11 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);
     connect(m_installer, &EngineInstaller::finished, this, [this](bool succeeded) {
         if (succeeded) {
-            d().remove(QString(kInstallFailureKey));
-            d().remove(QString(kInstallFailedAtKey));
+            m_settings->remove(QString(kInstallFailureKey));
+            m_settings->remove(QString(kInstallFailedAtKey));
         } else {
-            d().setValue(QString(kInstallFailureKey), m_installer->status());
-            d().setValue(QString(kInstallFailedAtKey), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+            m_settings->setValue(QString(kInstallFailureKey), m_installer->status());
+            m_settings->setValue(QString(kInstallFailedAtKey), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
         }
         emit installFailureChanged();
         refreshEngine();
@@ -104,16 +102,6 @@ void Downloader::clearHistory()
     m_history->clear();
 }
 
-QString Downloader::friendlyError(const QString &message)
-{
-    return ::friendlyError(message);
-}
-
-QStringList Downloader::extractURLs(const QString &text)
-{
-    return ::extractURLs(text);
-}
-
 bool Downloader::installing() const
 {
     return m_installer->installing();
@@ -128,14 +116,14 @@ QString Downloader::installFailure() const
 {
     if (m_installer->installing())
         return {};
-    return d().string(kInstallFailureKey).value_or(QString());
+    return settings().string(kInstallFailureKey).value_or(QString());
 }
 
 QDateTime Downloader::installFailedAt() const
 {
     if (installFailure().isEmpty())
         return {};
-    return QDateTime::fromString(d().string(kInstallFailedAtKey).value_or(QString()), Qt::ISODate);
+    return QDateTime::fromString(settings().string(kInstallFailedAtKey).value_or(QString()), Qt::ISODate);
 }
 
 void Downloader::refreshEngine()

@@ -2,11 +2,11 @@
 
 #include "engine/progress.h"
 #include "engine/queuejournal.h"
+#include "installer/freshnessmonitor.h"
 #include "intake/clipboardsuggestion.h"
 #include "model/downloadoptions.h"
 #include "model/mediainfo.h"
 #include "model/quality.h"
-#include "tools/freshnessmonitor.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -87,20 +87,17 @@ public:
     // that neither a TLS set-up nor a Python start-up competes with it).
     enum class EngineChecks { Immediately, OnRequest };
 
-    // Registers the setting defaults, loads the history, then finds the engine programs.
+    // Loads the history, then finds the engine programs.
     explicit Downloader(Settings *settings, QObject *parent = nullptr, EngineChecks checks = EngineChecks::Immediately);
     // Ends every engine process that still runs.
     ~Downloader() override;
 
-    Settings &d() const { return *m_settings; }
+    Settings &settings() const { return *m_settings; }
 
     // The desktop and the clipboard are the application's; without them the effects
     // they stand for simply do not happen.
     void setDesktop(Desktop *desktop) { m_desktop = desktop; }
     void setClipboard(Clipboard *clipboard) { m_clipboard = clipboard; }
-
-    static QString friendlyError(const QString &message);
-    static QStringList extractURLs(const QString &text);
 
     // Engine state.
     std::optional<QString> ytdlpPath() const { return m_ytdlpPath; }
@@ -123,8 +120,7 @@ public:
     EngineFreshness engineFreshness() const;
     // The latest release as last seen, empty when none has been.
     QString ytdlpLatest() const;
-    // The copy an update kept, and what it answered for "--version".
-    std::optional<QString> previousYtdlpPath() const { return m_previousPath; }
+    // What the copy an update kept answered for "--version".
     QString previousYtdlpVersion() const { return m_previousVersion; }
     bool canRollBack() const { return m_previousPath.has_value(); }
 
@@ -216,7 +212,6 @@ public:
     // The yt-dlp arguments of a download, with the settings as they are now and the
     // run's marker token.
     QStringList buildArgs(const DownloadItem &item, const QString &token = {}) const;
-    QStringList cookieArgs() const;
     // The download archive, and where a run's copy of the cookies file and its private
     // configuration live.
     static QString archiveFile();

@@ -30,7 +30,7 @@ void Downloader::handleSchemeURL(const QString &raw)
         return;
     }
     const SchemeLink link{links.first(), QUrl(links.first()).host(), request.quality, request.playlist};
-    if (d().schemeLocalAddresses() == SchemeLocalAddresses::allow) {
+    if (settings().schemeLocalAddresses() == SchemeLocalAddresses::allow) {
         takeSchemeLink(link);
         return;
     }
@@ -41,7 +41,7 @@ void Downloader::handleSchemeURL(const QString &raw)
     // A public-looking name may still lead into the local network. Through a proxy the
     // proxy resolves it, and this machine's answer would say nothing.
     if (!QHostAddress(link.host).isNull() || resolvesNowhere(link.host)
-        || !privateConfig(d()).isEmpty()) {
+        || !privateConfig(settings()).isEmpty()) {
         takeSchemeLink(link);
         return;
     }
@@ -103,7 +103,7 @@ void Downloader::dismissSchemeRefusal()
 
 void Downloader::checkClipboard()
 {
-    if (!m_clipboard || !d().boolean(SettingsKey::watchClipboard))
+    if (!m_clipboard || !settings().boolean(SettingsKey::watchClipboard))
         return;
     const auto isListed = [this](const QString &link) {
         const auto &items = m_items->items();

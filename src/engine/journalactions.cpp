@@ -1,10 +1,10 @@
 #include "downloader.h"
 
+#include "base/paths.h"
 #include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 
 QString Downloader::journalFile()
 {
@@ -39,7 +39,7 @@ void Downloader::writeJournal()
     QList<JournalEntry> entries;
     for (const DownloadItem *item : m_items->items()) {
         if (!item->state().isFinished())
-            entries << JournalEntry::of(*item, item->options().folder.value_or(d().folder()));
+            entries << JournalEntry::of(*item, item->options().folder.value_or(settings().folder()));
     }
     // Those still on offer stay in the journal until the user has answered.
     entries << m_interrupted;

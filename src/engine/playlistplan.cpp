@@ -1,10 +1,11 @@
 #include "playlistplan.h"
 
+#include "base/childprocess.h"
+#include "base/format.h"
+#include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
-#include "tools/childprocess.h"
-#include "tools/tools.h"
 
 #include <QProcess>
 #include <QThread>
@@ -74,14 +75,14 @@ void PlaylistPlan::load(const QString &text)
         emit changed();
         return;
     }
-    if (const auto why = settingsProblem(m_downloader->d())) {
+    if (const auto why = settingsProblem(m_downloader->settings())) {
         m_problem = *why;
         emit changed();
         return;
     }
     m_runId = QUuid::createUuid();
     QString config;
-    if (const QByteArray content = privateConfig(m_downloader->d()); !content.isEmpty()) {
+    if (const QByteArray content = privateConfig(m_downloader->settings()); !content.isEmpty()) {
         config = Downloader::runConfigFile(m_runId);
         if (!Tools::writePrivateFile(config, content)) {
             m_problem = L(QStringLiteral("Não foi possível ler a lista."));
@@ -91,7 +92,7 @@ void PlaylistPlan::load(const QString &text)
     }
     m_process = new QProcess(this);
     m_process->setProgram(*engine);
-    m_process->setArguments(planArgs(url, m_downloader->d(), config));
+    m_process->setArguments(planArgs(url, m_downloader->settings(), config));
     Tools::prepareEngineProcess(*m_process);
     m_process->setStandardInputFile(QProcess::nullDevice());
     bindToApplication(*m_process);

@@ -1,13 +1,13 @@
 #include "downloader.h"
 
+#include "base/childprocess.h"
+#include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/logging.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/childprocess.h"
-#include "tools/tools.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,21 +54,21 @@ void Downloader::startProbe(DownloadItem *item)
     const QUuid id = item->id();
     // Settings that cannot be used would send the probe out without the proxy or login
     // asked for; the item goes on unprobed and its download says what is wrong.
-    if (settingsProblem(d()) || !prepareRunFiles(id)) {
+    if (settingsProblem(settings()) || !prepareRunFiles(id)) {
         QMetaObject::invokeMethod(this, [this, id] {
             applyInfo(id, std::nullopt);
             startWaitingProbes();
         }, Qt::QueuedConnection);
         return;
     }
-    const bool withCookies = !d().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
-    const bool withConfig = !privateConfig(d()).isEmpty();
+    const bool withCookies = !settings().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
+    const bool withConfig = !privateConfig(settings()).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*m_ytdlpPath);
     // A single video is probed with the download's own format choice, so that the sizes it
     // reports are those of what will be fetched.
-    const QStringList formats = item->playlist() ? QStringList() : formatSelection(item->quality(), d(), m_ffmpegPath.has_value());
-    process->setArguments(probeArgs(item->url(), item->playlist(), d(), withCookies ? runCookiesFile(id) : QString(),
+    const QStringList formats = item->playlist() ? QStringList() : formatSelection(item->quality(), settings(), m_ffmpegPath.has_value());
+    process->setArguments(probeArgs(item->url(), item->playlist(), settings(), withCookies ? runCookiesFile(id) : QString(),
                                     withConfig ? runConfigFile(id) : QString(), formats));
     Tools::prepareEngineProcess(*process);
     process->setProcessChannelMode(QProcess::SeparateChannels);

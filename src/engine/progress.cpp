@@ -1,11 +1,12 @@
 #include "progress.h"
 
+#include "base/format.h"
+#include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/downloader.h"
 #include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
-#include "tools/tools.h"
 
 #include <QDateTime>
 #include <QDir>

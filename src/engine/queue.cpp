@@ -1,12 +1,13 @@
 #include "downloader.h"
 
+#include "base/paths.h"
 #include "engine/desktop.h"
 #include "engine/leftovers.h"
 #include "intake/linkextraction.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/qualitychoice.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ void Downloader::add(const QString &text, std::optional<Quality> quality, bool p
     for (const QString &link : links) {
         if (m_clipboardSuggestion.noteAdded(link))
             emit clipboardSuggestionChanged();
-        auto *item = new DownloadItem(link, quality.value_or(d().defaultQuality()), playlist);
+        auto *item = new DownloadItem(link, quality.value_or(defaultQuality(settings())), playlist);
         item->setOptions(options);
         m_items->prepend(item);
         fetchInfo(item);
@@ -28,13 +29,13 @@ void Downloader::add(const QString &text, std::optional<Quality> quality, bool p
 
 void Downloader::addFromUI(const QString &text)
 {
-    add(text, d().uiQualityOrDefault(), d().uiPlaylist());
+    add(text, uiQualityOrDefault(settings()), settings().uiPlaylist());
     setSection(AppSection::downloads);
 }
 
 void Downloader::pump()
 {
-    const int limit = d().maxConcurrent();
+    const int limit = settings().maxConcurrent();
     int running = 0;
     for (const DownloadItem *item : m_items->items()) {
         if (item->state().isActive())
@@ -118,7 +119,7 @@ void Downloader::open(const QString &path)
     if (!m_desktop)
         return;
     if (path.isEmpty() || !QFileInfo::exists(path))
-        m_desktop->openFolder(d().folder());
+        m_desktop->openFolder(settings().folder());
     else if (opensAsMedia(path))
         m_desktop->openFile(path);
     else
@@ -132,13 +133,13 @@ void Downloader::reveal(const QString &path)
     if (!path.isEmpty() && QFileInfo::exists(path))
         m_desktop->revealFile(path);
     else
-        m_desktop->openFolder(d().folder());
+        m_desktop->openFolder(settings().folder());
 }
 
 void Downloader::openFolder()
 {
     if (m_desktop)
-        m_desktop->openFolder(d().folder());
+        m_desktop->openFolder(settings().folder());
 }
 
 void Downloader::openEngineFolder()

@@ -1,8 +1,8 @@
 #include "queuejournal.h"
 
+#include "base/storedfile.h"
 #include "engine/logging.h"
 #include "model/downloaditem.h"
-#include "tools/storedfile.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/storedfile.h"
 #include "model/downloadoptions.h"
 #include "model/quality.h"
-#include "tools/storedfile.h"
 
 #include <QByteArray>
 #include <QList>

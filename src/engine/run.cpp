@@ -1,19 +1,21 @@
 #include "downloader.h"
 
+#include "base/childprocess.h"
+#include "base/format.h"
+#include "base/paths.h"
+#include "engine/commandline.h"
 #include "engine/desktop.h"
 #include "engine/failuremessages.h"
 #include "engine/leftovers.h"
-#include "engine/commandline.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
+#include "installer/install.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/childprocess.h"
-#include "tools/tools.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -55,12 +57,12 @@ void Downloader::start(DownloadItem *item)
         item->setState(DLState::failure(L(QStringLiteral("Motor não instalado"))));
         return;
     }
-    if (const auto problem = settingsProblem(d())) {
+    if (const auto problem = settingsProblem(settings())) {
         item->setState(DLState::failure(*problem));
         return;
     }
     // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
-    const QString folder = item->options().folder.value_or(d().folder());
+    const QString folder = item->options().folder.value_or(settings().folder());
     QDir().mkpath(folder);
     if (!prepareRunFiles(item->id())) {
         item->setState(DLState::failure(L(QStringLiteral("O arquivo de cookies não existe ou não pode ser lido."))));
@@ -85,7 +87,7 @@ void Downloader::start(DownloadItem *item)
     item->setDistinctName(item->distinctName() || nameTakenByAnother(*item));
 
     // yt-dlp creates the archive with its own umask; made first, it is the user's alone.
-    if (d().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
+    if (settings().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
         Tools::writePrivateFile(archiveFile(), {});
 
     RunOutput run{RunMarkers::random(), folder};
@@ -171,11 +173,11 @@ bool Downloader::nameTakenByAnother(const DownloadItem &item) const
 // The copy and the proxy are secrets: both are the user's alone from the first byte.
 bool Downloader::prepareRunFiles(const QUuid &id) const
 {
-    if (const QByteArray config = privateConfig(d()); !config.isEmpty()) {
+    if (const QByteArray config = privateConfig(settings()); !config.isEmpty()) {
         if (!Tools::writePrivateFile(runConfigFile(id), config))
             return false;
     }
-    const QString source = d().string(SettingsKey::cookiesFile).value_or(QString());
+    const QString source = settings().string(SettingsKey::cookiesFile).value_or(QString());
     if (source.isEmpty())
         return true;
     QFile original(source);
@@ -217,8 +219,8 @@ void Downloader::finish(const QUuid &id, int status)
     item->setEta(QString());
 
     const Leftovers::Run leftovers{item->destinations(), item->preexisting(), item->files()};
-    const FailureContext context{d().cookiesBrowser() != u"none", !privateConfig(d()).isEmpty(),
-                                 d().string(SettingsKey::cookiesFile).value_or(QString())};
+    const FailureContext context{settings().cookiesBrowser() != u"none", !privateConfig(settings()).isEmpty(),
+                                 settings().string(SettingsKey::cookiesFile).value_or(QString())};
     if (item->userCancelled()) {
         // The engine has exited, so nothing writes to what it left any more.
         Leftovers::remove(leftovers, Leftovers::Keep::nothing);
@@ -229,7 +231,7 @@ void Downloader::finish(const QUuid &id, int status)
         // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
         // successful run with the archive that produced no file skipped everything:
         // nothing new was downloaded, so there is nothing to record.
-        const bool allKnown = item->files().isEmpty() && d().boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
+        const bool allKnown = item->files().isEmpty() && settings().boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
         item->setAlreadyArchived(allKnown);
         // Every file it named was there before it started: the engine found them and
         // fetched nothing.
@@ -256,7 +258,7 @@ void Downloader::finish(const QUuid &id, int status)
                 m_history->record(*item);
         }
         if (m_desktop && !allKnown && !allThere) {
-            if (d().boolean(SettingsKey::soundOnDone))
+            if (settings().boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();
             m_desktop->requestAttention();
             announceFinished(item->title());

@@ -1,7 +1,7 @@
 #include "historystore.h"
 
+#include "base/storedfile.h"
 #include "history/logging.h"
-#include "tools/storedfile.h"
 
 #include <QDateTime>
 #include <QFileInfo>

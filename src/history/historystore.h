@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/storedfile.h"
 #include "model/historyentry.h"
-#include "tools/storedfile.h"
 
 #include <QByteArray>
 #include <QList>

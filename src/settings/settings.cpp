@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "tools/tools.h"
+#include "base/paths.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -92,6 +92,7 @@ Settings::Settings(const QString &fileName, QObject *parent)
     : QObject(parent)
 {
     open(fileName);
+    registerDefaults();
 }
 
 Settings::~Settings() = default;
@@ -132,35 +133,49 @@ QString Settings::fileName() const
     return m_store->fileName();
 }
 
-void Settings::registerDefaults(const QVariantMap &defaults)
+// Adding a setting starts here: one row, then its property in AppSettings.
+const QList<SettingRow> &Settings::rows()
 {
-    for (auto it = defaults.begin(); it != defaults.end(); ++it)
-        m_defaults.insert(it.key(), it.value());
+    static const QList<SettingRow> table{
+        {SettingsKey::folder, SettingKind::folder, QString()},
+        {SettingsKey::quality, SettingKind::text, QStringLiteral("best")},
+        {SettingsKey::preferH264, SettingKind::flag, true},
+        {SettingsKey::subs, SettingKind::flag, false},
+        {SettingsKey::subLangs, SettingKind::text, QStringLiteral("pt.*,en.*")},
+        {SettingsKey::embedMeta, SettingKind::flag, true},
+        {SettingsKey::embedThumb, SettingKind::flag, true},
+        {SettingsKey::cookies, SettingKind::text, QStringLiteral("none")},
+        // The scheduler takes what a hand-edited file asks for, however many; its stepper offers 1 to 6.
+        {SettingsKey::maxConcurrent, SettingKind::count, 2, 1, std::numeric_limits<int>::max()},
+        {SettingsKey::concurrentFragments, SettingKind::count, 4, 1, 16},
+        {SettingsKey::watchClipboard, SettingKind::flag, true},
+        {SettingsKey::soundOnDone, SettingKind::flag, true},
+        {SettingsKey::checkEngineUpdates, SettingKind::flag, true},
+        {SettingsKey::proxy, SettingKind::text, QString()},
+        {SettingsKey::cookiesFile, SettingKind::text, QString()},
+        {SettingsKey::sleepRequests, SettingKind::seconds, 0},
+        {SettingsKey::sleepInterval, SettingKind::seconds, 0},
+        {SettingsKey::useArchive, SettingKind::flag, false},
+        {SettingsKey::schemeLocalAddresses, SettingKind::text, QStringLiteral("ask")},
+    };
+    return table;
 }
 
-void Settings::registerAppDefaults()
+std::optional<SettingRow> Settings::row(QAnyStringView key)
 {
-    registerDefaults({
-        {SettingsKey::folder, Tools::defaultFolder()},
-        {SettingsKey::quality, QStringLiteral("best")},
-        {SettingsKey::preferH264, true},
-        {SettingsKey::subs, false},
-        {SettingsKey::subLangs, QStringLiteral("pt.*,en.*")},
-        {SettingsKey::embedMeta, true},
-        {SettingsKey::embedThumb, true},
-        {SettingsKey::cookies, QStringLiteral("none")},
-        {SettingsKey::maxConcurrent, 2},
-        {SettingsKey::concurrentFragments, kFragmentsDefault},
-        {SettingsKey::watchClipboard, true},
-        {SettingsKey::soundOnDone, true},
-        {SettingsKey::checkEngineUpdates, true},
-        {SettingsKey::proxy, QString()},
-        {SettingsKey::cookiesFile, QString()},
-        {SettingsKey::sleepRequests, 0},
-        {SettingsKey::sleepInterval, 0},
-        {SettingsKey::useArchive, false},
-        {SettingsKey::schemeLocalAddresses, QStringLiteral("ask")},
-    });
+    for (const SettingRow &row : rows()) {
+        if (QAnyStringView::compare(row.key, key) == 0)
+            return row;
+    }
+    return std::nullopt;
+}
+
+// Defaults live in memory only: a later release may change one, and a user who never
+// touched the setting then gets the new one.
+void Settings::registerDefaults()
+{
+    for (const SettingRow &row : rows())
+        m_defaults.insert(row.key, row.kind == SettingKind::folder ? QVariant(Tools::defaultFolder()) : row.fallback);
 }
 
 std::optional<QVariant> Settings::stored(QAnyStringView key) const
@@ -202,6 +217,13 @@ qint64 Settings::integer(QAnyStringView key) const
     return toInteger(m_defaults.value(key.toString())).value_or(0);
 }
 
+qint64 Settings::count(QAnyStringView key) const
+{
+    const qint64 number = integer(key);
+    const auto bounds = row(key);
+    return bounds ? std::clamp(number, bounds->floor, bounds->ceiling) : number;
+}
+
 bool Settings::contains(QAnyStringView key) const
 {
     return m_store->contains(key);
@@ -233,40 +255,6 @@ QString Settings::folder() const
     const auto storedFolder = stored(SettingsKey::folder);
     const QString text = storedFolder ? storedFolder->toString() : QString();
     return text.isEmpty() ? Tools::defaultFolder() : text;
-}
-
-int Settings::maxConcurrent() const
-{
-    return static_cast<int>(std::clamp<qint64>(integer(SettingsKey::maxConcurrent), 1, std::numeric_limits<int>::max()));
-}
-
-int Settings::concurrentFragments() const
-{
-    bool ok = false;
-    const qint64 value = string(SettingsKey::concurrentFragments).value_or(QString()).trimmed().toLongLong(&ok);
-    return ok ? static_cast<int>(std::clamp<qint64>(value, kFragmentsFloor, kFragmentsCeiling)) : kFragmentsDefault;
-}
-
-Quality Settings::defaultQuality() const
-{
-    const auto id = string(SettingsKey::quality);
-    return id ? Quality::fromId(*id).value_or(Quality::best) : Quality::best;
-}
-
-Quality Settings::uiQualityOrDefault() const
-{
-    const auto id = string(SettingsKey::uiQuality);
-    if (id) {
-        if (const auto quality = Quality::fromId(*id))
-            return *quality;
-    }
-    return defaultQuality();
-}
-
-Quality Settings::uiQuality() const
-{
-    const auto id = string(SettingsKey::uiQuality);
-    return id ? Quality::fromId(*id).value_or(Quality::best) : Quality::best;
 }
 
 bool Settings::uiPlaylist() const

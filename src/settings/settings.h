@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/quality.h"
-
+#include <QList>
 #include <QObject>
 #include <QSettings>
+#include <QVariant>
 #include <QVariantMap>
 
 #include <memory>
@@ -47,9 +47,35 @@ inline constexpr QLatin1StringView engineCheckFailed("engineCheckFailed");
 
 enum class SchemeLocalAddresses { ask, allow };
 
-// The user's settings: a persistent key/value store with fall-back values registered in
-// memory at every start. Nothing is cached here: every read asks the store, so a change
-// applies to whatever reads next. Controls bound to a key follow valueChanged().
+// How a setting's stored value is read. The store is a text file a person may edit, so
+// every reader copes with any text.
+enum class SettingKind {
+    text,
+    // A path; empty or absent stands for the user's download folder.
+    folder,
+    // "true", "yes", "on" or a number other than 0, and "false", "no", "off", 0 or empty;
+    // anything else reads as the default.
+    flag,
+    // A whole number, brought within the row's bounds; one that cannot be read is the default.
+    count,
+    // A number of seconds; one that cannot be read, or is below the row's floor, is the default.
+    seconds,
+};
+
+// One setting the user can change: its key, how it is read, its default and, for numbers,
+// the bounds a reader keeps it within. A control that steps the value may offer less.
+struct SettingRow
+{
+    QLatin1StringView key;
+    SettingKind kind;
+    QVariant fallback;
+    qint64 floor = 0;
+    qint64 ceiling = 0;
+};
+
+// The user's settings: a persistent key/value store whose defaults come from one table.
+// Nothing is cached here: every read asks the store, so a change applies to whatever
+// reads next. Controls bound to a key follow valueChanged().
 class Settings : public QObject
 {
     Q_OBJECT
@@ -61,17 +87,23 @@ public:
     explicit Settings(const QString &fileName, QObject *parent = nullptr);
     ~Settings() override;
 
+    // Every setting the user can change. Keys outside it (the input card's last choices,
+    // what the engine checks found) have no default: their readers supply the fall-back.
+    static const QList<SettingRow> &rows();
+    // The row of `key`, absent for a key outside the table.
+    static std::optional<SettingRow> row(QAnyStringView key);
+
     QString fileName() const;
     // Where an unreadable file was moved when this store opened, if it was.
     QString setAsideFileName() const { return m_setAside; }
 
-    void registerDefaults(const QVariantMap &defaults);
-    // The application keys with their defaults.
-    void registerAppDefaults();
-
     std::optional<QString> string(QAnyStringView key) const;
     bool boolean(QAnyStringView key) const;
+    // As stored, without bounds; see count() for a number held within its row's.
     qint64 integer(QAnyStringView key) const;
+    qint64 count(QAnyStringView key) const;
+    // A number of seconds; anything unreadable or negative reads as no pause.
+    double seconds(QAnyStringView key) const;
     bool contains(QAnyStringView key) const;
 
     Q_INVOKABLE QVariant value(const QString &key) const;
@@ -80,25 +112,14 @@ public:
 
     // Values the rest of the program derives from the keys.
     QString folder() const;
-    int maxConcurrent() const;
-    // Within its bounds, whatever is stored; an unreadable value reads as the default.
-    int concurrentFragments() const;
-    static constexpr int kFragmentsFloor = 1;
-    static constexpr int kFragmentsCeiling = 16;
-    static constexpr int kFragmentsDefault = 4;
-    Quality defaultQuality() const;
-    // The quality of links dropped or taken from the clipboard banner.
-    Quality uiQualityOrDefault() const;
-    // The input card's own choice: best until the user picks another.
-    Quality uiQuality() const;
+    int maxConcurrent() const { return static_cast<int>(count(SettingsKey::maxConcurrent)); }
+    int concurrentFragments() const { return static_cast<int>(count(SettingsKey::concurrentFragments)); }
     bool uiPlaylist() const;
     // "none" when empty or absent.
     QString cookiesBrowser() const;
     QString subLangs() const;
     // Anything but "allow" asks: a value that cannot be read must not open the local network.
     SchemeLocalAddresses schemeLocalAddresses() const;
-    // A number of seconds; anything unreadable or negative reads as no pause.
-    double seconds(QAnyStringView key) const;
 
     // A path for display: the home folder written as "~".
     static QString displayPath(const QString &path);
@@ -108,6 +129,7 @@ signals:
 
 private:
     void open(const QString &fileName);
+    void registerDefaults();
     std::optional<QVariant> stored(QAnyStringView key) const;
 
     std::unique_ptr<QSettings> m_store;

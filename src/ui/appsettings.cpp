@@ -1,54 +1,30 @@
 #include "appsettings.h"
 
+#include "model/qualitychoice.h"
+
 #include <QFileInfo>
-#include <QHash>
+#include <QMetaProperty>
 #include <QtNumeric>
 
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-using Notifier = void (AppSettings::*)();
-
-// Which property each key's change concerns.
-const QHash<QString, Notifier> &notifiers()
-{
-    static const QHash<QString, Notifier> table{
-        {SettingsKey::folder, &AppSettings::folderChanged},
-        {SettingsKey::quality, &AppSettings::qualityChanged},
-        {SettingsKey::preferH264, &AppSettings::preferH264Changed},
-        {SettingsKey::subs, &AppSettings::subsChanged},
-        {SettingsKey::subLangs, &AppSettings::subLangsChanged},
-        {SettingsKey::embedMeta, &AppSettings::embedMetaChanged},
-        {SettingsKey::embedThumb, &AppSettings::embedThumbChanged},
-        {SettingsKey::cookies, &AppSettings::cookiesChanged},
-        {SettingsKey::maxConcurrent, &AppSettings::maxConcurrentChanged},
-        {SettingsKey::concurrentFragments, &AppSettings::concurrentFragmentsChanged},
-        {SettingsKey::watchClipboard, &AppSettings::watchClipboardChanged},
-        {SettingsKey::soundOnDone, &AppSettings::soundOnDoneChanged},
-        {SettingsKey::checkEngineUpdates, &AppSettings::checkEngineUpdatesChanged},
-        {SettingsKey::proxy, &AppSettings::proxyChanged},
-        {SettingsKey::cookiesFile, &AppSettings::cookiesFileChanged},
-        {SettingsKey::sleepRequests, &AppSettings::sleepRequestsChanged},
-        {SettingsKey::sleepInterval, &AppSettings::sleepIntervalChanged},
-        {SettingsKey::useArchive, &AppSettings::useArchiveChanged},
-        {SettingsKey::schemeLocalAddresses, &AppSettings::schemeLocalAddressesChanged},
-    };
-    return table;
-}
-
-} // namespace
-
 AppSettings::AppSettings(Settings *settings, QObject *parent) : QObject(parent), m_settings(settings)
 {
+    const QMetaObject *meta = metaObject();
+    for (const SettingRow &row : Settings::rows()) {
+        const int index = meta->indexOfProperty(QByteArray(row.key.data(), row.key.size()).constData());
+        if (index >= 0 && meta->property(index).hasNotifySignal())
+            m_notifiers.insert(row.key, meta->property(index).notifySignal());
+    }
     connect(m_settings, &Settings::valueChanged, this, &AppSettings::announce);
 }
 
 void AppSettings::announce(const QString &key)
 {
-    if (const Notifier notify = notifiers().value(key))
-        emit(this->*notify)();
+    const auto notifier = m_notifiers.constFind(key);
+    if (notifier != m_notifiers.constEnd())
+        notifier->invoke(this);
 }
 
 bool AppSettings::flag(QLatin1StringView key) const
@@ -90,7 +66,7 @@ void AppSettings::chooseFolder(const QUrl &folder)
 
 QString AppSettings::quality() const
 {
-    return m_settings->defaultQuality().id();
+    return defaultQuality(*m_settings).id();
 }
 
 QString AppSettings::subLangs() const
@@ -113,6 +89,16 @@ void AppSettings::stepMaxConcurrent(int delta)
 {
     write(SettingsKey::maxConcurrent,
           int(std::clamp<qint64>(qint64(maxConcurrent()) + delta, maxConcurrentFloor(), maxConcurrentCeiling())));
+}
+
+int AppSettings::concurrentFragmentsFloor() const
+{
+    return int(Settings::row(SettingsKey::concurrentFragments)->floor);
+}
+
+int AppSettings::concurrentFragmentsCeiling() const
+{
+    return int(Settings::row(SettingsKey::concurrentFragments)->ceiling);
 }
 
 void AppSettings::stepConcurrentFragments(int delta)

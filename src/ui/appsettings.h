@@ -3,14 +3,17 @@
 #include "model/downloadoptions.h"
 #include "settings/settings.h"
 
+#include <QHash>
+#include <QMetaMethod>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 
 // The settings as QML binds to them: one typed property per key, each announcing only its
 // own changes, and each read through the same typed reader the engine uses, so that a
-// control always shows what the next download will do. A new key takes a Q_PROPERTY line
-// and its getter, setter and signal here, and a row in the table of appsettings.cpp.
+// control always shows what the next download will do. A new key takes its row in the
+// settings table and a Q_PROPERTY here named as the key, with its getter, setter and
+// "<key>Changed" signal: the table tells which signal announces which key.
 class AppSettings : public QObject
 {
     Q_OBJECT
@@ -76,8 +79,8 @@ public:
     // One step of the stepper, kept within its range.
     Q_INVOKABLE void stepMaxConcurrent(int delta);
     int concurrentFragments() const { return m_settings->concurrentFragments(); }
-    static constexpr int concurrentFragmentsFloor() { return Settings::kFragmentsFloor; }
-    static constexpr int concurrentFragmentsCeiling() { return Settings::kFragmentsCeiling; }
+    int concurrentFragmentsFloor() const;
+    int concurrentFragmentsCeiling() const;
     Q_INVOKABLE void stepConcurrentFragments(int delta);
     bool watchClipboard() const { return flag(SettingsKey::watchClipboard); }
     void setWatchClipboard(bool on) { write(SettingsKey::watchClipboard, on); }
@@ -142,4 +145,6 @@ private:
     void stepSeconds(QLatin1StringView key, int delta);
 
     Settings *m_settings;
+    // The signal of the property named as each key of the settings table.
+    QHash<QString, QMetaMethod> m_notifiers;
 };

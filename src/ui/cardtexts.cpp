@@ -1,8 +1,9 @@
 #include "cardtexts.h"
 
+#include "base/format.h"
 #include "i18n/i18n.h"
+#include "installer/install.h"
 #include "model/downloaditem.h"
-#include "tools/tools.h"
 
 #include <QDateTime>
 

@@ -2,7 +2,7 @@
 
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
-#include "tools/freshnessmonitor.h"
+#include "installer/freshnessmonitor.h"
 
 #include <QDate>
 #include <QLocale>

@@ -2,11 +2,11 @@
 
 #include "cardtexts.h"
 #include "datetext.h"
+#include "base/format.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
-#include "tools/tools.h"
 
 #include <QFileInfo>
 

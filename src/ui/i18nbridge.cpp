@@ -1,7 +1,7 @@
 #include "i18nbridge.h"
 
+#include "base/format.h"
 #include "i18n/i18n.h"
-#include "tools/tools.h"
 
 QString I18nBridge::l(const QString &text) const
 {

@@ -2,6 +2,7 @@
 
 #include "engine/downloader.h"
 #include "model/quality.h"
+#include "model/qualitychoice.h"
 #include "settings/settings.h"
 
 namespace {
@@ -32,14 +33,14 @@ void InputCardModel::setDownloader(Downloader *downloader)
         return;
     if (m_downloader) {
         disconnect(m_downloader, nullptr, this, nullptr);
-        disconnect(&m_downloader->d(), nullptr, this, nullptr);
+        disconnect(&m_downloader->settings(), nullptr, this, nullptr);
     }
     m_downloader = downloader;
     m_plan->setDownloader(downloader);
-    m_plan->setQuality(downloader ? downloader->d().uiQuality() : Quality::best);
+    m_plan->setQuality(downloader ? uiQuality(downloader->settings()) : Quality::best);
     if (downloader) {
         connect(downloader, &Downloader::engineChanged, this, &InputCardModel::canSubmitChanged);
-        connect(&downloader->d(), &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
+        connect(&downloader->settings(), &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
     }
     emit downloaderChanged();
     emit canSubmitChanged();
@@ -74,13 +75,13 @@ bool InputCardModel::canSubmit() const
 
 QString InputCardModel::quality() const
 {
-    return m_downloader ? m_downloader->d().uiQuality().id() : Quality(Quality::best).id();
+    return m_downloader ? uiQuality(m_downloader->settings()).id() : Quality(Quality::best).id();
 }
 
 void InputCardModel::setQuality(const QString &id)
 {
     if (m_downloader && Quality::fromId(id))
-        m_downloader->d().setValue(SettingsKey::uiQuality, id);
+        m_downloader->settings().setValue(SettingsKey::uiQuality, id);
 }
 
 QString InputCardModel::qualityLabel() const
@@ -95,13 +96,13 @@ bool InputCardModel::qualityAudio() const
 
 bool InputCardModel::playlist() const
 {
-    return m_downloader && m_downloader->d().uiPlaylist();
+    return m_downloader && m_downloader->settings().uiPlaylist();
 }
 
 void InputCardModel::setPlaylist(bool playlist)
 {
     if (m_downloader && playlist != this->playlist())
-        m_downloader->d().setValue(SettingsKey::uiPlaylist, playlist);
+        m_downloader->settings().setValue(SettingsKey::uiPlaylist, playlist);
 }
 
 void InputCardModel::submit()
@@ -112,7 +113,7 @@ void InputCardModel::submit()
         return;
     if (playlist())
         options->playlistItems = m_plan->playlistItems(text);
-    m_downloader->add(text, m_downloader->d().uiQuality(), playlist(), *options);
+    m_downloader->add(text, uiQuality(m_downloader->settings()), playlist(), *options);
     setInput(QString());
     m_plan->clear();
     // Options are for the links they were set for; the next link starts from the settings again.
@@ -122,7 +123,7 @@ void InputCardModel::submit()
 void InputCardModel::onSettingChanged(const QString &key)
 {
     if (key == SettingsKey::uiQuality) {
-        m_plan->setQuality(m_downloader->d().uiQuality());
+        m_plan->setQuality(uiQuality(m_downloader->settings()));
         emit qualityChanged();
     }
     else if (key == SettingsKey::uiPlaylist)

@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
+#include "base/paths.h"
 #include "design/motion.h"
 #include "engine/downloader.h"
-#include "tools/tools.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 #include "ui/thumbnailnetwork.h"
@@ -18,20 +18,20 @@ Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
 {
     DownloaderSingleton::instance = shell.downloader();
-    AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->d(), &engine);
+    AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->settings(), &engine);
     ShellSingleton::instance = &shell;
     // While downloads run the drawings keep moving, whatever the window's activity.
     Motion::instance()->setBusy(shell.busy());
     QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });
 
     engine.setNetworkAccessManagerFactory(
-        new ThumbnailNetworkFactory(&shell.downloader()->d(), Tools::cacheDir() + QStringLiteral("/thumbnails"), &shell));
+        new ThumbnailNetworkFactory(&shell.downloader()->settings(), Tools::cacheDir() + QStringLiteral("/thumbnails"), &shell));
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return nullptr;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     if (window)
-        new WindowPlacement(window, &shell.downloader()->d());
+        new WindowPlacement(window, &shell.downloader()->settings());
     return window;
 }

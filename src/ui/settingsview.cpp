@@ -1,8 +1,8 @@
 #include "settingsview.h"
 
 #include "i18n/i18n.h"
+#include "installer/freshnessmonitor.h"
 #include "settings/settings.h"
-#include "tools/freshnessmonitor.h"
 
 #include <QDate>
 

@@ -1,12 +1,12 @@
 #include "shell.h"
 
+#include "base/format.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "intake/linkextraction.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
-#include "tools/tools.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
 // A bare application around the Downloader for tests that must end the application
 // itself: it downloads the links it is given, all at once, and prints the engines'
 // process ids on one line once every download runs. Arguments: a scratch folder, links.
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 
 #include <QCoreApplication>
 #include <QTimer>

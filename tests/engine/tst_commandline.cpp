@@ -1,6 +1,6 @@
+#include "base/paths.h"
 #include "engine/commandline.h"
 #include "settings/settings.h"
-#include "tools/tools.h"
 
 #include <QTemporaryDir>
 
@@ -35,7 +35,6 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_settings = std::make_unique<Settings>(m_dir->filePath(u"settings.ini"_s));
-        m_settings->registerAppDefaults();
         m_settings->setValue(SettingsKey::folder, u"/media/videos"_s);
     }
 

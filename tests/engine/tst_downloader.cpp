@@ -1,3 +1,4 @@
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "engine/queuejournal.h"
 #include "history/historylist.h"
@@ -9,7 +10,6 @@
 #include "support/files.h"
 #include "support/processes.h"
 #include "support/recordingdesktop.h"
-#include "tools/tools.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>

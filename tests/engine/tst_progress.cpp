@@ -1,8 +1,8 @@
+#include "base/format.h"
 #include "engine/linereader.h"
 #include "engine/progress.h"
 #include "model/downloaditem.h"
 #include "support/files.h"
-#include "tools/tools.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,7 @@
+#include "base/paths.h"
+#include "model/qualitychoice.h"
 #include "settings/settings.h"
 #include "support/files.h"
-#include "tools/tools.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,9 +20,7 @@ class TestSettings : public QObject
     {
         if (content && !writeFile(storePath(), *content))
             qFatal("cannot write %s", qPrintable(storePath()));
-        auto settings = std::make_unique<Settings>(storePath());
-        settings->registerAppDefaults();
-        return settings;
+        return std::make_unique<Settings>(storePath());
     }
     std::unique_ptr<QTemporaryDir> m_dir;
 
@@ -71,13 +70,45 @@ private slots:
             QCOMPARE(s->folder(), Tools::defaultFolder());
             // The input card's keys are not registered: their readers decide.
             QCOMPARE(s->string(SettingsKey::uiQuality), std::nullopt);
-            QCOMPARE(s->uiQuality(), Quality(Quality::best));
+            QCOMPARE(uiQuality(*s), Quality(Quality::best));
             QCOMPARE(s->integer(u"neverRegistered"_s), 0);
             QVERIFY(!s->boolean(u"neverRegistered"_s));
             s->setValue(u"subs"_s, true);
         }
         QSettings raw(storePath(), QSettings::IniFormat);
         QCOMPARE(raw.allKeys(), QStringList{u"subs"_s});
+    }
+
+    // The table is the one place a default is given: an empty store reads every row's
+    // default through the reader of its kind, and a number's default lies within its bounds.
+    void emptyStoreReadsTheTable()
+    {
+        const auto s = openStore();
+        QVERIFY(!Settings::rows().isEmpty());
+        for (const SettingRow &row : Settings::rows()) {
+            const QString key = row.key;
+            switch (row.kind) {
+            case SettingKind::text:
+                QCOMPARE(s->string(key), row.fallback.toString());
+                break;
+            case SettingKind::folder:
+                QCOMPARE(s->folder(), Tools::defaultFolder());
+                QCOMPARE(s->string(key), Tools::defaultFolder());
+                break;
+            case SettingKind::flag:
+                QCOMPARE(s->boolean(key), row.fallback.toBool());
+                break;
+            case SettingKind::count:
+                QCOMPARE(s->count(key), row.fallback.toLongLong());
+                QVERIFY2(row.floor <= s->count(key) && s->count(key) <= row.ceiling, qPrintable(key));
+                break;
+            case SettingKind::seconds:
+                QCOMPARE(s->seconds(key), row.fallback.toDouble());
+                break;
+            }
+            QVERIFY2(Settings::row(key), qPrintable(key));
+        }
+        QVERIFY(!Settings::row(SettingsKey::uiQuality));
     }
 
     void simultaneousDownloadsAtLeastOne_data()
@@ -106,14 +137,14 @@ private slots:
         // Dropped links follow the default preset until the input card has been used;
         // the input card itself starts at best.
         s->setValue(u"quality"_s, u"mp3"_s);
-        QCOMPARE(s->uiQualityOrDefault(), Quality(Quality::mp3));
-        QCOMPARE(s->uiQuality(), Quality(Quality::best));
+        QCOMPARE(uiQualityOrDefault(*s), Quality(Quality::mp3));
+        QCOMPARE(uiQuality(*s), Quality(Quality::best));
         s->setValue(u"uiQuality"_s, u"p720"_s);
-        QCOMPARE(s->uiQualityOrDefault(), Quality(Quality::p720));
-        QCOMPARE(s->uiQuality(), Quality(Quality::p720));
+        QCOMPARE(uiQualityOrDefault(*s), Quality(Quality::p720));
+        QCOMPARE(uiQuality(*s), Quality(Quality::p720));
         s->setValue(u"uiQuality"_s, u"bogus"_s);
-        QCOMPARE(s->uiQualityOrDefault(), Quality(Quality::mp3));
-        QCOMPARE(s->uiQuality(), Quality(Quality::best));
+        QCOMPARE(uiQualityOrDefault(*s), Quality(Quality::mp3));
+        QCOMPARE(uiQuality(*s), Quality(Quality::best));
 
         s->setValue(u"folder"_s, m_dir->path());
         QCOMPARE(s->folder(), m_dir->path());

@@ -1,12 +1,13 @@
 #include "windowfixture.h"
 
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
+#include "installer/install.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 #include "support/files.h"
-#include "tools/tools.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
 

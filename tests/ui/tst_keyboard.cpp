@@ -1,11 +1,12 @@
+#include "base/paths.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
+#include "installer/install.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
-#include "tools/tools.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,14 @@
+#include "base/format.h"
+#include "base/paths.h"
+#include "engine/commandline.h"
 #include "engine/downloader.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/qualitychoice.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
-#include "tools/tools.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 
@@ -142,7 +145,7 @@ private slots:
         QTRY_VERIFY(find("option_mp3"));
         QCOMPARE(find("check", find("option_best"))->opacity(), 1.0);
         m_f->click(find("option_mp3"));
-        QCOMPARE(m_f->settings().defaultQuality(), Quality(Quality::mp3));
+        QCOMPARE(defaultQuality(m_f->settings()), Quality(Quality::mp3));
         QCOMPARE(textOf("face", quality), u"Audio only — MP3"_s);
 
         QQuickItem *browser = find("browserMenu");
@@ -154,7 +157,7 @@ private slots:
             QCOMPARE(find("check", find(value))->opacity(), 0.0);
         m_f->click(find("option_firefox"));
         QCOMPARE(textOf("face", browser), u"Firefox"_s);
-        QCOMPARE(m_f->downloader().cookieArgs(), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
+        QCOMPARE(cookieArgs(m_f->settings()), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
 
         QCOMPARE(textOf("concurrentValue"), u"9"_s);
         m_f->click(find("stepDown"));

@@ -515,7 +515,6 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath(u"settings.conf"_s), "[General]\n" + line + "\n"));
         Settings settings(dir.filePath(u"settings.conf"_s));
-        settings.registerAppDefaults();
         AppSettings bound(&settings);
 
         QCOMPARE(bound.property(property.toLatin1()), shown);
@@ -545,6 +544,18 @@ private slots:
             else if (key == u"schemeLocalAddresses")
                 value = u"allow"_s;
             QTest::newRow(property.name()) << key << value;
+        }
+    }
+
+    // Every row of the settings table reaches QML: a property named as its key announces it.
+    void everySettingHasItsProperty()
+    {
+        const QMetaObject &meta = AppSettings::staticMetaObject;
+        for (const SettingRow &row : Settings::rows()) {
+            const QByteArray name(row.key.data(), row.key.size());
+            const int index = meta.indexOfProperty(name.constData());
+            QVERIFY2(index >= 0, name.constData());
+            QCOMPARE(meta.property(index).notifySignal().name(), name + "Changed");
         }
     }
 

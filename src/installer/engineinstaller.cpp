@@ -1,8 +1,9 @@
 #include "engineinstaller.h"
 
+#include "base/paths.h"
+#include "base/vireloomerror.h"
 #include "i18n/i18n.h"
-#include "tools/tools.h"
-#include "tools/vireloomerror.h"
+#include "installer/install.h"
 
 #include <QLoggingCategory>
 #include <QThread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/tools.h"
+#include "base/childprocess.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "freshnessmonitor.h"
 
+#include "installer/releasecheck.h"
+#include "installer/releases.h"
 #include "settings/settings.h"
-#include "tools/releasecheck.h"
-#include "tools/releases.h"
 
 #include <QDateTime>
 #include <QLoggingCategory>

@@ -1,8 +1,10 @@
-#include "tools/releases.h"
-#include "tools/toolrun.h"
-#include "tools/tools.h"
-#include "tools/verification.h"
-#include "tools/vireloomerror.h"
+#include "base/childprocess.h"
+#include "base/format.h"
+#include "base/paths.h"
+#include "base/vireloomerror.h"
+#include "installer/releases.h"
+#include "installer/toolrun.h"
+#include "installer/verification.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +30,7 @@ RunResult runElsewhere(const QString &path, const QStringList &args, const std::
 
 } // namespace
 
-class TestTools : public QObject
+class TestBase : public QObject
 {
     Q_OBJECT
 
@@ -260,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTools)
-#include "tst_tools.moc"
+QTEST_GUILESS_MAIN(TestBase)
+#include "tst_base.moc"

@@ -94,7 +94,7 @@ QString ytDlpKeyring()
 {
     // The key as yt-dlp's makers publish it, public.key in their repository.
     const QString named = qEnvironmentVariable("VIRELOOM_RELEASE_KEYRING");
-    return named.isEmpty() ? QStringLiteral(":/tools/yt-dlp-release-key.asc") : named;
+    return named.isEmpty() ? QStringLiteral(":/installer/yt-dlp-release-key.asc") : named;
 }
 
 QUrl denoSums(const QUrl &asset)

@@ -1,14 +1,16 @@
 // Fetching and unpacking the engine programs: the blocking steps that the installer
 // runs on a worker thread.
 
-#include "tools.h"
+#include "install.h"
 
+#include "base/childprocess.h"
+#include "base/paths.h"
+#include "base/vireloomerror.h"
 #include "i18n/i18n.h"
-#include "tools/freshnessmonitor.h"
-#include "tools/releasecheck.h"
-#include "tools/releases.h"
-#include "tools/verification.h"
-#include "tools/vireloomerror.h"
+#include "installer/freshnessmonitor.h"
+#include "installer/releasecheck.h"
+#include "installer/releases.h"
+#include "installer/verification.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -1,6 +1,7 @@
 #include "toolrun.h"
 
-#include "tools/childprocess.h"
+#include "base/childprocess.h"
+#include "base/paths.h"
 
 ToolRun::ToolRun(QObject *parent)
     : QObject(parent)

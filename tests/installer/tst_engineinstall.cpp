@@ -1,12 +1,13 @@
+#include "base/paths.h"
+#include "base/vireloomerror.h"
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
+#include "installer/install.h"
+#include "installer/releases.h"
+#include "installer/verification.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/httpserver.h"
-#include "tools/releases.h"
-#include "tools/tools.h"
-#include "tools/verification.h"
-#include "tools/vireloomerror.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
