@@ -27,9 +27,14 @@ bool save(const QString &path, const QByteArray &content, const QLoggingCategory
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    // What the application keeps (history, queue) is the user's business alone.
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(content) < 0 || !file.commit()) {
+    // What the application keeps (history, queue) is the user's business alone. A write
+    // the disk cuts short (full, or past a size limit) must not be committed: that would
+    // replace the whole old file with the start of the new one. The flush is asked for
+    // here because commit() goes ahead when only its own final flush falls short.
+    const bool written = file.open(QIODevice::WriteOnly)
+        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) && file.write(content) == content.size()
+        && file.flush();
+    if (!written || !file.commit()) {
         qCWarning(log) << what << "not saved:" << file.errorString();
         return false;
     }

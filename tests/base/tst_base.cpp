@@ -1,13 +1,16 @@
 #include "base/childprocess.h"
 #include "base/format.h"
 #include "base/paths.h"
+#include "base/storedfile.h"
 #include "base/vireloomerror.h"
 #include "installer/releases.h"
 #include "installer/toolrun.h"
 #include "installer/verification.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,9 +21,18 @@
 #include <future>
 #include <limits>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
+Q_LOGGING_CATEGORY(lcTest, "vireloom.test")
+
 namespace {
+
+// The size a stored file may not grow past in the child that saves under a limit.
+constexpr rlim_t kFileSizeLimit = 4096;
 
 // Tools::run blocks, so tests call it from a thread of its own, as the engine does.
 RunResult runElsewhere(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env = std::nullopt)
@@ -189,6 +201,58 @@ private slots:
         }
     }
 
+    // A save replaces the file in one step: a reader that opened the old file keeps reading
+    // it whole, as a second name for it shows, and the new content arrives whole under the name.
+    void storedFileIsReplacedNotRewritten()
+    {
+        const QString path = m_root->filePath(u"kept/list.json"_s);
+        QVERIFY(StoredFile::save(path, "old", lcTest(), "test file"));
+        const QString otherName = m_root->filePath(u"old-list.json"_s);
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(otherName).constData()), 0);
+        QVERIFY(StoredFile::save(path, "new and longer", lcTest(), "test file"));
+        QCOMPARE(readFile(path), QByteArray("new and longer"));
+        QCOMPARE(readFile(otherName), QByteArray("old"));
+        QCOMPARE(QFileInfo(path).permissions() & 0x0077, QFileDevice::Permissions());
+    }
+
+    // A save that cannot be completed, because the disk refuses more or the process is killed
+    // for writing past its limit, leaves the old file as it was.
+    void storedFileSurvivesAnUnfinishedSave_data()
+    {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("the write fails") << false;
+        QTest::newRow("killed while writing") << true;
+    }
+
+    void storedFileSurvivesAnUnfinishedSave()
+    {
+        QFETCH(bool, killed);
+        const QString path = m_root->filePath(u"list.json"_s);
+        const QByteArray old(1000, 'o');
+        QVERIFY(StoredFile::save(path, old, lcTest(), "test file"));
+
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({u"--save"_s, path, QString::number(kFileSizeLimit * 4)});
+        child.setChildProcessModifier([killed] {
+            const rlimit limit{kFileSizeLimit, kFileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+        });
+        child.start();
+        QVERIFY(child.waitForFinished(30000));
+        if (killed) {
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            QCOMPARE(child.exitCode(), SIGXFSZ);
+        } else {
+            QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(child.exitCode(), 1);
+            // Nothing half-written stays beside it either.
+            QCOMPARE(QDir(m_root->path()).entryList({u"list.json*"_s}, QDir::Files | QDir::Hidden), QStringList{u"list.json"_s});
+        }
+        QCOMPARE(readFile(path), old);
+    }
+
     // What the application keeps is the user's alone; what runs leave behind goes at the
     // next start; engine programs run in an empty private folder of their own.
     void privateFilesAndFolders()
@@ -262,5 +326,14 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBase)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // The child of storedFileSurvivesAnUnfinishedSave: one save of that many bytes.
+    if (argc == 4 && qstrcmp(argv[1], "--save") == 0)
+        return StoredFile::save(QFile::decodeName(argv[2]), QByteArray(atoi(argv[3]), 'n'), lcTest(), "test file") ? 0 : 1;
+    TestBase test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_base.moc"

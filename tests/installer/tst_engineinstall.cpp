@@ -266,6 +266,35 @@ private slots:
         QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), QStringList());
     }
 
+    // Sums files come from more than one tool: a digest in upper-case hex, or marked for
+    // binary mode with "*", names the file as well as the plain form does.
+    void sumsInEveryWrittenForm_data()
+    {
+        QTest::addColumn<bool>("upperCase");
+        QTest::addColumn<QByteArray>("separator");
+        QTest::newRow("plain") << false << QByteArray("  ");
+        QTest::newRow("upper case") << true << QByteArray("  ");
+        QTest::newRow("binary mode") << false << QByteArray(" *");
+        QTest::newRow("upper case, binary mode") << true << QByteArray(" *");
+    }
+
+    void sumsInEveryWrittenForm()
+    {
+        QFETCH(bool, upperCase);
+        QFETCH(QByteArray, separator);
+        const QByteArray body = script("echo 2099.01.01");
+        QByteArray digest = QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
+        if (upperCase)
+            digest = digest.toUpper();
+        serveRelease(body, sumLine("other", u"yt-dlp.exe"_s) + digest + separator + ytDlpAsset().toUtf8() + '\n');
+        place({u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s}, script("echo 1"));
+        auto downloader = makeDownloader();
+        downloader->installEngine(true);
+        QVERIFY(installed(*downloader));
+        QCOMPARE(downloader->installFailure(), QString());
+        QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), body);
+    }
+
     // A step that fails stops the sequence with its reason and leaves what worked: the yt-dlp
     // in use byte for byte, and nothing unverified or half-written in the engine folder.
     void failedStep_data()

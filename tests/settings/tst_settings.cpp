@@ -79,6 +79,30 @@ private slots:
         QCOMPARE(raw.allKeys(), QStringList{u"subs"_s});
     }
 
+    // A switch edited by hand reads as what its word says; a word that says neither reads as
+    // the switch's default, whichever that is.
+    void switchesReadTheirSpellings_data()
+    {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<std::optional<bool>>("meaning"); // none: the default
+        for (const char *on : {"true", "yes", "on", "1", "True", " YES "})
+            QTest::newRow(on) << QByteArray(on) << std::optional(true);
+        for (const char *off : {"false", "no", "off", "0"})
+            QTest::newRow(off) << QByteArray(off) << std::optional(false);
+        for (const char *neither : {"maybe", "onn", "y"})
+            QTest::newRow(neither) << QByteArray(neither) << std::optional<bool>();
+    }
+
+    void switchesReadTheirSpellings()
+    {
+        QFETCH(QByteArray, word);
+        QFETCH(std::optional<bool>, meaning);
+        // One switch on by default and one off, so that a wrong word cannot pass for either.
+        const auto s = openStore("[General]\npreferH264=" + word + "\nsubs=" + word + "\n");
+        QCOMPARE(s->boolean(SettingsKey::preferH264), meaning.value_or(true));
+        QCOMPARE(s->boolean(SettingsKey::subs), meaning.value_or(false));
+    }
+
     // The table is the one place a default is given: an empty store reads every row's
     // default through the reader of its kind, and a number's default lies within its bounds.
     void emptyStoreReadsTheTable()
