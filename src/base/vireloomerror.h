@@ -15,8 +15,10 @@ public:
     const QString &description() const noexcept { return m_text; }
     const char *what() const noexcept override { return m_utf8.constData(); }
 
-private:
+protected:
     explicit VireloomError(const QString &text);
+
+private:
 
     QString m_text;
     QByteArray m_utf8;

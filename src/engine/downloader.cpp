@@ -53,7 +53,7 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
             m_settings->remove(QString(kInstallFailureKey));
             m_settings->remove(QString(kInstallFailedAtKey));
         } else {
-            m_settings->setValue(QString(kInstallFailureKey), m_installer->status());
+            m_settings->setValue(QString(kInstallFailureKey), m_installer->storedFailure());
             m_settings->setValue(QString(kInstallFailedAtKey), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
         }
         emit installFailureChanged();
@@ -116,7 +116,7 @@ QString Downloader::installFailure() const
 {
     if (m_installer->installing())
         return {};
-    return settings().string(kInstallFailureKey).value_or(QString());
+    return EngineInstaller::wordStoredFailure(settings().string(kInstallFailureKey).value_or(QString()));
 }
 
 QDateTime Downloader::installFailedAt() const

@@ -5,6 +5,8 @@
 #include "i18n/i18n.h"
 #include "installer/install.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QThread>
 
@@ -54,6 +56,7 @@ void EngineInstaller::rollBack()
 
 void EngineInstaller::begin()
 {
+    m_failure.reset();
     m_installing = true;
     emit installingChanged();
 }
@@ -110,15 +113,13 @@ void EngineInstaller::runFrom(Step step)
 
 void EngineInstaller::runInBackground(const std::function<QString()> &work, const std::function<void()> &next)
 {
-    auto error = std::make_shared<std::optional<QString>>();
+    auto error = std::make_shared<std::optional<Phrase>>();
     auto done = std::make_shared<QString>();
     m_worker = QThread::create([work, error, done] {
         try {
             *done = work();
-        } catch (const VireloomError &e) {
-            *error = e.description();
         } catch (const std::exception &e) {
-            *error = QString::fromLocal8Bit(e.what());
+            *error = phraseOf(e);
         }
     });
     m_worker->setObjectName(QStringLiteral("engine install"));
@@ -136,11 +137,27 @@ void EngineInstaller::runInBackground(const std::function<QString()> &work, cons
     m_worker->start();
 }
 
-void EngineInstaller::fail(const QString &description)
+void EngineInstaller::fail(const Phrase &reason)
 {
-    qCWarning(lcInstaller) << "engine installation failed:" << description;
-    setStatus(LF(QStringLiteral("Falhou: %@"), description));
+    m_failure = Phrase::text(QStringLiteral("Falhou: %@"), {reason});
+    qCWarning(lcInstaller) << "engine installation failed:" << reason.worded(Lang::en);
+    setStatus(m_failure->worded());
     end(false);
+}
+
+QString EngineInstaller::storedFailure() const
+{
+    if (!m_failure)
+        return {};
+    return QString::fromUtf8(QJsonDocument(m_failure->toJson().toObject()).toJson(QJsonDocument::Compact));
+}
+
+QString EngineInstaller::wordStoredFailure(const QString &stored)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(stored.toUtf8());
+    if (const auto phrase = document.isObject() ? Phrase::fromJson(document.object()) : std::nullopt)
+        return phrase->worded();
+    return stored;
 }
 
 void EngineInstaller::end(bool succeeded)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "installer/phrase.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // Fetches the engine programs that are missing, one component after the other. Each
 // component's network and file work runs on a worker thread; the sequence itself lives
@@ -19,6 +22,13 @@ public:
     bool installing() const { return m_installing; }
     // The last status line, already translated; kept after the sequence ends.
     QString status() const { return m_status; }
+
+    // How the last sequence failed, in the form a store keeps so that it can be worded
+    // again in another language; empty when it did not fail.
+    QString storedFailure() const;
+    // The words of a stored failure in the language of the moment. Words stored as they
+    // were shown, as earlier releases kept them, read as they are.
+    static QString wordStoredFailure(const QString &stored);
 
     // Ignored while a sequence runs. A forced yt-dlp that is already the latest release
     // is not fetched again.
@@ -41,12 +51,13 @@ private:
     void runFrom(Step step);
     // `work` returns a status line to show once it is done, or nothing.
     void runInBackground(const std::function<QString()> &work, const std::function<void()> &next);
-    void fail(const QString &description);
+    void fail(const Phrase &reason);
     void end(bool succeeded);
     void setStatus(const QString &status);
 
     bool m_installing = false;
     bool m_forceYtDlp = false;
     QString m_status;
+    std::optional<Phrase> m_failure;
     class QThread *m_worker = nullptr;
 };

@@ -218,9 +218,9 @@ QUrl fetch(const QUrl &url, const std::function<QString(QByteArrayView)> &write)
         throw VireloomError::msg(writeError);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() && reply->error() != QNetworkReply::NoError)
-        throw VireloomError::msg(networkFailure(reply->error(), url.host(), reply->errorString()));
+        throw InstallError(networkFailure(reply->error(), url.host(), reply->errorString()));
     if (status.toInt() != 200)
-        throw VireloomError::msg(LF(QStringLiteral("HTTP %ld ao baixar %@"), qint64(status.toInt()), url.fileName()));
+        throw InstallError(Phrase::text(QStringLiteral("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(url.fileName())}));
     // A 200 whose body was cut short is no file to install.
     if (reply->error() != QNetworkReply::NoError)
         throw VireloomError::msg(reply->errorString());
@@ -233,13 +233,13 @@ QUrl resolveLatest(const QUrl &latest)
     ReleaseCheck check;
     QEventLoop loop;
     QUrl asset;
-    QString failure;
+    bool failed = false;
     QObject::connect(&check, &ReleaseCheck::resolved, &loop, [&](const QUrl &url) { asset = url; loop.quit(); });
-    QObject::connect(&check, &ReleaseCheck::failed, &loop, [&](const QString &reason) { failure = reason; loop.quit(); });
+    QObject::connect(&check, &ReleaseCheck::failed, &loop, [&] { failed = true; loop.quit(); });
     check.start(latest);
     loop.exec();
-    if (!failure.isEmpty())
-        throw VireloomError::msg(failure);
+    if (failed)
+        throw InstallError(check.failure());
     return asset;
 }
 
@@ -254,7 +254,7 @@ QByteArray fetchCheck(const QUrl &url, const QString &fileName)
             return body.size() > kSumsLimit ? QStringLiteral("%1 is too large").arg(url.fileName()) : QString();
         });
     } catch (const VireloomError &error) {
-        throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName, error.description()));
+        throw InstallError(Phrase::text(QStringLiteral("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), phraseOf(error)}));
     }
     return body;
 }
@@ -263,7 +263,7 @@ QByteArray sumIn(const QByteArray &sums, const QUrl &sumsUrl, const QString &fil
 {
     const std::optional<QByteArray> sum = listedSum(sums, fileName);
     if (!sum)
-        throw VireloomError::msg(LF(QStringLiteral("%@ não consta em %@"), fileName, sumsUrl.fileName()));
+        throw InstallError(Phrase::text(QStringLiteral("%@ não consta em %@"), {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
     return *sum;
 }
 
@@ -281,18 +281,20 @@ QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QStrin
     const QByteArray signature = fetchCheck(signatureUrl, fileName);
     QFile keyring(Releases::ytDlpKeyring());
     if (!keyring.open(QIODevice::ReadOnly))
-        throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName,
-                                    QStringLiteral("%1: %2").arg(keyring.fileName(), keyring.errorString())));
+        throw InstallError(Phrase::text(QStringLiteral("Não consegui verificar %@: %@"),
+                                        {Phrase::verbatim(fileName),
+                                         Phrase::verbatim(QStringLiteral("%1: %2").arg(keyring.fileName(), keyring.errorString()))}));
     const SignatureCheck check = checkSignature(sums, signature, keyring.readAll());
     switch (check.verdict) {
     case SignatureVerdict::good:
         return sumIn(sums, sumsUrl, fileName);
     case SignatureVerdict::bad:
-        throw VireloomError::msg(LF(QStringLiteral("%@ não traz uma assinatura válida da chave de lançamento do yt-dlp"), sumsUrl.fileName()));
+        throw InstallError(Phrase::text(QStringLiteral("%@ não traz uma assinatura válida da chave de lançamento do yt-dlp"),
+                                        {Phrase::verbatim(sumsUrl.fileName())}));
     case SignatureVerdict::uncheckable:
         break;
     }
-    throw VireloomError::msg(LF(QStringLiteral("Não consegui verificar %@: %@"), fileName, check.detail));
+    throw InstallError(Phrase::text(QStringLiteral("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), Phrase::verbatim(check.detail)}));
 }
 
 // yt-dlp's releases are named by date, so an older one is a step back: what a stale
@@ -300,15 +302,16 @@ QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QStrin
 void refuseOlder(const QString &offered, const std::optional<QString> &inUse)
 {
     if (inUse && compareVersions(offered, *inUse).value_or(0) < 0)
-        throw VireloomError::msg(LF(QStringLiteral("O yt-dlp publicado (%@) é mais antigo que o instalado (%@); nada foi trocado."),
-                                    offered, *inUse));
+        throw InstallError(Phrase::text(QStringLiteral("O yt-dlp publicado (%@) é mais antigo que o instalado (%@); nada foi trocado."),
+                                        {Phrase::verbatim(offered), Phrase::verbatim(*inUse)}));
 }
 
 void checkSum(const QString &path, const QByteArray &expected, const QString &fileName, const QUrl &sumsUrl)
 {
     if (sha256Hex(path) != expected) {
         QFile::remove(path);
-        throw VireloomError::msg(LF(QStringLiteral("A soma SHA-256 de %@ não confere com %@"), fileName, sumsUrl.fileName()));
+        throw InstallError(Phrase::text(QStringLiteral("A soma SHA-256 de %@ não confere com %@"),
+                                        {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
     }
 }
 
@@ -404,6 +407,21 @@ void restorePrevious()
 
 } // namespace
 
+InstallError::InstallError(const Phrase &phrase)
+    : VireloomError(phrase.worded())
+    , m_phrase(phrase)
+{
+}
+
+Phrase phraseOf(const std::exception &error)
+{
+    if (const auto *install = dynamic_cast<const InstallError *>(&error))
+        return install->phrase();
+    if (const auto *own = dynamic_cast<const VireloomError *>(&error))
+        return Phrase::verbatim(own->description());
+    return Phrase::verbatim(QString::fromLocal8Bit(error.what()));
+}
+
 namespace Tools {
 
 QUrl download(const QUrl &url, const QString &to)
@@ -424,7 +442,7 @@ void unzip(const QString &zip, const QString &into)
 {
     const QString archiveName = QFileInfo(zip).fileName();
     auto failure = [&archiveName](const QString &why) {
-        return VireloomError::msg(LF(QStringLiteral("Falha ao descompactar %@: %@"), archiveName, why));
+        return InstallError(Phrase::text(QStringLiteral("Falha ao descompactar %@: %@"), {Phrase::verbatim(archiveName), Phrase::verbatim(why)}));
     };
 
     QDir().mkpath(into);
@@ -534,8 +552,8 @@ YtDlpInstall installYtDlp(bool skipIfCurrent)
     } catch (const std::filesystem::filesystem_error &error) {
         throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
     }
-    throw VireloomError::msg(hadPrevious ? L(QStringLiteral("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."))
-                                         : L(QStringLiteral("O novo yt-dlp não respondeu com uma versão e foi removido.")));
+    throw InstallError(Phrase::text(hadPrevious ? QStringLiteral("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
+                                                : QStringLiteral("O novo yt-dlp não respondeu com uma versão e foi removido.")));
 }
 
 QString rollBackYtDlp()
@@ -543,7 +561,7 @@ QString rollBackYtDlp()
     InstallLock lock;
     const std::optional<QString> kept = previousYtDlp();
     if (!kept)
-        throw VireloomError::msg(L(QStringLiteral("Não há versão anterior do yt-dlp.")));
+        throw InstallError(Phrase::text(QStringLiteral("Não há versão anterior do yt-dlp.")));
     const std::optional<QString> version = versionOf(*kept);
     try {
         restorePrevious();

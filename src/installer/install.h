@@ -1,9 +1,27 @@
 #pragma once
 
+#include "base/vireloomerror.h"
+#include "installer/phrase.h"
+
 #include <QString>
 #include <QUrl>
 
 #include <optional>
+
+// A failed installation step: the error's text worded in the language of the moment, and
+// the phrase it was worded from, to be kept and worded again in another.
+class InstallError : public VireloomError
+{
+public:
+    explicit InstallError(const Phrase &phrase);
+    const Phrase &phrase() const noexcept { return m_phrase; }
+
+private:
+    Phrase m_phrase;
+};
+
+// What any error a step threw says: an InstallError's phrase, anything else's words as they are.
+Phrase phraseOf(const std::exception &error);
 
 namespace Tools {
 

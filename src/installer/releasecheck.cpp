@@ -56,6 +56,12 @@ void ReleaseCheck::abort()
     reply->deleteLater();
 }
 
+void ReleaseCheck::fail(const Phrase &reason)
+{
+    m_failure = reason;
+    emit failed(reason.worded());
+}
+
 void ReleaseCheck::onFinished()
 {
     QNetworkReply *reply = m_reply;
@@ -66,13 +72,13 @@ void ReleaseCheck::onFinished()
     const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
     const QUrl asked = reply->request().url();
     if (!status.isValid()) {
-        emit failed(networkFailure(reply->error(), asked.host(), reply->errorString()));
+        fail(networkFailure(reply->error(), asked.host(), reply->errorString()));
     } else if (status.toInt() / 100 == 3 && target.isValid()) {
         emit resolved(asked.resolved(target));
     } else if (status.toInt() == 200) {
         emit resolved(asked);
     } else {
-        emit failed(LF(QStringLiteral("HTTP %ld ao baixar %@"), qint64(status.toInt()), asked.fileName()));
+        fail(Phrase::text(QStringLiteral("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(asked.fileName())}));
     }
 }
 
@@ -87,7 +93,7 @@ void ReleaseCheck::startChild(const QUrl &latest)
             return;
         m_child = nullptr;
         child->deleteLater();
-        emit failed(child->errorString());
+        fail(Phrase::verbatim(child->errorString()));
     });
     QTimer::singleShot(kChildTimeoutMs, child, [child] { child->kill(); });
     child->start(m_program, {QStringLiteral("--check-release"), latest.toString(QUrl::FullyEncoded)});
@@ -104,34 +110,34 @@ void ReleaseCheck::onChildFinished(int exitCode, QProcess::ExitStatus status)
     if (status == QProcess::NormalExit && exitCode == 0 && asset.isValid() && !asset.isRelative())
         emit resolved(asset);
     else if (status == QProcess::NormalExit && exitCode != 0 && !answer.isEmpty())
-        emit failed(answer);
+        fail(Phrase::verbatim(answer));
     else if (status == QProcess::CrashExit)
-        emit failed(QStringLiteral("the release check crashed: ") + child->errorString());
+        fail(Phrase::verbatim(QStringLiteral("the release check crashed: ") + child->errorString()));
     else
-        emit failed(QStringLiteral("the release check gave no address: ") + answer);
+        fail(Phrase::verbatim(QStringLiteral("the release check gave no address: ") + answer));
 }
 
-QString networkFailure(QNetworkReply::NetworkError error, const QString &host, const QString &otherwise)
+Phrase networkFailure(QNetworkReply::NetworkError error, const QString &host, const QString &otherwise)
 {
     switch (error) {
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
         // Offline, the first thing to fail is the name of the host.
-        return LF(QStringLiteral("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."), host);
+        return Phrase::text(QStringLiteral("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."), {Phrase::verbatim(host)});
     case QNetworkReply::ConnectionRefusedError:
-        return LF(QStringLiteral("O site de versões (%@) recusou a conexão."), host);
+        return Phrase::text(QStringLiteral("O site de versões (%@) recusou a conexão."), {Phrase::verbatim(host)});
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
-        return LF(QStringLiteral("O site de versões (%@) não respondeu a tempo."), host);
+        return Phrase::text(QStringLiteral("O site de versões (%@) não respondeu a tempo."), {Phrase::verbatim(host)});
     case QNetworkReply::SslHandshakeFailedError:
-        return LF(QStringLiteral("A conexão segura com %@ falhou."), host);
+        return Phrase::text(QStringLiteral("A conexão segura com %@ falhou."), {Phrase::verbatim(host)});
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyConnectionClosedError:
-        return L(QStringLiteral("O proxy definido em Ajustes não respondeu."));
+        return Phrase::text(QStringLiteral("O proxy definido em Ajustes não respondeu."));
     default:
-        return otherwise;
+        return Phrase::verbatim(otherwise);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "installer/phrase.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QObject>
@@ -32,6 +34,8 @@ public:
     void start(const QUrl &latest);
     void abort();
     bool isRunning() const { return m_reply || m_child; }
+    // Why the last check failed, for a reader in another language than failed() was worded in.
+    Phrase failure() const { return m_failure; }
 
 signals:
     // The release's own address of the asset, or `latest` itself when the host serves it
@@ -40,6 +44,7 @@ signals:
     void failed(const QString &reason);
 
 private:
+    void fail(const Phrase &reason);
     void onFinished();
     void startChild(const QUrl &latest);
     void onChildFinished(int exitCode, QProcess::ExitStatus status);
@@ -48,8 +53,9 @@ private:
     QNetworkAccessManager *m_network = nullptr;
     QPointer<QNetworkReply> m_reply;
     QPointer<QProcess> m_child;
+    Phrase m_failure;
 };
 
 // A request that got no answer, in words that say what failed: no network, a refusal, no
 // answer in time, a failed secure connection or proxy; anything else as `otherwise`.
-QString networkFailure(QNetworkReply::NetworkError error, const QString &host, const QString &otherwise);
+Phrase networkFailure(QNetworkReply::NetworkError error, const QString &host, const QString &otherwise);

@@ -2,7 +2,9 @@
 #include "base/vireloomerror.h"
 #include "engine/downloader.h"
 #include "i18n/i18n.h"
+#include "installer/engineinstaller.h"
 #include "installer/install.h"
+#include "installer/phrase.h"
 #include "installer/releases.h"
 #include "installer/verification.h"
 #include "settings/settings.h"
@@ -13,6 +15,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -442,6 +446,13 @@ private slots:
         downloader = makeDownloader();
         QCOMPARE(downloader->installFailure(), failure);
         QCOMPARE(downloader->installFailedAt(), at);
+        // Kept in no language: worded again, the failure reads as shown, and in Russian for a
+        // reader in Russian.
+        const QJsonDocument stored = QJsonDocument::fromJson(m_settings->string(u"engineInstallFailure"_s).value_or(QString()).toUtf8());
+        const std::optional<Phrase> phrase = Phrase::fromJson(stored.object());
+        QVERIFY(phrase);
+        QCOMPARE(phrase->worded(Lang::en), failure);
+        QVERIFY(phrase->worded(Lang::ru).startsWith(translate(u"Falhou: %@"_s, Lang::ru).remove(u"%@"_s)));
         QCOMPARE(engineFolder(), folder);
         for (const QString &name : folder)
             QCOMPARE(modeOf(engineFile(name)), 0755);
@@ -452,6 +463,25 @@ private slots:
         QCOMPARE(downloader->ytdlpPath().value_or(QString()), inUse);
         if (present.contains(u"yt-dlp"_s) || present.contains(u"system/yt-dlp"_s))
             QCOMPARE(readFile(inUse), kWorking);
+    }
+
+    // A failure is stored as the texts it is made of, so that a later start in another language
+    // words it in that language, nested reasons included; words kept by earlier releases read as
+    // they were written.
+    void storedFailureIsWordedWhenRead()
+    {
+        const Phrase failure = Phrase::text(u"Falhou: %@"_s, {Phrase::text(u"Não consegui verificar %@: %@"_s,
+            {Phrase::verbatim(u"yt-dlp"_s), Phrase::text(u"HTTP %ld ao baixar %@"_s, {Phrase::number(404), Phrase::verbatim(u"SHA2-256SUMS"_s)})})});
+        const QByteArray stored = QJsonDocument(failure.toJson().toObject()).toJson(QJsonDocument::Compact);
+        QVERIFY(Phrase::fromJson(QJsonDocument::fromJson(stored).object()) == failure);
+        for (const Lang lang : {Lang::en, Lang::ru, Lang::pt}) {
+            const QString reason = LFIn(lang, u"HTTP %ld ao baixar %@"_s, 404, u"SHA2-256SUMS"_s);
+            QCOMPARE(failure.worded(lang), LFIn(lang, u"Falhou: %@"_s, LFIn(lang, u"Não consegui verificar %@: %@"_s, u"yt-dlp"_s, reason)));
+        }
+        QVERIFY(failure.worded(Lang::en) != failure.worded(Lang::ru));
+        QCOMPARE(EngineInstaller::wordStoredFailure(QString::fromUtf8(stored)), failure.worded(Lang::en));
+        QCOMPARE(EngineInstaller::wordStoredFailure(u"Falhou: sem rede"_s), u"Falhou: sem rede"_s);
+        QCOMPARE(EngineInstaller::wordStoredFailure(u"{\"t\": 3}"_s), u"{\"t\": 3}"_s);
     }
 
     void rollBack_data()
