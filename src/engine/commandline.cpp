@@ -195,9 +195,10 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
              << QStringLiteral("video:") + markers.reading()
                     + QStringLiteral("%(requested_formats.:.{filesize,filesize_approx,tbr})j|"
                                      "%(.{title,thumbnail,duration,uploader,channel,extractor_key,extractor,"
-                                     "filesize,filesize_approx,tbr})j")
-             // Only a playlist's entries have a place in one.
-             << QStringLiteral("--match-filter") << QStringLiteral("!playlist_index") << QStringLiteral("--break-on-reject");
+                                     "filesize,filesize_approx,tbr,playlist_title,playlist,playlist_count,n_entries})j");
+        // Only a playlist's entries have a place in one.
+        if (!request.playlist)
+            args << QStringLiteral("--match-filter") << QStringLiteral("!playlist_index") << QStringLiteral("--break-on-reject");
     }
 
     const bool withFFmpeg = ffmpegPath.has_value();
@@ -289,10 +290,10 @@ QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token
     return ::buildArgs(request, d(), m_ffmpegPath);
 }
 
-// A single video nothing has read yet: neither a probe nor an earlier run of it.
+// A link nothing has read yet: neither a probe nor an earlier run of it.
 bool Downloader::readsLinkItself(const DownloadItem &item) const
 {
-    return !item.playlist() && !m_read.contains(item.id());
+    return !m_read.contains(item.id());
 }
 
 QString Downloader::archiveFile()

@@ -73,9 +73,10 @@ struct DownloadRequest
     // What the probe already read of the page, given to the engine instead of the link so
     // that the page is not read twice; empty to read it anew.
     QString infoJson;
-    // Nothing was read of the link before: the run says what it fetches itself, and a
-    // link that turns out to list several videos stops it before anything is fetched
-    // (exit status kListedSeveral), to be read and downloaded as the playlist it is.
+    // Nothing was read of the link before: the run says what it fetches itself, and, unless
+    // it is to fetch a playlist, a link that turns out to list several videos stops it
+    // before anything is fetched (exit status kListedSeveral), to be downloaded again as
+    // the playlist it is.
     bool unread = false;
 };
 

@@ -185,6 +185,29 @@ void appendLog(DownloadItem &item, const QString &line)
         item.removeOldestLog(kLogTrim);
 }
 
+// What an entry of a playlist that was not probed says of the list it belongs to.
+void applyListReading(DownloadItem &item, const QJsonObject &entry)
+{
+    const MediaInfo info = MediaInfo::fromObject(entry);
+    for (const auto *key : {"playlist_title", "playlist"}) {
+        if (const QString name = entry.value(QLatin1StringView(key)).toString(); !name.isEmpty()) {
+            item.setTitle(name);
+            break;
+        }
+    }
+    for (const auto *key : {"playlist_count", "n_entries"}) {
+        // 0 when it is missing or not a number.
+        if (const double count = entry.value(QLatin1StringView(key)).toDouble(); count >= 1 && count <= std::numeric_limits<int>::max()) {
+            item.setPlaylistCount(int(count));
+            break;
+        }
+    }
+    if (item.thumbnail().isEmpty())
+        item.setThumbnail(info.thumbnail);
+    if (item.site().isEmpty())
+        item.setSite(info.site.value_or(QString()));
+}
+
 void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
 {
     const RunMarkers &markers = run.markers;
@@ -213,6 +236,10 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
         if (bar < 0)
             return;
         QJsonObject page = QJsonDocument::fromJson(rest.sliced(bar + 1).toUtf8()).object();
+        if (item.playlist()) {
+            applyListReading(item, page);
+            return;
+        }
         if (const QJsonDocument parts = QJsonDocument::fromJson(rest.first(bar).toUtf8()); parts.isArray())
             page.insert(QLatin1StringView("requested_formats"), parts.array());
         applyReading(item, MediaInfo::fromObject(page));
@@ -376,9 +403,10 @@ void Downloader::handle(QStringView line, const QUuid &id, RunOutput &run)
         item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
         applyOutputLine(*item, line, run);
     }
-    // Once the run has said what its video is called, others may start beside it.
-    if (!m_awaitingReading.isEmpty() && line.startsWith(run.markers.reading()) && m_awaitingReading.remove(id)) {
+    if (!m_unreadRuns.isEmpty() && line.startsWith(run.markers.reading()) && m_unreadRuns.contains(id)) {
         m_read.insert(id);
-        QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
+        // Once the run has said what its video is called, others may start beside it.
+        if (m_awaitingReading.remove(id))
+            QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
     }
 }

@@ -29,12 +29,12 @@ void Downloader::add(const QString &text, std::optional<Quality> quality, bool p
     }
 }
 
-// Alone, a single video need not wait for a probe: its run reads the page once and says
-// what it fetches. Beside other downloads it is probed first, so that a title two links
-// share is known before either file is named.
+// Alone, a link need not wait for a probe: its run reads the page once and says what it
+// fetches. Beside other downloads it is probed first, so that a title two links share is
+// known before either file is named.
 bool Downloader::startsAtOnce(const DownloadItem &item) const
 {
-    if (!m_startsAtOnce || item.playlist() || !m_ytdlpPath)
+    if (!m_startsAtOnce || !m_ytdlpPath)
         return false;
     const QList<DownloadItem *> &items = m_items->items();
     return std::none_of(items.begin(), items.end(),

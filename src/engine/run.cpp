@@ -140,7 +140,8 @@ void Downloader::start(DownloadItem *item)
     m_runs.insert(id, process);
     if (readsLinkItself(*item)) {
         m_unreadRuns.insert(id);
-        m_awaitingReading.insert(id);
+        if (!item->playlist())
+            m_awaitingReading.insert(id);
     }
     item->setProcess(process);
     process->start(QIODevice::ReadOnly);
@@ -240,12 +241,12 @@ void Downloader::finish(const QUuid &id, int status)
     const Leftovers::Run leftovers{item->destinations(), item->preexisting(), item->files()};
     const FailureContext context{d().cookiesBrowser() != u"none", !privateConfig(d()).isEmpty(),
                                  d().string(SettingsKey::cookiesFile).value_or(QString())};
-    if (unread && !item->userCancelled() && status == kListedSeveral && item->destinations().isEmpty()) {
-        // The link lists several videos, and the run stopped before fetching any: it is
-        // read, and then downloaded, as the playlist it is.
-        qCInfo(lcEngine) << "the link lists several videos; reading it as a playlist";
-        fetchInfo(item);
-        pump();
+    if (unread && !item->playlist() && !item->userCancelled() && status == kListedSeveral && item->destinations().isEmpty()) {
+        // The link lists several videos, and the run stopped before fetching any: whatever
+        // the user chose, a playlist is downloaded as one.
+        qCInfo(lcEngine) << "the link lists several videos; downloading it as a playlist";
+        item->setPlaylist(true);
+        start(item);
         return;
     }
     if (item->userCancelled()) {
@@ -267,7 +268,7 @@ void Downloader::finish(const QUuid &id, int status)
                            && std::all_of(named.begin(), named.end(), [item](const QString &path) { return item->preexisting().contains(path); });
         // Started before its title was known, the run found another link's file under
         // that title: this link's own file gets a name of its own.
-        if (unread && allThere && !item->distinctName() && fileOfAnotherLink(*item)) {
+        if (unread && !item->playlist() && allThere && !item->distinctName() && fileOfAnotherLink(*item)) {
             item->setDistinctName(true);
             start(item);
             return;
