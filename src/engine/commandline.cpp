@@ -97,6 +97,7 @@ RunMarkers::RunMarkers(const QString &token)
     , m_title(Marker::title + token + u'|')
     , m_file(Marker::file + token + u'|')
     , m_destination(Marker::destination + token + u'|')
+    , m_reading(Marker::reading + token + u'|')
 {
 }
 
@@ -189,6 +190,18 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         QString::number(settings.concurrentFragments()),
     };
 
+    if (request.unread) {
+        // Sizes are numbers only, so the first "|" ends them; the JSON after it may hold any text.
+        args << QStringLiteral("--print")
+             << QStringLiteral("video:") + markers.reading()
+                    + QStringLiteral("%(requested_formats.:.{filesize,filesize_approx,tbr})j|"
+                                     "%(.{title,thumbnail,duration,uploader,channel,extractor_key,extractor,"
+                                     "filesize,filesize_approx,tbr,playlist_title,playlist,playlist_count,n_entries})j");
+        // Only a playlist's entries have a place in one.
+        if (!request.playlist)
+            args << QStringLiteral("--match-filter") << QStringLiteral("!playlist_index") << QStringLiteral("--break-on-reject");
+    }
+
     const bool withFFmpeg = ffmpegPath.has_value();
     if (withFFmpeg)
         args << QStringLiteral("--ffmpeg-location") << *ffmpegPath;
@@ -272,9 +285,16 @@ QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token
     if (settings().boolean(SettingsKey::useArchive))
         request.archiveFile = archiveFile();
     request.noQuiet = engineHasNoQuiet(m_ytdlpVersion);
+    request.unread = readsLinkItself(item);
     if (item.distinctName() && !request.options.outputPattern && !request.playlist)
         request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
     return ::buildArgs(request, settings(), m_ffmpegPath);
+}
+
+// A link nothing has read yet: neither a probe nor an earlier run of it.
+bool Downloader::readsLinkItself(const DownloadItem &item) const
+{
+    return !m_read.contains(item.id());
 }
 
 QString Downloader::archiveFile()

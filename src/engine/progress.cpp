@@ -7,6 +7,7 @@
 #include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/mediainfo.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -185,6 +186,29 @@ void appendLog(DownloadItem &item, const QString &line)
         item.removeOldestLog(kLogTrim);
 }
 
+// What an entry of a playlist that was not probed says of the list it belongs to.
+void applyListReading(DownloadItem &item, const QJsonObject &entry)
+{
+    const MediaInfo info = MediaInfo::fromObject(entry);
+    for (const auto *key : {"playlist_title", "playlist"}) {
+        if (const QString name = entry.value(QLatin1StringView(key)).toString(); !name.isEmpty()) {
+            item.setTitle(name);
+            break;
+        }
+    }
+    for (const auto *key : {"playlist_count", "n_entries"}) {
+        // 0 when it is missing or not a number.
+        if (const double count = entry.value(QLatin1StringView(key)).toDouble(); count >= 1 && count <= std::numeric_limits<int>::max()) {
+            item.setPlaylistCount(int(count));
+            break;
+        }
+    }
+    if (item.thumbnail().isEmpty())
+        item.setThumbnail(info.thumbnail);
+    if (item.site().isEmpty())
+        item.setSite(info.site.value_or(QString()));
+}
+
 void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
 {
     const RunMarkers &markers = run.markers;
@@ -204,6 +228,22 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
             item.setCurrentEntry(text);
         else if (!text.isEmpty() && text != u"NA")
             item.setTitle(text);
+        return;
+    }
+    if (line.startsWith(markers.reading())) {
+        // "<sizes of the parts>|<the page's fields>": the sizes are numbers only.
+        const QStringView rest = line.sliced(markers.reading().size());
+        const qsizetype bar = rest.indexOf(u'|');
+        if (bar < 0)
+            return;
+        QJsonObject page = QJsonDocument::fromJson(rest.sliced(bar + 1).toUtf8()).object();
+        if (item.playlist()) {
+            applyListReading(item, page);
+            return;
+        }
+        if (const QJsonDocument parts = QJsonDocument::fromJson(rest.first(bar).toUtf8()); parts.isArray())
+            page.insert(QLatin1StringView("requested_formats"), parts.array());
+        applyReading(item, MediaInfo::fromObject(page));
         return;
     }
     if (line.startsWith(markers.destination())) {
@@ -315,6 +355,18 @@ OutputPieces splitOutputLine(QStringView line)
     return pieces;
 }
 
+void applyReading(DownloadItem &item, const MediaInfo &info)
+{
+    if (info.title && !info.title->isEmpty())
+        item.setTitle(*info.title);
+    item.setThumbnail(info.thumbnail);
+    item.setDuration(info.duration);
+    item.setExpectedBytes(info.chosenBytes);
+    item.setExpectedParts(info.chosenParts);
+    item.setUploader(info.uploader.value_or(QString()));
+    item.setSite(info.site.value_or(QString()));
+}
+
 void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run)
 {
     for (QStringView piece : splitOutputLine(line))
@@ -351,5 +403,11 @@ void Downloader::handle(QStringView line, const QUuid &id, RunOutput &run)
     if (DownloadItem *item = m_items->find(id)) {
         item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
         applyOutputLine(*item, line, run);
+    }
+    if (!m_unreadRuns.isEmpty() && line.startsWith(run.markers.reading()) && m_unreadRuns.contains(id)) {
+        m_read.insert(id);
+        // Once the run has said what its video is called, others may start beside it.
+        if (m_awaitingReading.remove(id))
+            QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
     }
 }
