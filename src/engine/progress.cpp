@@ -1,7 +1,6 @@
 #include "progress.h"
 
 #include "base/format.h"
-#include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/downloader.h"
 #include "engine/logging.h"
