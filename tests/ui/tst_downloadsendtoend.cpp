@@ -71,11 +71,12 @@ private slots:
         QQuickItem *status = f.find(u"status"_s, card);
         QStringList seen{status->property("text").toString()};
         QCOMPARE(seen.constFirst(), u"Reading info…"_s);
-        QMetaObject::Connection follow = connect(item, &DownloadItem::stateChanged, this, [&] {
-            seen << status->property("text").toString();
-        });
+        const auto note = [&] { seen << status->property("text").toString(); };
+        QMetaObject::Connection follow = connect(item, &DownloadItem::stateChanged, this, note);
+        QMetaObject::Connection progress = connect(item, &DownloadItem::progressChanged, this, note);
         QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), 60000);
         disconnect(follow);
+        disconnect(progress);
         QCOMPARE(item->state().kind(), DLState::done);
         QVERIFY2(seen.contains(u"Queued"_s) || seen.join(u'|').contains(u'%'), qPrintable(seen.join(u" | "_s)));
         QVERIFY(status->property("text").toString().startsWith(u"Done"_s));
