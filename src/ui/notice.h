@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QtQml/qqmlregistration.h>
 
 // The window's short notice: one sentence about something that could not be done, shown
 // for a few seconds at the foot of the window and read out by screen readers. There is
@@ -12,6 +13,8 @@
 class Notice : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("the Shell holds the window's notice")
     Q_PROPERTY(QString text READ text NOTIFY changed)
     Q_PROPERTY(bool shown READ shown NOTIFY changed)
 

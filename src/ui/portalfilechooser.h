@@ -7,9 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 #include <QVariantMap>
+#include <QWindow>
 #include <QtQml/qqmlregistration.h>
-
-class QWindow;
 
 // One filter of the portal's file chooser: a name and its glob patterns, a(us) on the bus.
 struct PortalFilter

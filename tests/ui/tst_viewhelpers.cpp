@@ -1,4 +1,5 @@
 #include "engine/commandline.h"
+#include "engine/downloader.h"
 #include "engine/playlistplan.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
@@ -628,7 +629,7 @@ private slots:
         QCOMPARE(at(1, PlaylistPlan::AvailableRole).toBool(), false);
         QCOMPARE(at(1, PlaylistPlan::ReasonRole).toString(), reason);
         QCOMPARE(at(2, PlaylistPlan::ReasonRole).toString(), QString());
-        QCOMPARE(plan.summary(), u"2 of 2 chosen · 1 unavailable · about 3 MB"_s);
+        QCOMPARE(plan.summary(), u"2 of 2 chosen · 1 unavailable · about 3.0 MB"_s);
         // Every readable entry is picked, yet only those are asked for.
         QCOMPARE(plan.playlistItems(u"https://example.org/feed"_s), (QList<int>{1, 3}));
         plan.toggle(1);
