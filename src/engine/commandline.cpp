@@ -96,6 +96,7 @@ RunMarkers::RunMarkers(const QString &token)
     , m_title(Marker::title + token + u'|')
     , m_file(Marker::file + token + u'|')
     , m_destination(Marker::destination + token + u'|')
+    , m_reading(Marker::reading + token + u'|')
 {
 }
 
@@ -188,6 +189,17 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         QString::number(settings.concurrentFragments()),
     };
 
+    if (request.unread) {
+        // Sizes are numbers only, so the first "|" ends them; the JSON after it may hold any text.
+        args << QStringLiteral("--print")
+             << QStringLiteral("video:") + markers.reading()
+                    + QStringLiteral("%(requested_formats.:.{filesize,filesize_approx,tbr})j|"
+                                     "%(.{title,thumbnail,duration,uploader,channel,extractor_key,extractor,"
+                                     "filesize,filesize_approx,tbr})j")
+             // Only a playlist's entries have a place in one.
+             << QStringLiteral("--match-filter") << QStringLiteral("!playlist_index") << QStringLiteral("--break-on-reject");
+    }
+
     const bool withFFmpeg = ffmpegPath.has_value();
     if (withFFmpeg)
         args << QStringLiteral("--ffmpeg-location") << *ffmpegPath;
@@ -271,9 +283,16 @@ QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token
     if (d().boolean(SettingsKey::useArchive))
         request.archiveFile = archiveFile();
     request.noQuiet = engineHasNoQuiet(m_ytdlpVersion);
+    request.unread = readsLinkItself(item);
     if (item.distinctName() && !request.options.outputPattern && !request.playlist)
         request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
     return ::buildArgs(request, d(), m_ffmpegPath);
+}
+
+// A single video nothing has read yet: neither a probe nor an earlier run of it.
+bool Downloader::readsLinkItself(const DownloadItem &item) const
+{
+    return !item.playlist() && !m_read.contains(item.id());
 }
 
 QString Downloader::archiveFile()

@@ -17,6 +17,7 @@ inline constexpr QLatin1StringView postprocess("VIRLOPP|");
 inline constexpr QLatin1StringView title("VIRLOTITLE|");
 inline constexpr QLatin1StringView file("VIRLOFILE|");
 inline constexpr QLatin1StringView destination("VIRLODEST|");
+inline constexpr QLatin1StringView reading("VIRLOINFO|");
 } // namespace Marker
 
 // A run's marker lines begin with the marker, a token chosen for that run and "|": text
@@ -36,6 +37,9 @@ public:
     const QString &file() const { return m_file; }
     // The final name of a file, announced before it is downloaded.
     const QString &destination() const { return m_destination; }
+    // What a run that was not probed says of its video before fetching it: the sizes of
+    // the parts, then the page's title, site and the like.
+    const QString &reading() const { return m_reading; }
 
 private:
     QString m_token;
@@ -44,6 +48,7 @@ private:
     QString m_title;
     QString m_file;
     QString m_destination;
+    QString m_reading;
 };
 
 // What a download command depends on besides the settings.
@@ -68,7 +73,14 @@ struct DownloadRequest
     // What the probe already read of the page, given to the engine instead of the link so
     // that the page is not read twice; empty to read it anew.
     QString infoJson;
+    // Nothing was read of the link before: the run says what it fetches itself, and a
+    // link that turns out to list several videos stops it before anything is fetched
+    // (exit status kListedSeveral), to be read and downloaded as the playlist it is.
+    bool unread = false;
 };
+
+// yt-dlp's exit status for a run stopped by a rejected video.
+inline constexpr int kListedSeveral = 101;
 
 // Whether a yt-dlp of this version ("2024.08.06", a nightly's "2024.08.06.232723") has
 // "--no-quiet". An older one stops at an option it does not know, so an unreadable

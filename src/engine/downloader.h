@@ -241,6 +241,11 @@ public:
     // Asks every running download to stop now, as when the application quits.
     void terminateAll();
 
+    // A single video added while nothing else is queued or running starts at once, and its
+    // run says what it is; otherwise it is probed first. Off, every link is probed first
+    // (for tests that follow the probe).
+    void setStartsAtOnce(bool atOnce) { m_startsAtOnce = atOnce; }
+
     // Number of metadata probes whose process runs.
     int runningProbes() const { return static_cast<int>(m_probes.size()); }
     // Process group of an item's download, 0 when none runs; groups hold yt-dlp's own children.
@@ -279,6 +284,9 @@ private:
     void endProbe(const QUuid &id);
     void failLaunch(const QUuid &id, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;
+    bool fileOfAnotherLink(const DownloadItem &item) const;
+    bool startsAtOnce(const DownloadItem &item) const;
+    bool readsLinkItself(const DownloadItem &item) const;
     void announceFinished(const QString &title);
     void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
     void keepProbedInfo(const QUuid &id, const QByteArray &json);
@@ -319,6 +327,13 @@ private:
     };
     QHash<QUuid, ProbedInfo> m_probedInfo;
     QSet<QUuid> m_runsFromProbedInfo;
+    // Items whose title and sizes a reading of the page gave (their probe's or their run's
+    // own); runs of items that had none, and of those, the ones that have not said yet
+    // what they fetch.
+    QSet<QUuid> m_read;
+    QSet<QUuid> m_unreadRuns;
+    QSet<QUuid> m_awaitingReading;
+    bool m_startsAtOnce = true;
 
     HistoryBook *m_history;
 

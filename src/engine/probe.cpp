@@ -132,14 +132,8 @@ void Downloader::applyInfo(const QUuid &id, const std::optional<MediaInfo> &info
     if (!item || item->state().kind() != DLState::fetching)
         return;
     if (info) {
-        if (info->title && !info->title->isEmpty())
-            item->setTitle(*info->title);
-        item->setThumbnail(info->thumbnail);
-        item->setDuration(info->duration);
-        item->setExpectedBytes(info->chosenBytes);
-        item->setExpectedParts(info->chosenParts);
-        item->setUploader(info->uploader.value_or(QString()));
-        item->setSite(info->site.value_or(QString()));
+        m_read.insert(id);
+        applyReading(*item, *info);
         // Whatever the user chose, a playlist is downloaded as one.
         if (info->isPlaylist) {
             item->setPlaylist(true);

@@ -5,6 +5,7 @@
 #include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/mediainfo.h"
 #include "tools/tools.h"
 
 #include <QDateTime>
@@ -205,6 +206,18 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
             item.setTitle(text);
         return;
     }
+    if (line.startsWith(markers.reading())) {
+        // "<sizes of the parts>|<the page's fields>": the sizes are numbers only.
+        const QStringView rest = line.sliced(markers.reading().size());
+        const qsizetype bar = rest.indexOf(u'|');
+        if (bar < 0)
+            return;
+        QJsonObject page = QJsonDocument::fromJson(rest.sliced(bar + 1).toUtf8()).object();
+        if (const QJsonDocument parts = QJsonDocument::fromJson(rest.first(bar).toUtf8()); parts.isArray())
+            page.insert(QLatin1StringView("requested_formats"), parts.array());
+        applyReading(item, MediaInfo::fromObject(page));
+        return;
+    }
     if (line.startsWith(markers.destination())) {
         // The entry's place in its playlist ("NA" outside one), then its final name.
         const QStringView rest = line.sliced(markers.destination().size());
@@ -314,6 +327,18 @@ OutputPieces splitOutputLine(QStringView line)
     return pieces;
 }
 
+void applyReading(DownloadItem &item, const MediaInfo &info)
+{
+    if (info.title && !info.title->isEmpty())
+        item.setTitle(*info.title);
+    item.setThumbnail(info.thumbnail);
+    item.setDuration(info.duration);
+    item.setExpectedBytes(info.chosenBytes);
+    item.setExpectedParts(info.chosenParts);
+    item.setUploader(info.uploader.value_or(QString()));
+    item.setSite(info.site.value_or(QString()));
+}
+
 void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run)
 {
     for (QStringView piece : splitOutputLine(line))
@@ -350,5 +375,10 @@ void Downloader::handle(QStringView line, const QUuid &id, RunOutput &run)
     if (DownloadItem *item = m_items->find(id)) {
         item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
         applyOutputLine(*item, line, run);
+    }
+    // Once the run has said what its video is called, others may start beside it.
+    if (!m_awaitingReading.isEmpty() && line.startsWith(run.markers.reading()) && m_awaitingReading.remove(id)) {
+        m_read.insert(id);
+        QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
     }
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class DownloadItem;
+struct MediaInfo;
 
 // The fields of a progress line, "VIRLOP|" and the run's token followed by seven fields
 // separated by "|", and an eighth, the format being fetched, which tells the parts of a
@@ -74,6 +75,10 @@ struct RunOutput
     ProgressTrack track = {};
 };
 void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run);
+
+// What a reading of the page says of a video (from a probe, or from the run itself): its
+// title, picture, length, uploader, site and the size of what is fetched.
+void applyReading(DownloadItem &item, const MediaInfo &info);
 
 // A title or path as the run prints it: JSON-encoded text, or the engine's "NA" for none.
 QString decodedField(QStringView field);

@@ -22,8 +22,23 @@ void Downloader::add(const QString &text, std::optional<Quality> quality, bool p
         auto *item = new DownloadItem(link, quality.value_or(d().defaultQuality()), playlist);
         item->setOptions(options);
         m_items->prepend(item);
-        fetchInfo(item);
+        if (startsAtOnce(*item))
+            start(item);
+        else
+            fetchInfo(item);
     }
+}
+
+// Alone, a single video need not wait for a probe: its run reads the page once and says
+// what it fetches. Beside other downloads it is probed first, so that a title two links
+// share is known before either file is named.
+bool Downloader::startsAtOnce(const DownloadItem &item) const
+{
+    if (!m_startsAtOnce || item.playlist() || !m_ytdlpPath)
+        return false;
+    const QList<DownloadItem *> &items = m_items->items();
+    return std::none_of(items.begin(), items.end(),
+                        [&item](const DownloadItem *other) { return other != &item && !other->state().isFinished(); });
 }
 
 void Downloader::addFromUI(const QString &text)
@@ -34,6 +49,10 @@ void Downloader::addFromUI(const QString &text)
 
 void Downloader::pump()
 {
+    // A run that read its link itself has not said yet what its file is called; whatever
+    // starts now could pick the same name.
+    if (!m_awaitingReading.isEmpty())
+        return;
     const int limit = d().maxConcurrent();
     int running = 0;
     for (const DownloadItem *item : m_items->items()) {
@@ -78,6 +97,7 @@ void Downloader::remove(DownloadItem *item)
     // A probe still running for it is of no use any more, nor what one read.
     endProbe(id);
     dropProbedInfo(id);
+    m_read.remove(id);
     m_waitingProbes.removeAll(id);
     m_items->removeIf([&id](const DownloadItem *candidate) { return candidate->id() == id; });
 }

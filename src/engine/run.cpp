@@ -138,6 +138,10 @@ void Downloader::start(DownloadItem *item)
     });
 
     m_runs.insert(id, process);
+    if (readsLinkItself(*item)) {
+        m_unreadRuns.insert(id);
+        m_awaitingReading.insert(id);
+    }
     item->setProcess(process);
     process->start(QIODevice::ReadOnly);
 }
@@ -165,6 +169,19 @@ bool Downloader::nameTakenByAnother(const DownloadItem &item) const
     });
 }
 
+bool Downloader::fileOfAnotherLink(const DownloadItem &item) const
+{
+    const QStringList &files = item.files();
+    for (const DownloadItem *other : m_items->items()) {
+        if (other != &item && other->url() != item.url()
+            && std::any_of(files.begin(), files.end(), [other](const QString &file) { return other->files().contains(file); }))
+            return true;
+    }
+    const QList<HistoryEntry> &entries = m_history->list()->entries();
+    return std::any_of(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
+        return entry.url != item.url() && entry.file && files.contains(*entry.file);
+    });
+}
 
 // yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
 // of its own: the user's file is never rewritten, and runs side by side do not race.
@@ -195,6 +212,8 @@ void Downloader::removeRunFiles(const QUuid &id)
 void Downloader::failLaunch(const QUuid &id, const QString &error)
 {
     qCWarning(lcEngine) << "yt-dlp did not start:" << error;
+    m_unreadRuns.remove(id);
+    m_awaitingReading.remove(id);
     if (DownloadItem *item = m_items->find(id)) {
         item->setProcess(nullptr);
         item->setState(DLState::failure(LF(QStringLiteral("Não consegui iniciar o yt-dlp: %@"), error)));
@@ -207,6 +226,8 @@ void Downloader::failLaunch(const QUuid &id, const QString &error)
 void Downloader::finish(const QUuid &id, int status)
 {
     DownloadItem *item = m_items->find(id);
+    const bool unread = m_unreadRuns.remove(id);
+    m_awaitingReading.remove(id);
     if (!item) {
         m_runsFromProbedInfo.remove(id);
         pump();
@@ -219,6 +240,14 @@ void Downloader::finish(const QUuid &id, int status)
     const Leftovers::Run leftovers{item->destinations(), item->preexisting(), item->files()};
     const FailureContext context{d().cookiesBrowser() != u"none", !privateConfig(d()).isEmpty(),
                                  d().string(SettingsKey::cookiesFile).value_or(QString())};
+    if (unread && !item->userCancelled() && status == kListedSeveral && item->destinations().isEmpty()) {
+        // The link lists several videos, and the run stopped before fetching any: it is
+        // read, and then downloaded, as the playlist it is.
+        qCInfo(lcEngine) << "the link lists several videos; reading it as a playlist";
+        fetchInfo(item);
+        pump();
+        return;
+    }
     if (item->userCancelled()) {
         // The engine has exited, so nothing writes to what it left any more.
         Leftovers::remove(leftovers, Leftovers::Keep::nothing);
@@ -236,6 +265,13 @@ void Downloader::finish(const QUuid &id, int status)
         const QStringList &named = item->destinations();
         const bool allThere = !item->files().isEmpty() && !named.isEmpty()
                            && std::all_of(named.begin(), named.end(), [item](const QString &path) { return item->preexisting().contains(path); });
+        // Started before its title was known, the run found another link's file under
+        // that title: this link's own file gets a name of its own.
+        if (unread && allThere && !item->distinctName() && fileOfAnotherLink(*item)) {
+            item->setDistinctName(true);
+            start(item);
+            return;
+        }
         item->setAlreadyThere(allThere);
         if (item->playlist()) {
             Leftovers::remove(leftovers, Leftovers::Keep::resumable);

@@ -137,8 +137,11 @@ std::optional<MediaInfo> MediaInfo::parse(QByteArrayView json)
     const QJsonDocument document = QJsonDocument::fromJson(json.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
-    const QJsonObject d = document.object();
+    return fromObject(document.object());
+}
 
+MediaInfo MediaInfo::fromObject(const QJsonObject &d)
+{
     MediaInfo info;
     info.title = stringOf(d, QLatin1StringView("title"));
     if (const QJsonValue duration = d.value(QLatin1StringView("duration")); duration.isDouble())

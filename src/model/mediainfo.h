@@ -61,6 +61,7 @@ struct MediaInfo
     // Reads the probe's JSON dump. Absent when the text is not a JSON object; a key of
     // an unexpected type counts as missing and the rest is still used.
     static std::optional<MediaInfo> parse(QByteArrayView json);
+    static MediaInfo fromObject(const QJsonObject &d);
 
     friend bool operator==(const MediaInfo &, const MediaInfo &) = default;
 };

@@ -2,20 +2,26 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -71,6 +77,19 @@ bool clearForeignLock(const QString &lockPath)
         return true;
     qCWarning(lcInstance) << "removing" << lockPath << ": it is not a lock file of this user's";
     return ::unlink(path.constData()) == 0;
+}
+
+// Waits until `fd` is ready for `events`, for at most the time left to `deadline`.
+bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
+{
+    pollfd entry{fd, events, 0};
+    while (true) {
+        const int result = ::poll(&entry, 1, int(std::max<qint64>(deadline.remainingTime(), 0)));
+        if (result > 0)
+            return (entry.revents & events) != 0;
+        if (result == 0 || errno != EINTR)
+            return false;
+    }
 }
 
 } // namespace
@@ -164,6 +183,50 @@ SingleInstance::Role SingleInstance::claim(const QStringList &arguments)
         }
         QThread::msleep(50);
     }
+}
+
+bool SingleInstance::handOver(const QString &socketPath, const QStringList &arguments)
+{
+    if (socketPath.isEmpty() || !isPrivateFolder(QFile::encodeName(QFileInfo(socketPath).absolutePath())))
+        return false;
+    const QByteArray path = QFile::encodeName(socketPath);
+    sockaddr_un address{};
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    address.sun_family = AF_UNIX;
+    memcpy(address.sun_path, path.constData(), size_t(path.size()));
+
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    const QDeadlineTimer deadline(kStartupWaitMs);
+    // A local connect either succeeds or fails at once; nobody listening is the usual answer
+    // for a first launch.
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
+        return false;
+
+    const QByteArray message = encode(arguments);
+    qsizetype sent = 0;
+    while (sent < message.size()) {
+        if (!waitFor(fd, POLLOUT, deadline))
+            return false;
+        const ssize_t written = ::send(fd, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        if (written < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        sent += std::max<ssize_t>(written, 0);
+    }
+    QByteArray answer;
+    while (answer.size() < kAck.size()) {
+        if (!waitFor(fd, POLLIN, deadline))
+            return false;
+        char buffer[8];
+        const ssize_t got = ::recv(fd, buffer, size_t(kAck.size() - answer.size()), 0);
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+            return false;
+        answer.append(buffer, std::max<ssize_t>(got, 0));
+    }
+    return answer == kAck;
 }
 
 bool SingleInstance::forward(const QStringList &arguments)

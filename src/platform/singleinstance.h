@@ -36,6 +36,13 @@ public:
 
     QString socketPath() const { return m_socketPath; }
 
+    // Hands `arguments` to a primary instance already listening at `socketPath`, with
+    // nothing but the socket itself: a later launch can do this before it sets up a
+    // display connection, which costs more than the hand-over. False when nobody
+    // answers, or when the socket's folder is not this user's alone; claim() then
+    // decides as usual.
+    static bool handOver(const QString &socketPath, const QStringList &arguments);
+
     // The wire format, for the sending side and for tests.
     static QByteArray encode(const QStringList &arguments);
 

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -486,6 +487,49 @@ private slots:
         QVERIFY(!QFileInfo::exists(reading));
     }
 
+    // A single video added while nothing else waits or runs starts at once and says what
+    // it is while it runs: no probe. A link that turns out to list several stops before
+    // fetching anything and is probed and downloaded as the playlist it is. A link added
+    // beside a running one is probed first.
+    void startingAlone()
+    {
+        m_startsAtOnce = true;
+        const auto restore = qScopeGuard([this] { m_startsAtOnce = false; });
+        makeDownloader();
+
+        m_downloader->add(link(u"hold-alone"_s));
+        DownloadItem *alone = itemFor(u"hold-alone"_s);
+        QCOMPARE(alone->stateName(), u"downloading"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(alone->title(), u"Held hold-alone"_s, kSlow);
+        QCOMPARE((std::pair{alone->site(), alone->expectedBytes()}), (std::pair{u"Fake"_s, std::optional<double>(1000)}));
+        QCOMPARE(alone->expectedParts(), 2);
+
+        // Beside it, a link is probed; the list is probed once its own run has refused it.
+        m_downloader->add(link(u"list-beside"_s));
+        QCOMPARE(itemFor(u"list-beside"_s)->stateName(), u"fetching"_s);
+        release(u"hold-alone"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->activeCount(), 0, kSlow);
+        QCOMPARE(states(), (QStringList{u"hold-alone=done"_s, u"list-beside=done"_s}));
+        m_downloader->clearFinished();
+
+        m_downloader->add(link(u"list-alone"_s));
+        DownloadItem *list = itemFor(u"list-alone"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(list->state().isFinished(), kSlow);
+        QCOMPARE(list->stateName(), u"done"_s);
+        QVERIFY(list->playlist());
+        QCOMPARE((std::pair{list->title(), list->playlistCount()}), (std::pair{u"List list-alone"_s, std::optional<int>(2)}));
+        const QList<QByteArray> runs = readFile(trace(u"run-list-alone.args"_s)).trimmed().split('\n');
+        QCOMPARE(runs.size(), 2);
+        QVERIFY(runs.first().contains("--match-filter !playlist_index --break-on-reject") && runs.first().contains("--no-playlist"));
+        QVERIFY(!runs.last().contains("playlist_index --break") && runs.last().contains("--yes-playlist"));
+
+        // Nothing was probed but the two lists.
+        const QList<QByteArray> probes = readFile(trace(u"probes.log"_s)).trimmed().split('\n');
+        QCOMPARE(probes.size(), 2);
+        QVERIFY(probes.first().endsWith("list-beside") && probes.last().endsWith("list-alone"));
+        QCOMPARE(readFile(trace(u"run-hold-alone.args"_s)).count('\n'), 1);
+    }
+
     // An address from a page carries one link; one into the local network waits for the
     // user. Links the user gives in the window are not asked about.
     void schemeAddressesAreGuarded()
@@ -564,6 +608,9 @@ private:
         m_tester.reset();
         m_downloader.reset();
         m_downloader = std::make_unique<Downloader>(m_settings.get());
+        // These tests follow each link through its probe; startingAlone() covers the
+        // link that starts without one.
+        m_downloader->setStartsAtOnce(m_startsAtOnce);
         m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
                                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
@@ -611,6 +658,7 @@ private:
 
     int probing() const { return int(QDir(m_trace).entryList({u"probing-*"_s}).size()); }
 
+    bool m_startsAtOnce = false;
     std::unique_ptr<QTemporaryDir> m_root;
     QString m_trace;
     QString m_folder;

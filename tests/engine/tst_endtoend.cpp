@@ -275,6 +275,20 @@ private slots:
         QCOMPARE(recorded, files);
     }
 
+    // One after the other, the second link starts before its title is known and finds the
+    // first one's file under it: it is fetched again under a name of its own.
+    void oneTitleOneAfterTheOther()
+    {
+        DownloadItem *first = finishOne(u"/one/big1.mp4"_s);
+        DownloadItem *second = finishOne(u"/two/big1.mp4"_s);
+        QVERIFY(isDone(first) && isDone(second) && !second->alreadyThere());
+        QCOMPARE(first->title(), second->title());
+        QCOMPARE(second->files().size(), 1);
+        QVERIFY(second->files() != first->files());
+        QVERIFY(QFileInfo::exists(first->files().value(0)) && QFileInfo::exists(second->files().value(0)));
+        QCOMPARE(m_downloader->history()->count(), 2);
+    }
+
     void killedApplicationTakesItsEngineAlong()
     {
         // The server hangs mid-download, so yt-dlp writes nothing and cannot notice through its
@@ -473,15 +487,26 @@ private slots:
         QCOMPARE(readFile(victim), QByteArray("mine"));
     }
 
-    // The probe's reading of the page serves the download: the page is read once.
+    // A page is read once: alone, by the download itself, which says what it fetches as
+    // it goes; beside another download, by the probe, whose reading the run is given.
     void pageIsReadOnce()
     {
-        DownloadItem *item = finishOne(u"/once.html"_s);
-        QVERIFY(isDone(item));
-        QCOMPARE(item->files(), QStringList{m_folder + u"/Once.mp4"_s});
+        DownloadItem *alone = finishOne(u"/once.html"_s);
+        QVERIFY(isDone(alone));
+        QCOMPARE(alone->files(), QStringList{m_folder + u"/Once.mp4"_s});
         QCOMPARE(m_server.requestCount(u"/once.html"_s), 1);
-        QVERIFY(item->log().first().contains(u"--load-info-json"_s));
-        QVERIFY(!QFileInfo::exists(Downloader::probedInfoFile(item->id())));
+        QVERIFY(!alone->log().first().contains(u"--load-info-json"_s));
+        QCOMPARE((QStringList{alone->title(), alone->site()}), (QStringList{u"Once"_s, u"Generic"_s}));
+        QVERIFY(QFile::remove(alone->files().first()));
+
+        DownloadItem *slow = addOne(u"/slow/long.mp4"_s);
+        DownloadItem *beside = finishOne(u"/once.html"_s);
+        QVERIFY(isDone(beside));
+        QCOMPARE(m_server.requestCount(u"/once.html"_s), 2);
+        QVERIFY(beside->log().first().contains(u"--load-info-json"_s));
+        QVERIFY(!QFileInfo::exists(Downloader::probedInfoFile(beside->id())));
+        m_downloader->cancel(slow);
+        QVERIFY(finished(slow));
     }
 
     // A feed titled ".." would name the download folder's parent as the playlist's folder.

@@ -217,6 +217,41 @@ private slots:
         QVERIFY(!item.lastError());
     }
 
+    // A run with nothing read before it says what it fetches: the parts' sizes (numbers
+    // only), then the page's fields as JSON, which may hold any text.
+    void readingLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<std::optional<double>>("bytes");
+        QTest::addColumn<int>("parts");
+        QTest::addColumn<int>("logLines");
+        QTest::newRow("two parts") << u"VIRLOINFO|T|[{\"filesize\": 600}, {\"filesize_approx\": 400}]|{\"title\": \"A | B [x]\", \"extractor_key\": \"Site\"}"_s
+                                   << u"A | B [x]"_s << std::optional<double>(1000) << 2 << 0;
+        QTest::newRow("one file") << u"VIRLOINFO|T|{}|{\"title\": \"One\", \"filesize\": 250}"_s << u"One"_s << std::optional<double>(250) << 1 << 0;
+        QTest::newRow("a part of unknown size") << u"VIRLOINFO|T|[{\"filesize\": 600}, {}]|{\"title\": \"Two\"}"_s << u"Two"_s
+                                                << std::optional<double>() << 2 << 0;
+        QTest::newRow("not JSON") << u"VIRLOINFO|T|garbage|{\"title"_s << kLink << std::optional<double>() << 1 << 0;
+        QTest::newRow("another run's") << u"VIRLOINFO|U|{}|{\"title\": \"Forged\"}"_s << kLink << std::optional<double>() << 1 << 1;
+    }
+
+    void readingLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, title);
+        QFETCH(std::optional<double>, bytes);
+        QFETCH(int, parts);
+        QFETCH(int, logLines);
+        DownloadItem item(kLink, Quality::best, false);
+        RunOutput run = kRun;
+        applyOutputLine(item, line, run);
+        QCOMPARE(item.title(), title);
+        QCOMPARE(item.expectedBytes(), bytes);
+        QCOMPARE(item.expectedParts(), parts);
+        QCOMPARE(item.log().size(), logLines);
+        QCOMPARE(item.site(), title == u"A | B [x]" ? u"Site"_s : QString());
+    }
+
     void runTokensDiffer()
     {
         const RunMarkers first = RunMarkers::random();

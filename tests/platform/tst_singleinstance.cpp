@@ -21,11 +21,13 @@ class TestSingleInstance : public QObject
 
     // A launch of its own, as a second start of the application would be; an empty socket
     // path makes it find its own.
-    QProcess *launchAt(const QString &socket, const QStringList &arguments, int lingerMs = 0)
+    QProcess *launchAt(const QString &socket, const QStringList &arguments, int lingerMs = 0, bool handOverFirst = false)
     {
         auto *process = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"VIRELOOM_TEST_LINGER_MS"_s, QString::number(lingerMs));
+        if (handOverFirst)
+            env.insert(u"VIRELOOM_TEST_HAND_OVER_FIRST"_s, u"1"_s);
         process->setProcessEnvironment(env);
         process->start(QStringLiteral(INSTANCE_LAUNCHER), QStringList{socket} + arguments);
         return process;
@@ -71,6 +73,32 @@ private slots:
         launch({});
         QTRY_COMPARE_WITH_TIMEOUT(received.size(), 2, 10000);
         QCOMPARE(received.last().first().toStringList(), QStringList());
+
+        // The plain hand-over a later launch tries first delivers the same message.
+        QProcess *third = launchAt(m_socket, arguments, 0, true);
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 3, 10000);
+        QCOMPARE(received.last().first().toStringList(), arguments);
+        QTRY_VERIFY_WITH_TIMEOUT(third->state() == QProcess::NotRunning, 10000);
+        QCOMPARE(third->readAllStandardOutput(), QByteArray("handed over\n"));
+    }
+
+    // The hand-over made before anything else is set up trusts a socket only in a folder of
+    // this user's alone, as claim() does, and gives way to claim() when nobody listens.
+    void plainHandOverNeedsAPrivateFolderAndAListener()
+    {
+        const QStringList links{u"https://example.org/secret"_s};
+        QVERIFY(!SingleInstance::handOver(m_socket, links)); // nobody listens yet
+        QVERIFY(!SingleInstance::handOver(QString(), links));
+
+        const QString open = m_dir->filePath(u"open"_s);
+        QVERIFY(QDir().mkpath(open));
+        QCOMPARE(::chmod(QFile::encodeName(open).constData(), 0755), 0);
+        QLocalServer listener;
+        QVERIFY(listener.listen(open + u"/instance.sock"_s));
+        QSignalSpy connections(&listener, &QLocalServer::newConnection);
+        QVERIFY(!SingleInstance::handOver(open + u"/instance.sock"_s, links));
+        QTest::qWait(50);
+        QCOMPARE(connections.size(), 0);
     }
 
     void oversizedAndMalformedMessagesAreRefused_data()
@@ -202,9 +230,11 @@ private slots:
         QProcess *first = launchAt(QString(), {u"https://example.org/first"_s}, 4000);
         QTRY_VERIFY_WITH_TIMEOUT(first->canReadLine() || first->state() == QProcess::NotRunning, 10000);
         QCOMPARE(first->readLine(), QByteArray("primary\n"));
-        QProcess *second = launchAt(QString(), {u"https://example.org/second"_s});
+        // As the application does, the plain hand-over is tried first; it must find the
+        // same folder, never the planted one.
+        QProcess *second = launchAt(QString(), {u"https://example.org/second"_s}, 0, true);
         QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
-        QCOMPARE(second->readAllStandardOutput(), QByteArray("forwarded\n"));
+        QCOMPARE(second->readAllStandardOutput(), QByteArray("handed over\n"));
         QTRY_COMPARE_WITH_TIMEOUT(first->state(), QProcess::NotRunning, 20000);
         QCOMPARE(first->readAllStandardOutput(), QByteArray("received https://example.org/second\n"));
         QCOMPARE(caught.size(), 0);
