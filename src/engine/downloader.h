@@ -198,7 +198,8 @@ public:
     bool hasClipboardSuggestion() const { return m_clipboardSuggestion.offer().has_value(); }
     Q_INVOKABLE void checkClipboard();
     Q_INVOKABLE void dismissClipboard();
-    Q_INVOKABLE void addFromClipboard();
+    // Adds the links on the clipboard; false when it holds none.
+    Q_INVOKABLE bool addFromClipboard();
 
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
