@@ -172,6 +172,7 @@ int main(int argc, char *argv[])
     downloader.setDesktop(&desktop);
     downloader.setClipboard(&clipboard);
     Shell shell(&downloader);
+    desktop.setNotice([&shell](const QString &text) { shell.notice()->show(text); });
 
     QQmlApplicationEngine engine;
     QQuickWindow *window = loadMainWindow(engine, shell);

@@ -4,6 +4,8 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QQuickItem>
 
 #include <algorithm>
 #include <cmath>
@@ -57,6 +59,18 @@ QFont DS::mono(double size, QFont::Weight weight)
     return font;
 }
 
+void useInterfaceFont()
+{
+    QFont font = QGuiApplication::font();
+    if (font.families().contains(DS::cjkFamily))
+        return;
+    // The desktop font is named by what it resolves to: an alias such as "Sans Serif" is no
+    // family of its own, and Qt would skip it for the next name, whose Latin letters would
+    // then replace the desktop's.
+    font.setFamilies({QFontInfo(font).family(), DS::cjkFamily});
+    QGuiApplication::setFont(font);
+}
+
 double meterShownFraction(double fraction)
 {
     if (std::isnan(fraction) || fraction < 0.01)
@@ -79,6 +93,16 @@ QFont DesignSystem::mono(double size, int weight) const
 QString DesignSystem::glyph(const QString &symbol) const
 {
     return symbolGlyph(symbol);
+}
+
+void DesignSystem::moveAlongRow(QObject *control, bool forward) const
+{
+    auto *item = qobject_cast<QQuickItem *>(control);
+    if (!item)
+        return;
+    QQuickItem *next = item->nextItemInFocusChain(forward);
+    if (next && next != item && next->parentItem() == item->parentItem())
+        next->forceActiveFocus(Qt::TabFocusReason);
 }
 
 double DesignSystem::meterFraction(double fraction) const

@@ -58,7 +58,18 @@ inline constexpr double focusRingGap = 2;
 // The system's fixed-pitch font at a pixel size and weight. Sizes in the design are
 // points of a 1:1 logical canvas, which is what Qt Quick calls pixels.
 QFont mono(double size, QFont::Weight weight = QFont::Medium);
+
+// The face Japanese text is drawn in, named rather than left to fontconfig's fallback: it
+// has a real Bold. A fallback with one weight (IPAGothic, the usual one) stays regular at
+// DemiBold, since Qt emboldens synthetically only from Bold up, while the Latin letters
+// beside it take the desktop font's Bold: a label would be half bold.
+inline const QString cjkFamily = QStringLiteral("Noto Sans CJK JP");
 } // namespace DS
+
+// Makes the application's default font the desktop's own followed by DS::cjkFamily, so
+// every text of the interface finds Japanese glyphs with all the weights it asks for.
+// Call it after the QGuiApplication exists and before the first window.
+void useInterfaceFont();
 
 // The tokens and a few helpers for QML, where they are read as `DS.primary`,
 // `DS.opacity(DS.primary, 0.14)`, `DS.mono(15, Font.DemiBold)`, `DS.glyph("clock")`.
@@ -137,6 +148,9 @@ public:
     Q_INVOKABLE QString glyph(const QString &symbol) const;
     // The part of a meter's track that its fill covers for a progress fraction.
     Q_INVOKABLE double meterFraction(double fraction) const;
+    // Gives the keyboard focus to the next (or previous) control in the same row, as the
+    // arrow keys do in a row of capsules; at either end of the row the focus stays.
+    Q_INVOKABLE void moveAlongRow(QObject *control, bool forward) const;
 };
 
 // What a MeterBar shows for `fraction`: never less than a 1 % sliver, never more than

@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <QList>
@@ -78,6 +79,9 @@ public:
     static constexpr int kCancelGraceMs = 3000;
     // How long a finished download waits for others to end before it is announced.
     static constexpr int kAnnounceGatherMs = 1500;
+    // The journal is written at most once in this time: a long queue changes many times
+    // a second, and each write holds every unfinished download.
+    static constexpr int kJournalGapMs = 1000;
     // How long what a probe read of a page serves the download: the media addresses in it
     // expire, so after this the download reads the page anew.
     static constexpr qint64 kProbedInfoFreshMs = 15 * 60 * 1000;
@@ -190,7 +194,8 @@ public:
     bool hasClipboardSuggestion() const { return m_clipboardSuggestion.offer().has_value(); }
     Q_INVOKABLE void checkClipboard();
     Q_INVOKABLE void dismissClipboard();
-    Q_INVOKABLE void addFromClipboard();
+    // Adds the links on the clipboard; false when it holds none.
+    Q_INVOKABLE bool addFromClipboard();
 
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
@@ -335,6 +340,7 @@ private:
     QString m_journalSetAside;
     bool m_journalWritable = true;
     bool m_journalPending = false;
+    QElapsedTimer m_journalWritten;
 
     ClipboardSuggestion m_clipboardSuggestion;
 

@@ -119,10 +119,13 @@ void Downloader::dismissClipboard()
         emit clipboardSuggestionChanged();
 }
 
-void Downloader::addFromClipboard()
+bool Downloader::addFromClipboard()
 {
     if (!m_clipboard)
-        return;
-    if (const auto text = m_clipboard->text())
-        add(*text, std::nullopt, false);
+        return false;
+    const auto text = m_clipboard->text();
+    if (!text || ::extractURLs(*text).isEmpty())
+        return false;
+    add(*text, std::nullopt, false);
+    return true;
 }

@@ -6,6 +6,10 @@
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 
+#include <QTimer>
+
+#include <algorithm>
+
 QString Downloader::journalFile()
 {
     return Tools::supportDir() + QStringLiteral("/queue.json");
@@ -28,12 +32,17 @@ void Downloader::scheduleJournal()
     if (m_journalPending)
         return;
     m_journalPending = true;
-    QMetaObject::invokeMethod(this, &Downloader::writeJournal, Qt::QueuedConnection);
+    const qint64 wait = m_journalWritten.isValid() ? std::max<qint64>(0, kJournalGapMs - m_journalWritten.elapsed()) : 0;
+    QTimer::singleShot(wait, this, [this] {
+        if (m_journalPending)
+            writeJournal();
+    });
 }
 
 void Downloader::writeJournal()
 {
     m_journalPending = false;
+    m_journalWritten.start();
     if (!m_journalWritable)
         return;
     QList<JournalEntry> entries;

@@ -5,13 +5,16 @@
 #include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/downloader.h"
+#include "engine/failuremessages.h"
 #include "i18n/i18n.h"
 
 #include <QProcess>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
+#include <numeric>
 
 PlaylistPlan::PlaylistPlan(QObject *parent)
     : QAbstractListModel(parent)
@@ -55,6 +58,7 @@ void PlaylistPlan::clear()
     m_parsing = false;
     beginResetModel();
     m_entries.clear();
+    m_reasons.clear();
     m_picked.clear();
     endResetModel();
     m_url.clear();
@@ -106,10 +110,15 @@ void PlaylistPlan::load(const QString &text)
         QThread *worker = QThread::create([result, json = process->readAllStandardOutput()] {
             *result = MediaInfo::parse(json);
         });
+        QStringList errors;
+        for (const QString &line : QString::fromUtf8(process->readAllStandardError()).split(u'\n')) {
+            if (line.startsWith(u"ERROR:"))
+                errors << line.trimmed();
+        }
         connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-        connect(worker, &QThread::finished, this, [this, result, generation] {
+        connect(worker, &QThread::finished, this, [this, result, generation, errors] {
             if (generation == m_generation)
-                setListing(m_url, *result);
+                setListing(m_url, *result, errors);
         });
         m_parsing = true;
         worker->start();
@@ -125,13 +134,38 @@ void PlaylistPlan::load(const QString &text)
     emit changed();
 }
 
-void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo> &info)
+void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo> &info, const QStringList &errors)
 {
     beginResetModel();
     m_url = url;
     m_parsing = false;
     m_entries = info ? info->entries : std::vector<PlaylistEntry>();
-    m_picked.assign(m_entries.size(), true);
+    m_reasons.assign(m_entries.size(), QString());
+    if (info) {
+        // The engine reports each entry it could not read as it meets them, in order; when the
+        // count differs, which line belongs to which entry is not known, and none is named.
+        const bool matched = errors.size() == qsizetype(info->unavailable.size());
+        for (size_t i = 0; i < info->unavailable.size(); ++i) {
+            m_entries.push_back(PlaylistEntry{info->unavailable[i], {}, {}, {}, {}});
+            m_reasons.push_back(matched ? describeFailure(errors.at(qsizetype(i)), {}, FailureContext{}).message
+                                        : L(QStringLiteral("Indisponível")));
+        }
+        std::vector<size_t> order(m_entries.size());
+        std::iota(order.begin(), order.end(), size_t(0));
+        std::stable_sort(order.begin(), order.end(),
+                         [this](size_t a, size_t b) { return m_entries[a].position < m_entries[b].position; });
+        std::vector<PlaylistEntry> entries;
+        std::vector<QString> reasons;
+        for (const size_t i : order) {
+            entries.push_back(m_entries[i]);
+            reasons.push_back(m_reasons[i]);
+        }
+        m_entries = std::move(entries);
+        m_reasons = std::move(reasons);
+    }
+    m_picked.resize(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        m_picked[i] = available(i);
     endResetModel();
     if (!info)
         m_problem = L(QStringLiteral("Não foi possível ler a lista."));
@@ -144,7 +178,7 @@ void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo>
 
 void PlaylistPlan::toggle(int row)
 {
-    if (row < 0 || row >= count())
+    if (row < 0 || row >= count() || !available(size_t(row)))
         return;
     m_picked[size_t(row)] = !m_picked[size_t(row)];
     emit dataChanged(index(row), index(row), {PickedRole});
@@ -155,7 +189,8 @@ void PlaylistPlan::pickAll(bool picked)
 {
     if (m_entries.empty())
         return;
-    m_picked.assign(m_entries.size(), picked);
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        m_picked[i] = picked && available(i);
     emit dataChanged(index(0), index(count() - 1), {PickedRole});
     emit changed();
 }
@@ -163,6 +198,11 @@ void PlaylistPlan::pickAll(bool picked)
 int PlaylistPlan::pickedCount() const
 {
     return int(std::count(m_picked.begin(), m_picked.end(), true));
+}
+
+int PlaylistPlan::availableCount() const
+{
+    return int(std::count(m_reasons.begin(), m_reasons.end(), QString()));
 }
 
 QList<int> PlaylistPlan::playlistItems(const QString &url) const
@@ -197,16 +237,19 @@ QString PlaylistPlan::summary() const
             ++unknown;
     }
     const int picked = pickedCount();
-    QString size;
+    QString head = LF(QStringLiteral("%ld de %ld escolhidos"), picked, availableCount());
+    if (const int unavailable = count() - availableCount(); unavailable > 0)
+        head += QStringLiteral(" · ") + LP(unavailable, QStringLiteral("%ld indisponível|%ld indisponíveis"));
     if (picked == 0)
-        return LF(QStringLiteral("%ld de %ld escolhidos"), picked, count());
+        return head;
+    QString size;
     if (unknown == picked)
         size = L(QStringLiteral("tamanho desconhecido"));
     else if (unknown > 0)
         size = LF(QStringLiteral("cerca de %@, sem o tamanho de %ld"), Tools::fmtBytes(bytes), unknown);
     else
         size = LF(QStringLiteral("cerca de %@"), Tools::fmtBytes(bytes));
-    return LF(QStringLiteral("%ld de %ld escolhidos"), picked, count()) + QStringLiteral(" · ") + size;
+    return head + QStringLiteral(" · ") + size;
 }
 
 int PlaylistPlan::rowCount(const QModelIndex &parent) const
@@ -230,11 +273,16 @@ QVariant PlaylistPlan::data(const QModelIndex &index, int role) const
     }
     case PickedRole:
         return bool(m_picked[size_t(index.row())]);
+    case AvailableRole:
+        return available(size_t(index.row()));
+    case ReasonRole:
+        return m_reasons[size_t(index.row())];
     }
     return {};
 }
 
 QHash<int, QByteArray> PlaylistPlan::roleNames() const
 {
-    return {{TitleRole, "title"}, {DurationRole, "duration"}, {SizeRole, "size"}, {PickedRole, "picked"}};
+    return {{TitleRole, "title"},   {DurationRole, "duration"}, {SizeRole, "size"},
+            {PickedRole, "picked"}, {AvailableRole, "available"}, {ReasonRole, "reason"}};
 }

@@ -14,8 +14,10 @@ class Downloader;
 class QProcess;
 
 // The entries of a playlist before it is downloaded: what the link lists, which of them
-// to fetch, and about how much that comes to at the chosen quality. Reading the list runs
-// the engine as a child process; its JSON is parsed away from the GUI thread.
+// to fetch, and about how much that comes to at the chosen quality. An entry the engine
+// could not read stays in the list at its place, unavailable, with the reason the engine
+// gave; it cannot be picked. Reading the list runs the engine as a child process; its
+// JSON is parsed away from the GUI thread.
 class PlaylistPlan : public QAbstractListModel
 {
     Q_OBJECT
@@ -26,7 +28,7 @@ class PlaylistPlan : public QAbstractListModel
     Q_PROPERTY(int count READ count NOTIFY changed)
 
 public:
-    enum Role { TitleRole = Qt::UserRole + 1, DurationRole, SizeRole, PickedRole };
+    enum Role { TitleRole = Qt::UserRole + 1, DurationRole, SizeRole, PickedRole, AvailableRole, ReasonRole };
 
     explicit PlaylistPlan(QObject *parent = nullptr);
     ~PlaylistPlan() override;
@@ -38,7 +40,8 @@ public:
     QString url() const { return m_url; }
     bool busy() const { return m_process != nullptr || m_parsing; }
     QString problem() const { return m_problem; }
-    // "2 of 3 picked · about 1.2 GB", or what stands in for the size when none is known.
+    // "2 of 3 picked · about 1.2 GB", or what stands in for the size when none is known;
+    // the entries that cannot be picked are counted apart ("· 1 unavailable").
     QString summary() const;
     int count() const { return int(m_entries.size()); }
 
@@ -55,8 +58,10 @@ public:
     // A list was read for `url` and nothing in it is picked: nothing to download.
     bool nothingPicked(const QString &url) const;
 
-    // Takes the probe's JSON as the list (what `load` does when the engine answers).
-    void setListing(const QString &url, const std::optional<MediaInfo> &info);
+    // Takes the probe's JSON as the list (what `load` does when the engine answers), with
+    // the error lines the engine wrote while reading it: one per entry it could not read,
+    // in order.
+    void setListing(const QString &url, const std::optional<MediaInfo> &info, const QStringList &errors = {});
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -78,6 +83,11 @@ private:
     QString m_url;
     QString m_problem;
     Quality m_quality = Quality::best;
+    bool available(size_t row) const { return m_reasons[row].isEmpty(); }
+    int availableCount() const;
+
     std::vector<PlaylistEntry> m_entries;
+    // Why each entry cannot be fetched; empty for those that can.
+    std::vector<QString> m_reasons;
     std::vector<bool> m_picked;
 };

@@ -289,6 +289,8 @@ void Downloader::finish(const QUuid &id, int status)
             item->setSizeText(Tools::fmtBytes(double(arrived)));
         item->setState(DLState::done);
         item->setProgress(1.0);
+        // For the measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
+        qCDebug(lcEngine) << "download done at" << QDateTime::currentMSecsSinceEpoch();
         // Once is once: what was there already keeps its one entry, brought to the top.
         if (!(allKnown || allThere) || !m_history->bringForward(*item)) {
             if (!allKnown)

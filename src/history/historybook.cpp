@@ -6,8 +6,10 @@
 #include "model/downloaditem.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 HistoryBook::HistoryBook(const QString &path, QObject *parent)
     : QObject(parent)
@@ -77,11 +79,31 @@ void HistoryBook::clear()
     save();
 }
 
+HistoryBook::~HistoryBook()
+{
+    flush();
+}
+
 void HistoryBook::save()
 {
     if (!m_writable) {
         qCWarning(lcHistory) << "history not saved: the unreadable file" << m_path << "is still in the way";
         return;
     }
+    if (m_savePending)
+        return;
+    m_savePending = true;
+    const qint64 wait = m_saved.isValid() ? std::max<qint64>(0, kSaveGapMs - m_saved.elapsed()) : 0;
+    if (wait == 0)
+        flush();
+    else
+        QTimer::singleShot(wait, this, &HistoryBook::flush);
+}
+
+void HistoryBook::flush()
+{
+    if (!std::exchange(m_savePending, false))
+        return;
+    m_saved.start();
     HistoryStore::save(m_path, m_list->entries());
 }

@@ -168,6 +168,8 @@ MediaInfo MediaInfo::fromObject(const QJsonObject &d)
         // An entry that failed stays in the list as null, so positions count every slot.
         const QJsonArray list = d.value(QLatin1StringView("entries")).toArray();
         for (qsizetype i = 0; i < list.size(); ++i) {
+            if (list.at(i).isNull())
+                info.unavailable.push_back(int(i + 1));
             if (!list.at(i).isObject())
                 continue;
             const QJsonObject entry = list.at(i).toObject();

@@ -50,6 +50,8 @@ struct MediaInfo
     std::optional<int> count;
     // Filled when the probe resolved the entries; a flat listing gives titles only.
     std::vector<PlaylistEntry> entries;
+    // The positions of the entries the engine could not read (null in its list), in order.
+    std::vector<int> unavailable;
     // What the formats the probe chose for a single video take together (video and audio
     // fetched apart count both); absent when any of them gives no size.
     std::optional<double> chosenBytes;

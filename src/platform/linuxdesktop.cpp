@@ -4,6 +4,8 @@
 #include "platform/desktopnotifications.h"
 #include "platform/filemanager.h"
 
+#include <QFileInfo>
+
 void LinuxDesktop::playCompletionSound()
 {
     m_sound.play();
@@ -29,19 +31,28 @@ void LinuxDesktop::notifyFailed(const QString &title, const QString &why)
     DesktopNotifications::notify(LF(QStringLiteral("Falhou: %@"), title), why);
 }
 
+std::function<void()> LinuxDesktop::cannotOpen(const QString &what) const
+{
+    return [notice = m_notice, what] {
+        if (notice)
+            notice(what);
+    };
+}
+
 void LinuxDesktop::openFile(const QString &path)
 {
-    FileManager::open(path);
+    FileManager::open(path, cannotOpen(L(QStringLiteral("Nenhum aplicativo pôde abrir o arquivo."))));
 }
 
 void LinuxDesktop::openFolder(const QString &path)
 {
-    FileManager::open(path);
+    FileManager::open(path, cannotOpen(LF(QStringLiteral("Nenhum gerenciador de arquivos pôde abrir %@."), path)));
 }
 
 void LinuxDesktop::revealFile(const QString &path)
 {
-    FileManager::reveal(path);
+    const QString folder = QFileInfo(path).absolutePath();
+    FileManager::reveal(path, cannotOpen(LF(QStringLiteral("Nenhum gerenciador de arquivos pôde abrir %@."), folder)));
 }
 
 void LinuxDesktop::activateApplication()

@@ -6,12 +6,16 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <functional>
+
 // The desktop as a finished download and the file actions reach it on Linux.
 class LinuxDesktop : public Desktop
 {
 public:
     // The main window, once it exists; without it the window effects do nothing.
     void setWindow(QWindow *window) { m_window = window; }
+    // Where to say, in one sentence, that a file or folder could not be opened.
+    void setNotice(std::function<void(const QString &)> notice) { m_notice = std::move(notice); }
 
     void playCompletionSound() override;
     void requestAttention() override;
@@ -24,6 +28,9 @@ public:
     void activateApplication() override;
 
 private:
+    std::function<void()> cannotOpen(const QString &what) const;
+
     QPointer<QWindow> m_window;
+    std::function<void(const QString &)> m_notice;
     CompletionSound m_sound;
 };

@@ -189,6 +189,10 @@ QString CardTexts::status() const
     case DLState::queued:
         return L(QStringLiteral("Na fila"));
     case DLState::downloading: {
+        // Until its first progress line the engine is still reading the page (a link that
+        // starts at once has no probe before it).
+        if (item.progress() <= 0 && item.sizeText().isEmpty() && item.speed().isEmpty() && item.playlistPos().isEmpty())
+            return L(QStringLiteral("Lendo informações…"));
         const QString line = progressLine(item.progress(), item.sizeText(), item.speed(), item.eta(), item.playlistPos());
         // An item no run has spoken for yet has no silence to tell.
         const QString silence = item.lastOutput() > 0 ? silenceNote(QDateTime::currentMSecsSinceEpoch() - item.lastOutput()) : QString();

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "base/paths.h"
+#include "design/designsystem.h"
 #include "design/motion.h"
 #include "engine/downloader.h"
 #include "ui/appsingletons.h"
@@ -20,6 +21,7 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     DownloaderSingleton::instance = shell.downloader();
     AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->settings(), &engine);
     ShellSingleton::instance = &shell;
+    useInterfaceFont();
     // While downloads run the drawings keep moving, whatever the window's activity.
     Motion::instance()->setBusy(shell.busy());
     QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });

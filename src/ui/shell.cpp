@@ -61,13 +61,26 @@ bool Shell::engineComplete() const
 void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
 {
     m_downloader->setSection(Downloader::AppSection::downloads);
-    if (!urls.isEmpty()) {
-        for (const QUrl &url : urls)
-            m_downloader->addFromUI(url.toString(QUrl::FullyEncoded));
-        return;
-    }
-    if (!text.isEmpty())
-        m_downloader->addFromUI(text);
+    const auto addLinks = [this](const QString &piece) {
+        if (extractURLs(piece).isEmpty())
+            return false;
+        m_downloader->addFromUI(piece);
+        return true;
+    };
+    bool added = false;
+    for (const QUrl &url : urls)
+        added = addLinks(url.toString(QUrl::FullyEncoded)) || added;
+    // Addresses that are no web links (files) leave the text that came with them.
+    if (!added && !text.isEmpty())
+        added = addLinks(text);
+    if (!added)
+        m_notice.show(L(QStringLiteral("Não havia link no que você soltou.")));
+}
+
+void Shell::addFromClipboard()
+{
+    if (!m_downloader->addFromClipboard())
+        m_notice.show(L(QStringLiteral("Não há link na área de transferência.")));
 }
 
 bool Shell::dragHoldsLink(const QList<QUrl> &urls, const QString &text) const

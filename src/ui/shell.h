@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/notice.h"
+
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -18,11 +20,14 @@ class Shell : public QObject
     Q_PROPERTY(QString fileCountText READ fileCountText NOTIFY historyChanged)
     Q_PROPERTY(QString engineText READ engineText NOTIFY engineChanged)
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
+    Q_PROPERTY(Notice *notice READ notice CONSTANT)
 
 public:
     explicit Shell(Downloader *downloader, QObject *parent = nullptr);
 
     Downloader *downloader() const { return m_downloader; }
+    // The window's one short notice, for what could not be done.
+    Notice *notice() { return &m_notice; }
 
     // The downloads item's badge: the number of unfinished items, empty when there are none.
     QString badge() const;
@@ -34,8 +39,11 @@ public:
     bool engineComplete() const;
 
     // A drop on the window: every link found in the dropped addresses, or else in the
-    // dropped text, is added; the downloads page is shown whatever the drop held.
+    // dropped text, is added; the downloads page is shown whatever the drop held, and a
+    // notice says so when it held no link.
     Q_INVOKABLE void handleDrop(const QList<QUrl> &urls, const QString &text);
+    // Downloads the link on the clipboard (Ctrl+Shift+V), or says that there is none.
+    Q_INVOKABLE void addFromClipboard();
     // What a drag over the window carries holds a link to download: an address, or a text
     // with a web link somewhere in it.
     Q_INVOKABLE bool dragHoldsLink(const QList<QUrl> &urls, const QString &text) const;
@@ -63,4 +71,5 @@ signals:
 
 private:
     Downloader *m_downloader;
+    Notice m_notice;
 };

@@ -4,6 +4,8 @@
 #include "platform/systemclipboard.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDesktopServices>
@@ -96,6 +98,43 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(m_opened.urls.isEmpty());
         bus.unregisterService(u"org.freedesktop.FileManager1"_s);
+    }
+
+    // "Open" says when the desktop has no application for the file: no association for its
+    // type (or a type it derives from) in the XDG folders. A folder's type is inode/directory.
+    void openSaysWhenNothingCanOpenIt()
+    {
+        QTemporaryDir xdg;
+        for (const char *name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+            qputenv(name, xdg.filePath(QString::fromLatin1(name)).toUtf8());
+        const QString clip = m_dir.filePath(u"clip.mp4"_s);
+        QVERIFY(!FileManager::hasApplicationFor(clip));
+        QVERIFY(!FileManager::hasApplicationFor(m_dir.path()));
+        int failures = 0;
+        m_opened.urls.clear();
+        FileManager::open(clip, [&failures] { ++failures; });
+        // The desktop is still asked; the window is told that nothing was there to answer.
+        QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(clip)});
+        QCOMPARE(failures, 1);
+
+        const QString applications = xdg.filePath(u"XDG_DATA_DIRS/applications"_s);
+        QVERIFY(QDir().mkpath(applications));
+        QFile cache(applications + u"/mimeinfo.cache"_s);
+        QVERIFY(cache.open(QIODevice::WriteOnly));
+        cache.write("[MIME Cache]\nvideo/x-matroska=player.desktop;\ninode/directory=;\n");
+        cache.close();
+        QVERIFY(!FileManager::hasApplicationFor(clip));
+        QVERIFY(!FileManager::hasApplicationFor(m_dir.path()));
+        QFile list(xdg.filePath(u"XDG_CONFIG_HOME/mimeapps.list"_s));
+        QVERIFY(QDir().mkpath(xdg.filePath(u"XDG_CONFIG_HOME"_s)) && list.open(QIODevice::WriteOnly));
+        list.write("[Removed Associations]\ninode/directory=files.desktop;\n[Default Applications]\nvideo/mp4=player.desktop\n");
+        list.close();
+        QVERIFY(FileManager::hasApplicationFor(clip));
+        QVERIFY(!FileManager::hasApplicationFor(m_dir.path()));
+        FileManager::open(clip, [&failures] { ++failures; });
+        QCOMPARE(failures, 1);
+        for (const char *name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+            qunsetenv(name);
     }
 
     void notificationsShowTitlesAsText()

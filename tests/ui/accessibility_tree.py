@@ -115,6 +115,47 @@ def press(node):
     action.doAction(0)
 
 
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def check_options_sheet(app):
+    """The options sheet's capsules are radio buttons and check boxes that say their state."""
+    problems = []
+    press(wait_for("the Downloads tab", lambda: find(app, "Downloads", pyatspi.ROLE_PAGE_TAB)))
+    press(wait_for("the Options button", lambda: next(
+        (n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "").startswith("Options")), None)))
+    wait_for("the SponsorBlock modes", lambda: find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
+    time.sleep(0.5)
+    off = find(app, "Off", pyatspi.ROLE_RADIO_BUTTON)
+    if off is None or not checked(off):
+        problems.append("SponsorBlock 'Off' is not a checked radio button")
+    press(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
+    sponsor = wait_for("the category check boxes", lambda: find(app, "Sponsor", pyatspi.ROLE_CHECK_BOX))
+    wait_for("'Mark' checked", lambda: checked(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON)), 10)
+    if checked(find(app, "Off", pyatspi.ROLE_RADIO_BUTTON)):
+        problems.append("'Off' still checked after 'Mark' was chosen")
+    if not checked(sponsor):
+        problems.append("the 'Sponsor' category, chosen by default, is not checked")
+    intro = find(app, "Intro", pyatspi.ROLE_CHECK_BOX)
+    if intro is None or checked(intro):
+        problems.append("the 'Intro' category is not an unchecked check box")
+    else:
+        press(intro)
+        try:
+            wait_for("'Intro' checked", lambda: checked(find(app, "Intro", pyatspi.ROLE_CHECK_BOX)), 10)
+        except SystemExit:
+            problems.append("'Intro' does not say it is checked once switched on")
+    pushed = [n.name for n in showing(app) if n.getRole() in BUTTON_ROLES
+              and (n.name or "") in ("Off", "Mark", "Remove", "Sponsor", "Intro")]
+    if pushed:
+        problems.append(f"capsules read as push buttons: {pushed}")
+    print(f"options: {len(problems)} problems", flush=True)
+    for problem in problems:
+        print(f"  {problem}", flush=True)
+    return [f"options: {p}" for p in problems]
+
+
 def main():
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                 start_new_session=True)
@@ -144,6 +185,7 @@ def main():
             for problem in problems:
                 print(f"  {problem}", flush=True)
             failures += [f"{page}: {p}" for p in problems]
+        failures += check_options_sheet(app)
     finally:
         for process in (app_process, launcher):
             try:

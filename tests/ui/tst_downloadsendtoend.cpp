@@ -71,11 +71,12 @@ private slots:
         QQuickItem *status = f.find(u"status"_s, card);
         QStringList seen{status->property("text").toString()};
         QCOMPARE(seen.constFirst(), u"Reading info…"_s);
-        QMetaObject::Connection follow = connect(item, &DownloadItem::stateChanged, this, [&] {
-            seen << status->property("text").toString();
-        });
+        const auto note = [&] { seen << status->property("text").toString(); };
+        QMetaObject::Connection follow = connect(item, &DownloadItem::stateChanged, this, note);
+        QMetaObject::Connection progress = connect(item, &DownloadItem::progressChanged, this, note);
         QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), 60000);
         disconnect(follow);
+        disconnect(progress);
         QCOMPARE(item->state().kind(), DLState::done);
         QVERIFY2(seen.contains(u"Queued"_s) || seen.join(u'|').contains(u'%'), qPrintable(seen.join(u" | "_s)));
         QVERIFY(status->property("text").toString().startsWith(u"Done"_s));
@@ -106,13 +107,27 @@ private slots:
         f.typeText(m_server.url(u"/feed.xml"_s).toString());
         f.click(f.find(u"playlistItemsButton"_s));
         QQuickItem *entries = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((entries = f.find(u"planEntries"_s)) && entries->property("count").toInt() == 2, 60000);
-        QTRY_VERIFY(f.textOf(u"planSummary"_s).startsWith(u"2 "_s));
-        QCOMPARE(plan->index(1, 0).data(PlaylistPlan::TitleRole).toString(), u"Episode 3"_s);
+        QTRY_VERIFY_WITH_TIMEOUT((entries = f.find(u"planEntries"_s)) && entries->property("count").toInt() == 3, 60000);
+        QTRY_VERIFY(f.textOf(u"planSummary"_s).startsWith(u"2 of 2 chosen · 1 unavailable · "_s));
+        QCOMPARE(plan->index(2, 0).data(PlaylistPlan::TitleRole).toString(), u"Episode 3"_s);
+        // The missing episode keeps its place, greyed, with the engine's reason in words, and
+        // neither a click nor "All" picks it.
+        const QModelIndex missing = plan->index(1, 0);
+        QCOMPARE(missing.data(PlaylistPlan::AvailableRole).toBool(), false);
+        QCOMPARE(missing.data(PlaylistPlan::TitleRole).toString(), u"Item 2"_s);
+        QCOMPARE(missing.data(PlaylistPlan::ReasonRole).toString(),
+                 u"The site doesn’t have this page or file (it doesn’t exist or was removed). Check the link."_s);
+        QList<QQuickItem *> rows = f.findAll(u"planEntry"_s);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(f.find(u"planEntryReason"_s, rows.at(1))->isVisible());
+        QVERIFY(!f.find(u"planEntryReason"_s, rows.at(0))->isVisible());
+        f.click(rows.at(1));
+        QCOMPARE(missing.data(PlaylistPlan::PickedRole).toBool(), false);
         f.click(f.find(u"planNone"_s));
         QVERIFY(!f.find(u"submitButton"_s)->isEnabled());
         f.click(f.find(u"planAll"_s));
-        f.click(f.findAll(u"planEntry"_s).constFirst());
+        QCOMPARE(missing.data(PlaylistPlan::PickedRole).toBool(), false);
+        f.click(rows.constFirst());
         f.click(f.find(u"planDone"_s));
         // Reading the plan looked at each entry; the download looks at what was picked alone.
         const auto others = [this] {

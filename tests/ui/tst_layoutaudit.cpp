@@ -92,7 +92,8 @@ bool related(const QQuickItem *a, const QQuickItem *b)
 }
 
 // What is wrong with the layout under `root`: a control or text outside the window or
-// its card, text cut without an ellipsis, or two controls on top of each other.
+// its card, text cut without an ellipsis, a page title cut at all, or two controls on top
+// of each other.
 QStringList audit(QQuickWindow *window, QQuickItem *root)
 {
     QList<Shown> shown;
@@ -118,6 +119,9 @@ QStringList audit(QQuickWindow *window, QQuickItem *root)
             && s.item->property("wrapMode").toInt() == 0 && s.item->property("contentWidth").toReal() > s.item->width() + kSlack
             && !s.item->inherits("QQuickTextInput"))
             findings << u"cut without an ellipsis: %1"_s.arg(describe(s.item));
+        // A page's title is read whole: the header's buttons make way for it instead.
+        if (s.item->objectName().startsWith(u"titleLine") && s.item->property("truncated").toBool())
+            findings << u"page title cut: %1"_s.arg(describe(s.item));
         if (isControl(s.item))
             controls << &s;
     }

@@ -96,12 +96,51 @@ private slots:
         drop(f, nothing);
         QTRY_VERIFY(f.find(u"downloadsPage"));
         QCOMPARE(f.downloader().items()->count(), 2);
+        // What held no link is not dropped in silence: the notice says so, once.
+        QTRY_VERIFY(f.find(u"noticeBar")->isVisible());
+        QCOMPARE(f.textOf(u"noticeText"), u"There was no link in what you dropped."_s);
+        f.click(f.find(u"noticeDismiss"));
+        QTRY_VERIFY(!f.find(u"noticeBar")->isVisible());
 
         QMimeData urls;
         urls.setUrls({QUrl(u"https://example.org/c"_s)});
         drop(f, urls);
         QCOMPARE(f.downloader().items()->count(), 3);
         QCOMPARE(f.downloader().items()->at(0)->url(), u"https://example.org/c"_s);
+    }
+
+    // Ctrl+Shift+V downloads the link on the clipboard; with none there, the notice says so.
+    // The notice is one: a new one takes its place, and it goes by itself.
+    void clipboardShortcutAndNotice()
+    {
+        WindowFixture f;
+        QVERIFY(f.show());
+        f.clipboard.copy(u"just words"_s);
+        QTest::keyClick(f.window(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_VERIFY(f.find(u"noticeBar")->isVisible());
+        QCOMPARE(f.textOf(u"noticeText"), u"There’s no link on the clipboard."_s);
+        QCOMPARE(f.downloader().items()->count(), 0);
+
+        Notice *notice = f.shell().notice();
+        QSignalSpy changed(notice, &Notice::changed);
+        notice->show(u"Another"_s);
+        QCOMPARE(f.textOf(u"noticeText"), u"Another"_s);
+        QVERIFY(notice->shown());
+        // Hidden for a moment in between, so a screen reader hears the new one appear.
+        QCOMPARE(changed.count(), 2);
+        notice->show(u"Another"_s);
+        QCOMPARE(changed.count(), 3);
+        notice->hold(true);
+        QTest::qWait(Notice::durationFor(u"Another"_s) + 300);
+        QVERIFY(notice->shown());
+        notice->hold(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->shown(), Notice::durationFor(u"Another"_s) + 1000);
+        QVERIFY(!f.find(u"noticeBar")->isVisible());
+
+        f.clipboard.copy(u"see https://example.org/v"_s);
+        QTest::keyClick(f.window(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(f.downloader().items()->count(), 1);
+        QVERIFY(!notice->shown());
     }
 
     // The primary menu and the round buttons' tips are made when first wanted: resting the

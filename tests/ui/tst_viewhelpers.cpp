@@ -1,4 +1,6 @@
 #include "engine/commandline.h"
+#include "engine/downloader.h"
+#include "engine/playlistplan.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"
@@ -607,6 +609,49 @@ private slots:
         AppSettings bound(&settings);
         bound.stepMaxConcurrent(delta);
         QCOMPARE(settings.integer(SettingsKey::maxConcurrent), after);
+    }
+
+    // An entry the engine could not read (null in its list) stays at its place with the
+    // reason it gave, and is never picked; when the engine's error lines do not pair up with
+    // the missing entries, none is guessed.
+    void planListsUnavailableEntries_data()
+    {
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("reason given") << QStringList{u"ERROR: [generic] None: Unable to download webpage: HTTP Error 404: Not Found"_s}
+                                      << u"The site doesn’t have this page or file (it doesn’t exist or was removed). Check the link."_s;
+        QTest::newRow("no reason") << QStringList{} << u"Unavailable"_s;
+    }
+
+    void planListsUnavailableEntries()
+    {
+        QFETCH(QStringList, errors);
+        QFETCH(QString, reason);
+        PlaylistPlan plan;
+        QAbstractItemModelTester tester(&plan, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QByteArray json = R"({"_type": "playlist", "playlist_count": 3, "entries": [
+            {"title": "One", "playlist_index": 1, "filesize": 1000000}, null,
+            {"title": "Three", "playlist_index": 3, "filesize": 2000000}]})";
+        plan.setListing(u"https://example.org/feed"_s, MediaInfo::parse(json), errors);
+        QCOMPARE(plan.count(), 3);
+        QCOMPARE(plan.problem(), QString());
+        const auto at = [&plan](int row, int role) { return plan.index(row, 0).data(role); };
+        QCOMPARE(at(1, PlaylistPlan::TitleRole).toString(), u"Item 2"_s);
+        QCOMPARE(at(1, PlaylistPlan::AvailableRole).toBool(), false);
+        QCOMPARE(at(1, PlaylistPlan::ReasonRole).toString(), reason);
+        QCOMPARE(at(2, PlaylistPlan::ReasonRole).toString(), QString());
+        QCOMPARE(plan.summary(), u"2 of 2 chosen · 1 unavailable · about 3.0 MB"_s);
+        // Every readable entry is picked, yet only those are asked for.
+        QCOMPARE(plan.playlistItems(u"https://example.org/feed"_s), (QList<int>{1, 3}));
+        plan.toggle(1);
+        plan.pickAll(false);
+        plan.pickAll(true);
+        QCOMPARE(at(1, PlaylistPlan::PickedRole).toBool(), false);
+        plan.toggle(0);
+        QCOMPARE(plan.playlistItems(u"https://example.org/feed"_s), QList<int>{3});
+        plan.toggle(2);
+        QVERIFY(plan.nothingPicked(u"https://example.org/feed"_s));
+        QCOMPARE(plan.summary(), u"0 of 2 chosen · 1 unavailable"_s);
     }
 };
 

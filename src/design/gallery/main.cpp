@@ -1,3 +1,4 @@
+#include "design/designsystem.h"
 #include "design/frameclock.h"
 #include "design/rendering.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     chooseSceneGraphBackend();
+    useInterfaceFont();
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/"));

@@ -3,7 +3,9 @@ import QtQuick.Layouts
 import Vireloom.Design
 
 // The head of a page: an eyebrow, a two-line title (the second line in the accent
-// colour), an optional subtitle, and whatever the page puts on its trailing side.
+// colour), an optional subtitle, and whatever the page puts on its trailing side. Where
+// the title and the trailing items do not fit side by side (a narrow window, a long
+// translation), the items drop below the title, which stays whole.
 Item {
     id: root
 
@@ -15,11 +17,17 @@ Item {
     // Items placed at the bottom of the trailing side, left to right.
     default property alias trailing: trailingRow.data
 
+    // The widest line of the title, as far as the title may grow.
+    readonly property real titleWidth: Math.min(520, Math.max(line1.implicitWidth, line2.implicitWidth))
+    readonly property bool trailingBelow: trailingRow.implicitWidth > 0
+                                          && titleWidth + row.columnSpacing + trailingRow.implicitWidth
+                                             > root.width - row.anchors.leftMargin - row.anchors.rightMargin
+
     implicitWidth: row.implicitWidth + row.anchors.leftMargin + row.anchors.rightMargin
     implicitHeight: row.implicitHeight + row.anchors.topMargin + row.anchors.bottomMargin
     Appear.delay: 0
 
-    RowLayout {
+    GridLayout {
         id: row
 
         anchors.fill: parent
@@ -27,7 +35,9 @@ Item {
         anchors.rightMargin: 32
         anchors.topMargin: 34
         anchors.bottomMargin: 18
-        spacing: 20
+        columns: root.trailingBelow ? 1 : 3
+        columnSpacing: 20
+        rowSpacing: 16
 
         ColumnLayout {
             Layout.alignment: Qt.AlignLeft | Qt.AlignBottom
@@ -43,6 +53,9 @@ Item {
                 spacing: 0
 
                 PlainLabel {
+                    id: line1
+
+                    objectName: "titleLine1"
                     Layout.fillWidth: true
                     text: root.l1
                     elide: Text.ElideRight
@@ -52,6 +65,9 @@ Item {
                 }
 
                 PlainLabel {
+                    id: line2
+
+                    objectName: "titleLine2"
                     Layout.fillWidth: true
                     text: root.l2
                     elide: Text.ElideRight
@@ -77,12 +93,14 @@ Item {
 
         Item {
             Layout.fillWidth: true
+            visible: !root.trailingBelow
         }
 
         Row {
             id: trailingRow
 
-            Layout.alignment: Qt.AlignBottom
+            objectName: "headerTrailing"
+            Layout.alignment: root.trailingBelow ? Qt.AlignLeft : Qt.AlignBottom
             spacing: 10
         }
     }

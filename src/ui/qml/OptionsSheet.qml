@@ -95,52 +95,6 @@ Sheet {
         }
     }
 
-    // A capsule that is either chosen or not.
-    component Choice: T.AbstractButton {
-        id: choice
-
-        property bool chosen: false
-
-        signal picked
-
-        implicitWidth: choiceLabel.implicitWidth + 18
-        implicitHeight: choiceLabel.implicitHeight + 8
-        padding: 0
-        hoverEnabled: true
-        onClicked: choice.picked()
-        Keys.onReturnPressed: choice.picked()
-        Keys.onEnterPressed: choice.picked()
-        Accessible.role: Accessible.CheckBox
-        Accessible.name: choice.text
-        Accessible.checkable: true
-        Accessible.checked: choice.chosen
-
-        contentItem: Item {}
-
-        background: Rectangle {
-            radius: height / 2
-            color: choice.chosen ? DS.opacity(DS.primary, 0.22) : DS.opacity(DS.bg, choice.hovered ? 0.8 : 0.5)
-            border.width: 1
-            border.color: choice.chosen ? DS.opacity(DS.primary, 0.6) : DS.border
-
-            PlainLabel {
-                id: choiceLabel
-
-                anchors.centerIn: parent
-                text: choice.text
-                color: choice.chosen ? DS.text : DS.muted
-                font.pixelSize: DS.typeCaption
-                font.weight: Font.Medium
-                Accessible.ignored: true
-            }
-        }
-
-        FocusRing {
-            shown: choice.visualFocus
-            controlRadius: choice.height / 2
-        }
-    }
-
     // The caption in front of a row of fields.
     component RowTitle: PlainLabel {
         Layout.preferredWidth: 150
@@ -236,13 +190,12 @@ Sheet {
                     Repeater {
                         model: [["off", I18n.l("Desligado")], ["mark", I18n.l("Marcar")], ["remove", I18n.l("Remover")]]
 
-                        Choice {
+                        ChoiceChip {
                             required property var modelData
 
                             objectName: "sponsor_" + modelData[0]
                             text: modelData[1]
                             chosen: root.form !== null && root.form.sponsorMode === modelData[0]
-                            Accessible.role: Accessible.RadioButton
                             onPicked: root.form.sponsorMode = modelData[0]
                         }
                     }
@@ -259,7 +212,7 @@ Sheet {
                     Repeater {
                         model: root.form ? root.form.availableCategories : []
 
-                        Choice {
+                        ToggleChip {
                             required property string modelData
 
                             objectName: "category_" + modelData

@@ -48,33 +48,14 @@ Sheet {
             Repeater {
                 model: root.card ? root.card.qualities : null
 
-                Rectangle {
-                    id: capsule
-
+                ChoiceChip {
                     required property string value
                     required property string label
-                    readonly property bool chosen: root.card.quality === value
 
-                    implicitWidth: capsuleLabel.implicitWidth + 18
-                    implicitHeight: capsuleLabel.implicitHeight + 8
-                    radius: height / 2
-                    color: chosen ? DS.opacity(DS.primary, 0.22) : DS.opacity(DS.bg, 0.5)
-                    border.width: 1
-                    border.color: chosen ? DS.opacity(DS.primary, 0.6) : DS.border
-
-                    PlainLabel {
-                        id: capsuleLabel
-
-                        anchors.centerIn: parent
-                        text: capsule.label
-                        color: capsule.chosen ? DS.text : DS.muted
-                        font.pixelSize: DS.typeCaption
-                        font.weight: Font.Medium
-                    }
-
-                    TapHandler {
-                        onTapped: root.card.quality = capsule.value
-                    }
+                    objectName: "planQuality_" + value
+                    text: label
+                    chosen: root.card.quality === value
+                    onPicked: root.card.quality = value
                 }
             }
         }
@@ -108,6 +89,8 @@ Sheet {
             model: root.plan
             boundsBehavior: Flickable.StopAtBounds
 
+            // An entry the engine could not read is listed greyed at its place, with the
+            // reason, and cannot be picked.
             delegate: Item {
                 id: row
 
@@ -117,14 +100,16 @@ Sheet {
                 required property string duration
                 required property string size
                 required property bool picked
+                required property bool available
+                required property string reason
 
                 width: ListView.view.width
-                implicitHeight: 34
+                implicitHeight: Math.max(34, texts.implicitHeight + 12)
 
                 Rectangle {
                     anchors.fill: parent
                     radius: 8
-                    color: rowHover.hovered ? DS.tint(0.05) : "transparent"
+                    color: rowHover.hovered && row.available ? DS.tint(0.05) : "transparent"
                 }
 
                 RowLayout {
@@ -134,15 +119,39 @@ Sheet {
                     spacing: 10
 
                     CheckBox {
+                        objectName: "planEntryBox"
+                        enabled: row.available
+                        opacity: row.available ? 1 : 0.35
+                        label: row.title
                         on: row.picked
                         onOnChanged: if (on !== row.picked) root.plan.toggle(row.index)
+                        Accessible.description: row.reason
                     }
-                    PlainLabel {
+                    ColumnLayout {
+                        id: texts
+
                         Layout.fillWidth: true
-                        text: row.title
-                        color: row.picked ? DS.text : DS.muted
-                        font.pixelSize: DS.typeSmall
-                        elide: Text.ElideRight
+                        spacing: 1
+
+                        PlainLabel {
+                            Layout.fillWidth: true
+                            text: row.title
+                            color: row.picked ? DS.text : DS.muted
+                            opacity: row.available ? 1 : 0.6
+                            font.pixelSize: DS.typeSmall
+                            elide: Text.ElideRight
+                        }
+                        PlainLabel {
+                            objectName: "planEntryReason"
+                            Layout.fillWidth: true
+                            visible: !row.available
+                            text: row.reason
+                            color: DS.muted
+                            font.pixelSize: DS.typeMicro
+                            wrapMode: Text.Wrap
+                            maximumLineCount: 2
+                            elide: Text.ElideRight
+                        }
                     }
                     PlainLabel {
                         text: row.duration
@@ -162,6 +171,7 @@ Sheet {
                     id: rowHover
                 }
                 TapHandler {
+                    enabled: row.available
                     onTapped: root.plan.toggle(row.index)
                 }
             }

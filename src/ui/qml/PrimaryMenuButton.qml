@@ -66,7 +66,7 @@ RoundIconButton {
                 objectName: "menuPasteLink"
                 text: I18n.l("Baixar link da área de transferência")
                 shortcut: "Ctrl+Shift+V"
-                onTriggered: Downloader.addFromClipboard()
+                onTriggered: Shell.addFromClipboard()
             }
 
             T.MenuSeparator {

@@ -68,6 +68,14 @@ Item {
         }
     }
 
+    // Above the page, clear of the sidebar; under the drop frame and the sheets.
+    NoticeBar {
+        anchors.horizontalCenter: page.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 20
+        width: Math.min(implicitWidth, page.width - 40)
+    }
+
     DropFrame {
         id: dropFrame
 
@@ -133,7 +141,7 @@ Item {
     Shortcut {
         sequence: "Ctrl+Shift+V"
         context: Qt.ApplicationShortcut
-        onActivated: Downloader.addFromClipboard()
+        onActivated: Shell.addFromClipboard()
     }
 
     Shortcut {

@@ -41,20 +41,43 @@ Flickable {
         id: settingsView
     }
 
+    // Each chooser is the desktop's own where a desktop portal offers one; Qt's otherwise.
+    PortalFileChooser {
+        id: cookiesChooser
+
+        title: cookiesDialog.title
+        acceptLabel: cookiesDialog.acceptLabel
+        nameFilters: cookiesDialog.nameFilters
+        onAccepted: url => cookiesFileRow.problem = AppSettings.chooseCookiesFile(url)
+        onUnavailable: cookiesDialog.open()
+    }
+
     FileDialog {
         id: cookiesDialog
 
         objectName: "cookiesDialog"
+        title: I18n.l("Escolher o arquivo de cookies")
         fileMode: FileDialog.OpenFile
         nameFilters: [I18n.l("Arquivos de cookies") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
         acceptLabel: I18n.l("Escolher")
         onAccepted: cookiesFileRow.problem = AppSettings.chooseCookiesFile(cookiesDialog.selectedFile)
     }
 
+    PortalFileChooser {
+        id: folderChooser
+
+        selectFolder: true
+        title: folderDialog.title
+        acceptLabel: folderDialog.acceptLabel
+        onAccepted: url => AppSettings.chooseFolder(url)
+        onUnavailable: folderDialog.open()
+    }
+
     FolderDialog {
         id: folderDialog
 
         objectName: "folderDialog"
+        title: I18n.l("Escolher a pasta dos downloads")
         acceptLabel: I18n.l("Escolher")
         onAccepted: AppSettings.chooseFolder(folderDialog.selectedFolder)
     }
@@ -93,7 +116,8 @@ Flickable {
                     // Each time in the folder in use now.
                     onClicked: {
                         folderDialog.currentFolder = AppSettings.folderUrl;
-                        folderDialog.open();
+                        folderChooser.currentFolder = AppSettings.folderUrl;
+                        folderChooser.open(root.Window.window);
                     }
                 }
             }
@@ -322,7 +346,8 @@ Flickable {
                     compact: true
                     onClicked: {
                         cookiesDialog.currentFolder = AppSettings.cookiesFileFolder;
-                        cookiesDialog.open();
+                        cookiesChooser.currentFolder = AppSettings.cookiesFileFolder;
+                        cookiesChooser.open(root.Window.window);
                     }
                 }
             }

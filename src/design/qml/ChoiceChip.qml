@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vireloom.Design
+
+// One capsule of a row of which exactly one is chosen (a quality, a mode). Built on the
+// radio button template, so screen readers hear a radio button and whether it is checked;
+// Tab reaches it, Left and Right move along the row, Space and Enter choose it. The model
+// decides: `chosen` is bound to it and `picked` asks it to change.
+T.RadioButton {
+    id: root
+
+    property bool chosen: false
+
+    signal picked
+
+    implicitWidth: face.implicitWidth
+    implicitHeight: face.implicitHeight
+    padding: 0
+    hoverEnabled: true
+    checked: root.chosen
+    onClicked: root.picked()
+    Keys.onReturnPressed: root.picked()
+    Keys.onEnterPressed: root.picked()
+    Keys.onLeftPressed: DS.moveAlongRow(root, false)
+    Keys.onRightPressed: DS.moveAlongRow(root, true)
+    Accessible.name: root.text
+
+    indicator: null
+
+    contentItem: Item {}
+
+    background: ChipFace {
+        id: face
+
+        text: root.text
+        chosen: root.chosen
+        hovered: root.hovered
+    }
+
+    FocusRing {
+        shown: root.visualFocus
+        controlRadius: root.height / 2
+    }
+}

@@ -1,0 +1,65 @@
+import QtQuick
+import QtQuick.Layouts
+import Vireloom.Design
+import Vireloom.UI
+
+// The window's short notice (Shell.notice), at the foot of the page: one sentence and a
+// button that dismisses it. Screen readers announce it as an alert when it appears.
+Rectangle {
+    id: root
+
+    readonly property Notice notice: Shell.notice
+
+    objectName: "noticeBar"
+    implicitWidth: Math.min(row.implicitWidth + 28, 560)
+    implicitHeight: row.implicitHeight + 16
+    radius: 12
+    color: DS.opacity(DS.bg, 0.96)
+    border.width: 1
+    border.color: DS.border
+    visible: root.notice.shown
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: root.notice.text
+
+    HoverHandler {
+        onHoveredChanged: root.notice.hold(hovered || dismiss.activeFocus)
+    }
+
+    RowLayout {
+        id: row
+
+        anchors.fill: parent
+        anchors.leftMargin: 16
+        anchors.rightMargin: 8
+        anchors.topMargin: 8
+        anchors.bottomMargin: 8
+        spacing: 10
+
+        SymbolIcon {
+            symbol: "exclamationmark.triangle.fill"
+            size: 14
+            color: DS.warning
+        }
+
+        PlainLabel {
+            objectName: "noticeText"
+            Layout.fillWidth: true
+            Layout.maximumWidth: 460
+            text: root.notice.text
+            wrapMode: Text.Wrap
+            font.pixelSize: DS.typeSmall
+            Accessible.ignored: true
+        }
+
+        RoundIconButton {
+            id: dismiss
+
+            objectName: "noticeDismiss"
+            symbol: "xmark"
+            help: I18n.l("Fechar")
+            onClicked: root.notice.dismiss()
+            onActiveFocusChanged: root.notice.hold(activeFocus)
+            Keys.onEscapePressed: root.notice.dismiss()
+        }
+    }
+}
