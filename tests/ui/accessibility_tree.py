@@ -115,6 +115,13 @@ def press(node):
     action.doAction(0)
 
 
+def activate(node):
+    """As a keyboard or screen-reader user does it: focus the control, then Space."""
+    node.queryComponent().grabFocus()
+    wait_for(f"focus on '{node.name}'", lambda: node.getState().contains(pyatspi.STATE_FOCUSED), 10)
+    pyatspi.Registry.generateKeyboardEvent(0x20, None, pyatspi.KEY_SYM)
+
+
 def checked(node):
     return node.getState().contains(pyatspi.STATE_CHECKED)
 
@@ -123,14 +130,14 @@ def check_options_sheet(app):
     """The options sheet's capsules are radio buttons and check boxes that say their state."""
     problems = []
     press(wait_for("the Downloads tab", lambda: find(app, "Downloads", pyatspi.ROLE_PAGE_TAB)))
-    press(wait_for("the Options button", lambda: next(
+    activate(wait_for("the Options button", lambda: next(
         (n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "").startswith("Options")), None)))
     wait_for("the SponsorBlock modes", lambda: find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
     time.sleep(0.5)
     off = find(app, "Off", pyatspi.ROLE_RADIO_BUTTON)
     if off is None or not checked(off):
         problems.append("SponsorBlock 'Off' is not a checked radio button")
-    press(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
+    activate(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
     sponsor = wait_for("the category check boxes", lambda: find(app, "Sponsor", pyatspi.ROLE_CHECK_BOX))
     wait_for("'Mark' checked", lambda: checked(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON)), 10)
     if checked(find(app, "Off", pyatspi.ROLE_RADIO_BUTTON)):
@@ -141,7 +148,7 @@ def check_options_sheet(app):
     if intro is None or checked(intro):
         problems.append("the 'Intro' category is not an unchecked check box")
     else:
-        press(intro)
+        activate(intro)
         try:
             wait_for("'Intro' checked", lambda: checked(find(app, "Intro", pyatspi.ROLE_CHECK_BOX)), 10)
         except SystemExit:

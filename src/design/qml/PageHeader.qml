@@ -5,7 +5,8 @@ import Vireloom.Design
 // The head of a page: an eyebrow, a two-line title (the second line in the accent
 // colour), an optional subtitle, and whatever the page puts on its trailing side. Where
 // the title and the trailing items do not fit side by side (a narrow window, a long
-// translation), the items drop below the title, which stays whole.
+// translation), the items drop below the title, which stays whole: a line longer than
+// the title may grow wraps rather than being cut.
 Item {
     id: root
 
@@ -17,15 +18,31 @@ Item {
     // Items placed at the bottom of the trailing side, left to right.
     default property alias trailing: trailingRow.data
 
-    // The widest line of the title, as far as the title may grow.
-    readonly property real titleWidth: Math.min(520, Math.max(line1.implicitWidth, line2.implicitWidth))
+    // The widest line of the title, as far as the title may grow. Measured unwrapped: a
+    // wrapped line would report the width it was given. Side by side, the spacer between
+    // the title and the trailing items is a column of its own, with a spacing on each side.
+    readonly property real titleWidth: Math.min(520, Math.max(measure1.advanceWidth, measure2.advanceWidth))
     readonly property bool trailingBelow: trailingRow.implicitWidth > 0
-                                          && titleWidth + row.columnSpacing + trailingRow.implicitWidth
+                                          && titleWidth + 2 * row.columnSpacing + trailingRow.implicitWidth
                                              > root.width - row.anchors.leftMargin - row.anchors.rightMargin
 
     implicitWidth: row.implicitWidth + row.anchors.leftMargin + row.anchors.rightMargin
     implicitHeight: row.implicitHeight + row.anchors.topMargin + row.anchors.bottomMargin
     Appear.delay: 0
+
+    TextMetrics {
+        id: measure1
+
+        font: line1.font
+        text: root.l1
+    }
+
+    TextMetrics {
+        id: measure2
+
+        font: line2.font
+        text: root.l2
+    }
 
     GridLayout {
         id: row
@@ -58,7 +75,7 @@ Item {
                     objectName: "titleLine1"
                     Layout.fillWidth: true
                     text: root.l1
-                    elide: Text.ElideRight
+                    wrapMode: Text.Wrap
                     font.pixelSize: DS.typeDisplay
                     font.weight: Font.Bold
                     font.letterSpacing: -0.8
@@ -70,7 +87,7 @@ Item {
                     objectName: "titleLine2"
                     Layout.fillWidth: true
                     text: root.l2
-                    elide: Text.ElideRight
+                    wrapMode: Text.Wrap
                     color: DS.primary
                     font.pixelSize: DS.typeDisplay
                     font.weight: Font.Bold

@@ -70,7 +70,8 @@ Item {
 
     // Above the page, clear of the sidebar; under the drop frame and the sheets.
     NoticeBar {
-        anchors.horizontalCenter: page.horizontalCenter
+        // The page sits in the row that fills this view, so their coordinates agree.
+        x: page.x + (page.width - width) / 2
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 20
         width: Math.min(implicitWidth, page.width - 40)
