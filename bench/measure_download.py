@@ -133,6 +133,8 @@ class App:
 
     def download(self, link):
         """Seconds from hand-over to the first progress line and to the history entry."""
+        # Each run fetches anew: a file already in the folder would be found, not fetched.
+        fresh(self.out)
         before = len(self.history())
         progress_lines = self.read_log().count("first progress at")
         epoch = time.time()
