@@ -117,7 +117,7 @@ Item {
             id: trailingRow
 
             objectName: "headerTrailing"
-            Layout.alignment: root.trailingBelow ? Qt.AlignLeft : Qt.AlignBottom
+            Layout.alignment: Qt.AlignLeft | Qt.AlignBottom
             spacing: 10
         }
     }
