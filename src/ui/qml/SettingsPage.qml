@@ -20,14 +20,24 @@ Flickable {
     Component.onCompleted: {
         Downloader.refreshEngine();
         const focus = Downloader.takeSettingsFocus();
-        if (focus.length > 0)
-            Qt.callLater(root.reveal, focus === "cookies" ? browserRow : focus === "proxy" ? proxyRow
-                                      : focus === "cookiesFile" ? cookiesFileRow : folderRow);
+        if (focus.length > 0) {
+            root.revealing = focus === "cookies" ? browserRow : focus === "proxy" ? proxyRow
+                           : focus === "cookiesFile" ? cookiesFileRow : folderRow;
+            Qt.callLater(root.reveal);
+        }
     }
 
+    // The row to bring into view. A page just made is still being laid out, so the row is
+    // brought into view again as the page's height settles, until the user scrolls.
+    property Item revealing: null
+    onContentHeightChanged: root.reveal()
+    onMovementStarted: root.revealing = null
+
     // Scrolls so the row stands near the top, as far as the page lets it.
-    function reveal(row: Item) {
-        const top = row.mapToItem(column, 0, 0).y - 16;
+    function reveal() {
+        if (!root.revealing)
+            return;
+        const top = root.revealing.mapToItem(column, 0, 0).y - 16;
         root.contentY = Math.max(0, Math.min(top, root.contentHeight - root.height));
     }
 
