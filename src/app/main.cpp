@@ -5,8 +5,11 @@
 #include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/freshnessmonitor.h"
+#include "intake/linkintake.h"
 #include "platform/desktopnotifications.h"
 #include "platform/linuxdesktop.h"
 #include "platform/singleinstance.h"
@@ -43,9 +46,9 @@ void handleArguments(Downloader &downloader, const QStringList &arguments)
 {
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1StringView("vireloom:"), Qt::CaseInsensitive))
-            downloader.handleSchemeURL(argument);
+            downloader.intake()->handleSchemeURL(argument);
         else if (!argument.startsWith(u'-'))
-            downloader.add(argument);
+            downloader.queue()->add(argument);
     }
 }
 
@@ -191,7 +194,7 @@ int main(int argc, char *argv[])
         if (state != Qt::ApplicationActive)
             return;
         clipboard.noticeActivation();
-        downloader.checkClipboard();
+        downloader.intake()->checkClipboard();
     });
 
     std::unique_ptr<TrayIcon> tray;
@@ -203,21 +206,21 @@ int main(int argc, char *argv[])
     }
 
     // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".
-    QObject::connect(&downloader, &Downloader::clipboardSuggestionChanged, &app, [&downloader] {
-        qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.clipboardSuggestionText();
+    QObject::connect(downloader.intake(), &LinkIntake::clipboardSuggestionChanged, &app, [&downloader] {
+        qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.intake()->clipboardSuggestionText();
     });
     // The engine's version query and release check wait for the first frame, or at most
     // a moment where the window is not shown at once.
-    QTimer::singleShot(kEngineChecksLatestMs, &downloader, &Downloader::startEngineChecks);
+    QTimer::singleShot(kEngineChecksLatestMs, downloader.engine(), &EngineSetup::startChecks);
     QObject::connect(window, &QQuickWindow::frameSwapped, window, [window, &downloader] {
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
-        downloader.startEngineChecks();
+        downloader.engine()->startChecks();
     });
     window->show();
     // Once the window is up: the first look at the clipboard, then what this launch was given.
     QTimer::singleShot(0, &app, [&] {
-        downloader.checkClipboard();
+        downloader.intake()->checkClipboard();
         handleArguments(downloader, arguments);
     });
 

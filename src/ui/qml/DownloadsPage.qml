@@ -21,7 +21,7 @@ Item {
     QueueSummary {
         id: summary
 
-        list: Downloader.items
+        list: Downloader.queue.items
     }
 
     ListView {
@@ -29,7 +29,7 @@ Item {
 
         objectName: "queue"
         anchors.fill: parent
-        model: Downloader.items
+        model: Downloader.queue.items
         spacing: 10
         boundsBehavior: Flickable.StopAtBounds
         // No card is "current": a current card would take the keyboard from the link field
@@ -64,7 +64,7 @@ Item {
                         visible: summary.hasFinished
                         compact: true
                         text: I18n.l("Limpar concluídos")
-                        onClicked: Downloader.clearFinished()
+                        onClicked: Downloader.queue.clearFinished()
                     }
                 }
 
@@ -99,8 +99,8 @@ Item {
             }
 
             ClipboardBanner {
-                visible: Downloader.hasClipboardSuggestion
-                url: Downloader.clipboardSuggestion
+                visible: Downloader.intake.hasClipboardSuggestion
+                url: Downloader.intake.clipboardSuggestion
                 Layout.fillWidth: true
                 Layout.leftMargin: DS.pageMargin
                 Layout.rightMargin: DS.pageMargin
