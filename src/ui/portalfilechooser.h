@@ -66,6 +66,10 @@ public:
     // The portal's window handle for `window` ("x11:<id>"; empty where there is none to give).
     static QString parentHandle(const QWindow *window);
 
+    // What the portal's first answered address means: the file itself, or for a folder
+    // (asked for as the place to save a file in) the folder that file would be in.
+    static QUrl chosenUrl(const QUrl &answered, bool folder);
+
 signals:
     void settingsChanged();
     void busyChanged();
@@ -86,6 +90,8 @@ private:
     bool m_selectFolder = false;
     QStringList m_nameFilters;
     QUrl m_currentFolder;
+    // What the request in flight asks for: a folder, or a file.
+    bool m_askedFolder = false;
     bool m_asking = false;
     QString m_requestPath;
 };

@@ -31,6 +31,7 @@ public:
     uint m_response = 0;
     QStringList m_uris;
     int m_calls = 0;
+    QString m_method;
     QString m_parent;
     QString m_title;
     QVariantMap m_options;
@@ -39,7 +40,21 @@ public slots:
     QDBusObjectPath OpenFile(const QString &parent, const QString &title, const QVariantMap &options,
                              const QDBusMessage &message)
     {
+        return answer(u"OpenFile"_s, parent, title, options, message);
+    }
+
+    QDBusObjectPath SaveFiles(const QString &parent, const QString &title, const QVariantMap &options,
+                              const QDBusMessage &message)
+    {
+        return answer(u"SaveFiles"_s, parent, title, options, message);
+    }
+
+private:
+    QDBusObjectPath answer(const QString &method, const QString &parent, const QString &title,
+                           const QVariantMap &options, const QDBusMessage &message)
+    {
         ++m_calls;
+        m_method = method;
         m_parent = parent;
         m_title = title;
         m_options = options;
@@ -55,7 +70,6 @@ public slots:
         return QDBusObjectPath(path);
     }
 
-private:
     QDBusConnection m_connection;
 };
 
@@ -99,16 +113,22 @@ private slots:
         QTest::addColumn<uint>("version");
         QTest::addColumn<bool>("folder");
         QTest::addColumn<uint>("response");
+        QTest::addColumn<QString>("answered");
         QTest::addColumn<QString>("outcome");
 
-        QTest::newRow("file picked") << true << 4u << false << 0u << u"accepted"_s;
-        QTest::newRow("folder picked") << true << 3u << true << 0u << u"accepted"_s;
-        QTest::newRow("cancelled") << true << 4u << false << 1u << u"rejected"_s;
-        QTest::newRow("the backend could not show it") << true << 4u << true << 2u << u"unavailable"_s;
+        const QString file = u"/home/someone/cookies.txt"_s;
+        // A folder is chosen as the place of a file to save: the answer names that file in it.
+        const QString inFolder = u"/home/someone/Vídeos/Vireloom"_s;
+        QTest::newRow("file picked") << true << 4u << false << 0u << file << u"accepted"_s;
+        QTest::newRow("folder picked") << true << 3u << true << 0u << inFolder << u"accepted"_s;
+        QTest::newRow("folder picked, holding a file of that name")
+            << true << 4u << true << 0u << u"/home/someone/Vídeos/Vireloom(1)"_s << u"accepted"_s;
+        QTest::newRow("cancelled") << true << 4u << false << 1u << file << u"rejected"_s;
+        QTest::newRow("the backend could not show it") << true << 4u << true << 2u << inFolder << u"unavailable"_s;
         // Before version 3 the portal cannot choose folders: it is not asked at all.
-        QTest::newRow("folder, old portal") << true << 2u << true << 0u << u"unavailable"_s;
-        QTest::newRow("file, old portal") << true << 2u << false << 0u << u"accepted"_s;
-        QTest::newRow("no portal on the bus") << false << 4u << false << 0u << u"unavailable"_s;
+        QTest::newRow("folder, old portal") << true << 2u << true << 0u << inFolder << u"unavailable"_s;
+        QTest::newRow("file, old portal") << true << 2u << false << 0u << file << u"accepted"_s;
+        QTest::newRow("no portal on the bus") << false << 4u << false << 0u << file << u"unavailable"_s;
     }
 
     void portalAnswers()
@@ -119,6 +139,7 @@ private slots:
         QFETCH(uint, version);
         QFETCH(bool, folder);
         QFETCH(uint, response);
+        QFETCH(QString, answered);
         QFETCH(QString, outcome);
 
         QDBusConnection own = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"fakeportal"_s);
@@ -127,7 +148,7 @@ private slots:
         portal.m_version = version;
         portal.m_response = response;
         const QString picked = folder ? u"/home/someone/Vídeos"_s : u"/home/someone/cookies.txt"_s;
-        portal.m_uris = {QUrl::fromLocalFile(picked).toString(QUrl::FullyEncoded)};
+        portal.m_uris = {QUrl::fromLocalFile(answered).toString(QUrl::FullyEncoded)};
         if (registered) {
             QVERIFY(own.registerObject(u"/org/freedesktop/portal/desktop"_s, &portal,
                                        QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
@@ -165,8 +186,17 @@ private slots:
         QCOMPARE(portal.m_parent, QString());
         QCOMPARE(portal.m_title, u"Choose the cookies file"_s);
         QCOMPARE(portal.m_options.value(u"accept_label"_s).toString(), u"Choose"_s);
-        QCOMPARE(portal.m_options.value(u"directory"_s).toBool(), folder);
-        QCOMPARE(portal.m_options.value(u"multiple"_s).toBool(), false);
+        // A folder is asked for with SaveFiles, which opens where it is told to on every
+        // backend; OpenFile's "directory" is ignored there by GTK's before 1.15.
+        QCOMPARE(portal.m_method, folder ? u"SaveFiles"_s : u"OpenFile"_s);
+        QVERIFY(!portal.m_options.contains(u"directory"_s));
+        if (folder) {
+            // One file, named with the NUL the portal's byte strings end in.
+            const auto files = qdbus_cast<QList<QByteArray>>(portal.m_options.value(u"files"_s));
+            QCOMPARE(files, QList<QByteArray>{QByteArray("Vireloom\0", 9)});
+        } else {
+            QCOMPARE(portal.m_options.value(u"multiple"_s).toBool(), false);
+        }
         // The folder goes as the bytes of its path, ending in a NUL, as the portal wants it.
         QCOMPARE(portal.m_options.value(u"current_folder"_s).toByteArray(), QByteArray("/home/someone/Downloads\0", 24));
         // A folder chooser has nothing to filter; a file chooser offers the filters, the first chosen.
