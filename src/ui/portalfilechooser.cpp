@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -23,6 +24,9 @@ const QString kPortalPath = u"/org/freedesktop/portal/desktop"_s;
 const QString kFileChooser = u"org.freedesktop.portal.FileChooser"_s;
 // The first version that chooses folders (SaveFiles, and OpenFile's "directory").
 constexpr uint kFolderVersion = 3;
+// How soon an answer of "ended otherwise" (2) means the backend failed rather than that
+// the user dismissed the dialog: too soon for a person to have read it.
+constexpr qint64 kRefusalMs = 1000;
 // The file name a folder is chosen for; only the folder it lands in is kept.
 constexpr char kFolderPlaceholder[] = "Vireloom";
 
@@ -178,6 +182,7 @@ void PortalFileChooser::ask(uint version, const QString &parent)
     QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kFileChooser,
                                                        m_selectFolder ? u"SaveFiles"_s : u"OpenFile"_s);
     call << parent << m_title << options;
+    m_asked.start();
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *pending) {
         pending->deleteLater();
@@ -223,9 +228,11 @@ void PortalFileChooser::handleResponse(uint response, const QVariantMap &results
     const QStringList uris = results.value(u"uris"_s).toStringList();
     if (response == 0 && !uris.isEmpty())
         emit accepted(chosenUrl(QUrl(uris.constFirst()), m_askedFolder));
-    else if (response == 2)
-        // The dialog ended some other way than by the user: the backend could not show one.
+    else if (response == 2 && m_asked.elapsed() < kRefusalMs)
+        // Ended before anyone could have seen it: the backend could not show the dialog.
         emit unavailable();
     else
+        // Cancelled, or closed some other way: GTK's backend answers 2 for Escape and for
+        // the window's close button, which must not bring up a second dialog.
         emit rejected();
 }

@@ -29,6 +29,8 @@ public:
 
     uint m_version = 4;
     uint m_response = 0;
+    // How long the dialog stays up before it answers.
+    int m_answerAfterMs = 0;
     QStringList m_uris;
     int m_calls = 0;
     QString m_method;
@@ -62,7 +64,7 @@ private:
         sender.replace(u'.', u'_');
         const QString path = u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(
             sender, options.value(u"handle_token"_s).toString());
-        QTimer::singleShot(0, this, [this, path] {
+        QTimer::singleShot(m_answerAfterMs, this, [this, path] {
             QDBusMessage response = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
             response << m_response << QVariantMap{{u"uris"_s, m_uris}};
             m_connection.send(response);
@@ -124,7 +126,11 @@ private slots:
         QTest::newRow("folder picked, holding a file of that name")
             << true << 4u << true << 0u << u"/home/someone/Vídeos/Vireloom(1)"_s << u"accepted"_s;
         QTest::newRow("cancelled") << true << 4u << false << 1u << file << u"rejected"_s;
+        // "Ended otherwise" at once: the backend gave up without showing a dialog.
         QTest::newRow("the backend could not show it") << true << 4u << true << 2u << inFolder << u"unavailable"_s;
+        // The same answer once the dialog has been up a while: GTK's for Escape or the
+        // close button. No second dialog follows.
+        QTest::newRow("dismissed") << true << 4u << true << 2u << inFolder << u"rejected"_s;
         // Before version 3 the portal cannot choose folders: it is not asked at all.
         QTest::newRow("folder, old portal") << true << 2u << true << 0u << inFolder << u"unavailable"_s;
         QTest::newRow("file, old portal") << true << 2u << false << 0u << file << u"accepted"_s;
@@ -147,6 +153,7 @@ private slots:
         FakePortal portal(own);
         portal.m_version = version;
         portal.m_response = response;
+        portal.m_answerAfterMs = QByteArrayView(QTest::currentDataTag()) == "dismissed" ? 1500 : 0;
         const QString picked = folder ? u"/home/someone/Vídeos"_s : u"/home/someone/cookies.txt"_s;
         portal.m_uris = {QUrl::fromLocalFile(answered).toString(QUrl::FullyEncoded)};
         if (registered) {
