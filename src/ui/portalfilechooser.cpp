@@ -168,7 +168,7 @@ void PortalFileChooser::ask(uint version, const QString &parent)
         options.insert(u"current_folder"_s, QByteArray(m_currentFolder.toLocalFile().toUtf8() + '\0'));
     // A folder is asked for as the place to save files in, which is what it is: the
     // backends open that dialog at `current_folder` (with its "New folder"), while some
-    // (GTK's before 1.15) ignore it on OpenFile and open on "Recent". The answer names
+    // (GTK's 1.14, Debian 12's) ignore it on OpenFile and open on "Recent". The answer names
     // the placeholder inside the chosen folder.
     if (m_selectFolder)
         options.insert(u"files"_s, QVariant::fromValue(QList<QByteArray>{QByteArray(kFolderPlaceholder) + '\0'}));

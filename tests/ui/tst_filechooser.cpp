@@ -193,8 +193,8 @@ private slots:
         QCOMPARE(portal.m_parent, QString());
         QCOMPARE(portal.m_title, u"Choose the cookies file"_s);
         QCOMPARE(portal.m_options.value(u"accept_label"_s).toString(), u"Choose"_s);
-        // A folder is asked for with SaveFiles, which opens where it is told to on every
-        // backend; OpenFile's "directory" is ignored there by GTK's before 1.15.
+        // A folder is asked for with SaveFiles, which opens at current_folder; GTK's 1.14
+        // backend chooses folders with OpenFile too, but ignores current_folder there.
         QCOMPARE(portal.m_method, folder ? u"SaveFiles"_s : u"OpenFile"_s);
         QVERIFY(!portal.m_options.contains(u"directory"_s));
         if (folder) {
