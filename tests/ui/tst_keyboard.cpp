@@ -135,11 +135,14 @@ private slots:
         QTRY_VERIFY(f.find(u"settingsPage"));
         QCOMPARE(f.shell().section(), Shell::AppSection::settings);
 
-        // A setting changed from the keyboard: the first switch, by Space.
+        // A setting changed from the keyboard: the first switch, by Space, then back by Return;
+        // each is stored, not only drawn.
         QVERIFY(tabTo(window, u"switch_watchClipboard"));
         const bool before = f.settings().value(SettingsKey::watchClipboard).toBool();
         QTest::keyClick(window, Qt::Key_Space);
         QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), !before);
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), before);
     }
 
 private:

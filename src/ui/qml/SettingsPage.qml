@@ -651,6 +651,7 @@ Flickable {
         Accessible.role: Accessible.Button
         Accessible.name: step.label
         Keys.onReturnPressed: step.clicked()
+        Accessible.onPressAction: if (step.enabled) step.clicked()
         Keys.onEnterPressed: step.clicked()
         implicitWidth: 28
         implicitHeight: 24
