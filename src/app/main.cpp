@@ -41,14 +41,14 @@ namespace {
 
 constexpr int kEngineChecksLatestMs = 2000;
 
-// Addresses given on the command line, by a first launch or forwarded by a later one.
-void handleArguments(Downloader &downloader, const QStringList &arguments)
+// What a launch asked for, the first one or a later one that handed it over.
+void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
 {
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(QLatin1StringView("vireloom:"), Qt::CaseInsensitive))
-            downloader.intake()->handleSchemeURL(argument);
-        else if (!argument.startsWith(u'-'))
-            downloader.queue()->add(argument);
+    for (const QString &address : requests.addresses) {
+        if (address.startsWith(QLatin1StringView("vireloom:"), Qt::CaseInsensitive))
+            downloader.intake()->handleSchemeURL(address);
+        else
+            downloader.queue()->add(address);
     }
 }
 
@@ -86,11 +86,14 @@ void quitOnTermination(Shell &shell)
 void closeWithoutTray(QQuickWindow *window, Shell &shell)
 {
     auto noticeGiven = std::make_shared<bool>(false);
-    const auto quitIfIdle = [window, &shell] {
-        if (!window->isVisible() && shell.runningDownloads() == 0)
+    // Started in the background, the window has not been closed: the application stays.
+    auto closed = std::make_shared<bool>(false);
+    const auto quitIfIdle = [window, &shell, closed] {
+        if (*closed && !window->isVisible() && shell.runningDownloads() == 0)
             QCoreApplication::quit();
     };
-    QObject::connect(window, &QWindow::visibleChanged, window, [&shell, noticeGiven, quitIfIdle](bool visible) {
+    QObject::connect(window, &QWindow::visibleChanged, window, [&shell, noticeGiven, closed, quitIfIdle](bool visible) {
+        *closed = !visible;
         if (visible)
             return;
         if (shell.runningDownloads() > 0 && !*noticeGiven) {
@@ -133,7 +136,7 @@ int main(int argc, char *argv[])
     // A later launch only passes its links on: done before any display connection or
     // plugin is set up, it costs a few milliseconds instead of a tenth of a second.
     const QString socketPath = SingleInstance::defaultSocketPath();
-    if (SingleInstance::handOver(socketPath, options.addresses))
+    if (SingleInstance::handOver(socketPath, options.forwarded()))
         return 0;
 
     // Widgets only for the tray icon's menu; the window is Qt Quick.
@@ -147,7 +150,7 @@ int main(int argc, char *argv[])
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QStringList &arguments = options.addresses;
+    const QStringList arguments = options.forwarded();
     SingleInstance instance(socketPath);
     switch (instance.claim(arguments)) {
     case SingleInstance::Role::Forwarded:
@@ -187,8 +190,10 @@ int main(int argc, char *argv[])
     quitOnTermination(shell);
     QObject::connect(&shell, &Shell::quitConfirmationRequested, &app, [&desktop] { desktop.activateApplication(); });
     QObject::connect(&instance, &SingleInstance::argumentsReceived, &app, [&](const QStringList &forwarded) {
-        handleArguments(downloader, forwarded);
-        desktop.activateApplication();
+        const ForwardedRequests requests = readForwarded(forwarded);
+        handleRequests(downloader, requests);
+        if (requests.showWindow)
+            desktop.activateApplication();
     });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &app, [&](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
@@ -217,11 +222,13 @@ int main(int argc, char *argv[])
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
         downloader.engine()->startChecks();
     });
-    window->show();
+    // In the background the window waits for the tray icon or a later launch.
+    if (!options.background)
+        window->show();
     // Once the window is up: the first look at the clipboard, then what this launch was given.
     QTimer::singleShot(0, &app, [&] {
         downloader.intake()->checkClipboard();
-        handleArguments(downloader, arguments);
+        handleRequests(downloader, readForwarded(arguments));
     });
 
     return app.exec();
