@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 
@@ -61,5 +62,9 @@ QDateTime DownloadWindow::nextOpening(const QDateTime &moment) const
 
 QString DownloadWindow::waitingText() const
 {
-    return LF(QStringLiteral("Aguardando até %@"), QLocale::system().toString(m_start, QLocale::ShortFormat));
+    // The locale's own short time, without the seconds some locales put in it.
+    const QLocale locale = QLocale::system();
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]ss")));
+    return LF(QStringLiteral("Aguardando até %@"), locale.toString(m_start, format));
 }

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -108,3 +109,6 @@ struct FollowedSource
 
     friend bool operator==(const FollowedSource &, const FollowedSource &) = default;
 };
+
+Q_DECLARE_METATYPE(FollowEntry)
+Q_DECLARE_METATYPE(FollowedSource)
