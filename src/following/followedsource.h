@@ -91,6 +91,9 @@ struct FollowedSource
     int newSinceVisit = 0;
     // Ids of the entries already seen, newest first, so that each is announced once.
     QStringList seen;
+    // Announced, and not yet confirmed by the queue as taken: announced again at the next
+    // start, so that a crash between the two loses nothing.
+    QList<FollowEntry> pending;
     // How many of the newest entries the first reading announces ("also the latest N");
     // 0 marks everything listed then as seen.
     int backlog = 0;

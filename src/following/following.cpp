@@ -7,6 +7,7 @@
 #include "model/qualitychoice.h"
 #include "settings/settings.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QUrl>
@@ -225,6 +226,45 @@ bool Following::setOptions(const QUuid &id, const SourceOptions &options)
     return true;
 }
 
+bool Following::changeOptions(const QUuid &id, const std::function<void(SourceOptions &)> &change)
+{
+    const FollowedSource *source = find(id);
+    if (!source)
+        return false;
+    SourceOptions options = source->options;
+    change(options);
+    return setOptions(id, options);
+}
+
+bool Following::setQuality(const QUuid &id, const QString &quality)
+{
+    const auto preset = Quality::fromId(quality);
+    return preset && changeOptions(id, [&](SourceOptions &options) { options.quality = *preset; });
+}
+
+bool Following::setAudioOnly(const QUuid &id, bool on)
+{
+    return changeOptions(id, [on](SourceOptions &options) { options.audioOnly = on; });
+}
+
+bool Following::setSubtitles(const QUuid &id, bool on)
+{
+    return changeOptions(id, [on](SourceOptions &options) { options.subtitles = on; });
+}
+
+bool Following::setSponsorBlock(const QUuid &id, bool on)
+{
+    return changeOptions(id, [on](SourceOptions &options) { options.sponsorBlock = on; });
+}
+
+bool Following::chooseFolder(const QUuid &id, const QUrl &folder)
+{
+    if (!folder.isEmpty() && (!folder.isLocalFile() || folder.toLocalFile().isEmpty()))
+        return false;
+    QString path = folder.isEmpty() ? QString() : QDir::cleanPath(folder.toLocalFile());
+    return changeOptions(id, [&](SourceOptions &options) { options.folder = path; });
+}
+
 bool Following::setInterval(const QUuid &id, qint64 seconds)
 {
     const int row = indexOf(id);
@@ -256,6 +296,25 @@ void Following::visited()
     if (any) {
         save();
         emit sourcesChanged();
+    }
+}
+
+void Following::delivered(const QUuid &id, const QStringList &entryIds)
+{
+    const int row = indexOf(id);
+    if (row < 0)
+        return;
+    update(row, [&](FollowedSource &source) {
+        source.pending.removeIf([&entryIds](const FollowEntry &entry) { return entryIds.contains(entry.id); });
+    });
+}
+
+void Following::announcePending()
+{
+    const QList<FollowedSource> sources = m_sources;
+    for (const FollowedSource &source : sources) {
+        if (!source.pending.isEmpty())
+            emit newEntries(source, source.pending);
     }
 }
 
@@ -406,6 +465,11 @@ void Following::applyListing(FollowedSource &source, const SourceListing &listin
     }
     source.seen = std::move(ids);
     source.newSinceVisit += int(announced.size());
+    // Waiting for the queue's word; a queue that never gives it does not make this grow
+    // without end.
+    source.pending += announced;
+    if (source.pending.size() > keep)
+        source.pending.remove(0, source.pending.size() - keep);
 }
 
 void Following::onChecked(const QUuid &id, const CheckResult &result)

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QUuid>
 
 #include <chrono>
@@ -24,9 +25,11 @@ class Settings;
 // Each source is checked on its interval, one check at a time, each at its own time
 // shifted by a random offset so that sources added together drift apart. A check that
 // finds entries not seen before announces them with newEntries(), once per check; the
-// download queue takes them from there, and the download archive, not this list, is the
-// record of what was fetched: an entry announced again after a crash is still fetched
-// once. Every change is written to the following file at once.
+// download queue takes them from there and says so with delivered(). Until it has, they
+// are announced again at the next start (announcePending()), so a crash loses none; the
+// download archive, not this list, is the record of what was fetched, so an entry
+// announced twice is still fetched once. Every change is written to the following file
+// at once.
 class Following : public QObject
 {
     Q_OBJECT
@@ -70,10 +73,25 @@ public:
     Q_INVOKABLE void checkNow(const QUuid &id);
     Q_INVOKABLE void checkAll();
     bool setOptions(const QUuid &id, const SourceOptions &options);
+    // One option at a time, for the page's controls. A quality id that names no preset
+    // and a location that is not a local folder change nothing; an empty one brings the
+    // default folder back.
+    Q_INVOKABLE bool setQuality(const QUuid &id, const QString &quality);
+    Q_INVOKABLE bool setAudioOnly(const QUuid &id, bool on);
+    Q_INVOKABLE bool setSubtitles(const QUuid &id, bool on);
+    Q_INVOKABLE bool setSponsorBlock(const QUuid &id, bool on);
+    Q_INVOKABLE bool chooseFolder(const QUuid &id, const QUrl &folder);
     // Seconds, kept between 15 minutes and 7 days.
     Q_INVOKABLE bool setInterval(const QUuid &id, qint64 seconds);
     // The user has looked at the followed sources: nothing counts as new any more.
     Q_INVOKABLE void visited();
+
+    // The queue holds these announced entries of a source safely (its own file has them):
+    // they are not announced again.
+    void delivered(const QUuid &source, const QStringList &entryIds);
+    // Announces again what an earlier run announced and the queue never confirmed, one
+    // announcement per source. The application calls it once the queue listens.
+    void announcePending();
 
     const QList<FollowedSource> &sources() const { return m_sources; }
     const FollowedSource *find(const QUuid &id) const;
@@ -96,7 +114,8 @@ public:
     bool flush();
 
 signals:
-    // One announcement per check, newest first, after the file records them as seen.
+    // One announcement per check, newest first, once the file is asked to record them as
+    // seen; see delivered().
     void newEntries(const FollowedSource &source, const QList<FollowEntry> &entries);
     void checkStarted(const QUuid &id);
     void checkFinished(const QUuid &id);
@@ -107,6 +126,7 @@ signals:
 private:
     int indexOf(const QUuid &id) const;
     void update(int row, const std::function<void(FollowedSource &)> &change);
+    bool changeOptions(const QUuid &id, const std::function<void(SourceOptions &)> &change);
     void save();
     void schedule();
     void scheduleSoon();

@@ -67,7 +67,7 @@ QVariant FollowingList::data(const QModelIndex &index, int role) const
     const FollowedSource &source = m_following->sources().at(index.row());
     const bool checking = m_following->checkingSource() == source.id;
     switch (role) {
-    case IdRole: return source.id.toString(QUuid::WithoutBraces);
+    case IdRole: return source.id;
     case UrlRole: return source.url;
     case Qt::DisplayRole:
     case TitleRole: return source.title.isEmpty() ? source.url : source.title;

@@ -3,7 +3,10 @@
 #include "base/paths.h"
 #include "following/logging.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
@@ -38,6 +41,7 @@ const QLatin1StringView kFolder("folder");
 const QLatin1StringView kNewSinceVisit("newSinceVisit");
 const QLatin1StringView kSeen("seen");
 const QLatin1StringView kBacklog("backlog");
+const QLatin1StringView kPending("pending");
 
 constexpr int kFormatVersion = 1;
 
@@ -165,6 +169,18 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
     source.newSinceVisit = int(std::clamp<qint64>(read.whole(kNewSinceVisit).value_or(0), 0, 1'000'000));
     source.seen = read.texts(kSeen);
     source.backlog = int(std::clamp<qint64>(read.whole(kBacklog).value_or(0), 0, 1'000'000));
+    if (const QJsonValue pending = object.value(kPending); !pending.isUndefined()) {
+        if (!pending.isArray())
+            return std::nullopt;
+        for (const QJsonValue &value : pending.toArray()) {
+            const QJsonObject item = value.toObject();
+            Reader entry{item};
+            FollowEntry pendingEntry{entry.text(kId, true), entry.text(kUrl, true), entry.text(kTitle)};
+            if (!value.isObject() || !entry.ok)
+                return std::nullopt;
+            source.pending.append(std::move(pendingEntry));
+        }
+    }
     if (!read.ok || source.id.isNull() || source.url.isEmpty() || !added || !next)
         return std::nullopt;
     source.added = *added;
@@ -215,6 +231,12 @@ QJsonObject encodeSource(const FollowedSource &source)
     if (source.backlog > 0)
         object.insert(kBacklog, source.backlog);
     object.insert(kSeen, QJsonArray::fromStringList(source.seen));
+    if (!source.pending.isEmpty()) {
+        QJsonArray pending;
+        for (const FollowEntry &entry : source.pending)
+            pending.append(QJsonObject{{kId, entry.id}, {kUrl, entry.url}, {kTitle, entry.title}});
+        object.insert(kPending, pending);
+    }
     return object;
 }
 
@@ -257,6 +279,16 @@ QByteArray encode(const QList<FollowedSource> &sources)
 
 Loaded load(const QString &path)
 {
+    // A save cut short by a kill leaves its temporary file ("following.json.XXXXXX")
+    // beside the file; the file itself is whole, old or new. Only the one running
+    // instance reads the file, so no save of another is under way.
+    const QFileInfo info(path);
+    static const QRegularExpression unfinished(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QDir folder = info.absoluteDir();
+    for (const QString &name : folder.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
+        if (unfinished.match(QStringView(name).sliced(info.fileName().size())).hasMatch())
+            QFile::remove(folder.filePath(name));
+    }
     return StoredFile::load<FollowedSource>(path, decode, lcFollowing(), "following file");
 }
 

@@ -25,7 +25,7 @@ QByteArray encode(const QList<FollowedSource> &sources);
 using Loaded = StoredFile::Loaded<FollowedSource>;
 
 // A file that exists but cannot be read or decoded is moved aside and the list starts
-// empty; see StoredFile::load.
+// empty; see StoredFile::load. What a save cut short left beside the file is removed.
 Loaded load(const QString &path);
 bool save(const QString &path, const QList<FollowedSource> &sources);
 

@@ -43,6 +43,7 @@ FollowedSource fullSource()
     source.newSinceVisit = 7;
     source.seen = {u"b"_s, u"a"_s, u"https://example.org/entry"_s};
     source.backlog = 3;
+    source.pending = {{u"b"_s, u"https://example.org/b"_s, u"Bee"_s}, {u"c"_s, u"https://example.org/c"_s, {}}};
     return source;
 }
 
@@ -99,6 +100,7 @@ private slots:
         QTest::newRow("date not a date") << with("\"added\":\"2026", "\"added\":\"yesterday 2026");
         QTest::newRow("interval not whole") << with("\"interval\":21600", "\"interval\":1.5");
         QTest::newRow("seen not texts") << with("\"seen\":[]", "\"seen\":[1]");
+        QTest::newRow("pending without a link") << with("\"seen\":[]", "\"seen\":[],\"pending\":[{\"id\":\"x\"}]");
         QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xff", 4);
     }
 
@@ -203,6 +205,11 @@ private slots:
             QVERIFY2(loaded.entries.size() >= confirmed, qPrintable(u"%1 < %2"_s.arg(loaded.entries.size()).arg(confirmed)));
         }
         QVERIFY(confirmed > 0);
+        // Nothing that a save cut short left stays beside the file once it has been read.
+        const QString support = m_root->filePath(u"support"_s);
+        writeFile(support + u"/following.json.Ab12Cd"_s, "partial");
+        FollowingStore::load(support + u"/following.json"_s);
+        QCOMPARE(QDir(support).entryList({u"following.json*"_s}, QDir::Files | QDir::Hidden), QStringList{u"following.json"_s});
     }
 
     // What a check reads of the engine's listing, and what it makes of its complaints.
