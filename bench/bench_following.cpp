@@ -109,21 +109,28 @@ int main(int argc, char **argv)
 
     // This thread, which the service runs on as it would on the GUI thread: the CPU time it
     // spends, and the longest time its event loop could not turn, seen by a timer that
-    // asks to run every 2 ms.
+    // asks to run every 2 ms. On a machine shared with other work the thread also waits
+    // for a core, so the longest stretch between two beats is given twice: as it lasted,
+    // and as CPU time this thread spent in it, which is what the service itself costs.
     constexpr qint64 kBeatNs = 2'000'000;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    QElapsedTimer sinceBeat;
-    qint64 longestNs = 0;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        longestNs = std::max(longestNs, sinceBeat.nsecsElapsed() - kBeatNs);
-        sinceBeat.start();
-    });
     const auto threadCpuNs = [] {
         timespec now{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
         return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
     };
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer sinceBeat;
+    qint64 cpuAtBeat = 0;
+    qint64 longestNs = 0;
+    qint64 busiestNs = 0;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 cpu = threadCpuNs();
+        longestNs = std::max(longestNs, sinceBeat.nsecsElapsed() - kBeatNs);
+        busiestNs = std::max(busiestNs, cpu - cpuAtBeat);
+        sinceBeat.start();
+        cpuAtBeat = cpu;
+    });
     QLoggingCategory::setFilterRules(QStringLiteral("vireloom.following.debug=false"));
 
     const qint64 before = residentKiB();
@@ -157,20 +164,24 @@ int main(int argc, char **argv)
     const auto round = [&](const char *name, const std::function<void()> &start) {
         finished = 0;
         longestNs = 0;
+        busiestNs = 0;
         awaited = sources;
         QElapsedTimer wall;
         wall.start();
         const qint64 cpuBefore = threadCpuNs();
+        cpuAtBeat = cpuBefore;
         sinceBeat.start();
         heartbeat.start(std::chrono::milliseconds(kBeatNs / 1'000'000));
         start();
         loop.exec();
         heartbeat.stop();
         const qint64 awakeNs = threadCpuNs() - cpuBefore;
-        std::printf("%s: %d checks in %.1f s (%.2f s each); thread CPU %.2f ms per check, longest stall of its event loop %.2f ms\n", name,
-                    sources, wall.elapsed() / 1e3, wall.elapsed() / 1e3 / sources, awakeNs / 1e6 / sources, longestNs / 1e6);
+        std::printf("%s: %d checks in %.1f s (%.2f s each); thread CPU %.2f ms per check; longest stall of its event loop "
+                    "%.2f ms, of which this thread's CPU time %.2f ms\n",
+                    name, sources, wall.elapsed() / 1e3, wall.elapsed() / 1e3 / sources, awakeNs / 1e6 / sources, longestNs / 1e6,
+                    busiestNs / 1e6);
         std::fflush(stdout);
-        return longestNs;
+        return busiestNs;
     };
 
     const qint64 firstLongest = round("first reading", [&] {

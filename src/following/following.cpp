@@ -93,9 +93,11 @@ Following::Following(Settings *settings, Environment environment, QObject *paren
     schedule();
 }
 
+// Nothing is announced from here: whoever listens may be gone already.
 Following::~Following()
 {
-    stopCheck();
+    if (m_check)
+        m_check->stop();
 }
 
 const FollowedSource *Following::find(const QUuid &id) const
@@ -194,8 +196,9 @@ void Following::setPaused(const QUuid &id, bool paused)
     const QDateTime moment = now();
     update(row, [&](FollowedSource &source) {
         source.paused = paused;
+        // Resumed long after it was due, it is checked within the minute.
         if (!paused && source.nextCheck < moment)
-            source.nextCheck = moment.addSecs(offset(source.effectiveInterval()) / 10);
+            source.nextCheck = moment.addSecs(qint64(m_env.random() * 60));
     });
     schedule();
 }
