@@ -1,5 +1,8 @@
 #include "followedsource.h"
 
+#include <QCryptographicHash>
+#include <QtEndian>
+
 #include <algorithm>
 
 Quality FollowedSource::downloadQuality() const
@@ -27,6 +30,12 @@ DownloadOptions FollowedSource::downloadOptions(const QString &downloadFolder) c
         result.sponsorCategories = {QStringLiteral("sponsor")};
     }
     return result;
+}
+
+quint64 FollowedSource::entryKey(const QString &id)
+{
+    const QByteArray digest = QCryptographicHash::hash(id.toUtf8(), QCryptographicHash::Sha1);
+    return qFromBigEndian<quint64>(digest.constData());
 }
 
 qint64 FollowedSource::clampInterval(qint64 seconds)

@@ -438,33 +438,32 @@ void Following::applyListing(FollowedSource &source, const SourceListing &listin
         source.site = listing.site;
     source.entryCount = listing.count;
 
-    const QSet<QString> seen(source.seen.cbegin(), source.seen.cend());
+    const QSet<quint64> seen(source.seen.cbegin(), source.seen.cend());
+    QList<quint64> listed;
+    listed.reserve(listing.entries.size());
+    for (const FollowEntry &entry : listing.entries)
+        listed.append(FollowedSource::entryKey(entry.id));
     if (!source.hasBeenRead()) {
         // The first reading: "from now on" announces nothing, "also the latest N" the N newest.
         announced = listing.entries.first(std::min<qsizetype>(source.backlog, listing.entries.size()));
         source.backlog = 0;
     } else {
-        for (const FollowEntry &entry : listing.entries) {
-            if (!seen.contains(entry.id))
-                announced.append(entry);
+        for (qsizetype n = 0; n < listing.entries.size(); ++n) {
+            if (!seen.contains(listed.at(n)))
+                announced.append(listing.entries.at(n));
         }
     }
 
-    // What is listed now comes first; older ids follow until the list is a few listings
+    // What is listed now comes first; older keys follow until the list is a few listings
     // long. An entry that left the listing that long ago does not come back into it.
-    QStringList ids;
     const qsizetype keep = std::max<qsizetype>(qsizetype(m_env.listingLimit) * 4, 200);
-    ids.reserve(std::min(keep, listing.entries.size() + source.seen.size()));
-    QSet<QString> listed;
-    for (const FollowEntry &entry : listing.entries) {
-        ids.append(entry.id);
-        listed.insert(entry.id);
-    }
-    for (const QString &id : std::as_const(source.seen)) {
+    QList<quint64> ids = listed;
+    const QSet<quint64> listedNow(listed.cbegin(), listed.cend());
+    for (const quint64 key : std::as_const(source.seen)) {
         if (ids.size() >= keep)
             break;
-        if (!listed.contains(id))
-            ids.append(id);
+        if (!listedNow.contains(key))
+            ids.append(key);
     }
     source.seen = std::move(ids);
     source.newSinceVisit += int(announced.size());

@@ -4,6 +4,7 @@
 #include "following/logging.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -167,7 +168,13 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
     source.options.sponsorBlock = read.flag(kSponsorBlock);
     source.options.folder = read.text(kFolder);
     source.newSinceVisit = int(std::clamp<qint64>(read.whole(kNewSinceVisit).value_or(0), 0, 1'000'000));
-    source.seen = read.texts(kSeen);
+    for (const QString &key : read.texts(kSeen)) {
+        bool ok = false;
+        const quint64 value = key.toULongLong(&ok, 16);
+        if (!ok || key.size() != 16)
+            return std::nullopt;
+        source.seen.append(value);
+    }
     source.backlog = int(std::clamp<qint64>(read.whole(kBacklog).value_or(0), 0, 1'000'000));
     if (const QJsonValue pending = object.value(kPending); !pending.isUndefined()) {
         if (!pending.isArray())
@@ -230,7 +237,10 @@ QJsonObject encodeSource(const FollowedSource &source)
         object.insert(kNewSinceVisit, source.newSinceVisit);
     if (source.backlog > 0)
         object.insert(kBacklog, source.backlog);
-    object.insert(kSeen, QJsonArray::fromStringList(source.seen));
+    QJsonArray seen;
+    for (const quint64 key : source.seen)
+        seen.append(QStringLiteral("%1").arg(key, 16, 16, QLatin1Char('0')));
+    object.insert(kSeen, seen);
     if (!source.pending.isEmpty()) {
         QJsonArray pending;
         for (const FollowEntry &entry : source.pending)
@@ -275,6 +285,16 @@ QByteArray encode(const QList<FollowedSource> &sources)
     for (const FollowedSource &source : sources)
         array.append(encodeSource(source));
     return QJsonDocument(QJsonObject{{kVersion, kFormatVersion}, {kSources, array}}).toJson(QJsonDocument::Compact);
+}
+
+std::optional<QList<FollowedSource>> read(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QList<FollowedSource>();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decode(file.readAll());
 }
 
 Loaded load(const QString &path)

@@ -22,6 +22,10 @@ QString defaultPath();
 std::optional<QList<FollowedSource>> decode(const QByteArray &json);
 QByteArray encode(const QList<FollowedSource> &sources);
 
+// Reads the file and changes nothing, for a look from outside the running instance (the
+// command line's list). Absent when it cannot be read or decoded; no file is an empty list.
+std::optional<QList<FollowedSource>> read(const QString &path);
+
 using Loaded = StoredFile::Loaded<FollowedSource>;
 
 // A file that exists but cannot be read or decoded is moved aside and the list starts

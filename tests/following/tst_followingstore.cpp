@@ -41,7 +41,7 @@ FollowedSource fullSource()
     source.paused = true;
     source.options = {Quality::m4a, true, true, true, u"/media/podcasts"_s};
     source.newSinceVisit = 7;
-    source.seen = {u"b"_s, u"a"_s, u"https://example.org/entry"_s};
+    source.seen = {FollowedSource::entryKey(u"b"_s), FollowedSource::entryKey(u"a"_s), 0, ~quint64(0)};
     source.backlog = 3;
     source.pending = {{u"b"_s, u"https://example.org/b"_s, u"Bee"_s}, {u"c"_s, u"https://example.org/c"_s, {}}};
     return source;
@@ -100,6 +100,7 @@ private slots:
         QTest::newRow("date not a date") << with("\"added\":\"2026", "\"added\":\"yesterday 2026");
         QTest::newRow("interval not whole") << with("\"interval\":21600", "\"interval\":1.5");
         QTest::newRow("seen not texts") << with("\"seen\":[]", "\"seen\":[1]");
+        QTest::newRow("seen not a key") << with("\"seen\":[]", "\"seen\":[\"https://example.org/a\"]");
         QTest::newRow("pending without a link") << with("\"seen\":[]", "\"seen\":[],\"pending\":[{\"id\":\"x\"}]");
         QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xff", 4);
     }
@@ -130,6 +131,9 @@ private slots:
     {
         const QByteArray broken = "{\"version\":1,\"sources\":[{\"id\":";
         QVERIFY(writeFile(path(), broken));
+        // A look from outside changes nothing.
+        QVERIFY(!FollowingStore::read(path()));
+        QCOMPARE(readFile(path()), broken);
         Settings settings(m_root->filePath(u"settings.ini"_s));
         Following::Environment environment;
         environment.file = path();
@@ -142,6 +146,7 @@ private slots:
         QVERIFY(following.add(u"https://example.org/feed.xml"_s));
         QVERIFY(following.flush());
         QCOMPARE(FollowingStore::load(path()).entries.size(), 1);
+        QCOMPARE(FollowingStore::read(path())->size(), 1);
         QCOMPARE(readFile(following.setAsideFile()), broken);
     }
 
@@ -248,7 +253,7 @@ int saveLarge(const QString &path)
 {
     FollowedSource source = fullSource();
     for (int n = 0; n < 20000; ++n)
-        source.seen << u"entry-%1"_s.arg(n);
+        source.seen << FollowedSource::entryKey(u"entry-%1"_s.arg(n));
     return FollowingStore::save(path, {source}) ? 0 : 1;
 }
 
