@@ -157,6 +157,11 @@ const QList<SettingRow> &Settings::rows()
         {SettingsKey::sleepInterval, SettingKind::seconds, 0},
         {SettingsKey::useArchive, SettingKind::flag, false},
         {SettingsKey::schemeLocalAddresses, SettingKind::text, QStringLiteral("ask")},
+        {SettingsKey::downloadWindow, SettingKind::flag, false},
+        {SettingsKey::downloadWindowStart, SettingKind::count, 60, 0, 24 * 60 - 1},
+        {SettingsKey::downloadWindowEnd, SettingKind::count, 7 * 60, 0, 24 * 60 - 1},
+        // The autostart entry is what counts; this follows it (see Autostart).
+        {SettingsKey::startAtLogin, SettingKind::flag, false},
     };
     return table;
 }

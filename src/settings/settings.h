@@ -34,6 +34,12 @@ inline constexpr QLatin1StringView useArchive("useArchive");
 // Whether a link that a "vireloom:" address points into the local network is fetched
 // at once ("allow") or waits for the user's word ("ask").
 inline constexpr QLatin1StringView schemeLocalAddresses("schemeLocalAddresses");
+// Downloads start only between two times of day (minutes after midnight) when it is on.
+inline constexpr QLatin1StringView downloadWindow("downloadWindow");
+inline constexpr QLatin1StringView downloadWindowStart("downloadWindowStart");
+inline constexpr QLatin1StringView downloadWindowEnd("downloadWindowEnd");
+// Vireloom starts in the tray when the user logs in.
+inline constexpr QLatin1StringView startAtLogin("startAtLogin");
 // The input card's last choices; never registered, their readers supply the fall-back.
 inline constexpr QLatin1StringView uiQuality("uiQuality");
 inline constexpr QLatin1StringView uiPlaylist("uiPlaylist");

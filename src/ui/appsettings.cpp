@@ -1,5 +1,6 @@
 #include "appsettings.h"
 
+#include "following/downloadwindow.h"
 #include "model/qualitychoice.h"
 
 #include <QFileInfo>
@@ -35,6 +36,12 @@ bool AppSettings::flag(QLatin1StringView key) const
 void AppSettings::write(QLatin1StringView key, const QVariant &value)
 {
     m_settings->setValue(key, value);
+}
+
+void AppSettings::writeCount(QLatin1StringView key, qint64 value)
+{
+    const auto row = Settings::row(key);
+    write(key, row ? std::clamp(value, row->floor, row->ceiling) : value);
 }
 
 QString AppSettings::folder() const
@@ -172,4 +179,10 @@ void AppSettings::setSchemeLocalAddresses(const QString &value)
 {
     if (value == u"allow" || value == u"ask")
         write(SettingsKey::schemeLocalAddresses, value);
+}
+
+QString AppSettings::downloadWindowWaitingText() const
+{
+    const DownloadWindow window = DownloadWindow::fromSettings(*m_settings);
+    return window.isOn() ? window.waitingText() : QString();
 }

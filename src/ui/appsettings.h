@@ -45,6 +45,10 @@ class AppSettings : public QObject
     Q_PROPERTY(double pauseCeiling READ pauseCeiling CONSTANT)
     Q_PROPERTY(bool useArchive READ useArchive WRITE setUseArchive NOTIFY useArchiveChanged)
     Q_PROPERTY(QString schemeLocalAddresses READ schemeLocalAddresses WRITE setSchemeLocalAddresses NOTIFY schemeLocalAddressesChanged)
+    Q_PROPERTY(bool downloadWindow READ downloadWindow WRITE setDownloadWindow NOTIFY downloadWindowChanged)
+    Q_PROPERTY(int downloadWindowStart READ downloadWindowStart WRITE setDownloadWindowStart NOTIFY downloadWindowStartChanged)
+    Q_PROPERTY(int downloadWindowEnd READ downloadWindowEnd WRITE setDownloadWindowEnd NOTIFY downloadWindowEndChanged)
+    Q_PROPERTY(bool startAtLogin READ startAtLogin WRITE setStartAtLogin NOTIFY startAtLoginChanged)
 
 public:
     explicit AppSettings(Settings *settings, QObject *parent = nullptr);
@@ -115,6 +119,18 @@ public:
     // "ask" or "allow"; any other value is not stored.
     QString schemeLocalAddresses() const;
     void setSchemeLocalAddresses(const QString &value);
+    bool downloadWindow() const { return flag(SettingsKey::downloadWindow); }
+    void setDownloadWindow(bool on) { write(SettingsKey::downloadWindow, on); }
+    // Minutes after midnight, 0 to 1439; a value outside is brought within.
+    int downloadWindowStart() const { return int(m_settings->count(SettingsKey::downloadWindowStart)); }
+    void setDownloadWindowStart(int minutes) { writeCount(SettingsKey::downloadWindowStart, minutes); }
+    int downloadWindowEnd() const { return int(m_settings->count(SettingsKey::downloadWindowEnd)); }
+    void setDownloadWindowEnd(int minutes) { writeCount(SettingsKey::downloadWindowEnd, minutes); }
+    // "Waiting for 01:00" as a download outside the window says it; empty while it is off.
+    Q_INVOKABLE QString downloadWindowWaitingText() const;
+    // Written here, then carried out by Autostart, which writes or removes the entry.
+    bool startAtLogin() const { return flag(SettingsKey::startAtLogin); }
+    void setStartAtLogin(bool on) { write(SettingsKey::startAtLogin, on); }
 
 signals:
     void folderChanged();
@@ -136,10 +152,15 @@ signals:
     void sleepIntervalChanged();
     void useArchiveChanged();
     void schemeLocalAddressesChanged();
+    void downloadWindowChanged();
+    void downloadWindowStartChanged();
+    void downloadWindowEndChanged();
+    void startAtLoginChanged();
 
 private:
     bool flag(QLatin1StringView key) const;
     void write(QLatin1StringView key, const QVariant &value);
+    void writeCount(QLatin1StringView key, qint64 value);
     void announce(const QString &key);
     QString offerSeconds(QLatin1StringView key, const QString &text);
     void stepSeconds(QLatin1StringView key, int delta);

@@ -1,0 +1,504 @@
+#include "base/paths.h"
+#include "following/following.h"
+#include "following/followinglist.h"
+#include "following/followingstore.h"
+#include "settings/settings.h"
+#include "support/files.h"
+#include "support/httpserver.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <iostream>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(CheckFailure)
+
+namespace {
+
+constexpr int kCheck = 30000;
+const QString kEngine = u"/usr/bin/yt-dlp"_s;
+
+// A podcast-style feed of `count` episodes, newest first, as yt-dlp lists a feed.
+QByteArray feed(const HttpServer &server, const QByteArray &title, int count)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + title
+                   + "</title><link>http://127.0.0.1/</link><description>Episodes</description>";
+    for (int n = count; n >= 1; --n) {
+        const QByteArray number = QByteArray::number(n);
+        xml += "<item><title>Episode " + number + "</title><guid>" + title.toLower().replace(' ', '-') + '-' + number
+             + "</guid><enclosure url=\"" + server.url(u"/media/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
+    }
+    return xml + "</channel></rss>\n";
+}
+
+HttpServer::Response answer(int status, const QByteArray &body = {}, const QByteArray &type = "text/plain")
+{
+    return {status, body, {}, type, {}, 0, -1, -1};
+}
+
+// A feed's entries are known by their links, which carry the episode's guid.
+QStringList titles(const QList<FollowEntry> &entries)
+{
+    QStringList list;
+    for (const FollowEntry &entry : entries)
+        list << entry.title;
+    return list;
+}
+
+} // namespace
+
+class TestFollowing : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<Settings> m_settings;
+    HttpServer m_server;
+    QDateTime m_now;
+    // What the dice show, in turn; the last value stays.
+    QList<double> m_dice;
+    std::optional<QString> m_engine;
+    std::chrono::milliseconds m_timeLimit{std::chrono::minutes(1)};
+
+    QString file() const { return m_root->filePath(u"support/following.json"_s); }
+
+    std::unique_ptr<Following> makeFollowing()
+    {
+        Following::Environment environment;
+        environment.file = file();
+        environment.now = [this] { return m_now; };
+        environment.random = [this] { return m_dice.size() > 1 ? m_dice.takeFirst() : m_dice.value(0, 0.5); };
+        environment.engine = [this] { return m_engine; };
+        environment.checkTimeLimit = m_timeLimit;
+        return std::make_unique<Following>(m_settings.get(), environment);
+    }
+
+    void serve(const QString &path, const QByteArray &title, int count)
+    {
+        m_server.route(path, answer(200, feed(m_server, title, count), "application/rss+xml"));
+    }
+
+    QString link(const QString &path) const { return m_server.url(path).toString(); }
+
+    // Follows a link and waits for its first reading.
+    QUuid followAndRead(Following &following, const QString &path, int backlog = 0)
+    {
+        QSignalSpy finished(&following, &Following::checkFinished);
+        const auto id = following.add(link(path), backlog);
+        if (!id || !finished.wait(kCheck))
+            return {};
+        return *id;
+    }
+
+    bool checkNow(Following &following, const QUuid &id)
+    {
+        QSignalSpy finished(&following, &Following::checkFinished);
+        following.checkNow(id);
+        return finished.wait(kCheck);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_server.listen());
+        for (const char *proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
+            qunsetenv(proxy);
+        qRegisterMetaType<FollowedSource>();
+        qRegisterMetaType<QList<FollowEntry>>();
+    }
+
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}, m_root->filePath(u"cache"_s)});
+        qputenv("XDG_CACHE_HOME", m_root->filePath(u"xdg-cache"_s).toLocal8Bit());
+        m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
+        m_settings->setValue(SettingsKey::folder, m_root->filePath(u"Downloads"_s));
+        m_now = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
+        m_dice = {0.5};
+        m_engine = kEngine;
+        m_timeLimit = std::chrono::minutes(1);
+    }
+
+    // Followed "from now on", a feed announces nothing at first; grown, exactly its new
+    // episodes come, once, and a restart in between changes nothing of that.
+    void newEntriesAreAnnouncedOnce()
+    {
+        serve(u"/grow.xml"_s, "Growing Feed", 3);
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        const QUuid id = followAndRead(*following, u"/grow.xml"_s);
+        QVERIFY(!id.isNull());
+        QCOMPARE(announced.size(), 0);
+        const FollowedSource *source = following->find(id);
+        QCOMPARE(source->title, u"Growing Feed"_s);
+        QCOMPARE(source->site, u"Generic"_s);
+        QCOMPARE(source->entryCount, 3);
+        QCOMPARE(source->problem.kind, CheckFailure::none);
+        QCOMPARE(source->lastRead, m_now);
+        // Six hours and half of the largest offset (a tenth of the interval, at most half an hour).
+        QCOMPARE(source->nextCheck, m_now.addSecs(6 * 3600 + 900));
+
+        serve(u"/grow.xml"_s, "Growing Feed", 5);
+        m_now = m_now.addSecs(6 * 3600 + 900);
+        QSignalSpy finished(following.get(), &Following::checkFinished);
+        following->checkDue();
+        QVERIFY(finished.wait(kCheck));
+        QCOMPARE(announced.size(), 1);
+        const auto entries = announced.at(0).at(1).value<QList<FollowEntry>>();
+        QCOMPARE(titles(entries), (QStringList{u"Episode 5"_s, u"Episode 4"_s}));
+        QVERIFY2(entries.at(0).url.startsWith(link(u"/media/ep5.mp4"_s)), qPrintable(entries.at(0).url));
+        QVERIFY2(entries.at(0).id.contains(u"growing-feed-5"_s), qPrintable(entries.at(0).id));
+        QCOMPARE(announced.at(0).at(0).value<FollowedSource>().id, id);
+        QCOMPARE(following->find(id)->newSinceVisit, 2);
+        QCOMPARE(following->list()->newCount(), 2);
+
+        QVERIFY(checkNow(*following, id));
+        QCOMPARE(announced.size(), 1);
+
+        QVERIFY(following->flush());
+        following.reset();
+        following = makeFollowing();
+        QSignalSpy announcedAfter(following.get(), &Following::newEntries);
+        QCOMPARE(following->find(id)->newSinceVisit, 2);
+        QVERIFY(checkNow(*following, id));
+        QCOMPARE(announcedAfter.size(), 0);
+        // No queue said it took them: they come again when asked, until one does.
+        following->announcePending();
+        QCOMPARE(announcedAfter.size(), 1);
+        QCOMPARE(announcedAfter.at(0).at(1).value<QList<FollowEntry>>(), entries);
+        following->delivered(id, {entries.at(0).id, entries.at(1).id});
+        following->announcePending();
+        QCOMPARE(announcedAfter.size(), 1);
+        following->visited();
+        QCOMPARE(following->list()->newCount(), 0);
+        QVERIFY(following->flush());
+        QCOMPARE(FollowingStore::load(file()).entries.value(0).newSinceVisit, 0);
+    }
+
+    // "Also the latest N": the first reading announces the N newest, in one announcement.
+    void alsoTheLatest()
+    {
+        serve(u"/latest.xml"_s, "Latest Feed", 5);
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        QVERIFY(!followAndRead(*following, u"/latest.xml"_s, 2).isNull());
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(titles(announced.at(0).at(1).value<QList<FollowEntry>>()), (QStringList{u"Episode 5"_s, u"Episode 4"_s}));
+    }
+
+    void failuresAreTold_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<CheckFailure>("failure");
+        QTest::addColumn<int>("retryIn");
+        QTest::addColumn<QString>("stateText");
+
+        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << CheckFailure::rateLimited << 12 * 3600 + 900
+                                           << u"The site asked for a pause: checking every 12 h"_s;
+        QTest::newRow("gone") << u"/gone.xml"_s << 410 << CheckFailure::vanished << 6 * 3600 + 900
+                              << u"Not found: the link is gone, private or not a list"_s;
+        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << CheckFailure::vanished << 6 * 3600 + 900
+                                   << u"Not found: the link is gone, private or not a list"_s;
+        QTest::newRow("a page without media") << u"/page.html"_s << 200 << CheckFailure::vanished << 6 * 3600 + 900
+                                              << u"Not found: the link is gone, private or not a list"_s;
+        QTest::newRow("server error") << u"/broken.xml"_s << 503 << CheckFailure::network << 1800 + 90
+                                      << u"Couldn’t reach the site: trying again later"_s;
+    }
+
+    // A check that fails says why on the source, retries later and announces nothing.
+    void failuresAreTold()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(CheckFailure, failure);
+        QFETCH(int, retryIn);
+        QFETCH(QString, stateText);
+        if (status == 200)
+            m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", "text/html"));
+        else if (status)
+            m_server.route(path, answer(status, "no\n"));
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        const QUuid id = followAndRead(*following, path);
+        QVERIFY(!id.isNull());
+        const FollowedSource *source = following->find(id);
+        QCOMPARE(source->problem.kind, failure);
+        QVERIFY(!source->problem.detail.isEmpty());
+        QVERIFY2(!source->problem.detail.contains(u"please report"_s), qPrintable(source->problem.detail));
+        QCOMPARE(source->nextCheck, m_now.addSecs(retryIn));
+        QCOMPARE(announced.size(), 0);
+        const QModelIndex row = following->list()->index(0);
+        QCOMPARE(row.data(FollowingList::StateRole).toString(), u"failed"_s);
+        QCOMPARE(row.data(FollowingList::StateTextRole).toString(), stateText);
+        QCOMPARE(row.data(FollowingList::TitleRole).toString(), link(path));
+    }
+
+    // Each time the site asks for a pause it is asked half as often, down to once a day;
+    // the first reading that works brings the source's own interval back, and since that
+    // reading is its first, what it lists counts as seen.
+    void aPauseIsHonouredUpToADay()
+    {
+        m_server.route(u"/slow-down.xml"_s, answer(429, "slow down\n"));
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        const QUuid id = followAndRead(*following, u"/slow-down.xml"_s);
+        QCOMPARE(following->find(id)->backoff, 12 * 3600);
+        for (const qint64 expected : {24 * 3600, 24 * 3600}) {
+            QVERIFY(checkNow(*following, id));
+            QCOMPARE(following->find(id)->backoff, expected);
+            QCOMPARE(following->find(id)->nextCheck, m_now.addSecs(expected + 900));
+        }
+        serve(u"/slow-down.xml"_s, "Calm Feed", 4);
+        QVERIFY(checkNow(*following, id));
+        const FollowedSource *source = following->find(id);
+        QCOMPARE(source->backoff, 0);
+        QCOMPARE(source->problem.kind, CheckFailure::none);
+        QCOMPARE(source->interval, FollowedSource::kDefaultInterval);
+        QCOMPARE(source->seen.size(), 4);
+        QCOMPARE(announced.size(), 0);
+    }
+
+    // Without the engine, or with one that never answers, the check ends all the same and
+    // the next source gets its turn.
+    void aCheckAlwaysEnds()
+    {
+        m_engine.reset();
+        auto following = makeFollowing();
+        const QUuid missing = followAndRead(*following, u"/whatever.xml"_s);
+        QCOMPARE(following->find(missing)->problem.kind, CheckFailure::engineMissing);
+        QCOMPARE(following->list()->index(0).data(FollowingList::StateTextRole).toString(),
+                 u"Engine not installed — click Install now."_s);
+
+        const QString stuck = m_root->filePath(u"stuck-engine"_s);
+        QVERIFY(writeFile(stuck, "#!/bin/sh\nexec sleep 60\n"));
+        QVERIFY(QFile::setPermissions(stuck, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        m_engine = stuck;
+        m_timeLimit = std::chrono::milliseconds(500);
+        QVERIFY(following->flush());
+        following.reset();
+        following = makeFollowing();
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(checkNow(*following, missing));
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(following->find(missing)->problem, (CheckProblem{CheckFailure::network, u"timed out"_s}));
+    }
+
+    // The schedule runs on the clock the test holds: nothing before a source is due, the
+    // due one alone when it is, and one check at a time when several are.
+    void checksFollowTheClock()
+    {
+        for (const char *name : {"a", "b", "c"})
+            serve(u"/clock-%1.xml"_s.arg(QLatin1StringView(name)), "Clock " + QByteArray(name), 2);
+        auto following = makeFollowing();
+        QList<QUuid> sources;
+        // The dice drawn after each first reading place the three at different times.
+        for (const double dice : {0.9, 0.1, 0.5}) {
+            m_dice = {dice};
+            sources << followAndRead(*following, u"/clock-%1.xml"_s.arg(QChar(char16_t(u'a' + sources.size()))));
+            QVERIFY(!sources.constLast().isNull());
+        }
+        const QDateTime first = following->find(sources[1])->nextCheck;
+        QCOMPARE(first, m_now.addSecs(6 * 3600 + 180));
+        QCOMPARE(following->find(sources[0])->nextCheck, m_now.addSecs(6 * 3600 + 1620));
+
+        QSignalSpy started(following.get(), &Following::checkStarted);
+        QSignalSpy finished(following.get(), &Following::checkFinished);
+        // The timer sleeps a minute at most, whatever is due later.
+        m_now = first.addSecs(-3600);
+        following->checkDue();
+        QVERIFY(!following->isChecking());
+        QCOMPARE(following->nextWake(), m_now.addSecs(60));
+        m_now = first.addSecs(-1);
+        following->checkDue();
+        QVERIFY(!following->isChecking());
+        QCOMPARE(following->nextWake(), first);
+
+        m_now = first;
+        following->checkDue();
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.at(0).at(0).toUuid(), sources[1]);
+        QVERIFY(finished.wait(kCheck));
+
+        // All due at once: each starts only when the one before has ended.
+        m_now = m_now.addDays(1);
+        QStringList order;
+        connect(following.get(), &Following::checkStarted, this, [&] { order << u"start"_s; });
+        connect(following.get(), &Following::checkFinished, this, [&] { order << u"end"_s; });
+        following->checkDue();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 4, 3 * kCheck);
+        QCOMPARE(order, (QStringList{u"start"_s, u"end"_s, u"start"_s, u"end"_s, u"start"_s, u"end"_s}));
+
+        // A paused source is left alone when due and by "check all", but checked when asked.
+        following->setPaused(sources[2], true);
+        m_now = m_now.addDays(1);
+        following->checkAll();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 6, 2 * kCheck);
+        QVERIFY(following->find(sources[2])->lastCheck < m_now);
+        QTest::qWait(200);
+        QCOMPARE(finished.size(), 6);
+        QVERIFY(checkNow(*following, sources[2]));
+        QCOMPARE(following->find(sources[2])->lastCheck, m_now);
+        QCOMPARE(following->list()->index(2).data(FollowingList::StateRole).toString(), u"paused"_s);
+
+        // Started again long after, the overdue sources wait a minute at least and are spread
+        // over a quarter of their interval, fifteen minutes at most.
+        QVERIFY(following->flush());
+        following.reset();
+        m_now = m_now.addDays(3);
+        m_dice = {0.0, 1.0 - 1e-9, 0.5};
+        following = makeFollowing();
+        QSignalSpy startedLater(following.get(), &Following::checkStarted);
+        QList<QDateTime> times;
+        for (const QUuid &id : sources)
+            times << following->find(id)->nextCheck;
+        QCOMPARE(times[0], m_now.addSecs(60));
+        QCOMPARE(times[1], m_now.addSecs(60 + 899));
+        QCOMPARE(times[2], m_now.addSecs(60 + 450));
+        following->checkDue();
+        QCOMPARE(startedLater.size(), 0);
+    }
+
+    // Removing a source stops its check and forgets it, and leaves its downloads alone.
+    void removingKeepsFiles()
+    {
+        serve(u"/kept.xml"_s, "Kept Feed", 2);
+        auto following = makeFollowing();
+        const QUuid id = followAndRead(*following, u"/kept.xml"_s);
+        const QString folder = following->find(id)->downloadFolder(m_settings->folder());
+        QCOMPARE(folder, m_root->filePath(u"Downloads/Kept Feed"_s));
+        QVERIFY(QDir().mkpath(folder) && writeFile(folder + u"/Episode 1.mp4"_s, "media"));
+
+        QSignalSpy started(following.get(), &Following::checkStarted);
+        QSignalSpy finished(following.get(), &Following::checkFinished);
+        following->checkNow(id);
+        QVERIFY(started.wait(kCheck));
+        QVERIFY(following->remove(id));
+        QVERIFY(!following->isChecking());
+        QCOMPARE(following->list()->rowCount(), 0);
+        QTest::qWait(300);
+        QCOMPARE(finished.size(), 0);
+        QVERIFY(following->flush());
+        QCOMPARE(FollowingStore::load(file()).entries.size(), 0);
+        QCOMPARE(readFile(folder + u"/Episode 1.mp4"_s), QByteArray("media"));
+        QVERIFY(!following->remove(id));
+    }
+
+    void linksAreChecked()
+    {
+        m_engine.reset();
+        auto following = makeFollowing();
+        for (const QString &text : {u""_s, u"not a link"_s, u"ftp://example.org/feed"_s, u"file:///etc/passwd"_s, u"https://"_s})
+            QVERIFY2(!following->add(text), qPrintable(text));
+        const auto first = following->add(u"  https://example.org/feed.xml "_s);
+        QVERIFY(first);
+        QCOMPARE(following->add(u"https://example.org/feed.xml"_s), first);
+        QCOMPARE(following->sources().size(), 1);
+        QCOMPARE(following->follow(u"nothing"_s), QString());
+    }
+
+    // The list the Following page shows: its roles, and only what changed announced.
+    void listShowsTheSources()
+    {
+        serve(u"/shown.xml"_s, "Shown Feed", 3);
+        auto following = makeFollowing();
+        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QUuid id = followAndRead(*following, u"/shown.xml"_s, 1);
+        FollowingList *list = following->list();
+        const QModelIndex row = list->index(0);
+        QCOMPARE(row.data(FollowingList::IdRole).toUuid(), id);
+        QCOMPARE(row.data(FollowingList::TitleRole).toString(), u"Shown Feed"_s);
+        QCOMPARE(row.data(FollowingList::EntryCountRole).toInt(), 3);
+        QCOMPARE(row.data(FollowingList::StateRole).toString(), u"ok"_s);
+        QCOMPARE(row.data(FollowingList::StateTextRole).toString(), u"Up to date"_s);
+        QCOMPARE(row.data(FollowingList::NewSinceVisitRole).toInt(), 1);
+        QCOMPARE(row.data(FollowingList::LastCheckRole).toDateTime(), m_now);
+        QCOMPARE(row.data(FollowingList::FolderRole).toString(), Settings::displayPath(m_root->filePath(u"Downloads/Shown Feed"_s)));
+
+        QSignalSpy changed(list, &QAbstractItemModel::dataChanged);
+        following->visited();
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(2).value<QList<int>>(), QList<int>{FollowingList::NewSinceVisitRole});
+
+        QVERIFY(following->setQuality(id, u"p720"_s));
+        QVERIFY(!following->setQuality(id, u"p9000"_s));
+        QCOMPARE(row.data(FollowingList::QualityRole).toString(), u"p720"_s);
+        QVERIFY(following->setAudioOnly(id, true));
+        QCOMPARE(row.data(FollowingList::QualityRole).toString(), u"mp3"_s);
+        QVERIFY(!following->chooseFolder(id, QUrl(u"https://example.org/folder"_s)));
+        QVERIFY(following->chooseFolder(id, QUrl::fromLocalFile(u"/media/shows/"_s)));
+        QCOMPARE(row.data(FollowingList::FolderRole).toString(), u"/media/shows"_s);
+        QVERIFY(row.data(FollowingList::FolderChosenRole).toBool());
+        QVERIFY(following->chooseFolder(id, QUrl()));
+        QCOMPARE(following->find(id)->downloadOptions(m_settings->folder()).folder, m_root->filePath(u"Downloads/Shown Feed"_s));
+
+        QVERIFY(following->setInterval(id, 60));
+        QCOMPARE(row.data(FollowingList::IntervalRole).toLongLong(), FollowedSource::kShortestInterval);
+        QVERIFY(following->setInterval(id, 30 * 24 * 3600));
+        QCOMPARE(following->find(id)->interval, FollowedSource::kLongestInterval);
+        QCOMPARE(following->find(id)->nextCheck, m_now.addSecs(FollowedSource::kLongestInterval));
+    }
+
+    // The application killed outright after a check: started again, the next check
+    // announces only what arrived since.
+    void killedBetweenTwoChecks()
+    {
+        serve(u"/killed.xml"_s, "Killed Feed", 3);
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({u"--follow"_s, m_root->filePath(u"support"_s), link(u"/killed.xml"_s)});
+        child.start();
+        // The server answers on this thread's event loop while the child reads.
+        QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine(), kCheck);
+        const QUuid id = QUuid::fromString(QString::fromUtf8(child.readLine().trimmed()));
+        QVERIFY(!id.isNull());
+        child.kill();
+        QVERIFY(child.waitForFinished(5000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        serve(u"/killed.xml"_s, "Killed Feed", 4);
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        QCOMPARE(following->find(id)->seen.size(), 3);
+        QVERIFY(checkNow(*following, id));
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(titles(announced.at(0).at(1).value<QList<FollowEntry>>()), QStringList{u"Episode 4"_s});
+    }
+};
+
+// The child of killedBetweenTwoChecks: follows a link with the real clock, reads it once,
+// says so with the source's id and waits to be killed.
+int followAndWait(const QString &support, const QString &url)
+{
+    Tools::setLocations({support, {u"/usr/bin"_s}, support + u"/cache"_s});
+    Settings settings(support + u"/settings.ini"_s);
+    Following following(&settings);
+    QObject::connect(&following, &Following::checkFinished, &following, [&following](const QUuid &id) {
+        following.flush();
+        std::cout << qPrintable(id.toString(QUuid::WithoutBraces)) << std::endl;
+    });
+    if (!following.add(url))
+        return 1;
+    return QCoreApplication::exec();
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--follow") == 0)
+        return followAndWait(QFile::decodeName(argv[2]), QString::fromUtf8(argv[3]));
+    TestFollowing test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_following.moc"

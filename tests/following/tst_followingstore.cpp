@@ -1,0 +1,293 @@
+#include "base/paths.h"
+#include "following/following.h"
+#include "following/followingstore.h"
+#include "following/sourcelisting.h"
+#include "settings/settings.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <iostream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr rlim_t kFileSizeLimit = 64 * 1024;
+
+FollowedSource fullSource()
+{
+    FollowedSource source;
+    source.id = QUuid::createUuid();
+    source.url = u"https://example.org/channel/ünïcode?list=1&x=\"2\""_s;
+    source.title = u"Title with \"quotes\", a tab\tand ✓"_s;
+    source.site = u"Generic"_s;
+    source.entryCount = 512;
+    source.added = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 678), Qt::UTC);
+    source.lastCheck = source.added.addDays(1);
+    source.lastRead = source.added.addSecs(3600);
+    source.nextCheck = source.added.addDays(2);
+    source.problem = {CheckFailure::rateLimited, u"ERROR: HTTP Error 429: Too Many Requests"_s};
+    source.interval = 900;
+    source.backoff = 3600;
+    source.paused = true;
+    source.options = {Quality::m4a, true, true, true, u"/media/podcasts"_s};
+    source.newSinceVisit = 7;
+    source.seen = {FollowedSource::entryKey(u"b"_s), FollowedSource::entryKey(u"a"_s), 0, ~quint64(0)};
+    source.backlog = 3;
+    source.pending = {{u"b"_s, u"https://example.org/b"_s, u"Bee"_s}, {u"c"_s, u"https://example.org/c"_s, {}}};
+    return source;
+}
+
+FollowedSource minimalSource()
+{
+    FollowedSource source;
+    source.id = QUuid::createUuid();
+    source.url = u"https://example.org/feed.xml"_s;
+    source.added = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
+    source.nextCheck = source.added;
+    return source;
+}
+
+} // namespace
+
+class TestFollowingStore : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString path() const { return m_root->filePath(u"following.json"_s); }
+
+private slots:
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        Tools::setLocations({m_root->filePath(u"support"_s), {u"/usr/bin"_s}, m_root->filePath(u"cache"_s)});
+    }
+
+    void sourcesRoundTrip()
+    {
+        const QList<FollowedSource> sources{fullSource(), minimalSource()};
+        const auto decoded = FollowingStore::decode(FollowingStore::encode(sources));
+        QVERIFY(decoded);
+        QCOMPARE(decoded->size(), 2);
+        QVERIFY(decoded->at(0) == sources.at(0));
+        QVERIFY(decoded->at(1) == sources.at(1));
+    }
+
+    void malformedFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        const QByteArray good = FollowingStore::encode({minimalSource()});
+        const auto with = [&good](const char *from, const char *to) {
+            QByteArray changed = good;
+            return changed.replace(from, to);
+        };
+        QTest::newRow("not JSON") << QByteArray("{\"version\":1,\"sources\":[");
+        QTest::newRow("an array") << QByteArray("[]");
+        QTest::newRow("another version") << with("\"version\":1", "\"version\":2");
+        QTest::newRow("no id") << with("\"id\"", "\"identity\"");
+        QTest::newRow("link not text") << with("\"url\":\"https://example.org/feed.xml\"", "\"url\":7");
+        QTest::newRow("date not a date") << with("\"added\":\"2026", "\"added\":\"yesterday 2026");
+        QTest::newRow("interval not whole") << with("\"interval\":21600", "\"interval\":1.5");
+        QTest::newRow("seen not texts") << with("\"seen\":[]", "\"seen\":[1]");
+        QTest::newRow("seen not a key") << with("\"seen\":[]", "\"seen\":[\"https://example.org/a\"]");
+        QTest::newRow("pending without a link") << with("\"seen\":[]", "\"seen\":[],\"pending\":[{\"id\":\"x\"}]");
+        QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xff", 4);
+    }
+
+    void malformedFilesAreRefused()
+    {
+        QFETCH(QByteArray, json);
+        QVERIFY(!FollowingStore::decode(json));
+    }
+
+    // Values a hand or a later release may leave read as something sound.
+    void oddValuesAreBroughtWithinBounds()
+    {
+        QByteArray json = FollowingStore::encode({minimalSource()});
+        json.replace("\"interval\":21600", "\"interval\":5,\"backoff\":99999999,\"problem\":\"solarFlare\",\"future\":{\"x\":1}");
+        json.replace("\"quality\":\"best\"", "\"quality\":\"p9000\"");
+        const auto decoded = FollowingStore::decode(json);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->at(0).interval, FollowedSource::kShortestInterval);
+        QCOMPARE(decoded->at(0).backoff, FollowedSource::kLongestBackoff);
+        QCOMPARE(decoded->at(0).problem.kind, CheckFailure::network);
+        QCOMPARE(decoded->at(0).options.quality, Quality(Quality::best));
+    }
+
+    // A file that cannot be read is kept aside, whole, and reported; the service starts
+    // empty and its saves go to a new file.
+    void unreadableFileIsKeptAside()
+    {
+        const QByteArray broken = "{\"version\":1,\"sources\":[{\"id\":";
+        QVERIFY(writeFile(path(), broken));
+        // A look from outside changes nothing.
+        QVERIFY(!FollowingStore::read(path()));
+        QCOMPARE(readFile(path()), broken);
+        Settings settings(m_root->filePath(u"settings.ini"_s));
+        Following::Environment environment;
+        environment.file = path();
+        environment.engine = [] { return std::optional<QString>(); };
+        Following following(&settings, environment);
+        QVERIFY(!following.setAsideFile().isEmpty());
+        QVERIFY(following.setAsideFile().startsWith(path() + u".unreadable-"_s));
+        QCOMPARE(readFile(following.setAsideFile()), broken);
+        QCOMPARE(following.sources().size(), 0);
+        QVERIFY(following.add(u"https://example.org/feed.xml"_s));
+        QVERIFY(following.flush());
+        QCOMPARE(FollowingStore::load(path()).entries.size(), 1);
+        QCOMPARE(FollowingStore::read(path())->size(), 1);
+        QCOMPARE(readFile(following.setAsideFile()), broken);
+    }
+
+    // A save that cannot be completed, because the disk refuses more or the process is
+    // killed for writing past its limit, leaves the old file whole.
+    void anUnfinishedSaveLeavesTheOldFile_data()
+    {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("the write fails") << false;
+        QTest::newRow("killed while writing") << true;
+    }
+
+    void anUnfinishedSaveLeavesTheOldFile()
+    {
+        QFETCH(bool, killed);
+        const QList<FollowedSource> old{fullSource()};
+        QVERIFY(FollowingStore::save(path(), old));
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments({u"--save-large"_s, path()});
+        child.setChildProcessModifier([killed] {
+            const rlimit limit{kFileSizeLimit, kFileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+        });
+        child.start();
+        QVERIFY(child.waitForFinished(30000));
+        if (killed) {
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        } else {
+            QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(child.exitCode(), 1);
+        }
+        const FollowingStore::Loaded loaded = FollowingStore::load(path());
+        QVERIFY(loaded.setAside.isEmpty());
+        QCOMPARE(loaded.entries.size(), 1);
+        QVERIFY(loaded.entries.at(0) == old.at(0));
+    }
+
+    // The application killed outright at any moment, many times over, while it keeps
+    // changing its sources: every time the file reads whole and holds at least what was on
+    // disk when the child last said so.
+    void killedAtAnyMoment()
+    {
+        int confirmed = 0;
+        for (int round = 0; round < 6; ++round) {
+            QProcess child;
+            child.setProgram(QCoreApplication::applicationFilePath());
+            child.setArguments({u"--churn"_s, m_root->filePath(u"support"_s)});
+            child.start();
+            QVERIFY(child.waitForStarted());
+            QTest::qWait(150 + QRandomGenerator::global()->bounded(400));
+            child.kill();
+            QVERIFY(child.waitForFinished(5000));
+            for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+                if (!line.isEmpty())
+                    confirmed = std::max(confirmed, line.toInt());
+            }
+            const FollowingStore::Loaded loaded = FollowingStore::load(m_root->filePath(u"support/following.json"_s));
+            QVERIFY2(loaded.setAside.isEmpty(), qPrintable(u"round %1"_s.arg(round)));
+            QVERIFY2(loaded.entries.size() >= confirmed, qPrintable(u"%1 < %2"_s.arg(loaded.entries.size()).arg(confirmed)));
+        }
+        QVERIFY(confirmed > 0);
+        // Nothing that a save cut short left stays beside the file once it has been read.
+        const QString support = m_root->filePath(u"support"_s);
+        writeFile(support + u"/following.json.Ab12Cd"_s, "partial");
+        FollowingStore::load(support + u"/following.json"_s);
+        QCOMPARE(QDir(support).entryList({u"following.json*"_s}, QDir::Files | QDir::Hidden), QStringList{u"following.json"_s});
+    }
+
+    // What a check reads of the engine's listing, and what it makes of its complaints.
+    void listingIsRead()
+    {
+        // Written with single quotes, turned into JSON below.
+        const QByteArray json = QByteArray("{'_type': 'playlist', 'title': 'Channel', 'extractor_key': 'Youtube', 'playlist_count': 812,"
+                                           " 'entries': [{'id': 'v2', 'url': 'https://example.org/watch?v=v2', 'title': 'Second'}, null,"
+                                           " {'title': 'no link'}, {'url': 'https://example.org/feed/ep1.mp4#x', 'title': 'First'},"
+                                           " {'id': 'v2', 'url': 'https://example.org/watch?v=v2'}]}")
+                                    .replace('\'', '"');
+        const auto listing = parseListing(json);
+        QVERIFY(listing);
+        QCOMPARE(listing->title, u"Channel"_s);
+        QCOMPARE(listing->site, u"Youtube"_s);
+        QCOMPARE(listing->count, 812);
+        QCOMPARE(listing->entries.size(), 2);
+        QCOMPARE(listing->entries.at(0), (FollowEntry{u"v2"_s, u"https://example.org/watch?v=v2"_s, u"Second"_s}));
+        QCOMPARE(listing->entries.at(1).id, u"https://example.org/feed/ep1.mp4#x"_s);
+
+        QVERIFY(!parseListing("[]"));
+        QVERIFY(!parseListing("{\"title\": \"One video\"}")->isList);
+
+        QCOMPARE(classifyFailure(u"WARNING: x\nERROR: [youtube] abc: Sign in to confirm you’re not a bot\n"_s).kind,
+                 CheckFailure::rateLimited);
+        QCOMPARE(classifyFailure(u"ERROR: [youtube:tab] x: This channel does not exist.\n"_s).kind, CheckFailure::vanished);
+        const CheckProblem network = classifyFailure(u"ERROR: [generic] None: Unable to download webpage: <urlopen error "
+                                                     u"timed out>; please report this issue on https://x"_s);
+        QCOMPARE(network, (CheckProblem{CheckFailure::network,
+                                        u"ERROR: [generic] None: Unable to download webpage: <urlopen error timed out>"_s}));
+    }
+};
+
+// The child of anUnfinishedSaveLeavesTheOldFile: one save larger than its file-size limit.
+int saveLarge(const QString &path)
+{
+    FollowedSource source = fullSource();
+    for (int n = 0; n < 20000; ++n)
+        source.seen << FollowedSource::entryKey(u"entry-%1"_s.arg(n));
+    return FollowingStore::save(path, {source}) ? 0 : 1;
+}
+
+// The child of killedAtAnyMoment: keeps adding sources with many seen entries and
+// changing them, saying how many sources the file holds after each wait for it.
+int churn()
+{
+    Settings settings(Tools::supportDir() + u"/settings.ini"_s);
+    Following::Environment environment = Following::defaultEnvironment();
+    environment.engine = [] { return std::optional<QString>(); };
+    Following following(&settings, environment);
+    for (int n = int(following.sources().size());; ++n) {
+        const auto id = following.add(u"https://example.org/feed-%1.xml"_s.arg(n));
+        SourceOptions options;
+        options.folder = u"/media/%1"_s.arg(n);
+        following.setOptions(*id, options);
+        following.setInterval(*id, 900 + n);
+        QCoreApplication::processEvents();
+        if (following.flush())
+            std::cout << following.sources().size() << std::endl;
+    }
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--save-large") == 0)
+        return saveLarge(QFile::decodeName(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--churn") == 0) {
+        Tools::setLocations({QFile::decodeName(argv[2]), {u"/usr/bin"_s}, QFile::decodeName(argv[2]) + u"/cache"_s});
+        return churn();
+    }
+    TestFollowingStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_followingstore.moc"
