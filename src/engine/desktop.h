@@ -18,6 +18,8 @@ public:
     virtual void notifyFinished(const QString &what) = 0;
     // Tells the user, where the window cannot, that a download failed and why.
     virtual void notifyFailed(const QString &title, const QString &why) = 0;
+    // Tells the user that a check of a followed source queued new entries: "3 new from …".
+    virtual void notifyFollowed(const QString &what) = 0;
     virtual void openFile(const QString &path) = 0;
     virtual void openFolder(const QString &path) = 0;
     // Shows the file selected in a file-manager window.

@@ -5,7 +5,9 @@
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/interrupteddownloads.h"
+#include "following/following.h"
 #include "history/historybook.h"
+#include "i18n/i18n.h"
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -21,6 +23,16 @@ using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
 
+namespace {
+// Checks ask for the engine this application runs, wherever it is found.
+Following::Environment followingEnvironment(const EngineSetup *engine)
+{
+    Following::Environment environment = Following::defaultEnvironment();
+    environment.engine = [engine] { return engine->ytdlpPath(); };
+    return environment;
+}
+} // namespace
+
 Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     : QObject(parent)
     , m_settings(settings)
@@ -29,6 +41,7 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     , m_queue(new DownloadQueue(settings, m_engine, m_history, this))
     , m_interrupted(new InterruptedDownloads(settings, m_queue, this))
     , m_intake(new LinkIntake(settings, this))
+    , m_following(new Following(settings, followingEnvironment(m_engine), this))
 {
     m_history->load();
 
@@ -44,14 +57,39 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
             m_desktop->activateApplication();
     });
 
+    connect(m_following, &Following::newEntries, this, &Downloader::takeFollowed);
+    // What an earlier run announced and the queue never took is taken now.
+    m_following->announcePending();
+
     if (checks == EngineChecks::Immediately)
         m_engine->startChecks();
+}
+
+void Downloader::takeFollowed(const FollowedSource &source, const QList<FollowEntry> &entries)
+{
+    const QString title = source.title.isEmpty() ? source.url : source.title;
+    const DownloadOptions options = source.downloadOptions(m_following->downloadFolder());
+    QStringList taken;
+    // Oldest first, so that the newest ends at the top of the list.
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+        if (DownloadItem *item = m_queue->addOne(entry->url, source.downloadQuality(), options)) {
+            item->setSource(title);
+            if (item->title().isEmpty())
+                item->setTitle(entry->title);
+        }
+        taken << entry->id;
+    }
+    m_interrupted->flush();
+    m_following->delivered(source.id, taken);
+    if (m_desktop && !taken.isEmpty())
+        m_desktop->notifyFollowed(LP(taken.size(), QStringLiteral("%ld novo de %@|%ld novos de %@"), qint64(taken.size()), title));
 }
 
 Downloader::~Downloader()
 {
     // The journal takes the last word on what was unfinished while the queue still holds
     // it; then the queue ends its processes.
+    delete m_following;
     delete m_intake;
     delete m_interrupted;
     delete m_queue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -7,6 +8,9 @@ class Clipboard;
 class Desktop;
 class DownloadQueue;
 class EngineSetup;
+class Following;
+struct FollowedSource;
+struct FollowEntry;
 class HistoryBook;
 class HistoryList;
 class InterruptedDownloads;
@@ -15,14 +19,16 @@ class Settings;
 
 // The application's one model object, created once in main() and observed by every view:
 // it owns the services and joins them. The engine programs, the download queue, the
-// journal of interrupted downloads, the links that come from outside and the history
-// each live in a service of their own; views bind to the ones they need.
+// journal of interrupted downloads, the links that come from outside, the followed
+// sources and the history each live in a service of their own; views bind to the ones
+// they need.
 class Downloader : public QObject
 {
     Q_OBJECT
     Q_MOC_INCLUDE("engine/downloadqueue.h")
     Q_MOC_INCLUDE("engine/enginesetup.h")
     Q_MOC_INCLUDE("engine/interrupteddownloads.h")
+    Q_MOC_INCLUDE("following/following.h")
     Q_MOC_INCLUDE("history/historylist.h")
     Q_MOC_INCLUDE("intake/linkintake.h")
     Q_PROPERTY(EngineSetup *engine READ engine CONSTANT)
@@ -30,6 +36,7 @@ class Downloader : public QObject
     Q_PROPERTY(InterruptedDownloads *interrupted READ interrupted CONSTANT)
     Q_PROPERTY(LinkIntake *intake READ intake CONSTANT)
     Q_PROPERTY(HistoryList *history READ history CONSTANT)
+    Q_PROPERTY(Following *following READ following CONSTANT)
 
 public:
     // When the engine's version query and the release check begin: with the object, or
@@ -47,6 +54,7 @@ public:
     DownloadQueue *queue() const { return m_queue; }
     InterruptedDownloads *interrupted() const { return m_interrupted; }
     LinkIntake *intake() const { return m_intake; }
+    Following *following() const { return m_following; }
     HistoryBook *historyBook() const { return m_history; }
     HistoryList *history() const;
 
@@ -65,6 +73,10 @@ public:
     Q_INVOKABLE void openEngineFolder();
 
 private:
+    // What a check of a followed source found new goes into the queue, with the source's
+    // choices, and the source hears once the journal holds it.
+    void takeFollowed(const FollowedSource &source, const QList<FollowEntry> &entries);
+
     Settings *m_settings;
     Desktop *m_desktop = nullptr;
     EngineSetup *m_engine;
@@ -72,4 +84,5 @@ private:
     DownloadQueue *m_queue;
     InterruptedDownloads *m_interrupted;
     LinkIntake *m_intake;
+    Following *m_following;
 };

@@ -12,6 +12,7 @@
 #include "engine/logging.h"
 #include "engine/probes.h"
 #include "engine/runfiles.h"
+#include "following/downloadwindow.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
@@ -33,6 +34,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -68,6 +70,8 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBoo
     , m_history(history)
     , m_items(new DownloadList(this))
     , m_probes(new Probes(settings, engine, m_items, this))
+    , m_windowTimer(new QTimer(this))
+    , m_now([] { return QDateTime::currentDateTime(); })
 {
     connect(m_items, &DownloadList::countChanged, this, &DownloadQueue::updateActiveCount);
     connect(m_items, &DownloadList::itemStateChanged, this, &DownloadQueue::updateActiveCount);
@@ -77,21 +81,52 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBoo
             m_probes->dropReading(item->id());
     });
     connect(m_probes, &Probes::answered, this, &DownloadQueue::applyInfo);
+    m_windowTimer->setSingleShot(true);
+    connect(m_windowTimer, &QTimer::timeout, this, &DownloadQueue::pump);
+    // A window moved or switched off lets waiting items go, or holds new ones back.
+    connect(m_settings, &Settings::valueChanged, this, [this](const QString &key) {
+        if (key.startsWith(SettingsKey::downloadWindow))
+            pump();
+    });
 }
 
 void DownloadQueue::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options)
 {
     const QStringList links = ::extractURLs(text);
-    for (const QString &link : links) {
-        emit linkAdded(link);
-        auto *item = new DownloadItem(link, quality.value_or(defaultQuality(*m_settings)), playlist);
-        item->setOptions(options);
-        m_items->prepend(item);
-        if (startsAtOnce(*item))
-            start(item);
-        else
-            fetchInfo(item);
-    }
+    for (const QString &link : links)
+        take(link, quality.value_or(defaultQuality(*m_settings)), playlist, options);
+}
+
+DownloadItem *DownloadQueue::addOne(const QString &link, Quality quality, const DownloadOptions &options)
+{
+    const QStringList links = ::extractURLs(link);
+    return links.size() == 1 ? take(links.first(), quality, false, options) : nullptr;
+}
+
+DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options)
+{
+    emit linkAdded(link);
+    auto *item = new DownloadItem(link, quality, playlist);
+    item->setOptions(options);
+    m_items->prepend(item);
+    if (startsAtOnce(*item))
+        start(item);
+    else
+        fetchInfo(item);
+    return item;
+}
+
+void DownloadQueue::startNow(DownloadItem *item)
+{
+    if (!item || item->state().kind() != DLState::queued)
+        return;
+    item->setStartsNow(true);
+    pump();
+}
+
+void DownloadQueue::setClock(std::function<QDateTime()> now)
+{
+    m_now = std::move(now);
 }
 
 // Alone, a link need not wait for a probe: its run reads the page once and says what it
@@ -99,7 +134,7 @@ void DownloadQueue::add(const QString &text, std::optional<Quality> quality, boo
 // known before either file is named.
 bool DownloadQueue::startsAtOnce(const DownloadItem &item) const
 {
-    if (!m_startsAtOnce || !m_engine->ytdlpPath())
+    if (!m_startsAtOnce || !m_engine->ytdlpPath() || !DownloadWindow::fromSettings(*m_settings).isOpen(m_now()))
         return false;
     const QList<DownloadItem *> &items = m_items->items();
     return std::none_of(items.begin(), items.end(),
@@ -126,6 +161,11 @@ void DownloadQueue::pump()
     // starts now could pick the same name.
     if (!m_awaitingReading.isEmpty())
         return;
+    // Outside the download window queued items wait for it to open, unless the user
+    // asked for one at once; what runs goes on.
+    const DownloadWindow window = DownloadWindow::fromSettings(*m_settings);
+    const QDateTime now = m_now();
+    const std::optional<QDateTime> opening = window.isOpen(now) ? std::nullopt : std::optional(window.nextOpening(now));
     const int limit = m_settings->maxConcurrent();
     int running = 0;
     for (const DownloadItem *item : m_items->items()) {
@@ -139,10 +179,22 @@ void DownloadQueue::pump()
         DownloadItem *item = *it;
         if (item->state().kind() != DLState::queued)
             continue;
+        if (opening && !item->startsNow()) {
+            item->setWaitsUntil(opening);
+            continue;
+        }
         start(item);
         // A start that failed at once (no engine, no launch) holds no slot.
         if (item->state().isActive())
             ++running;
+    }
+    // Those still held back are looked at again when the window opens.
+    if (opening) {
+        const bool anyWaits = std::any_of(items.begin(), items.end(), [](const DownloadItem *item) {
+            return item->state().kind() == DLState::queued && item->waitsUntil();
+        });
+        if (anyWaits)
+            m_windowTimer->start(std::clamp<qint64>(now.msecsTo(*opening), 0, std::numeric_limits<int>::max()));
     }
 }
 
@@ -210,6 +262,8 @@ void DownloadQueue::start(DownloadItem *item)
         return;
     }
 
+    item->setWaitsUntil(std::nullopt);
+    item->setStartsNow(false);
     item->setState(DLState::downloading);
     item->setProgress(0.0);
     item->setSpeed(std::nullopt);

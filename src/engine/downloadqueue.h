@@ -5,6 +5,7 @@
 #include "model/mediainfo.h"
 #include "model/quality.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <functional>
 #include <optional>
 
 class Desktop;
@@ -61,6 +63,13 @@ public:
              const DownloadOptions &options = {});
     // Adds with the input card's remembered choices.
     void addWithCardChoices(const QString &text);
+    // Adds one link as it is, as a followed source's entry is; null when `link` is not
+    // one web link.
+    DownloadItem *addOne(const QString &link, Quality quality, const DownloadOptions &options);
+    // Starts a queued item now, outside the download window.
+    Q_INVOKABLE void startNow(DownloadItem *item);
+    // The clock the download window is read by; tests set their own.
+    void setClock(std::function<QDateTime()> now);
     // Takes back an item that was listed before, oldest first: probed first when it was
     // being probed, else queued. pump() starts what may start.
     void restore(DownloadItem *item, bool probe);
@@ -112,6 +121,7 @@ signals:
     void settingWanted(const QString &key);
 
 private:
+    DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options);
     void updateActiveCount();
     void failLaunch(const QUuid &id, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;
@@ -143,4 +153,7 @@ private:
 
     QStringList m_finishedTitles;
     QTimer *m_announceTimer = nullptr;
+    // Wakes the queue when the download window opens.
+    QTimer *m_windowTimer;
+    std::function<QDateTime()> m_now;
 };

@@ -45,6 +45,16 @@ void DownloadItem::setUploader(const QString &uploader)
     assign(this, m_uploader, uploader, &DownloadItem::uploaderChanged);
 }
 
+void DownloadItem::setSource(const QString &source)
+{
+    assign(this, m_source, source, &DownloadItem::sourceChanged);
+}
+
+void DownloadItem::setWaitsUntil(const std::optional<QDateTime> &until)
+{
+    assign(this, m_waitsUntil, until, &DownloadItem::waitsUntilChanged);
+}
+
 void DownloadItem::setDuration(std::optional<double> duration)
 {
     assign(this, m_duration, duration, &DownloadItem::durationChanged);

@@ -6,6 +6,7 @@
 #include "model/playlistledger.h"
 #include "model/quality.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -23,6 +24,8 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
     Q_PROPERTY(QString site READ site NOTIFY siteChanged)
     Q_PROPERTY(QString uploader READ uploader NOTIFY uploaderChanged)
+    // The followed source that brought it, empty for a link the user gave.
+    Q_PROPERTY(QString source READ source NOTIFY sourceChanged)
     Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(QStringList files READ files NOTIFY filesChanged)
@@ -49,6 +52,15 @@ public:
     void setSite(const QString &site);
     QString uploader() const { return m_uploader; }
     void setUploader(const QString &uploader);
+    QString source() const { return m_source; }
+    void setSource(const QString &source);
+    // When a queued item may start, as the download window has it; absent while nothing
+    // holds it back.
+    std::optional<QDateTime> waitsUntil() const { return m_waitsUntil; }
+    void setWaitsUntil(const std::optional<QDateTime> &until);
+    // The user asked for it to start outside the download window.
+    bool startsNow() const { return m_startsNow; }
+    void setStartsNow(bool now) { m_startsNow = now; }
     std::optional<double> duration() const { return m_duration; }
     void setDuration(std::optional<double> duration);
     bool playlist() const { return m_playlist; }
@@ -138,6 +150,8 @@ signals:
     void thumbnailChanged();
     void siteChanged();
     void uploaderChanged();
+    void sourceChanged();
+    void waitsUntilChanged();
     void durationChanged();
     void playlistChanged();
     void playlistCountChanged();
@@ -160,6 +174,9 @@ private:
     std::optional<QUrl> m_thumbnail;
     QString m_site;
     QString m_uploader;
+    QString m_source;
+    std::optional<QDateTime> m_waitsUntil;
+    bool m_startsNow = false;
     std::optional<double> m_duration;
     bool m_playlist;
     std::optional<int> m_playlistCount;

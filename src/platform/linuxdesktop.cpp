@@ -31,6 +31,12 @@ void LinuxDesktop::notifyFailed(const QString &title, const QString &why)
     DesktopNotifications::notify(LF(QStringLiteral("Falhou: %@"), title), why);
 }
 
+void LinuxDesktop::notifyFollowed(const QString &what)
+{
+    // Said even with the window in front: entries arrive on their own, often at night.
+    DesktopNotifications::notify(QStringLiteral("Vireloom"), what);
+}
+
 std::function<void()> LinuxDesktop::cannotOpen(const QString &what) const
 {
     return [notice = m_notice, what] {

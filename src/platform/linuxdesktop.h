@@ -22,6 +22,7 @@ public:
     // A desktop notification, only while the window is not the active one.
     void notifyFinished(const QString &what) override;
     void notifyFailed(const QString &title, const QString &why) override;
+    void notifyFollowed(const QString &what) override;
     void openFile(const QString &path) override;
     void openFolder(const QString &path) override;
     void revealFile(const QString &path) override;

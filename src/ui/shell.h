@@ -25,7 +25,7 @@ class Shell : public QObject
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
 
 public:
-    enum class AppSection { downloads, history, settings };
+    enum class AppSection { downloads, history, following, settings };
     Q_ENUM(AppSection)
 
     explicit Shell(Downloader *downloader, QObject *parent = nullptr);

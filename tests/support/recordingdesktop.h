@@ -15,6 +15,7 @@ public:
     {
         calls << QStringLiteral("failed ") + title + QStringLiteral(": ") + why;
     }
+    void notifyFollowed(const QString &what) override { calls << QStringLiteral("followed ") + what; }
     void openFile(const QString &path) override { calls << QStringLiteral("open ") + path; }
     void openFolder(const QString &path) override { calls << QStringLiteral("folder ") + path; }
     void revealFile(const QString &path) override { calls << QStringLiteral("reveal ") + path; }
