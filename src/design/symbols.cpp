@@ -11,7 +11,7 @@
 namespace {
 
 // Symbol name → Material Icons code point.
-constexpr std::array<std::pair<const char16_t *, char16_t>, 23> symbolTable{{
+constexpr std::array<std::pair<const char16_t *, char16_t>, 25> symbolTable{{
     {u"arrow.down.circle", 0xF181},              // arrow_circle_down
     {u"clock", 0xE8B5},                          // schedule
     {u"slider.horizontal.3", 0xE429},            // tune
@@ -35,6 +35,8 @@ constexpr std::array<std::pair<const char16_t *, char16_t>, 23> symbolTable{{
     {u"gearshape", 0xE8B8},                      // settings
     {u"exclamationmark.triangle.fill", 0xE002},  // warning
     {u"line.3.horizontal", 0xE5D2},              // menu: the primary menu of the window
+    {u"dot.radiowaves.up.forward", 0xE0E5},      // rss_feed: the followed sources
+    {u"pause.fill", 0xE034},                     // pause
 }};
 
 } // namespace

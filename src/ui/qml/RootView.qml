@@ -49,6 +49,7 @@ Item {
             // background and sidebar at once and the page is built between frames.
             asynchronous: true
             source: Shell.section === Shell.AppSection.history ? "HistoryPage.qml"
+                  : Shell.section === Shell.AppSection.following ? "FollowingPage.qml"
                   : Shell.section === Shell.AppSection.settings ? "SettingsPage.qml" : "DownloadsPage.qml"
             onLoaded: {
                 fadeIn.restart();
@@ -115,8 +116,19 @@ Item {
         source: "QuitDialog.qml"
     }
 
+    // What is new since the last visit stays marked on the cards while the Following page
+    // is open, and counts as seen once the user leaves it.
+    property int shownSection: -1
+    Component.onCompleted: root.shownSection = Shell.section
+
     Connections {
         target: Shell
+
+        function onSectionChanged() {
+            if (root.shownSection === Shell.AppSection.following && Shell.section !== Shell.AppSection.following)
+                Downloader.following.visited();
+            root.shownSection = Shell.section;
+        }
 
         function onLogRequested(item) {
             logSheet.active = true;

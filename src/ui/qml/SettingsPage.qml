@@ -51,6 +51,10 @@ Flickable {
         id: settingsView
     }
 
+    FollowingView {
+        id: clockTexts
+    }
+
     // Each chooser is the desktop's own where a desktop portal offers one; Qt's otherwise.
     PortalFileChooser {
         id: cookiesChooser
@@ -399,6 +403,70 @@ Flickable {
         SettingsCard {
             Layout.leftMargin: DS.pageMargin
             Layout.rightMargin: DS.pageMargin
+            Appear.delay: 0.18
+            title: I18n.l("Horários")
+            symbol: "clock"
+
+            SettingRow {
+                objectName: "downloadWindowRow"
+                title: I18n.l("Janela de downloads")
+                sub: I18n.l("Downloads só começam entre estes horários, tanto os das fontes seguidas quanto os links. O que já está baixando não é interrompido.")
+
+                Switch {
+                    objectName: "switch_downloadWindow"
+                    checked: AppSettings.downloadWindow
+                    onToggled: AppSettings.downloadWindow = checked
+                }
+            }
+
+            SettingRow {
+                id: windowTimesRow
+
+                objectName: "downloadWindowTimesRow"
+                visible: AppSettings.downloadWindow
+                title: I18n.l("Das … às …")
+                sub: I18n.l("Horas como 01:00. Se o fim vem antes do início, a janela passa da meia-noite.")
+
+                ClockField {
+                    objectName: "windowStartField"
+                    label: I18n.l("Início da janela")
+                    row: windowTimesRow
+                    texts: clockTexts
+                    minutes: AppSettings.downloadWindowStart
+                    onOffered: value => AppSettings.downloadWindowStart = value
+                }
+
+                PlainLabel {
+                    text: "–"
+                    color: DS.muted
+                }
+
+                ClockField {
+                    objectName: "windowEndField"
+                    label: I18n.l("Fim da janela")
+                    row: windowTimesRow
+                    texts: clockTexts
+                    minutes: AppSettings.downloadWindowEnd
+                    onOffered: value => AppSettings.downloadWindowEnd = value
+                }
+            }
+
+            SettingRow {
+                objectName: "startAtLoginRow"
+                title: I18n.l("Iniciar o Vireloom ao entrar na sessão, na bandeja")
+                sub: I18n.l("Sem abrir a janela: as fontes seguidas e a fila continuam trabalhando.")
+
+                Switch {
+                    objectName: "switch_startAtLogin"
+                    checked: AppSettings.startAtLogin
+                    onToggled: AppSettings.startAtLogin = checked
+                }
+            }
+        }
+
+        SettingsCard {
+            Layout.leftMargin: DS.pageMargin
+            Layout.rightMargin: DS.pageMargin
             Appear.delay: 0.2
             title: I18n.l("Motor")
             symbol: "shippingbox"
@@ -594,6 +662,35 @@ Flickable {
         FocusRing {
             shown: settingField.activeFocus
             controlRadius: settingField.height / 2
+        }
+    }
+
+    // A time of day typed as HH:MM; one that is not a time is refused with a word on the
+    // row and changes nothing.
+    component ClockField: SettingField {
+        id: clockField
+
+        property int minutes
+        // The row that says why a time was refused, and what reads and writes the times.
+        property SettingRow row
+        property FollowingView texts
+
+        signal offered(int value)
+
+        Layout.preferredWidth: 72
+        implicitWidth: 72
+        horizontalAlignment: TextInput.AlignHCenter
+        text: clockField.texts.clock(clockField.minutes)
+        refused: clockField.row.problem.length > 0
+        onTextEdited: clockField.row.problem = ""
+        onEditingFinished: {
+            const value = clockField.texts.minutesOf(clockField.text);
+            if (value < 0) {
+                clockField.row.problem = I18n.lf("“%@” não é um horário: use, por exemplo, 01:00.", [clockField.text]);
+                return;
+            }
+            clockField.offered(value);
+            clockField.text = clockField.texts.clock(value);
         }
     }
 

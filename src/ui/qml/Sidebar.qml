@@ -71,6 +71,7 @@ Rectangle {
             model: [
                 { section: Shell.AppSection.downloads, name: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
                 { section: Shell.AppSection.history, name: "history", label: "Histórico", symbol: "clock" },
+                { section: Shell.AppSection.following, name: "following", label: "Seguindo", symbol: "dot.radiowaves.up.forward" },
                 { section: Shell.AppSection.settings, name: "settings", label: "Ajustes", symbol: "slider.horizontal.3" }
             ]
 
@@ -83,7 +84,9 @@ Rectangle {
                 label: I18n.l(modelData.label)
                 symbol: modelData.symbol
                 active: Shell.section === modelData.section
-                badge: modelData.section === Shell.AppSection.downloads ? Shell.badge : ""
+                badge: modelData.section === Shell.AppSection.downloads ? Shell.badge
+                     : modelData.section === Shell.AppSection.following && !active && Downloader.following.list.newCount > 0
+                       ? String(Downloader.following.list.newCount) : ""
                 onClicked: Shell.section = modelData.section
                 onStepRequested: by => (sections.itemAt((index + by + sections.count) % sections.count) as Item).forceActiveFocus(Qt.TabFocusReason)
             }

@@ -1,0 +1,67 @@
+#include "followingview.h"
+
+#include "i18n/i18n.h"
+#include "ui/datetext.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+FollowingView::FollowingView(QObject *parent)
+    : QObject(parent)
+    , m_qualities(OptionList::qualities(this))
+    , m_intervals(new OptionList({{u"900"_s, L(u"A cada 15 minutos"_s)},
+                                  {u"3600"_s, L(u"A cada hora"_s)},
+                                  {u"10800"_s, L(u"A cada 3 horas"_s)},
+                                  {u"21600"_s, L(u"A cada 6 horas"_s)},
+                                  {u"43200"_s, L(u"A cada 12 horas"_s)},
+                                  {u"86400"_s, L(u"Uma vez por dia"_s)},
+                                  {u"604800"_s, L(u"Uma vez por semana"_s)}},
+                                 this))
+{
+}
+
+QString FollowingView::when(const QDateTime &date)
+{
+    return when(date, QDateTime::currentDateTimeUtc());
+}
+
+QString FollowingView::when(const QDateTime &date, const QDateTime &now)
+{
+    if (!date.isValid())
+        return u"—"_s;
+    // Within a minute either way is "now": a check that just ended is not "in 0 seconds".
+    if (qAbs(date.secsTo(now)) < 60)
+        return L(u"agora"_s);
+    return DateText::relative(date, now);
+}
+
+QString FollowingView::clock(int minutes)
+{
+    minutes = ((minutes % 1440) + 1440) % 1440;
+    return u"%1:%2"_s.arg(minutes / 60, 2, 10, u'0').arg(minutes % 60, 2, 10, u'0');
+}
+
+int FollowingView::minutesOf(const QString &text)
+{
+    static const QRegularExpression withColon(u"^\\s*(\\d{1,2})\\s*[:.h]\\s*(\\d{2})\\s*$"_s);
+    static const QRegularExpression digits(u"^\\s*(\\d{1,4})\\s*$"_s);
+    int hours = -1;
+    int minutes = 0;
+    if (const QRegularExpressionMatch m = withColon.match(text); m.hasMatch()) {
+        hours = m.captured(1).toInt();
+        minutes = m.captured(2).toInt();
+    } else if (const QRegularExpressionMatch d = digits.match(text); d.hasMatch()) {
+        // "7" is seven o'clock, "730" and "0730" half past seven.
+        const QString n = d.captured(1);
+        if (n.size() <= 2) {
+            hours = n.toInt();
+        } else {
+            hours = n.left(n.size() - 2).toInt();
+            minutes = n.right(2).toInt();
+        }
+    }
+    if (hours < 0 || hours > 23 || minutes > 59)
+        return -1;
+    return hours * 60 + minutes;
+}
