@@ -1,5 +1,6 @@
 #include "engine/downloader.h"
 #include "engine/downloadqueue.h"
+#include "following/followingstore.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -169,6 +170,7 @@ private slots:
     {
         WindowFixture f;
         f.settings().setValue(SettingsKey::uiPlaylist, true);
+        QVERIFY(FollowingStore::save(FollowingStore::defaultPath(), followedSources()));
         fillQueue(f);
         for (int i = 0; i < 3; ++i)
             f.addEntry(i == 0 ? longTitle() : u"Entry %1"_s.arg(i), u"https://example.org/%1"_s.arg(i),
@@ -219,6 +221,20 @@ private slots:
         check(f, u"clear-dialog"_s, popupOf(f, u"clearDialog"));
         QTest::keyClick(f.window(), Qt::Key_Escape);
 
+        // Three sources: read, failing with a long reason and backing off, and paused.
+        f.shell().setSection(Shell::AppSection::following);
+        QTRY_VERIFY(f.find(u"followingPage"));
+        QTRY_COMPARE(f.findAll(u"followingCard").size(), 3);
+        check(f, u"following"_s);
+        f.find(u"removeSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY(popupShown(f, u"removeDialog"));
+        check(f, u"remove-dialog"_s, popupOf(f, u"removeDialog"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"removeDialog"));
+        QCOMPARE(f.findAll(u"followingCard").size(), 3);
+
+        f.settings().setValue(SettingsKey::downloadWindow, true);
         f.shell().setSection(Shell::AppSection::settings);
         QTRY_VERIFY(f.find(u"settingsPage"));
         check(f, u"settings"_s);
@@ -229,6 +245,45 @@ private:
     {
         return u"An unusually long title of a video that keeps going, with words in several languages — "
                u"ein sehr langer Titel, очень длинное название, とても長いタイトル — to the very end"_s;
+    }
+
+    static QList<FollowedSource> followedSources()
+    {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        FollowedSource read;
+        read.id = QUuid::createUuid();
+        read.url = u"https://example.org/feed.xml"_s;
+        read.title = longTitle();
+        read.site = u"generic"_s;
+        read.entryCount = 30;
+        read.added = now.addDays(-20);
+        read.lastCheck = read.lastRead = now.addSecs(-2 * 3600);
+        read.nextCheck = now.addSecs(4 * 3600);
+        read.newSinceVisit = 3;
+        read.options.audioOnly = true;
+
+        FollowedSource failed = read;
+        failed.id = QUuid::createUuid();
+        failed.url = u"https://www.example.com/@a-channel-with-a-rather-long-handle/videos"_s;
+        failed.title = u"A channel"_s;
+        failed.site = u"youtube:tab"_s;
+        failed.newSinceVisit = 0;
+        failed.options = {};
+        failed.problem = {CheckFailure::rateLimited,
+                          u"ERROR: [youtube:tab] a-channel: HTTP Error 429: Too Many Requests. The site goes on to explain "
+                          u"at length why it will not answer, with a link that has no spaces "
+                          u"https://www.example.com/support/answer/this-is-a-long-path-without-any-break-in-it"_s};
+        failed.backoff = 12 * 3600;
+        failed.nextCheck = now.addSecs(11 * 3600);
+
+        FollowedSource paused;
+        paused.id = QUuid::createUuid();
+        paused.url = u"https://podcasts.example.net/show/rss"_s;
+        paused.added = now.addDays(-1);
+        paused.nextCheck = now.addDays(1);
+        paused.paused = true;
+        paused.options.folder = QDir::homePath() + u"/Podcasts/A show"_s;
+        return {read, failed, paused};
     }
 
     static void fillQueue(WindowFixture &f)
@@ -271,7 +326,7 @@ private:
             QTRY_COMPARE(f.window()->size(), size);
             QVERIFY(QQuickTest::qWaitForPolish(f.window()));
             // Entrances fade and slide in for half a second after a delay.
-            QTest::qWait(view == u"downloads" || view == u"history" || view == u"settings" ? 900 : 150);
+            QTest::qWait(view == u"downloads" || view == u"history" || view == u"settings" || view == u"following" ? 900 : 150);
             const QStringList findings = audit(f.window(), root ? root : f.window()->contentItem());
             if (!m_pictures.isEmpty())
                 f.window()->grabWindow().save(QDir(m_pictures).filePath(u"%1-%2-%3.png"_s.arg(m_lang, sizeName, view)));

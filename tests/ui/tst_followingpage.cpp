@@ -1,0 +1,130 @@
+#include "engine/downloader.h"
+#include "following/following.h"
+#include "support/httpserver.h"
+#include "support/windowfixture.h"
+#include "ui/followingview.h"
+#include "ui/shell.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A feed of `count` episodes, newest first, as yt-dlp lists a feed.
+QByteArray feed(const HttpServer &server, int count)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Page Feed"
+                     "</title><link>http://127.0.0.1/</link><description>Episodes</description>";
+    for (int n = count; n >= 1; --n) {
+        const QByteArray number = QByteArray::number(n);
+        xml += "<item><title>Episode " + number + "</title><guid>page-feed-" + number + "</guid><enclosure url=\""
+             + server.url(u"/media/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
+    }
+    return xml + "</channel></rss>\n";
+}
+
+} // namespace
+
+// The Following page against the real engine and a feed on the local server: following a
+// link through the page, a refused link, and pause, check now and remove from the keyboard.
+class TestFollowingPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(m_server.listen()); }
+
+    void followThroughThePage()
+    {
+        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 0, -1, -1});
+        WindowFixture f({u"/usr/bin"_s});
+        Following *following = f.downloader().following();
+        QVERIFY(f.show({960, 640}));
+        f.shell().setSection(Shell::AppSection::following);
+        QTRY_VERIFY(f.find(u"followingPage"));
+        QTRY_VERIFY(f.find(u"emptyState") && f.find(u"emptyState")->isVisible());
+
+        // A link that is not a web address is refused with a word, and the field keeps it.
+        f.find(u"followField")->forceActiveFocus();
+        f.typeText(u"not a link"_s);
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QVERIFY(!f.textOf(u"followOutcome").isEmpty());
+        QCOMPARE(f.find(u"followField")->property("text").toString(), u"not a link"_s);
+        QCOMPARE(following->sources().size(), 0);
+
+        // The feed's address, followed from now on: read by the engine, shown on its card.
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(f.window(), Qt::Key_Backspace);
+        f.typeText(m_server.url(u"/page.xml"_s).toString());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_COMPARE(following->sources().size(), 1);
+        QVERIFY(f.find(u"followField")->property("text").toString().isEmpty());
+        const QUuid id = following->sources().first().id;
+        QTRY_VERIFY_WITH_TIMEOUT(following->find(id)->hasBeenRead(), 60000);
+        QTRY_COMPARE(f.textOf(u"sourceTitle"), u"Page Feed"_s);
+        QCOMPARE(following->find(id)->entryCount, 3);
+        QCOMPARE(following->find(id)->newSinceVisit, 0);
+
+        // Following it again changes nothing and says so.
+        f.find(u"followField")->forceActiveFocus();
+        f.typeText(m_server.url(u"/page.xml"_s).toString());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QCOMPARE(following->sources().size(), 1);
+
+        // Pause and resume with Space on the card's button.
+        f.find(u"pauseSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Space);
+        QTRY_VERIFY(following->find(id)->paused);
+        QTRY_VERIFY(!f.find(u"nextCheck")->isVisible());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY(!following->find(id)->paused);
+
+        // Check now asks the server again.
+        const int asked = m_server.requestCount(u"/page.xml"_s);
+        f.find(u"checkSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount(u"/page.xml"_s) > asked, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!following->isChecking(), 60000);
+
+        // Remove asks first; Escape keeps the source, the confirmation removes it.
+        f.find(u"removeSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY(f.find(u"removeCancel") && f.find(u"removeCancel")->hasActiveFocus());
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!f.find(u"removeCancel") || !f.find(u"removeCancel")->isVisible());
+        QCOMPARE(following->sources().size(), 1);
+        f.find(u"removeSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY(f.find(u"removeCancel") && f.find(u"removeCancel")->hasActiveFocus());
+        QTest::keyClick(f.window(), Qt::Key_Tab);
+        QTRY_VERIFY(f.find(u"removeConfirm")->hasActiveFocus());
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_COMPARE(following->sources().size(), 0);
+        QTRY_VERIFY(f.find(u"emptyState")->isVisible());
+    }
+
+    // Times of day for the download window, typed as people type them.
+    void clockTimes()
+    {
+        QCOMPARE(FollowingView::minutesOf(u"01:00"_s), 60);
+        QCOMPARE(FollowingView::minutesOf(u" 7:05 "_s), 7 * 60 + 5);
+        QCOMPARE(FollowingView::minutesOf(u"7"_s), 7 * 60);
+        QCOMPARE(FollowingView::minutesOf(u"0730"_s), 7 * 60 + 30);
+        QCOMPARE(FollowingView::minutesOf(u"23.59"_s), 23 * 60 + 59);
+        for (const QString &bad : {u""_s, u"24:00"_s, u"12:60"_s, u"noon"_s, u"-1"_s, u"1:5"_s, u"12345"_s})
+            QVERIFY2(FollowingView::minutesOf(bad) == -1, qPrintable(bad));
+        QCOMPARE(FollowingView::clock(0), u"00:00"_s);
+        QCOMPARE(FollowingView::clock(7 * 60 + 5), u"07:05"_s);
+        QCOMPARE(FollowingView::clock(1440 + 60), u"01:00"_s);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QCOMPARE(FollowingView::when(QDateTime(), now), u"—"_s);
+        QVERIFY(FollowingView::when(now.addSecs(-20), now) != FollowingView::when(now.addSecs(-7200), now));
+    }
+
+private:
+    HttpServer m_server;
+};
+
+QTEST_MAIN(TestFollowingPage)
+#include "tst_followingpage.moc"
