@@ -39,7 +39,7 @@ QString FollowingView::when(const QDateTime &date, const QDateTime &now)
 QString FollowingView::clock(int minutes)
 {
     minutes = ((minutes % 1440) + 1440) % 1440;
-    return u"%1:%2"_s.arg(minutes / 60, 2, 10, u'0').arg(minutes % 60, 2, 10, u'0');
+    return u"%1:%2"_s.arg(minutes / 60, 2, 10, QChar(u'0')).arg(minutes % 60, 2, 10, QChar(u'0'));
 }
 
 int FollowingView::minutesOf(const QString &text)

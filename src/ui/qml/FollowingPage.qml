@@ -30,14 +30,16 @@ ListView {
     // The source whose folder is being chosen.
     property var folderSource
 
-    function follow() {
-        const url = linkField.text.trim();
+    // Follows the link in `field`, reading the newest entries too when `latest`; the field
+    // keeps a refused link and is emptied once the link is followed.
+    function follow(field: T.TextField, latest: bool, quality: string) {
+        const url = field.text.trim();
         if (url.length === 0) {
-            linkField.forceActiveFocus();
+            field.forceActiveFocus();
             return;
         }
         const before = Downloader.following.list.count;
-        const id = Downloader.following.follow(url, backlogChoice.latest ? Downloader.following.listingLimit : 0);
+        const id = Downloader.following.follow(url, latest ? Downloader.following.listingLimit : 0);
         if (id.length === 0) {
             root.outcomeRefused = true;
             root.outcome = I18n.l("Este link não pode ser seguido: use o endereço (http ou https) de um canal, uma playlist ou um feed.");
@@ -47,11 +49,11 @@ ListView {
         if (Downloader.following.list.count === before) {
             root.outcome = I18n.l("Você já segue este link.");
         } else {
-            if (addQuality.selection !== AppSettings.quality)
-                Downloader.following.setQuality(id, addQuality.selection);
+            if (quality !== AppSettings.quality)
+                Downloader.following.setQuality(id, quality);
             root.outcome = I18n.l("Seguindo: a primeira leitura já começou.");
         }
-        linkField.clear();
+        field.clear();
     }
 
     FollowingView {
@@ -148,7 +150,7 @@ ListView {
                                 root.outcome = "";
                                 root.outcomeRefused = false;
                             }
-                            onAccepted: root.follow()
+                            onAccepted: root.follow(linkField, backlogChoice.latest, addQuality.selection)
                         }
 
                         PlainLabel {
@@ -186,7 +188,7 @@ ListView {
                         objectName: "followButton"
                         text: I18n.l("Seguir")
                         compact: true
-                        onClicked: root.follow()
+                        onClicked: root.follow(linkField, backlogChoice.latest, addQuality.selection)
                     }
                 }
 
