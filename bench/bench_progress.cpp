@@ -3,6 +3,7 @@
 #include "allocationcounter.h"
 #include "base/paths.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "engine/linereader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -24,8 +25,8 @@ int main(int argc, char *argv[])
     Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}, scratch.filePath(QStringLiteral("cache"))});
     Settings settings(scratch.filePath(QStringLiteral("settings.ini")));
     Downloader downloader(&settings);
-    downloader.add(QStringLiteral("https://example.com/watch?v=1"));
-    DownloadItem *item = downloader.items()->at(0);
+    downloader.queue()->add(QStringLiteral("https://example.com/watch?v=1"));
+    DownloadItem *item = downloader.queue()->items()->at(0);
     const QUuid id = item->id();
 
     // Downloaded bytes, speed and remaining time change on every line, the worst case: in a
@@ -41,7 +42,7 @@ int main(int argc, char *argv[])
     }
 
     RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path(), {}};
-    LineReader reader([&downloader, &id, &run](QStringView line) { downloader.handle(line, id, run); });
+    LineReader reader([&downloader, &id, &run](QStringView line) { downloader.queue()->handle(line, id, run); });
     constexpr qsizetype kChunk = 4096;
     QElapsedTimer clock;
     AllocationCounter::start();
@@ -56,7 +57,7 @@ int main(int argc, char *argv[])
                 output.size() / 1e6, static_cast<long long>(kChunk));
     std::printf("time per line:         %.0f ns\n", double(elapsed) / lines);
     std::printf("allocations per line:  %.2f\n", double(allocations) / lines);
-    std::printf("final state:           %s, progress %.4f, %s, %s, eta %s\n", qPrintable(item->stateName()), item->progress(),
-                qPrintable(item->sizeText()), qPrintable(item->speed()), qPrintable(item->eta()));
+    std::printf("final state:           %s, progress %.4f, %.0f bytes, %.0f bytes/s, eta %.0f s\n", qPrintable(item->stateName()),
+                item->progress(), item->size().value_or(-1), item->speed().value_or(-1), item->eta().value_or(-1));
     return item->progress() > 0.99 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -117,11 +118,11 @@ int main(int argc, char *argv[])
             const DLState::Kind kind = others[i % 4];
             item->setState(kind);
             if (kind == DLState::done) {
-                item->setSizeText(QStringLiteral("12.3MiB"));
+                item->setSize(12.3e6);
                 item->setFiles({QStringLiteral("/tmp/clip.mp4")});
             }
         }
-        downloader.items()->prepend(item);
+        downloader.queue()->items()->prepend(item);
     }
 
     QQmlApplicationEngine engine;
@@ -163,7 +164,7 @@ int main(int argc, char *argv[])
                                      .arg(total)
                                      .arg(2'500'000.0 + double(round % 50) * 1000.0)
                                      .arg((total - done) / 2'500'000);
-            downloader.handle(line, running[which], runs[which]);
+            downloader.queue()->handle(line, running[which], runs[which]);
         }
     });
 

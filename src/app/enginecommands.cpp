@@ -2,7 +2,6 @@
 
 #include "base/childprocess.h"
 #include "base/paths.h"
-#include "engine/downloader.h"
 #include "i18n/i18n.h"
 #include "installer/engineinstaller.h"
 #include "installer/freshnessmonitor.h"

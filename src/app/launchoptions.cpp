@@ -35,10 +35,26 @@ struct LaunchParser
     QCommandLineOption engineStatus{QStringLiteral("engine-status"),
                                     L(QStringLiteral("Mostra os programas do motor, suas versões e se há atualização."))};
 
+    QCommandLineOption background{QStringLiteral("background"),
+                                  L(QStringLiteral("Inicia sem janela, na bandeja; os downloads e as fontes seguidas continuam."))};
+    QCommandLineOption follow{QStringLiteral("follow"),
+                              L(QStringLiteral("Segue um canal, playlist ou feed a partir de agora; com o Vireloom fechado, fica para a próxima vez que ele abrir.")),
+                              QStringLiteral("url")};
+    QCommandLineOption quality{QStringLiteral("quality"),
+                               L(QStringLiteral("A qualidade dos downloads de --follow: best, p2160, p1440, p1080, p720, p480, mp3 ou m4a.")),
+                               QStringLiteral("quality")};
+    QCommandLineOption checkFollowing{QStringLiteral("check-following"),
+                                      L(QStringLiteral("O Vireloom aberto verifica agora todas as fontes seguidas."))};
+    QCommandLineOption listFollowing{QStringLiteral("list-following"),
+                                     L(QStringLiteral("Mostra as fontes seguidas, uma por linha, e sai."))};
+
     // Not for users: the application runs itself with it to look for a new engine release.
     QCommandLineOption checkRelease{QStringLiteral("check-release"), QString(), QStringLiteral("address")};
 
-    QList<const QCommandLineOption *> documented() const { return {&help, &version, &updateEngine, &engineStatus}; }
+    QList<const QCommandLineOption *> documented() const
+    {
+        return {&help, &version, &updateEngine, &engineStatus, &background, &follow, &quality, &checkFollowing, &listFollowing};
+    }
 
     LaunchParser()
     {
@@ -107,6 +123,14 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         return exitWith(0, QStringLiteral("Vireloom " VIRELOOM_VERSION "\n"));
 
     LaunchOptions options;
+    if (launch.parser.isSet(launch.quality)) {
+        options.quality = Quality::fromId(launch.parser.value(launch.quality));
+        if (!options.quality) {
+            return exitWith(kUsageExitCode, QStringLiteral("vireloom: ")
+                                                + LF(QStringLiteral("Qualidade desconhecida: %@"), launch.parser.value(launch.quality))
+                                                + QStringLiteral("\n\n") + launch.usage());
+        }
+    }
     if (launch.parser.isSet(launch.updateEngine)) {
         options.action = LaunchOptions::Action::UpdateEngine;
     } else if (launch.parser.isSet(launch.engineStatus)) {
@@ -114,10 +138,58 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
     } else if (launch.parser.isSet(launch.checkRelease)) {
         options.action = LaunchOptions::Action::CheckRelease;
         options.releaseAddress = launch.parser.value(launch.checkRelease);
+    } else if (launch.parser.isSet(launch.listFollowing)) {
+        options.action = LaunchOptions::Action::ListFollowing;
     } else {
         options.addresses = launch.parser.positionalArguments();
+        options.background = launch.parser.isSet(launch.background);
+        options.follow = launch.parser.values(launch.follow);
+        options.checkFollowing = launch.parser.isSet(launch.checkFollowing);
     }
     return options;
+}
+
+namespace {
+constexpr QLatin1StringView kFollowPrefix("--follow=");
+constexpr QLatin1StringView kQualityPrefix("--quality=");
+constexpr QLatin1StringView kCheckFollowing("--check-following");
+constexpr QLatin1StringView kBackground("--background");
+} // namespace
+
+QStringList LaunchOptions::forwarded() const
+{
+    QStringList list = addresses;
+    if (quality)
+        list << kQualityPrefix + quality->id();
+    for (const QString &link : follow)
+        list << kFollowPrefix + link;
+    if (checkFollowing)
+        list << kCheckFollowing;
+    if (background)
+        list << kBackground;
+    return list;
+}
+
+ForwardedRequests readForwarded(const QStringList &forwarded)
+{
+    ForwardedRequests requests;
+    for (const QString &item : forwarded) {
+        if (item.startsWith(kFollowPrefix))
+            requests.follow << item.sliced(kFollowPrefix.size());
+        else if (item.startsWith(kQualityPrefix))
+            requests.quality = Quality::fromId(QStringView(item).sliced(kQualityPrefix.size()));
+        else if (item == kCheckFollowing)
+            requests.checkFollowing = true;
+        else if (item == kBackground)
+            requests.showWindow = false;
+        else if (!item.startsWith(u'-'))
+            requests.addresses << item;
+    }
+    // A launch that only asks for something to be followed or checked is a script's: it
+    // does not bring the window up.
+    if (requests.addresses.isEmpty() && (!requests.follow.isEmpty() || requests.checkFollowing))
+        requests.showWindow = false;
+    return requests;
 }
 
 QStringList documentedOptionNames()

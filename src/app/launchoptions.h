@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/quality.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // What one launch of the program was asked to do, read from its command line before the
 // application object exists: --help and --version need no display, and neither they nor a
@@ -14,6 +18,7 @@ struct LaunchOptions
         UpdateEngine, // install what is missing and update yt-dlp, without a window
         EngineStatus, // print the engine's programs and versions, without a window
         CheckRelease, // the application's own child: where `releaseAddress` leads
+        ListFollowing, // print the followed sources, without a window
     };
 
     Action action = Action::Run;
@@ -23,6 +28,18 @@ struct LaunchOptions
     // vireloom: addresses and links, in the order given.
     QStringList addresses;
     QString releaseAddress;
+    // Run without a window, in the tray.
+    bool background = false;
+    // Links to follow from now on, with the quality their downloads take (the default
+    // quality setting when absent).
+    QStringList follow;
+    std::optional<Quality> quality;
+    // The running instance checks every followed source now.
+    bool checkFollowing = false;
+
+    // What a launch hands the running instance: the addresses, then the requests, written
+    // as options (no "vireloom:" address a web page opens can carry them).
+    QStringList forwarded() const;
 };
 
 // The exit code of a command line the program cannot read, as for most command-line tools.
@@ -35,6 +52,17 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments);
 QStringList documentedOptionNames();
 
 QStringList argumentsFromArgv(int argc, char **argv);
+
+// The requests among what another launch handed over, and the addresses left.
+struct ForwardedRequests
+{
+    QStringList addresses;
+    QStringList follow;
+    std::optional<Quality> quality;
+    bool checkFollowing = false;
+    bool showWindow = true;
+};
+ForwardedRequests readForwarded(const QStringList &forwarded);
 
 // Prints an Exit outcome's message where it belongs and returns its exit code.
 int finishLaunch(const LaunchOptions &options);

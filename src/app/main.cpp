@@ -5,8 +5,11 @@
 #include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/freshnessmonitor.h"
+#include "intake/linkintake.h"
 #include "platform/desktopnotifications.h"
 #include "platform/linuxdesktop.h"
 #include "platform/singleinstance.h"
@@ -38,14 +41,14 @@ namespace {
 
 constexpr int kEngineChecksLatestMs = 2000;
 
-// Addresses given on the command line, by a first launch or forwarded by a later one.
-void handleArguments(Downloader &downloader, const QStringList &arguments)
+// What a launch asked for, the first one or a later one that handed it over.
+void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
 {
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(QLatin1StringView("vireloom:"), Qt::CaseInsensitive))
-            downloader.handleSchemeURL(argument);
-        else if (!argument.startsWith(u'-'))
-            downloader.add(argument);
+    for (const QString &address : requests.addresses) {
+        if (address.startsWith(QLatin1StringView("vireloom:"), Qt::CaseInsensitive))
+            downloader.intake()->handleSchemeURL(address);
+        else
+            downloader.queue()->add(address);
     }
 }
 
@@ -83,11 +86,14 @@ void quitOnTermination(Shell &shell)
 void closeWithoutTray(QQuickWindow *window, Shell &shell)
 {
     auto noticeGiven = std::make_shared<bool>(false);
-    const auto quitIfIdle = [window, &shell] {
-        if (!window->isVisible() && shell.runningDownloads() == 0)
+    // Started in the background, the window has not been closed: the application stays.
+    auto closed = std::make_shared<bool>(false);
+    const auto quitIfIdle = [window, &shell, closed] {
+        if (*closed && !window->isVisible() && shell.runningDownloads() == 0)
             QCoreApplication::quit();
     };
-    QObject::connect(window, &QWindow::visibleChanged, window, [&shell, noticeGiven, quitIfIdle](bool visible) {
+    QObject::connect(window, &QWindow::visibleChanged, window, [&shell, noticeGiven, closed, quitIfIdle](bool visible) {
+        *closed = !visible;
         if (visible)
             return;
         if (shell.runningDownloads() > 0 && !*noticeGiven) {
@@ -130,7 +136,7 @@ int main(int argc, char *argv[])
     // A later launch only passes its links on: done before any display connection or
     // plugin is set up, it costs a few milliseconds instead of a tenth of a second.
     const QString socketPath = SingleInstance::defaultSocketPath();
-    if (SingleInstance::handOver(socketPath, options.addresses))
+    if (SingleInstance::handOver(socketPath, options.forwarded()))
         return 0;
 
     // Widgets only for the tray icon's menu; the window is Qt Quick.
@@ -144,7 +150,7 @@ int main(int argc, char *argv[])
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QStringList &arguments = options.addresses;
+    const QStringList arguments = options.forwarded();
     SingleInstance instance(socketPath);
     switch (instance.claim(arguments)) {
     case SingleInstance::Role::Forwarded:
@@ -184,14 +190,16 @@ int main(int argc, char *argv[])
     quitOnTermination(shell);
     QObject::connect(&shell, &Shell::quitConfirmationRequested, &app, [&desktop] { desktop.activateApplication(); });
     QObject::connect(&instance, &SingleInstance::argumentsReceived, &app, [&](const QStringList &forwarded) {
-        handleArguments(downloader, forwarded);
-        desktop.activateApplication();
+        const ForwardedRequests requests = readForwarded(forwarded);
+        handleRequests(downloader, requests);
+        if (requests.showWindow)
+            desktop.activateApplication();
     });
     QObject::connect(&app, &QGuiApplication::applicationStateChanged, &app, [&](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
             return;
         clipboard.noticeActivation();
-        downloader.checkClipboard();
+        downloader.intake()->checkClipboard();
     });
 
     std::unique_ptr<TrayIcon> tray;
@@ -203,22 +211,24 @@ int main(int argc, char *argv[])
     }
 
     // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".
-    QObject::connect(&downloader, &Downloader::clipboardSuggestionChanged, &app, [&downloader] {
-        qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.clipboardSuggestionText();
+    QObject::connect(downloader.intake(), &LinkIntake::clipboardSuggestionChanged, &app, [&downloader] {
+        qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.intake()->clipboardSuggestionText();
     });
     // The engine's version query and release check wait for the first frame, or at most
     // a moment where the window is not shown at once.
-    QTimer::singleShot(kEngineChecksLatestMs, &downloader, &Downloader::startEngineChecks);
+    QTimer::singleShot(kEngineChecksLatestMs, downloader.engine(), &EngineSetup::startChecks);
     QObject::connect(window, &QQuickWindow::frameSwapped, window, [window, &downloader] {
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
         QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
-        downloader.startEngineChecks();
+        downloader.engine()->startChecks();
     });
-    window->show();
+    // In the background the window waits for the tray icon or a later launch.
+    if (!options.background)
+        window->show();
     // Once the window is up: the first look at the clipboard, then what this launch was given.
     QTimer::singleShot(0, &app, [&] {
-        downloader.checkClipboard();
-        handleArguments(downloader, arguments);
+        downloader.intake()->checkClipboard();
+        handleRequests(downloader, readForwarded(arguments));
     });
 
     return app.exec();

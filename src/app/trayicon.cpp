@@ -1,6 +1,7 @@
 #include "trayicon.h"
 
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -30,8 +31,8 @@ TrayIcon::TrayIcon(Shell *shell, QObject *parent)
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             emit showWindowRequested();
     });
-    connect(m_shell->downloader()->items(), &DownloadList::itemStateChanged, this, &TrayIcon::updateActivity);
-    connect(m_shell->downloader()->items(), &DownloadList::countChanged, this, &TrayIcon::updateActivity);
+    connect(m_shell->downloader()->queue()->items(), &DownloadList::itemStateChanged, this, &TrayIcon::updateActivity);
+    connect(m_shell->downloader()->queue()->items(), &DownloadList::countChanged, this, &TrayIcon::updateActivity);
     updateActivity();
     m_icon->show();
 }

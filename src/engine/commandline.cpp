@@ -2,7 +2,6 @@
 
 #include "base/childprocess.h"
 #include "base/paths.h"
-#include "engine/downloader.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"
 
@@ -271,43 +270,4 @@ QStringList planArgs(const QString &url, const Settings &settings, const QString
     args << connectionArgs(settings, {}, configFile);
     args << QStringLiteral("--yes-playlist") << QStringLiteral("--") << url;
     return args;
-}
-
-QStringList Downloader::buildArgs(const DownloadItem &item, const QString &token) const
-{
-    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
-    if (const auto probed = m_probedInfo.constFind(item.id()); probed != m_probedInfo.cend() && !probed->fresh.hasExpired())
-        request.infoJson = probed->file;
-    if (!settings().string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
-        request.cookiesFile = runCookiesFile(item.id());
-    if (!privateConfig(settings()).isEmpty())
-        request.configFile = runConfigFile(item.id());
-    if (settings().boolean(SettingsKey::useArchive))
-        request.archiveFile = archiveFile();
-    request.noQuiet = engineHasNoQuiet(m_ytdlpVersion);
-    request.unread = readsLinkItself(item);
-    if (item.distinctName() && !request.options.outputPattern && !request.playlist)
-        request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
-    return ::buildArgs(request, settings(), m_ffmpegPath);
-}
-
-// A link nothing has read yet: neither a probe nor an earlier run of it.
-bool Downloader::readsLinkItself(const DownloadItem &item) const
-{
-    return !m_read.contains(item.id());
-}
-
-QString Downloader::archiveFile()
-{
-    return Tools::supportDir() + QStringLiteral("/archive.txt");
-}
-
-QString Downloader::runCookiesFile(const QUuid &id)
-{
-    return Tools::privateDir() + u'/' + id.toString(QUuid::WithoutBraces) + QStringLiteral(".cookies.txt");
-}
-
-QString Downloader::runConfigFile(const QUuid &id)
-{
-    return Tools::privateDir() + u'/' + id.toString(QUuid::WithoutBraces) + QStringLiteral(".conf");
 }

@@ -1,85 +1,60 @@
 #include "downloader.h"
 
-#include "base/childprocess.h"
 #include "base/paths.h"
+#include "engine/desktop.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
+#include "engine/interrupteddownloads.h"
 #include "history/historybook.h"
-#include "history/historylist.h"
-#include "installer/engineinstaller.h"
-#include "installer/install.h"
-#include "installer/toolrun.h"
+#include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
+#include <algorithm>
 
-namespace {
-// Where the last failed installation is kept, so that it survives a restart.
-constexpr QLatin1StringView kInstallFailureKey("engineInstallFailure");
-constexpr QLatin1StringView kInstallFailedAtKey("engineInstallFailedAt");
-} // namespace
+using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
 
 Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     : QObject(parent)
     , m_settings(settings)
-    , m_installer(new EngineInstaller(this))
-    , m_freshness(new FreshnessMonitor(settings, this))
-    , m_items(new DownloadList(this))
+    , m_engine(new EngineSetup(settings, this))
     , m_history(new HistoryBook(Tools::supportDir() + QStringLiteral("/history.json"), this))
-{
-    connect(m_items, &DownloadList::countChanged, this, &Downloader::updateActiveCount);
-    connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::updateActiveCount);
-    // What the probe read of a page serves only that download.
-    connect(m_items, &DownloadList::itemStateChanged, this, [this](DownloadItem *item) {
-        if (item->state().isFinished())
-            dropProbedInfo(item->id());
-    });
-    connect(m_history->list(), &HistoryList::totalBytesChanged, this, &Downloader::totalBytesChanged);
-    loadHistory();
-    loadJournal();
-    // Whatever changes which downloads are unfinished, or where they stand, is written.
-    connect(m_items, &DownloadList::countChanged, this, &Downloader::scheduleJournal);
-    connect(m_items, &DownloadList::itemStateChanged, this, &Downloader::scheduleJournal);
-
-    connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installingChanged);
-    // While an installation runs, no failure is shown.
-    connect(m_installer, &EngineInstaller::installingChanged, this, &Downloader::installFailureChanged);
-    connect(m_installer, &EngineInstaller::statusChanged, this, &Downloader::installStatusChanged);
-    connect(m_installer, &EngineInstaller::finished, this, [this](bool succeeded) {
-        if (succeeded) {
-            m_settings->remove(QString(kInstallFailureKey));
-            m_settings->remove(QString(kInstallFailedAtKey));
-        } else {
-            m_settings->setValue(QString(kInstallFailureKey), m_installer->storedFailure());
-            m_settings->setValue(QString(kInstallFailedAtKey), QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-        }
-        emit installFailureChanged();
-        refreshEngine();
-    });
-    connect(m_installer, &EngineInstaller::latestYtDlpSeen, m_freshness, &FreshnessMonitor::record);
-    connect(m_freshness, &FreshnessMonitor::changed, this, &Downloader::freshnessChanged);
-    connect(this, &Downloader::ytdlpVersionChanged, this, &Downloader::freshnessChanged);
-
-    locateEngine();
-    if (checks == EngineChecks::Immediately)
-        startEngineChecks();
-}
-
-void Downloader::startEngineChecks()
-{
-    if (m_engineChecksStarted)
-        return;
-    m_engineChecksStarted = true;
-    queryEngineVersions();
-    m_freshness->start();
-}
-
-void Downloader::loadHistory()
+    , m_queue(new DownloadQueue(settings, m_engine, m_history, this))
+    , m_interrupted(new InterruptedDownloads(settings, m_queue, this))
+    , m_intake(new LinkIntake(settings, this))
 {
     m_history->load();
+
+    connect(m_intake, &LinkIntake::linkTaken, m_queue,
+            [this](const QString &text, const std::optional<Quality> &quality, bool playlist) { m_queue->add(text, quality, playlist); });
+    connect(m_queue, &DownloadQueue::linkAdded, m_intake, &LinkIntake::noteAdded);
+    m_intake->setListed([this](const QString &link) {
+        const auto &items = m_queue->items()->items();
+        return std::any_of(items.begin(), items.end(), [&link](const DownloadItem *item) { return item->url() == link; });
+    });
+    connect(m_intake, &LinkIntake::activationWanted, this, [this] {
+        if (m_desktop)
+            m_desktop->activateApplication();
+    });
+
+    if (checks == EngineChecks::Immediately)
+        m_engine->startChecks();
+}
+
+Downloader::~Downloader()
+{
+    // The journal takes the last word on what was unfinished while the queue still holds
+    // it; then the queue ends its processes.
+    delete m_intake;
+    delete m_interrupted;
+    delete m_queue;
 }
 
 HistoryList *Downloader::history() const
@@ -87,144 +62,63 @@ HistoryList *Downloader::history() const
     return m_history->list();
 }
 
-qint64 Downloader::totalBytes() const
+void Downloader::setDesktop(Desktop *desktop)
 {
-    return m_history->list()->totalBytes();
+    m_desktop = desktop;
+    m_queue->setDesktop(desktop);
 }
 
-void Downloader::removeHistory(const QUuid &entryId)
+void Downloader::setClipboard(Clipboard *clipboard)
 {
-    m_history->remove(entryId);
+    m_intake->setClipboard(clipboard);
 }
 
-void Downloader::clearHistory()
+// A site chooses a file's extension, and some engine releases take whatever it says: a
+// ".desktop" or ".sh" opened by the desktop would run. Only what is media, pictures or
+// subtitles is opened; anything else is shown in its folder.
+bool Downloader::opensAsMedia(const QString &path)
 {
-    m_history->clear();
+    static const QStringList media{
+        u"mp4"_s,  u"m4v"_s, u"m4a"_s, u"mp3"_s, u"webm"_s, u"mkv"_s, u"mka"_s,  u"mov"_s,  u"avi"_s, u"flv"_s,
+        u"ogg"_s,  u"oga"_s, u"ogv"_s, u"opus"_s, u"flac"_s, u"wav"_s, u"aac"_s, u"3gp"_s,  u"ts"_s,  u"mpg"_s,
+        u"mpeg"_s, u"wma"_s, u"wmv"_s, u"aiff"_s, u"alac"_s, u"jpg"_s, u"jpeg"_s, u"png"_s, u"webp"_s, u"gif"_s,
+        u"srt"_s,  u"vtt"_s, u"ass"_s, u"lrc"_s};
+    return media.contains(QFileInfo(path).suffix().toLower());
 }
 
-bool Downloader::installing() const
+void Downloader::open(const QString &path)
 {
-    return m_installer->installing();
-}
-
-QString Downloader::installStatus() const
-{
-    return m_installer->status();
-}
-
-QString Downloader::installFailure() const
-{
-    if (m_installer->installing())
-        return {};
-    return EngineInstaller::wordStoredFailure(settings().string(kInstallFailureKey).value_or(QString()));
-}
-
-QDateTime Downloader::installFailedAt() const
-{
-    if (installFailure().isEmpty())
-        return {};
-    return QDateTime::fromString(settings().string(kInstallFailedAtKey).value_or(QString()), Qt::ISODate);
-}
-
-void Downloader::refreshEngine()
-{
-    locateEngine();
-    queryEngineVersions();
-}
-
-void Downloader::locateEngine()
-{
-    const auto ytdlp = Tools::find(QStringLiteral("yt-dlp"));
-    const auto ffmpeg = Tools::find(QStringLiteral("ffmpeg"));
-    const auto deno = Tools::find(QStringLiteral("deno"));
-    if (ytdlp != m_ytdlpPath || ffmpeg != m_ffmpegPath || deno != m_denoPath) {
-        m_ytdlpPath = ytdlp;
-        m_ffmpegPath = ffmpeg;
-        m_denoPath = deno;
-        emit engineChanged();
-    }
-}
-
-void Downloader::queryEngineVersions()
-{
-    refreshPrevious();
-    if (!m_ytdlpPath) {
-        setYtdlpVersion(QString());
+    if (!m_desktop)
         return;
-    }
-
-    // The previous version stays on show until this query answers; when refreshes
-    // overlap, the last query to finish wins.
-    auto *query = new ToolRun(this);
-    connect(query, &ToolRun::finished, this, [this, query](const RunResult &result) {
-        setYtdlpVersion(result.out.trimmed());
-        query->deleteLater();
-    });
-    connect(query, &ToolRun::failedToStart, this, [this, query](const QString &error) {
-        qCInfo(lcEngine) << "yt-dlp did not start for --version:" << error;
-        setYtdlpVersion(QString());
-        query->deleteLater();
-    });
-    query->start(*m_ytdlpPath, {Tools::kIgnoreConfig, QStringLiteral("--version")}, Tools::env());
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        m_desktop->openFolder(m_settings->folder());
+    else if (opensAsMedia(path))
+        m_desktop->openFile(path);
+    else
+        m_desktop->revealFile(path);
 }
 
-void Downloader::installEngine(bool forceYtDlp)
+void Downloader::reveal(const QString &path)
 {
-    m_installer->install(forceYtDlp);
-}
-
-void Downloader::rollBackEngine()
-{
-    m_installer->rollBack();
-}
-
-EngineFreshness Downloader::engineFreshness() const
-{
-    return m_freshness->assess(m_ytdlpVersion);
-}
-
-QString Downloader::ytdlpLatest() const
-{
-    return m_freshness->latest();
-}
-
-void Downloader::refreshPrevious()
-{
-    const std::optional<QString> path = Tools::previousYtDlp();
-    if (!path) {
-        m_previousStamp.clear();
-        setPrevious(std::nullopt, QString());
+    if (!m_desktop)
         return;
-    }
-    const QFileInfo kept(*path);
-    const QString stamp = kept.symLinkTarget() + u'|' + kept.lastModified().toString(Qt::ISODateWithMs) + u'|'
-        + QString::number(kept.size());
-    if (stamp == m_previousStamp)
-        return;
-    m_previousStamp = stamp;
-    auto *query = new ToolRun(this);
-    auto answer = [this, query, path](const QString &version) {
-        setPrevious(path, version);
-        query->deleteLater();
-    };
-    connect(query, &ToolRun::finished, this, [answer](const RunResult &result) { answer(result.out.trimmed()); });
-    connect(query, &ToolRun::failedToStart, this, [answer] { answer(QString()); });
-    query->start(*path, {Tools::kIgnoreConfig, QStringLiteral("--version")}, Tools::env());
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        m_desktop->revealFile(path);
+    else
+        m_desktop->openFolder(m_settings->folder());
 }
 
-void Downloader::setPrevious(const std::optional<QString> &path, const QString &version)
+void Downloader::openFolder()
 {
-    if (m_previousPath == path && m_previousVersion == version)
-        return;
-    m_previousPath = path;
-    m_previousVersion = version;
-    emit previousYtdlpChanged();
+    if (m_desktop)
+        m_desktop->openFolder(m_settings->folder());
 }
 
-void Downloader::setYtdlpVersion(const QString &version)
+void Downloader::openEngineFolder()
 {
-    if (m_ytdlpVersion == version)
+    if (!m_desktop)
         return;
-    m_ytdlpVersion = version;
-    emit ytdlpVersionChanged();
+    QDir().mkpath(Tools::binDir());
+    m_desktop->openFolder(Tools::binDir());
 }
+

@@ -5,7 +5,9 @@
 #include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/downloader.h"
+#include "engine/enginesetup.h"
 #include "engine/failuremessages.h"
+#include "engine/runfiles.h"
 #include "i18n/i18n.h"
 
 #include <QProcess>
@@ -42,7 +44,7 @@ void PlaylistPlan::stopProbe()
         return;
     m_process->disconnect(this);
     signalGroup(*m_process, SIGKILL);
-    Downloader::removeRunFiles(m_runId);
+    RunFiles::remove(m_runId);
     // The process is reaped once it has gone, off this call.
     connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
     if (m_process->state() == QProcess::NotRunning)
@@ -73,7 +75,7 @@ void PlaylistPlan::load(const QString &text)
     if (url.isEmpty() || !m_downloader)
         return;
     m_url = url;
-    const auto engine = m_downloader->ytdlpPath();
+    const auto engine = m_downloader->engine()->ytdlpPath();
     if (!engine) {
         m_problem = L(QStringLiteral("Motor não instalado"));
         emit changed();
@@ -87,7 +89,7 @@ void PlaylistPlan::load(const QString &text)
     m_runId = QUuid::createUuid();
     QString config;
     if (const QByteArray content = privateConfig(m_downloader->settings()); !content.isEmpty()) {
-        config = Downloader::runConfigFile(m_runId);
+        config = RunFiles::config(m_runId);
         if (!Tools::writePrivateFile(config, content)) {
             m_problem = L(QStringLiteral("Não foi possível ler a lista."));
             emit changed();
@@ -104,7 +106,7 @@ void PlaylistPlan::load(const QString &text)
     connect(m_process, &QProcess::finished, this, [this, generation] {
         QProcess *process = std::exchange(m_process, nullptr);
         process->deleteLater();
-        Downloader::removeRunFiles(m_runId);
+        RunFiles::remove(m_runId);
         // A long list is megabytes of JSON: it is read on a worker so the window keeps drawing.
         auto result = std::make_shared<std::optional<MediaInfo>>();
         QThread *worker = QThread::create([result, json = process->readAllStandardOutput()] {

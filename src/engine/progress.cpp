@@ -1,8 +1,6 @@
 #include "progress.h"
 
-#include "base/format.h"
 #include "engine/commandline.h"
-#include "engine/downloader.h"
 #include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -43,24 +41,6 @@ bool asciiNumber(QStringView field, std::array<char, 64> &out, qsizetype &length
     length = field.size();
     return true;
 }
-
-// Formatting sizes and times goes through the locale and is the costliest step of a
-// progress line; consecutive lines mostly repeat the total and often the time left.
-struct LastFormatted
-{
-    double value = std::numeric_limits<double>::quiet_NaN();
-    QString text;
-
-    template<typename Format>
-    const QString &of(double number, Format format)
-    {
-        if (number != value) {
-            value = number;
-            text = format(number);
-        }
-        return text;
-    }
-};
 
 bool isNameChar(QChar c)
 {
@@ -159,7 +139,6 @@ std::optional<Overall> overallProgress(const DownloadItem &item, const ProgressF
 
 void applyProgress(DownloadItem &item, const ProgressFields &fields, ProgressTrack &track)
 {
-    thread_local LastFormatted size, speed, eta;
     // For the download measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
     if (!std::exchange(track.started, true))
         qCDebug(lcEngine) << "first progress at" << QDateTime::currentMSecsSinceEpoch();
@@ -167,13 +146,12 @@ void applyProgress(DownloadItem &item, const ProgressFields &fields, ProgressTra
         track.shown = std::max(track.shown, overall->fraction);
         item.setProgress(track.shown);
         if (overall->bytes)
-            item.setSizeText(size.of(*overall->bytes, Tools::fmtBytes));
+            item.setSize(overall->bytes);
     }
     if (item.state().kind() != DLState::downloading)
         item.setState(DLState::downloading);
-    item.setSpeed(fields.speed ? speed.of(*fields.speed, [](double n) { return Tools::fmtBytes(n) + QStringLiteral("/s"); })
-                               : QString());
-    item.setEta(fields.eta ? eta.of(*fields.eta, Tools::fmtTime) : QString());
+    item.setSpeed(fields.speed);
+    item.setEta(fields.eta);
     if (fields.playlistIndex && fields.playlistCount && *fields.playlistCount >= 2)
         item.setPlaylistPos(QString::number(*fields.playlistIndex) + u'/' + QString::number(*fields.playlistCount));
 }
@@ -395,18 +373,4 @@ bool liesInside(const QString &path, const QString &folder)
     if (!base.endsWith(u'/'))
         base += u'/';
     return resolved(path).startsWith(base);
-}
-
-void Downloader::handle(QStringView line, const QUuid &id, RunOutput &run)
-{
-    if (DownloadItem *item = m_items->find(id)) {
-        item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
-        applyOutputLine(*item, line, run);
-    }
-    if (!m_unreadRuns.isEmpty() && line.startsWith(run.markers.reading()) && m_unreadRuns.contains(id)) {
-        m_read.insert(id);
-        // Once the run has said what its video is called, others may start beside it.
-        if (m_awaitingReading.remove(id))
-            QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
-    }
 }

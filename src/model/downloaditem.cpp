@@ -77,19 +77,19 @@ void DownloadItem::setProgress(double progress)
     assign(this, m_progress, progress, &DownloadItem::progressChanged);
 }
 
-void DownloadItem::setSpeed(const QString &speed)
+void DownloadItem::setSpeed(std::optional<double> speed)
 {
     assign(this, m_speed, speed, &DownloadItem::speedChanged);
 }
 
-void DownloadItem::setEta(const QString &eta)
+void DownloadItem::setEta(std::optional<double> eta)
 {
     assign(this, m_eta, eta, &DownloadItem::etaChanged);
 }
 
-void DownloadItem::setSizeText(const QString &sizeText)
+void DownloadItem::setSize(std::optional<double> bytes)
 {
-    assign(this, m_sizeText, sizeText, &DownloadItem::sizeTextChanged);
+    assign(this, m_size, bytes, &DownloadItem::sizeChanged);
 }
 
 void DownloadItem::setPlaylistPos(const QString &playlistPos)

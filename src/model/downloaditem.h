@@ -7,8 +7,6 @@
 #include "model/quality.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QProcess>
 #include <QStringList>
 #include <QUrl>
 #include <QUuid>
@@ -17,7 +15,7 @@
 #include <optional>
 
 // One link in the download list. Observed fields notify on change; the log, the last
-// error, the cancel flag and the process handle are plain fields that notify nobody,
+// error and the cancel flag are plain fields that notify nobody,
 // so the engine can write them at output speed without redrawing anything.
 class DownloadItem : public QObject
 {
@@ -27,8 +25,6 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString uploader READ uploader NOTIFY uploaderChanged)
     Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
-    Q_PROPERTY(QString speed READ speed NOTIFY speedChanged)
-    Q_PROPERTY(QString eta READ eta NOTIFY etaChanged)
     Q_PROPERTY(QStringList files READ files NOTIFY filesChanged)
 
 public:
@@ -68,12 +64,16 @@ public:
     void setFailureAction(FailureAction action);
     double progress() const { return m_progress; }
     void setProgress(double progress);
-    QString speed() const { return m_speed; }
-    void setSpeed(const QString &speed);
-    QString eta() const { return m_eta; }
-    void setEta(const QString &eta);
-    QString sizeText() const { return m_sizeText; }
-    void setSizeText(const QString &sizeText);
+    // What the run last said of its pace: bytes per second and seconds left; absent
+    // when it said nothing of them.
+    std::optional<double> speed() const { return m_speed; }
+    void setSpeed(std::optional<double> bytesPerSecond);
+    std::optional<double> eta() const { return m_eta; }
+    void setEta(std::optional<double> seconds);
+    // The size in bytes of what the download fetches, or of what it delivered once done;
+    // absent while unknown.
+    std::optional<double> size() const { return m_size; }
+    void setSize(std::optional<double> bytes);
     QString playlistPos() const { return m_playlistPos; }
     void setPlaylistPos(const QString &playlistPos);
     QString currentEntry() const { return m_currentEntry; }
@@ -90,8 +90,6 @@ public:
     void setFiles(const QStringList &files);
     void appendFile(const QString &path);
 
-    QProcess *process() const { return m_process; }
-    void setProcess(QProcess *process) { m_process = process; }
     const QStringList &log() const { return m_log; }
     void appendLog(const QString &line) { m_log.append(line); }
     void removeOldestLog(qsizetype count) { m_log.remove(0, std::min(count, m_log.size())); }
@@ -148,7 +146,7 @@ signals:
     void progressChanged();
     void speedChanged();
     void etaChanged();
-    void sizeTextChanged();
+    void sizeChanged();
     void playlistPosChanged();
     void currentEntryChanged();
     void filesChanged();
@@ -170,9 +168,9 @@ private:
     double m_progress = 0.0;
     std::optional<double> m_expectedBytes;
     int m_expectedParts = 1;
-    QString m_speed;
-    QString m_eta;
-    QString m_sizeText;
+    std::optional<double> m_speed;
+    std::optional<double> m_eta;
+    std::optional<double> m_size;
     QString m_playlistPos;
     QString m_currentEntry;
     QStringList m_files;
@@ -180,7 +178,6 @@ private:
     qint64 m_stepSince = 0;
     qint64 m_lastOutput = 0;
 
-    QPointer<QProcess> m_process;
     QStringList m_log;
     std::optional<QString> m_lastError;
     bool m_userCancelled = false;

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
+#include "engine/interrupteddownloads.h"
 #include "engine/playlistplan.h"
 #include "history/historylist.h"
+#include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "ui/appsettings.h"
@@ -51,6 +55,39 @@ struct ShellSingleton : AppInstance<Shell>
 };
 
 // The model's own types, as QML sees them through the Downloader: never created there.
+// The Downloader's services, as QML reaches them through it: never created there.
+struct EngineSetupForeign
+{
+    Q_GADGET
+    QML_FOREIGN(EngineSetup)
+    QML_NAMED_ELEMENT(EngineSetup)
+    QML_UNCREATABLE("the engine belongs to the Downloader")
+};
+
+struct DownloadQueueForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadQueue)
+    QML_NAMED_ELEMENT(DownloadQueue)
+    QML_UNCREATABLE("the queue belongs to the Downloader")
+};
+
+struct InterruptedDownloadsForeign
+{
+    Q_GADGET
+    QML_FOREIGN(InterruptedDownloads)
+    QML_NAMED_ELEMENT(InterruptedDownloads)
+    QML_UNCREATABLE("the journal belongs to the Downloader")
+};
+
+struct LinkIntakeForeign
+{
+    Q_GADGET
+    QML_FOREIGN(LinkIntake)
+    QML_NAMED_ELEMENT(LinkIntake)
+    QML_UNCREATABLE("link intake belongs to the Downloader")
+};
+
 struct DownloadItemForeign
 {
     Q_GADGET

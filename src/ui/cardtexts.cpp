@@ -27,7 +27,7 @@ void CardTexts::setItem(DownloadItem *item)
         connect(item, &DownloadItem::failureActionChanged, this, &CardTexts::failureActionChanged);
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged})
             connect(item, signal, this, &CardTexts::fractionChanged);
-        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged, &DownloadItem::sizeTextChanged,
+        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged, &DownloadItem::sizeChanged,
                             &DownloadItem::speedChanged, &DownloadItem::etaChanged, &DownloadItem::playlistPosChanged,
                             &DownloadItem::filesChanged})
             connect(item, signal, this, &CardTexts::statusChanged);
@@ -38,10 +38,10 @@ void CardTexts::setItem(DownloadItem *item)
         connect(item, &DownloadItem::stateChanged, this, &CardTexts::followClock);
         connect(item, &DownloadItem::siteChanged, this, &CardTexts::siteChipChanged);
         for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
-                            &DownloadItem::sizeTextChanged, &DownloadItem::filesChanged})
+                            &DownloadItem::sizeChanged, &DownloadItem::filesChanged})
             connect(item, signal, this, &CardTexts::updateSpoken);
         for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
-                            &DownloadItem::sizeTextChanged, &DownloadItem::speedChanged, &DownloadItem::etaChanged,
+                            &DownloadItem::sizeChanged, &DownloadItem::speedChanged, &DownloadItem::etaChanged,
                             &DownloadItem::playlistPosChanged, &DownloadItem::currentEntryChanged,
                             &DownloadItem::filesChanged})
             connect(item, signal, this, &CardTexts::logChanged);
@@ -60,6 +60,15 @@ void CardTexts::setItem(DownloadItem *item)
     emit logChanged();
     emit siteChipChanged();
     updateSpoken();
+}
+
+const QString &CardTexts::LastFormatted::of(std::optional<double> number)
+{
+    if (number != m_value) {
+        m_value = number;
+        m_text = number ? m_format(*number) : QString();
+    }
+    return m_text;
 }
 
 QString CardTexts::siteChip() const
@@ -191,9 +200,10 @@ QString CardTexts::status() const
     case DLState::downloading: {
         // Until its first progress line the engine is still reading the page (a link that
         // starts at once has no probe before it).
-        if (item.progress() <= 0 && item.sizeText().isEmpty() && item.speed().isEmpty() && item.playlistPos().isEmpty())
+        if (item.progress() <= 0 && !item.size() && !item.speed() && item.playlistPos().isEmpty())
             return L(QStringLiteral("Lendo informações…"));
-        const QString line = progressLine(item.progress(), item.sizeText(), item.speed(), item.eta(), item.playlistPos());
+        const QString line = progressLine(item.progress(), sizeText(), m_speedText.of(item.speed()), m_etaText.of(item.eta()),
+                                          item.playlistPos());
         // An item no run has spoken for yet has no silence to tell.
         const QString silence = item.lastOutput() > 0 ? silenceNote(QDateTime::currentMSecsSinceEpoch() - item.lastOutput()) : QString();
         return silence.isEmpty() ? line : line + QStringLiteral("  ·  ") + silence;
@@ -209,7 +219,7 @@ QString CardTexts::status() const
             return L(QStringLiteral("Já está na sua pasta"));
         if (item.partlyFailed())
             return LF(QStringLiteral("Concluído com falhas · %ld de %ld"), item.arrivedEntries(), item.plannedEntries());
-        return doneLine(item.files().size(), item.sizeText());
+        return doneLine(item.files().size(), sizeText());
     case DLState::cancelled:
         return L(QStringLiteral("Cancelado"));
     case DLState::failed:

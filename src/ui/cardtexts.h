@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/format.h"
 #include "model/dlstate.h"
 #include "model/downloaditem.h"
 #include "model/failureaction.h"
@@ -138,7 +139,26 @@ private:
 
     void updateSpoken();
 
+    // A size, a speed or a time as text. Formatting goes through the locale and is the
+    // costliest step of showing a progress line; consecutive lines mostly repeat the total
+    // and often the time left, so the last text is kept with its number.
+    class LastFormatted
+    {
+    public:
+        explicit LastFormatted(QString (*format)(double)) : m_format(format) {}
+        const QString &of(std::optional<double> number);
+
+    private:
+        QString (*m_format)(double);
+        std::optional<double> m_value;
+        QString m_text;
+    };
+    QString sizeText() const { return m_item ? m_sizeText.of(m_item->size()) : QString(); }
+
     QPointer<DownloadItem> m_item;
+    mutable LastFormatted m_sizeText{&Tools::fmtBytes};
+    mutable LastFormatted m_speedText{[](double bytes) { return Tools::fmtBytes(bytes) + QStringLiteral("/s"); }};
+    mutable LastFormatted m_etaText{&Tools::fmtTime};
     // Ticks while the item runs, so that the time of a step and a silence show as they grow.
     QTimer *m_clock = nullptr;
     QString m_spoken;

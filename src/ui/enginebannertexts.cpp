@@ -1,62 +1,62 @@
 #include "enginebannertexts.h"
 
-#include "engine/downloader.h"
+#include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/freshnessmonitor.h"
 
 #include <QDate>
 #include <QLocale>
 
-void EngineBannerTexts::setDownloader(Downloader *downloader)
+void EngineBannerTexts::setEngine(EngineSetup *engine)
 {
-    if (m_downloader == downloader)
+    if (m_engine == engine)
         return;
-    if (m_downloader)
-        disconnect(m_downloader, nullptr, this, nullptr);
-    m_downloader = downloader;
-    if (downloader) {
-        for (auto signal : {&Downloader::engineChanged, &Downloader::installingChanged, &Downloader::installStatusChanged,
-                            &Downloader::installFailureChanged, &Downloader::freshnessChanged})
-            connect(downloader, signal, this, &EngineBannerTexts::textsChanged);
+    if (m_engine)
+        disconnect(m_engine, nullptr, this, nullptr);
+    m_engine = engine;
+    if (engine) {
+        for (auto signal : {&EngineSetup::engineChanged, &EngineSetup::installingChanged, &EngineSetup::installStatusChanged,
+                            &EngineSetup::installFailureChanged, &EngineSetup::freshnessChanged})
+            connect(engine, signal, this, &EngineBannerTexts::textsChanged);
     }
-    emit downloaderChanged();
+    emit engineChanged();
     emit textsChanged();
 }
 
 QString EngineBannerTexts::title() const
 {
     if (offersUpdate()) {
-        return m_downloader->engineFreshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
+        return m_engine->freshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
                                                                                     : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
     }
-    if (m_downloader && m_downloader->engineReady() && m_downloader->ffmpegPath() && !m_downloader->denoPath())
+    if (m_engine && m_engine->ready() && m_engine->ffmpegPath() && !m_engine->denoPath())
         return L(QStringLiteral("Falta o Deno"));
-    if (m_downloader && m_downloader->engineReady() && !m_downloader->ffmpegPath() && m_downloader->denoPath())
+    if (m_engine && m_engine->ready() && !m_engine->ffmpegPath() && m_engine->denoPath())
         return L(QStringLiteral("Falta o ffmpeg"));
-    return m_downloader && m_downloader->engineReady() ? L(QStringLiteral("Faltam componentes do motor"))
+    return m_engine && m_engine->ready() ? L(QStringLiteral("Faltam componentes do motor"))
                                                        : L(QStringLiteral("Falta instalar o motor de download"));
 }
 
 QString EngineBannerTexts::detail() const
 {
-    const QString status = m_downloader ? m_downloader->installStatus() : QString();
-    if (offersUpdate() && !m_downloader->installing())
+    const QString status = m_engine ? m_engine->installStatus() : QString();
+    if (offersUpdate() && !m_engine->installing())
         return freshness();
     if (failed()) {
-        const QDateTime at = m_downloader->installFailedAt();
+        const QDateTime at = m_engine->installFailedAt();
         const QString when = at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : QString();
-        return when.isEmpty() ? m_downloader->installFailure() : m_downloader->installFailure() + QStringLiteral(" · ") + when;
+        return when.isEmpty() ? m_engine->installFailure() : m_engine->installFailure() + QStringLiteral(" · ") + when;
     }
-    if (!m_downloader)
+    if (!m_engine)
         return missingParts(true, true, true);
-    if (!m_downloader->installing())
-        return missingParts(!m_downloader->engineReady(), !m_downloader->ffmpegPath(), !m_downloader->denoPath());
+    if (!m_engine->installing())
+        return missingParts(!m_engine->ready(), !m_engine->ffmpegPath(), !m_engine->denoPath());
     return status;
 }
 
 bool EngineBannerTexts::failed() const
 {
-    return m_downloader && !m_downloader->installing() && !m_downloader->installFailure().isEmpty() && shown();
+    return m_engine && !m_engine->installing() && !m_engine->installFailure().isEmpty() && shown();
 }
 
 QString EngineBannerTexts::action() const
@@ -80,28 +80,28 @@ QString EngineBannerTexts::missingParts(bool ytdlp, bool ffmpeg, bool deno)
 
 bool EngineBannerTexts::shown() const
 {
-    return !m_downloader || !m_downloader->engineComplete() || offersUpdate();
+    return !m_engine || !m_engine->complete() || offersUpdate();
 }
 
 bool EngineBannerTexts::offersUpdate() const
 {
-    if (!m_downloader || !m_downloader->engineComplete())
+    if (!m_engine || !m_engine->complete())
         return false;
-    const EngineFreshness freshness = m_downloader->engineFreshness();
+    const EngineFreshness freshness = m_engine->freshness();
     return freshness == EngineFreshness::updateAvailable || freshness == EngineFreshness::outdated;
 }
 
 QString EngineBannerTexts::freshness() const
 {
-    if (!m_downloader)
+    if (!m_engine)
         return {};
-    const QString running = m_downloader->ytdlpVersion();
+    const QString running = m_engine->ytdlpVersion();
     const qint64 age = ageInDays(running, QDate::currentDate()).value_or(0);
-    switch (m_downloader->engineFreshness()) {
+    switch (m_engine->freshness()) {
     case EngineFreshness::updateAvailable:
         // Below two days the count would need a singular; the date says enough.
-        return age >= 2 ? LF(QStringLiteral("yt-dlp %@ já saiu; o instalado, %@, tem %d dias."), m_downloader->ytdlpLatest(), running, age)
-                        : LF(QStringLiteral("yt-dlp %@ já saiu; o instalado é o %@."), m_downloader->ytdlpLatest(), running);
+        return age >= 2 ? LF(QStringLiteral("yt-dlp %@ já saiu; o instalado, %@, tem %d dias."), m_engine->ytdlpLatest(), running, age)
+                        : LF(QStringLiteral("yt-dlp %@ já saiu; o instalado é o %@."), m_engine->ytdlpLatest(), running);
     case EngineFreshness::outdated:
         return LF(QStringLiteral("yt-dlp %@ tem %d dias; não foi possível verificar se há uma versão mais nova."), running, age);
     case EngineFreshness::current:

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/enginesetup.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QQmlEngine>
 #include <QString>
 
-class Downloader;
+class EngineSetup;
 
 // The texts of the banner that offers to install the engine (which parts are missing,
 // and the installation's progress or failure once it has said anything) or, once it is
@@ -15,7 +17,7 @@ class EngineBannerTexts : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(Downloader *downloader READ downloader WRITE setDownloader NOTIFY downloaderChanged)
+    Q_PROPERTY(EngineSetup *engine READ engine WRITE setEngine NOTIFY engineChanged)
     Q_PROPERTY(QString title READ title NOTIFY textsChanged)
     Q_PROPERTY(QString detail READ detail NOTIFY textsChanged)
     Q_PROPERTY(bool shown READ shown NOTIFY textsChanged)
@@ -27,8 +29,8 @@ class EngineBannerTexts : public QObject
 public:
     using QObject::QObject;
 
-    Downloader *downloader() const { return m_downloader; }
-    void setDownloader(Downloader *downloader);
+    EngineSetup *engine() const { return m_engine; }
+    void setEngine(EngineSetup *engine);
 
     QString title() const;
     QString detail() const;
@@ -46,9 +48,9 @@ public:
     static QString missingParts(bool ytdlp, bool ffmpeg, bool deno);
 
 signals:
-    void downloaderChanged();
+    void engineChanged();
     void textsChanged();
 
 private:
-    QPointer<Downloader> m_downloader;
+    QPointer<EngineSetup> m_engine;
 };

@@ -1,9 +1,11 @@
 #include "historyview.h"
 
 #include "cardtexts.h"
-#include "datetext.h"
 #include "base/format.h"
+#include "datetext.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "history/historybook.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
@@ -156,19 +158,18 @@ void HistoryView::downloadAgain(const QString &url, const QString &quality)
     // Asked for again on purpose, so the download archive must not skip it as already done.
     DownloadOptions options;
     options.ignoreArchive = true;
-    m_downloader->add(url, qualityForLabel(quality), false, options);
-    m_downloader->setSection(Downloader::AppSection::downloads);
+    m_downloader->queue()->add(url, qualityForLabel(quality), false, options);
 }
 
 void HistoryView::remove(int row)
 {
     const QModelIndex index = m_filter->index(row, 0);
     if (m_downloader && index.isValid())
-        m_downloader->removeHistory(index.data(HistoryList::IdRole).toUuid());
+        m_downloader->historyBook()->remove(index.data(HistoryList::IdRole).toUuid());
 }
 
 void HistoryView::clear()
 {
     if (m_downloader)
-        m_downloader->clearHistory();
+        m_downloader->historyBook()->clear();
 }

@@ -1,6 +1,8 @@
 #include "inputcardmodel.h"
 
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "model/quality.h"
 #include "model/qualitychoice.h"
 #include "settings/settings.h"
@@ -32,14 +34,14 @@ void InputCardModel::setDownloader(Downloader *downloader)
     if (m_downloader == downloader)
         return;
     if (m_downloader) {
-        disconnect(m_downloader, nullptr, this, nullptr);
+        disconnect(m_downloader->engine(), nullptr, this, nullptr);
         disconnect(&m_downloader->settings(), nullptr, this, nullptr);
     }
     m_downloader = downloader;
     m_plan->setDownloader(downloader);
     m_plan->setQuality(downloader ? uiQuality(downloader->settings()) : Quality::best);
     if (downloader) {
-        connect(downloader, &Downloader::engineChanged, this, &InputCardModel::canSubmitChanged);
+        connect(downloader->engine(), &EngineSetup::engineChanged, this, &InputCardModel::canSubmitChanged);
         connect(&downloader->settings(), &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
     }
     emit downloaderChanged();
@@ -69,7 +71,7 @@ bool InputCardModel::empty() const
 
 bool InputCardModel::canSubmit() const
 {
-    return !empty() && m_downloader && m_downloader->engineReady() && m_options->problem().isEmpty()
+    return !empty() && m_downloader && m_downloader->engine()->ready() && m_options->problem().isEmpty()
         && !(playlist() && m_plan->nothingPicked(m_input));
 }
 
@@ -113,7 +115,7 @@ void InputCardModel::submit()
         return;
     if (playlist())
         options->playlistItems = m_plan->playlistItems(text);
-    m_downloader->add(text, uiQuality(m_downloader->settings()), playlist(), *options);
+    m_downloader->queue()->add(text, uiQuality(m_downloader->settings()), playlist(), *options);
     setInput(QString());
     m_plan->clear();
     // Options are for the links they were set for; the next link starts from the settings again.

@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -21,8 +22,13 @@ namespace {
 const QString kPortalService = u"org.freedesktop.portal.Desktop"_s;
 const QString kPortalPath = u"/org/freedesktop/portal/desktop"_s;
 const QString kFileChooser = u"org.freedesktop.portal.FileChooser"_s;
-// The first version that chooses folders ("directory").
+// The first version that chooses folders (SaveFiles, and OpenFile's "directory").
 constexpr uint kFolderVersion = 3;
+// How soon an answer of "ended otherwise" (2) means the backend failed rather than that
+// the user dismissed the dialog: too soon for a person to have read it.
+constexpr qint64 kRefusalMs = 1000;
+// The file name a folder is chosen for; only the folder it lands in is kept.
+constexpr char kFolderPlaceholder[] = "Vireloom";
 
 void registerTypes()
 {
@@ -31,6 +37,7 @@ void registerTypes()
         qDBusRegisterMetaType<QList<PortalFilter::Rule>>();
         qDBusRegisterMetaType<PortalFilter>();
         qDBusRegisterMetaType<QList<PortalFilter>>();
+        qDBusRegisterMetaType<QList<QByteArray>>();
         return true;
     }();
     Q_UNUSED(registered);
@@ -85,6 +92,15 @@ QList<PortalFilter> portalFilters(const QStringList &nameFilters)
             filters.append(filter);
     }
     return filters;
+}
+
+QUrl PortalFileChooser::chosenUrl(const QUrl &answered, bool folder)
+{
+    // A folder's answer is the placeholder file in it (or, where that name is taken, the
+    // name the backend made unique): the folder is the one it is in.
+    if (!folder)
+        return answered;
+    return answered.adjusted(QUrl::RemoveFilename | QUrl::StripTrailingSlash);
 }
 
 PortalFileChooser::PortalFileChooser(QObject *parent)
@@ -145,19 +161,28 @@ void PortalFileChooser::ask(uint version, const QString &parent)
     sender.replace(u'.', u'_');
     listenAt(u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(sender, token));
 
-    QVariantMap options{{u"handle_token"_s, token}, {u"modal"_s, true}, {u"multiple"_s, false}};
-    if (m_selectFolder)
-        options.insert(u"directory"_s, true);
+    QVariantMap options{{u"handle_token"_s, token}, {u"modal"_s, true}};
     if (!m_acceptLabel.isEmpty())
         options.insert(u"accept_label"_s, m_acceptLabel);
     if (m_currentFolder.isLocalFile())
         options.insert(u"current_folder"_s, QByteArray(m_currentFolder.toLocalFile().toUtf8() + '\0'));
+    // A folder is asked for as the place to save files in, which is what it is: the
+    // backends open that dialog at `current_folder` (with its "New folder"), while some
+    // (GTK's 1.14, Debian 12's) ignore it on OpenFile and open on "Recent". The answer names
+    // the placeholder inside the chosen folder.
+    if (m_selectFolder)
+        options.insert(u"files"_s, QVariant::fromValue(QList<QByteArray>{QByteArray(kFolderPlaceholder) + '\0'}));
+    else
+        options.insert(u"multiple"_s, false);
     if (const QList<PortalFilter> filters = portalFilters(m_nameFilters); !m_selectFolder && !filters.isEmpty()) {
         options.insert(u"filters"_s, QVariant::fromValue(filters));
         options.insert(u"current_filter"_s, QVariant::fromValue(filters.first()));
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kFileChooser, u"OpenFile"_s);
+    m_askedFolder = m_selectFolder;
+    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kFileChooser,
+                                                       m_selectFolder ? u"SaveFiles"_s : u"OpenFile"_s);
     call << parent << m_title << options;
+    m_asked.start();
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *pending) {
         pending->deleteLater();
@@ -202,10 +227,12 @@ void PortalFileChooser::handleResponse(uint response, const QVariantMap &results
     finish();
     const QStringList uris = results.value(u"uris"_s).toStringList();
     if (response == 0 && !uris.isEmpty())
-        emit accepted(QUrl(uris.constFirst()));
-    else if (response == 2)
-        // The dialog ended some other way than by the user: the backend could not show one.
+        emit accepted(chosenUrl(QUrl(uris.constFirst()), m_askedFolder));
+    else if (response == 2 && m_asked.elapsed() < kRefusalMs)
+        // Ended before anyone could have seen it: the backend could not show the dialog.
         emit unavailable();
     else
+        // Cancelled, or closed some other way: GTK's backend answers 2 for Escape and for
+        // the window's close button, which must not bring up a second dialog.
         emit rejected();
 }

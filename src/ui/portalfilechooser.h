@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusArgument>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -40,8 +41,8 @@ QList<PortalFilter> portalFilters(const QStringList &nameFilters);
 // The desktop's own file or folder chooser, asked for through the XDG desktop portal's
 // FileChooser interface, which the desktops answer with their own dialog (with its "New
 // folder" and places). Where no portal answers, or the one there cannot choose folders
-// (before version 3), or its dialog could not be shown, `unavailable` is emitted instead,
-// and the page shows Qt's dialog: a chooser always opens.
+// (before version 3), or its dialog could not be shown (it gave up at once), `unavailable`
+// is emitted instead, and the page shows Qt's dialog: a chooser always opens, once.
 class PortalFileChooser : public QObject
 {
     Q_OBJECT
@@ -66,6 +67,10 @@ public:
     // The portal's window handle for `window` ("x11:<id>"; empty where there is none to give).
     static QString parentHandle(const QWindow *window);
 
+    // What the portal's first answered address means: the file itself, or for a folder
+    // (asked for as the place to save a file in) the folder that file would be in.
+    static QUrl chosenUrl(const QUrl &answered, bool folder);
+
 signals:
     void settingsChanged();
     void busyChanged();
@@ -86,6 +91,9 @@ private:
     bool m_selectFolder = false;
     QStringList m_nameFilters;
     QUrl m_currentFolder;
+    // What the request in flight asks for: a folder, or a file; and since when.
+    bool m_askedFolder = false;
+    QElapsedTimer m_asked;
     bool m_asking = false;
     QString m_requestPath;
 };

@@ -2,9 +2,12 @@
 
 #include "base/format.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "intake/linkextraction.h"
+#include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 
@@ -12,32 +15,59 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <utility>
 
 Shell::Shell(Downloader *downloader, QObject *parent)
     : QObject(parent)
     , m_downloader(downloader)
 {
-    connect(m_downloader, &Downloader::activeCountChanged, this, &Shell::activityChanged);
-    connect(m_downloader, &Downloader::totalBytesChanged, this, &Shell::historyChanged);
+    connect(m_downloader->queue(), &DownloadQueue::activeCountChanged, this, &Shell::activityChanged);
+    connect(m_downloader->queue(), &DownloadQueue::settingWanted, this, &Shell::showSetting);
+    connect(m_downloader->history(), &HistoryList::totalBytesChanged, this, &Shell::historyChanged);
     connect(m_downloader->history(), &HistoryList::countChanged, this, &Shell::historyChanged);
-    connect(m_downloader, &Downloader::engineChanged, this, &Shell::engineChanged);
-    connect(m_downloader, &Downloader::ytdlpVersionChanged, this, &Shell::engineChanged);
+    connect(m_downloader->engine(), &EngineSetup::engineChanged, this, &Shell::engineChanged);
+    connect(m_downloader->engine(), &EngineSetup::ytdlpVersionChanged, this, &Shell::engineChanged);
+}
+
+void Shell::setSection(AppSection section)
+{
+    if (m_section == section)
+        return;
+    m_section = section;
+    emit sectionChanged();
+}
+
+QString Shell::takeSettingsFocus()
+{
+    return std::exchange(m_settingsFocus, QString());
+}
+
+void Shell::showSetting(const QString &key)
+{
+    m_settingsFocus = key;
+    setSection(AppSection::settings);
+}
+
+void Shell::addFromUI(const QString &text)
+{
+    m_downloader->queue()->addWithCardChoices(text);
+    setSection(AppSection::downloads);
 }
 
 QString Shell::badge() const
 {
-    const int active = m_downloader->activeCount();
+    const int active = m_downloader->queue()->activeCount();
     return active >= 1 ? QString::number(active) : QString();
 }
 
 bool Shell::busy() const
 {
-    return m_downloader->activeCount() > 0;
+    return m_downloader->queue()->activeCount() > 0;
 }
 
 QString Shell::totalText() const
 {
-    const qint64 total = m_downloader->totalBytes();
+    const qint64 total = m_downloader->history()->totalBytes();
     return total < 1 ? QStringLiteral("—") : Tools::fmtBytes(double(total));
 }
 
@@ -49,22 +79,23 @@ QString Shell::fileCountText() const
 
 QString Shell::engineText() const
 {
-    return m_downloader->engineComplete() ? LF(QStringLiteral("Motor pronto · yt-dlp %@"), m_downloader->ytdlpVersion())
+    const EngineSetup &engine = *m_downloader->engine();
+    return engine.complete() ? LF(QStringLiteral("Motor pronto · yt-dlp %@"), engine.ytdlpVersion())
                                           : L(QStringLiteral("Motor incompleto"));
 }
 
 bool Shell::engineComplete() const
 {
-    return m_downloader->engineComplete();
+    return m_downloader->engine()->complete();
 }
 
 void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
 {
-    m_downloader->setSection(Downloader::AppSection::downloads);
+    setSection(AppSection::downloads);
     const auto addLinks = [this](const QString &piece) {
         if (extractURLs(piece).isEmpty())
             return false;
-        m_downloader->addFromUI(piece);
+        m_downloader->queue()->addWithCardChoices(piece);
         return true;
     };
     bool added = false;
@@ -79,7 +110,7 @@ void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
 
 void Shell::addFromClipboard()
 {
-    if (!m_downloader->addFromClipboard())
+    if (!m_downloader->intake()->addFromClipboard())
         m_notice.show(L(QStringLiteral("Não há link na área de transferência.")));
 }
 
@@ -104,7 +135,7 @@ void Shell::copy(const QString &text) const
 
 int Shell::runningDownloads() const
 {
-    const auto &items = m_downloader->items()->items();
+    const auto &items = m_downloader->queue()->items()->items();
     return int(std::count_if(items.begin(), items.end(), [](const DownloadItem *item) { return item->state().isActive(); }));
 }
 
@@ -126,6 +157,6 @@ void Shell::requestQuit()
 void Shell::quitAnyway()
 {
     // Only what still runs now: a download may have finished while the question was open.
-    m_downloader->terminateAll();
+    m_downloader->queue()->terminateAll();
     emit quitAccepted();
 }

@@ -9,8 +9,9 @@
 class Downloader;
 class DownloadItem;
 
-// The window's own logic, next to the model: what the sidebar shows, where drops go,
-// the log sheet, copying and the quit confirmation. QML binds to it and calls it.
+// The window's own logic, next to the model: the section on show, what the sidebar
+// shows, where drops go, the log sheet, copying and the quit confirmation. QML binds to
+// it and calls it.
 class Shell : public QObject
 {
     Q_OBJECT
@@ -21,13 +22,28 @@ class Shell : public QObject
     Q_PROPERTY(QString engineText READ engineText NOTIFY engineChanged)
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
     Q_PROPERTY(Notice *notice READ notice CONSTANT)
+    Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
 
 public:
+    enum class AppSection { downloads, history, settings };
+    Q_ENUM(AppSection)
+
     explicit Shell(Downloader *downloader, QObject *parent = nullptr);
 
     Downloader *downloader() const { return m_downloader; }
     // The window's one short notice, for what could not be done.
     Notice *notice() { return &m_notice; }
+
+    AppSection section() const { return m_section; }
+    void setSection(AppSection section);
+    // The setting the settings page should show first ("cookies", "folder"), once: asking
+    // clears it, so a later visit opens at the top.
+    Q_INVOKABLE QString takeSettingsFocus();
+    // Shows the settings page at a setting.
+    void showSetting(const QString &key);
+
+    // Adds with the input card's remembered choices and shows the downloads page.
+    Q_INVOKABLE void addFromUI(const QString &text);
 
     // The downloads item's badge: the number of unfinished items, empty when there are none.
     QString badge() const;
@@ -61,6 +77,7 @@ public:
     Q_INVOKABLE QString quitQuestion(int running) const;
 
 signals:
+    void sectionChanged();
     void activityChanged();
     void historyChanged();
     void engineChanged();
@@ -72,4 +89,6 @@ signals:
 private:
     Downloader *m_downloader;
     Notice m_notice;
+    AppSection m_section = AppSection::downloads;
+    QString m_settingsFocus;
 };

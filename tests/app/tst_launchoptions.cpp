@@ -64,6 +64,44 @@ private slots:
             QVERIFY(options.message.contains(u"--version"_s));
     }
 
+    // Following and the tray from the command line: what one launch asks for reaches the
+    // running instance as it was asked, and nothing a "vireloom:" address carries passes
+    // for such a request.
+    void followingRequestsReachTheRunningInstance()
+    {
+        const QString feed = u"https://example.org/feed.xml"_s;
+        const QString link = u"https://example.org/watch?v=1"_s;
+        const LaunchOptions options = parseLaunchOptions(
+            {u"vireloom"_s, u"--follow"_s, feed, u"--quality"_s, u"mp3"_s, u"--check-following"_s, u"--background"_s, link});
+        QCOMPARE(options.action, Action::Run);
+        QCOMPARE(options.follow, QStringList{feed});
+        QCOMPARE(options.quality, std::optional<Quality>(Quality::mp3));
+        QVERIFY(options.checkFollowing && options.background);
+
+        const ForwardedRequests handed = readForwarded(options.forwarded());
+        QCOMPARE(handed.addresses, QStringList{link});
+        QCOMPARE(handed.follow, QStringList{feed});
+        QCOMPARE(handed.quality, std::optional<Quality>(Quality::mp3));
+        QVERIFY(handed.checkFollowing);
+        QVERIFY(!handed.showWindow);
+
+        // A script's request leaves the window alone; a link brings it up.
+        QVERIFY(!readForwarded(parseLaunchOptions({u"vireloom"_s, u"--check-following"_s}).forwarded()).showWindow);
+        QVERIFY(readForwarded(parseLaunchOptions({u"vireloom"_s, link}).forwarded()).showWindow);
+        // What a web page can open is an address, never a request.
+        const QString address = u"vireloom://download?url=--follow%3Dhttps%3A%2F%2Fexample.org%2Ff"_s;
+        const ForwardedRequests fromPage = readForwarded(parseLaunchOptions({u"vireloom"_s, address}).forwarded());
+        QCOMPARE(fromPage.addresses, QStringList{address});
+        QVERIFY(fromPage.follow.isEmpty() && !fromPage.checkFollowing);
+
+        const LaunchOptions list = parseLaunchOptions({u"vireloom"_s, u"--list-following"_s});
+        QCOMPARE(list.action, Action::ListFollowing);
+        const LaunchOptions wrong = parseLaunchOptions({u"vireloom"_s, u"--follow"_s, feed, u"--quality"_s, u"8k"_s});
+        QCOMPARE(wrong.action, Action::Exit);
+        QCOMPARE(wrong.exitCode, kUsageExitCode);
+        QVERIFY2(wrong.message.startsWith(u"vireloom: Unknown quality: 8k"_s), qPrintable(wrong.message));
+    }
+
     void manualPageNamesEveryOption()
     {
         const QString roff = QString::fromUtf8(readFile(QStringLiteral(VIRELOOM_SOURCE_DIR "/docs/vireloom.1.in")));

@@ -3,16 +3,12 @@
 #include "base/paths.h"
 #include "base/storedfile.h"
 #include "base/vireloomerror.h"
-#include "installer/releases.h"
-#include "installer/toolrun.h"
-#include "installer/verification.h"
 #include "support/files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -130,77 +126,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(VireloomError, runElsewhere(program, {}));
     }
 
-    // One run object, reused: a stopped run stays quiet, a real one reports, a missing program fails.
-    void asyncRunOnTheEventLoop()
-    {
-        ToolRun run;
-        QSignalSpy finished(&run, &ToolRun::finished);
-        QSignalSpy failed(&run, &ToolRun::failedToStart);
-        run.start(u"/bin/sleep"_s, {u"30"_s});
-        QTRY_VERIFY(run.isRunning());
-        run.stop();
-        QTRY_VERIFY(!run.isRunning());
-
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"GREETING"_s, u"olá"_s);
-        run.start(u"/bin/sh"_s, {u"-c"_s, u"head -c 3000000 /dev/zero >&2; printf \"$GREETING\"; exit 7"_s}, env);
-        QVERIFY(finished.wait(30000));
-        const auto result = finished.first().first().value<RunResult>();
-        QCOMPARE(result.status, 7);
-        QCOMPARE(result.out, u"olá"_s);
-        QCOMPARE(result.err.size(), 3000000);
-
-        run.start(m_root->filePath(u"missing"_s), {});
-        QTRY_COMPARE(failed.size(), 1);
-        QVERIFY(!failed.first().first().toString().isEmpty());
-        QCOMPARE(finished.size(), 1);
-    }
-
-    // Keyrings reach gpgv in binary; the release key ships armored, as its makers publish it,
-    // so undoing the armor must give exactly what gpg itself gives.
-    void dearmoredAsGpgDoes_data()
-    {
-        QTest::addColumn<QByteArray>("key");
-        QTest::addColumn<bool>("valid");
-
-        QFile shipped(Releases::ytDlpKeyring());
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        const QByteArray armored = shipped.readAll();
-        QVERIFY(armored.startsWith("-----BEGIN PGP PUBLIC KEY BLOCK-----\n"));
-        const qsizetype body = armored.indexOf("\n\n") + 2;
-        QByteArray altered = armored;
-        altered[body + 100] = altered[body + 100] == 'A' ? 'B' : 'A';
-
-        QTest::newRow("as published") << armored << true;
-        QTest::newRow("with headers and CRLF") << QByteArray(armored).insert(body - 1, "Comment: from the makers\nVersion: 1\n").replace("\n", "\r\n")
-                                               << true;
-        QTest::newRow("after other text") << "yt-dlp's key:\n\n" + armored << true;
-        QTest::newRow("without its checksum") << QByteArray(armored).remove(armored.indexOf("\n=") + 1, 6) << true;
-        QTest::newRow("a character changed") << altered << false;
-        QTest::newRow("cut short") << armored.left(armored.indexOf("-----END")) << false;
-    }
-
-    void dearmoredAsGpgDoes()
-    {
-        QFETCH(QByteArray, key);
-        QFETCH(bool, valid);
-        QProcess gpg;
-        gpg.start(u"gpg"_s, {u"--homedir"_s, m_root->path(), u"--batch"_s, u"--dearmor"_s});
-        gpg.write(key);
-        gpg.closeWriteChannel();
-        QVERIFY(gpg.waitForFinished(30000));
-        const QByteArray packets = gpg.readAllStandardOutput();
-        const QByteArray ours = dearmored(key);
-        if (valid) {
-            QCOMPARE(gpg.exitCode(), 0);
-            QCOMPARE(ours.toHex(), packets.toHex());
-            // Already binary: left as it is.
-            QCOMPARE(dearmored(ours), ours);
-        } else {
-            QCOMPARE(ours, QByteArray());
-        }
-    }
-
     // A save replaces the file in one step: a reader that opened the old file keeps reading
     // it whole, as a second name for it shows, and the new content arrives whole under the name.
     void storedFileIsReplacedNotRewritten()
@@ -283,11 +208,6 @@ private slots:
         QCOMPARE(QDir(Tools::engineWorkDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         QVERIFY(!QFileInfo::exists(Tools::supportDir() + u"/cookies"_s));
 
-        ToolRun run;
-        QSignalSpy finished(&run, &ToolRun::finished);
-        run.start(u"/bin/sh"_s, {u"-c"_s, u"pwd -P"_s});
-        QVERIFY(finished.wait(30000));
-        QCOMPARE(finished.first().first().value<RunResult>().out.trimmed(), QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
         QCOMPARE(runElsewhere(u"/bin/sh"_s, {u"-c"_s, u"pwd -P"_s}).out.trimmed(), QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
     }
 

@@ -2,12 +2,21 @@
 #include "design/symbols.h"
 
 #include <QFile>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
+#include <QtQml/QQmlExtensionPlugin>
+
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
 
 using namespace Qt::StringLiterals;
 
@@ -75,6 +84,70 @@ private slots:
                      qPrintable(u"%1 %2 at weight %3"_s.arg(face.familyName(), face.styleName()).arg(weight)));
         }
         QVERIFY2(families.contains(DS::cjkFamily), qPrintable(QStringList(families.begin(), families.end()).join(u", ")));
+    }
+
+    // A trailing item that comes and goes moves nothing else: beside the title the page
+    // header keeps its room, so the subtitle does not reflow; below the title nothing is
+    // kept, and the items that show start at the margin, not after a gap.
+    void pageHeaderKeepsRoomForTrailingItemsThatComeAndGo_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("below");
+        QTest::newRow("beside the title") << 760 << false;
+        QTest::newRow("below the title") << 560 << true;
+    }
+
+    void pageHeaderKeepsRoomForTrailingItemsThatComeAndGo()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, below);
+        QQmlEngine engine;
+        engine.addImportPath(u"qrc:/"_s);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\n"
+                          "import Vireloom.Design\n"
+                          "PageHeader {\n"
+                          "property alias comes: comes\n"
+                          "property alias stays: stays\n"
+                          "l1: \"Paste a link,\"\n"
+                          "l2: \"the star brings it.\"\n"
+                          "sub: \"A subtitle long enough to wrap when the room beside the title changes by a button's width.\"\n"
+                          "trailingReserve: comes.visible ? 0 : comes.implicitWidth + trailingSpacing\n"
+                          "GhostButtonStyle { id: comes; visible: false; compact: true; text: \"Clear finished\" }\n"
+                          "GhostButtonStyle { id: stays; compact: true; text: \"Open folder\" }\n"
+                          "}\n",
+                          QUrl(u"memory:/header.qml"_s));
+        QTRY_VERIFY(!component.isLoading());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *header = qobject_cast<QQuickItem *>(object.get());
+        QQuickWindow window;
+        window.resize(width, 400);
+        header->setParentItem(window.contentItem());
+        header->setWidth(width);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *comes = object->property("comes").value<QQuickItem *>();
+        auto *stays = object->property("stays").value<QQuickItem *>();
+        QQuickItem *sub = header->findChild<QQuickItem *>(u"sub"_s);
+        QVERIFY(sub);
+        const auto place = [header](QQuickItem *item) { return item->mapRectToItem(header, QRectF(0, 0, item->width(), item->height())); };
+        QTRY_COMPARE(header->property("trailingBelow").toBool(), below);
+        QTRY_VERIFY(stays->width() > 0 && sub->height() > 0);
+        QTest::qWait(50);
+        const QRectF subBefore = place(sub);
+        if (below)
+            QCOMPARE(place(stays).left(), subBefore.left());
+
+        comes->setVisible(true);
+        QTRY_VERIFY(place(comes).left() != place(stays).left());
+        QTest::qWait(50);
+        QCOMPARE(header->property("trailingBelow").toBool(), below);
+        QCOMPARE(place(sub), subBefore);
+        if (below)
+            QCOMPARE(place(comes).left(), subBefore.left());
+        else
+            QVERIFY(place(comes).right() < place(stays).left());
     }
 };
 

@@ -3,6 +3,7 @@
 // process ids on one line once every download runs. Arguments: a scratch folder, links.
 #include "base/paths.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -24,15 +25,15 @@ int main(int argc, char *argv[])
     settings.setValue(SettingsKey::maxConcurrent, args.size() - 2);
     settings.setValue(SettingsKey::checkEngineUpdates, false);
     Downloader downloader(&settings);
-    downloader.add(args.mid(2).join(u' '));
+    downloader.queue()->add(args.mid(2).join(u' '));
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         QStringList groups;
-        for (const DownloadItem *item : downloader.items()->items()) {
+        for (const DownloadItem *item : downloader.queue()->items()->items()) {
             if (item->state().kind() != DLState::downloading || item->progress() <= 0)
                 return;
-            groups << QString::number(downloader.processGroup(item->id()));
+            groups << QString::number(downloader.queue()->processGroup(item->id()));
         }
         if (groups.size() != args.size() - 2)
             return;

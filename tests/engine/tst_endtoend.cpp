@@ -1,6 +1,11 @@
 #include "base/paths.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
+#include "engine/interrupteddownloads.h"
+#include "engine/probes.h"
 #include "engine/queuejournal.h"
+#include "engine/runfiles.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -102,10 +107,10 @@ private slots:
         m_desktop.calls.clear();
         m_downloader = std::make_unique<Downloader>(m_settings.get());
         m_downloader->setDesktop(&m_desktop);
-        m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->items(),
+        m_tester = std::make_unique<QAbstractItemModelTester>(m_downloader->queue()->items(),
                                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QCOMPARE(m_downloader->ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
-        QCOMPARE(m_downloader->ffmpegPathText(), u"/usr/bin/ffmpeg"_s);
+        QCOMPARE(m_downloader->engine()->ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
+        QCOMPARE(m_downloader->engine()->ffmpegPathText(), u"/usr/bin/ffmpeg"_s);
     }
 
     void cleanup()
@@ -163,7 +168,7 @@ private slots:
                  qPrintable(item->failedEntries().first().message));
 
         // Trying the failed ones again asks for the second entry alone, which is still missing.
-        m_downloader->retryFailedEntries(item);
+        m_downloader->queue()->retryFailedEntries(item);
         QVERIFY(finished(item));
         QVERIFY2(item->log().first().contains(u" --playlist-items 2 "_s), qPrintable(item->log().first()));
         QCOMPARE(item->stateName(), u"failed"_s);
@@ -189,15 +194,15 @@ private slots:
         DownloadItem *item = addOne(u"/slow/long.mp4"_s);
         QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0.05, kRun);
         QCOMPARE(item->stateName(), u"downloading"_s);
-        QVERIFY(!item->speed().isEmpty());
-        const qint64 group = m_downloader->processGroup(item->id());
+        QVERIFY(item->speed() > 0);
+        const qint64 group = m_downloader->queue()->processGroup(item->id());
         QVERIFY(processAlive(group));
 
-        m_downloader->cancel(item);
+        m_downloader->queue()->cancel(item);
         QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"cancelled"_s, kRun);
         QVERIFY(item->progress() < 1.0);
-        QCOMPARE(item->process(), nullptr);
-        QCOMPARE(m_downloader->processGroup(item->id()), 0);
+        QVERIFY(!m_downloader->queue()->runs(item->id()));
+        QCOMPARE(m_downloader->queue()->processGroup(item->id()), 0);
         // Nothing of the run is left: no process in its group, no partial file.
         QTRY_VERIFY(::kill(static_cast<pid_t>(-group), 0) != 0);
         QCOMPARE(m_downloader->history()->count(), 0);
@@ -212,7 +217,7 @@ private slots:
         QCOMPARE(item->stateName(), u"failed"_s);
         QCOMPARE(item->failureMessage(), u"The connection dropped before the download finished. “Try again” continues where it stopped."_s);
         QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"long.mp4.part"_s});
-        m_downloader->remove(item);
+        m_downloader->queue()->remove(item);
         QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
@@ -237,7 +242,7 @@ private slots:
         const HistoryEntry entry = m_downloader->history()->entries().last();
         const qint64 total = m_downloader->history()->totalBytes();
         // The announcement of the two waits for others to end with them.
-        QTest::qWait(Downloader::kAnnounceGatherMs + 500);
+        QTest::qWait(DownloadQueue::kAnnounceGatherMs + 500);
         m_desktop.calls.clear();
 
         DownloadItem *again = finishOne(u"/media/clip.mp4"_s);
@@ -256,8 +261,8 @@ private slots:
     void twoLinksWithOneTitle()
     {
         m_settings->setValue(SettingsKey::maxConcurrent, 2);
-        m_downloader->add(m_server.url(u"/one/big1.mp4"_s).toString() + u' ' + m_server.url(u"/two/big1.mp4"_s).toString());
-        const QList<DownloadItem *> items = m_downloader->items()->items();
+        m_downloader->queue()->add(m_server.url(u"/one/big1.mp4"_s).toString() + u' ' + m_server.url(u"/two/big1.mp4"_s).toString());
+        const QList<DownloadItem *> items = m_downloader->queue()->items()->items();
         for (DownloadItem *item : items)
             QVERIFY(finished(item) && isDone(item) && !item->alreadyThere());
         QCOMPARE(items.at(0)->title(), items.at(1)->title());
@@ -326,11 +331,11 @@ private slots:
         Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}, m_root->filePath(u"host/cache"_s)});
         m_settings->setValue(SettingsKey::maxConcurrent, 3);
         m_downloader = std::make_unique<Downloader>(m_settings.get());
-        QCOMPARE(m_downloader->interruptedCount(), 3);
-        m_downloader->resumeInterrupted();
-        QCOMPARE(m_downloader->items()->count(), 3);
+        QCOMPARE(m_downloader->interrupted()->count(), 3);
+        m_downloader->interrupted()->resume();
+        QCOMPARE(m_downloader->queue()->items()->count(), 3);
         const double length = durationOf(media("long"));
-        for (DownloadItem *item : m_downloader->items()->items()) {
+        for (DownloadItem *item : m_downloader->queue()->items()->items()) {
             QVERIFY(finished(item) && isDone(item));
             // The resumed run asked only for what the partial file lacked.
             const QList<qint64> starts = m_server.rangeStarts(QUrl(item->url()).path());
@@ -340,7 +345,7 @@ private slots:
             QVERIFY(qAbs(durationOf(item->files().first()) - length) < 0.2);
         }
         QCOMPARE(hostFolder.entryList({u"*.part"_s}, QDir::Files), QStringList());
-        QTRY_COMPARE(QueueJournal::load(Downloader::journalFile()).entries.size(), 0);
+        QTRY_COMPARE(QueueJournal::load(InterruptedDownloads::journalFile()).entries.size(), 0);
     }
 
     void timeRangeIsCut()
@@ -504,8 +509,8 @@ private slots:
         QVERIFY(isDone(beside));
         QCOMPARE(m_server.requestCount(u"/once.html"_s), 2);
         QVERIFY(beside->log().first().contains(u"--load-info-json"_s));
-        QVERIFY(!QFileInfo::exists(Downloader::probedInfoFile(beside->id())));
-        m_downloader->cancel(slow);
+        QVERIFY(!QFileInfo::exists(Probes::readingFile(beside->id())));
+        m_downloader->queue()->cancel(slow);
         QVERIFY(finished(slow));
     }
 
@@ -524,7 +529,7 @@ private slots:
         m_settings->setValue(SettingsKey::useArchive, true);
         const QString file = m_folder + u"/clip.mp4"_s;
         QVERIFY(isDone(finishOne(u"/media/clip.mp4"_s)));
-        QCOMPARE(readFile(Downloader::archiveFile()).count('\n'), 1);
+        QCOMPARE(readFile(RunFiles::archive()).count('\n'), 1);
         QVERIFY(QFile::remove(file));
 
         DownloadItem *known = finishOne(u"/media/clip.mp4"_s);
@@ -545,8 +550,8 @@ private:
 
     DownloadItem *addOne(const QString &path, std::optional<Quality> quality = std::nullopt, const DownloadOptions &options = {})
     {
-        m_downloader->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality, false, options);
-        return m_downloader->items()->at(0);
+        m_downloader->queue()->add(u"Download this: "_s + m_server.url(path).toString() + u"."_s, quality, false, options);
+        return m_downloader->queue()->items()->at(0);
     }
 
     DownloadItem *finishOne(const QString &path, const DownloadOptions &options = {})

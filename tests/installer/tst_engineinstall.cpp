@@ -1,6 +1,7 @@
 #include "base/paths.h"
 #include "base/vireloomerror.h"
 #include "engine/downloader.h"
+#include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/engineinstaller.h"
 #include "installer/install.h"
@@ -241,29 +242,29 @@ private slots:
         place(present, script("echo 2099.01.01"));
         m_settings->setValue(u"engineInstallFailure"_s, u"Failed: an earlier try"_s);
         auto downloader = makeDownloader();
-        QCOMPARE(downloader->installFailure(), u"Failed: an earlier try"_s);
+        QCOMPARE(downloader->engine()->installFailure(), u"Failed: an earlier try"_s);
         QStringList seen;
-        connect(downloader.get(), &Downloader::installStatusChanged, this, [&] { seen << downloader->installStatus(); });
-        QSignalSpy installing(downloader.get(), &Downloader::installingChanged);
+        connect(downloader->engine(), &EngineSetup::installStatusChanged, this, [&] { seen << downloader->engine()->installStatus(); });
+        QSignalSpy installing(downloader->engine(), &EngineSetup::installingChanged);
 
-        downloader->installEngine(force);
+        downloader->engine()->install(force);
         if (present.isEmpty()) {
             // Requests while it runs are ignored: one sequence.
-            QVERIFY(downloader->installing());
-            downloader->installEngine();
-            downloader->installEngine(true);
-            downloader->rollBackEngine();
+            QVERIFY(downloader->engine()->installing());
+            downloader->engine()->install();
+            downloader->engine()->install(true);
+            downloader->engine()->rollBack();
         }
         QVERIFY(installed(*downloader));
         QCOMPARE(installing.size(), 2);
         QCOMPARE(seen, statuses);
         // A success puts an earlier failure to rest.
-        QCOMPARE(downloader->installFailure(), QString());
+        QCOMPARE(downloader->engine()->installFailure(), QString());
         QCOMPARE(m_server->requestedPaths(), requests);
-        QVERIFY(downloader->engineComplete());
-        QVERIFY(!downloader->canRollBack());
-        QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
-        QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
+        QVERIFY(downloader->engine()->complete());
+        QVERIFY(!downloader->engine()->canRollBack());
+        QCOMPARE(downloader->engine()->ytdlpPath(), engineFile(u"yt-dlp"_s));
+        QTRY_COMPARE(downloader->engine()->ytdlpVersion(), kRelease);
         QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
         for (const QString &name : engineFolder())
             QCOMPARE(modeOf(engineFile(name)), 0755);
@@ -293,9 +294,9 @@ private slots:
         serveRelease(body, sumLine("other", u"yt-dlp.exe"_s) + digest + separator + ytDlpAsset().toUtf8() + '\n');
         place({u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s}, script("echo 1"));
         auto downloader = makeDownloader();
-        downloader->installEngine(true);
+        downloader->engine()->install(true);
         QVERIFY(installed(*downloader));
-        QCOMPARE(downloader->installFailure(), QString());
+        QCOMPARE(downloader->engine()->installFailure(), QString());
         QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), body);
     }
 
@@ -434,18 +435,18 @@ private slots:
         }
 
         auto downloader = makeDownloader();
-        downloader->installEngine(force);
+        downloader->engine()->install(force);
         QVERIFY(installed(*downloader));
-        QVERIFY2(downloader->installStatus().startsWith(status), qPrintable(downloader->installStatus()));
-        QVERIFY2(downloader->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
+        QVERIFY2(downloader->engine()->installStatus().startsWith(status), qPrintable(downloader->engine()->installStatus()));
+        QVERIFY2(downloader->engine()->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
         // The failure and its time outlive the application.
-        const QString failure = downloader->installStatus();
-        const QDateTime at = downloader->installFailedAt();
+        const QString failure = downloader->engine()->installStatus();
+        const QDateTime at = downloader->engine()->installFailedAt();
         QVERIFY(qAbs(at.secsTo(QDateTime::currentDateTimeUtc())) < 60);
         downloader.reset();
         downloader = makeDownloader();
-        QCOMPARE(downloader->installFailure(), failure);
-        QCOMPARE(downloader->installFailedAt(), at);
+        QCOMPARE(downloader->engine()->installFailure(), failure);
+        QCOMPARE(downloader->engine()->installFailedAt(), at);
         // Kept in no language: worded again, the failure reads as shown, and in Russian for a
         // reader in Russian.
         const QJsonDocument stored = QJsonDocument::fromJson(m_settings->string(u"engineInstallFailure"_s).value_or(QString()).toUtf8());
@@ -460,7 +461,7 @@ private slots:
         const QString inUse = folder.contains(u"yt-dlp"_s)                ? engineFile(u"yt-dlp"_s)
                               : present.contains(u"system/yt-dlp"_s) ? systemFile(u"yt-dlp"_s)
                                                                        : QString();
-        QCOMPARE(downloader->ytdlpPath().value_or(QString()), inUse);
+        QCOMPARE(downloader->engine()->ytdlpPath().value_or(QString()), inUse);
         if (present.contains(u"yt-dlp"_s) || present.contains(u"system/yt-dlp"_s))
             QCOMPARE(readFile(inUse), kWorking);
     }
@@ -500,21 +501,21 @@ private slots:
         const QString working = fromSystem ? systemFile(u"yt-dlp"_s) : engineFile(u"yt-dlp"_s);
         serveRelease(script("echo 2099.01.01"));
         auto downloader = makeDownloader();
-        downloader->installEngine(true);
+        downloader->engine()->install(true);
         QVERIFY(installed(*downloader));
-        QCOMPARE(downloader->ytdlpPath(), engineFile(u"yt-dlp"_s));
-        QTRY_COMPARE(downloader->ytdlpVersion(), kRelease);
-        QTRY_COMPARE(downloader->previousYtdlpVersion(), u"2000.01.01"_s);
-        QCOMPARE(downloader->ytdlpLatest(), kRelease); // installing it is as good as having looked
+        QCOMPARE(downloader->engine()->ytdlpPath(), engineFile(u"yt-dlp"_s));
+        QTRY_COMPARE(downloader->engine()->ytdlpVersion(), kRelease);
+        QTRY_COMPARE(downloader->engine()->previousYtdlpVersion(), u"2000.01.01"_s);
+        QCOMPARE(downloader->engine()->ytdlpLatest(), kRelease); // installing it is as good as having looked
 
-        downloader->rollBackEngine();
-        QCOMPARE(downloader->installStatus(), L(u"Voltando ao yt-dlp anterior…"_s));
+        downloader->engine()->rollBack();
+        QCOMPARE(downloader->engine()->installStatus(), L(u"Voltando ao yt-dlp anterior…"_s));
         QVERIFY(installed(*downloader));
-        QCOMPARE(downloader->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
-        QCOMPARE(downloader->ytdlpPath(), working);
+        QCOMPARE(downloader->engine()->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
+        QCOMPARE(downloader->engine()->ytdlpPath(), working);
         QCOMPARE(readFile(working), kWorking);
-        QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
-        QVERIFY(!downloader->canRollBack());
+        QTRY_COMPARE(downloader->engine()->ytdlpVersion(), u"2000.01.01"_s);
+        QVERIFY(!downloader->engine()->canRollBack());
         QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
     }
 
@@ -607,17 +608,17 @@ private slots:
             m_server->redirect(ytDlpPath(), tagged);
 
         auto downloader = makeDownloader();
-        QTRY_COMPARE(downloader->ytdlpVersion(), u"2000.01.01"_s);
+        QTRY_COMPARE(downloader->engine()->ytdlpVersion(), u"2000.01.01"_s);
         QTRY_COMPARE(m_server->requestCount(ytDlpPath()), looks);
-        QTRY_COMPARE(downloader->engineFreshness(), freshness);
+        QTRY_COMPARE(downloader->engine()->freshness(), freshness);
         QCOMPARE(m_server->requestCount(tagged), 0); // looked at, never fetched
         if (looks > 0 && !release.isEmpty())
-            QCOMPARE(downloader->ytdlpLatest(), release);
+            QCOMPARE(downloader->engine()->ytdlpLatest(), release);
 
         // Turning the check on asks at once, when a day has passed.
         if (!enabled) {
             m_settings->setValue(SettingsKey::checkEngineUpdates, true);
-            QTRY_COMPARE(downloader->engineFreshness(), EngineFreshness::updateAvailable);
+            QTRY_COMPARE(downloader->engine()->freshness(), EngineFreshness::updateAvailable);
             QCOMPARE(m_server->requestCount(ytDlpPath()), 1);
         }
     }
@@ -773,7 +774,7 @@ private:
     std::unique_ptr<Downloader> makeDownloader() { return std::make_unique<Downloader>(m_settings.get()); }
     static bool installed(Downloader &downloader)
     {
-        return QTest::qWaitFor([&downloader] { return !downloader.installing(); }, 30000);
+        return QTest::qWaitFor([&downloader] { return !downloader.engine()->installing(); }, 30000);
     }
 
     std::unique_ptr<QTemporaryDir> m_root;

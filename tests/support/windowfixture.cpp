@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "history/historylist.h"
 #include "installer/install.h"
 #include "model/downloaditem.h"
@@ -150,7 +151,7 @@ DownloadItem *WindowFixture::addItem(const DLState &state, const QString &title)
     auto *item = new DownloadItem(u"https://example.org/v"_s, Quality::best, false);
     item->setTitle(title);
     item->setState(state);
-    downloader().items()->prepend(item);
+    downloader().queue()->items()->prepend(item);
     return item;
 }
 

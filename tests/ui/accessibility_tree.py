@@ -3,7 +3,8 @@
 
 Started inside a private X server and session bus (see run-accessibility). Every control
 that shows must have a name and a role that says what it is; the three pages are visited
-through the sidebar's own accessible actions.
+through the sidebar's own accessible actions, and buttons, check boxes and capsules must
+do what their Press and Toggle actions say, once.
 """
 import os
 import signal
@@ -106,13 +107,20 @@ def find(app, prefix, role):
     return None
 
 
-def press(node):
+def act(node, name):
+    """Runs the control's action called `name` ("Press", "Toggle") as a screen reader does."""
     action = node.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("press", "Press", "toggle", "Toggle"):
-            action.doAction(i)
+    names = [action.getName(i) for i in range(action.nActions)]
+    for i, found in enumerate(names):
+        if found.lower() == name.lower():
+            if not action.doAction(i):
+                sys.exit(f"FAIL: '{name}' on {describe(node)} was refused")
             return
-    action.doAction(0)
+    sys.exit(f"FAIL: {describe(node)} has no '{name}' action, only {names}")
+
+
+def press(node):
+    act(node, "Press")
 
 
 def activate(node):
@@ -126,18 +134,62 @@ def checked(node):
     return node.getState().contains(pyatspi.STATE_CHECKED)
 
 
+def settles(what, condition, problems):
+    """`condition` comes true, and still holds a moment later: a control that answered an
+    action twice would have turned back by then."""
+    try:
+        wait_for(what, condition, 10)
+    except SystemExit:
+        problems.append(f"never {what}")
+        return
+    time.sleep(0.6)
+    if not condition():
+        problems.append(f"{what}, then no longer: the action ran twice")
+
+
+def check_playlist_box(app):
+    """The playlist box answers a screen reader's Press and Toggle, each by switching once,
+    and the card follows: "Choose items" shows while the whole playlist is asked for."""
+    problems = []
+    box = wait_for("the playlist box", lambda: find(app, "Whole playlist", pyatspi.ROLE_CHECK_BOX))
+    if checked(box):
+        problems.append("the playlist box starts checked")
+
+    def switched(on):
+        box = find(app, "Whole playlist", pyatspi.ROLE_CHECK_BOX)
+        items = any(n.getRole() in BUTTON_ROLES and (n.name or "") == "Choose items" for n in showing(app))
+        return box is not None and checked(box) == on and items == on
+
+    press(box)
+    settles("the playlist box and the card switched on by Press", lambda: switched(True), problems)
+    act(find(app, "Whole playlist", pyatspi.ROLE_CHECK_BOX), "Toggle")
+    settles("the playlist box and the card switched off by Toggle", lambda: switched(False), problems)
+    print(f"playlist box: {len(problems)} problems", flush=True)
+    for problem in problems:
+        print(f"  {problem}", flush=True)
+    return [f"playlist box: {p}" for p in problems]
+
+
 def check_options_sheet(app):
-    """The options sheet's capsules are radio buttons and check boxes that say their state."""
+    """The Options button opens its sheet for a screen reader's Press; the sheet's capsules
+    are radio buttons and check boxes that say their state and answer Press and Toggle."""
     problems = []
     press(wait_for("the Downloads tab", lambda: find(app, "Downloads", pyatspi.ROLE_PAGE_TAB)))
-    activate(wait_for("the Options button", lambda: next(
-        (n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "").startswith("Options")), None)))
+    options = wait_for("the Options button", lambda: next(
+        (n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "").startswith("Options")), None))
+    press(options)
+    try:
+        wait_for("the options sheet", lambda: find(app, "Download options", pyatspi.ROLE_DIALOG), 10)
+    except SystemExit:
+        problems.append("Press on 'Options' did not open the options sheet")
+        print(f"options: {problems[0]}", flush=True)
+        return [f"options: {p}" for p in problems]
     wait_for("the SponsorBlock modes", lambda: find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
     time.sleep(0.5)
     off = find(app, "Off", pyatspi.ROLE_RADIO_BUTTON)
     if off is None or not checked(off):
         problems.append("SponsorBlock 'Off' is not a checked radio button")
-    activate(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
+    press(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON))
     sponsor = wait_for("the category check boxes", lambda: find(app, "Sponsor", pyatspi.ROLE_CHECK_BOX))
     wait_for("'Mark' checked", lambda: checked(find(app, "Mark", pyatspi.ROLE_RADIO_BUTTON)), 10)
     if checked(find(app, "Off", pyatspi.ROLE_RADIO_BUTTON)):
@@ -148,11 +200,15 @@ def check_options_sheet(app):
     if intro is None or checked(intro):
         problems.append("the 'Intro' category is not an unchecked check box")
     else:
-        activate(intro)
-        try:
-            wait_for("'Intro' checked", lambda: checked(find(app, "Intro", pyatspi.ROLE_CHECK_BOX)), 10)
-        except SystemExit:
-            problems.append("'Intro' does not say it is checked once switched on")
+        def intro_checked():
+            return checked(find(app, "Intro", pyatspi.ROLE_CHECK_BOX))
+        act(intro, "Toggle")
+        settles("'Intro' checked by Toggle", intro_checked, problems)
+        press(find(app, "Intro", pyatspi.ROLE_CHECK_BOX))
+        settles("'Intro' unchecked by Press", lambda: not intro_checked(), problems)
+        # And from the keyboard, as before.
+        activate(find(app, "Intro", pyatspi.ROLE_CHECK_BOX))
+        settles("'Intro' checked by Space", intro_checked, problems)
     pushed = [n.name for n in showing(app) if n.getRole() in BUTTON_ROLES
               and (n.name or "") in ("Off", "Mark", "Remove", "Sponsor", "Intro")]
     if pushed:
@@ -192,6 +248,8 @@ def main():
             for problem in problems:
                 print(f"  {problem}", flush=True)
             failures += [f"{page}: {p}" for p in problems]
+        press(wait_for("the Downloads tab", lambda: find(app, "Downloads", pyatspi.ROLE_PAGE_TAB)))
+        failures += check_playlist_box(app)
         failures += check_options_sheet(app)
     finally:
         for process in (app_process, launcher):

@@ -1,4 +1,6 @@
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "engine/playlistplan.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -57,14 +59,14 @@ private slots:
         const QString folder = f.path(u"Downloads"_s);
         f.settings().setValue(SettingsKey::folder, folder);
         Downloader &downloader = f.downloader();
-        QCOMPARE(downloader.ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
+        QCOMPARE(downloader.engine()->ytdlpPathText(), u"/usr/bin/yt-dlp"_s);
         QVERIFY(f.show());
         QTRY_VERIFY(f.find(u"linkField") && f.find(u"linkField")->hasActiveFocus());
 
         f.typeText(u"  "_s + m_server.url(u"/media/clip.mp4"_s).toString());
         QTest::keyClick(f.window(), Qt::Key_Return);
-        QCOMPARE(downloader.items()->count(), 1);
-        DownloadItem *item = downloader.items()->at(0);
+        QCOMPARE(downloader.queue()->items()->count(), 1);
+        DownloadItem *item = downloader.queue()->items()->at(0);
 
         QQuickItem *card = nullptr;
         QTRY_VERIFY((card = f.find(u"downloadCard"_s)));
@@ -135,8 +137,8 @@ private slots:
         };
         const int looked = others();
         f.click(f.find(u"submitButton"_s));
-        QTRY_COMPARE(f.downloader().items()->count(), 1);
-        DownloadItem *item = f.downloader().items()->at(0);
+        QTRY_COMPARE(f.downloader().queue()->items()->count(), 1);
+        DownloadItem *item = f.downloader().queue()->items()->at(0);
         QCOMPARE(item->options().playlistItems, QList<int>{3});
         // The real engine takes only what was picked: neither the unpicked first episode nor the
         // missing second is asked for, so nothing fails.

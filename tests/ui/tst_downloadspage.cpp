@@ -1,5 +1,9 @@
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
+#include "engine/interrupteddownloads.h"
 #include "engine/queuejournal.h"
+#include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -85,11 +89,11 @@ private slots:
         QVERIFY(start());
         QVERIFY(m_f->find(u"emptyCard")->isVisible());
         QVERIFY(!m_f->find(u"clearFinished")->isVisible());
-        m_f->downloader().add(u"https://example.org/a"_s);
-        DownloadItem *item = m_f->downloader().items()->at(0);
+        m_f->downloader().queue()->add(u"https://example.org/a"_s);
+        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
         QQuickItem *card = nullptr;
         QTRY_VERIFY((card = cardFor(item)));
-        auto running = [item] { return item->process() && item->process()->state() == QProcess::Running; };
+        auto running = [this, item] { return m_f->downloader().queue()->processGroup(item->id()) != 0; };
 
         QTRY_VERIFY(running());
         m_f->click(visibleIn(card, "cancelButton"));
@@ -109,7 +113,7 @@ private slots:
         QTRY_COMPARE(m_f->textOf(u"queueCount"), u"2 items"_s);
         m_f->click(m_f->find(u"clearFinished"));
         QCOMPARE(count(), 1);
-        QCOMPARE(m_f->downloader().items()->at(0)->state().kind(), DLState::downloading);
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->state().kind(), DLState::downloading);
         QTRY_VERIFY(!m_f->find(u"clearFinished")->isVisible());
     }
 
@@ -135,8 +139,8 @@ private slots:
         QTRY_VERIFY(submit->isEnabled());
         m_f->click(submit);
         QCOMPARE(count(), 1);
-        QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/a"_s);
-        QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::best));
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->url(), u"https://example.org/a"_s);
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->quality(), Quality(Quality::best));
         QCOMPARE(field->property("text").toString(), QString());
 
         m_f->click(m_f->find(u"qualityMenu"));
@@ -152,8 +156,8 @@ private slots:
         m_f->typeText(u"https://example.org/b"_s);
         QTest::keyClick(m_f->window(), Qt::Key_Return);
         QCOMPARE(count(), 2);
-        QCOMPARE(m_f->downloader().items()->at(0)->quality(), Quality(Quality::mp3));
-        QVERIFY(m_f->downloader().items()->at(0)->playlist());
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->quality(), Quality(Quality::mp3));
+        QVERIFY(m_f->downloader().queue()->items()->at(0)->playlist());
     }
 
     // Without an engine the banner offers to install it and nothing can be downloaded; a failed
@@ -177,25 +181,25 @@ private slots:
         QVERIFY(!m_f->find(u"submitButton")->isEnabled());
 
         m_f->click(m_f->find(u"installEngine"));
-        QVERIFY(m_f->downloader().installing());
+        QVERIFY(m_f->downloader().engine()->installing());
         QVERIFY(m_f->find(u"engineSpinner")->isVisible());
         QVERIFY(!m_f->find(u"installEngine")->isVisible());
-        QVERIFY(!m_f->downloader().installStatus().isEmpty());
-        QCOMPARE(m_f->textOf(u"engineBannerDetail"), m_f->downloader().installStatus());
-        QTRY_VERIFY_WITH_TIMEOUT(!m_f->downloader().installing(), 20000);
-        QVERIFY(m_f->downloader().installStatus().contains(u"404"_s));
+        QVERIFY(!m_f->downloader().engine()->installStatus().isEmpty());
+        QCOMPARE(m_f->textOf(u"engineBannerDetail"), m_f->downloader().engine()->installStatus());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_f->downloader().engine()->installing(), 20000);
+        QVERIFY(m_f->downloader().engine()->installStatus().contains(u"404"_s));
         // The failure stays in words, with its time, and the button offers to try again.
-        QVERIFY(m_f->textOf(u"engineBannerDetail").startsWith(m_f->downloader().installStatus() + u" · "_s));
+        QVERIFY(m_f->textOf(u"engineBannerDetail").startsWith(m_f->downloader().engine()->installStatus() + u" · "_s));
         QCOMPARE(m_f->textOf(u"installEngine"), u"Try again"_s);
         QVERIFY(m_f->find(u"installEngine")->isVisible());
 
         for (const QString &program : {u"yt-dlp"_s, u"deno"_s})
             m_f->makeProgram(program, currentEngine());
-        m_f->downloader().refreshEngine();
+        m_f->downloader().engine()->refresh();
         QTRY_COMPARE(m_f->textOf(u"engineBannerTitle"), u"ffmpeg is missing"_s);
         QTRY_VERIFY(m_f->find(u"submitButton")->isEnabled());
         m_f->makeProgram(u"ffmpeg"_s, currentEngine());
-        m_f->downloader().refreshEngine();
+        m_f->downloader().engine()->refresh();
         QTRY_VERIFY(!banner->isVisible());
     }
 
@@ -207,7 +211,7 @@ private slots:
         QVERIFY(!banner->isVisible());
 
         m_f->clipboard.copy(u"look: https://example.org/first and https://example.org/second"_s);
-        m_f->downloader().checkClipboard();
+        m_f->downloader().intake()->checkClipboard();
         QTRY_VERIFY(banner->isVisible());
         QCOMPARE(m_f->textOf(u"clipboardLink"), u"https://example.org/first"_s);
         m_f->click(m_f->find(u"clipboardIgnore"));
@@ -215,12 +219,12 @@ private slots:
         QCOMPARE(count(), 0);
 
         m_f->clipboard.copy(u"https://example.org/third"_s);
-        m_f->downloader().checkClipboard();
+        m_f->downloader().intake()->checkClipboard();
         QTRY_VERIFY(banner->isVisible());
         m_f->click(m_f->find(u"clipboardDownload"));
         QTRY_VERIFY(!banner->isVisible());
         QCOMPARE(count(), 1);
-        QCOMPARE(m_f->downloader().items()->at(0)->url(), u"https://example.org/third"_s);
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->url(), u"https://example.org/third"_s);
     }
 
     // What the last session left unfinished is offered back, and an unreadable journal is
@@ -233,7 +237,7 @@ private slots:
         entry.folder = m_f->path(u"out"_s);
         JournalEntry second = entry;
         second.url = u"https://example.org/b"_s;
-        QVERIFY(QueueJournal::save(Downloader::journalFile(), {entry, second}));
+        QVERIFY(QueueJournal::save(InterruptedDownloads::journalFile(), {entry, second}));
         QVERIFY(start());
         QQuickItem *banner = m_f->find(u"interruptedBanner");
         QTRY_VERIFY(banner->isVisible());
@@ -243,11 +247,11 @@ private slots:
         QCOMPARE(count(), 2);
 
         m_f = std::make_unique<WindowFixture>();
-        QVERIFY(writeFile(Downloader::journalFile(), "{\"version\": 1, \"items\": ["));
+        QVERIFY(writeFile(InterruptedDownloads::journalFile(), "{\"version\": 1, \"items\": ["));
         QVERIFY(start());
         banner = m_f->find(u"interruptedBanner");
         QTRY_VERIFY(banner->isVisible());
-        QCOMPARE(m_f->textOf(u"journalSetAside"), m_f->downloader().journalSetAside());
+        QCOMPARE(m_f->textOf(u"journalSetAside"), m_f->downloader().interrupted()->setAside());
         m_f->click(m_f->find(u"journalSetAsideDismiss"));
         QTRY_VERIFY(!banner->isVisible());
     }
@@ -273,8 +277,8 @@ private slots:
         QFETCH(QString, row);
         m_f->makeProgram(u"yt-dlp"_s, engine("echo 'ERROR: " + error + "'; exit 1"));
         QVERIFY(start());
-        m_f->downloader().add(u"https://example.org/v"_s);
-        DownloadItem *item = m_f->downloader().items()->at(0);
+        m_f->downloader().queue()->add(u"https://example.org/v"_s);
+        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
         QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
         QQuickItem *card = nullptr;
         QTRY_VERIFY((card = cardFor(item)));
@@ -291,7 +295,7 @@ private slots:
                     && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
 
         const FailureAction action = item->failureAction();
-        m_f->downloader().retry(item);
+        m_f->downloader().queue()->retry(item);
         QCOMPARE(item->failureAction(), FailureAction::none);
         QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
         QCOMPARE(item->failureAction(), action);
@@ -302,7 +306,7 @@ private:
     QQuickItem *cardFor(const DownloadItem *item) const;
     // The named part of a card when it shows, else null.
     QQuickItem *visibleIn(QQuickItem *card, const char *name) const;
-    int count() { return m_f->downloader().items()->count(); }
+    int count() { return m_f->downloader().queue()->items()->count(); }
 
     std::unique_ptr<WindowFixture> m_f;
 };

@@ -29,8 +29,11 @@ public:
 
     uint m_version = 4;
     uint m_response = 0;
+    // How long the dialog stays up before it answers.
+    int m_answerAfterMs = 0;
     QStringList m_uris;
     int m_calls = 0;
+    QString m_method;
     QString m_parent;
     QString m_title;
     QVariantMap m_options;
@@ -39,7 +42,21 @@ public slots:
     QDBusObjectPath OpenFile(const QString &parent, const QString &title, const QVariantMap &options,
                              const QDBusMessage &message)
     {
+        return answer(u"OpenFile"_s, parent, title, options, message);
+    }
+
+    QDBusObjectPath SaveFiles(const QString &parent, const QString &title, const QVariantMap &options,
+                              const QDBusMessage &message)
+    {
+        return answer(u"SaveFiles"_s, parent, title, options, message);
+    }
+
+private:
+    QDBusObjectPath answer(const QString &method, const QString &parent, const QString &title,
+                           const QVariantMap &options, const QDBusMessage &message)
+    {
         ++m_calls;
+        m_method = method;
         m_parent = parent;
         m_title = title;
         m_options = options;
@@ -47,7 +64,7 @@ public slots:
         sender.replace(u'.', u'_');
         const QString path = u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(
             sender, options.value(u"handle_token"_s).toString());
-        QTimer::singleShot(0, this, [this, path] {
+        QTimer::singleShot(m_answerAfterMs, this, [this, path] {
             QDBusMessage response = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
             response << m_response << QVariantMap{{u"uris"_s, m_uris}};
             m_connection.send(response);
@@ -55,7 +72,6 @@ public slots:
         return QDBusObjectPath(path);
     }
 
-private:
     QDBusConnection m_connection;
 };
 
@@ -99,16 +115,26 @@ private slots:
         QTest::addColumn<uint>("version");
         QTest::addColumn<bool>("folder");
         QTest::addColumn<uint>("response");
+        QTest::addColumn<QString>("answered");
         QTest::addColumn<QString>("outcome");
 
-        QTest::newRow("file picked") << true << 4u << false << 0u << u"accepted"_s;
-        QTest::newRow("folder picked") << true << 3u << true << 0u << u"accepted"_s;
-        QTest::newRow("cancelled") << true << 4u << false << 1u << u"rejected"_s;
-        QTest::newRow("the backend could not show it") << true << 4u << true << 2u << u"unavailable"_s;
+        const QString file = u"/home/someone/cookies.txt"_s;
+        // A folder is chosen as the place of a file to save: the answer names that file in it.
+        const QString inFolder = u"/home/someone/Vídeos/Vireloom"_s;
+        QTest::newRow("file picked") << true << 4u << false << 0u << file << u"accepted"_s;
+        QTest::newRow("folder picked") << true << 3u << true << 0u << inFolder << u"accepted"_s;
+        QTest::newRow("folder picked, holding a file of that name")
+            << true << 4u << true << 0u << u"/home/someone/Vídeos/Vireloom(1)"_s << u"accepted"_s;
+        QTest::newRow("cancelled") << true << 4u << false << 1u << file << u"rejected"_s;
+        // "Ended otherwise" at once: the backend gave up without showing a dialog.
+        QTest::newRow("the backend could not show it") << true << 4u << true << 2u << inFolder << u"unavailable"_s;
+        // The same answer once the dialog has been up a while: GTK's for Escape or the
+        // close button. No second dialog follows.
+        QTest::newRow("dismissed") << true << 4u << true << 2u << inFolder << u"rejected"_s;
         // Before version 3 the portal cannot choose folders: it is not asked at all.
-        QTest::newRow("folder, old portal") << true << 2u << true << 0u << u"unavailable"_s;
-        QTest::newRow("file, old portal") << true << 2u << false << 0u << u"accepted"_s;
-        QTest::newRow("no portal on the bus") << false << 4u << false << 0u << u"unavailable"_s;
+        QTest::newRow("folder, old portal") << true << 2u << true << 0u << inFolder << u"unavailable"_s;
+        QTest::newRow("file, old portal") << true << 2u << false << 0u << file << u"accepted"_s;
+        QTest::newRow("no portal on the bus") << false << 4u << false << 0u << file << u"unavailable"_s;
     }
 
     void portalAnswers()
@@ -119,6 +145,7 @@ private slots:
         QFETCH(uint, version);
         QFETCH(bool, folder);
         QFETCH(uint, response);
+        QFETCH(QString, answered);
         QFETCH(QString, outcome);
 
         QDBusConnection own = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"fakeportal"_s);
@@ -126,8 +153,9 @@ private slots:
         FakePortal portal(own);
         portal.m_version = version;
         portal.m_response = response;
+        portal.m_answerAfterMs = QByteArrayView(QTest::currentDataTag()) == "dismissed" ? 1500 : 0;
         const QString picked = folder ? u"/home/someone/Vídeos"_s : u"/home/someone/cookies.txt"_s;
-        portal.m_uris = {QUrl::fromLocalFile(picked).toString(QUrl::FullyEncoded)};
+        portal.m_uris = {QUrl::fromLocalFile(answered).toString(QUrl::FullyEncoded)};
         if (registered) {
             QVERIFY(own.registerObject(u"/org/freedesktop/portal/desktop"_s, &portal,
                                        QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties));
@@ -165,8 +193,17 @@ private slots:
         QCOMPARE(portal.m_parent, QString());
         QCOMPARE(portal.m_title, u"Choose the cookies file"_s);
         QCOMPARE(portal.m_options.value(u"accept_label"_s).toString(), u"Choose"_s);
-        QCOMPARE(portal.m_options.value(u"directory"_s).toBool(), folder);
-        QCOMPARE(portal.m_options.value(u"multiple"_s).toBool(), false);
+        // A folder is asked for with SaveFiles, which opens at current_folder; GTK's 1.14
+        // backend chooses folders with OpenFile too, but ignores current_folder there.
+        QCOMPARE(portal.m_method, folder ? u"SaveFiles"_s : u"OpenFile"_s);
+        QVERIFY(!portal.m_options.contains(u"directory"_s));
+        if (folder) {
+            // One file, named with the NUL the portal's byte strings end in.
+            const auto files = qdbus_cast<QList<QByteArray>>(portal.m_options.value(u"files"_s));
+            QCOMPARE(files, QList<QByteArray>{QByteArray("Vireloom\0", 9)});
+        } else {
+            QCOMPARE(portal.m_options.value(u"multiple"_s).toBool(), false);
+        }
         // The folder goes as the bytes of its path, ending in a NUL, as the portal wants it.
         QCOMPARE(portal.m_options.value(u"current_folder"_s).toByteArray(), QByteArray("/home/someone/Downloads\0", 24));
         // A folder chooser has nothing to filter; a file chooser offers the filters, the first chosen.

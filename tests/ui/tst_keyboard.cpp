@@ -1,5 +1,6 @@
 #include "base/paths.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "history/historylist.h"
 #include "installer/install.h"
 #include "model/downloaditem.h"
@@ -7,6 +8,7 @@
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
+#include "ui/shell.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,8 +80,8 @@ private slots:
         QCOMPARE(focused(), u"submitButton"_s);
         QVERIFY(ringShown(window->activeFocusItem()));
         QTest::keyClick(window, Qt::Key_Return);
-        QTRY_COMPARE(f.downloader().items()->count(), 1);
-        DownloadItem *item = f.downloader().items()->at(0);
+        QTRY_COMPARE(f.downloader().queue()->items()->count(), 1);
+        DownloadItem *item = f.downloader().queue()->items()->at(0);
         QVERIFY(item->quality() == Quality::p720);
         QTRY_COMPARE(item->state().kind(), DLState::downloading);
 
@@ -131,13 +133,16 @@ private slots:
         QCOMPARE(focused(), u"section_settings"_s);
         QTest::keyClick(window, Qt::Key_Enter);
         QTRY_VERIFY(f.find(u"settingsPage"));
-        QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
+        QCOMPARE(f.shell().section(), Shell::AppSection::settings);
 
-        // A setting changed from the keyboard: the first switch, by Space.
+        // A setting changed from the keyboard: the first switch, by Space, then back by Return;
+        // each is stored, not only drawn.
         QVERIFY(tabTo(window, u"switch_watchClipboard"));
         const bool before = f.settings().value(SettingsKey::watchClipboard).toBool();
         QTest::keyClick(window, Qt::Key_Space);
         QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), !before);
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), before);
     }
 
 private:

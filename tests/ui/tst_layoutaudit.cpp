@@ -1,4 +1,5 @@
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -198,7 +199,7 @@ private slots:
         f.click(f.find(u"optionsDone"));
         QTRY_VERIFY(!popupShown(f, u"optionsSheet"));
 
-        f.shell().showLog(f.downloader().items()->at(0));
+        f.shell().showLog(f.downloader().queue()->items()->at(0));
         QTRY_VERIFY(popupShown(f, u"logSheet"));
         check(f, u"log-sheet"_s, popupOf(f, u"logSheet"));
         QTest::keyClick(f.window(), Qt::Key_Escape);
@@ -210,7 +211,7 @@ private slots:
         QTest::keyClick(f.window(), Qt::Key_Escape);
         QTRY_VERIFY(!popupShown(f, u"quitDialog"));
 
-        f.downloader().setSection(Downloader::AppSection::history);
+        f.shell().setSection(Shell::AppSection::history);
         QTRY_VERIFY(f.find(u"historyPage"));
         check(f, u"history"_s);
         f.click(f.find(u"clearHistory"));
@@ -218,7 +219,7 @@ private slots:
         check(f, u"clear-dialog"_s, popupOf(f, u"clearDialog"));
         QTest::keyClick(f.window(), Qt::Key_Escape);
 
-        f.downloader().setSection(Downloader::AppSection::settings);
+        f.shell().setSection(Shell::AppSection::settings);
         QTRY_VERIFY(f.find(u"settingsPage"));
         check(f, u"settings"_s);
     }

@@ -1,4 +1,5 @@
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "support/windowfixture.h"
@@ -137,10 +138,10 @@ private slots:
         form->setProperty("rateLimit", u"2M"_s);
         QTRY_VERIFY(f.find(u"submitButton"_s)->isEnabled());
         f.click(f.find(u"submitButton"_s));
-        QCOMPARE(f.downloader().items()->count(), 1);
-        const QStringList args = f.downloader().buildArgs(*f.downloader().items()->at(0));
+        QCOMPARE(f.downloader().queue()->items()->count(), 1);
+        const QStringList args = f.downloader().queue()->buildArgs(*f.downloader().queue()->items()->at(0));
         // Without ffmpeg in the fixture the section is kept on the item, not cut.
-        QCOMPARE(f.downloader().items()->at(0)->options().section->start, 65.0);
+        QCOMPARE(f.downloader().queue()->items()->at(0)->options().section->start, 65.0);
         QVERIFY(args.join(u' ').contains(u"-r 2097152"_s));
         // The next link goes with the settings alone.
         QCOMPARE(form->property("edited").toBool(), false);

@@ -2,6 +2,9 @@
 #include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
+#include "engine/runfiles.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -36,7 +39,7 @@ private slots:
     void historyRowsAndTheirActions()
     {
         m_f->settings().setValue(SettingsKey::quality, u"mp3"_s);
-        QVERIFY(start(Downloader::AppSection::history));
+        QVERIFY(start(Shell::AppSection::history));
         QCOMPARE(find("filesTile")->property("value").toString(), u"0"_s);
         QCOMPARE(find("totalTile")->property("value").toString(), u"—"_s);
         QVERIFY(!find("clearHistory")->isVisible());
@@ -80,14 +83,14 @@ private slots:
         QCOMPARE(m_f->downloader().history()->count(), 3);
         // Again: a label no preset has takes the default quality, and the link goes as one video.
         m_f->click(find("againButton", rows().constLast()));
-        QCOMPARE(m_f->downloader().items()->rowCount(), 1);
-        const DownloadItem *item = m_f->downloader().items()->items().constFirst();
+        QCOMPARE(m_f->downloader().queue()->items()->rowCount(), 1);
+        const DownloadItem *item = m_f->downloader().queue()->items()->items().constFirst();
         QCOMPARE(item->url(), u"https://example.org/g"_s);
         QCOMPARE(item->quality(), Quality(Quality::mp3));
         QVERIFY(!item->playlist());
         QVERIFY(item->options().ignoreArchive);
-        QCOMPARE(m_f->downloader().section(), Downloader::AppSection::downloads);
-        m_f->downloader().setSection(Downloader::AppSection::history);
+        QCOMPARE(m_f->shell().section(), Shell::AppSection::downloads);
+        m_f->shell().setSection(Shell::AppSection::history);
         QTRY_VERIFY(find("clearHistory"));
 
         m_f->click(find("clearHistory"));
@@ -104,7 +107,7 @@ private slots:
         const QList<std::pair<QString, bool>> table{{u"preferH264"_s, true}, {u"subs"_s, false}, {u"embedMeta"_s, true},
                                                     {u"embedThumb"_s, true}, {u"watchClipboard"_s, true},
                                                     {u"soundOnDone"_s, true}, {u"useArchive"_s, false}};
-        QVERIFY(start(Downloader::AppSection::settings));
+        QVERIFY(start(Shell::AppSection::settings));
         for (const auto &[key, initially] : table) {
             QQuickItem *toggle = m_f->find(u"switch_"_s + key);
             QVERIFY2(toggle, qPrintable(key));
@@ -137,7 +140,7 @@ private slots:
     {
         m_f->settings().setValue(SettingsKey::maxConcurrent, 9);
         m_f->settings().setValue(SettingsKey::cookies, u"netscape"_s);
-        QVERIFY(start(Downloader::AppSection::settings));
+        QVERIFY(start(Shell::AppSection::settings));
 
         QQuickItem *quality = find("qualityMenu");
         QCOMPARE(textOf("face", quality), u"Best quality"_s);
@@ -169,7 +172,7 @@ private slots:
     {
         const QString inside = m_f->path(u"home/Videos"_s);
         QDir().mkpath(inside);
-        QVERIFY(start(Downloader::AppSection::settings));
+        QVERIFY(start(Shell::AppSection::settings));
         QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Downloads"_s);
 
         QObject *dialog = find("settingsPage")->findChild<QObject *>(u"folderDialog"_s);
@@ -201,7 +204,7 @@ private slots:
     void refusedValuesKeepTheStoredOne()
     {
         m_f->settings().setValue(SettingsKey::proxy, u"http://proxy:8080"_s);
-        QVERIFY(start(Downloader::AppSection::settings));
+        QVERIFY(start(Shell::AppSection::settings));
         const auto offer = [this](const char *rowName, const char *fieldName, const QString &text) {
             QQuickItem *row = find(rowName);
             QQuickItem *field = find(fieldName, row);
@@ -229,8 +232,8 @@ private slots:
         QCOMPARE(offer("proxyRow", "proxyField", u" socks5://127.0.0.1:1080"_s), QString());
         QCOMPARE(offer("sleepIntervalRow", "secondsField", u"2,5"_s), QString());
         DownloadItem playlist(u"https://example.org/list"_s, Quality::best, true);
-        const QStringList args = m_f->downloader().buildArgs(playlist);
-        QCOMPARE(args.value(args.indexOf(u"--config-locations"_s) + 1), Downloader::runConfigFile(playlist.id()));
+        const QStringList args = m_f->downloader().queue()->buildArgs(playlist);
+        QCOMPARE(args.value(args.indexOf(u"--config-locations"_s) + 1), RunFiles::config(playlist.id()));
         QCOMPARE(privateConfig(m_f->settings()), QByteArray("--proxy 'socks5://127.0.0.1:1080'\n"));
         QCOMPARE(args.value(args.indexOf(u"--sleep-interval"_s) + 1), u"2.5"_s);
     }
@@ -241,10 +244,10 @@ private slots:
     {
         m_f->downloader();
         m_f->makeProgram(u"yt-dlp"_s, "echo ' 2026.11.30 '");
-        QVERIFY(start(Downloader::AppSection::settings));
+        QVERIFY(start(Shell::AppSection::settings));
         QQuickItem *row = find("engine_ytdlp");
         QTRY_COMPARE(textOf("chip", row), u"2026.11.30"_s);
-        QCOMPARE(textOf("rowSub", row), Settings::displayPath(m_f->downloader().ytdlpPathText()));
+        QCOMPARE(textOf("rowSub", row), Settings::displayPath(m_f->downloader().engine()->ytdlpPathText()));
         QCOMPARE(textOf("chip", find("engine_ffmpeg")), u"not found"_s);
         m_f->click(find("engineFolder"));
         QCOMPARE(m_f->desktop.calls, QStringList{u"folder "_s + Tools::binDir()});
@@ -257,7 +260,7 @@ private slots:
     }
 
 private:
-    bool start(Downloader::AppSection section);
+    bool start(Shell::AppSection section);
     QQuickItem *find(const char *name, QQuickItem *from = nullptr) const { return m_f->find(QString::fromLatin1(name), from); }
     QString textOf(const char *name, QQuickItem *from = nullptr) const { return m_f->textOf(QString::fromLatin1(name), from); }
     // The history rows on show, top first; rows of an earlier list may wait hidden for reuse.
@@ -268,9 +271,9 @@ private:
     std::unique_ptr<WindowFixture> m_f;
 };
 
-bool TestPages::start(Downloader::AppSection section)
+bool TestPages::start(Shell::AppSection section)
 {
-    m_f->downloader().setSection(section);
+    m_f->shell().setSection(section);
     return m_f->show();
 }
 

@@ -1,4 +1,6 @@
 #include "engine/downloader.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "support/windowfixture.h"
@@ -65,7 +67,7 @@ private slots:
 
         QTRY_COMPARE(f.textOf(u"engineText"), u"Engine incomplete"_s);
         f.makeProgram(u"ffmpeg"_s, currentEngine());
-        f.downloader().refreshEngine();
+        f.downloader().engine()->refresh();
         QTRY_COMPARE(f.textOf(u"engineText"), u"Engine ready · yt-dlp "_s + QString::fromLatin1(currentEngine().mid(5)));
     }
 
@@ -77,25 +79,25 @@ private slots:
         f.click(f.find(u"section_history"));
         QTRY_VERIFY(f.find(u"historyPage"));
         QVERIFY(!f.find(u"downloadsPage"));
-        QCOMPARE(f.downloader().section(), Downloader::AppSection::history);
+        QCOMPARE(f.shell().section(), Shell::AppSection::history);
         QTest::keyClick(f.window(), Qt::Key_Comma, Qt::ControlModifier);
         QTRY_VERIFY(f.find(u"settingsPage"));
-        QCOMPARE(f.downloader().section(), Downloader::AppSection::settings);
+        QCOMPARE(f.shell().section(), Shell::AppSection::settings);
 
         // A drop on any page adds its links and shows the downloads.
         QMimeData text;
         text.setText(u"two links: https://example.org/a and (https://example.org/b)."_s);
         drop(f, text);
         QTRY_VERIFY(f.find(u"downloadsPage"));
-        QCOMPARE(f.downloader().items()->count(), 2);
+        QCOMPARE(f.downloader().queue()->items()->count(), 2);
         QTRY_VERIFY(!f.find(u"dropFrame")->isVisible());
 
-        f.downloader().setSection(Downloader::AppSection::history);
+        f.shell().setSection(Shell::AppSection::history);
         QMimeData nothing;
         nothing.setText(u"no link in here"_s);
         drop(f, nothing);
         QTRY_VERIFY(f.find(u"downloadsPage"));
-        QCOMPARE(f.downloader().items()->count(), 2);
+        QCOMPARE(f.downloader().queue()->items()->count(), 2);
         // What held no link is not dropped in silence: the notice says so, once.
         QTRY_VERIFY(f.find(u"noticeBar")->isVisible());
         QCOMPARE(f.textOf(u"noticeText"), u"There was no link in what you dropped."_s);
@@ -105,8 +107,8 @@ private slots:
         QMimeData urls;
         urls.setUrls({QUrl(u"https://example.org/c"_s)});
         drop(f, urls);
-        QCOMPARE(f.downloader().items()->count(), 3);
-        QCOMPARE(f.downloader().items()->at(0)->url(), u"https://example.org/c"_s);
+        QCOMPARE(f.downloader().queue()->items()->count(), 3);
+        QCOMPARE(f.downloader().queue()->items()->at(0)->url(), u"https://example.org/c"_s);
     }
 
     // Ctrl+Shift+V downloads the link on the clipboard; with none there, the notice says so.
@@ -119,7 +121,7 @@ private slots:
         QTest::keyClick(f.window(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_VERIFY(f.find(u"noticeBar")->isVisible());
         QCOMPARE(f.textOf(u"noticeText"), u"There’s no link on the clipboard."_s);
-        QCOMPARE(f.downloader().items()->count(), 0);
+        QCOMPARE(f.downloader().queue()->items()->count(), 0);
 
         Notice *notice = f.shell().notice();
         QSignalSpy changed(notice, &Notice::changed);
@@ -139,7 +141,7 @@ private slots:
 
         f.clipboard.copy(u"see https://example.org/v"_s);
         QTest::keyClick(f.window(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-        QTRY_COMPARE(f.downloader().items()->count(), 1);
+        QTRY_COMPARE(f.downloader().queue()->items()->count(), 1);
         QVERIFY(!notice->shown());
     }
 
@@ -162,7 +164,7 @@ private slots:
         f.click(button);
         QTRY_VERIFY(f.find(u"menuSettings") && f.find(u"menuSettings")->isVisible());
         f.click(f.find(u"menuSettings"));
-        QTRY_COMPARE(f.downloader().section(), Downloader::AppSection::settings);
+        QTRY_COMPARE(f.shell().section(), Shell::AppSection::settings);
     }
 
     // Return closes the sheet from the moment it opens; the log shows as characters, follows

@@ -5,13 +5,13 @@
 #include "model/downloaditem.h"
 #include "settings/settings.h"
 #include "support/files.h"
+#include "support/httpserver.h"
 #include "ui/appsettings.h"
 #include "ui/cardtexts.h"
 #include "ui/datetext.h"
 #include "ui/historyview.h"
 #include "ui/thumbnailnetwork.h"
 #include "ui/windowplacement.h"
-#include "support/httpserver.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -145,19 +145,19 @@ private slots:
         QTest::newRow("queued shows an empty bar") << int(DLState::queued) << QStringList{u"0.5"_s} << 0 << u"Queued"_s
                                                    << u"cancel meter 0"_s;
         QTest::newRow("42.7 % with size, speed and time left")
-            << downloading << QStringList{u"0.427"_s, u"318.2MiB"_s, u"4.20MiB/s"_s, u"00:42"_s} << 0
-            << u"42%  ·  318.2MiB  ·  4.20MiB/s  ·  00:42 left"_s << u"cancel meter 0.427"_s;
+            << downloading << QStringList{u"0.427"_s, u"318200000"_s, u"4200000"_s, u"42"_s} << 0
+            << u"42%  ·  318.2 MB  ·  4.2 MB/s  ·  0:42 left"_s << u"cancel meter 0.427"_s;
         QTest::newRow("a stored 0.29 is still 29 %") << downloading << QStringList{u"0.29"_s} << 0 << u"29%"_s << u"cancel meter 0.29"_s;
         QTest::newRow("playlist position only") << downloading << QStringList{u"0"_s, {}, {}, {}, u"3/12"_s} << 0
                                                 << u"0%  ·  item 3/12"_s << u"cancel meter 0"_s;
-        QTest::newRow("finished bar") << downloading << QStringList{u"1"_s, u"1.0MiB"_s} << 0 << u"100%  ·  1.0MiB"_s
+        QTest::newRow("finished bar") << downloading << QStringList{u"1"_s, u"1000000"_s} << 0 << u"100%  ·  1.0 MB"_s
                                       << u"cancel meter 1"_s;
         QTest::newRow("nonsense progress reads 0 %") << downloading << QStringList{u"nan"_s} << 0 << u"0%"_s << u"cancel meter nan"_s;
         QTest::newRow("processing") << int(DLState::processing) << QStringList{} << 0
                                     << u"Finishing — merging audio and video…"_s << u"cancel shimmer"_s;
-        QTest::newRow("done, three files") << int(DLState::done) << QStringList{u"1"_s, u"12MiB"_s} << 3 << u"Done · 3 files"_s << u"open"_s;
-        QTest::newRow("done, one file with a size") << int(DLState::done) << QStringList{u"1"_s, u"12.3MiB"_s} << 1
-                                                    << u"Done · 12.3MiB"_s << u"open"_s;
+        QTest::newRow("done, three files") << int(DLState::done) << QStringList{u"1"_s, u"12000000"_s} << 3 << u"Done · 3 files"_s << u"open"_s;
+        QTest::newRow("done, one file with a size") << int(DLState::done) << QStringList{u"1"_s, u"12300000"_s} << 1
+                                                    << u"Done · 12.3 MB"_s << u"open"_s;
         QTest::newRow("done, no size") << int(DLState::done) << QStringList{} << 1 << u"Done"_s << u"open"_s;
         QTest::newRow("cancelled") << int(DLState::cancelled) << QStringList{} << 0 << u"Cancelled"_s << u"retry"_s;
         QTest::newRow("failed") << int(DLState::failed) << QStringList{} << 0 << u"The video is private."_s << u"retry"_s;
@@ -174,9 +174,11 @@ private slots:
         facts.resize(5);
         DownloadItem item(u"https://example.org/v"_s, Quality::best, files > 1);
         item.setProgress(facts[0].toDouble());
-        item.setSizeText(facts[1]);
-        item.setSpeed(facts[2]);
-        item.setEta(facts[3]);
+        // Sizes in bytes, speeds in bytes per second, times in seconds; empty for unknown.
+        const auto number = [](const QString &fact) { return fact.isEmpty() ? std::nullopt : std::optional(fact.toDouble()); };
+        item.setSize(number(facts[1]));
+        item.setSpeed(number(facts[2]));
+        item.setEta(number(facts[3]));
         item.setPlaylistPos(facts[4]);
         item.setFiles(QStringList(files, u"/a.mp4"_s));
         item.setState(kind == DLState::failed ? DLState::failure(status) : DLState(DLState::Kind(kind)));
@@ -215,7 +217,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QString, failedEntries);
         DownloadItem item(u"https://example.org/feed"_s, Quality::best, outcome == u"partial");
-        item.setSizeText(u"2.0 MB"_s);
+        item.setSize(2e6);
         item.setFiles({u"/d/a.mp4"_s});
         item.setAlreadyArchived(outcome == u"archive");
         item.setAlreadyThere(outcome == u"folder");

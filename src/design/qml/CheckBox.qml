@@ -21,6 +21,11 @@ T.CheckBox {
     Keys.onReturnPressed: root.on = !root.on
     Keys.onEnterPressed: root.on = !root.on
     Accessible.name: root.label
+    // A screen reader's "Press" and "Toggle" switch it as Space does. Left to Qt 6.4, both
+    // would write `checked` behind the template's back: the box would turn without `on`
+    // following, and the binding to the model would be lost.
+    Accessible.onPressAction: if (root.enabled) root.on = !root.on
+    Accessible.onToggleAction: if (root.enabled) root.on = !root.on
 
     indicator: null
 

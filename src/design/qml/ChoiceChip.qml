@@ -24,6 +24,10 @@ T.RadioButton {
     Keys.onLeftPressed: DS.moveAlongRow(root, false)
     Keys.onRightPressed: DS.moveAlongRow(root, true)
     Accessible.name: root.text
+    // A screen reader's "Press" and "Toggle" ask the model, as a click does. Left to Qt 6.4,
+    // both would write `checked` behind the model's back (and "Toggle" would uncheck it).
+    Accessible.onPressAction: if (root.enabled) root.picked()
+    Accessible.onToggleAction: if (root.enabled) root.picked()
 
     indicator: null
 

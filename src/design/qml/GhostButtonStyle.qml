@@ -22,6 +22,10 @@ T.Button {
     Keys.onEnterPressed: root.clicked()
     Accessible.role: Accessible.Button
     Accessible.name: root.text
+    // A screen reader's "Press" clicks it. Qt 6.4's button templates leave that action
+    // without a handler (it reports success and nothing happens); once handled here, Qt
+    // runs no default of its own after it, so a press is one click.
+    Accessible.onPressAction: if (root.enabled) root.clicked()
 
     contentItem: ButtonLabel {
         text: root.text

@@ -17,13 +17,18 @@ Item {
     property string sub
     // Items placed at the bottom of the trailing side, left to right.
     default property alias trailing: trailingRow.data
+    // Room kept beside the title for trailing items that come and go: the page gives the
+    // width of those hidden now, so that the title does not reflow when they appear. Below
+    // the title nothing is kept, and the items start at the margin.
+    property real trailingReserve: 0
+    readonly property real trailingSpacing: trailingRow.spacing
 
     // The widest line of the title, as far as the title may grow. Measured unwrapped: a
     // wrapped line would report the width it was given. Side by side, the spacer between
     // the title and the trailing items is a column of its own, with a spacing on each side.
     readonly property real titleWidth: Math.min(520, Math.max(measure1.advanceWidth, measure2.advanceWidth))
     readonly property bool trailingBelow: trailingRow.implicitWidth > 0
-                                          && titleWidth + 2 * row.columnSpacing + trailingRow.implicitWidth
+                                          && titleWidth + 2 * row.columnSpacing + trailingRow.implicitWidth + root.trailingReserve
                                              > root.width - row.anchors.leftMargin - row.anchors.rightMargin
 
     implicitWidth: row.implicitWidth + row.anchors.leftMargin + row.anchors.rightMargin
@@ -110,6 +115,7 @@ Item {
 
         Item {
             Layout.fillWidth: true
+            Layout.minimumWidth: root.trailingReserve
             visible: !root.trailingBelow
         }
 

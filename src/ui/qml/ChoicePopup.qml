@@ -64,6 +64,7 @@ T.Popup {
         Accessible.name: entry.label
         Accessible.checkable: true
         Accessible.checked: entry.ticked
+        Accessible.onPressAction: entry.clicked()
         Keys.onReturnPressed: entry.clicked()
         Keys.onEnterPressed: entry.clicked()
         onClicked: {

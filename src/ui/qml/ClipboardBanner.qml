@@ -51,16 +51,16 @@ Surface {
             objectName: "clipboardIgnore"
             compact: true
             text: I18n.l("Ignorar")
-            onClicked: Downloader.dismissClipboard()
+            onClicked: Downloader.intake.dismissClipboard()
         }
 
         PrimaryButtonStyle {
             objectName: "clipboardDownload"
             compact: true
             text: I18n.l("Baixar")
-            enabled: Downloader.engineReady
+            enabled: Downloader.engine.ready
             opacity: enabled ? 1 : 0.4
-            onClicked: Downloader.addFromUI(root.url)
+            onClicked: Shell.addFromUI(root.url)
         }
     }
 }

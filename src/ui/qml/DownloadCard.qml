@@ -272,7 +272,7 @@ Surface {
                 visible: texts.canCancel
                 symbol: "xmark"
                 help: I18n.l("Cancelar")
-                onClicked: Downloader.cancel(root.item)
+                onClicked: Downloader.queue.cancel(root.item)
             }
 
             RoundIconButton {
@@ -298,8 +298,8 @@ Surface {
                 visible: texts.failed && text.length > 0
                 text: texts.failureActionLabel
                 compact: true
-                enabled: !Downloader.installing
-                onClicked: Downloader.runFailureAction(root.item)
+                enabled: !Downloader.engine.installing
+                onClicked: Downloader.queue.runFailureAction(root.item)
             }
 
             GhostButtonStyle {
@@ -308,7 +308,7 @@ Surface {
                 visible: texts.partlyFailed
                 text: I18n.l("Tentar de novo os que falharam")
                 compact: true
-                onClicked: Downloader.retryFailedEntries(root.item)
+                onClicked: Downloader.queue.retryFailedEntries(root.item)
             }
 
             RoundIconButton {
@@ -317,7 +317,7 @@ Surface {
                 symbol: "arrow.clockwise"
                 help: I18n.l("Tentar de novo")
                 color: DS.primary
-                onClicked: Downloader.retry(root.item)
+                onClicked: Downloader.queue.retry(root.item)
             }
 
             RoundIconButton {
@@ -391,7 +391,7 @@ Surface {
             MenuEntry {
                 objectName: "menuRemove"
                 text: I18n.l("Remover da lista")
-                onTriggered: Downloader.remove(root.item)
+                onTriggered: Downloader.queue.remove(root.item)
             }
         }
     }

@@ -21,7 +21,7 @@ Item {
     QueueSummary {
         id: summary
 
-        list: Downloader.items
+        list: Downloader.queue.items
     }
 
     ListView {
@@ -29,7 +29,7 @@ Item {
 
         objectName: "queue"
         anchors.fill: parent
-        model: Downloader.items
+        model: Downloader.queue.items
         spacing: 10
         boundsBehavior: Flickable.StopAtBounds
         // No card is "current": a current card would take the keyboard from the link field
@@ -45,27 +45,26 @@ Item {
             spacing: 0
 
             PageHeader {
+                id: header
+
                 Layout.fillWidth: true
                 eyebrow: I18n.l("Baixar")
                 l1: I18n.l("Cole um link,")
                 l2: I18n.l("a estrela traz.")
                 sub: I18n.l("YouTube, Instagram, Vimeo, X, TikTok e mais de mil sites. Em até 4K, ou só o áudio.")
 
-                // Its place is kept while it is hidden, so the subtitle beside it does not
-                // reflow each time the first download finishes.
-                Item {
-                    implicitWidth: clearFinished.implicitWidth
-                    implicitHeight: clearFinished.implicitHeight
+                // Its place beside the title is kept while it is hidden, so the subtitle does
+                // not reflow each time the first download finishes.
+                trailingReserve: clearFinished.visible ? 0 : clearFinished.implicitWidth + header.trailingSpacing
 
-                    GhostButtonStyle {
-                        id: clearFinished
+                GhostButtonStyle {
+                    id: clearFinished
 
-                        objectName: "clearFinished"
-                        visible: summary.hasFinished
-                        compact: true
-                        text: I18n.l("Limpar concluídos")
-                        onClicked: Downloader.clearFinished()
-                    }
+                    objectName: "clearFinished"
+                    visible: summary.hasFinished
+                    compact: true
+                    text: I18n.l("Limpar concluídos")
+                    onClicked: Downloader.queue.clearFinished()
                 }
 
                 GhostButtonStyle {
@@ -99,8 +98,8 @@ Item {
             }
 
             ClipboardBanner {
-                visible: Downloader.hasClipboardSuggestion
-                url: Downloader.clipboardSuggestion
+                visible: Downloader.intake.hasClipboardSuggestion
+                url: Downloader.intake.clipboardSuggestion
                 Layout.fillWidth: true
                 Layout.leftMargin: DS.pageMargin
                 Layout.rightMargin: DS.pageMargin

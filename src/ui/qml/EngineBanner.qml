@@ -16,7 +16,7 @@ Surface {
     EngineBannerTexts {
         id: texts
 
-        downloader: Downloader
+        engine: Downloader.engine
     }
 
     RowLayout {
@@ -55,16 +55,16 @@ Surface {
 
         Spinner {
             objectName: "engineSpinner"
-            visible: Downloader.installing
+            visible: Downloader.engine.installing
             color: DS.warning
         }
 
         PrimaryButtonStyle {
             objectName: "installEngine"
-            visible: !Downloader.installing
+            visible: !Downloader.engine.installing
             compact: true
             text: texts.action
-            onClicked: Downloader.installEngine(texts.offersUpdate)
+            onClicked: Downloader.engine.install(texts.offersUpdate)
         }
     }
 }

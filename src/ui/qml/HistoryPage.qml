@@ -257,6 +257,7 @@ ListView {
                     scale: clearButton.down ? 0.97 : 1
                     Keys.onReturnPressed: clearButton.clicked()
                     Keys.onEnterPressed: clearButton.clicked()
+                    Accessible.onPressAction: clearButton.clicked()
                     Accessible.role: Accessible.Button
                     Accessible.name: clearButton.text
                     onClicked: {

@@ -191,7 +191,10 @@ Item {
                 opacity: root.hover ? 1 : 0.55
                 symbol: "arrow.down"
                 help: I18n.l("Baixar de novo")
-                onClicked: root.view.downloadAgain(root.url, root.quality)
+                onClicked: {
+                    root.view.downloadAgain(root.url, root.quality);
+                    Shell.section = Shell.AppSection.downloads;
+                }
             }
         }
     }

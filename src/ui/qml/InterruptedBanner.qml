@@ -9,7 +9,7 @@ Surface {
     id: root
 
     objectName: "interruptedBanner"
-    visible: Downloader.interruptedCount > 0 || Downloader.journalSetAside !== ""
+    visible: Downloader.interrupted.count > 0 || Downloader.interrupted.setAside !== ""
     radius: 12
     implicitHeight: column.implicitHeight + 28
 
@@ -21,7 +21,7 @@ Surface {
         spacing: 10
 
         RowLayout {
-            visible: Downloader.interruptedCount > 0
+            visible: Downloader.interrupted.count > 0
             Layout.fillWidth: true
             spacing: 12
 
@@ -34,7 +34,7 @@ Surface {
             PlainLabel {
                 objectName: "interruptedText"
                 Layout.fillWidth: true
-                text: I18n.lp(Downloader.interruptedCount, "%ld download foi interrompido|%ld downloads foram interrompidos")
+                text: I18n.lp(Downloader.interrupted.count, "%ld download foi interrompido|%ld downloads foram interrompidos")
                 font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap
@@ -44,19 +44,19 @@ Surface {
                 objectName: "interruptedDiscard"
                 compact: true
                 text: I18n.l("Descartar")
-                onClicked: Downloader.discardInterrupted()
+                onClicked: Downloader.interrupted.discard()
             }
 
             PrimaryButtonStyle {
                 objectName: "interruptedResume"
                 compact: true
                 text: I18n.l("Retomar todos")
-                onClicked: Downloader.resumeInterrupted()
+                onClicked: Downloader.interrupted.resume()
             }
         }
 
         RowLayout {
-            visible: Downloader.journalSetAside !== ""
+            visible: Downloader.interrupted.setAside !== ""
             Layout.fillWidth: true
             spacing: 12
 
@@ -81,7 +81,7 @@ Surface {
                 PlainLabel {
                     objectName: "journalSetAside"
                     Layout.fillWidth: true
-                    text: Downloader.journalSetAside
+                    text: Downloader.interrupted.setAside
                     color: DS.muted
                     font: DS.mono(11)
                     maximumLineCount: 1
@@ -93,7 +93,7 @@ Surface {
                 objectName: "journalSetAsideDismiss"
                 compact: true
                 text: I18n.l("OK")
-                onClicked: Downloader.dismissJournalSetAside()
+                onClicked: Downloader.interrupted.dismissSetAside()
             }
         }
     }

@@ -13,6 +13,7 @@ T.MenuItem {
     Keys.onReturnPressed: root.triggered()
     Keys.onEnterPressed: root.triggered()
     Accessible.role: Accessible.MenuItem
+    Accessible.onPressAction: if (root.enabled) root.triggered()
     Accessible.name: root.text
     implicitWidth: row.implicitWidth + 24
     implicitHeight: row.implicitHeight + 16

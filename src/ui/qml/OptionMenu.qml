@@ -31,6 +31,7 @@ T.Button {
     Keys.onEnterPressed: popup.open()
     Keys.onDownPressed: popup.open()
     Accessible.role: Accessible.ButtonMenu
+    Accessible.onPressAction: if (root.enabled) root.clicked()
     // Without a label of its own it is named by the settings row it stands in.
     Accessible.name: root.label.length > 0 ? root.label : ((root.parent?.parent as SettingRow)?.title ?? "")
     Accessible.description: root.options.labelFor(root.selection)

@@ -59,7 +59,7 @@ RoundIconButton {
                 objectName: "menuSettings"
                 text: I18n.l("Ajustes…")
                 shortcut: "Ctrl+,"
-                onTriggered: Downloader.section = Downloader.AppSection.settings
+                onTriggered: Shell.section = Shell.AppSection.settings
             }
 
             MenuEntry {

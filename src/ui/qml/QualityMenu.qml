@@ -24,6 +24,7 @@ T.AbstractButton {
     Keys.onEnterPressed: popup.open()
     Keys.onDownPressed: popup.open()
     Accessible.role: Accessible.ButtonMenu
+    Accessible.onPressAction: if (root.enabled) root.clicked()
     Accessible.name: I18n.l("Qualidade") + ": " + root.card.qualityLabel
 
     contentItem: RowLayout {

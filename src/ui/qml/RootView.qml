@@ -48,8 +48,8 @@ Item {
             // Pages fade in from nothing, so the window need not wait for one: it shows its
             // background and sidebar at once and the page is built between frames.
             asynchronous: true
-            source: Downloader.section === Downloader.AppSection.history ? "HistoryPage.qml"
-                  : Downloader.section === Downloader.AppSection.settings ? "SettingsPage.qml" : "DownloadsPage.qml"
+            source: Shell.section === Shell.AppSection.history ? "HistoryPage.qml"
+                  : Shell.section === Shell.AppSection.settings ? "SettingsPage.qml" : "DownloadsPage.qml"
             onLoaded: {
                 fadeIn.restart();
                 console.debug(startupLog, "page shown at", Date.now());
@@ -136,7 +136,7 @@ Item {
     Shortcut {
         sequence: "Ctrl+,"
         context: Qt.ApplicationShortcut
-        onActivated: Downloader.section = Downloader.AppSection.settings
+        onActivated: Shell.section = Shell.AppSection.settings
     }
 
     Shortcut {

@@ -9,7 +9,7 @@ Surface {
     id: root
 
     objectName: "schemeBanner"
-    visible: Downloader.schemeLinkToConfirm !== "" || Downloader.schemeRefusedLinks > 0
+    visible: Downloader.intake.schemeLinkToConfirm !== "" || Downloader.intake.schemeRefusedLinks > 0
     radius: 12
     implicitHeight: column.implicitHeight + 28
 
@@ -21,7 +21,7 @@ Surface {
         spacing: 10
 
         RowLayout {
-            visible: Downloader.schemeLinkToConfirm !== ""
+            visible: Downloader.intake.schemeLinkToConfirm !== ""
             Layout.fillWidth: true
             spacing: 12
 
@@ -39,7 +39,7 @@ Surface {
                     objectName: "schemeConfirmText"
                     Layout.fillWidth: true
                     text: I18n.lf("Outro programa pediu um link da sua rede local (%@). Baixar mesmo assim?",
-                                  [Downloader.schemeHostToConfirm])
+                                  [Downloader.intake.schemeHostToConfirm])
                     font.pixelSize: DS.typeBody
                     font.weight: Font.DemiBold
                     wrapMode: Text.Wrap
@@ -48,7 +48,7 @@ Surface {
                 PlainLabel {
                     objectName: "schemeConfirmLink"
                     Layout.fillWidth: true
-                    text: Downloader.schemeLinkToConfirm
+                    text: Downloader.intake.schemeLinkToConfirm
                     color: DS.muted
                     font: DS.mono(11)
                     maximumLineCount: 1
@@ -60,19 +60,19 @@ Surface {
                 objectName: "schemeIgnore"
                 compact: true
                 text: I18n.l("Ignorar")
-                onClicked: Downloader.ignoreSchemeLink()
+                onClicked: Downloader.intake.ignoreSchemeLink()
             }
 
             PrimaryButtonStyle {
                 objectName: "schemeDownload"
                 compact: true
                 text: I18n.l("Baixar")
-                onClicked: Downloader.confirmSchemeLink()
+                onClicked: Downloader.intake.confirmSchemeLink()
             }
         }
 
         RowLayout {
-            visible: Downloader.schemeRefusedLinks > 0
+            visible: Downloader.intake.schemeRefusedLinks > 0
             Layout.fillWidth: true
             spacing: 12
 
@@ -85,7 +85,7 @@ Surface {
             PlainLabel {
                 objectName: "schemeRefusedText"
                 Layout.fillWidth: true
-                text: I18n.lp(Downloader.schemeRefusedLinks,
+                text: I18n.lp(Downloader.intake.schemeRefusedLinks,
                               "Um endereço vireloom: trouxe %ld link; nada foi adicionado.|Um endereço vireloom: trouxe %ld links de uma vez; só um é aceito, e nada foi adicionado.")
                 font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
@@ -96,7 +96,7 @@ Surface {
                 objectName: "schemeRefusedDismiss"
                 compact: true
                 text: I18n.l("OK")
-                onClicked: Downloader.dismissSchemeRefusal()
+                onClicked: Downloader.intake.dismissSchemeRefusal()
             }
         }
     }

@@ -18,8 +18,8 @@ Flickable {
     boundsBehavior: Flickable.StopAtBounds
     clip: true
     Component.onCompleted: {
-        Downloader.refreshEngine();
-        const focus = Downloader.takeSettingsFocus();
+        Downloader.engine.refresh();
+        const focus = Shell.takeSettingsFocus();
         if (focus.length > 0) {
             root.revealing = focus === "cookies" ? browserRow : focus === "proxy" ? proxyRow
                            : focus === "cookiesFile" ? cookiesFileRow : folderRow;
@@ -44,7 +44,7 @@ Flickable {
     EngineBannerTexts {
         id: engineTexts
 
-        downloader: Downloader
+        engine: Downloader.engine
     }
 
     SettingsView {
@@ -407,22 +407,22 @@ Flickable {
                 helper: settingsView
                 objectName: "engine_ytdlp"
                 title: "yt-dlp"
-                path: Downloader.ytdlpPath
-                version: Downloader.ytdlpVersion
+                path: Downloader.engine.ytdlpPath
+                version: Downloader.engine.ytdlpVersion
             }
 
             EngineRow {
                 helper: settingsView
                 objectName: "engine_ffmpeg"
                 title: "ffmpeg"
-                path: Downloader.ffmpegPath
+                path: Downloader.engine.ffmpegPath
             }
 
             EngineRow {
                 helper: settingsView
                 objectName: "engine_deno"
                 title: "Deno"
-                path: Downloader.denoPath
+                path: Downloader.engine.denoPath
             }
 
             SettingRow {
@@ -445,38 +445,38 @@ Flickable {
                     objectName: "updateEngine"
                     text: I18n.l("Atualizar yt-dlp")
                     compact: true
-                    enabled: !Downloader.installing
-                    onClicked: Downloader.installEngine(true)
+                    enabled: !Downloader.engine.installing
+                    onClicked: Downloader.engine.install(true)
                 }
 
                 GhostButtonStyle {
                     objectName: "installMissing"
                     text: I18n.l("Instalar o que falta")
                     compact: true
-                    enabled: !Downloader.installing
-                    onClicked: Downloader.installEngine(false)
+                    enabled: !Downloader.engine.installing
+                    onClicked: Downloader.engine.install(false)
                 }
 
                 GhostButtonStyle {
                     objectName: "rollBackEngine"
-                    visible: Downloader.canRollBack
-                    text: Downloader.previousYtdlpVersion.length > 0
-                          ? I18n.lf("Voltar ao yt-dlp %@", [Downloader.previousYtdlpVersion])
+                    visible: Downloader.engine.canRollBack
+                    text: Downloader.engine.previousYtdlpVersion.length > 0
+                          ? I18n.lf("Voltar ao yt-dlp %@", [Downloader.engine.previousYtdlpVersion])
                           : I18n.l("Voltar ao yt-dlp anterior")
                     compact: true
-                    enabled: !Downloader.installing
-                    onClicked: Downloader.rollBackEngine()
+                    enabled: !Downloader.engine.installing
+                    onClicked: Downloader.engine.rollBack()
                 }
 
                 Spinner {
                     objectName: "installSpinner"
-                    visible: Downloader.installing
+                    visible: Downloader.engine.installing
                 }
 
                 PlainLabel {
                     objectName: "installStatus"
                     Layout.fillWidth: true
-                    text: Downloader.installStatus
+                    text: Downloader.engine.installStatus
                     color: DS.muted
                     font.pixelSize: DS.typeCaption
                     elide: Text.ElideRight
@@ -651,6 +651,7 @@ Flickable {
         Accessible.role: Accessible.Button
         Accessible.name: step.label
         Keys.onReturnPressed: step.clicked()
+        Accessible.onPressAction: if (step.enabled) step.clicked()
         Keys.onEnterPressed: step.clicked()
         implicitWidth: 28
         implicitHeight: 24

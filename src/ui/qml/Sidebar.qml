@@ -69,9 +69,9 @@ Rectangle {
             id: sections
 
             model: [
-                { section: Downloader.AppSection.downloads, name: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
-                { section: Downloader.AppSection.history, name: "history", label: "Histórico", symbol: "clock" },
-                { section: Downloader.AppSection.settings, name: "settings", label: "Ajustes", symbol: "slider.horizontal.3" }
+                { section: Shell.AppSection.downloads, name: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
+                { section: Shell.AppSection.history, name: "history", label: "Histórico", symbol: "clock" },
+                { section: Shell.AppSection.settings, name: "settings", label: "Ajustes", symbol: "slider.horizontal.3" }
             ]
 
             SidebarItem {
@@ -82,9 +82,9 @@ Rectangle {
                 Layout.fillWidth: true
                 label: I18n.l(modelData.label)
                 symbol: modelData.symbol
-                active: Downloader.section === modelData.section
-                badge: modelData.section === Downloader.AppSection.downloads ? Shell.badge : ""
-                onClicked: Downloader.section = modelData.section
+                active: Shell.section === modelData.section
+                badge: modelData.section === Shell.AppSection.downloads ? Shell.badge : ""
+                onClicked: Shell.section = modelData.section
                 onStepRequested: by => (sections.itemAt((index + by + sections.count) % sections.count) as Item).forceActiveFocus(Qt.TabFocusReason)
             }
         }

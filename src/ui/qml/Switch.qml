@@ -9,12 +9,21 @@ T.Switch {
     // What it switches, for screen readers; a settings row gives it its title.
     property string label
 
+    function flip() {
+        root.toggle();
+        root.toggled();
+    }
+
     implicitWidth: 38
     implicitHeight: 22
     padding: 0
     hoverEnabled: true
-    Keys.onReturnPressed: root.toggle()
-    Keys.onEnterPressed: root.toggle()
+    // Return and a screen reader's "Press" or "Toggle" switch it as a click does, telling
+    // the row through `toggled` (toggle() alone would flip it without a word to the model).
+    Keys.onReturnPressed: root.flip()
+    Keys.onEnterPressed: root.flip()
+    Accessible.onPressAction: if (root.enabled) root.flip()
+    Accessible.onToggleAction: if (root.enabled) root.flip()
     Accessible.role: Accessible.CheckBox
     // Without a label of its own it is named by the settings row it stands in.
     Accessible.name: root.label.length > 0 ? root.label : ((root.parent?.parent as SettingRow)?.title ?? "")

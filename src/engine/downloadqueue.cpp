@@ -1,20 +1,25 @@
-#include "downloader.h"
+#include "downloadqueue.h"
 
 #include "base/childprocess.h"
 #include "base/format.h"
 #include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/desktop.h"
+#include "engine/enginesetup.h"
 #include "engine/failuremessages.h"
 #include "engine/leftovers.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
+#include "engine/probes.h"
+#include "engine/runfiles.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "installer/install.h"
+#include "intake/linkextraction.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/qualitychoice.h"
 #include "settings/settings.h"
 
 #include <QDateTime>
@@ -32,6 +37,11 @@
 #include <utility>
 
 namespace {
+
+QString engineMissing()
+{
+    return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
+}
 
 // Some releases (Debian 12's) end a post-processing line with no line break, so it stays
 // unfinished while its step runs, which is when the step has to show. A step's name
@@ -51,28 +61,159 @@ void showPendingStep(DownloadItem &item, QByteArrayView pending, const RunOutput
 }
 } // namespace
 
-void Downloader::start(DownloadItem *item)
+DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBook *history, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_engine(engine)
+    , m_history(history)
+    , m_items(new DownloadList(this))
+    , m_probes(new Probes(settings, engine, m_items, this))
 {
-    if (!m_ytdlpPath) {
+    connect(m_items, &DownloadList::countChanged, this, &DownloadQueue::updateActiveCount);
+    connect(m_items, &DownloadList::itemStateChanged, this, &DownloadQueue::updateActiveCount);
+    // What the probe read of a page serves only that download.
+    connect(m_items, &DownloadList::itemStateChanged, this, [this](DownloadItem *item) {
+        if (item->state().isFinished())
+            m_probes->dropReading(item->id());
+    });
+    connect(m_probes, &Probes::answered, this, &DownloadQueue::applyInfo);
+}
+
+void DownloadQueue::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options)
+{
+    const QStringList links = ::extractURLs(text);
+    for (const QString &link : links) {
+        emit linkAdded(link);
+        auto *item = new DownloadItem(link, quality.value_or(defaultQuality(*m_settings)), playlist);
+        item->setOptions(options);
+        m_items->prepend(item);
+        if (startsAtOnce(*item))
+            start(item);
+        else
+            fetchInfo(item);
+    }
+}
+
+// Alone, a link need not wait for a probe: its run reads the page once and says what it
+// fetches. Beside other downloads it is probed first, so that a title two links share is
+// known before either file is named.
+bool DownloadQueue::startsAtOnce(const DownloadItem &item) const
+{
+    if (!m_startsAtOnce || !m_engine->ytdlpPath())
+        return false;
+    const QList<DownloadItem *> &items = m_items->items();
+    return std::none_of(items.begin(), items.end(),
+                        [&item](const DownloadItem *other) { return other != &item && !other->state().isFinished(); });
+}
+
+void DownloadQueue::addWithCardChoices(const QString &text)
+{
+    add(text, uiQualityOrDefault(*m_settings), m_settings->uiPlaylist());
+}
+
+void DownloadQueue::restore(DownloadItem *item, bool probe)
+{
+    m_items->prepend(item);
+    if (probe)
+        fetchInfo(item);
+    else
+        item->setState(DLState::queued);
+}
+
+void DownloadQueue::pump()
+{
+    // A run that read its link itself has not said yet what its file is called; whatever
+    // starts now could pick the same name.
+    if (!m_awaitingReading.isEmpty())
+        return;
+    const int limit = m_settings->maxConcurrent();
+    int running = 0;
+    for (const DownloadItem *item : m_items->items()) {
+        if (item->state().isActive())
+            ++running;
+    }
+    // Oldest first: new items are at the front. A copy, because a start can fail at
+    // once and change what the list shows.
+    const QList<DownloadItem *> items = m_items->items();
+    for (auto it = items.crbegin(); it != items.crend() && running < limit; ++it) {
+        DownloadItem *item = *it;
+        if (item->state().kind() != DLState::queued)
+            continue;
+        start(item);
+        // A start that failed at once (no engine, no launch) holds no slot.
+        if (item->state().isActive())
+            ++running;
+    }
+}
+
+void DownloadQueue::retry(DownloadItem *item)
+{
+    // An item whose process still runs is not started a second time.
+    if (!item || runs(item->id()))
+        return;
+    item->setUserCancelled(false);
+    item->setProgress(0.0);
+    item->setState(DLState::queued);
+    pump();
+}
+
+void DownloadQueue::remove(DownloadItem *item)
+{
+    if (!item)
+        return;
+    const QUuid id = item->id();
+    if (item->state().isActive())
+        cancel(item);
+    // What a failed run kept for a retry is of no use once its card is gone.
+    else if (!runs(id) && (item->state().kind() == DLState::failed || item->state().kind() == DLState::cancelled))
+        Leftovers::remove({item->destinations(), item->preexisting(), item->files()}, Leftovers::Keep::nothing);
+    // A probe still running for it is of no use any more, nor what one read.
+    m_probes->cancel(id);
+    m_probes->dropReading(id);
+    m_read.remove(id);
+    m_items->removeIf([&id](const DownloadItem *candidate) { return candidate->id() == id; });
+}
+
+void DownloadQueue::clearFinished()
+{
+    m_items->removeIf([](const DownloadItem *item) { return item->state().isFinished(); });
+}
+
+void DownloadQueue::updateActiveCount()
+{
+    int count = 0;
+    for (const DownloadItem *item : m_items->items()) {
+        if (!item->state().isFinished())
+            ++count;
+    }
+    if (count == m_activeCount)
+        return;
+    m_activeCount = count;
+    emit activeCountChanged();
+}
+
+void DownloadQueue::start(DownloadItem *item)
+{
+    if (!m_engine->ytdlpPath()) {
         item->setState(DLState::failure(L(QStringLiteral("Motor não instalado"))));
         return;
     }
-    if (const auto problem = settingsProblem(settings())) {
+    if (const auto problem = settingsProblem(*m_settings)) {
         item->setState(DLState::failure(*problem));
         return;
     }
     // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
-    const QString folder = item->options().folder.value_or(settings().folder());
+    const QString folder = item->options().folder.value_or(m_settings->folder());
     QDir().mkpath(folder);
-    if (!prepareRunFiles(item->id())) {
+    if (!RunFiles::prepare(item->id(), *m_settings)) {
         item->setState(DLState::failure(L(QStringLiteral("O arquivo de cookies não existe ou não pode ser lido."))));
         return;
     }
 
     item->setState(DLState::downloading);
     item->setProgress(0.0);
-    item->setSpeed(QString());
-    item->setEta(QString());
+    item->setSpeed(std::nullopt);
+    item->setEta(std::nullopt);
     item->setPlaylistPos(QString());
     item->setUserCancelled(false);
     item->setLastError(std::nullopt);
@@ -87,8 +228,8 @@ void Downloader::start(DownloadItem *item)
     item->setDistinctName(item->distinctName() || nameTakenByAnother(*item));
 
     // yt-dlp creates the archive with its own umask; made first, it is the user's alone.
-    if (settings().boolean(SettingsKey::useArchive) && !QFileInfo::exists(archiveFile()))
-        Tools::writePrivateFile(archiveFile(), {});
+    if (m_settings->boolean(SettingsKey::useArchive) && !QFileInfo::exists(RunFiles::archive()))
+        Tools::writePrivateFile(RunFiles::archive(), {});
 
     RunOutput run{RunMarkers::random(), folder};
     const QStringList args = buildArgs(*item, run.markers.token());
@@ -96,14 +237,14 @@ void Downloader::start(DownloadItem *item)
     // page it came from.
     const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
     if (fromProbedInfo)
-        m_runsFromProbedInfo.insert(item->id());
+        m_runsFromReading.insert(item->id());
     else
-        m_runsFromProbedInfo.remove(item->id());
+        m_runsFromReading.remove(item->id());
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ') + (fromProbedInfo ? QStringLiteral(" # ") + item->url() : QString())});
 
     const QUuid id = item->id();
     auto *process = new QProcess(this);
-    process->setProgram(*m_ytdlpPath);
+    process->setProgram(*m_engine->ytdlpPath());
     process->setArguments(args);
     Tools::prepareEngineProcess(*process);
     // One channel: errors arrive in the order yt-dlp wrote them among the other lines.
@@ -124,7 +265,7 @@ void Downloader::start(DownloadItem *item)
         if (m_runs.value(id) == process)
             m_runs.remove(id);
         process->deleteLater();
-        removeRunFiles(id);
+        RunFiles::remove(id);
         // A process killed by a signal reports the signal's number; never let it read as success.
         const int status = exitStatus == QProcess::CrashExit && exitCode == 0 ? -1 : exitCode;
         finish(id, status);
@@ -135,7 +276,7 @@ void Downloader::start(DownloadItem *item)
         if (m_runs.value(id) == process)
             m_runs.remove(id);
         process->deleteLater();
-        removeRunFiles(id);
+        RunFiles::remove(id);
         failLaunch(id, process->errorString());
     });
 
@@ -145,7 +286,6 @@ void Downloader::start(DownloadItem *item)
         if (!item->playlist())
             m_awaitingReading.insert(id);
     }
-    item->setProcess(process);
     process->start(QIODevice::ReadOnly);
 }
 
@@ -153,7 +293,7 @@ void Downloader::start(DownloadItem *item)
 // and the engine would skip the second as already downloaded. The title is all that is
 // known before the run; another link running, done, or in the history with a file still
 // there holds the name.
-bool Downloader::nameTakenByAnother(const DownloadItem &item) const
+bool DownloadQueue::nameTakenByAnother(const DownloadItem &item) const
 {
     if (item.playlist() || item.options().outputPattern)
         return false;
@@ -172,7 +312,7 @@ bool Downloader::nameTakenByAnother(const DownloadItem &item) const
     });
 }
 
-bool Downloader::fileOfAnotherLink(const DownloadItem &item) const
+bool DownloadQueue::fileOfAnotherLink(const DownloadItem &item) const
 {
     const QStringList &files = item.files();
     for (const DownloadItem *other : m_items->items()) {
@@ -186,63 +326,35 @@ bool Downloader::fileOfAnotherLink(const DownloadItem &item) const
     });
 }
 
-// yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
-// of its own: the user's file is never rewritten, and runs side by side do not race.
-// The copy and the proxy are secrets: both are the user's alone from the first byte.
-bool Downloader::prepareRunFiles(const QUuid &id) const
-{
-    if (const QByteArray config = privateConfig(settings()); !config.isEmpty()) {
-        if (!Tools::writePrivateFile(runConfigFile(id), config))
-            return false;
-    }
-    const QString source = settings().string(SettingsKey::cookiesFile).value_or(QString());
-    if (source.isEmpty())
-        return true;
-    QFile original(source);
-    if (!original.open(QIODevice::ReadOnly) || !Tools::writePrivateFile(runCookiesFile(id), original.readAll())) {
-        removeRunFiles(id);
-        return false;
-    }
-    return true;
-}
-
-void Downloader::removeRunFiles(const QUuid &id)
-{
-    QFile::remove(runCookiesFile(id));
-    QFile::remove(runConfigFile(id));
-}
-
-void Downloader::failLaunch(const QUuid &id, const QString &error)
+void DownloadQueue::failLaunch(const QUuid &id, const QString &error)
 {
     qCWarning(lcEngine) << "yt-dlp did not start:" << error;
     m_unreadRuns.remove(id);
     m_awaitingReading.remove(id);
     if (DownloadItem *item = m_items->find(id)) {
-        item->setProcess(nullptr);
         item->setState(DLState::failure(LF(QStringLiteral("Não consegui iniciar o yt-dlp: %@"), error)));
     }
     // The slot this start took is free again; other queued items may go. Queued, because
     // a launch can fail inside pump() itself.
-    QMetaObject::invokeMethod(this, &Downloader::pump, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
 }
 
-void Downloader::finish(const QUuid &id, int status)
+void DownloadQueue::finish(const QUuid &id, int status)
 {
     DownloadItem *item = m_items->find(id);
     const bool unread = m_unreadRuns.remove(id);
     m_awaitingReading.remove(id);
     if (!item) {
-        m_runsFromProbedInfo.remove(id);
+        m_runsFromReading.remove(id);
         pump();
         return;
     }
-    item->setProcess(nullptr);
-    item->setSpeed(QString());
-    item->setEta(QString());
+    item->setSpeed(std::nullopt);
+    item->setEta(std::nullopt);
 
     const Leftovers::Run leftovers{item->destinations(), item->preexisting(), item->files()};
-    const FailureContext context{settings().cookiesBrowser() != u"none", !privateConfig(settings()).isEmpty(),
-                                 settings().string(SettingsKey::cookiesFile).value_or(QString())};
+    const FailureContext context{m_settings->cookiesBrowser() != u"none", !privateConfig(*m_settings).isEmpty(),
+                                 m_settings->string(SettingsKey::cookiesFile).value_or(QString())};
     if (unread && !item->playlist() && !item->userCancelled() && status == kListedSeveral && item->destinations().isEmpty()) {
         // The link lists several videos, and the run stopped before fetching any: whatever
         // the user chose, a playlist is downloaded as one.
@@ -254,14 +366,14 @@ void Downloader::finish(const QUuid &id, int status)
     if (item->userCancelled()) {
         // The engine has exited, so nothing writes to what it left any more.
         Leftovers::remove(leftovers, Leftovers::Keep::nothing);
-        m_runsFromProbedInfo.remove(id);
+        m_runsFromReading.remove(id);
         item->setState(DLState::cancelled);
     } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
-        m_runsFromProbedInfo.remove(id);
+        m_runsFromReading.remove(id);
         // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
         // successful run with the archive that produced no file skipped everything:
         // nothing new was downloaded, so there is nothing to record.
-        const bool allKnown = item->files().isEmpty() && settings().boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
+        const bool allKnown = item->files().isEmpty() && m_settings->boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
         item->setAlreadyArchived(allKnown);
         // Every file it named was there before it started: the engine found them and
         // fetched nothing.
@@ -286,7 +398,7 @@ void Downloader::finish(const QUuid &id, int status)
         for (const QString &file : item->files())
             arrived += QFileInfo(file).size();
         if (arrived > 0)
-            item->setSizeText(Tools::fmtBytes(double(arrived)));
+            item->setSize(double(arrived));
         item->setState(DLState::done);
         item->setProgress(1.0);
         // For the measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
@@ -297,7 +409,7 @@ void Downloader::finish(const QUuid &id, int status)
                 m_history->record(*item);
         }
         if (m_desktop && !allKnown && !allThere) {
-            if (settings().boolean(SettingsKey::soundOnDone))
+            if (m_settings->boolean(SettingsKey::soundOnDone))
                 m_desktop->playCompletionSound();
             m_desktop->requestAttention();
             announceFinished(item->title());
@@ -305,10 +417,10 @@ void Downloader::finish(const QUuid &id, int status)
     } else {
         // The media addresses in the probe's reading may have expired before a byte came:
         // the page is read anew, once.
-        if (m_runsFromProbedInfo.remove(id) && item->progress() == 0 && item->files().isEmpty()
+        if (m_runsFromReading.remove(id) && item->progress() == 0 && item->files().isEmpty()
             && expiredMediaAddress(item->log())) {
             qCInfo(lcEngine) << "the probe's media addresses were refused; reading the page anew";
-            dropProbedInfo(id);
+            m_probes->dropReading(id);
             start(item);
             return;
         }
@@ -326,7 +438,7 @@ void Downloader::finish(const QUuid &id, int status)
 
 // The entries the run was to fetch: those picked, else all the probe counted, else those
 // the run itself named.
-void Downloader::recordEntryOutcome(DownloadItem &item, const FailureContext &context)
+void DownloadQueue::recordEntryOutcome(DownloadItem &item, const FailureContext &context)
 {
     QList<qint64> planned;
     if (!item.options().playlistItems.isEmpty()) {
@@ -344,9 +456,9 @@ void Downloader::recordEntryOutcome(DownloadItem &item, const FailureContext &co
     item.setEntryOutcome(failed, std::max<qsizetype>(planned.size(), arrived + failed.size()), arrived);
 }
 
-void Downloader::retryFailedEntries(DownloadItem *item)
+void DownloadQueue::retryFailedEntries(DownloadItem *item)
 {
-    if (!item || item->process() || !item->partlyFailed())
+    if (!item || runs(item->id()) || !item->partlyFailed())
         return;
     DownloadOptions options = item->options();
     options.playlistItems.clear();
@@ -357,7 +469,7 @@ void Downloader::retryFailedEntries(DownloadItem *item)
 }
 
 // Downloads that end within a moment of each other make one notification between them.
-void Downloader::announceFinished(const QString &title)
+void DownloadQueue::announceFinished(const QString &title)
 {
     m_finishedTitles << title;
     if (!m_announceTimer) {
@@ -376,13 +488,13 @@ void Downloader::announceFinished(const QString &title)
 }
 
 // yt-dlp's words for a media address the site no longer serves: forbidden or gone.
-bool Downloader::expiredMediaAddress(const QStringList &log)
+bool DownloadQueue::expiredMediaAddress(const QStringList &log)
 {
     static const QRegularExpression refused(QStringLiteral("HTTP Error (403|410)"));
     return std::any_of(log.begin(), log.end(), [](const QString &line) { return refused.match(line).hasMatch(); });
 }
 
-void Downloader::runFailureAction(DownloadItem *item)
+void DownloadQueue::runFailureAction(DownloadItem *item)
 {
     if (!item)
         return;
@@ -390,40 +502,34 @@ void Downloader::runFailureAction(DownloadItem *item)
     case FailureAction::none:
         return;
     case FailureAction::updateEngine:
-        installEngine(true);
+        m_engine->install(true);
         return;
     case FailureAction::installDeno:
     case FailureAction::installMissing:
-        installEngine(false);
+        m_engine->install(false);
         return;
     case FailureAction::chooseBrowser:
-        m_settingsFocus = QStringLiteral("cookies");
-        break;
+        emit settingWanted(QStringLiteral("cookies"));
+        return;
     case FailureAction::openSettings:
-        m_settingsFocus = QStringLiteral("folder");
-        break;
+        emit settingWanted(QStringLiteral("folder"));
+        return;
     case FailureAction::openProxy:
-        m_settingsFocus = QStringLiteral("proxy");
-        break;
+        emit settingWanted(QStringLiteral("proxy"));
+        return;
     case FailureAction::chooseCookiesFile:
-        m_settingsFocus = QStringLiteral("cookiesFile");
-        break;
+        emit settingWanted(QStringLiteral("cookiesFile"));
+        return;
     }
-    setSection(AppSection::settings);
 }
 
-QString Downloader::takeSettingsFocus()
-{
-    return std::exchange(m_settingsFocus, QString());
-}
-
-void Downloader::cancel(DownloadItem *item)
+void DownloadQueue::cancel(DownloadItem *item)
 {
     if (!item)
         return;
     item->setUserCancelled(true);
 
-    QProcess *process = item->process();
+    QProcess *process = m_runs.value(item->id());
     if (process && process->state() != QProcess::NotRunning) {
         // An interrupt lets yt-dlp and ffmpeg stop cleanly; one that ignores it is told
         // to terminate after a grace period.
@@ -435,38 +541,32 @@ void Downloader::cancel(DownloadItem *item)
         return;
     }
 
-    endProbe(item->id());
-    m_waitingProbes.removeAll(item->id());
+    m_probes->cancel(item->id());
     item->setState(DLState::cancelled);
     pump();
 }
 
-void Downloader::terminateAll()
+void DownloadQueue::terminateAll()
 {
     for (QProcess *process : std::as_const(m_runs))
         signalGroup(*process, SIGTERM);
 }
 
-qint64 Downloader::processGroup(const QUuid &id) const
+qint64 DownloadQueue::processGroup(const QUuid &id) const
 {
     const QProcess *process = m_runs.value(id);
     return process && process->state() == QProcess::Running ? process->processId() : 0;
 }
 
-Downloader::~Downloader()
+DownloadQueue::~DownloadQueue()
 {
-    // The journal must hold the last word on what was unfinished.
-    if (m_journalPending)
-        writeJournal();
-
-    // Nothing may reach back into a half-destroyed object, and a killed probe is not an
-    // answer to apply.
-    QList<QProcess *> processes = m_runs.values() + m_probes.values();
-    for (QProcess *process : std::as_const(processes))
+    // Nothing may reach back into a half-destroyed object.
+    const QList<QProcess *> processes = m_runs.values();
+    for (QProcess *process : processes)
         process->disconnect(this);
 
     // A process whose start has not been confirmed yet may not lead its group yet.
-    for (QProcess *process : std::as_const(processes)) {
+    for (QProcess *process : processes) {
         if (process->state() == QProcess::Starting)
             process->waitForStarted(1000);
         signalGroup(*process, SIGTERM);
@@ -474,10 +574,81 @@ Downloader::~Downloader()
     // The event loop is gone by now, so this is the one place that waits on processes,
     // and only briefly; whatever ignores the request is killed.
     const QDeadlineTimer grace(1000);
-    for (QProcess *process : std::as_const(processes))
+    for (QProcess *process : processes)
         process->waitForFinished(static_cast<int>(std::max<qint64>(0, grace.remainingTime())));
-    for (QProcess *process : std::as_const(processes)) {
+    for (QProcess *process : processes) {
         if (signalGroup(*process, SIGKILL))
             process->waitForFinished(1000);
     }
 }
+
+void DownloadQueue::fetchInfo(DownloadItem *item)
+{
+    if (!m_engine->ready()) {
+        item->setState(DLState::failure(engineMissing()));
+        return;
+    }
+    item->setState(DLState::fetching);
+    m_probes->request(item->id());
+}
+
+void DownloadQueue::applyInfo(const QUuid &id, const std::optional<MediaInfo> &info)
+{
+    DownloadItem *item = m_items->find(id);
+    if (!item || item->state().kind() != DLState::fetching)
+        return;
+    // The engine may have gone while the item waited for its turn (a refresh found none).
+    if (!info && !m_engine->ready()) {
+        item->setState(DLState::failure(engineMissing()));
+        return;
+    }
+    if (info) {
+        m_read.insert(id);
+        applyReading(*item, *info);
+        // Whatever the user chose, a playlist is downloaded as one.
+        if (info->isPlaylist) {
+            item->setPlaylist(true);
+            item->setPlaylistCount(info->count);
+        }
+    }
+    item->setState(DLState::queued);
+    pump();
+}
+
+void DownloadQueue::handle(QStringView line, const QUuid &id, RunOutput &run)
+{
+    if (DownloadItem *item = m_items->find(id)) {
+        item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
+        applyOutputLine(*item, line, run);
+    }
+    if (!m_unreadRuns.isEmpty() && line.startsWith(run.markers.reading()) && m_unreadRuns.contains(id)) {
+        m_read.insert(id);
+        // Once the run has said what its video is called, others may start beside it.
+        if (m_awaitingReading.remove(id))
+            QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
+    }
+}
+
+QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &token) const
+{
+    DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
+    request.infoJson = m_probes->freshReading(item.id());
+    if (!m_settings->string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
+        request.cookiesFile = RunFiles::cookies(item.id());
+    if (!privateConfig(*m_settings).isEmpty())
+        request.configFile = RunFiles::config(item.id());
+    if (m_settings->boolean(SettingsKey::useArchive))
+        request.archiveFile = RunFiles::archive();
+    request.noQuiet = engineHasNoQuiet(m_engine->ytdlpVersion());
+    request.unread = readsLinkItself(item);
+    if (item.distinctName() && !request.options.outputPattern && !request.playlist)
+        request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
+    return ::buildArgs(request, *m_settings, m_engine->ffmpegPath());
+}
+
+// A link nothing has read yet: neither a probe nor an earlier run of it.
+bool DownloadQueue::readsLinkItself(const DownloadItem &item) const
+{
+    return !m_read.contains(item.id());
+}
+

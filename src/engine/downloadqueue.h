@@ -1,0 +1,146 @@
+#pragma once
+
+#include "engine/progress.h"
+#include "model/downloadoptions.h"
+#include "model/mediainfo.h"
+#include "model/quality.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+
+#include <optional>
+
+class Desktop;
+class DownloadItem;
+class DownloadList;
+class EngineSetup;
+struct FailureContext;
+class HistoryBook;
+class Probes;
+class QProcess;
+class QTimer;
+class Settings;
+
+// The downloads: the list, newest first; adding links, probing them, starting queued
+// items while fewer than the allowed number run, reading what their runs print, and what
+// comes of each run: done (and recorded in the history), failed, cancelled or retried.
+// Engine processes report through the event loop, so nothing here waits.
+class DownloadQueue : public QObject
+{
+    Q_OBJECT
+    Q_MOC_INCLUDE("model/downloaditem.h")
+    Q_MOC_INCLUDE("model/downloadlist.h")
+    Q_PROPERTY(DownloadList *items READ items CONSTANT)
+    Q_PROPERTY(int activeCount READ activeCount NOTIFY activeCountChanged)
+
+public:
+    // How long a cancelled download may take to stop before it is told to terminate.
+    static constexpr int kCancelGraceMs = 3000;
+    // How long a finished download waits for others to end before it is announced.
+    static constexpr int kAnnounceGatherMs = 1500;
+
+    DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBook *history, QObject *parent = nullptr);
+    // Ends every engine process that still runs.
+    ~DownloadQueue() override;
+
+    // Without it, finished downloads are neither announced nor sounded.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+
+    DownloadList *items() const { return m_items; }
+    // Items not finished yet: probing, queued or running.
+    int activeCount() const { return m_activeCount; }
+
+    // One item per distinct link in `text`, each probed, then queued. Without a quality
+    // the default-quality setting applies.
+    void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false,
+             const DownloadOptions &options = {});
+    // Adds with the input card's remembered choices.
+    void addWithCardChoices(const QString &text);
+    // Takes back an item that was listed before, oldest first: probed first when it was
+    // being probed, else queued. pump() starts what may start.
+    void restore(DownloadItem *item, bool probe);
+
+    Q_INVOKABLE void cancel(DownloadItem *item);
+    Q_INVOKABLE void retry(DownloadItem *item);
+    // Does what the item's failure asks for: updates or completes the engine, or asks for
+    // the settings page at the setting to change.
+    Q_INVOKABLE void runFailureAction(DownloadItem *item);
+    // Runs a partly failed playlist again for the entries that failed, and only those.
+    Q_INVOKABLE void retryFailedEntries(DownloadItem *item);
+    Q_INVOKABLE void remove(DownloadItem *item);
+    Q_INVOKABLE void clearFinished();
+
+    // The steps of a download. They are public so that the process callbacks and the
+    // tests reach them the same way; views use the operations above.
+
+    // The yt-dlp arguments of a download, with the settings as they are now and the
+    // run's marker token.
+    QStringList buildArgs(const DownloadItem &item, const QString &token = {}) const;
+    // Starts queued items, oldest first, while fewer than the allowed number run.
+    void pump();
+    void start(DownloadItem *item);
+    // `status` is the exit code, or the signal number when the process was killed.
+    void finish(const QUuid &id, int status);
+    // Applies one line of a download's output to the item with this id, if it is still listed.
+    void handle(QStringView line, const QUuid &id, RunOutput &run);
+    void fetchInfo(DownloadItem *item);
+    void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
+    // Asks every running download to stop now, as when the application quits.
+    void terminateAll();
+
+    // A single video added while nothing else is queued or running starts at once, and its
+    // run says what it is; otherwise it is probed first. Off, every link is probed first
+    // (for tests that follow the probe).
+    void setStartsAtOnce(bool atOnce) { m_startsAtOnce = atOnce; }
+
+    Probes *probes() const { return m_probes; }
+    // Whether a process of the item's download still runs.
+    bool runs(const QUuid &id) const { return m_runs.contains(id); }
+    // Process group of an item's download, 0 when none runs; groups hold yt-dlp's own children.
+    qint64 processGroup(const QUuid &id) const;
+
+signals:
+    void activeCountChanged();
+    // A link was added: a clipboard offer of it is of no use any more.
+    void linkAdded(const QString &link);
+    // A failure's remedy is a setting ("cookies", "folder", "proxy", "cookiesFile").
+    void settingWanted(const QString &key);
+
+private:
+    void updateActiveCount();
+    void failLaunch(const QUuid &id, const QString &error);
+    bool nameTakenByAnother(const DownloadItem &item) const;
+    bool fileOfAnotherLink(const DownloadItem &item) const;
+    bool startsAtOnce(const DownloadItem &item) const;
+    bool readsLinkItself(const DownloadItem &item) const;
+    void announceFinished(const QString &title);
+    void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
+    static bool expiredMediaAddress(const QStringList &log);
+
+    Settings *m_settings;
+    EngineSetup *m_engine;
+    HistoryBook *m_history;
+    Desktop *m_desktop = nullptr;
+    DownloadList *m_items;
+    Probes *m_probes;
+    int m_activeCount = 0;
+    // Running downloads by item id. A removed item's process stays here until it ends.
+    QHash<QUuid, QProcess *> m_runs;
+    // Runs given a probe's reading instead of the link.
+    QSet<QUuid> m_runsFromReading;
+    // Items whose title and sizes a reading of the page gave (their probe's or their run's
+    // own); runs of items that had none, and of those, the ones that have not said yet
+    // what they fetch.
+    QSet<QUuid> m_read;
+    QSet<QUuid> m_unreadRuns;
+    QSet<QUuid> m_awaitingReading;
+    bool m_startsAtOnce = true;
+
+    QStringList m_finishedTitles;
+    QTimer *m_announceTimer = nullptr;
+};

@@ -1,0 +1,64 @@
+#include "base/paths.h"
+#include "installer/toolrun.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The installer's runs of the engine programs on the event loop.
+class TestToolRun : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        Tools::setLocations({m_root.filePath(u"support/Vireloom"_s), {}, m_root.filePath(u"cache/Vireloom"_s)});
+    }
+
+    // One run object, reused: a stopped run stays quiet, a real one reports, a missing program fails.
+    void reusedRunReportsEachStartOnce()
+    {
+        ToolRun run;
+        QSignalSpy finished(&run, &ToolRun::finished);
+        QSignalSpy failed(&run, &ToolRun::failedToStart);
+        run.start(u"/bin/sleep"_s, {u"30"_s});
+        QTRY_VERIFY(run.isRunning());
+        run.stop();
+        QTRY_VERIFY(!run.isRunning());
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"GREETING"_s, u"olá"_s);
+        run.start(u"/bin/sh"_s, {u"-c"_s, u"head -c 3000000 /dev/zero >&2; printf \"$GREETING\"; exit 7"_s}, env);
+        QVERIFY(finished.wait(30000));
+        const auto result = finished.first().first().value<RunResult>();
+        QCOMPARE(result.status, 7);
+        QCOMPARE(result.out, u"olá"_s);
+        QCOMPARE(result.err.size(), 3000000);
+
+        run.start(m_root.filePath(u"missing"_s), {});
+        QTRY_COMPARE(failed.size(), 1);
+        QVERIFY(!failed.first().first().toString().isEmpty());
+        QCOMPARE(finished.size(), 1);
+    }
+
+    // Engine programs run in the empty private folder made for them, never where the
+    // application was started.
+    void runsInTheEngineFolder()
+    {
+        ToolRun run;
+        QSignalSpy finished(&run, &ToolRun::finished);
+        run.start(u"/bin/sh"_s, {u"-c"_s, u"pwd -P"_s});
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first().first().value<RunResult>().out.trimmed(), QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestToolRun)
+#include "tst_toolrun.moc"
