@@ -4,7 +4,10 @@
 #include "base/paths.h"
 #include "design/motion.h"
 #include "design/rendering.h"
+#include "app/followingcommands.h"
 #include "engine/downloader.h"
+#include "following/following.h"
+#include "platform/autostart.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "i18n/i18n.h"
@@ -50,6 +53,17 @@ void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
         else
             downloader.queue()->add(address);
     }
+    for (const QString &link : requests.follow) {
+        std::optional<SourceOptions> options;
+        if (requests.quality) {
+            options = SourceOptions{};
+            options->quality = *requests.quality;
+        }
+        if (!downloader.following()->add(link, 0, options))
+            qCWarning(lcApp) << "not a link to follow:" << link;
+    }
+    if (requests.checkFollowing)
+        downloader.following()->checkAll();
 }
 
 int g_terminationPipe[2] = {-1, -1};
@@ -132,12 +146,23 @@ int main(int argc, char *argv[])
         return runEngineCommand(options.action, argc, argv);
     if (options.action == LaunchOptions::Action::CheckRelease)
         return runReleaseCheck(options.releaseAddress, argc, argv);
+    if (options.action == LaunchOptions::Action::ListFollowing)
+        return runListFollowing(argc, argv);
 
     // A later launch only passes its links on: done before any display connection or
     // plugin is set up, it costs a few milliseconds instead of a tenth of a second.
     const QString socketPath = SingleInstance::defaultSocketPath();
     if (SingleInstance::handOver(socketPath, options.forwarded()))
         return 0;
+    // A script's request with nobody to take it: links to follow are kept for the next
+    // start; a check has nothing to check.
+    if (options.addresses.isEmpty() && !options.background && (!options.follow.isEmpty() || options.checkFollowing)) {
+        if (options.follow.isEmpty()) {
+            std::fputs(qPrintable(L(QStringLiteral("O Vireloom não está aberto: não há o que verificar.")) + u'\n'), stderr);
+            return 1;
+        }
+        return storeFollowRequests(options.follow, options.quality, argc, argv);
+    }
 
     // Widgets only for the tray icon's menu; the window is Qt Quick.
     QApplication app(argc, argv);
@@ -179,6 +204,9 @@ int main(int argc, char *argv[])
     downloader.setClipboard(&clipboard);
     Shell shell(&downloader);
     desktop.setNotice([&shell](const QString &text) { shell.notice()->show(text); });
+    // The "start when I log in" setting and the desktop's autostart entry, kept in step.
+    AutostartSetting autostart(&settings, QCoreApplication::applicationFilePath());
+    QObject::connect(&autostart, &AutostartSetting::failed, &shell, [&shell](const QString &why) { shell.notice()->show(why); });
 
     QQmlApplicationEngine engine;
     QQuickWindow *window = loadMainWindow(engine, shell);

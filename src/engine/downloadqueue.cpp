@@ -282,7 +282,7 @@ void DownloadQueue::start(DownloadItem *item)
     item->setDistinctName(item->distinctName() || nameTakenByAnother(*item));
 
     // yt-dlp creates the archive with its own umask; made first, it is the user's alone.
-    if (m_settings->boolean(SettingsKey::useArchive) && !QFileInfo::exists(RunFiles::archive()))
+    if (usesArchive(*item) && !QFileInfo::exists(RunFiles::archive()))
         Tools::writePrivateFile(RunFiles::archive(), {});
 
     RunOutput run{RunMarkers::random(), folder};
@@ -427,7 +427,7 @@ void DownloadQueue::finish(const QUuid &id, int status)
         // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
         // successful run with the archive that produced no file skipped everything:
         // nothing new was downloaded, so there is nothing to record.
-        const bool allKnown = item->files().isEmpty() && m_settings->boolean(SettingsKey::useArchive) && !item->options().ignoreArchive;
+        const bool allKnown = item->files().isEmpty() && usesArchive(*item) && !item->options().ignoreArchive;
         item->setAlreadyArchived(allKnown);
         // Every file it named was there before it started: the engine found them and
         // fetched nothing.
@@ -691,13 +691,20 @@ QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &to
         request.cookiesFile = RunFiles::cookies(item.id());
     if (!privateConfig(*m_settings).isEmpty())
         request.configFile = RunFiles::config(item.id());
-    if (m_settings->boolean(SettingsKey::useArchive))
+    if (usesArchive(item))
         request.archiveFile = RunFiles::archive();
     request.noQuiet = engineHasNoQuiet(m_engine->ytdlpVersion());
     request.unread = readsLinkItself(item);
     if (item.distinctName() && !request.options.outputPattern && !request.playlist)
         request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
     return ::buildArgs(request, *m_settings, m_engine->ffmpegPath());
+}
+
+// The archive is the record of what a followed source's entries fetched, so that an entry
+// announced twice (after a crash) is fetched once, whatever the setting says for links.
+bool DownloadQueue::usesArchive(const DownloadItem &item) const
+{
+    return m_settings->boolean(SettingsKey::useArchive) || !item.source().isEmpty();
 }
 
 // A link nothing has read yet: neither a probe nor an earlier run of it.

@@ -128,6 +128,7 @@ private:
     bool fileOfAnotherLink(const DownloadItem &item) const;
     bool startsAtOnce(const DownloadItem &item) const;
     bool readsLinkItself(const DownloadItem &item) const;
+    bool usesArchive(const DownloadItem &item) const;
     void announceFinished(const QString &title);
     void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
     static bool expiredMediaAddress(const QStringList &log);

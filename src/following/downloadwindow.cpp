@@ -60,11 +60,11 @@ QDateTime DownloadWindow::nextOpening(const QDateTime &moment) const
     return opening;
 }
 
-QString DownloadWindow::waitingText() const
+QString DownloadWindow::waitingText(QTime opening)
 {
     // The locale's own short time, without the seconds some locales put in it.
     const QLocale locale = QLocale::system();
     QString format = locale.timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[:.]ss")));
-    return LF(QStringLiteral("Aguardando até %@"), locale.toString(m_start, format));
+    return LF(QStringLiteral("Aguardando até %@"), locale.toString(opening, format));
 }

@@ -29,7 +29,8 @@ public:
 
     // What a download that waits for the window says, in the interface language:
     // "Waiting for 01:00".
-    QString waitingText() const;
+    QString waitingText() const { return waitingText(m_start); }
+    static QString waitingText(QTime opening);
 
     friend bool operator==(const DownloadWindow &, const DownloadWindow &) = default;
 

@@ -1,6 +1,7 @@
 #include "cardtexts.h"
 
 #include "base/format.h"
+#include "following/downloadwindow.h"
 #include "i18n/i18n.h"
 #include "installer/install.h"
 #include "model/downloaditem.h"
@@ -24,6 +25,9 @@ void CardTexts::setItem(DownloadItem *item)
         connect(item, &DownloadItem::durationChanged, this, &CardTexts::durationChipChanged);
         connect(item, &DownloadItem::thumbnailChanged, this, &CardTexts::thumbnailChanged);
         connect(item, &DownloadItem::stateChanged, this, &CardTexts::stateChanged);
+        connect(item, &DownloadItem::stateChanged, this, &CardTexts::waitingChanged);
+        connect(item, &DownloadItem::waitsUntilChanged, this, &CardTexts::statusChanged);
+        connect(item, &DownloadItem::waitsUntilChanged, this, &CardTexts::waitingChanged);
         connect(item, &DownloadItem::failureActionChanged, this, &CardTexts::failureActionChanged);
         for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged})
             connect(item, signal, this, &CardTexts::fractionChanged);
@@ -172,6 +176,11 @@ bool CardTexts::canRetry() const
     return is(DLState::failed) || is(DLState::cancelled);
 }
 
+bool CardTexts::canStartNow() const
+{
+    return is(DLState::queued) && m_item->waitsUntil().has_value();
+}
+
 bool CardTexts::shimmering() const
 {
     return is(DLState::fetching) || is(DLState::processing);
@@ -196,6 +205,8 @@ QString CardTexts::status() const
     case DLState::fetching:
         return L(QStringLiteral("Lendo informações…"));
     case DLState::queued:
+        if (const auto until = item.waitsUntil())
+            return DownloadWindow::waitingText(until->time());
         return L(QStringLiteral("Na fila"));
     case DLState::downloading: {
         // Until its first progress line the engine is still reading the page (a link that

@@ -35,6 +35,8 @@ class CardTexts : public QObject
     Q_PROPERTY(bool canCancel READ canCancel NOTIFY stateChanged)
     Q_PROPERTY(bool canOpen READ canOpen NOTIFY stateChanged)
     Q_PROPERTY(bool canRetry READ canRetry NOTIFY stateChanged)
+    // Queued and held back by the download window: it can be started at once.
+    Q_PROPERTY(bool canStartNow READ canStartNow NOTIFY waitingChanged)
     Q_PROPERTY(bool shimmering READ shimmering NOTIFY stateChanged)
     Q_PROPERTY(bool metered READ metered NOTIFY stateChanged)
     Q_PROPERTY(bool waiting READ waiting NOTIFY stateChanged)
@@ -75,6 +77,7 @@ public:
     bool canOpen() const;
     // Failed or cancelled: it can be tried again, and its log shows why.
     bool canRetry() const;
+    bool canStartNow() const;
     // Probing or finishing, when no amount done can be told.
     bool shimmering() const;
     // Waiting or downloading: a bar of how much is done.
@@ -127,6 +130,7 @@ signals:
     void durationChipChanged();
     void thumbnailChanged();
     void statusChanged();
+    void waitingChanged();
     void failureActionChanged();
     void entryChanged();
     void lastFileChanged();

@@ -128,6 +128,13 @@ private slots:
         m_timeLimit = std::chrono::minutes(1);
     }
 
+    // The settings write themselves out when they go, so they go before their folder.
+    void cleanup()
+    {
+        m_settings.reset();
+        m_root.reset();
+    }
+
     // Followed "from now on", a feed announces nothing at first; grown, exactly its new
     // episodes come, once, and a restart in between changes nothing of that.
     void newEntriesAreAnnouncedOnce()

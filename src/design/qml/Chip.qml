@@ -1,7 +1,8 @@
 import QtQuick
 import Vireloom.Design
 
-// A small tinted capsule with a word or two: a quality, a format, a state.
+// A small tinted capsule with a word or two: a quality, a format, a state. Made narrower
+// than its text (a layout's maximum width), it elides the text.
 Item {
     id: root
 
@@ -23,6 +24,8 @@ Item {
         id: label
 
         anchors.centerIn: parent
+        width: Math.min(implicitWidth, Math.max(0, root.width - 16))
+        elide: Text.ElideRight
         text: root.text
         color: root.color
         font.pixelSize: DS.typeMicro

@@ -138,6 +138,15 @@ Surface {
                 Layout.fillWidth: true
                 spacing: 6
 
+                // The followed source that brought it.
+                Chip {
+                    objectName: "sourceChip"
+                    Layout.maximumWidth: 200
+                    visible: text.length > 0
+                    text: root.item ? root.item.source : ""
+                    color: DS.glow
+                }
+
                 Chip {
                     objectName: "siteChip"
                     visible: text.length > 0
@@ -266,6 +275,15 @@ Surface {
             Layout.alignment: Qt.AlignVCenter
             Layout.leftMargin: 8
             spacing: 6
+
+            GhostButtonStyle {
+                objectName: "startNowButton"
+                anchors.verticalCenter: parent.verticalCenter
+                visible: texts.canStartNow
+                text: I18n.l("Iniciar agora")
+                compact: true
+                onClicked: Downloader.queue.startNow(root.item)
+            }
 
             RoundIconButton {
                 objectName: "cancelButton"

@@ -1,0 +1,74 @@
+#include "followingcommands.h"
+
+#include "following/following.h"
+#include "following/followinglist.h"
+#include "following/followingstore.h"
+#include "i18n/i18n.h"
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+namespace {
+
+void printLine(const QString &line, FILE *stream = stdout)
+{
+    std::fputs((line + u'\n').toLocal8Bit().constData(), stream);
+}
+
+void setUpApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Vireloom"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vireloom"));
+}
+
+} // namespace
+
+int runListFollowing(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    setUpApplication();
+    const QString path = FollowingStore::defaultPath();
+    const std::optional<QList<FollowedSource>> sources = FollowingStore::read(path);
+    if (!sources) {
+        printLine(LF(QStringLiteral("Não consegui ler %@."), path), stderr);
+        return 1;
+    }
+    // Tab-separated, for scripts; a title or link holds no tab or line break once simplified.
+    for (const FollowedSource &source : *sources) {
+        const QString lastCheck = source.lastCheck ? source.lastCheck->toLocalTime().toString(Qt::ISODate) : QStringLiteral("-");
+        printLine(QStringList{source.title.isEmpty() ? QStringLiteral("-") : source.title.simplified(), source.url.simplified(),
+                              lastCheck, FollowingList::stateText(source, false).simplified()}
+                      .join(u'\t'));
+    }
+    return 0;
+}
+
+int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    setUpApplication();
+    Settings settings;
+    // No event loop runs: the first reading waits for the next start, which reads every
+    // source it has not read yet.
+    Following following(&settings);
+    int refused = 0;
+    for (const QString &link : links) {
+        std::optional<SourceOptions> options;
+        if (quality) {
+            options = SourceOptions{};
+            options->quality = *quality;
+        }
+        if (!following.add(link, 0, options)) {
+            printLine(LF(QStringLiteral("Não é um link que se possa seguir: %@"), link), stderr);
+            ++refused;
+        }
+    }
+    if (!following.flush()) {
+        printLine(LF(QStringLiteral("Não consegui gravar %@."), FollowingStore::defaultPath()), stderr);
+        return 1;
+    }
+    return refused == 0 ? 0 : 1;
+}
