@@ -2,7 +2,7 @@
 """Reads the running window's accessibility tree as a screen reader does, over AT-SPI.
 
 Started inside a private X server and session bus (see run-accessibility). Every control
-that shows must have a name and a role that says what it is; the three pages are visited
+that shows must have a name and a role that says what it is; the four pages are visited
 through the sidebar's own accessible actions, and buttons, check boxes and capsules must
 do what their Press and Toggle actions say, once.
 """
@@ -31,14 +31,23 @@ ENTRY_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}
 # Controls every visit of a page must find, by the start of their name, with their role.
 EXPECTED = {
     "downloads": [("Downloads", {pyatspi.ROLE_PAGE_TAB}), ("History", {pyatspi.ROLE_PAGE_TAB}),
-                  ("Settings", {pyatspi.ROLE_PAGE_TAB}), ("Main menu", BUTTON_ROLES),
+                  ("Following", {pyatspi.ROLE_PAGE_TAB}), ("Settings", {pyatspi.ROLE_PAGE_TAB}), ("Main menu", BUTTON_ROLES),
                   ("Paste a video link", ENTRY_ROLES), ("Quality: Best quality", BUTTON_ROLES),
                   ("Whole playlist", {pyatspi.ROLE_CHECK_BOX}), ("Options", BUTTON_ROLES),
                   ("Download", BUTTON_ROLES), ("Paste a link,", {pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC})],
     "history": [("Search by title, site or link", ENTRY_ROLES), ("Entry one", {pyatspi.ROLE_LIST_ITEM}),
                 ("Open", BUTTON_ROLES), ("Show in folder", BUTTON_ROLES), ("Download again", BUTTON_ROLES)],
+    "following": [("Link to a channel, playlist or feed", ENTRY_ROLES), ("Quality", BUTTON_ROLES),
+                  ("Follow", BUTTON_ROLES), ("From now on", {pyatspi.ROLE_RADIO_BUTTON}),
+                  ("Also the latest", {pyatspi.ROLE_RADIO_BUTTON}), ("Check all", BUTTON_ROLES),
+                  ("Feed one", {pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC}), ("How often", BUTTON_ROLES),
+                  ("Audio only", {pyatspi.ROLE_CHECK_BOX}), ("Subtitles", {pyatspi.ROLE_CHECK_BOX}),
+                  ("Choose this source’s folder", BUTTON_ROLES), ("Resume", BUTTON_ROLES),
+                  ("Check now", BUTTON_ROLES), ("Unfollow", BUTTON_ROLES)],
     "settings": [("Suggest copied links", {pyatspi.ROLE_CHECK_BOX}), ("Default quality", BUTTON_ROLES),
-                 ("Decrease", BUTTON_ROLES), ("Choose…", BUTTON_ROLES)],
+                 ("Decrease", BUTTON_ROLES), ("Choose…", BUTTON_ROLES),
+                 ("Download window", {pyatspi.ROLE_CHECK_BOX}),
+                 ("Start Vireloom when I log in, in the tray", {pyatspi.ROLE_CHECK_BOX})],
 }
 
 
@@ -232,7 +241,8 @@ def main():
         wait_for("the download card", lambda: find(app, "", pyatspi.ROLE_LIST_ITEM))
         wait_for("the page header", lambda: find(app, "Paste a link,", pyatspi.ROLE_LABEL)
                  or find(app, "Paste a link,", pyatspi.ROLE_STATIC))
-        for page, tab in (("downloads", None), ("history", "History"), ("settings", "Settings")):
+        for page, tab in (("downloads", None), ("history", "History"), ("following", "Following"),
+                          ("settings", "Settings")):
             if tab:
                 press(wait_for(f"the {tab} tab", lambda: find(app, tab, pyatspi.ROLE_PAGE_TAB)))
                 first = EXPECTED[page][0]

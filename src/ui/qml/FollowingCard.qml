@@ -147,16 +147,6 @@ Surface {
                 }
 
                 PlainLabel {
-                    objectName: "backoffText"
-                    visible: root.model.backoff > 0
-                    Layout.fillWidth: true
-                    text: I18n.l("O site pediu menos pedidos: esta fonte é consultada com menos frequência por enquanto.")
-                    color: DS.warning
-                    font.pixelSize: DS.typeCaption
-                    wrapMode: Text.Wrap
-                }
-
-                PlainLabel {
                     objectName: "problemDetail"
                     visible: root.model.problemDetail.length > 0
                     Layout.fillWidth: true
