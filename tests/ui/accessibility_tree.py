@@ -45,9 +45,7 @@ EXPECTED = {
                   ("Choose this source’s folder", BUTTON_ROLES), ("Resume", BUTTON_ROLES),
                   ("Check now", BUTTON_ROLES), ("Unfollow", BUTTON_ROLES)],
     "settings": [("Suggest copied links", {pyatspi.ROLE_CHECK_BOX}), ("Default quality", BUTTON_ROLES),
-                 ("Decrease", BUTTON_ROLES), ("Choose…", BUTTON_ROLES),
-                 ("Download window", {pyatspi.ROLE_CHECK_BOX}),
-                 ("Start Vireloom when I log in, in the tray", {pyatspi.ROLE_CHECK_BOX})],
+                 ("Decrease", BUTTON_ROLES), ("Choose…", BUTTON_ROLES)],
 }
 
 

@@ -1,10 +1,12 @@
 #include "engine/downloader.h"
+#include "settings/settings.h"
 #include "following/following.h"
 #include "support/httpserver.h"
 #include "support/windowfixture.h"
 #include "ui/followingview.h"
 #include "ui/shell.h"
 
+#include <QAccessible>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -102,6 +104,50 @@ private slots:
         QTest::keyClick(f.window(), Qt::Key_Return);
         QTRY_COMPARE(following->sources().size(), 0);
         QTRY_VERIFY(f.find(u"emptyState")->isVisible());
+    }
+
+    // The download window's times are typed on the settings page: a time that is not one
+    // is refused with a word on the row and changes nothing; a good one is stored in minutes.
+    void downloadWindowRows()
+    {
+        WindowFixture f;
+        f.settings().setValue(SettingsKey::downloadWindow, true);
+        f.settings().setValue(SettingsKey::downloadWindowStart, 60);
+        QVERIFY(f.show({960, 640}));
+        f.shell().setSection(Shell::AppSection::settings);
+        QTRY_VERIFY(f.find(u"windowStartField"));
+        QQuickItem *start = f.find(u"windowStartField");
+        QCOMPARE(start->property("text").toString(), u"01:00"_s);
+
+        start->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_A, Qt::ControlModifier);
+        f.typeText(u"25:00"_s);
+        QTest::keyClick(f.window(), Qt::Key_Tab);
+        QTRY_VERIFY(!f.textOf(u"rowProblem", f.find(u"downloadWindowTimesRow")).isEmpty());
+        QCOMPARE(f.settings().count(SettingsKey::downloadWindowStart), 60);
+
+        start->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_A, Qt::ControlModifier);
+        f.typeText(u"2:30"_s);
+        QTest::keyClick(f.window(), Qt::Key_Tab);
+        QTRY_COMPARE(f.settings().count(SettingsKey::downloadWindowStart), 150);
+        QCOMPARE(start->property("text").toString(), u"02:30"_s);
+        QVERIFY(f.textOf(u"rowProblem", f.find(u"downloadWindowTimesRow")).isEmpty());
+
+        // The switches are named by their rows; Space on one writes its key.
+        for (const auto &[name, key] : {std::pair{u"switch_downloadWindow"_s, SettingsKey::downloadWindow},
+                                        std::pair{u"switch_startAtLogin"_s, SettingsKey::startAtLogin}}) {
+            QQuickItem *control = f.find(name);
+            QVERIFY(control);
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(name));
+            const bool before = f.settings().boolean(key);
+            control->forceActiveFocus();
+            QTest::keyClick(f.window(), Qt::Key_Space);
+            QTRY_COMPARE(f.settings().boolean(key), !before);
+        }
+        QTRY_VERIFY(!f.find(u"downloadWindowTimesRow")->isVisible());
     }
 
     // Times of day for the download window, typed as people type them.
