@@ -19,11 +19,13 @@ FollowingView::FollowingView(QObject *parent)
                                   {u"604800"_s, L(u"Uma vez por semana"_s)}},
                                  this))
 {
-}
-
-QString FollowingView::when(const QDateTime &date)
-{
-    return when(date, QDateTime::currentDateTimeUtc());
+    m_now = QDateTime::currentDateTimeUtc();
+    m_clock.setInterval(30'000);
+    connect(&m_clock, &QTimer::timeout, this, [this] {
+        m_now = QDateTime::currentDateTimeUtc();
+        emit nowChanged();
+    });
+    m_clock.start();
 }
 
 QString FollowingView::when(const QDateTime &date, const QDateTime &now)

@@ -81,7 +81,7 @@ Surface {
                     PlainLabel {
                         objectName: "lastCheck"
                         width: Math.min(implicitWidth, parent.width)
-                        text: I18n.lf("Última verificação: %@", [root.view.when(root.model.lastCheck)])
+                        text: I18n.lf("Última verificação: %@", [root.view.when(root.model.lastCheck, root.view.now)])
                         color: DS.muted
                         font.pixelSize: DS.typeCaption
                         elide: Text.ElideRight
@@ -91,7 +91,7 @@ Surface {
                         objectName: "nextCheck"
                         visible: !root.model.paused
                         width: Math.min(implicitWidth, parent.width)
-                        text: I18n.lf("Próxima: %@", [root.view.when(root.model.nextCheck)])
+                        text: I18n.lf("Próxima: %@", [root.view.when(root.model.nextCheck, root.view.now)])
                         color: DS.muted
                         font.pixelSize: DS.typeCaption
                         elide: Text.ElideRight
