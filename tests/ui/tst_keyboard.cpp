@@ -128,7 +128,10 @@ private slots:
         QCOMPARE(window->activeFocusItem()->property("text").toString(), u"held"_s);
         QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 1);
 
+        // Down walks the sections in order: Following, then Settings.
         QVERIFY(tabTo(window, u"section_history"));
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(focused(), u"section_following"_s);
         QTest::keyClick(window, Qt::Key_Down);
         QCOMPARE(focused(), u"section_settings"_s);
         QTest::keyClick(window, Qt::Key_Enter);
