@@ -72,11 +72,9 @@ void Downloader::takeFollowed(const FollowedSource &source, const QList<FollowEn
     QStringList taken;
     // Oldest first, so that the newest ends at the top of the list.
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
-        if (DownloadItem *item = m_queue->addOne(entry->url, source.downloadQuality(), options)) {
-            item->setSource(title);
-            if (item->title().isEmpty())
-                item->setTitle(entry->title);
-        }
+        if (DownloadItem *item = m_queue->addFollowed(entry->url, title, source.downloadQuality(), options);
+            item && item->title().isEmpty())
+            item->setTitle(entry->title);
         taken << entry->id;
     }
     m_interrupted->flush();

@@ -97,17 +97,20 @@ void DownloadQueue::add(const QString &text, std::optional<Quality> quality, boo
         take(link, quality.value_or(defaultQuality(*m_settings)), playlist, options);
 }
 
-DownloadItem *DownloadQueue::addOne(const QString &link, Quality quality, const DownloadOptions &options)
+DownloadItem *DownloadQueue::addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options)
 {
     const QStringList links = ::extractURLs(link);
-    return links.size() == 1 ? take(links.first(), quality, false, options) : nullptr;
+    return links.size() == 1 ? take(links.first(), quality, false, options, source) : nullptr;
 }
 
-DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options)
+DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
+                                  const QString &source)
 {
     emit linkAdded(link);
     auto *item = new DownloadItem(link, quality, playlist);
     item->setOptions(options);
+    // Known before it starts: a followed entry always goes through the archive.
+    item->setSource(source);
     m_items->prepend(item);
     if (startsAtOnce(*item))
         start(item);

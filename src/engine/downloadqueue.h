@@ -63,9 +63,9 @@ public:
              const DownloadOptions &options = {});
     // Adds with the input card's remembered choices.
     void addWithCardChoices(const QString &text);
-    // Adds one link as it is, as a followed source's entry is; null when `link` is not
-    // one web link.
-    DownloadItem *addOne(const QString &link, Quality quality, const DownloadOptions &options);
+    // Adds a followed source's entry, with the source's title and choices; null when `link`
+    // is not one web link.
+    DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options);
     // Starts a queued item now, outside the download window.
     Q_INVOKABLE void startNow(DownloadItem *item);
     // The clock the download window is read by; tests set their own.
@@ -121,7 +121,8 @@ signals:
     void settingWanted(const QString &key);
 
 private:
-    DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options);
+    DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
+                       const QString &source = {});
     void updateActiveCount();
     void failLaunch(const QUuid &id, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;

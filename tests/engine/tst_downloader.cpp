@@ -19,6 +19,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QScopeGuard>
@@ -98,6 +99,57 @@ private slots:
         m_downloader->queue()->pump();
         QCOMPARE(itemFor(u"hold-4"_s)->stateName(), u"queued"_s);
         releaseAllAndDrain(4);
+    }
+
+    // Outside the download window links wait, saying until when; the window opening starts
+    // them, "Start now" starts one at once, and closing the window cuts off nothing that runs.
+    // The clock is the test's, a moment before the window opens, and runs on in real time.
+    void downloadWindowHoldsQueuedItemsBackUntilItOpens()
+    {
+        m_settings->setValue(SettingsKey::downloadWindow, true);
+        m_settings->setValue(SettingsKey::downloadWindowStart, 60); // 01:00
+        m_settings->setValue(SettingsKey::downloadWindowEnd, 420); // 07:00
+        makeDownloader(3);
+        QDateTime start(QDate(2026, 12, 9), QTime(0, 59, 56));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        m_downloader->queue()->setClock([&] { return start.addMSecs(elapsed.elapsed()); });
+        const auto restartClock = [&](const QTime &at) {
+            start = QDateTime(QDate(2026, 12, 9), at);
+            elapsed.restart();
+        };
+
+        // Alone, a link would start without a probe; outside the window it waits for it.
+        m_downloader->queue()->add(link(u"hold-1"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-1"_s)->stateName(), u"queued"_s, kSlow);
+        QCOMPARE(itemFor(u"hold-1"_s)->waitsUntil(), std::optional(QDateTime(QDate(2026, 12, 9), QTime(1, 0))));
+        addAndWait(u"hold-2"_s, u"queued"_s);
+        m_downloader->queue()->startNow(itemFor(u"hold-2"_s));
+        QCOMPARE(itemFor(u"hold-2"_s)->stateName(), u"downloading"_s);
+        QCOMPARE(itemFor(u"hold-2"_s)->waitsUntil(), std::nullopt);
+        QCOMPARE(itemFor(u"hold-1"_s)->stateName(), u"queued"_s);
+
+        // 01:00 comes: the one left waiting starts by itself.
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-1"_s)->stateName(), u"downloading"_s, kSlow);
+        QVERIFY(elapsed.elapsed() >= 3900);
+        QCOMPARE(itemFor(u"hold-1"_s)->waitsUntil(), std::nullopt);
+
+        // 07:00 passes while both run: they go on, and a link added now waits for tomorrow.
+        restartClock(QTime(7, 0, 1));
+        addAndWait(u"hold-3"_s, u"queued"_s);
+        QCOMPARE(itemFor(u"hold-3"_s)->waitsUntil(), std::optional(QDateTime(QDate(2026, 12, 10), QTime(1, 0))));
+        QCOMPARE(itemFor(u"hold-1"_s)->stateName(), u"downloading"_s);
+        release(u"hold-1"_s);
+        release(u"hold-2"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-1"_s)->stateName(), u"done"_s, kSlow);
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-2"_s)->stateName(), u"done"_s, kSlow);
+        QCOMPARE(itemFor(u"hold-3"_s)->stateName(), u"queued"_s);
+
+        // Switching the window off lets it go at once.
+        m_settings->setValue(SettingsKey::downloadWindow, false);
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-3"_s)->stateName(), u"downloading"_s, kSlow);
+        release(u"hold-3"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->queue()->activeCount(), 0, kSlow);
     }
 
     // Dropped links, and the link the clipboard banner offers, take the input card's quality

@@ -6,6 +6,7 @@
 #include "engine/probes.h"
 #include "engine/queuejournal.h"
 #include "engine/runfiles.h"
+#include "following/following.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -543,6 +544,73 @@ private slots:
         QVERIFY(isDone(finishOne(u"/media/clip.mp4"_s, again)));
         QVERIFY(QFileInfo::exists(file));
         QCOMPARE(m_downloader->history()->count(), 2);
+    }
+
+    // A followed feed, grown between checks: exactly its new entries are downloaded, once,
+    // into the source's folder, with its badge and one notification for the check. Followed
+    // anew with "also the latest", what the archive knows is not fetched again.
+    void followedFeedDownloadsEachNewEntryOnce()
+    {
+        const auto serveFeed = [this](int count) {
+            QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Followed Feed</title>"
+                             "<link>http://127.0.0.1/</link><description>Episodes</description>";
+            for (int n = count; n >= 1; --n) {
+                const QByteArray number = QByteArray::number(n);
+                xml += "<item><title>Episode " + number + "</title><guid>followed-" + number + "</guid><enclosure url=\""
+                     + m_server.url(u"/followed/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
+            }
+            m_server.route(u"/followed.xml"_s, served(xml + "</channel></rss>\n", "application/rss+xml"));
+        };
+        for (int n = 1; n <= 3; ++n)
+            m_server.routeFile(u"/followed/ep%1.mp4"_s.arg(n), media("clip"), "video/mp4");
+        serveFeed(1);
+        Following &following = *m_downloader->following();
+        const auto checked = [&following](const QUuid &id, int checks) {
+            return QTest::qWaitFor([&] { return following.find(id) && following.find(id)->lastCheck && !following.isChecking(); }, kRun)
+                && following.find(id)->problem.kind == CheckFailure::none && checks > 0;
+        };
+
+        // From now on: what the feed lists today is not fetched.
+        const std::optional<QUuid> id = following.add(m_server.url(u"/followed.xml"_s).toString());
+        QVERIFY(id && checked(*id, 1));
+        QCOMPARE(following.find(*id)->title, u"Followed Feed"_s);
+        QCOMPARE(m_downloader->queue()->items()->count(), 0);
+
+        serveFeed(3);
+        following.checkNow(*id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->queue()->items()->count(), 2, kRun);
+        QStringList titles;
+        for (const DownloadItem *item : m_downloader->queue()->items()->items()) {
+            QVERIFY(finished(item) && isDone(item));
+            QCOMPARE(item->source(), u"Followed Feed"_s);
+            titles << QFileInfo(item->files().value(0)).fileName();
+        }
+        titles.sort();
+        QCOMPARE(titles, (QStringList{u"ep2.mp4"_s, u"ep3.mp4"_s}));
+        QVERIFY(QFileInfo::exists(m_folder + u"/Followed Feed/ep3.mp4"_s));
+        QCOMPARE(m_desktop.calls.filter(u"followed"_s), QStringList{u"followed 2 new from Followed Feed"_s});
+        QCOMPARE(readFile(RunFiles::archive()).count('\n'), 2);
+
+        // Nothing new: nothing more.
+        following.checkNow(*id);
+        QVERIFY(checked(*id, 2));
+        QTest::qWait(300);
+        QCOMPARE(m_downloader->queue()->items()->count(), 2);
+
+        // Followed anew with the latest three: the archive knows two of them.
+        QVERIFY(following.remove(*id));
+        m_downloader->queue()->clearFinished();
+        const std::optional<QUuid> again = following.add(m_server.url(u"/followed.xml"_s).toString(), 3);
+        QVERIFY(again && checked(*again, 1));
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->queue()->items()->count(), 3, kRun);
+        QStringList fetched;
+        for (const DownloadItem *item : m_downloader->queue()->items()->items()) {
+            QVERIFY(finished(item) && isDone(item));
+            if (!item->alreadyArchived())
+                fetched << QFileInfo(item->files().value(0)).fileName();
+        }
+        QCOMPARE(fetched, QStringList{u"ep1.mp4"_s});
+        QCOMPARE(readFile(RunFiles::archive()).count('\n'), 3);
     }
 
 private:
