@@ -1,6 +1,7 @@
 #include "followingview.h"
 
 #include "i18n/i18n.h"
+#include "ui/cardtexts.h"
 #include "ui/datetext.h"
 
 #include <QRegularExpression>
@@ -66,4 +67,9 @@ int FollowingView::minutesOf(const QString &text)
     if (hours < 0 || hours > 23 || minutes > 59)
         return -1;
     return hours * 60 + minutes;
+}
+
+QString FollowingView::site(const QString &site)
+{
+    return CardTexts::siteTag(site);
 }

@@ -32,6 +32,8 @@ public:
     Q_INVOKABLE static QString when(const QDateTime &date, const QDateTime &now);
     // Minutes after midnight as "HH:MM".
     Q_INVOKABLE static QString clock(int minutes);
+    // The site as a card names it: the engine's catch-all "generic" names nothing.
+    Q_INVOKABLE static QString site(const QString &site);
     // Minutes after midnight of a typed time of day ("1:30", "01:30", "7", "0730"); -1 for
     // anything that is not one.
     Q_INVOKABLE static int minutesOf(const QString &text);

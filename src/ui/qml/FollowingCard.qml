@@ -62,9 +62,9 @@ Surface {
 
                     PlainLabel {
                         objectName: "sourceSite"
-                        visible: root.model.site.length > 0
+                        visible: text.length > 0
                         width: Math.min(implicitWidth, parent.width)
-                        text: root.model.site
+                        text: root.view.site(root.model.site)
                         color: DS.muted
                         font.pixelSize: DS.typeCaption
                         elide: Text.ElideRight
