@@ -26,6 +26,15 @@ void setUpApplication()
 
 } // namespace
 
+std::optional<SourceOptions> followOptions(std::optional<Quality> quality)
+{
+    if (!quality)
+        return std::nullopt;
+    SourceOptions options;
+    options.quality = *quality;
+    return options;
+}
+
 int runListFollowing(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -56,12 +65,7 @@ int storeFollowRequests(const QStringList &links, std::optional<Quality> quality
     Following following(&settings);
     int refused = 0;
     for (const QString &link : links) {
-        std::optional<SourceOptions> options;
-        if (quality) {
-            options = SourceOptions{};
-            options->quality = *quality;
-        }
-        if (!following.add(link, 0, options)) {
+        if (!following.add(link, 0, followOptions(quality))) {
             printLine(LF(QStringLiteral("Não é um link que se possa seguir: %@"), link), stderr);
             ++refused;
         }

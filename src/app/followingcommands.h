@@ -6,6 +6,11 @@
 
 #include <optional>
 
+struct SourceOptions;
+
+// What --quality asks of the sources --follow adds; absent for the default quality.
+std::optional<SourceOptions> followOptions(std::optional<Quality> quality);
+
 // --list-following: one line per followed source (title, link, last check, state), read
 // from the following file without changing it. Returns the exit code.
 int runListFollowing(int argc, char **argv);

@@ -54,12 +54,7 @@ void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
             downloader.queue()->add(address);
     }
     for (const QString &link : requests.follow) {
-        std::optional<SourceOptions> options;
-        if (requests.quality) {
-            options = SourceOptions{};
-            options->quality = *requests.quality;
-        }
-        if (!downloader.following()->add(link, 0, options))
+        if (!downloader.following()->add(link, 0, followOptions(requests.quality)))
             qCWarning(lcApp) << "not a link to follow:" << link;
     }
     if (requests.checkFollowing)

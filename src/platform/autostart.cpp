@@ -14,7 +14,7 @@ namespace {
 // The id software centres know Vireloom by; the desktop entry is named after it.
 constexpr QLatin1StringView kAppId("io.github.vireloom.vireloom");
 
-// An argument of Exec, quoted as the desktop entry specification asks: inside double
+// An argument of Exec, quoted the way desktops read it: inside double
 // quotes, `"`, `` ` ``, `$` and `\` take a backslash; in the file, every backslash is then
 // doubled again as a string value escape.
 QString quoted(const QString &argument)
