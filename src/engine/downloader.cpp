@@ -46,7 +46,9 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     m_history->load();
 
     connect(m_intake, &LinkIntake::linkTaken, m_queue,
-            [this](const QString &text, const std::optional<Quality> &quality, bool playlist) { m_queue->add(text, quality, playlist); });
+            [this](const QString &text, const std::optional<Quality> &quality, bool playlist, bool guarded) {
+                m_queue->add(text, quality, playlist, {}, guarded);
+            });
     connect(m_queue, &DownloadQueue::linkAdded, m_intake, &LinkIntake::noteAdded);
     m_intake->setListed([this](const QString &link) {
         const auto &items = m_queue->items()->items();

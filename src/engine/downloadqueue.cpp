@@ -90,27 +90,31 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBoo
     });
 }
 
-void DownloadQueue::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options)
+void DownloadQueue::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options,
+                        bool guarded)
 {
     const QStringList links = ::extractURLs(text);
     for (const QString &link : links)
-        take(link, quality.value_or(defaultQuality(*m_settings)), playlist, options);
+        take(link, quality.value_or(defaultQuality(*m_settings)), playlist, options, {}, guarded);
 }
 
-DownloadItem *DownloadQueue::addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options)
+DownloadItem *DownloadQueue::addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,
+                                         bool guarded)
 {
     const QStringList links = ::extractURLs(link);
-    return links.size() == 1 ? take(links.first(), quality, false, options, source) : nullptr;
+    return links.size() == 1 ? take(links.first(), quality, false, options, source, guarded) : nullptr;
 }
 
 DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
-                                  const QString &source)
+                                  const QString &source, bool guarded)
 {
     emit linkAdded(link);
     auto *item = new DownloadItem(link, quality, playlist);
     item->setOptions(options);
-    // Known before it starts: a followed entry always goes through the archive.
+    // Known before it starts: a followed entry always goes through the archive, and what
+    // came from outside runs behind the guard from its first reading on.
     item->setSource(source);
+    item->setGuarded(guarded);
     m_items->prepend(item);
     if (startsAtOnce(*item))
         start(item);

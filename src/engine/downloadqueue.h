@@ -59,13 +59,16 @@ public:
 
     // One item per distinct link in `text`, each probed, then queued. Without a quality
     // the default-quality setting applies.
+    // `guarded`: the text came from outside and the user has not vouched for it (see
+    // DownloadItem::guarded()).
     void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false,
-             const DownloadOptions &options = {});
+             const DownloadOptions &options = {}, bool guarded = false);
     // Adds with the input card's remembered choices.
     void addWithCardChoices(const QString &text);
     // Adds a followed source's entry, with the source's title and choices; null when `link`
-    // is not one web link.
-    DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options);
+    // is not one web link. An entry is guarded unless the user allowed it into the local network.
+    DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,
+                              bool guarded = true);
     // Starts a queued item now, outside the download window.
     Q_INVOKABLE void startNow(DownloadItem *item);
     // The clock the download window is read by; tests set their own.
@@ -122,7 +125,7 @@ signals:
 
 private:
     DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
-                       const QString &source = {});
+                       const QString &source, bool guarded);
     void updateActiveCount();
     void failLaunch(const QUuid &id, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;

@@ -42,8 +42,9 @@ void LinkIntake::handleSchemeURL(const QString &raw)
         return;
     }
     const SchemeLink link{links.first(), QUrl(links.first()).host(), request.quality, request.playlist};
+    // The settings let addresses into the local network: nothing is guarded.
     if (m_settings->schemeLocalAddresses() == SchemeLocalAddresses::allow) {
-        take(link);
+        take(link, false);
         return;
     }
     if (isLocalNetworkHost(link.host)) {
@@ -54,7 +55,7 @@ void LinkIntake::handleSchemeURL(const QString &raw)
     // proxy resolves it, and this machine's answer would say nothing.
     if (!QHostAddress(link.host).isNull() || resolvesNowhere(link.host)
         || throughProxy(*m_settings)) {
-        take(link);
+        take(link, true);
         return;
     }
     QHostInfo::lookupHost(link.host, this, [this, link](const QHostInfo &info) {
@@ -62,13 +63,13 @@ void LinkIntake::handleSchemeURL(const QString &raw)
         if (std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress))
             askAbout(link);
         else
-            take(link);
+            take(link, true);
     });
 }
 
-void LinkIntake::take(const SchemeLink &link)
+void LinkIntake::take(const SchemeLink &link, bool guarded)
 {
-    emit linkTaken(link.link, link.quality, link.playlist);
+    emit linkTaken(link.link, link.quality, link.playlist, guarded);
 }
 
 void LinkIntake::askAbout(const SchemeLink &link)
@@ -94,7 +95,8 @@ void LinkIntake::confirmSchemeLink()
         return;
     const SchemeLink link = m_toConfirm.takeFirst();
     emit schemeChanged();
-    take(link);
+    // The user vouched for this one.
+    take(link, false);
 }
 
 void LinkIntake::ignoreSchemeLink()
@@ -135,7 +137,7 @@ bool LinkIntake::addFromClipboard()
     const auto text = m_clipboard->text();
     if (!text || ::extractURLs(*text).isEmpty())
         return false;
-    emit linkTaken(*text, std::nullopt, false);
+    emit linkTaken(*text, std::nullopt, false, false);
     return true;
 }
 

@@ -58,7 +58,8 @@ signals:
     void schemeChanged();
     void clipboardSuggestionChanged();
     // Text whose links are to be downloaded; without a quality the default applies.
-    void linkTaken(const QString &text, const std::optional<Quality> &quality, bool playlist);
+    // `guarded`: it came from outside and the user has not vouched for it.
+    void linkTaken(const QString &text, const std::optional<Quality> &quality, bool playlist, bool guarded);
     // An address came: the application comes to the front, whatever it carried.
     void activationWanted();
 
@@ -70,7 +71,7 @@ private:
         std::optional<Quality> quality;
         bool playlist = false;
     };
-    void take(const SchemeLink &link);
+    void take(const SchemeLink &link, bool guarded);
     void askAbout(const SchemeLink &link);
 
     Settings *m_settings;

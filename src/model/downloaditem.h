@@ -58,6 +58,10 @@ public:
     // holds it back.
     std::optional<QDateTime> waitsUntil() const { return m_waitsUntil; }
     void setWaitsUntil(const std::optional<QDateTime> &until);
+    // A link from outside (a vireloom: address, a followed source) that the user has not
+    // vouched for: its runs may reach only the public internet, whatever its pages redirect to.
+    bool guarded() const { return m_guarded; }
+    void setGuarded(bool guarded) { m_guarded = guarded; }
     // The user asked for it to start outside the download window.
     bool startsNow() const { return m_startsNow; }
     void setStartsNow(bool now) { m_startsNow = now; }
@@ -175,6 +179,7 @@ private:
     QString m_site;
     QString m_uploader;
     QString m_source;
+    bool m_guarded = false;
     std::optional<QDateTime> m_waitsUntil;
     bool m_startsNow = false;
     std::optional<double> m_duration;
