@@ -9,6 +9,24 @@ using namespace Qt::StringLiterals;
 
 namespace StoredFile {
 
+Kind kindOf(const QString &path)
+{
+    const QFileInfo info(path);
+    // A link that points nowhere holds nothing to read; the first save replaces it.
+    if (!info.exists())
+        return Kind::missing;
+    return info.isFile() ? Kind::regular : Kind::other;
+}
+
+bool dropLink(const QString &path, const QLoggingCategory &log, const char *what)
+{
+    if (!QFileInfo(path).isSymLink())
+        return true;
+    qCWarning(log) << what << "is a symbolic link; writing a file of its own in its place:" << path;
+    // QFile::remove removes the link, not what it points at.
+    return QFile::remove(path);
+}
+
 QString setAside(const QString &path, const QLoggingCategory &log, const char *what)
 {
     const QString stamp = QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmss"_s);
@@ -26,6 +44,9 @@ QString setAside(const QString &path, const QLoggingCategory &log, const char *w
 bool save(const QString &path, const QByteArray &content, const QLoggingCategory &log, const char *what)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // QSaveFile writes to the target of a link.
+    if (!dropLink(path, log, what))
+        return false;
     QSaveFile file(path);
     // What the application keeps (history, queue) is the user's business alone. A write
     // the disk cuts short (full, or past a size limit) must not be committed: that would

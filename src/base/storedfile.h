@@ -23,21 +23,37 @@ struct Loaded
     bool writable = true;
 };
 
+enum class Kind {
+    missing,
+    regular,
+    // A FIFO would block its reader for good, a device would never end, a folder cannot
+    // be read as a file: none of them is read.
+    other,
+};
+// What stands at `path`, following a symbolic link to what it points at.
+Kind kindOf(const QString &path);
+
+// A stored file that is a symbolic link is never written through: that would replace the
+// content of whatever it points at and set that file's mode. The link itself is removed,
+// so that the write makes a regular file in its place. False when a link is left.
+bool dropLink(const QString &path, const QLoggingCategory &log, const char *what);
+
 // Moves the file to "<path>.unreadable-<UTC time>"; empty when it could not be moved.
 // `what` names the file in the log.
 QString setAside(const QString &path, const QLoggingCategory &log, const char *what);
 
-// A file that exists but cannot be opened is treated like a broken one: the first save
-// would otherwise replace it.
+// A file that exists but cannot be opened, or is no regular file, is treated like a broken
+// one: the first save would otherwise replace it.
 template<typename T, typename Decode>
 Loaded<T> load(const QString &path, Decode decode, const QLoggingCategory &log, const char *what)
 {
     Loaded<T> loaded;
-    QFile file(path);
-    if (!file.exists())
+    const Kind kind = kindOf(path);
+    if (kind == Kind::missing)
         return loaded;
     std::optional<QList<T>> entries;
-    if (file.open(QIODevice::ReadOnly))
+    QFile file(path);
+    if (kind == Kind::regular && file.open(QIODevice::ReadOnly))
         entries = decode(file.readAll());
     file.close();
     if (!entries) {

@@ -289,10 +289,11 @@ QByteArray encode(const QList<FollowedSource> &sources)
 
 std::optional<QList<FollowedSource>> read(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const StoredFile::Kind kind = StoredFile::kindOf(path);
+    if (kind == StoredFile::Kind::missing)
         return QList<FollowedSource>();
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file(path);
+    if (kind != StoredFile::Kind::regular || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return decode(file.readAll());
 }

@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "base/paths.h"
+#include "base/storedfile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -104,13 +105,27 @@ void Settings::open(const QString &fileName)
     // The settings hold the proxy with its password: the folder and the file are the
     // user's alone. Qt keeps an existing file's mode when it writes the file anew.
     Tools::makePrivateDir(QFileInfo(fileName).absolutePath());
-    if (QFileInfo::exists(fileName))
+    // Qt writes the settings to the target of a link, and making the file private would
+    // change the target's mode: the link gives way to a file of its own, holding what
+    // the link led to.
+    if (QFileInfo(fileName).isSymLink()) {
+        QByteArray content;
+        if (QFile target(fileName); StoredFile::kindOf(fileName) == StoredFile::Kind::regular && target.open(QIODevice::ReadOnly))
+            content = target.readAll();
+        if (StoredFile::dropLink(fileName, lcSettings(), "settings file"))
+            Tools::writePrivateFile(fileName, content);
+    }
+    // Only a regular file is read: a FIFO would keep the start waiting for good.
+    const StoredFile::Kind kind = StoredFile::kindOf(fileName);
+    if (kind == StoredFile::Kind::regular)
         Tools::makePrivateFile(fileName);
-    else
+    else if (kind == StoredFile::Kind::missing)
         Tools::writePrivateFile(fileName, {});
-    m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-    if (m_store->status() != QSettings::FormatError && !holdsUnreadEntries(fileName, *m_store))
-        return;
+    if (kind != StoredFile::Kind::other) {
+        m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+        if (m_store->status() != QSettings::FormatError && !holdsUnreadEntries(fileName, *m_store))
+            return;
+    }
 
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = fileName + QStringLiteral(".unreadable-") + stamp;

@@ -2,6 +2,7 @@
 #include "base/format.h"
 #include "base/paths.h"
 #include "base/storedfile.h"
+#include "base/terminal.h"
 #include "base/vireloomerror.h"
 #include "support/files.h"
 
@@ -176,6 +177,84 @@ private slots:
             QCOMPARE(QDir(m_root->path()).entryList({u"list.json*"_s}, QDir::Files | QDir::Hidden), QStringList{u"list.json"_s});
         }
         QCOMPARE(readFile(path), old);
+    }
+
+    // A stored file that is a link, pointing anywhere, is replaced by a file of its own: what
+    // it pointed at keeps its content and its mode.
+    void storedFileThatIsALinkIsNotWrittenThrough_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("to a file") << true;
+        QTest::newRow("pointing nowhere") << false;
+    }
+
+    void storedFileThatIsALinkIsNotWrittenThrough()
+    {
+        QFETCH(bool, targetExists);
+        const QString target = m_root->filePath(u"elsewhere/.profile"_s);
+        QVERIFY(QDir().mkpath(QFileInfo(target).absolutePath()));
+        if (targetExists)
+            QVERIFY(writeFileWithMode(target, 0644) && writeFile(target, "[{\"kept\":1}]"));
+        const QString path = m_root->filePath(u"list.json"_s);
+        QVERIFY(QFile::link(target, path));
+
+        const auto decode = [](const QByteArray &bytes) { return std::optional<QList<QByteArray>>({bytes}); };
+        const auto loaded = StoredFile::load<QByteArray>(path, decode, lcTest(), "test file");
+        QCOMPARE(loaded.entries, targetExists ? QList<QByteArray>{"[{\"kept\":1}]"} : QList<QByteArray>{});
+        QVERIFY(StoredFile::save(path, "new", lcTest(), "test file"));
+
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readFile(path), QByteArray("new"));
+        QCOMPARE(QFileInfo::exists(target), targetExists);
+        if (targetExists) {
+            QCOMPARE(readFile(target), QByteArray("[{\"kept\":1}]"));
+            QCOMPARE(int(QFileInfo(target).permissions() & 0x0777), 0x0644);
+        }
+    }
+
+    // Only a regular file is read: a FIFO would block the start for good. It is set aside,
+    // like a file that cannot be decoded, and a new file takes its place at the next save.
+    void storedFileThatIsNoRegularFileIsSetAside()
+    {
+        const QString path = m_root->filePath(u"list.json"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const auto decode = [](const QByteArray &bytes) { return std::optional<QList<QByteArray>>({bytes}); };
+        auto loaded = std::async(std::launch::async, [&] { return StoredFile::load<QByteArray>(path, decode, lcTest(), "test file"); });
+        if (loaded.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            // Lets the blocked reader go, so that the test ends.
+            QFile writer(path);
+            QVERIFY(writer.open(QIODevice::WriteOnly));
+            QFAIL("reading the stored file waited on a FIFO");
+        }
+        const StoredFile::Loaded<QByteArray> result = loaded.get();
+        QVERIFY(result.entries.isEmpty());
+        QVERIFY(result.writable);
+        QVERIFY(result.setAside.startsWith(path + u".unreadable-"_s));
+        QVERIFY(!QFileInfo(result.setAside).isFile());
+        QCOMPARE(StoredFile::kindOf(path), StoredFile::Kind::missing);
+    }
+
+    // Text from outside printed on a terminal keeps its words and loses what would command
+    // the terminal.
+    void terminalText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const QString r(QChar::ReplacementCharacter);
+        QTest::newRow("plain") << u"Ep. 3 — «Título» 日本"_s << u"Ep. 3 — «Título» 日本"_s;
+        QTest::newRow("title and clear") << u"\x1b]0;pwned\x07\x1b[2Jx"_s << r + u"]0;pwned"_s + r + r + u"[2Jx"_s;
+        QTest::newRow("C1 introducer") << u"a\u009b31mb"_s << u"a"_s + r + u"31mb"_s;
+        QTest::newRow("delete and NUL") << QString(u"a\x7f"_s + QChar(0) + u"b"_s) << u"a"_s + r + r + u"b"_s;
+        QTest::newRow("bidi override and isolate") << u"\u202egnp.exe \u2066x\u2069"_s << r + u"gnp.exe "_s + r + u"x"_s + r;
+        QTest::newRow("lines and fields stay") << u"a\tb\nc"_s << u"a\tb\nc"_s;
+        QTest::newRow("carriage return") << u"safe\rEVIL"_s << u"safe"_s + r + u"EVIL"_s;
+    }
+
+    void terminalText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(::terminalText(text), shown);
     }
 
     // What the application keeps is the user's alone; what runs leave behind goes at the

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 class TestSettings : public QObject
@@ -210,6 +212,36 @@ private slots:
         QVERIFY(s->setAsideFileName().startsWith(storePath() + u".unreadable-"_s));
         s->setValue(u"subs"_s, true);
         QCOMPARE(readFile(s->setAsideFileName()), content);
+    }
+
+    // A settings file that is a link keeps the values it led to, in a file of its own: the
+    // file it pointed at is neither rewritten nor made private.
+    void storeThatIsALinkGetsAFileOfItsOwn()
+    {
+        const QString target = m_dir->filePath(u"dotfiles/vireloom.ini"_s);
+        QVERIFY(QDir().mkpath(QFileInfo(target).absolutePath()) && writeFile(target, "[General]\nmaxConcurrent=4\n"));
+        QVERIFY(QFile::setPermissions(target, QFileDevice::Permissions(0x6644)));
+        QVERIFY(QFile::link(target, storePath()));
+        {
+            Settings settings(storePath());
+            QCOMPARE(settings.maxConcurrent(), 4);
+            settings.setValue(SettingsKey::maxConcurrent, 5);
+        }
+        QVERIFY(!QFileInfo(storePath()).isSymLink());
+        QCOMPARE(Settings(storePath()).maxConcurrent(), 5);
+        QCOMPARE(readFile(target), QByteArray("[General]\nmaxConcurrent=4\n"));
+        QCOMPARE(int(QFileInfo(target).permissions()) & 0x7077, 0x6044);
+    }
+
+    // A FIFO in the file's place would keep the start waiting: it is set aside, unread.
+    void storeThatIsAFifoIsSetAside()
+    {
+        QCOMPARE(::mkfifo(QFile::encodeName(storePath()).constData(), 0600), 0);
+        const auto s = openStore();
+        QVERIFY(s->setAsideFileName().startsWith(storePath() + u".unreadable-"_s));
+        QCOMPARE(s->maxConcurrent(), 2);
+        s->setValue(SettingsKey::maxConcurrent, 3);
+        QCOMPARE(Settings(storePath()).maxConcurrent(), 3);
     }
 
     void displayPath()
