@@ -201,7 +201,11 @@ int main(int argc, char *argv[])
     desktop.setNotice([&shell](const QString &text) { shell.notice()->show(text); });
     // The "start when I log in" setting and the desktop's autostart entry, kept in step.
     AutostartSetting autostart(&settings, QCoreApplication::applicationFilePath());
-    QObject::connect(&autostart, &AutostartSetting::failed, &shell, [&shell](const QString &why) { shell.notice()->show(why); });
+    QObject::connect(&autostart, &AutostartSetting::problemChanged, &shell, [&shell, &autostart] {
+        shell.setStartAtLoginProblem(autostart.problem());
+        if (!autostart.problem().isEmpty())
+            shell.notice()->show(autostart.problem());
+    });
 
     QQmlApplicationEngine engine;
     QQuickWindow *window = loadMainWindow(engine, shell);
@@ -235,7 +239,7 @@ int main(int argc, char *argv[])
 
     // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".
     QObject::connect(downloader.intake(), &LinkIntake::clipboardSuggestionChanged, &app, [&downloader] {
-        qCDebug(lcApp).noquote() << "clipboard offer:" << downloader.intake()->clipboardSuggestionText();
+        qCDebug(lcApp) << "clipboard offer:" << downloader.intake()->clipboardSuggestionText();
     });
     // The engine's version query and release check wait for the first frame, or at most
     // a moment where the window is not shown at once.

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -14,9 +15,9 @@ namespace {
 // The id software centres know Vireloom by; the desktop entry is named after it.
 constexpr QLatin1StringView kAppId("io.github.vireloom.vireloom");
 
-// An argument of Exec, quoted the way desktops read it: inside double
-// quotes, `"`, `` ` ``, `$` and `\` take a backslash; in the file, every backslash is then
-// doubled again as a string value escape.
+// An argument of Exec, quoted the way desktops read it: inside double quotes, `"`, `` ` ``,
+// `$` and `\` take a backslash; in the file, every backslash is then doubled again as a
+// string value escape. A `%` cannot be written at all (see launchProblem()).
 QString quoted(const QString &argument)
 {
     QString inner;
@@ -26,9 +27,14 @@ QString quoted(const QString &argument)
         inner += c;
     }
     inner.replace(u'\\', QStringLiteral("\\\\"));
-    // A field code begins with %; a literal one is doubled.
-    inner.replace(u'%', QStringLiteral("%%"));
     return u'"' + inner + u'"';
+}
+
+// A name the desktop runs as it stands: nothing in it is quoted, expanded or a field code.
+bool plainName(const QString &name)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._+-]+$"));
+    return plain.match(name).hasMatch();
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -51,7 +57,7 @@ QString entryPath()
 QByteArray entry(const QString &program)
 {
     const QString name = QFileInfo(program).fileName();
-    const QString command = sameFile(QStandardPaths::findExecutable(name), program) && !name.contains(u' ') ? name : quoted(program);
+    const QString command = plainName(name) && sameFile(QStandardPaths::findExecutable(name), program) ? name : quoted(program);
     QByteArray text = "[Desktop Entry]\n"
                       "Type=Application\n"
                       "Name=Vireloom\n"
@@ -89,18 +95,39 @@ bool isEnabled(const QString &path)
     return true;
 }
 
+std::optional<QString> launchProblem(const QString &program)
+{
+    // GLib splits Exec into words before it expands field codes and then looks for the
+    // program under the split name, so a `%` (written `%%`) makes the entry one it never
+    // runs; a control character makes the file invalid, a line break would start a line
+    // of the program's choosing.
+    const auto control = [](QChar c) { return c.category() == QChar::Other_Control; };
+    if (program.contains(u'%') || std::any_of(program.begin(), program.end(), control) || !QDir::isAbsolutePath(program))
+        return LF(QStringLiteral("O sistema não consegue iniciar um programa neste caminho: %@"), program);
+    return std::nullopt;
+}
+
 bool enable(const QString &program, const QString &path, QString *error)
 {
-    // A line break would end the Exec line and start a line of the program's choosing.
-    if (program.contains(u'\n') || program.contains(u'\r')) {
+    if (const auto problem = launchProblem(program)) {
         if (error)
-            *error = QStringLiteral("line break in %1").arg(program);
+            *error = *problem;
         return false;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // The entry is the user's to read and the desktop's to run, whatever the umask; a link
+    // in its place is replaced, not written through.
+    if (QFileInfo(path).isSymLink() && !QFile::remove(path)) {
+        if (error)
+            *error = QStringLiteral("%1: symbolic link").arg(path);
+        return false;
+    }
     QSaveFile file(path);
     const QByteArray content = entry(program);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.flush() || !file.commit()) {
+    const bool written = file.open(QIODevice::WriteOnly)
+        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther)
+        && file.write(content) == content.size() && file.flush();
+    if (!written || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
@@ -138,10 +165,20 @@ void AutostartSetting::apply(const QString &key)
     if (wanted == Autostart::isEnabled(m_path))
         return;
     QString error;
-    if (wanted ? Autostart::enable(m_program, m_path, &error) : Autostart::disable(m_path, &error))
+    if (wanted ? Autostart::enable(m_program, m_path, &error) : Autostart::disable(m_path, &error)) {
+        setProblem({});
         return;
+    }
     m_undoing = true;
     m_settings->setValue(SettingsKey::startAtLogin, !wanted);
     m_undoing = false;
-    emit failed(LF(QStringLiteral("Não consegui mudar a inicialização com a sessão: %@"), error));
+    setProblem(LF(QStringLiteral("Não consegui mudar a inicialização com a sessão: %@"), error));
+}
+
+void AutostartSetting::setProblem(const QString &problem)
+{
+    if (problem == m_problem)
+        return;
+    m_problem = problem;
+    emit problemChanged();
 }

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class Settings;
 
 // The XDG autostart entry that starts Vireloom in the tray, without its window, when the
@@ -21,6 +23,10 @@ QByteArray entry(const QString &program);
 // Present, and not switched off by the desktop's own start-up settings (which mark an
 // entry Hidden, or X-GNOME-Autostart-enabled=false, rather than remove it).
 bool isEnabled(const QString &path = entryPath());
+
+// Why the desktop could not start `program` from an entry, in the interface language;
+// absent when it can.
+std::optional<QString> launchProblem(const QString &program);
 
 // Writes the entry atomically; false, with the reason in `error`, when it cannot be.
 bool enable(const QString &program, const QString &path = entryPath(), QString *error = nullptr);
@@ -41,15 +47,20 @@ public:
     AutostartSetting(Settings *settings, const QString &program, const QString &path = Autostart::entryPath(),
                      QObject *parent = nullptr);
 
+    // Why the last change could not be carried out, in the interface language with the
+    // system's reason; empty once one could.
+    QString problem() const { return m_problem; }
+
 signals:
-    // In the interface language, with the system's reason.
-    void failed(const QString &message);
+    void problemChanged();
 
 private:
     void apply(const QString &key);
+    void setProblem(const QString &problem);
 
     Settings *m_settings;
     QString m_program;
     QString m_path;
     bool m_undoing = false;
+    QString m_problem;
 };

@@ -29,6 +29,14 @@ Shell::Shell(Downloader *downloader, QObject *parent)
     connect(m_downloader->engine(), &EngineSetup::ytdlpVersionChanged, this, &Shell::engineChanged);
 }
 
+void Shell::setStartAtLoginProblem(const QString &problem)
+{
+    if (problem == m_startAtLoginProblem)
+        return;
+    m_startAtLoginProblem = problem;
+    emit startAtLoginProblemChanged();
+}
+
 void Shell::setSection(AppSection section)
 {
     if (m_section == section)

@@ -23,6 +23,8 @@ class Shell : public QObject
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
     Q_PROPERTY(Notice *notice READ notice CONSTANT)
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
+    // Why starting at login could not be switched, for its settings row; empty when it could.
+    Q_PROPERTY(QString startAtLoginProblem READ startAtLoginProblem NOTIFY startAtLoginProblemChanged)
 
 public:
     enum class AppSection { downloads, history, following, settings };
@@ -41,6 +43,9 @@ public:
     Q_INVOKABLE QString takeSettingsFocus();
     // Shows the settings page at a setting.
     void showSetting(const QString &key);
+
+    QString startAtLoginProblem() const { return m_startAtLoginProblem; }
+    void setStartAtLoginProblem(const QString &problem);
 
     // Adds with the input card's remembered choices and shows the downloads page.
     Q_INVOKABLE void addFromUI(const QString &text);
@@ -78,6 +83,7 @@ public:
 
 signals:
     void sectionChanged();
+    void startAtLoginProblemChanged();
     void activityChanged();
     void historyChanged();
     void engineChanged();
@@ -91,4 +97,5 @@ private:
     Notice m_notice;
     AppSection m_section = AppSection::downloads;
     QString m_settingsFocus;
+    QString m_startAtLoginProblem;
 };

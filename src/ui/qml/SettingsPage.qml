@@ -455,6 +455,7 @@ Flickable {
                 objectName: "startAtLoginRow"
                 title: I18n.l("Iniciar o Vireloom ao entrar na sessão, na bandeja")
                 sub: I18n.l("Sem abrir a janela: as fontes seguidas e a fila continuam trabalhando.")
+                problem: Shell.startAtLoginProblem
 
                 Switch {
                     objectName: "switch_startAtLogin"
