@@ -2,6 +2,7 @@
 
 #include "base/childprocess.h"
 #include "base/paths.h"
+#include "base/terminal.h"
 #include "i18n/i18n.h"
 #include "installer/engineinstaller.h"
 #include "installer/freshnessmonitor.h"
@@ -17,12 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-void printLine(const QString &line)
-{
-    std::fputs((line + u'\n').toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
-}
 
 // One status line per step as the installer reports it; the last one says how it ended.
 int updateEngine(Settings &settings)

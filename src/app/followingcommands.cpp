@@ -1,5 +1,6 @@
 #include "followingcommands.h"
 
+#include "base/terminal.h"
 #include "following/following.h"
 #include "following/followinglist.h"
 #include "following/followingstore.h"
@@ -12,11 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-void printLine(const QString &line, FILE *stream = stdout)
-{
-    std::fputs((line + u'\n').toLocal8Bit().constData(), stream);
-}
 
 void setUpApplication()
 {

@@ -1,5 +1,6 @@
 #include "launchoptions.h"
 
+#include "base/terminal.h"
 #include "i18n/i18n.h"
 
 #include <QCommandLineParser>
@@ -212,7 +213,8 @@ QStringList argumentsFromArgv(int argc, char **argv)
 
 int finishLaunch(const LaunchOptions &options)
 {
-    const QByteArray text = options.message.toLocal8Bit();
+    // The message may quote what was typed, which can hold anything.
+    const QByteArray text = terminalText(options.message).toLocal8Bit();
     std::fputs(text.constData(), options.exitCode == 0 ? stdout : stderr);
     return options.exitCode;
 }

@@ -1,9 +1,11 @@
 #include "app/launchoptions.h"
+#include "following/followingstore.h"
 #include "support/files.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -148,6 +150,39 @@ private slots:
         QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
         QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.startsWith(err), qPrintable(stdErr));
         QCOMPARE(QDir(runtime.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+    }
+
+    // A followed page's title may hold what a terminal obeys (renaming the window, clearing
+    // the screen): the listing prints it harmless, word for word otherwise.
+    void listingIsSafeForATerminal()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = u"https://example.org/feed.xml"_s;
+        source.title = u"Ep\x1b]0;owned\x07\x1b[2J \u202eevil\u009b1m"_s;
+        source.added = QDateTime::currentDateTimeUtc();
+        source.nextCheck = source.added;
+        source.lastCheck = source.added;
+        source.lastRead = source.added;
+        QVERIFY(FollowingStore::save(home.filePath(u"data/Vireloom/following.json"_s), {source}));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+        env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+        env.insert(u"XDG_RUNTIME_DIR"_s, home.filePath(u"runtime"_s));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VIRELOOM_APP), {u"--list-following"_s});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        const QByteArray out = program.readAllStandardOutput();
+        const QString r(QChar::ReplacementCharacter);
+        QVERIFY2(out.startsWith((u"Ep"_s + r + u"]0;owned"_s + r + r + u"[2J "_s + r + u"evil"_s + r + u"1m\thttps://example.org/feed.xml\t"_s).toUtf8()),
+                 out.constData());
+        for (const char control : {'\x1b', '\x07'})
+            QVERIFY(!out.contains(control));
     }
 };
 
