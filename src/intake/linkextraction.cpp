@@ -1,5 +1,6 @@
 #include "linkextraction.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -118,6 +119,40 @@ QStringList extractURLs(QStringView text)
             continue;
         const QString scheme_ = url.scheme();
         if (scheme_ != u"http" && scheme_ != u"https")
+            continue;
+        const QString absolute = url.toString(QUrl::FullyEncoded);
+        if (!found.contains(absolute))
+            found.append(absolute);
+    }
+    return found;
+}
+
+QStringList schemelessAddresses(QStringView text)
+{
+    if (!extractURLs(text).isEmpty())
+        return {};
+    // A label of letters, digits and hyphens; the last one of a name is letters alone.
+    static const QRegularExpression named(QStringLiteral("^(?:[\\p{L}\\p{N}](?:[\\p{L}\\p{N}-]*[\\p{L}\\p{N}])?\\.)+\\p{L}{2,}$"));
+    static const QRegularExpression dotted(QStringLiteral("^(?:\\d{1,3}\\.){3}\\d{1,3}$"));
+    static const QRegularExpression port(QStringLiteral("^\\d{1,5}$"));
+    QStringList found;
+    for (QStringView word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+        while (!word.isEmpty() && isTrailingMark(word.back()))
+            word.chop(1);
+        const qsizetype pathAt = word.indexOf(u'/');
+        QStringView host = pathAt < 0 ? word : word.first(pathAt);
+        const bool hasPath = pathAt >= 0 && pathAt + 1 < word.size();
+        if (const qsizetype colon = host.lastIndexOf(u':'); colon >= 0) {
+            if (!port.match(host.sliced(colon + 1)).hasMatch())
+                continue;
+            host = host.first(colon);
+        }
+        const bool www = host.startsWith(QLatin1StringView("www."), Qt::CaseInsensitive);
+        const bool isName = named.match(host).hasMatch();
+        if (!((www && isName) || (hasPath && (isName || dotted.match(host).hasMatch()))))
+            continue;
+        const QUrl url(QStringLiteral("https://") + word.toString(), QUrl::StrictMode);
+        if (!url.isValid() || url.host().isEmpty())
             continue;
         const QString absolute = url.toString(QUrl::FullyEncoded);
         if (!found.contains(absolute))

@@ -3,6 +3,8 @@
 #include "engine/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
+#include "i18n/i18n.h"
+#include "intake/linkextraction.h"
 #include "model/quality.h"
 #include "model/qualitychoice.h"
 #include "settings/settings.h"
@@ -56,6 +58,7 @@ void InputCardModel::setInput(const QString &input)
         return;
     const bool wasEmpty = empty();
     m_input = input;
+    setProblem(QString());
     // A list read for another link says nothing about this one.
     if (!m_plan->url().isEmpty() && m_plan->url() != m_input.trimmed())
         m_plan->clear();
@@ -109,10 +112,18 @@ void InputCardModel::setPlaylist(bool playlist)
 
 void InputCardModel::submit()
 {
-    const QString text = m_input.trimmed();
+    QString text = m_input.trimmed();
     auto options = m_options->options();
     if (text.isEmpty() || !m_downloader || !options || (playlist() && m_plan->nothingPicked(text)))
         return;
+    if (extractURLs(text).isEmpty()) {
+        const QStringList addresses = schemelessAddresses(text);
+        if (addresses.isEmpty()) {
+            setProblem(L(QStringLiteral("Não há um link neste texto. Cole um endereço que comece com http:// ou https://.")));
+            return;
+        }
+        text = addresses.join(u'\n');
+    }
     if (playlist())
         options->playlistItems = m_plan->playlistItems(text);
     m_downloader->queue()->add(text, uiQuality(m_downloader->settings()), playlist(), *options);
@@ -120,6 +131,14 @@ void InputCardModel::submit()
     m_plan->clear();
     // Options are for the links they were set for; the next link starts from the settings again.
     m_options->reset();
+}
+
+void InputCardModel::setProblem(const QString &problem)
+{
+    if (problem == m_problem)
+        return;
+    m_problem = problem;
+    emit problemChanged();
 }
 
 void InputCardModel::onSettingChanged(const QString &key)

@@ -21,6 +21,8 @@ class InputCardModel : public QObject
     Q_PROPERTY(QString input READ input WRITE setInput NOTIFY inputChanged)
     Q_PROPERTY(bool empty READ empty NOTIFY inputChanged)
     Q_PROPERTY(bool canSubmit READ canSubmit NOTIFY canSubmitChanged)
+    // Why the last submit added nothing (the text held no link); empty once the text changes.
+    Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
     Q_PROPERTY(QString quality READ quality WRITE setQuality NOTIFY qualityChanged)
     Q_PROPERTY(QString qualityLabel READ qualityLabel NOTIFY qualityChanged)
     Q_PROPERTY(bool qualityAudio READ qualityAudio NOTIFY qualityChanged)
@@ -40,6 +42,7 @@ public:
     // Nothing but spaces and tabs at either end: nothing to add.
     bool empty() const;
     bool canSubmit() const;
+    QString problem() const { return m_problem; }
 
     // The preset's id; a stored id that names no preset reads as "best".
     QString quality() const;
@@ -59,20 +62,25 @@ public:
     // Adds the links of the trimmed text with the chosen quality, playlist flag, options and
     // picked playlist entries, then empties the field, the options and the plan; an empty
     // text, a refused option or a plan with nothing picked adds nothing and keeps everything.
+    // Addresses typed without a scheme are taken as https; a text with no link at all is
+    // kept, and `problem` says so.
     Q_INVOKABLE void submit();
 
 signals:
     void downloaderChanged();
     void inputChanged();
     void canSubmitChanged();
+    void problemChanged();
     void qualityChanged();
     void playlistChanged();
 
 private:
     void onSettingChanged(const QString &key);
+    void setProblem(const QString &problem);
 
     QPointer<Downloader> m_downloader;
     QString m_input;
+    QString m_problem;
     OptionList *m_qualities = OptionList::qualities(this);
     DownloadOptionsForm *m_options = new DownloadOptionsForm(this);
     PlaylistPlan *m_plan = new PlaylistPlan(this);

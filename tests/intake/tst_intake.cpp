@@ -70,6 +70,32 @@ private slots:
         QCOMPARE(::extractURLs(text), links);
     }
 
+    // What someone types without a scheme is taken as an address only where it plainly is one.
+    void schemelessAddresses_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("links");
+        const auto row = [](const char *name, const QString &text, const QStringList &links) { QTest::newRow(name) << text << links; };
+
+        row("host, port and path", u"127.0.0.1:8765/watch/small.html"_s, {u"https://127.0.0.1:8765/watch/small.html"_s});
+        row("www without a path", u"www.example.org"_s, {u"https://www.example.org"_s});
+        row("name with a path, full stop after", u"vimeo.com/76979871."_s, {u"https://vimeo.com/76979871"_s});
+        row("several on lines", u"example.com/a\nwww.example.org/b"_s, {u"https://example.com/a"_s, u"https://www.example.org/b"_s});
+        row("words", u"hello world"_s, {});
+        row("a name alone is no address", u"notes.txt example.com"_s, {});
+        row("a version and a fraction", u"version 1.2/3 and 3/4"_s, {});
+        row("a file name with a path", u"clip.mp4/x"_s, {});
+        row("bad port", u"example.com:http/a"_s, {});
+        row("text with a real link is left to it", u"https://a.example/v and www.b.example"_s, {});
+    }
+
+    void schemelessAddresses()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, links);
+        QCOMPARE(::schemelessAddresses(text), links);
+    }
+
     void schemeURL_data()
     {
         QTest::addColumn<QString>("raw");

@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(count(), 2);
         QCOMPARE(m_f->downloader().queue()->items()->at(0)->quality(), Quality(Quality::mp3));
         QVERIFY(m_f->downloader().queue()->items()->at(0)->playlist());
+        m_f->click(m_f->find(u"playlistBox"));
+
+        // Text without a link stays in the field and says so; typing again clears the words.
+        QVERIFY(!m_f->find(u"inputProblem")->isVisible());
+        m_f->click(field);
+        m_f->typeText(u"hello world"_s);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        QCOMPARE(count(), 2);
+        QCOMPARE(field->property("text").toString(), u"hello world"_s);
+        QTRY_VERIFY(m_f->find(u"inputProblem")->isVisible());
+        QVERIFY(m_f->textOf(u"inputProblem").startsWith(u"There’s no link in this text."_s));
+        m_f->click(m_f->find(u"clearField"));
+        QVERIFY(!m_f->find(u"inputProblem")->isVisible());
+
+        // An address typed without a scheme is plainly one: it goes as https.
+        m_f->click(field);
+        m_f->typeText(u"127.0.0.1:8765/watch/small.html"_s);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        QCOMPARE(count(), 3);
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->url(), u"https://127.0.0.1:8765/watch/small.html"_s);
+        QCOMPARE(field->property("text").toString(), QString());
     }
 
     // Without an engine the banner offers to install it and nothing can be downloaded; a failed

@@ -173,6 +173,18 @@ Surface {
             }
         }
 
+        PlainLabel {
+            objectName: "inputProblem"
+            Layout.fillWidth: true
+            Layout.leftMargin: 46
+            visible: card.problem.length > 0
+            text: card.problem
+            color: DS.danger
+            font.pixelSize: DS.typeCaption
+            wrapMode: Text.Wrap
+            Accessible.role: Accessible.AlertMessage
+        }
+
         // The choices wrap onto a second line where the card is narrow or the words long;
         // the Download button keeps its place at the end of the last line.
         RowLayout {
