@@ -7,7 +7,7 @@
 #include "model/downloaditem.h"
 
 #include <QDateTime>
-
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -77,13 +77,19 @@ const QString &CardTexts::LastFormatted::of(std::optional<double> number)
 
 QString CardTexts::siteChip() const
 {
-    return m_item ? siteTag(m_item->site()) : QString();
+    return m_item ? siteTag(m_item->site(), m_item->url()) : QString();
 }
 
-QString CardTexts::siteTag(const QString &site)
+QString CardTexts::siteTag(const QString &site, const QString &url)
 {
     const QString trimmed = site.trimmed();
-    return trimmed.compare(u"generic", Qt::CaseInsensitive) == 0 ? QString() : trimmed;
+    static const QStringList readsAnyPage{QStringLiteral("generic"), QStringLiteral("html5mediaembed")};
+    if (!readsAnyPage.contains(trimmed.toLower()))
+        return trimmed;
+    QString host = QUrl(url).host();
+    if (host.startsWith(QLatin1StringView("www.")))
+        host.remove(0, 4);
+    return host;
 }
 
 QString CardTexts::spoken() const

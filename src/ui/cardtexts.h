@@ -105,8 +105,9 @@ public:
     // the progress in steps of ten percent, so that it is not announced at every change.
     QString spoken() const;
 
-    // "Generic" and the like name the engine's fallback, not a site.
-    static QString siteTag(const QString &site);
+    // "Generic", "HTML5MediaEmbed" and the like name the engine's way of reading any page,
+    // not a site: the link's host stands in for them (without "www."), or nothing without one.
+    static QString siteTag(const QString &site, const QString &url = {});
     static QString playlistText(bool playlist, std::optional<int> count, qsizetype picked);
     static QString spokenText(const QString &title, DLState::Kind state, double progress, const QString &status);
 

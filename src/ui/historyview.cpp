@@ -59,7 +59,7 @@ QVariant HistoryFilter::data(const QModelIndex &index, int role) const
     case DateTextRole:
         return DateText::dateTime(index.data(HistoryList::DateRole).toDateTime());
     case SiteTagRole:
-        return CardTexts::siteTag(index.data(HistoryList::SiteRole).toString());
+        return CardTexts::siteTag(index.data(HistoryList::SiteRole).toString(), index.data(HistoryList::UrlRole).toString());
     default:
         return QSortFilterProxyModel::data(index, role);
     }

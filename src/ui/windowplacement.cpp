@@ -51,10 +51,12 @@ QRect WindowPlacement::fitted(const QRect &wanted, const QRect &available)
     if (wanted.topLeft() == QPoint() || !available.intersects(QRect(wanted.topLeft(), size)))
         placed.moveCenter(available.center());
     // Whole inside, title bar included, so the window can always be grabbed and moved.
-    const int right = available.right() - decoration.width() - size.width() + 1;
-    const int bottom = available.bottom() - decoration.height() - size.height() + 1;
-    placed.moveLeft(std::clamp(placed.left(), available.left(), std::max(available.left(), right)));
-    placed.moveTop(std::clamp(placed.top(), available.top(), std::max(available.top(), bottom)));
+    const int left = available.left() + frame.left();
+    const int top = available.top() + frame.top();
+    const int right = available.right() - frame.right() - size.width() + 1;
+    const int bottom = available.bottom() - frame.bottom() - size.height() + 1;
+    placed.moveLeft(std::clamp(placed.left(), left, std::max(left, right)));
+    placed.moveTop(std::clamp(placed.top(), top, std::max(top, bottom)));
     return placed;
 }
 

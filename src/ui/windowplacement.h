@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QRect>
 #include <QTimer>
@@ -18,8 +19,10 @@ public:
     // The design's default and minimum content sizes.
     static constexpr QSize defaultSize{1080, 720};
     static constexpr QSize designMinimum{960, 640};
-    // Room kept for the title bar and frame the window manager adds around the content.
-    static constexpr QSize decoration{16, 40};
+    // Room kept for the title bar and frame the window manager adds around the content:
+    // the window's position is its content's, so the title bar lies above it.
+    static constexpr QMargins frame{8, 32, 8, 8};
+    static constexpr QSize decoration{frame.left() + frame.right(), frame.top() + frame.bottom()};
 
     WindowPlacement(QQuickWindow *window, Settings *settings);
 

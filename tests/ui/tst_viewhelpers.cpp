@@ -343,18 +343,21 @@ private slots:
     void siteTag_data()
     {
         QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("tag");
-        QTest::newRow("a site") << u"Vimeo"_s << u"Vimeo"_s;
-        QTest::newRow("the engine's fallback") << u"Generic"_s << QString();
-        QTest::newRow("fallback, lower case") << u" generic"_s << QString();
-        QTest::newRow("none") << QString() << QString();
+        QTest::newRow("a site") << u"Vimeo"_s << u"https://vimeo.com/1"_s << u"Vimeo"_s;
+        QTest::newRow("the engine's fallback") << u"Generic"_s << QString() << QString();
+        QTest::newRow("fallback, lower case") << u" generic"_s << u"https://www.example.org/a"_s << u"example.org"_s;
+        QTest::newRow("media embedded in a page") << u"HTML5MediaEmbed"_s << u"http://127.0.0.1:8765/watch/a.html"_s << u"127.0.0.1"_s;
+        QTest::newRow("none") << QString() << u"https://example.org/"_s << QString();
     }
 
     void siteTag()
     {
         QFETCH(QString, site);
+        QFETCH(QString, url);
         QFETCH(QString, tag);
-        QCOMPARE(CardTexts::siteTag(site), tag);
+        QCOMPARE(CardTexts::siteTag(site, url), tag);
     }
 
     void spokenCard_data()
@@ -406,12 +409,16 @@ private slots:
         QTest::newRow("last run's place is off screen now") << QRect(5000, 3000, 1200, 800) << wide
                                                              << QRect(360, 120, 1200, 800) << QSize(960, 640);
         QTest::newRow("hanging off the bottom right") << QRect(1500, 900, 1080, 720) << wide
-                                                       << QRect(824, 280, 1080, 720) << QSize(960, 640);
+                                                       << QRect(832, 312, 1080, 720) << QSize(960, 640);
         QTest::newRow("too small a size is raised to the minimum") << QRect(10, 10, 300, 200) << wide
-                                                                    << QRect(10, 10, 960, 640) << QSize(960, 640);
-        // 1400 x 900 at scale 1.5 leaves 933 x 600: neither the window nor its minimum may exceed it.
+                                                                    << QRect(10, 32, 960, 640) << QSize(960, 640);
+        // 1400 x 900 at scale 1.5 leaves 933 x 600: neither the window nor its minimum may exceed
+        // it, and the title bar above the content stays on the screen.
         QTest::newRow("scaled screen") << QRect(QPoint(), QSize(1080, 720)) << QRect(0, 0, 933, 600)
-                                       << QRect(0, 0, 917, 560) << QSize(917, 560);
+                                       << QRect(8, 32, 917, 560) << QSize(917, 560);
+        // 1366 x 768 at 1.5, below a panel of 27 pixels.
+        QTest::newRow("small scaled screen under a panel") << QRect(0, 0, 1080, 720) << QRect(0, 27, 911, 485)
+                                                           << QRect(8, 59, 895, 445) << QSize(895, 445);
         QTest::newRow("panel on the left") << QRect(QPoint(), QSize(1080, 720)) << QRect(48, 0, 1232, 800)
                                            << QRect(124, 40, 1080, 720) << QSize(960, 640);
     }
