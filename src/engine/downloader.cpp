@@ -7,6 +7,7 @@
 #include "engine/interrupteddownloads.h"
 #include "following/following.h"
 #include "history/historybook.h"
+#include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
@@ -50,9 +51,13 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
                 m_queue->add(text, quality, playlist, {}, guarded);
             });
     connect(m_queue, &DownloadQueue::linkAdded, m_intake, &LinkIntake::noteAdded);
+    // A link in the list, or one downloaded before, is not offered from the clipboard: the
+    // clipboard keeps what was copied across starts, and so would the offer.
     m_intake->setListed([this](const QString &link) {
         const auto &items = m_queue->items()->items();
-        return std::any_of(items.begin(), items.end(), [&link](const DownloadItem *item) { return item->url() == link; });
+        const QList<HistoryEntry> &entries = m_history->list()->entries();
+        return std::any_of(items.begin(), items.end(), [&link](const DownloadItem *item) { return item->url() == link; })
+            || std::any_of(entries.begin(), entries.end(), [&link](const HistoryEntry &entry) { return entry.url == link; });
     });
     connect(m_intake, &LinkIntake::activationWanted, this, [this] {
         if (m_desktop)
@@ -128,8 +133,10 @@ void Downloader::open(const QString &path)
 {
     if (!m_desktop)
         return;
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    if (path.isEmpty())
         m_desktop->openFolder(m_settings->folder());
+    else if (!QFileInfo::exists(path))
+        emit fileGone(path);
     else if (opensAsMedia(path))
         m_desktop->openFile(path);
     else
@@ -140,10 +147,12 @@ void Downloader::reveal(const QString &path)
 {
     if (!m_desktop)
         return;
-    if (!path.isEmpty() && QFileInfo::exists(path))
-        m_desktop->revealFile(path);
-    else
+    if (path.isEmpty())
         m_desktop->openFolder(m_settings->folder());
+    else if (!QFileInfo::exists(path))
+        emit fileGone(path);
+    else
+        m_desktop->revealFile(path);
 }
 
 void Downloader::openFolder()

@@ -63,14 +63,18 @@ public:
     void setDesktop(Desktop *desktop);
     void setClipboard(Clipboard *clipboard);
 
-    // Open or show a file; when it is gone, the download folder instead. A file that is
-    // not media is shown rather than opened.
+    // Open or show a file; without one, the download folder. A file that is not media is
+    // shown rather than opened; one that is gone is announced with fileGone().
     Q_INVOKABLE void open(const QString &path);
     static bool opensAsMedia(const QString &path);
     Q_INVOKABLE void reveal(const QString &path);
     Q_INVOKABLE void openFolder();
     // The folder that holds the engine programs Vireloom installed.
     Q_INVOKABLE void openEngineFolder();
+
+signals:
+    // A file asked to be opened or shown is no longer where it was saved.
+    void fileGone(const QString &path);
 
 private:
     // What a check of a followed source found new goes into the queue, with the source's

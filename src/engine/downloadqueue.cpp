@@ -141,7 +141,8 @@ void DownloadQueue::setClock(std::function<QDateTime()> now)
 // known before either file is named.
 bool DownloadQueue::startsAtOnce(const DownloadItem &item) const
 {
-    if (!m_startsAtOnce || !m_engine->ytdlpPath() || !DownloadWindow::fromSettings(*m_settings).isOpen(m_now()))
+    // A section is checked against the video's length before anything is fetched.
+    if (!m_startsAtOnce || item.options().section || !m_engine->ytdlpPath() || !DownloadWindow::fromSettings(*m_settings).isOpen(m_now()))
         return false;
     const QList<DownloadItem *> &items = m_items->items();
     return std::none_of(items.begin(), items.end(),
@@ -671,9 +672,22 @@ void DownloadQueue::applyInfo(const QUuid &id, const std::optional<MediaInfo> &i
             item->setPlaylist(true);
             item->setPlaylistCount(info->count);
         }
+        if (const auto problem = sectionProblem(*item)) {
+            item->setState(DLState::failure(*problem));
+            return;
+        }
     }
     item->setState(DLState::queued);
     pump();
+}
+
+// The engine downloads a section that begins past the end whole, as if none were asked for.
+std::optional<QString> DownloadQueue::sectionProblem(const DownloadItem &item)
+{
+    const auto &section = item.options().section;
+    if (!section || item.playlist() || !item.duration() || section->start < *item.duration())
+        return std::nullopt;
+    return LF(QStringLiteral("A parte pedida começa depois do fim do vídeo, que dura %@."), Tools::fmtTime(*item.duration()));
 }
 
 void DownloadQueue::handle(QStringView line, const QUuid &id, RunOutput &run)

@@ -136,6 +136,7 @@ private:
     void announceFinished(const QString &title);
     void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
     static bool expiredMediaAddress(const QStringList &log);
+    static std::optional<QString> sectionProblem(const DownloadItem &item);
 
     Settings *m_settings;
     EngineSetup *m_engine;

@@ -48,7 +48,7 @@ QString insideFolder()
 
 QString malformedField()
 {
-    return L(u"Campo malformado: escreva %(campo)s."_s);
+    return L(u"Escreva um campo com %( e )s em volta do nome, como em %(title)s. Nomes que você pode usar: title, uploader, upload_date, id, height, playlist_index, playlist_title, ext."_s);
 }
 
 } // namespace

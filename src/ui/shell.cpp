@@ -12,6 +12,7 @@
 #include "model/downloadlist.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -27,6 +28,10 @@ Shell::Shell(Downloader *downloader, QObject *parent)
     connect(m_downloader->history(), &HistoryList::countChanged, this, &Shell::historyChanged);
     connect(m_downloader->engine(), &EngineSetup::engineChanged, this, &Shell::engineChanged);
     connect(m_downloader->engine(), &EngineSetup::ytdlpVersionChanged, this, &Shell::engineChanged);
+    connect(m_downloader, &Downloader::fileGone, this, [this](const QString &path) {
+        m_notice.show(LF(QStringLiteral("%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."),
+                         QFileInfo(path).fileName()));
+    });
 }
 
 void Shell::setStartAtLoginProblem(const QString &problem)
@@ -81,8 +86,9 @@ QString Shell::totalText() const
 
 QString Shell::fileCountText() const
 {
+    // One entry per download, and a playlist's download holds many files.
     const int count = m_downloader->history()->count();
-    return LP(count, QStringLiteral("%ld arquivo|%ld arquivos"));
+    return LP(count, QStringLiteral("%ld download|%ld downloads"));
 }
 
 QString Shell::engineText() const

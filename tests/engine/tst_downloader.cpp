@@ -6,6 +6,7 @@
 #include "engine/probes.h"
 #include "engine/queuejournal.h"
 #include "engine/runfiles.h"
+#include "history/historybook.h"
 #include "history/historylist.h"
 #include "history/historystore.h"
 #include "intake/linkintake.h"
@@ -353,6 +354,15 @@ private slots:
             expected << (name.contains(u".MP4"_s) || name.contains(u".opus"_s) ? u"open "_s : u"reveal "_s) + path;
         }
         QCOMPARE(m_desktop.calls, expected);
+
+        // A file that is gone is said to be gone, not blamed on the file manager.
+        QSignalSpy gone(m_downloader.get(), &Downloader::fileGone);
+        const QString deleted = m_folder + u"/deleted.mp4"_s;
+        m_downloader->open(deleted);
+        m_downloader->reveal(deleted);
+        QCOMPARE(gone.size(), 2);
+        QCOMPARE(gone.at(0).at(0).toString(), deleted);
+        QCOMPARE(m_desktop.calls, expected);
     }
 
     void retryAndClearFinished()
@@ -472,6 +482,13 @@ private slots:
         clipboard.copy(link(u"probe-hold-2"_s));
         m_downloader->intake()->checkClipboard();
         QVERIFY(!m_downloader->intake()->hasClipboardSuggestion());
+        // Nor one downloaded before: the history has it, whatever the list holds.
+        DownloadItem earlier(link(u"probe-earlier"_s), Quality::best, false);
+        earlier.setTitle(u"Earlier"_s);
+        m_downloader->historyBook()->record(earlier);
+        clipboard.copy(link(u"probe-earlier"_s));
+        m_downloader->intake()->checkClipboard();
+        QVERIFY(!m_downloader->intake()->hasClipboardSuggestion());
 
         // A scheme address adds its link and brings the window up, even when it holds none.
         m_downloader->intake()->handleSchemeURL(u"vireloom://download?url=http%3A%2F%2Ffake.invalid%2Fprobe-hold-s&quality=mp3&playlist=1"_s);
@@ -583,6 +600,31 @@ private slots:
         const QList<QByteArray> probes = readFile(trace(u"probes.log"_s)).trimmed().split('\n');
         QVERIFY(probes.size() == 1 && probes.first().endsWith("list-beside"));
         QCOMPARE(readFile(trace(u"run-hold-alone.args"_s)).count('\n'), 1);
+    }
+
+    // A section that begins past the end of the video is refused once the probe has told
+    // the length, before anything is fetched; one inside it goes ahead. Even alone, a link
+    // with a section is probed first.
+    void sectionPastTheEndIsRefused()
+    {
+        m_startsAtOnce = true;
+        const auto restore = qScopeGuard([this] { m_startsAtOnce = false; });
+        makeDownloader();
+        DownloadOptions past;
+        past.section = DownloadOptions::TimeRange{90, std::nullopt};
+        m_downloader->queue()->add(link(u"files-past"_s), std::nullopt, false, past);
+        DownloadItem *item = itemFor(u"files-past"_s);
+        QCOMPARE(item->stateName(), u"fetching"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(item->state().isFinished(), kSlow);
+        QCOMPARE(item->stateName(), u"failed"_s);
+        QCOMPARE(item->failureMessage(), u"The section you asked for starts after the end of the video, which lasts 1:02."_s);
+        QVERIFY(!QFileInfo::exists(trace(u"run-files-past.args"_s)));
+
+        DownloadOptions inside;
+        inside.section = DownloadOptions::TimeRange{30, 45};
+        m_downloader->queue()->add(link(u"status-0"_s), std::nullopt, false, inside);
+        QTRY_VERIFY_WITH_TIMEOUT(itemFor(u"status-0"_s)->state().isFinished(), kSlow);
+        QCOMPARE(itemFor(u"status-0"_s)->stateName(), u"done"_s);
     }
 
     // An address from a page carries one link; one into the local network waits for the

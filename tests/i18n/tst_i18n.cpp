@@ -95,7 +95,7 @@ private slots:
 
     void formatNumbersUseLocaleWithoutGrouping()
     {
-        QCOMPARE(LPIn(Lang::it, 1234, u"%ld arquivo|%ld arquivos"_s), u"1234 file"_s);
+        QCOMPARE(LPIn(Lang::fr, 1234, u"%ld download|%ld downloads"_s), u"1234 téléchargements"_s);
         QCOMPARE(LFIn(Lang::en, u"HTTP %ld ao baixar %@"_s, qint64(404), u"ffmpeg.zip"_s),
                  u"HTTP 404 while downloading ffmpeg.zip"_s);
         QCOMPARE(LFIn(Lang::en, u"yt-dlp saiu com código %d"_s, -9), u"yt-dlp exited with code -9"_s);
@@ -162,8 +162,8 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
 
-        const QString files = u"%ld arquivo|%ld arquivos"_s;
-        QTest::newRow("russian few") << Lang::ru << qint64(22) << files << u"22 файла"_s;
+        const QString downloads = u"%ld download|%ld downloads"_s;
+        QTest::newRow("russian few") << Lang::ru << qint64(22) << downloads << u"22 загрузки"_s;
         QTest::newRow("untranslated text follows the portuguese rule")
             << Lang::ru << qint64(21) << u"%ld coisa|%ld coisas"_s << u"21 coisas"_s;
         QTest::newRow("a text without forms") << Lang::ru << qint64(5) << u"Playlist · %ld"_s << u"Плейлист · 5"_s;

@@ -64,6 +64,11 @@ private slots:
         QCOMPARE(checked.folderFields, folderFields);
         if (!accepted)
             QVERIFY(!checked.problem->isEmpty());
+        // A field written wrongly is explained with the fields there are, in the user's words.
+        if (QTest::currentDataTag() == QByteArray("lone percent") || QTest::currentDataTag() == QByteArray("unclosed field")) {
+            QVERIFY2(checked.problem->startsWith(u"Write a field as its name between %( and )s, as in %(title)s."_s), qPrintable(*checked.problem));
+            QVERIFY(checked.problem->contains(u"uploader"_s));
+        }
     }
 
     void timecode_data()

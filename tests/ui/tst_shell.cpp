@@ -60,9 +60,9 @@ private slots:
         QTRY_COMPARE(badge(), u"3"_s);
 
         QCOMPARE(f.textOf(u"totalText"), u"—"_s);
-        QCOMPARE(f.textOf(u"fileCountText"), u"0 files"_s);
+        QCOMPARE(f.textOf(u"fileCountText"), u"0 downloads"_s);
         f.addEntry(u"clip"_s, u"https://example.org/a"_s);
-        QTRY_COMPARE(f.textOf(u"fileCountText"), u"1 file"_s);
+        QTRY_COMPARE(f.textOf(u"fileCountText"), u"1 download"_s);
         QVERIFY2(f.textOf(u"totalText").contains(u"12.3"_s), qPrintable(f.textOf(u"totalText")));
 
         QTRY_COMPARE(f.textOf(u"engineText"), u"Engine incomplete"_s);

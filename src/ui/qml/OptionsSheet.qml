@@ -292,7 +292,7 @@ Sheet {
                     objectName: "patternOption"
                     Layout.fillWidth: true
                     label: I18n.l("Nome do arquivo")
-                    placeholderText: "%(title)s.%(ext)s"
+                    placeholderText: I18n.l("O título do vídeo (padrão)")
                     problem: root.form ? root.form.patternProblem : ""
                     text: root.form ? root.form.outputPattern : ""
                     onTextEdited: root.form.outputPattern = text
