@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QQuickItem>
 
@@ -67,7 +68,15 @@ void useInterfaceFont()
     // The desktop font is named by what it resolves to: an alias such as "Sans Serif" is no
     // family of its own, and Qt would skip it for the next name, whose Latin letters would
     // then replace the desktop's.
-    font.setFamilies({QFontInfo(font).family(), DS::cjkFamily});
+    // In a Japanese session fontconfig may answer "Sans Serif" with a face whose Latin is
+    // fixed-width (IPAGothic, the "dual-spaced" cut of its pair, which Qt does not count as
+    // fixed pitch), and every Latin letter would then sit in columns like code. The CJK
+    // face, whose Latin is proportional, takes its place.
+    const QFontMetricsF metrics(font);
+    if (qFuzzyCompare(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W')))
+        font.setFamilies({DS::cjkFamily});
+    else
+        font.setFamilies({QFontInfo(font).family(), DS::cjkFamily});
     QGuiApplication::setFont(font);
 }
 

@@ -7,6 +7,8 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QScopeGuard>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QRawFont>
@@ -84,6 +86,25 @@ private slots:
                      qPrintable(u"%1 %2 at weight %3"_s.arg(face.familyName(), face.styleName()).arg(weight)));
         }
         QVERIFY2(families.contains(DS::cjkFamily), qPrintable(QStringList(families.begin(), families.end()).join(u", ")));
+    }
+
+    // A desktop font that resolves to a fixed-pitch face (as "Sans Serif" does to IPAGothic
+    // in a Japanese session) does not set the interface in columns: Latin letters keep their
+    // own widths.
+    void interfaceFontIsProportional()
+    {
+        const QFont before = QGuiApplication::font();
+        const auto restore = qScopeGuard([&before] { QGuiApplication::setFont(before); });
+        const auto inColumns = [](QFont font) {
+            font.setPixelSize(14);
+            const QFontMetricsF metrics(font);
+            return metrics.horizontalAdvance(u"iiii"_s) > metrics.horizontalAdvance(u"WWWW"_s) * 0.8;
+        };
+        QGuiApplication::setFont(QFont(u"IPAGothic"_s));
+        QVERIFY(inColumns(QGuiApplication::font()));
+        useInterfaceFont();
+        QVERIFY2(!inColumns(QGuiApplication::font()), qPrintable(QFontInfo(QGuiApplication::font()).family()));
+        QVERIFY(QGuiApplication::font().families().contains(DS::cjkFamily));
     }
 
     // A trailing item that comes and goes moves nothing else: beside the title the page
