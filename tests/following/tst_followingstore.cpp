@@ -195,6 +195,7 @@ private slots:
         Following::Environment environment;
         environment.file = path();
         environment.engine = [] { return std::optional<QString>(); };
+        environment.lookup = [](const QString &, QObject *, const std::function<void(const QList<QHostAddress> &)> &answer) { answer({}); };
         Following following(&settings, environment);
         QVERIFY(!following.setAsideFile().isEmpty());
         QVERIFY(following.setAsideFile().startsWith(path() + u".unreadable-"_s));
