@@ -433,19 +433,17 @@ void Following::screen(const QUuid &id, const QList<FollowEntry> &entries)
     auto screening = std::make_shared<Screening>();
     screening->entries = entries;
     screening->held.fill(false, entries.size());
-    const auto settle = [&](qsizetype n, bool local) {
-        FollowEntry &entry = screening->entries[n];
-        if (!local)
-            return;
-        // The settings or the user's follow let links into the local network: unguarded.
-        if (allowAll || sourceAllowed)
-            entry.vouched = true;
+    // A local entry of a source the user followed although it is local goes unguarded.
+    const auto settleLocal = [&](qsizetype n) {
+        if (sourceAllowed)
+            screening->entries[n].vouched = true;
         else
             screening->held[n] = true;
     };
     for (qsizetype n = 0; n < entries.size(); ++n) {
         if (entries.at(n).vouched)
             continue;
+        // The settings let links into the local network: nothing is guarded.
         if (allowAll) {
             screening->entries[n].vouched = true;
             continue;
@@ -455,7 +453,7 @@ void Following::screen(const QUuid &id, const QList<FollowEntry> &entries)
         case Reach::internet:
             break;
         case Reach::localNetwork:
-            settle(n, true);
+            settleLocal(n);
             break;
         case Reach::unknown:
             screening->toLookUp[host.toLower()].append(n);

@@ -515,6 +515,51 @@ private slots:
         QCOMPARE(FollowingStore::load(file()).entries.at(0).held.size(), 0);
     }
 
+    // Pending entries from a file written before the rule are screened at start like a
+    // check's: by the setting, the source's allowance and the entry's own host.
+    void pendingEntriesAreScreenedAtStart_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("sourceAllowed");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("vouched");
+        QTest::newRow("asked") << u"ask"_s << false << u"http://127.0.0.1:9/a"_s << true << false;
+        QTest::newRow("allowed by the settings") << u"allow"_s << false << u"http://127.0.0.1:9/a"_s << false << true;
+        QTest::newRow("local source") << u"ask"_s << true << u"http://127.0.0.1:9/a"_s << false << true;
+        QTest::newRow("public") << u"ask"_s << false << u"http://93.184.216.34/a"_s << false << false;
+        QTest::newRow("public, local source") << u"ask"_s << true << u"http://93.184.216.34/a"_s << false << false;
+        QTest::newRow("through a proxy") << u"ask"_s << false << u"http://cdn-x.example/a"_s << false << false;
+    }
+
+    void pendingEntriesAreScreenedAtStart()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, sourceAllowed);
+        QFETCH(QString, entry);
+        QFETCH(bool, held);
+        QFETCH(bool, vouched);
+        m_settings->setValue(SettingsKey::schemeLocalAddresses, setting);
+        if (QString::fromLatin1(QTest::currentDataTag()) == u"through a proxy")
+            m_settings->setValue(SettingsKey::proxy, u"http://127.0.0.1:9"_s);
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = u"https://feeds.example/show.xml"_s;
+        source.added = m_now;
+        source.nextCheck = m_now.addDays(1);
+        source.localAllowed = sourceAllowed;
+        source.pending = {{u"e"_s, entry, u"E"_s}};
+        QVERIFY(FollowingStore::save(file(), {source}));
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        following->announcePending();
+        QTest::qWait(50);
+        QCOMPARE(following->find(source.id)->held.size(), held ? 1 : 0);
+        QCOMPARE(announced.size(), held ? 0 : 1);
+        if (!held)
+            QCOMPARE(announced.at(0).at(1).value<QList<FollowEntry>>().at(0).vouched, vouched);
+    }
+
     void folderNamesKeepWhatTheEngineExpands_data()
     {
         QTest::addColumn<QString>("title");
