@@ -5,6 +5,7 @@
 #include "following/followinglist.h"
 #include "following/followingstore.h"
 #include "i18n/i18n.h"
+#include "platform/singleinstance.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -51,10 +52,24 @@ int runListFollowing(int argc, char **argv)
     return 0;
 }
 
-int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, int argc, char **argv)
+int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, const QString &socketPath,
+                        const QStringList &forwarded, int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     setUpApplication();
+    // The instance rewrites the whole file at each change: written beside it, the links
+    // would be lost at its next save.
+    SingleInstance instance(socketPath);
+    switch (instance.lockWithoutListening(forwarded)) {
+    case SingleInstance::Role::Forwarded:
+        return 0;
+    case SingleInstance::Role::Failed:
+        printLine(L(QStringLiteral("Não consegui entregar o pedido ao Vireloom aberto nem gravá-lo com segurança: nada foi seguido.")),
+                  stderr);
+        return 1;
+    case SingleInstance::Role::Primary:
+        break;
+    }
     Settings settings;
     // No event loop runs: the first reading waits for the next start, which reads every
     // source it has not read yet.

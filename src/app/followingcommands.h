@@ -15,6 +15,9 @@ std::optional<SourceOptions> followOptions(std::optional<Quality> quality);
 // from the following file without changing it. Returns the exit code.
 int runListFollowing(int argc, char **argv);
 
-// --follow with no instance running to take it: the links are added to the following file
-// from now on, for the next start to read. Returns the exit code.
-int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, int argc, char **argv);
+// --follow with no instance that took it: the links are added to the following file from
+// now on, for the next start to read, under the single-instance lock at `socketPath`, so
+// that no instance saves the file meanwhile. An instance that holds the lock and refused
+// the hand-over keeps it: nothing is written and the exit code is not 0.
+int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, const QString &socketPath,
+                        const QStringList &forwarded, int argc, char **argv);

@@ -156,7 +156,7 @@ int main(int argc, char *argv[])
             std::fputs(qPrintable(L(QStringLiteral("O Vireloom não está aberto: não há o que verificar.")) + u'\n'), stderr);
             return 1;
         }
-        return storeFollowRequests(options.follow, options.quality, argc, argv);
+        return storeFollowRequests(options.follow, options.quality, socketPath, options.forwarded(), argc, argv);
     }
 
     // Widgets only for the tray icon's menu; the window is Qt Quick.

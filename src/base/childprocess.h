@@ -15,6 +15,8 @@ struct RunResult
     int status = 0; // exit code, or the signal number when the child was killed
     QString out;
     QString err;
+    // The child wrote more than its run collects and was stopped; out and err are empty.
+    bool outputTooLarge = false;
 };
 Q_DECLARE_METATYPE(RunResult)
 

@@ -29,4 +29,14 @@ QString fmtBytes(double bytes)
     return QLocale::system().formattedDataSize(static_cast<qint64>(clamped), 1, QLocale::DataSizeSIFormat);
 }
 
+QString cappedTitle(const QString &title)
+{
+    if (title.size() <= kTitleLimit)
+        return title;
+    qsizetype cut = kTitleLimit - 1;
+    if (title.at(cut - 1).isHighSurrogate())
+        --cut;
+    return title.first(cut) + u'\u2026';
+}
+
 } // namespace Tools

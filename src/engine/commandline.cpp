@@ -7,6 +7,7 @@
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace {
 
@@ -46,10 +47,26 @@ QString number(double value)
     return QString::number(value, 'f', 3).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
 }
 
+// A followed entry whose page names it only by its link's file name takes its listed title,
+// in the engine itself, so that the file, the printed title and the embedded metadata all
+// carry it. The pattern matches that name alone; the title is a replacement text, where
+// only a backslash is special. It never enters the output template.
+QStringList listedTitleArgs(const DownloadRequest &request)
+{
+    const QString bare = bareLinkTitle(request.url);
+    if (!request.options.listedTitle || request.options.listedTitle->trimmed().isEmpty() || bare.isEmpty()
+        || *request.options.listedTitle == bare)
+        return {};
+    QString replacement = *request.options.listedTitle;
+    replacement.replace(u'\\', QStringLiteral("\\\\"));
+    return {QStringLiteral("--replace-in-metadata"), QStringLiteral("title"),
+            u'^' + QRegularExpression::escape(bare) + u'$', replacement};
+}
+
 QStringList optionArgs(const DownloadRequest &request, const Settings &settings, bool withFFmpeg)
 {
     const DownloadOptions &options = request.options;
-    QStringList args;
+    QStringList args = listedTitleArgs(request);
     if (!request.archiveFile.isEmpty() && !options.ignoreArchive)
         args << QStringLiteral("--download-archive") << request.archiveFile;
     if (request.playlist) {
@@ -88,6 +105,26 @@ QString outputTemplate(const DownloadRequest &request)
 }
 
 } // namespace
+
+QString bareLinkTitle(const QString &url)
+{
+    // As the engine names what its generic extractor finds: the last part of the path,
+    // query and fragment left out, decoded, without what follows its last dot.
+    const QString path = QUrl(url).path(QUrl::FullyEncoded);
+    QString name = path.section(u'/', -1, -1, QString::SectionSkipEmpty);
+    name = QUrl::fromPercentEncoding(name.toUtf8());
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot > 0 && name.first(dot).contains(QRegularExpression(QStringLiteral("[^.]"))))
+        name.truncate(dot);
+    return name;
+}
+
+QString chosenTitle(const QString &pageTitle, const QString &url, const DownloadOptions &options)
+{
+    if (options.listedTitle && !options.listedTitle->trimmed().isEmpty() && pageTitle == bareLinkTitle(url))
+        return *options.listedTitle;
+    return pageTitle;
+}
 
 RunMarkers::RunMarkers(const QString &token)
     : m_token(token)
@@ -143,6 +180,9 @@ QByteArray privateConfig(const Settings &settings)
 
 std::optional<QString> settingsProblem(const Settings &settings)
 {
+    // A folder the engine would read as another one: files would land outside it.
+    if (auto why = OptionCheck::folderProblem(settings.folder()))
+        return why;
     if (const QString proxy = settings.string(SettingsKey::proxy).value_or(QString()).trimmed(); !proxy.isEmpty()) {
         if (auto why = OptionCheck::proxyProblem(proxy))
             return why;

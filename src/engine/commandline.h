@@ -80,6 +80,13 @@ struct DownloadRequest
     bool unread = false;
 };
 
+// The title the engine gives a bare media link: its file name without the extension,
+// percent-decoded ("ep3" for ".../ep3.mp4?utm=x"). Empty when the link has none.
+QString bareLinkTitle(const QString &url);
+// The title to show and save for a page title of a download with these options: a followed
+// entry's listed title where the page gives only the bare link's name.
+QString chosenTitle(const QString &pageTitle, const QString &url, const DownloadOptions &options);
+
 // yt-dlp's exit status for a run stopped by a rejected video.
 inline constexpr int kListedSeveral = 101;
 
@@ -96,9 +103,10 @@ QStringList connectionArgs(const Settings &settings, const QString &cookiesFile,
 // The content of a run's private configuration file: the proxy, quoted as yt-dlp reads
 // configuration files. Empty when no proxy is set.
 QByteArray privateConfig(const Settings &settings);
-// Why the settings cannot be used for a run, in the interface language: a proxy or a
-// cookies file that does not check out. Going on without them would reach the site
-// directly or without the login the user asked for.
+// Why the settings cannot be used for a run, in the interface language: a download folder
+// the engine would read as another, a proxy or a cookies file that does not check out.
+// Going on without them would write elsewhere, or reach the site directly or without the
+// login the user asked for.
 std::optional<QString> settingsProblem(const Settings &settings);
 
 // The yt-dlp arguments of one download. Settings are read now, so a change applies to

@@ -79,7 +79,10 @@ void Downloader::takeFollowed(const FollowedSource &source, const QList<FollowEn
     QStringList taken;
     // Oldest first, so that the newest ends at the top of the list.
     for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
-        if (DownloadItem *item = m_queue->addFollowed(entry->url, title, source.downloadQuality(), options);
+        DownloadOptions entryOptions = options;
+        if (!entry->title.trimmed().isEmpty())
+            entryOptions.listedTitle = entry->title;
+        if (DownloadItem *item = m_queue->addFollowed(entry->url, title, source.downloadQuality(), entryOptions, !entry->vouched);
             item && item->title().isEmpty())
             item->setTitle(entry->title);
         taken << entry->id;

@@ -204,7 +204,7 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
         if (item.playlist())
             item.setCurrentEntry(text);
         else if (!text.isEmpty() && text != u"NA")
-            item.setTitle(text);
+            item.setTitle(chosenTitle(text, item.url(), item.options()));
         return;
     }
     if (line.startsWith(markers.reading())) {
@@ -334,8 +334,9 @@ OutputPieces splitOutputLine(QStringView line)
 
 void applyReading(DownloadItem &item, const MediaInfo &info)
 {
+    // The probe reads the page alone: a bare media link's page names it by its file name.
     if (info.title && !info.title->isEmpty())
-        item.setTitle(*info.title);
+        item.setTitle(chosenTitle(*info.title, item.url(), item.options()));
     item.setThumbnail(info.thumbnail);
     item.setDuration(info.duration);
     item.setExpectedBytes(info.chosenBytes);

@@ -48,8 +48,10 @@ QString FollowedSource::folderName(const QString &title)
     QString name;
     name.reserve(title.size());
     for (const QChar c : title) {
-        // Control characters and the path separator have no place in a folder name.
-        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+        // Control characters and the path separator have no place in a folder name, and
+        // the engine would replace "$name" by a variable's value (a title "${HOME}" would
+        // name the home folder).
+        if (c == u'/' || c == u'\\' || c == u'$' || c.category() == QChar::Other_Control)
             name += u'_';
         else
             name += c;
@@ -61,6 +63,9 @@ QString FollowedSource::folderName(const QString &title)
     if (name.size() && name.back().isHighSurrogate())
         name.chop(1);
     name = name.trimmed();
+    // A leading "~" would name a home folder, were the name ever read first.
+    if (name.startsWith(u'~'))
+        name[0] = u'_';
     if (name.isEmpty() || name == u"." || name == u"..")
         return QStringLiteral("_");
     return name;

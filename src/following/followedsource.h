@@ -18,6 +18,9 @@ struct FollowEntry
     QString id;
     QString url;
     QString title;
+    // May reach the local network: the user let it, or it comes from a source the user
+    // followed although it is in the local network itself. Otherwise its runs are guarded.
+    bool vouched = false;
 
     friend bool operator==(const FollowEntry &, const FollowEntry &) = default;
 };
@@ -96,6 +99,12 @@ struct FollowedSource
     // Announced, and not yet confirmed by the queue as taken: announced again at the next
     // start, so that a crash between the two loses nothing.
     QList<FollowEntry> pending;
+    // Entries that point into the local network, waiting for the user's word on the
+    // source's card; never announced until then.
+    QList<FollowEntry> held;
+    // The user followed this source although it is in the local network: its entries may
+    // lead there too. Decided once, when it was followed.
+    bool localAllowed = false;
     // How many of the newest entries the first reading announces ("also the latest N");
     // 0 marks everything listed then as seen.
     int backlog = 0;
@@ -112,7 +121,8 @@ struct FollowedSource
     // The first 64 bits of the id's SHA-1: two of a source's entries share one with a
     // chance of one in 10^14 even after a million entries.
     static quint64 entryKey(const QString &id);
-    // A folder name made of a title: never empty, ".", ".." nor anything with a slash.
+    // A folder name made of a title: never empty, ".", ".." nor anything with a slash, a
+    // "$" or a leading "~", which the engine would expand.
     static QString folderName(const QString &title);
 
     friend bool operator==(const FollowedSource &, const FollowedSource &) = default;

@@ -4,10 +4,13 @@
 #include "following/followinglist.h"
 #include "following/followingstore.h"
 #include "following/logging.h"
+#include "intake/urlscheme.h"
+#include "model/downloadoptions.h"
 #include "model/qualitychoice.h"
 #include "settings/settings.h"
 
 #include <QDir>
+#include <QHostInfo>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QUrl>
@@ -37,6 +40,25 @@ std::optional<QString> normalisedLink(const QString &text)
     return url.toString(QUrl::FullyEncoded);
 }
 
+enum class Reach { internet, localNetwork, unknown };
+
+// What can be told of a host without asking the resolver; names resolved elsewhere (by a
+// proxy) or never (".invalid") count as the internet, as for "vireloom:" links.
+Reach reachWithoutLookup(const QString &host, bool proxyResolves)
+{
+    if (isLocalNetworkHost(host))
+        return Reach::localNetwork;
+    if (!QHostAddress(host).isNull() || resolvesNowhere(host) || proxyResolves)
+        return Reach::internet;
+    return Reach::unknown;
+}
+
+bool anyLocal(const QList<QHostAddress> &addresses)
+{
+    // No answer at all is no proof of the internet.
+    return addresses.isEmpty() || std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress);
+}
+
 } // namespace
 
 Following::Environment Following::defaultEnvironment()
@@ -46,6 +68,11 @@ Following::Environment Following::defaultEnvironment()
     environment.now = [] { return QDateTime::currentDateTimeUtc(); };
     environment.random = [] { return QRandomGenerator::global()->generateDouble(); };
     environment.engine = [] { return Tools::find(QStringLiteral("yt-dlp")); };
+    environment.lookup = [](const QString &host, QObject *context, std::function<void(const QList<QHostAddress> &)> answer) {
+        QHostInfo::lookupHost(host, context, [answer = std::move(answer)](const QHostInfo &info) {
+            answer(info.error() == QHostInfo::NoError ? info.addresses() : QList<QHostAddress>());
+        });
+    };
     return environment;
 }
 
@@ -67,6 +94,8 @@ Following::Following(Settings *settings, Environment environment, QObject *paren
         m_env.random = defaultEnvironment().random;
     if (!m_env.engine)
         m_env.engine = defaultEnvironment().engine;
+    if (!m_env.lookup)
+        m_env.lookup = defaultEnvironment().lookup;
     m_env.listingLimit = std::max(1, m_env.listingLimit);
 
     FollowingStore::Loaded loaded = FollowingStore::load(m_env.file);
@@ -145,6 +174,24 @@ std::optional<QUuid> Following::add(const QString &url, int backlog, const std::
     } else {
         source.options.quality = defaultQuality(*m_settings);
     }
+    // Following a source in the local network is the user's word for its entries.
+    const QString host = QUrl(source.url).host();
+    const Reach reach = reachWithoutLookup(host, namesResolvedByProxy());
+    source.localAllowed = reach == Reach::localNetwork;
+    if (reach == Reach::unknown) {
+        m_awaitingSourceLookup.insert(source.id, {});
+        m_env.lookup(host, this, [this, id = source.id](const QList<QHostAddress> &addresses) {
+            const QList<QList<FollowEntry>> waiting = m_awaitingSourceLookup.take(id);
+            const int row = indexOf(id);
+            if (row < 0)
+                return;
+            // A failed lookup allows nothing: the source's entries are asked about.
+            if (!addresses.isEmpty() && anyLocal(addresses))
+                update(row, [](FollowedSource &followed) { followed.localAllowed = true; });
+            for (const QList<FollowEntry> &entries : waiting)
+                screen(id, entries);
+        });
+    }
     const int row = int(m_sources.size());
     m_list->beginInsert(row);
     m_sources.append(source);
@@ -172,6 +219,8 @@ bool Following::remove(const QUuid &id)
         scheduleSoon();
     }
     m_requested.removeAll(id);
+    m_awaitingSourceLookup.remove(id);
+    m_folderProblems.remove(id);
     m_list->beginRemove(row);
     m_sources.removeAt(row);
     m_list->endRemove();
@@ -265,7 +314,18 @@ bool Following::chooseFolder(const QUuid &id, const QUrl &folder)
     if (!folder.isEmpty() && (!folder.isLocalFile() || folder.toLocalFile().isEmpty()))
         return false;
     QString path = folder.isEmpty() ? QString() : QDir::cleanPath(folder.toLocalFile());
-    return changeOptions(id, [&](SourceOptions &options) { options.folder = path; });
+    const int row = indexOf(id);
+    if (row < 0)
+        return false;
+    const auto why = path.isEmpty() ? std::nullopt : OptionCheck::folderProblem(path);
+    if (m_folderProblems.value(id) != why.value_or(QString())) {
+        if (why)
+            m_folderProblems.insert(id, *why);
+        else
+            m_folderProblems.remove(id);
+        m_list->folderProblemChanged(row);
+    }
+    return !why && changeOptions(id, [&](SourceOptions &options) { options.folder = path; });
 }
 
 bool Following::setInterval(const QUuid &id, qint64 seconds)
@@ -317,8 +377,137 @@ void Following::announcePending()
     const QList<FollowedSource> sources = m_sources;
     for (const FollowedSource &source : sources) {
         if (!source.pending.isEmpty())
-            emit newEntries(source, source.pending);
+            screen(source.id, source.pending);
     }
+}
+
+void Following::downloadHeld(const QUuid &id)
+{
+    const int row = indexOf(id);
+    if (row < 0 || m_sources.at(row).held.isEmpty())
+        return;
+    QList<FollowEntry> released = m_sources.at(row).held;
+    for (FollowEntry &entry : released)
+        entry.vouched = true;
+    // Pending again, now vouched for: a crash before the queue takes them loses nothing.
+    update(row, [&released](FollowedSource &source) {
+        source.held.clear();
+        source.pending += released;
+    });
+    emit newEntries(m_sources.at(row), released);
+}
+
+void Following::ignoreHeld(const QUuid &id)
+{
+    const int row = indexOf(id);
+    if (row >= 0)
+        update(row, [](FollowedSource &source) { source.held.clear(); });
+}
+
+bool Following::namesResolvedByProxy() const
+{
+    // Through a proxy the proxy resolves names, and this machine's answer says nothing.
+    return !m_settings->string(SettingsKey::proxy).value_or(QString()).trimmed().isEmpty();
+}
+
+void Following::screen(const QUuid &id, const QList<FollowEntry> &entries)
+{
+    const int row = indexOf(id);
+    if (row < 0 || entries.isEmpty())
+        return;
+    if (const auto waiting = m_awaitingSourceLookup.find(id); waiting != m_awaitingSourceLookup.end()) {
+        waiting->append(entries);
+        return;
+    }
+    const bool allowAll = m_settings->schemeLocalAddresses() == SchemeLocalAddresses::allow;
+    const bool sourceAllowed = m_sources.at(row).localAllowed;
+    const bool proxyResolves = namesResolvedByProxy();
+
+    struct Screening
+    {
+        QList<FollowEntry> entries;
+        QList<bool> held;
+        QHash<QString, QList<qsizetype>> toLookUp;
+        qsizetype answersDue = 0;
+    };
+    auto screening = std::make_shared<Screening>();
+    screening->entries = entries;
+    screening->held.fill(false, entries.size());
+    // A local entry of a source the user followed although it is local goes unguarded.
+    const auto settleLocal = [&](qsizetype n) {
+        if (sourceAllowed)
+            screening->entries[n].vouched = true;
+        else
+            screening->held[n] = true;
+    };
+    for (qsizetype n = 0; n < entries.size(); ++n) {
+        if (entries.at(n).vouched)
+            continue;
+        // The settings let links into the local network: nothing is guarded.
+        if (allowAll) {
+            screening->entries[n].vouched = true;
+            continue;
+        }
+        const QString host = QUrl(entries.at(n).url).host();
+        switch (reachWithoutLookup(host, proxyResolves)) {
+        case Reach::internet:
+            break;
+        case Reach::localNetwork:
+            settleLocal(n);
+            break;
+        case Reach::unknown:
+            screening->toLookUp[host.toLower()].append(n);
+            break;
+        }
+    }
+    if (screening->toLookUp.isEmpty()) {
+        screened(id, screening->entries, screening->held);
+        return;
+    }
+    screening->answersDue = screening->toLookUp.size();
+    const QStringList hosts = screening->toLookUp.keys();
+    for (const QString &host : hosts) {
+        m_env.lookup(host, this, [this, id, host, screening, sourceAllowed](const QList<QHostAddress> &addresses) {
+            const bool local = anyLocal(addresses);
+            for (const qsizetype n : screening->toLookUp.value(host)) {
+                if (!local)
+                    continue;
+                // A lookup that failed asks even for a source allowed into the local network.
+                if (sourceAllowed && !addresses.isEmpty())
+                    screening->entries[n].vouched = true;
+                else
+                    screening->held[n] = true;
+            }
+            if (--screening->answersDue == 0)
+                screened(id, screening->entries, screening->held);
+        });
+    }
+}
+
+void Following::screened(const QUuid &id, const QList<FollowEntry> &entries, const QList<bool> &held)
+{
+    const int row = indexOf(id);
+    if (row < 0)
+        return;
+    QList<FollowEntry> going;
+    QList<FollowEntry> holding;
+    for (qsizetype n = 0; n < entries.size(); ++n)
+        (held.at(n) ? holding : going).append(entries.at(n));
+    if (!holding.isEmpty()) {
+        qCInfo(lcFollowing) << holding.size() << "entries of" << m_sources.at(row).url << "point into the local network; asking";
+        const qsizetype keep = std::max<qsizetype>(qsizetype(m_env.listingLimit) * 4, 200);
+        update(row, [&holding, keep](FollowedSource &source) {
+            for (const FollowEntry &entry : std::as_const(holding)) {
+                source.pending.removeIf([&entry](const FollowEntry &other) { return other.id == entry.id; });
+                if (std::none_of(source.held.begin(), source.held.end(), [&entry](const FollowEntry &other) { return other.id == entry.id; }))
+                    source.held.append(entry);
+            }
+            if (source.held.size() > keep)
+                source.held.remove(0, source.held.size() - keep);
+        });
+    }
+    if (!going.isEmpty())
+        emit newEntries(m_sources.at(row), going);
 }
 
 void Following::update(int row, const std::function<void(FollowedSource &)> &change)
@@ -520,11 +709,9 @@ void Following::onChecked(const QUuid &id, const CheckResult &result)
     // The file is asked to record the entries as seen before they are announced. A crash
     // before it is written announces them again, which the download archive makes harmless.
     save();
-    const FollowedSource checked = source;
     emit sourcesChanged();
     emit checkingChanged();
     emit checkFinished(id);
-    if (!announced.isEmpty())
-        emit newEntries(checked, announced);
+    screen(id, announced);
     schedule();
 }

@@ -5,6 +5,8 @@
 #include "following/sourcecheck.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -29,7 +31,8 @@ class Settings;
 // are announced again at the next start (announcePending()), so a crash loses none; the
 // download archive, not this list, is the record of what was fetched, so an entry
 // announced twice is still fetched once. Every change is written to the following file
-// at once.
+// at once. Entries that point into the local network are held for the user's word
+// (see screen()).
 class Following : public QObject
 {
     Q_OBJECT
@@ -52,6 +55,9 @@ public:
         // How many of the newest entries a check lists.
         int listingLimit = 30;
         std::chrono::milliseconds checkTimeLimit{std::chrono::minutes(3)};
+        // Looks a host name up and answers, on `context`'s thread, with its addresses;
+        // none when the lookup failed.
+        std::function<void(const QString &host, QObject *context, std::function<void(const QList<QHostAddress> &)> answer)> lookup;
     };
     static Environment defaultEnvironment();
 
@@ -80,17 +86,25 @@ public:
     Q_INVOKABLE bool setAudioOnly(const QUuid &id, bool on);
     Q_INVOKABLE bool setSubtitles(const QUuid &id, bool on);
     Q_INVOKABLE bool setSponsorBlock(const QUuid &id, bool on);
+    // A folder the engine would read as another one is refused; the card says why
+    // (folderProblem()) until a folder is taken.
     Q_INVOKABLE bool chooseFolder(const QUuid &id, const QUrl &folder);
+    QString folderProblem(const QUuid &id) const { return m_folderProblems.value(id); }
     // Seconds, kept between 15 minutes and 7 days.
     Q_INVOKABLE bool setInterval(const QUuid &id, qint64 seconds);
     // The user has looked at the followed sources: nothing counts as new any more.
     Q_INVOKABLE void visited();
+    // The user's word on a source's entries that point into the local network: download
+    // them (their runs may then reach it), or let them go; they are seen either way.
+    Q_INVOKABLE void downloadHeld(const QUuid &id);
+    Q_INVOKABLE void ignoreHeld(const QUuid &id);
 
     // The queue holds these announced entries of a source safely (its own file has them):
     // they are not announced again.
     void delivered(const QUuid &source, const QStringList &entryIds);
     // Announces again what an earlier run announced and the queue never confirmed, one
-    // announcement per source. The application calls it once the queue listens.
+    // announcement per source. The application calls it once the queue listens. Entries
+    // held for the user's word stay held.
     void announcePending();
 
     const QList<FollowedSource> &sources() const { return m_sources; }
@@ -134,6 +148,12 @@ private:
     void stopCheck();
     void onChecked(const QUuid &id, const CheckResult &result);
     void applyListing(FollowedSource &source, const SourceListing &listing, QList<FollowEntry> &announced) const;
+    // Entries go through the rule "vireloom:" links obey before they are announced: those
+    // whose host is, or resolves to, a local-network address are held on the source's
+    // card instead, unless the user allowed that. A lookup that fails holds its entries.
+    void screen(const QUuid &id, const QList<FollowEntry> &entries);
+    void screened(const QUuid &id, const QList<FollowEntry> &entries, const QList<bool> &held);
+    bool namesResolvedByProxy() const;
     // A random share of the interval, so that sources checked together drift apart.
     qint64 offset(qint64 interval) const;
     QDateTime now() const { return m_env.now().toUTC(); }
@@ -149,4 +169,8 @@ private:
     QPointer<SourceCheck> m_check;
     QTimer m_timer;
     QDateTime m_nextWake;
+    // Sources just followed whose own name is being looked up, with the entries that wait
+    // to be screened until it is known whether the source is in the local network.
+    QHash<QUuid, QList<QList<FollowEntry>>> m_awaitingSourceLookup;
+    QHash<QUuid, QString> m_folderProblems;
 };

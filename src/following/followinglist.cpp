@@ -89,6 +89,8 @@ QVariant FollowingList::data(const QModelIndex &index, int role) const
     case FolderRole: return Settings::displayPath(source.downloadFolder(m_following->downloadFolder()));
     case FolderChosenRole: return !source.options.folder.isEmpty();
     case NewSinceVisitRole: return source.newSinceVisit;
+    case HeldCountRole: return int(source.held.size());
+    case FolderProblemRole: return m_following->folderProblem(source.id);
     default: return {};
     }
 }
@@ -117,6 +119,8 @@ QHash<int, QByteArray> FollowingList::roleNames() const
         {FolderRole, "folder"},
         {FolderChosenRole, "folderChosen"},
         {NewSinceVisitRole, "newSinceVisit"},
+        {HeldCountRole, "heldCount"},
+        {FolderProblemRole, "folderProblem"},
     };
 }
 
@@ -167,6 +171,7 @@ void FollowingList::changed(int row, const FollowedSource &before)
     note(before.paused != after.paused, {PausedRole});
     note(before.options != after.options, {QualityRole, AudioOnlyRole, SubtitlesRole, SponsorBlockRole, FolderRole, FolderChosenRole});
     note(before.newSinceVisit != after.newSinceVisit, {NewSinceVisitRole});
+    note(before.held.size() != after.held.size(), {HeldCountRole});
     if (!roles.isEmpty())
         emit dataChanged(index(row), index(row), roles);
     if (before.newSinceVisit != after.newSinceVisit) {
@@ -178,4 +183,9 @@ void FollowingList::changed(int row, const FollowedSource &before)
 void FollowingList::checkingChanged(int row)
 {
     emit dataChanged(index(row), index(row), {StateRole, StateTextRole});
+}
+
+void FollowingList::folderProblemChanged(int row)
+{
+    emit dataChanged(index(row), index(row), {FolderProblemRole});
 }

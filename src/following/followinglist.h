@@ -46,6 +46,10 @@ public:
         FolderRole,
         FolderChosenRole,
         NewSinceVisitRole,
+        // Entries that point into the local network and wait for the user's word.
+        HeldCountRole,
+        // Why the folder last chosen for the source was refused; empty when none was.
+        FolderProblemRole,
     };
     Q_ENUM(Role)
 
@@ -76,6 +80,7 @@ private:
     // Announces the roles in which the source at `row` differs from `before`.
     void changed(int row, const FollowedSource &before);
     void checkingChanged(int row);
+    void folderProblemChanged(int row);
 
     const Following *m_following;
     int m_newCount = 0;

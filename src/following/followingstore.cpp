@@ -1,7 +1,9 @@
 #include "followingstore.h"
 
+#include "base/format.h"
 #include "base/paths.h"
 #include "following/logging.h"
+#include "model/downloadoptions.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QSet>
 
 #include <cmath>
 
@@ -43,6 +46,9 @@ const QLatin1StringView kNewSinceVisit("newSinceVisit");
 const QLatin1StringView kSeen("seen");
 const QLatin1StringView kBacklog("backlog");
 const QLatin1StringView kPending("pending");
+const QLatin1StringView kHeld("held");
+const QLatin1StringView kVouched("vouched");
+const QLatin1StringView kLocalNetwork("localNetwork");
 
 constexpr int kFormatVersion = 1;
 
@@ -133,6 +139,39 @@ struct Reader
     }
 };
 
+// Absent when the value is not a list of entries.
+std::optional<QList<FollowEntry>> decodeEntries(const QJsonObject &object, QLatin1StringView key)
+{
+    QList<FollowEntry> entries;
+    const QJsonValue list = object.value(key);
+    if (list.isUndefined())
+        return entries;
+    if (!list.isArray())
+        return std::nullopt;
+    for (const QJsonValue &value : list.toArray()) {
+        const QJsonObject item = value.toObject();
+        Reader entry{item};
+        FollowEntry decoded{entry.text(kId, true), entry.text(kUrl, true), Tools::cappedTitle(entry.text(kTitle)),
+                            entry.flag(kVouched)};
+        if (!value.isObject() || !entry.ok)
+            return std::nullopt;
+        entries.append(std::move(decoded));
+    }
+    return entries;
+}
+
+QJsonArray encodeEntries(const QList<FollowEntry> &entries)
+{
+    QJsonArray array;
+    for (const FollowEntry &entry : entries) {
+        QJsonObject object{{kId, entry.id}, {kUrl, entry.url}, {kTitle, entry.title}};
+        if (entry.vouched)
+            object.insert(kVouched, true);
+        array.append(object);
+    }
+    return array;
+}
+
 std::optional<FollowedSource> decodeSource(const QJsonValue &value)
 {
     if (!value.isObject())
@@ -142,8 +181,9 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
     FollowedSource source;
     source.id = QUuid::fromString(read.text(kId, true));
     source.url = read.text(kUrl, true);
-    source.title = read.text(kTitle);
-    source.site = read.text(kSite);
+    // Files written before titles were capped may hold one of any length.
+    source.title = Tools::cappedTitle(read.text(kTitle));
+    source.site = Tools::cappedTitle(read.text(kSite));
     source.entryCount = read.whole(kEntryCount);
     const auto added = read.date(kAdded, true);
     source.lastCheck = read.date(kLastCheck);
@@ -156,7 +196,7 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
             if (kind == name)
                 source.problem.kind = failure;
         }
-        source.problem.detail = read.text(kDetail);
+        source.problem.detail = Tools::cappedTitle(read.text(kDetail));
     }
     source.interval = FollowedSource::clampInterval(read.whole(kInterval).value_or(FollowedSource::kDefaultInterval));
     source.backoff = std::clamp<qint64>(read.whole(kBackoff).value_or(0), 0, FollowedSource::kLongestBackoff);
@@ -167,6 +207,14 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
     source.options.subtitles = read.flag(kSubtitles);
     source.options.sponsorBlock = read.flag(kSponsorBlock);
     source.options.folder = read.text(kFolder);
+    // A folder the engine would misread ("temp:/…" names its temporary folder, "$HOME"
+    // a variable) goes back to the default rather than being used.
+    if (!source.options.folder.isEmpty() && OptionCheck::folderProblem(source.options.folder)) {
+        qCWarning(lcFollowing) << "the folder" << source.options.folder << "of" << source.url
+                               << "is not an absolute path the engine takes as it is; using the default folder";
+        source.options.folder.clear();
+    }
+    source.localAllowed = read.flag(kLocalNetwork);
     source.newSinceVisit = int(std::clamp<qint64>(read.whole(kNewSinceVisit).value_or(0), 0, 1'000'000));
     for (const QString &key : read.texts(kSeen)) {
         bool ok = false;
@@ -176,18 +224,12 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
         source.seen.append(value);
     }
     source.backlog = int(std::clamp<qint64>(read.whole(kBacklog).value_or(0), 0, 1'000'000));
-    if (const QJsonValue pending = object.value(kPending); !pending.isUndefined()) {
-        if (!pending.isArray())
-            return std::nullopt;
-        for (const QJsonValue &value : pending.toArray()) {
-            const QJsonObject item = value.toObject();
-            Reader entry{item};
-            FollowEntry pendingEntry{entry.text(kId, true), entry.text(kUrl, true), entry.text(kTitle)};
-            if (!value.isObject() || !entry.ok)
-                return std::nullopt;
-            source.pending.append(std::move(pendingEntry));
-        }
-    }
+    auto pending = decodeEntries(object, kPending);
+    auto held = decodeEntries(object, kHeld);
+    if (!pending || !held)
+        return std::nullopt;
+    source.pending = std::move(*pending);
+    source.held = std::move(*held);
     if (!read.ok || source.id.isNull() || source.url.isEmpty() || !added || !next)
         return std::nullopt;
     source.added = *added;
@@ -241,12 +283,12 @@ QJsonObject encodeSource(const FollowedSource &source)
     for (const quint64 key : source.seen)
         seen.append(QStringLiteral("%1").arg(key, 16, 16, QLatin1Char('0')));
     object.insert(kSeen, seen);
-    if (!source.pending.isEmpty()) {
-        QJsonArray pending;
-        for (const FollowEntry &entry : source.pending)
-            pending.append(QJsonObject{{kId, entry.id}, {kUrl, entry.url}, {kTitle, entry.title}});
-        object.insert(kPending, pending);
-    }
+    if (!source.pending.isEmpty())
+        object.insert(kPending, encodeEntries(source.pending));
+    if (!source.held.isEmpty())
+        object.insert(kHeld, encodeEntries(source.held));
+    if (source.localAllowed)
+        object.insert(kLocalNetwork, true);
     return object;
 }
 
@@ -270,10 +312,18 @@ std::optional<QList<FollowedSource>> decode(const QByteArray &json)
     if (root.value(kVersion).toInt(-1) != kFormatVersion || !root.value(kSources).isArray())
         return std::nullopt;
     QList<FollowedSource> sources;
+    QSet<QUuid> ids;
     for (const QJsonValue &value : root.value(kSources).toArray()) {
         auto source = decodeSource(value);
         if (!source)
             return std::nullopt;
+        // Two sources of one id (an edited file) would be one to every look-up: the other
+        // would stay due for ever. The later one is given an id of its own.
+        if (ids.contains(source->id)) {
+            qCWarning(lcFollowing) << "two followed sources share the id" << source->id << "; giving" << source->url << "a new one";
+            source->id = QUuid::createUuid();
+        }
+        ids.insert(source->id);
         sources.append(std::move(*source));
     }
     return sources;

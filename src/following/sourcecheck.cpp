@@ -18,6 +18,10 @@ SourceCheck::SourceCheck(QObject *parent)
     });
     connect(&m_run, &ToolRun::finished, this, [this](const RunResult &run) {
         CheckResult result;
+        if (run.outputTooLarge) {
+            end({std::nullopt, {CheckFailure::unreadable, QStringLiteral("more than %1 MiB of output").arg(ToolRun::kOutputLimit >> 20)}});
+            return;
+        }
         if (run.status == 0)
             result.listing = parseListing(run.out.toUtf8());
         if (result.listing && !result.listing->isList) {

@@ -1,6 +1,7 @@
 #include "sourcelisting.h"
 
 #include "base/childprocess.h"
+#include "base/format.h"
 #include "engine/commandline.h"
 #include "settings/settings.h"
 
@@ -31,8 +32,8 @@ std::optional<SourceListing> parseListing(QByteArrayView json)
         return std::nullopt;
     const QJsonObject root = document.object();
     SourceListing listing;
-    listing.title = firstText(root, {QLatin1StringView("title"), QLatin1StringView("playlist_title")});
-    listing.site = firstText(root, {QLatin1StringView("extractor_key"), QLatin1StringView("extractor")});
+    listing.title = Tools::cappedTitle(firstText(root, {QLatin1StringView("title"), QLatin1StringView("playlist_title")}));
+    listing.site = Tools::cappedTitle(firstText(root, {QLatin1StringView("extractor_key"), QLatin1StringView("extractor")}));
     listing.isList = root.value(QLatin1StringView("_type")).toString() == u"playlist";
     if (!listing.isList)
         return listing;
@@ -50,7 +51,10 @@ std::optional<SourceListing> parseListing(QByteArrayView json)
         entry.id = firstText(object, {QLatin1StringView("id")});
         if (entry.id.isEmpty())
             entry.id = entry.url;
-        entry.title = firstText(object, {QLatin1StringView("title")});
+        entry.title = Tools::cappedTitle(firstText(object, {QLatin1StringView("title")}));
+        // A link or id no real source gives would be kept and written out at every save.
+        if (entry.url.size() > Tools::kLinkLimit || entry.id.size() > Tools::kLinkLimit)
+            continue;
         if (ids.contains(entry.id))
             continue;
         ids.insert(entry.id);

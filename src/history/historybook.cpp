@@ -1,5 +1,6 @@
 #include "historybook.h"
 
+#include "base/format.h"
 #include "history/historylist.h"
 #include "history/historystore.h"
 #include "history/logging.h"
@@ -27,18 +28,26 @@ void HistoryBook::load()
 
 void HistoryBook::record(const DownloadItem &item)
 {
+    // Pages choose titles, thumbnails and, through a vireloom: address, even the link; the
+    // history is written out whole at every change, so none of them may be of any size.
+    if (item.url().size() > Tools::kLinkLimit) {
+        qCWarning(lcHistory) << "not recorded: a link of" << item.url().size() << "characters";
+        return;
+    }
     HistoryEntry entry;
     entry.id = QUuid::createUuid();
-    entry.title = item.title();
+    entry.title = Tools::cappedTitle(item.title());
     entry.url = item.url();
     if (!item.files().isEmpty())
         entry.file = item.files().last();
-    entry.site = item.site();
+    entry.site = Tools::cappedTitle(item.site());
     entry.quality = item.quality().shortLabel();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     entry.date = now.addMSecs(-now.time().msec());
-    if (const auto thumbnail = item.thumbnailUrl())
-        entry.thumbnail = thumbnail->toString(QUrl::FullyEncoded);
+    if (const auto thumbnail = item.thumbnailUrl()) {
+        if (const QString link = thumbnail->toString(QUrl::FullyEncoded); link.size() <= Tools::kLinkLimit)
+            entry.thumbnail = link;
+    }
     // Files that cannot be measured count nothing; the sum is known even then.
     qint64 bytes = 0;
     for (const QString &file : item.files())

@@ -1,5 +1,6 @@
 #include "historystore.h"
 
+#include "base/format.h"
 #include "base/storedfile.h"
 #include "history/logging.h"
 
@@ -113,10 +114,11 @@ std::optional<HistoryEntry> decodeEntry(const QJsonValue &value)
     Reader read{object};
     HistoryEntry entry;
     const auto id = parseId(read.required(kId));
-    entry.title = read.required(kTitle);
+    // A file written before titles were capped may hold one of any length.
+    entry.title = Tools::cappedTitle(read.required(kTitle));
     entry.url = read.required(kUrl);
     entry.file = read.optionalText(kFile);
-    entry.site = read.required(kSite);
+    entry.site = Tools::cappedTitle(read.required(kSite));
     entry.quality = read.required(kQuality);
     const auto date = parseDate(read.required(kDate));
     entry.thumbnail = read.optionalText(kThumbnail);

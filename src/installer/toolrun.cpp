@@ -26,6 +26,7 @@ void ToolRun::start(const QString &path, const QStringList &args, const std::opt
 {
     Q_ASSERT_X(!isRunning(), "ToolRun::start", "one run at a time");
     m_stopped = false;
+    m_tooLarge = false;
     m_out.clear();
     m_err.clear();
     m_process.setProgram(path);
@@ -53,8 +54,19 @@ bool ToolRun::isRunning() const
 
 void ToolRun::collect()
 {
+    if (m_tooLarge) {
+        m_process.readAllStandardOutput();
+        m_process.readAllStandardError();
+        return;
+    }
     m_out += m_process.readAllStandardOutput();
     m_err += m_process.readAllStandardError();
+    if (m_out.size() > kOutputLimit || m_err.size() > kOutputLimit) {
+        m_tooLarge = true;
+        m_out.clear();
+        m_err.clear();
+        m_process.kill();
+    }
 }
 
 void ToolRun::onFinished(int exitCode, QProcess::ExitStatus)
@@ -66,7 +78,8 @@ void ToolRun::onFinished(int exitCode, QProcess::ExitStatus)
         return;
     }
     RunResult result;
-    result.status = exitCode;
+    result.status = m_tooLarge ? -1 : exitCode;
+    result.outputTooLarge = m_tooLarge;
     result.out = QString::fromUtf8(m_out);
     result.err = QString::fromUtf8(m_err);
     m_out.clear();

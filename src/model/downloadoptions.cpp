@@ -27,6 +27,7 @@ const QLatin1StringView kOutputPattern("outputPattern");
 const QLatin1StringView kPlaylistItems("playlistItems");
 const QLatin1StringView kIgnoreArchive("ignoreArchive");
 const QLatin1StringView kFolder("folder");
+const QLatin1StringView kListedTitle("listedTitle");
 
 // A week is more than any media a time range is cut from; a larger number is a typo.
 constexpr double kLongestMedia = 24 * 3600.0 * 7;
@@ -86,6 +87,8 @@ QJsonObject DownloadOptions::toJson() const
         json.insert(kIgnoreArchive, true);
     if (folder)
         json.insert(kFolder, *folder);
+    if (listedTitle)
+        json.insert(kListedTitle, *listedTitle);
     return json;
 }
 
@@ -147,7 +150,8 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
     options.ignoreArchive = flag(kIgnoreArchive);
     options.folder = optionalText(kFolder);
     if (options.folder)
-        ok = ok && QFileInfo(*options.folder).isAbsolute() && !hasControl(*options.folder);
+        ok = ok && !OptionCheck::folderProblem(*options.folder);
+    options.listedTitle = optionalText(kListedTitle);
 
     if (!ok || OptionCheck::problem(options))
         return std::nullopt;
@@ -275,6 +279,17 @@ std::optional<QString> cookiesFileProblem(const QString &path)
     if (info.isAbsolute() && info.isFile() && info.isReadable() && !hasControl(path))
         return std::nullopt;
     return L(u"O arquivo de cookies não existe ou não pode ser lido."_s);
+}
+
+std::optional<QString> folderProblem(const QString &path)
+{
+    if (!QFileInfo(path).isAbsolute() || hasControl(path))
+        return L(u"A pasta precisa ser um caminho absoluto, sem caracteres de controle."_s);
+    // What os.path.expandvars replaces on POSIX: "$" before an ASCII word character or "{".
+    static const QRegularExpression variable(u"\\$[A-Za-z0-9_{]"_s);
+    if (variable.match(path).hasMatch() || path.trimmed() != path)
+        return L(u"O yt-dlp leria este caminho de outro jeito (troca “$nome” por variáveis e corta espaços nas pontas): escolha outra pasta."_s);
+    return std::nullopt;
 }
 
 std::optional<QString> pauseProblem(double seconds)

@@ -40,6 +40,9 @@ struct DownloadOptions
     bool ignoreArchive = false;
     // The folder a resumed download continues in, so that its partial files are found.
     std::optional<QString> folder;
+    // A followed entry's title as its source lists it: the page of a bare media link names
+    // it only by the link's file name, and then this title is used instead.
+    std::optional<QString> listedTitle;
 
     bool isDefault() const { return *this == DownloadOptions(); }
 
@@ -72,6 +75,10 @@ std::optional<QString> subLangsProblem(QStringView langs);
 std::optional<QString> categoriesProblem(DownloadOptions::SponsorBlock mode, const QStringList &categories);
 std::optional<QString> proxyProblem(QStringView proxy);
 std::optional<QString> cookiesFileProblem(const QString &path);
+// A download folder must be an absolute path without control characters that the engine
+// takes as it is: yt-dlp replaces "$name" and "${name}" in it by the environment's
+// values and cuts blanks off its ends, so such a folder would not be the one shown.
+std::optional<QString> folderProblem(const QString &path);
 // Ten minutes between requests is already more than any site asks for.
 inline constexpr double longestPause = 600;
 std::optional<QString> pauseProblem(double seconds);

@@ -146,6 +146,20 @@ QByteArray SingleInstance::encode(const QStringList &arguments)
 
 SingleInstance::Role SingleInstance::claim(const QStringList &arguments)
 {
+    const Role role = lockWithoutListening(arguments);
+    if (role != Role::Primary)
+        return role;
+    // Whatever socket file is there was left by an instance that is gone.
+    QLocalServer::removeServer(m_socketPath);
+    if (!m_server.listen(m_socketPath)) {
+        qCWarning(lcInstance) << "cannot listen on" << m_socketPath << m_server.errorString();
+        return Role::Failed;
+    }
+    return Role::Primary;
+}
+
+SingleInstance::Role SingleInstance::lockWithoutListening(const QStringList &arguments)
+{
     if (m_socketPath.isEmpty()) {
         qCWarning(lcInstance) << "no private folder for the instance socket";
         return Role::Failed;
@@ -165,15 +179,8 @@ SingleInstance::Role SingleInstance::claim(const QStringList &arguments)
     QElapsedTimer waited;
     waited.start();
     while (true) {
-        if (m_lock->tryLock(0)) {
-            // Whatever socket file is there was left by an instance that is gone.
-            QLocalServer::removeServer(m_socketPath);
-            if (!m_server.listen(m_socketPath)) {
-                qCWarning(lcInstance) << "cannot listen on" << m_socketPath << m_server.errorString();
-                return Role::Failed;
-            }
+        if (m_lock->tryLock(0))
             return Role::Primary;
-        }
         if (forward(arguments))
             return Role::Forwarded;
         // The primary may hold the lock but not listen yet, or be just dying.

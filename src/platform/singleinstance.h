@@ -34,6 +34,12 @@ public:
     // the socket's folder is open to other users.
     Role claim(const QStringList &arguments);
 
+    // For a launch that only stores what it was given: takes the lock without listening,
+    // so that no instance starts, and none saves, while it writes; hands `arguments` over
+    // instead to a primary that answers within the wait. Failed when the lock stays held
+    // by an instance that will not take them (too large a message, no answer).
+    Role lockWithoutListening(const QStringList &arguments);
+
     QString socketPath() const { return m_socketPath; }
 
     // Hands `arguments` to a primary instance already listening at `socketPath`, with

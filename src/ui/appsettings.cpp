@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "following/downloadwindow.h"
+#include "model/downloadoptions.h"
 #include "model/qualitychoice.h"
 
 #include <QFileInfo>
@@ -59,16 +60,20 @@ QUrl AppSettings::folderUrl() const
     return QUrl::fromLocalFile(m_settings->folder());
 }
 
-void AppSettings::chooseFolder(const QUrl &folder)
+QString AppSettings::chooseFolder(const QUrl &folder)
 {
     if (!folder.isLocalFile())
-        return;
+        return {};
     QString path = folder.toLocalFile();
     if (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
     if (path.isEmpty() || !QFileInfo(path).isDir())
-        return;
+        return {};
+    // The engine would write somewhere else than the folder shown.
+    if (const auto why = OptionCheck::folderProblem(path))
+        return *why;
     write(SettingsKey::folder, path);
+    return {};
 }
 
 QString AppSettings::quality() const

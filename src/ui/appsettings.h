@@ -57,8 +57,9 @@ public:
     // The download folder with the home folder written as "~".
     QString folderText() const;
     QUrl folderUrl() const;
-    // Stores the folder the chooser returned; a location that is not a local folder changes nothing.
-    Q_INVOKABLE void chooseFolder(const QUrl &folder);
+    // Stores the folder the chooser returned; a location that is not a local folder changes
+    // nothing. Returns why a folder was refused, empty when it was taken or ignored.
+    Q_INVOKABLE QString chooseFolder(const QUrl &folder);
 
     // The preset the engine will use: a stored id that names none reads as "best".
     QString quality() const;

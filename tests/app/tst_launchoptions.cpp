@@ -3,10 +3,13 @@
 #include "support/files.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using Action = LaunchOptions::Action;
@@ -111,6 +114,46 @@ private slots:
         QVERIFY(names.contains(u"version"_s));
         for (const QString &name : names)
             QVERIFY2(roff.contains(u"\\-\\-"_s + name), qPrintable(name));
+    }
+
+    // --follow with an instance that holds the lock but does not take the request: nothing
+    // is written behind its back (its next save would lose it), and the launch says so.
+    // Once no instance holds the lock, the request is stored.
+    void refusedFollowIsNotWrittenAnyway()
+    {
+        QTemporaryDir root;
+        const QString runtime = root.filePath(u"runtime"_s);
+        QVERIFY(QDir().mkpath(runtime + u"/vireloom"_s));
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(runtime + u"/vireloom"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+            env.remove(name);
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+        env.insert(u"HOME"_s, root.filePath(u"home"_s));
+        env.insert(u"XDG_DATA_HOME"_s, root.filePath(u"data"_s));
+        env.insert(u"XDG_CONFIG_HOME"_s, root.filePath(u"config"_s));
+        env.insert(u"XDG_CACHE_HOME"_s, root.filePath(u"cache"_s));
+        const QString following = root.filePath(u"data/Vireloom/following.json"_s);
+        const QStringList arguments{u"--follow"_s, u"http://127.0.0.1:9/feed.xml"_s};
+
+        // An instance as one that hangs: it holds the lock and never answers.
+        auto busy = std::make_unique<QLockFile>(runtime + u"/vireloom/instance.sock.lock"_s);
+        QVERIFY(busy->tryLock(0));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VIRELOOM_APP), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 1);
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(said.contains(u"nothing was followed"_s), qPrintable(said));
+        QVERIFY(!QFile::exists(following));
+
+        busy.reset();
+        program.start(QStringLiteral(VIRELOOM_APP), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(readFile(following).contains("127.0.0.1:9/feed.xml"));
     }
 
     // The program itself, with no display and an empty runtime folder: these launches must end

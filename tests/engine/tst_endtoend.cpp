@@ -10,6 +10,7 @@
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/downloadoptions.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/httpserver.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -556,8 +558,12 @@ private slots:
                              "<link>http://127.0.0.1/</link><description>Episodes</description>";
             for (int n = count; n >= 1; --n) {
                 const QByteArray number = QByteArray::number(n);
-                xml += "<item><title>Episode " + number + "</title><guid>followed-" + number + "</guid><enclosure url=\""
-                     + m_server.url(u"/followed/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
+                // The second's title holds what a template or a replacement text would read.
+                const QByteArray title = n == 2 ? "Episode 2 %(id)s \\1 $HOME" : "Episode " + number;
+                // Podcast hosts add tracking to their links; the page is still named by the file.
+                const QByteArray query = n == 3 ? "?utm=feed" : "";
+                xml += "<item><title>" + title + "</title><guid>followed-" + number + "</guid><enclosure url=\""
+                     + m_server.url(u"/followed/ep%1.mp4"_s.arg(n)).toEncoded() + query + "\" type=\"video/mp4\"/></item>";
             }
             m_server.route(u"/followed.xml"_s, served(xml + "</channel></rss>\n", "application/rss+xml"));
         };
@@ -579,15 +585,18 @@ private slots:
         serveFeed(3);
         following.checkNow(*id);
         QTRY_COMPARE_WITH_TIMEOUT(m_downloader->queue()->items()->count(), 2, kRun);
+        // Each bare media link is saved and shown under its title from the feed.
         QStringList titles;
         for (const DownloadItem *item : m_downloader->queue()->items()->items()) {
             QVERIFY(finished(item) && isDone(item));
             QCOMPARE(item->source(), u"Followed Feed"_s);
-            titles << QFileInfo(item->files().value(0)).fileName();
+            titles << item->title();
+            QVERIFY2(QFileInfo(item->files().value(0)).fileName().startsWith(u"Episode "_s), qPrintable(item->files().value(0)));
         }
         titles.sort();
-        QCOMPARE(titles, (QStringList{u"ep2.mp4"_s, u"ep3.mp4"_s}));
-        QVERIFY(QFileInfo::exists(m_folder + u"/Followed Feed/ep3.mp4"_s));
+        QCOMPARE(titles, (QStringList{u"Episode 2 %(id)s \\1 $HOME"_s, u"Episode 3"_s}));
+        QVERIFY(QFileInfo::exists(m_folder + u"/Followed Feed/Episode 3.mp4"_s));
+        QCOMPARE(m_downloader->history()->entries().value(0).title.startsWith(u"Episode "_s), true);
         QCOMPARE(m_desktop.calls.filter(u"followed"_s), QStringList{u"followed 2 new from Followed Feed"_s});
         QCOMPARE(readFile(RunFiles::archive()).count('\n'), 2);
 
@@ -609,8 +618,82 @@ private slots:
             if (!item->alreadyArchived())
                 fetched << QFileInfo(item->files().value(0)).fileName();
         }
-        QCOMPARE(fetched, QStringList{u"ep1.mp4"_s});
+        QCOMPARE(fetched, QStringList{u"Episode 1.mp4"_s});
         QCOMPARE(readFile(RunFiles::archive()).count('\n'), 3);
+    }
+
+    // A source's title becomes a folder inside the download folder, whatever it holds:
+    // the engine expands "$" and "~" in the paths it is given.
+    void sourceTitlesStayInsideTheFolder()
+    {
+        const QByteArray home = QFile::encodeName(m_root->filePath(u"home"_s));
+        const QByteArray realHome = qgetenv("HOME");
+        // Should anything still expand, it lands in the test's own folder.
+        qputenv("HOME", home);
+        const auto restore = qScopeGuard([realHome] { qputenv("HOME", realHome); });
+        m_server.routeFile(u"/expand/ep1.mp4"_s, media("clip"), "video/mp4");
+        m_server.route(u"/expand.xml"_s, served("<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel><title>..${HOME}</title>"
+                                                "<link>http://127.0.0.1/</link><description>d</description><item><title>One</title>"
+                                                "<guid>expand-1</guid><enclosure url=\"" + m_server.url(u"/expand/ep1.mp4"_s).toEncoded()
+                                                + "\" type=\"video/mp4\"/></item></channel></rss>\n", "application/rss+xml"));
+        Following &following = *m_downloader->following();
+        const std::optional<QUuid> id = following.add(m_server.url(u"/expand.xml"_s).toString(), 1);
+        QVERIFY(id);
+        QTRY_COMPARE_WITH_TIMEOUT(m_downloader->queue()->items()->count(), 1, kRun);
+        const DownloadItem *item = m_downloader->queue()->items()->at(0);
+        QVERIFY(finished(item) && isDone(item));
+        QCOMPARE(item->files(), QStringList{m_folder + u"/.._{HOME}/One.mp4"_s});
+        QVERIFY(QFileInfo::exists(item->files().value(0)));
+        QVERIFY(!QFileInfo::exists(QString::fromLocal8Bit(home)));
+    }
+
+    // Where the engine puts a file for a download folder, beside whether Vireloom takes
+    // that folder: every folder it would read as another is refused.
+    void foldersTheEngineReadsOtherwiseAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("variable") << u"$VIRELOOM_ELSEWHERE"_s;
+        QTest::newRow("braced variable") << u"in ${VIRELOOM_ELSEWHERE}"_s;
+        QTest::newRow("home variable") << u"$HOME"_s;
+        QTest::newRow("trailing blank") << u"blank "_s;
+        QTest::newRow("lone dollar") << u"cost $ 5"_s;
+        QTest::newRow("dollar at the end") << u"cash$"_s;
+        QTest::newRow("percent") << u"100% %(id)s"_s;
+        QTest::newRow("tilde inside") << u"a~b"_s;
+    }
+
+    void foldersTheEngineReadsOtherwiseAreRefused()
+    {
+        QFETCH(QString, name);
+        const QString elsewhere = m_root->filePath(u"elsewhere"_s);
+        qputenv("VIRELOOM_ELSEWHERE", QFile::encodeName(elsewhere));
+        // What "$HOME" reaches is the test's own folder.
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(elsewhere));
+        const auto restore = qScopeGuard([realHome] {
+            qputenv("HOME", realHome);
+            qunsetenv("VIRELOOM_ELSEWHERE");
+        });
+        const QString folder = m_root->filePath(u"chosen/"_s) + name;
+        QProcess engine;
+        engine.setProcessEnvironment(Tools::env());
+        engine.start(u"/usr/bin/yt-dlp"_s, {u"--ignore-config"_s, u"--no-progress"_s, u"-P"_s, folder, u"-o"_s, u"x.%(ext)s"_s,
+                                            u"--"_s, m_server.url(u"/media/clip.mp4"_s).toString()});
+        QVERIFY(QTest::qWaitFor([&engine] { return engine.state() == QProcess::NotRunning; }, kRun));
+        QCOMPARE(engine.exitCode(), 0);
+        const bool takenAsItIs = QFileInfo::exists(folder + u"/x.mp4"_s);
+        QCOMPARE(!OptionCheck::folderProblem(folder).has_value(), takenAsItIs);
+
+        if (!takenAsItIs) {
+            // Set as the download folder, it fails the download, saying why, before any run.
+            QDir(elsewhere).removeRecursively();
+            m_settings->setValue(SettingsKey::folder, folder);
+            DownloadItem *item = addOne(u"/media/clip.mp4"_s);
+            QVERIFY(finished(item));
+            QCOMPARE(item->stateName(), u"failed"_s);
+            QCOMPARE(item->failureMessage(), *OptionCheck::folderProblem(folder));
+            QVERIFY(!QFileInfo::exists(elsewhere));
+        }
     }
 
 private:

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QHostAddress>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -66,6 +67,9 @@ class TestFollowing : public QObject
     QList<double> m_dice;
     std::optional<QString> m_engine;
     std::chrono::milliseconds m_timeLimit{std::chrono::minutes(1)};
+    // What the stand-in resolver answers for a name; a name not listed fails to resolve.
+    // No test asks a real resolver: nothing but loopback is ever reached.
+    QHash<QString, QList<QHostAddress>> m_answers;
 
     QString file() const { return m_root->filePath(u"support/following.json"_s); }
 
@@ -77,6 +81,10 @@ class TestFollowing : public QObject
         environment.random = [this] { return m_dice.size() > 1 ? m_dice.takeFirst() : m_dice.value(0, 0.5); };
         environment.engine = [this] { return m_engine; };
         environment.checkTimeLimit = m_timeLimit;
+        environment.lookup = [this](const QString &host, QObject *context, std::function<void(const QList<QHostAddress> &)> answer) {
+            // Answered later, as a resolver does.
+            QMetaObject::invokeMethod(context, [answer, addresses = m_answers.value(host)] { answer(addresses); }, Qt::QueuedConnection);
+        };
         return std::make_unique<Following>(m_settings.get(), environment);
     }
 
@@ -126,6 +134,8 @@ private slots:
         m_dice = {0.5};
         m_engine = kEngine;
         m_timeLimit = std::chrono::minutes(1);
+        m_answers = {{u"rebind.example"_s, {QHostAddress(u"93.184.216.34"_s), QHostAddress(u"127.0.0.1"_s)}},
+                     {u"cdn.example"_s, {QHostAddress(u"93.184.216.34"_s)}}};
     }
 
     // The settings write themselves out when they go, so they go before their folder.
@@ -377,6 +387,200 @@ private slots:
     }
 
     // Removing a source stops its check and forgets it, and leaves its downloads alone.
+    // A feed is remote text, as a vireloom: address is: entries whose host is, or resolves
+    // to, the local network wait on the source's card for the user's word, across restarts,
+    // and are never announced until then.
+    void entriesIntoTheLocalNetworkWait()
+    {
+        struct Row
+        {
+            const char *link;
+            bool held;
+        };
+        const Row rows[] = {
+            {"http://127.0.0.1:9/admin?action=reboot", true},
+            {"http://[::1]:9/ep.mp3", true},
+            {"http://2130706433:9/ep.mp3", true},
+            {"http://0x7f.1/ep.mp3", true},
+            {"http://192.168.1.1/ep.mp3", true},
+            {"http://nas.local/ep.mp3", true},
+            {"http://printer/ep.mp3", true},
+            {"http://rebind.example/ep.mp3", true},
+            {"http://gone.example/ep.mp3", true},
+            {"http://cdn.example/ep.mp3", false},
+            {"http://93.184.216.34/ep.mp3", false},
+        };
+        QByteArray xml = "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel><title>Mixed Feed</title><link>http://127.0.0.1/</link>"
+                         "<description>d</description>";
+        QStringList heldLinks;
+        QStringList goingLinks;
+        int n = 0;
+        for (const Row &row : rows) {
+            xml += "<item><title>Entry " + QByteArray::number(++n) + "</title><guid>mixed-" + QByteArray::number(n)
+                 + "</guid><enclosure url=\"" + QByteArray(row.link).replace("&", "&amp;") + "\" type=\"audio/mpeg\"/></item>";
+            (row.held ? heldLinks : goingLinks) << QString::fromLatin1(row.link);
+        }
+        m_server.route(u"/mixed.xml"_s, answer(200, xml + "</channel></rss>\n", "application/rss+xml"));
+
+        // Followed by a release that did not know of the rule: read once, never allowed in.
+        FollowedSource old;
+        old.id = QUuid::createUuid();
+        old.url = link(u"/mixed.xml"_s);
+        old.added = m_now.addDays(-1);
+        old.lastRead = old.added;
+        old.nextCheck = m_now.addDays(1);
+        QVERIFY(FollowingStore::save(file(), {old}));
+
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        QVERIFY(checkNow(*following, old.id));
+        QTRY_COMPARE(announced.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(announced.size(), 1);
+        QStringList going;
+        for (const FollowEntry &entry : announced.at(0).at(1).value<QList<FollowEntry>>()) {
+            // The engine adds a fragment of its own to a feed's links.
+            going << entry.url.section(u'#', 0, 0);
+            QVERIFY2(!entry.vouched, qPrintable(entry.url));
+        }
+        QCOMPARE(going, goingLinks);
+        QStringList held;
+        for (const FollowEntry &entry : following->find(old.id)->held)
+            held << entry.url.section(u'#', 0, 0);
+        QCOMPARE(held, heldLinks);
+        QCOMPARE(following->list()->index(0).data(FollowingList::HeldCountRole).toInt(), int(heldLinks.size()));
+        QVERIFY(following->find(old.id)->pending.size() == goingLinks.size());
+
+        // Started again: what went is announced again until taken; what is held stays held.
+        QVERIFY(following->flush());
+        following = makeFollowing();
+        QSignalSpy again(following.get(), &Following::newEntries);
+        following->announcePending();
+        QTRY_COMPARE(again.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(again.at(0).at(1).value<QList<FollowEntry>>().size(), goingLinks.size());
+        QCOMPARE(following->find(old.id)->held.size(), heldLinks.size());
+
+        // "Download": announced, vouched for, and pending until the queue takes them.
+        following->downloadHeld(old.id);
+        QCOMPARE(again.size(), 2);
+        const auto released = again.at(1).at(1).value<QList<FollowEntry>>();
+        QCOMPARE(released.size(), heldLinks.size());
+        QVERIFY(std::all_of(released.begin(), released.end(), [](const FollowEntry &entry) { return entry.vouched; }));
+        QVERIFY(following->find(old.id)->held.isEmpty());
+        QVERIFY(following->flush());
+        following = makeFollowing();
+        QSignalSpy afterRelease(following.get(), &Following::newEntries);
+        following->announcePending();
+        QTRY_COMPARE(afterRelease.size(), 1);
+        const auto pending = afterRelease.at(0).at(1).value<QList<FollowEntry>>();
+        QCOMPARE(std::count_if(pending.begin(), pending.end(), [](const FollowEntry &entry) { return entry.vouched; }),
+                 qsizetype(heldLinks.size()));
+    }
+
+    // A source the user follows although it is in the local network is allowed there once,
+    // for its own entries; "Ignore" lets held entries go for good.
+    void aLocalSourceIsAllowedWhenFollowed()
+    {
+        serve(u"/local.xml"_s, "Local Feed", 1);
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        const QUuid id = followAndRead(*following, u"/local.xml"_s);
+        QVERIFY(following->find(id)->localAllowed);
+        serve(u"/local.xml"_s, "Local Feed", 2);
+        QVERIFY(checkNow(*following, id));
+        QCOMPARE(announced.size(), 1);
+        QVERIFY(announced.at(0).at(1).value<QList<FollowEntry>>().at(0).vouched);
+        QVERIFY(following->flush());
+        QVERIFY(FollowingStore::load(file()).entries.at(0).localAllowed);
+
+        // A public name that resolves into the local network is such a source too; one
+        // whose lookup fails is not.
+        QVERIFY(following->find(*following->add(u"https://rebind.example/feed"_s))->localAllowed == false);
+        QTRY_VERIFY(following->find(following->sources().at(1).id)->localAllowed);
+        const auto failing = following->add(u"https://gone.example/feed"_s);
+        QTest::qWait(50);
+        QVERIFY(!following->find(*failing)->localAllowed);
+
+        // "Ignore": the entries go, for good.
+        FollowedSource waiting = *following->find(id);
+        waiting.held = {{u"x"_s, u"http://127.0.0.1:9/x"_s, u"X"_s}};
+        following.reset();
+        QVERIFY(FollowingStore::save(file(), {waiting}));
+        following = makeFollowing();
+        QCOMPARE(following->find(id)->held.size(), 1);
+        following->ignoreHeld(id);
+        QVERIFY(following->flush());
+        QCOMPARE(FollowingStore::load(file()).entries.at(0).held.size(), 0);
+    }
+
+    // Pending entries from a file written before the rule are screened at start like a
+    // check's: by the setting, the source's allowance and the entry's own host.
+    void pendingEntriesAreScreenedAtStart_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("sourceAllowed");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("vouched");
+        QTest::newRow("asked") << u"ask"_s << false << u"http://127.0.0.1:9/a"_s << true << false;
+        QTest::newRow("allowed by the settings") << u"allow"_s << false << u"http://127.0.0.1:9/a"_s << false << true;
+        QTest::newRow("local source") << u"ask"_s << true << u"http://127.0.0.1:9/a"_s << false << true;
+        QTest::newRow("public") << u"ask"_s << false << u"http://93.184.216.34/a"_s << false << false;
+        QTest::newRow("public, local source") << u"ask"_s << true << u"http://93.184.216.34/a"_s << false << false;
+        QTest::newRow("through a proxy") << u"ask"_s << false << u"http://cdn-x.example/a"_s << false << false;
+    }
+
+    void pendingEntriesAreScreenedAtStart()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, sourceAllowed);
+        QFETCH(QString, entry);
+        QFETCH(bool, held);
+        QFETCH(bool, vouched);
+        m_settings->setValue(SettingsKey::schemeLocalAddresses, setting);
+        if (QString::fromLatin1(QTest::currentDataTag()) == u"through a proxy")
+            m_settings->setValue(SettingsKey::proxy, u"http://127.0.0.1:9"_s);
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = u"https://feeds.example/show.xml"_s;
+        source.added = m_now;
+        source.nextCheck = m_now.addDays(1);
+        source.localAllowed = sourceAllowed;
+        source.pending = {{u"e"_s, entry, u"E"_s}};
+        QVERIFY(FollowingStore::save(file(), {source}));
+        auto following = makeFollowing();
+        QSignalSpy announced(following.get(), &Following::newEntries);
+        following->announcePending();
+        QTest::qWait(50);
+        QCOMPARE(following->find(source.id)->held.size(), held ? 1 : 0);
+        QCOMPARE(announced.size(), held ? 0 : 1);
+        if (!held)
+            QCOMPARE(announced.at(0).at(1).value<QList<FollowEntry>>().at(0).vouched, vouched);
+    }
+
+    void folderNamesKeepWhatTheEngineExpands_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << u"Morning Show"_s << u"Morning Show"_s;
+        QTest::newRow("parent and variable") << u"..${HOME}"_s << u".._{HOME}"_s;
+        QTest::newRow("variable") << u"$HOME"_s << u"_HOME"_s;
+        QTest::newRow("home") << u"~"_s << u"_"_s;
+        QTest::newRow("home of another") << u"~root/x"_s << u"_root_x"_s;
+        QTest::newRow("tilde inside") << u"A~B"_s << u"A~B"_s;
+        QTest::newRow("dots") << u".."_s << u"_"_s;
+        QTest::newRow("percent") << u"100% %(id)s"_s << u"100% %(id)s"_s;
+    }
+
+    void folderNamesKeepWhatTheEngineExpands()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QCOMPARE(FollowedSource::folderName(title), name);
+    }
+
     void removingKeepsFiles()
     {
         serve(u"/kept.xml"_s, "Kept Feed", 2);
@@ -443,8 +647,13 @@ private slots:
         QVERIFY(following->setAudioOnly(id, true));
         QCOMPARE(row.data(FollowingList::QualityRole).toString(), u"mp3"_s);
         QVERIFY(!following->chooseFolder(id, QUrl(u"https://example.org/folder"_s)));
+        // A folder the engine would read as another is refused, and the card says why.
+        QVERIFY(!following->chooseFolder(id, QUrl::fromLocalFile(u"/media/$USER"_s)));
+        QVERIFY(!row.data(FollowingList::FolderProblemRole).toString().isEmpty());
+        QVERIFY(!row.data(FollowingList::FolderChosenRole).toBool());
         QVERIFY(following->chooseFolder(id, QUrl::fromLocalFile(u"/media/shows/"_s)));
         QCOMPARE(row.data(FollowingList::FolderRole).toString(), u"/media/shows"_s);
+        QVERIFY(row.data(FollowingList::FolderProblemRole).toString().isEmpty());
         QVERIFY(row.data(FollowingList::FolderChosenRole).toBool());
         QVERIFY(following->chooseFolder(id, QUrl()));
         QCOMPARE(following->find(id)->downloadOptions(m_settings->folder()).folder, m_root->filePath(u"Downloads/Shown Feed"_s));

@@ -1,3 +1,4 @@
+#include "base/format.h"
 #include "base/paths.h"
 #include "following/following.h"
 #include "following/followingstore.h"
@@ -43,7 +44,9 @@ FollowedSource fullSource()
     source.newSinceVisit = 7;
     source.seen = {FollowedSource::entryKey(u"b"_s), FollowedSource::entryKey(u"a"_s), 0, ~quint64(0)};
     source.backlog = 3;
-    source.pending = {{u"b"_s, u"https://example.org/b"_s, u"Bee"_s}, {u"c"_s, u"https://example.org/c"_s, {}}};
+    source.pending = {{u"b"_s, u"https://example.org/b"_s, u"Bee"_s}, {u"c"_s, u"https://example.org/c"_s, {}, true}};
+    source.held = {{u"d"_s, u"http://192.168.1.2/d.mp3"_s, u"Dee"_s}};
+    source.localAllowed = true;
     return source;
 }
 
@@ -101,6 +104,7 @@ private slots:
         QTest::newRow("interval not whole") << with("\"interval\":21600", "\"interval\":1.5");
         QTest::newRow("seen not texts") << with("\"seen\":[]", "\"seen\":[1]");
         QTest::newRow("seen not a key") << with("\"seen\":[]", "\"seen\":[\"https://example.org/a\"]");
+        QTest::newRow("held not a list") << with("\"seen\":[]", "\"seen\":[],\"held\":{}");
         QTest::newRow("pending without a link") << with("\"seen\":[]", "\"seen\":[],\"pending\":[{\"id\":\"x\"}]");
         QTest::newRow("binary junk") << QByteArray("\x00\x01\x02\xff", 4);
     }
@@ -125,6 +129,59 @@ private slots:
         QCOMPARE(decoded->at(0).options.quality, Quality(Quality::best));
     }
 
+    // An edited file: a second source of the same id gets one of its own (else it would
+    // stay due for ever), and a folder the engine would misread goes back to the default.
+    void editedFilesAreMadeSound_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("absolute") << u"/media/shows"_s << true;
+        QTest::newRow("a plain dollar") << u"/media/cost $ 5"_s << true;
+        QTest::newRow("engine's temporary path") << u"temp:/tmp/x"_s << false;
+        QTest::newRow("relative") << u"shows/new"_s << false;
+        QTest::newRow("home shorthand") << u"~/shows"_s << false;
+        QTest::newRow("variable") << u"/media/$HOME"_s << false;
+        QTest::newRow("braced variable") << u"/media/${USER}x"_s << false;
+        QTest::newRow("line break") << u"/media/a\nb"_s << false;
+        QTest::newRow("trailing blank") << u"/media/shows "_s << false;
+    }
+
+    void editedFilesAreMadeSound()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, kept);
+        FollowedSource first = minimalSource();
+        first.options.folder = folder;
+        FollowedSource twin = minimalSource();
+        twin.id = first.id;
+        twin.url = u"https://example.org/other.xml"_s;
+        const QByteArray json = FollowingStore::encode({first, twin});
+        const auto decoded = FollowingStore::decode(json);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->size(), 2);
+        QCOMPARE(decoded->at(0).id, first.id);
+        QVERIFY(!decoded->at(1).id.isNull() && decoded->at(1).id != first.id);
+        QCOMPARE(decoded->at(1).url, twin.url);
+        QCOMPARE(decoded->at(0).options.folder, kept ? folder : QString());
+    }
+
+    // Files written before entries were held or titles capped read as they were, with
+    // what no real source gives cut down.
+    void olderAndOversizedFilesAreRead()
+    {
+        FollowedSource source = minimalSource();
+        source.title = QString(3 * 1024 * 1024, u'x');
+        source.pending = {{u"a"_s, u"http://127.0.0.1:9/a"_s, QString(5000, u'y')}};
+        const auto decoded = FollowingStore::decode(FollowingStore::encode({source}));
+        QVERIFY(decoded);
+        QCOMPARE(decoded->at(0).title.size(), Tools::kTitleLimit);
+        QVERIFY(decoded->at(0).title.endsWith(u'\u2026'));
+        QCOMPARE(decoded->at(0).pending.at(0).title.size(), Tools::kTitleLimit);
+        QVERIFY(!decoded->at(0).pending.at(0).vouched);
+        QVERIFY(!decoded->at(0).localAllowed);
+        QVERIFY(decoded->at(0).held.isEmpty());
+    }
+
     // A file that cannot be read is kept aside, whole, and reported; the service starts
     // empty and its saves go to a new file.
     void unreadableFileIsKeptAside()
@@ -138,6 +195,7 @@ private slots:
         Following::Environment environment;
         environment.file = path();
         environment.engine = [] { return std::optional<QString>(); };
+        environment.lookup = [](const QString &, QObject *, const std::function<void(const QList<QHostAddress> &)> &answer) { answer({}); };
         Following following(&settings, environment);
         QVERIFY(!following.setAsideFile().isEmpty());
         QVERIFY(following.setAsideFile().startsWith(path() + u".unreadable-"_s));
@@ -235,6 +293,17 @@ private slots:
         QCOMPARE(listing->entries.at(0), (FollowEntry{u"v2"_s, u"https://example.org/watch?v=v2"_s, u"Second"_s}));
         QCOMPARE(listing->entries.at(1).id, u"https://example.org/feed/ep1.mp4#x"_s);
 
+        // Titles no real source has are cut; links and ids of that size are of no use cut.
+        const QByteArray huge(20000, 'z');
+        const auto oversized = parseListing("{\"_type\": \"playlist\", \"title\": \"" + huge + "\", \"entries\": ["
+                                            "{\"id\": \"a\", \"url\": \"https://example.org/a\", \"title\": \"" + huge + "\"},"
+                                            "{\"id\": \"b\", \"url\": \"https://example.org/" + huge + "\"},"
+                                            "{\"id\": \"" + huge + "\", \"url\": \"https://example.org/c\"}]}");
+        QVERIFY(oversized);
+        QCOMPARE(oversized->title.size(), Tools::kTitleLimit);
+        QCOMPARE(oversized->entries.size(), 1);
+        QCOMPARE(oversized->entries.at(0).title.size(), Tools::kTitleLimit);
+
         QVERIFY(!parseListing("[]"));
         QVERIFY(!parseListing("{\"title\": \"One video\"}")->isList);
 
@@ -264,6 +333,8 @@ int churn()
     Settings settings(Tools::supportDir() + u"/settings.ini"_s);
     Following::Environment environment = Following::defaultEnvironment();
     environment.engine = [] { return std::optional<QString>(); };
+    // Names are never looked up here: nothing leaves the machine.
+    environment.lookup = [](const QString &, QObject *, const std::function<void(const QList<QHostAddress> &)> &answer) { answer({}); };
     Following following(&settings, environment);
     for (int n = int(following.sources().size());; ++n) {
         const auto id = following.add(u"https://example.org/feed-%1.xml"_s.arg(n));

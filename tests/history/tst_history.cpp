@@ -1,3 +1,4 @@
+#include "base/format.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
 #include "history/historystore.h"
@@ -248,6 +249,32 @@ private slots:
             again.record(item);
         }
         QCOMPARE(HistoryStore::decode(readFile(path()))->size(), 2);
+    }
+
+    // Pages choose titles and thumbnails: the history keeps them to sizes no real one has,
+    // and a link no real page gives is not recorded at all.
+    void oversizedTextsAreCapped()
+    {
+        HistoryBook book(path());
+        book.load();
+        DownloadItem item(u"https://example.com/v/1"_s, Quality::best, false);
+        item.setTitle(QString(8 * 1024 * 1024, u'x'));
+        item.setThumbnail(QUrl(u"https://i.example/"_s + QString(Tools::kLinkLimit, u'a')));
+        book.record(item);
+        QCOMPARE(book.list()->count(), 1);
+        QCOMPARE(book.list()->entries().first().title.size(), Tools::kTitleLimit);
+        QCOMPARE(book.list()->entries().first().thumbnail, std::nullopt);
+
+        DownloadItem longLink(u"https://example.com/"_s + QString(Tools::kLinkLimit, u'a'), Quality::best, false);
+        book.record(longLink);
+        QCOMPARE(book.list()->count(), 1);
+
+        // A file written before the cap reads with its titles cut.
+        HistoryEntry old = book.list()->entries().first();
+        old.title = QString(Tools::kTitleLimit * 3, u'y');
+        const auto decoded = HistoryStore::decode(HistoryStore::encode({old}));
+        QVERIFY(decoded);
+        QCOMPARE(decoded->first().title.size(), Tools::kTitleLimit);
     }
 
     void unreadableFileIsKeptAside()

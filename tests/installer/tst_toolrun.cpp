@@ -48,6 +48,31 @@ private slots:
         QCOMPARE(finished.size(), 1);
     }
 
+    // What a tool prints is collected up to a limit no listing reaches; beyond it the run
+    // is stopped and reported as unreadable, whichever stream overflows.
+    void outputBeyondTheLimitIsUnreadable_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("tooLarge");
+        QTest::newRow("just under") << u"head -c %1 /dev/zero"_s.arg(ToolRun::kOutputLimit) << false;
+        QTest::newRow("standard output") << u"head -c %1 /dev/zero; sleep 30"_s.arg(ToolRun::kOutputLimit + 1) << true;
+        QTest::newRow("standard error") << u"head -c %1 /dev/zero >&2; sleep 30"_s.arg(ToolRun::kOutputLimit + 1) << true;
+    }
+
+    void outputBeyondTheLimitIsUnreadable()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, tooLarge);
+        ToolRun run;
+        QSignalSpy finished(&run, &ToolRun::finished);
+        run.start(u"/bin/sh"_s, {u"-c"_s, script});
+        QVERIFY(finished.wait(20000));
+        const auto result = finished.first().first().value<RunResult>();
+        QCOMPARE(result.outputTooLarge, tooLarge);
+        QCOMPARE(result.out.size(), tooLarge ? 0 : ToolRun::kOutputLimit);
+        QVERIFY(tooLarge ? result.status != 0 : result.status == 0);
+    }
+
     // Engine programs run in the empty private folder made for them, never where the
     // application was started.
     void runsInTheEngineFolder()

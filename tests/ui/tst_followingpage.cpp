@@ -1,6 +1,10 @@
 #include "engine/downloader.h"
 #include "settings/settings.h"
+#include "engine/downloadqueue.h"
 #include "following/following.h"
+#include "following/followingstore.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
 #include "support/httpserver.h"
 #include "support/windowfixture.h"
 #include "ui/followingview.h"
@@ -104,6 +108,34 @@ private slots:
         QTest::keyClick(f.window(), Qt::Key_Return);
         QTRY_COMPARE(following->sources().size(), 0);
         QTRY_VERIFY(f.find(u"emptyState")->isVisible());
+    }
+
+    // Entries of a feed that point into the local network wait on its card; the user's word
+    // is given from the keyboard, and "Download" lets them reach the local network.
+    void heldEntriesAwaitTheUsersWord()
+    {
+        WindowFixture f;
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = u"https://feeds.example.org/show.xml"_s;
+        source.title = u"A show"_s;
+        source.added = QDateTime::currentDateTimeUtc();
+        source.nextCheck = source.added.addDays(1);
+        source.held = {{u"a"_s, u"http://192.168.1.20/a.mp3"_s, u"A"_s}, {u"b"_s, u"http://192.168.1.20/b.mp3"_s, u"B"_s}};
+        QVERIFY(FollowingStore::save(FollowingStore::defaultPath(), {source}));
+        QVERIFY(f.show({960, 640}));
+        f.shell().setSection(Shell::AppSection::following);
+        QTRY_VERIFY(f.find(u"heldEntries") && f.find(u"heldEntries")->isVisible());
+        QCOMPARE(f.textOf(u"heldText"), u"2 entries point into your local network"_s);
+        // Held entries are not announced at start.
+        QCOMPARE(f.downloader().queue()->items()->count(), 0);
+
+        f.find(u"downloadHeld")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Space);
+        QTRY_COMPARE(f.downloader().queue()->items()->count(), 2);
+        for (const DownloadItem *item : f.downloader().queue()->items()->items())
+            QVERIFY(!item->guarded());
+        QTRY_VERIFY(!f.find(u"heldEntries")->isVisible());
     }
 
     // The download window's times are typed on the settings page: a time that is not one

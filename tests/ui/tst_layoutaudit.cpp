@@ -261,6 +261,8 @@ private:
         read.nextCheck = now.addSecs(4 * 3600);
         read.newSinceVisit = 3;
         read.options.audioOnly = true;
+        // Two entries into the local network wait for the user's word.
+        read.held = {{u"a"_s, u"http://192.168.1.20/a.mp3"_s, u"A"_s}, {u"b"_s, u"http://192.168.1.20/b.mp3"_s, u"B"_s}};
 
         FollowedSource failed = read;
         failed.id = QUuid::createUuid();
@@ -269,6 +271,7 @@ private:
         failed.site = u"youtube:tab"_s;
         failed.newSinceVisit = 0;
         failed.options = {};
+        failed.held.clear();
         failed.problem = {CheckFailure::rateLimited,
                           u"ERROR: [youtube:tab] a-channel: HTTP Error 429: Too Many Requests. The site goes on to explain "
                           u"at length why it will not answer, with a link that has no spaces "

@@ -160,6 +160,43 @@ Surface {
             }
         }
 
+        // Entries that point into the local network wait here for the user's word.
+        RowLayout {
+            objectName: "heldEntries"
+            visible: root.model.heldCount > 0
+            Layout.fillWidth: true
+            spacing: 10
+
+            SymbolIcon {
+                symbol: "exclamationmark.triangle.fill"
+                size: 14
+                color: DS.warning
+            }
+
+            PlainLabel {
+                objectName: "heldText"
+                Layout.fillWidth: true
+                text: I18n.lp(root.model.heldCount, "%ld item aponta para a sua rede local|%ld itens apontam para a sua rede local")
+                font.pixelSize: DS.typeSmall
+                font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+            }
+
+            GhostButtonStyle {
+                objectName: "ignoreHeld"
+                compact: true
+                text: I18n.l("Ignorar")
+                onClicked: Downloader.following.ignoreHeld(root.model.sourceId)
+            }
+
+            PrimaryButtonStyle {
+                objectName: "downloadHeld"
+                compact: true
+                text: I18n.l("Baixar")
+                onClicked: Downloader.following.downloadHeld(root.model.sourceId)
+            }
+        }
+
         RowDivider {
             Layout.fillWidth: true
         }
@@ -241,6 +278,16 @@ Surface {
                 Accessible.name: I18n.l("Escolher a pasta desta fonte")
                 onClicked: root.folderRequested(root.model.sourceId)
             }
+        }
+
+        PlainLabel {
+            objectName: "sourceFolderProblem"
+            visible: root.model.folderProblem.length > 0
+            Layout.fillWidth: true
+            text: root.model.folderProblem
+            color: DS.danger
+            font.pixelSize: DS.typeCaption
+            wrapMode: Text.Wrap
         }
 
         RowLayout {

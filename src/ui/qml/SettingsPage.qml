@@ -83,7 +83,7 @@ Flickable {
         selectFolder: true
         title: folderDialog.title
         acceptLabel: folderDialog.acceptLabel
-        onAccepted: url => AppSettings.chooseFolder(url)
+        onAccepted: url => folderRow.problem = AppSettings.chooseFolder(url)
         onUnavailable: folderDialog.open()
     }
 
@@ -93,7 +93,7 @@ Flickable {
         objectName: "folderDialog"
         title: I18n.l("Escolher a pasta dos downloads")
         acceptLabel: I18n.l("Escolher")
-        onAccepted: AppSettings.chooseFolder(folderDialog.selectedFolder)
+        onAccepted: folderRow.problem = AppSettings.chooseFolder(folderDialog.selectedFolder)
     }
 
     ColumnLayout {
