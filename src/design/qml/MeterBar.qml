@@ -8,11 +8,18 @@ Item {
 
     property real fraction: 0
     property color color: DS.primary
+    // What screen readers call the bar; they read its value as the whole percent shown.
+    property string label
+    readonly property int value: Math.floor(Math.min(1, Math.max(0, root.fraction)) * 100 + 1e-9)
+    readonly property int minimumValue: 0
+    readonly property int maximumValue: 100
     // What the fill currently covers, following `fraction` with a short ease-out.
     property real shownFraction: DS.meterFraction(root.fraction)
 
     implicitHeight: 6
     Layout.fillWidth: true
+    Accessible.role: Accessible.ProgressBar
+    Accessible.name: root.label
 
     Behavior on shownFraction {
         NumberAnimation {

@@ -198,6 +198,7 @@ Surface {
             MeterBar {
                 objectName: "meter"
                 visible: texts.metered
+                label: I18n.l("Progresso")
                 fraction: texts.fraction
                 color: texts.waiting ? DS.muted : DS.primary
             }

@@ -178,6 +178,8 @@ Item {
             }
         }
 
-        T.ScrollBar.vertical: ScrollBarStyle {}
+        T.ScrollBar.vertical: ScrollBarStyle {
+            label: I18n.l("Downloads")
+        }
     }
 }
