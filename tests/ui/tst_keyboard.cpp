@@ -255,7 +255,9 @@ private slots:
         QTRY_VERIFY(shown());
         if (!inside.isEmpty()) {
             QTRY_COMPARE(window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(), inside);
-            QVERIFY(ringShown(window->activeFocusItem()));
+            // Menu entries draw their own highlight rather than the ring.
+            QVERIFY(ringShown(window->activeFocusItem()) || window->activeFocusItem()->property("highlighted").toBool()
+                    || window->activeFocusItem()->property("visualFocus").toBool());
         }
         picture(window, QTest::currentDataTag());
         QTest::keyClick(window, Qt::Key(closeKey));

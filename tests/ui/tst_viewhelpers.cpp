@@ -393,7 +393,8 @@ private slots:
             item.setProgress(permille / 1000.0);
             QVERIFY2(texts.spoken().endsWith(texts.status().section(u' ', 0, 0)), qPrintable(texts.spoken()));
         }
-        QCOMPARE(spoken.size(), 100);
+        // Once for each whole percent from 0 % to 100 %.
+        QCOMPARE(spoken.size(), 101);
         QCOMPARE(texts.spoken(), u"Clip, Downloading, 100%"_s);
     }
 

@@ -7,9 +7,7 @@ Text {
     textFormat: Text.PlainText
     color: DS.text
     font.pixelSize: DS.typeBody
-    // Read out as the text it shows, elided or not. A screen reader's review keys reach it;
-    // the keyboard's focus does not, so it is not offered as something to focus.
+    // Read out as the text it shows, elided or not.
     Accessible.role: Accessible.StaticText
     Accessible.name: text
-    Accessible.focusable: false
 }
