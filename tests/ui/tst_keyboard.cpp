@@ -277,6 +277,8 @@ private:
         const QString folder = qEnvironmentVariable("LAYOUT_PICTURES");
         if (folder.isEmpty())
             return;
+        // Past the entrances, which fade the cards in for half a second after a delay.
+        QTest::qWait(900);
         QString file = QString::fromLatin1(name).replace(u' ', u'-').remove(u',');
         window->grabWindow().save(QDir(folder).filePath(u"keyboard-%1-%2.png"_s.arg(QLocale::system().uiLanguages().value(0).left(2), file)));
     }
