@@ -42,7 +42,8 @@ void CardTexts::setItem(DownloadItem *item)
         connect(item, &DownloadItem::stateChanged, this, &CardTexts::followClock);
         connect(item, &DownloadItem::siteChanged, this, &CardTexts::siteChipChanged);
         for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
-                            &DownloadItem::sizeChanged, &DownloadItem::filesChanged})
+                            &DownloadItem::sizeChanged, &DownloadItem::speedChanged, &DownloadItem::playlistPosChanged,
+                            &DownloadItem::filesChanged})
             connect(item, signal, this, &CardTexts::updateSpoken);
         for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
                             &DownloadItem::sizeChanged, &DownloadItem::speedChanged, &DownloadItem::etaChanged,
@@ -99,7 +100,9 @@ QString CardTexts::spoken() const
 
 void CardTexts::updateSpoken()
 {
-    const QString next = m_item ? spokenText(m_item->title(), state(), m_item->progress(), status()) : QString();
+    // Before its first progress line a running download shows that it reads the page, not 0 %.
+    const DLState::Kind kind = m_item && state() == DLState::downloading && readingPage(*m_item) ? DLState::fetching : state();
+    const QString next = m_item ? spokenText(m_item->title(), kind, m_item->progress(), status()) : QString();
     if (next == m_spoken)
         return;
     m_spoken = next;
@@ -109,11 +112,14 @@ void CardTexts::updateSpoken()
 QString CardTexts::spokenText(const QString &title, DLState::Kind state, double progress, const QString &status)
 {
     QString what = status;
-    if (state == DLState::downloading) {
-        const double tens = std::isfinite(progress) ? std::floor(std::clamp(progress, 0.0, 1.0) * 10.0 + 1e-9) * 0.1 : 0.0;
-        what = L(QStringLiteral("Baixando")) + QStringLiteral(", ") + percentText(tens);
-    }
+    if (state == DLState::downloading)
+        what = L(QStringLiteral("Baixando")) + QStringLiteral(", ") + percentText(progress);
     return title.isEmpty() ? what : title + QStringLiteral(", ") + what;
+}
+
+bool CardTexts::readingPage(const DownloadItem &item)
+{
+    return item.progress() <= 0 && !item.size() && !item.speed() && item.playlistPos().isEmpty();
 }
 
 QString CardTexts::qualityChip() const
@@ -217,7 +223,7 @@ QString CardTexts::status() const
     case DLState::downloading: {
         // Until its first progress line the engine is still reading the page (a link that
         // starts at once has no probe before it).
-        if (item.progress() <= 0 && !item.size() && !item.speed() && item.playlistPos().isEmpty())
+        if (readingPage(item))
             return L(QStringLiteral("Lendo informações…"));
         const QString line = progressLine(item.progress(), sizeText(), m_speedText.of(item.speed()), m_etaText.of(item.eta()),
                                           item.playlistPos());

@@ -102,7 +102,7 @@ public:
     // this is read again whenever anything shown of the item changes.
     QString log() const;
     // The card read as one item by a screen reader: title, state and, while downloading,
-    // the progress in steps of ten percent, so that it is not announced at every change.
+    // the whole percent the card shows; it changes with that number, not with every line.
     QString spoken() const;
 
     // "Generic", "HTML5MediaEmbed" and the like name the engine's way of reading any page,
@@ -143,6 +143,8 @@ private:
     void followClock();
 
     void updateSpoken();
+    // Running, but no progress line has come yet: the engine still reads the page.
+    static bool readingPage(const DownloadItem &item);
 
     // A size, a speed or a time as text. Formatting goes through the locale and is the
     // costliest step of showing a progress line; consecutive lines mostly repeat the total

@@ -2,9 +2,11 @@
 """Reads the running window's accessibility tree as a screen reader does, over AT-SPI.
 
 Started inside a private X server and session bus (see run-accessibility). Every control
-that shows must have a name and a role that says what it is; the four pages are visited
-through the sidebar's own accessible actions, and buttons, check boxes and capsules must
-do what their Press and Toggle actions say, once.
+that shows must have a name and a role that says what it is, and a name that says what it
+acts on where several look alike. The four pages are visited through the sidebar's
+own accessible actions, and buttons, check boxes and capsules must do what their Press and
+Toggle actions say, once. A running download reads as its title, state and the percent it
+shows, with a progress bar that holds the value; a question is a dialog under its title.
 """
 import os
 import signal
@@ -20,8 +22,11 @@ NAMED_ROLES = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
     pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_MENU_ITEM,
     pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_LIST_ITEM,
-    pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_DIALOG,
+    pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_DIALOG, pyatspi.ROLE_SCROLL_BAR,
+    pyatspi.ROLE_PROGRESS_BAR,
 }
+# Names that say what a control does but not to what: a page holds several of each.
+BARE_NAMES = {"Decrease", "Increase", "Choose…", "Copy"}
 # Roles that say nothing of what a control does.
 VAGUE_ROLES = {pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_FILLER, pyatspi.ROLE_PANEL,
                pyatspi.ROLE_REDUNDANT_OBJECT, pyatspi.ROLE_INVALID}
@@ -34,7 +39,8 @@ EXPECTED = {
                   ("Following", {pyatspi.ROLE_PAGE_TAB}), ("Settings", {pyatspi.ROLE_PAGE_TAB}), ("Main menu", BUTTON_ROLES),
                   ("Paste a video link", ENTRY_ROLES), ("Quality: Best quality", BUTTON_ROLES),
                   ("Whole playlist", {pyatspi.ROLE_CHECK_BOX}), ("Options", BUTTON_ROLES),
-                  ("Download", BUTTON_ROLES), ("Paste a link,", {pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC})],
+                  ("Download", BUTTON_ROLES), ("Paste a link,", {pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC}),
+                  ("Downloads", {pyatspi.ROLE_SCROLL_BAR})],
     "history": [("Search by title, site or link", ENTRY_ROLES), ("Entry one", {pyatspi.ROLE_LIST_ITEM}),
                 ("Open", BUTTON_ROLES), ("Show in folder", BUTTON_ROLES), ("Download again", BUTTON_ROLES)],
     "following": [("Link to a channel, playlist or feed", ENTRY_ROLES), ("Quality", BUTTON_ROLES),
@@ -45,7 +51,9 @@ EXPECTED = {
                   ("Choose this source’s folder", BUTTON_ROLES), ("Resume", BUTTON_ROLES),
                   ("Check now", BUTTON_ROLES), ("Unfollow", BUTTON_ROLES)],
     "settings": [("Suggest copied links", {pyatspi.ROLE_CHECK_BOX}), ("Default quality", BUTTON_ROLES),
-                 ("Decrease", BUTTON_ROLES), ("Choose…", BUTTON_ROLES)],
+                 ("Decrease Simultaneous downloads (now 2)", BUTTON_ROLES),
+                 ("Increase Simultaneous downloads (now 2)", BUTTON_ROLES),
+                 ("Choose the download folder", BUTTON_ROLES)],
 }
 
 
@@ -98,6 +106,8 @@ def check(app, page):
             problems.append(f"no name: {describe(node)}")
         if node.getState().contains(pyatspi.STATE_FOCUSABLE) and role in VAGUE_ROLES:
             problems.append(f"focusable with the wrong role: {describe(node)}")
+        if role in BUTTON_ROLES and name in BARE_NAMES:
+            problems.append(f"says nothing of what it acts on: {describe(node)}")
     for prefix, roles in EXPECTED[page]:
         matches = [role for name, role in seen if name.startswith(prefix)]
         if not matches:
@@ -152,6 +162,87 @@ def settles(what, condition, problems):
     time.sleep(0.6)
     if not condition():
         problems.append(f"{what}, then no longer: the action ran twice")
+
+
+# Further down the settings page, scrolled out of sight but in the tree all the same.
+BELOW_THE_FOLD = ["Decrease Pause between requests (now 0)", "Increase Pause between requests (now 0)",
+                  "Choose the cookies file", "Copy the browser bookmark",
+                  "Copy the address for launchers and the terminal"]
+
+
+def every(node):
+    """Every node below `node`, shown or not."""
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from every(child)
+
+
+def check_whole_settings_page(app):
+    """Buttons past the first screen of settings say what they act on too."""
+    buttons = [n for n in every(app) if n.getRole() in BUTTON_ROLES]
+    names = {(n.name or "") for n in buttons}
+    problems = [f"not exposed: '{name}'" for name in BELOW_THE_FOLD if name not in names]
+    problems += [f"says nothing of what it acts on: {describe(n)}" for n in buttons if (n.name or "") in BARE_NAMES]
+    for problem in problems:
+        print(f"  {problem}", flush=True)
+    return [f"settings: {p}" for p in problems]
+
+
+def named_buttons(app, name):
+    return [n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "") == name]
+
+
+def check_running_card(app):
+    """The running download reads as its title, its state and the percent its card shows;
+    inside it, a progress bar says that percent (Qt 6.4 gives it no value interface)."""
+    problems = []
+    card = wait_for("the running download's card", lambda: next(
+        (n for n in showing(app) if n.getRole() == pyatspi.ROLE_LIST_ITEM and "Downloading" in (n.name or "")), None))
+    if card.name != "Title of slow-5, Downloading, 5%":
+        problems.append(f"the running card reads '{card.name}'")
+    bars = [n for n in showing(card) if n.getRole() == pyatspi.ROLE_PROGRESS_BAR]
+    if not bars:
+        problems.append("the running card has no progress bar")
+    else:
+        if (bars[0].name, bars[0].description) != ("Progress", "5%"):
+            problems.append(f"the progress bar reads '{bars[0].name}', '{bars[0].description}'")
+    print(f"running card: {len(problems)} problems", flush=True)
+    for problem in problems:
+        print(f"  {problem}", flush=True)
+    return [f"running card: {p}" for p in problems]
+
+
+def check_clear_question(app):
+    """"Clear history" opens a dialog under its question, with the keyboard on "Cancel"."""
+    problems = []
+    press(wait_for("the History tab", lambda: find(app, "History", pyatspi.ROLE_PAGE_TAB)))
+    press(wait_for("the Clear history button", lambda: next(iter(named_buttons(app, "Clear history")), None)))
+    try:
+        dialog = wait_for("the question", lambda: find(app, "Clear the history?", pyatspi.ROLE_DIALOG), 10)
+    except SystemExit:
+        dialogs = [describe(n) for n in showing(app) if n.getRole() == pyatspi.ROLE_DIALOG]
+        problems.append(f"no dialog named 'Clear the history?', only {dialogs}")
+        dialog = None
+    if dialog is not None:
+        try:
+            wait_for("the keyboard on Cancel", lambda: any(
+                n.getState().contains(pyatspi.STATE_FOCUSED) for n in named_buttons(app, "Cancel")), 10)
+        except SystemExit:
+            focused = [describe(n) for n in showing(app) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+            problems.append(f"the question opens with the keyboard on {focused}")
+        press(named_buttons(app, "Cancel")[0])
+        try:
+            wait_for("the question to close", lambda: find(app, "Clear the history?", pyatspi.ROLE_DIALOG) is None, 10)
+        except SystemExit:
+            problems.append("Cancel did not close the question")
+        if not find(app, "Entry one", pyatspi.ROLE_LIST_ITEM):
+            problems.append("Cancel cleared the history")
+    print(f"clear question: {len(problems)} problems", flush=True)
+    for problem in problems:
+        print(f"  {problem}", flush=True)
+    return [f"clear question: {p}" for p in problems]
 
 
 def check_playlist_box(app):
@@ -231,7 +322,8 @@ def main():
                                 start_new_session=True)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                QT_QUICK_BACKEND="software", LANGUAGE="en_US", LC_ALL="C.UTF-8")
-    app_process = subprocess.Popen([APP, "http://127.0.0.1:9/unreachable"], env=env, start_new_session=True)
+    app_process = subprocess.Popen([APP, "http://127.0.0.1:9/unreachable", "http://127.0.0.1:9/slow-5"],
+                                   env=env, start_new_session=True)
     failures = []
     try:
         app = wait_for("the application on the accessibility bus", application)
@@ -256,7 +348,11 @@ def main():
             for problem in problems:
                 print(f"  {problem}", flush=True)
             failures += [f"{page}: {p}" for p in problems]
+            if page == "settings":
+                failures += check_whole_settings_page(app)
+        failures += check_clear_question(app)
         press(wait_for("the Downloads tab", lambda: find(app, "Downloads", pyatspi.ROLE_PAGE_TAB)))
+        failures += check_running_card(app)
         failures += check_playlist_box(app)
         failures += check_options_sheet(app)
     finally:

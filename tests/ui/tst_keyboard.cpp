@@ -12,7 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
 
@@ -148,7 +150,139 @@ private slots:
         QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), before);
     }
 
+    // Tab through a long page at the smallest window: the control with the keyboard is never
+    // scrolled out of sight, whichever page it is.
+    void focusStaysInView_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("settings") << int(Shell::AppSection::settings) << u"settingsPage"_s << 0;
+        QTest::newRow("history") << int(Shell::AppSection::history) << u"historyPage"_s << 30;
+        QTest::newRow("downloads") << int(Shell::AppSection::downloads) << u"queue"_s << 12;
+    }
+
+    void focusStaysInView()
+    {
+        QFETCH(int, section);
+        QFETCH(QString, page);
+        QFETCH(int, entries);
+        WindowFixture f;
+        for (int i = 0; i < entries; ++i) {
+            if (section == int(Shell::AppSection::history))
+                f.addEntry(u"Entry %1"_s.arg(i), u"https://example.org/%1"_s.arg(i));
+            else
+                f.addItem(DLState::cancelled, u"Clip %1"_s.arg(i));
+        }
+        f.shell().setSection(Shell::AppSection(section));
+        QVERIFY(f.show({960, 640}));
+        QQuickItem *view = f.find(page);
+        QVERIFY(view);
+        QQuickWindow *window = f.window();
+        int onPage = 0;
+        qreal deepest = 0;
+        for (int presses = 0; presses < 120; ++presses) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QVERIFY(QQuickTest::qWaitForPolish(window));
+            QQuickItem *focused = window->activeFocusItem();
+            if (!focused || !view->isAncestorOf(focused))
+                continue;
+            ++onPage;
+            const QRectF shown = focused->mapRectToItem(view, QRectF(0, 0, focused->width(), focused->height()));
+            QVERIFY2(shown.top() >= -0.5 && shown.bottom() <= view->height() + 0.5,
+                     qPrintable(u"%1 at %2..%3 in a page %4 high"_s.arg(focused->objectName()).arg(shown.top())
+                                    .arg(shown.bottom()).arg(view->height())));
+            const qreal down = view->property("contentY").toReal() - view->property("originY").toReal();
+            if (down > view->height() && deepest <= view->height())
+                picture(window, qPrintable(u"scrolled-"_s + QString::fromLatin1(QTest::currentDataTag())));
+            deepest = std::max(deepest, down);
+        }
+        QVERIFY2(onPage > 20, qPrintable(QString::number(onPage)));
+        // The walk went down the page, not only over what the first screen shows.
+        QVERIFY(deepest > view->height());
+    }
+
+    // A sheet, a question or a menu opened from the keyboard gives the keyboard back to the
+    // control that opened it, ring and all; a question opens on its harmless answer, so
+    // Return there changes nothing.
+    void popupsGiveTheKeyboardBack_data()
+    {
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("popup");
+        QTest::addColumn<QString>("inside");
+        QTest::addColumn<int>("closeKey");
+        const int downloads = int(Shell::AppSection::downloads);
+        QTest::newRow("options sheet") << downloads << u"optionsButton"_s << u"optionsSheet"_s << QString() << int(Qt::Key_Escape);
+        QTest::newRow("quality list") << downloads << u"qualityMenu"_s << u"qualityPopup"_s << u"option_best"_s << int(Qt::Key_Escape);
+        QTest::newRow("primary menu") << downloads << u"primaryMenuButton"_s << u"primaryMenu"_s << QString() << int(Qt::Key_Escape);
+        QTest::newRow("log sheet") << downloads << u"logButton"_s << u"logSheet"_s << u"closeLog"_s << int(Qt::Key_Return);
+        QTest::newRow("card menu") << downloads << u"downloadCard"_s << u"cardMenu"_s << u"menuCopyLink"_s << int(Qt::Key_Escape);
+        QTest::newRow("quit question, Return") << downloads << u"optionsButton"_s << u"quitDialog"_s << u"quitDialog.safe"_s << int(Qt::Key_Return);
+        QTest::newRow("quit question, Escape") << downloads << u"optionsButton"_s << u"quitDialog"_s << u"quitDialog.safe"_s << int(Qt::Key_Escape);
+        QTest::newRow("clear history, Return") << int(Shell::AppSection::history) << u"clearHistory"_s << u"clearDialog"_s
+                                                << u"clearDialog.safe"_s << int(Qt::Key_Return);
+        QTest::newRow("settings menu") << int(Shell::AppSection::settings) << u"qualityMenu"_s << u"optionPopup"_s << QString() << int(Qt::Key_Escape);
+    }
+
+    void popupsGiveTheKeyboardBack()
+    {
+        QFETCH(int, section);
+        QFETCH(QString, opener);
+        QFETCH(QString, popup);
+        QFETCH(QString, inside);
+        QFETCH(int, closeKey);
+        WindowFixture f;
+        f.addItem(DLState::cancelled);
+        DownloadItem *running = f.addItem(DLState::downloading);
+        f.addEntry(u"Entry"_s, u"https://example.org/e"_s);
+        f.shell().setSection(Shell::AppSection(section));
+        QVERIFY(f.show({960, 640}));
+        QQuickWindow *window = f.window();
+        QSignalSpy quit(&f.shell(), &Shell::quitAccepted);
+        QVERIFY(tabTo(window, opener));
+        const auto shown = [&f, &popup] {
+            const QList<QQuickItem *> panels = findItems(f.window()->contentItem(), [&popup](const QQuickItem *item) {
+                return item->parent() && item->parent() != item->parentItem() && item->parent()->objectName() == popup;
+            });
+            return !panels.isEmpty() && panels.first()->isVisible();
+        };
+
+        if (popup == u"quitDialog")
+            f.shell().requestQuit();
+        else
+            QTest::keyClick(window, opener == u"downloadCard" ? Qt::Key_Menu : Qt::Key_Return);
+        QTRY_VERIFY(shown());
+        if (!inside.isEmpty()) {
+            QTRY_COMPARE(window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(), inside);
+            // Menu entries draw their own highlight rather than the ring.
+            QVERIFY(ringShown(window->activeFocusItem()) || window->activeFocusItem()->property("highlighted").toBool()
+                    || window->activeFocusItem()->property("visualFocus").toBool());
+        }
+        picture(window, QTest::currentDataTag());
+        QTest::keyClick(window, Qt::Key(closeKey));
+        QTRY_VERIFY(!shown());
+        QTRY_COMPARE(window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(), opener);
+        QVERIFY(ringShown(window->activeFocusItem()));
+        // The harmless answer left everything as it was.
+        QCOMPARE(quit.size(), 0);
+        QCOMPARE(f.downloader().history()->count(), 1);
+        QCOMPARE(running->state().kind(), DLState::downloading);
+    }
+
 private:
+    // With LAYOUT_PICTURES set, the window as it is now, for a person to look at.
+    static void picture(QQuickWindow *window, const char *name)
+    {
+        const QString folder = qEnvironmentVariable("LAYOUT_PICTURES");
+        if (folder.isEmpty())
+            return;
+        // Past the entrances, which fade the cards in for half a second after a delay.
+        QTest::qWait(900);
+        QString file = QString::fromLatin1(name).replace(u' ', u'-').remove(u',');
+        window->grabWindow().save(QDir(folder).filePath(u"keyboard-%1-%2.png"_s.arg(QLocale::system().uiLanguages().value(0).left(2), file)));
+    }
+
     // The focus ring of the focused control is drawn.
     static bool ringShown(QQuickItem *control)
     {

@@ -94,7 +94,7 @@ private slots:
         QTRY_VERIFY(find("clearHistory"));
 
         m_f->click(find("clearHistory"));
-        m_f->click(find("clearConfirm"));
+        m_f->click(find("clearDialog.action"));
         QTRY_COMPARE(rows().size(), 0);
         QCOMPARE(m_f->downloader().history()->count(), 0);
         QVERIFY(!find("clearHistory")->isVisible());

@@ -365,8 +365,8 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<double>("progress");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("just started") << int(DLState::downloading) << 0.03 << u"Clip, Downloading, 0%"_s;
-        QTest::newRow("just under half") << int(DLState::downloading) << 0.499 << u"Clip, Downloading, 40%"_s;
+        QTest::newRow("just started") << int(DLState::downloading) << 0.05 << u"Clip, Downloading, 5%"_s;
+        QTest::newRow("just under half") << int(DLState::downloading) << 0.499 << u"Clip, Downloading, 49%"_s;
         QTest::newRow("half") << int(DLState::downloading) << 0.5 << u"Clip, Downloading, 50%"_s;
         QTest::newRow("all but done") << int(DLState::downloading) << 1.0 << u"Clip, Downloading, 100%"_s;
         QTest::newRow("waiting") << int(DLState::queued) << 0.0 << u"Clip, Queued"_s;
@@ -381,18 +381,23 @@ private slots:
         QCOMPARE(CardTexts::spokenText(u"Clip"_s, DLState::Kind(state), progress, status), spoken);
     }
 
-    // A screen reader hears a running download at most once per ten percent.
-    void progressIsAnnouncedInTenthsOnly()
+    // A screen reader hears the percent the card shows, and a new name only when that
+    // number changes, not at every progress line; before the first line, what the card says.
+    void spokenCardFollowsTheShownPercent()
     {
         DownloadItem item(u"https://example.org/v"_s, Quality::best, false);
         item.setTitle(u"Clip"_s);
         item.setState(DLState::downloading);
         CardTexts texts;
         texts.setItem(&item);
+        QCOMPARE(texts.spoken(), u"Clip, "_s + texts.status());
         QSignalSpy spoken(&texts, &CardTexts::spokenChanged);
-        for (int percent = 1; percent <= 100; ++percent)
-            item.setProgress(percent / 100.0);
-        QCOMPARE(spoken.size(), 10);
+        for (int permille = 1; permille <= 1000; ++permille) {
+            item.setProgress(permille / 1000.0);
+            QVERIFY2(texts.spoken().endsWith(texts.status().section(u' ', 0, 0)), qPrintable(texts.spoken()));
+        }
+        // Once for each whole percent from 0 % to 100 %.
+        QCOMPARE(spoken.size(), 101);
         QCOMPARE(texts.spoken(), u"Clip, Downloading, 100%"_s);
     }
 

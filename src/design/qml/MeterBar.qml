@@ -8,11 +8,20 @@ Item {
 
     property real fraction: 0
     property color color: DS.primary
+    // What screen readers call the bar. Qt 6.4 gives a plain item's progress bar no value
+    // to read, so the whole percent it shows is also its description.
+    property string label
+    readonly property int value: Math.floor(Math.min(1, Math.max(0, root.fraction)) * 100 + 1e-9)
+    readonly property int minimumValue: 0
+    readonly property int maximumValue: 100
     // What the fill currently covers, following `fraction` with a short ease-out.
     property real shownFraction: DS.meterFraction(root.fraction)
 
     implicitHeight: 6
     Layout.fillWidth: true
+    Accessible.role: Accessible.ProgressBar
+    Accessible.name: root.label
+    Accessible.description: root.value + "%"
 
     Behavior on shownFraction {
         NumberAnimation {

@@ -7,6 +7,10 @@ import Vireloom.Design
 T.ScrollBar {
     id: root
 
+    // What screen readers call it: the view it scrolls.
+    property string label
+
+    Accessible.name: root.label
     policy: T.ScrollBar.AsNeeded
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding

@@ -15,7 +15,6 @@ T.Popup {
     required property OptionList options
     // The stored value, ticked in the list.
     property string selection
-    property bool openedFromKeyboard: false
 
     signal chosen(string value)
 
@@ -115,8 +114,7 @@ T.Popup {
     onOpened: root.focusEntry(Math.max(0, root.options.indexOf(root.selection)))
     // The keyboard goes back to the button that opened the list, ring and all where the
     // list was opened from the keyboard.
-    onAboutToShow: root.openedFromKeyboard = (root.parent as T.Control)?.visualFocus ?? false
-    onClosed: (root.parent as Item)?.forceActiveFocus(root.openedFromKeyboard ? Qt.TabFocusReason : Qt.OtherFocusReason)
+    FocusReturn.enabled: true
 
     contentItem: ColumnLayout {
         id: list

@@ -10,8 +10,6 @@ Surface {
 
     required property DownloadItem item
     property bool animating: true
-    // The menu was opened from the keyboard, which comes back to the card when it closes.
-    property bool menuFromKeyboard: false
 
     // Tab left the card's last control (or Shift+Tab its first): the queue decides where to.
     signal tabbedOut(bool forward)
@@ -31,7 +29,6 @@ Surface {
     function openMenu(byKeyboard: bool) {
         menuLoader.active = true;
         const menu = menuLoader.item as T.Menu;
-        root.menuFromKeyboard = byKeyboard;
         if (byKeyboard) {
             menu.popup(root, root.width - menu.width - 14, root.height / 2);
             menu.currentIndex = 0;
@@ -201,6 +198,7 @@ Surface {
             MeterBar {
                 objectName: "meter"
                 visible: texts.metered
+                label: I18n.l("Progresso")
                 fraction: texts.fraction
                 color: texts.waiting ? DS.muted : DS.primary
             }
@@ -366,7 +364,8 @@ Surface {
 
             objectName: "cardMenu"
             parent: root
-            onClosed: if (root.menuFromKeyboard) root.forceActiveFocus(Qt.TabFocusReason)
+            // The keyboard goes back where it was: the card, when the menu key opened it.
+            FocusReturn.enabled: true
             padding: 6
             implicitWidth: 220
             implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding

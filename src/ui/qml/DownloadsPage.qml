@@ -165,6 +165,9 @@ Item {
             x: 32
             width: queue.width - 64
             animating: page.animating
+            // The keyboard has gone down into the queue, which scrolls after it: the view no
+            // longer rests at the top.
+            onActiveFocusChanged: if (activeFocus) queue.resting = false
             onTabbedOut: forward => {
                 const next = index + (forward ? 1 : -1);
                 if (next >= 0 && next < queue.count) {
@@ -178,6 +181,8 @@ Item {
             }
         }
 
-        T.ScrollBar.vertical: ScrollBarStyle {}
+        T.ScrollBar.vertical: ScrollBarStyle {
+            label: I18n.l("Downloads")
+        }
     }
 }

@@ -200,90 +200,16 @@ ListView {
         }
     }
 
-    Sheet {
+    // The whole list goes, so keeping it is the answer that holds the keyboard.
+    QuestionDialog {
         id: confirmClear
 
         objectName: "clearDialog"
-        title: clearQuestion.text
-        closePolicy: T.Popup.CloseOnEscape | T.Popup.CloseOnPressOutside
-
-        contentItem: ColumnLayout {
-            spacing: 10
-
-            PlainLabel {
-                id: clearQuestion
-
-                objectName: "clearQuestion"
-                text: I18n.l("Limpar o histórico?")
-                font.pixelSize: DS.typeTitle
-                font.weight: Font.DemiBold
-                wrapMode: Text.Wrap
-                Layout.fillWidth: true
-            }
-
-            PlainLabel {
-                text: I18n.l("Só a lista é apagada — os arquivos baixados continuam na pasta.")
-                color: DS.muted
-                wrapMode: Text.Wrap
-                Layout.fillWidth: true
-            }
-
-            RowLayout {
-                Layout.fillWidth: true
-                Layout.topMargin: 8
-                spacing: 8
-
-                Item {
-                    Layout.fillWidth: true
-                }
-
-                GhostButtonStyle {
-                    objectName: "clearCancel"
-                    text: I18n.l("Cancelar")
-                    onClicked: confirmClear.close()
-                }
-
-                T.Button {
-                    id: clearButton
-
-                    objectName: "clearConfirm"
-                    text: I18n.l("Limpar")
-                    leftPadding: 20
-                    rightPadding: 20
-                    topPadding: 10
-                    bottomPadding: 10
-                    implicitWidth: implicitContentWidth + leftPadding + rightPadding
-                    implicitHeight: implicitContentHeight + topPadding + bottomPadding
-                    scale: clearButton.down ? 0.97 : 1
-                    Keys.onReturnPressed: clearButton.clicked()
-                    Keys.onEnterPressed: clearButton.clicked()
-                    Accessible.onPressAction: clearButton.clicked()
-                    Accessible.role: Accessible.Button
-                    Accessible.name: clearButton.text
-                    onClicked: {
-                        confirmClear.close();
-                        historyView.clear();
-                    }
-
-                    contentItem: PlainLabel {
-                        text: clearButton.text
-                        color: DS.text
-                        font.pixelSize: DS.typeBody
-                        font.weight: Font.DemiBold
-                        horizontalAlignment: Text.AlignHCenter
-                    }
-
-                    background: Rectangle {
-                        radius: height / 2
-                        color: clearButton.down ? Qt.darker(DS.danger, 1.2) : DS.danger
-                    }
-
-                    FocusRing {
-                        shown: clearButton.visualFocus
-                        controlRadius: clearButton.height / 2
-                    }
-                }
-            }
-        }
+        title: I18n.l("Limpar o histórico?")
+        detail: I18n.l("Só a lista é apagada — os arquivos baixados continuam na pasta.")
+        safeText: I18n.l("Cancelar")
+        actionText: I18n.l("Limpar")
+        destructive: true
+        onActionChosen: historyView.clear()
     }
 }

@@ -203,8 +203,8 @@ Item {
         id: menu
 
         objectName: "rowMenu"
-        // Opened from the keyboard (the only way it takes the keyboard), it hands it back.
-        onClosed: if (menu.currentIndex >= 0) root.forceActiveFocus(Qt.TabFocusReason)
+        // The keyboard goes back where it was: the row, when the menu key opened it.
+        FocusReturn.enabled: true
         padding: 6
         implicitWidth: 240
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding

@@ -18,7 +18,8 @@ Sheet {
     implicitHeight: 460
     closePolicy: T.Popup.CloseOnEscape
     onClosed: root.item = null
-    onOpened: closeButton.forceActiveFocus()
+    // Return closes it from the moment it opens; the ring shows where the keyboard is.
+    onOpened: closeButton.forceActiveFocus(Qt.TabFocusReason)
 
     CardTexts {
         id: texts

@@ -37,6 +37,7 @@ RoundIconButton {
             id: menu
 
             objectName: "primaryMenu"
+            FocusReturn.enabled: true
             padding: 6
             implicitWidth: 380
             implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding

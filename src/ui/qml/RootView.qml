@@ -27,6 +27,11 @@ Item {
         running: root.animating
     }
 
+    // Whatever page scrolls, the control that holds the keyboard stays in sight.
+    FocusInView {
+        window: root.Window.window
+    }
+
     RowLayout {
         anchors.fill: parent
         spacing: 0

@@ -126,6 +126,7 @@ Flickable {
                 GhostButtonStyle {
                     objectName: "chooseFolder"
                     text: I18n.l("Escolher…")
+                    Accessible.name: folderDialog.title
                     compact: true
                     // Each time in the folder in use now.
                     onClicked: {
@@ -151,7 +152,9 @@ Flickable {
                     StepButton {
                         objectName: "stepDown"
                         text: "−"
-                        label: I18n.l("Diminuir")
+                        by: -1
+                        setting: I18n.l("Downloads ao mesmo tempo")
+                        value: String(AppSettings.maxConcurrent)
                         enabled: AppSettings.maxConcurrent > AppSettings.maxConcurrentFloor
                         onClicked: AppSettings.stepMaxConcurrent(-1)
                     }
@@ -159,7 +162,9 @@ Flickable {
                     StepButton {
                         objectName: "stepUp"
                         text: "+"
-                        label: I18n.l("Aumentar")
+                        by: 1
+                        setting: I18n.l("Downloads ao mesmo tempo")
+                        value: String(AppSettings.maxConcurrent)
                         enabled: AppSettings.maxConcurrent < AppSettings.maxConcurrentCeiling
                         onClicked: AppSettings.stepMaxConcurrent(1)
                     }
@@ -183,7 +188,9 @@ Flickable {
                     StepButton {
                         objectName: "fragmentsDown"
                         text: "−"
-                        label: I18n.l("Diminuir")
+                        by: -1
+                        setting: I18n.l("Conexões paralelas por download")
+                        value: String(AppSettings.concurrentFragments)
                         enabled: AppSettings.concurrentFragments > AppSettings.concurrentFragmentsFloor
                         onClicked: AppSettings.stepConcurrentFragments(-1)
                     }
@@ -191,7 +198,9 @@ Flickable {
                     StepButton {
                         objectName: "fragmentsUp"
                         text: "+"
-                        label: I18n.l("Aumentar")
+                        by: 1
+                        setting: I18n.l("Conexões paralelas por download")
+                        value: String(AppSettings.concurrentFragments)
                         enabled: AppSettings.concurrentFragments < AppSettings.concurrentFragmentsCeiling
                         onClicked: AppSettings.stepConcurrentFragments(1)
                     }
@@ -357,6 +366,7 @@ Flickable {
                 GhostButtonStyle {
                     objectName: "chooseCookiesFile"
                     text: I18n.l("Escolher…")
+                    Accessible.name: cookiesDialog.title
                     compact: true
                     onClicked: {
                         cookiesDialog.currentFolder = AppSettings.cookiesFileFolder;
@@ -583,6 +593,7 @@ Flickable {
                 GhostButtonStyle {
                     objectName: "copyBookmarklet"
                     text: I18n.l("Copiar")
+                    Accessible.name: I18n.l("Copiar o favorito do navegador")
                     compact: true
                     onClicked: Shell.copy(settingsView.bookmarklet)
                 }
@@ -595,6 +606,7 @@ Flickable {
                 GhostButtonStyle {
                     objectName: "copySchemePrefix"
                     text: I18n.l("Copiar")
+                    Accessible.name: I18n.l("Copiar o endereço para lançadores e terminal")
                     compact: true
                     onClicked: Shell.copy(settingsView.schemePrefix)
                 }
@@ -719,7 +731,9 @@ Flickable {
             StepButton {
                 objectName: "secondsDown"
                 text: "−"
-                label: I18n.l("Diminuir")
+                by: -1
+                setting: secondsRow.title
+                value: String(secondsRow.seconds)
                 enabled: secondsRow.seconds > 0
                 onClicked: {
                     secondsRow.problem = "";
@@ -730,7 +744,9 @@ Flickable {
             StepButton {
                 objectName: "secondsUp"
                 text: "+"
-                label: I18n.l("Aumentar")
+                by: 1
+                setting: secondsRow.title
+                value: String(secondsRow.seconds)
                 enabled: secondsRow.seconds < AppSettings.pauseCeiling
                 onClicked: {
                     secondsRow.problem = "";
@@ -743,11 +759,14 @@ Flickable {
     component StepButton: T.Button {
         id: step
 
-        // What the step does, for screen readers: the sign alone says nothing.
-        property string label
+        // Down (-1) or up (1). A screen reader hears which setting the step changes and
+        // the value it has now: the sign alone says nothing.
+        property int by: 1
+        property string setting
+        property string value
 
         Accessible.role: Accessible.Button
-        Accessible.name: step.label
+        Accessible.name: I18n.lf(step.by < 0 ? "Diminuir %@ (agora %@)" : "Aumentar %@ (agora %@)", [step.setting, step.value])
         Keys.onReturnPressed: step.clicked()
         Accessible.onPressAction: if (step.enabled) step.clicked()
         Keys.onEnterPressed: step.clicked()

@@ -3,13 +3,12 @@ import QtQuick.Templates as T
 import Vireloom.Design
 
 // A modal panel over the dimmed window, for the sheets and the questions. It is as tall as
-// what it holds, never wider or taller than the window leaves room for, and screen readers
-// meet it as a dialog under its title.
-T.Popup {
+// what it holds, never wider or taller than the window leaves room for; screen readers meet
+// it as a dialog under its title, and once it closes the keyboard is back on the control
+// that opened it.
+T.Dialog {
     id: root
 
-    // What screen readers call the dialog.
-    property string title
     // Its width where the window is wide enough.
     property real preferredWidth: 420
 
@@ -21,13 +20,11 @@ T.Popup {
     modal: true
     focus: true
     padding: 22
+    FocusReturn.enabled: true
 
     T.Overlay.modal: Rectangle {
         color: DS.scrim
     }
 
-    background: Surface {
-        Accessible.role: Accessible.Dialog
-        Accessible.name: root.title
-    }
+    background: Surface {}
 }
