@@ -63,37 +63,23 @@ private:
 
 } // namespace
 
-std::optional<QNetworkProxy> networkProxyFor(const QString &proxy)
-{
-    const QString text = proxy.trimmed();
-    if (text.isEmpty())
-        return QNetworkProxy(QNetworkProxy::DefaultProxy);
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty())
-        return std::nullopt;
-    QNetworkProxy result;
-    if (scheme == u"http") {
-        result = QNetworkProxy(QNetworkProxy::HttpProxy, url.host(), static_cast<quint16>(url.port(80)));
-    } else if (scheme == u"socks5" || scheme == u"socks5h") {
-        // Qt lets a SOCKS5 proxy resolve names, as socks5h asks; with socks5 the engine
-        // resolves them itself, which reveals no more than the engine does.
-        result = QNetworkProxy(QNetworkProxy::Socks5Proxy, url.host(), static_cast<quint16>(url.port(1080)));
-    } else {
-        return std::nullopt;
-    }
-    result.setUser(url.userName(QUrl::FullyDecoded));
-    result.setPassword(url.password(QUrl::FullyDecoded));
-    return result;
-}
-
-ThumbnailNetworkFactory::ThumbnailNetworkFactory(Settings *settings, const QString &cacheDir, QObject *parent)
+ThumbnailNetworkFactory::ThumbnailNetworkFactory(Settings *settings, const QString &cacheDir, QObject *parent,
+                                                 GuardRule rule)
     : QObject(parent)
     , m_route(std::make_shared<Route>())
+    , m_guard(new GuardProxy(std::move(rule), this))
     , m_cacheDir(cacheDir)
 {
-    const auto follow = [settings, route = m_route] {
-        route->set(networkProxyFor(settings->string(SettingsKey::proxy).value_or(QString())));
+    // Started here, on the window's thread: the loaders' threads only read its address.
+    const QNetworkProxy guard = m_guard->start()
+                                    ? QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), m_guard->port())
+                                    : QNetworkProxy();
+    const auto follow = [settings, route = m_route, this, guard] {
+        const std::optional<QNetworkProxy> upstream = networkProxyFor(settings->string(SettingsKey::proxy).value_or(QString()));
+        if (upstream)
+            m_guard->setUpstream(*upstream);
+        // Without a guard, or with a proxy the guard cannot go on through, nothing is fetched.
+        route->set(upstream && m_guard->port() != 0 ? std::optional(guard) : std::nullopt);
     };
     follow();
     connect(settings, &Settings::valueChanged, this, [follow](const QString &key) {

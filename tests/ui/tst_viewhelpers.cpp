@@ -68,8 +68,8 @@ private slots:
         QCOMPARE(proxy->password(), password);
     }
 
-    // Posters are fetched through the user's proxy, and only over the web: a name that does
-    // not resolve arrives, because the proxy fetches it; files and other schemes are not read.
+    // Posters are fetched through the user's proxy, and only over the web: files and other
+    // schemes are not read. The guard hands the proxy the address it checked, not the name.
     void thumbnailsGoThroughTheProxy()
     {
         HttpServer proxy;
@@ -78,7 +78,14 @@ private slots:
         QTemporaryDir dir;
         Settings settings(dir.filePath(u"settings.conf"_s));
         settings.setValue(SettingsKey::proxy, proxy.url().toString());
-        ThumbnailNetworkFactory factory(&settings, {});
+        // The poster's host (port 9, never connected to: the proxy answers) and the proxy
+        // itself stand for the internet.
+        const quint16 direct = proxy.url().port();
+        ThumbnailNetworkFactory factory(&settings, {}, nullptr,
+                                        {[](const QString &) { return true; },
+                                         [direct](const QHostAddress &address, quint16 port) {
+                                             return address.isLoopback() && (port == 9 || port == direct);
+                                         }});
         const std::unique_ptr<QNetworkAccessManager> network(factory.create(nullptr));
         const auto fetch = [&network](const QString &address) {
             std::unique_ptr<QNetworkReply> reply(network->get(QNetworkRequest(QUrl(address))));
@@ -88,7 +95,7 @@ private slots:
             return std::pair{reply->error(), reply->readAll()};
         };
 
-        QCOMPARE(fetch(u"http://poster.invalid/poster.jpg"_s), (std::pair{QNetworkReply::NoError, QByteArray("poster bytes")}));
+        QCOMPARE(fetch(u"http://localhost:9/poster.jpg"_s), (std::pair{QNetworkReply::NoError, QByteArray("poster bytes")}));
         QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 1);
         QVERIFY(writeFile(dir.filePath(u"poster.jpg"_s), "local"));
         for (const QString &address : {QUrl::fromLocalFile(dir.filePath(u"poster.jpg"_s)).toString(), u"data:image/jpeg,x"_s,
@@ -103,6 +110,39 @@ private slots:
         settings.setValue(SettingsKey::proxy, QString());
         QCOMPARE(fetch(proxy.url(u"/poster.jpg"_s).toString()).first, QNetworkReply::NoError);
         QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 2);
+    }
+
+    // A poster's address and every redirect it answers with are checked: one leading into
+    // the local network is not followed, and one that is there is not fetched at all.
+    void thumbnailsStayOffTheLocalNetwork()
+    {
+        HttpServer internet;
+        HttpServer local;
+        QVERIFY(internet.listen() && local.listen());
+        local.route(u"/secret.jpg"_s, {200, "secret", {}, "image/jpeg", {}, 0, -1, -1});
+        internet.redirect(u"/poster.jpg"_s, local.url(u"/secret.jpg"_s).toString());
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"settings.conf"_s));
+        const quint16 allowed = internet.url().port();
+        const auto fetch = [](ThumbnailNetworkFactory &factory, const QUrl &address) {
+            const std::unique_ptr<QNetworkAccessManager> network(factory.create(nullptr));
+            std::unique_ptr<QNetworkReply> reply(network->get(QNetworkRequest(address)));
+            QSignalSpy done(reply.get(), &QNetworkReply::finished);
+            if (!reply->isFinished())
+                (void)done.wait(20000);
+            return std::pair{reply->error(), reply->readAll()};
+        };
+        ThumbnailNetworkFactory guarded(&settings, {}, nullptr,
+                                        {[](const QString &) { return true; },
+                                         [allowed](const QHostAddress &, quint16 port) { return port == allowed; }});
+        const auto redirected = fetch(guarded, internet.url(u"/poster.jpg"_s));
+        QVERIFY(redirected.first != QNetworkReply::NoError);
+        QCOMPARE(internet.requestCount(u"/poster.jpg"_s), 1);
+        QCOMPARE(local.requestCount(u"/secret.jpg"_s), 0);
+
+        ThumbnailNetworkFactory real(&settings, {});
+        QVERIFY(fetch(real, local.url(u"/secret.jpg"_s)).first != QNetworkReply::NoError);
+        QCOMPARE(local.requestCount(u"/secret.jpg"_s), 0);
     }
 
     // A poster is fetched once: rows scrolling back into view, and a later start, find it on
@@ -122,12 +162,14 @@ private slots:
                 done.wait(20000);
             return reply->readAll();
         };
+        // The test's host stands for the internet.
+        const GuardRule loopback{[](const QString &) { return true; }, [](const QHostAddress &, quint16) { return true; }};
         {
-            ThumbnailNetworkFactory factory(&settings, dir.filePath(u"cache"_s));
+            ThumbnailNetworkFactory factory(&settings, dir.filePath(u"cache"_s), nullptr, loopback);
             QCOMPARE(fetch(factory), QByteArray("poster bytes"));
             QCOMPARE(fetch(factory), QByteArray("poster bytes"));
         }
-        ThumbnailNetworkFactory later(&settings, dir.filePath(u"cache"_s));
+        ThumbnailNetworkFactory later(&settings, dir.filePath(u"cache"_s), nullptr, loopback);
         QCOMPARE(fetch(later), QByteArray("poster bytes"));
         QCOMPARE(host.requestCount(u"/poster.jpg"_s), 1);
     }
