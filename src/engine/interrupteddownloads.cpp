@@ -92,6 +92,8 @@ void InterruptedDownloads::resume()
         item->setThumbnail(it->thumbnail);
         item->setDuration(it->duration);
         item->setPlaylistCount(it->playlistCount);
+        // A resumed run keeps behind the guard what came from outside.
+        item->setGuarded(it->guarded);
         m_queue->restore(item, it->stage == JournalEntry::Stage::fetching);
     }
     m_queue->pump();
