@@ -85,6 +85,8 @@ void InterruptedDownloads::resume()
         if (it->stage == JournalEntry::Stage::running)
             options.folder = it->folder;
         item->setOptions(options);
+        // A resumed run keeps behind the guard what came from outside.
+        item->setGuarded(it->guarded);
         if (!it->title.isEmpty())
             item->setTitle(it->title);
         item->setSite(it->site);
@@ -92,8 +94,6 @@ void InterruptedDownloads::resume()
         item->setThumbnail(it->thumbnail);
         item->setDuration(it->duration);
         item->setPlaylistCount(it->playlistCount);
-        // A resumed run keeps behind the guard what came from outside.
-        item->setGuarded(it->guarded);
         m_queue->restore(item, it->stage == JournalEntry::Stage::fetching);
     }
     m_queue->pump();
