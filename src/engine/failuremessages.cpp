@@ -128,6 +128,13 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
                 FailureAction::none};
     if (raw.contains(QLatin1StringView("refused by vireloom: no such host"), Qt::CaseInsensitive))
         return {L(QString::fromUtf8(kKnownFailures[kNoSuchHostRow].message)), FailureAction::none};
+    // The guard reached neither the site nor, when one is set, the user's proxy.
+    if (raw.contains(QLatin1StringView("vireloom could not connect"), Qt::CaseInsensitive)) {
+        if (context.proxySet)
+            return {L(QStringLiteral("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio.")),
+                    FailureAction::openProxy};
+        return {L(QString::fromUtf8(kKnownFailures[kRefusedRow].message)), FailureAction::none};
+    }
 
     const KnownFailure &javaScript = kKnownFailures[kJavaScriptRow];
     const bool noRuntime = std::ranges::any_of(log, [&](const QString &line) { return mentions(line, javaScript, Qt::CaseInsensitive); });

@@ -176,6 +176,26 @@ private slots:
         QTest::newRow("no such host behind a proxy") << u"no-such-host"_s << true << kProxy << A::openProxy;
     }
 
+    // The guard says when it could not connect: to the site, or to the user's proxy.
+    void guardCouldNotConnect_data()
+    {
+        QTest::addColumn<bool>("proxy");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<FailureAction>("action");
+        QTest::newRow("directly") << false << kRefused << FailureAction::none;
+        QTest::newRow("through the user's proxy") << true << kProxy << FailureAction::openProxy;
+    }
+    void guardCouldNotConnect()
+    {
+        QFETCH(bool, proxy);
+        QFETCH(QString, key);
+        QFETCH(FailureAction, action);
+        const FailureDescription failure = describeFailure(
+            u"[generic] x: Unable to download webpage: HTTP Error 502: Vireloom could not connect"_s, {}, {false, proxy, {}});
+        QCOMPARE(failure.message, L(key));
+        QCOMPARE(failure.action, action);
+    }
+
     void capturedRuns()
     {
         QFETCH(QString, file);
