@@ -4,6 +4,8 @@ beside yt-dlp alone (default settings, and with -N 4) on the same local server, 
 fragmented DASH and HLS streams, one large progressive file and a feed read as a playlist;
 and the time from hand-over to the first progress line. Called by bench/measure-download,
 which starts the display and the window manager (DISPLAY, WORK, BUILD_DIR, MEDIA).
+GUARD=1 adds yt-dlp through the guard proxy (build/bench/bench_guardhost), as the runs of
+links from outside go; APP=0 leaves the application out.
 """
 import json
 import os
@@ -20,6 +22,8 @@ APP = os.path.join(BUILD, "src", "vireloom")
 HERE = os.path.dirname(os.path.abspath(__file__))
 DELAY_MS = os.environ.get("DELAY_MS", "40")
 RUNS = int(os.environ.get("RUNS", "1"))
+GUARD = os.environ.get("GUARD", "0") != "0"
+WITH_APP = os.environ.get("APP", "1") != "0"
 
 
 def ffmpeg(*args):
@@ -73,14 +77,18 @@ def fresh(path):
     return path
 
 
-def engine_alone(link, extra):
-    """Seconds to the first progress line and to the end, for yt-dlp alone."""
+def engine_alone(link, extra, proxy=None):
+    """Seconds to the first progress line and to the end, for yt-dlp alone, or through
+    `proxy` with no other proxy variable, as a guarded run goes."""
     out = fresh(os.path.join(WORK, "alone"))
     start = time.monotonic()
     first = None
+    env = dict(os.environ, XDG_CACHE_HOME=os.path.join(WORK, "cache"))
+    if proxy:
+        env = {k: v for k, v in env.items() if not k.lower().endswith("_proxy")}
+        extra = extra + ["--proxy", proxy]
     process = subprocess.Popen(["yt-dlp", "--ignore-config", "--newline", "-P", out, *extra, link],
-                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                               env=dict(os.environ, XDG_CACHE_HOME=os.path.join(WORK, "cache")))
+                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, env=env)
     for line in process.stdout:
         if first is None and line.startswith("[download]") and "%" in line:
             first = time.monotonic() - start
@@ -173,29 +181,51 @@ def main():
     only = os.environ.get("CASES")
     if only:
         cases = [case for case in cases if any(word in case[0] for word in only.split(","))]
-    app = App()
+    guard = None
+    if GUARD:
+        guard = subprocess.Popen([os.path.join(BUILD, "bench", "bench_guardhost")], stdout=subprocess.PIPE, text=True)
+        guard_url = f"http://127.0.0.1:{int(guard.stdout.readline())}"
+    app = App() if WITH_APP else None
     rows = []
     try:
         for name, link, extra in cases:
-            results = {"alone": [], "alone -N 4": [], "Vireloom": []}
+            results = {"alone": [], "alone -N 4": []}
             for _ in range(RUNS):
                 results["alone"].append(engine_alone(link, extra))
                 results["alone -N 4"].append(engine_alone(link, extra + ["-N", "4"]))
+                if guard:
+                    results.setdefault("guard", []).append(engine_alone(link, extra, guard_url))
+                    results.setdefault("guard -N 4", []).append(engine_alone(link, extra + ["-N", "4"], guard_url))
+                if not app:
+                    continue
                 # Asked for as a playlist, as yt-dlp is with --yes-playlist: the address a
                 # browser hands over with the playlist box ticked.
                 handed = link
                 if "--yes-playlist" in extra:
                     handed = "vireloom://download?playlist=1&url=" + urllib.parse.quote(link, safe="")
-                results["Vireloom"].append(app.download(handed))
+                results.setdefault("Vireloom", []).append(app.download(handed))
             rows.append((name, {k: (median(r[0] for r in v), median(r[1] for r in v), max(r[2] for r in v))
                                 for k, v in results.items()}))
             print(f"measured: {name}", file=sys.stderr, flush=True)
     finally:
-        app.stop()
+        if app:
+            app.stop()
+        if guard:
+            guard.terminate()
         server.terminate()
 
     print(f"Per-request delay {DELAY_MS} ms, median of {RUNS} run(s), embedding "
-          f"{'off' if os.environ.get('EMBED') == '0' else 'as by default'}; seconds, and Vireloom's ratio to each.")
+          f"{'off' if os.environ.get('EMBED') == '0' else 'as by default'}.")
+    if guard:
+        print("Through the guard proxy: seconds, and the ratio to the same run without it.")
+        print(f"{'case':36} {'yt-dlp':>8} {'guard':>8} {'ratio':>6} {'-N 4':>8} {'guard':>8} {'ratio':>6}")
+        for name, r in rows:
+            a, g, n, gn = (r[k][1] for k in ("alone", "guard", "alone -N 4", "guard -N 4"))
+            failed = " (a run failed)" if any(r[k][2] for k in ("alone", "guard", "alone -N 4", "guard -N 4")) else ""
+            print(f"{name:36} {a:8.2f} {g:8.2f} {g / a:6.2f} {n:8.2f} {gn:8.2f} {gn / n:6.2f}{failed}")
+    if not app:
+        return
+    print("Seconds, and Vireloom's ratio to each.")
     print(f"{'case':36} {'yt-dlp':>8} {'-N 4':>8} {'Vireloom':>9} {'x alone':>8} {'x -N 4':>7}   first progress line: "
           f"{'yt-dlp':>6} {'Vireloom':>8} {'ratio':>6}")
     for name, r in rows:

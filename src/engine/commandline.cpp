@@ -166,9 +166,9 @@ QStringList connectionArgs(const Settings &settings, const QString &cookiesFile,
     return args;
 }
 
-QByteArray privateConfig(const Settings &settings)
+QByteArray privateConfig(const Settings &settings, const QString &guard)
 {
-    const QString proxy = settings.string(SettingsKey::proxy).value_or(QString()).trimmed();
+    const QString proxy = guard.isEmpty() ? settings.string(SettingsKey::proxy).value_or(QString()).trimmed() : guard;
     if (proxy.isEmpty())
         return {};
     // Configuration files are split like a POSIX shell line: inside single quotes
@@ -176,6 +176,20 @@ QByteArray privateConfig(const Settings &settings)
     QString quoted = proxy;
     quoted.replace(u'\'', QStringLiteral("'\\''"));
     return QStringLiteral("--proxy '%1'\n").arg(quoted).toUtf8();
+}
+
+QStringList guardedFormats(QStringList formats)
+{
+    // A filter after a group applies to every format the group may pick.
+    static const QString httpOnly = QStringLiteral(
+        "[protocol~='^(https?|m3u8(_native)?|http_dash_segments(_generator)?|f4m|ism|mhtml)$']");
+    for (qsizetype i = 0; i + 1 < formats.size(); ++i) {
+        if (formats[i] == u"-f") {
+            formats[i + 1] = u'(' + formats[i + 1] + u')' + httpOnly;
+            break;
+        }
+    }
+    return formats;
 }
 
 std::optional<QString> settingsProblem(const Settings &settings)
@@ -244,7 +258,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     const bool withFFmpeg = ffmpegPath.has_value();
     if (withFFmpeg)
         args << QStringLiteral("--ffmpeg-location") << *ffmpegPath;
-    args << formatGroup(request.quality, withFFmpeg);
+    args << (request.guarded ? guardedFormats(formatGroup(request.quality, withFFmpeg)) : formatGroup(request.quality, withFFmpeg));
     if (withFFmpeg && !request.quality.isAudio()) {
         if (settings.boolean(SettingsKey::preferH264))
             args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");

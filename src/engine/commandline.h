@@ -78,6 +78,9 @@ struct DownloadRequest
     // before anything is fetched (exit status kListedSeveral), to be downloaded again as
     // the playlist it is.
     bool unread = false;
+    // The run goes through the guard proxy (its configuration file names it): only
+    // formats the guard can see are chosen.
+    bool guarded = false;
 };
 
 // The title the engine gives a bare media link: its file name without the extension,
@@ -101,8 +104,13 @@ QStringList cookieArgs(const Settings &settings);
 // configuration file that gives the proxy.
 QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile);
 // The content of a run's private configuration file: the proxy, quoted as yt-dlp reads
-// configuration files. Empty when no proxy is set.
-QByteArray privateConfig(const Settings &settings);
+// configuration files. Empty when no proxy is set. A run behind the guard is given the
+// guard's address (`guard`) instead, and the guard goes on through the user's proxy.
+QByteArray privateConfig(const Settings &settings, const QString &guard = {});
+// A format choice ("-f" and its selector, and what follows) for a run behind the guard:
+// only formats fetched over HTTP, the one protocol the guard sees (RTMP, RTSP, MMS and
+// the like would connect directly).
+QStringList guardedFormats(QStringList formats);
 // Why the settings cannot be used for a run, in the interface language: a download folder
 // the engine would read as another, a proxy or a cookies file that does not check out.
 // Going on without them would write elsewhere, or reach the site directly or without the

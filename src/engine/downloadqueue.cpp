@@ -7,6 +7,7 @@
 #include "engine/desktop.h"
 #include "engine/enginesetup.h"
 #include "engine/failuremessages.h"
+#include "engine/guardproxy.h"
 #include "engine/leftovers.h"
 #include "engine/linereader.h"
 #include "engine/logging.h"
@@ -70,6 +71,7 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBoo
     , m_history(history)
     , m_items(new DownloadList(this))
     , m_probes(new Probes(settings, engine, m_items, this))
+    , m_guard(new GuardProxy(GuardRule::publicOnly(), this))
     , m_windowTimer(new QTimer(this))
     , m_now([] { return QDateTime::currentDateTime(); })
 {
@@ -81,6 +83,7 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBoo
             m_probes->dropReading(item->id());
     });
     connect(m_probes, &Probes::answered, this, &DownloadQueue::applyInfo);
+    m_probes->setGuard(m_guard);
     m_windowTimer->setSingleShot(true);
     connect(m_windowTimer, &QTimer::timeout, this, &DownloadQueue::pump);
     // A window moved or switched off lets waiting items go, or holds new ones back.
@@ -121,6 +124,13 @@ DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool pla
     else
         fetchInfo(item);
     return item;
+}
+
+void DownloadQueue::setGuard(GuardProxy *guard)
+{
+    delete std::exchange(m_guard, guard);
+    m_guard->setParent(this);
+    m_probes->setGuard(m_guard);
 }
 
 void DownloadQueue::startNow(DownloadItem *item)
@@ -265,7 +275,19 @@ void DownloadQueue::start(DownloadItem *item)
     // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
     const QString folder = item->options().folder.value_or(m_settings->folder());
     QDir().mkpath(folder);
-    if (!RunFiles::prepare(item->id(), *m_settings)) {
+    // What came from outside unvouched for reaches only the public internet, whatever its
+    // pages redirect to: its run goes through the guard.
+    QString guard;
+    if (item->guarded()) {
+        const auto route = m_guard->route(m_settings->string(SettingsKey::proxy).value_or(QString()));
+        if (!route) {
+            item->setState(DLState::failure(guardUnavailable()));
+            item->setFailureAction(FailureAction::openProxy);
+            return;
+        }
+        guard = *route;
+    }
+    if (!RunFiles::prepare(item->id(), *m_settings, guard)) {
         item->setState(DLState::failure(L(QStringLiteral("O arquivo de cookies não existe ou não pode ser lido."))));
         return;
     }
@@ -309,6 +331,8 @@ void DownloadQueue::start(DownloadItem *item)
     process->setProgram(*m_engine->ytdlpPath());
     process->setArguments(args);
     Tools::prepareEngineProcess(*process);
+    if (item->guarded())
+        process->setProcessEnvironment(GuardProxy::guardedEnvironment(process->processEnvironment()));
     // One channel: errors arrive in the order yt-dlp wrote them among the other lines.
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -710,8 +734,9 @@ QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &to
     request.infoJson = m_probes->freshReading(item.id());
     if (!m_settings->string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
         request.cookiesFile = RunFiles::cookies(item.id());
-    if (!privateConfig(*m_settings).isEmpty())
+    if (item.guarded() || !privateConfig(*m_settings).isEmpty())
         request.configFile = RunFiles::config(item.id());
+    request.guarded = item.guarded();
     if (usesArchive(item))
         request.archiveFile = RunFiles::archive();
     request.noQuiet = engineHasNoQuiet(m_engine->ytdlpVersion());

@@ -22,6 +22,7 @@ class DownloadItem;
 class DownloadList;
 class EngineSetup;
 struct FailureContext;
+class GuardProxy;
 class HistoryBook;
 class Probes;
 class QProcess;
@@ -111,6 +112,10 @@ public:
     void setStartsAtOnce(bool atOnce) { m_startsAtOnce = atOnce; }
 
     Probes *probes() const { return m_probes; }
+    // The proxy that guarded items' runs and probes go through (see DownloadItem::guarded()).
+    GuardProxy *guard() const { return m_guard; }
+    // Replaces the guard, which the queue takes over; tests give one with a rule of their own.
+    void setGuard(GuardProxy *guard);
     // Whether a process of the item's download still runs.
     bool runs(const QUuid &id) const { return m_runs.contains(id); }
     // Process group of an item's download, 0 when none runs; groups hold yt-dlp's own children.
@@ -144,6 +149,7 @@ private:
     Desktop *m_desktop = nullptr;
     DownloadList *m_items;
     Probes *m_probes;
+    GuardProxy *m_guard;
     int m_activeCount = 0;
     // Running downloads by item id. A removed item's process stays here until it ends.
     QHash<QUuid, QProcess *> m_runs;

@@ -121,6 +121,21 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
                    context.cookiesFile),
                 FailureAction::chooseCookiesFile};
 
+    // The guard's own answers name it: they are not the site's, nor the user's proxy's.
+    if (raw.contains(QLatin1StringView("refused by vireloom: local network"), Qt::CaseInsensitive))
+        return {L(QStringLiteral("Este link leva para a sua rede local, e links vindos de fora não podem chegar a ela. "
+                                 "Se você confia nele, cole o link na janela.")),
+                FailureAction::none};
+    if (raw.contains(QLatin1StringView("refused by vireloom: no such host"), Qt::CaseInsensitive))
+        return {L(QString::fromUtf8(kKnownFailures[kNoSuchHostRow].message)), FailureAction::none};
+    // The guard reached neither the site nor, when one is set, the user's proxy.
+    if (raw.contains(QLatin1StringView("vireloom could not connect"), Qt::CaseInsensitive)) {
+        if (context.proxySet)
+            return {L(QStringLiteral("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio.")),
+                    FailureAction::openProxy};
+        return {L(QString::fromUtf8(kKnownFailures[kRefusedRow].message)), FailureAction::none};
+    }
+
     const KnownFailure &javaScript = kKnownFailures[kJavaScriptRow];
     const bool noRuntime = std::ranges::any_of(log, [&](const QString &line) { return mentions(line, javaScript, Qt::CaseInsensitive); });
     int row = noRuntime ? kJavaScriptRow : knownRow(raw);
@@ -144,6 +159,12 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
 FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen)
 {
     return describeFailure(raw, log, FailureContext{browserChosen, false, {}});
+}
+
+QString guardUnavailable()
+{
+    return L(QStringLiteral("Links vindos de fora só passam por um proxy http ou socks5. "
+                            "Mude o proxy em Ajustes ▸ Conexão ou cole o link na janela."));
 }
 
 QString engineLine(QStringView line)

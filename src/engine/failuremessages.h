@@ -37,6 +37,10 @@ struct FailureContext
 FailureDescription describeFailure(const QString &raw, const QStringList &log, const FailureContext &context);
 FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen);
 
+// Why a link from outside cannot run: the guard proxy it must go through cannot go on
+// through the proxy the user set (https, socks4), or could not start.
+QString guardUnavailable();
+
 // An engine line as it may be shown: without its "ERROR:" prefix, the request to report
 // the problem to the engine's makers and the exception that caused it.
 QString engineLine(QStringView line);

@@ -85,6 +85,8 @@ void InterruptedDownloads::resume()
         if (it->stage == JournalEntry::Stage::running)
             options.folder = it->folder;
         item->setOptions(options);
+        // A resumed run keeps behind the guard what came from outside.
+        item->setGuarded(it->guarded);
         if (!it->title.isEmpty())
             item->setTitle(it->title);
         item->setSite(it->site);

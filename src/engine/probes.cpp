@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/enginesetup.h"
+#include "engine/guardproxy.h"
 #include "engine/logging.h"
 #include "engine/runfiles.h"
 #include "model/downloaditem.h"
@@ -73,21 +74,31 @@ void Probes::start(DownloadItem *item)
     // that cannot be used would send the probe out without the proxy or login asked
     // for: the item goes on unprobed, and its download says what is wrong.
     const std::optional<QString> ytdlp = m_engine->ytdlpPath();
-    if (!ytdlp || settingsProblem(*m_settings) || !RunFiles::prepare(id, *m_settings)) {
+    // A guarded item's probe reads its page through the guard, as its download will; when
+    // the guard cannot go, neither does the probe.
+    std::optional<QString> guard;
+    if (item->guarded() && m_guard)
+        guard = m_guard->route(m_settings->string(SettingsKey::proxy).value_or(QString()));
+    if (!ytdlp || settingsProblem(*m_settings) || (item->guarded() && !guard)
+        || !RunFiles::prepare(id, *m_settings, guard.value_or(QString()))) {
         answerLater(id);
         return;
     }
     const bool withCookies = !m_settings->string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
-    const bool withConfig = !privateConfig(*m_settings).isEmpty();
+    const bool withConfig = guard || !privateConfig(*m_settings).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*ytdlp);
     // A single video is probed with the download's own format choice, so that the sizes it
     // reports are those of what will be fetched.
-    const QStringList formats = item->playlist() ? QStringList()
-                                                 : formatSelection(item->quality(), *m_settings, m_engine->ffmpegPath().has_value());
+    QStringList formats = item->playlist() ? QStringList()
+                                           : formatSelection(item->quality(), *m_settings, m_engine->ffmpegPath().has_value());
+    if (guard)
+        formats = guardedFormats(formats);
     process->setArguments(probeArgs(item->url(), item->playlist(), *m_settings, withCookies ? RunFiles::cookies(id) : QString(),
                                     withConfig ? RunFiles::config(id) : QString(), formats));
     Tools::prepareEngineProcess(*process);
+    if (guard)
+        process->setProcessEnvironment(GuardProxy::guardedEnvironment(process->processEnvironment()));
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     // Only the JSON on standard output is read; the probe's complaints are not shown.

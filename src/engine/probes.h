@@ -14,6 +14,7 @@
 class DownloadItem;
 class DownloadList;
 class EngineSetup;
+class GuardProxy;
 class QProcess;
 class Settings;
 
@@ -40,6 +41,8 @@ public:
     // Forgets the item's probe, running or waiting; no answer comes for it.
     void cancel(const QUuid &id);
     int running() const { return static_cast<int>(m_running.size()); }
+    // The proxy guarded items are probed through; without one they are not probed.
+    void setGuard(GuardProxy *guard) { m_guard = guard; }
 
     // Where the reading of a single video is kept until its download ends.
     static QString readingFile(const QUuid &id);
@@ -61,6 +64,7 @@ private:
     Settings *m_settings;
     EngineSetup *m_engine;
     DownloadList *m_items;
+    GuardProxy *m_guard = nullptr;
     QHash<QUuid, QProcess *> m_running;
     QList<QUuid> m_waiting;
     struct Reading

@@ -2,6 +2,7 @@
 
 #include "engine/commandline.h"
 #include "engine/logging.h"
+#include "intake/urlscheme.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "model/mediainfo.h"
@@ -20,6 +21,16 @@
 #include <utility>
 
 namespace {
+
+// The window fetches a poster whose own address is in the local network as it is (the
+// user's own pages have such posters); a guarded item's page is remote text, so its poster
+// may not be one.
+std::optional<QUrl> posterFor(const DownloadItem &item, const std::optional<QUrl> &poster)
+{
+    if (poster && item.guarded() && isLocalNetworkHost(poster->host()))
+        return std::nullopt;
+    return poster;
+}
 
 // The field as ASCII in `out`, without a leading "+" (which the decimal syntax allows but
 // std::from_chars does not). False for anything that cannot be a number.
@@ -181,7 +192,7 @@ void applyListReading(DownloadItem &item, const QJsonObject &entry)
         }
     }
     if (item.thumbnail().isEmpty())
-        item.setThumbnail(info.thumbnail);
+        item.setThumbnail(posterFor(item, info.thumbnail));
     if (item.site().isEmpty())
         item.setSite(info.site.value_or(QString()));
 }
@@ -337,7 +348,7 @@ void applyReading(DownloadItem &item, const MediaInfo &info)
     // The probe reads the page alone: a bare media link's page names it by its file name.
     if (info.title && !info.title->isEmpty())
         item.setTitle(chosenTitle(*info.title, item.url(), item.options()));
-    item.setThumbnail(info.thumbnail);
+    item.setThumbnail(posterFor(item, info.thumbnail));
     item.setDuration(info.duration);
     item.setExpectedBytes(info.chosenBytes);
     item.setExpectedParts(info.chosenParts);

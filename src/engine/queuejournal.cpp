@@ -41,11 +41,12 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     const QJsonValue url = text("url"), quality = text("quality"), playlist = text("playlist"), stage = text("stage"),
                      folder = text("folder"), title = text("title"), site = text("site"), uploader = text("uploader"),
                      thumbnail = text("thumbnail"), duration = text("duration"), count = text("playlistCount"),
-                     options = text("options");
+                     options = text("options"), guarded = text("guarded");
     if (!value.isObject() || !url.isString() || !quality.isString() || !playlist.isBool() || !stage.isString()
         || !folder.isString() || !title.isString() || !site.isString() || !uploader.isString()
         || !(thumbnail.isUndefined() || thumbnail.isString()) || !(duration.isUndefined() || duration.isDouble())
-        || !(count.isUndefined() || count.isDouble()) || !options.isObject())
+        || !(count.isUndefined() || count.isDouble()) || !options.isObject()
+        || !(guarded.isUndefined() || guarded.isBool()))
         return std::nullopt;
 
     JournalEntry entry;
@@ -71,6 +72,7 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
         entry.duration = duration.toDouble();
     if (count.isDouble())
         entry.playlistCount = count.toInt();
+    entry.guarded = guarded.toBool(true);
     return entry;
 }
 
@@ -92,6 +94,7 @@ JournalEntry JournalEntry::of(const DownloadItem &item, const QString &folder)
     entry.thumbnail = item.thumbnailUrl();
     entry.duration = item.duration();
     entry.playlistCount = item.playlistCount();
+    entry.guarded = item.guarded();
     return entry;
 }
 
@@ -111,6 +114,7 @@ QByteArray encode(const QList<JournalEntry> &entries)
             {u"site"_s, entry.site},
             {u"uploader"_s, entry.uploader},
             {u"options"_s, entry.options.toJson()},
+            {u"guarded"_s, entry.guarded},
         };
         if (entry.thumbnail)
             object.insert(u"thumbnail"_s, entry.thumbnail->toString(QUrl::FullyEncoded));

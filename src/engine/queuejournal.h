@@ -31,6 +31,11 @@ struct JournalEntry
     std::optional<QUrl> thumbnail;
     std::optional<double> duration;
     std::optional<int> playlistCount;
+    // Came from outside unvouched for (DownloadItem::guarded()). An entry without the field
+    // was written before there was a guard, when links from a vireloom: address or a feed
+    // were not told apart from the user's own: it counts as guarded, since nothing says the
+    // user vouched for it, and being guarded costs a public link nothing.
+    bool guarded = true;
 
     static JournalEntry of(const DownloadItem &item, const QString &folder);
 

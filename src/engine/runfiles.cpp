@@ -26,9 +26,9 @@ QString config(const QUuid &id)
 // yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
 // of its own: the user's file is never rewritten, and runs side by side do not race.
 // The copy and the proxy are secrets: both are the user's alone from the first byte.
-bool prepare(const QUuid &id, const Settings &settings)
+bool prepare(const QUuid &id, const Settings &settings, const QString &guard)
 {
-    if (const QByteArray content = privateConfig(settings); !content.isEmpty()) {
+    if (const QByteArray content = privateConfig(settings, guard); !content.isEmpty()) {
         if (!Tools::writePrivateFile(config(id), content))
             return false;
     }

@@ -15,8 +15,9 @@ QString cookies(const QUuid &id);
 QString config(const QUuid &id);
 
 // Writes the run's private files: its copy of the cookies file and its configuration.
-// False when one that is needed could not be written.
-bool prepare(const QUuid &id, const Settings &settings);
+// False when one that is needed could not be written. `guard`: the address of the guard
+// proxy the run goes through, empty for none.
+bool prepare(const QUuid &id, const Settings &settings, const QString &guard = {});
 void remove(const QUuid &id);
 
 } // namespace RunFiles

@@ -51,16 +51,22 @@ void LinkIntake::handleSchemeURL(const QString &raw)
         askAbout(link);
         return;
     }
+    // A name that resolves nowhere cannot be called public: the user is asked.
+    if (resolvesNowhere(link.host)) {
+        askAbout(link);
+        return;
+    }
     // A public-looking name may still lead into the local network. Through a proxy the
-    // proxy resolves it, and this machine's answer would say nothing.
-    if (!QHostAddress(link.host).isNull() || resolvesNowhere(link.host)
-        || throughProxy(*m_settings)) {
+    // proxy resolves it, and this machine's answer would say nothing; the guard the run
+    // goes through resolves every destination again in any case.
+    if (!QHostAddress(link.host).isNull() || throughProxy(*m_settings)) {
         take(link, true);
         return;
     }
     QHostInfo::lookupHost(link.host, this, [this, link](const QHostInfo &info) {
         const QList<QHostAddress> addresses = info.addresses();
-        if (std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress))
+        if (info.error() != QHostInfo::NoError || addresses.isEmpty()
+            || std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress))
             askAbout(link);
         else
             take(link, true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/guardproxy.h"
+
 #include <QNetworkProxy>
 #include <QObject>
 #include <QQmlNetworkAccessManagerFactory>
@@ -10,14 +12,15 @@
 
 class Settings;
 
-// How Qt reaches the network through the proxy the user set for the engine: absent when
-// Qt cannot speak that kind of proxy (https, socks4), so that nothing goes around it.
-// An empty setting leaves the default, as it does for the engine.
-std::optional<QNetworkProxy> networkProxyFor(const QString &proxy);
-
 // The window fetches thumbnails (posters of the pages) itself. They are fetched only over
 // http and https, and only through the proxy that the downloads use: a page's poster
 // must not reveal the user's address when the user chose to hide it.
+// A poster's address is remote text, and so is every redirect it answers with: a poster
+// outside the local network reaches it by no hop. Each hop to a host outside goes through
+// a guard proxy of the factory's own, which resolves it, refuses names that lead into the
+// local network and goes on through the user's proxy. A poster whose own address is in the
+// local network (the user's own pages) is fetched as before; a guarded item has none (see
+// applyReading).
 class ThumbnailNetworkFactory : public QObject, public QQmlNetworkAccessManagerFactory
 {
 public:
@@ -37,5 +40,6 @@ public:
 
 private:
     std::shared_ptr<Route> m_route;
+    GuardProxy *m_guard;
     QString m_cacheDir;
 };

@@ -342,6 +342,34 @@ private slots:
         QFETCH(QByteArray, config);
         m_settings->setValue(SettingsKey::proxy, proxy);
         QCOMPARE(privateConfig(*m_settings), config);
+        // Behind the guard the run is given the guard, whatever the user's proxy is.
+        QCOMPARE(privateConfig(*m_settings, u"http://127.0.0.1:4321"_s), QByteArray("--proxy 'http://127.0.0.1:4321'\n"));
+    }
+
+    // A guarded run picks, among the same formats, only those fetched over HTTP; the rest of
+    // its command line is a typed link's.
+    void guardedRunsFetchOnlyOverHttp_data()
+    {
+        QTest::addColumn<int>("quality");
+        QTest::addColumn<bool>("withFFmpeg");
+        QTest::newRow("1080p") << int(Quality::p1080) << true;
+        QTest::newRow("mp3") << int(Quality::mp3) << true;
+        QTest::newRow("best, no ffmpeg") << int(Quality::best) << false;
+    }
+    void guardedRunsFetchOnlyOverHttp()
+    {
+        QFETCH(int, quality);
+        QFETCH(bool, withFFmpeg);
+        const std::optional<QString> ffmpeg = withFFmpeg ? std::optional(kFFmpeg) : std::nullopt;
+        DownloadRequest request{kLink, Quality(Quality::Preset(quality)), false, {}, {}, {}, u"/private/run.conf"_s, u"t"_s};
+        const QStringList typed = buildArgs(request, *m_settings, ffmpeg);
+        request.guarded = true;
+        QStringList guarded = buildArgs(request, *m_settings, ffmpeg);
+        const qsizetype at = typed.indexOf(u"-f"_s) + 1;
+        QCOMPARE(guarded.at(at),
+                 u'(' + typed.at(at) + QStringLiteral(")[protocol~='^(https?|m3u8(_native)?|http_dash_segments(_generator)?|f4m|ism|mhtml)$']"));
+        guarded[at] = typed.at(at);
+        QCOMPARE(guarded, typed);
     }
 
     // Titles and paths are printed JSON-encoded, so that a line break in a title stays

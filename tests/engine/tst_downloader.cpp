@@ -397,7 +397,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->stateName(), u"downloading"_s, kSlow);
         // The run's own title line follows its start; the next change of the list writes it.
         QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s, kSlow);
-        addAndWait(u"hold-b"_s, u"queued"_s);
+        // One that came from outside, unvouched for.
+        m_downloader->queue()->add(link(u"hold-b"_s), std::nullopt, false, {}, true);
+        QTRY_COMPARE_WITH_TIMEOUT(itemFor(u"hold-b"_s)->stateName(), u"queued"_s, kSlow);
         const auto journal = [] { return QueueJournal::load(InterruptedDownloads::journalFile()).entries; };
         QTRY_COMPARE(journal().size(), 2);
         QCOMPARE(journal().at(0).stage, JournalEntry::Stage::queued);
@@ -422,6 +424,9 @@ private slots:
         QCOMPARE(states(), (QStringList{u"hold-a=downloading"_s, u"hold-b=queued"_s}));
         QCOMPARE(itemFor(u"hold-a"_s)->title(), u"Held hold-a"_s);
         QCOMPARE(itemFor(u"hold-a"_s)->quality(), Quality::p720);
+        // What came from outside runs behind the guard after a crash too.
+        QVERIFY(!itemFor(u"hold-a"_s)->guarded());
+        QVERIFY(itemFor(u"hold-b"_s)->guarded());
 
         // Another crash while they run; discarding lets the offered downloads go for good.
         remake();
@@ -491,7 +496,10 @@ private slots:
         QVERIFY(!m_downloader->intake()->hasClipboardSuggestion());
 
         // A scheme address adds its link and brings the window up, even when it holds none.
+        // A name that resolves nowhere cannot be called public: it is added once confirmed.
         m_downloader->intake()->handleSchemeURL(u"vireloom://download?url=http%3A%2F%2Ffake.invalid%2Fprobe-hold-s&quality=mp3&playlist=1"_s);
+        QCOMPARE(m_downloader->intake()->schemeHostToConfirm(), u"fake.invalid"_s);
+        m_downloader->intake()->confirmSchemeLink();
         DownloadItem *item = m_downloader->queue()->items()->at(0);
         QCOMPARE(item->url(), link(u"probe-hold-s"_s));
         QCOMPARE(item->quality(), Quality::mp3);

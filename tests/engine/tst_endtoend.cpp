@@ -2,6 +2,7 @@
 #include "engine/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
+#include "engine/guardproxy.h"
 #include "engine/interrupteddownloads.h"
 #include "engine/probes.h"
 #include "engine/queuejournal.h"
@@ -694,6 +695,63 @@ private slots:
             QCOMPARE(item->failureMessage(), *OptionCheck::folderProblem(folder));
             QVERIFY(!QFileInfo::exists(elsewhere));
         }
+    // A guarded link reaches only what the guard takes for the internet (here the main
+    // server) however its page leads elsewhere: a redirect, a video on a local address that
+    // ffmpeg fetches (and the environment telling every proxy client to go around its
+    // proxy). The place in the local network is never asked. Unguarded, the same redirect
+    // downloads; guarded, a link on the internet downloads through the guard.
+    void guardKeepsOutsideLinksOffTheLocalNetwork_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("guarded");
+        QTest::addColumn<bool>("atOnce");
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<bool>("done");
+        QTest::newRow("redirect, guarded") << u"/hop/clip.mp4"_s << true << true << false << false;
+        QTest::newRow("redirect, guarded, probed first") << u"/hop/clip.mp4"_s << true << false << false << false;
+        QTest::newRow("local video through ffmpeg, guarded") << u"/pointing.html"_s << true << false << true << false;
+        QTest::newRow("redirect, typed") << u"/hop/clip.mp4"_s << false << true << false << true;
+        QTest::newRow("internet, guarded") << u"/media/clip.mp4"_s << true << true << false << true;
+        QTest::newRow("internet through ffmpeg, guarded") << u"/media/chapters.mp4"_s << true << false << true << true;
+    }
+
+    void guardKeepsOutsideLinksOffTheLocalNetwork()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, guarded);
+        QFETCH(bool, atOnce);
+        QFETCH(bool, cut);
+        QFETCH(bool, done);
+        const int internet = m_server.url().port();
+        m_downloader->queue()->setGuard(new GuardProxy({[](const QString &) { return true; },
+                                                        [internet](const QHostAddress &, quint16 port) { return port == internet; }}));
+        m_downloader->queue()->setStartsAtOnce(atOnce);
+        qputenv("no_proxy", "*");
+        qputenv("NO_PROXY", "*");
+        const auto restore = qScopeGuard([] {
+            qunsetenv("no_proxy");
+            qunsetenv("NO_PROXY");
+        });
+        const QStringList askedBefore = m_local.requestedPaths();
+        DownloadOptions options;
+        if (cut)
+            options.section = DownloadOptions::TimeRange{0, 1.5};
+        m_downloader->queue()->add(m_server.url(path).toString(), std::nullopt, false, options, guarded);
+        DownloadItem *item = m_downloader->queue()->items()->at(0);
+        QVERIFY(finished(item));
+        if (done) {
+            QVERIFY(isDone(item));
+            QCOMPARE(item->files().size(), 1);
+        } else {
+            QCOMPARE(item->stateName(), u"failed"_s);
+            QCOMPARE(m_local.requestedPaths(), askedBefore);
+            QVERIFY2(item->failureMessage().startsWith(u"This link leads into your local network"_s)
+                         || (cut && item->failureMessage().startsWith(u"The download failed"_s)),
+                     qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+        }
+        // The guard's address is in the run's private configuration, not on its command line.
+        if (guarded)
+            QVERIFY(!item->log().first().contains(QString::number(m_downloader->queue()->guard()->port())));
     }
 
 private:
@@ -739,6 +797,8 @@ private:
 
     QTemporaryDir m_media;
     HttpServer m_server;
+    // Stands for a machine in the local network.
+    HttpServer m_local;
     std::unique_ptr<QTemporaryDir> m_root;
     QString m_folder;
     std::unique_ptr<Settings> m_settings;
@@ -817,6 +877,12 @@ void TestEndToEnd::initTestCase()
                           R"("@type":"VideoObject","name":")" + forgedName + R"(","contentUrl":")"
                               + m_server.url(u"/media/clip.mp4"_s).toEncoded() + R"("}</script></head><body></body></html>)",
                           "text/html"));
+    QVERIFY(m_local.listen());
+    m_local.routeFile(u"/secret.mp4"_s, media("clip"), "video/mp4");
+    m_server.redirect(u"/hop/clip.mp4"_s, m_local.url(u"/secret.mp4"_s).toString());
+    m_server.route(u"/pointing.html"_s, served("<html><head><title>Pointing</title></head><body><video src=\""
+                                                   + m_local.url(u"/secret.mp4"_s).toEncoded() + "\"></video></body></html>",
+                                               "text/html"));
     m_server.route(u"/page.html"_s, served("<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
                                            "text/html"));
     // About 1.3 MB at 100 kB/s: long enough to act on while it runs.

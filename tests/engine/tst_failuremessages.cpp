@@ -32,6 +32,8 @@ const QString kNoSuchHost = u"Site não encontrado: este endereço não existe. 
 const QString kRefused = u"O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde."_s;
 const QString kProxy =
     u"A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio."_s;
+const QString kGuarded = u"Este link leva para a sua rede local, e links vindos de fora não podem chegar a ela. "
+                         "Se você confia nele, cole o link na janela."_s;
 const QString kUnknown = u"O download falhou. Última mensagem do yt-dlp: %@"_s;
 const QString kBadCookies = u"O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão."_s;
 } // namespace
@@ -120,6 +122,19 @@ private slots:
                "the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
             << QStringList() << false << LF(kUnknown, u"[generic] None: Unable to download webpage: HTTP Error 418: I'm a teapot"_s)
             << A::none;
+        // The guard's answers are not the site's: a refusal says where the link led, a name
+        // it could not resolve is a name that does not exist.
+        QTest::newRow("the guard refuses a plain request")
+            << u"[generic] secret: Unable to download webpage: HTTP Error 403: Refused by Vireloom: local network (caused by "
+               "<HTTPError 403: 'Refused by Vireloom: local network'>)"_s
+            << QStringList() << false << kGuarded << A::none;
+        QTest::newRow("the guard refuses a tunnel")
+            << u"[generic] x: Unable to download webpage: <urlopen error Tunnel connection failed: 403 Refused by Vireloom: "
+               "local network> (caused by URLError(OSError('Tunnel connection failed: 403 Refused by Vireloom: local network')))"_s
+            << QStringList() << false << kGuarded << A::none;
+        QTest::newRow("the guard finds no such host")
+            << u"[generic] x: Unable to download webpage: HTTP Error 502: Refused by Vireloom: no such host"_s << QStringList()
+            << false << kNoSuchHost << A::none;
     }
 
     void describes()
@@ -159,6 +174,26 @@ private slots:
         QTest::newRow("no network") << u"no-network"_s << false << kNetwork << A::none;
         QTest::newRow("the proxy refuses") << u"proxy-refused"_s << true << kProxy << A::openProxy;
         QTest::newRow("no such host behind a proxy") << u"no-such-host"_s << true << kProxy << A::openProxy;
+    }
+
+    // The guard says when it could not connect: to the site, or to the user's proxy.
+    void guardCouldNotConnect_data()
+    {
+        QTest::addColumn<bool>("proxy");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<FailureAction>("action");
+        QTest::newRow("directly") << false << kRefused << FailureAction::none;
+        QTest::newRow("through the user's proxy") << true << kProxy << FailureAction::openProxy;
+    }
+    void guardCouldNotConnect()
+    {
+        QFETCH(bool, proxy);
+        QFETCH(QString, key);
+        QFETCH(FailureAction, action);
+        const FailureDescription failure = describeFailure(
+            u"[generic] x: Unable to download webpage: HTTP Error 502: Vireloom could not connect"_s, {}, {false, proxy, {}});
+        QCOMPARE(failure.message, L(key));
+        QCOMPARE(failure.action, action);
     }
 
     void capturedRuns()

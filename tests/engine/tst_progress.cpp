@@ -2,6 +2,7 @@
 #include "engine/linereader.h"
 #include "engine/progress.h"
 #include "model/downloaditem.h"
+#include "model/mediainfo.h"
 #include "support/files.h"
 
 #include <QTemporaryDir>
@@ -474,6 +475,31 @@ private slots:
         QCOMPARE(failures.first().index, 2);
         QVERIFY(failures.first().error.contains(u"HTTP Error 404"_s));
         QCOMPARE(item.files().size(), 2);
+    }
+
+    // A guarded item's page is remote text: a poster it names in the local network is not
+    // kept, so the window never fetches it; a typed link's is, and public ones always are.
+    void guardedItemsKeepNoLocalPoster_data()
+    {
+        QTest::addColumn<QString>("poster");
+        QTest::addColumn<bool>("guarded");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("local, guarded") << u"http://192.168.1.1/cgi?reboot"_s << true << false;
+        QTest::newRow("loopback shorthand, guarded") << u"http://127.1:8080/x.jpg"_s << true << false;
+        QTest::newRow("local, typed") << u"http://nas.local/poster.jpg"_s << false << true;
+        QTest::newRow("public, guarded") << u"https://img.example.com/p.jpg"_s << true << true;
+    }
+    void guardedItemsKeepNoLocalPoster()
+    {
+        QFETCH(QString, poster);
+        QFETCH(bool, guarded);
+        QFETCH(bool, kept);
+        DownloadItem item(kLink, Quality::best, false);
+        item.setGuarded(guarded);
+        MediaInfo info;
+        info.thumbnail = QUrl(poster);
+        applyReading(item, info);
+        QCOMPARE(item.thumbnailUrl().has_value(), kept);
     }
 };
 

@@ -2,6 +2,9 @@
 #include "model/dlstate.h"
 #include "model/downloaditem.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +40,42 @@ private slots:
         QCOMPARE(read->size(), 1);
         QCOMPARE(int(read->constFirst().stage), stage);
         QCOMPARE(read->constFirst(), written);
+    }
+
+    // A resumed run stays behind the guard if it was there; an entry written before there
+    // was a guard says nothing of where its link came from, and counts as guarded. A
+    // mistyped field makes the journal unreadable, as any other does.
+    void guardedSurvivesTheJournal_data()
+    {
+        QTest::addColumn<QJsonValue>("field"); // undefined: absent
+        QTest::addColumn<int>("guarded");      // -1: unreadable
+        QTest::newRow("guarded") << QJsonValue(true) << 1;
+        QTest::newRow("typed") << QJsonValue(false) << 0;
+        QTest::newRow("written before the guard") << QJsonValue(QJsonValue::Undefined) << 1;
+        QTest::newRow("mistyped") << QJsonValue(u"no"_s) << -1;
+    }
+
+    void guardedSurvivesTheJournal()
+    {
+        QFETCH(QJsonValue, field);
+        QFETCH(int, guarded);
+        DownloadItem item(u"https://example.org/v"_s, Quality::p720, false);
+        item.setGuarded(guarded == 1);
+        const JournalEntry written = JournalEntry::of(item, u"/videos"_s);
+        QCOMPARE(QueueJournal::decode(QueueJournal::encode({written}))->constFirst().guarded, guarded == 1);
+
+        QJsonObject root = QJsonDocument::fromJson(QueueJournal::encode({written})).object();
+        QJsonArray items = root.value(u"items"_s).toArray();
+        QJsonObject entry = items.first().toObject();
+        entry.remove(u"guarded"_s);
+        if (!field.isUndefined())
+            entry.insert(u"guarded"_s, field);
+        items.replace(0, entry);
+        root.insert(u"items"_s, items);
+        const auto read = QueueJournal::decode(QJsonDocument(root).toJson());
+        QCOMPARE(read.has_value(), guarded >= 0);
+        if (read)
+            QCOMPARE(read->constFirst().guarded, guarded == 1);
     }
 };
 

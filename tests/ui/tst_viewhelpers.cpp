@@ -68,8 +68,9 @@ private slots:
         QCOMPARE(proxy->password(), password);
     }
 
-    // Posters are fetched through the user's proxy, and only over the web: a name that does
-    // not resolve arrives, because the proxy fetches it; files and other schemes are not read.
+    // Posters are fetched through the user's proxy, and only over the web: files and other
+    // schemes are not read. One outside the local network goes through the guard, which
+    // hands the proxy the address it checked.
     void thumbnailsGoThroughTheProxy()
     {
         HttpServer proxy;
@@ -88,8 +89,11 @@ private slots:
             return std::pair{reply->error(), reply->readAll()};
         };
 
-        QCOMPARE(fetch(u"http://poster.invalid/poster.jpg"_s), (std::pair{QNetworkReply::NoError, QByteArray("poster bytes")}));
+        // A documentation address, never connected to: the proxy answers for it.
+        QCOMPARE(fetch(u"http://192.0.2.1/poster.jpg"_s), (std::pair{QNetworkReply::NoError, QByteArray("poster bytes")}));
         QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 1);
+        QCOMPARE(fetch(u"http://localhost:9/poster.jpg"_s), (std::pair{QNetworkReply::NoError, QByteArray("poster bytes")}));
+        QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 2);
         QVERIFY(writeFile(dir.filePath(u"poster.jpg"_s), "local"));
         for (const QString &address : {QUrl::fromLocalFile(dir.filePath(u"poster.jpg"_s)).toString(), u"data:image/jpeg,x"_s,
                                        u"qrc:/icons/16.png"_s, u"ftp://poster.invalid/poster.jpg"_s})
@@ -98,11 +102,47 @@ private slots:
         // A proxy Qt cannot speak: nothing goes around it.
         settings.setValue(SettingsKey::proxy, u"socks4://127.0.0.1:9"_s);
         QVERIFY(fetch(proxy.url(u"/poster.jpg"_s).toString()).first != QNetworkReply::NoError);
-        QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 1);
+        QVERIFY(fetch(u"http://192.0.2.1/poster.jpg"_s).first != QNetworkReply::NoError);
+        QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 2);
         // Without a proxy the poster comes straight from its host.
         settings.setValue(SettingsKey::proxy, QString());
         QCOMPARE(fetch(proxy.url(u"/poster.jpg"_s).toString()).first, QNetworkReply::NoError);
-        QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 2);
+        QCOMPARE(proxy.requestCount(u"/poster.jpg"_s), 3);
+    }
+
+    // A poster outside the local network reaches it by no redirect; the user's own pages'
+    // posters may redirect within it.
+    void thumbnailsFollowNoRedirectIntoTheLocalNetwork_data()
+    {
+        QTest::addColumn<QString>("poster");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("outside to loopback") << u"http://192.0.2.1/hop.jpg"_s << u"http://127.0.0.1:9/secret.jpg"_s << false;
+        QTest::newRow("outside to a local name") << u"http://192.0.2.1/hop.jpg"_s << u"http://nas.local/secret.jpg"_s << false;
+        QTest::newRow("outside to shorthand") << u"http://192.0.2.1/hop.jpg"_s << u"http://0x7f.1/secret.jpg"_s << false;
+        QTest::newRow("outside to outside") << u"http://192.0.2.1/hop.jpg"_s << u"http://192.0.2.2/secret.jpg"_s << true;
+        QTest::newRow("local to local") << u"http://localhost:9/hop.jpg"_s << u"http://127.0.0.1:9/secret.jpg"_s << true;
+    }
+    void thumbnailsFollowNoRedirectIntoTheLocalNetwork()
+    {
+        QFETCH(QString, poster);
+        QFETCH(QString, target);
+        QFETCH(bool, followed);
+        // The proxy answers for every host, so that what is asked for shows without reaching any.
+        HttpServer proxy;
+        QVERIFY(proxy.listen());
+        proxy.redirect(u"/hop.jpg"_s, target);
+        proxy.route(u"/secret.jpg"_s, {200, "secret", {}, "image/jpeg", {}, 0, -1, -1});
+        QTemporaryDir dir;
+        Settings settings(dir.filePath(u"settings.conf"_s));
+        settings.setValue(SettingsKey::proxy, proxy.url().toString());
+        ThumbnailNetworkFactory factory(&settings, {});
+        const std::unique_ptr<QNetworkAccessManager> network(factory.create(nullptr));
+        std::unique_ptr<QNetworkReply> reply(network->get(QNetworkRequest(QUrl(poster))));
+        QSignalSpy done(reply.get(), &QNetworkReply::finished);
+        QVERIFY(reply->isFinished() || done.wait(20000));
+        QCOMPARE(proxy.requestCount(u"/hop.jpg"_s), 1);
+        QCOMPARE(proxy.requestCount(u"/secret.jpg"_s), followed ? 1 : 0);
     }
 
     // A poster is fetched once: rows scrolling back into view, and a later start, find it on
