@@ -695,6 +695,8 @@ private slots:
             QCOMPARE(item->failureMessage(), *OptionCheck::folderProblem(folder));
             QVERIFY(!QFileInfo::exists(elsewhere));
         }
+    }
+
     // A guarded link reaches only what the guard takes for the internet (here the main
     // server) however its page leads elsewhere: a redirect, a video on a local address that
     // ffmpeg fetches (and the environment telling every proxy client to go around its
