@@ -2,6 +2,7 @@
 #include "app/launchoptions.h"
 #include "app/trayicon.h"
 #include "base/paths.h"
+#include "base/terminal.h"
 #include "design/motion.h"
 #include "design/rendering.h"
 #include "app/followingcommands.h"
@@ -239,7 +240,7 @@ int main(int argc, char *argv[])
 
     // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".
     QObject::connect(downloader.intake(), &LinkIntake::clipboardSuggestionChanged, &app, [&downloader] {
-        qCDebug(lcApp) << "clipboard offer:" << downloader.intake()->clipboardSuggestionText();
+        qCDebug(lcApp).noquote() << "clipboard offer:" << terminalText(downloader.intake()->clipboardSuggestionText());
     });
     // The engine's version query and release check wait for the first frame, or at most
     // a moment where the window is not shown at once.
