@@ -40,25 +40,6 @@ std::optional<QString> normalisedLink(const QString &text)
     return url.toString(QUrl::FullyEncoded);
 }
 
-enum class Reach { internet, localNetwork, unknown };
-
-// What can be told of a host without asking the resolver; names resolved elsewhere (by a
-// proxy) or never (".invalid") count as the internet, as for "vireloom:" links.
-Reach reachWithoutLookup(const QString &host, bool proxyResolves)
-{
-    if (isLocalNetworkHost(host))
-        return Reach::localNetwork;
-    if (!QHostAddress(host).isNull() || resolvesNowhere(host) || proxyResolves)
-        return Reach::internet;
-    return Reach::unknown;
-}
-
-bool anyLocal(const QList<QHostAddress> &addresses)
-{
-    // No answer at all is no proof of the internet.
-    return addresses.isEmpty() || std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress);
-}
-
 } // namespace
 
 Following::Environment Following::defaultEnvironment()
@@ -176,9 +157,9 @@ std::optional<QUuid> Following::add(const QString &url, int backlog, const std::
     }
     // Following a source in the local network is the user's word for its entries.
     const QString host = QUrl(source.url).host();
-    const Reach reach = reachWithoutLookup(host, namesResolvedByProxy());
-    source.localAllowed = reach == Reach::localNetwork;
-    if (reach == Reach::unknown) {
+    const HostReach reach = reachWithoutLookup(host, namesResolvedByProxy());
+    source.localAllowed = reach == HostReach::localNetwork;
+    if (reach == HostReach::lookUp) {
         m_awaitingSourceLookup.insert(source.id, {});
         m_env.lookup(host, this, [this, id = source.id](const QList<QHostAddress> &addresses) {
             const QList<QList<FollowEntry>> waiting = m_awaitingSourceLookup.take(id);
@@ -186,7 +167,7 @@ std::optional<QUuid> Following::add(const QString &url, int backlog, const std::
             if (row < 0)
                 return;
             // A failed lookup allows nothing: the source's entries are asked about.
-            if (!addresses.isEmpty() && anyLocal(addresses))
+            if (!addresses.isEmpty() && answerReachesLocalNetwork(addresses))
                 update(row, [](FollowedSource &followed) { followed.localAllowed = true; });
             for (const QList<FollowEntry> &entries : waiting)
                 screen(id, entries);
@@ -450,12 +431,12 @@ void Following::screen(const QUuid &id, const QList<FollowEntry> &entries)
         }
         const QString host = QUrl(entries.at(n).url).host();
         switch (reachWithoutLookup(host, proxyResolves)) {
-        case Reach::internet:
+        case HostReach::internet:
             break;
-        case Reach::localNetwork:
+        case HostReach::localNetwork:
             settleLocal(n);
             break;
-        case Reach::unknown:
+        case HostReach::lookUp:
             screening->toLookUp[host.toLower()].append(n);
             break;
         }
@@ -468,7 +449,7 @@ void Following::screen(const QUuid &id, const QList<FollowEntry> &entries)
     const QStringList hosts = screening->toLookUp.keys();
     for (const QString &host : hosts) {
         m_env.lookup(host, this, [this, id, host, screening, sourceAllowed](const QList<QHostAddress> &addresses) {
-            const bool local = anyLocal(addresses);
+            const bool local = answerReachesLocalNetwork(addresses);
             for (const qsizetype n : screening->toLookUp.value(host)) {
                 if (!local)
                     continue;

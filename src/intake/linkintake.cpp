@@ -47,26 +47,20 @@ void LinkIntake::handleSchemeURL(const QString &raw)
         take(link, false);
         return;
     }
-    if (isLocalNetworkHost(link.host)) {
+    switch (reachWithoutLookup(link.host, throughProxy(*m_settings))) {
+    case HostReach::localNetwork:
         askAbout(link);
         return;
-    }
-    // A name that resolves nowhere cannot be called public: the user is asked.
-    if (resolvesNowhere(link.host)) {
-        askAbout(link);
-        return;
-    }
-    // A public-looking name may still lead into the local network. Through a proxy the
-    // proxy resolves it, and this machine's answer would say nothing; the guard the run
-    // goes through resolves every destination again in any case.
-    if (!QHostAddress(link.host).isNull() || throughProxy(*m_settings)) {
+    // The guard the run goes through resolves every destination again in any case.
+    case HostReach::internet:
         take(link, true);
         return;
+    case HostReach::lookUp:
+        break;
     }
+    // A public-looking name may still lead into the local network.
     QHostInfo::lookupHost(link.host, this, [this, link](const QHostInfo &info) {
-        const QList<QHostAddress> addresses = info.addresses();
-        if (info.error() != QHostInfo::NoError || addresses.isEmpty()
-            || std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress))
+        if (info.error() != QHostInfo::NoError || answerReachesLocalNetwork(info.addresses()))
             askAbout(link);
         else
             take(link, true);

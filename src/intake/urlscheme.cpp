@@ -169,3 +169,17 @@ bool resolvesNowhere(const QString &host)
 {
     return host.toLower().endsWith(QLatin1StringView(".invalid"));
 }
+
+HostReach reachWithoutLookup(const QString &host, bool proxyResolves)
+{
+    if (isLocalNetworkHost(host) || resolvesNowhere(host))
+        return HostReach::localNetwork;
+    if (!QHostAddress(host).isNull() || proxyResolves)
+        return HostReach::internet;
+    return HostReach::lookUp;
+}
+
+bool answerReachesLocalNetwork(const QList<QHostAddress> &addresses)
+{
+    return addresses.isEmpty() || std::any_of(addresses.begin(), addresses.end(), isLocalNetworkAddress);
+}

@@ -3,6 +3,7 @@
 #include "model/quality.h"
 
 #include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -36,3 +37,13 @@ bool isLocalNetworkHost(const QString &host);
 bool isLocalNetworkAddress(const QHostAddress &address);
 // Names reserved never to resolve (".invalid"): nothing to look up.
 bool resolvesNowhere(const QString &host);
+
+// What the local-network rule tells of a link's host before any lookup: the local network
+// (asked about), the internet, or a name to look up. A name that resolves nowhere cannot be
+// called public; through a proxy (`proxyResolves`) the proxy resolves names, and this
+// machine's answer would say nothing, so they count as the internet.
+enum class HostReach { internet, localNetwork, lookUp };
+HostReach reachWithoutLookup(const QString &host, bool proxyResolves);
+// Whether a lookup's answer leads into the local network. No address at all (a lookup
+// that failed) is no proof of the internet, so it counts as local.
+bool answerReachesLocalNetwork(const QList<QHostAddress> &addresses);
