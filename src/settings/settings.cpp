@@ -3,7 +3,6 @@
 #include "base/paths.h"
 #include "base/storedfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -127,17 +126,9 @@ void Settings::open(const QString &fileName)
             return;
     }
 
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString aside = fileName + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFile::exists(aside); ++n)
-        aside = fileName + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+    // Qt holds the file open no longer, and starts from defaults once it has moved.
     m_store.reset();
-    if (QFile::rename(fileName, aside)) {
-        m_setAside = aside;
-        qCWarning(lcSettings) << "settings file could not be read; kept it as" << aside << "and started from defaults";
-    } else {
-        qCWarning(lcSettings) << "settings file could not be read nor moved aside:" << fileName;
-    }
+    m_setAside = StoredFile::setAside(fileName, lcSettings(), "settings file");
     if (!QFileInfo::exists(fileName))
         Tools::writePrivateFile(fileName, {});
     m_store = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
