@@ -5,6 +5,8 @@
 #include "model/downloaditem.h"
 #include "settings/settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QUrl>
@@ -14,17 +16,24 @@ namespace {
 QStringList formatGroup(Quality quality, bool withFFmpeg)
 {
     const QString mp4 = QStringLiteral("mp4");
+    // The audio is taken from a file named like the final one. Where a video of that name
+    // is in the folder already, the engine takes it for that file and converts it; kept
+    // (-k), the video stays as it was, and a file already under the audio's name is left
+    // alone too. What this run fetched for the conversion is removed once it is done.
+    const QStringList keep{QStringLiteral("-k"), QStringLiteral("--no-post-overwrites")};
     if (quality == Quality::mp3) {
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b")};
-        return {QStringLiteral("-f"), QStringLiteral("ba/b"), QStringLiteral("-x"), QStringLiteral("--audio-format"),
-                QStringLiteral("mp3"), QStringLiteral("--audio-quality"), QStringLiteral("0")};
+        return QStringList{QStringLiteral("-f"), QStringLiteral("ba/b"), QStringLiteral("-x"), QStringLiteral("--audio-format"),
+                           QStringLiteral("mp3"), QStringLiteral("--audio-quality"), QStringLiteral("0")}
+             + keep;
     }
     if (quality == Quality::m4a) {
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b")};
-        return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b"), QStringLiteral("-x"),
-                QStringLiteral("--audio-format"), QStringLiteral("m4a")};
+        return QStringList{QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b"), QStringLiteral("-x"),
+                           QStringLiteral("--audio-format"), QStringLiteral("m4a")}
+             + keep;
     }
     if (const auto height = quality.height()) {
         const QString n = QString::number(*height);
@@ -96,12 +105,41 @@ QStringList optionArgs(const DownloadRequest &request, const Settings &settings,
     return args;
 }
 
+// Text taken as it is into an output template, where only "%" is special.
+QString literal(QString text)
+{
+    return text.replace(u'%', QStringLiteral("%%"));
+}
+
 QString outputTemplate(const DownloadRequest &request)
 {
-    if (request.options.outputPattern)
-        return *request.options.outputPattern;
-    return request.playlist ? QStringLiteral("%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s")
-                            : QStringLiteral("%(title).180B.%(ext)s");
+    const DownloadOptions &options = request.options;
+    if (options.outputPattern)
+        return *options.outputPattern;
+    const QString section = options.section ? literal(sectionMark(*options.section)) : QString();
+    if (request.playlist)
+        return QStringLiteral("%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B") + section
+             + QStringLiteral(".%(ext)s");
+    if (!request.marks.reuse.isEmpty())
+        return literal(request.marks.reuse) + QStringLiteral(".%(ext)s");
+    QString name = request.distinctName ? QStringLiteral("%(title).160B [%(id)s]") : QStringLiteral("%(title).180B");
+    if (request.marks.height)
+        name += QStringLiteral("%(vireloom_height|)s");
+    name += section;
+    if (options.copy > 0)
+        name += QStringLiteral(" (%1)").arg(options.copy);
+    return name + QStringLiteral(".%(ext)s");
+}
+
+// The page of a single embedded video names it "Title (1)", as if the page had several:
+// the number goes, and stays where the page does hold several (they have places in it).
+// A reading given back to the engine has had it removed already.
+QStringList embedTitleArgs(const DownloadRequest &request)
+{
+    if (request.playlist || !request.infoJson.isEmpty())
+        return {};
+    return {QStringLiteral("--parse-metadata"),
+            QStringLiteral("%(extractor_key)s|%(playlist_index|)s|%(title)s:^HTML5MediaEmbed\\|\\|(?P<title>.+) \\(1\\)$")};
 }
 
 } // namespace
@@ -274,6 +312,12 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         args << QStringLiteral("--embed-thumbnail");
     args << connectionArgs(settings, request.cookiesFile, request.configFile);
     args << optionArgs(request, settings, withFFmpeg);
+    args << embedTitleArgs(request);
+    if (request.marks.height && request.marks.reuse.isEmpty() && !request.playlist && !options.outputPattern) {
+        // Known only once the format is chosen: the field is set then, and only for a height.
+        args << QStringLiteral("--parse-metadata")
+             << QStringLiteral("video: (%(height)sp):^(?P<vireloom_height> \\(\\d+p\\))$");
+    }
     if (const QStringList fields = OptionCheck::checkOutputPattern(folderTemplate).folderFields; !fields.isEmpty())
         args << QStringLiteral("--replace-in-metadata") << fields.join(u',') << kDotsOnly << QStringLiteral("_");
     if (request.playlist)
@@ -313,6 +357,8 @@ QStringList probeArgs(const QString &url, bool playlist, const Settings &setting
     QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
     args << formats;
     args << connectionArgs(settings, cookiesFile, configFile);
+    if (!playlist)
+        args << embedTitleArgs({url});
     args << (playlist ? QStringLiteral("--yes-playlist") : QStringLiteral("--no-playlist"));
     args << QStringLiteral("--") << url;
     return args;
@@ -324,4 +370,40 @@ QStringList planArgs(const QString &url, const Settings &settings, const QString
     args << connectionArgs(settings, {}, configFile);
     args << QStringLiteral("--yes-playlist") << QStringLiteral("--") << url;
     return args;
+}
+
+QString sectionMark(const DownloadOptions::TimeRange &range)
+{
+    const QString end = range.end ? OptionCheck::formatTimecode(*range.end) : QString();
+    return QStringLiteral(" (%1-%2)").arg(OptionCheck::formatTimecode(range.start), end);
+}
+
+NameMarks nameMarks(Quality quality, const DownloadOptions &options, const QList<FileOfLink> &files, const QString &folder)
+{
+    NameMarks marks;
+    if (options.outputPattern)
+        return marks;
+    const QDir home(folder);
+    // A cut's name holds its range; a kept copy's, its number. Neither is the download itself.
+    static const QRegularExpression cutOrCopy(QStringLiteral(R"( \((\d+:[\d:.]+-([\d:.]+)?|\d+)\)$)"));
+    for (const FileOfLink &file : files) {
+        const QString relative = home.relativeFilePath(file.path);
+        if (relative.startsWith(QLatin1StringView("../")) || QDir::isAbsolutePath(relative))
+            continue;
+        const QFileInfo info(relative);
+        const QString stem = info.path() == u"." ? info.completeBaseName() : info.path() + u'/' + info.completeBaseName();
+        if (file.quality == quality) {
+            const bool sameCut = options.section ? stem.endsWith(sectionMark(*options.section)) : !cutOrCopy.match(stem).hasMatch();
+            if (options.copy == 0 && marks.reuse.isEmpty() && sameCut)
+            {
+                marks.reuse = stem;
+                marks.reusedFile = file.path;
+            }
+        } else if (!quality.isAudio() && (!file.quality || !file.quality->isAudio())) {
+            marks.height = true;
+        }
+    }
+    if (!marks.reuse.isEmpty())
+        marks.height = false;
+    return marks;
 }

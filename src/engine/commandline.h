@@ -51,6 +51,37 @@ private:
     QString m_reading;
 };
 
+// What a single download's file name says besides its title, so that another choice of a
+// link already in the folder never lands on that file's name (where the engine would take
+// the file for this download's own, and convert or skip it).
+struct NameMarks
+{
+    // " (1080p)": the height of the video fetched. Another quality of the link is there.
+    bool height = false;
+    // The name, without its extension, of the file this very choice already has in the
+    // folder: the engine finds it there and fetches nothing. Empty for none.
+    QString reuse;
+    // That file itself: the download is the file there, and needs no run at all.
+    QString reusedFile;
+
+    friend bool operator==(const NameMarks &, const NameMarks &) = default;
+};
+
+// A file the history holds for a link, still where it was saved.
+struct FileOfLink
+{
+    QString path;
+    // Absent for a label no preset has (a file from an older release).
+    std::optional<Quality> quality;
+};
+
+// The marks of a single download of this quality, given the files its link has in
+// `folder` (newest first). A cut section is always named after its range, and so never
+// shares a name with the whole video.
+NameMarks nameMarks(Quality quality, const DownloadOptions &options, const QList<FileOfLink> &files, const QString &folder);
+// " (1:05-2:00)": the range a section download holds, as its file name says it.
+QString sectionMark(const DownloadOptions::TimeRange &range);
+
 // What a download command depends on besides the settings.
 struct DownloadRequest
 {
@@ -81,6 +112,9 @@ struct DownloadRequest
     // The run goes through the guard proxy (its configuration file names it): only
     // formats the guard can see are chosen.
     bool guarded = false;
+    NameMarks marks;
+    // Another link's file holds the title's name: the file is named after the video's id too.
+    bool distinctName = false;
 };
 
 // The title the engine gives a bare media link: its file name without the extension,

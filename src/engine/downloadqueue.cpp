@@ -274,6 +274,27 @@ void DownloadQueue::start(DownloadItem *item)
     }
     // A missing folder is created; if that fails, yt-dlp reports the write failure itself.
     const QString folder = item->options().folder.value_or(m_settings->folder());
+    // The same choice of the link is in the folder: it is that file, and no run touches it
+    // (the engine would embed its metadata and picture in it once more).
+    if (!item->playlist() && !item->options().ignoreArchive) {
+        const NameMarks marks = nameMarks(item->quality(), item->options(), filesOfLink(item->url()), folder);
+        if (!marks.reusedFile.isEmpty() && QFileInfo(marks.reusedFile).isFile()) {
+            for (const HistoryEntry &entry : m_history->list()->entries()) {
+                if (entry.file == marks.reusedFile && item->title().isEmpty()) {
+                    item->setTitle(entry.title);
+                    item->setSite(entry.site);
+                }
+            }
+            item->setFiles({marks.reusedFile});
+            item->setAlreadyThere(true);
+            item->setSize(double(QFileInfo(marks.reusedFile).size()));
+            item->setState(DLState::done);
+            item->setProgress(1.0);
+            m_history->bringForward(*item);
+            QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
+            return;
+        }
+    }
     QDir().mkpath(folder);
     // What came from outside unvouched for reaches only the public internet, whatever its
     // pages redirect to: its run goes through the guard.
@@ -315,7 +336,7 @@ void DownloadQueue::start(DownloadItem *item)
     if (usesArchive(*item) && !QFileInfo::exists(RunFiles::archive()))
         Tools::writePrivateFile(RunFiles::archive(), {});
 
-    RunOutput run{RunMarkers::random(), folder};
+    RunOutput run{RunMarkers::random(), folder, {}, QDateTime::currentMSecsSinceEpoch()};
     const QStringList args = buildArgs(*item, run.markers.token());
     // Given the probe's reading, the command line names a file; the log still says which
     // page it came from.
@@ -412,6 +433,16 @@ bool DownloadQueue::fileOfAnotherLink(const DownloadItem &item) const
     });
 }
 
+QList<FileOfLink> DownloadQueue::filesOfLink(const QString &url) const
+{
+    QList<FileOfLink> files;
+    for (const HistoryEntry &entry : m_history->list()->entries()) {
+        if (entry.url == url && entry.file && QFileInfo::exists(*entry.file))
+            files.append({*entry.file, Quality::fromShortLabel(entry.quality)});
+    }
+    return files;
+}
+
 void DownloadQueue::failLaunch(const QUuid &id, const QString &error)
 {
     qCWarning(lcEngine) << "yt-dlp did not start:" << error;
@@ -461,11 +492,12 @@ void DownloadQueue::finish(const QUuid &id, int status)
         // nothing new was downloaded, so there is nothing to record.
         const bool allKnown = item->files().isEmpty() && usesArchive(*item) && !item->options().ignoreArchive;
         item->setAlreadyArchived(allKnown);
-        // Every file it named was there before it started: the engine found them and
-        // fetched nothing.
-        const QStringList &named = item->destinations();
-        const bool allThere = !item->files().isEmpty() && !named.isEmpty()
-                           && std::all_of(named.begin(), named.end(), [item](const QString &path) { return item->preexisting().contains(path); });
+        // Every file it delivered was there before it started: the engine found them and
+        // made nothing new. (An audio file taken from a video that was there is new.)
+        const QStringList &delivered = item->files();
+        const bool allThere = !delivered.isEmpty() && std::all_of(delivered.begin(), delivered.end(), [item](const QString &path) {
+            return item->preexisting().contains(path);
+        });
         // Started before its title was known, the run found another link's file under
         // that title: this link's own file gets a name of its own.
         if (unread && !item->playlist() && allThere && !item->distinctName() && fileOfAnotherLink(*item)) {
@@ -474,6 +506,8 @@ void DownloadQueue::finish(const QUuid &id, int status)
             return;
         }
         item->setAlreadyThere(allThere);
+        // What the run fetched only to convert it (the video an audio file was taken from).
+        Leftovers::removeFetchedForConversion(leftovers);
         if (item->playlist()) {
             Leftovers::remove(leftovers, Leftovers::Keep::resumable);
             recordEntryOutcome(*item, context);
@@ -741,8 +775,10 @@ QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &to
         request.archiveFile = RunFiles::archive();
     request.noQuiet = engineHasNoQuiet(m_engine->ytdlpVersion());
     request.unread = readsLinkItself(item);
-    if (item.distinctName() && !request.options.outputPattern && !request.playlist)
-        request.options.outputPattern = QStringLiteral("%(title).160B [%(id)s].%(ext)s");
+    request.distinctName = item.distinctName() && !request.playlist;
+    if (!request.playlist)
+        request.marks = nameMarks(item.quality(), item.options(), filesOfLink(item.url()),
+                                  item.options().folder.value_or(m_settings->folder()));
     return ::buildArgs(request, *m_settings, m_engine->ffmpegPath());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/commandline.h"
 #include "engine/progress.h"
 #include "model/downloadoptions.h"
 #include "model/mediainfo.h"
@@ -135,6 +136,8 @@ private:
     void failLaunch(const QUuid &id, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;
     bool fileOfAnotherLink(const DownloadItem &item) const;
+    // The files the history holds for the link that are still there, newest first.
+    QList<FileOfLink> filesOfLink(const QString &url) const;
     bool startsAtOnce(const DownloadItem &item) const;
     bool readsLinkItself(const DownloadItem &item) const;
     bool usesArchive(const DownloadItem &item) const;

@@ -72,4 +72,27 @@ int remove(const Run &run, Keep keep)
     return removed;
 }
 
+QStringList fetchedForConversion(const Run &run)
+{
+    QStringList fetched;
+    if (run.arrived.isEmpty())
+        return fetched;
+    for (const QString &destination : run.destinations) {
+        if (!run.arrived.contains(destination) && !run.preexisting.contains(destination) && !fetched.contains(destination)
+            && QFileInfo(destination).isFile())
+            fetched << destination;
+    }
+    return fetched;
+}
+
+int removeFetchedForConversion(const Run &run)
+{
+    int removed = 0;
+    for (const QString &path : fetchedForConversion(run)) {
+        if (QFile::remove(path))
+            ++removed;
+    }
+    return removed;
+}
+
 } // namespace Leftovers

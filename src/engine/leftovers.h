@@ -32,4 +32,10 @@ QStringList toRemove(const Run &run, Keep keep);
 // Deletes them; returns how many went.
 int remove(const Run &run, Keep keep);
 
+// After a run that delivered: the files it announced, fetched itself and did not deliver,
+// which it kept only to convert them (-k keeps a video an audio file was taken from, so
+// that one of the user's under that name is never deleted). Nothing beside them goes.
+QStringList fetchedForConversion(const Run &run);
+int removeFetchedForConversion(const Run &run);
+
 } // namespace Leftovers

@@ -241,8 +241,10 @@ void applyPiece(DownloadItem &item, QStringView line, RunOutput &run)
         const QString path = decodedField(bar < 0 ? rest : rest.sliced(bar + 1));
         item.ledger().named(bar < 0 ? std::nullopt : parseWhole(rest.first(bar)));
         // Announced before the download starts: a file there already is not this run's.
-        if (liesInside(path, run.folder))
-            item.noteDestination(path, QFileInfo::exists(path));
+        if (liesInside(path, run.folder)) {
+            const QFileInfo file(path);
+            item.noteDestination(path, file.exists() && file.lastModified().toMSecsSinceEpoch() < run.startedAt);
+        }
         return;
     }
     if (line.startsWith(markers.file())) {

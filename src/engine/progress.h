@@ -73,6 +73,10 @@ struct RunOutput
     // believed: "Open" and "Show in folder" must never act on a file elsewhere.
     QString folder;
     ProgressTrack track = {};
+    // When the run started (ms since the epoch). A file announced as a destination that
+    // was there already and last written before it is not this run's, however late its
+    // line is read; one written since is (the engine may have finished it meanwhile).
+    qint64 startedAt = 0;
 };
 void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run);
 

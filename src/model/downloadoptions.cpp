@@ -27,10 +27,13 @@ const QLatin1StringView kOutputPattern("outputPattern");
 const QLatin1StringView kPlaylistItems("playlistItems");
 const QLatin1StringView kIgnoreArchive("ignoreArchive");
 const QLatin1StringView kFolder("folder");
+const QLatin1StringView kCopy("copy");
 const QLatin1StringView kListedTitle("listedTitle");
 
 // A week is more than any media a time range is cut from; a larger number is a typo.
 constexpr double kLongestMedia = 24 * 3600.0 * 7;
+// More copies of one file than anybody keeps; a stored number past it was not written here.
+constexpr double kMaxCopy = 9999;
 
 bool isWhole(double number)
 {
@@ -87,6 +90,8 @@ QJsonObject DownloadOptions::toJson() const
         json.insert(kIgnoreArchive, true);
     if (folder)
         json.insert(kFolder, *folder);
+    if (copy > 0)
+        json.insert(kCopy, copy);
     if (listedTitle)
         json.insert(kListedTitle, *listedTitle);
     return json;
@@ -148,6 +153,11 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
         }
     }
     options.ignoreArchive = flag(kIgnoreArchive);
+    if (const QJsonValue value = json.value(kCopy); !value.isUndefined()) {
+        ok = ok && value.isDouble() && isWhole(value.toDouble()) && value.toDouble() >= 2
+             && value.toDouble() <= kMaxCopy;
+        options.copy = static_cast<int>(value.toDouble());
+    }
     options.folder = optionalText(kFolder);
     if (options.folder)
         ok = ok && !OptionCheck::folderProblem(*options.folder);

@@ -38,6 +38,9 @@ struct DownloadOptions
     QList<int> playlistItems;
     // Downloaded again on purpose: the download archive must not skip it.
     bool ignoreArchive = false;
+    // Kept beside the file the same link already has in the same quality, as its copy
+    // number n: the file is named "Title (n)". 0 for none.
+    int copy = 0;
     // The folder a resumed download continues in, so that its partial files are found.
     std::optional<QString> folder;
     // A followed entry's title as its source lists it: the page of a bare media link names

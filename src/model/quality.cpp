@@ -61,6 +61,15 @@ QString Quality::label() const
     return preset.translated ? L(text) : text;
 }
 
+std::optional<Quality> Quality::fromShortLabel(QStringView label)
+{
+    for (const Quality &quality : allCases()) {
+        if (quality.shortLabel() == label)
+            return quality;
+    }
+    return std::nullopt;
+}
+
 QString Quality::shortLabel() const
 {
     return info(*this).shortLabel;

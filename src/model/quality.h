@@ -15,6 +15,8 @@ public:
     constexpr Quality(Preset preset = best) : m_preset(preset) {}
 
     static std::optional<Quality> fromId(QStringView id);
+    // The preset whose shortLabel() this is, as the history stores it.
+    static std::optional<Quality> fromShortLabel(QStringView label);
     static const std::array<Quality, 8> &allCases();
 
     constexpr Preset preset() const { return m_preset; }

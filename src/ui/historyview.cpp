@@ -7,9 +7,12 @@
 #include "engine/downloadqueue.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
+#include "history/logging.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -47,7 +50,7 @@ QVariant HistoryFilter::data(const QModelIndex &index, int role) const
         return index.data(HistoryList::HasFileRole).toBool() && !QFileInfo::exists(file);
     }
     case AudioRole: {
-        const std::optional<Quality> quality = HistoryView::qualityForLabel(index.data(HistoryList::QualityRole).toString());
+        const std::optional<Quality> quality = Quality::fromShortLabel(index.data(HistoryList::QualityRole).toString());
         return quality && quality->isAudio();
     }
     case QualityTextRole:
@@ -142,23 +145,54 @@ QString HistoryView::emptyText() const
     return historyEmpty() ? L(u"Os downloads concluídos aparecem aqui."_s) : L(u"Nada encontrado."_s);
 }
 
-std::optional<Quality> HistoryView::qualityForLabel(QStringView shortLabel)
-{
-    for (const Quality &quality : Quality::allCases()) {
-        if (quality.shortLabel() == shortLabel)
-            return quality;
-    }
-    return std::nullopt;
-}
-
-void HistoryView::downloadAgain(const QString &url, const QString &quality)
+bool HistoryView::downloadAgain(const QString &url, const QString &quality, const QString &file)
 {
     if (!m_downloader)
-        return;
+        return false;
+    if (!file.isEmpty() && QFileInfo::exists(file)) {
+        emit againAsked(url, quality, file);
+        return false;
+    }
     // Asked for again on purpose, so the download archive must not skip it as already done.
     DownloadOptions options;
     options.ignoreArchive = true;
-    m_downloader->queue()->add(url, qualityForLabel(quality), false, options);
+    m_downloader->queue()->add(url, Quality::fromShortLabel(quality), false, options);
+    return true;
+}
+
+bool HistoryView::replaceAndDownload(const QString &url, const QString &quality, const QString &file)
+{
+    if (!m_downloader)
+        return false;
+    // The trash keeps it: replacing is the user's word, but a mistaken one can be undone.
+    // Where there is no trash to take it, the file stays and the new one is named beside it.
+    if (QFileInfo::exists(file) && !QFile::moveToTrash(file)) {
+        qCWarning(lcHistory) << "could not move to the trash, keeping both:" << file;
+        keepBothAndDownload(url, quality, file);
+        return false;
+    }
+    return downloadAgain(url, quality, file);
+}
+
+void HistoryView::keepBothAndDownload(const QString &url, const QString &quality, const QString &file)
+{
+    if (!m_downloader)
+        return;
+    DownloadOptions options;
+    options.ignoreArchive = true;
+    options.copy = nextCopy(file);
+    m_downloader->queue()->add(url, Quality::fromShortLabel(quality), false, options);
+}
+
+int HistoryView::nextCopy(const QString &file)
+{
+    const QFileInfo info(file);
+    const QString stem = info.dir().filePath(info.completeBaseName());
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    int copy = 2;
+    while (copy < 9999 && QFileInfo::exists(QStringLiteral("%1 (%2)%3").arg(stem).arg(copy).arg(suffix)))
+        ++copy;
+    return copy;
 }
 
 void HistoryView::remove(int row)

@@ -75,12 +75,17 @@ public:
     // What the page says when no row shows.
     QString emptyText() const;
 
-    // The preset whose short label the history recorded; none when no preset has it.
-    static std::optional<Quality> qualityForLabel(QStringView shortLabel);
-
     // Adds the link again with the recorded preset (the default quality when the label is
-    // unknown), as one video, and shows the downloads page.
-    Q_INVOKABLE void downloadAgain(const QString &url, const QString &quality);
+    // unknown), as one video. While its file is still there, nothing is added: the page
+    // asks whether to replace the file or keep both (againAsked), and false comes back.
+    Q_INVOKABLE bool downloadAgain(const QString &url, const QString &quality, const QString &file);
+    // The answers: the file goes to the trash and the link is downloaded under its name, or
+    // the new download is named as a copy beside it. False when the file could not be
+    // moved to the trash: then it stays, and the new one is kept beside it.
+    Q_INVOKABLE bool replaceAndDownload(const QString &url, const QString &quality, const QString &file);
+    Q_INVOKABLE void keepBothAndDownload(const QString &url, const QString &quality, const QString &file);
+    // The copy number a file kept beside `file` takes: the first "name (n)" not taken.
+    static int nextCopy(const QString &file);
     // The entry on the given row of `entries`.
     Q_INVOKABLE void remove(int row);
     // Empties the history; the downloaded files stay where they are.
@@ -91,6 +96,7 @@ signals:
     void searchChanged();
     void shownCountChanged();
     void historyChanged();
+    void againAsked(const QString &url, const QString &quality, const QString &file);
 
 private:
     HistoryList *history() const;

@@ -13,6 +13,8 @@ namespace {
 const QString kFFmpeg = u"/engine/bin/ffmpeg"_s;
 const QString kLink = u"https://example.com/watch?v=1"_s;
 constexpr qsizetype kHeadSize = 22;
+// A page's one embedded video loses the " (1)" the engine numbers it with.
+const QString kEmbedTitle = u"%(extractor_key)s|%(playlist_index|)s|%(title)s:^HTML5MediaEmbed\\|\\|(?P<title>.+) \\(1\\)$"_s;
 
 QVariantMap merged(QVariantMap a, const QVariantMap &b)
 {
@@ -67,11 +69,12 @@ private slots:
 
         const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
         const QStringList embed{u"--embed-metadata"_s, u"--embed-thumbnail"_s};
-        const QStringList end{u"--no-playlist"_s, u"--"_s, kLink};
+        const QStringList end{u"--parse-metadata"_s, kEmbedTitle, u"--no-playlist"_s, u"--"_s, kLink};
         const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
         const QStringList mp4{u"--merge-output-format"_s, u"mp4"_s};
         const QStringList p720{u"-f"_s, u"bv*[height<=720]+ba/b[height<=720]/bv*+ba/b"_s, u"--merge-output-format"_s, u"mp4"_s};
-        const QStringList mp3{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s};
+        const QStringList keep{u"-k"_s, u"--no-post-overwrites"_s};
+        const QStringList mp3 = QStringList{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s} + keep;
         const QStringList subsEn{u"--write-subs"_s, u"--sub-langs"_s, u"en"_s, u"--embed-subs"_s};
         const QVariantMap none;
         const QVariantMap subs{{SettingsKey::subs, true}};
@@ -88,7 +91,7 @@ private slots:
         }
         QTest::newRow("mp3") << u"mp3"_s << false << true << none << location + mp3 + embed + end;
         QTest::newRow("m4a") << u"m4a"_s << false << true << none
-                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + embed + end;
+                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + keep + embed + end;
         QTest::newRow("best without ffmpeg") << u"best"_s << false << false << subs << QStringList{u"-f"_s, u"b"_s} + end;
         QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
         QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
@@ -218,6 +221,9 @@ private slots:
         if (!privateConfig(*m_settings).isEmpty())
             request.configFile = u"/private/run.conf"_s;
         QStringList args = buildArgs(request, *m_settings, ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
+        // The embedded title's numbering, checked with the heads above.
+        if (const qsizetype title = args.indexOf(kEmbedTitle); title > 0)
+            args.remove(title - 1, 2);
         const qsizetype from = args.indexOf(ffmpeg ? u"vcodec:h264,res,acodec:m4a"_s : u"b[height<=720]/b"_s) + 1;
         const qsizetype to = args.indexOf(playlist ? u"--yes-playlist"_s : u"--no-playlist"_s);
         QCOMPARE(args.mid(from, to - from), expected);
@@ -234,7 +240,7 @@ private slots:
             u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
             u"--sleep-interval"_s, u"--playlist-items"_s, u"-r"_s, u"--download-sections"_s, u"--split-chapters"_s,
             u"--sponsorblock-mark"_s, u"--sponsorblock-remove"_s, u"--replace-in-metadata"_s, u"--yes-playlist"_s,
-            u"--ignore-errors"_s, u"--load-info-json"_s, u"--"_s};
+            u"--ignore-errors"_s, u"--load-info-json"_s, u"--parse-metadata"_s, u"-k"_s, u"--no-post-overwrites"_s, u"--"_s};
         DownloadOptions options;
         options.section = DownloadOptions::TimeRange{0, 1};
         // Chapters cannot split a time range: refused with one, so given alone here.
@@ -260,7 +266,8 @@ private slots:
     void probeArguments()
     {
         QCOMPARE(probeArgs(kLink, false, *m_settings),
-                 (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--no-playlist"_s, u"--"_s, kLink}));
+                 (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--parse-metadata"_s, kEmbedTitle,
+                              u"--no-playlist"_s, u"--"_s, kLink}));
         m_settings->setValue(SettingsKey::cookies, u"brave"_s);
         m_settings->setValue(SettingsKey::proxy, u"http://proxy:3128"_s);
         QCOMPARE(probeArgs(kLink, true, *m_settings, u"/c.txt"_s, u"/p.conf"_s),
@@ -295,11 +302,14 @@ private slots:
     }
 
     // Given the probe's reading, the engine is pointed at it instead of the link, with
-    // everything else the same.
+    // everything else the same but the title's numbering, which the probe removed already.
     void probedReadingStandsForTheLink()
     {
         DownloadRequest request{kLink, Quality::p720, false};
-        const QStringList fromLink = buildArgs(request, *m_settings, kFFmpeg);
+        QStringList fromLink = buildArgs(request, *m_settings, kFFmpeg);
+        const qsizetype title = fromLink.indexOf(kEmbedTitle);
+        QVERIFY(title > 0);
+        fromLink.remove(title - 1, 2);
         request.infoJson = u"/cache/info/1.json"_s;
         const QStringList fromReading = buildArgs(request, *m_settings, kFFmpeg);
         QCOMPARE(fromLink.last(2), (QStringList{u"--"_s, kLink}));
@@ -374,6 +384,72 @@ private slots:
 
     // Titles and paths are printed JSON-encoded, so that a line break in a title stays
     // inside its line; every marker carries the run's token.
+    // Which name a single download takes beside the files its link has in the folder.
+    void namesBesideTheLinksFiles_data()
+    {
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QStringList>("there");
+        QTest::addColumn<bool>("section");
+        QTest::addColumn<int>("copy");
+        QTest::addColumn<bool>("height");
+        QTest::addColumn<QString>("reuse");
+
+        QTest::newRow("nothing there") << u"best"_s << QStringList() << false << 0 << false << QString();
+        QTest::newRow("another quality") << u"best"_s << QStringList{u"p720|T.mp4"_s} << false << 0 << true << QString();
+        QTest::newRow("the same quality") << u"p720"_s << QStringList{u"best|T (1080p).mp4"_s, u"p720|T.mp4"_s} << false << 0
+                                          << false << u"T"_s;
+        QTest::newRow("newest of the same") << u"best"_s << QStringList{u"best|T (1080p).mp4"_s, u"best|T.mp4"_s} << false << 0
+                                            << false << u"T (1080p)"_s;
+        QTest::newRow("audio beside video") << u"mp3"_s << QStringList{u"best|T.mp4"_s} << false << 0 << false << QString();
+        QTest::newRow("video beside audio") << u"best"_s << QStringList{u"mp3|T.mp3"_s} << false << 0 << false << QString();
+        QTest::newRow("unknown label counts as video") << u"best"_s << QStringList{u"|T.mp4"_s} << false << 0 << true << QString();
+        QTest::newRow("a cut is not the whole") << u"best"_s << QStringList{u"best|T (0:01-0:02).mp4"_s} << false << 0 << false
+                                                << QString();
+        QTest::newRow("the same cut") << u"best"_s << QStringList{u"best|T.mp4"_s, u"best|T (0:01-0:02).mp4"_s} << true << 0
+                                      << false << u"T (0:01-0:02)"_s;
+        QTest::newRow("a copy is not the file") << u"best"_s << QStringList{u"best|T (2).mp4"_s} << false << 0 << false << QString();
+        QTest::newRow("a new copy reuses nothing") << u"best"_s << QStringList{u"best|T.mp4"_s} << false << 2 << false << QString();
+        QTest::newRow("outside the folder") << u"best"_s << QStringList{u"best|/elsewhere/T.mp4"_s} << false << 0 << false
+                                            << QString();
+        QTest::newRow("in a subfolder") << u"best"_s << QStringList{u"best|sub/T.mp4"_s} << false << 0 << false << u"sub/T"_s;
+    }
+
+    void namesBesideTheLinksFiles()
+    {
+        QFETCH(QString, quality);
+        QFETCH(QStringList, there);
+        QFETCH(bool, section);
+        QFETCH(int, copy);
+        QFETCH(bool, height);
+        QFETCH(QString, reuse);
+
+        QList<FileOfLink> files;
+        for (const QString &row : there) {
+            const QString path = row.section(u'|', 1);
+            files.append({path.startsWith(u'/') ? path : u"/media/videos/"_s + path, Quality::fromId(row.section(u'|', 0, 0))});
+        }
+        DownloadOptions options;
+        if (section)
+            options.section = DownloadOptions::TimeRange{1, 2};
+        options.copy = copy;
+        const NameMarks marks = nameMarks(*Quality::fromId(quality), options, files, u"/media/videos"_s);
+        QCOMPARE(marks.height, height);
+        QCOMPARE(marks.reuse, reuse);
+
+        // The name the engine is given says so; "%" in a reused name is the engine's literal.
+        DownloadRequest request{kLink, *Quality::fromId(quality), false, options};
+        request.marks = marks;
+        const QStringList args = buildArgs(request, *m_settings, kFFmpeg);
+        const QString name = args.value(args.indexOf(u"-o"_s) + 1);
+        QCOMPARE(name.contains(u"%(vireloom_height|)s"_s), height);
+        QCOMPARE(name.contains(u" (0:01-0:02)"_s), section);
+        if (!reuse.isEmpty())
+            QCOMPARE(name, reuse + u".%(ext)s"_s);
+        request.marks.reuse = u"100% T"_s;
+        const QStringList literal = buildArgs(request, *m_settings, kFFmpeg);
+        QCOMPARE(literal.value(literal.indexOf(u"-o"_s) + 1), u"100%% T.%(ext)s"_s);
+    }
+
     void markerTemplatesCarryTheToken()
     {
         const QStringList args = buildArgs({kLink, Quality::best, false, {}, {}, {}, {}, u"abc123"_s}, *m_settings, kFFmpeg);

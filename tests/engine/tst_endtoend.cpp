@@ -20,7 +20,9 @@
 #include "support/recordingdesktop.h"
 
 #include <QAbstractItemModelTester>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
@@ -32,6 +34,7 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(DownloadOptions)
+Q_DECLARE_METATYPE(Quality)
 
 namespace {
 
@@ -76,6 +79,27 @@ qint64 unreadFrom(int port)
             return fields[4].split(':').value(1).toLongLong(nullptr, 16);
     }
     return -1;
+}
+
+// Every file under `folder`, relative to it, sorted.
+QStringList filesIn(const QString &folder)
+{
+    QStringList names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names << QDir(folder).relativeFilePath(it.next());
+    names.sort();
+    return names;
+}
+
+// What a file holds and when it was last written: equal only for a file left as it was.
+QByteArray fingerprint(const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(in.readAll(), QCryptographicHash::Sha256).toHex() + ' '
+         + QByteArray::number(QFileInfo(file).lastModified().toMSecsSinceEpoch());
 }
 
 // Says why when it is not done, so that a failure shows the engine's own words.
@@ -363,6 +387,106 @@ private slots:
         QVERIFY2(seconds > 2.0 && seconds < 3.2, qPrintable(QString::number(seconds)));
     }
 
+    // Audio asked for a link whose video is in the folder: the video is where and what it
+    // was, the audio file is new, and nothing the run fetched for it stays behind.
+    void audioLeavesTheVideoAlone_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("playlist");
+        QTest::addColumn<Quality>("audio");
+        QTest::addColumn<DownloadOptions>("options");
+        QTest::addColumn<QStringList>("arrived");
+
+        DownloadOptions cut;
+        cut.section = DownloadOptions::TimeRange{1, 2};
+        QTest::newRow("mp3") << u"/media/clip.mp4"_s << false << Quality(Quality::mp3) << DownloadOptions() << QStringList{u"clip.mp3"_s};
+        QTest::newRow("m4a") << u"/media/clip.mp4"_s << false << Quality(Quality::m4a) << DownloadOptions() << QStringList{u"clip.m4a"_s};
+        QTest::newRow("section") << u"/media/clip.mp4"_s << false << Quality(Quality::mp3) << cut
+                                 << QStringList{u"clip (0:01-0:02).mp3"_s};
+        QTest::newRow("playlist entry") << u"/feed.xml"_s << true << Quality(Quality::mp3) << DownloadOptions()
+                                        << QStringList{u"Test Feed/1 - Episode 1.mp3"_s, u"Test Feed/3 - Episode 3.mp3"_s};
+    }
+
+    void audioLeavesTheVideoAlone()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, playlist);
+        QFETCH(Quality, audio);
+        QFETCH(DownloadOptions, options);
+        QFETCH(QStringList, arrived);
+
+        const QString link = m_server.url(path).toString();
+        m_downloader->queue()->add(link, Quality::best, playlist);
+        QVERIFY(finished(m_downloader->queue()->items()->at(0)));
+        const QStringList videos = filesIn(m_folder);
+        QVERIFY2(!videos.isEmpty(), qPrintable(videos.join(u", "_s)));
+        QHash<QString, QByteArray> before;
+        for (const QString &video : videos)
+            before.insert(video, fingerprint(m_folder + u'/' + video));
+
+        m_downloader->queue()->add(link, audio, playlist, options);
+        DownloadItem *item = m_downloader->queue()->items()->at(0);
+        QVERIFY(finished(item) && isDone(item));
+        QVERIFY(!item->alreadyThere());
+        for (const QString &video : videos)
+            QCOMPARE(fingerprint(m_folder + u'/' + video), before.value(video));
+        QStringList expected = videos + arrived;
+        expected.sort();
+        QCOMPARE(filesIn(m_folder), expected);
+        for (const QString &name : arrived)
+            QCOMPARE(probe(m_folder + u'/' + name, u"stream=codec_type"_s), QStringList{u"audio"_s});
+        QCOMPARE(m_downloader->history()->count(), 2);
+        const QString recorded = m_downloader->history()->entries().first().file.value_or(QString());
+        QCOMPARE(recorded, m_folder + u'/' + arrived.last());
+
+        // Asked again, the audio is there: nothing new, nothing touched.
+        if (playlist)
+            return;
+        const QByteArray audioBefore = fingerprint(recorded);
+        m_downloader->queue()->add(link, audio, playlist, options);
+        item = m_downloader->queue()->items()->at(0);
+        QVERIFY(finished(item) && isDone(item));
+        QVERIFY(item->alreadyThere());
+        QCOMPARE(fingerprint(recorded), audioBefore);
+        QCOMPARE(filesIn(m_folder), expected);
+    }
+
+    // A page that offers its video in two sizes: each quality has its own file, named after
+    // what it holds once another is there, and the same quality again is the file there.
+    void anotherQualityIsANewDownload()
+    {
+        DownloadItem *small = addOne(u"/sizes.html"_s, Quality::p480);
+        QVERIFY(finished(small) && isDone(small));
+        // The page's one video is not numbered as if it had several.
+        QCOMPARE(small->title(), u"Fresh title"_s);
+        QCOMPARE(filesIn(m_folder), QStringList{u"Fresh title.mp4"_s});
+
+        DownloadItem *best = addOne(u"/sizes.html"_s, Quality::best);
+        QVERIFY(finished(best) && isDone(best));
+        QVERIFY(!best->alreadyThere());
+        QCOMPARE(filesIn(m_folder), (QStringList{u"Fresh title (720p).mp4"_s, u"Fresh title.mp4"_s}));
+        QCOMPARE(fingerprint(m_folder + u"/Fresh title.mp4"_s).size() > 0, true);
+
+        for (const auto &[quality, name] : {std::pair{Quality(Quality::p480), u"Fresh title.mp4"_s},
+                                            {Quality(Quality::best), u"Fresh title (720p).mp4"_s}}) {
+            const QByteArray before = fingerprint(m_folder + u'/' + name);
+            DownloadItem *again = addOne(u"/sizes.html"_s, quality);
+            QVERIFY(finished(again) && isDone(again));
+            QVERIFY2(again->alreadyThere(), qPrintable(name));
+            QCOMPARE(again->files(), QStringList{m_folder + u'/' + name});
+            QCOMPARE(fingerprint(m_folder + u'/' + name), before);
+        }
+        QCOMPARE(m_downloader->history()->count(), 2);
+
+        // Kept beside the one there, a copy is numbered (and says its height, as another is there).
+        DownloadOptions copy;
+        copy.copy = 2;
+        copy.ignoreArchive = true;
+        DownloadItem *kept = addOne(u"/sizes.html"_s, Quality::p480, copy);
+        QVERIFY(finished(kept) && isDone(kept) && !kept->alreadyThere());
+        QCOMPARE(filesIn(m_folder), (QStringList{u"Fresh title (360p) (2).mp4"_s, u"Fresh title (720p).mp4"_s, u"Fresh title.mp4"_s}));
+    }
+
     void chaptersBecomeFiles()
     {
         DownloadOptions options;
@@ -616,7 +740,8 @@ private slots:
         QStringList fetched;
         for (const DownloadItem *item : m_downloader->queue()->items()->items()) {
             QVERIFY(finished(item) && isDone(item));
-            if (!item->alreadyArchived())
+            // Known to the archive, or the file the history has of it: not fetched again.
+            if (!item->alreadyArchived() && !item->alreadyThere())
                 fetched << QFileInfo(item->files().value(0)).fileName();
         }
         QCOMPARE(fetched, QStringList{u"Episode 1.mp4"_s});
@@ -844,6 +969,15 @@ void TestEndToEnd::initTestCase()
     for (const QString &path : {u"/media/clip.mp4"_s, u"/feed/ep1.mp4"_s, u"/feed/ep3.mp4"_s})
         m_server.routeFile(path, media("clip"), "video/mp4");
     m_server.routeFile(u"/media/chapters.mp4"_s, media("chapters"), "video/mp4");
+    // One video in two sizes, as a page offers them to a browser.
+    m_server.routeFile(u"/sizes/small.mp4"_s, media("clip"), "video/mp4");
+    m_server.routeFile(u"/sizes/large.mp4"_s, media("chapters"), "video/mp4");
+    m_server.route(u"/sizes.html"_s,
+                   served("<html><head><title>Fresh title</title></head><body><video><source src=\""
+                              + m_server.url(u"/sizes/small.mp4"_s).toEncoded() + "\" type=\"video/mp4\" res=\"360\"><source src=\""
+                              + m_server.url(u"/sizes/large.mp4"_s).toEncoded()
+                              + "\" type=\"video/mp4\" res=\"720\"></video></body></html>",
+                          "text/html"));
 
     for (const auto &[path, title] : {std::pair{u"/feed.xml"_s, "Test Feed"}, {u"/dots.xml"_s, ".."}}) {
         QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + QByteArray(title)

@@ -212,4 +212,40 @@ ListView {
         destructive: true
         onActionChosen: historyView.clear()
     }
+
+    // The file is still there: keeping it beside the new one loses nothing, so that is the
+    // answer that holds the keyboard; replacing moves it to the trash.
+    QuestionDialog {
+        id: askAgain
+
+        property string url
+        property string quality
+        property string file
+
+        objectName: "againDialog"
+        title: I18n.l("Substituir o arquivo que está na pasta?")
+        detail: I18n.l("“Manter os dois” salva o novo download com outro nome; “Substituir” manda o arquivo atual para a lixeira.")
+        safeText: I18n.l("Manter os dois")
+        actionText: I18n.l("Substituir")
+        destructive: true
+        onSafeChosen: {
+            historyView.keepBothAndDownload(url, quality, file);
+            Shell.section = Shell.AppSection.downloads;
+        }
+        onActionChosen: {
+            historyView.replaceAndDownload(url, quality, file);
+            Shell.section = Shell.AppSection.downloads;
+        }
+    }
+
+    Connections {
+        target: historyView
+
+        function onAgainAsked(url, quality, file) {
+            askAgain.url = url;
+            askAgain.quality = quality;
+            askAgain.file = file;
+            askAgain.open();
+        }
+    }
 }

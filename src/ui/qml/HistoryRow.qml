@@ -191,9 +191,10 @@ Item {
                 opacity: root.hover ? 1 : 0.55
                 symbol: "arrow.down"
                 help: I18n.l("Baixar de novo")
+                // While the file is there, the page asks first (replace or keep both).
                 onClicked: {
-                    root.view.downloadAgain(root.url, root.quality);
-                    Shell.section = Shell.AppSection.downloads;
+                    if (root.view.downloadAgain(root.url, root.quality, root.file))
+                        Shell.section = Shell.AppSection.downloads;
                 }
             }
         }
