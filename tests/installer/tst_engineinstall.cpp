@@ -310,7 +310,7 @@ private slots:
         QTest::addColumn<QString>("status");      // how the last status line starts
         QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
         QTest::addColumn<bool>("archiveKept");
-        QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own
+        QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own; "damaged": it, altered
 
         const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
         const QString ffmpeg = componentPath(u"ffmpeg"_s);
@@ -372,6 +372,10 @@ private slots:
         QTest::newRow("yt-dlp: signature that is none") << all << true << QList<Route>{{signature.path, {200, "not a signature"}}} << notSigned
                                                         << all << false << QString();
         QTest::newRow("yt-dlp: the program's own key") << all << true << QList<Route>() << notSigned << all << false << u"built in"_s;
+        // A key that cannot be read proves nothing either way: the sums are not taken.
+        QTest::newRow("yt-dlp: the release key damaged") << all << true << QList<Route>()
+                                                         << u"Failed: Couldn’t verify %1: the release key is damaged"_s.arg(fileName) << all
+                                                         << false << u"damaged"_s;
         QTest::newRow("yt-dlp: keyring missing") << all << true << QList<Route>()
                                                  << u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName) << all << false
                                                  << u"/nonexistent/keyring.gpg"_s;
@@ -422,8 +426,17 @@ private slots:
             else
                 m_server->route(route.path, route.response);
         }
-        if (keyring == u"built in")
+        if (keyring == u"built in") {
             qunsetenv("VIRELOOM_RELEASE_KEYRING");
+        } else if (keyring == u"damaged") {
+            qunsetenv("VIRELOOM_RELEASE_KEYRING");
+            QFile shipped(Releases::ytDlpKeyring());
+            QVERIFY(shipped.open(QIODevice::ReadOnly));
+            QByteArray armored = shipped.readAll();
+            armored[armored.indexOf("\n\n") + 100] ^= 1;
+            QVERIFY(writeFile(m_root->filePath(u"damaged.asc"_s), armored));
+            qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(m_root->filePath(u"damaged.asc"_s)));
+        }
         else if (!keyring.isEmpty())
             qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(keyring));
         place(present, kWorking);
