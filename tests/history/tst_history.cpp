@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,16 +133,6 @@ private slots:
         QCOMPARE(HistoryStore::load(path()).entries[0].bytes, 4321);
     }
 
-    void failedSaveLeavesNothingBehind()
-    {
-        // A folder where the file should be: the new content cannot be moved into place.
-        const QString blocked = m_dir->filePath(u"blocked.json"_s);
-        QVERIFY(QDir().mkpath(blocked + u"/inside"_s));
-        QVERIFY(!HistoryStore::save(blocked, {entry(2)}));
-        QVERIFY(QFileInfo(blocked + u"/inside"_s).isDir());
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList()); // no temporary file left over
-    }
-
     void listCapsRemovesAndTotals()
     {
         HistoryList list;
@@ -195,13 +184,6 @@ private slots:
         for (int row = 0; row < list.rowCount(); ++row)
             shown << list.data(list.index(row), HistoryList::ThumbnailRole).toString();
         QCOMPARE(shown, (QStringList{u"https://i.example/t.jpg"_s, u"http://i.example/t.jpg"_s, {}, {}, {}, {}}));
-    }
-
-    // What the history says of the user is theirs alone: the file is written 0600.
-    void savedFileIsPrivate()
-    {
-        QVERIFY(HistoryStore::save(path(), {entry(1)}));
-        QCOMPARE(int(QFileInfo(path()).permissions()) & 0x7077, 0x6000);
     }
 
     void bookRecordsAndSaves()
