@@ -9,13 +9,9 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QHostAddress>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <iostream>
 
 using namespace Qt::StringLiterals;
 
@@ -702,57 +698,7 @@ private slots:
         QCOMPARE(following->find(id)->interval, FollowedSource::kLongestInterval);
         QCOMPARE(following->find(id)->nextCheck, m_now.addSecs(FollowedSource::kLongestInterval));
     }
-
-    // The application killed outright after a check: started again, the next check
-    // announces only what arrived since.
-    void killedBetweenTwoChecks()
-    {
-        serve(u"/killed.xml"_s, "Killed Feed", 3);
-        QProcess child;
-        child.setProgram(QCoreApplication::applicationFilePath());
-        child.setArguments({u"--follow"_s, m_root->filePath(u"support"_s), link(u"/killed.xml"_s)});
-        child.start();
-        // The server answers on this thread's event loop while the child reads.
-        QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine(), kCheck);
-        const QUuid id = QUuid::fromString(QString::fromUtf8(child.readLine().trimmed()));
-        QVERIFY(!id.isNull());
-        child.kill();
-        QVERIFY(child.waitForFinished(5000));
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-
-        serve(u"/killed.xml"_s, "Killed Feed", 4);
-        auto following = makeFollowing();
-        QSignalSpy announced(following.get(), &Following::newEntries);
-        QCOMPARE(following->find(id)->seen.size(), 3);
-        QVERIFY(checkNow(*following, id));
-        QCOMPARE(announced.size(), 1);
-        QCOMPARE(titles(announced.at(0).at(1).value<QList<FollowEntry>>()), QStringList{u"Episode 4"_s});
-    }
 };
 
-// The child of killedBetweenTwoChecks: follows a link with the real clock, reads it once,
-// says so with the source's id and waits to be killed.
-int followAndWait(const QString &support, const QString &url)
-{
-    Tools::setLocations({support, {u"/usr/bin"_s}, support + u"/cache"_s});
-    Settings settings(support + u"/settings.ini"_s);
-    Following following(&settings);
-    QObject::connect(&following, &Following::checkFinished, &following, [&following](const QUuid &id) {
-        following.flush();
-        std::cout << qPrintable(id.toString(QUuid::WithoutBraces)) << std::endl;
-    });
-    if (!following.add(url))
-        return 1;
-    return QCoreApplication::exec();
-}
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    if (argc == 4 && qstrcmp(argv[1], "--follow") == 0)
-        return followAndWait(QFile::decodeName(argv[2]), QString::fromUtf8(argv[3]));
-    TestFollowing test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestFollowing)
 #include "tst_following.moc"
