@@ -587,7 +587,8 @@ private slots:
         auto following = makeFollowing();
         QSignalSpy announced(following.get(), &Following::newEntries);
         following->announcePending();
-        QTest::qWait(50);
+        // Held or announced, once the stand-in resolver has answered.
+        QTRY_VERIFY(following->find(source.id)->held.size() + announced.size() == 1);
         QCOMPARE(following->find(source.id)->held.size(), held ? 1 : 0);
         QCOMPARE(announced.size(), held ? 0 : 1);
         if (!held)
