@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QtQml/QQmlExtensionPlugin>
+#include <QtQuickTest/quicktest.h>
 
 #include <memory>
 
@@ -155,14 +156,14 @@ private slots:
         const auto place = [header](QQuickItem *item) { return item->mapRectToItem(header, QRectF(0, 0, item->width(), item->height())); };
         QTRY_COMPARE(header->property("trailingBelow").toBool(), below);
         QTRY_VERIFY(stays->width() > 0 && sub->height() > 0);
-        QTest::qWait(50);
+        QVERIFY(QQuickTest::qWaitForPolish(&window));
         const QRectF subBefore = place(sub);
         if (below)
             QCOMPARE(place(stays).left(), subBefore.left());
 
         comes->setVisible(true);
         QTRY_VERIFY(place(comes).left() != place(stays).left());
-        QTest::qWait(50);
+        QVERIFY(QQuickTest::qWaitForPolish(&window));
         QCOMPARE(header->property("trailingBelow").toBool(), below);
         QCOMPARE(place(sub), subBefore);
         if (below)

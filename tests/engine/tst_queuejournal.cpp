@@ -1,10 +1,17 @@
+#include "base/paths.h"
+#include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
+#include "engine/interrupteddownloads.h"
 #include "engine/queuejournal.h"
+#include "history/historybook.h"
 #include "model/dlstate.h"
 #include "model/downloaditem.h"
+#include "settings/settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -76,6 +83,42 @@ private slots:
         QCOMPARE(read.has_value(), guarded >= 0);
         if (read)
             QCOMPARE(read->constFirst().guarded, guarded == 1);
+    }
+
+    // What the last run left unfinished stays in the journal until the user answers,
+    // whatever this run writes meanwhile; once let go, it is gone from it.
+    void offeredDownloadsOutliveTheNextWrite()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        Tools::setLocations({root.filePath(u"support"_s), {root.filePath(u"bin"_s)}, root.filePath(u"cache"_s)});
+        Settings settings(root.filePath(u"settings.conf"_s));
+        const auto journal = [] {
+            QStringList urls;
+            for (const JournalEntry &entry : QueueJournal::load(InterruptedDownloads::journalFile()).entries)
+                urls << entry.url;
+            return urls;
+        };
+        JournalEntry left;
+        left.url = u"https://example.org/left"_s;
+        left.quality = Quality(Quality::mp3);
+        left.folder = root.path();
+        QVERIFY(QueueJournal::save(InterruptedDownloads::journalFile(), {left}));
+
+        EngineSetup engine(&settings);
+        HistoryBook history(root.filePath(u"history.json"_s));
+        {
+            DownloadQueue queue(&settings, &engine, &history);
+            InterruptedDownloads interrupted(&settings, &queue);
+            QCOMPARE(interrupted.count(), 1);
+            queue.restore(new DownloadItem(u"https://example.org/new"_s, Quality::best, false), false);
+            QTRY_COMPARE(journal(), (QStringList{u"https://example.org/new"_s, left.url}));
+        }
+        DownloadQueue queue(&settings, &engine, &history);
+        InterruptedDownloads interrupted(&settings, &queue);
+        QCOMPARE(interrupted.count(), 2);
+        interrupted.discard();
+        QTRY_COMPARE(journal(), QStringList());
     }
 };
 

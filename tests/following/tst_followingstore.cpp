@@ -13,16 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <iostream>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr rlim_t kFileSizeLimit = 64 * 1024;
 
 FollowedSource fullSource()
 {
@@ -208,42 +203,6 @@ private slots:
         QCOMPARE(readFile(following.setAsideFile()), broken);
     }
 
-    // A save that cannot be completed, because the disk refuses more or the process is
-    // killed for writing past its limit, leaves the old file whole.
-    void anUnfinishedSaveLeavesTheOldFile_data()
-    {
-        QTest::addColumn<bool>("killed");
-        QTest::newRow("the write fails") << false;
-        QTest::newRow("killed while writing") << true;
-    }
-
-    void anUnfinishedSaveLeavesTheOldFile()
-    {
-        QFETCH(bool, killed);
-        const QList<FollowedSource> old{fullSource()};
-        QVERIFY(FollowingStore::save(path(), old));
-        QProcess child;
-        child.setProgram(QCoreApplication::applicationFilePath());
-        child.setArguments({u"--save-large"_s, path()});
-        child.setChildProcessModifier([killed] {
-            const rlimit limit{kFileSizeLimit, kFileSizeLimit};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
-        });
-        child.start();
-        QVERIFY(child.waitForFinished(30000));
-        if (killed) {
-            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        } else {
-            QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(child.exitCode(), 1);
-        }
-        const FollowingStore::Loaded loaded = FollowingStore::load(path());
-        QVERIFY(loaded.setAside.isEmpty());
-        QCOMPARE(loaded.entries.size(), 1);
-        QVERIFY(loaded.entries.at(0) == old.at(0));
-    }
-
     // The application killed outright at any moment, many times over, while it keeps
     // changing its sources: every time the file reads whole and holds at least what was on
     // disk when the child last said so.
@@ -317,15 +276,6 @@ private slots:
     }
 };
 
-// The child of anUnfinishedSaveLeavesTheOldFile: one save larger than its file-size limit.
-int saveLarge(const QString &path)
-{
-    FollowedSource source = fullSource();
-    for (int n = 0; n < 20000; ++n)
-        source.seen << FollowedSource::entryKey(u"entry-%1"_s.arg(n));
-    return FollowingStore::save(path, {source}) ? 0 : 1;
-}
-
 // The child of killedAtAnyMoment: keeps adding sources with many seen entries and
 // changing them, saying how many sources the file holds after each wait for it.
 int churn()
@@ -351,8 +301,6 @@ int churn()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--save-large") == 0)
-        return saveLarge(QFile::decodeName(argv[2]));
     if (argc == 3 && qstrcmp(argv[1], "--churn") == 0) {
         Tools::setLocations({QFile::decodeName(argv[2]), {u"/usr/bin"_s}, QFile::decodeName(argv[2]) + u"/cache"_s});
         return churn();

@@ -310,7 +310,7 @@ private slots:
         QTest::addColumn<QString>("status");      // how the last status line starts
         QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
         QTest::addColumn<bool>("archiveKept");
-        QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own
+        QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own; "damaged": it, altered
 
         const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
         const QString ffmpeg = componentPath(u"ffmpeg"_s);
@@ -372,6 +372,10 @@ private slots:
         QTest::newRow("yt-dlp: signature that is none") << all << true << QList<Route>{{signature.path, {200, "not a signature"}}} << notSigned
                                                         << all << false << QString();
         QTest::newRow("yt-dlp: the program's own key") << all << true << QList<Route>() << notSigned << all << false << u"built in"_s;
+        // A key that cannot be read proves nothing either way: the sums are not taken.
+        QTest::newRow("yt-dlp: the release key damaged") << all << true << QList<Route>()
+                                                         << u"Failed: Couldn’t verify %1: the release key is damaged"_s.arg(fileName) << all
+                                                         << false << u"damaged"_s;
         QTest::newRow("yt-dlp: keyring missing") << all << true << QList<Route>()
                                                  << u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName) << all << false
                                                  << u"/nonexistent/keyring.gpg"_s;
@@ -422,8 +426,17 @@ private slots:
             else
                 m_server->route(route.path, route.response);
         }
-        if (keyring == u"built in")
+        if (keyring == u"built in") {
             qunsetenv("VIRELOOM_RELEASE_KEYRING");
+        } else if (keyring == u"damaged") {
+            qunsetenv("VIRELOOM_RELEASE_KEYRING");
+            QFile shipped(Releases::ytDlpKeyring());
+            QVERIFY(shipped.open(QIODevice::ReadOnly));
+            QByteArray armored = shipped.readAll();
+            armored[armored.indexOf("\n\n") + 100] ^= 1;
+            QVERIFY(writeFile(m_root->filePath(u"damaged.asc"_s), armored));
+            qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(m_root->filePath(u"damaged.asc"_s)));
+        }
         else if (!keyring.isEmpty())
             qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(keyring));
         place(present, kWorking);
@@ -657,31 +670,15 @@ private slots:
         QVERIFY(!QFile::exists(u"/tmp/vireloom-escaped"_s));
     }
 
-    void unzipMergesIntoTheFolder()
+    // An archive is merged into its folder: what it holds replaces what is there and the rest
+    // stays. Whatever modes it gives its entries, programs come out 0755 and everything else
+    // 0644: no set-ID or sticky bits, nothing others may write.
+    void unzipMergesWithModesOfItsOwn()
     {
         const QString into = m_root->filePath(u"engine"_s);
         QDir().mkpath(into + u"/lib"_s);
         for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s})
             QVERIFY(writeFile(QDir(into).filePath(name), "old"));
-        const QString zip = m_root->filePath(u"ffmpeg.zip"_s);
-        QVERIFY(writeFile(zip, makeZip({{"ffmpeg", "new", 0755}, {"lib/new", "n", 0644}, {"./readme", "r", 0644}})));
-
-        std::async(std::launch::async, [&] { Tools::unzip(zip, into); }).get();
-        QVERIFY(!QFile::exists(zip));
-        QStringList contents;
-        for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s, u"lib/new"_s, u"readme"_s})
-            contents << name + u'=' + QString::fromUtf8(readFile(QDir(into).filePath(name)));
-        QCOMPARE(contents, (QStringList{u"ffmpeg=new"_s, u"keep=old"_s, u"lib/old=old"_s, u"lib/new=n"_s, u"readme=r"_s}));
-        QCOMPARE(modeOf(QDir(into).filePath(u"ffmpeg"_s)), 0755);
-        QCOMPARE(QDir(into).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
-                 (QStringList{u"ffmpeg"_s, u"keep"_s, u"lib"_s, u"readme"_s}));
-    }
-
-    // Whatever modes an archive gives its entries, programs come out 0755 and everything
-    // else 0644: no set-ID or sticky bits, nothing others may write.
-    void unzipTakesNoModesFromTheArchive()
-    {
-        const QString into = m_root->filePath(u"engine"_s);
         const QString zip = m_root->filePath(u"ffmpeg.zip"_s);
         QVERIFY(writeFile(zip, makeZip({{"lib/", {}, 01777, {}, AE_IFDIR},
                                         {"ffmpeg", "set-user-ID", 04777},
@@ -689,14 +686,21 @@ private slots:
                                         {"shared", "sticky", 01775},
                                         {"lib/data", "world-writable", 0666},
                                         {"lib/private", "owner only", 0600},
-                                        {"readme", "group-writable", 0460}})));
+                                        {"./readme", "group-writable", 0460}})));
 
         std::async(std::launch::async, [&] { Tools::unzip(zip, into); }).get();
+        QVERIFY(!QFile::exists(zip));
+        QStringList contents;
+        for (const QString &name : {u"ffmpeg"_s, u"keep"_s, u"lib/old"_s, u"readme"_s})
+            contents << name + u'=' + QString::fromUtf8(readFile(QDir(into).filePath(name)));
+        QCOMPARE(contents, (QStringList{u"ffmpeg=set-user-ID"_s, u"keep=old"_s, u"lib/old=old"_s, u"readme=group-writable"_s}));
         QStringList modes;
         for (const QString &name : {u"lib"_s, u"ffmpeg"_s, u"ffprobe"_s, u"shared"_s, u"lib/data"_s, u"lib/private"_s, u"readme"_s})
             modes << name + u' ' + QString::number(modeOf(QDir(into).filePath(name)), 8);
         QCOMPARE(modes, (QStringList{u"lib 755"_s, u"ffmpeg 755"_s, u"ffprobe 755"_s, u"shared 755"_s, u"lib/data 644"_s,
                                      u"lib/private 644"_s, u"readme 644"_s}));
+        QCOMPARE(QDir(into).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"keep"_s, u"lib"_s, u"readme"_s, u"shared"_s}));
     }
 
 private:

@@ -58,6 +58,8 @@ private slots:
             QCOMPARE(dearmored(ours), ours);
         } else {
             QCOMPARE(ours, QByteArray());
+            // A key that cannot be read proves nothing: neither good nor bad.
+            QCOMPARE(checkSignature("sums", "signature", key).verdict, SignatureVerdict::uncheckable);
         }
     }
 };

@@ -1,6 +1,7 @@
 #include "windowfixture.h"
 
 #include "base/paths.h"
+#include "design/appear.h"
 #include "engine/downloader.h"
 #include "engine/downloadqueue.h"
 #include "history/historylist.h"
@@ -87,6 +88,21 @@ bool WindowFixture::waitForPage() const
     constexpr int loading = 2; // Loader.Loading
     const auto ready = [page] { return page && page->property("status").toInt() != loading; };
     return QTest::qWaitFor(ready) && QQuickTest::qWaitForPolish(m_window);
+}
+
+bool WindowFixture::waitForEntrances() const
+{
+    const auto settled = [this] {
+        const auto *page = m_window->findChild<QObject *>(QStringLiteral("page"));
+        const auto *shown = page ? page->property("item").value<QQuickItem *>() : nullptr;
+        if (shown && shown->opacity() < 1.0)
+            return false;
+        return findItems(m_window->contentItem(), [](QQuickItem *item) {
+                   const auto *appear = qobject_cast<AppearAttached *>(qmlAttachedPropertiesObject<Appear>(item, false));
+                   return appear && item->isVisible() && (!appear->isOn() || item->opacity() < 1.0);
+               }).isEmpty();
+    };
+    return waitForPage() && QTest::qWaitFor(settled) && QQuickTest::qWaitForPolish(m_window);
 }
 
 QQuickItem *WindowFixture::find(QStringView name, QQuickItem *under) const

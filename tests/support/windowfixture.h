@@ -67,6 +67,9 @@ public:
 
     // Waits for the page of the current section where it is still being built.
     bool waitForPage() const;
+    // Waits until the page has faded in and every card's entrance has played out, so
+    // that what is seen is where it stays.
+    [[nodiscard]] bool waitForEntrances() const;
     QQuickItem *find(QStringView name, QQuickItem *under = nullptr) const;
     QList<QQuickItem *> findAll(QStringView name) const;
     // The item's "text", or a note naming what is missing.

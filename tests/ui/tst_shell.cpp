@@ -136,7 +136,7 @@ private slots:
         QTest::qWait(Notice::durationFor(u"Another"_s) + 300);
         QVERIFY(notice->shown());
         notice->hold(false);
-        QTRY_VERIFY_WITH_TIMEOUT(!notice->shown(), Notice::durationFor(u"Another"_s) + 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->shown(), Notice::durationFor(u"Another"_s) + 5000);
         QVERIFY(!f.find(u"noticeBar")->isVisible());
 
         f.clipboard.copy(u"see https://example.org/v"_s);
