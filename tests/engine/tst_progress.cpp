@@ -5,6 +5,7 @@
 #include "model/mediainfo.h"
 #include "support/files.h"
 
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -407,12 +408,17 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath(u"there.mp4"_s), "x"));
         DownloadItem item(u"http://x.test/v"_s, Quality::best, false);
-        RunOutput run{RunMarkers(u"T"_s), folder.path()};
         const QString there = folder.filePath(u"there.mp4"_s);
         const QString fresh = folder.filePath(u"new.mp4"_s);
-        for (const QString &path : {there, fresh, u"/elsewhere/x.mp4"_s, there})
+        QTest::qWait(20);
+        RunOutput run{RunMarkers(u"T"_s), folder.path(), {}, QDateTime::currentMSecsSinceEpoch()};
+        QTest::qWait(20);
+        // Finished by the run before its line was read: still the run's own.
+        const QString finished = folder.filePath(u"finished.mp4"_s);
+        QVERIFY(writeFile(finished, "y"));
+        for (const QString &path : {there, fresh, u"/elsewhere/x.mp4"_s, there, finished})
             applyOutputLine(item, u"VIRLODEST|T|\""_s + path + u'"', run);
-        QCOMPARE(item.destinations(), (QStringList{there, fresh}));
+        QCOMPARE(item.destinations(), (QStringList{there, fresh, finished}));
         QCOMPARE(item.preexisting(), QStringList{there});
         QCOMPARE(item.log(), QStringList());
     }
