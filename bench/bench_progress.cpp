@@ -1,9 +1,10 @@
-// One million progress lines of one download through the line reader and the
-// Downloader's line handling, read in pipe-sized chunks, as a run delivers them.
+// One million progress lines of one download through the line reader and a run's line
+// handling, read in pipe-sized chunks, as a run delivers them.
 #include "allocationcounter.h"
 #include "base/paths.h"
 #include "engine/downloader.h"
 #include "engine/downloadqueue.h"
+#include "engine/downloadrun.h"
 #include "engine/linereader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -21,13 +22,12 @@ int main(int argc, char *argv[])
     const qint64 lines = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1'000'000;
 
     QTemporaryDir scratch;
-    // No engine: the item fails at once and stays in the list, which is all handle() needs.
+    // No engine: the item fails at once and stays in the list, which is all a run's lines need.
     Tools::setLocations({scratch.filePath(QStringLiteral("support")), {}, scratch.filePath(QStringLiteral("cache"))});
     Settings settings(scratch.filePath(QStringLiteral("settings.ini")));
     Downloader downloader(&settings);
     downloader.queue()->add(QStringLiteral("https://example.com/watch?v=1"));
     DownloadItem *item = downloader.queue()->items()->at(0);
-    const QUuid id = item->id();
 
     // Downloaded bytes, speed and remaining time change on every line, the worst case: in a
     // real run the remaining time changes about once a second.
@@ -41,8 +41,8 @@ int main(int argc, char *argv[])
                 + "|NA|NA\n";
     }
 
-    RunOutput run{RunMarkers(QStringLiteral("T")), scratch.path(), {}};
-    LineReader reader([&downloader, &id, &run](QStringView line) { downloader.queue()->handle(line, id, run); });
+    DownloadRun run(item, RunOutput{RunMarkers(QStringLiteral("T")), scratch.path(), {}}, DownloadRun::Reading::before);
+    LineReader reader([&run](QStringView line) { run.handle(line); });
     constexpr qsizetype kChunk = 4096;
     QElapsedTimer clock;
     AllocationCounter::start();

@@ -5,6 +5,7 @@
 #include "design/rendering.h"
 #include "engine/downloader.h"
 #include "engine/downloadqueue.h"
+#include "engine/downloadrun.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "settings/settings.h"
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -103,7 +105,7 @@ int main(int argc, char *argv[])
     const int activeCount = std::min(parser.value(active).toInt(), itemCount);
     static const DLState::Kind others[] = {DLState::done, DLState::queued, DLState::cancelled, DLState::fetching};
     // The active ones end up at the top of the list, in view.
-    std::vector<QUuid> running;
+    std::vector<DownloadItem *> running;
     for (int i = 0; i < itemCount; ++i) {
         const bool isActive = i >= itemCount - activeCount;
         auto *item = new DownloadItem(QStringLiteral("https://example.org/watch?v=%1").arg(i), Quality::best, false);
@@ -113,7 +115,7 @@ int main(int argc, char *argv[])
         item->setDuration(125);
         if (isActive) {
             item->setState(DLState::downloading);
-            running.push_back(item->id());
+            running.push_back(item);
         } else {
             const DLState::Kind kind = others[i % 4];
             item->setState(kind);
@@ -148,8 +150,11 @@ int main(int argc, char *argv[])
     const double linesPerSecond = parser.value(rate).toDouble() * double(running.size());
     qint64 linesSent = 0;
     QElapsedTimer feedClock;
-    // Each running download reads its own output.
-    std::vector<RunOutput> runs(running.size(), RunOutput{RunMarkers(QStringLiteral("T")), QStringLiteral("/"), {}});
+    // Each running download reads its own output, as its run would.
+    std::vector<std::unique_ptr<DownloadRun>> runs;
+    for (DownloadItem *item : running)
+        runs.push_back(std::make_unique<DownloadRun>(item, RunOutput{RunMarkers(QStringLiteral("T")), QStringLiteral("/"), {}},
+                                                     DownloadRun::Reading::before));
     QTimer feed;
     feed.setInterval(4);
     const qint64 total = 500'000'000;
@@ -164,7 +169,7 @@ int main(int argc, char *argv[])
                                      .arg(total)
                                      .arg(2'500'000.0 + double(round % 50) * 1000.0)
                                      .arg((total - done) / 2'500'000);
-            downloader.queue()->handle(line, running[which], runs[which]);
+            runs[which]->handle(line);
         }
     });
 

@@ -39,7 +39,7 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
     , m_settings(settings)
     , m_engine(new EngineSetup(settings, this))
     , m_history(new HistoryBook(Tools::supportDir() + QStringLiteral("/history.json"), this))
-    , m_queue(new DownloadQueue(settings, m_engine, m_history, this))
+    , m_queue(new DownloadQueue(settings, m_engine, m_history->list(), this))
     , m_interrupted(new InterruptedDownloads(settings, m_queue, this))
     , m_intake(new LinkIntake(settings, this))
     , m_following(new Following(settings, followingEnvironment(m_engine), this))
@@ -51,6 +51,15 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
                 m_queue->add(text, quality, playlist, {}, guarded);
             });
     connect(m_queue, &DownloadQueue::linkAdded, m_intake, &LinkIntake::noteAdded);
+    // Once is once: what was there already keeps its one entry, brought to the top; what
+    // the archive knew was not downloaded at all.
+    connect(m_queue, &DownloadQueue::downloadFinished, m_history, [this](DownloadItem *item) {
+        const bool known = item->alreadyArchived() || item->alreadyThere();
+        if (known && m_history->bringForward(*item))
+            return;
+        if (!item->alreadyArchived())
+            m_history->record(*item);
+    });
     // A link in the list, or one downloaded before, is not offered from the clipboard: the
     // clipboard keeps what was copied across starts, and so would the offer.
     m_intake->setListed([this](const QString &link) {

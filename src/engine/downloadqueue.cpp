@@ -5,16 +5,16 @@
 #include "base/paths.h"
 #include "engine/commandline.h"
 #include "engine/desktop.h"
+#include "engine/downloadrun.h"
 #include "engine/enginesetup.h"
 #include "engine/failuremessages.h"
 #include "engine/guardproxy.h"
 #include "engine/leftovers.h"
-#include "engine/linereader.h"
 #include "engine/logging.h"
 #include "engine/probes.h"
+#include "engine/runend.h"
 #include "engine/runfiles.h"
 #include "following/downloadwindow.h"
-#include "history/historybook.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "installer/install.h"
@@ -29,14 +29,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
-#include <csignal>
 #include <limits>
-#include <memory>
 #include <utility>
 
 namespace {
@@ -45,26 +41,9 @@ QString engineMissing()
 {
     return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
 }
-
-// Some releases (Debian 12's) end a post-processing line with no line break, so it stays
-// unfinished while its step runs, which is when the step has to show. A step's name
-// arrives in one write: the last one in what waits is the step under way.
-void showPendingStep(DownloadItem &item, QByteArrayView pending, const RunOutput &run)
-{
-    if (!pending.startsWith(QByteArrayView(Marker::postprocess.data(), Marker::postprocess.size())))
-        return;
-    const QString text = QString::fromUtf8(pending);
-    const OutputPieces pieces = splitOutputLine(text);
-    const QStringView last = pieces.last();
-    if (!last.startsWith(run.markers.postprocess()))
-        return;
-    item.setLastOutput(QDateTime::currentMSecsSinceEpoch());
-    item.setStep(last.sliced(run.markers.postprocess().size()).toString(), QDateTime::currentMSecsSinceEpoch());
-    item.setState(DLState::processing);
-}
 } // namespace
 
-DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBook *history, QObject *parent)
+DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, const HistoryList *history, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_engine(engine)
@@ -177,7 +156,7 @@ void DownloadQueue::pump()
 {
     // A run that read its link itself has not said yet what its file is called; whatever
     // starts now could pick the same name.
-    if (!m_awaitingReading.isEmpty())
+    if (std::any_of(m_runs.cbegin(), m_runs.cend(), [](const DownloadRun *run) { return run->holdsOthersBack(); }))
         return;
     // Outside the download window queued items wait for it to open, unless the user
     // asked for one at once; what runs goes on.
@@ -240,13 +219,22 @@ void DownloadQueue::remove(DownloadItem *item)
     // A probe still running for it is of no use any more, nor what one read.
     m_probes->cancel(id);
     m_probes->dropReading(id);
-    m_read.remove(id);
     m_items->removeIf([&id](const DownloadItem *candidate) { return candidate->id() == id; });
+    forgetRemovedItems();
 }
 
 void DownloadQueue::clearFinished()
 {
     m_items->removeIf([](const DownloadItem *item) { return item->state().isFinished(); });
+    forgetRemovedItems();
+}
+
+void DownloadQueue::forgetRemovedItems()
+{
+    for (DownloadRun *run : std::as_const(m_runs)) {
+        if (!m_items->find(run->id()))
+            run->forgetItem();
+    }
 }
 
 void DownloadQueue::updateActiveCount()
@@ -279,7 +267,7 @@ void DownloadQueue::start(DownloadItem *item)
     if (!item->playlist() && !item->options().ignoreArchive) {
         const NameMarks marks = nameMarks(item->quality(), item->options(), filesOfLink(item->url()), folder);
         if (!marks.reusedFile.isEmpty() && QFileInfo(marks.reusedFile).isFile()) {
-            for (const HistoryEntry &entry : m_history->list()->entries()) {
+            for (const HistoryEntry &entry : m_history->entries()) {
                 if (entry.file == marks.reusedFile && item->title().isEmpty()) {
                     item->setTitle(entry.title);
                     item->setSite(entry.site);
@@ -290,7 +278,7 @@ void DownloadQueue::start(DownloadItem *item)
             item->setSize(double(QFileInfo(marks.reusedFile).size()));
             item->setState(DLState::done);
             item->setProgress(1.0);
-            m_history->bringForward(*item);
+            emit downloadFinished(item);
             QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
             return;
         }
@@ -336,64 +324,25 @@ void DownloadQueue::start(DownloadItem *item)
     if (usesArchive(*item) && !QFileInfo::exists(RunFiles::archive()))
         Tools::writePrivateFile(RunFiles::archive(), {});
 
-    RunOutput run{RunMarkers::random(), folder, {}, QDateTime::currentMSecsSinceEpoch()};
-    const QStringList args = buildArgs(*item, run.markers.token());
+    const RunOutput output{RunMarkers::random(), folder, {}, QDateTime::currentMSecsSinceEpoch()};
+    const QStringList args = buildArgs(*item, output.markers.token());
     // Given the probe's reading, the command line names a file; the log still says which
     // page it came from.
     const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
-    if (fromProbedInfo)
-        m_runsFromReading.insert(item->id());
-    else
-        m_runsFromReading.remove(item->id());
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ') + (fromProbedInfo ? QStringLiteral(" # ") + item->url() : QString())});
 
-    const QUuid id = item->id();
-    auto *process = new QProcess(this);
-    process->setProgram(*m_engine->ytdlpPath());
-    process->setArguments(args);
-    Tools::prepareEngineProcess(*process);
-    if (item->guarded())
-        process->setProcessEnvironment(GuardProxy::guardedEnvironment(process->processEnvironment()));
-    // One channel: errors arrive in the order yt-dlp wrote them among the other lines.
-    process->setProcessChannelMode(QProcess::MergedChannels);
-    process->setStandardInputFile(QProcess::nullDevice());
-    bindToApplication(*process);
-
-    // Every line is handled, in order, before the end of the run: finish() sees all of them.
-    auto reader = std::make_shared<LineReader>([this, id, run](QStringView line) mutable { handle(line, id, run); });
-    connect(process, &QProcess::readyReadStandardOutput, this, [this, process, reader, id, run] {
-        reader->feed(process->readAllStandardOutput());
-        if (DownloadItem *item = m_items->find(id))
-            showPendingStep(*item, reader->pending(), run);
-    });
-    connect(process, &QProcess::finished, this, [this, process, reader, id](int exitCode, QProcess::ExitStatus exitStatus) {
-        reader->feed(process->readAllStandardOutput());
-        reader->flush();
-        if (m_runs.value(id) == process)
-            m_runs.remove(id);
-        process->deleteLater();
-        RunFiles::remove(id);
-        // A process killed by a signal reports the signal's number; never let it read as success.
-        const int status = exitStatus == QProcess::CrashExit && exitCode == 0 ? -1 : exitCode;
-        finish(id, status);
-    });
-    connect(process, &QProcess::errorOccurred, this, [this, process, id](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        if (m_runs.value(id) == process)
-            m_runs.remove(id);
-        process->deleteLater();
-        RunFiles::remove(id);
-        failLaunch(id, process->errorString());
-    });
-
-    m_runs.insert(id, process);
-    if (readsLinkItself(*item)) {
-        m_unreadRuns.insert(id);
-        if (!item->playlist())
-            m_awaitingReading.insert(id);
-    }
-    process->start(QIODevice::ReadOnly);
+    const DownloadRun::Reading reading = fromProbedInfo    ? DownloadRun::Reading::fromProbe
+                                         : item->pageRead() ? DownloadRun::Reading::before
+                                                            : DownloadRun::Reading::byItself;
+    auto *run = new DownloadRun(item, output, reading, this);
+    // A playlist's entries go into a folder of its own, which a run given up leaves empty.
+    if (item->playlist())
+        run->setFoldersBefore(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden));
+    connect(run, &DownloadRun::ended, this, [this, run](int status) { finish(run, status); });
+    connect(run, &DownloadRun::failedToStart, this, [this, run](const QString &error) { failLaunch(run, error); });
+    connect(run, &DownloadRun::readingGiven, this, &DownloadQueue::pump, Qt::QueuedConnection);
+    m_runs.insert(item->id(), run);
+    run->start(*m_engine->ytdlpPath(), args, item->guarded());
 }
 
 // A file is named after its title, so two links with one title would land on one name,
@@ -413,7 +362,7 @@ bool DownloadQueue::nameTakenByAnother(const DownloadItem &item) const
         if (other != &item && holds && !other->distinctName() && sameTitleOtherLink(other->title(), other->url()))
             return true;
     }
-    const QList<HistoryEntry> &entries = m_history->list()->entries();
+    const QList<HistoryEntry> &entries = m_history->entries();
     return std::any_of(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
         return sameTitleOtherLink(entry.title, entry.url) && entry.file && QFileInfo::exists(*entry.file);
     });
@@ -427,7 +376,7 @@ bool DownloadQueue::fileOfAnotherLink(const DownloadItem &item) const
             && std::any_of(files.begin(), files.end(), [other](const QString &file) { return other->files().contains(file); }))
             return true;
     }
-    const QList<HistoryEntry> &entries = m_history->list()->entries();
+    const QList<HistoryEntry> &entries = m_history->entries();
     return std::any_of(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
         return entry.url != item.url() && entry.file && files.contains(*entry.file);
     });
@@ -436,124 +385,125 @@ bool DownloadQueue::fileOfAnotherLink(const DownloadItem &item) const
 QList<FileOfLink> DownloadQueue::filesOfLink(const QString &url) const
 {
     QList<FileOfLink> files;
-    for (const HistoryEntry &entry : m_history->list()->entries()) {
+    for (const HistoryEntry &entry : m_history->entries()) {
         if (entry.url == url && entry.file && QFileInfo::exists(*entry.file))
             files.append({*entry.file, Quality::fromShortLabel(entry.quality)});
     }
     return files;
 }
 
-void DownloadQueue::failLaunch(const QUuid &id, const QString &error)
+void DownloadQueue::failLaunch(DownloadRun *run, const QString &error)
 {
     qCWarning(lcEngine) << "yt-dlp did not start:" << error;
-    m_unreadRuns.remove(id);
-    m_awaitingReading.remove(id);
-    if (DownloadItem *item = m_items->find(id)) {
+    if (m_runs.value(run->id()) == run)
+        m_runs.remove(run->id());
+    run->deleteLater();
+    if (DownloadItem *item = run->item())
         item->setState(DLState::failure(LF(QStringLiteral("Não consegui iniciar o yt-dlp: %@"), error)));
-    }
     // The slot this start took is free again; other queued items may go. Queued, because
     // a launch can fail inside pump() itself.
     QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
 }
 
-void DownloadQueue::finish(const QUuid &id, int status)
+FailureContext DownloadQueue::failureContext() const
 {
-    DownloadItem *item = m_items->find(id);
-    const bool unread = m_unreadRuns.remove(id);
-    m_awaitingReading.remove(id);
+    return {m_settings->cookiesBrowser() != u"none", !privateConfig(*m_settings).isEmpty(),
+            m_settings->string(SettingsKey::cookiesFile).value_or(QString())};
+}
+
+void DownloadQueue::finish(DownloadRun *run, int status)
+{
+    if (m_runs.value(run->id()) == run)
+        m_runs.remove(run->id());
+    run->deleteLater();
+    DownloadItem *item = run->item();
     if (!item) {
-        m_runsFromReading.remove(id);
         pump();
         return;
     }
     item->setSpeed(std::nullopt);
     item->setEta(std::nullopt);
 
-    const Leftovers::Run leftovers{item->destinations(), item->preexisting(), item->files()};
-    const FailureContext context{m_settings->cookiesBrowser() != u"none", !privateConfig(*m_settings).isEmpty(),
-                                 m_settings->string(SettingsKey::cookiesFile).value_or(QString())};
-    if (unread && !item->playlist() && !item->userCancelled() && status == kListedSeveral && item->destinations().isEmpty()) {
-        // The link lists several videos, and the run stopped before fetching any: whatever
-        // the user chose, a playlist is downloaded as one.
+    const RunFacts facts{status, run->readsLinkItself(), run->fromReading(), fileOfAnotherLink(*item)};
+    switch (endOfRun(*item, facts)) {
+    case RunEnd::againAsPlaylist:
         qCInfo(lcEngine) << "the link lists several videos; downloading it as a playlist";
         item->setPlaylist(true);
         start(item);
         return;
-    }
-    if (item->userCancelled()) {
+    case RunEnd::againUnderOwnName:
+        item->setDistinctName(true);
+        start(item);
+        return;
+    case RunEnd::againWithFreshReading:
+        qCInfo(lcEngine) << "the probe's media addresses were refused; reading the page anew";
+        m_probes->dropReading(item->id());
+        start(item);
+        return;
+    case RunEnd::cancelled:
         // The engine has exited, so nothing writes to what it left any more.
-        Leftovers::remove(leftovers, Leftovers::Keep::nothing);
-        m_runsFromReading.remove(id);
+        Leftovers::remove({item->destinations(), item->preexisting(), item->files()}, Leftovers::Keep::nothing);
         item->setState(DLState::cancelled);
-    } else if (status == 0 || (item->playlist() && !item->files().isEmpty())) {
-        m_runsFromReading.remove(id);
-        // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
-        // successful run with the archive that produced no file skipped everything:
-        // nothing new was downloaded, so there is nothing to record.
-        const bool allKnown = item->files().isEmpty() && usesArchive(*item) && !item->options().ignoreArchive;
-        item->setAlreadyArchived(allKnown);
-        // Every file it delivered was there before it started: the engine found them and
-        // made nothing new. (An audio file taken from a video that was there is new.)
-        const QStringList &delivered = item->files();
-        const bool allThere = !delivered.isEmpty() && std::all_of(delivered.begin(), delivered.end(), [item](const QString &path) {
-            return item->preexisting().contains(path);
-        });
-        // Started before its title was known, the run found another link's file under
-        // that title: this link's own file gets a name of its own.
-        if (unread && !item->playlist() && allThere && !item->distinctName() && fileOfAnotherLink(*item)) {
-            item->setDistinctName(true);
-            start(item);
-            return;
-        }
-        item->setAlreadyThere(allThere);
-        // What the run fetched only to convert it (the video an audio file was taken from).
-        Leftovers::removeFetchedForConversion(leftovers);
-        if (item->playlist()) {
-            Leftovers::remove(leftovers, Leftovers::Keep::resumable);
-            recordEntryOutcome(*item, context);
-        }
-        // A playlist that produced files is done even when some of its entries failed.
-        // The bar counted what was fetched; a conversion makes another file of another size.
-        qint64 arrived = 0;
-        for (const QString &file : item->files())
-            arrived += QFileInfo(file).size();
-        if (arrived > 0)
-            item->setSize(double(arrived));
-        item->setState(DLState::done);
-        item->setProgress(1.0);
-        // For the measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
-        qCDebug(lcEngine) << "download done at" << QDateTime::currentMSecsSinceEpoch();
-        // Once is once: what was there already keeps its one entry, brought to the top.
-        if (!(allKnown || allThere) || !m_history->bringForward(*item)) {
-            if (!allKnown)
-                m_history->record(*item);
-        }
-        if (m_desktop && !allKnown && !allThere) {
-            if (m_settings->boolean(SettingsKey::soundOnDone))
-                m_desktop->playCompletionSound();
-            m_desktop->requestAttention();
-            announceFinished(item->title());
-        }
-    } else {
-        // The media addresses in the probe's reading may have expired before a byte came:
-        // the page is read anew, once.
-        if (m_runsFromReading.remove(id) && item->progress() == 0 && item->files().isEmpty()
-            && expiredMediaAddress(item->log())) {
-            qCInfo(lcEngine) << "the probe's media addresses were refused; reading the page anew";
-            m_probes->dropReading(id);
-            start(item);
-            return;
-        }
-        const FailureDescription failure = describeRun(item->lastError(), item->log(), status, context);
-        // A file under its final name that the run never delivered is broken; only what a
-        // retry continues from stays.
-        Leftovers::remove(leftovers, Leftovers::Keep::resumable);
-        item->setState(DLState::failure(failure.message));
-        item->setFailureAction(failure.action);
-        if (m_desktop)
-            m_desktop->notifyFailed(item->title(), failure.message);
+        break;
+    case RunEnd::done:
+        complete(*item);
+        break;
+    case RunEnd::failed:
+        fail(*item, status);
+        break;
     }
+    if (item->playlist() && item->state().kind() != DLState::done)
+        Leftovers::removeEmptyFolders(item->destinations(), run->folder(), run->foldersBefore());
     pump();
+}
+
+void DownloadQueue::complete(DownloadItem &item)
+{
+    const Leftovers::Run leftovers{item.destinations(), item.preexisting(), item.files()};
+    // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
+    // successful run with the archive that produced no file skipped everything: nothing
+    // new was downloaded, so there is nothing to record.
+    const bool allKnown = item.files().isEmpty() && usesArchive(item) && !item.options().ignoreArchive;
+    item.setAlreadyArchived(allKnown);
+    // Every file it delivered was there before it started: the engine found them and made
+    // nothing new.
+    const bool allThere = deliveredOnlyWhatWasThere(item);
+    item.setAlreadyThere(allThere);
+    // What the run fetched only to convert it (the video an audio file was taken from).
+    Leftovers::removeFetchedForConversion(leftovers);
+    if (item.playlist()) {
+        Leftovers::remove(leftovers, Leftovers::Keep::resumable);
+        recordEntryOutcome(item, failureContext());
+    }
+    // The bar counted what was fetched; a conversion makes another file of another size.
+    qint64 arrived = 0;
+    for (const QString &file : item.files())
+        arrived += QFileInfo(file).size();
+    if (arrived > 0)
+        item.setSize(double(arrived));
+    item.setState(DLState::done);
+    item.setProgress(1.0);
+    // For the measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
+    qCDebug(lcEngine) << "download done at" << QDateTime::currentMSecsSinceEpoch();
+    emit downloadFinished(&item);
+    if (m_desktop && !allKnown && !allThere) {
+        if (m_settings->boolean(SettingsKey::soundOnDone))
+            m_desktop->playCompletionSound();
+        m_desktop->requestAttention();
+        announceFinished(item.title());
+    }
+}
+
+void DownloadQueue::fail(DownloadItem &item, int status)
+{
+    const FailureDescription failure = describeRun(item.lastError(), item.log(), status, failureContext());
+    // A file under its final name that the run never delivered is broken; only what a
+    // retry continues from stays.
+    Leftovers::remove({item.destinations(), item.preexisting(), item.files()}, Leftovers::Keep::resumable);
+    item.setState(DLState::failure(failure.message));
+    item.setFailureAction(failure.action);
+    if (m_desktop)
+        m_desktop->notifyFailed(item.title(), failure.message);
 }
 
 // The entries the run was to fetch: those picked, else all the probe counted, else those
@@ -607,13 +557,6 @@ void DownloadQueue::announceFinished(const QString &title)
     m_announceTimer->start();
 }
 
-// yt-dlp's words for a media address the site no longer serves: forbidden or gone.
-bool DownloadQueue::expiredMediaAddress(const QStringList &log)
-{
-    static const QRegularExpression refused(QStringLiteral("HTTP Error (403|410)"));
-    return std::any_of(log.begin(), log.end(), [](const QString &line) { return refused.match(line).hasMatch(); });
-}
-
 void DownloadQueue::runFailureAction(DownloadItem *item)
 {
     if (!item)
@@ -649,15 +592,8 @@ void DownloadQueue::cancel(DownloadItem *item)
         return;
     item->setUserCancelled(true);
 
-    QProcess *process = m_runs.value(item->id());
-    if (process && process->state() != QProcess::NotRunning) {
-        // An interrupt lets yt-dlp and ffmpeg stop cleanly; one that ignores it is told
-        // to terminate after a grace period.
-        if (process->state() == QProcess::Running)
-            signalGroup(*process, SIGINT);
-        else
-            connect(process, &QProcess::started, process, [process] { signalGroup(*process, SIGINT); });
-        QTimer::singleShot(kCancelGraceMs, process, [process] { signalGroup(*process, SIGTERM); });
+    if (DownloadRun *run = m_runs.value(item->id()); run && run->running()) {
+        run->interrupt(kCancelGraceMs);
         return;
     }
 
@@ -668,38 +604,33 @@ void DownloadQueue::cancel(DownloadItem *item)
 
 void DownloadQueue::terminateAll()
 {
-    for (QProcess *process : std::as_const(m_runs))
-        signalGroup(*process, SIGTERM);
+    for (DownloadRun *run : std::as_const(m_runs))
+        run->terminate();
 }
 
 qint64 DownloadQueue::processGroup(const QUuid &id) const
 {
-    const QProcess *process = m_runs.value(id);
-    return process && process->state() == QProcess::Running ? process->processId() : 0;
+    const DownloadRun *run = m_runs.value(id);
+    return run ? run->processGroup() : 0;
 }
 
 DownloadQueue::~DownloadQueue()
 {
-    // Nothing may reach back into a half-destroyed object.
-    const QList<QProcess *> processes = m_runs.values();
-    for (QProcess *process : processes)
-        process->disconnect(this);
-
-    // A process whose start has not been confirmed yet may not lead its group yet.
-    for (QProcess *process : processes) {
-        if (process->state() == QProcess::Starting)
-            process->waitForStarted(1000);
-        signalGroup(*process, SIGTERM);
+    // Nothing may reach back into a half-destroyed object, nor into its items.
+    const QList<DownloadRun *> runs = m_runs.values();
+    for (DownloadRun *run : runs) {
+        run->disconnect(this);
+        run->forgetItem();
     }
+    for (DownloadRun *run : runs)
+        run->terminate(true);
     // The event loop is gone by now, so this is the one place that waits on processes,
     // and only briefly; whatever ignores the request is killed.
     const QDeadlineTimer grace(1000);
-    for (QProcess *process : processes)
-        process->waitForFinished(static_cast<int>(std::max<qint64>(0, grace.remainingTime())));
-    for (QProcess *process : processes) {
-        if (signalGroup(*process, SIGKILL))
-            process->waitForFinished(1000);
-    }
+    for (DownloadRun *run : runs)
+        run->waitForEnd(static_cast<int>(std::max<qint64>(0, grace.remainingTime())));
+    for (DownloadRun *run : runs)
+        run->kill();
 }
 
 void DownloadQueue::fetchInfo(DownloadItem *item)
@@ -723,7 +654,7 @@ void DownloadQueue::applyInfo(const QUuid &id, const std::optional<MediaInfo> &i
         return;
     }
     if (info) {
-        m_read.insert(id);
+        item->setPageRead(true);
         applyReading(*item, *info);
         // Whatever the user chose, a playlist is downloaded as one.
         if (info->isPlaylist) {
@@ -746,20 +677,6 @@ std::optional<QString> DownloadQueue::sectionProblem(const DownloadItem &item)
     if (!section || item.playlist() || !item.duration() || section->start < *item.duration())
         return std::nullopt;
     return LF(QStringLiteral("A parte pedida começa depois do fim do vídeo, que dura %@."), Tools::fmtTime(*item.duration()));
-}
-
-void DownloadQueue::handle(QStringView line, const QUuid &id, RunOutput &run)
-{
-    if (DownloadItem *item = m_items->find(id)) {
-        item->setLastOutput(QDateTime::currentMSecsSinceEpoch());
-        applyOutputLine(*item, line, run);
-    }
-    if (!m_unreadRuns.isEmpty() && line.startsWith(run.markers.reading()) && m_unreadRuns.contains(id)) {
-        m_read.insert(id);
-        // Once the run has said what its video is called, others may start beside it.
-        if (m_awaitingReading.remove(id))
-            QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
-    }
 }
 
 QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &token) const
@@ -792,6 +709,6 @@ bool DownloadQueue::usesArchive(const DownloadItem &item) const
 // A link nothing has read yet: neither a probe nor an earlier run of it.
 bool DownloadQueue::readsLinkItself(const DownloadItem &item) const
 {
-    return !m_read.contains(item.id());
+    return !item.pageRead();
 }
 

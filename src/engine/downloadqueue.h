@@ -10,7 +10,6 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -24,15 +23,15 @@ class DownloadList;
 class EngineSetup;
 struct FailureContext;
 class GuardProxy;
-class HistoryBook;
+class DownloadRun;
+class HistoryList;
 class Probes;
-class QProcess;
 class QTimer;
 class Settings;
 
 // The downloads: the list, newest first; adding links, probing them, starting queued
-// items while fewer than the allowed number run, reading what their runs print, and what
-// comes of each run: done (and recorded in the history), failed, cancelled or retried.
+// items while fewer than the allowed number run, each in a DownloadRun, and carrying out
+// what comes of each run (see endOfRun()): done, failed, cancelled or started again.
 // Engine processes report through the event loop, so nothing here waits.
 class DownloadQueue : public QObject
 {
@@ -48,7 +47,9 @@ public:
     // How long a finished download waits for others to end before it is announced.
     static constexpr int kAnnounceGatherMs = 1500;
 
-    DownloadQueue(Settings *settings, EngineSetup *engine, HistoryBook *history, QObject *parent = nullptr);
+    // The history is read, to name files after what the folder holds; the root records
+    // finished downloads in it.
+    DownloadQueue(Settings *settings, EngineSetup *engine, const HistoryList *history, QObject *parent = nullptr);
     // Ends every engine process that still runs.
     ~DownloadQueue() override;
 
@@ -89,21 +90,11 @@ public:
     Q_INVOKABLE void remove(DownloadItem *item);
     Q_INVOKABLE void clearFinished();
 
-    // The steps of a download. They are public so that the process callbacks and the
-    // tests reach them the same way; views use the operations above.
-
     // The yt-dlp arguments of a download, with the settings as they are now and the
     // run's marker token.
     QStringList buildArgs(const DownloadItem &item, const QString &token = {}) const;
     // Starts queued items, oldest first, while fewer than the allowed number run.
     void pump();
-    void start(DownloadItem *item);
-    // `status` is the exit code, or the signal number when the process was killed.
-    void finish(const QUuid &id, int status);
-    // Applies one line of a download's output to the item with this id, if it is still listed.
-    void handle(QStringView line, const QUuid &id, RunOutput &run);
-    void fetchInfo(DownloadItem *item);
-    void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
     // Asks every running download to stop now, as when the application quits.
     void terminateAll();
 
@@ -124,16 +115,27 @@ public:
 
 signals:
     void activeCountChanged();
+    // A download is done: it made files, or found them there already (alreadyThere()), or
+    // the download archive knew everything it lists (alreadyArchived()).
+    void downloadFinished(DownloadItem *item);
     // A link was added: a clipboard offer of it is of no use any more.
     void linkAdded(const QString &link);
     // A failure's remedy is a setting ("cookies", "folder", "proxy", "cookiesFile").
     void settingWanted(const QString &key);
 
 private:
+    void start(DownloadItem *item);
+    void finish(DownloadRun *run, int status);
+    void complete(DownloadItem &item);
+    void fail(DownloadItem &item, int status);
+    void fetchInfo(DownloadItem *item);
+    void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
+    // The runs of items no longer listed go on to their end without them.
+    void forgetRemovedItems();
     DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
                        const QString &source, bool guarded);
     void updateActiveCount();
-    void failLaunch(const QUuid &id, const QString &error);
+    void failLaunch(DownloadRun *run, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;
     bool fileOfAnotherLink(const DownloadItem &item) const;
     // The files the history holds for the link that are still there, newest first.
@@ -143,27 +145,19 @@ private:
     bool usesArchive(const DownloadItem &item) const;
     void announceFinished(const QString &title);
     void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
-    static bool expiredMediaAddress(const QStringList &log);
+    FailureContext failureContext() const;
     static std::optional<QString> sectionProblem(const DownloadItem &item);
 
     Settings *m_settings;
     EngineSetup *m_engine;
-    HistoryBook *m_history;
+    const HistoryList *m_history;
     Desktop *m_desktop = nullptr;
     DownloadList *m_items;
     Probes *m_probes;
     GuardProxy *m_guard;
     int m_activeCount = 0;
-    // Running downloads by item id. A removed item's process stays here until it ends.
-    QHash<QUuid, QProcess *> m_runs;
-    // Runs given a probe's reading instead of the link.
-    QSet<QUuid> m_runsFromReading;
-    // Items whose title and sizes a reading of the page gave (their probe's or their run's
-    // own); runs of items that had none, and of those, the ones that have not said yet
-    // what they fetch.
-    QSet<QUuid> m_read;
-    QSet<QUuid> m_unreadRuns;
-    QSet<QUuid> m_awaitingReading;
+    // Running downloads by item id. A removed item's run stays here until it ends.
+    QHash<QUuid, DownloadRun *> m_runs;
     bool m_startsAtOnce = true;
 
     QStringList m_finishedTitles;

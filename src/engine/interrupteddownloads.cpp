@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "engine/downloadqueue.h"
+#include "engine/leftovers.h"
 #include "engine/logging.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
@@ -26,6 +27,8 @@ InterruptedDownloads::InterruptedDownloads(Settings *settings, DownloadQueue *qu
     // Whatever changes which downloads are unfinished, or where they stand, is written.
     connect(m_queue->items(), &DownloadList::countChanged, this, &InterruptedDownloads::schedule);
     connect(m_queue->items(), &DownloadList::itemStateChanged, this, &InterruptedDownloads::schedule);
+    // A run's file names are what Discard cleans up after, should it be cut short.
+    connect(m_queue->items(), &DownloadList::itemDestinationsChanged, this, &InterruptedDownloads::schedule);
 }
 
 InterruptedDownloads::~InterruptedDownloads()
@@ -104,7 +107,10 @@ void InterruptedDownloads::discard()
 {
     if (m_offered.isEmpty())
         return;
-    m_offered.clear();
+    // What the runs that were cut short left (partial data, pictures, subtitles) is of no
+    // use to anyone now; a file under its final name is whole and stays.
+    for (const JournalEntry &entry : std::exchange(m_offered, {}))
+        Leftovers::removeUnfinished(entry.partial);
     emit changed();
     schedule();
 }

@@ -95,4 +95,33 @@ int removeFetchedForConversion(const Run &run)
     return removed;
 }
 
+int removeUnfinished(const QStringList &destinations)
+{
+    QStringList unfinished;
+    for (const QString &destination : destinations) {
+        if (!QFileInfo(destination).isFile())
+            unfinished << destination;
+    }
+    return remove({unfinished, {}, {}}, Keep::nothing);
+}
+
+int removeEmptyFolders(const QStringList &destinations, const QString &folder, const QStringList &foldersBefore)
+{
+    const QDir root(folder);
+    int removed = 0;
+    for (const QString &destination : destinations) {
+        const QString relative = root.relativeFilePath(QFileInfo(destination).absolutePath());
+        const QString top = relative.section(u'/', 0, 0);
+        if (relative == u"." || top.isEmpty() || top == u".." || QDir::isAbsolutePath(relative) || foldersBefore.contains(top))
+            continue;
+        // From the deepest up to the one the run made; rmdir leaves a folder that holds anything.
+        for (QString path = relative; !path.isEmpty(); path = path.contains(u'/') ? path.section(u'/', 0, -2) : QString()) {
+            if (!root.rmdir(path))
+                break;
+            ++removed;
+        }
+    }
+    return removed;
+}
+
 } // namespace Leftovers

@@ -38,4 +38,14 @@ int remove(const Run &run, Keep keep);
 QStringList fetchedForConversion(const Run &run);
 int removeFetchedForConversion(const Run &run);
 
+// A download given up for good (an interrupted one the user discarded): what it left for
+// its final names goes. A name whose file is there was finished (the engine writes those
+// last): it stays with everything beside it.
+int removeUnfinished(const QStringList &destinations);
+
+// The folders a run made inside `folder` for its files (a playlist's), left empty once its
+// files went: those that were not among `foldersBefore`, the names of the subfolders
+// `folder` held when the run started. A folder that still holds anything stays.
+int removeEmptyFolders(const QStringList &destinations, const QString &folder, const QStringList &foldersBefore);
+
 } // namespace Leftovers

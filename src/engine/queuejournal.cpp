@@ -2,6 +2,7 @@
 
 #include "base/storedfile.h"
 #include "engine/logging.h"
+#include "engine/progress.h"
 #include "model/downloaditem.h"
 
 #include <QFileInfo>
@@ -41,7 +42,7 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     const QJsonValue url = text("url"), quality = text("quality"), playlist = text("playlist"), stage = text("stage"),
                      folder = text("folder"), title = text("title"), site = text("site"), uploader = text("uploader"),
                      thumbnail = text("thumbnail"), duration = text("duration"), count = text("playlistCount"),
-                     options = text("options"), guarded = text("guarded");
+                     options = text("options"), guarded = text("guarded"), partial = text("partial");
     if (!value.isObject() || !url.isString() || !quality.isString() || !playlist.isBool() || !stage.isString()
         || !folder.isString() || !title.isString() || !site.isString() || !uploader.isString()
         || !(thumbnail.isUndefined() || thumbnail.isString()) || !(duration.isUndefined() || duration.isDouble())
@@ -73,6 +74,11 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     if (count.isDouble())
         entry.playlistCount = count.toInt();
     entry.guarded = guarded.toBool(true);
+    // A list that is not one of names in the folder is left out, not the download.
+    for (const QJsonValue &name : partial.toArray()) {
+        if (name.isString() && liesInside(name.toString(), entry.folder))
+            entry.partial << name.toString();
+    }
     return entry;
 }
 
@@ -95,6 +101,12 @@ JournalEntry JournalEntry::of(const DownloadItem &item, const QString &folder)
     entry.duration = item.duration();
     entry.playlistCount = item.playlistCount();
     entry.guarded = item.guarded();
+    if (entry.stage == Stage::running) {
+        for (const QString &destination : item.destinations()) {
+            if (!item.preexisting().contains(destination))
+                entry.partial << destination;
+        }
+    }
     return entry;
 }
 
@@ -122,6 +134,8 @@ QByteArray encode(const QList<JournalEntry> &entries)
             object.insert(u"duration"_s, *entry.duration);
         if (entry.playlistCount)
             object.insert(u"playlistCount"_s, *entry.playlistCount);
+        if (!entry.partial.isEmpty())
+            object.insert(u"partial"_s, QJsonArray::fromStringList(entry.partial));
         items.append(object);
     }
     return QJsonDocument(QJsonObject{{u"version"_s, kVersion}, {u"items"_s, items}}).toJson(QJsonDocument::Compact);

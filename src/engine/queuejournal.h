@@ -36,6 +36,9 @@ struct JournalEntry
     // were not told apart from the user's own: it counts as guarded, since nothing says the
     // user vouched for it, and being guarded costs a public link nothing.
     bool guarded = true;
+    // The final names a run that was cut short had announced, none of them there before it:
+    // what it left beside them goes if the user discards it. Only names inside `folder`.
+    QStringList partial;
 
     static JournalEntry of(const DownloadItem &item, const QString &folder);
 

@@ -125,10 +125,12 @@ void DownloadItem::appendFile(const QString &path)
 
 void DownloadItem::noteDestination(const QString &path, bool existed)
 {
-    if (!m_destinations.contains(path))
-        m_destinations.append(path);
     if (existed && !m_preexisting.contains(path))
         m_preexisting.append(path);
+    if (!m_destinations.contains(path)) {
+        m_destinations.append(path);
+        emit destinationsChanged();
+    }
 }
 
 void DownloadItem::clearDestinations()

@@ -143,6 +143,11 @@ public:
     // The last run delivered only files that were in the folder before it started.
     bool alreadyThere() const { return m_alreadyThere; }
     void setAlreadyThere(bool there) { m_alreadyThere = there; }
+
+    // A reading of the page gave the title and sizes: a probe's, or an earlier run's own.
+    // A run of an item without one reads the link itself.
+    bool pageRead() const { return m_pageRead; }
+    void setPageRead(bool read) { m_pageRead = read; }
     // The final names the last run announced, and those of them that were already there.
     const QStringList &destinations() const { return m_destinations; }
     const QStringList &preexisting() const { return m_preexisting; }
@@ -168,6 +173,8 @@ signals:
     void playlistPosChanged();
     void currentEntryChanged();
     void filesChanged();
+    // A run announced another final name (see destinations()).
+    void destinationsChanged();
     void stepChanged();
 
 private:
@@ -206,6 +213,7 @@ private:
     DownloadOptions m_options;
     bool m_alreadyArchived = false;
     bool m_alreadyThere = false;
+    bool m_pageRead = false;
     PlaylistLedger m_ledger;
     QList<EntryFailure> m_failedEntries;
     qsizetype m_plannedEntries = 0;

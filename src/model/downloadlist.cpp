@@ -52,6 +52,7 @@ void DownloadList::prepend(DownloadItem *item)
         notifyRole(item, StateRole);
         emit itemStateChanged(item);
     });
+    connect(item, &DownloadItem::destinationsChanged, this, [this, item] { emit itemDestinationsChanged(item); });
 
     beginInsertRows(QModelIndex(), 0, 0);
     m_items.prepend(item);

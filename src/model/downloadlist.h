@@ -41,6 +41,7 @@ signals:
     void countChanged();
     // An item's state changed; the list's own counts depend on it.
     void itemStateChanged(DownloadItem *item);
+    void itemDestinationsChanged(DownloadItem *item);
 
 private:
     void notifyRole(DownloadItem *item, int role);

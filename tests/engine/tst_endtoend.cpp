@@ -237,6 +237,19 @@ private slots:
         QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A whole playlist cancelled takes the folder its run made along, and only that one.
+    void cancelledPlaylistLeavesNoFolder()
+    {
+        QVERIFY(QDir(m_folder).mkpath(u"Mine"_s));
+        DownloadItem *item = addOne(u"/slowfeed.xml"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0.02, kRun);
+        QVERIFY(QFileInfo(m_folder + u"/Slow Feed"_s).isDir());
+        m_downloader->queue()->cancel(item);
+        QVERIFY(finished(item));
+        QCOMPARE(item->stateName(), u"cancelled"_s);
+        QCOMPARE(QDir(m_folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"Mine"_s});
+    }
+
     // A transfer that keeps breaking off fails with the partial file kept for a retry;
     // removing the card takes that too.
     void cutShortKeepsWhatResumes()
@@ -330,9 +343,22 @@ private slots:
         const QStringList engines = startHost(host, {m_server.url(u"/hanging/long.mp4"_s).toString()});
         QCOMPARE(engines.size(), 1);
         QVERIFY(processAlive(engines.first().toLongLong()));
-        // Until yt-dlp has taken in all that was sent, and can only wait.
+        // Until yt-dlp has taken in all that was sent, and can only wait, and the journal
+        // names the file it writes.
         QTRY_COMPARE(unreadFrom(m_server.url().port()), 0);
+        const QString journal = m_root->filePath(u"host/support/queue.json"_s);
+        QTRY_VERIFY(readFile(journal).contains("long.mp4"));
         QVERIFY(killHost(host, engines));
+
+        // The next start offers it back; discarded, it takes its partial file along.
+        const QDir hostFolder(m_root->filePath(u"host/Downloads"_s));
+        QCOMPARE(hostFolder.entryList(QDir::Files), QStringList{u"long.mp4.part"_s});
+        m_downloader.reset();
+        Tools::setLocations({m_root->filePath(u"host/support"_s), {u"/usr/bin"_s}, m_root->filePath(u"host/cache"_s)});
+        m_downloader = std::make_unique<Downloader>(m_settings.get());
+        QCOMPARE(m_downloader->interrupted()->count(), 1);
+        m_downloader->interrupted()->discard();
+        QCOMPARE(hostFolder.entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // The application is killed outright while three downloads run; the next start offers
@@ -979,12 +1005,13 @@ void TestEndToEnd::initTestCase()
                               + "\" type=\"video/mp4\" res=\"720\"></video></body></html>",
                           "text/html"));
 
-    for (const auto &[path, title] : {std::pair{u"/feed.xml"_s, "Test Feed"}, {u"/dots.xml"_s, ".."}}) {
+    for (const auto &[path, title] : {std::pair{u"/feed.xml"_s, "Test Feed"}, {u"/dots.xml"_s, ".."}, {u"/slowfeed.xml"_s, "Slow Feed"}}) {
         QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + QByteArray(title)
                        + "</title><link>http://127.0.0.1/</link><description>Three episodes</description>";
         for (const char *n : {"1", "2", "3"}) {
+            const QString entry = path == u"/slowfeed.xml" ? u"/slow/long.mp4"_s : u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n));
             xml += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
-                 + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\"/></item>";
+                 + m_server.url(entry).toEncoded() + "\" type=\"video/mp4\"/></item>";
         }
         m_server.route(path, served(xml + "</channel></rss>\n", "application/rss+xml"));
     }

@@ -83,6 +83,34 @@ private slots:
         QCOMPARE(QDir(root.filePath(u"Feed"_s)).entryList(QDir::Files), QStringList{u"1 - One.mp4"_s});
         QVERIFY(QFileInfo::exists(root.filePath(u"2 - Two.mp4.part"_s)));
     }
+
+    // A discarded download: its partial data and pictures go; a name whose file is whole
+    // keeps it and what is beside it.
+    void unfinishedGoFinishedStay()
+    {
+        QTemporaryDir root;
+        for (const QString &name : {u"cut.mp4.part"_s, u"cut.f137.mp4"_s, u"cut.jpg"_s, u"whole.mp4"_s, u"whole.jpg"_s, u"other.jpg"_s})
+            QVERIFY(writeFile(root.filePath(name), "x"));
+        QCOMPARE(Leftovers::removeUnfinished({root.filePath(u"cut.mp4"_s), root.filePath(u"whole.mp4"_s)}), 3);
+        QCOMPARE(QDir(root.path()).entryList(QDir::Files, QDir::Name), (QStringList{u"other.jpg"_s, u"whole.jpg"_s, u"whole.mp4"_s}));
+    }
+
+    // A playlist's run given up: the folder it made goes once empty; one that was there, or
+    // that still holds anything, stays; nothing outside the download folder is looked at.
+    void emptyFoldersTheRunMade()
+    {
+        QTemporaryDir root;
+        const QDir folder(root.filePath(u"Downloads"_s));
+        for (const QString &path : {u"Downloads/Made/Deeper"_s, u"Downloads/Mine"_s, u"Downloads/Kept"_s, u"Outside"_s})
+            QVERIFY(QDir(root.path()).mkpath(path));
+        QVERIFY(writeFile(folder.filePath(u"Kept/1 - One.mp4"_s), "x"));
+        const QStringList destinations{folder.filePath(u"Made/Deeper/1 - One.mp4"_s), folder.filePath(u"Mine/1 - One.mp4"_s),
+                                       folder.filePath(u"Kept/2 - Two.mp4"_s), root.filePath(u"Outside/1 - One.mp4"_s),
+                                       folder.filePath(u"1 - One.mp4"_s)};
+        QCOMPARE(Leftovers::removeEmptyFolders(destinations, folder.path(), {u"Mine"_s}), 2);
+        QCOMPARE(folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), (QStringList{u"Kept"_s, u"Mine"_s}));
+        QVERIFY(QFileInfo(root.filePath(u"Outside"_s)).isDir());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLeftovers)

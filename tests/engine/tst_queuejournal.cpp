@@ -85,6 +85,34 @@ private slots:
             QCOMPARE(read->constFirst().guarded, guarded == 1);
     }
 
+    // A run cut short names the files it was writing, those that were there before it
+    // aside; a name outside the entry's folder is left out, and a list of the wrong kind
+    // costs the entry nothing.
+    void partialFilesSurviveTheJournal()
+    {
+        DownloadItem item(u"https://example.org/v"_s, Quality::p720, false);
+        item.setState(DLState::downloading);
+        item.noteDestination(u"/videos/clip.mp4"_s, false);
+        item.noteDestination(u"/videos/theirs.mp4"_s, true);
+        const JournalEntry written = JournalEntry::of(item, u"/videos"_s);
+        QCOMPARE(written.partial, QStringList{u"/videos/clip.mp4"_s});
+        QCOMPARE(QueueJournal::decode(QueueJournal::encode({written}))->constFirst(), written);
+
+        for (const QJsonValue &forged : {QJsonValue(QJsonArray{u"/home/someone/.bashrc"_s, u"/videos/../etc/passwd"_s, 7}),
+                                         QJsonValue(u"/videos/clip.mp4"_s)}) {
+            QJsonObject root = QJsonDocument::fromJson(QueueJournal::encode({written})).object();
+            QJsonArray items = root.value(u"items"_s).toArray();
+            QJsonObject entry = items.first().toObject();
+            entry.insert(u"partial"_s, forged);
+            items.replace(0, entry);
+            root.insert(u"items"_s, items);
+            const auto read = QueueJournal::decode(QJsonDocument(root).toJson());
+            QVERIFY(read);
+            QCOMPARE(read->constFirst().url, written.url);
+            QCOMPARE(read->constFirst().partial, QStringList());
+        }
+    }
+
     // What the last run left unfinished stays in the journal until the user answers,
     // whatever this run writes meanwhile; once let go, it is gone from it.
     void offeredDownloadsOutliveTheNextWrite()
@@ -108,13 +136,13 @@ private slots:
         EngineSetup engine(&settings);
         HistoryBook history(root.filePath(u"history.json"_s));
         {
-            DownloadQueue queue(&settings, &engine, &history);
+            DownloadQueue queue(&settings, &engine, history.list());
             InterruptedDownloads interrupted(&settings, &queue);
             QCOMPARE(interrupted.count(), 1);
             queue.restore(new DownloadItem(u"https://example.org/new"_s, Quality::best, false), false);
             QTRY_COMPARE(journal(), (QStringList{u"https://example.org/new"_s, left.url}));
         }
-        DownloadQueue queue(&settings, &engine, &history);
+        DownloadQueue queue(&settings, &engine, history.list());
         InterruptedDownloads interrupted(&settings, &queue);
         QCOMPARE(interrupted.count(), 2);
         interrupted.discard();
