@@ -2,7 +2,7 @@
 // handling, read in pipe-sized chunks, as a run delivers them.
 #include "allocationcounter.h"
 #include "base/paths.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/downloadrun.h"
 #include "engine/linereader.h"

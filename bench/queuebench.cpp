@@ -3,7 +3,7 @@
 // over the measured span, with the backend the application would choose.
 #include "base/paths.h"
 #include "design/rendering.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/downloadrun.h"
 #include "model/downloaditem.h"

@@ -6,7 +6,7 @@
 #include "design/motion.h"
 #include "design/rendering.h"
 #include "app/followingcommands.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "following/following.h"
 #include "platform/autostart.h"
 #include "engine/downloadqueue.h"
@@ -21,6 +21,7 @@
 #include "settings/settings.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
+#include "app/logging.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -38,8 +39,6 @@
 #include <memory>
 #include <fcntl.h>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcApp, "vireloom.app")
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "trayicon.h"
 
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"

@@ -14,7 +14,7 @@
 #include "engine/probes.h"
 #include "engine/runend.h"
 #include "engine/runfiles.h"
-#include "following/downloadwindow.h"
+#include "engine/downloadwindow.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "installer/install.h"

@@ -4,7 +4,7 @@
 #include "engine/logging.h"
 #include "installer/engineinstaller.h"
 #include "installer/install.h"
-#include "installer/toolrun.h"
+#include "base/toolrun.h"
 #include "settings/settings.h"
 
 #include <QFileInfo>

@@ -2,5 +2,8 @@
 
 #include <QLoggingCategory>
 
+// Logging categories of this folder; each shows from info up unless QT_LOGGING_RULES says
+// otherwise (for example "vireloom.engine.debug=true").
+
 // Downloads, probes and the engine state.
 Q_DECLARE_LOGGING_CATEGORY(lcEngine)

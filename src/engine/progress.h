@@ -46,8 +46,6 @@ std::optional<qint64> parseWhole(QStringView field);
 using OutputPieces = QVarLengthArray<QStringView, 4>;
 OutputPieces splitOutputLine(QStringView line);
 
-// Applies one output line to its item: progress, post-processing, title and file
-// lines update the fields they name; every other line goes to the log.
 // How far a run has come over all it fetches. A download whose video and audio come apart
 // reports each part from zero, and a playlist each entry: the fraction shown covers the
 // whole and never goes back.
@@ -78,6 +76,8 @@ struct RunOutput
     // line is read; one written since is (the engine may have finished it meanwhile).
     qint64 startedAt = 0;
 };
+// Applies one output line to its item: progress, post-processing, title and file
+// lines update the fields they name; every other line goes to the log.
 void applyOutputLine(DownloadItem &item, QStringView line, RunOutput &run);
 
 // What a reading of the page says of a video (from a probe, or from the run itself): its

@@ -17,8 +17,6 @@
 
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcFollowing, "vireloom.following")
-
 namespace {
 
 const QLatin1StringView kVersion("version");

@@ -2,5 +2,8 @@
 
 #include <QLoggingCategory>
 
-// Followed sources: their file, their checks and the schedule.
+// Logging categories of this folder; each shows from info up unless QT_LOGGING_RULES says
+// otherwise (for example "vireloom.engine.debug=true").
+
+// Followed sources: their file, checks and schedule.
 Q_DECLARE_LOGGING_CATEGORY(lcFollowing)

@@ -2,7 +2,7 @@
 
 #include "following/followedsource.h"
 #include "following/sourcelisting.h"
-#include "installer/toolrun.h"
+#include "base/toolrun.h"
 
 #include <QObject>
 #include <QTimer>

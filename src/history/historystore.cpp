@@ -12,8 +12,6 @@
 
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcHistory, "vireloom.history")
-
 namespace {
 
 const QLatin1StringView kId("id");

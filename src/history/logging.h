@@ -2,5 +2,8 @@
 
 #include <QLoggingCategory>
 
-// Reading and writing the history file.
+// Logging categories of this folder; each shows from info up unless QT_LOGGING_RULES says
+// otherwise (for example "vireloom.engine.debug=true").
+
+// The history file and the list kept in step with it.
 Q_DECLARE_LOGGING_CATEGORY(lcHistory)

@@ -1,12 +1,11 @@
 #include "i18n.h"
+#include "i18n/logging.h"
 
 #include <QFile>
 #include <QHash>
 #include <QLoggingCategory>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcI18n, "vireloom.i18n")
 
 namespace {
 

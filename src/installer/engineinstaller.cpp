@@ -4,6 +4,7 @@
 #include "base/vireloomerror.h"
 #include "i18n/i18n.h"
 #include "installer/install.h"
+#include "installer/logging.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,8 +13,6 @@
 
 #include <memory>
 #include <optional>
-
-Q_LOGGING_CATEGORY(lcInstaller, "vireloom.installer")
 
 EngineInstaller::EngineInstaller(QObject *parent)
     : QObject(parent)

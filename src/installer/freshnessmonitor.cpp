@@ -3,13 +3,12 @@
 #include "installer/releasecheck.h"
 #include "installer/releases.h"
 #include "settings/settings.h"
+#include "installer/logging.h"
 
 #include <QDateTime>
 #include <QLoggingCategory>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcFreshness, "vireloom.freshness")
 
 namespace {
 

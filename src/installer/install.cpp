@@ -29,9 +29,7 @@
 #include <functional>
 #include <memory>
 
-
 namespace {
-
 
 // A transfer that receives nothing for this long is given up rather than left hanging.
 constexpr int kStallTimeoutMs = 60'000;
@@ -186,7 +184,6 @@ void mergeInto(const std::filesystem::path &from, const std::filesystem::path &i
         fs::rename(entry.path(), target);
     }
 }
-
 
 // Runs one GET to completion on this thread. Every chunk of a 200 answer goes to `write`,
 // which returns an error text to give up. Returns the address the answer came from.
@@ -403,7 +400,6 @@ void restorePrevious()
     fs::remove(target);
     fs::remove(previous, ec);
 }
-
 
 } // namespace
 

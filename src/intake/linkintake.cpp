@@ -4,6 +4,7 @@
 #include "intake/linkextraction.h"
 #include "intake/urlscheme.h"
 #include "settings/settings.h"
+#include "intake/logging.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -11,8 +12,6 @@
 #include <QUrl>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcIntake, "vireloom.intake")
 
 namespace {
 // Through a proxy the proxy resolves names, and this machine's answer says nothing.

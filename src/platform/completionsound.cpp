@@ -1,11 +1,10 @@
 #include "completionsound.h"
+#include "platform/logging.h"
 
 #include <QLoggingCategory>
 #include <QThread>
 
 #include <canberra.h>
-
-Q_LOGGING_CATEGORY(lcSound, "vireloom.sound")
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "singleinstance.h"
+#include "platform/logging.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -25,8 +26,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-
-Q_LOGGING_CATEGORY(lcInstance, "vireloom.instance")
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/storedfile.h"
+#include "settings/logging.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-Q_LOGGING_CATEGORY(lcSettings, "vireloom.settings")
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "appsettings.h"
 
-#include "following/downloadwindow.h"
+#include "engine/downloadwindow.h"
 #include "model/downloadoptions.h"
 #include "model/qualitychoice.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/interrupteddownloads.h"
-#include "engine/playlistplan.h"
+#include "ui/playlistplan.h"
 #include "history/historylist.h"
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
@@ -54,8 +54,8 @@ struct ShellSingleton : AppInstance<Shell>
     QML_SINGLETON
 };
 
-// The model's own types, as QML sees them through the Downloader: never created there.
-// The Downloader's services, as QML reaches them through it: never created there.
+// The Downloader's services and the model's types, as QML reaches them through it: never
+// created there.
 struct EngineSetupForeign
 {
     Q_GADGET

@@ -1,9 +1,8 @@
 #include "cardtexts.h"
 
 #include "base/format.h"
-#include "following/downloadwindow.h"
+#include "engine/downloadwindow.h"
 #include "i18n/i18n.h"
-#include "installer/install.h"
 #include "model/downloaditem.h"
 
 #include <QDateTime>

@@ -3,7 +3,7 @@
 #include "cardtexts.h"
 #include "base/format.h"
 #include "datetext.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "history/historybook.h"
 #include "history/historylist.h"

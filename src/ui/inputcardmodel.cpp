@@ -1,8 +1,9 @@
 #include "inputcardmodel.h"
 
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
+#include "engine/playlistlisting.h"
 #include "i18n/i18n.h"
 #include "intake/linkextraction.h"
 #include "model/quality.h"
@@ -40,7 +41,7 @@ void InputCardModel::setDownloader(Downloader *downloader)
         disconnect(&m_downloader->settings(), nullptr, this, nullptr);
     }
     m_downloader = downloader;
-    m_plan->setDownloader(downloader);
+    m_plan->readWith(downloader ? new PlaylistListing(downloader->settings(), *downloader->engine()) : nullptr);
     m_plan->setQuality(downloader ? uiQuality(downloader->settings()) : Quality::best);
     if (downloader) {
         connect(downloader->engine(), &EngineSetup::engineChanged, this, &InputCardModel::canSubmitChanged);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/playlistplan.h"
+#include "ui/playlistplan.h"
 #include "ui/downloadoptionsform.h"
 #include "ui/optionlist.h"
 

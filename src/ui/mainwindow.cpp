@@ -3,7 +3,7 @@
 #include "base/paths.h"
 #include "design/designsystem.h"
 #include "design/motion.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 #include "ui/thumbnailnetwork.h"

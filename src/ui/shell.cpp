@@ -1,7 +1,7 @@
 #include "shell.h"
 
 #include "base/format.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "history/historylist.h"

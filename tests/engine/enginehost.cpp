@@ -2,7 +2,7 @@
 // itself: it downloads the links it is given, all at once, and prints the engines'
 // process ids on one line once every download runs. Arguments: a scratch folder, links.
 #include "base/paths.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"

@@ -1,5 +1,5 @@
 #include "base/paths.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/interrupteddownloads.h"

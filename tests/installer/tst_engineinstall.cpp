@@ -1,6 +1,6 @@
 #include "base/paths.h"
 #include "base/vireloomerror.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/engineinstaller.h"

@@ -2,7 +2,7 @@
 
 #include "base/paths.h"
 #include "design/appear.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "history/historylist.h"
 #include "installer/install.h"

@@ -1,4 +1,4 @@
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "engine/downloadqueue.h"
 #include "following/following.h"

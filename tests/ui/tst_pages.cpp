@@ -1,7 +1,7 @@
 #include "base/format.h"
 #include "base/paths.h"
 #include "engine/commandline.h"
-#include "engine/downloader.h"
+#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/runfiles.h"

@@ -1,6 +1,6 @@
 #include "engine/commandline.h"
-#include "engine/downloader.h"
-#include "engine/playlistplan.h"
+#include "root/downloader.h"
+#include "ui/playlistplan.h"
 #include "history/historylist.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"

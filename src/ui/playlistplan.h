@@ -4,20 +4,17 @@
 #include "model/quality.h"
 
 #include <QAbstractListModel>
-#include <QPointer>
 #include <QString>
-#include <QUuid>
 
 #include <vector>
 
-class Downloader;
-class QProcess;
+class PlaylistListing;
 
-// The entries of a playlist before it is downloaded: what the link lists, which of them
-// to fetch, and about how much that comes to at the chosen quality. An entry the engine
-// could not read stays in the list at its place, unavailable, with the reason the engine
-// gave; it cannot be picked. Reading the list runs the engine as a child process; its
-// JSON is parsed away from the GUI thread.
+// The entries of a playlist before it is downloaded, as the playlist sheet shows them:
+// what the link lists, which of them to fetch, and about how much that comes to at the
+// chosen quality. An entry the engine could not read stays in the list at its place,
+// unavailable, with the reason the engine gave; it cannot be picked. The engine's
+// PlaylistListing reads the list.
 class PlaylistPlan : public QAbstractListModel
 {
     Q_OBJECT
@@ -33,12 +30,13 @@ public:
     explicit PlaylistPlan(QObject *parent = nullptr);
     ~PlaylistPlan() override;
 
-    void setDownloader(Downloader *downloader) { m_downloader = downloader; }
+    // What reads the lists; the plan takes it over. Without one, load() reads nothing.
+    void readWith(PlaylistListing *listing);
     void setQuality(Quality quality);
 
     // The link whose entries are listed; empty before a list was read.
     QString url() const { return m_url; }
-    bool busy() const { return m_process != nullptr || m_parsing; }
+    bool busy() const;
     QString problem() const { return m_problem; }
     // "2 of 3 picked · about 1.2 GB", or what stands in for the size when none is known;
     // the entries that cannot be picked are counted apart ("· 1 unavailable").
@@ -71,15 +69,9 @@ signals:
     void changed();
 
 private:
-    void stopProbe();
     int pickedCount() const;
 
-    QPointer<Downloader> m_downloader;
-    QProcess *m_process = nullptr;
-    // Names the private files of the running listing.
-    QUuid m_runId;
-    bool m_parsing = false;
-    int m_generation = 0;
+    PlaylistListing *m_listing = nullptr;
     QString m_url;
     QString m_problem;
     Quality m_quality = Quality::best;

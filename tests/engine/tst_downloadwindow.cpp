@@ -1,4 +1,4 @@
-#include "following/downloadwindow.h"
+#include "engine/downloadwindow.h"
 #include "settings/settings.h"
 
 #include <QTemporaryDir>

@@ -1,21 +1,11 @@
 #include "playlistplan.h"
 
-#include "base/childprocess.h"
 #include "base/format.h"
-#include "base/paths.h"
-#include "engine/commandline.h"
-#include "engine/downloader.h"
-#include "engine/enginesetup.h"
 #include "engine/failuremessages.h"
-#include "engine/runfiles.h"
+#include "engine/playlistlisting.h"
 #include "i18n/i18n.h"
 
-#include <QProcess>
-#include <QThread>
-
 #include <algorithm>
-#include <csignal>
-#include <memory>
 #include <numeric>
 
 PlaylistPlan::PlaylistPlan(QObject *parent)
@@ -23,9 +13,25 @@ PlaylistPlan::PlaylistPlan(QObject *parent)
 {
 }
 
-PlaylistPlan::~PlaylistPlan()
+PlaylistPlan::~PlaylistPlan() = default;
+
+void PlaylistPlan::readWith(PlaylistListing *listing)
 {
-    stopProbe();
+    if (listing == m_listing)
+        return;
+    clear();
+    delete m_listing;
+    m_listing = listing;
+    if (!m_listing)
+        return;
+    m_listing->setParent(this);
+    connect(m_listing, &PlaylistListing::read, this,
+            [this](const QString &url, const std::optional<MediaInfo> &info, const QStringList &errors) { setListing(url, info, errors); });
+}
+
+bool PlaylistPlan::busy() const
+{
+    return m_listing && m_listing->busy();
 }
 
 void PlaylistPlan::setQuality(Quality quality)
@@ -38,26 +44,10 @@ void PlaylistPlan::setQuality(Quality quality)
     emit changed();
 }
 
-void PlaylistPlan::stopProbe()
-{
-    if (!m_process)
-        return;
-    m_process->disconnect(this);
-    signalGroup(*m_process, SIGKILL);
-    RunFiles::remove(m_runId);
-    // The process is reaped once it has gone, off this call.
-    connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
-    if (m_process->state() == QProcess::NotRunning)
-        m_process->deleteLater();
-    m_process->setParent(nullptr);
-    m_process = nullptr;
-}
-
 void PlaylistPlan::clear()
 {
-    stopProbe();
-    ++m_generation;
-    m_parsing = false;
+    if (m_listing)
+        m_listing->stop();
     beginResetModel();
     m_entries.clear();
     m_reasons.clear();
@@ -72,67 +62,11 @@ void PlaylistPlan::load(const QString &text)
 {
     clear();
     const QString url = text.trimmed();
-    if (url.isEmpty() || !m_downloader)
+    if (url.isEmpty() || !m_listing)
         return;
     m_url = url;
-    const auto engine = m_downloader->engine()->ytdlpPath();
-    if (!engine) {
-        m_problem = L(QStringLiteral("Motor não instalado"));
-        emit changed();
-        return;
-    }
-    if (const auto why = settingsProblem(m_downloader->settings())) {
-        m_problem = *why;
-        emit changed();
-        return;
-    }
-    m_runId = QUuid::createUuid();
-    QString config;
-    if (const QByteArray content = privateConfig(m_downloader->settings()); !content.isEmpty()) {
-        config = RunFiles::config(m_runId);
-        if (!Tools::writePrivateFile(config, content)) {
-            m_problem = L(QStringLiteral("Não foi possível ler a lista."));
-            emit changed();
-            return;
-        }
-    }
-    m_process = new QProcess(this);
-    m_process->setProgram(*engine);
-    m_process->setArguments(planArgs(url, m_downloader->settings(), config));
-    Tools::prepareEngineProcess(*m_process);
-    m_process->setStandardInputFile(QProcess::nullDevice());
-    bindToApplication(*m_process);
-    const int generation = m_generation;
-    connect(m_process, &QProcess::finished, this, [this, generation] {
-        QProcess *process = std::exchange(m_process, nullptr);
-        process->deleteLater();
-        RunFiles::remove(m_runId);
-        // A long list is megabytes of JSON: it is read on a worker so the window keeps drawing.
-        auto result = std::make_shared<std::optional<MediaInfo>>();
-        QThread *worker = QThread::create([result, json = process->readAllStandardOutput()] {
-            *result = MediaInfo::parse(json);
-        });
-        QStringList errors;
-        for (const QString &line : QString::fromUtf8(process->readAllStandardError()).split(u'\n')) {
-            if (line.startsWith(u"ERROR:"))
-                errors << line.trimmed();
-        }
-        connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-        connect(worker, &QThread::finished, this, [this, result, generation, errors] {
-            if (generation == m_generation)
-                setListing(m_url, *result, errors);
-        });
-        m_parsing = true;
-        worker->start();
-    });
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        stopProbe();
-        m_problem = L(QStringLiteral("Não foi possível ler a lista."));
-        emit changed();
-    });
-    m_process->start();
+    if (const auto problem = m_listing->start(url))
+        m_problem = *problem;
     emit changed();
 }
 
@@ -140,7 +74,6 @@ void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo>
 {
     beginResetModel();
     m_url = url;
-    m_parsing = false;
     m_entries = info ? info->entries : std::vector<PlaylistEntry>();
     m_reasons.assign(m_entries.size(), QString());
     if (info) {

@@ -1,5 +1,5 @@
 #include "base/paths.h"
-#include "installer/toolrun.h"
+#include "base/toolrun.h"
 
 #include <QFileInfo>
 #include <QSignalSpy>

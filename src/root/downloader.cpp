@@ -16,13 +16,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-Q_LOGGING_CATEGORY(lcEngine, "vireloom.engine")
 
 namespace {
 // Checks ask for the engine this application runs, wherever it is found.
