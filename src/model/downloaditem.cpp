@@ -1,19 +1,15 @@
 #include "downloaditem.h"
 
-namespace {
-
-// Stores `value` and tells observers, but only when something actually changed,
-// so a progress line that repeats the last figures redraws nothing.
-template<typename T, typename Signal>
-void assign(DownloadItem *item, T &field, const T &value, Signal signal)
+template<typename T>
+void DownloadItem::assign(T &field, const T &value, Change what, void (DownloadItem::*property)())
 {
     if (field == value)
         return;
     field = value;
-    (item->*signal)();
+    if (property)
+        (this->*property)();
+    emit changed(what);
 }
-
-} // namespace
 
 DownloadItem::DownloadItem(const QString &url, Quality quality, bool playlist, QObject *parent)
     : QObject(parent)
@@ -27,100 +23,101 @@ DownloadItem::DownloadItem(const QString &url, Quality quality, bool playlist, Q
 
 void DownloadItem::setTitle(const QString &title)
 {
-    assign(this, m_title, title, &DownloadItem::titleChanged);
+    assign(m_title, title, Title, &DownloadItem::titleChanged);
 }
 
 void DownloadItem::setThumbnail(const std::optional<QUrl> &thumbnail)
 {
-    assign(this, m_thumbnail, thumbnail, &DownloadItem::thumbnailChanged);
+    assign(m_thumbnail, thumbnail, Thumbnail);
 }
 
 void DownloadItem::setSite(const QString &site)
 {
-    assign(this, m_site, site, &DownloadItem::siteChanged);
+    assign(m_site, site, Site, &DownloadItem::siteChanged);
 }
 
 void DownloadItem::setUploader(const QString &uploader)
 {
-    assign(this, m_uploader, uploader, &DownloadItem::uploaderChanged);
+    assign(m_uploader, uploader, Uploader, &DownloadItem::uploaderChanged);
 }
 
 void DownloadItem::setSource(const QString &source)
 {
-    assign(this, m_source, source, &DownloadItem::sourceChanged);
+    assign(m_source, source, Source, &DownloadItem::sourceChanged);
 }
 
 void DownloadItem::setWaitsUntil(const std::optional<QDateTime> &until)
 {
-    assign(this, m_waitsUntil, until, &DownloadItem::waitsUntilChanged);
+    assign(m_waitsUntil, until, WaitsUntil);
 }
 
 void DownloadItem::setDuration(std::optional<double> duration)
 {
-    assign(this, m_duration, duration, &DownloadItem::durationChanged);
+    assign(m_duration, duration, Duration);
 }
 
 void DownloadItem::setPlaylist(bool playlist)
 {
-    assign(this, m_playlist, playlist, &DownloadItem::playlistChanged);
+    assign(m_playlist, playlist, Playlist);
 }
 
 void DownloadItem::setPlaylistCount(std::optional<int> count)
 {
-    assign(this, m_playlistCount, count, &DownloadItem::playlistCountChanged);
+    assign(m_playlistCount, count, PlaylistCount);
 }
 
 void DownloadItem::setState(const DLState &state)
 {
-    assign(this, m_state, state, &DownloadItem::stateChanged);
+    assign(m_state, state, State, &DownloadItem::stateChanged);
     if (state.kind() != DLState::failed)
         setFailureAction(FailureAction::none);
 }
 
 void DownloadItem::setFailureAction(FailureAction action)
 {
-    assign(this, m_failureAction, action, &DownloadItem::failureActionChanged);
+    assign(m_failureAction, action, Failure);
 }
 
 void DownloadItem::setProgress(double progress)
 {
-    assign(this, m_progress, progress, &DownloadItem::progressChanged);
+    assign(m_progress, progress, Progress, &DownloadItem::progressChanged);
 }
 
 void DownloadItem::setSpeed(std::optional<double> speed)
 {
-    assign(this, m_speed, speed, &DownloadItem::speedChanged);
+    assign(m_speed, speed, Speed);
 }
 
 void DownloadItem::setEta(std::optional<double> eta)
 {
-    assign(this, m_eta, eta, &DownloadItem::etaChanged);
+    assign(m_eta, eta, Eta);
 }
 
 void DownloadItem::setSize(std::optional<double> bytes)
 {
-    assign(this, m_size, bytes, &DownloadItem::sizeChanged);
+    assign(m_size, bytes, Size);
 }
 
 void DownloadItem::setPlaylistPos(const QString &playlistPos)
 {
-    assign(this, m_playlistPos, playlistPos, &DownloadItem::playlistPosChanged);
+    assign(m_playlistPos, playlistPos, PlaylistPos);
 }
 
 void DownloadItem::setCurrentEntry(const QString &currentEntry)
 {
-    assign(this, m_currentEntry, currentEntry, &DownloadItem::currentEntryChanged);
+    assign(m_currentEntry, currentEntry, CurrentEntry);
 }
 
 void DownloadItem::setFiles(const QStringList &files)
 {
-    assign(this, m_files, files, &DownloadItem::filesChanged);
+    assign(m_files, files, Files, &DownloadItem::filesChanged);
 }
 
 void DownloadItem::appendFile(const QString &path)
 {
     m_files.append(path);
     emit filesChanged();
+    emit changed(Files);
 }
 
 void DownloadItem::noteDestination(const QString &path, bool existed)
@@ -129,7 +126,7 @@ void DownloadItem::noteDestination(const QString &path, bool existed)
         m_preexisting.append(path);
     if (!m_destinations.contains(path)) {
         m_destinations.append(path);
-        emit destinationsChanged();
+        emit changed(Destinations);
     }
 }
 
@@ -152,5 +149,5 @@ void DownloadItem::setStep(const QString &step, qint64 since)
         return;
     m_step = step;
     m_stepSince = since;
-    emit stepChanged();
+    emit changed(Step);
 }

@@ -31,6 +31,33 @@ class DownloadItem : public QObject
     Q_PROPERTY(QStringList files READ files NOTIFY filesChanged)
 
 public:
+    // What a change touched (see changed()).
+    enum Change : quint32 {
+        Title = 1 << 0,
+        Thumbnail = 1 << 1,
+        Site = 1 << 2,
+        Uploader = 1 << 3,
+        Source = 1 << 4,
+        WaitsUntil = 1 << 5,
+        Duration = 1 << 6,
+        Playlist = 1 << 7,
+        PlaylistCount = 1 << 8,
+        State = 1 << 9,
+        Failure = 1 << 10,
+        Progress = 1 << 11,
+        Speed = 1 << 12,
+        Eta = 1 << 13,
+        Size = 1 << 14,
+        PlaylistPos = 1 << 15,
+        CurrentEntry = 1 << 16,
+        Files = 1 << 17,
+        Step = 1 << 18,
+        // A run announced another final name (see destinations()).
+        Destinations = 1 << 19,
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+    Q_FLAG(Changes)
+
     DownloadItem(const QString &url, Quality quality, bool playlist, QObject *parent = nullptr);
 
     QUuid id() const { return m_id; }
@@ -155,29 +182,23 @@ public:
     void clearDestinations();
 
 signals:
+    // Everything that changed in one go, for whatever shows the item: it answers in one place.
+    void changed(DownloadItem::Changes what);
+    // The properties QML reads from the item itself.
     void titleChanged();
-    void thumbnailChanged();
     void siteChanged();
     void uploaderChanged();
     void sourceChanged();
-    void waitsUntilChanged();
-    void durationChanged();
-    void playlistChanged();
-    void playlistCountChanged();
     void stateChanged();
-    void failureActionChanged();
     void progressChanged();
-    void speedChanged();
-    void etaChanged();
-    void sizeChanged();
-    void playlistPosChanged();
-    void currentEntryChanged();
     void filesChanged();
-    // A run announced another final name (see destinations()).
-    void destinationsChanged();
-    void stepChanged();
 
 private:
+    // Stores `value` and tells observers, only when something actually changed, so that a
+    // progress line that repeats the last figures redraws nothing.
+    template<typename T>
+    void assign(T &field, const T &value, Change what, void (DownloadItem::*property)() = nullptr);
+
     const QUuid m_id;
     const QString m_url;
     const Quality m_quality;
@@ -222,3 +243,5 @@ private:
     QStringList m_destinations;
     QStringList m_preexisting;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(DownloadItem::Changes)

@@ -47,12 +47,16 @@ bool DownloadList::contains(const DownloadItem *item) const
 void DownloadList::prepend(DownloadItem *item)
 {
     item->setParent(this);
-    connect(item, &DownloadItem::titleChanged, this, [this, item] { notifyRole(item, TitleRole); });
-    connect(item, &DownloadItem::stateChanged, this, [this, item] {
-        notifyRole(item, StateRole);
-        emit itemStateChanged(item);
+    connect(item, &DownloadItem::changed, this, [this, item](DownloadItem::Changes what) {
+        if (what & DownloadItem::Title)
+            notifyRole(item, TitleRole);
+        if (what & DownloadItem::State) {
+            notifyRole(item, StateRole);
+            emit itemStateChanged(item);
+        }
+        if (what & DownloadItem::Destinations)
+            emit itemDestinationsChanged(item);
     });
-    connect(item, &DownloadItem::destinationsChanged, this, [this, item] { emit itemDestinationsChanged(item); });
 
     beginInsertRows(QModelIndex(), 0, 0);
     m_items.prepend(item);

@@ -18,38 +18,8 @@ void CardTexts::setItem(DownloadItem *item)
     if (m_item)
         disconnect(m_item, nullptr, this, nullptr);
     m_item = item;
-    if (item) {
-        connect(item, &DownloadItem::playlistChanged, this, &CardTexts::playlistChipChanged);
-        connect(item, &DownloadItem::playlistCountChanged, this, &CardTexts::playlistChipChanged);
-        connect(item, &DownloadItem::durationChanged, this, &CardTexts::durationChipChanged);
-        connect(item, &DownloadItem::thumbnailChanged, this, &CardTexts::thumbnailChanged);
-        connect(item, &DownloadItem::stateChanged, this, &CardTexts::stateChanged);
-        connect(item, &DownloadItem::stateChanged, this, &CardTexts::waitingChanged);
-        connect(item, &DownloadItem::waitsUntilChanged, this, &CardTexts::statusChanged);
-        connect(item, &DownloadItem::waitsUntilChanged, this, &CardTexts::waitingChanged);
-        connect(item, &DownloadItem::failureActionChanged, this, &CardTexts::failureActionChanged);
-        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged})
-            connect(item, signal, this, &CardTexts::fractionChanged);
-        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::progressChanged, &DownloadItem::sizeChanged,
-                            &DownloadItem::speedChanged, &DownloadItem::etaChanged, &DownloadItem::playlistPosChanged,
-                            &DownloadItem::filesChanged})
-            connect(item, signal, this, &CardTexts::statusChanged);
-        for (auto signal : {&DownloadItem::stateChanged, &DownloadItem::playlistChanged, &DownloadItem::currentEntryChanged})
-            connect(item, signal, this, &CardTexts::entryChanged);
-        connect(item, &DownloadItem::filesChanged, this, &CardTexts::lastFileChanged);
-        connect(item, &DownloadItem::stepChanged, this, &CardTexts::statusChanged);
-        connect(item, &DownloadItem::stateChanged, this, &CardTexts::followClock);
-        connect(item, &DownloadItem::siteChanged, this, &CardTexts::siteChipChanged);
-        for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
-                            &DownloadItem::sizeChanged, &DownloadItem::speedChanged, &DownloadItem::playlistPosChanged,
-                            &DownloadItem::filesChanged})
-            connect(item, signal, this, &CardTexts::updateSpoken);
-        for (auto signal : {&DownloadItem::titleChanged, &DownloadItem::stateChanged, &DownloadItem::progressChanged,
-                            &DownloadItem::sizeChanged, &DownloadItem::speedChanged, &DownloadItem::etaChanged,
-                            &DownloadItem::playlistPosChanged, &DownloadItem::currentEntryChanged,
-                            &DownloadItem::filesChanged})
-            connect(item, signal, this, &CardTexts::logChanged);
-    }
+    if (item)
+        connect(item, &DownloadItem::changed, this, &CardTexts::answer);
     followClock();
     emit itemChanged();
     emit playlistChipChanged();
@@ -64,6 +34,40 @@ void CardTexts::setItem(DownloadItem *item)
     emit logChanged();
     emit siteChipChanged();
     updateSpoken();
+}
+
+// Which texts are made from which of the item's facts: a text is announced again when one
+// of them changes, and only then.
+void CardTexts::answer(DownloadItem::Changes what)
+{
+    using C = DownloadItem;
+    struct Answer
+    {
+        DownloadItem::Changes from;
+        void (CardTexts::*announce)();
+    };
+    static const Answer answers[] = {
+        {C::Playlist | C::PlaylistCount, &CardTexts::playlistChipChanged},
+        {C::Duration, &CardTexts::durationChipChanged},
+        {C::Thumbnail, &CardTexts::thumbnailChanged},
+        {C::Site, &CardTexts::siteChipChanged},
+        {C::State, &CardTexts::stateChanged},
+        {C::State | C::WaitsUntil, &CardTexts::waitingChanged},
+        {C::Failure, &CardTexts::failureActionChanged},
+        {C::State | C::Progress, &CardTexts::fractionChanged},
+        {C::State | C::Progress | C::Size | C::Speed | C::Eta | C::PlaylistPos | C::Files | C::WaitsUntil | C::Step,
+         &CardTexts::statusChanged},
+        {C::State | C::Playlist | C::CurrentEntry, &CardTexts::entryChanged},
+        {C::Files, &CardTexts::lastFileChanged},
+        {C::Title | C::State | C::Progress | C::Size | C::Speed | C::Eta | C::PlaylistPos | C::CurrentEntry | C::Files,
+         &CardTexts::logChanged},
+        {C::State, &CardTexts::followClock},
+        {C::Title | C::State | C::Progress | C::Size | C::Speed | C::PlaylistPos | C::Files, &CardTexts::updateSpoken},
+    };
+    for (const Answer &answer : answers) {
+        if (what & answer.from)
+            (this->*answer.announce)();
+    }
 }
 
 const QString &CardTexts::LastFormatted::of(std::optional<double> number)

@@ -14,12 +14,11 @@
 
 #include <optional>
 
-class DownloadItem;
 
 // What a download card shows of its item: the facts row, the status line of each state,
 // which actions the state allows and the file they act on; and the log as the log sheet
-// shows it. It listens to the item's own signals and announces each text separately, so
-// a progress line only redraws the line itself.
+// shows it. It hears what changed in the item (DownloadItem::changed()) and announces
+// only the texts made from it, so a progress line only redraws the line itself.
 class CardTexts : public QObject
 {
     Q_OBJECT
@@ -141,6 +140,7 @@ signals:
 private:
     bool is(DLState::Kind kind) const { return m_item && state() == kind; }
     void followClock();
+    void answer(DownloadItem::Changes what);
 
     void updateSpoken();
     // Running, but no progress line has come yet: the engine still reads the page.

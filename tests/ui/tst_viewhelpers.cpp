@@ -22,7 +22,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 using namespace Qt::StringLiterals;
+
+// A change made to an item, as a table row holds it.
+using ItemChange = std::function<void(DownloadItem &)>;
+Q_DECLARE_METATYPE(ItemChange)
 
 // The small objects behind the window's views, without a window.
 class TestViewHelpers : public QObject
@@ -270,6 +278,67 @@ private slots:
         QCOMPARE(texts.failedEntries(), failedEntries);
         QCOMPARE(texts.partlyFailed(), !failedEntries.isEmpty());
         QVERIFY(texts.canOpen());
+    }
+
+    // Whatever the item learns, every card text it changes is announced again: a text whose
+    // announcement is missing would stay as it was on the card.
+    void everyChangedTextIsAnnounced_data()
+    {
+        QTest::addColumn<ItemChange>("before"); // where the item stands when the change comes
+        QTest::addColumn<ItemChange>("change");
+        using F = ItemChange;
+        const F downloading = [](DownloadItem &) {};
+        QTest::newRow("title") << downloading << F([](DownloadItem &i) { i.setTitle(u"Another"_s); });
+        QTest::newRow("site") << downloading << F([](DownloadItem &i) { i.setSite(u"Elsewhere"_s); });
+        QTest::newRow("picture") << downloading << F([](DownloadItem &i) { i.setThumbnail(QUrl(u"https://example.org/b.jpg"_s)); });
+        QTest::newRow("length") << downloading << F([](DownloadItem &i) { i.setDuration(3725); });
+        QTest::newRow("playlist") << downloading << F([](DownloadItem &i) { i.setPlaylist(true); });
+        QTest::newRow("count") << downloading << F([](DownloadItem &i) { i.setPlaylistCount(7); });
+        QTest::newRow("done") << downloading << F([](DownloadItem &i) { i.setState(DLState::done); });
+        QTest::newRow("failed") << downloading << F([](DownloadItem &i) { i.setState(DLState::failure(u"Broken"_s)); });
+        QTest::newRow("remedy") << F([](DownloadItem &i) { i.setState(DLState::failure(u"Old"_s)); })
+                                << F([](DownloadItem &i) { i.setFailureAction(FailureAction::updateEngine); });
+        QTest::newRow("waits") << F([](DownloadItem &i) { i.setState(DLState::queued); })
+                               << F([](DownloadItem &i) { i.setWaitsUntil(QDateTime::currentDateTime().addSecs(3600)); });
+        QTest::newRow("progress") << downloading << F([](DownloadItem &i) { i.setProgress(0.75); });
+        QTest::newRow("speed") << downloading << F([](DownloadItem &i) { i.setSpeed(2e6); });
+        QTest::newRow("eta") << F([](DownloadItem &i) { i.setSpeed(2e6); }) << F([](DownloadItem &i) { i.setEta(95); });
+        QTest::newRow("size") << downloading << F([](DownloadItem &i) { i.setSize(8e6); });
+        QTest::newRow("position") << F([](DownloadItem &i) { i.setPlaylist(true); })
+                                  << F([](DownloadItem &i) { i.setPlaylistPos(u"2/5"_s); });
+        QTest::newRow("entry") << F([](DownloadItem &i) { i.setPlaylist(true); })
+                               << F([](DownloadItem &i) { i.setCurrentEntry(u"Second"_s); });
+        QTest::newRow("file") << downloading << F([](DownloadItem &i) { i.appendFile(u"/tmp/clip.mp4"_s); });
+        QTest::newRow("step") << F([](DownloadItem &i) { i.setState(DLState::processing); })
+                              << F([](DownloadItem &i) { i.setStep(u"Merger"_s, QDateTime::currentMSecsSinceEpoch()); });
+    }
+
+    void everyChangedTextIsAnnounced()
+    {
+        QFETCH(ItemChange, before);
+        QFETCH(ItemChange, change);
+        DownloadItem item(u"https://example.org/v"_s, Quality::p720, false);
+        item.setState(DLState::downloading);
+        item.setProgress(0.25);
+        before(item);
+        CardTexts texts;
+        texts.setItem(&item);
+
+        const QMetaObject *meta = texts.metaObject();
+        QList<QVariant> values;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+            values << meta->property(i).read(&texts);
+            spies.push_back(std::make_unique<QSignalSpy>(&texts, meta->property(i).notifySignal()));
+        }
+        change(item);
+        QStringList unannounced;
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+            const qsizetype at = i - meta->propertyOffset();
+            if (meta->property(i).read(&texts) != values.at(at) && spies.at(size_t(at))->isEmpty())
+                unannounced << QString::fromLatin1(meta->property(i).name());
+        }
+        QCOMPARE(unannounced, QStringList());
     }
 
     void stepsAndSilences_data()
