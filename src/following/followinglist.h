@@ -29,8 +29,8 @@ public:
         NextCheckRole,
         // "waiting" (never read yet), "checking", "ok", "failed" or "paused".
         StateRole,
-        // In the interface language: what the state means, with why a check failed.
-        StateTextRole,
+        // Why the last check failed, as problemName() names it; empty when it did not.
+        ProblemRole,
         // The engine's own words about the last failure; empty when it did not fail.
         ProblemDetailRole,
         // Seconds.
@@ -63,9 +63,10 @@ public:
     // Entries announced since the last visit, over every source.
     int newCount() const;
 
-    // The state of a source as StateRole names it.
+    // The state of a source as StateRole names it, and its last failure as ProblemRole
+    // does: names for the views to word, never words themselves.
     static QString stateName(const FollowedSource &source, bool checking);
-    static QString stateText(const FollowedSource &source, bool checking);
+    static QString problemName(CheckFailure failure);
 
 signals:
     void countChanged();

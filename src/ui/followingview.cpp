@@ -1,5 +1,6 @@
 #include "followingview.h"
 
+#include "following/followinglist.h"
 #include "i18n/i18n.h"
 #include "ui/cardtexts.h"
 #include "ui/datetext.h"
@@ -27,6 +28,35 @@ FollowingView::FollowingView(QObject *parent)
         emit nowChanged();
     });
     m_clock.start();
+}
+
+QString FollowingView::stateText(const QString &state, const QString &problem, qint64 backoff, bool paused)
+{
+    if (state == u"checking")
+        return L(u"Verificando…"_s);
+    if (state == u"paused")
+        return L(u"Pausada"_s);
+    if (state == u"failed") {
+        if (problem == u"rateLimited") {
+            if (backoff > 0)
+                return LF(u"O site pediu uma pausa: verificando a cada %ld h"_s, backoff / 3600);
+            return L(u"O site pediu uma pausa: tentando de novo mais tarde"_s);
+        }
+        if (problem == u"vanished")
+            return L(u"Não encontrada: o link sumiu, é privado ou não é uma lista"_s);
+        if (problem == u"network")
+            return L(u"Não consegui falar com o site: tentando de novo mais tarde"_s);
+        if (problem == u"engineMissing")
+            return L(u"Motor não instalado — clique em Instalar agora."_s);
+        return L(u"O yt-dlp não conseguiu listar esta fonte"_s);
+    }
+    return state == u"ok" ? L(u"Em dia"_s) : L(u"Aguardando a primeira leitura"_s);
+}
+
+QString FollowingView::stateText(const FollowedSource &source, bool checking)
+{
+    return stateText(FollowingList::stateName(source, checking), FollowingList::problemName(source.problem.kind), source.backoff,
+                     source.paused);
 }
 
 QString FollowingView::when(const QDateTime &date, const QDateTime &now)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "following/followedsource.h"
 #include "ui/optionlist.h"
 
 #include <QDateTime>
@@ -7,8 +8,8 @@
 #include <QQmlEngine>
 #include <QTimer>
 
-// The Following page's logic besides the list itself: its menus, its dates, and the times
-// of day of the download window on the settings page.
+// The Following page's logic besides the list itself: the words of a source's state, its
+// menus, its dates, and the times of day of the download window on the settings page.
 class FollowingView : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,10 @@ public:
 
     QDateTime now() const { return m_now; }
 
+    // What a source's state means, in the interface language, from the names the
+    // following list gives its state and its last failure; `backoff` in seconds.
+    Q_INVOKABLE static QString stateText(const QString &state, const QString &problem, qint64 backoff, bool paused);
+    static QString stateText(const FollowedSource &source, bool checking);
     // "2 hours ago", "in 3 hours", as the history words its dates; a dash for no date.
     Q_INVOKABLE static QString when(const QDateTime &date, const QDateTime &now);
     // Minutes after midnight as "HH:MM".
