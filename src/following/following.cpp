@@ -686,7 +686,8 @@ void Following::onChecked(const QUuid &id, const CheckResult &result)
         source.nextCheck = moment.addSecs(wait + offset(wait));
         qCInfo(lcFollowing) << "check of" << source.url << "failed:" << result.problem.detail;
     }
-    m_list->changed(row, before);
+    // The check has ended: the state says so even when the check changed nothing else.
+    m_list->changed(row, before, true);
     // The file is asked to record the entries as seen before they are announced. A crash
     // before it is written announces them again, which the download archive makes harmless.
     save();

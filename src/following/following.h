@@ -75,7 +75,8 @@ public:
     // Stops following; files already downloaded stay where they are.
     Q_INVOKABLE bool remove(const QUuid &id);
     Q_INVOKABLE void setPaused(const QUuid &id, bool paused);
-    // Checks one source, or every source that is not paused, before any that are due.
+    // Checks one source, or every source that is not paused, before any that are due. A
+    // paused source asked for is checked that once and stays paused.
     Q_INVOKABLE void checkNow(const QUuid &id);
     Q_INVOKABLE void checkAll();
     bool setOptions(const QUuid &id, const SourceOptions &options);

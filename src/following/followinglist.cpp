@@ -137,7 +137,7 @@ void FollowingList::endRemove()
     }
 }
 
-void FollowingList::changed(int row, const FollowedSource &before)
+void FollowingList::changed(int row, const FollowedSource &before, bool checkEnded)
 {
     const FollowedSource &after = m_following->sources().at(row);
     QList<int> roles;
@@ -150,7 +150,7 @@ void FollowingList::changed(int row, const FollowedSource &before)
     note(before.entryCount != after.entryCount, {EntryCountRole});
     note(before.lastCheck != after.lastCheck, {LastCheckRole});
     note(before.nextCheck != after.nextCheck || before.paused != after.paused, {NextCheckRole});
-    note(before.problem.kind != after.problem.kind || before.paused != after.paused
+    note(checkEnded || before.problem.kind != after.problem.kind || before.paused != after.paused
              || before.lastRead.has_value() != after.lastRead.has_value(),
          {StateRole});
     note(before.problem.kind != after.problem.kind, {ProblemRole});

@@ -27,7 +27,8 @@ public:
         // Invalid dates while there is none.
         LastCheckRole,
         NextCheckRole,
-        // "waiting" (never read yet), "checking", "ok", "failed" or "paused".
+        // "waiting" (never read yet), "checking", "ok", "failed" or "paused". A paused
+        // source checked on the user's word is "checking" once, and "paused" again after.
         StateRole,
         // Why the last check failed, as problemName() names it; empty when it did not.
         ProblemRole,
@@ -78,8 +79,9 @@ private:
     void endInsert();
     void beginRemove(int row);
     void endRemove();
-    // Announces the roles in which the source at `row` differs from `before`.
-    void changed(int row, const FollowedSource &before);
+    // Announces the roles in which the source at `row` differs from `before`; its state
+    // too when a check of it has just ended, whatever the check changed.
+    void changed(int row, const FollowedSource &before, bool checkEnded = false);
     void checkingChanged(int row);
     void folderProblemChanged(int row);
 

@@ -32,8 +32,10 @@ FollowingView::FollowingView(QObject *parent)
 
 QString FollowingView::stateText(const QString &state, const QString &problem, qint64 backoff, bool paused)
 {
-    if (state == u"checking")
-        return L(u"Verificando…"_s);
+    if (state == u"checking") {
+        // Asked for by the user, a paused source is read this once and stays paused.
+        return paused ? L(u"Verificando só desta vez: a fonte continua pausada"_s) : L(u"Verificando…"_s);
+    }
     if (state == u"paused")
         return L(u"Pausada"_s);
     if (state == u"failed") {

@@ -104,6 +104,21 @@ class TestFollowing : public QObject
         return *id;
     }
 
+    // An engine that lists `json` once the test writes the file it returns.
+    QString waitingEngine(const QByteArray &json)
+    {
+        const QString release = m_root->filePath(u"release"_s);
+        const QString listing = m_root->filePath(u"listing.json"_s);
+        const QString engine = m_root->filePath(u"waiting-engine"_s);
+        if (!writeFile(listing, json)
+            || !writeFile(engine, "#!/bin/sh\nwhile [ ! -e '" + release.toLocal8Bit() + "' ]; do sleep 0.05; done\ncat '"
+                                      + listing.toLocal8Bit() + "'\n")
+            || !QFile::setPermissions(engine, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
+            return {};
+        m_engine = engine;
+        return release;
+    }
+
     bool checkNow(Following &following, const QUuid &id)
     {
         QSignalSpy finished(&following, &Following::checkFinished);
@@ -384,6 +399,44 @@ private slots:
         QCOMPARE(times[2], m_now.addSecs(60 + 450));
         following->checkDue();
         QCOMPARE(startedLater.size(), 0);
+    }
+
+    // The state the list last announced is the state the source is in: a check that ends
+    // as the one before it did still ends "checking", and a paused source checked on the
+    // user's word is "checking" that once and "paused" after, asked nothing more.
+    void aCheckEndsInTheListsState()
+    {
+        const QString release = waitingEngine("{\"_type\": \"playlist\", \"title\": \"Same Feed\", \"entries\": "
+                                              "[{\"id\": \"one\", \"url\": \"https://example.org/one.mp3\"}]}");
+        QVERIFY(!release.isEmpty());
+        QVERIFY(writeFile(release));
+        auto following = makeFollowing();
+        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QUuid id = followAndRead(*following, u"/same.xml"_s);
+        QVERIFY(!id.isNull());
+        FollowingList *list = following->list();
+        QStringList announced;
+        connect(list, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &from, const QModelIndex &, const QList<int> &roles) {
+            if (roles.contains(FollowingList::StateRole))
+                announced << from.data(FollowingList::StateRole).toString();
+        });
+        QVERIFY(checkNow(*following, id));
+        QCOMPARE(announced, (QStringList{u"checking"_s, u"ok"_s}));
+
+        following->setPaused(id, true);
+        QVERIFY(QFile::remove(release));
+        announced.clear();
+        QSignalSpy started(following.get(), &Following::checkStarted);
+        QSignalSpy finished(following.get(), &Following::checkFinished);
+        following->checkNow(id);
+        QVERIFY(started.wait(kCheck));
+        QCOMPARE(list->index(0).data(FollowingList::StateRole).toString(), u"checking"_s);
+        QVERIFY(list->index(0).data(FollowingList::PausedRole).toBool());
+        QVERIFY(writeFile(release));
+        QVERIFY(finished.wait(kCheck));
+        QCOMPARE(announced, (QStringList{u"checking"_s, u"paused"_s}));
+        QVERIFY(following->find(id)->paused);
+        QCOMPARE(following->nextWake(), QDateTime());
     }
 
     // A paused source sets no wake-up: alone it leaves the timer asleep, and due before the

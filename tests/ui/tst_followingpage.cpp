@@ -86,6 +86,21 @@ private slots:
         QTest::keyClick(f.window(), Qt::Key_Return);
         QTRY_VERIFY(!following->find(id)->paused);
 
+        // Paused, it is checked once when asked, says so while it is, and stays paused.
+        f.find(u"pauseSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Space);
+        QTRY_VERIFY(following->find(id)->paused);
+        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 150, -1, -1});
+        f.find(u"checkSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"stateText"), u"Checking just this once: the source stays paused"_s, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"stateText"), u"Paused"_s, 60000);
+        QVERIFY(following->find(id)->paused);
+        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 0, -1, -1});
+        f.find(u"pauseSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Space);
+        QTRY_VERIFY(!following->find(id)->paused);
+
         // Check now asks the server again.
         const int asked = m_server.requestCount(u"/page.xml"_s);
         f.find(u"checkSource")->forceActiveFocus();
