@@ -199,6 +199,14 @@ bool Following::remove(const QUuid &id)
         stopCheck();
         scheduleSoon();
     }
+    drop(row);
+    schedule();
+    return true;
+}
+
+void Following::drop(int row)
+{
+    const QUuid id = m_sources.at(row).id;
     m_requested.removeAll(id);
     m_awaitingSourceLookup.remove(id);
     m_folderProblems.remove(id);
@@ -207,8 +215,6 @@ bool Following::remove(const QUuid &id)
     m_list->endRemove();
     save();
     emit sourcesChanged();
-    schedule();
-    return true;
 }
 
 void Following::setPaused(const QUuid &id, bool paused)
@@ -653,6 +659,18 @@ void Following::onChecked(const QUuid &id, const CheckResult &result)
     const int row = indexOf(id);
     if (row < 0) {
         emit checkingChanged();
+        schedule();
+        return;
+    }
+    // A first check that finds nothing to follow refuses the follow: kept, the source
+    // would sit on the page failing for good, under a folder named after its link.
+    if (!result.listing && result.problem.kind == CheckFailure::vanished && !m_sources.at(row).lastCheck) {
+        const QString url = m_sources.at(row).url;
+        qCInfo(lcFollowing) << "nothing to follow at" << url << "; not followed:" << result.problem.detail;
+        drop(row);
+        emit followRefused(id, url);
+        emit checkingChanged();
+        emit checkFinished(id);
         schedule();
         return;
     }

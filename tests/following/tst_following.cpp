@@ -104,6 +104,18 @@ class TestFollowing : public QObject
         return *id;
     }
 
+    // A source that a check read a day ago, in the file before the service starts.
+    QUuid readBefore(const QString &path)
+    {
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = link(path);
+        source.added = m_now.addDays(-1);
+        source.lastCheck = source.lastRead = source.added;
+        source.nextCheck = m_now.addDays(1);
+        return FollowingStore::save(file(), {source}) ? source.id : QUuid();
+    }
+
     // An engine that lists `json` once the test writes the file it returns.
     QString waitingEngine(const QByteArray &json)
     {
@@ -248,7 +260,8 @@ private slots:
         QTest::newRow("server error") << u"/broken.xml"_s << 503 << CheckFailure::network << 1800 + 90 << u"network"_s;
     }
 
-    // A check that fails says why on the source, retries later and announces nothing.
+    // A check of a source read before that fails says why on the source, retries later
+    // and announces nothing.
     void failuresAreTold()
     {
         QFETCH(QString, path);
@@ -260,10 +273,10 @@ private slots:
             m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", "text/html"));
         else if (status)
             m_server.route(path, answer(status, "no\n"));
+        const QUuid id = readBefore(path);
         auto following = makeFollowing();
         QSignalSpy announced(following.get(), &Following::newEntries);
-        const QUuid id = followAndRead(*following, path);
-        QVERIFY(!id.isNull());
+        QVERIFY(checkNow(*following, id));
         const FollowedSource *source = following->find(id);
         QCOMPARE(source->problem.kind, failure);
         QVERIFY(!source->problem.detail.isEmpty());
@@ -274,6 +287,59 @@ private slots:
         QCOMPARE(row.data(FollowingList::StateRole).toString(), u"failed"_s);
         QCOMPARE(row.data(FollowingList::ProblemRole).toString(), problem);
         QCOMPARE(row.data(FollowingList::TitleRole).toString(), link(path));
+    }
+
+    void firstReadingsThatFindNothingAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("refused");
+
+        QTest::newRow("a page without media") << u"/page.html"_s << 200 << QByteArray("text/html") << true;
+        QTest::newRow("a single video") << u"/clip.mp4"_s << 200 << QByteArray("video/mp4") << true;
+        QTest::newRow("gone") << u"/gone.xml"_s << 410 << QByteArray() << true;
+        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << QByteArray() << true;
+        QTest::newRow("server error") << u"/broken.xml"_s << 503 << QByteArray() << false;
+        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << QByteArray() << false;
+    }
+
+    // A link whose first reading finds nothing to follow is refused: the source goes from
+    // the list and the file, and no folder is made for it. A site that could not be
+    // reached may still have something: that source stays, saying why.
+    void firstReadingsThatFindNothingAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(QByteArray, type);
+        QFETCH(bool, refused);
+        if (type == "text/html")
+            m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", type));
+        else if (!type.isEmpty())
+            m_server.route(path, answer(200, QByteArray(4096, 'x'), type));
+        else if (status)
+            m_server.route(path, answer(status, "no\n"));
+        auto following = makeFollowing();
+        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy refusals(following.get(), &Following::followRefused);
+        const QUuid id = followAndRead(*following, path);
+        QVERIFY(!id.isNull());
+        QVERIFY(!following->isChecking());
+        QVERIFY(following->flush());
+        if (!refused) {
+            QCOMPARE(refusals.size(), 0);
+            QVERIFY(following->find(id)->problem.isFailure());
+            QCOMPARE(FollowingStore::load(file()).entries.size(), 1);
+            return;
+        }
+        QCOMPARE(refusals.size(), 1);
+        QCOMPARE(refusals.at(0).at(0).toUuid(), id);
+        QCOMPARE(refusals.at(0).at(1).toString(), link(path));
+        QVERIFY(!following->find(id));
+        QCOMPARE(following->list()->rowCount(), 0);
+        QCOMPARE(FollowingStore::load(file()).entries.size(), 0);
+        QVERIFY(QDir(m_root->filePath(u"Downloads"_s)).isEmpty());
+        QCOMPARE(following->nextWake(), QDateTime());
     }
 
     // Each time the site asks for a pause it is asked half as often, down to once a day;
