@@ -1,15 +1,52 @@
+#include "base/paths.h"
+#include "following/following.h"
+#include "settings/settings.h"
+#include "support/files.h"
 #include "ui/followingview.h"
 
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-// The Following page's helper without a window: the words of each state.
+// The Following page's helper without a window: the words of each state, and what
+// following a link through it comes to while the first reading runs and once it ends.
 class TestFollowingView : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<Settings> m_settings;
+
+    // A stand-in engine that answers as `script` says once the test writes the file
+    // "release" beside it.
+    QString engine(const QByteArray &script) const
+    {
+        const QString path = m_root->filePath(u"engine"_s);
+        const QByteArray release = m_root->filePath(u"release"_s).toLocal8Bit();
+        if (!writeFile(path, "#!/bin/sh\nwhile [ ! -e '" + release + "' ]; do sleep 0.05; done\n" + script + '\n')
+            || !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
+            return {};
+        return path;
+    }
+
 private slots:
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        Tools::setLocations({m_root->filePath(u"support"_s), {}, m_root->filePath(u"cache"_s)});
+        m_settings = std::make_unique<Settings>(m_root->filePath(u"settings.ini"_s));
+        m_settings->setValue(SettingsKey::folder, m_root->filePath(u"Downloads"_s));
+    }
+
+    void cleanup()
+    {
+        m_settings.reset();
+        m_root.reset();
+    }
+
     void stateTexts_data()
     {
         QTest::addColumn<QString>("state");
@@ -44,6 +81,46 @@ private slots:
         QFETCH(bool, paused);
         QFETCH(QString, text);
         QCOMPARE(FollowingView::stateText(state, problem, backoff, paused), text);
+    }
+
+    void outcomeLastsUntilTheFirstReadingEnds_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<bool>("kept");
+        const QString link = u"http://127.0.0.1:9/page.html"_s;
+        QTest::newRow("read") << QByteArray("echo '{\"_type\": \"playlist\", \"title\": \"A feed\", \"entries\": []}'") << QString() << true;
+        QTest::newRow("nothing to follow")
+            << QByteArray("echo 'ERROR: Unsupported URL: " + link.toLatin1() + "' >&2; exit 1")
+            << u"Nothing to follow at %1: it isn’t a channel, a playlist or a feed, or it no longer exists."_s.arg(link) << false;
+        QTest::newRow("unreachable") << QByteArray("echo 'ERROR: Unable to download webpage: HTTP Error 503' >&2; exit 1") << QString()
+                                     << true;
+    }
+
+    // "The first reading has started" says so while it runs; the card takes over once it
+    // has ended, or the refusal does, in words, when it found nothing to follow.
+    void outcomeLastsUntilTheFirstReadingEnds()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, outcome);
+        QFETCH(bool, kept);
+        Following::Environment environment;
+        environment.file = m_root->filePath(u"following.json"_s);
+        environment.engine = [path = engine(script)] { return path; };
+        Following following(m_settings.get(), environment);
+        FollowingView view;
+        view.setFollowing(&following);
+        QSignalSpy finished(&following, &Following::checkFinished);
+
+        QVERIFY(view.follow(u"http://127.0.0.1:9/page.html"_s, false, u"mp3"_s));
+        QCOMPARE(view.outcome(), u"Following: the first reading has started."_s);
+        QVERIFY(!view.outcomeRefused());
+        QCOMPARE(following.sources().value(0).options.quality, Quality::mp3);
+        QVERIFY(writeFile(m_root->filePath(u"release"_s)));
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(view.outcome(), outcome);
+        QCOMPARE(view.outcomeRefused(), !outcome.isEmpty());
+        QCOMPARE(following.sources().size(), kept ? 1 : 0);
     }
 };
 
