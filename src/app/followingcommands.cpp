@@ -2,11 +2,11 @@
 
 #include "base/terminal.h"
 #include "following/following.h"
-#include "following/followinglist.h"
 #include "following/followingstore.h"
 #include "i18n/i18n.h"
 #include "platform/singleinstance.h"
 #include "settings/settings.h"
+#include "ui/followingview.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -46,7 +46,7 @@ int runListFollowing(int argc, char **argv)
     for (const FollowedSource &source : *sources) {
         const QString lastCheck = source.lastCheck ? source.lastCheck->toLocalTime().toString(Qt::ISODate) : QStringLiteral("-");
         printLine(QStringList{source.title.isEmpty() ? QStringLiteral("-") : source.title.simplified(), source.url.simplified(),
-                              lastCheck, FollowingList::stateText(source, false).simplified()}
+                              lastCheck, FollowingView::stateText(source, false).simplified()}
                       .join(u'\t'));
     }
     return 0;

@@ -199,6 +199,14 @@ bool Following::remove(const QUuid &id)
         stopCheck();
         scheduleSoon();
     }
+    drop(row);
+    schedule();
+    return true;
+}
+
+void Following::drop(int row)
+{
+    const QUuid id = m_sources.at(row).id;
     m_requested.removeAll(id);
     m_awaitingSourceLookup.remove(id);
     m_folderProblems.remove(id);
@@ -207,8 +215,6 @@ bool Following::remove(const QUuid &id)
     m_list->endRemove();
     save();
     emit sourcesChanged();
-    schedule();
-    return true;
 }
 
 void Following::setPaused(const QUuid &id, bool paused)
@@ -656,6 +662,18 @@ void Following::onChecked(const QUuid &id, const CheckResult &result)
         schedule();
         return;
     }
+    // A first check that finds nothing to follow refuses the follow: kept, the source
+    // would sit on the page failing for good, under a folder named after its link.
+    if (!result.listing && result.problem.kind == CheckFailure::vanished && !m_sources.at(row).lastCheck) {
+        const QString url = m_sources.at(row).url;
+        qCInfo(lcFollowing) << "nothing to follow at" << url << "; not followed:" << result.problem.detail;
+        drop(row);
+        emit followRefused(id, url);
+        emit checkingChanged();
+        emit checkFinished(id);
+        schedule();
+        return;
+    }
     const QDateTime moment = now();
     QList<FollowEntry> announced;
     const FollowedSource before = m_sources.at(row);
@@ -686,7 +704,8 @@ void Following::onChecked(const QUuid &id, const CheckResult &result)
         source.nextCheck = moment.addSecs(wait + offset(wait));
         qCInfo(lcFollowing) << "check of" << source.url << "failed:" << result.problem.detail;
     }
-    m_list->changed(row, before);
+    // The check has ended: the state says so even when the check changed nothing else.
+    m_list->changed(row, before, true);
     // The file is asked to record the entries as seen before they are announced. A crash
     // before it is written announces them again, which the download archive makes harmless.
     save();

@@ -32,7 +32,8 @@ class Settings;
 // download archive, not this list, is the record of what was fetched, so an entry
 // announced twice is still fetched once. Every change is written to the following file
 // at once. Entries that point into the local network are held for the user's word
-// (see screen()).
+// (see screen()). A source whose very first check finds nothing to follow is not kept
+// (see followRefused()).
 class Following : public QObject
 {
     Q_OBJECT
@@ -75,7 +76,8 @@ public:
     // Stops following; files already downloaded stay where they are.
     Q_INVOKABLE bool remove(const QUuid &id);
     Q_INVOKABLE void setPaused(const QUuid &id, bool paused);
-    // Checks one source, or every source that is not paused, before any that are due.
+    // Checks one source, or every source that is not paused, before any that are due. A
+    // paused source asked for is checked that once and stays paused.
     Q_INVOKABLE void checkNow(const QUuid &id);
     Q_INVOKABLE void checkAll();
     bool setOptions(const QUuid &id, const SourceOptions &options);
@@ -133,6 +135,10 @@ signals:
     void newEntries(const FollowedSource &source, const QList<FollowEntry> &entries);
     void checkStarted(const QUuid &id);
     void checkFinished(const QUuid &id);
+    // The first check of a source found nothing to follow there: a page
+    // without media, a link that is gone, a single video. The source is already removed,
+    // from the list and the file, and checkFinished() follows.
+    void followRefused(const QUuid &id, const QString &url);
     void checkingChanged();
     // A source was added, removed or changed in any way.
     void sourcesChanged();
@@ -147,6 +153,8 @@ private:
     void startCheck(int row);
     void stopCheck();
     void onChecked(const QUuid &id, const CheckResult &result);
+    // Takes the source at `row` out of the list, the schedule and the file.
+    void drop(int row);
     void applyListing(FollowedSource &source, const SourceListing &listing, QList<FollowEntry> &announced) const;
     // Entries go through the rule "vireloom:" links obey before they are announced: those
     // whose host is, or resolves to, a local-network address are held on the source's

@@ -1,7 +1,6 @@
 #include "followinglist.h"
 
 #include "following/following.h"
-#include "i18n/i18n.h"
 #include "settings/settings.h"
 
 FollowingList::FollowingList(Following *following)
@@ -35,29 +34,17 @@ QString FollowingList::stateName(const FollowedSource &source, bool checking)
     return source.hasBeenRead() ? QStringLiteral("ok") : QStringLiteral("waiting");
 }
 
-QString FollowingList::stateText(const FollowedSource &source, bool checking)
+QString FollowingList::problemName(CheckFailure failure)
 {
-    if (checking)
-        return L(QStringLiteral("Verificando…"));
-    if (source.paused)
-        return L(QStringLiteral("Pausada"));
-    switch (source.problem.kind) {
-    case CheckFailure::none:
-        break;
-    case CheckFailure::rateLimited:
-        if (source.backoff > 0)
-            return LF(QStringLiteral("O site pediu uma pausa: verificando a cada %ld h"), source.backoff / 3600);
-        return L(QStringLiteral("O site pediu uma pausa: tentando de novo mais tarde"));
-    case CheckFailure::vanished:
-        return L(QStringLiteral("Não encontrada: o link sumiu, é privado ou não é uma lista"));
-    case CheckFailure::network:
-        return L(QStringLiteral("Não consegui falar com o site: tentando de novo mais tarde"));
-    case CheckFailure::engineMissing:
-        return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
-    case CheckFailure::unreadable:
-        return L(QStringLiteral("O yt-dlp não conseguiu listar esta fonte"));
+    switch (failure) {
+    case CheckFailure::none: return {};
+    case CheckFailure::rateLimited: return QStringLiteral("rateLimited");
+    case CheckFailure::vanished: return QStringLiteral("vanished");
+    case CheckFailure::network: return QStringLiteral("network");
+    case CheckFailure::engineMissing: return QStringLiteral("engineMissing");
+    case CheckFailure::unreadable: return QStringLiteral("unreadable");
     }
-    return source.hasBeenRead() ? L(QStringLiteral("Em dia")) : L(QStringLiteral("Aguardando a primeira leitura"));
+    return {};
 }
 
 QVariant FollowingList::data(const QModelIndex &index, int role) const
@@ -77,7 +64,7 @@ QVariant FollowingList::data(const QModelIndex &index, int role) const
     case LastCheckRole: return source.lastCheck.value_or(QDateTime());
     case NextCheckRole: return source.paused ? QDateTime() : source.nextCheck;
     case StateRole: return stateName(source, checking);
-    case StateTextRole: return stateText(source, checking);
+    case ProblemRole: return problemName(source.problem.kind);
     case ProblemDetailRole: return source.problem.detail;
     case IntervalRole: return source.interval;
     case BackoffRole: return source.backoff;
@@ -107,7 +94,7 @@ QHash<int, QByteArray> FollowingList::roleNames() const
         {LastCheckRole, "lastCheck"},
         {NextCheckRole, "nextCheck"},
         {StateRole, "state"},
-        {StateTextRole, "stateText"},
+        {ProblemRole, "problem"},
         {ProblemDetailRole, "problemDetail"},
         {IntervalRole, "interval"},
         {BackoffRole, "backoff"},
@@ -150,7 +137,7 @@ void FollowingList::endRemove()
     }
 }
 
-void FollowingList::changed(int row, const FollowedSource &before)
+void FollowingList::changed(int row, const FollowedSource &before, bool checkEnded)
 {
     const FollowedSource &after = m_following->sources().at(row);
     QList<int> roles;
@@ -163,9 +150,11 @@ void FollowingList::changed(int row, const FollowedSource &before)
     note(before.entryCount != after.entryCount, {EntryCountRole});
     note(before.lastCheck != after.lastCheck, {LastCheckRole});
     note(before.nextCheck != after.nextCheck || before.paused != after.paused, {NextCheckRole});
-    note(before.problem != after.problem || before.paused != after.paused || before.lastRead.has_value() != after.lastRead.has_value()
-             || before.backoff != after.backoff,
-         {StateRole, StateTextRole, ProblemDetailRole});
+    note(checkEnded || before.problem.kind != after.problem.kind || before.paused != after.paused
+             || before.lastRead.has_value() != after.lastRead.has_value(),
+         {StateRole});
+    note(before.problem.kind != after.problem.kind, {ProblemRole});
+    note(before.problem.detail != after.problem.detail, {ProblemDetailRole});
     note(before.interval != after.interval, {IntervalRole});
     note(before.backoff != after.backoff, {BackoffRole});
     note(before.paused != after.paused, {PausedRole});
@@ -182,7 +171,7 @@ void FollowingList::changed(int row, const FollowedSource &before)
 
 void FollowingList::checkingChanged(int row)
 {
-    emit dataChanged(index(row), index(row), {StateRole, StateTextRole});
+    emit dataChanged(index(row), index(row), {StateRole});
 }
 
 void FollowingList::folderProblemChanged(int row)

@@ -27,10 +27,11 @@ public:
         // Invalid dates while there is none.
         LastCheckRole,
         NextCheckRole,
-        // "waiting" (never read yet), "checking", "ok", "failed" or "paused".
+        // "waiting" (never read yet), "checking", "ok", "failed" or "paused". A paused
+        // source checked on the user's word is "checking" once, and "paused" again after.
         StateRole,
-        // In the interface language: what the state means, with why a check failed.
-        StateTextRole,
+        // Why the last check failed, as problemName() names it; empty when it did not.
+        ProblemRole,
         // The engine's own words about the last failure; empty when it did not fail.
         ProblemDetailRole,
         // Seconds.
@@ -63,9 +64,10 @@ public:
     // Entries announced since the last visit, over every source.
     int newCount() const;
 
-    // The state of a source as StateRole names it.
+    // The state of a source as StateRole names it, and its last failure as ProblemRole
+    // does: names for the views to word, never words themselves.
     static QString stateName(const FollowedSource &source, bool checking);
-    static QString stateText(const FollowedSource &source, bool checking);
+    static QString problemName(CheckFailure failure);
 
 signals:
     void countChanged();
@@ -77,8 +79,9 @@ private:
     void endInsert();
     void beginRemove(int row);
     void endRemove();
-    // Announces the roles in which the source at `row` differs from `before`.
-    void changed(int row, const FollowedSource &before);
+    // Announces the roles in which the source at `row` differs from `before`; its state
+    // too when a check of it has just ended, whatever the check changed.
+    void changed(int row, const FollowedSource &before, bool checkEnded = false);
     void checkingChanged(int row);
     void folderProblemChanged(int row);
 

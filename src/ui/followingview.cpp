@@ -1,5 +1,7 @@
 #include "followingview.h"
 
+#include "following/following.h"
+#include "following/followinglist.h"
 #include "i18n/i18n.h"
 #include "ui/cardtexts.h"
 #include "ui/datetext.h"
@@ -27,6 +29,110 @@ FollowingView::FollowingView(QObject *parent)
         emit nowChanged();
     });
     m_clock.start();
+}
+
+void FollowingView::setFollowing(Following *following)
+{
+    if (following == m_following)
+        return;
+    if (m_following)
+        m_following->disconnect(this);
+    m_following = following;
+    m_reading = {};
+    if (m_following) {
+        connect(m_following, &Following::sourcesChanged, this, &FollowingView::noteSourcesChanged);
+        connect(m_following, &Following::followRefused, this, &FollowingView::onFollowRefused);
+    }
+    emit followingChanged();
+}
+
+bool FollowingView::follow(const QString &url, bool latest, const QString &quality)
+{
+    if (!m_following)
+        return false;
+    m_reading = {};
+    std::optional<SourceOptions> options;
+    if (const auto preset = Quality::fromId(quality)) {
+        options.emplace();
+        options->quality = *preset;
+    }
+    const qsizetype before = m_following->sources().size();
+    const auto id = m_following->add(url, latest ? m_following->listingLimit() : 0, options);
+    if (!id) {
+        setOutcome(L(u"Este link não pode ser seguido: use o endereço (http ou https) de um canal, uma playlist ou um feed."_s), true);
+        return false;
+    }
+    if (m_following->sources().size() == before) {
+        setOutcome(L(u"Você já segue este link."_s), false);
+        return true;
+    }
+    m_reading = *id;
+    setOutcome(L(u"Seguindo: a primeira leitura já começou."_s), false);
+    return true;
+}
+
+void FollowingView::clearOutcome()
+{
+    m_reading = {};
+    setOutcome({}, false);
+}
+
+void FollowingView::setOutcome(const QString &text, bool refused)
+{
+    if (text == m_outcome && refused == m_outcomeRefused)
+        return;
+    m_outcome = text;
+    m_outcomeRefused = refused;
+    emit outcomeChanged();
+}
+
+void FollowingView::noteSourcesChanged()
+{
+    if (m_reading.isNull() || !m_following)
+        return;
+    // Checked, paused or removed: the card tells the rest.
+    const FollowedSource *source = m_following->find(m_reading);
+    if (source && !source->lastCheck && !source->paused)
+        return;
+    clearOutcome();
+}
+
+void FollowingView::onFollowRefused(const QUuid &id, const QString &url)
+{
+    if (id == m_reading)
+        m_reading = {};
+    setOutcome(LF(u"Nada para seguir em %@: não é um canal, uma playlist nem um feed, ou já não existe."_s, url), true);
+}
+
+QString FollowingView::stateText(const QString &state, const QString &problem, qint64 backoff, bool paused)
+{
+    if (state == u"checking") {
+        // Asked for by the user, a paused source is read this once and stays paused.
+        return paused ? L(u"Verificando só desta vez: a fonte continua pausada"_s) : L(u"Verificando…"_s);
+    }
+    if (state == u"paused")
+        return L(u"Pausada"_s);
+    if (state == u"failed") {
+        if (problem == u"rateLimited") {
+            if (backoff > 0)
+                return LF(u"O site pediu uma pausa: verificando a cada %ld h"_s, backoff / 3600);
+            return L(u"O site pediu uma pausa: tentando de novo mais tarde"_s);
+        }
+        if (problem == u"vanished")
+            return L(u"Não encontrada: o link sumiu, é privado ou não é uma lista"_s);
+        if (problem == u"network")
+            return L(u"Não consegui falar com o site: tentando de novo mais tarde"_s);
+        if (problem == u"engineMissing")
+            return L(u"Motor não instalado — clique em Instalar agora."_s);
+        return L(u"O yt-dlp não conseguiu listar esta fonte"_s);
+    }
+    return state == u"ok" ? L(u"Em dia"_s) : L(u"Aguardando a primeira leitura"_s);
+}
+
+QString FollowingView::stateText(const FollowedSource &source, bool checking)
+{
+    return stateText(FollowingList::stateName(source, checking), FollowingList::problemName(source.problem.kind), source.backoff,
+                     source.paused);
 }
 
 QString FollowingView::when(const QDateTime &date, const QDateTime &now)

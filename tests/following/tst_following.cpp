@@ -104,6 +104,33 @@ class TestFollowing : public QObject
         return *id;
     }
 
+    // A source that a check read a day ago, in the file before the service starts.
+    QUuid readBefore(const QString &path)
+    {
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = link(path);
+        source.added = m_now.addDays(-1);
+        source.lastCheck = source.lastRead = source.added;
+        source.nextCheck = m_now.addDays(1);
+        return FollowingStore::save(file(), {source}) ? source.id : QUuid();
+    }
+
+    // An engine that lists `json` once the test writes the file it returns.
+    QString waitingEngine(const QByteArray &json)
+    {
+        const QString release = m_root->filePath(u"release"_s);
+        const QString listing = m_root->filePath(u"listing.json"_s);
+        const QString engine = m_root->filePath(u"waiting-engine"_s);
+        if (!writeFile(listing, json)
+            || !writeFile(engine, "#!/bin/sh\nwhile [ ! -e '" + release.toLocal8Bit() + "' ]; do sleep 0.05; done\ncat '"
+                                      + listing.toLocal8Bit() + "'\n")
+            || !QFile::setPermissions(engine, QFileDevice::ReadOwner | QFileDevice::ExeOwner))
+            return {};
+        m_engine = engine;
+        return release;
+    }
+
     bool checkNow(Following &following, const QUuid &id)
     {
         QSignalSpy finished(&following, &Following::checkFinished);
@@ -224,36 +251,32 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<CheckFailure>("failure");
         QTest::addColumn<int>("retryIn");
-        QTest::addColumn<QString>("stateText");
+        QTest::addColumn<QString>("problem");
 
-        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << CheckFailure::rateLimited << 12 * 3600 + 900
-                                           << u"The site asked for a pause: checking every 12 h"_s;
-        QTest::newRow("gone") << u"/gone.xml"_s << 410 << CheckFailure::vanished << 6 * 3600 + 900
-                              << u"Not found: the link is gone, private or not a list"_s;
-        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << CheckFailure::vanished << 6 * 3600 + 900
-                                   << u"Not found: the link is gone, private or not a list"_s;
-        QTest::newRow("a page without media") << u"/page.html"_s << 200 << CheckFailure::vanished << 6 * 3600 + 900
-                                              << u"Not found: the link is gone, private or not a list"_s;
-        QTest::newRow("server error") << u"/broken.xml"_s << 503 << CheckFailure::network << 1800 + 90
-                                      << u"Couldn’t reach the site: trying again later"_s;
+        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << CheckFailure::rateLimited << 12 * 3600 + 900 << u"rateLimited"_s;
+        QTest::newRow("gone") << u"/gone.xml"_s << 410 << CheckFailure::vanished << 6 * 3600 + 900 << u"vanished"_s;
+        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << CheckFailure::vanished << 6 * 3600 + 900 << u"vanished"_s;
+        QTest::newRow("a page without media") << u"/page.html"_s << 200 << CheckFailure::vanished << 6 * 3600 + 900 << u"vanished"_s;
+        QTest::newRow("server error") << u"/broken.xml"_s << 503 << CheckFailure::network << 1800 + 90 << u"network"_s;
     }
 
-    // A check that fails says why on the source, retries later and announces nothing.
+    // A check of a source read before that fails says why on the source, retries later
+    // and announces nothing.
     void failuresAreTold()
     {
         QFETCH(QString, path);
         QFETCH(int, status);
         QFETCH(CheckFailure, failure);
         QFETCH(int, retryIn);
-        QFETCH(QString, stateText);
+        QFETCH(QString, problem);
         if (status == 200)
             m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", "text/html"));
         else if (status)
             m_server.route(path, answer(status, "no\n"));
+        const QUuid id = readBefore(path);
         auto following = makeFollowing();
         QSignalSpy announced(following.get(), &Following::newEntries);
-        const QUuid id = followAndRead(*following, path);
-        QVERIFY(!id.isNull());
+        QVERIFY(checkNow(*following, id));
         const FollowedSource *source = following->find(id);
         QCOMPARE(source->problem.kind, failure);
         QVERIFY(!source->problem.detail.isEmpty());
@@ -262,8 +285,61 @@ private slots:
         QCOMPARE(announced.size(), 0);
         const QModelIndex row = following->list()->index(0);
         QCOMPARE(row.data(FollowingList::StateRole).toString(), u"failed"_s);
-        QCOMPARE(row.data(FollowingList::StateTextRole).toString(), stateText);
+        QCOMPARE(row.data(FollowingList::ProblemRole).toString(), problem);
         QCOMPARE(row.data(FollowingList::TitleRole).toString(), link(path));
+    }
+
+    void firstReadingsThatFindNothingAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("refused");
+
+        QTest::newRow("a page without media") << u"/page.html"_s << 200 << QByteArray("text/html") << true;
+        QTest::newRow("a single video") << u"/clip.mp4"_s << 200 << QByteArray("video/mp4") << true;
+        QTest::newRow("gone") << u"/gone.xml"_s << 410 << QByteArray() << true;
+        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << QByteArray() << true;
+        QTest::newRow("server error") << u"/broken.xml"_s << 503 << QByteArray() << false;
+        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << QByteArray() << false;
+    }
+
+    // A link whose first reading finds nothing to follow is refused: the source goes from
+    // the list and the file, and no folder is made for it. A site that could not be
+    // reached may still have something: that source stays, saying why.
+    void firstReadingsThatFindNothingAreRefused()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(QByteArray, type);
+        QFETCH(bool, refused);
+        if (type == "text/html")
+            m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", type));
+        else if (!type.isEmpty())
+            m_server.route(path, answer(200, QByteArray(4096, 'x'), type));
+        else if (status)
+            m_server.route(path, answer(status, "no\n"));
+        auto following = makeFollowing();
+        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy refusals(following.get(), &Following::followRefused);
+        const QUuid id = followAndRead(*following, path);
+        QVERIFY(!id.isNull());
+        QVERIFY(!following->isChecking());
+        QVERIFY(following->flush());
+        if (!refused) {
+            QCOMPARE(refusals.size(), 0);
+            QVERIFY(following->find(id)->problem.isFailure());
+            QCOMPARE(FollowingStore::load(file()).entries.size(), 1);
+            return;
+        }
+        QCOMPARE(refusals.size(), 1);
+        QCOMPARE(refusals.at(0).at(0).toUuid(), id);
+        QCOMPARE(refusals.at(0).at(1).toString(), link(path));
+        QVERIFY(!following->find(id));
+        QCOMPARE(following->list()->rowCount(), 0);
+        QCOMPARE(FollowingStore::load(file()).entries.size(), 0);
+        QVERIFY(QDir(m_root->filePath(u"Downloads"_s)).isEmpty());
+        QCOMPARE(following->nextWake(), QDateTime());
     }
 
     // Each time the site asks for a pause it is asked half as often, down to once a day;
@@ -299,8 +375,7 @@ private slots:
         auto following = makeFollowing();
         const QUuid missing = followAndRead(*following, u"/whatever.xml"_s);
         QCOMPARE(following->find(missing)->problem.kind, CheckFailure::engineMissing);
-        QCOMPARE(following->list()->index(0).data(FollowingList::StateTextRole).toString(),
-                 u"Engine not installed — click Install now."_s);
+        QCOMPARE(following->list()->index(0).data(FollowingList::ProblemRole).toString(), u"engineMissing"_s);
 
         const QString stuck = m_root->filePath(u"stuck-engine"_s);
         QVERIFY(writeFile(stuck, "#!/bin/sh\nexec sleep 60\n"));
@@ -390,6 +465,44 @@ private slots:
         QCOMPARE(times[2], m_now.addSecs(60 + 450));
         following->checkDue();
         QCOMPARE(startedLater.size(), 0);
+    }
+
+    // The state the list last announced is the state the source is in: a check that ends
+    // as the one before it did still ends "checking", and a paused source checked on the
+    // user's word is "checking" that once and "paused" after, asked nothing more.
+    void aCheckEndsInTheListsState()
+    {
+        const QString release = waitingEngine("{\"_type\": \"playlist\", \"title\": \"Same Feed\", \"entries\": "
+                                              "[{\"id\": \"one\", \"url\": \"https://example.org/one.mp3\"}]}");
+        QVERIFY(!release.isEmpty());
+        QVERIFY(writeFile(release));
+        auto following = makeFollowing();
+        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QUuid id = followAndRead(*following, u"/same.xml"_s);
+        QVERIFY(!id.isNull());
+        FollowingList *list = following->list();
+        QStringList announced;
+        connect(list, &QAbstractItemModel::dataChanged, this, [&](const QModelIndex &from, const QModelIndex &, const QList<int> &roles) {
+            if (roles.contains(FollowingList::StateRole))
+                announced << from.data(FollowingList::StateRole).toString();
+        });
+        QVERIFY(checkNow(*following, id));
+        QCOMPARE(announced, (QStringList{u"checking"_s, u"ok"_s}));
+
+        following->setPaused(id, true);
+        QVERIFY(QFile::remove(release));
+        announced.clear();
+        QSignalSpy started(following.get(), &Following::checkStarted);
+        QSignalSpy finished(following.get(), &Following::checkFinished);
+        following->checkNow(id);
+        QVERIFY(started.wait(kCheck));
+        QCOMPARE(list->index(0).data(FollowingList::StateRole).toString(), u"checking"_s);
+        QVERIFY(list->index(0).data(FollowingList::PausedRole).toBool());
+        QVERIFY(writeFile(release));
+        QVERIFY(finished.wait(kCheck));
+        QCOMPARE(announced, (QStringList{u"checking"_s, u"paused"_s}));
+        QVERIFY(following->find(id)->paused);
+        QCOMPARE(following->nextWake(), QDateTime());
     }
 
     // A paused source sets no wake-up: alone it leaves the timer asleep, and due before the
@@ -666,7 +779,7 @@ private slots:
         QCOMPARE(row.data(FollowingList::TitleRole).toString(), u"Shown Feed"_s);
         QCOMPARE(row.data(FollowingList::EntryCountRole).toInt(), 3);
         QCOMPARE(row.data(FollowingList::StateRole).toString(), u"ok"_s);
-        QCOMPARE(row.data(FollowingList::StateTextRole).toString(), u"Up to date"_s);
+        QCOMPARE(row.data(FollowingList::ProblemRole).toString(), QString());
         QCOMPARE(row.data(FollowingList::NewSinceVisitRole).toInt(), 1);
         QCOMPARE(row.data(FollowingList::LastCheckRole).toDateTime(), m_now);
         QCOMPARE(row.data(FollowingList::FolderRole).toString(), Settings::displayPath(m_root->filePath(u"Downloads/Shown Feed"_s)));

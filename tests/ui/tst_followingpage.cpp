@@ -11,6 +11,7 @@
 #include "ui/shell.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +70,9 @@ private slots:
         const QUuid id = following->sources().first().id;
         QTRY_VERIFY_WITH_TIMEOUT(following->find(id)->hasBeenRead(), 60000);
         QTRY_COMPARE(f.textOf(u"sourceTitle"), u"Page Feed"_s);
+        // The card says how the reading went; the word that it had begun is gone with it.
+        QTRY_VERIFY(!f.find(u"followOutcome")->isVisible());
+        QCOMPARE(f.textOf(u"stateText"), u"Up to date"_s);
         QCOMPARE(following->find(id)->entryCount, 3);
         QCOMPARE(following->find(id)->newSinceVisit, 0);
 
@@ -84,6 +88,21 @@ private slots:
         QTRY_VERIFY(following->find(id)->paused);
         QTRY_VERIFY(!f.find(u"nextCheck")->isVisible());
         QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_VERIFY(!following->find(id)->paused);
+
+        // Paused, it is checked once when asked, says so while it is, and stays paused.
+        f.find(u"pauseSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Space);
+        QTRY_VERIFY(following->find(id)->paused);
+        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 150, -1, -1});
+        f.find(u"checkSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"stateText"), u"Checking just this once: the source stays paused"_s, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"stateText"), u"Paused"_s, 60000);
+        QVERIFY(following->find(id)->paused);
+        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 0, -1, -1});
+        f.find(u"pauseSource")->forceActiveFocus();
+        QTest::keyClick(f.window(), Qt::Key_Space);
         QTRY_VERIFY(!following->find(id)->paused);
 
         // Check now asks the server again.
@@ -108,6 +127,21 @@ private slots:
         QTest::keyClick(f.window(), Qt::Key_Return);
         QTRY_COMPARE(following->sources().size(), 0);
         QTRY_VERIFY(f.find(u"emptyState")->isVisible());
+
+        // A page without media is refused once read, in words: no card, no folder.
+        m_server.route(u"/nothing.html"_s, {200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", {},
+                                            "text/html", {}, 0, -1, -1});
+        const QString nothing = m_server.url(u"/nothing.html"_s).toString();
+        f.find(u"followField")->forceActiveFocus();
+        f.typeText(nothing);
+        QTest::keyClick(f.window(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"followOutcome"),
+                                  u"Nothing to follow at %1: it isn’t a channel, a playlist or a feed, or it no longer exists."_s.arg(nothing),
+                                  60000);
+        QCOMPARE(following->sources().size(), 0);
+        QTRY_VERIFY(f.findAll(u"followingCard").isEmpty());
+        QVERIFY(f.find(u"emptyState")->isVisible());
+        QCOMPARE(QDir(f.path(u"home/Downloads"_s)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
     // Entries of a feed that point into the local network wait on its card; the user's word

@@ -140,7 +140,7 @@ Surface {
                 PlainLabel {
                     objectName: "stateText"
                     Layout.fillWidth: true
-                    text: root.model.stateText
+                    text: root.view.stateText(root.model.state, root.model.problem, root.model.backoff, root.model.paused)
                     color: root.model.state === "failed" ? DS.danger : DS.text
                     font.pixelSize: DS.typeSmall
                     wrapMode: Text.Wrap

@@ -24,9 +24,6 @@ ListView {
     // Every card is made, so that Tab reaches all of them.
     cacheBuffer: 100000
 
-    // What following a link last came to; empty while there is nothing to say.
-    property string outcome
-    property bool outcomeRefused: false
     // The source whose folder is being chosen.
     property var folderSource
 
@@ -38,26 +35,14 @@ ListView {
             field.forceActiveFocus();
             return;
         }
-        const before = Downloader.following.list.count;
-        const id = Downloader.following.follow(url, latest ? Downloader.following.listingLimit : 0);
-        if (id.length === 0) {
-            root.outcomeRefused = true;
-            root.outcome = I18n.l("Este link não pode ser seguido: use o endereço (http ou https) de um canal, uma playlist ou um feed.");
-            return;
-        }
-        root.outcomeRefused = false;
-        if (Downloader.following.list.count === before) {
-            root.outcome = I18n.l("Você já segue este link.");
-        } else {
-            if (quality !== AppSettings.quality)
-                Downloader.following.setQuality(id, quality);
-            root.outcome = I18n.l("Seguindo: a primeira leitura já começou.");
-        }
-        field.clear();
+        if (followingView.follow(url, latest, quality))
+            field.clear();
     }
 
     FollowingView {
         id: followingView
+
+        following: Downloader.following
     }
 
     PortalFileChooser {
@@ -129,7 +114,7 @@ ListView {
                             radius: height / 2
                             color: DS.opacity(DS.bg, 0.6)
                             border.width: 1
-                            border.color: root.outcomeRefused ? DS.danger
+                            border.color: followingView.outcomeRefused ? DS.danger
                                         : linkField.activeFocus ? DS.opacity(DS.primary, 0.6) : DS.border
                         }
 
@@ -146,10 +131,7 @@ ListView {
                             color: DS.text
                             selectionColor: DS.opacity(DS.primary, 0.4)
                             font.pixelSize: DS.typeBody
-                            onTextEdited: {
-                                root.outcome = "";
-                                root.outcomeRefused = false;
-                            }
+                            onTextEdited: followingView.clearOutcome()
                             onAccepted: root.follow(linkField, backlogChoice.latest, addQuality.selection)
                         }
 
@@ -218,10 +200,10 @@ ListView {
 
                 PlainLabel {
                     objectName: "followOutcome"
-                    visible: root.outcome.length > 0
+                    visible: followingView.outcome.length > 0
                     Layout.fillWidth: true
-                    text: root.outcome
-                    color: root.outcomeRefused ? DS.danger : DS.muted
+                    text: followingView.outcome
+                    color: followingView.outcomeRefused ? DS.danger : DS.muted
                     font.pixelSize: DS.typeCaption
                     wrapMode: Text.Wrap
                 }
