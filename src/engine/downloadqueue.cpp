@@ -138,11 +138,6 @@ bool DownloadQueue::startsAtOnce(const DownloadItem &item) const
                         [&item](const DownloadItem *other) { return other != &item && !other->state().isFinished(); });
 }
 
-void DownloadQueue::addWithCardChoices(const QString &text)
-{
-    add(text, uiQualityOrDefault(*m_settings), m_settings->uiPlaylist());
-}
-
 void DownloadQueue::restore(DownloadItem *item, bool probe)
 {
     m_items->prepend(item);

@@ -66,8 +66,6 @@ public:
     // DownloadItem::guarded()).
     void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false,
              const DownloadOptions &options = {}, bool guarded = false);
-    // Adds with the input card's remembered choices.
-    void addWithCardChoices(const QString &text);
     // Adds a followed source's entry, with the source's title and choices; null when `link`
     // is not one web link. An entry is guarded unless the user allowed it into the local network.
     DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,

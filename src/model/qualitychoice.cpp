@@ -8,13 +8,7 @@ Quality defaultQuality(const Settings &settings)
     return id ? Quality::fromId(*id).value_or(Quality::best) : Quality::best;
 }
 
-Quality uiQuality(const Settings &settings)
-{
-    const auto id = settings.string(SettingsKey::uiQuality);
-    return id ? Quality::fromId(*id).value_or(Quality::best) : Quality::best;
-}
-
-Quality uiQualityOrDefault(const Settings &settings)
+Quality cardQuality(const Settings &settings)
 {
     if (const auto id = settings.string(SettingsKey::uiQuality)) {
         if (const auto quality = Quality::fromId(*id))

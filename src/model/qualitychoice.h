@@ -4,13 +4,9 @@
 
 class Settings;
 
-// The presets the settings choose. Each reads the stored id anew, so a change applies to
-// whatever asks next.
-
-// The default preset; a stored id that names none reads as best.
+// The default preset; a stored id that names none reads as best. It is read anew each
+// time, so a change applies to whatever asks next.
 Quality defaultQuality(const Settings &settings);
-// The input card's own choice: best until the user picks another.
-Quality uiQuality(const Settings &settings);
-// The preset of links dropped or taken from the clipboard banner: the input card's choice
-// once it has been made, the default preset until then.
-Quality uiQualityOrDefault(const Settings &settings);
+// The input card's choice as the last start left it; until one was made, or when the
+// stored one names no preset, the default preset.
+Quality cardQuality(const Settings &settings);

@@ -7,7 +7,6 @@
 #include "i18n/i18n.h"
 #include "intake/linkextraction.h"
 #include "model/quality.h"
-#include "model/qualitychoice.h"
 #include "settings/settings.h"
 
 namespace {
@@ -38,15 +37,11 @@ void InputCardModel::setDownloader(Downloader *downloader)
         return;
     if (m_downloader) {
         disconnect(m_downloader->engine(), nullptr, this, nullptr);
-        disconnect(&m_downloader->settings(), nullptr, this, nullptr);
     }
     m_downloader = downloader;
     m_plan->readWith(downloader ? new PlaylistListing(downloader->settings(), *downloader->engine()) : nullptr);
-    m_plan->setQuality(downloader ? uiQuality(downloader->settings()) : Quality::best);
-    if (downloader) {
+    if (downloader)
         connect(downloader->engine(), &EngineSetup::engineChanged, this, &InputCardModel::canSubmitChanged);
-        connect(&downloader->settings(), &Settings::valueChanged, this, &InputCardModel::onSettingChanged);
-    }
     emit downloaderChanged();
     emit canSubmitChanged();
     emit qualityChanged();
@@ -79,15 +74,37 @@ bool InputCardModel::canSubmit() const
         && !(playlist() && m_plan->nothingPicked(m_input));
 }
 
+void InputCardModel::setChoice(CardChoice *choice)
+{
+    if (m_choice == choice)
+        return;
+    if (m_choice)
+        disconnect(m_choice, nullptr, this, nullptr);
+    m_choice = choice;
+    if (choice) {
+        connect(choice, &CardChoice::qualityChanged, this, [this] {
+            m_plan->setQuality(m_choice->quality());
+            emit qualityChanged();
+        });
+        connect(choice, &CardChoice::playlistChanged, this, &InputCardModel::playlistChanged);
+        connect(choice, &CardChoice::playlistChanged, this, &InputCardModel::canSubmitChanged);
+        m_plan->setQuality(choice->quality());
+    }
+    emit choiceChanged();
+    emit qualityChanged();
+    emit playlistChanged();
+    emit canSubmitChanged();
+}
+
 QString InputCardModel::quality() const
 {
-    return m_downloader ? uiQuality(m_downloader->settings()).id() : Quality(Quality::best).id();
+    return (m_choice ? m_choice->quality() : Quality(Quality::best)).id();
 }
 
 void InputCardModel::setQuality(const QString &id)
 {
-    if (m_downloader && Quality::fromId(id))
-        m_downloader->settings().setValue(SettingsKey::uiQuality, id);
+    if (const auto quality = Quality::fromId(id); quality && m_choice)
+        m_choice->setQuality(*quality);
 }
 
 QString InputCardModel::qualityLabel() const
@@ -102,20 +119,20 @@ bool InputCardModel::qualityAudio() const
 
 bool InputCardModel::playlist() const
 {
-    return m_downloader && m_downloader->settings().uiPlaylist();
+    return m_choice && m_choice->playlist();
 }
 
 void InputCardModel::setPlaylist(bool playlist)
 {
-    if (m_downloader && playlist != this->playlist())
-        m_downloader->settings().setValue(SettingsKey::uiPlaylist, playlist);
+    if (m_choice)
+        m_choice->setPlaylist(playlist);
 }
 
 void InputCardModel::submit()
 {
     QString text = m_input.trimmed();
     auto options = m_options->options();
-    if (text.isEmpty() || !m_downloader || !options || (playlist() && m_plan->nothingPicked(text)))
+    if (text.isEmpty() || !m_downloader || !m_choice || !options || (playlist() && m_plan->nothingPicked(text)))
         return;
     if (extractURLs(text).isEmpty()) {
         const QStringList addresses = schemelessAddresses(text);
@@ -127,7 +144,7 @@ void InputCardModel::submit()
     }
     if (playlist())
         options->playlistItems = m_plan->playlistItems(text);
-    m_downloader->queue()->add(text, uiQuality(m_downloader->settings()), playlist(), *options);
+    m_downloader->queue()->add(text, m_choice->quality(), playlist(), *options);
     setInput(QString());
     m_plan->clear();
     // Options are for the links they were set for; the next link starts from the settings again.
@@ -140,14 +157,4 @@ void InputCardModel::setProblem(const QString &problem)
         return;
     m_problem = problem;
     emit problemChanged();
-}
-
-void InputCardModel::onSettingChanged(const QString &key)
-{
-    if (key == SettingsKey::uiQuality) {
-        m_plan->setQuality(uiQuality(m_downloader->settings()));
-        emit qualityChanged();
-    }
-    else if (key == SettingsKey::uiPlaylist)
-        emit playlistChanged();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/cardchoice.h"
 #include "ui/playlistplan.h"
 #include "ui/downloadoptionsform.h"
 #include "ui/optionlist.h"
@@ -18,6 +19,8 @@ class InputCardModel : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(Downloader *downloader READ downloader WRITE setDownloader NOTIFY downloaderChanged)
+    // The window's choice of quality and playlist, which the card shows and changes.
+    Q_PROPERTY(CardChoice *choice READ choice WRITE setChoice NOTIFY choiceChanged)
     Q_PROPERTY(QString input READ input WRITE setInput NOTIFY inputChanged)
     Q_PROPERTY(bool empty READ empty NOTIFY inputChanged)
     Q_PROPERTY(bool canSubmit READ canSubmit NOTIFY canSubmitChanged)
@@ -36,6 +39,8 @@ public:
 
     Downloader *downloader() const { return m_downloader; }
     void setDownloader(Downloader *downloader);
+    CardChoice *choice() const { return m_choice; }
+    void setChoice(CardChoice *choice);
 
     QString input() const { return m_input; }
     void setInput(const QString &input);
@@ -44,7 +49,7 @@ public:
     bool canSubmit() const;
     QString problem() const { return m_problem; }
 
-    // The preset's id; a stored id that names no preset reads as "best".
+    // The chosen preset's id; "best" without a choice to show.
     QString quality() const;
     void setQuality(const QString &id);
     QString qualityLabel() const;
@@ -68,6 +73,7 @@ public:
 
 signals:
     void downloaderChanged();
+    void choiceChanged();
     void inputChanged();
     void canSubmitChanged();
     void problemChanged();
@@ -75,10 +81,10 @@ signals:
     void playlistChanged();
 
 private:
-    void onSettingChanged(const QString &key);
     void setProblem(const QString &problem);
 
     QPointer<Downloader> m_downloader;
+    QPointer<CardChoice> m_choice;
     QString m_input;
     QString m_problem;
     OptionList *m_qualities = OptionList::qualities(this);

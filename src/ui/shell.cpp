@@ -21,6 +21,7 @@
 Shell::Shell(Downloader *downloader, QObject *parent)
     : QObject(parent)
     , m_downloader(downloader)
+    , m_cardChoice(downloader->settings())
 {
     connect(m_downloader->queue(), &DownloadQueue::activeCountChanged, this, &Shell::activityChanged);
     connect(m_downloader->queue(), &DownloadQueue::settingWanted, this, &Shell::showSetting);
@@ -63,7 +64,7 @@ void Shell::showSetting(const QString &key)
 
 void Shell::addFromUI(const QString &text)
 {
-    m_downloader->queue()->addWithCardChoices(text);
+    m_downloader->queue()->add(text, m_cardChoice.quality(), m_cardChoice.playlist());
     setSection(AppSection::downloads);
 }
 
@@ -109,7 +110,7 @@ void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
     const auto addLinks = [this](const QString &piece) {
         if (extractURLs(piece).isEmpty())
             return false;
-        m_downloader->queue()->addWithCardChoices(piece);
+        m_downloader->queue()->add(piece, m_cardChoice.quality(), m_cardChoice.playlist());
         return true;
     };
     bool added = false;

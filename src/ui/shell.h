@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/cardchoice.h"
 #include "ui/notice.h"
 
 #include <QObject>
@@ -22,6 +23,7 @@ class Shell : public QObject
     Q_PROPERTY(QString engineText READ engineText NOTIFY engineChanged)
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
     Q_PROPERTY(Notice *notice READ notice CONSTANT)
+    Q_PROPERTY(CardChoice *cardChoice READ cardChoice CONSTANT)
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
     // Why starting at login could not be switched, for its settings row; empty when it could.
     Q_PROPERTY(QString startAtLoginProblem READ startAtLoginProblem NOTIFY startAtLoginProblemChanged)
@@ -35,6 +37,9 @@ public:
     Downloader *downloader() const { return m_downloader; }
     // The window's one short notice, for what could not be done.
     Notice *notice() { return &m_notice; }
+    // The input card's choices, which links dropped on the window or taken from the
+    // clipboard offer are added with too.
+    CardChoice *cardChoice() { return &m_cardChoice; }
 
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
@@ -95,6 +100,7 @@ signals:
 private:
     Downloader *m_downloader;
     Notice m_notice;
+    CardChoice m_cardChoice;
     AppSection m_section = AppSection::downloads;
     QString m_settingsFocus;
     QString m_startAtLoginProblem;

@@ -153,18 +153,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_downloader->queue()->activeCount(), 0, kSlow);
     }
 
-    // Dropped links, and the link the clipboard banner offers, take the input card's quality
-    // and playlist choice.
-    void linksFromTheWindowTakeTheInputCardsChoice()
-    {
-        makeDownloader();
-        m_settings->setValue(SettingsKey::uiQuality, u"p480"_s);
-        m_settings->setValue(SettingsKey::uiPlaylist, true);
-        m_downloader->queue()->addWithCardChoices(link(u"probe-hold-c"_s));
-        QCOMPARE(m_downloader->queue()->items()->at(0)->quality(), Quality::p480);
-        QVERIFY(m_downloader->queue()->items()->at(0)->playlist());
-    }
-
     // A failed run says the most telling line it has; one that ends well is done and recorded
     // even without a file. A playlist that ends well despite failed entries is the real
     // feed's, in tst_endtoend::feedAsPlaylist.

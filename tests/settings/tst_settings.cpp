@@ -151,17 +151,13 @@ private slots:
     void qualityAndFolderFallBack()
     {
         const auto s = openStore();
-        // Dropped links follow the default preset until the input card has been used;
-        // the input card itself starts at best.
+        // The input card starts from the default preset until it has been used.
         s->setValue(u"quality"_s, u"mp3"_s);
-        QCOMPARE(uiQualityOrDefault(*s), Quality(Quality::mp3));
-        QCOMPARE(uiQuality(*s), Quality(Quality::best));
+        QCOMPARE(cardQuality(*s), Quality(Quality::mp3));
         s->setValue(u"uiQuality"_s, u"p720"_s);
-        QCOMPARE(uiQualityOrDefault(*s), Quality(Quality::p720));
-        QCOMPARE(uiQuality(*s), Quality(Quality::p720));
+        QCOMPARE(cardQuality(*s), Quality(Quality::p720));
         s->setValue(u"uiQuality"_s, u"bogus"_s);
-        QCOMPARE(uiQualityOrDefault(*s), Quality(Quality::mp3));
-        QCOMPARE(uiQuality(*s), Quality(Quality::best));
+        QCOMPARE(cardQuality(*s), Quality(Quality::mp3));
 
         s->setValue(u"folder"_s, m_dir->path());
         QCOMPARE(s->folder(), m_dir->path());

@@ -10,6 +10,7 @@
 #include "support/files.h"
 #include "support/httpserver.h"
 #include "support/windowfixture.h"
+#include "ui/shell.h"
 
 #include <QProcess>
 #include <QScopeGuard>
@@ -158,6 +159,15 @@ private slots:
         QCOMPARE(count(), 2);
         QCOMPARE(m_f->downloader().queue()->items()->at(0)->quality(), Quality(Quality::mp3));
         QVERIFY(m_f->downloader().queue()->items()->at(0)->playlist());
+        // A link dropped on the window takes the card's choice as the card holds it, whatever
+        // the store says meanwhile; the store only keeps it for the next start.
+        m_f->settings().setValue(u"uiQuality"_s, u"p480"_s);
+        m_f->shell().handleDrop({QUrl(u"https://example.org/dropped"_s)}, {});
+        QCOMPARE(count(), 3);
+        QCOMPARE(m_f->downloader().queue()->items()->at(0)->quality(), Quality(Quality::mp3));
+        QVERIFY(m_f->downloader().queue()->items()->at(0)->playlist());
+        QCOMPARE(m_f->textOf(u"qualityLabel"), u"Audio only — MP3"_s);
+        m_f->downloader().queue()->remove(m_f->downloader().queue()->items()->at(0));
         m_f->click(m_f->find(u"playlistBox"));
 
         // Text without a link stays in the field and says so; typing again clears the words.

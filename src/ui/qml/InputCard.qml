@@ -51,6 +51,7 @@ Surface {
         id: card
 
         downloader: Downloader
+        choice: Shell.cardChoice
     }
 
     // The sheets are made the first time they open.
