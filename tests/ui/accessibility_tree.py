@@ -151,6 +151,18 @@ def checked(node):
     return node.getState().contains(pyatspi.STATE_CHECKED)
 
 
+def settled_check(app, page, seconds=10):
+    """What `check` finds once the page has settled: a page that has only just appeared may
+    still be laying out or naming its controls, so it is read again until it has nothing
+    more to say or the time is up, and what the last reading found stands."""
+    deadline = time.monotonic() + seconds
+    while True:
+        problems, seen = check(app, page)
+        if not problems or time.monotonic() > deadline:
+            return problems, seen
+        time.sleep(0.3)
+
+
 def settles(what, condition, problems):
     """`condition` comes true, and still holds a moment later: a control that answered an
     action twice would have turned back by then."""
@@ -342,8 +354,7 @@ def main():
                 except SystemExit:
                     print("showing:", sorted({(n.name or "") for n in showing(app)}), flush=True)
                     raise
-                time.sleep(0.8)
-            problems, seen = check(app, page)
+            problems, seen = settled_check(app, page)
             print(f"{page}: {len(seen)} showing objects, {len(problems)} problems", flush=True)
             for problem in problems:
                 print(f"  {problem}", flush=True)
