@@ -5,6 +5,7 @@
 #include "model/downloadlist.h"
 #include "settings/settings.h"
 #include "support/windowfixture.h"
+#include "ui/historyview.h"
 #include "ui/shell.h"
 #include "ui/windowplacement.h"
 
@@ -220,6 +221,15 @@ private slots:
         QTRY_VERIFY(popupShown(f, u"clearDialog"));
         check(f, u"clear-dialog"_s, popupOf(f, u"clearDialog"));
         QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"clearDialog"));
+        // "Download again" of a file that is still in the folder asks first.
+        auto *history = f.find(u"historyPage")->findChild<HistoryView *>();
+        QVERIFY(history);
+        emit history->againAsked(u"https://example.org/v"_s, u"best"_s, u"/tmp/Finished clip.mp4"_s);
+        QTRY_VERIFY(popupShown(f, u"againDialog"));
+        check(f, u"again-dialog"_s, popupOf(f, u"againDialog"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"againDialog"));
 
         // Three sources: read, failing with a long reason and backing off, and paused.
         f.shell().setSection(Shell::AppSection::following);
