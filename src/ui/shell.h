@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/wantedsetting.h"
 #include "ui/notice.h"
 
 #include <QObject>
@@ -38,11 +39,11 @@ public:
 
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
-    // The setting the settings page should show first ("cookies", "folder"), once: asking
-    // clears it, so a later visit opens at the top.
-    Q_INVOKABLE QString takeSettingsFocus();
-    // Shows the settings page at a setting.
-    void showSetting(const QString &key);
+    // The row the settings page should show first, once: asking clears it, so a later
+    // visit opens at the top.
+    Q_INVOKABLE WantedSetting takeSettingsFocus();
+    // Shows the settings page at a row.
+    void showSetting(WantedSetting row);
 
     QString startAtLoginProblem() const { return m_startAtLoginProblem; }
     void setStartAtLoginProblem(const QString &problem);
@@ -96,6 +97,6 @@ private:
     Downloader *m_downloader;
     Notice m_notice;
     AppSection m_section = AppSection::downloads;
-    QString m_settingsFocus;
+    WantedSetting m_settingsFocus = WantedSetting::none;
     QString m_startAtLoginProblem;
 };

@@ -9,6 +9,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "model/qualitychoice.h"
+#include "model/wantedsetting.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
 
@@ -258,6 +260,39 @@ private slots:
                  u"javascript:location.href='vireloom://download?url='+encodeURIComponent(location.href)"_s);
         m_f->click(find("copySchemePrefix"));
         QCOMPARE(QGuiApplication::clipboard()->text(), u"vireloom://download?url="_s);
+    }
+
+    // The setting a failure points at opens the settings page with its row in view, once;
+    // the next visit opens at the top.
+    void wantedSettingIsShown_data()
+    {
+        QTest::addColumn<WantedSetting>("wanted");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("folder") << WantedSetting::folder << u"folderRow"_s;
+        QTest::newRow("browser login") << WantedSetting::browser << u"browserRow"_s;
+        QTest::newRow("proxy") << WantedSetting::proxy << u"proxyRow"_s;
+        QTest::newRow("cookies file") << WantedSetting::cookiesFile << u"cookiesFileRow"_s;
+    }
+
+    void wantedSettingIsShown()
+    {
+        QFETCH(WantedSetting, wanted);
+        QFETCH(QString, row);
+        QVERIFY(start(Shell::AppSection::downloads));
+        m_f->shell().showSetting(wanted);
+        QQuickItem *page = nullptr;
+        QTRY_VERIFY((page = find("settingsPage")));
+        QQuickItem *setting = m_f->find(row, page);
+        QVERIFY(setting);
+        QTRY_VERIFY(setting->mapToItem(page, QPointF()).y() >= 0
+                    && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
+
+        m_f->shell().setSection(Shell::AppSection::history);
+        QTRY_VERIFY(find("historyPage"));
+        m_f->shell().setSection(Shell::AppSection::settings);
+        QTRY_VERIFY((page = find("settingsPage")));
+        QVERIFY(QQuickTest::qWaitForPolish(m_f->window()));
+        QCOMPARE(page->property("contentY").toReal(), 0.0);
     }
 
 private:

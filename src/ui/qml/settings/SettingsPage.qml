@@ -19,12 +19,13 @@ Flickable {
     clip: true
     Component.onCompleted: {
         Downloader.engine.refresh();
-        const focus = Shell.takeSettingsFocus();
-        if (focus.length > 0) {
-            root.revealing = focus === "cookies" ? browserRow : focus === "proxy" ? proxyRow
-                           : focus === "cookiesFile" ? cookiesFileRow : folderRow;
+        const wanted = Shell.takeSettingsFocus();
+        root.revealing = wanted === WantedSetting.Row.browser ? browserRow
+                       : wanted === WantedSetting.Row.proxy ? proxyRow
+                       : wanted === WantedSetting.Row.cookiesFile ? cookiesFileRow
+                       : wanted === WantedSetting.Row.folder ? folderRow : null;
+        if (root.revealing)
             Qt.callLater(root.reveal);
-        }
     }
 
     // The row to bring into view. A page just made is still being laid out, so the row is
