@@ -165,10 +165,11 @@ private slots:
         QCOMPARE(textOf("face", browser), u"Firefox"_s);
         QCOMPARE(cookieArgs(m_f->settings()), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
 
-        QCOMPARE(textOf("concurrentValue"), u"9"_s);
-        m_f->click(find("stepDown"));
+        QQuickItem *concurrent = find("concurrentRow");
+        QCOMPARE(textOf("stepperValue", concurrent), u"9"_s);
+        m_f->click(find("stepDown", concurrent));
         QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), 6);
-        QCOMPARE(textOf("concurrentValue"), u"6"_s);
+        QCOMPARE(textOf("stepperValue", concurrent), u"6"_s);
     }
 
     void folderChooser()
