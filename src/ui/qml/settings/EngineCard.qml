@@ -52,66 +52,71 @@ SettingsCard {
         }
     }
 
-    RowLayout {
-        Layout.fillWidth: true
-        Layout.topMargin: 10
-        spacing: 10
+    // The actions, with a word on when to use them below.
+    Column {
+        width: parent.width
+        topPadding: 10
+        spacing: 8
 
-        PrimaryButtonStyle {
-            objectName: "updateEngine"
-            text: I18n.l("Atualizar yt-dlp")
-            compact: true
-            enabled: !Downloader.engine.installing
-            onClicked: Downloader.engine.install(true)
-        }
+        RowLayout {
+            width: parent.width
+            spacing: 10
 
-        GhostButtonStyle {
-            objectName: "installMissing"
-            text: I18n.l("Instalar o que falta")
-            compact: true
-            enabled: !Downloader.engine.installing
-            onClicked: Downloader.engine.install(false)
-        }
+            PrimaryButtonStyle {
+                objectName: "updateEngine"
+                text: I18n.l("Atualizar yt-dlp")
+                compact: true
+                enabled: !Downloader.engine.installing
+                onClicked: Downloader.engine.install(true)
+            }
 
-        GhostButtonStyle {
-            objectName: "rollBackEngine"
-            visible: Downloader.engine.canRollBack
-            text: Downloader.engine.previousYtdlpVersion.length > 0
-                  ? I18n.lf("Voltar ao yt-dlp %@", [Downloader.engine.previousYtdlpVersion])
-                  : I18n.l("Voltar ao yt-dlp anterior")
-            compact: true
-            enabled: !Downloader.engine.installing
-            onClicked: Downloader.engine.rollBack()
-        }
+            GhostButtonStyle {
+                objectName: "installMissing"
+                text: I18n.l("Instalar o que falta")
+                compact: true
+                enabled: !Downloader.engine.installing
+                onClicked: Downloader.engine.install(false)
+            }
 
-        InstallSpinner {
-            objectName: "installSpinner"
-            visible: Downloader.engine.installing
+            GhostButtonStyle {
+                objectName: "rollBackEngine"
+                visible: Downloader.engine.canRollBack
+                text: Downloader.engine.previousYtdlpVersion.length > 0
+                      ? I18n.lf("Voltar ao yt-dlp %@", [Downloader.engine.previousYtdlpVersion])
+                      : I18n.l("Voltar ao yt-dlp anterior")
+                compact: true
+                enabled: !Downloader.engine.installing
+                onClicked: Downloader.engine.rollBack()
+            }
+
+            InstallSpinner {
+                objectName: "installSpinner"
+                visible: Downloader.engine.installing
+            }
+
+            PlainLabel {
+                objectName: "installStatus"
+                Layout.fillWidth: true
+                text: Downloader.engine.installStatus
+                color: DS.muted
+                font.pixelSize: DS.typeCaption
+                elide: Text.ElideRight
+            }
+
+            RoundIconButton {
+                objectName: "engineFolder"
+                symbol: "folder"
+                help: I18n.l("Mostrar pasta do motor")
+                onClicked: Downloader.openEngineFolder()
+            }
         }
 
         PlainLabel {
-            objectName: "installStatus"
-            Layout.fillWidth: true
-            text: Downloader.engine.installStatus
+            width: parent.width
+            text: I18n.l("Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.")
             color: DS.muted
             font.pixelSize: DS.typeCaption
-            elide: Text.ElideRight
+            wrapMode: Text.Wrap
         }
-
-        RoundIconButton {
-            objectName: "engineFolder"
-            symbol: "folder"
-            help: I18n.l("Mostrar pasta do motor")
-            onClicked: Downloader.openEngineFolder()
-        }
-    }
-
-    PlainLabel {
-        Layout.fillWidth: true
-        Layout.topMargin: 8
-        text: I18n.l("Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.")
-        color: DS.muted
-        font.pixelSize: DS.typeCaption
-        wrapMode: Text.Wrap
     }
 }
