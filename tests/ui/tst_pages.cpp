@@ -18,6 +18,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
@@ -186,6 +187,23 @@ private slots:
         QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(m_f->settings().folder()));
         QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
         QTRY_VERIFY(!dialog->property("visible").toBool());
+
+        // Where the desktop has no chooser, the window's own makes a new folder where it
+        // stands, shows it, and chooses it.
+        m_f->click(find("chooseFolder"));
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        m_f->click(find("newFolder"));
+        QTRY_VERIFY(find("newFolderName")->hasActiveFocus());
+        m_f->typeText(u"Clips"_s);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        const QString made = m_f->path(u"home/Downloads/Clips"_s);
+        QVERIFY(QFileInfo(made).isDir());
+        QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(made));
+        QCOMPARE(textOf("chooserFolder"), u"~/Downloads/Clips"_s);
+        m_f->click(find("chooserAccept"));
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+        QCOMPARE(m_f->settings().folder(), made);
+        QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Downloads/Clips"_s);
 
         // What the page does with the folder the dialog hands back once the user confirms.
         AppSettings *view = AppSettingsSingleton::instance;

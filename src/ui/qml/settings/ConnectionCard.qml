@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Vireloom.Design
 import Vireloom.UI
@@ -15,7 +14,7 @@ SettingsCard {
     title: I18n.l("Conexão")
     symbol: "slider.horizontal.3"
 
-    // The chooser is the desktop's own where a desktop portal offers one; Qt's otherwise.
+    // The chooser is the desktop's own where a desktop portal offers one; the window's otherwise.
     PortalFileChooser {
         id: cookiesChooser
 
@@ -26,15 +25,14 @@ SettingsCard {
         onUnavailable: cookiesDialog.open()
     }
 
-    FileDialog {
+    FileChooserSheet {
         id: cookiesDialog
 
         objectName: "cookiesDialog"
         title: I18n.l("Escolher o arquivo de cookies")
-        fileMode: FileDialog.OpenFile
         nameFilters: [I18n.l("Arquivos de cookies") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
         acceptLabel: I18n.l("Escolher")
-        onAccepted: cookiesFileSetting.problem = AppSettings.chooseCookiesFile(cookiesDialog.selectedFile)
+        onChosen: url => cookiesFileSetting.problem = AppSettings.chooseCookiesFile(url)
     }
 
     SettingRow {

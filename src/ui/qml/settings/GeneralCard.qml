@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Dialogs
 import Vireloom.Design
 import Vireloom.UI
 
@@ -12,7 +11,7 @@ SettingsCard {
     title: I18n.l("Geral")
     symbol: "gearshape"
 
-    // The chooser is the desktop's own where a desktop portal offers one; Qt's otherwise.
+    // The chooser is the desktop's own where a desktop portal offers one; the window's otherwise.
     PortalFileChooser {
         id: folderChooser
 
@@ -23,13 +22,14 @@ SettingsCard {
         onUnavailable: folderDialog.open()
     }
 
-    FolderDialog {
+    FileChooserSheet {
         id: folderDialog
 
         objectName: "folderDialog"
+        selectFolder: true
         title: I18n.l("Escolher a pasta dos downloads")
         acceptLabel: I18n.l("Escolher")
-        onAccepted: folderSetting.problem = AppSettings.chooseFolder(folderDialog.selectedFolder)
+        onChosen: url => folderSetting.problem = AppSettings.chooseFolder(url)
     }
 
     SettingRow {
