@@ -11,7 +11,7 @@
 namespace {
 
 // Symbol name → Material Icons code point.
-constexpr std::array<std::pair<const char16_t *, char16_t>, 25> symbolTable{{
+constexpr std::array<std::pair<const char16_t *, char16_t>, 28> symbolTable{{
     {u"arrow.down.circle", 0xF181},              // arrow_circle_down
     {u"clock", 0xE8B5},                          // schedule
     {u"slider.horizontal.3", 0xE429},            // tune
@@ -27,6 +27,9 @@ constexpr std::array<std::pair<const char16_t *, char16_t>, 25> symbolTable{{
     {u"doc.text", 0xE873},                       // description
     {u"folder", 0xE2C7},                         // folder
     {u"folder.open", 0xE2C8},                    // folder_open: show a file in its folder
+    {u"folder.badge.plus", 0xE2CC},              // create_new_folder
+    {u"doc", 0xE24D},                            // insert_drive_file: a file in a chooser
+    {u"arrow.up", 0xE5D8},                       // arrow_upward: the folder above
     {u"film", 0xE02C},                           // movie
     {u"music.note", 0xE405},                     // music_note
     {u"sparkles.tv", 0xE639},                    // live_tv

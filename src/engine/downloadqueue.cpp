@@ -567,16 +567,16 @@ void DownloadQueue::runFailureAction(DownloadItem *item)
         m_engine->install(false);
         return;
     case FailureAction::chooseBrowser:
-        emit settingWanted(QStringLiteral("cookies"));
+        emit settingWanted(WantedSetting::browser);
         return;
     case FailureAction::openSettings:
-        emit settingWanted(QStringLiteral("folder"));
+        emit settingWanted(WantedSetting::folder);
         return;
     case FailureAction::openProxy:
-        emit settingWanted(QStringLiteral("proxy"));
+        emit settingWanted(WantedSetting::proxy);
         return;
     case FailureAction::chooseCookiesFile:
-        emit settingWanted(QStringLiteral("cookiesFile"));
+        emit settingWanted(WantedSetting::cookiesFile);
         return;
     }
 }

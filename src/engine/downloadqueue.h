@@ -5,6 +5,7 @@
 #include "model/downloadoptions.h"
 #include "model/mediainfo.h"
 #include "model/quality.h"
+#include "model/wantedsetting.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -118,8 +119,8 @@ signals:
     void downloadFinished(DownloadItem *item);
     // A link was added: a clipboard offer of it is of no use any more.
     void linkAdded(const QString &link);
-    // A failure's remedy is a setting ("cookies", "folder", "proxy", "cookiesFile").
-    void settingWanted(const QString &key);
+    // A failure's remedy is a setting, shown in this row of the settings page.
+    void settingWanted(WantedSetting row);
 
 private:
     void start(DownloadItem *item);

@@ -54,6 +54,13 @@ struct ShellSingleton : AppInstance<Shell>
     QML_SINGLETON
 };
 
+// The rows a failure can send the settings page to, as QML compares them.
+namespace WantedSettingsForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(WantedSettings)
+QML_NAMED_ELEMENT(WantedSetting)
+} // namespace WantedSettingsForeign
+
 // The Downloader's services and the model's types, as QML reaches them through it: never
 // created there.
 struct EngineSetupForeign

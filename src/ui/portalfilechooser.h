@@ -42,7 +42,8 @@ QList<PortalFilter> portalFilters(const QStringList &nameFilters);
 // FileChooser interface, which the desktops answer with their own dialog (with its "New
 // folder" and places). Where no portal answers, or the one there cannot choose folders
 // (before version 3), or its dialog could not be shown (it gave up at once), `unavailable`
-// is emitted instead, and the page shows Qt's dialog: a chooser always opens, once.
+// is emitted instead, and the page shows the window's own (FileChooserSheet): a chooser
+// always opens, once.
 class PortalFileChooser : public QObject
 {
     Q_OBJECT

@@ -51,14 +51,14 @@ void Shell::setSection(AppSection section)
     emit sectionChanged();
 }
 
-QString Shell::takeSettingsFocus()
+WantedSetting Shell::takeSettingsFocus()
 {
-    return std::exchange(m_settingsFocus, QString());
+    return std::exchange(m_settingsFocus, WantedSetting::none);
 }
 
-void Shell::showSetting(const QString &key)
+void Shell::showSetting(WantedSetting row)
 {
-    m_settingsFocus = key;
+    m_settingsFocus = row;
     setSection(AppSection::settings);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/wantedsetting.h"
 #include "ui/cardchoice.h"
 #include "ui/notice.h"
 
@@ -43,11 +44,11 @@ public:
 
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
-    // The setting the settings page should show first ("cookies", "folder"), once: asking
-    // clears it, so a later visit opens at the top.
-    Q_INVOKABLE QString takeSettingsFocus();
-    // Shows the settings page at a setting.
-    void showSetting(const QString &key);
+    // The row the settings page should show first, once: asking clears it, so a later
+    // visit opens at the top.
+    Q_INVOKABLE WantedSetting takeSettingsFocus();
+    // Shows the settings page at a row.
+    void showSetting(WantedSetting row);
 
     QString startAtLoginProblem() const { return m_startAtLoginProblem; }
     void setStartAtLoginProblem(const QString &problem);
@@ -102,6 +103,6 @@ private:
     Notice m_notice;
     CardChoice m_cardChoice;
     AppSection m_section = AppSection::downloads;
-    QString m_settingsFocus;
+    WantedSetting m_settingsFocus = WantedSetting::none;
     QString m_startAtLoginProblem;
 };

@@ -14,6 +14,7 @@
 #include "ui/shell.h"
 
 #include <QDir>
+#include <QQmlIncubationController>
 #include <QtQuickTest/quicktest.h>
 #include <QTest>
 
@@ -22,6 +23,15 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+class SlicedIncubation : public QObject, public QQmlIncubationController
+{
+public:
+    SlicedIncubation() { startTimer(1); }
+
+protected:
+    void timerEvent(QTimerEvent *) override { incubateFor(1); }
+};
 
 auto named(QStringView name)
 {
@@ -72,6 +82,10 @@ Shell &WindowFixture::shell()
 bool WindowFixture::show(QSize size)
 {
     m_engine = std::make_unique<QQmlApplicationEngine>();
+    if (buildInSlices) {
+        m_incubation = std::make_unique<SlicedIncubation>();
+        m_engine->setIncubationController(m_incubation.get());
+    }
     m_window = loadMainWindow(*m_engine, shell());
     if (!m_window)
         return false;

@@ -38,6 +38,7 @@ inline QByteArray currentEngine()
 }
 
 class Downloader;
+class QQmlIncubationController;
 class DownloadItem;
 class Settings;
 class Shell;
@@ -89,12 +90,17 @@ public:
 
     RecordingDesktop desktop;
     FakeClipboard clipboard;
+    // Pages are built a millisecond at a time between frames, as on a busy machine, so
+    // that what depends on the order in which their items come shows up every time.
+    bool buildInSlices = false;
 
 private:
     QTemporaryDir m_root;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Downloader> m_downloader;
     std::unique_ptr<Shell> m_shell;
+    // Before the engine, which it must outlive.
+    std::unique_ptr<QQmlIncubationController> m_incubation;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QQuickWindow *m_window = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "ui/folderbrowser.h"
 #include "ui/portalfilechooser.h"
 
 #include <QDBusConnection>
@@ -5,7 +6,10 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -97,7 +101,7 @@ private slots:
         QCOMPARE(filters, expected);
     }
 
-    // Without a session bus there is no portal to ask: Qt's dialog is shown instead.
+    // Without a session bus there is no portal to ask: the window's own chooser is shown instead.
     void withoutPortalTheQtDialogOpens()
     {
         if (m_bus)
@@ -213,6 +217,58 @@ private slots:
             QCOMPARE(filters, portalFilters({u"Cookie files (*.txt)"_s, u"All files (*)"_s}));
             QCOMPARE(qdbus_cast<PortalFilter>(portal.m_options.value(u"current_filter"_s)), filters.constFirst());
         }
+    }
+
+    // The window's own chooser makes a new folder in the one it shows and then shows it; a
+    // name no folder can have, or one taken, is refused with a reason and makes nothing.
+    void newFolderInTheOneShown_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a name") << u"Clips"_s << u"Clips"_s << QString();
+        QTest::newRow("spaces around it") << u"  Clips 2 "_s << u"Clips 2"_s << QString();
+        QTest::newRow("no name") << u"   "_s << QString() << u"Give the new folder a name."_s;
+        QTest::newRow("a path") << u"a/b"_s << QString() << u"A folder name can’t be “.” or “..”, nor contain “/”."_s;
+        QTest::newRow("the folder above") << u".."_s << QString() << u"A folder name can’t be “.” or “..”, nor contain “/”."_s;
+        QTest::newRow("taken by a file") << u"taken"_s << QString() << u"“taken” already exists in this folder."_s;
+    }
+
+    void newFolderInTheOneShown()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, made);
+        QFETCH(QString, refusal);
+        QTemporaryDir root;
+        QFile taken(root.filePath(u"taken"_s));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        FolderBrowser browser;
+        browser.setFolder(QUrl::fromLocalFile(root.path()));
+        QSignalSpy shown(&browser, &FolderBrowser::folderChanged);
+        QCOMPARE(browser.makeFolder(name), refusal);
+        const QStringList entries = QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        if (made.isEmpty()) {
+            QCOMPARE(entries, QStringList{u"taken"_s});
+            QCOMPARE(shown.count(), 0);
+        } else {
+            QCOMPARE(entries, (QStringList{made, u"taken"_s}));
+            QCOMPARE(browser.folder(), QUrl::fromLocalFile(root.filePath(made)));
+            QCOMPARE(browser.parentFolder(), QUrl::fromLocalFile(root.path()));
+        }
+    }
+
+    // A folder that is gone opens the chooser at the nearest one above it still there;
+    // what is no local folder at all, at home.
+    void chooserOpensAtAFolderThatIsThere()
+    {
+        QTemporaryDir root;
+        FolderBrowser browser;
+        browser.setFolder(QUrl::fromLocalFile(root.filePath(u"gone/deeper"_s)));
+        QCOMPARE(browser.folder(), QUrl::fromLocalFile(root.path()));
+        browser.setFolder(QUrl(u"https://example.org/folder"_s));
+        QCOMPARE(browser.folder(), QUrl::fromLocalFile(QDir::homePath()));
+        browser.setFolder(QUrl::fromLocalFile(u"/"_s));
+        QCOMPARE(browser.parentFolder(), QUrl());
     }
 
 private:

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -95,14 +97,22 @@ bool related(const QQuickItem *a, const QQuickItem *b)
 }
 
 // What is wrong with the layout under `root`: a control or text outside the window or
-// its card, text cut without an ellipsis, a page title cut at all, or two controls on top
-// of each other.
+// its card, text cut without an ellipsis, a page title cut at all, two controls on top
+// of each other, or a settings card or row laid out taller or shorter than its content.
 QStringList audit(QQuickWindow *window, QQuickItem *root)
 {
     QList<Shown> shown;
     const QRectF scene(QPointF(), window->size());
     collect(root, 1.0, scene, nullptr, nullptr, nullptr, shown);
     QStringList findings;
+    const auto sizedByContent = [](const QQuickItem *item) {
+        return item->isVisible() && (derivesFrom(item, "SettingRow_QMLTYPE"_L1) || derivesFrom(item, "SettingsCard_QMLTYPE"_L1));
+    };
+    for (const QQuickItem *item : findItems(root, sizedByContent)) {
+        if (std::abs(item->height() - item->implicitHeight()) > kSlack)
+            findings << u"not as tall as its content: \"%1\" %2 high for %3"_s.arg(item->property("title").toString())
+                            .arg(item->height()).arg(item->implicitHeight());
+    }
     QList<const Shown *> controls;
     for (const Shown &s : shown) {
         if (s.visible.isEmpty())
@@ -170,6 +180,7 @@ private slots:
     void everyViewFits()
     {
         WindowFixture f;
+        f.buildInSlices = true;
         f.settings().setValue(SettingsKey::uiPlaylist, true);
         QVERIFY(FollowingStore::save(FollowingStore::defaultPath(), followedSources()));
         fillQueue(f);

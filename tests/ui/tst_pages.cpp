@@ -9,6 +9,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "model/qualitychoice.h"
+#include "model/wantedsetting.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
@@ -17,8 +18,10 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
 
@@ -163,10 +166,11 @@ private slots:
         QCOMPARE(textOf("face", browser), u"Firefox"_s);
         QCOMPARE(cookieArgs(m_f->settings()), (QStringList{u"--cookies-from-browser"_s, u"firefox"_s}));
 
-        QCOMPARE(textOf("concurrentValue"), u"9"_s);
-        m_f->click(find("stepDown"));
+        QQuickItem *concurrent = find("concurrentRow");
+        QCOMPARE(textOf("stepperValue", concurrent), u"9"_s);
+        m_f->click(find("stepDown", concurrent));
         QCOMPARE(m_f->settings().integer(SettingsKey::maxConcurrent), 6);
-        QCOMPARE(textOf("concurrentValue"), u"6"_s);
+        QCOMPARE(textOf("stepperValue", concurrent), u"6"_s);
     }
 
     void folderChooser()
@@ -183,6 +187,23 @@ private slots:
         QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(m_f->settings().folder()));
         QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
         QTRY_VERIFY(!dialog->property("visible").toBool());
+
+        // Where the desktop has no chooser, the window's own makes a new folder where it
+        // stands, shows it, and chooses it.
+        m_f->click(find("chooseFolder"));
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        m_f->click(find("newFolder"));
+        QTRY_VERIFY(find("newFolderName")->hasActiveFocus());
+        m_f->typeText(u"Clips"_s);
+        QTest::keyClick(m_f->window(), Qt::Key_Return);
+        const QString made = m_f->path(u"home/Downloads/Clips"_s);
+        QVERIFY(QFileInfo(made).isDir());
+        QCOMPARE(dialog->property("currentFolder").toUrl(), QUrl::fromLocalFile(made));
+        QCOMPARE(textOf("chooserFolder"), u"~/Downloads/Clips"_s);
+        m_f->click(find("chooserAccept"));
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+        QCOMPARE(m_f->settings().folder(), made);
+        QCOMPARE(textOf("rowSub", find("folderRow")), u"~/Downloads/Clips"_s);
 
         // What the page does with the folder the dialog hands back once the user confirms.
         AppSettings *view = AppSettingsSingleton::instance;
@@ -258,6 +279,39 @@ private slots:
                  u"javascript:location.href='vireloom://download?url='+encodeURIComponent(location.href)"_s);
         m_f->click(find("copySchemePrefix"));
         QCOMPARE(QGuiApplication::clipboard()->text(), u"vireloom://download?url="_s);
+    }
+
+    // The setting a failure points at opens the settings page with its row in view, once;
+    // the next visit opens at the top.
+    void wantedSettingIsShown_data()
+    {
+        QTest::addColumn<WantedSetting>("wanted");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("folder") << WantedSetting::folder << u"folderRow"_s;
+        QTest::newRow("browser login") << WantedSetting::browser << u"browserRow"_s;
+        QTest::newRow("proxy") << WantedSetting::proxy << u"proxyRow"_s;
+        QTest::newRow("cookies file") << WantedSetting::cookiesFile << u"cookiesFileRow"_s;
+    }
+
+    void wantedSettingIsShown()
+    {
+        QFETCH(WantedSetting, wanted);
+        QFETCH(QString, row);
+        QVERIFY(start(Shell::AppSection::downloads));
+        m_f->shell().showSetting(wanted);
+        QQuickItem *page = nullptr;
+        QTRY_VERIFY((page = find("settingsPage")));
+        QQuickItem *setting = m_f->find(row, page);
+        QVERIFY(setting);
+        QTRY_VERIFY(setting->mapToItem(page, QPointF()).y() >= 0
+                    && setting->mapToItem(page, QPointF(0, setting->height())).y() <= page->height());
+
+        m_f->shell().setSection(Shell::AppSection::history);
+        QTRY_VERIFY(find("historyPage"));
+        m_f->shell().setSection(Shell::AppSection::settings);
+        QTRY_VERIFY((page = find("settingsPage")));
+        QVERIFY(QQuickTest::qWaitForPolish(m_f->window()));
+        QCOMPARE(page->property("contentY").toReal(), 0.0);
     }
 
 private:

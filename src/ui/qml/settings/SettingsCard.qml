@@ -34,11 +34,14 @@ Surface {
             }
         }
 
-        ColumnLayout {
+        // A column rather than a layout: a row's height follows the width it is given, and
+        // a layout built over several frames (as the page is) can keep a row's height from
+        // before its width came, leaving a gap in the card or crowding the rows. A column
+        // places every row at the height it has now.
+        Column {
             id: body
 
             Layout.fillWidth: true
-            spacing: 0
         }
     }
 }

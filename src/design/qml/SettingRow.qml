@@ -13,6 +13,8 @@ Item {
     property string problem
     default property alias control: controlRow.data
 
+    // As wide as the column of rows it stands in; inside a layout, as the layout says.
+    width: parent ? parent.width : implicitWidth
     Layout.fillWidth: true
     implicitWidth: texts.implicitWidth + controlRow.implicitWidth + 16
     implicitHeight: Math.max(texts.implicitHeight, controlRow.implicitHeight) + 23
