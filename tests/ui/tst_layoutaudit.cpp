@@ -253,6 +253,14 @@ private slots:
         check(f, u"remove-dialog"_s, popupOf(f, u"removeDialog"));
         QTest::keyClick(f.window(), Qt::Key_Escape);
         QTRY_VERIFY(!popupShown(f, u"removeDialog"));
+        // The window's own folder chooser, where the desktop has none.
+        QObject *chooser = f.window()->findChild<QObject *>(u"sourceFolderDialog"_s);
+        QVERIFY(chooser);
+        QVERIFY(QMetaObject::invokeMethod(chooser, "open"));
+        QTRY_VERIFY(popupShown(f, u"sourceFolderDialog"));
+        check(f, u"folder-chooser"_s, popupOf(f, u"sourceFolderDialog"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"sourceFolderDialog"));
         QCOMPARE(f.findAll(u"followingCard").size(), 3);
 
         f.settings().setValue(SettingsKey::downloadWindow, true);

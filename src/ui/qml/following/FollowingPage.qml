@@ -3,7 +3,6 @@
 // qmllint disable unqualified
 
 import QtQuick
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Vireloom.Design
@@ -55,13 +54,15 @@ ListView {
         onUnavailable: folderDialog.open()
     }
 
-    FolderDialog {
+    // Where the desktop has no chooser of its own: the window's, dark, with "New folder".
+    FileChooserSheet {
         id: folderDialog
 
         objectName: "sourceFolderDialog"
+        selectFolder: true
         title: I18n.l("Escolher a pasta desta fonte")
         acceptLabel: I18n.l("Escolher")
-        onAccepted: Downloader.following.chooseFolder(root.folderSource, folderDialog.selectedFolder)
+        onChosen: url => Downloader.following.chooseFolder(root.folderSource, url)
     }
 
     header: ColumnLayout {
