@@ -16,10 +16,9 @@
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <cstdio>
 #include <sys/resource.h>
 #include <unistd.h>
-
-#include <cstdio>
 
 Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
 
@@ -67,19 +66,17 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption scene(QStringLiteral("scene"), QStringLiteral("idle or busy"), QStringLiteral("scene"),
-                                   QStringLiteral("idle"));
-    const QCommandLineOption backend(QStringLiteral("backend"), QStringLiteral("software, opengl or auto"),
-                                     QStringLiteral("backend"), QStringLiteral("auto"));
+    const QCommandLineOption scene(QStringLiteral("scene"), QStringLiteral("idle or busy"), QStringLiteral("scene"), QStringLiteral("idle"));
+    const QCommandLineOption backend(QStringLiteral("backend"), QStringLiteral("software, opengl or auto"), QStringLiteral("backend"),
+                                     QStringLiteral("auto"));
     const QCommandLineOption state(QStringLiteral("state"),
                                    QStringLiteral("shown, hidden, minimized or resting (shown, drawings not running)"),
                                    QStringLiteral("state"), QStringLiteral("shown"));
-    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("length of the measured span"),
-                                     QStringLiteral("seconds"), QStringLiteral("15"));
-    const QCommandLineOption warmup(QStringLiteral("warmup"), QStringLiteral("seconds before measuring"),
-                                    QStringLiteral("seconds"), QStringLiteral("3"));
-    const QCommandLineOption server(QStringLiteral("server-pid"),
-                                    QStringLiteral("also report the CPU of this process (the X server)"),
+    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("length of the measured span"), QStringLiteral("seconds"),
+                                     QStringLiteral("15"));
+    const QCommandLineOption warmup(QStringLiteral("warmup"), QStringLiteral("seconds before measuring"), QStringLiteral("seconds"),
+                                    QStringLiteral("3"));
+    const QCommandLineOption server(QStringLiteral("server-pid"), QStringLiteral("also report the CPU of this process (the X server)"),
                                     QStringLiteral("pid"));
     const QCommandLineOption without(QStringLiteral("without"),
                                      QStringLiteral("hides drawings to see what each costs: a comma-separated list of "
@@ -111,9 +108,8 @@ int main(int argc, char *argv[])
         return 1;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
     for (const QString &name : parser.value(without).split(u',', Qt::SkipEmptyParts)) {
-        QQuickItem *item = name == QLatin1String("stars")
-            ? window->findChild<QQuickItem *>(QStringLiteral("background"))
-            : window->findChild<QQuickItem *>(name);
+        QQuickItem *item = name == QLatin1String("stars") ? window->findChild<QQuickItem *>(QStringLiteral("background"))
+                                                          : window->findChild<QQuickItem *>(name);
         if (!item) {
             std::fprintf(stderr, "no drawing called %s\n", qPrintable(name));
             return 2;
@@ -161,14 +157,14 @@ int main(int argc, char *argv[])
                 const double cpu = cpuSeconds() - cpuStart;
                 const double serverEnd = processCpuSeconds(serverPid);
                 const QString serverShare = serverStart >= 0 && serverEnd >= 0
-                    ? QString::number(100.0 * (serverEnd - serverStart) / elapsed, 'f', 1) + u'%'
-                    : QStringLiteral("n/a");
+                                                ? QString::number(100.0 * (serverEnd - serverStart) / elapsed, 'f', 1) + u'%'
+                                                : QStringLiteral("n/a");
                 std::printf("scene=%s%s backend=%s state=%s seconds=%.1f cpu=%.1f%% x-server=%s frames=%d (%.1f/s) "
                             "clock-ticks=%d\n",
                             busy ? "busy" : "idle",
                             parser.isSet(without) ? qPrintable(QStringLiteral(" without=") + parser.value(without)) : "",
-                            qPrintable(backendName(window)), qPrintable(wantedState), elapsed,
-                            100.0 * cpu / elapsed, qPrintable(serverShare), frames, frames / elapsed, ticks);
+                            qPrintable(backendName(window)), qPrintable(wantedState), elapsed, 100.0 * cpu / elapsed,
+                            qPrintable(serverShare), frames, frames / elapsed, ticks);
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

@@ -24,10 +24,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <time.h>
-
 #include <algorithm>
 #include <cstdio>
+#include <time.h>
 
 namespace {
 
@@ -51,12 +50,12 @@ QString feedPath(const QString &dir, int source)
 // A feed of `count` episodes, newest first, each with a guid of its own.
 bool writeFeed(const QString &path, int source, int count, quint16 port)
 {
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Feed "
-                   + QByteArray::number(source) + "</title><link>http://127.0.0.1/</link><description>Bench</description>";
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>Feed " + QByteArray::number(source)
+                     + "</title><link>http://127.0.0.1/</link><description>Bench</description>";
     for (int n = count; n >= 1; --n) {
         const QByteArray id = QByteArray::number(source) + '-' + QByteArray::number(n);
         xml += "<item><title>Episode " + id + "</title><guid>ep-" + id + "</guid><enclosure url=\"http://127.0.0.1:"
-             + QByteArray::number(port) + "/media/" + id + ".mp4\" type=\"video/mp4\"/></item>";
+               + QByteArray::number(port) + "/media/" + id + ".mp4\" type=\"video/mp4\"/></item>";
     }
     xml += "</channel></rss>\n";
     QSaveFile file(path);
@@ -147,9 +146,7 @@ int main(int argc, char **argv)
     int wrongAnnouncements = 0;
     QEventLoop loop;
     int awaited = 0;
-    QObject::connect(&following, &Following::checkStarted, [&] {
-        mostAtOnce = std::max(mostAtOnce, ++running);
-    });
+    QObject::connect(&following, &Following::checkStarted, [&] { mostAtOnce = std::max(mostAtOnce, ++running); });
     QObject::connect(&following, &Following::checkFinished, [&] {
         --running;
         if (++finished == awaited)
@@ -199,8 +196,8 @@ int main(int argc, char **argv)
         failed += source.problem.isFailure() ? 1 : 0;
     std::printf("sources %d, entries per feed %d, failed checks %d\n", sources, entries, failed);
     std::printf("checks at once, most: %d\n", mostAtOnce);
-    std::printf("announced after growing: %lld (expected %d), checks announcing other than %d: %d\n", announced,
-                sources * kGrowth, kGrowth, wrongAnnouncements);
+    std::printf("announced after growing: %lld (expected %d), checks announcing other than %d: %d\n", announced, sources * kGrowth, kGrowth,
+                wrongAnnouncements);
     std::printf("resident memory: %.1f MB before the service, %.1f MB after, growth %.1f MB\n", before / 1024.0, after / 1024.0,
                 (after - before) / 1024.0);
     std::printf("following file: %.1f MB\n", QFileInfo(environment.file).size() / 1e6);
@@ -208,7 +205,7 @@ int main(int argc, char **argv)
     server.kill();
     server.waitForFinished();
     const bool ok = failed == 0 && mostAtOnce == 1 && announced == qint64(sources) * kGrowth && wrongAnnouncements == 0
-                 && std::max(firstLongest, secondLongest) < 50'000'000 && after - before < 20 * 1024;
+                    && std::max(firstLongest, secondLongest) < 50'000'000 && after - before < 20 * 1024;
     std::printf("%s\n", ok ? "within bounds" : "OUT OF BOUNDS");
     return ok ? 0 : 1;
 }

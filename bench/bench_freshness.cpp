@@ -57,7 +57,10 @@ int main(int argc, char **argv)
     ReleaseCheck check;
     QEventLoop loop;
     int answered = 0;
-    QObject::connect(&check, &ReleaseCheck::resolved, &loop, [&] { ++answered; loop.quit(); });
+    QObject::connect(&check, &ReleaseCheck::resolved, &loop, [&] {
+        ++answered;
+        loop.quit();
+    });
     QObject::connect(&check, &ReleaseCheck::failed, &loop, &QEventLoop::quit);
 
     QElapsedTimer wall;
@@ -86,7 +89,8 @@ int main(int argc, char **argv)
     std::printf("asking thread awake per check: %.3f ms (longest single slice %.3f ms)\n", awakeNs / 1e6 / rounds, longestNs / 1e6);
     std::printf("wall time per check: %.3f ms\n", wallNs / 1e6 / rounds);
 
-    QMetaObject::invokeMethod(&onServerThread, [&] { server.reset(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &onServerThread, [&] { server.reset(); }, Qt::BlockingQueuedConnection);
     serverThread.quit();
     serverThread.wait();
     return answered == rounds ? 0 : 1;

@@ -2,12 +2,12 @@
 // handling, read in pipe-sized chunks, as a run delivers them.
 #include "allocationcounter.h"
 #include "base/paths.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/downloadrun.h"
 #include "engine/linereader.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -37,8 +37,7 @@ int main(int argc, char *argv[])
     for (qint64 n = 0; n < lines; ++n) {
         const qint64 done = total * n / lines;
         output += "VIRLOP|T|" + QByteArray::number(done) + '|' + QByteArray::number(total) + "|NA|"
-                + QByteArray::number(5'000'000.0 + (n % 977) * 1013.25, 'f', 6) + '|' + QByteArray::number(3600 - n % 3600)
-                + "|NA|NA\n";
+                  + QByteArray::number(5'000'000.0 + (n % 977) * 1013.25, 'f', 6) + '|' + QByteArray::number(3600 - n % 3600) + "|NA|NA\n";
     }
 
     DownloadRun run(item, RunOutput{RunMarkers(QStringLiteral("T")), scratch.path(), {}}, DownloadRun::Reading::before);
@@ -53,8 +52,8 @@ int main(int argc, char *argv[])
     const qint64 elapsed = clock.nsecsElapsed();
     const std::uint64_t allocations = AllocationCounter::stop();
 
-    std::printf("progress lines:        %lld (%.1f MB of output, %lld-byte reads)\n", static_cast<long long>(lines),
-                output.size() / 1e6, static_cast<long long>(kChunk));
+    std::printf("progress lines:        %lld (%.1f MB of output, %lld-byte reads)\n", static_cast<long long>(lines), output.size() / 1e6,
+                static_cast<long long>(kChunk));
     std::printf("time per line:         %.0f ns\n", double(elapsed) / lines);
     std::printf("allocations per line:  %.2f\n", double(allocations) / lines);
     std::printf("final state:           %s, progress %.4f, %.0f bytes, %.0f bytes/s, eta %.0f s\n", qPrintable(item->stateName()),

@@ -5,8 +5,8 @@
 //
 //   build/bench/bench_signalline [folder]
 
-#include "design/signalline.h"
 #include "design/designsystem.h"
+#include "design/signalline.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

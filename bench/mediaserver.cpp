@@ -18,10 +18,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption clips(QStringLiteral("clips"), QStringLiteral("clips to serve"), QStringLiteral("n"),
-                                   QStringLiteral("3"));
-    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("how long each download lasts"),
-                                     QStringLiteral("s"), QStringLiteral("300"));
+    const QCommandLineOption clips(QStringLiteral("clips"), QStringLiteral("clips to serve"), QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("how long each download lasts"), QStringLiteral("s"),
+                                     QStringLiteral("300"));
     parser.addOptions({clips, seconds});
     parser.process(app);
 

@@ -3,11 +3,11 @@
 // over the measured span, with the backend the application would choose.
 #include "base/paths.h"
 #include "design/rendering.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/downloadrun.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
@@ -23,11 +23,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -80,12 +79,12 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption items(QStringLiteral("items"), QStringLiteral("items in the queue"), QStringLiteral("n"),
                                    QStringLiteral("1000"));
-    const QCommandLineOption active(QStringLiteral("active"), QStringLiteral("items receiving progress lines"),
-                                    QStringLiteral("n"), QStringLiteral("20"));
-    const QCommandLineOption rate(QStringLiteral("rate"), QStringLiteral("progress lines per second per item"),
-                                  QStringLiteral("n"), QStringLiteral("30"));
-    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("length of the measured span"),
-                                     QStringLiteral("seconds"), QStringLiteral("60"));
+    const QCommandLineOption active(QStringLiteral("active"), QStringLiteral("items receiving progress lines"), QStringLiteral("n"),
+                                    QStringLiteral("20"));
+    const QCommandLineOption rate(QStringLiteral("rate"), QStringLiteral("progress lines per second per item"), QStringLiteral("n"),
+                                  QStringLiteral("30"));
+    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("length of the measured span"), QStringLiteral("seconds"),
+                                     QStringLiteral("60"));
     const QCommandLineOption scroll(QStringLiteral("scroll"), QStringLiteral("scroll through the queue meanwhile"));
     parser.addOptions({items, active, rate, seconds, scroll});
     parser.process(app);
@@ -94,7 +93,8 @@ int main(int argc, char *argv[])
 
     // A throwaway engine folder with no engine: nothing is probed or started.
     QTemporaryDir root;
-    Tools::setLocations({root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}, root.filePath(QStringLiteral("cache"))});
+    Tools::setLocations(
+        {root.filePath(QStringLiteral("support")), {root.filePath(QStringLiteral("none"))}, root.filePath(QStringLiteral("cache"))});
     Settings settings(root.filePath(QStringLiteral("settings.conf")));
     // The application makes its release check in a child; here it would be a host lookup.
     settings.setValue(SettingsKey::checkEngineUpdates, false);
@@ -139,12 +139,15 @@ int main(int argc, char *argv[])
     std::vector<double> frames;
     QElapsedTimer frameClock;
     bool measuring = false;
-    QObject::connect(window, &QQuickWindow::beforeSynchronizing, window, [&] { frameClock.start(); },
-                     Qt::DirectConnection);
-    QObject::connect(window, &QQuickWindow::frameSwapped, window, [&] {
-        if (measuring && frameClock.isValid())
-            frames.push_back(double(frameClock.nsecsElapsed()) / 1e6);
-    }, Qt::DirectConnection);
+    QObject::connect(
+        window, &QQuickWindow::beforeSynchronizing, window, [&] { frameClock.start(); }, Qt::DirectConnection);
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [&] {
+            if (measuring && frameClock.isValid())
+                frames.push_back(double(frameClock.nsecsElapsed()) / 1e6);
+        },
+        Qt::DirectConnection);
 
     // Progress lines as yt-dlp prints them, spread evenly over time.
     const double linesPerSecond = parser.value(rate).toDouble() * double(running.size());
@@ -190,8 +193,7 @@ int main(int argc, char *argv[])
     QElapsedTimer wall;
     QTimer cardCounter;
     cardCounter.setInterval(500);
-    QObject::connect(&cardCounter, &QTimer::timeout, &app,
-                     [&] { maxCards = std::max(maxCards, countCards(window->contentItem())); });
+    QObject::connect(&cardCounter, &QTimer::timeout, &app, [&] { maxCards = std::max(maxCards, countCards(window->contentItem())); });
 
     QTimer::singleShot(2000, &app, [&] {
         queue = findItem(window->contentItem(), QStringLiteral("queue"));
@@ -209,14 +211,13 @@ int main(int argc, char *argv[])
                 measuring = false;
                 const double elapsed = double(wall.nsecsElapsed()) / 1e9;
                 const double cpu = threadCpuSeconds() - cpuStart;
-                const char *backend = window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software
-                    ? "software" : "opengl";
+                const char *backend = window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software ? "software" : "opengl";
                 std::printf("items=%d active=%zu lines/s=%.0f scroll=%s backend=%s (%s) seconds=%.1f "
                             "gui-thread-cpu=%.1f%% frames=%zu (%.1f/s) frame-ms p50=%.2f p99=%.2f max=%.2f "
                             "cards-built(max)=%d\n",
-                            itemCount, running.size(), linesPerSecond, parser.isSet(scroll) ? "yes" : "no",
-                            backend, qPrintable(rendering.reason), elapsed, 100.0 * cpu / elapsed, frames.size(),
-                            double(frames.size()) / elapsed, percentile(frames, 0.5), percentile(frames, 0.99),
+                            itemCount, running.size(), linesPerSecond, parser.isSet(scroll) ? "yes" : "no", backend,
+                            qPrintable(rendering.reason), elapsed, 100.0 * cpu / elapsed, frames.size(), double(frames.size()) / elapsed,
+                            percentile(frames, 0.5), percentile(frames, 0.99),
                             frames.empty() ? 0.0 : *std::max_element(frames.begin(), frames.end()), maxCards);
                 std::fflush(stdout);
                 QCoreApplication::quit();

@@ -45,15 +45,15 @@ int runListFollowing(int argc, char **argv)
     // Tab-separated, for scripts; a title or link holds no tab or line break once simplified.
     for (const FollowedSource &source : *sources) {
         const QString lastCheck = source.lastCheck ? source.lastCheck->toLocalTime().toString(Qt::ISODate) : QStringLiteral("-");
-        printLine(QStringList{source.title.isEmpty() ? QStringLiteral("-") : source.title.simplified(), source.url.simplified(),
-                              lastCheck, FollowingView::stateText(source, false).simplified()}
+        printLine(QStringList{source.title.isEmpty() ? QStringLiteral("-") : source.title.simplified(), source.url.simplified(), lastCheck,
+                              FollowingView::stateText(source, false).simplified()}
                       .join(u'\t'));
     }
     return 0;
 }
 
-int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, const QString &socketPath,
-                        const QStringList &forwarded, int argc, char **argv)
+int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, const QString &socketPath, const QStringList &forwarded,
+                        int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     setUpApplication();

@@ -19,5 +19,5 @@ int runListFollowing(int argc, char **argv);
 // now on, for the next start to read, under the single-instance lock at `socketPath`, so
 // that no instance saves the file meanwhile. An instance that holds the lock and refused
 // the hand-over keeps it: nothing is written and the exit code is not 0.
-int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, const QString &socketPath,
-                        const QStringList &forwarded, int argc, char **argv);
+int storeFollowRequests(const QStringList &links, std::optional<Quality> quality, const QString &socketPath, const QStringList &forwarded,
+                        int argc, char **argv);

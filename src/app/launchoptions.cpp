@@ -17,10 +17,15 @@ struct ToolkitOption
     bool takesValue;
 };
 constexpr ToolkitOption kToolkitOptions[] = {
-    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qmljsdebugger", true}, {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true},
-    {"session", true}, {"display", true}, {"name", true}, {"style", true}, {"stylesheet", true},
-    {"reverse", false}, {"widgetcount", false}, {"nograb", false}, {"dograb", false}, {"sync", false},
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"qmljsdebugger", true}, {"qwindowgeometry", true},
+    {"qwindowicon", true},   {"qwindowtitle", true},
+    {"session", true},       {"display", true},
+    {"name", true},          {"style", true},
+    {"stylesheet", true},    {"reverse", false},
+    {"widgetcount", false},  {"nograb", false},
+    {"dograb", false},       {"sync", false},
 };
 
 // The options a user can give, each with what it does. A new option is a member here,
@@ -38,16 +43,17 @@ struct LaunchParser
 
     QCommandLineOption background{QStringLiteral("background"),
                                   L(QStringLiteral("Inicia sem janela, na bandeja; os downloads e as fontes seguidas continuam."))};
-    QCommandLineOption follow{QStringLiteral("follow"),
-                              L(QStringLiteral("Segue um canal, playlist ou feed a partir de agora; com o Vireloom fechado, fica para a próxima vez que ele abrir.")),
-                              QStringLiteral("url")};
+    QCommandLineOption
+        follow{QStringLiteral("follow"),
+               L(QStringLiteral(
+                   "Segue um canal, playlist ou feed a partir de agora; com o Vireloom fechado, fica para a próxima vez que ele abrir.")),
+               QStringLiteral("url")};
     QCommandLineOption quality{QStringLiteral("quality"),
                                L(QStringLiteral("A qualidade dos downloads de --follow: best, p2160, p1440, p1080, p720, p480, mp3 ou m4a.")),
                                QStringLiteral("quality")};
     QCommandLineOption checkFollowing{QStringLiteral("check-following"),
                                       L(QStringLiteral("O Vireloom aberto verifica agora todas as fontes seguidas."))};
-    QCommandLineOption listFollowing{QStringLiteral("list-following"),
-                                     L(QStringLiteral("Mostra as fontes seguidas, uma por linha, e sai."))};
+    QCommandLineOption listFollowing{QStringLiteral("list-following"), L(QStringLiteral("Mostra as fontes seguidas, uma por linha, e sai."))};
 
     // Not for users: the application runs itself with it to look for a new engine release.
     QCommandLineOption checkRelease{QStringLiteral("check-release"), QString(), QStringLiteral("address")};
@@ -74,7 +80,8 @@ struct LaunchParser
             parser.addOption(option);
         }
         parser.addPositionalArgument(L(QStringLiteral("endereço")),
-                                     L(QStringLiteral("Endereços vireloom: ou links para baixar; com o Vireloom já aberto, vão para a janela dele.")));
+                                     L(QStringLiteral(
+                                         "Endereços vireloom: ou links para baixar; com o Vireloom já aberto, vão para a janela dele.")));
     }
 
     QString usage() const

@@ -13,8 +13,8 @@
 struct LaunchOptions
 {
     enum class Action {
-        Run,   // open the window, or hand the addresses to the running instance
-        Exit,  // print `message` and end with `exitCode`
+        Run, // open the window, or hand the addresses to the running instance
+        Exit, // print `message` and end with `exitCode`
         UpdateEngine, // install what is missing and update yt-dlp, without a window
         EngineStatus, // print the engine's programs and versions, without a window
         CheckRelease, // the application's own child: where `releaseAddress` leads

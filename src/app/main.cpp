@@ -1,27 +1,27 @@
 #include "app/enginecommands.h"
+#include "app/followingcommands.h"
 #include "app/launchoptions.h"
+#include "app/logging.h"
 #include "app/trayicon.h"
 #include "base/paths.h"
 #include "base/terminal.h"
 #include "design/motion.h"
 #include "design/rendering.h"
-#include "app/followingcommands.h"
-#include "root/downloader.h"
-#include "following/following.h"
-#include "platform/autostart.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
+#include "following/following.h"
 #include "i18n/i18n.h"
 #include "installer/freshnessmonitor.h"
 #include "intake/linkintake.h"
+#include "platform/autostart.h"
 #include "platform/desktopnotifications.h"
 #include "platform/linuxdesktop.h"
 #include "platform/singleinstance.h"
 #include "platform/systemclipboard.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "ui/mainwindow.h"
 #include "ui/shell.h"
-#include "app/logging.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -36,8 +36,8 @@
 #include <QTimer>
 
 #include <csignal>
-#include <memory>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -108,7 +108,8 @@ void closeWithoutTray(QQuickWindow *window, Shell &shell)
         if (shell.runningDownloads() > 0 && !*noticeGiven) {
             *noticeGiven = true;
             DesktopNotifications::notify(QStringLiteral("Vireloom"),
-                                         L(QStringLiteral("O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.")));
+                                         L(QStringLiteral(
+                                             "O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.")));
         }
         quitIfIdle();
     });

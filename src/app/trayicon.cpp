@@ -1,10 +1,10 @@
 #include "trayicon.h"
 
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "ui/shell.h"
 
 #include <QGuiApplication>

@@ -17,8 +17,12 @@ QProcessEnvironment env()
 QProcessEnvironment envFrom(const QProcessEnvironment &base, const QString &engineDir)
 {
     QProcessEnvironment environment = base;
-    const QStringList path{engineDir,        QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin"),
-                           QStringLiteral("/bin"), QStringLiteral("/usr/sbin"),   QStringLiteral("/sbin")};
+    const QStringList path{engineDir,
+                           QStringLiteral("/usr/local/bin"),
+                           QStringLiteral("/usr/bin"),
+                           QStringLiteral("/bin"),
+                           QStringLiteral("/usr/sbin"),
+                           QStringLiteral("/sbin")};
     environment.insert(QStringLiteral("PATH"), path.join(u':'));
     environment.insert(QStringLiteral("PYTHONIOENCODING"), QStringLiteral("utf-8"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
@@ -33,8 +37,8 @@ void prepareEngineProcess(QProcess &process)
 
 RunResult run(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env)
 {
-    Q_ASSERT_X(!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread(),
-               "Tools::run", "blocks: call it from a worker thread");
+    Q_ASSERT_X(!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread(), "Tools::run",
+               "blocks: call it from a worker thread");
 
     QProcess process;
     process.setProgram(path);

@@ -38,8 +38,7 @@ inline constexpr QLatin1StringView kIgnoreConfig("--ignore-config");
 // Runs a tool to completion, draining both of its output streams at once. It blocks,
 // so it belongs on a worker thread; the GUI thread uses ToolRun. Throws VireloomError
 // when the program cannot be started.
-RunResult run(const QString &path, const QStringList &args,
-              const std::optional<QProcessEnvironment> &env = std::nullopt);
+RunResult run(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env = std::nullopt);
 
 } // namespace Tools
 

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

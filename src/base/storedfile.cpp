@@ -52,9 +52,8 @@ bool save(const QString &path, const QByteArray &content, const QLoggingCategory
     // the disk cuts short (full, or past a size limit) must not be committed: that would
     // replace the whole old file with the start of the new one. The flush is asked for
     // here because commit() goes ahead when only its own final flush falls short.
-    const bool written = file.open(QIODevice::WriteOnly)
-        && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) && file.write(content) == content.size()
-        && file.flush();
+    const bool written = file.open(QIODevice::WriteOnly) && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+                         && file.write(content) == content.size() && file.flush();
     if (!written || !file.commit()) {
         qCWarning(log) << what << "not saved:" << file.errorString();
         return false;

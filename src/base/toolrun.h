@@ -22,8 +22,7 @@ public:
     explicit ToolRun(QObject *parent = nullptr);
     ~ToolRun() override;
 
-    void start(const QString &path, const QStringList &args,
-               const std::optional<QProcessEnvironment> &env = std::nullopt);
+    void start(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env = std::nullopt);
     void stop();
     bool isRunning() const;
 

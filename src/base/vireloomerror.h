@@ -19,7 +19,6 @@ protected:
     explicit VireloomError(const QString &text);
 
 private:
-
     QString m_text;
     QByteArray m_utf8;
 };

@@ -1,8 +1,8 @@
 #include "appbackground.h"
 
 #include "artworkitem.h"
-#include "starfield.h"
 #include "designsystem.h"
+#include "starfield.h"
 
 #include <QQuickWindow>
 #include <QSGRectangleNode>
@@ -34,7 +34,9 @@ double dither(int x, int y)
 
 } // namespace
 
-AppBackground::AppBackground(QQuickItem *parent) : QQuickItem(parent), m_starfield(new Starfield(this))
+AppBackground::AppBackground(QQuickItem *parent)
+    : QQuickItem(parent)
+    , m_starfield(new Starfield(this))
 {
     setFlag(ItemHasContents);
     m_starfield->setOpacity(0.7);

@@ -30,7 +30,9 @@ QEasingCurve easeOutCurve()
     return curve;
 }
 
-AppearAttached::AppearAttached(QObject *target) : QObject(target), m_item(qobject_cast<QQuickItem *>(target))
+AppearAttached::AppearAttached(QObject *target)
+    : QObject(target)
+    , m_item(qobject_cast<QQuickItem *>(target))
 {
     if (!m_item) {
         qCWarning(lcDesign) << "Appear works on visual items only, not on" << target;

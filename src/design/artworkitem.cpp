@@ -8,7 +8,9 @@
 
 #include <cmath>
 
-ArtworkItem::ArtworkItem(QQuickItem *parent) : QQuickItem(parent), m_time(artworkTime())
+ArtworkItem::ArtworkItem(QQuickItem *parent)
+    : QQuickItem(parent)
+    , m_time(artworkTime())
 {
     setFlag(ItemHasContents);
 }
@@ -115,7 +117,9 @@ void TextureOwnerNode::adoptTexture(QSGTexture *texture)
         m_texture.reset(texture);
 }
 
-PictureNode::PictureNode(QQuickWindow *window) : m_window(window), m_image(window->createImageNode())
+PictureNode::PictureNode(QQuickWindow *window)
+    : m_window(window)
+    , m_image(window->createImageNode())
 {
     m_image->setOwnsTexture(false);
     m_image->setFiltering(QSGTexture::Linear);
@@ -132,8 +136,8 @@ PictureNode *PictureNode::reuse(QSGNode *oldNode, QQuickWindow *window)
 void PictureNode::show(const QImage &image, const QRectF &rect, Transparency transparency)
 {
     // An opaque picture lets the software renderer skip whatever lies beneath it.
-    QSGTexture *texture = m_window->createTextureFromImage(
-        image, transparency == Opaque ? QQuickWindow::CreateTextureOptions() : QQuickWindow::TextureHasAlphaChannel);
+    QSGTexture *texture = m_window->createTextureFromImage(image, transparency == Opaque ? QQuickWindow::CreateTextureOptions()
+                                                                                         : QQuickWindow::TextureHasAlphaChannel);
     m_image->setTexture(texture);
     adoptTexture(texture);
     m_image->setRect(rect);

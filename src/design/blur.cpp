@@ -45,9 +45,7 @@ void boxLine(const std::uint32_t *src, int srcStep, std::uint32_t *dst, int dstS
         g -= (p >> 8) & 0xFF;
         b -= p & 0xFF;
     };
-    auto out = [&](std::uint32_t sum) {
-        return std::uint32_t((std::uint64_t(sum) * scale + (std::uint64_t(1) << 31)) >> 32);
-    };
+    auto out = [&](std::uint32_t sum) { return std::uint32_t((std::uint64_t(sum) * scale + (std::uint64_t(1) << 31)) >> 32); };
     for (int i = 0; i < std::min(radius, count); ++i)
         add(src[i * srcStep]);
     for (int i = 0; i < count; ++i) {
@@ -58,7 +56,7 @@ void boxLine(const std::uint32_t *src, int srcStep, std::uint32_t *dst, int dstS
         if (leave >= 0)
             remove(src[leave * srcStep]);
         dst[i * dstStep] = (std::min<std::uint32_t>(out(a), 255) << 24) | (std::min<std::uint32_t>(out(r), 255) << 16)
-                        | (std::min<std::uint32_t>(out(g), 255) << 8) | std::min<std::uint32_t>(out(b), 255);
+                           | (std::min<std::uint32_t>(out(g), 255) << 8) | std::min<std::uint32_t>(out(b), 255);
     }
 }
 

@@ -87,7 +87,10 @@ double meterShownFraction(double fraction)
     return std::min(fraction, 1.0);
 }
 
-DesignSystem::DesignSystem(QObject *parent) : QObject(parent) {}
+DesignSystem::DesignSystem(QObject *parent)
+    : QObject(parent)
+{
+}
 
 QString DesignSystem::iconFamily() const
 {

@@ -31,10 +31,12 @@ QVariant unwrap(QVariant value)
 
 } // namespace
 
-DesktopMotionPreference::DesktopMotionPreference(QObject *parent) : QObject(parent) {}
+DesktopMotionPreference::DesktopMotionPreference(QObject *parent)
+    : QObject(parent)
+{
+}
 
-std::optional<bool> DesktopMotionPreference::reducedFromSetting(const QString &group, const QString &key,
-                                                                const QVariant &value)
+std::optional<bool> DesktopMotionPreference::reducedFromSetting(const QString &group, const QString &key, const QVariant &value)
 {
     const QVariant plain = unwrap(value);
     // reduced-motion: 0 no preference, 1 reduce.

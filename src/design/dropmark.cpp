@@ -1,8 +1,8 @@
 #include "dropmark.h"
 
 #include "blur.h"
-#include "frameclock.h"
 #include "designsystem.h"
+#include "frameclock.h"
 
 #include <QPainter>
 #include <QQuickWindow>
@@ -31,8 +31,7 @@ QPolygonF ringArc(QPointF center, double rx, double ry, double from, double to, 
     return arc;
 }
 
-void strokePolyline(QPainter &painter, const QPolygonF &line, const QBrush &brush, double width,
-                    Qt::PenCapStyle cap = Qt::FlatCap)
+void strokePolyline(QPainter &painter, const QPolygonF &line, const QBrush &brush, double width, Qt::PenCapStyle cap = Qt::FlatCap)
 {
     painter.setPen(QPen(brush, width, Qt::SolidLine, cap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
@@ -48,7 +47,8 @@ void strokeClosed(QPainter &painter, const QPolygonF &outline, const QBrush &bru
 
 } // namespace
 
-DropMark::DropMark(QQuickItem *parent) : ArtworkItem(parent)
+DropMark::DropMark(QQuickItem *parent)
+    : ArtworkItem(parent)
 {
     setImplicitSize(m_size, m_size);
 }
@@ -242,7 +242,6 @@ QSGNode *DropMark::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     // A still mark is always drawn at t = 0, so it never changes.
     const double t = m_style.animated ? frameTime() : 0.0;
     const Style style = m_style;
-    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t, style); }),
-               QRectF(QPointF(0, 0), canvas));
+    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t, style); }), QRectF(QPointF(0, 0), canvas));
     return node;
 }

@@ -95,7 +95,9 @@ void FocusInView::reveal(QQuickItem *item)
     }
 }
 
-FocusReturnAttached::FocusReturnAttached(QObject *popup) : QObject(popup), m_popup(popup)
+FocusReturnAttached::FocusReturnAttached(QObject *popup)
+    : QObject(popup)
+    , m_popup(popup)
 {
     const QMetaObject *meta = popup->metaObject();
     if (meta->indexOfSignal("aboutToShow()") < 0 || meta->indexOfSignal("closed()") < 0) {

@@ -35,7 +35,9 @@ FrameClock *FrameClock::forWindow(QQuickWindow *window)
     return new FrameClock(window);
 }
 
-FrameClock::FrameClock(QQuickWindow *window) : QObject(window), m_window(window)
+FrameClock::FrameClock(QQuickWindow *window)
+    : QObject(window)
+    , m_window(window)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
@@ -150,8 +152,7 @@ int FrameClock::sharedRate(int needed)
 void FrameClock::attach(ArtworkItem *item, int framesPerSecond)
 {
     const double interval = 1.0 / std::max(framesPerSecond, 1);
-    auto found = std::find_if(m_subscribers.begin(), m_subscribers.end(),
-                              [item](const Subscriber &s) { return s.item == item; });
+    auto found = std::find_if(m_subscribers.begin(), m_subscribers.end(), [item](const Subscriber &s) { return s.item == item; });
     if (found != m_subscribers.end()) {
         found->interval = interval;
     } else {
@@ -170,8 +171,7 @@ void FrameClock::detach(ArtworkItem *item)
 
 bool FrameClock::isAttached(const ArtworkItem *item) const
 {
-    return std::any_of(m_subscribers.begin(), m_subscribers.end(),
-                       [item](const Subscriber &s) { return s.item == item; });
+    return std::any_of(m_subscribers.begin(), m_subscribers.end(), [item](const Subscriber &s) { return s.item == item; });
 }
 
 void FrameClock::reconsider()
@@ -179,8 +179,7 @@ void FrameClock::reconsider()
     const bool ticking = !m_subscribers.empty() && isWindowShowing() && !isResting();
     if (ticking != m_ticking) {
         m_ticking = ticking;
-        qCDebug(lcDesign) << "frame clock of" << m_window << (ticking ? "starts" : "stops") << "with"
-                          << m_subscribers.size() << "drawings";
+        qCDebug(lcDesign) << "frame clock of" << m_window << (ticking ? "starts" : "stops") << "with" << m_subscribers.size() << "drawings";
         if (ticking) {
             // The drawings may have rested for a long time: show the present at once.
             const double now = artworkTime();

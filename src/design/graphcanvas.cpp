@@ -13,9 +13,9 @@ Rgba Rgba::fromColor(const QColor &color, double opacity)
 }
 
 GraphCanvas::GraphCanvas(const QRectF &area, double scale)
-    : m_area(area),
-      m_scale(scale),
-      m_image(std::max(1, int(std::ceil(area.width() * scale))), std::max(1, int(std::ceil(area.height() * scale))),
+    : m_area(area)
+    , m_scale(scale)
+    , m_image(std::max(1, int(std::ceil(area.width() * scale))), std::max(1, int(std::ceil(area.height() * scale))),
               QImage::Format_ARGB32_Premultiplied)
 {
     m_image.setDevicePixelRatio(scale);

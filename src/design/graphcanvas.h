@@ -50,10 +50,7 @@ public:
 
     // How far across the curve stroke() and blurredStroke() touch pixels, in points.
     static double strokeReach(double width, double scale) { return width / 2 + 1 / scale; }
-    static double blurredStrokeReach(double width, double sigma)
-    {
-        return double(blurProfile(width, sigma).size()) / profileSteps;
-    }
+    static double blurredStrokeReach(double width, double sigma) { return double(blurProfile(width, sigma).size()) / profileSteps; }
 
     // A line of `width` along the graph, between its first and last point; shade(x) gives
     // the colour at each x.
@@ -113,10 +110,7 @@ private:
         const std::uint32_t below = *pixel;
         *pixel = below ? source + byteMul(below, 255 - alpha) : source;
     }
-    static std::uint32_t toCoverage(double fraction)
-    {
-        return std::uint32_t(std::clamp(fraction, 0.0, 1.0) * 255 + 0.5);
-    }
+    static std::uint32_t toCoverage(double fraction) { return std::uint32_t(std::clamp(fraction, 0.0, 1.0) * 255 + 0.5); }
     std::uint32_t *row(int r) const { return m_bits + std::ptrdiff_t(r) * m_stride; }
     int firstColumn(double x) const;
     int lastColumn(double x) const;

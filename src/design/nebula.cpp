@@ -1,8 +1,8 @@
 #include "nebula.h"
 
 #include "blur.h"
-#include "frameclock.h"
 #include "designsystem.h"
+#include "frameclock.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -38,7 +38,10 @@ void clipToRoundedRect(QPainter &painter, QSizeF size, double radius)
 
 } // namespace
 
-Nebula::Nebula(QQuickItem *parent) : ArtworkItem(parent) {}
+Nebula::Nebula(QQuickItem *parent)
+    : ArtworkItem(parent)
+{
+}
 
 void Nebula::setDensity(double density)
 {

@@ -11,8 +11,8 @@
 
 bool isSoftwareRasterizer(const QString &glRenderer)
 {
-    static const char *const cpuRenderers[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer", "swiftshader",
-                                               "lavapipe", "gdi generic", "microsoft basic render"};
+    static const char *const cpuRenderers[] = {"llvmpipe",    "softpipe", "swrast",      "software rasterizer",
+                                               "swiftshader", "lavapipe", "gdi generic", "microsoft basic render"};
     const QString renderer = glRenderer.toLower();
     for (const char *name : cpuRenderers) {
         if (renderer.contains(QLatin1String(name)))
@@ -58,8 +58,8 @@ RenderingChoice chooseSceneGraphBackend()
     RenderingChoice choice{RenderingChoice::Hardware, {}};
     if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QSG_RHI_BACKEND")) {
         choice.reason = QStringLiteral("chosen by the environment");
-        choice.backend = QQuickWindow::graphicsApi() == QSGRendererInterface::Software ? RenderingChoice::Software
-                                                                                       : RenderingChoice::Hardware;
+        choice.backend =
+            QQuickWindow::graphicsApi() == QSGRendererInterface::Software ? RenderingChoice::Software : RenderingChoice::Hardware;
     } else if (!hasRenderNode()) {
         choice = {RenderingChoice::Software, QStringLiteral("no GPU render node")};
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
@@ -75,7 +75,6 @@ RenderingChoice chooseSceneGraphBackend()
         if (choice.backend == RenderingChoice::Software)
             QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     }
-    qCInfo(lcDesign) << "scene graph:" << (choice.backend == RenderingChoice::Software ? "software" : "hardware") << "-"
-                     << choice.reason;
+    qCInfo(lcDesign) << "scene graph:" << (choice.backend == RenderingChoice::Software ? "software" : "hardware") << "-" << choice.reason;
     return choice;
 }

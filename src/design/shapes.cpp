@@ -9,13 +9,13 @@
 #include <QQuickWindow>
 #include <QSGImageNode>
 
-#include <array>
-
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <deque>
 
-StillPictureItem::StillPictureItem(QQuickItem *parent) : QQuickItem(parent)
+StillPictureItem::StillPictureItem(QQuickItem *parent)
+    : QQuickItem(parent)
 {
     setFlag(ItemHasContents);
 }
@@ -58,7 +58,10 @@ QSGNode *StillPictureItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData
     return node;
 }
 
-SoftShadow::SoftShadow(QQuickItem *parent) : StillPictureItem(parent) {}
+SoftShadow::SoftShadow(QQuickItem *parent)
+    : StillPictureItem(parent)
+{
+}
 
 void SoftShadow::setRadius(double radius)
 {
@@ -220,10 +223,8 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column, piece = piece->nextSibling()) {
             auto *image = static_cast<QSGImageNode *>(piece);
-            const QRectF source(QPointF(across.source[column], down.source[row]),
-                                QPointF(across.source[column + 1], down.source[row + 1]));
-            const QRectF target(QPointF(across.target[column], down.target[row]),
-                                QPointF(across.target[column + 1], down.target[row + 1]));
+            const QRectF source(QPointF(across.source[column], down.source[row]), QPointF(across.source[column + 1], down.source[row + 1]));
+            const QRectF target(QPointF(across.target[column], down.target[row]), QPointF(across.target[column + 1], down.target[row + 1]));
             if (image->sourceRect() != source)
                 image->setSourceRect(source);
             if (image->rect() != target)
@@ -233,7 +234,10 @@ QSGNode *SoftShadow::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     return root;
 }
 
-GradientOutline::GradientOutline(QQuickItem *parent) : StillPictureItem(parent) {}
+GradientOutline::GradientOutline(QQuickItem *parent)
+    : StillPictureItem(parent)
+{
+}
 
 void GradientOutline::setRadius(double radius)
 {

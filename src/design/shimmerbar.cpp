@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-ShimmerBar::ShimmerBar(QQuickItem *parent) : ArtworkItem(parent)
+ShimmerBar::ShimmerBar(QQuickItem *parent)
+    : ArtworkItem(parent)
 {
     setImplicitHeight(6);
 }
@@ -49,7 +50,6 @@ QSGNode *ShimmerBar::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     auto *node = PictureNode::reuse(oldNode, window());
     const QSizeF canvas = size();
     const double t = frameTime();
-    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t); }),
-               QRectF(QPointF(0, 0), canvas));
+    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t); }), QRectF(QPointF(0, 0), canvas));
     return node;
 }

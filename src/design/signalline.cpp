@@ -1,16 +1,16 @@
 #include "signalline.h"
 
-#include "graphcanvas.h"
 #include "designsystem.h"
+#include "graphcanvas.h"
 
 #include <QPainter>
 #include <QQuickWindow>
 
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -24,7 +24,8 @@ double envelope(double x, double power)
 
 } // namespace
 
-SignalLine::SignalLine(QQuickItem *parent) : ArtworkItem(parent)
+SignalLine::SignalLine(QQuickItem *parent)
+    : ArtworkItem(parent)
 {
     m_style.color = DS::primary;
 }
@@ -74,7 +75,9 @@ double SignalLine::y(double x, double t, double mid, double amp, int layer)
 SignalLine::Wave::Wave(double t)
     // t counts seconds since 2001, so 2.2t is a huge angle that the sine would reduce
     // the slow way for every point; reduce each time term once, exactly, per frame.
-    : m_a(std::fmod(2.2 * t, 2 * pi)), m_b(std::fmod(3.4 * t, 2 * pi)), m_c(std::fmod(0.9 * t, 2 * pi))
+    : m_a(std::fmod(2.2 * t, 2 * pi))
+    , m_b(std::fmod(3.4 * t, 2 * pi))
+    , m_c(std::fmod(0.9 * t, 2 * pi))
 {
 }
 
@@ -82,8 +85,8 @@ double SignalLine::Wave::y(double x, double mid, double amp, int layer) const
 {
     const double ph = 1.9 * layer;
     const double f = 1 + 0.18 * layer;
-    const double wave = 0.55 * std::sin(ph + m_a + 11 * x * f) + 0.28 * std::sin(0.7 * ph + 23 * x * f - m_b)
-                        + 0.17 * std::sin(5 * x + m_c + ph);
+    const double wave =
+        0.55 * std::sin(ph + m_a + 11 * x * f) + 0.28 * std::sin(0.7 * ph + 23 * x * f - m_b) + 0.17 * std::sin(5 * x + m_c + ph);
     return mid + amp * wave * envelope(x, 1.4);
 }
 
@@ -169,8 +172,7 @@ QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr,
         const auto &[u0, c0] = mainStops[i - 1];
         const auto &[u1, c1] = mainStops[i];
         const float f = float((u - u0) / (u1 - u0));
-        return Rgba{c0.r + f * (c1.r - c0.r), c0.g + f * (c1.g - c0.g), c0.b + f * (c1.b - c0.b),
-                    c0.a + f * (c1.a - c0.a)};
+        return Rgba{c0.r + f * (c1.r - c0.r), c0.g + f * (c1.g - c0.g), c0.b + f * (c1.b - c0.b), c0.a + f * (c1.a - c0.a)};
     };
 
     // The dots: each a trail of fading discs behind a head with a halo, on the main wave.
@@ -193,8 +195,7 @@ QImage SignalLine::render(QSizeF size, double t, const Style &style, double dpr,
             if (xk <= 0)
                 continue;
             const double fadeK = 1 - k / 11.0;
-            discs.push_back({QPointF(w * xk, wave.y(xk, mid, amp, 0)), 1.8 * fadeK + 0.6,
-                             glow * float(e * fadeK * fadeK * 0.45), false});
+            discs.push_back({QPointF(w * xk, wave.y(xk, mid, amp, 0)), 1.8 * fadeK + 0.6, glow * float(e * fadeK * fadeK * 0.45), false});
         }
         const QPointF head(w * x, wave.y(x, mid, amp, 0));
         discs.push_back({head, haloRadius, glow * (e * 0.5f), true});

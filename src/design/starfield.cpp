@@ -26,7 +26,8 @@ public:
 } // namespace
 
 Starfield::Starfield(QQuickItem *parent)
-    : ArtworkItem(parent), m_stars(makeStars(*QRandomGenerator::global()))
+    : ArtworkItem(parent)
+    , m_stars(makeStars(*QRandomGenerator::global()))
 {
 }
 
@@ -128,8 +129,7 @@ QSGNode *Starfield::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
             const QPoint origin(int(std::floor(center.x() - radius)) - 1, int(std::floor(center.y() - radius)) - 1);
             const QPoint sheetOrigin(int(i % columns) * cell, int(i / columns) * cell);
             painter.drawEllipse(center - QPointF(origin) + QPointF(sheetOrigin), radius, radius);
-            places.emplace_back(QRectF(QPointF(origin) / dpr, QSizeF(cell, cell) / dpr),
-                                QRectF(QPointF(sheetOrigin), QSizeF(cell, cell)));
+            places.emplace_back(QRectF(QPointF(origin) / dpr, QSizeF(cell, cell) / dpr), QRectF(QPointF(sheetOrigin), QSizeF(cell, cell)));
         }
         painter.end();
 
@@ -161,8 +161,7 @@ QSGNode *Starfield::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     const auto shooting = shootingStar(t, canvas, m_brightness);
     if (shooting) {
         // Only the streak's own bounding box is drawn, with room for the line's width.
-        const QRectF bounds = QRectF(shooting->tail, shooting->head).normalized().adjusted(-2, -2, 2, 2)
-                              & QRectF(QPointF(0, 0), canvas);
+        const QRectF bounds = QRectF(shooting->tail, shooting->head).normalized().adjusted(-2, -2, 2, 2) & QRectF(QPointF(0, 0), canvas);
         const bool added = !root->shooting;
         if (added)
             root->shooting = new PictureNode(window());

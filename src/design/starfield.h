@@ -9,9 +9,9 @@
 
 struct StarPoint
 {
-    double x;     // fraction of the width
-    double y;     // fraction of the height
-    double r;     // radius in points
+    double x; // fraction of the width
+    double y; // fraction of the height
+    double r; // radius in points
     double phase; // radians
     double speed; // radians per second
 };

@@ -24,16 +24,18 @@ QStringList formatGroup(Quality quality, bool withFFmpeg)
     if (quality == Quality::mp3) {
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b")};
-        return QStringList{QStringLiteral("-f"), QStringLiteral("ba/b"), QStringLiteral("-x"), QStringLiteral("--audio-format"),
-                           QStringLiteral("mp3"), QStringLiteral("--audio-quality"), QStringLiteral("0")}
-             + keep;
+        return QStringList{QStringLiteral("-f"),  QStringLiteral("ba/b"),
+                           QStringLiteral("-x"),  QStringLiteral("--audio-format"),
+                           QStringLiteral("mp3"), QStringLiteral("--audio-quality"),
+                           QStringLiteral("0")}
+               + keep;
     }
     if (quality == Quality::m4a) {
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b")};
-        return QStringList{QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b"), QStringLiteral("-x"),
-                           QStringLiteral("--audio-format"), QStringLiteral("m4a")}
-             + keep;
+        return QStringList{QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b"), QStringLiteral("-x"), QStringLiteral("--audio-format"),
+                           QStringLiteral("m4a")}
+               + keep;
     }
     if (const auto height = quality.height()) {
         const QString n = QString::number(*height);
@@ -68,8 +70,7 @@ QStringList listedTitleArgs(const DownloadRequest &request)
         return {};
     QString replacement = *request.options.listedTitle;
     replacement.replace(u'\\', QStringLiteral("\\\\"));
-    return {QStringLiteral("--replace-in-metadata"), QStringLiteral("title"),
-            u'^' + QRegularExpression::escape(bare) + u'$', replacement};
+    return {QStringLiteral("--replace-in-metadata"), QStringLiteral("title"), u'^' + QRegularExpression::escape(bare) + u'$', replacement};
 }
 
 QStringList optionArgs(const DownloadRequest &request, const Settings &settings, bool withFFmpeg)
@@ -98,7 +99,7 @@ QStringList optionArgs(const DownloadRequest &request, const Settings &settings,
             args << QStringLiteral("--split-chapters");
         if (options.sponsorBlock != DownloadOptions::SponsorBlock::off) {
             args << (options.sponsorBlock == DownloadOptions::SponsorBlock::mark ? QStringLiteral("--sponsorblock-mark")
-                                                                                   : QStringLiteral("--sponsorblock-remove"))
+                                                                                 : QStringLiteral("--sponsorblock-remove"))
                  << options.sponsorCategories.join(u',');
         }
     }
@@ -119,7 +120,7 @@ QString outputTemplate(const DownloadRequest &request)
     const QString section = options.section ? literal(sectionMark(*options.section)) : QString();
     if (request.playlist)
         return QStringLiteral("%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B") + section
-             + QStringLiteral(".%(ext)s");
+               + QStringLiteral(".%(ext)s");
     if (!request.marks.reuse.isEmpty())
         return literal(request.marks.reuse) + QStringLiteral(".%(ext)s");
     QString name = request.distinctName ? QStringLiteral("%(title).160B [%(id)s]") : QStringLiteral("%(title).180B");
@@ -219,8 +220,7 @@ QByteArray privateConfig(const Settings &settings, const QString &guard)
 QStringList guardedFormats(QStringList formats)
 {
     // A filter after a group applies to every format the group may pick.
-    static const QString httpOnly = QStringLiteral(
-        "[protocol~='^(https?|m3u8(_native)?|http_dash_segments(_generator)?|f4m|ism|mhtml)$']");
+    static const QString httpOnly = QStringLiteral("[protocol~='^(https?|m3u8(_native)?|http_dash_segments(_generator)?|f4m|ism|mhtml)$']");
     for (qsizetype i = 0; i + 1 < formats.size(); ++i) {
         if (formats[i] == u"-f") {
             formats[i + 1] = u'(' + formats[i + 1] + u')' + httpOnly;
@@ -301,8 +301,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         if (settings.boolean(SettingsKey::preferH264))
             args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
         if (options.subtitles.value_or(settings.boolean(SettingsKey::subs))) {
-            args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs")
-                 << options.subLangs.value_or(settings.subLangs())
+            args << QStringLiteral("--write-subs") << QStringLiteral("--sub-langs") << options.subLangs.value_or(settings.subLangs())
                  << QStringLiteral("--embed-subs");
         }
     }
@@ -315,8 +314,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     args << embedTitleArgs(request);
     if (request.marks.height && request.marks.reuse.isEmpty() && !request.playlist && !options.outputPattern) {
         // Known only once the format is chosen: the field is set then, and only for a height.
-        args << QStringLiteral("--parse-metadata")
-             << QStringLiteral("video: (%(height)sp):^(?P<vireloom_height> \\(\\d+p\\))$");
+        args << QStringLiteral("--parse-metadata") << QStringLiteral("video: (%(height)sp):^(?P<vireloom_height> \\(\\d+p\\))$");
     }
     if (const QStringList fields = OptionCheck::checkOutputPattern(folderTemplate).folderFields; !fields.isEmpty())
         args << QStringLiteral("--replace-in-metadata") << fields.join(u',') << kDotsOnly << QStringLiteral("_");
@@ -351,8 +349,8 @@ bool engineHasNoQuiet(const QString &version)
     return day >= 20240101;
 }
 
-QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile,
-                      const QString &configFile, const QStringList &formats)
+QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile, const QString &configFile,
+                      const QStringList &formats)
 {
     QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
     args << formats;
@@ -394,8 +392,7 @@ NameMarks nameMarks(Quality quality, const DownloadOptions &options, const QList
         const QString stem = info.path() == u"." ? info.completeBaseName() : info.path() + u'/' + info.completeBaseName();
         if (file.quality == quality) {
             const bool sameCut = options.section ? stem.endsWith(sectionMark(*options.section)) : !cutOrCopy.match(stem).hasMatch();
-            if (options.copy == 0 && marks.reuse.isEmpty() && sameCut)
-            {
+            if (options.copy == 0 && marks.reuse.isEmpty() && sameCut) {
                 marks.reuse = stem;
                 marks.reusedFile = file.path;
             }

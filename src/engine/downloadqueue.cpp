@@ -6,6 +6,7 @@
 #include "engine/commandline.h"
 #include "engine/desktop.h"
 #include "engine/downloadrun.h"
+#include "engine/downloadwindow.h"
 #include "engine/enginesetup.h"
 #include "engine/failuremessages.h"
 #include "engine/guardproxy.h"
@@ -14,7 +15,6 @@
 #include "engine/probes.h"
 #include "engine/runend.h"
 #include "engine/runfiles.h"
-#include "engine/downloadwindow.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "installer/install.h"
@@ -72,8 +72,7 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, const Hist
     });
 }
 
-void DownloadQueue::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options,
-                        bool guarded)
+void DownloadQueue::add(const QString &text, std::optional<Quality> quality, bool playlist, const DownloadOptions &options, bool guarded)
 {
     const QStringList links = ::extractURLs(text);
     for (const QString &link : links)
@@ -326,7 +325,7 @@ void DownloadQueue::start(DownloadItem *item)
     const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ') + (fromProbedInfo ? QStringLiteral(" # ") + item->url() : QString())});
 
-    const DownloadRun::Reading reading = fromProbedInfo    ? DownloadRun::Reading::fromProbe
+    const DownloadRun::Reading reading = fromProbedInfo     ? DownloadRun::Reading::fromProbe
                                          : item->pageRead() ? DownloadRun::Reading::before
                                                             : DownloadRun::Reading::byItself;
     auto *run = new DownloadRun(item, output, reading, this);
@@ -372,9 +371,8 @@ bool DownloadQueue::fileOfAnotherLink(const DownloadItem &item) const
             return true;
     }
     const QList<HistoryEntry> &entries = m_history->entries();
-    return std::any_of(entries.begin(), entries.end(), [&](const HistoryEntry &entry) {
-        return entry.url != item.url() && entry.file && files.contains(*entry.file);
-    });
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const HistoryEntry &entry) { return entry.url != item.url() && entry.file && files.contains(*entry.file); });
 }
 
 QList<FileOfLink> DownloadQueue::filesOfLink(const QString &url) const
@@ -545,8 +543,8 @@ void DownloadQueue::announceFinished(const QString &title)
             const QStringList titles = std::exchange(m_finishedTitles, {});
             if (!m_desktop || titles.isEmpty())
                 return;
-            m_desktop->notifyFinished(titles.size() == 1 ? titles.first()
-                                                         : LP(titles.size(), QStringLiteral("%ld download concluído|%ld downloads concluídos")));
+            m_desktop->notifyFinished(
+                titles.size() == 1 ? titles.first() : LP(titles.size(), QStringLiteral("%ld download concluído|%ld downloads concluídos")));
         });
     }
     m_announceTimer->start();
@@ -689,8 +687,8 @@ QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &to
     request.unread = readsLinkItself(item);
     request.distinctName = item.distinctName() && !request.playlist;
     if (!request.playlist)
-        request.marks = nameMarks(item.quality(), item.options(), filesOfLink(item.url()),
-                                  item.options().folder.value_or(m_settings->folder()));
+        request.marks =
+            nameMarks(item.quality(), item.options(), filesOfLink(item.url()), item.options().folder.value_or(m_settings->folder()));
     return ::buildArgs(request, *m_settings, m_engine->ffmpegPath());
 }
 
@@ -706,4 +704,3 @@ bool DownloadQueue::readsLinkItself(const DownloadItem &item) const
 {
     return !item.pageRead();
 }
-

@@ -65,8 +65,8 @@ public:
     // the default-quality setting applies.
     // `guarded`: the text came from outside and the user has not vouched for it (see
     // DownloadItem::guarded()).
-    void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false,
-             const DownloadOptions &options = {}, bool guarded = false);
+    void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false, const DownloadOptions &options = {},
+             bool guarded = false);
     // Adds a followed source's entry, with the source's title and choices; null when `link`
     // is not one web link. An entry is guarded unless the user allowed it into the local network.
     DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,
@@ -131,8 +131,8 @@ private:
     void applyInfo(const QUuid &id, const std::optional<MediaInfo> &info);
     // The runs of items no longer listed go on to their end without them.
     void forgetRemovedItems();
-    DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
-                       const QString &source, bool guarded);
+    DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options, const QString &source,
+                       bool guarded);
     void updateActiveCount();
     void failLaunch(DownloadRun *run, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;

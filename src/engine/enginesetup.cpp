@@ -1,10 +1,10 @@
 #include "enginesetup.h"
 
 #include "base/paths.h"
+#include "base/toolrun.h"
 #include "engine/logging.h"
 #include "installer/engineinstaller.h"
 #include "installer/install.h"
-#include "base/toolrun.h"
 #include "settings/settings.h"
 
 #include <QFileInfo>
@@ -146,8 +146,7 @@ void EngineSetup::refreshPrevious()
         return;
     }
     const QFileInfo kept(*path);
-    const QString stamp = kept.symLinkTarget() + u'|' + kept.lastModified().toString(Qt::ISODateWithMs) + u'|'
-        + QString::number(kept.size());
+    const QString stamp = kept.symLinkTarget() + u'|' + kept.lastModified().toString(Qt::ISODateWithMs) + u'|' + QString::number(kept.size());
     if (stamp == m_previousStamp)
         return;
     m_previousStamp = stamp;

@@ -42,26 +42,26 @@ const std::array<KnownFailure, 19> kKnownFailures{{
      "Não há espaço livre no disco. Libere espaço ou escolha outra pasta em Ajustes ▸ Geral.",
      FailureAction::openSettings},
     {{u"permission denied", u"read-only file system", u"unable to open for writing", u"unable to create directory"},
-     "Não consigo gravar na pasta de download. Escolha outra pasta em Ajustes ▸ Geral.", FailureAction::openSettings},
+     "Não consigo gravar na pasta de download. Escolha outra pasta em Ajustes ▸ Geral.",
+     FailureAction::openSettings},
     {{u"ffmpeg not found", u"ffprobe not found", u"ffmpeg is not installed"},
      "Falta o ffmpeg para juntar ou converter o arquivo. Instale o que falta em Ajustes ▸ Motor.",
      FailureAction::installMissing},
-    {{u"no supported javascript runtime"}, "O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor.",
+    {{u"no supported javascript runtime"},
+     "O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor.",
      FailureAction::installDeno},
     {{u"nsig extraction failed", u"signature extraction failed", u"unable to extract"},
      "O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor.",
      FailureAction::updateEngine},
-    {{u"http error 404", u"http error 410"},
-     "O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link."},
+    {{u"http error 404", u"http error 410"}, "O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link."},
     // A 403 from a page the engine reads only generically is the site's answer, not an
     // engine that fell behind.
     {{u"http error 403"}, "O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você."},
     {{u"http error 5"}, "O site está com problemas no momento (erro do servidor). Tente de novo mais tarde."},
-    {{u"bytes, expected", u"[download] got error", u"incompleteread", u"connection reset by peer",
-      u"remote end closed connection"},
+    {{u"bytes, expected", u"[download] got error", u"incompleteread", u"connection reset by peer", u"remote end closed connection"},
      "A conexão caiu antes do fim do download. “Tentar de novo” continua de onde parou."},
-    {{u"name or service not known", u"no address associated with hostname", u"nodename nor servname provided",
-      u"failed to resolve", u"getaddrinfo failed"},
+    {{u"name or service not known", u"no address associated with hostname", u"nodename nor servname provided", u"failed to resolve",
+      u"getaddrinfo failed"},
      "Site não encontrado: este endereço não existe. Confira o link."},
     {{u"connection refused"}, "O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde."},
 }};
@@ -69,14 +69,12 @@ const std::array<KnownFailure, 19> kKnownFailures{{
 // What makes the engine's text hard to read and is no business of the user: the
 // request to report the problem to its makers, and the Python exception behind it.
 const std::array<QLatin1StringView, 3> kNoiseFrom{QLatin1StringView("; please report this issue"),
-                                                   QLatin1StringView(" please report this issue"),
-                                                   QLatin1StringView(" (caused by ")};
+                                                  QLatin1StringView(" please report this issue"), QLatin1StringView(" (caused by ")};
 
 bool mentions(QStringView text, const KnownFailure &failure, Qt::CaseSensitivity cs = Qt::CaseSensitive)
 {
-    return std::ranges::any_of(failure.phrases, [text, cs](const char16_t *phrase) {
-        return phrase && text.contains(QStringView(phrase), cs);
-    });
+    return std::ranges::any_of(failure.phrases,
+                               [text, cs](const char16_t *phrase) { return phrase && text.contains(QStringView(phrase), cs); });
 }
 
 template<typename Phrases>
@@ -117,8 +115,7 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
     static const std::array kBadCookies{QLatin1StringView("cookiejar.LoadError"),
                                         QLatin1StringView("does not look like a Netscape format cookies file")};
     if (!context.cookiesFile.isEmpty() && (logMentions(kBadCookies) || mentionsAny(raw, kBadCookies)))
-        return {LF(QStringLiteral("O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão."),
-                   context.cookiesFile),
+        return {LF(QStringLiteral("O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão."), context.cookiesFile),
                 FailureAction::chooseCookiesFile};
 
     // The guard's own answers name it: they are not the site's, nor the user's proxy's.
@@ -195,7 +192,7 @@ std::optional<QString> engineSaid(const std::optional<QString> &lastError, const
     // The command line and Vireloom's own notes are not the engine speaking.
     const auto said = std::find_if(log.rbegin(), log.rend(), [](const QString &line) {
         return !afterErrorPrefix(line).isEmpty() && !line.startsWith(QLatin1StringView("$ "))
-            && !line.startsWith(QLatin1StringView("Vireloom: "));
+               && !line.startsWith(QLatin1StringView("Vireloom: "));
     });
     if (said != log.rend())
         return *said;
@@ -207,8 +204,7 @@ QString failureText(const std::optional<QString> &lastError, const QStringList &
     return engineSaid(lastError, log).value_or(LF(QStringLiteral("yt-dlp saiu com código %d"), status));
 }
 
-FailureDescription describeRun(const std::optional<QString> &lastError, const QStringList &log, int status,
-                               const FailureContext &context)
+FailureDescription describeRun(const std::optional<QString> &lastError, const QStringList &log, int status, const FailureContext &context)
 {
     if (const auto said = engineSaid(lastError, log))
         return describeFailure(*said, log, context);

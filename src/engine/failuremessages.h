@@ -52,5 +52,4 @@ QString unknownFailure(const QString &raw);
 QString failureText(const std::optional<QString> &lastError, const QStringList &log, int status);
 std::optional<QString> engineSaid(const std::optional<QString> &lastError, const QStringList &log);
 // The sentence and action of a failed run; a run that said nothing is told by its status.
-FailureDescription describeRun(const std::optional<QString> &lastError, const QStringList &log, int status,
-                               const FailureContext &context);
+FailureDescription describeRun(const std::optional<QString> &lastError, const QStringList &log, int status, const FailureContext &context);

@@ -85,8 +85,8 @@ std::optional<Target> parseAuthority(const QByteArray &authority, bool portRequi
 
 bool isHopByHop(const QByteArray &name, const QList<QByteArray> &named)
 {
-    static const QList<QByteArray> always{"connection", "proxy-connection", "keep-alive", "proxy-authorization",
-                                          "proxy-authenticate", "te", "upgrade"};
+    static const QList<QByteArray> always{"connection", "proxy-connection", "keep-alive", "proxy-authorization", "proxy-authenticate",
+                                          "te",         "upgrade"};
     const QByteArray lowered = name.trimmed().toLower();
     return always.contains(lowered) || named.contains(lowered);
 }
@@ -303,12 +303,10 @@ private:
         // A plain request is handed to an HTTP proxy as a request for the checked address,
         // as any client would hand it: many proxies tunnel only to port 443.
         if (!m_tunnel && proxy.type() == QNetworkProxy::HttpProxy) {
-            const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-                                     ? u'[' + address.toString() + u']' : address.toString();
+            const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']' : address.toString();
             m_requestLine[1] = "http://" + host.toLatin1() + ':' + QByteArray::number(m_target.port) + m_requestLine[1];
             if (!proxy.user().isEmpty()) {
-                m_forwardHeaders += "Proxy-Authorization: Basic "
-                                    + (proxy.user() + u':' + proxy.password()).toUtf8().toBase64() + "\r\n";
+                m_forwardHeaders += "Proxy-Authorization: Basic " + (proxy.user() + u':' + proxy.password()).toUtf8().toBase64() + "\r\n";
             }
             m_addresses.clear();
             socket->setProxy(QNetworkProxy::NoProxy);
@@ -528,12 +526,15 @@ bool GuardProxy::start()
     auto *server = new GuardServer(m_shared);
     server->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, server, &QObject::deleteLater);
-    QMetaObject::invokeMethod(server, [server, fd] {
-        if (!server->setSocketDescriptor(fd)) {
-            qCWarning(lcEngine) << "guard: could not take the listening socket:" << server->errorString();
-            ::close(fd);
-        }
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        server,
+        [server, fd] {
+            if (!server->setSocketDescriptor(fd)) {
+                qCWarning(lcEngine) << "guard: could not take the listening socket:" << server->errorString();
+                ::close(fd);
+            }
+        },
+        Qt::QueuedConnection);
     m_thread->start();
     qCInfo(lcEngine) << "guard proxy listening on 127.0.0.1 port" << m_port;
     return true;

@@ -60,11 +60,14 @@ void Probes::startWaiting()
 // the middle of being added.
 void Probes::answerLater(const QUuid &id)
 {
-    QMetaObject::invokeMethod(this, [this, id] {
-        if (const DownloadItem *item = m_items->find(id); item && item->state().kind() == DLState::fetching)
-            emit answered(id, std::nullopt);
-        startWaiting();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, id] {
+            if (const DownloadItem *item = m_items->find(id); item && item->state().kind() == DLState::fetching)
+                emit answered(id, std::nullopt);
+            startWaiting();
+        },
+        Qt::QueuedConnection);
 }
 
 void Probes::start(DownloadItem *item)
@@ -90,8 +93,8 @@ void Probes::start(DownloadItem *item)
     process->setProgram(*ytdlp);
     // A single video is probed with the download's own format choice, so that the sizes it
     // reports are those of what will be fetched.
-    QStringList formats = item->playlist() ? QStringList()
-                                           : formatSelection(item->quality(), *m_settings, m_engine->ffmpegPath().has_value());
+    QStringList formats =
+        item->playlist() ? QStringList() : formatSelection(item->quality(), *m_settings, m_engine->ffmpegPath().has_value());
     if (guard)
         formats = guardedFormats(formats);
     process->setArguments(probeArgs(item->url(), item->playlist(), *m_settings, withCookies ? RunFiles::cookies(id) : QString(),

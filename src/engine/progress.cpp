@@ -62,8 +62,8 @@ bool isNameChar(QChar c)
 bool startsLine(QStringView text)
 {
     return text.startsWith(Marker::progress) || text.startsWith(Marker::postprocess) || text.startsWith(Marker::title)
-        || text.startsWith(Marker::file) || text.startsWith(Marker::destination) || text.startsWith(QLatin1StringView("ERROR:"))
-        || text.startsWith(QLatin1StringView("WARNING:"));
+           || text.startsWith(Marker::file) || text.startsWith(Marker::destination) || text.startsWith(QLatin1StringView("ERROR:"))
+           || text.startsWith(QLatin1StringView("WARNING:"));
 }
 
 // Length of the post-processing line at the start of `text`: the marker, the run's

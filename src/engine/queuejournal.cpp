@@ -19,9 +19,12 @@ constexpr int kVersion = 1;
 QString stageName(JournalEntry::Stage stage)
 {
     switch (stage) {
-    case JournalEntry::Stage::queued: return u"queued"_s;
-    case JournalEntry::Stage::running: return u"running"_s;
-    case JournalEntry::Stage::fetching: break;
+    case JournalEntry::Stage::queued:
+        return u"queued"_s;
+    case JournalEntry::Stage::running:
+        return u"running"_s;
+    case JournalEntry::Stage::fetching:
+        break;
     }
     return u"fetching"_s;
 }
@@ -41,12 +44,11 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     const auto text = [&object](const char *key) { return object.value(QLatin1StringView(key)); };
     const QJsonValue url = text("url"), quality = text("quality"), playlist = text("playlist"), stage = text("stage"),
                      folder = text("folder"), title = text("title"), site = text("site"), uploader = text("uploader"),
-                     thumbnail = text("thumbnail"), duration = text("duration"), count = text("playlistCount"),
-                     options = text("options"), guarded = text("guarded"), partial = text("partial");
-    if (!value.isObject() || !url.isString() || !quality.isString() || !playlist.isBool() || !stage.isString()
-        || !folder.isString() || !title.isString() || !site.isString() || !uploader.isString()
-        || !(thumbnail.isUndefined() || thumbnail.isString()) || !(duration.isUndefined() || duration.isDouble())
-        || !(count.isUndefined() || count.isDouble()) || !options.isObject()
+                     thumbnail = text("thumbnail"), duration = text("duration"), count = text("playlistCount"), options = text("options"),
+                     guarded = text("guarded"), partial = text("partial");
+    if (!value.isObject() || !url.isString() || !quality.isString() || !playlist.isBool() || !stage.isString() || !folder.isString()
+        || !title.isString() || !site.isString() || !uploader.isString() || !(thumbnail.isUndefined() || thumbnail.isString())
+        || !(duration.isUndefined() || duration.isDouble()) || !(count.isUndefined() || count.isDouble()) || !options.isObject()
         || !(guarded.isUndefined() || guarded.isBool()))
         return std::nullopt;
 

@@ -22,16 +22,14 @@ bool deliveredOnlyWhatWasThere(const DownloadItem &item)
 {
     // An audio file taken from a video that was there is new.
     const QStringList delivered = item.files();
-    return !delivered.isEmpty() && std::all_of(delivered.begin(), delivered.end(), [&item](const QString &path) {
-        return item.preexisting().contains(path);
-    });
+    return !delivered.isEmpty()
+           && std::all_of(delivered.begin(), delivered.end(), [&item](const QString &path) { return item.preexisting().contains(path); });
 }
 
 RunEnd endOfRun(const DownloadItem &item, const RunFacts &facts)
 {
     // Whatever the user chose, a link that lists several videos is downloaded as a playlist.
-    if (facts.readLinkItself && !item.playlist() && !item.userCancelled() && facts.status == kListedSeveral
-        && item.destinations().isEmpty())
+    if (facts.readLinkItself && !item.playlist() && !item.userCancelled() && facts.status == kListedSeveral && item.destinations().isEmpty())
         return RunEnd::againAsPlaylist;
     if (item.userCancelled())
         return RunEnd::cancelled;
@@ -39,8 +37,7 @@ RunEnd endOfRun(const DownloadItem &item, const RunFacts &facts)
     if (facts.status == 0 || (item.playlist() && !item.files().isEmpty())) {
         // Started before its title was known, the run found another link's file under
         // that title: this link's own file gets a name of its own.
-        if (facts.readLinkItself && !item.playlist() && !item.distinctName() && facts.fileOfAnotherLink
-            && deliveredOnlyWhatWasThere(item))
+        if (facts.readLinkItself && !item.playlist() && !item.distinctName() && facts.fileOfAnotherLink && deliveredOnlyWhatWasThere(item))
             return RunEnd::againUnderOwnName;
         return RunEnd::done;
     }

@@ -37,12 +37,18 @@ QString FollowingList::stateName(const FollowedSource &source, bool checking)
 QString FollowingList::problemName(CheckFailure failure)
 {
     switch (failure) {
-    case CheckFailure::none: return {};
-    case CheckFailure::rateLimited: return QStringLiteral("rateLimited");
-    case CheckFailure::vanished: return QStringLiteral("vanished");
-    case CheckFailure::network: return QStringLiteral("network");
-    case CheckFailure::engineMissing: return QStringLiteral("engineMissing");
-    case CheckFailure::unreadable: return QStringLiteral("unreadable");
+    case CheckFailure::none:
+        return {};
+    case CheckFailure::rateLimited:
+        return QStringLiteral("rateLimited");
+    case CheckFailure::vanished:
+        return QStringLiteral("vanished");
+    case CheckFailure::network:
+        return QStringLiteral("network");
+    case CheckFailure::engineMissing:
+        return QStringLiteral("engineMissing");
+    case CheckFailure::unreadable:
+        return QStringLiteral("unreadable");
     }
     return {};
 }
@@ -54,31 +60,55 @@ QVariant FollowingList::data(const QModelIndex &index, int role) const
     const FollowedSource &source = m_following->sources().at(index.row());
     const bool checking = m_following->checkingSource() == source.id;
     switch (role) {
-    case IdRole: return source.id;
-    case UrlRole: return source.url;
+    case IdRole:
+        return source.id;
+    case UrlRole:
+        return source.url;
     case Qt::DisplayRole:
-    case TitleRole: return source.title.isEmpty() ? source.url : source.title;
-    case SiteRole: return source.site;
-    case EntryCountRole: return source.entryCount.value_or(-1);
-    case AddedRole: return source.added;
-    case LastCheckRole: return source.lastCheck.value_or(QDateTime());
-    case NextCheckRole: return source.paused ? QDateTime() : source.nextCheck;
-    case StateRole: return stateName(source, checking);
-    case ProblemRole: return problemName(source.problem.kind);
-    case ProblemDetailRole: return source.problem.detail;
-    case IntervalRole: return source.interval;
-    case BackoffRole: return source.backoff;
-    case PausedRole: return source.paused;
-    case QualityRole: return source.downloadQuality().id();
-    case AudioOnlyRole: return source.options.audioOnly;
-    case SubtitlesRole: return source.options.subtitles;
-    case SponsorBlockRole: return source.options.sponsorBlock;
-    case FolderRole: return Settings::displayPath(source.downloadFolder(m_following->downloadFolder()));
-    case FolderChosenRole: return !source.options.folder.isEmpty();
-    case NewSinceVisitRole: return source.newSinceVisit;
-    case HeldCountRole: return int(source.held.size());
-    case FolderProblemRole: return m_following->folderProblem(source.id);
-    default: return {};
+    case TitleRole:
+        return source.title.isEmpty() ? source.url : source.title;
+    case SiteRole:
+        return source.site;
+    case EntryCountRole:
+        return source.entryCount.value_or(-1);
+    case AddedRole:
+        return source.added;
+    case LastCheckRole:
+        return source.lastCheck.value_or(QDateTime());
+    case NextCheckRole:
+        return source.paused ? QDateTime() : source.nextCheck;
+    case StateRole:
+        return stateName(source, checking);
+    case ProblemRole:
+        return problemName(source.problem.kind);
+    case ProblemDetailRole:
+        return source.problem.detail;
+    case IntervalRole:
+        return source.interval;
+    case BackoffRole:
+        return source.backoff;
+    case PausedRole:
+        return source.paused;
+    case QualityRole:
+        return source.downloadQuality().id();
+    case AudioOnlyRole:
+        return source.options.audioOnly;
+    case SubtitlesRole:
+        return source.options.subtitles;
+    case SponsorBlockRole:
+        return source.options.sponsorBlock;
+    case FolderRole:
+        return Settings::displayPath(source.downloadFolder(m_following->downloadFolder()));
+    case FolderChosenRole:
+        return !source.options.folder.isEmpty();
+    case NewSinceVisitRole:
+        return source.newSinceVisit;
+    case HeldCountRole:
+        return int(source.held.size());
+    case FolderProblemRole:
+        return m_following->folderProblem(source.id);
+    default:
+        return {};
     }
 }
 

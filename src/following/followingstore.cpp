@@ -9,10 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QRegularExpression>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -51,10 +51,8 @@ const QLatin1StringView kLocalNetwork("localNetwork");
 constexpr int kFormatVersion = 1;
 
 const std::pair<CheckFailure, QLatin1StringView> kFailureNames[] = {
-    {CheckFailure::rateLimited, QLatin1StringView("rateLimited")},
-    {CheckFailure::vanished, QLatin1StringView("vanished")},
-    {CheckFailure::network, QLatin1StringView("network")},
-    {CheckFailure::engineMissing, QLatin1StringView("engineMissing")},
+    {CheckFailure::rateLimited, QLatin1StringView("rateLimited")}, {CheckFailure::vanished, QLatin1StringView("vanished")},
+    {CheckFailure::network, QLatin1StringView("network")},         {CheckFailure::engineMissing, QLatin1StringView("engineMissing")},
     {CheckFailure::unreadable, QLatin1StringView("unreadable")},
 };
 
@@ -149,8 +147,7 @@ std::optional<QList<FollowEntry>> decodeEntries(const QJsonObject &object, QLati
     for (const QJsonValue &value : list.toArray()) {
         const QJsonObject item = value.toObject();
         Reader entry{item};
-        FollowEntry decoded{entry.text(kId, true), entry.text(kUrl, true), Tools::cappedTitle(entry.text(kTitle)),
-                            entry.flag(kVouched)};
+        FollowEntry decoded{entry.text(kId, true), entry.text(kUrl, true), Tools::cappedTitle(entry.text(kTitle)), entry.flag(kVouched)};
         if (!value.isObject() || !entry.ok)
             return std::nullopt;
         entries.append(std::move(decoded));
@@ -238,12 +235,8 @@ std::optional<FollowedSource> decodeSource(const QJsonValue &value)
 QJsonObject encodeSource(const FollowedSource &source)
 {
     QJsonObject object{
-        {kId, source.id.toString(QUuid::WithoutBraces)},
-        {kUrl, source.url},
-        {kAdded, dateText(source.added)},
-        {kNextCheck, dateText(source.nextCheck)},
-        {kInterval, source.interval},
-        {kQuality, source.options.quality.id()},
+        {kId, source.id.toString(QUuid::WithoutBraces)}, {kUrl, source.url},           {kAdded, dateText(source.added)},
+        {kNextCheck, dateText(source.nextCheck)},        {kInterval, source.interval}, {kQuality, source.options.quality.id()},
     };
     if (!source.title.isEmpty())
         object.insert(kTitle, source.title);

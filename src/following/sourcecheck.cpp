@@ -47,15 +47,19 @@ QString SourceCheck::runFile(const char *suffix) const
     return Tools::privateDir() + QStringLiteral("/follow-") + m_runId.toString(QUuid::WithoutBraces) + QLatin1StringView(suffix);
 }
 
-void SourceCheck::start(const QUuid &source, const QString &url, int limit, const Settings &settings,
-                        const std::optional<QString> &engine)
+void SourceCheck::start(const QUuid &source, const QString &url, int limit, const Settings &settings, const std::optional<QString> &engine)
 {
     Q_ASSERT_X(!m_running, "SourceCheck::start", "one check at a time");
     m_source = source;
     m_runId = QUuid::createUuid();
     m_running = true;
     const auto failLater = [this](CheckProblem problem) {
-        QMetaObject::invokeMethod(this, [this, problem] { end({std::nullopt, problem}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, problem] {
+                end({std::nullopt, problem});
+            },
+            Qt::QueuedConnection);
     };
     if (!engine) {
         failLater({CheckFailure::engineMissing, {}});

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/toolrun.h"
 #include "following/followedsource.h"
 #include "following/sourcelisting.h"
-#include "base/toolrun.h"
 
 #include <QObject>
 #include <QTimer>
@@ -33,8 +33,7 @@ public:
     ~SourceCheck() override;
 
     // `engine` is yt-dlp's path; absent, the check fails at once (from the event loop).
-    void start(const QUuid &source, const QString &url, int limit, const Settings &settings,
-               const std::optional<QString> &engine);
+    void start(const QUuid &source, const QString &url, int limit, const Settings &settings, const std::optional<QString> &engine);
     void stop();
     bool isRunning() const { return m_running; }
     const QUuid &source() const { return m_source; }

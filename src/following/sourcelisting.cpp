@@ -98,18 +98,12 @@ CheckProblem classifyFailure(QStringView errors)
     return problem;
 }
 
-QStringList listingArgs(const QString &url, int limit, const Settings &settings, const QString &cookiesFile,
-                        const QString &configFile)
+QStringList listingArgs(const QString &url, int limit, const Settings &settings, const QString &cookiesFile, const QString &configFile)
 {
-    QStringList args{Tools::kIgnoreConfig,
-                     QStringLiteral("-J"),
-                     QStringLiteral("--flat-playlist"),
-                     QStringLiteral("--no-warnings"),
-                     QStringLiteral("--playlist-end"),
-                     QString::number(qMax(1, limit)),
+    QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings"),
+                     QStringLiteral("--playlist-end"), QString::number(qMax(1, limit)),
                      // A site that does not answer must not hold up the sources after it.
-                     QStringLiteral("--socket-timeout"),
-                     QStringLiteral("30")};
+                     QStringLiteral("--socket-timeout"), QStringLiteral("30")};
     if (const double pause = settings.seconds(SettingsKey::sleepRequests); pause > 0)
         args << QStringLiteral("--sleep-requests") << QString::number(pause);
     args << connectionArgs(settings, cookiesFile, configFile);

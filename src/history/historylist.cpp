@@ -55,9 +55,8 @@ QVariant HistoryList::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> HistoryList::roleNames() const
 {
     return {
-        {IdRole, "entryId"}, {TitleRole, "title"},     {UrlRole, "url"},         {FileRole, "file"},
-        {HasFileRole, "hasFile"}, {SiteRole, "site"},  {QualityRole, "quality"}, {DateRole, "date"},
-        {ThumbnailRole, "thumbnail"}, {BytesRole, "bytes"},
+        {IdRole, "entryId"}, {TitleRole, "title"},     {UrlRole, "url"},   {FileRole, "file"},           {HasFileRole, "hasFile"},
+        {SiteRole, "site"},  {QualityRole, "quality"}, {DateRole, "date"}, {ThumbnailRole, "thumbnail"}, {BytesRole, "bytes"},
     };
 }
 

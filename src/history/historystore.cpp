@@ -32,11 +32,11 @@ bool isDigits(QStringView text)
 // Exactly "YYYY-MM-DDTHH:MM:SSZ": fractions, offsets and other ISO spellings are refused.
 std::optional<QDateTime> parseDate(QStringView text)
 {
-    if (text.size() != 20 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' || text[13] != u':'
-        || text[16] != u':' || text[19] != u'Z')
+    if (text.size() != 20 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' || text[13] != u':' || text[16] != u':'
+        || text[19] != u'Z')
         return std::nullopt;
-    if (!isDigits(text.sliced(0, 4)) || !isDigits(text.sliced(5, 2)) || !isDigits(text.sliced(8, 2))
-        || !isDigits(text.sliced(11, 2)) || !isDigits(text.sliced(14, 2)) || !isDigits(text.sliced(17, 2)))
+    if (!isDigits(text.sliced(0, 4)) || !isDigits(text.sliced(5, 2)) || !isDigits(text.sliced(8, 2)) || !isDigits(text.sliced(11, 2))
+        || !isDigits(text.sliced(14, 2)) || !isDigits(text.sliced(17, 2)))
         return std::nullopt;
     const QDate date(text.sliced(0, 4).toInt(), text.sliced(5, 2).toInt(), text.sliced(8, 2).toInt());
     const QTime time(text.sliced(11, 2).toInt(), text.sliced(14, 2).toInt(), text.sliced(17, 2).toInt());
@@ -151,11 +151,21 @@ void appendString(QByteArray &out, QStringView text)
         writePlain(i);
         plain = i + 1;
         switch (c) {
-        case u'"': out += "\\\""; break;
-        case u'\\': out += "\\\\"; break;
-        case u'\n': out += "\\n"; break;
-        case u'\r': out += "\\r"; break;
-        case u'\t': out += "\\t"; break;
+        case u'"':
+            out += "\\\"";
+            break;
+        case u'\\':
+            out += "\\\\";
+            break;
+        case u'\n':
+            out += "\\n";
+            break;
+        case u'\r':
+            out += "\\r";
+            break;
+        case u'\t':
+            out += "\\t";
+            break;
         default:
             out += "\\u";
             out += hex[(c >> 12) & 0xf];

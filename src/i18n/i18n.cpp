@@ -1,4 +1,5 @@
 #include "i18n.h"
+
 #include "i18n/logging.h"
 
 #include <QFile>

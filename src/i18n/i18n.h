@@ -53,10 +53,18 @@ class FormatArg
 {
 public:
     template<typename T>
-        requires std::is_integral_v<T>
-    FormatArg(T value) : m_value(static_cast<qint64>(value)) {}
-    FormatArg(const QString &text) : m_value(text) {}
-    FormatArg(const char *utf8) : m_value(QString::fromUtf8(utf8)) {}
+    requires std::is_integral_v<T> FormatArg(T value)
+        : m_value(static_cast<qint64>(value))
+    {
+    }
+    FormatArg(const QString &text)
+        : m_value(text)
+    {
+    }
+    FormatArg(const char *utf8)
+        : m_value(QString::fromUtf8(utf8))
+    {
+    }
 
     QString toString(const QLocale &locale) const;
 

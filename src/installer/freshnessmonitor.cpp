@@ -1,9 +1,9 @@
 #include "freshnessmonitor.h"
 
+#include "installer/logging.h"
 #include "installer/releasecheck.h"
 #include "installer/releases.h"
 #include "settings/settings.h"
-#include "installer/logging.h"
 
 #include <QDateTime>
 #include <QLoggingCategory>

@@ -13,10 +13,10 @@ class Settings;
 
 // How the yt-dlp in use stands against the latest release its makers published.
 enum class EngineFreshness {
-    unknown,         // nothing to go by, or the user turned the check off
-    current,         // the last check found nothing newer
+    unknown, // nothing to go by, or the user turned the check off
+    current, // the last check found nothing newer
     updateAvailable, // a newer release exists
-    outdated,        // older than kOutdatedAfterDays and no check could tell
+    outdated, // older than kOutdatedAfterDays and no check could tell
 };
 
 // Sites change every few weeks; an engine this old fails on the biggest of them.

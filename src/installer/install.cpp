@@ -16,15 +16,14 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QProcess>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <archive.h>
 #include <archive_entry.h>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -217,7 +216,8 @@ QUrl fetch(const QUrl &url, const std::function<QString(QByteArrayView)> &write)
     if (!status.isValid() && reply->error() != QNetworkReply::NoError)
         throw InstallError(networkFailure(reply->error(), url.host(), reply->errorString()));
     if (status.toInt() != 200)
-        throw InstallError(Phrase::text(QStringLiteral("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(url.fileName())}));
+        throw InstallError(
+            Phrase::text(QStringLiteral("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(url.fileName())}));
     // A 200 whose body was cut short is no file to install.
     if (reply->error() != QNetworkReply::NoError)
         throw VireloomError::msg(reply->errorString());
@@ -231,8 +231,14 @@ QUrl resolveLatest(const QUrl &latest)
     QEventLoop loop;
     QUrl asset;
     bool failed = false;
-    QObject::connect(&check, &ReleaseCheck::resolved, &loop, [&](const QUrl &url) { asset = url; loop.quit(); });
-    QObject::connect(&check, &ReleaseCheck::failed, &loop, [&] { failed = true; loop.quit(); });
+    QObject::connect(&check, &ReleaseCheck::resolved, &loop, [&](const QUrl &url) {
+        asset = url;
+        loop.quit();
+    });
+    QObject::connect(&check, &ReleaseCheck::failed, &loop, [&] {
+        failed = true;
+        loop.quit();
+    });
     check.start(latest);
     loop.exec();
     if (failed)
@@ -260,7 +266,8 @@ QByteArray sumIn(const QByteArray &sums, const QUrl &sumsUrl, const QString &fil
 {
     const std::optional<QByteArray> sum = listedSum(sums, fileName);
     if (!sum)
-        throw InstallError(Phrase::text(QStringLiteral("%@ não consta em %@"), {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
+        throw InstallError(
+            Phrase::text(QStringLiteral("%@ não consta em %@"), {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
     return *sum;
 }
 
@@ -291,7 +298,8 @@ QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QStrin
     case SignatureVerdict::uncheckable:
         break;
     }
-    throw InstallError(Phrase::text(QStringLiteral("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), Phrase::verbatim(check.detail)}));
+    throw InstallError(
+        Phrase::text(QStringLiteral("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), Phrase::verbatim(check.detail)}));
 }
 
 // yt-dlp's releases are named by date, so an older one is a step back: what a stale
@@ -438,7 +446,8 @@ void unzip(const QString &zip, const QString &into)
 {
     const QString archiveName = QFileInfo(zip).fileName();
     auto failure = [&archiveName](const QString &why) {
-        return InstallError(Phrase::text(QStringLiteral("Falha ao descompactar %@: %@"), {Phrase::verbatim(archiveName), Phrase::verbatim(why)}));
+        return InstallError(
+            Phrase::text(QStringLiteral("Falha ao descompactar %@: %@"), {Phrase::verbatim(archiveName), Phrase::verbatim(why)}));
     };
 
     QDir().mkpath(into);
@@ -593,4 +602,3 @@ void installDeno()
 }
 
 } // namespace Tools
-

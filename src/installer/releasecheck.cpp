@@ -124,7 +124,8 @@ Phrase networkFailure(QNetworkReply::NetworkError error, const QString &host, co
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
         // Offline, the first thing to fail is the name of the host.
-        return Phrase::text(QStringLiteral("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."), {Phrase::verbatim(host)});
+        return Phrase::text(QStringLiteral("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."),
+                            {Phrase::verbatim(host)});
     case QNetworkReply::ConnectionRefusedError:
         return Phrase::text(QStringLiteral("O site de versões (%@) recusou a conexão."), {Phrase::verbatim(host)});
     case QNetworkReply::TimeoutError:

@@ -62,8 +62,8 @@ QUrl ytDlp()
 
 QUrl ffmpegComponent(const QString &name)
 {
-    return at(kFFmpegMirror, QStringLiteral("/redirect/latest/%1/release/%2.zip")
-                                 .arg(QLatin1StringView(thisPlatform().ffmpegPlatform), name));
+    return at(kFFmpegMirror,
+              QStringLiteral("/redirect/latest/%1/release/%2.zip").arg(QLatin1StringView(thisPlatform().ffmpegPlatform), name));
 }
 
 QUrl deno()

@@ -16,9 +16,8 @@ constexpr int kSignatureTimeoutMs = 60'000;
 
 bool isSha256Hex(QByteArrayView text)
 {
-    return text.size() == 64 && std::ranges::all_of(text, [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
+    return text.size() == 64
+           && std::ranges::all_of(text, [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); });
 }
 
 // The CRC-24 that closes an armored block (RFC 4880, section 6.1).

@@ -22,8 +22,8 @@ std::optional<QByteArray> listedSum(QByteArrayView sums, QStringView fileName);
 QByteArray dearmored(QByteArrayView key);
 
 enum class SignatureVerdict {
-    good,       // made over the data by a key of the keyring
-    bad,        // altered data, another key, or no signature at all
+    good, // made over the data by a key of the keyring
+    bad, // altered data, another key, or no signature at all
     uncheckable // gpgv could not be run to tell
 };
 struct SignatureCheck

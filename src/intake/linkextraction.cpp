@@ -51,8 +51,17 @@ bool endsLink(QChar c)
 bool isTrailingMark(QChar c)
 {
     switch (c.unicode()) {
-    case u'.': case u',': case u':': case u';': case u'!': case u'?': case u'\'': case u'*':
-    case u'(': case u'[': case u'{':
+    case u'.':
+    case u',':
+    case u':':
+    case u';':
+    case u'!':
+    case u'?':
+    case u'\'':
+    case u'*':
+    case u'(':
+    case u'[':
+    case u'{':
         return true;
     default:
         return false;
@@ -62,10 +71,14 @@ bool isTrailingMark(QChar c)
 QChar opening(QChar closing)
 {
     switch (closing.unicode()) {
-    case u')': return u'(';
-    case u']': return u'[';
-    case u'}': return u'{';
-    default: return QChar();
+    case u')':
+        return u'(';
+    case u']':
+        return u'[';
+    case u'}':
+        return u'{';
+    default:
+        return QChar();
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include "intake/clipboard.h"
 #include "intake/linkextraction.h"
+#include "intake/logging.h"
 #include "intake/urlscheme.h"
 #include "settings/settings.h"
-#include "intake/logging.h"
 
 #include <QHostAddress>
 #include <QHostInfo>

@@ -4,9 +4,8 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <array>
-
 #include <arpa/inet.h>
+#include <array>
 
 namespace {
 
@@ -119,10 +118,10 @@ bool isLocalNetworkAddress(const QHostAddress &address)
             int bits;
         };
         static constexpr std::array<Range, 8> local{{
-            {0x00000000, 8},  // "this network", 0.0.0.0 reaches the machine itself
-            {0x0a000000, 8},  // 10/8
+            {0x00000000, 8}, // "this network", 0.0.0.0 reaches the machine itself
+            {0x0a000000, 8}, // 10/8
             {0x64400000, 10}, // 100.64/10, shared by carriers
-            {0x7f000000, 8},  // loopback
+            {0x7f000000, 8}, // loopback
             {0xa9fe0000, 16}, // link-local
             {0xac100000, 12}, // 172.16/12
             {0xc0a80000, 16}, // 192.168/16
@@ -137,8 +136,7 @@ bool isLocalNetworkAddress(const QHostAddress &address)
         return false;
     const Q_IPV6ADDR bytes = address.toIPv6Address();
     const bool unspecified = std::all_of(std::begin(bytes.c), std::end(bytes.c), [](quint8 b) { return b == 0; });
-    return unspecified || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal()
-        || address.isUniqueLocalUnicast();
+    return unspecified || address.isLoopback() || address.isLinkLocal() || address.isSiteLocal() || address.isUniqueLocalUnicast();
 }
 
 bool isLocalNetworkHost(const QString &host)
@@ -158,10 +156,10 @@ bool isLocalNetworkHost(const QString &host)
     // A name without a dot is looked up in the local network's own domain.
     if (!name.contains(u'.'))
         return true;
-    static const QStringList localSuffixes{
-        QStringLiteral(".localhost"), QStringLiteral(".local"),    QStringLiteral(".localdomain"), QStringLiteral(".lan"),
-        QStringLiteral(".home"),      QStringLiteral(".internal"), QStringLiteral(".intranet"),    QStringLiteral(".corp"),
-        QStringLiteral(".home.arpa"), QStringLiteral(".in-addr.arpa"), QStringLiteral(".ip6.arpa")};
+    static const QStringList localSuffixes{QStringLiteral(".localhost"),    QStringLiteral(".local"),   QStringLiteral(".localdomain"),
+                                           QStringLiteral(".lan"),          QStringLiteral(".home"),    QStringLiteral(".internal"),
+                                           QStringLiteral(".intranet"),     QStringLiteral(".corp"),    QStringLiteral(".home.arpa"),
+                                           QStringLiteral(".in-addr.arpa"), QStringLiteral(".ip6.arpa")};
     return std::any_of(localSuffixes.begin(), localSuffixes.end(), [&name](const QString &suffix) { return name.endsWith(suffix); });
 }
 

@@ -12,7 +12,10 @@ public:
     enum Kind { fetching, queued, downloading, processing, done, failed, cancelled };
     Q_ENUM(Kind)
 
-    constexpr DLState(Kind kind = fetching) : m_kind(kind) {}
+    constexpr DLState(Kind kind = fetching)
+        : m_kind(kind)
+    {
+    }
     static DLState failure(const QString &message);
 
     Kind kind() const { return m_kind; }

@@ -52,7 +52,8 @@ QString insideFolder()
 
 QString malformedField()
 {
-    return L(u"Escreva um campo com %( e )s em volta do nome, como em %(title)s. Nomes que você pode usar: title, uploader, upload_date, id, height, playlist_index, playlist_title, ext."_s);
+    return L(
+        u"Escreva um campo com %( e )s em volta do nome, como em %(title)s. Nomes que você pode usar: title, uploader, upload_date, id, height, playlist_index, playlist_title, ext."_s);
 }
 
 } // namespace
@@ -154,8 +155,7 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
     }
     options.ignoreArchive = flag(kIgnoreArchive);
     if (const QJsonValue value = json.value(kCopy); !value.isUndefined()) {
-        ok = ok && value.isDouble() && isWhole(value.toDouble()) && value.toDouble() >= 2
-             && value.toDouble() <= kMaxCopy;
+        ok = ok && value.isDouble() && isWhole(value.toDouble()) && value.toDouble() >= 2 && value.toDouble() <= kMaxCopy;
         options.copy = static_cast<int>(value.toDouble());
     }
     options.folder = optionalText(kFolder);
@@ -173,9 +173,12 @@ namespace OptionCheck {
 QString sponsorModeName(DownloadOptions::SponsorBlock mode)
 {
     switch (mode) {
-    case DownloadOptions::SponsorBlock::mark: return u"mark"_s;
-    case DownloadOptions::SponsorBlock::remove: return u"remove"_s;
-    case DownloadOptions::SponsorBlock::off: break;
+    case DownloadOptions::SponsorBlock::mark:
+        return u"mark"_s;
+    case DownloadOptions::SponsorBlock::remove:
+        return u"remove"_s;
+    case DownloadOptions::SponsorBlock::off:
+        break;
     }
     return u"off"_s;
 }
@@ -191,10 +194,9 @@ std::optional<DownloadOptions::SponsorBlock> sponsorModeFrom(QStringView name)
     return std::nullopt;
 }
 
-
 const QStringList &sponsorCategories(DownloadOptions::SponsorBlock mode)
 {
-    static const QStringList removable{u"sponsor"_s, u"intro"_s, u"outro"_s, u"selfpromo"_s,
+    static const QStringList removable{u"sponsor"_s, u"intro"_s,  u"outro"_s,       u"selfpromo"_s,
                                        u"preview"_s, u"filler"_s, u"interaction"_s, u"music_offtopic"_s};
     static const QStringList markable = removable + QStringList{u"poi_highlight"_s, u"chapter"_s};
     return mode == DownloadOptions::SponsorBlock::mark ? markable : removable;
@@ -211,9 +213,8 @@ std::optional<double> parseTimecode(QStringView text)
         const QStringView part = parts[i];
         const bool last = i == parts.size() - 1;
         // Only the seconds may carry a fraction; signs, exponents and spaces are not times.
-        const bool digitsOnly = !part.isEmpty() && std::all_of(part.begin(), part.end(), [last](QChar c) {
-            return c.isDigit() || (last && c == u'.');
-        });
+        const bool digitsOnly =
+            !part.isEmpty() && std::all_of(part.begin(), part.end(), [last](QChar c) { return c.isDigit() || (last && c == u'.'); });
         bool ok = false;
         const double value = part.toDouble(&ok);
         if (!digitsOnly || !ok || part.count(u'.') > 1 || (i > 0 && value >= 60))
@@ -227,8 +228,9 @@ QString formatTimecode(double seconds)
 {
     const qint64 whole = static_cast<qint64>(seconds);
     const double fraction = seconds - static_cast<double>(whole);
-    QString text = whole >= 3600 ? u"%1:%2:%3"_s.arg(whole / 3600).arg(whole / 60 % 60, 2, 10, QChar(u'0')).arg(whole % 60, 2, 10, QChar(u'0'))
-                                 : u"%1:%2"_s.arg(whole / 60).arg(whole % 60, 2, 10, QChar(u'0'));
+    QString text = whole >= 3600
+                       ? u"%1:%2:%3"_s.arg(whole / 3600).arg(whole / 60 % 60, 2, 10, QChar(u'0')).arg(whole % 60, 2, 10, QChar(u'0'))
+                       : u"%1:%2"_s.arg(whole / 60).arg(whole % 60, 2, 10, QChar(u'0'));
     if (fraction >= 0.0005)
         text += QString::number(fraction, 'f', 3).mid(1).remove(QRegularExpression(u"0+$"_s));
     return text;
@@ -275,9 +277,8 @@ std::optional<QString> proxyProblem(QStringView proxy)
 {
     static const QStringList schemes{u"http"_s, u"https"_s, u"socks4"_s, u"socks4a"_s, u"socks5"_s, u"socks5h"_s};
     const QUrl url(proxy.toString(), QUrl::StrictMode);
-    const bool ok = url.isValid() && schemes.contains(url.scheme()) && !url.host().isEmpty() && !hasControl(proxy)
-                    && !proxy.contains(u' ') && (url.path().isEmpty() || url.path() == u"/") && !url.hasQuery()
-                    && !url.hasFragment();
+    const bool ok = url.isValid() && schemes.contains(url.scheme()) && !url.host().isEmpty() && !hasControl(proxy) && !proxy.contains(u' ')
+                    && (url.path().isEmpty() || url.path() == u"/") && !url.hasQuery() && !url.hasFragment();
     if (ok)
         return std::nullopt;
     return L(u"Use um endereço como socks5://127.0.0.1:1080 ou http://proxy:8080."_s);
@@ -298,7 +299,8 @@ std::optional<QString> folderProblem(const QString &path)
     // What os.path.expandvars replaces on POSIX: "$" before an ASCII word character or "{".
     static const QRegularExpression variable(u"\\$[A-Za-z0-9_{]"_s);
     if (variable.match(path).hasMatch() || path.trimmed() != path)
-        return L(u"O yt-dlp leria este caminho de outro jeito (troca “$nome” por variáveis e corta espaços nas pontas): escolha outra pasta."_s);
+        return L(
+            u"O yt-dlp leria este caminho de outro jeito (troca “$nome” por variáveis e corta espaços nas pontas): escolha outra pasta."_s);
     return std::nullopt;
 }
 
@@ -328,8 +330,8 @@ OutputPattern checkOutputPattern(QStringView pattern)
     if (pattern.trimmed().isEmpty())
         return refuse(L(u"O nome não pode ficar vazio."_s));
     static const QRegularExpression typePrefix(u"^\\s*\\w+(?:\\s*,\\s*\\w+)*\\s*:"_s);
-    if (pattern.startsWith(u'/') || pattern.startsWith(u'~') || pattern.startsWith(u'-') || pattern.contains(u'$')
-        || hasControl(pattern) || typePrefix.match(pattern).hasMatch())
+    if (pattern.startsWith(u'/') || pattern.startsWith(u'~') || pattern.startsWith(u'-') || pattern.contains(u'$') || hasControl(pattern)
+        || typePrefix.match(pattern).hasMatch())
         return refuse(insideFolder());
 
     // Literal text of the current folder part, and whether a field stands in it.
@@ -440,8 +442,8 @@ std::optional<QString> problem(const DownloadOptions &options)
             return why;
     }
     const auto &items = options.playlistItems;
-    if (!items.isEmpty() && (items.first() < 1 || !std::is_sorted(items.begin(), items.end())
-                             || std::adjacent_find(items.begin(), items.end()) != items.end()))
+    if (!items.isEmpty()
+        && (items.first() < 1 || !std::is_sorted(items.begin(), items.end()) || std::adjacent_find(items.begin(), items.end()) != items.end()))
         return L(u"Escolha ao menos um item da playlist."_s);
     return std::nullopt;
 }

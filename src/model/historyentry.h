@@ -15,7 +15,7 @@ struct HistoryEntry
     std::optional<QString> file; // the last file the download produced
     QString site;
     QString quality; // the preset's untranslated short label, e.g. "Melhor" or "1080p"
-    QDateTime date;  // UTC, whole seconds
+    QDateTime date; // UTC, whole seconds
     std::optional<QString> thumbnail;
     std::optional<qint64> bytes; // all of the download's files together
 

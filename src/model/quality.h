@@ -12,7 +12,10 @@ class Quality
 public:
     enum Preset { best, p2160, p1440, p1080, p720, p480, mp3, m4a };
 
-    constexpr Quality(Preset preset = best) : m_preset(preset) {}
+    constexpr Quality(Preset preset = best)
+        : m_preset(preset)
+    {
+    }
 
     static std::optional<Quality> fromId(QStringView id);
     // The preset whose shortLabel() this is, as the history stores it.

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -124,7 +124,8 @@ bool enable(const QString &program, const QString &path, QString *error)
     }
     QSaveFile file(path);
     const QByteArray content = entry(program);
-    const bool written = file.open(QIODevice::WriteOnly)
+    const bool written =
+        file.open(QIODevice::WriteOnly)
         && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther)
         && file.write(content) == content.size() && file.flush();
     if (!written || !file.commit()) {

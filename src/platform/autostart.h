@@ -44,8 +44,7 @@ class AutostartSetting : public QObject
     Q_OBJECT
 
 public:
-    AutostartSetting(Settings *settings, const QString &program, const QString &path = Autostart::entryPath(),
-                     QObject *parent = nullptr);
+    AutostartSetting(Settings *settings, const QString &program, const QString &path = Autostart::entryPath(), QObject *parent = nullptr);
 
     // Why the last change could not be carried out, in the interface language with the
     // system's reason; empty once one could.

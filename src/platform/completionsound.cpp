@@ -1,4 +1,5 @@
 #include "completionsound.h"
+
 #include "platform/logging.h"
 
 #include <QLoggingCategory>
@@ -24,8 +25,8 @@ public:
             m_context = nullptr;
             return;
         }
-        const int result = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "complete", CA_PROP_EVENT_DESCRIPTION,
-                                           "Download finished", CA_PROP_APPLICATION_NAME, "Vireloom", nullptr);
+        const int result = ca_context_play(m_context, 0, CA_PROP_EVENT_ID, "complete", CA_PROP_EVENT_DESCRIPTION, "Download finished",
+                                           CA_PROP_APPLICATION_NAME, "Vireloom", nullptr);
         if (result != CA_SUCCESS)
             qCDebug(lcSound) << "no completion sound:" << ca_strerror(result);
     }

@@ -1,9 +1,10 @@
 #include "singleinstance.h"
+
 #include "platform/logging.h"
 
 #include <QDataStream>
-#include <QDir>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -16,16 +17,15 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <memory>
 
 namespace {
 
@@ -41,11 +41,15 @@ constexpr int kStartupWaitMs = 5000;
 // swap it (a shared parent such as /tmp needs the sticky bit).
 bool isPrivateFolder(const QByteArray &path)
 {
-    struct stat folder {};
+    struct stat folder
+    {
+    };
     if (::lstat(path.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) || folder.st_uid != ::geteuid()
         || (folder.st_mode & 07777) != 0700)
         return false;
-    struct stat parent {};
+    struct stat parent
+    {
+    };
     const QByteArray parentPath = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
     if (::stat(parentPath.constData(), &parent) != 0)
         return false;
@@ -69,7 +73,9 @@ bool makePrivateFolder(const QString &folder)
 bool clearForeignLock(const QString &lockPath)
 {
     const QByteArray path = QFile::encodeName(lockPath);
-    struct stat lock {};
+    struct stat lock
+    {
+    };
     if (::lstat(path.constData(), &lock) != 0)
         return errno == ENOENT;
     if (S_ISREG(lock.st_mode) && lock.st_uid == ::geteuid())

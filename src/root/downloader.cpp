@@ -63,7 +63,7 @@ Downloader::Downloader(Settings *settings, QObject *parent, EngineChecks checks)
         const auto &items = m_queue->items()->items();
         const QList<HistoryEntry> &entries = m_history->list()->entries();
         return std::any_of(items.begin(), items.end(), [&link](const DownloadItem *item) { return item->url() == link; })
-            || std::any_of(entries.begin(), entries.end(), [&link](const HistoryEntry &entry) { return entry.url == link; });
+               || std::any_of(entries.begin(), entries.end(), [&link](const HistoryEntry &entry) { return entry.url == link; });
     });
     connect(m_intake, &LinkIntake::activationWanted, this, [this] {
         if (m_desktop)
@@ -130,11 +130,10 @@ void Downloader::setClipboard(Clipboard *clipboard)
 // subtitles is opened; anything else is shown in its folder.
 bool Downloader::opensAsMedia(const QString &path)
 {
-    static const QStringList media{
-        u"mp4"_s,  u"m4v"_s, u"m4a"_s, u"mp3"_s, u"webm"_s, u"mkv"_s, u"mka"_s,  u"mov"_s,  u"avi"_s, u"flv"_s,
-        u"ogg"_s,  u"oga"_s, u"ogv"_s, u"opus"_s, u"flac"_s, u"wav"_s, u"aac"_s, u"3gp"_s,  u"ts"_s,  u"mpg"_s,
-        u"mpeg"_s, u"wma"_s, u"wmv"_s, u"aiff"_s, u"alac"_s, u"jpg"_s, u"jpeg"_s, u"png"_s, u"webp"_s, u"gif"_s,
-        u"srt"_s,  u"vtt"_s, u"ass"_s, u"lrc"_s};
+    static const QStringList media{u"mp4"_s, u"m4v"_s,  u"m4a"_s,  u"mp3"_s, u"webm"_s, u"mkv"_s,  u"mka"_s,  u"mov"_s, u"avi"_s,
+                                   u"flv"_s, u"ogg"_s,  u"oga"_s,  u"ogv"_s, u"opus"_s, u"flac"_s, u"wav"_s,  u"aac"_s, u"3gp"_s,
+                                   u"ts"_s,  u"mpg"_s,  u"mpeg"_s, u"wma"_s, u"wmv"_s,  u"aiff"_s, u"alac"_s, u"jpg"_s, u"jpeg"_s,
+                                   u"png"_s, u"webp"_s, u"gif"_s,  u"srt"_s, u"vtt"_s,  u"ass"_s,  u"lrc"_s};
     return media.contains(QFileInfo(path).suffix().toLower());
 }
 
@@ -177,4 +176,3 @@ void Downloader::openEngineFolder()
     QDir().mkpath(Tools::binDir());
     m_desktop->openFolder(Tools::binDir());
 }
-

@@ -18,8 +18,7 @@ namespace {
 QString userStoreFileName()
 {
     // The native format on Linux is this same INI syntax, in a file ending in ".conf".
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vireloom"), QStringLiteral("Vireloom"))
-        .fileName();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vireloom"), QStringLiteral("Vireloom")).fileName();
 }
 
 std::optional<bool> toBoolean(const QVariant &value)

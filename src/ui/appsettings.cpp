@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <limits>
 
-AppSettings::AppSettings(Settings *settings, QObject *parent) : QObject(parent), m_settings(settings)
+AppSettings::AppSettings(Settings *settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
 {
     const QMetaObject *meta = metaObject();
     for (const SettingRow &row : Settings::rows()) {
@@ -99,8 +101,7 @@ int AppSettings::maxConcurrent() const
 
 void AppSettings::stepMaxConcurrent(int delta)
 {
-    write(SettingsKey::maxConcurrent,
-          int(std::clamp<qint64>(qint64(maxConcurrent()) + delta, maxConcurrentFloor(), maxConcurrentCeiling())));
+    write(SettingsKey::maxConcurrent, int(std::clamp<qint64>(qint64(maxConcurrent()) + delta, maxConcurrentFloor(), maxConcurrentCeiling())));
 }
 
 int AppSettings::concurrentFragmentsFloor() const

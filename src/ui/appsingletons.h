@@ -1,15 +1,15 @@
 #pragma once
 
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/interrupteddownloads.h"
-#include "ui/playlistplan.h"
 #include "history/historylist.h"
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "ui/appsettings.h"
+#include "ui/playlistplan.h"
 #include "ui/shell.h"
 
 #include <QJSEngine>

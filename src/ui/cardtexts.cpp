@@ -137,8 +137,7 @@ bool CardTexts::audio() const
 
 QString CardTexts::playlistChip() const
 {
-    return m_item ? playlistText(m_item->playlist(), m_item->playlistCount(), m_item->options().playlistItems.size())
-                  : QString();
+    return m_item ? playlistText(m_item->playlist(), m_item->playlistCount(), m_item->options().playlistItems.size()) : QString();
 }
 
 QString CardTexts::playlistText(bool playlist, std::optional<int> count, qsizetype picked)
@@ -228,8 +227,8 @@ QString CardTexts::status() const
         // starts at once has no probe before it).
         if (readingPage(item))
             return L(QStringLiteral("Lendo informações…"));
-        const QString line = progressLine(item.progress(), sizeText(), m_speedText.of(item.speed()), m_etaText.of(item.eta()),
-                                          item.playlistPos());
+        const QString line =
+            progressLine(item.progress(), sizeText(), m_speedText.of(item.speed()), m_etaText.of(item.eta()), item.playlistPos());
         // An item no run has spoken for yet has no silence to tell.
         const QString silence = item.lastOutput() > 0 ? silenceNote(QDateTime::currentMSecsSinceEpoch() - item.lastOutput()) : QString();
         return silence.isEmpty() ? line : line + QStringLiteral("  ·  ") + silence;
@@ -316,8 +315,7 @@ QString CardTexts::percentText(double progress)
     return QString::number(static_cast<int>(std::clamp(percent, 0.0, 100.0))) + u'%';
 }
 
-QString CardTexts::progressLine(double progress, const QString &size, const QString &speed, const QString &eta,
-                                const QString &playlistPos)
+QString CardTexts::progressLine(double progress, const QString &size, const QString &speed, const QString &eta, const QString &playlistPos)
 {
     QStringList parts{percentText(progress)};
     if (!size.isEmpty())

@@ -14,7 +14,6 @@
 
 #include <optional>
 
-
 // What a download card shows of its item: the facts row, the status line of each state,
 // which actions the state allows and the file they act on; and the log as the log sheet
 // shows it. It hears what changed in the item (DownloadItem::changed()) and announces
@@ -112,8 +111,7 @@ public:
 
     // The pieces as functions of plain values, for the card and its tests.
     static QString percentText(double progress);
-    static QString progressLine(double progress, const QString &size, const QString &speed,
-                                const QString &eta, const QString &playlistPos);
+    static QString progressLine(double progress, const QString &size, const QString &speed, const QString &eta, const QString &playlistPos);
     static QString doneLine(qsizetype fileCount, const QString &size);
     // The post-processing step in words, with the time it has taken so far.
     static QString stepLine(const QString &step, Quality quality, qint64 elapsedMs);
@@ -152,7 +150,10 @@ private:
     class LastFormatted
     {
     public:
-        explicit LastFormatted(QString (*format)(double)) : m_format(format) {}
+        explicit LastFormatted(QString (*format)(double))
+            : m_format(format)
+        {
+        }
         const QString &of(std::optional<double> number);
 
     private:

@@ -1,12 +1,11 @@
 #include "datetext.h"
 
+#include <cmath>
+#include <memory>
 #include <unicode/datefmt.h>
 #include <unicode/locid.h>
 #include <unicode/reldatefmt.h>
 #include <unicode/unistr.h>
-
-#include <cmath>
-#include <memory>
 
 namespace {
 
@@ -55,8 +54,7 @@ QString relative(const QDateTime &date, const QDateTime &now, const QLocale &loc
     amount = std::trunc(amount);
 
     UErrorCode status = U_ZERO_ERROR;
-    icu::RelativeDateTimeFormatter formatter(icuLocale(locale), nullptr, UDAT_STYLE_LONG,
-                                             UDISPCTX_CAPITALIZATION_NONE, status);
+    icu::RelativeDateTimeFormatter formatter(icuLocale(locale), nullptr, UDAT_STYLE_LONG, UDISPCTX_CAPITALIZATION_NONE, status);
     icu::UnicodeString text;
     // The named form says "yesterday" or "now" where the locale has such a word.
     formatter.format(amount, unit, text, status);

@@ -19,9 +19,15 @@ const QString kDefaultPattern = u"%(title).180B.%(ext)s"_s;
 
 QJsonObject sampleMetadata()
 {
-    return {{u"title"_s, L(u"Título do vídeo"_s)}, {u"id"_s, u"a1b2c3"_s}, {u"ext"_s, u"mp4"_s},
-            {u"uploader"_s, L(u"Canal"_s)}, {u"upload_date"_s, u"20240131"_s}, {u"height"_s, 1080},
-            {u"resolution"_s, u"1920x1080"_s}, {u"playlist_index"_s, 1}, {u"playlist_title"_s, u"Playlist"_s}};
+    return {{u"title"_s, L(u"Título do vídeo"_s)},
+            {u"id"_s, u"a1b2c3"_s},
+            {u"ext"_s, u"mp4"_s},
+            {u"uploader"_s, L(u"Canal"_s)},
+            {u"upload_date"_s, u"20240131"_s},
+            {u"height"_s, 1080},
+            {u"resolution"_s, u"1920x1080"_s},
+            {u"playlist_index"_s, 1},
+            {u"playlist_title"_s, u"Playlist"_s}};
 }
 
 } // namespace

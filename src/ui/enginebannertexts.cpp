@@ -27,14 +27,14 @@ QString EngineBannerTexts::title() const
 {
     if (offersUpdate()) {
         return m_engine->freshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
-                                                                                    : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
+                                                                         : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
     }
     if (m_engine && m_engine->ready() && m_engine->ffmpegPath() && !m_engine->denoPath())
         return L(QStringLiteral("Falta o Deno"));
     if (m_engine && m_engine->ready() && !m_engine->ffmpegPath() && m_engine->denoPath())
         return L(QStringLiteral("Falta o ffmpeg"));
     return m_engine && m_engine->ready() ? L(QStringLiteral("Faltam componentes do motor"))
-                                                       : L(QStringLiteral("Falta instalar o motor de download"));
+                                         : L(QStringLiteral("Falta instalar o motor de download"));
 }
 
 QString EngineBannerTexts::detail() const

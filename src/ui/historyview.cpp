@@ -1,15 +1,15 @@
 #include "historyview.h"
 
-#include "cardtexts.h"
 #include "base/format.h"
+#include "cardtexts.h"
 #include "datetext.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "history/historybook.h"
 #include "history/historylist.h"
 #include "history/logging.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
+#include "root/downloader.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,8 @@
 
 using namespace Qt::StringLiterals;
 
-HistoryFilter::HistoryFilter(QObject *parent) : QSortFilterProxyModel(parent)
+HistoryFilter::HistoryFilter(QObject *parent)
+    : QSortFilterProxyModel(parent)
 {
     setDynamicSortFilter(true);
 }
@@ -80,7 +81,9 @@ QHash<int, QByteArray> HistoryFilter::roleNames() const
     return names;
 }
 
-HistoryView::HistoryView(QObject *parent) : QObject(parent), m_filter(new HistoryFilter(this))
+HistoryView::HistoryView(QObject *parent)
+    : QObject(parent)
+    , m_filter(new HistoryFilter(this))
 {
     const auto countChanged = [this] { emit shownCountChanged(); };
     connect(m_filter, &QAbstractItemModel::rowsInserted, this, countChanged);

@@ -1,12 +1,12 @@
 #include "inputcardmodel.h"
 
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/playlistlisting.h"
 #include "i18n/i18n.h"
 #include "intake/linkextraction.h"
 #include "model/quality.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 
 namespace {
@@ -71,7 +71,7 @@ bool InputCardModel::empty() const
 bool InputCardModel::canSubmit() const
 {
     return !empty() && m_downloader && m_downloader->engine()->ready() && m_options->problem().isEmpty()
-        && !(playlist() && m_plan->nothingPicked(m_input));
+           && !(playlist() && m_plan->nothingPicked(m_input));
 }
 
 void InputCardModel::setChoice(CardChoice *choice)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ui/cardchoice.h"
-#include "ui/playlistplan.h"
 #include "ui/downloadoptionsform.h"
 #include "ui/optionlist.h"
+#include "ui/playlistplan.h"
 
 #include <QObject>
 #include <QPointer>

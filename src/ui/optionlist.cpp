@@ -2,7 +2,9 @@
 
 #include "model/quality.h"
 
-OptionList::OptionList(QList<Option> options, QObject *parent) : QAbstractListModel(parent), m_options(std::move(options))
+OptionList::OptionList(QList<Option> options, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_options(std::move(options))
 {
 }
 

@@ -87,8 +87,7 @@ void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo>
         }
         std::vector<size_t> order(m_entries.size());
         std::iota(order.begin(), order.end(), size_t(0));
-        std::stable_sort(order.begin(), order.end(),
-                         [this](size_t a, size_t b) { return m_entries[a].position < m_entries[b].position; });
+        std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) { return m_entries[a].position < m_entries[b].position; });
         std::vector<PlaylistEntry> entries;
         std::vector<QString> reasons;
         for (const size_t i : order) {
@@ -218,6 +217,6 @@ QVariant PlaylistPlan::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> PlaylistPlan::roleNames() const
 {
-    return {{TitleRole, "title"},   {DurationRole, "duration"}, {SizeRole, "size"},
+    return {{TitleRole, "title"},   {DurationRole, "duration"},   {SizeRole, "size"},
             {PickedRole, "picked"}, {AvailableRole, "available"}, {ReasonRole, "reason"}};
 }

@@ -131,19 +131,17 @@ void PortalFileChooser::open(QWindow *parent)
     emit busyChanged();
     // The version says whether folders can be chosen; asked each time, since the portal
     // may have come or gone since.
-    QDBusMessage get = QDBusMessage::createMethodCall(kPortalService, kPortalPath, u"org.freedesktop.DBus.Properties"_s,
-                                                      u"Get"_s);
+    QDBusMessage get = QDBusMessage::createMethodCall(kPortalService, kPortalPath, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
     get << kFileChooser << u"version"_s;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(get, 5000), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, handle = parentHandle(parent)](QDBusPendingCallWatcher *call) {
-                call->deleteLater();
-                const QDBusPendingReply<QDBusVariant> reply = *call;
-                const uint version = reply.isValid() ? reply.value().variant().toUInt() : 0;
-                if (reply.isError())
-                    qCDebug(lcChooser) << "no file chooser portal:" << reply.error().message();
-                ask(version, handle);
-            });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, handle = parentHandle(parent)](QDBusPendingCallWatcher *call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        const uint version = reply.isValid() ? reply.value().variant().toUInt() : 0;
+        if (reply.isError())
+            qCDebug(lcChooser) << "no file chooser portal:" << reply.error().message();
+        ask(version, handle);
+    });
 }
 
 void PortalFileChooser::ask(uint version, const QString &parent)
@@ -179,8 +177,8 @@ void PortalFileChooser::ask(uint version, const QString &parent)
         options.insert(u"current_filter"_s, QVariant::fromValue(filters.first()));
     }
     m_askedFolder = m_selectFolder;
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kFileChooser,
-                                                       m_selectFolder ? u"SaveFiles"_s : u"OpenFile"_s);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kPortalService, kPortalPath, kFileChooser, m_selectFolder ? u"SaveFiles"_s : u"OpenFile"_s);
     call << parent << m_title << options;
     m_asked.start();
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
@@ -204,19 +202,18 @@ void PortalFileChooser::listenAt(const QString &path)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!m_requestPath.isEmpty())
         bus.disconnect(QString(), m_requestPath, u"org.freedesktop.portal.Request"_s, u"Response"_s, this,
-                       SLOT(handleResponse(uint,QVariantMap)));
+                       SLOT(handleResponse(uint, QVariantMap)));
     m_requestPath = path;
     m_asking = false;
-    bus.connect(QString(), path, u"org.freedesktop.portal.Request"_s, u"Response"_s, this,
-                SLOT(handleResponse(uint,QVariantMap)));
+    bus.connect(QString(), path, u"org.freedesktop.portal.Request"_s, u"Response"_s, this, SLOT(handleResponse(uint, QVariantMap)));
     emit busyChanged();
 }
 
 void PortalFileChooser::finish()
 {
     if (!m_requestPath.isEmpty())
-        QDBusConnection::sessionBus().disconnect(QString(), m_requestPath, u"org.freedesktop.portal.Request"_s,
-                                                 u"Response"_s, this, SLOT(handleResponse(uint,QVariantMap)));
+        QDBusConnection::sessionBus().disconnect(QString(), m_requestPath, u"org.freedesktop.portal.Request"_s, u"Response"_s, this,
+                                                 SLOT(handleResponse(uint, QVariantMap)));
     m_requestPath.clear();
     m_asking = false;
     emit busyChanged();

@@ -6,7 +6,6 @@
 
 #include <QDate>
 
-
 using namespace Qt::StringLiterals;
 
 SettingsView::SettingsView(QObject *parent)
@@ -55,4 +54,3 @@ QString SettingsView::schemeHelp()
 {
     return u"vireloom://download?url=<link>   ·   &quality=mp3 | p1080   ·   &playlist=1"_s;
 }
-

@@ -1,7 +1,6 @@
 #include "shell.h"
 
 #include "base/format.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "history/historylist.h"
@@ -10,6 +9,7 @@
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -30,8 +30,8 @@ Shell::Shell(Downloader *downloader, QObject *parent)
     connect(m_downloader->engine(), &EngineSetup::engineChanged, this, &Shell::engineChanged);
     connect(m_downloader->engine(), &EngineSetup::ytdlpVersionChanged, this, &Shell::engineChanged);
     connect(m_downloader, &Downloader::fileGone, this, [this](const QString &path) {
-        m_notice.show(LF(QStringLiteral("%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."),
-                         QFileInfo(path).fileName()));
+        m_notice.show(
+            LF(QStringLiteral("%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."), QFileInfo(path).fileName()));
     });
 }
 
@@ -95,8 +95,7 @@ QString Shell::fileCountText() const
 QString Shell::engineText() const
 {
     const EngineSetup &engine = *m_downloader->engine();
-    return engine.complete() ? LF(QStringLiteral("Motor pronto · yt-dlp %@"), engine.ytdlpVersion())
-                                          : L(QStringLiteral("Motor incompleto"));
+    return engine.complete() ? LF(QStringLiteral("Motor pronto · yt-dlp %@"), engine.ytdlpVersion()) : L(QStringLiteral("Motor incompleto"));
 }
 
 bool Shell::engineComplete() const

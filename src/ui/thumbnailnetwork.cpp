@@ -78,8 +78,7 @@ protected:
         const QString scheme = request.url().scheme().toLower();
         if (op != GetOperation || (scheme != u"http" && scheme != u"https") || !m_route->get()) {
             // An address no handler takes: the reply fails at once and nothing is sent.
-            return QNetworkAccessManager::createRequest(op, QNetworkRequest(QUrl(QStringLiteral("refused:thumbnail"))),
-                                                        data);
+            return QNetworkAccessManager::createRequest(op, QNetworkRequest(QUrl(QStringLiteral("refused:thumbnail"))), data);
         }
         QNetworkRequest safe(request);
         safe.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);

@@ -6,8 +6,8 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QUuid>
 #include <QTest>
+#include <QUuid>
 
 #include <memory>
 
@@ -37,8 +37,8 @@ private slots:
         QTest::newRow("help") << QStringList{u"--help"_s} << Action::Exit << 0 << QStringList{} << u"Usage: vireloom [options] [address…]"_s;
         QTest::newRow("short help") << QStringList{u"-h"_s, link} << Action::Exit << 0 << QStringList{} << u"Usage: vireloom"_s;
         QTest::newRow("version wins over addresses") << QStringList{link, u"-v"_s} << Action::Exit << 0 << QStringList{} << version;
-        QTest::newRow("unknown long option")
-            << QStringList{u"--bogus"_s, link} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: --bogus\n\nUsage:"_s;
+        QTest::newRow("unknown long option") << QStringList{u"--bogus"_s, link} << Action::Exit << kUsageExitCode << QStringList{}
+                                             << u"vireloom: Unknown option: --bogus\n\nUsage:"_s;
         QTest::newRow("unknown option with a value")
             << QStringList{u"--speed=2"_s} << Action::Exit << kUsageExitCode << QStringList{} << u"vireloom: Unknown option: --speed\n"_s;
         QTest::newRow("unknown single-dash option")
@@ -222,7 +222,8 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         const QByteArray out = program.readAllStandardOutput();
         const QString r(QChar::ReplacementCharacter);
-        QVERIFY2(out.startsWith((u"Ep"_s + r + u"]0;owned"_s + r + r + u"[2J "_s + r + u"evil"_s + r + u"1m\thttps://example.org/feed.xml\t"_s).toUtf8()),
+        QVERIFY2(out.startsWith(
+                     (u"Ep"_s + r + u"]0;owned"_s + r + r + u"[2J "_s + r + u"evil"_s + r + u"1m\thttps://example.org/feed.xml\t"_s).toUtf8()),
                  out.constData());
         for (const char control : {'\x1b', '\x07'})
             QVERIFY(!out.contains(control));

@@ -14,12 +14,11 @@
 #include <QTest>
 
 #include <cmath>
-#include <sys/stat.h>
+#include <csignal>
 #include <future>
 #include <limits>
-
-#include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -58,7 +57,7 @@ class TestBase : public QObject
     {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write("x") == 1
-            && ::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0;
+               && ::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0;
     }
 
     std::unique_ptr<QTemporaryDir> m_root;

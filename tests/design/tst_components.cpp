@@ -2,16 +2,16 @@
 #include "design/symbols.h"
 
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QFontInfo>
-#include <QFontMetricsF>
-#include <QScopeGuard>
-#include <QGlyphRun>
-#include <QGuiApplication>
 #include <QRawFont>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextLayout>
 #include <QtQml/QQmlExtensionPlugin>
@@ -49,10 +49,7 @@ private slots:
     }
 
     // Figures line up in columns whichever monospaced fonts the machine has.
-    void monoTokenIsFixedPitch()
-    {
-        QVERIFY(QFontInfo(DS::mono(15, QFont::DemiBold)).fixedPitch());
-    }
+    void monoTokenIsFixedPitch() { QVERIFY(QFontInfo(DS::mono(15, QFont::DemiBold)).fixedPitch()); }
 
     // A label in the interface's font draws its Japanese and its Latin letters in the same
     // weight, at every weight the design uses: no face is left regular beside a bold one.

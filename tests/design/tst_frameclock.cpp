@@ -15,8 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Change { Hide, Minimise, StopDrawing, HideParent, Background,
-                    BackgroundWhileBusy, ReducedMotion, ReducedMotionWhileBusy };
+enum class Change { Hide, Minimise, StopDrawing, HideParent, Background, BackgroundWhileBusy, ReducedMotion, ReducedMotionWhileBusy };
 
 } // namespace
 
@@ -70,11 +69,21 @@ private slots:
 
         auto apply = [&](bool on) {
             switch (change) {
-            case Change::Hide: on ? m_window->hide() : m_window->show(); break;
-            case Change::Minimise: on ? m_window->showMinimized() : m_window->showNormal(); break;
-            case Change::StopDrawing: mark->setRunning(!on); break;
-            case Change::HideParent: m_window->contentItem()->setVisible(!on); break;
-            case Change::BackgroundWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
+            case Change::Hide:
+                on ? m_window->hide() : m_window->show();
+                break;
+            case Change::Minimise:
+                on ? m_window->showMinimized() : m_window->showNormal();
+                break;
+            case Change::StopDrawing:
+                mark->setRunning(!on);
+                break;
+            case Change::HideParent:
+                m_window->contentItem()->setVisible(!on);
+                break;
+            case Change::BackgroundWhileBusy:
+                Motion::instance()->setBusy(on);
+                [[fallthrough]];
             case Change::Background:
                 if (on) {
                     m_other = std::make_unique<QQuickWindow>();
@@ -85,8 +94,12 @@ private slots:
                     m_window->requestActivate();
                 }
                 break;
-            case Change::ReducedMotionWhileBusy: Motion::instance()->setBusy(on); [[fallthrough]];
-            case Change::ReducedMotion: Motion::instance()->setReduced(on); break;
+            case Change::ReducedMotionWhileBusy:
+                Motion::instance()->setBusy(on);
+                [[fallthrough]];
+            case Change::ReducedMotion:
+                Motion::instance()->setReduced(on);
+                break;
             }
         };
         apply(true);

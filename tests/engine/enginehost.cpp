@@ -2,10 +2,10 @@
 // itself: it downloads the links it is given, all at once, and prints the engines'
 // process ids on one line once every download runs. Arguments: a scratch folder, links.
 #include "base/paths.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>

@@ -80,18 +80,20 @@ private slots:
         const QVariantMap subs{{SettingsKey::subs, true}};
         const QVariantMap noEmbedding{{SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}};
 
-        QTest::newRow("best") << u"best"_s << false << true << none << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
+        QTest::newRow("best") << u"best"_s << false << true << none
+                              << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
         for (const int height : {2160, 1440, 1080, 720, 480}) {
             const QString n = QString::number(height);
             QTest::addRow("p%d", height) << u"p"_s + n << false << true << none
-                                         << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)}
-                                                + mp4 + h264 + embed + end;
-            QTest::addRow("p%d without ffmpeg", height) << u"p"_s + n << false << false << subs
-                                                        << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
+                                         << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)} + mp4
+                                                + h264 + embed + end;
+            QTest::addRow("p%d without ffmpeg", height)
+                << u"p"_s + n << false << false << subs << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
         }
         QTest::newRow("mp3") << u"mp3"_s << false << true << none << location + mp3 + embed + end;
         QTest::newRow("m4a") << u"m4a"_s << false << true << none
-                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + keep + embed + end;
+                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + keep
+                                    + embed + end;
         QTest::newRow("best without ffmpeg") << u"best"_s << false << false << subs << QStringList{u"-f"_s, u"b"_s} + end;
         QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
         QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
@@ -118,11 +120,18 @@ private slots:
         QTest::newRow("browser name passed as written")
             << u"p720"_s << false << true << merged({{SettingsKey::cookies, u"None"_s}}, noEmbedding)
             << location + p720 + h264 + QStringList{u"--cookies-from-browser"_s, u"None"_s} + end;
-        QTest::newRow("playlist")
-            << u"p720"_s << true << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
-            << location + p720 + h264
-                   + QStringList{u"--cookies-from-browser"_s, u"chrome"_s, u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
-                                 u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s, u"--yes-playlist"_s, u"--ignore-errors"_s, u"--"_s, kLink};
+        QTest::newRow("playlist") << u"p720"_s << true << true << merged({{SettingsKey::cookies, u"chrome"_s}}, noEmbedding)
+                                  << location + p720 + h264
+                                         + QStringList{u"--cookies-from-browser"_s,
+                                                       u"chrome"_s,
+                                                       u"--replace-in-metadata"_s,
+                                                       u"playlist_title,playlist"_s,
+                                                       u"^[\\s.\\x00-\\x1f\\x7f]*$"_s,
+                                                       u"_"_s,
+                                                       u"--yes-playlist"_s,
+                                                       u"--ignore-errors"_s,
+                                                       u"--"_s,
+                                                       kLink};
     }
 
     void argumentsAfterTheHead()
@@ -135,8 +144,8 @@ private slots:
 
         for (auto it = settings.cbegin(); it != settings.cend(); ++it)
             m_settings->setValue(it.key(), it.value());
-        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings,
-                                           ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
+        const QStringList args =
+            buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings, ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
         QCOMPARE(tail(args), expected);
     }
 
@@ -180,25 +189,35 @@ private slots:
         DownloadOptions again;
         again.ignoreArchive = true;
         const QVariantMap pacing{{SettingsKey::sleepRequests, u"1.5"_s}, {SettingsKey::sleepInterval, 4}};
-        const QStringList playlistFolder{u"--replace-in-metadata"_s, u"playlist_title,playlist"_s,
-                                         u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s};
+        const QStringList playlistFolder{u"--replace-in-metadata"_s, u"playlist_title,playlist"_s, u"^[\\s.\\x00-\\x1f\\x7f]*$"_s, u"_"_s};
 
         QTest::newRow("cut, split and remove segments") << false << true << QVariantMap() << cut
-            << QStringList{u"--download-sections"_s, u"*90-125.5"_s, u"--split-chapters"_s, u"--sponsorblock-remove"_s, u"sponsor,selfpromo"_s};
-        QTest::newRow("open-ended range, marked highlight") << false << true << QVariantMap() << open
+                                                        << QStringList{u"--download-sections"_s, u"*90-125.5"_s, u"--split-chapters"_s,
+                                                                       u"--sponsorblock-remove"_s, u"sponsor,selfpromo"_s};
+        QTest::newRow("open-ended range, marked highlight")
+            << false << true << QVariantMap() << open
             << QStringList{u"--download-sections"_s, u"*5-inf"_s, u"--sponsorblock-mark"_s, u"poi_highlight"_s};
         QTest::newRow("ffmpeg's work needs ffmpeg") << false << false << QVariantMap() << cut << QStringList();
         QTest::newRow("pauses and items only for playlists") << false << true << pacing << limited << QStringList{u"-r"_s, u"50000"_s};
         QTest::newRow("playlist with pauses and items") << true << true << pacing << limited
-            << QStringList{u"--sleep-requests"_s, u"1.5"_s, u"--sleep-interval"_s, u"4"_s, u"--playlist-items"_s, u"1:3,7"_s,
-                           u"-r"_s, u"50000"_s} + playlistFolder;
+                                                        << QStringList{u"--sleep-requests"_s,
+                                                                       u"1.5"_s,
+                                                                       u"--sleep-interval"_s,
+                                                                       u"4"_s,
+                                                                       u"--playlist-items"_s,
+                                                                       u"1:3,7"_s,
+                                                                       u"-r"_s,
+                                                                       u"50000"_s}
+                                                               + playlistFolder;
         QTest::newRow("archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << DownloadOptions()
-            << QStringList{u"--download-archive"_s, u"/support/archive.txt"_s};
-        QTest::newRow("downloaded again past the archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << again
-            << QStringList();
-        QTest::newRow("proxy and cookies file") << false << true
+                                 << QStringList{u"--download-archive"_s, u"/support/archive.txt"_s};
+        QTest::newRow("downloaded again past the archive")
+            << false << true << QVariantMap{{SettingsKey::useArchive, true}} << again << QStringList();
+        QTest::newRow("proxy and cookies file")
+            << false << true
             << QVariantMap{{SettingsKey::proxy, u" socks5://127.0.0.1:1080 "_s}, {SettingsKey::cookiesFile, u"/home/u/cookies.txt"_s}}
-            << DownloadOptions() << QStringList{u"--cookies"_s, u"/private/run.cookies.txt"_s, u"--config-locations"_s, u"/private/run.conf"_s};
+            << DownloadOptions()
+            << QStringList{u"--cookies"_s, u"/private/run.cookies.txt"_s, u"--config-locations"_s, u"/private/run.conf"_s};
     }
 
     void optionsReachTheEngine()
@@ -233,14 +252,48 @@ private slots:
     // command line itself writes: values arrive only behind their option.
     void noValueReadsAsAnOption()
     {
-        static const QStringList known{
-            u"--ignore-config"_s, u"--no-quiet"_s, u"--config-locations"_s, u"--concurrent-fragments"_s, u"--newline"_s, u"--progress"_s, u"--no-simulate"_s, u"--no-colors"_s, u"--no-mtime"_s, u"--print"_s,
-            u"--progress-template"_s, u"-P"_s, u"-o"_s, u"--ffmpeg-location"_s, u"-f"_s, u"--merge-output-format"_s, u"-S"_s,
-            u"--write-subs"_s, u"--sub-langs"_s, u"--embed-subs"_s, u"--embed-metadata"_s, u"--embed-thumbnail"_s,
-            u"--cookies-from-browser"_s, u"--cookies"_s, u"--proxy"_s, u"--download-archive"_s, u"--sleep-requests"_s,
-            u"--sleep-interval"_s, u"--playlist-items"_s, u"-r"_s, u"--download-sections"_s, u"--split-chapters"_s,
-            u"--sponsorblock-mark"_s, u"--sponsorblock-remove"_s, u"--replace-in-metadata"_s, u"--yes-playlist"_s,
-            u"--ignore-errors"_s, u"--load-info-json"_s, u"--parse-metadata"_s, u"-k"_s, u"--no-post-overwrites"_s, u"--"_s};
+        static const QStringList known{u"--ignore-config"_s,
+                                       u"--no-quiet"_s,
+                                       u"--config-locations"_s,
+                                       u"--concurrent-fragments"_s,
+                                       u"--newline"_s,
+                                       u"--progress"_s,
+                                       u"--no-simulate"_s,
+                                       u"--no-colors"_s,
+                                       u"--no-mtime"_s,
+                                       u"--print"_s,
+                                       u"--progress-template"_s,
+                                       u"-P"_s,
+                                       u"-o"_s,
+                                       u"--ffmpeg-location"_s,
+                                       u"-f"_s,
+                                       u"--merge-output-format"_s,
+                                       u"-S"_s,
+                                       u"--write-subs"_s,
+                                       u"--sub-langs"_s,
+                                       u"--embed-subs"_s,
+                                       u"--embed-metadata"_s,
+                                       u"--embed-thumbnail"_s,
+                                       u"--cookies-from-browser"_s,
+                                       u"--cookies"_s,
+                                       u"--proxy"_s,
+                                       u"--download-archive"_s,
+                                       u"--sleep-requests"_s,
+                                       u"--sleep-interval"_s,
+                                       u"--playlist-items"_s,
+                                       u"-r"_s,
+                                       u"--download-sections"_s,
+                                       u"--split-chapters"_s,
+                                       u"--sponsorblock-mark"_s,
+                                       u"--sponsorblock-remove"_s,
+                                       u"--replace-in-metadata"_s,
+                                       u"--yes-playlist"_s,
+                                       u"--ignore-errors"_s,
+                                       u"--load-info-json"_s,
+                                       u"--parse-metadata"_s,
+                                       u"-k"_s,
+                                       u"--no-post-overwrites"_s,
+                                       u"--"_s};
         DownloadOptions options;
         options.section = DownloadOptions::TimeRange{0, 1};
         // Chapters cannot split a time range: refused with one, so given alone here.
@@ -265,15 +318,13 @@ private slots:
 
     void probeArguments()
     {
-        QCOMPARE(probeArgs(kLink, false, *m_settings),
-                 (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--parse-metadata"_s, kEmbedTitle,
-                              u"--no-playlist"_s, u"--"_s, kLink}));
+        QCOMPARE(probeArgs(kLink, false, *m_settings), (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s,
+                                                                    u"--parse-metadata"_s, kEmbedTitle, u"--no-playlist"_s, u"--"_s, kLink}));
         m_settings->setValue(SettingsKey::cookies, u"brave"_s);
         m_settings->setValue(SettingsKey::proxy, u"http://proxy:3128"_s);
         QCOMPARE(probeArgs(kLink, true, *m_settings, u"/c.txt"_s, u"/p.conf"_s),
-                 (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--cookies-from-browser"_s,
-                              u"brave"_s, u"--cookies"_s, u"/c.txt"_s, u"--config-locations"_s, u"/p.conf"_s, u"--yes-playlist"_s,
-                              u"--"_s, kLink}));
+                 (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s, u"--cookies-from-browser"_s, u"brave"_s,
+                              u"--cookies"_s, u"/c.txt"_s, u"--config-locations"_s, u"/p.conf"_s, u"--yes-playlist"_s, u"--"_s, kLink}));
     }
 
     // Every download fetches fragments in parallel, as many as the setting says within its
@@ -342,8 +393,8 @@ private slots:
         QTest::addColumn<QByteArray>("config");
         QTest::newRow("none") << QString() << QByteArray();
         QTest::newRow("plain") << u" socks5://127.0.0.1:1080 "_s << QByteArray("--proxy 'socks5://127.0.0.1:1080'\n");
-        QTest::newRow("quote and blanks in the password") << u"http://me:it's #1@proxy:8080"_s
-                                                         << QByteArray("--proxy 'http://me:it'\\''s #1@proxy:8080'\n");
+        QTest::newRow("quote and blanks in the password")
+            << u"http://me:it's #1@proxy:8080"_s << QByteArray("--proxy 'http://me:it'\\''s #1@proxy:8080'\n");
     }
 
     void privateConfigQuotesTheProxy()
@@ -377,7 +428,8 @@ private slots:
         QStringList guarded = buildArgs(request, *m_settings, ffmpeg);
         const qsizetype at = typed.indexOf(u"-f"_s) + 1;
         QCOMPARE(guarded.at(at),
-                 u'(' + typed.at(at) + QStringLiteral(")[protocol~='^(https?|m3u8(_native)?|http_dash_segments(_generator)?|f4m|ism|mhtml)$']"));
+                 u'(' + typed.at(at)
+                     + QStringLiteral(")[protocol~='^(https?|m3u8(_native)?|http_dash_segments(_generator)?|f4m|ism|mhtml)$']"));
         guarded[at] = typed.at(at);
         QCOMPARE(guarded, typed);
     }
@@ -396,21 +448,19 @@ private slots:
 
         QTest::newRow("nothing there") << u"best"_s << QStringList() << false << 0 << false << QString();
         QTest::newRow("another quality") << u"best"_s << QStringList{u"p720|T.mp4"_s} << false << 0 << true << QString();
-        QTest::newRow("the same quality") << u"p720"_s << QStringList{u"best|T (1080p).mp4"_s, u"p720|T.mp4"_s} << false << 0
-                                          << false << u"T"_s;
-        QTest::newRow("newest of the same") << u"best"_s << QStringList{u"best|T (1080p).mp4"_s, u"best|T.mp4"_s} << false << 0
-                                            << false << u"T (1080p)"_s;
+        QTest::newRow("the same quality") << u"p720"_s << QStringList{u"best|T (1080p).mp4"_s, u"p720|T.mp4"_s} << false << 0 << false
+                                          << u"T"_s;
+        QTest::newRow("newest of the same") << u"best"_s << QStringList{u"best|T (1080p).mp4"_s, u"best|T.mp4"_s} << false << 0 << false
+                                            << u"T (1080p)"_s;
         QTest::newRow("audio beside video") << u"mp3"_s << QStringList{u"best|T.mp4"_s} << false << 0 << false << QString();
         QTest::newRow("video beside audio") << u"best"_s << QStringList{u"mp3|T.mp3"_s} << false << 0 << false << QString();
         QTest::newRow("unknown label counts as video") << u"best"_s << QStringList{u"|T.mp4"_s} << false << 0 << true << QString();
-        QTest::newRow("a cut is not the whole") << u"best"_s << QStringList{u"best|T (0:01-0:02).mp4"_s} << false << 0 << false
-                                                << QString();
-        QTest::newRow("the same cut") << u"best"_s << QStringList{u"best|T.mp4"_s, u"best|T (0:01-0:02).mp4"_s} << true << 0
-                                      << false << u"T (0:01-0:02)"_s;
+        QTest::newRow("a cut is not the whole") << u"best"_s << QStringList{u"best|T (0:01-0:02).mp4"_s} << false << 0 << false << QString();
+        QTest::newRow("the same cut") << u"best"_s << QStringList{u"best|T.mp4"_s, u"best|T (0:01-0:02).mp4"_s} << true << 0 << false
+                                      << u"T (0:01-0:02)"_s;
         QTest::newRow("a copy is not the file") << u"best"_s << QStringList{u"best|T (2).mp4"_s} << false << 0 << false << QString();
         QTest::newRow("a new copy reuses nothing") << u"best"_s << QStringList{u"best|T.mp4"_s} << false << 2 << false << QString();
-        QTest::newRow("outside the folder") << u"best"_s << QStringList{u"best|/elsewhere/T.mp4"_s} << false << 0 << false
-                                            << QString();
+        QTest::newRow("outside the folder") << u"best"_s << QStringList{u"best|/elsewhere/T.mp4"_s} << false << 0 << false << QString();
         QTest::newRow("in a subfolder") << u"best"_s << QStringList{u"best|sub/T.mp4"_s} << false << 0 << false << u"sub/T"_s;
     }
 

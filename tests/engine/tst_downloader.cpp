@@ -1,5 +1,4 @@
 #include "base/paths.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/interrupteddownloads.h"
@@ -12,6 +11,7 @@
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/fakeclipboard.h"
 #include "support/files.h"
@@ -205,7 +205,8 @@ private slots:
         const int held = Probes::kMaxRunning;
         QTest::newRow("stays") << QString() << QStringList(held + 2, u"This link isn’t supported (no video found)."_s);
         QTest::newRow("removed") << u"removed"_s
-                                 << QStringList(held, u"Engine not installed"_s) + QStringList(2, u"Engine not installed — click Install now."_s);
+                                 << QStringList(held, u"Engine not installed"_s)
+                                        + QStringList(2, u"Engine not installed — click Install now."_s);
         QTest::newRow("no longer executable") << u"unusable"_s << QStringList(held + 2, u"Couldn’t start yt-dlp"_s);
     }
 
@@ -397,8 +398,15 @@ private slots:
 
         // A crash leaves the journal as it was last written; the next start, which writes it
         // once its queued work has been handled, must not write over it before the user has chosen.
-        const HistoryEntry earlier{QUuid::createUuid(), u"Earlier"_s, link(u"e"_s), {}, {}, u"720p"_s,
-                                   QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC), {}, {}};
+        const HistoryEntry earlier{QUuid::createUuid(),
+                                   u"Earlier"_s,
+                                   link(u"e"_s),
+                                   {},
+                                   {},
+                                   u"720p"_s,
+                                   QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC),
+                                   {},
+                                   {}};
         QVERIFY(HistoryStore::save(Tools::supportDir() + u"/history.json"_s, {earlier}));
         remake();
         QCOMPARE(m_downloader->history()->entries(), QList<HistoryEntry>{earlier});
@@ -641,7 +649,8 @@ private slots:
 
         const QString local = u"http://127.0.0.1:9/probe-hold-local"_s;
         const QString lan = u"http://192.168.1.20/probe-hold-lan"_s;
-        m_downloader->intake()->handleSchemeURL(u"vireloom://download?url="_s + QString::fromLatin1(QUrl::toPercentEncoding(local)) + u"&quality=mp3"_s);
+        m_downloader->intake()->handleSchemeURL(u"vireloom://download?url="_s + QString::fromLatin1(QUrl::toPercentEncoding(local))
+                                                + u"&quality=mp3"_s);
         m_downloader->intake()->handleSchemeURL(u"vireloom:"_s + lan);
         QCOMPARE(m_downloader->queue()->items()->count(), 0);
         QCOMPARE(m_downloader->intake()->schemeLinkToConfirm(), local);

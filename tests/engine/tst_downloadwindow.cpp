@@ -37,16 +37,15 @@ private slots:
         QTest::newRow("inside") << true << one << seven << at("2026-12-09T06:59:59Z") << true << at("2026-12-09T06:59:59Z");
         QTest::newRow("at the end") << true << one << seven << at("2026-12-09T07:00:00Z") << false << at("2026-12-10T01:00:00Z");
         QTest::newRow("evening: the next night") << true << one << seven << at("2026-12-09T22:00:00Z") << false << at("2026-12-10T01:00:00Z");
-        QTest::newRow("across midnight, before") << true << eleven << seven << at("2026-12-09T22:59:00Z") << false
-                                                 << at("2026-12-09T23:00:00Z");
-        QTest::newRow("across midnight, late") << true << eleven << seven << at("2026-12-09T23:30:00Z") << true
-                                               << at("2026-12-09T23:30:00Z");
-        QTest::newRow("across midnight, early") << true << eleven << seven << at("2026-12-10T03:00:00Z") << true
-                                                << at("2026-12-10T03:00:00Z");
-        QTest::newRow("across midnight, after") << true << eleven << seven << at("2026-12-10T07:00:00Z") << false
-                                                << at("2026-12-10T23:00:00Z");
-        QTest::newRow("start equals end: the whole day") << true << seven << seven << at("2026-12-09T03:00:00Z") << true
-                                                         << at("2026-12-09T03:00:00Z");
+        QTest::newRow("across midnight, before")
+            << true << eleven << seven << at("2026-12-09T22:59:00Z") << false << at("2026-12-09T23:00:00Z");
+        QTest::newRow("across midnight, late") << true << eleven << seven << at("2026-12-09T23:30:00Z") << true << at("2026-12-09T23:30:00Z");
+        QTest::newRow("across midnight, early")
+            << true << eleven << seven << at("2026-12-10T03:00:00Z") << true << at("2026-12-10T03:00:00Z");
+        QTest::newRow("across midnight, after")
+            << true << eleven << seven << at("2026-12-10T07:00:00Z") << false << at("2026-12-10T23:00:00Z");
+        QTest::newRow("start equals end: the whole day")
+            << true << seven << seven << at("2026-12-09T03:00:00Z") << true << at("2026-12-09T03:00:00Z");
         QTest::newRow("end of the year") << true << one << seven << at("2026-12-31T20:00:00Z") << false << at("2027-01-01T01:00:00Z");
         // In the zone of the moment: 00:30 there is 23:30 the day before in UTC.
         QTest::newRow("another time zone") << true << one << seven << at("2026-12-09T00:30:00+01:00") << false

@@ -1,5 +1,4 @@
 #include "base/paths.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/guardproxy.h"
@@ -12,6 +11,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "model/downloadoptions.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/httpserver.h"
@@ -54,8 +54,8 @@ HttpServer::Response slow(const QString &file, int bytesPerSecond)
 QStringList probe(const QString &file, const QString &entries, const QStringList &select = {})
 {
     QProcess ffprobe;
-    ffprobe.start(u"/usr/bin/ffprobe"_s, QStringList{u"-v"_s, u"error"_s} + select
-                                             + QStringList{u"-show_entries"_s, entries, u"-of"_s, u"csv=p=0"_s, file});
+    ffprobe.start(u"/usr/bin/ffprobe"_s,
+                  QStringList{u"-v"_s, u"error"_s} + select + QStringList{u"-show_entries"_s, entries, u"-of"_s, u"csv=p=0"_s, file});
     if (!ffprobe.waitForFinished(30000))
         return {};
     QStringList lines = QString::fromUtf8(ffprobe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
@@ -99,7 +99,7 @@ QByteArray fingerprint(const QString &file)
     if (!in.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(in.readAll(), QCryptographicHash::Sha256).toHex() + ' '
-         + QByteArray::number(QFileInfo(file).lastModified().toMSecsSinceEpoch());
+           + QByteArray::number(QFileInfo(file).lastModified().toMSecsSinceEpoch());
 }
 
 // Says why when it is not done, so that a failure shows the engine's own words.
@@ -427,8 +427,7 @@ private slots:
         cut.section = DownloadOptions::TimeRange{1, 2};
         QTest::newRow("mp3") << u"/media/clip.mp4"_s << false << Quality(Quality::mp3) << DownloadOptions() << QStringList{u"clip.mp3"_s};
         QTest::newRow("m4a") << u"/media/clip.mp4"_s << false << Quality(Quality::m4a) << DownloadOptions() << QStringList{u"clip.m4a"_s};
-        QTest::newRow("section") << u"/media/clip.mp4"_s << false << Quality(Quality::mp3) << cut
-                                 << QStringList{u"clip (0:01-0:02).mp3"_s};
+        QTest::newRow("section") << u"/media/clip.mp4"_s << false << Quality(Quality::mp3) << cut << QStringList{u"clip (0:01-0:02).mp3"_s};
         QTest::newRow("playlist entry") << u"/feed.xml"_s << true << Quality(Quality::mp3) << DownloadOptions()
                                         << QStringList{u"Test Feed/1 - Episode 1.mp3"_s, u"Test Feed/3 - Episode 3.mp3"_s};
     }
@@ -493,8 +492,8 @@ private slots:
         QCOMPARE(filesIn(m_folder), (QStringList{u"Fresh title (720p).mp4"_s, u"Fresh title.mp4"_s}));
         QCOMPARE(fingerprint(m_folder + u"/Fresh title.mp4"_s).size() > 0, true);
 
-        for (const auto &[quality, name] : {std::pair{Quality(Quality::p480), u"Fresh title.mp4"_s},
-                                            {Quality(Quality::best), u"Fresh title (720p).mp4"_s}}) {
+        for (const auto &[quality, name] :
+             {std::pair{Quality(Quality::p480), u"Fresh title.mp4"_s}, {Quality(Quality::best), u"Fresh title (720p).mp4"_s}}) {
             const QByteArray before = fingerprint(m_folder + u'/' + name);
             DownloadItem *again = addOne(u"/sizes.html"_s, quality);
             QVERIFY(finished(again) && isDone(again));
@@ -536,8 +535,8 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("quality");
         QTest::addColumn<DownloadOptions>("options");
-        QTest::addColumn<int>("files");          // -1: refused before the run
-        QTest::addColumn<double>("seconds");     // of the first file
+        QTest::addColumn<int>("files"); // -1: refused before the run
+        QTest::addColumn<double>("seconds"); // of the first file
         QTest::addColumn<QStringList>("streams"); // of the first file, sorted
 
         const DownloadOptions::TimeRange cut{5, 12};
@@ -553,8 +552,10 @@ private slots:
         // The chapters travel as a data stream of their own.
         QTest::newRow("chapters split") << u"/chapters.html"_s << best << with([](auto &o) { o.splitChapters = true; }) << 4 << 6.0
                                         << QStringList{u"aac,audio"_s, u"bin_data,data"_s, u"h264,video"_s};
-        QTest::newRow("time range and chapters split: refused")
-            << u"/chapters.html"_s << best << with([&](auto &o) { o.section = cut; o.splitChapters = true; }) << -1 << 0.0 << QStringList();
+        QTest::newRow("time range and chapters split: refused") << u"/chapters.html"_s << best << with([&](auto &o) {
+            o.section = cut;
+            o.splitChapters = true;
+        }) << -1 << 0.0 << QStringList();
         for (const auto mode : {DownloadOptions::SponsorBlock::mark, DownloadOptions::SponsorBlock::remove}) {
             QTest::addRow("SponsorBlock %s", mode == DownloadOptions::SponsorBlock::mark ? "mark" : "remove")
                 << u"/long.html"_s << best << with([mode](auto &o) {
@@ -563,14 +564,12 @@ private slots:
                    })
                 << 1 << 20.0 << plain;
         }
-        QTest::newRow("time range, SponsorBlock mark, subtitles where there are none")
-            << u"/long.html"_s << best << with([&](auto &o) {
-                   o.section = cut;
-                   o.sponsorBlock = DownloadOptions::SponsorBlock::mark;
-                   o.sponsorCategories = {u"sponsor"_s};
-                   o.subtitles = true;
-               })
-            << 1 << 7.0 << plain;
+        QTest::newRow("time range, SponsorBlock mark, subtitles where there are none") << u"/long.html"_s << best << with([&](auto &o) {
+            o.section = cut;
+            o.sponsorBlock = DownloadOptions::SponsorBlock::mark;
+            o.sponsorCategories = {u"sponsor"_s};
+            o.subtitles = true;
+        }) << 1 << 7.0 << plain;
         QTest::newRow("subtitles, thumbnail and metadata embedded")
             << u"/subbed.html"_s << best << with([](auto &o) { o.subtitles = true; }) << 2 << 20.0 << subbed;
         QTest::newRow("subtitles and a time range") << u"/subbed.html"_s << best << with([&](auto &o) {
@@ -579,8 +578,8 @@ private slots:
         }) << 2 << 7.0 << subbed;
         QTest::newRow("MP3 with its cover") << u"/subbed.html"_s << int(Quality::mp3) << DownloadOptions() << 1 << 20.0
                                             << QStringList{u"mjpeg,video"_s, u"mp3,audio"_s};
-        QTest::newRow("MP3 of a time range") << u"/long.html"_s << int(Quality::mp3) << with([&](auto &o) { o.section = cut; }) << 1
-                                             << 7.0 << QStringList{u"mp3,audio"_s};
+        QTest::newRow("MP3 of a time range") << u"/long.html"_s << int(Quality::mp3) << with([&](auto &o) { o.section = cut; }) << 1 << 7.0
+                                             << QStringList{u"mp3,audio"_s};
     }
 
     void optionCombinations()
@@ -616,8 +615,8 @@ private slots:
         const QString marker = m_root->filePath(u"ran"_s);
         const QByteArray config = "--exec \"before_dl:touch " + marker.toUtf8() + "\"\n-o planted.%(ext)s\n";
         const QString user = qEnvironmentVariable("XDG_CONFIG_HOME");
-        const QStringList planted{m_folder + u"/yt-dlp.conf"_s, Tools::engineWorkDir() + u"/yt-dlp.conf"_s,
-                                  user + u"/yt-dlp/config"_s, user + u"/yt-dlp.conf"_s};
+        const QStringList planted{m_folder + u"/yt-dlp.conf"_s, Tools::engineWorkDir() + u"/yt-dlp.conf"_s, user + u"/yt-dlp/config"_s,
+                                  user + u"/yt-dlp.conf"_s};
         for (const QString &file : planted)
             QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()) && writeFile(file, config));
 
@@ -714,7 +713,7 @@ private slots:
                 // Podcast hosts add tracking to their links; the page is still named by the file.
                 const QByteArray query = n == 3 ? "?utm=feed" : "";
                 xml += "<item><title>" + title + "</title><guid>followed-" + number + "</guid><enclosure url=\""
-                     + m_server.url(u"/followed/ep%1.mp4"_s.arg(n)).toEncoded() + query + "\" type=\"video/mp4\"/></item>";
+                       + m_server.url(u"/followed/ep%1.mp4"_s.arg(n)).toEncoded() + query + "\" type=\"video/mp4\"/></item>";
             }
             m_server.route(u"/followed.xml"_s, served(xml + "</channel></rss>\n", "application/rss+xml"));
         };
@@ -724,7 +723,7 @@ private slots:
         Following &following = *m_downloader->following();
         const auto checked = [&following](const QUuid &id, int checks) {
             return QTest::qWaitFor([&] { return following.find(id) && following.find(id)->lastCheck && !following.isChecking(); }, kRun)
-                && following.find(id)->problem.kind == CheckFailure::none && checks > 0;
+                   && following.find(id)->problem.kind == CheckFailure::none && checks > 0;
         };
 
         // From now on: what the feed lists today is not fetched.
@@ -784,10 +783,12 @@ private slots:
         qputenv("HOME", home);
         const auto restore = qScopeGuard([realHome] { qputenv("HOME", realHome); });
         m_server.routeFile(u"/expand/ep1.mp4"_s, media("clip"), "video/mp4");
-        m_server.route(u"/expand.xml"_s, served("<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel><title>..${HOME}</title>"
-                                                "<link>http://127.0.0.1/</link><description>d</description><item><title>One</title>"
-                                                "<guid>expand-1</guid><enclosure url=\"" + m_server.url(u"/expand/ep1.mp4"_s).toEncoded()
-                                                + "\" type=\"video/mp4\"/></item></channel></rss>\n", "application/rss+xml"));
+        m_server.route(u"/expand.xml"_s,
+                       served("<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel><title>..${HOME}</title>"
+                              "<link>http://127.0.0.1/</link><description>d</description><item><title>One</title>"
+                              "<guid>expand-1</guid><enclosure url=\""
+                                  + m_server.url(u"/expand/ep1.mp4"_s).toEncoded() + "\" type=\"video/mp4\"/></item></channel></rss>\n",
+                              "application/rss+xml"));
         Following &following = *m_downloader->following();
         const std::optional<QUuid> id = following.add(m_server.url(u"/expand.xml"_s).toString(), 1);
         QVERIFY(id);
@@ -829,8 +830,8 @@ private slots:
         const QString folder = m_root->filePath(u"chosen/"_s) + name;
         QProcess engine;
         engine.setProcessEnvironment(Tools::env());
-        engine.start(u"/usr/bin/yt-dlp"_s, {u"--ignore-config"_s, u"--no-progress"_s, u"-P"_s, folder, u"-o"_s, u"x.%(ext)s"_s,
-                                            u"--"_s, m_server.url(u"/media/clip.mp4"_s).toString()});
+        engine.start(u"/usr/bin/yt-dlp"_s, {u"--ignore-config"_s, u"--no-progress"_s, u"-P"_s, folder, u"-o"_s, u"x.%(ext)s"_s, u"--"_s,
+                                            m_server.url(u"/media/clip.mp4"_s).toString()});
         QVERIFY(QTest::qWaitFor([&engine] { return engine.state() == QProcess::NotRunning; }, kRun));
         QCOMPARE(engine.exitCode(), 0);
         const bool takenAsItIs = QFileInfo::exists(folder + u"/x.mp4"_s);
@@ -876,8 +877,8 @@ private slots:
         QFETCH(bool, cut);
         QFETCH(bool, done);
         const int internet = m_server.url().port();
-        m_downloader->queue()->setGuard(new GuardProxy({[](const QString &) { return true; },
-                                                        [internet](const QHostAddress &, quint16 port) { return port == internet; }}));
+        m_downloader->queue()->setGuard(new GuardProxy(
+            {[](const QString &) { return true; }, [internet](const QHostAddress &, quint16 port) { return port == internet; }}));
         m_downloader->queue()->setStartsAtOnce(atOnce);
         qputenv("no_proxy", "*");
         qputenv("NO_PROXY", "*");
@@ -943,9 +944,12 @@ private:
     static bool killHost(QProcess &host, const QStringList &engines)
     {
         ::kill(static_cast<pid_t>(host.processId()), SIGKILL);
-        return host.waitForFinished() && QTest::qWaitFor([&engines] {
-            return std::none_of(engines.begin(), engines.end(), [](const QString &pid) { return processAlive(pid.toLongLong()); });
-        }, 5000);
+        return host.waitForFinished()
+               && QTest::qWaitFor(
+                   [&engines] {
+                       return std::none_of(engines.begin(), engines.end(), [](const QString &pid) { return processAlive(pid.toLongLong()); });
+                   },
+                   5000);
     }
 
     QTemporaryDir m_media;
@@ -978,13 +982,14 @@ void TestEndToEnd::initTestCase()
     QVERIFY(makeClip(media("twenty"), 20));
     m_server.routeFile(u"/media/twenty.mp4"_s, media("twenty"), "video/mp4");
     const QString thumb = m_media.filePath(u"thumb.jpg"_s);
-    QCOMPARE(QProcess::execute(u"/usr/bin/ffmpeg"_s, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                                                      u"color=red:s=64x36"_s, u"-frames:v"_s, u"1"_s, thumb}),
+    QCOMPARE(QProcess::execute(u"/usr/bin/ffmpeg"_s, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"color=red:s=64x36"_s,
+                                                      u"-frames:v"_s, u"1"_s, thumb}),
              0);
     m_server.routeFile(u"/media/thumb.jpg"_s, thumb, "image/jpeg");
     m_server.route(u"/media/subs.vtt"_s, served("WEBVTT\n\n00:00:00.000 --> 00:00:01.500\nHello\n", "text/vtt"));
-    m_server.route(u"/long.html"_s, served("<html><head><title>Long</title></head><body><video src=\"" + m_server.url(u"/media/twenty.mp4"_s).toEncoded()
-                                               + "\"></video></body></html>", "text/html"));
+    m_server.route(u"/long.html"_s, served("<html><head><title>Long</title></head><body><video src=\""
+                                               + m_server.url(u"/media/twenty.mp4"_s).toEncoded() + "\"></video></body></html>",
+                                           "text/html"));
     // A page with a poster and English subtitles, the way sites offer them to a browser.
     m_server.route(u"/subbed.html"_s,
                    served("<html><head><title>Subbed</title></head><body><video src=\"" + m_server.url(u"/media/twenty.mp4"_s).toEncoded()
@@ -1001,17 +1006,16 @@ void TestEndToEnd::initTestCase()
     m_server.route(u"/sizes.html"_s,
                    served("<html><head><title>Fresh title</title></head><body><video><source src=\""
                               + m_server.url(u"/sizes/small.mp4"_s).toEncoded() + "\" type=\"video/mp4\" res=\"360\"><source src=\""
-                              + m_server.url(u"/sizes/large.mp4"_s).toEncoded()
-                              + "\" type=\"video/mp4\" res=\"720\"></video></body></html>",
+                              + m_server.url(u"/sizes/large.mp4"_s).toEncoded() + "\" type=\"video/mp4\" res=\"720\"></video></body></html>",
                           "text/html"));
 
     for (const auto &[path, title] : {std::pair{u"/feed.xml"_s, "Test Feed"}, {u"/dots.xml"_s, ".."}, {u"/slowfeed.xml"_s, "Slow Feed"}}) {
         QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + QByteArray(title)
-                       + "</title><link>http://127.0.0.1/</link><description>Three episodes</description>";
+                         + "</title><link>http://127.0.0.1/</link><description>Three episodes</description>";
         for (const char *n : {"1", "2", "3"}) {
             const QString entry = path == u"/slowfeed.xml" ? u"/slow/long.mp4"_s : u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n));
             xml += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
-                 + m_server.url(entry).toEncoded() + "\" type=\"video/mp4\"/></item>";
+                   + m_server.url(entry).toEncoded() + "\" type=\"video/mp4\"/></item>";
         }
         m_server.route(path, served(xml + "</channel></rss>\n", "application/rss+xml"));
     }
@@ -1020,7 +1024,7 @@ void TestEndToEnd::initTestCase()
     QByteArray parts;
     for (const auto &[name, start] : {std::pair{"Intro", 0}, {"Middle", 2}, {"End", 4}}) {
         parts += (parts.isEmpty() ? "" : ",") + QByteArray(R"({"@type":"Clip","name":")") + name + R"(","startOffset":)"
-               + QByteArray::number(start) + R"(,"endOffset":)" + QByteArray::number(start + 2) + "}";
+                 + QByteArray::number(start) + R"(,"endOffset":)" + QByteArray::number(start + 2) + "}";
     }
     m_server.route(u"/chapters.html"_s,
                    served(R"(<html><head><title>Chaptered</title><script type="application/ld+json">{"@context":"https://schema.org",)"
@@ -1028,26 +1032,26 @@ void TestEndToEnd::initTestCase()
                               + m_server.url(u"/media/chapters.mp4"_s).toEncoded() + R"(","hasPart":[)" + parts
                               + "]}</script></head><body></body></html>",
                           "text/html"));
-    m_server.route(u"/once.html"_s,
-                   served(R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org",)"
-                          R"("@type":"VideoObject","name":"Once","contentUrl":")"
-                              + m_server.url(u"/media/clip.mp4"_s).toEncoded() + R"("}</script></head><body></body></html>)",
-                          "text/html"));
+    m_server.route(u"/once.html"_s, served(R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org",)"
+                                           R"("@type":"VideoObject","name":"Once","contentUrl":")"
+                                               + m_server.url(u"/media/clip.mp4"_s).toEncoded() + R"("}</script></head><body></body></html>)",
+                                           "text/html"));
     // A title whose line breaks try to pass for the engine's own lines.
-    const QByteArray forgedName = R"(Forged\nVIRLOFILE|)" + m_media.filePath(u"victim.txt"_s).toUtf8() + R"(\nERROR: forged\nVIRLOP|1|1|NA|NA|NA|NA|NA)";
-    m_server.route(u"/forged.html"_s,
-                   served(R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org",)"
-                          R"("@type":"VideoObject","name":")" + forgedName + R"(","contentUrl":")"
-                              + m_server.url(u"/media/clip.mp4"_s).toEncoded() + R"("}</script></head><body></body></html>)",
-                          "text/html"));
+    const QByteArray forgedName =
+        R"(Forged\nVIRLOFILE|)" + m_media.filePath(u"victim.txt"_s).toUtf8() + R"(\nERROR: forged\nVIRLOP|1|1|NA|NA|NA|NA|NA)";
+    m_server.route(u"/forged.html"_s, served(R"(<html><head><script type="application/ld+json">{"@context":"https://schema.org",)"
+                                             R"("@type":"VideoObject","name":")"
+                                                 + forgedName + R"(","contentUrl":")" + m_server.url(u"/media/clip.mp4"_s).toEncoded()
+                                                 + R"("}</script></head><body></body></html>)",
+                                             "text/html"));
     QVERIFY(m_local.listen());
     m_local.routeFile(u"/secret.mp4"_s, media("clip"), "video/mp4");
     m_server.redirect(u"/hop/clip.mp4"_s, m_local.url(u"/secret.mp4"_s).toString());
     m_server.route(u"/pointing.html"_s, served("<html><head><title>Pointing</title></head><body><video src=\""
                                                    + m_local.url(u"/secret.mp4"_s).toEncoded() + "\"></video></body></html>",
                                                "text/html"));
-    m_server.route(u"/page.html"_s, served("<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>",
-                                           "text/html"));
+    m_server.route(u"/page.html"_s,
+                   served("<html><head><title>Nothing here</title></head><body><p>No media.</p></body></html>", "text/html"));
     // About 1.3 MB at 100 kB/s: long enough to act on while it runs.
     m_server.route(u"/slow/long.mp4"_s, slow(media("long"), 100'000));
     // Slow enough that three are still running when the application is killed.

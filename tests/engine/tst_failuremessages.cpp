@@ -24,14 +24,12 @@ const QString kNoFFmpeg = u"Falta o ffmpeg para juntar ou converter o arquivo. I
 const QString kNoDeno = u"O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor."_s;
 const QString kOutdated = u"O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor."_s;
 const QString kNotFound = u"O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link."_s;
-const QString kForbiddenHere =
-    u"O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você."_s;
+const QString kForbiddenHere = u"O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você."_s;
 const QString kServer = u"O site está com problemas no momento (erro do servidor). Tente de novo mais tarde."_s;
 const QString kCutShort = u"A conexão caiu antes do fim do download. “Tentar de novo” continua de onde parou."_s;
 const QString kNoSuchHost = u"Site não encontrado: este endereço não existe. Confira o link."_s;
 const QString kRefused = u"O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde."_s;
-const QString kProxy =
-    u"A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio."_s;
+const QString kProxy = u"A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio."_s;
 const QString kGuarded = u"Este link leva para a sua rede local, e links vindos de fora não podem chegar a ela. "
                          "Se você confia nele, cole o link na janela."_s;
 const QString kUnknown = u"O download falhou. Última mensagem do yt-dlp: %@"_s;
@@ -60,17 +58,15 @@ private slots:
         QTest::newRow("sign in with a browser chosen")
             << u"[youtube] abc: Sign in to confirm you're not a bot"_s << QStringList() << true << kLogin << A::updateEngine;
         QTest::newRow("advice to pass cookies")
-            << u"Use --cookies-from-browser or --cookies for the authentication."_s << QStringList() << false << kLogin
-            << A::chooseBrowser;
-        QTest::newRow("cookies and 403: login wins") << u"HTTP Error 403: Forbidden; try cookies"_s << QStringList() << false
-                                                     << kLogin << A::chooseBrowser;
+            << u"Use --cookies-from-browser or --cookies for the authentication."_s << QStringList() << false << kLogin << A::chooseBrowser;
+        QTest::newRow("cookies and 403: login wins")
+            << u"HTTP Error 403: Forbidden; try cookies"_s << QStringList() << false << kLogin << A::chooseBrowser;
         QTest::newRow("unsupported and private: unsupported wins")
             << u"Unsupported URL: https://x.test/private video"_s << QStringList() << false << kUnsupported << A::none;
-        QTest::newRow("403") << u"unable to download video data: HTTP Error 403: Forbidden"_s << QStringList() << false
-                             << kForbidden << A::updateEngine;
-        QTest::newRow("format with advice")
-            << u"[youtube] x: Requested format is not available. Use --list-formats for a list of available formats"_s
-            << QStringList() << false << kFormat << A::none;
+        QTest::newRow("403") << u"unable to download video data: HTTP Error 403: Forbidden"_s << QStringList() << false << kForbidden
+                             << A::updateEngine;
+        QTest::newRow("format with advice") << u"[youtube] x: Requested format is not available. Use --list-formats for a list of available formats"_s
+                                            << QStringList() << false << kFormat << A::none;
         QTest::newRow("refused") << u"[generic] None: Unable to download webpage: <urlopen error [Errno 111] Connection refused> "
                                     "(caused by URLError(ConnectionRefusedError(111, 'Connection refused')))"_s
                                  << QStringList() << false << kRefused << A::none;
@@ -81,38 +77,35 @@ private slots:
         QTest::newRow("unknown host, newer wording")
             << u"[generic] Unable to download webpage: Failed to resolve 'x.invalid' ([Errno -2] Name or service not known)"_s
             << QStringList() << false << kNoSuchHost << A::none;
-        QTest::newRow("no name server, newer wording")
-            << u"Failed to resolve 'x.test' ([Errno -3] Temporary failure in name resolution)"_s << QStringList() << false
-            << kNetwork << A::none;
+        QTest::newRow("no name server, newer wording") << u"Failed to resolve 'x.test' ([Errno -3] Temporary failure in name resolution)"_s
+                                                       << QStringList() << false << kNetwork << A::none;
         QTest::newRow("403 of a site the engine knows") << u"[vimeo] 1: Unable to download JSON metadata: HTTP Error 403: Forbidden"_s
                                                         << QStringList() << false << kForbidden << A::updateEngine;
-        QTest::newRow("502") << u"[generic] None: Unable to download webpage: HTTP Error 502: Bad Gateway"_s << QStringList()
-                             << false << kServer << A::none;
-        QTest::newRow("reset while downloading") << u"[download] Got error: [Errno 104] Connection reset by peer"_s
-                                                 << QStringList() << false << kCutShort << A::none;
+        QTest::newRow("502") << u"[generic] None: Unable to download webpage: HTTP Error 502: Bad Gateway"_s << QStringList() << false
+                             << kServer << A::none;
+        QTest::newRow("reset while downloading")
+            << u"[download] Got error: [Errno 104] Connection reset by peer"_s << QStringList() << false << kCutShort << A::none;
         QTest::newRow("no answer") << u"[generic] None: Unable to download webpage: timed out (caused by TimeoutError('timed "
                                       "out')); please report this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , "
                                       "filling out the appropriate issue template. Confirm you are on the latest version using  yt-dlp -U"_s
                                    << QStringList() << false << kTimeout << A::none;
-        QTest::newRow("folder not permitted")
-            << u"unable to open for writing: [Errno 13] Permission denied: '/tmp/cap/locked/clip.mp4.part'"_s << QStringList()
-            << false << kUnwritable << A::openSettings;
+        QTest::newRow("folder not permitted") << u"unable to open for writing: [Errno 13] Permission denied: '/tmp/cap/locked/clip.mp4.part'"_s
+                                              << QStringList() << false << kUnwritable << A::openSettings;
         QTest::newRow("folder cannot be made") << u"unable to create directory [Errno 13] Permission denied: '/tmp/cap/locked/sub'"_s
                                                << QStringList() << false << kUnwritable << A::openSettings;
         QTest::newRow("mp3 without ffmpeg")
             << u"Postprocessing: ffprobe and ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s
             << QStringList() << false << kNoFFmpeg << A::installMissing;
-        QTest::newRow("merge without ffmpeg")
-            << u"Postprocessing: ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s << QStringList()
-            << false << kNoFFmpeg << A::installMissing;
+        QTest::newRow("merge without ffmpeg") << u"Postprocessing: ffmpeg not found. Please install or provide the path using --ffmpeg-location"_s
+                                              << QStringList() << false << kNoFFmpeg << A::installMissing;
         // Newer releases warn of a missing runtime and then fail on what it would have solved.
         QTest::newRow("no JavaScript runtime, then no format")
             << u"[youtube] x: Requested format is not available"_s
             << QStringList{u"WARNING: [youtube] No supported JavaScript runtime could be found. Only deno is enabled by default"_s,
                            u"ERROR: [youtube] x: Requested format is not available"_s}
             << false << kNoDeno << A::installDeno;
-        QTest::newRow("signature extraction") << u"[youtube] x: nsig extraction failed: Some formats may be missing"_s
-                                              << QStringList() << false << kOutdated << A::updateEngine;
+        QTest::newRow("signature extraction") << u"[youtube] x: nsig extraction failed: Some formats may be missing"_s << QStringList()
+                                              << false << kOutdated << A::updateEngine;
         QTest::newRow("unknown text: a sentence and the engine's line")
             << u"[generic] None: '3' is not a valid URL."_s << QStringList() << false
             << LF(kUnknown, u"[generic] None: '3' is not a valid URL."_s) << A::none;
@@ -133,8 +126,8 @@ private slots:
                "local network> (caused by URLError(OSError('Tunnel connection failed: 403 Refused by Vireloom: local network')))"_s
             << QStringList() << false << kGuarded << A::none;
         QTest::newRow("the guard finds no such host")
-            << u"[generic] x: Unable to download webpage: HTTP Error 502: Refused by Vireloom: no such host"_s << QStringList()
-            << false << kNoSuchHost << A::none;
+            << u"[generic] x: Unable to download webpage: HTTP Error 502: Refused by Vireloom: no such host"_s << QStringList() << false
+            << kNoSuchHost << A::none;
     }
 
     void describes()
@@ -190,8 +183,8 @@ private slots:
         QFETCH(bool, proxy);
         QFETCH(QString, key);
         QFETCH(FailureAction, action);
-        const FailureDescription failure = describeFailure(
-            u"[generic] x: Unable to download webpage: HTTP Error 502: Vireloom could not connect"_s, {}, {false, proxy, {}});
+        const FailureDescription failure =
+            describeFailure(u"[generic] x: Unable to download webpage: HTTP Error 502: Vireloom could not connect"_s, {}, {false, proxy, {}});
         QCOMPARE(failure.message, L(key));
         QCOMPARE(failure.action, action);
     }
@@ -242,8 +235,7 @@ private slots:
         QTest::newRow("the error") << std::optional(u"HTTP Error 404"_s) << QStringList{command, u"ERROR: HTTP Error 404"_s}
                                    << u"HTTP Error 404"_s;
         QTest::newRow("empty error: the last line that says something")
-            << std::optional(QString()) << QStringList{command, u"[generic] Downloading"_s, u"ERROR: "_s}
-            << u"[generic] Downloading"_s;
+            << std::optional(QString()) << QStringList{command, u"[generic] Downloading"_s, u"ERROR: "_s} << u"[generic] Downloading"_s;
         QTest::newRow("no error line: the engine's last line")
             << std::optional<QString>() << QStringList{command, u"[generic] Extracting URL"_s} << u"[generic] Extracting URL"_s;
         QTest::newRow("only the command line: the exit status")

@@ -58,17 +58,21 @@ QByteArray exchange(quint16 port, const QByteArray &request, const QByteArray &i
     socket.write(request);
     QByteArray got;
     if (!inner.isEmpty()) {
-        (void)QTest::qWaitFor([&] {
-            got += socket.readAll();
-            return got.contains("\r\n\r\n") || socket.state() != QAbstractSocket::ConnectedState;
-        }, kWait);
+        (void)QTest::qWaitFor(
+            [&] {
+                got += socket.readAll();
+                return got.contains("\r\n\r\n") || socket.state() != QAbstractSocket::ConnectedState;
+            },
+            kWait);
         if (got.startsWith("HTTP/1.1 200"))
             socket.write(inner);
     }
-    (void)QTest::qWaitFor([&] {
-        got += socket.readAll();
-        return socket.state() == QAbstractSocket::UnconnectedState;
-    }, kWait);
+    (void)QTest::qWaitFor(
+        [&] {
+            got += socket.readAll();
+            return socket.state() == QAbstractSocket::UnconnectedState;
+        },
+        kWait);
     return got + socket.readAll();
 }
 
@@ -99,9 +103,10 @@ private slots:
         GuardProxy guard(onlyPort(origin.port()));
         QVERIFY(guard.start());
         const QByteArray target = "http://127.0.0.1:" + QByteArray::number(origin.port());
-        const QByteArray answer = exchange(guard.port(), "GET " + target + "/a/b?c=d HTTP/1.1\r\nHost: example.org\r\n"
-                                                         "Proxy-Connection: keep-alive\r\nProxy-Authorization: Basic eDp5\r\n"
-                                                         "Connection: keep-alive, X-Hop\r\nX-Hop: 1\r\nRange: bytes=3-\r\n\r\n");
+        const QByteArray answer = exchange(guard.port(), "GET " + target
+                                                             + "/a/b?c=d HTTP/1.1\r\nHost: example.org\r\n"
+                                                               "Proxy-Connection: keep-alive\r\nProxy-Authorization: Basic eDp5\r\n"
+                                                               "Connection: keep-alive, X-Hop\r\nX-Hop: 1\r\nRange: bytes=3-\r\n\r\n");
         QCOMPARE(answer, QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\nhello"));
         QCOMPARE(origin.heads.size(), 1);
         QCOMPARE(origin.heads.first(), QByteArray("GET /a/b?c=d HTTP/1.1\r\nHost: example.org\r\nRange: bytes=3-\r\nConnection: close"));

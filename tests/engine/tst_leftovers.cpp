@@ -36,11 +36,10 @@ private slots:
         QTest::newRow("failed in post-processing: the final name goes")
             << QStringList{u"clip.mp4"_s, u"clip.temp.mp4"_s} << false << QStringList() << K::resumable << QStringList();
         QTest::newRow("the user's own file and its pictures stay")
-            << QStringList{u"clip.mp4"_s, u"clip.jpg"_s, u"clip.en.srt"_s, u"clip.temp.mp4"_s, u"clip.mp4.part"_s} << true
-            << QStringList() << K::nothing << QStringList{u"clip.en.srt"_s, u"clip.jpg"_s, u"clip.mp4"_s};
-        QTest::newRow("a delivered file stays")
-            << QStringList{u"clip.mp4"_s, u"clip.webp"_s} << false << QStringList{u"clip.mp4"_s} << K::nothing
-            << QStringList{u"clip.mp4"_s, u"clip.webp"_s};
+            << QStringList{u"clip.mp4"_s, u"clip.jpg"_s, u"clip.en.srt"_s, u"clip.temp.mp4"_s, u"clip.mp4.part"_s} << true << QStringList()
+            << K::nothing << QStringList{u"clip.en.srt"_s, u"clip.jpg"_s, u"clip.mp4"_s};
+        QTest::newRow("a delivered file stays") << QStringList{u"clip.mp4"_s, u"clip.webp"_s} << false << QStringList{u"clip.mp4"_s}
+                                                << K::nothing << QStringList{u"clip.mp4"_s, u"clip.webp"_s};
         QTest::newRow("converted: the original's name differs from the delivered one")
             << QStringList{u"clip.mp4"_s, u"clip.mp3"_s} << false << QStringList{u"clip.mp3"_s} << K::resumable
             << QStringList{u"clip.mp3"_s};

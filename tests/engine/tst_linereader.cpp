@@ -38,7 +38,10 @@ private slots:
         row("two-byte character split", {"caf\xC3", "\xA9\n"}, {u"café"_s});
         row("three-byte character in three chunks", {"\xE2", "\x82", "\xAC 5\n"}, {u"€ 5"_s});
         row("four-byte character split", {"x\xF0\x9F", "\x8E\xAC\n"}, {u"x🎬"_s});
-        row("invalid bytes replaced", {"a\xFF" "b\n"}, {u"a\uFFFDb"_s});
+        row("invalid bytes replaced",
+            {"a\xFF"
+             "b\n"},
+            {u"a\uFFFDb"_s});
         row("cut character at the very end", {"ok\n\xC3"}, {u"ok"_s}, {u"\uFFFD"_s});
         row("rest without break waits for the flush", {"one\ntw", "o"}, {u"one"_s}, {u"two"_s});
         row("glued marker lines stay one line", {"VIRLOPP|MetadataVIRLOPP|Meta", "dataVIRLOFILE|/x/clip.mp4\n"},

@@ -39,8 +39,8 @@ struct Fields
 
     static Fields of(const DownloadItem &item)
     {
-        return {item.progress(),  item.size(), item.speed(), item.eta(), item.playlistPos(), item.stateName(),
-                item.title(),     item.currentEntry(), item.files(), item.log(), item.lastError()};
+        return {item.progress(), item.size(),         item.speed(), item.eta(), item.playlistPos(), item.stateName(),
+                item.title(),    item.currentEntry(), item.files(), item.log(), item.lastError()};
     }
     friend bool operator==(const Fields &, const Fields &) = default;
 };
@@ -48,7 +48,8 @@ struct Fields
 char *toString(const Fields &f)
 {
     return qstrdup(QStringLiteral("progress=%1 size=%2 speed=%3 eta=%4 pos=%5 state=%6 title=%7 entry=%8 files=[%9] log=[%10] error=%11")
-                       .arg(f.progress).arg(number(f.size), number(f.speed), number(f.eta), f.playlistPos, f.state, f.title, f.currentEntry,
+                       .arg(f.progress)
+                       .arg(number(f.size), number(f.speed), number(f.eta), f.playlistPos, f.state, f.title, f.currentEntry,
                             f.files.join(u','), f.log.join(u" / "), f.lastError.value_or(u"(none)"_s))
                        .toUtf8());
 }
@@ -79,8 +80,7 @@ private slots:
             {.progress = 0.5, .size = 2000, .state = dl});
         row("progress capped", false, {u"VIRLOP|T|5000|4000|NA|NA|NA|NA|NA"_s}, {.progress = 1.0, .size = 4000, .state = dl});
         row("negative count shows nothing done", false, {u"VIRLOP|T|-5000|4000|NA|NA|NA|NA|NA"_s}, {.size = 4000, .state = dl});
-        row("no total: progress and size stay", false, {u"VIRLOP|T|1|NA|NA|10|3|NA|NA"_s},
-            {.speed = 10, .eta = 3, .state = dl});
+        row("no total: progress and size stay", false, {u"VIRLOP|T|1|NA|NA|10|3|NA|NA"_s}, {.speed = 10, .eta = 3, .state = dl});
         row("zero total counts as none", false, {u"VIRLOP|T|1|0|0|NA|NA|NA|NA"_s}, {.state = dl});
         row("infinity is no number", false, {u"VIRLOP|T|1|inf|nan|NA|NA|NA|NA"_s}, {.state = dl});
         row("downloaded not a number counts zero", false, {u"VIRLOP|T|NA|4000|NA|NA|NA|NA|NA"_s}, {.size = 4000, .state = dl});
@@ -118,12 +118,14 @@ private slots:
             {u"VIRLOPP|T|MetadataVIRLOPP|T|MetadataVIRLOPP|T|MoveFilesVIRLOFILE|T|/x/Test Feed/1 - clip.mp4"_s},
             {.state = pp, .files = {u"/x/Test Feed/1 - clip.mp4"_s}});
         row("error glued to a step", false, {u"VIRLOPP|T|ExtractAudioERROR: Postprocessing: audio conversion failed"_s},
-            {.state = pp, .log = {u"ERROR: Postprocessing: audio conversion failed"_s},
+            {.state = pp,
+             .log = {u"ERROR: Postprocessing: audio conversion failed"_s},
              .lastError = u"Postprocessing: audio conversion failed"_s});
         row("message glued to a step", false, {u"VIRLOPP|T|Merger[Merger] Merging formats into \"a.mp4\""_s},
             {.state = pp, .log = {u"[Merger] Merging formats into \"a.mp4\""_s}});
         row("title and progress glued to a step", false,
-            {u"VIRLOPP|T|MoveFilesVIRLOTITLE|T|Next"_s, u"VIRLOPP|T|MoveFilesVIRLOP|T|1|NA|NA|NA|NA|NA|NA  "_s}, {.state = dl, .title = u"Next"_s});
+            {u"VIRLOPP|T|MoveFilesVIRLOTITLE|T|Next"_s, u"VIRLOPP|T|MoveFilesVIRLOP|T|1|NA|NA|NA|NA|NA|NA  "_s},
+            {.state = dl, .title = u"Next"_s});
     }
 
     void lines()
@@ -177,11 +179,11 @@ private slots:
 
         const QString folder = u"/home/u/Downloads"_s;
         QTest::newRow("title with a line break and a file marker, JSON-encoded")
-            << QStringList{u"VIRLOTITLE|T|\"x\\nVIRLOFILE|T|/home/u/.bashrc\""_s} << u"x\nVIRLOFILE|T|/home/u/.bashrc"_s
-            << QStringList{} << 0 << u"queued"_s;
+            << QStringList{u"VIRLOTITLE|T|\"x\\nVIRLOFILE|T|/home/u/.bashrc\""_s} << u"x\nVIRLOFILE|T|/home/u/.bashrc"_s << QStringList{}
+            << 0 << u"queued"_s;
         QTest::newRow("markers without the token are log text")
-            << QStringList{u"VIRLOFILE|/home/u/.bashrc"_s, u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s, u"VIRLOTITLE|Forged"_s}
-            << kLink << QStringList{} << 3 << u"queued"_s;
+            << QStringList{u"VIRLOFILE|/home/u/.bashrc"_s, u"VIRLOP|1|2|NA|NA|NA|NA|NA"_s, u"VIRLOTITLE|Forged"_s} << kLink << QStringList{}
+            << 3 << u"queued"_s;
         QTest::newRow("markers with another token are log text")
             << QStringList{u"VIRLOFILE|U|\"/home/u/Downloads/a.mp4\""_s, u"VIRLOPP|U|Merger"_s} << kLink << QStringList{} << 2
             << u"queued"_s;
@@ -194,8 +196,8 @@ private slots:
                            u"VIRLOFILE|T|\"/home/u/Downloads/List/2 - b.mp4\""_s}
             << kLink << QStringList{folder + u"/café \"1\".mp4"_s, folder + u"/List/2 - b.mp4"_s} << 0 << u"queued"_s;
         QTest::newRow("glued step with another token is log text, the own file counts")
-            << QStringList{u"VIRLOPP|U|MoveFilesVIRLOFILE|T|\"/home/u/Downloads/a.mp4\""_s} << kLink
-            << QStringList{folder + u"/a.mp4"_s} << 1 << u"queued"_s;
+            << QStringList{u"VIRLOPP|U|MoveFilesVIRLOFILE|T|\"/home/u/Downloads/a.mp4\""_s} << kLink << QStringList{folder + u"/a.mp4"_s}
+            << 1 << u"queued"_s;
     }
 
     void forgedOutput()
@@ -227,11 +229,13 @@ private slots:
         QTest::addColumn<std::optional<double>>("bytes");
         QTest::addColumn<int>("parts");
         QTest::addColumn<int>("logLines");
-        QTest::newRow("two parts") << u"VIRLOINFO|T|[{\"filesize\": 600}, {\"filesize_approx\": 400}]|{\"title\": \"A | B [x]\", \"extractor_key\": \"Site\"}"_s
-                                   << u"A | B [x]"_s << std::optional<double>(1000) << 2 << 0;
-        QTest::newRow("one file") << u"VIRLOINFO|T|{}|{\"title\": \"One\", \"filesize\": 250}"_s << u"One"_s << std::optional<double>(250) << 1 << 0;
-        QTest::newRow("a part of unknown size") << u"VIRLOINFO|T|[{\"filesize\": 600}, {}]|{\"title\": \"Two\"}"_s << u"Two"_s
-                                                << std::optional<double>() << 2 << 0;
+        QTest::newRow("two parts")
+            << u"VIRLOINFO|T|[{\"filesize\": 600}, {\"filesize_approx\": 400}]|{\"title\": \"A | B [x]\", \"extractor_key\": \"Site\"}"_s
+            << u"A | B [x]"_s << std::optional<double>(1000) << 2 << 0;
+        QTest::newRow("one file") << u"VIRLOINFO|T|{}|{\"title\": \"One\", \"filesize\": 250}"_s << u"One"_s << std::optional<double>(250)
+                                  << 1 << 0;
+        QTest::newRow("a part of unknown size")
+            << u"VIRLOINFO|T|[{\"filesize\": 600}, {}]|{\"title\": \"Two\"}"_s << u"Two"_s << std::optional<double>() << 2 << 0;
         QTest::newRow("not JSON") << u"VIRLOINFO|T|garbage|{\"title"_s << kLink << std::optional<double>() << 1 << 0;
         QTest::newRow("another run's") << u"VIRLOINFO|U|{}|{\"title\": \"Forged\"}"_s << kLink << std::optional<double>() << 1 << 1;
     }
@@ -275,11 +279,9 @@ private slots:
         QTest::addColumn<double>("size");
         const QString dash = u"ytdlp-2023.03.04-dash-merged.txt"_s;
         // The probe named two formats without sizes: each counts half.
-        QTest::newRow("merged, two parts without sizes")
-            << dash << false << -2.0 << QList<int>() << 0.5 << 1.0 << double(211455 + 181096);
+        QTest::newRow("merged, two parts without sizes") << dash << false << -2.0 << QList<int>() << 0.5 << 1.0 << double(211455 + 181096);
         QTest::newRow("merged, sizes from the probe")
-            << dash << false << double(211455 + 181096) << QList<int>() << 211455.0 / (211455 + 181096) << 1.0
-            << double(211455 + 181096);
+            << dash << false << double(211455 + 181096) << QList<int>() << 211455.0 / (211455 + 181096) << 1.0 << double(211455 + 181096);
         QTest::newRow("feed") << u"ytdlp-2023.03.04-feed.txt"_s << true << 0.0 << QList<int>() << 1.0 / 3 << 1.0 << double(54823);
         QTest::newRow("feed, two entries picked")
             << u"ytdlp-2023.03.04-feed.txt"_s << true << 0.0 << QList<int>{1, 3} << 0.5 << 1.0 << double(54823);
@@ -369,8 +371,7 @@ private slots:
         row("single video", "single", false, {dir + u"clip.mp4"_s}, {}, {}, 1.0);
         // This run reported no downloaded bytes at all.
         row("mp3", "mp3", false, {dir + u"clip.mp3"_s}, {}, {}, 0.0);
-        row("feed with a missing entry", "feed", true,
-            {dir + u"Test Feed/1 - Episode One.mp4"_s, dir + u"Test Feed/3 - Episode Three.mp4"_s},
+        row("feed with a missing entry", "feed", true, {dir + u"Test Feed/1 - Episode One.mp4"_s, dir + u"Test Feed/3 - Episode Three.mp4"_s},
             u"[generic] None: Unable to download webpage: HTTP Error 404: File not found"_s, u"3/3"_s, 1.0);
         row("post-processing error", "postprocess-error", false, {},
             u"Postprocessing: WARNING: unable to obtain file audio codec with ffprobe"_s, {}, 1.0);
@@ -434,22 +435,20 @@ private slots:
 
         const auto named = [](int n) { return u"VIRLODEST|T|%1|\"/d/%1.mp4\""_s.arg(n); };
         const auto file = [](int n) { return u"VIRLOFILE|T|\"/d/%1.mp4\""_s.arg(n); };
-        QTest::newRow("between two arrivals")
-            << QStringList{named(1), file(1), u"ERROR: gone"_s, named(3), file(3)} << QList<qint64>{1, 2, 3} << QStringList{u"2:gone"_s};
-        QTest::newRow("two in a row")
-            << QStringList{named(1), file(1), u"ERROR: a"_s, u"ERROR: b"_s, named(4), file(4)} << QList<qint64>{1, 2, 3, 4}
-            << QStringList{u"2:a"_s, u"3:b"_s};
-        QTest::newRow("while its file was fetched") << QStringList{named(1), u"ERROR: cut"_s, named(2), file(2)}
-                                                    << QList<qint64>{1, 2} << QStringList{u"1:cut"_s};
+        QTest::newRow("between two arrivals") << QStringList{named(1), file(1), u"ERROR: gone"_s, named(3), file(3)}
+                                              << QList<qint64>{1, 2, 3} << QStringList{u"2:gone"_s};
+        QTest::newRow("two in a row") << QStringList{named(1), file(1), u"ERROR: a"_s, u"ERROR: b"_s, named(4), file(4)}
+                                      << QList<qint64>{1, 2, 3, 4} << QStringList{u"2:a"_s, u"3:b"_s};
+        QTest::newRow("while its file was fetched")
+            << QStringList{named(1), u"ERROR: cut"_s, named(2), file(2)} << QList<qint64>{1, 2} << QStringList{u"1:cut"_s};
         QTest::newRow("two errors of one entry count once")
             << QStringList{named(1), u"ERROR: first"_s, u"ERROR: second"_s} << QList<qint64>{1, 2} << QStringList{u"1:first"_s};
         QTest::newRow("skipped by the archive: no failure")
             << QStringList{named(1), file(1), named(3), file(3)} << QList<qint64>{1, 2, 3} << QStringList();
         QTest::newRow("picked entries") << QStringList{u"ERROR: gone"_s, named(5), file(5)} << QList<qint64>{2, 5}
                                         << QStringList{u"2:gone"_s};
-        QTest::newRow("the reason on the line after an empty error")
-            << QStringList{named(1), file(1), u"ERROR: "_s, u"Connection refused"_s} << QList<qint64>{1, 2}
-            << QStringList{u"2:Connection refused"_s};
+        QTest::newRow("the reason on the line after an empty error") << QStringList{named(1), file(1), u"ERROR: "_s, u"Connection refused"_s}
+                                                                     << QList<qint64>{1, 2} << QStringList{u"2:Connection refused"_s};
     }
 
     void playlistLedger()

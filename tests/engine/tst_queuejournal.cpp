@@ -55,7 +55,7 @@ private slots:
     void guardedSurvivesTheJournal_data()
     {
         QTest::addColumn<QJsonValue>("field"); // undefined: absent
-        QTest::addColumn<int>("guarded");      // -1: unreadable
+        QTest::addColumn<int>("guarded"); // -1: unreadable
         QTest::newRow("guarded") << QJsonValue(true) << 1;
         QTest::newRow("typed") << QJsonValue(false) << 0;
         QTest::newRow("written before the guard") << QJsonValue(QJsonValue::Undefined) << 1;
@@ -98,8 +98,8 @@ private slots:
         QCOMPARE(written.partial, QStringList{u"/videos/clip.mp4"_s});
         QCOMPARE(QueueJournal::decode(QueueJournal::encode({written}))->constFirst(), written);
 
-        for (const QJsonValue &forged : {QJsonValue(QJsonArray{u"/home/someone/.bashrc"_s, u"/videos/../etc/passwd"_s, 7}),
-                                         QJsonValue(u"/videos/clip.mp4"_s)}) {
+        for (const QJsonValue &forged :
+             {QJsonValue(QJsonArray{u"/home/someone/.bashrc"_s, u"/videos/../etc/passwd"_s, 7}), QJsonValue(u"/videos/clip.mp4"_s)}) {
             QJsonObject root = QJsonDocument::fromJson(QueueJournal::encode({written})).object();
             QJsonArray items = root.value(u"items"_s).toArray();
             QJsonObject entry = items.first().toObject();

@@ -60,18 +60,14 @@ private slots:
 
         QTest::newRow("a link listing several becomes a playlist")
             << QStringList() << several << QStringList{u"unread"_s} << E::againAsPlaylist;
-        QTest::newRow("not once it has fetched something")
-            << QStringList{u"announced"_s} << several << QStringList{u"unread"_s} << E::failed;
+        QTest::newRow("not once it has fetched something") << QStringList{u"announced"_s} << several << QStringList{u"unread"_s} << E::failed;
         QTest::newRow("not when the probe had read it") << QStringList() << several << QStringList() << E::failed;
-        QTest::newRow("not when cancelled")
-            << QStringList{u"cancelled"_s} << several << QStringList{u"unread"_s} << E::cancelled;
-        QTest::newRow("not for what is a playlist already")
-            << QStringList{u"playlist"_s} << several << QStringList{u"unread"_s} << E::failed;
+        QTest::newRow("not when cancelled") << QStringList{u"cancelled"_s} << several << QStringList{u"unread"_s} << E::cancelled;
+        QTest::newRow("not for what is a playlist already") << QStringList{u"playlist"_s} << several << QStringList{u"unread"_s} << E::failed;
 
         QTest::newRow("another link's file under its title: its own name")
             << QStringList{u"found"_s} << 0 << QStringList{u"unread"_s, u"another's"_s} << E::againUnderOwnName;
-        QTest::newRow("the link's own file found again is done")
-            << QStringList{u"found"_s} << 0 << QStringList{u"unread"_s} << E::done;
+        QTest::newRow("the link's own file found again is done") << QStringList{u"found"_s} << 0 << QStringList{u"unread"_s} << E::done;
         QTest::newRow("a new file that another link also names is done")
             << QStringList{u"delivered"_s} << 0 << QStringList{u"unread"_s, u"another's"_s} << E::done;
         QTest::newRow("a name of its own already: done, not again")
@@ -83,8 +79,7 @@ private slots:
             << QStringList{u"refused"_s} << 1 << QStringList{u"probed"_s} << E::againWithFreshReading;
         QTest::newRow("refused after bytes came: failed")
             << QStringList{u"refused"_s, u"moved"_s} << 1 << QStringList{u"probed"_s} << E::failed;
-        QTest::newRow("refused without the probe's reading: failed")
-            << QStringList{u"refused"_s} << 1 << QStringList() << E::failed;
+        QTest::newRow("refused without the probe's reading: failed") << QStringList{u"refused"_s} << 1 << QStringList() << E::failed;
         QTest::newRow("another failure of a probed run: failed") << QStringList() << 1 << QStringList{u"probed"_s} << E::failed;
 
         QTest::newRow("a playlist with files is done though some entries failed")

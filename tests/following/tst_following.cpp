@@ -26,11 +26,11 @@ const QString kEngine = u"/usr/bin/yt-dlp"_s;
 QByteArray feed(const HttpServer &server, const QByteArray &title, const QList<int> &episodes)
 {
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>" + title
-                   + "</title><link>http://127.0.0.1/</link><description>Episodes</description>";
+                     + "</title><link>http://127.0.0.1/</link><description>Episodes</description>";
     for (const int n : episodes) {
         const QByteArray number = QByteArray::number(n);
         xml += "<item><title>Episode " + number + "</title><guid>" + title.toLower().replace(' ', '-') + '-' + number
-             + "</guid><enclosure url=\"" + server.url(u"/media/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
+               + "</guid><enclosure url=\"" + server.url(u"/media/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
     }
     return xml + "</channel></rss>\n";
 }
@@ -79,7 +79,8 @@ class TestFollowing : public QObject
         environment.checkTimeLimit = m_timeLimit;
         environment.lookup = [this](const QString &host, QObject *context, std::function<void(const QList<QHostAddress> &)> answer) {
             // Answered later, as a resolver does.
-            QMetaObject::invokeMethod(context, [answer, addresses = m_answers.value(host)] { answer(addresses); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                context, [answer, addresses = m_answers.value(host)] { answer(addresses); }, Qt::QueuedConnection);
         };
         return std::make_unique<Following>(m_settings.get(), environment);
     }
@@ -563,8 +564,8 @@ private slots:
         int n = 0;
         for (const Row &row : rows) {
             const QByteArray number = QByteArray::number(++n);
-            xml += "<item><title>Entry " + number + "</title><guid>mixed-" + number
-                 + "</guid><enclosure url=\"" + QByteArray(row.link).replace("&", "&amp;") + "\" type=\"audio/mpeg\"/></item>";
+            xml += "<item><title>Entry " + number + "</title><guid>mixed-" + number + "</guid><enclosure url=\""
+                   + QByteArray(row.link).replace("&", "&amp;") + "\" type=\"audio/mpeg\"/></item>";
             (row.held ? heldLinks : goingLinks) << QString::fromLatin1(row.link);
         }
         m_server.route(u"/mixed.xml"_s, answer(200, xml + "</channel></rss>\n", "application/rss+xml"));

@@ -254,10 +254,16 @@ private slots:
 
         // Titles no real source has are cut; links and ids of that size are of no use cut.
         const QByteArray huge(20000, 'z');
-        const auto oversized = parseListing("{\"_type\": \"playlist\", \"title\": \"" + huge + "\", \"entries\": ["
-                                            "{\"id\": \"a\", \"url\": \"https://example.org/a\", \"title\": \"" + huge + "\"},"
-                                            "{\"id\": \"b\", \"url\": \"https://example.org/" + huge + "\"},"
-                                            "{\"id\": \"" + huge + "\", \"url\": \"https://example.org/c\"}]}");
+        const auto oversized = parseListing("{\"_type\": \"playlist\", \"title\": \"" + huge
+                                            + "\", \"entries\": ["
+                                              "{\"id\": \"a\", \"url\": \"https://example.org/a\", \"title\": \""
+                                            + huge
+                                            + "\"},"
+                                              "{\"id\": \"b\", \"url\": \"https://example.org/"
+                                            + huge
+                                            + "\"},"
+                                              "{\"id\": \""
+                                            + huge + "\", \"url\": \"https://example.org/c\"}]}");
         QVERIFY(oversized);
         QCOMPARE(oversized->title.size(), Tools::kTitleLimit);
         QCOMPARE(oversized->entries.size(), 1);
@@ -271,8 +277,8 @@ private slots:
         QCOMPARE(classifyFailure(u"ERROR: [youtube:tab] x: This channel does not exist.\n"_s).kind, CheckFailure::vanished);
         const CheckProblem network = classifyFailure(u"ERROR: [generic] None: Unable to download webpage: <urlopen error "
                                                      u"timed out>; please report this issue on https://x"_s);
-        QCOMPARE(network, (CheckProblem{CheckFailure::network,
-                                        u"ERROR: [generic] None: Unable to download webpage: <urlopen error timed out>"_s}));
+        QCOMPARE(network,
+                 (CheckProblem{CheckFailure::network, u"ERROR: [generic] None: Unable to download webpage: <urlopen error timed out>"_s}));
     }
 };
 

@@ -25,8 +25,15 @@ const QByteArray kValidEntry = R"({"id":"8D4C6B9E-2F7A-4E0B-9C3D-1A2B3C4D5E6F","
 
 HistoryEntry entry(int n, std::optional<qint64> bytes = std::nullopt, std::optional<QString> file = std::nullopt)
 {
-    return {QUuid::createUuid(), u"Title %1 — ünïcode"_s.arg(n), u"https://example.com/v/%1"_s.arg(n), file, u"Example"_s,
-            u"1080p"_s, QDateTime(QDate(2026, 12, 5), QTime(8, 30, n % 60), Qt::UTC), {}, bytes};
+    return {QUuid::createUuid(),
+            u"Title %1 — ünïcode"_s.arg(n),
+            u"https://example.com/v/%1"_s.arg(n),
+            file,
+            u"Example"_s,
+            u"1080p"_s,
+            QDateTime(QDate(2026, 12, 5), QTime(8, 30, n % 60), Qt::UTC),
+            {},
+            bytes};
 }
 
 QByteArray withEntry(const QByteArray &replaceFrom, const QByteArray &replaceTo)

@@ -15,13 +15,15 @@ private slots:
     void followsPreferredLanguages()
     {
         const QByteArray expected = qgetenv("EXPECTED_LANG");
-        const QHash<QByteArray, Lang> byCode{
-            {"en", Lang::en}, {"de", Lang::de}, {"pt", Lang::pt}, {"ru", Lang::ru}, {"ja", Lang::ja}};
+        const QHash<QByteArray, Lang> byCode{{"en", Lang::en}, {"de", Lang::de}, {"pt", Lang::pt}, {"ru", Lang::ru}, {"ja", Lang::ja}};
         QVERIFY(byCode.contains(expected));
         QCOMPARE(appLang(), byCode.value(expected));
 
-        const QHash<Lang, QString> history{{Lang::en, u"History"_s}, {Lang::de, u"Verlauf"_s}, {Lang::pt, u"Histórico"_s},
-                                           {Lang::ru, u"История"_s}, {Lang::ja, u"履歴"_s}};
+        const QHash<Lang, QString> history{{Lang::en, u"History"_s},
+                                           {Lang::de, u"Verlauf"_s},
+                                           {Lang::pt, u"Histórico"_s},
+                                           {Lang::ru, u"История"_s},
+                                           {Lang::ja, u"履歴"_s}};
         QCOMPARE(L(u"Histórico"_s), history.value(appLang()));
 
         // The short label of the best preset stays as stored, whatever the language.

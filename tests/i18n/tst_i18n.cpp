@@ -96,8 +96,7 @@ private slots:
     void formatNumbersUseLocaleWithoutGrouping()
     {
         QCOMPARE(LPIn(Lang::fr, 1234, u"%ld download|%ld downloads"_s), u"1234 téléchargements"_s);
-        QCOMPARE(LFIn(Lang::en, u"HTTP %ld ao baixar %@"_s, qint64(404), u"ffmpeg.zip"_s),
-                 u"HTTP 404 while downloading ffmpeg.zip"_s);
+        QCOMPARE(LFIn(Lang::en, u"HTTP %ld ao baixar %@"_s, qint64(404), u"ffmpeg.zip"_s), u"HTTP 404 while downloading ffmpeg.zip"_s);
         QCOMPARE(LFIn(Lang::en, u"yt-dlp saiu com código %d"_s, -9), u"yt-dlp exited with code -9"_s);
 
         const FormatArg big(qint64(1234567));

@@ -1,6 +1,5 @@
 #include "base/paths.h"
 #include "base/vireloomerror.h"
-#include "root/downloader.h"
 #include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/engineinstaller.h"
@@ -8,6 +7,7 @@
 #include "installer/phrase.h"
 #include "installer/releases.h"
 #include "installer/verification.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/httpserver.h"
@@ -25,13 +25,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
-#include <sys/stat.h>
-
-#include <algorithm>
 #include <future>
 #include <optional>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -105,7 +104,9 @@ QByteArray script(const QByteArray &body)
 
 int modeOf(const QString &path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return st.st_mode & 07777;
@@ -166,7 +167,7 @@ private slots:
         for (const QString &command : {u"--kill"_s, u"--remove-socketdir"_s}) {
             QProcess gpgconf;
             gpgconf.start(u"gpgconf"_s, command == u"--kill" ? QStringList{u"--homedir"_s, m_gnupg.path(), command, u"all"_s}
-                                                               : QStringList{u"--homedir"_s, m_gnupg.path(), command});
+                                                             : QStringList{u"--homedir"_s, m_gnupg.path(), command});
             gpgconf.waitForFinished(30000);
         }
     }
@@ -209,23 +210,23 @@ private slots:
         QTest::addColumn<QStringList>("requests");
 
         const QStringList all{u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s};
-        const QStringList components{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s,
-                                     componentPath(u"ffprobe"_s), componentPath(u"ffprobe"_s) + u".sha256"_s};
+        const QStringList components{componentPath(u"ffmpeg"_s), componentPath(u"ffmpeg"_s) + u".sha256"_s, componentPath(u"ffprobe"_s),
+                                     componentPath(u"ffprobe"_s) + u".sha256"_s};
         // yt-dlp through the redirects to its release and storage, checked against the release's signed sums;
         // Deno's address asked once, then fetched once.
-        QTest::newRow("nothing present")
-            << QStringList() << false
-            << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease), L(u"Baixando ffmpeg…"_s),
-                           L(u"Baixando Deno (necessário para o YouTube)…"_s), L(u"Motor pronto ✓"_s)}
-            << QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(u"SHA2-256SUMS.sig"_s), taggedPath(ytDlpAsset()),
-                           u"/storage/object-1"_s}
-                   + components
-                   + QStringList{denoPath(), denoPath(), denoPath() + u".sha256sum"_s};
+        QTest::newRow("nothing present") << QStringList() << false
+                                         << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease),
+                                                        L(u"Baixando ffmpeg…"_s), L(u"Baixando Deno (necessário para o YouTube)…"_s),
+                                                        L(u"Motor pronto ✓"_s)}
+                                         << QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(u"SHA2-256SUMS.sig"_s),
+                                                        taggedPath(ytDlpAsset()), u"/storage/object-1"_s}
+                                                + components + QStringList{denoPath(), denoPath(), denoPath() + u".sha256sum"_s};
         QTest::newRow("everything present") << all << false << QStringList{L(u"Motor pronto ✓"_s)} << QStringList();
         QTest::newRow("ffmpeg missing") << QStringList{u"yt-dlp"_s, u"system/deno"_s} << false
                                         << QStringList{L(u"Baixando ffmpeg…"_s), L(u"Motor pronto ✓"_s)} << components;
         QTest::newRow("latest yt-dlp not fetched again")
-            << all << true << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ já é a versão mais recente"_s, kRelease), L(u"Motor pronto ✓"_s)}
+            << all << true
+            << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ já é a versão mais recente"_s, kRelease), L(u"Motor pronto ✓"_s)}
             << QStringList{ytDlpPath()};
     }
 
@@ -307,8 +308,8 @@ private slots:
         QTest::addColumn<QStringList>("present"); // "system/" puts the program in the system's folder
         QTest::addColumn<bool>("force");
         QTest::addColumn<QList<Route>>("routes"); // over a complete, good set of releases
-        QTest::addColumn<QString>("status");      // how the last status line starts
-        QTest::addColumn<QStringList>("folder");  // the engine folder afterwards
+        QTest::addColumn<QString>("status"); // how the last status line starts
+        QTest::addColumn<QStringList>("folder"); // the engine folder afterwards
         QTest::addColumn<bool>("archiveKept");
         QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own; "damaged": it, altered
 
@@ -327,18 +328,23 @@ private slots:
             << QStringList() << false << QList<Route>{{ffmpeg, {404, "not here"}}} << u"Failed: HTTP 404 while downloading ffmpeg.zip"_s
             << QStringList{u"yt-dlp"_s} << false << QString();
         QTest::newRow("corrupt archive: kept for the next attempt")
-            << QStringList{u"yt-dlp"_s} << false << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
+            << QStringList{u"yt-dlp"_s} << false
+            << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
             << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true << QString();
-        QTest::newRow("connection refused") << QStringList() << false << QList<Route>() << u"Failed: The release site (127.0.0.1) refused the connection."_s << QStringList() << false << QString();
+        QTest::newRow("connection refused") << QStringList() << false << QList<Route>()
+                                            << u"Failed: The release site (127.0.0.1) refused the connection."_s << QStringList() << false
+                                            << QString();
         QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
                                               << u"Failed: HTTP 500 while downloading "_s << all << false << QString();
-        QTest::newRow("yt-dlp: body cut short") << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}
-                                                << u"Failed: "_s << all << false << QString();
+        QTest::newRow("yt-dlp: body cut short")
+            << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}} << u"Failed: "_s << all
+            << false << QString();
         QTest::newRow("yt-dlp: sums do not match")
             << all << true << QList<Route>{{file.path, {200, script("echo 2099.01.01 tampered")}}, sums}
             << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
         QTest::newRow("yt-dlp: no sums file") << all << true << QList<Route>{{file.path, {200, good}}, {sums.path, {404, "gone"}}}
-                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
+                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName)
+                                              << all << false << QString();
         QTest::newRow("yt-dlp: not listed") << all << true
                                             << QList<Route>{{file.path, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}}
                                             << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
@@ -346,12 +352,12 @@ private slots:
         QTest::newRow("ffmpeg that does not match")
             << QStringList{u"yt-dlp"_s, u"deno"_s} << false
             << QList<Route>{{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}}
-            << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false << QString();
-        QTest::newRow("Deno without its sums")
-            << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
-            << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
-            << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno) << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s}
-            << false << QString();
+            << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false
+            << QString();
+        QTest::newRow("Deno without its sums") << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
+                                               << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
+                                               << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno)
+                                               << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false << QString();
 
         // yt-dlp's sums count only with the release key's signature, and only a newer release
         // replaces the one in use; the signature's absence, a stranger's signature or an older
@@ -364,45 +370,46 @@ private slots:
                                               << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS.sig"_s.arg(fileName)
                                               << all << false << QString();
         QTest::newRow("yt-dlp: sums changed after signing")
-            << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(good, fileName))}}} << notSigned << all << false
-            << QString();
+            << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(good, fileName))}}} << notSigned << all
+            << false << QString();
         QTest::newRow("yt-dlp: signed by a stranger")
             << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(tampered, fileName), kOtherSigner)}}}
             << notSigned << all << false << QString();
-        QTest::newRow("yt-dlp: signature that is none") << all << true << QList<Route>{{signature.path, {200, "not a signature"}}} << notSigned
-                                                        << all << false << QString();
+        QTest::newRow("yt-dlp: signature that is none")
+            << all << true << QList<Route>{{signature.path, {200, "not a signature"}}} << notSigned << all << false << QString();
         QTest::newRow("yt-dlp: the program's own key") << all << true << QList<Route>() << notSigned << all << false << u"built in"_s;
         // A key that cannot be read proves nothing either way: the sums are not taken.
-        QTest::newRow("yt-dlp: the release key damaged") << all << true << QList<Route>()
-                                                         << u"Failed: Couldn’t verify %1: the release key is damaged"_s.arg(fileName) << all
-                                                         << false << u"damaged"_s;
-        QTest::newRow("yt-dlp: keyring missing") << all << true << QList<Route>()
-                                                 << u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName) << all << false
-                                                 << u"/nonexistent/keyring.gpg"_s;
+        QTest::newRow("yt-dlp: the release key damaged")
+            << all << true << QList<Route>() << u"Failed: Couldn’t verify %1: the release key is damaged"_s.arg(fileName) << all << false
+            << u"damaged"_s;
+        QTest::newRow("yt-dlp: keyring missing")
+            << all << true << QList<Route>() << u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName) << all << false
+            << u"/nonexistent/keyring.gpg"_s;
         HttpServer::Response older{302, {}};
         older.headers.append({"Location", u"/yt-dlp/yt-dlp/releases/download/1999.01.01/%1"_s.arg(fileName).toUtf8()});
         QTest::newRow("yt-dlp: an older release")
             << all << true << QList<Route>{{ytDlpPath(), older}}
-            << u"Failed: The published yt-dlp (1999.01.01) is older than the installed one (2000.01.01); nothing was replaced."_s << all << false
-            << QString();
+            << u"Failed: The published yt-dlp (1999.01.01) is older than the installed one (2000.01.01); nothing was replaced."_s << all
+            << false << QString();
         const QByteArray olderInside = script("echo 1999.12.31");
         QTest::newRow("yt-dlp: an older program under a newer release's name")
             << all << true << QList<Route>{{file.path, {200, olderInside}}, {sums.path, {200, sumLine(olderInside, fileName)}}}
-            << u"Failed: The published yt-dlp (1999.12.31) is older than the installed one (2000.01.01); nothing was replaced."_s << all << false
-            << QString();
+            << u"Failed: The published yt-dlp (1999.12.31) is older than the installed one (2000.01.01); nothing was replaced."_s << all
+            << false << QString();
 
         // A verified yt-dlp that does not answer with a version is taken out again.
         const QByteArray mute = script("echo 'Traceback (most recent call last):' >&2; exit 1");
         const QList<Route> muteRelease{{file.path, {200, mute}}, {sums.path, {200, sumLine(mute, fileName)}}};
         const QString restored = LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."_s));
         const QStringList others{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
-        QTest::newRow("yt-dlp without a version: the engine folder's copy back") << all << true << muteRelease << restored << all << false << QString();
+        QTest::newRow("yt-dlp without a version: the engine folder's copy back")
+            << all << true << muteRelease << restored << all << false << QString();
         // Debian's own yt-dlp was in use: going back means finding it again.
         QTest::newRow("yt-dlp without a version: the system's copy back")
             << others + QStringList{u"system/yt-dlp"_s} << true << muteRelease << restored << others << false << QString();
         QTest::newRow("yt-dlp without a version, none before: removed")
-            << others << true << muteRelease << LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s)) << others
-            << false << QString();
+            << others << true << muteRelease << LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s))
+            << others << false << QString();
     }
 
     void failedStep()
@@ -436,8 +443,7 @@ private slots:
             armored[armored.indexOf("\n\n") + 100] ^= 1;
             QVERIFY(writeFile(m_root->filePath(u"damaged.asc"_s), armored));
             qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(m_root->filePath(u"damaged.asc"_s)));
-        }
-        else if (!keyring.isEmpty())
+        } else if (!keyring.isEmpty())
             qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(keyring));
         place(present, kWorking);
         QTcpServer closed;
@@ -471,9 +477,9 @@ private slots:
         for (const QString &name : folder)
             QCOMPARE(modeOf(engineFile(name)), 0755);
         QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
-        const QString inUse = folder.contains(u"yt-dlp"_s)                ? engineFile(u"yt-dlp"_s)
+        const QString inUse = folder.contains(u"yt-dlp"_s)           ? engineFile(u"yt-dlp"_s)
                               : present.contains(u"system/yt-dlp"_s) ? systemFile(u"yt-dlp"_s)
-                                                                       : QString();
+                                                                     : QString();
         QCOMPARE(downloader->engine()->ytdlpPath().value_or(QString()), inUse);
         if (present.contains(u"yt-dlp"_s) || present.contains(u"system/yt-dlp"_s))
             QCOMPARE(readFile(inUse), kWorking);
@@ -484,8 +490,11 @@ private slots:
     // they were written.
     void storedFailureIsWordedWhenRead()
     {
-        const Phrase failure = Phrase::text(u"Falhou: %@"_s, {Phrase::text(u"Não consegui verificar %@: %@"_s,
-            {Phrase::verbatim(u"yt-dlp"_s), Phrase::text(u"HTTP %ld ao baixar %@"_s, {Phrase::number(404), Phrase::verbatim(u"SHA2-256SUMS"_s)})})});
+        const Phrase failure =
+            Phrase::text(u"Falhou: %@"_s, {Phrase::text(u"Não consegui verificar %@: %@"_s,
+                                                        {Phrase::verbatim(u"yt-dlp"_s),
+                                                         Phrase::text(u"HTTP %ld ao baixar %@"_s,
+                                                                      {Phrase::number(404), Phrase::verbatim(u"SHA2-256SUMS"_s)})})});
         const QByteArray stored = QJsonDocument(failure.toJson().toObject()).toJson(QJsonDocument::Compact);
         QVERIFY(Phrase::fromJson(QJsonDocument::fromJson(stored).object()) == failure);
         for (const Lang lang : {Lang::en, Lang::ru, Lang::pt}) {
@@ -542,7 +551,8 @@ private slots:
         QTest::newRow("update") << u"--update-engine"_s << true << 0
                                 << u"Downloading yt-dlp…\nyt-dlp 2099.01.01 installed and verified ✓\nEngine ready ✓\n"_s;
         QTest::newRow("update refused") << u"--update-engine"_s << false << 1
-                                        << u"Downloading yt-dlp…\nFailed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS\n"_s.arg(ytDlpAsset());
+                                        << u"Downloading yt-dlp…\nFailed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS\n"_s.arg(
+                                               ytDlpAsset());
         QTest::newRow("status") << u"--engine-status"_s << true << 0
                                 << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno\n"
                                    "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
@@ -579,8 +589,8 @@ private slots:
     {
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("hoursSinceLastCheck"); // -1: never checked
-        QTest::addColumn<QString>("release");         // empty: the address answers 404
-        QTest::addColumn<QString>("program");         // that makes the look as a child; empty: none
+        QTest::addColumn<QString>("release"); // empty: the address answers 404
+        QTest::addColumn<QString>("program"); // that makes the look as a child; empty: none
         QTest::addColumn<int>("looks");
         QTest::addColumn<EngineFreshness>("freshness");
         using F = EngineFreshness;
@@ -731,7 +741,8 @@ private:
 
     QByteArray sign(const QByteArray &data, const QString &signer = u"release@example.invalid"_s)
     {
-        const std::optional<QByteArray> signature = gpg(m_gnupg.path(), {u"--local-user"_s, signer, u"--detach-sign"_s, u"--output"_s, u"-"_s}, data);
+        const std::optional<QByteArray> signature =
+            gpg(m_gnupg.path(), {u"--local-user"_s, signer, u"--detach-sign"_s, u"--output"_s, u"-"_s}, data);
         if (!signature)
             qFatal("cannot sign with the test's key");
         return *signature;

@@ -29,8 +29,8 @@ private slots:
         altered[body + 100] = altered[body + 100] == 'A' ? 'B' : 'A';
 
         QTest::newRow("as published") << armored << true;
-        QTest::newRow("with headers and CRLF") << QByteArray(armored).insert(body - 1, "Comment: from the makers\nVersion: 1\n").replace("\n", "\r\n")
-                                               << true;
+        QTest::newRow("with headers and CRLF")
+            << QByteArray(armored).insert(body - 1, "Comment: from the makers\nVersion: 1\n").replace("\n", "\r\n") << true;
         QTest::newRow("after other text") << "yt-dlp's key:\n\n" + armored << true;
         QTest::newRow("without its checksum") << QByteArray(armored).remove(armored.indexOf("\n=") + 1, 6) << true;
         QTest::newRow("a character changed") << altered << false;

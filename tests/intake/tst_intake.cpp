@@ -43,8 +43,7 @@ private slots:
         row("glued by punctuation", u"links:https://a.example/1,https://b.example/2;https://c.example/3"_s,
             {u"https://a.example/1"_s, u"https://b.example/2"_s, u"https://c.example/3"_s});
         row("comma inside an address", u"https://example.com/a,b?x=1,2"_s, {u"https://example.com/a,b?x=1,2"_s});
-        row("link inside a query", u"https://r.example/go?to=https://example.com/v"_s,
-            {u"https://r.example/go?to=https://example.com/v"_s});
+        row("link inside a query", u"https://r.example/go?to=https://example.com/v"_s, {u"https://r.example/go?to=https://example.com/v"_s});
         row("several lines", u"first https://a.example/1\nsecond\thttps://b.example/2\r\nhttps://c.example/3"_s,
             {u"https://a.example/1"_s, u"https://b.example/2"_s, u"https://c.example/3"_s});
         row("quotes", u"He said \"https://a.example/x\" and ‘https://b.example/y’ «https://c.example/z»"_s,
@@ -136,15 +135,40 @@ private slots:
     {
         QTest::addColumn<QString>("host");
         QTest::addColumn<bool>("local");
-        for (const char *host : {"127.0.0.1", "127.8.9.10", "localhost", "LOCALHOST.", "api.localhost", "10.1.2.3", "172.16.0.1",
-                                 "172.31.255.254", "192.168.1.1", "169.254.169.254", "100.64.0.1", "100.65.0.1", "100.127.255.254", "0.0.0.0", "255.255.255.255",
-                                 "[::1]", "::1", "[::]", "[fe80::1]", "[fd00::1]", "[fec0::1]", "[::ffff:192.168.0.1]",
-                                 "127.1", "0x7f.1", "2130706433", "router", "nas.local", "printer.lan", "box.home.arpa",
-                                 "db.internal", ""})
+        for (const char *host : {"127.0.0.1",
+                                 "127.8.9.10",
+                                 "localhost",
+                                 "LOCALHOST.",
+                                 "api.localhost",
+                                 "10.1.2.3",
+                                 "172.16.0.1",
+                                 "172.31.255.254",
+                                 "192.168.1.1",
+                                 "169.254.169.254",
+                                 "100.64.0.1",
+                                 "100.65.0.1",
+                                 "100.127.255.254",
+                                 "0.0.0.0",
+                                 "255.255.255.255",
+                                 "[::1]",
+                                 "::1",
+                                 "[::]",
+                                 "[fe80::1]",
+                                 "[fd00::1]",
+                                 "[fec0::1]",
+                                 "[::ffff:192.168.0.1]",
+                                 "127.1",
+                                 "0x7f.1",
+                                 "2130706433",
+                                 "router",
+                                 "nas.local",
+                                 "printer.lan",
+                                 "box.home.arpa",
+                                 "db.internal",
+                                 ""})
             QTest::newRow(host) << QString::fromLatin1(host) << true;
         for (const char *host : {"example.com", "8.8.8.8", "172.32.0.1", "172.15.255.255", "192.169.0.1", "100.63.255.255", "100.128.0.1",
-                                 "[2001:4860:4860::8888]", "[::ffff:8.8.8.8]", "local.example.com", "localhost.example.com",
-                                 "fake.invalid"})
+                                 "[2001:4860:4860::8888]", "[::ffff:8.8.8.8]", "local.example.com", "localhost.example.com", "fake.invalid"})
             QTest::newRow(host) << QString::fromLatin1(host) << false;
     }
 

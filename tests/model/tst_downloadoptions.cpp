@@ -20,8 +20,8 @@ private slots:
 
         QTest::newRow("plain name") << u"%(title)s.%(ext)s"_s << true << QStringList();
         QTest::newRow("folder per uploader") << u"%(uploader)s/%(title)s.%(ext)s"_s << true << QStringList{u"uploader"_s};
-        QTest::newRow("the playlist layout") << u"%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s"_s
-                                             << true << QStringList{u"playlist_title"_s, u"playlist"_s};
+        QTest::newRow("the playlist layout") << u"%(playlist_title,playlist|Playlist)s/%(playlist_index)s - %(title).150B.%(ext)s"_s << true
+                                             << QStringList{u"playlist_title"_s, u"playlist"_s};
         QTest::newRow("literal folder") << u"Music/%(artist,uploader)s - %(title)s.%(ext)s"_s << true << QStringList();
         QTest::newRow("slash inside a file-name field") << u"%(title&a/b)s.%(ext)s"_s << true << QStringList();
         QTest::newRow("escaped percent") << u"100%% %(title)s.%(ext)s"_s << true << QStringList();
@@ -66,7 +66,8 @@ private slots:
             QVERIFY(!checked.problem->isEmpty());
         // A field written wrongly is explained with the fields there are, in the user's words.
         if (QTest::currentDataTag() == QByteArray("lone percent") || QTest::currentDataTag() == QByteArray("unclosed field")) {
-            QVERIFY2(checked.problem->startsWith(u"Write a field as its name between %( and )s, as in %(title)s."_s), qPrintable(*checked.problem));
+            QVERIFY2(checked.problem->startsWith(u"Write a field as its name between %( and )s, as in %(title)s."_s),
+                     qPrintable(*checked.problem));
             QVERIFY(checked.problem->contains(u"uploader"_s));
         }
     }

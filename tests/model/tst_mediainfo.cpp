@@ -12,15 +12,16 @@ char *toString(const MediaInfo &m)
 {
     return qstrdup(QStringLiteral("title=%1 thumb=%2 duration=%3 uploader=%4 site=%5 playlist=%6 count=%7")
                        .arg(m.title.value_or(u"-"_s), m.thumbnail ? m.thumbnail->toString() : u"-"_s,
-                            m.duration ? QString::number(*m.duration) : u"-"_s, m.uploader.value_or(u"-"_s),
-                            m.site.value_or(u"-"_s), m.isPlaylist ? u"yes"_s : u"no"_s,
-                            m.count ? QString::number(*m.count) : u"-"_s)
+                            m.duration ? QString::number(*m.duration) : u"-"_s, m.uploader.value_or(u"-"_s), m.site.value_or(u"-"_s),
+                            m.isPlaylist ? u"yes"_s : u"no"_s, m.count ? QString::number(*m.count) : u"-"_s)
                        .toUtf8());
 }
 
-const std::pair<const char *, const char *> kNotAnObject[] = {
-    {"empty", ""}, {"array", "[{\"title\": \"x\"}]"}, {"truncated", "{\"title\": \"x\""},
-    {"warning before the JSON", "WARNING: x\n{\"title\": \"x\"}"}, {"two objects", "{}\n{}"}};
+const std::pair<const char *, const char *> kNotAnObject[] = {{"empty", ""},
+                                                              {"array", "[{\"title\": \"x\"}]"},
+                                                              {"truncated", "{\"title\": \"x\""},
+                                                              {"warning before the JSON", "WARNING: x\n{\"title\": \"x\"}"},
+                                                              {"two objects", "{}\n{}"}};
 
 class TestMediaInfo : public QObject
 {
@@ -48,8 +49,8 @@ private slots:
         QTest::addColumn<int>("parts");
         QTest::newRow("video and audio apart") << QByteArray(R"({"duration": 10, "requested_formats": [{"filesize": 5000}, {"tbr": 8}]})")
                                                << std::optional<double>(15000) << 2;
-        QTest::newRow("one part without a size") << QByteArray(R"({"requested_formats": [{"filesize": 5000}, {"acodec": "aac"}]})")
-                                                 << std::optional<double>() << 2;
+        QTest::newRow("one part without a size")
+            << QByteArray(R"({"requested_formats": [{"filesize": 5000}, {"acodec": "aac"}]})") << std::optional<double>() << 2;
         QTest::newRow("one file") << QByteArray(R"({"filesize_approx": 700})") << std::optional<double>(700) << 1;
         QTest::newRow("nothing said") << QByteArray(R"({"title": "x"})") << std::optional<double>() << 1;
         QTest::newRow("real DASH probe") << readFile(QStringLiteral(VIRELOOM_TEST_DATA "/probe-dash-merged.json"))
@@ -72,17 +73,17 @@ private slots:
     void entriesAndTheirSizes()
     {
         // Single quotes keep the JSON readable here.
-        const auto info = MediaInfo::parse(QByteArray(
-            "{'_type': 'playlist', 'entries': [ "
-            "{'title': 'One', 'duration': 10, 'playlist_index': 1, 'formats': [ "
-            "{'acodec': 'opus', 'vcodec': 'none', 'filesize': 100}, "
-            "{'acodec': 'aac', 'vcodec': 'none', 'tbr': 8}, "
-            "{'vcodec': 'vp9', 'acodec': 'none', 'height': 480, 'filesize_approx': 1000}, "
-            "{'vcodec': 'vp9', 'acodec': 'none', 'height': 1080, 'filesize': 5000}, "
-            "{'vcodec': 'avc1', 'acodec': 'aac', 'height': 360, 'filesize': 700}]}, "
-            "null, {'title': 'Three', 'formats': [{'url': 'http://x/3.mp4', 'filesize': 42}]}, "
-            "{'playlist_index': 7, 'formats': [{'vcodec': 'vp9', 'height': 720}]}, "
-            "{'title': 'Flat', 'filesize_approx': 9}]} ").replace('\'', '"'));
+        const auto info = MediaInfo::parse(QByteArray("{'_type': 'playlist', 'entries': [ "
+                                                      "{'title': 'One', 'duration': 10, 'playlist_index': 1, 'formats': [ "
+                                                      "{'acodec': 'opus', 'vcodec': 'none', 'filesize': 100}, "
+                                                      "{'acodec': 'aac', 'vcodec': 'none', 'tbr': 8}, "
+                                                      "{'vcodec': 'vp9', 'acodec': 'none', 'height': 480, 'filesize_approx': 1000}, "
+                                                      "{'vcodec': 'vp9', 'acodec': 'none', 'height': 1080, 'filesize': 5000}, "
+                                                      "{'vcodec': 'avc1', 'acodec': 'aac', 'height': 360, 'filesize': 700}]}, "
+                                                      "null, {'title': 'Three', 'formats': [{'url': 'http://x/3.mp4', 'filesize': 42}]}, "
+                                                      "{'playlist_index': 7, 'formats': [{'vcodec': 'vp9', 'height': 720}]}, "
+                                                      "{'title': 'Flat', 'filesize_approx': 9}]} ")
+                                               .replace('\'', '"'));
         QVERIFY(info);
         QCOMPARE(info->entries.size(), 4u);
         // A failed entry is null in the list; positions count its slot, or come from the entry.
@@ -115,13 +116,11 @@ void TestMediaInfo::parse_data()
     row("single video",
         R"({"title": "Clip", "duration": 61, "uploader": "Ana", "extractor_key": "Youtube", "thumbnail": "https://i.example/t.jpg",)"
         R"( "_type": "video"})",
-        {.title = u"Clip"_s, .thumbnail = QUrl(u"https://i.example/t.jpg"_s), .duration = 61.0, .uploader = u"Ana"_s,
-         .site = u"Youtube"_s});
+        {.title = u"Clip"_s, .thumbnail = QUrl(u"https://i.example/t.jpg"_s), .duration = 61.0, .uploader = u"Ana"_s, .site = u"Youtube"_s});
     row("fractional duration, channel for a null uploader, extractor for the site",
         R"({"duration": 12.5, "uploader": null, "channel": "Chan", "extractor": "generic"})",
         {.duration = 12.5, .uploader = u"Chan"_s, .site = u"generic"_s});
-    row("wrong types count as missing", R"({"title": 5, "duration": "61", "uploader": ["x"], "extractor_key": {}, "thumbnail": 3})",
-        {});
+    row("wrong types count as missing", R"({"title": 5, "duration": "61", "uploader": ["x"], "extractor_key": {}, "thumbnail": 3})", {});
     row("playlist with a count", R"({"_type": "playlist", "title": "L", "playlist_count": 12, "entries": [{}, {}, {}]})",
         {.title = u"L"_s, .isPlaylist = true, .count = 12});
     row("playlist counted from its entries", R"({"_type": "playlist", "entries": [{"id": 1}, {"id": 2}, {"id": 3}]})",

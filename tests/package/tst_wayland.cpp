@@ -10,8 +10,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 
 #include <csignal>
 
@@ -61,7 +61,8 @@ private slots:
             QVERIFY(root.mkpath(folder));
         QFile::setPermissions(root.filePath(u"runtime"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(writeFile(root.filePath(u"config/Vireloom/Vireloom.conf"_s),
-                          "[General]\nfolder=" + root.filePath(u"out"_s).toUtf8() + "\nsoundOnDone=false\ncheckEngineUpdates=false\nschemeLocalAddresses=allow\n"));
+                          "[General]\nfolder=" + root.filePath(u"out"_s).toUtf8()
+                              + "\nsoundOnDone=false\ncheckEngineUpdates=false\nschemeLocalAddresses=allow\n"));
         // No on-screen keyboard over the window.
         QVERIFY(writeFile(root.filePath(u"weston.ini"_s), "[core]\nidle-time=0\n[input-method]\npath=\n"));
 

@@ -4,11 +4,11 @@
 #include "platform/systemclipboard.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>

@@ -39,7 +39,9 @@ class TestSingleInstance : public QObject
 
     static struct stat statOf(const QString &path)
     {
-        struct stat st {};
+        struct stat st
+        {
+        };
         ::lstat(QFile::encodeName(path).constData(), &st);
         return st;
     }
@@ -154,7 +156,7 @@ private slots:
     {
         QTest::addColumn<int>("runtimeMode"); // of $XDG_RUNTIME_DIR; 0: unset
         QTest::addColumn<QString>("planted"); // what is waiting at the temporary folder's name
-        QTest::addColumn<QString>("used");    // the folder the instance ends up in
+        QTest::addColumn<QString>("used"); // the folder the instance ends up in
 
         QTest::newRow("runtime folder") << 0700 << QString() << u"runtime"_s;
         QTest::newRow("runtime folder others can write") << 0777 << QString() << u"tmp"_s;

@@ -119,16 +119,15 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     if (status == 200 && match.hasMatch()) {
         const qint64 first = match.captured(1).toLongLong();
         m_rangeStarts[path].append(first);
-        const qint64 last = match.captured(2).isEmpty() ? body.size() - 1
-                                                         : std::min<qint64>(match.captured(2).toLongLong(), body.size() - 1);
+        const qint64 last = match.captured(2).isEmpty() ? body.size() - 1 : std::min<qint64>(match.captured(2).toLongLong(), body.size() - 1);
         if (first >= body.size() || first > last) {
             status = 416;
             headers.append({"Content-Range", "bytes */" + QByteArray::number(body.size())});
             body.clear();
         } else {
             status = 206;
-            headers.append({"Content-Range", "bytes " + QByteArray::number(first) + '-' + QByteArray::number(last) + '/'
-                                                 + QByteArray::number(body.size())});
+            headers.append({"Content-Range",
+                            "bytes " + QByteArray::number(first) + '-' + QByteArray::number(last) + '/' + QByteArray::number(body.size())});
             body = body.mid(first, last - first + 1);
         }
     }

@@ -2,12 +2,12 @@
 
 #include "base/paths.h"
 #include "design/appear.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "history/historylist.h"
 #include "installer/install.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "ui/mainwindow.h"
@@ -15,8 +15,8 @@
 
 #include <QDir>
 #include <QQmlIncubationController>
-#include <QtQuickTest/quicktest.h>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
 
@@ -111,10 +111,12 @@ bool WindowFixture::waitForEntrances() const
         const auto *shown = page ? page->property("item").value<QQuickItem *>() : nullptr;
         if (shown && shown->opacity() < 1.0)
             return false;
-        return findItems(m_window->contentItem(), [](QQuickItem *item) {
-                   const auto *appear = qobject_cast<AppearAttached *>(qmlAttachedPropertiesObject<Appear>(item, false));
-                   return appear && item->isVisible() && (!appear->isOn() || item->opacity() < 1.0);
-               }).isEmpty();
+        return findItems(m_window->contentItem(),
+                         [](QQuickItem *item) {
+                             const auto *appear = qobject_cast<AppearAttached *>(qmlAttachedPropertiesObject<Appear>(item, false));
+                             return appear && item->isVisible() && (!appear->isOn() || item->opacity() < 1.0);
+                         })
+            .isEmpty();
     };
     return waitForPage() && QTest::qWaitFor(settled) && QQuickTest::qWaitForPolish(m_window);
 }
@@ -185,11 +187,11 @@ DownloadItem *WindowFixture::addItem(const DLState &state, const QString &title)
     return item;
 }
 
-HistoryEntry WindowFixture::addEntry(const QString &title, const QString &url, const QString &site,
-                                     const QString &quality, std::optional<QString> file)
+HistoryEntry WindowFixture::addEntry(const QString &title, const QString &url, const QString &site, const QString &quality,
+                                     std::optional<QString> file)
 {
-    const HistoryEntry entry{QUuid::createUuid(), title, url, file, site, quality,
-                             QDateTime::currentDateTimeUtc().addSecs(-2 * 3600), {}, 12'300'000};
+    const HistoryEntry entry{QUuid::createUuid(), title, url, file, site, quality, QDateTime::currentDateTimeUtc().addSecs(-2 * 3600), {},
+                             12'300'000};
     downloader().history()->prepend(entry);
     return entry;
 }

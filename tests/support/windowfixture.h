@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/historyentry.h"
 #include "model/dlstate.h"
+#include "model/historyentry.h"
 #include "support/fakeclipboard.h"
 #include "support/recordingdesktop.h"
 
@@ -86,7 +86,6 @@ public:
     DownloadItem *addItem(const DLState &state, const QString &title = QStringLiteral("A clip"));
     HistoryEntry addEntry(const QString &title, const QString &url, const QString &site = {},
                           const QString &quality = QStringLiteral("1080p"), std::optional<QString> file = {});
-
 
     RecordingDesktop desktop;
     FakeClipboard clipboard;

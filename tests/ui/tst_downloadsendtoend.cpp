@@ -1,13 +1,13 @@
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
-#include "ui/playlistplan.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/httpserver.h"
 #include "support/media.h"
 #include "support/windowfixture.h"
+#include "ui/playlistplan.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -41,7 +41,7 @@ private slots:
             if (*n != '2')
                 m_server.routeFile(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n)), clip.bodyFile, "video/mp4");
             feed += QByteArray("<item><title>Episode ") + n + "</title><guid>e" + n + "</guid><enclosure url=\""
-                  + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\"/></item>";
+                    + m_server.url(u"/feed/ep%1.mp4"_s.arg(QLatin1StringView(n))).toEncoded() + "\" type=\"video/mp4\"/></item>";
         }
         HttpServer::Response xml;
         xml.body = feed + "</channel></rss>";
@@ -132,9 +132,7 @@ private slots:
         f.click(rows.constFirst());
         f.click(f.find(u"planDone"_s));
         // Reading the plan looked at each entry; the download looks at what was picked alone.
-        const auto others = [this] {
-            return m_server.requestCount(u"/feed/ep1.mp4"_s) + m_server.requestCount(u"/feed/ep2.mp4"_s);
-        };
+        const auto others = [this] { return m_server.requestCount(u"/feed/ep1.mp4"_s) + m_server.requestCount(u"/feed/ep2.mp4"_s); };
         const int looked = others();
         f.click(f.find(u"submitButton"_s));
         QTRY_COMPARE(f.downloader().queue()->items()->count(), 1);

@@ -1,4 +1,3 @@
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/interrupteddownloads.h"
@@ -6,6 +5,7 @@
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/httpserver.h"
@@ -25,8 +25,10 @@ namespace {
 // as *-J* once took a download into a folder named "…-J…" for the probe.
 QByteArray engine(const QByteArray &download)
 {
-    return "for a; do case \"$a\" in --version) " + currentEngine() + "; exit 0 ;;\n"
-           "-J) echo '{\"title\": \"Clip\"}'; exit 0 ;; esac; done\n" + download;
+    return "for a; do case \"$a\" in --version) " + currentEngine()
+           + "; exit 0 ;;\n"
+             "-J) echo '{\"title\": \"Clip\"}'; exit 0 ;; esac; done\n"
+           + download;
 }
 
 } // namespace
@@ -295,8 +297,8 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("row");
 
-        QTest::newRow("login without a browser") << QByteArray("[youtube] abc: Sign in to confirm you are not a bot")
-                                                 << u"Choose a browser"_s << u"browserRow"_s;
+        QTest::newRow("login without a browser")
+            << QByteArray("[youtube] abc: Sign in to confirm you are not a bot") << u"Choose a browser"_s << u"browserRow"_s;
         QTest::newRow("folder not writable") << QByteArray("unable to open for writing: [Errno 13] Permission denied: /x/a.part")
                                              << u"Open settings"_s << u"folderRow"_s;
     }
@@ -344,10 +346,11 @@ private:
 
 QQuickItem *TestDownloadsPage::cardFor(const DownloadItem *item) const
 {
-    return findItems(m_f->window()->contentItem(), [item](const QQuickItem *candidate) {
-               return candidate->objectName() == u"downloadCard"
-                      && candidate->property("item").value<DownloadItem *>() == item;
-           }).value(0);
+    return findItems(m_f->window()->contentItem(),
+                     [item](const QQuickItem *candidate) {
+                         return candidate->objectName() == u"downloadCard" && candidate->property("item").value<DownloadItem *>() == item;
+                     })
+        .value(0);
 }
 
 QQuickItem *TestDownloadsPage::visibleIn(QQuickItem *card, const char *name) const

@@ -43,21 +43,19 @@ public:
     QVariantMap m_options;
 
 public slots:
-    QDBusObjectPath OpenFile(const QString &parent, const QString &title, const QVariantMap &options,
-                             const QDBusMessage &message)
+    QDBusObjectPath OpenFile(const QString &parent, const QString &title, const QVariantMap &options, const QDBusMessage &message)
     {
         return answer(u"OpenFile"_s, parent, title, options, message);
     }
 
-    QDBusObjectPath SaveFiles(const QString &parent, const QString &title, const QVariantMap &options,
-                              const QDBusMessage &message)
+    QDBusObjectPath SaveFiles(const QString &parent, const QString &title, const QVariantMap &options, const QDBusMessage &message)
     {
         return answer(u"SaveFiles"_s, parent, title, options, message);
     }
 
 private:
-    QDBusObjectPath answer(const QString &method, const QString &parent, const QString &title,
-                           const QVariantMap &options, const QDBusMessage &message)
+    QDBusObjectPath answer(const QString &method, const QString &parent, const QString &title, const QVariantMap &options,
+                           const QDBusMessage &message)
     {
         ++m_calls;
         m_method = method;
@@ -66,8 +64,7 @@ private:
         m_options = options;
         QString sender = message.service().mid(1);
         sender.replace(u'.', u'_');
-        const QString path = u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(
-            sender, options.value(u"handle_token"_s).toString());
+        const QString path = u"/org/freedesktop/portal/desktop/request/%1/%2"_s.arg(sender, options.value(u"handle_token"_s).toString());
         QTimer::singleShot(m_answerAfterMs, this, [this, path] {
             QDBusMessage response = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
             response << m_response << QVariantMap{{u"uris"_s, m_uris}};
@@ -93,8 +90,8 @@ private slots:
     void nameFiltersBecomePortalFilters()
     {
         using Rule = PortalFilter::Rule;
-        const QList<PortalFilter> filters = portalFilters(
-            {u"Cookie files (*.txt)"_s, u"Pictures (*.png *.jpg)"_s, u"All files (*)"_s, u"no patterns"_s, u"Empty ()"_s});
+        const QList<PortalFilter> filters =
+            portalFilters({u"Cookie files (*.txt)"_s, u"Pictures (*.png *.jpg)"_s, u"All files (*)"_s, u"no patterns"_s, u"Empty ()"_s});
         const QList<PortalFilter> expected{{u"Cookie files"_s, {Rule{0, u"*.txt"_s}}},
                                            {u"Pictures"_s, {Rule{0, u"*.png"_s}, Rule{0, u"*.jpg"_s}}},
                                            {u"All files"_s, {Rule{0, u"*"_s}}}};

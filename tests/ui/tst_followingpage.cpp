@@ -1,10 +1,10 @@
-#include "root/downloader.h"
-#include "settings/settings.h"
 #include "engine/downloadqueue.h"
 #include "following/following.h"
 #include "following/followingstore.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
+#include "settings/settings.h"
 #include "support/httpserver.h"
 #include "support/windowfixture.h"
 #include "ui/followingview.h"
@@ -26,7 +26,7 @@ QByteArray feed(const HttpServer &server, int count)
     for (int n = count; n >= 1; --n) {
         const QByteArray number = QByteArray::number(n);
         xml += "<item><title>Episode " + number + "</title><guid>page-feed-" + number + "</guid><enclosure url=\""
-             + server.url(u"/media/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
+               + server.url(u"/media/ep%1.mp4"_s.arg(n)).toEncoded() + "\" type=\"video/mp4\"/></item>";
     }
     return xml + "</channel></rss>\n";
 }
@@ -129,8 +129,8 @@ private slots:
         QTRY_VERIFY(f.find(u"emptyState")->isVisible());
 
         // A page without media is refused once read, in words: no card, no folder.
-        m_server.route(u"/nothing.html"_s, {200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", {},
-                                            "text/html", {}, 0, -1, -1});
+        m_server.route(u"/nothing.html"_s,
+                       {200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", {}, "text/html", {}, 0, -1, -1});
         const QString nothing = m_server.url(u"/nothing.html"_s).toString();
         f.find(u"followField")->forceActiveFocus();
         f.typeText(nothing);

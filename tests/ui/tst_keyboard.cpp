@@ -1,10 +1,10 @@
 #include "base/paths.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "history/historylist.h"
 #include "installer/install.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
@@ -197,8 +197,8 @@ private slots:
             ++onPage;
             const QRectF shown = focused->mapRectToItem(view, QRectF(0, 0, focused->width(), focused->height()));
             QVERIFY2(shown.top() >= -0.5 && shown.bottom() <= view->height() + 0.5,
-                     qPrintable(u"%1 at %2..%3 in a page %4 high"_s.arg(focused->objectName()).arg(shown.top())
-                                    .arg(shown.bottom()).arg(view->height())));
+                     qPrintable(
+                         u"%1 at %2..%3 in a page %4 high"_s.arg(focused->objectName()).arg(shown.top()).arg(shown.bottom()).arg(view->height())));
             const qreal down = view->property("contentY").toReal() - view->property("originY").toReal();
             if (down > view->height() && deepest <= view->height())
                 picture(f, qPrintable(u"scrolled-"_s + QString::fromLatin1(QTest::currentDataTag())));
@@ -225,11 +225,14 @@ private slots:
         QTest::newRow("primary menu") << downloads << u"primaryMenuButton"_s << u"primaryMenu"_s << QString() << int(Qt::Key_Escape);
         QTest::newRow("log sheet") << downloads << u"logButton"_s << u"logSheet"_s << u"closeLog"_s << int(Qt::Key_Return);
         QTest::newRow("card menu") << downloads << u"downloadCard"_s << u"cardMenu"_s << u"menuCopyLink"_s << int(Qt::Key_Escape);
-        QTest::newRow("quit question, Return") << downloads << u"optionsButton"_s << u"quitDialog"_s << u"quitDialog.safe"_s << int(Qt::Key_Return);
-        QTest::newRow("quit question, Escape") << downloads << u"optionsButton"_s << u"quitDialog"_s << u"quitDialog.safe"_s << int(Qt::Key_Escape);
+        QTest::newRow("quit question, Return") << downloads << u"optionsButton"_s << u"quitDialog"_s << u"quitDialog.safe"_s
+                                               << int(Qt::Key_Return);
+        QTest::newRow("quit question, Escape") << downloads << u"optionsButton"_s << u"quitDialog"_s << u"quitDialog.safe"_s
+                                               << int(Qt::Key_Escape);
         QTest::newRow("clear history, Return") << int(Shell::AppSection::history) << u"clearHistory"_s << u"clearDialog"_s
-                                                << u"clearDialog.safe"_s << int(Qt::Key_Return);
-        QTest::newRow("settings menu") << int(Shell::AppSection::settings) << u"qualityMenu"_s << u"optionPopup"_s << QString() << int(Qt::Key_Escape);
+                                               << u"clearDialog.safe"_s << int(Qt::Key_Return);
+        QTest::newRow("settings menu") << int(Shell::AppSection::settings) << u"qualityMenu"_s << u"optionPopup"_s << QString()
+                                       << int(Qt::Key_Escape);
     }
 
     void popupsGiveTheKeyboardBack()

@@ -1,8 +1,8 @@
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "following/followingstore.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/windowfixture.h"
 #include "ui/historyview.h"
@@ -46,8 +46,8 @@ bool isText(const QQuickItem *item)
 
 bool inside(const QRectF &inner, const QRectF &outer)
 {
-    return inner.left() >= outer.left() - kSlack && inner.right() <= outer.right() + kSlack
-        && inner.top() >= outer.top() - kSlack && inner.bottom() <= outer.bottom() + kSlack;
+    return inner.left() >= outer.left() - kSlack && inner.right() <= outer.right() + kSlack && inner.top() >= outer.top() - kSlack
+           && inner.bottom() <= outer.bottom() + kSlack;
 }
 
 QString describe(const QQuickItem *item)
@@ -63,15 +63,14 @@ QString describe(const QQuickItem *item)
 struct Shown
 {
     QQuickItem *item;
-    QRectF rect;       // in the scene
-    QRectF visible;    // the part not clipped away
-    QQuickItem *card;  // the nearest card around it, if any
+    QRectF rect; // in the scene
+    QRectF visible; // the part not clipped away
+    QQuickItem *card; // the nearest card around it, if any
     QQuickItem *flick; // the nearest scrolling view around it, if any
     QQuickItem *owner; // the nearest control around it, if any
 };
 
-void collect(QQuickItem *item, qreal opacity, QRectF clip, QQuickItem *card, QQuickItem *flick, QQuickItem *owner,
-             QList<Shown> &out)
+void collect(QQuickItem *item, qreal opacity, QRectF clip, QQuickItem *card, QQuickItem *flick, QQuickItem *owner, QList<Shown> &out)
 {
     if (!item->isVisible() || opacity * item->opacity() < 0.05)
         return;
@@ -111,7 +110,8 @@ QStringList audit(QQuickWindow *window, QQuickItem *root)
     for (const QQuickItem *item : findItems(root, sizedByContent)) {
         if (std::abs(item->height() - item->implicitHeight()) > kSlack)
             findings << u"not as tall as its content: \"%1\" %2 high for %3"_s.arg(item->property("title").toString())
-                            .arg(item->height()).arg(item->implicitHeight());
+                            .arg(item->height())
+                            .arg(item->implicitHeight());
     }
     QList<const Shown *> controls;
     for (const Shown &s : shown) {
@@ -122,7 +122,11 @@ QStringList audit(QQuickWindow *window, QQuickItem *root)
         if (s.flick)
             bounds.setCoords(0, -1e9, scene.width(), 1e9);
         if (!inside(s.rect, bounds))
-            findings << u"outside the window: %1 at %2,%3 %4x%5"_s.arg(describe(s.item)).arg(s.rect.x()).arg(s.rect.y()).arg(s.rect.width()).arg(s.rect.height());
+            findings << u"outside the window: %1 at %2,%3 %4x%5"_s.arg(describe(s.item))
+                            .arg(s.rect.x())
+                            .arg(s.rect.y())
+                            .arg(s.rect.width())
+                            .arg(s.rect.height());
         else if (s.card && !inside(s.rect, s.card->mapRectToScene(QRectF(0, 0, s.card->width(), s.card->height()))))
             findings << u"outside its card: %1"_s.arg(describe(s.item));
         // A button's words stay on the button; a focus ring is meant to reach past it.
@@ -185,8 +189,7 @@ private slots:
         QVERIFY(FollowingStore::save(FollowingStore::defaultPath(), followedSources()));
         fillQueue(f);
         for (int i = 0; i < 3; ++i)
-            f.addEntry(i == 0 ? longTitle() : u"Entry %1"_s.arg(i), u"https://example.org/%1"_s.arg(i),
-                       i == 1 ? u"Generic"_s : u"Vimeo"_s);
+            f.addEntry(i == 0 ? longTitle() : u"Entry %1"_s.arg(i), u"https://example.org/%1"_s.arg(i), i == 1 ? u"Generic"_s : u"Vimeo"_s);
         QVERIFY(f.show(m_sizes.first().second));
 
         // The downloads page, a long link typed, the playlist box on.
@@ -320,9 +323,9 @@ private:
 
     static void fillQueue(WindowFixture &f)
     {
-        DownloadItem *failed = f.addItem(DLState::failure(
-            u"ERROR: [youtube] abc: Sign in to confirm you’re not a bot. This helps protect our community, "
-            u"and the message goes on long enough to need more than two lines in any card of any width."_s));
+        DownloadItem *failed =
+            f.addItem(DLState::failure(u"ERROR: [youtube] abc: Sign in to confirm you’re not a bot. This helps protect our community, "
+                                       u"and the message goes on long enough to need more than two lines in any card of any width."_s));
         failed->setSite(u"youtube"_s);
         f.addItem(DLState::cancelled, u"Cancelled clip"_s);
         DownloadItem *done = f.addItem(DLState::done, u"Finished clip"_s);

@@ -1,7 +1,7 @@
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "support/windowfixture.h"
 #include "ui/downloadoptionsform.h"
 
@@ -28,8 +28,7 @@ private slots:
         QTest::newRow("end only starts at zero")
             << u"end"_s << u"0:45.5"_s << QJsonObject{{u"section"_s, QJsonObject{{u"start"_s, 0}, {u"end"_s, 45.5}}}};
         QTest::newRow("not a time") << u"start"_s << u"1m30"_s << QJsonObject();
-        QTest::newRow("sub langs") << u"subLangs"_s << u" en.*,pt "_s
-                                   << QJsonObject{{u"subtitles"_s, true}, {u"subLangs"_s, u"en.*,pt"_s}};
+        QTest::newRow("sub langs") << u"subLangs"_s << u" en.*,pt "_s << QJsonObject{{u"subtitles"_s, true}, {u"subLangs"_s, u"en.*,pt"_s}};
         QTest::newRow("rate in mebibytes") << u"rateLimit"_s << u"1.5M"_s << QJsonObject{{u"rateLimit"_s, 1572864}};
         QTest::newRow("rate in bytes") << u"rateLimit"_s << u"800"_s << QJsonObject{{u"rateLimit"_s, 800}};
         QTest::newRow("rate zero") << u"rateLimit"_s << u"0K"_s << QJsonObject();
@@ -51,9 +50,11 @@ private slots:
         QCOMPARE(form.options().has_value(), !refused);
         QCOMPARE(form.edited(), !options.isEmpty() || refused);
         // The reason stands under the field it belongs to.
-        static const QHash<QString, const char *> ownProblem{{u"start"_s, "sectionProblem"}, {u"end"_s, "sectionProblem"},
-                                                              {u"subLangs"_s, "subLangsProblem"}, {u"rateLimit"_s, "rateLimitProblem"},
-                                                              {u"outputPattern"_s, "patternProblem"}};
+        static const QHash<QString, const char *> ownProblem{{u"start"_s, "sectionProblem"},
+                                                             {u"end"_s, "sectionProblem"},
+                                                             {u"subLangs"_s, "subLangsProblem"},
+                                                             {u"rateLimit"_s, "rateLimitProblem"},
+                                                             {u"outputPattern"_s, "patternProblem"}};
         QCOMPARE(form.property(ownProblem.value(field)).toString(), form.problem());
         if (!refused)
             QCOMPARE(form.options()->toJson(), options);
@@ -95,8 +96,11 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(QString, name);
-        const QJsonObject metadata{
-            {u"title"_s, u"A/B"_s}, {u"uploader"_s, u"Ch"_s}, {u"id"_s, u"x1"_s}, {u"ext"_s, u"webm"_s}, {u"height"_s, 720}};
+        const QJsonObject metadata{{u"title"_s, u"A/B"_s},
+                                   {u"uploader"_s, u"Ch"_s},
+                                   {u"id"_s, u"x1"_s},
+                                   {u"ext"_s, u"webm"_s},
+                                   {u"height"_s, 720}};
         QCOMPARE(DownloadOptionsForm::fillPattern(pattern, metadata), name);
     }
 

@@ -1,7 +1,6 @@
 #include "base/format.h"
 #include "base/paths.h"
 #include "engine/commandline.h"
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "engine/runfiles.h"
@@ -10,6 +9,7 @@
 #include "model/downloadlist.h"
 #include "model/qualitychoice.h"
 #include "model/wantedsetting.h"
+#include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
@@ -108,9 +108,9 @@ private slots:
     // elsewhere; what each key does to the engine's arguments is the command line's test.
     void switchesWriteTheirKeys()
     {
-        const QList<std::pair<QString, bool>> table{{u"preferH264"_s, true}, {u"subs"_s, false}, {u"embedMeta"_s, true},
-                                                    {u"embedThumb"_s, true}, {u"watchClipboard"_s, true},
-                                                    {u"soundOnDone"_s, true}, {u"useArchive"_s, false}};
+        const QList<std::pair<QString, bool>> table{{u"preferH264"_s, true}, {u"subs"_s, false},          {u"embedMeta"_s, true},
+                                                    {u"embedThumb"_s, true}, {u"watchClipboard"_s, true}, {u"soundOnDone"_s, true},
+                                                    {u"useArchive"_s, false}};
         QVERIFY(start(Shell::AppSection::settings));
         for (const auto &[key, initially] : table) {
             QQuickItem *toggle = m_f->find(u"switch_"_s + key);
@@ -236,7 +236,8 @@ private slots:
             QTest::keyClick(m_f->window(), Qt::Key_Return);
             return find("rowProblem", row)->isVisible() ? textOf("rowProblem", row) : QString();
         };
-        QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s), u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
+        QCOMPARE(offer("proxyRow", "proxyField", u"ftp://proxy:21"_s),
+                 u"Use an address like socks5://127.0.0.1:1080 or http://proxy:8080."_s);
         QCOMPARE(offer("sleepIntervalRow", "secondsField", u"900"_s), u"Use a number of seconds from 0 to 600."_s);
         QCOMPARE(m_f->settings().string(SettingsKey::proxy), u"http://proxy:8080"_s);
         QCOMPARE(m_f->settings().seconds(SettingsKey::sleepInterval), 0.0);

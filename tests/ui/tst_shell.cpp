@@ -1,8 +1,8 @@
-#include "root/downloader.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "root/downloader.h"
 #include "support/windowfixture.h"
 #include "ui/shell.h"
 
@@ -46,9 +46,7 @@ private slots:
             f.makeProgram(program, currentEngine());
         QVERIFY(f.show());
         QQuickItem *downloads = f.find(u"section_downloads");
-        auto badge = [&] {
-            return f.find(u"badge", downloads)->isVisible() ? downloads->property("badge").toString() : QString();
-        };
+        auto badge = [&] { return f.find(u"badge", downloads)->isVisible() ? downloads->property("badge").toString() : QString(); };
         for (auto kind : {DLState::done, DLState::cancelled})
             f.addItem(kind);
         f.addItem(DLState::failure(u"x"_s));

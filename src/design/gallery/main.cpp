@@ -36,8 +36,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shows every component and drawing of Vireloom's design."));
     parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Writes a PNG of the window to <file> and quits."),
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Writes a PNG of the window to <file> and quits."),
                                         QStringLiteral("file"));
     parser.addOption(screenshot);
     parser.process(app);
