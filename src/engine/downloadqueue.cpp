@@ -41,6 +41,13 @@ QString engineMissing()
 {
     return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
 }
+
+// What a run of the item left in the folder, as the leftovers are judged by.
+Leftovers::Run leftoversOf(const DownloadItem &item)
+{
+    return {item.destinations(), item.preexisting(), item.files()};
+}
+
 } // namespace
 
 DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, const HistoryList *history, QObject *parent)
@@ -209,7 +216,7 @@ void DownloadQueue::remove(DownloadItem *item)
         cancel(item);
     // What a failed run kept for a retry is of no use once its card is gone.
     else if (!runs(id) && (item->state().kind() == DLState::failed || item->state().kind() == DLState::cancelled))
-        Leftovers::remove({item->destinations(), item->preexisting(), item->files()}, Leftovers::Keep::nothing);
+        Leftovers::remove(leftoversOf(*item), Leftovers::Keep::nothing);
     // A probe still running for it is of no use any more, nor what one read.
     m_probes->cancel(id);
     m_probes->dropReading(id);
@@ -435,7 +442,7 @@ void DownloadQueue::finish(DownloadRun *run, int status)
         return;
     case RunEnd::cancelled:
         // The engine has exited, so nothing writes to what it left any more.
-        Leftovers::remove({item->destinations(), item->preexisting(), item->files()}, Leftovers::Keep::nothing);
+        Leftovers::remove(leftoversOf(*item), Leftovers::Keep::nothing);
         item->setState(DLState::cancelled);
         break;
     case RunEnd::done:
@@ -452,7 +459,7 @@ void DownloadQueue::finish(DownloadRun *run, int status)
 
 void DownloadQueue::complete(DownloadItem &item)
 {
-    const Leftovers::Run leftovers{item.destinations(), item.preexisting(), item.files()};
+    const Leftovers::Run leftovers = leftoversOf(item);
     // yt-dlp says nothing of what its archive skips (printing makes it quiet), but a
     // successful run with the archive that produced no file skipped everything: nothing
     // new was downloaded, so there is nothing to record.
@@ -492,7 +499,7 @@ void DownloadQueue::fail(DownloadItem &item, int status)
     const FailureDescription failure = describeRun(item.lastError(), item.log(), status, failureContext());
     // A file under its final name that the run never delivered is broken; only what a
     // retry continues from stays.
-    Leftovers::remove({item.destinations(), item.preexisting(), item.files()}, Leftovers::Keep::resumable);
+    Leftovers::remove(leftoversOf(item), Leftovers::Keep::resumable);
     item.setState(DLState::failure(failure.message));
     item.setFailureAction(failure.action);
     if (m_desktop)
