@@ -1,5 +1,5 @@
-// The yardstick for the window figures: a Qt Quick window of the application's size with
-// one line of text, on the scene-graph backend the application would pick. It logs its
+// The yardstick for the window figures: a Qt Quick Controls window of the application's size
+// with a line of text and a button, on the scene-graph backend the application would pick. It logs its
 // first frame the way the application does, so both are timed the same way.
 #include "design/rendering.h"
 
@@ -17,13 +17,18 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     engine.loadData(R"(
         import QtQuick
-        import QtQuick.Window
-        Window {
+        import QtQuick.Controls
+        ApplicationWindow {
             title: "Trivial"
             width: 1080
             height: 720
             color: "#0E0E0E"
-            Text { anchors.centerIn: parent; text: "A trivial window"; color: "white" }
+            Column {
+                anchors.centerIn: parent
+                spacing: 12
+                Label { text: "A trivial window"; color: "white" }
+                Button { text: "Close"; onClicked: Qt.quit() }
+            }
         })");
     if (engine.rootObjects().isEmpty())
         return 1;
