@@ -187,7 +187,6 @@ int main(int argc, char *argv[])
     }
 
     chooseSceneGraphBackend();
-    Motion::instance()->followDesktop();
 
     // The daily look at the engine's latest release needs TLS; a child of our own makes it,
     // so the libraries for that are not kept in memory for the rest of the session.
@@ -242,13 +241,15 @@ int main(int argc, char *argv[])
     QObject::connect(downloader.intake(), &LinkIntake::clipboardSuggestionChanged, &app, [&downloader] {
         qCDebug(lcApp).noquote() << "clipboard offer:" << terminalText(downloader.intake()->clipboardSuggestionText());
     });
-    // The engine's version query and release check wait for the first frame, or at most
-    // a moment where the window is not shown at once.
+    // The engine's version query and release check are processes of their own: they wait
+    // until the first page is shown, or at most a moment where the window is not shown at once.
     QTimer::singleShot(kEngineChecksLatestMs, downloader.engine(), &EngineSetup::startChecks);
-    QObject::connect(window, &QQuickWindow::frameSwapped, window, [window, &downloader] {
+    QObject::connect(&shell, &Shell::firstPageShown, downloader.engine(), &EngineSetup::startChecks);
+    // The desktop's wish for less motion is asked of another process too; nothing moves
+    // before the first frame.
+    QObject::connect(&shell, &Shell::windowDrawnChanged, &app, [] {
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
-        QObject::disconnect(window, &QQuickWindow::frameSwapped, window, nullptr);
-        downloader.engine()->startChecks();
+        Motion::instance()->followDesktop();
     });
     // In the background the window waits for the tray icon or a later launch.
     if (!options.background)

@@ -33,7 +33,11 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     if (engine.rootObjects().isEmpty())
         return nullptr;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
-    if (window)
-        new WindowPlacement(window, &shell.downloader()->settings());
+    if (!window)
+        return nullptr;
+    new WindowPlacement(window, &shell.downloader()->settings());
+    // Emitted where the frame was drawn, which may be the render thread; the shell lives here.
+    QObject::connect(window, &QQuickWindow::frameSwapped, &shell, &Shell::setWindowDrawn,
+                     static_cast<Qt::ConnectionType>(Qt::AutoConnection | Qt::SingleShotConnection));
     return window;
 }

@@ -35,6 +35,22 @@ Shell::Shell(Downloader *downloader, QObject *parent)
     });
 }
 
+void Shell::setWindowDrawn()
+{
+    if (m_windowDrawn)
+        return;
+    m_windowDrawn = true;
+    emit windowDrawnChanged();
+}
+
+void Shell::notePageShown()
+{
+    if (m_pageShown)
+        return;
+    m_pageShown = true;
+    emit firstPageShown();
+}
+
 void Shell::setStartAtLoginProblem(const QString &problem)
 {
     if (problem == m_startAtLoginProblem)

@@ -28,6 +28,9 @@ class Shell : public QObject
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
     // Why starting at login could not be switched, for its settings row; empty when it could.
     Q_PROPERTY(QString startAtLoginProblem READ startAtLoginProblem NOTIFY startAtLoginProblemChanged)
+    // The window has shown its first frame: the background and the sidebar. The page,
+    // and whatever else that frame does not need, are made after it.
+    Q_PROPERTY(bool windowDrawn READ windowDrawn NOTIFY windowDrawnChanged)
 
 public:
     enum class AppSection { downloads, history, following, settings };
@@ -52,6 +55,11 @@ public:
 
     QString startAtLoginProblem() const { return m_startAtLoginProblem; }
     void setStartAtLoginProblem(const QString &problem);
+
+    bool windowDrawn() const { return m_windowDrawn; }
+    void setWindowDrawn();
+    // The page asked for has been built and is on its way in.
+    Q_INVOKABLE void notePageShown();
 
     // Adds with the input card's remembered choices and shows the downloads page.
     Q_INVOKABLE void addFromUI(const QString &text);
@@ -90,6 +98,9 @@ public:
 signals:
     void sectionChanged();
     void startAtLoginProblemChanged();
+    void windowDrawnChanged();
+    // The first page of this run is shown, once.
+    void firstPageShown();
     void activityChanged();
     void historyChanged();
     void engineChanged();
@@ -105,4 +116,6 @@ private:
     AppSection m_section = AppSection::downloads;
     WantedSetting m_settingsFocus = WantedSetting::none;
     QString m_startAtLoginProblem;
+    bool m_windowDrawn = false;
+    bool m_pageShown = false;
 };

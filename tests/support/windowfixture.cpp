@@ -97,10 +97,14 @@ bool WindowFixture::show(QSize size)
 
 bool WindowFixture::waitForPage() const
 {
-    // Pages are built between frames: wait until the one asked for last is there.
+    // Pages are built between frames, from the first frame on: wait until the one asked
+    // for last is there.
     const QObject *page = m_window->findChild<QObject *>(QStringLiteral("page"));
-    constexpr int loading = 2; // Loader.Loading
-    const auto ready = [page] { return page && page->property("status").toInt() != loading; };
+    constexpr int null = 0, loading = 2; // Loader.Null, Loader.Loading
+    const auto ready = [page] {
+        const int status = page ? page->property("status").toInt() : null;
+        return status != null && status != loading;
+    };
     return QTest::qWaitFor(ready) && QQuickTest::qWaitForPolish(m_window);
 }
 

@@ -51,7 +51,8 @@ Item {
             // A new page for every section, so each starts with fresh view state. Named by
             // file, a page (and what it imports) is loaded only once it is first shown.
             // Pages fade in from nothing, so the window need not wait for one: it shows its
-            // background and sidebar at once and the page is built between frames.
+            // background and sidebar first and the page is built between the frames after.
+            active: Shell.windowDrawn
             asynchronous: true
             source: Shell.section === Shell.AppSection.history ? "HistoryPage.qml"
                   : Shell.section === Shell.AppSection.following ? "FollowingPage.qml"
@@ -59,6 +60,7 @@ Item {
             onLoaded: {
                 fadeIn.restart();
                 console.debug(startupLog, "page shown at", Date.now());
+                Shell.notePageShown();
             }
 
             NumberAnimation {
