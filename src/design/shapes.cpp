@@ -40,22 +40,37 @@ void StillPictureItem::itemChange(ItemChange change, const ItemChangeData &value
         invalidatePicture();
 }
 
+QList<StillPictureItem::Piece> StillPictureItem::renderPieces(qreal dpr) const
+{
+    Piece piece;
+    piece.image = renderPicture(dpr, &piece.rect);
+    if (piece.image.isNull() || piece.rect.isEmpty())
+        return {};
+    return {piece};
+}
+
 QSGNode *StillPictureItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
-    auto *node = static_cast<PictureNode *>(oldNode);
-    if (node && !m_stale)
-        return node;
+    if (oldNode && !m_stale)
+        return oldNode;
     m_stale = false;
-    QRectF where;
-    const QImage picture = renderPicture(window()->effectiveDevicePixelRatio(), &where);
-    if (picture.isNull() || where.isEmpty()) {
-        delete node;
+    const QList<Piece> pieces = renderPieces(window()->effectiveDevicePixelRatio());
+    if (pieces.isEmpty()) {
+        delete oldNode;
         return nullptr;
     }
-    if (!node)
-        node = new PictureNode(window());
-    node->show(picture, where);
-    return node;
+    // One node per piece, under a node of their own; the pieces' count changes rarely.
+    QSGNode *root = oldNode ? oldNode : new QSGNode;
+    while (root->childCount() > pieces.size())
+        delete root->lastChild();
+    while (root->childCount() < pieces.size())
+        root->appendChildNode(new PictureNode(window()));
+    auto *node = root->firstChild();
+    for (const Piece &piece : pieces) {
+        static_cast<PictureNode *>(node)->show(piece.image, piece.rect);
+        node = node->nextSibling();
+    }
+    return root;
 }
 
 SoftShadow::SoftShadow(QQuickItem *parent)
@@ -266,21 +281,53 @@ void GradientOutline::setBottomColor(const QColor &color)
     invalidatePicture();
 }
 
-QImage GradientOutline::renderPicture(qreal dpr, QRectF *where) const
+QImage GradientOutline::render(QSizeF size, double radius, const QColor &top, const QColor &bottom, qreal dpr, const QRectF &part)
 {
-    const QSizeF shape = size();
-    if (shape.isEmpty())
+    if (size.isEmpty())
         return {};
-    *where = QRectF(QPointF(0, 0), shape);
-    return paintImage(shape, dpr, [&](QPainter &p) {
-        QLinearGradient shade(QPointF(0, 0), QPointF(0, shape.height()));
-        shade.setColorAt(0, m_top);
-        shade.setColorAt(1, m_bottom);
+    const QRectF area = part.isNull() ? QRectF(QPointF(0, 0), size) : part;
+    return paintImage(area.size(), dpr, [&](QPainter &p) {
+        p.translate(-area.topLeft());
+        QLinearGradient shade(QPointF(0, 0), QPointF(0, size.height()));
+        shade.setColorAt(0, top);
+        shade.setColorAt(1, bottom);
         // Inset by half the line so the whole line falls inside the item.
-        const QRectF edge = QRectF(QPointF(0, 0), shape).adjusted(0.5, 0.5, -0.5, -0.5);
-        const double r = std::max(0.0, std::min({m_radius, shape.width() / 2, shape.height() / 2}) - 0.5);
+        const QRectF edge = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
+        const double r = std::max(0.0, std::min({radius, size.width() / 2, size.height() / 2}) - 0.5);
         p.setPen(QPen(QBrush(shade), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(edge, r, r);
     });
+}
+
+QList<QRectF> GradientOutline::bands(QSizeF size, double radius)
+{
+    // A band reaches a whole point past the corner's curve, and a side is two points wide,
+    // so that a line smoothed over a pixel's edge at any scale stays inside them.
+    const double reach = std::ceil(std::clamp(radius, 0.0, std::min(size.width(), size.height()) / 2)) + 1;
+    const double side = 2;
+    if (size.isEmpty() || size.height() <= 2 * reach || size.width() <= 2 * side)
+        return {QRectF(QPointF(0, 0), size)};
+    const double middle = size.height() - 2 * reach;
+    return {QRectF(0, 0, size.width(), reach), QRectF(0, size.height() - reach, size.width(), reach), QRectF(0, reach, side, middle),
+            QRectF(size.width() - side, reach, side, middle)};
+}
+
+QImage GradientOutline::renderPicture(qreal dpr, QRectF *where) const
+{
+    *where = QRectF(QPointF(0, 0), size());
+    return render(size(), m_radius, m_top, m_bottom, dpr);
+}
+
+// A card's outline is a line round an empty middle: kept as one picture it would hold
+// the card's whole area, as bands only its edges.
+QList<StillPictureItem::Piece> GradientOutline::renderPieces(qreal dpr) const
+{
+    QList<Piece> pieces;
+    for (const QRectF &band : bands(size(), m_radius)) {
+        QImage image = render(size(), m_radius, m_top, m_bottom, dpr, band);
+        if (!image.isNull())
+            pieces.append({std::move(image), band});
+    }
+    return pieces;
 }

@@ -15,8 +15,18 @@ public:
     explicit StillPictureItem(QQuickItem *parent = nullptr);
 
 protected:
-    // The picture and where it goes in item coordinates (it may reach past the item).
+    // One picture of the item and where it goes in item coordinates (it may reach past
+    // the item).
+    struct Piece
+    {
+        QImage image;
+        QRectF rect;
+    };
+    // The picture and where it goes.
     virtual QImage renderPicture(qreal dpr, QRectF *where) const = 0;
+    // The pictures the item is shown with: the one picture, unless an item keeps less in
+    // memory by leaving out what is clear.
+    virtual QList<Piece> renderPieces(qreal dpr) const;
     void invalidatePicture();
 
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
@@ -92,6 +102,13 @@ public:
     QColor bottomColor() const { return m_bottom; }
     void setBottomColor(const QColor &color);
 
+    // The outline of a rounded rectangle of `size`, shaded from `top` to `bottom`, or the
+    // part of it that falls in `part` (item coordinates) when one is given.
+    static QImage render(QSizeF size, double radius, const QColor &top, const QColor &bottom, qreal dpr, const QRectF &part = {});
+    // The bands an outline is shown in: across the top and the bottom, each holding its
+    // corners, and down the two sides between them. What they leave out (the inside) is clear.
+    static QList<QRectF> bands(QSizeF size, double radius);
+
 signals:
     void radiusChanged();
     void topColorChanged();
@@ -99,6 +116,7 @@ signals:
 
 protected:
     QImage renderPicture(qreal dpr, QRectF *where) const override;
+    QList<Piece> renderPieces(qreal dpr) const override;
 
 private:
     double m_radius = 0;

@@ -1,7 +1,9 @@
 #include "design/dropmark.h"
 #include "design/nebula.h"
+#include "design/shapes.h"
 #include "design/signalline.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -41,6 +43,41 @@ private slots:
         for (const double density : {0.0, 0.01, -1.0, notANumber})
             QVERIFY(Nebula::render(size, present, density, 1).isNull());
         QCOMPARE(Nebula::render(size, present, 3.0, 1), Nebula::render(size, present, 1.0, 1));
+    }
+
+    void outlineBandsHoldTheWholeOutline()
+    {
+        // Put together, the bands an outline is kept in are the whole outline, and for a
+        // card they hold a fraction of its area.
+        const QColor top(0x9498F2), bottom(0x26262B);
+        for (const double dpr : {1.0, 2.0}) {
+            for (const auto &[size, radius] : {std::pair{QSizeF(640, 180), 16.0}, {QSizeF(300, 40), 20.0}, {QSizeF(90, 31), 6.5}}) {
+                const QImage whole = GradientOutline::render(size, radius, top, bottom, dpr);
+                QImage joined(whole.size(), QImage::Format_ARGB32_Premultiplied);
+                joined.setDevicePixelRatio(dpr);
+                joined.fill(Qt::transparent);
+                QPainter painter(&joined);
+                double area = 0;
+                for (const QRectF &band : GradientOutline::bands(size, radius)) {
+                    painter.drawImage(band.topLeft(), GradientOutline::render(size, radius, top, bottom, dpr, band));
+                    area += band.width() * band.height();
+                }
+                painter.end();
+                // The rasteriser may round a side's shade differently in a narrow picture.
+                QCOMPARE(joined.size(), whole.size());
+                int worst = 0;
+                for (int y = 0; y < whole.height(); ++y) {
+                    for (int x = 0; x < whole.width(); ++x) {
+                        const QRgb a = whole.pixel(x, y), b = joined.pixel(x, y);
+                        worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                    }
+                }
+                QVERIFY2(worst <= 1, qPrintable(u"a pixel differs by %1"_s.arg(worst)));
+                if (size.height() > 100)
+                    QVERIFY(area < 0.25 * size.width() * size.height());
+            }
+        }
     }
 
     void signalLineKeepsEveryDrawnRow()
