@@ -27,7 +27,7 @@ int updateEngine(Settings &settings)
     QObject::connect(&installer, &EngineInstaller::statusChanged, &installer, [&installer] { printLine(installer.status()); });
     QObject::connect(&installer, &EngineInstaller::latestYtDlpSeen, &freshness, &FreshnessMonitor::record);
     QObject::connect(&installer, &EngineInstaller::finished, qApp, [](bool succeeded) { QCoreApplication::exit(succeeded ? 0 : 1); });
-    installer.install(true);
+    installer.install(true, Releases::channelNamed(settings.string(SettingsKey::engineChannel).value_or(QString())));
     return QCoreApplication::exec();
 }
 
@@ -47,32 +47,15 @@ QString freshnessLine(EngineFreshness freshness, const QString &version, const Q
     return L(QStringLiteral("Não se sabe se há um yt-dlp mais novo."));
 }
 
-// What ffmpeg, ffprobe and Deno answer about their version: "ffmpeg version 5.1.6-0+deb12u1
-// Copyright…", "deno 2.1.4 (stable, release, x86_64-unknown-linux-gnu)".
 QString toolVersion(const QString &name, const QString &path)
 {
-    if (name == u"yt-dlp")
-        return Tools::versionOf(path).value_or(QString());
-    QProcess process;
-    process.setProgram(path);
-    process.setArguments({name == u"deno" ? QStringLiteral("--version") : QStringLiteral("-version")});
-    Tools::prepareEngineProcess(process);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QIODevice::ReadOnly);
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    const QStringList words = QString::fromUtf8(process.readAllStandardOutput()).section(u'\n', 0, 0).split(u' ', Qt::SkipEmptyParts);
-    if (name == u"deno")
-        return words.value(0) == u"deno" ? words.value(1) : QString();
-    return words.value(1) == u"version" ? words.value(2) : QString();
+    return name == u"yt-dlp" ? Tools::versionOf(path).value_or(QString()) : Tools::componentVersion(path);
 }
 
 int engineStatus(Settings &settings)
 {
     QString version;
+    QString denoOld;
     bool missing[3] = {};
     int index = 0;
     for (const QString &name : {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe"), QStringLiteral("deno")}) {
@@ -84,6 +67,8 @@ int engineStatus(Settings &settings)
                 version = found;
             if (!found.isEmpty())
                 line += QStringLiteral(" (") + found + u')';
+            if (name == u"deno")
+                denoOld = Tools::denoTooOld(found) ? found : QString();
         }
         // ffprobe comes with ffmpeg; the banner speaks of the two as one.
         if (name != u"ffprobe")
@@ -94,8 +79,20 @@ int engineStatus(Settings &settings)
     }
     if (missing[0] || missing[1] || missing[2])
         printLine(EngineBannerTexts::missingParts(missing[0], missing[1], missing[2]));
+    if (!denoOld.isEmpty())
+        printLine(EngineBannerTexts::denoTooOldText(denoOld));
     if (const std::optional<QString> previous = Tools::previousYtDlp())
         printLine(QStringLiteral("yt-dlp.previous: ") + *previous);
+    // Which yt-dlp last finished a download while the one in use has not, and which one
+    // failed where that one worked.
+    const auto withVersion = [](const QString &path) {
+        const QString version = Tools::versionOf(path).value_or(QString());
+        return version.isEmpty() ? path : path + QStringLiteral(" (") + version + u')';
+    };
+    if (const std::optional<QString> kept = Tools::keptYtDlp())
+        printLine(LF(QStringLiteral("yt-dlp que funcionou por último: %@"), withVersion(*kept)));
+    if (const std::optional<QString> setAside = Tools::setAsideYtDlpPath())
+        printLine(LF(QStringLiteral("yt-dlp deixado de lado (falhou onde o outro funcionou): %@"), withVersion(*setAside)));
     const FreshnessMonitor freshness(&settings);
     printLine(freshnessLine(freshness.assess(version), version, freshness.latest()));
     return 0;

@@ -251,7 +251,7 @@ void DownloadQueue::updateActiveCount()
     emit activeCountChanged();
 }
 
-void DownloadQueue::start(DownloadItem *item)
+void DownloadQueue::start(DownloadItem *item, const RunEngine *engine)
 {
     if (!m_engine->ytdlpPath()) {
         item->setState(DLState::failure(L(QStringLiteral("Motor não instalado"))));
@@ -325,8 +325,15 @@ void DownloadQueue::start(DownloadItem *item)
     if (usesArchive(*item) && !QFileInfo::exists(RunFiles::archive()))
         Tools::writePrivateFile(RunFiles::archive(), {});
 
+    item->setEngineNote(QString());
+    RunEngine runEngine = engine ? *engine : RunEngine{*m_engine->ytdlpPath(), m_engine->ytdlpVersion()};
+    if (!runEngine.kept) {
+        runEngine.fallback = m_engine->keptYtdlpPath();
+        runEngine.fallbackVersion = m_engine->keptYtdlpVersion();
+    }
+
     const RunOutput output{RunMarkers::random(), folder, {}, QDateTime::currentMSecsSinceEpoch()};
-    const QStringList args = buildArgs(*item, output.markers.token());
+    const QStringList args = buildArgs(*item, output.markers.token(), runEngine.version);
     // Given the probe's reading, the command line names a file; the log still says which
     // page it came from.
     const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
@@ -343,7 +350,7 @@ void DownloadQueue::start(DownloadItem *item)
     connect(run, &DownloadRun::failedToStart, this, [this, run](const QString &error) { failLaunch(run, error); });
     connect(run, &DownloadRun::readingGiven, this, &DownloadQueue::pump, Qt::QueuedConnection);
     m_runs.insert(item->id(), run);
-    run->start(*m_engine->ytdlpPath(), args, item->guarded());
+    run->start(runEngine, args, item->guarded());
 }
 
 // A file is named after its title, so two links with one title would land on one name,
@@ -424,7 +431,10 @@ void DownloadQueue::finish(DownloadRun *run, int status)
     item->setSpeed(std::nullopt);
     item->setEta(std::nullopt);
 
-    const RunFacts facts{status, run->readsLinkItself(), run->fromReading(), fileOfAnotherLink(*item)};
+    const RunEngine &engine = run->engine();
+    RunFacts facts{status, run->readsLinkItself(), run->fromReading(), fileOfAnotherLink(*item)};
+    facts.engineFault = status != 0 && describeRun(item->lastError(), item->log(), status, failureContext()).engineFault;
+    facts.keptEngineToTry = !engine.kept && engine.fallback && QFileInfo(*engine.fallback).isExecutable();
     switch (endOfRun(*item, facts)) {
     case RunEnd::againAsPlaylist:
         qCInfo(lcEngine) << "the link lists several videos; downloading it as a playlist";
@@ -440,12 +450,35 @@ void DownloadQueue::finish(DownloadRun *run, int status)
         m_probes->dropReading(item->id());
         start(item);
         return;
+    case RunEnd::againWithKeptEngine: {
+        qCInfo(lcEngine) << "yt-dlp" << engine.version << "failed where the engine is to blame; trying" << engine.fallbackVersion
+                         << "which last finished a download";
+        // What the new engine read of the page is no better than the rest of its work.
+        m_probes->dropReading(item->id());
+        const QStringList failedRun = item->log();
+        const RunEngine kept{*engine.fallback, engine.fallbackVersion, true, engine.version, std::nullopt, {}};
+        start(item, &kept);
+        // The log sheet shows both runs: why the first one failed is worth seeing.
+        item->setLog(failedRun
+                     + QStringList{QStringLiteral("Vireloom: yt-dlp %1 failed; trying again with yt-dlp %2, the last one that worked")
+                                       .arg(engine.version, engine.fallbackVersion)}
+                     + item->log());
+        return;
+    }
     case RunEnd::cancelled:
         // The engine has exited, so nothing writes to what it left any more.
         Leftovers::remove(leftoversOf(*item), Leftovers::Keep::nothing);
         item->setState(DLState::cancelled);
         break;
     case RunEnd::done:
+        if (engine.kept) {
+            // The new engine failed this link and the kept one did not: it is not used again.
+            item->setEngineNote(LF(QStringLiteral("Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado."),
+                                   engine.version, engine.failedVersion));
+            m_engine->setAside();
+        } else {
+            m_engine->noteFinished(engine.path);
+        }
         complete(*item);
         break;
     case RunEnd::failed:
@@ -501,7 +534,12 @@ void DownloadQueue::fail(DownloadItem &item, int status)
     // retry continues from stays.
     Leftovers::remove(leftoversOf(item), Leftovers::Keep::resumable);
     item.setState(DLState::failure(failure.message));
-    item.setFailureAction(failure.action);
+    // The engine failed and no newer stable release is out to update to: the nightly build
+    // carries the fixes that have not made it into one yet.
+    const bool newestStable =
+        m_engine->freshness() == EngineFreshness::current
+        && Releases::channelNamed(m_settings->string(SettingsKey::engineChannel).value_or(QString())) == Releases::Channel::stable;
+    item.setFailureAction(failure.engineFault && newestStable ? FailureAction::tryNightly : failure.action);
     if (m_desktop)
         m_desktop->notifyFailed(item.title(), failure.message);
 }
@@ -582,6 +620,10 @@ void DownloadQueue::runFailureAction(DownloadItem *item)
         return;
     case FailureAction::chooseCookiesFile:
         emit settingWanted(WantedSetting::cookiesFile);
+        return;
+    case FailureAction::tryNightly:
+        m_settings->setValue(QString(SettingsKey::engineChannel), QStringLiteral("nightly"));
+        m_engine->install(true);
         return;
     }
 }
@@ -679,7 +721,7 @@ std::optional<QString> DownloadQueue::sectionProblem(const DownloadItem &item)
     return LF(QStringLiteral("A parte pedida começa depois do fim do vídeo, que dura %@."), Tools::fmtTime(*item.duration()));
 }
 
-QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &token) const
+QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &token, const QString &engineVersion) const
 {
     DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
     request.infoJson = m_probes->freshReading(item.id());
@@ -690,7 +732,7 @@ QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &to
     request.guarded = item.guarded();
     if (usesArchive(item))
         request.archiveFile = RunFiles::archive();
-    request.noQuiet = engineHasNoQuiet(m_engine->ytdlpVersion());
+    request.noQuiet = engineHasNoQuiet(engineVersion.isEmpty() ? m_engine->ytdlpVersion() : engineVersion);
     request.unread = readsLinkItself(item);
     request.distinctName = item.distinctName() && !request.playlist;
     if (!request.playlist)

@@ -25,6 +25,7 @@ class EngineSetup;
 struct FailureContext;
 class GuardProxy;
 class DownloadRun;
+struct RunEngine;
 class HistoryList;
 class Probes;
 class QTimer;
@@ -90,8 +91,8 @@ public:
     Q_INVOKABLE void clearFinished();
 
     // The yt-dlp arguments of a download, with the settings as they are now and the
-    // run's marker token.
-    QStringList buildArgs(const DownloadItem &item, const QString &token = {}) const;
+    // run's marker token, for a yt-dlp of `engineVersion` (empty: the one in use).
+    QStringList buildArgs(const DownloadItem &item, const QString &token = {}, const QString &engineVersion = {}) const;
     // Starts queued items, oldest first, while fewer than the allowed number run.
     void pump();
     // Asks every running download to stop now, as when the application quits.
@@ -123,7 +124,8 @@ signals:
     void settingWanted(WantedSetting row);
 
 private:
-    void start(DownloadItem *item);
+    // With an engine, the run starts that one instead of the yt-dlp in use.
+    void start(DownloadItem *item, const RunEngine *engine = nullptr);
     void finish(DownloadRun *run, int status);
     void complete(DownloadItem &item);
     void fail(DownloadItem &item, int status);

@@ -51,10 +51,11 @@ DownloadRun::~DownloadRun()
         m_process->disconnect(this);
 }
 
-void DownloadRun::start(const QString &program, const QStringList &args, bool guarded)
+void DownloadRun::start(const RunEngine &engine, const QStringList &args, bool guarded)
 {
+    m_engine = engine;
     m_process = new QProcess(this);
-    m_process->setProgram(program);
+    m_process->setProgram(engine.path);
     m_process->setArguments(args);
     Tools::prepareEngineProcess(*m_process);
     if (guarded)

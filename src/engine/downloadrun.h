@@ -9,8 +9,25 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <optional>
+
 class DownloadItem;
 class QProcess;
+
+// The yt-dlp a run starts: the one in use, or the one kept because it last finished a
+// download (see Tools::keptYtDlp()).
+struct RunEngine
+{
+    QString path;
+    QString version;
+    // This is the kept one, tried after `failedVersion` failed.
+    bool kept = false;
+    QString failedVersion;
+    // With the one in use: the kept yt-dlp as it was when the run started, to try when
+    // this one fails.
+    std::optional<QString> fallback;
+    QString fallbackVersion;
+};
 
 // One run of yt-dlp for one download: it owns the process, cuts its output into lines and
 // applies each to its item, and removes the run's private files when the process is gone.
@@ -47,8 +64,9 @@ public:
     const QStringList &foldersBefore() const { return m_foldersBefore; }
     void setFoldersBefore(const QStringList &folders) { m_foldersBefore = folders; }
 
-    // Starts the program; every line it prints is applied before ended() is emitted.
-    void start(const QString &program, const QStringList &args, bool guarded);
+    // Starts the engine; every line it prints is applied before ended() is emitted.
+    void start(const RunEngine &engine, const QStringList &args, bool guarded);
+    const RunEngine &engine() const { return m_engine; }
     // Applies one line of the run's output to its item.
     void handle(QStringView line);
 
@@ -80,6 +98,7 @@ private:
     RunOutput m_output;
     QStringList m_foldersBefore;
     Reading m_reading;
+    RunEngine m_engine;
     bool m_awaitingReading = false;
     LineReader m_reader;
     QProcess *m_process = nullptr;

@@ -7,7 +7,9 @@
 #include "installer/install.h"
 #include "settings/settings.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 namespace {
 // Where the last failed installation is kept, so that it survives a restart.
@@ -39,6 +41,7 @@ EngineSetup::EngineSetup(Settings *settings, QObject *parent)
     connect(m_installer, &EngineInstaller::latestYtDlpSeen, m_freshness, &FreshnessMonitor::record);
     connect(m_freshness, &FreshnessMonitor::changed, this, &EngineSetup::freshnessChanged);
     connect(this, &EngineSetup::ytdlpVersionChanged, this, &EngineSetup::freshnessChanged);
+    connect(this, &EngineSetup::keptYtdlpChanged, this, &EngineSetup::freshnessChanged);
     locate();
 }
 
@@ -96,7 +99,10 @@ void EngineSetup::locate()
 
 void EngineSetup::queryVersions()
 {
-    refreshPrevious();
+    refreshCopy(m_previous, Tools::previousYtDlp(), &EngineSetup::previousYtdlpChanged);
+    refreshCopy(m_kept, Tools::keptYtDlp(), &EngineSetup::keptYtdlpChanged);
+    refreshCopy(m_setAside, Tools::setAsideYtDlpPath(), &EngineSetup::keptYtdlpChanged);
+    queryComponentVersions();
     if (!m_ytdlpPath) {
         setYtdlpVersion(QString());
         return;
@@ -117,9 +123,14 @@ void EngineSetup::queryVersions()
     query->start(*m_ytdlpPath, {Tools::kIgnoreConfig, QStringLiteral("--version")}, Tools::env());
 }
 
+void EngineSetup::updateOthers()
+{
+    m_installer->install(false, Releases::Channel::stable, true);
+}
+
 void EngineSetup::install(bool forceYtDlp)
 {
-    m_installer->install(forceYtDlp);
+    m_installer->install(forceYtDlp, Releases::channelNamed(m_settings->string(SettingsKey::engineChannel).value_or(QString())));
 }
 
 void EngineSetup::rollBack()
@@ -129,6 +140,11 @@ void EngineSetup::rollBack()
 
 EngineFreshness EngineSetup::freshness() const
 {
+    // The newest release is the one set aside: nothing newer to update to.
+    const QString latest = m_freshness->latest();
+    if (!m_setAside.version.isEmpty() && !latest.isEmpty() && compareVersions(latest, m_setAside.version).value_or(1) <= 0
+        && m_freshness->enabled())
+        return EngineFreshness::current;
     return m_freshness->assess(m_ytdlpVersion);
 }
 
@@ -137,36 +153,101 @@ QString EngineSetup::ytdlpLatest() const
     return m_freshness->latest();
 }
 
-void EngineSetup::refreshPrevious()
+// ffmpeg and Deno answer on one line each, asked in the background.
+void EngineSetup::queryComponentVersions()
 {
-    const std::optional<QString> path = Tools::previousYtDlp();
+    const auto ask = [this](const std::optional<QString> &path, QString EngineSetup::*version, const QString &option) {
+        if (!path) {
+            if (!(this->*version).isEmpty()) {
+                (this->*version).clear();
+                emit componentVersionsChanged();
+            }
+            return;
+        }
+        auto *query = new ToolRun(this);
+        auto answer = [this, query, version](const QString &found) {
+            query->deleteLater();
+            if (this->*version == found)
+                return;
+            this->*version = found;
+            emit componentVersionsChanged();
+        };
+        connect(query, &ToolRun::finished, this,
+                [answer](const RunResult &result) { answer(result.status != 0 ? QString() : Tools::componentVersionIn(result.out)); });
+        connect(query, &ToolRun::failedToStart, this, [answer] { answer(QString()); });
+        query->start(*path, {option}, Tools::env());
+    };
+    ask(m_ffmpegPath, &EngineSetup::m_ffmpegVersion, QStringLiteral("-version"));
+    ask(m_denoPath, &EngineSetup::m_denoVersion, QStringLiteral("--version"));
+}
+
+void EngineSetup::refreshCopy(Copy &copy, const std::optional<QString> &path, void (EngineSetup::*changed)())
+{
     if (!path) {
-        m_previousStamp.clear();
-        setPrevious(std::nullopt, QString());
+        copy.stamp.clear();
+        if (copy.path || !copy.version.isEmpty()) {
+            copy = {};
+            emit(this->*changed)();
+        }
         return;
     }
     const QFileInfo kept(*path);
-    const QString stamp = kept.symLinkTarget() + u'|' + kept.lastModified().toString(Qt::ISODateWithMs) + u'|' + QString::number(kept.size());
-    if (stamp == m_previousStamp)
+    const QString stamp =
+        *path + u'|' + kept.symLinkTarget() + u'|' + kept.lastModified().toString(Qt::ISODateWithMs) + u'|' + QString::number(kept.size());
+    if (stamp == copy.stamp)
         return;
-    m_previousStamp = stamp;
+    copy.stamp = stamp;
+    // Where it is counts at once; its version follows when it answers.
+    if (copy.path != path) {
+        copy.path = path;
+        copy.version.clear();
+        emit(this->*changed)();
+    }
     auto *query = new ToolRun(this);
-    auto answer = [this, query, path](const QString &version) {
-        setPrevious(path, version);
+    auto answer = [this, &copy, query, stamp, changed](const QString &version) {
         query->deleteLater();
+        if (copy.stamp != stamp || copy.version == version)
+            return;
+        copy.version = version;
+        emit(this->*changed)();
     };
     connect(query, &ToolRun::finished, this, [answer](const RunResult &result) { answer(result.out.trimmed()); });
     connect(query, &ToolRun::failedToStart, this, [answer] { answer(QString()); });
     query->start(*path, {Tools::kIgnoreConfig, QStringLiteral("--version")}, Tools::env());
 }
 
-void EngineSetup::setPrevious(const std::optional<QString> &path, const QString &version)
+void EngineSetup::noteFinished(const QString &program)
 {
-    if (m_previousPath == path && m_previousVersion == version)
+    // The usual case, the one in use finishing once more, costs a look at two names.
+    const QString worked = QDir(Tools::binDir()).filePath(QStringLiteral("yt-dlp.worked"));
+    if (QFileInfo(worked).canonicalFilePath() == QFileInfo(program).canonicalFilePath() && QFileInfo::exists(worked))
         return;
-    m_previousPath = path;
-    m_previousVersion = version;
-    emit previousYtdlpChanged();
+    inBackground([program] { Tools::keepWorkingYtDlp(program); });
+}
+
+void EngineSetup::setAside()
+{
+    inBackground([] { Tools::setAsideYtDlp(); });
+}
+
+void EngineSetup::trySetAsideAgain()
+{
+    inBackground([] { Tools::restoreSetAsideYtDlp(); });
+}
+
+void EngineSetup::inBackground(std::function<void()> work)
+{
+    QThread *worker = QThread::create([work = std::move(work)] {
+        try {
+            work();
+        } catch (const std::exception &error) {
+            qCWarning(lcEngine) << "changing the kept yt-dlp failed:" << error.what();
+        }
+    });
+    worker->setObjectName(QStringLiteral("engine copies"));
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, &EngineSetup::refresh);
+    worker->start();
 }
 
 void EngineSetup::setYtdlpVersion(const QString &version)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "installer/freshnessmonitor.h"
+#include "installer/install.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class EngineInstaller;
@@ -20,6 +22,9 @@ class EngineSetup : public QObject
     Q_PROPERTY(QString ffmpegPath READ ffmpegPathText NOTIFY engineChanged)
     Q_PROPERTY(QString denoPath READ denoPathText NOTIFY engineChanged)
     Q_PROPERTY(QString ytdlpVersion READ ytdlpVersion NOTIFY ytdlpVersionChanged)
+    Q_PROPERTY(QString ffmpegVersion READ ffmpegVersion NOTIFY componentVersionsChanged)
+    Q_PROPERTY(QString denoVersion READ denoVersion NOTIFY componentVersionsChanged)
+    Q_PROPERTY(bool denoTooOld READ denoTooOld NOTIFY componentVersionsChanged)
     Q_PROPERTY(bool installing READ installing NOTIFY installingChanged)
     Q_PROPERTY(QString installStatus READ installStatus NOTIFY installStatusChanged)
     Q_PROPERTY(QString installFailure READ installFailure NOTIFY installFailureChanged)
@@ -29,6 +34,9 @@ class EngineSetup : public QObject
     Q_PROPERTY(QString ytdlpLatest READ ytdlpLatest NOTIFY freshnessChanged)
     Q_PROPERTY(QString previousYtdlpVersion READ previousYtdlpVersion NOTIFY previousYtdlpChanged)
     Q_PROPERTY(bool canRollBack READ canRollBack NOTIFY previousYtdlpChanged)
+    Q_PROPERTY(QString keptYtdlpVersion READ keptYtdlpVersion NOTIFY keptYtdlpChanged)
+    Q_PROPERTY(QString setAsideYtdlpVersion READ setAsideYtdlpVersion NOTIFY keptYtdlpChanged)
+    Q_PROPERTY(bool hasSetAside READ hasSetAside NOTIFY keptYtdlpChanged)
 
 public:
     // Finds the programs at once; asks for versions only from startChecks() on.
@@ -41,6 +49,11 @@ public:
     QString ffmpegPathText() const { return m_ffmpegPath.value_or(QString()); }
     QString denoPathText() const { return m_denoPath.value_or(QString()); }
     QString ytdlpVersion() const { return m_ytdlpVersion; }
+    // What ffmpeg and Deno answer about their versions; empty until they have.
+    QString ffmpegVersion() const { return m_ffmpegVersion; }
+    QString denoVersion() const { return m_denoVersion; }
+    // Newer yt-dlp releases need a newer Deno for some sites (see Tools::denoTooOld()).
+    bool denoTooOld() const { return Tools::denoTooOld(m_denoVersion); }
     bool installing() const;
     QString installStatus() const;
     // The last installation's failure and when it happened, kept across restarts until an
@@ -56,8 +69,22 @@ public:
     // The latest release as last seen, empty when none has been.
     QString ytdlpLatest() const;
     // What the copy an update kept answered for "--version".
-    QString previousYtdlpVersion() const { return m_previousVersion; }
-    bool canRollBack() const { return m_previousPath.has_value(); }
+    QString previousYtdlpVersion() const { return m_previous.version; }
+    bool canRollBack() const { return m_previous.path.has_value(); }
+
+    // The yt-dlp that last finished a download, while the one in use has not yet (see
+    // Tools::keptYtDlp()), and what it answered for "--version".
+    std::optional<QString> keptYtdlpPath() const { return m_kept.path; }
+    QString keptYtdlpVersion() const { return m_kept.version; }
+    // The yt-dlp set aside after the kept one did what it could not.
+    QString setAsideYtdlpVersion() const { return m_setAside.version; }
+    bool hasSetAside() const { return m_setAside.path.has_value(); }
+    // A download finished with `program`: it is the one kept from now on.
+    void noteFinished(const QString &program);
+    // The kept yt-dlp did what the one in use could not: the one in use is set aside.
+    void setAside();
+    // Puts the yt-dlp set aside back in use, as the user asked.
+    Q_INVOKABLE void trySetAsideAgain();
 
     // Asks yt-dlp for its version and starts the release check; later calls do nothing.
     void startChecks();
@@ -65,14 +92,19 @@ public:
     Q_INVOKABLE void refresh();
     // Fetches whatever is missing (and yt-dlp anew when forced); ignored while one runs.
     Q_INVOKABLE void install(bool forceYtDlp = false);
+    // Fetches ffmpeg, ffprobe and Deno anew; each goes back to the one it replaced when the
+    // new one does not answer with a version.
+    Q_INVOKABLE void updateOthers();
     // Puts back the yt-dlp that the last update replaced.
     Q_INVOKABLE void rollBack();
 
 signals:
     void engineChanged();
     void ytdlpVersionChanged();
+    void componentVersionsChanged();
     void freshnessChanged();
     void previousYtdlpChanged();
+    void keptYtdlpChanged();
     void installingChanged();
     void installStatusChanged();
     void installFailureChanged();
@@ -80,9 +112,19 @@ signals:
 private:
     void locate();
     void queryVersions();
-    void refreshPrevious();
+    // A copy of yt-dlp beside the one in use, and its version, asked again only when the
+    // file it was read from changed.
+    struct Copy
+    {
+        std::optional<QString> path;
+        QString version;
+        QString stamp;
+    };
+    void refreshCopy(Copy &copy, const std::optional<QString> &path, void (EngineSetup::*changed)());
     void setYtdlpVersion(const QString &version);
-    void setPrevious(const std::optional<QString> &path, const QString &version);
+    void queryComponentVersions();
+    // Does the file work on a worker, then looks at the engine folder again.
+    void inBackground(std::function<void()> work);
 
     Settings *m_settings;
     EngineInstaller *m_installer;
@@ -91,9 +133,10 @@ private:
     std::optional<QString> m_ffmpegPath;
     std::optional<QString> m_denoPath;
     QString m_ytdlpVersion;
-    std::optional<QString> m_previousPath;
-    QString m_previousVersion;
-    // What the previous copy's version was read from: asking again only when it changed.
-    QString m_previousStamp;
+    QString m_ffmpegVersion;
+    QString m_denoVersion;
+    Copy m_previous;
+    Copy m_kept;
+    Copy m_setAside;
     bool m_checksStarted = false;
 };

@@ -18,6 +18,7 @@ constexpr int kLoginRow = 0;
 constexpr int kForbiddenRow = 3;
 constexpr int kNoNetworkRow = 6;
 constexpr int kJavaScriptRow = 11;
+constexpr int kExtractionRow = 12;
 constexpr int kForbiddenHereRow = 14;
 constexpr int kCutShortRow = 16;
 constexpr int kNoSuchHostRow = 17;
@@ -146,11 +147,16 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
     if (context.proxySet && (row == kNoNetworkRow || row == kNoSuchHostRow || row == kRefusedRow))
         return {L(QStringLiteral("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio.")),
                 FailureAction::openProxy};
-    if (row < 0)
-        return {unknownFailure(raw), FailureAction::none};
+    if (row < 0) {
+        // Python's own report of an exception: the engine broke, whatever it was doing.
+        static const QLatin1StringView traceback("Traceback (most recent call last)");
+        const bool crashed =
+            raw.contains(traceback) || std::ranges::any_of(log, [](const QString &line) { return line.contains(traceback); });
+        return {unknownFailure(raw), FailureAction::none, crashed};
+    }
     const KnownFailure &known = kKnownFailures[row];
     const FailureAction action = row == kLoginRow && context.browserChosen ? FailureAction::updateEngine : known.action;
-    return {L(QString::fromUtf8(known.message)), action};
+    return {L(QString::fromUtf8(known.message)), action, row == kExtractionRow || row == kForbiddenRow};
 }
 
 FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen)

@@ -11,6 +11,10 @@ struct FailureDescription
 {
     QString message;
     FailureAction action = FailureAction::none;
+    // The engine itself failed, not the site, the network or the settings: it could not
+    // read the page, work out a signature, was refused as an engine the site no longer
+    // serves, or crashed with a traceback.
+    bool engineFault = false;
 };
 
 // Turns the engine's English failure text into one sentence with a hint, in the

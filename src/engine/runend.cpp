@@ -45,5 +45,9 @@ RunEnd endOfRun(const DownloadItem &item, const RunFacts &facts)
     // page is read anew, once.
     if (facts.fromReading && item.progress() == 0 && item.files().isEmpty() && expiredMediaAddress(item.log()))
         return RunEnd::againWithFreshReading;
+    // An engine that has not proven itself yet gets no say over one that has: the run is
+    // tried once with the yt-dlp that last finished a download, which reads the page itself.
+    if (facts.engineFault && facts.keptEngineToTry)
+        return RunEnd::againWithKeptEngine;
     return RunEnd::failed;
 }

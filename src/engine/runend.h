@@ -13,6 +13,11 @@ struct RunFacts
     bool fromReading = false;
     // A file the run delivered is another link's (another item's, or the history's).
     bool fileOfAnotherLink = false;
+    // The failure points at the engine (see FailureDescription::engineFault()).
+    bool engineFault = false;
+    // The run's yt-dlp has not finished a download since it was installed, and the one
+    // that last did is kept (see Tools::keptYtDlp()).
+    bool keptEngineToTry = false;
 };
 
 // How a run ends: done, failed or cancelled, or started again, once, in another way.
@@ -26,6 +31,8 @@ enum class RunEnd {
     againUnderOwnName,
     // The media addresses the probe read were refused before a byte came.
     againWithFreshReading,
+    // A new yt-dlp failed where the one that last worked may not.
+    againWithKeptEngine,
 };
 
 // Decides the end of a run from its item as the run left it and the run's facts; the

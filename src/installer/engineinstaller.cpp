@@ -30,11 +30,13 @@ EngineInstaller::~EngineInstaller()
     }
 }
 
-void EngineInstaller::install(bool forceYtDlp)
+void EngineInstaller::install(bool forceYtDlp, Releases::Channel channel, bool forceOthers)
 {
     if (m_installing)
         return;
     m_forceYtDlp = forceYtDlp;
+    m_forceOthers = forceOthers;
+    m_channel = channel;
     begin();
     runFrom(Step::YtDlp);
 }
@@ -69,9 +71,11 @@ void EngineInstaller::runFrom(Step step)
         if (m_forceYtDlp || !Tools::find(QStringLiteral("yt-dlp"))) {
             setStatus(L(QStringLiteral("Baixando yt-dlp…")));
             runInBackground(
-                [this] {
-                    const Tools::YtDlpInstall done = Tools::installYtDlp(true);
+                [this, channel = m_channel] {
+                    const Tools::YtDlpInstall done = Tools::installYtDlp(true, channel);
                     QMetaObject::invokeMethod(this, [this, version = done.version] { emit latestYtDlpSeen(version); });
+                    if (done.setAside)
+                        return LF(QStringLiteral("yt-dlp %@ foi deixado de lado depois de falhar; nada foi trocado."), done.version);
                     return done.replaced ? LF(QStringLiteral("yt-dlp %@ instalado e verificado ✓"), done.version)
                                          : LF(QStringLiteral("yt-dlp %@ já é a versão mais recente"), done.version);
                 },
@@ -80,7 +84,7 @@ void EngineInstaller::runFrom(Step step)
         }
         [[fallthrough]];
     case Step::FFmpeg:
-        if (!Tools::find(QStringLiteral("ffmpeg"))) {
+        if (m_forceOthers || !Tools::find(QStringLiteral("ffmpeg"))) {
             setStatus(L(QStringLiteral("Baixando ffmpeg…")));
             runInBackground(
                 [] {
@@ -92,7 +96,7 @@ void EngineInstaller::runFrom(Step step)
         }
         [[fallthrough]];
     case Step::Deno:
-        if (!Tools::find(QStringLiteral("deno"))) {
+        if (m_forceOthers || !Tools::find(QStringLiteral("deno"))) {
             setStatus(L(QStringLiteral("Baixando Deno (necessário para o YouTube)…")));
             runInBackground(
                 [] {

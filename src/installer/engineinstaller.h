@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installer/phrase.h"
+#include "installer/releases.h"
 
 #include <QObject>
 #include <QString>
@@ -31,8 +32,9 @@ public:
     static QString wordStoredFailure(const QString &stored);
 
     // Ignored while a sequence runs. A forced yt-dlp that is already the latest release
-    // is not fetched again.
-    void install(bool forceYtDlp);
+    // of `channel` is not fetched again.
+    // With `forceOthers`, ffmpeg, ffprobe and Deno are fetched anew too.
+    void install(bool forceYtDlp, Releases::Channel channel = Releases::Channel::stable, bool forceOthers = false);
     // Puts the previous yt-dlp back; ignored while a sequence runs.
     void rollBack();
 
@@ -57,6 +59,8 @@ private:
 
     bool m_installing = false;
     bool m_forceYtDlp = false;
+    bool m_forceOthers = false;
+    Releases::Channel m_channel = Releases::Channel::stable;
     QString m_status;
     std::optional<Phrase> m_failure;
     class QThread *m_worker = nullptr;

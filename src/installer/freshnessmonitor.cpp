@@ -93,6 +93,15 @@ FreshnessMonitor::FreshnessMonitor(Settings *settings, QObject *parent)
         store(QString(), true);
     });
     connect(m_settings, &Settings::valueChanged, this, [this](const QString &key) {
+        // What the other channel's latest release was says nothing of this one's.
+        if (key == SettingsKey::engineChannel) {
+            m_check->abort();
+            m_settings->remove(QString(SettingsKey::engineLatest));
+            m_settings->remove(QString(SettingsKey::engineCheckedAt));
+            checkIfDue();
+            emit changed();
+            return;
+        }
         if (key != SettingsKey::checkEngineUpdates)
             return;
         if (enabled())
@@ -162,7 +171,7 @@ void FreshnessMonitor::checkIfDue()
         return;
     // An attempt counts whatever comes of it: offline, the next one waits for tomorrow.
     m_settings->setValue(SettingsKey::engineCheckedAt, now.toString(Qt::ISODate));
-    m_check->start(Releases::ytDlp());
+    m_check->start(Releases::ytDlp(Releases::channelNamed(m_settings->string(SettingsKey::engineChannel).value_or(QString()))));
 }
 
 void FreshnessMonitor::store(const QString &latest, bool failed)

@@ -38,6 +38,8 @@ constexpr qsizetype kSumsLimit = 1 << 20;
 // A new program gets this long to print its version (a single-file build unpacks itself first).
 constexpr int kVersionTimeoutMs = 60'000;
 const QString kPreviousYtDlp = QStringLiteral("yt-dlp.previous");
+const QString kWorkedYtDlp = QStringLiteral("yt-dlp.worked");
+const QString kSetAsideYtDlp = QStringLiteral("yt-dlp.set-aside");
 
 struct ArchiveDeleter
 {
@@ -372,22 +374,64 @@ std::filesystem::path fsPath(const QString &path)
     return QFile::encodeName(path).toStdString();
 }
 
-// Keeps the yt-dlp in use as the previous copy: a second name for the engine folder's
-// file, or a link to the system's program, which is not ours to copy.
-void keepPrevious(const QString &current)
+bool inEngineFolder(const QString &path)
+{
+    return QFileInfo(path).absolutePath() == QDir(Tools::binDir()).absolutePath();
+}
+
+// Makes `at` a second name for the engine folder's file `source` (a copy where the file
+// system keeps no second names), or a link to a program of the system's, which is not
+// ours to copy.
+void keepAs(const std::filesystem::path &at, const QString &source)
 {
     namespace fs = std::filesystem;
-    const fs::path previous = fsPath(enginePath(kPreviousYtDlp));
-    const fs::path source = fsPath(current);
-    if (current == enginePath(QStringLiteral("yt-dlp"))) {
-        placeBeside(previous, [&](const fs::path &at) {
+    const fs::path from = fsPath(source);
+    if (inEngineFolder(source)) {
+        placeBeside(at, [&](const fs::path &temporary) {
             std::error_code linked;
-            fs::create_hard_link(source, at, linked);
+            fs::create_hard_link(from, temporary, linked);
             if (linked)
-                fs::copy_file(source, at);
+                fs::copy_file(from, temporary);
         });
     } else {
-        placeBeside(previous, [&](const fs::path &at) { fs::create_symlink(source, at); });
+        placeBeside(at, [&](const fs::path &temporary) { fs::create_symlink(from, temporary); });
+    }
+}
+
+// Keeps the yt-dlp in use as the previous copy.
+void keepPrevious(const QString &current)
+{
+    keepAs(fsPath(enginePath(kPreviousYtDlp)), current);
+}
+
+// Both names lead to one file, links followed.
+bool sameFile(const QString &a, const QString &b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(fsPath(a), fsPath(b), ec) && !ec;
+}
+
+// A name in the engine folder that is there, as a file or as a link, even a broken one.
+bool entryExists(const QString &name)
+{
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(fsPath(enginePath(name)), ec));
+}
+
+void removeEntry(const QString &name)
+{
+    std::error_code ec;
+    std::filesystem::remove(fsPath(enginePath(name)), ec);
+}
+
+// A failure of the file system as the installer words it.
+template<typename Work>
+void onDisk(Work work)
+{
+    try {
+        work();
+    } catch (const std::filesystem::filesystem_error &error) {
+        throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
     }
 }
 
@@ -505,15 +549,19 @@ std::optional<QString> previousYtDlp()
     return kept.absoluteFilePath();
 }
 
-YtDlpInstall installYtDlp(bool skipIfCurrent)
+YtDlpInstall installYtDlp(bool skipIfCurrent, Releases::Channel channel)
 {
     InstallLock lock;
-    const QUrl asset = resolveLatest(Releases::ytDlp());
+    const QUrl asset = resolveLatest(Releases::ytDlp(channel));
     const QString release = Releases::releaseTag(asset);
     const std::optional<QString> current = find(QStringLiteral("yt-dlp"));
     const std::optional<QString> currentVersion = current ? versionOf(*current) : std::nullopt;
     if (skipIfCurrent && !release.isEmpty() && currentVersion == release)
         return {release, false};
+    // The release set aside failed where the one in use worked; only the user's word brings
+    // it back (restoreSetAsideYtDlp()), not an update that offers it once more.
+    if (const auto setAside = setAsideYtDlpPath(); setAside && !release.isEmpty() && versionOf(*setAside) == release)
+        return {release, false, true};
     // Going back is what rolling back is for; an update only goes forward.
     if (!release.isEmpty())
         refuseOlder(release, currentVersion);
@@ -549,8 +597,11 @@ YtDlpInstall installYtDlp(bool skipIfCurrent)
         throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
     }
 
-    if (version)
+    if (version) {
+        // A newer release is in use: what was set aside has had its day.
+        removeEntry(kSetAsideYtDlp);
         return {*version, true};
+    }
     const bool hadPrevious = previousYtDlp().has_value();
     try {
         restorePrevious();
@@ -576,6 +627,160 @@ QString rollBackYtDlp()
     return version.value_or(QString());
 }
 
+std::optional<QString> keptYtDlp()
+{
+    const QFileInfo kept(enginePath(kWorkedYtDlp));
+    if (!kept.isFile() || !kept.isExecutable())
+        return std::nullopt;
+    const std::optional<QString> current = find(QStringLiteral("yt-dlp"));
+    if (current && sameFile(*current, kept.absoluteFilePath()))
+        return std::nullopt;
+    return kept.absoluteFilePath();
+}
+
+void keepWorkingYtDlp(const QString &program)
+{
+    InstallLock lock;
+    const QString worked = enginePath(kWorkedYtDlp);
+    // The kept copy itself did the work, or the one in use has done so before.
+    if (sameFile(program, worked) || !QFileInfo(program).isExecutable())
+        return;
+    onDisk([&] { keepAs(fsPath(worked), program); });
+}
+
+void setAsideYtDlp()
+{
+    InstallLock lock;
+    namespace fs = std::filesystem;
+    const std::optional<QString> kept = keptYtDlp();
+    const std::optional<QString> current = find(QStringLiteral("yt-dlp"));
+    if (!kept || !current)
+        return;
+    const QString target = enginePath(QStringLiteral("yt-dlp"));
+    const bool ours = *current == target;
+    onDisk([&] {
+        removeEntry(kSetAsideYtDlp);
+        if (ours)
+            fs::rename(fsPath(target), fsPath(enginePath(kSetAsideYtDlp)));
+        else
+            fs::create_symlink(fsPath(*current), fsPath(enginePath(kSetAsideYtDlp)));
+        // The kept copy in the engine folder's place. A link to the system's program needs
+        // nothing more once ours is out of the way; in front of the system's, it does.
+        std::error_code ec;
+        const fs::path worked = fsPath(*kept);
+        if (fs::is_regular_file(fs::symlink_status(worked, ec)))
+            keepAs(fsPath(target), *kept);
+        else if (!ours)
+            placeBeside(fsPath(target), [&](const fs::path &at) { fs::create_symlink(fs::read_symlink(worked), at); });
+    });
+}
+
+std::optional<QString> setAsideYtDlpPath()
+{
+    if (!entryExists(kSetAsideYtDlp))
+        return std::nullopt;
+    return enginePath(kSetAsideYtDlp);
+}
+
+void restoreSetAsideYtDlp()
+{
+    InstallLock lock;
+    namespace fs = std::filesystem;
+    if (!entryExists(kSetAsideYtDlp))
+        throw InstallError(Phrase::text(QStringLiteral("Nenhum yt-dlp foi deixado de lado.")));
+    const QString target = enginePath(QStringLiteral("yt-dlp"));
+    const QString setAside = enginePath(kSetAsideYtDlp);
+    onDisk([&] {
+        std::error_code ec;
+        if (fs::is_regular_file(fs::symlink_status(fsPath(setAside), ec))) {
+            // Replaces the kept copy's second name; "yt-dlp.worked" keeps it.
+            fs::rename(fsPath(setAside), fsPath(target));
+            return;
+        }
+        // The system's program was set aside: the engine folder's stand-in for the kept
+        // copy goes, and the system's is found again.
+        if (sameFile(target, enginePath(kWorkedYtDlp)))
+            fs::remove(fsPath(target));
+        fs::remove(fsPath(setAside));
+    });
+}
+
+QString componentVersion(const QString &program)
+{
+    const QString name = QFileInfo(program).fileName();
+    const bool deno = name.startsWith(QLatin1StringView("deno"));
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({deno ? QStringLiteral("--version") : QStringLiteral("-version")});
+    prepareEngineProcess(process);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForFinished(kVersionTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return componentVersionIn(QString::fromUtf8(process.readAllStandardOutput()));
+}
+
+QString componentVersionIn(const QString &output)
+{
+    const QStringList words = output.section(u'\n', 0, 0).split(u' ', Qt::SkipEmptyParts);
+    if (words.value(0) == u"deno")
+        return words.value(1);
+    return words.value(1) == u"version" ? words.value(2) : QString();
+}
+
+bool denoTooOld(QStringView version)
+{
+    const QList<QStringView> parts = version.split(u'.');
+    bool majorRead = false;
+    bool minorRead = false;
+    const int major = parts.value(0).toInt(&majorRead);
+    const int minor = parts.size() > 1 ? parts[1].toInt(&minorRead) : 0;
+    if (!majorRead || (parts.size() > 1 && !minorRead))
+        return false;
+    return major < kDenoNeededMajor || (major == kDenoNeededMajor && minor < kDenoNeededMinor);
+}
+
+} // namespace Tools
+
+namespace {
+
+// Installs one program of an archive into the engine folder, keeping the one it replaces
+// until the new one has answered with its version.
+void installComponent(const QString &name, const QString &archive)
+{
+    namespace fs = std::filesystem;
+    const QString target = enginePath(name);
+    const QString kept = enginePath(name + QStringLiteral(".previous"));
+    const bool hadOne = QFileInfo(target).isFile();
+    if (hadOne)
+        onDisk([&] { keepAs(fsPath(kept), target); });
+    Tools::unzip(archive, Tools::binDir());
+    Tools::makeExecutable(target);
+    if (!Tools::componentVersion(target).isEmpty()) {
+        QFile::remove(kept);
+        return;
+    }
+    // Without a copy of ours before it, the system's program is found again.
+    onDisk([&] {
+        if (hadOne)
+            fs::rename(fsPath(kept), fsPath(target));
+        else
+            fs::remove(fsPath(target));
+    });
+    throw InstallError(Phrase::text(hadOne ? QStringLiteral("O novo %@ não respondeu com uma versão; o anterior foi reposto.")
+                                           : QStringLiteral("O novo %@ não respondeu com uma versão e foi removido."),
+                                    {Phrase::verbatim(name)}));
+}
+
+} // namespace
+
+namespace Tools {
+
 void installFFmpeg()
 {
     InstallLock lock;
@@ -584,8 +789,7 @@ void installFFmpeg()
         // The mirror's latest address leads to a build's folder, which holds its sums too.
         const QUrl from = download(Releases::ffmpegComponent(name), archive);
         verifyAgainst(archive, Releases::ffmpegSums(from), from.fileName());
-        unzip(archive, binDir());
-        makeExecutable(QDir(binDir()).filePath(name));
+        installComponent(name, archive);
     }
 }
 
@@ -597,8 +801,7 @@ void installDeno()
     const QUrl asset = resolveLatest(Releases::deno());
     download(asset, archive);
     verifyAgainst(archive, Releases::denoSums(asset), asset.fileName());
-    unzip(archive, binDir());
-    makeExecutable(QDir(binDir()).filePath(QStringLiteral("deno")));
+    installComponent(QStringLiteral("deno"), archive);
 }
 
 } // namespace Tools

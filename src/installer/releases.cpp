@@ -55,9 +55,15 @@ QUrl at(const Host &host, const QString &path)
 
 namespace Releases {
 
-QUrl ytDlp()
+Channel channelNamed(QStringView name)
 {
-    return at(kGitHub, QStringLiteral("/yt-dlp/yt-dlp/releases/latest/download/") + QLatin1StringView(thisPlatform().ytDlpFile));
+    return name == u"nightly" ? Channel::nightly : Channel::stable;
+}
+
+QUrl ytDlp(Channel channel)
+{
+    const QString repository = channel == Channel::nightly ? QStringLiteral("yt-dlp-nightly-builds") : QStringLiteral("yt-dlp");
+    return at(kGitHub, QStringLiteral("/yt-dlp/%1/releases/latest/download/").arg(repository) + QLatin1StringView(thisPlatform().ytDlpFile));
 }
 
 QUrl ffmpegComponent(const QString &name)

@@ -9,7 +9,13 @@
 // key that yt-dlp's sums must be signed with.
 namespace Releases {
 
-QUrl ytDlp();
+// yt-dlp's makers publish two lines of releases: the stable one, every few weeks, and a
+// build of every night, from a repository of its own on the same site, signed alike.
+enum class Channel { stable, nightly };
+// The channel a setting's text names; anything but "nightly" is the stable one.
+Channel channelNamed(QStringView name);
+
+QUrl ytDlp(Channel channel = Channel::stable);
 // "ffmpeg" or "ffprobe".
 QUrl ffmpegComponent(const QString &name);
 QUrl deno();

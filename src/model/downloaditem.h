@@ -170,6 +170,10 @@ public:
     // The last run delivered only files that were in the folder before it started.
     bool alreadyThere() const { return m_alreadyThere; }
     void setAlreadyThere(bool there) { m_alreadyThere = there; }
+    // Which engine did the work, when it was not the yt-dlp in use; set before the state
+    // that shows it.
+    QString engineNote() const { return m_engineNote; }
+    void setEngineNote(const QString &note) { m_engineNote = note; }
 
     // A reading of the page gave the title and sizes: a probe's, or an earlier run's own.
     // A run of an item without one reads the link itself.
@@ -234,6 +238,7 @@ private:
     DownloadOptions m_options;
     bool m_alreadyArchived = false;
     bool m_alreadyThere = false;
+    QString m_engineNote;
     bool m_pageRead = false;
     PlaylistLedger m_ledger;
     QList<EntryFailure> m_failedEntries;

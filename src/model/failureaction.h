@@ -7,7 +7,7 @@
 namespace FailureActions {
 Q_NAMESPACE
 
-enum class Kind { none, updateEngine, chooseBrowser, installDeno, installMissing, openSettings, openProxy, chooseCookiesFile };
+enum class Kind { none, updateEngine, chooseBrowser, installDeno, installMissing, openSettings, openProxy, chooseCookiesFile, tryNightly };
 Q_ENUM_NS(Kind)
 } // namespace FailureActions
 

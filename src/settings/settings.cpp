@@ -155,6 +155,7 @@ const QList<SettingRow> &Settings::rows()
         {SettingsKey::watchClipboard, SettingKind::flag, true},
         {SettingsKey::soundOnDone, SettingKind::flag, true},
         {SettingsKey::checkEngineUpdates, SettingKind::flag, true},
+        {SettingsKey::engineChannel, SettingKind::text, QStringLiteral("stable")},
         {SettingsKey::proxy, SettingKind::text, QString()},
         {SettingsKey::cookiesFile, SettingKind::text, QString()},
         {SettingsKey::sleepRequests, SettingKind::seconds, 0},

@@ -24,6 +24,8 @@ inline constexpr QLatin1StringView concurrentFragments("concurrentFragments");
 inline constexpr QLatin1StringView watchClipboard("watchClipboard");
 inline constexpr QLatin1StringView soundOnDone("soundOnDone");
 inline constexpr QLatin1StringView checkEngineUpdates("checkEngineUpdates");
+// Which of yt-dlp's releases the engine installs and updates from: "stable" or "nightly".
+inline constexpr QLatin1StringView engineChannel("engineChannel");
 // Empty text means none: no proxy, no cookies file.
 inline constexpr QLatin1StringView proxy("proxy");
 inline constexpr QLatin1StringView cookiesFile("cookiesFile");

@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "engine/downloadwindow.h"
+#include "installer/releases.h"
 #include "model/downloadoptions.h"
 #include "model/qualitychoice.h"
 
@@ -174,6 +175,19 @@ QString AppSettings::offerSeconds(QLatin1StringView key, const QString &text)
 void AppSettings::stepSeconds(QLatin1StringView key, int delta)
 {
     write(key, std::clamp(m_settings->seconds(key) + delta, 0.0, pauseCeiling()));
+}
+
+QString AppSettings::engineChannel() const
+{
+    return Releases::channelNamed(m_settings->string(SettingsKey::engineChannel).value_or(QString())) == Releases::Channel::nightly
+               ? QStringLiteral("nightly")
+               : QStringLiteral("stable");
+}
+
+void AppSettings::setEngineChannel(const QString &channel)
+{
+    if (channel == u"stable" || channel == u"nightly")
+        write(SettingsKey::engineChannel, channel);
 }
 
 QString AppSettings::schemeLocalAddresses() const

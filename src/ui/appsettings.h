@@ -36,6 +36,7 @@ class AppSettings : public QObject
     Q_PROPERTY(bool watchClipboard READ watchClipboard WRITE setWatchClipboard NOTIFY watchClipboardChanged)
     Q_PROPERTY(bool soundOnDone READ soundOnDone WRITE setSoundOnDone NOTIFY soundOnDoneChanged)
     Q_PROPERTY(bool checkEngineUpdates READ checkEngineUpdates WRITE setCheckEngineUpdates NOTIFY checkEngineUpdatesChanged)
+    Q_PROPERTY(QString engineChannel READ engineChannel WRITE setEngineChannel NOTIFY engineChannelChanged)
     Q_PROPERTY(QString proxy READ proxy NOTIFY proxyChanged)
     Q_PROPERTY(QString cookiesFile READ cookiesFile NOTIFY cookiesFileChanged)
     Q_PROPERTY(QString cookiesFileText READ cookiesFileText NOTIFY cookiesFileChanged)
@@ -93,6 +94,9 @@ public:
     void setSoundOnDone(bool on) { write(SettingsKey::soundOnDone, on); }
     bool checkEngineUpdates() const { return flag(SettingsKey::checkEngineUpdates); }
     void setCheckEngineUpdates(bool on) { write(SettingsKey::checkEngineUpdates, on); }
+    // "stable" or "nightly"; anything else stored reads as "stable".
+    QString engineChannel() const;
+    void setEngineChannel(const QString &channel);
 
     // The values below are checked before they are stored. Each offer stores the value and
     // answers an empty text, or answers why the value is refused and leaves the stored one
@@ -147,6 +151,7 @@ signals:
     void watchClipboardChanged();
     void soundOnDoneChanged();
     void checkEngineUpdatesChanged();
+    void engineChannelChanged();
     void proxyChanged();
     void cookiesFileChanged();
     void sleepRequestsChanged();

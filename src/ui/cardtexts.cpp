@@ -287,6 +287,8 @@ QString CardTexts::failureActionLabel() const
         return L(QStringLiteral("Ajustar o proxy"));
     case FailureAction::chooseCookiesFile:
         return L(QStringLiteral("Escolher o arquivo de cookies"));
+    case FailureAction::tryNightly:
+        return L(QStringLiteral("Tentar a versão nightly"));
     }
     return {};
 }

@@ -42,6 +42,7 @@ class CardTexts : public QObject
     Q_PROPERTY(bool failed READ failed NOTIFY stateChanged)
     Q_PROPERTY(bool partlyFailed READ partlyFailed NOTIFY stateChanged)
     Q_PROPERTY(QString failedEntries READ failedEntries NOTIFY stateChanged)
+    Q_PROPERTY(QString engineNote READ engineNote NOTIFY stateChanged)
     Q_PROPERTY(double fraction READ fraction NOTIFY fractionChanged)
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
     Q_PROPERTY(FailureAction failureAction READ failureAction NOTIFY failureActionChanged)
@@ -87,6 +88,8 @@ public:
     bool partlyFailed() const { return m_item && m_item->partlyFailed(); }
     // One line per failed entry: its place in the playlist and why.
     QString failedEntries() const;
+    // Done by the yt-dlp that last worked after the one in use failed: which one, and why.
+    QString engineNote() const { return is(DLState::done) ? m_item->engineNote() : QString(); }
     double fraction() const;
     // The one line under the bar, or beside the symbol of a failure, for the current state.
     QString status() const;

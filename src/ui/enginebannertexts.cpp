@@ -3,6 +3,7 @@
 #include "engine/enginesetup.h"
 #include "i18n/i18n.h"
 #include "installer/freshnessmonitor.h"
+#include "installer/install.h"
 
 #include <QDate>
 #include <QLocale>
@@ -16,15 +17,28 @@ void EngineBannerTexts::setEngine(EngineSetup *engine)
     m_engine = engine;
     if (engine) {
         for (auto signal : {&EngineSetup::engineChanged, &EngineSetup::installingChanged, &EngineSetup::installStatusChanged,
-                            &EngineSetup::installFailureChanged, &EngineSetup::freshnessChanged})
+                            &EngineSetup::installFailureChanged, &EngineSetup::freshnessChanged, &EngineSetup::keptYtdlpChanged,
+                            &EngineSetup::ytdlpVersionChanged, &EngineSetup::componentVersionsChanged})
             connect(engine, signal, this, &EngineBannerTexts::textsChanged);
     }
     emit engineChanged();
     emit textsChanged();
 }
 
+QString EngineBannerTexts::named(const QString &version)
+{
+    return version.isEmpty() ? QStringLiteral("yt-dlp") : QStringLiteral("yt-dlp ") + version;
+}
+
+bool EngineBannerTexts::offersSetAside() const
+{
+    return m_engine && m_engine->complete() && m_engine->hasSetAside() && !offersUpdate();
+}
+
 QString EngineBannerTexts::title() const
 {
+    if (offersSetAside())
+        return LF(QStringLiteral("%@ foi deixado de lado"), named(m_engine->setAsideYtdlpVersion()));
     if (offersUpdate()) {
         return m_engine->freshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
                                                                          : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
@@ -40,6 +54,9 @@ QString EngineBannerTexts::title() const
 QString EngineBannerTexts::detail() const
 {
     const QString status = m_engine ? m_engine->installStatus() : QString();
+    if (offersSetAside() && !m_engine->installing())
+        return LF(QStringLiteral("Ele falhou onde o %@ funcionou; os downloads seguem com esse até sair uma versão mais nova."),
+                  named(m_engine->ytdlpVersion()));
     if (offersUpdate() && !m_engine->installing())
         return freshness();
     if (failed()) {
@@ -61,9 +78,18 @@ bool EngineBannerTexts::failed() const
 
 QString EngineBannerTexts::action() const
 {
+    if (offersSetAside())
+        return LF(QStringLiteral("Tentar o %@ de novo"), named(m_engine->setAsideYtdlpVersion()));
     if (offersUpdate())
         return L(QStringLiteral("Atualizar yt-dlp"));
     return failed() ? L(QStringLiteral("Tentar de novo")) : L(QStringLiteral("Instalar agora"));
+}
+
+QString EngineBannerTexts::denoTooOldText(const QString &version)
+{
+    return LF(QStringLiteral(
+                  "O Deno %@ precisa ser atualizado: as versões novas do yt-dlp exigem o Deno %d.%d ou mais novo para alguns sites."),
+              version, Tools::kDenoNeededMajor, Tools::kDenoNeededMinor);
 }
 
 QString EngineBannerTexts::missingParts(bool ytdlp, bool ffmpeg, bool deno)
@@ -80,7 +106,7 @@ QString EngineBannerTexts::missingParts(bool ytdlp, bool ffmpeg, bool deno)
 
 bool EngineBannerTexts::shown() const
 {
-    return !m_engine || !m_engine->complete() || offersUpdate();
+    return !m_engine || !m_engine->complete() || offersUpdate() || offersSetAside();
 }
 
 bool EngineBannerTexts::offersUpdate() const

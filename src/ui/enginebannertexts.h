@@ -23,8 +23,10 @@ class EngineBannerTexts : public QObject
     Q_PROPERTY(bool shown READ shown NOTIFY textsChanged)
     Q_PROPERTY(bool offersUpdate READ offersUpdate NOTIFY textsChanged)
     Q_PROPERTY(bool failed READ failed NOTIFY textsChanged)
+    Q_PROPERTY(bool offersSetAside READ offersSetAside NOTIFY textsChanged)
     Q_PROPERTY(QString action READ action NOTIFY textsChanged)
     Q_PROPERTY(QString freshness READ freshness NOTIFY textsChanged)
+    Q_PROPERTY(QString denoTooOld READ denoTooOld NOTIFY textsChanged)
 
 public:
     using QObject::QObject;
@@ -40,10 +42,19 @@ public:
     // How yt-dlp stands against its latest release, with versions and age; empty when
     // nothing is known.
     QString freshness() const;
+    // A yt-dlp was set aside after the kept one did what it could not, and nothing newer is
+    // out: the button tries it again.
+    bool offersSetAside() const;
+    // "yt-dlp 2026.11.02", or the bare name while its version is not known.
+    static QString named(const QString &version);
     // The last installation failed, and nothing runs now: its reason is the detail.
     bool failed() const;
     // The button's label: install, try again, or update.
     QString action() const;
+    // Why the Deno there needs an update; empty when it does not.
+    QString denoTooOld() const { return m_engine && m_engine->denoTooOld() ? denoTooOldText(m_engine->denoVersion()) : QString(); }
+    // Why a Deno of `version` needs an update.
+    static QString denoTooOldText(const QString &version);
     // What is missing and what each missing part is for.
     static QString missingParts(bool ytdlp, bool ffmpeg, bool deno);
 

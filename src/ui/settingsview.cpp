@@ -20,6 +20,7 @@ SettingsView::SettingsView(QObject *parent)
                                  {u"opera"_s, u"Opera"_s},
                                  {u"chromium"_s, u"Chromium"_s}},
                                 this))
+    , m_channels(new OptionList({{u"stable"_s, L(u"Estável"_s)}, {u"nightly"_s, L(u"Nightly (de toda noite)"_s)}}, this))
 {
 }
 

@@ -13,6 +13,7 @@ class SettingsView : public QObject
     QML_ELEMENT
     Q_PROPERTY(OptionList *qualityOptions READ qualityOptions CONSTANT)
     Q_PROPERTY(OptionList *browserOptions READ browserOptions CONSTANT)
+    Q_PROPERTY(OptionList *channelOptions READ channelOptions CONSTANT)
     Q_PROPERTY(QString bookmarklet READ bookmarklet CONSTANT)
     Q_PROPERTY(QString schemePrefix READ schemePrefix CONSTANT)
     Q_PROPERTY(QString schemeHelp READ schemeHelp CONSTANT)
@@ -23,6 +24,8 @@ public:
     OptionList *qualityOptions() const { return m_qualities; }
     // The browsers whose cookies yt-dlp reads on Linux; only "none" has a translated label.
     OptionList *browserOptions() const { return m_browsers; }
+    // yt-dlp's two lines of releases.
+    OptionList *channelOptions() const { return m_channels; }
 
     // An engine program's chip: its version, "installed" without one, "not found" without a path.
     Q_INVOKABLE static QString engineChip(const QString &path, const QString &version);
@@ -37,4 +40,5 @@ public:
 private:
     OptionList *m_qualities;
     OptionList *m_browsers;
+    OptionList *m_channels;
 };

@@ -1,4 +1,5 @@
 #include "engine/commandline.h"
+#include "engine/failuremessages.h"
 #include "engine/runend.h"
 #include "model/downloaditem.h"
 
@@ -47,7 +48,8 @@ private slots:
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<int>("status");
         // "unread" (the run read the link itself), "probed" (it was given the probe's
-        // reading), "another's" (a delivered file belongs to another link).
+        // reading), "another's" (a delivered file belongs to another link), "engine" (the
+        // failure points at the engine), "kept" (a yt-dlp that last worked is there to try).
         QTest::addColumn<QStringList>("facts");
         QTest::addColumn<RunEnd>("end");
         using E = RunEnd;
@@ -82,6 +84,17 @@ private slots:
         QTest::newRow("refused without the probe's reading: failed") << QStringList{u"refused"_s} << 1 << QStringList() << E::failed;
         QTest::newRow("another failure of a probed run: failed") << QStringList() << 1 << QStringList{u"probed"_s} << E::failed;
 
+        QTest::newRow("the engine's fault on an unproven engine: the kept one tries")
+            << QStringList{u"announced"_s} << 1 << QStringList{u"engine"_s, u"kept"_s} << E::againWithKeptEngine;
+        QTest::newRow("the engine's fault, nothing kept: failed") << QStringList() << 1 << QStringList{u"engine"_s} << E::failed;
+        QTest::newRow("another failure with one kept: failed") << QStringList() << 1 << QStringList{u"kept"_s} << E::failed;
+        QTest::newRow("the engine's fault, cancelled: cancelled")
+            << QStringList{u"cancelled"_s} << 1 << QStringList{u"engine"_s, u"kept"_s} << E::cancelled;
+        QTest::newRow("refused media addresses are read anew before the kept engine tries")
+            << QStringList{u"refused"_s} << 1 << QStringList{u"probed"_s, u"engine"_s, u"kept"_s} << E::againWithFreshReading;
+        QTest::newRow("a playlist with files despite the engine is done")
+            << QStringList{u"playlist"_s, u"delivered"_s} << 1 << QStringList{u"engine"_s, u"kept"_s} << E::done;
+
         QTest::newRow("a playlist with files is done though some entries failed")
             << QStringList{u"playlist"_s, u"delivered"_s} << 1 << QStringList() << E::done;
         QTest::newRow("a playlist without files failed") << QStringList{u"playlist"_s} << 1 << QStringList() << E::failed;
@@ -96,8 +109,50 @@ private slots:
 
         DownloadItem item(u"https://example.org/watch?v=1"_s, Quality::best, left.contains(u"playlist"_s));
         leave(item, left);
-        const RunFacts runFacts{status, facts.contains(u"unread"_s), facts.contains(u"probed"_s), facts.contains(u"another's"_s)};
+        const RunFacts runFacts{status,
+                                facts.contains(u"unread"_s),
+                                facts.contains(u"probed"_s),
+                                facts.contains(u"another's"_s),
+                                facts.contains(u"engine"_s),
+                                facts.contains(u"kept"_s)};
         QCOMPARE(endOfRun(item, runFacts), end);
+    }
+
+    // Which failures the yt-dlp that last worked is tried for: those of the engine itself,
+    // not of the site, the network or the settings.
+    void engineFault_data()
+    {
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<bool>("engine");
+
+        QTest::newRow("cannot read the page") << QStringList{u"ERROR: [youtube] abc: Unable to extract uploader id"_s} << true;
+        QTest::newRow("nsig") << QStringList{u"ERROR: [youtube] abc: nsig extraction failed: Some formats may be missing"_s} << true;
+        QTest::newRow("signature") << QStringList{u"ERROR: [youtube] abc: Signature extraction failed"_s} << true;
+        QTest::newRow("a crash") << QStringList{u"Traceback (most recent call last):"_s, u"  File \"yt_dlp/__main__.py\""_s,
+                                                u"KeyError: 'formats'"_s}
+                                 << true;
+        QTest::newRow("the engine's 403") << QStringList{u"ERROR: [youtube] abc: HTTP Error 403: Forbidden"_s} << true;
+        QTest::newRow("a page's own 403") << QStringList{u"ERROR: [generic] Unable to download webpage: HTTP Error 403: Forbidden"_s}
+                                          << false;
+        QTest::newRow("gone") << QStringList{u"ERROR: [generic] abc: HTTP Error 404: Not Found"_s} << false;
+        QTest::newRow("no network") << QStringList{u"ERROR: [Errno 101] Network is unreachable"_s} << false;
+        QTest::newRow("a login") << QStringList{u"ERROR: [youtube] abc: Sign in to confirm you’re not a bot"_s} << false;
+        QTest::newRow("no JavaScript runtime") << QStringList{u"WARNING: No supported JavaScript runtime could be found"_s,
+                                                              u"ERROR: [youtube] abc: Unable to extract nsig"_s}
+                                               << false;
+        QTest::newRow("silence") << QStringList() << false;
+    }
+
+    void engineFault()
+    {
+        QFETCH(QStringList, log);
+        QFETCH(bool, engine);
+        std::optional<QString> lastError;
+        for (const QString &line : log) {
+            if (line.startsWith(u"ERROR: "_s))
+                lastError = line.mid(7);
+        }
+        QCOMPARE(describeRun(lastError, log, 1, {}).engineFault, engine);
     }
 
     void deliveredOnlyWhatWasThere()

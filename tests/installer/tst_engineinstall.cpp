@@ -1,16 +1,21 @@
 #include "base/paths.h"
 #include "base/vireloomerror.h"
+#include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
+#include "history/historylist.h"
 #include "i18n/i18n.h"
 #include "installer/engineinstaller.h"
 #include "installer/install.h"
 #include "installer/phrase.h"
 #include "installer/releases.h"
 #include "installer/verification.h"
+#include "model/downloaditem.h"
+#include "model/downloadlist.h"
 #include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/files.h"
 #include "support/httpserver.h"
+#include "support/media.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -541,6 +546,182 @@ private slots:
         QVERIFY(!engineFolder().contains(u"yt-dlp.previous"_s));
     }
 
+    // A release that verifies and answers with its version but fails every download: the
+    // download is finished, for real, by the yt-dlp that last finished one (Debian's here),
+    // and the new one is set aside until the user asks for it again.
+    void keptEngineFinishesWhatANewOneCannot()
+    {
+        for (const QString &name : {u"yt-dlp"_s, u"ffmpeg"_s, u"ffprobe"_s})
+            QVERIFY(QFile::link(u"/usr/bin/"_s + name, systemFile(name)));
+        placeProgram(engineFile(u"deno"_s), script("echo deno 2.5.0"));
+        const QString clip = m_root->filePath(u"clip.mp4"_s);
+        QVERIFY(makeClip(clip, 1));
+        for (const QString &name : {u"one"_s, u"two"_s, u"three"_s})
+            m_server->routeFile(u"/media/%1.mp4"_s.arg(name), clip, "video/mp4");
+        const QString folder = m_root->filePath(u"Downloads"_s);
+        m_settings->setValue(SettingsKey::folder, folder);
+        for (const char *proxy : {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY", "all_proxy"})
+            qunsetenv(proxy);
+        auto downloader = makeDownloader();
+        EngineSetup *engine = downloader->engine();
+        QTRY_VERIFY(!engine->ytdlpVersion().isEmpty());
+        const QString debian = engine->ytdlpVersion();
+        const auto download = [&](const QString &name) {
+            downloader->queue()->add(m_server->url(u"/media/%1.mp4"_s.arg(name)).toString());
+            DownloadItem *item = downloader->queue()->items()->items().first();
+            if (!QTest::qWaitFor([item] { return item->state().isFinished(); }, 60000) || item->stateName() != u"done")
+                qWarning().noquote() << item->stateName() << item->failureMessage() << item->log().join(u'\n');
+            return item;
+        };
+
+        DownloadItem *first = download(u"one"_s);
+        QCOMPARE(first->stateName(), u"done"_s);
+        QTRY_VERIFY(QFileInfo(engineFile(u"yt-dlp.worked"_s)).isSymLink());
+        QVERIFY(!engine->keptYtdlpPath()); // the one in use is the one that worked
+
+        const QString runs = m_root->filePath(u"runs"_s);
+        const QByteArray failing =
+            script("[ \"$*\" = '--ignore-config --version' ] && { echo 2099.01.01; exit 0; }\necho run >> '" + QFile::encodeName(runs)
+                   + "'\necho 'ERROR: [generic] two: Unable to extract title; please report this issue' >&2\nexit 1");
+        serveRelease(failing);
+        engine->install(true);
+        QVERIFY(installed(*downloader));
+        QCOMPARE(engine->ytdlpPath(), engineFile(u"yt-dlp"_s));
+        QTRY_COMPARE(engine->ytdlpVersion(), kRelease);
+        QTRY_COMPARE(engine->keptYtdlpVersion(), debian);
+
+        DownloadItem *second = download(u"two"_s);
+        QCOMPARE(second->stateName(), u"done"_s);
+        QCOMPARE(readFile(runs), QByteArray("run\n"));
+        QCOMPARE(second->files(), QStringList{folder + u"/two.mp4"_s});
+        QVERIFY(QFileInfo(folder + u"/two.mp4"_s).size() > 1000);
+        QCOMPARE(second->engineNote(),
+                 LF(u"Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado."_s, debian, kRelease));
+        QVERIFY(second->log().contains(
+            u"Vireloom: yt-dlp %1 failed; trying again with yt-dlp %2, the last one that worked"_s.arg(kRelease, debian)));
+        QCOMPARE(downloader->history()->entries().size(), 2);
+        QTRY_COMPARE(engine->setAsideYtdlpVersion(), kRelease);
+        QCOMPARE(engine->ytdlpPath(), systemFile(u"yt-dlp"_s));
+        QTRY_COMPARE(engine->ytdlpVersion(), debian);
+        // The newest release is the one set aside: nothing to update to, nothing fetched.
+        m_settings->setValue(SettingsKey::checkEngineUpdates, true); // the install counts as today's look
+        QCOMPARE(engine->freshness(), EngineFreshness::current);
+        const int fetched = m_server->requestCount(u"/storage/object-1"_s);
+        QStringList statuses;
+        connect(engine, &EngineSetup::installStatusChanged, this, [&] { statuses << engine->installStatus(); });
+        engine->install(true);
+        QVERIFY(installed(*downloader));
+        QCOMPARE(statuses.value(1), LF(u"yt-dlp %@ foi deixado de lado depois de falhar; nada foi trocado."_s, kRelease));
+        QCOMPARE(m_server->requestCount(u"/storage/object-1"_s), fetched);
+
+        // Not used again: the next download goes straight to the kept one.
+        DownloadItem *third = download(u"three"_s);
+        QCOMPARE(third->stateName(), u"done"_s);
+        QCOMPARE(third->engineNote(), QString());
+        QCOMPARE(readFile(runs), QByteArray("run\n"));
+
+        // Asked for, it is back, and the one that worked stays kept.
+        engine->trySetAsideAgain();
+        QTRY_COMPARE(engine->ytdlpPath(), engineFile(u"yt-dlp"_s));
+        QVERIFY(!engine->hasSetAside());
+        QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), failing);
+        QTRY_COMPARE(engine->keptYtdlpVersion(), debian);
+    }
+
+    // The nightly channel installs from the nightly builds' own releases, with sums that
+    // count only under the same release key; the stable releases are not asked.
+    void nightlyChannel_data()
+    {
+        QTest::addColumn<QString>("signer");
+        QTest::addColumn<bool>("installs");
+        QTest::newRow("signed by the release key") << u"release@example.invalid"_s << true;
+        QTest::newRow("signed by a stranger") << kOtherSigner << false;
+    }
+
+    void nightlyChannel()
+    {
+        QFETCH(QString, signer);
+        QFETCH(bool, installs);
+        placeEverything(kWorking);
+        const QString nightly = u"2099.01.02.123456"_s;
+        const QString tagged = u"/yt-dlp/yt-dlp-nightly-builds/releases/download/%1/"_s.arg(nightly);
+        const QByteArray body = script("echo " + nightly.toUtf8());
+        m_server->redirect(Releases::ytDlp(Releases::Channel::nightly).path(), tagged + ytDlpAsset());
+        m_server->route(tagged + ytDlpAsset(), {200, body});
+        const QByteArray sums = sumLine(body, ytDlpAsset());
+        m_server->route(tagged + u"SHA2-256SUMS"_s, {200, sums});
+        m_server->route(tagged + u"SHA2-256SUMS.sig"_s, {200, sign(sums, signer)});
+        m_settings->setValue(SettingsKey::engineChannel, u"nightly"_s);
+
+        auto downloader = makeDownloader();
+        downloader->engine()->install(true);
+        QVERIFY(installed(*downloader));
+        QCOMPARE(m_server->requestCount(ytDlpPath()), 0);
+        QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), installs ? body : kWorking);
+        QCOMPARE(downloader->engine()->installFailure().isEmpty(), installs);
+        QTRY_COMPARE(downloader->engine()->ytdlpVersion(), installs ? nightly : u"2000.01.01"_s);
+        if (installs)
+            QCOMPARE(downloader->engine()->ytdlpLatest(), nightly);
+    }
+
+    // ffmpeg, ffprobe and Deno are updated like yt-dlp: a new program that does not answer
+    // with a version goes, and the one it replaced is back byte for byte; without one of
+    // ours before it, the system's is found again.
+    void componentUpdate_data()
+    {
+        QTest::addColumn<QString>("mute"); // the program whose new release prints nothing
+        QTest::addColumn<bool>("systemBefore"); // the one in use was the system's
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("replaced");
+
+        const QString back = LF(u"Falhou: %@"_s, LF(u"O novo %@ não respondeu com uma versão; o anterior foi reposto."_s, u"ffmpeg"_s));
+        QTest::newRow("all answer: all replaced")
+            << QString() << false << L(u"Motor pronto ✓"_s) << QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
+        QTest::newRow("a mute ffmpeg: the previous back, nothing after it") << u"ffmpeg"_s << false << back << QStringList();
+        QTest::newRow("a mute ffmpeg over the system's: removed")
+            << u"ffmpeg"_s << true << LF(u"Falhou: %@"_s, LF(u"O novo %@ não respondeu com uma versão e foi removido."_s, u"ffmpeg"_s))
+            << QStringList();
+        QTest::newRow("a mute Deno: the previous back")
+            << u"deno"_s << false << LF(u"Falhou: %@"_s, LF(u"O novo %@ não respondeu com uma versão; o anterior foi reposto."_s, u"deno"_s))
+            << QStringList{u"ffmpeg"_s, u"ffprobe"_s};
+    }
+
+    void componentUpdate()
+    {
+        QFETCH(QString, mute);
+        QFETCH(bool, systemBefore);
+        QFETCH(QString, status);
+        QFETCH(QStringList, replaced);
+        const QByteArray old = script("echo 'old version 1.0'");
+        placeEverything(kWorking);
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s})
+            placeProgram(systemBefore && name == u"ffmpeg" ? systemFile(name) : engineFile(name), old);
+        if (systemBefore)
+            QFile::remove(engineFile(u"ffmpeg"_s));
+        serveEverything();
+        if (!mute.isEmpty()) {
+            const QString path = mute == u"deno" ? denoPath() : componentPath(mute);
+            publish(path, makeZip({{mute.toUtf8(), script("exit 1")}}), path + (mute == u"deno" ? u".sha256sum"_s : u".sha256"_s));
+        }
+
+        auto downloader = makeDownloader();
+        downloader->engine()->updateOthers();
+        QVERIFY(installed(*downloader));
+        QCOMPARE(downloader->engine()->installStatus(), status);
+        for (const QString &name : {u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s}) {
+            const QString inUse = systemBefore && name == u"ffmpeg" ? systemFile(name) : engineFile(name);
+            QVERIFY2((readFile(inUse) != old) == replaced.contains(name), qPrintable(name));
+        }
+        QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), kWorking);
+        if (systemBefore)
+            QCOMPARE(downloader->engine()->ffmpegPath(), systemFile(u"ffmpeg"_s));
+        const QStringList folder = engineFolder();
+        QVERIFY2(std::ranges::none_of(folder, [](const QString &name) { return name.endsWith(u".previous"_s) && name != u"yt-dlp.previous"; }),
+                 qPrintable(folder.join(u' ')));
+        if (replaced.contains(u"deno"_s))
+            QTRY_COMPARE(downloader->engine()->denoVersion(), u"2.5.0"_s);
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QString>("option");
@@ -556,6 +737,11 @@ private slots:
         QTest::newRow("status") << u"--engine-status"_s << true << 0
                                 << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno\n"
                                    "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
+        QTest::newRow("status with an old Deno")
+            << u"--engine-status"_s << true << 0
+            << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno (2.1.4)\n"
+               "Deno 2.1.4 needs an update: newer yt-dlp releases need Deno 2.3 or newer for some sites.\n"
+               "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
     }
 
     // The program run from a script: no window, one line per step, and an exit code to go by.
@@ -566,6 +752,8 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         placeEverything(kWorking);
+        if (QByteArrayView(QTest::currentDataTag()).contains("old Deno"))
+            placeProgram(engineFile(u"deno"_s), script("echo 'deno 2.1.4 (stable, release, x86_64-unknown-linux-gnu)'"));
         const QByteArray release = script("echo 2099.01.01");
         serveRelease(release, sumsMatch ? QByteArray() : sumLine("other", ytDlpAsset()));
         m_settings->setValue(SettingsKey::checkEngineUpdates, true);
@@ -718,8 +906,9 @@ private:
     void serveEverything()
     {
         for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
-            publish(componentPath(name), makeZip({{name.toUtf8(), script("echo " + name.toUtf8())}}), componentPath(name) + u".sha256"_s);
-        publish(denoPath(), makeZip({{"deno", script("echo deno")}}), denoPath() + u".sha256sum"_s);
+            publish(componentPath(name), makeZip({{name.toUtf8(), script("echo '" + name.toUtf8() + " version 7.1 Copyright'")}}),
+                    componentPath(name) + u".sha256"_s);
+        publish(denoPath(), makeZip({{"deno", script("echo 'deno 2.5.0 (stable, release)'")}}), denoPath() + u".sha256sum"_s);
     }
 
     // yt-dlp the way its site serves it: the latest address redirects to the tagged

@@ -1,5 +1,6 @@
 #include "engine/downloadqueue.h"
 #include "following/followingstore.h"
+#include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "root/downloader.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -198,6 +200,16 @@ private slots:
         field->forceActiveFocus();
         f.typeText(u"https://www.example.org/watch?v=a-rather-long-identifier&list=PL0123456789abcdefghijklmnop"_s);
         check(f, u"downloads"_s);
+        // The card of a download the kept yt-dlp finished, with its word on the engine.
+        QQuickItem *queue = f.find(u"queue");
+        const QList<DownloadItem *> &items = f.downloader().queue()->items()->items();
+        const auto recovered = std::ranges::find_if(items, [](const DownloadItem *item) { return !item->engineNote().isEmpty(); });
+        QVERIFY(recovered != items.end());
+        queue->setProperty("resting", false);
+        QVERIFY(QMetaObject::invokeMethod(queue, "positionViewAtIndex", Q_ARG(int, int(recovered - items.begin())), Q_ARG(int, 1)));
+        check(f, u"recovered-card"_s);
+        QVERIFY(QMetaObject::invokeMethod(queue, "positionViewAtBeginning"));
+        queue->setProperty("resting", true);
         f.click(f.find(u"qualityMenu"));
         QTRY_VERIFY(popupShown(f, u"qualityPopup"));
         check(f, u"quality-menu"_s, popupOf(f, u"qualityPopup"));
@@ -270,6 +282,12 @@ private slots:
         f.shell().setSection(Shell::AppSection::settings);
         QTRY_VERIFY(f.find(u"settingsPage"));
         check(f, u"settings"_s);
+        // The engine card, whose buttons share one row with the channel menu.
+        QQuickItem *page = f.find(u"settingsPage");
+        QQuickItem *engine = f.find(u"engine_ytdlp");
+        const qreal top = engine->mapToItem(page->property("contentItem").value<QQuickItem *>(), QPointF()).y();
+        page->setProperty("contentY", std::max(0.0, top - 80));
+        check(f, u"engine-card"_s);
     }
 
 private:
@@ -328,6 +346,10 @@ private:
                                        u"and the message goes on long enough to need more than two lines in any card of any width."_s));
         failed->setSite(u"youtube"_s);
         f.addItem(DLState::cancelled, u"Cancelled clip"_s);
+        // Finished by the yt-dlp that last worked after a new one failed: the card says so.
+        DownloadItem *recovered = f.addItem(DLState::done, u"Recovered clip"_s);
+        recovered->setEngineNote(
+            LF(u"Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado."_s, u"2025.10.22"_s, u"2026.11.02"_s));
         DownloadItem *done = f.addItem(DLState::done, u"Finished clip"_s);
         done->setSite(u"Generic"_s);
         f.addItem(DLState::queued, u"Waiting clip"_s);

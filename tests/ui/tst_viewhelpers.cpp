@@ -667,6 +667,8 @@ private slots:
                 value = u"mp3"_s;
             else if (key == u"schemeLocalAddresses")
                 value = u"allow"_s;
+            else if (key == u"engineChannel")
+                value = u"nightly"_s;
             QTest::newRow(property.name()) << key << value;
         }
     }

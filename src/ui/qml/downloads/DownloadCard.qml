@@ -255,6 +255,18 @@ Surface {
             }
 
             PlainLabel {
+                objectName: "engineNote"
+                visible: text.length > 0
+                Layout.fillWidth: true
+                text: texts.engineNote
+                color: DS.muted
+                font.pixelSize: DS.typeMicro
+                maximumLineCount: 2
+                wrapMode: Text.Wrap
+                elide: Text.ElideRight
+            }
+
+            PlainLabel {
                 objectName: "failedEntries"
                 visible: texts.partlyFailed
                 Layout.fillWidth: true

@@ -64,7 +64,7 @@ Surface {
             visible: !Downloader.engine.installing
             compact: true
             text: texts.action
-            onClicked: Downloader.engine.install(texts.offersUpdate)
+            onClicked: texts.offersSetAside ? Downloader.engine.trySetAsideAgain() : Downloader.engine.install(texts.offersUpdate)
         }
     }
 }

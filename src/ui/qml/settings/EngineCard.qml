@@ -32,6 +32,7 @@ SettingsCard {
         objectName: "engine_ffmpeg"
         title: "ffmpeg"
         path: Downloader.engine.ffmpegPath
+        version: Downloader.engine.ffmpegVersion
     }
 
     EngineRow {
@@ -39,6 +40,8 @@ SettingsCard {
         objectName: "engine_deno"
         title: "Deno"
         path: Downloader.engine.denoPath
+        version: Downloader.engine.denoVersion
+        outdated: Downloader.engine.denoTooOld ? engineTexts.denoTooOld : ""
     }
 
     SettingRow {
@@ -70,12 +73,21 @@ SettingsCard {
                 onClicked: Downloader.engine.install(true)
             }
 
+            OptionMenu {
+                objectName: "channelMenu"
+                label: I18n.l("Versões do yt-dlp")
+                selection: AppSettings.engineChannel
+                options: root.view.channelOptions
+                enabled: !Downloader.engine.installing
+                onChosen: value => AppSettings.engineChannel = value
+            }
+
             GhostButtonStyle {
                 objectName: "installMissing"
-                text: I18n.l("Instalar o que falta")
+                text: Downloader.engine.complete ? I18n.l("Atualizar ffmpeg e Deno") : I18n.l("Instalar o que falta")
                 compact: true
                 enabled: !Downloader.engine.installing
-                onClicked: Downloader.engine.install(false)
+                onClicked: Downloader.engine.complete ? Downloader.engine.updateOthers() : Downloader.engine.install(false)
             }
 
             GhostButtonStyle {

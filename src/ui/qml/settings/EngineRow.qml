@@ -9,12 +9,15 @@ SettingRow {
     property SettingsView helper
     property string path
     property string version
+    // Why the program there needs an update, empty when it does not.
+    property string outdated
 
-    sub: root.path.length > 0 ? root.helper.displayPath(root.path) : ""
+    sub: root.path.length === 0 ? "" : root.outdated.length > 0 ? root.outdated : root.helper.displayPath(root.path)
 
     Chip {
         objectName: "chip"
         text: root.helper.engineChip(root.path, root.version)
-        color: root.path.length === 0 ? DS.danger : root.helper.engineChipWarns(root.version) ? DS.warning : DS.success
+        color: root.path.length === 0 ? DS.danger
+             : root.outdated.length > 0 || root.helper.engineChipWarns(root.version) ? DS.warning : DS.success
     }
 }
