@@ -248,74 +248,6 @@ private slots:
         QCOMPARE(args.mid(from, to - from), expected);
     }
 
-    // Whatever the user typed, an element that starts with "-" is one of the options the
-    // command line itself writes: values arrive only behind their option.
-    void noValueReadsAsAnOption()
-    {
-        static const QStringList known{u"--ignore-config"_s,
-                                       u"--no-quiet"_s,
-                                       u"--config-locations"_s,
-                                       u"--concurrent-fragments"_s,
-                                       u"--newline"_s,
-                                       u"--progress"_s,
-                                       u"--no-simulate"_s,
-                                       u"--no-colors"_s,
-                                       u"--no-mtime"_s,
-                                       u"--print"_s,
-                                       u"--progress-template"_s,
-                                       u"-P"_s,
-                                       u"-o"_s,
-                                       u"--ffmpeg-location"_s,
-                                       u"-f"_s,
-                                       u"--merge-output-format"_s,
-                                       u"-S"_s,
-                                       u"--write-subs"_s,
-                                       u"--sub-langs"_s,
-                                       u"--embed-subs"_s,
-                                       u"--embed-metadata"_s,
-                                       u"--embed-thumbnail"_s,
-                                       u"--cookies-from-browser"_s,
-                                       u"--cookies"_s,
-                                       u"--proxy"_s,
-                                       u"--download-archive"_s,
-                                       u"--sleep-requests"_s,
-                                       u"--sleep-interval"_s,
-                                       u"--playlist-items"_s,
-                                       u"-r"_s,
-                                       u"--download-sections"_s,
-                                       u"--split-chapters"_s,
-                                       u"--sponsorblock-mark"_s,
-                                       u"--sponsorblock-remove"_s,
-                                       u"--replace-in-metadata"_s,
-                                       u"--yes-playlist"_s,
-                                       u"--ignore-errors"_s,
-                                       u"--load-info-json"_s,
-                                       u"--parse-metadata"_s,
-                                       u"-k"_s,
-                                       u"--no-post-overwrites"_s,
-                                       u"--"_s};
-        DownloadOptions options;
-        options.section = DownloadOptions::TimeRange{0, 1};
-        // Chapters cannot split a time range: refused with one, so given alone here.
-        options.splitChapters = false;
-        options.sponsorBlock = DownloadOptions::SponsorBlock::mark;
-        options.sponsorCategories = OptionCheck::sponsorCategories(options.sponsorBlock);
-        options.subtitles = true;
-        options.subLangs = u"all,-live_chat"_s;
-        options.rateLimit = 1;
-        options.outputPattern = u"%(uploader|-x)s/-%(title)s - -.%(ext)s"_s;
-        options.playlistItems = {1};
-        QVERIFY(!OptionCheck::problem(options));
-        m_settings->setValue(SettingsKey::proxy, u"http://-x:-y@proxy:1"_s);
-        QVERIFY(!settingsProblem(*m_settings));
-
-        const QStringList args = buildArgs({u"-link"_s, Quality::p1080, true, options, u"/c"_s, u"/a"_s}, *m_settings, kFFmpeg);
-        for (qsizetype i = 0; i + 1 < args.size(); ++i) {
-            if (args[i].startsWith(u'-'))
-                QVERIFY2(known.contains(args[i]), qPrintable(args[i]));
-        }
-    }
-
     void probeArguments()
     {
         QCOMPARE(probeArgs(kLink, false, *m_settings), (QStringList{u"--ignore-config"_s, u"-J"_s, u"--flat-playlist"_s, u"--no-warnings"_s,
@@ -434,8 +366,6 @@ private slots:
         QCOMPARE(guarded, typed);
     }
 
-    // Titles and paths are printed JSON-encoded, so that a line break in a title stays
-    // inside its line; every marker carries the run's token.
     // Which name a single download takes beside the files its link has in the folder.
     void namesBesideTheLinksFiles_data()
     {
@@ -498,18 +428,6 @@ private slots:
         request.marks.reuse = u"100% T"_s;
         const QStringList literal = buildArgs(request, *m_settings, kFFmpeg);
         QCOMPARE(literal.value(literal.indexOf(u"-o"_s) + 1), u"100%% T.%(ext)s"_s);
-    }
-
-    void markerTemplatesCarryTheToken()
-    {
-        const QStringList args = buildArgs({kLink, Quality::best, false, {}, {}, {}, {}, u"abc123"_s}, *m_settings, kFFmpeg);
-        QVERIFY(args.contains(u"before_dl:VIRLOTITLE|abc123|%(title)j"_s));
-        QVERIFY(args.contains(u"video:VIRLODEST|abc123|%(playlist_index)s|%(filename)j"_s));
-        QVERIFY(args.contains(u"after_move:VIRLOFILE|abc123|%(filepath)j"_s));
-        QVERIFY(args.contains(u"postprocess:VIRLOPP|abc123|%(progress.postprocessor)s"_s));
-        const auto progress = std::find_if(args.begin(), args.end(), [](const QString &a) { return a.startsWith(u"download:"_s); });
-        QVERIFY(progress != args.end());
-        QVERIFY(progress->startsWith(u"download:VIRLOP|abc123|%(progress.downloaded_bytes)s|"_s));
     }
 
     void noQuietFollowsTheVersion_data()

@@ -218,13 +218,6 @@ private slots:
         QCOMPARE(failure.action, FailureAction::chooseCookiesFile);
     }
 
-    // A run that printed nothing but its command line is told by its exit status.
-    void silentRunIsToldByItsStatus()
-    {
-        const FailureDescription failure = describeRun(std::nullopt, {u"$ yt-dlp --newline -- http://x.test/v"_s}, 2, {});
-        QCOMPARE(failure.message, LF(u"yt-dlp saiu com código %d"_s, 2));
-    }
-
     void textOfTheRun_data()
     {
         QTest::addColumn<std::optional<QString>>("lastError");

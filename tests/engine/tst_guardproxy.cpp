@@ -119,7 +119,7 @@ private slots:
         QByteArray body(6 * 1024 * 1024, Qt::Uninitialized);
         for (qsizetype i = 0; i < body.size(); ++i)
             body[i] = char(i * 7 + i / 4096);
-        origin.route(u"/big"_s, {200, body, {}, "application/octet-stream", {}, 0, -1, -1});
+        origin.route(u"/big"_s, body, "application/octet-stream");
         QVERIFY(origin.listen());
         GuardProxy guard(onlyPort(origin.url().port()));
         QVERIFY(guard.start());

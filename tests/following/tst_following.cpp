@@ -35,11 +35,6 @@ QByteArray feed(const HttpServer &server, const QByteArray &title, const QList<i
     return xml + "</channel></rss>\n";
 }
 
-HttpServer::Response answer(int status, const QByteArray &body = {}, const QByteArray &type = "text/plain")
-{
-    return {status, body, {}, type, {}, 0, -1, -1};
-}
-
 // A feed's entries are known by their links, which carry the episode's guid.
 QStringList titles(const QList<FollowEntry> &entries)
 {
@@ -90,7 +85,7 @@ class TestFollowing : public QObject
     {
         for (int n = episodes.isEmpty() ? count : 0; n >= 1; --n)
             episodes << n;
-        m_server.route(path, answer(200, feed(m_server, title, episodes), "application/rss+xml"));
+        m_server.route(path, feed(m_server, title, episodes), "application/rss+xml");
     }
 
     QString link(const QString &path) const { return m_server.url(path).toString(); }
@@ -249,36 +244,77 @@ private slots:
     void failuresAreTold_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("status"); // 0: the server has no such page
+        QTest::addColumn<QByteArray>("type");
         QTest::addColumn<CheckFailure>("failure");
-        QTest::addColumn<int>("retryIn");
+        QTest::addColumn<int>("retryIn"); // -1: only a first reading is tried
+        QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("problem");
 
-        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << CheckFailure::rateLimited << 12 * 3600 + 900 << u"rateLimited"_s;
-        QTest::newRow("gone") << u"/gone.xml"_s << 410 << CheckFailure::vanished << 6 * 3600 + 900 << u"vanished"_s;
-        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << CheckFailure::vanished << 6 * 3600 + 900 << u"vanished"_s;
-        QTest::newRow("a page without media") << u"/page.html"_s << 200 << CheckFailure::vanished << 6 * 3600 + 900 << u"vanished"_s;
-        QTest::newRow("server error") << u"/broken.xml"_s << 503 << CheckFailure::network << 1800 + 90 << u"network"_s;
+        // The interval, or the pause the site asked for, and half the largest offset.
+        const int later = 6 * 3600 + 900;
+        const QByteArray none;
+        const auto vanished = CheckFailure::vanished;
+        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << none << CheckFailure::rateLimited << 12 * 3600 + 900 << false
+                                           << u"rateLimited"_s;
+        QTest::newRow("gone") << u"/gone.xml"_s << 410 << none << vanished << later << true << u"vanished"_s;
+        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << none << vanished << later << true << u"vanished"_s;
+        QTest::newRow("a page without media") << u"/page.html"_s << 200 << QByteArray("text/html") << vanished << later << true
+                                              << u"vanished"_s;
+        QTest::newRow("server error") << u"/broken.xml"_s << 503 << none << CheckFailure::network << 1800 + 90 << false << u"network"_s;
+        QTest::newRow("a single video") << u"/clip.mp4"_s << 200 << QByteArray("video/mp4") << CheckFailure::none << -1 << true << QString();
     }
 
-    // A check of a source read before that fails says why on the source, retries later
-    // and announces nothing.
+    // A link whose first reading finds nothing to follow is refused: the source goes from
+    // the list and the file, and no folder is made for it. A site that could not be
+    // reached may still have something: that source stays, saying why. A later check of a
+    // source read before that fails says why on the source, retries later and announces
+    // nothing.
     void failuresAreTold()
     {
         QFETCH(QString, path);
         QFETCH(int, status);
+        QFETCH(QByteArray, type);
         QFETCH(CheckFailure, failure);
         QFETCH(int, retryIn);
+        QFETCH(bool, refused);
         QFETCH(QString, problem);
-        if (status == 200)
-            m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", "text/html"));
+        if (type == "text/html")
+            m_server.route(path, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", type);
+        else if (!type.isEmpty())
+            m_server.route(path, QByteArray(4096, 'x'), type);
         else if (status)
-            m_server.route(path, answer(status, "no\n"));
-        const QUuid id = readBefore(path);
+            m_server.route(path, "no\n", "text/plain", status);
+
         auto following = makeFollowing();
+        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy refusals(following.get(), &Following::followRefused);
+        const QUuid first = followAndRead(*following, path);
+        QVERIFY(!first.isNull());
+        QVERIFY(!following->isChecking());
+        QVERIFY(following->flush());
+        QCOMPARE(refusals.size(), refused ? 1 : 0);
+        QCOMPARE(FollowingStore::load(file()).entries.size(), refused ? 0 : 1);
+        if (refused) {
+            QCOMPARE(refusals.at(0).at(0).toUuid(), first);
+            QCOMPARE(refusals.at(0).at(1).toString(), link(path));
+            QVERIFY(!following->find(first));
+            QCOMPARE(following->list()->rowCount(), 0);
+            QVERIFY(QDir(m_root->filePath(u"Downloads"_s)).isEmpty());
+            QCOMPARE(following->nextWake(), QDateTime());
+        } else {
+            QVERIFY(following->find(first)->problem.isFailure());
+        }
+        if (retryIn < 0)
+            return;
+
+        following.reset();
+        const QUuid id = readBefore(path);
+        following = makeFollowing();
         QSignalSpy announced(following.get(), &Following::newEntries);
         QVERIFY(checkNow(*following, id));
         const FollowedSource *source = following->find(id);
+        QVERIFY(source);
         QCOMPARE(source->problem.kind, failure);
         QVERIFY(!source->problem.detail.isEmpty());
         QVERIFY2(!source->problem.detail.contains(u"please report"_s), qPrintable(source->problem.detail));
@@ -290,65 +326,12 @@ private slots:
         QCOMPARE(row.data(FollowingList::TitleRole).toString(), link(path));
     }
 
-    void firstReadingsThatFindNothingAreRefused_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<bool>("refused");
-
-        QTest::newRow("a page without media") << u"/page.html"_s << 200 << QByteArray("text/html") << true;
-        QTest::newRow("a single video") << u"/clip.mp4"_s << 200 << QByteArray("video/mp4") << true;
-        QTest::newRow("gone") << u"/gone.xml"_s << 410 << QByteArray() << true;
-        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << QByteArray() << true;
-        QTest::newRow("server error") << u"/broken.xml"_s << 503 << QByteArray() << false;
-        QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << QByteArray() << false;
-    }
-
-    // A link whose first reading finds nothing to follow is refused: the source goes from
-    // the list and the file, and no folder is made for it. A site that could not be
-    // reached may still have something: that source stays, saying why.
-    void firstReadingsThatFindNothingAreRefused()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, status);
-        QFETCH(QByteArray, type);
-        QFETCH(bool, refused);
-        if (type == "text/html")
-            m_server.route(path, answer(200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", type));
-        else if (!type.isEmpty())
-            m_server.route(path, answer(200, QByteArray(4096, 'x'), type));
-        else if (status)
-            m_server.route(path, answer(status, "no\n"));
-        auto following = makeFollowing();
-        QAbstractItemModelTester tester(following->list(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        QSignalSpy refusals(following.get(), &Following::followRefused);
-        const QUuid id = followAndRead(*following, path);
-        QVERIFY(!id.isNull());
-        QVERIFY(!following->isChecking());
-        QVERIFY(following->flush());
-        if (!refused) {
-            QCOMPARE(refusals.size(), 0);
-            QVERIFY(following->find(id)->problem.isFailure());
-            QCOMPARE(FollowingStore::load(file()).entries.size(), 1);
-            return;
-        }
-        QCOMPARE(refusals.size(), 1);
-        QCOMPARE(refusals.at(0).at(0).toUuid(), id);
-        QCOMPARE(refusals.at(0).at(1).toString(), link(path));
-        QVERIFY(!following->find(id));
-        QCOMPARE(following->list()->rowCount(), 0);
-        QCOMPARE(FollowingStore::load(file()).entries.size(), 0);
-        QVERIFY(QDir(m_root->filePath(u"Downloads"_s)).isEmpty());
-        QCOMPARE(following->nextWake(), QDateTime());
-    }
-
     // Each time the site asks for a pause it is asked half as often, down to once a day;
     // the first reading that works brings the source's own interval back, and since that
     // reading is its first, what it lists counts as seen.
     void aPauseIsHonouredUpToADay()
     {
-        m_server.route(u"/slow-down.xml"_s, answer(429, "slow down\n"));
+        m_server.route(u"/slow-down.xml"_s, "slow down\n", "text/plain", 429);
         auto following = makeFollowing();
         QSignalSpy announced(following.get(), &Following::newEntries);
         const QUuid id = followAndRead(*following, u"/slow-down.xml"_s);
@@ -568,7 +551,7 @@ private slots:
                    + QByteArray(row.link).replace("&", "&amp;") + "\" type=\"audio/mpeg\"/></item>";
             (row.held ? heldLinks : goingLinks) << QString::fromLatin1(row.link);
         }
-        m_server.route(u"/mixed.xml"_s, answer(200, xml + "</channel></rss>\n", "application/rss+xml"));
+        m_server.route(u"/mixed.xml"_s, xml + "</channel></rss>\n", "application/rss+xml");
 
         // Followed by a release that did not know of the rule: read once, never allowed in.
         FollowedSource old;

@@ -105,7 +105,7 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     m_requests[path] += 1;
     m_order.append(path);
 
-    Response response = m_routes.value(path, Response{404, "not found\n", {}, "text/plain", {}, 0, -1, -1});
+    Response response = m_routes.value(path, Response{404, "not found\n", {}, "text/plain"});
     QByteArray body = response.body;
     if (!response.bodyFile.isEmpty()) {
         QFile file(response.bodyFile);

@@ -39,6 +39,11 @@ public:
     QUrl url(const QString &path = QString()) const;
 
     void route(const QString &path, const Response &response);
+    // A fixed body of `type`, answered at once with `status`.
+    void route(const QString &path, const QByteArray &body, const QByteArray &type, int status = 200)
+    {
+        route(path, Response{status, body, {}, type});
+    }
     void routeFile(const QString &path, const QString &file, const QByteArray &contentType);
     void redirect(const QString &from, const QString &to, int status = 302);
 

@@ -44,7 +44,7 @@ private slots:
 
     void followThroughThePage()
     {
-        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 0, -1, -1});
+        m_server.route(u"/page.xml"_s, feed(m_server, 3), "application/rss+xml");
         WindowFixture f({u"/usr/bin"_s});
         Following *following = f.downloader().following();
         QVERIFY(f.show({960, 640}));
@@ -94,13 +94,13 @@ private slots:
         f.find(u"pauseSource")->forceActiveFocus();
         QTest::keyClick(f.window(), Qt::Key_Space);
         QTRY_VERIFY(following->find(id)->paused);
-        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 150, -1, -1});
+        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 150});
         f.find(u"checkSource")->forceActiveFocus();
         QTest::keyClick(f.window(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"stateText"), u"Checking just this once: the source stays paused"_s, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(f.textOf(u"stateText"), u"Paused"_s, 60000);
         QVERIFY(following->find(id)->paused);
-        m_server.route(u"/page.xml"_s, {200, feed(m_server, 3), {}, "application/rss+xml", {}, 0, -1, -1});
+        m_server.route(u"/page.xml"_s, feed(m_server, 3), "application/rss+xml");
         f.find(u"pauseSource")->forceActiveFocus();
         QTest::keyClick(f.window(), Qt::Key_Space);
         QTRY_VERIFY(!following->find(id)->paused);
@@ -129,8 +129,7 @@ private slots:
         QTRY_VERIFY(f.find(u"emptyState")->isVisible());
 
         // A page without media is refused once read, in words: no card, no folder.
-        m_server.route(u"/nothing.html"_s,
-                       {200, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", {}, "text/html", {}, 0, -1, -1});
+        m_server.route(u"/nothing.html"_s, "<html><head><title>Nothing</title></head><body><p>No media.</p></body></html>", "text/html");
         const QString nothing = m_server.url(u"/nothing.html"_s).toString();
         f.find(u"followField")->forceActiveFocus();
         f.typeText(nothing);

@@ -17,6 +17,7 @@
 #include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -47,114 +48,88 @@ private slots:
         f.settings().setValue(SettingsKey::uiQuality, u"best"_s);
         QVERIFY(f.show());
         QQuickWindow *window = f.window();
-        const auto focused = [window] { return window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(); };
-        const auto tab = [window] { QTest::keyClick(window, Qt::Key_Tab); };
+        const auto quality = [&f] { return f.settings().value(SettingsKey::uiQuality).toString(); };
 
-        QTRY_COMPARE(focused(), u"linkField"_s);
+        QVERIFY(press(window, {}, u"linkField"));
         f.typeText(u"http://fake.invalid/hold-keys"_s);
 
         // Reading order: quality, playlist, options, Download; the ring shows on each.
-        tab();
-        QCOMPARE(focused(), u"qualityMenu"_s);
-        QVERIFY(ringShown(window->activeFocusItem()));
         // The quality menu: opened with Return on the chosen entry, moved by arrows and
         // letters, closed with Escape, and a choice made with Return.
-        QTest::keyClick(window, Qt::Key_Return);
-        QTRY_COMPARE(focused(), u"option_best"_s);
-        QTest::keyClick(window, Qt::Key_Down);
-        QCOMPARE(focused(), u"option_p2160"_s);
-        QTest::keyClick(window, Qt::Key_Up);
-        QTest::keyClick(window, Qt::Key_Up);
-        QCOMPARE(focused(), u"option_m4a"_s);
-        f.typeText(u"a"_s);
-        QCOMPARE(focused(), u"option_mp3"_s);
-        QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_COMPARE(focused(), u"qualityMenu"_s);
-        QCOMPARE(f.settings().value(SettingsKey::uiQuality).toString(), u"best"_s);
-        QTest::keyClick(window, Qt::Key_Down);
-        QTRY_COMPARE(focused(), u"option_best"_s);
-        f.typeText(u"7"_s);
-        QTest::keyClick(window, Qt::Key_Return);
-        QTRY_COMPARE(f.settings().value(SettingsKey::uiQuality).toString(), u"p720"_s);
-        QTRY_COMPARE(focused(), u"qualityMenu"_s);
-
-        tab();
-        QCOMPARE(focused(), u"playlistBox"_s);
-        QVERIFY(ringShown(window->activeFocusItem()));
-        tab();
-        QCOMPARE(focused(), u"optionsButton"_s);
-        tab();
-        QCOMPARE(focused(), u"submitButton"_s);
-        QVERIFY(ringShown(window->activeFocusItem()));
+        QVERIFY(press(window, Qt::Key_Tab, u"qualityMenu") && ringShown(window->activeFocusItem()));
+        QVERIFY(press(window, Qt::Key_Return, u"option_best"));
+        QVERIFY(press(window, Qt::Key_Down, u"option_p2160"));
+        QVERIFY(press(window, Qt::Key_Up, u"option_best") && press(window, Qt::Key_Up, u"option_m4a"));
+        QVERIFY(press(window, Qt::Key_A, u"option_mp3"));
+        QVERIFY(press(window, Qt::Key_Escape, u"qualityMenu"));
+        QCOMPARE(quality(), u"best"_s);
+        QVERIFY(press(window, Qt::Key_Down, u"option_best"));
+        QVERIFY(press(window, Qt::Key_7, u"option_p720"));
+        QVERIFY(press(window, Qt::Key_Return, u"qualityMenu"));
+        QTRY_COMPARE(quality(), u"p720"_s);
+        QVERIFY(press(window, Qt::Key_Tab, u"playlistBox") && ringShown(window->activeFocusItem()));
+        QVERIFY(press(window, Qt::Key_Tab, u"optionsButton"));
+        QVERIFY(press(window, Qt::Key_Tab, u"submitButton") && ringShown(window->activeFocusItem()));
         QTest::keyClick(window, Qt::Key_Return);
         QTRY_COMPARE(f.downloader().queue()->items()->count(), 1);
         DownloadItem *item = f.downloader().queue()->items()->at(0);
         QVERIFY(item->quality() == Quality::p720);
         QTRY_COMPARE_WITH_TIMEOUT(item->state().kind(), DLState::downloading, kEngine);
         // The list makes its card between frames, which a busy machine may not have drawn yet.
-        QTRY_VERIFY(f.find(u"downloadCard") && f.find(u"downloadCard")->isVisible());
+        QVERIFY(shownAndLaidOut(window, u"cancelButton"));
 
         // The field is ready for the next link; past the choices (Download waits for a link)
         // the card comes next, read as one item, then its buttons.
-        QCOMPARE(focused(), u"linkField"_s);
-        for (const char16_t *stop : {u"qualityMenu", u"playlistBox", u"optionsButton", u"downloadCard"}) {
-            tab();
-            QCOMPARE(focused(), QStringView(stop));
-        }
+        QVERIFY(press(window, {}, u"linkField"));
+        for (const char16_t *stop : {u"qualityMenu", u"playlistBox", u"optionsButton", u"downloadCard"})
+            QVERIFY(press(window, Qt::Key_Tab, stop));
         QVERIFY(ringShown(window->activeFocusItem()));
-        tab();
-        QCOMPARE(focused(), u"cancelButton"_s);
+        QVERIFY(press(window, Qt::Key_Tab, u"cancelButton"));
         QVERIFY(writeFile(m_trace.filePath(u"release-hold-keys"_s), ""));
         QTRY_COMPARE_WITH_TIMEOUT(item->state().kind(), DLState::done, kEngine);
-        QTest::keyClick(window, Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(focused(), u"downloadCard"_s);
-        QTest::keyClick(window, Qt::Key_Menu);
-        QTRY_COMPARE(focused(), u"menuCopyLink"_s);
-        QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_COMPARE(focused(), u"downloadCard"_s);
-        tab();
-        QCOMPARE(focused(), u"openButton"_s);
-        tab();
-        QCOMPARE(focused(), u"revealButton"_s);
+        QVERIFY(shownAndLaidOut(window, u"revealButton"));
+        QVERIFY(press(window, Qt::Key_Tab, u"downloadCard", Qt::ShiftModifier));
+        QVERIFY(press(window, Qt::Key_Menu, u"menuCopyLink"));
+        QVERIFY(press(window, Qt::Key_Escape, u"downloadCard"));
+        QVERIFY(press(window, Qt::Key_Tab, u"openButton") && press(window, Qt::Key_Tab, u"revealButton"));
 
         // On to the sidebar by Tab, then Enter and the arrows.
         QVERIFY(tabTo(window, u"section_downloads"));
-        QTest::keyClick(window, Qt::Key_Down);
-        QCOMPARE(focused(), u"section_history"_s);
-        QVERIFY(ringShown(window->activeFocusItem()));
+        QVERIFY(press(window, Qt::Key_Down, u"section_history") && ringShown(window->activeFocusItem()));
         QTest::keyClick(window, Qt::Key_Return);
-        QTRY_VERIFY(f.find(u"historyPage"));
         QTRY_COMPARE_WITH_TIMEOUT(f.downloader().history()->count(), 1, kEngine);
+        QTRY_COMPARE(f.shell().section(), Shell::AppSection::history);
+        QVERIFY(f.waitForPage() && f.waitForEntrances());
 
         // The search keeps the keyboard as the results go to none and back.
         QVERIFY(tabTo(window, u"searchField"));
+        const auto found = [&f] { return f.find(u"historyPage")->property("count").toInt(); };
         f.typeText(u"hx"_s);
-        QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 0);
-        QTest::keyClick(window, Qt::Key_Backspace);
-        QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 1);
+        QTRY_COMPARE(found(), 0);
+        QVERIFY(press(window, Qt::Key_Backspace, u"searchField"));
+        QTRY_COMPARE(found(), 1);
         f.typeText(u"eld"_s);
-        QCOMPARE(focused(), u"searchField"_s);
+        QVERIFY(press(window, {}, u"searchField"));
         QCOMPARE(window->activeFocusItem()->property("text").toString(), u"held"_s);
-        QTRY_COMPARE(f.find(u"historyPage")->property("count").toInt(), 1);
+        QTRY_COMPARE(found(), 1);
 
         // Down walks the sections in order: Following, then Settings.
         QVERIFY(tabTo(window, u"section_history"));
-        QTest::keyClick(window, Qt::Key_Down);
-        QCOMPARE(focused(), u"section_following"_s);
-        QTest::keyClick(window, Qt::Key_Down);
-        QCOMPARE(focused(), u"section_settings"_s);
+        QVERIFY(press(window, Qt::Key_Down, u"section_following") && press(window, Qt::Key_Down, u"section_settings"));
         QTest::keyClick(window, Qt::Key_Enter);
-        QTRY_VERIFY(f.find(u"settingsPage"));
-        QCOMPARE(f.shell().section(), Shell::AppSection::settings);
+        QTRY_COMPARE(f.shell().section(), Shell::AppSection::settings);
+        // Keys reach a page's controls only once it has faded in and its cards have come in.
+        QVERIFY(f.waitForPage() && f.waitForEntrances());
 
         // A setting changed from the keyboard: the first switch, by Space, then back by Return;
         // each is stored, not only drawn.
         QVERIFY(tabTo(window, u"switch_watchClipboard"));
-        const bool before = f.settings().value(SettingsKey::watchClipboard).toBool();
+        const auto watching = [&f] { return f.settings().value(SettingsKey::watchClipboard).toBool(); };
+        const bool before = watching();
         QTest::keyClick(window, Qt::Key_Space);
-        QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), !before);
+        QTRY_COMPARE(watching(), !before);
         QTest::keyClick(window, Qt::Key_Return);
-        QTRY_COMPARE(f.settings().value(SettingsKey::watchClipboard).toBool(), before);
+        QTRY_COMPARE(watching(), before);
     }
 
     // Tab through a long page at the smallest window: the control with the keyboard is never
@@ -264,7 +239,7 @@ private slots:
             QTest::keyClick(window, opener == u"downloadCard" ? Qt::Key_Menu : Qt::Key_Return);
         QTRY_VERIFY(shown());
         if (!inside.isEmpty()) {
-            QTRY_COMPARE(window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(), inside);
+            QVERIFY(press(window, {}, inside));
             // Menu entries draw their own highlight rather than the ring.
             QVERIFY(ringShown(window->activeFocusItem()) || window->activeFocusItem()->property("highlighted").toBool()
                     || window->activeFocusItem()->property("visualFocus").toBool());
@@ -272,7 +247,7 @@ private slots:
         picture(f, QTest::currentDataTag());
         QTest::keyClick(window, Qt::Key(closeKey));
         QTRY_VERIFY(!shown());
-        QTRY_COMPARE(window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(), opener);
+        QVERIFY(press(window, {}, opener));
         QVERIFY(ringShown(window->activeFocusItem()));
         // The harmless answer left everything as it was.
         QCOMPARE(quit.size(), 0);
@@ -302,16 +277,36 @@ private:
         return std::any_of(rings.begin(), rings.end(), [](const QQuickItem *ring) { return ring->isVisible(); });
     }
 
-    // Presses Tab until the named control has the keyboard; false when it never does. A
-    // control made between frames is waited for first: until then Tab cannot reach it.
-    static bool tabTo(QQuickWindow *window, QStringView name)
+    static QString focused(QQuickWindow *window) { return window->activeFocusItem() ? window->activeFocusItem()->objectName() : QString(); }
+
+    // Presses `key` (none: only waits) and waits until the named control has the keyboard;
+    // says where the keyboard is when it never comes.
+    static bool press(QQuickWindow *window, std::optional<Qt::Key> key, QStringView then, Qt::KeyboardModifiers modifiers = {})
+    {
+        if (key)
+            QTest::keyClick(window, *key, modifiers);
+        if (QTest::qWaitFor([&] { return focused(window) == then; }, kEngine))
+            return true;
+        qWarning().noquote() << "the keyboard is on" << focused(window) << "instead of" << then;
+        return false;
+    }
+
+    // Waits until a control named `name` shows and the window has laid it out: until then
+    // Tab cannot reach it.
+    static bool shownAndLaidOut(QQuickWindow *window, QStringView name)
     {
         const auto shown = [window, name] {
             return !findItems(window->contentItem(), [name](const QQuickItem *item) {
                         return item->objectName() == name && item->isVisible();
                     }).isEmpty();
         };
-        if (!QTest::qWaitFor(shown) || !QQuickTest::qWaitForPolish(window))
+        return QTest::qWaitFor(shown, kEngine) && QQuickTest::qWaitForPolish(window);
+    }
+
+    // Presses Tab until the named control has the keyboard; false when it never does.
+    static bool tabTo(QQuickWindow *window, QStringView name)
+    {
+        if (!shownAndLaidOut(window, name))
             return false;
         for (int presses = 0; presses < 80; ++presses) {
             if (window->activeFocusItem() && window->activeFocusItem()->objectName() == name)
