@@ -17,14 +17,14 @@ time and a searchable history. Links arrive typed, dropped, from the
 clipboard or as vireloom: addresses from a browser or a launcher.
 
 Every download is carried out by yt-dlp, with ffmpeg, run as separate
-programs. Vireloom uses the system's or fetches its own.]=])# The libraries the program links are found by dpkg-shlibdeps. What Qt loads by name at run time
-# (the QML modules the window imports, the SVG image plugin) it cannot see, so those are listed,
-# as is gpgv, which checks the signature of every yt-dlp it fetches.
+programs. Vireloom uses the system's or fetches its own.]=])# The libraries the program links are found by dpkg-shlibdeps. What is loaded by name at run time
+# (the QML modules the window imports, the SVG image plugin, libarchive and libcanberra) it cannot
+# see, so those are listed, as is gpgv, which checks the signature of every yt-dlp it fetches.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gpgv, qml6-module-qtquick, qml6-module-qtquick-controls, \
 qml6-module-qtquick-dialogs, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, \
 qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, \
-qml6-module-qt-labs-folderlistmodel, libqt6svg6")
+qml6-module-qt-labs-folderlistmodel, libqt6svg6, libarchive13, libcanberra0")
 # The engine can be fetched by the program itself, so Debian's is only recommended.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, qt6-wayland, fonts-noto-cjk")
 

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QLockFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -41,18 +42,74 @@ const QString kPreviousYtDlp = QStringLiteral("yt-dlp.previous");
 const QString kWorkedYtDlp = QStringLiteral("yt-dlp.worked");
 const QString kSetAsideYtDlp = QStringLiteral("yt-dlp.set-aside");
 
+// libarchive, and the compression libraries it pulls in, are loaded when an archive is first
+// opened rather than with the application: most sessions never unpack one.
+#define VIRELOOM_ARCHIVE_FUNCTIONS(X)                                                                                                      \
+    X(archive_read_new)                                                                                                                    \
+    X(archive_read_free)                                                                                                                   \
+    X(archive_read_support_format_zip)                                                                                                     \
+    X(archive_read_open_filename)                                                                                                          \
+    X(archive_read_next_header)                                                                                                            \
+    X(archive_read_data_block)                                                                                                             \
+    X(archive_write_disk_new)                                                                                                              \
+    X(archive_write_disk_set_options)                                                                                                      \
+    X(archive_write_free)                                                                                                                  \
+    X(archive_write_header)                                                                                                                \
+    X(archive_write_data_block)                                                                                                            \
+    X(archive_write_finish_entry)                                                                                                          \
+    X(archive_error_string)                                                                                                                \
+    X(archive_entry_pathname)                                                                                                              \
+    X(archive_entry_pathname_utf8)                                                                                                         \
+    X(archive_entry_set_pathname)                                                                                                          \
+    X(archive_entry_filetype)                                                                                                              \
+    X(archive_entry_symlink)                                                                                                               \
+    X(archive_entry_hardlink)                                                                                                              \
+    X(archive_entry_set_hardlink)                                                                                                          \
+    X(archive_entry_perm)                                                                                                                  \
+    X(archive_entry_set_perm)
+
+struct LibArchive
+{
+#define VIRELOOM_ARCHIVE_POINTER(name) decltype(&::name) name = nullptr;
+    VIRELOOM_ARCHIVE_FUNCTIONS(VIRELOOM_ARCHIVE_POINTER)
+#undef VIRELOOM_ARCHIVE_POINTER
+    QString problem;
+};
+
+// The library, or why it could not be loaded. Loaded once, from any thread.
+const LibArchive &libArchive()
+{
+    static const LibArchive loaded = [] {
+        LibArchive lib;
+        // libarchive 3 has kept the soname libarchive.so.13 since 3.0.
+        QLibrary library(QStringLiteral("archive"), 13);
+        if (!library.load()) {
+            lib.problem = library.errorString();
+            return lib;
+        }
+#define VIRELOOM_ARCHIVE_RESOLVE(name)                                                                                                     \
+    lib.name = reinterpret_cast<decltype(&::name)>(library.resolve(#name));                                                                \
+    if (!lib.name && lib.problem.isEmpty())                                                                                                \
+        lib.problem = library.errorString();
+        VIRELOOM_ARCHIVE_FUNCTIONS(VIRELOOM_ARCHIVE_RESOLVE)
+#undef VIRELOOM_ARCHIVE_RESOLVE
+        return lib;
+    }();
+    return loaded;
+}
+
 struct ArchiveDeleter
 {
-    void operator()(archive *a) const { archive_read_free(a); }
+    void operator()(archive *a) const { libArchive().archive_read_free(a); }
 };
 struct DiskWriterDeleter
 {
-    void operator()(archive *a) const { archive_write_free(a); }
+    void operator()(archive *a) const { libArchive().archive_write_free(a); }
 };
 
 QString archiveError(archive *a)
 {
-    const char *text = archive_error_string(a);
+    const char *text = libArchive().archive_error_string(a);
     return text ? QString::fromUtf8(text) : QStringLiteral("unknown error");
 }
 
@@ -75,27 +132,29 @@ bool staysInside(const QString &relative)
 
 QString entryName(archive_entry *entry)
 {
-    if (const char *utf8 = archive_entry_pathname_utf8(entry))
+    const LibArchive &lib = libArchive();
+    if (const char *utf8 = lib.archive_entry_pathname_utf8(entry))
         return QString::fromUtf8(utf8);
-    return QFile::decodeName(archive_entry_pathname(entry));
+    return QFile::decodeName(lib.archive_entry_pathname(entry));
 }
 
 // Checks an entry before anything of it is written. Returns the reason it is refused.
 QString refusal(archive_entry *entry, const QString &name)
 {
+    const LibArchive &lib = libArchive();
     if (!staysInside(name) || name.split(u'/').contains(QStringLiteral("..")))
         return QStringLiteral("entry \"%1\" would be written outside the folder").arg(name);
     // Devices and pipes have no place among programs, and as root they would be made.
-    const auto type = archive_entry_filetype(entry);
+    const auto type = lib.archive_entry_filetype(entry);
     if (type != AE_IFREG && type != AE_IFDIR && type != AE_IFLNK)
         return QStringLiteral("entry \"%1\" is neither a file, a folder nor a link").arg(name);
     if (type == AE_IFLNK) {
-        const QString target = QString::fromUtf8(archive_entry_symlink(entry));
+        const QString target = QString::fromUtf8(lib.archive_entry_symlink(entry));
         const QString folder = QFileInfo(name).path();
         if (target.startsWith(u'/') || !staysInside(folder == u"." ? target : folder + u'/' + target))
             return QStringLiteral("link \"%1\" points outside the folder").arg(name);
     }
-    if (const char *hardlink = archive_entry_hardlink(entry)) {
+    if (const char *hardlink = lib.archive_entry_hardlink(entry)) {
         if (!staysInside(QString::fromUtf8(hardlink)))
             return QStringLiteral("link \"%1\" points outside the folder").arg(name);
     }
@@ -106,12 +165,13 @@ QString refusal(archive_entry *entry, const QString &name)
 // the engine folder would outlive the archive. A file with any execute bit is a program.
 void setSafeMode(archive_entry *entry)
 {
-    switch (archive_entry_filetype(entry)) {
+    const LibArchive &lib = libArchive();
+    switch (lib.archive_entry_filetype(entry)) {
     case AE_IFDIR:
-        archive_entry_set_perm(entry, 0755);
+        lib.archive_entry_set_perm(entry, 0755);
         break;
     case AE_IFREG:
-        archive_entry_set_perm(entry, (archive_entry_perm(entry) & 0111) ? 0755 : 0644);
+        lib.archive_entry_set_perm(entry, (lib.archive_entry_perm(entry) & 0111) ? 0755 : 0644);
         break;
     default:
         break;
@@ -121,20 +181,23 @@ void setSafeMode(archive_entry *entry)
 // Extracts every entry of `zip` under `folder`; returns the first error, empty on success.
 QString extractAll(const QString &zip, const QString &folder)
 {
-    std::unique_ptr<archive, ArchiveDeleter> reader(archive_read_new());
-    archive_read_support_format_zip(reader.get());
-    std::unique_ptr<archive, DiskWriterDeleter> writer(archive_write_disk_new());
+    const LibArchive &lib = libArchive();
+    if (!lib.problem.isEmpty())
+        return lib.problem;
+    std::unique_ptr<archive, ArchiveDeleter> reader(lib.archive_read_new());
+    lib.archive_read_support_format_zip(reader.get());
+    std::unique_ptr<archive, DiskWriterDeleter> writer(lib.archive_write_disk_new());
     // The modes are restored, after setSafeMode, so that they do not depend on the umask.
-    archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME | ARCHIVE_EXTRACT_UNLINK
-                                                     | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS);
+    lib.archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_PERM | ARCHIVE_EXTRACT_TIME | ARCHIVE_EXTRACT_UNLINK
+                                                         | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_SECURE_SYMLINKS);
 
-    if (archive_read_open_filename(reader.get(), QFile::encodeName(zip).constData(), 64 * 1024) != ARCHIVE_OK)
+    if (lib.archive_read_open_filename(reader.get(), QFile::encodeName(zip).constData(), 64 * 1024) != ARCHIVE_OK)
         return archiveError(reader.get());
 
     const QByteArray base = QFile::encodeName(folder) + '/';
     for (;;) {
         archive_entry *entry = nullptr;
-        const int next = archive_read_next_header(reader.get(), &entry);
+        const int next = lib.archive_read_next_header(reader.get(), &entry);
         if (next == ARCHIVE_EOF)
             return {};
         if (next < ARCHIVE_WARN)
@@ -144,25 +207,25 @@ QString extractAll(const QString &zip, const QString &folder)
         if (const QString reason = refusal(entry, name); !reason.isEmpty())
             return reason;
         setSafeMode(entry);
-        archive_entry_set_pathname(entry, (base + QFile::encodeName(name)).constData());
-        if (const char *hardlink = archive_entry_hardlink(entry))
-            archive_entry_set_hardlink(entry, (base + hardlink).constData());
+        lib.archive_entry_set_pathname(entry, (base + QFile::encodeName(name)).constData());
+        if (const char *hardlink = lib.archive_entry_hardlink(entry))
+            lib.archive_entry_set_hardlink(entry, (base + hardlink).constData());
 
-        if (archive_write_header(writer.get(), entry) < ARCHIVE_WARN)
+        if (lib.archive_write_header(writer.get(), entry) < ARCHIVE_WARN)
             return archiveError(writer.get());
         const void *block = nullptr;
         size_t size = 0;
         la_int64_t offset = 0;
         for (;;) {
-            const int read = archive_read_data_block(reader.get(), &block, &size, &offset);
+            const int read = lib.archive_read_data_block(reader.get(), &block, &size, &offset);
             if (read == ARCHIVE_EOF)
                 break;
             if (read < ARCHIVE_WARN)
                 return archiveError(reader.get());
-            if (archive_write_data_block(writer.get(), block, size, offset) < ARCHIVE_WARN)
+            if (lib.archive_write_data_block(writer.get(), block, size, offset) < ARCHIVE_WARN)
                 return archiveError(writer.get());
         }
-        if (archive_write_finish_entry(writer.get()) < ARCHIVE_WARN)
+        if (lib.archive_write_finish_entry(writer.get()) < ARCHIVE_WARN)
             return archiveError(writer.get());
     }
 }
