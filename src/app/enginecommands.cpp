@@ -56,6 +56,9 @@ int engineStatus(Settings &settings)
 {
     QString version;
     QString denoOld;
+    // What ffmpeg and Deno are and answered, to tell whether a newer release is out.
+    std::optional<QString> ffmpegPath, denoPath;
+    QString ffmpegVersion, denoVersion;
     bool missing[3] = {};
     int index = 0;
     for (const QString &name : {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe"), QStringLiteral("deno")}) {
@@ -67,8 +70,14 @@ int engineStatus(Settings &settings)
                 version = found;
             if (!found.isEmpty())
                 line += QStringLiteral(" (") + found + u')';
-            if (name == u"deno")
+            if (name == u"deno") {
                 denoOld = Tools::denoTooOld(found) ? found : QString();
+                denoPath = path;
+                denoVersion = found;
+            } else if (name == u"ffmpeg") {
+                ffmpegPath = path;
+                ffmpegVersion = found;
+            }
         }
         // ffprobe comes with ffmpeg; the banner speaks of the two as one.
         if (name != u"ffprobe")
@@ -95,6 +104,12 @@ int engineStatus(Settings &settings)
         printLine(LF(QStringLiteral("yt-dlp deixado de lado (falhou onde o outro funcionou): %@"), withVersion(*setAside)));
     const FreshnessMonitor freshness(&settings);
     printLine(freshnessLine(freshness.assess(version), version, freshness.latest()));
+    const QString ffmpegLatest = freshness.latestOf(FreshnessMonitor::Component::ffmpeg);
+    if (componentBehind(ffmpegPath, ffmpegVersion, ffmpegLatest))
+        printLine(LF(QStringLiteral("Há um %@ mais novo: %@ (este é %@)."), QStringLiteral("ffmpeg"), ffmpegLatest, ffmpegVersion));
+    const QString denoLatest = freshness.latestOf(FreshnessMonitor::Component::deno);
+    if (componentBehind(denoPath, denoVersion, denoLatest))
+        printLine(LF(QStringLiteral("Há um %@ mais novo: %@ (este é %@)."), QStringLiteral("Deno"), denoLatest, denoVersion));
     return 0;
 }
 

@@ -42,6 +42,9 @@ EngineSetup::EngineSetup(Settings *settings, QObject *parent)
     connect(m_freshness, &FreshnessMonitor::changed, this, &EngineSetup::freshnessChanged);
     connect(this, &EngineSetup::ytdlpVersionChanged, this, &EngineSetup::freshnessChanged);
     connect(this, &EngineSetup::keptYtdlpChanged, this, &EngineSetup::freshnessChanged);
+    // Whether ffmpeg or Deno is behind depends on where each is and what it answers.
+    connect(this, &EngineSetup::componentVersionsChanged, this, &EngineSetup::freshnessChanged);
+    connect(this, &EngineSetup::engineChanged, this, &EngineSetup::freshnessChanged);
     locate();
 }
 
@@ -125,7 +128,11 @@ void EngineSetup::queryVersions()
 
 void EngineSetup::updateOthers()
 {
-    m_installer->install(false, Releases::Channel::stable, true);
+    bool ffmpeg = ffmpegUpdateAvailable();
+    bool deno = denoUpdateAvailable() || denoTooOld();
+    if (!ffmpeg && !deno)
+        ffmpeg = deno = true;
+    m_installer->install(false, Releases::channelNamed(m_settings->string(SettingsKey::engineChannel).value_or(QString())), ffmpeg, deno);
 }
 
 void EngineSetup::install(bool forceYtDlp)

@@ -25,6 +25,10 @@ class EngineSetup : public QObject
     Q_PROPERTY(QString ffmpegVersion READ ffmpegVersion NOTIFY componentVersionsChanged)
     Q_PROPERTY(QString denoVersion READ denoVersion NOTIFY componentVersionsChanged)
     Q_PROPERTY(bool denoTooOld READ denoTooOld NOTIFY componentVersionsChanged)
+    Q_PROPERTY(QString ffmpegLatest READ ffmpegLatest NOTIFY freshnessChanged)
+    Q_PROPERTY(QString denoLatest READ denoLatest NOTIFY freshnessChanged)
+    Q_PROPERTY(bool ffmpegUpdateAvailable READ ffmpegUpdateAvailable NOTIFY freshnessChanged)
+    Q_PROPERTY(bool denoUpdateAvailable READ denoUpdateAvailable NOTIFY freshnessChanged)
     Q_PROPERTY(bool installing READ installing NOTIFY installingChanged)
     Q_PROPERTY(QString installStatus READ installStatus NOTIFY installStatusChanged)
     Q_PROPERTY(QString installFailure READ installFailure NOTIFY installFailureChanged)
@@ -68,6 +72,13 @@ public:
     EngineFreshness freshness() const;
     // The latest release as last seen, empty when none has been.
     QString ytdlpLatest() const;
+    // ffmpeg's and Deno's latest releases as last seen; empty when none has been, or
+    // while checks are turned off.
+    QString ffmpegLatest() const { return m_freshness->latestOf(FreshnessMonitor::Component::ffmpeg); }
+    QString denoLatest() const { return m_freshness->latestOf(FreshnessMonitor::Component::deno); }
+    // A newer release than the ffmpeg or Deno in the engine folder is out (see componentBehind()).
+    bool ffmpegUpdateAvailable() const { return componentBehind(m_ffmpegPath, m_ffmpegVersion, ffmpegLatest()); }
+    bool denoUpdateAvailable() const { return componentBehind(m_denoPath, m_denoVersion, denoLatest()); }
     // What the copy an update kept answered for "--version".
     QString previousYtdlpVersion() const { return m_previous.version; }
     bool canRollBack() const { return m_previous.path.has_value(); }
@@ -92,8 +103,9 @@ public:
     Q_INVOKABLE void refresh();
     // Fetches whatever is missing (and yt-dlp anew when forced); ignored while one runs.
     Q_INVOKABLE void install(bool forceYtDlp = false);
-    // Fetches ffmpeg, ffprobe and Deno anew; each goes back to the one it replaced when the
-    // new one does not answer with a version.
+    // Fetches ffmpeg and ffprobe, or Deno, anew: those with a newer release out and a Deno
+    // too old, or all of them when none is known to be behind. Each goes back to the one it
+    // replaced when the new one does not answer with a version.
     Q_INVOKABLE void updateOthers();
     // Puts back the yt-dlp that the last update replaced.
     Q_INVOKABLE void rollBack();

@@ -30,12 +30,13 @@ EngineInstaller::~EngineInstaller()
     }
 }
 
-void EngineInstaller::install(bool forceYtDlp, Releases::Channel channel, bool forceOthers)
+void EngineInstaller::install(bool forceYtDlp, Releases::Channel channel, bool forceFFmpeg, bool forceDeno)
 {
     if (m_installing)
         return;
     m_forceYtDlp = forceYtDlp;
-    m_forceOthers = forceOthers;
+    m_forceFFmpeg = forceFFmpeg;
+    m_forceDeno = forceDeno;
     m_channel = channel;
     begin();
     runFrom(Step::YtDlp);
@@ -84,7 +85,7 @@ void EngineInstaller::runFrom(Step step)
         }
         [[fallthrough]];
     case Step::FFmpeg:
-        if (m_forceOthers || !Tools::find(QStringLiteral("ffmpeg"))) {
+        if (m_forceFFmpeg || !Tools::find(QStringLiteral("ffmpeg"))) {
             setStatus(L(QStringLiteral("Baixando ffmpeg…")));
             runInBackground(
                 [] {
@@ -96,7 +97,7 @@ void EngineInstaller::runFrom(Step step)
         }
         [[fallthrough]];
     case Step::Deno:
-        if (m_forceOthers || !Tools::find(QStringLiteral("deno"))) {
+        if (m_forceDeno || !Tools::find(QStringLiteral("deno"))) {
             setStatus(L(QStringLiteral("Baixando Deno (necessário para o YouTube)…")));
             runInBackground(
                 [] {

@@ -33,8 +33,8 @@ public:
 
     // Ignored while a sequence runs. A forced yt-dlp that is already the latest release
     // of `channel` is not fetched again.
-    // With `forceOthers`, ffmpeg, ffprobe and Deno are fetched anew too.
-    void install(bool forceYtDlp, Releases::Channel channel = Releases::Channel::stable, bool forceOthers = false);
+    // With `forceFFmpeg` or `forceDeno`, ffmpeg and ffprobe, or Deno, are fetched anew too.
+    void install(bool forceYtDlp, Releases::Channel channel = Releases::Channel::stable, bool forceFFmpeg = false, bool forceDeno = false);
     // Puts the previous yt-dlp back; ignored while a sequence runs.
     void rollBack();
 
@@ -59,7 +59,8 @@ private:
 
     bool m_installing = false;
     bool m_forceYtDlp = false;
-    bool m_forceOthers = false;
+    bool m_forceFFmpeg = false;
+    bool m_forceDeno = false;
     Releases::Channel m_channel = Releases::Channel::stable;
     QString m_status;
     std::optional<Phrase> m_failure;

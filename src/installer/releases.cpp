@@ -86,6 +86,32 @@ QString releaseTag(const QUrl &asset)
     return parts[at + 1];
 }
 
+QString denoRelease(const QUrl &asset)
+{
+    const QString tag = releaseTag(asset);
+    const QStringView version = tag.startsWith(u'v') ? QStringView(tag).mid(1) : QStringView(tag);
+    return !version.isEmpty() && version.front().isDigit() ? version.toString() : QString();
+}
+
+QString ffmpegRelease(const QUrl &asset)
+{
+    const QStringList parts = asset.path().split(u'/', Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return {};
+    const QString &folder = parts[parts.size() - 2];
+    const qsizetype underscore = folder.indexOf(u'_');
+    QStringView version = folder;
+    if (underscore >= 0) {
+        // A folder whose first part is not the build's time is not a build's folder.
+        bool stamped = false;
+        if (QStringView(folder).first(underscore).toLongLong(&stamped) <= 0 || !stamped)
+            return {};
+        version = QStringView(folder).mid(underscore + 1);
+    }
+    // ffmpeg's versions have a dot ("7.0", "8.0.1"); a bare number is a time, not one.
+    return !version.isEmpty() && version.front().isDigit() && version.contains(u'.') ? version.toString() : QString();
+}
+
 QUrl ytDlpSums(const QUrl &asset)
 {
     return asset.resolved(QUrl(QStringLiteral("SHA2-256SUMS")));

@@ -24,6 +24,13 @@ QUrl deno();
 // address, ".../releases/download/<tag>/<file>"; the tag is yt-dlp's version. Empty
 // when the address names no release.
 QString releaseTag(const QUrl &asset);
+// The version of the Deno release an address leads to: its tag without the "v"
+// ("v2.5.0" gives "2.5.0"); empty when the address names no release.
+QString denoRelease(const QUrl &asset);
+// The version of the ffmpeg build the mirror's latest address leads to. Each build has
+// a folder of its own, named by when it was made and the version it holds
+// (".../1767000000_7.1/ffmpeg.zip" gives "7.1"); empty when the address names none.
+QString ffmpegRelease(const QUrl &asset);
 
 // Where each project publishes the SHA-256 of an asset, given the asset's own address:
 // yt-dlp lists every file of a release in one "SHA2-256SUMS"; Deno and the ffmpeg

@@ -43,6 +43,14 @@ QString EngineBannerTexts::title() const
         return m_engine->freshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
                                                                          : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
     }
+    if (offersOthers()) {
+        if (m_engine->denoTooOld())
+            return L(QStringLiteral("O Deno precisa ser atualizado"));
+        if (m_engine->ffmpegUpdateAvailable() && m_engine->denoUpdateAvailable())
+            return L(QStringLiteral("Há versões novas do ffmpeg e do Deno"));
+        return LF(QStringLiteral("Há um %@ mais novo"),
+                  m_engine->ffmpegUpdateAvailable() ? QStringLiteral("ffmpeg") : QStringLiteral("Deno"));
+    }
     if (m_engine && m_engine->ready() && m_engine->ffmpegPath() && !m_engine->denoPath())
         return L(QStringLiteral("Falta o Deno"));
     if (m_engine && m_engine->ready() && !m_engine->ffmpegPath() && m_engine->denoPath())
@@ -59,6 +67,11 @@ QString EngineBannerTexts::detail() const
                   named(m_engine->ytdlpVersion()));
     if (offersUpdate() && !m_engine->installing())
         return freshness();
+    if (offersOthers() && !m_engine->installing()) {
+        QStringList said{denoTooOld(), ffmpegAvailable(), denoAvailable()};
+        said.removeAll(QString());
+        return said.join(u' ');
+    }
     if (failed()) {
         const QDateTime at = m_engine->installFailedAt();
         const QString when = at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : QString();
@@ -82,6 +95,8 @@ QString EngineBannerTexts::action() const
         return LF(QStringLiteral("Tentar o %@ de novo"), named(m_engine->setAsideYtdlpVersion()));
     if (offersUpdate())
         return L(QStringLiteral("Atualizar yt-dlp"));
+    if (offersOthers())
+        return othersAction();
     return failed() ? L(QStringLiteral("Tentar de novo")) : L(QStringLiteral("Instalar agora"));
 }
 
@@ -106,7 +121,39 @@ QString EngineBannerTexts::missingParts(bool ytdlp, bool ffmpeg, bool deno)
 
 bool EngineBannerTexts::shown() const
 {
-    return !m_engine || !m_engine->complete() || offersUpdate() || offersSetAside();
+    return !m_engine || !m_engine->complete() || offersUpdate() || offersSetAside() || offersOthers();
+}
+
+bool EngineBannerTexts::offersOthers() const
+{
+    if (!m_engine || !m_engine->complete() || offersUpdate() || offersSetAside())
+        return false;
+    return m_engine->denoTooOld() || m_engine->ffmpegUpdateAvailable() || m_engine->denoUpdateAvailable();
+}
+
+QString EngineBannerTexts::othersAction() const
+{
+    // As EngineSetup::updateOthers() chooses: what is behind, or everything when nothing is.
+    const bool ffmpeg = m_engine && m_engine->ffmpegUpdateAvailable();
+    const bool deno = m_engine && (m_engine->denoUpdateAvailable() || m_engine->denoTooOld());
+    if (ffmpeg == deno)
+        return L(QStringLiteral("Atualizar ffmpeg e Deno"));
+    return LF(QStringLiteral("Atualizar %@"), ffmpeg ? QStringLiteral("ffmpeg") : QStringLiteral("Deno"));
+}
+
+QString EngineBannerTexts::ffmpegAvailable() const
+{
+    if (!m_engine || !m_engine->ffmpegUpdateAvailable())
+        return {};
+    return LF(QStringLiteral("%@ %@ já saiu; o instalado é o %@."), QStringLiteral("ffmpeg"), m_engine->ffmpegLatest(),
+              m_engine->ffmpegVersion());
+}
+
+QString EngineBannerTexts::denoAvailable() const
+{
+    if (!m_engine || !m_engine->denoUpdateAvailable())
+        return {};
+    return LF(QStringLiteral("%@ %@ já saiu; o instalado é o %@."), QStringLiteral("Deno"), m_engine->denoLatest(), m_engine->denoVersion());
 }
 
 bool EngineBannerTexts::offersUpdate() const

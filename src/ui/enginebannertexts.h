@@ -11,8 +11,9 @@ class EngineSetup;
 
 // The texts of the banner that offers to install the engine (which parts are missing,
 // and the installation's progress or failure once it has said anything) or, once it is
-// complete, to update a yt-dlp that is behind. The settings page's engine card shows
-// `freshness` too.
+// complete, to update a yt-dlp that is behind, or else a Deno too old or an ffmpeg or
+// Deno with a newer release out. The settings page's engine card shows `freshness` and
+// what is out for ffmpeg and Deno too.
 class EngineBannerTexts : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,10 @@ class EngineBannerTexts : public QObject
     Q_PROPERTY(QString action READ action NOTIFY textsChanged)
     Q_PROPERTY(QString freshness READ freshness NOTIFY textsChanged)
     Q_PROPERTY(QString denoTooOld READ denoTooOld NOTIFY textsChanged)
+    Q_PROPERTY(bool offersOthers READ offersOthers NOTIFY textsChanged)
+    Q_PROPERTY(QString othersAction READ othersAction NOTIFY textsChanged)
+    Q_PROPERTY(QString ffmpegAvailable READ ffmpegAvailable NOTIFY textsChanged)
+    Q_PROPERTY(QString denoAvailable READ denoAvailable NOTIFY textsChanged)
 
 public:
     using QObject::QObject;
@@ -55,6 +60,14 @@ public:
     QString denoTooOld() const { return m_engine && m_engine->denoTooOld() ? denoTooOldText(m_engine->denoVersion()) : QString(); }
     // Why a Deno of `version` needs an update.
     static QString denoTooOldText(const QString &version);
+    // Nothing of yt-dlp's to offer, but the Deno there is too old or a newer ffmpeg or Deno
+    // is out: the button updates them.
+    bool offersOthers() const;
+    // The label of the button that updates ffmpeg and Deno, naming what it would fetch.
+    QString othersAction() const;
+    // Which ffmpeg or Deno release is out, beside the one installed; empty when it is not newer.
+    QString ffmpegAvailable() const;
+    QString denoAvailable() const;
     // What is missing and what each missing part is for.
     static QString missingParts(bool ytdlp, bool ffmpeg, bool deno);
 

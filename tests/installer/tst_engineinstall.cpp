@@ -16,6 +16,7 @@
 #include "support/files.h"
 #include "support/httpserver.h"
 #include "support/media.h"
+#include "ui/enginebannertexts.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -722,6 +723,99 @@ private slots:
             QTRY_COMPARE(downloader->engine()->denoVersion(), u"2.5.0"_s);
     }
 
+    // ffmpeg's and Deno's latest addresses are looked at with yt-dlp's, by the program's own
+    // child, and nothing is fetched then. A newer release than the engine folder's own copy
+    // is offered on the downloads page's banner and the engine card's button, and so is a
+    // Deno too old for yt-dlp wherever it is; "Update" then fetches only what is behind.
+    void componentFreshness_data()
+    {
+        QTest::addColumn<QByteArray>("deno"); // what the Deno in use answers
+        QTest::addColumn<bool>("systemDeno"); // it is the system's
+        QTest::addColumn<QByteArray>("ffmpeg");
+        QTest::addColumn<QString>("title"); // the banner's; empty: not shown
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("fetched");
+
+        const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
+        const QString bothOut = u"Update ffmpeg and Deno"_s;
+        QTest::newRow("a newer Deno") << QByteArray("deno 2.4.1") << false << QByteArray("ffmpeg version 7.1 Copyright")
+                                      << u"A newer Deno is out"_s << u"Deno 2.5.0 is out; the installed one is 2.4.1."_s << u"Update Deno"_s
+                                      << QStringList{u"deno"_s};
+        QTest::newRow("the same Deno: nothing offered, the button fetches all")
+            << QByteArray("deno 2.5.0") << false << QByteArray("ffmpeg version 7.1.0 Copyright") << QString() << QString() << bothOut << all;
+        QTest::newRow("a newer ffmpeg build, over Debian's numbering")
+            << QByteArray("deno 2.5.0") << false << QByteArray("ffmpeg version 5.1.6-0+deb12u1 Copyright") << u"A newer ffmpeg is out"_s
+            << u"ffmpeg 7.1 is out; the installed one is 5.1.6-0+deb12u1."_s << u"Update ffmpeg"_s << QStringList{u"ffmpeg"_s, u"ffprobe"_s};
+        QTest::newRow("both behind") << QByteArray("deno 2.4.1") << false << QByteArray("ffmpeg version 6.1 Copyright")
+                                     << u"New versions of ffmpeg and Deno are out"_s
+                                     << u"ffmpeg 7.1 is out; the installed one is 6.1. Deno 2.5.0 is out; the installed one is 2.4.1."_s
+                                     << bothOut << all;
+        QTest::newRow("the system's Deno is its own to update")
+            << QByteArray("deno 2.4.1") << true << QByteArray("ffmpeg version 7.1 Copyright") << QString() << QString() << bothOut << all;
+        QTest::newRow("the system's Deno too old for yt-dlp")
+            << QByteArray("deno 2.1.4 (stable, release)") << true << QByteArray("ffmpeg version 7.1 Copyright") << u"Deno needs an update"_s
+            << u"Deno 2.1.4 needs an update: newer yt-dlp releases need Deno 2.3 or newer for some sites."_s << u"Update Deno"_s
+            << QStringList{u"deno"_s};
+    }
+
+    void componentFreshness()
+    {
+        QFETCH(QByteArray, deno);
+        QFETCH(bool, systemDeno);
+        QFETCH(QByteArray, ffmpeg);
+        QFETCH(QString, title);
+        QFETCH(QString, detail);
+        QFETCH(QString, action);
+        QFETCH(QStringList, fetched);
+        placeEverything(kWorking);
+        placeProgram(engineFile(u"ffmpeg"_s), script("echo '" + ffmpeg + "'"));
+        if (systemDeno)
+            QFile::remove(engineFile(u"deno"_s));
+        placeProgram(systemDeno ? systemFile(u"deno"_s) : engineFile(u"deno"_s), script("echo '" + deno + "'"));
+        // yt-dlp is at its latest: the banner has nothing of its own to say.
+        m_server->redirect(ytDlpPath(), u"/yt-dlp/yt-dlp/releases/download/2000.01.01/"_s + ytDlpAsset());
+        const QString denoRelease = u"/denoland/deno/releases/download/v2.5.0/"_s + Releases::deno().fileName();
+        m_server->redirect(denoPath(), denoRelease);
+        publish(denoRelease, makeZip({{"deno", script("echo 'deno 2.5.0 (stable, release)'")}}), denoRelease + u".sha256sum"_s);
+        // The mirror names a build's folder by when it was made and the version it holds.
+        QHash<QString, QString> builds;
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s}) {
+            builds[name] = u"/download/1767000000_7.1/%1.zip"_s.arg(name);
+            m_server->redirect(componentPath(name), builds[name]);
+            publish(builds[name], makeZip({{name.toUtf8(), script("echo '" + name.toUtf8() + " version 7.1 Copyright'")}}),
+                    builds[name] + u".sha256"_s);
+        }
+        FreshnessMonitor::setCheckProgram(QStringLiteral(VIRELOOM_APP));
+        const auto inProcess = qScopeGuard([] { FreshnessMonitor::setCheckProgram(QString()); });
+        m_settings->setValue(SettingsKey::checkEngineUpdates, true);
+
+        auto downloader = makeDownloader();
+        EngineSetup *engine = downloader->engine();
+        EngineBannerTexts banner;
+        banner.setEngine(engine);
+        QTRY_COMPARE(engine->denoLatest(), u"2.5.0"_s);
+        QTRY_COMPARE(engine->ffmpegLatest(), u"7.1"_s);
+        QTRY_COMPARE(engine->freshness(), EngineFreshness::current);
+        QTRY_VERIFY(!engine->denoVersion().isEmpty() && !engine->ffmpegVersion().isEmpty());
+        QCOMPARE(banner.shown() ? banner.title() : QString(), title);
+        QCOMPARE(banner.shown() ? banner.detail() : QString(), detail);
+        if (!title.isEmpty())
+            QCOMPARE(banner.action(), action);
+        QCOMPARE(banner.othersAction(), action);
+        QCOMPARE(m_server->requestCount(denoPath()), 1);
+        QCOMPARE(m_server->requestCount(componentPath(u"ffmpeg"_s)), 1);
+        QCOMPARE(m_server->requestCount(denoRelease) + m_server->requestCount(builds[u"ffmpeg"_s]), 0); // looked at, never fetched
+
+        engine->updateOthers();
+        QVERIFY(installed(*downloader));
+        QCOMPARE(engine->installStatus(), u"Engine ready ✓"_s);
+        QCOMPARE(m_server->requestCount(denoRelease) > 0, fetched.contains(u"deno"_s));
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
+            QVERIFY2((m_server->requestCount(builds[name]) > 0) == fetched.contains(name), qPrintable(name));
+        QTRY_VERIFY(!banner.shown());
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QString>("option");
@@ -741,7 +835,8 @@ private slots:
             << u"--engine-status"_s << true << 0
             << u"yt-dlp: %1/yt-dlp (2000.01.01)\nffmpeg: %1/ffmpeg\nffprobe: %1/ffprobe\ndeno: %1/deno (2.1.4)\n"
                "Deno 2.1.4 needs an update: newer yt-dlp releases need Deno 2.3 or newer for some sites.\n"
-               "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"_s;
+               "A newer yt-dlp is out: 2099.01.01 (this one is 2000.01.01).\n"
+               "A newer Deno is out: 2.5.0 (this one is 2.1.4).\n"_s;
     }
 
     // The program run from a script: no window, one line per step, and an exit code to go by.
@@ -758,6 +853,7 @@ private slots:
         serveRelease(release, sumsMatch ? QByteArray() : sumLine("other", ytDlpAsset()));
         m_settings->setValue(SettingsKey::checkEngineUpdates, true);
         m_settings->setValue(SettingsKey::engineLatest, kRelease);
+        m_settings->setValue(u"engineLatestDeno"_s, u"2.5.0"_s);
         m_settings.reset(); // written out for the program to read
 
         QProcess program;

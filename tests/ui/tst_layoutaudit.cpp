@@ -1,4 +1,5 @@
 #include "engine/downloadqueue.h"
+#include "engine/enginesetup.h"
 #include "following/followingstore.h"
 #include "i18n/i18n.h"
 #include "model/downloaditem.h"
@@ -10,6 +11,7 @@
 #include "ui/shell.h"
 #include "ui/windowplacement.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QImage>
 #include <QLocale>
@@ -288,6 +290,36 @@ private slots:
         const qreal top = engine->mapToItem(page->property("contentItem").value<QQuickItem *>(), QPointF()).y();
         page->setProperty("contentY", std::max(0.0, top - 80));
         check(f, u"engine-card"_s);
+    }
+
+    // An engine with a Deno too old for yt-dlp and an ffmpeg behind its latest build: the
+    // downloads page's banner says why, and the engine card offers the update.
+    void engineNotices()
+    {
+        WindowFixture f;
+        f.makeProgram(u"yt-dlp"_s, "echo 2025.10.22");
+        for (const QString &name : {u"ffmpeg"_s, u"ffprobe"_s})
+            f.makeProgram(name, "echo '" + name.toUtf8() + " version 6.1 Copyright'");
+        f.makeProgram(u"deno"_s, "echo 'deno 2.1.4 (stable, release)'");
+        // What the last look found, made just now: nothing is asked.
+        f.settings().setValue(SettingsKey::checkEngineUpdates, true);
+        f.settings().setValue(SettingsKey::engineLatest, u"2025.10.22"_s);
+        f.settings().setValue(SettingsKey::engineCheckedAt, QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+        f.settings().setValue(u"engineLatestFFmpeg"_s, u"7.1"_s);
+        f.settings().setValue(u"engineLatestDeno"_s, u"2.5.0"_s);
+        f.downloader().engine()->startChecks();
+        QTRY_VERIFY(f.downloader().engine()->denoTooOld() && f.downloader().engine()->ffmpegUpdateAvailable());
+        QVERIFY(f.show(m_sizes.first().second));
+        QTRY_VERIFY(f.find(u"engineBanner") && f.find(u"engineBanner")->isVisible());
+        check(f, u"engine-banner"_s);
+
+        f.shell().setSection(Shell::AppSection::settings);
+        QTRY_VERIFY(f.find(u"settingsPage"));
+        QQuickItem *page = f.find(u"settingsPage");
+        QQuickItem *engine = f.find(u"engine_ytdlp");
+        const qreal top = engine->mapToItem(page->property("contentItem").value<QQuickItem *>(), QPointF()).y();
+        page->setProperty("contentY", std::max(0.0, top - 80));
+        check(f, u"engine-card-update"_s);
     }
 
 private:

@@ -4,7 +4,8 @@ import Vireloom.Design
 import Vireloom.UI
 
 // Shown while parts of the engine are missing (what is missing, and the way to install
-// it) or while yt-dlp is behind its latest release (and the way to update it).
+// it), while yt-dlp is behind its latest release, or while Deno is too old or ffmpeg or
+// Deno is behind (and the way to update them).
 Surface {
     id: root
 
@@ -64,7 +65,14 @@ Surface {
             visible: !Downloader.engine.installing
             compact: true
             text: texts.action
-            onClicked: texts.offersSetAside ? Downloader.engine.trySetAsideAgain() : Downloader.engine.install(texts.offersUpdate)
+            onClicked: {
+                if (texts.offersSetAside)
+                    Downloader.engine.trySetAsideAgain()
+                else if (texts.offersOthers)
+                    Downloader.engine.updateOthers()
+                else
+                    Downloader.engine.install(texts.offersUpdate)
+            }
         }
     }
 }

@@ -33,6 +33,7 @@ SettingsCard {
         title: "ffmpeg"
         path: Downloader.engine.ffmpegPath
         version: Downloader.engine.ffmpegVersion
+        available: engineTexts.ffmpegAvailable
     }
 
     EngineRow {
@@ -42,6 +43,7 @@ SettingsCard {
         path: Downloader.engine.denoPath
         version: Downloader.engine.denoVersion
         outdated: Downloader.engine.denoTooOld ? engineTexts.denoTooOld : ""
+        available: engineTexts.denoAvailable
     }
 
     SettingRow {
@@ -84,7 +86,7 @@ SettingsCard {
 
             GhostButtonStyle {
                 objectName: "installMissing"
-                text: Downloader.engine.complete ? I18n.l("Atualizar ffmpeg e Deno") : I18n.l("Instalar o que falta")
+                text: Downloader.engine.complete ? engineTexts.othersAction : I18n.l("Instalar o que falta")
                 compact: true
                 enabled: !Downloader.engine.installing
                 onClicked: Downloader.engine.complete ? Downloader.engine.updateOthers() : Downloader.engine.install(false)

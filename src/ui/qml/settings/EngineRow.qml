@@ -11,8 +11,13 @@ SettingRow {
     property string version
     // Why the program there needs an update, empty when it does not.
     property string outdated
+    // Which newer release is out, empty when none is known.
+    property string available
 
-    sub: root.path.length === 0 ? "" : root.outdated.length > 0 ? root.outdated : root.helper.displayPath(root.path)
+    sub: root.path.length === 0 ? ""
+       : root.outdated.length > 0 ? root.outdated
+       : root.available.length > 0 ? root.available
+       : root.helper.displayPath(root.path)
 
     Chip {
         objectName: "chip"
