@@ -580,15 +580,12 @@ void makeExecutable(const QString &path)
                                  std::filesystem::perm_options::replace, ignored);
 }
 
-std::optional<QString> versionOf(const QString &program)
+// What `program` printed for `args` when it ended well within the time a version is given,
+// read with the engine's environment and nothing on its input.
+static std::optional<QString> versionAnswer(const QString &program, const QStringList &args)
 {
     QProcess process;
     process.setProgram(program);
-    // yt-dlp would read configuration files before answering; ffmpeg and Deno take no
-    // such option.
-    QStringList args{QStringLiteral("--version")};
-    if (QFileInfo(program).fileName().startsWith(QLatin1StringView("yt-dlp")))
-        args.prepend(kIgnoreConfig);
     process.setArguments(args);
     prepareEngineProcess(process);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -598,8 +595,23 @@ std::optional<QString> versionOf(const QString &program)
         process.waitForFinished();
         return std::nullopt;
     }
-    const QString version = QString::fromUtf8(process.readAllStandardOutput()).trimmed().section(u'\n', 0, 0).trimmed();
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || version.isEmpty() || !version[0].isDigit())
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::optional<QString> versionOf(const QString &program)
+{
+    // yt-dlp would read configuration files before answering; ffmpeg and Deno take no
+    // such option.
+    QStringList args{QStringLiteral("--version")};
+    if (QFileInfo(program).fileName().startsWith(QLatin1StringView("yt-dlp")))
+        args.prepend(kIgnoreConfig);
+    const std::optional<QString> answer = versionAnswer(program, args);
+    if (!answer)
+        return std::nullopt;
+    const QString version = answer->trimmed().section(u'\n', 0, 0).trimmed();
+    if (version.isEmpty() || !version[0].isDigit())
         return std::nullopt;
     return version;
 }
@@ -770,22 +782,9 @@ void restoreSetAsideYtDlp()
 
 QString componentVersion(const QString &program)
 {
-    const QString name = QFileInfo(program).fileName();
-    const bool deno = name.startsWith(QLatin1StringView("deno"));
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments({deno ? QStringLiteral("--version") : QStringLiteral("-version")});
-    prepareEngineProcess(process);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QIODevice::ReadOnly);
-    if (!process.waitForFinished(kVersionTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {};
-    return componentVersionIn(QString::fromUtf8(process.readAllStandardOutput()));
+    const bool deno = QFileInfo(program).fileName().startsWith(QLatin1StringView("deno"));
+    const std::optional<QString> answer = versionAnswer(program, {deno ? QStringLiteral("--version") : QStringLiteral("-version")});
+    return answer ? componentVersionIn(*answer) : QString();
 }
 
 QString componentVersionIn(const QString &output)
