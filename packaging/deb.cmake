@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gpgv, qml6-module-qtquick, qml6-module-qtquick-controls, \
 qml6-module-qtquick-dialogs, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, \
 qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, \
-qml6-module-qt-labs-folderlistmodel, libqt6svg6, libarchive13, libcanberra0")
+qml6-module-qt-labs-folderlistmodel, libqt6svg6, libarchive13 (>= 3.6), libcanberra0 (>= 0.30)")
 # The engine can be fetched by the program itself, so Debian's is only recommended.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, qt6-wayland, fonts-noto-cjk")
 
