@@ -153,10 +153,7 @@ QString DownloadOptionsForm::rateLimitProblem() const
     const QString rate = m_rateLimit.trimmed();
     if (rate.isEmpty())
         return {};
-    const auto bytes = parseRate(rate);
-    if (!bytes)
-        return L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
-    return *bytes > 0 ? QString() : L(u"Use um limite de velocidade maior que zero."_s);
+    return parseRate(rate) ? QString() : L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
 }
 
 QString DownloadOptionsForm::patternProblem() const
@@ -208,16 +205,7 @@ QString DownloadOptionsForm::preview() const
 
 std::optional<qint64> DownloadOptionsForm::parseRate(QStringView text)
 {
-    static const QRegularExpression rate(u"^(\\d+(?:\\.\\d+)?)\\s*([KkMmGg]?)$"_s);
-    const auto match = rate.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QString unit = match.captured(2).toUpper();
-    const double scale = unit == u"K" ? 1024.0 : unit == u"M" ? 1024.0 * 1024 : unit == u"G" ? 1024.0 * 1024 * 1024 : 1.0;
-    const double bytes = std::round(match.captured(1).toDouble() * scale);
-    if (bytes < 1 || bytes >= 1e15)
-        return std::nullopt;
-    return static_cast<qint64>(bytes);
+    return OptionCheck::parseRate(text);
 }
 
 QString DownloadOptionsForm::fillPattern(QStringView pattern, const QJsonObject &metadata)

@@ -54,7 +54,8 @@ public:
     // Empty keeps the subtitle settings; a list turns subtitles on in those languages.
     QString subLangs() const { return m_subLangs; }
     void setSubLangs(const QString &text) { set(m_subLangs, text); }
-    // "500K", "2M", "1.5G" or plain bytes per second; empty for no limit.
+    // "500K", "2M", "1.5G" or plain bytes per second; empty keeps the settings' limit,
+    // 0 lifts it for this download.
     QString rateLimit() const { return m_rateLimit; }
     void setRateLimit(const QString &text) { set(m_rateLimit, text); }
     // Empty keeps the settings' file-name pattern.
@@ -85,7 +86,8 @@ public:
     // "Music: non-music section"); an unknown one as it is named.
     Q_INVOKABLE static QString categoryLabel(const QString &category);
 
-    // Bytes per second for "500K", "2M", "1.5G" or a plain number; absent otherwise.
+    // Bytes per second for "500K", "2M", "1.5G" or a plain number; absent otherwise (see
+    // OptionCheck::parseRate).
     static std::optional<qint64> parseRate(QStringView text);
     // The name yt-dlp would write for `pattern`, filled from `metadata`; fields it lacks
     // read "NA", as yt-dlp writes them.

@@ -31,7 +31,10 @@ private slots:
         QTest::newRow("sub langs") << u"subLangs"_s << u" en.*,pt "_s << QJsonObject{{u"subtitles"_s, true}, {u"subLangs"_s, u"en.*,pt"_s}};
         QTest::newRow("rate in mebibytes") << u"rateLimit"_s << u"1.5M"_s << QJsonObject{{u"rateLimit"_s, 1572864}};
         QTest::newRow("rate in bytes") << u"rateLimit"_s << u"800"_s << QJsonObject{{u"rateLimit"_s, 800}};
-        QTest::newRow("rate zero") << u"rateLimit"_s << u"0K"_s << QJsonObject();
+        QTest::newRow("rate zero lifts the settings' limit") << u"rateLimit"_s << u"0K"_s << QJsonObject{{u"rateLimit"_s, 0}};
+        QTest::newRow("rate as shown") << u"rateLimit"_s << u"2 MB/s"_s << QJsonObject{{u"rateLimit"_s, 2097152}};
+        QTest::newRow("rate with a decimal comma") << u"rateLimit"_s << u"1,5K"_s << QJsonObject{{u"rateLimit"_s, 1536}};
+        QTest::newRow("rate in words") << u"rateLimit"_s << u"fast"_s << QJsonObject();
         QTest::newRow("rate negative") << u"rateLimit"_s << u"-2M"_s << QJsonObject();
         QTest::newRow("pattern") << u"outputPattern"_s << u"%(uploader)s/%(title)s.%(ext)s"_s
                                  << QJsonObject{{u"outputPattern"_s, u"%(uploader)s/%(title)s.%(ext)s"_s}};

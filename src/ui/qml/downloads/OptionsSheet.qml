@@ -268,7 +268,8 @@ Sheet {
 
                     objectName: "rateLimitOption"
                     label: I18n.l("Limite de velocidade")
-                    placeholderText: "2M"
+                    // The settings' limit applies while the field is empty; 0 lifts it.
+                    placeholderText: AppSettings.rateLimit > 0 ? AppSettings.rateLimitText : "2M"
                     problem: root.form ? root.form.rateLimitProblem : ""
                     text: root.form ? root.form.rateLimit : ""
                     onTextEdited: root.form.rateLimit = text
