@@ -74,6 +74,19 @@ QStringList formatGroup(Quality quality, bool withFFmpeg, const QStringList &aud
     return {QStringLiteral("-f"), merged(QStringLiteral("bv*")) + QStringLiteral("/b"), QStringLiteral("--merge-output-format"), mp4};
 }
 
+// The preset's format choice, or the format the user picked from the reading's list in
+// its place; merging and converting stay the preset's.
+QStringList chosenFormats(Quality quality, bool withFFmpeg, const DownloadOptions &options, const Settings &settings)
+{
+    QStringList formats = formatGroup(quality, withFFmpeg, audioFilters(options, settings));
+    if (!options.formatId || !OptionCheck::isFormatId(*options.formatId))
+        return formats;
+    formats[1] = *options.formatId;
+    if (withFFmpeg && options.formatId->contains(u'+') && !formats.contains(QStringLiteral("--merge-output-format")))
+        formats << QStringLiteral("--merge-output-format") << QStringLiteral("mp4");
+    return formats;
+}
+
 // Field values that are only dots, blanks or control characters would name the folder
 // itself or its parent once yt-dlp has cleaned them up; they become "_" first.
 const QString kDotsOnly = QStringLiteral("^[\\s.\\x00-\\x1f\\x7f]*$");
@@ -322,7 +335,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     const bool withFFmpeg = ffmpegPath.has_value();
     if (withFFmpeg)
         args << QStringLiteral("--ffmpeg-location") << *ffmpegPath;
-    const QStringList formats = formatGroup(request.quality, withFFmpeg, audioFilters(options, settings));
+    const QStringList formats = chosenFormats(request.quality, withFFmpeg, options, settings);
     args << (request.guarded ? guardedFormats(formats) : formats);
     if (withFFmpeg && !request.quality.isAudio()) {
         if (settings.boolean(SettingsKey::preferH264))
@@ -378,7 +391,7 @@ QStringList audioFilters(const DownloadOptions &options, const Settings &setting
 
 QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg, const DownloadOptions &options)
 {
-    QStringList args = formatGroup(quality, withFFmpeg, audioFilters(options, settings)).first(2);
+    QStringList args = chosenFormats(quality, withFFmpeg, options, settings).first(2);
     if (withFFmpeg && !quality.isAudio() && settings.boolean(SettingsKey::preferH264))
         args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
     return args;

@@ -25,6 +25,8 @@ const QLatin1StringView kSubtitles("subtitles");
 const QLatin1StringView kSubLangs("subLangs");
 const QLatin1StringView kRateLimit("rateLimit");
 const QLatin1StringView kAudioLanguage("audioLanguage");
+const QLatin1StringView kFormatId("formatId");
+const QLatin1StringView kFormatLabel("formatLabel");
 const QLatin1StringView kOutputPattern("outputPattern");
 const QLatin1StringView kPlaylistItems("playlistItems");
 const QLatin1StringView kIgnoreArchive("ignoreArchive");
@@ -83,6 +85,10 @@ QJsonObject DownloadOptions::toJson() const
         json.insert(kRateLimit, *rateLimit);
     if (audioLanguage)
         json.insert(kAudioLanguage, *audioLanguage);
+    if (formatId)
+        json.insert(kFormatId, *formatId);
+    if (formatLabel)
+        json.insert(kFormatLabel, *formatLabel);
     if (outputPattern)
         json.insert(kOutputPattern, *outputPattern);
     if (!playlistItems.isEmpty()) {
@@ -150,6 +156,8 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
     }
     options.outputPattern = optionalText(kOutputPattern);
     options.audioLanguage = optionalText(kAudioLanguage);
+    options.formatId = optionalText(kFormatId);
+    options.formatLabel = optionalText(kFormatLabel);
     if (const QJsonValue value = json.value(kPlaylistItems); !value.isUndefined()) {
         ok = ok && value.isArray();
         for (const QJsonValue &position : value.toArray()) {
@@ -445,6 +453,8 @@ std::optional<QString> problem(const DownloadOptions &options)
         if (auto why = languageCodeProblem(*options.audioLanguage))
             return why;
     }
+    if (options.formatId && !isFormatId(*options.formatId))
+        return L(u"Escolha o formato outra vez na lista."_s);
     if (options.rateLimit && (*options.rateLimit < 0 || *options.rateLimit >= kLargestRate))
         return L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
     if (options.outputPattern) {
@@ -462,6 +472,12 @@ bool isLanguageCode(QStringView code)
 {
     static const QRegularExpression tag(u"^[A-Za-z]{2,3}(-[A-Za-z0-9]{1,8}){0,2}$"_s);
     return tag.match(code).hasMatch();
+}
+
+bool isFormatId(QStringView id)
+{
+    static const QRegularExpression ids(u"^[A-Za-z0-9_.=-]{1,80}(\\+[A-Za-z0-9_.=-]{1,80})?$"_s);
+    return ids.match(id).hasMatch();
 }
 
 std::optional<QString> languageCodeProblem(QStringView code)

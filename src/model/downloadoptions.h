@@ -33,6 +33,10 @@ struct DownloadOptions
     // The audio track's language for this download ("de", "pt-BR"), checked by
     // languageCodeProblem; absent keeps the settings' choice.
     std::optional<QString> audioLanguage;
+    // The format picked from the reading's list, "137+140" or "18", checked by isFormatId,
+    // and how the card shows it ("1080p avc1 + en"); absent keeps the preset's choice.
+    std::optional<QString> formatId;
+    std::optional<QString> formatLabel;
     // Bytes per second; 0 lifts the settings' limit for this download.
     std::optional<qint64> rateLimit;
     // A file-name pattern relative to the download folder, checked by checkOutputPattern.
@@ -102,6 +106,9 @@ OutputPattern checkOutputPattern(QStringView pattern);
 // Anything else could change what a format selector or a subtitle pattern means.
 std::optional<QString> languageCodeProblem(QStringView code);
 bool isLanguageCode(QStringView code);
+// A format id as sites give them ("137", "hls-720p", "dash-audio_eng=128000"), or two of
+// them joined by "+": nothing in it could make a format selector say more.
+bool isFormatId(QStringView id);
 
 // Rates from a petabyte per second on are no limit anyone means.
 inline constexpr qint64 kLargestRate = 1'000'000'000'000'000;

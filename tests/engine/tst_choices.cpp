@@ -1,6 +1,7 @@
 #include "base/paths.h"
 #include "engine/downloadqueue.h"
 #include "engine/enginesetup.h"
+#include "engine/playlistlisting.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "model/downloadoptions.h"
@@ -13,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +139,37 @@ private slots:
         if (!Quality(Quality::Preset(quality)).isAudio()) {
             const QStringList tags = track == u"de" ? QStringList{u"deu"_s, u"ger"_s} : QStringList{u"eng"_s};
             QVERIFY2(tags.contains(stream.value(1)), qPrintable(found.first()));
+        }
+    }
+
+    // The options sheet's reading lists the formats; the video and the German track picked
+    // from it are what the file holds, whatever the preset and the setting say.
+    void pickedFormatsAreFetched()
+    {
+        for (const QString &manifest : {u"/dub/hls/master.m3u8"_s, u"/dub/dash/manifest.mpd"_s}) {
+            PlaylistListing reader(*m_settings, *m_downloader->engine());
+            QSignalSpy read(&reader, &PlaylistListing::read);
+            QCOMPARE(reader.start(m_server.url(manifest).toString()), std::nullopt);
+            QVERIFY(read.wait(kRun));
+            const auto info = read.first().at(1).value<std::optional<MediaInfo>>();
+            QVERIFY(info);
+            const MediaChoices &choices = info->choices;
+            QCOMPARE(choices.audioTracks.size(), size_t(2));
+            QString video;
+            QString german;
+            for (const FormatOffer &format : choices.formats) {
+                if (format.video && !format.audio)
+                    video = format.id;
+                if (format.audio && !format.video && format.language == u"de")
+                    german = format.id;
+            }
+            QVERIFY2(!video.isEmpty() && !german.isEmpty(), qPrintable(manifest));
+            m_settings->setValue(SettingsKey::audioLanguage, u"en"_s);
+            DownloadOptions options;
+            options.formatId = video + u'+' + german;
+            DownloadItem *item = add(manifest, Quality::p480, options);
+            QVERIFY(finished(item));
+            QCOMPARE(audioStreams(item->files().value(0)).value(0).section(u',', 0, 0), u"2"_s);
         }
     }
 

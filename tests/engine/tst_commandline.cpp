@@ -202,6 +202,40 @@ private slots:
         QVERIFY(!single.value(single.indexOf(u"-f"_s) + 1).contains(u"language"_s));
     }
 
+    // A format picked from the list stands for the preset's choice; merging stays, and
+    // converting too, for an audio preset.
+    void pickedFormat_data()
+    {
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("formats");
+
+        QTest::newRow("video and audio merged")
+            << u"p720"_s << u"137+140"_s << QStringList{u"-f"_s, u"137+140"_s, u"--merge-output-format"_s, u"mp4"_s};
+        QTest::newRow("one whole format") << u"best"_s << u"hls-720p"_s
+                                          << QStringList{u"-f"_s, u"hls-720p"_s, u"--merge-output-format"_s, u"mp4"_s};
+        QTest::newRow("audio still converted") << u"mp3"_s << u"251"_s
+                                               << QStringList{u"-f"_s, u"251"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s};
+        QTest::newRow("merged under an audio preset")
+            << u"m4a"_s << u"137+140"_s << QStringList{u"-f"_s, u"137+140"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s};
+        // Stored text that is no format id keeps the preset's selector.
+        QTest::newRow("not an id") << u"mp3"_s << u"140/bestvideo"_s
+                                   << QStringList{u"-f"_s, u"ba[format_note*=original]/ba[language^=en]/ba/b"_s, u"-x"_s,
+                                                  u"--audio-format"_s, u"mp3"_s};
+    }
+
+    void pickedFormat()
+    {
+        QFETCH(QString, quality);
+        QFETCH(QString, id);
+        QFETCH(QStringList, formats);
+        DownloadOptions options;
+        options.formatId = id;
+        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), false, options}, *m_settings, kFFmpeg);
+        QCOMPARE(args.mid(args.indexOf(u"-f"_s), formats.size()), formats);
+        QCOMPARE(formatSelection(*Quality::fromId(quality), *m_settings, true, options).first(2), formats.first(2));
+    }
+
     void linkIsAlwaysLastAfterDoubleDash()
     {
         const QString dashed = u"-https://example.com/--version"_s;

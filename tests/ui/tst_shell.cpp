@@ -193,6 +193,13 @@ private slots:
         QTRY_VERIFY(f.find(u"menuSettings") && f.find(u"menuSettings")->isVisible());
         f.click(f.find(u"menuSettings"));
         QTRY_COMPARE(f.shell().section(), Shell::AppSection::settings);
+        // Importing asks for the file first; without a desktop portal, in the window's chooser.
+        f.click(button);
+        QTRY_VERIFY(f.find(u"menuImportLinks") && f.find(u"menuImportLinks")->isVisible());
+        f.click(f.find(u"menuImportLinks"));
+        QObject *chooser = f.window()->findChild<QObject *>(u"importDialog"_s);
+        QVERIFY(chooser);
+        QTRY_VERIFY(chooser->property("opened").toBool());
     }
 
     // Return closes the sheet from the moment it opens; the log shows as characters, follows

@@ -22,6 +22,12 @@ RoundIconButton {
             menu.currentIndex = 0;
     }
 
+    function chooseLinkFile() {
+        importDialog.currentFolder = AppSettings.folderUrl;
+        importChooser.currentFolder = AppSettings.folderUrl;
+        importChooser.open(root.Window.window);
+    }
+
     // The desktop's own chooser where a portal offers one; the window's otherwise.
     PortalFileChooser {
         id: importChooser
@@ -49,6 +55,10 @@ RoundIconButton {
 
         active: false
         sourceComponent: menuComponent
+        // The loaded item is the menu below, which the linter only knows as an object.
+        // qmllint disable type
+        onLoaded: menuLoader.item.importAsked.connect(root.chooseLinkFile)
+        // qmllint enable type
     }
 
     Component {
@@ -56,6 +66,9 @@ RoundIconButton {
 
         T.Menu {
             id: menu
+
+            // The chooser lives beside the menu, which is built apart from it.
+            signal importAsked
 
             objectName: "primaryMenu"
             FocusReturn.enabled: true
@@ -94,11 +107,7 @@ RoundIconButton {
             MenuEntry {
                 objectName: "menuImportLinks"
                 text: I18n.l("Importar links…")
-                onTriggered: {
-                    importDialog.currentFolder = AppSettings.folderUrl;
-                    importChooser.currentFolder = AppSettings.folderUrl;
-                    importChooser.open(root.Window.window);
-                }
+                onTriggered: menu.importAsked()
             }
 
             T.MenuSeparator {
