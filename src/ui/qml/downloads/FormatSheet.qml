@@ -45,7 +45,6 @@ Sheet {
             clip: true
             spacing: 4
             boundsBehavior: Flickable.StopAtBounds
-            keyNavigationEnabled: true
             model: root.form ? root.form.formats : []
             T.ScrollBar.vertical: ScrollBarStyle {}
 
@@ -61,11 +60,9 @@ Sheet {
                 chosen: root.form !== null && (root.form.pickedVideo === row.modelData.id || root.form.pickedAudio === row.modelData.id)
                 onPicked: root.form.pickFormat(row.modelData.id)
                 onActiveFocusChanged: if (activeFocus) list.positionViewAtIndex(row.index, ListView.Contain)
-                Keys.onUpPressed: if (row.index > 0) (list.itemAtIndex(row.index - 1) as Item)?.forceActiveFocus(Qt.TabFocusReason)
-                Keys.onDownPressed: if (row.index < list.count - 1) {
-                    list.positionViewAtIndex(row.index + 1, ListView.Contain);
-                    (list.itemAtIndex(row.index + 1) as Item)?.forceActiveFocus(Qt.TabFocusReason);
-                }
+                // Up and Down walk the list, as Left and Right walk a row of chips.
+                Keys.onUpPressed: DS.moveAlongRow(row, false)
+                Keys.onDownPressed: DS.moveAlongRow(row, true)
             }
         }
 
