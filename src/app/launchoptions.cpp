@@ -4,6 +4,7 @@
 #include "i18n/i18n.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -51,6 +52,9 @@ struct LaunchParser
     QCommandLineOption quality{QStringLiteral("quality"),
                                L(QStringLiteral("A qualidade dos downloads de --follow: best, p2160, p1440, p1080, p720, p480, mp3 ou m4a.")),
                                QStringLiteral("quality")};
+    QCommandLineOption importFile{QStringLiteral("import"),
+                                  L(QStringLiteral("Baixa cada link de um arquivo de texto, com as escolhas do campo de link.")),
+                                  QStringLiteral("file")};
     QCommandLineOption checkFollowing{QStringLiteral("check-following"),
                                       L(QStringLiteral("O Vireloom aberto verifica agora todas as fontes seguidas."))};
     QCommandLineOption listFollowing{QStringLiteral("list-following"), L(QStringLiteral("Mostra as fontes seguidas, uma por linha, e sai."))};
@@ -60,7 +64,8 @@ struct LaunchParser
 
     QList<const QCommandLineOption *> documented() const
     {
-        return {&help, &version, &updateEngine, &engineStatus, &background, &follow, &quality, &checkFollowing, &listFollowing};
+        return {&help,   &version, &updateEngine, &engineStatus,   &background,
+                &follow, &quality, &importFile,   &checkFollowing, &listFollowing};
     }
 
     LaunchParser()
@@ -152,6 +157,9 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         options.addresses = launch.parser.positionalArguments();
         options.background = launch.parser.isSet(launch.background);
         options.follow = launch.parser.values(launch.follow);
+        // The running instance has another working directory: it is given the whole path.
+        for (const QString &file : launch.parser.values(launch.importFile))
+            options.imports << QFileInfo(file).absoluteFilePath();
         options.checkFollowing = launch.parser.isSet(launch.checkFollowing);
     }
     return options;
@@ -161,6 +169,7 @@ namespace {
 constexpr QLatin1StringView kFollowPrefix("--follow=");
 constexpr QLatin1StringView kQualityPrefix("--quality=");
 constexpr QLatin1StringView kCheckFollowing("--check-following");
+constexpr QLatin1StringView kImportPrefix("--import=");
 constexpr QLatin1StringView kBackground("--background");
 } // namespace
 
@@ -171,6 +180,8 @@ QStringList LaunchOptions::forwarded() const
         list << kQualityPrefix + quality->id();
     for (const QString &link : follow)
         list << kFollowPrefix + link;
+    for (const QString &file : imports)
+        list << kImportPrefix + file;
     if (checkFollowing)
         list << kCheckFollowing;
     if (background)
@@ -184,6 +195,8 @@ ForwardedRequests readForwarded(const QStringList &forwarded)
     for (const QString &item : forwarded) {
         if (item.startsWith(kFollowPrefix))
             requests.follow << item.sliced(kFollowPrefix.size());
+        else if (item.startsWith(kImportPrefix))
+            requests.imports << item.sliced(kImportPrefix.size());
         else if (item.startsWith(kQualityPrefix))
             requests.quality = Quality::fromId(QStringView(item).sliced(kQualityPrefix.size()));
         else if (item == kCheckFollowing)

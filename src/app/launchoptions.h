@@ -36,6 +36,8 @@ struct LaunchOptions
     std::optional<Quality> quality;
     // The running instance checks every followed source now.
     bool checkFollowing = false;
+    // Text files whose links are downloaded, as absolute paths.
+    QStringList imports;
 
     // What a launch hands the running instance: the addresses, then the requests, written
     // as options (no "vireloom:" address a web page opens can carry them).
@@ -59,6 +61,7 @@ struct ForwardedRequests
     QStringList addresses;
     QStringList follow;
     std::optional<Quality> quality;
+    QStringList imports;
     bool checkFollowing = false;
     bool showWindow = true;
 };

@@ -57,6 +57,8 @@ void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
         if (!downloader.following()->add(link, 0, followOptions(requests.quality)))
             qCWarning(lcApp) << "not a link to follow:" << link;
     }
+    for (const QString &file : requests.imports)
+        downloader.importLinks(file);
     if (requests.checkFollowing)
         downloader.following()->checkAll();
 }

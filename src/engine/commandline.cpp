@@ -2,6 +2,7 @@
 
 #include "base/childprocess.h"
 #include "base/paths.h"
+#include "i18n/i18n.h"
 #include "model/downloaditem.h"
 #include "settings/settings.h"
 
@@ -13,7 +14,18 @@
 
 namespace {
 
-QStringList formatGroup(Quality quality, bool withFFmpeg)
+// Each alternative a format selector tries for the audio, best first, with the catch-all
+// last: ba[language^=de] before ba. The filters hold checked codes only (isLanguageCode),
+// so nothing typed can change what the selector says.
+QStringList audioAlternatives(const QStringList &filters, const QString &base)
+{
+    QStringList alternatives;
+    for (const QString &filter : filters)
+        alternatives << base + filter;
+    return alternatives << base;
+}
+
+QStringList formatGroup(Quality quality, bool withFFmpeg, const QStringList &audio)
 {
     const QString mp4 = QStringLiteral("mp4");
     // The audio is taken from a file named like the final one. Where a video of that name
@@ -21,10 +33,18 @@ QStringList formatGroup(Quality quality, bool withFFmpeg)
     // (-k), the video stays as it was, and a file already under the audio's name is left
     // alone too. What this run fetched for the conversion is removed once it is done.
     const QStringList keep{QStringLiteral("-k"), QStringLiteral("--no-post-overwrites")};
+    // Video and audio come apart only with ffmpeg to merge them; a single file keeps the
+    // track it was made with.
+    const auto merged = [&audio](const QString &video) {
+        QStringList alternatives;
+        for (const QString &track : audioAlternatives(audio, QStringLiteral("ba")))
+            alternatives << video + u'+' + track;
+        return alternatives.join(u'/');
+    };
     if (quality == Quality::mp3) {
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b")};
-        return QStringList{QStringLiteral("-f"),  QStringLiteral("ba/b"),
+        return QStringList{QStringLiteral("-f"),  audioAlternatives(audio, QStringLiteral("ba")).join(u'/') + QStringLiteral("/b"),
                            QStringLiteral("-x"),  QStringLiteral("--audio-format"),
                            QStringLiteral("mp3"), QStringLiteral("--audio-quality"),
                            QStringLiteral("0")}
@@ -33,7 +53,12 @@ QStringList formatGroup(Quality quality, bool withFFmpeg)
     if (quality == Quality::m4a) {
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b")};
-        return QStringList{QStringLiteral("-f"), QStringLiteral("ba[ext=m4a]/ba/b"), QStringLiteral("-x"), QStringLiteral("--audio-format"),
+        // The language matters more than the container, which the conversion sees to.
+        QStringList alternatives;
+        for (const QString &filter : audio)
+            alternatives << QStringLiteral("ba[ext=m4a]") + filter << QStringLiteral("ba") + filter;
+        alternatives << QStringLiteral("ba[ext=m4a]/ba/b");
+        return QStringList{QStringLiteral("-f"), alternatives.join(u'/'), QStringLiteral("-x"), QStringLiteral("--audio-format"),
                            QStringLiteral("m4a")}
                + keep;
     }
@@ -41,12 +66,25 @@ QStringList formatGroup(Quality quality, bool withFFmpeg)
         const QString n = QString::number(*height);
         if (!withFFmpeg)
             return {QStringLiteral("-f"), QStringLiteral("b[height<=%1]/b").arg(n)};
-        return {QStringLiteral("-f"), QStringLiteral("bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b").arg(n),
+        return {QStringLiteral("-f"), merged(QStringLiteral("bv*[height<=%1]").arg(n)) + QStringLiteral("/b[height<=%1]/bv*+ba/b").arg(n),
                 QStringLiteral("--merge-output-format"), mp4};
     }
     if (!withFFmpeg)
         return {QStringLiteral("-f"), QStringLiteral("b")};
-    return {QStringLiteral("-f"), QStringLiteral("bv*+ba/b"), QStringLiteral("--merge-output-format"), mp4};
+    return {QStringLiteral("-f"), merged(QStringLiteral("bv*")) + QStringLiteral("/b"), QStringLiteral("--merge-output-format"), mp4};
+}
+
+// The preset's format choice, or the format the user picked from the reading's list in
+// its place; merging and converting stay the preset's.
+QStringList chosenFormats(Quality quality, bool withFFmpeg, const DownloadOptions &options, const Settings &settings)
+{
+    QStringList formats = formatGroup(quality, withFFmpeg, audioFilters(options, settings));
+    if (!options.formatId || !OptionCheck::isFormatId(*options.formatId))
+        return formats;
+    formats[1] = *options.formatId;
+    if (withFFmpeg && options.formatId->contains(u'+') && !formats.contains(QStringLiteral("--merge-output-format")))
+        formats << QStringLiteral("--merge-output-format") << QStringLiteral("mp4");
+    return formats;
 }
 
 // Field values that are only dots, blanks or control characters would name the folder
@@ -87,8 +125,9 @@ QStringList optionArgs(const DownloadRequest &request, const Settings &settings,
         if (!options.playlistItems.isEmpty())
             args << QStringLiteral("--playlist-items") << OptionCheck::playlistItemsArg(options.playlistItems);
     }
-    if (options.rateLimit)
-        args << QStringLiteral("-r") << QString::number(*options.rateLimit);
+    // The download's own limit, else the settings'; 0 is none.
+    if (const qint64 rate = options.rateLimit.value_or(settings.count(SettingsKey::rateLimit)); rate > 0)
+        args << QStringLiteral("-r") << QString::number(rate);
     // Cutting, splitting and removing segments are ffmpeg's work.
     if (withFFmpeg) {
         if (options.section) {
@@ -296,7 +335,8 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     const bool withFFmpeg = ffmpegPath.has_value();
     if (withFFmpeg)
         args << QStringLiteral("--ffmpeg-location") << *ffmpegPath;
-    args << (request.guarded ? guardedFormats(formatGroup(request.quality, withFFmpeg)) : formatGroup(request.quality, withFFmpeg));
+    const QStringList formats = chosenFormats(request.quality, withFFmpeg, options, settings);
+    args << (request.guarded ? guardedFormats(formats) : formats);
     if (withFFmpeg && !request.quality.isAudio()) {
         if (settings.boolean(SettingsKey::preferH264))
             args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
@@ -329,9 +369,29 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
     return args;
 }
 
-QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg)
+QStringList audioFilters(const DownloadOptions &options, const Settings &settings)
 {
-    QStringList args = formatGroup(quality, withFFmpeg).first(2);
+    const auto byCode = [](const QString &code) {
+        QStringList filters{QStringLiteral("[language^=%1]").arg(code)};
+        // "pt-BR" takes a track tagged only "pt" before any other.
+        if (const qsizetype dash = code.indexOf(u'-'); dash > 0)
+            filters << QStringLiteral("[language^=%1]").arg(code.first(dash));
+        return filters;
+    };
+    if (options.audioLanguage && OptionCheck::isLanguageCode(*options.audioLanguage))
+        return byCode(*options.audioLanguage);
+    const QString wanted = settings.string(SettingsKey::audioLanguage).value_or(QString()).trimmed();
+    // A hand-edited value that is no code reads as none: it must not reach the selector.
+    if (!wanted.isEmpty() && OptionCheck::isLanguageCode(wanted))
+        return byCode(wanted);
+    // The track the site calls the original (as sites with dubbed tracks name it), else the
+    // one in the interface language.
+    return QStringList{QStringLiteral("[format_note*=original]")} + byCode(langCode(appLang()));
+}
+
+QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg, const DownloadOptions &options)
+{
+    QStringList args = chosenFormats(quality, withFFmpeg, options, settings).first(2);
     if (withFFmpeg && !quality.isAudio() && settings.boolean(SettingsKey::preferH264))
         args << QStringLiteral("-S") << QStringLiteral("vcodec:h264,res,acodec:m4a");
     return args;

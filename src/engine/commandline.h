@@ -160,9 +160,15 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 // resolving their entries.
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {},
                       const QString &configFile = {}, const QStringList &formats = {});
+// The format filters that pick a download's audio track, most wanted first: the
+// download's own language, else the audioLanguage setting (a code also takes a track
+// tagged with its language alone: "pt-BR", then "pt"); with neither, the track the site
+// marks as the original, then the interface language's. Every selector falls back to the
+// best audio after them.
+QStringList audioFilters(const DownloadOptions &options, const Settings &settings);
 // The format choice of a download, without merging or converting: a probe given it
 // reports the sizes of the very formats the download will fetch.
-QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg);
+QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg, const DownloadOptions &options = {});
 // The arguments of a playlist's plan: every entry resolved with its formats, so that
 // sizes can be estimated; entries that fail are left out rather than failing the list.
 QStringList planArgs(const QString &url, const Settings &settings, const QString &configFile = {});

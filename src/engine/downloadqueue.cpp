@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTimer>
 
 #include <algorithm>
@@ -84,6 +85,26 @@ void DownloadQueue::add(const QString &text, std::optional<Quality> quality, boo
     const QStringList links = ::extractURLs(text);
     for (const QString &link : links)
         take(link, quality.value_or(defaultQuality(*m_settings)), playlist, options, {}, guarded);
+}
+
+DownloadQueue::Added DownloadQueue::addLinks(const QStringList &links, Quality quality, bool playlist)
+{
+    QSet<QString> listed;
+    for (const DownloadItem *item : m_items->items()) {
+        if (!item->state().isFinished())
+            listed.insert(item->url());
+    }
+    Added count;
+    for (const QString &link : links) {
+        if (listed.contains(link)) {
+            ++count.listed;
+            continue;
+        }
+        listed.insert(link);
+        take(link, quality, playlist, {}, {}, false);
+        ++count.added;
+    }
+    return count;
 }
 
 DownloadItem *DownloadQueue::addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,

@@ -68,6 +68,16 @@ public:
     // DownloadItem::guarded()).
     void add(const QString &text, std::optional<Quality> quality = std::nullopt, bool playlist = false, const DownloadOptions &options = {},
              bool guarded = false);
+    // What adding a list of links came to: how many were queued, and how many were left out
+    // because the same link is still waiting or running in the list.
+    struct Added
+    {
+        int added = 0;
+        int listed = 0;
+    };
+    // Adds each link as add() does, but only once: a link the list holds unfinished, or
+    // given twice, is counted and left out.
+    Added addLinks(const QStringList &links, Quality quality, bool playlist);
     // Adds a followed source's entry, with the source's title and choices; null when `link`
     // is not one web link. An entry is guarded unless the user allowed it into the local network.
     DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,

@@ -93,8 +93,9 @@ void Probes::start(DownloadItem *item)
     process->setProgram(*ytdlp);
     // A single video is probed with the download's own format choice, so that the sizes it
     // reports are those of what will be fetched.
-    QStringList formats =
-        item->playlist() ? QStringList() : formatSelection(item->quality(), *m_settings, m_engine->ffmpegPath().has_value());
+    QStringList formats = item->playlist()
+                              ? QStringList()
+                              : formatSelection(item->quality(), *m_settings, m_engine->ffmpegPath().has_value(), item->options());
     if (guard)
         formats = guardedFormats(formats);
     process->setArguments(probeArgs(item->url(), item->playlist(), *m_settings, withCookies ? RunFiles::cookies(id) : QString(),

@@ -253,3 +253,12 @@ QString formatPattern(const QString &pattern, std::span<const FormatArg> args, c
     }
     return result;
 }
+
+QString langCode(Lang lang)
+{
+    for (const auto &[code, known] : kLanguageCodes) {
+        if (known == lang)
+            return code;
+    }
+    return QStringLiteral("en");
+}

@@ -21,6 +21,9 @@ Lang chooseLang(const QStringList &preferredLanguages);
 // Chosen once from the system's preferred languages, fixed for the life of the process.
 Lang appLang();
 
+// The language's two-letter code, as the translation table's header names it ("pt", "en").
+QString langCode(Lang lang);
+
 // Translates a Portuguese text into `lang`; texts without an entry come back unchanged.
 QString translate(const QString &text, Lang lang);
 

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -23,6 +24,9 @@ const QLatin1StringView kSponsorCategories("sponsorCategories");
 const QLatin1StringView kSubtitles("subtitles");
 const QLatin1StringView kSubLangs("subLangs");
 const QLatin1StringView kRateLimit("rateLimit");
+const QLatin1StringView kAudioLanguage("audioLanguage");
+const QLatin1StringView kFormatId("formatId");
+const QLatin1StringView kFormatLabel("formatLabel");
 const QLatin1StringView kOutputPattern("outputPattern");
 const QLatin1StringView kPlaylistItems("playlistItems");
 const QLatin1StringView kIgnoreArchive("ignoreArchive");
@@ -79,6 +83,12 @@ QJsonObject DownloadOptions::toJson() const
         json.insert(kSubLangs, *subLangs);
     if (rateLimit)
         json.insert(kRateLimit, *rateLimit);
+    if (audioLanguage)
+        json.insert(kAudioLanguage, *audioLanguage);
+    if (formatId)
+        json.insert(kFormatId, *formatId);
+    if (formatLabel)
+        json.insert(kFormatLabel, *formatLabel);
     if (outputPattern)
         json.insert(kOutputPattern, *outputPattern);
     if (!playlistItems.isEmpty()) {
@@ -140,10 +150,14 @@ std::optional<DownloadOptions> DownloadOptions::fromJson(const QJsonObject &json
     }
     options.subLangs = optionalText(kSubLangs);
     if (const QJsonValue value = json.value(kRateLimit); !value.isUndefined()) {
-        ok = ok && value.isDouble() && isWhole(value.toDouble()) && value.toDouble() > 0 && value.toDouble() < 1e15;
+        // 0 lifts the settings' limit for this download.
+        ok = ok && value.isDouble() && isWhole(value.toDouble()) && value.toDouble() >= 0 && value.toDouble() < 1e15;
         options.rateLimit = static_cast<qint64>(value.toDouble());
     }
     options.outputPattern = optionalText(kOutputPattern);
+    options.audioLanguage = optionalText(kAudioLanguage);
+    options.formatId = optionalText(kFormatId);
+    options.formatLabel = optionalText(kFormatLabel);
     if (const QJsonValue value = json.value(kPlaylistItems); !value.isUndefined()) {
         ok = ok && value.isArray();
         for (const QJsonValue &position : value.toArray()) {
@@ -435,8 +449,14 @@ std::optional<QString> problem(const DownloadOptions &options)
         if (auto why = subLangsProblem(*options.subLangs))
             return why;
     }
-    if (options.rateLimit && *options.rateLimit <= 0)
-        return L(u"Use um limite de velocidade maior que zero."_s);
+    if (options.audioLanguage) {
+        if (auto why = languageCodeProblem(*options.audioLanguage))
+            return why;
+    }
+    if (options.formatId && !isFormatId(*options.formatId))
+        return L(u"Escolha o formato outra vez na lista."_s);
+    if (options.rateLimit && (*options.rateLimit < 0 || *options.rateLimit >= kLargestRate))
+        return L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
     if (options.outputPattern) {
         if (auto why = checkOutputPattern(*options.outputPattern).problem)
             return why;
@@ -446,6 +466,57 @@ std::optional<QString> problem(const DownloadOptions &options)
         && (items.first() < 1 || !std::is_sorted(items.begin(), items.end()) || std::adjacent_find(items.begin(), items.end()) != items.end()))
         return L(u"Escolha ao menos um item da playlist."_s);
     return std::nullopt;
+}
+
+bool isLanguageCode(QStringView code)
+{
+    static const QRegularExpression tag(u"^[A-Za-z]{2,3}(-[A-Za-z0-9]{1,8}){0,2}$"_s);
+    return tag.match(code).hasMatch();
+}
+
+bool isFormatId(QStringView id)
+{
+    static const QRegularExpression ids(u"^[A-Za-z0-9_.=-]{1,80}(\\+[A-Za-z0-9_.=-]{1,80})?$"_s);
+    return ids.match(id).hasMatch();
+}
+
+std::optional<QString> languageCodeProblem(QStringView code)
+{
+    if (isLanguageCode(code))
+        return std::nullopt;
+    return L(u"Use um código de idioma como en, de ou pt-BR."_s);
+}
+
+std::optional<qint64> parseRate(QStringView text)
+{
+    // "2M", "2 MB", "2 MB/s", "1.5m", "500K", "800": as yt-dlp reads a rate, in steps of 1024.
+    static const QRegularExpression rate(u"^(\\d+(?:[.,]\\d+)?)\\s*(?:([KkMmGg])i?)?\\s*(?:[Bb])?\\s*(?:/\\s*s)?$"_s);
+    const auto match = rate.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString unit = match.captured(2).toUpper();
+    const double scale = unit == u"K" ? 1024.0 : unit == u"M" ? 1024.0 * 1024 : unit == u"G" ? 1024.0 * 1024 * 1024 : 1.0;
+    const double bytes = std::round(match.captured(1).replace(u',', u'.').toDouble() * scale);
+    if (bytes < 0 || bytes >= kLargestRate)
+        return std::nullopt;
+    return static_cast<qint64>(bytes);
+}
+
+QString formatRate(qint64 bytesPerSecond)
+{
+    // In the same steps of 1024 the field reads, so that "2M" comes back as "2 MB/s".
+    const auto shown = [](double value, const char *unit) {
+        const double rounded = std::round(value * 10) / 10;
+        return QLocale().toString(rounded, 'f', rounded == std::trunc(rounded) ? 0 : 1) + u' ' + QLatin1StringView(unit);
+    };
+    const double value = static_cast<double>(bytesPerSecond);
+    if (value >= 1024.0 * 1024 * 1024)
+        return shown(value / (1024.0 * 1024 * 1024), "GB/s");
+    if (value >= 1024.0 * 1024)
+        return shown(value / (1024.0 * 1024), "MB/s");
+    if (value >= 1024.0)
+        return shown(value / 1024.0, "KB/s");
+    return QString::number(bytesPerSecond) + u" B/s"_s;
 }
 
 } // namespace OptionCheck

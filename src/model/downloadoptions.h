@@ -30,7 +30,14 @@ struct DownloadOptions
     // Overrides the subtitle settings for this download when set.
     std::optional<bool> subtitles;
     std::optional<QString> subLangs;
-    // Bytes per second.
+    // The audio track's language for this download ("de", "pt-BR"), checked by
+    // languageCodeProblem; absent keeps the settings' choice.
+    std::optional<QString> audioLanguage;
+    // The format picked from the reading's list, "137+140" or "18", checked by isFormatId,
+    // and how the card shows it ("1080p avc1 + en"); absent keeps the preset's choice.
+    std::optional<QString> formatId;
+    std::optional<QString> formatLabel;
+    // Bytes per second; 0 lifts the settings' limit for this download.
     std::optional<qint64> rateLimit;
     // A file-name pattern relative to the download folder, checked by checkOutputPattern.
     std::optional<QString> outputPattern;
@@ -94,6 +101,22 @@ struct OutputPattern
     QStringList folderFields;
 };
 OutputPattern checkOutputPattern(QStringView pattern);
+
+// A language code as sites tag audio tracks and subtitles: "en", "de", "pt-BR", "zh-Hans".
+// Anything else could change what a format selector or a subtitle pattern means.
+std::optional<QString> languageCodeProblem(QStringView code);
+bool isLanguageCode(QStringView code);
+// A format id as sites give them ("137", "hls-720p", "dash-audio_eng=128000"), or two of
+// them joined by "+": nothing in it could make a format selector say more.
+bool isFormatId(QStringView id);
+
+// Rates from a petabyte per second on are no limit anyone means.
+inline constexpr qint64 kLargestRate = 1'000'000'000'000'000;
+// Bytes per second for "500K", "2M", "2 MB/s", "1.5G" or a plain number, in steps of 1024
+// as yt-dlp reads them; 0 is no limit. Absent for anything else.
+std::optional<qint64> parseRate(QStringView text);
+// "2 MB/s", "500 KB/s", "800 B/s": a rate as the field that reads it would take it back.
+QString formatRate(qint64 bytesPerSecond);
 
 // Positions as yt-dlp's --playlist-items reads them, runs written as START:STOP.
 QString playlistItemsArg(const QList<int> &positions);

@@ -1,5 +1,7 @@
 #include "mediainfo.h"
 
+#include "model/downloadoptions.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -154,6 +156,8 @@ MediaInfo MediaInfo::fromObject(const QJsonObject &d)
         info.site = stringOf(d, QLatin1StringView("extractor"));
     info.thumbnail = bestThumb(d);
 
+    if (d.value(QLatin1StringView("_type")) != QLatin1StringView("playlist"))
+        info.choices = MediaChoices::fromObject(d);
     if (d.value(QLatin1StringView("_type")) == QLatin1StringView("playlist")) {
         info.isPlaylist = true;
         std::optional<QJsonArray> entries;
@@ -193,4 +197,73 @@ MediaInfo MediaInfo::fromObject(const QJsonObject &d)
         info.chosenBytes = sizeOf(d, info.duration);
     }
     return info;
+}
+
+namespace {
+
+// A codec the engine names, "none" (the stream is absent) as empty.
+QString codecOf(const QJsonObject &format, QLatin1StringView key)
+{
+    const QString codec = stringOf(format, key).value_or(QString());
+    return codec == u"none" ? QString() : codec;
+}
+
+// The languages a subtitle map ("subtitles", "automatic_captions") has, as codes.
+QStringList subtitleLanguages(const QJsonValue &map)
+{
+    QStringList languages;
+    const QJsonObject object = map.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (OptionCheck::isLanguageCode(it.key()) && it.value().isArray() && !it.value().toArray().isEmpty())
+            languages << it.key();
+    }
+    return languages;
+}
+
+} // namespace
+
+MediaChoices MediaChoices::fromObject(const QJsonObject &video)
+{
+    MediaChoices choices;
+    const std::optional<double> duration = numberOf(video, QLatin1StringView("duration"));
+    for (const QJsonValue &value : video.value(QLatin1StringView("formats")).toArray()) {
+        const QJsonObject format = value.toObject();
+        FormatOffer offer;
+        offer.id = stringOf(format, QLatin1StringView("format_id")).value_or(QString());
+        // Only an id the selector takes as it is can be asked for.
+        if (!OptionCheck::isFormatId(offer.id))
+            continue;
+        offer.ext = stringOf(format, QLatin1StringView("ext")).value_or(QString());
+        offer.width = wholeNumberOf(format.value(QLatin1StringView("width")));
+        offer.height = wholeNumberOf(format.value(QLatin1StringView("height")));
+        offer.fps = numberOf(format, QLatin1StringView("fps"));
+        offer.vcodec = codecOf(format, QLatin1StringView("vcodec"));
+        offer.acodec = codecOf(format, QLatin1StringView("acodec"));
+        const MediaFormat carries = formatOf(format, duration);
+        offer.video = carries.video;
+        // An HLS audio rendition names no audio codec, only that it has no video.
+        offer.audio = carries.audio
+                      || (stringOf(format, QLatin1StringView("vcodec")) == u"none" && !format.value(QLatin1StringView("acodec")).isString());
+        offer.bytes = carries.bytes;
+        const QString language = stringOf(format, QLatin1StringView("language")).value_or(QString());
+        offer.language = OptionCheck::isLanguageCode(language) ? language : QString();
+        // Storyboards and the like are pictures, not media.
+        if (!offer.video && !offer.audio)
+            continue;
+        if (offer.audio && !offer.video && !offer.language.isEmpty()) {
+            const QString note = stringOf(format, QLatin1StringView("format_note")).value_or(QString());
+            const bool original = note.contains(QLatin1StringView("original"), Qt::CaseInsensitive)
+                                  || numberOf(format, QLatin1StringView("language_preference")).value_or(-1) >= 10;
+            auto known = std::find_if(choices.audioTracks.begin(), choices.audioTracks.end(),
+                                      [&offer](const AudioTrack &track) { return track.language == offer.language; });
+            if (known == choices.audioTracks.end())
+                choices.audioTracks.push_back({offer.language, original});
+            else
+                known->original = known->original || original;
+        }
+        choices.formats.push_back(offer);
+    }
+    choices.subtitles = subtitleLanguages(video.value(QLatin1StringView("subtitles")));
+    choices.automaticSubtitles = subtitleLanguages(video.value(QLatin1StringView("automatic_captions")));
+    return choices;
 }

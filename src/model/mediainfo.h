@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -37,6 +38,46 @@ struct PlaylistEntry
 // the site reported gives a size.
 std::optional<double> estimatedBytes(const PlaylistEntry &entry, std::optional<int> maxHeight, bool audioOnly);
 
+// One audio track a video offers, by its language.
+struct AudioTrack
+{
+    QString language; // a code, checked as OptionCheck::isLanguageCode
+    bool original = false; // the site calls it the original, not a dub
+    friend bool operator==(const AudioTrack &, const AudioTrack &) = default;
+};
+
+// One format a video is offered in, as the format picker lists it.
+struct FormatOffer
+{
+    QString id; // checked as OptionCheck::isFormatId
+    QString ext;
+    std::optional<int> width;
+    std::optional<int> height;
+    std::optional<double> fps;
+    QString vcodec; // as the site names it; empty when it names none
+    QString acodec;
+    std::optional<double> bytes;
+    QString language;
+    // What it carries: a format naming neither codec is a plain file with both.
+    bool video = false;
+    bool audio = false;
+    friend bool operator==(const FormatOffer &, const FormatOffer &) = default;
+};
+
+// What a single video lets the user choose: its audio tracks (one per language, in the
+// order the site lists them), its subtitle languages, written and made automatically,
+// and every format it is offered in.
+struct MediaChoices
+{
+    std::vector<AudioTrack> audioTracks;
+    QStringList subtitles;
+    QStringList automaticSubtitles;
+    std::vector<FormatOffer> formats;
+
+    static MediaChoices fromObject(const QJsonObject &video);
+    friend bool operator==(const MediaChoices &, const MediaChoices &) = default;
+};
+
 // What a metadata probe learned about a link. Every field is optional because sites
 // report very different subsets of them.
 struct MediaInfo
@@ -57,6 +98,8 @@ struct MediaInfo
     std::optional<double> chosenBytes;
     // How many files the download fetches for it: 2 when video and audio come apart.
     int chosenParts = 1;
+    // A single video's tracks, subtitles and formats; empty for a playlist.
+    MediaChoices choices;
 
     // Reads the probe's JSON dump. Absent when the text is not a JSON object; a key of
     // an unexpected type counts as missing and the rest is still used.

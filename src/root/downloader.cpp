@@ -9,9 +9,11 @@
 #include "history/historybook.h"
 #include "history/historylist.h"
 #include "i18n/i18n.h"
+#include "intake/linkfile.h"
 #include "intake/linkintake.h"
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
+#include "model/qualitychoice.h"
 #include "settings/settings.h"
 
 #include <QDir>
@@ -175,4 +177,30 @@ void Downloader::openEngineFolder()
         return;
     QDir().mkpath(Tools::binDir());
     m_desktop->openFolder(Tools::binDir());
+}
+
+void Downloader::importLinks(const QString &path)
+{
+    m_reading.start([this, path] {
+        LinkFile file = readLinkFile(path);
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, file = std::move(file)] {
+                const QString name = QFileInfo(path).fileName();
+                if (file.problem) {
+                    emit linksImported(*file.problem);
+                    return;
+                }
+                if (file.links.isEmpty()) {
+                    emit linksImported(LF(QStringLiteral("Não há links em %@."), name));
+                    return;
+                }
+                const DownloadQueue::Added count = m_queue->addLinks(file.links, cardQuality(*m_settings), m_settings->uiPlaylist());
+                QString summary = LP(count.added, QStringLiteral("%ld link adicionado|%ld links adicionados"));
+                if (count.listed > 0)
+                    summary += QStringLiteral(", ") + LP(count.listed, QStringLiteral("%ld já estava na fila|%ld já estavam na fila"));
+                emit linksImported(summary);
+            },
+            Qt::QueuedConnection);
+    });
 }

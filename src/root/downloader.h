@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
 class Clipboard;
 class Desktop;
@@ -72,9 +73,17 @@ public:
     // The folder that holds the engine programs Vireloom installed.
     Q_INVOKABLE void openEngineFolder();
 
+    // Queues every link of a text file with the input card's last choices (read from the
+    // settings, where the card keeps them). The file is read on a worker; what came of it
+    // arrives through `linksImported`.
+    Q_INVOKABLE void importLinks(const QString &path);
+
 signals:
     // A file asked to be opened or shown is no longer where it was saved.
     void fileGone(const QString &path);
+    // One sentence on a file of links: how many were added and how many were in the queue
+    // already, or why nothing was.
+    void linksImported(const QString &summary);
 
 private:
     // What a check of a followed source found new goes into the queue, with the source's
@@ -89,4 +98,6 @@ private:
     InterruptedDownloads *m_interrupted;
     LinkIntake *m_intake;
     Following *m_following;
+    // Reads files of links; last, so that it is gone (and its reads done) before the rest.
+    QThreadPool m_reading;
 };

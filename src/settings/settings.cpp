@@ -149,6 +149,7 @@ const QList<SettingRow> &Settings::rows()
         {SettingsKey::embedMeta, SettingKind::flag, true},
         {SettingsKey::embedThumb, SettingKind::flag, true},
         {SettingsKey::cookies, SettingKind::text, QStringLiteral("none")},
+        {SettingsKey::audioLanguage, SettingKind::text, QString()},
         // The scheduler takes what a hand-edited file asks for, however many; its stepper offers 1 to 6.
         {SettingsKey::maxConcurrent, SettingKind::count, 2, 1, std::numeric_limits<int>::max()},
         {SettingsKey::concurrentFragments, SettingKind::count, 4, 1, 16},
@@ -161,6 +162,8 @@ const QList<SettingRow> &Settings::rows()
         {SettingsKey::sleepRequests, SettingKind::seconds, 0},
         {SettingsKey::sleepInterval, SettingKind::seconds, 0},
         {SettingsKey::useArchive, SettingKind::flag, false},
+        // Below a petabyte per second; see OptionCheck::kLargestRate.
+        {SettingsKey::rateLimit, SettingKind::count, 0, 0, 999'999'999'999'999},
         {SettingsKey::schemeLocalAddresses, SettingKind::text, QStringLiteral("ask")},
         {SettingsKey::downloadWindow, SettingKind::flag, false},
         {SettingsKey::downloadWindowStart, SettingKind::count, 60, 0, 24 * 60 - 1},

@@ -18,6 +18,9 @@ inline constexpr QLatin1StringView subLangs("subLangs");
 inline constexpr QLatin1StringView embedMeta("embedMeta");
 inline constexpr QLatin1StringView embedThumb("embedThumb");
 inline constexpr QLatin1StringView cookies("cookies");
+// The audio track downloads prefer: a language code ("de", "pt-BR"); empty for the one the
+// site marks as the original, else the interface language's.
+inline constexpr QLatin1StringView audioLanguage("audioLanguage");
 inline constexpr QLatin1StringView maxConcurrent("maxConcurrent");
 // Connections one download opens at once for a stream served in fragments.
 inline constexpr QLatin1StringView concurrentFragments("concurrentFragments");
@@ -33,6 +36,8 @@ inline constexpr QLatin1StringView cookiesFile("cookiesFile");
 inline constexpr QLatin1StringView sleepRequests("sleepRequests");
 inline constexpr QLatin1StringView sleepInterval("sleepInterval");
 inline constexpr QLatin1StringView useArchive("useArchive");
+// Bytes per second each download may take; 0 for no limit.
+inline constexpr QLatin1StringView rateLimit("rateLimit");
 // Whether a link that a "vireloom:" address points into the local network is fetched
 // at once ("allow") or waits for the user's word ("ask").
 inline constexpr QLatin1StringView schemeLocalAddresses("schemeLocalAddresses");

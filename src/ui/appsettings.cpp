@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "engine/downloadwindow.h"
+#include "i18n/i18n.h"
 #include "installer/releases.h"
 #include "model/downloadoptions.h"
 #include "model/qualitychoice.h"
@@ -205,4 +206,33 @@ QString AppSettings::downloadWindowWaitingText() const
 {
     const DownloadWindow window = DownloadWindow::fromSettings(*m_settings);
     return window.isOn() ? window.waitingText() : QString();
+}
+
+QString AppSettings::rateLimitText() const
+{
+    const qint64 rate = rateLimit();
+    return rate > 0 ? OptionCheck::formatRate(rate) : QString();
+}
+
+QString AppSettings::offerRateLimit(const QString &text)
+{
+    const auto rate = text.trimmed().isEmpty() ? std::optional<qint64>(0) : OptionCheck::parseRate(text);
+    if (!rate)
+        return L(QStringLiteral("Use um limite como 500K ou 2M (bytes por segundo)."));
+    setRateLimit(*rate);
+    // The text typed gives way to the stored value's own ("2M" becomes "2 MB/s").
+    emit rateLimitChanged();
+    return {};
+}
+
+QString AppSettings::offerAudioLanguage(const QString &code)
+{
+    const QString wanted = code.trimmed();
+    if (!wanted.isEmpty()) {
+        if (const auto why = OptionCheck::languageCodeProblem(wanted))
+            return *why;
+    }
+    write(SettingsKey::audioLanguage, wanted);
+    emit audioLanguageChanged();
+    return {};
 }

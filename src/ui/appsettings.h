@@ -27,6 +27,7 @@ class AppSettings : public QObject
     Q_PROPERTY(bool embedMeta READ embedMeta WRITE setEmbedMeta NOTIFY embedMetaChanged)
     Q_PROPERTY(bool embedThumb READ embedThumb WRITE setEmbedThumb NOTIFY embedThumbChanged)
     Q_PROPERTY(QString cookies READ cookies WRITE setCookies NOTIFY cookiesChanged)
+    Q_PROPERTY(QString audioLanguage READ audioLanguage NOTIFY audioLanguageChanged)
     Q_PROPERTY(int maxConcurrent READ maxConcurrent NOTIFY maxConcurrentChanged)
     Q_PROPERTY(int maxConcurrentFloor READ maxConcurrentFloor CONSTANT)
     Q_PROPERTY(int maxConcurrentCeiling READ maxConcurrentCeiling CONSTANT)
@@ -45,6 +46,8 @@ class AppSettings : public QObject
     Q_PROPERTY(double sleepInterval READ sleepInterval NOTIFY sleepIntervalChanged)
     Q_PROPERTY(double pauseCeiling READ pauseCeiling CONSTANT)
     Q_PROPERTY(bool useArchive READ useArchive WRITE setUseArchive NOTIFY useArchiveChanged)
+    Q_PROPERTY(qint64 rateLimit READ rateLimit WRITE setRateLimit NOTIFY rateLimitChanged)
+    Q_PROPERTY(QString rateLimitText READ rateLimitText NOTIFY rateLimitChanged)
     Q_PROPERTY(QString schemeLocalAddresses READ schemeLocalAddresses WRITE setSchemeLocalAddresses NOTIFY schemeLocalAddressesChanged)
     Q_PROPERTY(bool downloadWindow READ downloadWindow WRITE setDownloadWindow NOTIFY downloadWindowChanged)
     Q_PROPERTY(int downloadWindowStart READ downloadWindowStart WRITE setDownloadWindowStart NOTIFY downloadWindowStartChanged)
@@ -78,6 +81,9 @@ public:
     // The browser whose cookies the engine takes, "none" for none.
     QString cookies() const;
     void setCookies(const QString &browser) { write(SettingsKey::cookies, browser); }
+    // A language code, or empty for the original track; offered text is checked first.
+    QString audioLanguage() const { return m_settings->string(SettingsKey::audioLanguage).value_or(QString()); }
+    Q_INVOKABLE QString offerAudioLanguage(const QString &code);
     // As stored, even outside the stepper's range: the scheduler reads below 1 as 1.
     int maxConcurrent() const;
     static constexpr int maxConcurrentFloor() { return 1; }
@@ -121,6 +127,13 @@ public:
     Q_INVOKABLE void stepSleepInterval(int delta) { stepSeconds(SettingsKey::sleepInterval, delta); }
     bool useArchive() const { return flag(SettingsKey::useArchive); }
     void setUseArchive(bool on) { write(SettingsKey::useArchive, on); }
+    // Bytes per second, 0 for none.
+    qint64 rateLimit() const { return m_settings->count(SettingsKey::rateLimit); }
+    void setRateLimit(qint64 bytesPerSecond) { writeCount(SettingsKey::rateLimit, bytesPerSecond); }
+    // "2 MB/s", or empty for none; the field shows it and takes it back as typed.
+    QString rateLimitText() const;
+    // "2M", "2 MB/s", "500K", "0" or empty (none).
+    Q_INVOKABLE QString offerRateLimit(const QString &text);
     // "ask" or "allow"; any other value is not stored.
     QString schemeLocalAddresses() const;
     void setSchemeLocalAddresses(const QString &value);
@@ -146,6 +159,7 @@ signals:
     void embedMetaChanged();
     void embedThumbChanged();
     void cookiesChanged();
+    void audioLanguageChanged();
     void maxConcurrentChanged();
     void concurrentFragmentsChanged();
     void watchClipboardChanged();
@@ -157,6 +171,7 @@ signals:
     void sleepRequestsChanged();
     void sleepIntervalChanged();
     void useArchiveChanged();
+    void rateLimitChanged();
     void schemeLocalAddressesChanged();
     void downloadWindowChanged();
     void downloadWindowStartChanged();

@@ -127,7 +127,12 @@ bool CardTexts::readingPage(const DownloadItem &item)
 
 QString CardTexts::qualityChip() const
 {
-    return m_item ? L(m_item->quality().shortLabel()) : QString();
+    if (!m_item)
+        return {};
+    // A format picked from the list is what the download fetches, not the preset.
+    if (const auto &picked = m_item->options().formatLabel; picked && !picked->isEmpty())
+        return *picked;
+    return L(m_item->quality().shortLabel());
 }
 
 bool CardTexts::audio() const

@@ -1,10 +1,13 @@
 #include "downloadoptionsform.h"
 
+#include "base/format.h"
 #include "i18n/i18n.h"
 
 #include <QHash>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QVariantMap>
 
 #include <cmath>
 
@@ -28,6 +31,14 @@ QJsonObject sampleMetadata()
             {u"resolution"_s, u"1920x1080"_s},
             {u"playlist_index"_s, 1},
             {u"playlist_title"_s, u"Playlist"_s}};
+}
+
+// The picture and the sound merged, or the one picked alone.
+QString formatId(const QString &video, const QString &audio)
+{
+    if (!video.isEmpty() && !audio.isEmpty())
+        return video + u'+' + audio;
+    return video.isEmpty() ? audio : video;
 }
 
 } // namespace
@@ -74,6 +85,9 @@ void DownloadOptionsForm::reset()
     m_subLangs.clear();
     m_rateLimit.clear();
     m_outputPattern.clear();
+    m_audioLanguage.clear();
+    m_video.clear();
+    m_audio.clear();
     emit changed();
 }
 
@@ -114,6 +128,12 @@ DownloadOptionsForm::Parsed DownloadOptionsForm::parse() const
     }
     if (!m_outputPattern.isEmpty())
         options.outputPattern = m_outputPattern;
+    if (!m_audioLanguage.isEmpty())
+        options.audioLanguage = m_audioLanguage;
+    if (const QString id = formatId(m_video, m_audio); !id.isEmpty()) {
+        options.formatId = id;
+        options.formatLabel = formatLabel();
+    }
     // The values that parsed are checked as the engine checks them, in the sheet's order.
     parsed.problem = OptionCheck::problem(options);
     return parsed;
@@ -153,10 +173,7 @@ QString DownloadOptionsForm::rateLimitProblem() const
     const QString rate = m_rateLimit.trimmed();
     if (rate.isEmpty())
         return {};
-    const auto bytes = parseRate(rate);
-    if (!bytes)
-        return L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
-    return *bytes > 0 ? QString() : L(u"Use um limite de velocidade maior que zero."_s);
+    return parseRate(rate) ? QString() : L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
 }
 
 QString DownloadOptionsForm::patternProblem() const
@@ -208,16 +225,7 @@ QString DownloadOptionsForm::preview() const
 
 std::optional<qint64> DownloadOptionsForm::parseRate(QStringView text)
 {
-    static const QRegularExpression rate(u"^(\\d+(?:\\.\\d+)?)\\s*([KkMmGg]?)$"_s);
-    const auto match = rate.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QString unit = match.captured(2).toUpper();
-    const double scale = unit == u"K" ? 1024.0 : unit == u"M" ? 1024.0 * 1024 : unit == u"G" ? 1024.0 * 1024 * 1024 : 1.0;
-    const double bytes = std::round(match.captured(1).toDouble() * scale);
-    if (bytes < 1 || bytes >= 1e15)
-        return std::nullopt;
-    return static_cast<qint64>(bytes);
+    return OptionCheck::parseRate(text);
 }
 
 QString DownloadOptionsForm::fillPattern(QStringView pattern, const QJsonObject &metadata)
@@ -255,4 +263,162 @@ QString DownloadOptionsForm::fillPattern(QStringView pattern, const QJsonObject 
         name += value;
     }
     return name + pattern.sliced(done).toString();
+}
+
+QString DownloadOptionsForm::languageName(const QString &code)
+{
+    // The language's own name would bring in a country ("en" reads "American English"):
+    // the language alone, with the region a code names.
+    const QLocale locale(code);
+    if (locale.language() == QLocale::C)
+        return code;
+    const qsizetype dash = code.indexOf(u'-');
+    const QString name = QLocale::languageToString(locale.language());
+    return dash > 0 ? u"%1 (%2)"_s.arg(name, code.mid(dash + 1)) : name;
+}
+
+QVariantList DownloadOptionsForm::audioTracks() const
+{
+    QVariantList tracks;
+    for (const AudioTrack &track : m_choices.audioTracks) {
+        const QString name = languageName(track.language);
+        tracks << QVariantMap{{u"code"_s, track.language}, {u"name"_s, track.original ? name + u" · "_s + L(u"original"_s) : name}};
+    }
+    return tracks;
+}
+
+QVariantList DownloadOptionsForm::subtitleList(const QStringList &codes)
+{
+    QVariantList list;
+    for (const QString &code : codes)
+        list << QVariantMap{{u"code"_s, code}, {u"name"_s, languageName(code)}};
+    return list;
+}
+
+void DownloadOptionsForm::setAudioLanguage(const QString &code)
+{
+    set(m_audioLanguage, OptionCheck::isLanguageCode(code) ? code : QString());
+}
+
+bool DownloadOptionsForm::hasSubtitle(const QString &code) const
+{
+    return m_subLangs.split(u',', Qt::SkipEmptyParts).contains(code);
+}
+
+void DownloadOptionsForm::toggleSubtitle(const QString &code)
+{
+    QStringList langs = m_subLangs.split(u',', Qt::SkipEmptyParts);
+    for (QString &lang : langs)
+        lang = lang.trimmed();
+    if (!langs.removeAll(code))
+        langs << code;
+    setSubLangs(langs.join(u','));
+}
+
+const FormatOffer *DownloadOptionsForm::offer(const QString &id) const
+{
+    const auto found =
+        std::find_if(m_choices.formats.begin(), m_choices.formats.end(), [&id](const FormatOffer &format) { return format.id == id; });
+    return found == m_choices.formats.end() ? nullptr : &*found;
+}
+
+void DownloadOptionsForm::pickFormat(const QString &id)
+{
+    const FormatOffer *format = offer(id);
+    if (!format)
+        return;
+    if (format->video && format->audio) {
+        const bool again = m_video == id && m_audio.isEmpty();
+        m_video = again ? QString() : id;
+        m_audio.clear();
+    } else if (format->video) {
+        m_video = m_video == id ? QString() : id;
+        // A whole format picked before has its own sound.
+        if (const FormatOffer *audio = offer(m_audio); !audio || audio->video)
+            m_audio.clear();
+    } else {
+        m_audio = m_audio == id ? QString() : id;
+        if (const FormatOffer *video = offer(m_video); video && video->audio)
+            m_video.clear();
+    }
+    emit changed();
+}
+
+void DownloadOptionsForm::clearFormat()
+{
+    if (m_video.isEmpty() && m_audio.isEmpty())
+        return;
+    m_video.clear();
+    m_audio.clear();
+    emit changed();
+}
+
+void DownloadOptionsForm::setChoices(const MediaChoices &choices)
+{
+    if (choices == m_choices)
+        return;
+    m_choices = choices;
+    const bool trackGone = !m_audioLanguage.isEmpty() && !choices.audioTracks.empty()
+                           && std::none_of(choices.audioTracks.begin(), choices.audioTracks.end(),
+                                           [this](const AudioTrack &track) { return track.language == m_audioLanguage; });
+    if (trackGone)
+        m_audioLanguage.clear();
+    if (!offer(m_video))
+        m_video.clear();
+    if (!offer(m_audio))
+        m_audio.clear();
+    emit choicesChanged();
+    emit changed();
+}
+
+QString DownloadOptionsForm::formatText(const FormatOffer &format)
+{
+    QStringList parts;
+    if (format.width && format.height)
+        parts << u"%1×%2"_s.arg(*format.width).arg(*format.height);
+    else if (format.height)
+        parts << u"%1p"_s.arg(*format.height);
+    if (format.fps && *format.fps > 0)
+        parts << u"%1 fps"_s.arg(QLocale().toString(*format.fps, 'g', 3));
+    const QString codecs = QStringList{format.vcodec, format.acodec}.filter(QRegularExpression(u"."_s)).join(u" + "_s);
+    if (!codecs.isEmpty())
+        parts << codecs;
+    else if (!format.ext.isEmpty())
+        parts << format.ext;
+    if (format.bytes)
+        parts << Tools::fmtBytes(*format.bytes);
+    if (format.video && !format.audio)
+        parts << L(u"só vídeo"_s);
+    else if (format.audio && !format.video)
+        parts << (format.language.isEmpty() ? L(u"só áudio"_s) : L(u"só áudio"_s) + u' ' + languageName(format.language));
+    return parts.join(u" · "_s);
+}
+
+QVariantList DownloadOptionsForm::formats() const
+{
+    QVariantList list;
+    // Best last, as the engine lists them; the picker shows the best first.
+    for (auto it = m_choices.formats.rbegin(); it != m_choices.formats.rend(); ++it)
+        list << QVariantMap{{u"id"_s, it->id}, {u"text"_s, formatText(*it)}, {u"video"_s, it->video}, {u"audio"_s, it->audio}};
+    return list;
+}
+
+QString DownloadOptionsForm::formatLabel() const
+{
+    const FormatOffer *video = offer(m_video);
+    const FormatOffer *audio = offer(m_audio);
+    if (!video && !audio)
+        return {};
+    const auto picture = [](const FormatOffer &format) { return format.height ? u"%1p"_s.arg(*format.height) : format.ext; };
+    const auto sound = [](const FormatOffer &format) {
+        return format.language.isEmpty() ? (format.acodec.isEmpty() ? format.ext : format.acodec) : format.language;
+    };
+    QString label;
+    if (video && audio)
+        label = picture(*video) + u" + "_s + sound(*audio);
+    else if (video)
+        label = video->audio ? picture(*video) : picture(*video) + u' ' + L(u"sem áudio"_s);
+    else
+        label = L(u"Áudio"_s) + u' ' + sound(*audio);
+    return label.left(60);
 }

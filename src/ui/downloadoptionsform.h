@@ -1,12 +1,14 @@
 #pragma once
 
 #include "model/downloadoptions.h"
+#include "model/mediainfo.h"
 
 #include <QJsonObject>
 #include <QObject>
 #include <QQmlEngine>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
@@ -34,6 +36,17 @@ class DownloadOptionsForm : public QObject
     Q_PROPERTY(QString patternProblem READ patternProblem NOTIFY changed)
     Q_PROPERTY(QString preview READ preview NOTIFY changed)
     Q_PROPERTY(bool edited READ edited NOTIFY changed)
+    // What the reading of the typed link offers; empty lists until one was read.
+    Q_PROPERTY(QVariantList audioTracks READ audioTracks NOTIFY choicesChanged)
+    Q_PROPERTY(QVariantList subtitleChoices READ subtitleChoices NOTIFY choicesChanged)
+    Q_PROPERTY(QVariantList automaticChoices READ automaticChoices NOTIFY choicesChanged)
+    Q_PROPERTY(QVariantList formats READ formats NOTIFY choicesChanged)
+    // The audio track picked for this download; empty keeps the settings' choice.
+    Q_PROPERTY(QString audioLanguage READ audioLanguage WRITE setAudioLanguage NOTIFY changed)
+    Q_PROPERTY(QString pickedVideo READ pickedVideo NOTIFY changed)
+    Q_PROPERTY(QString pickedAudio READ pickedAudio NOTIFY changed)
+    // The picked format as the card will show it; empty while the preset chooses.
+    Q_PROPERTY(QString formatLabel READ formatLabel NOTIFY changed)
 
 public:
     using QObject::QObject;
@@ -54,7 +67,8 @@ public:
     // Empty keeps the subtitle settings; a list turns subtitles on in those languages.
     QString subLangs() const { return m_subLangs; }
     void setSubLangs(const QString &text) { set(m_subLangs, text); }
-    // "500K", "2M", "1.5G" or plain bytes per second; empty for no limit.
+    // "500K", "2M", "1.5G" or plain bytes per second; empty keeps the settings' limit,
+    // 0 lifts it for this download.
     QString rateLimit() const { return m_rateLimit; }
     void setRateLimit(const QString &text) { set(m_rateLimit, text); }
     // Empty keeps the settings' file-name pattern.
@@ -73,6 +87,30 @@ public:
     QString preview() const;
     bool edited() const;
 
+    QVariantList audioTracks() const;
+    QVariantList subtitleChoices() const { return subtitleList(m_choices.subtitles); }
+    QVariantList automaticChoices() const { return subtitleList(m_choices.automaticSubtitles); }
+    QVariantList formats() const;
+    QString audioLanguage() const { return m_audioLanguage; }
+    void setAudioLanguage(const QString &code);
+    QString pickedVideo() const { return m_video; }
+    QString pickedAudio() const { return m_audio; }
+    QString formatLabel() const;
+    // The reading's offers; picks it does not offer are let go.
+    void setChoices(const MediaChoices &choices);
+    // Adds a subtitle language to the typed list, or takes it out.
+    Q_INVOKABLE void toggleSubtitle(const QString &code);
+    Q_INVOKABLE bool hasSubtitle(const QString &code) const;
+    // A video-only format is the picture, an audio-only one the sound, merged together; one
+    // with both is the whole download. Picking the picked one again lets it go.
+    Q_INVOKABLE void pickFormat(const QString &id);
+    Q_INVOKABLE void clearFormat();
+    // A language by its name ("German" for "de", "Portuguese (BR)"), or the code when Qt
+    // knows none.
+    static QString languageName(const QString &code);
+    // "1920×1080 · 25 fps · avc1 · 1.2 MB · video only", as the format list shows a format.
+    static QString formatText(const FormatOffer &format);
+
     // The options the fields ask for; absent while a field is refused.
     std::optional<DownloadOptions> options() const;
     // The metadata the preview fills the pattern with; the preview falls back to a sample.
@@ -85,7 +123,8 @@ public:
     // "Music: non-music section"); an unknown one as it is named.
     Q_INVOKABLE static QString categoryLabel(const QString &category);
 
-    // Bytes per second for "500K", "2M", "1.5G" or a plain number; absent otherwise.
+    // Bytes per second for "500K", "2M", "1.5G" or a plain number; absent otherwise (see
+    // OptionCheck::parseRate).
     static std::optional<qint64> parseRate(QStringView text);
     // The name yt-dlp would write for `pattern`, filled from `metadata`; fields it lacks
     // read "NA", as yt-dlp writes them.
@@ -93,6 +132,7 @@ public:
 
 signals:
     void changed();
+    void choicesChanged();
 
 private:
     struct Parsed
@@ -120,4 +160,11 @@ private:
     QString m_rateLimit;
     QString m_outputPattern;
     QJsonObject m_metadata;
+    MediaChoices m_choices;
+    QString m_audioLanguage;
+    QString m_video;
+    QString m_audio;
+
+    static QVariantList subtitleList(const QStringList &codes);
+    const FormatOffer *offer(const QString &id) const;
 };

@@ -40,6 +40,17 @@ void InputCardModel::setDownloader(Downloader *downloader)
     }
     m_downloader = downloader;
     m_plan->readWith(downloader ? new PlaylistListing(downloader->settings(), *downloader->engine()) : nullptr);
+    delete std::exchange(m_choiceReader, nullptr);
+    if (downloader) {
+        m_choiceReader = new PlaylistListing(downloader->settings(), *downloader->engine(), this);
+        connect(m_choiceReader, &PlaylistListing::read, this, [this](const QString &url, const std::optional<MediaInfo> &info) {
+            emit readingChoicesChanged();
+            if (m_choicesUrl.isEmpty() || url != m_choicesLink)
+                return;
+            // A playlist has no one video's tracks to choose from.
+            m_options->setChoices(info && !info->isPlaylist ? info->choices : MediaChoices());
+        });
+    }
     if (downloader)
         connect(downloader->engine(), &EngineSetup::engineChanged, this, &InputCardModel::canSubmitChanged);
     emit downloaderChanged();
@@ -58,6 +69,13 @@ void InputCardModel::setInput(const QString &input)
     // A list read for another link says nothing about this one.
     if (!m_plan->url().isEmpty() && m_plan->url() != m_input.trimmed())
         m_plan->clear();
+    if (!m_choicesUrl.isEmpty() && m_choicesUrl != m_input.trimmed()) {
+        m_choicesUrl.clear();
+        if (m_choiceReader)
+            m_choiceReader->stop();
+        m_options->setChoices({});
+        emit readingChoicesChanged();
+    }
     emit inputChanged();
     if (wasEmpty != empty())
         emit canSubmitChanged();
@@ -157,4 +175,23 @@ void InputCardModel::setProblem(const QString &problem)
         return;
     m_problem = problem;
     emit problemChanged();
+}
+
+void InputCardModel::readChoices()
+{
+    const QString text = m_input.trimmed();
+    const QStringList links = extractURLs(text);
+    if (!m_choiceReader || text == m_choicesUrl || links.size() != 1 || playlist())
+        return;
+    m_choicesUrl = text;
+    m_choicesLink = links.first();
+    // A reason not to read (no engine) leaves the sheet as it is without the reading.
+    if (m_choiceReader->start(m_choicesLink))
+        m_choicesUrl.clear();
+    emit readingChoicesChanged();
+}
+
+bool InputCardModel::readingChoices() const
+{
+    return m_choiceReader && m_choiceReader->busy();
 }

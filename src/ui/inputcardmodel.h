@@ -11,6 +11,7 @@
 #include <QString>
 
 class Downloader;
+class PlaylistListing;
 
 // The input card's logic: the typed text, the quality and playlist choices kept in the
 // settings, whether "Baixar" may be pressed, and submitting.
@@ -33,6 +34,8 @@ class InputCardModel : public QObject
     Q_PROPERTY(OptionList *qualities READ qualities CONSTANT)
     Q_PROPERTY(DownloadOptionsForm *options READ options CONSTANT)
     Q_PROPERTY(PlaylistPlan *plan READ plan CONSTANT)
+    // The typed link is being read for its tracks, subtitles and formats.
+    Q_PROPERTY(bool readingChoices READ readingChoices NOTIFY readingChoicesChanged)
 
 public:
     explicit InputCardModel(QObject *parent = nullptr);
@@ -70,6 +73,11 @@ public:
     // Addresses typed without a scheme are taken as https; a text with no link at all is
     // kept, and `problem` says so.
     Q_INVOKABLE void submit();
+    // Reads what the typed link offers into the options (its audio tracks, subtitles and
+    // formats), when the text is one link to a single video; nothing happens otherwise or
+    // when that link was read already.
+    Q_INVOKABLE void readChoices();
+    bool readingChoices() const;
 
 signals:
     void downloaderChanged();
@@ -79,6 +87,7 @@ signals:
     void problemChanged();
     void qualityChanged();
     void playlistChanged();
+    void readingChoicesChanged();
 
 private:
     void setProblem(const QString &problem);
@@ -90,4 +99,8 @@ private:
     OptionList *m_qualities = OptionList::qualities(this);
     DownloadOptionsForm *m_options = new DownloadOptionsForm(this);
     PlaylistPlan *m_plan = new PlaylistPlan(this);
+    PlaylistListing *m_choiceReader = nullptr;
+    // The text the options' choices were read for, and its link.
+    QString m_choicesUrl;
+    QString m_choicesLink;
 };

@@ -33,6 +33,20 @@ Shell::Shell(Downloader *downloader, QObject *parent)
         m_notice.show(
             LF(QStringLiteral("%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."), QFileInfo(path).fileName()));
     });
+    connect(m_downloader, &Downloader::linksImported, &m_notice, &Notice::show);
+}
+
+void Shell::importLinks(const QUrl &file)
+{
+    if (!file.isLocalFile())
+        return;
+    setSection(AppSection::downloads);
+    m_downloader->importLinks(file.toLocalFile());
+}
+
+bool Shell::isLinkFile(const QUrl &url)
+{
+    return url.isLocalFile() && url.path().endsWith(QLatin1StringView(".txt"), Qt::CaseInsensitive);
 }
 
 void Shell::setWindowDrawn()
@@ -129,8 +143,15 @@ void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
         return true;
     };
     bool added = false;
-    for (const QUrl &url : urls)
+    for (const QUrl &url : urls) {
+        // A text file dropped is a list of links, read as the menu's import reads it.
+        if (isLinkFile(url)) {
+            m_downloader->importLinks(url.toLocalFile());
+            added = true;
+            continue;
+        }
         added = addLinks(url.toString(QUrl::FullyEncoded)) || added;
+    }
     // Addresses that are no web links (files) leave the text that came with them.
     if (!added && !text.isEmpty())
         added = addLinks(text);
@@ -147,7 +168,8 @@ void Shell::addFromClipboard()
 bool Shell::dragHoldsLink(const QList<QUrl> &urls, const QString &text) const
 {
     const auto isWebLink = [](const QUrl &url) { return url.scheme() == u"http" || url.scheme() == u"https"; };
-    return std::any_of(urls.begin(), urls.end(), isWebLink) || !extractURLs(text).isEmpty();
+    return std::any_of(urls.begin(), urls.end(), isWebLink) || std::any_of(urls.begin(), urls.end(), isLinkFile)
+           || !extractURLs(text).isEmpty();
 }
 
 void Shell::showLog(DownloadItem *item)

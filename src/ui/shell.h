@@ -77,6 +77,10 @@ public:
     // dropped text, is added; the downloads page is shown whatever the drop held, and a
     // notice says so when it held no link.
     Q_INVOKABLE void handleDrop(const QList<QUrl> &urls, const QString &text);
+    // Queues the links of a text file with the input card's choices; the notice sums it up.
+    Q_INVOKABLE void importLinks(const QUrl &file);
+    // A local ".txt" file: dropped, it is a list of links to import.
+    static bool isLinkFile(const QUrl &url);
     // Downloads the link on the clipboard (Ctrl+Shift+V), or says that there is none.
     Q_INVOKABLE void addFromClipboard();
     // What a drag over the window carries holds a link to download: an address, or a text

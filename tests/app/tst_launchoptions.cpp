@@ -107,6 +107,20 @@ private slots:
         QVERIFY2(wrong.message.startsWith(u"vireloom: Unknown quality: 8k"_s), qPrintable(wrong.message));
     }
 
+    // The running instance works in another folder: a file to import reaches it whole.
+    void importReachesTheRunningInstance()
+    {
+        const LaunchOptions options = parseLaunchOptions({u"vireloom"_s, u"--import"_s, u"links.txt"_s, u"--import=/tmp/more.txt"_s});
+        QCOMPARE(options.action, Action::Run);
+        const QStringList files{QDir::current().absoluteFilePath(u"links.txt"_s), u"/tmp/more.txt"_s};
+        QCOMPARE(options.imports, files);
+        const ForwardedRequests handed = readForwarded(options.forwarded());
+        QCOMPARE(handed.imports, files);
+        QVERIFY(handed.addresses.isEmpty());
+        // The window shows what came of it.
+        QVERIFY(handed.showWindow);
+    }
+
     void manualPageNamesEveryOption()
     {
         const QString roff = QString::fromUtf8(readFile(QStringLiteral(VIRELOOM_SOURCE_DIR "/docs/vireloom.1.in")));

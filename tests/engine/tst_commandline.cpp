@@ -67,33 +67,46 @@ private slots:
         QTest::addColumn<QVariantMap>("settings");
         QTest::addColumn<QStringList>("expected");
 
+        // Without an audio language set: the site's original track, then the interface's
+        // language (the tests run in English), then the best.
+        const auto tracks = [](const QString &video) { return u"%1+ba[format_note*=original]/%1+ba[language^=en]/%1+ba"_s.arg(video); };
         const QStringList h264{u"-S"_s, u"vcodec:h264,res,acodec:m4a"_s};
         const QStringList embed{u"--embed-metadata"_s, u"--embed-thumbnail"_s};
         const QStringList end{u"--parse-metadata"_s, kEmbedTitle, u"--no-playlist"_s, u"--"_s, kLink};
         const QStringList location{u"--ffmpeg-location"_s, kFFmpeg};
         const QStringList mp4{u"--merge-output-format"_s, u"mp4"_s};
-        const QStringList p720{u"-f"_s, u"bv*[height<=720]+ba/b[height<=720]/bv*+ba/b"_s, u"--merge-output-format"_s, u"mp4"_s};
+        const QStringList p720{u"-f"_s, tracks(u"bv*[height<=720]"_s) + u"/b[height<=720]/bv*+ba/b"_s, u"--merge-output-format"_s, u"mp4"_s};
         const QStringList keep{u"-k"_s, u"--no-post-overwrites"_s};
-        const QStringList mp3 = QStringList{u"-f"_s, u"ba/b"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s, u"--audio-quality"_s, u"0"_s} + keep;
+        const QStringList mp3 = QStringList{u"-f"_s,  u"ba[format_note*=original]/ba[language^=en]/ba/b"_s,
+                                            u"-x"_s,  u"--audio-format"_s,
+                                            u"mp3"_s, u"--audio-quality"_s,
+                                            u"0"_s}
+                                + keep;
         const QStringList subsEn{u"--write-subs"_s, u"--sub-langs"_s, u"en"_s, u"--embed-subs"_s};
         const QVariantMap none;
         const QVariantMap subs{{SettingsKey::subs, true}};
         const QVariantMap noEmbedding{{SettingsKey::embedMeta, false}, {SettingsKey::embedThumb, false}};
 
         QTest::newRow("best") << u"best"_s << false << true << none
-                              << location + QStringList{u"-f"_s, u"bv*+ba/b"_s} + mp4 + h264 + embed + end;
+                              << location + QStringList{u"-f"_s, tracks(u"bv*"_s) + u"/b"_s} + mp4 + h264 + embed + end;
         for (const int height : {2160, 1440, 1080, 720, 480}) {
             const QString n = QString::number(height);
             QTest::addRow("p%d", height) << u"p"_s + n << false << true << none
-                                         << location + QStringList{u"-f"_s, u"bv*[height<=%1]+ba/b[height<=%1]/bv*+ba/b"_s.arg(n)} + mp4
-                                                + h264 + embed + end;
+                                         << location
+                                                + QStringList{u"-f"_s,
+                                                              tracks(u"bv*[height<=%1]"_s.arg(n)) + u"/b[height<=%1]/bv*+ba/b"_s.arg(n)}
+                                                + mp4 + h264 + embed + end;
             QTest::addRow("p%d without ffmpeg", height)
                 << u"p"_s + n << false << false << subs << QStringList{u"-f"_s, u"b[height<=%1]/b"_s.arg(n)} + end;
         }
         QTest::newRow("mp3") << u"mp3"_s << false << true << none << location + mp3 + embed + end;
         QTest::newRow("m4a") << u"m4a"_s << false << true << none
-                             << location + QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s} + keep
-                                    + embed + end;
+                             << location
+                                    + QStringList{u"-f"_s,
+                                                  u"ba[ext=m4a][format_note*=original]/ba[format_note*=original]/"
+                                                  u"ba[ext=m4a][language^=en]/ba[language^=en]/ba[ext=m4a]/ba/b"_s,
+                                                  u"-x"_s, u"--audio-format"_s, u"m4a"_s}
+                                    + keep + embed + end;
         QTest::newRow("best without ffmpeg") << u"best"_s << false << false << subs << QStringList{u"-f"_s, u"b"_s} + end;
         QTest::newRow("mp3 without ffmpeg") << u"mp3"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
         QTest::newRow("m4a without ffmpeg") << u"m4a"_s << false << false << subs << QStringList{u"-f"_s, u"ba[ext=m4a]/ba/b"_s} + end;
@@ -147,6 +160,80 @@ private slots:
         const QStringList args =
             buildArgs({kLink, *Quality::fromId(quality), playlist}, *m_settings, ffmpeg ? std::optional(kFFmpeg) : std::nullopt);
         QCOMPARE(tail(args), expected);
+    }
+
+    void audioTrackChoice_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QString>("selector");
+
+        QTest::newRow("setting's language") << u"de"_s << QString() << u"p720"_s
+                                            << u"bv*[height<=720]+ba[language^=de]/bv*[height<=720]+ba/b[height<=720]/bv*+ba/b"_s;
+        QTest::newRow("region, then its language alone")
+            << u"pt-BR"_s << QString() << u"best"_s << u"bv*+ba[language^=pt-BR]/bv*+ba[language^=pt]/bv*+ba/b"_s;
+        QTest::newRow("download's own track over the setting") << u"de"_s << u"fr"_s << u"mp3"_s << u"ba[language^=fr]/ba/b"_s;
+        QTest::newRow("m4a: the language before the container")
+            << u"de"_s << QString() << u"m4a"_s << u"ba[ext=m4a][language^=de]/ba[language^=de]/ba[ext=m4a]/ba/b"_s;
+        // A hand-edited value could otherwise end the filter and add formats of its own.
+        QTest::newRow("stored text that is no code reads as none")
+            << u"en]/worst"_s << QString() << u"mp3"_s << u"ba[format_note*=original]/ba[language^=en]/ba/b"_s;
+        QTest::newRow("blanks around the setting") << u" de "_s << QString() << u"mp3"_s << u"ba[language^=de]/ba/b"_s;
+    }
+
+    void audioTrackChoice()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QString, option);
+        QFETCH(QString, quality);
+        QFETCH(QString, selector);
+        m_settings->setValue(SettingsKey::audioLanguage, setting);
+        DownloadOptions options;
+        if (!option.isEmpty())
+            options.audioLanguage = option;
+        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), false, options}, *m_settings, kFFmpeg);
+        QCOMPARE(args.value(args.indexOf(u"-f"_s) + 1), selector);
+        // The probe reads the sizes of the very formats the download will fetch.
+        const QStringList probed = formatSelection(*Quality::fromId(quality), *m_settings, true, options);
+        QCOMPARE(probed.value(1), selector);
+        // Without ffmpeg nothing comes apart, and the file keeps the track it was made with.
+        const QStringList single = buildArgs({kLink, *Quality::fromId(quality), false, options}, *m_settings, std::nullopt);
+        QVERIFY(!single.value(single.indexOf(u"-f"_s) + 1).contains(u"language"_s));
+    }
+
+    // A format picked from the list stands for the preset's choice; merging stays, and
+    // converting too, for an audio preset.
+    void pickedFormat_data()
+    {
+        QTest::addColumn<QString>("quality");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("formats");
+
+        QTest::newRow("video and audio merged")
+            << u"p720"_s << u"137+140"_s << QStringList{u"-f"_s, u"137+140"_s, u"--merge-output-format"_s, u"mp4"_s};
+        QTest::newRow("one whole format") << u"best"_s << u"hls-720p"_s
+                                          << QStringList{u"-f"_s, u"hls-720p"_s, u"--merge-output-format"_s, u"mp4"_s};
+        QTest::newRow("audio still converted") << u"mp3"_s << u"251"_s
+                                               << QStringList{u"-f"_s, u"251"_s, u"-x"_s, u"--audio-format"_s, u"mp3"_s};
+        QTest::newRow("merged under an audio preset")
+            << u"m4a"_s << u"137+140"_s << QStringList{u"-f"_s, u"137+140"_s, u"-x"_s, u"--audio-format"_s, u"m4a"_s};
+        // Stored text that is no format id keeps the preset's selector.
+        QTest::newRow("not an id") << u"mp3"_s << u"140/bestvideo"_s
+                                   << QStringList{u"-f"_s, u"ba[format_note*=original]/ba[language^=en]/ba/b"_s, u"-x"_s,
+                                                  u"--audio-format"_s, u"mp3"_s};
+    }
+
+    void pickedFormat()
+    {
+        QFETCH(QString, quality);
+        QFETCH(QString, id);
+        QFETCH(QStringList, formats);
+        DownloadOptions options;
+        options.formatId = id;
+        const QStringList args = buildArgs({kLink, *Quality::fromId(quality), false, options}, *m_settings, kFFmpeg);
+        QCOMPARE(args.mid(args.indexOf(u"-f"_s), formats.size()), formats);
+        QCOMPARE(formatSelection(*Quality::fromId(quality), *m_settings, true, options).first(2), formats.first(2));
     }
 
     void linkIsAlwaysLastAfterDoubleDash()
@@ -209,6 +296,17 @@ private slots:
                                                                        u"-r"_s,
                                                                        u"50000"_s}
                                                                + playlistFolder;
+        // The settings' limit holds unless the download sets its own; 0 lifts it.
+        DownloadOptions unlimited;
+        unlimited.rateLimit = 0;
+        DownloadOptions slower;
+        slower.rateLimit = 50'000;
+        const QVariantMap twoMegabytes{{SettingsKey::rateLimit, 2 * 1024 * 1024}};
+        QTest::newRow("settings' rate limit") << false << true << twoMegabytes << DownloadOptions() << QStringList{u"-r"_s, u"2097152"_s};
+        QTest::newRow("download's own rate limit") << false << false << twoMegabytes << slower << QStringList{u"-r"_s, u"50000"_s};
+        QTest::newRow("download lifts the rate limit") << false << true << twoMegabytes << unlimited << QStringList();
+        QTest::newRow("unreadable rate limit is none")
+            << false << true << QVariantMap{{SettingsKey::rateLimit, u"fast"_s}} << DownloadOptions() << QStringList();
         QTest::newRow("archive") << false << true << QVariantMap{{SettingsKey::useArchive, true}} << DownloadOptions()
                                  << QStringList{u"--download-archive"_s, u"/support/archive.txt"_s};
         QTest::newRow("downloaded again past the archive")

@@ -1,8 +1,12 @@
 #include "intake/clipboardsuggestion.h"
 #include "intake/linkextraction.h"
+#include "intake/linkfile.h"
 #include "intake/urlscheme.h"
 #include "support/fakeclipboard.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -93,6 +97,42 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, links);
         QCOMPARE(::schemelessAddresses(text), links);
+    }
+
+    void linkFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file, a folder in its place
+        QTest::addColumn<QStringList>("links");
+        QTest::addColumn<bool>("readable");
+
+        QTest::newRow("links among words, each once")
+            << QByteArray("Watch https://example.org/a, then\r\nhttps://example.org/b\n\nhttps://example.org/a\n")
+            << QStringList{u"https://example.org/a"_s, u"https://example.org/b"_s} << true;
+        QTest::newRow("addresses without a scheme, as when pasted")
+            << QByteArray("www.example.org/watch\n") << QStringList{u"https://www.example.org/watch"_s} << true;
+        QTest::newRow("no link") << QByteArray("v1.2/notes") << QStringList() << true;
+        QTest::newRow("not a file") << QByteArray() << QStringList() << false;
+        QTest::newRow("too large for a list") << QByteArray(kLinkFileLimit + 1, 'a') << QStringList() << false;
+    }
+
+    void linkFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, links);
+        QFETCH(bool, readable);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"links.txt"_s);
+        if (content.isEmpty()) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        }
+        const LinkFile read = readLinkFile(path);
+        QCOMPARE(read.links, links);
+        QCOMPARE(read.problem.has_value(), !readable);
+        if (read.problem)
+            QVERIFY(read.problem->contains(u"links.txt"_s));
     }
 
     void schemeURL_data()

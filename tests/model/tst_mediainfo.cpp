@@ -23,6 +23,21 @@ const std::pair<const char *, const char *> kNotAnObject[] = {{"empty", ""},
                                                               {"warning before the JSON", "WARNING: x\n{\"title\": \"x\"}"},
                                                               {"two objects", "{}\n{}"}};
 
+// A video offered with a dub, its original, pictures and ids no selector should meet.
+const char kDubbed[] =
+    "{\"title\":\"Dubbed\",\"duration\":10,"
+    "\"formats\":["
+    "{\"format_id\":\"sb0\",\"vcodec\":\"none\",\"acodec\":\"none\",\"ext\":\"mhtml\"},"
+    "{\"format_id\":\"hls-aud-de\",\"vcodec\":\"none\",\"acodec\":null,\"language\":\"de\",\"format_note\":\"Deutsch\"},"
+    "{\"format_id\":\"251\",\"vcodec\":\"none\",\"acodec\":\"opus\",\"language\":\"en\",\"format_note\":\"English original, default\",\"filesize\":1000},"
+    "{\"format_id\":\"140\",\"vcodec\":\"none\",\"acodec\":\"mp4a.40.2\",\"language\":\"en\",\"language_preference\":-1},"
+    "{\"format_id\":\"dub]/b\",\"vcodec\":\"none\",\"acodec\":\"opus\",\"language\":\"fr\"},"
+    "{\"format_id\":\"bad-lang\",\"vcodec\":\"none\",\"acodec\":\"opus\",\"language\":\"de]/b\"},"
+    "{\"format_id\":\"137\",\"vcodec\":\"avc1.640028\",\"acodec\":\"none\",\"width\":1920,\"height\":1080,\"fps\":25,\"tbr\":800},"
+    "{\"format_id\":\"direct\",\"ext\":\"mp4\",\"url\":\"https://example.org/v.mp4\"}],"
+    "\"subtitles\":{\"en\":[{\"ext\":\"vtt\"}],\"pt-BR\":[{\"ext\":\"vtt\"}],\"live_chat\":[{\"ext\":\"json\"}],\"xx]\":[{\"ext\":\"vtt\"}]},"
+    "\"automatic_captions\":{\"de\":[{\"ext\":\"vtt\"}],\"es\":[]}}";
+
 class TestMediaInfo : public QObject
 {
     Q_OBJECT
@@ -70,6 +85,33 @@ private slots:
 
     // A resolved playlist as yt-dlp dumps it: a merged video needs its best audio added,
     // the cap keeps taller formats out, and an entry without sizes is unknown, not zero.
+    // What the options sheet offers of one video: its tracks once per language, the site's
+    // "original" kept, subtitles written and automatic apart, and only formats whose ids
+    // a selector takes as they are.
+    void choicesOfAVideo()
+    {
+        const QByteArray json = kDubbed;
+        const auto info = MediaInfo::parse(json);
+        QVERIFY(info);
+        const MediaChoices &choices = info->choices;
+        QCOMPARE(choices.audioTracks, (std::vector<AudioTrack>{{u"de"_s, false}, {u"en"_s, true}}));
+        QStringList ids;
+        for (const FormatOffer &format : choices.formats)
+            ids << format.id;
+        QCOMPARE(ids, (QStringList{u"hls-aud-de"_s, u"251"_s, u"140"_s, u"bad-lang"_s, u"137"_s, u"direct"_s}));
+        const FormatOffer &video = choices.formats[4];
+        QVERIFY(video.video && !video.audio);
+        QCOMPARE(video.height, std::optional(1080));
+        QCOMPARE(video.bytes, std::optional(1e6)); // 800 kbit/s for ten seconds
+        QVERIFY(choices.formats[3].language.isEmpty());
+        // A direct file names no codec: it holds both.
+        QVERIFY(choices.formats[5].video && choices.formats[5].audio);
+        QCOMPARE(choices.subtitles, (QStringList{u"en"_s, u"pt-BR"_s}));
+        QCOMPARE(choices.automaticSubtitles, QStringList{u"de"_s});
+        // A playlist offers no one video's choices.
+        QCOMPARE(MediaInfo::parse("{\"_type\":\"playlist\",\"entries\":[],\"formats\":[{\"format_id\":\"1\"}]}")->choices, MediaChoices());
+    }
+
     void entriesAndTheirSizes()
     {
         // Single quotes keep the JSON readable here.

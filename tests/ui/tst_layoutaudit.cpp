@@ -7,6 +7,7 @@
 #include "root/downloader.h"
 #include "settings/settings.h"
 #include "support/windowfixture.h"
+#include "ui/downloadoptionsform.h"
 #include "ui/historyview.h"
 #include "ui/shell.h"
 #include "ui/windowplacement.h"
@@ -227,6 +228,21 @@ private slots:
         f.find(u"rateLimitOption")->forceActiveFocus();
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(f.window(), Qt::Key_Backspace);
+        // What a reading of a video with two audio tracks offers, and its formats.
+        auto *form = f.window()->findChild<QObject *>(u"optionsSheet"_s)->property("form").value<DownloadOptionsForm *>();
+        QVERIFY(form);
+        form->setChoices(dubbedChoices());
+        form->setAudioLanguage(u"de"_s);
+        check(f, u"options-sheet-tracks"_s, popupOf(f, u"optionsSheet"));
+        f.click(f.find(u"moreFormats"));
+        QTRY_VERIFY(popupShown(f, u"formatSheet"));
+        form->pickFormat(u"137"_s);
+        form->pickFormat(u"hls-audio-de"_s);
+        check(f, u"format-sheet"_s, popupOf(f, u"formatSheet"));
+        QTest::keyClick(f.window(), Qt::Key_Escape);
+        QTRY_VERIFY(!popupShown(f, u"formatSheet"));
+        form->reset();
+        form->setChoices({});
         f.click(f.find(u"optionsDone"));
         QTRY_VERIFY(!popupShown(f, u"optionsSheet"));
 
@@ -327,6 +343,37 @@ private:
     {
         return u"An unusually long title of a video that keeps going, with words in several languages — "
                u"ein sehr langer Titel, очень длинное название, とても長いタイトル — to the very end"_s;
+    }
+
+    static MediaChoices dubbedChoices()
+    {
+        MediaChoices choices;
+        choices.audioTracks = {{u"en"_s, true}, {u"de"_s, false}, {u"pt-BR"_s, false}};
+        choices.subtitles = {u"en"_s, u"de"_s, u"pt-BR"_s, u"ja"_s};
+        choices.automaticSubtitles = {u"en"_s, u"fr"_s, u"es"_s, u"ru"_s};
+        const auto format = [](const QString &id, std::optional<int> height, const QString &vcodec, const QString &acodec,
+                               const QString &language, double bytes) {
+            FormatOffer offer;
+            offer.id = id;
+            offer.height = height;
+            offer.width = height ? std::optional(*height * 16 / 9) : std::nullopt;
+            offer.fps = height ? std::optional(25.0) : std::nullopt;
+            offer.vcodec = vcodec;
+            offer.acodec = acodec;
+            offer.video = !vcodec.isEmpty();
+            offer.audio = !acodec.isEmpty();
+            offer.language = language;
+            offer.bytes = bytes;
+            return offer;
+        };
+        choices.formats = {format(u"hls-audio-en"_s, {}, {}, u"mp4a.40.2"_s, u"en"_s, 3.1e6),
+                           format(u"hls-audio-de"_s, {}, {}, u"mp4a.40.2"_s, u"de"_s, 3.0e6),
+                           format(u"18"_s, 360, u"avc1.42001E"_s, u"mp4a.40.2"_s, {}, 12e6),
+                           format(u"136"_s, 720, u"avc1.4d401f"_s, {}, {}, 40e6),
+                           format(u"137"_s, 1080, u"avc1.640028"_s, {}, {}, 95e6),
+                           format(u"248"_s, 1080, u"vp09.00.40.08"_s, {}, {}, 80e6),
+                           format(u"313"_s, 2160, u"vp09.00.51.08"_s, {}, {}, 420e6)};
+        return choices;
     }
 
     static QList<FollowedSource> followedSources()

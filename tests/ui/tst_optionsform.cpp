@@ -31,7 +31,10 @@ private slots:
         QTest::newRow("sub langs") << u"subLangs"_s << u" en.*,pt "_s << QJsonObject{{u"subtitles"_s, true}, {u"subLangs"_s, u"en.*,pt"_s}};
         QTest::newRow("rate in mebibytes") << u"rateLimit"_s << u"1.5M"_s << QJsonObject{{u"rateLimit"_s, 1572864}};
         QTest::newRow("rate in bytes") << u"rateLimit"_s << u"800"_s << QJsonObject{{u"rateLimit"_s, 800}};
-        QTest::newRow("rate zero") << u"rateLimit"_s << u"0K"_s << QJsonObject();
+        QTest::newRow("rate zero lifts the settings' limit") << u"rateLimit"_s << u"0K"_s << QJsonObject{{u"rateLimit"_s, 0}};
+        QTest::newRow("rate as shown") << u"rateLimit"_s << u"2 MB/s"_s << QJsonObject{{u"rateLimit"_s, 2097152}};
+        QTest::newRow("rate with a decimal comma") << u"rateLimit"_s << u"1,5K"_s << QJsonObject{{u"rateLimit"_s, 1536}};
+        QTest::newRow("rate in words") << u"rateLimit"_s << u"fast"_s << QJsonObject();
         QTest::newRow("rate negative") << u"rateLimit"_s << u"-2M"_s << QJsonObject();
         QTest::newRow("pattern") << u"outputPattern"_s << u"%(uploader)s/%(title)s.%(ext)s"_s
                                  << QJsonObject{{u"outputPattern"_s, u"%(uploader)s/%(title)s.%(ext)s"_s}};
@@ -60,6 +63,78 @@ private slots:
             QCOMPARE(form.options()->toJson(), options);
         form.reset();
         QVERIFY(form.options() && form.options()->isDefault());
+    }
+
+    // The reading's offers: a track, subtitles and formats picked become the download's
+    // options; a new reading lets go of what it does not offer.
+    void choicesFromTheReading()
+    {
+        const auto format = [](const char *id, bool video, bool audio, std::optional<int> height, const char *language = "") {
+            FormatOffer offer;
+            offer.id = QString::fromLatin1(id);
+            offer.video = video;
+            offer.audio = audio;
+            offer.height = height;
+            offer.vcodec = video ? u"avc1"_s : QString();
+            offer.acodec = audio ? u"mp4a"_s : QString();
+            offer.language = QString::fromLatin1(language);
+            return offer;
+        };
+        MediaChoices choices;
+        choices.audioTracks = {{u"de"_s, false}, {u"en"_s, true}};
+        choices.subtitles = {u"en"_s, u"pt-BR"_s};
+        choices.formats = {format("a-de", false, true, {}, "de"), format("a-en", false, true, {}, "en"), format("v720", true, false, 720),
+                           format("v1080", true, false, 1080), format("whole", true, true, 360)};
+        DownloadOptionsForm form;
+        form.setChoices(choices);
+        QCOMPARE(form.audioTracks().size(), 2);
+        QCOMPARE(form.audioTracks().at(1).toMap().value(u"name"_s).toString(), u"English · original"_s);
+        QCOMPARE(form.formats().first().toMap().value(u"id"_s).toString(), u"whole"_s);
+
+        form.setAudioLanguage(u"de"_s);
+        form.setAudioLanguage(u"de]/b"_s); // never a code: lets go instead
+        QCOMPARE(form.audioLanguage(), QString());
+        form.setAudioLanguage(u"de"_s);
+        form.toggleSubtitle(u"pt-BR"_s);
+        form.toggleSubtitle(u"en"_s);
+        form.toggleSubtitle(u"pt-BR"_s);
+        QCOMPARE(form.subLangs(), u"en"_s);
+
+        // Picture and sound merge; a whole format stands alone; the same one again lets go.
+        form.pickFormat(u"v720"_s);
+        form.pickFormat(u"v1080"_s);
+        form.pickFormat(u"a-en"_s);
+        QCOMPARE(form.options()->formatId, std::optional(u"v1080+a-en"_s));
+        QCOMPARE(form.formatLabel(), u"1080p + en"_s);
+        form.pickFormat(u"whole"_s);
+        QCOMPARE(form.options()->formatId, std::optional(u"whole"_s));
+        form.pickFormat(u"a-de"_s);
+        QCOMPARE(form.options()->formatId, std::optional(u"a-de"_s));
+        form.pickFormat(u"a-de"_s);
+        QCOMPARE(form.options()->formatId, std::nullopt);
+        form.pickFormat(u"nowhere"_s);
+        QCOMPARE(form.options()->formatId, std::nullopt);
+
+        form.pickFormat(u"v720"_s);
+        form.pickFormat(u"a-de"_s);
+        const DownloadOptions options = *form.options();
+        QCOMPARE(options.audioLanguage, std::optional(u"de"_s));
+        QCOMPARE(options.subLangs, std::optional(u"en"_s));
+        QCOMPARE(options.formatLabel, std::optional(u"720p + de"_s));
+        // Kept in the journal as they are, and checked again when read back.
+        QCOMPARE(DownloadOptions::fromJson(options.toJson()), std::optional(options));
+        QJsonObject forged = options.toJson();
+        forged[u"formatId"_s] = u"v720/worst"_s;
+        QCOMPARE(DownloadOptions::fromJson(forged), std::nullopt);
+
+        // Another link's reading: what it does not offer is let go.
+        choices.formats.erase(choices.formats.begin());
+        choices.audioTracks = {{u"en"_s, false}};
+        form.setChoices(choices);
+        QCOMPARE(form.options()->formatId, std::optional(u"v720"_s));
+        QCOMPARE(form.audioLanguage(), QString());
+        form.reset();
+        QVERIFY(form.options()->isDefault());
     }
 
     void sponsorModeKeepsKnownCategories()

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -107,6 +108,35 @@ private slots:
         drop(f, urls);
         QCOMPARE(f.downloader().queue()->items()->count(), 3);
         QCOMPARE(f.downloader().queue()->items()->at(0)->url(), u"https://example.org/c"_s);
+
+        // A text file dropped is a list of links: each new one is queued once with the
+        // card's choices, and the notice sums it up.
+        QTemporaryDir folder;
+        QFile list(folder.filePath(u"links.txt"_s));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        // Without an engine the links above failed at once: only a waiting one counts as queued.
+        f.addItem(DLState::queued);
+        list.write("https://example.org/v\nSee https://example.org/d, and https://example.org/e.\nhttps://example.org/d\n");
+        list.close();
+        f.shell().cardChoice()->setQuality(Quality::mp3);
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(list.fileName())});
+        QVERIFY(f.shell().dragHoldsLink(file.urls(), {}));
+        drop(f, file);
+        QTRY_COMPARE(f.downloader().queue()->items()->count(), 6);
+        QCOMPARE(f.downloader().queue()->items()->at(0)->url(), u"https://example.org/e"_s);
+        QCOMPARE(f.downloader().queue()->items()->at(0)->quality(), Quality(Quality::mp3));
+        QTRY_COMPARE(f.textOf(u"noticeText"), u"2 links added, 1 already in the queue"_s);
+        // A file with no link in it, and one that is not there, say so.
+        QFile empty(folder.filePath(u"notes.txt"_s));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.write("nothing to see");
+        empty.close();
+        f.shell().importLinks(QUrl::fromLocalFile(empty.fileName()));
+        QTRY_COMPARE(f.textOf(u"noticeText"), u"There are no links in notes.txt."_s);
+        f.shell().importLinks(QUrl::fromLocalFile(folder.filePath(u"gone.txt"_s)));
+        QTRY_COMPARE(f.textOf(u"noticeText"), u"Could not read gone.txt."_s);
+        QCOMPARE(f.downloader().queue()->items()->count(), 6);
     }
 
     // Ctrl+Shift+V downloads the link on the clipboard; with none there, the notice says so.
@@ -163,6 +193,13 @@ private slots:
         QTRY_VERIFY(f.find(u"menuSettings") && f.find(u"menuSettings")->isVisible());
         f.click(f.find(u"menuSettings"));
         QTRY_COMPARE(f.shell().section(), Shell::AppSection::settings);
+        // Importing asks for the file first; without a desktop portal, in the window's chooser.
+        f.click(button);
+        QTRY_VERIFY(f.find(u"menuImportLinks") && f.find(u"menuImportLinks")->isVisible());
+        f.click(f.find(u"menuImportLinks"));
+        QObject *chooser = f.window()->findChild<QObject *>(u"importDialog"_s);
+        QVERIFY(chooser);
+        QTRY_VERIFY(chooser->property("opened").toBool());
     }
 
     // Return closes the sheet from the moment it opens; the log shows as characters, follows

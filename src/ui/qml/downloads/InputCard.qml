@@ -60,7 +60,7 @@ Surface {
 
         function open() {
             if (!item)
-                setSource("OptionsSheet.qml", { form: card.options });
+                setSource("OptionsSheet.qml", { form: card.options, card: card });
             (item as OptionsSheet).open();
         }
     }

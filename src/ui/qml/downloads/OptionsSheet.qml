@@ -13,6 +13,8 @@ Sheet {
     id: root
 
     property DownloadOptionsForm form: null
+    // The input card, which reads the typed link for its tracks, subtitles and formats.
+    property InputCardModel card: null
     readonly property bool acceptable: root.form === null || root.form.problem.length === 0
 
     // Closes unless a field is refused; then the first refused field takes the keyboard.
@@ -105,6 +107,18 @@ Sheet {
         wrapMode: Text.Wrap
     }
 
+    onAboutToShow: if (root.card) root.card.readChoices()
+
+    Loader {
+        id: formatSheet
+
+        function open() {
+            if (!item)
+                setSource("FormatSheet.qml", { form: root.form });
+            (item as FormatSheet).open();
+        }
+    }
+
     objectName: "optionsSheet"
     title: I18n.l("Opções do download")
     preferredWidth: 620
@@ -119,11 +133,100 @@ Sheet {
             color: DS.primary
         }
 
-        GridLayout {
+        // Scrolls where the window is too low for every row; the focused field stays in view.
+        Flickable {
+            id: scroller
+
             Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.minimumHeight: 120
+            Layout.preferredHeight: grid.implicitHeight
+            contentHeight: grid.implicitHeight
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            T.ScrollBar.vertical: ScrollBarStyle {}
+
+        GridLayout {
+            id: grid
+
+            width: scroller.width - 12
             columns: 2
             columnSpacing: 14
             rowSpacing: 6
+
+            RowTitle {
+                visible: audioChoices.visible || readingLine.visible
+                text: I18n.l("Faixa de áudio")
+            }
+            PlainLabel {
+                id: readingLine
+
+                objectName: "readingChoices"
+                Layout.fillWidth: true
+                Layout.topMargin: 5
+                Layout.bottomMargin: 10
+                visible: root.card !== null && root.card.readingChoices && root.form.audioTracks.length === 0
+                text: I18n.l("Lendo as faixas e os formatos do link…")
+                color: DS.muted
+                font.pixelSize: DS.typeSmall
+                wrapMode: Text.Wrap
+            }
+            Flow {
+                id: audioChoices
+
+                objectName: "audioTracks"
+                Layout.fillWidth: true
+                Layout.bottomMargin: 10
+                visible: root.form !== null && root.form.audioTracks.length > 1
+                spacing: 6
+
+                ChoiceChip {
+                    objectName: "audio_settings"
+                    text: I18n.l("Como nos ajustes")
+                    chosen: root.form !== null && root.form.audioLanguage.length === 0
+                    onPicked: root.form.audioLanguage = ""
+                }
+                Repeater {
+                    model: root.form ? root.form.audioTracks : []
+
+                    ChoiceChip {
+                        required property var modelData
+
+                        objectName: "audio_" + modelData.code
+                        text: modelData.name
+                        chosen: root.form !== null && root.form.audioLanguage === modelData.code
+                        onPicked: root.form.audioLanguage = modelData.code
+                    }
+                }
+            }
+
+            RowTitle {
+                visible: formatRow.visible
+                text: I18n.l("Formato")
+            }
+            RowLayout {
+                id: formatRow
+
+                Layout.fillWidth: true
+                Layout.bottomMargin: 10
+                visible: root.form !== null && root.form.formats.length > 0
+                spacing: 8
+
+                PlainLabel {
+                    objectName: "formatChoice"
+                    Layout.fillWidth: true
+                    text: root.form && root.form.formatLabel.length > 0 ? root.form.formatLabel : I18n.l("Pela qualidade escolhida")
+                    color: root.form && root.form.formatLabel.length > 0 ? DS.text : DS.muted
+                    font.pixelSize: DS.typeSmall
+                    elide: Text.ElideRight
+                }
+                GhostButtonStyle {
+                    objectName: "moreFormats"
+                    compact: true
+                    text: I18n.l("Mais formatos…")
+                    onClicked: formatSheet.open()
+                }
+            }
 
             RowTitle {
                 text: I18n.l("Trecho")
@@ -239,6 +342,46 @@ Sheet {
                 Layout.fillWidth: true
                 spacing: 4
 
+                // What the reading found, written and automatic apart; the field below
+                // holds the codes and may take others.
+                Repeater {
+                    model: root.form ? [[I18n.l("Escritas"), root.form.subtitleChoices, "sub_"],
+                                        [I18n.l("Automáticas"), root.form.automaticChoices, "auto_"]] : []
+
+                    Flow {
+                        id: subtitleRow
+
+                        required property var modelData
+
+                        Layout.fillWidth: true
+                        Layout.bottomMargin: 4
+                        visible: subtitleRow.modelData[1].length > 0
+                        spacing: 6
+
+                        PlainLabel {
+                            height: 26
+                            verticalAlignment: Text.AlignVCenter
+                            text: subtitleRow.modelData[0]
+                            color: DS.muted
+                            font.pixelSize: DS.typeCaption
+                        }
+                        Repeater {
+                            model: subtitleRow.modelData[1]
+
+                            ToggleChip {
+                                required property var modelData
+
+                                objectName: subtitleRow.modelData[2] + modelData.code
+                                text: modelData.name
+                                // qmllint disable type
+                                chosen: root.form !== null && root.form.subLangs.split(",").includes(modelData.code)
+                                // qmllint enable type
+                                onPicked: root.form.toggleSubtitle(modelData.code)
+                            }
+                        }
+                    }
+                }
+
                 Field {
                     id: subLangsOption
 
@@ -268,7 +411,8 @@ Sheet {
 
                     objectName: "rateLimitOption"
                     label: I18n.l("Limite de velocidade")
-                    placeholderText: "2M"
+                    // The settings' limit applies while the field is empty; 0 lifts it.
+                    placeholderText: AppSettings.rateLimitText.length > 0 ? AppSettings.rateLimitText : "2M"
                     problem: root.form ? root.form.rateLimitProblem : ""
                     text: root.form ? root.form.rateLimit : ""
                     onTextEdited: root.form.rateLimit = text
@@ -315,6 +459,8 @@ Sheet {
                     text: root.form ? root.form.patternProblem : ""
                 }
             }
+        }
+
         }
 
         // A refusal no field owns (the fields' own are under them).

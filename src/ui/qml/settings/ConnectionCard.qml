@@ -86,6 +86,22 @@ SettingsCard {
         }
     }
 
+    SettingRow {
+        id: rateLimitSetting
+
+        objectName: "rateLimitRow"
+        title: I18n.l("Limite de velocidade")
+        sub: I18n.l("Por download, como 500K ou 2M. Vazio: sem limite.")
+
+        SettingField {
+            objectName: "rateLimitField"
+            text: AppSettings.rateLimitText
+            refused: rateLimitSetting.problem.length > 0
+            onTextEdited: rateLimitSetting.problem = ""
+            onEditingFinished: rateLimitSetting.problem = AppSettings.offerRateLimit(text)
+        }
+    }
+
     SecondsRow {
         id: sleepRequestsRow
 

@@ -38,6 +38,22 @@ SettingsCard {
     }
 
     SettingRow {
+        id: audioLanguageSetting
+
+        objectName: "audioLanguageRow"
+        title: I18n.l("Idioma do áudio")
+        sub: I18n.l("Um código como en, de ou pt-BR. Vazio: a faixa original, senão a do idioma da interface.")
+
+        SettingField {
+            objectName: "audioLanguageField"
+            text: AppSettings.audioLanguage
+            refused: audioLanguageSetting.problem.length > 0
+            onTextEdited: audioLanguageSetting.problem = ""
+            onEditingFinished: audioLanguageSetting.problem = AppSettings.offerAudioLanguage(text)
+        }
+    }
+
+    SettingRow {
         title: I18n.l("Embutir legendas")
 
         Switch {

@@ -4,7 +4,7 @@ import Vireloom.Design
 import Vireloom.UI
 
 // The window's primary menu, where a Linux desktop puts it: settings, download the copied
-// link, quit. Their shortcuts work anywhere in the window (see RootView).
+// link, import a file of links, quit. Their shortcuts work anywhere in the window (see RootView).
 RoundIconButton {
     id: root
 
@@ -22,12 +22,43 @@ RoundIconButton {
             menu.currentIndex = 0;
     }
 
+    function chooseLinkFile() {
+        importDialog.currentFolder = AppSettings.folderUrl;
+        importChooser.currentFolder = AppSettings.folderUrl;
+        importChooser.open(root.Window.window);
+    }
+
+    // The desktop's own chooser where a portal offers one; the window's otherwise.
+    PortalFileChooser {
+        id: importChooser
+
+        title: importDialog.title
+        acceptLabel: importDialog.acceptLabel
+        nameFilters: importDialog.nameFilters
+        onAccepted: url => Shell.importLinks(url)
+        onUnavailable: importDialog.open()
+    }
+
+    FileChooserSheet {
+        id: importDialog
+
+        objectName: "importDialog"
+        title: I18n.l("Importar links de um arquivo")
+        nameFilters: [I18n.l("Arquivos de texto") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
+        acceptLabel: I18n.l("Importar")
+        onChosen: url => Shell.importLinks(url)
+    }
+
     // Built the first time it is opened, so the window's first frame does not wait for it.
     Loader {
         id: menuLoader
 
         active: false
         sourceComponent: menuComponent
+        // The loaded item is the menu below, which the linter only knows as an object.
+        // qmllint disable type
+        onLoaded: menuLoader.item.importAsked.connect(root.chooseLinkFile)
+        // qmllint enable type
     }
 
     Component {
@@ -35,6 +66,9 @@ RoundIconButton {
 
         T.Menu {
             id: menu
+
+            // The chooser lives beside the menu, which is built apart from it.
+            signal importAsked
 
             objectName: "primaryMenu"
             FocusReturn.enabled: true
@@ -68,6 +102,12 @@ RoundIconButton {
                 text: I18n.l("Baixar link da área de transferência")
                 shortcut: "Ctrl+Shift+V"
                 onTriggered: Shell.addFromClipboard()
+            }
+
+            MenuEntry {
+                objectName: "menuImportLinks"
+                text: I18n.l("Importar links…")
+                onTriggered: menu.importAsked()
             }
 
             T.MenuSeparator {
