@@ -797,14 +797,8 @@ QString componentVersionIn(const QString &output)
 
 bool denoTooOld(QStringView version)
 {
-    const QList<QStringView> parts = version.split(u'.');
-    bool majorRead = false;
-    bool minorRead = false;
-    const int major = parts.value(0).toInt(&majorRead);
-    const int minor = parts.size() > 1 ? parts[1].toInt(&minorRead) : 0;
-    if (!majorRead || (parts.size() > 1 && !minorRead))
-        return false;
-    return major < kDenoNeededMajor || (major == kDenoNeededMajor && minor < kDenoNeededMinor);
+    const QString needed = QStringLiteral("%1.%2").arg(kDenoNeededMajor).arg(kDenoNeededMinor);
+    return compareComponentVersions(version, needed).value_or(0) < 0;
 }
 
 } // namespace Tools

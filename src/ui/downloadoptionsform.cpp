@@ -300,16 +300,22 @@ void DownloadOptionsForm::setAudioLanguage(const QString &code)
     set(m_audioLanguage, OptionCheck::isLanguageCode(code) ? code : QString());
 }
 
-bool DownloadOptionsForm::hasSubtitle(const QString &code) const
-{
-    return m_subLangs.split(u',', Qt::SkipEmptyParts).contains(code);
-}
-
-void DownloadOptionsForm::toggleSubtitle(const QString &code)
+QStringList DownloadOptionsForm::subtitleCodes() const
 {
     QStringList langs = m_subLangs.split(u',', Qt::SkipEmptyParts);
     for (QString &lang : langs)
         lang = lang.trimmed();
+    return langs;
+}
+
+bool DownloadOptionsForm::hasSubtitle(const QString &code) const
+{
+    return subtitleCodes().contains(code);
+}
+
+void DownloadOptionsForm::toggleSubtitle(const QString &code)
+{
+    QStringList langs = subtitleCodes();
     if (!langs.removeAll(code))
         langs << code;
     setSubLangs(langs.join(u','));

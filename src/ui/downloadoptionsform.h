@@ -141,6 +141,8 @@ private:
         std::optional<QString> problem;
     };
     Parsed parse() const;
+    // The codes typed in the subtitle field, each without its spaces.
+    QStringList subtitleCodes() const;
 
     template<typename T>
     void set(T &field, const T &value)
