@@ -30,10 +30,17 @@ namespace {
 // The size a stored file may not grow past in the child that saves under a limit.
 constexpr rlim_t kFileSizeLimit = 4096;
 
-// Tools::run blocks, so tests call it from a thread of its own, as the engine does.
-RunResult runElsewhere(const QString &path, const QStringList &args, const std::optional<QProcessEnvironment> &env = std::nullopt)
+int modeOf(const QString &path)
 {
-    return std::async(std::launch::async, [&] { return env ? Tools::run(path, args, *env) : Tools::run(path, args); }).get();
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+// A stored file read as one entry of its bytes.
+StoredFile::Loaded<QByteArray> loadBytes(const QString &path)
+{
+    const auto decode = [](const QByteArray &bytes) { return std::optional<QList<QByteArray>>({bytes}); };
+    return StoredFile::load<QByteArray>(path, decode, lcTest(), "test file");
 }
 
 } // namespace
@@ -97,33 +104,19 @@ private slots:
         QCOMPARE(Tools::find(u"ffmpeg"_s), std::nullopt);
     }
 
-    // What a child really sees, with the application started on a PATH and language of its own.
-    void childEnvironment()
+    // What an engine program really sees, with the application started on a PATH and
+    // language of its own: a fixed PATH, English in UTF-8, and an empty private folder to run in.
+    void engineProcessEnvironment()
     {
         qputenv("PATH", "/opt/mine:/usr/bin");
         qputenv("LANG", "de_DE.UTF-8");
-        const QString script = u"printf '%s|%s|%s|%s' \"$PATH\" \"$LANG\" \"$PYTHONIOENCODING\" \"$HOME\""_s;
-        QCOMPARE(runElsewhere(u"/bin/sh"_s, {u"-c"_s, script}, Tools::env()).out,
-                 Tools::binDir() + u":/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin|en_US.UTF-8|utf-8|"_s + qEnvironmentVariable("HOME"));
-    }
-
-    void runDrainsBothStreams()
-    {
-        // Megabytes on standard error and some on standard output, interleaved, well past
-        // what a pipe buffers: a runner that reads one stream at a time hangs.
-        const QString script = u"i=0; while [ $i -lt 40 ]; do head -c 100000 /dev/zero | tr '\\0' e >&2; "
-                               "head -c 1000 /dev/zero | tr '\\0' o; i=$((i+1)); done; printf 'caf\\303\\251 \\377'; exit 3"_s;
-        const RunResult result = runElsewhere(u"/bin/sh"_s, {u"-c"_s, script});
-        QCOMPARE(result.status, 3);
-        QCOMPARE(result.err.size(), 4000000);
-        QCOMPARE(result.err.count(u'e'), 4000000);
-        QCOMPARE(result.out, QString(40000, u'o') + u"café \uFFFD"_s);
-    }
-
-    void runThrowsWhenTheProgramCannotStart()
-    {
-        for (const QString &program : {m_root->filePath(u"no-such-program"_s), makeProgram(m_root->path(), u"not-executable"_s, false)})
-            QVERIFY_THROWS_EXCEPTION(VireloomError, runElsewhere(program, {}));
+        QProcess child;
+        Tools::prepareEngineProcess(child);
+        child.start(u"/bin/sh"_s, {u"-c"_s, u"printf '%s|%s|%s|%s|' \"$PATH\" \"$LANG\" \"$PYTHONIOENCODING\" \"$HOME\"; pwd -P"_s});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(),
+                 Tools::binDir() + u":/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin|en_US.UTF-8|utf-8|"_s + qEnvironmentVariable("HOME") + u'|'
+                     + QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
     }
 
     // A save replaces the file in one step: a reader that opened the old file keeps reading
@@ -137,7 +130,7 @@ private slots:
         QVERIFY(StoredFile::save(path, "new and longer", lcTest(), "test file"));
         QCOMPARE(readFile(path), QByteArray("new and longer"));
         QCOMPARE(readFile(otherName), QByteArray("old"));
-        QCOMPARE(QFileInfo(path).permissions() & 0x0077, QFileDevice::Permissions());
+        QCOMPARE(modeOf(path), 0600);
     }
 
     // A save that cannot be completed, because the disk refuses more or the process is killed
@@ -196,10 +189,7 @@ private slots:
             QVERIFY(writeFileWithMode(target, 0644) && writeFile(target, "[{\"kept\":1}]"));
         const QString path = m_root->filePath(u"list.json"_s);
         QVERIFY(QFile::link(target, path));
-
-        const auto decode = [](const QByteArray &bytes) { return std::optional<QList<QByteArray>>({bytes}); };
-        const auto loaded = StoredFile::load<QByteArray>(path, decode, lcTest(), "test file");
-        QCOMPARE(loaded.entries, targetExists ? QList<QByteArray>{"[{\"kept\":1}]"} : QList<QByteArray>{});
+        QCOMPARE(loadBytes(path).entries, targetExists ? QList<QByteArray>{"[{\"kept\":1}]"} : QList<QByteArray>{});
         QVERIFY(StoredFile::save(path, "new", lcTest(), "test file"));
 
         QVERIFY(!QFileInfo(path).isSymLink());
@@ -207,7 +197,7 @@ private slots:
         QCOMPARE(QFileInfo::exists(target), targetExists);
         if (targetExists) {
             QCOMPARE(readFile(target), QByteArray("[{\"kept\":1}]"));
-            QCOMPARE(int(QFileInfo(target).permissions() & 0x0777), 0x0644);
+            QCOMPARE(modeOf(target), 0644);
         }
     }
 
@@ -217,8 +207,7 @@ private slots:
     {
         const QString path = m_root->filePath(u"list.json"_s);
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        const auto decode = [](const QByteArray &bytes) { return std::optional<QList<QByteArray>>({bytes}); };
-        auto loaded = std::async(std::launch::async, [&] { return StoredFile::load<QByteArray>(path, decode, lcTest(), "test file"); });
+        auto loaded = std::async(std::launch::async, [&] { return loadBytes(path); });
         if (loaded.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
             // Lets the blocked reader go, so that the test ends.
             QFile writer(path);
@@ -257,25 +246,20 @@ private slots:
     }
 
     // What the application keeps is the user's alone; what runs leave behind goes at the
-    // next start; engine programs run in an empty private folder of their own.
+    // next start.
     void privateFilesAndFolders()
     {
-        const auto mode = [](const QString &path) {
-            struct stat info = {};
-            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
-        };
         // An existing support folder, made by an older release, is made private too.
         const QString support = Tools::locations().supportDir;
         QVERIFY(QDir().mkpath(support));
         QVERIFY(QFile::setPermissions(support, QFileDevice::Permissions(0x7755)));
-        QCOMPARE(mode(Tools::supportDir()), 0700);
-        QCOMPARE(mode(Tools::privateDir()), 0700);
-        QCOMPARE(mode(Tools::engineWorkDir()), 0700);
+        for (const QString &folder : {Tools::supportDir(), Tools::privateDir(), Tools::engineWorkDir()})
+            QCOMPARE(modeOf(folder), 0700);
 
         const QString secret = Tools::privateDir() + u"/run.conf"_s;
         QVERIFY(writeFileWithMode(secret, 0644));
         QVERIFY(Tools::writePrivateFile(secret, "--proxy 'http://me:pw@p:1'\n"));
-        QCOMPARE(mode(secret), 0600);
+        QCOMPARE(modeOf(secret), 0600);
         QCOMPARE(QFile(secret).size(), 27);
 
         QVERIFY(writeFileWithMode(Tools::engineWorkDir() + u"/yt-dlp.conf"_s, 0600));
@@ -285,8 +269,6 @@ private slots:
         QCOMPARE(QDir(Tools::privateDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         QCOMPARE(QDir(Tools::engineWorkDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         QVERIFY(!QFileInfo::exists(Tools::supportDir() + u"/cookies"_s));
-
-        QCOMPARE(runElsewhere(u"/bin/sh"_s, {u"-c"_s, u"pwd -P"_s}).out.trimmed(), QFileInfo(Tools::engineWorkDir()).canonicalFilePath());
     }
 
     void fmtTime_data()
