@@ -2,6 +2,7 @@
 #include "platform/desktopnotifications.h"
 #include "platform/filemanager.h"
 #include "platform/systemclipboard.h"
+#include "support/files.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,8 +107,10 @@ private slots:
     void openSaysWhenNothingCanOpenIt()
     {
         QTemporaryDir xdg;
-        for (const char *name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        static constexpr const char *kFolders[] = {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"};
+        for (const char *name : kFolders)
             qputenv(name, xdg.filePath(QString::fromLatin1(name)).toUtf8());
+        const auto restore = qScopeGuard([] { std::ranges::for_each(kFolders, qunsetenv); });
         const QString clip = m_dir.filePath(u"clip.mp4"_s);
         QVERIFY(!FileManager::hasApplicationFor(clip));
         QVERIFY(!FileManager::hasApplicationFor(m_dir.path()));
@@ -117,24 +121,18 @@ private slots:
         QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(clip)});
         QCOMPARE(failures, 1);
 
-        const QString applications = xdg.filePath(u"XDG_DATA_DIRS/applications"_s);
-        QVERIFY(QDir().mkpath(applications));
-        QFile cache(applications + u"/mimeinfo.cache"_s);
-        QVERIFY(cache.open(QIODevice::WriteOnly));
-        cache.write("[MIME Cache]\nvideo/x-matroska=player.desktop;\ninode/directory=;\n");
-        cache.close();
+        const auto write = [&xdg](const QString &name, const QByteArray &content) {
+            return QDir().mkpath(QFileInfo(xdg.filePath(name)).path()) && writeFile(xdg.filePath(name), content);
+        };
+        QVERIFY(write(u"XDG_DATA_DIRS/applications/mimeinfo.cache"_s, "[MIME Cache]\nvideo/x-matroska=player.desktop;\ninode/directory=;\n"));
         QVERIFY(!FileManager::hasApplicationFor(clip));
         QVERIFY(!FileManager::hasApplicationFor(m_dir.path()));
-        QFile list(xdg.filePath(u"XDG_CONFIG_HOME/mimeapps.list"_s));
-        QVERIFY(QDir().mkpath(xdg.filePath(u"XDG_CONFIG_HOME"_s)) && list.open(QIODevice::WriteOnly));
-        list.write("[Removed Associations]\ninode/directory=files.desktop;\n[Default Applications]\nvideo/mp4=player.desktop\n");
-        list.close();
+        QVERIFY(write(u"XDG_CONFIG_HOME/mimeapps.list"_s,
+                      "[Removed Associations]\ninode/directory=files.desktop;\n[Default Applications]\nvideo/mp4=player.desktop\n"));
         QVERIFY(FileManager::hasApplicationFor(clip));
         QVERIFY(!FileManager::hasApplicationFor(m_dir.path()));
         FileManager::open(clip, [&failures] { ++failures; });
         QCOMPARE(failures, 1);
-        for (const char *name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
-            qunsetenv(name);
     }
 
     void notificationsShowTitlesAsText()
