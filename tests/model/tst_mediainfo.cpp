@@ -10,18 +10,13 @@ Q_DECLARE_METATYPE(MediaInfo)
 // Found by QCOMPARE through argument-dependent lookup, so beside MediaInfo.
 char *toString(const MediaInfo &m)
 {
-    return qstrdup(QStringLiteral("title=%1 thumb=%2 duration=%3 uploader=%4 site=%5 playlist=%6 count=%7")
+    return qstrdup(QStringLiteral("title=%1 thumb=%2 duration=%3 uploader=%4 site=%5 playlist=%6 count=%7 chosen=%8 in %9")
                        .arg(m.title.value_or(u"-"_s), m.thumbnail ? m.thumbnail->toString() : u"-"_s,
                             m.duration ? QString::number(*m.duration) : u"-"_s, m.uploader.value_or(u"-"_s), m.site.value_or(u"-"_s),
-                            m.isPlaylist ? u"yes"_s : u"no"_s, m.count ? QString::number(*m.count) : u"-"_s)
+                            m.isPlaylist ? u"yes"_s : u"no"_s, m.count ? QString::number(*m.count) : u"-"_s,
+                            m.chosenBytes ? QString::number(*m.chosenBytes) : u"-"_s, QString::number(m.chosenParts))
                        .toUtf8());
 }
-
-const std::pair<const char *, const char *> kNotAnObject[] = {{"empty", ""},
-                                                              {"array", "[{\"title\": \"x\"}]"},
-                                                              {"truncated", "{\"title\": \"x\""},
-                                                              {"warning before the JSON", "WARNING: x\n{\"title\": \"x\"}"},
-                                                              {"two objects", "{}\n{}"}};
 
 // A video offered with a dub, its original, pictures and ids no selector should meet.
 const char kDubbed[] =
@@ -55,36 +50,15 @@ private slots:
         QCOMPARE(info, expected);
     }
 
-    // What a single video's download fetches: the formats the probe chose with the
-    // download's own choice, video and audio apart counting both.
-    void chosenFormats_data()
+    // A real DASH probe chose two formats without sizes: two parts of unknown size.
+    void chosenFormatsOfARealProbe()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<std::optional<double>>("bytes");
-        QTest::addColumn<int>("parts");
-        QTest::newRow("video and audio apart") << QByteArray(R"({"duration": 10, "requested_formats": [{"filesize": 5000}, {"tbr": 8}]})")
-                                               << std::optional<double>(15000) << 2;
-        QTest::newRow("one part without a size")
-            << QByteArray(R"({"requested_formats": [{"filesize": 5000}, {"acodec": "aac"}]})") << std::optional<double>() << 2;
-        QTest::newRow("one file") << QByteArray(R"({"filesize_approx": 700})") << std::optional<double>(700) << 1;
-        QTest::newRow("nothing said") << QByteArray(R"({"title": "x"})") << std::optional<double>() << 1;
-        QTest::newRow("real DASH probe") << readFile(QStringLiteral(VIRELOOM_TEST_DATA "/probe-dash-merged.json"))
-                                         << std::optional<double>() << 2;
-    }
-
-    void chosenFormats()
-    {
-        QFETCH(QByteArray, json);
-        QFETCH(std::optional<double>, bytes);
-        QFETCH(int, parts);
-        const auto info = MediaInfo::parse(json);
+        const auto info = MediaInfo::parse(readFile(QStringLiteral(VIRELOOM_TEST_DATA "/probe-dash-merged.json")));
         QVERIFY(info);
-        QCOMPARE(info->chosenBytes, bytes);
-        QCOMPARE(info->chosenParts, parts);
+        QCOMPARE(info->chosenBytes, std::nullopt);
+        QCOMPARE(info->chosenParts, 2);
     }
 
-    // A resolved playlist as yt-dlp dumps it: a merged video needs its best audio added,
-    // the cap keeps taller formats out, and an entry without sizes is unknown, not zero.
     // What the options sheet offers of one video: its tracks once per language, the site's
     // "original" kept, subtitles written and automatic apart, and only formats whose ids
     // a selector takes as they are.
@@ -112,6 +86,8 @@ private slots:
         QCOMPARE(MediaInfo::parse("{\"_type\":\"playlist\",\"entries\":[],\"formats\":[{\"format_id\":\"1\"}]}")->choices, MediaChoices());
     }
 
+    // A resolved playlist as yt-dlp dumps it: a merged video needs its best audio added,
+    // the cap keeps taller formats out, and an entry without sizes is unknown, not zero.
     void entriesAndTheirSizes()
     {
         // Single quotes keep the JSON readable here.
@@ -132,6 +108,7 @@ private slots:
         QCOMPARE(info->entries[1].position, 3);
         QCOMPARE(info->entries[2].position, 7);
         QCOMPARE(info->entries[3].position, 5);
+        QCOMPARE(info->unavailable, std::vector<int>{2});
         QCOMPARE(info->entries[0].title, u"One"_s);
         QCOMPARE(info->entries[0].duration, 10.0);
 
@@ -186,8 +163,16 @@ void TestMediaInfo::parse_data()
     row("last of the list without url", R"({"thumbnails": [{"url": "https://i.example/s.jpg"}, {"id": "x"}]})", {});
     row("list of strings", R"({"thumbnails": ["https://i.example/s.jpg"]})", {});
 
+    // What a single video's download fetches: the formats the probe chose with the
+    // download's own choice, video and audio apart counting both.
+    row("video and audio apart", R"({"duration": 10, "requested_formats": [{"filesize": 5000}, {"tbr": 8}]})",
+        {.duration = 10.0, .chosenBytes = 15000, .chosenParts = 2});
+    row("one part without a size", R"({"requested_formats": [{"filesize": 5000}, {"acodec": "aac"}]})", {.chosenParts = 2});
+    row("one file", R"({"filesize_approx": 700})", {.chosenBytes = 700});
+
     // What is not one JSON object is no answer at all.
-    for (const auto &[name, json] : kNotAnObject)
+    for (const auto &[name, json] : {std::pair{"empty", ""}, {"array", "[{\"title\": \"x\"}]"}, {"truncated", "{\"title\": \"x\""},
+                                     {"warning before the JSON", "WARNING: x\n{\"title\": \"x\"}"}, {"two objects", "{}\n{}"}})
         QTest::newRow(name) << QByteArray(json) << std::optional<MediaInfo>();
 }
 
