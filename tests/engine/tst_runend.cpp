@@ -17,8 +17,9 @@ class TestRunEnd : public QObject
     Q_OBJECT
 
     // What the run left, in a few words: "playlist", "cancelled", "delivered" (a new file),
-    // "found" (a file that was there before), "announced" (a destination, no file), "moved"
-    // (the bar moved), "refused" (an HTTP 403 in the log), "distinct" (its own name already).
+    // "found" (a file that was there before), "converted" (a new file made from the one
+    // found), "announced" (a destination, no file), "moved" (the bar moved), "refused" (an
+    // HTTP 403 in the log), "distinct" (its own name already).
     static void leave(DownloadItem &item, const QStringList &traits)
     {
         const QString file = u"/downloads/Clip.mp4"_s;
@@ -33,6 +34,10 @@ class TestRunEnd : public QObject
         if (traits.contains(u"found"_s)) {
             item.noteDestination(file, true);
             item.appendFile(file);
+        }
+        if (traits.contains(u"converted"_s)) {
+            item.noteDestination(u"/downloads/Clip.mp3"_s, false);
+            item.appendFile(u"/downloads/Clip.mp3"_s);
         }
         if (traits.contains(u"moved"_s))
             item.setProgress(0.2);
@@ -72,6 +77,9 @@ private slots:
         QTest::newRow("the link's own file found again is done") << QStringList{u"found"_s} << 0 << QStringList{u"unread"_s} << E::done;
         QTest::newRow("a new file that another link also names is done")
             << QStringList{u"delivered"_s} << 0 << QStringList{u"unread"_s, u"another's"_s} << E::done;
+        QTest::newRow("nothing delivered is no file found again: done") << QStringList() << 0 << QStringList{u"unread"_s, u"another's"_s} << E::done;
+        QTest::newRow("the audio made from the file found is new: done")
+            << QStringList{u"found"_s, u"converted"_s} << 0 << QStringList{u"unread"_s, u"another's"_s} << E::done;
         QTest::newRow("a name of its own already: done, not again")
             << QStringList{u"found"_s, u"distinct"_s} << 0 << QStringList{u"unread"_s, u"another's"_s} << E::done;
         QTest::newRow("a probed run knew its title: done")
@@ -153,19 +161,6 @@ private slots:
                 lastError = line.mid(7);
         }
         QCOMPARE(describeRun(lastError, log, 1, {}).engineFault, engine);
-    }
-
-    void deliveredOnlyWhatWasThere()
-    {
-        DownloadItem item(u"https://example.org/watch?v=1"_s, Quality::mp3, false);
-        QVERIFY(!::deliveredOnlyWhatWasThere(item));
-        item.noteDestination(u"/d/Clip.mp4"_s, true);
-        item.appendFile(u"/d/Clip.mp4"_s);
-        QVERIFY(::deliveredOnlyWhatWasThere(item));
-        // The audio taken from the video that was there is new.
-        item.noteDestination(u"/d/Clip.mp3"_s, false);
-        item.appendFile(u"/d/Clip.mp3"_s);
-        QVERIFY(!::deliveredOnlyWhatWasThere(item));
     }
 };
 
