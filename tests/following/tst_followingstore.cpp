@@ -7,13 +7,11 @@
 #include "support/files.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <iostream>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -110,18 +108,27 @@ private slots:
         QVERIFY(!FollowingStore::decode(json));
     }
 
-    // Values a hand or a later release may leave read as something sound.
+    // Values a hand or a later release may leave, and sizes no real source gives, read as
+    // something sound; files written before entries were held read as they were.
     void oddValuesAreBroughtWithinBounds()
     {
-        QByteArray json = FollowingStore::encode({minimalSource()});
+        FollowedSource source = minimalSource();
+        source.title = QString(3 * 1024 * 1024, u'x');
+        source.pending = {{u"a"_s, u"http://127.0.0.1:9/a"_s, QString(5000, u'y')}};
+        QByteArray json = FollowingStore::encode({source});
         json.replace("\"interval\":21600", "\"interval\":5,\"backoff\":99999999,\"problem\":\"solarFlare\",\"future\":{\"x\":1}");
         json.replace("\"quality\":\"best\"", "\"quality\":\"p9000\"");
         const auto decoded = FollowingStore::decode(json);
         QVERIFY(decoded);
-        QCOMPARE(decoded->at(0).interval, FollowedSource::kShortestInterval);
-        QCOMPARE(decoded->at(0).backoff, FollowedSource::kLongestBackoff);
-        QCOMPARE(decoded->at(0).problem.kind, CheckFailure::network);
-        QCOMPARE(decoded->at(0).options.quality, Quality(Quality::best));
+        const FollowedSource &read = decoded->at(0);
+        QCOMPARE(read.interval, FollowedSource::kShortestInterval);
+        QCOMPARE(read.backoff, FollowedSource::kLongestBackoff);
+        QCOMPARE(read.problem.kind, CheckFailure::network);
+        QCOMPARE(read.options.quality, Quality(Quality::best));
+        QCOMPARE(read.title.size(), Tools::kTitleLimit);
+        QVERIFY(read.title.endsWith(u'\u2026'));
+        QCOMPARE(read.pending.at(0).title.size(), Tools::kTitleLimit);
+        QVERIFY(!read.pending.at(0).vouched && !read.localAllowed && read.held.isEmpty());
     }
 
     // An edited file: a second source of the same id gets one of its own (else it would
@@ -160,23 +167,6 @@ private slots:
         QCOMPARE(decoded->at(0).options.folder, kept ? folder : QString());
     }
 
-    // Files written before entries were held or titles capped read as they were, with
-    // what no real source gives cut down.
-    void olderAndOversizedFilesAreRead()
-    {
-        FollowedSource source = minimalSource();
-        source.title = QString(3 * 1024 * 1024, u'x');
-        source.pending = {{u"a"_s, u"http://127.0.0.1:9/a"_s, QString(5000, u'y')}};
-        const auto decoded = FollowingStore::decode(FollowingStore::encode({source}));
-        QVERIFY(decoded);
-        QCOMPARE(decoded->at(0).title.size(), Tools::kTitleLimit);
-        QVERIFY(decoded->at(0).title.endsWith(u'\u2026'));
-        QCOMPARE(decoded->at(0).pending.at(0).title.size(), Tools::kTitleLimit);
-        QVERIFY(!decoded->at(0).pending.at(0).vouched);
-        QVERIFY(!decoded->at(0).localAllowed);
-        QVERIFY(decoded->at(0).held.isEmpty());
-    }
-
     // A file that cannot be read is kept aside, whole, and reported; the service starts
     // empty and its saves go to a new file.
     void unreadableFileIsKeptAside()
@@ -187,51 +177,35 @@ private slots:
         QVERIFY(!FollowingStore::read(path()));
         QCOMPARE(readFile(path()), broken);
         Settings settings(m_root->filePath(u"settings.ini"_s));
-        Following::Environment environment;
-        environment.file = path();
-        environment.engine = [] { return std::optional<QString>(); };
-        environment.lookup = [](const QString &, QObject *, const std::function<void(const QList<QHostAddress> &)> &answer) { answer({}); };
-        Following following(&settings, environment);
-        QVERIFY(!following.setAsideFile().isEmpty());
+        // A service that never runs the engine and never looks a name up.
+        Following::Environment offline;
+        offline.file = path();
+        offline.engine = [] { return std::optional<QString>(); };
+        offline.lookup = [](const QString &, QObject *, const std::function<void(const QList<QHostAddress> &)> &answer) { answer({}); };
+        Following following(&settings, offline);
         QVERIFY(following.setAsideFile().startsWith(path() + u".unreadable-"_s));
         QCOMPARE(readFile(following.setAsideFile()), broken);
         QCOMPARE(following.sources().size(), 0);
         QVERIFY(following.add(u"https://example.org/feed.xml"_s));
         QVERIFY(following.flush());
-        QCOMPARE(FollowingStore::load(path()).entries.size(), 1);
         QCOMPARE(FollowingStore::read(path())->size(), 1);
         QCOMPARE(readFile(following.setAsideFile()), broken);
     }
 
-    // The application killed outright at any moment, many times over, while it keeps
-    // changing its sources: every time the file reads whole and holds at least what was on
-    // disk when the child last said so.
-    void killedAtAnyMoment()
+    // A save replaces the file whole, in one step, so that a kill at any moment leaves the
+    // old file or the new one, as a second name for the old one shows; what a save cut
+    // short left beside it goes at the next load, and a copy set aside stays.
+    void savesReplaceTheFileWhole()
     {
-        int confirmed = 0;
-        for (int round = 0; round < 6; ++round) {
-            QProcess child;
-            child.setProgram(QCoreApplication::applicationFilePath());
-            child.setArguments({u"--churn"_s, m_root->filePath(u"support"_s)});
-            child.start();
-            QVERIFY(child.waitForStarted());
-            QTest::qWait(150 + QRandomGenerator::global()->bounded(400));
-            child.kill();
-            QVERIFY(child.waitForFinished(5000));
-            for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
-                if (!line.isEmpty())
-                    confirmed = std::max(confirmed, line.toInt());
-            }
-            const FollowingStore::Loaded loaded = FollowingStore::load(m_root->filePath(u"support/following.json"_s));
-            QVERIFY2(loaded.setAside.isEmpty(), qPrintable(u"round %1"_s.arg(round)));
-            QVERIFY2(loaded.entries.size() >= confirmed, qPrintable(u"%1 < %2"_s.arg(loaded.entries.size()).arg(confirmed)));
-        }
-        QVERIFY(confirmed > 0);
-        // Nothing that a save cut short left stays beside the file once it has been read.
-        const QString support = m_root->filePath(u"support"_s);
-        writeFile(support + u"/following.json.Ab12Cd"_s, "partial");
-        FollowingStore::load(support + u"/following.json"_s);
-        QCOMPARE(QDir(support).entryList({u"following.json*"_s}, QDir::Files | QDir::Hidden), QStringList{u"following.json"_s});
+        QVERIFY(FollowingStore::save(path(), {minimalSource()}));
+        const QString before = m_root->filePath(u"before.json"_s);
+        QCOMPARE(::link(QFile::encodeName(path()).constData(), QFile::encodeName(before).constData()), 0);
+        QVERIFY(FollowingStore::save(path(), {minimalSource(), fullSource()}));
+        QCOMPARE(FollowingStore::read(before)->size(), 1);
+        QVERIFY(writeFile(path() + u".Ab12Cd"_s, "partial") && writeFile(path() + u".unreadable-20261209-120000"_s, "kept"));
+        QCOMPARE(FollowingStore::load(path()).entries.size(), 2);
+        QCOMPARE(QDir(m_root->path()).entryList({u"following.json*"_s}, QDir::Files | QDir::Hidden),
+                 (QStringList{u"following.json"_s, u"following.json.unreadable-20261209-120000"_s}));
     }
 
     // What a check reads of the engine's listing, and what it makes of its complaints.
@@ -254,16 +228,10 @@ private slots:
 
         // Titles no real source has are cut; links and ids of that size are of no use cut.
         const QByteArray huge(20000, 'z');
-        const auto oversized = parseListing("{\"_type\": \"playlist\", \"title\": \"" + huge
-                                            + "\", \"entries\": ["
-                                              "{\"id\": \"a\", \"url\": \"https://example.org/a\", \"title\": \""
-                                            + huge
-                                            + "\"},"
-                                              "{\"id\": \"b\", \"url\": \"https://example.org/"
-                                            + huge
-                                            + "\"},"
-                                              "{\"id\": \""
-                                            + huge + "\", \"url\": \"https://example.org/c\"}]}");
+        const auto oversized = parseListing(QByteArray("{'_type': 'playlist', 'title': '" + huge + "', 'entries': [{'id': 'a', 'url': 'https://example.org/a', "
+                                             "'title': '" + huge + "'}, {'id': 'b', 'url': 'https://example.org/" + huge + "'}, {'id': '" + huge
+                                             + "', 'url': 'https://example.org/c'}]}")
+                                                .replace('\'', '"'));
         QVERIFY(oversized);
         QCOMPARE(oversized->title.size(), Tools::kTitleLimit);
         QCOMPARE(oversized->entries.size(), 1);
@@ -282,37 +250,5 @@ private slots:
     }
 };
 
-// The child of killedAtAnyMoment: keeps adding sources with many seen entries and
-// changing them, saying how many sources the file holds after each wait for it.
-int churn()
-{
-    Settings settings(Tools::supportDir() + u"/settings.ini"_s);
-    Following::Environment environment = Following::defaultEnvironment();
-    environment.engine = [] { return std::optional<QString>(); };
-    // Names are never looked up here: nothing leaves the machine.
-    environment.lookup = [](const QString &, QObject *, const std::function<void(const QList<QHostAddress> &)> &answer) { answer({}); };
-    Following following(&settings, environment);
-    for (int n = int(following.sources().size());; ++n) {
-        const auto id = following.add(u"https://example.org/feed-%1.xml"_s.arg(n));
-        SourceOptions options;
-        options.folder = u"/media/%1"_s.arg(n);
-        following.setOptions(*id, options);
-        following.setInterval(*id, 900 + n);
-        QCoreApplication::processEvents();
-        if (following.flush())
-            std::cout << following.sources().size() << std::endl;
-    }
-}
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], "--churn") == 0) {
-        Tools::setLocations({QFile::decodeName(argv[2]), {u"/usr/bin"_s}, QFile::decodeName(argv[2]) + u"/cache"_s});
-        return churn();
-    }
-    TestFollowingStore test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestFollowingStore)
 #include "tst_followingstore.moc"
