@@ -20,7 +20,8 @@ Q_DECLARE_METATYPE(CheckFailure)
 namespace {
 
 constexpr int kCheck = 30000;
-const QString kEngine = u"/usr/bin/yt-dlp"_s;
+// The interval and half of the largest offset (a tenth of the interval, at most half an hour).
+constexpr qint64 kLater = 6 * 3600 + 900;
 
 // A podcast-style feed of the numbered episodes, newest first, as yt-dlp lists a feed.
 QByteArray feed(const HttpServer &server, const QByteArray &title, const QList<int> &episodes)
@@ -35,12 +36,26 @@ QByteArray feed(const HttpServer &server, const QByteArray &title, const QList<i
     return xml + "</channel></rss>\n";
 }
 
-// A feed's entries are known by their links, which carry the episode's guid.
+// What the n-th announcement of a spy on Following::newEntries announced.
+QList<FollowEntry> announcedIn(const QSignalSpy &spy, qsizetype n = 0)
+{
+    return spy.at(n).at(1).value<QList<FollowEntry>>();
+}
+
 QStringList titles(const QList<FollowEntry> &entries)
 {
     QStringList list;
     for (const FollowEntry &entry : entries)
         list << entry.title;
+    return list;
+}
+
+// A feed's links as the engine gives them, without the fragment it adds of its own.
+QStringList links(const QList<FollowEntry> &entries)
+{
+    QStringList list;
+    for (const FollowEntry &entry : entries)
+        list << entry.url.section(u'#', 0, 0);
     return list;
 }
 
@@ -80,6 +95,34 @@ class TestFollowing : public QObject
         return std::make_unique<Following>(m_settings.get(), environment);
     }
 
+    // The service started on a file that holds these sources.
+    std::unique_ptr<Following> startWith(const QList<FollowedSource> &sources)
+    {
+        return FollowingStore::save(file(), sources) ? makeFollowing() : nullptr;
+    }
+
+    // Saved, closed and started again.
+    bool restart(std::unique_ptr<Following> &following)
+    {
+        if (!following->flush())
+            return false;
+        following.reset();
+        following = makeFollowing();
+        return true;
+    }
+
+    // A source as an earlier run left it: read a day ago, due in a day.
+    FollowedSource readBefore(const QString &url) const
+    {
+        FollowedSource source;
+        source.id = QUuid::createUuid();
+        source.url = url;
+        source.added = m_now.addDays(-1);
+        source.lastCheck = source.lastRead = source.added;
+        source.nextCheck = m_now.addDays(1);
+        return source;
+    }
+
     // Episodes `count` down to 1, or those listed.
     void serve(const QString &path, const QByteArray &title, int count, QList<int> episodes = {})
     {
@@ -98,18 +141,6 @@ class TestFollowing : public QObject
         if (!id || !finished.wait(kCheck))
             return {};
         return *id;
-    }
-
-    // A source that a check read a day ago, in the file before the service starts.
-    QUuid readBefore(const QString &path)
-    {
-        FollowedSource source;
-        source.id = QUuid::createUuid();
-        source.url = link(path);
-        source.added = m_now.addDays(-1);
-        source.lastCheck = source.lastRead = source.added;
-        source.nextCheck = m_now.addDays(1);
-        return FollowingStore::save(file(), {source}) ? source.id : QUuid();
     }
 
     // An engine that lists `json` once the test writes the file it returns.
@@ -154,7 +185,7 @@ private slots:
         m_settings->setValue(SettingsKey::folder, m_root->filePath(u"Downloads"_s));
         m_now = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
         m_dice = {0.5};
-        m_engine = kEngine;
+        m_engine = u"/usr/bin/yt-dlp"_s;
         m_timeLimit = std::chrono::minutes(1);
         m_answers = {{u"rebind.example"_s, {QHostAddress(u"93.184.216.34"_s), QHostAddress(u"127.0.0.1"_s)}},
                      {u"cdn.example"_s, {QHostAddress(u"93.184.216.34"_s)}}};
@@ -183,36 +214,32 @@ private slots:
         QCOMPARE(source->entryCount, 3);
         QCOMPARE(source->problem.kind, CheckFailure::none);
         QCOMPARE(source->lastRead, m_now);
-        // Six hours and half of the largest offset (a tenth of the interval, at most half an hour).
-        QCOMPARE(source->nextCheck, m_now.addSecs(6 * 3600 + 900));
+        QCOMPARE(source->nextCheck, m_now.addSecs(kLater));
 
         serve(u"/grow.xml"_s, "Growing Feed", 5);
-        m_now = m_now.addSecs(6 * 3600 + 900);
+        m_now = m_now.addSecs(kLater);
         QSignalSpy finished(following.get(), &Following::checkFinished);
         following->checkDue();
         QVERIFY(finished.wait(kCheck));
         QCOMPARE(announced.size(), 1);
-        const auto entries = announced.at(0).at(1).value<QList<FollowEntry>>();
+        const QList<FollowEntry> entries = announcedIn(announced);
         QCOMPARE(titles(entries), (QStringList{u"Episode 5"_s, u"Episode 4"_s}));
-        QVERIFY2(entries.at(0).url.startsWith(link(u"/media/ep5.mp4"_s)), qPrintable(entries.at(0).url));
+        QCOMPARE(links(entries).value(0), link(u"/media/ep5.mp4"_s));
         QVERIFY2(entries.at(0).id.contains(u"growing-feed-5"_s), qPrintable(entries.at(0).id));
         QCOMPARE(announced.at(0).at(0).value<FollowedSource>().id, id);
         QCOMPARE(following->find(id)->newSinceVisit, 2);
         QCOMPARE(following->list()->newCount(), 2);
 
+        // Neither read again, nor after being taken down for a while or pushed out of the
+        // listing and coming back.
         QVERIFY(checkNow(*following, id));
-        QCOMPARE(announced.size(), 1);
-        // An episode taken down for a while, or pushed out of the listing, is not new when
-        // it comes back.
         serve(u"/grow.xml"_s, "Growing Feed", 0, {5, 3, 2, 1});
         QVERIFY(checkNow(*following, id));
         serve(u"/grow.xml"_s, "Growing Feed", 5);
         QVERIFY(checkNow(*following, id));
         QCOMPARE(announced.size(), 1);
 
-        QVERIFY(following->flush());
-        following.reset();
-        following = makeFollowing();
+        QVERIFY(restart(following));
         QSignalSpy announcedAfter(following.get(), &Following::newEntries);
         QCOMPARE(following->find(id)->newSinceVisit, 2);
         QVERIFY(checkNow(*following, id));
@@ -220,7 +247,7 @@ private slots:
         // No queue said it took them: they come again when asked, until one does.
         following->announcePending();
         QCOMPARE(announcedAfter.size(), 1);
-        QCOMPARE(announcedAfter.at(0).at(1).value<QList<FollowEntry>>(), entries);
+        QCOMPARE(announcedIn(announcedAfter), entries);
         following->delivered(id, {entries.at(0).id, entries.at(1).id});
         following->announcePending();
         QCOMPARE(announcedAfter.size(), 1);
@@ -238,7 +265,7 @@ private slots:
         QSignalSpy announced(following.get(), &Following::newEntries);
         QVERIFY(!followAndRead(*following, u"/latest.xml"_s, 2).isNull());
         QCOMPARE(announced.size(), 1);
-        QCOMPARE(titles(announced.at(0).at(1).value<QList<FollowEntry>>()), (QStringList{u"Episode 5"_s, u"Episode 4"_s}));
+        QCOMPARE(titles(announcedIn(announced)), (QStringList{u"Episode 5"_s, u"Episode 4"_s}));
     }
 
     void failuresAreTold_data()
@@ -251,15 +278,14 @@ private slots:
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("problem");
 
-        // The interval, or the pause the site asked for, and half the largest offset.
-        const int later = 6 * 3600 + 900;
         const QByteArray none;
         const auto vanished = CheckFailure::vanished;
+        // The pause the site asked for, or the retry after a failure, and half the largest offset.
         QTest::newRow("too many requests") << u"/busy.xml"_s << 429 << none << CheckFailure::rateLimited << 12 * 3600 + 900 << false
                                            << u"rateLimited"_s;
-        QTest::newRow("gone") << u"/gone.xml"_s << 410 << none << vanished << later << true << u"vanished"_s;
-        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << none << vanished << later << true << u"vanished"_s;
-        QTest::newRow("a page without media") << u"/page.html"_s << 200 << QByteArray("text/html") << vanished << later << true
+        QTest::newRow("gone") << u"/gone.xml"_s << 410 << none << vanished << int(kLater) << true << u"vanished"_s;
+        QTest::newRow("not found") << u"/nothing-here.xml"_s << 0 << none << vanished << int(kLater) << true << u"vanished"_s;
+        QTest::newRow("a page without media") << u"/page.html"_s << 200 << QByteArray("text/html") << vanished << int(kLater) << true
                                               << u"vanished"_s;
         QTest::newRow("server error") << u"/broken.xml"_s << 503 << none << CheckFailure::network << 1800 + 90 << false << u"network"_s;
         QTest::newRow("a single video") << u"/clip.mp4"_s << 200 << QByteArray("video/mp4") << CheckFailure::none << -1 << true << QString();
@@ -296,8 +322,7 @@ private slots:
         QCOMPARE(refusals.size(), refused ? 1 : 0);
         QCOMPARE(FollowingStore::load(file()).entries.size(), refused ? 0 : 1);
         if (refused) {
-            QCOMPARE(refusals.at(0).at(0).toUuid(), first);
-            QCOMPARE(refusals.at(0).at(1).toString(), link(path));
+            QCOMPARE(refusals.at(0), (QVariantList{first, link(path)}));
             QVERIFY(!following->find(first));
             QCOMPARE(following->list()->rowCount(), 0);
             QVERIFY(QDir(m_root->filePath(u"Downloads"_s)).isEmpty());
@@ -309,11 +334,11 @@ private slots:
             return;
 
         following.reset();
-        const QUuid id = readBefore(path);
-        following = makeFollowing();
+        const FollowedSource before = readBefore(link(path));
+        following = startWith({before});
         QSignalSpy announced(following.get(), &Following::newEntries);
-        QVERIFY(checkNow(*following, id));
-        const FollowedSource *source = following->find(id);
+        QVERIFY(checkNow(*following, before.id));
+        const FollowedSource *source = following->find(before.id);
         QVERIFY(source);
         QCOMPARE(source->problem.kind, failure);
         QVERIFY(!source->problem.detail.isEmpty());
@@ -336,10 +361,10 @@ private slots:
         QSignalSpy announced(following.get(), &Following::newEntries);
         const QUuid id = followAndRead(*following, u"/slow-down.xml"_s);
         QCOMPARE(following->find(id)->backoff, 12 * 3600);
-        for (const qint64 expected : {24 * 3600, 24 * 3600}) {
+        for (int n = 0; n < 2; ++n) {
             QVERIFY(checkNow(*following, id));
-            QCOMPARE(following->find(id)->backoff, expected);
-            QCOMPARE(following->find(id)->nextCheck, m_now.addSecs(expected + 900));
+            QCOMPARE(following->find(id)->backoff, 24 * 3600);
+            QCOMPARE(following->find(id)->nextCheck, m_now.addSecs(24 * 3600 + 900));
         }
         serve(u"/slow-down.xml"_s, "Calm Feed", 4);
         QVERIFY(checkNow(*following, id));
@@ -366,9 +391,7 @@ private slots:
         QVERIFY(QFile::setPermissions(stuck, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         m_engine = stuck;
         m_timeLimit = std::chrono::milliseconds(500);
-        QVERIFY(following->flush());
-        following.reset();
-        following = makeFollowing();
+        QVERIFY(restart(following));
         QElapsedTimer clock;
         clock.start();
         QVERIFY(checkNow(*following, missing));
@@ -380,14 +403,14 @@ private slots:
     // due one alone when it is, and one check at a time when several are.
     void checksFollowTheClock()
     {
-        for (const char *name : {"a", "b", "c"})
-            serve(u"/clock-%1.xml"_s.arg(QLatin1StringView(name)), "Clock " + QByteArray(name), 2);
         auto following = makeFollowing();
         QList<QUuid> sources;
         // The dice drawn after each first reading place the three at different times.
         for (const double dice : {0.9, 0.1, 0.5}) {
+            const QString path = u"/clock-%1.xml"_s.arg(sources.size());
+            serve(path, "Clock " + QByteArray::number(sources.size()), 2);
             m_dice = {dice};
-            sources << followAndRead(*following, u"/clock-%1.xml"_s.arg(QChar(char16_t(u'a' + sources.size()))));
+            sources << followAndRead(*following, path);
             QVERIFY(!sources.constLast().isNull());
         }
         const QDateTime first = following->find(sources[1])->nextCheck;
@@ -435,18 +458,13 @@ private slots:
 
         // Started again long after, the overdue sources wait a minute at least and are spread
         // over a quarter of their interval, fifteen minutes at most.
-        QVERIFY(following->flush());
-        following.reset();
         m_now = m_now.addDays(3);
         m_dice = {0.0, 1.0 - 1e-9, 0.5};
-        following = makeFollowing();
+        QVERIFY(restart(following));
         QSignalSpy startedLater(following.get(), &Following::checkStarted);
-        QList<QDateTime> times;
-        for (const QUuid &id : sources)
-            times << following->find(id)->nextCheck;
-        QCOMPARE(times[0], m_now.addSecs(60));
-        QCOMPARE(times[1], m_now.addSecs(60 + 899));
-        QCOMPARE(times[2], m_now.addSecs(60 + 450));
+        QCOMPARE(following->find(sources[0])->nextCheck, m_now.addSecs(60));
+        QCOMPARE(following->find(sources[1])->nextCheck, m_now.addSecs(60 + 899));
+        QCOMPARE(following->find(sources[2])->nextCheck, m_now.addSecs(60 + 450));
         following->checkDue();
         QCOMPARE(startedLater.size(), 0);
     }
@@ -493,24 +511,16 @@ private slots:
     // others it does not bring the next look forward.
     void pausedSourcesSetNoWakeUp()
     {
-        FollowedSource paused;
-        paused.id = QUuid::createUuid();
-        paused.url = u"https://example.org/paused.xml"_s;
-        paused.added = m_now;
+        FollowedSource paused = readBefore(u"https://example.org/paused.xml"_s);
         paused.nextCheck = m_now.addSecs(120);
         paused.paused = true;
-        QVERIFY(FollowingStore::save(file(), {paused}));
-        auto following = makeFollowing();
+        auto following = startWith({paused});
         QCOMPARE(following->nextWake(), QDateTime());
 
-        FollowedSource active = paused;
-        active.id = QUuid::createUuid();
-        active.url = u"https://example.org/active.xml"_s;
+        FollowedSource active = readBefore(u"https://example.org/active.xml"_s);
         active.nextCheck = m_now.addSecs(3600);
-        active.paused = false;
         following.reset();
-        QVERIFY(FollowingStore::save(file(), {paused, active}));
-        following = makeFollowing();
+        following = startWith({paused, active});
         m_now = m_now.addSecs(100);
         following->checkDue();
         QVERIFY(!following->isChecking());
@@ -519,127 +529,84 @@ private slots:
 
     // A feed is remote text, as a vireloom: address is: entries whose host is, or resolves
     // to, the local network wait on the source's card for the user's word, across restarts,
-    // and are never announced until then.
+    // and are never announced until then. The forms an address may take are the intake's
+    // tests; here each way an entry can be found local.
     void entriesIntoTheLocalNetworkWait()
     {
-        struct Row
-        {
-            const char *link;
-            bool held;
-        };
-        const Row rows[] = {
-            {"http://127.0.0.1:9/admin?action=reboot", true},
-            {"http://[::1]:9/ep.mp3", true},
-            {"http://2130706433:9/ep.mp3", true},
-            {"http://0x7f.1/ep.mp3", true},
-            {"http://192.168.1.1/ep.mp3", true},
-            {"http://nas.local/ep.mp3", true},
-            {"http://printer/ep.mp3", true},
-            {"http://rebind.example/ep.mp3", true},
-            {"http://gone.example/ep.mp3", true},
-            {"http://cdn.example/ep.mp3", false},
-            {"http://93.184.216.34/ep.mp3", false},
-        };
+        const QStringList held{u"http://127.0.0.1:9/admin?action=reboot"_s, u"http://[::1]:9/ep.mp3"_s, u"http://nas.local/ep.mp3"_s,
+                               u"http://printer/ep.mp3"_s, u"http://rebind.example/ep.mp3"_s, u"http://gone.example/ep.mp3"_s};
+        const QStringList going{u"http://cdn.example/ep.mp3"_s, u"http://93.184.216.34/ep.mp3"_s};
         QByteArray xml = "<?xml version=\"1.0\"?>\n<rss version=\"2.0\"><channel><title>Mixed Feed</title><link>http://127.0.0.1/</link>"
                          "<description>d</description>";
-        QStringList heldLinks;
-        QStringList goingLinks;
-        int n = 0;
-        for (const Row &row : rows) {
-            const QByteArray number = QByteArray::number(++n);
-            xml += "<item><title>Entry " + number + "</title><guid>mixed-" + number + "</guid><enclosure url=\""
-                   + QByteArray(row.link).replace("&", "&amp;") + "\" type=\"audio/mpeg\"/></item>";
-            (row.held ? heldLinks : goingLinks) << QString::fromLatin1(row.link);
+        for (const QString &entry : held + going) {
+            const QByteArray n = QByteArray::number(xml.count("<item>") + 1);
+            xml += "<item><title>Entry " + n + "</title><guid>mixed-" + n + "</guid><enclosure url=\"" + entry.toUtf8().replace("&", "&amp;")
+                   + "\" type=\"audio/mpeg\"/></item>";
         }
         m_server.route(u"/mixed.xml"_s, xml + "</channel></rss>\n", "application/rss+xml");
-
         // Followed by a release that did not know of the rule: read once, never allowed in.
-        FollowedSource old;
-        old.id = QUuid::createUuid();
-        old.url = link(u"/mixed.xml"_s);
-        old.added = m_now.addDays(-1);
-        old.lastRead = old.added;
-        old.nextCheck = m_now.addDays(1);
-        QVERIFY(FollowingStore::save(file(), {old}));
+        const FollowedSource old = readBefore(link(u"/mixed.xml"_s));
 
-        auto following = makeFollowing();
+        auto following = startWith({old});
         QSignalSpy announced(following.get(), &Following::newEntries);
         QVERIFY(checkNow(*following, old.id));
         QTRY_COMPARE(announced.size(), 1);
         QTest::qWait(50);
         QCOMPARE(announced.size(), 1);
-        QStringList going;
-        for (const FollowEntry &entry : announced.at(0).at(1).value<QList<FollowEntry>>()) {
-            // The engine adds a fragment of its own to a feed's links.
-            going << entry.url.section(u'#', 0, 0);
-            QVERIFY2(!entry.vouched, qPrintable(entry.url));
-        }
-        QCOMPARE(going, goingLinks);
-        QStringList held;
-        for (const FollowEntry &entry : following->find(old.id)->held)
-            held << entry.url.section(u'#', 0, 0);
-        QCOMPARE(held, heldLinks);
-        QCOMPARE(following->list()->index(0).data(FollowingList::HeldCountRole).toInt(), int(heldLinks.size()));
-        QVERIFY(following->find(old.id)->pending.size() == goingLinks.size());
+        QCOMPARE(links(announcedIn(announced)), going);
+        QVERIFY(std::ranges::none_of(announcedIn(announced), &FollowEntry::vouched));
+        QCOMPARE(links(following->find(old.id)->held), held);
+        QCOMPARE(following->list()->index(0).data(FollowingList::HeldCountRole).toInt(), int(held.size()));
+        QCOMPARE(following->find(old.id)->pending.size(), going.size());
 
         // Started again: what went is announced again until taken; what is held stays held.
-        QVERIFY(following->flush());
-        following = makeFollowing();
+        QVERIFY(restart(following));
         QSignalSpy again(following.get(), &Following::newEntries);
         following->announcePending();
         QTRY_COMPARE(again.size(), 1);
         QTest::qWait(50);
         QCOMPARE(again.size(), 1);
-        QCOMPARE(again.at(0).at(1).value<QList<FollowEntry>>().size(), goingLinks.size());
-        QCOMPARE(following->find(old.id)->held.size(), heldLinks.size());
+        QCOMPARE(links(announcedIn(again)), going);
+        QCOMPARE(links(following->find(old.id)->held), held);
 
         // "Download": announced, vouched for, and pending until the queue takes them.
         following->downloadHeld(old.id);
         QCOMPARE(again.size(), 2);
-        const auto released = again.at(1).at(1).value<QList<FollowEntry>>();
-        QCOMPARE(released.size(), heldLinks.size());
-        QVERIFY(std::all_of(released.begin(), released.end(), [](const FollowEntry &entry) { return entry.vouched; }));
+        QCOMPARE(links(announcedIn(again, 1)), held);
+        QVERIFY(std::ranges::all_of(announcedIn(again, 1), &FollowEntry::vouched));
         QVERIFY(following->find(old.id)->held.isEmpty());
-        QVERIFY(following->flush());
-        following = makeFollowing();
+        QVERIFY(restart(following));
         QSignalSpy afterRelease(following.get(), &Following::newEntries);
         following->announcePending();
         QTRY_COMPARE(afterRelease.size(), 1);
-        const auto pending = afterRelease.at(0).at(1).value<QList<FollowEntry>>();
-        QCOMPARE(std::count_if(pending.begin(), pending.end(), [](const FollowEntry &entry) { return entry.vouched; }),
-                 qsizetype(heldLinks.size()));
+        const QList<FollowEntry> pending = announcedIn(afterRelease);
+        QCOMPARE(std::ranges::count_if(pending, &FollowEntry::vouched), held.size());
     }
 
     // A source the user follows although it is in the local network is allowed there once,
-    // for its own entries; "Ignore" lets held entries go for good.
+    // for its own entries (their screening is pendingEntriesAreScreenedAtStart's); "Ignore"
+    // lets held entries go for good.
     void aLocalSourceIsAllowedWhenFollowed()
     {
         serve(u"/local.xml"_s, "Local Feed", 1);
         auto following = makeFollowing();
-        QSignalSpy announced(following.get(), &Following::newEntries);
         const QUuid id = followAndRead(*following, u"/local.xml"_s);
         QVERIFY(following->find(id)->localAllowed);
-        serve(u"/local.xml"_s, "Local Feed", 2);
-        QVERIFY(checkNow(*following, id));
-        QCOMPARE(announced.size(), 1);
-        QVERIFY(announced.at(0).at(1).value<QList<FollowEntry>>().at(0).vouched);
-        QVERIFY(following->flush());
-        QVERIFY(FollowingStore::load(file()).entries.at(0).localAllowed);
 
         // A public name that resolves into the local network is such a source too; one
         // whose lookup fails is not.
-        QVERIFY(following->find(*following->add(u"https://rebind.example/feed"_s))->localAllowed == false);
-        QTRY_VERIFY(following->find(following->sources().at(1).id)->localAllowed);
-        const auto failing = following->add(u"https://gone.example/feed"_s);
+        const QUuid rebinding = *following->add(u"https://rebind.example/feed"_s);
+        QVERIFY(!following->find(rebinding)->localAllowed);
+        QTRY_VERIFY(following->find(rebinding)->localAllowed);
+        const QUuid failing = *following->add(u"https://gone.example/feed"_s);
         QTest::qWait(50);
-        QVERIFY(!following->find(*failing)->localAllowed);
+        QVERIFY(!following->find(failing)->localAllowed);
 
         // "Ignore": the entries go, for good.
         FollowedSource waiting = *following->find(id);
         waiting.held = {{u"x"_s, u"http://127.0.0.1:9/x"_s, u"X"_s}};
         following.reset();
-        QVERIFY(FollowingStore::save(file(), {waiting}));
-        following = makeFollowing();
+        following = startWith({waiting});
         QCOMPARE(following->find(id)->held.size(), 1);
         following->ignoreHeld(id);
         QVERIFY(following->flush());
@@ -673,23 +640,17 @@ private slots:
         m_settings->setValue(SettingsKey::schemeLocalAddresses, setting);
         if (QString::fromLatin1(QTest::currentDataTag()) == u"through a proxy")
             m_settings->setValue(SettingsKey::proxy, u"http://127.0.0.1:9"_s);
-        FollowedSource source;
-        source.id = QUuid::createUuid();
-        source.url = u"https://feeds.example/show.xml"_s;
-        source.added = m_now;
-        source.nextCheck = m_now.addDays(1);
+        FollowedSource source = readBefore(u"https://feeds.example/show.xml"_s);
         source.localAllowed = sourceAllowed;
         source.pending = {{u"e"_s, entry, u"E"_s}};
-        QVERIFY(FollowingStore::save(file(), {source}));
-        auto following = makeFollowing();
+        auto following = startWith({source});
         QSignalSpy announced(following.get(), &Following::newEntries);
         following->announcePending();
         // Held or announced, once the stand-in resolver has answered.
         QTRY_VERIFY(following->find(source.id)->held.size() + announced.size() == 1);
         QCOMPARE(following->find(source.id)->held.size(), held ? 1 : 0);
-        QCOMPARE(announced.size(), held ? 0 : 1);
         if (!held)
-            QCOMPARE(announced.at(0).at(1).value<QList<FollowEntry>>().at(0).vouched, vouched);
+            QCOMPARE(announcedIn(announced).at(0).vouched, vouched);
     }
 
     void folderNamesKeepWhatTheEngineExpands_data()
@@ -713,6 +674,8 @@ private slots:
         QCOMPARE(FollowedSource::folderName(title), name);
     }
 
+    // Removed while it is being checked: the check goes with it, and so does the source
+    // from the file; what it downloaded stays.
     void removingKeepsFiles()
     {
         serve(u"/kept.xml"_s, "Kept Feed", 2);
@@ -759,14 +722,13 @@ private slots:
         const QUuid id = followAndRead(*following, u"/shown.xml"_s, 1);
         FollowingList *list = following->list();
         const QModelIndex row = list->index(0);
-        QCOMPARE(row.data(FollowingList::IdRole).toUuid(), id);
-        QCOMPARE(row.data(FollowingList::TitleRole).toString(), u"Shown Feed"_s);
-        QCOMPARE(row.data(FollowingList::EntryCountRole).toInt(), 3);
-        QCOMPARE(row.data(FollowingList::StateRole).toString(), u"ok"_s);
-        QCOMPARE(row.data(FollowingList::ProblemRole).toString(), QString());
-        QCOMPARE(row.data(FollowingList::NewSinceVisitRole).toInt(), 1);
-        QCOMPARE(row.data(FollowingList::LastCheckRole).toDateTime(), m_now);
-        QCOMPARE(row.data(FollowingList::FolderRole).toString(), Settings::displayPath(m_root->filePath(u"Downloads/Shown Feed"_s)));
+        const QString ownFolder = m_root->filePath(u"Downloads/Shown Feed"_s);
+        const QList<std::pair<int, QVariant>> shown{
+            {FollowingList::IdRole, id},         {FollowingList::TitleRole, u"Shown Feed"_s}, {FollowingList::EntryCountRole, 3},
+            {FollowingList::StateRole, u"ok"_s}, {FollowingList::ProblemRole, QString()},     {FollowingList::NewSinceVisitRole, 1},
+            {FollowingList::LastCheckRole, m_now}, {FollowingList::FolderRole, Settings::displayPath(ownFolder)}};
+        for (const auto &[role, value] : shown)
+            QCOMPARE(row.data(role), value);
 
         QSignalSpy changed(list, &QAbstractItemModel::dataChanged);
         following->visited();
@@ -788,7 +750,7 @@ private slots:
         QVERIFY(row.data(FollowingList::FolderProblemRole).toString().isEmpty());
         QVERIFY(row.data(FollowingList::FolderChosenRole).toBool());
         QVERIFY(following->chooseFolder(id, QUrl()));
-        QCOMPARE(following->find(id)->downloadOptions(m_settings->folder()).folder, m_root->filePath(u"Downloads/Shown Feed"_s));
+        QCOMPARE(following->find(id)->downloadOptions(m_settings->folder()).folder, ownFolder);
 
         QVERIFY(following->setInterval(id, 60));
         QCOMPARE(row.data(FollowingList::IntervalRole).toLongLong(), FollowedSource::kShortestInterval);
