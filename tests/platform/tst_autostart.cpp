@@ -194,31 +194,21 @@ private slots:
         AutostartSetting again(&settings, u"/usr/bin/vireloom"_s, entryPath());
         QVERIFY(settings.boolean(SettingsKey::startAtLogin));
 
-        // A file where the folder should be: nothing can be written under it.
-        QVERIFY(writeFile(m_root->filePath(u"blocked"_s), "file"));
+        // A file where the folder should be: nothing can be written under it; the words go
+        // once a change can be carried out.
+        const QString blocking = m_root->filePath(u"blocked"_s);
+        QVERIFY(writeFile(blocking, "file"));
         Settings other(m_root->filePath(u"other.ini"_s));
-        AutostartSetting blocked(&other, u"/usr/bin/vireloom"_s, m_root->filePath(u"blocked/autostart/v.desktop"_s));
+        AutostartSetting blocked(&other, u"/usr/bin/vireloom"_s, blocking + u"/autostart/v.desktop"_s);
         QSignalSpy problem(&blocked, &AutostartSetting::problemChanged);
         other.setValue(SettingsKey::startAtLogin, true);
         QCOMPARE(problem.size(), 1);
         QVERIFY(blocked.problem().startsWith(u"Couldn’t change starting at login: "_s));
         QVERIFY(!other.boolean(SettingsKey::startAtLogin));
-
-        // A program the desktop could not start is refused in words, and the words go once
-        // a change can be carried out.
-        Settings third(m_root->filePath(u"third.ini"_s));
-        const QString thirdEntry = m_root->filePath(u"third/autostart/v.desktop"_s);
-        {
-            AutostartSetting unlaunchable(&third, m_root->filePath(u"100%/vireloom"_s), thirdEntry);
-            third.setValue(SettingsKey::startAtLogin, true);
-            QVERIFY(unlaunchable.problem().contains(u"The desktop can’t start a program at this path: "_s));
-            QVERIFY(!third.boolean(SettingsKey::startAtLogin));
-            QVERIFY(!QFileInfo::exists(thirdEntry));
-        }
-        AutostartSetting fine(&third, u"/usr/bin/vireloom"_s, thirdEntry);
-        third.setValue(SettingsKey::startAtLogin, true);
-        QVERIFY(fine.problem().isEmpty());
-        QVERIFY(Autostart::isEnabled(thirdEntry));
+        QVERIFY(QFile::remove(blocking));
+        other.setValue(SettingsKey::startAtLogin, true);
+        QVERIFY(blocked.problem().isEmpty());
+        QVERIFY(Autostart::isEnabled(blocking + u"/autostart/v.desktop"_s));
     }
 };
 
