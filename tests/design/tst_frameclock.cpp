@@ -9,15 +9,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-enum class Change { Hide, Minimise, StopDrawing, HideParent, Background, BackgroundWhileBusy, ReducedMotion, ReducedMotionWhileBusy };
-
-} // namespace
+class TestFrameClock;
+// Makes one change to what the clock watches (on) or takes it back (off).
+using Change = std::function<void(TestFrameClock &test, DropMark &mark, bool on)>;
 
 // The drawings' clock runs only while a window shows something that should move: it
 // stops when the window is hidden, minimised or left idle, and starts again at once.
@@ -45,15 +44,34 @@ private slots:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("ticking");
+        const auto row = [](const char *name, bool ticking, const Change &change) { QTest::newRow(name) << change << ticking; };
+        const Change background = [](TestFrameClock &test, DropMark &, bool on) {
+            if (on) {
+                test.m_other = std::make_unique<QQuickWindow>();
+                test.m_other->show();
+                test.m_other->requestActivate();
+            } else {
+                test.m_other.reset();
+                test.m_window->requestActivate();
+            }
+        };
+        const auto busy = [](const Change &change) {
+            return [change](TestFrameClock &test, DropMark &mark, bool on) {
+                Motion::instance()->setBusy(on);
+                change(test, mark, on);
+            };
+        };
+        const Change reduced = [](TestFrameClock &, DropMark &, bool on) { Motion::instance()->setReduced(on); };
 
-        QTest::newRow("window hidden") << Change::Hide << false;
-        QTest::newRow("window minimised") << Change::Minimise << false;
-        QTest::newRow("drawing stopped") << Change::StopDrawing << false;
-        QTest::newRow("parent hidden") << Change::HideParent << false;
-        QTest::newRow("another window active") << Change::Background << false;
-        QTest::newRow("another window active, downloads running") << Change::BackgroundWhileBusy << true;
-        QTest::newRow("reduced motion") << Change::ReducedMotion << false;
-        QTest::newRow("reduced motion, downloads running") << Change::ReducedMotionWhileBusy << false;
+        row("window hidden", false, [](TestFrameClock &test, DropMark &, bool on) { on ? test.m_window->hide() : test.m_window->show(); });
+        row("window minimised", false,
+            [](TestFrameClock &test, DropMark &, bool on) { on ? test.m_window->showMinimized() : test.m_window->showNormal(); });
+        row("drawing stopped", false, [](TestFrameClock &, DropMark &mark, bool on) { mark.setRunning(!on); });
+        row("parent hidden", false, [](TestFrameClock &test, DropMark &, bool on) { test.m_window->contentItem()->setVisible(!on); });
+        row("another window active", false, background);
+        row("another window active, downloads running", true, busy(background));
+        row("reduced motion", false, reduced);
+        row("reduced motion, downloads running", false, busy(reduced));
     }
 
     void clockFollowsWindowAndMotion()
@@ -66,46 +84,10 @@ private slots:
         FrameClock *clock = FrameClock::forWindow(m_window.get());
         QTRY_VERIFY(clock->isTicking());
         QVERIFY(mark->isTicking());
-
-        auto apply = [&](bool on) {
-            switch (change) {
-            case Change::Hide:
-                on ? m_window->hide() : m_window->show();
-                break;
-            case Change::Minimise:
-                on ? m_window->showMinimized() : m_window->showNormal();
-                break;
-            case Change::StopDrawing:
-                mark->setRunning(!on);
-                break;
-            case Change::HideParent:
-                m_window->contentItem()->setVisible(!on);
-                break;
-            case Change::BackgroundWhileBusy:
-                Motion::instance()->setBusy(on);
-                [[fallthrough]];
-            case Change::Background:
-                if (on) {
-                    m_other = std::make_unique<QQuickWindow>();
-                    m_other->show();
-                    m_other->requestActivate();
-                } else {
-                    m_other.reset();
-                    m_window->requestActivate();
-                }
-                break;
-            case Change::ReducedMotionWhileBusy:
-                Motion::instance()->setBusy(on);
-                [[fallthrough]];
-            case Change::ReducedMotion:
-                Motion::instance()->setReduced(on);
-                break;
-            }
-        };
-        apply(true);
+        change(*this, *mark, true);
         QTRY_COMPARE(clock->isTicking(), ticking);
         QCOMPARE(mark->isTicking(), ticking);
-        apply(false);
+        change(*this, *mark, false);
         QTRY_VERIFY(clock->isTicking());
         QVERIFY(mark->isTicking());
     }
