@@ -124,14 +124,42 @@ QByteArray sumLine(const QByteArray &body, const QString &name)
 }
 
 const QByteArray kWorking = script("echo 2000.01.01");
+const QString kRelease = u"2099.01.01"_s;
+const QString kOtherSigner = u"someone-else@example.invalid"_s;
+// The engine folder when everything is there, as it lists itself.
+const QStringList kAll{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
 
 struct Route
 {
     QString path;
     HttpServer::Response response;
 };
-const QString kRelease = u"2099.01.01"_s;
-const QString kOtherSigner = u"someone-else@example.invalid"_s;
+
+// The ffmpeg and Deno in use, and what the banner and the engine card make of their releases.
+struct ComponentFreshness
+{
+    QByteArray deno; // what the Deno in use answers
+    bool systemDeno = false; // it is the system's
+    QByteArray ffmpeg = "ffmpeg version 7.1 Copyright";
+    QString title; // the banner's; empty: not shown
+    QString detail;
+    QString action = u"Update ffmpeg and Deno"_s;
+    QStringList fetched = {u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
+};
+
+// A step of the sequence that fails, and what it must leave.
+struct FailedStep
+{
+    QStringList present = kAll; // "system/" puts the program in the system's folder
+    QList<Route> routes; // over a complete, good set of releases
+    QString status; // how the last status line starts
+    QStringList folder = kAll; // the engine folder afterwards
+    bool force = true;
+    bool archiveKept = false;
+    // Empty: the test's release key; "built in": the program's own; "damaged": it, altered; else a path.
+    QString keyring;
+    bool siteDown = false;
+};
 
 // Runs gpg on the test's own GnuPG home; its standard output, or nothing when it fails.
 std::optional<QByteArray> gpg(const QString &home, const QStringList &arguments, const QByteArray &input = {})
@@ -170,12 +198,8 @@ private slots:
     // gpg left an agent running for the test's home.
     void cleanupTestCase()
     {
-        for (const QString &command : {u"--kill"_s, u"--remove-socketdir"_s}) {
-            QProcess gpgconf;
-            gpgconf.start(u"gpgconf"_s, command == u"--kill" ? QStringList{u"--homedir"_s, m_gnupg.path(), command, u"all"_s}
-                                                             : QStringList{u"--homedir"_s, m_gnupg.path(), command});
-            gpgconf.waitForFinished(30000);
-        }
+        QProcess::execute(u"gpgconf"_s, {u"--homedir"_s, m_gnupg.path(), u"--kill"_s, u"all"_s});
+        QProcess::execute(u"gpgconf"_s, {u"--homedir"_s, m_gnupg.path(), u"--remove-socketdir"_s});
     }
 
     // The settings go before their folder: written out later, they would make it again.
@@ -282,190 +306,152 @@ private slots:
     // binary mode with "*", names the file as well as the plain form does.
     void sumsInEveryWrittenForm_data()
     {
-        QTest::addColumn<bool>("upperCase");
-        QTest::addColumn<QByteArray>("separator");
-        QTest::newRow("plain") << false << QByteArray("  ");
-        QTest::newRow("upper case") << true << QByteArray("  ");
-        QTest::newRow("binary mode") << false << QByteArray(" *");
-        QTest::newRow("upper case, binary mode") << true << QByteArray(" *");
+        QTest::addColumn<QByteArray>("sums");
+        QTest::addColumn<QByteArray>("found");
+        const QByteArray digest = QCryptographicHash::hash("x", QCryptographicHash::Sha256).toHex();
+        const QByteArray other = sumLine("other", u"yt-dlp.exe"_s);
+        QTest::newRow("plain") << other + digest + "  yt-dlp" << digest;
+        QTest::newRow("upper case") << other + digest.toUpper() + "  yt-dlp\n" << digest;
+        QTest::newRow("binary mode") << digest + " *yt-dlp\n" + other << digest;
+        QTest::newRow("upper case, binary mode") << digest.toUpper() + " *yt-dlp\r\n" << digest;
+        QTest::newRow("the sum alone, beside its one file") << digest + "\n" << digest;
+        QTest::newRow("another file's only") << other << QByteArray();
+        QTest::newRow("a name that only starts alike") << digest + "  yt-dlp_linux\n" << QByteArray();
+        QTest::newRow("not a digest") << digest.left(63) + "  yt-dlp\n" << QByteArray();
     }
 
     void sumsInEveryWrittenForm()
     {
-        QFETCH(bool, upperCase);
-        QFETCH(QByteArray, separator);
-        const QByteArray body = script("echo 2099.01.01");
-        QByteArray digest = QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
-        if (upperCase)
-            digest = digest.toUpper();
-        serveRelease(body, sumLine("other", u"yt-dlp.exe"_s) + digest + separator + ytDlpAsset().toUtf8() + '\n');
-        place({u"ffmpeg"_s, u"ffprobe"_s, u"deno"_s}, script("echo 1"));
-        auto downloader = makeDownloader();
-        downloader->engine()->install(true);
-        QVERIFY(installed(*downloader));
-        QCOMPARE(downloader->engine()->installFailure(), QString());
-        QCOMPARE(readFile(engineFile(u"yt-dlp"_s)), body);
+        QFETCH(QByteArray, sums);
+        QFETCH(QByteArray, found);
+        QCOMPARE(listedSum(sums, u"yt-dlp"), found.isEmpty() ? std::nullopt : std::optional(found));
     }
 
     // A step that fails stops the sequence with its reason and leaves what worked: the yt-dlp
     // in use byte for byte, and nothing unverified or half-written in the engine folder.
     void failedStep_data()
     {
-        QTest::addColumn<QStringList>("present"); // "system/" puts the program in the system's folder
-        QTest::addColumn<bool>("force");
-        QTest::addColumn<QList<Route>>("routes"); // over a complete, good set of releases
-        QTest::addColumn<QString>("status"); // how the last status line starts
-        QTest::addColumn<QStringList>("folder"); // the engine folder afterwards
-        QTest::addColumn<bool>("archiveKept");
-        QTest::addColumn<QString>("keyring"); // empty: the test's release key; "built in": the program's own; "damaged": it, altered
-
-        const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
+        QTest::addColumn<FailedStep>("step");
+        const auto row = [](const char *name, const FailedStep &step) { QTest::newRow(name) << step; };
         const QString ffmpeg = componentPath(u"ffmpeg"_s);
         const QString deno = Releases::deno().fileName();
         const QString fileName = ytDlpAsset();
         const QByteArray good = script("echo 2099.01.01");
-        const Route file{u"/storage/object-1"_s, {}};
+        const QString file = u"/storage/object-1"_s;
         const Route sums{taggedPath(u"SHA2-256SUMS"_s), {200, sumLine(good, fileName)}};
         const QByteArray corrupt = "PK\x03\x04 this is not really a zip archive";
         HttpServer::Response cut{200, good + QByteArray(200000, '#')};
         cut.cutAfter = 70000;
+        const auto release = [&](const QByteArray &body) { return QList<Route>{{file, {200, body}}, {sums.path, {200, sumLine(body, fileName)}}}; };
 
-        QTest::newRow("ffmpeg missing: ffprobe and Deno not tried")
-            << QStringList() << false << QList<Route>{{ffmpeg, {404, "not here"}}} << u"Failed: HTTP 404 while downloading ffmpeg.zip"_s
-            << QStringList{u"yt-dlp"_s} << false << QString();
-        QTest::newRow("corrupt archive: kept for the next attempt")
-            << QStringList{u"yt-dlp"_s} << false
-            << QList<Route>{{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}}
-            << u"Failed: Couldn’t unzip ffmpeg.zip: "_s << QStringList{u"yt-dlp"_s} << true << QString();
-        QTest::newRow("connection refused") << QStringList() << false << QList<Route>()
-                                            << u"Failed: The release site (127.0.0.1) refused the connection."_s << QStringList() << false
-                                            << QString();
-        QTest::newRow("yt-dlp: server error") << all << true << QList<Route>{{file.path, {500, "oops"}}, sums}
-                                              << u"Failed: HTTP 500 while downloading "_s << all << false << QString();
-        QTest::newRow("yt-dlp: body cut short")
-            << all << true << QList<Route>{{file.path, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}} << u"Failed: "_s << all
-            << false << QString();
-        QTest::newRow("yt-dlp: sums do not match")
-            << all << true << QList<Route>{{file.path, {200, script("echo 2099.01.01 tampered")}}, sums}
-            << u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
-        QTest::newRow("yt-dlp: no sums file") << all << true << QList<Route>{{file.path, {200, good}}, {sums.path, {404, "gone"}}}
-                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName)
-                                              << all << false << QString();
-        QTest::newRow("yt-dlp: not listed") << all << true
-                                            << QList<Route>{{file.path, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}}
-                                            << u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName) << all << false << QString();
+        row("ffmpeg missing: ffprobe and Deno not tried", {.present = {}, .routes = {{ffmpeg, {404, "not here"}}},
+                                                           .status = u"Failed: HTTP 404 while downloading ffmpeg.zip"_s,
+                                                           .folder = {u"yt-dlp"_s}, .force = false});
+        row("corrupt archive: kept for the next attempt",
+            {.present = {u"yt-dlp"_s}, .routes = {{ffmpeg, {200, corrupt}}, {ffmpeg + u".sha256"_s, {200, sumLine(corrupt, u"ffmpeg.zip"_s)}}},
+             .status = u"Failed: Couldn’t unzip ffmpeg.zip: "_s, .folder = {u"yt-dlp"_s}, .force = false, .archiveKept = true});
+        row("connection refused", {.present = {}, .status = u"Failed: The release site (127.0.0.1) refused the connection."_s,
+                                   .folder = {}, .force = false, .siteDown = true});
+        row("yt-dlp: server error", {.routes = {{file, {500, "oops"}}, sums}, .status = u"Failed: HTTP 500 while downloading "_s});
+        row("yt-dlp: body cut short", {.routes = {{file, cut}, {sums.path, {200, sumLine(cut.body, fileName)}}}, .status = u"Failed: "_s});
+        row("yt-dlp: sums do not match", {.routes = {{file, {200, script("echo 2099.01.01 tampered")}}, sums},
+                                          .status = u"Failed: The SHA-256 sum of %1 doesn’t match SHA2-256SUMS"_s.arg(fileName)});
+        row("yt-dlp: no sums file", {.routes = {{file, {200, good}}, {sums.path, {404, "gone"}}},
+                                     .status = u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS"_s.arg(fileName)});
+        row("yt-dlp: not listed", {.routes = {{file, {200, good}}, {sums.path, {200, sumLine(good, u"yt-dlp_macos"_s)}}},
+                                   .status = u"Failed: %1 isn’t listed in SHA2-256SUMS"_s.arg(fileName)});
         const QByteArray intruder = makeZip({{"intruder", "x"}});
-        QTest::newRow("ffmpeg that does not match")
-            << QStringList{u"yt-dlp"_s, u"deno"_s} << false
-            << QList<Route>{{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}}
-            << u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s << QStringList{u"deno"_s, u"yt-dlp"_s} << false
-            << QString();
-        QTest::newRow("Deno without its sums") << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false
-                                               << QList<Route>{{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}}
-                                               << u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno)
-                                               << QStringList{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s} << false << QString();
+        row("ffmpeg that does not match",
+            {.present = {u"yt-dlp"_s, u"deno"_s},
+             .routes = {{ffmpeg, {200, intruder}}, {ffmpeg + u".sha256"_s, {200, sumLine("something else", u"ffmpeg.zip"_s)}}},
+             .status = u"Failed: The SHA-256 sum of ffmpeg.zip doesn’t match ffmpeg.zip.sha256"_s, .folder = {u"deno"_s, u"yt-dlp"_s},
+             .force = false});
+        const QStringList allButDeno{u"ffmpeg"_s, u"ffprobe"_s, u"yt-dlp"_s};
+        row("Deno without its sums", {.present = allButDeno, .routes = {{denoPath(), {200, intruder}}, {denoPath() + u".sha256sum"_s, {404, "gone"}}},
+                                      .status = u"Failed: Couldn’t verify %1: HTTP 404 while downloading %1.sha256sum"_s.arg(deno),
+                                      .folder = allButDeno, .force = false});
 
         // yt-dlp's sums count only with the release key's signature, and only a newer release
         // replaces the one in use; the signature's absence, a stranger's signature or an older
-        // release change nothing.
-        const Route signature{taggedPath(u"SHA2-256SUMS.sig"_s), {}};
+        // release change nothing. A key that cannot be read proves nothing either way.
+        const QString signature = taggedPath(u"SHA2-256SUMS.sig"_s);
         const QByteArray tampered = script("echo 2099.01.01 tampered");
-        const QList<Route> tamperedRelease{{file.path, {200, tampered}}, {sums.path, {200, sumLine(tampered, fileName)}}};
         const QString notSigned = u"Failed: SHA2-256SUMS doesn’t carry a valid signature from yt-dlp’s release key"_s;
-        QTest::newRow("yt-dlp: no signature") << all << true << QList<Route>{{signature.path, {404, "gone"}}}
-                                              << u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS.sig"_s.arg(fileName)
-                                              << all << false << QString();
-        QTest::newRow("yt-dlp: sums changed after signing")
-            << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(good, fileName))}}} << notSigned << all
-            << false << QString();
-        QTest::newRow("yt-dlp: signed by a stranger")
-            << all << true << tamperedRelease + QList<Route>{{signature.path, {200, sign(sumLine(tampered, fileName), kOtherSigner)}}}
-            << notSigned << all << false << QString();
-        QTest::newRow("yt-dlp: signature that is none")
-            << all << true << QList<Route>{{signature.path, {200, "not a signature"}}} << notSigned << all << false << QString();
-        QTest::newRow("yt-dlp: the program's own key") << all << true << QList<Route>() << notSigned << all << false << u"built in"_s;
-        // A key that cannot be read proves nothing either way: the sums are not taken.
-        QTest::newRow("yt-dlp: the release key damaged")
-            << all << true << QList<Route>() << u"Failed: Couldn’t verify %1: the release key is damaged"_s.arg(fileName) << all << false
-            << u"damaged"_s;
-        QTest::newRow("yt-dlp: keyring missing")
-            << all << true << QList<Route>() << u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName) << all << false
-            << u"/nonexistent/keyring.gpg"_s;
+        row("yt-dlp: no signature", {.routes = {{signature, {404, "gone"}}},
+                                     .status = u"Failed: Couldn’t verify %1: HTTP 404 while downloading SHA2-256SUMS.sig"_s.arg(fileName)});
+        row("yt-dlp: sums changed after signing",
+            {.routes = release(tampered) + QList<Route>{{signature, {200, sign(sumLine(good, fileName))}}}, .status = notSigned});
+        row("yt-dlp: signed by a stranger",
+            {.routes = release(tampered) + QList<Route>{{signature, {200, sign(sumLine(tampered, fileName), kOtherSigner)}}},
+             .status = notSigned});
+        row("yt-dlp: signature that is none", {.routes = {{signature, {200, "not a signature"}}}, .status = notSigned});
+        row("yt-dlp: the program's own key", {.status = notSigned, .keyring = u"built in"_s});
+        row("yt-dlp: the release key damaged",
+            {.status = u"Failed: Couldn’t verify %1: the release key is damaged"_s.arg(fileName), .keyring = u"damaged"_s});
+        row("yt-dlp: keyring missing", {.status = u"Failed: Couldn’t verify %1: /nonexistent/keyring.gpg: "_s.arg(fileName),
+                                        .keyring = u"/nonexistent/keyring.gpg"_s});
         HttpServer::Response older{302, {}};
         older.headers.append({"Location", u"/yt-dlp/yt-dlp/releases/download/1999.01.01/%1"_s.arg(fileName).toUtf8()});
-        QTest::newRow("yt-dlp: an older release")
-            << all << true << QList<Route>{{ytDlpPath(), older}}
-            << u"Failed: The published yt-dlp (1999.01.01) is older than the installed one (2000.01.01); nothing was replaced."_s << all
-            << false << QString();
-        const QByteArray olderInside = script("echo 1999.12.31");
-        QTest::newRow("yt-dlp: an older program under a newer release's name")
-            << all << true << QList<Route>{{file.path, {200, olderInside}}, {sums.path, {200, sumLine(olderInside, fileName)}}}
-            << u"Failed: The published yt-dlp (1999.12.31) is older than the installed one (2000.01.01); nothing was replaced."_s << all
-            << false << QString();
+        row("yt-dlp: an older release",
+            {.routes = {{ytDlpPath(), older}},
+             .status = u"Failed: The published yt-dlp (1999.01.01) is older than the installed one (2000.01.01); nothing was replaced."_s});
+        row("yt-dlp: an older program under a newer release's name",
+            {.routes = release(script("echo 1999.12.31")),
+             .status = u"Failed: The published yt-dlp (1999.12.31) is older than the installed one (2000.01.01); nothing was replaced."_s});
 
-        // A verified yt-dlp that does not answer with a version is taken out again.
-        const QByteArray mute = script("echo 'Traceback (most recent call last):' >&2; exit 1");
-        const QList<Route> muteRelease{{file.path, {200, mute}}, {sums.path, {200, sumLine(mute, fileName)}}};
+        // A verified yt-dlp that does not answer with a version is taken out again; when
+        // Debian's own was in use, going back means finding it again.
+        const QList<Route> mute = release(script("echo 'Traceback (most recent call last):' >&2; exit 1"));
         const QString restored = LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."_s));
         const QStringList others{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
-        QTest::newRow("yt-dlp without a version: the engine folder's copy back")
-            << all << true << muteRelease << restored << all << false << QString();
-        // Debian's own yt-dlp was in use: going back means finding it again.
-        QTest::newRow("yt-dlp without a version: the system's copy back")
-            << others + QStringList{u"system/yt-dlp"_s} << true << muteRelease << restored << others << false << QString();
-        QTest::newRow("yt-dlp without a version, none before: removed")
-            << others << true << muteRelease << LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s))
-            << others << false << QString();
+        row("yt-dlp without a version: the engine folder's copy back", {.routes = mute, .status = restored});
+        row("yt-dlp without a version: the system's copy back",
+            {.present = others + QStringList{u"system/yt-dlp"_s}, .routes = mute, .status = restored, .folder = others});
+        row("yt-dlp without a version, none before: removed",
+            {.present = others, .routes = mute,
+             .status = LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s)), .folder = others});
     }
 
     void failedStep()
     {
-        QFETCH(QStringList, present);
-        QFETCH(bool, force);
-        QFETCH(QList<Route>, routes);
-        QFETCH(QString, status);
-        QFETCH(QStringList, folder);
-        QFETCH(bool, archiveKept);
-        QFETCH(QString, keyring);
+        QFETCH(FailedStep, step);
         serveEverything();
         serveRelease(script("echo 2099.01.01"));
         const QString sumsPath = taggedPath(u"SHA2-256SUMS"_s);
-        const QString signaturePath = sumsPath + u".sig"_s;
-        const bool ownSignature = std::ranges::any_of(routes, [&](const Route &route) { return route.path == signaturePath; });
-        for (const Route &route : std::as_const(routes)) {
+        const bool ownSignature = std::ranges::any_of(step.routes, [&](const Route &route) { return route.path == sumsPath + u".sig"_s; });
+        for (const Route &route : std::as_const(step.routes)) {
             // Sums that a row replaces are signed again, unless it brings a signature of its own.
             if (route.path == sumsPath && route.response.status == 200 && !ownSignature)
                 serveSums(route.response.body);
             else
                 m_server->route(route.path, route.response);
         }
-        if (keyring == u"built in") {
+        if (step.keyring == u"damaged") {
             qunsetenv("VIRELOOM_RELEASE_KEYRING");
-        } else if (keyring == u"damaged") {
-            qunsetenv("VIRELOOM_RELEASE_KEYRING");
-            QFile shipped(Releases::ytDlpKeyring());
-            QVERIFY(shipped.open(QIODevice::ReadOnly));
-            QByteArray armored = shipped.readAll();
+            QByteArray armored = readFile(Releases::ytDlpKeyring());
+            QVERIFY(armored.size() > 200);
             armored[armored.indexOf("\n\n") + 100] ^= 1;
             QVERIFY(writeFile(m_root->filePath(u"damaged.asc"_s), armored));
-            qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(m_root->filePath(u"damaged.asc"_s)));
-        } else if (!keyring.isEmpty())
-            qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(keyring));
-        place(present, kWorking);
+            step.keyring = m_root->filePath(u"damaged.asc"_s);
+        }
+        if (step.keyring == u"built in")
+            qunsetenv("VIRELOOM_RELEASE_KEYRING");
+        else if (!step.keyring.isEmpty())
+            qputenv("VIRELOOM_RELEASE_KEYRING", QFile::encodeName(step.keyring));
+        place(step.present, kWorking);
         QTcpServer closed;
-        if (QString::fromUtf8(QTest::currentDataTag()) == u"connection refused") {
+        if (step.siteDown) {
             QVERIFY(closed.listen(QHostAddress::LocalHost));
             qputenv("VIRELOOM_GITHUB_URL", "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
             closed.close();
         }
 
         auto downloader = makeDownloader();
-        downloader->engine()->install(force);
+        downloader->engine()->install(step.force);
         QVERIFY(installed(*downloader));
-        QVERIFY2(downloader->engine()->installStatus().startsWith(status), qPrintable(downloader->engine()->installStatus()));
-        QVERIFY2(downloader->engine()->installStatus().size() > u"Failed: "_s.size(), "the reason is missing");
-        // The failure and its time outlive the application.
         const QString failure = downloader->engine()->installStatus();
+        QVERIFY2(failure.startsWith(step.status) && failure.size() > u"Failed: "_s.size(), qPrintable(failure));
+        // The failure and its time outlive the application.
         const QDateTime at = downloader->engine()->installFailedAt();
         QVERIFY(qAbs(at.secsTo(QDateTime::currentDateTimeUtc())) < 60);
         downloader.reset();
@@ -479,15 +465,15 @@ private slots:
         QVERIFY(phrase);
         QCOMPARE(phrase->worded(Lang::en), failure);
         QVERIFY(phrase->worded(Lang::ru).startsWith(translate(u"Falhou: %@"_s, Lang::ru).remove(u"%@"_s)));
-        QCOMPARE(engineFolder(), folder);
-        for (const QString &name : folder)
+        QCOMPARE(engineFolder(), step.folder);
+        for (const QString &name : std::as_const(step.folder))
             QCOMPARE(modeOf(engineFile(name)), 0755);
-        QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
-        const QString inUse = folder.contains(u"yt-dlp"_s)           ? engineFile(u"yt-dlp"_s)
-                              : present.contains(u"system/yt-dlp"_s) ? systemFile(u"yt-dlp"_s)
-                                                                     : QString();
+        QCOMPARE(QDir(Tools::supportDir()).entryList({u"*.zip"_s}, QDir::Files), step.archiveKept ? QStringList{u"ffmpeg.zip"_s} : QStringList());
+        const QString inUse = step.folder.contains(u"yt-dlp"_s)           ? engineFile(u"yt-dlp"_s)
+                              : step.present.contains(u"system/yt-dlp"_s) ? systemFile(u"yt-dlp"_s)
+                                                                          : QString();
         QCOMPARE(downloader->engine()->ytdlpPath().value_or(QString()), inUse);
-        if (present.contains(u"yt-dlp"_s) || present.contains(u"system/yt-dlp"_s))
+        if (step.present.contains(u"yt-dlp"_s) || step.present.contains(u"system/yt-dlp"_s))
             QCOMPARE(readFile(inUse), kWorking);
     }
 
@@ -729,45 +715,28 @@ private slots:
     // Deno too old for yt-dlp wherever it is; "Update" then fetches only what is behind.
     void componentFreshness_data()
     {
-        QTest::addColumn<QByteArray>("deno"); // what the Deno in use answers
-        QTest::addColumn<bool>("systemDeno"); // it is the system's
-        QTest::addColumn<QByteArray>("ffmpeg");
-        QTest::addColumn<QString>("title"); // the banner's; empty: not shown
-        QTest::addColumn<QString>("detail");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QStringList>("fetched");
-
-        const QStringList all{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
-        const QString bothOut = u"Update ffmpeg and Deno"_s;
-        QTest::newRow("a newer Deno") << QByteArray("deno 2.4.1") << false << QByteArray("ffmpeg version 7.1 Copyright")
-                                      << u"A newer Deno is out"_s << u"Deno 2.5.0 is out; the installed one is 2.4.1."_s << u"Update Deno"_s
-                                      << QStringList{u"deno"_s};
-        QTest::newRow("the same Deno: nothing offered, the button fetches all")
-            << QByteArray("deno 2.5.0") << false << QByteArray("ffmpeg version 7.1.0 Copyright") << QString() << QString() << bothOut << all;
-        QTest::newRow("a newer ffmpeg build, over Debian's numbering")
-            << QByteArray("deno 2.5.0") << false << QByteArray("ffmpeg version 5.1.6-0+deb12u1 Copyright") << u"A newer ffmpeg is out"_s
-            << u"ffmpeg 7.1 is out; the installed one is 5.1.6-0+deb12u1."_s << u"Update ffmpeg"_s << QStringList{u"ffmpeg"_s, u"ffprobe"_s};
-        QTest::newRow("both behind") << QByteArray("deno 2.4.1") << false << QByteArray("ffmpeg version 6.1 Copyright")
-                                     << u"New versions of ffmpeg and Deno are out"_s
-                                     << u"ffmpeg 7.1 is out; the installed one is 6.1. Deno 2.5.0 is out; the installed one is 2.4.1."_s
-                                     << bothOut << all;
-        QTest::newRow("the system's Deno is its own to update")
-            << QByteArray("deno 2.4.1") << true << QByteArray("ffmpeg version 7.1 Copyright") << QString() << QString() << bothOut << all;
-        QTest::newRow("the system's Deno too old for yt-dlp")
-            << QByteArray("deno 2.1.4 (stable, release)") << true << QByteArray("ffmpeg version 7.1 Copyright") << u"Deno needs an update"_s
-            << u"Deno 2.1.4 needs an update: newer yt-dlp releases need Deno 2.3 or newer for some sites."_s << u"Update Deno"_s
-            << QStringList{u"deno"_s};
+        QTest::addColumn<ComponentFreshness>("in");
+        const auto row = [](const char *name, const ComponentFreshness &in) { QTest::newRow(name) << in; };
+        row("a newer Deno", {.deno = "deno 2.4.1", .title = u"A newer Deno is out"_s, .detail = u"Deno 2.5.0 is out; the installed one is 2.4.1."_s,
+                             .action = u"Update Deno"_s, .fetched = {u"deno"_s}});
+        row("the same Deno: nothing offered, the button fetches all", {.deno = "deno 2.5.0", .ffmpeg = "ffmpeg version 7.1.0 Copyright"});
+        row("a newer ffmpeg build, over Debian's numbering",
+            {.deno = "deno 2.5.0", .ffmpeg = "ffmpeg version 5.1.6-0+deb12u1 Copyright", .title = u"A newer ffmpeg is out"_s,
+             .detail = u"ffmpeg 7.1 is out; the installed one is 5.1.6-0+deb12u1."_s, .action = u"Update ffmpeg"_s,
+             .fetched = {u"ffmpeg"_s, u"ffprobe"_s}});
+        row("both behind", {.deno = "deno 2.4.1", .ffmpeg = "ffmpeg version 6.1 Copyright", .title = u"New versions of ffmpeg and Deno are out"_s,
+                            .detail = u"ffmpeg 7.1 is out; the installed one is 6.1. Deno 2.5.0 is out; the installed one is 2.4.1."_s});
+        row("the system's Deno is its own to update", {.deno = "deno 2.4.1", .systemDeno = true});
+        row("the system's Deno too old for yt-dlp",
+            {.deno = "deno 2.1.4 (stable, release)", .systemDeno = true, .title = u"Deno needs an update"_s,
+             .detail = u"Deno 2.1.4 needs an update: newer yt-dlp releases need Deno 2.3 or newer for some sites."_s,
+             .action = u"Update Deno"_s, .fetched = {u"deno"_s}});
     }
 
     void componentFreshness()
     {
-        QFETCH(QByteArray, deno);
-        QFETCH(bool, systemDeno);
-        QFETCH(QByteArray, ffmpeg);
-        QFETCH(QString, title);
-        QFETCH(QString, detail);
-        QFETCH(QString, action);
-        QFETCH(QStringList, fetched);
+        QFETCH(ComponentFreshness, in);
+        const auto &[deno, systemDeno, ffmpeg, title, detail, action, fetched] = in;
         placeEverything(kWorking);
         placeProgram(engineFile(u"ffmpeg"_s), script("echo '" + ffmpeg + "'"));
         if (systemDeno)
