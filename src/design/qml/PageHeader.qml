@@ -115,7 +115,10 @@ Item {
 
         Item {
             Layout.fillWidth: true
-            Layout.minimumWidth: root.trailingReserve
+            // The layout gives each item whole pixels, rounded up: the room kept is what the
+            // trailing items will take with those that come, less what they take now, so
+            // that the title's column keeps its width to the pixel.
+            Layout.minimumWidth: Math.ceil(trailingRow.implicitWidth + root.trailingReserve) - Math.ceil(trailingRow.implicitWidth)
             visible: !root.trailingBelow
         }
 
