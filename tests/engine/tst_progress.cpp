@@ -61,6 +61,21 @@ char *toString(const Fields &f)
                        .toUtf8());
 }
 
+// A captured run, and what it leaves on its item.
+struct Captured
+{
+    QString file; // tests/data/ytdlp-2023.03.04-<file>.txt
+    bool playlist = false;
+    double expected = 0; // the probe's size of both parts; -n: n parts of unknown size
+    QList<int> picked;
+    double halfway = -1; // the fraction shown when the first part or entry has just ended; -1: not looked at
+    double size = 0;
+    QStringList files;
+    QString lastError;
+    QString playlistPos;
+    double progress = 1.0;
+};
+
 // Feeds a captured run's output to `apply` line by line, as the run's reader does.
 void replay(const QString &file, const std::function<void(QStringView)> &apply)
 {
@@ -216,64 +231,6 @@ private slots:
     // A page cannot guess the token that makes its lines count as the run's own.
     void runTokensDiffer() { QVERIFY(RunMarkers::random().token() != RunMarkers::random().token()); }
 
-    // Real runs: a merged download fetches video and audio one after the other, each
-    // counted from zero; a feed its entries. The bar covers the whole and never goes back.
-    void barNeverGoesBack_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("playlist");
-        QTest::addColumn<double>("expected"); // the probe's size of both parts; -n: n parts of unknown size
-        QTest::addColumn<QList<int>>("picked");
-        QTest::addColumn<double>("halfway"); // the fraction shown when the first part has just ended
-        QTest::addColumn<double>("size");
-        const QString dash = u"ytdlp-2023.03.04-dash-merged.txt"_s;
-        const QString feed = u"ytdlp-2023.03.04-feed.txt"_s;
-        const double both = 211455 + 181096;
-        // The probe named two formats without sizes: each counts half.
-        QTest::newRow("merged, two parts without sizes") << dash << false << -2.0 << QList<int>() << 0.5 << both;
-        QTest::newRow("merged, sizes from the probe") << dash << false << both << QList<int>() << 211455.0 / both << both;
-        QTest::newRow("feed") << feed << true << 0.0 << QList<int>() << 1.0 / 3 << 54823.0;
-        QTest::newRow("feed, two entries picked") << feed << true << 0.0 << QList<int>{1, 3} << 0.5 << 54823.0;
-    }
-
-    void barNeverGoesBack()
-    {
-        QFETCH(QString, file);
-        QFETCH(bool, playlist);
-        QFETCH(double, expected);
-        QFETCH(QList<int>, picked);
-        QFETCH(double, halfway);
-        QFETCH(double, size);
-
-        DownloadItem item(kLink, Quality::best, playlist);
-        if (expected > 0)
-            item.setExpectedBytes(expected);
-        else if (expected < 0)
-            item.setExpectedParts(int(-expected));
-        DownloadOptions options;
-        options.playlistItems = picked;
-        item.setOptions(options);
-        QList<double> shown;
-        connect(&item, &DownloadItem::progressChanged, this, [&] { shown << item.progress(); });
-        RunOutput run = kCaptured;
-        // The fraction when the first part or entry ends: the first line after it starts the next.
-        double atFirstEnd = -1;
-        replay(file, [&](QStringView line) {
-            const double before = item.progress();
-            const qint64 entry = run.track.entry;
-            const double partsDone = run.track.partsDone;
-            applyOutputLine(item, line, run);
-            if (atFirstEnd < 0 && (run.track.partsDone > partsDone || (entry != 0 && run.track.entry != entry)))
-                atFirstEnd = before;
-        });
-
-        QVERIFY(shown.size() > 10);
-        QVERIFY2(std::is_sorted(shown.begin(), shown.end()), qPrintable(QDebug::toString(shown)));
-        QVERIFY2(qAbs(atFirstEnd - halfway) < 0.02, qPrintable(QString::number(atFirstEnd)));
-        QCOMPARE(shown.last(), 1.0);
-        QCOMPARE(item.size(), size);
-    }
-
     // The log keeps the last 400 to 500 lines, trimmed a hundred at a time; marker lines never reach it.
     void logIsTrimmedAHundredAtATime()
     {
@@ -291,51 +248,73 @@ private slots:
         QCOMPARE(item.log().last(), u"line 600"_s);
     }
 
+    // What real runs leave on their item: their files, position and last error, and no
+    // marker line in the log. A merged download fetches video and audio one after the other,
+    // each counted from zero; a feed its entries: the bar covers the whole and never goes back.
     void capturedRuns_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("playlist");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("lastError");
-        QTest::addColumn<QString>("playlistPos");
-        QTest::addColumn<double>("progress");
-
-        const auto row = [](const char *name, const char *file, bool playlist, const QStringList &files, const QString &lastError,
-                            const QString &playlistPos, double progress) {
-            QTest::newRow(name) << u"ytdlp-2023.03.04-%1.txt"_s.arg(QLatin1StringView(file)) << playlist << files << lastError
-                                << playlistPos << progress;
-        };
+        QTest::addColumn<Captured>("run");
+        const auto row = [](const char *name, const Captured &run) { QTest::newRow(name) << run; };
         const QString dir = u"/tmp/vireloom-capture/"_s;
+        const QStringList episodes{dir + u"Test Feed/1 - Episode One.mp4"_s, dir + u"Test Feed/3 - Episode Three.mp4"_s};
+        const QString missing = u"[generic] None: Unable to download webpage: HTTP Error 404: File not found"_s;
+        const double both = 211455 + 181096;
 
-        row("single video", "single", false, {dir + u"clip.mp4"_s}, {}, {}, 1.0);
+        row("single video", {.file = u"single"_s, .files = {dir + u"clip.mp4"_s}});
         // This run reported no downloaded bytes at all.
-        row("mp3", "mp3", false, {dir + u"clip.mp3"_s}, {}, {}, 0.0);
-        row("feed with a missing entry", "feed", true, {dir + u"Test Feed/1 - Episode One.mp4"_s, dir + u"Test Feed/3 - Episode Three.mp4"_s},
-            u"[generic] None: Unable to download webpage: HTTP Error 404: File not found"_s, u"3/3"_s, 1.0);
-        row("post-processing error", "postprocess-error", false, {},
-            u"Postprocessing: WARNING: unable to obtain file audio codec with ffprobe"_s, {}, 1.0);
+        row("mp3", {.file = u"mp3"_s, .files = {dir + u"clip.mp3"_s}, .progress = 0.0});
+        row("post-processing error",
+            {.file = u"postprocess-error"_s, .lastError = u"Postprocessing: WARNING: unable to obtain file audio codec with ffprobe"_s});
+        // The probe named two formats without sizes: each counts half.
+        row("merged, two parts without sizes",
+            {.file = u"dash-merged"_s, .expected = -2, .halfway = 0.5, .size = both, .files = {dir + u"manifest.mp4"_s}});
+        row("merged, sizes from the probe",
+            {.file = u"dash-merged"_s, .expected = both, .halfway = 211455.0 / both, .size = both, .files = {dir + u"manifest.mp4"_s}});
+        row("feed with a missing entry", {.file = u"feed"_s, .playlist = true, .halfway = 1.0 / 3, .size = 54823, .files = episodes,
+                                          .lastError = missing, .playlistPos = u"3/3"_s});
+        row("feed, two entries picked", {.file = u"feed"_s, .playlist = true, .picked = {1, 3}, .halfway = 0.5, .size = 54823,
+                                         .files = episodes, .lastError = missing, .playlistPos = u"3/3"_s});
     }
 
     void capturedRuns()
     {
-        QFETCH(QString, file);
-        QFETCH(bool, playlist);
-        QFETCH(QStringList, files);
-        QFETCH(QString, lastError);
-        QFETCH(QString, playlistPos);
-        QFETCH(double, progress);
+        QFETCH(Captured, run);
+        DownloadItem item(kLink, Quality::best, run.playlist);
+        if (run.expected > 0)
+            item.setExpectedBytes(run.expected);
+        else if (run.expected < 0)
+            item.setExpectedParts(int(-run.expected));
+        DownloadOptions options;
+        options.playlistItems = run.picked;
+        item.setOptions(options);
+        QList<double> shown;
+        connect(&item, &DownloadItem::progressChanged, this, [&] { shown << item.progress(); });
+        RunOutput output = kCaptured;
+        // The fraction when the first part or entry ends: the first line after it starts the next.
+        double atFirstEnd = -1;
+        replay(u"ytdlp-2023.03.04-%1.txt"_s.arg(run.file), [&](QStringView line) {
+            const double before = item.progress();
+            const qint64 entry = output.track.entry;
+            const double partsDone = output.track.partsDone;
+            applyOutputLine(item, line, output);
+            if (atFirstEnd < 0 && (output.track.partsDone > partsDone || (entry != 0 && output.track.entry != entry)))
+                atFirstEnd = before;
+        });
 
-        DownloadItem item(kLink, Quality::best, playlist);
-        RunOutput run = kCaptured;
-        replay(file, [&item, &run](QStringView line) { applyOutputLine(item, line, run); });
-        QCOMPARE(item.files(), files);
-        QCOMPARE(item.playlistPos(), playlistPos);
+        QCOMPARE(item.files(), run.files);
+        QCOMPARE(item.playlistPos(), run.playlistPos);
         // The start of the message is enough: yt-dlp appends a long request to report the issue.
-        QCOMPARE(item.lastError().has_value(), !lastError.isEmpty());
-        QCOMPARE(item.lastError().value_or(QString()).left(lastError.size()), lastError);
+        QCOMPARE(item.lastError().has_value(), !run.lastError.isEmpty());
+        QCOMPARE(item.lastError().value_or(QString()).left(run.lastError.size()), run.lastError);
         for (const QString &line : item.log())
             QVERIFY2(!line.contains(u"VIRLO"_s), qPrintable(line));
-        QCOMPARE(item.progress(), progress);
+        QCOMPARE(item.progress(), run.progress);
+        QVERIFY2(std::is_sorted(shown.begin(), shown.end()), qPrintable(QDebug::toString(shown)));
+        if (run.halfway >= 0) {
+            QVERIFY(shown.size() > 10);
+            QVERIFY2(qAbs(atFirstEnd - run.halfway) < 0.02, qPrintable(QString::number(atFirstEnd)));
+            QCOMPARE(item.size(), run.size);
+        }
     }
 
     // A run names each file before fetching it: one already in the folder is not the
