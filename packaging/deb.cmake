@@ -26,7 +26,7 @@ qml6-module-qtquick-dialogs, qml6-module-qtquick-layouts, qml6-module-qtquick-sh
 qml6-module-qtquick-templates, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, \
 qml6-module-qt-labs-folderlistmodel, libqt6svg6, libarchive13 (>= 3.6), libcanberra0 (>= 0.30)")
 # The engine can be fetched by the program itself, so Debian's is only recommended.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, qt6-wayland, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, qt6-wayland, fonts-noto-cjk, fonts-noto-core")
 
 # Debian asks every package for a changelog; ours is generated for the release being built.
 execute_process(COMMAND date -R -u -d "${VIRELOOM_RELEASE_DATE} 12:00" OUTPUT_VARIABLE VIRELOOM_RELEASE_STAMP

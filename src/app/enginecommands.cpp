@@ -35,16 +35,16 @@ QString freshnessLine(EngineFreshness freshness, const QString &version, const Q
 {
     switch (freshness) {
     case EngineFreshness::updateAvailable:
-        return LF(QStringLiteral("Há um yt-dlp mais novo: %@ (este é %@)."), latest, version);
+        return LF("Há um yt-dlp mais novo: %@ (este é %@).", latest, version);
     case EngineFreshness::current:
-        return L(QStringLiteral("O yt-dlp está na versão mais recente."));
+        return L("O yt-dlp está na versão mais recente.");
     case EngineFreshness::outdated:
-        return LF(QStringLiteral("Este yt-dlp tem mais de %d dias; não foi possível verificar se há uma versão mais nova."),
+        return LF("Este yt-dlp tem mais de %d dias; não foi possível verificar se há uma versão mais nova.",
                   kOutdatedAfterDays);
     case EngineFreshness::unknown:
         break;
     }
-    return L(QStringLiteral("Não se sabe se há um yt-dlp mais novo."));
+    return L("Não se sabe se há um yt-dlp mais novo.");
 }
 
 QString toolVersion(const QString &name, const QString &path)
@@ -63,7 +63,7 @@ int engineStatus(Settings &settings)
     int index = 0;
     for (const QString &name : {QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"), QStringLiteral("ffprobe"), QStringLiteral("deno")}) {
         const std::optional<QString> path = Tools::find(name);
-        QString line = name + QStringLiteral(": ") + path.value_or(L(QStringLiteral("não encontrado")));
+        QString line = name + QStringLiteral(": ") + path.value_or(L("não encontrado"));
         if (path) {
             const QString found = toolVersion(name, *path);
             if (name == u"yt-dlp")
@@ -99,17 +99,17 @@ int engineStatus(Settings &settings)
         return version.isEmpty() ? path : path + QStringLiteral(" (") + version + u')';
     };
     if (const std::optional<QString> kept = Tools::keptYtDlp())
-        printLine(LF(QStringLiteral("yt-dlp que funcionou por último: %@"), withVersion(*kept)));
+        printLine(LF("yt-dlp que funcionou por último: %@", withVersion(*kept)));
     if (const std::optional<QString> setAside = Tools::setAsideYtDlpPath())
-        printLine(LF(QStringLiteral("yt-dlp deixado de lado (falhou onde o outro funcionou): %@"), withVersion(*setAside)));
+        printLine(LF("yt-dlp deixado de lado (falhou onde o outro funcionou): %@", withVersion(*setAside)));
     const FreshnessMonitor freshness(&settings);
     printLine(freshnessLine(freshness.assess(version), version, freshness.latest()));
     const QString ffmpegLatest = freshness.latestOf(FreshnessMonitor::Component::ffmpeg);
     if (componentBehind(ffmpegPath, ffmpegVersion, ffmpegLatest))
-        printLine(LF(QStringLiteral("Há um %@ mais novo: %@ (este é %@)."), QStringLiteral("ffmpeg"), ffmpegLatest, ffmpegVersion));
+        printLine(LF("Há um %@ mais novo: %@ (este é %@).", QStringLiteral("ffmpeg"), ffmpegLatest, ffmpegVersion));
     const QString denoLatest = freshness.latestOf(FreshnessMonitor::Component::deno);
     if (componentBehind(denoPath, denoVersion, denoLatest))
-        printLine(LF(QStringLiteral("Há um %@ mais novo: %@ (este é %@)."), QStringLiteral("Deno"), denoLatest, denoVersion));
+        printLine(LF("Há um %@ mais novo: %@ (este é %@).", QStringLiteral("Deno"), denoLatest, denoVersion));
     return 0;
 }
 

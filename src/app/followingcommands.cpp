@@ -39,7 +39,7 @@ int runListFollowing(int argc, char **argv)
     const QString path = FollowingStore::defaultPath();
     const std::optional<QList<FollowedSource>> sources = FollowingStore::read(path);
     if (!sources) {
-        printLine(LF(QStringLiteral("Não consegui ler %@."), path), stderr);
+        printLine(LF("Não consegui ler %@.", path), stderr);
         return 1;
     }
     // Tab-separated, for scripts; a title or link holds no tab or line break once simplified.
@@ -64,7 +64,7 @@ int storeFollowRequests(const QStringList &links, std::optional<Quality> quality
     case SingleInstance::Role::Forwarded:
         return 0;
     case SingleInstance::Role::Failed:
-        printLine(L(QStringLiteral("Não consegui entregar o pedido ao Vireloom aberto nem gravá-lo com segurança: nada foi seguido.")),
+        printLine(L("Não consegui entregar o pedido ao Vireloom aberto nem gravá-lo com segurança: nada foi seguido."),
                   stderr);
         return 1;
     case SingleInstance::Role::Primary:
@@ -77,12 +77,12 @@ int storeFollowRequests(const QStringList &links, std::optional<Quality> quality
     int refused = 0;
     for (const QString &link : links) {
         if (!following.add(link, 0, followOptions(quality))) {
-            printLine(LF(QStringLiteral("Não é um link que se possa seguir: %@"), link), stderr);
+            printLine(LF("Não é um link que se possa seguir: %@", link), stderr);
             ++refused;
         }
     }
     if (!following.flush()) {
-        printLine(LF(QStringLiteral("Não consegui gravar %@."), FollowingStore::defaultPath()), stderr);
+        printLine(LF("Não consegui gravar %@.", FollowingStore::defaultPath()), stderr);
         return 1;
     }
     return refused == 0 ? 0 : 1;

@@ -34,30 +34,26 @@ constexpr ToolkitOption kToolkitOptions[] = {
 struct LaunchParser
 {
     QCommandLineParser parser;
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, L(QStringLiteral("Mostra esta ajuda e sai."))};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, L(QStringLiteral("Mostra a versão e sai."))};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, L("Mostra esta ajuda e sai.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, L("Mostra a versão e sai.")};
 
     QCommandLineOption updateEngine{QStringLiteral("update-engine"),
-                                    L(QStringLiteral("Instala o que falta do motor e atualiza o yt-dlp, sem abrir a janela."))};
-    QCommandLineOption engineStatus{QStringLiteral("engine-status"),
-                                    L(QStringLiteral("Mostra os programas do motor, suas versões e se há atualização."))};
+                                    L("Instala o que falta do motor e atualiza o yt-dlp, sem abrir a janela.")};
+    QCommandLineOption engineStatus{QStringLiteral("engine-status"), L("Mostra os programas do motor, suas versões e se há atualização.")};
 
     QCommandLineOption background{QStringLiteral("background"),
-                                  L(QStringLiteral("Inicia sem janela, na bandeja; os downloads e as fontes seguidas continuam."))};
+                                  L("Inicia sem janela, na bandeja; os downloads e as fontes seguidas continuam.")};
     QCommandLineOption
         follow{QStringLiteral("follow"),
-               L(QStringLiteral(
-                   "Segue um canal, playlist ou feed a partir de agora; com o Vireloom fechado, fica para a próxima vez que ele abrir.")),
+               L("Segue um canal, playlist ou feed a partir de agora; com o Vireloom fechado, fica para a próxima vez que ele abrir."),
                QStringLiteral("url")};
     QCommandLineOption quality{QStringLiteral("quality"),
-                               L(QStringLiteral("A qualidade dos downloads de --follow: best, p2160, p1440, p1080, p720, p480, mp3 ou m4a.")),
+                               L("A qualidade dos downloads de --follow: best, p2160, p1440, p1080, p720, p480, mp3 ou m4a."),
                                QStringLiteral("quality")};
-    QCommandLineOption importFile{QStringLiteral("import"),
-                                  L(QStringLiteral("Baixa cada link de um arquivo de texto, com as escolhas do campo de link.")),
+    QCommandLineOption importFile{QStringLiteral("import"), L("Baixa cada link de um arquivo de texto, com as escolhas do campo de link."),
                                   QStringLiteral("file")};
-    QCommandLineOption checkFollowing{QStringLiteral("check-following"),
-                                      L(QStringLiteral("O Vireloom aberto verifica agora todas as fontes seguidas."))};
-    QCommandLineOption listFollowing{QStringLiteral("list-following"), L(QStringLiteral("Mostra as fontes seguidas, uma por linha, e sai."))};
+    QCommandLineOption checkFollowing{QStringLiteral("check-following"), L("O Vireloom aberto verifica agora todas as fontes seguidas.")};
+    QCommandLineOption listFollowing{QStringLiteral("list-following"), L("Mostra as fontes seguidas, uma por linha, e sai.")};
 
     // Not for users: the application runs itself with it to look for a new engine release.
     QCommandLineOption checkRelease{QStringLiteral("check-release"), QString(), QStringLiteral("address")};
@@ -72,7 +68,7 @@ struct LaunchParser
     {
         // Qt's own options are written with one dash (-platform wayland).
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.setApplicationDescription(L(QStringLiteral("Salve vídeo ou áudio de links como arquivos")));
+        parser.setApplicationDescription(L("Salve vídeo ou áudio de links como arquivos"));
         for (const QCommandLineOption *option : documented())
             parser.addOption(*option);
         checkRelease.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -84,9 +80,8 @@ struct LaunchParser
             option.setFlags(QCommandLineOption::HiddenFromHelp);
             parser.addOption(option);
         }
-        parser.addPositionalArgument(L(QStringLiteral("endereço")),
-                                     L(QStringLiteral(
-                                         "Endereços vireloom: ou links para baixar; com o Vireloom já aberto, vão para a janela dele.")));
+        parser.addPositionalArgument(L("endereço"),
+                                     L("Endereços vireloom: ou links para baixar; com o Vireloom já aberto, vão para a janela dele."));
     }
 
     QString usage() const
@@ -94,7 +89,7 @@ struct LaunchParser
         // The parser's own first line names the program by how it was started, or not at all
         // before the application object exists.
         const QString text = parser.helpText();
-        return L(QStringLiteral("Uso: vireloom [opções] [endereço…]")) + text.mid(text.indexOf(u'\n'));
+        return L("Uso: vireloom [opções] [endereço…]") + text.mid(text.indexOf(u'\n'));
     }
 };
 
@@ -126,8 +121,8 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
     LaunchParser launch;
     if (!launch.parser.parse(arguments)) {
         const QStringList unknown = launch.parser.unknownOptionNames();
-        const QString error = unknown.isEmpty() ? launch.parser.errorText()
-                                                : LF(QStringLiteral("Opção desconhecida: %@"), asWritten(unknown.first(), arguments));
+        const QString error =
+            unknown.isEmpty() ? launch.parser.errorText() : LF("Opção desconhecida: %@", asWritten(unknown.first(), arguments));
         return exitWith(kUsageExitCode, QStringLiteral("vireloom: ") + error + QStringLiteral("\n\n") + launch.usage());
     }
     if (launch.parser.isSet(launch.help))
@@ -140,7 +135,7 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         options.quality = Quality::fromId(launch.parser.value(launch.quality));
         if (!options.quality) {
             return exitWith(kUsageExitCode, QStringLiteral("vireloom: ")
-                                                + LF(QStringLiteral("Qualidade desconhecida: %@"), launch.parser.value(launch.quality))
+                                                + LF("Qualidade desconhecida: %@", launch.parser.value(launch.quality))
                                                 + QStringLiteral("\n\n") + launch.usage());
         }
     }

@@ -110,8 +110,7 @@ void closeWithoutTray(QQuickWindow *window, Shell &shell)
         if (shell.runningDownloads() > 0 && !*noticeGiven) {
             *noticeGiven = true;
             DesktopNotifications::notify(QStringLiteral("Vireloom"),
-                                         L(QStringLiteral(
-                                             "O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.")));
+                                         L("O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela."));
         }
         quitIfIdle();
     });
@@ -156,7 +155,7 @@ int main(int argc, char *argv[])
     // start; a check has nothing to check.
     if (options.addresses.isEmpty() && !options.background && (!options.follow.isEmpty() || options.checkFollowing)) {
         if (options.follow.isEmpty()) {
-            std::fputs(qPrintable(L(QStringLiteral("O Vireloom não está aberto: não há o que verificar.")) + u'\n'), stderr);
+            std::fputs(qPrintable(L("O Vireloom não está aberto: não há o que verificar.") + u'\n'), stderr);
             return 1;
         }
         return storeFollowRequests(options.follow, options.quality, socketPath, options.forwarded(), argc, argv);

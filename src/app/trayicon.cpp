@@ -17,11 +17,11 @@ TrayIcon::TrayIcon(Shell *shell, QObject *parent)
     , m_menu(new QMenu)
     , m_icon(new QSystemTrayIcon(QGuiApplication::windowIcon(), this))
 {
-    m_menu->addAction(L(QStringLiteral("Mostrar o Vireloom")), this, &TrayIcon::showWindowRequested);
+    m_menu->addAction(L("Mostrar o Vireloom"), this, &TrayIcon::showWindowRequested);
     m_activity = m_menu->addAction(QString());
     m_activity->setEnabled(false);
     m_menu->addSeparator();
-    m_menu->addAction(L(QStringLiteral("Sair")), this, [this] {
+    m_menu->addAction(L("Sair"), this, [this] {
         emit showWindowRequested();
         m_shell->requestQuit();
     });

@@ -386,7 +386,7 @@ QStringList audioFilters(const DownloadOptions &options, const Settings &setting
         return byCode(wanted);
     // The track the site calls the original (as sites with dubbed tracks name it), else the
     // one in the interface language.
-    return QStringList{QStringLiteral("[format_note*=original]")} + byCode(langCode(appLang()));
+    return QStringList{QStringLiteral("[format_note*=original]")} + byCode(langTag(appLang()));
 }
 
 QStringList formatSelection(Quality quality, const Settings &settings, bool withFFmpeg, const DownloadOptions &options)

@@ -40,7 +40,7 @@ namespace {
 
 QString engineMissing()
 {
-    return L(QStringLiteral("Motor não instalado — clique em Instalar agora."));
+    return L("Motor não instalado — clique em Instalar agora.");
 }
 
 // What a run of the item left in the folder, as the leftovers are judged by.
@@ -275,7 +275,7 @@ void DownloadQueue::updateActiveCount()
 void DownloadQueue::start(DownloadItem *item, const RunEngine *engine)
 {
     if (!m_engine->ytdlpPath()) {
-        item->setState(DLState::failure(L(QStringLiteral("Motor não instalado"))));
+        item->setState(DLState::failure(L("Motor não instalado")));
         return;
     }
     if (const auto problem = settingsProblem(*m_settings)) {
@@ -319,7 +319,7 @@ void DownloadQueue::start(DownloadItem *item, const RunEngine *engine)
         guard = *route;
     }
     if (!RunFiles::prepare(item->id(), *m_settings, guard)) {
-        item->setState(DLState::failure(L(QStringLiteral("O arquivo de cookies não existe ou não pode ser lido."))));
+        item->setState(DLState::failure(L("O arquivo de cookies não existe ou não pode ser lido.")));
         return;
     }
 
@@ -427,7 +427,7 @@ void DownloadQueue::failLaunch(DownloadRun *run, const QString &error)
         m_runs.remove(run->id());
     run->deleteLater();
     if (DownloadItem *item = run->item())
-        item->setState(DLState::failure(LF(QStringLiteral("Não consegui iniciar o yt-dlp: %@"), error)));
+        item->setState(DLState::failure(LF("Não consegui iniciar o yt-dlp: %@", error)));
     // The slot this start took is free again; other queued items may go. Queued, because
     // a launch can fail inside pump() itself.
     QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
@@ -494,7 +494,7 @@ void DownloadQueue::finish(DownloadRun *run, int status)
     case RunEnd::done:
         if (engine.kept) {
             // The new engine failed this link and the kept one did not: it is not used again.
-            item->setEngineNote(LF(QStringLiteral("Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado."),
+            item->setEngineNote(LF("Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado.",
                                    engine.version, engine.failedVersion));
             m_engine->setAside();
         } else {
@@ -610,7 +610,7 @@ void DownloadQueue::announceFinished(const QString &title)
             if (!m_desktop || titles.isEmpty())
                 return;
             m_desktop->notifyFinished(
-                titles.size() == 1 ? titles.first() : LP(titles.size(), QStringLiteral("%ld download concluído|%ld downloads concluídos")));
+                titles.size() == 1 ? titles.first() : LP("%ld download concluído|%ld downloads concluídos", titles.size()));
         });
     }
     m_announceTimer->start();
@@ -739,7 +739,7 @@ std::optional<QString> DownloadQueue::sectionProblem(const DownloadItem &item)
     const auto &section = item.options().section;
     if (!section || item.playlist() || !item.duration() || section->start < *item.duration())
         return std::nullopt;
-    return LF(QStringLiteral("A parte pedida começa depois do fim do vídeo, que dura %@."), Tools::fmtTime(*item.duration()));
+    return LF("A parte pedida começa depois do fim do vídeo, que dura %@.", Tools::fmtTime(*item.duration()));
 }
 
 QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &token, const QString &engineVersion) const

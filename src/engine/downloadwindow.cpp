@@ -66,5 +66,5 @@ QString DownloadWindow::waitingText(QTime opening)
     const QLocale locale = QLocale::system();
     QString format = locale.timeFormat(QLocale::ShortFormat);
     format.remove(QRegularExpression(QStringLiteral("[:.]ss")));
-    return LF(QStringLiteral("Aguardando até %@"), locale.toString(opening, format));
+    return LF("Aguardando até %@", locale.toString(opening, format));
 }

@@ -28,43 +28,43 @@ constexpr int kRefusedRow = 18;
 // about the login, and an unsupported link that says "private video" is unsupported.
 const std::array<KnownFailure, 19> kKnownFailures{{
     {{u"sign in to confirm", u"login required", u"cookies"},
-     "O site pediu login/verificação. Em Ajustes ▸ Formato, escolha um navegador em “Usar login do navegador”.",
+     QT_TRID_NOOP("O site pediu login/verificação. Em Ajustes ▸ Formato, escolha um navegador em “Usar login do navegador”."),
      FailureAction::chooseBrowser},
-    {{u"unsupported url"}, "Este link não é suportado (não achei vídeo nele)."},
-    {{u"private video"}, "Vídeo privado."},
-    {{u"http error 403"}, "Acesso negado (403). Tente Ajustes ▸ Motor ▸ Atualizar yt-dlp.", FailureAction::updateEngine},
-    {{u"http error 429"}, "O site limitou as requisições (429). Espere alguns minutos ou use o login do navegador."},
-    {{u"requested format is not available"}, "Essa qualidade não existe para este vídeo — tente “Melhor qualidade”."},
+    {{u"unsupported url"}, QT_TRID_NOOP("Este link não é suportado (não achei vídeo nele).")},
+    {{u"private video"}, QT_TRID_NOOP("Vídeo privado.")},
+    {{u"http error 403"}, QT_TRID_NOOP("Acesso negado (403). Tente Ajustes ▸ Motor ▸ Atualizar yt-dlp."), FailureAction::updateEngine},
+    {{u"http error 429"}, QT_TRID_NOOP("O site limitou as requisições (429). Espere alguns minutos ou use o login do navegador.")},
+    {{u"requested format is not available"}, QT_TRID_NOOP("Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.")},
     // Nothing answers at all: no route anywhere, or no name server to ask.
     {{u"network is unreachable", u"temporary failure in name resolution"},
-     "Não consegui conectar ao site. Verifique sua conexão com a internet e tente de novo."},
-    {{u"timed out"}, "O site demorou demais para responder. Tente de novo em alguns minutos."},
+     QT_TRID_NOOP("Não consegui conectar ao site. Verifique sua conexão com a internet e tente de novo.")},
+    {{u"timed out"}, QT_TRID_NOOP("O site demorou demais para responder. Tente de novo em alguns minutos.")},
     {{u"no space left on device", u"disk quota exceeded"},
-     "Não há espaço livre no disco. Libere espaço ou escolha outra pasta em Ajustes ▸ Geral.",
+     QT_TRID_NOOP("Não há espaço livre no disco. Libere espaço ou escolha outra pasta em Ajustes ▸ Geral."),
      FailureAction::openSettings},
     {{u"permission denied", u"read-only file system", u"unable to open for writing", u"unable to create directory"},
-     "Não consigo gravar na pasta de download. Escolha outra pasta em Ajustes ▸ Geral.",
+     QT_TRID_NOOP("Não consigo gravar na pasta de download. Escolha outra pasta em Ajustes ▸ Geral."),
      FailureAction::openSettings},
     {{u"ffmpeg not found", u"ffprobe not found", u"ffmpeg is not installed"},
-     "Falta o ffmpeg para juntar ou converter o arquivo. Instale o que falta em Ajustes ▸ Motor.",
+     QT_TRID_NOOP("Falta o ffmpeg para juntar ou converter o arquivo. Instale o que falta em Ajustes ▸ Motor."),
      FailureAction::installMissing},
     {{u"no supported javascript runtime"},
-     "O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor.",
+     QT_TRID_NOOP("O yt-dlp precisa do Deno para este site. Instale o Deno em Ajustes ▸ Motor."),
      FailureAction::installDeno},
     {{u"nsig extraction failed", u"signature extraction failed", u"unable to extract"},
-     "O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor.",
+     QT_TRID_NOOP("O site mudou e este yt-dlp não o entende mais. Atualize o yt-dlp em Ajustes ▸ Motor."),
      FailureAction::updateEngine},
-    {{u"http error 404", u"http error 410"}, "O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link."},
+    {{u"http error 404", u"http error 410"}, QT_TRID_NOOP("O site não tem esta página ou este arquivo (não existe ou foi removido). Confira o link.")},
     // A 403 from a page the engine reads only generically is the site's answer, not an
     // engine that fell behind.
-    {{u"http error 403"}, "O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você."},
-    {{u"http error 5"}, "O site está com problemas no momento (erro do servidor). Tente de novo mais tarde."},
+    {{u"http error 403"}, QT_TRID_NOOP("O site negou o acesso a este endereço (403). Talvez ele exija login ou não esteja disponível para você.")},
+    {{u"http error 5"}, QT_TRID_NOOP("O site está com problemas no momento (erro do servidor). Tente de novo mais tarde.")},
     {{u"bytes, expected", u"[download] got error", u"incompleteread", u"connection reset by peer", u"remote end closed connection"},
-     "A conexão caiu antes do fim do download. “Tentar de novo” continua de onde parou."},
+     QT_TRID_NOOP("A conexão caiu antes do fim do download. “Tentar de novo” continua de onde parou.")},
     {{u"name or service not known", u"no address associated with hostname", u"nodename nor servname provided", u"failed to resolve",
       u"getaddrinfo failed"},
-     "Site não encontrado: este endereço não existe. Confira o link."},
-    {{u"connection refused"}, "O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde."},
+     QT_TRID_NOOP("Site não encontrado: este endereço não existe. Confira o link.")},
+    {{u"connection refused"}, QT_TRID_NOOP("O site recusou a conexão. Ele pode estar fora do ar; tente de novo mais tarde.")},
 }};
 
 // What makes the engine's text hard to read and is no business of the user: the
@@ -102,7 +102,7 @@ QStringView afterErrorPrefix(QStringView line)
 QString friendlyError(const QString &message)
 {
     const int row = knownRow(message);
-    return row < 0 ? message : L(QString::fromUtf8(kKnownFailures[row].message));
+    return row < 0 ? message : L(kKnownFailures[row].message);
 }
 
 FailureDescription describeFailure(const QString &raw, const QStringList &log, const FailureContext &context)
@@ -116,22 +116,22 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
     static const std::array kBadCookies{QLatin1StringView("cookiejar.LoadError"),
                                         QLatin1StringView("does not look like a Netscape format cookies file")};
     if (!context.cookiesFile.isEmpty() && (logMentions(kBadCookies) || mentionsAny(raw, kBadCookies)))
-        return {LF(QStringLiteral("O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão."), context.cookiesFile),
+        return {LF("O arquivo de cookies “%@” não pôde ser lido. Escolha outro em Ajustes ▸ Conexão.", context.cookiesFile),
                 FailureAction::chooseCookiesFile};
 
     // The guard's own answers name it: they are not the site's, nor the user's proxy's.
     if (raw.contains(QLatin1StringView("refused by vireloom: local network"), Qt::CaseInsensitive))
-        return {L(QStringLiteral("Este link leva para a sua rede local, e links vindos de fora não podem chegar a ela. "
-                                 "Se você confia nele, cole o link na janela.")),
+        return {L("Este link leva para a sua rede local, e links vindos de fora não podem chegar a ela. "
+                                 "Se você confia nele, cole o link na janela."),
                 FailureAction::none};
     if (raw.contains(QLatin1StringView("refused by vireloom: no such host"), Qt::CaseInsensitive))
-        return {L(QString::fromUtf8(kKnownFailures[kNoSuchHostRow].message)), FailureAction::none};
+        return {L(kKnownFailures[kNoSuchHostRow].message), FailureAction::none};
     // The guard reached neither the site nor, when one is set, the user's proxy.
     if (raw.contains(QLatin1StringView("vireloom could not connect"), Qt::CaseInsensitive)) {
         if (context.proxySet)
-            return {L(QStringLiteral("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio.")),
+            return {L("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio."),
                     FailureAction::openProxy};
-        return {L(QString::fromUtf8(kKnownFailures[kRefusedRow].message)), FailureAction::none};
+        return {L(kKnownFailures[kRefusedRow].message), FailureAction::none};
     }
 
     const KnownFailure &javaScript = kKnownFailures[kJavaScriptRow];
@@ -145,7 +145,7 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
         row = kForbiddenHereRow;
     // Through a proxy, the one connection that fails is the one to the proxy.
     if (context.proxySet && (row == kNoNetworkRow || row == kNoSuchHostRow || row == kRefusedRow))
-        return {L(QStringLiteral("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio.")),
+        return {L("A conexão pelo proxy definido em Ajustes falhou. Confira o endereço do proxy ou deixe o campo vazio."),
                 FailureAction::openProxy};
     if (row < 0) {
         // Python's own report of an exception: the engine broke, whatever it was doing.
@@ -156,7 +156,7 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
     }
     const KnownFailure &known = kKnownFailures[row];
     const FailureAction action = row == kLoginRow && context.browserChosen ? FailureAction::updateEngine : known.action;
-    return {L(QString::fromUtf8(known.message)), action, row == kExtractionRow || row == kForbiddenRow};
+    return {L(known.message), action, row == kExtractionRow || row == kForbiddenRow};
 }
 
 FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen)
@@ -166,8 +166,8 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, b
 
 QString guardUnavailable()
 {
-    return L(QStringLiteral("Links vindos de fora só passam por um proxy http ou socks5. "
-                            "Mude o proxy em Ajustes ▸ Conexão ou cole o link na janela."));
+    return L("Links vindos de fora só passam por um proxy http ou socks5. "
+                            "Mude o proxy em Ajustes ▸ Conexão ou cole o link na janela.");
 }
 
 QString engineLine(QStringView line)
@@ -187,8 +187,8 @@ QString unknownFailure(const QString &raw)
 {
     const QString said = engineLine(raw);
     if (said.isEmpty())
-        return L(QStringLiteral("O download falhou."));
-    return LF(QStringLiteral("O download falhou. Última mensagem do yt-dlp: %@"), said);
+        return L("O download falhou.");
+    return LF("O download falhou. Última mensagem do yt-dlp: %@", said);
 }
 
 std::optional<QString> engineSaid(const std::optional<QString> &lastError, const QStringList &log)
@@ -207,12 +207,12 @@ std::optional<QString> engineSaid(const std::optional<QString> &lastError, const
 
 QString failureText(const std::optional<QString> &lastError, const QStringList &log, int status)
 {
-    return engineSaid(lastError, log).value_or(LF(QStringLiteral("yt-dlp saiu com código %d"), status));
+    return engineSaid(lastError, log).value_or(LF("yt-dlp saiu com código %d", status));
 }
 
 FailureDescription describeRun(const std::optional<QString> &lastError, const QStringList &log, int status, const FailureContext &context)
 {
     if (const auto said = engineSaid(lastError, log))
         return describeFailure(*said, log, context);
-    return {LF(QStringLiteral("yt-dlp saiu com código %d"), status), FailureAction::none};
+    return {LF("yt-dlp saiu com código %d", status), FailureAction::none};
 }

@@ -49,7 +49,7 @@ std::optional<QString> PlaylistListing::start(const QString &url)
     stop();
     const auto engine = m_engine.ytdlpPath();
     if (!engine)
-        return L(QStringLiteral("Motor não instalado"));
+        return L("Motor não instalado");
     if (const auto why = settingsProblem(m_settings))
         return why;
     m_runId = QUuid::createUuid();
@@ -57,7 +57,7 @@ std::optional<QString> PlaylistListing::start(const QString &url)
     if (const QByteArray content = privateConfig(m_settings); !content.isEmpty()) {
         config = RunFiles::config(m_runId);
         if (!Tools::writePrivateFile(config, content))
-            return L(QStringLiteral("Não foi possível ler a lista."));
+            return L("Não foi possível ler a lista.");
     }
     m_process = new QProcess(this);
     m_process->setProgram(*engine);

@@ -2,104 +2,107 @@
 
 #include "i18n/logging.h"
 
-#include <QFile>
-#include <QHash>
-#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QTranslator>
 
-#include <algorithm>
+#include <limits>
+#include <mutex>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<std::pair<QLatin1StringView, Lang>, kTranslationColumns + 1> kLanguageCodes{{
-    {QLatin1StringView("pt"), Lang::pt},
-    {QLatin1StringView("en"), Lang::en},
-    {QLatin1StringView("es"), Lang::es},
-    {QLatin1StringView("it"), Lang::it},
-    {QLatin1StringView("fr"), Lang::fr},
-    {QLatin1StringView("de"), Lang::de},
-    {QLatin1StringView("ja"), Lang::ja},
-    {QLatin1StringView("ru"), Lang::ru},
-    {QLatin1StringView("pl"), Lang::pl},
-    {QLatin1StringView("nl"), Lang::nl},
-}};
-
-QString unescapeCell(QStringView cell)
+struct LanguageInfo
 {
-    QString text = cell.toString();
-    text.replace(QLatin1StringView("\\n"), QLatin1StringView("\n"));
-    return text;
-}
-
-struct Table
-{
-    QList<TranslationRow> rows;
-    QHash<QString, qsizetype> index;
+    Lang lang;
+    QLatin1StringView code;
+    QLatin1StringView tag;
 };
 
-// The table is a tab-separated file whose header names the language of each column,
-// so a reordered file still reads right. Rows that do not have a cell per language are left
-// out and reported, rather than shifting a language into the wrong column.
-Table loadTable()
+constexpr std::array<LanguageInfo, kLanguageCount> kLanguageInfo{{
+    {Lang::en, "en"_L1, "en"_L1}, {Lang::es, "es"_L1, "es"_L1},          {Lang::it, "it"_L1, "it"_L1},
+    {Lang::fr, "fr"_L1, "fr"_L1}, {Lang::de, "de"_L1, "de"_L1},          {Lang::ja, "ja"_L1, "ja"_L1},
+    {Lang::ru, "ru"_L1, "ru"_L1}, {Lang::pl, "pl"_L1, "pl"_L1},          {Lang::nl, "nl"_L1, "nl"_L1},
+    {Lang::pt, "pt"_L1, "pt"_L1}, {Lang::zh_CN, "zh_CN"_L1, "zh-CN"_L1}, {Lang::zh_TW, "zh_TW"_L1, "zh-TW"_L1},
+    {Lang::ko, "ko"_L1, "ko"_L1}, {Lang::ar, "ar"_L1, "ar"_L1},          {Lang::he, "he"_L1, "he"_L1},
+    {Lang::tr, "tr"_L1, "tr"_L1}, {Lang::uk, "uk"_L1, "uk"_L1},          {Lang::cs, "cs"_L1, "cs"_L1},
+    {Lang::sv, "sv"_L1, "sv"_L1}, {Lang::id, "id"_L1, "id"_L1},          {Lang::vi, "vi"_L1, "vi"_L1},
+    {Lang::hi, "hi"_L1, "hi"_L1}, {Lang::el, "el"_L1, "el"_L1},          {Lang::hu, "hu"_L1, "hu"_L1},
+}};
+
+// Indexed by Lang, so each row stands where its language's value says.
+constexpr bool inLanguageOrder()
 {
-    Table table;
-    QFile file(QStringLiteral(":/i18n/translations.tsv"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcI18n) << "translation table missing:" << file.errorString();
-        return table;
+    for (size_t i = 0; i < kLanguageInfo.size(); ++i) {
+        if (static_cast<size_t>(kLanguageInfo[i].lang) != i || kLanguages[i] != kLanguageInfo[i].lang)
+            return false;
     }
-    const QString content = QString::fromUtf8(file.readAll());
-    const QStringList lines = content.split(u'\n');
-    if (lines.isEmpty())
-        return table;
+    return true;
+}
+static_assert(inLanguageOrder());
 
-    const QStringList header = lines.first().trimmed().split(u'\t');
-    qsizetype keyColumn = -1;
-    std::array<qsizetype, kTranslationColumns> columns;
-    columns.fill(-1);
-    for (qsizetype c = 0; c < header.size(); ++c) {
-        for (const auto &[code, lang] : kLanguageCodes) {
-            if (header[c] != code)
-                continue;
-            if (lang == Lang::pt)
-                keyColumn = c;
-            else
-                columns[static_cast<size_t>(lang)] = c;
-        }
-    }
-    if (keyColumn < 0 || std::ranges::find(columns, -1) != columns.end()) {
-        qCWarning(lcI18n) << "translation table header lacks a language:" << lines.first();
-        return table;
-    }
-
-    for (qsizetype n = 1; n < lines.size(); ++n) {
-        QStringView line(lines[n]);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.isEmpty())
-            continue;
-        const QList<QStringView> cells = line.split(u'\t');
-        if (cells.size() != header.size()) {
-            qCWarning(lcI18n) << "translation table line" << n + 1 << "has" << cells.size() << "cells";
-            continue;
-        }
-        TranslationRow row;
-        row.key = unescapeCell(cells[keyColumn]);
-        for (size_t lang = 0; lang < columns.size(); ++lang)
-            row.translations[lang] = unescapeCell(cells[columns[lang]]);
-        if (table.index.contains(row.key)) {
-            qCWarning(lcI18n) << "translation table repeats the key" << row.key;
-            continue;
-        }
-        table.index.insert(row.key, table.rows.size());
-        table.rows.append(std::move(row));
-    }
-    return table;
+const LanguageInfo &info(Lang lang)
+{
+    return kLanguageInfo[static_cast<size_t>(lang)];
 }
 
-const Table &table()
+// Every file's messages sit in this one context: the key alone says which text is meant.
+constexpr char kContext[] = "Vireloom";
+
+// Each language's compiled file, loaded the first time that language is asked for, so a
+// process holds the interface language's texts (and the Portuguese plural forms when a
+// counted text lacks a translation) rather than every language's.
+const QTranslator *catalogue(Lang lang)
 {
-    static const Table loaded = loadTable();
-    return loaded;
+    static std::array<std::once_flag, kLanguageCount> once;
+    static std::array<const QTranslator *, kLanguageCount> loaded{};
+    const auto index = static_cast<size_t>(lang);
+    std::call_once(once[index], [lang, index] {
+        // Kept until the process ends, like the language itself.
+        auto *translator = new QTranslator;
+        const QString file = u":/i18n/vireloom_"_s + langCode(lang) + u".qm"_s;
+        if (translator->load(file)) {
+            loaded[index] = translator;
+        } else {
+            qCWarning(lcI18n) << "translation file missing:" << file;
+            delete translator;
+        }
+    });
+    return loaded[index];
+}
+
+// Qt's plural rules take an int. Counts beyond it keep their last digits, which is all the
+// rules look at once a number is large.
+int countForRules(qint64 count)
+{
+    quint64 n = count < 0 ? 0 - quint64(count) : quint64(count);
+    if (n > quint64(std::numeric_limits<int>::max()))
+        n = 1'000'000'000 + n % 1'000'000;
+    return int(n);
+}
+
+QString lookUp(const char *key, Lang lang, int count)
+{
+    if (const QTranslator *translator = catalogue(lang))
+        return translator->translate(kContext, key, nullptr, count);
+    return {};
+}
+
+QString counted(const QByteArray &key, Lang lang, qint64 count)
+{
+    // A text without forms has one translation, whatever the count.
+    if (!key.contains('|'))
+        return translate(key.constData(), lang);
+    const int n = countForRules(count);
+    if (lang != Lang::pt) {
+        if (QString found = lookUp(key.constData(), lang, n); !found.isNull())
+            return found;
+    }
+    if (QString found = lookUp(key.constData(), Lang::pt, n); !found.isNull())
+        return found;
+    // A counted text newer than the files: its general form, until the files are updated.
+    const QString text = QString::fromUtf8(key);
+    return text.sliced(text.lastIndexOf(kPluralSeparator) + 1);
 }
 
 } // namespace
@@ -107,10 +110,25 @@ const Table &table()
 Lang chooseLang(const QStringList &preferredLanguages)
 {
     for (const QString &entry : preferredLanguages) {
-        const QString prefix = entry.left(2).toLower();
-        for (const auto &[code, lang] : kLanguageCodes) {
-            if (prefix == code)
-                return lang;
+        const QStringList subtags = entry.toLower().split(QRegularExpression(u"[-_]"_s), Qt::SkipEmptyParts);
+        if (subtags.isEmpty())
+            continue;
+        QString language = subtags.first();
+        // Codes older systems still hand out for Hebrew and Indonesian.
+        if (language == "iw"_L1)
+            language = u"he"_s;
+        else if (language == "in"_L1)
+            language = u"id"_s;
+        if (language == "zh"_L1) {
+            const QStringList rest = subtags.sliced(1);
+            if (rest.contains("hans"_L1))
+                return Lang::zh_CN;
+            const bool traditional = rest.contains("hant"_L1) || rest.contains("tw"_L1) || rest.contains("hk"_L1) || rest.contains("mo"_L1);
+            return traditional ? Lang::zh_TW : Lang::zh_CN;
+        }
+        for (const LanguageInfo &known : kLanguageInfo) {
+            if (language == known.code)
+                return known.lang;
         }
     }
     return Lang::en;
@@ -122,83 +140,54 @@ Lang appLang()
     return lang;
 }
 
-namespace {
-
-// The translation, or the Portuguese key when there is none, with the language it is in.
-std::pair<QString, Lang> lookUp(const QString &text, Lang lang)
+QString langCode(Lang lang)
 {
-    if (lang == Lang::pt)
-        return {text, Lang::pt};
-    const Table &t = table();
-    const auto found = t.index.constFind(text);
-    if (found == t.index.constEnd())
-        return {text, Lang::pt};
-    const QString &translated = t.rows[*found].translations[static_cast<size_t>(lang)];
-    if (translated.isEmpty())
-        return {text, Lang::pt};
-    return {translated, lang};
+    return info(lang).code;
 }
 
-} // namespace
+QString langTag(Lang lang)
+{
+    return info(lang).tag;
+}
+
+bool isRightToLeft(Lang lang)
+{
+    return lang == Lang::ar || lang == Lang::he;
+}
+
+QString translate(const char *text, Lang lang)
+{
+    if (lang != Lang::pt) {
+        if (QString found = lookUp(text, lang, -1); !found.isNull())
+            return found;
+    }
+    return QString::fromUtf8(text);
+}
 
 QString translate(const QString &text, Lang lang)
 {
-    return lookUp(text, lang).first;
+    if (lang == Lang::pt)
+        return text;
+    QString found = lookUp(text.toUtf8().constData(), lang, -1);
+    return found.isNull() ? text : found;
 }
 
-int pluralFormCount(Lang lang)
+QString translateCounted(const char *text, Lang lang, qint64 count)
 {
-    switch (lang) {
-    case Lang::ja:
-        return 1;
-    case Lang::ru:
-    case Lang::pl:
-        return 3;
-    default:
-        return 2;
-    }
-}
-
-int pluralForm(Lang lang, qint64 count)
-{
-    const quint64 n = count < 0 ? 0 - quint64(count) : quint64(count);
-    const quint64 units = n % 10;
-    const quint64 tens = n % 100;
-    const bool fewEnding = units >= 2 && units <= 4 && !(tens >= 12 && tens <= 14);
-    switch (lang) {
-    case Lang::ja:
-        return 0;
-    case Lang::ru:
-        if (units == 1 && tens != 11)
-            return 0;
-        return fewEnding ? 1 : 2;
-    case Lang::pl:
-        if (n == 1)
-            return 0;
-        return fewEnding ? 1 : 2;
-    case Lang::fr:
-    case Lang::pt:
-        return n <= 1 ? 0 : 1;
-    default:
-        return n == 1 ? 0 : 1;
-    }
+    return counted(QByteArray(text), lang, count);
 }
 
 QString translateCounted(const QString &text, Lang lang, qint64 count)
 {
-    const auto [translated, writtenIn] = lookUp(text, lang);
-    const QList<QStringView> forms = QStringView(translated).split(kPluralSeparator);
-    // A text with too few forms falls back to its last one rather than to nothing.
-    const qsizetype form = std::min<qsizetype>(pluralForm(writtenIn, count), forms.size() - 1);
-    return forms[form].toString();
-}
-
-QList<TranslationRow> translationRows()
-{
-    return table().rows;
+    return counted(text.toUtf8(), lang, count);
 }
 
 QString L(const QString &text)
+{
+    return translate(text, appLang());
+}
+
+QString L(const char *text)
 {
     return translate(text, appLang());
 }
@@ -213,7 +202,7 @@ QString FormatArg::toString(const QLocale &locale) const
     return std::get<QString>(m_value);
 }
 
-QString formatPattern(const QString &pattern, std::span<const FormatArg> args, const QLocale &locale)
+QString formatPattern(const QString &pattern, std::span<const FormatArg> args, const QLocale &locale, TextArguments text)
 {
     QString result;
     result.reserve(pattern.size() + 16);
@@ -245,20 +234,21 @@ QString formatPattern(const QString &pattern, std::span<const FormatArg> args, c
             result += c;
             continue;
         }
-        if (nextArg < args.size())
-            result += args[nextArg++].toString(locale);
-        else
+        if (nextArg < args.size()) {
+            const FormatArg &arg = args[nextArg++];
+            if (text == TextArguments::isolated && arg.isText())
+                result += kFirstStrongIsolate + arg.toString(locale) + kPopDirectionalIsolate;
+            else
+                result += arg.toString(locale);
+        } else {
             result += QStringView(pattern).sliced(i, end - i);
+        }
         i = end - 1;
     }
     return result;
 }
 
-QString langCode(Lang lang)
+QString formatIn(Lang lang, const QString &pattern, std::span<const FormatArg> args)
 {
-    for (const auto &[code, known] : kLanguageCodes) {
-        if (known == lang)
-            return code;
-    }
-    return QStringLiteral("en");
+    return formatPattern(pattern, args, QLocale::system(), isRightToLeft(lang) ? TextArguments::isolated : TextArguments::asGiven);
 }

@@ -47,11 +47,11 @@ void EngineInstaller::rollBack()
     if (m_installing)
         return;
     begin();
-    setStatus(L(QStringLiteral("Voltando ao yt-dlp anterior…")));
+    setStatus(L("Voltando ao yt-dlp anterior…"));
     runInBackground(
         [] {
             const QString version = Tools::rollBackYtDlp();
-            return version.isEmpty() ? L(QStringLiteral("Motor pronto ✓")) : LF(QStringLiteral("yt-dlp %@ de volta ✓"), version);
+            return version.isEmpty() ? L("Motor pronto ✓") : LF("yt-dlp %@ de volta ✓", version);
         },
         [this] { end(true); });
 }
@@ -70,15 +70,15 @@ void EngineInstaller::runFrom(Step step)
     switch (step) {
     case Step::YtDlp:
         if (m_forceYtDlp || !Tools::find(QStringLiteral("yt-dlp"))) {
-            setStatus(L(QStringLiteral("Baixando yt-dlp…")));
+            setStatus(L("Baixando yt-dlp…"));
             runInBackground(
                 [this, channel = m_channel] {
                     const Tools::YtDlpInstall done = Tools::installYtDlp(true, channel);
                     QMetaObject::invokeMethod(this, [this, version = done.version] { emit latestYtDlpSeen(version); });
                     if (done.setAside)
-                        return LF(QStringLiteral("yt-dlp %@ foi deixado de lado depois de falhar; nada foi trocado."), done.version);
-                    return done.replaced ? LF(QStringLiteral("yt-dlp %@ instalado e verificado ✓"), done.version)
-                                         : LF(QStringLiteral("yt-dlp %@ já é a versão mais recente"), done.version);
+                        return LF("yt-dlp %@ foi deixado de lado depois de falhar; nada foi trocado.", done.version);
+                    return done.replaced ? LF("yt-dlp %@ instalado e verificado ✓", done.version)
+                                         : LF("yt-dlp %@ já é a versão mais recente", done.version);
                 },
                 [this] { runFrom(Step::FFmpeg); });
             return;
@@ -86,7 +86,7 @@ void EngineInstaller::runFrom(Step step)
         [[fallthrough]];
     case Step::FFmpeg:
         if (m_forceFFmpeg || !Tools::find(QStringLiteral("ffmpeg"))) {
-            setStatus(L(QStringLiteral("Baixando ffmpeg…")));
+            setStatus(L("Baixando ffmpeg…"));
             runInBackground(
                 [] {
                     Tools::installFFmpeg();
@@ -98,7 +98,7 @@ void EngineInstaller::runFrom(Step step)
         [[fallthrough]];
     case Step::Deno:
         if (m_forceDeno || !Tools::find(QStringLiteral("deno"))) {
-            setStatus(L(QStringLiteral("Baixando Deno (necessário para o YouTube)…")));
+            setStatus(L("Baixando Deno (necessário para o YouTube)…"));
             runInBackground(
                 [] {
                     Tools::installDeno();
@@ -109,7 +109,7 @@ void EngineInstaller::runFrom(Step step)
         }
         [[fallthrough]];
     case Step::Done:
-        setStatus(L(QStringLiteral("Motor pronto ✓")));
+        setStatus(L("Motor pronto ✓"));
         end(true);
         return;
     }
@@ -143,7 +143,7 @@ void EngineInstaller::runInBackground(const std::function<QString()> &work, cons
 
 void EngineInstaller::fail(const Phrase &reason)
 {
-    m_failure = Phrase::text(QStringLiteral("Falhou: %@"), {reason});
+    m_failure = Phrase::text(QT_TRID_NOOP("Falhou: %@"), {reason});
     qCWarning(lcInstaller) << "engine installation failed:" << reason.worded(Lang::en);
     setStatus(m_failure->worded());
     end(false);

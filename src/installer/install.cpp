@@ -282,7 +282,7 @@ QUrl fetch(const QUrl &url, const std::function<QString(QByteArrayView)> &write)
         throw InstallError(networkFailure(reply->error(), url.host(), reply->errorString()));
     if (status.toInt() != 200)
         throw InstallError(
-            Phrase::text(QStringLiteral("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(url.fileName())}));
+            Phrase::text(QT_TRID_NOOP("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(url.fileName())}));
     // A 200 whose body was cut short is no file to install.
     if (reply->error() != QNetworkReply::NoError)
         throw VireloomError::msg(reply->errorString());
@@ -322,7 +322,7 @@ QByteArray fetchCheck(const QUrl &url, const QString &fileName)
             return body.size() > kSumsLimit ? QStringLiteral("%1 is too large").arg(url.fileName()) : QString();
         });
     } catch (const VireloomError &error) {
-        throw InstallError(Phrase::text(QStringLiteral("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), phraseOf(error)}));
+        throw InstallError(Phrase::text(QT_TRID_NOOP("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), phraseOf(error)}));
     }
     return body;
 }
@@ -332,7 +332,7 @@ QByteArray sumIn(const QByteArray &sums, const QUrl &sumsUrl, const QString &fil
     const std::optional<QByteArray> sum = listedSum(sums, fileName);
     if (!sum)
         throw InstallError(
-            Phrase::text(QStringLiteral("%@ não consta em %@"), {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
+            Phrase::text(QT_TRID_NOOP("%@ não consta em %@"), {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
     return *sum;
 }
 
@@ -350,7 +350,7 @@ QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QStrin
     const QByteArray signature = fetchCheck(signatureUrl, fileName);
     QFile keyring(Releases::ytDlpKeyring());
     if (!keyring.open(QIODevice::ReadOnly))
-        throw InstallError(Phrase::text(QStringLiteral("Não consegui verificar %@: %@"),
+        throw InstallError(Phrase::text(QT_TRID_NOOP("Não consegui verificar %@: %@"),
                                         {Phrase::verbatim(fileName),
                                          Phrase::verbatim(QStringLiteral("%1: %2").arg(keyring.fileName(), keyring.errorString()))}));
     const SignatureCheck check = checkSignature(sums, signature, keyring.readAll());
@@ -358,13 +358,13 @@ QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QStrin
     case SignatureVerdict::good:
         return sumIn(sums, sumsUrl, fileName);
     case SignatureVerdict::bad:
-        throw InstallError(Phrase::text(QStringLiteral("%@ não traz uma assinatura válida da chave de lançamento do yt-dlp"),
+        throw InstallError(Phrase::text(QT_TRID_NOOP("%@ não traz uma assinatura válida da chave de lançamento do yt-dlp"),
                                         {Phrase::verbatim(sumsUrl.fileName())}));
     case SignatureVerdict::uncheckable:
         break;
     }
     throw InstallError(
-        Phrase::text(QStringLiteral("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), Phrase::verbatim(check.detail)}));
+        Phrase::text(QT_TRID_NOOP("Não consegui verificar %@: %@"), {Phrase::verbatim(fileName), Phrase::verbatim(check.detail)}));
 }
 
 // yt-dlp's releases are named by date, so an older one is a step back: what a stale
@@ -372,7 +372,7 @@ QByteArray signedSum(const QUrl &sumsUrl, const QUrl &signatureUrl, const QStrin
 void refuseOlder(const QString &offered, const std::optional<QString> &inUse)
 {
     if (inUse && compareVersions(offered, *inUse).value_or(0) < 0)
-        throw InstallError(Phrase::text(QStringLiteral("O yt-dlp publicado (%@) é mais antigo que o instalado (%@); nada foi trocado."),
+        throw InstallError(Phrase::text(QT_TRID_NOOP("O yt-dlp publicado (%@) é mais antigo que o instalado (%@); nada foi trocado."),
                                         {Phrase::verbatim(offered), Phrase::verbatim(*inUse)}));
 }
 
@@ -380,7 +380,7 @@ void checkSum(const QString &path, const QByteArray &expected, const QString &fi
 {
     if (sha256Hex(path) != expected) {
         QFile::remove(path);
-        throw InstallError(Phrase::text(QStringLiteral("A soma SHA-256 de %@ não confere com %@"),
+        throw InstallError(Phrase::text(QT_TRID_NOOP("A soma SHA-256 de %@ não confere com %@"),
                                         {Phrase::verbatim(fileName), Phrase::verbatim(sumsUrl.fileName())}));
     }
 }
@@ -554,7 +554,7 @@ void unzip(const QString &zip, const QString &into)
     const QString archiveName = QFileInfo(zip).fileName();
     auto failure = [&archiveName](const QString &why) {
         return InstallError(
-            Phrase::text(QStringLiteral("Falha ao descompactar %@: %@"), {Phrase::verbatim(archiveName), Phrase::verbatim(why)}));
+            Phrase::text(QT_TRID_NOOP("Falha ao descompactar %@: %@"), {Phrase::verbatim(archiveName), Phrase::verbatim(why)}));
     };
 
     QDir().mkpath(into);
@@ -683,8 +683,8 @@ YtDlpInstall installYtDlp(bool skipIfCurrent, Releases::Channel channel)
     } catch (const std::filesystem::filesystem_error &error) {
         throw VireloomError::msg(QString::fromLocal8Bit(error.what()));
     }
-    throw InstallError(Phrase::text(hadPrevious ? QStringLiteral("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
-                                                : QStringLiteral("O novo yt-dlp não respondeu com uma versão e foi removido.")));
+    throw InstallError(Phrase::text(hadPrevious ? QT_TRID_NOOP("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.")
+                                                : QT_TRID_NOOP("O novo yt-dlp não respondeu com uma versão e foi removido.")));
 }
 
 QString rollBackYtDlp()
@@ -692,7 +692,7 @@ QString rollBackYtDlp()
     InstallLock lock;
     const std::optional<QString> kept = previousYtDlp();
     if (!kept)
-        throw InstallError(Phrase::text(QStringLiteral("Não há versão anterior do yt-dlp.")));
+        throw InstallError(Phrase::text(QT_TRID_NOOP("Não há versão anterior do yt-dlp.")));
     const std::optional<QString> version = versionOf(*kept);
     try {
         restorePrevious();
@@ -762,7 +762,7 @@ void restoreSetAsideYtDlp()
     InstallLock lock;
     namespace fs = std::filesystem;
     if (!entryExists(kSetAsideYtDlp))
-        throw InstallError(Phrase::text(QStringLiteral("Nenhum yt-dlp foi deixado de lado.")));
+        throw InstallError(Phrase::text(QT_TRID_NOOP("Nenhum yt-dlp foi deixado de lado.")));
     const QString target = enginePath(QStringLiteral("yt-dlp"));
     const QString setAside = enginePath(kSetAsideYtDlp);
     onDisk([&] {
@@ -828,8 +828,8 @@ void installComponent(const QString &name, const QString &archive)
         else
             fs::remove(fsPath(target));
     });
-    throw InstallError(Phrase::text(hadOne ? QStringLiteral("O novo %@ não respondeu com uma versão; o anterior foi reposto.")
-                                           : QStringLiteral("O novo %@ não respondeu com uma versão e foi removido."),
+    throw InstallError(Phrase::text(hadOne ? QT_TRID_NOOP("O novo %@ não respondeu com uma versão; o anterior foi reposto.")
+                                           : QT_TRID_NOOP("O novo %@ não respondeu com uma versão e foi removido."),
                                     {Phrase::verbatim(name)}));
 }
 

@@ -14,6 +14,11 @@ Phrase Phrase::text(const QString &key, std::vector<Phrase> args)
     return phrase;
 }
 
+Phrase Phrase::text(const char *key, std::vector<Phrase> args)
+{
+    return text(QString::fromUtf8(key), std::move(args));
+}
+
 Phrase Phrase::verbatim(const QString &words)
 {
     Phrase phrase;
@@ -47,7 +52,7 @@ QString Phrase::worded(Lang lang) const
         else
             args.emplace_back(arg.worded(lang));
     }
-    return formatPattern(translate(m_words, lang), args, QLocale::system());
+    return formatIn(lang, translate(m_words, lang), args);
 }
 
 QJsonValue Phrase::toJson() const

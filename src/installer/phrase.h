@@ -15,8 +15,11 @@
 class Phrase
 {
 public:
-    // A text of the translation table, with its arguments in the order of its conversions.
+    // A text of the translations, with its arguments in the order of its conversions. The
+    // key is marked where it is written, Phrase::text(QT_TRID_NOOP("Falhou: %@"), ...), for
+    // lupdate to find it.
     static Phrase text(const QString &key, std::vector<Phrase> args = {});
+    static Phrase text(const char *key, std::vector<Phrase> args = {});
     // Words from outside (a file name, a host, a system's error message): the same in every
     // language.
     static Phrase verbatim(const QString &words);

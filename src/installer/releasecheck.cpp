@@ -78,7 +78,7 @@ void ReleaseCheck::onFinished()
     } else if (status.toInt() == 200) {
         emit resolved(asked);
     } else {
-        fail(Phrase::text(QStringLiteral("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(asked.fileName())}));
+        fail(Phrase::text(QT_TRID_NOOP("HTTP %ld ao baixar %@"), {Phrase::number(status.toInt()), Phrase::verbatim(asked.fileName())}));
     }
 }
 
@@ -124,20 +124,20 @@ Phrase networkFailure(QNetworkReply::NetworkError error, const QString &host, co
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
         // Offline, the first thing to fail is the name of the host.
-        return Phrase::text(QStringLiteral("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."),
+        return Phrase::text(QT_TRID_NOOP("Sem conexão com a internet: o site de versões (%@) não pôde ser alcançado."),
                             {Phrase::verbatim(host)});
     case QNetworkReply::ConnectionRefusedError:
-        return Phrase::text(QStringLiteral("O site de versões (%@) recusou a conexão."), {Phrase::verbatim(host)});
+        return Phrase::text(QT_TRID_NOOP("O site de versões (%@) recusou a conexão."), {Phrase::verbatim(host)});
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
-        return Phrase::text(QStringLiteral("O site de versões (%@) não respondeu a tempo."), {Phrase::verbatim(host)});
+        return Phrase::text(QT_TRID_NOOP("O site de versões (%@) não respondeu a tempo."), {Phrase::verbatim(host)});
     case QNetworkReply::SslHandshakeFailedError:
-        return Phrase::text(QStringLiteral("A conexão segura com %@ falhou."), {Phrase::verbatim(host)});
+        return Phrase::text(QT_TRID_NOOP("A conexão segura com %@ falhou."), {Phrase::verbatim(host)});
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyConnectionClosedError:
-        return Phrase::text(QStringLiteral("O proxy definido em Ajustes não respondeu."));
+        return Phrase::text(QT_TRID_NOOP("O proxy definido em Ajustes não respondeu."));
     default:
         return Phrase::verbatim(otherwise);
     }

@@ -13,16 +13,16 @@ LinkFile readLinkFile(const QString &path)
     const QString name = info.fileName();
     // A FIFO or a device would keep the reader waiting for good.
     if (!info.exists() || !info.isFile()) {
-        result.problem = LF(QStringLiteral("Não foi possível ler %@."), name);
+        result.problem = LF("Não foi possível ler %@.", name);
         return result;
     }
     if (info.size() > kLinkFileLimit) {
-        result.problem = LF(QStringLiteral("%@ é grande demais para uma lista de links."), name);
+        result.problem = LF("%@ é grande demais para uma lista de links.", name);
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.problem = LF(QStringLiteral("Não foi possível ler %@."), name);
+        result.problem = LF("Não foi possível ler %@.", name);
         return result;
     }
     // Read up to the limit even when the file grew since it was measured.

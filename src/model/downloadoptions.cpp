@@ -51,13 +51,13 @@ bool hasControl(QStringView text)
 
 QString insideFolder()
 {
-    return L(u"O nome precisa ficar dentro da pasta de downloads."_s);
+    return L("O nome precisa ficar dentro da pasta de downloads.");
 }
 
 QString malformedField()
 {
     return L(
-        u"Escreva um campo com %( e )s em volta do nome, como em %(title)s. Nomes que você pode usar: title, uploader, upload_date, id, height, playlist_index, playlist_title, ext."_s);
+        "Escreva um campo com %( e )s em volta do nome, como em %(title)s. Nomes que você pode usar: title, uploader, upload_date, id, height, playlist_index, playlist_title, ext.");
 }
 
 } // namespace
@@ -256,7 +256,7 @@ std::optional<QString> timeRangeProblem(const DownloadOptions::TimeRange &range)
     const bool endOk = !range.end || (std::isfinite(*range.end) && *range.end > range.start && *range.end <= kLongestMedia);
     if (startOk && endOk)
         return std::nullopt;
-    return L(u"O início precisa vir antes do fim."_s);
+    return L("O início precisa vir antes do fim.");
 }
 
 // Comma-separated patterns of the engine's own syntax. A leading exclusion excludes
@@ -272,7 +272,7 @@ std::optional<QString> subLangsProblem(QStringView langs)
     });
     if (ok)
         return std::nullopt;
-    return L(u"Use códigos de idioma separados por vírgula, como en.*,pt."_s);
+    return L("Use códigos de idioma separados por vírgula, como en.*,pt.");
 }
 
 std::optional<QString> categoriesProblem(DownloadOptions::SponsorBlock mode, const QStringList &categories)
@@ -283,7 +283,7 @@ std::optional<QString> categoriesProblem(DownloadOptions::SponsorBlock mode, con
     QStringList distinct = categories;
     if (categories.isEmpty() || !std::all_of(categories.begin(), categories.end(), [&](const QString &c) { return known.contains(c); })
         || distinct.removeDuplicates() != 0)
-        return L(u"Escolha ao menos uma categoria."_s);
+        return L("Escolha ao menos uma categoria.");
     return std::nullopt;
 }
 
@@ -295,7 +295,7 @@ std::optional<QString> proxyProblem(QStringView proxy)
                     && (url.path().isEmpty() || url.path() == u"/") && !url.hasQuery() && !url.hasFragment();
     if (ok)
         return std::nullopt;
-    return L(u"Use um endereço como socks5://127.0.0.1:1080 ou http://proxy:8080."_s);
+    return L("Use um endereço como socks5://127.0.0.1:1080 ou http://proxy:8080.");
 }
 
 std::optional<QString> cookiesFileProblem(const QString &path)
@@ -303,18 +303,18 @@ std::optional<QString> cookiesFileProblem(const QString &path)
     const QFileInfo info(path);
     if (info.isAbsolute() && info.isFile() && info.isReadable() && !hasControl(path))
         return std::nullopt;
-    return L(u"O arquivo de cookies não existe ou não pode ser lido."_s);
+    return L("O arquivo de cookies não existe ou não pode ser lido.");
 }
 
 std::optional<QString> folderProblem(const QString &path)
 {
     if (!QFileInfo(path).isAbsolute() || hasControl(path))
-        return L(u"A pasta precisa ser um caminho absoluto, sem caracteres de controle."_s);
+        return L("A pasta precisa ser um caminho absoluto, sem caracteres de controle.");
     // What os.path.expandvars replaces on POSIX: "$" before an ASCII word character or "{".
     static const QRegularExpression variable(u"\\$[A-Za-z0-9_{]"_s);
     if (variable.match(path).hasMatch() || path.trimmed() != path)
         return L(
-            u"O yt-dlp leria este caminho de outro jeito (troca “$nome” por variáveis e corta espaços nas pontas): escolha outra pasta."_s);
+            "O yt-dlp leria este caminho de outro jeito (troca “$nome” por variáveis e corta espaços nas pontas): escolha outra pasta.");
     return std::nullopt;
 }
 
@@ -322,7 +322,7 @@ std::optional<QString> pauseProblem(double seconds)
 {
     if (std::isfinite(seconds) && seconds >= 0 && seconds <= longestPause)
         return std::nullopt;
-    return L(u"Use um número de segundos entre 0 e 600."_s);
+    return L("Use um número de segundos entre 0 e 600.");
 }
 
 // yt-dlp reads the pattern three ways before it fills in a name: a leading "word:" (or
@@ -342,7 +342,7 @@ OutputPattern checkOutputPattern(QStringView pattern)
         return result;
     };
     if (pattern.trimmed().isEmpty())
-        return refuse(L(u"O nome não pode ficar vazio."_s));
+        return refuse(L("O nome não pode ficar vazio."));
     static const QRegularExpression typePrefix(u"^\\s*\\w+(?:\\s*,\\s*\\w+)*\\s*:"_s);
     if (pattern.startsWith(u'/') || pattern.startsWith(u'~') || pattern.startsWith(u'-') || pattern.contains(u'$') || hasControl(pattern)
         || typePrefix.match(pattern).hasMatch())
@@ -415,7 +415,7 @@ OutputPattern checkOutputPattern(QStringView pattern)
     if (result.folderFields.contains(QString()))
         return refuse(malformedField());
     if (!pattern.endsWith(u".%(ext)s"))
-        return refuse(L(u"O nome precisa terminar em .%(ext)s."_s));
+        return refuse(L("O nome precisa terminar em .%(ext)s."));
     result.folderFields.removeDuplicates();
     return result;
 }
@@ -441,7 +441,7 @@ std::optional<QString> problem(const DownloadOptions &options)
         // The engine splits a cut by the chapters of the whole video: parts past the cut
         // come out as near-empty files and the others at the wrong times.
         if (options.splitChapters)
-            return L(u"Dividir em capítulos não funciona junto com um trecho de tempo: escolha um dos dois."_s);
+            return L("Dividir em capítulos não funciona junto com um trecho de tempo: escolha um dos dois.");
     }
     if (auto why = categoriesProblem(options.sponsorBlock, options.sponsorCategories))
         return why;
@@ -454,9 +454,9 @@ std::optional<QString> problem(const DownloadOptions &options)
             return why;
     }
     if (options.formatId && !isFormatId(*options.formatId))
-        return L(u"Escolha o formato outra vez na lista."_s);
+        return L("Escolha o formato outra vez na lista.");
     if (options.rateLimit && (*options.rateLimit < 0 || *options.rateLimit >= kLargestRate))
-        return L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
+        return L("Use um limite como 500K ou 2M (bytes por segundo).");
     if (options.outputPattern) {
         if (auto why = checkOutputPattern(*options.outputPattern).problem)
             return why;
@@ -464,7 +464,7 @@ std::optional<QString> problem(const DownloadOptions &options)
     const auto &items = options.playlistItems;
     if (!items.isEmpty()
         && (items.first() < 1 || !std::is_sorted(items.begin(), items.end()) || std::adjacent_find(items.begin(), items.end()) != items.end()))
-        return L(u"Escolha ao menos um item da playlist."_s);
+        return L("Escolha ao menos um item da playlist.");
     return std::nullopt;
 }
 
@@ -484,7 +484,7 @@ std::optional<QString> languageCodeProblem(QStringView code)
 {
     if (isLanguageCode(code))
         return std::nullopt;
-    return L(u"Use um código de idioma como en, de ou pt-BR."_s);
+    return L("Use um código de idioma como en, de ou pt-BR.");
 }
 
 std::optional<qint64> parseRate(QStringView text)

@@ -15,16 +15,17 @@ struct PresetInfo
     bool translated;
 };
 
-// In declaration order, which is also the order of every quality menu.
+// In declaration order, which is also the order of every quality menu. The short label of
+// the best preset is stored as it is here and translated where it is shown.
 constexpr std::array<PresetInfo, 8> kPresets{{
-    {QLatin1StringView("best"), "Melhor qualidade", QLatin1StringView("Melhor"), 0, true},
+    {QLatin1StringView("best"), QT_TRID_NOOP("Melhor qualidade"), QLatin1StringView(QT_TRID_NOOP("Melhor")), 0, true},
     {QLatin1StringView("p2160"), "4K (2160p)", QLatin1StringView("4K"), 2160, false},
     {QLatin1StringView("p1440"), "1440p", QLatin1StringView("1440p"), 1440, false},
     {QLatin1StringView("p1080"), "1080p", QLatin1StringView("1080p"), 1080, false},
     {QLatin1StringView("p720"), "720p", QLatin1StringView("720p"), 720, false},
     {QLatin1StringView("p480"), "480p", QLatin1StringView("480p"), 480, false},
-    {QLatin1StringView("mp3"), "Só áudio — MP3", QLatin1StringView("MP3"), 0, true},
-    {QLatin1StringView("m4a"), "Só áudio — M4A", QLatin1StringView("M4A"), 0, true},
+    {QLatin1StringView("mp3"), QT_TRID_NOOP("Só áudio — MP3"), QLatin1StringView("MP3"), 0, true},
+    {QLatin1StringView("m4a"), QT_TRID_NOOP("Só áudio — M4A"), QLatin1StringView("M4A"), 0, true},
 }};
 
 const PresetInfo &info(Quality quality)
@@ -57,8 +58,7 @@ QString Quality::id() const
 QString Quality::label() const
 {
     const PresetInfo &preset = info(*this);
-    const QString text = QString::fromUtf8(preset.label);
-    return preset.translated ? L(text) : text;
+    return preset.translated ? L(preset.label) : QString::fromUtf8(preset.label);
 }
 
 std::optional<Quality> Quality::fromShortLabel(QStringView label)

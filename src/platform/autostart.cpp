@@ -103,7 +103,7 @@ std::optional<QString> launchProblem(const QString &program)
     // of the program's choosing.
     const auto control = [](QChar c) { return c.category() == QChar::Other_Control; };
     if (program.contains(u'%') || std::any_of(program.begin(), program.end(), control) || !QDir::isAbsolutePath(program))
-        return LF(QStringLiteral("O sistema não consegue iniciar um programa neste caminho: %@"), program);
+        return LF("O sistema não consegue iniciar um programa neste caminho: %@", program);
     return std::nullopt;
 }
 
@@ -173,7 +173,7 @@ void AutostartSetting::apply(const QString &key)
     m_undoing = true;
     m_settings->setValue(SettingsKey::startAtLogin, !wanted);
     m_undoing = false;
-    setProblem(LF(QStringLiteral("Não consegui mudar a inicialização com a sessão: %@"), error));
+    setProblem(LF("Não consegui mudar a inicialização com a sessão: %@", error));
 }
 
 void AutostartSetting::setProblem(const QString &problem)

@@ -21,14 +21,14 @@ void LinuxDesktop::notifyFinished(const QString &what)
 {
     if (m_window && m_window->isActive())
         return;
-    DesktopNotifications::notify(L(QStringLiteral("Concluído")), what);
+    DesktopNotifications::notify(L("Concluído"), what);
 }
 
 void LinuxDesktop::notifyFailed(const QString &title, const QString &why)
 {
     if (m_window && m_window->isActive())
         return;
-    DesktopNotifications::notify(LF(QStringLiteral("Falhou: %@"), title), why);
+    DesktopNotifications::notify(LF("Falhou: %@", title), why);
 }
 
 void LinuxDesktop::notifyFollowed(const QString &what)
@@ -47,18 +47,18 @@ std::function<void()> LinuxDesktop::cannotOpen(const QString &what) const
 
 void LinuxDesktop::openFile(const QString &path)
 {
-    FileManager::open(path, cannotOpen(L(QStringLiteral("Nenhum aplicativo pôde abrir o arquivo."))));
+    FileManager::open(path, cannotOpen(L("Nenhum aplicativo pôde abrir o arquivo.")));
 }
 
 void LinuxDesktop::openFolder(const QString &path)
 {
-    FileManager::open(path, cannotOpen(LF(QStringLiteral("Nenhum gerenciador de arquivos pôde abrir %@."), path)));
+    FileManager::open(path, cannotOpen(LF("Nenhum gerenciador de arquivos pôde abrir %@.", path)));
 }
 
 void LinuxDesktop::revealFile(const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    FileManager::reveal(path, cannotOpen(LF(QStringLiteral("Nenhum gerenciador de arquivos pôde abrir %@."), folder)));
+    FileManager::reveal(path, cannotOpen(LF("Nenhum gerenciador de arquivos pôde abrir %@.", folder)));
 }
 
 void LinuxDesktop::activateApplication()

@@ -98,7 +98,7 @@ void Downloader::takeFollowed(const FollowedSource &source, const QList<FollowEn
     m_interrupted->flush();
     m_following->delivered(source.id, taken);
     if (m_desktop && !taken.isEmpty())
-        m_desktop->notifyFollowed(LP(taken.size(), QStringLiteral("%ld novo de %@|%ld novos de %@"), qint64(taken.size()), title));
+        m_desktop->notifyFollowed(LP("%ld novo de %@|%ld novos de %@", taken.size(), qint64(taken.size()), title));
 }
 
 Downloader::~Downloader()
@@ -192,13 +192,13 @@ void Downloader::importLinks(const QString &path)
                     return;
                 }
                 if (file.links.isEmpty()) {
-                    emit linksImported(LF(QStringLiteral("Não há links em %@."), name));
+                    emit linksImported(LF("Não há links em %@.", name));
                     return;
                 }
                 const DownloadQueue::Added count = m_queue->addLinks(file.links, cardQuality(*m_settings), m_settings->uiPlaylist());
-                QString summary = LP(count.added, QStringLiteral("%ld link adicionado|%ld links adicionados"));
+                QString summary = LP("%ld link adicionado|%ld links adicionados", count.added);
                 if (count.listed > 0)
-                    summary += QStringLiteral(", ") + LP(count.listed, QStringLiteral("%ld já estava na fila|%ld já estavam na fila"));
+                    summary += QStringLiteral(", ") + LP("%ld já estava na fila|%ld já estavam na fila", count.listed);
                 emit linksImported(summary);
             },
             Qt::QueuedConnection);

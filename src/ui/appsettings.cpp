@@ -218,7 +218,7 @@ QString AppSettings::offerRateLimit(const QString &text)
 {
     const auto rate = text.trimmed().isEmpty() ? std::optional<qint64>(0) : OptionCheck::parseRate(text);
     if (!rate)
-        return L(QStringLiteral("Use um limite como 500K ou 2M (bytes por segundo)."));
+        return L("Use um limite como 500K ou 2M (bytes por segundo).");
     setRateLimit(*rate);
     // The text typed gives way to the stored value's own ("2M" becomes "2 MB/s").
     emit rateLimitChanged();

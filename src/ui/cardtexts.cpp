@@ -116,7 +116,7 @@ QString CardTexts::spokenText(const QString &title, DLState::Kind state, double 
 {
     QString what = status;
     if (state == DLState::downloading)
-        what = L(QStringLiteral("Baixando")) + QStringLiteral(", ") + percentText(progress);
+        what = L("Baixando") + QStringLiteral(", ") + percentText(progress);
     return title.isEmpty() ? what : title + QStringLiteral(", ") + what;
 }
 
@@ -150,12 +150,12 @@ QString CardTexts::playlistText(bool playlist, std::optional<int> count, qsizety
     if (!playlist)
         return {};
     if (picked > 0 && count && picked < *count)
-        return LF(QStringLiteral("Playlist · %ld de %ld"), picked, *count);
+        return LF("Playlist · %ld de %ld", picked, *count);
     if (picked > 0 && !count)
-        return LF(QStringLiteral("Playlist · %ld"), picked);
+        return LF("Playlist · %ld", picked);
     if (count)
-        return LF(QStringLiteral("Playlist · %ld"), *count);
-    return L(QStringLiteral("Playlist"));
+        return LF("Playlist · %ld", *count);
+    return L("Playlist");
 }
 
 QString CardTexts::durationChip() const
@@ -222,16 +222,16 @@ QString CardTexts::status() const
     const DownloadItem &item = *m_item;
     switch (item.state().kind()) {
     case DLState::fetching:
-        return L(QStringLiteral("Lendo informações…"));
+        return L("Lendo informações…");
     case DLState::queued:
         if (const auto until = item.waitsUntil())
             return DownloadWindow::waitingText(until->time());
-        return L(QStringLiteral("Na fila"));
+        return L("Na fila");
     case DLState::downloading: {
         // Until its first progress line the engine is still reading the page (a link that
         // starts at once has no probe before it).
         if (readingPage(item))
-            return L(QStringLiteral("Lendo informações…"));
+            return L("Lendo informações…");
         const QString line =
             progressLine(item.progress(), sizeText(), m_speedText.of(item.speed()), m_etaText.of(item.eta()), item.playlistPos());
         // An item no run has spoken for yet has no silence to tell.
@@ -240,18 +240,18 @@ QString CardTexts::status() const
     }
     case DLState::processing:
         if (item.step().isEmpty())
-            return L(QStringLiteral("Finalizando — juntando áudio e vídeo…"));
+            return L("Finalizando — juntando áudio e vídeo…");
         return stepLine(item.step(), item.quality(), QDateTime::currentMSecsSinceEpoch() - item.stepSince());
     case DLState::done:
         if (item.alreadyArchived())
-            return L(QStringLiteral("Já baixado, consta no arquivo"));
+            return L("Já baixado, consta no arquivo");
         if (item.alreadyThere())
-            return L(QStringLiteral("Já está na sua pasta"));
+            return L("Já está na sua pasta");
         if (item.partlyFailed())
-            return LF(QStringLiteral("Concluído com falhas · %ld de %ld"), item.arrivedEntries(), item.plannedEntries());
+            return LF("Concluído com falhas · %ld de %ld", item.arrivedEntries(), item.plannedEntries());
         return doneLine(item.files().size(), sizeText());
     case DLState::cancelled:
-        return L(QStringLiteral("Cancelado"));
+        return L("Cancelado");
     case DLState::failed:
         return item.failureMessage();
     }
@@ -264,7 +264,7 @@ QString CardTexts::failedEntries() const
         return {};
     QStringList lines;
     for (const DownloadItem::EntryFailure &failure : m_item->failedEntries())
-        lines << LF(QStringLiteral("Item %ld: %@"), failure.index, failure.message);
+        lines << LF("Item %ld: %@", failure.index, failure.message);
     return lines.join(u'\n');
 }
 
@@ -279,21 +279,21 @@ QString CardTexts::failureActionLabel() const
     case FailureAction::none:
         break;
     case FailureAction::updateEngine:
-        return L(QStringLiteral("Atualizar yt-dlp"));
+        return L("Atualizar yt-dlp");
     case FailureAction::chooseBrowser:
-        return L(QStringLiteral("Escolher navegador"));
+        return L("Escolher navegador");
     case FailureAction::installDeno:
-        return L(QStringLiteral("Instalar Deno"));
+        return L("Instalar Deno");
     case FailureAction::installMissing:
-        return L(QStringLiteral("Instalar o que falta"));
+        return L("Instalar o que falta");
     case FailureAction::openSettings:
-        return L(QStringLiteral("Abrir ajustes"));
+        return L("Abrir ajustes");
     case FailureAction::openProxy:
-        return L(QStringLiteral("Ajustar o proxy"));
+        return L("Ajustar o proxy");
     case FailureAction::chooseCookiesFile:
-        return L(QStringLiteral("Escolher o arquivo de cookies"));
+        return L("Escolher o arquivo de cookies");
     case FailureAction::tryNightly:
-        return L(QStringLiteral("Tentar a versão nightly"));
+        return L("Tentar a versão nightly");
     }
     return {};
 }
@@ -330,19 +330,19 @@ QString CardTexts::progressLine(double progress, const QString &size, const QStr
     if (!speed.isEmpty())
         parts << speed;
     if (!eta.isEmpty())
-        parts << LF(QStringLiteral("faltam %@"), eta);
+        parts << LF("faltam %@", eta);
     if (!playlistPos.isEmpty())
-        parts << LF(QStringLiteral("item %@"), playlistPos);
+        parts << LF("item %@", playlistPos);
     return parts.join(QStringLiteral("  ·  "));
 }
 
 QString CardTexts::doneLine(qsizetype fileCount, const QString &size)
 {
     if (fileCount >= 2)
-        return LP(fileCount, QStringLiteral("Concluído · %ld arquivo|Concluído · %ld arquivos"));
+        return LP("Concluído · %ld arquivo|Concluído · %ld arquivos", fileCount);
     if (!size.isEmpty())
-        return LF(QStringLiteral("Concluído · %@"), size);
-    return L(QStringLiteral("Concluído"));
+        return LF("Concluído · %@", size);
+    return L("Concluído");
 }
 
 void CardTexts::followClock()
@@ -369,35 +369,35 @@ void CardTexts::followClock()
 
 QString CardTexts::stepLine(const QString &step, Quality quality, qint64 elapsedMs)
 {
-    const char *words = "Finalizando";
+    const char *words = QT_TRID_NOOP("Finalizando");
     if (step == u"Merger")
-        words = "Juntando vídeo e áudio";
+        words = QT_TRID_NOOP("Juntando vídeo e áudio");
     else if (step == u"ExtractAudio" || step == u"FFmpegExtractAudio")
-        words = quality == Quality::m4a ? "Convertendo para M4A" : "Convertendo para MP3";
+        words = quality == Quality::m4a ? QT_TRID_NOOP("Convertendo para M4A") : QT_TRID_NOOP("Convertendo para MP3");
     else if (step == u"EmbedThumbnail")
-        words = "Embutindo a miniatura";
+        words = QT_TRID_NOOP("Embutindo a miniatura");
     else if (step == u"EmbedSubtitle" || step == u"FFmpegEmbedSubtitle")
-        words = "Embutindo as legendas";
+        words = QT_TRID_NOOP("Embutindo as legendas");
     else if (step == u"Metadata" || step == u"FFmpegMetadata")
-        words = "Gravando os metadados";
+        words = QT_TRID_NOOP("Gravando os metadados");
     else if (step == u"SplitChapters")
-        words = "Dividindo em capítulos";
+        words = QT_TRID_NOOP("Dividindo em capítulos");
     else if (step == u"SponsorBlock" || step == u"ModifyChapters")
-        words = "Tratando os trechos patrocinados";
+        words = QT_TRID_NOOP("Tratando os trechos patrocinados");
     else if (step.startsWith(u"Fixup"))
-        words = "Corrigindo o arquivo";
+        words = QT_TRID_NOOP("Corrigindo o arquivo");
     else if (step == u"VideoConvertor" || step == u"VideoRemuxer")
-        words = "Convertendo o vídeo";
+        words = QT_TRID_NOOP("Convertendo o vídeo");
     else if (step == u"MoveFiles")
-        words = "Movendo para a pasta";
+        words = QT_TRID_NOOP("Movendo para a pasta");
     else if (step == u"Concat")
-        words = "Juntando as partes";
-    return L(QString::fromUtf8(words)) + QStringLiteral(" · ") + Tools::fmtTime(std::max<qint64>(0, elapsedMs) / 1000.0);
+        words = QT_TRID_NOOP("Juntando as partes");
+    return L(words) + QStringLiteral(" · ") + Tools::fmtTime(std::max<qint64>(0, elapsedMs) / 1000.0);
 }
 
 QString CardTexts::silenceNote(qint64 silentMs)
 {
     if (silentMs < kSilenceMs)
         return {};
-    return LF(QStringLiteral("Sem dados há %ld min"), silentMs / 60'000);
+    return LF("Sem dados há %ld min", silentMs / 60'000);
 }

@@ -22,10 +22,10 @@ const QString kDefaultPattern = u"%(title).180B.%(ext)s"_s;
 
 QJsonObject sampleMetadata()
 {
-    return {{u"title"_s, L(u"Título do vídeo"_s)},
+    return {{u"title"_s, L("Título do vídeo")},
             {u"id"_s, u"a1b2c3"_s},
             {u"ext"_s, u"mp4"_s},
-            {u"uploader"_s, L(u"Canal"_s)},
+            {u"uploader"_s, L("Canal")},
             {u"upload_date"_s, u"20240131"_s},
             {u"height"_s, 1080},
             {u"resolution"_s, u"1920x1080"_s},
@@ -106,7 +106,7 @@ DownloadOptionsForm::Parsed DownloadOptionsForm::parse() const
         const auto from = start.isEmpty() ? std::optional(0.0) : OptionCheck::parseTimecode(start);
         const auto to = end.isEmpty() ? std::nullopt : OptionCheck::parseTimecode(end);
         if (!from || (!end.isEmpty() && !to)) {
-            parsed.problem = L(u"Use tempos como 90, 1:30 ou 1:02:03."_s);
+            parsed.problem = L("Use tempos como 90, 1:30 ou 1:02:03.");
             return parsed;
         }
         options.section = DownloadOptions::TimeRange{*from, to};
@@ -122,7 +122,7 @@ DownloadOptionsForm::Parsed DownloadOptionsForm::parse() const
     if (const QString rate = m_rateLimit.trimmed(); !rate.isEmpty()) {
         options.rateLimit = parseRate(rate);
         if (!options.rateLimit) {
-            parsed.problem = L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
+            parsed.problem = L("Use um limite como 500K ou 2M (bytes por segundo).");
             return parsed;
         }
     }
@@ -153,7 +153,7 @@ QString DownloadOptionsForm::sectionProblem() const
     const auto from = start.isEmpty() ? std::optional(0.0) : OptionCheck::parseTimecode(start);
     const auto to = end.isEmpty() ? std::nullopt : OptionCheck::parseTimecode(end);
     if (!from || (!end.isEmpty() && !to))
-        return L(u"Use tempos como 90, 1:30 ou 1:02:03."_s);
+        return L("Use tempos como 90, 1:30 ou 1:02:03.");
     return OptionCheck::timeRangeProblem({*from, to}).value_or(QString());
 }
 
@@ -173,7 +173,7 @@ QString DownloadOptionsForm::rateLimitProblem() const
     const QString rate = m_rateLimit.trimmed();
     if (rate.isEmpty())
         return {};
-    return parseRate(rate) ? QString() : L(u"Use um limite como 500K ou 2M (bytes por segundo)."_s);
+    return parseRate(rate) ? QString() : L("Use um limite como 500K ou 2M (bytes por segundo).");
 }
 
 QString DownloadOptionsForm::patternProblem() const
@@ -185,17 +185,17 @@ QString DownloadOptionsForm::patternProblem() const
 
 QString DownloadOptionsForm::categoryLabel(const QString &category)
 {
-    static const QHash<QString, QString> words{
-        {u"sponsor"_s, u"Patrocínio"_s},
-        {u"intro"_s, u"Abertura"_s},
-        {u"outro"_s, u"Encerramento"_s},
-        {u"selfpromo"_s, u"Autopromoção"_s},
-        {u"preview"_s, u"Prévia"_s},
-        {u"filler"_s, u"Enrolação"_s},
-        {u"interaction"_s, u"Pedido de interação"_s},
-        {u"music_offtopic"_s, u"Música: trecho sem música"_s},
-        {u"poi_highlight"_s, u"Destaque"_s},
-        {u"chapter"_s, u"Capítulos"_s},
+    static const QHash<QString, const char *> words{
+        {u"sponsor"_s, QT_TRID_NOOP("Patrocínio")},
+        {u"intro"_s, QT_TRID_NOOP("Abertura")},
+        {u"outro"_s, QT_TRID_NOOP("Encerramento")},
+        {u"selfpromo"_s, QT_TRID_NOOP("Autopromoção")},
+        {u"preview"_s, QT_TRID_NOOP("Prévia")},
+        {u"filler"_s, QT_TRID_NOOP("Enrolação")},
+        {u"interaction"_s, QT_TRID_NOOP("Pedido de interação")},
+        {u"music_offtopic"_s, QT_TRID_NOOP("Música: trecho sem música")},
+        {u"poi_highlight"_s, QT_TRID_NOOP("Destaque")},
+        {u"chapter"_s, QT_TRID_NOOP("Capítulos")},
     };
     const auto found = words.constFind(category);
     return found == words.constEnd() ? category : L(*found);
@@ -282,7 +282,7 @@ QVariantList DownloadOptionsForm::audioTracks() const
     QVariantList tracks;
     for (const AudioTrack &track : m_choices.audioTracks) {
         const QString name = languageName(track.language);
-        tracks << QVariantMap{{u"code"_s, track.language}, {u"name"_s, track.original ? name + u" · "_s + L(u"original"_s) : name}};
+        tracks << QVariantMap{{u"code"_s, track.language}, {u"name"_s, track.original ? name + u" · "_s + L("original") : name}};
     }
     return tracks;
 }
@@ -394,9 +394,9 @@ QString DownloadOptionsForm::formatText(const FormatOffer &format)
     if (format.bytes)
         parts << Tools::fmtBytes(*format.bytes);
     if (format.video && !format.audio)
-        parts << L(u"só vídeo"_s);
+        parts << L("só vídeo");
     else if (format.audio && !format.video)
-        parts << (format.language.isEmpty() ? L(u"só áudio"_s) : L(u"só áudio"_s) + u' ' + languageName(format.language));
+        parts << (format.language.isEmpty() ? L("só áudio") : L("só áudio") + u' ' + languageName(format.language));
     return parts.join(u" · "_s);
 }
 
@@ -423,8 +423,8 @@ QString DownloadOptionsForm::formatLabel() const
     if (video && audio)
         label = picture(*video) + u" + "_s + sound(*audio);
     else if (video)
-        label = video->audio ? picture(*video) : picture(*video) + u' ' + L(u"sem áudio"_s);
+        label = video->audio ? picture(*video) : picture(*video) + u' ' + L("sem áudio");
     else
-        label = L(u"Áudio"_s) + u' ' + sound(*audio);
+        label = L("Áudio") + u' ' + sound(*audio);
     return label.left(60);
 }

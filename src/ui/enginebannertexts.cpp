@@ -38,32 +38,32 @@ bool EngineBannerTexts::offersSetAside() const
 QString EngineBannerTexts::title() const
 {
     if (offersSetAside())
-        return LF(QStringLiteral("%@ foi deixado de lado"), named(m_engine->setAsideYtdlpVersion()));
+        return LF("%@ foi deixado de lado", named(m_engine->setAsideYtdlpVersion()));
     if (offersUpdate()) {
-        return m_engine->freshness() == EngineFreshness::updateAvailable ? L(QStringLiteral("Há um yt-dlp mais novo"))
-                                                                         : L(QStringLiteral("O yt-dlp pode estar desatualizado"));
+        return m_engine->freshness() == EngineFreshness::updateAvailable ? L("Há um yt-dlp mais novo")
+                                                                         : L("O yt-dlp pode estar desatualizado");
     }
     if (offersOthers()) {
         if (m_engine->denoTooOld())
-            return L(QStringLiteral("O Deno precisa ser atualizado"));
+            return L("O Deno precisa ser atualizado");
         if (m_engine->ffmpegUpdateAvailable() && m_engine->denoUpdateAvailable())
-            return L(QStringLiteral("Há versões novas do ffmpeg e do Deno"));
-        return LF(QStringLiteral("Há um %@ mais novo"),
+            return L("Há versões novas do ffmpeg e do Deno");
+        return LF("Há um %@ mais novo",
                   m_engine->ffmpegUpdateAvailable() ? QStringLiteral("ffmpeg") : QStringLiteral("Deno"));
     }
     if (m_engine && m_engine->ready() && m_engine->ffmpegPath() && !m_engine->denoPath())
-        return L(QStringLiteral("Falta o Deno"));
+        return L("Falta o Deno");
     if (m_engine && m_engine->ready() && !m_engine->ffmpegPath() && m_engine->denoPath())
-        return L(QStringLiteral("Falta o ffmpeg"));
-    return m_engine && m_engine->ready() ? L(QStringLiteral("Faltam componentes do motor"))
-                                         : L(QStringLiteral("Falta instalar o motor de download"));
+        return L("Falta o ffmpeg");
+    return m_engine && m_engine->ready() ? L("Faltam componentes do motor")
+                                         : L("Falta instalar o motor de download");
 }
 
 QString EngineBannerTexts::detail() const
 {
     const QString status = m_engine ? m_engine->installStatus() : QString();
     if (offersSetAside() && !m_engine->installing())
-        return LF(QStringLiteral("Ele falhou onde o %@ funcionou; os downloads seguem com esse até sair uma versão mais nova."),
+        return LF("Ele falhou onde o %@ funcionou; os downloads seguem com esse até sair uma versão mais nova.",
                   named(m_engine->ytdlpVersion()));
     if (offersUpdate() && !m_engine->installing())
         return freshness();
@@ -92,18 +92,17 @@ bool EngineBannerTexts::failed() const
 QString EngineBannerTexts::action() const
 {
     if (offersSetAside())
-        return LF(QStringLiteral("Tentar o %@ de novo"), named(m_engine->setAsideYtdlpVersion()));
+        return LF("Tentar o %@ de novo", named(m_engine->setAsideYtdlpVersion()));
     if (offersUpdate())
-        return L(QStringLiteral("Atualizar yt-dlp"));
+        return L("Atualizar yt-dlp");
     if (offersOthers())
         return othersAction();
-    return failed() ? L(QStringLiteral("Tentar de novo")) : L(QStringLiteral("Instalar agora"));
+    return failed() ? L("Tentar de novo") : L("Instalar agora");
 }
 
 QString EngineBannerTexts::denoTooOldText(const QString &version)
 {
-    return LF(QStringLiteral(
-                  "O Deno %@ precisa ser atualizado: as versões novas do yt-dlp exigem o Deno %d.%d ou mais novo para alguns sites."),
+    return LF("O Deno %@ precisa ser atualizado: as versões novas do yt-dlp exigem o Deno %d.%d ou mais novo para alguns sites.",
               version, Tools::kDenoNeededMajor, Tools::kDenoNeededMinor);
 }
 
@@ -111,11 +110,11 @@ QString EngineBannerTexts::missingParts(bool ytdlp, bool ffmpeg, bool deno)
 {
     QStringList parts;
     if (ytdlp)
-        parts << L(QStringLiteral("yt-dlp faz os downloads."));
+        parts << L("yt-dlp faz os downloads.");
     if (ffmpeg)
-        parts << L(QStringLiteral("ffmpeg junta vídeo e áudio e converte para MP3."));
+        parts << L("ffmpeg junta vídeo e áudio e converte para MP3.");
     if (deno)
-        parts << L(QStringLiteral("Deno: alguns sites, o YouTube entre eles, precisam dele."));
+        parts << L("Deno: alguns sites, o YouTube entre eles, precisam dele.");
     return parts.join(u' ');
 }
 
@@ -137,15 +136,15 @@ QString EngineBannerTexts::othersAction() const
     const bool ffmpeg = m_engine && m_engine->ffmpegUpdateAvailable();
     const bool deno = m_engine && (m_engine->denoUpdateAvailable() || m_engine->denoTooOld());
     if (ffmpeg == deno)
-        return L(QStringLiteral("Atualizar ffmpeg e Deno"));
-    return LF(QStringLiteral("Atualizar %@"), ffmpeg ? QStringLiteral("ffmpeg") : QStringLiteral("Deno"));
+        return L("Atualizar ffmpeg e Deno");
+    return LF("Atualizar %@", ffmpeg ? QStringLiteral("ffmpeg") : QStringLiteral("Deno"));
 }
 
 QString EngineBannerTexts::ffmpegAvailable() const
 {
     if (!m_engine || !m_engine->ffmpegUpdateAvailable())
         return {};
-    return LF(QStringLiteral("%@ %@ já saiu; o instalado é o %@."), QStringLiteral("ffmpeg"), m_engine->ffmpegLatest(),
+    return LF("%@ %@ já saiu; o instalado é o %@.", QStringLiteral("ffmpeg"), m_engine->ffmpegLatest(),
               m_engine->ffmpegVersion());
 }
 
@@ -153,7 +152,7 @@ QString EngineBannerTexts::denoAvailable() const
 {
     if (!m_engine || !m_engine->denoUpdateAvailable())
         return {};
-    return LF(QStringLiteral("%@ %@ já saiu; o instalado é o %@."), QStringLiteral("Deno"), m_engine->denoLatest(), m_engine->denoVersion());
+    return LF("%@ %@ já saiu; o instalado é o %@.", QStringLiteral("Deno"), m_engine->denoLatest(), m_engine->denoVersion());
 }
 
 bool EngineBannerTexts::offersUpdate() const
@@ -173,12 +172,12 @@ QString EngineBannerTexts::freshness() const
     switch (m_engine->freshness()) {
     case EngineFreshness::updateAvailable:
         // Below two days the count would need a singular; the date says enough.
-        return age >= 2 ? LF(QStringLiteral("yt-dlp %@ já saiu; o instalado, %@, tem %d dias."), m_engine->ytdlpLatest(), running, age)
-                        : LF(QStringLiteral("yt-dlp %@ já saiu; o instalado é o %@."), m_engine->ytdlpLatest(), running);
+        return age >= 2 ? LF("yt-dlp %@ já saiu; o instalado, %@, tem %d dias.", m_engine->ytdlpLatest(), running, age)
+                        : LF("yt-dlp %@ já saiu; o instalado é o %@.", m_engine->ytdlpLatest(), running);
     case EngineFreshness::outdated:
-        return LF(QStringLiteral("yt-dlp %@ tem %d dias; não foi possível verificar se há uma versão mais nova."), running, age);
+        return LF("yt-dlp %@ tem %d dias; não foi possível verificar se há uma versão mais nova.", running, age);
     case EngineFreshness::current:
-        return LF(QStringLiteral("yt-dlp %@ é a versão mais recente."), running);
+        return LF("yt-dlp %@ é a versão mais recente.", running);
     case EngineFreshness::unknown:
         break;
     }

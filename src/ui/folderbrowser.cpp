@@ -70,14 +70,14 @@ QString FolderBrowser::makeFolder(const QString &name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return L(u"Dê um nome à nova pasta."_s);
+        return L("Dê um nome à nova pasta.");
     if (trimmed == u"." || trimmed == u".." || trimmed.contains(u'/'))
-        return L(u"Um nome de pasta não pode ser “.” nem “..”, nem ter “/”."_s);
+        return L("Um nome de pasta não pode ser “.” nem “..”, nem ter “/”.");
     const QString path = QDir(m_path).filePath(trimmed);
     if (QFileInfo::exists(path))
-        return LF(u"Já existe “%@” nesta pasta."_s, trimmed);
+        return LF("Já existe “%@” nesta pasta.", trimmed);
     if (!QDir(m_path).mkdir(trimmed))
-        return LF(u"Não foi possível criar “%@” nesta pasta."_s, trimmed);
+        return LF("Não foi possível criar “%@” nesta pasta.", trimmed);
     setFolder(QUrl::fromLocalFile(path));
     return {};
 }

@@ -13,13 +13,13 @@ using namespace Qt::StringLiterals;
 FollowingView::FollowingView(QObject *parent)
     : QObject(parent)
     , m_qualities(OptionList::qualities(this))
-    , m_intervals(new OptionList({{u"900"_s, L(u"A cada 15 minutos"_s)},
-                                  {u"3600"_s, L(u"A cada hora"_s)},
-                                  {u"10800"_s, L(u"A cada 3 horas"_s)},
-                                  {u"21600"_s, L(u"A cada 6 horas"_s)},
-                                  {u"43200"_s, L(u"A cada 12 horas"_s)},
-                                  {u"86400"_s, L(u"Uma vez por dia"_s)},
-                                  {u"604800"_s, L(u"Uma vez por semana"_s)}},
+    , m_intervals(new OptionList({{u"900"_s, L("A cada 15 minutos")},
+                                  {u"3600"_s, L("A cada hora")},
+                                  {u"10800"_s, L("A cada 3 horas")},
+                                  {u"21600"_s, L("A cada 6 horas")},
+                                  {u"43200"_s, L("A cada 12 horas")},
+                                  {u"86400"_s, L("Uma vez por dia")},
+                                  {u"604800"_s, L("Uma vez por semana")}},
                                  this))
 {
     m_now = QDateTime::currentDateTimeUtc();
@@ -59,15 +59,15 @@ bool FollowingView::follow(const QString &url, bool latest, const QString &quali
     const qsizetype before = m_following->sources().size();
     const auto id = m_following->add(url, latest ? m_following->listingLimit() : 0, options);
     if (!id) {
-        setOutcome(L(u"Este link não pode ser seguido: use o endereço (http ou https) de um canal, uma playlist ou um feed."_s), true);
+        setOutcome(L("Este link não pode ser seguido: use o endereço (http ou https) de um canal, uma playlist ou um feed."), true);
         return false;
     }
     if (m_following->sources().size() == before) {
-        setOutcome(L(u"Você já segue este link."_s), false);
+        setOutcome(L("Você já segue este link."), false);
         return true;
     }
     m_reading = *id;
-    setOutcome(L(u"Seguindo: a primeira leitura já começou."_s), false);
+    setOutcome(L("Seguindo: a primeira leitura já começou."), false);
     return true;
 }
 
@@ -101,32 +101,32 @@ void FollowingView::onFollowRefused(const QUuid &id, const QString &url)
 {
     if (id == m_reading)
         m_reading = {};
-    setOutcome(LF(u"Nada para seguir em %@: não é um canal, uma playlist nem um feed, ou já não existe."_s, url), true);
+    setOutcome(LF("Nada para seguir em %@: não é um canal, uma playlist nem um feed, ou já não existe.", url), true);
 }
 
 QString FollowingView::stateText(const QString &state, const QString &problem, qint64 backoff, bool paused)
 {
     if (state == u"checking") {
         // Asked for by the user, a paused source is read this once and stays paused.
-        return paused ? L(u"Verificando só desta vez: a fonte continua pausada"_s) : L(u"Verificando…"_s);
+        return paused ? L("Verificando só desta vez: a fonte continua pausada") : L("Verificando…");
     }
     if (state == u"paused")
-        return L(u"Pausada"_s);
+        return L("Pausada");
     if (state == u"failed") {
         if (problem == u"rateLimited") {
             if (backoff > 0)
-                return LF(u"O site pediu uma pausa: verificando a cada %ld h"_s, backoff / 3600);
-            return L(u"O site pediu uma pausa: tentando de novo mais tarde"_s);
+                return LF("O site pediu uma pausa: verificando a cada %ld h", backoff / 3600);
+            return L("O site pediu uma pausa: tentando de novo mais tarde");
         }
         if (problem == u"vanished")
-            return L(u"Não encontrada: o link sumiu, é privado ou não é uma lista"_s);
+            return L("Não encontrada: o link sumiu, é privado ou não é uma lista");
         if (problem == u"network")
-            return L(u"Não consegui falar com o site: tentando de novo mais tarde"_s);
+            return L("Não consegui falar com o site: tentando de novo mais tarde");
         if (problem == u"engineMissing")
-            return L(u"Motor não instalado — clique em Instalar agora."_s);
-        return L(u"O yt-dlp não conseguiu listar esta fonte"_s);
+            return L("Motor não instalado — clique em Instalar agora.");
+        return L("O yt-dlp não conseguiu listar esta fonte");
     }
-    return state == u"ok" ? L(u"Em dia"_s) : L(u"Aguardando a primeira leitura"_s);
+    return state == u"ok" ? L("Em dia") : L("Aguardando a primeira leitura");
 }
 
 QString FollowingView::stateText(const FollowedSource &source, bool checking)
@@ -141,7 +141,7 @@ QString FollowingView::when(const QDateTime &date, const QDateTime &now)
         return u"—"_s;
     // Within a minute either way is "now": a check that just ended is not "in 0 seconds".
     if (qAbs(date.secsTo(now)) < 60)
-        return L(u"agora"_s);
+        return L("agora");
     return DateText::relative(date, now);
 }
 

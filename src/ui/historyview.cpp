@@ -145,7 +145,7 @@ QString HistoryView::latestText() const
 
 QString HistoryView::emptyText() const
 {
-    return historyEmpty() ? L(u"Os downloads concluídos aparecem aqui."_s) : L(u"Nada encontrado."_s);
+    return historyEmpty() ? L("Os downloads concluídos aparecem aqui.") : L("Nada encontrado.");
 }
 
 bool HistoryView::downloadAgain(const QString &url, const QString &quality, const QString &file)

@@ -19,12 +19,12 @@ QString I18nBridge::lf(const QString &format, const QVariantList &arguments) con
         else
             converted.emplace_back(qint64(argument.toDouble()));
     }
-    return formatPattern(L(format), converted, QLocale::system());
+    return formatIn(appLang(), L(format), converted);
 }
 
-QString I18nBridge::lp(qint64 count, const QString &format) const
+QString I18nBridge::lp(const QString &format, qint64 count) const
 {
-    return LP(count, format);
+    return LP(format, count);
 }
 
 QString I18nBridge::bytes(double bytes) const

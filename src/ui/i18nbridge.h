@@ -5,8 +5,8 @@
 #include <QVariantList>
 
 // The translation functions and formatters, for QML: I18n.l("Baixar"),
-// I18n.lf("Falhou: %@", [message]), I18n.lp(n, "%ld arquivo|%ld arquivos"), I18n.bytes(n),
-// I18n.time(seconds).
+// I18n.lf("Falhou: %@", [message]), I18n.lp("%ld arquivo|%ld arquivos", n), I18n.bytes(n),
+// I18n.time(seconds). The text comes first and as a literal, which is how lupdate finds it.
 class I18nBridge : public QObject
 {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
 
     Q_INVOKABLE QString l(const QString &text) const;
     Q_INVOKABLE QString lf(const QString &format, const QVariantList &arguments) const;
-    Q_INVOKABLE QString lp(qint64 count, const QString &format) const;
+    Q_INVOKABLE QString lp(const QString &format, qint64 count) const;
     Q_INVOKABLE QString bytes(double bytes) const;
     Q_INVOKABLE QString time(double seconds) const;
 };

@@ -155,7 +155,7 @@ void InputCardModel::submit()
     if (extractURLs(text).isEmpty()) {
         const QStringList addresses = schemelessAddresses(text);
         if (addresses.isEmpty()) {
-            setProblem(L(QStringLiteral("Não há um link neste texto. Cole um endereço que comece com http:// ou https://.")));
+            setProblem(L("Não há um link neste texto. Cole um endereço que comece com http:// ou https://."));
             return;
         }
         text = addresses.join(u'\n');

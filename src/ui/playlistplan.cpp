@@ -83,7 +83,7 @@ void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo>
         for (size_t i = 0; i < info->unavailable.size(); ++i) {
             m_entries.push_back(PlaylistEntry{info->unavailable[i], {}, {}, {}, {}});
             m_reasons.push_back(matched ? describeFailure(errors.at(qsizetype(i)), {}, FailureContext{}).message
-                                        : L(QStringLiteral("Indisponível")));
+                                        : L("Indisponível"));
         }
         std::vector<size_t> order(m_entries.size());
         std::iota(order.begin(), order.end(), size_t(0));
@@ -102,9 +102,9 @@ void PlaylistPlan::setListing(const QString &url, const std::optional<MediaInfo>
         m_picked[i] = available(i);
     endResetModel();
     if (!info)
-        m_problem = L(QStringLiteral("Não foi possível ler a lista."));
+        m_problem = L("Não foi possível ler a lista.");
     else if (!info->isPlaylist || m_entries.empty())
-        m_problem = L(QStringLiteral("Este link não é uma playlist."));
+        m_problem = L("Este link não é uma playlist.");
     else
         m_problem.clear();
     emit changed();
@@ -171,18 +171,18 @@ QString PlaylistPlan::summary() const
             ++unknown;
     }
     const int picked = pickedCount();
-    QString head = LF(QStringLiteral("%ld de %ld escolhidos"), picked, availableCount());
+    QString head = LF("%ld de %ld escolhidos", picked, availableCount());
     if (const int unavailable = count() - availableCount(); unavailable > 0)
-        head += QStringLiteral(" · ") + LP(unavailable, QStringLiteral("%ld indisponível|%ld indisponíveis"));
+        head += QStringLiteral(" · ") + LP("%ld indisponível|%ld indisponíveis", unavailable);
     if (picked == 0)
         return head;
     QString size;
     if (unknown == picked)
-        size = L(QStringLiteral("tamanho desconhecido"));
+        size = L("tamanho desconhecido");
     else if (unknown > 0)
-        size = LF(QStringLiteral("cerca de %@, sem o tamanho de %ld"), Tools::fmtBytes(bytes), unknown);
+        size = LF("cerca de %@, sem o tamanho de %ld", Tools::fmtBytes(bytes), unknown);
     else
-        size = LF(QStringLiteral("cerca de %@"), Tools::fmtBytes(bytes));
+        size = LF("cerca de %@", Tools::fmtBytes(bytes));
     return head + QStringLiteral(" · ") + size;
 }
 
@@ -198,7 +198,7 @@ QVariant PlaylistPlan::data(const QModelIndex &index, int role) const
     const PlaylistEntry &entry = m_entries[size_t(index.row())];
     switch (role) {
     case TitleRole:
-        return entry.title.value_or(LF(QStringLiteral("Item %ld"), entry.position));
+        return entry.title.value_or(LF("Item %ld", entry.position));
     case DurationRole:
         return entry.duration ? Tools::fmtTime(*entry.duration) : QString();
     case SizeRole: {

@@ -21,7 +21,7 @@ void QueueSummary::setList(DownloadList *list)
 
 QString QueueSummary::countText() const
 {
-    return LP(m_count, QStringLiteral("%ld item|%ld itens"));
+    return LP("%ld item|%ld itens", m_count);
 }
 
 void QueueSummary::update()

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 SettingsView::SettingsView(QObject *parent)
     : QObject(parent)
     , m_qualities(OptionList::qualities(this))
-    , m_browsers(new OptionList({{u"none"_s, L(u"Não usar"_s)},
+    , m_browsers(new OptionList({{u"none"_s, L("Não usar")},
                                  {u"chrome"_s, u"Chrome"_s},
                                  {u"firefox"_s, u"Firefox"_s},
                                  {u"brave"_s, u"Brave"_s},
@@ -20,15 +20,15 @@ SettingsView::SettingsView(QObject *parent)
                                  {u"opera"_s, u"Opera"_s},
                                  {u"chromium"_s, u"Chromium"_s}},
                                 this))
-    , m_channels(new OptionList({{u"stable"_s, L(u"Estável"_s)}, {u"nightly"_s, L(u"Nightly (de toda noite)"_s)}}, this))
+    , m_channels(new OptionList({{u"stable"_s, L("Estável")}, {u"nightly"_s, L("Nightly (de toda noite)")}}, this))
 {
 }
 
 QString SettingsView::engineChip(const QString &path, const QString &version)
 {
     if (path.isEmpty())
-        return L(u"não encontrado"_s);
-    return version.isEmpty() ? L(u"instalado"_s) : version;
+        return L("não encontrado");
+    return version.isEmpty() ? L("instalado") : version;
 }
 
 bool SettingsView::engineChipWarns(const QString &version)

@@ -31,7 +31,7 @@ Shell::Shell(Downloader *downloader, QObject *parent)
     connect(m_downloader->engine(), &EngineSetup::ytdlpVersionChanged, this, &Shell::engineChanged);
     connect(m_downloader, &Downloader::fileGone, this, [this](const QString &path) {
         m_notice.show(
-            LF(QStringLiteral("%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."), QFileInfo(path).fileName()));
+            LF("%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez.", QFileInfo(path).fileName()));
     });
     connect(m_downloader, &Downloader::linksImported, &m_notice, &Notice::show);
 }
@@ -119,13 +119,13 @@ QString Shell::fileCountText() const
 {
     // One entry per download, and a playlist's download holds many files.
     const int count = m_downloader->history()->count();
-    return LP(count, QStringLiteral("%ld download|%ld downloads"));
+    return LP("%ld download|%ld downloads", count);
 }
 
 QString Shell::engineText() const
 {
     const EngineSetup &engine = *m_downloader->engine();
-    return engine.complete() ? LF(QStringLiteral("Motor pronto · yt-dlp %@"), engine.ytdlpVersion()) : L(QStringLiteral("Motor incompleto"));
+    return engine.complete() ? LF("Motor pronto · yt-dlp %@", engine.ytdlpVersion()) : L("Motor incompleto");
 }
 
 bool Shell::engineComplete() const
@@ -156,13 +156,13 @@ void Shell::handleDrop(const QList<QUrl> &urls, const QString &text)
     if (!added && !text.isEmpty())
         added = addLinks(text);
     if (!added)
-        m_notice.show(L(QStringLiteral("Não havia link no que você soltou.")));
+        m_notice.show(L("Não havia link no que você soltou."));
 }
 
 void Shell::addFromClipboard()
 {
     if (!m_downloader->intake()->addFromClipboard())
-        m_notice.show(L(QStringLiteral("Não há link na área de transferência.")));
+        m_notice.show(L("Não há link na área de transferência."));
 }
 
 bool Shell::dragHoldsLink(const QList<QUrl> &urls, const QString &text) const
@@ -193,7 +193,7 @@ int Shell::runningDownloads() const
 
 QString Shell::quitQuestion(int running) const
 {
-    return LP(running, QStringLiteral("Há %ld download em andamento|Há %ld downloads em andamento"));
+    return LP("Há %ld download em andamento|Há %ld downloads em andamento", running);
 }
 
 void Shell::requestQuit()

@@ -1,7 +1,6 @@
 #include "i18n/i18n.h"
-#include "support/files.h"
 
-#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <limits>
@@ -19,12 +18,26 @@ private slots:
         QTest::addColumn<Lang>("expected");
 
         QTest::newRow("swiss german before english") << QStringList{u"de-CH"_s, u"en-US"_s} << Lang::de;
-        QTest::newRow("nothing we speak") << QStringList{u"zh-Hans"_s, u"ko-KR"_s} << Lang::en;
+        QTest::newRow("nothing we speak") << QStringList{u"fi-FI"_s, u"th"_s} << Lang::en;
         QTest::newRow("european portuguese") << QStringList{u"pt-PT"_s} << Lang::pt;
         QTest::newRow("empty list") << QStringList{} << Lang::en;
         QTest::newRow("capital letters") << QStringList{u"FR-ca"_s} << Lang::fr;
-        QTest::newRow("first match wins over later ones") << QStringList{u"ko"_s, u"it_IT"_s, u"es"_s} << Lang::it;
-        QTest::newRow("one-letter and empty entries") << QStringList{u"e"_s, u""_s, u"es-419"_s} << Lang::es;
+        QTest::newRow("first match wins over later ones") << QStringList{u"fi"_s, u"it_IT"_s, u"es"_s} << Lang::it;
+        QTest::newRow("one-letter and empty entries") << QStringList{u"e"_s, u""_s, u"-"_s, u"es-419"_s} << Lang::es;
+        QTest::newRow("a longer code is another language") << QStringList{u"fil-PH"_s, u"ast"_s, u"hu"_s} << Lang::hu;
+        QTest::newRow("simplified chinese") << QStringList{u"zh-Hans-CN"_s} << Lang::zh_CN;
+        QTest::newRow("chinese of singapore") << QStringList{u"zh-SG"_s} << Lang::zh_CN;
+        QTest::newRow("chinese without a region") << QStringList{u"zh"_s} << Lang::zh_CN;
+        QTest::newRow("traditional chinese by script") << QStringList{u"zh-Hant"_s} << Lang::zh_TW;
+        QTest::newRow("taiwan") << QStringList{u"zh-TW"_s} << Lang::zh_TW;
+        QTest::newRow("hong kong, as LANGUAGE writes it") << QStringList{u"zh_HK"_s} << Lang::zh_TW;
+        QTest::newRow("macau") << QStringList{u"zh-MO"_s} << Lang::zh_TW;
+        QTest::newRow("the script decides over the region") << QStringList{u"zh-Hans-HK"_s} << Lang::zh_CN;
+        QTest::newRow("korean") << QStringList{u"ko-KR"_s} << Lang::ko;
+        QTest::newRow("arabic of egypt") << QStringList{u"ar-EG"_s} << Lang::ar;
+        QTest::newRow("hebrew's old code") << QStringList{u"iw-IL"_s} << Lang::he;
+        QTest::newRow("indonesian's old code") << QStringList{u"in"_s} << Lang::id;
+        QTest::newRow("ukrainian before russian") << QStringList{u"uk-UA"_s, u"ru-RU"_s} << Lang::uk;
     }
 
     void chooseLang()
@@ -34,41 +47,18 @@ private slots:
         QCOMPARE(::chooseLang(preferred), expected);
     }
 
-    // Every key must read in every language and keep the conversions of the key in number
-    // and order, or LF would put an argument in the wrong place or drop it. A counted text
-    // needs exactly the forms its language's plural rule chooses from.
-    void translationTableIsComplete()
+    // Every language has its code, and codes name one language each, as the files are named.
+    void languagesHaveCodes()
     {
-        static const QRegularExpression conversion(u"%(ld|d|@)"_s);
-        auto conversionsOf = [](const QString &text) {
-            QStringList found;
-            for (const auto &match : conversion.globalMatch(text))
-                found << match.captured();
-            return found;
-        };
-
-        // A line the loader cannot read is left out of the table: every line must make a row.
-        const qsizetype lines = QString::fromUtf8(readFile(u":/i18n/translations.tsv"_s)).split(u'\n', Qt::SkipEmptyParts).size();
-        const QList<TranslationRow> rows = translationRows();
-        QCOMPARE(rows.size(), lines - 1);
-        for (const TranslationRow &row : rows) {
-            QVERIFY2(!row.key.isEmpty(), "empty key");
-            const bool counted = row.key.contains(kPluralSeparator);
-            const QStringList keyForms = row.key.split(kPluralSeparator);
-            QCOMPARE(keyForms.size(), counted ? pluralFormCount(Lang::pt) : 1);
-            const QStringList expected = conversionsOf(keyForms.first());
-            for (size_t column = 0; column < row.translations.size(); ++column) {
-                const QString &translated = row.translations[column];
-                const QStringList forms = translated.split(kPluralSeparator);
-                QVERIFY2(forms.size() == (counted ? pluralFormCount(Lang(column)) : 1), qPrintable(translated));
-                for (const QString &form : forms + keyForms) {
-                    QVERIFY2(!form.isEmpty(), qPrintable(row.key));
-                    QVERIFY2(form.trimmed() == form, qPrintable(translated));
-                    QCOMPARE(conversionsOf(form), expected);
-                    QCOMPARE(form.count(u'\n'), row.key.count(u'\n'));
-                }
-            }
+        QSet<QString> codes;
+        for (const Lang lang : kLanguages) {
+            const QString code = langCode(lang);
+            QVERIFY2(!codes.contains(code), qPrintable(code));
+            codes.insert(code);
+            QCOMPARE(::chooseLang({langTag(lang)}), lang);
+            QCOMPARE(QLocale(langTag(lang)).textDirection() == Qt::RightToLeft, isRightToLeft(lang));
         }
+        QCOMPARE(codes.size(), qsizetype(kLanguageCount));
     }
 
     void translate_data()
@@ -83,6 +73,9 @@ private slots:
             << u"Paste a link above, drag a link onto the window\nor copy a link and come back to Vireloom."_s;
         QTest::newRow("not in the table") << u"yt-dlp"_s << Lang::fr << u"yt-dlp"_s;
         QTest::newRow("keys are exact: case") << u"histórico"_s << Lang::en << u"histórico"_s;
+        QTest::newRow("traditional chinese") << u"Histórico"_s << Lang::zh_TW << u"歷史紀錄"_s;
+        QTest::newRow("arabic") << u"Histórico"_s << Lang::ar << u"السجل"_s;
+        QTest::newRow("portuguese has no file of its own texts") << u"Histórico"_s << Lang::pt << u"Histórico"_s;
     }
 
     void translate()
@@ -91,11 +84,12 @@ private slots:
         QFETCH(Lang, lang);
         QFETCH(QString, expected);
         QCOMPARE(::translate(key, lang), expected);
+        QCOMPARE(::translate(key.toUtf8().constData(), lang), expected);
     }
 
     void formatNumbersUseLocaleWithoutGrouping()
     {
-        QCOMPARE(LPIn(Lang::fr, 1234, u"%ld download|%ld downloads"_s), u"1234 téléchargements"_s);
+        QCOMPARE(LPIn(Lang::fr, u"%ld download|%ld downloads"_s, 1234), u"1234 téléchargements"_s);
         QCOMPARE(LFIn(Lang::en, u"HTTP %ld ao baixar %@"_s, qint64(404), u"ffmpeg.zip"_s), u"HTTP 404 while downloading ffmpeg.zip"_s);
         QCOMPARE(LFIn(Lang::en, u"yt-dlp saiu com código %d"_s, -9), u"yt-dlp exited with code -9"_s);
 
@@ -126,34 +120,6 @@ private slots:
         QCOMPARE(formatPattern(pattern, {&arg, 1}, QLocale::c()), expected);
     }
 
-    void pluralForms_data()
-    {
-        QTest::addColumn<Lang>("lang");
-        QTest::addColumn<QList<int>>("forms");
-
-        // The forms taken by 0, 1, 2, 5, 11, 21, 22, 25 and 101.
-        QTest::newRow("japanese has one form") << Lang::ja << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("russian") << Lang::ru << QList<int>{2, 0, 1, 2, 2, 0, 1, 2, 0};
-        QTest::newRow("polish: only 1 itself is singular") << Lang::pl << QList<int>{2, 0, 1, 2, 2, 2, 1, 2, 2};
-        QTest::newRow("english") << Lang::en << QList<int>{1, 0, 1, 1, 1, 1, 1, 1, 1};
-        QTest::newRow("dutch") << Lang::nl << QList<int>{1, 0, 1, 1, 1, 1, 1, 1, 1};
-        QTest::newRow("french: zero is singular") << Lang::fr << QList<int>{0, 0, 1, 1, 1, 1, 1, 1, 1};
-        QTest::newRow("portuguese: zero is singular") << Lang::pt << QList<int>{0, 0, 1, 1, 1, 1, 1, 1, 1};
-    }
-
-    void pluralForms()
-    {
-        QFETCH(Lang, lang);
-        QFETCH(QList<int>, forms);
-        const QList<qint64> counts{0, 1, 2, 5, 11, 21, 22, 25, 101};
-        for (qsizetype i = 0; i < counts.size(); ++i) {
-            QVERIFY2(pluralForm(lang, counts[i]) == forms[i], qPrintable(QString::number(counts[i])));
-            QVERIFY(pluralForm(lang, -counts[i]) == forms[i]);
-            QVERIFY(forms[i] < pluralFormCount(lang));
-        }
-        QVERIFY(pluralForm(lang, std::numeric_limits<qint64>::min()) < pluralFormCount(lang));
-    }
-
     void countedTexts_data()
     {
         QTest::addColumn<Lang>("lang");
@@ -162,9 +128,26 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         const QString downloads = u"%ld download|%ld downloads"_s;
+        QTest::newRow("russian one") << Lang::ru << qint64(21) << downloads << u"21 загрузка"_s;
         QTest::newRow("russian few") << Lang::ru << qint64(22) << downloads << u"22 загрузки"_s;
-        QTest::newRow("untranslated text follows the portuguese rule")
-            << Lang::ru << qint64(21) << u"%ld coisa|%ld coisas"_s << u"21 coisas"_s;
+        QTest::newRow("russian many") << Lang::ru << qint64(11) << downloads << u"11 загрузок"_s;
+        QTest::newRow("negative counts take the form of their size") << Lang::ru << qint64(-22) << downloads << u"-22 загрузки"_s;
+        QTest::newRow("polish: 22 is few") << Lang::pl << qint64(22) << downloads << u"22 pobierania"_s;
+        QTest::newRow("polish: 21 is many") << Lang::pl << qint64(21) << downloads << u"21 pobrań"_s;
+        QTest::newRow("arabic two") << Lang::ar << qint64(2) << downloads << u"2 تنزيلان"_s;
+        QTest::newRow("arabic few") << Lang::ar << qint64(103) << downloads << u"103 تنزيلات"_s;
+        QTest::newRow("arabic many") << Lang::ar << qint64(11) << downloads << u"11 تنزيلًا"_s;
+        QTest::newRow("korean has one form") << Lang::ko << qint64(1) << downloads << u"다운로드 1개"_s;
+        QTest::newRow("french: zero is singular") << Lang::fr << qint64(0) << downloads << u"0 téléchargement"_s;
+        QTest::newRow("english: zero is plural") << Lang::en << qint64(0) << downloads << u"0 downloads"_s;
+        QTest::newRow("portuguese: zero is singular") << Lang::pt << qint64(0) << u"%ld item|%ld itens"_s << u"0 item"_s;
+        QTest::newRow("portuguese plural") << Lang::pt << qint64(2) << u"%ld item|%ld itens"_s << u"2 itens"_s;
+        QTest::newRow("beyond what qt counts") << Lang::ru << std::numeric_limits<qint64>::max() << downloads
+                                               << u"9223372036854775807 загрузок"_s;
+        QTest::newRow("the smallest count") << Lang::ru << std::numeric_limits<qint64>::min() << downloads
+                                            << u"-9223372036854775808 загрузок"_s;
+        QTest::newRow("untranslated text: the general form")
+            << Lang::ru << qint64(1) << u"%ld coisa|%ld coisas"_s << u"1 coisas"_s;
         QTest::newRow("a text without forms") << Lang::ru << qint64(5) << u"Playlist · %ld"_s << u"Плейлист · 5"_s;
     }
 
@@ -174,7 +157,35 @@ private slots:
         QFETCH(qint64, count);
         QFETCH(QString, format);
         QFETCH(QString, expected);
-        QCOMPARE(LPIn(lang, count, format), expected);
+        QCOMPARE(LPIn(lang, format, count), expected);
+    }
+
+    // In Arabic and Hebrew a text argument is isolated, so that a Latin title keeps its
+    // direction and does not turn the sentence round; numbers and the other languages' texts
+    // are left as they are.
+    void textArgumentsAreIsolatedRightToLeft_data()
+    {
+        QTest::addColumn<Lang>("lang");
+        QTest::addColumn<bool>("isolated");
+
+        QTest::newRow("hebrew") << Lang::he << true;
+        QTest::newRow("arabic") << Lang::ar << true;
+        QTest::newRow("english") << Lang::en << false;
+        QTest::newRow("japanese") << Lang::ja << false;
+    }
+
+    void textArgumentsAreIsolatedRightToLeft()
+    {
+        QFETCH(Lang, lang);
+        QFETCH(bool, isolated);
+        const QString title = u"Big Buck Bunny (2008)"_s;
+        const QString shown = isolated ? kFirstStrongIsolate + title + kPopDirectionalIsolate : title;
+        QCOMPARE(LFIn(lang, u"Concluído · %@"_s, title), ::translate(u"Concluído · %@"_s, lang).replace(u"%@"_s, shown));
+        QCOMPARE(LFIn(lang, u"yt-dlp saiu com código %d"_s, 2), ::translate(u"yt-dlp saiu com código %d"_s, lang).replace(u"%d"_s, u"2"_s));
+        QCOMPARE(LPIn(lang, u"%ld novo de %@|%ld novos de %@"_s, 1, qint64(1), title).count(kFirstStrongIsolate), isolated ? 1 : 0);
+        // A sentence that starts with the title still reads in the language's direction.
+        const QString sentence = LFIn(lang, u"%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."_s, title);
+        QCOMPARE(sentence.isRightToLeft(), isRightToLeft(lang));
     }
 };
 

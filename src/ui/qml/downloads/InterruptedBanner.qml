@@ -34,7 +34,7 @@ Surface {
             PlainLabel {
                 objectName: "interruptedText"
                 Layout.fillWidth: true
-                text: I18n.lp(Downloader.interrupted.count, "%ld download foi interrompido|%ld downloads foram interrompidos")
+                text: I18n.lp("%ld download foi interrompido|%ld downloads foram interrompidos", Downloader.interrupted.count)
                 font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap

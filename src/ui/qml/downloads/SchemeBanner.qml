@@ -85,8 +85,8 @@ Surface {
             PlainLabel {
                 objectName: "schemeRefusedText"
                 Layout.fillWidth: true
-                text: I18n.lp(Downloader.intake.schemeRefusedLinks,
-                              "Um endereço vireloom: trouxe %ld link; nada foi adicionado.|Um endereço vireloom: trouxe %ld links de uma vez; só um é aceito, e nada foi adicionado.")
+                text: I18n.lp("Um endereço vireloom: trouxe %ld link; nada foi adicionado.|Um endereço vireloom: trouxe %ld links de uma vez; só um é aceito, e nada foi adicionado.",
+                              Downloader.intake.schemeRefusedLinks)
                 font.pixelSize: DS.typeBody
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap

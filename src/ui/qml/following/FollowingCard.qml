@@ -73,7 +73,7 @@ Surface {
                     PlainLabel {
                         objectName: "entryCount"
                         visible: root.model.entryCount >= 0
-                        text: I18n.lp(root.model.entryCount, "%ld item|%ld itens")
+                        text: I18n.lp("%ld item|%ld itens", root.model.entryCount)
                         color: DS.muted
                         font.pixelSize: DS.typeCaption
                     }
@@ -111,7 +111,7 @@ Surface {
                     id: newText
 
                     anchors.centerIn: parent
-                    text: I18n.lp(root.model.newSinceVisit, "%ld novo|%ld novos")
+                    text: I18n.lp("%ld novo|%ld novos", root.model.newSinceVisit)
                     color: DS.bg
                     font.pixelSize: DS.typeCaption
                     font.weight: Font.DemiBold
@@ -176,7 +176,7 @@ Surface {
             PlainLabel {
                 objectName: "heldText"
                 Layout.fillWidth: true
-                text: I18n.lp(root.model.heldCount, "%ld item aponta para a sua rede local|%ld itens apontam para a sua rede local")
+                text: I18n.lp("%ld item aponta para a sua rede local|%ld itens apontam para a sua rede local", root.model.heldCount)
                 font.pixelSize: DS.typeSmall
                 font.weight: Font.DemiBold
                 wrapMode: Text.Wrap

@@ -193,7 +193,7 @@ ListView {
 
                     ChoiceChip {
                         objectName: "alsoLatest"
-                        text: I18n.lp(Downloader.following.listingLimit, "Também os últimos %ld|Também os últimos %ld")
+                        text: I18n.lp("Também os últimos %ld|Também os últimos %ld", Downloader.following.listingLimit)
                         chosen: backlogChoice.latest
                         onPicked: backlogChoice.latest = true
                     }

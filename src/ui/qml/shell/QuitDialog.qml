@@ -11,7 +11,7 @@ QuestionDialog {
 
     objectName: "quitDialog"
     title: Shell.quitQuestion(root.running)
-    detail: I18n.lp(root.running, "Se sair agora, ele será interrompido.|Se sair agora, eles serão interrompidos.")
+    detail: I18n.lp("Se sair agora, ele será interrompido.|Se sair agora, eles serão interrompidos.", root.running)
     safeText: I18n.l("Cancelar")
     actionText: I18n.l("Sair mesmo assim")
     onActionChosen: Shell.quitAnyway()

@@ -69,10 +69,10 @@ Rectangle {
             id: sections
 
             model: [
-                { section: Shell.AppSection.downloads, name: "downloads", label: "Downloads", symbol: "arrow.down.circle" },
-                { section: Shell.AppSection.history, name: "history", label: "Histórico", symbol: "clock" },
-                { section: Shell.AppSection.following, name: "following", label: "Seguindo", symbol: "dot.radiowaves.up.forward" },
-                { section: Shell.AppSection.settings, name: "settings", label: "Ajustes", symbol: "slider.horizontal.3" }
+                { section: Shell.AppSection.downloads, name: "downloads", label: QT_TRID_NOOP("Downloads"), symbol: "arrow.down.circle" },
+                { section: Shell.AppSection.history, name: "history", label: QT_TRID_NOOP("Histórico"), symbol: "clock" },
+                { section: Shell.AppSection.following, name: "following", label: QT_TRID_NOOP("Seguindo"), symbol: "dot.radiowaves.up.forward" },
+                { section: Shell.AppSection.settings, name: "settings", label: QT_TRID_NOOP("Ajustes"), symbol: "slider.horizontal.3" }
             ]
 
             SidebarItem {
