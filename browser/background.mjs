@@ -47,13 +47,31 @@ async function partitionOf(tab, page) {
     return pageLink ? { topLevelSite: pageLink.origin } : null;
 }
 
+// The cookie store the tab's pages use: Firefox names it on the tab (containers, private
+// windows); the Chromium family lists the tabs of each store (an incognito window has its own).
+async function storeOf(tab) {
+    if (tab?.cookieStoreId)
+        return tab.cookieStoreId;
+    if (tab?.id === undefined)
+        return undefined;
+    try {
+        return (await api.cookies.getAllCookieStores()).find((store) => store.tabIds.includes(tab.id))?.id;
+    } catch {
+        return undefined;
+    }
+}
+
 // The cookies of the page's site and of the link's, as the browser would send them there:
-// unpartitioned ones, and those kept under the tab's top-level site.
+// unpartitioned ones, and those kept under the tab's top-level site, from the tab's own store.
 async function siteCookies(url, page, tab) {
     const domains = cookieDomains(page, url);
     if (domains.length === 0)
         return [];
     const partition = await partitionOf(tab, page);
+    const storeId = await storeOf(tab);
+    // A private window's login is never replaced with the ordinary one.
+    if (tab?.incognito && storeId === undefined)
+        return [];
     const found = [];
     for (const { domain } of domains) {
         const queries = [{ domain }];
@@ -62,8 +80,8 @@ async function siteCookies(url, page, tab) {
         for (const query of queries) {
             if (isolatesFirstParties)
                 query.firstPartyDomain = null;
-            if (tab?.cookieStoreId)
-                query.storeId = tab.cookieStoreId;
+            if (storeId !== undefined)
+                query.storeId = storeId;
             try {
                 found.push(...await api.cookies.getAll(query));
             } catch {
