@@ -203,12 +203,18 @@ ForwardedRequests readForwarded(const QStringList &forwarded)
             requests.checkFollowing = true;
         else if (item == kBackground)
             requests.showWindow = false;
-        else if (!item.startsWith(u'-'))
+        else if (BrowserMessage::isHandoffArgument(item)) {
+            // Read with the checks the host made: the socket is the user's, but a
+            // malformed link must not reach the queue by this way either.
+            if (auto link = BrowserMessage::fromHandoff(item))
+                requests.browserLinks << std::move(*link);
+        } else if (!item.startsWith(u'-'))
             requests.addresses << item;
     }
     // A launch that only asks for something to be followed or checked is a script's: it
-    // does not bring the window up.
-    if (requests.addresses.isEmpty() && (!requests.follow.isEmpty() || requests.checkFollowing))
+    // does not bring the window up. Nor does a link from the browser: the browser is where
+    // the user is, and its button tells whether the link was taken.
+    if (requests.addresses.isEmpty() && (!requests.follow.isEmpty() || requests.checkFollowing || !requests.browserLinks.isEmpty()))
         requests.showWindow = false;
     return requests;
 }

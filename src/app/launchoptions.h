@@ -1,5 +1,6 @@
 #pragma once
 
+#include "intake/browsermessage.h"
 #include "model/quality.h"
 
 #include <QString>
@@ -62,6 +63,8 @@ struct ForwardedRequests
     QStringList follow;
     std::optional<Quality> quality;
     QStringList imports;
+    // Links the browser companion sent, through its native messaging host.
+    QList<BrowserMessage::Download> browserLinks;
     bool checkFollowing = false;
     bool showWindow = true;
 };

@@ -59,6 +59,8 @@ void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
     }
     for (const QString &file : requests.imports)
         downloader.importLinks(file);
+    for (const BrowserMessage::Download &link : requests.browserLinks)
+        downloader.queue()->addFromBrowser(link);
     if (requests.checkFollowing)
         downloader.following()->checkAll();
 }
