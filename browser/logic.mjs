@@ -93,6 +93,8 @@ export function cookieDomains(pageUrl, linkUrl) {
     return domains;
 }
 
+const CONTROL = /[\u0000-\u001f\u007f]/;
+
 function cookieDomain(cookie) {
     const domain = String(cookie.domain ?? "").toLowerCase();
     return domain.startsWith(".") ? domain.slice(1) : domain;
@@ -115,6 +117,10 @@ export function selectCookies(cookies, domains, pageHost = "") {
     const seen = new Set();
     for (const cookie of cookies) {
         if (!cookie || typeof cookie.name !== "string" || typeof cookie.value !== "string")
+            continue;
+        // A tab or line break would end the cookies file's line: the host refuses the whole
+        // message for one such cookie, so it stays behind.
+        if (CONTROL.test(cookie.name) || CONTROL.test(cookie.value) || CONTROL.test(cookie.path ?? ""))
             continue;
         const entry = domains.find((d) => d.domain === cookieDomain(cookie));
         if (!entry || (!entry.isHost && cookie.hostOnly))

@@ -52,6 +52,8 @@ test("cookies: only those the browser would send to the hosts, each once, page's
         // The same name on another path is another cookie.
         { name: "sid", value: "9", domain: ".example.com", hostOnly: false, path: "/account" },
         { name: "broken", value: null, domain: "www.example.com" },
+        { name: "tab", value: "a\tb", domain: "www.example.com", hostOnly: true, path: "/" },
+        { name: "line\n", value: "x", domain: "www.example.com", hostOnly: true, path: "/" },
         null,
     ];
     assert.deepEqual(names(selectCookies(jar, domains, "www.example.com")),
