@@ -58,14 +58,19 @@ struct LaunchParser
     QCommandLineOption checkFollowing{QStringLiteral("check-following"),
                                       L(QStringLiteral("O Vireloom aberto verifica agora todas as fontes seguidas."))};
     QCommandLineOption listFollowing{QStringLiteral("list-following"), L(QStringLiteral("Mostra as fontes seguidas, uma por linha, e sai."))};
+    QCommandLineOption registerBrowsers{QStringLiteral("register-browsers"),
+                                        L(QStringLiteral(
+                                            "Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai."))};
+    QCommandLineOption unregisterBrowsers{QStringLiteral("unregister-browsers"),
+                                          L(QStringLiteral("Desfaz o que --register-browsers fez nos navegadores, e sai."))};
 
     // Not for users: the application runs itself with it to look for a new engine release.
     QCommandLineOption checkRelease{QStringLiteral("check-release"), QString(), QStringLiteral("address")};
 
     QList<const QCommandLineOption *> documented() const
     {
-        return {&help,   &version, &updateEngine, &engineStatus,   &background,
-                &follow, &quality, &importFile,   &checkFollowing, &listFollowing};
+        return {&help,    &version,    &updateEngine,   &engineStatus,  &background,       &follow,
+                &quality, &importFile, &checkFollowing, &listFollowing, &registerBrowsers, &unregisterBrowsers};
     }
 
     LaunchParser()
@@ -153,6 +158,10 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         options.releaseAddress = launch.parser.value(launch.checkRelease);
     } else if (launch.parser.isSet(launch.listFollowing)) {
         options.action = LaunchOptions::Action::ListFollowing;
+    } else if (launch.parser.isSet(launch.registerBrowsers)) {
+        options.action = LaunchOptions::Action::RegisterBrowsers;
+    } else if (launch.parser.isSet(launch.unregisterBrowsers)) {
+        options.action = LaunchOptions::Action::UnregisterBrowsers;
     } else {
         options.addresses = launch.parser.positionalArguments();
         options.background = launch.parser.isSet(launch.background);

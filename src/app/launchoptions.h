@@ -20,6 +20,8 @@ struct LaunchOptions
         EngineStatus, // print the engine's programs and versions, without a window
         CheckRelease, // the application's own child: where `releaseAddress` leads
         ListFollowing, // print the followed sources, without a window
+        RegisterBrowsers, // write the browsers' host manifests, without a window
+        UnregisterBrowsers, // remove them
     };
 
     Action action = Action::Run;

@@ -1,3 +1,4 @@
+#include "app/browsercommands.h"
 #include "app/enginecommands.h"
 #include "app/followingcommands.h"
 #include "app/launchoptions.h"
@@ -148,6 +149,8 @@ int main(int argc, char *argv[])
         return runReleaseCheck(options.releaseAddress, argc, argv);
     if (options.action == LaunchOptions::Action::ListFollowing)
         return runListFollowing(argc, argv);
+    if (options.action == LaunchOptions::Action::RegisterBrowsers || options.action == LaunchOptions::Action::UnregisterBrowsers)
+        return runBrowserRegistration(options.action == LaunchOptions::Action::UnregisterBrowsers, argc, argv);
 
     // A later launch only passes its links on: done before any display connection or
     // plugin is set up, it costs a few milliseconds instead of a tenth of a second.
