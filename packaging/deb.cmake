@@ -39,4 +39,12 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/changelog.gz
 add_custom_target(vireloom_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vireloom)
 
+# What the package puts in /etc is the administrator's to change, and dpkg keeps what they changed.
+set(conffiles "")
+foreach(folder ${VIRELOOM_CHROMIUM_HOST_FOLDERS})
+    string(APPEND conffiles "${folder}/${VIRELOOM_APP_ID}.json\n")
+endforeach()
+file(WRITE ${PROJECT_BINARY_DIR}/packaging/conffiles "${conffiles}")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/packaging/conffiles)
+
 include(CPack)

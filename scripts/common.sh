@@ -9,8 +9,14 @@ install_missing_packages() {
     local wanted missing=()
     [ $# -gt 0 ] || set -- "$ROOT/scripts/packages.txt"
     mapfile -t wanted < <(cat "$@" | grep -vE '^\s*(#|$)')
+    # A name an installed package provides counts as installed (another build of nodejs may
+    # bring npm with it).
+    local provided
+    provided="$(dpkg-query -W -f='${db:Status-Abbrev} ${Provides}\n' 2>/dev/null | sed -n 's/^ii *//p' | tr ',' '\n' |
+        sed 's/(.*//; s/ //g')"
     for pkg in "${wanted[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' &&
+            ! grep -qxF "$pkg" <<<"$provided"; then
             missing+=("$pkg")
         fi
     done
@@ -24,6 +30,18 @@ install_missing_packages() {
     fi
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The npm tools the browser extension's tests run (tests/browser/package.json), installed as the
+# lock file pins them into the build folder, again only when the lock file changed.
+install_browser_tools() {
+    local tools="$BUILD_DIR/browser-tools"
+    if [ -x "$tools/node_modules/.bin/web-ext" ] && cmp -s "$ROOT/tests/browser/package-lock.json" "$tools/package-lock.json"; then
+        return
+    fi
+    mkdir -p "$tools"
+    cp "$ROOT/tests/browser/package.json" "$ROOT/tests/browser/package-lock.json" "$tools/"
+    (cd "$tools" && npm ci --no-audit --no-fund --loglevel=error)
 }
 
 configure_and_build() {

@@ -54,14 +54,18 @@ struct LaunchParser
                                   QStringLiteral("file")};
     QCommandLineOption checkFollowing{QStringLiteral("check-following"), L("O Vireloom aberto verifica agora todas as fontes seguidas.")};
     QCommandLineOption listFollowing{QStringLiteral("list-following"), L("Mostra as fontes seguidas, uma por linha, e sai.")};
+    QCommandLineOption registerBrowsers{QStringLiteral("register-browsers"),
+                                        L("Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.")};
+    QCommandLineOption unregisterBrowsers{QStringLiteral("unregister-browsers"),
+                                          L("Desfaz o que --register-browsers fez nos navegadores, e sai.")};
 
     // Not for users: the application runs itself with it to look for a new engine release.
     QCommandLineOption checkRelease{QStringLiteral("check-release"), QString(), QStringLiteral("address")};
 
     QList<const QCommandLineOption *> documented() const
     {
-        return {&help,   &version, &updateEngine, &engineStatus,   &background,
-                &follow, &quality, &importFile,   &checkFollowing, &listFollowing};
+        return {&help,    &version,    &updateEngine,   &engineStatus,  &background,       &follow,
+                &quality, &importFile, &checkFollowing, &listFollowing, &registerBrowsers, &unregisterBrowsers};
     }
 
     LaunchParser()
@@ -148,6 +152,10 @@ LaunchOptions parseLaunchOptions(const QStringList &arguments)
         options.releaseAddress = launch.parser.value(launch.checkRelease);
     } else if (launch.parser.isSet(launch.listFollowing)) {
         options.action = LaunchOptions::Action::ListFollowing;
+    } else if (launch.parser.isSet(launch.registerBrowsers)) {
+        options.action = LaunchOptions::Action::RegisterBrowsers;
+    } else if (launch.parser.isSet(launch.unregisterBrowsers)) {
+        options.action = LaunchOptions::Action::UnregisterBrowsers;
     } else {
         options.addresses = launch.parser.positionalArguments();
         options.background = launch.parser.isSet(launch.background);
@@ -198,12 +206,18 @@ ForwardedRequests readForwarded(const QStringList &forwarded)
             requests.checkFollowing = true;
         else if (item == kBackground)
             requests.showWindow = false;
-        else if (!item.startsWith(u'-'))
+        else if (BrowserMessage::isHandoffArgument(item)) {
+            // Read with the checks the host made: the socket is the user's, but a
+            // malformed link must not reach the queue by this way either.
+            if (auto link = BrowserMessage::fromHandoff(item))
+                requests.browserLinks << std::move(*link);
+        } else if (!item.startsWith(u'-'))
             requests.addresses << item;
     }
     // A launch that only asks for something to be followed or checked is a script's: it
-    // does not bring the window up.
-    if (requests.addresses.isEmpty() && (!requests.follow.isEmpty() || requests.checkFollowing))
+    // does not bring the window up. Nor does a link from the browser: the browser is where
+    // the user is, and its button tells whether the link was taken.
+    if (requests.addresses.isEmpty() && (!requests.follow.isEmpty() || requests.checkFollowing || !requests.browserLinks.isEmpty()))
         requests.showWindow = false;
     return requests;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "intake/browsermessage.h"
 #include "model/quality.h"
 
 #include <QString>
@@ -19,6 +20,8 @@ struct LaunchOptions
         EngineStatus, // print the engine's programs and versions, without a window
         CheckRelease, // the application's own child: where `releaseAddress` leads
         ListFollowing, // print the followed sources, without a window
+        RegisterBrowsers, // write the browsers' host manifests, without a window
+        UnregisterBrowsers, // remove them
     };
 
     Action action = Action::Run;
@@ -62,6 +65,8 @@ struct ForwardedRequests
     QStringList follow;
     std::optional<Quality> quality;
     QStringList imports;
+    // Links the browser companion sent, through its native messaging host.
+    QList<BrowserMessage::Download> browserLinks;
     bool checkFollowing = false;
     bool showWindow = true;
 };

@@ -1,3 +1,4 @@
+#include "app/browsercommands.h"
 #include "app/enginecommands.h"
 #include "app/followingcommands.h"
 #include "app/launchoptions.h"
@@ -59,6 +60,8 @@ void handleRequests(Downloader &downloader, const ForwardedRequests &requests)
     }
     for (const QString &file : requests.imports)
         downloader.importLinks(file);
+    for (const BrowserMessage::Download &link : requests.browserLinks)
+        downloader.queue()->addFromBrowser(link);
     if (requests.checkFollowing)
         downloader.following()->checkAll();
 }
@@ -145,6 +148,8 @@ int main(int argc, char *argv[])
         return runReleaseCheck(options.releaseAddress, argc, argv);
     if (options.action == LaunchOptions::Action::ListFollowing)
         return runListFollowing(argc, argv);
+    if (options.action == LaunchOptions::Action::RegisterBrowsers || options.action == LaunchOptions::Action::UnregisterBrowsers)
+        return runBrowserRegistration(options.action == LaunchOptions::Action::UnregisterBrowsers, argc, argv);
 
     // A later launch only passes its links on: done before any display connection or
     // plugin is set up, it costs a few milliseconds instead of a tenth of a second.

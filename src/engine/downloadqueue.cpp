@@ -114,6 +114,14 @@ DownloadItem *DownloadQueue::addFollowed(const QString &link, const QString &sou
     return links.size() == 1 ? take(links.first(), quality, false, options, source, guarded) : nullptr;
 }
 
+DownloadItem *DownloadQueue::addFromBrowser(const BrowserMessage::Download &download)
+{
+    const QStringList links = ::extractURLs(download.url);
+    if (links.size() != 1)
+        return nullptr;
+    return take(links.first(), download.quality.value_or(defaultQuality(*m_settings)), download.playlist, {}, {}, false);
+}
+
 DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
                                   const QString &source, bool guarded)
 {

@@ -2,6 +2,7 @@
 
 #include "engine/commandline.h"
 #include "engine/progress.h"
+#include "intake/browsermessage.h"
 #include "model/downloadoptions.h"
 #include "model/mediainfo.h"
 #include "model/quality.h"
@@ -82,6 +83,9 @@ public:
     // is not one web link. An entry is guarded unless the user allowed it into the local network.
     DownloadItem *addFollowed(const QString &link, const QString &source, Quality quality, const DownloadOptions &options,
                               bool guarded = true);
+    // Adds a link the browser companion sent: the user picked it in the browser, as if it
+    // were typed into the window, so it is not guarded. Null when it is not one web link.
+    DownloadItem *addFromBrowser(const BrowserMessage::Download &download);
     // Starts a queued item now, outside the download window.
     Q_INVOKABLE void startNow(DownloadItem *item);
     // The clock the download window is read by; tests set their own.

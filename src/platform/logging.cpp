@@ -2,3 +2,4 @@
 
 Q_LOGGING_CATEGORY(lcSound, "vireloom.sound", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcInstance, "vireloom.instance", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcBrowsers, "vireloom.browsers", QtInfoMsg)

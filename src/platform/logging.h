@@ -10,3 +10,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcSound)
 
 // The single instance and its socket.
 Q_DECLARE_LOGGING_CATEGORY(lcInstance)
+
+// The browsers: their host manifests and their profiles.
+Q_DECLARE_LOGGING_CATEGORY(lcBrowsers)

@@ -199,46 +199,74 @@ SingleInstance::Role SingleInstance::lockWithoutListening(const QStringList &arg
 
 bool SingleInstance::handOver(const QString &socketPath, const QStringList &arguments)
 {
+    return handOver(socketPath, arguments, kStartupWaitMs) == HandOver::taken;
+}
+
+namespace {
+
+// A socket connected to the primary at `socketPath`, -1 when nobody listens there or the
+// folder is not this user's alone.
+int connectToPrimary(const QString &socketPath)
+{
     if (socketPath.isEmpty() || !isPrivateFolder(QFile::encodeName(QFileInfo(socketPath).absolutePath())))
-        return false;
+        return -1;
     const QByteArray path = QFile::encodeName(socketPath);
     sockaddr_un address{};
     if (size_t(path.size()) >= sizeof address.sun_path)
-        return false;
+        return -1;
     address.sun_family = AF_UNIX;
     memcpy(address.sun_path, path.constData(), size_t(path.size()));
-
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return false;
-    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
-    const QDeadlineTimer deadline(kStartupWaitMs);
+        return -1;
     // A local connect either succeeds or fails at once; nobody listening is the usual answer
     // for a first launch.
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
-        return false;
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+SingleInstance::HandOver SingleInstance::handOver(const QString &socketPath, const QStringList &arguments, int answerWaitMs)
+{
+    const int fd = connectToPrimary(socketPath);
+    if (fd < 0)
+        return HandOver::nobody;
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    const QDeadlineTimer deadline(answerWaitMs);
 
     const QByteArray message = encode(arguments);
     qsizetype sent = 0;
     while (sent < message.size()) {
         if (!waitFor(fd, POLLOUT, deadline))
-            return false;
+            return HandOver::noAnswer;
         const ssize_t written = ::send(fd, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
         if (written < 0 && errno != EAGAIN && errno != EINTR)
-            return false;
+            return HandOver::noAnswer;
         sent += std::max<ssize_t>(written, 0);
     }
     QByteArray answer;
     while (answer.size() < kAck.size()) {
         if (!waitFor(fd, POLLIN, deadline))
-            return false;
+            return HandOver::noAnswer;
         char buffer[8];
         const ssize_t got = ::recv(fd, buffer, size_t(kAck.size() - answer.size()), 0);
         if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
-            return false;
+            return HandOver::noAnswer;
         answer.append(buffer, std::max<ssize_t>(got, 0));
     }
-    return answer == kAck;
+    return answer == kAck ? HandOver::taken : HandOver::noAnswer;
+}
+
+bool SingleInstance::isListening(const QString &socketPath)
+{
+    const int fd = connectToPrimary(socketPath);
+    if (fd >= 0)
+        ::close(fd);
+    return fd >= 0;
 }
 
 bool SingleInstance::forward(const QStringList &arguments)

@@ -48,6 +48,13 @@ public:
     // answers, or when the socket's folder is not this user's alone; claim() then
     // decides as usual.
     static bool handOver(const QString &socketPath, const QStringList &arguments);
+    // The same, telling apart nobody listening (a new instance may be started) from an
+    // instance that was given the arguments but did not say it took them within
+    // `answerWaitMs` (it may still take them: they must not be sent twice).
+    enum class HandOver { taken, nobody, noAnswer };
+    static HandOver handOver(const QString &socketPath, const QStringList &arguments, int answerWaitMs);
+    // Whether a primary instance listens at `socketPath`.
+    static bool isListening(const QString &socketPath);
 
     // The wire format, for the sending side and for tests.
     static QByteArray encode(const QStringList &arguments);

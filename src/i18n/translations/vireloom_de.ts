@@ -165,6 +165,10 @@
         <translation>Die gespeicherte Download-Liste konnte nicht gelesen werden und wurde beiseitegelegt.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Die Nachricht des Browsers hat im Feld „%@“ einen Wert vom falschen Typ.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Der gewünschte Abschnitt beginnt nach dem Ende des Videos, das %@ lang ist.</translation>
@@ -457,6 +461,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Parallele Verbindungen pro Download</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>In den Browsern eingerichtet:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Video wird umgewandelt</translation>
@@ -528,6 +536,14 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Von … bis …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Lässt die installierten Browser über die Erweiterung von Vireloom Links an Vireloom senden und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Unverändert gelassen, weil Vireloom es nicht geschrieben hat:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Macht rückgängig, was --register-browsers in den Browsern getan hat, und beendet sich.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Dieser Link ist keine Playlist.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Der Browser startet dieses Programm für die Erweiterung von Vireloom; es ist nicht dafür gedacht, von Hand geöffnet zu werden.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Kein Dateimanager konnte %@ öffnen.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Es wurde kein unterstützter Browser gefunden.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom hatte keinen Browser eingerichtet.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Es wurde kein yt-dlp zurückgestellt.</translation>
@@ -1315,6 +1347,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Vireloom konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Start bei der Anmeldung konnte nicht geändert werden: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Konnte nicht geändert werden:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Das laufende Vireloom prüft jetzt alle gefolgten Quellen.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom lädt jeweils einen http- oder https-Link herunter, und das ist keiner.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom lädt im Hintergrund weiter. Öffne Vireloom erneut, um das Fenster zu sehen.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom ist geöffnet, hat aber nicht geantwortet. Versuche es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom wurde nicht rechtzeitig geöffnet. Versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom kennt diese Anfrage des Browsers nicht. Aktualisiere Vireloom oder die Erweiterung.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom konnte die Nachricht des Browsers nicht lesen.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Der Anfang muss vor dem Ende liegen.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Die Anmeldung, die der Browser geschickt hat, konnte nicht gelesen werden; nichts wurde heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Der Browser hat Vireloom eine zu große Nachricht geschickt.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Das neue yt-dlp hat keine Version genannt; das vorherige wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Das Programm, das die Links vom Browser entgegennimmt (vireloom-browser-host), wurde neben Vireloom nicht gefunden.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Aus dem Verlauf entfernen</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Aus den Browsern entfernt:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Fortsetzen</translation>
@@ -2063,6 +2139,10 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
             <numerusform>Eine vireloom:-Adresse brachte %ld Link; nichts wurde hinzugefügt.</numerusform>
             <numerusform>Eine vireloom:-Adresse brachte %ld Links auf einmal; nur einer wird angenommen, nichts wurde hinzugefügt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Ein Flatpak-Browser darf Vireloom außerhalb seiner Sandbox womöglich nicht öffnen.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -165,6 +165,10 @@
         <translation>The saved download list couldn’t be read and was kept aside.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>The browser’s message has a value of the wrong type in the field “%@”.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>The section you asked for starts after the end of the video, which lasts %@.</translation>
@@ -457,6 +461,10 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Parallel connections per download</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Set up in the browsers:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Converting the video</translation>
@@ -528,6 +536,14 @@ or copy a link and come back to Vireloom.</translation>
         <translation>From … to …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Lets the installed browsers send links to Vireloom through its extension, and exits.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Left as it is, because Vireloom did not write it:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Undoes what --register-browsers did in the browsers, and exits.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>This link isn’t a playlist.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>The browser starts this program for Vireloom’s extension; it is not meant to be opened by hand.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ or copy a link and come back to Vireloom.</translation>
         <translation>No file manager could open %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>No supported browser was found.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>No browser was set up by Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>No yt-dlp has been set aside.</translation>
@@ -1315,6 +1347,10 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>New folder</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Couldn’t open Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Couldn’t change starting at login: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Couldn’t change:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ or copy a link and come back to Vireloom.</translation>
         <translation>The running Vireloom checks every followed source now.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom downloads one http or https link at a time, and this is not one.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom keeps downloading in the background. Open Vireloom again to see its window.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom is open but did not answer. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom did not open in time. Try again.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom does not know this request from the browser. Update Vireloom or the extension.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom could not read the browser’s message.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>The start must come before the end.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>The login the browser sent could not be read; nothing was downloaded.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>The browser sent Vireloom a message that is too large.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>The new yt-dlp didn’t answer with a version; the previous one is back.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>The program that takes links from the browser (vireloom-browser-host) was not found beside Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Remove from history</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Removed from the browsers:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Resume</translation>
@@ -2063,6 +2139,10 @@ or copy a link and come back to Vireloom.</translation>
             <numerusform>A vireloom: address brought %ld link; nothing was added.</numerusform>
             <numerusform>A vireloom: address brought %ld links at once; only one is accepted, and nothing was added.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>A Flatpak browser may not be allowed to open Vireloom outside its sandbox.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

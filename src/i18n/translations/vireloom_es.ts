@@ -165,6 +165,10 @@
         <translation>La lista de descargas guardada no se pudo leer y se guardó aparte.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>El mensaje del navegador tiene un valor de tipo incorrecto en el campo «%@».</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>La parte pedida empieza después del final del vídeo, que dura %@.</translation>
@@ -457,6 +461,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Conexiones paralelas por descarga</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Configurado en los navegadores:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Convirtiendo el vídeo</translation>
@@ -528,6 +536,14 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>De … a …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Permite que los navegadores instalados envíen enlaces a Vireloom mediante su extensión, y sale.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Se deja como está, porque no lo escribió Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Deshace lo que --register-browsers hizo en los navegadores, y sale.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Este enlace no es una lista de reproducción.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>El navegador inicia este programa para la extensión de Vireloom; no está pensado para abrirse a mano.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Ningún gestor de archivos pudo abrir %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>No se encontró ningún navegador compatible.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom no había configurado ningún navegador.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>No se ha apartado ningún yt-dlp.</translation>
@@ -1315,6 +1347,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>No se pudo abrir Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>No se pudo cambiar el inicio con la sesión: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>No se pudo cambiar:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>El Vireloom abierto comprueba ahora todas las fuentes seguidas.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom descarga un enlace http o https cada vez, y este no lo es.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom sigue descargando en segundo plano. Abre Vireloom de nuevo para ver la ventana.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom está abierto, pero no respondió. Inténtalo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom no se abrió a tiempo. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom no conoce esta petición del navegador. Actualiza Vireloom o la extensión.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom no pudo leer el mensaje del navegador.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>El inicio debe ir antes del final.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>No se pudo leer el inicio de sesión que envió el navegador; no se descargó nada.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>El navegador envió a Vireloom un mensaje demasiado grande.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>El nuevo yt-dlp no respondió con una versión; se restauró el anterior.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>El programa que recibe los enlaces del navegador (vireloom-browser-host) no se encontró junto a Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Quitar del historial</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Quitado de los navegadores:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Reanudar</translation>
@@ -2063,6 +2139,10 @@ o copia un enlace y vuelve a Vireloom.</translation>
             <numerusform>Una dirección vireloom: trajo %ld enlace; no se añadió nada.</numerusform>
             <numerusform>Una dirección vireloom: trajo %ld enlaces a la vez; solo se acepta uno y no se añadió nada.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Puede que un navegador Flatpak no tenga permiso para abrir Vireloom fuera de su entorno aislado.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

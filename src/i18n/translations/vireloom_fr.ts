@@ -165,6 +165,10 @@
         <translation>La liste de téléchargements enregistrée n’a pas pu être lue et a été mise de côté.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Le message du navigateur contient une valeur du mauvais type dans le champ « %@ ».</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>La partie demandée commence après la fin de la vidéo, qui dure %@.</translation>
@@ -457,6 +461,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Connexions parallèles par téléchargement</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Configuré dans les navigateurs :</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Conversion de la vidéo</translation>
@@ -528,6 +536,14 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>De … à …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Permet aux navigateurs installés d’envoyer des liens à Vireloom par son extension, puis quitte.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Laissé tel quel, car Vireloom ne l’a pas écrit :</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Annule ce que --register-browsers a fait dans les navigateurs, puis quitte.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Ce lien n’est pas une playlist.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Le navigateur lance ce programme pour l’extension de Vireloom ; il n’est pas fait pour être ouvert à la main.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Aucun gestionnaire de fichiers n’a pu ouvrir %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Aucun navigateur compatible n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Aucun navigateur n’avait été configuré par Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Aucun yt-dlp n’a été mis de côté.</translation>
@@ -1315,6 +1347,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Impossible d’ouvrir Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Impossible de modifier le démarrage à l’ouverture de session : %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Impossible de modifier :</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Le Vireloom ouvert vérifie maintenant toutes les sources suivies.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom télécharge un lien http ou https à la fois, et ceci n’en est pas un.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom continue de télécharger en arrière-plan. Ouvrez Vireloom à nouveau pour voir sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom est ouvert mais n’a pas répondu. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom ne s’est pas ouvert à temps. Réessayez.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom ne connaît pas cette demande du navigateur. Mettez à jour Vireloom ou l’extension.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom n’a pas pu lire le message du navigateur.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Le début doit précéder la fin.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>La connexion envoyée par le navigateur n’a pas pu être lue ; rien n’a été téléchargé.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Le navigateur a envoyé à Vireloom un message trop volumineux.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Le nouveau yt-dlp n’a pas répondu avec une version ; le précédent a été rétabli.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Le programme qui reçoit les liens du navigateur (vireloom-browser-host) est introuvable à côté de Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Retirer de l’historique</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Retiré des navigateurs :</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Reprendre</translation>
@@ -2063,6 +2139,10 @@ ou copiez un lien et revenez dans Vireloom.</translation>
             <numerusform>Une adresse vireloom: a apporté %ld lien ; rien n’a été ajouté.</numerusform>
             <numerusform>Une adresse vireloom: a apporté %ld liens à la fois ; un seul est accepté, et rien n’a été ajouté.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Un navigateur Flatpak peut ne pas avoir le droit d’ouvrir Vireloom hors de son bac à sable.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -165,6 +165,10 @@
         <translation>L’elenco dei download salvato non si è potuto leggere ed è stato messo da parte.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Il messaggio del browser ha un valore di tipo errato nel campo «%@».</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>La parte richiesta inizia dopo la fine del video, che dura %@.</translation>
@@ -457,6 +461,10 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Connessioni parallele per download</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Configurato nei browser:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Conversione del video</translation>
@@ -528,6 +536,14 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Dalle … alle …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Permette ai browser installati di inviare link a Vireloom tramite la sua estensione, ed esce.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Lasciato com’è, perché non l’ha scritto Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Annulla ciò che --register-browsers ha fatto nei browser, ed esce.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Questo link non è una playlist.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Il browser avvia questo programma per l’estensione di Vireloom; non va aperto a mano.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Nessun gestore di file ha potuto aprire %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Non è stato trovato alcun browser compatibile.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Nessun browser era stato configurato da Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Nessun yt-dlp è stato messo da parte.</translation>
@@ -1315,6 +1347,10 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Impossibile aprire Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Impossibile modificare l’avvio all’accesso: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Impossibile modificare:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Il Vireloom aperto controlla ora tutte le fonti seguite.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom scarica un link http o https alla volta, e questo non lo è.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom continua a scaricare in background. Apri di nuovo Vireloom per vedere la finestra.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom è aperto, ma non ha risposto. Riprova tra un attimo.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom non si è aperto in tempo. Riprova.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom non conosce questa richiesta del browser. Aggiorna Vireloom o l’estensione.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom non è riuscito a leggere il messaggio del browser.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>L’inizio deve venire prima della fine.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Non è stato possibile leggere l’accesso inviato dal browser; non è stato scaricato nulla.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Il browser ha inviato a Vireloom un messaggio troppo grande.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Il nuovo yt-dlp non ha risposto con una versione; è stato ripristinato il precedente.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Il programma che riceve i link dal browser (vireloom-browser-host) non è stato trovato accanto a Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Rimuovi dalla cronologia</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Rimosso dai browser:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Riprendi</translation>
@@ -2063,6 +2139,10 @@ o copia un link e torna su Vireloom.</translation>
             <numerusform>Un indirizzo vireloom: ha portato %ld link; non è stato aggiunto nulla.</numerusform>
             <numerusform>Un indirizzo vireloom: ha portato %ld link insieme; se ne accetta solo uno e non è stato aggiunto nulla.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Un browser Flatpak potrebbe non avere il permesso di aprire Vireloom fuori dal suo ambiente isolato.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

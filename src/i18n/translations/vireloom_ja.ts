@@ -155,6 +155,10 @@
         <translation>保存されたダウンロード一覧を読み込めなかったため、別に保管しました。</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>ブラウザーのメッセージの「%@」欄の値の型が正しくありません。</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>指定した区間は動画の終わり（長さ %@）より後から始まります。</translation>
@@ -446,6 +450,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ダウンロードごとの同時接続数</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>次のブラウザーに設定しました:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>動画を変換中</translation>
@@ -517,6 +525,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>開始 … 終了 …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>インストール済みのブラウザーが拡張機能を通じて Vireloom にリンクを送れるようにして終了します。</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Vireloom が書いたものではないため、そのままにしました:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>--register-browsers がブラウザーに加えた変更を元に戻して終了します。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>このリンクはプレイリストではありません。</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>このプログラムは Vireloom の拡張機能のためにブラウザーが起動します。手動で開くものではありません。</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>%@ を開けるファイルマネージャーがありませんでした。</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>対応しているブラウザーが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom が設定したブラウザーはありません。</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>保留中の yt-dlp はありません。</translation>
@@ -1303,6 +1335,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>新しいフォルダ</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Vireloom を開けませんでした。</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>ログイン時の起動を変更できませんでした: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>変更できませんでした:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>起動中の Vireloom が、フォロー中のすべてのソースを今すぐ確認します。</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom は一度に http か https のリンクを 1 つだけダウンロードします。これはそうではありません。</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom はバックグラウンドでダウンロードを続けます。ウィンドウを表示するには Vireloom をもう一度開いてください。</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom は開いていますが応答しませんでした。少ししてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom が時間内に開きませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom はこのブラウザーの要求を知りません。Vireloom か拡張機能を更新してください。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom はブラウザーからのメッセージを読み取れませんでした。</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>開始は終了より前にしてください。</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>ブラウザーから送られたログインを読み取れませんでした。何もダウンロードされていません。</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>ブラウザーから Vireloom に大きすぎるメッセージが送られました。</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>新しい yt-dlp がバージョンを返さなかったため、以前のものに戻しました。</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>ブラウザーからリンクを受け取るプログラム (vireloom-browser-host) が Vireloom と同じ場所に見つかりません。</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>履歴から削除</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>ブラウザーから削除しました:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>再開</translation>
@@ -2048,6 +2124,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>
             <numerusform>vireloom: アドレスに %ld 件のリンクが含まれていました。受け付けるのは 1 件だけのため、何も追加されていません。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Flatpak のブラウザーには、サンドボックスの外で Vireloom を開く許可がない場合があります。</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -165,6 +165,10 @@
         <translation>De opgeslagen downloadlijst kon niet worden gelezen en is apart bewaard.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Het bericht van de browser heeft in het veld ‘%@’ een waarde van het verkeerde type.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Het gevraagde deel begint na het einde van de video, die %@ duurt.</translation>
@@ -457,6 +461,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Parallelle verbindingen per download</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Ingesteld in de browsers:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Video omzetten</translation>
@@ -528,6 +536,14 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Van … tot …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Laat de geïnstalleerde browsers via de extensie van Vireloom links naar Vireloom sturen, en sluit af.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Gelaten zoals het is, omdat Vireloom het niet schreef:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Verwerpen</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Maakt ongedaan wat --register-browsers in de browsers deed, en sluit af.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Deze link is geen afspeellijst.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>De browser start dit programma voor de extensie van Vireloom; het is niet bedoeld om met de hand te openen.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Geen bestandsbeheerder kon %@ openen.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Er is geen ondersteunde browser gevonden.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom had geen enkele browser ingesteld.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Er is geen yt-dlp opzijgezet.</translation>
@@ -1315,6 +1347,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Vireloom kon niet worden geopend.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Kon starten bij aanmelden niet wijzigen: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Kon niet worden gewijzigd:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>De draaiende Vireloom controleert nu alle gevolgde bronnen.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom downloadt één http- of https-link tegelijk, en dit is er geen.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom blijft op de achtergrond downloaden. Open Vireloom opnieuw om het venster te zien.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom is open maar gaf geen antwoord. Probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom werd niet op tijd geopend. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom kent dit verzoek van de browser niet. Werk Vireloom of de extensie bij.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom kon het bericht van de browser niet lezen.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Het begin moet vóór het einde liggen.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>De login die de browser stuurde kon niet worden gelezen; er is niets gedownload.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>De browser stuurde Vireloom een te groot bericht.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>De nieuwe yt-dlp gaf geen versie; de vorige is teruggezet.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Het programma dat de links van de browser ontvangt (vireloom-browser-host) is niet naast Vireloom gevonden.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Uit de geschiedenis verwijderen</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Uit de browsers verwijderd:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Hervatten</translation>
@@ -2063,6 +2139,10 @@ of kopieer een link en kom terug naar Vireloom.</translation>
             <numerusform>Een vireloom:-adres bracht %ld link; er is niets toegevoegd.</numerusform>
             <numerusform>Een vireloom:-adres bracht %ld links tegelijk; er wordt er maar één aangenomen en er is niets toegevoegd.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Een Flatpak-browser mag Vireloom mogelijk niet buiten zijn sandbox openen.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

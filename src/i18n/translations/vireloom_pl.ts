@@ -175,6 +175,10 @@
         <translation>Nie udało się odczytać zapisanej listy pobrań; odłożono ją na bok.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Wiadomość przeglądarki ma w polu „%@” wartość niewłaściwego typu.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Wybrany fragment zaczyna się po końcu filmu, który trwa %@.</translation>
@@ -468,6 +472,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Równoległe połączenia na pobieranie</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Skonfigurowano w przeglądarkach:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Konwersja wideo</translation>
@@ -539,6 +547,14 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Od … do …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Pozwala zainstalowanym przeglądarkom wysyłać linki do Vireloom przez jego rozszerzenie i kończy działanie.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Pozostawiono bez zmian, bo nie zapisał tego Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -563,6 +579,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Cofa to, co --register-browsers zrobił w przeglądarkach, i kończy działanie.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -769,6 +789,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Ten link nie jest playlistą.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Ten program uruchamia przeglądarka dla rozszerzenia Vireloom; nie należy go otwierać ręcznie.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1304,6 +1328,14 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Żaden menedżer plików nie mógł otworzyć %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Nie znaleziono obsługiwanej przeglądarki.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom nie skonfigurował żadnej przeglądarki.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Żaden yt-dlp nie został odłożony.</translation>
@@ -1327,6 +1359,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Nowy folder</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Nie udało się otworzyć Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1362,6 +1398,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Nie udało się zmienić uruchamiania przy logowaniu: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Nie udało się zmienić:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1465,9 +1505,29 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Uruchomiony Vireloom sprawdza teraz wszystkie obserwowane źródła.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom pobiera jeden link http lub https naraz, a to nim nie jest.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom dalej pobiera w tle. Otwórz Vireloom ponownie, aby zobaczyć okno.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom jest otwarty, ale nie odpowiedział. Spróbuj ponownie za chwilę.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom nie otworzył się na czas. Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom nie zna tego żądania przeglądarki. Zaktualizuj Vireloom lub rozszerzenie.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom nie mógł odczytać wiadomości przeglądarki.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1499,6 +1559,14 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Początek musi być przed końcem.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Nie udało się odczytać logowania przesłanego przez przeglądarkę; nic nie zostało pobrane.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Przeglądarka wysłała do Vireloom zbyt dużą wiadomość.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1534,6 +1602,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Nowy yt-dlp nie podał wersji; przywrócono poprzedni.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Nie znaleziono obok Vireloom programu, który odbiera linki z przeglądarki (vireloom-browser-host).</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1851,6 +1923,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Usuń z historii</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Usunięto z przeglądarek:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Wznów</translation>
@@ -2078,6 +2154,10 @@ albo skopiuj link i wróć do Vireloom.</translation>
             <numerusform>Adres vireloom: przyniósł naraz %ld linki; przyjmowany jest tylko jeden i nic nie dodano.</numerusform>
             <numerusform>Adres vireloom: przyniósł naraz %ld linków; przyjmowany jest tylko jeden i nic nie dodano.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Przeglądarka z Flatpaka może nie mieć zgody na otwarcie Vireloom poza swoją piaskownicą.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -175,6 +175,10 @@
         <translation>Сохранённый список загрузок не удалось прочитать, он отложен в сторону.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>В сообщении браузера поле «%@» содержит значение неверного типа.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Запрошенный фрагмент начинается после конца видео, длительность которого %@.</translation>
@@ -468,6 +472,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Параллельных соединений на загрузку</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Настроено в браузерах:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Преобразование видео</translation>
@@ -539,6 +547,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>С … до …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Позволяет установленным браузерам отправлять ссылки в Vireloom через его расширение и завершается.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Оставлено как есть, потому что это записал не Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -563,6 +579,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Отбросить</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Отменяет то, что --register-browsers сделал в браузерах, и завершается.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -769,6 +789,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Эта ссылка не плейлист.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Эту программу запускает браузер для расширения Vireloom; открывать её вручную не нужно.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1304,6 +1328,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Не нашлось файлового менеджера, чтобы открыть %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Поддерживаемый браузер не найден.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom не настраивал ни один браузер.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Ни один yt-dlp не был отложен.</translation>
@@ -1327,6 +1359,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Не удалось открыть Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1362,6 +1398,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Не удалось изменить запуск при входе: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Не удалось изменить:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1465,9 +1505,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Запущенный Vireloom сейчас проверит все отслеживаемые источники.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom скачивает по одной ссылке http или https за раз, а это не она.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom продолжает загрузку в фоне. Откройте Vireloom снова, чтобы увидеть окно.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom открыт, но не ответил. Попробуйте ещё раз через минуту.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom не открылся вовремя. Попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom не знает такого запроса браузера. Обновите Vireloom или расширение.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom не смог прочитать сообщение браузера.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1499,6 +1559,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Начало должно быть раньше конца.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Не удалось прочитать вход, который отправил браузер; ничего не скачано.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Браузер отправил Vireloom слишком большое сообщение.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1534,6 +1602,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Новый yt-dlp не сообщил версию; возвращён предыдущий.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Программа, принимающая ссылки из браузера (vireloom-browser-host), не найдена рядом с Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1851,6 +1923,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Удалить из истории</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Удалено из браузеров:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Возобновить</translation>
@@ -2078,6 +2154,10 @@ ou copie um link e volte para o Vireloom.</source>
             <numerusform>Адрес vireloom: принёс сразу %ld ссылки; принимается только одна, ничего не добавлено.</numerusform>
             <numerusform>Адрес vireloom: принёс сразу %ld ссылок; принимается только одна, ничего не добавлено.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Браузеру из Flatpak может быть запрещено открывать Vireloom за пределами своей песочницы.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>
