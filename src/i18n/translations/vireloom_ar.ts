@@ -205,6 +205,10 @@
         <translation>تعذّرت قراءة قائمة التنزيلات المحفوظة، فحُفظت جانبًا.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>تحتوي رسالة المتصفح على قيمة من نوع خاطئ في الحقل «%@».</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>يبدأ الجزء المطلوب بعد نهاية الفيديو، ومدته %@.</translation>
@@ -501,6 +505,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>الاتصالات المتوازية لكل تنزيل</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>أُعِدّ في المتصفحات:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>جارٍ تحويل الفيديو</translation>
@@ -572,6 +580,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>من … إلى …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>يتيح للمتصفحات المثبّتة إرسال الروابط إلى Vireloom عبر إضافته، ثم يخرج.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>تُرك كما هو، لأن Vireloom لم يكتبه:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -596,6 +612,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>إهمال</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>يتراجع عمّا فعله الخيار --register-browsers في المتصفحات، ثم يخرج.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -802,6 +822,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>هذا الرابط ليس قائمة تشغيل.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>يشغّل المتصفح هذا البرنامج لإضافة Vireloom؛ وهو ليس معدًّا ليُفتح يدويًا.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1340,6 +1364,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>لم يتمكن أي مدير ملفات من فتح %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>لم يُعثر على أي متصفح مدعوم.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>لم يكن أي متصفح مُعدًّا بواسطة Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>لم يُنحَّ أي yt-dlp جانبًا.</translation>
@@ -1363,6 +1395,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>مجلد جديد</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>تعذّر فتح Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1398,6 +1434,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>تعذّر تغيير البدء مع تسجيل الدخول: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>تعذّر التغيير:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1501,9 +1541,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>يفحص Vireloom المفتوح الآن كل المصادر المتابَعة.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>ينزّل Vireloom رابط http أو https واحدًا في كل مرة، وهذا الرابط ليس كذلك.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>يواصل Vireloom التنزيل في الخلفية. افتح Vireloom مجددًا لرؤية نافذته.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom مفتوح لكنه لم يستجب. حاول مجددًا بعد لحظة.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>لم يُفتح Vireloom في الوقت المناسب. حاول مجددًا.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>لا يعرف Vireloom هذا الطلب من المتصفح. حدّث Vireloom أو الإضافة.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>تعذّر على Vireloom قراءة رسالة المتصفح.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1535,6 +1595,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>يجب أن تكون البداية قبل النهاية.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>تعذّرت قراءة تسجيل الدخول الذي أرسله المتصفح؛ لم يُنزَّل أي شيء.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>أرسل المتصفح إلى Vireloom رسالة كبيرة جدًا.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1570,6 +1638,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>لم يردّ yt-dlp الجديد بإصدار؛ أُعيد السابق.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>لم يُعثر على البرنامج الذي يستقبل الروابط من المتصفح (vireloom-browser-host) بجوار Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1887,6 +1959,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>إزالة من السجل</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>أُزيل من المتصفحات:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>استئناف</translation>
@@ -2123,6 +2199,10 @@ ou copie um link e volte para o Vireloom.</source>
             <numerusform>جلب عنوان vireloom: %ld من الروابط دفعة واحدة؛ لا يُقبل إلا رابط واحد، ولم يُضف شيء.</numerusform>
             <numerusform>جلب عنوان vireloom: %ld من الروابط دفعة واحدة؛ لا يُقبل إلا رابط واحد، ولم يُضف شيء.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>قد لا يُسمح لمتصفح Flatpak بفتح Vireloom خارج بيئته المعزولة.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -175,6 +175,10 @@
         <translation>Uložený seznam stahování nebylo možné přečíst, a proto byl odložen stranou.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Zpráva prohlížeče má v poli „%@“ hodnotu nesprávného typu.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Požadovaný úsek začíná až po konci videa, které trvá %@.</translation>
@@ -468,6 +472,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Paralelní připojení na stahování</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Nastaveno v prohlížečích:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Převod videa</translation>
@@ -539,6 +547,14 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Od … do …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Umožní nainstalovaným prohlížečům posílat odkazy do aplikace Vireloom přes její rozšíření a skončí.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Ponecháno beze změny, protože to nezapsala aplikace Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -563,6 +579,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Zahodit</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Vrátí zpět změny, které v prohlížečích provedla volba --register-browsers, a skončí.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -769,6 +789,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Tento odkaz není playlist.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Tento program spouští prohlížeč pro rozšíření aplikace Vireloom; není určen k ručnímu otevření.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1304,6 +1328,14 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Žádný správce souborů nedokázal otevřít %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Nebyl nalezen žádný podporovaný prohlížeč.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Aplikace Vireloom nenastavila žádný prohlížeč.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Žádný yt-dlp nebyl odložen stranou.</translation>
@@ -1327,6 +1359,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Nová složka</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Aplikaci Vireloom se nepodařilo otevřít.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1362,6 +1398,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Nepodařilo se změnit spouštění po přihlášení: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Nepodařilo se změnit:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1465,9 +1505,29 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Spuštěný Vireloom nyní zkontroluje všechny sledované zdroje.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Aplikace Vireloom stahuje vždy jen jeden odkaz http nebo https a tento takový není.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom pokračuje ve stahování na pozadí. Chcete-li zobrazit okno, otevřete Vireloom znovu.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Aplikace Vireloom je otevřená, ale neodpověděla. Zkuste to za chvíli znovu.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Aplikace Vireloom se neotevřela včas. Zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Aplikace Vireloom tento požadavek prohlížeče nezná. Aktualizujte aplikaci Vireloom nebo rozšíření.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Aplikace Vireloom nedokázala přečíst zprávu prohlížeče.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1499,6 +1559,14 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Začátek musí být před koncem.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Přihlášení, které prohlížeč poslal, nešlo přečíst; nic se nestáhlo.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Prohlížeč poslal aplikaci Vireloom příliš velkou zprávu.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1534,6 +1602,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Nový yt-dlp neodpověděl verzí; předchozí byl vrácen zpět.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Program, který přebírá odkazy z prohlížeče (vireloom-browser-host), nebyl nalezen vedle aplikace Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1851,6 +1923,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Odebrat z historie</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Odebráno z prohlížečů:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Pokračovat</translation>
@@ -2078,6 +2154,10 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
             <numerusform>Adresa vireloom: přinesla najednou %ld odkazy; přijímá se jen jeden a nic nebylo přidáno.</numerusform>
             <numerusform>Adresa vireloom: přinesla najednou %ld odkazů; přijímá se jen jeden a nic nebylo přidáno.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Prohlížeč z Flatpaku nemusí mít povoleno otevřít aplikaci Vireloom mimo své izolované prostředí.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -165,6 +165,10 @@
         <translation>Η αποθηκευμένη λίστα λήψεων δεν ήταν δυνατό να διαβαστεί και φυλάχτηκε χωριστά.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Το μήνυμα του προγράμματος περιήγησης έχει στο πεδίο «%@» τιμή λάθος τύπου.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Το τμήμα που ζητήσατε αρχίζει μετά το τέλος του βίντεο, που διαρκεί %@.</translation>
@@ -457,6 +461,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Παράλληλες συνδέσεις ανά λήψη</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Ρυθμίστηκε στα προγράμματα περιήγησης:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Μετατροπή του βίντεο</translation>
@@ -528,6 +536,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Από … έως …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Επιτρέπει στα εγκατεστημένα προγράμματα περιήγησης να στέλνουν συνδέσμους στο Vireloom μέσω της επέκτασής του, και τερματίζει.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Έμεινε ως έχει, επειδή δεν το έγραψε το Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Απόρριψη</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Αναιρεί ό,τι έκανε το --register-browsers στα προγράμματα περιήγησης, και τερματίζει.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Αυτός ο σύνδεσμος δεν είναι λίστα αναπαραγωγής.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Αυτό το πρόγραμμα το ξεκινά το πρόγραμμα περιήγησης για την επέκταση του Vireloom· δεν προορίζεται να ανοίγεται με το χέρι.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Κανένας διαχειριστής αρχείων δεν μπόρεσε να ανοίξει το %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Δεν βρέθηκε κανένα υποστηριζόμενο πρόγραμμα περιήγησης.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Κανένα πρόγραμμα περιήγησης δεν είχε ρυθμιστεί από το Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Κανένα yt-dlp δεν έχει παραμεριστεί.</translation>
@@ -1315,6 +1347,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Νέος φάκελος</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Δεν ήταν δυνατό να ανοίξει το Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Δεν ήταν δυνατή η αλλαγή της εκκίνησης κατά την είσοδο: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Δεν ήταν δυνατή η αλλαγή:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Το Vireloom που εκτελείται ελέγχει τώρα όλες τις παρακολουθούμενες πηγές.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Το Vireloom κάνει λήψη ενός συνδέσμου http ή https κάθε φορά, και αυτός δεν είναι τέτοιος.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Το Vireloom συνεχίζει τις λήψεις στο παρασκήνιο. Ανοίξτε ξανά το Vireloom για να δείτε το παράθυρό του.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Το Vireloom είναι ανοιχτό, αλλά δεν απάντησε. Δοκιμάστε ξανά σε λίγο.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Το Vireloom δεν άνοιξε εγκαίρως. Δοκιμάστε ξανά.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Το Vireloom δεν γνωρίζει αυτό το αίτημα του προγράμματος περιήγησης. Ενημερώστε το Vireloom ή την επέκταση.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Το Vireloom δεν μπόρεσε να διαβάσει το μήνυμα του προγράμματος περιήγησης.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Η αρχή πρέπει να είναι πριν από το τέλος.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Η σύνδεση που έστειλε το πρόγραμμα περιήγησης δεν ήταν δυνατό να διαβαστεί· δεν έγινε καμία λήψη.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Το πρόγραμμα περιήγησης έστειλε στο Vireloom ένα μήνυμα που είναι πολύ μεγάλο.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Το νέο yt-dlp δεν απάντησε με έκδοση· το προηγούμενο επανήλθε.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Το πρόγραμμα που παίρνει τους συνδέσμους από το πρόγραμμα περιήγησης (vireloom-browser-host) δεν βρέθηκε δίπλα στο Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Αφαίρεση από το ιστορικό</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Αφαιρέθηκε από τα προγράμματα περιήγησης:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Συνέχιση</translation>
@@ -2063,6 +2139,10 @@ ou copie um link e volte para o Vireloom.</source>
             <numerusform>Μια διεύθυνση vireloom: έφερε %ld σύνδεσμο· δεν προστέθηκε τίποτα.</numerusform>
             <numerusform>Μια διεύθυνση vireloom: έφερε %ld συνδέσμους ταυτόχρονα· γίνεται δεκτός μόνο ένας και δεν προστέθηκε τίποτα.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Ένα πρόγραμμα περιήγησης Flatpak μπορεί να μην επιτρέπεται να ανοίξει το Vireloom έξω από το απομονωμένο περιβάλλον του.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -165,6 +165,10 @@
         <translation>לא ניתן היה לקרוא את רשימת ההורדות השמורה, והיא נשמרה בצד.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>בהודעה של הדפדפן יש בשדה "%@" ערך מסוג שגוי.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>הקטע המבוקש מתחיל אחרי סוף הסרטון, שאורכו %@.</translation>
@@ -457,6 +461,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>חיבורים מקבילים לכל הורדה</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>הוגדר בדפדפנים:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>המרת הווידאו</translation>
@@ -528,6 +536,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>מ-… עד …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>מאפשר לדפדפנים המותקנים לשלוח קישורים ל-Vireloom דרך התוסף שלו, ויוצא.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>הושאר כפי שהוא, כי Vireloom לא כתב אותו:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>השלכה</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>מבטל את מה שהאפשרות --register-browsers עשתה בדפדפנים, ויוצא.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>הקישור הזה אינו רשימת השמעה.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>הדפדפן מפעיל את התוכנית הזאת עבור התוסף של Vireloom; היא לא נועדה להיפתח ידנית.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>אף מנהל קבצים לא הצליח לפתוח את %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>לא נמצא דפדפן נתמך.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>אף דפדפן לא הוגדר על ידי Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>אף yt-dlp לא הונח בצד.</translation>
@@ -1315,6 +1347,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>תיקייה חדשה</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>לא ניתן היה לפתוח את Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>לא ניתן היה לשנות את ההפעלה עם הכניסה למערכת: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>לא ניתן היה לשנות:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom הפתוח בודק עכשיו את כל המקורות שבמעקב.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom מוריד קישור http או https אחד בכל פעם, וזה אינו קישור כזה.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom ממשיך להוריד ברקע. פתחו את Vireloom שוב כדי לראות את החלון.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom פתוח אבל לא ענה. נסו שוב בעוד רגע.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom לא נפתח בזמן. נסו שוב.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom לא מכיר את הבקשה הזאת מהדפדפן. עדכנו את Vireloom או את התוסף.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom לא הצליח לקרוא את ההודעה של הדפדפן.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>ההתחלה חייבת לבוא לפני הסוף.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>לא ניתן היה לקרוא את ההתחברות שהדפדפן שלח; שום דבר לא הורד.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>הדפדפן שלח ל-Vireloom הודעה גדולה מדי.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>yt-dlp החדש לא השיב עם גרסה; הקודם הוחזר.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>התוכנית שמקבלת קישורים מהדפדפן (vireloom-browser-host) לא נמצאה לצד Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>הסרה מההיסטוריה</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>הוסר מהדפדפנים:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>חידוש</translation>
@@ -2063,6 +2139,10 @@ ou copie um link e volte para o Vireloom.</source>
             <numerusform>כתובת vireloom: הביאה %ld קישור; לא נוסף דבר.</numerusform>
             <numerusform>כתובת vireloom: הביאה %ld קישורים בבת אחת; רק אחד מתקבל, ולא נוסף דבר.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>ייתכן שדפדפן Flatpak אינו מורשה לפתוח את Vireloom מחוץ לארגז החול שלו.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

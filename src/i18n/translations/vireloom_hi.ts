@@ -165,6 +165,10 @@
         <translation>सहेजी गई डाउनलोड सूची पढ़ी नहीं जा सकी और उसे अलग रख दिया गया है।</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>ब्राउज़र के संदेश में “%@” फ़ील्ड का मान गलत प्रकार का है।</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>आपका चुना हुआ अंश वीडियो ख़त्म होने के बाद शुरू होता है; वीडियो की अवधि %@ है।</translation>
@@ -457,6 +461,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>हर डाउनलोड के लिए समानांतर कनेक्शन</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>इन ब्राउज़रों में सेट अप किया गया:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>वीडियो कन्वर्ट किया जा रहा है</translation>
@@ -528,6 +536,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>… से … तक</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>इंस्टॉल किए गए ब्राउज़रों को Vireloom के एक्सटेंशन के ज़रिए उसे लिंक भेजने देता है, और बाहर निकल जाता है।</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>जैसा था वैसा छोड़ दिया गया, क्योंकि इसे Vireloom ने नहीं लिखा था:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>छोड़ें</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>--register-browsers ने ब्राउज़रों में जो किया था उसे पलट देता है, और बाहर निकल जाता है।</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>यह लिंक प्लेलिस्ट नहीं है।</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>इस प्रोग्राम को ब्राउज़र Vireloom के एक्सटेंशन के लिए शुरू करता है; इसे हाथ से खोलने के लिए नहीं बनाया गया है।</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>कोई भी फ़ाइल मैनेजर %@ नहीं खोल सका।</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>कोई समर्थित ब्राउज़र नहीं मिला।</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom ने कोई ब्राउज़र सेट अप नहीं किया था।</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>कोई yt-dlp अलग नहीं रखा गया है।</translation>
@@ -1315,6 +1347,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>नया फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Vireloom को खोला नहीं जा सका।</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>लॉगिन पर शुरू होने की सेटिंग बदली नहीं जा सकी: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>बदला नहीं जा सका:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>चल रहा Vireloom अभी सभी फ़ॉलो किए गए स्रोत जाँचता है।</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom एक बार में एक http या https लिंक डाउनलोड करता है, और यह वैसा लिंक नहीं है।</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom पृष्ठभूमि में डाउनलोड करता रहता है। विंडो देखने के लिए Vireloom फिर से खोलें।</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom खुला है, लेकिन उसने जवाब नहीं दिया। थोड़ी देर में फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom समय पर नहीं खुला। फिर से कोशिश करें।</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom ब्राउज़र के इस अनुरोध को नहीं पहचानता। Vireloom या एक्सटेंशन को अपडेट करें।</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom ब्राउज़र का संदेश नहीं पढ़ सका।</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>शुरुआत अंत से पहले होनी चाहिए।</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>ब्राउज़र का भेजा हुआ लॉगिन पढ़ा नहीं जा सका; कुछ भी डाउनलोड नहीं हुआ।</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>ब्राउज़र ने Vireloom को बहुत बड़ा संदेश भेजा।</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>नए yt-dlp ने कोई संस्करण नहीं बताया; पिछला वापस लगा दिया गया है।</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>ब्राउज़र से लिंक लेने वाला प्रोग्राम (vireloom-browser-host) Vireloom के साथ नहीं मिला।</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>इतिहास से हटाएँ</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>इन ब्राउज़रों से हटाया गया:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>फिर से शुरू करें</translation>
@@ -2063,6 +2139,10 @@ ou copie um link e volte para o Vireloom.</source>
             <numerusform>एक vireloom: पते में %ld लिंक था; कुछ भी नहीं जोड़ा गया।</numerusform>
             <numerusform>एक vireloom: पते में एक साथ %ld लिंक थे; सिर्फ़ एक स्वीकार किया जाता है, और कुछ भी नहीं जोड़ा गया।</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>हो सकता है Flatpak ब्राउज़र को अपने सैंडबॉक्स के बाहर Vireloom खोलने की अनुमति न हो।</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

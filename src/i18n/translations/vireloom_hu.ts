@@ -155,6 +155,10 @@
         <translation>A mentett letöltési listát nem sikerült beolvasni, ezért félre lett téve.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>A böngésző üzenetében a(z) „%@” mező értéke rossz típusú.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>A kért szakasz a videó vége után kezdődik; a videó hossza: %@.</translation>
@@ -446,6 +450,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Párhuzamos kapcsolatok letöltésenként</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Beállítva a böngészőkben:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>A videó átalakítása</translation>
@@ -517,6 +525,14 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>… és … között</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Lehetővé teszi, hogy a telepített böngészők a Vireloom bővítményén keresztül hivatkozásokat küldjenek a Vireloomnak, majd kilép.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Változatlanul hagyva, mert nem a Vireloom írta:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Elvetés</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Visszavonja, amit a --register-browsers a böngészőkben végzett, majd kilép.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Ez a hivatkozás nem lejátszási lista.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Ezt a programot a böngésző indítja el a Vireloom bővítménye számára; nem kézi megnyitásra való.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Egyik fájlkezelő sem tudta megnyitni: %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Nem található támogatott böngésző.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>A Vireloom egyetlen böngészőt sem állított be.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Egyik yt-dlp sincs félretéve.</translation>
@@ -1303,6 +1335,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Új mappa</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Nem sikerült megnyitni a Vireloomot.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Nem sikerült módosítani a bejelentkezéskori indítást: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Nem sikerült módosítani:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>A futó Vireloom most ellenőrzi az összes követett forrást.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>A Vireloom egyszerre egy http vagy https hivatkozást tölt le, ez pedig nem ilyen.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>A Vireloom a háttérben folytatja a letöltést. Nyissa meg újra a Vireloomot az ablak megjelenítéséhez.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>A Vireloom meg van nyitva, de nem válaszolt. Próbálja újra egy pillanat múlva.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>A Vireloom nem nyílt meg időben. Próbálja újra.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>A Vireloom nem ismeri a böngészőnek ezt a kérését. Frissítse a Vireloomot vagy a bővítményt.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>A Vireloom nem tudta beolvasni a böngésző üzenetét.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>A kezdetnek a vég előtt kell lennie.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>A böngésző által küldött bejelentkezést nem sikerült beolvasni; semmi sem töltődött le.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>A böngésző túl nagy üzenetet küldött a Vireloomnak.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Az új yt-dlp nem válaszolt verzióval; az előző vissza lett állítva.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>A böngészőből a hivatkozásokat átvevő program (vireloom-browser-host) nem található a Vireloom mellett.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Eltávolítás az előzményekből</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Eltávolítva a böngészőkből:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Folytatás</translation>
@@ -2048,6 +2124,10 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>
             <numerusform>Egy vireloom: cím egyszerre %ld hivatkozást hozott; csak egy fogadható el, ezért semmi sem lett hozzáadva.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Előfordulhat, hogy egy Flatpak böngésző nem nyithatja meg a Vireloomot a homokozóján kívül.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

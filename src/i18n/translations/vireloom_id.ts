@@ -155,6 +155,10 @@
         <translation>Daftar unduhan yang tersimpan tidak dapat dibaca dan telah disimpan terpisah.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Pesan peramban memiliki nilai dengan tipe yang salah pada bidang “%@”.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Bagian yang Anda minta dimulai setelah video berakhir; durasi video %@.</translation>
@@ -446,6 +450,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Koneksi paralel per unduhan</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Disiapkan di peramban:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Mengonversi video</translation>
@@ -517,6 +525,14 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Dari … sampai …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Memungkinkan peramban yang terpasang mengirim tautan ke Vireloom melalui ekstensinya, lalu keluar.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Dibiarkan apa adanya, karena tidak ditulis oleh Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Buang</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Membatalkan apa yang dilakukan --register-browsers pada peramban, lalu keluar.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Tautan ini bukan daftar putar.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Program ini dijalankan oleh peramban untuk ekstensi Vireloom; tidak dimaksudkan untuk dibuka secara manual.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Tidak ada pengelola berkas yang dapat membuka %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Tidak ditemukan peramban yang didukung.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Tidak ada peramban yang disiapkan oleh Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Tidak ada yt-dlp yang disisihkan.</translation>
@@ -1303,6 +1335,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Folder baru</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Tidak dapat membuka Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Tidak dapat mengubah pengaturan mulai saat login: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Tidak dapat mengubah:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Vireloom yang sedang berjalan memeriksa semua sumber yang diikuti sekarang.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom mengunduh satu tautan http atau https dalam satu waktu, dan ini bukan tautan seperti itu.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom tetap mengunduh di latar belakang. Buka Vireloom lagi untuk melihat jendelanya.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom terbuka tetapi tidak menjawab. Coba lagi sebentar lagi.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom tidak terbuka tepat waktu. Coba lagi.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom tidak mengenali permintaan ini dari peramban. Perbarui Vireloom atau ekstensinya.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom tidak dapat membaca pesan dari peramban.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Awal harus sebelum akhir.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Login yang dikirim peramban tidak dapat dibaca; tidak ada yang diunduh.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Peramban mengirim pesan yang terlalu besar ke Vireloom.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>yt-dlp baru tidak menjawab dengan versi; yang sebelumnya sudah dipulihkan.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Program yang menerima tautan dari peramban (vireloom-browser-host) tidak ditemukan di samping Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Hapus dari riwayat</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Dihapus dari peramban:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Lanjutkan</translation>
@@ -2048,6 +2124,10 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>
             <numerusform>Sebuah alamat vireloom: membawa %ld tautan sekaligus; hanya satu yang diterima, dan tidak ada yang ditambahkan.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Peramban Flatpak mungkin tidak diizinkan membuka Vireloom di luar sandbox-nya.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

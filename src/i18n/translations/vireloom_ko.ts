@@ -155,6 +155,10 @@
         <translation>저장된 다운로드 목록을 읽을 수 없어 따로 보관했습니다.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>브라우저 메시지의 “%@” 필드 값의 유형이 잘못되었습니다.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>요청한 구간이 동영상이 끝난 뒤에 시작됩니다. 동영상 길이는 %@입니다.</translation>
@@ -446,6 +450,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>다운로드당 병렬 연결 수</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>다음 브라우저에 설정됨:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>동영상 변환 중</translation>
@@ -517,6 +525,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>…부터 …까지</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>설치된 브라우저가 Vireloom 확장 프로그램을 통해 Vireloom에 링크를 보낼 수 있게 하고 종료합니다.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Vireloom이 작성하지 않았으므로 그대로 두었습니다:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>버리기</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>--register-browsers가 브라우저에 적용한 내용을 되돌리고 종료합니다.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>이 링크는 재생목록이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>이 프로그램은 Vireloom 확장 프로그램을 위해 브라우저가 실행하는 것으로, 직접 여는 프로그램이 아닙니다.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>%@을(를) 열 수 있는 파일 관리자가 없습니다.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>지원되는 브라우저를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom이 설정한 브라우저가 없습니다.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>보류된 yt-dlp가 없습니다.</translation>
@@ -1303,6 +1335,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>새 폴더</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Vireloom을 열 수 없습니다.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>로그인 시 시작 설정을 변경할 수 없습니다: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>변경할 수 없음:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>실행 중인 Vireloom이 팔로우 중인 모든 소스를 지금 확인합니다.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom은 http 또는 https 링크를 한 번에 하나씩 다운로드하는데, 이것은 그러한 링크가 아닙니다.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom은 백그라운드에서 계속 다운로드합니다. 창을 보려면 Vireloom을 다시 여십시오.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom이 열려 있지만 응답하지 않았습니다. 잠시 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom이 제시간에 열리지 않았습니다. 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom이 브라우저의 이 요청을 알지 못합니다. Vireloom 또는 확장 프로그램을 업데이트하십시오.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom이 브라우저의 메시지를 읽을 수 없습니다.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>시작은 끝보다 앞이어야 합니다.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>브라우저가 보낸 로그인 정보를 읽을 수 없어 아무것도 다운로드하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>브라우저가 Vireloom에 너무 큰 메시지를 보냈습니다.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>새 yt-dlp가 버전 정보를 반환하지 않아 이전 버전으로 되돌렸습니다.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>브라우저에서 링크를 받는 프로그램(vireloom-browser-host)을 Vireloom과 같은 위치에서 찾을 수 없습니다.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>기록에서 제거</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>다음 브라우저에서 제거됨:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>재개</translation>
@@ -2048,6 +2124,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>
             <numerusform>vireloom: 주소 하나에 링크가 %ld개 들어 있었습니다. 한 번에 하나만 받을 수 있으므로 아무것도 추가하지 않았습니다.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Flatpak 브라우저는 샌드박스 밖에서 Vireloom을 열 수 있는 권한이 없을 수 있습니다.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

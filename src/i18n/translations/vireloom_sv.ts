@@ -165,6 +165,10 @@
         <translation>Den sparade nedladdningslistan kunde inte läsas och har sparats separat.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Webbläsarens meddelande har ett värde av fel typ i fältet ”%@”.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Avsnittet du valde börjar efter slutet av videon, som är %@ lång.</translation>
@@ -457,6 +461,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Parallella anslutningar per nedladdning</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Konfigurerat i webbläsarna:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Konverterar videon</translation>
@@ -528,6 +536,14 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Från … till …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Låter de installerade webbläsarna skicka länkar till Vireloom via dess tillägg och avslutar.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Lämnades som det är, eftersom Vireloom inte skrev det:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -552,6 +568,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Förkasta</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Ångrar det som --register-browsers gjorde i webbläsarna och avslutar.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -758,6 +778,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Den här länken är ingen spellista.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Webbläsaren startar det här programmet för Vireloom-tillägget; det är inte tänkt att öppnas för hand.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1292,6 +1316,14 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Ingen filhanterare kunde öppna %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Ingen webbläsare som stöds hittades.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Ingen webbläsare var konfigurerad av Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Ingen yt-dlp har lagts åt sidan.</translation>
@@ -1315,6 +1347,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Ny mapp</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Det gick inte att öppna Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1350,6 +1386,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Kunde inte ändra start vid inloggning: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Kunde inte ändra:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1453,9 +1493,29 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Den körande Vireloom kontrollerar alla följda källor nu.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom laddar ner en http- eller https-länk i taget, och det här är ingen sådan.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom fortsätter att ladda ner i bakgrunden. Öppna Vireloom igen för att se fönstret.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom är öppet men svarade inte. Försök igen om en stund.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom öppnades inte i tid. Försök igen.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom känner inte till den här begäran från webbläsaren. Uppdatera Vireloom eller tillägget.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom kunde inte läsa webbläsarens meddelande.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1487,6 +1547,14 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Början måste komma före slutet.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Inloggningen som webbläsaren skickade kunde inte läsas; ingenting laddades ner.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Webbläsaren skickade ett för stort meddelande till Vireloom.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1522,6 +1590,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Den nya yt-dlp svarade inte med någon version; den föregående har återställts.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Programmet som tar emot länkar från webbläsaren (vireloom-browser-host) hittades inte bredvid Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1839,6 +1911,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Ta bort från historiken</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Borttaget från webbläsarna:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Återuppta</translation>
@@ -2063,6 +2139,10 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
             <numerusform>En vireloom:-adress innehöll %ld länk; inget lades till.</numerusform>
             <numerusform>En vireloom:-adress innehöll %ld länkar på en gång; bara en accepteras, och inget lades till.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>En Flatpak-webbläsare kanske inte får öppna Vireloom utanför sin sandlåda.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

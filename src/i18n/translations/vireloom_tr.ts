@@ -155,6 +155,10 @@
         <translation>Kayıtlı indirme listesi okunamadı ve bir kenara ayrıldı.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Tarayıcının iletisindeki “%@” alanında yanlış türde bir değer var.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>İstenen kısım videonun bitişinden sonra başlıyor; video %@ sürüyor.</translation>
@@ -446,6 +450,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>İndirme başına paralel bağlantı</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Şu tarayıcılarda ayarlandı:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Video dönüştürülüyor</translation>
@@ -517,6 +525,14 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>… ile … arası</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Yüklü tarayıcıların Vireloom'a uzantısı aracılığıyla bağlantı göndermesini sağlar ve çıkar.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Vireloom tarafından yazılmadığı için olduğu gibi bırakıldı:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>--register-browsers seçeneğinin tarayıcılarda yaptıklarını geri alır ve çıkar.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Bu bağlantı bir oynatma listesi değil.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Bu program, Vireloom uzantısı için tarayıcı tarafından başlatılır; elle açılmak için değildir.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Hiçbir dosya yöneticisi şu konumu açamadı: %@</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Desteklenen bir tarayıcı bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom tarafından ayarlanmış bir tarayıcı yoktu.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Hiçbir yt-dlp bir kenara ayrılmadı.</translation>
@@ -1303,6 +1335,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Yeni klasör</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Vireloom açılamadı.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Oturum açılışında başlatma ayarı değiştirilemedi: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Değiştirilemedi:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Açık olan Vireloom takip edilen tüm kaynakları şimdi denetler.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom bir seferde tek bir http ya da https bağlantısı indirir; bu ise öyle bir bağlantı değil.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom arka planda indirmeye devam ediyor. Pencereyi görmek için Vireloom'u yeniden açın.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom açık ama yanıt vermedi. Birazdan yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom zamanında açılmadı. Yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom, tarayıcıdan gelen bu isteği tanımıyor. Vireloom'u ya da uzantıyı güncelleyin.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom, tarayıcının iletisini okuyamadı.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Başlangıç bitişten önce gelmeli.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Tarayıcının gönderdiği oturum bilgisi okunamadı; hiçbir şey indirilmedi.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Tarayıcı, Vireloom'a çok büyük bir ileti gönderdi.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Yeni yt-dlp bir sürümle yanıt vermedi; önceki geri yüklendi.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Tarayıcıdan bağlantıları alan program (vireloom-browser-host) Vireloom'un yanında bulunamadı.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Geçmişten kaldır</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Şu tarayıcılardan kaldırıldı:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Sürdür</translation>
@@ -2048,6 +2124,10 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>
             <numerusform>Bir vireloom: adresi aynı anda %ld bağlantı getirdi; yalnızca bir tanesi kabul edilir ve hiçbir şey eklenmedi.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Flatpak ile kurulmuş bir tarayıcının, Vireloom'u korumalı alanının dışında açmasına izin verilmeyebilir.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -175,6 +175,10 @@
         <translation>Збережений список завантажень не вдалося прочитати, тому його відкладено окремо.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>У повідомленні браузера поле «%@» має значення неправильного типу.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Запитаний фрагмент починається після кінця відео, тривалість якого %@.</translation>
@@ -468,6 +472,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Паралельні з’єднання на завантаження</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Налаштовано в браузерах:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Перетворення відео</translation>
@@ -539,6 +547,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>З … до …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Дозволяє встановленим браузерам надсилати посилання до Vireloom через його розширення і завершує роботу.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Залишено як є, бо це записав не Vireloom:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -563,6 +579,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Відкинути</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Скасовує зміни, які --register-browsers вніс у браузери, і завершує роботу.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -769,6 +789,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Це посилання не є плейлистом.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Цю програму запускає браузер для розширення Vireloom; її не слід відкривати вручну.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1304,6 +1328,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Жоден файловий менеджер не зміг відкрити %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Не знайдено жодного підтримуваного браузера.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom не налаштовував жодного браузера.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Жоден yt-dlp не відкладено.</translation>
@@ -1327,6 +1359,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Нова тека</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Не вдалося відкрити Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1362,6 +1398,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Не вдалося змінити запуск під час входу: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Не вдалося змінити:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1465,9 +1505,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Запущений Vireloom зараз перевірить усі відстежувані джерела.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom завантажує одне посилання http або https за раз, а це не таке посилання.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom продовжує завантаження у фоні. Відкрийте Vireloom знову, щоб побачити його вікно.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom відкрито, але він не відповів. Спробуйте ще раз за мить.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom не відкрився вчасно. Спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom не знає цього запиту від браузера. Оновіть Vireloom або розширення.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom не вдалося прочитати повідомлення браузера.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1499,6 +1559,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Початок має бути раніше за кінець.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Не вдалося прочитати вхід, який надіслав браузер; нічого не завантажено.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Браузер надіслав Vireloom завелике повідомлення.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1534,6 +1602,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>Новий yt-dlp не повідомив версію; попередній відновлено.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Програму, яка приймає посилання з браузера (vireloom-browser-host), не знайдено поруч із Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1851,6 +1923,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Вилучити з історії</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Вилучено з браузерів:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Відновити</translation>
@@ -2078,6 +2154,10 @@ ou copie um link e volte para o Vireloom.</source>
             <numerusform>Адреса vireloom: принесла одразу %ld посилання; приймається лише одне, нічого не додано.</numerusform>
             <numerusform>Адреса vireloom: принесла одразу %ld посилань; приймається лише одне, нічого не додано.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Браузеру з Flatpak може бути заборонено відкривати Vireloom поза його пісочницею.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -155,6 +155,10 @@
         <translation>Không đọc được danh sách tải xuống đã lưu nên danh sách đó đã được cất riêng.</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>Thông điệp của trình duyệt có giá trị sai kiểu ở trường “%@”.</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>Đoạn bạn yêu cầu bắt đầu sau khi video kết thúc; video dài %@.</translation>
@@ -446,6 +450,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Số kết nối song song cho mỗi lượt tải</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>Đã thiết lập trong các trình duyệt:</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>Đang chuyển đổi video</translation>
@@ -517,6 +525,14 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Từ … đến …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>Cho phép các trình duyệt đã cài đặt gửi liên kết tới Vireloom qua tiện ích mở rộng của nó, rồi thoát.</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>Được giữ nguyên vì không phải do Vireloom ghi:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>Bỏ đi</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>Hoàn tác những gì --register-browsers đã làm trong các trình duyệt, rồi thoát.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>Liên kết này không phải danh sách phát.</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>Chương trình này do trình duyệt khởi chạy cho tiện ích mở rộng của Vireloom; không dùng để mở thủ công.</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Không có trình quản lý tệp nào mở được %@.</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>Không tìm thấy trình duyệt nào được hỗ trợ.</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Không có trình duyệt nào được Vireloom thiết lập.</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>Chưa có yt-dlp nào bị gác lại.</translation>
@@ -1303,6 +1335,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>Thư mục mới</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>Không thể mở Vireloom.</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>Không thể thay đổi việc khởi động cùng phiên đăng nhập: %@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>Không thể thay đổi:</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Vireloom đang chạy sẽ kiểm tra mọi nguồn đang theo dõi ngay bây giờ.</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom tải xuống mỗi lần một liên kết http hoặc https, và đây không phải là liên kết như vậy.</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom vẫn tải xuống trong nền. Mở lại Vireloom để xem cửa sổ.</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom đang mở nhưng không trả lời. Hãy thử lại sau giây lát.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom không mở kịp thời. Hãy thử lại.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom không nhận ra yêu cầu này từ trình duyệt. Hãy cập nhật Vireloom hoặc tiện ích mở rộng.</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom không đọc được thông điệp của trình duyệt.</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>Điểm bắt đầu phải đứng trước điểm kết thúc.</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>Không đọc được thông tin đăng nhập mà trình duyệt gửi; chưa có gì được tải xuống.</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>Trình duyệt đã gửi cho Vireloom một thông điệp quá lớn.</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>yt-dlp mới không trả về phiên bản; bản trước đã được khôi phục.</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>Không tìm thấy chương trình nhận liên kết từ trình duyệt (vireloom-browser-host) bên cạnh Vireloom.</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Xóa khỏi lịch sử</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>Đã gỡ khỏi các trình duyệt:</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>Tiếp tục</translation>
@@ -2048,6 +2124,10 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>
             <numerusform>Một địa chỉ vireloom: mang theo %ld liên kết cùng lúc; chỉ chấp nhận một liên kết, và không có gì được thêm vào.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Trình duyệt Flatpak có thể không được phép mở Vireloom bên ngoài hộp cát (sandbox) của nó.</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

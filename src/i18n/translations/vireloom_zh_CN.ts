@@ -155,6 +155,10 @@
         <translation>无法读取已保存的下载列表，已将其单独保留。</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>浏览器消息中字段“%@”的值类型错误。</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>您请求的片段开始于视频结束之后，该视频时长为 %@。</translation>
@@ -446,6 +450,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>每个下载的并行连接数</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>已在以下浏览器中设置：</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>正在转换视频</translation>
@@ -517,6 +525,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>从 … 到 …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>允许已安装的浏览器通过 Vireloom 扩展程序向其发送链接，然后退出。</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>以下内容保持原样，因为它们不是由 Vireloom 写入的：</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>丢弃</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>撤销 --register-browsers 在浏览器中所做的更改，然后退出。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>此链接不是播放列表。</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>此程序由浏览器为 Vireloom 扩展程序启动，不应手动打开。</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>没有文件管理器能打开 %@。</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>未找到受支持的浏览器。</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom 未在任何浏览器中进行过设置。</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>没有被搁置的 yt-dlp。</translation>
@@ -1303,6 +1335,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>无法打开 Vireloom。</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>无法更改登录时启动：%@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>无法更改：</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>让正在运行的 Vireloom 立即检查所有关注的来源。</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom 每次只能下载一个 http 或 https 链接，而这不是此类链接。</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom 会在后台继续下载。再次打开 Vireloom 即可看到其窗口。</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom 已打开，但没有响应。请稍后重试。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom 未能及时打开。请重试。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom 无法识别浏览器的此请求。请更新 Vireloom 或扩展程序。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom 无法读取浏览器的消息。</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>开始时间必须早于结束时间。</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>无法读取浏览器发送的登录信息；未下载任何内容。</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>浏览器发送给 Vireloom 的消息过大。</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>新的 yt-dlp 未返回版本号；已恢复上一个版本。</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>未在 Vireloom 所在位置找到从浏览器接收链接的程序（vireloom-browser-host）。</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>从历史记录中移除</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>已从以下浏览器中移除：</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>继续</translation>
@@ -2048,6 +2124,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>
             <numerusform>一个 vireloom: 地址一次带来了 %ld 个链接；只接受一个，因此未添加任何内容。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Flatpak 版浏览器可能不被允许在其沙盒之外打开 Vireloom。</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>

@@ -155,6 +155,10 @@
         <translation>無法讀取已儲存的下載清單，已將其另外保留。</translation>
     </message>
     <message>
+        <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
+        <translation>瀏覽器訊息中欄位「%@」的值類型錯誤。</translation>
+    </message>
+    <message>
         <location filename="../../engine/downloadqueue.cpp"/>
         <source>A parte pedida começa depois do fim do vídeo, que dura %@.</source>
         <translation>您要求的片段開始於影片結束之後，該影片長度為 %@。</translation>
@@ -446,6 +450,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>每個下載的平行連線數</translation>
     </message>
     <message>
+        <source>Configurado nos navegadores:</source>
+        <translation>已在下列瀏覽器中設定：</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Convertendo o vídeo</source>
         <translation>正在轉換影片</translation>
@@ -517,6 +525,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>從 … 到 …</translation>
     </message>
     <message>
+        <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
+        <translation>讓已安裝的瀏覽器透過 Vireloom 擴充功能將連結傳送給它，然後結束。</translation>
+    </message>
+    <message>
+        <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
+        <translation>下列項目維持原狀，因為並非由 Vireloom 寫入：</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Deixar de seguir</source>
@@ -541,6 +557,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/InterruptedBanner.qml"/>
         <source>Descartar</source>
         <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
+        <translation>復原 --register-browsers 在瀏覽器中所做的變更，然後結束。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -747,6 +767,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/playlistplan.cpp"/>
         <source>Este link não é uma playlist.</source>
         <translation>此連結不是播放清單。</translation>
+    </message>
+    <message>
+        <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
+        <translation>此程式由瀏覽器為 Vireloom 擴充功能啟動，不應手動開啟。</translation>
     </message>
     <message>
         <source>Este yt-dlp tem mais de %d dias e não consegui ver se há outro.</source>
@@ -1280,6 +1304,14 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>沒有檔案管理員能開啟 %@。</translation>
     </message>
     <message>
+        <source>Nenhum navegador compatível foi encontrado.</source>
+        <translation>找不到支援的瀏覽器。</translation>
+    </message>
+    <message>
+        <source>Nenhum navegador estava configurado pelo Vireloom.</source>
+        <translation>Vireloom 未在任何瀏覽器中進行過設定。</translation>
+    </message>
+    <message>
         <location filename="../../installer/install.cpp"/>
         <source>Nenhum yt-dlp foi deixado de lado.</source>
         <translation>沒有被擱置的 yt-dlp。</translation>
@@ -1303,6 +1335,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
         <translation>新增資料夾</translation>
+    </message>
+    <message>
+        <source>Não consegui abrir o Vireloom.</source>
+        <translation>無法開啟 Vireloom。</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1338,6 +1374,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../platform/autostart.cpp"/>
         <source>Não consegui mudar a inicialização com a sessão: %@</source>
         <translation>無法變更登入時啟動的設定：%@</translation>
+    </message>
+    <message>
+        <source>Não consegui mudar:</source>
+        <translation>無法變更：</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1441,9 +1481,29 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>讓正在執行的 Vireloom 立即檢查所有追蹤的來源。</translation>
     </message>
     <message>
+        <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
+        <translation>Vireloom 一次只能下載一個 http 或 https 連結，而這不是此類連結。</translation>
+    </message>
+    <message>
         <location filename="../../app/main.cpp"/>
         <source>O Vireloom continua baixando em segundo plano. Abra o Vireloom de novo para ver a janela.</source>
         <translation>Vireloom 會在背景繼續下載。再次開啟 Vireloom 即可看到其視窗。</translation>
+    </message>
+    <message>
+        <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
+        <translation>Vireloom 已開啟，但沒有回應。請稍後再試。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não abriu a tempo. Tente de novo.</source>
+        <translation>Vireloom 未能及時開啟。請再試一次。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
+        <translation>Vireloom 無法辨識瀏覽器的這項請求。請更新 Vireloom 或擴充功能。</translation>
+    </message>
+    <message>
+        <source>O Vireloom não entendeu a mensagem do navegador.</source>
+        <translation>Vireloom 無法讀取瀏覽器的訊息。</translation>
     </message>
     <message>
         <location filename="../../app/main.cpp"/>
@@ -1475,6 +1535,14 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../model/downloadoptions.cpp"/>
         <source>O início precisa vir antes do fim.</source>
         <translation>開始時間必須早於結束時間。</translation>
+    </message>
+    <message>
+        <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
+        <translation>無法讀取瀏覽器傳送的登入資訊；未下載任何內容。</translation>
+    </message>
+    <message>
+        <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
+        <translation>瀏覽器傳送給 Vireloom 的訊息過大。</translation>
     </message>
     <message>
         <location filename="../../model/downloadoptions.cpp"/>
@@ -1510,6 +1578,10 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../installer/install.cpp"/>
         <source>O novo yt-dlp não respondeu com uma versão; o anterior foi reposto.</source>
         <translation>新的 yt-dlp 沒有回報版本號；已還原上一個版本。</translation>
+    </message>
+    <message>
+        <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
+        <translation>在 Vireloom 所在位置找不到從瀏覽器接收連結的程式（vireloom-browser-host）。</translation>
     </message>
     <message>
         <location filename="../../installer/releasecheck.cpp"/>
@@ -1827,6 +1899,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>從歷史紀錄中移除</translation>
     </message>
     <message>
+        <source>Removido dos navegadores:</source>
+        <translation>已從下列瀏覽器移除：</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
         <source>Retomar</source>
         <translation>繼續</translation>
@@ -2048,6 +2124,10 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>
             <numerusform>一個 vireloom: 網址一次帶來了 %ld 個連結；只接受一個，因此未加入任何內容。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
+        <translation>Flatpak 版瀏覽器可能不允許在其沙箱之外開啟 Vireloom。</translation>
     </message>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>
