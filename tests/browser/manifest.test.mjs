@@ -17,7 +17,23 @@ const messages = (locale) => JSON.parse(readFileSync(join(extension, "_locales",
 const english = messages("en");
 
 // The interface languages' folders, as the browsers name them.
-const LANGUAGES = { pt_BR: "pt", en: "en", es: "es", it: "it", fr: "fr", de: "de", ja: "ja", ru: "ru", pl: "pl", nl: "nl" };
+const LANGUAGES = { pt_BR: "pt", en: "en", es: "es", it: "it", fr: "fr", de: "de", ja: "ja", ru: "ru", pl: "pl", nl: "nl",
+    zh_CN: "zh_CN", zh_TW: "zh_TW", ko: "ko", ar: "ar", he: "he", tr: "tr", uk: "uk", cs: "cs", sv: "sv", id: "id",
+    vi: "vi", hi: "hi", el: "el", hu: "hu" };
+
+// The application's translations of its Portuguese texts into `language`, from its Linguist
+// file; Portuguese is the key itself.
+function applicationTexts(language) {
+    const texts = new Map();
+    if (language === "pt")
+        return { get: (key) => key };
+    const unescape = (text) => text.replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&quot;/g, "\"")
+        .replace(/&apos;/g, "'").replace(/&amp;/g, "&");
+    const file = readFileSync(join(root, `src/i18n/translations/vireloom_${language}.ts`), "utf8");
+    for (const match of file.matchAll(/<source>([^<]*)<\/source>\s*<translation>([^<]*)<\/translation>/g))
+        texts.set(unescape(match[1]), unescape(match[2]));
+    return texts;
+}
 
 test("the Chromium id follows from the manifest's key, the Firefox id is the host's", () => {
     const digest = createHash("sha256").update(Buffer.from(manifest.key, "base64")).digest("hex").slice(0, 32);
@@ -65,19 +81,12 @@ test("the interface languages each have every text, with the same placeholders",
 });
 
 test("texts the application also shows read as the application has them", () => {
-    const table = new Map();
-    const rows = readFileSync(join(root, "src/i18n/translations.tsv"), "utf8").split("\n");
-    const columns = rows[0].split("\t");
-    for (const row of rows.slice(1)) {
-        const cells = row.split("\t");
-        table.set(cells[0], Object.fromEntries(columns.map((language, i) => [language, cells[i]])));
-    }
     const shared = { quality_best: "Melhor qualidade", quality_mp3: "Só áudio — MP3", quality_m4a: "Só áudio — M4A",
         menuPlaylist: "Playlist inteira", optionQuality: "Qualidade padrão" };
     for (const locale of locales) {
         const texts = messages(locale);
         for (const [name, portuguese] of Object.entries(shared))
-            assert.equal(texts[name].message, table.get(portuguese)[LANGUAGES[locale]], `${locale} ${name}`);
+            assert.equal(texts[name].message, applicationTexts(LANGUAGES[locale]).get(portuguese), `${locale} ${name}`);
         for (const [name, label] of [["p2160", "4K (2160p)"], ["p1440", "1440p"], ["p1080", "1080p"], ["p720", "720p"], ["p480", "480p"]])
             assert.equal(texts["quality_" + name].message, label, `${locale} ${name}`);
     }
