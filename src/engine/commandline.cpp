@@ -233,9 +233,12 @@ QStringList cookieArgs(const Settings &settings)
     return {QStringLiteral("--cookies-from-browser"), browser};
 }
 
-QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile)
+QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile,
+                           const std::optional<QString> &browser)
 {
-    QStringList args = cookieArgs(settings);
+    QStringList args = !browser             ? cookieArgs(settings)
+                       : browser->isEmpty() ? QStringList()
+                                            : QStringList{QStringLiteral("--cookies-from-browser"), *browser};
     if (!cookiesFile.isEmpty())
         args << QStringLiteral("--cookies") << cookiesFile;
     // Read even with --ignore-config, and unlike an argument, not visible to other users.
@@ -349,7 +352,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
         args << QStringLiteral("--embed-metadata");
     if (withFFmpeg && settings.boolean(SettingsKey::embedThumb))
         args << QStringLiteral("--embed-thumbnail");
-    args << connectionArgs(settings, request.cookiesFile, request.configFile);
+    args << connectionArgs(settings, request.cookiesFile, request.configFile, request.cookiesBrowser);
     args << optionArgs(request, settings, withFFmpeg);
     args << embedTitleArgs(request);
     if (request.marks.height && request.marks.reuse.isEmpty() && !request.playlist && !options.outputPattern) {
@@ -410,11 +413,11 @@ bool engineHasNoQuiet(const QString &version)
 }
 
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile, const QString &configFile,
-                      const QStringList &formats)
+                      const QStringList &formats, const std::optional<QString> &browser)
 {
     QStringList args{Tools::kIgnoreConfig, QStringLiteral("-J"), QStringLiteral("--flat-playlist"), QStringLiteral("--no-warnings")};
     args << formats;
-    args << connectionArgs(settings, cookiesFile, configFile);
+    args << connectionArgs(settings, cookiesFile, configFile, browser);
     if (!playlist)
         args << embedTitleArgs({url});
     args << (playlist ? QStringLiteral("--yes-playlist") : QStringLiteral("--no-playlist"));

@@ -115,6 +115,9 @@ struct DownloadRequest
     NameMarks marks;
     // Another link's file holds the title's name: the file is named after the video's id too.
     bool distinctName = false;
+    // In place of the settings' browser for the login: a browser profile as the engine
+    // reads it, or empty for none (the item has a login of its own, see ItemLogin).
+    std::optional<QString> cookiesBrowser;
 };
 
 // The title the engine gives a bare media link: its file name without the extension,
@@ -135,8 +138,10 @@ bool engineHasNoQuiet(const QString &version);
 // The browser-cookie arguments: empty, or "--cookies-from-browser" and the browser.
 QStringList cookieArgs(const Settings &settings);
 // How the engine reaches the sites: browser cookies, a cookies file, and the private
-// configuration file that gives the proxy.
-QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile);
+// configuration file that gives the proxy. `browser`, when given, replaces the settings'
+// browser (empty: none).
+QStringList connectionArgs(const Settings &settings, const QString &cookiesFile, const QString &configFile,
+                           const std::optional<QString> &browser = std::nullopt);
 // The content of a run's private configuration file: the proxy, quoted as yt-dlp reads
 // configuration files. Empty when no proxy is set. A run behind the guard is given the
 // guard's address (`guard`) instead, and the guard goes on through the user's proxy.
@@ -159,7 +164,7 @@ QStringList buildArgs(const DownloadRequest &request, const Settings &settings, 
 // The arguments of a metadata probe: a JSON dump that lists playlists without
 // resolving their entries.
 QStringList probeArgs(const QString &url, bool playlist, const Settings &settings, const QString &cookiesFile = {},
-                      const QString &configFile = {}, const QStringList &formats = {});
+                      const QString &configFile = {}, const QStringList &formats = {}, const std::optional<QString> &browser = std::nullopt);
 // The format filters that pick a download's audio track, most wanted first: the
 // download's own language, else the audioLanguage setting (a code also takes a track
 // tagged with its language alone: "pt-BR", then "pt"); with neither, the track the site

@@ -23,6 +23,7 @@
 #include "model/downloadlist.h"
 #include "model/qualitychoice.h"
 #include "settings/settings.h"
+#include "settings/sitelogins.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -31,6 +32,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <limits>
@@ -41,6 +43,14 @@ namespace {
 QString engineMissing()
 {
     return L("Motor não instalado — clique em Instalar agora.");
+}
+
+// The folder of a browser profile as the engine is given it ("firefox:/home/me/..."); a
+// profile that is gone would fail the download for a reason that has nothing to do with it.
+bool profileExists(const QString &browser)
+{
+    const qsizetype colon = browser.indexOf(u':');
+    return colon > 0 && QFileInfo(browser.sliced(colon + 1)).isDir();
 }
 
 // What a run of the item left in the folder, as the leftovers are judged by.
@@ -59,6 +69,7 @@ DownloadQueue::DownloadQueue(Settings *settings, EngineSetup *engine, const Hist
     , m_items(new DownloadList(this))
     , m_probes(new Probes(settings, engine, m_items, this))
     , m_guard(new GuardProxy(GuardRule::publicOnly(), this))
+    , m_siteLogins(new SiteLogins(settings, this))
     , m_windowTimer(new QTimer(this))
     , m_now([] { return QDateTime::currentDateTime(); })
 {
@@ -119,15 +130,37 @@ DownloadItem *DownloadQueue::addFromBrowser(const BrowserMessage::Download &down
     const QStringList links = ::extractURLs(download.url);
     if (links.size() != 1)
         return nullptr;
-    return take(links.first(), download.quality.value_or(defaultQuality(*m_settings)), download.playlist, {}, {}, false);
+    // "Send again" from the browser, for a link that failed here: the same card tries
+    // again with what the browser gave, rather than a second card beside it.
+    for (DownloadItem *item : m_items->items()) {
+        const DLState::Kind state = item->state().kind();
+        if (item->url() == links.first() && (state == DLState::failed || state == DLState::cancelled) && !runs(item->id())) {
+            item->setLogin(ItemLogin{download.cookies, {}, {}});
+            item->setLoginLost(false);
+            if (!download.page.isEmpty())
+                item->setPage(download.page);
+            retry(item);
+            return item;
+        }
+    }
+    DownloadItem *item = take(links.first(), download.quality.value_or(defaultQuality(*m_settings)), download.playlist, {}, {}, false,
+                              ItemLogin{download.cookies, {}, {}});
+    item->setPage(download.page);
+    return item;
 }
 
 DownloadItem *DownloadQueue::take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options,
-                                  const QString &source, bool guarded)
+                                  const QString &source, bool guarded, const ItemLogin &login)
 {
     emit linkAdded(link);
     auto *item = new DownloadItem(link, quality, playlist);
     item->setOptions(options);
+    item->setLogin(login);
+    // A site whose downloads worked with a browser's login uses it from the start.
+    if (login.isEmpty()) {
+        if (const auto remembered = m_siteLogins->forHost(QUrl(link).host()); remembered && profileExists(remembered->browser))
+            item->setLogin(ItemLogin{{}, remembered->browser, remembered->label});
+    }
     // Known before it starts: a followed entry always goes through the archive, and what
     // came from outside runs behind the guard from its first reading on.
     item->setSource(source);
@@ -236,6 +269,16 @@ void DownloadQueue::retry(DownloadItem *item)
     pump();
 }
 
+void DownloadQueue::retryWithLogin(DownloadItem *item, const QString &browser, const QString &label)
+{
+    if (!item || runs(item->id()) || browser.isEmpty())
+        return;
+    item->setLogin(ItemLogin{{}, browser, label});
+    item->setLoginLost(false);
+    item->setLoginChosen(true);
+    retry(item);
+}
+
 void DownloadQueue::remove(DownloadItem *item)
 {
     if (!item)
@@ -326,7 +369,7 @@ void DownloadQueue::start(DownloadItem *item, const RunEngine *engine)
         }
         guard = *route;
     }
-    if (!RunFiles::prepare(item->id(), *m_settings, guard)) {
+    if (!RunFiles::prepare(item->id(), *m_settings, guard, item->login())) {
         item->setState(DLState::failure(L("O arquivo de cookies não existe ou não pode ser lido.")));
         return;
     }
@@ -367,6 +410,15 @@ void DownloadQueue::start(DownloadItem *item, const RunEngine *engine)
     // page it came from.
     const bool fromProbedInfo = args.contains(QStringLiteral("--load-info-json"));
     item->setLog({QStringLiteral("$ yt-dlp ") + args.join(u' ') + (fromProbedInfo ? QStringLiteral(" # ") + item->url() : QString())});
+    // Which login the run has, never what it holds.
+    if (const ItemLogin &login = item->login(); login.handedOver())
+        item->appendLog(QStringLiteral("Vireloom: login: from the browser, %1 %2")
+                            .arg(login.cookies.size())
+                            .arg(login.cookies.size() == 1 ? QStringLiteral("cookie") : QStringLiteral("cookies")));
+    else if (!login.browser.isEmpty())
+        item->appendLog(QStringLiteral("Vireloom: login: read by yt-dlp from %1").arg(login.browserLabel));
+    else if (item->loginLost())
+        item->appendLog(QStringLiteral("Vireloom: login: none; the one the browser handed over was not kept when Vireloom closed"));
 
     const DownloadRun::Reading reading = fromProbedInfo     ? DownloadRun::Reading::fromProbe
                                          : item->pageRead() ? DownloadRun::Reading::before
@@ -441,8 +493,11 @@ void DownloadQueue::failLaunch(DownloadRun *run, const QString &error)
     QMetaObject::invokeMethod(this, &DownloadQueue::pump, Qt::QueuedConnection);
 }
 
-FailureContext DownloadQueue::failureContext() const
+FailureContext DownloadQueue::failureContext(const DownloadItem &item) const
 {
+    // A login of the item's own takes the place of the settings' browser and cookies file.
+    if (!item.login().isEmpty())
+        return {!item.login().browser.isEmpty(), !privateConfig(*m_settings).isEmpty(), {}};
     return {m_settings->cookiesBrowser() != u"none", !privateConfig(*m_settings).isEmpty(),
             m_settings->string(SettingsKey::cookiesFile).value_or(QString())};
 }
@@ -462,7 +517,7 @@ void DownloadQueue::finish(DownloadRun *run, int status)
 
     const RunEngine &engine = run->engine();
     RunFacts facts{status, run->readsLinkItself(), run->fromReading(), fileOfAnotherLink(*item)};
-    facts.engineFault = status != 0 && describeRun(item->lastError(), item->log(), status, failureContext()).engineFault;
+    facts.engineFault = status != 0 && describeRun(item->lastError(), item->log(), status, failureContext(*item)).engineFault;
     facts.keptEngineToTry = !engine.kept && engine.fallback && QFileInfo(*engine.fallback).isExecutable();
     switch (endOfRun(*item, facts)) {
     case RunEnd::againAsPlaylist:
@@ -535,7 +590,7 @@ void DownloadQueue::complete(DownloadItem &item)
     Leftovers::removeFetchedForConversion(leftovers);
     if (item.playlist()) {
         Leftovers::remove(leftovers, Leftovers::Keep::resumable);
-        recordEntryOutcome(item, failureContext());
+        recordEntryOutcome(item, failureContext(item));
     }
     // The bar counted what was fetched; a conversion makes another file of another size.
     qint64 arrived = 0;
@@ -545,6 +600,10 @@ void DownloadQueue::complete(DownloadItem &item)
         item.setSize(double(arrived));
     item.setState(DLState::done);
     item.setProgress(1.0);
+    // The login chosen after a failure got through: the site's next links take it.
+    if (item.loginChosen() && !item.login().browser.isEmpty())
+        m_siteLogins->remember(QUrl(item.url()).host(), item.login().browser, item.login().browserLabel);
+    item.setLoginChosen(false);
     // For the measurements: QT_LOGGING_RULES="vireloom.engine.debug=true".
     qCDebug(lcEngine) << "download done at" << QDateTime::currentMSecsSinceEpoch();
     emit downloadFinished(&item);
@@ -558,7 +617,7 @@ void DownloadQueue::complete(DownloadItem &item)
 
 void DownloadQueue::fail(DownloadItem &item, int status)
 {
-    const FailureDescription failure = describeRun(item.lastError(), item.log(), status, failureContext());
+    const FailureDescription failure = describeRun(item.lastError(), item.log(), status, failureContext(item));
     // A file under its final name that the run never delivered is broken; only what a
     // retry continues from stays.
     Leftovers::remove(leftoversOf(item), Leftovers::Keep::resumable);
@@ -569,6 +628,7 @@ void DownloadQueue::fail(DownloadItem &item, int status)
         m_engine->freshness() == EngineFreshness::current
         && Releases::channelNamed(m_settings->string(SettingsKey::engineChannel).value_or(QString())) == Releases::Channel::stable;
     item.setFailureAction(failure.engineFault && newestStable ? FailureAction::tryNightly : failure.action);
+    item.setLoginWanted(failure.loginWanted);
     if (m_desktop)
         m_desktop->notifyFailed(item.title(), failure.message);
 }
@@ -754,8 +814,11 @@ QStringList DownloadQueue::buildArgs(const DownloadItem &item, const QString &to
 {
     DownloadRequest request{item.url(), item.quality(), item.playlist(), item.options(), {}, {}, {}, token, {}};
     request.infoJson = m_probes->freshReading(item.id());
-    if (!m_settings->string(SettingsKey::cookiesFile).value_or(QString()).isEmpty())
+    if (RunFiles::hasCookiesFile(*m_settings, item.login()))
         request.cookiesFile = RunFiles::cookies(item.id());
+    // The item's own login replaces the browser chosen in the settings.
+    if (!item.login().isEmpty())
+        request.cookiesBrowser = item.login().browser;
     if (item.guarded() || !privateConfig(*m_settings).isEmpty())
         request.configFile = RunFiles::config(item.id());
     request.guarded = item.guarded();

@@ -31,6 +31,7 @@ class HistoryList;
 class Probes;
 class QTimer;
 class Settings;
+class SiteLogins;
 
 // The downloads: the list, newest first; adding links, probing them, starting queued
 // items while fewer than the allowed number run, each in a DownloadRun, and carrying out
@@ -96,6 +97,10 @@ public:
 
     Q_INVOKABLE void cancel(DownloadItem *item);
     Q_INVOKABLE void retry(DownloadItem *item);
+    // Tries a download again with the login of a browser profile (`browser` as the engine
+    // reads it, `label` as the user knows it). When that works, the site is remembered
+    // with it, and its next links use it at once.
+    Q_INVOKABLE void retryWithLogin(DownloadItem *item, const QString &browser, const QString &label);
     // Does what the item's failure asks for: updates or completes the engine, or asks for
     // the settings page at the setting to change.
     Q_INVOKABLE void runFailureAction(DownloadItem *item);
@@ -118,6 +123,8 @@ public:
     void setStartsAtOnce(bool atOnce) { m_startsAtOnce = atOnce; }
 
     Probes *probes() const { return m_probes; }
+    // Which browser's login works for which site.
+    SiteLogins *siteLogins() const { return m_siteLogins; }
     // The proxy that guarded items' runs and probes go through (see DownloadItem::guarded()).
     GuardProxy *guard() const { return m_guard; }
     // Replaces the guard, which the queue takes over; tests give one with a rule of their own.
@@ -148,7 +155,7 @@ private:
     // The runs of items no longer listed go on to their end without them.
     void forgetRemovedItems();
     DownloadItem *take(const QString &link, Quality quality, bool playlist, const DownloadOptions &options, const QString &source,
-                       bool guarded);
+                       bool guarded, const ItemLogin &login = {});
     void updateActiveCount();
     void failLaunch(DownloadRun *run, const QString &error);
     bool nameTakenByAnother(const DownloadItem &item) const;
@@ -160,7 +167,7 @@ private:
     bool usesArchive(const DownloadItem &item) const;
     void announceFinished(const QString &title);
     void recordEntryOutcome(DownloadItem &item, const FailureContext &context);
-    FailureContext failureContext() const;
+    FailureContext failureContext(const DownloadItem &item) const;
     static std::optional<QString> sectionProblem(const DownloadItem &item);
 
     Settings *m_settings;
@@ -170,6 +177,7 @@ private:
     DownloadList *m_items;
     Probes *m_probes;
     GuardProxy *m_guard;
+    SiteLogins *m_siteLogins;
     int m_activeCount = 0;
     // Running downloads by item id. A removed item's run stays here until it ends.
     QHash<QUuid, DownloadRun *> m_runs;

@@ -49,6 +49,9 @@ DownloadRun::~DownloadRun()
 {
     if (m_process)
         m_process->disconnect(this);
+    // A run ended with the application (its process told to stop, or killed) never hears
+    // its end: what it was given, a login among it, goes now all the same.
+    RunFiles::remove(m_id);
 }
 
 void DownloadRun::start(const RunEngine &engine, const QStringList &args, bool guarded)

@@ -27,7 +27,7 @@ constexpr int kRefusedRow = 18;
 // Order matters where phrases meet: a login prompt that also mentions a 403 is
 // about the login, and an unsupported link that says "private video" is unsupported.
 const std::array<KnownFailure, 19> kKnownFailures{{
-    {{u"sign in to confirm", u"login required", u"cookies"},
+    {{u"sign in to confirm", u"login required", u"cookies", u"http error 401"},
      QT_TRID_NOOP("O site pediu login/verificação. Em Ajustes ▸ Formato, escolha um navegador em “Usar login do navegador”."),
      FailureAction::chooseBrowser},
     {{u"unsupported url"}, QT_TRID_NOOP("Este link não é suportado (não achei vídeo nele).")},
@@ -156,7 +156,7 @@ FailureDescription describeFailure(const QString &raw, const QStringList &log, c
     }
     const KnownFailure &known = kKnownFailures[row];
     const FailureAction action = row == kLoginRow && context.browserChosen ? FailureAction::updateEngine : known.action;
-    return {L(known.message), action, row == kExtractionRow || row == kForbiddenRow};
+    return {L(known.message), action, row == kExtractionRow || row == kForbiddenRow, row == kLoginRow || row == kForbiddenHereRow};
 }
 
 FailureDescription describeFailure(const QString &raw, const QStringList &log, bool browserChosen)

@@ -15,6 +15,9 @@ struct FailureDescription
     // read the page, work out a signature, was refused as an engine the site no longer
     // serves, or crashed with a traceback.
     bool engineFault = false;
+    // The site asked for a login or a check that the visitor is no bot, or refused a page
+    // that may need one: a browser's login may get through.
+    bool loginWanted = false;
 };
 
 // Turns the engine's English failure text into one sentence with a hint, in the

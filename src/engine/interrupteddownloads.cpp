@@ -90,6 +90,11 @@ void InterruptedDownloads::resume()
         item->setOptions(options);
         // A resumed run keeps behind the guard what came from outside.
         item->setGuarded(it->guarded);
+        // The login the browser handed over was never written down: the download goes on
+        // without it. A browser profile's is read from the browser again.
+        item->setLoginLost(it->browserLogin);
+        if (!it->loginBrowser.isEmpty())
+            item->setLogin(ItemLogin{{}, it->loginBrowser, it->loginLabel});
         if (!it->title.isEmpty())
             item->setTitle(it->title);
         item->setSite(it->site);

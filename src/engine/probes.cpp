@@ -27,12 +27,15 @@ Probes::Probes(Settings *settings, EngineSetup *engine, DownloadList *items, QOb
 
 Probes::~Probes()
 {
-    for (QProcess *process : std::as_const(m_running)) {
+    for (auto it = m_running.cbegin(); it != m_running.cend(); ++it) {
+        QProcess *process = it.value();
         process->disconnect(this);
         if (process->state() == QProcess::Starting)
             process->waitForStarted(1000);
         if (signalGroup(*process, SIGKILL))
             process->waitForFinished(1000);
+        // Its end is not heard any more: what it was given, a login among it, goes now.
+        RunFiles::remove(it.key());
     }
     for (const Reading &reading : std::as_const(m_readings))
         QFile::remove(reading.file);
@@ -83,11 +86,16 @@ void Probes::start(DownloadItem *item)
     if (item->guarded() && m_guard)
         guard = m_guard->route(m_settings->string(SettingsKey::proxy).value_or(QString()));
     if (!ytdlp || settingsProblem(*m_settings) || (item->guarded() && !guard)
-        || !RunFiles::prepare(id, *m_settings, guard.value_or(QString()))) {
+        || !RunFiles::prepare(id, *m_settings, guard.value_or(QString()), item->login())) {
         answerLater(id);
         return;
     }
-    const bool withCookies = !m_settings->string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
+    const bool withCookies = RunFiles::hasCookiesFile(*m_settings, item->login());
+    // The item's own login replaces the browser chosen in the settings.
+    const std::optional<QString> browser = item->login().isEmpty() ? std::nullopt : std::optional(item->login().browser);
+    // A reading made with a login holds it (the engine puts the cookies beside each format),
+    // so it is not kept on disk: the download reads the page again.
+    const bool keep = item->login().isEmpty();
     const bool withConfig = guard || !privateConfig(*m_settings).isEmpty();
     auto *process = new QProcess(this);
     process->setProgram(*ytdlp);
@@ -99,7 +107,7 @@ void Probes::start(DownloadItem *item)
     if (guard)
         formats = guardedFormats(formats);
     process->setArguments(probeArgs(item->url(), item->playlist(), *m_settings, withCookies ? RunFiles::cookies(id) : QString(),
-                                    withConfig ? RunFiles::config(id) : QString(), formats));
+                                    withConfig ? RunFiles::config(id) : QString(), formats, browser));
     Tools::prepareEngineProcess(*process);
     if (guard)
         process->setProcessEnvironment(GuardProxy::guardedEnvironment(process->processEnvironment()));
@@ -109,7 +117,7 @@ void Probes::start(DownloadItem *item)
     process->setStandardErrorFile(QProcess::nullDevice());
     bindToApplication(*process);
 
-    connect(process, &QProcess::finished, this, [this, process, id](int exitCode, QProcess::ExitStatus exitStatus) {
+    connect(process, &QProcess::finished, this, [this, process, id, keep](int exitCode, QProcess::ExitStatus exitStatus) {
         const QByteArray out = process->readAllStandardOutput();
         m_running.remove(id);
         process->deleteLater();
@@ -118,7 +126,7 @@ void Probes::start(DownloadItem *item)
         if (exitStatus == QProcess::NormalExit && exitCode == 0)
             info = MediaInfo::parse(out);
         // A single video's reading serves its download; a flat playlist listing cannot.
-        if (info && !info->isPlaylist)
+        if (info && !info->isPlaylist && keep)
             keepReading(id, out);
         if (const DownloadItem *item = m_items->find(id); item && item->state().kind() == DLState::fetching)
             emit answered(id, info);

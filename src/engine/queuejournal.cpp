@@ -45,11 +45,13 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     const QJsonValue url = text("url"), quality = text("quality"), playlist = text("playlist"), stage = text("stage"),
                      folder = text("folder"), title = text("title"), site = text("site"), uploader = text("uploader"),
                      thumbnail = text("thumbnail"), duration = text("duration"), count = text("playlistCount"), options = text("options"),
-                     guarded = text("guarded"), partial = text("partial");
+                     guarded = text("guarded"), partial = text("partial"), browserLogin = text("browserLogin"),
+                     loginBrowser = text("loginBrowser"), loginLabel = text("loginLabel");
     if (!value.isObject() || !url.isString() || !quality.isString() || !playlist.isBool() || !stage.isString() || !folder.isString()
         || !title.isString() || !site.isString() || !uploader.isString() || !(thumbnail.isUndefined() || thumbnail.isString())
         || !(duration.isUndefined() || duration.isDouble()) || !(count.isUndefined() || count.isDouble()) || !options.isObject()
-        || !(guarded.isUndefined() || guarded.isBool()))
+        || !(guarded.isUndefined() || guarded.isBool()) || !(browserLogin.isUndefined() || browserLogin.isBool())
+        || !(loginBrowser.isUndefined() || loginBrowser.isString()) || !(loginLabel.isUndefined() || loginLabel.isString()))
         return std::nullopt;
 
     JournalEntry entry;
@@ -76,6 +78,9 @@ std::optional<JournalEntry> decodeEntry(const QJsonValue &value)
     if (count.isDouble())
         entry.playlistCount = count.toInt();
     entry.guarded = guarded.toBool(true);
+    entry.browserLogin = browserLogin.toBool(false);
+    entry.loginBrowser = loginBrowser.toString();
+    entry.loginLabel = loginLabel.toString();
     // A list that is not one of names in the folder is left out, not the download.
     for (const QJsonValue &name : partial.toArray()) {
         if (name.isString() && liesInside(name.toString(), entry.folder))
@@ -103,6 +108,9 @@ JournalEntry JournalEntry::of(const DownloadItem &item, const QString &folder)
     entry.duration = item.duration();
     entry.playlistCount = item.playlistCount();
     entry.guarded = item.guarded();
+    entry.browserLogin = item.login().handedOver() || item.loginLost();
+    entry.loginBrowser = item.login().browser;
+    entry.loginLabel = item.login().browserLabel;
     if (entry.stage == Stage::running) {
         for (const QString &destination : item.destinations()) {
             if (!item.preexisting().contains(destination))
@@ -138,6 +146,12 @@ QByteArray encode(const QList<JournalEntry> &entries)
             object.insert(u"playlistCount"_s, *entry.playlistCount);
         if (!entry.partial.isEmpty())
             object.insert(u"partial"_s, QJsonArray::fromStringList(entry.partial));
+        if (entry.browserLogin)
+            object.insert(u"browserLogin"_s, true);
+        if (!entry.loginBrowser.isEmpty()) {
+            object.insert(u"loginBrowser"_s, entry.loginBrowser);
+            object.insert(u"loginLabel"_s, entry.loginLabel);
+        }
         items.append(object);
     }
     return QJsonDocument(QJsonObject{{u"version"_s, kVersion}, {u"items"_s, items}}).toJson(QJsonDocument::Compact);

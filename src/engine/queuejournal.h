@@ -36,6 +36,12 @@ struct JournalEntry
     // were not told apart from the user's own: it counts as guarded, since nothing says the
     // user vouched for it, and being guarded costs a public link nothing.
     bool guarded = true;
+    // The browser had handed over a login with the link. The login itself is never written
+    // here: the download comes back without it, and says so.
+    bool browserLogin = false;
+    // The browser profile whose login its runs used, as the engine reads it, and its name.
+    QString loginBrowser;
+    QString loginLabel;
     // The final names a run that was cut short had announced, none of them there before it:
     // what it left beside them goes if the user discards it. Only names inside `folder`.
     QStringList partial;

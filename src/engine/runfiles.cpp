@@ -26,12 +26,23 @@ QString config(const QUuid &id)
 // yt-dlp writes its cookie jar back into the file it was given, so each run gets a copy
 // of its own: the user's file is never rewritten, and runs side by side do not race.
 // The copy and the proxy are secrets: both are the user's alone from the first byte.
-bool prepare(const QUuid &id, const Settings &settings, const QString &guard)
+bool prepare(const QUuid &id, const Settings &settings, const QString &guard, const ItemLogin &login)
 {
     if (const QByteArray content = privateConfig(settings, guard); !content.isEmpty()) {
         if (!Tools::writePrivateFile(config(id), content))
             return false;
     }
+    // The login the browser handed over lives in memory, and on disk only here, for as
+    // long as a run of the item reads it.
+    if (login.handedOver()) {
+        if (!Tools::writePrivateFile(cookies(id), netscapeCookies(login.cookies))) {
+            remove(id);
+            return false;
+        }
+        return true;
+    }
+    if (!login.browser.isEmpty())
+        return true;
     const QString source = settings.string(SettingsKey::cookiesFile).value_or(QString());
     if (source.isEmpty())
         return true;
@@ -41,6 +52,37 @@ bool prepare(const QUuid &id, const Settings &settings, const QString &guard)
         return false;
     }
     return true;
+}
+
+bool hasCookiesFile(const Settings &settings, const ItemLogin &login)
+{
+    if (!login.isEmpty())
+        return login.handedOver();
+    return !settings.string(SettingsKey::cookiesFile).value_or(QString()).isEmpty();
+}
+
+QByteArray netscapeCookies(const BrowserCookies &cookies)
+{
+    QByteArray text = "# Netscape HTTP Cookie File\n";
+    for (const BrowserCookie &cookie : cookies) {
+        // A domain cookie is written with its leading dot, and reaches the subdomains too.
+        QString domain = cookie.domain;
+        if (!cookie.hostOnly && !domain.startsWith(u'.'))
+            domain.prepend(u'.');
+        if (cookie.hostOnly && domain.startsWith(u'.'))
+            domain.remove(0, 1);
+        if (cookie.httpOnly)
+            domain.prepend(QStringLiteral("#HttpOnly_"));
+        const QStringList fields{domain,
+                                 cookie.hostOnly ? QStringLiteral("FALSE") : QStringLiteral("TRUE"),
+                                 cookie.path,
+                                 cookie.secure ? QStringLiteral("TRUE") : QStringLiteral("FALSE"),
+                                 QString::number(cookie.expires.value_or(0)),
+                                 cookie.name,
+                                 cookie.value};
+        text += fields.join(u'\t').toUtf8() + '\n';
+    }
+    return text;
 }
 
 void remove(const QUuid &id)

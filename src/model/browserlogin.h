@@ -25,3 +25,20 @@ struct BrowserCookie
 };
 
 using BrowserCookies = QList<BrowserCookie>;
+
+// The login an item's runs use in place of the settings' (the browser and the cookies file
+// chosen there): the cookies the browser companion handed over with the link, or a
+// browser profile whose cookies the engine reads itself. It lives as long as the item.
+struct ItemLogin
+{
+    BrowserCookies cookies;
+    // A profile as yt-dlp's --cookies-from-browser takes it ("firefox:/home/me/.mozilla/...").
+    QString browser;
+    // That profile as the user knows it ("Firefox", "Chromium (Flatpak) · Work").
+    QString browserLabel;
+
+    bool isEmpty() const { return cookies.isEmpty() && browser.isEmpty(); }
+    bool handedOver() const { return !cookies.isEmpty(); }
+
+    friend bool operator==(const ItemLogin &, const ItemLogin &) = default;
+};

@@ -46,6 +46,16 @@ void DownloadItem::setSource(const QString &source)
     assign(m_source, source, Source, &DownloadItem::sourceChanged);
 }
 
+void DownloadItem::setLogin(const ItemLogin &login)
+{
+    assign(m_login, login, Login);
+}
+
+void DownloadItem::setLoginLost(bool lost)
+{
+    assign(m_loginLost, lost, Login);
+}
+
 void DownloadItem::setWaitsUntil(const std::optional<QDateTime> &until)
 {
     assign(m_waitsUntil, until, WaitsUntil);
@@ -69,13 +79,25 @@ void DownloadItem::setPlaylistCount(std::optional<int> count)
 void DownloadItem::setState(const DLState &state)
 {
     assign(m_state, state, State, &DownloadItem::stateChanged);
-    if (state.kind() != DLState::failed)
+    if (state.kind() != DLState::failed) {
         setFailureAction(FailureAction::none);
+        setLoginWanted(false);
+    }
 }
 
 void DownloadItem::setFailureAction(FailureAction action)
 {
     assign(m_failureAction, action, Failure);
+}
+
+void DownloadItem::setLoginWanted(bool wanted)
+{
+    assign(m_loginWanted, wanted, Failure);
+}
+
+void DownloadItem::setPage(const QString &page)
+{
+    m_page = page;
 }
 
 void DownloadItem::setProgress(double progress)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/browserlogin.h"
 #include "model/dlstate.h"
 #include "model/downloadoptions.h"
 #include "model/failureaction.h"
@@ -54,6 +55,7 @@ public:
         Step = 1 << 18,
         // A run announced another final name (see destinations()).
         Destinations = 1 << 19,
+        Login = 1 << 20,
     };
     Q_DECLARE_FLAGS(Changes, Change)
     Q_FLAG(Changes)
@@ -89,6 +91,20 @@ public:
     // vouched for: its runs may reach only the public internet, whatever its pages redirect to.
     bool guarded() const { return m_guarded; }
     void setGuarded(bool guarded) { m_guarded = guarded; }
+    // The login its runs use instead of the settings'; empty for the settings'.
+    const ItemLogin &login() const { return m_login; }
+    void setLogin(const ItemLogin &login);
+    // It came back after Vireloom was closed, without the login the browser had handed
+    // over: that was never kept anywhere but in memory.
+    bool loginLost() const { return m_loginLost; }
+    void setLoginLost(bool lost);
+    // The web page the browser found the link on, empty when it did not say: where the
+    // user would log in.
+    QString page() const { return m_page; }
+    void setPage(const QString &page);
+    // Its login was chosen after a failure: when it works, the site is remembered with it.
+    bool loginChosen() const { return m_loginChosen; }
+    void setLoginChosen(bool chosen) { m_loginChosen = chosen; }
     // The user asked for it to start outside the download window.
     bool startsNow() const { return m_startsNow; }
     void setStartsNow(bool now) { m_startsNow = now; }
@@ -105,6 +121,10 @@ public:
     void setState(const DLState &state);
     FailureAction failureAction() const { return m_failureAction; }
     void setFailureAction(FailureAction action);
+    // It failed because the site wants a login, or a check that the visitor is no bot:
+    // another login may get it through.
+    bool loginWanted() const { return m_loginWanted; }
+    void setLoginWanted(bool wanted);
     double progress() const { return m_progress; }
     void setProgress(double progress);
     // What the run last said of its pace: bytes per second and seconds left; absent
@@ -212,6 +232,10 @@ private:
     QString m_uploader;
     QString m_source;
     bool m_guarded = false;
+    ItemLogin m_login;
+    bool m_loginLost = false;
+    bool m_loginChosen = false;
+    QString m_page;
     std::optional<QDateTime> m_waitsUntil;
     bool m_startsNow = false;
     std::optional<double> m_duration;
@@ -219,6 +243,7 @@ private:
     std::optional<int> m_playlistCount;
     DLState m_state;
     FailureAction m_failureAction = FailureAction::none;
+    bool m_loginWanted = false;
     double m_progress = 0.0;
     std::optional<double> m_expectedBytes;
     int m_expectedParts = 1;

@@ -47,6 +47,8 @@ inline constexpr QLatin1StringView downloadWindowStart("downloadWindowStart");
 inline constexpr QLatin1StringView downloadWindowEnd("downloadWindowEnd");
 // Vireloom starts in the tray when the user logs in.
 inline constexpr QLatin1StringView startAtLogin("startAtLogin");
+// Which browser's login worked for which site (see SiteLogins); never registered.
+inline constexpr QLatin1StringView siteLogins("siteLogins");
 // The input card's last choices; never registered, their readers supply the fall-back.
 inline constexpr QLatin1StringView uiQuality("uiQuality");
 inline constexpr QLatin1StringView uiPlaylist("uiPlaylist");

@@ -143,6 +143,29 @@ private slots:
         QCOMPARE(failure.action, action);
     }
 
+    // Which failures another login may get past: those that ask for one (or for a check
+    // that the visitor is no bot), and a page that is refused as it is read.
+    void wantsALogin_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<bool>("wanted");
+        QTest::newRow("bot check") << u"[youtube] abc: Sign in to confirm you’re not a bot. Use --cookies-from-browser"_s << true;
+        QTest::newRow("login required") << u"[instagram] x: login required to access this post"_s << true;
+        QTest::newRow("401 of a page") << u"[generic] None: Unable to download webpage: HTTP Error 401: Unauthorized"_s << true;
+        QTest::newRow("403 of a page read generically") << u"[generic] None: Unable to download webpage: HTTP Error 403: Forbidden"_s << true;
+        QTest::newRow("403 of a site the engine knows")
+            << u"[vimeo] 1: Unable to download JSON metadata: HTTP Error 403: Forbidden"_s << false;
+        QTest::newRow("404") << u"[generic] None: Unable to download webpage: HTTP Error 404: Not Found"_s << false;
+        QTest::newRow("no such host") << u"[generic] Unable to download webpage: Failed to resolve 'x.invalid'"_s << false;
+        QTest::newRow("the guard refuses") << u"[generic] x: HTTP Error 403: Refused by Vireloom: local network"_s << false;
+    }
+
+    void wantsALogin()
+    {
+        QFETCH(QString, raw);
+        QTEST(describeFailure(raw, {}, false).loginWanted, "wanted");
+    }
+
     // Whole runs of Debian's yt-dlp (tests/data), read the way a download reads them.
     void capturedRuns_data()
     {
@@ -232,9 +255,9 @@ private slots:
         QTest::newRow("no error line: the engine's last line")
             << std::optional<QString>() << QStringList{command, u"[generic] Extracting URL"_s} << u"[generic] Extracting URL"_s;
         QTest::newRow("only the command line: the exit status")
-            << std::optional<QString>() << QStringList{command} << LF(u"yt-dlp saiu com código %d"_s, 3);
+            << std::optional<QString>() << QStringList{command} << LF("yt-dlp saiu com código %d", 3);
         QTest::newRow("nothing at all: the exit status")
-            << std::optional<QString>() << QStringList() << LF(u"yt-dlp saiu com código %d"_s, 3);
+            << std::optional<QString>() << QStringList() << LF("yt-dlp saiu com código %d", 3);
     }
 
     void textOfTheRun()

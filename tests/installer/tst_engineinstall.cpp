@@ -245,18 +245,18 @@ private slots:
         // yt-dlp through the redirects to its release and storage, checked against the release's signed sums;
         // Deno's address asked once, then fetched once.
         QTest::newRow("nothing present") << QStringList() << false
-                                         << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ instalado e verificado ✓"_s, kRelease),
-                                                        L(u"Baixando ffmpeg…"_s), L(u"Baixando Deno (necessário para o YouTube)…"_s),
-                                                        L(u"Motor pronto ✓"_s)}
+                                         << QStringList{L("Baixando yt-dlp…"), LF("yt-dlp %@ instalado e verificado ✓", kRelease),
+                                                        L("Baixando ffmpeg…"), L("Baixando Deno (necessário para o YouTube)…"),
+                                                        L("Motor pronto ✓")}
                                          << QStringList{ytDlpPath(), taggedPath(u"SHA2-256SUMS"_s), taggedPath(u"SHA2-256SUMS.sig"_s),
                                                         taggedPath(ytDlpAsset()), u"/storage/object-1"_s}
                                                 + components + QStringList{denoPath(), denoPath(), denoPath() + u".sha256sum"_s};
-        QTest::newRow("everything present") << all << false << QStringList{L(u"Motor pronto ✓"_s)} << QStringList();
+        QTest::newRow("everything present") << all << false << QStringList{L("Motor pronto ✓")} << QStringList();
         QTest::newRow("ffmpeg missing") << QStringList{u"yt-dlp"_s, u"system/deno"_s} << false
-                                        << QStringList{L(u"Baixando ffmpeg…"_s), L(u"Motor pronto ✓"_s)} << components;
+                                        << QStringList{L("Baixando ffmpeg…"), L("Motor pronto ✓")} << components;
         QTest::newRow("latest yt-dlp not fetched again")
             << all << true
-            << QStringList{L(u"Baixando yt-dlp…"_s), LF(u"yt-dlp %@ já é a versão mais recente"_s, kRelease), L(u"Motor pronto ✓"_s)}
+            << QStringList{L("Baixando yt-dlp…"), LF("yt-dlp %@ já é a versão mais recente", kRelease), L("Motor pronto ✓")}
             << QStringList{ytDlpPath()};
     }
 
@@ -402,14 +402,14 @@ private slots:
         // A verified yt-dlp that does not answer with a version is taken out again; when
         // Debian's own was in use, going back means finding it again.
         const QList<Route> mute = release(script("echo 'Traceback (most recent call last):' >&2; exit 1"));
-        const QString restored = LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."_s));
+        const QString restored = LF("Falhou: %@", L("O novo yt-dlp não respondeu com uma versão; o anterior foi reposto."));
         const QStringList others{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
         row("yt-dlp without a version: the engine folder's copy back", {.routes = mute, .status = restored});
         row("yt-dlp without a version: the system's copy back",
             {.present = others + QStringList{u"system/yt-dlp"_s}, .routes = mute, .status = restored, .folder = others});
         row("yt-dlp without a version, none before: removed",
             {.present = others, .routes = mute,
-             .status = LF(u"Falhou: %@"_s, L(u"O novo yt-dlp não respondeu com uma versão e foi removido."_s)), .folder = others});
+             .status = LF("Falhou: %@", L("O novo yt-dlp não respondeu com uma versão e foi removido.")), .folder = others});
     }
 
     void failedStep()
@@ -483,9 +483,9 @@ private slots:
     void storedFailureIsWordedWhenRead()
     {
         const Phrase failure =
-            Phrase::text(u"Falhou: %@"_s, {Phrase::text(u"Não consegui verificar %@: %@"_s,
+            Phrase::text(QT_TRID_NOOP("Falhou: %@"), {Phrase::text(QT_TRID_NOOP("Não consegui verificar %@: %@"),
                                                         {Phrase::verbatim(u"yt-dlp"_s),
-                                                         Phrase::text(u"HTTP %ld ao baixar %@"_s,
+                                                         Phrase::text(QT_TRID_NOOP("HTTP %ld ao baixar %@"),
                                                                       {Phrase::number(404), Phrase::verbatim(u"SHA2-256SUMS"_s)})})});
         const QByteArray stored = QJsonDocument(failure.toJson().toObject()).toJson(QJsonDocument::Compact);
         QVERIFY(Phrase::fromJson(QJsonDocument::fromJson(stored).object()) == failure);
@@ -523,9 +523,9 @@ private slots:
         QCOMPARE(downloader->engine()->ytdlpLatest(), kRelease); // installing it is as good as having looked
 
         downloader->engine()->rollBack();
-        QCOMPARE(downloader->engine()->installStatus(), L(u"Voltando ao yt-dlp anterior…"_s));
+        QCOMPARE(downloader->engine()->installStatus(), L("Voltando ao yt-dlp anterior…"));
         QVERIFY(installed(*downloader));
-        QCOMPARE(downloader->engine()->installStatus(), LF(u"yt-dlp %@ de volta ✓"_s, u"2000.01.01"_s));
+        QCOMPARE(downloader->engine()->installStatus(), LF("yt-dlp %@ de volta ✓", u"2000.01.01"_s));
         QCOMPARE(downloader->engine()->ytdlpPath(), working);
         QCOMPARE(readFile(working), kWorking);
         QTRY_COMPARE(downloader->engine()->ytdlpVersion(), u"2000.01.01"_s);
@@ -583,7 +583,7 @@ private slots:
         QCOMPARE(second->files(), QStringList{folder + u"/two.mp4"_s});
         QVERIFY(QFileInfo(folder + u"/two.mp4"_s).size() > 1000);
         QCOMPARE(second->engineNote(),
-                 LF(u"Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado."_s, debian, kRelease));
+                 LF("Baixado com o yt-dlp %@, o último que funcionou: o %@ falhou e foi deixado de lado.", debian, kRelease));
         QVERIFY(second->log().contains(
             u"Vireloom: yt-dlp %1 failed; trying again with yt-dlp %2, the last one that worked"_s.arg(kRelease, debian)));
         QCOMPARE(downloader->history()->entries().size(), 2);
@@ -598,7 +598,7 @@ private slots:
         connect(engine, &EngineSetup::installStatusChanged, this, [&] { statuses << engine->installStatus(); });
         engine->install(true);
         QVERIFY(installed(*downloader));
-        QCOMPARE(statuses.value(1), LF(u"yt-dlp %@ foi deixado de lado depois de falhar; nada foi trocado."_s, kRelease));
+        QCOMPARE(statuses.value(1), LF("yt-dlp %@ foi deixado de lado depois de falhar; nada foi trocado.", kRelease));
         QCOMPARE(m_server->requestCount(u"/storage/object-1"_s), fetched);
 
         // Not used again: the next download goes straight to the kept one.
@@ -661,15 +661,15 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QStringList>("replaced");
 
-        const QString back = LF(u"Falhou: %@"_s, LF(u"O novo %@ não respondeu com uma versão; o anterior foi reposto."_s, u"ffmpeg"_s));
+        const QString back = LF("Falhou: %@", LF("O novo %@ não respondeu com uma versão; o anterior foi reposto.", u"ffmpeg"_s));
         QTest::newRow("all answer: all replaced")
-            << QString() << false << L(u"Motor pronto ✓"_s) << QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
+            << QString() << false << L("Motor pronto ✓") << QStringList{u"deno"_s, u"ffmpeg"_s, u"ffprobe"_s};
         QTest::newRow("a mute ffmpeg: the previous back, nothing after it") << u"ffmpeg"_s << false << back << QStringList();
         QTest::newRow("a mute ffmpeg over the system's: removed")
-            << u"ffmpeg"_s << true << LF(u"Falhou: %@"_s, LF(u"O novo %@ não respondeu com uma versão e foi removido."_s, u"ffmpeg"_s))
+            << u"ffmpeg"_s << true << LF("Falhou: %@", LF("O novo %@ não respondeu com uma versão e foi removido.", u"ffmpeg"_s))
             << QStringList();
         QTest::newRow("a mute Deno: the previous back")
-            << u"deno"_s << false << LF(u"Falhou: %@"_s, LF(u"O novo %@ não respondeu com uma versão; o anterior foi reposto."_s, u"deno"_s))
+            << u"deno"_s << false << LF("Falhou: %@", LF("O novo %@ não respondeu com uma versão; o anterior foi reposto.", u"deno"_s))
             << QStringList{u"ffmpeg"_s, u"ffprobe"_s};
     }
 

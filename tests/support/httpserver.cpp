@@ -5,6 +5,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -98,14 +99,25 @@ void HttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     const QByteArray method = requestLine.value(0);
     const QString path = QUrl(QString::fromUtf8(requestLine.value(1))).path();
     QByteArray range;
+    QByteArray cookies;
     for (const QByteArray &line : lines) {
         if (line.toLower().startsWith("range:"))
             range = line.mid(6).trimmed();
+        if (line.toLower().startsWith("cookie:"))
+            cookies = line.mid(7).trimmed();
     }
     m_requests[path] += 1;
     m_order.append(path);
+    m_cookies[path].append(cookies);
 
     Response response = m_routes.value(path, Response{404, "not found\n", {}, "text/plain"});
+    if (!response.requiredCookie.isEmpty()) {
+        const QList<QByteArray> sent = cookies.split(';');
+        const bool loggedIn =
+            std::any_of(sent.begin(), sent.end(), [&](const QByteArray &c) { return c.trimmed() == response.requiredCookie; });
+        if (!loggedIn)
+            response = Response{401, "login required\n", {}, "text/plain"};
+    }
     QByteArray body = response.body;
     if (!response.bodyFile.isEmpty()) {
         QFile file(response.bodyFile);

@@ -31,6 +31,9 @@ public:
         // Announce the full length, send this many body bytes, then send nothing more
         // while keeping the connection open, like a server that hangs (-1: never).
         qint64 stallAfter = -1;
+        // Served only to a request that sends this cookie ("name=value"), as a site that
+        // needs a login; others get 401 and "login required".
+        QByteArray requiredCookie;
     };
 
     explicit HttpServer(QObject *parent = nullptr);
@@ -51,6 +54,8 @@ public:
     QStringList requestedPaths() const { return m_order; }
     // The first byte each ranged request for `path` asked for, in order.
     QList<qint64> rangeStarts(const QString &path) const { return m_rangeStarts.value(path); }
+    // The Cookie header of each request for `path`, in order (empty for none).
+    QList<QByteArray> cookiesSent(const QString &path) const { return m_cookies.value(path); }
 
 private:
     void onConnection();
@@ -61,4 +66,5 @@ private:
     QHash<QString, int> m_requests;
     QStringList m_order;
     QHash<QString, QList<qint64>> m_rangeStarts;
+    QHash<QString, QList<QByteArray>> m_cookies;
 };
