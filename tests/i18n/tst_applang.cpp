@@ -22,7 +22,7 @@ private slots:
                                               {u"zh_CN"_s, u"历史记录"_s}, {u"ar"_s, u"السجل"_s}};
         QVERIFY(history.contains(expected));
         QCOMPARE(L("Histórico"), history.value(expected));
-        QCOMPARE(L("Histórico"), history.value(expected));
+        QCOMPARE(L(u"Histórico"_s), history.value(expected));
 
         // The short label of the best preset stays as stored, whatever the language.
         QCOMPARE(Quality(Quality::best).shortLabel(), u"Melhor"_s);
