@@ -246,7 +246,7 @@ class Desktop:
         if not PICTURES:
             return
         os.makedirs(PICTURES, exist_ok=True)
-        subprocess.run(["ffmpeg", "-loglevel", "error", "-y", "-f", "x11grab", "-video_size", "1280x800", "-i", self.display,
+        subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "x11grab", "-video_size", "1280x800", "-i", self.display,
                         "-frames:v", "1", os.path.join(PICTURES, name)], env=self.env, check=True)
 
     def stop(self):
@@ -260,7 +260,7 @@ class Desktop:
 
 
 def make_clip(path):
-    subprocess.run(["ffmpeg", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=320x180:rate=25:duration=2",
+    subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=320x180:rate=25:duration=2",
                     "-f", "lavfi", "-i", "sine=frequency=440:duration=2", "-c:v", "libx264", "-pix_fmt", "yuv420p",
                     "-c:a", "aac", "-shortest", "-movflags", "+faststart", path], check=True)
 
