@@ -138,19 +138,35 @@ QSGNode *AppBackground::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         root->appendChildNode(root->fill);
     }
     root->fill->setRect(QRectF(QPointF(0, 0), canvas));
+    if (!m_glowDue) {
+        // Queued to this item's thread, which is held while the scene is synchronised: the
+        // next frame is asked for once this one is on its way.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_glowDue = true;
+                update();
+            },
+            Qt::QueuedConnection);
+        return root;
+    }
 
     const qreal dpr = window()->effectiveDevicePixelRatio();
     const QRectF area = glowRect(canvas);
-    // The glow only needs drawing again when its own area or its centre within it moves.
+    // The glow only needs drawing again when its own area or its centre within it moves,
+    // or when the scene graph was made anew (a grab, or the window shown again).
     const QRectF key(canvas.width() / 2 - area.x(), 0, area.width(), area.height());
-    if (key != m_glowKey || dpr != m_glowDpr) {
+    if (!root->glow || key != m_glowKey || dpr != m_glowDpr) {
         m_glowKey = key;
         m_glowDpr = dpr;
-        if (!root->glow) {
+        const bool added = !root->glow;
+        if (added)
             root->glow = new PictureNode(window());
-            root->appendChildNode(root->glow);
-        }
+        // Given its picture before it joins the scene: the renderer reads a node as soon as
+        // it is added.
         root->glow->show(renderGlow(canvas, dpr), area, PictureNode::Opaque);
+        if (added)
+            root->appendChildNode(root->glow);
     }
     root->glow->setRect(area);
     return root;

@@ -38,6 +38,9 @@ protected:
 
 private:
     Starfield *m_starfield;
+    // The glow takes a few milliseconds to draw and the first frame does without it: it
+    // is drawn for the frame after.
+    bool m_glowDue = false;
     QRectF m_glowKey;
     qreal m_glowDpr = 0;
 };

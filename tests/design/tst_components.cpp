@@ -1,3 +1,4 @@
+#include "design/appbackground.h"
 #include "design/designsystem.h"
 #include "design/symbols.h"
 
@@ -108,6 +109,30 @@ private slots:
     // A trailing item that comes and goes moves nothing else: beside the title the page
     // header keeps its room, so the subtitle does not reflow; below the title nothing is
     // kept, and the items that show start at the margin, not after a gap.
+    // The glow is left out of the first frame and drawn right after it, and then reads as
+    // the blend it describes, on both sides of an odd-sized window's centre.
+    void backgroundGlowArrivesAfterTheFirstFrame()
+    {
+        QQuickWindow window;
+        window.resize(901, 500);
+        AppBackground background(window.contentItem());
+        background.setSize(QSizeF(901, 500));
+        background.starfield()->setVisible(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto differs = [](QColor a, QColor b) {
+            return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+        };
+        const QList<QPoint> points{{450, 0}, {449, 10}, {451, 10}, {200, 100}, {700, 100}, {30, 300}, {870, 300}, {450, 499}};
+        QImage picture;
+        QTRY_VERIFY_WITH_TIMEOUT((picture = window.grabWindow(), differs(picture.pixelColor(450, 0), DS::bg) > 4), 3000);
+        for (const QPoint &point : points) {
+            const QColor wanted = AppBackground::colorAt(QPointF(point) + QPointF(0.5, 0.5), 901);
+            QVERIFY2(differs(picture.pixelColor(point), wanted) <= 1,
+                     qPrintable(u"at %1,%2: %3 instead of %4"_s.arg(point.x()).arg(point.y()).arg(picture.pixelColor(point).name(), wanted.name())));
+        }
+    }
+
     void pageHeaderKeepsRoomForTrailingItemsThatComeAndGo_data()
     {
         QTest::addColumn<int>("width");
