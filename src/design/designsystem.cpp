@@ -60,10 +60,10 @@ QFont DS::mono(double size, QFont::Weight weight)
     return font;
 }
 
-void useInterfaceFont()
+void useInterfaceFont(const QString &cjkFamily)
 {
     QFont font = QGuiApplication::font();
-    if (font.families().contains(DS::cjkFamily))
+    if (font.families().contains(cjkFamily))
         return;
     // The desktop font is named by what it resolves to: an alias such as "Sans Serif" is no
     // family of its own, and Qt would skip it for the next name, whose Latin letters would
@@ -74,9 +74,9 @@ void useInterfaceFont()
     // face, whose Latin is proportional, takes its place.
     const QFontMetricsF metrics(font);
     if (qFuzzyCompare(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W')))
-        font.setFamilies({DS::cjkFamily});
+        font.setFamilies({cjkFamily});
     else
-        font.setFamilies({QFontInfo(font).family(), DS::cjkFamily});
+        font.setFamilies({QFontInfo(font).family(), cjkFamily});
     QGuiApplication::setFont(font);
 }
 
@@ -100,6 +100,11 @@ QString DesignSystem::iconFamily() const
 QFont DesignSystem::mono(double size, int weight) const
 {
     return DS::mono(size, QFont::Weight(weight));
+}
+
+bool DesignSystem::pointsAlongLine(const QString &symbol) const
+{
+    return symbolPointsAlongLine(symbol);
 }
 
 QString DesignSystem::glyph(const QString &symbol) const

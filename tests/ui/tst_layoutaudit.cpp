@@ -183,7 +183,7 @@ private slots:
         m_pictures = qEnvironmentVariable("LAYOUT_PICTURES");
         if (!m_pictures.isEmpty())
             QDir().mkpath(m_pictures);
-        m_lang = QLocale::system().uiLanguages().value(0).left(2);
+        m_lang = langCode(appLang());
     }
 
     void everyViewFits()

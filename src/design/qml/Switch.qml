@@ -49,7 +49,8 @@ T.Switch {
             height: width
             radius: width / 2
             y: 2
-            x: root.checked ? parent.width - width - 2 : 2
+            // On is towards the end of the line, the left in a mirrored window.
+            x: root.checked !== root.LayoutMirroring.enabled ? parent.width - width - 2 : 2
             color: root.checked ? DS.bg : DS.text
 
             Behavior on x {

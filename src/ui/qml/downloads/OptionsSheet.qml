@@ -40,6 +40,11 @@ Sheet {
         property string problem
         property string label
 
+        // Times, rates, language codes and a file name pattern: written left to right in
+        // every language.
+        LayoutMirroring.enabled: false
+        LayoutMirroring.childrenInherit: true
+        horizontalAlignment: TextInput.AlignLeft
         implicitWidth: 120
         implicitHeight: contentHeight + topPadding + bottomPadding
         leftPadding: 10
