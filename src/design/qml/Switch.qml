@@ -45,6 +45,7 @@ T.Switch {
         }
 
         Rectangle {
+            objectName: "knob"
             width: parent.height - 4
             height: width
             radius: width / 2
