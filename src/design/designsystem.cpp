@@ -80,6 +80,26 @@ void useInterfaceFont(const QString &cjkFamily)
     QGuiApplication::setFont(font);
 }
 
+double trackingFor(QStringView text, double spacing)
+{
+    for (const char32_t c : text.toUcs4()) {
+        switch (QChar::script(c)) {
+        case QChar::Script_Arabic:
+        case QChar::Script_Syriac:
+        case QChar::Script_Nko:
+        case QChar::Script_Mongolian:
+        case QChar::Script_Devanagari:
+        case QChar::Script_Bengali:
+        case QChar::Script_Gurmukhi:
+        case QChar::Script_Gujarati:
+            return 0;
+        default:
+            break;
+        }
+    }
+    return spacing;
+}
+
 double meterShownFraction(double fraction)
 {
     if (std::isnan(fraction) || fraction < 0.01)
@@ -100,6 +120,11 @@ QString DesignSystem::iconFamily() const
 QFont DesignSystem::mono(double size, int weight) const
 {
     return DS::mono(size, QFont::Weight(weight));
+}
+
+double DesignSystem::tracking(const QString &text, double spacing) const
+{
+    return trackingFor(text, spacing);
 }
 
 bool DesignSystem::pointsAlongLine(const QString &symbol) const

@@ -242,6 +242,27 @@ private slots:
         QCOMPARE(item("down")->property("turned").toBool(), false);
     }
 
+    // Spaced-out capitals stay spaced in scripts whose letters stand apart, and close up in
+    // those whose letters join, where spacing would break every word.
+    void trackingKeepsJoinedLettersTogether_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("tracking");
+        QTest::newRow("Latin") << u"DOWNLOAD"_s << 2.2;
+        QTest::newRow("Hebrew") << u"הורדה"_s << 2.2;
+        QTest::newRow("Greek") << u"ΛΗΨΗ"_s << 2.2;
+        QTest::newRow("Arabic") << u"تنزيل"_s << 0.0;
+        QTest::newRow("Hindi") << u"डाउनलोड"_s << 0.0;
+        QTest::newRow("Arabic after a Latin name") << u"yt-dlp محرّك"_s << 0.0;
+    }
+
+    void trackingKeepsJoinedLettersTogether()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, tracking);
+        QCOMPARE(trackingFor(text, 2.2), tracking);
+    }
+
     // The sweep of the bar that waits for a download's details runs the way text does.
     void shimmerSweepsAlongTheLine_data()
     {

@@ -66,7 +66,9 @@ Sheet {
             visible: field.text.length === 0
             text: field.placeholderText
             color: DS.opacity(DS.muted, 0.6)
-            font: field.font
+            // Words, in the interface's own face: set in the values' monospaced one, Arabic
+            // or Devanagari would come apart.
+            font.pixelSize: field.font.pixelSize
             elide: Text.ElideRight
             Accessible.ignored: true
         }
