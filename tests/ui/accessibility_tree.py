@@ -82,9 +82,10 @@ def tr(english):
         if not match:
             continue
         arguments = []
-        for value in match.groups():
+        for value, conversion in zip(match.groups(), CONVERSION.findall(pattern)):
             text = value if value.isdigit() else (tr(value) or value)
-            arguments.append(ISOLATE[0] + text + ISOLATE[1] if RIGHT_TO_LEFT and not value.isdigit() else text)
+            # Texts, numbers given as text among them, are isolated; counts are not.
+            arguments.append(ISOLATE[0] + text + ISOLATE[1] if RIGHT_TO_LEFT and conversion == "%@" else text)
         translated = TARGET.get(key) or key
         pieces = CONVERSION.split(translated)
         if len(pieces) != len(arguments) + 1:
