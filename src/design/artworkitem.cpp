@@ -21,6 +21,15 @@ ArtworkItem::~ArtworkItem()
         m_clock->detach(this);
 }
 
+void ArtworkItem::setMirrored(bool mirrored)
+{
+    if (mirrored == m_mirrored)
+        return;
+    m_mirrored = mirrored;
+    emit mirroredChanged();
+    update();
+}
+
 void ArtworkItem::setRunning(bool running)
 {
     if (running == m_running)

@@ -24,6 +24,9 @@ class ArtworkItem : public QQuickItem
     Q_PROPERTY(bool running READ isRunning WRITE setRunning NOTIFY runningChanged)
     // Whether the clock is currently redrawing this drawing.
     Q_PROPERTY(bool ticking READ isTicking NOTIFY tickingChanged)
+    // Drawn as in a mirror, for a window laid out from right to left. Only drawings that
+    // move or fill along the line of reading heed it.
+    Q_PROPERTY(bool mirrored READ isMirrored WRITE setMirrored NOTIFY mirroredChanged)
 
 public:
     explicit ArtworkItem(QQuickItem *parent = nullptr);
@@ -32,10 +35,13 @@ public:
     bool isRunning() const { return m_running; }
     void setRunning(bool running);
     bool isTicking() const;
+    bool isMirrored() const { return m_mirrored; }
+    void setMirrored(bool mirrored);
 
 signals:
     void runningChanged();
     void tickingChanged();
+    void mirroredChanged();
 
 protected:
     // The drawing's cap on redraws per second.
@@ -61,6 +67,7 @@ private:
     QPointer<FrameClock> m_clock;
     double m_time;
     bool m_running = true;
+    bool m_mirrored = false;
     bool m_ticking = false;
 };
 

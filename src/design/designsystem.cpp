@@ -60,10 +60,10 @@ QFont DS::mono(double size, QFont::Weight weight)
     return font;
 }
 
-void useInterfaceFont()
+void useInterfaceFont(const QString &cjkFamily)
 {
     QFont font = QGuiApplication::font();
-    if (font.families().contains(DS::cjkFamily))
+    if (font.families().contains(cjkFamily))
         return;
     // The desktop font is named by what it resolves to: an alias such as "Sans Serif" is no
     // family of its own, and Qt would skip it for the next name, whose Latin letters would
@@ -74,10 +74,30 @@ void useInterfaceFont()
     // face, whose Latin is proportional, takes its place.
     const QFontMetricsF metrics(font);
     if (qFuzzyCompare(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W')))
-        font.setFamilies({DS::cjkFamily});
+        font.setFamilies({cjkFamily});
     else
-        font.setFamilies({QFontInfo(font).family(), DS::cjkFamily});
+        font.setFamilies({QFontInfo(font).family(), cjkFamily});
     QGuiApplication::setFont(font);
+}
+
+double trackingFor(QStringView text, double spacing)
+{
+    for (const char32_t c : text.toUcs4()) {
+        switch (QChar::script(c)) {
+        case QChar::Script_Arabic:
+        case QChar::Script_Syriac:
+        case QChar::Script_Nko:
+        case QChar::Script_Mongolian:
+        case QChar::Script_Devanagari:
+        case QChar::Script_Bengali:
+        case QChar::Script_Gurmukhi:
+        case QChar::Script_Gujarati:
+            return 0;
+        default:
+            break;
+        }
+    }
+    return spacing;
 }
 
 double meterShownFraction(double fraction)
@@ -100,6 +120,16 @@ QString DesignSystem::iconFamily() const
 QFont DesignSystem::mono(double size, int weight) const
 {
     return DS::mono(size, QFont::Weight(weight));
+}
+
+double DesignSystem::tracking(const QString &text, double spacing) const
+{
+    return trackingFor(text, spacing);
+}
+
+bool DesignSystem::pointsAlongLine(const QString &symbol) const
+{
+    return symbolPointsAlongLine(symbol);
 }
 
 QString DesignSystem::glyph(const QString &symbol) const

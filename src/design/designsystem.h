@@ -66,10 +66,15 @@ QFont mono(double size, QFont::Weight weight = QFont::Medium);
 inline const QString cjkFamily = QStringLiteral("Noto Sans CJK JP");
 } // namespace DS
 
-// Makes the application's default font the desktop's own followed by DS::cjkFamily, so
-// every text of the interface finds Japanese glyphs with all the weights it asks for.
+// `spacing` for the letters of `text`, or none where its script joins its letters
+// (Arabic, Devanagari): spaced out, they would come apart.
+double trackingFor(QStringView text, double spacing);
+
+// Makes the application's default font the desktop's own followed by `cjkFamily`
+// (DS::cjkFamily, or the cut of the interface language), so every text of the interface
+// finds Chinese, Japanese and Korean glyphs with all the weights it asks for.
 // Call it after the QGuiApplication exists and before the first window.
-void useInterfaceFont();
+void useInterfaceFont(const QString &cjkFamily = DS::cjkFamily);
 
 // The tokens and a few helpers for QML, where they are read as `DS.primary`,
 // `DS.opacity(DS.primary, 0.14)`, `DS.mono(15, Font.DemiBold)`, `DS.glyph("clock")`.
@@ -146,6 +151,8 @@ public:
     Q_INVOKABLE QFont mono(double size, int weight = QFont::Medium) const;
     // The icon font's character for one of the design's symbol names.
     Q_INVOKABLE QString glyph(const QString &symbol) const;
+    Q_INVOKABLE bool pointsAlongLine(const QString &symbol) const;
+    Q_INVOKABLE double tracking(const QString &text, double spacing) const;
     // The part of a meter's track that its fill covers for a progress fraction.
     Q_INVOKABLE double meterFraction(double fraction) const;
     // Gives the keyboard focus to the next (or previous) control in the same row, as the

@@ -11,14 +11,15 @@ ShimmerBar::ShimmerBar(QQuickItem *parent)
     setImplicitHeight(6);
 }
 
-QRectF ShimmerBar::highlightRect(QSizeF size, double t)
+QRectF ShimmerBar::highlightRect(QSizeF size, double t, bool mirrored)
 {
     const double w = size.width();
     const double phase = fract(t * 0.6);
-    return QRectF(phase * 1.3 * w - 0.3 * w, 0, 0.3 * w, size.height());
+    const double left = phase * 1.3 * w - 0.3 * w;
+    return QRectF(mirrored ? w - left - 0.3 * w : left, 0, 0.3 * w, size.height());
 }
 
-void ShimmerBar::draw(QPainter &painter, QSizeF size, double t)
+void ShimmerBar::draw(QPainter &painter, QSizeF size, double t, bool mirrored)
 {
     if (size.isEmpty())
         return;
@@ -32,7 +33,7 @@ void ShimmerBar::draw(QPainter &painter, QSizeF size, double t)
     painter.setPen(Qt::NoPen);
     painter.setClipPath(capsule);
     painter.fillPath(capsule, withOpacity(Qt::white, 0.07));
-    const QRectF light = highlightRect(size, t);
+    const QRectF light = highlightRect(size, t, mirrored);
     QLinearGradient sweep(light.topLeft(), light.topRight());
     sweep.setColorAt(0, withOpacity(DS::primary, 0));
     sweep.setColorAt(0.5, DS::glow);
@@ -50,6 +51,7 @@ QSGNode *ShimmerBar::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     auto *node = PictureNode::reuse(oldNode, window());
     const QSizeF canvas = size();
     const double t = frameTime();
-    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t); }), QRectF(QPointF(0, 0), canvas));
+    const bool mirrored = isMirrored();
+    node->show(paintImage(canvas, devicePixelRatio(), [&](QPainter &p) { draw(p, canvas, t, mirrored); }), QRectF(QPointF(0, 0), canvas));
     return node;
 }

@@ -13,9 +13,9 @@ public:
     explicit ShimmerBar(QQuickItem *parent = nullptr);
 
     // The highlight's rectangle at time t in a bar of `size`; it starts beyond the left
-    // edge and ends beyond the right one.
-    static QRectF highlightRect(QSizeF size, double t);
-    static void draw(QPainter &painter, QSizeF size, double t);
+    // edge and ends beyond the right one, or the other way round when `mirrored`.
+    static QRectF highlightRect(QSizeF size, double t, bool mirrored = false);
+    static void draw(QPainter &painter, QSizeF size, double t, bool mirrored = false);
 
 protected:
     int framesPerSecond() const override { return 30; }

@@ -259,7 +259,11 @@ QSGNode *SignalLine::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     // The picture reaches past the strip above and below, so that the blurred glow and
     // the dots' halos fade out on their own instead of ending in a hard edge.
     QRectF where;
-    const QImage picture = render(canvas, t, style, devicePixelRatio(), &where);
+    QImage picture = render(canvas, t, style, devicePixelRatio(), &where);
+    // The waves and their dots travel the other way in a mirrored window; the picture
+    // spans the item's width, so turning it round keeps it in place.
+    if (isMirrored())
+        picture = std::move(picture).mirrored(true, false);
     node->show(picture, where);
     return node;
 }

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QResource>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -42,6 +43,9 @@ constexpr std::array<std::pair<const char16_t *, char16_t>, 28> symbolTable{{
     {u"pause.fill", 0xE034}, // pause
 }};
 
+// The feed's waves spread forward, towards where the text runs.
+constexpr std::array<const char16_t *, 1> alongLine{{u"dot.radiowaves.up.forward"}};
+
 } // namespace
 
 QString iconFontResource()
@@ -78,6 +82,11 @@ QString symbolGlyph(QStringView symbol)
             return QString(QChar(codePoint));
     }
     return {};
+}
+
+bool symbolPointsAlongLine(QStringView symbol)
+{
+    return std::ranges::any_of(alongLine, [symbol](const char16_t *name) { return symbol == QStringView(name); });
 }
 
 QStringList knownSymbols()

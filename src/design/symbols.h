@@ -13,6 +13,11 @@ QString iconFontFamily();
 // The glyph for a symbol name; an empty string for a name the table does not know.
 QString symbolGlyph(QStringView symbol);
 
+// Whether the symbol points along the line of reading (forward, back), so that a window
+// laid out from right to left shows it turned round. Arrows up and down, clocks and media
+// controls keep their drawing.
+bool symbolPointsAlongLine(QStringView symbol);
+
 // Every symbol name the table knows, in table order.
 QStringList knownSymbols();
 

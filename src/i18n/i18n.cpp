@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
 #include <limits>
 #include <mutex>
 
@@ -88,6 +89,25 @@ QString lookUp(const char *key, Lang lang, int count)
     return {};
 }
 
+// A sentence of a right-to-left language that opens with a Latin name ("yt-dlp", "HTTP
+// 404") would be laid out from the left, the way its first letter runs, and its words would
+// come out of order: a right-to-left mark in front gives it its language's direction.
+QString inOwnDirection(QString text, Lang lang)
+{
+    if (!isRightToLeft(lang))
+        return text;
+    // The conversions' letters are no words: what fills them is a number, or a text that is
+    // isolated in these languages.
+    static const QRegularExpression conversion(u"%(?:@|l*d)"_s);
+    if (QString(text).remove(conversion).isRightToLeft())
+        return text;
+    const bool hasRightToLeft = std::ranges::any_of(text, [](QChar c) {
+        const QChar::Direction d = c.direction();
+        return d == QChar::DirR || d == QChar::DirAL;
+    });
+    return hasRightToLeft ? QChar(0x200F) + text : text;
+}
+
 QString counted(const QByteArray &key, Lang lang, qint64 count)
 {
     // A text without forms has one translation, whatever the count.
@@ -96,7 +116,7 @@ QString counted(const QByteArray &key, Lang lang, qint64 count)
     const int n = countForRules(count);
     if (lang != Lang::pt) {
         if (QString found = lookUp(key.constData(), lang, n); !found.isNull())
-            return found;
+            return inOwnDirection(found, lang);
     }
     if (QString found = lookUp(key.constData(), Lang::pt, n); !found.isNull())
         return found;
@@ -159,7 +179,7 @@ QString translate(const char *text, Lang lang)
 {
     if (lang != Lang::pt) {
         if (QString found = lookUp(text, lang, -1); !found.isNull())
-            return found;
+            return inOwnDirection(found, lang);
     }
     return QString::fromUtf8(text);
 }
@@ -169,7 +189,7 @@ QString translate(const QString &text, Lang lang)
     if (lang == Lang::pt)
         return text;
     QString found = lookUp(text.toUtf8().constData(), lang, -1);
-    return found.isNull() ? text : found;
+    return found.isNull() ? text : inOwnDirection(found, lang);
 }
 
 QString translateCounted(const char *text, Lang lang, qint64 count)

@@ -3,6 +3,11 @@
 #include "base/format.h"
 #include "i18n/i18n.h"
 
+bool I18nBridge::isRightToLeft() const
+{
+    return ::isRightToLeft(appLang());
+}
+
 QString I18nBridge::l(const QString &text) const
 {
     return L(text);

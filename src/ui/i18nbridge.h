@@ -12,10 +12,13 @@ class I18nBridge : public QObject
     Q_OBJECT
     QML_NAMED_ELEMENT(I18n)
     QML_SINGLETON
+    // The interface language is written from right to left: the window is mirrored.
+    Q_PROPERTY(bool rightToLeft READ isRightToLeft CONSTANT)
 
 public:
     using QObject::QObject;
 
+    bool isRightToLeft() const;
     Q_INVOKABLE QString l(const QString &text) const;
     Q_INVOKABLE QString lf(const QString &format, const QVariantList &arguments) const;
     Q_INVOKABLE QString lp(const QString &format, qint64 count) const;

@@ -3,12 +3,14 @@
 #include "base/paths.h"
 #include "design/designsystem.h"
 #include "design/motion.h"
+#include "i18n/i18n.h"
 #include "root/downloader.h"
 #include "ui/appsingletons.h"
 #include "ui/shell.h"
 #include "ui/thumbnailnetwork.h"
 #include "ui/windowplacement.h"
 
+#include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
@@ -16,12 +18,35 @@
 Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
 
+namespace {
+
+// Han characters are drawn in each place's own forms: the same character looks different
+// in Taiwan, in China and in Japan, and Korean has a cut of its own.
+QString cjkFamilyFor(Lang lang)
+{
+    switch (lang) {
+    case Lang::zh_TW:
+        return QStringLiteral("Noto Sans CJK TC");
+    case Lang::zh_CN:
+        return QStringLiteral("Noto Sans CJK SC");
+    case Lang::ko:
+        return QStringLiteral("Noto Sans CJK KR");
+    default:
+        return DS::cjkFamily;
+    }
+}
+
+} // namespace
+
 QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
 {
     DownloaderSingleton::instance = shell.downloader();
     AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->settings(), &engine);
     ShellSingleton::instance = &shell;
-    useInterfaceFont();
+    useInterfaceFont(cjkFamilyFor(appLang()));
+    // The window mirrors itself from this (Main.qml), and Qt's own controls and dialogs
+    // follow it too.
+    QGuiApplication::setLayoutDirection(isRightToLeft(appLang()) ? Qt::RightToLeft : Qt::LeftToRight);
     // While downloads run the drawings keep moving, whatever the window's activity.
     Motion::instance()->setBusy(shell.busy());
     QObject::connect(&shell, &Shell::activityChanged, &shell, [&shell] { Motion::instance()->setBusy(shell.busy()); });

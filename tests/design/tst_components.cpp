@@ -1,5 +1,6 @@
 #include "design/appbackground.h"
 #include "design/designsystem.h"
+#include "design/shimmerbar.h"
 #include "design/symbols.h"
 
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -192,6 +195,129 @@ private slots:
             QCOMPARE(place(comes).left(), subBefore.left());
         else
             QVERIFY(place(comes).right() < place(stays).left());
+    }
+
+    // In a mirrored window what runs along the line starts from the right: the meter's fill,
+    // a switch that is on, a line of text; a symbol that points forward turns round, and
+    // one that points down does not.
+    void componentsFollowTheMirror_data()
+    {
+        QTest::addColumn<bool>("mirrored");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
+
+    void componentsFollowTheMirror()
+    {
+        QFETCH(bool, mirrored);
+        QQmlEngine engine;
+        engine.addImportPath(u"qrc:/"_s);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\n"
+                          "import Vireloom.Design\n"
+                          "Item {\n"
+                          "width: 200; height: 200\n"
+                          "property bool mirrorOn: false\n"
+                          "LayoutMirroring.enabled: mirrorOn\n"
+                          "LayoutMirroring.childrenInherit: true\n"
+                          "property alias meter: meter\n"
+                          "property alias toggle: toggle\n"
+                          "property alias label: label\n"
+                          "property alias feed: feed\n"
+                          "property alias down: down\n"
+                          "Column {\n"
+                          "width: parent.width\n"
+                          "MeterBar { id: meter; width: parent.width; fraction: 0.25 }\n"
+                          "Switch { id: toggle; checked: true }\n"
+                          "PlainLabel { id: label; width: parent.width; text: \"A Latin title\" }\n"
+                          "SymbolIcon { id: feed; symbol: \"dot.radiowaves.up.forward\" }\n"
+                          "SymbolIcon { id: down; symbol: \"arrow.down\" }\n"
+                          "}\n"
+                          "}\n",
+                          QUrl(u"memory:/mirrored.qml"_s));
+        QTRY_VERIFY(!component.isLoading());
+        std::unique_ptr<QObject> object(component.create());
+        QVERIFY2(object, qPrintable(component.errorString()));
+        auto *root = qobject_cast<QQuickItem *>(object.get());
+        root->setProperty("mirrorOn", mirrored);
+        QQuickWindow window;
+        window.resize(200, 200);
+        root->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QQuickTest::qWaitForPolish(&window));
+        const auto item = [&object](const char *name) { return object->property(name).value<QQuickItem *>(); };
+        const auto sceneRect = [](const QQuickItem *it) { return it->mapRectToScene(QRectF(0, 0, it->width(), it->height())); };
+
+        QQuickItem *meter = item("meter");
+        QQuickItem *fill = meter->findChild<QQuickItem *>(u"fill"_s);
+        QVERIFY(fill);
+        QTRY_COMPARE(fill->width(), 50.0);
+        QCOMPARE(sceneRect(fill).left(), mirrored ? 150.0 : 0.0);
+
+        QQuickItem *toggle = item("toggle");
+        QQuickItem *knob = toggle->findChild<QQuickItem *>(u"knob"_s);
+        QVERIFY(knob);
+        const QRectF track = sceneRect(toggle);
+        QTRY_COMPARE(sceneRect(knob).center().x() > track.center().x(), !mirrored);
+
+        // Text.AlignLeft is 1, Text.AlignRight 2.
+        QCOMPARE(item("label")->property("effectiveHorizontalAlignment").toInt(), mirrored ? 2 : 1);
+        QCOMPARE(item("feed")->property("turned").toBool(), mirrored);
+        QCOMPARE(item("down")->property("turned").toBool(), false);
+    }
+
+    // Spaced-out capitals stay spaced in scripts whose letters stand apart, and close up in
+    // those whose letters join, where spacing would break every word.
+    void trackingKeepsJoinedLettersTogether_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("tracking");
+        QTest::newRow("Latin") << u"DOWNLOAD"_s << 2.2;
+        QTest::newRow("Hebrew") << u"הורדה"_s << 2.2;
+        QTest::newRow("Greek") << u"ΛΗΨΗ"_s << 2.2;
+        QTest::newRow("Arabic") << u"تنزيل"_s << 0.0;
+        QTest::newRow("Hindi") << u"डाउनलोड"_s << 0.0;
+        QTest::newRow("Arabic after a Latin name") << u"yt-dlp محرّك"_s << 0.0;
+    }
+
+    void trackingKeepsJoinedLettersTogether()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, tracking);
+        QCOMPARE(trackingFor(text, 2.2), tracking);
+    }
+
+    // The sweep of the bar that waits for a download's details runs the way text does.
+    void shimmerSweepsAlongTheLine_data()
+    {
+        QTest::addColumn<bool>("mirrored");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
+
+    void shimmerSweepsAlongTheLine()
+    {
+        QFETCH(bool, mirrored);
+        const QSize size(200, 6);
+        // Early in a sweep (phase 0.3): the light is still in the first half of the bar.
+        const double t = 0.5;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            ShimmerBar::draw(painter, QSizeF(size), t, mirrored);
+        }
+        int brightest = 0;
+        int best = -1;
+        for (int x = 0; x < size.width(); ++x) {
+            const int alpha = qAlpha(image.pixel(x, size.height() / 2));
+            if (alpha > best) {
+                best = alpha;
+                brightest = x;
+            }
+        }
+        QVERIFY2(mirrored ? brightest > size.width() / 2 : brightest < size.width() / 2, qPrintable(QString::number(brightest)));
     }
 };
 

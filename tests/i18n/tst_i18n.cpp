@@ -186,6 +186,11 @@ private slots:
         // A sentence that starts with the title still reads in the language's direction.
         const QString sentence = LFIn(lang, u"%@ não está mais na pasta. Use “Baixar de novo” para buscá-lo outra vez."_s, title);
         QCOMPARE(sentence.isRightToLeft(), isRightToLeft(lang));
+        // So does one whose translation opens with a Latin name.
+        QCOMPARE(LFIn(lang, u"yt-dlp saiu com código %d"_s, 2).isRightToLeft(), isRightToLeft(lang));
+        QCOMPARE(LFIn(lang, u"Este yt-dlp tem mais de %d dias; não foi possível verificar se há uma versão mais nova."_s, 40)
+                     .isRightToLeft(),
+                 isRightToLeft(lang));
     }
 };
 

@@ -7,16 +7,111 @@ acts on where several look alike. The four pages are visited through the sidebar
 own accessible actions, and buttons, check boxes and capsules must do what their Press and
 Toggle actions say, once. A running download reads as its title, state and the percent it
 shows, with a progress bar that holds the value; a question is a dialog under its title.
+
+The names below are the English ones. In another language (VIRELOOM_A11Y_LANGUAGE, a value
+for LANGUAGE) each is looked for as that language's translation files give it.
 """
 import os
+import re
 import signal
 import subprocess
 import sys
 import time
 
+import xml.etree.ElementTree as ET
+
 import pyatspi
 
 APP = sys.argv[1]
+LANGUAGE = os.environ.get("VIRELOOM_A11Y_LANGUAGE", "en_US")
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "i18n", "translations")
+# What the interface puts around a text from outside inside a sentence of a right-to-left
+# language, so that it keeps its own direction.
+ISOLATE = ("\u2068", "\u2069")
+
+
+CONVERSION = re.compile(r"%(?:@|l*d)")
+
+
+def read_ts(code):
+    """Portuguese key -> translation for the texts in use; a counted text gives what all its
+    forms begin with."""
+    table = {}
+    for message in ET.parse(os.path.join(TRANSLATIONS, f"vireloom_{code}.ts")).getroot().iter("message"):
+        translation = message.find("translation")
+        if translation is None or translation.get("type") in ("vanished", "obsolete"):
+            continue
+        forms = translation.findall("numerusform")
+        if forms:
+            table[message.findtext("source")] = os.path.commonprefix(
+                [CONVERSION.split(form.text or "")[0] for form in forms]).strip()
+        else:
+            table[message.findtext("source")] = translation.text or ""
+    return table
+
+
+def language_code(language):
+    tag = language.split(".")[0]
+    return tag if tag in ("zh_TW", "zh_CN") else tag.split("_")[0]
+
+
+ENGLISH = read_ts("en")
+KEYS = {}
+for key, english in ENGLISH.items():
+    KEYS.setdefault(english, key)
+TARGET = ENGLISH if language_code(LANGUAGE) == "en" else read_ts(language_code(LANGUAGE))
+RIGHT_TO_LEFT = language_code(LANGUAGE) in ("ar", "he")
+
+
+def tr(english):
+    """`english` as the interface shows it in LANGUAGE: a text of the files, or one of their
+    formats filled with texts and numbers that are themselves translated. None when the
+    files do not say."""
+    if english in KEYS:
+        return TARGET.get(KEYS[english]) or KEYS[english]
+    # A label and its value, as a menu button names itself: "Quality: Best quality".
+    label, colon, value = english.partition(": ")
+    if colon and label in KEYS:
+        return tr(label) + colon + (tr(value) or value)
+    for key, pattern in ENGLISH.items():
+        # A format that is all conversions would take any text for one of its own.
+        if not CONVERSION.search(pattern) or not CONVERSION.sub("", pattern).strip():
+            continue
+        parts = CONVERSION.split(pattern)
+        match = re.fullmatch("(.+?)".join(re.escape(p) for p in parts), english)
+        if not match:
+            continue
+        arguments = []
+        for value, conversion in zip(match.groups(), CONVERSION.findall(pattern)):
+            text = value if value.isdigit() else (tr(value) or value)
+            # Texts, numbers given as text among them, are isolated; counts are not.
+            arguments.append(ISOLATE[0] + text + ISOLATE[1] if RIGHT_TO_LEFT and conversion == "%@" else text)
+        translated = TARGET.get(key) or key
+        pieces = CONVERSION.split(translated)
+        if len(pieces) != len(arguments) + 1:
+            return None
+        return pieces[0] + "".join(a + p for a, p in zip(arguments, pieces[1:]))
+    return None
+
+
+def tr_prefix(english):
+    """The start of a name, in LANGUAGE: tr() of it, or the whole of the one text that it
+    begins, or of a counted text the part before its number."""
+    translated = tr(english)
+    if translated is not None:
+        return translated
+    starting = sorted((e for e in KEYS if e.startswith(english)), key=len)
+    if not starting:
+        return None
+    translated = TARGET.get(KEYS[starting[0]]) or KEYS[starting[0]]
+    if CONVERSION.search(starting[0]):
+        translated = CONVERSION.split(translated)[0].strip()
+    return translated or None
+
+
+def T(english):
+    """tr_prefix(), or the text itself where it is no text of the files (a title)."""
+    return tr_prefix(english) or english
 
 NAMED_ROLES = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
@@ -106,9 +201,10 @@ def check(app, page):
             problems.append(f"no name: {describe(node)}")
         if node.getState().contains(pyatspi.STATE_FOCUSABLE) and role in VAGUE_ROLES:
             problems.append(f"focusable with the wrong role: {describe(node)}")
-        if role in BUTTON_ROLES and name in BARE_NAMES:
+        if role in BUTTON_ROLES and name in {tr(bare) or bare for bare in BARE_NAMES}:
             problems.append(f"says nothing of what it acts on: {describe(node)}")
-    for prefix, roles in EXPECTED[page]:
+    for english, roles in EXPECTED[page]:
+        prefix = T(english)
         matches = [role for name, role in seen if name.startswith(prefix)]
         if not matches:
             problems.append(f"not exposed: '{prefix}'")
@@ -118,6 +214,9 @@ def check(app, page):
 
 
 def find(app, prefix, role):
+    """The first control showing with `role` whose name starts with `prefix` (English, or a
+    text from outside that no translation changes)."""
+    prefix = (tr_prefix(prefix) or prefix) if prefix else prefix
     for node in showing(app):
         if node.getRole() == role and (node.name or "").startswith(prefix):
             return node
@@ -195,14 +294,16 @@ def check_whole_settings_page(app):
     """Buttons past the first screen of settings say what they act on too."""
     buttons = [n for n in every(app) if n.getRole() in BUTTON_ROLES]
     names = {(n.name or "") for n in buttons}
-    problems = [f"not exposed: '{name}'" for name in BELOW_THE_FOLD if name not in names]
-    problems += [f"says nothing of what it acts on: {describe(n)}" for n in buttons if (n.name or "") in BARE_NAMES]
+    problems = [f"not exposed: '{T(name)}'" for name in BELOW_THE_FOLD if T(name) not in names]
+    bare = {tr(name) or name for name in BARE_NAMES}
+    problems += [f"says nothing of what it acts on: {describe(n)}" for n in buttons if (n.name or "") in bare]
     for problem in problems:
         print(f"  {problem}", flush=True)
     return [f"settings: {p}" for p in problems]
 
 
 def named_buttons(app, name):
+    name = tr(name) or name
     return [n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "") == name]
 
 
@@ -211,14 +312,14 @@ def check_running_card(app):
     inside it, a progress bar says that percent (Qt 6.4 gives it no value interface)."""
     problems = []
     card = wait_for("the running download's card", lambda: next(
-        (n for n in showing(app) if n.getRole() == pyatspi.ROLE_LIST_ITEM and "Downloading" in (n.name or "")), None))
-    if card.name != "Title of slow-5, Downloading, 5%":
+        (n for n in showing(app) if n.getRole() == pyatspi.ROLE_LIST_ITEM and T("Downloading") in (n.name or "")), None))
+    if card.name != f"Title of slow-5, {T('Downloading')}, 5%":
         problems.append(f"the running card reads '{card.name}'")
     bars = [n for n in showing(card) if n.getRole() == pyatspi.ROLE_PROGRESS_BAR]
     if not bars:
         problems.append("the running card has no progress bar")
     else:
-        if (bars[0].name, bars[0].description) != ("Progress", "5%"):
+        if (bars[0].name, bars[0].description) != (T("Progress"), "5%"):
             problems.append(f"the progress bar reads '{bars[0].name}', '{bars[0].description}'")
     print(f"running card: {len(problems)} problems", flush=True)
     for problem in problems:
@@ -249,7 +350,10 @@ def check_clear_question(app):
             wait_for("the question to close", lambda: find(app, "Clear the history?", pyatspi.ROLE_DIALOG) is None, 10)
         except SystemExit:
             problems.append("Cancel did not close the question")
-        if not find(app, "Entry one", pyatspi.ROLE_LIST_ITEM):
+        # The list is read again once the question has gone, which can take a moment.
+        try:
+            wait_for("the entry after Cancel", lambda: find(app, "Entry one", pyatspi.ROLE_LIST_ITEM), 5)
+        except SystemExit:
             problems.append("Cancel cleared the history")
     print(f"clear question: {len(problems)} problems", flush=True)
     for problem in problems:
@@ -267,7 +371,7 @@ def check_playlist_box(app):
 
     def switched(on):
         box = find(app, "Whole playlist", pyatspi.ROLE_CHECK_BOX)
-        items = any(n.getRole() in BUTTON_ROLES and (n.name or "") == "Choose items" for n in showing(app))
+        items = any(n.getRole() in BUTTON_ROLES and (n.name or "") == T("Choose items") for n in showing(app))
         return box is not None and checked(box) == on and items == on
 
     press(box)
@@ -286,7 +390,7 @@ def check_options_sheet(app):
     problems = []
     press(wait_for("the Downloads tab", lambda: find(app, "Downloads", pyatspi.ROLE_PAGE_TAB)))
     options = wait_for("the Options button", lambda: next(
-        (n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "").startswith("Options")), None))
+        (n for n in showing(app) if n.getRole() in BUTTON_ROLES and (n.name or "").startswith(T("Options"))), None))
     press(options)
     try:
         wait_for("the options sheet", lambda: find(app, "Download options", pyatspi.ROLE_DIALOG), 10)
@@ -320,7 +424,7 @@ def check_options_sheet(app):
         activate(find(app, "Intro", pyatspi.ROLE_CHECK_BOX))
         settles("'Intro' checked by Space", intro_checked, problems)
     pushed = [n.name for n in showing(app) if n.getRole() in BUTTON_ROLES
-              and (n.name or "") in ("Off", "Mark", "Remove", "Sponsor", "Intro")]
+              and (n.name or "") in {T(c) for c in ("Off", "Mark", "Remove", "Sponsor", "Intro")}]
     if pushed:
         problems.append(f"capsules read as push buttons: {pushed}")
     print(f"options: {len(problems)} problems", flush=True)
@@ -333,7 +437,7 @@ def main():
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                 start_new_session=True)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-               QT_QUICK_BACKEND="software", LANGUAGE="en_US", LC_ALL="C.UTF-8")
+               QT_QUICK_BACKEND="software", LANGUAGE=LANGUAGE, LC_ALL="C.UTF-8")
     app_process = subprocess.Popen([APP, "http://127.0.0.1:9/unreachable", "http://127.0.0.1:9/slow-5"],
                                    env=env, start_new_session=True)
     failures = []
@@ -350,7 +454,7 @@ def main():
                 first = EXPECTED[page][0]
                 try:
                     wait_for(f"the {page} page", lambda: any(
-                        (n.name or "").startswith(first[0]) for n in showing(app)), 15)
+                        (n.name or "").startswith(T(first[0])) for n in showing(app)), 15)
                 except SystemExit:
                     print("showing:", sorted({(n.name or "") for n in showing(app)}), flush=True)
                     raise

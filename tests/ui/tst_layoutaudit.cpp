@@ -183,7 +183,7 @@ private slots:
         m_pictures = qEnvironmentVariable("LAYOUT_PICTURES");
         if (!m_pictures.isEmpty())
             QDir().mkpath(m_pictures);
-        m_lang = QLocale::system().uiLanguages().value(0).left(2);
+        m_lang = langCode(appLang());
     }
 
     void everyViewFits()
@@ -336,6 +336,55 @@ private slots:
         const qreal top = engine->mapToItem(page->property("contentItem").value<QQuickItem *>(), QPointF()).y();
         page->setProperty("contentY", std::max(0.0, top - 80));
         check(f, u"engine-card-update"_s);
+    }
+
+    // Exactly the languages written from right to left mirror the window: the sidebar
+    // stands right of the page, the feed's symbol turns round, a running download fills
+    // from the right and its Latin title lines up on the right; a link is typed left to
+    // right all the same.
+    void mirroredInRightToLeftLanguages()
+    {
+        const bool mirrored = isRightToLeft(appLang());
+        WindowFixture f;
+        fillQueue(f);
+        QVERIFY(f.show(WindowPlacement::designMinimum));
+        QTRY_VERIFY(f.find(u"linkField"));
+        QVERIFY(QQuickTest::qWaitForPolish(f.window()));
+        const auto scene = [](const QQuickItem *item) { return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())); };
+
+        const QRectF sidebar = scene(f.find(u"section_following"));
+        const QRectF page = scene(f.find(u"page"));
+        QVERIFY(page.width() > 0);
+        QCOMPARE(sidebar.left() >= page.right() - kSlack, mirrored);
+        QCOMPARE(sidebar.right() <= page.left() + kSlack, !mirrored);
+        const QList<QQuickItem *> icons =
+            findItems(f.find(u"section_following"), [](const QQuickItem *item) { return item->property("turned").isValid(); });
+        QCOMPARE(icons.size(), 1);
+        QCOMPARE(icons.first()->property("turned").toBool(), mirrored);
+
+        const QList<QQuickItem *> meters = f.findAll(u"meter");
+        const auto shown = std::ranges::find_if(meters, [](const QQuickItem *meter) { return meter->isVisible(); });
+        QVERIFY(shown != meters.end());
+        const QRectF track = scene(*shown);
+        QQuickItem *fill = (*shown)->findChild<QQuickItem *>(u"fill"_s);
+        QTRY_VERIFY(fill->width() > track.width() / 4);
+        QVERIFY(fill->width() < track.width() * 0.9);
+        QCOMPARE(std::abs(mirrored ? scene(fill).right() - track.right() : scene(fill).left() - track.left()) < kSlack, true);
+        const QList<QQuickItem *> titles = findItems(f.window()->contentItem(), [](const QQuickItem *item) {
+            return item->objectName() == u"cardTitle" && item->property("text").toString().startsWith(u"An unusually");
+        });
+        QCOMPARE(titles.size(), 1);
+        // Text.AlignLeft is 1, Text.AlignRight 2.
+        QCOMPARE(titles.first()->property("effectiveHorizontalAlignment").toInt(), mirrored ? 2 : 1);
+
+        QQuickItem *field = f.find(u"linkField");
+        field->forceActiveFocus();
+        f.typeText(u"https://example.org/watch?v=1"_s);
+        QCOMPARE(field->property("effectiveHorizontalAlignment").toInt(), 1);
+        // The link starts at the field's left edge and runs right from there.
+        QRectF first;
+        QVERIFY(QMetaObject::invokeMethod(field, "positionToRectangle", Q_RETURN_ARG(QRectF, first), Q_ARG(int, 0)));
+        QVERIFY2(first.x() < 2, qPrintable(QString::number(first.x())));
     }
 
 private:

@@ -6,6 +6,6 @@ PlainLabel {
     color: DS.muted
     font.pixelSize: DS.typeMicro
     font.weight: Font.DemiBold
-    font.letterSpacing: 1.6
+    font.letterSpacing: DS.tracking(text, 1.6)
     font.capitalization: Font.AllUppercase
 }

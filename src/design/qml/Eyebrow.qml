@@ -6,6 +6,6 @@ PlainLabel {
     color: DS.primary
     font.pixelSize: DS.typeCaption
     font.weight: Font.DemiBold
-    font.letterSpacing: 2.2
+    font.letterSpacing: DS.tracking(text, 2.2)
     font.capitalization: Font.AllUppercase
 }

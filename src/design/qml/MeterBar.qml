@@ -38,6 +38,7 @@ Item {
     }
 
     SoftShadow {
+        anchors.left: parent.left
         width: fill.width
         height: fill.height
         radius: height / 2
@@ -49,6 +50,8 @@ Item {
         id: fill
 
         objectName: "fill"
+        // From the start of the line: the right in a mirrored window.
+        anchors.left: parent.left
         width: root.width * root.shownFraction
         height: root.height
         radius: height / 2
@@ -57,12 +60,12 @@ Item {
 
             GradientStop {
                 position: 0
-                color: DS.primaryDeep
+                color: fill.LayoutMirroring.enabled ? root.color : DS.primaryDeep
             }
 
             GradientStop {
                 position: 1
-                color: root.color
+                color: fill.LayoutMirroring.enabled ? DS.primaryDeep : root.color
             }
         }
     }

@@ -14,6 +14,11 @@ T.TextField {
 
     Accessible.role: Accessible.EditableText
     Accessible.name: root.label.length > 0 ? root.label : ((root.parent?.parent as SettingRow)?.title ?? "")
+    // Stored values (a proxy's address, a rate, language codes) are written left to right
+    // in every language.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
+    horizontalAlignment: TextInput.AlignLeft
     Layout.preferredWidth: 140
     implicitWidth: 140
     implicitHeight: contentHeight + topPadding + bottomPadding

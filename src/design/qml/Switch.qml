@@ -45,11 +45,13 @@ T.Switch {
         }
 
         Rectangle {
+            objectName: "knob"
             width: parent.height - 4
             height: width
             radius: width / 2
             y: 2
-            x: root.checked ? parent.width - width - 2 : 2
+            // On is towards the end of the line, the left in a mirrored window.
+            x: root.checked !== root.LayoutMirroring.enabled ? parent.width - width - 2 : 2
             color: root.checked ? DS.bg : DS.text
 
             Behavior on x {

@@ -8,6 +8,8 @@ PlainLabel {
     property string symbol
     // The symbol's size as the design gives it, like a font size.
     property real size: 12
+    // A symbol that points along the line (forward, back) turns round in a mirrored window.
+    readonly property bool turned: root.LayoutMirroring.enabled && DS.pointsAlongLine(root.symbol)
 
     text: DS.glyph(root.symbol)
     font.family: DS.iconFamily
@@ -18,4 +20,8 @@ PlainLabel {
     Accessible.ignored: true
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
+    transform: Scale {
+        origin.x: root.width / 2
+        xScale: root.turned ? -1 : 1
+    }
 }

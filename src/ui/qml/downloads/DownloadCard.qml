@@ -30,7 +30,7 @@ Surface {
         menuLoader.active = true;
         const menu = menuLoader.item as T.Menu;
         if (byKeyboard) {
-            menu.popup(root, root.width - menu.width - 14, root.height / 2);
+            menu.popup(root, root.LayoutMirroring.enabled ? 14 : root.width - menu.width - 14, root.height / 2);
             menu.currentIndex = 0;
         } else {
             menu.popup();
@@ -190,6 +190,7 @@ Surface {
 
             ShimmerBar {
                 Layout.fillWidth: true
+                mirrored: LayoutMirroring.enabled
                 Layout.preferredHeight: 6
                 visible: texts.shimmering
                 running: root.animating

@@ -125,6 +125,10 @@ Surface {
 
                         objectName: "linkField"
                         Layout.fillWidth: true
+                        // A link reads left to right in every language, and so does its field.
+                        LayoutMirroring.enabled: false
+                        LayoutMirroring.childrenInherit: true
+                        horizontalAlignment: TextInput.AlignLeft
                         text: card.input
                         color: DS.text
                         selectionColor: DS.opacity(DS.primary, 0.4)
@@ -309,6 +313,7 @@ Surface {
 
         SignalLine {
             Layout.fillWidth: true
+            mirrored: LayoutMirroring.enabled
             Layout.preferredHeight: root.active ? 46 : 22
             active: root.active
             color: DS.primary

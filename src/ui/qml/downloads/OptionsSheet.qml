@@ -40,6 +40,11 @@ Sheet {
         property string problem
         property string label
 
+        // Times, rates, language codes and a file name pattern: written left to right in
+        // every language.
+        LayoutMirroring.enabled: false
+        LayoutMirroring.childrenInherit: true
+        horizontalAlignment: TextInput.AlignLeft
         implicitWidth: 120
         implicitHeight: contentHeight + topPadding + bottomPadding
         leftPadding: 10
@@ -61,7 +66,9 @@ Sheet {
             visible: field.text.length === 0
             text: field.placeholderText
             color: DS.opacity(DS.muted, 0.6)
-            font: field.font
+            // Words, in the interface's own face: set in the values' monospaced one, Arabic
+            // or Devanagari would come apart.
+            font.pixelSize: field.font.pixelSize
             elide: Text.ElideRight
             Accessible.ignored: true
         }

@@ -67,6 +67,8 @@ T.AbstractButton {
         id: popup
 
         objectName: "qualityPopup"
+        // Under the button, from its start: its right edge in a mirrored window.
+        x: root.LayoutMirroring.enabled ? root.width - width : 0
         y: root.height + 4
         implicitWidth: Math.max(220, contentItem.implicitWidth + leftPadding + rightPadding)
         options: root.card.qualities

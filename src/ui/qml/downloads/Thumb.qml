@@ -33,6 +33,7 @@ Item {
 
     ShimmerBar {
         anchors.centerIn: parent
+        mirrored: LayoutMirroring.enabled
         width: root.width / 2
         height: 6
         opacity: 0.6

@@ -257,7 +257,8 @@ Surface {
             PlainLabel {
                 objectName: "sourceFolder"
                 Layout.fillWidth: true
-                text: root.model.folder
+                // Isolated as left-to-right text in a mirrored window, as a path reads.
+                text: LayoutMirroring.enabled ? "\u2066" + root.model.folder + "\u2069" : root.model.folder
                 color: DS.muted
                 font.pixelSize: DS.typeCaption
                 elide: Text.ElideMiddle

@@ -124,6 +124,10 @@ ListView {
 
                             objectName: "followField"
                             anchors.fill: parent
+                            // A link reads left to right in every language, and so does its field.
+                            LayoutMirroring.enabled: false
+                            LayoutMirroring.childrenInherit: true
+                            horizontalAlignment: TextInput.AlignLeft
                             leftPadding: 14
                             rightPadding: 14
                             verticalAlignment: TextInput.AlignVCenter

@@ -46,7 +46,7 @@ Item {
     Accessible.focusable: true
 
     function openMenu() {
-        menu.popup(plate, plate.width - menu.width - 12, plate.height / 2);
+        menu.popup(plate, plate.LayoutMirroring.enabled ? 12 : plate.width - menu.width - 12, plate.height / 2);
         menu.currentIndex = 0;
     }
 

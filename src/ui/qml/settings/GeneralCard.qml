@@ -37,7 +37,9 @@ SettingsCard {
 
         objectName: "folderRow"
         title: I18n.l("Salvar em")
-        sub: AppSettings.folderText
+        // A path reads left to right; in a mirrored window Qt would lay "~/Downloads" out
+        // from the right, so it is isolated as left-to-right text there.
+        sub: folderSetting.LayoutMirroring.enabled ? "\u2066" + AppSettings.folderText + "\u2069" : AppSettings.folderText
 
         GhostButtonStyle {
             objectName: "chooseFolder"

@@ -13,6 +13,10 @@ Window {
     width: 1080
     height: 720
     color: DS.bg
+    // Arabic and Hebrew mirror the whole window. Set on the window's own root item, so that
+    // the sheets, menus and dialogs, which stand outside the RootView, mirror with it.
+    contentItem.LayoutMirroring.enabled: I18n.rightToLeft
+    contentItem.LayoutMirroring.childrenInherit: true
     // Our controls draw with the design's tokens; what Qt draws itself in the window (its
     // fallback file dialogs, the log's scroll bar) reads this palette, so that it is dark too.
     palette.window: DS.surface

@@ -71,7 +71,8 @@ T.Button {
 
         objectName: "optionPopup"
         y: root.height + 4
-        x: root.width - width
+        // Under the button, flush with its end.
+        x: root.LayoutMirroring.enabled ? 0 : root.width - width
         implicitWidth: Math.max(root.width, contentItem.implicitWidth + leftPadding + rightPadding)
         options: root.options
         selection: root.selection

@@ -16,7 +16,7 @@ RoundIconButton {
     onClicked: {
         menuLoader.active = true;
         const menu = menuLoader.item as T.Menu;
-        menu.popup(root, 0, root.height + 4);
+        menu.popup(root, root.LayoutMirroring.enabled ? root.width - menu.width : 0, root.height + 4);
         // Opened from the keyboard, the first entry takes it.
         if (root.visualFocus)
             menu.currentIndex = 0;

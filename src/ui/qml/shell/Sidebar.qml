@@ -56,11 +56,13 @@ Rectangle {
         }
 
         PlainLabel {
+            id: menuHeading
+
             text: I18n.l("MENU")
             color: DS.opacity(DS.muted, 0.7)
             font.pixelSize: DS.typeMicro
             font.weight: Font.DemiBold
-            font.letterSpacing: 1.8
+            font.letterSpacing: DS.tracking(menuHeading.text, 1.8)
             Layout.leftMargin: 12
             Layout.bottomMargin: 6
         }
