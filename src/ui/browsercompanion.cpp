@@ -129,8 +129,7 @@ std::pair<QString, bool> BrowserCompanion::outcomeLine(const BrowserHosts::Outco
 {
     QStringList lines;
     if (!outcome.written.isEmpty()) {
-        lines << LP("Pronto em %ld navegador. Agora adicione a extensão nele.|Pronto em %ld navegadores. Agora adicione a extensão neles.",
-                    outcome.written.size());
+        lines << LF("Pronto: %@. Agora adicione a extensão.", names(outcome.written));
         if (std::any_of(outcome.written.begin(), outcome.written.end(),
                         [](const BrowserHosts::Place &place) { return place.install == Browsers::Install::flatpak; }))
             lines << L("Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.");
