@@ -265,67 +265,10 @@ Surface {
                 elide: Text.ElideRight
             }
 
-            // After a failure for want of a login: the login of each browser profile found
-            // here, and the page opened in the browser to send again with the extension.
-            Flow {
-                id: loginFix
-
-                readonly property BrowserCompanion browsers: Shell.browsers
-
-                objectName: "loginFix"
-                visible: texts.offersLogins && (choices.count > 0 || loginFix.browsers.extensionReady)
+            LoginFix {
                 Layout.fillWidth: true
-                spacing: 6
-                // Looked for when a card first needs them; the browsers' folders are read
-                // on a worker.
-                Component.onCompleted: if (texts.offersLogins) loginFix.browsers.refresh()
-
-                Connections {
-                    target: texts
-
-                    function onOffersLoginsChanged() {
-                        if (texts.offersLogins)
-                            loginFix.browsers.refresh();
-                    }
-                }
-
-                PlainLabel {
-                    objectName: "loginFixLabel"
-                    height: openInBrowser.height
-                    verticalAlignment: Text.AlignVCenter
-                    visible: choices.count > 0
-                    text: I18n.l("Tentar com o login de:")
-                    color: DS.muted
-                    font.pixelSize: DS.typeCaption
-                }
-
-                Repeater {
-                    id: choices
-
-                    model: loginFix.browsers.profiles
-
-                    GhostButtonStyle {
-                        required property string value
-                        required property string label
-
-                        objectName: "loginChoice"
-                        visible: value !== texts.loginProfile
-                        text: label
-                        Accessible.name: I18n.lf("Tentar de novo com o login de %@", [label])
-                        compact: true
-                        onClicked: Downloader.queue.retryWithLogin(root.item, value, label)
-                    }
-                }
-
-                GhostButtonStyle {
-                    id: openInBrowser
-
-                    objectName: "openInBrowser"
-                    visible: loginFix.browsers.extensionReady
-                    text: I18n.l("Abrir no navegador e enviar de novo")
-                    compact: true
-                    onClicked: loginFix.browsers.openInBrowser(root.item)
-                }
+                item: root.item
+                texts: texts
             }
 
             PlainLabel {
