@@ -479,6 +479,7 @@ private:
                                        u"and the message goes on long enough to need more than two lines in any card of any width."_s));
         failed->setSite(u"youtube"_s);
         failed->setLoginWanted(true);
+        failed->setFailureAction(FailureAction::chooseBrowser);
         f.addItem(DLState::cancelled, u"Cancelled clip"_s);
         // Finished by the yt-dlp that last worked after a new one failed: the card says so.
         DownloadItem *recovered = f.addItem(DLState::done, u"Recovered clip"_s);
