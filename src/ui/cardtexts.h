@@ -47,6 +47,8 @@ class CardTexts : public QObject
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
     Q_PROPERTY(FailureAction failureAction READ failureAction NOTIFY failureActionChanged)
     Q_PROPERTY(QString failureActionLabel READ failureActionLabel NOTIFY failureActionChanged)
+    // The failure's button would send the user to the settings to pick a browser's login.
+    Q_PROPERTY(bool choosesBrowser READ choosesBrowser NOTIFY failureActionChanged)
     Q_PROPERTY(QString entry READ entry NOTIFY entryChanged)
     // Whose login its runs use, when not the settings': the browser's, handed over with
     // the link, a profile's, or none any more after a restart.
@@ -104,6 +106,7 @@ public:
     // What the failure's button does, and its label; empty when no one fix is obvious.
     FailureAction failureAction() const;
     QString failureActionLabel() const;
+    bool choosesBrowser() const { return failureAction() == FailureAction::chooseBrowser; }
     // "— entry" after the progress line of a playlist being downloaded, empty otherwise.
     QString entry() const;
     QString lastFile() const;

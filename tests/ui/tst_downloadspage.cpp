@@ -376,6 +376,9 @@ private slots:
         };
         QTRY_COMPARE(offered(), (QStringList{u"Chromium (Flatpak)"_s, u"Firefox · Home"_s, u"Firefox · Work"_s}));
         QVERIFY(!visibleIn(card, "openInBrowser"));
+        // The profiles stand in for the way to the settings' browser.
+        QCOMPARE(item->failureAction(), FailureAction::chooseBrowser);
+        QVERIFY(!visibleIn(card, "failureAction"));
 
         const auto work = findItems(card, [](const QQuickItem *i) { return i->objectName() == u"loginChoice" && i->property("text").toString() == u"Firefox · Work"; });
         QCOMPARE(work.size(), 1);
@@ -389,6 +392,9 @@ private slots:
         QVERIFY(!QString::fromUtf8(readFile(runs)).section(u'\n', 0, 0).contains(u"--cookies-from-browser"_s));
         QTRY_COMPARE(offered(), (QStringList{u"Chromium (Flatpak)"_s, u"Firefox · Home"_s}));
         QCOMPARE(m_f->textOf(u"loginNote", card), u"with the login of Firefox · Work"_s);
+        // Refused with a login given, the engine may be what fell behind.
+        QTRY_VERIFY(visibleIn(card, "failureAction"));
+        QCOMPARE(m_f->textOf(u"failureAction", card), u"Update yt-dlp"_s);
         // It failed with that login: nothing is remembered for the site.
         QVERIFY(m_f->downloader().queue()->siteLogins()->entries().isEmpty());
 

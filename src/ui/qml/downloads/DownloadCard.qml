@@ -266,6 +266,8 @@ Surface {
             }
 
             LoginFix {
+                id: loginFix
+
                 Layout.fillWidth: true
                 item: root.item
                 texts: texts
@@ -340,7 +342,8 @@ Surface {
             GhostButtonStyle {
                 objectName: "failureAction"
                 anchors.verticalCenter: parent.verticalCenter
-                visible: texts.failed && text.length > 0
+                // The profiles on offer below the message are the quicker way to a login.
+                visible: texts.failed && text.length > 0 && !(texts.choosesBrowser && loginFix.offersProfiles)
                 text: texts.failureActionLabel
                 compact: true
                 enabled: !Downloader.engine.installing

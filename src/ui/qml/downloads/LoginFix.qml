@@ -13,6 +13,8 @@ Flow {
     required property DownloadItem item
     required property CardTexts texts
     readonly property BrowserCompanion browsers: Shell.browsers
+    // It offers the login of at least one profile.
+    readonly property bool offersProfiles: root.visible && choices.count > 0
 
     objectName: "loginFix"
     visible: root.texts.offersLogins && (choices.count > 0 || root.browsers.extensionReady)
