@@ -32,6 +32,8 @@ async function showGrant() {
     grantRow.hidden = granted || !login.checked;
 }
 
+const REGISTER_COMMAND = "vireloom --register-browsers";
+
 async function showHost() {
     const status = document.getElementById("host");
     try {
@@ -40,7 +42,11 @@ async function showHost() {
         status.textContent = text("hostReady", version);
         status.className = "status ready";
     } catch {
-        status.textContent = text("hostMissing");
+        // The command is one piece to type: it is kept on one line, never broken at its hyphens.
+        const [before, ...after] = text("hostMissing").split(REGISTER_COMMAND);
+        const command = document.createElement("code");
+        command.textContent = REGISTER_COMMAND;
+        status.replaceChildren(before, ...(after.length > 0 ? [command, after.join(REGISTER_COMMAND)] : []));
         status.className = "status missing";
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // What a finished download and the file actions ask of the desktop. The application
 // provides the real one; tests record the calls. Every operation is best effort: the
@@ -24,6 +25,8 @@ public:
     virtual void openFolder(const QString &path) = 0;
     // Shows the file selected in a file-manager window.
     virtual void revealFile(const QString &path) = 0;
+    // Opens a web page in the user's browser.
+    virtual void openLink(const QUrl &link) = 0;
     // Brings the application's window to the front.
     virtual void activateApplication() = 0;
 };

@@ -221,6 +221,17 @@ QString hostProgram()
     return {};
 }
 
+QString extensionFolder()
+{
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString &candidate : {here.path(), here.filePath(QStringLiteral(VIRELOOM_APP_TO_EXTENSION))}) {
+        const QDir folder(candidate);
+        if (folder.exists(kChromiumPackage) || folder.exists(kFirefoxPackage))
+            return QFileInfo(folder.path()).canonicalFilePath();
+    }
+    return {};
+}
+
 QString defaultRecordFile()
 {
     return Tools::supportDir() + u"/browser-hosts.json"_s;

@@ -68,4 +68,11 @@ QString defaultRecordFile();
 // where the installation puts it; empty when it is in neither place.
 QString hostProgram();
 
+// The folder with the extension's packages for this application: the unpacked Chromium
+// one ("vireloom-chromium") and Firefox's "vireloom-firefox.xpi". Beside the program in the
+// build tree, else where the installation puts them; empty when neither holds them.
+QString extensionFolder();
+inline constexpr QLatin1StringView kChromiumPackage("vireloom-chromium");
+inline constexpr QLatin1StringView kFirefoxPackage("vireloom-firefox.xpi");
+
 } // namespace BrowserHosts

@@ -62,4 +62,30 @@ bool installed(const Browser &browser, Install install, const Roots &roots);
 // How an install is named to the user: "Chromium", "Chromium (Flatpak)".
 QString installName(const Browser &browser, Install install);
 
+// One profile of an install whose logins the engine can read: it holds the browser's
+// cookie store.
+struct Profile
+{
+    const Browser *browser = nullptr;
+    Install install = Install::native;
+    // The profile's own folder.
+    QString folder;
+    // As the browser names it ("Person 1", "default-release").
+    QString name;
+    // The only profile of its install: its name adds nothing to the install's.
+    bool alone = true;
+
+    // As yt-dlp's --cookies-from-browser takes it: "chromium:/home/me/.config/chromium/Default".
+    QString engineName() const;
+    // As the user knows it: "Chromium", "Firefox (Flatpak) · Work".
+    QString label() const;
+
+    friend bool operator==(const Profile &, const Profile &) = default;
+};
+
+// Every profile with a cookie store in every install of every browser, in the order of
+// the browsers' table, each install's default first. Reads a few small files; a list of
+// profiles that cannot be read gives those its folders show.
+QList<Profile> profiles(const Roots &roots);
+
 } // namespace Browsers

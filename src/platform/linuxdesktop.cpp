@@ -4,6 +4,7 @@
 #include "platform/desktopnotifications.h"
 #include "platform/filemanager.h"
 
+#include <QDesktopServices>
 #include <QFileInfo>
 
 void LinuxDesktop::playCompletionSound()
@@ -59,6 +60,12 @@ void LinuxDesktop::revealFile(const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     FileManager::reveal(path, cannotOpen(LF("Nenhum gerenciador de arquivos pôde abrir %@.", folder)));
+}
+
+void LinuxDesktop::openLink(const QUrl &link)
+{
+    if (!QDesktopServices::openUrl(link))
+        cannotOpen(L("Nenhum navegador pôde abrir o link."))();
 }
 
 void LinuxDesktop::activateApplication()

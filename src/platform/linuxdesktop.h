@@ -26,6 +26,7 @@ public:
     void openFile(const QString &path) override;
     void openFolder(const QString &path) override;
     void revealFile(const QString &path) override;
+    void openLink(const QUrl &link) override;
     void activateApplication() override;
 
 private:

@@ -62,6 +62,7 @@ public:
     // The desktop and the clipboard are the application's; without them the effects
     // they stand for simply do not happen.
     void setDesktop(Desktop *desktop);
+    Desktop *desktop() const { return m_desktop; }
     void setClipboard(Clipboard *clipboard);
 
     // Open or show a file; without one, the download folder. A file that is not media is

@@ -33,6 +33,7 @@ void CardTexts::setItem(DownloadItem *item)
     emit lastFileChanged();
     emit logChanged();
     emit siteChipChanged();
+    emit loginChanged();
     updateSpoken();
 }
 
@@ -61,6 +62,7 @@ void CardTexts::answer(DownloadItem::Changes what)
         {C::Files, &CardTexts::lastFileChanged},
         {C::Title | C::State | C::Progress | C::Size | C::Speed | C::Eta | C::PlaylistPos | C::CurrentEntry | C::Files,
          &CardTexts::logChanged},
+        {C::Login | C::State | C::Failure, &CardTexts::loginChanged},
         {C::State, &CardTexts::followClock},
         {C::Title | C::State | C::Progress | C::Size | C::Speed | C::PlaylistPos | C::Files, &CardTexts::updateSpoken},
     };
@@ -308,6 +310,20 @@ QString CardTexts::entry() const
 QString CardTexts::lastFile() const
 {
     return m_item && !m_item->files().isEmpty() ? m_item->files().constLast() : QString();
+}
+
+QString CardTexts::loginNote() const
+{
+    if (!m_item)
+        return {};
+    const ItemLogin &login = m_item->login();
+    if (login.handedOver())
+        return L("com o login do seu navegador");
+    if (!login.browser.isEmpty())
+        return LF("com o login de %@", login.browserLabel.isEmpty() ? login.browser : login.browserLabel);
+    if (m_item->loginLost())
+        return L("sem o login do navegador: ele não fica guardado quando o Vireloom fecha");
+    return {};
 }
 
 QString CardTexts::log() const

@@ -47,7 +47,17 @@ class CardTexts : public QObject
     Q_PROPERTY(QString status READ status NOTIFY statusChanged)
     Q_PROPERTY(FailureAction failureAction READ failureAction NOTIFY failureActionChanged)
     Q_PROPERTY(QString failureActionLabel READ failureActionLabel NOTIFY failureActionChanged)
+    // The failure's button would send the user to the settings to pick a browser's login.
+    Q_PROPERTY(bool choosesBrowser READ choosesBrowser NOTIFY failureActionChanged)
     Q_PROPERTY(QString entry READ entry NOTIFY entryChanged)
+    // Whose login its runs use, when not the settings': the browser's, handed over with
+    // the link, a profile's, or none any more after a restart.
+    Q_PROPERTY(QString loginNote READ loginNote NOTIFY loginChanged)
+    Q_PROPERTY(bool loginNoteWarns READ loginNoteWarns NOTIFY loginChanged)
+    // The profile its runs read the login of, as the engine reads it; empty for none.
+    Q_PROPERTY(QString loginProfile READ loginProfile NOTIFY loginChanged)
+    // Failed for want of a login: another browser's may get it through.
+    Q_PROPERTY(bool offersLogins READ offersLogins NOTIFY loginChanged)
     Q_PROPERTY(QString lastFile READ lastFile NOTIFY lastFileChanged)
     Q_PROPERTY(QString log READ log NOTIFY logChanged)
     Q_PROPERTY(QString spoken READ spoken NOTIFY spokenChanged)
@@ -96,9 +106,14 @@ public:
     // What the failure's button does, and its label; empty when no one fix is obvious.
     FailureAction failureAction() const;
     QString failureActionLabel() const;
+    bool choosesBrowser() const { return failureAction() == FailureAction::chooseBrowser; }
     // "— entry" after the progress line of a playlist being downloaded, empty otherwise.
     QString entry() const;
     QString lastFile() const;
+    QString loginNote() const;
+    bool loginNoteWarns() const { return m_item && m_item->login().isEmpty() && m_item->loginLost(); }
+    QString loginProfile() const { return m_item ? m_item->login().browser : QString(); }
+    bool offersLogins() const { return is(DLState::failed) && m_item->loginWanted(); }
     // The engine's output, one line after another. The log itself announces nothing, so
     // this is read again whenever anything shown of the item changes.
     QString log() const;
@@ -137,6 +152,7 @@ signals:
     void lastFileChanged();
     void siteChipChanged();
     void spokenChanged();
+    void loginChanged();
 
 private:
     bool is(DLState::Kind kind) const { return m_item && state() == kind; }

@@ -16,6 +16,31 @@ OptionList *OptionList::qualities(QObject *parent)
     return new OptionList(std::move(options), parent);
 }
 
+void OptionList::setOptions(const QList<Option> &options)
+{
+    for (qsizetype row = m_options.size() - 1; row >= 0; --row) {
+        if (!options.contains(m_options.at(row))) {
+            beginRemoveRows({}, int(row), int(row));
+            m_options.remove(row);
+            endRemoveRows();
+        }
+    }
+    // What stays keeps its rows; where the order changed, a row comes in again at its place
+    // and its old one goes with the tail.
+    for (qsizetype row = 0; row < options.size(); ++row) {
+        if (row < m_options.size() && m_options.at(row) == options.at(row))
+            continue;
+        beginInsertRows({}, int(row), int(row));
+        m_options.insert(row, options.at(row));
+        endInsertRows();
+    }
+    if (m_options.size() > options.size()) {
+        beginRemoveRows({}, int(options.size()), int(m_options.size() - 1));
+        m_options.resize(options.size());
+        endRemoveRows();
+    }
+}
+
 int OptionList::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_options.size());

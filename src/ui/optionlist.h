@@ -20,11 +20,17 @@ public:
     {
         QString value;
         QString label;
+
+        friend bool operator==(const Option &, const Option &) = default;
     };
 
     explicit OptionList(QList<Option> options, QObject *parent = nullptr);
     // Every quality preset: its id, and its label in the interface language.
     static OptionList *qualities(QObject *parent);
+
+    const QList<Option> &options() const { return m_options; }
+    // Takes the new choices row by row: those gone are removed, those new inserted.
+    void setOptions(const QList<Option> &options);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

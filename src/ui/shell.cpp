@@ -22,6 +22,7 @@ Shell::Shell(Downloader *downloader, QObject *parent)
     : QObject(parent)
     , m_downloader(downloader)
     , m_cardChoice(downloader->settings())
+    , m_browsers(downloader)
 {
     connect(m_downloader->queue(), &DownloadQueue::activeCountChanged, this, &Shell::activityChanged);
     connect(m_downloader->queue(), &DownloadQueue::settingWanted, this, &Shell::showSetting);

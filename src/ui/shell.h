@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/wantedsetting.h"
+#include "ui/browsercompanion.h"
 #include "ui/cardchoice.h"
 #include "ui/notice.h"
 
@@ -25,6 +26,7 @@ class Shell : public QObject
     Q_PROPERTY(bool engineComplete READ engineComplete NOTIFY engineChanged)
     Q_PROPERTY(Notice *notice READ notice CONSTANT)
     Q_PROPERTY(CardChoice *cardChoice READ cardChoice CONSTANT)
+    Q_PROPERTY(BrowserCompanion *browsers READ browsers CONSTANT)
     Q_PROPERTY(AppSection section READ section WRITE setSection NOTIFY sectionChanged)
     // Why starting at login could not be switched, for its settings row; empty when it could.
     Q_PROPERTY(QString startAtLoginProblem READ startAtLoginProblem NOTIFY startAtLoginProblemChanged)
@@ -44,6 +46,8 @@ public:
     // The input card's choices, which links dropped on the window or taken from the
     // clipboard offer are added with too.
     CardChoice *cardChoice() { return &m_cardChoice; }
+    // The browsers of this machine: the extension's host, their profiles' logins.
+    BrowserCompanion *browsers() { return &m_browsers; }
 
     AppSection section() const { return m_section; }
     void setSection(AppSection section);
@@ -117,6 +121,7 @@ private:
     Downloader *m_downloader;
     Notice m_notice;
     CardChoice m_cardChoice;
+    BrowserCompanion m_browsers;
     AppSection m_section = AppSection::downloads;
     WantedSetting m_settingsFocus = WantedSetting::none;
     QString m_startAtLoginProblem;

@@ -238,6 +238,108 @@ private slots:
         QCOMPARE(BrowserHosts::unregisterBrowsers(m_roots, m_host, m_record).removed.size(), 1);
     }
 
+    // The profiles whose logins a download can be tried with: those each browser's list
+    // names and whose folder holds a cookie store, natively, as Flatpaks and as Snaps; the
+    // default of each install first.
+    void profilesOfEveryInstall()
+    {
+        const auto profile = [this](const QString &folder, const QString &store) {
+            makeFolder(folder + u'/' + QFileInfo(store).path());
+            QVERIFY(writeFile(home(folder + u'/' + store), "SQLite format 3"));
+        };
+        // Chromium: named in Local State; a listed profile without its folder, a folder the
+        // list does not name and a name that leads out of the user data are not offered.
+        profile(u".config/chromium/Default"_s, u"Cookies"_s);
+        profile(u".config/chromium/Profile 2"_s, u"Network/Cookies"_s);
+        profile(u".config/chromium/Profile 10"_s, u"Cookies"_s);
+        profile(u".config/chromium/Profile 4"_s, u"Cookies"_s);
+        makeFolder(u".config/chromium/Profile 5"_s);
+        profile(u".config/escape"_s, u"Cookies"_s);
+        QVERIFY(writeFile(home(u".config/chromium/Local State"_s), R"({"profile": {"info_cache": {
+            "Profile 10": {"name": "Ten"}, "Default": {"name": "Person 1"}, "Profile 2": {"name": "Work"},
+            "Profile 3": {"name": "Deleted"}, "Profile 5": {"name": "No cookies"}, "../escape": {"name": "Out"}}}})"));
+        // Brave as a Flatpak, its Local State broken: its profile folders tell.
+        const QString brave = u".var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser"_s;
+        profile(brave + u"/Default"_s, u"Cookies"_s);
+        profile(brave + u"/Profile 1"_s, u"Cookies"_s);
+        profile(brave + u"/System Profile"_s, u"Cookies"_s);
+        QVERIFY(writeFile(home(brave + u"/Local State"_s), "{\"profile\": {\"info_cache\": {\"Default\": "));
+        // Chromium as a Snap, with one profile and no Local State.
+        profile(u"snap/chromium/common/chromium/Default"_s, u"Cookies"_s);
+        // Firefox: relative and absolute paths, the install's default first, written with
+        // Windows line ends; a profile without cookies is not offered.
+        profile(u".mozilla/firefox/wxyz.default"_s, u"cookies.sqlite"_s);
+        profile(u".mozilla/firefox/abcd.default-release"_s, u"cookies.sqlite"_s);
+        profile(u"elsewhere/firefox-profile"_s, u"cookies.sqlite"_s);
+        makeFolder(u".mozilla/firefox/empty.profile"_s);
+        const QByteArray ini = "[Install4F96D1932A9F858E]\r\nDefault=abcd.default-release\r\nLocked=1\r\n\r\n"
+                               "[Profile1]\r\nName=default\r\nIsRelative=1\r\nPath=wxyz.default\r\nDefault=1\r\n\r\n"
+                               "[Profile0]\r\nName=default-release\r\nIsRelative=1\r\nPath=abcd.default-release\r\n\r\n"
+                               "[Profile2]\r\nName=Elsewhere\r\nIsRelative=0\r\nPath="
+                               + home(u"elsewhere/firefox-profile"_s).toUtf8()
+                               + "\r\n\r\n[Profile3]\r\nName=Empty\r\nIsRelative=1\r\nPath=empty.profile\r\n"
+                                 "[Profile4]\r\nName=Again\r\nIsRelative=1\r\nPath=./wxyz.default\r\n"
+                                 "[General]\r\nStartWithLastProfile=1\r\nVersion=2\r\n";
+        QVERIFY(writeFile(home(u".mozilla/firefox/profiles.ini"_s), ini));
+        // Firefox as a Snap, its list half broken: what can be read is.
+        profile(u"snap/firefox/common/.mozilla/firefox/snap.default"_s, u"cookies.sqlite"_s);
+        QVERIFY(writeFile(home(u"snap/firefox/common/.mozilla/firefox/profiles.ini"_s),
+                          QByteArray("garbage\n[Profile0\nName=broken\n=\n[Profile1]\nName=Snap one\nPath=snap.default\n")
+                              + QByteArray("\xff\xfe\0\n", 4)));
+        // LibreWolf as a Flatpak has run but has no list yet.
+        makeFolder(u".var/app/io.gitlab.librewolf-community/.librewolf"_s);
+
+        QStringList found;
+        for (const Browsers::Profile &each : Browsers::profiles(m_roots))
+            found << each.label() + u" = "_s + each.engineName().replace(home(), u"~"_s);
+        QCOMPARE(found,
+                 (QStringList{
+                     u"Chromium · Person 1 = chromium:~/.config/chromium/Default"_s,
+                     u"Chromium · Work = chromium:~/.config/chromium/Profile 2"_s,
+                     u"Chromium · Ten = chromium:~/.config/chromium/Profile 10"_s,
+                     u"Chromium (Snap) = chromium:~/snap/chromium/common/chromium/Default"_s,
+                     u"Brave (Flatpak) · Default = brave:~/"_s + brave + u"/Default"_s,
+                     u"Brave (Flatpak) · Profile 1 = brave:~/"_s + brave + u"/Profile 1"_s,
+                     u"Firefox · default-release = firefox:~/.mozilla/firefox/abcd.default-release"_s,
+                     u"Firefox · default = firefox:~/.mozilla/firefox/wxyz.default"_s,
+                     u"Firefox · Elsewhere = firefox:~/elsewhere/firefox-profile"_s,
+                     u"Firefox (Snap) = firefox:~/snap/firefox/common/.mozilla/firefox/snap.default"_s,
+                 }));
+    }
+
+    // A list that cannot be read gives what the folders show (Chromium) or nothing
+    // (Firefox); none of them stops the others from being read.
+    void unreadableProfileLists_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cut short") << QByteArray("{\"profile\": {\"info_ca");
+        QTest::newRow("an array") << QByteArray("[1, 2, 3]");
+        QTest::newRow("wrong types") << QByteArray(R"({"profile": {"info_cache": [{"name": 1}]}, "x": null})");
+        QTest::newRow("binary") << QByteArray("\0\xff\xfe[Profile0]\0Path=\0\n", 21);
+        QTest::newRow("no path") << QByteArray("[Profile0]\nName=x\nIsRelative=1\nPath=\n");
+    }
+
+    void unreadableProfileLists()
+    {
+        QFETCH(QByteArray, content);
+        makeFolder(u".config/vivaldi/Default"_s);
+        QVERIFY(writeFile(home(u".config/vivaldi/Default/Cookies"_s)));
+        QVERIFY(writeFile(home(u".config/vivaldi/Local State"_s), content));
+        makeFolder(u".librewolf/x.default"_s);
+        QVERIFY(writeFile(home(u".librewolf/x.default/cookies.sqlite"_s)));
+        QVERIFY(writeFile(home(u".librewolf/profiles.ini"_s), content));
+        // The list of another Firefox is whole.
+        makeFolder(u".mozilla/firefox/y.default"_s);
+        QVERIFY(writeFile(home(u".mozilla/firefox/y.default/cookies.sqlite"_s)));
+        QVERIFY(writeFile(home(u".mozilla/firefox/profiles.ini"_s), "[Profile0]\nName=y\nIsRelative=1\nPath=y.default\n"));
+
+        QStringList found;
+        for (const Browsers::Profile &each : Browsers::profiles(m_roots))
+            found << each.label();
+        QCOMPARE(found, (QStringList{u"Vivaldi"_s, u"Firefox"_s}));
+    }
+
     // The command line, as a user types it, for a home of its own.
     void commandLine()
     {

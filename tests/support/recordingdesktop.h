@@ -19,6 +19,7 @@ public:
     void openFile(const QString &path) override { calls << QStringLiteral("open ") + path; }
     void openFolder(const QString &path) override { calls << QStringLiteral("folder ") + path; }
     void revealFile(const QString &path) override { calls << QStringLiteral("reveal ") + path; }
+    void openLink(const QUrl &link) override { calls << QStringLiteral("link ") + link.toString(); }
     void activateApplication() override { calls << QStringLiteral("activate"); }
 
     QStringList calls;

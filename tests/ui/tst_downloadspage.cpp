@@ -10,8 +10,12 @@
 #include "support/files.h"
 #include "support/httpserver.h"
 #include "support/windowfixture.h"
+#include "settings/sitelogins.h"
+#include "ui/browsercompanion.h"
 #include "ui/shell.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
@@ -332,6 +336,103 @@ private slots:
         QCOMPARE(item->failureAction(), FailureAction::none);
         QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
         QCOMPARE(item->failureAction(), action);
+    }
+
+    // A download the site refused for want of a login offers the login of each browser
+    // profile found; the one chosen goes to the engine, and once that fails too it is not
+    // offered again. With the extension set up, the page can be opened in the browser.
+    void loginFixOffersEachProfile()
+    {
+        const QString home = m_f->path(u"home"_s);
+        const auto store = [&home](const QString &file) {
+            QVERIFY(QDir().mkpath(QFileInfo(home + u'/' + file).path()));
+            QVERIFY(writeFile(home + u'/' + file, "SQLite format 3"));
+        };
+        store(u".mozilla/firefox/a.default-release/cookies.sqlite"_s);
+        store(u".mozilla/firefox/b.work/cookies.sqlite"_s);
+        QVERIFY(writeFile(home + u"/.mozilla/firefox/profiles.ini"_s,
+                          "[Profile0]\nName=Work\nIsRelative=1\nPath=b.work\n"
+                          "[Profile1]\nName=Home\nIsRelative=1\nPath=a.default-release\nDefault=1\n"));
+        store(u".var/app/org.chromium.Chromium/config/chromium/Default/Cookies"_s);
+        const QString runs = m_f->path(u"runs.txt"_s);
+        m_f->makeProgram(u"yt-dlp"_s, engine("echo \"$*\" >> '" + runs.toUtf8()
+                                              + "'; echo 'ERROR: [youtube] abc: Sign in to confirm you are not a bot'; exit 1"));
+        BrowserCompanion *browsers = m_f->shell().browsers();
+        browsers->setRoots({home, home + u"/.config"_s, m_f->path(u"system"_s)});
+        browsers->setHostProgram(m_f->path(u"host"_s));
+        QVERIFY(start());
+        m_f->downloader().queue()->add(u"https://example.org/v"_s);
+        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        QVERIFY2(item->loginWanted(), qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = cardFor(item)));
+        QTRY_VERIFY(visibleIn(card, "loginFix"));
+        const auto offered = [this, card] {
+            QStringList labels;
+            for (QQuickItem *choice : findItems(card, [](const QQuickItem *i) { return i->objectName() == u"loginChoice" && i->isVisible(); }))
+                labels << choice->property("text").toString();
+            return labels;
+        };
+        QTRY_COMPARE(offered(), (QStringList{u"Chromium (Flatpak)"_s, u"Firefox · Home"_s, u"Firefox · Work"_s}));
+        QVERIFY(!visibleIn(card, "openInBrowser"));
+        // The profiles stand in for the way to the settings' browser.
+        QCOMPARE(item->failureAction(), FailureAction::chooseBrowser);
+        QVERIFY(!visibleIn(card, "failureAction"));
+
+        const auto work = findItems(card, [](const QQuickItem *i) { return i->objectName() == u"loginChoice" && i->property("text").toString() == u"Firefox · Work"; });
+        QCOMPARE(work.size(), 1);
+        m_f->click(work.constFirst());
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        QTRY_COMPARE(readFile(runs).count('\n'), 2);
+        const QString profile = u"firefox:"_s + home + u"/.mozilla/firefox/b.work"_s;
+        QCOMPARE(item->login().browser, profile);
+        QVERIFY2(QString::fromUtf8(readFile(runs)).section(u'\n', 1, 1).contains(u"--cookies-from-browser "_s + profile),
+                 readFile(runs).constData());
+        QVERIFY(!QString::fromUtf8(readFile(runs)).section(u'\n', 0, 0).contains(u"--cookies-from-browser"_s));
+        QTRY_COMPARE(offered(), (QStringList{u"Chromium (Flatpak)"_s, u"Firefox · Home"_s}));
+        QCOMPARE(m_f->textOf(u"loginNote", card), u"with the login of Firefox · Work"_s);
+        // Refused with a login given, the engine may be what fell behind.
+        QTRY_VERIFY(visibleIn(card, "failureAction"));
+        QCOMPARE(m_f->textOf(u"failureAction", card), u"Update yt-dlp"_s);
+        // It failed with that login: nothing is remembered for the site.
+        QVERIFY(m_f->downloader().queue()->siteLogins()->entries().isEmpty());
+
+        browsers->setUp();
+        QTRY_VERIFY(visibleIn(card, "openInBrowser"));
+        item->setPage(u"https://example.org/watch?v=abc"_s);
+        m_f->click(visibleIn(card, "openInBrowser"));
+        QCOMPARE(m_f->desktop.calls.filter(u"link "_s), QStringList{u"link https://example.org/watch?v=abc"_s});
+        // A page that is no web page is not opened: the link is.
+        item->setPage(u"javascript:alert(1)"_s);
+        m_f->click(visibleIn(card, "openInBrowser"));
+        QCOMPARE(m_f->desktop.calls.filter(u"link "_s).constLast(), u"link https://example.org/v"_s);
+    }
+
+    // A login the browser handed over says so on the card; one lost with a restart too.
+    void cardSaysWhoseLogin()
+    {
+        QVERIFY(start());
+        DownloadItem *handed = m_f->addItem(DLState::queued);
+        BrowserCookie cookie;
+        cookie.name = u"session"_s;
+        cookie.value = u"secret"_s;
+        cookie.domain = u".example.org"_s;
+        handed->setLogin(ItemLogin{{cookie}, {}, {}});
+        DownloadItem *lost = m_f->addItem(DLState::queued);
+        lost->setLoginLost(true);
+        DownloadItem *plain = m_f->addItem(DLState::queued);
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = cardFor(handed)));
+        QCOMPARE(m_f->textOf(u"loginNote", card), u"with your browser’s login"_s);
+        QTRY_VERIFY((card = cardFor(lost)));
+        QCOMPARE(m_f->textOf(u"loginNote", card), u"without the browser’s login: it isn’t kept when Vireloom closes"_s);
+        QTRY_VERIFY((card = cardFor(plain)));
+        QVERIFY(!visibleIn(card, "loginNote"));
+        // A login chosen afterwards replaces the note of the lost one.
+        m_f->downloader().queue()->retryWithLogin(lost, u"firefox:/nowhere"_s, u"Firefox"_s);
+        QTRY_VERIFY((card = cardFor(lost)));
+        QTRY_COMPARE(m_f->textOf(u"loginNote", card), u"with the login of Firefox"_s);
     }
 
 private:

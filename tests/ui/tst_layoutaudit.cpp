@@ -6,14 +6,18 @@
 #include "model/downloadlist.h"
 #include "root/downloader.h"
 #include "settings/settings.h"
+#include "settings/sitelogins.h"
+#include "support/files.h"
 #include "support/windowfixture.h"
 #include "ui/downloadoptionsform.h"
 #include "ui/historyview.h"
+#include "ui/browsercompanion.h"
 #include "ui/shell.h"
 #include "ui/windowplacement.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLocale>
 #include <QQuickItem>
@@ -192,6 +196,7 @@ private slots:
         f.buildInSlices = true;
         f.settings().setValue(SettingsKey::uiPlaylist, true);
         QVERIFY(FollowingStore::save(FollowingStore::defaultPath(), followedSources()));
+        prepareBrowsers(f);
         fillQueue(f);
         for (int i = 0; i < 3; ++i)
             f.addEntry(i == 0 ? longTitle() : u"Entry %1"_s.arg(i), u"https://example.org/%1"_s.arg(i), i == 1 ? u"Generic"_s : u"Vimeo"_s);
@@ -211,6 +216,16 @@ private slots:
         queue->setProperty("resting", false);
         QVERIFY(QMetaObject::invokeMethod(queue, "positionViewAtIndex", Q_ARG(int, int(recovered - items.begin())), Q_ARG(int, 1)));
         check(f, u"recovered-card"_s);
+        // The card of a download refused for want of a login, with the profiles to try, and
+        // those with the browser's login and without the one lost with a restart.
+        const auto login = std::ranges::find_if(items, [](const DownloadItem *item) { return item->loginWanted(); });
+        QVERIFY(login != items.end());
+        QVERIFY(QMetaObject::invokeMethod(queue, "positionViewAtIndex", Q_ARG(int, int(login - items.begin())), Q_ARG(int, 1)));
+        QTRY_VERIFY(std::ranges::any_of(f.findAll(u"loginChoice"_s), [](const QQuickItem *choice) { return choice->isVisible(); }));
+        check(f, u"login-fix-card"_s);
+        const auto handed = std::ranges::find_if(items, [](const DownloadItem *item) { return item->login().handedOver(); });
+        QVERIFY(QMetaObject::invokeMethod(queue, "positionViewAtIndex", Q_ARG(int, int(handed - items.begin())), Q_ARG(int, 1)));
+        check(f, u"browser-login-card"_s);
         QVERIFY(QMetaObject::invokeMethod(queue, "positionViewAtBeginning"));
         queue->setProperty("resting", true);
         f.click(f.find(u"qualityMenu"));
@@ -306,6 +321,13 @@ private slots:
         const qreal top = engine->mapToItem(page->property("contentItem").value<QQuickItem *>(), QPointF()).y();
         page->setProperty("contentY", std::max(0.0, top - 80));
         check(f, u"engine-card"_s);
+        // The Integration card: the browsers set up, the extension's folder, a remembered site.
+        QQuickItem *integration = f.find(u"browsersRow"_s);
+        QVERIFY(integration);
+        QTRY_VERIFY(f.textOf(u"rowSub"_s, integration).contains(u'\n'));
+        const qreal browsersTop = integration->mapToItem(page->property("contentItem").value<QQuickItem *>(), QPointF()).y();
+        page->setProperty("contentY", std::max(0.0, browsersTop - 80));
+        check(f, u"integration-card"_s);
     }
 
     // An engine with a Deno too old for yt-dlp and an ffmpeg behind its latest build: the
@@ -467,12 +489,46 @@ private:
         return {read, failed, paused};
     }
 
+    // Two Firefox profiles and a Chromium as a Flatpak, the extension's host set up for
+    // them, its packages' folder, and a site that remembers a login.
+    static void prepareBrowsers(WindowFixture &f)
+    {
+        const QString home = f.path(u"home"_s);
+        for (const QString &store : {u".mozilla/firefox/a.default-release/cookies.sqlite"_s, u".mozilla/firefox/b.work/cookies.sqlite"_s,
+                                     u".var/app/org.chromium.Chromium/config/chromium/Default/Cookies"_s}) {
+            QVERIFY(QDir().mkpath(QFileInfo(home + u'/' + store).path()));
+            QVERIFY(writeFile(home + u'/' + store));
+        }
+        QVERIFY(writeFile(home + u"/.mozilla/firefox/profiles.ini"_s,
+                          "[Profile0]\nName=default-release\nIsRelative=1\nPath=a.default-release\nDefault=1\n"
+                          "[Profile1]\nName=Work and travel\nIsRelative=1\nPath=b.work\n"));
+        BrowserCompanion *browsers = f.shell().browsers();
+        browsers->setRoots({home, home + u"/.config"_s, f.path(u"system"_s)});
+        browsers->setHostProgram(f.path(u"libexec/vireloom/vireloom-browser-host"_s));
+        browsers->setExtensionFolder(home + u"/.local/share/vireloom/browser"_s);
+        browsers->setUp();
+        QTRY_VERIFY(browsers->extensionReady());
+        f.downloader().queue()->siteLogins()->remember(u"www.example.org"_s, u"firefox:"_s + home + u"/.mozilla/firefox/b.work"_s,
+                                                       u"Firefox · Work and travel"_s);
+    }
+
     static void fillQueue(WindowFixture &f)
     {
+        DownloadItem *handed = f.addItem(DLState::queued, u"Members-only clip"_s);
+        BrowserCookie cookie;
+        cookie.name = u"session"_s;
+        cookie.value = u"x"_s;
+        cookie.domain = u".example.org"_s;
+        handed->setLogin(ItemLogin{{cookie}, {}, {}});
+        handed->setSite(u"example.org"_s);
+        DownloadItem *lost = f.addItem(DLState::queued, u"Resumed clip"_s);
+        lost->setLoginLost(true);
         DownloadItem *failed =
             f.addItem(DLState::failure(u"ERROR: [youtube] abc: Sign in to confirm you’re not a bot. This helps protect our community, "
                                        u"and the message goes on long enough to need more than two lines in any card of any width."_s));
         failed->setSite(u"youtube"_s);
+        failed->setLoginWanted(true);
+        failed->setFailureAction(FailureAction::chooseBrowser);
         f.addItem(DLState::cancelled, u"Cancelled clip"_s);
         // Finished by the yt-dlp that last worked after a new one failed: the card says so.
         DownloadItem *recovered = f.addItem(DLState::done, u"Recovered clip"_s);

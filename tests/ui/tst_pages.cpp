@@ -14,6 +14,8 @@
 #include "support/files.h"
 #include "support/windowfixture.h"
 #include "ui/appsingletons.h"
+#include "settings/sitelogins.h"
+#include "ui/browsercompanion.h"
 #include "ui/shell.h"
 
 #include <QClipboard>
@@ -313,6 +315,71 @@ private slots:
         QTRY_VERIFY((page = find("settingsPage")));
         QVERIFY(QQuickTest::qWaitForPolish(m_f->window()));
         QCOMPARE(page->property("contentY").toReal(), 0.0);
+    }
+
+    // The Browsers row says which browsers are set up, before and after its button, and
+    // why nothing was when the host program is missing; the extension row opens and copies
+    // the packages' folder.
+    void browsersRowSetsUp()
+    {
+        const QString home = m_f->path(u"home"_s);
+        QVERIFY(QDir().mkpath(home + u"/.config/chromium"_s));
+        QVERIFY(QDir().mkpath(home + u"/.var/app/org.mozilla.firefox"_s));
+        BrowserCompanion *browsers = m_f->shell().browsers();
+        browsers->setRoots({home, home + u"/.config"_s, m_f->path(u"system"_s)});
+        browsers->setHostProgram({});
+        const QString packages = m_f->path(u"share/vireloom/browser"_s);
+        browsers->setExtensionFolder(packages);
+        QVERIFY(start(Shell::AppSection::settings));
+        QQuickItem *row = find("browsersRow");
+        QVERIFY(row);
+        QTRY_COMPARE(textOf("rowSub", row), u"Not set up yet: Chromium, Firefox (Flatpak)"_s);
+
+        m_f->click(find("setUpBrowsers"));
+        QTRY_VERIFY(find("rowProblem", row)->isVisible());
+        QVERIFY(textOf("rowProblem", row).contains(u"vireloom-browser-host"_s));
+
+        const QString host = m_f->path(u"libexec/vireloom-browser-host"_s);
+        browsers->setHostProgram(host);
+        m_f->click(find("setUpBrowsers"));
+        QTRY_VERIFY(textOf("rowSub", row).startsWith(u"Set up: Chromium, Firefox (Flatpak)\nDone: Chromium, Firefox (Flatpak)."_s));
+        QVERIFY(!find("rowProblem", row)->isVisible());
+        for (const QString &manifest : {u"/.config/chromium/NativeMessagingHosts/io.github.vireloom.vireloom.json"_s,
+                                        u"/.var/app/org.mozilla.firefox/.mozilla/native-messaging-hosts/io.github.vireloom.vireloom.json"_s})
+            QVERIFY2(readFile(home + manifest).contains(host.toUtf8()), qPrintable(manifest));
+
+        QQuickItem *extension = find("extensionRow");
+        QVERIFY(textOf("rowSub", extension).endsWith(u'\n' + packages));
+        m_f->click(find("openExtensionFolder"));
+        QCOMPARE(m_f->desktop.calls.filter(u"folder "_s), QStringList{u"folder "_s + packages});
+        m_f->click(find("copyExtensionFolder"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), packages);
+    }
+
+    // The remembered sites, each with its profile, and each forgotten by its own button.
+    void rememberedSitesAreForgotten()
+    {
+        SiteLogins *logins = m_f->downloader().queue()->siteLogins();
+        logins->remember(u"www.example.org"_s, u"firefox:/p/work"_s, u"Firefox · Work"_s);
+        logins->remember(u"video.example.net"_s, u"chromium:/p/Default"_s, u"Chromium"_s);
+        QVERIFY(start(Shell::AppSection::settings));
+        const auto shown = [this] {
+            QStringList sites;
+            for (QQuickItem *row : m_f->findAll(u"siteLogin"))
+                sites << textOf("rowTitle", row) + u" = "_s + textOf("rowSub", row);
+            return sites;
+        };
+        QTRY_COMPARE(shown(), (QStringList{u"example.org = Firefox · Work"_s, u"video.example.net = Chromium"_s}));
+        QQuickItem *first = m_f->findAll(u"siteLogin").constFirst();
+        QQuickItem *forget = find("forgetSite", first);
+        QCOMPARE(forget->property("help").toString(), u"Forget the login for example.org"_s);
+        m_f->click(forget);
+        QTRY_COMPARE(shown(), QStringList{u"video.example.net = Chromium"_s});
+        QCOMPARE(logins->entries().size(), 1);
+        QCOMPARE(logins->entries().constFirst().site, u"video.example.net"_s);
+        // Remembered elsewhere meanwhile, a site shows at once.
+        logins->remember(u"a.example.com"_s, u"firefox:/p/x"_s, u"Firefox"_s);
+        QTRY_COMPARE(shown(), (QStringList{u"a.example.com = Firefox"_s, u"video.example.net = Chromium"_s}));
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "ui/cardtexts.h"
 #include "ui/datetext.h"
 #include "ui/historyview.h"
+#include "ui/optionlist.h"
 #include "ui/playlistplan.h"
 #include "ui/thumbnailnetwork.h"
 #include "ui/windowplacement.h"
@@ -48,6 +49,47 @@ class TestViewHelpers : public QObject
     }
 
 private slots:
+    // A list of choices takes new ones row by row, and ends up holding exactly them,
+    // whatever moved: rows that stay are neither removed nor inserted again when only
+    // others come and go.
+    void optionListTakesNewChoices_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("untouched"); // rows that keep their place and object
+        QTest::newRow("one comes") << u"a c"_s << u"a b c"_s << 2;
+        QTest::newRow("one goes") << u"a b c"_s << u"a c"_s << 2;
+        QTest::newRow("all change") << u"a b"_s << u"x y z"_s << 0;
+        QTest::newRow("reordered") << u"a b c"_s << u"c a b"_s << 2;
+        QTest::newRow("emptied") << u"a b"_s << QString() << 0;
+    }
+
+    void optionListTakesNewChoices()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, untouched);
+        const auto options = [](const QString &values) {
+            QList<OptionList::Option> list;
+            for (const QString &value : values.split(u' ', Qt::SkipEmptyParts))
+                list.append({value, value.toUpper()});
+            return list;
+        };
+        OptionList list(options(before));
+        QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QList<QPersistentModelIndex> kept;
+        for (int row = 0; row < list.rowCount(); ++row)
+            kept << QPersistentModelIndex(list.index(row));
+        list.setOptions(options(after));
+        QCOMPARE(list.options(), options(after));
+        const auto stayed = std::count_if(kept.begin(), kept.end(), [](const QPersistentModelIndex &index) { return index.isValid(); });
+        QCOMPARE(stayed, untouched);
+        for (const QPersistentModelIndex &index : std::as_const(kept)) {
+            if (index.isValid())
+                QVERIFY(after.split(u' ').contains(index.data(OptionList::ValueRole).toString()));
+        }
+    }
+
     void networkProxyFor_data()
     {
         QTest::addColumn<QString>("setting");

@@ -205,6 +205,7 @@
         <translation>تعذّرت قراءة قائمة التنزيلات المحفوظة، فحُفظت جانبًا.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>تحتوي رسالة المتصفح على قيمة من نوع خاطئ في الحقل «%@».</translation>
     </message>
@@ -250,9 +251,19 @@
         <translation>فتح</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>فتح مجلد الإضافة</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>فتح الإعدادات</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>الفتح في المتصفح والإرسال من جديد</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -275,12 +286,18 @@
         <translation>في الانتظار حتى %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>لم تُضبط بعد: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>ضبط الوسيط</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>الإعدادات</translation>
     </message>
@@ -440,6 +457,11 @@
         <translation>الفصول</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium وChrome وBrave وVivaldi وEdge: في chrome://extensions فعّل «وضع المطوّر» وانقر «تحميل إضافة غير مضغوطة» واختر المجلد vireloom-chromium. Firefox وLibreWolf: في about:debugging ▸ Firefox هذا انقر «تحميل إضافة مؤقتة…» واختر vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>الصق في الأعلى رابط قناة أو قائمة تشغيل أو خلاصة بودكاست. يفحصه Vireloom من حين لآخر وينزّل ما هو جديد.</translation>
@@ -505,8 +527,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>الاتصالات المتوازية لكل تنزيل</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>أُعِدّ في المتصفحات:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>مضبوطة: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>ضبط</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>ضبط المتصفحات لإضافة Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -538,6 +576,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>نسخ سجل الأحداث</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>نسخ مسار مجلد الإضافة</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -580,10 +623,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>من … إلى …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>يتيح للمتصفحات المثبّتة إرسال الروابط إلى Vireloom عبر إضافته، ثم يخرج.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>تُرك كما هو، لأن Vireloom لم يكتبه:</translation>
     </message>
@@ -614,6 +660,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>إهمال</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>يتراجع عمّا فعله الخيار --register-browsers في المتصفحات، ثم يخرج.</translation>
     </message>
@@ -659,6 +706,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>التنزيلات</translation>
     </message>
@@ -794,6 +842,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>مكتوبة</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>نسيان تسجيل الدخول إلى %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>هذه الجودة غير متاحة لهذا الفيديو — جرّب «أفضل جودة».</translation>
@@ -824,6 +877,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>هذا الرابط ليس قائمة تشغيل.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>يشغّل المتصفح هذا البرنامج لإضافة Vireloom؛ وهو ليس معدًّا ليُفتح يدويًا.</translation>
     </message>
@@ -837,9 +891,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>عمر yt-dlp هذا أكثر من %d يومًا؛ وتعذّر التحقق من وجود إصدار أحدث.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>تستخدم هذه المواقع من البداية تسجيل دخول المتصفح الذي نجح به أحد تنزيلاتها.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>مستقر</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>إضافة المتصفح</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -947,6 +1011,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>السجل</translation>
     </message>
@@ -1206,6 +1271,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>سجل أحداث التنزيل</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>تسجيلات الدخول المحفوظة</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>القائمة</translation>
@@ -1344,6 +1414,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>لن يُحذف شيء: ما نُزِّل يبقى في مجلده. لكن لن يصل أي شيء آخر من هذا المصدر.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>المتصفحات</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>لا شيء</translation>
@@ -1364,12 +1439,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>لم يتمكن أي مدير ملفات من فتح %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>لم يُعثر على أي متصفح مدعوم.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>لم يكن أي متصفح مُعدًّا بواسطة Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>لم يتمكن أي متصفح من فتح الرابط.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1397,6 +1480,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>مجلد جديد</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>تعذّر فتح Vireloom.</translation>
     </message>
@@ -1436,6 +1521,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>تعذّر تغيير البدء مع تسجيل الدخول: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>تعذّر التغيير:</translation>
     </message>
@@ -1541,6 +1628,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>يفحص Vireloom المفتوح الآن كل المصادر المتابَعة.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>ينزّل Vireloom رابط http أو https واحدًا في كل مرة، وهذا الرابط ليس كذلك.</translation>
     </message>
@@ -1550,18 +1638,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>يواصل Vireloom التنزيل في الخلفية. افتح Vireloom مجددًا لرؤية نافذته.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom مفتوح لكنه لم يستجب. حاول مجددًا بعد لحظة.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>لم يُفتح Vireloom في الوقت المناسب. حاول مجددًا.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>لا يعرف Vireloom هذا الطلب من المتصفح. حدّث Vireloom أو الإضافة.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>تعذّر على Vireloom قراءة رسالة المتصفح.</translation>
     </message>
@@ -1597,10 +1689,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>يجب أن تكون البداية قبل النهاية.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>تعذّرت قراءة تسجيل الدخول الذي أرسله المتصفح؛ لم يُنزَّل أي شيء.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>أرسل المتصفح إلى Vireloom رسالة كبيرة جدًا.</translation>
     </message>
@@ -1640,6 +1734,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>لم يردّ yt-dlp الجديد بإصدار؛ أُعيد السابق.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>لم يُعثر على البرنامج الذي يستقبل الروابط من المتصفح (vireloom-browser-host) بجوار Vireloom.</translation>
     </message>
@@ -1784,6 +1880,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>تظهر التنزيلات المكتملة هنا.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>حزم الإضافة غير مثبتة مع Vireloom هذا.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>تتغيّر المواقع كثيرًا. إذا بدأ شيء كان يعمل بالفشل، فحدِّث yt-dlp.</translation>
@@ -1902,6 +2003,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>تم</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>تم: %@. أضف الإضافة الآن.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>الوسيط</translation>
@@ -1939,6 +2045,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>الجودة الافتراضية</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>عندما ينجح تنزيل بتسجيل دخول متصفح ما، يستخدمه الموقع من البداية بعد ذلك.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>عندما تنسخ رابطًا وتعود إلى Vireloom</translation>
@@ -1959,6 +2070,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>إزالة من السجل</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>أُزيل من المتصفحات:</translation>
     </message>
@@ -2021,6 +2133,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>المتابَعة</translation>
     </message>
@@ -2127,10 +2240,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>تجربة الإصدار الليلي (nightly)</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>المحاولة بتسجيل الدخول من:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>إعادة المحاولة</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>إعادة المحاولة بتسجيل الدخول من %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2201,6 +2324,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>قد لا يُسمح لمتصفح Flatpak بفتح Vireloom خارج بيئته المعزولة.</translation>
     </message>
@@ -2381,6 +2506,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>يصل من تلقاء نفسه.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>بتسجيل الدخول من %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>بتسجيل دخول متصفحك</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>كما في الإعدادات</translation>
@@ -2435,6 +2570,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>بلا تعقيد.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>بدون تسجيل دخول المتصفح: لا يُحفظ عند إغلاق Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

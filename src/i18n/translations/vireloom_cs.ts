@@ -175,6 +175,7 @@
         <translation>Uložený seznam stahování nebylo možné přečíst, a proto byl odložen stranou.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Zpráva prohlížeče má v poli „%@“ hodnotu nesprávného typu.</translation>
     </message>
@@ -220,9 +221,19 @@
         <translation>Otevřít</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Otevřít složku rozšíření</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Otevřít nastavení</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Otevřít v prohlížeči a poslat znovu</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -245,12 +256,18 @@
         <translation>Čeká do %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Zatím nenastaveno: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Upravit proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Nastavení</translation>
     </message>
@@ -410,6 +427,11 @@
         <translation>Kapitoly</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi a Edge: na chrome://extensions zapněte Režim pro vývojáře, klikněte na „Načíst rozbalené“ a vyberte složku vireloom-chromium. Firefox a LibreWolf: na about:debugging ▸ Tento Firefox klikněte na „Načíst dočasný doplněk…“ a vyberte vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Výše vložte odkaz na kanál, playlist nebo feed podcastu. Vireloom jej čas od času zkontroluje a stáhne, co je nového.</translation>
@@ -472,8 +494,24 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Paralelní připojení na stahování</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Nastaveno v prohlížečích:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Nastaveno: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Nastavit</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Nastavit prohlížeče pro rozšíření Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -505,6 +543,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Kopírovat protokol</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Kopírovat cestu ke složce rozšíření</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -547,10 +590,13 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Od … do …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Umožní nainstalovaným prohlížečům posílat odkazy do aplikace Vireloom přes její rozšíření a skončí.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Ponecháno beze změny, protože to nezapsala aplikace Vireloom:</translation>
     </message>
@@ -581,6 +627,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Zahodit</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Vrátí zpět změny, které v prohlížečích provedla volba --register-browsers, a skončí.</translation>
     </message>
@@ -626,6 +673,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Stahování</translation>
     </message>
@@ -761,6 +809,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Běžné</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Zapomenout přihlášení pro %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Tato kvalita pro toto video není k dispozici — zkuste „Nejlepší kvalita“.</translation>
@@ -791,6 +844,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Tento odkaz není playlist.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Tento program spouští prohlížeč pro rozšíření aplikace Vireloom; není určen k ručnímu otevření.</translation>
     </message>
@@ -804,9 +858,19 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Tento yt-dlp je starší než %d dní; nepodařilo se ověřit, zda existuje novější verze.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Tyto weby hned používají přihlášení prohlížeče, se kterým se od nich podařilo stahování.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabilní</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Rozšíření prohlížeče</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -914,6 +978,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Historie</translation>
     </message>
@@ -1170,6 +1235,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Protokol stahování</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Zapamatovaná přihlášení</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>NABÍDKA</translation>
@@ -1308,6 +1378,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Nic se nemaže: co už bylo staženo, zůstane ve složce. Jen z tohoto zdroje už nic nepřijde.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Prohlížeče</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Nic</translation>
@@ -1328,12 +1403,20 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Žádný správce souborů nedokázal otevřít %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Nebyl nalezen žádný podporovaný prohlížeč.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Aplikace Vireloom nenastavila žádný prohlížeč.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Žádný prohlížeč nemohl odkaz otevřít.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1361,6 +1444,8 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Nová složka</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Aplikaci Vireloom se nepodařilo otevřít.</translation>
     </message>
@@ -1400,6 +1485,8 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Nepodařilo se změnit spouštění po přihlášení: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Nepodařilo se změnit:</translation>
     </message>
@@ -1505,6 +1592,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Spuštěný Vireloom nyní zkontroluje všechny sledované zdroje.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Aplikace Vireloom stahuje vždy jen jeden odkaz http nebo https a tento takový není.</translation>
     </message>
@@ -1514,18 +1602,22 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Vireloom pokračuje ve stahování na pozadí. Chcete-li zobrazit okno, otevřete Vireloom znovu.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Aplikace Vireloom je otevřená, ale neodpověděla. Zkuste to za chvíli znovu.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Aplikace Vireloom se neotevřela včas. Zkuste to znovu.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Aplikace Vireloom tento požadavek prohlížeče nezná. Aktualizujte aplikaci Vireloom nebo rozšíření.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Aplikace Vireloom nedokázala přečíst zprávu prohlížeče.</translation>
     </message>
@@ -1561,10 +1653,12 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Začátek musí být před koncem.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Přihlášení, které prohlížeč poslal, nešlo přečíst; nic se nestáhlo.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Prohlížeč poslal aplikaci Vireloom příliš velkou zprávu.</translation>
     </message>
@@ -1604,6 +1698,8 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Nový yt-dlp neodpověděl verzí; předchozí byl vrácen zpět.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Program, který přebírá odkazy z prohlížeče (vireloom-browser-host), nebyl nalezen vedle aplikace Vireloom.</translation>
     </message>
@@ -1748,6 +1844,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Zde se zobrazí dokončená stahování.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Balíčky rozšíření nejsou nainstalovány s tímto Vireloomem.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Weby se často mění. Pokud něco, co fungovalo, začne selhávat, aktualizujte yt-dlp.</translation>
@@ -1866,6 +1967,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Hotovo</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Hotovo: %@. Teď přidejte rozšíření.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1903,6 +2009,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Výchozí kvalita</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Když přihlášení prohlížeče umožní stahování, web ho pak používá hned od začátku.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Když zkopírujete odkaz a vrátíte se do aplikace Vireloom</translation>
@@ -1923,6 +2034,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Odebrat z historie</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Odebráno z prohlížečů:</translation>
     </message>
@@ -1982,6 +2094,7 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Sledované</translation>
     </message>
@@ -2085,10 +2198,20 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>Zkusit noční sestavení</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Zkusit s přihlášením z:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Zkusit znovu</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Zkusit znovu s přihlášením z %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2156,6 +2279,8 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Prohlížeč z Flatpaku nemusí mít povoleno otevřít aplikaci Vireloom mimo své izolované prostředí.</translation>
     </message>
@@ -2336,6 +2461,16 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <translation>přijde samo.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>s přihlášením z %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>s přihlášením vašeho prohlížeče</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>jako v nastavení</translation>
@@ -2390,6 +2525,11 @@ nebo zkopírujte odkaz a vraťte se do aplikace Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>bez komplikací.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>bez přihlášení prohlížeče: po zavření Vireloomu se neuchovává</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -165,6 +165,7 @@
         <translation>Die gespeicherte Download-Liste konnte nicht gelesen werden und wurde beiseitegelegt.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Die Nachricht des Browsers hat im Feld „%@“ einen Wert vom falschen Typ.</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Öffnen</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Ordner der Erweiterung öffnen</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Im Browser öffnen und erneut senden</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>Wartet bis %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Noch nicht eingerichtet: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Proxy anpassen</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Einstellungen</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Kapitel</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi und Edge: unter chrome://extensions den Entwicklermodus einschalten, auf „Entpackte Erweiterung laden“ klicken und den Ordner vireloom-chromium wählen. Firefox und LibreWolf: unter about:debugging ▸ Dieser Firefox auf „Temporäres Add-on laden…“ klicken und vireloom-firefox.xpi wählen.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Füge oben den Link eines Kanals, einer Playlist oder eines Podcast-Feeds ein. Vireloom prüft ihn regelmäßig und lädt Neues herunter.</translation>
@@ -461,8 +483,24 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Parallele Verbindungen pro Download</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>In den Browsern eingerichtet:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Eingerichtet: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Die Browser für die Erweiterung von Vireloom einrichten</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Protokoll kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Pfad des Erweiterungsordners kopieren</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Von … bis …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Lässt die installierten Browser über die Erweiterung von Vireloom Links an Vireloom senden und beendet sich.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Unverändert gelassen, weil Vireloom es nicht geschrieben hat:</translation>
     </message>
@@ -570,6 +616,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Verwerfen</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Macht rückgängig, was --register-browsers in den Browsern getan hat, und beendet sich.</translation>
     </message>
@@ -615,6 +662,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Downloads</translation>
     </message>
@@ -750,6 +798,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Geschrieben</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Anmeldung für %@ vergessen</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Diese Qualität gibt es für dieses Video nicht – versuche „Beste Qualität“.</translation>
@@ -780,6 +833,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Dieser Link ist keine Playlist.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Der Browser startet dieses Programm für die Erweiterung von Vireloom; es ist nicht dafür gedacht, von Hand geöffnet zu werden.</translation>
     </message>
@@ -793,9 +847,19 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Dieses yt-dlp ist älter als %d Tage; ob es eine neuere Version gibt, ließ sich nicht prüfen.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Diese Seiten nutzen von Anfang an die Browser-Anmeldung, mit der ein Download von ihnen geklappt hat.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabil</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Browser-Erweiterung</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Verlauf</translation>
     </message>
@@ -1158,6 +1223,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Download-Protokoll</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Gemerkte Anmeldungen</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENÜ</translation>
@@ -1296,6 +1366,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Nichts wird gelöscht: Bereits Heruntergeladenes bleibt im Ordner. Von dieser Quelle kommt nur nichts mehr.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Keine</translation>
@@ -1316,12 +1391,20 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Kein Dateimanager konnte %@ öffnen.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Es wurde kein unterstützter Browser gefunden.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom hatte keinen Browser eingerichtet.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Kein Browser konnte den Link öffnen.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Neuer Ordner</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Vireloom konnte nicht geöffnet werden.</translation>
     </message>
@@ -1388,6 +1473,8 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Start bei der Anmeldung konnte nicht geändert werden: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Konnte nicht geändert werden:</translation>
     </message>
@@ -1493,6 +1580,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Das laufende Vireloom prüft jetzt alle gefolgten Quellen.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom lädt jeweils einen http- oder https-Link herunter, und das ist keiner.</translation>
     </message>
@@ -1502,18 +1590,22 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Vireloom lädt im Hintergrund weiter. Öffne Vireloom erneut, um das Fenster zu sehen.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom ist geöffnet, hat aber nicht geantwortet. Versuche es gleich noch einmal.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom wurde nicht rechtzeitig geöffnet. Versuche es noch einmal.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom kennt diese Anfrage des Browsers nicht. Aktualisiere Vireloom oder die Erweiterung.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom konnte die Nachricht des Browsers nicht lesen.</translation>
     </message>
@@ -1549,10 +1641,12 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Der Anfang muss vor dem Ende liegen.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Die Anmeldung, die der Browser geschickt hat, konnte nicht gelesen werden; nichts wurde heruntergeladen.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Der Browser hat Vireloom eine zu große Nachricht geschickt.</translation>
     </message>
@@ -1592,6 +1686,8 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Das neue yt-dlp hat keine Version genannt; das vorherige wurde wiederhergestellt.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Das Programm, das die Links vom Browser entgegennimmt (vireloom-browser-host), wurde neben Vireloom nicht gefunden.</translation>
     </message>
@@ -1736,6 +1832,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Abgeschlossene Downloads erscheinen hier.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Die Pakete der Erweiterung sind nicht mit diesem Vireloom installiert.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Websites ändern sich oft. Wenn etwas, das funktioniert hat, plötzlich fehlschlägt, aktualisiere yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Fertig</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Fertig: %@. Fügen Sie jetzt die Erweiterung hinzu.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Standardqualität</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Wenn die Anmeldung eines Browsers einen Download ermöglicht, nutzt die Seite sie von Anfang an.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Wenn du einen Link kopierst und zu Vireloom zurückkehrst</translation>
@@ -1911,6 +2022,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Aus dem Verlauf entfernen</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Aus den Browsern entfernt:</translation>
     </message>
@@ -1969,6 +2081,7 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Gefolgt</translation>
     </message>
@@ -2071,10 +2184,20 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>Nightly-Version versuchen</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Mit der Anmeldung versuchen von:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Erneut mit der Anmeldung von %@ versuchen</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Ein Flatpak-Browser darf Vireloom außerhalb seiner Sandbox womöglich nicht öffnen.</translation>
     </message>
@@ -2321,6 +2446,16 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <translation>kommt von selbst.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>mit der Anmeldung von %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>mit der Anmeldung Ihres Browsers</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>wie in den Einstellungen</translation>
@@ -2375,6 +2510,11 @@ oder kopiere einen Link und kehre zu Vireloom zurück.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>ganz unkompliziert.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>ohne die Anmeldung des Browsers: Sie wird beim Schließen von Vireloom nicht aufbewahrt</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

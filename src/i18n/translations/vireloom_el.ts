@@ -165,6 +165,7 @@
         <translation>Η αποθηκευμένη λίστα λήψεων δεν ήταν δυνατό να διαβαστεί και φυλάχτηκε χωριστά.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Το μήνυμα του προγράμματος περιήγησης έχει στο πεδίο «%@» τιμή λάθος τύπου.</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Άνοιγμα</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Άνοιγμα του φακέλου της επέκτασης</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Άνοιγμα ρυθμίσεων</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Άνοιγμα στο πρόγραμμα περιήγησης και νέα αποστολή</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>Αναμονή έως %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Δεν έχουν ρυθμιστεί ακόμη: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Ρύθμιση διακομιστή μεσολάβησης</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Ρυθμίσεις</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Κεφάλαια</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi και Edge: στο chrome://extensions, ενεργοποιήστε τη Λειτουργία προγραμματιστή, πατήστε «Φόρτωση μη πακεταρισμένης» και επιλέξτε τον φάκελο vireloom-chromium. Firefox και LibreWolf: στο about:debugging ▸ Αυτός ο Firefox, πατήστε «Φόρτωση προσωρινού προσθέτου…» και επιλέξτε το vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Επικολλήστε παραπάνω τον σύνδεσμο ενός καναλιού, μιας λίστας αναπαραγωγής ή μιας ροής podcast. Το Vireloom τον ελέγχει κατά διαστήματα και κάνει λήψη όσων είναι νέα.</translation>
@@ -461,8 +483,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Παράλληλες συνδέσεις ανά λήψη</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Ρυθμίστηκε στα προγράμματα περιήγησης:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Ρυθμισμένα: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Ρύθμιση</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Ρύθμιση των προγραμμάτων περιήγησης για την επέκταση του Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Αντιγραφή καταγραφής</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Αντιγραφή της διαδρομής του φακέλου της επέκτασης</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Από … έως …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Επιτρέπει στα εγκατεστημένα προγράμματα περιήγησης να στέλνουν συνδέσμους στο Vireloom μέσω της επέκτασής του, και τερματίζει.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Έμεινε ως έχει, επειδή δεν το έγραψε το Vireloom:</translation>
     </message>
@@ -570,6 +616,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Απόρριψη</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Αναιρεί ό,τι έκανε το --register-browsers στα προγράμματα περιήγησης, και τερματίζει.</translation>
     </message>
@@ -615,6 +662,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Λήψεις</translation>
     </message>
@@ -750,6 +798,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Κανονικοί</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Διαγραφή της σύνδεσης για %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Αυτή η ποιότητα δεν είναι διαθέσιμη για αυτό το βίντεο — δοκιμάστε «Καλύτερη ποιότητα».</translation>
@@ -780,6 +833,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Αυτός ο σύνδεσμος δεν είναι λίστα αναπαραγωγής.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Αυτό το πρόγραμμα το ξεκινά το πρόγραμμα περιήγησης για την επέκταση του Vireloom· δεν προορίζεται να ανοίγεται με το χέρι.</translation>
     </message>
@@ -793,9 +847,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Αυτό το yt-dlp είναι πάνω από %d ημερών· δεν ήταν δυνατό να ελεγχθεί αν υπάρχει νεότερη έκδοση.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Αυτοί οι ιστότοποι χρησιμοποιούν αμέσως τη σύνδεση του προγράμματος περιήγησης που πέτυχε μια λήψη τους.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Σταθερή</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Επέκταση προγράμματος περιήγησης</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Ιστορικό</translation>
     </message>
@@ -1158,6 +1223,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Καταγραφή λήψης</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Αποθηκευμένες συνδέσεις</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>ΜΕΝΟΥ</translation>
@@ -1296,6 +1366,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Δεν διαγράφεται τίποτα: ό,τι έχει ληφθεί παραμένει στον φάκελό του. Απλώς δεν θα έρχεται τίποτα άλλο από αυτή την πηγή.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Προγράμματα περιήγησης</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Κανένα</translation>
@@ -1316,12 +1391,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Κανένας διαχειριστής αρχείων δεν μπόρεσε να ανοίξει το %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Δεν βρέθηκε κανένα υποστηριζόμενο πρόγραμμα περιήγησης.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Κανένα πρόγραμμα περιήγησης δεν είχε ρυθμιστεί από το Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Κανένα πρόγραμμα περιήγησης δεν μπόρεσε να ανοίξει τον σύνδεσμο.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Νέος φάκελος</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Δεν ήταν δυνατό να ανοίξει το Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Δεν ήταν δυνατή η αλλαγή της εκκίνησης κατά την είσοδο: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Δεν ήταν δυνατή η αλλαγή:</translation>
     </message>
@@ -1493,6 +1580,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Το Vireloom που εκτελείται ελέγχει τώρα όλες τις παρακολουθούμενες πηγές.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Το Vireloom κάνει λήψη ενός συνδέσμου http ή https κάθε φορά, και αυτός δεν είναι τέτοιος.</translation>
     </message>
@@ -1502,18 +1590,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Το Vireloom συνεχίζει τις λήψεις στο παρασκήνιο. Ανοίξτε ξανά το Vireloom για να δείτε το παράθυρό του.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Το Vireloom είναι ανοιχτό, αλλά δεν απάντησε. Δοκιμάστε ξανά σε λίγο.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Το Vireloom δεν άνοιξε εγκαίρως. Δοκιμάστε ξανά.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Το Vireloom δεν γνωρίζει αυτό το αίτημα του προγράμματος περιήγησης. Ενημερώστε το Vireloom ή την επέκταση.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Το Vireloom δεν μπόρεσε να διαβάσει το μήνυμα του προγράμματος περιήγησης.</translation>
     </message>
@@ -1549,10 +1641,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Η αρχή πρέπει να είναι πριν από το τέλος.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Η σύνδεση που έστειλε το πρόγραμμα περιήγησης δεν ήταν δυνατό να διαβαστεί· δεν έγινε καμία λήψη.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Το πρόγραμμα περιήγησης έστειλε στο Vireloom ένα μήνυμα που είναι πολύ μεγάλο.</translation>
     </message>
@@ -1592,6 +1686,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Το νέο yt-dlp δεν απάντησε με έκδοση· το προηγούμενο επανήλθε.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Το πρόγραμμα που παίρνει τους συνδέσμους από το πρόγραμμα περιήγησης (vireloom-browser-host) δεν βρέθηκε δίπλα στο Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Οι ολοκληρωμένες λήψεις εμφανίζονται εδώ.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Τα πακέτα της επέκτασης δεν είναι εγκατεστημένα με αυτό το Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Οι ιστότοποι αλλάζουν συχνά. Αν κάτι που λειτουργούσε αρχίσει να αποτυγχάνει, ενημερώστε το yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Έτοιμο</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Έτοιμο: %@. Τώρα προσθέστε την επέκταση.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Διακομιστής μεσολάβησης</translation>
@@ -1891,6 +1997,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Προεπιλεγμένη ποιότητα</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Όταν η σύνδεση ενός προγράμματος περιήγησης πετυχαίνει μια λήψη, ο ιστότοπος τη χρησιμοποιεί αμέσως από εκεί και πέρα.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Όταν αντιγράφετε έναν σύνδεσμο και επιστρέφετε στο Vireloom</translation>
@@ -1911,6 +2022,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Αφαίρεση από το ιστορικό</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Αφαιρέθηκε από τα προγράμματα περιήγησης:</translation>
     </message>
@@ -1969,6 +2081,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Παρακολουθούμενα</translation>
     </message>
@@ -2071,10 +2184,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Δοκιμή της νυχτερινής έκδοσης</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Δοκιμή με τη σύνδεση από:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Νέα δοκιμή με τη σύνδεση από %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Ένα πρόγραμμα περιήγησης Flatpak μπορεί να μην επιτρέπεται να ανοίξει το Vireloom έξω από το απομονωμένο περιβάλλον του.</translation>
     </message>
@@ -2321,6 +2446,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>έρχεται μόνο του.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>με τη σύνδεση από %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>με τη σύνδεση του προγράμματος περιήγησής σας</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>όπως στις ρυθμίσεις</translation>
@@ -2375,6 +2510,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>χωρίς κόπο.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>χωρίς τη σύνδεση του προγράμματος περιήγησης: δεν κρατιέται όταν κλείνει το Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

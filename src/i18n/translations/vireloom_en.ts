@@ -165,6 +165,7 @@
         <translation>The saved download list couldn’t be read and was kept aside.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>The browser’s message has a value of the wrong type in the field “%@”.</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Open</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Open the extension’s folder</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Open settings</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Open in the browser and send again</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>Waiting for %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Not set up yet: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Adjust the proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Settings</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Chapters</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi and Edge: at chrome://extensions, turn on Developer mode, click “Load unpacked” and choose the vireloom-chromium folder. Firefox and LibreWolf: at about:debugging ▸ This Firefox, click “Load Temporary Add-on…” and choose vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Paste the link of a channel, a playlist or a podcast feed above. Vireloom checks it now and then and downloads what is new.</translation>
@@ -461,8 +483,24 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Parallel connections per download</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Set up in the browsers:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Set up: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Set up</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Set up the browsers for Vireloom’s extension</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Copy log</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Copy the path of the extension’s folder</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ or copy a link and come back to Vireloom.</translation>
         <translation>From … to …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Lets the installed browsers send links to Vireloom through its extension, and exits.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Left as it is, because Vireloom did not write it:</translation>
     </message>
@@ -570,6 +616,7 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Discard</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Undoes what --register-browsers did in the browsers, and exits.</translation>
     </message>
@@ -615,6 +662,7 @@ or copy a link and come back to Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Downloads</translation>
     </message>
@@ -750,6 +798,11 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Written</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Forget the login for %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>That quality isn’t available for this video — try “Best quality”.</translation>
@@ -780,6 +833,7 @@ or copy a link and come back to Vireloom.</translation>
         <translation>This link isn’t a playlist.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>The browser starts this program for Vireloom’s extension; it is not meant to be opened by hand.</translation>
     </message>
@@ -793,9 +847,19 @@ or copy a link and come back to Vireloom.</translation>
         <translation>This yt-dlp is more than %d days old; it could not be checked whether a newer version exists.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>These sites start with the browser login that got one of their downloads through.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stable</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Browser extension</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ or copy a link and come back to Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>History</translation>
     </message>
@@ -1158,6 +1223,11 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Download log</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Remembered logins</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1296,6 +1366,11 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Nothing is deleted: what was downloaded stays in its folder. Only nothing more arrives from this source.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Browsers</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>None</translation>
@@ -1316,12 +1391,20 @@ or copy a link and come back to Vireloom.</translation>
         <translation>No file manager could open %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>No supported browser was found.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>No browser was set up by Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>No browser could open the link.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ or copy a link and come back to Vireloom.</translation>
         <translation>New folder</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Couldn’t open Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Couldn’t change starting at login: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Couldn’t change:</translation>
     </message>
@@ -1493,6 +1580,7 @@ or copy a link and come back to Vireloom.</translation>
         <translation>The running Vireloom checks every followed source now.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom downloads one http or https link at a time, and this is not one.</translation>
     </message>
@@ -1502,18 +1590,22 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Vireloom keeps downloading in the background. Open Vireloom again to see its window.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom is open but did not answer. Try again in a moment.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom did not open in time. Try again.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom does not know this request from the browser. Update Vireloom or the extension.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom could not read the browser’s message.</translation>
     </message>
@@ -1549,10 +1641,12 @@ or copy a link and come back to Vireloom.</translation>
         <translation>The start must come before the end.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>The login the browser sent could not be read; nothing was downloaded.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>The browser sent Vireloom a message that is too large.</translation>
     </message>
@@ -1592,6 +1686,8 @@ or copy a link and come back to Vireloom.</translation>
         <translation>The new yt-dlp didn’t answer with a version; the previous one is back.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>The program that takes links from the browser (vireloom-browser-host) was not found beside Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Finished downloads show up here.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>The extension’s packages aren’t installed with this Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Sites change often. If something that worked starts failing, update yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Done</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Done: %@. Now add the extension.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Default quality</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>When a browser’s login gets a download through, its site uses that login from the start.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>When you copy a link and come back to Vireloom</translation>
@@ -1911,6 +2022,7 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Remove from history</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Removed from the browsers:</translation>
     </message>
@@ -1969,6 +2081,7 @@ or copy a link and come back to Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Following</translation>
     </message>
@@ -2071,10 +2184,20 @@ or copy a link and come back to Vireloom.</translation>
         <translation>Try the nightly build</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Try with the login of:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Try again</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Try again with the login of %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ or copy a link and come back to Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>A Flatpak browser may not be allowed to open Vireloom outside its sandbox.</translation>
     </message>
@@ -2321,6 +2446,16 @@ or copy a link and come back to Vireloom.</translation>
         <translation>arrives by itself.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>with the login of %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>with your browser’s login</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>as in Settings</translation>
@@ -2375,6 +2510,11 @@ or copy a link and come back to Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>no fuss.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>without the browser’s login: it isn’t kept when Vireloom closes</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

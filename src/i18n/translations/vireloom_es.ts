@@ -165,6 +165,7 @@
         <translation>La lista de descargas guardada no se pudo leer y se guardó aparte.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>El mensaje del navegador tiene un valor de tipo incorrecto en el campo «%@».</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Abrir</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Abrir la carpeta de la extensión</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Abrir ajustes</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Abrir en el navegador y enviar de nuevo</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>Esperando hasta las %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Aún sin configurar: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Ajustar el proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Ajustes</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Capítulos</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi y Edge: en chrome://extensions, activa el Modo de desarrollador, haz clic en “Cargar descomprimida” y elige la carpeta vireloom-chromium. Firefox y LibreWolf: en about:debugging ▸ Este Firefox, haz clic en “Cargar complemento temporal…” y elige vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Pega arriba el enlace de un canal, una lista o un feed de pódcast. Vireloom lo comprueba de vez en cuando y descarga lo nuevo.</translation>
@@ -461,8 +483,24 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Conexiones paralelas por descarga</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Configurado en los navegadores:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Configurados: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Configurar los navegadores para la extensión de Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Copiar registro</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Copiar la ruta de la carpeta de la extensión</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>De … a …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Permite que los navegadores instalados envíen enlaces a Vireloom mediante su extensión, y sale.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Se deja como está, porque no lo escribió Vireloom:</translation>
     </message>
@@ -570,6 +616,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Descartar</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Deshace lo que --register-browsers hizo en los navegadores, y sale.</translation>
     </message>
@@ -615,6 +662,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Descargas</translation>
     </message>
@@ -750,6 +798,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Escritos</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Olvidar el inicio de sesión de %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Esa calidad no está disponible para este vídeo: prueba “Mejor calidad”.</translation>
@@ -780,6 +833,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Este enlace no es una lista de reproducción.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>El navegador inicia este programa para la extensión de Vireloom; no está pensado para abrirse a mano.</translation>
     </message>
@@ -793,9 +847,19 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Este yt-dlp tiene más de %d días; no se pudo comprobar si hay una versión más nueva.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Estos sitios usan desde el principio el inicio de sesión del navegador que resolvió una de sus descargas.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Estable</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Extensión del navegador</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Historial</translation>
     </message>
@@ -1158,6 +1223,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Registro de la descarga</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Inicios de sesión recordados</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENÚ</translation>
@@ -1296,6 +1366,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>No se borra nada: lo descargado sigue en la carpeta. Solo dejará de llegar lo nuevo de esta fuente.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Navegadores</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Ninguno</translation>
@@ -1316,12 +1391,20 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Ningún gestor de archivos pudo abrir %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>No se encontró ningún navegador compatible.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom no había configurado ningún navegador.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Ningún navegador pudo abrir el enlace.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Nueva carpeta</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>No se pudo abrir Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>No se pudo cambiar el inicio con la sesión: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>No se pudo cambiar:</translation>
     </message>
@@ -1493,6 +1580,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>El Vireloom abierto comprueba ahora todas las fuentes seguidas.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom descarga un enlace http o https cada vez, y este no lo es.</translation>
     </message>
@@ -1502,18 +1590,22 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Vireloom sigue descargando en segundo plano. Abre Vireloom de nuevo para ver la ventana.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom está abierto, pero no respondió. Inténtalo de nuevo en un momento.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom no se abrió a tiempo. Inténtalo de nuevo.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom no conoce esta petición del navegador. Actualiza Vireloom o la extensión.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom no pudo leer el mensaje del navegador.</translation>
     </message>
@@ -1549,10 +1641,12 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>El inicio debe ir antes del final.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>No se pudo leer el inicio de sesión que envió el navegador; no se descargó nada.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>El navegador envió a Vireloom un mensaje demasiado grande.</translation>
     </message>
@@ -1592,6 +1686,8 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>El nuevo yt-dlp no respondió con una versión; se restauró el anterior.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>El programa que recibe los enlaces del navegador (vireloom-browser-host) no se encontró junto a Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Las descargas completadas aparecen aquí.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Los paquetes de la extensión no están instalados con este Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Los sitios cambian a menudo. Si algo que funcionaba empieza a fallar, actualiza yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Listo</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Listo: %@. Ahora añade la extensión.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Calidad predeterminada</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Cuando el inicio de sesión de un navegador resuelve una descarga, el sitio lo usa desde el principio.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Cuando copias un enlace y vuelves a Vireloom</translation>
@@ -1911,6 +2022,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Quitar del historial</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Quitado de los navegadores:</translation>
     </message>
@@ -1969,6 +2081,7 @@ o copia un enlace y vuelve a Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Siguiendo</translation>
     </message>
@@ -2071,10 +2184,20 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>Probar la versión nightly</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Probar con la sesión de:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Reintentar</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Reintentar con la sesión de %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ o copia un enlace y vuelve a Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Puede que un navegador Flatpak no tenga permiso para abrir Vireloom fuera de su entorno aislado.</translation>
     </message>
@@ -2321,6 +2446,16 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <translation>llega solo.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>con la sesión de %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>con la sesión de tu navegador</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>como en Ajustes</translation>
@@ -2375,6 +2510,11 @@ o copia un enlace y vuelve a Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>sin complicaciones.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>sin la sesión del navegador: no se guarda al cerrar Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

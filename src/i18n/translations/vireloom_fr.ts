@@ -165,6 +165,7 @@
         <translation>La liste de téléchargements enregistrée n’a pas pu être lue et a été mise de côté.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Le message du navigateur contient une valeur du mauvais type dans le champ « %@ ».</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Ouvrir</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Ouvrir le dossier de l’extension</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Ouvrir dans le navigateur et renvoyer</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>En attente jusqu’à %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Pas encore configurés : %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Modifier le proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Réglages</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Chapitres</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi et Edge : dans chrome://extensions, activez le Mode développeur, cliquez sur « Charger l’extension non empaquetée » et choisissez le dossier vireloom-chromium. Firefox et LibreWolf : dans about:debugging ▸ Ce Firefox, cliquez sur « Charger un module complémentaire temporaire… » et choisissez vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Collez ci-dessus le lien d’une chaîne, d’une playlist ou d’un flux de podcast. Vireloom le vérifie de temps en temps et télécharge les nouveautés.</translation>
@@ -461,8 +483,24 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Connexions parallèles par téléchargement</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Configuré dans les navigateurs :</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Configurés : %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Configurer les navigateurs pour l’extension de Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Copier le journal</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Copier le chemin du dossier de l’extension</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>De … à …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Permet aux navigateurs installés d’envoyer des liens à Vireloom par son extension, puis quitte.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Laissé tel quel, car Vireloom ne l’a pas écrit :</translation>
     </message>
@@ -570,6 +616,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Abandonner</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Annule ce que --register-browsers a fait dans les navigateurs, puis quitte.</translation>
     </message>
@@ -615,6 +662,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Téléchargements</translation>
     </message>
@@ -750,6 +798,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Écrits</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Oublier la connexion pour %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Cette qualité n’est pas disponible pour cette vidéo — essayez « Meilleure qualité ».</translation>
@@ -780,6 +833,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Ce lien n’est pas une playlist.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Le navigateur lance ce programme pour l’extension de Vireloom ; il n’est pas fait pour être ouvert à la main.</translation>
     </message>
@@ -793,9 +847,19 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Ce yt-dlp a plus de %d jours ; impossible de vérifier s’il existe une version plus récente.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Ces sites utilisent d’emblée la connexion du navigateur qui a permis l’un de leurs téléchargements.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stable</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Extension du navigateur</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Historique</translation>
     </message>
@@ -1158,6 +1223,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Journal du téléchargement</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Connexions mémorisées</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1296,6 +1366,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Rien n’est supprimé : ce qui a été téléchargé reste dans le dossier. Simplement, plus rien n’arrivera de cette source.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Navigateurs</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Aucun</translation>
@@ -1316,12 +1391,20 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Aucun gestionnaire de fichiers n’a pu ouvrir %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Aucun navigateur compatible n’a été trouvé.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Aucun navigateur n’avait été configuré par Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Aucun navigateur n’a pu ouvrir le lien.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Nouveau dossier</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Impossible d’ouvrir Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Impossible de modifier le démarrage à l’ouverture de session : %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Impossible de modifier :</translation>
     </message>
@@ -1493,6 +1580,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Le Vireloom ouvert vérifie maintenant toutes les sources suivies.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom télécharge un lien http ou https à la fois, et ceci n’en est pas un.</translation>
     </message>
@@ -1502,18 +1590,22 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Vireloom continue de télécharger en arrière-plan. Ouvrez Vireloom à nouveau pour voir sa fenêtre.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom est ouvert mais n’a pas répondu. Réessayez dans un instant.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom ne s’est pas ouvert à temps. Réessayez.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom ne connaît pas cette demande du navigateur. Mettez à jour Vireloom ou l’extension.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom n’a pas pu lire le message du navigateur.</translation>
     </message>
@@ -1549,10 +1641,12 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Le début doit précéder la fin.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>La connexion envoyée par le navigateur n’a pas pu être lue ; rien n’a été téléchargé.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Le navigateur a envoyé à Vireloom un message trop volumineux.</translation>
     </message>
@@ -1592,6 +1686,8 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Le nouveau yt-dlp n’a pas répondu avec une version ; le précédent a été rétabli.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Le programme qui reçoit les liens du navigateur (vireloom-browser-host) est introuvable à côté de Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Les téléchargements terminés apparaissent ici.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Les paquets de l’extension ne sont pas installés avec ce Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Les sites changent souvent. Si quelque chose qui fonctionnait ne marche plus, mettez à jour yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Terminé</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>C’est fait : %@. Ajoutez maintenant l’extension.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Qualité par défaut</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Quand la connexion d’un navigateur permet un téléchargement, le site l’utilise d’emblée ensuite.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Lorsque vous copiez un lien et revenez dans Vireloom</translation>
@@ -1911,6 +2022,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Retirer de l’historique</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Retiré des navigateurs :</translation>
     </message>
@@ -1969,6 +2081,7 @@ ou copiez un lien et revenez dans Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Abonnements</translation>
     </message>
@@ -2071,10 +2184,20 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>Essayer la version nightly</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Essayer avec la connexion de :</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Réessayer</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Réessayer avec la connexion de %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Un navigateur Flatpak peut ne pas avoir le droit d’ouvrir Vireloom hors de son bac à sable.</translation>
     </message>
@@ -2321,6 +2446,16 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <translation>arrivent toutes seules.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>avec la connexion de %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>avec la connexion de votre navigateur</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>comme dans les Réglages</translation>
@@ -2375,6 +2510,11 @@ ou copiez un lien et revenez dans Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>en toute simplicité.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>sans la connexion du navigateur : elle n’est pas gardée à la fermeture de Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

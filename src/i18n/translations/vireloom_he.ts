@@ -165,6 +165,7 @@
         <translation>לא ניתן היה לקרוא את רשימת ההורדות השמורה, והיא נשמרה בצד.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>בהודעה של הדפדפן יש בשדה "%@" ערך מסוג שגוי.</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>פתיחה</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>פתיחת התיקייה של התוסף</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>פתיחת ההגדרות</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>פתיחה בדפדפן ושליחה מחדש</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>ממתין עד %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>עדיין לא הוגדרו: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>הגדרת השרת המתווך</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>הגדרות</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>פרקים</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi ו־Edge: ב־chrome://extensions יש להפעיל את מצב המפתחים, ללחוץ על „טעינת תוסף לא ארוז” ולבחור את התיקייה vireloom-chromium. Firefox ו־LibreWolf: ב־about:debugging ▸ Firefox זה יש ללחוץ על „טעינת תוספת זמנית…” ולבחור את vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>הדביקו למעלה קישור לערוץ, לרשימת השמעה או להזנת פודקאסט. Vireloom בודק מדי פעם ומוריד את מה שחדש.</translation>
@@ -461,8 +483,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>חיבורים מקבילים לכל הורדה</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>הוגדר בדפדפנים:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>הוגדרו: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>הגדרה</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>הגדרת הדפדפנים לתוסף של Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>העתקת היומן</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>העתקת הנתיב של תיקיית התוסף</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>מ-… עד …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>מאפשר לדפדפנים המותקנים לשלוח קישורים ל-Vireloom דרך התוסף שלו, ויוצא.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>הושאר כפי שהוא, כי Vireloom לא כתב אותו:</translation>
     </message>
@@ -570,6 +616,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>השלכה</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>מבטל את מה שהאפשרות --register-browsers עשתה בדפדפנים, ויוצא.</translation>
     </message>
@@ -615,6 +662,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>הורדות</translation>
     </message>
@@ -750,6 +798,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ידניות</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>שכחת הכניסה של %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>האיכות הזאת אינה זמינה לסרטון הזה — נסו "האיכות הטובה ביותר".</translation>
@@ -780,6 +833,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>הקישור הזה אינו רשימת השמעה.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>הדפדפן מפעיל את התוכנית הזאת עבור התוסף של Vireloom; היא לא נועדה להיפתח ידנית.</translation>
     </message>
@@ -793,9 +847,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>yt-dlp הזה בן יותר מ-%d ימים; לא ניתן היה לבדוק אם יש גרסה חדשה יותר.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>אתרים אלה משתמשים מההתחלה בכניסת הדפדפן שבזכותה הצליחה אחת ההורדות מהם.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>יציבה</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>תוסף לדפדפן</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>היסטוריה</translation>
     </message>
@@ -1158,6 +1223,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>יומן ההורדה</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>כניסות שנשמרו</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>תפריט</translation>
@@ -1296,6 +1366,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>שום דבר לא נמחק: מה שכבר הורד נשאר בתיקייה. רק שלא יגיע עוד דבר מהמקור הזה.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>דפדפנים</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>ללא</translation>
@@ -1316,12 +1391,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>אף מנהל קבצים לא הצליח לפתוח את %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>לא נמצא דפדפן נתמך.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>אף דפדפן לא הוגדר על ידי Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>אף דפדפן לא הצליח לפתוח את הקישור.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>תיקייה חדשה</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>לא ניתן היה לפתוח את Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>לא ניתן היה לשנות את ההפעלה עם הכניסה למערכת: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>לא ניתן היה לשנות:</translation>
     </message>
@@ -1493,6 +1580,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom הפתוח בודק עכשיו את כל המקורות שבמעקב.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom מוריד קישור http או https אחד בכל פעם, וזה אינו קישור כזה.</translation>
     </message>
@@ -1502,18 +1590,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom ממשיך להוריד ברקע. פתחו את Vireloom שוב כדי לראות את החלון.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom פתוח אבל לא ענה. נסו שוב בעוד רגע.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom לא נפתח בזמן. נסו שוב.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom לא מכיר את הבקשה הזאת מהדפדפן. עדכנו את Vireloom או את התוסף.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom לא הצליח לקרוא את ההודעה של הדפדפן.</translation>
     </message>
@@ -1549,10 +1641,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ההתחלה חייבת לבוא לפני הסוף.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>לא ניתן היה לקרוא את ההתחברות שהדפדפן שלח; שום דבר לא הורד.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>הדפדפן שלח ל-Vireloom הודעה גדולה מדי.</translation>
     </message>
@@ -1592,6 +1686,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>yt-dlp החדש לא השיב עם גרסה; הקודם הוחזר.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>התוכנית שמקבלת קישורים מהדפדפן (vireloom-browser-host) לא נמצאה לצד Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ההורדות שהושלמו מופיעות כאן.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>חבילות התוסף לא מותקנות עם Vireloom זה.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>אתרים משתנים לעיתים קרובות. אם משהו שעבד מתחיל להיכשל, עדכנו את yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>סיום</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>בוצע: %@. עכשיו יש להוסיף את התוסף.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>שרת מתווך</translation>
@@ -1891,6 +1997,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>איכות ברירת מחדל</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>כשכניסה של דפדפן מצליחה להוריד, האתר משתמש בה מההתחלה מאז.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>כשמעתיקים קישור וחוזרים ל-Vireloom</translation>
@@ -1911,6 +2022,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>הסרה מההיסטוריה</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>הוסר מהדפדפנים:</translation>
     </message>
@@ -1969,6 +2081,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>במעקב</translation>
     </message>
@@ -2071,10 +2184,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ניסיון הגרסה הלילית (nightly)</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>ניסיון עם הכניסה של:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>ניסיון חוזר</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>ניסיון חוזר עם הכניסה של %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>ייתכן שדפדפן Flatpak אינו מורשה לפתוח את Vireloom מחוץ לארגז החול שלו.</translation>
     </message>
@@ -2321,6 +2446,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>מגיע מעצמו.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>עם הכניסה של %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>עם הכניסה של הדפדפן שלך</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>כמו בהגדרות</translation>
@@ -2375,6 +2510,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>בלי סיבוכים.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>בלי הכניסה של הדפדפן: היא לא נשמרת כש־Vireloom נסגר</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -165,6 +165,7 @@
         <translation>सहेजी गई डाउनलोड सूची पढ़ी नहीं जा सकी और उसे अलग रख दिया गया है।</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>ब्राउज़र के संदेश में “%@” फ़ील्ड का मान गलत प्रकार का है।</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>खोलें</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>एक्सटेंशन का फ़ोल्डर खोलें</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>सेटिंग्स खोलें</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>ब्राउज़र में खोलें और फिर से भेजें</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>%@ तक प्रतीक्षा</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>अभी सेट नहीं: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>प्रॉक्सी समायोजित करें</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>सेटिंग्स</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>अध्याय</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi और Edge: chrome://extensions पर डेवलपर मोड चालू करें, “अनपैक किया गया लोड करें” पर क्लिक करें और vireloom-chromium फ़ोल्डर चुनें। Firefox और LibreWolf: about:debugging ▸ यह Firefox पर “अस्थायी ऐड-ऑन लोड करें…” पर क्लिक करें और vireloom-firefox.xpi चुनें।</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>ऊपर किसी चैनल, प्लेलिस्ट या पॉडकास्ट फ़ीड का लिंक चिपकाएँ। Vireloom समय-समय पर इसे जाँचता है और जो नया है उसे डाउनलोड करता है।</translation>
@@ -461,8 +483,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>हर डाउनलोड के लिए समानांतर कनेक्शन</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>इन ब्राउज़रों में सेट अप किया गया:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>सेट हैं: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>सेट करें</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Vireloom के एक्सटेंशन के लिए ब्राउज़र सेट करें</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>लॉग कॉपी करें</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>एक्सटेंशन के फ़ोल्डर का पाथ कॉपी करें</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>… से … तक</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>इंस्टॉल किए गए ब्राउज़रों को Vireloom के एक्सटेंशन के ज़रिए उसे लिंक भेजने देता है, और बाहर निकल जाता है।</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>जैसा था वैसा छोड़ दिया गया, क्योंकि इसे Vireloom ने नहीं लिखा था:</translation>
     </message>
@@ -570,6 +616,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>छोड़ें</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>--register-browsers ने ब्राउज़रों में जो किया था उसे पलट देता है, और बाहर निकल जाता है।</translation>
     </message>
@@ -615,6 +662,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>डाउनलोड</translation>
     </message>
@@ -750,6 +798,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>लिखे हुए</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>%@ का लॉगिन भूल जाएँ</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>इस वीडियो के लिए वह गुणवत्ता उपलब्ध नहीं है — “सबसे अच्छी गुणवत्ता” आज़माएँ।</translation>
@@ -780,6 +833,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>यह लिंक प्लेलिस्ट नहीं है।</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>इस प्रोग्राम को ब्राउज़र Vireloom के एक्सटेंशन के लिए शुरू करता है; इसे हाथ से खोलने के लिए नहीं बनाया गया है।</translation>
     </message>
@@ -793,9 +847,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>यह yt-dlp %d दिन से ज़्यादा पुराना है; यह जाँचा नहीं जा सका कि कोई नया संस्करण है या नहीं।</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>ये साइटें शुरू से वही ब्राउज़र लॉगिन इस्तेमाल करती हैं जिससे उनका कोई डाउनलोड सफल हुआ।</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>स्थिर</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>ब्राउज़र एक्सटेंशन</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>इतिहास</translation>
     </message>
@@ -1158,6 +1223,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>डाउनलोड लॉग</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>याद रखे गए लॉगिन</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>मेनू</translation>
@@ -1296,6 +1366,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>कुछ भी नहीं हटाया जाता: जो डाउनलोड हो चुका है वह अपने फ़ोल्डर में रहता है। बस इस स्रोत से आगे कुछ नहीं आएगा।</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>ब्राउज़र</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>कोई नहीं</translation>
@@ -1316,12 +1391,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>कोई भी फ़ाइल मैनेजर %@ नहीं खोल सका।</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>कोई समर्थित ब्राउज़र नहीं मिला।</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom ने कोई ब्राउज़र सेट अप नहीं किया था।</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>कोई भी ब्राउज़र लिंक नहीं खोल सका।</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>नया फ़ोल्डर</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Vireloom को खोला नहीं जा सका।</translation>
     </message>
@@ -1388,6 +1473,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>लॉगिन पर शुरू होने की सेटिंग बदली नहीं जा सकी: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>बदला नहीं जा सका:</translation>
     </message>
@@ -1493,6 +1580,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>चल रहा Vireloom अभी सभी फ़ॉलो किए गए स्रोत जाँचता है।</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom एक बार में एक http या https लिंक डाउनलोड करता है, और यह वैसा लिंक नहीं है।</translation>
     </message>
@@ -1502,18 +1590,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom पृष्ठभूमि में डाउनलोड करता रहता है। विंडो देखने के लिए Vireloom फिर से खोलें।</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom खुला है, लेकिन उसने जवाब नहीं दिया। थोड़ी देर में फिर से कोशिश करें।</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom समय पर नहीं खुला। फिर से कोशिश करें।</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom ब्राउज़र के इस अनुरोध को नहीं पहचानता। Vireloom या एक्सटेंशन को अपडेट करें।</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom ब्राउज़र का संदेश नहीं पढ़ सका।</translation>
     </message>
@@ -1549,10 +1641,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>शुरुआत अंत से पहले होनी चाहिए।</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>ब्राउज़र का भेजा हुआ लॉगिन पढ़ा नहीं जा सका; कुछ भी डाउनलोड नहीं हुआ।</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>ब्राउज़र ने Vireloom को बहुत बड़ा संदेश भेजा।</translation>
     </message>
@@ -1592,6 +1686,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>नए yt-dlp ने कोई संस्करण नहीं बताया; पिछला वापस लगा दिया गया है।</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>ब्राउज़र से लिंक लेने वाला प्रोग्राम (vireloom-browser-host) Vireloom के साथ नहीं मिला।</translation>
     </message>
@@ -1736,6 +1832,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>पूरे हुए डाउनलोड यहाँ दिखते हैं।</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>एक्सटेंशन के पैकेज इस Vireloom के साथ इंस्टॉल नहीं हैं।</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>साइटें अक्सर बदलती रहती हैं। अगर पहले चलने वाली कोई चीज़ विफल होने लगे, तो yt-dlp अपडेट करें।</translation>
@@ -1854,6 +1955,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>हो गया</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>हो गया: %@। अब एक्सटेंशन जोड़ें।</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>प्रॉक्सी</translation>
@@ -1891,6 +1997,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>डिफ़ॉल्ट गुणवत्ता</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>जब किसी ब्राउज़र के लॉगिन से डाउनलोड सफल होता है, तो साइट आगे से शुरू में ही उसे इस्तेमाल करती है।</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>जब आप कोई लिंक कॉपी करके Vireloom पर लौटते हैं</translation>
@@ -1911,6 +2022,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>इतिहास से हटाएँ</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>इन ब्राउज़रों से हटाया गया:</translation>
     </message>
@@ -1969,6 +2081,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>फ़ॉलो किए गए</translation>
     </message>
@@ -2071,10 +2184,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>nightly बिल्ड आज़माएँ</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>इस लॉगिन से आज़माएँ:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>फिर से कोशिश करें</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>%@ के लॉगिन से फिर आज़माएँ</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>हो सकता है Flatpak ब्राउज़र को अपने सैंडबॉक्स के बाहर Vireloom खोलने की अनुमति न हो।</translation>
     </message>
@@ -2321,6 +2446,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>अपने आप आ जाता है।</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>%@ के लॉगिन के साथ</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>आपके ब्राउज़र के लॉगिन के साथ</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>सेटिंग्स के अनुसार</translation>
@@ -2375,6 +2510,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>बिना झंझट।</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>ब्राउज़र के लॉगिन के बिना: Vireloom बंद होने पर यह नहीं रखा जाता</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -155,6 +155,7 @@
         <translation>A mentett letöltési listát nem sikerült beolvasni, ezért félre lett téve.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>A böngésző üzenetében a(z) „%@” mező értéke rossz típusú.</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>Megnyitás</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>A bővítmény mappájának megnyitása</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Beállítások megnyitása</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Megnyitás a böngészőben és újraküldés</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>Várakozás eddig: %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Még nincs beállítva: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Proxy beállítása</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Beállítások</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>Fejezetek</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi és Edge: a chrome://extensions oldalon kapcsolja be a Fejlesztői módot, kattintson a „Kicsomagolt bővítmény betöltése” gombra, és válassza a vireloom-chromium mappát. Firefox és LibreWolf: az about:debugging ▸ Ez a Firefox oldalon kattintson az „Ideiglenes kiegészítő betöltése…” gombra, és válassza a vireloom-firefox.xpi fájlt.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Illessze be fent egy csatorna, lejátszási lista vagy podcast-hírcsatorna hivatkozását. A Vireloom időnként ellenőrzi, és letölti, ami új.</translation>
@@ -450,8 +472,24 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Párhuzamos kapcsolatok letöltésenként</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Beállítva a böngészőkben:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Beállítva: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Beállítás</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>A böngészők beállítása a Vireloom bővítményéhez</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Napló másolása</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>A bővítmény mappája útvonalának másolása</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>… és … között</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Lehetővé teszi, hogy a telepített böngészők a Vireloom bővítményén keresztül hivatkozásokat küldjenek a Vireloomnak, majd kilép.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Változatlanul hagyva, mert nem a Vireloom írta:</translation>
     </message>
@@ -559,6 +605,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Elvetés</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Visszavonja, amit a --register-browsers a böngészőkben végzett, majd kilép.</translation>
     </message>
@@ -604,6 +651,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Letöltések</translation>
     </message>
@@ -739,6 +787,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Írott</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>A(z) %@ bejelentkezésének elfelejtése</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Ez a minőség nem érhető el ehhez a videóhoz — próbálja a „Legjobb minőség” lehetőséget.</translation>
@@ -769,6 +822,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Ez a hivatkozás nem lejátszási lista.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Ezt a programot a böngésző indítja el a Vireloom bővítménye számára; nem kézi megnyitásra való.</translation>
     </message>
@@ -782,9 +836,19 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Ez a yt-dlp több mint %d napos; nem sikerült ellenőrizni, van-e újabb verzió.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Ezek a webhelyek rögtön azt a böngészős bejelentkezést használják, amellyel egy letöltésük sikerült.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabil</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Böngészőbővítmény</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Előzmények</translation>
     </message>
@@ -1146,6 +1211,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Letöltési napló</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Megjegyzett bejelentkezések</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENÜ</translation>
@@ -1284,6 +1354,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Semmi sem törlődik: ami le lett töltve, a mappájában marad. Csak erről a forrásról nem érkezik több.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Böngészők</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Egyik sem</translation>
@@ -1304,12 +1379,20 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Egyik fájlkezelő sem tudta megnyitni: %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Nem található támogatott böngésző.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>A Vireloom egyetlen böngészőt sem állított be.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Egyik böngésző sem tudta megnyitni a linket.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Új mappa</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Nem sikerült megnyitni a Vireloomot.</translation>
     </message>
@@ -1376,6 +1461,8 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Nem sikerült módosítani a bejelentkezéskori indítást: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Nem sikerült módosítani:</translation>
     </message>
@@ -1481,6 +1568,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>A futó Vireloom most ellenőrzi az összes követett forrást.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>A Vireloom egyszerre egy http vagy https hivatkozást tölt le, ez pedig nem ilyen.</translation>
     </message>
@@ -1490,18 +1578,22 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>A Vireloom a háttérben folytatja a letöltést. Nyissa meg újra a Vireloomot az ablak megjelenítéséhez.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>A Vireloom meg van nyitva, de nem válaszolt. Próbálja újra egy pillanat múlva.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>A Vireloom nem nyílt meg időben. Próbálja újra.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>A Vireloom nem ismeri a böngészőnek ezt a kérését. Frissítse a Vireloomot vagy a bővítményt.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>A Vireloom nem tudta beolvasni a böngésző üzenetét.</translation>
     </message>
@@ -1537,10 +1629,12 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>A kezdetnek a vég előtt kell lennie.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>A böngésző által küldött bejelentkezést nem sikerült beolvasni; semmi sem töltődött le.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>A böngésző túl nagy üzenetet küldött a Vireloomnak.</translation>
     </message>
@@ -1580,6 +1674,8 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Az új yt-dlp nem válaszolt verzióval; az előző vissza lett állítva.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>A böngészőből a hivatkozásokat átvevő program (vireloom-browser-host) nem található a Vireloom mellett.</translation>
     </message>
@@ -1724,6 +1820,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>A befejezett letöltések itt jelennek meg.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>A bővítmény csomagjai nincsenek telepítve ezzel a Vireloommal.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>A webhelyek gyakran változnak. Ha valami, ami eddig működött, hibázni kezd, frissítse a yt-dlp-t.</translation>
@@ -1842,6 +1943,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Kész</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Kész: %@. Most adja hozzá a bővítményt.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1879,6 +1985,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Alapértelmezett minőség</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Ha egy böngésző bejelentkezésével sikerül egy letöltés, a webhely ezután rögtön azt használja.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Amikor kimásol egy hivatkozást, és visszatér a Vireloomhoz</translation>
@@ -1899,6 +2010,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Eltávolítás az előzményekből</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Eltávolítva a böngészőkből:</translation>
     </message>
@@ -1956,6 +2068,7 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Követett</translation>
     </message>
@@ -2057,10 +2170,20 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>Az éjszakai kiadás kipróbálása</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Próba ezzel a bejelentkezéssel:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Újra</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Újra ezzel a bejelentkezéssel: %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Előfordulhat, hogy egy Flatpak böngésző nem nyithatja meg a Vireloomot a homokozóján kívül.</translation>
     </message>
@@ -2306,6 +2431,16 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <translation>magától érkezik.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>ezzel a bejelentkezéssel: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>a böngészője bejelentkezésével</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>mint a beállításokban</translation>
@@ -2360,6 +2495,11 @@ vagy másoljon ki egy hivatkozást, és térjen vissza a Vireloomhoz.</translati
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>bonyodalmak nélkül.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>a böngésző bejelentkezése nélkül: a Vireloom bezárásakor nem marad meg</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

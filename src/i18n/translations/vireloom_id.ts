@@ -155,6 +155,7 @@
         <translation>Daftar unduhan yang tersimpan tidak dapat dibaca dan telah disimpan terpisah.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Pesan peramban memiliki nilai dengan tipe yang salah pada bidang “%@”.</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>Buka</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Buka folder ekstensi</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Buka pengaturan</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Buka di peramban dan kirim lagi</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>Menunggu hingga %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Belum disiapkan: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Atur proksi</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Pengaturan</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>Bab</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi, dan Edge: di chrome://extensions, aktifkan Mode pengembang, klik “Muat yang belum dibuka” dan pilih folder vireloom-chromium. Firefox dan LibreWolf: di about:debugging ▸ Firefox Ini, klik “Muat Pengaya Sementara…” dan pilih vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Tempel tautan kanal, daftar putar, atau umpan podcast di atas. Vireloom memeriksanya sesekali dan mengunduh yang baru.</translation>
@@ -450,8 +472,24 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Koneksi paralel per unduhan</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Disiapkan di peramban:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Sudah disiapkan: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Siapkan</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Siapkan peramban untuk ekstensi Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Salin log</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Salin jalur folder ekstensi</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Dari … sampai …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Memungkinkan peramban yang terpasang mengirim tautan ke Vireloom melalui ekstensinya, lalu keluar.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Dibiarkan apa adanya, karena tidak ditulis oleh Vireloom:</translation>
     </message>
@@ -559,6 +605,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Buang</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Membatalkan apa yang dilakukan --register-browsers pada peramban, lalu keluar.</translation>
     </message>
@@ -604,6 +651,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Unduhan</translation>
     </message>
@@ -739,6 +787,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Tertulis</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Lupakan login untuk %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Kualitas itu tidak tersedia untuk video ini — coba “Kualitas terbaik”.</translation>
@@ -769,6 +822,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Tautan ini bukan daftar putar.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Program ini dijalankan oleh peramban untuk ekstensi Vireloom; tidak dimaksudkan untuk dibuka secara manual.</translation>
     </message>
@@ -782,9 +836,19 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>yt-dlp ini berumur lebih dari %d hari; tidak dapat diperiksa apakah ada versi yang lebih baru.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Situs-situs ini langsung memakai login peramban yang berhasil untuk salah satu unduhannya.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabil</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Ekstensi peramban</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Riwayat</translation>
     </message>
@@ -1146,6 +1211,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Log unduhan</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Login yang diingat</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1284,6 +1354,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Tidak ada yang dihapus: yang sudah diunduh tetap di foldernya. Hanya saja tidak ada lagi yang datang dari sumber ini.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Peramban</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Tidak ada</translation>
@@ -1304,12 +1379,20 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Tidak ada pengelola berkas yang dapat membuka %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Tidak ditemukan peramban yang didukung.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Tidak ada peramban yang disiapkan oleh Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Tidak ada peramban yang bisa membuka tautan.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Folder baru</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Tidak dapat membuka Vireloom.</translation>
     </message>
@@ -1376,6 +1461,8 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Tidak dapat mengubah pengaturan mulai saat login: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Tidak dapat mengubah:</translation>
     </message>
@@ -1481,6 +1568,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Vireloom yang sedang berjalan memeriksa semua sumber yang diikuti sekarang.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom mengunduh satu tautan http atau https dalam satu waktu, dan ini bukan tautan seperti itu.</translation>
     </message>
@@ -1490,18 +1578,22 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Vireloom tetap mengunduh di latar belakang. Buka Vireloom lagi untuk melihat jendelanya.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom terbuka tetapi tidak menjawab. Coba lagi sebentar lagi.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom tidak terbuka tepat waktu. Coba lagi.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom tidak mengenali permintaan ini dari peramban. Perbarui Vireloom atau ekstensinya.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom tidak dapat membaca pesan dari peramban.</translation>
     </message>
@@ -1537,10 +1629,12 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Awal harus sebelum akhir.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Login yang dikirim peramban tidak dapat dibaca; tidak ada yang diunduh.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Peramban mengirim pesan yang terlalu besar ke Vireloom.</translation>
     </message>
@@ -1580,6 +1674,8 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>yt-dlp baru tidak menjawab dengan versi; yang sebelumnya sudah dipulihkan.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Program yang menerima tautan dari peramban (vireloom-browser-host) tidak ditemukan di samping Vireloom.</translation>
     </message>
@@ -1724,6 +1820,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Unduhan yang selesai muncul di sini.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Paket ekstensi tidak terpasang bersama Vireloom ini.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Situs sering berubah. Jika sesuatu yang tadinya berfungsi mulai gagal, perbarui yt-dlp.</translation>
@@ -1842,6 +1943,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Selesai</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Selesai: %@. Sekarang tambahkan ekstensinya.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proksi</translation>
@@ -1879,6 +1985,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Kualitas bawaan</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Jika login sebuah peramban berhasil untuk satu unduhan, situsnya langsung memakainya sejak itu.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Saat Anda menyalin tautan lalu kembali ke Vireloom</translation>
@@ -1899,6 +2010,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Hapus dari riwayat</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Dihapus dari peramban:</translation>
     </message>
@@ -1956,6 +2068,7 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Diikuti</translation>
     </message>
@@ -2057,10 +2170,20 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>Coba versi nightly</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Coba dengan login dari:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Coba lagi</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Coba lagi dengan login dari %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Peramban Flatpak mungkin tidak diizinkan membuka Vireloom di luar sandbox-nya.</translation>
     </message>
@@ -2306,6 +2431,16 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <translation>datang dengan sendirinya.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>dengan login dari %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>dengan login peramban Anda</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>seperti di pengaturan</translation>
@@ -2360,6 +2495,11 @@ atau salin tautan lalu kembali ke Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>tanpa repot.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>tanpa login peramban: tidak disimpan saat Vireloom ditutup</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -165,6 +165,7 @@
         <translation>L’elenco dei download salvato non si è potuto leggere ed è stato messo da parte.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Il messaggio del browser ha un valore di tipo errato nel campo «%@».</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Apri</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Apri la cartella dell’estensione</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Apri impostazioni</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Apri nel browser e invia di nuovo</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>In attesa fino alle %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Non ancora configurati: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Modifica il proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Impostazioni</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Capitoli</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi ed Edge: in chrome://extensions attiva la Modalità sviluppatore, fai clic su “Carica estensione non pacchettizzata” e scegli la cartella vireloom-chromium. Firefox e LibreWolf: in about:debugging ▸ Questo Firefox fai clic su “Carica componente aggiuntivo temporaneo…” e scegli vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Incolla sopra il link di un canale, una playlist o un feed di podcast. Vireloom lo controlla di tanto in tanto e scarica le novità.</translation>
@@ -461,8 +483,24 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Connessioni parallele per download</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Configurato nei browser:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Configurati: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Configura</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Configura i browser per l’estensione di Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Copia log</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Copia il percorso della cartella dell’estensione</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Dalle … alle …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Permette ai browser installati di inviare link a Vireloom tramite la sua estensione, ed esce.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Lasciato com’è, perché non l’ha scritto Vireloom:</translation>
     </message>
@@ -570,6 +616,7 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Scarta</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Annulla ciò che --register-browsers ha fatto nei browser, ed esce.</translation>
     </message>
@@ -615,6 +662,7 @@ o copia un link e torna su Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Download</translation>
     </message>
@@ -750,6 +798,11 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Scritti</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Dimentica l’accesso per %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Questa qualità non è disponibile per questo video — prova “Qualità migliore”.</translation>
@@ -780,6 +833,7 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Questo link non è una playlist.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Il browser avvia questo programma per l’estensione di Vireloom; non va aperto a mano.</translation>
     </message>
@@ -793,9 +847,19 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Questo yt-dlp ha più di %d giorni; non è stato possibile verificare se esiste una versione più recente.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Questi siti usano subito l’accesso del browser che ha sbloccato un loro download.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabile</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Estensione del browser</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ o copia un link e torna su Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Cronologia</translation>
     </message>
@@ -1158,6 +1223,11 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Log del download</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Accessi ricordati</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1296,6 +1366,11 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Non si cancella nulla: ciò che è stato scaricato resta nella cartella. Solo non arriverà più niente da questa fonte.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Nessuno</translation>
@@ -1316,12 +1391,20 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Nessun gestore di file ha potuto aprire %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Non è stato trovato alcun browser compatibile.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Nessun browser era stato configurato da Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Nessun browser ha potuto aprire il link.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Nuova cartella</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Impossibile aprire Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Impossibile modificare l’avvio all’accesso: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Impossibile modificare:</translation>
     </message>
@@ -1493,6 +1580,7 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Il Vireloom aperto controlla ora tutte le fonti seguite.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom scarica un link http o https alla volta, e questo non lo è.</translation>
     </message>
@@ -1502,18 +1590,22 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Vireloom continua a scaricare in background. Apri di nuovo Vireloom per vedere la finestra.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom è aperto, ma non ha risposto. Riprova tra un attimo.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom non si è aperto in tempo. Riprova.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom non conosce questa richiesta del browser. Aggiorna Vireloom o l’estensione.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom non è riuscito a leggere il messaggio del browser.</translation>
     </message>
@@ -1549,10 +1641,12 @@ o copia un link e torna su Vireloom.</translation>
         <translation>L’inizio deve venire prima della fine.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Non è stato possibile leggere l’accesso inviato dal browser; non è stato scaricato nulla.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Il browser ha inviato a Vireloom un messaggio troppo grande.</translation>
     </message>
@@ -1592,6 +1686,8 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Il nuovo yt-dlp non ha risposto con una versione; è stato ripristinato il precedente.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Il programma che riceve i link dal browser (vireloom-browser-host) non è stato trovato accanto a Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ o copia un link e torna su Vireloom.</translation>
         <translation>I download completati appaiono qui.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>I pacchetti dell’estensione non sono installati con questo Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>I siti cambiano spesso. Se qualcosa che funzionava smette di funzionare, aggiorna yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Fatto</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Fatto: %@. Ora aggiungi l’estensione.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Qualità predefinita</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Quando l’accesso di un browser sblocca un download, il sito lo usa subito dalla volta dopo.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Quando copi un link e torni su Vireloom</translation>
@@ -1911,6 +2022,7 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Rimuovi dalla cronologia</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Rimosso dai browser:</translation>
     </message>
@@ -1969,6 +2081,7 @@ o copia un link e torna su Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Seguiti</translation>
     </message>
@@ -2071,10 +2184,20 @@ o copia un link e torna su Vireloom.</translation>
         <translation>Prova la build nightly</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Prova con l’accesso di:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Riprova</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Riprova con l’accesso di %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ o copia un link e torna su Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Un browser Flatpak potrebbe non avere il permesso di aprire Vireloom fuori dal suo ambiente isolato.</translation>
     </message>
@@ -2321,6 +2446,16 @@ o copia un link e torna su Vireloom.</translation>
         <translation>arrivano da sole.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>con l’accesso di %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>con l’accesso del tuo browser</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>come nelle Impostazioni</translation>
@@ -2375,6 +2510,11 @@ o copia un link e torna su Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>senza complicazioni.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>senza l’accesso del browser: non viene conservato quando Vireloom si chiude</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

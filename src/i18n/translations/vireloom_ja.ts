@@ -155,6 +155,7 @@
         <translation>保存されたダウンロード一覧を読み込めなかったため、別に保管しました。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>ブラウザーのメッセージの「%@」欄の値の型が正しくありません。</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>開く</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>拡張機能のフォルダーを開く</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>設定を開く</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>ブラウザーで開いてもう一度送る</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>%@ まで待機中</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>未設定: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>プロキシを調整</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>設定</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>チャプター</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium、Chrome、Brave、Vivaldi、Edge: chrome://extensions でデベロッパー モードをオンにし、「パッケージ化されていない拡張機能を読み込む」をクリックして vireloom-chromium フォルダーを選びます。Firefox と LibreWolf: about:debugging ▸ この Firefox で「一時的なアドオンを読み込む…」をクリックして vireloom-firefox.xpi を選びます。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>上にチャンネル、プレイリスト、ポッドキャストのフィードのリンクを貼り付けてください。Vireloom が定期的に確認し、新着をダウンロードします。</translation>
@@ -450,8 +472,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ダウンロードごとの同時接続数</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>次のブラウザーに設定しました:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>設定済み: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Vireloom の拡張機能のためにブラウザーを設定</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>ログをコピー</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>拡張機能のフォルダーのパスをコピー</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>開始 … 終了 …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>インストール済みのブラウザーが拡張機能を通じて Vireloom にリンクを送れるようにして終了します。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Vireloom が書いたものではないため、そのままにしました:</translation>
     </message>
@@ -559,6 +605,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>破棄</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>--register-browsers がブラウザーに加えた変更を元に戻して終了します。</translation>
     </message>
@@ -604,6 +651,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>ダウンロード</translation>
     </message>
@@ -739,6 +787,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>字幕</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>%@ のログインを忘れる</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>この動画にはその画質がありません — 「最高画質」を試してください。</translation>
@@ -769,6 +822,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>このリンクはプレイリストではありません。</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>このプログラムは Vireloom の拡張機能のためにブラウザーが起動します。手動で開くものではありません。</translation>
     </message>
@@ -782,9 +836,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>この yt-dlp は %d 日以上前のものです。新しいバージョンの有無を確認できませんでした。</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>これらのサイトでは、ダウンロードが通ったブラウザーのログインを最初から使います。</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>安定版</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>ブラウザー拡張機能</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>履歴</translation>
     </message>
@@ -1146,6 +1211,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ダウンロードのログ</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>記憶したログイン</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>メニュー</translation>
@@ -1284,6 +1354,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>何も削除されません。ダウンロード済みのものはフォルダーに残ります。このソースから新着が届かなくなるだけです。</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>なし</translation>
@@ -1304,12 +1379,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>%@ を開けるファイルマネージャーがありませんでした。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>対応しているブラウザーが見つかりません。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom が設定したブラウザーはありません。</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>リンクを開けるブラウザーがありませんでした。</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>新しいフォルダ</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Vireloom を開けませんでした。</translation>
     </message>
@@ -1376,6 +1461,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ログイン時の起動を変更できませんでした: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>変更できませんでした:</translation>
     </message>
@@ -1481,6 +1568,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>起動中の Vireloom が、フォロー中のすべてのソースを今すぐ確認します。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom は一度に http か https のリンクを 1 つだけダウンロードします。これはそうではありません。</translation>
     </message>
@@ -1490,18 +1578,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom はバックグラウンドでダウンロードを続けます。ウィンドウを表示するには Vireloom をもう一度開いてください。</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom は開いていますが応答しませんでした。少ししてからもう一度お試しください。</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom が時間内に開きませんでした。もう一度お試しください。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom はこのブラウザーの要求を知りません。Vireloom か拡張機能を更新してください。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom はブラウザーからのメッセージを読み取れませんでした。</translation>
     </message>
@@ -1537,10 +1629,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>開始は終了より前にしてください。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>ブラウザーから送られたログインを読み取れませんでした。何もダウンロードされていません。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>ブラウザーから Vireloom に大きすぎるメッセージが送られました。</translation>
     </message>
@@ -1580,6 +1674,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>新しい yt-dlp がバージョンを返さなかったため、以前のものに戻しました。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>ブラウザーからリンクを受け取るプログラム (vireloom-browser-host) が Vireloom と同じ場所に見つかりません。</translation>
     </message>
@@ -1724,6 +1820,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>完了したダウンロードがここに表示されます。</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>拡張機能のパッケージはこの Vireloom と一緒にインストールされていません。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>サイトは頻繁に変わります。使えていたものが失敗するようになったら、yt-dlp を更新してください。</translation>
@@ -1842,6 +1943,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>完了</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>完了: %@。次に拡張機能を追加してください。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>プロキシ</translation>
@@ -1879,6 +1985,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>標準の画質</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>ブラウザーのログインでダウンロードが通ると、そのサイトでは次から最初からそのログインを使います。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>リンクをコピーして Vireloom に戻ったとき</translation>
@@ -1899,6 +2010,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>履歴から削除</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>ブラウザーから削除しました:</translation>
     </message>
@@ -1956,6 +2068,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>フォロー中</translation>
     </message>
@@ -2057,10 +2170,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>ナイトリー版を試す</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>次のログインで試す:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>再試行</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>%@ のログインでもう一度試す</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Flatpak のブラウザーには、サンドボックスの外で Vireloom を開く許可がない場合があります。</translation>
     </message>
@@ -2306,6 +2431,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>自動で届きます。</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>%@ のログインで</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>ブラウザーのログインで</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>設定のとおり</translation>
@@ -2360,6 +2495,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>手間なく。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>ブラウザーのログインなし: Vireloom を閉じると保持されません</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -155,6 +155,7 @@
         <translation>저장된 다운로드 목록을 읽을 수 없어 따로 보관했습니다.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>브라우저 메시지의 “%@” 필드 값의 유형이 잘못되었습니다.</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>열기</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>확장 프로그램 폴더 열기</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>설정 열기</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>브라우저에서 열고 다시 보내기</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>%@까지 대기 중</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>아직 설정 안 됨: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>프록시 조정</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>설정</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>챕터</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi, Edge: chrome://extensions에서 개발자 모드를 켜고 “압축해제된 확장 프로그램을 로드합니다”를 눌러 vireloom-chromium 폴더를 고르세요. Firefox와 LibreWolf: about:debugging ▸ 이 Firefox에서 “임시 부가 기능 로드…”를 눌러 vireloom-firefox.xpi를 고르세요.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>위에 채널, 재생목록 또는 팟캐스트 피드의 링크를 붙여 넣으십시오. Vireloom이 수시로 확인하여 새 항목을 다운로드합니다.</translation>
@@ -450,8 +472,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>다운로드당 병렬 연결 수</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>다음 브라우저에 설정됨:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>설정됨: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Vireloom 확장 프로그램을 위해 브라우저 설정</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>로그 복사</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>확장 프로그램 폴더 경로 복사</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>…부터 …까지</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>설치된 브라우저가 Vireloom 확장 프로그램을 통해 Vireloom에 링크를 보낼 수 있게 하고 종료합니다.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Vireloom이 작성하지 않았으므로 그대로 두었습니다:</translation>
     </message>
@@ -559,6 +605,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>버리기</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>--register-browsers가 브라우저에 적용한 내용을 되돌리고 종료합니다.</translation>
     </message>
@@ -604,6 +651,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>다운로드</translation>
     </message>
@@ -739,6 +787,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>일반 자막</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>%@의 로그인 잊기</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>이 동영상에는 해당 화질이 없습니다 — “최고 화질”을 시도해 보십시오.</translation>
@@ -769,6 +822,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>이 링크는 재생목록이 아닙니다.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>이 프로그램은 Vireloom 확장 프로그램을 위해 브라우저가 실행하는 것으로, 직접 여는 프로그램이 아닙니다.</translation>
     </message>
@@ -782,9 +836,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>이 yt-dlp는 나온 지 %d일이 넘었으며, 새 버전이 있는지 확인할 수 없었습니다.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>이 사이트들은 다운로드를 성공시킨 브라우저 로그인을 처음부터 사용합니다.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>안정 버전</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>브라우저 확장 프로그램</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>기록</translation>
     </message>
@@ -1146,6 +1211,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>다운로드 로그</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>기억된 로그인</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>메뉴</translation>
@@ -1284,6 +1354,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>아무것도 삭제되지 않습니다: 다운로드한 항목은 폴더에 그대로 남습니다. 이 소스에서 더 이상 새 항목이 오지 않을 뿐입니다.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>브라우저</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>없음</translation>
@@ -1304,12 +1379,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>%@을(를) 열 수 있는 파일 관리자가 없습니다.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>지원되는 브라우저를 찾을 수 없습니다.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom이 설정한 브라우저가 없습니다.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>링크를 열 수 있는 브라우저가 없습니다.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>새 폴더</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Vireloom을 열 수 없습니다.</translation>
     </message>
@@ -1376,6 +1461,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>로그인 시 시작 설정을 변경할 수 없습니다: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>변경할 수 없음:</translation>
     </message>
@@ -1481,6 +1568,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>실행 중인 Vireloom이 팔로우 중인 모든 소스를 지금 확인합니다.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom은 http 또는 https 링크를 한 번에 하나씩 다운로드하는데, 이것은 그러한 링크가 아닙니다.</translation>
     </message>
@@ -1490,18 +1578,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom은 백그라운드에서 계속 다운로드합니다. 창을 보려면 Vireloom을 다시 여십시오.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom이 열려 있지만 응답하지 않았습니다. 잠시 후 다시 시도하십시오.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom이 제시간에 열리지 않았습니다. 다시 시도하십시오.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom이 브라우저의 이 요청을 알지 못합니다. Vireloom 또는 확장 프로그램을 업데이트하십시오.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom이 브라우저의 메시지를 읽을 수 없습니다.</translation>
     </message>
@@ -1537,10 +1629,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>시작은 끝보다 앞이어야 합니다.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>브라우저가 보낸 로그인 정보를 읽을 수 없어 아무것도 다운로드하지 않았습니다.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>브라우저가 Vireloom에 너무 큰 메시지를 보냈습니다.</translation>
     </message>
@@ -1580,6 +1674,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>새 yt-dlp가 버전 정보를 반환하지 않아 이전 버전으로 되돌렸습니다.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>브라우저에서 링크를 받는 프로그램(vireloom-browser-host)을 Vireloom과 같은 위치에서 찾을 수 없습니다.</translation>
     </message>
@@ -1724,6 +1820,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>완료된 다운로드가 여기에 표시됩니다.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>확장 프로그램 패키지가 이 Vireloom과 함께 설치되어 있지 않습니다.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>사이트는 자주 바뀝니다. 잘 되던 것이 실패하기 시작하면 yt-dlp를 업데이트하십시오.</translation>
@@ -1842,6 +1943,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>완료</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>완료: %@. 이제 확장 프로그램을 추가하세요.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>프록시</translation>
@@ -1879,6 +1985,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>기본 화질</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>브라우저 로그인으로 다운로드가 성공하면 그 사이트는 다음부터 처음부터 그 로그인을 사용합니다.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>링크를 복사한 후 Vireloom으로 돌아왔을 때</translation>
@@ -1899,6 +2010,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>기록에서 제거</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>다음 브라우저에서 제거됨:</translation>
     </message>
@@ -1956,6 +2068,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>팔로우</translation>
     </message>
@@ -2057,10 +2170,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>나이틀리 빌드 사용해 보기</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>다음 로그인으로 시도:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>다시 시도</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>%@ 로그인으로 다시 시도</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Flatpak 브라우저는 샌드박스 밖에서 Vireloom을 열 수 있는 권한이 없을 수 있습니다.</translation>
     </message>
@@ -2306,6 +2431,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>저절로 찾아옵니다.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>%@ 로그인 사용</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>브라우저 로그인 사용</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>설정과 같게</translation>
@@ -2360,6 +2495,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>번거로움 없이.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>브라우저 로그인 없음: Vireloom을 닫으면 보관되지 않습니다</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -165,6 +165,7 @@
         <translation>De opgeslagen downloadlijst kon niet worden gelezen en is apart bewaard.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Het bericht van de browser heeft in het veld ‘%@’ een waarde van het verkeerde type.</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Openen</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Map van de extensie openen</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Instellingen openen</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>In de browser openen en opnieuw sturen</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>Wacht tot %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Nog niet ingesteld: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Proxy aanpassen</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Instellingen</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Hoofdstukken</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi en Edge: zet op chrome://extensions de Ontwikkelaarsmodus aan, klik op ‘Uitgepakte extensie laden’ en kies de map vireloom-chromium. Firefox en LibreWolf: klik op about:debugging ▸ Deze Firefox op ‘Tijdelijke add-on laden…’ en kies vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Plak hierboven de link van een kanaal, afspeellijst of podcastfeed. Vireloom controleert die af en toe en downloadt wat nieuw is.</translation>
@@ -461,8 +483,24 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Parallelle verbindingen per download</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Ingesteld in de browsers:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Ingesteld: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>De browsers instellen voor de extensie van Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Log kopiëren</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Pad van de map van de extensie kopiëren</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Van … tot …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Laat de geïnstalleerde browsers via de extensie van Vireloom links naar Vireloom sturen, en sluit af.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Gelaten zoals het is, omdat Vireloom het niet schreef:</translation>
     </message>
@@ -570,6 +616,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Verwerpen</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Maakt ongedaan wat --register-browsers in de browsers deed, en sluit af.</translation>
     </message>
@@ -615,6 +662,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Downloads</translation>
     </message>
@@ -750,6 +798,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Geschreven</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Aanmelding voor %@ vergeten</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Die kwaliteit is niet beschikbaar voor deze video — probeer ‘Beste kwaliteit’.</translation>
@@ -780,6 +833,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Deze link is geen afspeellijst.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>De browser start dit programma voor de extensie van Vireloom; het is niet bedoeld om met de hand te openen.</translation>
     </message>
@@ -793,9 +847,19 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Deze yt-dlp is meer dan %d dagen oud; of er een nieuwere versie is, kon niet worden gecontroleerd.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Deze sites gebruiken meteen de browseraanmelding waarmee een download van hen lukte.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabiel</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Browserextensie</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Geschiedenis</translation>
     </message>
@@ -1158,6 +1223,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Downloadlog</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Onthouden aanmeldingen</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1296,6 +1366,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Er wordt niets verwijderd: wat gedownload is blijft in de map. Er komt alleen niets meer van deze bron.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Browsers</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Geen</translation>
@@ -1316,12 +1391,20 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Geen bestandsbeheerder kon %@ openen.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Er is geen ondersteunde browser gevonden.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom had geen enkele browser ingesteld.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Geen browser kon de link openen.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Nieuwe map</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Vireloom kon niet worden geopend.</translation>
     </message>
@@ -1388,6 +1473,8 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Kon starten bij aanmelden niet wijzigen: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Kon niet worden gewijzigd:</translation>
     </message>
@@ -1493,6 +1580,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>De draaiende Vireloom controleert nu alle gevolgde bronnen.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom downloadt één http- of https-link tegelijk, en dit is er geen.</translation>
     </message>
@@ -1502,18 +1590,22 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Vireloom blijft op de achtergrond downloaden. Open Vireloom opnieuw om het venster te zien.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom is open maar gaf geen antwoord. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom werd niet op tijd geopend. Probeer het opnieuw.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom kent dit verzoek van de browser niet. Werk Vireloom of de extensie bij.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom kon het bericht van de browser niet lezen.</translation>
     </message>
@@ -1549,10 +1641,12 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Het begin moet vóór het einde liggen.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>De login die de browser stuurde kon niet worden gelezen; er is niets gedownload.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>De browser stuurde Vireloom een te groot bericht.</translation>
     </message>
@@ -1592,6 +1686,8 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>De nieuwe yt-dlp gaf geen versie; de vorige is teruggezet.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Het programma dat de links van de browser ontvangt (vireloom-browser-host) is niet naast Vireloom gevonden.</translation>
     </message>
@@ -1736,6 +1832,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Voltooide downloads verschijnen hier.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>De pakketten van de extensie zijn niet met deze Vireloom geïnstalleerd.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Sites veranderen vaak. Als iets dat werkte begint te mislukken, werk yt-dlp dan bij.</translation>
@@ -1854,6 +1955,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Klaar</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Klaar: %@. Voeg nu de extensie toe.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Standaardkwaliteit</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Als de aanmelding van een browser een download laat lukken, gebruikt de site die voortaan meteen.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Als je een link kopieert en terugkomt naar Vireloom</translation>
@@ -1911,6 +2022,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Uit de geschiedenis verwijderen</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Uit de browsers verwijderd:</translation>
     </message>
@@ -1969,6 +2081,7 @@ of kopieer een link en kom terug naar Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Gevolgd</translation>
     </message>
@@ -2071,10 +2184,20 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>Nightly-versie proberen</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Proberen met de aanmelding van:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Opnieuw proberen</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Opnieuw proberen met de aanmelding van %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Een Flatpak-browser mag Vireloom mogelijk niet buiten zijn sandbox openen.</translation>
     </message>
@@ -2321,6 +2446,16 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <translation>komt vanzelf.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>met de aanmelding van %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>met de aanmelding van je browser</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>zoals in Instellingen</translation>
@@ -2375,6 +2510,11 @@ of kopieer een link en kom terug naar Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>zonder gedoe.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>zonder de aanmelding van de browser: die wordt niet bewaard als Vireloom sluit</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -175,6 +175,7 @@
         <translation>Nie udało się odczytać zapisanej listy pobrań; odłożono ją na bok.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Wiadomość przeglądarki ma w polu „%@” wartość niewłaściwego typu.</translation>
     </message>
@@ -220,9 +221,19 @@
         <translation>Otwórz</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Otwórz folder rozszerzenia</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Otwórz ustawienia</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Otwórz w przeglądarce i wyślij ponownie</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -245,12 +256,18 @@
         <translation>Oczekuje do %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Jeszcze nie skonfigurowane: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Dostosuj proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Ustawienia</translation>
     </message>
@@ -410,6 +427,11 @@
         <translation>Rozdziały</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi i Edge: na stronie chrome://extensions włącz Tryb dewelopera, kliknij „Załaduj rozpakowane” i wybierz folder vireloom-chromium. Firefox i LibreWolf: na stronie about:debugging ▸ Ten Firefox kliknij „Załaduj tymczasowy dodatek…” i wybierz vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Wklej powyżej link do kanału, playlisty lub kanału podcastu. Vireloom co jakiś czas go sprawdza i pobiera nowości.</translation>
@@ -472,8 +494,24 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Równoległe połączenia na pobieranie</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Skonfigurowano w przeglądarkach:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Skonfigurowane: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Skonfiguruj</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Skonfiguruj przeglądarki dla rozszerzenia Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -505,6 +543,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Kopiuj log</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Kopiuj ścieżkę folderu rozszerzenia</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -547,10 +590,13 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Od … do …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Pozwala zainstalowanym przeglądarkom wysyłać linki do Vireloom przez jego rozszerzenie i kończy działanie.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Pozostawiono bez zmian, bo nie zapisał tego Vireloom:</translation>
     </message>
@@ -581,6 +627,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Odrzuć</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Cofa to, co --register-browsers zrobił w przeglądarkach, i kończy działanie.</translation>
     </message>
@@ -626,6 +673,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Pobrane</translation>
     </message>
@@ -761,6 +809,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Pisane</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Zapomnij logowanie dla %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Ta jakość nie jest dostępna dla tego filmu — spróbuj „Najlepsza jakość”.</translation>
@@ -791,6 +844,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Ten link nie jest playlistą.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Ten program uruchamia przeglądarka dla rozszerzenia Vireloom; nie należy go otwierać ręcznie.</translation>
     </message>
@@ -804,9 +858,19 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Ten yt-dlp ma ponad %d dni; nie udało się sprawdzić, czy jest nowsza wersja.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Te witryny od razu używają logowania przeglądarki, dzięki któremu udało się pobrać od nich plik.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabilne</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Rozszerzenie przeglądarki</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -914,6 +978,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Historia</translation>
     </message>
@@ -1170,6 +1235,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Log pobierania</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Zapamiętane logowania</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1308,6 +1378,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Nic nie zostanie usunięte: pobrane pliki zostają w folderze. Po prostu z tego źródła nic więcej nie przyjdzie.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Przeglądarki</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Żaden</translation>
@@ -1328,12 +1403,20 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Żaden menedżer plików nie mógł otworzyć %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Nie znaleziono obsługiwanej przeglądarki.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom nie skonfigurował żadnej przeglądarki.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Żadna przeglądarka nie mogła otworzyć linku.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1361,6 +1444,8 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Nowy folder</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Nie udało się otworzyć Vireloom.</translation>
     </message>
@@ -1400,6 +1485,8 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Nie udało się zmienić uruchamiania przy logowaniu: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Nie udało się zmienić:</translation>
     </message>
@@ -1505,6 +1592,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Uruchomiony Vireloom sprawdza teraz wszystkie obserwowane źródła.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom pobiera jeden link http lub https naraz, a to nim nie jest.</translation>
     </message>
@@ -1514,18 +1602,22 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Vireloom dalej pobiera w tle. Otwórz Vireloom ponownie, aby zobaczyć okno.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom jest otwarty, ale nie odpowiedział. Spróbuj ponownie za chwilę.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom nie otworzył się na czas. Spróbuj ponownie.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom nie zna tego żądania przeglądarki. Zaktualizuj Vireloom lub rozszerzenie.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom nie mógł odczytać wiadomości przeglądarki.</translation>
     </message>
@@ -1561,10 +1653,12 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Początek musi być przed końcem.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Nie udało się odczytać logowania przesłanego przez przeglądarkę; nic nie zostało pobrane.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Przeglądarka wysłała do Vireloom zbyt dużą wiadomość.</translation>
     </message>
@@ -1604,6 +1698,8 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Nowy yt-dlp nie podał wersji; przywrócono poprzedni.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Nie znaleziono obok Vireloom programu, który odbiera linki z przeglądarki (vireloom-browser-host).</translation>
     </message>
@@ -1748,6 +1844,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Tu pojawią się ukończone pobrania.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Pakiety rozszerzenia nie są zainstalowane z tym Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Serwisy często się zmieniają. Jeśli coś, co działało, zaczyna zawodzić, zaktualizuj yt-dlp.</translation>
@@ -1866,6 +1967,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Gotowe</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Gotowe: %@. Teraz dodaj rozszerzenie.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1903,6 +2009,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Domyślna jakość</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Gdy logowanie przeglądarki pozwoli pobrać plik, witryna będzie go używać od razu.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Gdy skopiujesz link i wrócisz do Vireloom</translation>
@@ -1923,6 +2034,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Usuń z historii</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Usunięto z przeglądarek:</translation>
     </message>
@@ -1982,6 +2094,7 @@ albo skopiuj link i wróć do Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Obserwowane</translation>
     </message>
@@ -2085,10 +2198,20 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>Wypróbuj wersję nightly</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Spróbuj z logowaniem z:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Spróbuj ponownie</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Spróbuj ponownie z logowaniem z %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2156,6 +2279,8 @@ albo skopiuj link i wróć do Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Przeglądarka z Flatpaka może nie mieć zgody na otwarcie Vireloom poza swoją piaskownicą.</translation>
     </message>
@@ -2336,6 +2461,16 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <translation>przychodzą same.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>z logowaniem z %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>z logowaniem Twojej przeglądarki</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>jak w ustawieniach</translation>
@@ -2390,6 +2525,11 @@ albo skopiuj link i wróć do Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>bez komplikacji.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>bez logowania przeglądarki: nie jest przechowywane po zamknięciu Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

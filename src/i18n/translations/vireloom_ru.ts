@@ -175,6 +175,7 @@
         <translation>Сохранённый список загрузок не удалось прочитать, он отложен в сторону.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>В сообщении браузера поле «%@» содержит значение неверного типа.</translation>
     </message>
@@ -220,9 +221,19 @@
         <translation>Открыть</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Открыть папку расширения</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Открыть настройки</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Открыть в браузере и отправить снова</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -245,12 +256,18 @@
         <translation>Ожидание до %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Ещё не настроены: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Настроить прокси</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Настройки</translation>
     </message>
@@ -410,6 +427,11 @@
         <translation>Главы</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi и Edge: на странице chrome://extensions включите «Режим разработчика», нажмите «Загрузить распакованное расширение» и выберите папку vireloom-chromium. Firefox и LibreWolf: на странице about:debugging ▸ Этот Firefox нажмите «Загрузить временное дополнение…» и выберите vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Вставьте выше ссылку на канал, плейлист или ленту подкаста. Vireloom будет время от времени проверять её и скачивать новое.</translation>
@@ -472,8 +494,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Параллельных соединений на загрузку</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Настроено в браузерах:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Настроены: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Настроить браузеры для расширения Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -505,6 +543,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Копировать журнал</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Скопировать путь к папке расширения</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -547,10 +590,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>С … до …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Позволяет установленным браузерам отправлять ссылки в Vireloom через его расширение и завершается.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Оставлено как есть, потому что это записал не Vireloom:</translation>
     </message>
@@ -581,6 +627,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Отбросить</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Отменяет то, что --register-browsers сделал в браузерах, и завершается.</translation>
     </message>
@@ -626,6 +673,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Загрузки</translation>
     </message>
@@ -761,6 +809,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Обычные</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Забыть вход для %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Для этого видео такого качества нет — попробуйте «Лучшее качество».</translation>
@@ -791,6 +844,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Эта ссылка не плейлист.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Эту программу запускает браузер для расширения Vireloom; открывать её вручную не нужно.</translation>
     </message>
@@ -804,9 +858,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Этому yt-dlp больше %d дн.; проверить, есть ли новая версия, не удалось.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Эти сайты сразу используют вход браузера, с которым удалась одна из их загрузок.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Стабильные</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Расширение браузера</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -914,6 +978,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>История</translation>
     </message>
@@ -1170,6 +1235,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Журнал загрузки</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Запомненные входы</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>МЕНЮ</translation>
@@ -1308,6 +1378,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Ничего не удаляется: скачанное остаётся в папке. Просто от этой подписки больше ничего не придёт.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Браузеры</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Ничего</translation>
@@ -1328,12 +1403,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Не нашлось файлового менеджера, чтобы открыть %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Поддерживаемый браузер не найден.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom не настраивал ни один браузер.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Ни один браузер не смог открыть ссылку.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1361,6 +1444,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Новая папка</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Не удалось открыть Vireloom.</translation>
     </message>
@@ -1400,6 +1485,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Не удалось изменить запуск при входе: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Не удалось изменить:</translation>
     </message>
@@ -1505,6 +1592,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Запущенный Vireloom сейчас проверит все отслеживаемые источники.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom скачивает по одной ссылке http или https за раз, а это не она.</translation>
     </message>
@@ -1514,18 +1602,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom продолжает загрузку в фоне. Откройте Vireloom снова, чтобы увидеть окно.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom открыт, но не ответил. Попробуйте ещё раз через минуту.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom не открылся вовремя. Попробуйте ещё раз.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom не знает такого запроса браузера. Обновите Vireloom или расширение.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom не смог прочитать сообщение браузера.</translation>
     </message>
@@ -1561,10 +1653,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Начало должно быть раньше конца.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Не удалось прочитать вход, который отправил браузер; ничего не скачано.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Браузер отправил Vireloom слишком большое сообщение.</translation>
     </message>
@@ -1604,6 +1698,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Новый yt-dlp не сообщил версию; возвращён предыдущий.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Программа, принимающая ссылки из браузера (vireloom-browser-host), не найдена рядом с Vireloom.</translation>
     </message>
@@ -1748,6 +1844,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Здесь появятся завершённые загрузки.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Пакеты расширения не установлены вместе с этим Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Сайты часто меняются. Если то, что работало, начало давать сбои, обновите yt-dlp.</translation>
@@ -1866,6 +1967,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Готово</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Готово: %@. Теперь добавьте расширение.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Прокси</translation>
@@ -1903,6 +2009,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Качество по умолчанию</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Когда вход браузера помогает загрузке, сайт потом сразу использует его.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Когда вы копируете ссылку и возвращаетесь в Vireloom</translation>
@@ -1923,6 +2034,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Удалить из истории</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Удалено из браузеров:</translation>
     </message>
@@ -1982,6 +2094,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Подписки</translation>
     </message>
@@ -2085,10 +2198,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Попробовать ночную сборку</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Попробовать со входом из:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Повторить</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Повторить со входом из %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2156,6 +2279,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Браузеру из Flatpak может быть запрещено открывать Vireloom за пределами своей песочницы.</translation>
     </message>
@@ -2336,6 +2461,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>приходит само.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>со входом из %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>со входом вашего браузера</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>как в настройках</translation>
@@ -2390,6 +2525,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>без лишних сложностей.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>без входа браузера: он не сохраняется после закрытия Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

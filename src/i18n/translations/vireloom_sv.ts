@@ -165,6 +165,7 @@
         <translation>Den sparade nedladdningslistan kunde inte läsas och har sparats separat.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Webbläsarens meddelande har ett värde av fel typ i fältet ”%@”.</translation>
     </message>
@@ -210,9 +211,19 @@
         <translation>Öppna</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Öppna tilläggets mapp</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Öppna inställningar</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Öppna i webbläsaren och skicka igen</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -235,12 +246,18 @@
         <translation>Väntar till %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Inte konfigurerade än: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Justera proxyn</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Inställningar</translation>
     </message>
@@ -400,6 +417,11 @@
         <translation>Kapitel</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi och Edge: på chrome://extensions, slå på Utvecklarläge, klicka på ”Läs in okomprimerat” och välj mappen vireloom-chromium. Firefox och LibreWolf: på about:debugging ▸ Denna Firefox, klicka på ”Läs in tillfälligt tillägg…” och välj vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Klistra in länken till en kanal, en spellista eller ett poddflöde ovan. Vireloom kontrollerar den då och då och laddar ner det som är nytt.</translation>
@@ -461,8 +483,24 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Parallella anslutningar per nedladdning</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Konfigurerat i webbläsarna:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Konfigurerade: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Konfigurera</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Konfigurera webbläsarna för Vireloom-tillägget</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -494,6 +532,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Kopiera logg</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Kopiera sökvägen till tilläggets mapp</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -536,10 +579,13 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Från … till …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Låter de installerade webbläsarna skicka länkar till Vireloom via dess tillägg och avslutar.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Lämnades som det är, eftersom Vireloom inte skrev det:</translation>
     </message>
@@ -570,6 +616,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Förkasta</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Ångrar det som --register-browsers gjorde i webbläsarna och avslutar.</translation>
     </message>
@@ -615,6 +662,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Nedladdningar</translation>
     </message>
@@ -750,6 +798,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Skrivna</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Glöm inloggningen för %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Den kvaliteten finns inte för den här videon — prova ”Bästa kvalitet”.</translation>
@@ -780,6 +833,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Den här länken är ingen spellista.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Webbläsaren startar det här programmet för Vireloom-tillägget; det är inte tänkt att öppnas för hand.</translation>
     </message>
@@ -793,9 +847,19 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Denna yt-dlp är mer än %d dagar gammal; det gick inte att kontrollera om det finns en nyare version.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Dessa webbplatser använder direkt den webbläsarinloggning som fick igenom en av deras nedladdningar.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Stabil</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Webbläsartillägg</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -903,6 +967,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Historik</translation>
     </message>
@@ -1158,6 +1223,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Nedladdningslogg</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Sparade inloggningar</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENY</translation>
@@ -1296,6 +1366,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Inget raderas: det som har laddats ner ligger kvar i sin mapp. Det kommer bara inget mer från den här källan.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Webbläsare</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Inga</translation>
@@ -1316,12 +1391,20 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Ingen filhanterare kunde öppna %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Ingen webbläsare som stöds hittades.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Ingen webbläsare var konfigurerad av Vireloom.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Ingen webbläsare kunde öppna länken.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1349,6 +1432,8 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Ny mapp</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Det gick inte att öppna Vireloom.</translation>
     </message>
@@ -1388,6 +1473,8 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Kunde inte ändra start vid inloggning: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Kunde inte ändra:</translation>
     </message>
@@ -1493,6 +1580,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Den körande Vireloom kontrollerar alla följda källor nu.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom laddar ner en http- eller https-länk i taget, och det här är ingen sådan.</translation>
     </message>
@@ -1502,18 +1590,22 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Vireloom fortsätter att ladda ner i bakgrunden. Öppna Vireloom igen för att se fönstret.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom är öppet men svarade inte. Försök igen om en stund.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom öppnades inte i tid. Försök igen.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom känner inte till den här begäran från webbläsaren. Uppdatera Vireloom eller tillägget.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom kunde inte läsa webbläsarens meddelande.</translation>
     </message>
@@ -1549,10 +1641,12 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Början måste komma före slutet.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Inloggningen som webbläsaren skickade kunde inte läsas; ingenting laddades ner.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Webbläsaren skickade ett för stort meddelande till Vireloom.</translation>
     </message>
@@ -1592,6 +1686,8 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Den nya yt-dlp svarade inte med någon version; den föregående har återställts.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Programmet som tar emot länkar från webbläsaren (vireloom-browser-host) hittades inte bredvid Vireloom.</translation>
     </message>
@@ -1736,6 +1832,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Färdiga nedladdningar visas här.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Tilläggets paket är inte installerade med denna Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Webbplatser ändras ofta. Om något som fungerade börjar misslyckas, uppdatera yt-dlp.</translation>
@@ -1854,6 +1955,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Klar</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Klart: %@. Lägg nu till tillägget.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1891,6 +1997,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Standardkvalitet</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>När en webbläsares inloggning får igenom en nedladdning använder webbplatsen den direkt i fortsättningen.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>När du kopierar en länk och kommer tillbaka till Vireloom</translation>
@@ -1911,6 +2022,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Ta bort från historiken</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Borttaget från webbläsarna:</translation>
     </message>
@@ -1969,6 +2081,7 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Följer</translation>
     </message>
@@ -2071,10 +2184,20 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>Prova nattligt bygge</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Försök med inloggningen från:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Försök igen</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Försök igen med inloggningen från %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2141,6 +2264,8 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>En Flatpak-webbläsare kanske inte får öppna Vireloom utanför sin sandlåda.</translation>
     </message>
@@ -2321,6 +2446,16 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <translation>kommer av sig självt.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>med inloggningen från %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>med webbläsarens inloggning</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>som i inställningarna</translation>
@@ -2375,6 +2510,11 @@ eller kopiera en länk och kom tillbaka till Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>utan krångel.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>utan webbläsarens inloggning: den sparas inte när Vireloom stängs</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

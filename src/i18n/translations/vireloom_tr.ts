@@ -155,6 +155,7 @@
         <translation>Kayıtlı indirme listesi okunamadı ve bir kenara ayrıldı.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Tarayıcının iletisindeki “%@” alanında yanlış türde bir değer var.</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>Aç</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Uzantının klasörünü aç</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Ayarları aç</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Tarayıcıda aç ve yeniden gönder</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>Saat %@ olana dek bekleniyor</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Henüz kurulmadı: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Vekil sunucuyu ayarla</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Ayarlar</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>Bölümler</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi ve Edge: chrome://extensions sayfasında Geliştirici modunu açın, “Paketlenmemiş öğe yükle”ye tıklayın ve vireloom-chromium klasörünü seçin. Firefox ve LibreWolf: about:debugging ▸ Bu Firefox sayfasında “Geçici Eklenti Yükle…”ye tıklayın ve vireloom-firefox.xpi dosyasını seçin.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Yukarıya bir kanalın, oynatma listesinin veya podcast beslemesinin bağlantısını yapıştırın. Vireloom ara ara denetler ve yeni olanı indirir.</translation>
@@ -450,8 +472,24 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>İndirme başına paralel bağlantı</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Şu tarayıcılarda ayarlandı:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Kuruldu: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Kur</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Tarayıcıları Vireloom uzantısı için kur</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Günlüğü kopyala</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Uzantı klasörünün yolunu kopyala</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>… ile … arası</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Yüklü tarayıcıların Vireloom'a uzantısı aracılığıyla bağlantı göndermesini sağlar ve çıkar.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Vireloom tarafından yazılmadığı için olduğu gibi bırakıldı:</translation>
     </message>
@@ -559,6 +605,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Vazgeç</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>--register-browsers seçeneğinin tarayıcılarda yaptıklarını geri alır ve çıkar.</translation>
     </message>
@@ -604,6 +651,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>İndirmeler</translation>
     </message>
@@ -739,6 +787,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Yazılı</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>%@ için oturumu unut</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Bu kalite bu video için mevcut değil — “En iyi kalite” seçeneğini deneyin.</translation>
@@ -769,6 +822,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Bu bağlantı bir oynatma listesi değil.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Bu program, Vireloom uzantısı için tarayıcı tarafından başlatılır; elle açılmak için değildir.</translation>
     </message>
@@ -782,9 +836,19 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Bu yt-dlp %d günden eski; daha yeni bir sürüm olup olmadığı denetlenemedi.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Bu siteler, indirmelerinden birini başaran tarayıcı oturumunu hemen kullanır.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Kararlı</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Tarayıcı uzantısı</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Geçmiş</translation>
     </message>
@@ -1146,6 +1211,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>İndirme günlüğü</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Hatırlanan oturumlar</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENÜ</translation>
@@ -1284,6 +1354,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Hiçbir şey silinmez: indirilenler klasöründe kalır. Yalnızca bu kaynaktan artık yeni bir şey gelmez.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Tarayıcılar</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Hiçbiri</translation>
@@ -1304,12 +1379,20 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Hiçbir dosya yöneticisi şu konumu açamadı: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Desteklenen bir tarayıcı bulunamadı.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom tarafından ayarlanmış bir tarayıcı yoktu.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Hiçbir tarayıcı bağlantıyı açamadı.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Yeni klasör</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Vireloom açılamadı.</translation>
     </message>
@@ -1376,6 +1461,8 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Oturum açılışında başlatma ayarı değiştirilemedi: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Değiştirilemedi:</translation>
     </message>
@@ -1481,6 +1568,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Açık olan Vireloom takip edilen tüm kaynakları şimdi denetler.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom bir seferde tek bir http ya da https bağlantısı indirir; bu ise öyle bir bağlantı değil.</translation>
     </message>
@@ -1490,18 +1578,22 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Vireloom arka planda indirmeye devam ediyor. Pencereyi görmek için Vireloom'u yeniden açın.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom açık ama yanıt vermedi. Birazdan yeniden deneyin.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom zamanında açılmadı. Yeniden deneyin.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom, tarayıcıdan gelen bu isteği tanımıyor. Vireloom'u ya da uzantıyı güncelleyin.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom, tarayıcının iletisini okuyamadı.</translation>
     </message>
@@ -1537,10 +1629,12 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Başlangıç bitişten önce gelmeli.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Tarayıcının gönderdiği oturum bilgisi okunamadı; hiçbir şey indirilmedi.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Tarayıcı, Vireloom'a çok büyük bir ileti gönderdi.</translation>
     </message>
@@ -1580,6 +1674,8 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Yeni yt-dlp bir sürümle yanıt vermedi; önceki geri yüklendi.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Tarayıcıdan bağlantıları alan program (vireloom-browser-host) Vireloom'un yanında bulunamadı.</translation>
     </message>
@@ -1724,6 +1820,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Tamamlanan indirmeler burada görünür.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Uzantının paketleri bu Vireloom ile kurulu değil.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Siteler sık sık değişir. Çalışan bir şey hata vermeye başlarsa yt-dlp'yi güncelleyin.</translation>
@@ -1842,6 +1943,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Bitti</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Tamam: %@. Şimdi uzantıyı ekleyin.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Vekil sunucu</translation>
@@ -1879,6 +1985,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Varsayılan kalite</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Bir tarayıcının oturumu bir indirmeyi başarırsa site bundan sonra onu hemen kullanır.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Bir bağlantı kopyalayıp Vireloom'a döndüğünüzde</translation>
@@ -1899,6 +2010,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Geçmişten kaldır</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Şu tarayıcılardan kaldırıldı:</translation>
     </message>
@@ -1956,6 +2068,7 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Takip edilenler</translation>
     </message>
@@ -2057,10 +2170,20 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>Gecelik sürümü dene</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Şu oturumla dene:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Yeniden dene</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>%@ oturumuyla yeniden dene</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Flatpak ile kurulmuş bir tarayıcının, Vireloom'u korumalı alanının dışında açmasına izin verilmeyebilir.</translation>
     </message>
@@ -2306,6 +2431,16 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <translation>kendiliğinden gelir.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>%@ oturumuyla</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>tarayıcınızın oturumuyla</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>ayarlardaki gibi</translation>
@@ -2360,6 +2495,11 @@ ya da bir bağlantı kopyalayıp Vireloom'a dönün.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>zahmetsizce.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>tarayıcı oturumu olmadan: Vireloom kapanınca saklanmaz</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -175,6 +175,7 @@
         <translation>Збережений список завантажень не вдалося прочитати, тому його відкладено окремо.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>У повідомленні браузера поле «%@» має значення неправильного типу.</translation>
     </message>
@@ -220,9 +221,19 @@
         <translation>Відкрити</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Відкрити теку розширення</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Відкрити налаштування</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Відкрити в браузері й надіслати знову</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -245,12 +256,18 @@
         <translation>Очікування до %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Ще не налаштовані: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Налаштувати проксі</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Налаштування</translation>
     </message>
@@ -410,6 +427,11 @@
         <translation>Розділи</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi та Edge: на сторінці chrome://extensions увімкніть «Режим розробника», натисніть «Завантажити розпаковане розширення» й виберіть теку vireloom-chromium. Firefox і LibreWolf: на сторінці about:debugging ▸ Цей Firefox натисніть «Завантажити тимчасовий додаток…» й виберіть vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Вставте вище посилання на канал, плейлист або стрічку подкасту. Vireloom час від часу перевірятиме його й завантажуватиме нове.</translation>
@@ -472,8 +494,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Паралельні з’єднання на завантаження</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Налаштовано в браузерах:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Налаштовані: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Налаштувати</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Налаштувати браузери для розширення Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -505,6 +543,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Копіювати журнал</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Скопіювати шлях до теки розширення</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -547,10 +590,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>З … до …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Дозволяє встановленим браузерам надсилати посилання до Vireloom через його розширення і завершує роботу.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Залишено як є, бо це записав не Vireloom:</translation>
     </message>
@@ -581,6 +627,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Відкинути</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Скасовує зміни, які --register-browsers вніс у браузери, і завершує роботу.</translation>
     </message>
@@ -626,6 +673,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Завантаження</translation>
     </message>
@@ -761,6 +809,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Звичайні</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Забути вхід для %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Для цього відео такої якості немає — спробуйте «Найкраща якість».</translation>
@@ -791,6 +844,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Це посилання не є плейлистом.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Цю програму запускає браузер для розширення Vireloom; її не слід відкривати вручну.</translation>
     </message>
@@ -804,9 +858,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Цьому yt-dlp понад %d дн.; не вдалося перевірити, чи є новіша версія.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Ці сайти одразу використовують вхід браузера, з яким вдалося одне з їхніх завантажень.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Стабільні</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Розширення браузера</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -914,6 +978,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Історія</translation>
     </message>
@@ -1170,6 +1235,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Журнал завантаження</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Запам’ятовані входи</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>МЕНЮ</translation>
@@ -1308,6 +1378,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Нічого не видаляється: завантажене залишається в теці. Просто з цього джерела більше нічого не надходитиме.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Браузери</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Жодного</translation>
@@ -1328,12 +1403,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Жоден файловий менеджер не зміг відкрити %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Не знайдено жодного підтримуваного браузера.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom не налаштовував жодного браузера.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Жоден браузер не зміг відкрити посилання.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1361,6 +1444,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Нова тека</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Не вдалося відкрити Vireloom.</translation>
     </message>
@@ -1400,6 +1485,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Не вдалося змінити запуск під час входу: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Не вдалося змінити:</translation>
     </message>
@@ -1505,6 +1592,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Запущений Vireloom зараз перевірить усі відстежувані джерела.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom завантажує одне посилання http або https за раз, а це не таке посилання.</translation>
     </message>
@@ -1514,18 +1602,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom продовжує завантаження у фоні. Відкрийте Vireloom знову, щоб побачити його вікно.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom відкрито, але він не відповів. Спробуйте ще раз за мить.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom не відкрився вчасно. Спробуйте ще раз.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom не знає цього запиту від браузера. Оновіть Vireloom або розширення.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom не вдалося прочитати повідомлення браузера.</translation>
     </message>
@@ -1561,10 +1653,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Початок має бути раніше за кінець.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Не вдалося прочитати вхід, який надіслав браузер; нічого не завантажено.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Браузер надіслав Vireloom завелике повідомлення.</translation>
     </message>
@@ -1604,6 +1698,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Новий yt-dlp не повідомив версію; попередній відновлено.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Програму, яка приймає посилання з браузера (vireloom-browser-host), не знайдено поруч із Vireloom.</translation>
     </message>
@@ -1748,6 +1844,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Тут з’являться завершені завантаження.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Пакети розширення не встановлені разом із цим Vireloom.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Сайти часто змінюються. Якщо те, що працювало, почало давати збої, оновіть yt-dlp.</translation>
@@ -1866,6 +1967,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Готово</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Готово: %@. Тепер додайте розширення.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Проксі</translation>
@@ -1903,6 +2009,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Типова якість</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Коли вхід браузера допомагає завантаженню, сайт надалі одразу використовує його.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Коли ви копіюєте посилання й повертаєтеся до Vireloom</translation>
@@ -1923,6 +2034,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Вилучити з історії</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Вилучено з браузерів:</translation>
     </message>
@@ -1982,6 +2094,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Підписки</translation>
     </message>
@@ -2085,10 +2198,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Спробувати нічну збірку</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Спробувати зі входом із:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Повторити</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Повторити зі входом із %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2156,6 +2279,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Браузеру з Flatpak може бути заборонено відкривати Vireloom поза його пісочницею.</translation>
     </message>
@@ -2336,6 +2461,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>надходить саме.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>зі входом із %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>зі входом вашого браузера</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>як у налаштуваннях</translation>
@@ -2390,6 +2525,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>без зайвих складнощів.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>без входу браузера: він не зберігається після закриття Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

@@ -155,6 +155,7 @@
         <translation>Không đọc được danh sách tải xuống đã lưu nên danh sách đó đã được cất riêng.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>Thông điệp của trình duyệt có giá trị sai kiểu ở trường “%@”.</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>Mở</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>Mở thư mục của tiện ích</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>Mở cài đặt</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>Mở trong trình duyệt và gửi lại</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>Đang chờ đến %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>Chưa thiết lập: %@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>Điều chỉnh proxy</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>Cài đặt</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>Chương</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium, Chrome, Brave, Vivaldi và Edge: tại chrome://extensions, bật Chế độ dành cho nhà phát triển, nhấp “Tải tiện ích đã giải nén” và chọn thư mục vireloom-chromium. Firefox và LibreWolf: tại about:debugging ▸ Firefox này, nhấp “Tải tiện ích tạm thời…” và chọn vireloom-firefox.xpi.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>Dán liên kết của một kênh, danh sách phát hoặc nguồn cấp podcast ở trên. Vireloom thỉnh thoảng sẽ kiểm tra và tải xuống những gì mới.</translation>
@@ -450,8 +472,24 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Số kết nối song song cho mỗi lượt tải</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>Đã thiết lập trong các trình duyệt:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>Đã thiết lập: %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>Thiết lập</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>Thiết lập các trình duyệt cho tiện ích của Vireloom</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>Sao chép nhật ký</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>Sao chép đường dẫn thư mục của tiện ích</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Từ … đến …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>Cho phép các trình duyệt đã cài đặt gửi liên kết tới Vireloom qua tiện ích mở rộng của nó, rồi thoát.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>Được giữ nguyên vì không phải do Vireloom ghi:</translation>
     </message>
@@ -559,6 +605,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Bỏ đi</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>Hoàn tác những gì --register-browsers đã làm trong các trình duyệt, rồi thoát.</translation>
     </message>
@@ -604,6 +651,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>Tải xuống</translation>
     </message>
@@ -739,6 +787,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Do người viết</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>Quên đăng nhập cho %@</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>Chất lượng đó không có cho video này — hãy thử “Chất lượng tốt nhất”.</translation>
@@ -769,6 +822,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Liên kết này không phải danh sách phát.</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>Chương trình này do trình duyệt khởi chạy cho tiện ích mở rộng của Vireloom; không dùng để mở thủ công.</translation>
     </message>
@@ -782,9 +836,19 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>yt-dlp này đã hơn %d ngày tuổi; không thể kiểm tra xem có phiên bản mới hơn không.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>Các trang này dùng ngay đăng nhập trình duyệt đã giúp một lượt tải của chúng thành công.</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>Ổn định</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>Tiện ích trình duyệt</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>Lịch sử</translation>
     </message>
@@ -1146,6 +1211,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Nhật ký tải xuống</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>Đăng nhập đã nhớ</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>MENU</translation>
@@ -1284,6 +1354,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Không có gì bị xóa: những gì đã tải vẫn nằm trong thư mục của chúng. Chỉ là sẽ không có gì mới đến từ nguồn này nữa.</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>Trình duyệt</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>Bỏ chọn</translation>
@@ -1304,12 +1379,20 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Không có trình quản lý tệp nào mở được %@.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>Không tìm thấy trình duyệt nào được hỗ trợ.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Không có trình duyệt nào được Vireloom thiết lập.</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>Không trình duyệt nào mở được liên kết.</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Thư mục mới</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>Không thể mở Vireloom.</translation>
     </message>
@@ -1376,6 +1461,8 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Không thể thay đổi việc khởi động cùng phiên đăng nhập: %@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>Không thể thay đổi:</translation>
     </message>
@@ -1481,6 +1568,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Vireloom đang chạy sẽ kiểm tra mọi nguồn đang theo dõi ngay bây giờ.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom tải xuống mỗi lần một liên kết http hoặc https, và đây không phải là liên kết như vậy.</translation>
     </message>
@@ -1490,18 +1578,22 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Vireloom vẫn tải xuống trong nền. Mở lại Vireloom để xem cửa sổ.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom đang mở nhưng không trả lời. Hãy thử lại sau giây lát.</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom không mở kịp thời. Hãy thử lại.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom không nhận ra yêu cầu này từ trình duyệt. Hãy cập nhật Vireloom hoặc tiện ích mở rộng.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom không đọc được thông điệp của trình duyệt.</translation>
     </message>
@@ -1537,10 +1629,12 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Điểm bắt đầu phải đứng trước điểm kết thúc.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>Không đọc được thông tin đăng nhập mà trình duyệt gửi; chưa có gì được tải xuống.</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>Trình duyệt đã gửi cho Vireloom một thông điệp quá lớn.</translation>
     </message>
@@ -1580,6 +1674,8 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>yt-dlp mới không trả về phiên bản; bản trước đã được khôi phục.</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>Không tìm thấy chương trình nhận liên kết từ trình duyệt (vireloom-browser-host) bên cạnh Vireloom.</translation>
     </message>
@@ -1724,6 +1820,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Các lượt tải xuống đã xong sẽ hiện ở đây.</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>Các gói của tiện ích không được cài cùng Vireloom này.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>Các trang web thay đổi thường xuyên. Nếu thứ gì đang hoạt động bỗng bị lỗi, hãy cập nhật yt-dlp.</translation>
@@ -1842,6 +1943,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Xong</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>Xong: %@. Giờ hãy thêm tiện ích.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>Proxy</translation>
@@ -1879,6 +1985,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Chất lượng mặc định</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>Khi đăng nhập của một trình duyệt giúp tải thành công, trang đó sẽ dùng nó ngay từ đầu về sau.</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>Khi bạn sao chép một liên kết rồi quay lại Vireloom</translation>
@@ -1899,6 +2010,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Xóa khỏi lịch sử</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>Đã gỡ khỏi các trình duyệt:</translation>
     </message>
@@ -1956,6 +2068,7 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>Đang theo dõi</translation>
     </message>
@@ -2057,10 +2170,20 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>Thử bản nightly</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>Thử với đăng nhập của:</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>Thử lại</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>Thử lại với đăng nhập của %@</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Trình duyệt Flatpak có thể không được phép mở Vireloom bên ngoài hộp cát (sandbox) của nó.</translation>
     </message>
@@ -2306,6 +2431,16 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <translation>tự tìm đến.</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>với đăng nhập của %@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>với đăng nhập trình duyệt của bạn</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>như trong cài đặt</translation>
@@ -2360,6 +2495,11 @@ hoặc sao chép liên kết rồi quay lại Vireloom.</translation>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>không rắc rối.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>không có đăng nhập trình duyệt: nó không được giữ khi Vireloom đóng</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

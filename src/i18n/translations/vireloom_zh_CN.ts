@@ -155,6 +155,7 @@
         <translation>无法读取已保存的下载列表，已将其单独保留。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>浏览器消息中字段“%@”的值类型错误。</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>打开</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>打开扩展程序的文件夹</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>打开设置</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>在浏览器中打开并重新发送</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>等待至 %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>尚未设置：%@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>调整代理</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>设置</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>章节</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium、Chrome、Brave、Vivaldi 和 Edge：在 chrome://extensions 打开“开发者模式”，点击“加载已解压的扩展程序”并选择 vireloom-chromium 文件夹。Firefox 和 LibreWolf：在 about:debugging ▸ 此 Firefox 中点击“临时载入附加组件…”并选择 vireloom-firefox.xpi。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>在上方粘贴频道、播放列表或播客订阅源的链接。Vireloom 会不时检查，并下载新内容。</translation>
@@ -450,8 +472,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>每个下载的并行连接数</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>已在以下浏览器中设置：</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>已设置：%@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>为 Vireloom 扩展程序设置浏览器</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>复制日志</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>复制扩展程序文件夹的路径</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>从 … 到 …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>允许已安装的浏览器通过 Vireloom 扩展程序向其发送链接，然后退出。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>以下内容保持原样，因为它们不是由 Vireloom 写入的：</translation>
     </message>
@@ -559,6 +605,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>丢弃</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>撤销 --register-browsers 在浏览器中所做的更改，然后退出。</translation>
     </message>
@@ -604,6 +651,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -739,6 +787,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>人工字幕</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>忘记 %@ 的登录</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>此视频没有该画质 — 请尝试“最佳画质”。</translation>
@@ -769,6 +822,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>此链接不是播放列表。</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>此程序由浏览器为 Vireloom 扩展程序启动，不应手动打开。</translation>
     </message>
@@ -782,9 +836,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>此 yt-dlp 已是 %d 多天前的版本；无法检查是否有更新的版本。</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>这些网站会从一开始就使用曾让其下载成功的浏览器登录。</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>稳定版</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>浏览器扩展程序</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>历史记录</translation>
     </message>
@@ -1146,6 +1211,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>下载日志</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>记住的登录</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>菜单</translation>
@@ -1284,6 +1354,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>不会删除任何内容：已下载的内容仍保留在其文件夹中。只是此来源不会再有新内容送达。</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>无</translation>
@@ -1304,12 +1379,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>没有文件管理器能打开 %@。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>未找到受支持的浏览器。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom 未在任何浏览器中进行过设置。</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>没有浏览器能打开该链接。</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>新建文件夹</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>无法打开 Vireloom。</translation>
     </message>
@@ -1376,6 +1461,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>无法更改登录时启动：%@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>无法更改：</translation>
     </message>
@@ -1481,6 +1568,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>让正在运行的 Vireloom 立即检查所有关注的来源。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom 每次只能下载一个 http 或 https 链接，而这不是此类链接。</translation>
     </message>
@@ -1490,18 +1578,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom 会在后台继续下载。再次打开 Vireloom 即可看到其窗口。</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom 已打开，但没有响应。请稍后重试。</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom 未能及时打开。请重试。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom 无法识别浏览器的此请求。请更新 Vireloom 或扩展程序。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom 无法读取浏览器的消息。</translation>
     </message>
@@ -1537,10 +1629,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>开始时间必须早于结束时间。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>无法读取浏览器发送的登录信息；未下载任何内容。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>浏览器发送给 Vireloom 的消息过大。</translation>
     </message>
@@ -1580,6 +1674,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>新的 yt-dlp 未返回版本号；已恢复上一个版本。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>未在 Vireloom 所在位置找到从浏览器接收链接的程序（vireloom-browser-host）。</translation>
     </message>
@@ -1724,6 +1820,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>已完成的下载会显示在这里。</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>扩展程序的安装包未随此 Vireloom 安装。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>网站经常变化。如果原本可以下载的内容开始失败，请更新 yt-dlp。</translation>
@@ -1842,6 +1943,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>完成</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>完成：%@。现在添加扩展程序。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>代理</translation>
@@ -1879,6 +1985,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>默认画质</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>当某个浏览器的登录让下载成功后，该网站以后会一开始就使用它。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>当您复制链接后回到 Vireloom 时</translation>
@@ -1899,6 +2010,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>从历史记录中移除</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>已从以下浏览器中移除：</translation>
     </message>
@@ -1956,6 +2068,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>关注</translation>
     </message>
@@ -2057,10 +2170,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>试用每夜构建版</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>使用以下登录重试：</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>重试</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>使用 %@ 的登录重试</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Flatpak 版浏览器可能不被允许在其沙盒之外打开 Vireloom。</translation>
     </message>
@@ -2306,6 +2431,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>自动送达。</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>使用 %@ 的登录</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>使用你浏览器的登录</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>与设置相同</translation>
@@ -2360,6 +2495,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>轻松省心。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>没有浏览器的登录：Vireloom 关闭时不会保留它</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

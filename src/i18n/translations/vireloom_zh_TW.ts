@@ -155,6 +155,7 @@
         <translation>無法讀取已儲存的下載清單，已將其另外保留。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>A mensagem do navegador tem o campo “%@” com um valor do tipo errado.</source>
         <translation>瀏覽器訊息中欄位「%@」的值類型錯誤。</translation>
     </message>
@@ -200,9 +201,19 @@
         <translation>開啟</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Abrir a pasta da extensão</source>
+        <translation>開啟擴充功能的資料夾</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Abrir ajustes</source>
         <translation>開啟設定</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Abrir no navegador e enviar de novo</source>
+        <translation>在瀏覽器中開啟並重新傳送</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
@@ -225,12 +236,18 @@
         <translation>等待至 %@</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Ainda não configurados: %@</source>
+        <translation>尚未設定：%@</translation>
+    </message>
+    <message>
         <location filename="../../ui/cardtexts.cpp"/>
         <source>Ajustar o proxy</source>
         <translation>調整代理伺服器</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Ajustes</source>
         <translation>設定</translation>
     </message>
@@ -390,6 +407,11 @@
         <translation>章節</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Chromium, Chrome, Brave, Vivaldi e Edge: em chrome://extensions, ligue o Modo do desenvolvedor, clique em “Carregar sem compactação” e escolha a pasta vireloom-chromium. Firefox e LibreWolf: em about:debugging ▸ Este Firefox, clique em “Carregar extensão temporária…” e escolha o vireloom-firefox.xpi.</source>
+        <translation>Chromium、Chrome、Brave、Vivaldi 和 Edge：在 chrome://extensions 開啟「開發人員模式」，按一下「載入未封裝項目」並選擇 vireloom-chromium 資料夾。Firefox 和 LibreWolf：在 about:debugging ▸ 這個 Firefox 中按一下「載入暫時性附加元件…」並選擇 vireloom-firefox.xpi。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
         <source>Cole acima o link de um canal, de uma playlist ou de um feed de podcast. O Vireloom verifica de tempos em tempos e baixa o que for novo.</source>
         <translation>在上方貼上頻道、播放清單或 Podcast 訂閱源的連結。Vireloom 會不時檢查，並下載新內容。</translation>
@@ -450,8 +472,24 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>每個下載的平行連線數</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Configurado nos navegadores:</source>
         <translation>已在下列瀏覽器中設定：</translation>
+    </message>
+    <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Configurados: %@</source>
+        <translation>已設定：%@</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Configurar os navegadores para a extensão do Vireloom</source>
+        <translation>為 Vireloom 擴充功能設定瀏覽器</translation>
     </message>
     <message>
         <location filename="../../ui/cardtexts.cpp"/>
@@ -483,6 +521,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/shell/LogSheet.qml"/>
         <source>Copiar log</source>
         <translation>複製日誌</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Copiar o caminho da pasta da extensão</source>
+        <translation>複製擴充功能資料夾的路徑</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -525,10 +568,13 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>從 … 到 …</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Deixa os navegadores instalados enviarem links ao Vireloom pela extensão dele, e sai.</source>
         <translation>讓已安裝的瀏覽器透過 Vireloom 擴充功能將連結傳送給它，然後結束。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Deixado como está, pois não foi escrito pelo Vireloom:</source>
         <translation>下列項目維持原狀，因為並非由 Vireloom 寫入：</translation>
     </message>
@@ -559,6 +605,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>捨棄</translation>
     </message>
     <message>
+        <location filename="../../app/launchoptions.cpp"/>
         <source>Desfaz o que --register-browsers fez nos navegadores, e sai.</source>
         <translation>復原 --register-browsers 在瀏覽器中所做的變更，然後結束。</translation>
     </message>
@@ -604,6 +651,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -739,6 +787,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>人工字幕</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Esquecer o login de %@</source>
+        <translation>忘記 %@ 的登入</translation>
+    </message>
+    <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Essa qualidade não existe para este vídeo — tente “Melhor qualidade”.</source>
         <translation>此影片沒有該畫質 — 請嘗試「最佳畫質」。</translation>
@@ -769,6 +822,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>此連結不是播放清單。</translation>
     </message>
     <message>
+        <location filename="../../host/main.cpp"/>
         <source>Este programa é iniciado pelo navegador para a extensão do Vireloom; não é para ser aberto à mão.</source>
         <translation>此程式由瀏覽器為 Vireloom 擴充功能啟動，不應手動開啟。</translation>
     </message>
@@ -782,9 +836,19 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>此 yt-dlp 已是 %d 多天前的版本；無法檢查是否有更新的版本。</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Estes sites usam logo de início o login de navegador que resolveu um download deles.</source>
+        <translation>這些網站會從一開始就使用曾讓其下載成功的瀏覽器登入。</translation>
+    </message>
+    <message>
         <location filename="../../ui/settingsview.cpp"/>
         <source>Estável</source>
         <translation>穩定版</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Extensão do navegador</source>
+        <translation>瀏覽器擴充功能</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -892,6 +956,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Histórico</source>
         <translation>歷史紀錄</translation>
     </message>
@@ -1146,6 +1211,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>下載日誌</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Logins lembrados</source>
+        <translation>記住的登入</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>MENU</source>
         <translation>選單</translation>
@@ -1284,6 +1354,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>不會刪除任何內容：已下載的內容仍保留在其資料夾中。只是此來源不會再有新內容送達。</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Navegadores</source>
+        <translation>瀏覽器</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/PlaylistSheet.qml"/>
         <source>Nenhum</source>
         <translation>無</translation>
@@ -1304,12 +1379,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>沒有檔案管理員能開啟 %@。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Nenhum navegador compatível foi encontrado.</source>
         <translation>找不到支援的瀏覽器。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Nenhum navegador estava configurado pelo Vireloom.</source>
         <translation>Vireloom 未在任何瀏覽器中進行過設定。</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linuxdesktop.cpp"/>
+        <source>Nenhum navegador pôde abrir o link.</source>
+        <translation>沒有瀏覽器能開啟該連結。</translation>
     </message>
     <message>
         <location filename="../../installer/install.cpp"/>
@@ -1337,6 +1420,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>新增資料夾</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>Não consegui abrir o Vireloom.</source>
         <translation>無法開啟 Vireloom。</translation>
     </message>
@@ -1376,6 +1461,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>無法變更登入時啟動的設定：%@</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Não consegui mudar:</source>
         <translation>無法變更：</translation>
     </message>
@@ -1481,6 +1568,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>讓正在執行的 Vireloom 立即檢查所有追蹤的來源。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom baixa um link http ou https por vez, e este não é um.</source>
         <translation>Vireloom 一次只能下載一個 http 或 https 連結，而這不是此類連結。</translation>
     </message>
@@ -1490,18 +1578,22 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>Vireloom 會在背景繼續下載。再次開啟 Vireloom 即可看到其視窗。</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom está aberto, mas não respondeu. Tente de novo em um instante.</source>
         <translation>Vireloom 已開啟，但沒有回應。請稍後再試。</translation>
     </message>
     <message>
+        <location filename="../../host/browserhost.cpp"/>
         <source>O Vireloom não abriu a tempo. Tente de novo.</source>
         <translation>Vireloom 未能及時開啟。請再試一次。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não conhece este pedido do navegador. Atualize o Vireloom ou a extensão.</source>
         <translation>Vireloom 無法辨識瀏覽器的這項請求。請更新 Vireloom 或擴充功能。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O Vireloom não entendeu a mensagem do navegador.</source>
         <translation>Vireloom 無法讀取瀏覽器的訊息。</translation>
     </message>
@@ -1537,10 +1629,12 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>開始時間必須早於結束時間。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O login que o navegador mandou não pôde ser lido; nada foi baixado.</source>
         <translation>無法讀取瀏覽器傳送的登入資訊；未下載任何內容。</translation>
     </message>
     <message>
+        <location filename="../../intake/browsermessage.cpp"/>
         <source>O navegador mandou uma mensagem grande demais para o Vireloom.</source>
         <translation>瀏覽器傳送給 Vireloom 的訊息過大。</translation>
     </message>
@@ -1580,6 +1674,8 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>新的 yt-dlp 沒有回報版本號；已還原上一個版本。</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>O programa que recebe os links do navegador (vireloom-browser-host) não foi encontrado junto do Vireloom.</source>
         <translation>在 Vireloom 所在位置找不到從瀏覽器接收連結的程式（vireloom-browser-host）。</translation>
     </message>
@@ -1724,6 +1820,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>已完成的下載會顯示在這裡。</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Os pacotes da extensão não estão junto deste Vireloom.</source>
+        <translation>擴充功能的套件未隨此 Vireloom 安裝。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Os sites mudam com frequência. Se algo que funcionava começar a falhar, atualize o yt-dlp.</source>
         <translation>網站經常變動。如果原本可以下載的內容開始失敗，請更新 yt-dlp。</translation>
@@ -1842,6 +1943,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>完成</translation>
     </message>
     <message>
+        <location filename="../../ui/browsercompanion.cpp"/>
+        <source>Pronto: %@. Agora adicione a extensão.</source>
+        <translation>完成：%@。現在加入擴充功能。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
         <source>Proxy</source>
         <translation>代理伺服器</translation>
@@ -1879,6 +1985,11 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>預設畫質</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
+        <source>Quando o login de um navegador resolve um download, o site passa a usá-lo logo de início.</source>
+        <translation>當某個瀏覽器的登入讓下載成功後，該網站之後會一開始就使用它。</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Quando você copia um link e volta para o Vireloom</source>
         <translation>當您複製連結後回到 Vireloom 時</translation>
@@ -1899,6 +2010,7 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>從歷史紀錄中移除</translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
         <source>Removido dos navegadores:</source>
         <translation>已從下列瀏覽器移除：</translation>
     </message>
@@ -1956,6 +2068,7 @@ ou copie um link e volte para o Vireloom.</source>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingPage.qml"/>
+        <location filename="../../ui/qml/shell/Sidebar.qml"/>
         <source>Seguindo</source>
         <translation>追蹤中</translation>
     </message>
@@ -2057,10 +2170,20 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>試用每夜建置版</translation>
     </message>
     <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar com o login de:</source>
+        <translation>使用以下登入重試：</translation>
+    </message>
+    <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <source>Tentar de novo</source>
         <translation>重試</translation>
+    </message>
+    <message>
+        <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
+        <source>Tentar de novo com o login de %@</source>
+        <translation>使用 %@ 的登入重試</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
@@ -2126,6 +2249,8 @@ ou copie um link e volte para o Vireloom.</source>
         </translation>
     </message>
     <message>
+        <location filename="../../app/browsercommands.cpp"/>
+        <location filename="../../ui/browsercompanion.cpp"/>
         <source>Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.</source>
         <translation>Flatpak 版瀏覽器可能不允許在其沙箱之外開啟 Vireloom。</translation>
     </message>
@@ -2306,6 +2431,16 @@ ou copie um link e volte para o Vireloom.</source>
         <translation>自動送達。</translation>
     </message>
     <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login de %@</source>
+        <translation>使用 %@ 的登入</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>com o login do seu navegador</source>
+        <translation>使用你瀏覽器的登入</translation>
+    </message>
+    <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
         <source>como nos ajustes</source>
         <translation>與設定相同</translation>
@@ -2360,6 +2495,11 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/settings/SettingsPage.qml"/>
         <source>sem complicação.</source>
         <translation>輕鬆省事。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/cardtexts.cpp"/>
+        <source>sem o login do navegador: ele não fica guardado quando o Vireloom fecha</source>
+        <translation>沒有瀏覽器的登入：Vireloom 關閉時不會保留它</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>

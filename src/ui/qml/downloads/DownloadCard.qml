@@ -256,6 +256,25 @@ Surface {
             }
 
             PlainLabel {
+                objectName: "loginNote"
+                visible: text.length > 0
+                Layout.fillWidth: true
+                text: texts.loginNote
+                color: texts.loginNoteWarns ? DS.warning : DS.muted
+                font.pixelSize: DS.typeMicro
+                maximumLineCount: 1
+                elide: Text.ElideRight
+            }
+
+            LoginFix {
+                id: loginFix
+
+                Layout.fillWidth: true
+                item: root.item
+                texts: texts
+            }
+
+            PlainLabel {
                 objectName: "engineNote"
                 visible: text.length > 0
                 Layout.fillWidth: true
@@ -324,7 +343,8 @@ Surface {
             GhostButtonStyle {
                 objectName: "failureAction"
                 anchors.verticalCenter: parent.verticalCenter
-                visible: texts.failed && text.length > 0
+                // The profiles on offer below the message are the quicker way to a login.
+                visible: texts.failed && text.length > 0 && !(texts.choosesBrowser && loginFix.offersProfiles)
                 text: texts.failureActionLabel
                 compact: true
                 enabled: !Downloader.engine.installing
