@@ -565,6 +565,9 @@ private:
             f.window()->setMinimumSize(size.boundedTo(WindowPlacement::designMinimum));
             f.window()->resize(size);
             QTRY_COMPARE(f.window()->size(), size);
+            // The window takes its new size at once; its content only once the window system
+            // has answered.
+            QTRY_COMPARE(f.window()->contentItem()->size(), QSizeF(size));
             QVERIFY(QQuickTest::qWaitForPolish(f.window()));
             QVERIFY(f.waitForEntrances());
             // An open popup finds its place again a frame or so after the window's resize: a
