@@ -51,10 +51,24 @@ QFont fixedPitchFont()
 
 } // namespace
 
+namespace {
+bool interfaceLettersJoin = false;
+} // namespace
+
+void setInterfaceLettersJoin(bool join)
+{
+    interfaceLettersJoin = join;
+}
+
 QFont DS::mono(double size, QFont::Weight weight)
 {
-    static const QFont base = fixedPitchFont();
-    QFont font = base;
+    QFont font;
+    if (interfaceLettersJoin) {
+        font = QGuiApplication::font();
+    } else {
+        static const QFont fixed = fixedPitchFont();
+        font = fixed;
+    }
     font.setPixelSize(std::max(1, int(std::lround(size))));
     font.setWeight(weight);
     return font;

@@ -75,6 +75,10 @@ double trackingFor(QStringView text, double spacing);
 // finds Chinese, Japanese and Korean glyphs with all the weights it asks for.
 // Call it after the QGuiApplication exists and before the first window.
 void useInterfaceFont(const QString &cjkFamily = DS::cjkFamily);
+// Whether the interface's language joins its letters (Arabic). The monospaced face draws
+// such letters apart, each in a cell of its own, so there DS::mono() gives the interface
+// face at the size and weight asked for.
+void setInterfaceLettersJoin(bool join);
 
 // The tokens and a few helpers for QML, where they are read as `DS.primary`,
 // `DS.opacity(DS.primary, 0.14)`, `DS.mono(15, Font.DemiBold)`, `DS.glyph("clock")`.

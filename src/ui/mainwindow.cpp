@@ -11,6 +11,7 @@
 #include "ui/windowplacement.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
@@ -44,6 +45,7 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->settings(), &engine);
     ShellSingleton::instance = &shell;
     useInterfaceFont(cjkFamilyFor(appLang()));
+    setInterfaceLettersJoin(QLocale(langCode(appLang())).script() == QLocale::ArabicScript);
     // The window mirrors itself from this (Main.qml), and Qt's own controls and dialogs
     // follow it too.
     QGuiApplication::setLayoutDirection(isRightToLeft(appLang()) ? Qt::RightToLeft : Qt::LeftToRight);

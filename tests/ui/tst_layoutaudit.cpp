@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QFontInfo>
 #include <QLocale>
 #include <QQuickItem>
 #include <QTest>
@@ -398,6 +399,12 @@ private slots:
         QCOMPARE(titles.size(), 1);
         // Text.AlignLeft is 1, Text.AlignRight 2.
         QCOMPARE(titles.first()->property("effectiveHorizontalAlignment").toInt(), mirrored ? 2 : 1);
+
+        // Words in the counts and states keep their letters joined: in Arabic they are not set
+        // in the monospaced face, which draws each letter apart.
+        const bool joined = QLocale(langCode(appLang())).script() == QLocale::ArabicScript;
+        const QFont count = f.find(u"queueCount")->property("font").value<QFont>();
+        QCOMPARE(QFontInfo(count).fixedPitch(), !joined);
 
         QQuickItem *field = f.find(u"linkField");
         field->forceActiveFocus();
