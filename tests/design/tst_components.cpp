@@ -232,7 +232,10 @@ private slots:
                           "PlainLabel { id: label; width: parent.width; text: \"A Latin title\" }\n"
                           "SymbolIcon { id: feed; symbol: \"dot.radiowaves.up.forward\" }\n"
                           "SymbolIcon { id: down; symbol: \"arrow.down\" }\n"
+                          "Row { ChoiceChip { id: first; objectName: \"first\"; text: \"720p\" } ChoiceChip { id: second; text: \"480p\" } }\n"
                           "}\n"
+                          "property alias first: first\n"
+                          "property alias second: second\n"
                           "}\n",
                           QUrl(u"memory:/mirrored.qml"_s));
         QTRY_VERIFY(!component.isLoading());
@@ -265,6 +268,16 @@ private slots:
         QCOMPARE(item("label")->property("effectiveHorizontalAlignment").toInt(), mirrored ? 2 : 1);
         QCOMPARE(item("feed")->property("turned").toBool(), mirrored);
         QCOMPARE(item("down")->property("turned").toBool(), false);
+
+        // The arrow that points at the second chip moves there; the other one stays.
+        QQuickItem *first = item("first");
+        QQuickItem *second = item("second");
+        QCOMPARE(sceneRect(second).center().x() < sceneRect(first).center().x(), mirrored);
+        first->forceActiveFocus();
+        QTest::keyClick(&window, mirrored ? Qt::Key_Right : Qt::Key_Left);
+        QVERIFY(first->hasActiveFocus());
+        QTest::keyClick(&window, mirrored ? Qt::Key_Left : Qt::Key_Right);
+        QVERIFY(second->hasActiveFocus());
     }
 
     // Spaced-out capitals stay spaced in scripts whose letters stand apart, and close up in

@@ -25,8 +25,9 @@ T.CheckBox {
     }
     Keys.onReturnPressed: root.picked()
     Keys.onEnterPressed: root.picked()
-    Keys.onLeftPressed: DS.moveAlongRow(root, false)
-    Keys.onRightPressed: DS.moveAlongRow(root, true)
+    // The arrows move the way they point: in a mirrored row the next chip is on the left.
+    Keys.onLeftPressed: DS.moveAlongRow(root, root.LayoutMirroring.enabled)
+    Keys.onRightPressed: DS.moveAlongRow(root, !root.LayoutMirroring.enabled)
     Accessible.name: root.text
     // A screen reader's "Press" and "Toggle" ask the model, as a click does. Left to Qt 6.4,
     // both would write `checked` behind the model's back.
