@@ -46,9 +46,7 @@ int runBrowserRegistration(bool unregister, int argc, char **argv)
             printLine(L("Nenhum navegador estava configurado pelo Vireloom."));
     } else {
         list(L("Configurado nos navegadores:"), outcome.written);
-        const bool flatpak = std::any_of(outcome.written.begin(), outcome.written.end(),
-                                         [](const BrowserHosts::Place &place) { return place.install == Browsers::Install::flatpak; });
-        if (flatpak)
+        if (outcome.wroteFlatpak())
             printLine(L("Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada."));
         if (outcome.written.isEmpty() && outcome.failed.isEmpty() && outcome.kept.isEmpty())
             printLine(L("Nenhum navegador compatível foi encontrado."));

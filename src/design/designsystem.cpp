@@ -49,10 +49,8 @@ QFont fixedPitchFont()
     return font;
 }
 
-} // namespace
-
-namespace {
 bool interfaceLettersJoin = false;
+
 } // namespace
 
 void setInterfaceLettersJoin(bool join)

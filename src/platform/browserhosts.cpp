@@ -221,6 +221,11 @@ QString hostProgram()
     return {};
 }
 
+bool Outcome::wroteFlatpak() const
+{
+    return std::any_of(written.begin(), written.end(), [](const Place &place) { return place.install == Browsers::Install::flatpak; });
+}
+
 QString extensionFolder()
 {
     const QDir here(QCoreApplication::applicationDirPath());

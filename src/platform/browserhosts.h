@@ -56,6 +56,9 @@ struct Outcome
     // Left alone: not Vireloom's (see State::other).
     QList<Place> kept;
     QList<Place> failed;
+
+    // A Flatpak browser was written to: its sandbox may not let it start the host.
+    bool wroteFlatpak() const;
 };
 // Writes the manifest into every browser found on the machine.
 Outcome registerBrowsers(const Browsers::Roots &roots, const QString &hostProgram, const QString &recordFile);

@@ -130,8 +130,7 @@ std::pair<QString, bool> BrowserCompanion::outcomeLine(const BrowserHosts::Outco
     QStringList lines;
     if (!outcome.written.isEmpty()) {
         lines << LF("Pronto: %@. Agora adicione a extensão.", names(outcome.written));
-        if (std::any_of(outcome.written.begin(), outcome.written.end(),
-                        [](const BrowserHosts::Place &place) { return place.install == Browsers::Install::flatpak; }))
+        if (outcome.wroteFlatpak())
             lines << L("Um navegador Flatpak pode não ter permissão para abrir o Vireloom fora da sua área isolada.");
     }
     if (!outcome.kept.isEmpty())

@@ -8,6 +8,12 @@ bool I18nBridge::isRightToLeft() const
     return ::isRightToLeft(appLang());
 }
 
+QString I18nBridge::leftToRight(const QString &text) const
+{
+    // Left-to-right isolate … pop directional isolate.
+    return isRightToLeft() ? QChar(0x2066) + text + QChar(0x2069) : text;
+}
+
 QString I18nBridge::l(const QString &text) const
 {
     return L(text);

@@ -19,6 +19,9 @@ public:
     using QObject::QObject;
 
     bool isRightToLeft() const;
+    // A path or a link shown on its own, kept left to right in a mirrored window, where it
+    // would otherwise be laid out from the right ("Downloads/~").
+    Q_INVOKABLE QString leftToRight(const QString &text) const;
     Q_INVOKABLE QString l(const QString &text) const;
     Q_INVOKABLE QString lf(const QString &format, const QVariantList &arguments) const;
     Q_INVOKABLE QString lp(const QString &format, qint64 count) const;

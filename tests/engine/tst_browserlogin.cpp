@@ -300,17 +300,17 @@ private slots:
         QVERIFY(finished(item));
         QVERIFY(item->loginWanted());
 
-        const QString spec = u"firefox:"_s + profile;
-        queue()->retryWithLogin(item, spec, u"Firefox"_s);
+        const QString engineProfile = u"firefox:"_s + profile;
+        queue()->retryWithLogin(item, engineProfile, u"Firefox"_s);
         QVERIFY(finished(item));
         QVERIFY(isDone(item));
         QVERIFY(item->log().contains(u"Vireloom: login: read by yt-dlp from Firefox"_s));
         const QList<SiteLogins::Entry> remembered = queue()->siteLogins()->entries();
-        QCOMPARE(remembered, (QList<SiteLogins::Entry>{{u"127.0.0.1"_s, spec, u"Firefox"_s}}));
+        QCOMPARE(remembered, (QList<SiteLogins::Entry>{{u"127.0.0.1"_s, engineProfile, u"Firefox"_s}}));
 
         queue()->add(link(u"/members/other.mp4"_s));
         DownloadItem *next = queue()->items()->at(0);
-        QCOMPARE(next->login().browser, spec);
+        QCOMPARE(next->login().browser, engineProfile);
         QVERIFY(finished(next));
         QVERIFY(isDone(next));
         // A link from another site is not given it.

@@ -257,8 +257,7 @@ Surface {
             PlainLabel {
                 objectName: "sourceFolder"
                 Layout.fillWidth: true
-                // Isolated as left-to-right text in a mirrored window, as a path reads.
-                text: LayoutMirroring.enabled ? "\u2066" + root.model.folder + "\u2069" : root.model.folder
+                text: I18n.leftToRight(root.model.folder)
                 color: DS.muted
                 font.pixelSize: DS.typeCaption
                 elide: Text.ElideMiddle

@@ -37,9 +37,7 @@ SettingsCard {
 
         objectName: "folderRow"
         title: I18n.l("Salvar em")
-        // A path reads left to right; in a mirrored window Qt would lay "~/Downloads" out
-        // from the right, so it is isolated as left-to-right text there.
-        sub: folderSetting.LayoutMirroring.enabled ? "\u2066" + AppSettings.folderText + "\u2069" : AppSettings.folderText
+        sub: I18n.leftToRight(AppSettings.folderText)
 
         GhostButtonStyle {
             objectName: "chooseFolder"
