@@ -10,8 +10,9 @@ bool I18nBridge::isRightToLeft() const
 
 QString I18nBridge::leftToRight(const QString &text) const
 {
-    // Left-to-right isolate … pop directional isolate.
-    return isRightToLeft() ? QChar(0x2066) + text + QChar(0x2069) : text;
+    // A left-to-right embedding … pop directional formatting. Isolates would do as well,
+    // but with some desktops' fonts Qt lays an isolated path out from the right all the same.
+    return isRightToLeft() ? QChar(0x202A) + text + QChar(0x202C) : text;
 }
 
 QString I18nBridge::l(const QString &text) const
