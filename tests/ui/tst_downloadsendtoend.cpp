@@ -89,6 +89,10 @@ private slots:
         f.click(card, Qt::RightButton);
         QQuickItem *showLog = nullptr;
         QTRY_VERIFY((showLog = f.find(u"menuShowLog")) && showLog->isVisible());
+        // A click while the menu still opens can miss its entry.
+        QObject *menu = showLog->property("menu").value<QObject *>();
+        QVERIFY(menu);
+        QTRY_VERIFY(menu->property("opened").toBool());
         f.click(showLog);
         QQuickItem *log = nullptr;
         QTRY_VERIFY((log = f.find(u"logText")) && log->isVisible());
