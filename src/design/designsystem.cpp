@@ -74,6 +74,10 @@ QFont DS::mono(double size, QFont::Weight weight)
 
 void useInterfaceFont(const QString &cjkFamily)
 {
+    // The icon font joins the font database now, before any window: added once a window
+    // exists, it makes the window drop every font it has loaded at its next frame and lay
+    // out all its text again.
+    iconFontFamily();
     QFont font = QGuiApplication::font();
     if (font.families().contains(cjkFamily))
         return;

@@ -72,8 +72,8 @@ double trackingFor(QStringView text, double spacing);
 
 // Makes the application's default font the desktop's own followed by `cjkFamily`
 // (DS::cjkFamily, or the cut of the interface language), so every text of the interface
-// finds Chinese, Japanese and Korean glyphs with all the weights it asks for.
-// Call it after the QGuiApplication exists and before the first window.
+// finds Chinese, Japanese and Korean glyphs with all the weights it asks for; also adds the
+// icon font. Call it after the QGuiApplication exists and before the first window.
 void useInterfaceFont(const QString &cjkFamily = DS::cjkFamily);
 // Whether the interface's language joins its letters (Arabic). The monospaced face draws
 // such letters apart, each in a cell of its own, so there DS::mono() gives the interface

@@ -16,6 +16,7 @@
 #include <QQuickWindow>
 #include <QRawFont>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
 #include <QtQml/QQmlExtensionPlugin>
@@ -33,6 +34,28 @@ class TestComponents : public QObject
     Q_OBJECT
 
 private slots:
+    // Run first, before anything in this process has added the icon font. A font added while
+    // a window shows makes that window drop every font it has loaded and lay out all its text
+    // again; the interface's fonts are all known before its first window.
+    void windowShowsWithoutAFontAddedUnderIt()
+    {
+        useInterfaceFont();
+        QSignalSpy added(qApp, &QGuiApplication::fontDatabaseChanged);
+        QQmlEngine engine;
+        engine.addImportPath(u"qrc:/"_s);
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport Vireloom.Design\n"
+                          "Window { visible: true; width: 120; height: 60\n"
+                          "SymbolIcon { symbol: \"clock\"; size: 16 }\n"
+                          "PlainLabel { y: 30; text: \"Downloads\" } }\n",
+                          QUrl(u"memory:/window.qml"_s));
+        QTRY_VERIFY(!component.isLoading());
+        std::unique_ptr<QObject> window(component.create());
+        QVERIFY2(window, qPrintable(component.errorString()));
+        QVERIFY(QTest::qWaitForWindowExposed(qobject_cast<QWindow *>(window.get())));
+        QCOMPARE(added.count(), 0);
+    }
+
     void everySymbolHasAGlyphInTheBundledFont()
     {
         QFile file(iconFontResource());
