@@ -37,12 +37,19 @@ namespace {
 QFont fixedPitchFont()
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (QFontInfo(font).fixedPitch())
+    const QFontInfo desktops(font);
+    if (desktops.fixedPitch())
         return font;
+    // Each family is tried at the desktop font's size: every try loads a font, and the
+    // family the desktop font resolved to was tried already.
     const QStringList families = QFontDatabase::families();
-    const auto fixed = std::find_if(families.begin(), families.end(), [](const QString &family) {
-        return family.contains(QLatin1String("Mono"), Qt::CaseInsensitive) && QFontDatabase::isFixedPitch(family)
-               && QFontInfo(QFont(family)).fixedPitch();
+    const auto fixed = std::find_if(families.begin(), families.end(), [&](const QString &family) {
+        if (family == desktops.family() || !family.contains(QLatin1String("Mono"), Qt::CaseInsensitive)
+            || !QFontDatabase::isFixedPitch(family))
+            return false;
+        QFont candidate = font;
+        candidate.setFamilies({family});
+        return QFontInfo(candidate).fixedPitch();
     });
     if (fixed != families.end())
         font.setFamilies({*fixed});
