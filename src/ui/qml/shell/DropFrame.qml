@@ -51,26 +51,31 @@ Item {
         source: "DashedOutline.qml"
     }
 
-    Column {
+    // The prompt too is made for the first drag: its mark and its type have no part in the
+    // window's first frame.
+    Loader {
         anchors.centerIn: parent
-        spacing: 10
+        active: root.visible
+        sourceComponent: Column {
+            spacing: 10
 
-        DropMark {
-            anchors.horizontalCenter: parent.horizontalCenter
-            size: 64
-            implicitWidth: 64
-            implicitHeight: 64
-            animated: true
-            running: root.visible
-        }
+            DropMark {
+                anchors.horizontalCenter: parent.horizontalCenter
+                size: 64
+                implicitWidth: 64
+                implicitHeight: 64
+                animated: true
+                running: root.visible
+            }
 
-        PlainLabel {
-            objectName: "dropPrompt"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: root.holdsLink ? I18n.l("Solte o link para baixar") : I18n.l("Não há link neste texto")
-            color: root.holdsLink ? DS.text : DS.danger
-            font.pixelSize: DS.typeTitle
-            font.weight: Font.DemiBold
+            PlainLabel {
+                objectName: "dropPrompt"
+                anchors.horizontalCenter: parent.horizontalCenter
+                text: root.holdsLink ? I18n.l("Solte o link para baixar") : I18n.l("Não há link neste texto")
+                color: root.holdsLink ? DS.text : DS.danger
+                font.pixelSize: DS.typeTitle
+                font.weight: Font.DemiBold
+            }
         }
     }
 }

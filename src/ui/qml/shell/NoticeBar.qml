@@ -9,57 +9,67 @@ Rectangle {
     id: root
 
     readonly property Notice notice: Shell.notice
+    // The row is made when the first notice comes, not for the window's first frame.
+    property bool needed: false
+    property bool dismissFocused: false
 
     objectName: "noticeBar"
-    implicitWidth: Math.min(row.implicitWidth + 28, 560)
-    implicitHeight: row.implicitHeight + 16
+    implicitWidth: Math.min(content.implicitWidth + 28, 560)
+    implicitHeight: content.implicitHeight + 16
     radius: 12
     color: DS.opacity(DS.bg, 0.96)
     border.width: 1
     border.color: DS.border
     visible: root.notice.shown
+    onVisibleChanged: needed = needed || visible
     Accessible.role: Accessible.AlertMessage
     Accessible.name: root.notice.text
 
     HoverHandler {
-        onHoveredChanged: root.notice.hold(hovered || dismiss.activeFocus)
+        onHoveredChanged: root.notice.hold(hovered || root.dismissFocused)
     }
 
-    RowLayout {
-        id: row
+    Loader {
+        id: content
 
         anchors.fill: parent
         anchors.leftMargin: 16
         anchors.rightMargin: 8
         anchors.topMargin: 8
         anchors.bottomMargin: 8
-        spacing: 10
+        active: root.needed
+        sourceComponent: RowLayout {
+            spacing: 10
 
-        SymbolIcon {
-            symbol: "exclamationmark.triangle.fill"
-            size: 14
-            color: DS.warning
-        }
+            SymbolIcon {
+                symbol: "exclamationmark.triangle.fill"
+                size: 14
+                color: DS.warning
+            }
 
-        PlainLabel {
-            objectName: "noticeText"
-            Layout.fillWidth: true
-            Layout.maximumWidth: 460
-            text: root.notice.text
-            wrapMode: Text.Wrap
-            font.pixelSize: DS.typeSmall
-            Accessible.ignored: true
-        }
+            PlainLabel {
+                objectName: "noticeText"
+                Layout.fillWidth: true
+                Layout.maximumWidth: 460
+                text: root.notice.text
+                wrapMode: Text.Wrap
+                font.pixelSize: DS.typeSmall
+                Accessible.ignored: true
+            }
 
-        RoundIconButton {
-            id: dismiss
+            RoundIconButton {
+                id: dismiss
 
-            objectName: "noticeDismiss"
-            symbol: "xmark"
-            help: I18n.l("Fechar")
-            onClicked: root.notice.dismiss()
-            onActiveFocusChanged: root.notice.hold(activeFocus)
-            Keys.onEscapePressed: root.notice.dismiss()
+                objectName: "noticeDismiss"
+                symbol: "xmark"
+                help: I18n.l("Fechar")
+                onClicked: root.notice.dismiss()
+                onActiveFocusChanged: {
+                    root.dismissFocused = activeFocus;
+                    root.notice.hold(activeFocus);
+                }
+                Keys.onEscapePressed: root.notice.dismiss()
+            }
         }
     }
 }

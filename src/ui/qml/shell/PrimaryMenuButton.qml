@@ -8,6 +8,10 @@ import Vireloom.UI
 RoundIconButton {
     id: root
 
+    readonly property string importTitle: I18n.l("Importar links de um arquivo")
+    readonly property string importLabel: I18n.l("Importar")
+    readonly property list<string> importFilters: [I18n.l("Arquivos de texto") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
+
     objectName: "primaryMenuButton"
     symbol: "line.3.horizontal"
     help: menuLoader.item?.visible ? "" : I18n.l("Menu principal")
@@ -23,7 +27,6 @@ RoundIconButton {
     }
 
     function chooseLinkFile() {
-        importDialog.currentFolder = AppSettings.folderUrl;
         importChooser.currentFolder = AppSettings.folderUrl;
         importChooser.open(root.Window.window);
     }
@@ -32,21 +35,31 @@ RoundIconButton {
     PortalFileChooser {
         id: importChooser
 
-        title: importDialog.title
-        acceptLabel: importDialog.acceptLabel
-        nameFilters: importDialog.nameFilters
+        title: root.importTitle
+        acceptLabel: root.importLabel
+        nameFilters: root.importFilters
         onAccepted: url => Shell.importLinks(url)
-        onUnavailable: importDialog.open()
+        onUnavailable: {
+            importDialog.active = true;
+            const sheet = importDialog.item as FileChooserSheet;
+            sheet.currentFolder = AppSettings.folderUrl;
+            sheet.open();
+        }
     }
 
-    FileChooserSheet {
+    // The window's chooser is made the first time it is needed: its rows and fields have
+    // no part in the window's first frame.
+    Loader {
         id: importDialog
 
-        objectName: "importDialog"
-        title: I18n.l("Importar links de um arquivo")
-        nameFilters: [I18n.l("Arquivos de texto") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
-        acceptLabel: I18n.l("Importar")
-        onChosen: url => Shell.importLinks(url)
+        active: false
+        sourceComponent: FileChooserSheet {
+            objectName: "importDialog"
+            title: root.importTitle
+            nameFilters: root.importFilters
+            acceptLabel: root.importLabel
+            onChosen: url => Shell.importLinks(url)
+        }
     }
 
     // Built the first time it is opened, so the window's first frame does not wait for it.

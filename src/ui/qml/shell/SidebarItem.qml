@@ -76,13 +76,17 @@ T.TabButton {
                 radius: height / 2
                 color: DS.primary
 
-                PlainLabel {
+                // Made with the first count: most starts show none.
+                Loader {
                     id: badgeText
 
                     anchors.centerIn: parent
-                    text: root.badge
-                    color: DS.bg
-                    font: DS.mono(10, Font.Bold)
+                    active: parent.visible
+                    sourceComponent: PlainLabel {
+                        text: root.badge
+                        color: DS.bg
+                        font: DS.mono(10, Font.Bold)
+                    }
                 }
             }
         }
