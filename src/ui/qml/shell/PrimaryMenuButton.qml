@@ -10,7 +10,7 @@ RoundIconButton {
 
     readonly property string importTitle: I18n.l("Importar links de um arquivo")
     readonly property string importLabel: I18n.l("Importar")
-    readonly property list<string> importFilters: [I18n.l("Arquivos de texto") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
+    readonly property var importFilters: [I18n.l("Arquivos de texto") + " (*.txt)", I18n.l("Todos os arquivos") + " (*)"]
 
     objectName: "primaryMenuButton"
     symbol: "line.3.horizontal"
@@ -40,26 +40,30 @@ RoundIconButton {
         nameFilters: root.importFilters
         onAccepted: url => Shell.importLinks(url)
         onUnavailable: {
-            importDialog.active = true;
-            const sheet = importDialog.item as FileChooserSheet;
-            sheet.currentFolder = AppSettings.folderUrl;
-            sheet.open();
+            if (!importDialog.item) {
+                importDialog.setSource("FileChooserSheet.qml", {
+                    objectName: "importDialog",
+                    title: root.importTitle,
+                    nameFilters: root.importFilters,
+                    acceptLabel: root.importLabel
+                });
+            }
+            // The loaded item is the window's chooser, which the linter only knows as an object.
+            // qmllint disable type
+            importDialog.item.currentFolder = AppSettings.folderUrl;
+            importDialog.item.open();
+            // qmllint enable type
         }
     }
 
-    // The window's chooser is made the first time it is needed: its rows and fields have
-    // no part in the window's first frame.
+    // The window's chooser is made the first time it is needed, and named by file: neither
+    // its rows nor the folder listing it imports have a part in the window's first frame.
     Loader {
         id: importDialog
 
-        active: false
-        sourceComponent: FileChooserSheet {
-            objectName: "importDialog"
-            title: root.importTitle
-            nameFilters: root.importFilters
-            acceptLabel: root.importLabel
-            onChosen: url => Shell.importLinks(url)
-        }
+        // qmllint disable type
+        onLoaded: importDialog.item.chosen.connect(url => Shell.importLinks(url))
+        // qmllint enable type
     }
 
     // Built the first time it is opened, so the window's first frame does not wait for it.
