@@ -132,9 +132,6 @@ private slots:
         QVERIFY(QGuiApplication::font().families().contains(DS::cjkFamily));
     }
 
-    // A trailing item that comes and goes moves nothing else: beside the title the page
-    // header keeps its room, so the subtitle does not reflow; below the title nothing is
-    // kept, and the items that show start at the margin, not after a gap.
     // The glow is left out of the first frame and drawn right after it, and then reads as
     // the blend it describes, on both sides of an odd-sized window's centre.
     void backgroundGlowArrivesAfterTheFirstFrame()
@@ -159,6 +156,9 @@ private slots:
         }
     }
 
+    // A trailing item that comes and goes moves nothing else: beside the title the page
+    // header keeps its room, so the subtitle does not reflow; below the title nothing is
+    // kept, and the items that show start at the margin, not after a gap.
     void pageHeaderKeepsRoomForTrailingItemsThatComeAndGo_data()
     {
         QTest::addColumn<int>("width");
