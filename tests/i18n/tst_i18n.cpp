@@ -75,7 +75,6 @@ private slots:
         QTest::newRow("keys are exact: case") << u"histórico"_s << Lang::en << u"histórico"_s;
         QTest::newRow("traditional chinese") << u"Histórico"_s << Lang::zh_TW << u"歷史紀錄"_s;
         QTest::newRow("arabic") << u"Histórico"_s << Lang::ar << u"السجل"_s;
-        QTest::newRow("portuguese has no file of its own texts") << u"Histórico"_s << Lang::pt << u"Histórico"_s;
     }
 
     void translate()

@@ -3,6 +3,7 @@
 #include "model/downloaditem.h"
 #include "model/downloadlist.h"
 #include "root/downloader.h"
+#include "support/files.h"
 #include "support/windowfixture.h"
 #include "ui/shell.h"
 
@@ -112,15 +113,13 @@ private slots:
         // A text file dropped is a list of links: each new one is queued once with the
         // card's choices, and the notice sums it up.
         QTemporaryDir folder;
-        QFile list(folder.filePath(u"links.txt"_s));
-        QVERIFY(list.open(QIODevice::WriteOnly));
+        const QString list = folder.filePath(u"links.txt"_s);
+        QVERIFY(writeFile(list, "https://example.org/v\nSee https://example.org/d, and https://example.org/e.\nhttps://example.org/d\n"));
         // Without an engine the links above failed at once: only a waiting one counts as queued.
         f.addItem(DLState::queued);
-        list.write("https://example.org/v\nSee https://example.org/d, and https://example.org/e.\nhttps://example.org/d\n");
-        list.close();
         f.shell().cardChoice()->setQuality(Quality::mp3);
         QMimeData file;
-        file.setUrls({QUrl::fromLocalFile(list.fileName())});
+        file.setUrls({QUrl::fromLocalFile(list)});
         QVERIFY(f.shell().dragHoldsLink(file.urls(), {}));
         drop(f, file);
         QTRY_COMPARE(f.downloader().queue()->items()->count(), 6);
@@ -128,11 +127,8 @@ private slots:
         QCOMPARE(f.downloader().queue()->items()->at(0)->quality(), Quality(Quality::mp3));
         QTRY_COMPARE(f.textOf(u"noticeText"), u"2 links added, 1 already in the queue"_s);
         // A file with no link in it, and one that is not there, say so.
-        QFile empty(folder.filePath(u"notes.txt"_s));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.write("nothing to see");
-        empty.close();
-        f.shell().importLinks(QUrl::fromLocalFile(empty.fileName()));
+        QVERIFY(writeFile(folder.filePath(u"notes.txt"_s), "nothing to see"));
+        f.shell().importLinks(QUrl::fromLocalFile(folder.filePath(u"notes.txt"_s)));
         QTRY_COMPARE(f.textOf(u"noticeText"), u"There are no links in notes.txt."_s);
         f.shell().importLinks(QUrl::fromLocalFile(folder.filePath(u"gone.txt"_s)));
         QTRY_COMPARE(f.textOf(u"noticeText"), u"Could not read gone.txt."_s);

@@ -442,8 +442,6 @@ private slots:
         QTest::addColumn<QStringList>("chips"); // quality, playlist, duration, the picture fetched
 
         QTest::newRow("no facts") << int(Quality::best) << -2 << 0.0 << QString() << QStringList{u"Best"_s, {}, {}, {}};
-        QTest::newRow("playlist without a count")
-            << int(Quality::best) << -1 << 0.0 << QString() << QStringList{u"Best"_s, u"Playlist"_s, {}, {}};
         QTest::newRow("playlist of 12, web picture") << int(Quality::p1080) << 12 << 0.0 << u"https://example.org/t.jpg"_s
                                                      << QStringList{u"1080p"_s, u"Playlist · 12"_s, {}, u"https://example.org/t.jpg"_s};
         QTest::newRow("audio over an hour, local picture is never read")
@@ -516,9 +514,7 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<double>("progress");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("just started") << int(DLState::downloading) << 0.05 << u"Clip, Downloading, 5%"_s;
         QTest::newRow("just under half") << int(DLState::downloading) << 0.499 << u"Clip, Downloading, 49%"_s;
-        QTest::newRow("half") << int(DLState::downloading) << 0.5 << u"Clip, Downloading, 50%"_s;
         QTest::newRow("all but done") << int(DLState::downloading) << 1.0 << u"Clip, Downloading, 100%"_s;
         QTest::newRow("waiting") << int(DLState::queued) << 0.0 << u"Clip, Queued"_s;
     }
