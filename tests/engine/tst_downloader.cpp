@@ -298,8 +298,6 @@ private slots:
         QCOMPARE(m_downloader->history()->count(), 1);
     }
 
-    // A retry never starts a running item a second time and starts a failed one afresh, after
-    // the running one; clearing what has finished removes rows, never resets the list.
     // A step whose line is still unfinished shows while it runs, not once it is over.
     void unfinishedStepLineShows()
     {
@@ -354,6 +352,8 @@ private slots:
         QCOMPARE(m_desktop.calls, expected);
     }
 
+    // A retry never starts a running item a second time and starts a failed one afresh, after
+    // the running one; clearing what has finished removes rows, never resets the list.
     void retryAndClearFinished()
     {
         makeDownloader(1);

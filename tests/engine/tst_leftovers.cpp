@@ -40,9 +40,10 @@ private slots:
             << K::nothing << QStringList{u"clip.en.srt"_s, u"clip.jpg"_s, u"clip.mp4"_s};
         QTest::newRow("a delivered file stays") << QStringList{u"clip.mp4"_s, u"clip.webp"_s} << false << QStringList{u"clip.mp4"_s}
                                                 << K::nothing << QStringList{u"clip.mp4"_s, u"clip.webp"_s};
+        // The original goes; a picture the run delivered beside it is no leftover.
         QTest::newRow("converted: the original's name differs from the delivered one")
-            << QStringList{u"clip.mp4"_s, u"clip.mp3"_s} << false << QStringList{u"clip.mp3"_s} << K::resumable
-            << QStringList{u"clip.mp3"_s};
+            << QStringList{u"clip.mp4"_s, u"clip.mp3"_s, u"clip.jpg"_s} << false << QStringList{u"clip.mp3"_s, u"clip.jpg"_s}
+            << K::resumable << QStringList{u"clip.jpg"_s, u"clip.mp3"_s};
     }
 
     void removes()
@@ -92,6 +93,20 @@ private slots:
             QVERIFY(writeFile(root.filePath(name), "x"));
         QCOMPARE(Leftovers::removeUnfinished({root.filePath(u"cut.mp4"_s), root.filePath(u"whole.mp4"_s)}), 3);
         QCOMPARE(QDir(root.path()).entryList(QDir::Files, QDir::Name), (QStringList{u"other.jpg"_s, u"whole.jpg"_s, u"whole.mp4"_s}));
+    }
+
+    // Audio made from a fetched video takes that video away once the audio arrived; a video
+    // of the user's under the name the run announced stays, and so does all when none arrived.
+    void fetchedForConversionGoes()
+    {
+        QTemporaryDir root;
+        for (const QString &name : {u"clip.mp4"_s, u"clip.webm"_s, u"clip.mp3"_s})
+            QVERIFY(writeFile(root.filePath(name), "x"));
+        Leftovers::Run run{{root.filePath(u"clip.mp4"_s), root.filePath(u"clip.webm"_s)}, {root.filePath(u"clip.mp4"_s)}, {}};
+        QCOMPARE(Leftovers::removeFetchedForConversion(run), 0);
+        run.arrived << root.filePath(u"clip.mp3"_s);
+        QCOMPARE(Leftovers::removeFetchedForConversion(run), 1);
+        QCOMPARE(QDir(root.path()).entryList(QDir::Files, QDir::Name), (QStringList{u"clip.mp3"_s, u"clip.mp4"_s}));
     }
 
     // A playlist's run given up: the folder it made goes once empty; one that was there, or

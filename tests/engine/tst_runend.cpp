@@ -19,7 +19,7 @@ class TestRunEnd : public QObject
     // What the run left, in a few words: "playlist", "cancelled", "delivered" (a new file),
     // "found" (a file that was there before), "converted" (a new file made from the one
     // found), "announced" (a destination, no file), "moved" (the bar moved), "refused" (an
-    // HTTP 403 in the log), "distinct" (its own name already).
+    // HTTP 403 in the log), "gone" (an HTTP 410), "distinct" (its own name already).
     static void leave(DownloadItem &item, const QStringList &traits)
     {
         const QString file = u"/downloads/Clip.mp4"_s;
@@ -43,6 +43,8 @@ class TestRunEnd : public QObject
             item.setProgress(0.2);
         if (traits.contains(u"refused"_s))
             item.appendLog(u"ERROR: unable to download video data: HTTP Error 403: Forbidden"_s);
+        if (traits.contains(u"gone"_s))
+            item.appendLog(u"ERROR: unable to download video data: HTTP Error 410: Gone"_s);
         if (traits.contains(u"distinct"_s))
             item.setDistinctName(true);
     }
@@ -87,6 +89,8 @@ private slots:
 
         QTest::newRow("refused media addresses of the probe: read anew")
             << QStringList{u"refused"_s} << 1 << QStringList{u"probed"_s} << E::againWithFreshReading;
+        QTest::newRow("media addresses of the probe gone: read anew")
+            << QStringList{u"gone"_s} << 1 << QStringList{u"probed"_s} << E::againWithFreshReading;
         QTest::newRow("refused after bytes came: failed")
             << QStringList{u"refused"_s, u"moved"_s} << 1 << QStringList{u"probed"_s} << E::failed;
         QTest::newRow("refused without the probe's reading: failed") << QStringList{u"refused"_s} << 1 << QStringList() << E::failed;

@@ -135,6 +135,11 @@ private slots:
         const auto read = BrowserMessage::read(R"({"kind":"hello","from":"options page"})");
         const auto *request = std::get_if<BrowserMessage::Request>(&read);
         QVERIFY(request && std::holds_alternative<BrowserMessage::Hello>(*request));
+        // A message of exactly the size allowed is read.
+        const QByteArray frame = R"({"kind":"hello","pad":""})";
+        const QByteArray largest = QByteArray(frame).insert(frame.size() - 2, QByteArray(BrowserMessage::kMaxBytes - frame.size(), 'a'));
+        QCOMPARE(largest.size(), BrowserMessage::kMaxBytes);
+        QCOMPARE(refusalOf(largest), std::nullopt);
     }
 
     void download_data()
@@ -203,6 +208,11 @@ private slots:
         QCOMPARE(second.expires, std::nullopt);
         QCOMPARE(read->cookies[2].path, u"/"_s);
         QVERIFY(*read->cookies[3].expires < 100'000'000'000);
+        // As many as allowed are all taken.
+        QJsonArray most;
+        for (int i = 0; i < BrowserMessage::kMaxCookies; ++i)
+            most.append(cookie({{u"name"_s, u"c%1"_s.arg(i)}}));
+        QCOMPARE(downloadOf(json(withCookies(most))).value_or(BrowserMessage::Download()).cookies.size(), BrowserMessage::kMaxCookies);
     }
 
     // What the host hands the running instance reads back as the same download.
