@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQuick
 import Vireloom.Design
 import Vireloom.UI
@@ -56,9 +54,16 @@ Item {
     // The prompt too is made for the first drag: its mark and its type have no part in the
     // window's first frame.
     Loader {
+        id: prompt
+
         anchors.centerIn: parent
         active: root.visible
         sourceComponent: Column {
+            id: column
+
+            property bool holdsLink: true
+            property bool running: false
+
             spacing: 10
 
             DropMark {
@@ -67,17 +72,24 @@ Item {
                 implicitWidth: 64
                 implicitHeight: 64
                 animated: true
-                running: root.visible
+                running: column.running
             }
 
             PlainLabel {
                 objectName: "dropPrompt"
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: root.holdsLink ? I18n.l("Solte o link para baixar") : I18n.l("Não há link neste texto")
-                color: root.holdsLink ? DS.text : DS.danger
+                text: column.holdsLink ? I18n.l("Solte o link para baixar") : I18n.l("Não há link neste texto")
+                color: column.holdsLink ? DS.text : DS.danger
                 font.pixelSize: DS.typeTitle
                 font.weight: Font.DemiBold
             }
         }
+        // The loaded item is the column above, which the linter only knows as an item.
+        // qmllint disable type
+        onLoaded: {
+            prompt.item.holdsLink = Qt.binding(() => root.holdsLink);
+            prompt.item.running = Qt.binding(() => root.visible);
+        }
+        // qmllint enable type
     }
 }

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQuick
 import QtQuick.Layouts
 import Vireloom.Design
@@ -13,7 +11,6 @@ Rectangle {
     readonly property Notice notice: Shell.notice
     // The row is made when the first notice comes, not for the window's first frame.
     property bool needed: false
-    property bool dismissFocused: false
 
     objectName: "noticeBar"
     implicitWidth: Math.min(content.implicitWidth + 28, 560)
@@ -28,7 +25,10 @@ Rectangle {
     Accessible.name: root.notice.text
 
     HoverHandler {
-        onHoveredChanged: root.notice.hold(hovered || root.dismissFocused)
+        // The loaded item is the row below, which the linter only knows as an item.
+        // qmllint disable type
+        onHoveredChanged: root.notice.hold(hovered || (content.item?.dismissFocused ?? false))
+        // qmllint enable type
     }
 
     Loader {
@@ -40,7 +40,10 @@ Rectangle {
         anchors.topMargin: 8
         anchors.bottomMargin: 8
         active: root.needed
+        // Made apart from the bar, the row reaches the notice through the shell.
         sourceComponent: RowLayout {
+            readonly property bool dismissFocused: dismiss.activeFocus
+
             spacing: 10
 
             SymbolIcon {
@@ -53,7 +56,7 @@ Rectangle {
                 objectName: "noticeText"
                 Layout.fillWidth: true
                 Layout.maximumWidth: 460
-                text: root.notice.text
+                text: Shell.notice.text
                 wrapMode: Text.Wrap
                 font.pixelSize: DS.typeSmall
                 Accessible.ignored: true
@@ -65,12 +68,9 @@ Rectangle {
                 objectName: "noticeDismiss"
                 symbol: "xmark"
                 help: I18n.l("Fechar")
-                onClicked: root.notice.dismiss()
-                onActiveFocusChanged: {
-                    root.dismissFocused = activeFocus;
-                    root.notice.hold(activeFocus);
-                }
-                Keys.onEscapePressed: root.notice.dismiss()
+                onClicked: Shell.notice.dismiss()
+                onActiveFocusChanged: Shell.notice.hold(activeFocus)
+                Keys.onEscapePressed: Shell.notice.dismiss()
             }
         }
     }

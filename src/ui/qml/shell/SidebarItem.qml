@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
@@ -85,10 +83,12 @@ T.TabButton {
                     anchors.centerIn: parent
                     active: parent.visible
                     sourceComponent: PlainLabel {
-                        text: root.badge
                         color: DS.bg
                         font: DS.mono(10, Font.Bold)
                     }
+                    // qmllint disable type
+                    onLoaded: badgeText.item.text = Qt.binding(() => root.badge)
+                    // qmllint enable type
                 }
             }
         }
