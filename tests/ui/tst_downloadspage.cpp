@@ -409,6 +409,31 @@ private slots:
         QCOMPARE(m_f->desktop.calls.filter(u"link "_s).constLast(), u"link https://example.org/v"_s);
     }
 
+    // Once the only profile found has failed too, nothing is left to offer: no lead-in
+    // without a choice after it.
+    void loginFixWithItsOnlyProfileFailed()
+    {
+        const QString home = m_f->path(u"home"_s);
+        QVERIFY(QDir().mkpath(home + u"/.mozilla/firefox/a.default"_s));
+        QVERIFY(writeFile(home + u"/.mozilla/firefox/a.default/cookies.sqlite"_s, "SQLite format 3"));
+        QVERIFY(writeFile(home + u"/.mozilla/firefox/profiles.ini"_s, "[Profile0]\nName=Home\nIsRelative=1\nPath=a.default\n"));
+        m_f->makeProgram(u"yt-dlp"_s, engine("echo 'ERROR: [youtube] abc: Sign in to confirm you are not a bot'; exit 1"));
+        m_f->shell().browsers()->setRoots({home, home + u"/.config"_s, m_f->path(u"system"_s)});
+        QVERIFY(start());
+        m_f->downloader().queue()->add(u"https://example.org/v"_s);
+        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        QQuickItem *card = nullptr;
+        QTRY_VERIFY((card = cardFor(item)));
+        QQuickItem *choice = nullptr;
+        QTRY_VERIFY((choice = visibleIn(card, "loginChoice")));
+        m_f->click(choice);
+        QTRY_COMPARE(item->login().browser, u"firefox:"_s + home + u"/.mozilla/firefox/a.default"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        QTRY_VERIFY(!visibleIn(card, "loginFix"));
+        QVERIFY(visibleIn(card, "failureAction"));
+    }
+
     // A login the browser handed over says so on the card; one lost with a restart too.
     void cardSaysWhoseLogin()
     {

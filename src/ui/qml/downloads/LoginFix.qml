@@ -13,11 +13,13 @@ Flow {
     required property DownloadItem item
     required property CardTexts texts
     readonly property BrowserCompanion browsers: Shell.browsers
+    // The profiles on offer: all found but the one that just failed.
+    readonly property int offered: choices.count - (root.browsers.profiles.indexOf(root.texts.loginProfile) >= 0 ? 1 : 0)
     // It offers the login of at least one profile.
-    readonly property bool offersProfiles: root.visible && choices.count > 0
+    readonly property bool offersProfiles: root.visible && root.offered > 0
 
     objectName: "loginFix"
-    visible: root.texts.offersLogins && (choices.count > 0 || root.browsers.extensionReady)
+    visible: root.texts.offersLogins && (root.offered > 0 || root.browsers.extensionReady)
     spacing: 6
     // Looked for when a card first needs them; the browsers' folders are read on a worker.
     Component.onCompleted: if (root.texts.offersLogins) root.browsers.refresh()
@@ -35,7 +37,7 @@ Flow {
         objectName: "loginFixLabel"
         height: openInBrowser.height
         verticalAlignment: Text.AlignVCenter
-        visible: choices.count > 0
+        visible: root.offered > 0
         text: I18n.l("Tentar com o login de:")
         color: DS.muted
         font.pixelSize: DS.typeCaption
