@@ -238,6 +238,9 @@ private slots:
         else
             QTest::keyClick(window, opener == u"downloadCard" ? Qt::Key_Menu : Qt::Key_Return);
         QTRY_VERIFY(shown());
+        // The window's menu opens with its first entry holding the keyboard.
+        if (popup == u"primaryMenu")
+            QTRY_COMPARE(window->activeFocusItem()->objectName(), u"menuSettings"_s);
         if (!inside.isEmpty()) {
             QVERIFY(press(window, {}, inside));
             // Menu entries draw their own highlight rather than the ring.

@@ -18,11 +18,13 @@ RoundIconButton {
     Accessible.role: Accessible.ButtonMenu
     Accessible.name: I18n.l("Menu principal")
     onClicked: {
+        // Asked before the menu opens: open, it takes the keyboard from the button.
+        const byKeyboard = root.visualFocus;
         menuLoader.active = true;
         const menu = menuLoader.item as T.Menu;
         menu.popup(root, root.LayoutMirroring.enabled ? root.width - menu.width : 0, root.height + 4);
         // Opened from the keyboard, the first entry takes it.
-        if (root.visualFocus)
+        if (byKeyboard)
             menu.currentIndex = 0;
     }
 
