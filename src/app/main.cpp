@@ -6,6 +6,7 @@
 #include "app/trayicon.h"
 #include "base/paths.h"
 #include "base/terminal.h"
+#include "design/designsystem.h"
 #include "design/motion.h"
 #include "design/rendering.h"
 #include "engine/downloadqueue.h"
@@ -32,6 +33,7 @@
 #include <QPixmap>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -176,6 +178,13 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(windowIcon());
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
+    // What the desktop's fonts are is found on another thread while the window's QML is read.
+    prepareInterfaceFont();
+
+    chooseSceneGraphBackend();
+    // The window's QML is read on QML's loader thread while the services below are set up.
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+    startReadingMainWindow(*engine);
 
     const QStringList arguments = options.forwarded();
     SingleInstance instance(socketPath);
@@ -191,8 +200,6 @@ int main(int argc, char *argv[])
         Tools::clearRunLeftovers();
         break;
     }
-
-    chooseSceneGraphBackend();
 
     // The daily look at the engine's latest release needs TLS; a child of our own makes it,
     // so the libraries for that are not kept in memory for the rest of the session.
@@ -213,8 +220,9 @@ int main(int argc, char *argv[])
             shell.notice()->show(autostart.problem());
     });
 
-    QQmlApplicationEngine engine;
-    QQuickWindow *window = loadMainWindow(engine, shell);
+    // The window, and everything in QML, goes before the services it shows.
+    const auto windowGoesFirst = qScopeGuard([&engine] { engine.reset(); });
+    QQuickWindow *window = loadMainWindow(*engine, shell);
     if (!window)
         return 1;
     desktop.setWindow(window);

@@ -3,13 +3,13 @@
 #include "symbols.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QQuickItem>
 
 #include <algorithm>
 #include <cmath>
+#include <fontconfig/fontconfig.h>
+#include <future>
 
 QColor colorFromHex(std::uint32_t hex)
 {
@@ -30,30 +30,82 @@ QColor withOpacity(const QColor &color, double opacity)
 
 namespace {
 
-// The desktop's monospaced font where it really is fixed-pitch. Some families that
+// What fontconfig serves for a family name: the family it draws with (an alias such as
+// "Sans Serif" or "Monospace" is no family of Qt's) and how that face spaces its letters.
+// Asked of fontconfig itself: a font loaded only to ask it costs more than the answer,
+// and this is asked before the first frame.
+struct ServedFamily
+{
+    QString requested;
+    QString family;
+    int spacing = FC_PROPORTIONAL;
+};
+
+ServedFamily servedFamily(const QString &requested)
+{
+    ServedFamily served{requested, requested};
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(requested.toUtf8().constData()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern *match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match)
+        return served;
+    FcChar8 *family = nullptr;
+    if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
+        served.family = QString::fromUtf8(reinterpret_cast<const char *>(family));
+    FcPatternGetInteger(match, FC_SPACING, 0, &served.spacing);
+    FcPatternDestroy(match);
+    return served;
+}
+
+// The desktop's monospaced family where it really is fixed-pitch. Some families that
 // fontconfig serves as "monospace" (Noto Sans Mono among them) carry a few wide glyphs
 // and are not, so columns of figures would not line up; then the first installed
 // fixed-pitch family named as a monospaced design is taken instead.
-QFont fixedPitchFont()
+QString fixedPitchFamily(const QString &desktops)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QFontInfo desktops(font);
-    if (desktops.fixedPitch())
-        return font;
-    // Each family is tried at the desktop font's size: every try loads a font, and the
-    // family the desktop font resolved to was tried already.
+    const ServedFamily served = servedFamily(desktops);
+    if (served.spacing >= FC_MONO)
+        return served.family;
     const QStringList families = QFontDatabase::families();
-    const auto fixed = std::find_if(families.begin(), families.end(), [&](const QString &family) {
-        if (family == desktops.family() || !family.contains(QLatin1String("Mono"), Qt::CaseInsensitive)
-            || !QFontDatabase::isFixedPitch(family))
-            return false;
-        QFont candidate = font;
-        candidate.setFamilies({family});
-        return QFontInfo(candidate).fixedPitch();
+    const auto fixed = std::find_if(families.begin(), families.end(), [](const QString &family) {
+        return family.contains(QLatin1String("Mono"), Qt::CaseInsensitive) && QFontDatabase::isFixedPitch(family);
     });
-    if (fixed != families.end())
-        font.setFamilies({*fixed});
-    return font;
+    return fixed != families.end() ? *fixed : served.family;
+}
+
+struct DesktopFonts
+{
+    ServedFamily interface;
+    QString fixedPitch;
+};
+
+DesktopFonts findDesktopFonts(const QString &general, const QString &fixed)
+{
+    // Asking for the families fills Qt's font database, which the first text needs too.
+    QFontDatabase::families();
+    return {servedFamily(general), fixedPitchFamily(fixed)};
+}
+
+std::future<DesktopFonts> &preparedFonts()
+{
+    static std::future<DesktopFonts> prepared;
+    return prepared;
+}
+
+// The answer prepareInterfaceFont() started on, taken once; found here where nobody started it.
+const DesktopFonts &desktopFonts()
+{
+    static const DesktopFonts fonts = [] {
+        std::future<DesktopFonts> &prepared = preparedFonts();
+        if (prepared.valid())
+            return prepared.get();
+        return findDesktopFonts(QGuiApplication::font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }();
+    return fonts;
 }
 
 bool interfaceLettersJoin = false;
@@ -71,12 +123,24 @@ QFont DS::mono(double size, QFont::Weight weight)
     if (interfaceLettersJoin) {
         font = QGuiApplication::font();
     } else {
-        static const QFont fixed = fixedPitchFont();
+        static const QFont fixed = [] {
+            QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+            font.setFamilies({desktopFonts().fixedPitch});
+            return font;
+        }();
         font = fixed;
     }
     font.setPixelSize(std::max(1, int(std::lround(size))));
     font.setWeight(weight);
     return font;
+}
+
+void prepareInterfaceFont()
+{
+    std::future<DesktopFonts> &prepared = preparedFonts();
+    if (!prepared.valid())
+        prepared = std::async(std::launch::async, findDesktopFonts, QGuiApplication::font().family(),
+                              QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
 }
 
 void useInterfaceFont(const QString &cjkFamily)
@@ -91,15 +155,16 @@ void useInterfaceFont(const QString &cjkFamily)
     // The desktop font is named by what it resolves to: an alias such as "Sans Serif" is no
     // family of its own, and Qt would skip it for the next name, whose Latin letters would
     // then replace the desktop's.
+    const ServedFamily &prepared = desktopFonts().interface;
+    const ServedFamily desktop = prepared.requested == font.family() ? prepared : servedFamily(font.family());
     // In a Japanese session fontconfig may answer "Sans Serif" with a face whose Latin is
     // fixed-width (IPAGothic, the "dual-spaced" cut of its pair, which Qt does not count as
     // fixed pitch), and every Latin letter would then sit in columns like code. The CJK
     // face, whose Latin is proportional, takes its place.
-    const QFontMetricsF metrics(font);
-    if (qFuzzyCompare(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W')))
+    if (desktop.spacing >= FC_DUAL)
         font.setFamilies({cjkFamily});
     else
-        font.setFamilies({QFontInfo(font).family(), cjkFamily});
+        font.setFamilies({desktop.family, cjkFamily});
     QGuiApplication::setFont(font);
 }
 

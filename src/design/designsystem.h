@@ -75,6 +75,10 @@ double trackingFor(QStringView text, double spacing);
 // finds Chinese, Japanese and Korean glyphs with all the weights it asks for; also adds the
 // icon font. Call it after the QGuiApplication exists and before the first window.
 void useInterfaceFont(const QString &cjkFamily = DS::cjkFamily);
+// Starts finding what the desktop's fonts resolve to, and filling Qt's font database, on a
+// thread of its own; useInterfaceFont() and DS::mono() take the answer, waiting for it if
+// need be. Call it once the QGuiApplication exists, as early as possible.
+void prepareInterfaceFont();
 // Whether the interface's language joins its letters (Arabic). The monospaced face draws
 // such letters apart, each in a cell of its own, so there DS::mono() gives the interface
 // face at the size and weight asked for.

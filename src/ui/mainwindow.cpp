@@ -12,6 +12,7 @@
 
 #include <QGuiApplication>
 #include <QLocale>
+#include <QQmlComponent>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
@@ -37,14 +38,25 @@ QString cjkFamilyFor(Lang lang)
     }
 }
 
+const QUrl mainWindowUrl()
+{
+    return QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml"));
+}
+
 } // namespace
+
+void startReadingMainWindow(QQmlApplicationEngine &engine)
+{
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    // Asked for asynchronously, the reading is only handed to QML's loader thread.
+    new QQmlComponent(&engine, mainWindowUrl(), QQmlComponent::Asynchronous, &engine);
+}
 
 QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
 {
     DownloaderSingleton::instance = shell.downloader();
     AppSettingsSingleton::instance = new AppSettings(&shell.downloader()->settings(), &engine);
     ShellSingleton::instance = &shell;
-    useInterfaceFont(cjkFamilyFor(appLang()));
     setInterfaceLettersJoin(QLocale(langCode(appLang())).script() == QLocale::ArabicScript);
     // The window mirrors itself from this (Main.qml), and Qt's own controls and dialogs
     // follow it too.
@@ -56,7 +68,12 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
     engine.setNetworkAccessManagerFactory(
         new ThumbnailNetworkFactory(&shell.downloader()->settings(), Tools::cacheDir() + QStringLiteral("/thumbnails"), &shell));
     engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.load(QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml")));
+    // The window's QML is read on QML's loader thread, from startReadingMainWindow() on or
+    // from here, while prepareInterfaceFont() may still be finding the fonts on another;
+    // the window is made once both are done.
+    const QQmlComponent read(&engine, mainWindowUrl());
+    useInterfaceFont(cjkFamilyFor(appLang()));
+    engine.load(mainWindowUrl());
     if (engine.rootObjects().isEmpty())
         return nullptr;
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());

@@ -39,6 +39,8 @@ private slots:
     // again; the interface's fonts are all known before its first window.
     void windowShowsWithoutAFontAddedUnderIt()
     {
+        // As the application starts: the desktop's fonts found on another thread.
+        prepareInterfaceFont();
         useInterfaceFont();
         QSignalSpy added(qApp, &QGuiApplication::fontDatabaseChanged);
         QQmlEngine engine;
@@ -129,6 +131,27 @@ private slots:
         QVERIFY(inColumns(QGuiApplication::font()));
         useInterfaceFont();
         QVERIFY2(!inColumns(QGuiApplication::font()), qPrintable(QFontInfo(QGuiApplication::font()).family()));
+        QVERIFY(QGuiApplication::font().families().contains(DS::cjkFamily));
+    }
+
+    // The interface's Latin letters are the desktop font's however the desktop names it: an
+    // alias is followed to the face it stands for, the one Qt itself draws for it.
+    void interfaceFontKeepsTheDesktopsLatin_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::newRow("an alias") << u"Sans Serif"_s;
+        QTest::newRow("a family") << u"DejaVu Sans"_s;
+    }
+
+    void interfaceFontKeepsTheDesktopsLatin()
+    {
+        QFETCH(QString, desktop);
+        const QFont before = QGuiApplication::font();
+        const auto restore = qScopeGuard([&before] { QGuiApplication::setFont(before); });
+        const QString drawn = QFontInfo(QFont(desktop)).family();
+        QGuiApplication::setFont(QFont(desktop));
+        useInterfaceFont();
+        QCOMPARE(QFontInfo(QGuiApplication::font()).family(), drawn);
         QVERIFY(QGuiApplication::font().families().contains(DS::cjkFamily));
     }
 
