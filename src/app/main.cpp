@@ -175,7 +175,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Vireloom"));
     // The compositor finds the window's entry and icon by this name; Flatpak exports them under its id.
     QApplication::setDesktopFileName(qEnvironmentVariable("FLATPAK_ID", QStringLiteral("vireloom")));
-    QApplication::setWindowIcon(windowIcon());
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
     // What the desktop's fonts are is found on another thread while the window's QML is read.
@@ -243,13 +242,22 @@ int main(int argc, char *argv[])
         downloader.intake()->checkClipboard();
     });
 
+    // The icons are read from their pictures once the first frame is up, or at once where the
+    // window is not shown at start: the window takes its icon when it comes, and until the
+    // tray icon is there a closed window waits for it hidden, as it would beside it.
     std::unique_ptr<TrayIcon> tray;
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (!trayAvailable)
+        closeWithoutTray(window, shell);
+    const auto showIcons = [&tray, &shell, &desktop, &app, trayAvailable] {
+        if (!QGuiApplication::windowIcon().isNull())
+            return;
+        QApplication::setWindowIcon(windowIcon());
+        if (!trayAvailable)
+            return;
         tray = std::make_unique<TrayIcon>(&shell);
         QObject::connect(tray.get(), &TrayIcon::showWindowRequested, &app, [&desktop] { desktop.activateApplication(); });
-    } else {
-        closeWithoutTray(window, shell);
-    }
+    };
 
     // For start-up measurements and the desktop tests: QT_LOGGING_RULES="vireloom.app.debug=true".
     QObject::connect(downloader.intake(), &LinkIntake::clipboardSuggestionChanged, &app, [&downloader] {
@@ -261,12 +269,15 @@ int main(int argc, char *argv[])
     QObject::connect(&shell, &Shell::firstPageShown, downloader.engine(), &EngineSetup::startChecks);
     // The desktop's wish for less motion is asked of another process too; nothing moves
     // before the first frame.
-    QObject::connect(&shell, &Shell::windowDrawnChanged, &app, [] {
+    QObject::connect(&shell, &Shell::windowDrawnChanged, &app, [&showIcons] {
         qCDebug(lcApp) << "first frame at" << QDateTime::currentMSecsSinceEpoch();
         Motion::instance()->followDesktop();
+        showIcons();
     });
     // In the background the window waits for the tray icon or a later launch.
-    if (!options.background)
+    if (options.background)
+        showIcons();
+    else
         window->show();
     // Once the window is up: the first look at the clipboard, then what this launch was given.
     QTimer::singleShot(0, &app, [&] {
