@@ -181,7 +181,8 @@ int main(int argc, char *argv[])
     prepareInterfaceFont();
 
     chooseSceneGraphBackend();
-    // The window's QML is read on QML's loader thread while the services below are set up.
+    // The window's QML is read on QML's loader thread while the services below are set up;
+    // between them this thread answers what the reading asks of it.
     auto engine = std::make_unique<QQmlApplicationEngine>();
     startReadingMainWindow(*engine);
 
@@ -199,12 +200,14 @@ int main(int argc, char *argv[])
         Tools::clearRunLeftovers();
         break;
     }
+    answerWindowReading();
 
     // The daily look at the engine's latest release needs TLS; a child of our own makes it,
     // so the libraries for that are not kept in memory for the rest of the session.
     FreshnessMonitor::setCheckProgram(QCoreApplication::applicationFilePath());
     Settings settings;
     Downloader downloader(&settings, nullptr, Downloader::EngineChecks::OnRequest);
+    answerWindowReading();
     LinuxDesktop desktop;
     SystemClipboard clipboard(QApplication::clipboard());
     downloader.setDesktop(&desktop);

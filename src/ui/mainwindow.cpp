@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "design/designsystem.h"
 #include "design/motion.h"
+#include "design/symbols.h"
 #include "i18n/i18n.h"
 #include "root/downloader.h"
 #include "ui/appsingletons.h"
@@ -10,12 +11,16 @@
 #include "ui/thumbnailnetwork.h"
 #include "ui/windowplacement.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QQmlComponent>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
+
+#include <cmath>
 
 Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
 Q_IMPORT_QML_PLUGIN(Vireloom_UIPlugin)
@@ -38,12 +43,46 @@ QString cjkFamilyFor(Lang lang)
     }
 }
 
-const QUrl mainWindowUrl()
+QUrl mainWindowUrl()
 {
     return QUrl(QStringLiteral("qrc:/Vireloom/UI/Main.qml"));
 }
 
 } // namespace
+
+QList<QFont> firstFrameFonts()
+{
+    const auto type = [](int pixels, QFont::Weight weight) {
+        QFont font = QGuiApplication::font();
+        font.setPixelSize(pixels);
+        font.setWeight(weight);
+        return font;
+    };
+    // As SymbolIcon sets them: a little larger than the design's size.
+    const auto symbol = [](double size) {
+        QFont font = QGuiApplication::font();
+        font.setFamily(iconFontFamily());
+        font.setPixelSize(std::max(1, int(std::lround(size * 1.25))));
+        return font;
+    };
+    using namespace DS::Type;
+    return {type(micro, QFont::DemiBold),
+            type(caption, QFont::Normal),
+            type(caption, QFont::Medium),
+            type(small, QFont::Normal),
+            type(body, QFont::Normal),
+            type(body, QFont::DemiBold),
+            type(title, QFont::Bold),
+            DS::mono(18, QFont::DemiBold),
+            symbol(12),
+            symbol(13)};
+}
+
+void answerWindowReading()
+{
+    // Each such question reaches this thread as a posted event of this type.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::User);
+}
 
 void startReadingMainWindow(QQmlApplicationEngine &engine)
 {
@@ -69,10 +108,16 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, Shell &shell)
         new ThumbnailNetworkFactory(&shell.downloader()->settings(), Tools::cacheDir() + QStringLiteral("/thumbnails"), &shell));
     engine.addImportPath(QStringLiteral("qrc:/"));
     // The window's QML is read on QML's loader thread, from startReadingMainWindow() on or
-    // from here, while prepareInterfaceFont() may still be finding the fonts on another;
-    // the window is made once both are done.
-    const QQmlComponent read(&engine, mainWindowUrl());
+    // from here. Meanwhile this thread takes the fonts prepareInterfaceFont() found and
+    // loads the faces of the first frame, answering the loader between them.
+    const QQmlComponent read(&engine, mainWindowUrl(), QQmlComponent::Asynchronous);
+    answerWindowReading();
     useInterfaceFont(cjkFamilyFor(appLang()));
+    for (const QFont &font : firstFrameFonts()) {
+        QFontMetricsF(font).height();
+        answerWindowReading();
+    }
+    // Waits for whatever is left to read, then makes the window.
     engine.load(mainWindowUrl());
     if (engine.rootObjects().isEmpty())
         return nullptr;

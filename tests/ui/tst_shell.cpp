@@ -5,11 +5,14 @@
 #include "root/downloader.h"
 #include "support/files.h"
 #include "support/windowfixture.h"
+#include "ui/mainwindow.h"
 #include "ui/shell.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +72,28 @@ private slots:
         f.makeProgram(u"ffmpeg"_s, currentEngine());
         f.downloader().engine()->refresh();
         QTRY_COMPARE(f.textOf(u"engineText"), u"Engine ready · yt-dlp "_s + QString::fromLatin1(currentEngine().mid(5)));
+    }
+
+    // Every text of the first frame is drawn with a face loaded ahead of it.
+    void firstFrameFontsAreLoadedAhead()
+    {
+        WindowFixture f;
+        QQmlApplicationEngine engine;
+        QQuickWindow *window = loadMainWindow(engine, f.shell());
+        QVERIFY(window);
+        const auto key = [](const QFont &font) {
+            return u"%1 %2px %3"_s.arg(font.families().join(u','), QString::number(font.pixelSize()), QString::number(font.weight()));
+        };
+        QStringList ahead;
+        for (const QFont &font : firstFrameFonts())
+            ahead << key(font);
+        const QList<QQuickItem *> texts =
+            findItems(window->contentItem(), [](QQuickItem *item) { return item->isVisible() && item->inherits("QQuickText"); });
+        QVERIFY(texts.size() > 10);
+        for (QQuickItem *text : texts) {
+            const QString drawn = key(text->property("font").value<QFont>());
+            QVERIFY2(ahead.contains(drawn), qPrintable(drawn + u" for "_s + text->property("text").toString()));
+        }
     }
 
     void sectionsSwitchAndDropsAdd()
