@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +40,17 @@ QString setAside(const QString &path, const QLoggingCategory &log, const char *w
     }
     qCWarning(log) << what << "could not be read; kept it as" << aside;
     return aside;
+}
+
+void removeUnfinishedSaves(const QString &path)
+{
+    const QFileInfo info(path);
+    static const QRegularExpression unfinished(u"^\\.[A-Za-z0-9]{6}$"_s);
+    const QDir folder = info.absoluteDir();
+    for (const QString &name : folder.entryList({info.fileName() + u".*"_s}, QDir::Files | QDir::Hidden)) {
+        if (unfinished.match(QStringView(name).sliced(info.fileName().size())).hasMatch())
+            QFile::remove(folder.filePath(name));
+    }
 }
 
 bool save(const QString &path, const QByteArray &content, const QLoggingCategory &log, const char *what)

@@ -42,11 +42,17 @@ bool dropLink(const QString &path, const QLoggingCategory &log, const char *what
 // `what` names the file in the log.
 QString setAside(const QString &path, const QLoggingCategory &log, const char *what);
 
+// A save cut short by a kill leaves its temporary file ("<path>.XXXXXX") beside the file,
+// which itself is whole, old or new; this removes such files. Only the one running instance
+// loads the application's files, so no save of another is under way.
+void removeUnfinishedSaves(const QString &path);
+
 // A file that exists but cannot be opened, or is no regular file, is treated like a broken
-// one: the first save would otherwise replace it.
+// one: the first save would otherwise replace it. What saves cut short left beside it goes.
 template<typename T, typename Decode>
 Loaded<T> load(const QString &path, Decode decode, const QLoggingCategory &log, const char *what)
 {
+    removeUnfinishedSaves(path);
     Loaded<T> loaded;
     const Kind kind = kindOf(path);
     if (kind == Kind::missing)

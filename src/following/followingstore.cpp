@@ -5,14 +5,11 @@
 #include "following/logging.h"
 #include "model/downloadoptions.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -341,16 +338,6 @@ std::optional<QList<FollowedSource>> read(const QString &path)
 
 Loaded load(const QString &path)
 {
-    // A save cut short by a kill leaves its temporary file ("following.json.XXXXXX")
-    // beside the file; the file itself is whole, old or new. Only the one running
-    // instance reads the file, so no save of another is under way.
-    const QFileInfo info(path);
-    static const QRegularExpression unfinished(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
-    const QDir folder = info.absoluteDir();
-    for (const QString &name : folder.entryList({info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
-        if (unfinished.match(QStringView(name).sliced(info.fileName().size())).hasMatch())
-            QFile::remove(folder.filePath(name));
-    }
     return StoredFile::load<FollowedSource>(path, decode, lcFollowing(), "following file");
 }
 

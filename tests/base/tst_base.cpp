@@ -171,6 +171,21 @@ private slots:
         QCOMPARE(readFile(path), old);
     }
 
+    // Where the file system has no unnamed temporary files, a save killed midway leaves its
+    // named one beside the file; the next load removes it, and nothing else.
+    void storedFileLoadRemovesWhatAKilledSaveLeft()
+    {
+        const QString path = m_root->filePath(u"list.json"_s);
+        QVERIFY(StoredFile::save(path, "old", lcTest(), "test file"));
+        for (const QString &name : {u"list.json.Ab12Cd"_s, u"list.json.unreadable-20261209-120000"_s, u"list.json.Ab12C"_s})
+            QVERIFY(writeFile(m_root->filePath(name), "left"));
+        const auto loaded = StoredFile::load<QByteArray>(
+            path, [](const QByteArray &bytes) { return std::optional(QList{bytes}); }, lcTest(), "test file");
+        QCOMPARE(loaded.entries, QList<QByteArray>{"old"});
+        QCOMPARE(QDir(m_root->path()).entryList({u"list.json*"_s}, QDir::Files | QDir::Hidden),
+                 (QStringList{u"list.json"_s, u"list.json.Ab12C"_s, u"list.json.unreadable-20261209-120000"_s}));
+    }
+
     // A stored file that is a link, pointing anywhere, is replaced by a file of its own: what
     // it pointed at keeps its content and its mode.
     void storedFileThatIsALinkIsNotWrittenThrough_data()
