@@ -364,7 +364,7 @@ private slots:
     // Exactly the languages written from right to left mirror the window: the sidebar
     // stands right of the page, the feed's symbol turns round, a running download fills
     // from the right and its Latin title lines up on the right; a link is typed left to
-    // right all the same.
+    // right all the same, while the field's prompt starts on the right.
     void mirroredInRightToLeftLanguages()
     {
         const bool mirrored = isRightToLeft(appLang());
@@ -406,6 +406,8 @@ private slots:
         const QFont count = f.find(u"queueCount")->property("font").value<QFont>();
         QCOMPARE(QFontInfo(count).fixedPitch(), !joined);
 
+        // The field's prompt is the interface's words: it starts where the window's text does.
+        QCOMPARE(f.find(u"linkPlaceholder")->property("effectiveHorizontalAlignment").toInt(), mirrored ? 2 : 1);
         QQuickItem *field = f.find(u"linkField");
         field->forceActiveFocus();
         f.typeText(u"https://example.org/watch?v=1"_s);

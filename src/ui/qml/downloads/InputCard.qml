@@ -148,7 +148,11 @@ Surface {
                         PlainLabel {
                             id: placeholder
 
+                            objectName: "linkPlaceholder"
                             anchors.fill: parent
+                            // Words of the interface, not a link: they start where the window's
+                            // text starts, on the right in a mirrored window.
+                            LayoutMirroring.enabled: I18n.rightToLeft
                             visible: field.text.length === 0
                             Accessible.ignored: true
                             text: I18n.l("Cole o link de um vídeo…")
