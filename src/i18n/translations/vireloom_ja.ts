@@ -187,7 +187,7 @@
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
         <source>Abra, mostre na pasta ou baixe de novo qualquer coisa que passou pelo Vireloom.</source>
-        <translation>Vireloom を通ったものは何でも、開く・フォルダで表示・再ダウンロードができます。</translation>
+        <translation>Vireloom を通ったものは何でも、開く・フォルダーで表示・再ダウンロードができます。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/FormatCard.qml"/>
@@ -218,7 +218,7 @@
     <message>
         <location filename="../../ui/qml/downloads/DownloadsPage.qml"/>
         <source>Abrir pasta</source>
-        <translation>フォルダを開く</translation>
+        <translation>フォルダーを開く</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -668,7 +668,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>
         <source>Dê um nome à nova pasta.</source>
-        <translation>新しいフォルダに名前を付けてください。</translation>
+        <translation>新しいフォルダーに名前を付けてください。</translation>
     </message>
     <message>
         <location filename="../../ui/enginebannertexts.cpp"/>
@@ -751,7 +751,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/settings/GeneralCard.qml"/>
         <source>Escolher a pasta dos downloads</source>
-        <translation>ダウンロード先フォルダを選択</translation>
+        <translation>ダウンロード先フォルダーを選択</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/InputCard.qml"/>
@@ -799,7 +799,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Esta pasta está vazia.</source>
-        <translation>このフォルダは空です。</translation>
+        <translation>このフォルダーは空です。</translation>
     </message>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
@@ -1129,7 +1129,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>
         <source>Já existe “%@” nesta pasta.</source>
-        <translation>このフォルダにはすでに「%@」があります。</translation>
+        <translation>このフォルダーにはすでに「%@」があります。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/IntegrationCard.qml"/>
@@ -1279,7 +1279,7 @@ ou copie um link e volte para o Vireloom.</source>
         <location filename="../../ui/qml/downloads/DownloadCard.qml"/>
         <location filename="../../ui/qml/history/HistoryRow.qml"/>
         <source>Mostrar na pasta</source>
-        <translation>フォルダで表示</translation>
+        <translation>フォルダーで表示</translation>
     </message>
     <message>
         <location filename="../../app/trayicon.cpp"/>
@@ -1289,7 +1289,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
         <source>Mostrar pasta do motor</source>
-        <translation>エンジンのフォルダを表示</translation>
+        <translation>エンジンのフォルダーを表示</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/EngineCard.qml"/>
@@ -1407,7 +1407,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nome da nova pasta</source>
-        <translation>新しいフォルダの名前</translation>
+        <translation>新しいフォルダーの名前</translation>
     </message>
     <message>
         <location filename="../../ui/qml/downloads/OptionsSheet.qml"/>
@@ -1417,7 +1417,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Nova pasta</source>
-        <translation>新しいフォルダ</translation>
+        <translation>新しいフォルダー</translation>
     </message>
     <message>
         <location filename="../../host/browserhost.cpp"/>
@@ -1474,7 +1474,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Não consigo gravar na pasta de download. Escolha outra pasta em Ajustes ▸ Geral.</source>
-        <translation>ダウンロード先のフォルダに書き込めません。設定 ▸ 一般 で別のフォルダを選んでください。</translation>
+        <translation>ダウンロード先のフォルダーに書き込めません。設定 ▸ 一般 で別のフォルダーを選んでください。</translation>
     </message>
     <message>
         <location filename="../../ui/followingview.cpp"/>
@@ -1484,7 +1484,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>
         <source>Não foi possível criar “%@” nesta pasta.</source>
-        <translation>このフォルダに「%@」を作成できませんでした。</translation>
+        <translation>このフォルダーに「%@」を作成できませんでした。</translation>
     </message>
     <message>
         <location filename="../../intake/linkfile.cpp"/>
@@ -1505,7 +1505,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../engine/failuremessages.cpp"/>
         <source>Não há espaço livre no disco. Libere espaço ou escolha outra pasta em Ajustes ▸ Geral.</source>
-        <translation>ディスクの空き容量がありません。空き容量を増やすか、設定 ▸ 一般 で別のフォルダを選んでください。</translation>
+        <translation>ディスクの空き容量がありません。空き容量を増やすか、設定 ▸ 一般 で別のフォルダーを選んでください。</translation>
     </message>
     <message>
         <location filename="../../ui/shell.cpp"/>
@@ -1852,7 +1852,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/shell/FileChooserSheet.qml"/>
         <source>Pasta de cima</source>
-        <translation>上のフォルダ</translation>
+        <translation>上のフォルダー</translation>
     </message>
     <message>
         <location filename="../../ui/downloadoptionsform.cpp"/>
@@ -2140,7 +2140,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/qml/history/HistoryPage.qml"/>
         <source>Só a lista é apagada — os arquivos baixados continuam na pasta.</source>
-        <translation>消えるのはリストだけです — ダウンロードしたファイルはフォルダに残ります。</translation>
+        <translation>消えるのはリストだけです — ダウンロードしたファイルはフォルダーに残ります。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/following/FollowingCard.qml"/>
@@ -2257,7 +2257,7 @@ ou copie um link e volte para o Vireloom.</source>
     <message>
         <location filename="../../ui/folderbrowser.cpp"/>
         <source>Um nome de pasta não pode ser “.” nem “..”, nem ter “/”.</source>
-        <translation>フォルダ名を「.」や「..」にしたり、「/」を含めたりすることはできません。</translation>
+        <translation>フォルダー名を「.」や「..」にしたり、「/」を含めたりすることはできません。</translation>
     </message>
     <message>
         <location filename="../../ui/qml/settings/ConnectionCard.qml"/>
