@@ -178,7 +178,10 @@ int main(int argc, char *argv[])
     // Closing the window leaves the application, and its downloads, running.
     QApplication::setQuitOnLastWindowClosed(false);
     // What the desktop's fonts are is found on another thread while the window's QML is read.
+    // That thread reads Qt's font database, so it ends before the application does, also
+    // where this launch only hands its links over.
     prepareInterfaceFont();
+    const auto fontsFound = qScopeGuard(&awaitInterfaceFont);
 
     chooseSceneGraphBackend();
     // The window's QML is read on QML's loader thread while the services below are set up;

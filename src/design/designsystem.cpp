@@ -143,6 +143,12 @@ void prepareInterfaceFont()
                               QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
 }
 
+void awaitInterfaceFont()
+{
+    if (const std::future<DesktopFonts> &prepared = preparedFonts(); prepared.valid())
+        prepared.wait();
+}
+
 void useInterfaceFont(const QString &cjkFamily)
 {
     // The icon font joins the font database now, before any window: added once a window

@@ -79,6 +79,9 @@ void useInterfaceFont(const QString &cjkFamily = DS::cjkFamily);
 // thread of its own; useInterfaceFont() and DS::mono() take the answer, waiting for it if
 // need be. Call it once the QGuiApplication exists, as early as possible.
 void prepareInterfaceFont();
+// Waits until what prepareInterfaceFont() started is done. That thread reads Qt's font
+// database, so the QGuiApplication must outlive it: a start that ends early calls this.
+void awaitInterfaceFont();
 // Whether the interface's language joins its letters (Arabic). The monospaced face draws
 // such letters apart, each in a cell of its own, so there DS::mono() gives the interface
 // face at the size and weight asked for.
