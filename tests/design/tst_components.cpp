@@ -28,6 +28,24 @@ Q_IMPORT_QML_PLUGIN(Vireloom_DesignPlugin)
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// An object made from QML source by an engine that finds the design's module; null, with
+// the reason in the log, where the source makes none.
+std::unique_ptr<QObject> fromQml(QQmlEngine &engine, const QByteArray &qml)
+{
+    engine.addImportPath(u"qrc:/"_s);
+    QQmlComponent component(&engine);
+    component.setData(qml, QUrl(u"memory:/test.qml"_s));
+    QTest::qWaitFor([&component] { return !component.isLoading(); });
+    std::unique_ptr<QObject> object(component.create());
+    if (!object)
+        qWarning().noquote() << component.errorString();
+    return object;
+}
+
+} // namespace
+
 // The shared QML components' symbols, drawn from the font the application bundles.
 class TestComponents : public QObject
 {
@@ -44,16 +62,11 @@ private slots:
         useInterfaceFont();
         QSignalSpy added(qApp, &QGuiApplication::fontDatabaseChanged);
         QQmlEngine engine;
-        engine.addImportPath(u"qrc:/"_s);
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick\nimport Vireloom.Design\n"
-                          "Window { visible: true; width: 120; height: 60\n"
-                          "SymbolIcon { symbol: \"clock\"; size: 16 }\n"
-                          "PlainLabel { y: 30; text: \"Downloads\" } }\n",
-                          QUrl(u"memory:/window.qml"_s));
-        QTRY_VERIFY(!component.isLoading());
-        std::unique_ptr<QObject> window(component.create());
-        QVERIFY2(window, qPrintable(component.errorString()));
+        const std::unique_ptr<QObject> window = fromQml(engine, "import QtQuick\nimport Vireloom.Design\n"
+                                                                "Window { visible: true; width: 120; height: 60\n"
+                                                                "SymbolIcon { symbol: \"clock\"; size: 16 }\n"
+                                                                "PlainLabel { y: 30; text: \"Downloads\" } }\n");
+        QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(qobject_cast<QWindow *>(window.get())));
         QCOMPARE(added.count(), 0);
     }
@@ -195,24 +208,20 @@ private slots:
         QFETCH(int, width);
         QFETCH(bool, below);
         QQmlEngine engine;
-        engine.addImportPath(u"qrc:/"_s);
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick\n"
-                          "import Vireloom.Design\n"
-                          "PageHeader {\n"
-                          "property alias comes: comes\n"
-                          "property alias stays: stays\n"
-                          "l1: \"Paste a link,\"\n"
-                          "l2: \"the star brings it.\"\n"
-                          "sub: \"A subtitle long enough to wrap when the room beside the title changes by a button's width.\"\n"
-                          "trailingReserve: comes.visible ? 0 : comes.implicitWidth + trailingSpacing\n"
-                          "GhostButtonStyle { id: comes; visible: false; compact: true; text: \"Clear finished\" }\n"
-                          "GhostButtonStyle { id: stays; compact: true; text: \"Open folder\" }\n"
-                          "}\n",
-                          QUrl(u"memory:/header.qml"_s));
-        QTRY_VERIFY(!component.isLoading());
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
+        const std::unique_ptr<QObject> object =
+            fromQml(engine, "import QtQuick\n"
+                            "import Vireloom.Design\n"
+                            "PageHeader {\n"
+                            "property alias comes: comes\n"
+                            "property alias stays: stays\n"
+                            "l1: \"Paste a link,\"\n"
+                            "l2: \"the star brings it.\"\n"
+                            "sub: \"A subtitle long enough to wrap when the room beside the title changes by a button's width.\"\n"
+                            "trailingReserve: comes.visible ? 0 : comes.implicitWidth + trailingSpacing\n"
+                            "GhostButtonStyle { id: comes; visible: false; compact: true; text: \"Clear finished\" }\n"
+                            "GhostButtonStyle { id: stays; compact: true; text: \"Open folder\" }\n"
+                            "}\n");
+        QVERIFY(object);
         auto *header = qobject_cast<QQuickItem *>(object.get());
         QQuickWindow window;
         window.resize(width, 400);
@@ -257,36 +266,33 @@ private slots:
     {
         QFETCH(bool, mirrored);
         QQmlEngine engine;
-        engine.addImportPath(u"qrc:/"_s);
-        QQmlComponent component(&engine);
-        component.setData("import QtQuick\n"
-                          "import Vireloom.Design\n"
-                          "Item {\n"
-                          "width: 200; height: 200\n"
-                          "property bool mirrorOn: false\n"
-                          "LayoutMirroring.enabled: mirrorOn\n"
-                          "LayoutMirroring.childrenInherit: true\n"
-                          "property alias meter: meter\n"
-                          "property alias toggle: toggle\n"
-                          "property alias label: label\n"
-                          "property alias feed: feed\n"
-                          "property alias down: down\n"
-                          "Column {\n"
-                          "width: parent.width\n"
-                          "MeterBar { id: meter; width: parent.width; fraction: 0.25 }\n"
-                          "Switch { id: toggle; checked: true }\n"
-                          "PlainLabel { id: label; width: parent.width; text: \"A Latin title\" }\n"
-                          "SymbolIcon { id: feed; symbol: \"dot.radiowaves.up.forward\" }\n"
-                          "SymbolIcon { id: down; symbol: \"arrow.down\" }\n"
-                          "Row { ChoiceChip { id: first; objectName: \"first\"; text: \"720p\" } ChoiceChip { id: second; text: \"480p\" } }\n"
-                          "}\n"
-                          "property alias first: first\n"
-                          "property alias second: second\n"
-                          "}\n",
-                          QUrl(u"memory:/mirrored.qml"_s));
-        QTRY_VERIFY(!component.isLoading());
-        std::unique_ptr<QObject> object(component.create());
-        QVERIFY2(object, qPrintable(component.errorString()));
+        const std::unique_ptr<QObject> object =
+            fromQml(engine,
+                    "import QtQuick\n"
+                    "import Vireloom.Design\n"
+                    "Item {\n"
+                    "width: 200; height: 200\n"
+                    "property bool mirrorOn: false\n"
+                    "LayoutMirroring.enabled: mirrorOn\n"
+                    "LayoutMirroring.childrenInherit: true\n"
+                    "property alias meter: meter\n"
+                    "property alias toggle: toggle\n"
+                    "property alias label: label\n"
+                    "property alias feed: feed\n"
+                    "property alias down: down\n"
+                    "Column {\n"
+                    "width: parent.width\n"
+                    "MeterBar { id: meter; width: parent.width; fraction: 0.25 }\n"
+                    "Switch { id: toggle; checked: true }\n"
+                    "PlainLabel { id: label; width: parent.width; text: \"A Latin title\" }\n"
+                    "SymbolIcon { id: feed; symbol: \"dot.radiowaves.up.forward\" }\n"
+                    "SymbolIcon { id: down; symbol: \"arrow.down\" }\n"
+                    "Row { ChoiceChip { id: first; objectName: \"first\"; text: \"720p\" } ChoiceChip { id: second; text: \"480p\" } }\n"
+                    "}\n"
+                    "property alias first: first\n"
+                    "property alias second: second\n"
+                    "}\n");
+        QVERIFY(object);
         auto *root = qobject_cast<QQuickItem *>(object.get());
         root->setProperty("mirrorOn", mirrored);
         QQuickWindow window;

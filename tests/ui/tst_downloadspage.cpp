@@ -313,10 +313,8 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, row);
         m_f->makeProgram(u"yt-dlp"_s, engine("echo 'ERROR: " + error + "'; exit 1"));
-        QVERIFY(start());
-        m_f->downloader().queue()->add(u"https://example.org/v"_s);
-        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
-        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        DownloadItem *item = failedDownload();
+        QVERIFY(item);
         QQuickItem *card = nullptr;
         QTRY_VERIFY((card = cardFor(item)));
         QQuickItem *button = nullptr;
@@ -360,10 +358,8 @@ private slots:
         BrowserCompanion *browsers = m_f->shell().browsers();
         browsers->setRoots({home, home + u"/.config"_s, m_f->path(u"system"_s)});
         browsers->setHostProgram(m_f->path(u"host"_s));
-        QVERIFY(start());
-        m_f->downloader().queue()->add(u"https://example.org/v"_s);
-        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
-        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        DownloadItem *item = failedDownload();
+        QVERIFY(item);
         QVERIFY2(item->loginWanted(), qPrintable(item->failureMessage() + u'\n' + item->log().join(u'\n')));
         QQuickItem *card = nullptr;
         QTRY_VERIFY((card = cardFor(item)));
@@ -419,10 +415,8 @@ private slots:
         QVERIFY(writeFile(home + u"/.mozilla/firefox/profiles.ini"_s, "[Profile0]\nName=Home\nIsRelative=1\nPath=a.default\n"));
         m_f->makeProgram(u"yt-dlp"_s, engine("echo 'ERROR: [youtube] abc: Sign in to confirm you are not a bot'; exit 1"));
         m_f->shell().browsers()->setRoots({home, home + u"/.config"_s, m_f->path(u"system"_s)});
-        QVERIFY(start());
-        m_f->downloader().queue()->add(u"https://example.org/v"_s);
-        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
-        QTRY_COMPARE_WITH_TIMEOUT(item->stateName(), u"failed"_s, 20000);
+        DownloadItem *item = failedDownload();
+        QVERIFY(item);
         QQuickItem *card = nullptr;
         QTRY_VERIFY((card = cardFor(item)));
         QQuickItem *choice = nullptr;
@@ -462,6 +456,16 @@ private slots:
 
 private:
     bool start() { return m_f->show() && m_f->find(u"downloadsPage"); }
+    // Shows the window and adds a link whose download the engine makes fail; the link's item
+    // once it has, null where it never does.
+    DownloadItem *failedDownload()
+    {
+        if (!start())
+            return nullptr;
+        m_f->downloader().queue()->add(u"https://example.org/v"_s);
+        DownloadItem *item = m_f->downloader().queue()->items()->at(0);
+        return QTest::qWaitFor([item] { return item->stateName() == u"failed"_s; }, 20000) ? item : nullptr;
+    }
     QQuickItem *cardFor(const DownloadItem *item) const;
     // The named part of a card when it shows, else null.
     QQuickItem *visibleIn(QQuickItem *card, const char *name) const;
