@@ -3,8 +3,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -42,13 +43,26 @@ QString setAside(const QString &path, const QLoggingCategory &log, const char *w
     return aside;
 }
 
+namespace {
+
+// What a save killed midway leaves beside the file: the file's name, a dot and six
+// letters or figures. Matched by hand, as this runs at every start and a name filter
+// would compile a regular expression for it.
+bool isUnfinishedSave(QStringView name, QStringView stored)
+{
+    const auto plain = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); };
+    return name.size() == stored.size() + 7 && name.startsWith(stored) && name[stored.size()] == u'.'
+        && std::all_of(name.end() - 6, name.end(), plain);
+}
+
+} // namespace
+
 void removeUnfinishedSaves(const QString &path)
 {
     const QFileInfo info(path);
-    static const QRegularExpression unfinished(u"^\\.[A-Za-z0-9]{6}$"_s);
     const QDir folder = info.absoluteDir();
-    for (const QString &name : folder.entryList({info.fileName() + u".*"_s}, QDir::Files | QDir::Hidden)) {
-        if (unfinished.match(QStringView(name).sliced(info.fileName().size())).hasMatch())
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (isUnfinishedSave(name, info.fileName()))
             QFile::remove(folder.filePath(name));
     }
 }

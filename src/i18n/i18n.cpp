@@ -130,7 +130,7 @@ QString counted(const QByteArray &key, Lang lang, qint64 count)
 Lang chooseLang(const QStringList &preferredLanguages)
 {
     for (const QString &entry : preferredLanguages) {
-        const QStringList subtags = entry.toLower().split(QRegularExpression(u"[-_]"_s), Qt::SkipEmptyParts);
+        const QStringList subtags = entry.toLower().replace(u'_', u'-').split(u'-', Qt::SkipEmptyParts);
         if (subtags.isEmpty())
             continue;
         QString language = subtags.first();

@@ -177,13 +177,16 @@ private slots:
     {
         const QString path = m_root->filePath(u"list.json"_s);
         QVERIFY(StoredFile::save(path, "old", lcTest(), "test file"));
-        for (const QString &name : {u"list.json.Ab12Cd"_s, u"list.json.unreadable-20261209-120000"_s, u"list.json.Ab12C"_s})
+        // Only the first is a killed save's; the others are too short or long, not plain
+        // letters, set aside, or another file's.
+        const QStringList kept{u"alist.json.Ab12Cd"_s, u"list.json"_s, u"list.json.Ab12C"_s, u"list.json.Ab12Cde"_s,
+                               u"list.json.Ab12C\u00e9"_s, u"list.json.unreadable-20261209-120000"_s};
+        for (const QString &name : kept.mid(2) << u"alist.json.Ab12Cd"_s << u"list.json.Ab12Cd"_s)
             QVERIFY(writeFile(m_root->filePath(name), "left"));
         const auto loaded = StoredFile::load<QByteArray>(
             path, [](const QByteArray &bytes) { return std::optional(QList{bytes}); }, lcTest(), "test file");
         QCOMPARE(loaded.entries, QList<QByteArray>{"old"});
-        QCOMPARE(QDir(m_root->path()).entryList({u"list.json*"_s}, QDir::Files | QDir::Hidden),
-                 (QStringList{u"list.json"_s, u"list.json.Ab12C"_s, u"list.json.unreadable-20261209-120000"_s}));
+        QCOMPARE(QDir(m_root->path()).entryList({u"*list.json*"_s}, QDir::Files | QDir::Hidden, QDir::Name), kept);
     }
 
     // A stored file that is a link, pointing anywhere, is replaced by a file of its own: what
