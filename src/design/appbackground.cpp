@@ -5,6 +5,8 @@
 #include "starfield.h"
 
 #include <QQuickWindow>
+#include <QMatrix4x4>
+#include <QSGImageNode>
 #include <QSGRectangleNode>
 
 #include <algorithm>
@@ -14,11 +16,81 @@
 
 namespace {
 
+// The glow's picture holds its columns up to the middle one, and a mirroring transform
+// shows them again for the right half: the renderers paint a mirrored picture as cheaply
+// as a plain one, and the picture takes half the memory.
+class GlowNode : public TextureOwnerNode
+{
+public:
+    explicit GlowNode(QQuickWindow *window)
+        : m_window(window)
+        , m_left(window->createImageNode())
+        , m_mirror(new QSGTransformNode)
+        , m_right(window->createImageNode())
+    {
+        for (QSGImageNode *node : {m_left, m_right})
+            node->setOwnsTexture(false);
+        appendChildNode(m_left);
+        m_mirror->appendChildNode(m_right);
+        appendChildNode(m_mirror);
+    }
+
+    // `left` holds the first columns of a picture `width` wide, the last of them its
+    // middle one where the width is odd; the others are those mirrored.
+    void show(const QImage &left, int width, const QRectF &area)
+    {
+        // An opaque picture lets the software renderer skip whatever lies beneath it.
+        QSGTexture *texture = m_window->createTextureFromImage(left);
+        for (QSGImageNode *node : {m_left, m_right})
+            node->setTexture(texture);
+        adoptTexture(texture);
+        m_width = width;
+        m_columns = left.width();
+        m_height = left.height();
+        m_dpr = left.devicePixelRatio();
+        m_area = {};
+        setRect(area);
+    }
+
+    void setRect(const QRectF &area)
+    {
+        if (area == m_area)
+            return;
+        m_area = area;
+        // The picture's pixels stretched over the area; smoothed only where that is not
+        // pixel for pixel, as smoothing a mirrored picture blends neighbours.
+        const double sx = area.width() / m_width;
+        const bool stretched = std::abs(sx * m_dpr - 1) > 1e-9 || std::abs(area.height() / m_height * m_dpr - 1) > 1e-9;
+        const int mirrored = m_width - m_columns;
+        for (QSGImageNode *node : {m_left, m_right})
+            node->setFiltering(stretched ? QSGTexture::Linear : QSGTexture::Nearest);
+        m_left->setRect(QRectF(area.x(), area.y(), m_columns * sx, area.height()));
+        m_left->setSourceRect(QRectF(0, 0, m_columns, m_height));
+        m_right->setRect(QRectF(0, area.y(), mirrored * sx, area.height()));
+        m_right->setSourceRect(QRectF(0, 0, mirrored, m_height));
+        QMatrix4x4 mirror;
+        mirror.translate(float(area.right()), 0);
+        mirror.scale(-1, 1);
+        m_mirror->setMatrix(mirror);
+    }
+
+private:
+    QQuickWindow *m_window;
+    QSGImageNode *m_left;
+    QSGTransformNode *m_mirror;
+    QSGImageNode *m_right;
+    int m_width = 0;
+    int m_columns = 0;
+    int m_height = 0;
+    qreal m_dpr = 1;
+    QRectF m_area;
+};
+
 class BackgroundNode : public QSGNode
 {
 public:
     QSGRectangleNode *fill = nullptr;
-    PictureNode *glow = nullptr;
+    GlowNode *glow = nullptr;
 };
 
 // A fixed pseudo-random value in [−0.5, 0.5) per pixel. Added before rounding, it turns
@@ -74,12 +146,18 @@ QRectF AppBackground::glowRect(QSizeF size)
     return QRectF(size.width() / 2 - glowRadius, 0, 2 * glowRadius, glowRadius) & QRectF(QPointF(0, 0), size);
 }
 
-QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
+QImage AppBackground::renderGlow(QSizeF size, qreal dpr, GlowColumns columns)
 {
     const QRectF area = glowRect(size);
     if (area.isEmpty())
         return {};
-    QImage image(int(std::ceil(area.width() * dpr)), int(std::ceil(area.height() * dpr)), QImage::Format_RGB32);
+    const int width = int(std::ceil(area.width() * dpr));
+    const int height = int(std::ceil(area.height() * dpr));
+    const double centerX = size.width() / 2;
+    // When the pixels sit evenly about the centre, the right half mirrors the left.
+    const bool mirrored = std::abs(area.x() + width / (2 * dpr) - centerX) < 1e-9;
+    const int drawn = mirrored ? (width + 1) / 2 : width;
+    QImage image(columns == GlowColumns::UpToTheMiddle ? drawn : width, height, QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     // The same blend as colorAt(), written out per pixel in 0…255 units. It is drawn at
     // start-up before the first frame, so the distance is a plain square root over
@@ -87,17 +165,12 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
     const double from[3] = {double(DS::bg.red()), double(DS::bg.green()), double(DS::bg.blue())};
     const double to[3] = {double(DS::primary.red()), double(DS::primary.green()), double(DS::primary.blue())};
     const QRgb outside = DS::bg.rgb();
-    const double centerX = size.width() / 2;
-    std::vector<double> dx2(size_t(image.width()));
-    for (int x = 0; x < image.width(); ++x) {
+    std::vector<double> dx2(static_cast<size_t>(drawn));
+    for (int x = 0; x < drawn; ++x) {
         const double dx = area.x() + (x + 0.5) / dpr - centerX;
         dx2[size_t(x)] = dx * dx;
     }
     const double radius2 = glowRadius * glowRadius;
-    // When the pixels sit evenly about the centre, the right half mirrors the left.
-    const int width = image.width();
-    const bool mirrored = std::abs(area.x() + width / (2 * dpr) - centerX) < 1e-9;
-    const int drawn = mirrored ? (width + 1) / 2 : width;
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         const double py = area.y() + (y + 0.5) / dpr;
@@ -117,7 +190,7 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
                 rgb[i] = std::min(int(from[i] + a * (to[i] - from[i]) + n), 255);
             line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
         }
-        if (mirrored)
+        if (drawn < image.width())
             std::reverse_copy(line, line + width - drawn, line + drawn);
     }
     return image;
@@ -161,10 +234,10 @@ QSGNode *AppBackground::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         m_glowDpr = dpr;
         const bool added = !root->glow;
         if (added)
-            root->glow = new PictureNode(window());
+            root->glow = new GlowNode(window());
         // Given its picture before it joins the scene: the renderer reads a node as soon as
         // it is added.
-        root->glow->show(renderGlow(canvas, dpr), area, PictureNode::Opaque);
+        root->glow->show(renderGlow(canvas, dpr, GlowColumns::UpToTheMiddle), int(std::ceil(area.width() * dpr)), area);
         if (added)
             root->appendChildNode(root->glow);
     }

@@ -190,6 +190,11 @@ private slots:
             QVERIFY2(differs(picture.pixelColor(point), wanted) <= 1,
                      qPrintable(u"at %1,%2: %3 instead of %4"_s.arg(point.x()).arg(point.y()).arg(picture.pixelColor(point).name(), wanted.name())));
         }
+        // Dither and all, the right half is the left one mirrored about the middle column.
+        for (const int y : {0, 7, 300, 499}) {
+            for (int x = 0; x < 450; ++x)
+                QVERIFY2(picture.pixel(900 - x, y) == picture.pixel(x, y), qPrintable(u"at %1,%2"_s.arg(x).arg(y)));
+        }
     }
 
     // A trailing item that comes and goes moves nothing else: beside the title the page
