@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -43,6 +44,34 @@ void strokeClosed(QPainter &painter, const QPolygonF &outline, const QBrush &bru
     painter.setPen(QPen(brush, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(outline);
+}
+
+// Paints `paint` at full strength into a layer over `bounds` and lays that down at
+// `opacity`. The drops fade every frame, and a gradient of another opacity each frame
+// would fill the painter's gradient cache (sixty tables of 12 kB each) with tables used
+// once; at full strength a drop's gradients are the same every frame.
+void paintFaded(QPainter &painter, QRectF bounds, double opacity, const std::function<void(QPainter &)> &paint)
+{
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // On whole pixels of the device, so the layer lies where it would have been drawn.
+    const QRect pixels(QPoint(int(std::floor(bounds.left() * dpr)), int(std::floor(bounds.top() * dpr))),
+                       QPoint(int(std::ceil(bounds.right() * dpr)) - 1, int(std::ceil(bounds.bottom() * dpr)) - 1));
+    if (pixels.isEmpty() || !(opacity > 0))
+        return;
+    QImage layer(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
+    layer.fill(Qt::transparent);
+    const QPointF origin(pixels.left() / dpr, pixels.top() / dpr);
+    {
+        QPainter faded(&layer);
+        faded.setRenderHint(QPainter::Antialiasing);
+        faded.translate(-origin);
+        paint(faded);
+    }
+    painter.save();
+    painter.setOpacity(painter.opacity() * std::min(opacity, 1.0));
+    painter.drawImage(origin, layer);
+    painter.restore();
 }
 
 } // namespace
@@ -177,20 +206,26 @@ void DropMark::draw(QPainter &painter, QSizeF size, double t, const Style &style
         const QPointF at(center.x(), d.y);
         if (m > 18 && d.speed > 0.05) {
             const QPointF from(center.x(), std::max(d.y - m * 0.42 * std::min(d.speed / 1.6, 1.0), 0.0));
-            QLinearGradient shade(from, at);
-            shade.setColorAt(0, withOpacity(accent, 0));
-            shade.setColorAt(1, withOpacity(accent, d.alpha * 0.8));
-            strokePolyline(painter, QPolygonF{from, at}, shade, m * 0.07 * d.scale, Qt::RoundCap);
+            const double width = m * 0.07 * d.scale;
+            const QRectF bounds = QRectF(from, at).normalized().adjusted(-width, -width, width, width);
+            paintFaded(painter, bounds, d.alpha, [&](QPainter &p) {
+                QLinearGradient shade(from, at);
+                shade.setColorAt(0, withOpacity(accent, 0));
+                shade.setColorAt(1, withOpacity(accent, 0.8));
+                strokePolyline(p, QPolygonF{from, at}, shade, width, Qt::RoundCap);
+            });
         }
         if (!style.mono && m > 24) {
             const double g = m * 0.22 * d.scale;
             if (g > 0) {
-                QRadialGradient glow(at, g);
-                glow.setColorAt(0, withOpacity(DS::glow, d.alpha * 0.55));
-                glow.setColorAt(1, withOpacity(DS::glow, 0));
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(glow);
-                painter.drawEllipse(at, g, g);
+                paintFaded(painter, QRectF(at - QPointF(g, g), QSizeF(2 * g, 2 * g)), d.alpha, [&](QPainter &p) {
+                    QRadialGradient glow(at, g);
+                    glow.setColorAt(0, withOpacity(DS::glow, 0.55));
+                    glow.setColorAt(1, withOpacity(DS::glow, 0));
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(glow);
+                    p.drawEllipse(at, g, g);
+                });
             }
         }
         const double pulse = style.animated ? 1 + 0.06 * std::sin(5 * t) : 1;
