@@ -35,19 +35,20 @@ public:
         appendChildNode(m_mirror);
     }
 
-    // `left` holds the first columns of a picture `width` wide, the last of them its
-    // middle one where the width is odd; the others are those mirrored.
-    void show(const QImage &left, int width, const QRectF &area)
+    // `left` is renderGlow()'s picture for `area`: the first columns of a picture as wide
+    // as the area in pixels, the last of them its middle one where the width is odd; the
+    // others are those mirrored.
+    void show(const QImage &left, const QRectF &area)
     {
         // An opaque picture lets the software renderer skip whatever lies beneath it.
         QSGTexture *texture = m_window->createTextureFromImage(left);
         for (QSGImageNode *node : {m_left, m_right})
             node->setTexture(texture);
         adoptTexture(texture);
-        m_width = width;
+        m_dpr = left.devicePixelRatio();
+        m_width = int(std::ceil(area.width() * m_dpr));
         m_columns = left.width();
         m_height = left.height();
-        m_dpr = left.devicePixelRatio();
         m_area = {};
         setRect(area);
     }
@@ -146,7 +147,7 @@ QRectF AppBackground::glowRect(QSizeF size)
     return QRectF(size.width() / 2 - glowRadius, 0, 2 * glowRadius, glowRadius) & QRectF(QPointF(0, 0), size);
 }
 
-QImage AppBackground::renderGlow(QSizeF size, qreal dpr, GlowColumns columns)
+QImage AppBackground::renderGlow(QSizeF size, qreal dpr)
 {
     const QRectF area = glowRect(size);
     if (area.isEmpty())
@@ -157,7 +158,7 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr, GlowColumns columns)
     // When the pixels sit evenly about the centre, the right half mirrors the left.
     const bool mirrored = std::abs(area.x() + width / (2 * dpr) - centerX) < 1e-9;
     const int drawn = mirrored ? (width + 1) / 2 : width;
-    QImage image(columns == GlowColumns::UpToTheMiddle ? drawn : width, height, QImage::Format_RGB32);
+    QImage image(drawn, height, QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     // The same blend as colorAt(), written out per pixel in 0…255 units. It is drawn at
     // start-up before the first frame, so the distance is a plain square root over
@@ -190,8 +191,6 @@ QImage AppBackground::renderGlow(QSizeF size, qreal dpr, GlowColumns columns)
                 rgb[i] = std::min(int(from[i] + a * (to[i] - from[i]) + n), 255);
             line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
         }
-        if (drawn < image.width())
-            std::reverse_copy(line, line + width - drawn, line + drawn);
     }
     return image;
 }
@@ -237,7 +236,7 @@ QSGNode *AppBackground::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
             root->glow = new GlowNode(window());
         // Given its picture before it joins the scene: the renderer reads a node as soon as
         // it is added.
-        root->glow->show(renderGlow(canvas, dpr, GlowColumns::UpToTheMiddle), int(std::ceil(area.width() * dpr)), area);
+        root->glow->show(renderGlow(canvas, dpr), area);
         if (added)
             root->appendChildNode(root->glow);
     }

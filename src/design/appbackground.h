@@ -27,10 +27,10 @@ public:
     static QColor colorAt(QPointF point, double width);
     // The part of a window of `size` that the glow reaches, drawn opaque over the fill.
     static QRectF glowRect(QSizeF size);
-    // The glow's pixels. Its right half mirrors its left wherever the pixels sit evenly
-    // about the centre; then UpToTheMiddle leaves out the mirrored columns.
-    enum class GlowColumns { All, UpToTheMiddle };
-    static QImage renderGlow(QSizeF size, qreal dpr, GlowColumns columns = GlowColumns::All);
+    // The glow's pixels over glowRect(). Wherever the pixels sit evenly about the centre the
+    // right half mirrors the left, and the picture holds only the columns up to the middle
+    // one; elsewhere it holds them all.
+    static QImage renderGlow(QSizeF size, qreal dpr);
 
 signals:
     void runningChanged();
