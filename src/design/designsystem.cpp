@@ -90,6 +90,13 @@ DesktopFonts findDesktopFonts(const QString &general, const QString &fixed)
     return {servedFamily(general), fixedPitchFamily(fixed)};
 }
 
+// Finds them for the desktop's fonts as they are now, on a thread of its own or, deferred,
+// on the thread that takes the answer.
+std::future<DesktopFonts> findingDesktopFonts(std::launch how)
+{
+    return std::async(how, findDesktopFonts, QGuiApplication::font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+}
+
 std::future<DesktopFonts> &preparedFonts()
 {
     static std::future<DesktopFonts> prepared;
@@ -101,9 +108,9 @@ const DesktopFonts &desktopFonts()
 {
     static const DesktopFonts fonts = [] {
         std::future<DesktopFonts> &prepared = preparedFonts();
-        if (prepared.valid())
-            return prepared.get();
-        return findDesktopFonts(QGuiApplication::font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+        if (!prepared.valid())
+            prepared = findingDesktopFonts(std::launch::deferred);
+        return prepared.get();
     }();
     return fonts;
 }
@@ -139,8 +146,7 @@ void prepareInterfaceFont()
 {
     std::future<DesktopFonts> &prepared = preparedFonts();
     if (!prepared.valid())
-        prepared = std::async(std::launch::async, findDesktopFonts, QGuiApplication::font().family(),
-                              QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+        prepared = findingDesktopFonts(std::launch::async);
 }
 
 void awaitInterfaceFont()
