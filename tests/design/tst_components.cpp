@@ -38,7 +38,10 @@ std::unique_ptr<QObject> fromQml(QQmlEngine &engine, const QByteArray &qml)
     engine.addImportPath(u"qrc:/"_s);
     QQmlComponent component(&engine);
     component.setData(qml, QUrl(u"memory:/test.qml"_s));
-    QTest::qWaitFor([&component] { return !component.isLoading(); });
+    if (!QTest::qWaitFor([&component] { return !component.isLoading(); })) {
+        qWarning() << "the QML source is still loading";
+        return nullptr;
+    }
     std::unique_ptr<QObject> object(component.create());
     if (!object)
         qWarning().noquote() << component.errorString();
